@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "MeasurementRecord.h"
+#include "RecordPacket.h"
+
+namespace terrovane::record {
+
+// Exactly 100 slots; slot index = instrument storage slot = record list row. Owns its records.
+class RecordTable {
+public:
+    const MeasurementRecord* At(std::size_t slot) const;
+    bool IsOccupied(std::size_t slot) const { return At(slot) != nullptr; }
+    int OccupiedCount() const;
+    std::optional<std::size_t> FirstOccupied() const;
+    void Clear();
+    void Set(std::size_t slot, const MeasurementRecord& record);
+
+private:
+    std::array<std::unique_ptr<MeasurementRecord>, kSlotCount> slots_;
+};
+
+// Rebuilds every slot from an accepted image: a packet with "U" at byte 67 becomes a record, any other
+// packet an empty slot (records of the previous read-out are released either way).
+void ParseRecords(const ReadOutBuffer& buffer, RecordTable& table);
+
+// "20yy-mm-dd" and "hh:mm:ss"; a component of 100 or more leaves its place empty.
+std::string FormatRecordDate(const MeasurementRecord& record);
+std::string FormatRecordTime(const MeasurementRecord& record);
+
+// Column 0 of the record list and the export: "00" to "99".
+std::string SlotText(std::size_t slot);
+
+// Columns 1 and 2 of list row `slot` after a read-out; nullopt leaves the row untouched (empty slot).
+struct RecordListRow {
+    std::string date;
+    std::string time;
+};
+std::optional<RecordListRow> RecordListTexts(const RecordTable& table, std::size_t slot);
+
+}  // namespace terrovane::record

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace terrovane::platform {
+
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageIcon { None, Warning };
+enum class MessageResult { Ok, Cancel };
+
+// One modal message: every failure the user must know of, and the "TIP" questions.
+struct Message {
+    std::string text;  // UTF-8
+    std::string caption;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+    bool topmost = false;
+};
+
+// The caption of plain messages.
+inline constexpr const char* kApplicationTitle = "Terrovane";
+
+using MessageHandler = std::function<MessageResult(const Message&)>;
+
+// Shows a message through the handler in force. Without one installed, the text goes to standard error
+// and questions are answered OK (what a program without windows does).
+MessageResult ShowMessage(const Message& message);
+
+// Installs a handler (a GUI message box, a terminal prompt, a test recorder); returns the previous one.
+MessageHandler SetMessageHandler(MessageHandler handler);
+
+// A plain message: OK button, the application's title.
+void Alert(const std::string& text);
+
+// A "TIP" question with OK and Cancel, a warning icon, kept topmost. True when answered OK.
+bool Ask(const std::string& text);
+
+}  // namespace terrovane::platform

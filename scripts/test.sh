@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test. With CI=true it builds twice: once with warnings
+# as errors, once with AddressSanitizer and UndefinedBehaviorSanitizer, and runs the tests of both.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+scripts/deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+run_suite() {
+  local dir=$1; shift
+  scripts/build.sh "$dir" "$@"
+  ctest --test-dir "$dir" --output-on-failure -j 2 --timeout 300
+}
+
+status=0
+run_suite build -DTERROVANE_WERROR=ON || status=1
+if [[ "${CI:-}" == "true" ]]; then
+  run_suite build-asan -DTERROVANE_WERROR=ON -DTERROVANE_SANITIZE=ON -DTERROVANE_BENCH=OFF || status=1
+fi
+exit $status
