@@ -1,0 +1,138 @@
+// The live serial-port map: the USB serial ports of the instrument's bridge (Silicon Labs, USB vendor
+// 0x10c4, driver cp210x), found under sysfs. Each such port /dev/ttyUSB<k> is published like the bridge's
+// Windows driver does it: value "\Device\Silabser<i>" (i counts the bridge's ports in ttyUSB order) under
+// the SERIALCOMM key, with the port name "COM<k+1>". The COM number follows the kernel's device number
+// rather than the index, so unplugging one bridge never renumbers another. The Scsi key does not exist.
+//
+// sysfs is scanned at most every 200 ms: the port watch asks every 5 ms, and a bridge that appears or
+// disappears is seen within one scan period.
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+
+#include "PortMap.h"
+
+namespace terrovane::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kBridgeVendor = "10c4";
+constexpr std::string_view kUsbTtyPrefix = "ttyUSB";
+constexpr auto kRescanPeriod = std::chrono::milliseconds(200);
+
+struct BridgePort {
+    int ttyNumber = 0;
+    std::string deviceName;
+};
+
+// "ttyUSB12" -> 12; -1 for any other name.
+int UsbTtyNumber(std::string_view name) {
+    if (!name.starts_with(kUsbTtyPrefix) || name.size() == kUsbTtyPrefix.size())
+        return -1;
+    int number = 0;
+    for (char c : name.substr(kUsbTtyPrefix.size())) {
+        if (c < '0' || c > '9' || number > 100000)
+            return -1;
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
+std::string ReadTrimmed(const fs::path& file) {
+    std::ifstream in(file);
+    std::string text;
+    std::getline(in, text);
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ' || text.back() == '\r'))
+        text.pop_back();
+    return text;
+}
+
+// Walks up from the tty's device to the USB device that carries idVendor, staying inside sysfs.
+std::string UsbVendorOf(const fs::path& ttyEntry, const fs::path& sysfsRoot) {
+    std::error_code error;
+    fs::path device = fs::canonical(ttyEntry / "device", error);
+    if (error)
+        return {};
+    const fs::path root = fs::canonical(sysfsRoot, error);
+    if (error)
+        return {};
+    for (int depth = 0; depth < 16 && device != root && device.has_relative_path(); ++depth) {
+        if (fs::exists(device / "idVendor", error))
+            return ReadTrimmed(device / "idVendor");
+        device = device.parent_path();
+    }
+    return {};
+}
+
+std::vector<BridgePort> ScanBridgePorts(const fs::path& sysfsRoot) {
+    std::vector<BridgePort> ports;
+    std::error_code error;
+    for (fs::directory_iterator it(sysfsRoot / "class" / "tty", error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        const int number = UsbTtyNumber(name);
+        if (number < 0 || UsbVendorOf(it->path(), sysfsRoot) != kBridgeVendor)
+            continue;
+        ports.push_back({number, name});
+    }
+    std::sort(ports.begin(), ports.end(),
+              [](const BridgePort& a, const BridgePort& b) { return a.ttyNumber < b.ttyNumber; });
+    return ports;
+}
+
+class LivePortMap final : public PortMapSource {
+  public:
+    LivePortMap(std::string sysfsRoot, std::string devRoot)
+        : sysfsRoot_(std::move(sysfsRoot)), devRoot_(std::move(devRoot)) {}
+
+    std::optional<PortMapValues> ReadKey(std::string_view key) const override {
+        if (key != kSerialCommKey)
+            return std::nullopt;
+        std::lock_guard lock(mutex_);
+        Refresh();
+        PortMapValues values;
+        for (std::size_t i = 0; i < ports_.size(); ++i) {
+            values.emplace_back("\\Device\\Silabser" + std::to_string(i),
+                                "COM" + std::to_string(ports_[i].ttyNumber + 1));
+        }
+        return values;
+    }
+
+    std::string DevicePathFor(int portNumber) const override {
+        std::lock_guard lock(mutex_);
+        Refresh();
+        for (const auto& port : ports_) {
+            if (port.ttyNumber + 1 == portNumber)
+                return (fs::path(devRoot_) / port.deviceName).string();
+        }
+        return {};
+    }
+
+  private:
+    void Refresh() const {
+        const auto now = std::chrono::steady_clock::now();
+        if (scanned_ && now - lastScan_ < kRescanPeriod)
+            return;
+        ports_ = ScanBridgePorts(sysfsRoot_);
+        lastScan_ = now;
+        scanned_ = true;
+    }
+
+    std::string sysfsRoot_;
+    std::string devRoot_;
+    mutable std::mutex mutex_;
+    mutable bool scanned_ = false;
+    mutable std::chrono::steady_clock::time_point lastScan_;
+    mutable std::vector<BridgePort> ports_;
+};
+
+}  // namespace
+
+std::unique_ptr<PortMapSource> MakeLivePortMap(std::string sysfsRoot, std::string devRoot) {
+    return std::make_unique<LivePortMap>(std::move(sysfsRoot), std::move(devRoot));
+}
+
+}  // namespace terrovane::platform
