@@ -1,0 +1,115 @@
+// The commands that change the instrument: its clock, one record, all records.
+#include <algorithm>
+
+#include "InstrumentLink.h"
+#include "LinkMessages.h"
+#include "MessageBox.h"
+
+namespace terrovane::link {
+namespace {
+
+bool StartsWithOk(const std::uint8_t* bytes) {
+    return bytes[0] == 'O' && bytes[1] == 'K';
+}
+
+}  // namespace
+
+bool InstrumentLink::SetClock() {
+    commSettings = kCommSettings;
+    if (!Handshake() || OpenPort() != 0) {
+        ClosePort();
+        CloseProgressIfOpen();
+        return false;
+    }
+    clockReply.fill(0);
+    bool sent = false;
+    if (const std::optional<ClockSetting> clock = host_.AskClock()) {
+        if (!IsClockSettable(*clock)) {
+            platform::Alert(kClockOutOfRange);  // its two-digit year cannot say it
+        } else if (commandText = ClockLine(*clock); comm_.Output(commandText)) {
+            pendingCommand = PendingCommand::SetClock;
+            sent = true;
+        } else {
+            platform::Alert(kClockError);
+            ClosePort();
+        }
+    }
+    if (!dataRead) {
+        requestsSent = false;
+    }
+    return sent;
+}
+
+bool InstrumentLink::JudgeClock(const std::vector<std::uint8_t>& reply) {
+    std::copy_n(reply.begin(), std::min(reply.size(), clockReply.size()), clockReply.begin());
+    const bool ok = StartsWithOk(clockReply.data());
+    if (ok) {
+        platform::Alert(kClockOk);
+    } else {
+        platform::Alert(kClockError);
+        dataRead = false;
+    }
+    clockReply.fill(0);
+    return ok;
+}
+
+bool InstrumentLink::EraseCurrent() {
+    if (!dataRead) {
+        platform::Alert(kNoDataReadFirst);
+        return false;
+    }
+    const int slot = host_.CurrentIndex();
+    if (slot < 0 || slot >= static_cast<int>(record::kSlotCount) || !table_.IsOccupied(slot)) {
+        platform::Alert(kNoData);
+        return false;
+    }
+    return SendErase(slot, PendingCommand::EraseOne);
+}
+
+bool InstrumentLink::EraseAll() {
+    if (!dataRead) {
+        platform::Alert(kNoDataReadFirst);
+        return false;
+    }
+    if (table_.OccupiedCount() == 0) {
+        platform::Alert(kNoData);
+        return false;
+    }
+    return SendErase(kEraseAllNumber, PendingCommand::EraseAll);
+}
+
+bool InstrumentLink::SendErase(int number, PendingCommand command) {
+    if (DiscoverPort() != 0 || OpenPort() != 0) {
+        return false;
+    }
+    if (!platform::Ask(kEraseQuestion)) {
+        return false;
+    }
+    commandText = EraseLine(number);
+    if (!comm_.Output(commandText)) {
+        platform::Alert(kEraseError);
+        ClosePort();
+        return false;
+    }
+    pendingCommand = command;
+    erasedSlot_ = number;  // the row to clear is the one erased, whatever is selected when the reply comes
+    return true;
+}
+
+bool InstrumentLink::JudgeErase(const std::vector<std::uint8_t>& reply) {
+    std::copy_n(reply.begin(), 4, buffer_.begin());
+    if (!StartsWithOk(reply.data())) {
+        platform::Alert(kEraseError);
+        dataRead = false;
+        return false;
+    }
+    platform::Alert(kEraseOk);
+    if (pendingCommand == PendingCommand::EraseAll) {
+        host_.ClearAllListTexts();
+    } else {
+        host_.ClearListRow(static_cast<std::size_t>(erasedSlot_));
+    }
+    return true;
+}
+
+}  // namespace terrovane::link

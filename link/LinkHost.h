@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+#include "Protocol.h"
+
+namespace terrovane::link {
+
+// The read-out's progress window: caption stem, message, range and step.
+inline constexpr std::string_view kProgressTitle = "Process";
+inline constexpr std::string_view kProgressMessage = "\n Read data now，please do NOT terminate...";
+inline constexpr int kProgressLower = 0;
+inline constexpr int kProgressUpper = 100;
+inline constexpr int kProgressStep = 1;
+
+// What the link does to the window it serves. The main dialog implements it with its display panel,
+// record list and progress window; the command line with a terminal.
+class LinkHost {
+  public:
+    virtual ~LinkHost() = default;
+
+    // Hides every segment, digit and symbol of the simulated display.
+    virtual void BlankDisplay() = 0;
+    // The picture shown over the display while the instrument is attached and no read-out has run.
+    virtual void SetIdlePictureVisible(bool visible) = 0;
+    // Empties the date and time columns of all 100 list rows, or of one row.
+    virtual void ClearAllListTexts() = 0;
+    virtual void ClearListRow(std::size_t slot) = 0;
+    // Writes date and time of every occupied slot of the (just rebuilt) record table into the list.
+    virtual void FillRecordList() = 0;
+
+    // The read-out's progress window: opened with kProgressTitle, kProgressMessage and the range above
+    // (letting the messages already waiting through once), advanced per request, closed at the end.
+    virtual void OpenProgress() = 0;
+    virtual void SetProgressPosition(int position) = 0;
+    virtual void CloseProgress() = 0;
+    virtual bool IsProgressOpen() const = 0;
+
+    // After an accepted read-out: forgets any list click and shows the first occupied record.
+    virtual void ShowSelectedAfterReadOut() = 0;
+    // Asks the user for the instrument's new date and time; nothing on Cancel.
+    virtual std::optional<ClockSetting> AskClock() = 0;
+    // The selected slot, 0-99: the record on display, which "erase current" erases.
+    virtual int CurrentIndex() const = 0;
+};
+
+}  // namespace terrovane::link

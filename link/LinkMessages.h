@@ -1,0 +1,23 @@
+#pragma once
+
+namespace terrovane::link {
+
+// The link's messages, byte for byte as the user knows them (note the full-width comma).
+inline constexpr const char* kCannotOpenPort = "cannot open serial port";
+inline constexpr const char* kDriverError =
+    "device driver error, please check USB driver installation or USB connection";
+inline constexpr const char* kNoHandshakeReply = "No data received, please check instrument close or not";
+inline constexpr const char* kReadAgainQuestion = "Data have been read, do you read again?";
+inline constexpr const char* kReadError = "Read Data error, please retry";
+inline constexpr const char* kReadOk = "Read Data OK";
+inline constexpr const char* kClockOk = "Set date&time OK";
+inline constexpr const char* kClockError = "Set date&time error, please retry";
+inline constexpr const char* kClockOutOfRange = "The instrument keeps dates from 2000 to 2099 only";
+inline constexpr const char* kNoDataReadFirst = "No data，please read firstly";
+inline constexpr const char* kNoData = "No data";
+inline constexpr const char* kEraseQuestion =
+    "do you erase current data? this operation will not be recover!";
+inline constexpr const char* kEraseOk = "Erase data OK, please retry";
+inline constexpr const char* kEraseError = "Erase data error, please retry";
+
+}  // namespace terrovane::link

@@ -1,0 +1,40 @@
+#include "ReadOutSession.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include "CMSComm.h"
+
+namespace terrovane::link {
+
+bool AwaitExchange(InstrumentLink& link, int timeoutMs) {
+    bool ended = false;
+    bool accepted = false;
+    QEventLoop loop;
+    const QMetaObject::Connection connection =
+        QObject::connect(&link, &InstrumentLink::ExchangeEnded, &loop, [&](bool replyAccepted) {
+            ended = true;
+            accepted = replyAccepted;
+            loop.quit();
+        });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    QObject::disconnect(connection);
+    if (!ended) {
+        link.OnReplyTimeout();
+    }
+    return accepted;
+}
+
+bool ReadInstrument(record::ReadOutBuffer& buffer, record::RecordTable& table, LinkHost* host,
+                    int timeoutMs) {
+    SilentHost silentHost;
+    CMSComm comm;
+    InstrumentLink link(comm, host != nullptr ? *host : silentHost, buffer, table);
+    if (!link.Read()) {
+        return false;
+    }
+    return AwaitExchange(link, timeoutMs);
+}
+
+}  // namespace terrovane::link

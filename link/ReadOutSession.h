@@ -1,0 +1,45 @@
+#pragma once
+
+#include "InstrumentLink.h"
+#include "LinkHost.h"
+#include "RecordPacket.h"
+#include "RecordTable.h"
+
+namespace terrovane::link {
+
+// How long a caller without a window waits for the instrument's reply once a command has returned. The
+// answers are all in the serial control's buffer by then; this only bounds a silent instrument.
+inline constexpr int kReplyTimeoutMs = 5000;
+
+// Runs the event loop until the link's exchange has ended (its reply judged by OnComm). A reply that has
+// not come after `timeoutMs` is judged like an empty one, with that command's messages. True when the
+// reply was accepted. Needs a QCoreApplication.
+bool AwaitExchange(InstrumentLink& link, int timeoutMs = kReplyTimeoutMs);
+
+// Reads the instrument's 100 slots through the link code: handshake, requests, the receive event. On
+// acceptance the buffer holds the image and the table its records; otherwise both keep what they had.
+// Messages go through platform::Alert. Without a host, nothing is shown but the messages.
+bool ReadInstrument(record::ReadOutBuffer& buffer, record::RecordTable& table, LinkHost* host = nullptr,
+                    int timeoutMs = kReplyTimeoutMs);
+
+// A host with no window: the record list, display and progress are nowhere to be seen.
+class SilentHost : public LinkHost {
+  public:
+    void BlankDisplay() override {}
+    void SetIdlePictureVisible(bool) override {}
+    void ClearAllListTexts() override {}
+    void ClearListRow(std::size_t) override {}
+    void FillRecordList() override {}
+    void OpenProgress() override { progressOpen_ = true; }
+    void SetProgressPosition(int) override {}
+    void CloseProgress() override { progressOpen_ = false; }
+    bool IsProgressOpen() const override { return progressOpen_; }
+    void ShowSelectedAfterReadOut() override {}
+    std::optional<ClockSetting> AskClock() override { return std::nullopt; }
+    int CurrentIndex() const override { return 0; }
+
+  private:
+    bool progressOpen_ = false;
+};
+
+}  // namespace terrovane::link
