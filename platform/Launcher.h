@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace terrovane::platform {
+
+// Starts a program detached, without a shell and without waiting: first from the running program's own
+// folder, then from the PATH. False when it was found nowhere or could not be started.
+bool StartProgramDetached(const std::string& programName);
+
+// Where StartProgramDetached would start the program from; empty when it is found nowhere.
+std::string FindProgram(const std::string& programName);
+
+}  // namespace terrovane::platform

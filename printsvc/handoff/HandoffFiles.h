@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "RecordPacket.h"
+#include "RecordTable.h"
+
+namespace terrovane::handoff {
+
+inline constexpr const char* kRecordFileName = "data.inf";
+inline constexpr const char* kHeaderFileName = "set.inf";
+inline constexpr std::size_t kHeaderFieldSize = 256;
+inline constexpr std::size_t kHeaderFileSize = 3 * kHeaderFieldSize;  // 768
+
+// Longest entries of the three header texts, in characters.
+inline constexpr int kObjectMaxChars = 32;
+inline constexpr int kSerialNumberMaxChars = 16;
+inline constexpr int kTesterMaxChars = 12;
+
+// The three remembered header texts, UTF-8 (the file holds them in GBK).
+struct HeaderTexts {
+    std::string object;
+    std::string serialNumber;
+    std::string tester;
+    bool operator==(const HeaderTexts&) const = default;
+};
+
+// Writes the 7200-byte image as data.inf. The file is written beside the old one and renamed over it, so
+// a reader never sees half a file. On failure returns false and, when `error` is given, says why.
+bool WriteRecordFile(const record::ReadOutBuffer& buffer, std::string* error = nullptr);
+bool WriteRecordFileAt(const std::string& path, const record::ReadOutBuffer& buffer,
+                       std::string* error = nullptr);
+
+// Unpacks a data.inf of exactly 7200 bytes into `table`: every packet marked "U" fills its slot, other
+// slots are left as they are. A missing file or one of another length changes nothing. True when unpacked.
+bool LoadRecordFile(record::RecordTable& table);
+bool LoadRecordFileAt(const std::string& path, record::RecordTable& table);
+
+// Reads set.inf when it is at least 767 bytes long; nullopt otherwise. Each field ends at its first zero
+// byte or after 256 bytes.
+std::optional<HeaderTexts> LoadHeaderFile();
+std::optional<HeaderTexts> LoadHeaderFileAt(const std::string& path);
+
+// Writes set.inf: three 256-byte fields in GBK, zero-padded (a text longer than its field is cut at a
+// character boundary). False when the file could not be written.
+bool SaveHeaderFile(const HeaderTexts& texts);
+bool SaveHeaderFileAt(const std::string& path, const HeaderTexts& texts);
+
+}  // namespace terrovane::handoff

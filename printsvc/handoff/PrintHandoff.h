@@ -1,0 +1,17 @@
+#pragma once
+
+#include "RecordPacket.h"
+
+namespace terrovane::handoff {
+
+inline constexpr const char* kPrintServiceProgram = "rapstel";
+inline constexpr const char* kNoDataMessage = "No data，please read firstly";
+
+enum class PrintHandoffResult { NoData, WriteFailed, Started, ServiceNotStarted };
+
+// The main program's Print command: without read-out data says so; otherwise writes data.inf (saying so
+// and stopping when that fails) and starts the print service, without waiting for it. The service's own
+// start failure is not reported to the user; the result tells the caller what happened.
+PrintHandoffResult PrintRecords(bool dataRead, const record::ReadOutBuffer& buffer);
+
+}  // namespace terrovane::handoff
