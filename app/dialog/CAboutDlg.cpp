@@ -1,0 +1,57 @@
+#include "CAboutDlg.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "DialogLayout.h"
+#include "ProgramIcon.h"
+#include "Strings.h"
+
+namespace terrovane::app {
+
+namespace {
+
+QLabel* AddText(QWidget* parent, const char* text, const QRect& rect) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(rect);
+    return label;
+}
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QString::fromUtf8(res::kAboutCaption));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(platform::DialogFont());
+    CreateControls();
+}
+
+void CAboutDlg::CreateControls() {
+    const platform::DialogUnits du(font());
+    setFixedSize(AboutDialogSize(du));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("128"));
+    icon->setPixmap(res::DrawProgramIcon(32));
+    icon->setGeometry(du.X(11), du.Y(10), 32, 32);
+    AddText(this, res::kAboutVersion, du.Rect(45, 15, 150, 10));
+
+    auto* frame = new QGroupBox(this);
+    frame->setGeometry(du.Rect(10, 35, 248, 118));
+    AddText(frame, res::kAboutHeading, du.Rect(8, 8, 230, 10));
+    int y = 22;
+    for (const char* line : res::kAboutLines) {
+        AddText(frame, line, du.Rect(14, y, 230, 10));
+        y += 13;
+    }
+
+    auto* close = new QPushButton(QString::fromUtf8(res::kAboutClose), this);
+    close->setObjectName(QStringLiteral("1"));
+    close->setDefault(true);
+    close->setGeometry(du.Rect(109, 161, 50, 14));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace terrovane::app

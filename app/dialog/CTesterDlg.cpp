@@ -1,0 +1,192 @@
+#include "CTesterDlg.h"
+
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <chrono>
+#include <new>
+#include <thread>
+
+#include "CAboutDlg.h"
+#include "CommandIds.h"
+#include "DialogLayout.h"
+#include "MainMenuBar.h"
+#include "MainToolBar.h"
+#include "ProgramIcon.h"
+#include "RecordList.h"
+#include "Strings.h"
+
+namespace terrovane::app {
+
+CTesterDlg::CTesterDlg(QWidget* parent) : QDialog(parent) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8(res::kProgramName));
+    setWindowIcon(res::ProgramIcon());
+    setFont(platform::DialogFont());
+    InitDialog();
+}
+
+CTesterDlg::~CTesterDlg() {
+    ShutDown();
+}
+
+void CTesterDlg::InitDialog() {
+    CreateControls();
+    CreateWindowMenu();
+    ResetState();
+    AllocateReadOutBuffer();
+    InitDisplay();
+    portWatchTimer_.setInterval(kPortWatchIntervalMs);
+    connect(&portWatchTimer_, &QTimer::timeout, this, &CTesterDlg::OnTimer);
+    portWatchTimer_.start();
+}
+
+void CTesterDlg::CreateControls() {
+    const platform::DialogUnits du(font());
+    const MainDialogGeometry geometry = ComputeMainDialogGeometry(du);
+    auto onCommand = [this](int id) { OnCommand(id); };
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    menuBar_ = BuildMainMenuBar(this, onCommand);
+    layout->setMenuBar(menuBar_);
+    client_ = new QWidget(this);
+    client_->setFixedSize(geometry.client);
+    layout->addWidget(client_);
+
+    toolBar_ = BuildMainToolBar(client_, onCommand);
+    toolBar_->setGeometry(0, 0, geometry.client.width(), toolBar_->sizeHint().height());
+
+    displayFrame_ = new QFrame(client_);
+    displayFrame_->setObjectName(QStringLiteral("1107"));
+    displayFrame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    displayFrame_->setGeometry(geometry.displayFrame);
+    idlePicture_ = new QLabel(client_);
+    idlePicture_->setObjectName(QStringLiteral("1123"));
+    idlePicture_->setGeometry(geometry.idlePicture);
+    idlePicture_->hide();
+
+    listFrame_ = new QFrame(client_);
+    listFrame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    listFrame_->setGeometry(geometry.listFrame);
+    recordList_ = CreateRecordList(client_);
+    recordList_->setGeometry(geometry.recordList);
+    connect(recordList_, &QTableWidget::clicked, this, &CTesterDlg::OnListClicked);
+    connect(recordList_, &QTableWidget::customContextMenuRequested, this, &CTesterDlg::OnListClicked);
+}
+
+// Window managers here offer no window menu to extend, so its about item is offered on a right-click
+// of the menu bar and the toolbar.
+void CTesterDlg::CreateWindowMenu() {
+    auto* menu = new QMenu(this);
+    QAction* about = menu->addAction(QString::fromUtf8(res::kAboutMenuText));
+    about->setData(static_cast<int>(res::kCmdAbout));
+    connect(about, &QAction::triggered, this, [this] { OnSysCommand(res::kCmdAbout); });
+    for (QWidget* area : {static_cast<QWidget*>(menuBar_), static_cast<QWidget*>(toolBar_)}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, menu,
+                [menu, area](const QPoint& pos) { menu->popup(area->mapToGlobal(pos)); });
+    }
+}
+
+void CTesterDlg::ResetState() {
+    currentIndex = 0;
+    listClicked = false;
+}
+
+void CTesterDlg::AllocateReadOutBuffer() {
+    // The buffer is the program's reason to exist: wait for memory rather than run without it.
+    while (!readOutBuffer) {
+        readOutBuffer.reset(new (std::nothrow) record::ReadOutBuffer{});
+        if (!readOutBuffer) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    readOutBuffer->fill(0);
+}
+
+void CTesterDlg::ShutDown() {
+    readOutBuffer.reset();
+    recordTable.Clear();
+    ClosePortIfOpen();
+    portWatchTimer_.stop();
+    if (activeProgress) {
+        activeProgress->Destroy();
+        activeProgress.reset();
+    }
+}
+
+void CTesterDlg::OnCommand(int id) {
+    switch (id) {
+        case res::kCmdRead:
+            OnRead();
+            break;
+        case res::kCmdSave:
+            OnSave();
+            break;
+        case res::kCmdPrint:
+            OnPrint();
+            break;
+        case res::kCmdShow:
+            OnShow();
+            break;
+        case res::kCmdDateTime:
+            OnDateTime();
+            break;
+        case res::kCmdEraseCurrent:
+            OnEraseCurrent();
+            break;
+        case res::kCmdEraseAll:
+            OnEraseAll();
+            break;
+        case res::kCmdHelp:
+            OnAbout();
+            break;
+        case res::kCmdExit:
+            OnExit();
+            break;
+        default:
+            break;
+    }
+}
+
+void CTesterDlg::OnSysCommand(int id) {
+    if (res::IsAboutCommand(id)) {
+        OnAbout();
+    }
+}
+
+void CTesterDlg::OnAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CTesterDlg::OnListClicked() {
+    listClicked = true;
+    ShowSelected();
+}
+
+void CTesterDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        CentreOnScreen();
+    }
+}
+
+void CTesterDlg::CentreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+}
+
+}  // namespace terrovane::app

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QString>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+
+#include <cstdint>
+#include <memory>
+
+#include "ProgressWindow.h"
+#include "RecordPacket.h"
+#include "RecordTable.h"
+
+namespace terrovane::app {
+
+// The main window: menu bar, toolbar, the place of the simulated display and the 100-row record list.
+// It runs modally for the whole program; the program ends when it closes.
+class CTesterDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr int kPortWatchTimerId = 2;
+    static constexpr int kPortWatchIntervalMs = 5;
+
+    explicit CTesterDlg(QWidget* parent = nullptr);
+    ~CTesterDlg() override;
+
+    QMenuBar* MenuBar() const { return menuBar_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    QTableWidget* RecordList() const { return recordList_; }
+    // The client area that holds every control; positions in it come from dialog units.
+    QWidget* ClientArea() const { return client_; }
+    // Control 1107: the display panel and its chart are placed over this frame's rectangle.
+    QFrame* DisplayFrame() const { return displayFrame_; }
+    // Control 1123: shown over the display while the instrument is attached and idle.
+    QLabel* IdlePicture() const { return idlePicture_; }
+    const QTimer& PortWatchTimer() const { return portWatchTimer_; }
+
+    // Runs one command by id, as the menu, the toolbar and the window menu do.
+    void OnCommand(int id);
+    // Window-menu commands: the about item and its low-nibble variants open the about box.
+    void OnSysCommand(int id);
+
+    // State shared by the commands.
+    std::int16_t currentIndex = 0;
+    bool listClicked = false;
+    QString exportPath;
+    std::unique_ptr<ui::ProgressWindow> activeProgress;
+    std::unique_ptr<record::ReadOutBuffer> readOutBuffer;
+    record::RecordTable recordTable;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void InitDialog();
+    void CreateControls();
+    void CreateWindowMenu();
+    void ResetState();
+    void AllocateReadOutBuffer();
+    void ShutDown();
+    void CentreOnScreen();
+
+    // Command handlers: one per command id.
+    void OnRead() { ReadRecords(); }
+    void OnSave() { SaveRecords(); }
+    void OnPrint() { PrintRecords(); }
+    void OnShow() { ShowNextRecord(); }
+    void OnDateTime() { SetInstrumentClock(); }
+    void OnEraseCurrent() { EraseCurrentRecord(); }
+    void OnEraseAll() { EraseAllRecords(); }
+    void OnAbout();
+    void OnExit() { accept(); }
+    void OnListClicked();
+    void OnTimer() { WatchPort(); }
+
+    // Filled by the commands' own modules.
+    void ReadRecords() {}
+    void SaveRecords() {}
+    void PrintRecords() {}
+    void ShowNextRecord() {}
+    void SetInstrumentClock() {}
+    void EraseCurrentRecord() {}
+    void EraseAllRecords() {}
+    void ShowSelected() {}
+    void InitDisplay() {}
+    void ClosePortIfOpen() {}
+    void WatchPort() {}
+
+    QMenuBar* menuBar_ = nullptr;
+    QWidget* client_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QFrame* listFrame_ = nullptr;
+    QTableWidget* recordList_ = nullptr;
+    QFrame* displayFrame_ = nullptr;
+    QLabel* idlePicture_ = nullptr;
+    QTimer portWatchTimer_;
+    bool centred_ = false;
+};
+
+}  // namespace terrovane::app

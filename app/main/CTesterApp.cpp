@@ -1,0 +1,23 @@
+#include "CTesterApp.h"
+
+#include "CTesterDlg.h"
+#include "GuiMessageBox.h"
+#include "ProgramIcon.h"
+#include "Strings.h"
+
+namespace terrovane::app {
+
+CTesterApp::CTesterApp(int& argc, char** argv) : QApplication(argc, argv) {}
+
+int CTesterApp::InitInstance() {
+    // Settings live under the profile key, as organisation, with the program's own name below it.
+    setOrganizationName(QString::fromUtf8(res::kProfileKey));
+    setApplicationName(QString::fromUtf8(res::kProgramName));
+    setWindowIcon(res::ProgramIcon());
+    InstallGuiMessageHandler();
+    CTesterDlg dialog;
+    dialog.exec();
+    return 0;
+}
+
+}  // namespace terrovane::app

@@ -1,0 +1,30 @@
+#pragma once
+
+namespace terrovane::res {
+
+// Command ids shared by the menu bar, the toolbar and the dialog's handlers.
+enum CommandId : int {
+    kCmdExit = 1,
+    kCmdAbout = 16,  // the window menu's about item; any id whose value masked with 0xFFF0 is 16
+    kCmdSave = 32784,
+    kCmdPrint = 32785,
+    kCmdDateTime = 32787,
+    kCmdEraseCurrent = 32789,
+    kCmdEraseAll = 32790,
+    kCmdHelp = 32791,
+    kCmdRead = 32792,
+    kCmdBlank1 = 32793,
+    kCmdShow = 32808,
+    kCmdBlank2 = 58112,
+};
+
+}  // namespace terrovane::res
+
+namespace terrovane::res {
+
+// Window-menu commands keep their low four bits for the window manager's own use.
+constexpr bool IsAboutCommand(int id) {
+    return (id & 0xFFF0) == kCmdAbout;
+}
+
+}  // namespace terrovane::res

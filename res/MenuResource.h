@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace terrovane::res {
+
+// One item of a menu resource: a command (id > 0 or the blank bar entries), a popup (children, id -1)
+// or a separator (id 0, no text).
+struct MenuItem {
+    std::string text;
+    int id = 0;
+    std::vector<MenuItem> children;
+
+    bool IsPopup() const { return !children.empty(); }
+    bool IsSeparator() const { return id == 0 && children.empty(); }
+};
+
+// The main dialog's menu bar, top-level entries in order.
+const std::vector<MenuItem>& MainMenu();
+
+// The toolbar's buttons in order: text and command id.
+struct ToolbarButton {
+    const char* text;
+    int id;
+};
+const std::vector<ToolbarButton>& MainToolbar();
+
+}  // namespace terrovane::res
