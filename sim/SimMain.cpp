@@ -1,0 +1,58 @@
+// terrovane-sim: the instrument at the far end of a pseudo-terminal, for trying the program and for tests.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "AtomicFile.h"
+#include "DemoImage.h"
+#include "Instrument.h"
+#include "SimServer.h"
+
+namespace {
+
+using namespace terrovane;
+
+std::optional<record::ReadOutBuffer> LoadImage(const std::string& path, std::string& error) {
+    if (path.empty())
+        return sim::DemoImage();
+    const auto content = sim::ReadWholeFile(path);
+    if (!content || content->size() != record::kReadOutSize) {
+        error = path + (content ? ": an image must hold exactly 7200 bytes" : ": cannot be read");
+        return std::nullopt;
+    }
+    record::ReadOutBuffer image{};
+    std::copy(content->begin(), content->end(), image.begin());
+    return image;
+}
+
+int Fail(const std::string& error) {
+    std::fprintf(stderr, "terrovane-sim: %s\n", error.c_str());
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto options = sim::ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc),
+                                              std::getenv("TERROVANE_PORTMAP"), error);
+    if (!options) {
+        std::fprintf(stderr,
+                     "usage: terrovane-sim [--image FILE] [--portmap FILE] [--fault KIND]... [--log FILE] "
+                     "[--com N]\n");
+        return Fail(error);
+    }
+    const auto image = LoadImage(options->imagePath, error);
+    if (!image)
+        return Fail(error);
+    sim::Instrument instrument(*image, options->faults, static_cast<unsigned>(::getpid()));
+    sim::SimServer server(*options, instrument);
+    if (!server.Start(error))
+        return Fail(error);
+    return server.Serve();
+}

@@ -1,0 +1,186 @@
+#include "SimServer.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "AtomicFile.h"
+#include "PortMapPublisher.h"
+
+namespace terrovane::sim {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int g_signalPipe[2] = {-1, -1};
+
+void OnStopSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] auto written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+void InstallStopSignals() {
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    ::sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+    ::signal(SIGPIPE, SIG_IGN);
+}
+
+}  // namespace
+
+SimServer::SimServer(SimOptions options, Instrument& instrument)
+    : options_(std::move(options)), instrument_(instrument) {}
+
+SimServer::~SimServer() {
+    Withdraw();
+    for (int fd : {master_, slave_, log_}) {
+        if (fd >= 0)
+            ::close(fd);
+    }
+}
+
+bool SimServer::Start(std::string& error) {
+    InstallStopSignals();
+    if (!options_.logPath.empty()) {
+        log_ = ::open(options_.logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+        if (log_ < 0) {
+            error = options_.logPath + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+    // Our own handle on the slave side keeps the line alive between the program's opens and closes, as a
+    // plugged-in bridge is; the master side is the instrument.
+    if (::openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) {
+        error = std::string("cannot open a pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    termios raw{};
+    ::tcgetattr(slave_, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(slave_, TCSANOW, &raw);
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    ::fcntl(master_, F_SETFD, FD_CLOEXEC);
+    ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
+    devicePath_ = ::ttyname(slave_);
+    std::printf("%s\n", devicePath_.c_str());
+    std::fflush(stdout);
+    if (!PublishPort(options_.portMapPath, options_.comNumber, devicePath_, error))
+        return false;
+    published_ = true;
+    return true;
+}
+
+int SimServer::Serve() {
+    for (;;) {
+        pollfd fds[2] = {{g_signalPipe[0], POLLIN, 0}, {master_, POLLIN, 0}};
+        if (!pending_.empty() && pending_.front().due <= Clock::now())
+            fds[1].events |= POLLOUT;
+        if (::poll(fds, 2, PollTimeout()) < 0 && errno != EINTR)
+            return 1;
+        if (fds[0].revents != 0)
+            return 0;
+        if (fds[1].revents & POLLIN)
+            ReadRequests();
+        WriteDueOutput();
+        if (UnplugDue()) {
+            Withdraw();
+            return 0;
+        }
+    }
+}
+
+void SimServer::ReadRequests() {
+    std::uint8_t chunk[4096];
+    for (;;) {
+        const ssize_t count = ::read(master_, chunk, sizeof chunk);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        LogBytes(chunk, static_cast<std::size_t>(count));
+        Schedule(instrument_.Receive(std::span<const std::uint8_t>(chunk, static_cast<std::size_t>(count))));
+        for (const auto& line : instrument_.TakeIgnoredLines())
+            std::fprintf(stderr, "ignored: %s\n", line.c_str());
+        SaveImageIfChanged();
+    }
+}
+
+// Answers go out in order; a delayed one holds back those behind it, as a slow instrument would.
+void SimServer::Schedule(std::vector<Reply> replies) {
+    for (auto& reply : replies) {
+        auto due = Clock::now() + std::chrono::milliseconds(reply.delayMs);
+        if (!pending_.empty())
+            due = std::max(due, pending_.back().due);
+        pending_.push_back({due, std::move(reply.bytes)});
+    }
+}
+
+void SimServer::WriteDueOutput() {
+    while (!pending_.empty() && pending_.front().due <= Clock::now()) {
+        auto& bytes = pending_.front().bytes;
+        const ssize_t written = bytes.empty() ? 0 : ::write(master_, bytes.data(), bytes.size());
+        if (written < 0)
+            return;  // the line is full: poll says when it has room again
+        bytes.erase(bytes.begin(), bytes.begin() + written);
+        if (!bytes.empty())
+            return;
+        pending_.pop_front();
+    }
+}
+
+int SimServer::PollTimeout() const {
+    if (pending_.empty())
+        return -1;
+    const auto wait =
+        std::chrono::ceil<std::chrono::milliseconds>(pending_.front().due - Clock::now()).count();
+    return static_cast<int>(std::clamp<long long>(wait, 0, 60000));
+}
+
+void SimServer::SaveImageIfChanged() {
+    if (!instrument_.TakeImageChanged() || options_.imagePath.empty())
+        return;
+    const auto& image = instrument_.Image();
+    std::string error;
+    if (!WriteFileAtomically(options_.imagePath, std::string(image.begin(), image.end()), error))
+        std::fprintf(stderr, "cannot save the image: %s\n", error.c_str());
+}
+
+void SimServer::LogBytes(const std::uint8_t* bytes, std::size_t count) {
+    while (log_ >= 0 && count > 0) {
+        const ssize_t written = ::write(log_, bytes, count);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return;
+        bytes += written;
+        count -= static_cast<std::size_t>(written);
+    }
+}
+
+bool SimServer::UnplugDue() const {
+    return options_.faults.unplugAfter >= 0 && instrument_.RecordRequests() >= options_.faults.unplugAfter &&
+           pending_.empty();
+}
+
+void SimServer::Withdraw() {
+    if (!published_)
+        return;
+    published_ = false;
+    std::string error;
+    if (!WithdrawPort(options_.portMapPath, options_.comNumber, devicePath_, error))
+        std::fprintf(stderr, "cannot withdraw the port: %s\n", error.c_str());
+}
+
+}  // namespace terrovane::sim

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "Instrument.h"
+#include "SimOptions.h"
+
+namespace terrovane::sim {
+
+// The simulated instrument on a pseudo-terminal: publishes the pty as the bridge's port in the port-map
+// file, answers requests until SIGINT/SIGTERM (or a planned unplug), then withdraws the port again.
+class SimServer {
+  public:
+    SimServer(SimOptions options, Instrument& instrument);
+    ~SimServer();
+    SimServer(const SimServer&) = delete;
+    SimServer& operator=(const SimServer&) = delete;
+
+    // Opens the pty and announces its device path on standard output; false with error set when it cannot.
+    bool Start(std::string& error);
+    // Serves until told to stop; returns the program's exit code.
+    int Serve();
+
+  private:
+    struct PendingOutput {
+        std::chrono::steady_clock::time_point due;
+        std::vector<std::uint8_t> bytes;
+    };
+
+    void ReadRequests();
+    void Schedule(std::vector<Reply> replies);
+    void WriteDueOutput();
+    int PollTimeout() const;
+    void SaveImageIfChanged();
+    void LogBytes(const std::uint8_t* bytes, std::size_t count);
+    void Withdraw();
+    bool UnplugDue() const;
+
+    SimOptions options_;
+    Instrument& instrument_;
+    int master_ = -1;
+    int slave_ = -1;
+    int log_ = -1;
+    std::string devicePath_;
+    bool published_ = false;
+    std::deque<PendingOutput> pending_;
+};
+
+}  // namespace terrovane::sim
