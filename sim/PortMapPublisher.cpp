@@ -71,7 +71,8 @@ std::optional<std::size_t> RemoveEntries(std::vector<std::string>& lines, std::s
         }
         const auto equals = lines[i].find('=');
         const std::string_view line = lines[i];
-        const bool match = inside && equals != std::string::npos && Trim(line.substr(0, equals)) == name &&
+        const bool match = inside && equals != std::string::npos &&
+                           SameName(Trim(line.substr(0, equals)), name) &&
                            (!data || Trim(line.substr(equals + 1)) == *data);
         if (match) {
             lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
@@ -94,6 +95,22 @@ void PutEntry(std::vector<std::string>& lines, std::string_view section, std::st
     lines.push_back(entry);
 }
 
+// The device a port-table entry names, or empty when there is none.
+std::string DeviceOf(const std::vector<std::string>& lines, std::string_view comName) {
+    bool inside = false;
+    for (const auto& text : lines) {
+        const std::string_view line = text;
+        if (const auto sectionName = SectionName(line)) {
+            inside = SameName(*sectionName, kPortsSection);
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (inside && equals != std::string_view::npos && SameName(Trim(line.substr(0, equals)), comName))
+            return std::string(Trim(line.substr(equals + 1)));
+    }
+    return {};
+}
+
 std::string ComName(int comNumber) {
     return "COM" + std::to_string(comNumber);
 }
@@ -110,8 +127,12 @@ std::string WithPortPublished(const std::string& fileText, int comNumber, const 
 std::string WithPortWithdrawn(const std::string& fileText, int comNumber, const std::string& devicePath) {
     auto lines = Lines(fileText);
     const std::string com = ComName(comNumber);
-    RemoveEntries(lines, platform::kSerialCommKey, kValueName, std::string_view(com));
+    // The port table says whose the COM number is now; another instrument's entry is left alone.
+    const std::size_t before = lines.size();
     RemoveEntries(lines, kPortsSection, com, std::string_view(devicePath));
+    const bool ours = lines.size() != before || DeviceOf(lines, com).empty();
+    if (ours)
+        RemoveEntries(lines, platform::kSerialCommKey, kValueName, std::string_view(com));
     return Joined(lines);
 }
 
