@@ -1,0 +1,31 @@
+#include "MenuMetrics.h"
+
+#include <QLine>
+
+namespace terrovane::menu {
+
+QSize MeasureMenuItem(MenuItemKind kind, int textWidth) {
+    if (kind == MenuItemKind::Separator)
+        return {0, kSeparatorHeight};
+    const int width = textWidth + kImageWidth + (kind == MenuItemKind::Popup ? kPopupExtraWidth : 0);
+    return {width, kImageHeight + 4};
+}
+
+QRect ImageColumnRect(const QRect& item) {
+    return {item.left(), item.top(), kImageWidth + 5, item.height()};
+}
+
+QRect TextRect(const QRect& item) {
+    return QRect(QPoint(item.left() + kImageWidth + 10, item.top()), item.bottomRight());
+}
+
+QRect ImageCellRect(const QRect& item) {
+    return {item.left(), item.top(), kImageWidth + 4, kImageHeight + 4};
+}
+
+QLine SeparatorLine(const QRect& item) {
+    const int y = item.top() + item.height() / 2;
+    return {item.left() + kImageWidth + 10, y, item.right() - 2, y};
+}
+
+}  // namespace terrovane::menu

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QLine>
+#include <QRect>
+#include <QSize>
+
+namespace terrovane::menu {
+
+// The flat menu look: a grey image column, a light background and a framed highlight.
+inline constexpr QColor kMenuBackground{239, 243, 255};
+inline constexpr QColor kImageColumn{210, 210, 210};
+inline constexpr QColor kHighlightFrame{49, 106, 197};
+inline constexpr QColor kHighlightFill{193, 210, 238};
+inline constexpr QColor kSeparatorDark{64, 0, 128};
+inline constexpr QColor kSeparatorLight{255, 255, 255};
+inline constexpr QColor kDisabledCheck{127, 127, 127};
+
+inline constexpr int kImageWidth = 16;
+inline constexpr int kImageHeight = 15;
+inline constexpr int kSeparatorHeight = 10;
+inline constexpr int kPopupExtraWidth = 15;  // room for the submenu arrow
+
+enum class MenuItemKind { Command, Separator, Popup };
+
+// The size of one pop-up item whose text is `textWidth` pixels wide.
+QSize MeasureMenuItem(MenuItemKind kind, int textWidth);
+
+// Parts of an item's rectangle.
+QRect ImageColumnRect(const QRect& item);  // grey column on the left
+QRect TextRect(const QRect& item);
+QRect ImageCellRect(const QRect& item);  // where the check mark goes
+// The separator line's left and right ends and its height.
+QLine SeparatorLine(const QRect& item);
+
+}  // namespace terrovane::menu

@@ -1,0 +1,204 @@
+#include "DisplayPanel.h"
+
+#include <QPushButton>
+
+#include "ChartWindow.h"
+#include "DigitField.h"
+#include "MessageBox.h"
+#include "PanelControls.h"
+#include "PanelPicture.h"
+
+namespace terrovane::panel {
+namespace {
+
+constexpr const char* kNoDataReadFirst = "No data\xEF\xBC\x8Cplease read firstly";  // full-width comma
+constexpr const char* kNoData = "No data";
+
+struct ButtonSpec {
+    int id;
+    const char* text;
+    int x, y, width, height;
+    bool visible;
+};
+
+// Under the display frame (which ends at 231), left of the record list (which starts at 262).
+constexpr ButtonSpec kButtons[] = {
+    {kFrequencyButton, "Frequency", 24, 240, 60, 16, true},
+    {kResistanceButton, "Resistance", 100, 240, 60, 16, true},
+    {kVoltageButton, "Voltage", 176, 240, 60, 16, true},
+    {kCurrentButton, "Current", 176, 260, 60, 16, false},
+};
+
+QRect Place(const platform::DialogUnits& units, QPoint origin, int x, int y, int width, int height) {
+    return units.Rect(x, y, width, height).translated(origin);
+}
+
+}  // namespace
+
+DisplayPanel::DisplayPanel(QWidget* dialog, PanelBindings bindings, QPoint origin,
+                           platform::DialogUnits units)
+    : QObject(dialog), bindings_(std::move(bindings)) {
+    CreateControls(dialog, origin, units);
+    CreateButtons(dialog, origin, units);
+    for (int id : kDigitFieldIds) {
+        Field(id)->SetBackgroundColour(kPanelColour);
+        Field(id)->ModifyStyle(0, kStyleFourteenSegment);
+        Field(id)->SetText("");
+    }
+    BlankDisplay();
+}
+
+void DisplayPanel::CreateControls(QWidget* dialog, QPoint origin, const platform::DialogUnits& units) {
+    chart_ = new ChartWindow(dialog);
+    chart_->setGeometry(Place(units, origin, 8, 35, 245, 196));
+    chart_->SetBackgroundColour(kPanelColour);
+    chart_->SetGridColour(Qt::black);
+    chart_->SetPlotColour(Qt::black);
+    for (const auto& spec : kPanelControls) {
+        QWidget* control = spec.bitmap == 0 ? static_cast<QWidget*>(new DigitField(dialog))
+                                            : new PictureControl(spec.bitmap, dialog);
+        control->setGeometry(Place(units, origin, spec.x, spec.y, spec.width, spec.height));
+        controls_[spec.id] = control;
+    }
+    auto* idle = new PictureControl(kIdlePictureBitmap, dialog, true);
+    idle->setGeometry(Place(units, origin, 59, 78, 159, 95));
+    idle->hide();
+    controls_[kIdlePicture] = idle;
+}
+
+void DisplayPanel::CreateButtons(QWidget* dialog, QPoint origin, const platform::DialogUnits& units) {
+    using Handler = void (DisplayPanel::*)();
+    const std::map<int, Handler> handlers = {{kFrequencyButton, &DisplayPanel::OnFrequencyButton},
+                                             {kResistanceButton, &DisplayPanel::OnResistanceButton},
+                                             {kVoltageButton, &DisplayPanel::OnVoltageButton},
+                                             {kCurrentButton, &DisplayPanel::OnCurrentButton}};
+    for (const auto& spec : kButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(spec.text), dialog);
+        button->setGeometry(Place(units, origin, spec.x, spec.y, spec.width, spec.height));
+        button->setVisible(spec.visible);
+        connect(button, &QPushButton::clicked, this, handlers.at(spec.id));
+        controls_[spec.id] = button;
+    }
+}
+
+QWidget* DisplayPanel::Control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+DigitField* DisplayPanel::Field(int id) const {
+    return qobject_cast<DigitField*>(Control(id));
+}
+
+const record::MeasurementRecord* DisplayPanel::CurrentRecord() const {
+    return bindings_.table.At(bindings_.currentIndex);
+}
+
+void DisplayPanel::BlankDisplay() {
+    for (const auto& spec : kPanelControls)
+        controls_.at(spec.id)->hide();
+}
+
+void DisplayPanel::Apply(const PanelView& view) {
+    BlankDisplay();
+    for (const auto& [id, text] : view.texts)
+        Field(id)->SetText(text);
+    for (int id : view.visible)
+        controls_.at(id)->show();
+}
+
+void DisplayPanel::OnShowCommand() {
+    state_.cycleAllPages = true;
+    ShowCurrentPage();
+    bindings_.requestsSent = true;  // keeps the idle picture from covering what the user asked to see
+}
+
+void DisplayPanel::OnResistanceButton() {
+    state_.cycleAllPages = false;
+    ShowCurrentPage();
+}
+
+void DisplayPanel::OnVoltageButton() {
+    const auto* record = CurrentRecord();
+    if (record == nullptr)
+        return platform::Alert(kNoDataReadFirst);
+    Apply(VoltageStepView(*record, state_, bindings_.currentIndex));
+}
+
+void DisplayPanel::OnFrequencyButton() {
+    const auto* record = CurrentRecord();
+    if (record == nullptr)
+        return platform::Alert(kNoDataReadFirst);
+    Apply(FrequencyStepView(*record, state_, bindings_.currentIndex));
+}
+
+void DisplayPanel::OnCurrentButton() {
+    const auto* record = CurrentRecord();
+    if (record == nullptr)
+        return platform::Alert(kNoDataReadFirst);
+    Apply(CurrentStepView(*record, bindings_.currentIndex));
+}
+
+void DisplayPanel::OnListClicked() {
+    state_.listClicked = true;
+    ShowSelected();
+}
+
+void DisplayPanel::OnReadOutFinished() {
+    state_.listClicked = false;
+    ShowSelected();
+}
+
+void DisplayPanel::ShowSelected() {
+    if (!bindings_.dataRead)
+        return platform::Alert(kNoDataReadFirst);
+    if (state_.listClicked) {
+        const auto row = bindings_.firstSelectedListRow ? bindings_.firstSelectedListRow() : std::nullopt;
+        if (row && *row >= 0 && std::size_t(*row) < record::kSlotCount) {
+            bindings_.currentIndex = static_cast<std::uint16_t>(*row);
+        }
+        if (CurrentRecord() == nullptr) {
+            platform::Alert(kNoData);
+            return BlankDisplay();
+        }
+        return ShowRecord(bindings_.currentIndex);
+    }
+    if (const auto first = bindings_.table.FirstOccupied())
+        bindings_.currentIndex = std::uint16_t(*first);
+    ShowRecord(bindings_.currentIndex);
+}
+
+void DisplayPanel::ShowRecord(std::size_t slot) {
+    if (bindings_.table.At(slot) == nullptr)
+        return;
+    state_.pageCounters.fill(0);
+    ShowCurrentPage();
+}
+
+void DisplayPanel::ShowCurrentPage() {
+    const auto* record = CurrentRecord();
+    if (record == nullptr)
+        return platform::Alert(kNoDataReadFirst);
+    Apply(CurrentPageView(*record, state_, bindings_.currentIndex));
+}
+
+void DisplayPanel::ShowModeAndSlot() {
+    const auto* record = CurrentRecord();
+    if (record == nullptr)
+        return;
+    PanelView view;
+    AddModeAndSlot(view, *record, bindings_.currentIndex);
+    for (const auto& [id, text] : view.texts)
+        Field(id)->SetText(text);
+    for (int id : view.visible)
+        controls_.at(id)->show();
+}
+
+void DisplayPanel::SetIdlePictureVisible(bool visible) {
+    QWidget* idle = controls_.at(kIdlePicture);
+    if (visible)
+        idle->raise();
+    idle->setVisible(visible);
+}
+
+}  // namespace terrovane::panel

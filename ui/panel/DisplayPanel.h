@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "DialogUnits.h"
+#include "PanelPage.h"
+#include "RecordTable.h"
+
+class QWidget;
+
+namespace terrovane::panel {
+
+class ChartWindow;
+class DigitField;
+
+// The main dialog's state the display reads and writes; the dialog owns it.
+struct PanelBindings {
+    const record::RecordTable& table;
+    const bool& dataRead;
+    std::uint16_t& currentIndex;
+    bool& requestsSent;
+    // The record list's first selected row, searched from the top; nullopt when none is selected.
+    std::function<std::optional<int>()> firstSelectedListRow;
+};
+
+// The simulated instrument display: creates its controls as children of the dialog (at their dialog-unit
+// places, shifted by `origin` pixels) and draws records onto them one page at a time.
+class DisplayPanel : public QObject {
+    Q_OBJECT
+  public:
+    DisplayPanel(QWidget* dialog, PanelBindings bindings, QPoint origin = {},
+                 platform::DialogUnits units = platform::DialogUnits(platform::DialogFont()));
+
+    // Entry points.
+    void OnShowCommand();       // menu/toolbar "Show"
+    void OnResistanceButton();  // cycles the resistance pages only
+    void OnVoltageButton();
+    void OnFrequencyButton();
+    void OnCurrentButton();
+    void OnListClicked();      // left or right click on the record list
+    void OnReadOutFinished();  // after an accepted read-out
+
+    // Operations.
+    void BlankDisplay();
+    void ShowSelected();
+    void ShowRecord(std::size_t slot);
+    void ShowCurrentPage();
+    void ShowModeAndSlot();
+    void SetIdlePictureVisible(bool visible);
+
+    DisplayState& State() { return state_; }
+    QWidget* Control(int id) const;
+    DigitField* Field(int id) const;
+    ChartWindow* Chart() const { return chart_; }
+
+  private:
+    void CreateControls(QWidget* dialog, QPoint origin, const platform::DialogUnits& units);
+    void CreateButtons(QWidget* dialog, QPoint origin, const platform::DialogUnits& units);
+    const record::MeasurementRecord* CurrentRecord() const;
+    // Blanks the display, then shows what the view lists.
+    void Apply(const PanelView& view);
+
+    PanelBindings bindings_;
+    DisplayState state_;
+    std::map<int, QWidget*> controls_;
+    ChartWindow* chart_ = nullptr;
+};
+
+}  // namespace terrovane::panel

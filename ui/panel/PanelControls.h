@@ -1,0 +1,133 @@
+#pragma once
+
+#include <array>
+
+namespace terrovane::panel {
+
+// Control ids of the simulated display.
+enum ControlId : int {
+    kMainDigits = 1069,
+    kRhDigits = 1080,
+    kRsDigits = 1081,
+    kSlotDigits = 1116,
+    kReadLabel = 1117,
+    kDash1 = 1065,
+    kDash2 = 1066,
+    kDash3 = 1067,
+    kDash4 = 1068,
+    kOverMark = 1096,
+    kLimitWord = 1139,
+    kRhOverMark = 1103,
+    kRsOverMark = 1132,
+    kOhm = 1006,
+    kKiloOhm = 1104,
+    kRhKiloOhm = 1082,
+    kRsKiloOhm = 1089,
+    kVolt = 1044,
+    kHertz = 1095,
+    kAmpere = 1062,
+    kMetre = 1141,
+    kLetterR = 1110,
+    kLetterU = 1064,
+    kLetterF = 1094,
+    kLetterRho = 1131,
+    kSubE = 1121,
+    kSubK = 1122,
+    kSub1 = 1119,
+    kSub2 = 1120,
+    kSubM = 1124,
+    kSubSmallM = 1128,
+    kSubWave = 1129,
+    kJammingMark = 1021,
+    kAutomaticFrequency = 1125,
+    kLabel3Pole = 1075,
+    kLabel4Pole = 1093,
+    kLabel2Pole = 1091,
+    kLabelRA = 1076,
+    kLabelR = 1118,
+    kClamp = 1133,
+    kSecondClamp = 1140,
+    kDirectCurrent = 1092,
+    kAlternating = 1130,
+    kLabelRH = 1077,
+    kLabelRS = 1078,
+    kLabelRho = 1134,
+    kLabelLength = 1136,
+    kDistanceUnit = 1135,
+    kUnusedLessRight = 1137,
+    kUnusedLessLeft = 1138,
+    kUnusedKilo = 1046,
+    kIdlePicture = 1123,
+    kChartFrame = 1107,
+    kFrequencyButton = 1063,
+    kResistanceButton = 1079,
+    kVoltageButton = 1115,
+    kCurrentButton = 1022,
+};
+
+// One control of the display: its bitmap (0 for a digit field) and its place in dialog units.
+struct PanelControlSpec {
+    int id;
+    int bitmap;
+    int x, y, width, height;
+};
+
+// Every control the blank display hides, in creation order (digit fields first, so pictures that overlap
+// a field's edge stay visible).
+inline constexpr std::array<PanelControlSpec, 51> kPanelControls = {{
+    {kMainDigits, 0, 80, 92, 136, 66},
+    {kRhDigits, 0, 53, 188, 48, 21},
+    {kRsDigits, 0, 170, 191, 46, 19},
+    {kSlotDigits, 0, 220, 49, 25, 18},
+    {kReadLabel, 214, 186, 49, 32, 12},
+    {kDash1, 196, 81, 122, 35, 15},
+    {kDash2, 197, 119, 122, 35, 15},
+    {kDash3, 196, 150, 122, 35, 15},
+    {kDash4, 196, 185, 122, 35, 15},
+    {kOverMark, 210, 28, 77, 16, 23},
+    {kLimitWord, 236, 43, 77, 45, 18},
+    {kRhOverMark, 211, 54, 190, 20, 23},
+    {kRsOverMark, 229, 167, 189, 16, 23},
+    {kOhm, 183, 229, 118, 15, 15},
+    {kKiloOhm, 204, 219, 116, 27, 19},
+    {kRhKiloOhm, 204, 106, 191, 27, 20},
+    {kRsKiloOhm, 204, 218, 191, 27, 20},
+    {kVolt, 152, 235, 119, 7, 11},
+    {kHertz, 209, 224, 115, 23, 21},
+    {kAmpere, 163, 228, 115, 16, 17},
+    {kMetre, 240, 230, 97, 16, 16},
+    {kLetterR, 213, 22, 96, 35, 53},
+    {kLetterU, 195, 18, 100, 37, 53},
+    {kLetterF, 208, 23, 104, 27, 53},
+    {kLetterRho, 228, 16, 96, 41, 59},
+    {kSubE, 218, 51, 144, 15, 17},
+    {kSubK, 219, 53, 143, 13, 18},
+    {kSub1, 216, 51, 141, 9, 16},
+    {kSub2, 217, 51, 144, 12, 17},
+    {kSubM, 221, 49, 144, 17, 17},
+    {kSubSmallM, 225, 51, 145, 16, 16},
+    {kSubWave, 226, 55, 94, 27, 16},
+    {kJammingMark, 194, 53, 90, 31, 23},
+    {kAutomaticFrequency, 222, 63, 71, 192, 92},
+    {kLabel3Pole, 199, 90, 44, 47, 13},
+    {kLabel4Pole, 207, 88, 41, 49, 20},
+    {kLabel2Pole, 205, 87, 43, 49, 15},
+    {kLabelRA, 200, 59, 41, 28, 21},
+    {kLabelR, 215, 35, 41, 13, 19},
+    {kClamp, 230, 17, 60, 41, 21},
+    {kSecondClamp, 239, 18, 41, 41, 21},
+    {kDirectCurrent, 206, 28, 60, 24, 20},
+    {kAlternating, 227, 38, 63, 23, 8},
+    {kLabelRH, 201, 22, 186, 34, 28},
+    {kLabelRS, 203, 136, 186, 33, 28},
+    {kLabelRho, 231, 33, 44, 17, 20},
+    {kLabelLength, 232, 179, 173, 49, 17},
+    {kDistanceUnit, 233, 224, 190, 17, 17},
+    {kUnusedLessRight, 234, 166, 189, 16, 23},
+    {kUnusedLessLeft, 235, 53, 117, 16, 23},
+    {kUnusedKilo, 153, 293, 231, 9, 12},
+}};
+
+inline constexpr std::array<int, 4> kDigitFieldIds = {kMainDigits, kRhDigits, kRsDigits, kSlotDigits};
+
+}  // namespace terrovane::panel
