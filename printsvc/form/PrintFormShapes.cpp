@@ -7,6 +7,8 @@
 namespace terrovane::form {
 
 void PrintForm::DrawRect(const QRect& rect, int penWidth, int fill, int lineStyle) {
+    if (rect.isEmpty())
+        return;  // a rectangle without area draws nothing
     QPainter& painter = *state_.painter;
     painter.save();
     painter.setPen(penWidth > 0 ? QPen(Qt::black, penWidth, LinePenStyle(lineStyle)) : QPen(Qt::NoPen));

@@ -105,7 +105,8 @@ int PrintForm::DrawTextIn(const QRect& rect, const std::string& text) {
             color = Qt::white;
         painter.setPen(QPen(Qt::black, state_.penWidth, LinePenStyle(state_.lineStyle)));
         painter.setBrush(FillBrush(state_.fill));
-        painter.drawRect(deviceRect);
+        if (!deviceRect.isEmpty())
+            painter.drawRect(deviceRect);
     }
     painter.setPen(color);
     // A rectangle without room shows nothing (as clipping to it would).

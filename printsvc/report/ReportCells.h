@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "RecordTable.h"
+
+namespace terrovane::report {
+
+inline constexpr int kReportColumns = 18;
+inline constexpr const char* kBlank = "  ";  // a blank report cell
+
+using RowTexts = std::array<std::string, kReportColumns>;
+
+// The report's name of a measurement mode; "  " for an unknown one.
+std::string ReportModeName(std::uint32_t mode);
+
+// The 18 cell texts of the report row of one slot: number, mode, date, time, test voltage and frequency,
+// Re, Rs, Rh, Rac, R1, R2, resistivity, Rk, Fst, Ust, Iac, distance. Blank cells hold "  "; a blank Re
+// cell is empty.
+RowTexts ReportRowTexts(const record::RecordTable& table, std::size_t slot);
+
+}  // namespace terrovane::report

@@ -1,0 +1,103 @@
+#include "ReportPage.h"
+
+#include <array>
+
+#include "GbkText.h"
+#include "ReportCells.h"
+
+namespace terrovane::report {
+namespace {
+
+constexpr double kTableLeft = 0.4;
+constexpr double kTableRight = 7.4;
+constexpr std::size_t kHeaderTextBytes = 98;
+
+constexpr std::array<double, kReportColumns> kColumnWidths = {0.2, 0.4, 0.7, 0.6, 0.3, 0.3, 0.4, 0.4, 0.4,
+                                                              0.4, 0.4, 0.4, 0.5, 0.4, 0.4, 0.3, 0.3, 0.2};
+const std::array<const char*, kReportColumns> kColumnTitles = {
+    "序号",          "模式",    "日期\nyy-mm-dd", "时间\nhh-mm-ss", "电压\n(V)", "频率\n(Hz)",
+    "Re\n(Ω)",       "Rs\n(Ω)", "Rh\n(Ω)",        "Rac\n(Ω)",       "R1\n(Ω)",   "R2\n(Ω)",
+    "电阻率\n(Ω*m)", "Rk\n(Ω)", "Fst\n(Hz)",      "Ust\n(V)",       "Iac\n(A)",  "距离\n(m)"};
+
+// One table of the report: title row only, full report width, stacked under the previous one.
+form::FormRow ReportTable(double top, int columns, int pointSize, int titleLines) {
+    form::FormRow row;
+    row.inInches = 1;
+    row.equalWidths = 0;
+    row.fillStyle = 0;
+    row.borderWidth = 1;
+    row.rows = 0;
+    row.drawBorder = 1;
+    row.top = top;
+    row.left = kTableLeft;
+    row.right = kTableRight;
+    row.columns = columns;
+    row.pointSize = pointSize;
+    row.titleLines = titleLines;
+    return row;
+}
+
+double DrawCells(form::PrintForm& page, double top, int pointSize, int titleLines,
+                 std::initializer_list<std::pair<double, std::string>> cells) {
+    form::FormRow row = ReportTable(top, static_cast<int>(cells.size()), pointSize, titleLines);
+    int c = 0;
+    for (const auto& [width, title] : cells)
+        row.cells[c++] = {width, title, 0};
+    page.DrawTable(row);
+    return row.bottom;
+}
+
+double DrawRecordRow(form::PrintForm& page, double top, const RowTexts& texts) {
+    form::FormRow row = ReportTable(top, kReportColumns, 9, 3);
+    for (int c = 0; c < kReportColumns; ++c) {
+        // An empty title would print the engine's "Col n" placeholder in a blank Re cell.
+        row.cells[c] = {kColumnWidths[c], texts[c].empty() ? kBlank : texts[c], 0};
+    }
+    page.DrawTable(row);
+    return row.bottom;
+}
+
+}  // namespace
+
+std::string HeaderCellText(const std::string& text) {
+    return platform::GbkToUtf8(platform::GbkPrefix(platform::Utf8ToGbk(text), kHeaderTextBytes));
+}
+
+void DrawReportPage(form::PrintForm& page, const ReportHeaderInfo& header, const record::RecordTable& table,
+                    int pageIndex) {
+    page.PrintTextAt(0.54, 0.0, form::kCentred, 15, "%s",
+                     "\n接地电阻测试仪    \nTest Report of Earth/Ground Tester");
+    double top = DrawCells(page, 0.6, 10, 5, {{7.0, " "}});
+    top = DrawCells(page, top, 10, 4,
+                    {{1.5, "\n测试对象\nObject"},
+                     {2.0, "\n" + HeaderCellText(header.object)},
+                     {1.5, "\n仪表编号\nInstrument S/N"},
+                     {2.0, "\n" + HeaderCellText(header.serialNumber)}});
+    top = DrawCells(page, top, 10, 4,
+                    {{0.0, ""},
+                     {0.0, ""},
+                     {1.5, "\n测  试 人\nName"},
+                     {2.0, "\n" + HeaderCellText(header.tester)},
+                     {1.5, "\n日    期\nDate"},
+                     {2.0, "\n" + HeaderCellText(header.date)}});
+    form::FormRow columnHeader = ReportTable(top, kReportColumns, 10, 4);
+    for (int c = 0; c < kReportColumns; ++c)
+        columnHeader.cells[c] = {kColumnWidths[c], kColumnTitles[c], 0};
+    page.DrawTable(columnHeader);
+    top = columnHeader.bottom;
+    for (int i = 0; i < kRowsPerPage; ++i) {
+        top = DrawRecordRow(page, top,
+                            ReportRowTexts(table, static_cast<std::size_t>(pageIndex * kRowsPerPage + i)));
+    }
+    page.PrintTextAt(top + 0.5, 3.8, 0, 10, "第 %d 页", pageIndex + 1);
+}
+
+int CountReportPages(const record::RecordTable& table) {
+    for (int slot = static_cast<int>(record::kSlotCount) - 1; slot >= 0; --slot) {
+        if (table.IsOccupied(static_cast<std::size_t>(slot)))
+            return slot / kRowsPerPage + 1;
+    }
+    return 0;
+}
+
+}  // namespace terrovane::report

@@ -1,0 +1,179 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "ByteCompare.h"
+#include "Fixtures.h"
+#include "GbkText.h"
+#include "HandoffDir.h"
+#include "HandoffFiles.h"
+#include "MessageRecorder.h"
+#include "PrintHandoff.h"
+
+namespace terrovane::handoff {
+namespace {
+
+using testing::ImageWith;
+using testing::ReadBytes;
+using testing::SampleRecord;
+using testing::WriteBytes;
+
+class HandoffFilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override { qputenv("TERROVANE_HANDOFF_DIR", QFile::encodeName(dir_.path() + "/handoff")); }
+    void TearDown() override { qunsetenv("TERROVANE_HANDOFF_DIR"); }
+    std::string Path(const char* name) const { return platform::HandoffPath(name); }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(HandoffFilesTest, HandoffDirIsCreatedPrivate) {
+    const std::string dir = platform::HandoffDir();
+    EXPECT_EQ(dir, (dir_.path() + "/handoff").toStdString());
+    EXPECT_EQ(QFile::permissions(QString::fromStdString(dir)) & 0x0077, 0);  // no group or other bits
+}
+
+TEST_F(HandoffFilesTest, RecordFileIsTheImageByteForByte) {
+    const auto image = ImageWith({{0, SampleRecord(1)}, {99, SampleRecord(9)}});
+    std::string error;
+    ASSERT_TRUE(WriteRecordFile(image, &error)) << error;
+    EXPECT_TRUE(testing::BytesEqual(image, ReadBytes(Path(kRecordFileName))));
+    // Nothing but data.inf is left in the folder (the temporary file was renamed over it).
+    EXPECT_EQ(QDir(QString::fromStdString(platform::HandoffDir())).entryList(QDir::Files),
+              QStringList{"data.inf"});
+}
+
+TEST_F(HandoffFilesTest, UnwritableRecordFileIsReportedAndOldFileKept) {
+    const auto first = ImageWith({{3, SampleRecord(2)}});
+    ASSERT_TRUE(WriteRecordFile(first));
+    const QString dir = QString::fromStdString(platform::HandoffDir());
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+    std::string error;
+    const bool written = WriteRecordFile(ImageWith({}), &error);
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes anywhere";
+    EXPECT_FALSE(written);
+    EXPECT_NE(error.find("data.inf"), std::string::npos);
+    EXPECT_TRUE(testing::BytesEqual(first, ReadBytes(Path(kRecordFileName))));
+}
+
+TEST_F(HandoffFilesTest, OnlyPacketsMarkedUAreUnpackedWhateverTheirMarkers) {
+    auto image = ImageWith({{0, SampleRecord(1)}, {5, SampleRecord(6)}, {7, SampleRecord(7)}});
+    record::PacketOf(image, 5)[0] = 'X';  // damaged "OK" marker
+    record::PacketOf(image, 5)[69] = 0;
+    record::PacketOf(image, 7)[record::RecordPacket::kValidMarkOffset] = 0;
+    ASSERT_TRUE(WriteRecordFile(image));
+    record::RecordTable table;
+    ASSERT_TRUE(LoadRecordFile(table));
+    EXPECT_EQ(table.OccupiedCount(), 2);
+    ASSERT_TRUE(table.IsOccupied(5));
+    EXPECT_EQ(table.At(5)->mode, 6u);
+    EXPECT_EQ(table.At(5)->values[record::kRac], 40.f);
+    EXPECT_FALSE(table.IsOccupied(7));
+    // data.inf stays in place: a second run prints the same records.
+    record::RecordTable again;
+    EXPECT_TRUE(LoadRecordFile(again));
+    EXPECT_EQ(again.OccupiedCount(), 2);
+}
+
+TEST_F(HandoffFilesTest, RecordFileOfAnyOtherLengthYieldsNoRecords) {
+    const auto image = ImageWith({{0, SampleRecord(1)}});
+    for (const std::size_t size : {std::size_t{0}, std::size_t{7199}, std::size_t{7201}}) {
+        std::vector<std::uint8_t> bytes(image.begin(), image.end());
+        bytes.resize(size, 'U');
+        WriteBytes(Path(kRecordFileName), bytes);
+        record::RecordTable table;
+        EXPECT_FALSE(LoadRecordFile(table)) << size;
+        EXPECT_EQ(table.OccupiedCount(), 0) << size;
+    }
+    record::RecordTable table;
+    QFile::remove(QString::fromStdString(Path(kRecordFileName)));
+    EXPECT_FALSE(LoadRecordFile(table));
+}
+
+TEST_F(HandoffFilesTest, HeaderFileRoundTripsInGbk) {
+    const HeaderTexts texts{"变电站 A", "SN-0001", "张三"};
+    ASSERT_TRUE(SaveHeaderFile(texts));
+    const auto bytes = ReadBytes(Path(kHeaderFileName));
+    ASSERT_EQ(bytes.size(), 768u);
+    const std::string gbk = platform::Utf8ToGbk("变电站 A");
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + gbk.size()), gbk);
+    EXPECT_EQ(gbk.size(), 8u);  // two bytes per Chinese character
+    EXPECT_EQ(bytes[gbk.size()], 0);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[256])), "SN-0001");
+    EXPECT_EQ(LoadHeaderFile(), texts);
+}
+
+TEST_F(HandoffFilesTest, EmptyTextsGiveZeroBytesAndLoadEmpty) {
+    ASSERT_TRUE(SaveHeaderFile({}));
+    EXPECT_EQ(ReadBytes(Path(kHeaderFileName)), std::vector<std::uint8_t>(768, 0));
+    EXPECT_EQ(LoadHeaderFile(), HeaderTexts{});
+}
+
+TEST_F(HandoffFilesTest, ThirtyTwoCharacterObjectFillsThirtyTwoBytes) {
+    ASSERT_TRUE(SaveHeaderFile({std::string(32, 'x'), "", ""}));
+    const auto bytes = ReadBytes(Path(kHeaderFileName));
+    EXPECT_EQ(std::count(bytes.begin(), bytes.begin() + 256, 'x'), 32);
+    EXPECT_EQ(std::count(bytes.begin() + 32, bytes.begin() + 256, 0), 224);
+}
+
+TEST_F(HandoffFilesTest, HeaderFileLengthRules) {
+    std::vector<std::uint8_t> bytes(768, 'a');  // no zero byte in any field
+    bytes[256] = 'b';
+    bytes[512] = 'c';
+    WriteBytes(Path(kHeaderFileName), bytes);
+    auto texts = LoadHeaderFile();
+    ASSERT_TRUE(texts);
+    EXPECT_EQ(texts->object, std::string(256, 'a'));  // exactly one field, never into the next
+    EXPECT_EQ(texts->serialNumber, "b" + std::string(255, 'a'));
+
+    bytes.resize(767);  // still accepted; the tester field is then 255 bytes
+    WriteBytes(Path(kHeaderFileName), bytes);
+    texts = LoadHeaderFile();
+    ASSERT_TRUE(texts);
+    EXPECT_EQ(texts->tester, "c" + std::string(254, 'a'));
+
+    bytes.resize(766);
+    WriteBytes(Path(kHeaderFileName), bytes);
+    EXPECT_FALSE(LoadHeaderFile());
+    bytes.resize(900, 'z');  // bytes beyond 768 are ignored
+    WriteBytes(Path(kHeaderFileName), bytes);
+    ASSERT_TRUE(LoadHeaderFile());
+    EXPECT_EQ(LoadHeaderFile()->tester.size(), 256u);
+}
+
+TEST(GbkTextTest, CutNeverSplitsACharacter) {
+    const std::string gbk = platform::Utf8ToGbk("a测试");  // 1 + 2 + 2 bytes
+    EXPECT_EQ(platform::GbkPrefix(gbk, 4), platform::Utf8ToGbk("a测"));
+    EXPECT_EQ(platform::GbkPrefix(gbk, 5), gbk);
+    EXPECT_EQ(platform::GbkToUtf8(gbk), "a测试");
+    EXPECT_EQ(platform::Utf8ToGbk("€ok"), platform::Utf8ToGbk("€ok"));      // no crash on any input
+    EXPECT_EQ(platform::GbkToUtf8(std::string("x\x81")), "x\xEF\xBF\xBD");  // a lead byte cut short
+}
+
+TEST_F(HandoffFilesTest, PrintWithoutDataSaysSoAndWritesNothing) {
+    testing::MessageRecorder messages;
+    EXPECT_EQ(PrintRecords(false, ImageWith({})), PrintHandoffResult::NoData);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No data，please read firstly"});
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path(kRecordFileName))));
+}
+
+TEST_F(HandoffFilesTest, PrintWritesRecordFileEvenWhenServiceIsMissing) {
+    testing::MessageRecorder messages;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(dir_.path()));
+    const auto image = ImageWith({});  // no occupied slot still hands over 7200 bytes
+    EXPECT_EQ(PrintRecords(true, image), PrintHandoffResult::ServiceNotStarted);
+    qputenv("PATH", path);
+    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(testing::BytesEqual(image, ReadBytes(Path(kRecordFileName))));
+}
+
+}  // namespace
+}  // namespace terrovane::handoff
