@@ -50,7 +50,7 @@ QTableWidget* CreateRecordList(QWidget* parent) {
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->verticalHeader()->hide();
-    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 4);
+    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 2);
     list->horizontalHeader()->setHighlightSections(false);
     list->horizontalHeader()->setStretchLastSection(false);
     list->setContextMenuPolicy(Qt::CustomContextMenu);

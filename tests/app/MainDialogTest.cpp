@@ -1,0 +1,198 @@
+#include <QApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "CAboutDlg.h"
+#include "CTesterDlg.h"
+#include "DialogLayout.h"
+
+namespace terrovane::app {
+namespace {
+
+using Entry = std::pair<QString, int>;  // text (popups: "> text"), command id
+
+void CollectMenu(const QList<QAction*>& actions, const QString& indent, std::vector<Entry>& out) {
+    for (QAction* action : actions) {
+        if (action->menu()) {
+            out.emplace_back(indent + action->text(), -1);
+            CollectMenu(action->menu()->actions(), indent + QStringLiteral("> "), out);
+        } else if (!action->isSeparator()) {
+            out.emplace_back(indent + action->text(), action->data().toInt());
+        }
+    }
+}
+
+// Closes the next modal dialog that opens and reports whether it was the about box.
+void ExpectAboutBoxOpens(const std::function<void()>& trigger) {
+    bool sawAbout = false;
+    QTimer::singleShot(0, [&sawAbout] {
+        QWidget* modal = QApplication::activeModalWidget();
+        sawAbout = qobject_cast<CAboutDlg*>(modal) != nullptr;
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->accept();
+        }
+    });
+    trigger();
+    EXPECT_TRUE(sawAbout);
+}
+
+TEST(MainDialog, MenuBarHoldsEveryItemWithItsId) {
+    CTesterDlg dialog;
+    std::vector<Entry> entries;
+    CollectMenu(dialog.MenuBar()->actions(), QString(), entries);
+    const std::vector<Entry> expected = {
+        {"File (&F)", -1},
+        {"> Read (&R)", 32792},
+        {"> Save (S)", 32784},
+        {"> Print(P)", 32785},
+        {"> Show (&F)", 32808},
+        {"> Exit (&E)", 1},
+        {"Mount(&M)", -1},
+        {"> Date&Time (&T)", 32787},
+        {"> Erase    (&D)", -1},
+        {"> > Current(&C)", 32789},
+        {"> > All    (&A)", 32790},
+        {"Help (&H)", 32791},
+        {"", 32793},
+        {"", 58112},
+    };
+    EXPECT_EQ(entries, expected);
+}
+
+TEST(MainDialog, ToolbarHasSevenSeparatedButtonsInOrder) {
+    CTesterDlg dialog;
+    std::vector<Entry> buttons;
+    int separators = 0;
+    bool lastWasButton = false;
+    for (QAction* action : dialog.ToolBar()->actions()) {
+        if (action->isSeparator()) {
+            ++separators;
+            EXPECT_TRUE(lastWasButton);
+            lastWasButton = false;
+            continue;
+        }
+        buttons.emplace_back(action->text(), action->data().toInt());
+        EXPECT_FALSE(action->icon().isNull());
+        lastWasButton = true;
+    }
+    const std::vector<Entry> expected = {{"Read", 32792}, {"Save", 32784},  {"Print", 32785},
+                                         {"Show", 32808}, {"Mount", 32787}, {"Erase", 32789},
+                                         {"Exit", 1}};
+    EXPECT_EQ(buttons, expected);
+    EXPECT_EQ(separators, 6);
+    EXPECT_EQ(dialog.ToolBar()->iconSize(), QSize(20, 16));
+    EXPECT_EQ(dialog.ToolBar()->geometry().topLeft(), QPoint(0, 0));
+}
+
+TEST(MainDialog, RecordListHasHundredNumberedRowsAndItsColumns) {
+    CTesterDlg dialog;
+    QTableWidget* list = dialog.RecordList();
+    ASSERT_EQ(list->rowCount(), 100);
+    ASSERT_EQ(list->columnCount(), 3);
+    const char* titles[] = {"No.", "yy-mm-dd", "hh-mm-ss"};
+    const int widths[] = {45, 98, 98};
+    for (int column = 0; column < 3; ++column) {
+        EXPECT_EQ(list->horizontalHeaderItem(column)->text(), QString::fromLatin1(titles[column]));
+        EXPECT_EQ(list->columnWidth(column), widths[column]);
+    }
+    EXPECT_EQ(list->horizontalHeaderItem(0)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_EQ(list->horizontalHeaderItem(1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(list->item(0, 0)->text(), QStringLiteral("00"));
+    EXPECT_EQ(list->item(42, 0)->text(), QStringLiteral("42"));
+    EXPECT_EQ(list->item(99, 0)->text(), QStringLiteral("99"));
+    EXPECT_TRUE(list->item(99, 1)->text().isEmpty());
+    EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_TRUE(list->showGrid());
+    EXPECT_EQ(list->palette().color(QPalette::Base), QColor(Qt::white));
+}
+
+TEST(MainDialog, ControlsSitWhereTheirDialogUnitsSay) {
+    CTesterDlg dialog;
+    const platform::DialogUnits du(dialog.font());
+    EXPECT_EQ(dialog.RecordList()->geometry(), du.Rect(263, 35, 134, 229));
+    EXPECT_EQ(dialog.DisplayFrame()->geometry(), du.Rect(8, 35, 245, 196));
+    EXPECT_EQ(dialog.IdlePicture()->geometry(), du.Rect(59, 78, 159, 95));
+    EXPECT_FALSE(dialog.IdlePicture()->isVisibleTo(&dialog));
+    EXPECT_EQ(dialog.ClientArea()->size(), QSize(du.X(417), du.Y(283)));
+    // The toolbar must not cover the controls below it.
+    EXPECT_LE(dialog.ToolBar()->geometry().bottom(), du.Y(28));
+
+    const MainDialogGeometry fixed = ComputeMainDialogGeometry(platform::DialogUnits(8, 16));
+    EXPECT_EQ(fixed.recordList, QRect(526, 70, 268, 458));
+    EXPECT_EQ(fixed.client, QSize(834, 566));
+}
+
+TEST(MainDialog, StartsWithZeroedBufferAndRunningPortWatch) {
+    CTesterDlg dialog;
+    ASSERT_NE(dialog.readOutBuffer, nullptr);
+    for (std::uint8_t byte : *dialog.readOutBuffer) {
+        ASSERT_EQ(byte, 0);
+    }
+    EXPECT_EQ(dialog.currentIndex, 0);
+    EXPECT_TRUE(dialog.PortWatchTimer().isActive());
+    EXPECT_EQ(dialog.PortWatchTimer().interval(), 5);
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+TEST(MainDialog, ExitEscapeAndCloseBoxEndTheModalLoop) {
+    CTesterDlg dialog;
+    const std::vector<std::function<void()>> endings = {
+        [&dialog] { dialog.OnCommand(1); },
+        [&dialog] { dialog.ToolBar()->actions().last()->trigger(); },
+        [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); },
+        [&dialog] { QTest::keyClick(dialog.RecordList(), Qt::Key_Escape); },
+        [&dialog] { dialog.close(); },
+    };
+    for (const auto& ending : endings) {
+        QTimer::singleShot(0, &dialog, ending);
+        QTimer::singleShot(2000, &dialog, [&dialog] { dialog.done(99); });  // guard against a hang
+        EXPECT_NE(dialog.exec(), 99);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+TEST(MainDialog, AboutBoxOpensFromHelpAndTheWindowMenuRange) {
+    CTesterDlg dialog;
+    dialog.show();
+    ExpectAboutBoxOpens([&dialog] { dialog.OnCommand(32791); });
+    for (int id : {16, 17, 31}) {
+        ExpectAboutBoxOpens([&dialog, id] { dialog.OnSysCommand(id); });
+    }
+    bool opened = false;
+    QTimer::singleShot(0, [&opened] { opened = QApplication::activeModalWidget() != nullptr; });
+    dialog.OnSysCommand(32);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(opened);
+}
+
+TEST(MainDialog, ShutdownClosesAModalProgressWindowAndStoresItsPosition) {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("TerrovaneTests"));
+    QCoreApplication::setApplicationName(QStringLiteral("app"));
+    QSettings().clear();
+    {
+        CTesterDlg dialog;
+        dialog.show();
+        dialog.activeProgress = std::make_unique<ui::ProgressWindow>(&dialog);
+        dialog.activeProgress->GoModal();
+        dialog.activeProgress->Window()->move(31, 41);
+        EXPECT_FALSE(dialog.isEnabled());
+    }
+    EXPECT_EQ(QSettings().value(QStringLiteral("Settings/X")).toInt(), 31);
+    EXPECT_EQ(QSettings().value(QStringLiteral("Settings/Y")).toInt(), 41);
+    QSettings().clear();
+}
+
+}  // namespace
+}  // namespace terrovane::app
