@@ -53,8 +53,8 @@ void RunEventsUntil(std::chrono::steady_clock::time_point deadline) {
     CloseRequestFilter closeFilter;
     QCoreApplication::instance()->installEventFilter(&closeFilter);
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             break;
         }

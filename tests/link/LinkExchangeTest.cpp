@@ -1,0 +1,223 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "ByteCompare.h"
+#include "LinkFixture.h"
+#include "LinkMessages.h"
+#include "ReadOutSession.h"
+
+namespace terrovane::link {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::HandshakeAndRequests;
+using testing::ImageWithSlots;
+using ::testing::IsEmpty;
+
+class ReadOutTest : public testing::LinkFixture {};
+
+TEST_F(ReadOutTest, AcceptedImageFillsTableListAndBuffer) {
+    const record::ReadOutBuffer image = ImageWithSlots({0, 57});
+    Attach(testing::InstrumentResponder(image));
+
+    ASSERT_TRUE(link_.Read());
+    EXPECT_TRUE(AwaitExchange(link_));
+
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadOk));
+    EXPECT_EQ(Log(), HandshakeAndRequests(100));
+    EXPECT_TRUE(testing::BytesEqual(image, buffer_));
+    EXPECT_EQ(table_.OccupiedCount(), 2);
+    EXPECT_TRUE(table_.IsOccupied(57));
+    EXPECT_FALSE(host_.rows[57].empty());
+    EXPECT_TRUE(host_.rows[56].empty());
+    EXPECT_EQ(host_.progressOpenings, 1);
+    EXPECT_EQ(host_.positions.size(), 100u);
+    EXPECT_EQ(host_.positions.back(), 100);
+    EXPECT_FALSE(host_.progressOpen);
+    EXPECT_EQ(host_.shownAfterReadOut, 1);
+    EXPECT_FALSE(host_.idleVisible);
+    EXPECT_FALSE(comm_.PortOpen());
+    EXPECT_TRUE(link_.dataRead);
+    EXPECT_TRUE(link_.requestsSent);
+}
+
+TEST_F(ReadOutTest, ShortImageIsRejectedAndTheEarlierReadOutStays) {
+    const record::ReadOutBuffer earlier = ImageWithSlots({5});
+    AsIfRead(earlier);
+    const auto answerAll = testing::InstrumentResponder(ImageWithSlots({1, 2}));
+    Attach([answerAll](const std::string& line) {
+        return line == "DAT_REC 99 " ? std::string() : answerAll(line);  // 7128 bytes in all
+    });
+
+    ASSERT_TRUE(link_.Read());
+    EXPECT_FALSE(AwaitExchange(link_));
+
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kReadError, kReadError));
+    EXPECT_TRUE(table_.IsOccupied(5));
+    EXPECT_FALSE(table_.IsOccupied(1));
+    EXPECT_TRUE(testing::BytesEqual(earlier, buffer_));  // Print still hands over what the table shows
+    EXPECT_TRUE(host_.rows[5].empty());                  // the read-out cleared the list when it began
+    EXPECT_FALSE(comm_.PortOpen());
+    EXPECT_FALSE(host_.progressOpen);
+}
+
+TEST_F(ReadOutTest, DamagedMarkerRejectsTheWholeImage) {
+    AsIfRead(ImageWithSlots({5}));
+    record::ReadOutBuffer damaged = ImageWithSlots({1});
+    record::PacketOf(damaged, 99)[69] = 'X';
+    Attach(testing::InstrumentResponder(damaged));
+
+    ASSERT_TRUE(link_.Read());
+    EXPECT_FALSE(AwaitExchange(link_));
+
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kReadError));
+    EXPECT_FALSE(link_.dataRead);
+    EXPECT_TRUE(table_.IsOccupied(5));
+    EXPECT_FALSE(comm_.PortOpen());
+}
+
+TEST_F(ReadOutTest, FailuresBeforeTheRequestsEndTheCommand) {
+    portMap_.Remove();
+    EXPECT_FALSE(link_.Read());
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kDriverError));
+
+    recorder_.Clear();
+    Attach([](const std::string&) { return std::string(); });  // switched off
+    EXPECT_FALSE(link_.Read());
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kNoHandshakeReply));
+    EXPECT_EQ(Log(), "OK\r\n");
+
+    recorder_.Clear();
+    portMap_.Write(
+        "[HARDWARE\\DEVICEMAP\\SERIALCOMM\\]\n\\Device\\Slabser0=COM5\n[Ports]\nCOM5=/nonexistent/tty\n");
+    EXPECT_FALSE(link_.Read());
+    ASSERT_EQ(recorder_.Texts().size(), 2u);
+    EXPECT_EQ(recorder_.Texts()[0].rfind(std::string(kCannotOpenPort) + "\n", 0), 0u);  // with the reason
+    EXPECT_EQ(recorder_.Texts()[1], kDriverError);
+    EXPECT_FALSE(comm_.PortOpen());
+    EXPECT_FALSE(link_.dataRead);
+}
+
+TEST_F(ReadOutTest, UnplugDuringTheRequestsStopsThemSilently) {
+    const auto answer = testing::InstrumentResponder(ImageWithSlots({1}));
+    Attach([this, answer](const std::string& line) {
+        if (line == "DAT_REC 10 ") {
+            portMap_.Remove();
+        }
+        return answer(line);
+    });
+
+    EXPECT_FALSE(link_.Read());
+
+    EXPECT_THAT(recorder_.Texts(), IsEmpty());
+    EXPECT_EQ(Log().substr(0, HandshakeAndRequests(11).size()), HandshakeAndRequests(11));
+    EXPECT_LT(Log().size(), HandshakeAndRequests(14).size());
+    EXPECT_FALSE(comm_.PortOpen());
+    EXPECT_FALSE(host_.progressOpen);
+    EXPECT_FALSE(link_.requestsSent);
+}
+
+TEST_F(ReadOutTest, CancelAtReadAgainKeepsTheRecordsButErasingNeedsANewRead) {
+    AsIfRead(ImageWithSlots({5}));
+    recorder_.AnswerNext(platform::MessageResult::Cancel);
+    EXPECT_FALSE(link_.Read());
+    EXPECT_TRUE(table_.IsOccupied(5));
+    EXPECT_FALSE(host_.rows[5].empty());
+
+    host_.currentIndex = 5;
+    EXPECT_FALSE(link_.EraseCurrent());
+    EXPECT_FALSE(link_.EraseAll());
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kNoDataReadFirst, kNoDataReadFirst));
+}
+
+class ClockTest : public testing::LinkFixture {};
+
+TEST_F(ClockTest, SendsDateAndTimeAndJudgesTheReply) {
+    Attach(testing::InstrumentResponder(ImageWithSlots({}), "OK"));
+    host_.clock = ClockSetting{2009, 3, 7, 14, 5};
+    ASSERT_TRUE(link_.SetClock());
+    EXPECT_TRUE(AwaitExchange(link_));
+    EXPECT_EQ(Log(), "OK\r\nDATE_SET 20 9 3 7 14 5 \r");
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kClockOk));
+    EXPECT_FALSE(comm_.PortOpen());
+    EXPECT_EQ(link_.clockReply, (std::array<std::uint8_t, 8>{}));
+}
+
+TEST_F(ClockTest, LowerCaseOkIsAFailureThatVoidsTheReadOut) {
+    Attach(testing::InstrumentResponder(ImageWithSlots({}), "ok\r\n"));
+    AsIfRead(ImageWithSlots({5}));
+    host_.clock = ClockSetting{2009, 1, 5, 10, 7};
+    ASSERT_TRUE(link_.SetClock());
+    EXPECT_FALSE(AwaitExchange(link_));
+    EXPECT_FALSE(link_.EraseAll());
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kClockError, kNoDataReadFirst));
+}
+
+TEST_F(ClockTest, CancelOrAnImpossibleYearSendsNothing) {
+    Attach(testing::InstrumentResponder(ImageWithSlots({})));
+    EXPECT_FALSE(link_.SetClock());
+    EXPECT_TRUE(comm_.PortOpen());  // left open until the next command or the port watch
+    host_.clock = ClockSetting{2100, 1, 1, 0, 0};
+    EXPECT_FALSE(link_.SetClock());
+    EXPECT_EQ(Log(), "OK\r\nOK\r\n");
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kClockOutOfRange));
+    EXPECT_FALSE(link_.requestsSent);
+}
+
+class EraseTest : public testing::LinkFixture {};
+
+TEST_F(EraseTest, EraseCurrentThenAllClearOnlyTheListTexts) {
+    Attach(testing::InstrumentResponder(ImageWithSlots({})));
+    AsIfRead(ImageWithSlots({0, 57}));
+    host_.currentIndex = 57;
+    ASSERT_TRUE(link_.EraseCurrent());
+    host_.currentIndex = 0;  // another row selected before the reply: the erased row is still the one cleared
+    EXPECT_TRUE(AwaitExchange(link_));
+    EXPECT_TRUE(host_.rows[57].empty());
+    EXPECT_FALSE(host_.rows[0].empty());
+
+    ASSERT_TRUE(link_.EraseAll());
+    EXPECT_TRUE(AwaitExchange(link_));
+    EXPECT_TRUE(host_.rows[0].empty());
+
+    EXPECT_EQ(Log(), "EREASE_FLASH 57\r\nEREASE_FLASH 200\r\n");
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kEraseQuestion, kEraseOk, kEraseQuestion, kEraseOk));
+    EXPECT_EQ(table_.OccupiedCount(), 2);  // the records stay until the next read-out
+    EXPECT_EQ(std::string(buffer_.begin(), buffer_.begin() + 4), "OK\r\n");
+    EXPECT_FALSE(comm_.PortOpen());
+}
+
+TEST_F(EraseTest, RefusesWithoutARecordOrWhenCancelled) {
+    Attach(testing::InstrumentResponder(ImageWithSlots({})));
+    AsIfRead(ImageWithSlots({}));
+    EXPECT_FALSE(link_.EraseAll());
+    AsIfRead(ImageWithSlots({2}));
+    host_.currentIndex = 3;
+    EXPECT_FALSE(link_.EraseCurrent());
+    host_.currentIndex = 2;
+    recorder_.AnswerNext(platform::MessageResult::Cancel);
+    EXPECT_FALSE(link_.EraseCurrent());
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kNoData, kNoData, kEraseQuestion));
+    EXPECT_EQ(Log(), "");
+}
+
+TEST_F(EraseTest, BadRepliesAreReported) {
+    std::string reply = "OK\r";
+    Attach([&reply](const std::string&) { return reply; });
+    AsIfRead(ImageWithSlots({2}));
+    ASSERT_TRUE(link_.EraseAll());
+    EXPECT_FALSE(AwaitExchange(link_));
+    EXPECT_TRUE(link_.dataRead);  // a wrong length alone does not void the read-out
+
+    reply = "NO\r\n";
+    ASSERT_TRUE(link_.EraseAll());
+    EXPECT_FALSE(AwaitExchange(link_));
+    EXPECT_FALSE(link_.EraseAll());
+
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kEraseQuestion, kEraseError, kReadError, kEraseQuestion,
+                                               kEraseError, kNoDataReadFirst));
+    EXPECT_FALSE(host_.rows[2].empty());
+}
+
+}  // namespace
+}  // namespace terrovane::link

@@ -1,0 +1,92 @@
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "LinkFixture.h"
+#include "Pause.h"
+
+namespace terrovane::link {
+namespace {
+
+class PortWatchTest : public testing::LinkFixture {
+  protected:
+    void OpenThePort() {
+        Attach(testing::InstrumentResponder(testing::ImageWithSlots({})));
+        ASSERT_EQ(link_.DiscoverPort(), 0);
+        ASSERT_EQ(link_.OpenPort(), 0);
+        EXPECT_EQ(link_.portNumber, testing::kTestPort);
+    }
+};
+
+TEST_F(PortWatchTest, ShowsTheIdlePictureUntilARequestLoopHasRun) {
+    Attach(testing::InstrumentResponder(testing::ImageWithSlots({})));
+    link_.PortWatchTick();
+    EXPECT_TRUE(host_.idleVisible);
+    EXPECT_EQ(host_.blankCount, 1);
+
+    link_.requestsSent = true;
+    link_.PortWatchTick();
+    EXPECT_FALSE(host_.idleVisible);
+    EXPECT_EQ(host_.blankCount, 1);
+}
+
+TEST_F(PortWatchTest, UnpluggedInstrumentClosesThePortAndTheProgressWindow) {
+    OpenThePort();
+    host_.progressOpen = true;
+    host_.idleVisible = true;
+    link_.requestsSent = true;
+    portMap_.Remove();
+
+    link_.PortWatchTick();
+
+    EXPECT_FALSE(comm_.PortOpen());
+    EXPECT_FALSE(host_.progressOpen);
+    EXPECT_FALSE(host_.idleVisible);
+    EXPECT_FALSE(link_.requestsSent);
+    EXPECT_TRUE(recorder_.Texts().empty());
+}
+
+TEST_F(PortWatchTest, HoldsBackWhileACommandPauses) {
+    OpenThePort();
+    portMap_.Remove();
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &link_, &InstrumentLink::PortWatchTick);
+    watch.start(5);
+
+    platform::Pause(60);
+    EXPECT_TRUE(comm_.PortOpen());
+
+    QElapsedTimer clock;
+    clock.start();
+    while (comm_.PortOpen() && clock.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    EXPECT_FALSE(comm_.PortOpen());
+}
+
+TEST_F(PortWatchTest, MalformedPortNameNeverStacksMessages) {
+    portMap_.Write("[HARDWARE\\DEVICEMAP\\SERIALCOMM\\]\n\\Device\\Slabser0=COMx\n");
+    // A message box runs its own loop, in which the timer keeps ticking: tick again from inside it.
+    std::vector<std::string> shown;
+    const platform::MessageHandler previous =
+        platform::SetMessageHandler([&](const platform::Message& message) {
+            shown.push_back(message.text);
+            for (int i = 0; i < 3; ++i) {
+                link_.PortWatchTick();
+            }
+            return platform::MessageResult::Ok;
+        });
+    link_.PortWatchTick();
+    EXPECT_THAT(shown, ::testing::ElementsAre("port num at regedit error"));
+
+    link_.PortWatchTick();  // closed and still malformed: shown again, once
+    EXPECT_EQ(shown.size(), 2u);
+    platform::SetMessageHandler(previous);
+    EXPECT_FALSE(host_.idleVisible);
+}
+
+}  // namespace
+}  // namespace terrovane::link

@@ -1,0 +1,19 @@
+#include "TestHost.h"
+
+namespace terrovane::testing {
+
+void TestHost::FillRecordList() {
+    for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
+        if (const auto texts = record::RecordListTexts(table_, slot)) {
+            rows[slot] = texts->date + " " + texts->time;
+        }
+    }
+}
+
+void TestHost::OpenProgress() {
+    progressOpen = true;
+    ++progressOpenings;
+    positions.clear();
+}
+
+}  // namespace terrovane::testing
