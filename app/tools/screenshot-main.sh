@@ -25,3 +25,9 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   kill $pid
 ' "$program" "$out" "$mode"
 echo "saved $out"
+
+# The secondary windows, drawn offscreen by their own renderer, next to the main screenshot.
+shots="$build/bin/terrovane-dialog-shots"
+if [[ -x "$shots" ]]; then
+  QT_QPA_PLATFORM=offscreen "$shots" "$(dirname "$out")" && echo "saved about.png clock.png progress.png in $(dirname "$out")"
+fi
