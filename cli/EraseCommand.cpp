@@ -1,0 +1,62 @@
+// terrovane-cli erase: erases one stored result or all of them.
+#include <cstdio>
+
+#include "CMSComm.h"
+#include "Command.h"
+#include "InstrumentLink.h"
+#include "ReadOutSession.h"
+#include "TerminalHost.h"
+
+namespace terrovane::cli {
+namespace {
+
+constexpr const char* kUsage = "usage: erase --slot N | --all [--yes]";
+
+std::optional<int> SlotFrom(const std::string& text) {
+    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    return std::stoi(text);
+}
+
+int RunErase(const std::vector<std::string>& args) {
+    Options options;
+    std::string error;
+    if (!ParseOptions(args, {"slot"}, options, error) || !options.positional.empty() ||
+        options.Has("slot") == options.Has("all")) {
+        std::fprintf(stderr, "erase: %s\n", error.empty() ? kUsage : error.c_str());
+        return kExitUsage;
+    }
+    TerminalHost host;
+    if (options.Has("slot")) {
+        const std::optional<int> slot = SlotFrom(options.Value("slot"));
+        if (!slot) {
+            std::fprintf(stderr, "erase: --slot takes a slot number from 0 to 99\n");
+            return kExitUsage;
+        }
+        host.currentIndex = *slot;
+    }
+    InstallTerminalMessages(options.Has("yes"));
+    record::ReadOutBuffer buffer{};
+    record::RecordTable table;
+    link::CMSComm comm;
+    link::InstrumentLink instrument(comm, host, buffer, table);
+    // Erasing needs a read-out first: it tells which slots hold a result.
+    if (!instrument.Read() || !link::AwaitExchange(instrument)) {
+        return kExitFailed;
+    }
+    const bool sent = options.Has("all") ? instrument.EraseAll() : instrument.EraseCurrent();
+    if (!sent) {
+        return kExitFailed;
+    }
+    return link::AwaitExchange(instrument) ? kExitOk : kExitFailed;
+}
+
+const CommandRegistrar kRegistrar({"erase", "erase --slot N | --all [--yes]",
+                                   "Reads the instrument, then erases the result in slot N, or all results, "
+                                   "after asking on the terminal (--yes answers OK; without a terminal and "
+                                   "without --yes the answer is Cancel).",
+                                   RunErase});
+
+}  // namespace
+}  // namespace terrovane::cli

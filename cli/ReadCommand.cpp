@@ -1,0 +1,61 @@
+// terrovane-cli read: reads the instrument's 100 stored results.
+#include <cstdio>
+#include <fstream>
+
+#include "Command.h"
+#include "ModeName.h"
+#include "ReadOutSession.h"
+#include "RecordTable.h"
+#include "TerminalHost.h"
+
+namespace terrovane::cli {
+namespace {
+
+void PrintRecords(const record::RecordTable& table) {
+    for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
+        if (const record::MeasurementRecord* measured = table.At(slot)) {
+            std::printf("%s  %-12s  %s  %s\n", record::SlotText(slot).c_str(),
+                        format::ModeName(measured->mode).c_str(), record::FormatRecordDate(*measured).c_str(),
+                        record::FormatRecordTime(*measured).c_str());
+        }
+    }
+}
+
+bool WriteImage(const std::string& path, const record::ReadOutBuffer& buffer) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(buffer.data()), static_cast<std::streamsize>(buffer.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+int RunRead(const std::vector<std::string>& args) {
+    Options options;
+    std::string error;
+    if (!ParseOptions(args, {"out"}, options, error) || !options.positional.empty()) {
+        std::fprintf(stderr, "read: %s\n", error.empty() ? "usage: read [--out FILE]" : error.c_str());
+        return kExitUsage;
+    }
+    InstallTerminalMessages(false);
+    TerminalHost host;
+    record::ReadOutBuffer buffer{};
+    record::RecordTable table;
+    if (!link::ReadInstrument(buffer, table, &host)) {
+        return kExitFailed;
+    }
+    PrintRecords(table);
+    const std::string out = options.Value("out");
+    if (!out.empty() && !WriteImage(out, buffer)) {
+        std::fprintf(stderr, "read: cannot write %s\n", out.c_str());
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+const CommandRegistrar kRegistrar({"read", "read [--out FILE]",
+                                   "Reads the 100 storage slots of the instrument (about ten seconds) and "
+                                   "prints one line per stored result: slot, mode, date, time. With --out, "
+                                   "writes the accepted 7200-byte image to FILE.",
+                                   RunRead});
+
+}  // namespace
+}  // namespace terrovane::cli

@@ -1,0 +1,70 @@
+#include "TerminalHost.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "MessageBox.h"
+
+namespace terrovane::cli {
+namespace {
+
+bool StderrIsTerminal() {
+    return ::isatty(STDERR_FILENO) == 1;
+}
+
+platform::MessageResult AskOnTerminal(const std::string& text, bool assumeYes) {
+    if (assumeYes) {
+        std::fprintf(stderr, "TIP: %s [OK: --yes]\n", text.c_str());
+        return platform::MessageResult::Ok;
+    }
+    if (::isatty(STDIN_FILENO) != 1) {
+        std::fprintf(stderr, "TIP: %s [Cancel: no terminal to ask; --yes answers OK]\n", text.c_str());
+        return platform::MessageResult::Cancel;
+    }
+    std::fprintf(stderr, "TIP: %s [y/N] ", text.c_str());
+    std::fflush(stderr);
+    std::string answer;
+    std::getline(std::cin, answer);
+    const bool ok = answer == "y" || answer == "Y" || answer == "yes" || answer == "YES";
+    return ok ? platform::MessageResult::Ok : platform::MessageResult::Cancel;
+}
+
+}  // namespace
+
+void TerminalHost::OpenProgress() {
+    progressOpen_ = true;
+    drawn_ = false;
+}
+
+void TerminalHost::SetProgressPosition(int position) {
+    if (!progressOpen_ || !StderrIsTerminal()) {
+        return;
+    }
+    const int percent =
+        (position - link::kProgressLower) * 100 / (link::kProgressUpper - link::kProgressLower);
+    std::fprintf(stderr, "\r%s [%d%%]", std::string(link::kProgressTitle).c_str(), percent);
+    std::fflush(stderr);
+    drawn_ = true;
+}
+
+void TerminalHost::CloseProgress() {
+    if (drawn_) {
+        std::fputc('\n', stderr);
+    }
+    progressOpen_ = false;
+    drawn_ = false;
+}
+
+void InstallTerminalMessages(bool assumeYes) {
+    platform::SetMessageHandler([assumeYes](const platform::Message& message) {
+        if (message.buttons == platform::MessageButtons::OkCancel) {
+            return AskOnTerminal(message.text, assumeYes);
+        }
+        std::fprintf(stderr, "%s\n", message.text.c_str());
+        return platform::MessageResult::Ok;
+    });
+}
+
+}  // namespace terrovane::cli

@@ -1,0 +1,146 @@
+// terrovane-cli: the instrument link and the outputs of Terrovane, from a terminal.
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Command.h"
+
+namespace terrovane::cli {
+namespace {
+
+constexpr const char* kVersion = "1.0";
+
+const CommandSpec* FindCommand(const std::string& name) {
+    for (const CommandSpec& command : Commands()) {
+        if (command.name == name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+void PrintWrapped(const std::string& text, const char* indent) {
+    constexpr std::size_t kWidth = 78;
+    std::string line;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        const std::string word = text.substr(start, end - start);
+        if (!line.empty() && std::strlen(indent) + line.size() + 1 + word.size() > kWidth) {
+            std::printf("%s%s\n", indent, line.c_str());
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+        start = end + 1;
+    }
+    if (!line.empty()) {
+        std::printf("%s%s\n", indent, line.c_str());
+    }
+}
+
+void PrintCommand(const CommandSpec& command) {
+    std::printf("    %s\n", command.synopsis.c_str());
+    PrintWrapped(command.description, "        ");
+}
+
+void PrintUsage() {
+    std::printf(
+        "NAME\n    terrovane-cli - the earth resistance tester's link and outputs from a terminal\n\n");
+    std::printf(
+        "SYNOPSIS\n    terrovane-cli COMMAND [OPTIONS]\n    terrovane-cli help [COMMAND]\n"
+        "    terrovane-cli --help | -h | --version\n\n");
+    std::printf("DESCRIPTION\n");
+    PrintWrapped(
+        "Talks to the instrument through the same link code as Terrovane: the port is found in the "
+        "serial-port map, every exchange opens it afresh. Messages go to standard error, results to "
+        "standard output.",
+        "    ");
+    std::printf("\nCOMMANDS\n");
+    for (const CommandSpec& command : Commands()) {
+        PrintCommand(command);
+    }
+    std::printf(
+        "\nOPTIONS\n    -h, --help    this text\n    --version     the program's version\n"
+        "    Each command's options are shown with it above.\n\n");
+    std::printf(
+        "EXIT STATUS\n    0  success\n    1  the exchange or the output failed (the message says why)\n"
+        "    2  bad usage\n\n");
+    std::printf("ENVIRONMENT\n");
+    std::printf("    TERROVANE_PORTMAP\n");
+    PrintWrapped(
+        "A port-map file used instead of the live system's USB serial ports (the simulated "
+        "instrument publishes itself in one).",
+        "        ");
+    std::printf("    TERROVANE_HANDOFF_DIR\n");
+    PrintWrapped("The folder of the print hand-off files.", "        ");
+}
+
+int Help(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        PrintUsage();
+        return kExitOk;
+    }
+    const CommandSpec* command = FindCommand(args.front());
+    if (command == nullptr || args.size() > 1) {
+        std::fprintf(stderr, "terrovane-cli: no command \"%s\"; see terrovane-cli --help\n",
+                     args.front().c_str());
+        return kExitUsage;
+    }
+    PrintCommand(*command);
+    return kExitOk;
+}
+
+int Dispatch(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        PrintUsage();
+        return kExitUsage;
+    }
+    const std::string& name = args.front();
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (name == "--help" || name == "-h") {
+        PrintUsage();
+        return kExitOk;
+    }
+    if (name == "--version") {
+        std::printf("terrovane-cli %s\n", kVersion);
+        return kExitOk;
+    }
+    if (name == "help") {
+        return Help(rest);
+    }
+    const CommandSpec* command = FindCommand(name);
+    if (command == nullptr) {
+        std::fprintf(stderr, "terrovane-cli: unknown command \"%s\"; see terrovane-cli --help\n",
+                     name.c_str());
+        return kExitUsage;
+    }
+    for (const std::string& arg : rest) {
+        if (arg == "--help" || arg == "-h") {
+            PrintCommand(*command);
+            return kExitOk;
+        }
+    }
+    return command->run(rest);
+}
+
+}  // namespace
+}  // namespace terrovane::cli
+
+int main(int argc, char** argv) {
+    // Some commands render PDFs: a GUI application, on no screen at all.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        args.emplace_back(argv[i]);
+    }
+    return terrovane::cli::Dispatch(args);
+}
