@@ -1,0 +1,14 @@
+// rapstel: prints, once, the report of the records the main program handed over.
+#include <QApplication>
+
+#include "MessageBoxHandler.h"
+#include "RapstelApp.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    terrovane::printsvc::InstallMessageBoxHandler();
+    terrovane::printsvc::RapstelApp app;
+    if (!app.InitInstance())
+        return 0;
+    return application.exec();
+}

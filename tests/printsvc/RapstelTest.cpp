@@ -1,0 +1,95 @@
+// Runs the real rapstel program on the offscreen platform with its modal windows answered by its hooks.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include "Fixtures.h"
+#include "HandoffFiles.h"
+
+namespace terrovane::printsvc {
+namespace {
+
+class RapstelTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir().mkpath(Handoff()));
+        ASSERT_TRUE(QDir().mkpath(Runtime()));
+        QFile::setPermissions(Runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const auto image = testing::ImageWith({{0, testing::SampleRecord(1)}, {1, testing::SampleRecord(6)}});
+        ASSERT_TRUE(handoff::WriteRecordFileAt((Handoff() + "/data.inf").toStdString(), image));
+    }
+    QString Handoff() const { return dir_.path() + "/handoff"; }
+    QString Runtime() const { return dir_.path() + "/runtime"; }
+
+    // Starts rapstel; header is "accept" or "cancel", previewMs how long the preview stays open.
+    std::unique_ptr<QProcess> Start(const QString& header, int previewMs) {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("TERROVANE_HANDOFF_DIR", Handoff());
+        env.insert("XDG_RUNTIME_DIR", Runtime());
+        env.insert("RAPSTEL_AUTO_HEADER", header);
+        env.insert("RAPSTEL_AUTO_PREVIEW_MS", QString::number(previewMs));
+        env.insert("RAPSTEL_AUTO_MESSAGES", "1");
+        process->setProcessEnvironment(env);
+        process->start(RAPSTEL_PATH, {});
+        EXPECT_TRUE(process->waitForStarted(5000));
+        return process;
+    }
+
+    static void ExpectCleanExit(QProcess& process, int timeoutMs = 30000) {
+        ASSERT_TRUE(process.waitForFinished(timeoutMs)) << "rapstel did not end by itself";
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(RapstelTest, CancelledHeaderStillPreviewsAndClosingThePreviewEndsTheProgram) {
+    auto process = Start("cancel", 300);
+    ExpectCleanExit(*process);
+    EXPECT_FALSE(QFile::exists(Handoff() + "/set.inf"));  // Cancel writes nothing
+    EXPECT_EQ(testing::ReadBytes((Handoff() + "/data.inf").toStdString()).size(), 7200u);  // left in place
+}
+
+TEST_F(RapstelTest, AcceptedHeaderKeepsTheRememberedTexts) {
+    ASSERT_TRUE(handoff::SaveHeaderFileAt((Handoff() + "/set.inf").toStdString(), {"对象", "SN1", "Tester"}));
+    auto process = Start("accept", 300);
+    ExpectCleanExit(*process);
+    const auto texts = handoff::LoadHeaderFileAt((Handoff() + "/set.inf").toStdString());
+    ASSERT_TRUE(texts);
+    EXPECT_EQ(texts->object, "对象");
+    EXPECT_EQ(texts->tester, "Tester");
+}
+
+TEST_F(RapstelTest, SecondInstanceSaysSoAndEndsWhileTheFirstGoesOn) {
+    auto first = Start("accept", 6000);
+    const QString lock = Runtime() + "/PreventSecondInstance.lock";
+    for (int i = 0; i < 100 && !QFile::exists(lock); ++i)
+        QThread::msleep(100);
+    ASSERT_TRUE(QFile::exists(lock));
+    auto second = Start("cancel", 100);
+    ASSERT_TRUE(second->waitForFinished(20000));
+    EXPECT_EQ(QString::fromUtf8(second->readAllStandardOutput()).trimmed(), "打印任务已启动!");
+    EXPECT_EQ(first->state(), QProcess::Running);
+    ExpectCleanExit(*first);
+}
+
+TEST_F(RapstelTest, LockLeftByACrashedInstanceDoesNotBlock) {
+    QFile stale(Runtime() + "/PreventSecondInstance.lock");
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("2147483000\nrapstel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+    auto process = Start("cancel", 300);
+    ExpectCleanExit(*process);
+    EXPECT_TRUE(process->readAllStandardOutput().isEmpty());
+}
+
+}  // namespace
+}  // namespace terrovane::printsvc
