@@ -125,7 +125,7 @@ QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
     if (type != CT_MenuItem || item == nullptr)
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     const QString text = item->text.section(QLatin1Char('\t'), 0, 0);
-    const int textWidth = item->fontMetrics.horizontalAdvance(QString(text).remove(QLatin1Char('&')));
+    const int textWidth = item->fontMetrics.horizontalAdvance(text);  // the raw text, "&" included
     QSize measured = MeasureMenuItem(KindOf(*item), textWidth);
     if (KindOf(*item) != MenuItemKind::Separator)
         measured.rwidth() += kCheckAllowance;

@@ -8,10 +8,10 @@ namespace terrovane::panel {
 namespace {
 
 // The digit body inside the 49 x 83 cell, before slanting.
-constexpr double kLeft = 9.5, kRight = 37.5, kCentreX = (kLeft + kRight) / 2;
+constexpr double kLeft = 9.5, kRight = 37.5;
 constexpr double kTop = 7, kBottom = 74, kMiddle = (kTop + kBottom) / 2;
-constexpr double kThick = 7;     // bar thickness
-constexpr double kGap = 1.6;     // gap between neighbouring bars
+constexpr double kThick = 8.5;   // bar thickness
+constexpr double kGap = 1.3;     // gap between neighbouring bars
 constexpr double kSlant = 0.09;  // horizontal shift per unit of height above the middle line
 
 QPointF Slanted(double x, double y) {
@@ -49,13 +49,13 @@ QPainterPath VerticalBar(double x, double y0, double y1, double thick = kThick) 
                    {x - h, y0 + kGap + h}});
 }
 
-// A diagonal stroke between two inner corners of a quadrant, kept clear of the surrounding bars.
+// A diagonal stroke across the box between the bars that surround it, from corner (x0, y0) to (x1, y1).
 QPainterPath Diagonal(double x0, double y0, double x1, double y1) {
-    const double inset = kThick / 2 + kGap + 0.8;
+    constexpr double halfWidth = 1.7, endInset = 0.8;
     const double sx = x1 > x0 ? 1 : -1, sy = y1 > y0 ? 1 : -1;
-    const QPointF a(x0 + sx * inset, y0 + sy * inset), b(x1 - sx * inset, y1 - sy * inset);
+    const QPointF a(x0 + sx * endInset, y0 + sy * endInset), b(x1 - sx * endInset, y1 - sy * endInset);
     const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
-    const double nx = -(b.y() - a.y()) / length * 2.2, ny = (b.x() - a.x()) / length * 2.2;
+    const double nx = -(b.y() - a.y()) / length * halfWidth, ny = (b.x() - a.x()) / length * halfWidth;
     return Closed({{a.x() + nx, a.y() + ny},
                    {b.x() + nx, b.y() + ny},
                    {b.x() - nx, b.y() - ny},
@@ -83,37 +83,44 @@ QPainterPath SevenSegment(int segment) {
     }
 }
 
+// Fourteen segments need a wider body than seven so that the diagonals have room between the bars.
 QPainterPath FourteenSegment(int segment) {
-    constexpr double thin = kThick * 0.8;
+    constexpr double left = 6.5, right = 40.5, centre = (left + right) / 2;
+    constexpr double thick = 6.5, thin = 5;
+    // The inner edges of the boxes the diagonals cross.
+    constexpr double innerLeft = left + thick / 2 + kGap, innerRight = right - thick / 2 - kGap;
+    constexpr double centreLeft = centre - thin / 2 - kGap, centreRight = centre + thin / 2 + kGap;
+    constexpr double innerTop = kTop + thick / 2 + kGap, innerBottom = kBottom - thick / 2 - kGap;
+    constexpr double middleTop = kMiddle - thick / 2 - kGap, middleBottom = kMiddle + thick / 2 + kGap;
     switch (segment) {
         case 0:
-            return VerticalBar(kCentreX, kTop, kMiddle, thin);
+            return VerticalBar(centre, kTop + thick / 2, kMiddle - thick / 2, thin);
         case 1:
-            return Diagonal(kLeft, kTop, kCentreX, kMiddle);
+            return Diagonal(innerLeft, innerTop, centreLeft, middleTop);
         case 2:
-            return Diagonal(kRight, kTop, kCentreX, kMiddle);
+            return Diagonal(innerRight, innerTop, centreRight, middleTop);
         case 3:
-            return Diagonal(kLeft, kBottom, kCentreX, kMiddle);
+            return Diagonal(innerLeft, innerBottom, centreLeft, middleBottom);
         case 4:
-            return Diagonal(kRight, kBottom, kCentreX, kMiddle);
+            return Diagonal(innerRight, innerBottom, centreRight, middleBottom);
         case 5:
-            return VerticalBar(kCentreX, kMiddle, kBottom, thin);
+            return VerticalBar(centre, kMiddle + thick / 2, kBottom - thick / 2, thin);
         case 6:
-            return HorizontalBar(kLeft, kCentreX, kMiddle);
+            return HorizontalBar(left, centre, kMiddle, thick);
         case 7:
-            return HorizontalBar(kCentreX, kRight, kMiddle);
+            return HorizontalBar(centre, right, kMiddle, thick);
         case 8:
-            return VerticalBar(kLeft, kTop, kMiddle);
+            return VerticalBar(left, kTop, kMiddle, thick);
         case 9:
-            return VerticalBar(kLeft, kMiddle, kBottom);
+            return VerticalBar(left, kMiddle, kBottom, thick);
         case 10:
-            return HorizontalBar(kLeft, kRight, kBottom);
+            return HorizontalBar(left, right, kBottom, thick);
         case 11:
-            return VerticalBar(kRight, kMiddle, kBottom);
+            return VerticalBar(right, kMiddle, kBottom, thick);
         case 12:
-            return VerticalBar(kRight, kTop, kMiddle);
+            return VerticalBar(right, kTop, kMiddle, thick);
         case 13:
-            return HorizontalBar(kLeft, kRight, kTop);
+            return HorizontalBar(left, right, kTop, thick);
         default:
             return {};
     }
@@ -129,7 +136,7 @@ QPainterPath Dot(double centreX, double centreY) {
 
 // Dots sit in an 18-wide cell; the decimal point rests on the base line of the digits.
 QPainterPath PunctuationSegment(int segment) {
-    constexpr double centreX = 5.5;
+    constexpr double centreX = 8;
     switch (segment) {
         case 0:
             return Dot(centreX, (kTop + kMiddle) / 2 + 2);

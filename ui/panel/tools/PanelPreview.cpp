@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
     display.OnReadOutFinished();
     for (int i = 1; i < presses; ++i)
         display.OnShowCommand();
+    dialog.move(0, 0);
     dialog.show();
 
     if (!menuTitle.isEmpty()) {
