@@ -95,6 +95,7 @@ void CMainView::OnPrint() {
 void CMainView::OnPreview() {
     QPrintPreviewDialog preview(&printer_, window());
     preview.setWindowTitle("Rapstel - 打印预览");
+    preview.resize(window()->screen()->availableGeometry().size() * 0.9);  // pages legible at first sight
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { PaintPages(printer, true); });
     ArmPreviewHook(preview);
