@@ -1,0 +1,107 @@
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyleOptionMenuItem>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "CMenuEx.h"
+#include "MenuMetrics.h"
+
+namespace terrovane::menu {
+namespace {
+
+TEST(CMenuEx, BuildsTheMainMenuWithItsIdsAndTexts) {
+    QWidget window;
+    CMenuEx menu(&window);
+    EXPECT_FALSE(menu.LoadMenu(176));
+    ASSERT_TRUE(menu.LoadMenu(kMainMenuResource));
+    const std::pair<int, const char*> items[] = {
+        {kCommandRead, "Read (&R)"},           {kCommandSave, "Save (S)"},
+        {kCommandPrint, "Print(P)"},           {kCommandShow, "Show (&F)"},
+        {kCommandExit, "Exit (&E)"},           {kCommandDateTime, "Date&Time (&T)"},
+        {kCommandEraseCurrent, "Current(&C)"}, {kCommandEraseAll, "All    (&A)"},
+        {kCommandHelp, "Help (&H)"},
+    };
+    for (const auto& [id, text] : items) {
+        ASSERT_NE(menu.Action(id), nullptr) << id;
+        EXPECT_EQ(menu.Action(id)->text().toStdString(), text);
+        EXPECT_TRUE(menu.Action(id)->isVisible());
+    }
+    for (int id : {kCommandEmptyFirst, kCommandEmptySecond}) {
+        ASSERT_NE(menu.Action(id), nullptr);
+        EXPECT_FALSE(menu.Action(id)->isVisible());
+    }
+    ASSERT_NE(menu.Popup("File (F)"), nullptr);
+    EXPECT_EQ(menu.Popup("File (F)")->actions().size(), 5);
+    QMenu* erase = menu.Popup("Erase    (D)");
+    ASSERT_NE(erase, nullptr);
+    EXPECT_EQ(menu.Popup("Mount(M)")->actions().at(1), erase->menuAction());
+    EXPECT_EQ(menu.MenuBar()->actions().size(), 5);
+}
+
+TEST(CMenuEx, TriggeringAnItemReportsItsCommand) {
+    QWidget window;
+    CMenuEx menu(&window);
+    menu.LoadMenu(kMainMenuResource);
+    std::vector<int> commands;
+    QObject::connect(&menu, &CMenuEx::Command, [&](int id) { commands.push_back(id); });
+    menu.Action(kCommandEraseAll)->trigger();
+    menu.Action(kCommandHelp)->trigger();
+    EXPECT_EQ(commands, (std::vector<int>{kCommandEraseAll, kCommandHelp}));
+}
+
+// Item sizes as the pop-up asks its style for them.
+QSize StyledItemSize(QMenu* popup, QAction* action) {
+    QStyleOptionMenuItem option;
+    option.initFrom(popup);
+    option.text = action->text();
+    option.menuItemType = action->menu()          ? QStyleOptionMenuItem::SubMenu
+                          : action->isSeparator() ? QStyleOptionMenuItem::Separator
+                                                  : QStyleOptionMenuItem::Normal;
+    option.fontMetrics = popup->fontMetrics();
+    return popup->style()->sizeFromContents(QStyle::CT_MenuItem, &option, QSize(), popup);
+}
+
+TEST(CMenuEx, PopupItemsAreNineteenHighAndSubmenusFifteenWider) {
+    QWidget window;
+    CMenuEx menu(&window);
+    menu.LoadMenu(kMainMenuResource);
+    QMenu* mount = menu.Popup("Mount(M)");
+    QAction* erase = menu.Popup("Erase    (D)")->menuAction();
+    const QSize popupSize = StyledItemSize(mount, erase);
+    EXPECT_EQ(popupSize.height(), 19);
+    QAction plain(erase->text());
+    EXPECT_EQ(popupSize.width() - StyledItemSize(mount, &plain).width(), 15);
+    QAction separator;
+    separator.setSeparator(true);
+    EXPECT_EQ(StyledItemSize(mount, &separator).height(), 10);
+}
+
+TEST(CMenuEx, OpenMenuShowsTheGreyColumnAndTheFramedHighlight) {
+    QWidget window;
+    CMenuEx menu(&window);
+    menu.LoadMenu(kMainMenuResource);
+    QMenu* file = menu.Popup("File (F)");
+    file->popup(QPoint(0, 0));
+    QApplication::processEvents();
+    QAction* save = menu.Action(kCommandSave);
+    file->setActiveAction(save);
+    QApplication::processEvents();
+    const QImage shot = file->grab().toImage();
+    const QRect saveRect = file->actionGeometry(save);
+    const QRect readRect = file->actionGeometry(menu.Action(kCommandRead));
+    EXPECT_EQ(readRect.height(), 19);
+    const int y = readRect.center().y();
+    EXPECT_EQ(QColor(shot.pixel(readRect.left() + 3, y)), kImageColumn);
+    EXPECT_EQ(QColor(shot.pixel(readRect.right() - 2, y)), kMenuBackground);
+    EXPECT_EQ(QColor(shot.pixel(saveRect.left() + 3, saveRect.center().y())), kHighlightFill);
+    EXPECT_EQ(QColor(shot.pixel(saveRect.right() - 3, saveRect.top())), kHighlightFrame);
+    EXPECT_EQ(QColor(shot.pixel(saveRect.left() + 3, saveRect.bottom())), kHighlightFrame);
+    file->hide();
+}
+
+}  // namespace
+}  // namespace terrovane::menu

@@ -1,0 +1,25 @@
+#include <gtest/gtest.h>
+
+#include "MenuMetrics.h"
+
+namespace terrovane::menu {
+namespace {
+
+TEST(MenuMetrics, ItemSizes) {
+    EXPECT_EQ(MeasureMenuItem(MenuItemKind::Separator, 80).height(), 10);
+    EXPECT_EQ(MeasureMenuItem(MenuItemKind::Command, 60), QSize(76, 19));
+    EXPECT_EQ(MeasureMenuItem(MenuItemKind::Popup, 60), QSize(91, 19));
+}
+
+TEST(MenuMetrics, ItemParts) {
+    const QRect item(10, 40, 120, 19);
+    EXPECT_EQ(ImageColumnRect(item), QRect(10, 40, 21, 19));
+    EXPECT_EQ(TextRect(item).left(), 36);
+    EXPECT_EQ(TextRect(item).right(), item.right());
+    EXPECT_EQ(ImageCellRect(item), QRect(10, 40, 20, 19));
+    const QRect separator(10, 40, 120, 10);
+    EXPECT_EQ(SeparatorLine(separator), QLine(36, 45, item.right() - 2, 45));
+}
+
+}  // namespace
+}  // namespace terrovane::menu
