@@ -1,0 +1,207 @@
+#include "SstRecord.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "ByteOrder.h"
+
+namespace terrovane::xls {
+namespace {
+
+constexpr std::size_t kStringHeader = 3;  // count (2) and flags (1)
+constexpr std::size_t kMinRoomToStart = 12;
+
+// Writes the logical payload into the stream, starting a CONTINUE record at every split position.
+class SplitWriter {
+  public:
+    SplitWriter(std::uint8_t* out, std::uint16_t code, std::size_t payload,
+                const std::vector<std::uint32_t>& splits)
+        : out_(out), cursor_(out), payload_(payload), splits_(splits) {
+        OpenRecord(code, 0);
+    }
+
+    void Put(const std::uint8_t* bytes, std::size_t n) {
+        while (n > 0) {
+            if (pos_ == End()) {
+                OpenRecord(kContinueCode, pos_);
+            }
+            const std::size_t take = std::min(n, End() - pos_);
+            std::memcpy(cursor_, bytes, take);
+            cursor_ += take, pos_ += take, bytes += take, n -= take;
+        }
+    }
+    // True when the next record starts here and its first byte repeats a string's flags.
+    bool AtSplit() const { return next_ < splits_.size() && pos_ == splits_[next_]; }
+    void ContinueString(std::uint8_t flags) {
+        OpenRecord(kContinueCode, pos_);
+        *cursor_++ = flags;
+        ++pos_;
+    }
+    std::size_t Written() const { return static_cast<std::size_t>(cursor_ - out_); }
+
+  private:
+    std::size_t End() const { return next_ < splits_.size() ? splits_[next_] : payload_; }
+    void OpenRecord(std::uint16_t code, std::size_t from) {
+        if (from != 0) {
+            ++next_;
+        }
+        PutU16(cursor_, code);
+        PutU16(cursor_ + 2, static_cast<std::uint16_t>(End() - from));
+        cursor_ += kRecordHeaderSize;
+    }
+
+    std::uint8_t* out_;
+    std::uint8_t* cursor_;
+    std::size_t payload_;
+    const std::vector<std::uint32_t>& splits_;
+    std::size_t next_ = 0;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+void SstRecord::Clear() {
+    strings_.clear();
+    chars_.clear();
+    totalCount = 0;
+    uniqueCount = 0;
+}
+
+std::uint32_t SstRecord::AppendNarrow(std::string_view text) {
+    strings_.push_back(
+        {static_cast<std::uint32_t>(chars_.size()), static_cast<std::uint32_t>(text.size()), false});
+    chars_.insert(chars_.end(), text.begin(), text.end());
+    return static_cast<std::uint32_t>(strings_.size() - 1);
+}
+
+std::uint32_t SstRecord::AppendWide(std::u16string_view text) {
+    strings_.push_back(
+        {static_cast<std::uint32_t>(chars_.size()), static_cast<std::uint32_t>(text.size()), true});
+    const std::size_t at = chars_.size();
+    chars_.resize(at + 2 * text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        PutU16(chars_.data() + at + 2 * i, text[i]);
+    }
+    return static_cast<std::uint32_t>(strings_.size() - 1);
+}
+
+std::span<const std::uint8_t> SstRecord::CharBytes(std::size_t index) const {
+    const Entry& e = strings_[index];
+    return {chars_.data() + e.offset, CharBytesOf(e)};
+}
+
+BiffText SstRecord::TextAt(std::size_t index) const {
+    const auto bytes = CharBytes(index);
+    if (!IsWide(index)) {
+        return BiffText::Narrow(std::string(bytes.begin(), bytes.end()));
+    }
+    std::u16string wide(bytes.size() / 2, u'\0');
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        wide[i] = static_cast<char16_t>(GetU16(bytes.data() + 2 * i));
+    }
+    return BiffText::Wide(std::move(wide));
+}
+
+void SstRecord::AddSplit(std::size_t at, bool insideString) {
+    splits_.push_back(static_cast<std::uint32_t>(at));
+    splitInsideString_.push_back(insideString);
+}
+
+// Lays the strings out record by record: a string header never splits, its characters may, and a
+// split UTF-16 string always breaks between whole characters.
+std::size_t SstRecord::PayloadSize() {
+    splits_.clear();
+    splitInsideString_.clear();
+    std::size_t size = 8;
+    std::size_t limit = kMaxRecordPayload;
+    for (const Entry& e : strings_) {
+        const std::size_t b = CharBytesOf(e);
+        if (size + kStringHeader + b <= limit) {
+            size += kStringHeader + b;
+            continue;
+        }
+        std::size_t split;
+        if (limit - size < kMinRoomToStart) {
+            AddSplit(size, false);
+            limit = size + kMaxRecordPayload;
+            if (size + kStringHeader + b < limit) {
+                size += kStringHeader + b;
+                continue;
+            }
+            split = size + (e.wide ? kMaxRecordPayload - 1 : kMaxRecordPayload);
+        } else {
+            split = (e.wide && (limit - size) % 2 == 0) ? limit - 1 : limit;
+        }
+        AddSplit(split, true);
+        std::size_t rem = b - (split - size - kStringHeader);
+        const std::size_t chunk = e.wide ? kMaxRecordPayload - 2 : kMaxRecordPayload - 1;
+        std::size_t last = split;
+        while (rem > chunk) {
+            last += 1 + chunk;
+            AddSplit(last, true);
+            rem -= chunk;
+        }
+        size = last + 1 + rem;
+        limit = last + kMaxRecordPayload;
+    }
+    return size;
+}
+
+std::size_t SstRecord::Emit(std::uint8_t* out) {
+    const std::size_t size = PayloadSize();
+    SplitWriter writer(out, code_, size, splits_);
+    std::uint8_t counts[8];
+    PutU32(counts, totalCount);
+    PutU32(counts + 4, uniqueCount);
+    writer.Put(counts, sizeof counts);
+    std::size_t nextSplit = 0;
+    std::size_t pos = 8;
+    for (const Entry& e : strings_) {
+        std::uint8_t head[kStringHeader];
+        const std::uint8_t flags = e.wide ? 1 : 0;
+        PutU16(head, static_cast<std::uint16_t>(e.count));
+        head[2] = flags;
+        writer.Put(head, kStringHeader);
+        pos += kStringHeader;
+        const std::uint8_t* chars = chars_.data() + e.offset;
+        std::size_t left = CharBytesOf(e);
+        // Inside splits of this string: write up to each, then continue with the repeated flag byte.
+        while (nextSplit < splits_.size() && splitInsideString_[nextSplit] &&
+               splits_[nextSplit] <= pos + left) {
+            const std::size_t take = splits_[nextSplit] - pos;
+            writer.Put(chars, take);
+            chars += take, left -= take, pos += take;
+            writer.ContinueString(flags);
+            ++pos;
+            ++nextSplit;
+        }
+        writer.Put(chars, left);
+        pos += left;
+        while (nextSplit < splits_.size() && !splitInsideString_[nextSplit] && splits_[nextSplit] <= pos) {
+            ++nextSplit;
+        }
+    }
+    return writer.Written();
+}
+
+bool SstRecord::Parse(std::span<const std::uint8_t> p) {
+    if (p.size() < 8) {
+        return false;
+    }
+    Clear();
+    totalCount = GetU32(&p[0]);
+    uniqueCount = GetU32(&p[4]);
+    std::size_t at = 8;
+    while (at < p.size()) {
+        BiffText text;
+        const std::size_t used = text.Read(p.subspan(at), true);
+        if (used == 0) {
+            return false;
+        }
+        text.isWide ? AppendWide(text.wide) : AppendNarrow(text.narrow);
+        at += used;
+    }
+    return true;
+}
+
+}  // namespace terrovane::xls

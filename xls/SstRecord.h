@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string_view>
+
+#include "BiffRecord.h"
+
+namespace terrovane::xls {
+
+// The shared string table. Strings are kept as their on-stream character bytes in one buffer, so a
+// table of a million strings costs little more than its file size. Payloads over 8224 bytes continue in
+// CONTINUE records cut at string boundaries or inside a string, where the continuation starts with the
+// string's flag byte again.
+class SstRecord : public BiffRecord {
+  public:
+    SstRecord() : BiffRecord(0x00FC) {}
+
+    void Clear();
+    // Appends a string and returns its index; the counts are the caller's to maintain.
+    std::uint32_t AppendNarrow(std::string_view text);
+    std::uint32_t AppendWide(std::u16string_view text);
+    std::size_t StringCount() const { return strings_.size(); }
+    bool IsWide(std::size_t index) const { return strings_[index].wide; }
+    std::span<const std::uint8_t> CharBytes(std::size_t index) const;
+    BiffText TextAt(std::size_t index) const;
+
+    bool Parse(std::span<const std::uint8_t> payload) override;
+    std::size_t Emit(std::uint8_t* out) override;
+    std::size_t PayloadSize() override;
+    std::size_t TotalSize() override {
+        const std::size_t payload = PayloadSize();  // also rebuilds the split list
+        return RecordBytes(payload, splits_.size() + 1);
+    }
+    // Payload offsets where CONTINUE records begin (valid after PayloadSize).
+    const std::vector<std::uint32_t>& Splits() const { return splits_; }
+
+    std::uint32_t totalCount = 0;
+    std::uint32_t uniqueCount = 0;
+
+  protected:
+    void WriteFields(std::uint8_t*) override {}
+
+  private:
+    struct Entry {
+        std::uint32_t offset;  // into chars_
+        std::uint32_t count;   // characters
+        bool wide;
+    };
+    std::size_t CharBytesOf(const Entry& e) const { return e.wide ? 2 * std::size_t{e.count} : e.count; }
+    void AddSplit(std::size_t at, bool insideString);
+
+    std::vector<Entry> strings_;
+    std::vector<std::uint8_t> chars_;
+    std::vector<bool> splitInsideString_;  // parallel to splits_: the continuation repeats the flag byte
+};
+
+}  // namespace terrovane::xls

@@ -1,0 +1,94 @@
+#include "StringIndex.h"
+
+#include <algorithm>
+
+#include "ByteOrder.h"
+
+namespace terrovane::xls {
+namespace {
+
+template <typename Text>
+std::uint32_t HashOf(const Text& text, bool wide) {
+    std::uint32_t hash = wide ? 0x811C9DC5u ^ 0xA5u : 0x811C9DC5u;
+    for (auto unit : text) {
+        hash = (hash ^ static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<decltype(unit)>>(unit))) *
+               0x01000193u;
+    }
+    return hash;
+}
+
+}  // namespace
+
+bool StringIndex::Matches(std::uint32_t index, std::string_view text) const {
+    if (sst_.IsWide(index)) {
+        return false;
+    }
+    const auto bytes = sst_.CharBytes(index);
+    return bytes.size() == text.size() &&
+           std::equal(bytes.begin(), bytes.end(), text.begin(),
+                      [](auto a, char b) { return a == static_cast<std::uint8_t>(b); });
+}
+
+bool StringIndex::Matches(std::uint32_t index, std::u16string_view text) const {
+    if (!sst_.IsWide(index)) {
+        return false;
+    }
+    const auto bytes = sst_.CharBytes(index);
+    if (bytes.size() != 2 * text.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (GetU16(bytes.data() + 2 * i) != text[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void StringIndex::Grow() {
+    std::vector<Slot> old(std::max<std::size_t>(1024, slots_.size() * 2));
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.indexPlusOne == 0) {
+            continue;
+        }
+        std::size_t at = slot.hash & mask;
+        while (slots_[at].indexPlusOne != 0) {
+            at = (at + 1) & mask;
+        }
+        slots_[at] = slot;
+    }
+}
+
+template <typename Text, typename Append>
+std::uint32_t StringIndex::Find(const Text& text, bool wide, Append append) {
+    if (2 * (used_ + 1) > slots_.size()) {
+        Grow();
+    }
+    const std::uint32_t hash = HashOf(text, wide);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t at = hash & mask;
+    while (slots_[at].indexPlusOne != 0) {
+        const Slot& slot = slots_[at];
+        if (slot.hash == hash && Matches(slot.indexPlusOne - 1, text)) {
+            return slot.indexPlusOne - 1;
+        }
+        at = (at + 1) & mask;
+    }
+    const std::uint32_t index = append(text);
+    slots_[at] = Slot{hash, index + 1};
+    ++used_;
+    ++sst_.uniqueCount;
+    return index;
+}
+
+std::uint32_t StringIndex::IndexOf(std::string_view text) {
+    return Find(text, false, [this](std::string_view t) { return sst_.AppendNarrow(t); });
+}
+
+std::uint32_t StringIndex::IndexOf(std::u16string_view text) {
+    return Find(text, true, [this](std::u16string_view t) { return sst_.AppendWide(t); });
+}
+
+}  // namespace terrovane::xls

@@ -1,0 +1,139 @@
+#include "XlsWorkbook.h"
+
+#include <string>
+
+namespace terrovane::xls {
+namespace {
+
+constexpr std::size_t kMaxSheetName = 255;  // a short text's count is one byte
+constexpr std::u16string_view kStreamName = u"Workbook";
+
+}  // namespace
+
+XlsWorkbook::XlsWorkbook() {
+    globals_.sheets.clear();
+}
+
+XlsWorkbook::~XlsWorkbook() {
+    storage_.CloseFile();
+}
+
+void XlsWorkbook::Reset(int sheetCount) {
+    globals_.Reset();
+    sections_.assign(1, SheetSection());
+    sheets_.clear();
+    sheets_.emplace_back(this, 0);
+    sheets_[0].LoadFrom(sections_[0], globals_.sst);
+    for (int i = 1; i < sheetCount; ++i) {
+        AddSheet(-1);
+    }
+}
+
+XlsSheet* XlsWorkbook::SheetAt(int index) {
+    return index >= 0 && index < SheetCount() ? &sheets_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+bool XlsWorkbook::NameInUse(std::string_view name) const {
+    for (const auto& sheet : globals_.sheets) {
+        if (!sheet.name.isWide && sheet.name.narrow == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+XlsSheet* XlsWorkbook::SheetByName(std::string_view name) {
+    for (std::size_t i = 0; i < globals_.sheets.size(); ++i) {
+        const auto& text = globals_.sheets[i].name;
+        if (!text.isWide && text.narrow == name) {
+            return SheetAt(static_cast<int>(i));
+        }
+    }
+    return nullptr;
+}
+
+std::string XlsWorkbook::SheetName(int index) const {
+    if (index < 0 || index >= SheetCount()) {
+        return {};
+    }
+    const auto& text = globals_.sheets[static_cast<std::size_t>(index)].name;
+    return text.isWide ? std::string() : text.narrow;
+}
+
+XlsSheet* XlsWorkbook::AddSheet(int position) {
+    for (int k = SheetCount() + 1;; ++k) {
+        if (XlsSheet* sheet = AddNamedSheet("Sheet" + std::to_string(k), position)) {
+            return sheet;
+        }
+    }
+}
+
+XlsSheet* XlsWorkbook::AddNamedSheet(std::string_view name, int position) {
+    if (name.empty() || name.size() > kMaxSheetName || NameInUse(name)) {
+        return nullptr;
+    }
+    const std::size_t at =
+        (position < 0 || position > SheetCount()) ? sheets_.size() : static_cast<std::size_t>(position);
+    BoundSheetRecord bound;
+    bound.name = BiffText::Narrow(std::string(name));
+    globals_.sheets.insert(globals_.sheets.begin() + static_cast<std::ptrdiff_t>(at), bound);
+    SheetSection section;
+    section.window2.options &= static_cast<std::uint16_t>(~Window2Record::kSelected);
+    sections_.insert(sections_.begin() + static_cast<std::ptrdiff_t>(at), std::move(section));
+    sheets_.insert(sheets_.begin() + static_cast<std::ptrdiff_t>(at), XlsSheet(this, static_cast<int>(at)));
+    Renumber();
+    return &sheets_[at];
+}
+
+void XlsWorkbook::Renumber() {
+    for (std::size_t i = 0; i < sheets_.size(); ++i) {
+        sheets_[i].index_ = static_cast<int>(i);
+    }
+}
+
+bool XlsWorkbook::RenameSheet(int index, std::string_view name) {
+    if (sheets_.empty() || index < 0 || index >= SheetCount() || name.empty() ||
+        name.size() > kMaxSheetName || NameInUse(name)) {
+        return false;
+    }
+    globals_.sheets[static_cast<std::size_t>(index)].name = BiffText::Narrow(std::string(name));
+    return true;
+}
+
+bool XlsWorkbook::SaveToPath(std::string_view utf8Path) {
+    storage_.CloseFile();
+    if (!storage_.CreateNew(utf8Path)) {
+        return false;
+    }
+    if (storage_.MakeStream(kStreamName) != Ok) {
+        return false;
+    }
+    return SaveToOpenFile();
+}
+
+std::vector<std::uint8_t> XlsWorkbook::BuildStream() {
+    BuildRecords(*this);
+    PlaceSheets(*this);
+    PlaceRowBlocks(*this);
+    std::size_t size = globals_.PayloadSize();
+    for (auto& section : sections_) {
+        size += section.PayloadSize();
+    }
+    std::vector<std::uint8_t> stream(size, 0);
+    std::size_t at = globals_.Emit(stream.data());
+    for (auto& section : sections_) {
+        at += section.Emit(stream.data() + at);
+    }
+    stream.resize(at);
+    return stream;
+}
+
+bool XlsWorkbook::SaveToOpenFile() {
+    if (!storage_.HasFile()) {
+        return false;
+    }
+    const auto stream = BuildStream();
+    return storage_.WriteStream(kStreamName, stream.data(), stream.size()) == Ok;
+}
+
+}  // namespace terrovane::xls
