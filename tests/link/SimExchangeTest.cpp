@@ -1,0 +1,129 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "ByteCompare.h"
+#include "LinkFixture.h"
+#include "LinkMessages.h"
+#include "ReadOutSession.h"
+#include "SimInstrument.h"
+
+namespace terrovane::link {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::HandshakeAndRequests;
+using testing::ImageWithSlots;
+using ::testing::IsEmpty;
+
+// The link against the simulated instrument, a program of its own on its own pty.
+class SimExchangeTest : public testing::LinkFixture {
+  protected:
+    void StartSim(std::vector<std::string> arguments) {
+        const std::string imagePath = portMap_.Path() + ".image";
+        std::ofstream(imagePath, std::ios::binary)
+            .write(reinterpret_cast<const char*>(image_.data()), static_cast<std::streamsize>(image_.size()));
+        arguments.insert(arguments.begin(), {"--image", imagePath});
+        sim_ = std::make_unique<testing::SimInstrument>(portMap_.Path(), arguments);
+        ASSERT_TRUE(sim_->Started());
+    }
+    void ExpectClosedUp() {
+        EXPECT_FALSE(comm_.PortOpen());
+        EXPECT_FALSE(host_.progressOpen);
+    }
+
+    record::ReadOutBuffer image_ = ImageWithSlots({0, 57, 99});
+    std::unique_ptr<testing::SimInstrument> sim_;
+};
+
+TEST_F(SimExchangeTest, ReadOutFillsTheTableAsTheImageSays) {
+    StartSim({});
+    ASSERT_TRUE(link_.Read());
+    EXPECT_TRUE(AwaitExchange(link_));
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadOk));
+    EXPECT_EQ(sim_->Log(), HandshakeAndRequests(100));
+    EXPECT_TRUE(testing::BytesEqual(image_, buffer_));
+    EXPECT_EQ(table_.OccupiedCount(), 3);
+    EXPECT_TRUE(table_.IsOccupied(99));
+    ExpectClosedUp();
+}
+
+TEST_F(SimExchangeTest, ShortOrDamagedImagesKeepThePreviousReadOut) {
+    for (const char* fault : {"short", "marker:42"}) {
+        SCOPED_TRACE(fault);
+        recorder_.Clear();
+        sim_.reset();
+        AsIfRead(ImageWithSlots({5}));
+        StartSim({"--fault", fault});
+        ASSERT_TRUE(link_.Read());
+        EXPECT_FALSE(AwaitExchange(link_));
+        if (std::string(fault) == "short") {
+            EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kReadError, kReadError));
+        } else {
+            EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kReadError));
+        }
+        EXPECT_TRUE(table_.IsOccupied(5));
+        EXPECT_FALSE(table_.IsOccupied(57));
+        ExpectClosedUp();
+    }
+}
+
+TEST_F(SimExchangeTest, SilentOrUnpluggedInstrument) {
+    StartSim({"--fault", "silent"});
+    EXPECT_FALSE(link_.Read());
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kNoHandshakeReply));
+    ExpectClosedUp();
+
+    recorder_.Clear();
+    sim_.reset();
+    StartSim({"--fault", "unplug-after:5"});
+    EXPECT_FALSE(link_.Read());
+    EXPECT_THAT(recorder_.Texts(), IsEmpty());
+    EXPECT_EQ(sim_->Log().substr(0, HandshakeAndRequests(5).size()), HandshakeAndRequests(5));
+    EXPECT_FALSE(link_.requestsSent);
+    ExpectClosedUp();
+}
+
+TEST_F(SimExchangeTest, ClockAndEraseLinesAndReplies) {
+    StartSim({});
+    host_.clock = ClockSetting{2009, 3, 7, 14, 5};
+    ASSERT_TRUE(link_.SetClock());
+    EXPECT_TRUE(AwaitExchange(link_));
+    AsIfRead(image_);
+    host_.currentIndex = 57;
+    ASSERT_TRUE(link_.EraseCurrent());
+    EXPECT_TRUE(AwaitExchange(link_));
+    ASSERT_TRUE(link_.EraseAll());
+    EXPECT_TRUE(AwaitExchange(link_));
+    EXPECT_EQ(sim_->Log(), "OK\r\nDATE_SET 20 9 3 7 14 5 \rEREASE_FLASH 57\r\nEREASE_FLASH 200\r\n");
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kClockOk, kEraseQuestion, kEraseOk, kEraseQuestion, kEraseOk));
+    ExpectClosedUp();
+}
+
+TEST_F(SimExchangeTest, FailedClockAndEraseReplies) {
+    StartSim({"--fault", "clock-fail", "--fault", "erase-short"});
+    AsIfRead(image_);
+    host_.clock = ClockSetting{2009, 1, 5, 10, 7};
+    ASSERT_TRUE(link_.SetClock());
+    EXPECT_FALSE(AwaitExchange(link_));
+    EXPECT_FALSE(link_.EraseAll());  // the failed clock reply voided the read-out
+
+    link_.dataRead = true;
+    ASSERT_TRUE(link_.EraseAll());
+    EXPECT_FALSE(AwaitExchange(link_));
+    EXPECT_THAT(recorder_.Texts(),
+                ElementsAre(kClockError, kNoDataReadFirst, kEraseQuestion, kEraseError, kReadError));
+
+    recorder_.Clear();
+    sim_.reset();
+    StartSim({"--fault", "erase-fail"});
+    ASSERT_TRUE(link_.EraseAll());
+    EXPECT_FALSE(AwaitExchange(link_));
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kEraseQuestion, kEraseError));
+    EXPECT_FALSE(link_.dataRead);
+    ExpectClosedUp();
+}
+
+}  // namespace
+}  // namespace terrovane::link
