@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick xdotool
   python3 python3-xlrd python3-olefile poppler-utils
   fonts-wqy-zenhei fonts-liberation
   libspreadsheet-writeexcel-perl libxlsxwriter-dev time
