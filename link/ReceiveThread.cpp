@@ -57,8 +57,9 @@ void ReceiveThread::Run() {
         }
         if (fds[0].revents != 0)
             return;
-        if (lineUp && fds[1].revents != 0)
-            lineUp = ReadAvailable();
+        if (!lineUp || fds[1].revents == 0)
+            continue;
+        lineUp = ReadAvailable() && (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
     }
 }
 
@@ -79,7 +80,8 @@ bool ReceiveThread::ReadAvailable() {
         }
         if (count < 0 && errno == EINTR)
             continue;
-        return count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+        // A raw line without a minimum count answers 0 when it is empty; a real error ends the line.
+        return count == 0 || errno == EAGAIN || errno == EWOULDBLOCK;
     }
 }
 

@@ -1,0 +1,156 @@
+// How received bytes reach the link logic: collected while the user-interface thread is busy, returned in
+// one piece, announced by OnComm on that thread only when it is free to handle it.
+#include <QEventLoop>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "CMSComm.h"
+#include "Pause.h"
+#include "PtyPair.h"
+
+namespace terrovane::link {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::CountingBytes;
+using testing::ProcessEventsFor;
+using testing::ProcessEventsUntil;
+using testing::PtyPair;
+
+class CMSCommDeliveryTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        comm_.SetCommPort(static_cast<std::int16_t>(pty_.Port()));
+        comm_.SetPortOpen(true);
+        ASSERT_TRUE(comm_.PortOpen()) << comm_.LastError();
+        ASSERT_TRUE(comm_.SetSettings("115200,n,8,1"));
+        comm_.SetRThreshold(1);
+        comm_.SetInputMode(1);
+        comm_.SetInputLen(0);
+        QObject::connect(&comm_, &CMSComm::OnComm, [this] { ++events_; });
+    }
+
+    PtyPair pty_;
+    CMSComm comm_;
+    int events_ = 0;
+};
+
+// The read-out sends its 100 requests while the thread sleeps; the whole answer, far more than the
+// tty's own buffer holds, must come back in one Input and one event.
+TEST_F(CMSCommDeliveryTest, WholeAnswerSentWhileTheThreadSleepsArrivesInOneEvent) {
+    const auto answer = CountingBytes(7200);
+    std::thread instrument([&] {
+        for (std::size_t slot = 0; slot < 100; ++slot) {
+            pty_.Send({answer.begin() + slot * 72, answer.begin() + (slot + 1) * 72});
+            std::this_thread::sleep_for(15ms);
+        }
+    });
+    std::this_thread::sleep_for(2s);
+    instrument.join();
+
+    std::vector<std::uint8_t> received;
+    QObject::connect(&comm_, &CMSComm::OnComm, [&] {
+        EXPECT_EQ(comm_.CommEvent(), CMSComm::kEventReceive);
+        received = comm_.Input();
+    });
+    ProcessEventsFor(200ms);
+    EXPECT_EQ(events_, 1);
+    EXPECT_EQ(received, answer);
+    EXPECT_TRUE(comm_.Input().empty());
+}
+
+TEST_F(CMSCommDeliveryTest, LargeBurstIsKeptIntactWithoutAnyReader) {
+    const auto burst = CountingBytes(64 * 1024);
+    std::thread instrument([&] { pty_.Send(burst); });
+    instrument.join();  // returns only once the control has taken everything off the line
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(comm_.Input(), burst);
+}
+
+TEST_F(CMSCommDeliveryTest, InputLenLimitsOneRead) {
+    pty_.Send(CountingBytes(10));
+    std::this_thread::sleep_for(100ms);
+    comm_.SetInputLen(4);
+    EXPECT_EQ(comm_.Input().size(), 4u);
+    comm_.SetInputLen(0);
+    EXPECT_EQ(comm_.Input().size(), 6u);
+}
+
+TEST_F(CMSCommDeliveryTest, ClosingDiscardsBufferedInputAndPendingEvents) {
+    pty_.Send(CountingBytes(100));
+    std::this_thread::sleep_for(100ms);  // the event is queued but not yet delivered
+    comm_.SetPortOpen(false);
+    EXPECT_TRUE(comm_.Input().empty());
+    comm_.SetPortOpen(true);
+    ASSERT_TRUE(comm_.PortOpen()) << comm_.LastError();
+    ProcessEventsFor(150ms);
+    EXPECT_EQ(events_, 0);
+    EXPECT_TRUE(comm_.Input().empty());
+
+    // The reopened port still works.
+    pty_.Send({'O', 'K'});
+    EXPECT_TRUE(ProcessEventsUntil([&] { return events_ == 1; }, 2s));
+    EXPECT_EQ(comm_.Input(), (std::vector<std::uint8_t>{'O', 'K'}));
+}
+
+TEST_F(CMSCommDeliveryTest, NoEventWithoutThresholdOrOnceTheBytesWereTaken) {
+    comm_.SetRThreshold(0);
+    pty_.Send({1, 2, 3});
+    ProcessEventsFor(100ms);
+    EXPECT_EQ(events_, 0);
+
+    comm_.SetRThreshold(1);
+    pty_.Send({4});
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(comm_.Input().size(), 4u);  // taken before the queued event is handled
+    ProcessEventsFor(100ms);
+    EXPECT_EQ(events_, 0);
+}
+
+TEST_F(CMSCommDeliveryTest, EventIsHeldWhileACommandPausesAndDeliveredOnceAfter) {
+    bool deliveredDuringPause = false;
+    QObject::connect(&comm_, &CMSComm::OnComm, [&] { deliveredDuringPause |= platform::IsPaused(); });
+    std::thread instrument([&] {
+        for (int i = 0; i < 5; ++i) {
+            pty_.Send({static_cast<std::uint8_t>(i)});
+            std::this_thread::sleep_for(30ms);
+        }
+    });
+    platform::Pause(150);
+    platform::Pause(150);  // a command pausing again before it returns gets nothing in between
+    instrument.join();
+    EXPECT_EQ(events_, 0);
+    EXPECT_TRUE(ProcessEventsUntil([&] { return events_ >= 1; }, 2s));
+    ProcessEventsFor(100ms);
+    EXPECT_EQ(events_, 1);
+    EXPECT_FALSE(deliveredDuringPause);
+    EXPECT_EQ(comm_.Input().size(), 5u);
+}
+
+// A handler that shows a message box runs a nested event loop; bytes arriving meanwhile must not start
+// a second handler inside the first.
+TEST_F(CMSCommDeliveryTest, NoEventWhileAHandlerRunsButOneAfterIt) {
+    int depth = 0;
+    int deepest = 0;
+    QObject::connect(&comm_, &CMSComm::OnComm, [&] {
+        ++depth;
+        deepest = std::max(deepest, depth);
+        comm_.Input();
+        if (events_ == 1) {
+            pty_.Send({9});
+            QEventLoop nested;
+            QTimer::singleShot(150, &nested, &QEventLoop::quit);
+            nested.exec();
+        }
+        --depth;
+    });
+    pty_.Send({1});
+    EXPECT_TRUE(ProcessEventsUntil([&] { return events_ == 2; }, 2s));
+    EXPECT_EQ(deepest, 1);
+}
+
+}  // namespace
+}  // namespace terrovane::link
