@@ -74,11 +74,12 @@ bool SimServer::Start(std::string& error) {
     ::fcntl(master_, F_SETFD, FD_CLOEXEC);
     ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
     devicePath_ = ::ttyname(slave_);
-    std::printf("%s\n", devicePath_.c_str());
-    std::fflush(stdout);
     if (!PublishPort(options_.portMapPath, options_.comNumber, devicePath_, error))
         return false;
     published_ = true;
+    // Announced only once published: whoever waits for this line can use the port map at once.
+    std::printf("%s\n", devicePath_.c_str());
+    std::fflush(stdout);
     return true;
 }
 
