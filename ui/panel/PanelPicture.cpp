@@ -122,7 +122,8 @@ void DrawIdle(QPainter& painter, const QRectF& r) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(Inset(r, 0.03), 6, 6);
     FillText(painter, QStringLiteral("EARTH TESTER"),
-             QRectF(r.left(), r.top() + r.height() * 0.1, r.width(), r.height() * 0.2));
+             QRectF(r.left() + r.width() * 0.12, r.top() + r.height() * 0.12, r.width() * 0.76,
+                    r.height() * 0.16));
     const double cy = r.top() + r.height() * 0.56, unit = r.height() * 0.1;
     const double cx = r.center().x();
     painter.setBrush(Qt::black);
@@ -131,10 +132,11 @@ void DrawIdle(QPainter& painter, const QRectF& r) {
     painter.drawRect(QRectF(cx - 2 * unit, cy + 0.3 * unit, 1.2 * unit, 0.4 * unit));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(cx - 0.6 * unit, cy - 1.4 * unit, 2.6 * unit, 2.8 * unit));  // socket
-    painter.drawLine(QPointF(cx - 7 * unit, cy), QPointF(cx - 4.5 * unit, cy));          // cable
-    painter.drawLine(QPointF(cx + 2 * unit, cy), QPointF(cx + 5 * unit, cy));
-    FillText(painter, QStringLiteral("CONNECTED"),
-             QRectF(r.left(), r.top() + r.height() * 0.74, r.width(), r.height() * 0.14));
+    painter.drawLine(QPointF(cx - 5.6 * unit, cy), QPointF(cx - 4.5 * unit, cy));        // cable
+    painter.drawLine(QPointF(cx + 2 * unit, cy), QPointF(cx + 4.5 * unit, cy));
+    FillText(
+        painter, QStringLiteral("CONNECTED"),
+        QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.74, r.width() * 0.6, r.height() * 0.12));
 }
 
 const std::map<int, QString>& TextPictures() {

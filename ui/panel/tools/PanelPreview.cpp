@@ -1,5 +1,5 @@
 // Shows the display with one record of a chosen mode on a main-dialog-sized window, with the menu bar.
-// Usage: panel-preview [mode] [presses of Show] [open menu title] [open submenu title]
+// Usage: panel-preview [mode] [presses of Show, 0 for the idle picture] [open menu] [open submenu]
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
@@ -59,6 +59,8 @@ int main(int argc, char** argv) {
     display.OnReadOutFinished();
     for (int i = 1; i < presses; ++i)
         display.OnShowCommand();
+    if (presses == 0)
+        display.SetIdlePictureVisible(true);  // attached, nothing read yet
     dialog.move(0, 0);
     dialog.show();
 

@@ -18,6 +18,7 @@ shot() {  # name, then the preview's arguments
     echo "$out/$name.png"
 }
 
+shot idle 1 0
 shot mode1-re 1 1
 shot mode1-rk 1 2
 shot mode3-clamp 3 1
