@@ -33,6 +33,10 @@ const std::vector<MenuItem>& MainMenu() {
     return menu;
 }
 
+const std::vector<MenuItem>* MenuResource(int resourceId) {
+    return resourceId == kMainMenuResource ? &MainMenu() : nullptr;
+}
+
 const std::vector<ToolbarButton>& MainToolbar() {
     static const std::vector<ToolbarButton> buttons = {
         {"Read", kCmdRead},      {"Save", kCmdSave},          {"Print", kCmdPrint}, {"Show", kCmdShow},

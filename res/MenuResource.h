@@ -16,8 +16,12 @@ struct MenuItem {
     bool IsSeparator() const { return id == 0 && children.empty(); }
 };
 
+inline constexpr int kMainMenuResource = 175;
+
 // The main dialog's menu bar, top-level entries in order.
 const std::vector<MenuItem>& MainMenu();
+// The top-level entries of the menu resource `resourceId`, or nullptr when the id names no menu.
+const std::vector<MenuItem>* MenuResource(int resourceId);
 
 // The toolbar's buttons in order: text and command id.
 struct ToolbarButton {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "CMenuEx.h"
+#include "CommandIds.h"
 #include "MenuMetrics.h"
 
 namespace terrovane::menu {
@@ -17,20 +18,21 @@ TEST(CMenuEx, BuildsTheMainMenuWithItsIdsAndTexts) {
     QWidget window;
     CMenuEx menu(&window);
     EXPECT_FALSE(menu.LoadMenu(176));
-    ASSERT_TRUE(menu.LoadMenu(kMainMenuResource));
+    ASSERT_TRUE(menu.LoadMenu(res::kMainMenuResource));
     const std::pair<int, const char*> items[] = {
-        {kCommandRead, "Read (&R)"},           {kCommandSave, "Save (S)"},
-        {kCommandPrint, "Print(P)"},           {kCommandShow, "Show (&F)"},
-        {kCommandExit, "Exit (&E)"},           {kCommandDateTime, "Date&Time (&T)"},
-        {kCommandEraseCurrent, "Current(&C)"}, {kCommandEraseAll, "All    (&A)"},
-        {kCommandHelp, "Help (&H)"},
+        {res::kCmdRead, "Read (&R)"},           {res::kCmdSave, "Save (S)"},
+        {res::kCmdPrint, "Print(P)"},           {res::kCmdShow, "Show (&F)"},
+        {res::kCmdExit, "Exit (&E)"},           {res::kCmdDateTime, "Date&Time (&T)"},
+        {res::kCmdEraseCurrent, "Current(&C)"}, {res::kCmdEraseAll, "All    (&A)"},
+        {res::kCmdHelp, "Help (&H)"},
     };
     for (const auto& [id, text] : items) {
         ASSERT_NE(menu.Action(id), nullptr) << id;
         EXPECT_EQ(menu.Action(id)->text().toStdString(), text);
+        EXPECT_EQ(menu.Action(id)->data().toInt(), id);
         EXPECT_TRUE(menu.Action(id)->isVisible());
     }
-    for (int id : {kCommandEmptyFirst, kCommandEmptySecond}) {
+    for (int id : {res::kCmdBlank1, res::kCmdBlank2}) {
         ASSERT_NE(menu.Action(id), nullptr);
         EXPECT_FALSE(menu.Action(id)->isVisible());
     }
@@ -45,12 +47,12 @@ TEST(CMenuEx, BuildsTheMainMenuWithItsIdsAndTexts) {
 TEST(CMenuEx, TriggeringAnItemReportsItsCommand) {
     QWidget window;
     CMenuEx menu(&window);
-    menu.LoadMenu(kMainMenuResource);
+    menu.LoadMenu(res::kMainMenuResource);
     std::vector<int> commands;
     QObject::connect(&menu, &CMenuEx::Command, [&](int id) { commands.push_back(id); });
-    menu.Action(kCommandEraseAll)->trigger();
-    menu.Action(kCommandHelp)->trigger();
-    EXPECT_EQ(commands, (std::vector<int>{kCommandEraseAll, kCommandHelp}));
+    menu.Action(res::kCmdEraseAll)->trigger();
+    menu.Action(res::kCmdHelp)->trigger();
+    EXPECT_EQ(commands, (std::vector<int>{res::kCmdEraseAll, res::kCmdHelp}));
 }
 
 // Item sizes as the pop-up asks its style for them.
@@ -68,7 +70,7 @@ QSize StyledItemSize(QMenu* popup, QAction* action) {
 TEST(CMenuEx, PopupItemsAreNineteenHighAndSubmenusFifteenWider) {
     QWidget window;
     CMenuEx menu(&window);
-    menu.LoadMenu(kMainMenuResource);
+    menu.LoadMenu(res::kMainMenuResource);
     QMenu* mount = menu.Popup("Mount(M)");
     QAction* erase = menu.Popup("Erase    (D)")->menuAction();
     const QSize popupSize = StyledItemSize(mount, erase);
@@ -83,16 +85,16 @@ TEST(CMenuEx, PopupItemsAreNineteenHighAndSubmenusFifteenWider) {
 TEST(CMenuEx, OpenMenuShowsTheGreyColumnAndTheFramedHighlight) {
     QWidget window;
     CMenuEx menu(&window);
-    menu.LoadMenu(kMainMenuResource);
+    menu.LoadMenu(res::kMainMenuResource);
     QMenu* file = menu.Popup("File (F)");
     file->popup(QPoint(0, 0));
     QApplication::processEvents();
-    QAction* save = menu.Action(kCommandSave);
+    QAction* save = menu.Action(res::kCmdSave);
     file->setActiveAction(save);
     QApplication::processEvents();
     const QImage shot = file->grab().toImage();
     const QRect saveRect = file->actionGeometry(save);
-    const QRect readRect = file->actionGeometry(menu.Action(kCommandRead));
+    const QRect readRect = file->actionGeometry(menu.Action(res::kCmdRead));
     EXPECT_EQ(readRect.height(), 19);
     const int y = readRect.center().y();
     EXPECT_EQ(QColor(shot.pixel(readRect.left() + 3, y)), kImageColumn);

@@ -16,17 +16,18 @@ CMenuEx::~CMenuEx() {
 }
 
 bool CMenuEx::LoadMenu(int resourceId) {
-    const auto entries = LoadMenuResource(resourceId);
-    if (!entries)
+    const auto* entries = res::MenuResource(resourceId);
+    if (entries == nullptr)
         return false;
     delete menuBar_;
     actions_.clear();
     submenus_.clear();
     menuBar_ = new QMenuBar(window_);
+    menuBar_->setNativeMenuBar(false);
     for (const auto& entry : *entries) {
-        if (entry.kind == MenuEntry::Kind::Separator) {
+        if (entry.IsSeparator()) {
             menuBar_->addSeparator();
-        } else if (entry.kind == MenuEntry::Kind::Popup) {
+        } else if (entry.IsPopup()) {
             menuBar_->addMenu(AddPopup(entry));
         } else {
             AddCommand(menuBar_, entry)->setVisible(!entry.text.empty());
@@ -35,37 +36,31 @@ bool CMenuEx::LoadMenu(int resourceId) {
     return true;
 }
 
-QMenu* CMenuEx::AddPopup(const MenuEntry& entry) {
-    auto* popup = new QMenu(QString::fromStdString(entry.text), menuBar_);
+QMenu* CMenuEx::AddPopup(const res::MenuItem& item) {
+    auto* popup = new QMenu(QString::fromStdString(item.text), menuBar_);
     popup->setStyle(style_.get());
     popup->setFont(window_->font());
     submenus_.push_back(popup);
-    Convert(entry.children, popup);
+    Convert(item.children, popup);
     return popup;
 }
 
-void CMenuEx::Convert(const std::vector<MenuEntry>& source, QMenu* target) {
+void CMenuEx::Convert(const std::vector<res::MenuItem>& source, QMenu* target) {
     for (const auto& entry : source) {
-        switch (entry.kind) {
-            case MenuEntry::Kind::Separator:
-                target->addSeparator();
-                break;
-            case MenuEntry::Kind::Popup:
-                target->addMenu(AddPopup(entry));
-                break;
-            case MenuEntry::Kind::Command:
-                AddCommand(target, entry);
-                break;
+        if (entry.IsSeparator()) {
+            target->addSeparator();
+        } else if (entry.IsPopup()) {
+            target->addMenu(AddPopup(entry));
+        } else {
+            AddCommand(target, entry);
         }
     }
 }
 
-QAction* CMenuEx::AddCommand(QWidget* target, const MenuEntry& entry) {
-    auto* action = new QAction(QString::fromStdString(entry.text), target);
-    action->setCheckable(entry.checked);
-    action->setChecked(entry.checked);
-    action->setEnabled(!entry.disabled);
-    const int id = entry.commandId;
+QAction* CMenuEx::AddCommand(QWidget* target, const res::MenuItem& item) {
+    auto* action = new QAction(QString::fromStdString(item.text), target);
+    const int id = item.id;
+    action->setData(id);
     connect(action, &QAction::triggered, this, [this, id] { emit Command(id); });
     target->addAction(action);
     actions_[id] = action;

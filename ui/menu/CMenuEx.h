@@ -25,7 +25,8 @@ class CMenuEx : public QObject {
     ~CMenuEx() override;
 
     // Builds the bar from the resource; false when the id names no menu. Empty top-level items stay
-    // in the bar (so their ids exist) but are hidden: they have no text to click on.
+    // in the bar (so their ids exist) but are hidden: they have no text to click on. Every command's
+    // action carries its id as data.
     bool LoadMenu(int resourceId);
 
     QMenuBar* MenuBar() const { return menuBar_; }
@@ -37,9 +38,9 @@ class CMenuEx : public QObject {
     void Command(int commandId);
 
   private:
-    void Convert(const std::vector<MenuEntry>& source, QMenu* target);
-    QAction* AddCommand(QWidget* target, const MenuEntry& entry);
-    QMenu* AddPopup(const MenuEntry& entry);
+    void Convert(const std::vector<res::MenuItem>& source, QMenu* target);
+    QAction* AddCommand(QWidget* target, const res::MenuItem& item);
+    QMenu* AddPopup(const res::MenuItem& item);
 
     QWidget* window_;
     QMenuBar* menuBar_ = nullptr;
