@@ -5,10 +5,11 @@
 namespace terrovane::xls {
 
 void RowGroup::AddCell(const CellRecord& cell) {
-    if (cells.size() == cells.capacity()) {
-        cells.reserve(cells.size() + kCellReserveStep);
+    if (cells_.size() == cells_.capacity()) {
+        cells_.reserve(cells_.size() + kCellReserveStep);
     }
-    cells.push_back(cell);
+    cells_.push_back(cell);
+    cellsSize_ += cell.TotalSize();
 }
 
 void RowGroup::AddMulRk(std::uint16_t row, std::uint16_t firstColumn,
@@ -29,20 +30,12 @@ void RowGroup::AddMulRk(std::uint16_t row, std::uint16_t firstColumn,
     AddCell(record);
 }
 
-std::size_t RowGroup::CellsSize() const {
-    std::size_t size = 0;
-    for (const auto& cell : cells) {
-        size += cell.TotalSize();
-    }
-    return size;
-}
-
 std::size_t RowGroup::Emit(std::uint8_t* out) {
     std::uint8_t* cursor = out;
     for (auto& row : rows) {
         cursor += row.Emit(cursor);
     }
-    for (const auto& cell : cells) {
+    for (const auto& cell : cells_) {
         cursor += cell.Emit(cursor, pool);
     }
     cursor += dbCell.Emit(cursor);

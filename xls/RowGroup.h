@@ -20,14 +20,18 @@ class RowGroup {
     void AddMulRk(std::uint16_t row, std::uint16_t firstColumn, std::span<const std::uint32_t> rkValues);
 
     std::size_t RowsSize() const { return rows.size() * (RowRecord::kPayload + kRecordHeaderSize); }
-    std::size_t CellsSize() const;
+    std::size_t CellsSize() const { return cellsSize_; }
+    const std::vector<CellRecord>& Cells() const { return cells_; }
     std::size_t TotalSize() { return RowsSize() + CellsSize() + dbCell.TotalSize(); }
     std::size_t Emit(std::uint8_t* out);
 
     std::vector<RowRecord> rows;
-    std::vector<CellRecord> cells;
     std::vector<std::uint8_t> pool;
     DbCellRecord dbCell;
+
+  private:
+    std::vector<CellRecord> cells_;
+    std::size_t cellsSize_ = 0;  // kept as cells are added: sizes are asked for several times per save
 };
 
 }  // namespace terrovane::xls

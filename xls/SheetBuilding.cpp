@@ -37,8 +37,27 @@ class SheetRecordBuilder {
   private:
     const XlsCell& Cell(int r, int c) const { return *sheet_.Peek(r, c); }
 
+    // Hashes the row's texts and prefetches their lookup slots before any lookup of the row waits on them.
+    void HashRowTexts(int r, int columns) {
+        rowHashes_.resize(static_cast<std::size_t>(columns));
+        for (int c = 0; c < columns; ++c) {
+            const XlsCell& cell = Cell(r, c);
+            std::uint32_t hash = 0;
+            if (cell.Kind() == Text) {
+                hash = StringIndex::Hash(cell.TextView());
+            } else if (cell.Kind() == WideText) {
+                hash = StringIndex::Hash(cell.WideTextView());
+            } else {
+                continue;
+            }
+            rowHashes_[static_cast<std::size_t>(c)] = hash;
+            strings_.Prefetch(hash);
+        }
+    }
+
     void BuildRow(int r, int columns) {
         RowGroup& block = section_.rowGroups[static_cast<std::size_t>(r) / RowGroup::kRowsPerBlock];
+        HashRowTexts(r, columns);
         bool rowStarted = false;
         int c = 0;
         while (c < columns) {
@@ -77,11 +96,14 @@ class SheetRecordBuilder {
             case Double:
                 return EmitDoubles(block, r, c, columns);
             case Text:
-                block.AddCell(CellRecord::LabelSst(row, column, strings_.IndexOf(cell.TextView())));
+                block.AddCell(CellRecord::LabelSst(
+                    row, column, strings_.IndexOf(cell.TextView(), rowHashes_[static_cast<std::size_t>(c)])));
                 ++sst_.totalCount;
                 return c + 1;
             case WideText:
-                block.AddCell(CellRecord::LabelSst(row, column, strings_.IndexOf(cell.WideTextView())));
+                block.AddCell(CellRecord::LabelSst(
+                    row, column,
+                    strings_.IndexOf(cell.WideTextView(), rowHashes_[static_cast<std::size_t>(c)])));
                 ++sst_.totalCount;
                 return c + 1;
             default:
@@ -149,6 +171,7 @@ class SheetRecordBuilder {
     std::uint32_t firstRow_ = 0;
     std::uint16_t firstColumn_ = 0;
     std::vector<std::uint32_t> rkRun_;
+    std::vector<std::uint32_t> rowHashes_;
 };
 
 // Offset k is the distance from the start of ROW k+1 (for k = 0) or of row k's first cell, to the first
@@ -157,13 +180,26 @@ void PlaceDbCellOffsets(RowGroup& block, std::size_t rowsSize) {
     std::size_t t = rowsSize - (RowRecord::kPayload + kRecordHeaderSize);
     std::size_t cell = 0;
     for (std::size_t k = 0; k < block.rows.size(); ++k) {
-        while (cell < block.cells.size() && block.cells[cell].row < block.rows[k].row) {
-            t += block.cells[cell].TotalSize();
+        while (cell < block.Cells().size() && block.Cells()[cell].row < block.rows[k].row) {
+            t += block.Cells()[cell].TotalSize();
             ++cell;
         }
         block.dbCell.rowOffsets[k] = static_cast<std::uint16_t>(t);
         t = 0;
     }
+}
+
+std::size_t CountTexts(const std::vector<XlsSheet>& sheets) {
+    std::size_t texts = 0;
+    for (const auto& sheet : sheets) {
+        for (int r = 0; r < sheet.RowCount(); ++r) {
+            for (int c = 0; c < sheet.ColumnCount(); ++c) {
+                const CellKind kind = sheet.Peek(r, c)->Kind();
+                texts += kind == Text || kind == WideText;
+            }
+        }
+    }
+    return texts;
 }
 
 }  // namespace
@@ -172,6 +208,7 @@ void BuildRecords(XlsWorkbook& workbook) {
     SstRecord& sst = workbook.globals_.sst;
     sst.Clear();
     StringIndex strings(sst);
+    strings.Reserve(CountTexts(workbook.sheets_));
     workbook.sections_.clear();
     workbook.sections_.resize(workbook.sheets_.size());
     for (std::size_t i = 0; i < workbook.sheets_.size(); ++i) {

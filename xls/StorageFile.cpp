@@ -352,6 +352,11 @@ std::int32_t StorageFile::WriteChain(const std::uint8_t* bytes, std::size_t coun
         trackedStarts_.pop_back();
         chain = Chain(fat_, start);
     }
+    if (needed > chain.size()) {
+        // Room for the new sectors and the FAT sectors they bring, so the image grows only once.
+        const std::size_t more = needed - chain.size();
+        image_.reserve(image_.size() + (more + more / 127 + 2) * kSectorSize);
+    }
     std::int32_t previous = kEndOfChain;
     for (std::size_t unit = 0; unit < needed; ++unit) {
         std::int32_t sector;

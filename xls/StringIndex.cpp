@@ -45,8 +45,22 @@ bool StringIndex::Matches(std::uint32_t index, std::u16string_view text) const {
     return true;
 }
 
+void StringIndex::Reserve(std::size_t texts) {
+    std::size_t slots = 1024;
+    while (slots < 2 * texts) {
+        slots *= 2;
+    }
+    if (slots > slots_.size()) {
+        Rehash(slots);
+    }
+}
+
 void StringIndex::Grow() {
-    std::vector<Slot> old(std::max<std::size_t>(1024, slots_.size() * 2));
+    Rehash(std::max<std::size_t>(1024, slots_.size() * 2));
+}
+
+void StringIndex::Rehash(std::size_t slots) {
+    std::vector<Slot> old(slots);
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
@@ -62,11 +76,10 @@ void StringIndex::Grow() {
 }
 
 template <typename Text, typename Append>
-std::uint32_t StringIndex::Find(const Text& text, bool wide, Append append) {
+std::uint32_t StringIndex::Find(const Text& text, std::uint32_t hash, Append append) {
     if (2 * (used_ + 1) > slots_.size()) {
         Grow();
     }
-    const std::uint32_t hash = HashOf(text, wide);
     const std::size_t mask = slots_.size() - 1;
     std::size_t at = hash & mask;
     while (slots_[at].indexPlusOne != 0) {
@@ -83,12 +96,25 @@ std::uint32_t StringIndex::Find(const Text& text, bool wide, Append append) {
     return index;
 }
 
-std::uint32_t StringIndex::IndexOf(std::string_view text) {
-    return Find(text, false, [this](std::string_view t) { return sst_.AppendNarrow(t); });
+std::uint32_t StringIndex::Hash(std::string_view text) {
+    return HashOf(text, false);
+}
+std::uint32_t StringIndex::Hash(std::u16string_view text) {
+    return HashOf(text, true);
 }
 
-std::uint32_t StringIndex::IndexOf(std::u16string_view text) {
-    return Find(text, true, [this](std::u16string_view t) { return sst_.AppendWide(t); });
+void StringIndex::Prefetch(std::uint32_t hash) const {
+    if (!slots_.empty()) {
+        __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+    }
+}
+
+std::uint32_t StringIndex::IndexOf(std::string_view text, std::uint32_t hash) {
+    return Find(text, hash, [this](std::string_view t) { return sst_.AppendNarrow(t); });
+}
+
+std::uint32_t StringIndex::IndexOf(std::u16string_view text, std::uint32_t hash) {
+    return Find(text, hash, [this](std::u16string_view t) { return sst_.AppendWide(t); });
 }
 
 }  // namespace terrovane::xls

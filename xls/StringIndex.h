@@ -15,8 +15,18 @@ class StringIndex {
   public:
     explicit StringIndex(SstRecord& sst) : sst_(sst) {}
 
-    std::uint32_t IndexOf(std::string_view text);
-    std::uint32_t IndexOf(std::u16string_view text);
+    // Sizes the table for about `texts` lookups so a large sheet does not rehash as it goes.
+    void Reserve(std::size_t texts);
+    std::uint32_t IndexOf(std::string_view text) { return IndexOf(text, Hash(text)); }
+    std::uint32_t IndexOf(std::u16string_view text) { return IndexOf(text, Hash(text)); }
+
+    // Lookups in a large table wait on memory: a caller that knows the next texts hashes them first and
+    // prefetches their slots, then looks them up with the hash.
+    static std::uint32_t Hash(std::string_view text);
+    static std::uint32_t Hash(std::u16string_view text);
+    void Prefetch(std::uint32_t hash) const;
+    std::uint32_t IndexOf(std::string_view text, std::uint32_t hash);
+    std::uint32_t IndexOf(std::u16string_view text, std::uint32_t hash);
 
   private:
     struct Slot {
@@ -24,10 +34,11 @@ class StringIndex {
         std::uint32_t indexPlusOne = 0;  // 0: empty
     };
     template <typename Text, typename Append>
-    std::uint32_t Find(const Text& text, bool wide, Append append);
+    std::uint32_t Find(const Text& text, std::uint32_t hash, Append append);
     bool Matches(std::uint32_t index, std::string_view text) const;
     bool Matches(std::uint32_t index, std::u16string_view text) const;
     void Grow();
+    void Rehash(std::size_t slots);
 
     SstRecord& sst_;
     std::vector<Slot> slots_;

@@ -62,7 +62,7 @@ void XlsSheet::LoadFrom(const SheetSection& section, const SstRecord& sst) {
         CellAt(static_cast<int>(dims.lastRowPlusOne) - 1, dims.lastColumnPlusOne - 1);
     }
     for (const auto& group : section.rowGroups) {
-        for (const auto& record : group.cells) {
+        for (const auto& record : group.Cells()) {
             const std::uint8_t* extra = group.pool.data() + record.extraOffset;
             switch (record.code) {
                 case kRk:
