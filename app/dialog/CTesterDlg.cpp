@@ -10,10 +10,15 @@
 #include <thread>
 
 #include "CAboutDlg.h"
+#include "CMenuEx.h"
 #include "CommandIds.h"
 #include "DialogLayout.h"
-#include "MainMenuBar.h"
+#include "DialogLinkHost.h"
+#include "DisplayPanel.h"
+#include "InstrumentLink.h"
 #include "MainToolBar.h"
+#include "MenuResource.h"
+#include "PrintHandoff.h"
 #include "ProgramIcon.h"
 #include "RecordList.h"
 #include "Strings.h"
@@ -38,6 +43,7 @@ void CTesterDlg::InitDialog() {
     CreateWindowMenu();
     ResetState();
     AllocateReadOutBuffer();
+    CreateLink();
     InitDisplay();
     portWatchTimer_.setInterval(kPortWatchIntervalMs);
     connect(&portWatchTimer_, &QTimer::timeout, this, &CTesterDlg::OnTimer);
@@ -53,8 +59,6 @@ void CTesterDlg::CreateControls() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    menuBar_ = BuildMainMenuBar(this, onCommand);
-    layout->setMenuBar(menuBar_);
     client_ = new QWidget(this);
     client_->setFixedSize(geometry.client);
     layout->addWidget(client_);
@@ -66,10 +70,6 @@ void CTesterDlg::CreateControls() {
     displayFrame_->setObjectName(QStringLiteral("1107"));
     displayFrame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     displayFrame_->setGeometry(geometry.displayFrame);
-    idlePicture_ = new QLabel(client_);
-    idlePicture_->setObjectName(QStringLiteral("1123"));
-    idlePicture_->setGeometry(geometry.idlePicture);
-    idlePicture_->hide();
 
     listFrame_ = new QFrame(client_);
     listFrame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -78,6 +78,33 @@ void CTesterDlg::CreateControls() {
     recordList_->setGeometry(geometry.recordList);
     connect(recordList_, &QTableWidget::clicked, this, &CTesterDlg::OnListClicked);
     connect(recordList_, &QTableWidget::customContextMenuRequested, this, &CTesterDlg::OnListClicked);
+    CreateMenu();
+    layout->setMenuBar(menuBar_);
+}
+
+void CTesterDlg::CreateMenu() {
+    menu_ = new menu::CMenuEx(this);
+    menu_->LoadMenu(res::kMainMenuResource);
+    menuBar_ = menu_->MenuBar();
+    connect(menu_, &menu::CMenuEx::Command, this, &CTesterDlg::OnCommand);
+}
+
+void CTesterDlg::CreateLink() {
+    host_ = std::make_unique<DialogLinkHost>(*this);
+    link_ = std::make_unique<link::InstrumentLink>(comm_, *host_, *readOutBuffer, recordTable);
+}
+
+// The display's controls are children of the client area at their dialog-unit places, so the chart
+// covers frame 1107 exactly.
+void CTesterDlg::InitDisplay() {
+    panel::PanelBindings bindings{recordTable, link_->dataRead, currentIndex, link_->requestsSent,
+                                  [this] { return FirstSelectedRow(recordList_); }};
+    panel_ =
+        new panel::DisplayPanel(client_, std::move(bindings), QPoint(0, 0), platform::DialogUnits(font()));
+}
+
+QWidget* CTesterDlg::IdlePicture() const {
+    return panel_->Control(1123);
 }
 
 // Window managers here offer no window menu to extend, so its about item is offered on a right-click
@@ -96,7 +123,6 @@ void CTesterDlg::CreateWindowMenu() {
 
 void CTesterDlg::ResetState() {
     currentIndex = 0;
-    listClicked = false;
 }
 
 void CTesterDlg::AllocateReadOutBuffer() {
@@ -115,10 +141,48 @@ void CTesterDlg::ShutDown() {
     recordTable.Clear();
     ClosePortIfOpen();
     portWatchTimer_.stop();
+    CloseActiveProgress();
+}
+
+void CTesterDlg::CloseActiveProgress() {
     if (activeProgress) {
         activeProgress->Destroy();
         activeProgress.reset();
     }
+}
+
+void CTesterDlg::ClosePortIfOpen() {
+    if (comm_.PortOpen()) {
+        comm_.SetPortOpen(false);
+    }
+}
+
+void CTesterDlg::WatchPort() {
+    link_->PortWatchTick();
+}
+
+void CTesterDlg::ReadRecords() {
+    link_->Read();
+}
+
+void CTesterDlg::PrintRecords() {
+    handoff::PrintRecords(link_->dataRead, *readOutBuffer);
+}
+
+void CTesterDlg::ShowNextRecord() {
+    panel_->OnShowCommand();
+}
+
+void CTesterDlg::SetInstrumentClock() {
+    link_->SetClock();
+}
+
+void CTesterDlg::EraseCurrentRecord() {
+    link_->EraseCurrent();
+}
+
+void CTesterDlg::EraseAllRecords() {
+    link_->EraseAll();
 }
 
 void CTesterDlg::OnCommand(int id) {
@@ -167,8 +231,7 @@ void CTesterDlg::OnAbout() {
 }
 
 void CTesterDlg::OnListClicked() {
-    listClicked = true;
-    ShowSelected();
+    panel_->OnListClicked();
 }
 
 void CTesterDlg::showEvent(QShowEvent* event) {

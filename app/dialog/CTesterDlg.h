@@ -10,13 +10,27 @@
 #include <QToolBar>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
+#include "CMSComm.h"
 #include "ProgressWindow.h"
 #include "RecordPacket.h"
 #include "RecordTable.h"
 
+namespace terrovane::link {
+class InstrumentLink;
+}
+namespace terrovane::menu {
+class CMenuEx;
+}
+namespace terrovane::panel {
+class DisplayPanel;
+}
+
 namespace terrovane::app {
+
+class DialogLinkHost;
 
 // The main window: menu bar, toolbar, the place of the simulated display and the 100-row record list.
 // It runs modally for the whole program; the program ends when it closes.
@@ -38,21 +52,28 @@ class CTesterDlg : public QDialog {
     // Control 1107: the display panel and its chart are placed over this frame's rectangle.
     QFrame* DisplayFrame() const { return displayFrame_; }
     // Control 1123: shown over the display while the instrument is attached and idle.
-    QLabel* IdlePicture() const { return idlePicture_; }
+    QWidget* IdlePicture() const;
     const QTimer& PortWatchTimer() const { return portWatchTimer_; }
+    menu::CMenuEx& Menu() const { return *menu_; }
+    panel::DisplayPanel& Panel() const { return *panel_; }
+    link::InstrumentLink& Link() const { return *link_; }
+    link::CMSComm& Comm() { return comm_; }
 
     // Runs one command by id, as the menu, the toolbar and the window menu do.
     void OnCommand(int id);
     // Window-menu commands: the about item and its low-nibble variants open the about box.
     void OnSysCommand(int id);
 
-    // State shared by the commands.
-    std::int16_t currentIndex = 0;
-    bool listClicked = false;
+    // State shared by the commands. Whether data was read and whether a read-out sent its requests is the
+    // link's (Link().dataRead, Link().requestsSent); the display keeps its own page state.
+    std::uint16_t currentIndex = 0;
     QString exportPath;
     std::unique_ptr<ui::ProgressWindow> activeProgress;
     std::unique_ptr<record::ReadOutBuffer> readOutBuffer;
     record::RecordTable recordTable;
+
+    // Asks where Save writes the workbook; empty when the user cancels. Tests put their own path here.
+    std::function<QString()> saveFileChooser;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -65,6 +86,11 @@ class CTesterDlg : public QDialog {
     void AllocateReadOutBuffer();
     void ShutDown();
     void CentreOnScreen();
+    void CreateMenu();
+    void CreateLink();
+    QString ChooseSaveFile();
+    void OpenSaveProgress();
+    void CloseActiveProgress();
 
     // Command handlers: one per command id.
     void OnRead() { ReadRecords(); }
@@ -79,26 +105,29 @@ class CTesterDlg : public QDialog {
     void OnListClicked();
     void OnTimer() { WatchPort(); }
 
-    // Filled by the commands' own modules.
-    void ReadRecords() {}
-    void SaveRecords() {}
-    void PrintRecords() {}
-    void ShowNextRecord() {}
-    void SetInstrumentClock() {}
-    void EraseCurrentRecord() {}
-    void EraseAllRecords() {}
-    void ShowSelected() {}
-    void InitDisplay() {}
-    void ClosePortIfOpen() {}
-    void WatchPort() {}
+    void ReadRecords();
+    void SaveRecords() { ExportWorkbook(); }
+    void ExportWorkbook();
+    void PrintRecords();
+    void ShowNextRecord();
+    void SetInstrumentClock();
+    void EraseCurrentRecord();
+    void EraseAllRecords();
+    void InitDisplay();
+    void ClosePortIfOpen();
+    void WatchPort();
 
+    menu::CMenuEx* menu_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QFrame* listFrame_ = nullptr;
     QTableWidget* recordList_ = nullptr;
     QFrame* displayFrame_ = nullptr;
-    QLabel* idlePicture_ = nullptr;
+    panel::DisplayPanel* panel_ = nullptr;
+    link::CMSComm comm_;
+    std::unique_ptr<DialogLinkHost> host_;
+    std::unique_ptr<link::InstrumentLink> link_;
     QTimer portWatchTimer_;
     bool centred_ = false;
 };

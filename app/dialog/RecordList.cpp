@@ -60,4 +60,36 @@ QTableWidget* CreateRecordList(QWidget* parent) {
     return list;
 }
 
+void ClearRecordListRow(QTableWidget* list, int row) {
+    if (row < 0 || row >= list->rowCount()) {
+        return;
+    }
+    list->item(row, 1)->setText(QString());
+    list->item(row, 2)->setText(QString());
+}
+
+void ClearRecordListTexts(QTableWidget* list) {
+    for (int row = 0; row < list->rowCount(); ++row) {
+        ClearRecordListRow(list, row);
+    }
+}
+
+void FillRecordListTexts(QTableWidget* list, const record::RecordTable& table) {
+    for (int row = 0; row < list->rowCount(); ++row) {
+        if (const auto texts = record::RecordListTexts(table, static_cast<std::size_t>(row))) {
+            list->item(row, 1)->setText(QString::fromStdString(texts->date));
+            list->item(row, 2)->setText(QString::fromStdString(texts->time));
+        }
+    }
+}
+
+std::optional<int> FirstSelectedRow(const QTableWidget* list) {
+    for (int row = 0; row < list->rowCount(); ++row) {
+        if (list->item(row, 0)->isSelected()) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace terrovane::app

@@ -2,6 +2,10 @@
 
 #include <QTableWidget>
 
+#include <optional>
+
+#include "RecordTable.h"
+
 namespace terrovane::app {
 
 inline constexpr int kRecordListRows = 100;
@@ -10,5 +14,13 @@ inline constexpr int kRecordListColumnWidths[] = {45, 98, 98};
 // The record list: "No.", "yy-mm-dd", "hh-mm-ss"; rows "00" to "99" with empty date and time; grid
 // lines, whole-row selection, white background, read-only.
 QTableWidget* CreateRecordList(QWidget* parent);
+
+// Empties the date and time of every row, or of one row (rows outside 0-99 are ignored).
+void ClearRecordListTexts(QTableWidget* list);
+void ClearRecordListRow(QTableWidget* list, int row);
+// Writes date and time of every occupied slot of the table; other rows keep what they show.
+void FillRecordListTexts(QTableWidget* list, const record::RecordTable& table);
+// The first selected row from the top, or nullopt when none is selected.
+std::optional<int> FirstSelectedRow(const QTableWidget* list);
 
 }  // namespace terrovane::app

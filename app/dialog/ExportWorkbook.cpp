@@ -1,0 +1,69 @@
+// The Save command: the read-out's records into a workbook file the user chooses.
+#include <QFileDialog>
+#include <QGuiApplication>
+
+#include <string>
+
+#include "CTesterDlg.h"
+#include "HandoffFiles.h"
+#include "InstrumentLink.h"
+#include "MessageBox.h"
+#include "PrintHandoff.h"
+#include "WorkbookExport.h"
+
+namespace terrovane::app {
+namespace {
+
+constexpr const char* kSaveMessage = "\n Save data now，please wait for a minute...";
+constexpr const char* kSaveFilter = "excel file(*.xls);;all file(*.*)";
+
+}  // namespace
+
+QString CTesterDlg::ChooseSaveFile() {
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("xls"));
+    dialog.setNameFilters(QString::fromUtf8(kSaveFilter).split(QStringLiteral(";;")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().first();
+}
+
+void CTesterDlg::OpenSaveProgress() {
+    activeProgress = std::make_unique<ui::ProgressWindow>(this, QStringLiteral("Progress"), true);
+    activeProgress->GoModal(QStringLiteral("Progress"), true);
+    activeProgress->SetRange(0, 100, 1);
+    activeProgress->SetText(QString::fromUtf8(kSaveMessage));
+    activeProgress->PeekAndPump(true);
+}
+
+void CTesterDlg::ExportWorkbook() {
+    if (!link_->dataRead) {
+        return platform::Alert(handoff::kNoDataMessage);
+    }
+    std::string error;
+    if (!handoff::WriteRecordFile(*readOutBuffer, &error)) {
+        return platform::Alert("Cannot write data.inf, nothing was saved.\n" + error);
+    }
+    const QString path = saveFileChooser ? saveFileChooser() : ChooseSaveFile();
+    if (path.isEmpty()) {
+        return;
+    }
+    exportPath = path;
+    OpenSaveProgress();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    error = exporting::ExportRecords(recordTable, exportPath.toStdString(), [this](int position) {
+        if (activeProgress) {
+            activeProgress->SetPosWithoutPercent(position);
+        }
+    });
+    CloseActiveProgress();
+    QGuiApplication::restoreOverrideCursor();
+    if (!error.empty()) {
+        // The workbook goes beside the target first, so an earlier file at the path is still whole.
+        platform::Alert("Save failed, the old file was kept: " + error);
+    }
+}
+
+}  // namespace terrovane::app
