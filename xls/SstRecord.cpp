@@ -124,7 +124,9 @@ std::size_t SstRecord::PayloadSize() {
         if (limit - size < kMinRoomToStart) {
             AddSplit(size, false);
             limit = size + kMaxRecordPayload;
-            if (size + kStringHeader + b < limit) {
+            // A string that exactly fills the fresh record stays whole: splitting it there would leave
+            // a lone flag byte at the start of the next record, where readers expect the next string.
+            if (size + kStringHeader + b <= limit) {
                 size += kStringHeader + b;
                 continue;
             }

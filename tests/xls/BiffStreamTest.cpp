@@ -299,5 +299,23 @@ TEST(BiffStream, LargeStringTableSplitsIntoContinueRecords) {
     }
 }
 
+TEST(BiffStream, StringExactlyFillingAFreshContinueStaysWhole) {
+    SstRecord sst;
+    sst.AppendNarrow(std::string(8208, 'a'));  // leaves 5 bytes: the next string starts a CONTINUE
+    sst.AppendNarrow(std::string(8221, 'b'));  // header and characters fill that CONTINUE exactly
+    sst.AppendNarrow("c");
+    sst.totalCount = sst.uniqueCount = 3;
+    Bytes out(sst.TotalSize());
+    ASSERT_EQ(sst.Emit(out.data()), out.size());
+    EXPECT_EQ(sst.Splits(), (std::vector<std::uint32_t>{8219, 16443}));
+    const auto records = Records(out);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1].size, 8224u);
+    EXPECT_EQ(GetU16(&out[records[1].payload]), 8221);
+    EXPECT_EQ(out[records[1].payload + 3 + 8220], 'b');
+    EXPECT_EQ(records[2].size, 4u);
+    EXPECT_EQ(GetU16(&out[records[2].payload]), 1);
+}
+
 }  // namespace
 }  // namespace terrovane::xls
