@@ -7,13 +7,32 @@
 
 #include "Command.h"
 #include "HandoffFiles.h"
+#include "ReadOutSession.h"
 #include "ReportPdf.h"
+#include "TerminalHost.h"
 
 namespace terrovane::cli {
 namespace {
 
 bool ValidDate(const std::string& text) {
     return text.size() == 10 && QDate::fromString(QString::fromStdString(text), "yyyy-MM-dd").isValid();
+}
+
+// The records of the saved file named by --from, else of a read-out of the instrument (messages on
+// standard error).
+bool LoadTable(const Options& options, record::RecordTable& table) {
+    if (!options.Has("from")) {
+        InstallTerminalMessages(false);
+        TerminalHost host;
+        record::ReadOutBuffer buffer{};
+        return link::ReadInstrument(buffer, table, &host);
+    }
+    const std::string from = options.Value("from");
+    if (!handoff::LoadRecordFileAt(from, table)) {
+        std::fprintf(stderr, "report: %s is not a readable 7200-byte record file\n", from.c_str());
+        return false;
+    }
+    return true;
 }
 
 int RunReport(const std::vector<std::string>& args) {
@@ -28,11 +47,6 @@ int RunReport(const std::vector<std::string>& args) {
         std::fprintf(stderr, "report: --pdf FILE is required\n");
         return kExitUsage;
     }
-    if (!options.Has("from")) {
-        std::fprintf(stderr,
-                     "report: --from DATA_INF is required until the instrument read-out is connected\n");
-        return kExitUsage;
-    }
     report::ReportHeaderInfo header{
         options.Value("object"), options.Value("serial"), options.Value("tester"),
         options.Value("date", QDate::currentDate().toString("yyyy-MM-dd").toStdString())};
@@ -41,9 +55,7 @@ int RunReport(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     record::RecordTable table;
-    const std::string from = options.Value("from");
-    if (!handoff::LoadRecordFileAt(from, table)) {
-        std::fprintf(stderr, "report: %s is not a readable 7200-byte record file\n", from.c_str());
+    if (!LoadTable(options, table)) {
         return kExitFailed;
     }
     if (!report::RenderReportPdf(table, header, pdf, &error)) {
@@ -58,7 +70,8 @@ const CommandRegistrar kRegistrar(
      "report --pdf FILE [--from DATA_INF] [--object T] [--serial T] [--tester T] "
      "[--date YYYY-MM-DD]",
      "Draws the test report (20 records a page, up to the last page that holds a "
-     "record) of a 7200-byte record file into a PDF file.",
+     "record) into a PDF file. The results are read from the instrument, or with --from taken from a "
+     "7200-byte record file such as data.inf.",
      RunReport});
 
 }  // namespace
