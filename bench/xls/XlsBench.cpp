@@ -66,6 +66,7 @@ double Seconds(Clock::time_point from) {
 struct Figure {
     double seconds = 0;
     double extraPeakMb = 0;  // peak RSS above the RSS when the save began
+    double startRssMb = 0;   // RSS when the save began (for our writer: the filled cell model)
     std::uintmax_t bytes = 0;
 };
 
@@ -80,6 +81,7 @@ Figure Measure(const std::function<void()>& body, const fs::path& output) {
     Figure f;
     f.seconds = Seconds(start);
     f.extraPeakMb = static_cast<double>(StatusKb("VmHWM:") - before) / 1024.0;
+    f.startRssMb = static_cast<double>(before) / 1024.0;
     f.bytes = fs::file_size(output, error);
     return f;
 }
