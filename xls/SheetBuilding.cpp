@@ -10,6 +10,15 @@ namespace {
 
 constexpr std::uint16_t kRowHeight = 0x00FF;
 
+// A string table entry counts its characters in 16 bits; longer texts keep their first 65535 characters
+// rather than corrupting the table with a wrapped count.
+constexpr std::size_t kMaxStoredChars = 65535;
+
+template <typename Char>
+std::basic_string_view<Char> Stored(std::basic_string_view<Char> text) {
+    return text.substr(0, kMaxStoredChars);
+}
+
 // Turns one sheet's grid into its records: ROW records, cell records and DBCELL offset slots per block.
 class SheetRecordBuilder {
   public:
@@ -44,9 +53,9 @@ class SheetRecordBuilder {
             const XlsCell& cell = Cell(r, c);
             std::uint32_t hash = 0;
             if (cell.Kind() == Text) {
-                hash = StringIndex::Hash(cell.TextView());
+                hash = StringIndex::Hash(Stored(cell.TextView()));
             } else if (cell.Kind() == WideText) {
-                hash = StringIndex::Hash(cell.WideTextView());
+                hash = StringIndex::Hash(Stored(cell.WideTextView()));
             } else {
                 continue;
             }
@@ -97,13 +106,14 @@ class SheetRecordBuilder {
                 return EmitDoubles(block, r, c, columns);
             case Text:
                 block.AddCell(CellRecord::LabelSst(
-                    row, column, strings_.IndexOf(cell.TextView(), rowHashes_[static_cast<std::size_t>(c)])));
+                    row, column,
+                    strings_.IndexOf(Stored(cell.TextView()), rowHashes_[static_cast<std::size_t>(c)])));
                 ++sst_.totalCount;
                 return c + 1;
             case WideText:
                 block.AddCell(CellRecord::LabelSst(
                     row, column,
-                    strings_.IndexOf(cell.WideTextView(), rowHashes_[static_cast<std::size_t>(c)])));
+                    strings_.IndexOf(Stored(cell.WideTextView()), rowHashes_[static_cast<std::size_t>(c)])));
                 ++sst_.totalCount;
                 return c + 1;
             default:

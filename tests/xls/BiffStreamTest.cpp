@@ -299,6 +299,16 @@ TEST(BiffStream, LargeStringTableSplitsIntoContinueRecords) {
     }
 }
 
+TEST(BiffStream, OverlongTextKeepsItsFirst65535Characters) {
+    XlsWorkbook book;
+    book.Reset(1);
+    book.SheetAt(0)->CellAt(0, 0)->SetText(std::string(70000, 'x'));
+    book.BuildStream();
+    const SstRecord& sst = book.Globals().sst;
+    ASSERT_EQ(sst.StringCount(), 1u);
+    EXPECT_EQ(sst.CharBytes(0).size(), 65535u);
+}
+
 TEST(BiffStream, StringExactlyFillingAFreshContinueStaysWhole) {
     SstRecord sst;
     sst.AppendNarrow(std::string(8208, 'a'));  // leaves 5 bytes: the next string starts a CONTINUE
