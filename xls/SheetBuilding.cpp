@@ -199,17 +199,28 @@ void PlaceDbCellOffsets(RowGroup& block, std::size_t rowsSize) {
     }
 }
 
-std::size_t CountTexts(const std::vector<XlsSheet>& sheets) {
+struct TextTotals {
     std::size_t texts = 0;
+    std::size_t charBytes = 0;
+};
+
+TextTotals CountTexts(const std::vector<XlsSheet>& sheets) {
+    TextTotals totals;
     for (const auto& sheet : sheets) {
         for (int r = 0; r < sheet.RowCount(); ++r) {
             for (int c = 0; c < sheet.ColumnCount(); ++c) {
-                const CellKind kind = sheet.Peek(r, c)->Kind();
-                texts += kind == Text || kind == WideText;
+                const XlsCell& cell = *sheet.Peek(r, c);
+                if (cell.Kind() == Text) {
+                    ++totals.texts;
+                    totals.charBytes += Stored(cell.TextView()).size();
+                } else if (cell.Kind() == WideText) {
+                    ++totals.texts;
+                    totals.charBytes += 2 * Stored(cell.WideTextView()).size();
+                }
             }
         }
     }
-    return texts;
+    return totals;
 }
 
 }  // namespace
@@ -218,7 +229,10 @@ void BuildRecords(XlsWorkbook& workbook) {
     SstRecord& sst = workbook.globals_.sst;
     sst.Clear();
     StringIndex strings(sst);
-    strings.Reserve(CountTexts(workbook.sheets_));
+    // Sized for every text being distinct, the common case of large sheets.
+    const TextTotals totals = CountTexts(workbook.sheets_);
+    strings.Reserve(totals.texts);
+    sst.Reserve(totals.texts, totals.charBytes);
     workbook.sections_.clear();
     workbook.sections_.resize(workbook.sheets_.size());
     for (std::size_t i = 0; i < workbook.sheets_.size(); ++i) {

@@ -67,6 +67,17 @@ void SstRecord::Clear() {
     uniqueCount = 0;
 }
 
+void SstRecord::Release() {
+    Clear();
+    std::vector<Entry>().swap(strings_);
+    std::vector<std::uint8_t>().swap(chars_);
+}
+
+void SstRecord::Reserve(std::size_t strings, std::size_t charBytes) {
+    strings_.reserve(strings);
+    chars_.reserve(charBytes);
+}
+
 std::uint32_t SstRecord::AppendNarrow(std::string_view text) {
     strings_.push_back(
         {static_cast<std::uint32_t>(chars_.size()), static_cast<std::uint32_t>(text.size()), false});

@@ -15,6 +15,11 @@ class SstRecord : public BiffRecord {
     SstRecord() : BiffRecord(0x00FC) {}
 
     void Clear();
+    // Clear, also giving the memory back.
+    void Release();
+    // Room for up to `strings` strings of `charBytes` character bytes in all, so a large table is not
+    // copied while it grows.
+    void Reserve(std::size_t strings, std::size_t charBytes);
     // Appends a string and returns its index; the counts are the caller's to maintain.
     std::uint32_t AppendNarrow(std::string_view text);
     std::uint32_t AppendWide(std::u16string_view text);

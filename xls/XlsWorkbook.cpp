@@ -133,6 +133,12 @@ bool XlsWorkbook::SaveToOpenFile() {
         return false;
     }
     const auto stream = BuildStream();
+    // Every save rebuilds the cell records and the string table, and they now live in the stream: let
+    // them go before the container takes its copy, so a large sheet does not hold all three at once.
+    for (auto& section : sections_) {
+        std::vector<RowGroup>().swap(section.rowGroups);
+    }
+    globals_.sst.Release();
     return storage_.WriteStream(kStreamName, stream.data(), stream.size()) == Ok;
 }
 
