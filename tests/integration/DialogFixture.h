@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+
+#include "CTesterDlg.h"
+#include "MessageRecorder.h"
+#include "SimulatedInstrument.h"
+
+namespace terrovane::testing {
+
+// A shown main dialog with a port map, hand-off folder and settings of its own, every message recorded.
+class DialogFixture : public ::testing::Test {
+  protected:
+    DialogFixture();
+    ~DialogFixture() override;
+
+    std::string PortMapPath() const { return dir_.filePath(QStringLiteral("portmap.ini")).toStdString(); }
+    QString TempPath(const QString& name) const { return dir_.filePath(name); }
+    // Starts the simulated instrument; fails the test when it does not come up.
+    void PlugIn(const QStringList& arguments = {});
+    // Runs the Read command and then the event loop until the instrument's answer was judged.
+    bool ReadOut();
+    // As though `image` had just been read out and accepted.
+    void AsIfRead(const record::ReadOutBuffer& image);
+    // The panel controls now visible, and the main and slot digits.
+    std::set<int> VisiblePanelControls() const;
+    std::string MainDigits() const;
+    std::string SlotDigits() const;
+    void ClickListRow(int row);
+
+    QTemporaryDir dir_;
+    MessageRecorder recorder_;
+    std::unique_ptr<SimulatedInstrument> sim_;
+    std::unique_ptr<app::CTesterDlg> dialog_;
+};
+
+}  // namespace terrovane::testing

@@ -1,0 +1,129 @@
+// Save and Print of the main dialog: the workbook read back by an independent reader, the hand-off file.
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTest>
+
+#include <gmock/gmock.h>
+
+#include <cstdlib>
+
+#include "CommandIds.h"
+#include "DemoImage.h"
+#include "DialogFixture.h"
+#include "LinkMessages.h"
+
+namespace terrovane::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::StartsWith;
+
+QJsonArray ReadWorkbook(const QString& path) {
+    QProcess reader;
+    reader.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(READ_SHEET_SCRIPT), path});
+    reader.waitForFinished(20000);
+    return QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class OutputTest : public DialogFixture {
+  protected:
+    OutputTest() {
+        // A stand-in print service on the PATH that only leaves a mark per start.
+        QDir(dir_.path()).mkpath(QStringLiteral("bin"));
+        const QString service = TempPath(QStringLiteral("bin/rapstel"));
+        QFile script(service);
+        script.open(QIODevice::WriteOnly);
+        script.write("#!/bin/sh\necho started >> \"$TERROVANE_HANDOFF_DIR/starts\"\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        oldPath_ = qgetenv("PATH");
+        ::setenv("PATH", (TempPath(QStringLiteral("bin")).toUtf8() + ":" + oldPath_).constData(), 1);
+        QDir(dir_.path()).mkpath(QStringLiteral("handoff"));
+    }
+    ~OutputTest() override { ::setenv("PATH", oldPath_.constData(), 1); }
+
+    QString HandoffFile(const char* name) const { return TempPath(QStringLiteral("handoff/") + name); }
+    int ServiceStarts() const {
+        QTest::qWait(300);  // the stand-in runs detached
+        return FileBytes(HandoffFile("starts")).count("started");
+    }
+
+    QByteArray oldPath_;
+};
+
+TEST_F(OutputTest, SaveWritesTheRecordsIntoTheChosenWorkbook) {
+    const record::ReadOutBuffer image = sim::DemoImage();
+    AsIfRead(image);
+    const QString path = TempPath(QStringLiteral("results.xls"));
+    dialog_->saveFileChooser = [path] { return path; };
+    dialog_->OnCommand(res::kCmdSave);
+    EXPECT_TRUE(recorder_.Texts().empty());
+    EXPECT_EQ(dialog_->exportPath, path);
+    EXPECT_EQ(dialog_->activeProgress, nullptr);
+    EXPECT_TRUE(dialog_->isEnabled());
+    EXPECT_EQ(FileBytes(HandoffFile("data.inf")),
+              QByteArray(reinterpret_cast<const char*>(image.data()), 7200));
+
+    const QJsonArray sheets = ReadWorkbook(path);
+    ASSERT_EQ(sheets.size(), 2);
+    EXPECT_EQ(sheets[0].toArray()[0].toString(), QStringLiteral("Sheet1"));
+    EXPECT_EQ(sheets[1].toArray()[0].toString(), QStringLiteral("Sheet2"));
+    const QJsonArray rows = sheets[0].toArray()[1].toArray();
+    EXPECT_EQ(rows[0].toArray()[0].toString(), QStringLiteral("NO"));
+    for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
+        const auto* record = dialog_->recordTable.At(slot);
+        const QJsonArray row =
+            static_cast<int>(slot + 1) < rows.size() ? rows[int(slot + 1)].toArray() : QJsonArray();
+        const QString number = row.isEmpty() ? QString() : row[0].toString();
+        EXPECT_EQ(number.toStdString(), record ? record::SlotText(slot) : "") << slot;
+        if (record) {
+            EXPECT_EQ(row[2].toString().toStdString(), record::FormatRecordDate(*record)) << slot;
+        }
+    }
+}
+
+TEST_F(OutputTest, FailedSaveSaysSoAndCancelledSaveOnlyRefreshesTheHandoff) {
+    AsIfRead(sim::DemoImage());
+    dialog_->saveFileChooser = [this] { return TempPath(QStringLiteral("missing/folder/results.xls")); };
+    dialog_->OnCommand(res::kCmdSave);
+    ASSERT_EQ(recorder_.Texts().size(), 1u);
+    EXPECT_THAT(recorder_.Texts()[0], StartsWith("Save failed, the old file was kept: "));
+    EXPECT_EQ(dialog_->activeProgress, nullptr);
+    EXPECT_TRUE(dialog_->isEnabled());
+
+    QFile::remove(HandoffFile("data.inf"));
+    dialog_->saveFileChooser = [] { return QString(); };
+    dialog_->exportPath.clear();
+    dialog_->OnCommand(res::kCmdSave);
+    EXPECT_EQ(FileBytes(HandoffFile("data.inf")).size(), 7200);
+    EXPECT_TRUE(dialog_->exportPath.isEmpty());
+}
+
+TEST_F(OutputTest, PrintHandsTheImageToTheServiceEachTime) {
+    record::ReadOutBuffer empty{};  // no occupied slot still goes to the service
+    AsIfRead(empty);
+    dialog_->OnCommand(res::kCmdPrint);
+    dialog_->OnCommand(res::kCmdPrint);
+    EXPECT_EQ(FileBytes(HandoffFile("data.inf")), QByteArray(7200, '\0'));
+    EXPECT_EQ(ServiceStarts(), 2);
+    EXPECT_TRUE(recorder_.Texts().empty());
+}
+
+TEST_F(OutputTest, SaveAndPrintWithoutDataWriteNothing) {
+    dialog_->OnCommand(res::kCmdSave);
+    dialog_->OnCommand(res::kCmdPrint);
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(link::kNoDataReadFirst, link::kNoDataReadFirst));
+    EXPECT_FALSE(QFile::exists(HandoffFile("data.inf")));
+    EXPECT_EQ(ServiceStarts(), 0);
+}
+
+}  // namespace
+}  // namespace terrovane::testing
