@@ -11,8 +11,12 @@ void DialogLinkHost::BlankDisplay() {
     dialog_.Panel().BlankDisplay();
 }
 
+// The port watch asks for the picture on every 5 ms tick; raising and repainting it each time would keep
+// an idle program busy, so only a change reaches the panel.
 void DialogLinkHost::SetIdlePictureVisible(bool visible) {
-    dialog_.Panel().SetIdlePictureVisible(visible);
+    if (dialog_.IdlePicture()->isVisibleTo(&dialog_) != visible) {
+        dialog_.Panel().SetIdlePictureVisible(visible);
+    }
 }
 
 void DialogLinkHost::ClearAllListTexts() {
