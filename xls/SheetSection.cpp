@@ -7,6 +7,7 @@ std::size_t SheetSection::PayloadSize() {
     for (auto& group : rowGroups) {
         size += group.TotalSize();
     }
+    size += grid.TotalSize();
     return size + window2.TotalSize() + eof.TotalSize();
 }
 
@@ -18,6 +19,7 @@ std::size_t SheetSection::Emit(std::uint8_t* out) {
     for (auto& group : rowGroups) {
         cursor += group.Emit(cursor);
     }
+    cursor += grid.Emit(cursor);
     cursor += window2.Emit(cursor);
     cursor += eof.Emit(cursor);
     return static_cast<std::size_t>(cursor - out);

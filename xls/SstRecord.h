@@ -12,6 +12,10 @@ namespace terrovane::xls {
 // string's flag byte again.
 class SstRecord : public BiffRecord {
   public:
+    // An entry counts its characters in 16 bits: longer texts keep their first 65535 characters rather
+    // than corrupting the table with a wrapped count.
+    static constexpr std::size_t kMaxChars = 65535;
+
     SstRecord() : BiffRecord(0x00FC) {}
 
     void Clear();

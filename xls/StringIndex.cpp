@@ -3,22 +3,9 @@
 #include <algorithm>
 
 #include "ByteOrder.h"
+#include "TextHash.h"
 
 namespace terrovane::xls {
-namespace {
-
-template <typename Text>
-std::uint32_t HashOf(const Text& text, bool wide) {
-    std::uint32_t hash = wide ? 0x811C9DC5u ^ 0xA5u : 0x811C9DC5u;
-    for (auto unit : text) {
-        hash = (hash ^ static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<decltype(unit)>>(unit))) *
-               0x01000193u;
-    }
-    return hash;
-}
-
-}  // namespace
-
 bool StringIndex::Matches(std::uint32_t index, std::string_view text) const {
     if (sst_.IsWide(index)) {
         return false;
@@ -46,8 +33,10 @@ bool StringIndex::Matches(std::uint32_t index, std::u16string_view text) const {
 }
 
 void StringIndex::Reserve(std::size_t texts) {
+    // Up to three quarters full: probes stay short, and the smaller table matters when every lookup of a
+    // large sheet misses the cache.
     std::size_t slots = 1024;
-    while (slots < 2 * texts) {
+    while (3 * slots < 4 * texts) {
         slots *= 2;
     }
     if (slots > slots_.size()) {
@@ -77,7 +66,7 @@ void StringIndex::Rehash(std::size_t slots) {
 
 template <typename Text, typename Append>
 std::uint32_t StringIndex::Find(const Text& text, std::uint32_t hash, Append append) {
-    if (2 * (used_ + 1) > slots_.size()) {
+    if (4 * (used_ + 1) > 3 * slots_.size()) {
         Grow();
     }
     const std::size_t mask = slots_.size() - 1;
@@ -97,10 +86,10 @@ std::uint32_t StringIndex::Find(const Text& text, std::uint32_t hash, Append app
 }
 
 std::uint32_t StringIndex::Hash(std::string_view text) {
-    return HashOf(text, false);
+    return TextHashOf(text);
 }
 std::uint32_t StringIndex::Hash(std::u16string_view text) {
-    return HashOf(text, true);
+    return TextHashOf(text);
 }
 
 void StringIndex::Prefetch(std::uint32_t hash) const {

@@ -20,8 +20,8 @@ class StringIndex {
     std::uint32_t IndexOf(std::string_view text) { return IndexOf(text, Hash(text)); }
     std::uint32_t IndexOf(std::u16string_view text) { return IndexOf(text, Hash(text)); }
 
-    // Lookups in a large table wait on memory: a caller that knows the next texts hashes them first and
-    // prefetches their slots, then looks them up with the hash.
+    // Lookups in a large table wait on memory: a caller that knows the next texts' hashes (TextHashOf,
+    // which cells keep) prefetches their slots, then looks them up with the hash.
     static std::uint32_t Hash(std::string_view text);
     static std::uint32_t Hash(std::u16string_view text);
     void Prefetch(std::uint32_t hash) const;

@@ -1,17 +1,12 @@
 #include "XlsCell.h"
 
 #include <cmath>
+#include <new>
+
+#include "TextHash.h"
 
 namespace terrovane::xls {
 namespace {
-
-template <typename Char>
-std::unique_ptr<Char[]> CopyZeroTerminated(std::basic_string_view<Char> text) {
-    auto copy = std::make_unique<Char[]>(text.size() + 1);
-    text.copy(copy.get(), text.size());
-    copy[text.size()] = Char{};
-    return copy;
-}
 
 template <typename Char>
 std::basic_string_view<Char> UpToZero(std::basic_string_view<Char> text) {
@@ -20,14 +15,62 @@ std::basic_string_view<Char> UpToZero(std::basic_string_view<Char> text) {
 
 }  // namespace
 
+static_assert(sizeof(XlsCell) == 32, "a million cells must stay small");
+
+XlsCell& XlsCell::operator=(XlsCell&& other) noexcept {
+    if (this != &other) {
+        ReleaseText();
+        TakeFrom(other);
+    }
+    return *this;
+}
+
+void XlsCell::TakeFrom(XlsCell& other) noexcept {
+    length_ = other.length_, hash_ = other.hash_, kind_ = other.kind_, heap_ = other.heap_;
+    std::memcpy(storage_, other.storage_, kInlineBytes);
+    other.kind_ = Empty, other.heap_ = false, other.length_ = 0, other.hash_ = 0;
+}
+
+void XlsCell::ReleaseText() {
+    if (OnHeap()) {
+        void* chars = nullptr;
+        std::memcpy(&chars, storage_, sizeof chars);
+        ::operator delete(chars);
+    }
+    heap_ = false;
+}
+
+const void* XlsCell::Chars() const {
+    if (!heap_) {
+        return storage_;
+    }
+    const void* chars = nullptr;
+    std::memcpy(&chars, storage_, sizeof chars);
+    return chars;
+}
+
+// Room for `bytes` of characters and the terminator, inline when they fit.
+void* XlsCell::StoreText(std::size_t bytes) {
+    ReleaseText();
+    if (bytes <= kInlineBytes) {
+        return storage_;
+    }
+    void* chars = ::operator new(bytes);
+    std::memcpy(storage_, &chars, sizeof chars);
+    heap_ = true;
+    return chars;
+}
+
 void XlsCell::SetIntegerValue(std::int32_t value) {
-    kind_ = Integer;
-    integer_ = value;
+    ReleaseText();
+    kind_ = Integer, length_ = 0, hash_ = 0;
+    std::memcpy(storage_, &value, sizeof value);
 }
 
 void XlsCell::SetDoubleValue(double value) {
-    kind_ = Double;
-    double_ = value;
+    ReleaseText();
+    kind_ = Double, length_ = 0, hash_ = 0;
+    std::memcpy(storage_, &value, sizeof value);
 }
 
 void XlsCell::SetText(std::string_view text) {
@@ -36,9 +79,10 @@ void XlsCell::SetText(std::string_view text) {
         Clear();
         return;
     }
-    kind_ = Text;
-    text_ = CopyZeroTerminated(text);
-    wide_.reset();
+    auto* chars = static_cast<char*>(StoreText(text.size() + 1));
+    std::memcpy(chars, text.data(), text.size());
+    chars[text.size()] = '\0';
+    kind_ = Text, length_ = static_cast<std::uint32_t>(text.size()), hash_ = TextHashOf(text);
 }
 
 void XlsCell::SetWideText(std::u16string_view text) {
@@ -47,25 +91,29 @@ void XlsCell::SetWideText(std::u16string_view text) {
         Clear();
         return;
     }
-    kind_ = WideText;
-    wide_ = CopyZeroTerminated(text);
-    text_.reset();
+    auto* chars = static_cast<char16_t*>(StoreText(2 * (text.size() + 1)));
+    std::memcpy(chars, text.data(), 2 * text.size());
+    chars[text.size()] = u'\0';
+    kind_ = WideText, length_ = static_cast<std::uint32_t>(text.size()), hash_ = TextHashOf(text);
 }
 
 void XlsCell::Clear() {
-    kind_ = Empty;
-    text_.reset();
-    wide_.reset();
+    ReleaseText();
+    kind_ = Empty, length_ = 0, hash_ = 0;
 }
 
 bool XlsCell::ReadInteger(std::int32_t& value) const {
     if (kind_ == Integer) {
-        value = integer_;
+        std::memcpy(&value, storage_, sizeof value);
         return true;
     }
+    double number = 0.0;
+    if (kind_ == Double) {
+        std::memcpy(&number, storage_, sizeof number);
+    }
     // Truncation toward zero is only defined inside the 32-bit range.
-    if (kind_ == Double && std::isfinite(double_) && double_ > -2147483649.0 && double_ < 2147483648.0) {
-        value = static_cast<std::int32_t>(double_);
+    if (kind_ == Double && std::isfinite(number) && number > -2147483649.0 && number < 2147483648.0) {
+        value = static_cast<std::int32_t>(number);
         return true;
     }
     return false;
@@ -73,11 +121,13 @@ bool XlsCell::ReadInteger(std::int32_t& value) const {
 
 bool XlsCell::ReadDouble(double& value) const {
     if (kind_ == Double) {
-        value = double_;
+        std::memcpy(&value, storage_, sizeof value);
         return true;
     }
     if (kind_ == Integer) {
-        value = integer_;
+        std::int32_t integer = 0;
+        std::memcpy(&integer, storage_, sizeof integer);
+        value = integer;
         return true;
     }
     return false;
@@ -110,16 +160,7 @@ bool XlsCell::CopyWideText(std::u16string& destination) const {
 }
 
 int XlsCell::TextLength() const {
-    const std::size_t length = kind_ == Text ? TextView().size() : WideTextView().size();
-    return length == 0 ? -1 : static_cast<int>(length);
-}
-
-std::string_view XlsCell::TextView() const {
-    return text_ ? std::string_view(text_.get()) : std::string_view();
-}
-
-std::u16string_view XlsCell::WideTextView() const {
-    return wide_ ? std::u16string_view(wide_.get()) : std::u16string_view();
+    return (kind_ == Text || kind_ == WideText) ? static_cast<int>(length_) : -1;
 }
 
 }  // namespace terrovane::xls

@@ -24,6 +24,8 @@ class XlsSheet {
     // The cell, growing the grid to reach it; null beyond row 65535 or column 255.
     XlsCell* CellAt(int row, int column);
     const XlsCell* Peek(int row, int column) const;
+    // The ColumnCount() cells of a row inside the grid, for walking a whole row at once.
+    const XlsCell* RowCells(int row) const { return rows_[static_cast<std::size_t>(row)].data(); }
     int RowCount() const { return rowCount_; }
     int ColumnCount() const { return columnCount_; }
     int Index() const { return index_; }

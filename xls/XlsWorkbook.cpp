@@ -137,6 +137,7 @@ bool XlsWorkbook::SaveToOpenFile() {
     // them go before the container takes its copy, so a large sheet does not hold all three at once.
     for (auto& section : sections_) {
         std::vector<RowGroup>().swap(section.rowGroups);
+        section.grid.Release();
     }
     globals_.sst.Release();
     return storage_.WriteStream(kStreamName, stream.data(), stream.size()) == Ok;
