@@ -5,6 +5,7 @@
 #include "BiffRecord.h"
 #include "ByteOrder.h"
 #include "GridRecords.h"
+#include "HugePages.h"
 #include "StringIndex.h"
 #include "TextHash.h"
 #include "XlsSheet.h"
@@ -135,6 +136,9 @@ void GridBlocks::Plan(const XlsSheet& sheet, StringIndex& strings, SstRecord& ss
     const auto rows = static_cast<std::size_t>(sheet.RowCount());
     blocks_.resize((rows + kRowsPerBlock - 1) / kRowsPerBlock);
     rows_.reserve(rows);
+    const std::size_t cells = rows * static_cast<std::size_t>(columns_);
+    textIndexes_.reserve(cells);
+    AdviseHugePages(textIndexes_.data(), cells * sizeof(std::uint32_t));
     PrefetchRowTexts(sheet, 0, strings);
     for (int r = 0; r < sheet.RowCount(); ++r) {
         PrefetchRowTexts(sheet, r + 1, strings);

@@ -1,9 +1,11 @@
 #include "SstRecord.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "ByteOrder.h"
+#include "HugePages.h"
 
 namespace terrovane::xls {
 namespace {
@@ -61,6 +63,7 @@ class SplitWriter {
 }  // namespace
 
 void SstRecord::Clear() {
+    laidOutSize_ = 0;
     strings_.clear();
     chars_.clear();
     totalCount = 0;
@@ -76,9 +79,12 @@ void SstRecord::Release() {
 void SstRecord::Reserve(std::size_t strings, std::size_t charBytes) {
     strings_.reserve(strings);
     chars_.reserve(charBytes);
+    AdviseHugePages(strings_.data(), strings * sizeof(Entry));
+    AdviseHugePages(chars_.data(), charBytes);
 }
 
 std::uint32_t SstRecord::AppendNarrow(std::string_view text) {
+    laidOutSize_ = 0;
     strings_.push_back(
         {static_cast<std::uint32_t>(chars_.size()), static_cast<std::uint32_t>(text.size()), false});
     chars_.insert(chars_.end(), text.begin(), text.end());
@@ -86,12 +92,18 @@ std::uint32_t SstRecord::AppendNarrow(std::string_view text) {
 }
 
 std::uint32_t SstRecord::AppendWide(std::u16string_view text) {
+    laidOutSize_ = 0;
     strings_.push_back(
         {static_cast<std::uint32_t>(chars_.size()), static_cast<std::uint32_t>(text.size()), true});
-    const std::size_t at = chars_.size();
-    chars_.resize(at + 2 * text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        PutU16(chars_.data() + at + 2 * i, text[i]);
+    if constexpr (std::endian::native == std::endian::little) {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+        chars_.insert(chars_.end(), bytes, bytes + 2 * text.size());
+    } else {
+        const std::size_t at = chars_.size();
+        chars_.resize(at + 2 * text.size());
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            PutU16(chars_.data() + at + 2 * i, text[i]);
+        }
     }
     return static_cast<std::uint32_t>(strings_.size() - 1);
 }
@@ -118,9 +130,16 @@ void SstRecord::AddSplit(std::size_t at, bool insideString) {
     splitInsideString_.push_back(insideString);
 }
 
+std::size_t SstRecord::PayloadSize() {
+    if (laidOutSize_ == 0) {
+        laidOutSize_ = LayOut();
+    }
+    return laidOutSize_;
+}
+
 // Lays the strings out record by record: a string header never splits, its characters may, and a
 // split UTF-16 string always breaks between whole characters.
-std::size_t SstRecord::PayloadSize() {
+std::size_t SstRecord::LayOut() {
     splits_.clear();
     splitInsideString_.clear();
     std::size_t size = 8;

@@ -36,7 +36,7 @@ class SstRecord : public BiffRecord {
     std::size_t Emit(std::uint8_t* out) override;
     std::size_t PayloadSize() override;
     std::size_t TotalSize() override {
-        const std::size_t payload = PayloadSize();  // also rebuilds the split list
+        const std::size_t payload = PayloadSize();  // also lays out the split list
         return RecordBytes(payload, splits_.size() + 1);
     }
     // Payload offsets where CONTINUE records begin (valid after PayloadSize).
@@ -56,10 +56,14 @@ class SstRecord : public BiffRecord {
     };
     std::size_t CharBytesOf(const Entry& e) const { return e.wide ? 2 * std::size_t{e.count} : e.count; }
     void AddSplit(std::size_t at, bool insideString);
+    std::size_t LayOut();
 
     std::vector<Entry> strings_;
     std::vector<std::uint8_t> chars_;
     std::vector<bool> splitInsideString_;  // parallel to splits_: the continuation repeats the flag byte
+    // The payload size of the current strings, 0 until laid out: a save asks for it several times and a
+    // large table's layout walks a million strings.
+    std::size_t laidOutSize_ = 0;
 };
 
 }  // namespace terrovane::xls

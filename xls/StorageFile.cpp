@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "ByteOrder.h"
+#include "HugePages.h"
 #include "Utf.h"
 
 namespace terrovane::xls {
@@ -353,9 +354,13 @@ std::int32_t StorageFile::WriteChain(const std::uint8_t* bytes, std::size_t coun
         chain = Chain(fat_, start);
     }
     if (needed > chain.size()) {
-        // Room for the new sectors and the FAT sectors they bring, so the image grows only once.
+        // Room for the new sectors and the FAT and DIFAT sectors they bring (one per 128 and one per 127 FAT
+        // sectors; a 64th covers both), so the image grows only once.
         const std::size_t more = needed - chain.size();
-        image_.reserve(image_.size() + (more + more / 127 + 2) * kSectorSize);
+        const std::size_t fatAndDifat = more / 64 + 8;
+        const std::size_t before = image_.size();
+        image_.reserve(before + (more + fatAndDifat) * kSectorSize);
+        AdviseHugePages(image_.data() + before, (more + fatAndDifat) * kSectorSize);
     }
     std::int32_t previous = kEndOfChain;
     for (std::size_t unit = 0; unit < needed; ++unit) {

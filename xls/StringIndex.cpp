@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ByteOrder.h"
+#include "HugePages.h"
 #include "TextHash.h"
 
 namespace terrovane::xls {
@@ -49,7 +50,10 @@ void StringIndex::Grow() {
 }
 
 void StringIndex::Rehash(std::size_t slots) {
-    std::vector<Slot> old(slots);
+    std::vector<Slot> old;
+    old.reserve(slots);
+    AdviseHugePages(old.data(), slots * sizeof(Slot));
+    old.resize(slots);
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
