@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     dialog.setFont(platform::DialogFont());
     const platform::DialogUnits units(dialog.font());
     menu::CMenuEx menuEx(&dialog);
-    menuEx.LoadMenu(menu::kMainMenuResource);
+    menuEx.LoadMenu(res::kMainMenuResource);
     const int barHeight = menuEx.MenuBar()->sizeHint().height();
     dialog.resize(units.X(417), units.Y(283) + barHeight);
     menuEx.MenuBar()->setGeometry(0, 0, dialog.width(), barHeight);
