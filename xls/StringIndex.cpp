@@ -96,12 +96,6 @@ std::uint32_t StringIndex::Hash(std::u16string_view text) {
     return TextHashOf(text);
 }
 
-void StringIndex::Prefetch(std::uint32_t hash) const {
-    if (!slots_.empty()) {
-        __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
-    }
-}
-
 std::uint32_t StringIndex::IndexOf(std::string_view text, std::uint32_t hash) {
     return Find(text, hash, [this](std::string_view t) { return sst_.AppendNarrow(t); });
 }

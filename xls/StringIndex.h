@@ -24,7 +24,11 @@ class StringIndex {
     // which cells keep) prefetches their slots, then looks them up with the hash.
     static std::uint32_t Hash(std::string_view text);
     static std::uint32_t Hash(std::u16string_view text);
-    void Prefetch(std::uint32_t hash) const;
+    void Prefetch(std::uint32_t hash) const {
+        if (!slots_.empty()) {
+            __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+        }
+    }
     std::uint32_t IndexOf(std::string_view text, std::uint32_t hash);
     std::uint32_t IndexOf(std::u16string_view text, std::uint32_t hash);
 

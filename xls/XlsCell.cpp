@@ -159,8 +159,4 @@ bool XlsCell::CopyWideText(std::u16string& destination) const {
     return true;
 }
 
-int XlsCell::TextLength() const {
-    return (kind_ == Text || kind_ == WideText) ? static_cast<int>(length_) : -1;
-}
-
 }  // namespace terrovane::xls

@@ -39,7 +39,7 @@ class XlsCell {
     bool CopyText(std::string& destination) const;
     bool CopyWideText(std::u16string& destination) const;
     // Characters of the 8-bit text for Text, otherwise of the wide text; -1 when that text holds nothing.
-    int TextLength() const;
+    int TextLength() const { return (kind_ == Text || kind_ == WideText) ? static_cast<int>(length_) : -1; }
 
     std::string_view TextView() const {
         return kind_ == Text ? std::string_view(static_cast<const char*>(Chars()), length_)

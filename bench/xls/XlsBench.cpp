@@ -1,5 +1,8 @@
 // Saving speed and peak memory of the workbook writer, beside Spreadsheet::WriteExcel (Perl), libxlsxwriter
-// in constant-memory mode (.xlsx) and a plain write of as many bytes as our file, all in one run.
+// in constant-memory mode (.xlsx) and a plain write of as many bytes as our file, all in one run. The
+// writers take turns run by run, so a busy moment of the machine falls on all of them alike, and every
+// figure is the median of its runs. Each timed write ends in the page cache (no fsync) for every writer;
+// a second comparison fsyncs both our file and the plain write, to count the bytes reaching the disk.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -54,6 +57,22 @@ long StatusKb(const char* key) {
     return -1;
 }
 
+// Opens a written file again and waits until its bytes are on the disk.
+void SyncFile(const fs::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+std::string LoadAverage() {
+    std::ifstream load("/proc/loadavg");
+    std::string one, five;
+    load >> one >> five;
+    return one + " (1 min), " + five + " (5 min)";
+}
+
 // Starts a new peak-RSS window (Linux resets VmHWM to the current RSS).
 void ResetPeak() {
     std::ofstream("/proc/self/clear_refs") << "5";
@@ -91,12 +110,17 @@ Figure Median(std::vector<Figure> runs) {
     return runs[runs.size() / 2];
 }
 
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 struct OurResult {
     double fillSeconds;
     Figure save;
 };
 
-OurResult SaveOurs(int rows, const fs::path& path) {
+OurResult SaveOurs(int rows, const fs::path& path, bool sync) {
     terrovane::xls::XlsWorkbook book;
     const auto start = Clock::now();
     book.Reset(1);
@@ -112,12 +136,15 @@ OurResult SaveOurs(int rows, const fs::path& path) {
             if (!book.SaveToPath(path.string())) {
                 std::fprintf(stderr, "save failed: %s\n", path.c_str());
             }
+            if (sync) {
+                SyncFile(path);
+            }
         },
         path);
     return {fill, save};
 }
 
-Figure SavePlain(std::uintmax_t bytes, const fs::path& path) {
+Figure SavePlain(std::uintmax_t bytes, const fs::path& path, bool sync) {
     const std::vector<char> buffer(bytes, 'x');
     return Measure(
         [&] {
@@ -129,6 +156,9 @@ Figure SavePlain(std::uintmax_t bytes, const fs::path& path) {
                     break;
                 }
                 done += static_cast<std::size_t>(n);
+            }
+            if (sync && fd >= 0) {
+                ::fsync(fd);
             }
             ::close(fd);
         },
@@ -206,50 +236,80 @@ void PrintRow(const char* name, const Figure& f) {
                 f.bytes);
 }
 
-void RunSize(const char* title, int rows, int repeats, const fs::path& dir) {
-    std::printf("%s: %d rows x %d text cells\n", title, rows, kColumns);
-    std::vector<Figure> ours, plain, xlsx;
-    double fill = 0;
-    const fs::path ourPath = dir / "ours.xls";
+// The writers in turn, run after run; medians of each.
+struct Runs {
+    std::vector<double> fills;
+    std::vector<Figure> ours, plain, xlsx, oursSynced, plainSynced;
+    std::vector<PerlResult> perl;
+};
+
+Runs RunInTurns(int rows, int repeats, int perlRepeats, const fs::path& dir) {
+    Runs runs;
     for (int i = 0; i < repeats; ++i) {
-        const OurResult result = SaveOurs(rows, ourPath);
-        fill = result.fillSeconds;
-        ours.push_back(result.save);
+        const OurResult result = SaveOurs(rows, dir / "ours.xls", false);
+        runs.fills.push_back(result.fillSeconds);
+        runs.ours.push_back(result.save);
+        runs.plain.push_back(SavePlain(result.save.bytes, dir / "plain.bin", false));
+        runs.oursSynced.push_back(SaveOurs(rows, dir / "ours.xls", true).save);
+        runs.plainSynced.push_back(SavePlain(result.save.bytes, dir / "plain.bin", true));
+#ifdef TV_HAVE_XLSXWRITER
+        runs.xlsx.push_back(SaveXlsxWriter(rows, dir / "peer.xlsx", dir));
+#endif
+        if (i < perlRepeats) {
+            runs.perl.push_back(SavePerl(rows, dir / "peer.xls"));
+        }
     }
-    Figure our = Median(ours);
-    for (const Figure& run : ours) {
+    return runs;
+}
+
+void RunSize(const char* title, int rows, int repeats, int perlRepeats, const fs::path& dir) {
+    std::printf("%s: %d rows x %d text cells; medians of %d runs (Perl: %d)\n", title, rows, kColumns,
+                repeats, perlRepeats);
+    std::printf("  load average before: %s\n", LoadAverage().c_str());
+    const Runs runs = RunInTurns(rows, repeats, perlRepeats, dir);
+    std::printf("  load average after:  %s\n", LoadAverage().c_str());
+    const double fill = Median(runs.fills);
+    Figure our = Median(runs.ours);
+    for (const Figure& run : runs.ours) {
         our.extraPeakMb = std::max(our.extraPeakMb, run.extraPeakMb);  // memory: the worst run
     }
-    for (int i = 0; i < repeats; ++i) {
-        plain.push_back(SavePlain(our.bytes, dir / "plain.bin"));
-    }
-    const Figure plainWrite = Median(plain);
+    const Figure plainWrite = Median(runs.plain);
+    const Figure oursSynced = Median(runs.oursSynced);
+    const Figure plainSynced = Median(runs.plainSynced);
     std::printf("  %-34s %10.4f s\n", "Terrovane: filling the cells", fill);
     PrintRow("Terrovane: SaveToPath (.xls)", our);
     std::printf("  %-34s %10.4f s\n", "Terrovane: fill + save", fill + our.seconds);
     PrintRow("plain write of as many bytes", plainWrite);
+    PrintRow("Terrovane: SaveToPath + fsync", oursSynced);
+    PrintRow("plain write + fsync", plainSynced);
 #ifdef TV_HAVE_XLSXWRITER
-    for (int i = 0; i < repeats; ++i) {
-        xlsx.push_back(SaveXlsxWriter(rows, dir / "peer.xlsx", dir));
-    }
-    const Figure xlsxWriter = Median(xlsx);
+    const Figure xlsxWriter = Median(runs.xlsx);
     PrintRow("libxlsxwriter constant memory", xlsxWriter);
 #endif
-    const PerlResult perl = SavePerl(rows, dir / "peer.xls");
+    std::vector<double> perlWrite, perlWall;
+    double perlPeak = 0;
+    std::uintmax_t perlBytes = 0;
+    for (const PerlResult& run : runs.perl) {
+        perlWrite.push_back(run.writeSeconds);
+        perlWall.push_back(run.wallSeconds);
+        perlPeak = std::max(perlPeak, run.peakMb);
+        perlBytes = run.bytes;
+    }
+    const double perl = Median(perlWrite);
     std::printf("  %-34s %10.4f s  (%.4f s with interpreter start)  %9.1f MB peak  %11ju bytes\n",
-                "Spreadsheet::WriteExcel (Perl)", perl.writeSeconds, perl.wallSeconds, perl.peakMb,
-                perl.bytes);
+                "Spreadsheet::WriteExcel (Perl)", perl, Median(perlWall), perlPeak, perlBytes);
     std::printf(
-        "  ratios: save / plain write %.2f; fill+save vs libxlsxwriter %s; Perl / (fill+save) %.1f; "
-        "extra peak / file size %.2f\n",
-        our.seconds / plainWrite.seconds,
+        "  ratios: save / plain write %.2f (both to the page cache); save+fsync / plain write+fsync %.2f\n",
+        our.seconds / plainWrite.seconds, oursSynced.seconds / plainSynced.seconds);
+    std::printf("          fill+save vs libxlsxwriter %s; Perl / save %.1f; Perl / (fill+save) %.1f\n",
 #ifdef TV_HAVE_XLSXWRITER
-        std::to_string(xlsxWriter.seconds / (fill + our.seconds)).append("x faster").c_str(),
+                std::to_string(xlsxWriter.seconds / (fill + our.seconds)).append("x faster").c_str(),
 #else
-        "n/a",
+                "n/a",
 #endif
-        perl.writeSeconds / (fill + our.seconds),
-        our.extraPeakMb * 1048576.0 / static_cast<double>(our.bytes));
+                perl / our.seconds, perl / (fill + our.seconds));
+    std::printf("          extra peak / file size %.2f\n",
+                our.extraPeakMb * 1048576.0 / static_cast<double>(our.bytes));
     std::printf(
         "  process RSS when our save began (cell model included) %.1f MB; peak during the save %.1f MB "
         "= %.2f x the file\n\n",
@@ -263,7 +323,7 @@ int main(int argc, char** argv) {
     const fs::path dir = argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "tv_xls_bench";
     fs::create_directories(dir);
     std::printf("output folder: %s\n\n", dir.c_str());
-    RunSize("large sheet", 65536, 3, dir);
-    RunSize("export-like sheet (header + 100 slots)", 101, 21, dir);
+    RunSize("large sheet", 65536, 5, 3, dir);
+    RunSize("export-like sheet (header + 100 slots)", 101, 21, 5, dir);
     return 0;
 }
