@@ -95,16 +95,25 @@ const record::MeasurementRecord* DisplayPanel::CurrentRecord() const {
 }
 
 void DisplayPanel::BlankDisplay() {
+    // The port watch blanks the idle panel every few milliseconds: skip the 51 hides when nothing shows.
+    if (!anythingShown_)
+        return;
     for (const auto& spec : kPanelControls)
         controls_.at(spec.id)->hide();
+    anythingShown_ = false;
 }
 
 void DisplayPanel::Apply(const PanelView& view) {
     BlankDisplay();
+    ShowView(view);
+}
+
+void DisplayPanel::ShowView(const PanelView& view) {
     for (const auto& [id, text] : view.texts)
         Field(id)->SetText(text);
     for (int id : view.visible)
         controls_.at(id)->show();
+    anythingShown_ = anythingShown_ || !view.visible.empty();
 }
 
 void DisplayPanel::OnShowCommand() {
@@ -188,10 +197,7 @@ void DisplayPanel::ShowModeAndSlot() {
         return;
     PanelView view;
     AddModeAndSlot(view, *record, bindings_.currentIndex);
-    for (const auto& [id, text] : view.texts)
-        Field(id)->SetText(text);
-    for (int id : view.visible)
-        controls_.at(id)->show();
+    ShowView(view);
 }
 
 void DisplayPanel::SetIdlePictureVisible(bool visible) {

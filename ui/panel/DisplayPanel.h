@@ -64,10 +64,12 @@ class DisplayPanel : public QObject {
     const record::MeasurementRecord* CurrentRecord() const;
     // Blanks the display, then shows what the view lists.
     void Apply(const PanelView& view);
+    void ShowView(const PanelView& view);
 
     PanelBindings bindings_;
     DisplayState state_;
     std::map<int, QWidget*> controls_;
+    bool anythingShown_ = true;  // true until the first blanking, so it hides whatever the template showed
     ChartWindow* chart_ = nullptr;
 };
 
