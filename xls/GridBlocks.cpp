@@ -112,10 +112,9 @@ void PrefetchRowTexts(const XlsSheet& sheet, int r, const StringIndex& strings) 
         return;
     }
     const XlsCell* cells = sheet.RowCells(r);
+    // A cell without text has hash 0 and merely fetches the first slot.
     for (int c = 0; c < sheet.ColumnCount(); ++c) {
-        if (cells[c].TextHash() != 0) {
-            strings.Prefetch(cells[c].TextHash());
-        }
+        strings.Prefetch(cells[c].TextHash());
     }
 }
 

@@ -36,7 +36,7 @@ bool StringIndex::Matches(std::uint32_t index, std::u16string_view text) const {
 void StringIndex::Reserve(std::size_t texts) {
     // Up to three quarters full: probes stay short, and the smaller table matters when every lookup of a
     // large sheet misses the cache.
-    std::size_t slots = 1024;
+    std::size_t slots = kMinSlots;
     while (3 * slots < 4 * texts) {
         slots *= 2;
     }
@@ -46,7 +46,7 @@ void StringIndex::Reserve(std::size_t texts) {
 }
 
 void StringIndex::Grow() {
-    Rehash(std::max<std::size_t>(1024, slots_.size() * 2));
+    Rehash(slots_.size() * 2);
 }
 
 void StringIndex::Rehash(std::size_t slots) {

@@ -13,7 +13,7 @@ namespace terrovane::xls {
 // string table keeps the lookup small next to a million distinct texts.
 class StringIndex {
   public:
-    explicit StringIndex(SstRecord& sst) : sst_(sst) {}
+    explicit StringIndex(SstRecord& sst) : sst_(sst), slots_(kMinSlots) {}
 
     // Sizes the table for about `texts` lookups so a large sheet does not rehash as it goes.
     void Reserve(std::size_t texts);
@@ -25,14 +25,20 @@ class StringIndex {
     static std::uint32_t Hash(std::string_view text);
     static std::uint32_t Hash(std::u16string_view text);
     void Prefetch(std::uint32_t hash) const {
-        if (!slots_.empty()) {
-            __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
-        }
+        const Slot* slot = slots_.data() + (hash & (slots_.size() - 1));  // the table is never empty
+#if defined(__x86_64__) || defined(__i386__)
+        // GCC counts __builtin_prefetch as having no effect and deletes a loop or branch doing nothing
+        // else, so the prefetch is an asm statement it must keep.
+        asm volatile("prefetcht0 %0" : : "m"(*slot));
+#else
+        __builtin_prefetch(slot);
+#endif
     }
     std::uint32_t IndexOf(std::string_view text, std::uint32_t hash);
     std::uint32_t IndexOf(std::u16string_view text, std::uint32_t hash);
 
   private:
+    static constexpr std::size_t kMinSlots = 1024;
     struct Slot {
         std::uint32_t hash = 0;
         std::uint32_t indexPlusOne = 0;  // 0: empty
