@@ -32,6 +32,14 @@ class SplitWriter {
             cursor_ += take, pos_ += take, bytes += take, n -= take;
         }
     }
+    // Bytes left before the next record starts.
+    std::size_t Room() const { return End() - pos_; }
+    // Writes a string ending before the next record starts, without the checks for record boundaries.
+    void PutWhole(const std::uint8_t* head, const std::uint8_t* chars, std::size_t n) {
+        std::memcpy(cursor_, head, kStringHeader);
+        std::memcpy(cursor_ + kStringHeader, chars, n);
+        cursor_ += kStringHeader + n, pos_ += kStringHeader + n;
+    }
     // True when the next record starts here and its first byte repeats a string's flags.
     bool AtSplit() const { return next_ < splits_.size() && pos_ == splits_[next_]; }
     void ContinueString(std::uint8_t flags) {
@@ -193,10 +201,16 @@ std::size_t SstRecord::Emit(std::uint8_t* out) {
         const std::uint8_t flags = e.wide ? 1 : 0;
         PutU16(head, static_cast<std::uint16_t>(e.count));
         head[2] = flags;
-        writer.Put(head, kStringHeader);
-        pos += kStringHeader;
         const std::uint8_t* chars = chars_.data() + e.offset;
         std::size_t left = CharBytesOf(e);
+        // Most strings end strictly inside the current record: no split lies within or right after them.
+        if (writer.Room() > kStringHeader + left) {
+            writer.PutWhole(head, chars, left);
+            pos += kStringHeader + left;
+            continue;
+        }
+        writer.Put(head, kStringHeader);
+        pos += kStringHeader;
         // Inside splits of this string: write up to each, then continue with the repeated flag byte.
         while (nextSplit < splits_.size() && splitInsideString_[nextSplit] &&
                splits_[nextSplit] <= pos + left) {
