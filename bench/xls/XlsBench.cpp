@@ -278,6 +278,11 @@ void RunSize(const char* title, int rows, int repeats, int perlRepeats, const fs
     const Figure plainSynced = Median(runs.plainSynced);
     std::printf("  %-34s %10.4f s\n", "Terrovane: filling the cells", fill);
     PrintRow("Terrovane: SaveToPath (.xls)", our);
+    std::printf("  %-34s", "  each run (s)");
+    for (const Figure& run : runs.ours) {
+        std::printf(" %.4f", run.seconds);
+    }
+    std::printf("\n");
     std::printf("  %-34s %10.4f s\n", "Terrovane: fill + save", fill + our.seconds);
     PrintRow("plain write of as many bytes", plainWrite);
     PrintRow("Terrovane: SaveToPath + fsync", oursSynced);
