@@ -1,8 +1,9 @@
 // Saving speed and peak memory of the workbook writer, beside Spreadsheet::WriteExcel (Perl), libxlsxwriter
 // in constant-memory mode (.xlsx) and a plain write of as many bytes as our file, all in one run. The
-// writers take turns run by run, so a busy moment of the machine falls on all of them alike, and every
-// figure is the median of its runs. Each timed write ends in the page cache (no fsync) for every writer;
-// a second comparison fsyncs both our file and the plain write, to count the bytes reaching the disk.
+// writers take turns run by run, so a busy moment of the machine falls on all of them alike; each run
+// starts with the earlier runs' files flushed (sync), and every figure is the median of its runs. Each
+// timed write ends in the page cache (no fsync) for every writer; a second comparison fsyncs both our
+// file and the plain write, to count the bytes reaching the disk.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -93,6 +94,7 @@ struct Figure {
 Figure Measure(const std::function<void()>& body, const fs::path& output) {
     std::error_code error;
     fs::remove(output, error);  // every writer starts without an old file to truncate
+    ::sync();                   // and without earlier runs' dirty pages being written back meanwhile
     const long before = StatusKb("VmRSS:");
     ResetPeak();
     const auto start = Clock::now();
@@ -196,6 +198,7 @@ struct PerlResult {
 PerlResult SavePerl(int rows, const fs::path& path) {
     std::error_code error;
     fs::remove(path, error);
+    ::sync();
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) {
         return {};
