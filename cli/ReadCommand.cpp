@@ -1,6 +1,7 @@
 // terrovane-cli read: reads the instrument's 100 stored results.
 #include <cstdio>
 #include <fstream>
+#include <string>
 
 #include "Command.h"
 #include "ModeName.h"
@@ -11,11 +12,22 @@
 namespace terrovane::cli {
 namespace {
 
+// Pads a UTF-8 text to `width` characters ("ρ" is two bytes but one column).
+std::string PadToColumns(std::string text, std::size_t width) {
+    std::size_t columns = 0;
+    for (unsigned char c : text)
+        columns += (c & 0xC0) != 0x80 ? 1 : 0;
+    if (columns < width)
+        text.append(width - columns, ' ');
+    return text;
+}
+
 void PrintRecords(const record::RecordTable& table) {
     for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
         if (const record::MeasurementRecord* measured = table.At(slot)) {
-            std::printf("%s  %-12s  %s  %s\n", record::SlotText(slot).c_str(),
-                        format::ModeName(measured->mode).c_str(), record::FormatRecordDate(*measured).c_str(),
+            std::printf("%s  %s  %s  %s\n", record::SlotText(slot).c_str(),
+                        PadToColumns(format::ModeName(measured->mode), 12).c_str(),
+                        record::FormatRecordDate(*measured).c_str(),
                         record::FormatRecordTime(*measured).c_str());
         }
     }

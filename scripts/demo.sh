@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/deps.sh
-scripts/build.sh build
+BUILD_TARGETS="Terrovane rapstel terrovane-sim terrovane-cli" scripts/build.sh build
 bin="$root/build/bin"
 
 work=$(mktemp -d)
