@@ -7,18 +7,18 @@ build=${1:?build dir}
 seconds=${2:-10}
 program="$build/bin/Terrovane"
 [[ -x "$program" ]] || { echo "no $program" >&2; exit 1; }
-ticks_per_second=$(getconf CLK_TCK)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
-cpu_ticks() {  # utime + stime of a process, in clock ticks
-  local stat
-  stat=$(cat "/proc/$1/stat")
-  stat=${stat##*) }  # drop "pid (comm) ", the name may hold spaces
-  set -- $stat
-  echo $((${12} + ${13}))
+cpu_ns() {  # nanoseconds on a CPU, summed over the process's threads (finer than clock ticks)
+  local total=0 run rest file
+  for file in /proc/"$1"/task/*/schedstat; do
+    read -r run rest < "$file" || continue
+    total=$((total + run))
+  done
+  echo "$total"
 }
 
 measure() {
@@ -26,13 +26,13 @@ measure() {
   "$program" >/dev/null 2>&1 &
   pid=$!
   sleep 2
-  before=$(cpu_ticks "$pid")
+  before=$(cpu_ns "$pid")
   sleep "$seconds"
-  after=$(cpu_ticks "$pid")
+  after=$(cpu_ns "$pid")
   kill "$pid"
   wait "$pid" 2>/dev/null || true
-  awk -v t=$((after - before)) -v hz="$ticks_per_second" -v s="$seconds" -v l="$label" \
-    'BEGIN { printf "%-28s %5.2f %% of one core (%d ticks in %d s)\n", l, 100 * t / hz / s, t, s }'
+  awk -v t=$((after - before)) -v s="$seconds" -v l="$label" \
+    'BEGIN { printf "%-28s %5.2f %% of one core (%.1f ms in %d s)\n", l, 100 * t / 1e9 / s, t / 1e6, s }'
 }
 
 cat > "$work/portmap" <<'MAP'
