@@ -34,12 +34,12 @@ platform::MessageResult AskOnTerminal(const std::string& text, bool assumeYes) {
 }  // namespace
 
 void TerminalHost::OpenProgress() {
-    progressOpen_ = true;
+    SilentHost::OpenProgress();
     drawn_ = false;
 }
 
 void TerminalHost::SetProgressPosition(int position) {
-    if (!progressOpen_ || !StderrIsTerminal()) {
+    if (!IsProgressOpen() || !StderrIsTerminal()) {
         return;
     }
     const int percent =
@@ -53,7 +53,7 @@ void TerminalHost::CloseProgress() {
     if (drawn_) {
         std::fputc('\n', stderr);
     }
-    progressOpen_ = false;
+    SilentHost::CloseProgress();
     drawn_ = false;
 }
 

@@ -3,25 +3,18 @@
 #include <optional>
 #include <string>
 
-#include "LinkHost.h"
 #include "Protocol.h"
+#include "ReadOutSession.h"
 
 namespace terrovane::cli {
 
-// The link's window on a terminal: no display and no list; the progress as one line on standard error
-// when that is a terminal; the clock and the selected slot given on the command line.
-class TerminalHost : public link::LinkHost {
+// The link's window on a terminal: no display and no list, like any windowless caller; the progress as one
+// line on standard error when that is a terminal; the clock and the selected slot given on the command line.
+class TerminalHost : public link::SilentHost {
   public:
-    void BlankDisplay() override {}
-    void SetIdlePictureVisible(bool) override {}
-    void ClearAllListTexts() override {}
-    void ClearListRow(std::size_t) override {}
-    void FillRecordList() override {}
     void OpenProgress() override;
     void SetProgressPosition(int position) override;
     void CloseProgress() override;
-    bool IsProgressOpen() const override { return progressOpen_; }
-    void ShowSelectedAfterReadOut() override {}
     std::optional<link::ClockSetting> AskClock() override { return clock; }
     int CurrentIndex() const override { return currentIndex; }
 
@@ -29,7 +22,6 @@ class TerminalHost : public link::LinkHost {
     int currentIndex = 0;
 
   private:
-    bool progressOpen_ = false;
     bool drawn_ = false;
 };
 

@@ -27,8 +27,9 @@ DialogFixture::~DialogFixture() {
     ::unsetenv("TERROVANE_HANDOFF_DIR");
 }
 
-void DialogFixture::PlugIn(const QStringList& arguments) {
-    sim_ = std::make_unique<SimulatedInstrument>(PortMapPath(), arguments);
+void DialogFixture::PlugIn(const std::vector<std::string>& arguments) {
+    // Without an image of its own it serves its demo results.
+    sim_ = std::make_unique<SimProcess>(arguments, nullptr, PortMapPath());
     ASSERT_TRUE(sim_->Started());
 }
 

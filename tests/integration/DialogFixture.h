@@ -7,10 +7,11 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "CTesterDlg.h"
 #include "MessageRecorder.h"
-#include "SimulatedInstrument.h"
+#include "SimProcess.h"
 
 namespace terrovane::testing {
 
@@ -23,7 +24,7 @@ class DialogFixture : public ::testing::Test {
     std::string PortMapPath() const { return dir_.filePath(QStringLiteral("portmap.ini")).toStdString(); }
     QString TempPath(const QString& name) const { return dir_.filePath(name); }
     // Starts the simulated instrument; fails the test when it does not come up.
-    void PlugIn(const QStringList& arguments = {});
+    void PlugIn(const std::vector<std::string>& arguments = {});
     // Runs the Read command and then the event loop until the instrument's answer was judged.
     bool ReadOut();
     // As though `image` had just been read out and accepted.
@@ -36,7 +37,7 @@ class DialogFixture : public ::testing::Test {
 
     QTemporaryDir dir_;
     MessageRecorder recorder_;
-    std::unique_ptr<SimulatedInstrument> sim_;
+    std::unique_ptr<SimProcess> sim_;
     std::unique_ptr<app::CTesterDlg> dialog_;
 };
 

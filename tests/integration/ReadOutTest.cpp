@@ -106,7 +106,7 @@ TEST_F(ReadOutTest, ShortAnswerKeepsThePreviousRecords) {
     record::ReadOutBuffer earlier = sim::DemoImage();
     AsIfRead(earlier);
     const int earlierCount = dialog_->recordTable.OccupiedCount();
-    PlugIn({QStringLiteral("--fault"), QStringLiteral("short")});
+    PlugIn({"--fault", "short"});
     EXPECT_FALSE(ReadOut());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(link::kReadAgainQuestion, link::kReadError, link::kReadError));
     EXPECT_EQ(dialog_->recordTable.OccupiedCount(), earlierCount);
@@ -120,7 +120,7 @@ TEST_F(ReadOutTest, UnpluggingHidesTheIdlePictureAndClosesThePort) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return idle->isVisibleTo(dialog_.get()); }, 1000));
     ASSERT_EQ(dialog_->Link().DiscoverPort(), 0);
     ASSERT_EQ(dialog_->Link().OpenPort(), 0);
-    sim_->Unplug();
+    sim_->Stop();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return !dialog_->Comm().PortOpen() && !idle->isVisibleTo(dialog_.get()); }, 500));
     EXPECT_TRUE(recorder_.Texts().empty());

@@ -57,8 +57,7 @@ TEST_F(ReadOutTest, ShortImageIsRejectedAndTheEarlierReadOutStays) {
     EXPECT_FALSE(table_.IsOccupied(1));
     EXPECT_TRUE(testing::BytesEqual(earlier, buffer_));  // Print still hands over what the table shows
     EXPECT_TRUE(host_.rows[5].empty());                  // the read-out cleared the list when it began
-    EXPECT_FALSE(comm_.PortOpen());
-    EXPECT_FALSE(host_.progressOpen);
+    ExpectClosedUp();
 }
 
 TEST_F(ReadOutTest, DamagedMarkerRejectsTheWholeImage) {
@@ -112,8 +111,7 @@ TEST_F(ReadOutTest, UnplugDuringTheRequestsStopsThemSilently) {
     EXPECT_THAT(recorder_.Texts(), IsEmpty());
     EXPECT_EQ(Log().substr(0, HandshakeAndRequests(11).size()), HandshakeAndRequests(11));
     EXPECT_LT(Log().size(), HandshakeAndRequests(14).size());
-    EXPECT_FALSE(comm_.PortOpen());
-    EXPECT_FALSE(host_.progressOpen);
+    ExpectClosedUp();
     EXPECT_FALSE(link_.requestsSent);
 }
 

@@ -34,6 +34,12 @@ class LinkFixture : public ::testing::Test {
         link_.requestsSent = true;
     }
 
+    // Every ended exchange leaves the port closed and no progress window open.
+    void ExpectClosedUp() {
+        EXPECT_FALSE(comm_.PortOpen());
+        EXPECT_FALSE(host_.progressOpen);
+    }
+
     PortMapFile portMap_;
     record::ReadOutBuffer buffer_{};
     record::RecordTable table_;

@@ -1,13 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "ByteCompare.h"
 #include "LinkFixture.h"
 #include "LinkMessages.h"
 #include "ReadOutSession.h"
-#include "SimInstrument.h"
+#include "SimProcess.h"
 
 namespace terrovane::link {
 namespace {
@@ -20,21 +18,15 @@ using ::testing::IsEmpty;
 // The link against the simulated instrument, a program of its own on its own pty.
 class SimExchangeTest : public testing::LinkFixture {
   protected:
+    // Serves image_, logging what it receives.
     void StartSim(std::vector<std::string> arguments) {
-        const std::string imagePath = portMap_.Path() + ".image";
-        std::ofstream(imagePath, std::ios::binary)
-            .write(reinterpret_cast<const char*>(image_.data()), static_cast<std::streamsize>(image_.size()));
-        arguments.insert(arguments.begin(), {"--image", imagePath});
-        sim_ = std::make_unique<testing::SimInstrument>(portMap_.Path(), arguments);
+        arguments.insert(arguments.begin(), {"--log", "@log"});
+        sim_ = std::make_unique<testing::SimProcess>(std::move(arguments), &image_, portMap_.Path());
         ASSERT_TRUE(sim_->Started());
-    }
-    void ExpectClosedUp() {
-        EXPECT_FALSE(comm_.PortOpen());
-        EXPECT_FALSE(host_.progressOpen);
     }
 
     record::ReadOutBuffer image_ = ImageWithSlots({0, 57, 99});
-    std::unique_ptr<testing::SimInstrument> sim_;
+    std::unique_ptr<testing::SimProcess> sim_;
 };
 
 TEST_F(SimExchangeTest, ReadOutFillsTheTableAsTheImageSays) {

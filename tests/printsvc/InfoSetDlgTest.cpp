@@ -1,4 +1,3 @@
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QFile>
 #include <QLineEdit>
@@ -16,13 +15,6 @@ namespace {
 
 class InfoSetDlgTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "infodlg_tests";
-        static char* argv[] = {name, nullptr};
-        if (QApplication::instance() == nullptr)
-            new QApplication(argc, argv);
-    }
     void SetUp() override { qputenv("TERROVANE_HANDOFF_DIR", QFile::encodeName(dir_.path())); }
     void TearDown() override { qunsetenv("TERROVANE_HANDOFF_DIR"); }
     std::string SetInf() const { return (dir_.path() + "/set.inf").toStdString(); }

@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -11,15 +10,6 @@
 
 namespace terrovane::form {
 namespace {
-
-QGuiApplication& App() {
-    static int argc = 1;
-    static char name[] = "printsvc_tests";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr)
-        new QGuiApplication(argc, argv);
-    return *static_cast<QGuiApplication*>(QGuiApplication::instance());
-}
 
 // A white page of the given size in inches at 100 pixels per inch.
 QImage Page(double widthInches, double heightInches) {
@@ -40,10 +30,7 @@ bool IsBlank(const QImage& image) {
     return true;
 }
 
-class PrintFormTest : public ::testing::Test {
-  protected:
-    void SetUp() override { App(); }
-};
+class PrintFormTest : public ::testing::Test {};
 
 TEST_F(PrintFormTest, CentringOffsetKeepsAnEightInchLayoutCentred) {
     EXPECT_DOUBLE_EQ(CentringOffsetInches(8.5, kPortrait), 0.25);

@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -10,14 +9,6 @@ namespace terrovane::report {
 namespace {
 
 using testing::SampleRecord;
-
-void EnsureApp() {
-    static int argc = 1;
-    static char name[] = "printsvc_tests";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr)
-        new QGuiApplication(argc, argv);
-}
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -31,7 +22,6 @@ std::string Squeezed(std::string text) {
 
 class ReportPdfTest : public ::testing::Test {
   protected:
-    void SetUp() override { EnsureApp(); }
     std::string Render(const record::RecordTable& table, const ReportHeaderInfo& header) {
         const std::string path = (dir_.path() + "/report.pdf").toStdString();
         std::string error;

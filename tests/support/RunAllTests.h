@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+namespace terrovane::testing {
+
+// Runs every test under an application object of the given kind. Widgets need one, and so do the link
+// and serial control, which deliver their events through the event loop. The offscreen platform needs no
+// display; test mode keeps the settings and data the tests write away from the user's own.
+template <typename Application>
+int RunAllTests(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    Application app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("TerrovaneTests"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+}  // namespace terrovane::testing
