@@ -34,7 +34,8 @@ bool ParseOptions(const std::vector<std::string>& args, const std::vector<std::s
             value = name.substr(equals + 1);
             name.resize(equals);
         }
-        const bool takesValue = std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end();
+        const bool takesValue =
+            std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end();
         if (takesValue && !inlineValue) {
             if (i + 1 >= args.size()) {
                 error = "option --" + name + " needs a value";
@@ -47,8 +48,12 @@ bool ParseOptions(const std::vector<std::string>& args, const std::vector<std::s
     return true;
 }
 
-const std::vector<CommandSpec>& Commands() { return Registry(); }
+const std::vector<CommandSpec>& Commands() {
+    return Registry();
+}
 
-CommandRegistrar::CommandRegistrar(CommandSpec spec) { Registry().push_back(std::move(spec)); }
+CommandRegistrar::CommandRegistrar(CommandSpec spec) {
+    Registry().push_back(std::move(spec));
+}
 
 }  // namespace terrovane::cli

@@ -25,8 +25,8 @@ bool ParseOptions(const std::vector<std::string>& args, const std::vector<std::s
 // One subcommand. Each lives in its own file and registers itself with a static CommandRegistrar.
 struct CommandSpec {
     std::string name;
-    std::string synopsis;     // e.g. "read [--out FILE]"
-    std::string description;  // one paragraph for --help
+    std::string synopsis;                              // e.g. "read [--out FILE]"
+    std::string description;                           // one paragraph for --help
     int (*run)(const std::vector<std::string>& args);  // args after the subcommand name
 };
 

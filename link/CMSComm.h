@@ -16,7 +16,7 @@ namespace terrovane::link {
 class CMSComm : public QObject {
     Q_OBJECT
 
-public:
+  public:
     static constexpr std::int16_t kEventReceive = 2;
 
     explicit CMSComm(QObject* parent = nullptr);
@@ -47,10 +47,10 @@ public:
 
     std::int16_t CommEvent() const;
 
-signals:
+  signals:
     void OnComm();
 
-private:
+  private:
     struct Impl;
     Impl* impl_;
 };

@@ -17,7 +17,7 @@ DialogUnits::DialogUnits(const QFont& font) {
 QFont DialogFont() {
     QFont font;
     font.setFamilies(QStringList{QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Zen Hei"),
-                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Liberation Sans")});
+                                 QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Liberation Sans")});
     font.setPointSize(9);
     return font;
 }

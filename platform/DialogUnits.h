@@ -8,7 +8,7 @@ namespace terrovane::platform {
 // Converts layouts given in dialog units into pixels with the dialog font's metrics:
 // horizontal unit = average character width / 4, vertical unit = character height / 8.
 class DialogUnits {
-public:
+  public:
     explicit DialogUnits(const QFont& font);
     DialogUnits(int averageCharWidth, int charHeight) : baseX_(averageCharWidth), baseY_(charHeight) {}
 
@@ -16,7 +16,7 @@ public:
     int Y(int units) const { return (units * baseY_ + 4) / 8; }
     QRect Rect(int x, int y, int width, int height) const { return QRect(X(x), Y(y), X(width), Y(height)); }
 
-private:
+  private:
     int baseX_;
     int baseY_;
 };

@@ -14,17 +14,23 @@ MessageHandler& Handler() {
 }  // namespace
 
 MessageResult ShowMessage(const Message& message) {
-    if (Handler()) return Handler()(message);
+    if (Handler())
+        return Handler()(message);
     std::fprintf(stderr, "%s\n", message.text.c_str());
     return MessageResult::Ok;
 }
 
-MessageHandler SetMessageHandler(MessageHandler handler) { return std::exchange(Handler(), std::move(handler)); }
+MessageHandler SetMessageHandler(MessageHandler handler) {
+    return std::exchange(Handler(), std::move(handler));
+}
 
-void Alert(const std::string& text) { ShowMessage({text, kApplicationTitle}); }
+void Alert(const std::string& text) {
+    ShowMessage({text, kApplicationTitle});
+}
 
 bool Ask(const std::string& text) {
-    return ShowMessage({text, "TIP", MessageButtons::OkCancel, MessageIcon::Warning, true}) == MessageResult::Ok;
+    return ShowMessage({text, "TIP", MessageButtons::OkCancel, MessageIcon::Warning, true}) ==
+           MessageResult::Ok;
 }
 
 }  // namespace terrovane::platform

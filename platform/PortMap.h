@@ -17,7 +17,7 @@ inline constexpr std::string_view kScsiSerialCommKey = "HARDWARE\\DEVICEMAP\\Scs
 using PortMapValues = std::vector<std::pair<std::string, std::string>>;  // value name -> data, in order
 
 class PortMapSource {
-public:
+  public:
     virtual ~PortMapSource() = default;
     // The values of one key, or nullopt when the key cannot be opened (does not exist).
     virtual std::optional<PortMapValues> ReadKey(std::string_view key) const = 0;

@@ -6,7 +6,9 @@
 namespace terrovane::record {
 namespace {
 
-std::uint32_t ReadLe16(const std::uint8_t* p) { return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8); }
+std::uint32_t ReadLe16(const std::uint8_t* p) {
+    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8);
+}
 
 std::uint32_t ReadLe32(const std::uint8_t* p) {
     return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
@@ -14,7 +16,8 @@ std::uint32_t ReadLe32(const std::uint8_t* p) {
 }
 
 void WriteLe32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = std::uint8_t(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        p[i] = std::uint8_t(v >> (8 * i));
 }
 
 }  // namespace
@@ -46,7 +49,8 @@ void MeasurementRecord::ToPacket(std::span<std::uint8_t, RecordPacket::kSize> pa
     p[RecordPacket::kModeOffset] = std::uint8_t(mode);
     p[RecordPacket::kReservedOffset] = std::uint8_t(reservedByte);
     const std::uint32_t dateTime[] = {year, month, day, hour, minute, second};
-    for (int i = 0; i < 6; ++i) p[RecordPacket::kDateTimeOffset + i] = std::uint8_t(dateTime[i]);
+    for (int i = 0; i < 6; ++i)
+        p[RecordPacket::kDateTimeOffset + i] = std::uint8_t(dateTime[i]);
     p[RecordPacket::kVoltageCodeOffset] = std::uint8_t(voltageCode);
     p[RecordPacket::kFrequencyCodeOffset] = std::uint8_t(frequencyCode);
     for (int i = 0; i < kValueCount; ++i) {
@@ -62,12 +66,26 @@ int BcdToInt(std::uint32_t bcd) {
     return int((b & 0x0F) + (b >> 4) * 10);
 }
 
-int RecordYear(const MeasurementRecord* r) { return r ? BcdToInt(r->year) : 0; }
-int RecordMonth(const MeasurementRecord* r) { return r ? BcdToInt(r->month) : 0; }
-int RecordDay(const MeasurementRecord* r) { return r ? BcdToInt(r->day) : 0; }
-int RecordHour(const MeasurementRecord* r) { return r ? BcdToInt(r->hour) : 0; }
-int RecordMinute(const MeasurementRecord* r) { return r ? BcdToInt(r->minute) : 0; }
-int RecordSecond(const MeasurementRecord* r) { return r ? BcdToInt(r->second) : 0; }
-std::uint32_t RecordMode(const MeasurementRecord* r) { return r ? r->mode : 0; }
+int RecordYear(const MeasurementRecord* r) {
+    return r ? BcdToInt(r->year) : 0;
+}
+int RecordMonth(const MeasurementRecord* r) {
+    return r ? BcdToInt(r->month) : 0;
+}
+int RecordDay(const MeasurementRecord* r) {
+    return r ? BcdToInt(r->day) : 0;
+}
+int RecordHour(const MeasurementRecord* r) {
+    return r ? BcdToInt(r->hour) : 0;
+}
+int RecordMinute(const MeasurementRecord* r) {
+    return r ? BcdToInt(r->minute) : 0;
+}
+int RecordSecond(const MeasurementRecord* r) {
+    return r ? BcdToInt(r->second) : 0;
+}
+std::uint32_t RecordMode(const MeasurementRecord* r) {
+    return r ? r->mode : 0;
+}
 
 }  // namespace terrovane::record

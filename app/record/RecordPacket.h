@@ -28,7 +28,8 @@ constexpr std::size_t kReadOutSize = kSlotCount * RecordPacket::kSize;  // 7200
 // The 100 packets of a read-out in slot order; packet i is bytes 72*i .. 72*i+71.
 using ReadOutBuffer = std::array<std::uint8_t, kReadOutSize>;
 
-inline std::span<const std::uint8_t, RecordPacket::kSize> PacketOf(const ReadOutBuffer& buffer, std::size_t slot) {
+inline std::span<const std::uint8_t, RecordPacket::kSize> PacketOf(const ReadOutBuffer& buffer,
+                                                                   std::size_t slot) {
     return std::span<const std::uint8_t, RecordPacket::kSize>(buffer.data() + slot * RecordPacket::kSize,
                                                               RecordPacket::kSize);
 }

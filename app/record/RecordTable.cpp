@@ -13,30 +13,35 @@ const MeasurementRecord* RecordTable::At(std::size_t slot) const {
 
 int RecordTable::OccupiedCount() const {
     int count = 0;
-    for (const auto& slot : slots_) count += slot ? 1 : 0;
+    for (const auto& slot : slots_)
+        count += slot ? 1 : 0;
     return count;
 }
 
 std::optional<std::size_t> RecordTable::FirstOccupied() const {
     for (std::size_t i = 0; i < kSlotCount; ++i) {
-        if (slots_[i]) return i;
+        if (slots_[i])
+            return i;
     }
     return std::nullopt;
 }
 
 void RecordTable::Clear() {
-    for (auto& slot : slots_) slot.reset();
+    for (auto& slot : slots_)
+        slot.reset();
 }
 
 void RecordTable::Set(std::size_t slot, const MeasurementRecord& record) {
-    if (slot < kSlotCount) slots_[slot] = std::make_unique<MeasurementRecord>(record);
+    if (slot < kSlotCount)
+        slots_[slot] = std::make_unique<MeasurementRecord>(record);
 }
 
 void ParseRecords(const ReadOutBuffer& buffer, RecordTable& table) {
     table.Clear();
     for (std::size_t i = 0; i < kSlotCount; ++i) {
         const auto packet = PacketOf(buffer, i);
-        if (packet[RecordPacket::kValidMarkOffset] != RecordPacket::kValidMark) continue;
+        if (packet[RecordPacket::kValidMarkOffset] != RecordPacket::kValidMark)
+            continue;
         table.Set(i, MeasurementRecord::FromPacket(packet));
     }
 }
@@ -45,8 +50,10 @@ namespace {
 
 // One component: "<lead><digit>" for one digit, "<sep><digits>" for two, nothing for 100 and above.
 std::string Component(int value, const char* oneDigitLead, const char* twoDigitLead) {
-    if (value < 0 || value >= 100) return {};
-    if (value < 10) return oneDigitLead + std::to_string(value);
+    if (value < 0 || value >= 100)
+        return {};
+    if (value < 10)
+        return oneDigitLead + std::to_string(value);
     return twoDigitLead + std::to_string(value);
 }
 
@@ -62,11 +69,14 @@ std::string FormatRecordTime(const MeasurementRecord& r) {
            Component(RecordSecond(&r), ":0", ":");
 }
 
-std::string SlotText(std::size_t slot) { return (slot < 10 ? "0" : "") + std::to_string(slot); }
+std::string SlotText(std::size_t slot) {
+    return (slot < 10 ? "0" : "") + std::to_string(slot);
+}
 
 std::optional<RecordListRow> RecordListTexts(const RecordTable& table, std::size_t slot) {
     const MeasurementRecord* r = table.At(slot);
-    if (!r) return std::nullopt;
+    if (!r)
+        return std::nullopt;
     return RecordListRow{FormatRecordDate(*r), FormatRecordTime(*r)};
 }
 

@@ -12,7 +12,7 @@ namespace terrovane::record {
 
 // Exactly 100 slots; slot index = instrument storage slot = record list row. Owns its records.
 class RecordTable {
-public:
+  public:
     const MeasurementRecord* At(std::size_t slot) const;
     bool IsOccupied(std::size_t slot) const { return At(slot) != nullptr; }
     int OccupiedCount() const;
@@ -20,7 +20,7 @@ public:
     void Clear();
     void Set(std::size_t slot, const MeasurementRecord& record);
 
-private:
+  private:
     std::array<std::unique_ptr<MeasurementRecord>, kSlotCount> slots_;
 };
 

@@ -30,10 +30,12 @@ TEST(MeasurementRecord, DecodesEveryFieldLittleEndianAndFloatsBitForBit) {
     const std::uint8_t head[] = {'O', 'K', 9, 9, 7, 0xAB, 0x09, 0x03, 0x07, 0x14, 0x05, 0x30, 2, 5};
     std::memcpy(p.data(), head, sizeof head);
     const std::uint32_t nanBits = 0x7FC01234u;  // a payload-carrying NaN must survive
-    const float values[11] = {1.5f, -1.0f, 2999.9f, 0, 0, 0, 0, 0, 50.0f, 0.5f, std::bit_cast<float>(nanBits)};
+    const float values[11] = {
+        1.5f, -1.0f, 2999.9f, 0, 0, 0, 0, 0, 50.0f, 0.5f, std::bit_cast<float>(nanBits)};
     for (int i = 0; i < 11; ++i) {
         const auto bits = std::bit_cast<std::uint32_t>(values[i]);
-        for (int b = 0; b < 4; ++b) p[14 + 4 * i + b] = std::uint8_t(bits >> (8 * b));
+        for (int b = 0; b < 4; ++b)
+            p[14 + 4 * i + b] = std::uint8_t(bits >> (8 * b));
     }
     p[58] = 0x96;  // 150 + 256 * 1 = 406
     p[59] = 0x01;

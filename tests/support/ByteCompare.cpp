@@ -5,13 +5,15 @@
 
 namespace terrovane::testing {
 
-::testing::AssertionResult BytesEqual(std::span<const std::uint8_t> expected, std::span<const std::uint8_t> actual) {
+::testing::AssertionResult BytesEqual(std::span<const std::uint8_t> expected,
+                                      std::span<const std::uint8_t> actual) {
     const std::size_t common = std::min(expected.size(), actual.size());
     for (std::size_t i = 0; i < common; ++i) {
         if (expected[i] != actual[i]) {
             char detail[96];
-            std::snprintf(detail, sizeof detail, "first difference at offset %zu (0x%zX): expected 0x%02X, got 0x%02X",
-                          i, i, expected[i], actual[i]);
+            std::snprintf(detail, sizeof detail,
+                          "first difference at offset %zu (0x%zX): expected 0x%02X, got 0x%02X", i, i,
+                          expected[i], actual[i]);
             return ::testing::AssertionFailure() << detail;
         }
     }

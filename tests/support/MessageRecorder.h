@@ -10,7 +10,7 @@ namespace terrovane::testing {
 
 // Records every message shown while it lives and answers questions from a script (OK by default).
 class MessageRecorder {
-public:
+  public:
     MessageRecorder();
     ~MessageRecorder();
     MessageRecorder(const MessageRecorder&) = delete;
@@ -21,7 +21,7 @@ public:
     std::vector<std::string> Texts() const;
     void Clear() { messages_.clear(); }
 
-private:
+  private:
     std::vector<platform::Message> messages_;
     std::deque<platform::MessageResult> answers_;
     platform::MessageHandler previous_;
