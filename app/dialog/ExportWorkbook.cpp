@@ -31,11 +31,14 @@ QString CTesterDlg::ChooseSaveFile() {
 }
 
 void CTesterDlg::OpenSaveProgress() {
-    activeProgress = std::make_unique<ui::ProgressWindow>(this, QStringLiteral("Progress"), true);
-    activeProgress->GoModal(QStringLiteral("Progress"), true);
-    activeProgress->SetRange(0, 100, 1);
-    activeProgress->SetText(QString::fromUtf8(kSaveMessage));
-    activeProgress->PeekAndPump(true);
+    auto progress = std::make_unique<ui::ProgressWindow>(this, QStringLiteral("Progress"), true);
+    progress->GoModal(QStringLiteral("Progress"), true);
+    progress->SetRange(0, 100, 1);
+    progress->SetText(QString::fromUtf8(kSaveMessage));
+    // The pump lets the port watch tick, and a tick that finds no instrument closes the active progress
+    // window: the window joins activeProgress only after its own pump has returned.
+    progress->PeekAndPump(true);
+    activeProgress = std::move(progress);
 }
 
 void CTesterDlg::ExportWorkbook() {
