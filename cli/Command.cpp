@@ -6,8 +6,8 @@
 namespace terrovane::cli {
 namespace {
 
-std::vector<CommandSpec>& Registry() {
-    static std::vector<CommandSpec> commands;
+std::vector<CommandEntry>& Registry() {
+    static std::vector<CommandEntry> commands;
     return commands;
 }
 
@@ -48,12 +48,12 @@ bool ParseOptions(const std::vector<std::string>& args, const std::vector<std::s
     return true;
 }
 
-const std::vector<CommandSpec>& Commands() {
+const std::vector<CommandEntry>& Commands() {
     return Registry();
 }
 
-CommandRegistrar::CommandRegistrar(CommandSpec spec) {
-    Registry().push_back(std::move(spec));
+CommandRegistrar::CommandRegistrar(CommandEntry entry) {
+    Registry().push_back(std::move(entry));
 }
 
 }  // namespace terrovane::cli

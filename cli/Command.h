@@ -23,17 +23,17 @@ bool ParseOptions(const std::vector<std::string>& args, const std::vector<std::s
                   Options& out, std::string& error);
 
 // One subcommand. Each lives in its own file and registers itself with a static CommandRegistrar.
-struct CommandSpec {
+struct CommandEntry {
     std::string name;
     std::string synopsis;                              // e.g. "read [--out FILE]"
     std::string description;                           // one paragraph for --help
     int (*run)(const std::vector<std::string>& args);  // args after the subcommand name
 };
 
-const std::vector<CommandSpec>& Commands();
+const std::vector<CommandEntry>& Commands();
 
 struct CommandRegistrar {
-    explicit CommandRegistrar(CommandSpec spec);
+    explicit CommandRegistrar(CommandEntry entry);
 };
 
 }  // namespace terrovane::cli

@@ -13,8 +13,8 @@ namespace {
 
 constexpr const char* kVersion = "1.0";
 
-const CommandSpec* FindCommand(const std::string& name) {
-    for (const CommandSpec& command : Commands()) {
+const CommandEntry* FindCommand(const std::string& name) {
+    for (const CommandEntry& command : Commands()) {
         if (command.name == name) {
             return &command;
         }
@@ -44,7 +44,7 @@ void PrintWrapped(const std::string& text, const char* indent) {
     }
 }
 
-void PrintCommand(const CommandSpec& command) {
+void PrintCommand(const CommandEntry& command) {
     std::printf("    %s\n", command.synopsis.c_str());
     PrintWrapped(command.description, "        ");
 }
@@ -62,7 +62,7 @@ void PrintUsage() {
         "standard output.",
         "    ");
     std::printf("\nCOMMANDS\n");
-    for (const CommandSpec& command : Commands()) {
+    for (const CommandEntry& command : Commands()) {
         PrintCommand(command);
     }
     std::printf(
@@ -86,7 +86,7 @@ int Help(const std::vector<std::string>& args) {
         PrintUsage();
         return kExitOk;
     }
-    const CommandSpec* command = FindCommand(args.front());
+    const CommandEntry* command = FindCommand(args.front());
     if (command == nullptr || args.size() > 1) {
         std::fprintf(stderr, "terrovane-cli: no command \"%s\"; see terrovane-cli --help\n",
                      args.front().c_str());
@@ -114,7 +114,7 @@ int Dispatch(const std::vector<std::string>& args) {
     if (name == "help") {
         return Help(rest);
     }
-    const CommandSpec* command = FindCommand(name);
+    const CommandEntry* command = FindCommand(name);
     if (command == nullptr) {
         std::fprintf(stderr, "terrovane-cli: unknown command \"%s\"; see terrovane-cli --help\n",
                      name.c_str());

@@ -50,9 +50,9 @@ void DialogFixture::AsIfRead(const record::ReadOutBuffer& image) {
 
 std::set<int> DialogFixture::VisiblePanelControls() const {
     std::set<int> visible;
-    for (const auto& spec : panel::kPanelControls) {
-        if (dialog_->Panel().Control(spec.id)->isVisibleTo(dialog_.get())) {
-            visible.insert(spec.id);
+    for (const auto& row : panel::kPanelControls) {
+        if (dialog_->Panel().Control(row.id)->isVisibleTo(dialog_.get())) {
+            visible.insert(row.id);
         }
     }
     return visible;

@@ -41,9 +41,9 @@ struct PanelHarness {
 
     std::set<int> VisiblePanelControls() const {
         std::set<int> visible;
-        for (const auto& spec : kPanelControls) {
-            if (panel.Control(spec.id)->isVisibleTo(const_cast<QDialog*>(&dialog)))
-                visible.insert(spec.id);
+        for (const auto& row : kPanelControls) {
+            if (panel.Control(row.id)->isVisibleTo(const_cast<QDialog*>(&dialog)))
+                visible.insert(row.id);
         }
         return visible;
     }
@@ -54,8 +54,8 @@ TEST(DisplayPanel, StartsBlankWithPanelColouredFourteenSegmentFields) {
     PanelHarness h;
     EXPECT_TRUE(h.VisiblePanelControls().empty());
     std::set<int> ids;
-    for (const auto& spec : kPanelControls)
-        ids.insert(spec.id);
+    for (const auto& row : kPanelControls)
+        ids.insert(row.id);
     EXPECT_EQ(ids.size(), 51u);
     for (int id : kDigitFieldIds) {
         ASSERT_NE(h.panel.Field(id), nullptr);

@@ -54,11 +54,11 @@ void DisplayPanel::CreateControls(QWidget* dialog, QPoint origin, const platform
     chart_->SetBackgroundColour(kPanelColour);
     chart_->SetGridColour(Qt::black);
     chart_->SetPlotColour(Qt::black);
-    for (const auto& spec : kPanelControls) {
-        QWidget* control = spec.bitmap == 0 ? static_cast<QWidget*>(new DigitField(dialog))
-                                            : new PictureControl(spec.bitmap, dialog);
-        control->setGeometry(Place(units, origin, spec.x, spec.y, spec.width, spec.height));
-        controls_[spec.id] = control;
+    for (const auto& row : kPanelControls) {
+        QWidget* control = row.bitmap == 0 ? static_cast<QWidget*>(new DigitField(dialog))
+                                           : new PictureControl(row.bitmap, dialog);
+        control->setGeometry(Place(units, origin, row.x, row.y, row.width, row.height));
+        controls_[row.id] = control;
     }
     auto* idle = new PictureControl(kIdlePictureBitmap, dialog, true);
     idle->setGeometry(Place(units, origin, 59, 78, 159, 95));
@@ -72,12 +72,12 @@ void DisplayPanel::CreateButtons(QWidget* dialog, QPoint origin, const platform:
                                              {kResistanceButton, &DisplayPanel::OnResistanceButton},
                                              {kVoltageButton, &DisplayPanel::OnVoltageButton},
                                              {kCurrentButton, &DisplayPanel::OnCurrentButton}};
-    for (const auto& spec : kButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.text), dialog);
-        button->setGeometry(Place(units, origin, spec.x, spec.y, spec.width, spec.height));
-        button->setVisible(spec.visible);
-        connect(button, &QPushButton::clicked, this, handlers.at(spec.id));
-        controls_[spec.id] = button;
+    for (const auto& row : kButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(row.text), dialog);
+        button->setGeometry(Place(units, origin, row.x, row.y, row.width, row.height));
+        button->setVisible(row.visible);
+        connect(button, &QPushButton::clicked, this, handlers.at(row.id));
+        controls_[row.id] = button;
     }
 }
 
@@ -98,8 +98,8 @@ void DisplayPanel::BlankDisplay() {
     // The port watch blanks the idle panel every few milliseconds: skip the 51 hides when nothing shows.
     if (!anythingShown_)
         return;
-    for (const auto& spec : kPanelControls)
-        controls_.at(spec.id)->hide();
+    for (const auto& row : kPanelControls)
+        controls_.at(row.id)->hide();
     anythingShown_ = false;
 }
 
