@@ -10,6 +10,7 @@ packages=(
   python3 python3-xlrd python3-olefile poppler-utils
   fonts-wqy-zenhei fonts-liberation
   libspreadsheet-writeexcel-perl libxlsxwriter-dev time
+  libsqlite3-dev
 )
 
 missing=()

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace terrovane::archive {
+
+// Where the archive lives: $TERROVANE_ARCHIVE, else $XDG_DATA_HOME/Terrovane/archive.sqlite, else
+// ~/.local/share/Terrovane/archive.sqlite.
+std::string DefaultArchivePath();
+
+// Makes the archive's folder (0700 when this creates it) and the file itself (0600, or narrowed to 0600
+// when it is wider). Refuses a path that is a symbolic link or anything but a regular file. False with a
+// reason in `error`.
+bool PrepareArchiveFile(const std::string& path, std::string& error);
+
+// Moves a damaged archive and its journal files aside under "<path>.corrupt-YYYYMMDD-HHMMSS[-n]", never
+// over an existing file. Returns the new name of the archive, or "" with `error` set.
+std::string MoveAside(const std::string& path, std::string& error);
+
+}  // namespace terrovane::archive

@@ -1,0 +1,84 @@
+#include "ResultsOutput.h"
+#include "Utf8Text.h"
+
+namespace terrovane::archive {
+namespace {
+
+constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
+constexpr const char* kLineEnd = "\r\n";
+
+std::string Line(const std::vector<std::string>& fields) {
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        line += (i == 0 ? "" : ",") + CsvField(fields[i]);
+    }
+    return line + kLineEnd;
+}
+
+std::string OptionalInteger(const std::optional<std::int64_t>& value) {
+    return value ? std::to_string(*value) : std::string();
+}
+
+std::vector<std::string> HeaderFields() {
+    std::vector<std::string> fields = {"id",        "readout", "read_at", "port",  "slot", "mode",
+                                       "mode_name", "date",    "time",    "label", "note"};
+    for (const std::string& header : exporting::HeaderTexts()) {
+        fields.push_back(header);
+    }
+    for (const NamedQuantity& named : ValueQuantities()) {
+        fields.emplace_back(named.name);
+    }
+    return fields;
+}
+
+std::vector<std::string> ResultFields(const ResultView& view) {
+    std::vector<std::string> fields = {OptionalInteger(view.id),
+                                       OptionalInteger(view.readout),
+                                       view.readAt,
+                                       view.port,
+                                       std::to_string(view.slot),
+                                       std::to_string(view.mode),
+                                       view.modeName,
+                                       view.date,
+                                       view.time,
+                                       view.label,
+                                       view.note};
+    fields.insert(fields.end(), view.cells.begin(), view.cells.end());
+    for (const auto& value : view.values) {
+        fields.push_back(value ? NumberText(*value) : std::string());
+    }
+    return fields;
+}
+
+}  // namespace
+
+std::string CsvField(const std::string& text) {
+    const std::string valid = ValidUtf8(text);
+    if (valid.find_first_of(",\"\r\n") == std::string::npos) {
+        return valid;
+    }
+    std::string quoted = "\"";
+    for (char c : valid) {
+        quoted += c == '"' ? "\"\"" : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+std::string ResultsCsv(const std::vector<ResultView>& results) {
+    std::string csv = kByteOrderMark + Line(HeaderFields());
+    for (const ResultView& view : results) {
+        csv += Line(ResultFields(view));
+    }
+    return csv;
+}
+
+std::string ReadOutsCsv(const std::vector<ReadOutRow>& readouts) {
+    std::string csv = kByteOrderMark + Line({"id", "read_at", "port", "label", "note", "results"});
+    for (const ReadOutRow& row : readouts) {
+        csv += Line({std::to_string(row.id), row.readAt, row.port, row.label, row.note,
+                     std::to_string(row.results.size())});
+    }
+    return csv;
+}
+
+}  // namespace terrovane::archive
