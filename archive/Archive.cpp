@@ -39,19 +39,25 @@ int Archive::Connect(std::string& error) {
     if (!PrepareArchiveFile(path_, error)) {
         return SQLITE_CANTOPEN;
     }
-    int rc = db_.Open(path_, false);
-    // Full sync: a read-out that was reported stored survives a crash of the machine too.
-    const char* setup[] = {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL",
-                           "PRAGMA foreign_keys = ON"};
-    for (const char* pragma : setup) {
-        if (rc == SQLITE_OK) {
-            rc = db_.Exec(pragma);
-        }
+    if (!LooksLikeDatabase(path_)) {
+        error = path_ + " is not an archive";
+        return SQLITE_NOTADB;
     }
+    int rc = db_.Open(path_, false);
+    if (rc == SQLITE_OK) {
+        rc = db_.Exec("PRAGMA foreign_keys = ON");
+    }
+    // The layout is checked before anything is changed, so a file of a newer program stays as it was.
     if (rc == SQLITE_OK) {
         rc = MigrateSchema(db_, error);
     } else {
         error = db_.Error();
+    }
+    // Full sync: a read-out that was reported stored survives a crash of the machine too.
+    for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
+        if (rc == SQLITE_OK && (rc = db_.Exec(pragma)) != SQLITE_OK) {
+            error = db_.Error();
+        }
     }
     if (rc != SQLITE_OK) {
         db_.Close();

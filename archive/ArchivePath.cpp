@@ -70,6 +70,19 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
+bool LooksLikeDatabase(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return true;  // nothing there yet, or the opening will tell why
+    }
+    static constexpr char kMagic[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f',
+                                        'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
+    char header[sizeof kMagic] = {};
+    const ssize_t n = ::read(fd, header, sizeof header);
+    ::close(fd);
+    return n == 0 || (n == sizeof header && std::memcmp(header, kMagic, sizeof kMagic) == 0);
+}
+
 std::string DefaultArchivePath() {
     const std::string explicitPath = EnvOr("TERROVANE_ARCHIVE", "");
     if (!explicitPath.empty()) {

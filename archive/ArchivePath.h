@@ -13,6 +13,10 @@ std::string DefaultArchivePath();
 // reason in `error`.
 bool PrepareArchiveFile(const std::string& path, std::string& error);
 
+// False when the file at `path` has content that does not begin like an SQLite database. Checked before
+// SQLite opens it, because closing such a file would remove the journal files beside it.
+bool LooksLikeDatabase(const std::string& path);
+
 // Moves a damaged archive and its journal files aside under "<path>.corrupt-YYYYMMDD-HHMMSS[-n]", never
 // over an existing file. Returns the new name of the archive, or "" with `error` set.
 std::string MoveAside(const std::string& path, std::string& error);

@@ -27,8 +27,9 @@ std::string Direction(bool descending, bool reversed) {
 std::string OrderClause(ResultSort sort) {
     const std::string newest = "r.first_readout" + Direction(true, sort.descending) + ", r.first_slot" +
                                Direction(false, sort.descending);
+    // Ties keep the list's own order whichever way the chosen column runs.
     const auto by = [&](const std::string& column) {
-        return column + Direction(false, sort.descending) + ", " + newest;
+        return column + Direction(false, sort.descending) + ", r.first_readout DESC, r.first_slot ASC";
     };
     switch (sort.order) {
         case ResultOrder::Newest:
