@@ -56,7 +56,7 @@ print(second["mode_name"], second["values"]["Distance"], second["cells"][17], se
         "'time', 'values']\n"
         "1 1 2024-05-17T09:30:05+02:00 3 1 3Pole 2009-01-23 10:05:00 'Pole \"7\", north\\nside' None\n"
         "18 03 12.34\n"
-        "12.34 None None 20\n"
+        "12.34 0 None 20\n"
         "\xCF\x81 120 >99 2500");
     const auto record = record::MeasurementRecord::FromPacket(record::PacketOf(image_, 3));
     const exporting::RowTexts cells = exporting::RecordRowTexts(3, record);
