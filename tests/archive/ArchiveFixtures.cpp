@@ -116,7 +116,7 @@ CommandRun RunCommand(const std::string& command) {
 
 std::string ReadArchive(const std::string& path, const std::string& sql) {
     const CommandRun run =
-        RunCommand("python3 " + Quoted(TV_ARCHIVE_READER) + " " + Quoted(path) + " " + Quoted(sql) + " 2>&1");
+        RunCommand("/usr/bin/python3 " + Quoted(TV_ARCHIVE_READER) + " " + Quoted(path) + " " + Quoted(sql) + " 2>&1");
     EXPECT_EQ(run.status, 0) << run.text;
     return run.text.substr(0, run.text.find_last_not_of('\n') + 1);
 }
@@ -141,7 +141,7 @@ std::string RunPython(const std::string& script, const std::string& input) {
     }
     ::close(fd);
     WriteFile(name, input);
-    const CommandRun run = RunCommand("python3 -c " + Quoted(script) + " < " + name + " 2>&1");
+    const CommandRun run = RunCommand("/usr/bin/python3 -c " + Quoted(script) + " < " + name + " 2>&1");
     std::remove(name);
     EXPECT_EQ(run.status, 0) << run.text;
     return run.text.substr(0, run.text.find_last_not_of('\n') + 1);

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Reads an archive file with Python's own sqlite3 module and prints what a test asks for as JSON.
 
 usage: read_archive.py FILE SQL   -> the rows of SQL as lists (blobs as hex)
