@@ -131,7 +131,7 @@ TEST_F(OutputTest, AWorkbookHoldsMoreThanAHundredRows) {
                                               "sheet.cell_value(0, 19), sheet.cell_value(250, 0),"
                                               " sheet.cell_value(250, 19), sheet.cell_value(250, 6))",
                                           "");
-    EXPECT_EQ(checked, "1 251 Read out Label 49 row 249 249");
+    EXPECT_EQ(checked, "1 251 Read out Label 49 row 249 249.0");
     EXPECT_NE(ExportResultsWorkbook(views, Path("missing/folder/x.xls")), "");
 }
 
