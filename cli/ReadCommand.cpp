@@ -5,8 +5,10 @@
 
 #include "Command.h"
 #include "ModeName.h"
+#include "ReadArchiving.h"
 #include "ReadOutSession.h"
 #include "RecordTable.h"
+#include "ResultListing.h"
 #include "TerminalHost.h"
 
 namespace terrovane::cli {
@@ -43,18 +45,28 @@ bool WriteImage(const std::string& path, const record::ReadOutBuffer& buffer) {
 int RunRead(const std::vector<std::string>& args) {
     Options options;
     std::string error;
-    if (!ParseOptions(args, {"out"}, options, error) || !options.positional.empty()) {
-        std::fprintf(stderr, "read: %s\n", error.empty() ? "usage: read [--out FILE]" : error.c_str());
+    ListingFormat format = ListingFormat::Table;
+    if (!ParseOptions(args, {"out", "format"}, options, error) || !options.positional.empty() ||
+        (options.Has("format") && !ParseListingFormat(options.Value("format"), format))) {
+        std::fprintf(stderr, "read: %s\n",
+                     error.empty() ? "usage: read [--out FILE] [--format table|csv|json] [--no-archive]"
+                                   : error.c_str());
         return kExitUsage;
     }
     InstallTerminalMessages(false);
     TerminalHost host;
     record::ReadOutBuffer buffer{};
     record::RecordTable table;
-    if (!link::ReadInstrument(buffer, table, &host)) {
+    std::string port;
+    if (!link::ReadInstrument(buffer, table, &host, link::kReplyTimeoutMs, &port)) {
         return kExitFailed;
     }
-    PrintRecords(table);
+    const auto results = ArchiveAndDescribe(buffer, port, !options.Has("no-archive"));
+    if (options.Has("format")) {
+        PrintText(ResultListing(results, format));
+    } else {
+        PrintRecords(table);
+    }
     const std::string out = options.Value("out");
     if (!out.empty() && !WriteImage(out, buffer)) {
         std::fprintf(stderr, "read: cannot write %s\n", out.c_str());
@@ -63,11 +75,14 @@ int RunRead(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const CommandRegistrar kRegistrar({"read", "read [--out FILE]",
-                                   "Reads the 100 storage slots of the instrument (about ten seconds) and "
-                                   "prints one line per stored result: slot, mode, date, time. With --out, "
-                                   "writes the accepted 7200-byte image to FILE.",
-                                   RunRead});
+const CommandRegistrar kRegistrar(
+    {"read", "read [--out FILE] [--format table|csv|json] [--no-archive]",
+     "Reads the 100 storage slots of the instrument (about ten seconds) and "
+     "prints one line per stored result: slot, mode, date, time. With --out, "
+     "writes the accepted 7200-byte image to FILE. Every read-out is kept in the "
+     "archive (see history) unless --no-archive is given. --format prints the "
+     "results with their archive ids, workbook texts and values instead.",
+     RunRead});
 
 }  // namespace
 }  // namespace terrovane::cli

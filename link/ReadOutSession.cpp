@@ -26,15 +26,19 @@ bool AwaitExchange(InstrumentLink& link, int timeoutMs) {
     return accepted;
 }
 
-bool ReadInstrument(record::ReadOutBuffer& buffer, record::RecordTable& table, LinkHost* host,
-                    int timeoutMs) {
+bool ReadInstrument(record::ReadOutBuffer& buffer, record::RecordTable& table, LinkHost* host, int timeoutMs,
+                    std::string* portName) {
     SilentHost silentHost;
     CMSComm comm;
     InstrumentLink link(comm, host != nullptr ? *host : silentHost, buffer, table);
     if (!link.Read()) {
         return false;
     }
-    return AwaitExchange(link, timeoutMs);
+    const bool accepted = AwaitExchange(link, timeoutMs);
+    if (portName != nullptr) {
+        *portName = link.portName;
+    }
+    return accepted;
 }
 
 }  // namespace terrovane::link

@@ -18,9 +18,10 @@ bool AwaitExchange(InstrumentLink& link, int timeoutMs = kReplyTimeoutMs);
 
 // Reads the instrument's 100 slots through the link code: handshake, requests, the receive event. On
 // acceptance the buffer holds the image and the table its records; otherwise both keep what they had.
-// Messages go through platform::Alert. Without a host, nothing is shown but the messages.
+// Messages go through platform::Alert. Without a host, nothing is shown but the messages. `portName`, when
+// given, receives the port the image came from.
 bool ReadInstrument(record::ReadOutBuffer& buffer, record::RecordTable& table, LinkHost* host = nullptr,
-                    int timeoutMs = kReplyTimeoutMs);
+                    int timeoutMs = kReplyTimeoutMs, std::string* portName = nullptr);
 
 // A host with no window: the record list, display and progress are nowhere to be seen.
 class SilentHost : public LinkHost {

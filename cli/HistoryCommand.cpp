@@ -1,0 +1,202 @@
+// terrovane-cli history: the archived results and read-outs, a read-out's image, labels.
+#include <cstdio>
+#include <regex>
+#include <string>
+
+#include "Archive.h"
+#include "ArchivePath.h"
+#include "Command.h"
+#include "ResultListing.h"
+#include "ResultsFiles.h"
+
+namespace terrovane::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: history [--readouts] [--since DATE] [--until DATE] [--mode N] [--label TEXT] "
+    "[--format table|csv|json] | history open ID --out FILE | history label ID TEXT [--readout] [--note "
+    "TEXT]";
+
+int Usage(const std::string& reason) {
+    std::fprintf(stderr, "history: %s\n%s\n", reason.c_str(), kUsage);
+    return kExitUsage;
+}
+
+int Failed(const std::string& reason) {
+    std::fprintf(stderr, "history: %s\n", reason.c_str());
+    return kExitFailed;
+}
+
+bool ParseId(const std::string& text, std::int64_t& id) {
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    id = std::stoll(text);
+    return id > 0;
+}
+
+bool IsDate(const std::string& text) {
+    static const std::regex kDate("(19|20)[0-9]{2}-(0[1-9]|1[0-2])-(0[1-9]|[12][0-9]|3[01])");
+    return std::regex_match(text, kDate);
+}
+
+std::unique_ptr<archive::Archive> OpenArchive() {
+    std::string error;
+    std::string aside;
+    auto store = archive::Archive::Open(archive::DefaultArchivePath(), error, &aside);
+    if (store == nullptr) {
+        Failed("cannot open the archive: " + error);
+    } else if (!aside.empty()) {
+        std::fprintf(stderr,
+                     "history: the archive was damaged; it was moved aside as %s and a new one started\n",
+                     aside.c_str());
+    }
+    return store;
+}
+
+// The filter options; false after a usage message.
+bool ParseFilter(const Options& options, archive::ResultFilter& filter) {
+    for (const char* name : {"since", "until"}) {
+        if (options.Has(name)) {
+            const std::string date = options.Value(name);
+            if (!IsDate(date)) {
+                Usage("--" + std::string(name) + " takes a date as YYYY-MM-DD, not \"" + date + "\"");
+                return false;
+            }
+            (std::string(name) == "since" ? filter.since : filter.until) = date;
+        }
+    }
+    if (options.Has("mode")) {
+        std::int64_t mode = 0;
+        if (!ParseId(options.Value("mode"), mode) || mode > 255) {
+            Usage("--mode takes a mode code such as 1 (3Pole) to 10 (Iac)");
+            return false;
+        }
+        filter.mode = static_cast<int>(mode);
+    }
+    if (options.Has("label")) {
+        filter.labelContains = options.Value("label");
+    }
+    return true;
+}
+
+int List(const Options& options) {
+    archive::ResultFilter filter;
+    ListingFormat format = ListingFormat::Table;
+    if (!ParseFilter(options, filter)) {
+        return kExitUsage;
+    }
+    if (options.Has("format") && !ParseListingFormat(options.Value("format"), format)) {
+        return Usage("--format is table, csv or json");
+    }
+    if (options.Has("readouts") && filter.mode) {
+        return Usage("--mode applies to results, not to read-outs");
+    }
+    auto store = OpenArchive();
+    if (store == nullptr) {
+        return kExitFailed;
+    }
+    std::string error;
+    if (options.Has("readouts")) {
+        std::vector<archive::ReadOutRow> readouts;
+        if (!store->ReadOuts(filter, -1, 0, readouts, error)) {
+            return Failed(error);
+        }
+        return PrintText(ReadOutListing(readouts, format)) ? kExitOk : kExitFailed;
+    }
+    std::vector<archive::ResultRow> rows;
+    if (!store->Results(filter, {}, -1, 0, rows, error)) {
+        return Failed(error);
+    }
+    std::vector<archive::ResultView> views;
+    views.reserve(rows.size());
+    for (const archive::ResultRow& row : rows) {
+        views.push_back(archive::DescribeResult(row));
+    }
+    return PrintText(ResultListing(views, format)) ? kExitOk : kExitFailed;
+}
+
+int Open(const Options& options) {
+    std::int64_t id = 0;
+    if (options.positional.size() != 2 || !ParseId(options.positional[1], id)) {
+        return Usage("open takes one read-out id");
+    }
+    if (options.Value("out").empty()) {
+        return Usage("open needs --out FILE");
+    }
+    auto store = OpenArchive();
+    if (store == nullptr) {
+        return kExitFailed;
+    }
+    std::string error;
+    const auto image = store->Image(id, error);
+    if (!image) {
+        return Failed(error);
+    }
+    const std::string path = options.Value("out");
+    error = archive::WriteFileReplacing(path, std::string(image->begin(), image->end()));
+    if (!error.empty()) {
+        return Failed(error);
+    }
+    std::printf("read-out %lld written to %s (7200 bytes)\n", static_cast<long long>(id), path.c_str());
+    return kExitOk;
+}
+
+int Label(const Options& options) {
+    std::int64_t id = 0;
+    if (options.positional.size() != 3 || !ParseId(options.positional[1], id)) {
+        return Usage("label takes an id and the label text");
+    }
+    auto store = OpenArchive();
+    if (store == nullptr) {
+        return kExitFailed;
+    }
+    const bool readout = options.Has("readout");
+    std::optional<std::string> note;
+    if (options.Has("note")) {
+        note = options.Value("note");
+    }
+    std::string error;
+    if (!store->SetLabel(readout ? archive::LabelTarget::ReadOut : archive::LabelTarget::Result, id,
+                         options.positional[2], note, error)) {
+        return Failed(error);
+    }
+    return kExitOk;
+}
+
+int RunHistory(const std::vector<std::string>& args) {
+    Options options;
+    std::string error;
+    if (!ParseOptions(args, {"since", "until", "mode", "label", "format", "out", "note"}, options, error)) {
+        return Usage(error);
+    }
+    const std::string action = options.positional.empty() ? "" : options.positional.front();
+    if (action == "open") {
+        return Open(options);
+    }
+    if (action == "label") {
+        return Label(options);
+    }
+    if (!action.empty()) {
+        return Usage("unknown action \"" + action + "\"");
+    }
+    return List(options);
+}
+
+const CommandRegistrar kRegistrar(
+    {"history",
+     "history [--readouts] [--since DATE] [--until DATE] [--mode N] [--label TEXT] [--format table|csv|json]",
+     "Lists the archived results, newest read-out first (with --readouts the read-outs themselves). --since "
+     "and "
+     "--until (YYYY-MM-DD, inclusive) filter on the date a result was measured, or a read-out taken; --mode "
+     "on the "
+     "mode code; --label on a part of the label, in any case. \"history open ID --out FILE\" writes read-out "
+     "ID's "
+     "7200-byte image as it was read; \"history label ID TEXT\" labels result ID (with --readout read-out ID "
+     "and "
+     "its unlabelled results), --note TEXT adds a note, an empty TEXT removes the label. The archive is "
+     "$TERROVANE_ARCHIVE, else $XDG_DATA_HOME/Terrovane/archive.sqlite.",
+     RunHistory});
+
+}  // namespace
+}  // namespace terrovane::cli

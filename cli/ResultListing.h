@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ArchiveTypes.h"
+#include "ResultView.h"
+
+namespace terrovane::cli {
+
+// How results and read-outs are printed: aligned columns, CSV or JSON.
+enum class ListingFormat { Table, Csv, Json };
+
+// "table", "csv" or "json"; false for anything else.
+bool ParseListingFormat(const std::string& text, ListingFormat& format);
+
+std::string ResultListing(const std::vector<archive::ResultView>& results, ListingFormat format);
+std::string ReadOutListing(const std::vector<archive::ReadOutRow>& readouts, ListingFormat format);
+
+// Writes the whole text to standard output; false when it could not.
+bool PrintText(const std::string& text);
+
+}  // namespace terrovane::cli
