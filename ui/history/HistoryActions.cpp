@@ -1,0 +1,151 @@
+// The History window's buttons: labels, "Open read-out", export, trend.
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "Archive.h"
+#include "HistoryWindow.h"
+#include "MessageBox.h"
+#include "ResultsFiles.h"
+#include "ResultsOutput.h"
+#include "TrendWindow.h"
+
+namespace terrovane::history {
+namespace {
+
+constexpr const char* kChooseFirst = "Choose one or more results in the list first.";
+
+QStringList KnownLabels(archive::Archive& archive) {
+    QStringList labels;
+    std::string error;
+    for (const std::string& label : archive.Labels(error)) {
+        labels << QString::fromStdString(label);
+    }
+    return labels;
+}
+
+}  // namespace
+
+std::optional<LabelEdit> HistoryWindow::AskLabel(const QString& title, const LabelEdit& current) {
+    if (labelEditor) {
+        return labelEditor(title, current);
+    }
+    LabelDialog dialog(title, current, KnownLabels(*archive_), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Value();
+}
+
+void HistoryWindow::LabelSelectedResults() {
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty()) {
+        return platform::Alert(kChooseFirst);
+    }
+    const archive::ResultRow* first = model_->RowAt(rows.front());
+    const auto edit = AskLabel(rows.size() == 1 ? QStringLiteral("Label of result %1").arg(first->id)
+                                                : QStringLiteral("Label of %1 results").arg(rows.size()),
+                               {QString::fromStdString(first->label), QString::fromStdString(first->note)});
+    if (!edit) {
+        return;
+    }
+    std::string error;
+    for (int row : rows) {
+        if (!archive_->SetLabel(archive::LabelTarget::Result, model_->RowAt(row)->id,
+                                edit->label.toStdString(), edit->note.toStdString(), error)) {
+            platform::Alert("The label could not be stored: " + error);
+            break;
+        }
+    }
+    model_->Reload();
+}
+
+void HistoryWindow::LabelSelectedReadOut() {
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty()) {
+        return platform::Alert(kChooseFirst);
+    }
+    const std::int64_t readout = model_->RowAt(rows.front())->readout;
+    std::vector<archive::ReadOutRow> readouts;
+    std::string error;
+    archive::ResultFilter none;
+    LabelEdit current;
+    // The read-out's own label and note, found among the read-outs (newest first, so near the top).
+    if (archive_->ReadOuts(none, -1, 0, readouts, error)) {
+        for (const archive::ReadOutRow& row : readouts) {
+            if (row.id == readout) {
+                current = {QString::fromStdString(row.label), QString::fromStdString(row.note)};
+            }
+        }
+    }
+    const auto edit = AskLabel(QStringLiteral("Label of read-out %1 and its results").arg(readout), current);
+    if (!edit) {
+        return;
+    }
+    if (!archive_->SetLabel(archive::LabelTarget::ReadOut, readout, edit->label.toStdString(),
+                            edit->note.toStdString(), error)) {
+        platform::Alert("The label could not be stored: " + error);
+    }
+    model_->Reload();
+}
+
+void HistoryWindow::OpenSelectedReadOut() {
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty()) {
+        return platform::Alert(kChooseFirst);
+    }
+    emit OpenReadOut(model_->RowAt(rows.front())->readout);
+}
+
+QString HistoryWindow::AskExportFile() {
+    if (exportFileChooser) {
+        return exportFileChooser();
+    }
+    return QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export results"), {},
+        QStringLiteral("excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)"));
+}
+
+void HistoryWindow::ExportSelected() {
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty()) {
+        return platform::Alert(kChooseFirst);
+    }
+    const QString path = AskExportFile();
+    if (path.isEmpty()) {
+        return;
+    }
+    std::vector<archive::ResultView> views;
+    for (int row : rows) {
+        views.push_back(*model_->ResultAt(row));
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const std::string file = path.toStdString();
+    std::string error;
+    if (suffix == QLatin1String("csv")) {
+        error = archive::WriteFileReplacing(file, archive::ResultsCsv(views));
+    } else if (suffix == QLatin1String("json")) {
+        error = archive::WriteFileReplacing(file, archive::ResultsJson(views));
+    } else if (suffix == QLatin1String("xls")) {
+        error = archive::ExportResultsWorkbook(views, file);
+    } else {
+        error = "the file name should end in .xls, .csv or .json";
+    }
+    if (!error.empty()) {
+        platform::Alert("The results could not be exported: " + error);
+        return;
+    }
+    status_->setText(QStringLiteral("%1 results exported to %2").arg(views.size()).arg(path));
+}
+
+QWidget* HistoryWindow::ShowTrend() {
+    const std::vector<int> rows = SelectedRows();
+    const QString label =
+        rows.empty() ? label_->text() : QString::fromStdString(model_->RowAt(rows.front())->label);
+    auto* trend = new TrendWindow(*archive_, label, this);
+    trend->setAttribute(Qt::WA_DeleteOnClose);
+    trend->resize(720, 440);
+    trend->show();
+    return trend;
+}
+
+}  // namespace terrovane::history

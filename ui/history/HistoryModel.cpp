@@ -1,0 +1,112 @@
+#include "HistoryModel.h"
+
+#include "HistoryColumns.h"
+
+namespace terrovane::history {
+
+HistoryModel::HistoryModel(archive::Archive* archive, QObject* parent)
+    : QAbstractTableModel(parent), archive_(archive) {
+    Reload();
+}
+
+void HistoryModel::SetArchive(archive::Archive* archive) {
+    archive_ = archive;
+    Reload();
+}
+
+void HistoryModel::SetFilter(const archive::ResultFilter& filter) {
+    filter_ = filter;
+    Reload();
+}
+
+void HistoryModel::Reload() {
+    beginResetModel();
+    rows_.clear();
+    views_.clear();
+    complete_ = archive_ == nullptr;
+    error_.clear();
+    endResetModel();
+    if (!complete_) {
+        FetchPage();
+    }
+}
+
+void HistoryModel::FetchPage() {
+    std::vector<archive::ResultRow> page;
+    if (!archive_->Results(filter_, sort_, kPageSize, static_cast<int>(rows_.size()), page, error_)) {
+        complete_ = true;
+        emit QueryFailed(QString::fromStdString(error_));
+        return;
+    }
+    complete_ = page.size() < static_cast<std::size_t>(kPageSize);
+    if (page.empty()) {
+        return;
+    }
+    const int first = static_cast<int>(rows_.size());
+    beginInsertRows({}, first, first + static_cast<int>(page.size()) - 1);
+    for (archive::ResultRow& row : page) {
+        views_.push_back(archive::DescribeResult(row));
+        rows_.push_back(std::move(row));
+    }
+    endInsertRows();
+}
+
+const archive::ResultView* HistoryModel::ResultAt(int row) const {
+    return row >= 0 && row < static_cast<int>(views_.size()) ? &views_[static_cast<std::size_t>(row)]
+                                                             : nullptr;
+}
+
+const archive::ResultRow* HistoryModel::RowAt(int row) const {
+    return row >= 0 && row < static_cast<int>(rows_.size()) ? &rows_[static_cast<std::size_t>(row)] : nullptr;
+}
+
+int HistoryModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(views_.size());
+}
+
+int HistoryModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant HistoryModel::data(const QModelIndex& index, int role) const {
+    const archive::ResultView* view = ResultAt(index.row());
+    if (view == nullptr) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return HistoryCell(*view, index.column());
+    }
+    if (role == Qt::ToolTipRole && index.column() == kNoteColumn && !view->note.empty()) {
+        return QString::fromStdString(view->note);
+    }
+    return {};
+}
+
+QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (orientation == Qt::Vertical) {
+        const archive::ResultView* view = ResultAt(section);
+        return view != nullptr && view->id ? QVariant(static_cast<qlonglong>(*view->id)) : QVariant();
+    }
+    static const QStringList kHeaders = HistoryHeaders();
+    return section >= 0 && section < kHeaders.size() ? kHeaders[section] : QVariant();
+}
+
+bool HistoryModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && !complete_;
+}
+
+void HistoryModel::fetchMore(const QModelIndex& parent) {
+    if (canFetchMore(parent)) {
+        FetchPage();
+    }
+}
+
+void HistoryModel::sort(int column, Qt::SortOrder order) {
+    sort_ = SortForColumn(column, order);
+    Reload();
+}
+
+}  // namespace terrovane::history

@@ -1,0 +1,133 @@
+#include "HistoryWindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "ArchiveSetting.h"
+#include "HistoryColumns.h"
+#include "ModeName.h"
+
+namespace terrovane::history {
+
+HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, QWidget* parent)
+    : QWidget(parent, Qt::Window), archive_(archive), problem_(problem) {
+    setWindowTitle(QStringLiteral("History"));
+    auto* layout = new QVBoxLayout(this);
+    BuildFilters(layout);
+    model_ = new HistoryModel(archive_, this);
+    view_ = new QTableView(this);
+    view_->setModel(model_);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setAlternatingRowColors(true);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    view_->horizontalHeader()->setSortIndicator(kReadAtColumn, Qt::DescendingOrder);
+    view_->setSortingEnabled(true);  // sorts by the indicator: newest first
+    view_->resizeColumnsToContents();
+    layout->addWidget(view_, 1);
+    BuildButtons(layout);
+    status_ = new QLabel(this);
+    layout->addWidget(status_);
+    connect(model_, &HistoryModel::QueryFailed, status_, &QLabel::setText);
+    connect(model_, &HistoryModel::modelReset, this, &HistoryWindow::ShowCount);
+    connect(model_, &HistoryModel::rowsInserted, this, &HistoryWindow::ShowCount);
+    connect(view_, &QTableView::doubleClicked, this, &HistoryWindow::OpenSelectedReadOut);
+    ShowCount();
+    resize(1100, 560);
+}
+
+void HistoryWindow::BuildFilters(QBoxLayout* layout) {
+    auto* row = new QHBoxLayout;
+    const auto dateEdit = [this](QCheckBox*& enabled, QDateEdit*& edit, const QString& text, QDate date) {
+        enabled = new QCheckBox(text, this);
+        edit = new QDateEdit(date, this);
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        edit->setCalendarPopup(true);
+        edit->setEnabled(false);
+        connect(enabled, &QCheckBox::toggled, edit, &QDateEdit::setEnabled);
+        connect(enabled, &QCheckBox::toggled, this, &HistoryWindow::ApplyFilter);
+        connect(edit, &QDateEdit::dateChanged, this, &HistoryWindow::ApplyFilter);
+    };
+    dateEdit(sinceOn_, since_, QStringLiteral("Measured from"), QDate(QDate::currentDate().year(), 1, 1));
+    dateEdit(untilOn_, until_, QStringLiteral("to"), QDate::currentDate());
+    mode_ = new QComboBox(this);
+    mode_->addItem(QStringLiteral("All modes"), 0);
+    for (int code = 1; code <= 10; ++code) {
+        mode_->addItem(QString::fromStdString(format::ModeName(static_cast<std::uint32_t>(code))), code);
+    }
+    connect(mode_, &QComboBox::currentIndexChanged, this, &HistoryWindow::ApplyFilter);
+    label_ = new QLineEdit(this);
+    label_->setPlaceholderText(QStringLiteral("Label contains..."));
+    label_->setClearButtonEnabled(true);
+    connect(label_, &QLineEdit::textChanged, this, &HistoryWindow::ApplyFilter);
+    for (QWidget* widget : std::initializer_list<QWidget*>{sinceOn_, since_, untilOn_, until_, mode_}) {
+        row->addWidget(widget);
+    }
+    row->addWidget(label_, 1);
+    layout->addLayout(row);
+}
+
+void HistoryWindow::BuildButtons(QBoxLayout* layout) {
+    auto* row = new QHBoxLayout;
+    const auto button = [this, row](const QString& text, void (HistoryWindow::*action)()) {
+        auto* push = new QPushButton(text, this);
+        connect(push, &QPushButton::clicked, this, action);
+        row->addWidget(push);
+        push->setEnabled(archive_ != nullptr);
+    };
+    button(QStringLiteral("Label result..."), &HistoryWindow::LabelSelectedResults);
+    button(QStringLiteral("Label read-out..."), &HistoryWindow::LabelSelectedReadOut);
+    button(QStringLiteral("Open read-out"), &HistoryWindow::OpenSelectedReadOut);
+    button(QStringLiteral("Export..."), &HistoryWindow::ExportSelected);
+    auto* trend = new QPushButton(QStringLiteral("Trend..."), this);
+    trend->setEnabled(archive_ != nullptr);
+    connect(trend, &QPushButton::clicked, this, &HistoryWindow::ShowTrend);
+    row->addWidget(trend);
+    row->addStretch(1);
+    keep_ = new QCheckBox(QStringLiteral("Keep new read-outs in the archive"), this);
+    keep_->setChecked(ArchivingEnabled());
+    connect(keep_, &QCheckBox::toggled, this, &SetArchivingEnabled);
+    row->addWidget(keep_);
+    layout->addLayout(row);
+}
+
+void HistoryWindow::ApplyFilter() {
+    archive::ResultFilter filter;
+    if (sinceOn_->isChecked()) {
+        filter.since = since_->date().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
+    }
+    if (untilOn_->isChecked()) {
+        filter.until = until_->date().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
+    }
+    if (const int mode = mode_->currentData().toInt(); mode != 0) {
+        filter.mode = mode;
+    }
+    if (!label_->text().trimmed().isEmpty()) {
+        filter.labelContains = label_->text().trimmed().toStdString();
+    }
+    model_->SetFilter(filter);
+}
+
+void HistoryWindow::ShowCount() {
+    if (archive_ == nullptr) {
+        status_->setText(QStringLiteral("The archive cannot be opened: ") + problem_);
+    } else if (model_->Error().empty()) {
+        const int shown = model_->rowCount();
+        status_->setText(model_->canFetchMore({})
+                             ? QStringLiteral("%1 results shown, more as you scroll").arg(shown)
+                             : QStringLiteral("%1 results").arg(shown));
+    }
+}
+
+std::vector<int> HistoryWindow::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : view_->selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+}  // namespace terrovane::history

@@ -1,0 +1,159 @@
+#include "TrendChart.h"
+
+#include <QDate>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace terrovane::history {
+namespace {
+
+constexpr double kHoverRadius = 8;
+constexpr double kPointRadius = 3.5;
+
+QString DayText(double day) {
+    return QDate(1970, 1, 1)
+        .addDays(static_cast<qint64>(std::floor(day)))
+        .toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+}  // namespace
+
+QString TrendNumber(double value) {
+    return std::abs(value) >= 1e6 ? QString::number(value, 'g', 4) : QString::number(value, 'g', 6);
+}
+
+TrendChart::TrendChart(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setMinimumSize(320, 200);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+}
+
+void TrendChart::SetSeries(TrendSeries series) {
+    series_ = std::move(series);
+    hovered_ = -1;
+    Relayout();
+    update();
+}
+
+QString TrendChart::HoverText() const {
+    if (hovered_ < 0 || hovered_ >= static_cast<int>(series_.samples.size())) {
+        return {};
+    }
+    const TrendSample& sample = series_.samples[static_cast<std::size_t>(hovered_)];
+    return QString::fromStdString(sample.when) + QStringLiteral("\n") +
+           QString::fromStdString(series_.title) + QStringLiteral(" = ") + TrendNumber(sample.value);
+}
+
+QRectF TrendChart::PlotArea() const {
+    const int textHeight = fontMetrics().height();
+    const double left = fontMetrics().horizontalAdvance(QStringLiteral("000000.0")) + 12;
+    return QRectF(left, textHeight * 1.5, width() - left - 24, height() - textHeight * 4.0);
+}
+
+void TrendChart::Relayout() {
+    layout_ = LayoutTrend(series_.samples, PlotArea());
+}
+
+void TrendChart::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Relayout();
+}
+
+void TrendChart::mouseMoveEvent(QMouseEvent* event) {
+    const int near = PointNear(layout_.points, event->position(), kHoverRadius);
+    if (near != hovered_) {
+        hovered_ = near;
+        update();
+    }
+}
+
+void TrendChart::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (hovered_ != -1) {
+        hovered_ = -1;
+        update();
+    }
+}
+
+void TrendChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (series_.samples.empty()) {
+        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No readings to show"));
+        return;
+    }
+    PaintAxes(painter);
+    PaintSeries(painter);
+    PaintHover(painter);
+}
+
+void TrendChart::PaintAxes(QPainter& painter) const {
+    const QRectF plot = layout_.plot;
+    const QFontMetrics metrics = fontMetrics();
+    painter.setPen(QPen(QColor(225, 225, 225), 1));
+    for (double tick : layout_.y.ticks) {
+        painter.drawLine(QPointF(plot.left(), MapY(layout_, tick)),
+                         QPointF(plot.right(), MapY(layout_, tick)));
+    }
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+    for (double tick : layout_.y.ticks) {
+        const double y = MapY(layout_, tick);
+        const QRectF box(0, y - metrics.height() / 2.0, plot.left() - 6, metrics.height());
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, TrendNumber(tick));
+    }
+    // Date ticks: only as many as fit without overlapping.
+    const double labelWidth = metrics.horizontalAdvance(QStringLiteral("0000-00-00")) + 12;
+    const std::size_t every = static_cast<std::size_t>(
+        std::ceil(layout_.x.ticks.size() * labelWidth / std::max(plot.width(), 1.0)));
+    for (std::size_t i = 0; i < layout_.x.ticks.size(); i += std::max<std::size_t>(every, 1)) {
+        const double x = MapX(layout_, layout_.x.ticks[i]);
+        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4));
+        painter.drawText(QRectF(x - labelWidth / 2, plot.bottom() + 6, labelWidth, metrics.height()),
+                         Qt::AlignCenter, DayText(layout_.x.ticks[i]));
+    }
+    painter.drawText(QRectF(plot.left(), 0, plot.width(), metrics.height() * 1.4),
+                     Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(series_.title));
+}
+
+void TrendChart::PaintSeries(QPainter& painter) const {
+    const QColor line(49, 106, 197);
+    QPainterPath path;
+    for (std::size_t i = 0; i < layout_.points.size(); ++i) {
+        i == 0 ? path.moveTo(layout_.points[i]) : path.lineTo(layout_.points[i]);
+    }
+    painter.setPen(QPen(line, 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.setBrush(line);
+    for (std::size_t i = 0; i < layout_.points.size(); ++i) {
+        const double radius = static_cast<int>(i) == hovered_ ? kPointRadius * 1.8 : kPointRadius;
+        painter.drawEllipse(layout_.points[i], radius, radius);
+    }
+}
+
+void TrendChart::PaintHover(QPainter& painter) const {
+    if (hovered_ < 0) {
+        return;
+    }
+    const QPointF at = layout_.points[static_cast<std::size_t>(hovered_)];
+    const QString text = HoverText();
+    const QFontMetrics metrics = fontMetrics();
+    QRectF box = metrics.boundingRect(QRect(0, 0, 400, 100), Qt::AlignLeft, text).adjusted(-6, -4, 6, 4);
+    box.moveTopLeft(at + QPointF(10, -box.height() - 6));
+    // Kept inside the widget near the edges.
+    box.moveLeft(std::min(box.left(), width() - box.width() - 2));
+    box.moveTop(std::max(box.top(), 2.0));
+    painter.setPen(QColor(49, 106, 197));
+    painter.setBrush(QColor(255, 255, 225));
+    painter.drawRect(box);
+    painter.setPen(palette().color(QPalette::ToolTipText));
+    painter.drawText(box.adjusted(6, 4, -6, -4), Qt::AlignLeft, text);
+}
+
+}  // namespace terrovane::history

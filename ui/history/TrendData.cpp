@@ -1,0 +1,84 @@
+#include "TrendData.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+
+#include "RecordTable.h"
+#include "ResultView.h"
+
+namespace terrovane::history {
+
+std::optional<double> DayNumber(const std::string& date, const std::string& time) {
+    int year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    char tail = 0;
+    if (date.size() != 10 || std::sscanf(date.c_str(), "%4d-%2u-%2u%c", &year, &month, &day, &tail) != 3) {
+        return std::nullopt;
+    }
+    const std::chrono::year_month_day ymd{std::chrono::year(year), std::chrono::month(month),
+                                          std::chrono::day(day)};
+    if (!ymd.ok()) {
+        return std::nullopt;
+    }
+    double fraction = 0;
+    if (time.size() == 8 && std::sscanf(time.c_str(), "%2d:%2d:%2d%c", &hour, &minute, &second, &tail) == 3 &&
+        hour < 24 && minute < 60 && second < 60) {
+        fraction = (hour * 3600 + minute * 60 + second) / 86400.0;
+    }
+    return std::chrono::sys_days(ymd).time_since_epoch().count() + fraction;
+}
+
+std::optional<format::Quantity> TrendQuantity(const std::vector<archive::ResultRow>& rows) {
+    std::map<format::Quantity, int> counts;
+    for (const archive::ResultRow& row : rows) {
+        if (const auto quantity =
+                archive::MainQuantity(record::MeasurementRecord::FromPacket(row.packet).mode)) {
+            ++counts[*quantity];
+        }
+    }
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    return most == counts.end() ? std::nullopt : std::optional(most->first);
+}
+
+TrendSeries BuildTrend(const std::vector<archive::ResultRow>& rows, format::Quantity quantity) {
+    TrendSeries series;
+    series.quantity = quantity;
+    series.title = QuantityTitle(quantity);
+    for (const archive::ResultRow& row : rows) {
+        const auto record = record::MeasurementRecord::FromPacket(row.packet);
+        const auto value = archive::QuantityNumber(quantity, record);
+        const std::string date = record::FormatRecordDate(record);
+        const std::string time = record::FormatRecordTime(record);
+        const auto day = DayNumber(date, time);
+        if (value && day) {
+            series.samples.push_back({*day, *value, date + " " + time, row.id});
+        }
+    }
+    std::stable_sort(series.samples.begin(), series.samples.end(),
+                     [](const TrendSample& a, const TrendSample& b) { return a.day < b.day; });
+    return series;
+}
+
+std::string QuantityTitle(format::Quantity quantity) {
+    switch (quantity) {
+        case format::Quantity::Rac:
+            return "Rac (Ω)";
+        case format::Quantity::R1:
+            return "R1 (Ω)";
+        case format::Quantity::Resistivity:
+            return "ρ (Ω·m)";
+        case format::Quantity::Iac:
+            return "Iac (A)";
+        default:
+            return "Re (Ω)";
+    }
+}
+
+}  // namespace terrovane::history

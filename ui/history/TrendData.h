@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ArchiveTypes.h"
+#include "Quantity.h"
+
+namespace terrovane::history {
+
+// One point of a trend: when it was measured (days since 1970-01-01, the time of day as the fraction)
+// and the value.
+struct TrendSample {
+    double day = 0;
+    double value = 0;
+    std::string when;  // "yyyy-mm-dd hh:mm:ss" as the instrument stored it
+    std::int64_t id = 0;
+};
+
+struct TrendSeries {
+    format::Quantity quantity = format::Quantity::Re;
+    std::string title;                 // the quantity with its unit, e.g. "Re (Ω)"
+    std::vector<TrendSample> samples;  // in measuring order
+};
+
+// Days since 1970-01-01 of "yyyy-mm-dd" plus the fraction of "hh:mm:ss"; nullopt for texts that are no
+// valid date (an instrument clock that was never set can store any nibbles).
+std::optional<double> DayNumber(const std::string& date, const std::string& time);
+
+// The quantity a label's trend follows: the main quantity of the mode most of its results were measured in.
+std::optional<format::Quantity> TrendQuantity(const std::vector<archive::ResultRow>& rows);
+
+// The valid readings of `quantity` among the rows, by measuring date and time.
+TrendSeries BuildTrend(const std::vector<archive::ResultRow>& rows, format::Quantity quantity);
+
+// "Re (Ω)", "Rac (Ω)", "R1 (Ω)", "ρ (Ω·m)" or "Iac (A)".
+std::string QuantityTitle(format::Quantity quantity);
+
+}  // namespace terrovane::history

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+
+#include <vector>
+
+#include "TrendData.h"
+
+namespace terrovane::history {
+
+// An axis running from `low` to `high` with ticks at round numbers (1, 2 or 5 times a power of ten).
+struct TrendAxis {
+    double low = 0;
+    double high = 1;
+    std::vector<double> ticks;
+};
+
+TrendAxis NiceAxis(double minimum, double maximum, int wantedTicks);
+
+// Where everything of a trend goes inside the plot rectangle.
+struct TrendLayout {
+    QRectF plot;
+    TrendAxis x;                  // days
+    TrendAxis y;                  // values; starts at 0 for readings that are never negative
+    std::vector<QPointF> points;  // one per sample, in sample order
+};
+
+TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& plot);
+
+// Maps an axis value into the plot (y grows upwards).
+double MapX(const TrendLayout& layout, double day);
+double MapY(const TrendLayout& layout, double value);
+
+// The point nearest to `at` within `radius` pixels, or -1.
+int PointNear(const std::vector<QPointF>& points, QPointF at, double radius);
+
+}  // namespace terrovane::history
