@@ -15,6 +15,7 @@ enum CommandId : int {
     kCmdRead = 32792,
     kCmdBlank1 = 32793,
     kCmdShow = 32808,
+    kCmdHistory = 32809,  // the archive's History window
     kCmdBlank2 = 58112,
 };
 

@@ -14,6 +14,7 @@ const std::vector<MenuItem>& MainMenu() {
              {"Print(P)", kCmdPrint, {}},
              {"Show (&F)", kCmdShow, {}},
              {"Exit (&E)", kCmdExit, {}},
+             {"History...", kCmdHistory, {}},
          }},
         {"Mount(&M)",
          -1,

@@ -9,6 +9,7 @@
 #include <new>
 #include <thread>
 
+#include "ArchiveHook.h"
 #include "CAboutDlg.h"
 #include "CMenuEx.h"
 #include "CommandIds.h"
@@ -92,6 +93,7 @@ void CTesterDlg::CreateMenu() {
 void CTesterDlg::CreateLink() {
     host_ = std::make_unique<DialogLinkHost>(*this);
     link_ = std::make_unique<link::InstrumentLink>(comm_, *host_, *readOutBuffer, recordTable);
+    archiveHook_ = std::make_unique<ArchiveHook>(*this);
 }
 
 // The display's controls are children of the client area at their dialog-unit places, so the chart
@@ -213,6 +215,9 @@ void CTesterDlg::OnCommand(int id) {
             break;
         case res::kCmdExit:
             OnExit();
+            break;
+        case res::kCmdHistory:
+            OnHistory();
             break;
         default:
             break;

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QString>
 #include <QTableWidget>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include <memory>
 
 #include "CMSComm.h"
+#include "HistoryWindow.h"
 #include "ProgressWindow.h"
 #include "RecordPacket.h"
 #include "RecordTable.h"
@@ -30,6 +32,7 @@ class DisplayPanel;
 
 namespace terrovane::app {
 
+class ArchiveHook;
 class DialogLinkHost;
 
 // The main window: menu bar, toolbar, the place of the simulated display and the 100-row record list.
@@ -58,6 +61,10 @@ class CTesterDlg : public QDialog {
     panel::DisplayPanel& Panel() const { return *panel_; }
     link::InstrumentLink& Link() const { return *link_; }
     link::CMSComm& Comm() { return comm_; }
+    ArchiveHook& Archive() const { return *archiveHook_; }
+    history::HistoryWindow* History() const { return history_; }
+    // Loads an archived read-out as though it had just been read; false after a message.
+    bool OpenArchivedReadOut(qint64 readoutId);
 
     // Runs one command by id, as the menu, the toolbar and the window menu do.
     void OnCommand(int id);
@@ -102,6 +109,7 @@ class CTesterDlg : public QDialog {
     void OnEraseAll() { EraseAllRecords(); }
     void OnAbout();
     void OnExit() { accept(); }
+    void OnHistory();
     void OnListClicked();
     void OnTimer() { WatchPort(); }
 
@@ -128,6 +136,8 @@ class CTesterDlg : public QDialog {
     link::CMSComm comm_;
     std::unique_ptr<DialogLinkHost> host_;
     std::unique_ptr<link::InstrumentLink> link_;
+    std::unique_ptr<ArchiveHook> archiveHook_;
+    QPointer<history::HistoryWindow> history_;
     QTimer portWatchTimer_;
     bool centred_ = false;
 };

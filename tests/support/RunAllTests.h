@@ -18,6 +18,11 @@ int RunAllTests(int argc, char** argv) {
     Application app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("TerrovaneTests"));
+    // Read-outs the tests accept are archived like any other: never in the user's own archive.
+    if (qEnvironmentVariableIsEmpty("TERROVANE_ARCHIVE")) {
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        qputenv("TERROVANE_ARCHIVE", (data + QStringLiteral("/archive.sqlite")).toUtf8());
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

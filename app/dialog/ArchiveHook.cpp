@@ -1,0 +1,64 @@
+#include "ArchiveHook.h"
+
+#include "ArchivePath.h"
+#include "ArchiveSetting.h"
+#include "CTesterDlg.h"
+#include "InstrumentLink.h"
+#include "MessageBox.h"
+
+namespace terrovane::app {
+namespace {
+
+void SayMovedAside(const std::string& aside) {
+    platform::Alert("The archive was damaged. It was moved aside as \"" + aside +
+                    "\" and a new archive was started.");
+}
+
+}  // namespace
+
+ArchiveHook::ArchiveHook(CTesterDlg& dialog) : dialog_(dialog) {
+    connect(&dialog_.Link(), &link::InstrumentLink::ExchangeEnded, this, &ArchiveHook::OnExchangeEnded);
+}
+
+ArchiveHook::~ArchiveHook() = default;
+
+archive::Archive* ArchiveHook::Archive() {
+    if (!archive_) {
+        std::string aside;
+        archive_ = archive::Archive::Open(archive::DefaultArchivePath(), problem_, &aside);
+        if (!aside.empty()) {
+            SayMovedAside(aside);
+        }
+    }
+    return archive_.get();
+}
+
+void ArchiveHook::OnExchangeEnded(bool accepted) {
+    if (accepted && dialog_.Link().pendingCommand == link::PendingCommand::ReadOut) {
+        ArchiveAcceptedReadOut();
+    }
+}
+
+void ArchiveHook::ArchiveAcceptedReadOut() {
+    if (!history::ArchivingEnabled()) {
+        return;
+    }
+    archive::Archive* store = Archive();
+    std::string reason = problem_;
+    if (store != nullptr) {
+        const archive::StoreOutcome outcome =
+            store->Store({archive::NowIso8601(), dialog_.Link().portName, dialog_.readOutBuffer.get()});
+        if (!outcome.movedAside.empty()) {
+            SayMovedAside(outcome.movedAside);
+        }
+        if (outcome.stored) {
+            emit Archived(outcome.readoutId);
+            return;
+        }
+        reason = outcome.error;
+    }
+    platform::Alert("The read-out could not be kept in the archive (" + reason +
+                    "). The results read are shown and can be saved and printed as usual.");
+}
+
+}  // namespace terrovane::app

@@ -1,0 +1,43 @@
+// The History command: the archive's window, and loading a past read-out back into the main window.
+#include "ArchiveHook.h"
+#include "CTesterDlg.h"
+#include "DialogLinkHost.h"
+#include "HistoryWindow.h"
+#include "InstrumentLink.h"
+#include "MessageBox.h"
+
+namespace terrovane::app {
+
+void CTesterDlg::OnHistory() {
+    if (history_ == nullptr) {
+        archive::Archive* store = archiveHook_->Archive();
+        history_ = new history::HistoryWindow(store, QString::fromStdString(archiveHook_->Problem()), this);
+        connect(history_, &history::HistoryWindow::OpenReadOut, this, &CTesterDlg::OpenArchivedReadOut);
+        connect(archiveHook_.get(), &ArchiveHook::Archived, history_, &history::HistoryWindow::Refresh);
+    }
+    history_->show();
+    history_->raise();
+    history_->activateWindow();
+}
+
+// As an accepted read-out does: the image into the buffer, the table rebuilt, the list and the panel
+// showing it; Show, Save and Print then work on it as on any read-out.
+bool CTesterDlg::OpenArchivedReadOut(qint64 readoutId) {
+    archive::Archive* store = archiveHook_->Archive();
+    std::string error = archiveHook_->Problem();
+    const auto image = store != nullptr ? store->Image(readoutId, error) : std::nullopt;
+    if (!image) {
+        platform::Alert("The read-out could not be opened: " + error);
+        return false;
+    }
+    host_->ClearAllListTexts();
+    *readOutBuffer = *image;
+    record::ParseRecords(*readOutBuffer, recordTable);
+    link_->dataRead = true;
+    host_->FillRecordList();
+    host_->BlankDisplay();
+    host_->ShowSelectedAfterReadOut();
+    return true;
+}
+
+}  // namespace terrovane::app
