@@ -24,7 +24,7 @@ TEST(CMenuEx, BuildsTheMainMenuWithItsIdsAndTexts) {
         {res::kCmdPrint, "Print(P)"},           {res::kCmdShow, "Show (&F)"},
         {res::kCmdExit, "Exit (&E)"},           {res::kCmdDateTime, "Date&Time (&T)"},
         {res::kCmdEraseCurrent, "Current(&C)"}, {res::kCmdEraseAll, "All    (&A)"},
-        {res::kCmdHelp, "Help (&H)"},
+        {res::kCmdHelp, "Help (&H)"},           {res::kCmdHistory, "History..."},
     };
     for (const auto& [id, text] : items) {
         ASSERT_NE(menu.Action(id), nullptr) << id;
@@ -37,7 +37,10 @@ TEST(CMenuEx, BuildsTheMainMenuWithItsIdsAndTexts) {
         EXPECT_FALSE(menu.Action(id)->isVisible());
     }
     ASSERT_NE(menu.Popup("File (F)"), nullptr);
-    EXPECT_EQ(menu.Popup("File (F)")->actions().size(), 5);
+    // The five items of the File menu, then the archive's History window after them.
+    ASSERT_EQ(menu.Popup("File (F)")->actions().size(), 6);
+    EXPECT_EQ(menu.Popup("File (F)")->actions().at(4), menu.Action(res::kCmdExit));
+    EXPECT_EQ(menu.Popup("File (F)")->actions().at(5), menu.Action(res::kCmdHistory));
     QMenu* erase = menu.Popup("Erase    (D)");
     ASSERT_NE(erase, nullptr);
     EXPECT_EQ(menu.Popup("Mount(M)")->actions().at(1), erase->menuAction());

@@ -1,0 +1,90 @@
+// The trend's samples and the geometry the chart paints from.
+#include <QTest>
+
+#include "ArchiveFixtures.h"
+#include "TrendChart.h"
+#include "TrendData.h"
+#include "TrendGeometry.h"
+
+namespace terrovane::history {
+namespace {
+
+using archive::testing::MakeResult;
+
+archive::ResultRow Row(std::int64_t id, const record::MeasurementRecord& record) {
+    archive::ResultRow row;
+    row.id = id;
+    record.ToPacket(row.packet);
+    row.packet[record::RecordPacket::kValidMarkOffset] = 'U';
+    return row;
+}
+
+TEST(TrendDataTest, DaysCountFromTheEpochWithTheTimeAsFraction) {
+    EXPECT_EQ(DayNumber("1970-01-02", "12:00:00"), 1.5);
+    EXPECT_EQ(DayNumber("2009-01-23", ""), 14267.0);
+    EXPECT_FALSE(DayNumber("2009-02-30", "00:00:00"));  // no such day
+    EXPECT_FALSE(DayNumber("20-01-23", "00:00:00"));
+    EXPECT_FALSE(DayNumber("2009-1A-23", "00:00:00"));
+}
+
+TEST(TrendDataTest, FollowsTheMainQuantityOfTheLabelsModeAndSkipsMissingReadings) {
+    auto invalid = MakeResult(1, 4, 0, -1.0f);  // a failed reading
+    auto mode6 = MakeResult(6, 2, 0, 40.0f);
+    const std::vector<archive::ResultRow> rows = {Row(1, MakeResult(1, 9, 0, 12.0f)),
+                                                  Row(2, MakeResult(2, 3, 0, 8.5f)), Row(3, invalid),
+                                                  Row(4, mode6)};
+    EXPECT_EQ(TrendQuantity(rows), format::Quantity::Re);
+    const TrendSeries re = BuildTrend(rows, format::Quantity::Re);
+    EXPECT_EQ(re.title, "Re (Ω)");
+    ASSERT_EQ(re.samples.size(), 2u);
+    EXPECT_EQ(re.samples[0].id, 2);  // the 3rd before the 9th
+    EXPECT_EQ(re.samples[0].value, 8.5);
+    EXPECT_EQ(re.samples[0].when, "2009-01-03 10:00:00");
+    EXPECT_EQ(BuildTrend(rows, format::Quantity::Rac).samples.size(), 1u);
+    EXPECT_FALSE(TrendQuantity({}));
+}
+
+TEST(TrendGeometryTest, AxesRunBetweenRoundTicksAndPointsMapInsideThePlot) {
+    const TrendAxis axis = NiceAxis(3.2, 47.0, 5);
+    EXPECT_EQ(axis.low, 0);
+    EXPECT_EQ(axis.high, 50);
+    EXPECT_EQ(axis.ticks, (std::vector<double>{0, 10, 20, 30, 40, 50}));
+    const TrendAxis single = NiceAxis(12, 12, 5);
+    EXPECT_LT(single.low, 12);
+    EXPECT_GT(single.high, 12);
+
+    const std::vector<TrendSample> samples = {{100.0, 10.0, "", 1}, {110.0, 40.0, "", 2}};
+    const TrendLayout layout = LayoutTrend(samples, QRectF(50, 10, 400, 200));
+    EXPECT_EQ(layout.y.low, 0);  // resistances start at zero
+    ASSERT_EQ(layout.points.size(), 2u);
+    for (const QPointF& point : layout.points) {
+        EXPECT_TRUE(layout.plot.adjusted(-0.01, -0.01, 0.01, 0.01).contains(point))
+            << point.x() << "," << point.y();
+    }
+    EXPECT_LT(layout.points[0].x(), layout.points[1].x());
+    EXPECT_GT(layout.points[0].y(), layout.points[1].y());  // the larger value is higher up
+    EXPECT_EQ(PointNear(layout.points, layout.points[1] + QPointF(3, -3), 8), 1);
+    EXPECT_EQ(PointNear(layout.points, layout.points[1] + QPointF(30, 0), 8), -1);
+    EXPECT_TRUE(LayoutTrend({}, QRectF(0, 0, 10, 10)).points.empty());
+}
+
+TEST(TrendChartTest, TheValueOfThePointUnderTheMouseIsShown) {
+    TrendChart chart;
+    chart.resize(640, 360);
+    TrendSeries series;
+    series.title = "Re (Ω)";
+    series.samples = {{14267.4, 12.5, "2009-01-23 10:00:00", 7}, {14270.0, 9.25, "2009-01-26 00:00:00", 8}};
+    chart.SetSeries(series);
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    const QPoint at = chart.Layout().points[0].toPoint();
+    QTest::mouseMove(&chart, at + QPoint(2, 1));
+    EXPECT_EQ(chart.HoveredIndex(), 0);
+    EXPECT_EQ(chart.HoverText(), QStringLiteral("2009-01-23 10:00:00\nRe (Ω) = 12.5"));
+    QTest::mouseMove(&chart, QPoint(5, 5));
+    EXPECT_EQ(chart.HoveredIndex(), -1);
+    EXPECT_EQ(TrendNumber(2500000), QStringLiteral("2.5e+06"));
+}
+
+}  // namespace
+}  // namespace terrovane::history
