@@ -16,6 +16,7 @@ namespace terrovane::testing {
 DialogFixture::DialogFixture() {
     ::setenv("TERROVANE_PORTMAP", PortMapPath().c_str(), 1);
     ::setenv("TERROVANE_HANDOFF_DIR", TempPath(QStringLiteral("handoff")).toUtf8().constData(), 1);
+    ::setenv("TERROVANE_ARCHIVE", ArchivePath().c_str(), 1);
     dialog_ = std::make_unique<app::CTesterDlg>();
     dialog_->show();
 }
@@ -25,6 +26,7 @@ DialogFixture::~DialogFixture() {
     sim_.reset();
     ::unsetenv("TERROVANE_PORTMAP");
     ::unsetenv("TERROVANE_HANDOFF_DIR");
+    ::unsetenv("TERROVANE_ARCHIVE");
 }
 
 void DialogFixture::PlugIn(const std::vector<std::string>& arguments) {

@@ -23,6 +23,8 @@ class DialogFixture : public ::testing::Test {
 
     std::string PortMapPath() const { return dir_.filePath(QStringLiteral("portmap.ini")).toStdString(); }
     QString TempPath(const QString& name) const { return dir_.filePath(name); }
+    // The archive of this test's dialog.
+    std::string ArchivePath() const { return dir_.filePath(QStringLiteral("archive.sqlite")).toStdString(); }
     // Starts the simulated instrument; fails the test when it does not come up.
     void PlugIn(const std::vector<std::string>& arguments = {});
     // Runs the Read command and then the event loop until the instrument's answer was judged.

@@ -1,0 +1,111 @@
+// The main dialog keeps every accepted read-out in the archive and opens archived ones again.
+#include <QTest>
+
+#include <gmock/gmock.h>
+
+#include "ArchiveFixtures.h"
+#include "ArchiveHook.h"
+#include "ArchiveSetting.h"
+#include "CommandIds.h"
+#include "DemoImage.h"
+#include "DialogFixture.h"
+#include "DisplayPanel.h"
+#include "HistoryColumns.h"
+#include "InstrumentLink.h"
+#include "LinkMessages.h"
+
+namespace terrovane::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class ArchiveHookTest : public DialogFixture {
+  protected:
+    ArchiveHookTest() { history::SetArchivingEnabled(true); }
+    ~ArchiveHookTest() override { history::SetArchivingEnabled(true); }
+    std::string Query(const std::string& sql) const {
+        return archive::testing::ReadArchive(ArchivePath(), sql);
+    }
+};
+
+TEST_F(ArchiveHookTest, EveryAcceptedReadOutIsArchivedOnceWithItsPortAndImage) {
+    PlugIn();
+    ASSERT_TRUE(ReadOut());
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(link::kReadOk));
+    EXPECT_EQ(Query("SELECT count(*), port FROM readouts"), R"([[1, "COM3"]])");
+    std::string error;
+    EXPECT_EQ(dialog_->Archive().Archive()->Image(1, error), sim::DemoImage());
+    const std::string results = "[[" + std::to_string(dialog_->recordTable.OccupiedCount()) + "]]";
+    EXPECT_EQ(Query("SELECT count(*) FROM results"), results);
+
+    // Reading the same instrument again adds a read-out but no result.
+    recorder_.AnswerNext(platform::MessageResult::Ok);  // "read again?"
+    ASSERT_TRUE(ReadOut());
+    EXPECT_EQ(Query("SELECT count(*) FROM readouts"), "[[2]]");
+    EXPECT_EQ(Query("SELECT count(*) FROM results"), results);
+}
+
+TEST_F(ArchiveHookTest, AnArchiveThatCannotBeWrittenIsSaidOnceAndTheReadOutGoesOn) {
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(ArchivePath())));  // a folder where the file should be
+    PlugIn();
+    ASSERT_TRUE(ReadOut());
+    ASSERT_EQ(recorder_.Texts().size(), 2u);
+    EXPECT_EQ(recorder_.Texts()[0], link::kReadOk);
+    EXPECT_THAT(recorder_.Texts()[1], HasSubstr("could not be kept in the archive"));
+    EXPECT_THAT(recorder_.Texts()[1], HasSubstr("Is a directory"));
+    EXPECT_TRUE(dialog_->Link().dataRead);
+    EXPECT_GT(dialog_->recordTable.OccupiedCount(), 0);
+    EXPECT_EQ(*dialog_->readOutBuffer, sim::DemoImage());
+}
+
+TEST_F(ArchiveHookTest, TurnedOffTheArchiveIsLeftAlone) {
+    history::SetArchivingEnabled(false);
+    PlugIn();
+    ASSERT_TRUE(ReadOut());
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(link::kReadOk));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(ArchivePath())));
+}
+
+TEST_F(ArchiveHookTest, AnArchivedReadOutOpensAsThoughItHadJustBeenRead) {
+    const auto image = archive::testing::ImageWith({{57, archive::testing::MakeResult(1, 23, 5, 12.5f)}});
+    ASSERT_TRUE(dialog_->Archive().Archive()->Store({"2024-05-17T09:30:05+02:00", "COM3", &image}).stored);
+    dialog_->OnCommand(res::kCmdHistory);
+    history::HistoryWindow* window = dialog_->History();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(window->Model().rowCount(), 1);
+    window->View().selectRow(0);
+    window->OpenSelectedReadOut();
+
+    EXPECT_TRUE(recorder_.Texts().empty());
+    EXPECT_EQ(*dialog_->readOutBuffer, image);
+    EXPECT_TRUE(dialog_->Link().dataRead);
+    EXPECT_EQ(dialog_->recordTable.OccupiedCount(), 1);
+    EXPECT_EQ(dialog_->RecordList()->item(57, 1)->text(), QStringLiteral("2009-01-23"));
+    EXPECT_EQ(dialog_->RecordList()->item(0, 1)->text(), QString());
+    EXPECT_EQ(dialog_->currentIndex, 57);
+    EXPECT_EQ(SlotDigits(), "57");
+
+    // Save then works on it as on any read-out.
+    dialog_->saveFileChooser = [this] { return TempPath(QStringLiteral("opened.xls")); };
+    dialog_->OnCommand(res::kCmdSave);
+    EXPECT_TRUE(recorder_.Texts().empty());
+    EXPECT_TRUE(QFileInfo::exists(TempPath(QStringLiteral("opened.xls"))));
+
+    // A read-out that is not there is said, and the one shown stays.
+    EXPECT_FALSE(dialog_->OpenArchivedReadOut(99));
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(HasSubstr("no read-out 99")));
+    EXPECT_EQ(*dialog_->readOutBuffer, image);
+}
+
+TEST_F(ArchiveHookTest, TheHistoryWindowShowsANewReadOutAsItIsArchived) {
+    dialog_->OnCommand(res::kCmdHistory);
+    ASSERT_EQ(dialog_->History()->Model().rowCount(), 0);
+    PlugIn();
+    ASSERT_TRUE(ReadOut());
+    EXPECT_EQ(dialog_->History()->Model().rowCount(), dialog_->recordTable.OccupiedCount());
+}
+
+}  // namespace
+}  // namespace terrovane::testing
