@@ -1,0 +1,176 @@
+// Times the archive against its targets: a 100-result read-out stored in under 20 ms; with 10,000
+// read-outs the History window open with its first page in under 0.5 s and a filtered query in under
+// 100 ms. Prints each figure beside its target; exits 1 when one is missed.
+#include <QApplication>
+#include <QTableView>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "Archive.h"
+#include "HistoryWindow.h"
+#include "MeasurementRecord.h"
+
+namespace {
+
+using terrovane::archive::Archive;
+namespace record = terrovane::record;
+
+constexpr int kBigReadOuts = 10000;
+
+double Milliseconds(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// 100 results no other seed gives: all ten modes, measuring dates spread over ten years.
+record::ReadOutBuffer Image(int seed) {
+    record::ReadOutBuffer image{};
+    for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
+        auto packet = record::PacketOf(image, slot);
+        record::MeasurementRecord r;
+        r.mode = 1 + static_cast<std::uint32_t>((seed + slot) % 10);
+        const int year = 14 + seed % 10;
+        r.year = static_cast<std::uint32_t>((year / 10) << 4 | year % 10);
+        r.month = 1 + static_cast<std::uint32_t>(seed % 9);
+        r.day = 1 + static_cast<std::uint32_t>(slot % 9);
+        r.voltageCode = 1;
+        r.frequencyCode = 1;
+        r.values[0] = static_cast<float>(seed) + static_cast<float>(slot) * 0.01f;
+        r.integerValue = static_cast<std::uint32_t>(seed & 0xFFFF);
+        r.reservedByte = static_cast<std::uint32_t>(seed >> 16);
+        r.validMark = 'U';
+        r.ToPacket(packet);
+        packet[0] = packet[68] = 'O';
+        packet[1] = packet[69] = 'K';
+    }
+    return image;
+}
+
+bool Report(const char* what, double ms, double targetMs) {
+    std::printf("%-58s %9.2f ms   (target < %.0f ms) %s\n", what, ms, targetMs,
+                ms < targetMs ? "ok" : "MISSED");
+    return ms < targetMs;
+}
+
+std::unique_ptr<Archive> OpenOrDie(const std::string& path) {
+    std::string error;
+    auto archive = Archive::Open(path, error);
+    if (!archive) {
+        std::fprintf(stderr, "archive_bench: %s\n", error.c_str());
+        std::exit(2);
+    }
+    return archive;
+}
+
+bool StoreOne(const std::string& folder) {
+    const std::string path = folder + "/store.sqlite";
+    std::filesystem::remove(path);
+    auto archive = OpenOrDie(path);
+    std::vector<double> times;
+    for (int seed = 0; seed < 50; ++seed) {
+        const auto image = Image(1000000 + seed);
+        times.push_back(Milliseconds([&] { archive->Store({"", "COM3", &image}); }));
+    }
+    std::printf("storing one 100-result read-out, 50 runs: min %.2f, max %.2f ms\n",
+                *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()));
+    return Report("store one 100-result read-out (median, full sync)", Median(times), 20);
+}
+
+void FillBig(const std::string& path) {
+    auto archive = OpenOrDie(path);
+    std::vector<terrovane::archive::ReadOutRow> newest;
+    std::string error;
+    archive->ReadOuts({}, 1, 0, newest, error);
+    const int have = newest.empty() ? 0 : static_cast<int>(newest[0].id);
+    if (have >= kBigReadOuts) {
+        return;
+    }
+    std::printf("filling %s up to %d read-outs (once; kept for later runs)...\n", path.c_str(), kBigReadOuts);
+    const double ms = Milliseconds([&] {
+        for (int seed = have; seed < kBigReadOuts; ++seed) {
+            const auto image = Image(seed);
+            archive->Store({"", "COM3", &image});
+            if (seed % 500 == 0) {
+                archive->SetLabel(terrovane::archive::LabelTarget::ReadOut, seed + 1,
+                                  "Site " + std::to_string(seed / 500), std::nullopt, error);
+            }
+        }
+    });
+    std::printf("filled in %.1f s (%.2f ms per read-out)\n", ms / 1000, ms / (kBigReadOuts - have));
+}
+
+bool FirstPage(const std::string& path) {
+    std::unique_ptr<Archive> archive;
+    std::unique_ptr<terrovane::history::HistoryWindow> window;
+    const double ms = Milliseconds([&] {
+        archive = OpenOrDie(path);
+        window = std::make_unique<terrovane::history::HistoryWindow>(archive.get(), QString());
+        window->show();
+        QApplication::processEvents();
+    });
+    std::printf("first page: %d rows\n", window->Model().rowCount());
+    return Report("open the archive and the History window, first page shown", ms, 500);
+}
+
+bool Filtered(const std::string& path) {
+    auto archive = OpenOrDie(path);
+    bool ok = true;
+    const auto query = [&](const char* what, const terrovane::archive::ResultFilter& filter) {
+        std::vector<double> times;
+        std::size_t rows = 0;
+        for (int run = 0; run < 7; ++run) {
+            std::vector<terrovane::archive::ResultRow> page;
+            std::string error;
+            times.push_back(Milliseconds([&] { archive->Results(filter, {}, 200, 0, page, error); }));
+            rows = page.size();
+        }
+        std::printf("  %zu rows\n", rows);
+        ok = Report(what, Median(times), 100) && ok;
+    };
+    terrovane::archive::ResultFilter mode;
+    mode.mode = 9;
+    query("filtered query, first page: mode 9", mode);
+    terrovane::archive::ResultFilter dates;
+    dates.since = "2019-03-01";
+    dates.until = "2019-03-05";
+    query("filtered query, first page: measuring dates 2019-03-01..05", dates);
+    terrovane::archive::ResultFilter label;
+    label.labelContains = "site 1";
+    query("filtered query, first page: label contains \"site 1\"", label);
+    terrovane::archive::ResultFilter all = dates;
+    all.mode = 4;
+    all.labelContains = "site";
+    query("filtered query, first page: dates, mode 4 and label", all);
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const std::string folder =
+        argc > 1 ? argv[1] : (std::filesystem::temp_directory_path() / "tv-archive-bench").string();
+    std::filesystem::create_directories(folder);
+    bool ok = StoreOne(folder);
+    const std::string big = folder + "/big.sqlite";
+    FillBig(big);
+    std::printf("archive of %d read-outs: %.0f MB\n", kBigReadOuts,
+                static_cast<double>(std::filesystem::file_size(big)) / 1e6);
+    ok = FirstPage(big) && ok;
+    ok = Filtered(big) && ok;
+    return ok ? 0 : 1;
+}
