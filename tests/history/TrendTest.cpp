@@ -1,4 +1,5 @@
 // The trend's samples and the geometry the chart paints from.
+#include <QDate>
 #include <QTest>
 
 #include "ArchiveFixtures.h"
@@ -66,6 +67,25 @@ TEST(TrendGeometryTest, AxesRunBetweenRoundTicksAndPointsMapInsideThePlot) {
     EXPECT_EQ(PointNear(layout.points, layout.points[1] + QPointF(3, -3), 8), 1);
     EXPECT_EQ(PointNear(layout.points, layout.points[1] + QPointF(30, 0), 8), -1);
     EXPECT_TRUE(LayoutTrend({}, QRectF(0, 0, 10, 10)).points.empty());
+}
+
+TEST(TrendGeometryTest, DateTicksFallOnTheFirstOfMonthsWithinTheData) {
+    const double first = *DayNumber("2021-01-03", "09:15:00");
+    const double last = *DayNumber("2023-10-03", "09:15:00");
+    const TrendAxis axis = DayAxis(first, last, 6);
+    EXPECT_LT(axis.low, first);
+    EXPECT_GT(axis.high, last);
+    ASSERT_FALSE(axis.ticks.empty());
+    EXPECT_LE(axis.ticks.size(), 6u);
+    for (double tick : axis.ticks) {
+        const QDate date = QDate(1970, 1, 1).addDays(static_cast<qint64>(tick));
+        EXPECT_EQ(date.day(), 1) << date.toString().toStdString();
+        EXPECT_TRUE(tick >= axis.low && tick <= axis.high);
+    }
+    EXPECT_EQ(QDate(1970, 1, 1).addDays(static_cast<qint64>(axis.ticks[0])), QDate(2021, 1, 1));
+    // A few days: round day counts.
+    const TrendAxis days = DayAxis(100.2, 103.9, 6);
+    EXPECT_GE(days.ticks.size(), 2u);
 }
 
 TEST(TrendChartTest, TheValueOfThePointUnderTheMouseIsShown) {

@@ -24,12 +24,12 @@ int WorkbookColumn(int column) {
 }  // namespace
 
 QStringList HistoryHeaders() {
-    QStringList headers = {QStringLiteral("Read out")};
+    QStringList headers = {QStringLiteral("Read out"), QStringLiteral("Label")};
     const auto& workbook = exporting::HeaderTexts();
-    for (int column = kSlotColumn; column < kLabelColumn; ++column) {
+    for (int column = kSlotColumn; column < kNoteColumn; ++column) {
         headers << QString::fromStdString(workbook[static_cast<std::size_t>(WorkbookColumn(column))]);
     }
-    headers << QStringLiteral("Label") << QStringLiteral("Note");
+    headers << QStringLiteral("Note");
     return headers;
 }
 
@@ -44,7 +44,7 @@ QString HistoryCell(const archive::ResultView& view, int column) {
     if (column == kNoteColumn) {
         return QString::fromStdString(view.note).simplified();
     }
-    if (column > kReadAtColumn && column < kLabelColumn) {
+    if (column >= kSlotColumn && column < kNoteColumn) {
         return QString::fromStdString(view.cells[static_cast<std::size_t>(WorkbookColumn(column))]);
     }
     return {};

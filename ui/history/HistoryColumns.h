@@ -9,17 +9,17 @@
 
 namespace terrovane::history {
 
-// The list's columns: when and where the result was read, then the workbook row's texts from the mode on,
-// then label and note.
+// The list's columns: when the result was read and its label, the workbook row's texts from the slot on,
+// then the note.
 enum HistoryColumn : int {
     kReadAtColumn = 0,
-    kSlotColumn = 1,
-    kModeColumn = 2,
-    kDateColumn = 3,
-    kTimeColumn = 4,
-    kFirstCellColumn = 5,  // the workbook's columns 4 (voltage) to 17 (distance)
-    kLabelColumn = kFirstCellColumn + 14,
-    kNoteColumn,
+    kLabelColumn = 1,
+    kSlotColumn = 2,
+    kModeColumn = 3,
+    kDateColumn = 4,
+    kTimeColumn = 5,
+    kFirstCellColumn = 6,  // the workbook's columns 4 (voltage) to 17 (distance)
+    kNoteColumn = kFirstCellColumn + 14,
     kColumnCount,
 };
 

@@ -51,7 +51,9 @@ QString TrendChart::HoverText() const {
 QRectF TrendChart::PlotArea() const {
     const int textHeight = fontMetrics().height();
     const double left = fontMetrics().horizontalAdvance(QStringLiteral("000000.0")) + 12;
-    return QRectF(left, textHeight * 1.5, width() - left - 24, height() - textHeight * 4.0);
+    // Room on the right for half a date under the last tick.
+    const double right = fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) / 2.0 + 8;
+    return QRectF(left, textHeight * 1.5, width() - left - right, height() - textHeight * 4.0);
 }
 
 void TrendChart::Relayout() {

@@ -1,6 +1,7 @@
 #include "TrendGeometry.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace terrovane::history {
@@ -36,6 +37,42 @@ TrendAxis NiceAxis(double minimum, double maximum, int wantedTicks) {
     return axis;
 }
 
+TrendAxis DayAxis(double first, double last, int wantedTicks) {
+    using namespace std::chrono;
+    const double span = std::max(last - first, 1.0);
+    TrendAxis axis;
+    axis.low = first - span * 0.04;
+    axis.high = last + span * 0.04;
+    if (span < 60) {
+        for (double tick : NiceAxis(axis.low, axis.high, wantedTicks).ticks) {
+            if (tick >= axis.low && tick <= axis.high) {
+                axis.ticks.push_back(tick);
+            }
+        }
+        return axis;
+    }
+    const year_month_day start{sys_days(days(static_cast<int>(std::ceil(axis.low))))};
+    for (const int months : {1, 2, 3, 6, 12, 24, 48, 96}) {
+        axis.ticks.clear();
+        // The first month boundary at or after the start that is a multiple of the step.
+        year_month month = year_month(start.year(), start.month());
+        if (start.day() != day(1)) {
+            month += std::chrono::months(1);
+        }
+        while ((static_cast<int>(static_cast<unsigned>(month.month())) - 1) % std::min(months, 12) != 0) {
+            month += std::chrono::months(1);
+        }
+        for (; sys_days(month / 1).time_since_epoch().count() <= axis.high;
+             month += std::chrono::months(months)) {
+            axis.ticks.push_back(sys_days(month / 1).time_since_epoch().count());
+        }
+        if (static_cast<int>(axis.ticks.size()) <= wantedTicks) {
+            break;
+        }
+    }
+    return axis;
+}
+
 TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& plot) {
     TrendLayout layout;
     layout.plot = plot;
@@ -46,7 +83,7 @@ TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& p
         samples.begin(), samples.end(), [](const auto& a, const auto& b) { return a.day < b.day; });
     const auto [lowest, highest] = std::minmax_element(
         samples.begin(), samples.end(), [](const auto& a, const auto& b) { return a.value < b.value; });
-    layout.x = NiceAxis(std::floor(firstDay->day), std::ceil(lastDay->day), 6);
+    layout.x = DayAxis(firstDay->day, lastDay->day, 6);
     layout.y = NiceAxis(std::min(0.0, lowest->value), highest->value, 5);
     for (const TrendSample& sample : samples) {
         layout.points.emplace_back(MapX(layout, sample.day), MapY(layout, sample.value));

@@ -18,6 +18,11 @@ struct TrendAxis {
 
 TrendAxis NiceAxis(double minimum, double maximum, int wantedTicks);
 
+// A time axis over the days `first` to `last` (days since 1970-01-01) with a small margin on both sides and
+// ticks on the first day of every 1, 2, 3, 6, 12 or 24 months (or on round day counts for short spans), so
+// that no more than `wantedTicks` of them fall inside.
+TrendAxis DayAxis(double first, double last, int wantedTicks);
+
 // Where everything of a trend goes inside the plot rectangle.
 struct TrendLayout {
     QRectF plot;

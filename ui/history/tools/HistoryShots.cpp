@@ -1,0 +1,134 @@
+// Fills a sample archive (a site read out once a season over three years), opens the History window and
+// the trend of one electrode, and saves both as PNG files: history-shots ARCHIVE OUT_PREFIX [hover].
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+#include "Archive.h"
+#include "HistoryWindow.h"
+#include "MeasurementRecord.h"
+#include "TrendWindow.h"
+
+namespace {
+
+namespace record = terrovane::record;
+
+std::uint32_t Bcd(int value) {
+    return static_cast<std::uint32_t>((value / 10) << 4 | (value % 10));
+}
+
+// One season's read-out: earth resistance of four electrodes, a resistivity survey and a loop test.
+record::ReadOutBuffer Season(int year, int month) {
+    record::ReadOutBuffer image{};
+    const int modes[] = {1, 2, 3, 1, 9, 6};
+    for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
+        auto packet = record::PacketOf(image, slot);
+        packet[0] = packet[68] = 'O';
+        packet[1] = packet[69] = 'K';
+        if (slot >= 6) {
+            continue;
+        }
+        record::MeasurementRecord r;
+        r.mode = static_cast<std::uint32_t>(modes[slot]);
+        r.year = Bcd(year);
+        r.month = Bcd(month);
+        r.day = Bcd(3 + static_cast<int>(slot));
+        r.hour = Bcd(9 + static_cast<int>(slot));
+        r.minute = Bcd(15);
+        r.voltageCode = slot % 2 == 0 ? 2 : 1;
+        r.frequencyCode = 1 + static_cast<std::uint32_t>(slot % 5);
+        const double season = std::sin((month - 1) / 12.0 * 6.283);  // dry summers, wet winters
+        const double drift = (year - 21) * 0.6;
+        r.values[record::kRe] = static_cast<float>(4.5 + slot + season * 1.2 + drift);
+        r.values[record::kRs] = static_cast<float>(820 + 40 * season);
+        r.values[record::kRh] = static_cast<float>(1530 + 60 * slot);
+        r.values[record::kRac] = static_cast<float>(2.4 + season * 0.3);
+        r.values[record::kResistivity] = static_cast<float>(130 + 25 * season);
+        r.values[record::kRk] = 0.42f;
+        r.values[record::kJammingFrequency] = 50.0f;
+        r.values[record::kJammingVoltage] = static_cast<float>(1.8 + slot * 0.2);
+        r.integerValue = r.mode == 9 ? 5 : 0;
+        r.validMark = 'U';
+        r.ToPacket(packet);
+    }
+    return image;
+}
+
+void Fill(terrovane::archive::Archive& archive) {
+    std::string error;
+    int readout = 0;
+    for (int year = 21; year <= 23; ++year) {
+        for (int month : {1, 4, 7, 10}) {
+            const auto image = Season(year, month);
+            char when[40];
+            std::snprintf(when, sizeof when, "20%02d-%02d-%02dT16:30:00+08:00", year, month, 10);
+            archive.Store({when, "COM3", &image});
+            ++readout;
+            archive.SetLabel(terrovane::archive::LabelTarget::ReadOut, readout, "Substation North",
+                             std::nullopt, error);
+        }
+    }
+    // One electrode followed on its own, across every read-out.
+    std::vector<terrovane::archive::ResultRow> rows;
+    archive.Results({}, {}, -1, 0, rows, error);
+    for (const auto& row : rows) {
+        if (row.slot == 0) {
+            archive.SetLabel(terrovane::archive::LabelTarget::Result, row.id, "Electrode E1",
+                             std::string("north-east corner"), error);
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: terrovane-history-shots ARCHIVE OUT_PREFIX\n");
+        return 2;
+    }
+    std::filesystem::remove(argv[1]);
+    std::string error;
+    auto archive = terrovane::archive::Archive::Open(argv[1], error);
+    if (!archive) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    Fill(*archive);
+    const QString prefix = QString::fromLocal8Bit(argv[2]);
+    terrovane::history::HistoryWindow window(archive.get(), QString());
+    window.resize(1240, 600);
+    window.move(10, 10);
+    window.show();
+    (void)QTest::qWaitForWindowExposed(&window);
+    window.View().resizeColumnsToContents();
+    window.View().selectRow(2);
+    QTest::qWait(300);
+    window.grab().save(prefix + QStringLiteral("history-window.png"));
+
+    terrovane::history::TrendWindow trend(*archive, QStringLiteral("Electrode E1"));
+    trend.resize(760, 460);
+    trend.move(40, 120);
+    trend.show();
+    (void)QTest::qWaitForWindowExposed(&trend);
+    QTest::qWait(200);
+    trend.grab().save(prefix + QStringLiteral("history-trend.png"));
+    // The value of one point under the mouse.
+    auto& chart = trend.Chart();
+    const QPoint at = chart.Layout().points[5].toPoint();
+    QTest::mouseMove(&chart, at);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), chart.mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&chart, &move);
+    QTest::qWait(200);
+    trend.grab().save(prefix + QStringLiteral("history-trend-hover.png"));
+    std::printf("saved %shistory-window.png, %shistory-trend.png, %shistory-trend-hover.png\n", argv[2],
+                argv[2], argv[2]);
+    return 0;
+}
