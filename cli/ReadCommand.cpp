@@ -7,6 +7,7 @@
 #include "ModeName.h"
 #include "ReadOutSession.h"
 #include "RecordTable.h"
+#include "RecordTexts.h"
 #include "TerminalHost.h"
 
 namespace terrovane::cli {
@@ -25,10 +26,10 @@ std::string PadToColumns(std::string text, std::size_t width) {
 void PrintRecords(const record::RecordTable& table) {
     for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
         if (const record::MeasurementRecord* measured = table.At(slot)) {
-            std::printf("%s  %s  %s  %s\n", record::SlotText(slot).c_str(),
+            std::printf("%s  %s  %s  %s\n", format::SlotText(slot).c_str(),
                         PadToColumns(format::ModeName(measured->mode), 12).c_str(),
-                        record::FormatRecordDate(*measured).c_str(),
-                        record::FormatRecordTime(*measured).c_str());
+                        format::FormatRecordDate(*measured).c_str(),
+                        format::FormatRecordTime(*measured).c_str());
         }
     }
 }

@@ -30,7 +30,7 @@ CTesterDlg::CTesterDlg(QWidget* parent) : QDialog(parent) {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(res::kProgramName));
     setWindowIcon(res::ProgramIcon());
-    setFont(platform::DialogFont());
+    setFont(units::DialogFont());
     InitDialog();
 }
 
@@ -51,7 +51,7 @@ void CTesterDlg::InitDialog() {
 }
 
 void CTesterDlg::CreateControls() {
-    const platform::DialogUnits du(font());
+    const units::DialogUnits du(font());
     const MainDialogGeometry geometry = ComputeMainDialogGeometry(du);
     auto onCommand = [this](int id) { OnCommand(id); };
 
@@ -99,8 +99,7 @@ void CTesterDlg::CreateLink() {
 void CTesterDlg::InitDisplay() {
     panel::PanelBindings bindings{recordTable, link_->dataRead, currentIndex, link_->requestsSent,
                                   [this] { return FirstSelectedRow(recordList_); }};
-    panel_ =
-        new panel::DisplayPanel(client_, std::move(bindings), QPoint(0, 0), platform::DialogUnits(font()));
+    panel_ = new panel::DisplayPanel(client_, std::move(bindings), QPoint(0, 0), units::DialogUnits(font()));
 }
 
 QWidget* CTesterDlg::IdlePicture() const {
@@ -166,7 +165,7 @@ void CTesterDlg::ReadRecords() {
 }
 
 void CTesterDlg::PrintRecords() {
-    handoff::PrintRecords(link_->dataRead, *readOutBuffer);
+    app::PrintRecords(link_->dataRead, *readOutBuffer);
 }
 
 void CTesterDlg::ShowNextRecord() {

@@ -8,7 +8,7 @@
 #include "HandoffFiles.h"
 #include "InstrumentLink.h"
 #include "MessageBox.h"
-#include "PrintHandoff.h"
+#include "MessageTexts.h"
 #include "WorkbookExport.h"
 
 namespace terrovane::app {
@@ -43,7 +43,7 @@ void CTesterDlg::OpenSaveProgress() {
 
 void CTesterDlg::ExportWorkbook() {
     if (!link_->dataRead) {
-        return platform::Alert(handoff::kNoDataMessage);
+        return platform::Alert(format::kNoDataReadFirst);
     }
     std::string error;
     if (!handoff::WriteRecordFile(*readOutBuffer, &error)) {

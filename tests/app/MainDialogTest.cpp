@@ -118,7 +118,7 @@ TEST(MainDialog, RecordListHasHundredNumberedRowsAndItsColumns) {
 
 TEST(MainDialog, ControlsSitWhereTheirDialogUnitsSay) {
     CTesterDlg dialog;
-    const platform::DialogUnits du(dialog.font());
+    const units::DialogUnits du(dialog.font());
     EXPECT_EQ(dialog.RecordList()->geometry(), du.Rect(263, 35, 134, 229));
     EXPECT_EQ(dialog.DisplayFrame()->geometry(), du.Rect(8, 35, 245, 196));
     EXPECT_EQ(dialog.IdlePicture()->geometry(), du.Rect(59, 78, 159, 95));
@@ -127,7 +127,7 @@ TEST(MainDialog, ControlsSitWhereTheirDialogUnitsSay) {
     // The toolbar must not cover the controls below it.
     EXPECT_LE(dialog.ToolBar()->geometry().bottom(), du.Y(28));
 
-    const MainDialogGeometry fixed = ComputeMainDialogGeometry(platform::DialogUnits(8, 16));
+    const MainDialogGeometry fixed = ComputeMainDialogGeometry(units::DialogUnits(8, 16));
     EXPECT_EQ(fixed.recordList, QRect(526, 70, 268, 458));
     EXPECT_EQ(fixed.client, QSize(834, 566));
 }

@@ -14,6 +14,7 @@
 #include "DemoImage.h"
 #include "DialogFixture.h"
 #include "LinkMessages.h"
+#include "RecordTexts.h"
 
 namespace terrovane::testing {
 namespace {
@@ -83,9 +84,9 @@ TEST_F(OutputTest, SaveWritesTheRecordsIntoTheChosenWorkbook) {
         const QJsonArray row =
             static_cast<int>(slot + 1) < rows.size() ? rows[int(slot + 1)].toArray() : QJsonArray();
         const QString number = row.isEmpty() ? QString() : row[0].toString();
-        EXPECT_EQ(number.toStdString(), record ? record::SlotText(slot) : "") << slot;
+        EXPECT_EQ(number.toStdString(), record ? format::SlotText(slot) : "") << slot;
         if (record) {
-            EXPECT_EQ(row[2].toString().toStdString(), record::FormatRecordDate(*record)) << slot;
+            EXPECT_EQ(row[2].toString().toStdString(), format::FormatRecordDate(*record)) << slot;
         }
     }
 }

@@ -14,6 +14,7 @@
 #include "LinkMessages.h"
 #include "PanelControls.h"
 #include "PanelPage.h"
+#include "RecordTexts.h"
 
 namespace terrovane::testing {
 namespace {
@@ -55,7 +56,7 @@ TEST_F(ReadOutTest, ReadFillsListAndPanelThenClicksAndShowStepThroughRecords) {
     record::RecordTable expected;
     record::ParseRecords(sim::DemoImage(), expected);
     for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
-        const auto texts = record::RecordListTexts(expected, slot);
+        const auto texts = format::RecordListTexts(expected, slot);
         const int row = static_cast<int>(slot);
         EXPECT_EQ(dialog_->RecordList()->item(row, 1)->text().toStdString(), texts ? texts->date : "")
             << slot;
@@ -64,7 +65,7 @@ TEST_F(ReadOutTest, ReadFillsListAndPanelThenClicksAndShowStepThroughRecords) {
     }
     const std::size_t first = *expected.FirstOccupied();
     EXPECT_EQ(dialog_->currentIndex, first);
-    EXPECT_EQ(SlotDigits(), record::SlotText(first));
+    EXPECT_EQ(SlotDigits(), format::SlotText(first));
     EXPECT_TRUE(VisiblePanelControls().count(panel::kReadLabel));
 
     // Rows of four different modes, by left click; the right click takes the same road.
@@ -73,7 +74,7 @@ TEST_F(ReadOutTest, ReadFillsListAndPanelThenClicksAndShowStepThroughRecords) {
     for (int row : rows) {
         ClickListRow(row);
         EXPECT_EQ(dialog_->currentIndex, row);
-        EXPECT_EQ(SlotDigits(), record::SlotText(static_cast<std::size_t>(row)));
+        EXPECT_EQ(SlotDigits(), format::SlotText(static_cast<std::size_t>(row)));
     }
     dialog_->RecordList()->selectRow(rows[0]);
     emit dialog_->RecordList()->customContextMenuRequested({});

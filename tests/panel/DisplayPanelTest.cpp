@@ -37,7 +37,7 @@ struct PanelHarness {
     DisplayPanel panel{&dialog,
                        {table, dataRead, currentIndex, requestsSent, [this] { return selectedRow; }},
                        QPoint(0, 0),
-                       platform::DialogUnits(6, 12)};
+                       units::DialogUnits(6, 12)};
 
     std::set<int> VisiblePanelControls() const {
         std::set<int> visible;

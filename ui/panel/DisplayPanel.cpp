@@ -5,14 +5,15 @@
 #include "ChartWindow.h"
 #include "DigitField.h"
 #include "MessageBox.h"
+#include "MessageTexts.h"
 #include "PanelControls.h"
 #include "PanelPicture.h"
 
 namespace terrovane::panel {
 namespace {
 
-constexpr const char* kNoDataReadFirst = "No data\xEF\xBC\x8Cplease read firstly";  // full-width comma
-constexpr const char* kNoData = "No data";
+using format::kNoData;
+using format::kNoDataReadFirst;
 
 struct ButtonSpec {
     int id;
@@ -29,14 +30,13 @@ constexpr ButtonSpec kButtons[] = {
     {kCurrentButton, "Current", 176, 260, 60, 16, false},
 };
 
-QRect Place(const platform::DialogUnits& units, QPoint origin, int x, int y, int width, int height) {
+QRect Place(const units::DialogUnits& units, QPoint origin, int x, int y, int width, int height) {
     return units.Rect(x, y, width, height).translated(origin);
 }
 
 }  // namespace
 
-DisplayPanel::DisplayPanel(QWidget* dialog, PanelBindings bindings, QPoint origin,
-                           platform::DialogUnits units)
+DisplayPanel::DisplayPanel(QWidget* dialog, PanelBindings bindings, QPoint origin, units::DialogUnits units)
     : QObject(dialog), bindings_(std::move(bindings)) {
     CreateControls(dialog, origin, units);
     CreateButtons(dialog, origin, units);
@@ -48,7 +48,7 @@ DisplayPanel::DisplayPanel(QWidget* dialog, PanelBindings bindings, QPoint origi
     BlankDisplay();
 }
 
-void DisplayPanel::CreateControls(QWidget* dialog, QPoint origin, const platform::DialogUnits& units) {
+void DisplayPanel::CreateControls(QWidget* dialog, QPoint origin, const units::DialogUnits& units) {
     chart_ = new ChartWindow(dialog);
     chart_->setGeometry(Place(units, origin, 8, 35, 245, 196));
     chart_->SetBackgroundColour(kPanelColour);
@@ -66,7 +66,7 @@ void DisplayPanel::CreateControls(QWidget* dialog, QPoint origin, const platform
     controls_[kIdlePicture] = idle;
 }
 
-void DisplayPanel::CreateButtons(QWidget* dialog, QPoint origin, const platform::DialogUnits& units) {
+void DisplayPanel::CreateButtons(QWidget* dialog, QPoint origin, const units::DialogUnits& units) {
     using Handler = void (DisplayPanel::*)();
     const std::map<int, Handler> handlers = {{kFrequencyButton, &DisplayPanel::OnFrequencyButton},
                                              {kResistanceButton, &DisplayPanel::OnResistanceButton},

@@ -34,7 +34,7 @@ class DisplayPanel : public QObject {
     Q_OBJECT
   public:
     DisplayPanel(QWidget* dialog, PanelBindings bindings, QPoint origin = {},
-                 platform::DialogUnits units = platform::DialogUnits(platform::DialogFont()));
+                 units::DialogUnits units = units::DialogUnits(units::DialogFont()));
 
     // Entry points.
     void OnShowCommand();       // menu/toolbar "Show"
@@ -59,8 +59,8 @@ class DisplayPanel : public QObject {
     ChartWindow* Chart() const { return chart_; }
 
   private:
-    void CreateControls(QWidget* dialog, QPoint origin, const platform::DialogUnits& units);
-    void CreateButtons(QWidget* dialog, QPoint origin, const platform::DialogUnits& units);
+    void CreateControls(QWidget* dialog, QPoint origin, const units::DialogUnits& units);
+    void CreateButtons(QWidget* dialog, QPoint origin, const units::DialogUnits& units);
     const record::MeasurementRecord* CurrentRecord() const;
     // Blanks the display, then shows what the view lists.
     void Apply(const PanelView& view);

@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
     const QString submenuTitle = argc > 4 ? QString::fromUtf8(argv[4]) : QString();
 
     QDialog dialog;
-    dialog.setFont(platform::DialogFont());
-    const platform::DialogUnits units(dialog.font());
+    dialog.setFont(units::DialogFont());
+    const units::DialogUnits units(dialog.font());
     menu::CMenuEx menuEx(&dialog);
     menuEx.LoadMenu(res::kMainMenuResource);
     const int barHeight = menuEx.MenuBar()->sizeHint().height();
