@@ -7,6 +7,7 @@
 #include "ArchivePath.h"
 #include "ContentKey.h"
 #include "RecordTable.h"
+#include "RecordTexts.h"
 #include "Schema.h"
 
 namespace terrovane::archive {
@@ -155,8 +156,8 @@ namespace {
 void BindDecoded(Statement& insert, const Packet& packet) {
     const auto record = record::MeasurementRecord::FromPacket(packet);
     insert.Bind(5, static_cast<std::int64_t>(record.mode));
-    insert.Bind(6, std::string_view(record::FormatRecordDate(record)));
-    insert.Bind(7, std::string_view(record::FormatRecordTime(record)));
+    insert.Bind(6, std::string_view(format::FormatRecordDate(record)));
+    insert.Bind(7, std::string_view(format::FormatRecordTime(record)));
     insert.Bind(8, static_cast<std::int64_t>(record.voltageCode));
     insert.Bind(9, static_cast<std::int64_t>(record.frequencyCode));
     for (int i = 0; i < record::kValueCount; ++i) {

@@ -4,6 +4,7 @@
 
 #include "ModeName.h"
 #include "RecordTable.h"
+#include "RecordTexts.h"
 
 namespace terrovane::archive {
 
@@ -78,8 +79,8 @@ ResultView DescribeRecord(int slot, const record::MeasurementRecord& record) {
     view.slot = slot;
     view.mode = record.mode;
     view.modeName = format::ModeName(record.mode);
-    view.date = record::FormatRecordDate(record);
-    view.time = record::FormatRecordTime(record);
+    view.date = format::FormatRecordDate(record);
+    view.time = format::FormatRecordTime(record);
     view.cells = exporting::RecordRowTexts(static_cast<std::size_t>(slot), record);
     for (std::size_t i = 0; i < kValueNames; ++i) {
         view.values[i] = QuantityNumber(ValueQuantities()[i].quantity, record);

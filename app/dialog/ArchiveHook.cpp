@@ -47,7 +47,7 @@ void ArchiveHook::ArchiveAcceptedReadOut() {
     std::string reason = problem_;
     if (store != nullptr) {
         const archive::StoreOutcome outcome =
-            store->Store({archive::NowIso8601(), dialog_.Link().portName, dialog_.readOutBuffer.get()});
+            store->Store({archive::NowIso8601(), dialog_.Link().portName, &dialog_.State().buffer});
         if (!outcome.movedAside.empty()) {
             SayMovedAside(outcome.movedAside);
         }

@@ -31,10 +31,10 @@ bool CTesterDlg::OpenArchivedReadOut(qint64 readoutId) {
         return false;
     }
     host_->ClearAllListTexts();
-    *readOutBuffer = *image;
-    record::ParseRecords(*readOutBuffer, recordTable);
-    link_->dataRead = true;
-    host_->FillRecordList();
+    state_->buffer = *image;
+    record::ParseRecords(state_->buffer, state_->table);
+    state_->dataRead = true;
+    host_->FillRecordList(state_->table);
     host_->BlankDisplay();
     host_->ShowSelectedAfterReadOut();
     return true;

@@ -36,7 +36,7 @@ TEST_F(ArchiveHookTest, EveryAcceptedReadOutIsArchivedOnceWithItsPortAndImage) {
     EXPECT_EQ(Query("SELECT count(*), port FROM readouts"), R"([[1, "COM3"]])");
     std::string error;
     EXPECT_EQ(dialog_->Archive().Archive()->Image(1, error), sim::DemoImage());
-    const std::string results = "[[" + std::to_string(dialog_->recordTable.OccupiedCount()) + "]]";
+    const std::string results = "[[" + std::to_string(dialog_->State().table.OccupiedCount()) + "]]";
     EXPECT_EQ(Query("SELECT count(*) FROM results"), results);
 
     // Reading the same instrument again adds a read-out but no result.
@@ -54,9 +54,9 @@ TEST_F(ArchiveHookTest, AnArchiveThatCannotBeWrittenIsSaidOnceAndTheReadOutGoesO
     EXPECT_EQ(recorder_.Texts()[0], link::kReadOk);
     EXPECT_THAT(recorder_.Texts()[1], HasSubstr("could not be kept in the archive"));
     EXPECT_THAT(recorder_.Texts()[1], HasSubstr("Is a directory"));
-    EXPECT_TRUE(dialog_->Link().dataRead);
-    EXPECT_GT(dialog_->recordTable.OccupiedCount(), 0);
-    EXPECT_EQ(*dialog_->readOutBuffer, sim::DemoImage());
+    EXPECT_TRUE(dialog_->State().dataRead);
+    EXPECT_GT(dialog_->State().table.OccupiedCount(), 0);
+    EXPECT_EQ(dialog_->State().buffer, sim::DemoImage());
 }
 
 TEST_F(ArchiveHookTest, TurnedOffTheArchiveIsLeftAlone) {
@@ -79,12 +79,12 @@ TEST_F(ArchiveHookTest, AnArchivedReadOutOpensAsThoughItHadJustBeenRead) {
     window->OpenSelectedReadOut();
 
     EXPECT_TRUE(recorder_.Texts().empty());
-    EXPECT_EQ(*dialog_->readOutBuffer, image);
-    EXPECT_TRUE(dialog_->Link().dataRead);
-    EXPECT_EQ(dialog_->recordTable.OccupiedCount(), 1);
+    EXPECT_EQ(dialog_->State().buffer, image);
+    EXPECT_TRUE(dialog_->State().dataRead);
+    EXPECT_EQ(dialog_->State().table.OccupiedCount(), 1);
     EXPECT_EQ(dialog_->RecordList()->item(57, 1)->text(), QStringLiteral("2009-01-23"));
     EXPECT_EQ(dialog_->RecordList()->item(0, 1)->text(), QString());
-    EXPECT_EQ(dialog_->currentIndex, 57);
+    EXPECT_EQ(dialog_->State().currentIndex, 57);
     EXPECT_EQ(SlotDigits(), "57");
 
     // Save then works on it as on any read-out.
@@ -96,7 +96,7 @@ TEST_F(ArchiveHookTest, AnArchivedReadOutOpensAsThoughItHadJustBeenRead) {
     // A read-out that is not there is said, and the one shown stays.
     EXPECT_FALSE(dialog_->OpenArchivedReadOut(99));
     EXPECT_THAT(recorder_.Texts(), ElementsAre(HasSubstr("no read-out 99")));
-    EXPECT_EQ(*dialog_->readOutBuffer, image);
+    EXPECT_EQ(dialog_->State().buffer, image);
 }
 
 TEST_F(ArchiveHookTest, TheHistoryWindowShowsANewReadOutAsItIsArchived) {
@@ -104,7 +104,7 @@ TEST_F(ArchiveHookTest, TheHistoryWindowShowsANewReadOutAsItIsArchived) {
     ASSERT_EQ(dialog_->History()->Model().rowCount(), 0);
     PlugIn();
     ASSERT_TRUE(ReadOut());
-    EXPECT_EQ(dialog_->History()->Model().rowCount(), dialog_->recordTable.OccupiedCount());
+    EXPECT_EQ(dialog_->History()->Model().rowCount(), dialog_->State().table.OccupiedCount());
 }
 
 }  // namespace

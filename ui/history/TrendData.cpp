@@ -6,6 +6,7 @@
 #include <map>
 
 #include "RecordTable.h"
+#include "RecordTexts.h"
 #include "ResultView.h"
 
 namespace terrovane::history {
@@ -54,8 +55,8 @@ TrendSeries BuildTrend(const std::vector<archive::ResultRow>& rows, format::Quan
     for (const archive::ResultRow& row : rows) {
         const auto record = record::MeasurementRecord::FromPacket(row.packet);
         const auto value = archive::QuantityNumber(quantity, record);
-        const std::string date = record::FormatRecordDate(record);
-        const std::string time = record::FormatRecordTime(record);
+        const std::string date = format::FormatRecordDate(record);
+        const std::string time = format::FormatRecordTime(record);
         const auto day = DayNumber(date, time);
         if (value && day) {
             series.samples.push_back({*day, *value, date + " " + time, row.id});
