@@ -1,7 +1,6 @@
 #include "ArchiveHook.h"
 
 #include "ArchivePath.h"
-#include "ArchiveSetting.h"
 #include "CTesterDlg.h"
 #include "InstrumentLink.h"
 #include "MessageBox.h"
@@ -40,7 +39,7 @@ void ArchiveHook::OnExchangeEnded(bool accepted) {
 }
 
 void ArchiveHook::ArchiveAcceptedReadOut() {
-    if (!history::ArchivingEnabled()) {
+    if (!enabled()) {
         return;
     }
     archive::Archive* store = Archive();

@@ -2,10 +2,12 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "Archive.h"
+#include "ArchiveSetting.h"
 
 namespace terrovane::app {
 
@@ -26,6 +28,9 @@ class ArchiveHook : public QObject {
 
     // Stores the read-out now in the window's buffer, unless archiving is turned off.
     void ArchiveAcceptedReadOut();
+
+    // Whether archiving is on: the program's setting; tests that run side by side answer it themselves.
+    std::function<bool()> enabled = history::ArchivingEnabled;
 
   signals:
     // A read-out went into the archive.

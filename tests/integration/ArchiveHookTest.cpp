@@ -5,7 +5,6 @@
 
 #include "ArchiveFixtures.h"
 #include "ArchiveHook.h"
-#include "ArchiveSetting.h"
 #include "CommandIds.h"
 #include "DemoImage.h"
 #include "DialogFixture.h"
@@ -22,8 +21,10 @@ using ::testing::HasSubstr;
 
 class ArchiveHookTest : public DialogFixture {
   protected:
-    ArchiveHookTest() { history::SetArchivingEnabled(true); }
-    ~ArchiveHookTest() override { history::SetArchivingEnabled(true); }
+    // The setting itself is the History window's (tested there); each test here decides it alone.
+    ArchiveHookTest() {
+        dialog_->Archive().enabled = [] { return true; };
+    }
     std::string Query(const std::string& sql) const {
         return archive::testing::ReadArchive(ArchivePath(), sql);
     }
@@ -60,7 +61,7 @@ TEST_F(ArchiveHookTest, AnArchiveThatCannotBeWrittenIsSaidOnceAndTheReadOutGoesO
 }
 
 TEST_F(ArchiveHookTest, TurnedOffTheArchiveIsLeftAlone) {
-    history::SetArchivingEnabled(false);
+    dialog_->Archive().enabled = [] { return false; };
     PlugIn();
     ASSERT_TRUE(ReadOut());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(link::kReadOk));
