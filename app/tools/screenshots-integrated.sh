@@ -12,7 +12,7 @@ for program in Terrovane terrovane-sim; do
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" TERROVANE_PORTMAP="$work/portmap" TERROVANE_HANDOFF_DIR="$work"
+export XDG_CONFIG_HOME="$work/config" TERROVANE_PORTMAP="$work/portmap" TERROVANE_HANDOFF_DIR="$work" TERROVANE_ARCHIVE="$work/archive.sqlite"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -e

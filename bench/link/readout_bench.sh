@@ -15,7 +15,7 @@ for _ in $(seq 100); do
     [ -s "$work/sim.out" ] && grep -qF "$(head -n1 "$work/sim.out")" "$work/portmap.ini" 2>/dev/null && break
     sleep 0.05
 done
-export TERROVANE_PORTMAP="$work/portmap.ini"
+export TERROVANE_PORTMAP="$work/portmap.ini" TERROVANE_ARCHIVE="$work/archive.sqlite"  # keeps the runs out of the own archive
 
 worst_wall=0
 worst_rss=0
