@@ -57,6 +57,7 @@ TEST(MainDialog, MenuBarHoldsEveryItemWithItsId) {
         {"> Print(P)", 32785},
         {"> Show (&F)", 32808},
         {"> Exit (&E)", 1},
+        {"> History...", 32809},  // the archive, after the File items
         {"Mount(&M)", -1},
         {"> Date&Time (&T)", 32787},
         {"> Erase    (&D)", -1},
