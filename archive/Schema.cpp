@@ -51,6 +51,7 @@ ALTER TABLE results ADD COLUMN note TEXT;
 CREATE INDEX results_newest ON results(first_readout DESC, first_slot);
 CREATE INDEX results_mode ON results(mode, first_readout DESC, first_slot);
 CREATE INDEX results_measured ON results(measured_on, measured_time);
+CREATE INDEX results_mode_measured ON results(mode, measured_on, measured_time);
 CREATE INDEX results_label ON results(label_id, measured_on, measured_time);
 CREATE INDEX readout_slots_result ON readout_slots(result_id);
 CREATE INDEX readouts_read_at ON readouts(read_at);
