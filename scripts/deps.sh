@@ -10,6 +10,7 @@ packages=(
   python3 python3-xlrd python3-olefile poppler-utils
   fonts-wqy-zenhei fonts-liberation
   libspreadsheet-writeexcel-perl libxlsxwriter-dev time
+  dpkg-dev file desktop-file-utils appstream lintian man-db
 )
 
 missing=()

@@ -20,7 +20,7 @@ for file in bin/Terrovane bin/rapstel bin/terrovane-cli bin/terrovane-sim \
             share/metainfo/org.terrovane.Terrovane.metainfo.xml lib/udev/rules.d/70-terrovane.rules \
             share/icons/hicolor/16x16/apps/org.terrovane.Terrovane.png \
             share/icons/hicolor/256x256/apps/org.terrovane.Terrovane.png \
-            share/man/man1/Terrovane.1.gz share/man/man1/terrovane-cli.1.gz share/man/man1/terrovane-sim.1.gz \
+            share/man/man1/Terrovane.1.gz share/man/man1/rapstel.1.gz share/man/man1/terrovane-cli.1.gz share/man/man1/terrovane-sim.1.gz \
             share/doc/terrovane/copyright share/doc/terrovane/changelog.gz; do
   [[ -s "$usr/$file" ]] || fail "not installed: /usr/$file"
 done

@@ -36,5 +36,8 @@ for script in postinst postrm; do
 done
 
 # Errors fail the test; warnings and notes are shown for whoever reads the log.
-lintian --fail-on error --suppress-tags running-with-root-privileges "$deb" || fail "lintian reports errors"
+status=0
+report=$(lintian --fail-on error "$deb" 2>&1) || status=$?
+grep -v 'running with root privileges' <<<"$report" || true
+[[ $status -eq 0 ]] || fail "lintian reports errors"
 echo "package $(basename "$deb") checked"

@@ -29,7 +29,7 @@ if ! out=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1); then
 fi
 grep -q '<modalias>usb:v10C4pEA60d\*</modalias>' "$metainfo" || { echo "FAIL: no modalias of the bridge"; fail=1; }
 
-for page in Terrovane terrovane-cli terrovane-sim; do
+for page in Terrovane rapstel terrovane-cli terrovane-sim; do
   [[ -s "$gen/man/$page.1" ]] || { echo "FAIL: no manual page $page.1"; fail=1; continue; }
   # man renders into a pipe here: everything it says on standard error is a warning.
   out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$gen/man/$page.1" 2>&1 >/dev/null) || true
