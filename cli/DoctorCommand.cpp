@@ -62,7 +62,15 @@ int RunDoctor(const std::vector<std::string>& args) {
     }
     input.handshake = !options.Has("no-handshake") && !treeMap;
     input.self = ::getpid();
-    const doctor::Findings findings = doctor::RunDoctor(input);
+    doctor::Findings findings = doctor::RunDoctor(input);
+    if (!input.handshake) {
+        findings.push_back({doctor::Mark::Info,
+                            "handshake",
+                            treeMap
+                                ? "not tried: the link finds its port on the running system, not in this tree"
+                                : "not tried (--no-handshake)",
+                            {}});
+    }
     std::fputs(doctor::FormatFindings(findings).c_str(), stdout);
     return doctor::HandshakeSucceeded(findings) ? kExitOk : kExitFailed;
 }
