@@ -6,7 +6,8 @@
 #include "Command.h"
 #include "ModeName.h"
 #include "ReadOutSession.h"
-#include "RecordTable.h"
+#include "ReadOutState.h"
+#include "RecordTexts.h"
 #include "TerminalHost.h"
 
 namespace terrovane::cli {
@@ -25,10 +26,10 @@ std::string PadToColumns(std::string text, std::size_t width) {
 void PrintRecords(const record::RecordTable& table) {
     for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
         if (const record::MeasurementRecord* measured = table.At(slot)) {
-            std::printf("%s  %s  %s  %s\n", record::SlotText(slot).c_str(),
+            std::printf("%s  %s  %s  %s\n", format::SlotText(slot).c_str(),
                         PadToColumns(format::ModeName(measured->mode), 12).c_str(),
-                        record::FormatRecordDate(*measured).c_str(),
-                        record::FormatRecordTime(*measured).c_str());
+                        format::FormatRecordDate(*measured).c_str(),
+                        format::FormatRecordTime(*measured).c_str());
         }
     }
 }
@@ -49,14 +50,13 @@ int RunRead(const std::vector<std::string>& args) {
     }
     InstallTerminalMessages(false);
     TerminalHost host;
-    record::ReadOutBuffer buffer{};
-    record::RecordTable table;
-    if (!link::ReadInstrument(buffer, table, &host)) {
+    record::ReadOutState state;
+    if (!link::ReadInstrument(state, &host)) {
         return kExitFailed;
     }
-    PrintRecords(table);
+    PrintRecords(state.table);
     const std::string out = options.Value("out");
-    if (!out.empty() && !WriteImage(out, buffer)) {
+    if (!out.empty() && !WriteImage(out, state.buffer)) {
         std::fprintf(stderr, "read: cannot write %s\n", out.c_str());
         return kExitFailed;
     }

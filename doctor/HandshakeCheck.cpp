@@ -18,9 +18,8 @@ Finding CheckHandshake() {
         });
     link::SilentHost host;
     link::CMSComm comm;
-    record::ReadOutBuffer buffer{};
-    record::RecordTable table;
-    link::InstrumentLink instrument(comm, host, buffer, table);
+    record::ReadOutState state;
+    link::InstrumentLink instrument(comm, host, state);
     const bool answered = instrument.Handshake();
     instrument.ClosePort();
     platform::SetMessageHandler(previous);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageTexts.h"
+
 namespace terrovane::link {
 
 // The link's messages, byte for byte as the user knows them (note the full-width comma).
@@ -13,8 +15,8 @@ inline constexpr const char* kReadOk = "Read Data OK";
 inline constexpr const char* kClockOk = "Set date&time OK";
 inline constexpr const char* kClockError = "Set date&time error, please retry";
 inline constexpr const char* kClockOutOfRange = "The instrument keeps dates from 2000 to 2099 only";
-inline constexpr const char* kNoDataReadFirst = "No data，please read firstly";
-inline constexpr const char* kNoData = "No data";
+using format::kNoData;
+using format::kNoDataReadFirst;
 inline constexpr const char* kEraseQuestion =
     "do you erase current data? this operation will not be recover!";
 inline constexpr const char* kEraseOk = "Erase data OK, please retry";

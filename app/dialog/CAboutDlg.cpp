@@ -24,12 +24,12 @@ QLabel* AddText(QWidget* parent, const char* text, const QRect& rect) {
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(res::kAboutCaption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(platform::DialogFont());
+    setFont(units::DialogFont());
     CreateControls();
 }
 
 void CAboutDlg::CreateControls() {
-    const platform::DialogUnits du(font());
+    const units::DialogUnits du(font());
     setFixedSize(AboutDialogSize(du));
 
     auto* icon = new QLabel(this);

@@ -2,7 +2,7 @@
 
 namespace terrovane::app {
 
-MainDialogGeometry ComputeMainDialogGeometry(const platform::DialogUnits& units) {
+MainDialogGeometry ComputeMainDialogGeometry(const units::DialogUnits& units) {
     MainDialogGeometry geometry;
     geometry.client = QSize(units.X(417), units.Y(283));
     geometry.listFrame = units.Rect(262, 28, 138, 236);
@@ -12,7 +12,7 @@ MainDialogGeometry ComputeMainDialogGeometry(const platform::DialogUnits& units)
     return geometry;
 }
 
-QSize AboutDialogSize(const platform::DialogUnits& units) {
+QSize AboutDialogSize(const units::DialogUnits& units) {
     return QSize(units.X(268), units.Y(183));
 }
 

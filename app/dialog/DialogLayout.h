@@ -16,9 +16,9 @@ struct MainDialogGeometry {
     QRect idlePicture;   // 1123
 };
 
-MainDialogGeometry ComputeMainDialogGeometry(const platform::DialogUnits& units);
+MainDialogGeometry ComputeMainDialogGeometry(const units::DialogUnits& units);
 
 // The about box: 268 x 183 dialog units.
-QSize AboutDialogSize(const platform::DialogUnits& units);
+QSize AboutDialogSize(const units::DialogUnits& units);
 
 }  // namespace terrovane::app

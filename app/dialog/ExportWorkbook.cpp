@@ -6,9 +6,8 @@
 
 #include "CTesterDlg.h"
 #include "HandoffFiles.h"
-#include "InstrumentLink.h"
 #include "MessageBox.h"
-#include "PrintHandoff.h"
+#include "MessageTexts.h"
 #include "WorkbookExport.h"
 
 namespace terrovane::app {
@@ -31,37 +30,30 @@ QString CTesterDlg::ChooseSaveFile() {
 }
 
 void CTesterDlg::OpenSaveProgress() {
-    auto progress = std::make_unique<ui::ProgressWindow>(this, QStringLiteral("Progress"), true);
-    progress->GoModal(QStringLiteral("Progress"), true);
-    progress->SetRange(0, 100, 1);
-    progress->SetText(QString::fromUtf8(kSaveMessage));
-    // The pump lets the port watch tick, and a tick that finds no instrument closes the active progress
-    // window: the window joins activeProgress only after its own pump has returned.
-    progress->PeekAndPump(true);
-    activeProgress = std::move(progress);
+    ui::ProgressSetup setup;
+    setup.smooth = true;
+    setup.text = QString::fromUtf8(kSaveMessage);
+    progress_.Open(setup);
 }
 
 void CTesterDlg::ExportWorkbook() {
-    if (!link_->dataRead) {
-        return platform::Alert(handoff::kNoDataMessage);
+    if (!state_->dataRead) {
+        return platform::Alert(format::kNoDataReadFirst);
     }
     std::string error;
-    if (!handoff::WriteRecordFile(*readOutBuffer, &error)) {
+    if (!handoff::WriteRecordFile(state_->buffer, &error)) {
         return platform::Alert("Cannot write data.inf, nothing was saved.\n" + error);
     }
     const QString path = saveFileChooser ? saveFileChooser() : ChooseSaveFile();
     if (path.isEmpty()) {
         return;
     }
-    exportPath = path;
+    exportPath_ = path;
     OpenSaveProgress();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    error = exporting::ExportRecords(recordTable, exportPath.toStdString(), [this](int position) {
-        if (activeProgress) {
-            activeProgress->SetPosWithoutPercent(position);
-        }
-    });
-    CloseActiveProgress();
+    error = exporting::ExportRecords(state_->table, exportPath_.toStdString(),
+                                     [this](int position) { progress_.SetPosWithoutPercent(position); });
+    progress_.Close();
     QGuiApplication::restoreOverrideCursor();
     if (!error.empty()) {
         // The workbook goes beside the target first, so an earlier file at the path is still whole.

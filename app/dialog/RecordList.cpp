@@ -1,4 +1,5 @@
 #include "RecordList.h"
+#include "RecordTexts.h"
 
 #include <QHeaderView>
 
@@ -32,7 +33,7 @@ void SetUpColumns(QTableWidget* list) {
 void SetUpRows(QTableWidget* list) {
     list->setRowCount(kRecordListRows);
     for (int row = 0; row < kRecordListRows; ++row) {
-        list->setItem(row, 0, MakeItem(QString::fromStdString(record::SlotText(row)), 0));
+        list->setItem(row, 0, MakeItem(QString::fromStdString(format::SlotText(row)), 0));
         list->setItem(row, 1, MakeItem(QString(), 1));
         list->setItem(row, 2, MakeItem(QString(), 2));
     }
@@ -76,7 +77,7 @@ void ClearRecordListTexts(QTableWidget* list) {
 
 void FillRecordListTexts(QTableWidget* list, const record::RecordTable& table) {
     for (int row = 0; row < list->rowCount(); ++row) {
-        if (const auto texts = record::RecordListTexts(table, static_cast<std::size_t>(row))) {
+        if (const auto texts = format::RecordListTexts(table, static_cast<std::size_t>(row))) {
             list->item(row, 1)->setText(QString::fromStdString(texts->date));
             list->item(row, 2)->setText(QString::fromStdString(texts->time));
         }

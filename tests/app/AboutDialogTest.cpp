@@ -34,7 +34,7 @@ TEST(AboutDialog, ShowsEveryTextExactlyAndCloses) {
     const auto* icon = about.findChild<QLabel*>(QStringLiteral("128"));
     ASSERT_NE(icon, nullptr);
     EXPECT_FALSE(icon->pixmap().isNull());
-    EXPECT_EQ(about.size(), AboutDialogSize(platform::DialogUnits(about.font())));
+    EXPECT_EQ(about.size(), AboutDialogSize(units::DialogUnits(about.font())));
 
     auto* close = about.findChild<QPushButton*>(QStringLiteral("1"));
     ASSERT_NE(close, nullptr);

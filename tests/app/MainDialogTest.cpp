@@ -118,7 +118,7 @@ TEST(MainDialog, RecordListHasHundredNumberedRowsAndItsColumns) {
 
 TEST(MainDialog, ControlsSitWhereTheirDialogUnitsSay) {
     CTesterDlg dialog;
-    const platform::DialogUnits du(dialog.font());
+    const units::DialogUnits du(dialog.font());
     EXPECT_EQ(dialog.RecordList()->geometry(), du.Rect(263, 35, 134, 229));
     EXPECT_EQ(dialog.DisplayFrame()->geometry(), du.Rect(8, 35, 245, 196));
     EXPECT_EQ(dialog.IdlePicture()->geometry(), du.Rect(59, 78, 159, 95));
@@ -127,18 +127,19 @@ TEST(MainDialog, ControlsSitWhereTheirDialogUnitsSay) {
     // The toolbar must not cover the controls below it.
     EXPECT_LE(dialog.ToolBar()->geometry().bottom(), du.Y(28));
 
-    const MainDialogGeometry fixed = ComputeMainDialogGeometry(platform::DialogUnits(8, 16));
+    const MainDialogGeometry fixed = ComputeMainDialogGeometry(units::DialogUnits(8, 16));
     EXPECT_EQ(fixed.recordList, QRect(526, 70, 268, 458));
     EXPECT_EQ(fixed.client, QSize(834, 566));
 }
 
 TEST(MainDialog, StartsWithZeroedBufferAndRunningPortWatch) {
     CTesterDlg dialog;
-    ASSERT_NE(dialog.readOutBuffer, nullptr);
-    for (std::uint8_t byte : *dialog.readOutBuffer) {
+    for (std::uint8_t byte : dialog.State().buffer) {
         ASSERT_EQ(byte, 0);
     }
-    EXPECT_EQ(dialog.currentIndex, 0);
+    EXPECT_EQ(dialog.State().currentIndex, 0);
+    EXPECT_FALSE(dialog.State().dataRead);
+    EXPECT_FALSE(dialog.State().requestsSent);
     EXPECT_TRUE(dialog.PortWatchTimer().isActive());
     EXPECT_EQ(dialog.PortWatchTimer().interval(), 5);
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -184,9 +185,8 @@ TEST(MainDialog, ShutdownClosesAModalProgressWindowAndStoresItsPosition) {
     {
         CTesterDlg dialog;
         dialog.show();
-        dialog.activeProgress = std::make_unique<ui::ProgressWindow>(&dialog);
-        dialog.activeProgress->GoModal();
-        dialog.activeProgress->Window()->move(31, 41);
+        dialog.Progress().Open({});
+        dialog.Progress().Window()->Window()->move(31, 41);
         EXPECT_FALSE(dialog.isEnabled());
     }
     EXPECT_EQ(QSettings().value(QStringLiteral("Settings/X")).toInt(), 31);

@@ -14,6 +14,7 @@
 #include "DemoImage.h"
 #include "DialogFixture.h"
 #include "LinkMessages.h"
+#include "RecordTexts.h"
 
 namespace terrovane::testing {
 namespace {
@@ -66,8 +67,8 @@ TEST_F(OutputTest, SaveWritesTheRecordsIntoTheChosenWorkbook) {
     dialog_->saveFileChooser = [path] { return path; };
     dialog_->OnCommand(res::kCmdSave);
     EXPECT_TRUE(recorder_.Texts().empty());
-    EXPECT_EQ(dialog_->exportPath, path);
-    EXPECT_EQ(dialog_->activeProgress, nullptr);
+    EXPECT_EQ(dialog_->ExportPath(), path);
+    EXPECT_FALSE(dialog_->Progress().IsOpen());
     EXPECT_TRUE(dialog_->isEnabled());
     EXPECT_EQ(FileBytes(HandoffFile("data.inf")),
               QByteArray(reinterpret_cast<const char*>(image.data()), 7200));
@@ -79,13 +80,13 @@ TEST_F(OutputTest, SaveWritesTheRecordsIntoTheChosenWorkbook) {
     const QJsonArray rows = sheets[0].toArray()[1].toArray();
     EXPECT_EQ(rows[0].toArray()[0].toString(), QStringLiteral("NO"));
     for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
-        const auto* record = dialog_->recordTable.At(slot);
+        const auto* record = dialog_->State().table.At(slot);
         const QJsonArray row =
             static_cast<int>(slot + 1) < rows.size() ? rows[int(slot + 1)].toArray() : QJsonArray();
         const QString number = row.isEmpty() ? QString() : row[0].toString();
-        EXPECT_EQ(number.toStdString(), record ? record::SlotText(slot) : "") << slot;
+        EXPECT_EQ(number.toStdString(), record ? format::SlotText(slot) : "") << slot;
         if (record) {
-            EXPECT_EQ(row[2].toString().toStdString(), record::FormatRecordDate(*record)) << slot;
+            EXPECT_EQ(row[2].toString().toStdString(), format::FormatRecordDate(*record)) << slot;
         }
     }
 }
@@ -96,15 +97,15 @@ TEST_F(OutputTest, FailedSaveSaysSoAndCancelledSaveOnlyRefreshesTheHandoff) {
     dialog_->OnCommand(res::kCmdSave);
     ASSERT_EQ(recorder_.Texts().size(), 1u);
     EXPECT_THAT(recorder_.Texts()[0], StartsWith("Save failed, the old file was kept: "));
-    EXPECT_EQ(dialog_->activeProgress, nullptr);
+    EXPECT_FALSE(dialog_->Progress().IsOpen());
     EXPECT_TRUE(dialog_->isEnabled());
 
     QFile::remove(HandoffFile("data.inf"));
+    const QString failedPath = dialog_->ExportPath();
     dialog_->saveFileChooser = [] { return QString(); };
-    dialog_->exportPath.clear();
     dialog_->OnCommand(res::kCmdSave);
     EXPECT_EQ(FileBytes(HandoffFile("data.inf")).size(), 7200);
-    EXPECT_TRUE(dialog_->exportPath.isEmpty());
+    EXPECT_EQ(dialog_->ExportPath(), failedPath);
 }
 
 TEST_F(OutputTest, PrintHandsTheImageToTheServiceEachTime) {

@@ -13,7 +13,6 @@
 #include "HandoffDir.h"
 #include "HandoffFiles.h"
 #include "MessageRecorder.h"
-#include "PrintHandoff.h"
 
 namespace terrovane::handoff {
 namespace {
@@ -155,24 +154,6 @@ TEST(GbkTextTest, CutNeverSplitsACharacter) {
     EXPECT_EQ(platform::GbkToUtf8(gbk), "a测试");
     EXPECT_EQ(platform::Utf8ToGbk("€ok"), platform::Utf8ToGbk("€ok"));      // no crash on any input
     EXPECT_EQ(platform::GbkToUtf8(std::string("x\x81")), "x\xEF\xBF\xBD");  // a lead byte cut short
-}
-
-TEST_F(HandoffFilesTest, PrintWithoutDataSaysSoAndWritesNothing) {
-    testing::MessageRecorder messages;
-    EXPECT_EQ(PrintRecords(false, ImageWith({})), PrintHandoffResult::NoData);
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No data，please read firstly"});
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path(kRecordFileName))));
-}
-
-TEST_F(HandoffFilesTest, PrintWritesRecordFileEvenWhenServiceIsMissing) {
-    testing::MessageRecorder messages;
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(dir_.path()));
-    const auto image = ImageWith({});  // no occupied slot still hands over 7200 bytes
-    EXPECT_EQ(PrintRecords(true, image), PrintHandoffResult::ServiceNotStarted);
-    qputenv("PATH", path);
-    EXPECT_TRUE(messages.Texts().empty());
-    EXPECT_TRUE(testing::BytesEqual(image, ReadBytes(Path(kRecordFileName))));
 }
 
 }  // namespace

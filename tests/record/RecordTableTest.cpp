@@ -59,22 +59,6 @@ TEST(MeasurementRecord, DecodesEveryFieldLittleEndianAndFloatsBitForBit) {
     EXPECT_EQ(0, std::memcmp(copy.data() + 4, buffer.data() + 4, 64));
 }
 
-TEST(RecordText, DateAndTimeTexts) {
-    MeasurementRecord r;
-    r.year = 0x09, r.month = 0x01, r.day = 0x23, r.hour = 0x07, r.minute = 0x05, r.second = 0x30;
-    EXPECT_EQ(FormatRecordDate(r), "2009-01-23");
-    EXPECT_EQ(FormatRecordTime(r), "07:05:30");
-    r.year = 0x10, r.month = 0x12;
-    EXPECT_EQ(FormatRecordDate(r), "2010-12-23");
-    EXPECT_EQ(FormatRecordDate(MeasurementRecord{}), "2000-00-00");
-    EXPECT_EQ(FormatRecordTime(MeasurementRecord{}), "00:00:00");
-    r.month = 0xA0;  // decodes to 100: its place stays empty
-    EXPECT_EQ(FormatRecordDate(r), "2010-23");
-    EXPECT_EQ(SlotText(0), "00");
-    EXPECT_EQ(SlotText(9), "09");
-    EXPECT_EQ(SlotText(57), "57");
-}
-
 TEST(ParseRecords, OnlyPacketsMarkedUBecomeRecordsInTheirOwnSlot) {
     ReadOutBuffer buffer{};
     MarkOccupied(buffer, 57);
@@ -84,8 +68,7 @@ TEST(ParseRecords, OnlyPacketsMarkedUBecomeRecordsInTheirOwnSlot) {
     ASSERT_TRUE(table.IsOccupied(57));
     EXPECT_EQ(table.FirstOccupied(), 57u);
     EXPECT_EQ(table.At(57)->mode, 0u);
-    EXPECT_FALSE(RecordListTexts(table, 56).has_value());
-    EXPECT_EQ(RecordListTexts(table, 57)->date, "2000-00-00");
+    EXPECT_FALSE(table.IsOccupied(56));
 }
 
 TEST(ParseRecords, ASecondImageEmptiesSlotsNoLongerOccupied) {

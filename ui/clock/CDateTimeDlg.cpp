@@ -48,7 +48,7 @@ CDateTimeDlg::CDateTimeDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CDateTimeDlg::CreateControls() {
-    const platform::DialogUnits du(font());
+    const units::DialogUnits du(font());
     setFixedSize(du.X(164), du.Y(90));
 
     auto* dateLabel = new QLabel(QStringLiteral("Date"), this);

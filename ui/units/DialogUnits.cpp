@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QStringList>
 
-namespace terrovane::platform {
+namespace terrovane::units {
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
@@ -22,4 +22,4 @@ QFont DialogFont() {
     return font;
 }
 
-}  // namespace terrovane::platform
+}  // namespace terrovane::units

@@ -1,4 +1,5 @@
 #include "ExportColumns.h"
+#include "RecordTexts.h"
 
 #include "CellText.h"
 #include "ModeName.h"
@@ -55,10 +56,10 @@ const RowTexts& HeaderTexts() {
 
 RowTexts RecordRowTexts(std::size_t slot, const record::MeasurementRecord& record) {
     RowTexts texts;
-    texts[0] = record::SlotText(slot);
+    texts[0] = format::SlotText(slot);
     texts[1] = format::ModeName(record.mode);
-    texts[2] = record::FormatRecordDate(record);
-    texts[3] = record::FormatRecordTime(record);
+    texts[2] = format::FormatRecordDate(record);
+    texts[3] = format::FormatRecordTime(record);
     for (std::size_t i = 0; i < kQuantityColumns.size(); ++i) {
         texts[4 + i] = format::FormatCellText(kQuantityColumns[i], &record);
     }

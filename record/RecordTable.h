@@ -3,7 +3,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "MeasurementRecord.h"
 #include "RecordPacket.h"
@@ -27,19 +26,5 @@ class RecordTable {
 // Rebuilds every slot from an accepted image: a packet with "U" at byte 67 becomes a record, any other
 // packet an empty slot (records of the previous read-out are released either way).
 void ParseRecords(const ReadOutBuffer& buffer, RecordTable& table);
-
-// "20yy-mm-dd" and "hh:mm:ss"; a component of 100 or more leaves its place empty.
-std::string FormatRecordDate(const MeasurementRecord& record);
-std::string FormatRecordTime(const MeasurementRecord& record);
-
-// Column 0 of the record list and the export: "00" to "99".
-std::string SlotText(std::size_t slot);
-
-// Columns 1 and 2 of list row `slot` after a read-out; nullopt leaves the row untouched (empty slot).
-struct RecordListRow {
-    std::string date;
-    std::string time;
-};
-std::optional<RecordListRow> RecordListTexts(const RecordTable& table, std::size_t slot);
 
 }  // namespace terrovane::record

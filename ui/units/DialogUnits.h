@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QRect>
 
-namespace terrovane::platform {
+namespace terrovane::units {
 
 // Converts layouts given in dialog units into pixels with the dialog font's metrics:
 // horizontal unit = average character width / 4, vertical unit = character height / 8.
@@ -24,4 +24,4 @@ class DialogUnits {
 // The dialogs' font: a Song-style CJK face at 9 points, falling back to the installed CJK fonts.
 QFont DialogFont();
 
-}  // namespace terrovane::platform
+}  // namespace terrovane::units

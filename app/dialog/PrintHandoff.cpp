@@ -5,16 +5,17 @@
 #include "HandoffFiles.h"
 #include "Launcher.h"
 #include "MessageBox.h"
+#include "MessageTexts.h"
 
-namespace terrovane::handoff {
+namespace terrovane::app {
 
 PrintHandoffResult PrintRecords(bool dataRead, const record::ReadOutBuffer& buffer) {
     if (!dataRead) {
-        platform::Alert(kNoDataMessage);
+        platform::Alert(format::kNoDataReadFirst);
         return PrintHandoffResult::NoData;
     }
     std::string error;
-    if (!WriteRecordFile(buffer, &error)) {
+    if (!handoff::WriteRecordFile(buffer, &error)) {
         // Starting the service now would print the records of an older read-out.
         platform::Alert("Cannot write data.inf, nothing was printed.\n" + error);
         return PrintHandoffResult::WriteFailed;
@@ -23,4 +24,4 @@ PrintHandoffResult PrintRecords(bool dataRead, const record::ReadOutBuffer& buff
                                                                 : PrintHandoffResult::ServiceNotStarted;
 }
 
-}  // namespace terrovane::handoff
+}  // namespace terrovane::app

@@ -2,10 +2,9 @@
 
 #include "RecordPacket.h"
 
-namespace terrovane::handoff {
+namespace terrovane::app {
 
 inline constexpr const char* kPrintServiceProgram = "rapstel";
-inline constexpr const char* kNoDataMessage = "No data，please read firstly";
 
 enum class PrintHandoffResult { NoData, WriteFailed, Started, ServiceNotStarted };
 
@@ -14,4 +13,4 @@ enum class PrintHandoffResult { NoData, WriteFailed, Started, ServiceNotStarted 
 // start failure is not reported to the user; the result tells the caller what happened.
 PrintHandoffResult PrintRecords(bool dataRead, const record::ReadOutBuffer& buffer);
 
-}  // namespace terrovane::handoff
+}  // namespace terrovane::app

@@ -1,0 +1,47 @@
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "ByteCompare.h"
+#include "Fixtures.h"
+#include "HandoffDir.h"
+#include "HandoffFiles.h"
+#include "MessageRecorder.h"
+#include "PrintHandoff.h"
+
+namespace terrovane::app {
+namespace {
+
+using testing::ImageWith;
+using testing::ReadBytes;
+
+class PrintHandoffTest : public ::testing::Test {
+  protected:
+    void SetUp() override { qputenv("TERROVANE_HANDOFF_DIR", QFile::encodeName(dir_.path() + "/handoff")); }
+    void TearDown() override { qunsetenv("TERROVANE_HANDOFF_DIR"); }
+    std::string Path(const char* name) const { return platform::HandoffPath(name); }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(PrintHandoffTest, PrintWithoutDataSaysSoAndWritesNothing) {
+    testing::MessageRecorder messages;
+    EXPECT_EQ(PrintRecords(false, ImageWith({})), PrintHandoffResult::NoData);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No data，please read firstly"});
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path(handoff::kRecordFileName))));
+}
+
+TEST_F(PrintHandoffTest, PrintWritesRecordFileEvenWhenServiceIsMissing) {
+    testing::MessageRecorder messages;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(dir_.path()));
+    const auto image = ImageWith({});  // no occupied slot still hands over 7200 bytes
+    EXPECT_EQ(PrintRecords(true, image), PrintHandoffResult::ServiceNotStarted);
+    qputenv("PATH", path);
+    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_TRUE(testing::BytesEqual(image, ReadBytes(Path(handoff::kRecordFileName))));
+}
+
+}  // namespace
+}  // namespace terrovane::app

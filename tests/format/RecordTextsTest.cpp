@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "RecordTexts.h"
+
+namespace terrovane::format {
+namespace {
+
+using record::MeasurementRecord;
+using record::RecordTable;
+
+TEST(RecordText, DateAndTimeTexts) {
+    MeasurementRecord r;
+    r.year = 0x09, r.month = 0x01, r.day = 0x23, r.hour = 0x07, r.minute = 0x05, r.second = 0x30;
+    EXPECT_EQ(FormatRecordDate(r), "2009-01-23");
+    EXPECT_EQ(FormatRecordTime(r), "07:05:30");
+    r.year = 0x10, r.month = 0x12;
+    EXPECT_EQ(FormatRecordDate(r), "2010-12-23");
+    EXPECT_EQ(FormatRecordDate(MeasurementRecord{}), "2000-00-00");
+    EXPECT_EQ(FormatRecordTime(MeasurementRecord{}), "00:00:00");
+    r.month = 0xA0;  // decodes to 100: its place stays empty
+    EXPECT_EQ(FormatRecordDate(r), "2010-23");
+    EXPECT_EQ(SlotText(0), "00");
+    EXPECT_EQ(SlotText(9), "09");
+    EXPECT_EQ(SlotText(57), "57");
+}
+
+TEST(RecordText, ListTextsOnlyForOccupiedSlots) {
+    RecordTable table;
+    table.Set(57, MeasurementRecord{});
+    EXPECT_FALSE(RecordListTexts(table, 56).has_value());
+    EXPECT_EQ(RecordListTexts(table, 57)->date, "2000-00-00");
+    EXPECT_EQ(RecordListTexts(table, 57)->time, "00:00:00");
+}
+
+}  // namespace
+}  // namespace terrovane::format
