@@ -11,6 +11,7 @@ packages=(
   fonts-wqy-zenhei fonts-liberation                      # the dialogs' and the report's fonts
   xvfb xauth imagemagick xdotool                         # the screenshot tools
   libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers
+  dpkg-dev file desktop-file-utils appstream lintian man-db  # the Debian package and its checks
 )
 
 missing=()
