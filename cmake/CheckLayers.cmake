@@ -16,6 +16,7 @@ set(rules
   "archive: export format record xls"
   "link: format record platform"
   "sim: record platform"
+  "doctor: link platform"
   "ui/progress:"
   "ui/clock: platform ui/units"
   "ui/menu: res"
@@ -28,14 +29,16 @@ set(rules
   "printsvc/report: printsvc/form format record platform"
   "printsvc/dialog: printsvc/handoff printsvc/report format platform"
   "printsvc/app: printsvc/dialog printsvc/report printsvc/handoff printsvc/form format record platform"
-  "app/dialog: archive ui/history link export ui/progress ui/clock ui/menu ui/panel ui/units printsvc/handoff format record platform res"
+  "app/dialog: archive ui/history doctor link export ui/progress ui/clock ui/menu ui/panel ui/units printsvc/handoff format record platform res"
   "app/main: app/dialog"
   "app/tools: app/dialog"
-  "cli: archive link export printsvc/report printsvc/handoff format record platform")
+  "packaging: res"
+  "cli: archive doctor link export printsvc/report printsvc/handoff format record platform")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"
   "link: Core"
+  "doctor: Core"
   "res: Core Gui"
   "ui/units: Gui"
   "ui/progress: Widgets"
@@ -50,6 +53,7 @@ set(qt_rules
   "printsvc/dialog: Widgets"
   "printsvc/app: Widgets PrintSupport"
   "app/dialog: Widgets"
+  "packaging: Gui"
   "cli: Core Gui")
 # Tests and benchmarks stand on top: they may use every folder and any Qt module.
 

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth imagemagick xdotool                         # the screenshot tools
   libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers
   libsqlite3-dev                                         # the measurement archive
+  dpkg-dev file desktop-file-utils appstream lintian man-db  # the Debian package and its checks
 )
 
 missing=()

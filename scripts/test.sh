@@ -30,4 +30,9 @@ run_suite build -DTERROVANE_WERROR=ON || status=1
 if [[ "${CI:-}" == "true" ]]; then
   run_suite build-asan -DTERROVANE_WERROR=ON -DTERROVANE_SANITIZE=ON -DTERROVANE_BENCH=OFF || status=1
 fi
+
+# CI also builds the Debian package from the first build and shows what it holds.
+if [[ "${CI:-}" == "true" ]]; then
+  scripts/package.sh && dpkg-deb --contents build/terrovane_*.deb || status=1
+fi
 exit $status

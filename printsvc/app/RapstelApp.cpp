@@ -1,6 +1,7 @@
 #include "RapstelApp.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include "CMainFrame.h"
 #include "CMainView.h"
@@ -15,6 +16,7 @@ RapstelApp::~RapstelApp() = default;
 bool RapstelApp::InitInstance() {
     QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
     QCoreApplication::setApplicationName("Rapstel");
+    QGuiApplication::setDesktopFileName("org.terrovane.Rapstel");
     frame_ = std::make_unique<CMainFrame>();
     frame_->View()->OnInitialUpdate();
     frame_->show();

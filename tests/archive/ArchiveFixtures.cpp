@@ -115,8 +115,8 @@ CommandRun RunCommand(const std::string& command) {
 }
 
 std::string ReadArchive(const std::string& path, const std::string& sql) {
-    const CommandRun run =
-        RunCommand("/usr/bin/python3 " + Quoted(TV_ARCHIVE_READER) + " " + Quoted(path) + " " + Quoted(sql) + " 2>&1");
+    const CommandRun run = RunCommand("/usr/bin/python3 " + Quoted(TV_ARCHIVE_READER) + " " + Quoted(path) +
+                                      " " + Quoted(sql) + " 2>&1");
     EXPECT_EQ(run.status, 0) << run.text;
     return run.text.substr(0, run.text.find_last_not_of('\n') + 1);
 }
