@@ -20,7 +20,7 @@ class PrintHandoffTest : public ::testing::Test {
   protected:
     void SetUp() override { qputenv("TERROVANE_HANDOFF_DIR", QFile::encodeName(dir_.path() + "/handoff")); }
     void TearDown() override { qunsetenv("TERROVANE_HANDOFF_DIR"); }
-    std::string Path(const char* name) const { return platform::HandoffPath(name); }
+    std::string Path(const char* name) const { return platform::HandoffPath(name).value(); }
 
     QTemporaryDir dir_;
 };

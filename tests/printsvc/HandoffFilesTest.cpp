@@ -26,13 +26,13 @@ class HandoffFilesTest : public ::testing::Test {
   protected:
     void SetUp() override { qputenv("TERROVANE_HANDOFF_DIR", QFile::encodeName(dir_.path() + "/handoff")); }
     void TearDown() override { qunsetenv("TERROVANE_HANDOFF_DIR"); }
-    std::string Path(const char* name) const { return platform::HandoffPath(name); }
+    std::string Path(const char* name) const { return platform::HandoffPath(name).value(); }
 
     QTemporaryDir dir_;
 };
 
 TEST_F(HandoffFilesTest, HandoffDirIsCreatedPrivate) {
-    const std::string dir = platform::HandoffDir();
+    const std::string dir = platform::HandoffDir().value();
     EXPECT_EQ(dir, (dir_.path() + "/handoff").toStdString());
     EXPECT_EQ(QFile::permissions(QString::fromStdString(dir)) & 0x0077, 0);  // no group or other bits
 }
@@ -43,14 +43,14 @@ TEST_F(HandoffFilesTest, RecordFileIsTheImageByteForByte) {
     ASSERT_TRUE(WriteRecordFile(image, &error)) << error;
     EXPECT_TRUE(testing::BytesEqual(image, ReadBytes(Path(kRecordFileName))));
     // Nothing but data.inf is left in the folder (the temporary file was renamed over it).
-    EXPECT_EQ(QDir(QString::fromStdString(platform::HandoffDir())).entryList(QDir::Files),
+    EXPECT_EQ(QDir(QString::fromStdString(platform::HandoffDir().value())).entryList(QDir::Files),
               QStringList{"data.inf"});
 }
 
 TEST_F(HandoffFilesTest, UnwritableRecordFileIsReportedAndOldFileKept) {
     const auto first = ImageWith({{3, SampleRecord(2)}});
     ASSERT_TRUE(WriteRecordFile(first));
-    const QString dir = QString::fromStdString(platform::HandoffDir());
+    const QString dir = QString::fromStdString(platform::HandoffDir().value());
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
     std::string error;
     const bool written = WriteRecordFile(ImageWith({}), &error);
