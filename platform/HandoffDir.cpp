@@ -16,11 +16,14 @@ std::string Refusal(const std::string& dir, FolderState state) {
         case FolderState::NotAFolder:
             return folder + " is not a folder; set TERROVANE_HANDOFF_DIR to a folder of your own.";
         case FolderState::OtherOwner:
-            return folder + " belongs to another user, so it is not used; set TERROVANE_HANDOFF_DIR to a "
-                            "folder of your own.";
+            return folder +
+                   " belongs to another user, so it is not used; set TERROVANE_HANDOFF_DIR to a "
+                   "folder of your own.";
         case FolderState::OpenToOthers:
-            return folder + " can be written by other users, so it is not used; make it yours alone with: "
-                            "chmod go-w '" + dir + "'";
+            return folder +
+                   " can be written by other users, so it is not used; make it yours alone with: "
+                   "chmod go-w '" +
+                   dir + "'";
         case FolderState::Missing:
         case FolderState::Unreadable:
             break;

@@ -19,16 +19,20 @@ std::string Refusal(const std::string& dir, FolderState state) {
     const std::string folder = "The runtime folder " + dir;
     switch (state) {
         case FolderState::OtherOwner:
-            return folder + " belongs to another user, so no instance lock is kept there; set "
-                            "XDG_RUNTIME_DIR to a folder of your own.";
+            return folder +
+                   " belongs to another user, so no instance lock is kept there; set "
+                   "XDG_RUNTIME_DIR to a folder of your own.";
         case FolderState::OpenToOthers:
-            return folder + " is open to other users, so no instance lock is kept there; make it private "
-                            "with: chmod 700 '" + dir + "'";
+            return folder +
+                   " is open to other users, so no instance lock is kept there; make it private "
+                   "with: chmod 700 '" +
+                   dir + "'";
         case FolderState::NotAFolder:
             return folder + " is not a folder; set XDG_RUNTIME_DIR to a private folder of your own.";
         default:
-            return folder + " cannot be created or opened; set XDG_RUNTIME_DIR to a private folder of "
-                            "your own.";
+            return folder +
+                   " cannot be created or opened; set XDG_RUNTIME_DIR to a private folder of "
+                   "your own.";
     }
 }
 

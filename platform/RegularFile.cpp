@@ -43,11 +43,14 @@ int OpenChecked(const std::string& path, Links links, FileContent& result) {
             return -1;
         }
     }
-    const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0);
+    const int flags =
+        O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0);
     const int fd = ::open(path.c_str(), flags);
     if (fd < 0) {
         const bool link = errno == ELOOP && links == Links::Refuse;
-        result = Outcome(errno == ENOENT ? FileStatus::Missing : link ? FileStatus::Refused : FileStatus::Failed,
+        result = Outcome(errno == ENOENT ? FileStatus::Missing
+                         : link          ? FileStatus::Refused
+                                         : FileStatus::Failed,
                          path, link ? "is a symbolic link, which is not followed" : std::strerror(errno));
         return -1;
     }

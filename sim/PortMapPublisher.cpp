@@ -158,7 +158,8 @@ bool PublishPort(const std::string& mapPath, int comNumber, const std::string& d
     const auto map = ReadMap(mapPath, error);
     if (!map)
         return false;
-    return platform::WriteFileAtomically(mapPath, WithPortPublished(map->bytes, comNumber, devicePath), error);
+    return platform::WriteFileAtomically(mapPath, WithPortPublished(map->bytes, comNumber, devicePath),
+                                         error);
 }
 
 bool WithdrawPort(const std::string& mapPath, int comNumber, const std::string& devicePath,
@@ -168,7 +169,8 @@ bool WithdrawPort(const std::string& mapPath, int comNumber, const std::string& 
         return false;
     if (map->status == platform::FileStatus::Missing)
         return true;
-    return platform::WriteFileAtomically(mapPath, WithPortWithdrawn(map->bytes, comNumber, devicePath), error);
+    return platform::WriteFileAtomically(mapPath, WithPortWithdrawn(map->bytes, comNumber, devicePath),
+                                         error);
 }
 
 }  // namespace terrovane::sim

@@ -22,8 +22,9 @@ std::optional<record::ReadOutBuffer> LoadImage(const std::string& path, std::str
         return sim::DemoImage();
     const auto content = platform::ReadRegularFile(path, record::kReadOutSize + 1, platform::Links::Follow);
     if (content.status != platform::FileStatus::Read || content.bytes.size() != record::kReadOutSize) {
-        error = content.status == platform::FileStatus::Read ? path + ": an image must hold exactly 7200 bytes"
-                                                             : content.error;
+        error = content.status == platform::FileStatus::Read
+                    ? path + ": an image must hold exactly 7200 bytes"
+                    : content.error;
         return std::nullopt;
     }
     record::ReadOutBuffer image{};

@@ -155,8 +155,8 @@ TEST_F(PrintFormTest, DegenerateShapesLeaveNoEmptyPathsInAPdf) {
     QPainter painter(&writer);
     const QRect area = writer.pageLayout().paintRectPixels(writer.resolution());
     PrintForm page(painter, 0, 0, area.width(), area.height(), kMapPixels, kPortrait);
-    page.Line(1.0, 1.0, 1.0, 1.0, 1, 0, Unit::Inches);                 // no length
-    page.Rectangle(1.0, 2.0, 1.0, 3.0, 1, 1, 0, Unit::Inches);         // no width
+    page.Line(1.0, 1.0, 1.0, 1.0, 1, 0, Unit::Inches);                     // no length
+    page.Rectangle(1.0, 2.0, 1.0, 3.0, 1, 1, 0, Unit::Inches);             // no width
     page.PrintTextInBox(2.0, 2.0, 2.0, 2.5, 0, 10, 1, "x", Unit::Inches);  // boxed text without room
     FormRow row;  // a title row only, so its column lines have no length
     row.inInches = 1, row.equalWidths = 0, row.rows = 0, row.columns = 3;
