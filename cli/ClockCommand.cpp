@@ -37,10 +37,9 @@ int RunClock(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     InstallTerminalMessages(false);
-    record::ReadOutBuffer buffer{};
-    record::RecordTable table;
+    record::ReadOutState state;
     link::CMSComm comm;
-    link::InstrumentLink instrument(comm, host, buffer, table);
+    link::InstrumentLink instrument(comm, host, state);
     if (!instrument.SetClock()) {
         return kExitFailed;
     }

@@ -27,20 +27,19 @@ int RunErase(const std::vector<std::string>& args) {
         std::fprintf(stderr, "erase: %s\n", error.empty() ? kUsage : error.c_str());
         return kExitUsage;
     }
-    TerminalHost host;
+    record::ReadOutState state;
     if (options.Has("slot")) {
         const std::optional<int> slot = SlotFrom(options.Value("slot"));
         if (!slot) {
             std::fprintf(stderr, "erase: --slot takes a slot number from 0 to 99\n");
             return kExitUsage;
         }
-        host.currentIndex = *slot;
+        state.currentIndex = static_cast<std::uint16_t>(*slot);
     }
     InstallTerminalMessages(options.Has("yes"));
-    record::ReadOutBuffer buffer{};
-    record::RecordTable table;
+    TerminalHost host;
     link::CMSComm comm;
-    link::InstrumentLink instrument(comm, host, buffer, table);
+    link::InstrumentLink instrument(comm, host, state);
     // Erasing needs a read-out first: it tells which slots hold a result.
     if (!instrument.Read() || !link::AwaitExchange(instrument)) {
         return kExitFailed;

@@ -5,7 +5,7 @@
 
 #include "Command.h"
 #include "ReadOutSession.h"
-#include "RecordTable.h"
+#include "ReadOutState.h"
 #include "TerminalHost.h"
 #include "WorkbookExport.h"
 
@@ -38,28 +38,27 @@ int RunExport(const std::vector<std::string>& args) {
                      error.empty() ? "usage: export --xls FILE [--from DATA_INF]" : error.c_str());
         return kExitUsage;
     }
-    record::ReadOutBuffer buffer{};
-    record::RecordTable table;
+    record::ReadOutState state;
     if (options.Has("from")) {
-        if (!ReadImage(options.Value("from"), buffer, error)) {
+        if (!ReadImage(options.Value("from"), state.buffer, error)) {
             std::fprintf(stderr, "export: %s\n", error.c_str());
             return kExitFailed;
         }
-        record::ParseRecords(buffer, table);
+        record::ParseRecords(state.buffer, state.table);
     } else {
         InstallTerminalMessages(false);
         TerminalHost host;
-        if (!link::ReadInstrument(buffer, table, &host)) {
+        if (!link::ReadInstrument(state, &host)) {
             return kExitFailed;
         }
     }
     const std::string path = options.Value("xls");
-    error = exporting::ExportRecords(table, path);
+    error = exporting::ExportRecords(state.table, path);
     if (!error.empty()) {
         std::fprintf(stderr, "export: %s\n", error.c_str());
         return kExitFailed;
     }
-    std::printf("%d stored results saved to %s\n", table.OccupiedCount(), path.c_str());
+    std::printf("%d stored results saved to %s\n", state.table.OccupiedCount(), path.c_str());
     return kExitOk;
 }
 

@@ -7,7 +7,7 @@
 #include "Command.h"
 #include "ModeName.h"
 #include "ReadOutSession.h"
-#include "RecordTable.h"
+#include "ReadOutState.h"
 #include "RecordTexts.h"
 #include "TerminalHost.h"
 
@@ -50,14 +50,13 @@ int RunRead(const std::vector<std::string>& args) {
     }
     InstallTerminalMessages(false);
     TerminalHost host;
-    record::ReadOutBuffer buffer{};
-    record::RecordTable table;
-    if (!link::ReadInstrument(buffer, table, &host)) {
+    record::ReadOutState state;
+    if (!link::ReadInstrument(state, &host)) {
         return kExitFailed;
     }
-    PrintRecords(table);
+    PrintRecords(state.table);
     const std::string out = options.Value("out");
-    if (!out.empty() && !WriteImage(out, buffer, error)) {
+    if (!out.empty() && !WriteImage(out, state.buffer, error)) {
         std::fprintf(stderr, "read: cannot write %s\n", error.c_str());
         return kExitFailed;
     }

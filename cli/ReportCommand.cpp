@@ -24,8 +24,12 @@ bool LoadTable(const Options& options, record::RecordTable& table) {
     if (!options.Has("from")) {
         InstallTerminalMessages(false);
         TerminalHost host;
-        record::ReadOutBuffer buffer{};
-        return link::ReadInstrument(buffer, table, &host);
+        record::ReadOutState state;
+        if (!link::ReadInstrument(state, &host)) {
+            return false;
+        }
+        table = std::move(state.table);
+        return true;
     }
     const std::string from = options.Value("from");
     if (!handoff::LoadRecordFileAt(from, table)) {

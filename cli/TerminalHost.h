@@ -9,17 +9,15 @@
 namespace terrovane::cli {
 
 // The link's window on a terminal: no display and no list, like any windowless caller; the progress as one
-// line on standard error when that is a terminal; the clock and the selected slot given on the command line.
+// line on standard error when that is a terminal; the clock given on the command line.
 class TerminalHost : public link::SilentHost {
   public:
     void OpenProgress() override;
     void SetProgressPosition(int position) override;
     void CloseProgress() override;
     std::optional<link::ClockSetting> AskClock() override { return clock; }
-    int CurrentIndex() const override { return currentIndex; }
 
     std::optional<link::ClockSetting> clock;
-    int currentIndex = 0;
 
   private:
     bool drawn_ = false;

@@ -11,7 +11,7 @@
 namespace terrovane::cli {
 namespace {
 
-constexpr const char* kVersion = "1.0";
+constexpr const char* kVersion = TERROVANE_VERSION;
 
 const CommandEntry* FindCommand(const std::string& name) {
     for (const CommandEntry& command : Commands()) {

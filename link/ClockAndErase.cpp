@@ -34,8 +34,8 @@ bool InstrumentLink::SetClock() {
             ClosePort();
         }
     }
-    if (!dataRead) {
-        requestsSent = false;
+    if (!state_.dataRead) {
+        state_.requestsSent = false;
     }
     return sent;
 }
@@ -47,19 +47,19 @@ bool InstrumentLink::JudgeClock(const std::vector<std::uint8_t>& reply) {
         platform::Alert(kClockOk);
     } else {
         platform::Alert(kClockError);
-        dataRead = false;
+        state_.dataRead = false;
     }
     clockReply.fill(0);
     return ok;
 }
 
 bool InstrumentLink::EraseCurrent() {
-    if (!dataRead) {
+    if (!state_.dataRead) {
         platform::Alert(kNoDataReadFirst);
         return false;
     }
-    const int slot = host_.CurrentIndex();
-    if (slot < 0 || slot >= static_cast<int>(record::kSlotCount) || !table_.IsOccupied(slot)) {
+    const int slot = state_.currentIndex;
+    if (slot >= static_cast<int>(record::kSlotCount) || !state_.table.IsOccupied(slot)) {
         platform::Alert(kNoData);
         return false;
     }
@@ -67,11 +67,11 @@ bool InstrumentLink::EraseCurrent() {
 }
 
 bool InstrumentLink::EraseAll() {
-    if (!dataRead) {
+    if (!state_.dataRead) {
         platform::Alert(kNoDataReadFirst);
         return false;
     }
-    if (table_.OccupiedCount() == 0) {
+    if (state_.table.OccupiedCount() == 0) {
         platform::Alert(kNoData);
         return false;
     }
@@ -97,10 +97,10 @@ bool InstrumentLink::SendErase(int number, PendingCommand command) {
 }
 
 bool InstrumentLink::JudgeErase(const std::vector<std::uint8_t>& reply) {
-    std::copy_n(reply.begin(), 4, buffer_.begin());
+    std::copy_n(reply.begin(), 4, state_.buffer.begin());
     if (!StartsWithOk(reply.data())) {
         platform::Alert(kEraseError);
-        dataRead = false;
+        state_.dataRead = false;
         return false;
     }
     platform::Alert(kEraseOk);

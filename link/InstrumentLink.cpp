@@ -8,9 +8,8 @@
 
 namespace terrovane::link {
 
-InstrumentLink::InstrumentLink(CMSComm& comm, LinkHost& host, record::ReadOutBuffer& buffer,
-                               record::RecordTable& table, QObject* parent)
-    : QObject(parent), commSettings(kCommSettings), comm_(comm), host_(host), buffer_(buffer), table_(table) {
+InstrumentLink::InstrumentLink(CMSComm& comm, LinkHost& host, record::ReadOutState& state, QObject* parent)
+    : QObject(parent), commSettings(kCommSettings), comm_(comm), host_(host), state_(state) {
     connect(&comm_, &CMSComm::OnComm, this, &InstrumentLink::OnComm);
 }
 
@@ -91,13 +90,13 @@ void InstrumentLink::PortWatchTick() {
     const bool present = DiscoverPort() == 0;
     watchTickRunning_ = false;
     if (!present) {
-        requestsSent = false;
+        state_.requestsSent = false;
         host_.SetIdlePictureVisible(false);
         ClosePort();
         CloseProgressIfOpen();
         return;
     }
-    if (!requestsSent) {
+    if (!state_.requestsSent) {
         host_.BlankDisplay();
         host_.SetIdlePictureVisible(true);
     } else {

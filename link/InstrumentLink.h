@@ -10,8 +10,7 @@
 #include "CMSComm.h"
 #include "LinkHost.h"
 #include "PendingCommand.h"
-#include "RecordPacket.h"
-#include "RecordTable.h"
+#include "ReadOutState.h"
 
 namespace terrovane::link {
 
@@ -27,9 +26,8 @@ class InstrumentLink : public QObject {
     Q_OBJECT
 
   public:
-    // The buffer and table are the caller's and must outlive the link; OnComm of `comm` is handled here.
-    InstrumentLink(CMSComm& comm, LinkHost& host, record::ReadOutBuffer& buffer, record::RecordTable& table,
-                   QObject* parent = nullptr);
+    // The read-out state is the caller's and must outlive the link; OnComm of `comm` is handled here.
+    InstrumentLink(CMSComm& comm, LinkHost& host, record::ReadOutState& state, QObject* parent = nullptr);
 
     // Port discovery: 0 with portName and portNumber set, -1 otherwise (messages of ParsePortNumber).
     int DiscoverPort();
@@ -66,8 +64,6 @@ class InstrumentLink : public QObject {
     std::string portName;
     int portNumber = 0;
     PendingCommand pendingCommand = PendingCommand::ReadOut;
-    bool dataRead = false;
-    bool requestsSent = false;
     std::array<std::uint8_t, 8> clockReply{};
     std::string commandText;
 
@@ -88,8 +84,7 @@ class InstrumentLink : public QObject {
 
     CMSComm& comm_;
     LinkHost& host_;
-    record::ReadOutBuffer& buffer_;
-    record::RecordTable& table_;
+    record::ReadOutState& state_;
     int erasedSlot_ = 0;
     bool watchTickRunning_ = false;
 };

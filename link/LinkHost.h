@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Protocol.h"
+#include "RecordTable.h"
 
 namespace terrovane::link {
 
@@ -28,8 +29,8 @@ class LinkHost {
     // Empties the date and time columns of all 100 list rows, or of one row.
     virtual void ClearAllListTexts() = 0;
     virtual void ClearListRow(std::size_t slot) = 0;
-    // Writes date and time of every occupied slot of the (just rebuilt) record table into the list.
-    virtual void FillRecordList() = 0;
+    // Writes date and time of every occupied slot of `table` (just rebuilt) into the list.
+    virtual void FillRecordList(const record::RecordTable& table) = 0;
 
     // The read-out's progress window: opened with kProgressTitle, kProgressMessage and the range above
     // (letting the messages already waiting through once), advanced per request, closed at the end.
@@ -42,8 +43,6 @@ class LinkHost {
     virtual void ShowSelectedAfterReadOut() = 0;
     // Asks the user for the instrument's new date and time; nothing on Cancel.
     virtual std::optional<ClockSetting> AskClock() = 0;
-    // The selected slot, 0-99: the record on display, which "erase current" erases.
-    virtual int CurrentIndex() const = 0;
 };
 
 }  // namespace terrovane::link

@@ -40,13 +40,13 @@ std::optional<std::string> FindPortName(const platform::PortMapSource& portMap) 
     return name;
 }
 
-int ParsePortNumber(std::string_view portName) {
+int PortNumberOf(std::string_view portName, std::string& message) {
     if (portName.substr(0, 3) != "COM") {
-        platform::Alert("Port message unknown");
+        message = kPortNameUnknown;
         return -1;
     }
     if (portName.size() < 4 || !IsDigit(portName[3])) {
-        platform::Alert("port num at regedit error");
+        message = kPortNumberError;
         return -1;
     }
     long number = 0;
@@ -54,11 +54,20 @@ int ParsePortNumber(std::string_view portName) {
         number = number * 10 + (portName[i] - '0');
         if (number > std::numeric_limits<std::int16_t>::max()) {
             // Cut to 16 bits it would name some other port.
-            platform::Alert("port num at regedit error");
+            message = kPortNumberError;
             return -1;
         }
     }
     return static_cast<int>(number);
+}
+
+int ParsePortNumber(std::string_view portName) {
+    std::string message;
+    const int number = PortNumberOf(portName, message);
+    if (number < 0) {
+        platform::Alert(message);
+    }
+    return number;
 }
 
 }  // namespace terrovane::link

@@ -19,6 +19,12 @@ inline constexpr std::string_view kBridgeValueNames[] = {"\\Device\\Slabser0", "
 // value is present, or the text does not fit the port name. Shows no message.
 std::optional<std::string> FindPortName(const platform::PortMapSource& portMap);
 
+inline constexpr const char* kPortNameUnknown = "Port message unknown";
+inline constexpr const char* kPortNumberError = "port num at regedit error";
+
+// The number in "COM<n>" as ParsePortNumber judges it, but quietly: -1 with the message it would show.
+int PortNumberOf(std::string_view portName, std::string& message);
+
 // The number in "COM<n>" (digits up to the first non-digit: COM7A gives 7), or -1 after the message
 // "Port message unknown" (no "COM" prefix) or "port num at regedit error" (no digit, or a number the
 // serial control's 16-bit port number cannot hold).

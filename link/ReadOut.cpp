@@ -19,7 +19,7 @@ int CheckPackets(const record::ReadOutBuffer& buffer) {
 }
 
 bool InstrumentLink::Read() {
-    if (dataRead && !platform::Ask(kReadAgainQuestion)) {
+    if (state_.dataRead && !platform::Ask(kReadAgainQuestion)) {
         FailRead();
         return false;
     }
@@ -38,7 +38,7 @@ bool InstrumentLink::Read() {
         return false;
     }
     CloseProgressIfOpen();
-    requestsSent = true;
+    state_.requestsSent = true;
     return true;  // the port stays open: the answers are judged by OnComm once this command returned
 }
 
@@ -55,8 +55,8 @@ bool InstrumentLink::SendRequests() {
 }
 
 void InstrumentLink::FailRead() {
-    dataRead = false;
-    requestsSent = false;
+    state_.dataRead = false;
+    state_.requestsSent = false;
     ClosePort();
     CloseProgressIfOpen();
 }
@@ -103,13 +103,13 @@ bool InstrumentLink::JudgeReadOut(const std::vector<std::uint8_t>& reply) {
     std::copy(reply.begin(), reply.end(), image.begin());
     if (CheckPackets(image) != 0) {
         platform::Alert(kReadError);
-        dataRead = false;
+        state_.dataRead = false;
         return false;
     }
-    dataRead = true;
-    buffer_ = image;
-    record::ParseRecords(buffer_, table_);
-    host_.FillRecordList();
+    state_.dataRead = true;
+    state_.buffer = image;
+    record::ParseRecords(state_.buffer, state_.table);
+    host_.FillRecordList(state_.table);
     host_.BlankDisplay();
     host_.ShowSelectedAfterReadOut();
     return true;

@@ -26,11 +26,10 @@ bool AwaitExchange(InstrumentLink& link, int timeoutMs) {
     return accepted;
 }
 
-bool ReadInstrument(record::ReadOutBuffer& buffer, record::RecordTable& table, LinkHost* host,
-                    int timeoutMs) {
+bool ReadInstrument(record::ReadOutState& state, LinkHost* host, int timeoutMs) {
     SilentHost silentHost;
     CMSComm comm;
-    InstrumentLink link(comm, host != nullptr ? *host : silentHost, buffer, table);
+    InstrumentLink link(comm, host != nullptr ? *host : silentHost, state);
     if (!link.Read()) {
         return false;
     }

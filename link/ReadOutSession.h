@@ -2,8 +2,7 @@
 
 #include "InstrumentLink.h"
 #include "LinkHost.h"
-#include "RecordPacket.h"
-#include "RecordTable.h"
+#include "ReadOutState.h"
 
 namespace terrovane::link {
 
@@ -17,10 +16,9 @@ inline constexpr int kReplyTimeoutMs = 5000;
 bool AwaitExchange(InstrumentLink& link, int timeoutMs = kReplyTimeoutMs);
 
 // Reads the instrument's 100 slots through the link code: handshake, requests, the receive event. On
-// acceptance the buffer holds the image and the table its records; otherwise both keep what they had.
-// Messages go through platform::Alert. Without a host, nothing is shown but the messages.
-bool ReadInstrument(record::ReadOutBuffer& buffer, record::RecordTable& table, LinkHost* host = nullptr,
-                    int timeoutMs = kReplyTimeoutMs);
+// acceptance the state's buffer holds the image and its table the records; otherwise both keep what they
+// had. Messages go through platform::Alert. Without a host, nothing is shown but the messages.
+bool ReadInstrument(record::ReadOutState& state, LinkHost* host = nullptr, int timeoutMs = kReplyTimeoutMs);
 
 // A host with no window: the record list, display and progress are nowhere to be seen.
 class SilentHost : public LinkHost {
@@ -29,14 +27,13 @@ class SilentHost : public LinkHost {
     void SetIdlePictureVisible(bool) override {}
     void ClearAllListTexts() override {}
     void ClearListRow(std::size_t) override {}
-    void FillRecordList() override {}
+    void FillRecordList(const record::RecordTable&) override {}
     void OpenProgress() override { progressOpen_ = true; }
     void SetProgressPosition(int) override {}
     void CloseProgress() override { progressOpen_ = false; }
     bool IsProgressOpen() const override { return progressOpen_; }
     void ShowSelectedAfterReadOut() override {}
     std::optional<ClockSetting> AskClock() override { return std::nullopt; }
-    int CurrentIndex() const override { return 0; }
 
   private:
     bool progressOpen_ = false;

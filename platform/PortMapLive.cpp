@@ -3,6 +3,8 @@
 // Windows driver does it: value "\Device\Silabser<i>" (i counts the bridge's ports in ttyUSB order) under
 // the SERIALCOMM key, with the port name "COM<k+1>". The COM number follows the kernel's device number
 // rather than the index, so unplugging one bridge never renumbers another. The Scsi key does not exist.
+// Where the installed udev rule has given the port its stable name /dev/terrovane-<serial>, that name is
+// the device the port number opens: it keeps naming the same instrument across replugs.
 //
 // sysfs is scanned at most every 200 ms: the port watch asks every 5 ms, and a bridge that appears or
 // disappears is seen within one scan period.
@@ -21,11 +23,12 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kBridgeVendor = "10c4";
 constexpr std::string_view kUsbTtyPrefix = "ttyUSB";
+constexpr std::string_view kStableLinkPrefix = "terrovane-";
 constexpr auto kRescanPeriod = std::chrono::milliseconds(200);
 
 struct BridgePort {
     int ttyNumber = 0;
-    std::string deviceName;
+    std::string deviceName;  // under the dev root: the stable link when there is one, else the tty
 };
 
 // "ttyUSB12" -> 12; -1 for any other name.
@@ -83,6 +86,35 @@ std::vector<BridgePort> ScanBridgePorts(const fs::path& sysfsRoot) {
     return ports;
 }
 
+// The stable links under devRoot, by the tty name each resolves to. Anything else that happens to carry
+// the prefix (a dangling link, a file) is no link of ours.
+std::vector<std::pair<std::string, std::string>> StableLinks(const fs::path& devRoot) {
+    std::vector<std::pair<std::string, std::string>> links;
+    std::error_code error;
+    const fs::path root = fs::canonical(devRoot, error);
+    for (fs::directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        std::error_code linkError;
+        if (!name.starts_with(kStableLinkPrefix) || !it->is_symlink(linkError))
+            continue;
+        const fs::path target = fs::canonical(it->path(), linkError);
+        if (!linkError && target.parent_path() == root)
+            links.emplace_back(target.filename().string(), name);
+    }
+    std::sort(links.begin(), links.end());
+    return links;
+}
+
+void UseStableLinks(std::vector<BridgePort>& ports, const fs::path& devRoot) {
+    const auto links = StableLinks(devRoot);
+    for (auto& port : ports) {
+        const auto link =
+            std::lower_bound(links.begin(), links.end(), std::make_pair(port.deviceName, std::string()));
+        if (link != links.end() && link->first == port.deviceName)
+            port.deviceName = link->second;
+    }
+}
+
 class LivePortMap final : public PortMapSource {
   public:
     LivePortMap(std::string sysfsRoot, std::string devRoot)
@@ -117,6 +149,8 @@ class LivePortMap final : public PortMapSource {
         if (scanned_ && now - lastScan_ < kRescanPeriod)
             return;
         ports_ = ScanBridgePorts(sysfsRoot_);
+        if (!ports_.empty())
+            UseStableLinks(ports_, devRoot_);
         lastScan_ = now;
         scanned_ = true;
     }

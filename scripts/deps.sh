@@ -2,14 +2,16 @@
 # Installs the Debian 12 packages the build, the programs and the tests need; only what is missing.
 set -euo pipefail
 
+# Each line says who needs its packages.
 packages=(
-  build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick xdotool
-  python3 python3-xlrd python3-olefile poppler-utils
-  fonts-wqy-zenhei fonts-liberation
-  libspreadsheet-writeexcel-perl libxlsxwriter-dev time
+  build-essential cmake ninja-build ccache clang-format  # the build and its format check
+  qt6-base-dev libgl-dev                                 # Qt 6 (its Gui module wants the GL headers)
+  libgtest-dev libgmock-dev                              # the tests
+  python3 python3-xlrd python3-olefile poppler-utils     # the tests' independent workbook and PDF readers
+  fonts-wqy-zenhei fonts-liberation                      # the dialogs' and the report's fonts
+  xvfb xauth imagemagick xdotool                         # the screenshot tools
+  libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers
+  dpkg-dev file desktop-file-utils appstream lintian man-db  # the Debian package and its checks
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test. With CI=true it builds twice: once with warnings
-# as errors, once with AddressSanitizer and UndefinedBehaviorSanitizer, and runs the tests of both.
+# Installs what is missing, builds and runs every test. With CI=true it also checks the formatting of the
+# tracked sources and builds twice: once with warnings as errors, once with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs the tests of both.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -16,9 +17,22 @@ run_suite() {
   ctest --test-dir "$dir" --output-on-failure -j 2 --timeout 300
 }
 
+# Every tracked source as .clang-format has it (make format applies it).
+check_format() {
+  git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+}
+
 status=0
+if [[ "${CI:-}" == "true" ]]; then
+  check_format || { echo "test: sources not formatted; run make format" >&2; status=1; }
+fi
 run_suite build -DTERROVANE_WERROR=ON || status=1
 if [[ "${CI:-}" == "true" ]]; then
   run_suite build-asan -DTERROVANE_WERROR=ON -DTERROVANE_SANITIZE=ON -DTERROVANE_BENCH=OFF || status=1
+fi
+
+# CI also builds the Debian package from the first build and shows what it holds.
+if [[ "${CI:-}" == "true" ]]; then
+  scripts/package.sh && dpkg-deb --contents build/terrovane_*.deb || status=1
 fi
 exit $status

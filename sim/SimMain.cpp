@@ -12,6 +12,7 @@
 #include "Instrument.h"
 #include "RegularFile.h"
 #include "SimServer.h"
+#include "SimUsage.h"
 
 namespace {
 
@@ -40,9 +41,11 @@ int Fail(const std::string& error) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (const auto status = sim::AnswerInformationOptions(arguments))
+        return *status;
     std::string error;
-    const auto options = sim::ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc),
-                                              std::getenv("TERROVANE_PORTMAP"), error);
+    const auto options = sim::ParseSimOptions(arguments, std::getenv("TERROVANE_PORTMAP"), error);
     if (!options) {
         std::fprintf(stderr,
                      "usage: terrovane-sim [--image FILE] [--portmap FILE] [--fault KIND]... [--log FILE] "

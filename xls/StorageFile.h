@@ -72,8 +72,8 @@ class StorageFile {
     std::uint8_t* Sector(std::int32_t s) {
         return image_.data() + (static_cast<std::size_t>(s) + 1) * kSectorSize;
     }
+    // The sector allocator (SectorAllocation.cpp): claiming, growing the tables, cutting sectors out.
     void EnsureSector(std::int32_t s, std::uint8_t fill = 0);
-
     std::int32_t ClaimSector();
     std::int32_t ClaimMiniSector();
     void GrowFat();

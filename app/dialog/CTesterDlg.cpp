@@ -41,8 +41,7 @@ CTesterDlg::~CTesterDlg() {
 void CTesterDlg::InitDialog() {
     CreateControls();
     CreateWindowMenu();
-    ResetState();
-    AllocateReadOutBuffer();
+    AllocateReadOutState();
     CreateLink();
     InitDisplay();
     portWatchTimer_.setInterval(kPortWatchIntervalMs);
@@ -91,14 +90,13 @@ void CTesterDlg::CreateMenu() {
 
 void CTesterDlg::CreateLink() {
     host_ = std::make_unique<DialogLinkHost>(*this);
-    link_ = std::make_unique<link::InstrumentLink>(comm_, *host_, *readOutBuffer, recordTable);
+    link_ = std::make_unique<link::InstrumentLink>(comm_, *host_, *state_);
 }
 
 // The display's controls are children of the client area at their dialog-unit places, so the chart
 // covers frame 1107 exactly.
 void CTesterDlg::InitDisplay() {
-    panel::PanelBindings bindings{recordTable, link_->dataRead, currentIndex, link_->requestsSent,
-                                  [this] { return FirstSelectedRow(recordList_); }};
+    panel::PanelBindings bindings{*state_, [this] { return FirstSelectedRow(recordList_); }};
     panel_ = new panel::DisplayPanel(client_, std::move(bindings), QPoint(0, 0), units::DialogUnits(font()));
 }
 
@@ -120,34 +118,23 @@ void CTesterDlg::CreateWindowMenu() {
     }
 }
 
-void CTesterDlg::ResetState() {
-    currentIndex = 0;
-}
-
-void CTesterDlg::AllocateReadOutBuffer() {
+// The state starts as a fresh read-out would find it: zeroed buffer, empty table, slot 0, nothing read.
+void CTesterDlg::AllocateReadOutState() {
     // The buffer is the program's reason to exist: wait for memory rather than run without it.
-    while (!readOutBuffer) {
-        readOutBuffer.reset(new (std::nothrow) record::ReadOutBuffer{});
-        if (!readOutBuffer) {
+    while (!state_) {
+        state_.reset(new (std::nothrow) record::ReadOutState{});
+        if (!state_) {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
     }
-    readOutBuffer->fill(0);
 }
 
+// The buffer's memory itself goes with the dialog, after the link and the display that refer to it.
 void CTesterDlg::ShutDown() {
-    readOutBuffer.reset();
-    recordTable.Clear();
+    state_->table.Clear();
     ClosePortIfOpen();
     portWatchTimer_.stop();
-    CloseActiveProgress();
-}
-
-void CTesterDlg::CloseActiveProgress() {
-    if (activeProgress) {
-        activeProgress->Destroy();
-        activeProgress.reset();
-    }
+    progress_.Close();
 }
 
 void CTesterDlg::ClosePortIfOpen() {
@@ -165,7 +152,7 @@ void CTesterDlg::ReadRecords() {
 }
 
 void CTesterDlg::PrintRecords() {
-    app::PrintRecords(link_->dataRead, *readOutBuffer);
+    app::PrintRecords(state_->dataRead, state_->buffer);
 }
 
 void CTesterDlg::ShowNextRecord() {

@@ -14,9 +14,8 @@
 #include <memory>
 
 #include "CMSComm.h"
-#include "ProgressWindow.h"
-#include "RecordPacket.h"
-#include "RecordTable.h"
+#include "ProgressSlot.h"
+#include "ReadOutState.h"
 
 namespace terrovane::link {
 class InstrumentLink;
@@ -58,19 +57,17 @@ class CTesterDlg : public QDialog {
     panel::DisplayPanel& Panel() const { return *panel_; }
     link::InstrumentLink& Link() const { return *link_; }
     link::CMSComm& Comm() { return comm_; }
+    // The read-out state the link, the display, Save and Print share; this dialog owns it.
+    record::ReadOutState& State() const { return *state_; }
+    // The one progress window of a running read-out or save.
+    ui::ProgressSlot& Progress() { return progress_; }
+    // Where the last Save wrote (or tried to write) its workbook.
+    const QString& ExportPath() const { return exportPath_; }
 
     // Runs one command by id, as the menu, the toolbar and the window menu do.
     void OnCommand(int id);
     // Window-menu commands: the about item and its low-nibble variants open the about box.
     void OnSysCommand(int id);
-
-    // State shared by the commands. Whether data was read and whether a read-out sent its requests is the
-    // link's (Link().dataRead, Link().requestsSent); the display keeps its own page state.
-    std::uint16_t currentIndex = 0;
-    QString exportPath;
-    std::unique_ptr<ui::ProgressWindow> activeProgress;
-    std::unique_ptr<record::ReadOutBuffer> readOutBuffer;
-    record::RecordTable recordTable;
 
     // Asks where Save writes the workbook; empty when the user cancels. Tests put their own path here.
     std::function<QString()> saveFileChooser;
@@ -82,15 +79,13 @@ class CTesterDlg : public QDialog {
     void InitDialog();
     void CreateControls();
     void CreateWindowMenu();
-    void ResetState();
-    void AllocateReadOutBuffer();
+    void AllocateReadOutState();
     void ShutDown();
     void CentreOnScreen();
     void CreateMenu();
     void CreateLink();
     QString ChooseSaveFile();
     void OpenSaveProgress();
-    void CloseActiveProgress();
 
     // Command handlers: one per command id.
     void OnRead() { ReadRecords(); }
@@ -125,6 +120,10 @@ class CTesterDlg : public QDialog {
     QTableWidget* recordList_ = nullptr;
     QFrame* displayFrame_ = nullptr;
     panel::DisplayPanel* panel_ = nullptr;
+    // Declared before everything that refers to it, so it is released after them.
+    std::unique_ptr<record::ReadOutState> state_;
+    ui::ProgressSlot progress_{this};
+    QString exportPath_;
     link::CMSComm comm_;
     std::unique_ptr<DialogLinkHost> host_;
     std::unique_ptr<link::InstrumentLink> link_;

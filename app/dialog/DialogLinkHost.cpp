@@ -27,36 +27,30 @@ void DialogLinkHost::ClearListRow(std::size_t slot) {
     ClearRecordListRow(dialog_.RecordList(), static_cast<int>(slot));
 }
 
-void DialogLinkHost::FillRecordList() {
-    FillRecordListTexts(dialog_.RecordList(), dialog_.recordTable);
+void DialogLinkHost::FillRecordList(const record::RecordTable& table) {
+    FillRecordListTexts(dialog_.RecordList(), table);
 }
 
 void DialogLinkHost::OpenProgress() {
-    auto progress = std::make_unique<ui::ProgressWindow>(&dialog_, QString::fromUtf8(link::kProgressTitle));
-    progress->GoModal();
-    progress->SetRange(link::kProgressLower, link::kProgressUpper, link::kProgressStep);
-    progress->SetText(QString::fromUtf8(link::kProgressMessage));
-    // Lets the window paint before the request loop, which processes no events of its own.
-    progress->PeekAndPump(true);
-    progress->Show();
-    dialog_.activeProgress = std::move(progress);
+    ui::ProgressSetup setup;
+    setup.caption = QString::fromUtf8(link::kProgressTitle);
+    setup.lower = link::kProgressLower;
+    setup.upper = link::kProgressUpper;
+    setup.step = link::kProgressStep;
+    setup.text = QString::fromUtf8(link::kProgressMessage);
+    dialog_.Progress().Open(setup);
 }
 
 void DialogLinkHost::SetProgressPosition(int position) {
-    if (dialog_.activeProgress) {
-        dialog_.activeProgress->SetPos(position);
-    }
+    dialog_.Progress().SetPos(position);
 }
 
 void DialogLinkHost::CloseProgress() {
-    if (dialog_.activeProgress) {
-        dialog_.activeProgress->Destroy();
-        dialog_.activeProgress.reset();
-    }
+    dialog_.Progress().Close();
 }
 
 bool DialogLinkHost::IsProgressOpen() const {
-    return dialog_.activeProgress != nullptr;
+    return dialog_.Progress().IsOpen();
 }
 
 void DialogLinkHost::ShowSelectedAfterReadOut() {
@@ -71,10 +65,6 @@ std::optional<link::ClockSetting> DialogLinkHost::AskClock() {
     const QDate date = clockDialog.DateValue();
     const QTime time = clockDialog.TimeValue();
     return link::ClockSetting{date.year(), date.month(), date.day(), time.hour(), time.minute()};
-}
-
-int DialogLinkHost::CurrentIndex() const {
-    return dialog_.currentIndex;
 }
 
 }  // namespace terrovane::app

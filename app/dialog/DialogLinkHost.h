@@ -6,7 +6,7 @@ namespace terrovane::app {
 
 class CTesterDlg;
 
-// The main dialog as the instrument link sees it: its display panel, record list and progress window.
+// The main dialog as the instrument link sees it: its display panel, record list and progress slot.
 class DialogLinkHost : public link::LinkHost {
   public:
     explicit DialogLinkHost(CTesterDlg& dialog) : dialog_(dialog) {}
@@ -15,14 +15,13 @@ class DialogLinkHost : public link::LinkHost {
     void SetIdlePictureVisible(bool visible) override;
     void ClearAllListTexts() override;
     void ClearListRow(std::size_t slot) override;
-    void FillRecordList() override;
+    void FillRecordList(const record::RecordTable& table) override;
     void OpenProgress() override;
     void SetProgressPosition(int position) override;
     void CloseProgress() override;
     bool IsProgressOpen() const override;
     void ShowSelectedAfterReadOut() override;
     std::optional<link::ClockSetting> AskClock() override;
-    int CurrentIndex() const override;
 
   private:
     CTesterDlg& dialog_;

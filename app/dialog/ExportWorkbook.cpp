@@ -6,7 +6,6 @@
 
 #include "CTesterDlg.h"
 #include "HandoffFiles.h"
-#include "InstrumentLink.h"
 #include "MessageBox.h"
 #include "MessageTexts.h"
 #include "WorkbookExport.h"
@@ -31,22 +30,18 @@ QString CTesterDlg::ChooseSaveFile() {
 }
 
 void CTesterDlg::OpenSaveProgress() {
-    auto progress = std::make_unique<ui::ProgressWindow>(this, QStringLiteral("Progress"), true);
-    progress->GoModal(QStringLiteral("Progress"), true);
-    progress->SetRange(0, 100, 1);
-    progress->SetText(QString::fromUtf8(kSaveMessage));
-    // The pump lets the port watch tick, and a tick that finds no instrument closes the active progress
-    // window: the window joins activeProgress only after its own pump has returned.
-    progress->PeekAndPump(true);
-    activeProgress = std::move(progress);
+    ui::ProgressSetup setup;
+    setup.smooth = true;
+    setup.text = QString::fromUtf8(kSaveMessage);
+    progress_.Open(setup);
 }
 
 void CTesterDlg::ExportWorkbook() {
-    if (!link_->dataRead) {
+    if (!state_->dataRead) {
         return platform::Alert(format::kNoDataReadFirst);
     }
     std::string error;
-    if (!handoff::WriteRecordFile(*readOutBuffer, &error)) {
+    if (!handoff::WriteRecordFile(state_->buffer, &error)) {
         // Only the print service reads data.inf: a broken hand-off folder must not keep the workbook from
         // being saved elsewhere.
         platform::Alert("Cannot write data.inf.\n" + error);
@@ -55,15 +50,12 @@ void CTesterDlg::ExportWorkbook() {
     if (path.isEmpty()) {
         return;
     }
-    exportPath = path;
+    exportPath_ = path;
     OpenSaveProgress();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    error = exporting::ExportRecords(recordTable, exportPath.toStdString(), [this](int position) {
-        if (activeProgress) {
-            activeProgress->SetPosWithoutPercent(position);
-        }
-    });
-    CloseActiveProgress();
+    error = exporting::ExportRecords(state_->table, exportPath_.toStdString(),
+                                     [this](int position) { progress_.SetPosWithoutPercent(position); });
+    progress_.Close();
     QGuiApplication::restoreOverrideCursor();
     if (!error.empty()) {
         platform::Alert(error);

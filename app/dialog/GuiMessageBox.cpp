@@ -9,11 +9,16 @@ namespace terrovane::app {
 
 namespace {
 
-platform::MessageResult ShowMessageBox(const platform::Message& message) {
+platform::MessageResult ShowMessageBox(const platform::Message& message, const Diagnosis& diagnose) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QString::fromStdString(message.caption));
     box.setText(QString::fromStdString(message.text));
     box.setTextFormat(Qt::PlainText);
+    // The message stays what it always was; why the port could not be reached is one click away.
+    const std::string details = DiagnosisDetails(message.text, diagnose);
+    if (!details.empty()) {
+        box.setDetailedText(QString::fromStdString(details));
+    }
     box.setIcon(message.icon == platform::MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
     const bool question = message.buttons == platform::MessageButtons::OkCancel;
     box.setStandardButtons(question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
@@ -26,8 +31,10 @@ platform::MessageResult ShowMessageBox(const platform::Message& message) {
 
 }  // namespace
 
-void InstallGuiMessageHandler() {
-    platform::SetMessageHandler(ShowMessageBox);
+void InstallGuiMessageHandler(Diagnosis diagnose) {
+    platform::SetMessageHandler([diagnose = std::move(diagnose)](const platform::Message& message) {
+        return ShowMessageBox(message, diagnose);
+    });
 }
 
 }  // namespace terrovane::app

@@ -13,6 +13,7 @@ int CTesterApp::InitInstance() {
     // Settings live under the profile key, as organisation, with the program's own name below it.
     setOrganizationName(QString::fromUtf8(res::kProfileKey));
     setApplicationName(QString::fromUtf8(res::kProgramName));
+    setDesktopFileName("org.terrovane.Terrovane");  // the desktop entry and icon under Wayland
     setWindowIcon(res::ProgramIcon());
     InstallGuiMessageHandler();
     CTesterDlg dialog;

@@ -3,10 +3,13 @@
 // writers take turns run by run, so a busy moment of the machine falls on all of them alike; each run
 // starts with the earlier runs' files flushed (sync), and every figure is the median of its runs. Each
 // timed write ends in the page cache (no fsync) for every writer; a second comparison fsyncs both our
-// file and the plain write, to count the bytes reaching the disk.
+// file and the plain write, to count the bytes reaching the disk. A writer that fails in any run is
+// reported as failed, with its reason, instead of figures.
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -19,11 +22,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <xlsxwriter.h>
+
 #include "Utf.h"
 #include "XlsWorkbook.h"
-#ifdef TV_HAVE_XLSXWRITER
-#include <xlsxwriter.h>
-#endif
 
 namespace {
 
@@ -88,26 +90,44 @@ struct Figure {
     double extraPeakMb = 0;  // peak RSS above the RSS when the save began
     double startRssMb = 0;   // RSS when the save began (for our writer: the filled cell model)
     std::uintmax_t bytes = 0;
+    std::string failure;  // why the write failed; empty when it succeeded
 };
 
-// Runs `body` with a fresh peak window and returns its time and the peak memory it added.
-Figure Measure(const std::function<void()>& body, const fs::path& output) {
+// A write that reports no error of its own but leaves no file has failed too.
+std::string CheckOutput(std::string failure, const fs::path& output, std::uintmax_t bytes) {
+    if (failure.empty() && bytes == 0) {
+        failure = "no file written at " + output.string();
+    }
+    return failure;
+}
+
+// Runs `body` (which returns its failure, or "") with a fresh peak window and returns its time and the peak
+// memory it added.
+Figure Measure(const std::function<std::string()>& body, const fs::path& output) {
     std::error_code error;
     fs::remove(output, error);  // every writer starts without an old file to truncate
     ::sync();                   // and without earlier runs' dirty pages being written back meanwhile
     const long before = StatusKb("VmRSS:");
     ResetPeak();
     const auto start = Clock::now();
-    body();
+    std::string failure = body();
     Figure f;
     f.seconds = Seconds(start);
     f.extraPeakMb = static_cast<double>(StatusKb("VmHWM:") - before) / 1024.0;
     f.startRssMb = static_cast<double>(before) / 1024.0;
-    f.bytes = fs::file_size(output, error);
+    const std::uintmax_t size = fs::file_size(output, error);
+    f.bytes = error ? 0 : size;
+    f.failure = CheckOutput(std::move(failure), output, f.bytes);
     return f;
 }
 
+// The median run, or the first failed one: a writer that failed once has no figure to compare.
 Figure Median(std::vector<Figure> runs) {
+    for (const Figure& run : runs) {
+        if (!run.failure.empty()) {
+            return run;
+        }
+    }
     std::sort(runs.begin(), runs.end(), [](auto& a, auto& b) { return a.seconds < b.seconds; });
     return runs[runs.size() / 2];
 }
@@ -134,13 +154,14 @@ OurResult SaveOurs(int rows, const fs::path& path, bool sync) {
     }
     const double fill = Seconds(start);
     const Figure save = Measure(
-        [&] {
+        [&]() -> std::string {
             if (!book.SaveToPath(path.string())) {
-                std::fprintf(stderr, "save failed: %s\n", path.c_str());
+                return "SaveToPath failed";
             }
             if (sync) {
                 SyncFile(path);
             }
+            return {};
         },
         path);
     return {fill, save};
@@ -149,32 +170,38 @@ OurResult SaveOurs(int rows, const fs::path& path, bool sync) {
 Figure SavePlain(std::uintmax_t bytes, const fs::path& path, bool sync) {
     const std::vector<char> buffer(bytes, 'x');
     return Measure(
-        [&] {
+        [&]() -> std::string {
             const int fd = ::open(path.c_str(), O_CREAT | O_TRUNC | O_WRONLY, 0644);
+            if (fd < 0) {
+                return std::string("cannot create the file: ") + std::strerror(errno);
+            }
             std::size_t done = 0;
-            while (fd >= 0 && done < buffer.size()) {
+            while (done < buffer.size()) {
                 const ssize_t n = ::write(fd, buffer.data() + done, buffer.size() - done);
                 if (n <= 0) {
                     break;
                 }
                 done += static_cast<std::size_t>(n);
             }
-            if (sync && fd >= 0) {
+            if (sync) {
                 ::fsync(fd);
             }
             ::close(fd);
+            return done == buffer.size() ? std::string() : "short write";
         },
         path);
 }
 
-#ifdef TV_HAVE_XLSXWRITER
 Figure SaveXlsxWriter(int rows, const fs::path& path, const fs::path& tmpdir) {
     return Measure(
-        [&] {
+        [&]() -> std::string {
             lxw_workbook_options options = {};
             options.constant_memory = LXW_TRUE;
             options.tmpdir = const_cast<char*>(tmpdir.c_str());
             lxw_workbook* book = workbook_new_opt(path.c_str(), &options);
+            if (book == nullptr) {
+                return "workbook_new_opt failed";
+            }
             lxw_worksheet* sheet = workbook_add_worksheet(book, "Sheet1");
             for (int r = 0; r < rows; ++r) {
                 for (int c = 0; c < kColumns; ++c) {
@@ -182,31 +209,64 @@ Figure SaveXlsxWriter(int rows, const fs::path& path, const fs::path& tmpdir) {
                                            BenchText(r, c).c_str(), nullptr);
                 }
             }
-            workbook_close(book);
+            const lxw_error closed = workbook_close(book);
+            return closed == LXW_NO_ERROR ? std::string()
+                                          : std::string("workbook_close: ") + lxw_strerror(closed);
         },
         path);
 }
-#endif
 
 struct PerlResult {
     double wallSeconds = -1;
     double writeSeconds = -1;  // as the script measured it, without the interpreter's start
     double peakMb = 0;
     std::uintmax_t bytes = 0;
+    std::string failure;  // empty when the script wrote its file
 };
+
+// The first line the script wrote on its standard error, which names why it stopped.
+std::string FirstLine(const fs::path& path) {
+    std::ifstream in(path);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+// What went wrong with a finished Perl run, or "".
+std::string PerlFailure(int status, const std::string& output, const fs::path& errors) {
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        const std::string reason = FirstLine(errors);
+        const std::string how = WIFEXITED(status) ? "exit status " + std::to_string(WEXITSTATUS(status))
+                                                  : std::string("killed by a signal");
+        return how + (reason.empty() ? "" : ": " + reason);
+    }
+    char* end = nullptr;
+    std::strtod(output.c_str(), &end);
+    if (output.empty() || end == output.c_str()) {
+        return "no time printed by the script";
+    }
+    return {};
+}
 
 PerlResult SavePerl(int rows, const fs::path& path) {
     std::error_code error;
     fs::remove(path, error);
     ::sync();
+    const fs::path errors = fs::path(path).concat(".stderr");
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) {
-        return {};
+        PerlResult failed;
+        failed.failure = "no pipe to the script";
+        return failed;
     }
     const auto start = Clock::now();
     const pid_t child = ::fork();
     if (child == 0) {
         ::dup2(pipeFds[1], STDOUT_FILENO);
+        const int errorFd = ::open(errors.c_str(), O_CREAT | O_TRUNC | O_WRONLY, 0644);
+        if (errorFd >= 0) {
+            ::dup2(errorFd, STDERR_FILENO);
+        }
         ::close(pipeFds[0]);
         const std::string rowText = std::to_string(rows);
         ::execlp("perl", "perl", TV_XLS_PERL_WRITER, path.c_str(), rowText.c_str(),
@@ -226,17 +286,34 @@ PerlResult SavePerl(int rows, const fs::path& path) {
     ::wait4(child, &status, 0, &usage);
     PerlResult result;
     result.wallSeconds = Seconds(start);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0 && !output.empty()) {
-        result.writeSeconds = std::stod(output);
+    result.failure = PerlFailure(status, output, errors);
+    if (result.failure.empty()) {
+        result.writeSeconds = std::strtod(output.c_str(), nullptr);
     }
     result.peakMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
-    result.bytes = fs::file_size(path, error);
+    const std::uintmax_t size = fs::file_size(path, error);
+    result.bytes = error ? 0 : size;
+    result.failure = CheckOutput(std::move(result.failure), path, result.bytes);
     return result;
 }
 
 void PrintRow(const char* name, const Figure& f) {
+    if (!f.failure.empty()) {
+        std::printf("  %-34s failed: %s\n", name, f.failure.c_str());
+        return;
+    }
     std::printf("  %-34s %10.4f s  %9.1f MB extra peak  %11ju bytes\n", name, f.seconds, f.extraPeakMb,
                 f.bytes);
+}
+
+// a / b in `format`, or "failed" when either side has no figure.
+std::string Ratio(double a, double b, bool failed, const char* format = "%.2f") {
+    if (failed) {
+        return "failed";
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, format, a / b);
+    return text;
 }
 
 // The writers in turn, run after run; medians of each.
@@ -255,14 +332,98 @@ Runs RunInTurns(int rows, int repeats, int perlRepeats, const fs::path& dir) {
         runs.plain.push_back(SavePlain(result.save.bytes, dir / "plain.bin", false));
         runs.oursSynced.push_back(SaveOurs(rows, dir / "ours.xls", true).save);
         runs.plainSynced.push_back(SavePlain(result.save.bytes, dir / "plain.bin", true));
-#ifdef TV_HAVE_XLSXWRITER
         runs.xlsx.push_back(SaveXlsxWriter(rows, dir / "peer.xlsx", dir));
-#endif
         if (i < perlRepeats) {
             runs.perl.push_back(SavePerl(rows, dir / "peer.xls"));
         }
     }
     return runs;
+}
+
+// The Perl runs in one figure: medians of the times, the worst peak, the first failure.
+struct PerlSummary {
+    double writeSeconds = 0;
+    double wallSeconds = 0;
+    double peakMb = 0;
+    std::uintmax_t bytes = 0;
+    std::string failure;
+};
+
+PerlSummary SummarisePerl(const std::vector<PerlResult>& runs) {
+    PerlSummary summary;
+    std::vector<double> write, wall;
+    for (const PerlResult& run : runs) {
+        write.push_back(run.writeSeconds);
+        wall.push_back(run.wallSeconds);
+        summary.peakMb = std::max(summary.peakMb, run.peakMb);
+        summary.bytes = run.bytes;
+        if (summary.failure.empty()) {
+            summary.failure = run.failure;
+        }
+    }
+    summary.writeSeconds = Median(write);
+    summary.wallSeconds = Median(wall);
+    return summary;
+}
+
+void PrintPerl(const PerlSummary& perl) {
+    const char* name = "Spreadsheet::WriteExcel (Perl)";
+    if (!perl.failure.empty()) {
+        std::printf("  %-34s failed: %s\n", name, perl.failure.c_str());
+        return;
+    }
+    std::printf("  %-34s %10.4f s  (%.4f s with interpreter start)  %9.1f MB peak  %11ju bytes\n", name,
+                perl.writeSeconds, perl.wallSeconds, perl.peakMb, perl.bytes);
+}
+
+// Every figure of one sheet size, medians over the runs.
+struct Summary {
+    double fill = 0;
+    Figure ours, plain, oursSynced, plainSynced, xlsx;
+    PerlSummary perl;
+};
+
+void PrintRatios(const Summary& m) {
+    const bool oursFailed = !m.ours.failure.empty();
+    const double both = m.fill + m.ours.seconds;
+    std::printf(
+        "  ratios: save / plain write %s (both to the page cache); save+fsync / plain write+fsync %s\n",
+        Ratio(m.ours.seconds, m.plain.seconds, oursFailed || !m.plain.failure.empty()).c_str(),
+        Ratio(m.oursSynced.seconds, m.plainSynced.seconds,
+              !m.oursSynced.failure.empty() || !m.plainSynced.failure.empty())
+            .c_str());
+    const bool perlFailed = oursFailed || !m.perl.failure.empty();
+    std::printf("          fill+save vs libxlsxwriter %s; Perl / save %s; Perl / (fill+save) %s\n",
+                Ratio(m.xlsx.seconds, both, oursFailed || !m.xlsx.failure.empty(), "%fx faster").c_str(),
+                Ratio(m.perl.writeSeconds, m.ours.seconds, perlFailed, "%.1f").c_str(),
+                Ratio(m.perl.writeSeconds, both, perlFailed, "%.1f").c_str());
+}
+
+void PrintMemory(const Figure& ours) {
+    if (!ours.failure.empty()) {
+        return;
+    }
+    const double fileMb = static_cast<double>(ours.bytes) / 1048576.0;
+    std::printf("          extra peak / file size %.2f\n", ours.extraPeakMb / fileMb);
+    std::printf(
+        "  process RSS when our save began (cell model included) %.1f MB; peak during the save %.1f MB "
+        "= %.2f x the file\n",
+        ours.startRssMb, ours.startRssMb + ours.extraPeakMb, (ours.startRssMb + ours.extraPeakMb) / fileMb);
+}
+
+Summary Summarise(const Runs& runs) {
+    Summary m;
+    m.fill = Median(runs.fills);
+    m.ours = Median(runs.ours);
+    for (const Figure& run : runs.ours) {
+        m.ours.extraPeakMb = std::max(m.ours.extraPeakMb, run.extraPeakMb);  // memory: the worst run
+    }
+    m.plain = Median(runs.plain);
+    m.oursSynced = Median(runs.oursSynced);
+    m.plainSynced = Median(runs.plainSynced);
+    m.xlsx = Median(runs.xlsx);
+    m.perl = SummarisePerl(runs.perl);
+    return m;
 }
 
 void RunSize(const char* title, int rows, int repeats, int perlRepeats, const fs::path& dir) {
@@ -271,58 +432,25 @@ void RunSize(const char* title, int rows, int repeats, int perlRepeats, const fs
     std::printf("  load average before: %s\n", LoadAverage().c_str());
     const Runs runs = RunInTurns(rows, repeats, perlRepeats, dir);
     std::printf("  load average after:  %s\n", LoadAverage().c_str());
-    const double fill = Median(runs.fills);
-    Figure our = Median(runs.ours);
-    for (const Figure& run : runs.ours) {
-        our.extraPeakMb = std::max(our.extraPeakMb, run.extraPeakMb);  // memory: the worst run
-    }
-    const Figure plainWrite = Median(runs.plain);
-    const Figure oursSynced = Median(runs.oursSynced);
-    const Figure plainSynced = Median(runs.plainSynced);
-    std::printf("  %-34s %10.4f s\n", "Terrovane: filling the cells", fill);
-    PrintRow("Terrovane: SaveToPath (.xls)", our);
+    const Summary m = Summarise(runs);
+    std::printf("  %-34s %10.4f s\n", "Terrovane: filling the cells", m.fill);
+    PrintRow("Terrovane: SaveToPath (.xls)", m.ours);
     std::printf("  %-34s", "  each run (s)");
     for (const Figure& run : runs.ours) {
         std::printf(" %.4f", run.seconds);
     }
     std::printf("\n");
-    std::printf("  %-34s %10.4f s\n", "Terrovane: fill + save", fill + our.seconds);
-    PrintRow("plain write of as many bytes", plainWrite);
-    PrintRow("Terrovane: SaveToPath + fsync", oursSynced);
-    PrintRow("plain write + fsync", plainSynced);
-#ifdef TV_HAVE_XLSXWRITER
-    const Figure xlsxWriter = Median(runs.xlsx);
-    PrintRow("libxlsxwriter constant memory", xlsxWriter);
-#endif
-    std::vector<double> perlWrite, perlWall;
-    double perlPeak = 0;
-    std::uintmax_t perlBytes = 0;
-    for (const PerlResult& run : runs.perl) {
-        perlWrite.push_back(run.writeSeconds);
-        perlWall.push_back(run.wallSeconds);
-        perlPeak = std::max(perlPeak, run.peakMb);
-        perlBytes = run.bytes;
+    if (m.ours.failure.empty()) {
+        std::printf("  %-34s %10.4f s\n", "Terrovane: fill + save", m.fill + m.ours.seconds);
     }
-    const double perl = Median(perlWrite);
-    std::printf("  %-34s %10.4f s  (%.4f s with interpreter start)  %9.1f MB peak  %11ju bytes\n",
-                "Spreadsheet::WriteExcel (Perl)", perl, Median(perlWall), perlPeak, perlBytes);
-    std::printf(
-        "  ratios: save / plain write %.2f (both to the page cache); save+fsync / plain write+fsync %.2f\n",
-        our.seconds / plainWrite.seconds, oursSynced.seconds / plainSynced.seconds);
-    std::printf("          fill+save vs libxlsxwriter %s; Perl / save %.1f; Perl / (fill+save) %.1f\n",
-#ifdef TV_HAVE_XLSXWRITER
-                std::to_string(xlsxWriter.seconds / (fill + our.seconds)).append("x faster").c_str(),
-#else
-                "n/a",
-#endif
-                perl / our.seconds, perl / (fill + our.seconds));
-    std::printf("          extra peak / file size %.2f\n",
-                our.extraPeakMb * 1048576.0 / static_cast<double>(our.bytes));
-    std::printf(
-        "  process RSS when our save began (cell model included) %.1f MB; peak during the save %.1f MB "
-        "= %.2f x the file\n\n",
-        our.startRssMb, our.startRssMb + our.extraPeakMb,
-        (our.startRssMb + our.extraPeakMb) * 1048576.0 / static_cast<double>(our.bytes));
+    PrintRow("plain write of as many bytes", m.plain);
+    PrintRow("Terrovane: SaveToPath + fsync", m.oursSynced);
+    PrintRow("plain write + fsync", m.plainSynced);
+    PrintRow("libxlsxwriter constant memory", m.xlsx);
+    PrintPerl(m.perl);
+    PrintRatios(m);
+    PrintMemory(m.ours);
+    std::printf("\n");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "RapstelApp.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <string>
 
@@ -26,6 +27,7 @@ void Tell(const std::string& text) {
 bool RapstelApp::InitInstance() {
     QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
     QCoreApplication::setApplicationName("Rapstel");
+    QGuiApplication::setDesktopFileName("org.terrovane.Rapstel");
     // A refused hand-off file is not read; the user learns why before the empty or remembered texts show.
     for (const std::string& problem : handoff::HandoffProblems())
         Tell(problem);

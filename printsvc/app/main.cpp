@@ -3,8 +3,11 @@
 
 #include "MessageBoxHandler.h"
 #include "RapstelApp.h"
+#include "Usage.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = terrovane::printsvc::AnswerInformationOptions(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     terrovane::printsvc::InstallMessageBoxHandler();
     terrovane::printsvc::RapstelApp app;

@@ -7,9 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <cstdio>
-
 #include "HandoffFiles.h"
+#include "ReportTexts.h"
 
 namespace terrovane::printsvc {
 
@@ -72,10 +71,7 @@ void CInfoSetDlg::accept() {
     testerText_ = testerEdit_->text();
     dateValue_ = calendar_->selectedDate();
     buffers_ = {objectText_.toStdString(), serialText_.toStdString(), testerText_.toStdString(), {}};
-    char date[40];
-    std::snprintf(date, sizeof date, "%.4d-%.2d-%.2d", dateValue_.year(), dateValue_.month(),
-                  dateValue_.day());
-    buffers_.date = date;
+    buffers_.date = format::HeaderDateText(dateValue_.year(), dateValue_.month(), dateValue_.day());
     // A header file that cannot be written costs only the memory of the next run: no message.
     handoff::SaveHeaderFile({buffers_.object, buffers_.serialNumber, buffers_.tester});
     QDialog::accept();

@@ -13,12 +13,10 @@ inline constexpr const char* kBlank = "  ";  // a blank report cell
 
 using RowTexts = std::array<std::string, kReportColumns>;
 
-// The report's name of a measurement mode; "  " for an unknown one.
-std::string ReportModeName(std::uint32_t mode);
-
 // The 18 cell texts of the report row of one slot: number, mode, date, time, test voltage and frequency,
-// Re, Rs, Rh, Rac, R1, R2, resistivity, Rk, Fst, Ust, Iac, distance. Blank cells hold "  "; a blank Re
-// cell is empty.
+// Re, Rs, Rh, Rac, R1, R2, resistivity, Rk, Fst, Ust, Iac, distance. The value cells are the workbook's
+// cell texts with two differences: an empty cell is blank ("  "), except Re, which stays empty; Rac over
+// range prints ">300k".
 RowTexts ReportRowTexts(const record::RecordTable& table, std::size_t slot);
 
 }  // namespace terrovane::report

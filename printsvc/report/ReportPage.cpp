@@ -4,6 +4,7 @@
 
 #include "GbkText.h"
 #include "ReportCells.h"
+#include "ReportTexts.h"
 
 namespace terrovane::report {
 namespace {
@@ -89,7 +90,7 @@ void DrawReportPage(form::PrintForm& page, const ReportHeaderInfo& header, const
         top = DrawRecordRow(page, top,
                             ReportRowTexts(table, static_cast<std::size_t>(pageIndex * kRowsPerPage + i)));
     }
-    page.PrintTextAt(top + 0.5, 3.8, 0, 10, "第 %d 页", pageIndex + 1);
+    page.PrintTextAt(top + 0.5, 3.8, 0, 10, "%s", format::ReportPageNumberText(pageIndex + 1).c_str());
 }
 
 int CountReportPages(const record::RecordTable& table) {

@@ -134,11 +134,12 @@ TEST(MainDialog, ControlsSitWhereTheirDialogUnitsSay) {
 
 TEST(MainDialog, StartsWithZeroedBufferAndRunningPortWatch) {
     CTesterDlg dialog;
-    ASSERT_NE(dialog.readOutBuffer, nullptr);
-    for (std::uint8_t byte : *dialog.readOutBuffer) {
+    for (std::uint8_t byte : dialog.State().buffer) {
         ASSERT_EQ(byte, 0);
     }
-    EXPECT_EQ(dialog.currentIndex, 0);
+    EXPECT_EQ(dialog.State().currentIndex, 0);
+    EXPECT_FALSE(dialog.State().dataRead);
+    EXPECT_FALSE(dialog.State().requestsSent);
     EXPECT_TRUE(dialog.PortWatchTimer().isActive());
     EXPECT_EQ(dialog.PortWatchTimer().interval(), 5);
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -184,9 +185,8 @@ TEST(MainDialog, ShutdownClosesAModalProgressWindowAndStoresItsPosition) {
     {
         CTesterDlg dialog;
         dialog.show();
-        dialog.activeProgress = std::make_unique<ui::ProgressWindow>(&dialog);
-        dialog.activeProgress->GoModal();
-        dialog.activeProgress->Window()->move(31, 41);
+        dialog.Progress().Open({});
+        dialog.Progress().Window()->Window()->move(31, 41);
         EXPECT_FALSE(dialog.isEnabled());
     }
     EXPECT_EQ(QSettings().value(QStringLiteral("Settings/X")).toInt(), 31);

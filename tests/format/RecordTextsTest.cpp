@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordTexts.h"
+#include "ReportTexts.h"
 
 namespace terrovane::format {
 namespace {
@@ -30,6 +31,20 @@ TEST(RecordText, ListTextsOnlyForOccupiedSlots) {
     EXPECT_FALSE(RecordListTexts(table, 56).has_value());
     EXPECT_EQ(RecordListTexts(table, 57)->date, "2000-00-00");
     EXPECT_EQ(RecordListTexts(table, 57)->time, "00:00:00");
+}
+
+TEST(RecordText, ReportTextsPadEveryComponentAndKeepDamagedOnes) {
+    MeasurementRecord r;
+    r.year = 0x09, r.month = 0x01, r.day = 0x05, r.hour = 0x07, r.minute = 0x05, r.second = 0x30;
+    EXPECT_EQ(PaddedRecordDate(r), FormatRecordDate(r));
+    EXPECT_EQ(PaddedRecordTime(r), FormatRecordTime(r));
+    EXPECT_EQ(PaddedRecordDate(r), "2009-01-05");
+    r.month = 0xA0, r.second = 0xFF;  // 100 and 165: printed whole, where the list leaves them out
+    EXPECT_EQ(PaddedRecordDate(r), "2009-100-05");
+    EXPECT_EQ(PaddedRecordTime(r), "07:05:165");
+    EXPECT_EQ(ReportPageNumberText(3), "第 3 页");
+    EXPECT_EQ(HeaderDateText(2024, 2, 9), "2024-02-09");
+    EXPECT_EQ(HeaderDateText(987, 12, 31), "0987-12-31");
 }
 
 }  // namespace

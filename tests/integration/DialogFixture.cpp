@@ -43,9 +43,10 @@ bool DialogFixture::ReadOut() {
 }
 
 void DialogFixture::AsIfRead(const record::ReadOutBuffer& image) {
-    *dialog_->readOutBuffer = image;
-    record::ParseRecords(image, dialog_->recordTable);
-    dialog_->Link().dataRead = true;
+    record::ReadOutState& state = dialog_->State();
+    state.buffer = image;
+    record::ParseRecords(image, state.table);
+    state.dataRead = true;
 }
 
 std::set<int> DialogFixture::VisiblePanelControls() const {

@@ -70,8 +70,8 @@ TEST_F(OutputTest, SaveWritesTheRecordsIntoTheChosenWorkbook) {
     dialog_->saveFileChooser = [path] { return path; };
     dialog_->OnCommand(res::kCmdSave);
     EXPECT_TRUE(recorder_.Texts().empty());
-    EXPECT_EQ(dialog_->exportPath, path);
-    EXPECT_EQ(dialog_->activeProgress, nullptr);
+    EXPECT_EQ(dialog_->ExportPath(), path);
+    EXPECT_FALSE(dialog_->Progress().IsOpen());
     EXPECT_TRUE(dialog_->isEnabled());
     EXPECT_EQ(FileBytes(HandoffFile("data.inf")),
               QByteArray(reinterpret_cast<const char*>(image.data()), 7200));
@@ -83,7 +83,7 @@ TEST_F(OutputTest, SaveWritesTheRecordsIntoTheChosenWorkbook) {
     const QJsonArray rows = sheets[0].toArray()[1].toArray();
     EXPECT_EQ(rows[0].toArray()[0].toString(), QStringLiteral("NO"));
     for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
-        const auto* record = dialog_->recordTable.At(slot);
+        const auto* record = dialog_->State().table.At(slot);
         const QJsonArray row =
             static_cast<int>(slot + 1) < rows.size() ? rows[int(slot + 1)].toArray() : QJsonArray();
         const QString number = row.isEmpty() ? QString() : row[0].toString();
@@ -102,15 +102,15 @@ TEST_F(OutputTest, FailedSaveSaysSoAndCancelledSaveOnlyRefreshesTheHandoff) {
     // One sentence with the file and the reason; there was no earlier file to speak of.
     EXPECT_THAT(recorder_.Texts(), ElementsAre("The workbook could not be saved as \"" +
                                                missing.toStdString() + "\" (No such file or directory)."));
-    EXPECT_EQ(dialog_->activeProgress, nullptr);
+    EXPECT_FALSE(dialog_->Progress().IsOpen());
     EXPECT_TRUE(dialog_->isEnabled());
 
     QFile::remove(HandoffFile("data.inf"));
+    const QString failedPath = dialog_->ExportPath();
     dialog_->saveFileChooser = [] { return QString(); };
-    dialog_->exportPath.clear();
     dialog_->OnCommand(res::kCmdSave);
     EXPECT_EQ(FileBytes(HandoffFile("data.inf")).size(), 7200);
-    EXPECT_TRUE(dialog_->exportPath.isEmpty());
+    EXPECT_EQ(dialog_->ExportPath(), failedPath);
 }
 
 // data.inf is only for the print service: when it cannot be written Save warns and still saves.
@@ -126,7 +126,7 @@ TEST_F(OutputTest, BrokenHandoffFolderIsToldAndTheWorkbookIsStillSaved) {
     EXPECT_THAT(recorder_.Texts()[0], StartsWith("Cannot write data.inf.\nThe hand-off folder "));
     EXPECT_FALSE(QFile::exists(HandoffFile("data.inf")));
     EXPECT_EQ(ReadWorkbook(path).size(), 2);
-    EXPECT_EQ(dialog_->exportPath, path);
+    EXPECT_EQ(dialog_->ExportPath(), path);
     EXPECT_TRUE(dialog_->isEnabled());
 }
 

@@ -25,7 +25,7 @@ class ReadOutTest : public DialogFixture {
   protected:
     void ExpectClosedUp() {
         EXPECT_FALSE(dialog_->Comm().PortOpen());
-        EXPECT_EQ(dialog_->activeProgress, nullptr);
+        EXPECT_FALSE(dialog_->Progress().IsOpen());
         EXPECT_TRUE(dialog_->isEnabled());
         EXPECT_FALSE(dialog_->IdlePicture()->isVisibleTo(dialog_.get()));
     }
@@ -64,7 +64,7 @@ TEST_F(ReadOutTest, ReadFillsListAndPanelThenClicksAndShowStepThroughRecords) {
             << slot;
     }
     const std::size_t first = *expected.FirstOccupied();
-    EXPECT_EQ(dialog_->currentIndex, first);
+    EXPECT_EQ(dialog_->State().currentIndex, first);
     EXPECT_EQ(SlotDigits(), format::SlotText(first));
     EXPECT_TRUE(VisiblePanelControls().count(panel::kReadLabel));
 
@@ -73,12 +73,12 @@ TEST_F(ReadOutTest, ReadFillsListAndPanelThenClicksAndShowStepThroughRecords) {
     ASSERT_EQ(rows.size(), 4u);
     for (int row : rows) {
         ClickListRow(row);
-        EXPECT_EQ(dialog_->currentIndex, row);
+        EXPECT_EQ(dialog_->State().currentIndex, row);
         EXPECT_EQ(SlotDigits(), format::SlotText(static_cast<std::size_t>(row)));
     }
     dialog_->RecordList()->selectRow(rows[0]);
     emit dialog_->RecordList()->customContextMenuRequested({});
-    EXPECT_EQ(dialog_->currentIndex, rows[0]);
+    EXPECT_EQ(dialog_->State().currentIndex, rows[0]);
 
     // Show runs through every page of the record's mode and starts over.
     const auto* record = expected.At(static_cast<std::size_t>(rows[0]));
@@ -90,7 +90,7 @@ TEST_F(ReadOutTest, ReadFillsListAndPanelThenClicksAndShowStepThroughRecords) {
     }
     EXPECT_EQ(shown.front(), shown.back());
     EXPECT_NE(shown[0], shown[1]);
-    EXPECT_TRUE(dialog_->Link().requestsSent);
+    EXPECT_TRUE(dialog_->State().requestsSent);
 
     // An empty row says so and leaves the display blank.
     recorder_.Clear();
@@ -106,12 +106,12 @@ TEST_F(ReadOutTest, ReadFillsListAndPanelThenClicksAndShowStepThroughRecords) {
 TEST_F(ReadOutTest, ShortAnswerKeepsThePreviousRecords) {
     record::ReadOutBuffer earlier = sim::DemoImage();
     AsIfRead(earlier);
-    const int earlierCount = dialog_->recordTable.OccupiedCount();
+    const int earlierCount = dialog_->State().table.OccupiedCount();
     PlugIn({"--fault", "short"});
     EXPECT_FALSE(ReadOut());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(link::kReadAgainQuestion, link::kReadError, link::kReadError));
-    EXPECT_EQ(dialog_->recordTable.OccupiedCount(), earlierCount);
-    EXPECT_EQ(*dialog_->readOutBuffer, earlier);
+    EXPECT_EQ(dialog_->State().table.OccupiedCount(), earlierCount);
+    EXPECT_EQ(dialog_->State().buffer, earlier);
     ExpectClosedUp();
 }
 

@@ -37,8 +37,8 @@ TEST_F(ReadOutTest, AcceptedImageFillsTableListAndBuffer) {
     EXPECT_EQ(host_.shownAfterReadOut, 1);
     EXPECT_FALSE(host_.idleVisible);
     EXPECT_FALSE(comm_.PortOpen());
-    EXPECT_TRUE(link_.dataRead);
-    EXPECT_TRUE(link_.requestsSent);
+    EXPECT_TRUE(state_.dataRead);
+    EXPECT_TRUE(state_.requestsSent);
 }
 
 TEST_F(ReadOutTest, ShortImageIsRejectedAndTheEarlierReadOutStays) {
@@ -70,7 +70,7 @@ TEST_F(ReadOutTest, DamagedMarkerRejectsTheWholeImage) {
     EXPECT_FALSE(AwaitExchange(link_));
 
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kReadError));
-    EXPECT_FALSE(link_.dataRead);
+    EXPECT_FALSE(state_.dataRead);
     EXPECT_TRUE(table_.IsOccupied(5));
     EXPECT_FALSE(comm_.PortOpen());
 }
@@ -94,7 +94,7 @@ TEST_F(ReadOutTest, FailuresBeforeTheRequestsEndTheCommand) {
     EXPECT_EQ(recorder_.Texts()[0].rfind(std::string(kCannotOpenPort) + "\n", 0), 0u);  // with the reason
     EXPECT_EQ(recorder_.Texts()[1], kDriverError);
     EXPECT_FALSE(comm_.PortOpen());
-    EXPECT_FALSE(link_.dataRead);
+    EXPECT_FALSE(state_.dataRead);
 }
 
 TEST_F(ReadOutTest, UnplugDuringTheRequestsStopsThemSilently) {
@@ -112,7 +112,7 @@ TEST_F(ReadOutTest, UnplugDuringTheRequestsStopsThemSilently) {
     EXPECT_EQ(Log().substr(0, HandshakeAndRequests(11).size()), HandshakeAndRequests(11));
     EXPECT_LT(Log().size(), HandshakeAndRequests(14).size());
     ExpectClosedUp();
-    EXPECT_FALSE(link_.requestsSent);
+    EXPECT_FALSE(state_.requestsSent);
 }
 
 TEST_F(ReadOutTest, CancelAtReadAgainKeepsTheRecordsButErasingNeedsANewRead) {
@@ -122,7 +122,7 @@ TEST_F(ReadOutTest, CancelAtReadAgainKeepsTheRecordsButErasingNeedsANewRead) {
     EXPECT_TRUE(table_.IsOccupied(5));
     EXPECT_FALSE(host_.rows[5].empty());
 
-    host_.currentIndex = 5;
+    state_.currentIndex = 5;
     EXPECT_FALSE(link_.EraseCurrent());
     EXPECT_FALSE(link_.EraseAll());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kNoDataReadFirst, kNoDataReadFirst));
@@ -159,7 +159,7 @@ TEST_F(ClockTest, CancelOrAnImpossibleYearSendsNothing) {
     EXPECT_FALSE(link_.SetClock());
     EXPECT_EQ(Log(), "OK\r\nOK\r\n");
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kClockOutOfRange));
-    EXPECT_FALSE(link_.requestsSent);
+    EXPECT_FALSE(state_.requestsSent);
 }
 
 class EraseTest : public testing::LinkFixture {};
@@ -167,9 +167,10 @@ class EraseTest : public testing::LinkFixture {};
 TEST_F(EraseTest, EraseCurrentThenAllClearOnlyTheListTexts) {
     Attach(testing::InstrumentResponder(ImageWithSlots({})));
     AsIfRead(ImageWithSlots({0, 57}));
-    host_.currentIndex = 57;
+    state_.currentIndex = 57;
     ASSERT_TRUE(link_.EraseCurrent());
-    host_.currentIndex = 0;  // another row selected before the reply: the erased row is still the one cleared
+    state_.currentIndex =
+        0;  // another row selected before the reply: the erased row is still the one cleared
     EXPECT_TRUE(AwaitExchange(link_));
     EXPECT_TRUE(host_.rows[57].empty());
     EXPECT_FALSE(host_.rows[0].empty());
@@ -190,9 +191,9 @@ TEST_F(EraseTest, RefusesWithoutARecordOrWhenCancelled) {
     AsIfRead(ImageWithSlots({}));
     EXPECT_FALSE(link_.EraseAll());
     AsIfRead(ImageWithSlots({2}));
-    host_.currentIndex = 3;
+    state_.currentIndex = 3;
     EXPECT_FALSE(link_.EraseCurrent());
-    host_.currentIndex = 2;
+    state_.currentIndex = 2;
     recorder_.AnswerNext(platform::MessageResult::Cancel);
     EXPECT_FALSE(link_.EraseCurrent());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kNoData, kNoData, kEraseQuestion));
@@ -205,7 +206,7 @@ TEST_F(EraseTest, BadRepliesAreReported) {
     AsIfRead(ImageWithSlots({2}));
     ASSERT_TRUE(link_.EraseAll());
     EXPECT_FALSE(AwaitExchange(link_));
-    EXPECT_TRUE(link_.dataRead);  // a wrong length alone does not void the read-out
+    EXPECT_TRUE(state_.dataRead);  // a wrong length alone does not void the read-out
 
     reply = "NO\r\n";
     ASSERT_TRUE(link_.EraseAll());

@@ -29,9 +29,9 @@ class LinkFixture : public ::testing::Test {
     void AsIfRead(const record::ReadOutBuffer& image) {
         buffer_ = image;
         record::ParseRecords(buffer_, table_);
-        host_.FillRecordList();
-        link_.dataRead = true;
-        link_.requestsSent = true;
+        host_.FillRecordList(table_);
+        state_.dataRead = true;
+        state_.requestsSent = true;
     }
 
     // Every ended exchange leaves the port closed and no progress window open.
@@ -41,11 +41,12 @@ class LinkFixture : public ::testing::Test {
     }
 
     PortMapFile portMap_;
-    record::ReadOutBuffer buffer_{};
-    record::RecordTable table_;
-    TestHost host_{table_};
+    record::ReadOutState state_;
+    record::ReadOutBuffer& buffer_ = state_.buffer;
+    record::RecordTable& table_ = state_.table;
+    TestHost host_;
     link::CMSComm comm_;
-    link::InstrumentLink link_{comm_, host_, buffer_, table_};
+    link::InstrumentLink link_{comm_, host_, state_};
     MessageRecorder recorder_;
     std::unique_ptr<PtyInstrument> instrument_;
 };

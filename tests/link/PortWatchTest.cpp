@@ -27,7 +27,7 @@ TEST_F(PortWatchTest, ShowsTheIdlePictureUntilARequestLoopHasRun) {
     EXPECT_TRUE(host_.idleVisible);
     EXPECT_EQ(host_.blankCount, 1);
 
-    link_.requestsSent = true;
+    state_.requestsSent = true;
     link_.PortWatchTick();
     EXPECT_FALSE(host_.idleVisible);
     EXPECT_EQ(host_.blankCount, 1);
@@ -37,7 +37,7 @@ TEST_F(PortWatchTest, UnpluggedInstrumentClosesThePortAndTheProgressWindow) {
     OpenThePort();
     host_.progressOpen = true;
     host_.idleVisible = true;
-    link_.requestsSent = true;
+    state_.requestsSent = true;
     portMap_.Remove();
 
     link_.PortWatchTick();
@@ -45,7 +45,7 @@ TEST_F(PortWatchTest, UnpluggedInstrumentClosesThePortAndTheProgressWindow) {
     EXPECT_FALSE(comm_.PortOpen());
     EXPECT_FALSE(host_.progressOpen);
     EXPECT_FALSE(host_.idleVisible);
-    EXPECT_FALSE(link_.requestsSent);
+    EXPECT_FALSE(state_.requestsSent);
     EXPECT_TRUE(recorder_.Texts().empty());
 }
 

@@ -73,7 +73,7 @@ TEST_F(SimExchangeTest, SilentOrUnpluggedInstrument) {
     EXPECT_FALSE(link_.Read());
     EXPECT_THAT(recorder_.Texts(), IsEmpty());
     EXPECT_EQ(sim_->Log().substr(0, HandshakeAndRequests(5).size()), HandshakeAndRequests(5));
-    EXPECT_FALSE(link_.requestsSent);
+    EXPECT_FALSE(state_.requestsSent);
     ExpectClosedUp();
 }
 
@@ -83,7 +83,7 @@ TEST_F(SimExchangeTest, ClockAndEraseLinesAndReplies) {
     ASSERT_TRUE(link_.SetClock());
     EXPECT_TRUE(AwaitExchange(link_));
     AsIfRead(image_);
-    host_.currentIndex = 57;
+    state_.currentIndex = 57;
     ASSERT_TRUE(link_.EraseCurrent());
     EXPECT_TRUE(AwaitExchange(link_));
     ASSERT_TRUE(link_.EraseAll());
@@ -101,7 +101,7 @@ TEST_F(SimExchangeTest, FailedClockAndEraseReplies) {
     EXPECT_FALSE(AwaitExchange(link_));
     EXPECT_FALSE(link_.EraseAll());  // the failed clock reply voided the read-out
 
-    link_.dataRead = true;
+    state_.dataRead = true;
     ASSERT_TRUE(link_.EraseAll());
     EXPECT_FALSE(AwaitExchange(link_));
     EXPECT_THAT(recorder_.Texts(),
@@ -113,7 +113,7 @@ TEST_F(SimExchangeTest, FailedClockAndEraseReplies) {
     ASSERT_TRUE(link_.EraseAll());
     EXPECT_FALSE(AwaitExchange(link_));
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kEraseQuestion, kEraseError));
-    EXPECT_FALSE(link_.dataRead);
+    EXPECT_FALSE(state_.dataRead);
     ExpectClosedUp();
 }
 

@@ -3,9 +3,9 @@
 
 namespace terrovane::testing {
 
-void TestHost::FillRecordList() {
+void TestHost::FillRecordList(const record::RecordTable& table) {
     for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
-        if (const auto texts = format::RecordListTexts(table_, slot)) {
+        if (const auto texts = format::RecordListTexts(table, slot)) {
             rows[slot] = texts->date + " " + texts->time;
         }
     }

@@ -29,15 +29,10 @@ record::MeasurementRecord Record(std::uint32_t mode, float re) {
 // A panel on a plain dialog, with the dialog state it binds to.
 struct PanelHarness {
     QDialog dialog;
-    record::RecordTable table;
-    bool dataRead = false;
-    bool requestsSent = false;
-    std::uint16_t currentIndex = 0;
+    record::ReadOutState readOut;
     std::optional<int> selectedRow;
-    DisplayPanel panel{&dialog,
-                       {table, dataRead, currentIndex, requestsSent, [this] { return selectedRow; }},
-                       QPoint(0, 0),
-                       units::DialogUnits(6, 12)};
+    DisplayPanel panel{
+        &dialog, {readOut, [this] { return selectedRow; }}, QPoint(0, 0), units::DialogUnits(6, 12)};
 
     std::set<int> VisiblePanelControls() const {
         std::set<int> visible;
@@ -81,16 +76,16 @@ TEST(DisplayPanel, NothingToShowBeforeAReadOut) {
 TEST(DisplayPanel, ReadOutShowsTheFirstRecordAndShowSteps) {
     testing::MessageRecorder messages;
     PanelHarness h;
-    h.table.Set(4, Record(1, 12.34f));
-    h.dataRead = true;
+    h.readOut.table.Set(4, Record(1, 12.34f));
+    h.readOut.dataRead = true;
     h.panel.OnReadOutFinished();
-    EXPECT_EQ(h.currentIndex, 4);
+    EXPECT_EQ(h.readOut.currentIndex, 4);
     EXPECT_EQ(h.Digits(kMainDigits), "12.34");
     EXPECT_EQ(h.Digits(kSlotDigits), "04");
     EXPECT_TRUE(h.VisiblePanelControls().count(kSubE));
 
     h.panel.OnShowCommand();  // the Re page was page 0; Show goes on to Rk
-    EXPECT_TRUE(h.requestsSent);
+    EXPECT_TRUE(h.readOut.requestsSent);
     EXPECT_EQ(h.Digits(kMainDigits), "0.0");
     EXPECT_TRUE(h.VisiblePanelControls().count(kSubK));
     EXPECT_FALSE(h.VisiblePanelControls().count(kSubE));
@@ -99,8 +94,8 @@ TEST(DisplayPanel, ReadOutShowsTheFirstRecordAndShowSteps) {
 
 TEST(DisplayPanel, ResistanceButtonAlternatesReAndRk) {
     PanelHarness h;
-    h.table.Set(0, Record(1, 500));
-    h.dataRead = true;
+    h.readOut.table.Set(0, Record(1, 500));
+    h.readOut.dataRead = true;
     h.panel.OnReadOutFinished();
     EXPECT_EQ(h.Digits(kMainDigits), " 500");
     auto* resistance = static_cast<QPushButton*>(h.panel.Control(kResistanceButton));
@@ -113,8 +108,8 @@ TEST(DisplayPanel, ResistanceButtonAlternatesReAndRk) {
 TEST(DisplayPanel, ClickingAnEmptyRowBlanksTheDisplay) {
     testing::MessageRecorder messages;
     PanelHarness h;
-    h.table.Set(0, Record(3, 25000));
-    h.dataRead = true;
+    h.readOut.table.Set(0, Record(3, 25000));
+    h.readOut.dataRead = true;
     h.panel.OnReadOutFinished();
     EXPECT_TRUE(h.VisiblePanelControls().count(kLimitWord));
     EXPECT_EQ(h.Digits(kMainDigits), "20.00");
@@ -122,12 +117,12 @@ TEST(DisplayPanel, ClickingAnEmptyRowBlanksTheDisplay) {
     h.selectedRow = 9;
     h.panel.OnListClicked();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"No data"});
-    EXPECT_EQ(h.currentIndex, 9);
+    EXPECT_EQ(h.readOut.currentIndex, 9);
     EXPECT_TRUE(h.VisiblePanelControls().empty());
 
     h.selectedRow = 0;
     h.panel.OnListClicked();
-    EXPECT_EQ(h.currentIndex, 0);
+    EXPECT_EQ(h.readOut.currentIndex, 0);
     EXPECT_TRUE(h.VisiblePanelControls().count(kClamp));
 }
 
@@ -135,8 +130,8 @@ TEST(DisplayPanel, FrequencyButtonOnAutomaticFrequency) {
     PanelHarness h;
     auto record = Record(2, 5);
     record.frequencyCode = 5;
-    h.table.Set(0, record);
-    h.dataRead = true;
+    h.readOut.table.Set(0, record);
+    h.readOut.dataRead = true;
     h.panel.OnReadOutFinished();
     static_cast<QPushButton*>(h.panel.Control(kFrequencyButton))->click();
     const auto visible = h.VisiblePanelControls();

@@ -69,6 +69,27 @@ TEST(PortMapLiveTest, UnpluggedBridgeDisappearsWithinTheScanPeriod) {
     EXPECT_EQ(map->DevicePathFor(1), "");
 }
 
+// The udev rule's stable name is what the port opens; links that point elsewhere, dangle or merely share the
+// prefix change nothing.
+TEST(PortMapLiveTest, StableLinkOfTheRuleIsTheDeviceItsPortOpens) {
+    FakeSysfs sysfs;
+    sysfs.AddUsbTty("ttyUSB0", "10c4", 1);
+    sysfs.AddUsbTty("ttyUSB3", "10c4", 2);
+    const fs::path dev = fs::path(sysfs.Root()) / "dev";
+    fs::create_directories(dev);
+    std::ofstream(dev / "ttyUSB0").put('\0');
+    std::ofstream(dev / "ttyUSB3").put('\0');
+    std::ofstream(dev / "terrovane-plain-file").put('\0');
+    fs::create_symlink("ttyUSB0", dev / "terrovane-0001");
+    fs::create_symlink("ttyUSB9", dev / "terrovane-gone");
+    fs::create_symlink("ttyUSB3", dev / "other-ttyUSB3");
+    const auto map = MakeLivePortMap(sysfs.Root(), dev.string());
+
+    EXPECT_EQ(map->DevicePathFor(1), (dev / "terrovane-0001").string());
+    EXPECT_EQ(map->DevicePathFor(4), (dev / "ttyUSB3").string());
+    EXPECT_EQ(map->ReadKey(kSerialCommKey)->size(), 2u);  // the values stay as the driver names them
+}
+
 TEST(PortMapLiveTest, MissingSysfsOpensAnEmptyKey) {
     const auto map = MakeLivePortMap("/nonexistent/sysfs", "/dev");
     ASSERT_TRUE(map->ReadKey(kSerialCommKey).has_value());

@@ -91,7 +91,7 @@ DigitField* DisplayPanel::Field(int id) const {
 }
 
 const record::MeasurementRecord* DisplayPanel::CurrentRecord() const {
-    return bindings_.table.At(bindings_.currentIndex);
+    return bindings_.readOut.table.At(bindings_.readOut.currentIndex);
 }
 
 void DisplayPanel::BlankDisplay() {
@@ -119,7 +119,7 @@ void DisplayPanel::ShowView(const PanelView& view) {
 void DisplayPanel::OnShowCommand() {
     state_.cycleAllPages = true;
     ShowCurrentPage();
-    bindings_.requestsSent = true;  // keeps the idle picture from covering what the user asked to see
+    bindings_.readOut.requestsSent = true;  // keeps the idle picture from covering what the user asked to see
 }
 
 void DisplayPanel::OnResistanceButton() {
@@ -131,21 +131,21 @@ void DisplayPanel::OnVoltageButton() {
     const auto* record = CurrentRecord();
     if (record == nullptr)
         return platform::Alert(kNoDataReadFirst);
-    Apply(VoltageStepView(*record, state_, bindings_.currentIndex));
+    Apply(VoltageStepView(*record, state_, bindings_.readOut.currentIndex));
 }
 
 void DisplayPanel::OnFrequencyButton() {
     const auto* record = CurrentRecord();
     if (record == nullptr)
         return platform::Alert(kNoDataReadFirst);
-    Apply(FrequencyStepView(*record, state_, bindings_.currentIndex));
+    Apply(FrequencyStepView(*record, state_, bindings_.readOut.currentIndex));
 }
 
 void DisplayPanel::OnCurrentButton() {
     const auto* record = CurrentRecord();
     if (record == nullptr)
         return platform::Alert(kNoDataReadFirst);
-    Apply(CurrentStepView(*record, bindings_.currentIndex));
+    Apply(CurrentStepView(*record, bindings_.readOut.currentIndex));
 }
 
 void DisplayPanel::OnListClicked() {
@@ -159,26 +159,26 @@ void DisplayPanel::OnReadOutFinished() {
 }
 
 void DisplayPanel::ShowSelected() {
-    if (!bindings_.dataRead)
+    if (!bindings_.readOut.dataRead)
         return platform::Alert(kNoDataReadFirst);
     if (state_.listClicked) {
         const auto row = bindings_.firstSelectedListRow ? bindings_.firstSelectedListRow() : std::nullopt;
         if (row && *row >= 0 && std::size_t(*row) < record::kSlotCount) {
-            bindings_.currentIndex = static_cast<std::uint16_t>(*row);
+            bindings_.readOut.currentIndex = static_cast<std::uint16_t>(*row);
         }
         if (CurrentRecord() == nullptr) {
             platform::Alert(kNoData);
             return BlankDisplay();
         }
-        return ShowRecord(bindings_.currentIndex);
+        return ShowRecord(bindings_.readOut.currentIndex);
     }
-    if (const auto first = bindings_.table.FirstOccupied())
-        bindings_.currentIndex = std::uint16_t(*first);
-    ShowRecord(bindings_.currentIndex);
+    if (const auto first = bindings_.readOut.table.FirstOccupied())
+        bindings_.readOut.currentIndex = std::uint16_t(*first);
+    ShowRecord(bindings_.readOut.currentIndex);
 }
 
 void DisplayPanel::ShowRecord(std::size_t slot) {
-    if (bindings_.table.At(slot) == nullptr)
+    if (bindings_.readOut.table.At(slot) == nullptr)
         return;
     state_.pageCounters.fill(0);
     ShowCurrentPage();
@@ -188,7 +188,7 @@ void DisplayPanel::ShowCurrentPage() {
     const auto* record = CurrentRecord();
     if (record == nullptr)
         return platform::Alert(kNoDataReadFirst);
-    Apply(CurrentPageView(*record, state_, bindings_.currentIndex));
+    Apply(CurrentPageView(*record, state_, bindings_.readOut.currentIndex));
 }
 
 void DisplayPanel::ShowModeAndSlot() {
@@ -196,7 +196,7 @@ void DisplayPanel::ShowModeAndSlot() {
     if (record == nullptr)
         return;
     PanelView view;
-    AddModeAndSlot(view, *record, bindings_.currentIndex);
+    AddModeAndSlot(view, *record, bindings_.readOut.currentIndex);
     ShowView(view);
 }
 

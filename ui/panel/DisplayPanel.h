@@ -9,7 +9,7 @@
 
 #include "DialogUnits.h"
 #include "PanelPage.h"
-#include "RecordTable.h"
+#include "ReadOutState.h"
 
 class QWidget;
 
@@ -18,12 +18,11 @@ namespace terrovane::panel {
 class ChartWindow;
 class DigitField;
 
-// The main dialog's state the display reads and writes; the dialog owns it.
+// What the display reads and writes of its window: the read-out state (it reads the table and whether
+// data was read, and sets the slot on display and, once it shows a record, requestsSent), which the
+// window owns.
 struct PanelBindings {
-    const record::RecordTable& table;
-    const bool& dataRead;
-    std::uint16_t& currentIndex;
-    bool& requestsSent;
+    record::ReadOutState& readOut;
     // The record list's first selected row, searched from the top; nullopt when none is selected.
     std::function<std::optional<int>()> firstSelectedListRow;
 };

@@ -50,12 +50,10 @@ int main(int argc, char** argv) {
     dialog.resize(units.X(417), units.Y(283) + barHeight);
     menuEx.MenuBar()->setGeometry(0, 0, dialog.width(), barHeight);
 
-    record::RecordTable table;
-    table.Set(7, SampleRecord(mode));
-    bool dataRead = true, requestsSent = false;
-    std::uint16_t currentIndex = 0;
-    panel::DisplayPanel display(&dialog, {table, dataRead, currentIndex, requestsSent, [] { return 7; }},
-                                QPoint(0, barHeight), units);
+    record::ReadOutState readOut;
+    readOut.table.Set(7, SampleRecord(mode));
+    readOut.dataRead = true;
+    panel::DisplayPanel display(&dialog, {readOut, [] { return 7; }}, QPoint(0, barHeight), units);
     display.OnReadOutFinished();
     for (int i = 1; i < presses; ++i)
         display.OnShowCommand();

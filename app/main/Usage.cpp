@@ -1,0 +1,61 @@
+#include "Usage.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace terrovane::app {
+namespace {
+
+constexpr const char* kUsage = R"(NAME
+    Terrovane - desktop companion of the handheld earth/ground resistance tester
+
+SYNOPSIS
+    Terrovane
+    Terrovane --help | -h | --version
+
+DESCRIPTION
+    Reads the up to 100 stored results out of the instrument through its USB serial bridge and lists
+    them, shows each one on a simulated instrument display, saves them as an .xls workbook, hands them
+    to the print service rapstel, sets the instrument's clock and erases one or all results. The
+    instrument's port is found by itself before every command; when it cannot be opened, the message
+    box's details say why (the same checks as terrovane-cli doctor).
+
+OPTIONS
+    -h, --help    this text
+    --version     the program's version
+    The usual options of Qt programs (-platform NAME, -style NAME) are accepted too.
+
+ENVIRONMENT
+    TERROVANE_PORTMAP
+        A port-map file used instead of the live system's USB serial ports (the simulated instrument
+        terrovane-sim publishes itself in one).
+    TERROVANE_HANDOFF_DIR
+        The folder of the print hand-off files data.inf and set.inf; by default
+        ~/.local/share/Terrovane.
+
+FILES
+    /dev/terrovane-SERIAL
+        The instrument's port under a name that stays the same, made by the installed udev rule, which
+        also lets the user at the computer's screen open it.
+
+SEE ALSO
+    terrovane-cli(1), terrovane-sim(1)
+)";
+
+}  // namespace
+
+std::optional<int> AnswerInformationOptions(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Terrovane %s\n", TERROVANE_VERSION);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace terrovane::app

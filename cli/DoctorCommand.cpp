@@ -1,0 +1,91 @@
+// terrovane-cli doctor: why no instrument is found, and what to do about it.
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "Command.h"
+#include "Doctor.h"
+#include "PortMap.h"
+
+namespace terrovane::cli {
+namespace {
+
+const std::vector<std::string> kValueOptions = {"sysfs",  "proc",    "dev",    "udev-rules", "group",
+                                                "passwd", "modules", "kernel", "user"};
+
+doctor::Paths PathsFrom(const Options& options) {
+    doctor::Paths paths;
+    paths.sysfs = options.Value("sysfs", paths.sysfs);
+    paths.proc = options.Value("proc", paths.proc);
+    paths.dev = options.Value("dev", paths.dev);
+    if (options.Has("udev-rules"))
+        paths.udevRuleDirs = options.values.at("udev-rules");
+    paths.groupFile = options.Value("group", paths.groupFile);
+    paths.passwdFile = options.Value("passwd", paths.passwdFile);
+    paths.modulesDir = options.Value("modules", paths.modulesDir);
+    paths.kernelRelease = options.Value("kernel");
+    return paths;
+}
+
+int RunDoctor(const std::vector<std::string>& args) {
+    Options options;
+    std::string error;
+    if (!ParseOptions(args, kValueOptions, options, error) || !options.positional.empty()) {
+        std::fprintf(stderr, "doctor: %s\n",
+                     error.empty() ? "unexpected argument; see terrovane-cli help doctor" : error.c_str());
+        return kExitUsage;
+    }
+    doctor::DoctorInput input;
+    input.paths = PathsFrom(options);
+    if (options.Has("user")) {
+        const auto account = doctor::AccountFromFiles(options.Value("user"), input.paths);
+        if (!account) {
+            std::fprintf(stderr, "doctor: no user \"%s\" in %s\n", options.Value("user").c_str(),
+                         input.paths.passwdFile.c_str());
+            return kExitUsage;
+        }
+        input.account = *account;
+    } else {
+        input.account = doctor::CurrentAccount(input.paths);
+    }
+    // Another tree's live map is not the one the link discovers through, so no handshake is tried on it.
+    const bool ownTree = options.Has("sysfs") || options.Has("dev");
+    std::unique_ptr<platform::PortMapSource> treeMap;
+    if (doctor::LivePortMapInForce() && ownTree) {
+        treeMap = platform::MakeLivePortMap(input.paths.sysfs, input.paths.dev);
+        input.portMap = treeMap.get();
+        input.portMapDescription = "live system under " + input.paths.sysfs;
+    } else {
+        input.portMap = &platform::CurrentPortMap();
+        input.portMapDescription = doctor::CurrentPortMapDescription();
+        input.liveMap = doctor::LivePortMapInForce();
+    }
+    input.handshake = !options.Has("no-handshake") && !treeMap;
+    input.self = ::getpid();
+    doctor::Findings findings = doctor::RunDoctor(input);
+    if (!input.handshake) {
+        findings.push_back({doctor::Mark::Info,
+                            "handshake",
+                            treeMap
+                                ? "not tried: the link finds its port on the running system, not in this tree"
+                                : "not tried (--no-handshake)",
+                            {}});
+    }
+    std::fputs(doctor::FormatFindings(findings).c_str(), stdout);
+    return doctor::HandshakeSucceeded(findings) ? kExitOk : kExitFailed;
+}
+
+const CommandRegistrar kRegistrar(
+    {"doctor",
+     "doctor [--no-handshake] [--user NAME] [--sysfs DIR] [--proc DIR] [--dev DIR] [--udev-rules DIR]... "
+     "[--group FILE] [--passwd FILE] [--modules DIR] [--kernel RELEASE]",
+     "Checks, one line each, why no instrument is found: the cp210x driver, the bridge's USB device and its "
+     "tty, brltty and its udev rule, this program's udev rule, ModemManager, the port map and the port "
+     "discovery's choice, who may open the port and who holds it, and finally a handshake with the "
+     "instrument. Every failing line says what to do. --user judges the port's access for that user as "
+     "the account files describe it; the other options read another system tree. Exits 0 only when the "
+     "instrument answered the handshake.",
+     RunDoctor});
+
+}  // namespace
+}  // namespace terrovane::cli

@@ -1,0 +1,50 @@
+#include "Usage.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace terrovane::printsvc {
+namespace {
+
+constexpr const char* kUsage = R"(NAME
+    rapstel - print service of Terrovane: the earth resistance tester's test report
+
+SYNOPSIS
+    rapstel
+    rapstel --help | -h | --version
+
+DESCRIPTION
+    Started by Terrovane's Print command, after the results have been handed over in data.inf. It asks
+    for the report's header (test object, instrument number, tester, date), previews the test report,
+    prints it and ends by itself. Only one instance runs at a time.
+
+OPTIONS
+    -h, --help    this text
+    --version     the program's version
+
+ENVIRONMENT
+    TERROVANE_HANDOFF_DIR
+        The folder of the hand-off files data.inf (the results) and set.inf (the last header); by
+        default ~/.local/share/Terrovane.
+
+SEE ALSO
+    Terrovane(1), terrovane-cli(1)
+)";
+
+}  // namespace
+
+std::optional<int> AnswerInformationOptions(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("rapstel %s\n", TERROVANE_VERSION);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace terrovane::printsvc

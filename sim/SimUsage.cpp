@@ -1,0 +1,68 @@
+#include "SimUsage.h"
+
+#include <cstdio>
+
+namespace terrovane::sim {
+namespace {
+
+constexpr const char* kUsage = R"(NAME
+    terrovane-sim - simulated earth/ground resistance tester on a pseudo-terminal
+
+SYNOPSIS
+    terrovane-sim [--image FILE] [--portmap FILE] [--fault KIND]... [--log FILE] [--com N]
+    terrovane-sim --help | -h | --version
+
+DESCRIPTION
+    Plays the instrument at the far end of a pseudo-terminal, for trying Terrovane and terrovane-cli
+    without a tester at hand. It prints its device path on its first line, publishes itself in the
+    port-map file as the bridge's port, answers the instrument's commands until it is interrupted
+    (SIGINT or SIGTERM) and then withdraws from the port map.
+
+OPTIONS
+    --image FILE
+        Serve the 7200-byte read-out image in FILE instead of the built-in demo results.
+    --portmap FILE
+        The port-map file to publish in; by default the one named by TERROVANE_PORTMAP.
+    --fault KIND
+        Misbehave on purpose, to try the program's error paths; may be repeated. KIND is silent (never
+        answer), short (the last packet loses a byte), marker:K (packet K has a damaged marker),
+        clock-fail, erase-fail, erase-short, slow:MS (each packet held back MS milliseconds),
+        unplug-after:N (leave after N record requests) or noise (random bytes after every packet).
+    --log FILE
+        Append every byte received to FILE.
+    --com N
+        Publish the port as COM<N>, 1 to 255; 3 by default.
+    -h, --help    this text
+    --version     the program's version
+
+ENVIRONMENT
+    TERROVANE_PORTMAP
+        The port-map file used when --portmap is not given; the programs that talk to the instrument
+        must see the same file.
+
+EXIT STATUS
+    0  ended by a signal or a planned unplug
+    1  the pseudo-terminal failed while serving
+    2  bad usage, an unreadable image, or no pseudo-terminal
+
+SEE ALSO
+    Terrovane(1), terrovane-cli(1)
+)";
+
+}  // namespace
+
+std::optional<int> AnswerInformationOptions(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (argument == "--version") {
+            std::printf("terrovane-sim %s\n", TERROVANE_VERSION);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace terrovane::sim

@@ -1,0 +1,67 @@
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "Launcher.h"
+
+namespace terrovane::platform {
+namespace {
+
+// A program file of the test's own, named so that nothing installed can be mistaken for it.
+constexpr const char* kProgram = "tv-launcher-probe";
+
+std::string MakeProgram(const QString& folder, mode_t mode = 0755) {
+    const std::string path = (folder + "/" + kProgram).toStdString();
+    std::ofstream(path) << "#!/bin/sh\nexit 0\n";
+    ::chmod(path.c_str(), mode);
+    return path;
+}
+
+// PATH set to one folder while it lives.
+class PathOf {
+  public:
+    explicit PathOf(const QString& folder) : saved_(std::getenv("PATH") ? std::getenv("PATH") : "") {
+        ::setenv("PATH", folder.toLocal8Bit().constData(), 1);
+    }
+    ~PathOf() { ::setenv("PATH", saved_.c_str(), 1); }
+
+  private:
+    std::string saved_;
+};
+
+class LauncherTest : public ::testing::Test {
+  protected:
+    void TearDown() override { std::remove(sibling_.c_str()); }
+    QTemporaryDir onPath_;
+    std::string sibling_ = (QCoreApplication::applicationDirPath() + "/" + kProgram).toStdString();
+};
+
+TEST_F(LauncherTest, ProgramBesideTheRunningOneComesBeforeThePath) {
+    const std::string inPath = MakeProgram(onPath_.path());
+    PathOf path(onPath_.path());
+    EXPECT_EQ(FindProgram(kProgram), inPath);
+
+    MakeProgram(QCoreApplication::applicationDirPath());
+    EXPECT_EQ(FindProgram(kProgram), sibling_);
+    EXPECT_TRUE(StartProgramDetached(kProgram));
+}
+
+TEST_F(LauncherTest, NonExecutableSiblingIsPassedOverAndNothingFoundIsReported) {
+    MakeProgram(QCoreApplication::applicationDirPath(), 0644);
+    QTemporaryDir empty;
+    PathOf path(empty.path());
+    EXPECT_EQ(FindProgram(kProgram), "");
+    EXPECT_FALSE(StartProgramDetached(kProgram));
+
+    const std::string inPath = MakeProgram(onPath_.path());
+    PathOf withProgram(onPath_.path());
+    EXPECT_EQ(FindProgram(kProgram), inPath);
+}
+
+}  // namespace
+}  // namespace terrovane::platform

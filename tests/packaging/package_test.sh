@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build, checks what it holds, its dependencies and maintainer
+# scripts, and that lintian finds no error in it. Usage: package_test.sh BUILD_DIR VERSION
+set -euo pipefail
+build=$1
+version=$2
+out=$(mktemp -d /tmp/terrovane-deb-XXXXXX)
+trap 'rm -rf "$out"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$out" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >cpack.log 2>&1) ||
+  { cat "$out/cpack.log"; fail "cpack"; }
+arch=$(dpkg --print-architecture)
+deb=$out/terrovane_${version}_${arch}.deb
+[[ -f "$deb" ]] || fail "no $(basename "$deb") among: $(ls "$out")"
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for file in ./usr/bin/Terrovane ./usr/bin/rapstel ./usr/bin/terrovane-cli ./usr/bin/terrovane-sim \
+            ./usr/share/applications/org.terrovane.Terrovane.desktop \
+            ./usr/share/applications/org.terrovane.Rapstel.desktop \
+            ./usr/share/metainfo/org.terrovane.Terrovane.metainfo.xml ./usr/lib/udev/rules.d/70-terrovane.rules \
+            ./usr/share/icons/hicolor/48x48/apps/org.terrovane.Terrovane.png \
+            ./usr/share/man/man1/terrovane-cli.1.gz ./usr/share/doc/terrovane/copyright \
+            ./usr/share/doc/terrovane/changelog.gz; do
+  grep -qx -- "$file" <<<"$contents" || fail "the package lacks $file"
+done
+grep -q '^\./usr/local\|^\./home\|^\./tmp' <<<"$contents" && fail "the package holds files outside /usr"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends lacks the Qt widgets library: $depends"
+grep -q 'libc6' <<<"$depends" || fail "Depends lacks libc6: $depends"
+dpkg-deb -e "$deb" "$out/control"
+for script in postinst postrm; do
+  [[ -x "$out/control/$script" ]] || fail "no executable $script"
+  grep -q 'udevadm control --reload-rules' "$out/control/$script" || fail "$script does not reload udev rules"
+done
+
+# Errors fail the test; warnings and notes are shown for whoever reads the log.
+status=0
+report=$(lintian --fail-on error "$deb" 2>&1) || status=$?
+grep -v 'running with root privileges' <<<"$report" || true
+[[ $status -eq 0 ]] || fail "lintian reports errors"
+echo "package $(basename "$deb") checked"
