@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "AtomicFile.h"
-#include "SmallDisk.h"
+#include "SmallDisk.h"  // FolderListing
 
 namespace terrovane::platform {
 namespace {
@@ -90,35 +90,6 @@ TEST_F(AtomicFileTest, WriterByDescriptorPathReachesTheTemporaryFile) {
     EXPECT_FALSE(fs::exists(In("by-path")));  // nothing at the target before the commit
     ASSERT_TRUE(file.Commit()) << file.Error();
     EXPECT_EQ(Contents(In("by-path")), "through the name");
-}
-
-TEST_F(AtomicFileTest, FileSizeLimitFailsTheWriteAndKeepsTheOldFile) {
-    const std::string old(3000, 'o');
-    { std::ofstream(In("limited")) << old; }
-    std::string error;
-    bool written;
-    {
-        testing::FileSizeLimit limit(4096);
-        written = WriteFileAtomically(In("limited"), std::string(10000, 'n'), error);
-    }
-    EXPECT_FALSE(written);
-    EXPECT_EQ(error, In("limited") + ": File too large");
-    EXPECT_EQ(Contents(In("limited")), old);
-    EXPECT_EQ(FolderListing(dir_), "limited");
-}
-
-TEST_F(AtomicFileTest, FullDiskFailsTheWriteAndKeepsTheOldFile) {
-    testing::SmallDisk disk(In("disk"));
-    if (!disk.Mounted())
-        GTEST_SKIP() << "mounting a small file system needs root";
-    const std::string path = disk.Path() + "/full";
-    { std::ofstream(path) << "old content"; }
-    disk.Fill();
-    std::string error;
-    EXPECT_FALSE(WriteFileAtomically(path, std::string(20000, 'n'), error));
-    EXPECT_EQ(error, path + ": No space left on device");
-    EXPECT_EQ(Contents(path), "old content");
-    EXPECT_EQ(FolderListing(disk.Path()), "filler full");
 }
 
 }  // namespace
