@@ -38,21 +38,11 @@ std::string Contents(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A private runtime folder, so the programs have nothing to say on standard error but their messages.
-std::string RuntimeDir() {
-    static const std::string dir = [] {
-        const std::string path =
-            fs::temp_directory_path() / ("full-disk-runtime-" + std::to_string(::getpid()));
-        fs::create_directories(path);
-        ::chmod(path.c_str(), 0700);
-        return path;
-    }();
-    return dir;
-}
-
 // Runs terrovane-cli; the outcome holds its standard error only.
-Outcome Cli(const std::string& args, Squeeze squeeze, const std::string& environment = {}) {
-    std::string command = environment + " QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=" + RuntimeDir() + " '" +
+// runtimeDir is a private folder, so the program has nothing to say on standard error but its messages.
+Outcome Cli(const std::string& args, Squeeze squeeze, const std::string& runtimeDir,
+            const std::string& environment = {}) {
+    std::string command = environment + " QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=" + runtimeDir + " '" +
                           TERROVANE_CLI_PATH + "' " + args;
     if (squeeze == Squeeze::SizeLimit)
         command = UnderFileSizeLimit(command, kLimitBlocks);
@@ -87,7 +77,9 @@ class FullDiskTest : public ::testing::TestWithParam<Squeeze> {
         root_ = (fs::temp_directory_path() / ("full-disk-" + std::to_string(::getpid()))).string();
         fs::remove_all(root_);
         fs::create_directories(root_ + "/input");
+        fs::create_directories(Runtime());
         ::chmod(root_.c_str(), 0700);
+        ::chmod(Runtime().c_str(), 0700);
         WriteBytes(Input("data.inf"), ToBytes(ImageWith({{0, SampleRecord(1)}, {7, SampleRecord(9)}})));
         if (GetParam() == Squeeze::FullDisk) {
             disk_ = std::make_unique<SmallDisk>(root_ + "/disk");
@@ -108,6 +100,7 @@ class FullDiskTest : public ::testing::TestWithParam<Squeeze> {
     static std::vector<std::uint8_t> ToBytes(const record::ReadOutBuffer& image) {
         return {image.begin(), image.end()};
     }
+    std::string Runtime() const { return root_ + "/runtime"; }
     std::string Input(const std::string& name) const { return root_ + "/input/" + name; }
     std::string Target(const std::string& name) const { return folder_ + "/" + name; }
 
@@ -138,7 +131,8 @@ class FullDiskTest : public ::testing::TestWithParam<Squeeze> {
 
 TEST_P(FullDiskTest, ReportPdf) {
     const std::string old = PlaceOldFile("report.pdf");
-    const auto run = Cli("report --pdf " + Target("report.pdf") + " --from " + Input("data.inf"), GetParam());
+    const auto run =
+        Cli("report --pdf " + Target("report.pdf") + " --from " + Input("data.inf"), GetParam(), Runtime());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.message, "report: cannot write " + Target("report.pdf") + ": " + Reason() + "\n");
     ExpectOnlyTheOldFile("report.pdf", old);
@@ -146,7 +140,8 @@ TEST_P(FullDiskTest, ReportPdf) {
 
 TEST_P(FullDiskTest, ExportedWorkbook) {
     const std::string old = PlaceOldFile("book.xls");
-    const auto run = Cli("export --xls " + Target("book.xls") + " --from " + Input("data.inf"), GetParam());
+    const auto run =
+        Cli("export --xls " + Target("book.xls") + " --from " + Input("data.inf"), GetParam(), Runtime());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.message, "export: The workbook could not be saved as \"" + Target("book.xls") + "\" (" +
                                Reason() + "); the earlier file there is unchanged.\n");
@@ -158,7 +153,7 @@ TEST_P(FullDiskTest, ReadOutImage) {
     ASSERT_TRUE(sim.Started());
     const std::string old = PlaceOldFile("image.bin");
     const auto run =
-        Cli("read --out " + Target("image.bin"), GetParam(), "TERROVANE_PORTMAP=" + sim.MapPath());
+        Cli("read --out " + Target("image.bin"), GetParam(), Runtime(), "TERROVANE_PORTMAP=" + sim.MapPath());
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.message.find("read: cannot write " + Target("image.bin") + ": " + Reason() + "\n"),
               std::string::npos)
