@@ -1,8 +1,9 @@
 // terrovane-cli read: reads the instrument's 100 stored results.
 #include <cstdio>
-#include <fstream>
 #include <string>
+#include <string_view>
 
+#include "AtomicFile.h"
 #include "Command.h"
 #include "ModeName.h"
 #include "ReadArchiving.h"
@@ -36,11 +37,10 @@ void PrintRecords(const record::RecordTable& table) {
     }
 }
 
-bool WriteImage(const std::string& path, const record::ReadOutBuffer& buffer) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(buffer.data()), static_cast<std::streamsize>(buffer.size()));
-    out.close();
-    return static_cast<bool>(out);
+// The image replaces an earlier file only once it is completely written.
+bool WriteImage(const std::string& path, const record::ReadOutBuffer& buffer, std::string& error) {
+    const std::string_view bytes(reinterpret_cast<const char*>(buffer.data()), buffer.size());
+    return platform::WriteFileAtomically(path, bytes, error);
 }
 
 int RunRead(const std::vector<std::string>& args) {
@@ -68,8 +68,8 @@ int RunRead(const std::vector<std::string>& args) {
         PrintRecords(state.table);
     }
     const std::string out = options.Value("out");
-    if (!out.empty() && !WriteImage(out, state.buffer)) {
-        std::fprintf(stderr, "read: cannot write %s\n", out.c_str());
+    if (!out.empty() && !WriteImage(out, state.buffer, error)) {
+        std::fprintf(stderr, "read: cannot write %s\n", error.c_str());
         return kExitFailed;
     }
     return kExitOk;

@@ -7,12 +7,14 @@
 
 #include "AtomicFile.h"
 #include "PortMap.h"
+#include "RegularFile.h"
 
 namespace terrovane::sim {
 namespace {
 
 constexpr std::string_view kValueName = "\\Device\\Silabser0";
 constexpr std::string_view kPortsSection = "Ports";
+constexpr std::size_t kMaxMapBytes = std::size_t{1} << 20;
 
 std::string_view Trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r");
@@ -115,6 +117,21 @@ std::string ComName(int comNumber) {
     return "COM" + std::to_string(comNumber);
 }
 
+// The map's text (empty when there is none yet); nullopt when it cannot be used: rewriting a map that
+// was read only in part would drop the rest of it.
+std::optional<platform::FileContent> ReadMap(const std::string& mapPath, std::string& error) {
+    platform::FileContent map = platform::ReadRegularFile(mapPath, kMaxMapBytes + 1, platform::Links::Follow);
+    if (map.status == platform::FileStatus::Read && map.bytes.size() > kMaxMapBytes) {
+        error = mapPath + ": a port map holds at most 1 MiB";
+        return std::nullopt;
+    }
+    if (map.status != platform::FileStatus::Read && map.status != platform::FileStatus::Missing) {
+        error = map.error;
+        return std::nullopt;
+    }
+    return map;
+}
+
 }  // namespace
 
 std::string WithPortPublished(const std::string& fileText, int comNumber, const std::string& devicePath) {
@@ -138,16 +155,22 @@ std::string WithPortWithdrawn(const std::string& fileText, int comNumber, const 
 
 bool PublishPort(const std::string& mapPath, int comNumber, const std::string& devicePath,
                  std::string& error) {
-    const std::string text = ReadWholeFile(mapPath).value_or("");
-    return WriteFileAtomically(mapPath, WithPortPublished(text, comNumber, devicePath), error);
+    const auto map = ReadMap(mapPath, error);
+    if (!map)
+        return false;
+    return platform::WriteFileAtomically(mapPath, WithPortPublished(map->bytes, comNumber, devicePath),
+                                         error);
 }
 
 bool WithdrawPort(const std::string& mapPath, int comNumber, const std::string& devicePath,
                   std::string& error) {
-    const auto text = ReadWholeFile(mapPath);
-    if (!text)
+    const auto map = ReadMap(mapPath, error);
+    if (!map)
+        return false;
+    if (map->status == platform::FileStatus::Missing)
         return true;
-    return WriteFileAtomically(mapPath, WithPortWithdrawn(*text, comNumber, devicePath), error);
+    return platform::WriteFileAtomically(mapPath, WithPortWithdrawn(map->bytes, comNumber, devicePath),
+                                         error);
 }
 
 }  // namespace terrovane::sim

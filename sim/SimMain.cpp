@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "AtomicFile.h"
 #include "DemoImage.h"
 #include "Instrument.h"
+#include "RegularFile.h"
 #include "SimServer.h"
 #include "SimUsage.h"
 
@@ -21,13 +21,15 @@ using namespace terrovane;
 std::optional<record::ReadOutBuffer> LoadImage(const std::string& path, std::string& error) {
     if (path.empty())
         return sim::DemoImage();
-    const auto content = sim::ReadWholeFile(path);
-    if (!content || content->size() != record::kReadOutSize) {
-        error = path + (content ? ": an image must hold exactly 7200 bytes" : ": cannot be read");
+    const auto content = platform::ReadRegularFile(path, record::kReadOutSize + 1, platform::Links::Follow);
+    if (content.status != platform::FileStatus::Read || content.bytes.size() != record::kReadOutSize) {
+        error = content.status == platform::FileStatus::Read
+                    ? path + ": an image must hold exactly 7200 bytes"
+                    : content.error;
         return std::nullopt;
     }
     record::ReadOutBuffer image{};
-    std::copy(content->begin(), content->end(), image.begin());
+    std::copy(content.bytes.begin(), content.bytes.end(), image.begin());
     return image;
 }
 

@@ -154,7 +154,7 @@ void SimServer::SaveImageIfChanged() {
         return;
     const auto& image = instrument_.Image();
     std::string error;
-    if (!WriteFileAtomically(options_.imagePath, std::string(image.begin(), image.end()), error))
+    if (!platform::WriteFileAtomically(options_.imagePath, std::string(image.begin(), image.end()), error))
         std::fprintf(stderr, "cannot save the image: %s\n", error.c_str());
 }
 

@@ -42,7 +42,9 @@ void CTesterDlg::ExportWorkbook() {
     }
     std::string error;
     if (!handoff::WriteRecordFile(state_->buffer, &error)) {
-        return platform::Alert("Cannot write data.inf, nothing was saved.\n" + error);
+        // Only the print service reads data.inf: a broken hand-off folder must not keep the workbook from
+        // being saved elsewhere.
+        platform::Alert("Cannot write data.inf.\n" + error);
     }
     const QString path = saveFileChooser ? saveFileChooser() : ChooseSaveFile();
     if (path.isEmpty()) {
@@ -56,8 +58,7 @@ void CTesterDlg::ExportWorkbook() {
     progress_.Close();
     QGuiApplication::restoreOverrideCursor();
     if (!error.empty()) {
-        // The workbook goes beside the target first, so an earlier file at the path is still whole.
-        platform::Alert("Save failed, the old file was kept: " + error);
+        platform::Alert(error);
     }
 }
 

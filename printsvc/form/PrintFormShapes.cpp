@@ -18,6 +18,8 @@ void PrintForm::DrawRect(const QRect& rect, int penWidth, int fill, int lineStyl
 }
 
 void PrintForm::DrawLine(int x1, int y1, int x2, int y2, int penWidth, int lineStyle) {
+    if (x1 == x2 && y1 == y2)
+        return;  // a line without length draws nothing (a PDF would get an empty path)
     QPainter& painter = *state_.painter;
     painter.save();
     painter.setPen(QPen(Qt::black, penWidth, LinePenStyle(lineStyle)));

@@ -1,35 +1,38 @@
 #include "HandoffFiles.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 #include <algorithm>
 #include <cstring>
 
+#include "AtomicFile.h"
 #include "GbkText.h"
 #include "HandoffDir.h"
+#include "RegularFile.h"
 
 namespace terrovane::handoff {
 namespace {
 
-QString ToQPath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
+using platform::FileStatus;
+using platform::Links;
+
+bool WriteWhole(const std::string& path, const char* data, std::size_t size, std::string* error) {
+    std::string reason;
+    if (platform::WriteFileAtomically(path, std::string_view(data, size), reason))
+        return true;
+    if (error != nullptr)
+        *error = reason;
+    return false;
 }
 
-// Writes all bytes through a temporary file renamed over the target when complete.
-bool WriteWhole(const std::string& path, const char* data, qint64 size, std::string* error) {
-    QSaveFile file(ToQPath(path));
-    bool ok = file.open(QIODevice::WriteOnly) && file.write(data, size) == size && file.commit();
-    if (!ok && error != nullptr)
-        *error = "cannot write " + path + ": " + file.errorString().toStdString();
-    return ok;
+// A hand-off file's path, or nullopt (with the folder's refusal in `error`).
+std::optional<std::string> InFolder(const char* name, std::string* error) {
+    return platform::HandoffPath(name, error);
 }
 
-std::string FieldText(const QByteArray& bytes, std::size_t offset) {
-    if (static_cast<std::size_t>(bytes.size()) <= offset)
+std::string FieldText(const std::string& bytes, std::size_t offset) {
+    if (bytes.size() <= offset)
         return {};
-    const char* start = bytes.constData() + offset;
-    const std::size_t available = std::min(kHeaderFieldSize, static_cast<std::size_t>(bytes.size()) - offset);
+    const char* start = bytes.data() + offset;
+    const std::size_t available = std::min(kHeaderFieldSize, bytes.size() - offset);
     return platform::GbkToUtf8(std::string(start, strnlen(start, available)));
 }
 
@@ -38,29 +41,14 @@ void PutField(char* field, const std::string& utf8) {
     std::memcpy(field, gbk.data(), gbk.size());
 }
 
-}  // namespace
-
-bool WriteRecordFile(const record::ReadOutBuffer& buffer, std::string* error) {
-    return WriteRecordFileAt(platform::HandoffPath(kRecordFileName), buffer, error);
-}
-
-bool WriteRecordFileAt(const std::string& path, const record::ReadOutBuffer& buffer, std::string* error) {
-    return WriteWhole(path, reinterpret_cast<const char*>(buffer.data()), buffer.size(), error);
-}
-
-bool LoadRecordFile(record::RecordTable& table) {
-    return LoadRecordFileAt(platform::HandoffPath(kRecordFileName), table);
-}
-
-bool LoadRecordFileAt(const std::string& path, record::RecordTable& table) {
-    QFile file(ToQPath(path));
-    if (!file.open(QIODevice::ReadOnly) || file.size() != static_cast<qint64>(record::kReadOutSize))
-        return false;
-    record::ReadOutBuffer buffer{};
-    if (file.read(reinterpret_cast<char*>(buffer.data()), buffer.size()) !=
-        static_cast<qint64>(buffer.size())) {
+bool UnpackRecordFile(const std::string& path, Links links, record::RecordTable& table) {
+    const auto file = platform::ReadRegularFile(path, record::kReadOutSize, links);
+    if (file.status != FileStatus::Read || file.size != record::kReadOutSize ||
+        file.bytes.size() != record::kReadOutSize) {
         return false;
     }
+    record::ReadOutBuffer buffer{};
+    std::memcpy(buffer.data(), file.bytes.data(), buffer.size());
     for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
         const auto packet = record::PacketOf(buffer, slot);
         if (packet[record::RecordPacket::kValidMarkOffset] != record::RecordPacket::kValidMark)
@@ -70,22 +58,49 @@ bool LoadRecordFileAt(const std::string& path, record::RecordTable& table) {
     return true;
 }
 
+std::optional<HeaderTexts> ReadHeaderFile(const std::string& path, Links links) {
+    // Bytes beyond the three fields are never used, so they are not read either.
+    const auto file = platform::ReadRegularFile(path, kHeaderFileSize, links);
+    if (file.status != FileStatus::Read || file.size + 1 < kHeaderFileSize ||
+        file.bytes.size() + 1 < kHeaderFileSize) {
+        return std::nullopt;
+    }
+    return HeaderTexts{FieldText(file.bytes, 0), FieldText(file.bytes, kHeaderFieldSize),
+                       FieldText(file.bytes, 2 * kHeaderFieldSize)};
+}
+
+}  // namespace
+
+bool WriteRecordFile(const record::ReadOutBuffer& buffer, std::string* error) {
+    const auto path = InFolder(kRecordFileName, error);
+    return path && WriteRecordFileAt(*path, buffer, error);
+}
+
+bool WriteRecordFileAt(const std::string& path, const record::ReadOutBuffer& buffer, std::string* error) {
+    return WriteWhole(path, reinterpret_cast<const char*>(buffer.data()), buffer.size(), error);
+}
+
+bool LoadRecordFile(record::RecordTable& table) {
+    const auto path = InFolder(kRecordFileName, nullptr);
+    return path && UnpackRecordFile(*path, Links::Refuse, table);
+}
+
+bool LoadRecordFileAt(const std::string& path, record::RecordTable& table) {
+    return UnpackRecordFile(path, Links::Follow, table);
+}
+
 std::optional<HeaderTexts> LoadHeaderFile() {
-    return LoadHeaderFileAt(platform::HandoffPath(kHeaderFileName));
+    const auto path = InFolder(kHeaderFileName, nullptr);
+    return path ? ReadHeaderFile(*path, Links::Refuse) : std::nullopt;
 }
 
 std::optional<HeaderTexts> LoadHeaderFileAt(const std::string& path) {
-    QFile file(ToQPath(path));
-    if (!file.open(QIODevice::ReadOnly) || file.size() + 1 < static_cast<qint64>(kHeaderFileSize)) {
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    return HeaderTexts{FieldText(bytes, 0), FieldText(bytes, kHeaderFieldSize),
-                       FieldText(bytes, 2 * kHeaderFieldSize)};
+    return ReadHeaderFile(path, Links::Follow);
 }
 
 bool SaveHeaderFile(const HeaderTexts& texts) {
-    return SaveHeaderFileAt(platform::HandoffPath(kHeaderFileName), texts);
+    const auto path = InFolder(kHeaderFileName, nullptr);
+    return path && SaveHeaderFileAt(*path, texts);
 }
 
 bool SaveHeaderFileAt(const std::string& path, const HeaderTexts& texts) {
@@ -94,6 +109,20 @@ bool SaveHeaderFileAt(const std::string& path, const HeaderTexts& texts) {
     PutField(bytes + kHeaderFieldSize, texts.serialNumber);
     PutField(bytes + 2 * kHeaderFieldSize, texts.tester);
     return WriteWhole(path, bytes, sizeof bytes, nullptr);
+}
+
+std::vector<std::string> HandoffProblems() {
+    std::string refusal;
+    const auto dir = platform::HandoffDir(&refusal);
+    if (!dir)
+        return {refusal};
+    std::vector<std::string> problems;
+    for (const char* name : {kRecordFileName, kHeaderFileName}) {
+        const auto file = platform::CheckRegularFile(*dir + "/" + name, Links::Refuse);
+        if (file.status == FileStatus::Refused)
+            problems.push_back(file.error + "; it is neither read nor replaced. Remove it.");
+    }
+    return problems;
 }
 
 }  // namespace terrovane::handoff

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "RecordPacket.h"
 #include "RecordTable.h"
@@ -27,6 +28,10 @@ struct HeaderTexts {
     bool operator==(const HeaderTexts&) const = default;
 };
 
+// Hand-off files are read and replaced only as regular files: a symbolic link or anything else planted
+// under their names is refused, never followed. The functions without a path work in the hand-off folder
+// (and fail, saying why, when it is refused); the ones with a path take a file the user named.
+
 // Writes the 7200-byte image as data.inf. The file is written beside the old one and renamed over it, so
 // a reader never sees half a file. On failure returns false and, when `error` is given, says why.
 bool WriteRecordFile(const record::ReadOutBuffer& buffer, std::string* error = nullptr);
@@ -47,5 +52,9 @@ std::optional<HeaderTexts> LoadHeaderFileAt(const std::string& path);
 // character boundary). False when the file could not be written.
 bool SaveHeaderFile(const HeaderTexts& texts);
 bool SaveHeaderFileAt(const std::string& path, const HeaderTexts& texts);
+
+// What keeps the hand-off from working safely, one sentence each: a refused hand-off folder, or a data.inf
+// or set.inf there that is not a regular file. Empty when there is nothing to tell.
+std::vector<std::string> HandoffProblems();
 
 }  // namespace terrovane::handoff

@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "ByteCompare.h"
 #include "Fixtures.h"
@@ -20,7 +21,7 @@ class PrintHandoffTest : public ::testing::Test {
   protected:
     void SetUp() override { qputenv("TERROVANE_HANDOFF_DIR", QFile::encodeName(dir_.path() + "/handoff")); }
     void TearDown() override { qunsetenv("TERROVANE_HANDOFF_DIR"); }
-    std::string Path(const char* name) const { return platform::HandoffPath(name); }
+    std::string Path(const char* name) const { return platform::HandoffPath(name).value(); }
 
     QTemporaryDir dir_;
 };
@@ -41,6 +42,21 @@ TEST_F(PrintHandoffTest, PrintWritesRecordFileEvenWhenServiceIsMissing) {
     qputenv("PATH", path);
     EXPECT_TRUE(messages.Texts().empty());
     EXPECT_TRUE(testing::BytesEqual(image, ReadBytes(Path(handoff::kRecordFileName))));
+}
+
+TEST_F(PrintHandoffTest, RefusedHandoffFolderIsToldAndNothingIsStarted) {
+    const std::string folder = platform::HandoffDir().value();
+    ::chmod(folder.c_str(), 0777);
+    testing::MessageRecorder messages;
+    EXPECT_EQ(PrintRecords(true, ImageWith({})), PrintHandoffResult::WriteFailed);
+    ::chmod(folder.c_str(), 0700);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(messages.Texts()[0], "Cannot write data.inf, nothing was printed.\nThe hand-off folder " +
+                                       folder +
+                                       " can be written by other users, so it is not used; make it yours "
+                                       "alone with: chmod go-w '" +
+                                       folder + "'");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path(handoff::kRecordFileName))));
 }
 
 }  // namespace

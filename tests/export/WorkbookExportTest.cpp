@@ -145,9 +145,21 @@ TEST(SaveReplacing, ReplacesAnOldFileAndLeavesNoTemporaryBehind) {
 TEST(SaveReplacing, FolderThatCannotBeWrittenReportsTheFailure) {
     const fs::path blocker = Folder("blocked") / "plain-file";
     { std::ofstream(blocker) << "x"; }
-    const std::string error = ExportRecords(TableWithSlots3And57(), (blocker / "book.xls").string());
-    EXPECT_NE(error.find("book.xls"), std::string::npos) << error;
-    EXPECT_NE(error.find("Not a directory"), std::string::npos) << error;
+    const std::string path = (blocker / "book.xls").string();
+    // No file was there, so the message mentions none.
+    EXPECT_EQ(ExportRecords(TableWithSlots3And57(), path),
+              "The workbook could not be saved as \"" + path + "\" (Not a directory).");
+}
+
+TEST(SaveReplacing, LinkAtThePathIsRefusedAndItsTargetKept) {
+    const fs::path dir = Folder("link");
+    { std::ofstream(dir / "elsewhere.xls") << "someone's file"; }
+    fs::create_symlink(dir / "elsewhere.xls", dir / "book.xls");
+    EXPECT_EQ(ExportRecords(TableWithSlots3And57(), (dir / "book.xls").string()),
+              "The workbook could not be saved as \"" + (dir / "book.xls").string() +
+                  "\" (is a symbolic link, which is not followed).");
+    EXPECT_EQ(Contents(dir / "elsewhere.xls"), "someone's file");
+    EXPECT_TRUE(fs::is_symlink(dir / "book.xls"));
 }
 
 // A disk that refuses the file mid-way (the file size limit stands in for a full disk) must leave the
@@ -168,7 +180,8 @@ TEST(SaveReplacing, FailedWriteKeepsTheOldFileIntact) {
     const std::string error = SaveReplacing(book, path.string());
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error, "The workbook could not be saved as \"" + path.string() +
+                         "\" (File too large); the earlier file there is unchanged.");
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }

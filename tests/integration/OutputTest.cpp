@@ -48,6 +48,9 @@ class OutputTest : public DialogFixture {
         oldPath_ = qgetenv("PATH");
         ::setenv("PATH", (TempPath(QStringLiteral("bin")).toUtf8() + ":" + oldPath_).constData(), 1);
         QDir(dir_.path()).mkpath(QStringLiteral("handoff"));
+        // The user's own folder, whatever the umask made of it.
+        QFile::setPermissions(TempPath(QStringLiteral("handoff")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
     ~OutputTest() override { ::setenv("PATH", oldPath_.constData(), 1); }
 
@@ -93,10 +96,12 @@ TEST_F(OutputTest, SaveWritesTheRecordsIntoTheChosenWorkbook) {
 
 TEST_F(OutputTest, FailedSaveSaysSoAndCancelledSaveOnlyRefreshesTheHandoff) {
     AsIfRead(sim::DemoImage());
-    dialog_->saveFileChooser = [this] { return TempPath(QStringLiteral("missing/folder/results.xls")); };
+    const QString missing = TempPath(QStringLiteral("missing/folder/results.xls"));
+    dialog_->saveFileChooser = [missing] { return missing; };
     dialog_->OnCommand(res::kCmdSave);
-    ASSERT_EQ(recorder_.Texts().size(), 1u);
-    EXPECT_THAT(recorder_.Texts()[0], StartsWith("Save failed, the old file was kept: "));
+    // One sentence with the file and the reason; there was no earlier file to speak of.
+    EXPECT_THAT(recorder_.Texts(), ElementsAre("The workbook could not be saved as \"" +
+                                               missing.toStdString() + "\" (No such file or directory)."));
     EXPECT_FALSE(dialog_->Progress().IsOpen());
     EXPECT_TRUE(dialog_->isEnabled());
 
@@ -106,6 +111,23 @@ TEST_F(OutputTest, FailedSaveSaysSoAndCancelledSaveOnlyRefreshesTheHandoff) {
     dialog_->OnCommand(res::kCmdSave);
     EXPECT_EQ(FileBytes(HandoffFile("data.inf")).size(), 7200);
     EXPECT_EQ(dialog_->ExportPath(), failedPath);
+}
+
+// data.inf is only for the print service: when it cannot be written Save warns and still saves.
+TEST_F(OutputTest, BrokenHandoffFolderIsToldAndTheWorkbookIsStillSaved) {
+    AsIfRead(sim::DemoImage());
+    const QString handoff = TempPath(QStringLiteral("handoff"));
+    QFile::setPermissions(handoff, QFileDevice::Permissions(0x7777));  // anyone may write: refused
+    const QString path = TempPath(QStringLiteral("results.xls"));
+    dialog_->saveFileChooser = [path] { return path; };
+    dialog_->OnCommand(res::kCmdSave);
+    QFile::setPermissions(handoff, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(recorder_.Texts().size(), 1u);
+    EXPECT_THAT(recorder_.Texts()[0], StartsWith("Cannot write data.inf.\nThe hand-off folder "));
+    EXPECT_FALSE(QFile::exists(HandoffFile("data.inf")));
+    EXPECT_EQ(ReadWorkbook(path).size(), 2);
+    EXPECT_EQ(dialog_->ExportPath(), path);
+    EXPECT_TRUE(dialog_->isEnabled());
 }
 
 TEST_F(OutputTest, PrintHandsTheImageToTheServiceEachTime) {

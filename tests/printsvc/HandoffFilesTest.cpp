@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -26,13 +27,13 @@ class HandoffFilesTest : public ::testing::Test {
   protected:
     void SetUp() override { qputenv("TERROVANE_HANDOFF_DIR", QFile::encodeName(dir_.path() + "/handoff")); }
     void TearDown() override { qunsetenv("TERROVANE_HANDOFF_DIR"); }
-    std::string Path(const char* name) const { return platform::HandoffPath(name); }
+    std::string Path(const char* name) const { return platform::HandoffPath(name).value(); }
 
     QTemporaryDir dir_;
 };
 
 TEST_F(HandoffFilesTest, HandoffDirIsCreatedPrivate) {
-    const std::string dir = platform::HandoffDir();
+    const std::string dir = platform::HandoffDir().value();
     EXPECT_EQ(dir, (dir_.path() + "/handoff").toStdString());
     EXPECT_EQ(QFile::permissions(QString::fromStdString(dir)) & 0x0077, 0);  // no group or other bits
 }
@@ -43,14 +44,14 @@ TEST_F(HandoffFilesTest, RecordFileIsTheImageByteForByte) {
     ASSERT_TRUE(WriteRecordFile(image, &error)) << error;
     EXPECT_TRUE(testing::BytesEqual(image, ReadBytes(Path(kRecordFileName))));
     // Nothing but data.inf is left in the folder (the temporary file was renamed over it).
-    EXPECT_EQ(QDir(QString::fromStdString(platform::HandoffDir())).entryList(QDir::Files),
+    EXPECT_EQ(QDir(QString::fromStdString(platform::HandoffDir().value())).entryList(QDir::Files),
               QStringList{"data.inf"});
 }
 
 TEST_F(HandoffFilesTest, UnwritableRecordFileIsReportedAndOldFileKept) {
     const auto first = ImageWith({{3, SampleRecord(2)}});
     ASSERT_TRUE(WriteRecordFile(first));
-    const QString dir = QString::fromStdString(platform::HandoffDir());
+    const QString dir = QString::fromStdString(platform::HandoffDir().value());
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
     std::string error;
     const bool written = WriteRecordFile(ImageWith({}), &error);
@@ -145,6 +146,59 @@ TEST_F(HandoffFilesTest, HeaderFileLengthRules) {
     WriteBytes(Path(kHeaderFileName), bytes);
     ASSERT_TRUE(LoadHeaderFile());
     EXPECT_EQ(LoadHeaderFile()->tester.size(), 256u);
+}
+
+// Another user who can reach into the folder might plant links to the user's own files under both names.
+TEST_F(HandoffFilesTest, PlantedLinksAreNeitherReadNorWrittenThrough) {
+    const std::string victim = (dir_.path() + "/victim").toStdString();
+    const auto image = ImageWith({{0, SampleRecord(1)}});
+    WriteBytes(victim, std::vector<std::uint8_t>(image.begin(), image.end()));
+    ASSERT_TRUE(QFile::link(QString::fromStdString(victim), QString::fromStdString(Path(kRecordFileName))));
+    ASSERT_TRUE(QFile::link(QString::fromStdString(victim), QString::fromStdString(Path(kHeaderFileName))));
+
+    record::RecordTable table;
+    EXPECT_FALSE(LoadRecordFile(table));
+    EXPECT_EQ(table.OccupiedCount(), 0);
+    EXPECT_FALSE(LoadHeaderFile());
+    std::string error;
+    EXPECT_FALSE(WriteRecordFile(ImageWith({}), &error));
+    EXPECT_EQ(error, Path(kRecordFileName) + ": is a symbolic link, which is not followed");
+    EXPECT_FALSE(SaveHeaderFile({"planted", "", ""}));
+    EXPECT_TRUE(testing::BytesEqual(image, ReadBytes(victim)));
+    EXPECT_EQ(
+        HandoffProblems(),
+        (std::vector<std::string>{
+            Path(kRecordFileName) +
+                ": is a symbolic link, which is not followed; it is neither read nor replaced. Remove it.",
+            Path(kHeaderFileName) +
+                ": is a symbolic link, which is not followed; it is neither read nor replaced. Remove it."}));
+}
+
+TEST_F(HandoffFilesTest, FifoInPlaceOfDataInfIsRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo(Path(kRecordFileName).c_str(), 0600), 0);
+    record::RecordTable table;
+    EXPECT_FALSE(LoadRecordFile(table));  // would block for a writer if it were opened for reading
+    EXPECT_EQ(HandoffProblems(), std::vector<std::string>{Path(kRecordFileName) +
+                                                          ": is not a regular file; it is neither read nor "
+                                                          "replaced. Remove it."});
+}
+
+TEST_F(HandoffFilesTest, FolderOthersCanWriteToIsRefusedForEveryFile) {
+    const QString dir = QString::fromStdString(platform::HandoffDir().value());
+    ASSERT_TRUE(SaveHeaderFile({"kept", "", ""}));
+    ASSERT_TRUE(WriteRecordFile(ImageWith({{1, SampleRecord(1)}})));
+    const std::string header = Path(kHeaderFileName);
+    ::chmod(dir.toLocal8Bit().constData(), 0777);
+    std::string error;
+    EXPECT_FALSE(WriteRecordFile(ImageWith({}), &error));
+    EXPECT_NE(error.find("can be written by other users"), std::string::npos) << error;
+    record::RecordTable table;
+    EXPECT_FALSE(LoadRecordFile(table));
+    EXPECT_FALSE(LoadHeaderFile());
+    EXPECT_FALSE(SaveHeaderFile({}));
+    ASSERT_EQ(HandoffProblems().size(), 1u);
+    EXPECT_EQ(HandoffProblems()[0], error);
+    EXPECT_EQ(ReadBytes(header).at(0), 'k');  // nothing was replaced
 }
 
 TEST(GbkTextTest, CutNeverSplitsACharacter) {

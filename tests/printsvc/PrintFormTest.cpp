@@ -1,6 +1,6 @@
 #include <QImage>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -127,11 +127,10 @@ TEST_F(PrintFormTest, TableGeometryAndBottom) {
 TEST_F(PrintFormTest, OneColumnTableWithEmptyTitlePrintsColOne) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/table.pdf";
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    QPainter painter(&printer);
-    const QRect area = printer.pageRect(QPrinter::DevicePixel).toRect();
+    QPdfWriter writer(path);
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    const QRect area = writer.pageLayout().paintRectPixels(writer.resolution());
     PrintForm page(painter, 0, 0, area.width(), area.height(), kMapPixels, kPortrait);
     FormRow row;
     row.inInches = 1, row.equalWidths = 0, row.rows = 0, row.columns = 1;
@@ -145,6 +144,29 @@ TEST_F(PrintFormTest, OneColumnTableWithEmptyTitlePrintsColOne) {
     const std::string text = testing::PdfText(path.toStdString());
     EXPECT_NE(text.find("Col 1"), std::string::npos) << text;
     EXPECT_NE(text.find("Second line"), std::string::npos) << text;
+}
+
+// Shapes without area or length draw nothing at all: a PDF reader must find no empty path to complain of.
+TEST_F(PrintFormTest, DegenerateShapesLeaveNoEmptyPathsInAPdf) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/shapes.pdf";
+    QPdfWriter writer(path);
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    const QRect area = writer.pageLayout().paintRectPixels(writer.resolution());
+    PrintForm page(painter, 0, 0, area.width(), area.height(), kMapPixels, kPortrait);
+    page.Line(1.0, 1.0, 1.0, 1.0, 1, 0, Unit::Inches);                     // no length
+    page.Rectangle(1.0, 2.0, 1.0, 3.0, 1, 1, 0, Unit::Inches);             // no width
+    page.PrintTextInBox(2.0, 2.0, 2.0, 2.5, 0, 10, 1, "x", Unit::Inches);  // boxed text without room
+    FormRow row;  // a title row only, so its column lines have no length
+    row.inInches = 1, row.equalWidths = 0, row.rows = 0, row.columns = 3;
+    row.left = 0.4, row.right = 7.4, row.top = 4.0, row.titleLines = 3;
+    row.cells[0] = {0.0, " ", 0}, row.cells[1] = {0.0, "", 0}, row.cells[2] = {7.0, "  ", 0};
+    page.DrawTable(row);
+    painter.end();
+    const auto run = testing::RunCommand("pdftotext '" + path.toStdString() + "' /dev/null 2>&1");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.text, "");
 }
 
 }  // namespace

@@ -19,6 +19,8 @@ class RapstelTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(QDir().mkpath(Handoff()));
         ASSERT_TRUE(QDir().mkpath(Runtime()));
+        // Both folders must be the user's own, whatever the umask made of them.
+        QFile::setPermissions(Handoff(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QFile::setPermissions(Runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const auto image = testing::ImageWith({{0, testing::SampleRecord(1)}, {1, testing::SampleRecord(6)}});
         ASSERT_TRUE(handoff::WriteRecordFileAt((Handoff() + "/data.inf").toStdString(), image));
@@ -89,6 +91,32 @@ TEST_F(RapstelTest, LockLeftByACrashedInstanceDoesNotBlock) {
     auto process = Start("cancel", 300);
     ExpectCleanExit(*process);
     EXPECT_TRUE(process->readAllStandardOutput().isEmpty());
+}
+
+TEST_F(RapstelTest, PlantedHeaderLinkIsToldAndNeitherReadNorWrittenThrough) {
+    const QString victim = dir_.path() + "/victim";
+    ASSERT_TRUE(handoff::SaveHeaderFileAt(victim.toStdString(), {"secret", "", ""}));
+    const auto before = testing::ReadBytes(victim.toStdString());
+    ASSERT_TRUE(QFile::link(victim, Handoff() + "/set.inf"));
+    auto process = Start("accept", 300);
+    ExpectCleanExit(*process);
+    EXPECT_EQ(QString::fromUtf8(process->readAllStandardOutput()).trimmed().toStdString(),
+              (Handoff() + "/set.inf").toStdString() +
+                  ": is a symbolic link, which is not followed; it is neither read nor replaced. Remove it.");
+    EXPECT_EQ(testing::ReadBytes(victim.toStdString()), before);
+}
+
+TEST_F(RapstelTest, RuntimeFolderOpenToOthersIsToldAndTheReportStillRuns) {
+    QFile::setPermissions(Runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                         QFile::ReadOther | QFile::ExeOther);
+    auto process = Start("cancel", 300);
+    ExpectCleanExit(*process);
+    const std::string told = QString::fromUtf8(process->readAllStandardOutput()).trimmed().toStdString();
+    EXPECT_EQ(told, "The runtime folder " + Runtime().toStdString() +
+                        " is open to other users, so no instance lock is kept there; make it private with: "
+                        "chmod 700 '" +
+                        Runtime().toStdString() + "'");
+    EXPECT_FALSE(QFile::exists(Runtime() + "/PreventSecondInstance.lock"));
 }
 
 }  // namespace

@@ -82,6 +82,33 @@ TEST_F(ReportPdfTest, RecordsAfterAGapAreStillPrinted) {
     EXPECT_TRUE(Contains(text, "1.7"));
 }
 
+// Blank cells, empty header texts and every mode: a PDF reader has no complaint about any page.
+TEST_F(ReportPdfTest, PdfReaderReportsNoErrorsOnAnyReport) {
+    record::RecordTable sparse;
+    sparse.Set(0, SampleRecord(5));
+    record::RecordTable full;
+    for (std::size_t slot = 0; slot < record::kSlotCount; ++slot)
+        full.Set(slot, SampleRecord(slot % 12));  // modes 0..11, unknown ones included
+    for (const auto* table : {&sparse, &full}) {
+        const std::string path =
+            Render(*table, table == &sparse ? ReportHeaderInfo{}
+                                            : ReportHeaderInfo{"对象", "SN", "Tester", "2009-01-15"});
+        const auto check = testing::RunCommand("pdftotext '" + path + "' /dev/null 2>&1");
+        EXPECT_EQ(check.status, 0);
+        EXPECT_EQ(check.text, "") << "pages: " << testing::PdfPageCount(path);
+        const auto info = testing::RunCommand("pdfinfo '" + path + "'");
+        EXPECT_TRUE(Contains(info.text, "(A4)")) << info.text;
+    }
+}
+
+TEST_F(ReportPdfTest, UnwritablePathIsReportedWithTheReason) {
+    record::RecordTable table;
+    table.Set(0, SampleRecord(1));
+    std::string error;
+    EXPECT_FALSE(RenderReportPdf(table, {}, "/nonexistent-dir/x.pdf", &error));
+    EXPECT_EQ(error, "cannot write /nonexistent-dir/x.pdf: No such file or directory");
+}
+
 TEST_F(ReportPdfTest, NothingToPrintIsAnError) {
     record::RecordTable table;
     std::string error;
