@@ -212,4 +212,12 @@ std::int16_t CMSComm::CommEvent() const {
     return impl_->commEvent;
 }
 
+int CMSComm::InBufferCount() const {
+    return impl_->IsOpen() ? static_cast<int>(impl_->receiver->Waiting()) : 0;
+}
+
+bool CMSComm::HungUp() const {
+    return impl_->IsOpen() && !impl_->receiver->LineUp();
+}
+
 }  // namespace terrovane::link

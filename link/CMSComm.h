@@ -47,6 +47,12 @@ class CMSComm : public QObject {
 
     std::int16_t CommEvent() const;
 
+    // How many received bytes wait to be read by Input (0 while closed).
+    int InBufferCount() const;
+    // True while the port is open on a line that has hung up: the instrument was unplugged or switched off
+    // (the bytes it sent before stay readable).
+    bool HungUp() const;
+
   signals:
     void OnComm();
 

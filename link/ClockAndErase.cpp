@@ -28,10 +28,10 @@ bool InstrumentLink::SetClock() {
             platform::Alert(kClockOutOfRange);  // its two-digit year cannot say it
         } else if (commandText = ClockLine(*clock); comm_.Output(commandText)) {
             pendingCommand = PendingCommand::SetClock;
+            awaitingReply_ = true;
             sent = true;
         } else {
-            platform::Alert(kClockError);
-            ClosePort();
+            LoseInstrument(PendingCommand::SetClock);  // gone while the user chose, or the line failed
         }
     }
     if (!state_.dataRead) {
@@ -87,11 +87,11 @@ bool InstrumentLink::SendErase(int number, PendingCommand command) {
     }
     commandText = EraseLine(number);
     if (!comm_.Output(commandText)) {
-        platform::Alert(kEraseError);
-        ClosePort();
+        LoseInstrument(command);  // gone while the user was asked, or the line failed
         return false;
     }
     pendingCommand = command;
+    awaitingReply_ = true;
     erasedSlot_ = number;  // the row to clear is the one erased, whatever is selected when the reply comes
     return true;
 }

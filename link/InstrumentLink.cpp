@@ -51,6 +51,7 @@ int InstrumentLink::OpenPort() {
 }
 
 void InstrumentLink::ClosePort() {
+    awaitingReply_ = false;
     if (comm_.PortOpen()) {
         comm_.SetPortOpen(false);
     }
@@ -89,6 +90,13 @@ void InstrumentLink::PortWatchTick() {
     commSettings = kCommSettings;
     const bool present = DiscoverPort() == 0;
     watchTickRunning_ = false;
+    if (awaitingReply_ && ReplyLost(present)) {
+        LoseInstrument(pendingCommand);
+        return;
+    }
+    if (!present && awaitingReply_) {
+        return;  // its answer is waiting: the receive event judges it, then closes up
+    }
     if (!present) {
         state_.requestsSent = false;
         host_.SetIdlePictureVisible(false);

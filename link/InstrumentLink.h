@@ -14,6 +14,9 @@
 
 namespace terrovane::link {
 
+// The message that tells the user the instrument went away during `command`.
+const char* LostInstrumentMessage(PendingCommand command);
+
 // Checks the markers of all 100 packets. 0 and the message "Read Data OK" when every packet carries
 // "OK" at both ends; -1 (no message) at the first packet that does not.
 int CheckPackets(const record::ReadOutBuffer& buffer);
@@ -47,6 +50,9 @@ class InstrumentLink : public QObject {
     void PortWatchTick();
 
     // The commands. True when a command line went out and its reply is awaited (pendingCommand set).
+    // An instrument that goes away while a command sends, or before its reply came, is told with the
+    // message of LostInstrumentMessage; the port is closed, the progress window gone, and a read-out's
+    // list and display show the results read before again.
     bool Read();
     bool SetClock();
     bool EraseCurrent();
@@ -58,6 +64,11 @@ class InstrumentLink : public QObject {
     // For callers that stop waiting: judges the missing reply like an empty one, closes up, and emits
     // ExchangeEnded.
     void OnReplyTimeout();
+    // While a reply is awaited: when the instrument has gone (its port left the map, or the line hung up)
+    // and nothing of an answer waits, ends the exchange as lost. The port watch does this on every tick;
+    // callers without one (the command line) call it on a timer of their own.
+    void WatchAwaitedReply();
+    bool AwaitingReply() const { return awaitingReply_; }
 
     // State kept across commands (the window's in the original design).
     std::string commSettings;
@@ -81,12 +92,16 @@ class InstrumentLink : public QObject {
     void FinishExchange(bool accepted);
     bool SendErase(int number, PendingCommand command);
     void CloseProgressIfOpen();
+    bool ReplyLost(bool present) const;
+    void LoseInstrument(PendingCommand during);
 
     CMSComm& comm_;
     LinkHost& host_;
     record::ReadOutState& state_;
     int erasedSlot_ = 0;
     bool watchTickRunning_ = false;
+    // A command line went out and nothing has judged its reply yet; cleared whenever the port closes.
+    bool awaitingReply_ = false;
 };
 
 }  // namespace terrovane::link

@@ -41,6 +41,8 @@ class LinkHost {
 
     // After an accepted read-out: forgets any list click and shows the first occupied record.
     virtual void ShowSelectedAfterReadOut() = 0;
+    // Shows the record of `slot` again from its first page, on a display that a read-out had blanked.
+    virtual void ShowRecord(std::size_t slot) = 0;
     // Asks the user for the instrument's new date and time; nothing on Cancel.
     virtual std::optional<ClockSetting> AskClock() = 0;
 };

@@ -22,4 +22,15 @@ inline constexpr const char* kEraseQuestion =
 inline constexpr const char* kEraseOk = "Erase data OK, please retry";
 inline constexpr const char* kEraseError = "Erase data error, please retry";
 
+// Our own: the instrument went away (unplugged, switched off) in the middle of a command.
+inline constexpr const char* kLostDuringReadOut =
+    "The instrument was disconnected during the read-out. The results read before are kept; connect it "
+    "again and read once more.";
+inline constexpr const char* kLostDuringClock =
+    "The instrument was disconnected while its date and time were set. Connect it again and set them once "
+    "more.";
+inline constexpr const char* kLostDuringErase =
+    "The instrument was disconnected during the erase; it may not have erased. The results read before "
+    "are kept; connect it again and read to see what it holds.";
+
 }  // namespace terrovane::link

@@ -34,11 +34,12 @@ bool InstrumentLink::Read() {
     pendingCommand = PendingCommand::ReadOut;
     host_.OpenProgress();
     if (!SendRequests()) {
-        FailRead();
+        LoseInstrument(PendingCommand::ReadOut);
         return false;
     }
     CloseProgressIfOpen();
     state_.requestsSent = true;
+    awaitingReply_ = true;
     return true;  // the port stays open: the answers are judged by OnComm once this command returned
 }
 
@@ -62,6 +63,7 @@ void InstrumentLink::FailRead() {
 }
 
 void InstrumentLink::OnComm() {
+    awaitingReply_ = false;  // the answer is here: a port watch tick inside its messages must not lose it
     bool accepted = false;
     if (comm_.CommEvent() == CMSComm::kEventReceive) {
         accepted = JudgeReply(comm_.Input());

@@ -18,6 +18,10 @@ bool AwaitExchange(InstrumentLink& link, int timeoutMs) {
             loop.quit();
         });
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    // No port watch here: an instrument that goes away before it answered is noticed by this one.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &link, &InstrumentLink::WatchAwaitedReply);
+    watch.start(kReplyWatchIntervalMs);
     loop.exec();
     QObject::disconnect(connection);
     if (!ended) {

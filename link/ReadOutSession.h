@@ -9,9 +9,12 @@ namespace terrovane::link {
 // How long a caller without a window waits for the instrument's reply once a command has returned. The
 // answers are all in the serial control's buffer by then; this only bounds a silent instrument.
 inline constexpr int kReplyTimeoutMs = 5000;
+// How often such a caller looks whether the instrument is still there, as the window's port watch does.
+inline constexpr int kReplyWatchIntervalMs = 5;
 
-// Runs the event loop until the link's exchange has ended (its reply judged by OnComm). A reply that has
-// not come after `timeoutMs` is judged like an empty one, with that command's messages. True when the
+// Runs the event loop until the link's exchange has ended (its reply judged by OnComm, or the instrument
+// gone before it answered). A reply that has not come after `timeoutMs` is judged like an empty one, with
+// that command's messages. True when the
 // reply was accepted. Needs a QCoreApplication.
 bool AwaitExchange(InstrumentLink& link, int timeoutMs = kReplyTimeoutMs);
 
@@ -35,6 +38,7 @@ class SilentHost : public LinkHost {
     void CloseProgress() override { progressOpen_ = false; }
     bool IsProgressOpen() const override { return progressOpen_; }
     void ShowSelectedAfterReadOut() override {}
+    void ShowRecord(std::size_t) override {}
     std::optional<ClockSetting> AskClock() override { return std::nullopt; }
 
   private:

@@ -60,6 +60,7 @@ void ReceiveThread::Run() {
         if (!lineUp || fds[1].revents == 0)
             continue;
         lineUp = ReadAvailable() && (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
+        lineUp_ = lineUp;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -26,6 +27,8 @@ class ReceiveThread {
     // Removes and returns up to maxBytes waiting bytes (all of them when maxBytes is 0).
     std::vector<std::uint8_t> Take(std::size_t maxBytes);
     std::size_t Waiting() const;
+    // False once the line hung up (the device unplugged, the far end of a pty closed) or failed.
+    bool LineUp() const { return lineUp_.load(); }
 
   private:
     void Run();
@@ -38,6 +41,7 @@ class ReceiveThread {
     ArrivalCallback onArrival_;
     mutable std::mutex mutex_;
     std::vector<std::uint8_t> buffer_;
+    std::atomic<bool> lineUp_{true};
     std::thread thread_;
 };
 

@@ -1,22 +1,32 @@
 #include "SerialDevice.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
+#include "PortHolder.h"
+
 namespace terrovane::link {
 namespace {
 
-std::string HintFor(int error) {
+std::string BusyHint(const std::string& devicePath) {
+    if (const std::optional<PortHolder> holder = FindPortHolder(devicePath)) {
+        return " \u2014 in use by " + DescribeHolder(*holder);
+    }
+    return " \u2014 another program is using the port";
+}
+
+std::string HintFor(int error, const std::string& devicePath) {
     switch (error) {
         case EACCES:
         case EPERM:
             return " \u2014 add yourself to the dialout group";
         case EBUSY:
-            return " \u2014 another program is using the port";
+            return BusyHint(devicePath);
         case ENOENT:
         case ENODEV:
         case ENXIO:
@@ -27,7 +37,7 @@ std::string HintFor(int error) {
 }
 
 std::string Describe(const std::string& portName, const std::string& devicePath, int error) {
-    return portName + " (" + devicePath + "): " + std::strerror(error) + HintFor(error);
+    return portName + " (" + devicePath + "): " + std::strerror(error) + HintFor(error, devicePath);
 }
 
 }  // namespace
@@ -58,7 +68,15 @@ int OpenSerialDevice(const std::string& portName, const std::string& devicePath,
         ::close(fd);
         return -1;
     }
-    // Exclusive use keeps a second program from reading half of the instrument's answer.
+    // Exclusive use keeps a second program (or a second read-out of ours) from reading half of the
+    // instrument's answer. The lock holds against root too, which the tty's exclusive mode lets through;
+    // it goes with the descriptor, so a program that ends or crashes leaves nothing behind.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int reason = errno == EWOULDBLOCK ? EBUSY : errno;
+        error = Describe(portName, devicePath, reason);
+        ::close(fd);
+        return -1;
+    }
     ::ioctl(fd, TIOCEXCL);
     std::string reason;
     if (!ApplySettingsTo(fd, settings, reason)) {

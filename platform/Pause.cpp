@@ -5,12 +5,15 @@
 #include <QEventLoop>
 #include <QMetaObject>
 #include <QObject>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 
 #include <chrono>
 #include <map>
 #include <thread>
+
+#include "PauseInput.h"
 
 namespace terrovane::platform {
 namespace {
@@ -23,12 +26,17 @@ std::map<int, PauseEndListener>& Listeners() {
     return listeners;
 }
 
-// A window's close button is input too: the desktop's close request would otherwise destroy the
-// dialog under the command that is still running.
-class CloseRequestFilter : public QObject {
+QPointer<QObject>& InputExemption() {
+    static QPointer<QObject> exempt;
+    return exempt;
+}
+
+// Input reaching the program while a command pauses is thrown away rather than held: held, a click on
+// Exit or a close request made during a read-out would end the program the moment the command returned.
+class PauseInputFilter : public QObject {
   public:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Close && watched->isWidgetType()) {
+        if (DiscardDuringPause(event->type(), watched, InputExemption().data())) {
             event->ignore();
             return true;
         }
@@ -50,8 +58,8 @@ void NotifyListenersIfIdle() {
 }
 
 void RunEventsUntil(std::chrono::steady_clock::time_point deadline) {
-    CloseRequestFilter closeFilter;
-    QCoreApplication::instance()->installEventFilter(&closeFilter);
+    PauseInputFilter inputFilter;
+    QCoreApplication::instance()->installEventFilter(&inputFilter);
     for (;;) {
         const auto left =
             std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
@@ -60,9 +68,10 @@ void RunEventsUntil(std::chrono::steady_clock::time_point deadline) {
         }
         QEventLoop loop;
         QTimer::singleShot(std::chrono::milliseconds(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        // All events, so the user's input is taken from the window system now and dropped by the filter.
+        loop.exec(QEventLoop::AllEvents);
     }
-    QCoreApplication::instance()->removeEventFilter(&closeFilter);
+    QCoreApplication::instance()->removeEventFilter(&inputFilter);
 }
 
 }  // namespace
@@ -84,6 +93,10 @@ void Pause(int milliseconds) {
 
 bool IsPaused() {
     return pauseDepth != 0;
+}
+
+void SetPauseInputExemption(QObject* window) {
+    InputExemption() = window;
 }
 
 int AddPauseEndListener(PauseEndListener listener) {

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache clang-format  # the build and its format check
   qt6-base-dev libgl-dev                                 # Qt 6 (its Gui module wants the GL headers)
   libgtest-dev libgmock-dev                              # the tests
+  qt6-base-private-dev                                   # the tests' input through the window system's queue
   python3 python3-xlrd python3-olefile poppler-utils     # the tests' independent workbook and PDF readers
   fonts-wqy-zenhei fonts-liberation                      # the dialogs' and the report's fonts
   xvfb xauth imagemagick xdotool                         # the screenshot tools

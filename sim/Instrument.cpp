@@ -43,6 +43,8 @@ Instrument::Instrument(const record::ReadOutBuffer& image, SimFaults faults, uns
 std::vector<Reply> Instrument::Receive(std::span<const std::uint8_t> bytes) {
     std::vector<Reply> replies;
     for (const std::uint8_t byte : bytes) {
+        if (unplugged_)
+            break;
         const bool swallow = afterCr_ && byte == '\n';
         afterCr_ = byte == '\r';
         if (swallow)
@@ -51,6 +53,10 @@ std::vector<Reply> Instrument::Receive(std::span<const std::uint8_t> bytes) {
             if (line_.size() < kMaxLine)
                 line_ += static_cast<char>(byte);
             continue;
+        }
+        if (++lines_ == faults_.unplugOnLine) {
+            unplugged_ = true;
+            break;
         }
         Reply reply;
         if (Answer(line_, reply) && !faults_.silent) {

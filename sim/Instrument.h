@@ -34,6 +34,8 @@ class Instrument {
     // True once after an erase changed the image.
     bool TakeImageChanged() { return std::exchange(imageChanged_, false); }
     int RecordRequests() const { return recordRequests_; }
+    // True once the line of the unplug-on-line fault came: the instrument answers nothing more.
+    bool Unplugged() const { return unplugged_; }
     // Century, year, month, day, hour, minute as last set.
     const std::array<int, 6>& Clock() const { return clock_; }
     // Lines that got no answer since the last call, for the log on standard error.
@@ -53,6 +55,8 @@ class Instrument {
     bool afterCr_ = false;
     bool imageChanged_ = false;
     int recordRequests_ = 0;
+    int lines_ = 0;
+    bool unplugged_ = false;
     std::array<int, 6> clock_{20, 0, 1, 1, 0, 0};
     std::vector<std::string> ignored_;
 };

@@ -24,6 +24,10 @@ bool ParseParameterised(std::string_view name, std::string_view argument, SimFau
         faults.unplugAfter = value;
         return true;
     }
+    if (name == "unplug-on-line" && ParseCount(argument, 1, 1000000, value)) {
+        faults.unplugOnLine = value;
+        return true;
+    }
     return false;
 }
 
@@ -47,9 +51,9 @@ bool AddFault(const std::string& text, SimFaults& faults, std::string& error) {
     if (colon != std::string_view::npos &&
         ParseParameterised(fault.substr(0, colon), fault.substr(colon + 1), faults))
         return true;
-    error =
-        "unknown fault \"" + text +
-        "\" (silent, short, marker:K, clock-fail, erase-fail, erase-short, slow:MS, unplug-after:N, noise)";
+    error = "unknown fault \"" + text +
+            "\" (silent, short, marker:K, clock-fail, erase-fail, erase-short, slow:MS, unplug-after:N, "
+            "unplug-on-line:N, noise)";
     return false;
 }
 

@@ -171,6 +171,8 @@ void SimServer::LogBytes(const std::uint8_t* bytes, std::size_t count) {
 }
 
 bool SimServer::UnplugDue() const {
+    if (instrument_.Unplugged())
+        return true;
     return options_.faults.unplugAfter >= 0 && instrument_.RecordRequests() >= options_.faults.unplugAfter &&
            pending_.empty();
 }

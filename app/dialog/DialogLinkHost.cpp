@@ -3,6 +3,7 @@
 #include "CDateTimeDlg.h"
 #include "CTesterDlg.h"
 #include "DisplayPanel.h"
+#include "Pause.h"
 #include "RecordList.h"
 
 namespace terrovane::app {
@@ -39,6 +40,9 @@ void DialogLinkHost::OpenProgress() {
     setup.step = link::kProgressStep;
     setup.text = QString::fromUtf8(link::kProgressMessage);
     dialog_.Progress().Open(setup);
+    // The read-out's pauses throw away the user's input to the program, but not to this window.
+    ui::ProgressWindow* window = dialog_.Progress().Window();
+    platform::SetPauseInputExemption(window != nullptr ? window->Window() : nullptr);
 }
 
 void DialogLinkHost::SetProgressPosition(int position) {
@@ -46,6 +50,7 @@ void DialogLinkHost::SetProgressPosition(int position) {
 }
 
 void DialogLinkHost::CloseProgress() {
+    platform::SetPauseInputExemption(nullptr);
     dialog_.Progress().Close();
 }
 
@@ -55,6 +60,10 @@ bool DialogLinkHost::IsProgressOpen() const {
 
 void DialogLinkHost::ShowSelectedAfterReadOut() {
     dialog_.Panel().OnReadOutFinished();
+}
+
+void DialogLinkHost::ShowRecord(std::size_t slot) {
+    dialog_.Panel().ShowRecord(slot);
 }
 
 std::optional<link::ClockSetting> DialogLinkHost::AskClock() {

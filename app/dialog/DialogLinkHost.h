@@ -21,6 +21,7 @@ class DialogLinkHost : public link::LinkHost {
     void CloseProgress() override;
     bool IsProgressOpen() const override;
     void ShowSelectedAfterReadOut() override;
+    void ShowRecord(std::size_t slot) override;
     std::optional<link::ClockSetting> AskClock() override;
 
   private:

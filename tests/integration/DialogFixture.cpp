@@ -10,6 +10,8 @@
 #include "DisplayPanel.h"
 #include "InstrumentLink.h"
 #include "PanelControls.h"
+#include "RecordList.h"
+#include "RecordTexts.h"
 
 namespace terrovane::testing {
 
@@ -49,6 +51,41 @@ void DialogFixture::AsIfRead(const record::ReadOutBuffer& image) {
     state.buffer = image;
     record::ParseRecords(image, state.table);
     state.dataRead = true;
+}
+
+void DialogFixture::AsIfReadAndShown(const record::ReadOutBuffer& image, std::size_t slot) {
+    AsIfRead(image);
+    record::ReadOutState& state = dialog_->State();
+    state.requestsSent = true;
+    state.currentIndex = static_cast<std::uint16_t>(slot);
+    app::FillRecordListTexts(dialog_->RecordList(), state.table);
+    dialog_->Panel().ShowRecord(slot);
+}
+
+std::vector<std::string> DialogFixture::ListTexts() const {
+    std::vector<std::string> texts;
+    const QTableWidget* list = dialog_->RecordList();
+    for (int row = 0; row < list->rowCount(); ++row) {
+        texts.push_back((list->item(row, 1)->text() + ' ' + list->item(row, 2)->text()).toStdString());
+    }
+    return texts;
+}
+
+std::vector<std::string> DialogFixture::ListTextsOf(const record::RecordTable& table) {
+    std::vector<std::string> texts;
+    for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
+        const auto row = format::RecordListTexts(table, slot);
+        texts.push_back(row ? row->date + ' ' + row->time : std::string(" "));
+    }
+    return texts;
+}
+
+void DialogFixture::RunCommand(int id, int waitMs) {
+    link::InstrumentLink& link = dialog_->Link();
+    dialog_->OnCommand(id);
+    // A silent instrument never answers: the caller checks what the wait left behind.
+    [[maybe_unused]] const bool ended = QTest::qWaitFor([&link] { return !link.AwaitingReply(); }, waitMs);
+    QTest::qWait(50);
 }
 
 std::set<int> DialogFixture::VisiblePanelControls() const {

@@ -11,6 +11,7 @@
 
 #include "CTesterDlg.h"
 #include "MessageRecorder.h"
+#include "RecordTable.h"
 #include "SimProcess.h"
 
 namespace terrovane::testing {
@@ -31,11 +32,20 @@ class DialogFixture : public ::testing::Test {
     bool ReadOut();
     // As though `image` had just been read out and accepted.
     void AsIfRead(const record::ReadOutBuffer& image);
+    // Further: the list filled from it, and the record of `slot` on the display, as the user left them.
+    void AsIfReadAndShown(const record::ReadOutBuffer& image, std::size_t slot);
+    // The record list's date and time column, one "date time" text per row.
+    std::vector<std::string> ListTexts() const;
+    // What the list shows for `table`.
+    static std::vector<std::string> ListTextsOf(const record::RecordTable& table);
     // The panel controls now visible, and the main and slot digits.
     std::set<int> VisiblePanelControls() const;
     std::string MainDigits() const;
     std::string SlotDigits() const;
     void ClickListRow(int row);
+    // Runs the command by id, then the event loop until its exchange ended (or `waitMs` passed with the
+    // reply still awaited), and a little more so the port watch has looked once more.
+    void RunCommand(int id, int waitMs = 5000);
 
     QTemporaryDir dir_;
     MessageRecorder recorder_;

@@ -1,5 +1,11 @@
+#include <QFile>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
 
 #include "ByteCompare.h"
 #include "LinkFixture.h"
@@ -97,22 +103,55 @@ TEST_F(ReadOutTest, FailuresBeforeTheRequestsEndTheCommand) {
     EXPECT_FALSE(state_.dataRead);
 }
 
-TEST_F(ReadOutTest, UnplugDuringTheRequestsStopsThemSilently) {
+TEST_F(ReadOutTest, UnplugDuringTheRequestsIsToldAndTheEarlierResultsStay) {
+    for (const int lastSlot : {0, 10, 98}) {  // the request after it finds no port
+        SCOPED_TRACE(lastSlot);
+        recorder_.Clear();
+        host_ = testing::TestHost();
+        AsIfRead(ImageWithSlots({3, 7}));
+        state_.currentIndex = 7;
+        const auto answer = testing::InstrumentResponder(ImageWithSlots({1}));
+        const std::string unplugAt = "DAT_REC " + std::to_string(lastSlot) + " ";
+        Attach([this, answer, unplugAt](const std::string& line) {
+            if (line == unplugAt) {
+                portMap_.Remove();
+            }
+            return answer(line);
+        });
+
+        EXPECT_FALSE(link_.Read());
+
+        EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kLostDuringReadOut));
+        EXPECT_EQ(Log().substr(0, HandshakeAndRequests(lastSlot + 1).size()),
+                  HandshakeAndRequests(lastSlot + 1));
+        EXPECT_LT(Log().size(), HandshakeAndRequests(lastSlot + 4).size());  // the rest were not sent
+        ExpectClosedUp();
+        // The list the read-out had cleared and the record it had blanked are back; nothing new came in.
+        EXPECT_FALSE(host_.rows[3].empty());
+        EXPECT_FALSE(host_.rows[7].empty());
+        EXPECT_THAT(host_.shownRecords, ElementsAre(7));
+        EXPECT_FALSE(host_.idleVisible);
+        EXPECT_TRUE(table_.IsOccupied(3));
+        EXPECT_FALSE(table_.IsOccupied(1));
+        EXPECT_TRUE(state_.dataRead);  // Save, Print and Show still work on the results read before
+        EXPECT_FALSE(link_.AwaitingReply());
+    }
+}
+
+TEST_F(ReadOutTest, UnplugWithoutEarlierResultsLeavesListAndDisplayEmpty) {
     const auto answer = testing::InstrumentResponder(ImageWithSlots({1}));
     Attach([this, answer](const std::string& line) {
-        if (line == "DAT_REC 10 ") {
+        if (line == "DAT_REC 40 ") {
             portMap_.Remove();
         }
         return answer(line);
     });
-
     EXPECT_FALSE(link_.Read());
-
-    EXPECT_THAT(recorder_.Texts(), IsEmpty());
-    EXPECT_EQ(Log().substr(0, HandshakeAndRequests(11).size()), HandshakeAndRequests(11));
-    EXPECT_LT(Log().size(), HandshakeAndRequests(14).size());
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringReadOut));
+    EXPECT_THAT(host_.shownRecords, IsEmpty());
+    EXPECT_FALSE(state_.dataRead);
+    EXPECT_EQ(table_.OccupiedCount(), 0);
     ExpectClosedUp();
-    EXPECT_FALSE(state_.requestsSent);
 }
 
 TEST_F(ReadOutTest, CancelAtReadAgainKeepsTheRecordsButErasingNeedsANewRead) {
@@ -216,6 +255,103 @@ TEST_F(EraseTest, BadRepliesAreReported) {
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kEraseQuestion, kEraseError, kReadError, kEraseQuestion,
                                                kEraseError, kNoDataReadFirst));
     EXPECT_FALSE(host_.rows[2].empty());
+}
+
+// Waits for the condition without running the event loop, so no receive event is handled meanwhile.
+bool WaitWithoutEvents(const std::function<bool()>& condition) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!condition() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return condition();
+}
+
+// The instrument goes away after the command line went out and before it answered.
+class LostAfterSendingTest : public testing::LinkFixture {
+  protected:
+    // Answers like an instrument until `line` comes; then leaves, taken off the port map or only hung up.
+    void AttachLeavingOn(const std::string& leaveOn, bool staysMapped) {
+        const auto answer = testing::InstrumentResponder(ImageWithSlots({}));
+        Attach([this, answer, leaveOn, staysMapped](const std::string& line) {
+            if (line != leaveOn) {
+                return answer(line);
+            }
+            if (!staysMapped) {
+                portMap_.Remove();
+            }
+            return testing::PtyInstrument::kHangUp;
+        });
+    }
+};
+
+TEST_F(LostAfterSendingTest, ClockAndEraseAreToldWhetherThePortLeavesTheMapOrTheLineHangsUp) {
+    struct Case {
+        const char* name;
+        bool staysMapped;
+    };
+    for (const Case& c : {Case{"unplugged", false}, Case{"hung up", true}}) {
+        SCOPED_TRACE(c.name);
+        recorder_.Clear();
+        host_ = testing::TestHost();
+        AsIfRead(ImageWithSlots({2, 9}));
+
+        AttachLeavingOn("DATE_SET 20 9 1 5 10 7 ", c.staysMapped);
+        host_.clock = ClockSetting{2009, 1, 5, 10, 7};
+        ASSERT_TRUE(link_.SetClock());
+        EXPECT_FALSE(AwaitExchange(link_, 3000));
+        EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringClock));
+        ExpectClosedUp();
+
+        for (const bool all : {false, true}) {
+            recorder_.Clear();
+            state_.currentIndex = 9;
+            AttachLeavingOn(all ? "EREASE_FLASH 200" : "EREASE_FLASH 9", c.staysMapped);
+            ASSERT_TRUE(all ? link_.EraseAll() : link_.EraseCurrent());
+            EXPECT_FALSE(AwaitExchange(link_, 3000));
+            EXPECT_THAT(recorder_.Texts(), ElementsAre(kEraseQuestion, kLostDuringErase));
+            ExpectClosedUp();
+        }
+        // An erase that may not have happened leaves the list and the read-out as they were.
+        EXPECT_FALSE(host_.rows[9].empty());
+        EXPECT_TRUE(state_.dataRead);
+        EXPECT_THAT(host_.shownRecords, IsEmpty());
+    }
+}
+
+TEST_F(LostAfterSendingTest, PortWatchTellsTheLossOnceAndEndsTheExchange) {
+    AttachLeavingOn("DATE_SET 20 9 1 5 10 7 ", false);
+    host_.clock = ClockSetting{2009, 1, 5, 10, 7};
+    int ended = 0;
+    QObject::connect(&link_, &InstrumentLink::ExchangeEnded, [&ended](bool accepted) {
+        EXPECT_FALSE(accepted);
+        ++ended;
+    });
+    ASSERT_TRUE(link_.SetClock());
+    ASSERT_TRUE(
+        WaitWithoutEvents([this] { return !QFile::exists(QString::fromStdString(portMap_.Path())); }));
+    link_.PortWatchTick();
+    link_.PortWatchTick();
+    EXPECT_EQ(ended, 1);
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringClock));
+    ExpectClosedUp();
+}
+
+TEST_F(LostAfterSendingTest, AnAnswerThatCameBeforeTheInstrumentLeftIsStillJudged) {
+    const auto answer = testing::InstrumentResponder(ImageWithSlots({}));
+    Attach([this, answer](const std::string& line) {
+        if (line.rfind("DATE_SET", 0) == 0) {
+            portMap_.Remove();  // answers, then is gone before the answer is taken
+        }
+        return answer(line);
+    });
+    host_.clock = ClockSetting{2009, 1, 5, 10, 7};
+    ASSERT_TRUE(link_.SetClock());
+    ASSERT_TRUE(WaitWithoutEvents([this] { return comm_.InBufferCount() > 0; }));
+    link_.PortWatchTick();
+    EXPECT_TRUE(comm_.PortOpen());  // the receive event on its way judges the answer and closes up
+    EXPECT_TRUE(AwaitExchange(link_, 3000));
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kClockOk));
+    ExpectClosedUp();
 }
 
 }  // namespace

@@ -27,7 +27,9 @@ PtyInstrument::PtyInstrument(Responder responder) : responder_(std::move(respond
 PtyInstrument::~PtyInstrument() {
     stop_ = true;
     thread_.join();
-    ::close(master_);
+    if (master_ >= 0) {
+        ::close(master_);
+    }
     ::close(slave_);
 }
 
@@ -38,7 +40,7 @@ std::string PtyInstrument::Log() const {
 
 void PtyInstrument::Run() {
     std::string pending;
-    while (!stop_) {
+    while (!stop_ && master_ >= 0) {
         pollfd in{master_, POLLIN, 0};
         if (::poll(&in, 1, 10) <= 0 || (in.revents & POLLIN) == 0) {
             continue;
@@ -65,6 +67,11 @@ void PtyInstrument::Answer(std::string& pending) {
             line.erase(0, 1);
         }
         const std::string answer = responder_(line);
+        if (answer == kHangUp) {
+            ::close(master_);
+            master_ = -1;
+            return;
+        }
         for (std::size_t sent = 0; sent < answer.size();) {
             const ssize_t written = ::write(master_, answer.data() + sent, answer.size() - sent);
             if (written <= 0) {

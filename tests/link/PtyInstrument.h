@@ -15,7 +15,9 @@ namespace terrovane::testing {
 class PtyInstrument {
   public:
     // Gets one command line without its CR (and without the LF that may follow), returns the answer bytes.
+    // The answer kHangUp closes the instrument's side instead: the line hangs up, the port stays mapped.
     using Responder = std::function<std::string(const std::string& line)>;
+    static inline const std::string kHangUp = std::string("\0hang-up", 8);
 
     explicit PtyInstrument(Responder responder);
     ~PtyInstrument();

@@ -71,10 +71,60 @@ TEST_F(SimExchangeTest, SilentOrUnpluggedInstrument) {
     sim_.reset();
     StartSim({"--fault", "unplug-after:5"});
     EXPECT_FALSE(link_.Read());
-    EXPECT_THAT(recorder_.Texts(), IsEmpty());
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringReadOut));
     EXPECT_EQ(sim_->Log().substr(0, HandshakeAndRequests(5).size()), HandshakeAndRequests(5));
     EXPECT_FALSE(state_.requestsSent);
     ExpectClosedUp();
+}
+
+TEST_F(SimExchangeTest, InstrumentUnpluggedDuringEachCommandIsTold) {
+    struct Case {
+        const char* fault;
+        PendingCommand command;
+        const char* lost;
+    };
+    // unplug-after:N answers N record requests; unplug-on-line:N leaves, unanswered, on the Nth line.
+    const Case cases[] = {
+        {"unplug-after:1", PendingCommand::ReadOut, kLostDuringReadOut},
+        {"unplug-after:50", PendingCommand::ReadOut, kLostDuringReadOut},
+        {"unplug-after:99", PendingCommand::ReadOut, kLostDuringReadOut},
+        {"unplug-on-line:2", PendingCommand::SetClock, kLostDuringClock},
+        {"unplug-on-line:1", PendingCommand::EraseOne, kLostDuringErase},
+        {"unplug-on-line:1", PendingCommand::EraseAll, kLostDuringErase},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.fault) + " " + std::to_string(static_cast<int>(c.command)));
+        recorder_.Clear();
+        sim_.reset();
+        host_ = testing::TestHost();
+        AsIfRead(ImageWithSlots({5}));
+        state_.currentIndex = 5;
+        StartSim({"--fault", c.fault});
+        std::vector<std::string> expected = {c.lost};
+        switch (c.command) {
+            case PendingCommand::ReadOut:
+                EXPECT_FALSE(link_.Read());
+                expected.insert(expected.begin(), kReadAgainQuestion);
+                break;
+            case PendingCommand::SetClock:
+                host_.clock = ClockSetting{2009, 1, 5, 10, 7};
+                ASSERT_TRUE(link_.SetClock());
+                EXPECT_FALSE(AwaitExchange(link_));
+                break;
+            case PendingCommand::EraseOne:
+            case PendingCommand::EraseAll:
+                ASSERT_TRUE(c.command == PendingCommand::EraseAll ? link_.EraseAll() : link_.EraseCurrent());
+                EXPECT_FALSE(AwaitExchange(link_));
+                expected.insert(expected.begin(), kEraseQuestion);
+                break;
+        }
+        EXPECT_EQ(recorder_.Texts(), expected);
+        EXPECT_TRUE(table_.IsOccupied(5));
+        EXPECT_FALSE(table_.IsOccupied(57));
+        EXPECT_FALSE(host_.rows[5].empty());
+        EXPECT_TRUE(state_.dataRead);
+        ExpectClosedUp();
+    }
 }
 
 TEST_F(SimExchangeTest, ClockAndEraseLinesAndReplies) {

@@ -23,6 +23,7 @@ class TestHost : public link::LinkHost {
     void CloseProgress() override { progressOpen = false; }
     bool IsProgressOpen() const override { return progressOpen; }
     void ShowSelectedAfterReadOut() override { ++shownAfterReadOut; }
+    void ShowRecord(std::size_t slot) override { shownRecords.push_back(static_cast<int>(slot)); }
     std::optional<link::ClockSetting> AskClock() override { return clock; }
 
     std::array<std::string, record::kSlotCount> rows;  // "date time", empty when cleared
@@ -32,6 +33,7 @@ class TestHost : public link::LinkHost {
     std::vector<int> positions;
     int blankCount = 0;
     int shownAfterReadOut = 0;
+    std::vector<int> shownRecords;  // slots shown again by ShowRecord
     std::optional<link::ClockSetting> clock;
 };
 

@@ -47,6 +47,21 @@ TEST_F(CMSCommLineTest, OutputFailsOnAClosedPort) {
     EXPECT_FALSE(comm_.Output("OK\r\n"));
 }
 
+TEST_F(CMSCommLineTest, HangUpIsSeenAndWhatCameBeforeStaysReadable) {
+    Open();
+    EXPECT_FALSE(comm_.HungUp());
+    pty_.Send({'O', 'K', '\r', '\n'});
+    ASSERT_TRUE(testing::ProcessEventsUntil([this] { return comm_.InBufferCount() == 4; }, 1000ms));
+    pty_.HangUp();
+    ASSERT_TRUE(testing::ProcessEventsUntil([this] { return comm_.HungUp(); }, 1000ms));
+    EXPECT_EQ(comm_.InBufferCount(), 4);
+    EXPECT_EQ(comm_.Input().size(), 4u);
+    EXPECT_FALSE(comm_.Output("OK\r\n"));
+    comm_.SetPortOpen(false);
+    EXPECT_FALSE(comm_.HungUp());  // a closed port has no line to judge
+    EXPECT_EQ(comm_.InBufferCount(), 0);
+}
+
 // A pseudo-terminal always keeps 8 data bits without parity, so those two are checked on the attributes.
 TEST(LineSettingsTest, DataBitsParityAndStopBitsReachTheAttributes) {
     termios attributes{};

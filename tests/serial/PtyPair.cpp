@@ -33,7 +33,8 @@ PtyPair::PtyPair(int port) : port_(port) {
 
 PtyPair::~PtyPair() {
     ::unsetenv("TERROVANE_PORTMAP");
-    ::close(master_);
+    if (master_ >= 0)
+        ::close(master_);
     ::close(slave_);
     std::filesystem::remove_all(dir_);
 }
@@ -43,6 +44,11 @@ void PtyPair::MapPortTo(const std::string& device) const {
     std::ofstream(temporary) << "[HARDWARE\\DEVICEMAP\\SERIALCOMM\\]\n\\Device\\Silabser0=COM" << port_
                              << "\n[Ports]\nCOM" << port_ << "=" << device << "\n";
     std::filesystem::rename(temporary, mapPath_);
+}
+
+void PtyPair::HangUp() {
+    ::close(master_);
+    master_ = -1;
 }
 
 void PtyPair::Send(const std::vector<std::uint8_t>& bytes) const {

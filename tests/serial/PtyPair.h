@@ -28,6 +28,8 @@ class PtyPair {
     void Send(const std::vector<std::uint8_t>& bytes) const;
     // Reads from the instrument's side until count bytes came or the time is up.
     std::vector<std::uint8_t> Receive(std::size_t count, std::chrono::milliseconds timeout) const;
+    // Closes the instrument's side: the line hangs up, as when the device is pulled.
+    void HangUp();
 
   private:
     int port_;
