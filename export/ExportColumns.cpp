@@ -6,29 +6,8 @@
 #include "RecordTable.h"
 
 namespace terrovane::exporting {
-namespace {
 
-using format::Quantity;
-
-// Columns 4 to 17 in order.
-constexpr std::array<Quantity, kExportColumns - 4> kQuantityColumns = {
-    Quantity::TestVoltage,
-    Quantity::TestFrequency,
-    Quantity::Re,
-    Quantity::Rs,
-    Quantity::Rh,
-    Quantity::Rac,
-    Quantity::R1,
-    Quantity::R2,
-    Quantity::Resistivity,
-    Quantity::Rk,
-    Quantity::JammingFrequency,
-    Quantity::JammingVoltage,
-    Quantity::Iac,
-    Quantity::Distance,
-};
-
-}  // namespace
+static_assert(format::kFirstValueColumn + format::kValueColumns.size() == kExportColumns);
 
 const RowTexts& HeaderTexts() {
     static const RowTexts kHeader = {
@@ -60,8 +39,8 @@ RowTexts RecordRowTexts(std::size_t slot, const record::MeasurementRecord& recor
     texts[1] = format::ModeName(record.mode);
     texts[2] = format::FormatRecordDate(record);
     texts[3] = format::FormatRecordTime(record);
-    for (std::size_t i = 0; i < kQuantityColumns.size(); ++i) {
-        texts[4 + i] = format::FormatCellText(kQuantityColumns[i], &record);
+    for (std::size_t i = 0; i < format::kValueColumns.size(); ++i) {
+        texts[format::kFirstValueColumn + i] = format::FormatCellText(format::kValueColumns[i], &record);
     }
     return texts;
 }

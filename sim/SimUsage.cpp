@@ -1,6 +1,6 @@
 #include "SimUsage.h"
 
-#include <cstdio>
+#include "InformationOptions.h"
 
 namespace terrovane::sim {
 namespace {
@@ -27,7 +27,8 @@ OPTIONS
         Misbehave on purpose, to try the program's error paths; may be repeated. KIND is silent (never
         answer), short (the last packet loses a byte), marker:K (packet K has a damaged marker),
         clock-fail, erase-fail, erase-short, slow:MS (each packet held back MS milliseconds),
-        unplug-after:N (leave after N record requests) or noise (random bytes after every packet).
+        unplug-after:N (leave after N record requests), unplug-on-line:N (leave, unanswered, on the
+        Nth command line of any kind) or noise (random bytes after every packet).
     --log FILE
         Append every byte received to FILE.
     --com N
@@ -52,17 +53,7 @@ SEE ALSO
 }  // namespace
 
 std::optional<int> AnswerInformationOptions(const std::vector<std::string>& arguments) {
-    for (const std::string& argument : arguments) {
-        if (argument == "--help" || argument == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (argument == "--version") {
-            std::printf("terrovane-sim %s\n", TERROVANE_VERSION);
-            return 0;
-        }
-    }
-    return std::nullopt;
+    return platform::AnswerInformationOptions(arguments, "terrovane-sim", kUsage);
 }
 
 }  // namespace terrovane::sim

@@ -1,7 +1,6 @@
 #include "Usage.h"
 
-#include <cstdio>
-#include <cstring>
+#include "InformationOptions.h"
 
 namespace terrovane::app {
 namespace {
@@ -45,17 +44,7 @@ SEE ALSO
 }  // namespace
 
 std::optional<int> AnswerInformationOptions(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("Terrovane %s\n", TERROVANE_VERSION);
-            return 0;
-        }
-    }
-    return std::nullopt;
+    return platform::AnswerInformationOptions(argc, argv, "Terrovane", kUsage);
 }
 
 }  // namespace terrovane::app

@@ -6,28 +6,12 @@
 #include "ReportTexts.h"
 
 namespace terrovane::report {
+
+static_assert(format::kFirstValueColumn + format::kValueColumns.size() == kReportColumns);
+
 namespace {
 
 using format::Quantity;
-
-// Columns 4 to 17, one quantity each.
-constexpr int kFirstValueColumn = 4;
-constexpr std::array<Quantity, kReportColumns - kFirstValueColumn> kValueColumns = {
-    Quantity::TestVoltage,
-    Quantity::TestFrequency,
-    Quantity::Re,
-    Quantity::Rs,
-    Quantity::Rh,
-    Quantity::Rac,
-    Quantity::R1,
-    Quantity::R2,
-    Quantity::Resistivity,
-    Quantity::Rk,
-    Quantity::JammingFrequency,
-    Quantity::JammingVoltage,
-    Quantity::Iac,
-    Quantity::Distance,
-};
 
 // The workbook writes Rac's over-range with a decimal the printed column has no room for.
 constexpr const char* kWorkbookRacOver = ">300.0k";
@@ -51,8 +35,8 @@ RowTexts ReportRowTexts(const record::RecordTable& table, std::size_t slot) {
     texts[1] = r ? format::ModeName(r->mode) : kBlank;
     texts[2] = r ? format::PaddedRecordDate(*r) : kBlank;
     texts[3] = r ? format::PaddedRecordTime(*r) : kBlank;
-    for (std::size_t i = 0; i < kValueColumns.size(); ++i)
-        texts[kFirstValueColumn + i] = ValueCellText(kValueColumns[i], r);
+    for (std::size_t i = 0; i < format::kValueColumns.size(); ++i)
+        texts[format::kFirstValueColumn + i] = ValueCellText(format::kValueColumns[i], r);
     return texts;
 }
 
