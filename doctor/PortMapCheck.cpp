@@ -4,6 +4,10 @@
 namespace terrovane::doctor {
 
 PortChoice CheckPortMap(const platform::PortMapSource& portMap, const std::string& mapDescription) {
+    if (const std::string problem = portMap.Problem(); !problem.empty())
+        return {{Mark::Fail, "port map", mapDescription + ": cannot be read: " + problem,
+                 "point TERROVANE_PORTMAP at a port-map file, or unset it to use the live ports"},
+                {}};
     const std::optional<std::string> name = link::FindPortName(portMap);
     if (!name)
         return {{Mark::Fail, "port map", mapDescription + ": no port of the bridge is published in it",

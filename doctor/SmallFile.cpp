@@ -1,32 +1,16 @@
 #include "SmallFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
+
+#include "RegularFile.h"
 
 namespace terrovane::doctor {
 
 std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes) {
-    // Non-blocking, so that opening a FIFO planted where a file belongs returns at once.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
+    auto file = platform::ReadRegularFile(path, maxBytes + 1, platform::Links::Follow);
+    if (file.status != platform::FileStatus::Read || file.bytes.size() > maxBytes)
         return std::nullopt;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::size_t>(info.st_size) > maxBytes) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    // sysfs reports a nominal size, so read up to the bound rather than st_size.
-    std::string content;
-    char chunk[4096];
-    ssize_t got = 0;
-    while ((got = ::read(fd, chunk, sizeof chunk)) > 0 && content.size() <= maxBytes)
-        content.append(chunk, static_cast<std::size_t>(got));
-    ::close(fd);
-    if (got < 0 || content.size() > maxBytes)
-        return std::nullopt;
-    return content;
+    return std::move(file.bytes);
 }
 
 std::string ReadAttribute(const std::string& path) {

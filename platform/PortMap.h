@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +15,9 @@ namespace terrovane::platform {
 inline constexpr std::string_view kSerialCommKey = "HARDWARE\\DEVICEMAP\\SERIALCOMM\\";
 inline constexpr std::string_view kScsiSerialCommKey = "HARDWARE\\DEVICEMAP\\Scsi\\SERIALCOMM\\";
 
+// A port-map file larger than this is not a port map: it is refused rather than read without end.
+inline constexpr std::size_t kMaxPortMapBytes = std::size_t{1} << 20;
+
 using PortMapValues = std::vector<std::pair<std::string, std::string>>;  // value name -> data, in order
 
 class PortMapSource {
@@ -23,6 +27,8 @@ class PortMapSource {
     virtual std::optional<PortMapValues> ReadKey(std::string_view key) const = 0;
     // The device path that port number n opens, or empty when the map knows no such port.
     virtual std::string DevicePathFor(int portNumber) const = 0;
+    // Why the source could not be read at all ("<path>: is not a regular file"), or empty.
+    virtual std::string Problem() const { return {}; }
 };
 
 // The file named by TERROVANE_PORTMAP.

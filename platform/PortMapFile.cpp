@@ -13,7 +13,8 @@
 // (a repeated name keeps its first place and takes the later data). [Ports] maps each "COM<n>" to the
 // device that port number opens. Lines starting with '#' or ';' are comments, as is the rest of a line
 // from a '#' or ';' that follows whitespace. Malformed lines are ignored. A key whose section is absent
-// cannot be opened; a missing or unreadable file opens no key.
+// cannot be opened; a missing or unreadable file opens no key, and so does anything that is not a regular
+// file of at most kMaxPortMapBytes (a FIFO, a device, a folder), whose reason Problem() tells.
 //
 // The file is re-read only when its identity (inode, size, modification time) changes, so the port
 // watch can ask every few milliseconds for the price of one stat().
@@ -21,11 +22,10 @@
 
 #include <cctype>
 #include <ctime>
-#include <fstream>
 #include <mutex>
-#include <sstream>
 
 #include "PortMap.h"
+#include "RegularFile.h"
 
 namespace terrovane::platform {
 namespace {
@@ -185,6 +185,12 @@ class FilePortMap final : public PortMapSource {
         return parsed_.DevicePathFor(portNumber);
     }
 
+    std::string Problem() const override {
+        std::lock_guard lock(mutex_);
+        Refresh();
+        return problem_;
+    }
+
   private:
     void Refresh() const {
         const FileIdentity identity = IdentityOf(path_);
@@ -193,14 +199,16 @@ class FilePortMap final : public PortMapSource {
         identity_ = identity;
         loaded_ = true;
         parsed_ = ParsedPortMap{};
+        problem_.clear();
         if (!identity.exists)
             return;
-        std::ifstream in(path_, std::ios::binary);
-        if (!in)
-            return;
-        std::ostringstream text;
-        text << in.rdbuf();
-        parsed_ = ParsedPortMap::Parse(text.str());
+        const FileContent file = ReadRegularFile(path_, kMaxPortMapBytes + 1, Links::Follow);
+        if (file.status == FileStatus::Read && file.bytes.size() > kMaxPortMapBytes)
+            problem_ = path_ + ": is larger than a port map can be (1 MiB)";
+        else if (file.status != FileStatus::Read)
+            problem_ = file.error;
+        else
+            parsed_ = ParsedPortMap::Parse(file.bytes);
     }
 
     std::string path_;
@@ -208,6 +216,7 @@ class FilePortMap final : public PortMapSource {
     mutable bool loaded_ = false;
     mutable FileIdentity identity_;
     mutable ParsedPortMap parsed_;
+    mutable std::string problem_;
 };
 
 }  // namespace

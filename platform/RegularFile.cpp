@@ -83,10 +83,11 @@ FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes, Links
     const int fd = OpenChecked(path, links, result);
     if (fd < 0)
         return result;
-    result.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(result.size, maxBytes)));
-    std::size_t done = 0;
-    while (done < result.bytes.size()) {
-        const ssize_t got = ::read(fd, result.bytes.data() + done, result.bytes.size() - done);
+    // Read to the end or the bound, not to st_size: sysfs and /proc report nominal sizes.
+    char chunk[64 * 1024];
+    while (result.bytes.size() < maxBytes) {
+        const std::size_t want = std::min(sizeof chunk, maxBytes - result.bytes.size());
+        const ssize_t got = ::read(fd, chunk, want);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -95,10 +96,9 @@ FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes, Links
             return Outcome(FileStatus::Failed, path, std::strerror(savedErrno));
         }
         if (got == 0)
-            break;  // the file shrank since it was opened
-        done += static_cast<std::size_t>(got);
+            break;
+        result.bytes.append(chunk, static_cast<std::size_t>(got));
     }
-    result.bytes.resize(done);
     ::close(fd);
     return result;
 }

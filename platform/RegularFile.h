@@ -24,7 +24,8 @@ struct FileContent {
     std::string error;       // "<path>: <reason>" unless Read
 };
 
-// Reads the first `maxBytes` bytes of a regular file. The file is opened without blocking and checked
+// Reads the first `maxBytes` bytes of a regular file (to its end, whatever size it reports; ask for one
+// byte more than allowed to tell a file that is too large). The file is opened without blocking and checked
 // before anything is read, so a FIFO, a device or an endless file never stalls or floods the caller.
 FileContent ReadRegularFile(const std::string& path, std::size_t maxBytes, Links links);
 

@@ -14,7 +14,6 @@ namespace {
 
 constexpr std::string_view kValueName = "\\Device\\Silabser0";
 constexpr std::string_view kPortsSection = "Ports";
-constexpr std::size_t kMaxMapBytes = std::size_t{1} << 20;
 
 std::string_view Trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r");
@@ -120,8 +119,9 @@ std::string ComName(int comNumber) {
 // The map's text (empty when there is none yet); nullopt when it cannot be used: rewriting a map that
 // was read only in part would drop the rest of it.
 std::optional<platform::FileContent> ReadMap(const std::string& mapPath, std::string& error) {
-    platform::FileContent map = platform::ReadRegularFile(mapPath, kMaxMapBytes + 1, platform::Links::Follow);
-    if (map.status == platform::FileStatus::Read && map.bytes.size() > kMaxMapBytes) {
+    platform::FileContent map =
+        platform::ReadRegularFile(mapPath, platform::kMaxPortMapBytes + 1, platform::Links::Follow);
+    if (map.status == platform::FileStatus::Read && map.bytes.size() > platform::kMaxPortMapBytes) {
         error = mapPath + ": a port map holds at most 1 MiB";
         return std::nullopt;
     }

@@ -209,5 +209,19 @@ TEST_F(DoctorCasesTest, WithAPortMapFileTheHardwareOnlyInforms) {
     EXPECT_THAT(FormatFindings(findings), Not(HasSubstr("[FAIL] driver")));
 }
 
+TEST_F(DoctorCasesTest, PortMapThatIsNoFileIsNamedWithTheReason) {
+    map_ = platform::MakeFilePortMap("/dev/zero");
+    DoctorInput input;
+    input.paths = system_.Paths();
+    input.account = system_.Alice();
+    input.liveMap = false;
+    input.portMap = map_.get();
+    input.portMapDescription = "TERROVANE_PORTMAP=/dev/zero";
+    input.handshake = false;
+    const Finding map = Of(RunDoctor(input), "port map");
+    EXPECT_EQ(map.mark, Mark::Fail);
+    EXPECT_EQ(map.text, "TERROVANE_PORTMAP=/dev/zero: cannot be read: /dev/zero: is not a regular file");
+}
+
 }  // namespace
 }  // namespace terrovane::doctor

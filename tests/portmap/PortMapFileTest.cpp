@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "PortMap.h"
 
@@ -88,6 +90,30 @@ TEST_F(PortMapFileTest, MissingFileOpensNoKey) {
     EXPECT_FALSE(map->ReadKey(kSerialCommKey).has_value());
     EXPECT_FALSE(map->ReadKey(kScsiSerialCommKey).has_value());
     EXPECT_EQ(map->DevicePathFor(3), "");
+}
+
+// None of these may block discovery or feed it without end; the map then opens no key and says why.
+TEST_F(PortMapFileTest, AnythingButASmallRegularFileOpensNoKeyAndSaysWhy) {
+    const std::string fifo = (dir_ / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string large = (dir_ / "large.ini").string();
+    {
+        std::ofstream out(large, std::ios::binary);
+        out << "[HARDWARE\\DEVICEMAP\\SERIALCOMM\\]\n\\Device\\Silabser0=COM3\n";
+        out << std::string(kMaxPortMapBytes, '#');
+    }
+    for (const auto& [path, reason] : {std::pair{fifo, "is not a regular file"},
+                                       std::pair{std::string("/dev/zero"), "is not a regular file"},
+                                       std::pair{dir_.string(), "is a folder"},
+                                       std::pair{large, "is larger than a port map can be (1 MiB)"}}) {
+        const auto map = MakeFilePortMap(path);
+        EXPECT_FALSE(map->ReadKey(kSerialCommKey).has_value()) << path;
+        EXPECT_EQ(map->DevicePathFor(3), "") << path;
+        EXPECT_EQ(map->Problem(), path + ": " + reason);
+    }
+    Write("[Ports]\nCOM3=/dev/pts/1\n");
+    EXPECT_EQ(MakeFilePortMap(path_)->Problem(), "");
+    EXPECT_EQ(MakeFilePortMap((dir_ / "none").string())->Problem(), "");
 }
 
 TEST_F(PortMapFileTest, CurrentMapFollowsTheFileAsItChanges) {
