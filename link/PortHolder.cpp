@@ -7,25 +7,19 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <vector>
+
+#include "RegularFile.h"
 
 namespace terrovane::link {
 namespace {
 
 namespace fs = std::filesystem;
 
-// /proc files are small and report size 0, so they are read until their end, within a bound.
+// /proc files report size 0; the bounded reader reads them to their end.
 std::string ReadProcFile(const std::string& path, std::size_t limit = 1 << 20) {
-    std::ifstream in(path, std::ios::binary);
-    std::string text;
-    char chunk[4096];
-    while (in && text.size() < limit) {
-        in.read(chunk, sizeof chunk);
-        text.append(chunk, static_cast<std::size_t>(in.gcount()));
-    }
-    return text;
+    return platform::ReadRegularFile(path, limit, platform::Links::Follow).bytes;
 }
 
 std::vector<std::string_view> Words(std::string_view line) {

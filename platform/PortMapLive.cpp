@@ -11,10 +11,10 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
 
 #include "PortMap.h"
+#include "RegularFile.h"
 
 namespace terrovane::platform {
 namespace {
@@ -44,10 +44,10 @@ int UsbTtyNumber(std::string_view name) {
     return number;
 }
 
+// A sysfs attribute's first line; non-blocking and bounded, like every other input of ours.
 std::string ReadTrimmed(const fs::path& file) {
-    std::ifstream in(file);
-    std::string text;
-    std::getline(in, text);
+    std::string text = ReadRegularFile(file.string(), 4096, Links::Follow).bytes;
+    text.resize(std::min(text.find('\n'), text.size()));
     while (!text.empty() && (text.back() == '\n' || text.back() == ' ' || text.back() == '\r'))
         text.pop_back();
     return text;
