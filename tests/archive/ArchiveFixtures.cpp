@@ -15,14 +15,6 @@ std::uint32_t Bcd(int value) {
     return static_cast<std::uint32_t>((value / 10) << 4 | (value % 10));
 }
 
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
 }  // namespace
 
 record::MeasurementRecord MakeResult(std::uint32_t mode, int day, int minute, float value) {
@@ -98,25 +90,10 @@ StoreOutcome ArchiveTest::StoreImage(Archive& archive, const record::ReadOutBuff
     return archive.Store({readAt, "/dev/ttyUSB0", &image});
 }
 
-CommandRun RunCommand(const std::string& command) {
-    CommandRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        run.text.append(buffer, n);
-    }
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
 std::string ReadArchive(const std::string& path, const std::string& sql) {
-    const CommandRun run = RunCommand("/usr/bin/python3 " + Quoted(TV_ARCHIVE_READER) + " " + Quoted(path) +
-                                      " " + Quoted(sql) + " 2>&1");
+    const CommandRun run = RunCommand(
+        "/usr/bin/python3 " + terrovane::testing::ShellQuoted(TV_ARCHIVE_READER) + " " +
+        terrovane::testing::ShellQuoted(path) + " " + terrovane::testing::ShellQuoted(sql) + " 2>&1");
     EXPECT_EQ(run.status, 0) << run.text;
     return run.text.substr(0, run.text.find_last_not_of('\n') + 1);
 }
@@ -141,7 +118,8 @@ std::string RunPython(const std::string& script, const std::string& input) {
     }
     ::close(fd);
     WriteFile(name, input);
-    const CommandRun run = RunCommand("/usr/bin/python3 -c " + Quoted(script) + " < " + name + " 2>&1");
+    const CommandRun run =
+        RunCommand("/usr/bin/python3 -c " + terrovane::testing::ShellQuoted(script) + " < " + name + " 2>&1");
     std::remove(name);
     EXPECT_EQ(run.status, 0) << run.text;
     return run.text.substr(0, run.text.find_last_not_of('\n') + 1);

@@ -9,6 +9,7 @@
 #include "Archive.h"
 #include "MeasurementRecord.h"
 #include "RecordPacket.h"
+#include "ShellCommand.h"
 
 namespace terrovane::archive::testing {
 
@@ -38,11 +39,8 @@ class ArchiveTest : public ::testing::Test {
 };
 
 // Output of a shell command and its exit status.
-struct CommandRun {
-    int status = -1;
-    std::string text;
-};
-CommandRun RunCommand(const std::string& command);
+using terrovane::testing::RunCommand;
+using CommandRun = terrovane::testing::CommandOutput;
 // Runs the independent reader on the file: the rows of `sql` (or the checks, with "--check") as JSON text.
 std::string ReadArchive(const std::string& path, const std::string& sql);
 std::string ReadFile(const std::string& path);

@@ -46,20 +46,6 @@ void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-CommandOutput RunCommand(const std::string& command) {
-    CommandOutput result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return result;
-    char chunk[4096];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
-        result.text.append(chunk, n);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
 std::string PdfText(const std::string& pdfPath) {
     return RunCommand("pdftotext -layout '" + pdfPath + "' - 2>/dev/null").text;
 }

@@ -8,6 +8,7 @@
 
 #include "MeasurementRecord.h"
 #include "RecordPacket.h"
+#include "ShellCommand.h"
 
 namespace terrovane::testing {
 
@@ -20,13 +21,6 @@ record::ReadOutBuffer ImageWith(
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
-
-// Output of a command line (stdout only) and its exit status.
-struct CommandOutput {
-    std::string text;
-    int status = -1;
-};
-CommandOutput RunCommand(const std::string& command);
 
 // pdftotext -layout of a PDF file.
 std::string PdfText(const std::string& pdfPath);

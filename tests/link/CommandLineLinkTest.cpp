@@ -1,0 +1,115 @@
+// terrovane-cli against the simulated instrument when the instrument goes away in the middle of each
+// command, and when a second read-out comes while the first still holds the port.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "DemoImage.h"
+#include "LinkMessages.h"
+#include "ShellCommand.h"
+#include "SimProcess.h"
+
+namespace terrovane::link {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using testing::ShellQuoted;
+using testing::SimProcess;
+
+class CommandLineLinkTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/cli-link-XXXXXX";
+        dir_ = ::mkdtemp(pattern);
+        fs::create_directory(Path("runtime"));
+        fs::permissions(Path("runtime"), fs::perms::owner_all);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+    std::string CliLine(const SimProcess& sim, const std::string& args) const {
+        return "env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=" + ShellQuoted(Path("runtime")) +
+               " TERROVANE_ARCHIVE=" + ShellQuoted(Path("archive.sqlite")) +
+               " TERROVANE_PORTMAP=" + ShellQuoted(sim.MapPath()) + " " + ShellQuoted(TERROVANE_CLI_PATH) +
+               " " + args;
+    }
+    // Standard error only; standard output is kept in out.txt.
+    testing::CommandOutput Cli(const SimProcess& sim, const std::string& args) const {
+        return testing::RunCommand("timeout 60 " + CliLine(sim, args) + " 2>&1 >" +
+                                   ShellQuoted(Path("out.txt")));
+    }
+
+    std::string dir_;
+};
+
+// Every command that talks to the instrument: the message of the command that was going on, once, on
+// standard error, exit 1, and nothing written.
+TEST_F(CommandLineLinkTest, InstrumentLostDuringEachCommandIsToldAndFailsTheCommand) {
+    struct Case {
+        const char* fault;
+        std::string args;
+        const char* message;
+    };
+    // A read-out is one handshake line and 100 requests; erase reads first, then sends its one line.
+    const Case cases[] = {
+        {"unplug-after:1", "read --out " + Path("image.bin"), kLostDuringReadOut},
+        {"unplug-after:50", "read --out " + Path("image.bin"), kLostDuringReadOut},
+        {"unplug-after:99", "read --out " + Path("image.bin"), kLostDuringReadOut},
+        {"unplug-on-line:2", "clock --set '2009-01-05 10:07'", kLostDuringClock},
+        {"unplug-on-line:102", "erase --slot 0 --yes", kLostDuringErase},
+        {"unplug-on-line:102", "erase --all --yes", kLostDuringErase},
+        {"unplug-after:30", "erase --all --yes", kLostDuringReadOut},
+        {"unplug-after:50", "export --xls " + Path("out.xls"), kLostDuringReadOut},
+        {"unplug-after:50", "report --pdf " + Path("out.pdf"), kLostDuringReadOut},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.fault) + " " + c.args);
+        SimProcess sim({"--fault", c.fault});
+        ASSERT_TRUE(sim.Started());
+        const auto run = Cli(sim, c.args);
+        EXPECT_EQ(run.status, 1);
+        // Erase tells its read-out and asks first; the loss is the last word, and said only once.
+        const std::string told = std::string(c.message) + "\n";
+        EXPECT_TRUE(run.text.ends_with(told)) << run.text;
+        EXPECT_EQ(run.text.find(c.message), run.text.rfind(c.message)) << run.text;
+        for (const char* output : {"image.bin", "out.xls", "out.pdf"})
+            EXPECT_FALSE(fs::exists(Path(output))) << output;
+    }
+}
+
+// The first read-out holds the port (also against root, through flock); the second is refused at once
+// and names the holder, and the first still gets all its results.
+TEST_F(CommandLineLinkTest, SecondReadOutIsRefusedWhileTheFirstHoldsThePort) {
+    SimProcess sim({"--fault", "slow:20", "--log", "@log"});
+    ASSERT_TRUE(sim.Started());
+    const std::string first = CliLine(sim, "read --no-archive --out " + ShellQuoted(Path("first.bin"))) +
+                              " >" + ShellQuoted(Path("first.out")) + " 2>&1; echo $? >" +
+                              ShellQuoted(Path("first.rc"));
+    ASSERT_EQ(std::system(("(" + first + ") &").c_str()), 0);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (sim.Log().find("DAT_REC 3 ") == std::string::npos && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_NE(sim.Log().find("DAT_REC 3 "), std::string::npos) << "the first read-out never started";
+
+    const auto second = Cli(sim, "read --no-archive");
+    EXPECT_EQ(second.status, 1);
+    EXPECT_THAT(second.text, HasSubstr(kCannotOpenPort));
+    EXPECT_THAT(second.text, HasSubstr("in use by terrovane-cli (pid "));
+
+    while (!fs::exists(Path("first.rc")) &&
+           std::chrono::steady_clock::now() < deadline + std::chrono::seconds(40))
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(testing::ReadFile(Path("first.rc")), "0\n") << testing::ReadFile(Path("first.out"));
+    const record::ReadOutBuffer demo = sim::DemoImage();
+    EXPECT_TRUE(testing::ReadFile(Path("first.bin")) == std::string(demo.begin(), demo.end()))
+        << "the first read-out's image differs from the instrument's";
+}
+
+}  // namespace
+}  // namespace terrovane::link
