@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <iostream>
 
+#include "LinkMessages.h"
 #include "MessageBox.h"
+#include "PortMap.h"
 
 namespace terrovane::cli {
 namespace {
@@ -29,6 +31,15 @@ platform::MessageResult AskOnTerminal(const std::string& text, bool assumeYes) {
     std::getline(std::cin, answer);
     const bool ok = answer == "y" || answer == "Y" || answer == "yes" || answer == "YES";
     return ok ? platform::MessageResult::Ok : platform::MessageResult::Cancel;
+}
+
+// A port map that is no file at all leaves discovery nothing to find; the message alone would blame the
+// driver.
+void TellUnreadablePortMap(const std::string& messageText) {
+    if (!messageText.starts_with(link::kDriverError))
+        return;
+    if (const std::string problem = platform::CurrentPortMap().Problem(); !problem.empty())
+        std::fprintf(stderr, "TERROVANE_PORTMAP: %s\n", problem.c_str());
 }
 
 }  // namespace
@@ -63,6 +74,7 @@ void InstallTerminalMessages(bool assumeYes) {
             return AskOnTerminal(message.text, assumeYes);
         }
         std::fprintf(stderr, "%s\n", message.text.c_str());
+        TellUnreadablePortMap(message.text);
         return platform::MessageResult::Ok;
     });
 }

@@ -2,6 +2,7 @@
 // command, and when a second read-out comes while the first still holds the port.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -109,6 +110,20 @@ TEST_F(CommandLineLinkTest, SecondReadOutIsRefusedWhileTheFirstHoldsThePort) {
     const record::ReadOutBuffer demo = sim::DemoImage();
     EXPECT_TRUE(testing::ReadFile(Path("first.bin")) == std::string(demo.begin(), demo.end()))
         << "the first read-out's image differs from the instrument's";
+}
+
+// A port map that is a device or a FIFO must neither hang discovery nor feed it without end.
+TEST_F(CommandLineLinkTest, PortMapThatIsNoFileFailsAtOnceAndSaysWhy) {
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    for (const std::string& map : {std::string("/dev/zero"), Path("fifo")}) {
+        const auto run = testing::RunCommand(
+            "timeout 20 env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=" + ShellQuoted(Path("runtime")) +
+            " TERROVANE_PORTMAP=" + ShellQuoted(map) + " " + ShellQuoted(TERROVANE_CLI_PATH) +
+            " read --no-archive 2>&1 >/dev/null");
+        EXPECT_EQ(run.status, 1) << map;
+        EXPECT_THAT(run.text, HasSubstr(kDriverError));
+        EXPECT_THAT(run.text, HasSubstr("TERROVANE_PORTMAP: " + map + ": is not a regular file\n"));
+    }
 }
 
 }  // namespace
