@@ -1,8 +1,6 @@
 // terrovane-cli clock: sets the instrument's date and time.
 #include <QDateTime>
 
-#include <cstdio>
-
 #include "CMSComm.h"
 #include "Command.h"
 #include "InstrumentLink.h"
@@ -20,21 +18,13 @@ std::optional<link::ClockSetting> ClockFrom(const QDateTime& when) {
                               when.time().minute()};
 }
 
-int RunClock(const std::vector<std::string>& args) {
-    Options options;
-    std::string error;
-    if (!ParseOptions(args, {"set"}, options, error) || !options.positional.empty()) {
-        std::fprintf(stderr, "clock: %s\n",
-                     error.empty() ? "usage: clock [--set \"YYYY-MM-DD HH:MM\"]" : error.c_str());
-        return kExitUsage;
-    }
+int RunClock(const ParsedArguments& options) {
     TerminalHost host;
     host.clock = options.Has("set") ? ClockFrom(QDateTime::fromString(
                                           QString::fromStdString(options.Value("set")), "yyyy-MM-dd HH:mm"))
                                     : ClockFrom(QDateTime::currentDateTime());
     if (!host.clock || !link::IsClockSettable(*host.clock)) {
-        std::fprintf(stderr, "clock: --set takes \"YYYY-MM-DD HH:MM\" with a year from 2000 to 2099\n");
-        return kExitUsage;
+        return UsageError("clock", "--set takes \"YYYY-MM-DD HH:MM\" with a year from 2000 to 2099");
     }
     InstallTerminalMessages(false);
     record::ReadOutState state;
@@ -46,10 +36,14 @@ int RunClock(const std::vector<std::string>& args) {
     return link::AwaitExchange(instrument) ? kExitOk : kExitFailed;
 }
 
-const CommandRegistrar kRegistrar({"clock", "clock [--set \"YYYY-MM-DD HH:MM\"]",
-                                   "Sets the instrument's date and time (seconds are not sent) to the "
-                                   "given moment, or to the computer's present time.",
-                                   RunClock});
+const CommandRegistrar kRegistrar(
+    {"clock",
+     "Sets the instrument's date and time (seconds are not sent) to the given moment, or to the computer's "
+     "present time.",
+     {{{"clock",
+        {},
+        {{"set", "\"YYYY-MM-DD HH:MM\"", "The moment to set, a year from 2000 to 2099; else now."}}},
+       RunClock}}});
 
 }  // namespace
 }  // namespace terrovane::cli

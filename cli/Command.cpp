@@ -1,6 +1,7 @@
 #include "Command.h"
 
-#include <algorithm>
+#include <cstdio>
+#include <set>
 #include <utility>
 
 namespace terrovane::cli {
@@ -11,49 +12,80 @@ std::vector<CommandEntry>& Registry() {
     return commands;
 }
 
-}  // namespace
-
-std::string Options::Value(const std::string& name, const std::string& fallback) const {
-    const auto it = values.find(name);
-    return it == values.end() || it->second.empty() ? fallback : it->second.back();
+std::string SecondWord(const std::string& words) {
+    const auto space = words.find(' ');
+    return space == std::string::npos ? std::string() : words.substr(space + 1);
 }
 
-bool ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
-                  Options& out, std::string& error) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0 || arg.size() == 2) {
-            out.positional.push_back(arg);
-            continue;
-        }
-        std::string name = arg.substr(2);
-        std::string value;
-        const auto equals = name.find('=');
-        const bool inlineValue = equals != std::string::npos;
-        if (inlineValue) {
-            value = name.substr(equals + 1);
-            name.resize(equals);
-        }
-        const bool takesValue =
-            std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end();
-        if (takesValue && !inlineValue) {
-            if (i + 1 >= args.size()) {
-                error = "option --" + name + " needs a value";
-                return false;
-            }
-            value = args[++i];
-        }
-        out.values[name].push_back(value);
+const CommandForm& ChooseForm(const CommandEntry& command, const std::vector<std::string>& arguments) {
+    for (const CommandForm& form : command.forms) {
+        const std::string word = SecondWord(form.spec.words);
+        if (!word.empty() && !arguments.empty() && arguments.front() == word)
+            return form;
     }
-    return true;
+    return command.forms.front();
 }
+
+}  // namespace
 
 const std::vector<CommandEntry>& Commands() {
     return Registry();
 }
 
+const CommandEntry* FindCommand(const std::string& name) {
+    for (const CommandEntry& command : Commands()) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
 CommandRegistrar::CommandRegistrar(CommandEntry entry) {
     Registry().push_back(std::move(entry));
+}
+
+std::string Synopses(const CommandEntry& command, const std::string& prefix) {
+    std::string text;
+    for (const CommandForm& form : command.forms)
+        text += prefix + cliopts::Synopsis(form.spec) + "\n";
+    return text;
+}
+
+std::string CommandHelp(const CommandEntry& command) {
+    std::string text = "usage:\n" + Synopses(command, "    terrovane-cli ") + "\n";
+    text += cliopts::Wrapped(command.description, "    ") + "\noptions:\n";
+    std::set<std::string> shown;
+    for (const CommandForm& form : command.forms) {
+        cliopts::CommandSpec unseen;
+        for (const OptionSpec& option : form.spec.options) {
+            if (shown.insert(option.name).second)
+                unseen.options.push_back(option);
+        }
+        text += cliopts::OptionsHelp(unseen, "    ");
+    }
+    return text + "    -h, --help\n        this text\n";
+}
+
+int UsageError(const std::string& command, const std::string& what) {
+    std::string usage;
+    if (const CommandEntry* entry = FindCommand(command))
+        usage = Synopses(*entry, "usage: terrovane-cli ");
+    std::fprintf(stderr, "terrovane-cli %s: %s\n%s", command.c_str(), what.c_str(), usage.c_str());
+    return kExitUsage;
+}
+
+int RunCommand(const CommandEntry& command, const std::vector<std::string>& arguments) {
+    const CommandForm& form = ChooseForm(command, arguments);
+    const bool named = &form != &command.forms.front();
+    const std::vector<std::string> rest(arguments.begin() + (named ? 1 : 0), arguments.end());
+    const cliopts::ParseOutcome outcome = cliopts::ParseArguments(form.spec, rest);
+    if (!outcome.parsed)
+        return UsageError(command.name, outcome.error);
+    if (outcome.parsed->help) {
+        std::fputs(CommandHelp(command).c_str(), stdout);
+        return kExitOk;
+    }
+    return form.run(*outcome.parsed);
 }
 
 }  // namespace terrovane::cli

@@ -1,39 +1,50 @@
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
+
+#include "OptionSpec.h"
+#include "ParseArguments.h"
 
 namespace terrovane::cli {
 
 enum ExitCode : int { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 
-// Long options of one invocation: "--name value" pairs, "--flag" switches and repeated options.
-struct Options {
-    std::map<std::string, std::vector<std::string>> values;  // option name (without "--") -> values
-    std::vector<std::string> positional;
+using cliopts::OptionSpec;
+using cliopts::ParsedArguments;
+using cliopts::Presence;
 
-    bool Has(const std::string& name) const { return values.count(name) != 0; }
-    std::string Value(const std::string& name, const std::string& fallback = {}) const;
+// One form of a subcommand: its declared words, positional arguments and options, and what runs it with
+// the arguments parsed against that declaration.
+struct CommandForm {
+    cliopts::CommandSpec spec;  // words start with the command's name ("history open")
+    int (*run)(const ParsedArguments& arguments);
 };
 
-// Parses args against the options that take a value; anything else starting with "--" is a switch.
-// Returns false with a message in `error` for a value option without its value.
-bool ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
-                  Options& out, std::string& error);
-
-// One subcommand. Each lives in its own file and registers itself with a static CommandRegistrar.
+// One subcommand. Each lives in its own file and registers itself with a static CommandRegistrar. A form
+// after the first is chosen when the first argument is its second word ("history open ...").
 struct CommandEntry {
     std::string name;
-    std::string synopsis;                              // e.g. "read [--out FILE]"
-    std::string description;                           // one paragraph for --help
-    int (*run)(const std::vector<std::string>& args);  // args after the subcommand name
+    std::string description;  // one paragraph for --help
+    std::vector<CommandForm> forms;
 };
 
 const std::vector<CommandEntry>& Commands();
+const CommandEntry* FindCommand(const std::string& name);
 
 struct CommandRegistrar {
     explicit CommandRegistrar(CommandEntry entry);
 };
+
+// "terrovane-cli <command>: <what>" and the command's usage on standard error; returns kExitUsage.
+int UsageError(const std::string& command, const std::string& what);
+
+// The command's synopses, one a line, each prefixed.
+std::string Synopses(const CommandEntry& command, const std::string& prefix);
+// The command's own --help: usage, description, options.
+std::string CommandHelp(const CommandEntry& command);
+
+// Chooses the form, parses the arguments after the command's name, answers --help, runs the form.
+int RunCommand(const CommandEntry& command, const std::vector<std::string>& arguments);
 
 }  // namespace terrovane::cli

@@ -10,10 +10,7 @@
 namespace terrovane::cli {
 namespace {
 
-const std::vector<std::string> kValueOptions = {"sysfs",  "proc",    "dev",    "udev-rules", "group",
-                                                "passwd", "modules", "kernel", "user"};
-
-doctor::Paths PathsFrom(const Options& options) {
+doctor::Paths PathsFrom(const ParsedArguments& options) {
     doctor::Paths paths;
     paths.sysfs = options.Value("sysfs", paths.sysfs);
     paths.proc = options.Value("proc", paths.proc);
@@ -27,22 +24,14 @@ doctor::Paths PathsFrom(const Options& options) {
     return paths;
 }
 
-int RunDoctor(const std::vector<std::string>& args) {
-    Options options;
-    std::string error;
-    if (!ParseOptions(args, kValueOptions, options, error) || !options.positional.empty()) {
-        std::fprintf(stderr, "doctor: %s\n",
-                     error.empty() ? "unexpected argument; see terrovane-cli help doctor" : error.c_str());
-        return kExitUsage;
-    }
+int RunDoctor(const ParsedArguments& options) {
     doctor::DoctorInput input;
     input.paths = PathsFrom(options);
     if (options.Has("user")) {
         const auto account = doctor::AccountFromFiles(options.Value("user"), input.paths);
         if (!account) {
-            std::fprintf(stderr, "doctor: no user \"%s\" in %s\n", options.Value("user").c_str(),
-                         input.paths.passwdFile.c_str());
-            return kExitUsage;
+            return UsageError("doctor",
+                              "no user \"" + options.Value("user") + "\" in " + input.paths.passwdFile);
         }
         input.account = *account;
     } else {
@@ -75,17 +64,29 @@ int RunDoctor(const std::vector<std::string>& args) {
     return doctor::HandshakeSucceeded(findings) ? kExitOk : kExitFailed;
 }
 
+const std::vector<OptionSpec> kOptions = {
+    {"no-handshake", "", "Do not try the handshake with the instrument."},
+    {"user", "NAME", "Judge the port's access for this user, as the account files describe it."},
+    {"sysfs", "DIR", "The kernel's device tree; /sys by default."},
+    {"proc", "DIR", "The process tree, to find who holds the port; /proc by default."},
+    {"dev", "DIR", "The device folder; /dev by default."},
+    {"udev-rules", "DIR", "A folder of udev rules; may be repeated. The system's rule folders by default.",
+     Presence::Repeatable},
+    {"group", "FILE", "The group file; /etc/group by default."},
+    {"passwd", "FILE", "The account file; /etc/passwd by default."},
+    {"modules", "DIR", "The kernel modules' folder; /lib/modules by default."},
+    {"kernel", "RELEASE", "The kernel release whose modules are looked at; the running one by default."},
+};
+
 const CommandRegistrar kRegistrar(
     {"doctor",
-     "doctor [--no-handshake] [--user NAME] [--sysfs DIR] [--proc DIR] [--dev DIR] [--udev-rules DIR]... "
-     "[--group FILE] [--passwd FILE] [--modules DIR] [--kernel RELEASE]",
      "Checks, one line each, why no instrument is found: the cp210x driver, the bridge's USB device and its "
      "tty, brltty and its udev rule, this program's udev rule, ModemManager, the port map and the port "
      "discovery's choice, who may open the port and who holds it, and finally a handshake with the "
      "instrument. Every failing line says what to do. --user judges the port's access for that user as "
      "the account files describe it; the other options read another system tree. Exits 0 only when the "
      "instrument answered the handshake.",
-     RunDoctor});
+     {{{"doctor", {}, kOptions}, RunDoctor}}});
 
 }  // namespace
 }  // namespace terrovane::cli

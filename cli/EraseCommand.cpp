@@ -1,6 +1,4 @@
 // terrovane-cli erase: erases one stored result or all of them.
-#include <cstdio>
-
 #include "CMSComm.h"
 #include "Command.h"
 #include "InstrumentLink.h"
@@ -10,8 +8,6 @@
 namespace terrovane::cli {
 namespace {
 
-constexpr const char* kUsage = "usage: erase --slot N | --all [--yes]";
-
 std::optional<int> SlotFrom(const std::string& text) {
     if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos) {
         return std::nullopt;
@@ -19,20 +15,12 @@ std::optional<int> SlotFrom(const std::string& text) {
     return std::stoi(text);
 }
 
-int RunErase(const std::vector<std::string>& args) {
-    Options options;
-    std::string error;
-    if (!ParseOptions(args, {"slot"}, options, error) || !options.positional.empty() ||
-        options.Has("slot") == options.Has("all")) {
-        std::fprintf(stderr, "erase: %s\n", error.empty() ? kUsage : error.c_str());
-        return kExitUsage;
-    }
+int RunErase(const ParsedArguments& options) {
     record::ReadOutState state;
     if (options.Has("slot")) {
         const std::optional<int> slot = SlotFrom(options.Value("slot"));
         if (!slot) {
-            std::fprintf(stderr, "erase: --slot takes a slot number from 0 to 99\n");
-            return kExitUsage;
+            return UsageError("erase", "--slot takes a slot number from 0 to 99");
         }
         state.currentIndex = static_cast<std::uint16_t>(*slot);
     }
@@ -51,11 +39,16 @@ int RunErase(const std::vector<std::string>& args) {
     return link::AwaitExchange(instrument) ? kExitOk : kExitFailed;
 }
 
-const CommandRegistrar kRegistrar({"erase", "erase --slot N | --all [--yes]",
-                                   "Reads the instrument, then erases the result in slot N, or all results, "
-                                   "after asking on the terminal (--yes answers OK; without a terminal and "
-                                   "without --yes the answer is Cancel).",
-                                   RunErase});
+const CommandRegistrar kRegistrar(
+    {"erase",
+     "Reads the instrument, then erases the result in slot N, or all results, after asking on the terminal "
+     "(--yes answers OK; without a terminal and without --yes the answer is Cancel).",
+     {{{"erase",
+        {},
+        {{"slot", "N", "Erase the result in slot N, 0 to 99.", Presence::OneOf},
+         {"all", "", "Erase all results.", Presence::OneOf},
+         {"yes", "", "Answer OK to the question before erasing."}}},
+       RunErase}}});
 
 }  // namespace
 }  // namespace terrovane::cli

@@ -1,9 +1,8 @@
 // terrovane-cli export: saves the stored results as a workbook (.xls).
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "Command.h"
+#include "ImageFile.h"
 #include "ReadOutSession.h"
 #include "ReadOutState.h"
 #include "TerminalHost.h"
@@ -12,35 +11,14 @@
 namespace terrovane::cli {
 namespace {
 
-// Reads a saved read-out image; only an image of exactly 7200 bytes is accepted.
-bool ReadImage(const std::string& path, record::ReadOutBuffer& buffer, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open " + path;
-        return false;
-    }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() != buffer.size()) {
-        error = path + " is not a read-out image: " + std::to_string(buffer.size()) + " bytes expected, " +
-                std::to_string(bytes.size()) + " found";
-        return false;
-    }
-    std::copy(bytes.begin(), bytes.end(), buffer.begin());
-    return true;
-}
-
-int RunExport(const std::vector<std::string>& args) {
-    Options options;
-    std::string error;
-    if (!ParseOptions(args, {"xls", "from"}, options, error) || !options.positional.empty() ||
-        options.Value("xls").empty()) {
-        std::fprintf(stderr, "export: %s\n",
-                     error.empty() ? "usage: export --xls FILE [--from DATA_INF]" : error.c_str());
-        return kExitUsage;
+int RunExport(const ParsedArguments& options) {
+    if (options.Value("xls").empty()) {
+        return UsageError("export", "--xls needs a file name");
     }
     record::ReadOutState state;
+    std::string error;
     if (options.Has("from")) {
-        if (!ReadImage(options.Value("from"), state.buffer, error)) {
+        if (!ReadImageFile(options.Value("from"), state.buffer, error)) {
             std::fprintf(stderr, "export: %s\n", error.c_str());
             return kExitFailed;
         }
@@ -62,13 +40,17 @@ int RunExport(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-const CommandRegistrar kRegistrar({"export", "export --xls FILE [--from DATA_INF]",
-                                   "Saves the stored results as a workbook FILE (.xls) with the same sheets, "
-                                   "header and rows as Terrovane's Save. The results are read from the "
-                                   "instrument, or with --from taken from a saved 7200-byte read-out image "
-                                   "such as data.inf. An existing FILE is replaced only once the new one is "
-                                   "completely written.",
-                                   RunExport});
+const CommandRegistrar kRegistrar(
+    {"export",
+     "Saves the stored results as a workbook FILE (.xls) with the same sheets, header and rows as "
+     "Terrovane's "
+     "Save. The results are read from the instrument, or with --from taken from a saved 7200-byte read-out "
+     "image such as data.inf. An existing FILE is replaced only once the new one is completely written.",
+     {{{"export",
+        {},
+        {{"xls", "FILE", "The workbook to write.", Presence::Required},
+         {"from", "DATA_INF", "Take the results from this saved read-out image instead of the instrument."}}},
+       RunExport}}});
 
 }  // namespace
 }  // namespace terrovane::cli

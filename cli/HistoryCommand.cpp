@@ -12,14 +12,8 @@
 namespace terrovane::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: history [--readouts] [--since DATE] [--until DATE] [--mode N] [--label TEXT] "
-    "[--format table|csv|json] | history open ID --out FILE | history label ID TEXT [--readout] [--note "
-    "TEXT]";
-
 int Usage(const std::string& reason) {
-    std::fprintf(stderr, "history: %s\n%s\n", reason.c_str(), kUsage);
-    return kExitUsage;
+    return UsageError("history", reason);
 }
 
 int Failed(const std::string& reason) {
@@ -55,7 +49,7 @@ std::unique_ptr<archive::Archive> OpenArchive() {
 }
 
 // The filter options; false after a usage message.
-bool ParseFilter(const Options& options, archive::ResultFilter& filter) {
+bool ParseFilter(const ParsedArguments& options, archive::ResultFilter& filter) {
     for (const char* name : {"since", "until"}) {
         if (options.Has(name)) {
             const std::string date = options.Value(name);
@@ -80,7 +74,7 @@ bool ParseFilter(const Options& options, archive::ResultFilter& filter) {
     return true;
 }
 
-int List(const Options& options) {
+int List(const ParsedArguments& options) {
     archive::ResultFilter filter;
     ListingFormat format = ListingFormat::Table;
     if (!ParseFilter(options, filter)) {
@@ -116,9 +110,9 @@ int List(const Options& options) {
     return PrintText(ResultListing(views, format)) ? kExitOk : kExitFailed;
 }
 
-int Open(const Options& options) {
+int Open(const ParsedArguments& options) {
     std::int64_t id = 0;
-    if (options.positional.size() != 2 || !ParseId(options.positional[1], id)) {
+    if (!ParseId(options.positionals[0], id)) {
         return Usage("open takes one read-out id");
     }
     if (options.Value("out").empty()) {
@@ -142,9 +136,9 @@ int Open(const Options& options) {
     return kExitOk;
 }
 
-int Label(const Options& options) {
+int Label(const ParsedArguments& options) {
     std::int64_t id = 0;
-    if (options.positional.size() != 3 || !ParseId(options.positional[1], id)) {
+    if (!ParseId(options.positionals[0], id)) {
         return Usage("label takes an id and the label text");
     }
     auto store = OpenArchive();
@@ -158,45 +152,37 @@ int Label(const Options& options) {
     }
     std::string error;
     if (!store->SetLabel(readout ? archive::LabelTarget::ReadOut : archive::LabelTarget::Result, id,
-                         options.positional[2], note, error)) {
+                         options.positionals[1], note, error)) {
         return Failed(error);
     }
     return kExitOk;
 }
 
-int RunHistory(const std::vector<std::string>& args) {
-    Options options;
-    std::string error;
-    if (!ParseOptions(args, {"since", "until", "mode", "label", "format", "out", "note"}, options, error)) {
-        return Usage(error);
-    }
-    const std::string action = options.positional.empty() ? "" : options.positional.front();
-    if (action == "open") {
-        return Open(options);
-    }
-    if (action == "label") {
-        return Label(options);
-    }
-    if (!action.empty()) {
-        return Usage("unknown action \"" + action + "\"");
-    }
-    return List(options);
-}
+const std::vector<OptionSpec> kListOptions = {
+    {"readouts", "", "List the read-outs instead of the results."},
+    {"since", "DATE", "Only what was measured (or read out) on or after DATE, YYYY-MM-DD."},
+    {"until", "DATE", "Only what was measured (or read out) on or before DATE, YYYY-MM-DD."},
+    {"mode", "N", "Only results of this mode code, 1 (3Pole) to 10 (Iac)."},
+    {"label", "TEXT", "Only what has a label containing TEXT, in any case."},
+    {"format", "table|csv|json", "The listing's format; table by default."},
+};
 
 const CommandRegistrar kRegistrar(
     {"history",
-     "history [--readouts] [--since DATE] [--until DATE] [--mode N] [--label TEXT] [--format table|csv|json]",
      "Lists the archived results, newest read-out first (with --readouts the read-outs themselves). --since "
-     "and "
-     "--until (YYYY-MM-DD, inclusive) filter on the date a result was measured, or a read-out taken; --mode "
-     "on the "
-     "mode code; --label on a part of the label, in any case. \"history open ID --out FILE\" writes read-out "
-     "ID's "
-     "7200-byte image as it was read; \"history label ID TEXT\" labels result ID (with --readout read-out ID "
-     "and "
-     "its unlabelled results), --note TEXT adds a note, an empty TEXT removes the label. The archive is "
-     "$TERROVANE_ARCHIVE, else $XDG_DATA_HOME/Terrovane/archive.sqlite.",
-     RunHistory});
+     "and --until (YYYY-MM-DD, inclusive) filter on the date a result was measured, or a read-out taken; "
+     "--mode on the mode code; --label on a part of the label, in any case. \"history open ID --out FILE\" "
+     "writes read-out ID's 7200-byte image as it was read; \"history label ID TEXT\" labels result ID (with "
+     "--readout read-out ID and its unlabelled results), --note TEXT adds a note, an empty TEXT removes the "
+     "label. The archive is $TERROVANE_ARCHIVE, else $XDG_DATA_HOME/Terrovane/archive.sqlite.",
+     {{{"history", {}, kListOptions}, List},
+      {{"history open", {"ID"}, {{"out", "FILE", "The file the image is written to.", Presence::Required}}},
+       Open},
+      {{"history label",
+        {"ID", "TEXT"},
+        {{"readout", "", "Label read-out ID and its unlabelled results instead of result ID."},
+         {"note", "TEXT", "Add this note."}}},
+       Label}}});
 
 }  // namespace
 }  // namespace terrovane::cli

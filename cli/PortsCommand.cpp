@@ -24,11 +24,7 @@ void PrintKey(const platform::PortMapSource& portMap, std::string_view key) {
     }
 }
 
-int RunPorts(const std::vector<std::string>& args) {
-    if (!args.empty()) {
-        std::fprintf(stderr, "ports: takes no arguments\n");
-        return kExitUsage;
-    }
+int RunPorts(const ParsedArguments&) {
     InstallTerminalMessages(false);
     const platform::PortMapSource& portMap = platform::CurrentPortMap();
     PrintKey(portMap, platform::kSerialCommKey);
@@ -48,10 +44,10 @@ int RunPorts(const std::vector<std::string>& args) {
     return device.empty() ? kExitFailed : kExitOk;
 }
 
-const CommandRegistrar kRegistrar({"ports", "ports",
+const CommandRegistrar kRegistrar({"ports",
                                    "Shows the two serial-port map keys the instrument's bridge is looked up "
                                    "in, the port discovery chooses and the device that port opens.",
-                                   RunPorts});
+                                   {{{"ports", {}, {}}, RunPorts}}});
 
 }  // namespace
 }  // namespace terrovane::cli

@@ -43,16 +43,11 @@ bool WriteImage(const std::string& path, const record::ReadOutBuffer& buffer, st
     return platform::WriteFileAtomically(path, bytes, error);
 }
 
-int RunRead(const std::vector<std::string>& args) {
-    Options options;
+int RunRead(const ParsedArguments& options) {
     std::string error;
     ListingFormat format = ListingFormat::Table;
-    if (!ParseOptions(args, {"out", "format"}, options, error) || !options.positional.empty() ||
-        (options.Has("format") && !ParseListingFormat(options.Value("format"), format))) {
-        std::fprintf(stderr, "read: %s\n",
-                     error.empty() ? "usage: read [--out FILE] [--format table|csv|json] [--no-archive]"
-                                   : error.c_str());
-        return kExitUsage;
+    if (options.Has("format") && !ParseListingFormat(options.Value("format"), format)) {
+        return UsageError("read", "--format is table, csv or json");
     }
     InstallTerminalMessages(false);
     TerminalHost host;
@@ -76,13 +71,18 @@ int RunRead(const std::vector<std::string>& args) {
 }
 
 const CommandRegistrar kRegistrar(
-    {"read", "read [--out FILE] [--format table|csv|json] [--no-archive]",
+    {"read",
      "Reads the 100 storage slots of the instrument (about ten seconds) and "
      "prints one line per stored result: slot, mode, date, time. With --out, "
      "writes the accepted 7200-byte image to FILE. Every read-out is kept in the "
      "archive (see history) unless --no-archive is given. --format prints the "
      "results with their archive ids, workbook texts and values instead.",
-     RunRead});
+     {{{"read",
+        {},
+        {{"out", "FILE", "Write the accepted 7200-byte read-out image to FILE."},
+         {"format", "table|csv|json", "Print the results with their archive ids, texts and values."},
+         {"no-archive", "", "Do not keep this read-out in the archive."}}},
+       RunRead}}});
 
 }  // namespace
 }  // namespace terrovane::cli

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Command.h"
-#include "HandoffFiles.h"
+#include "ImageFile.h"
 #include "ReadOutSession.h"
 #include "ReportPdf.h"
 #include "TerminalHost.h"
@@ -20,7 +20,7 @@ bool ValidDate(const std::string& text) {
 
 // The records of the saved file named by --from, else of a read-out of the instrument (messages on
 // standard error).
-bool LoadTable(const Options& options, record::RecordTable& table) {
+bool LoadTable(const ParsedArguments& options, record::RecordTable& table) {
     if (!options.Has("from")) {
         InstallTerminalMessages(false);
         TerminalHost host;
@@ -31,34 +31,29 @@ bool LoadTable(const Options& options, record::RecordTable& table) {
         table = std::move(state.table);
         return true;
     }
-    const std::string from = options.Value("from");
-    if (!handoff::LoadRecordFileAt(from, table)) {
-        std::fprintf(stderr, "report: %s is not a readable 7200-byte record file\n", from.c_str());
+    record::ReadOutBuffer image{};
+    std::string error;
+    if (!ReadImageFile(options.Value("from"), image, error)) {
+        std::fprintf(stderr, "report: %s\n", error.c_str());
         return false;
     }
+    record::ParseRecords(image, table);
     return true;
 }
 
-int RunReport(const std::vector<std::string>& args) {
-    Options options;
-    std::string error;
-    if (!ParseOptions(args, {"pdf", "from", "object", "serial", "tester", "date"}, options, error)) {
-        std::fprintf(stderr, "report: %s\n", error.c_str());
-        return kExitUsage;
-    }
+int RunReport(const ParsedArguments& options) {
     const std::string pdf = options.Value("pdf");
     if (pdf.empty()) {
-        std::fprintf(stderr, "report: --pdf FILE is required\n");
-        return kExitUsage;
+        return UsageError("report", "--pdf needs a file name");
     }
     report::ReportHeaderInfo header{
         options.Value("object"), options.Value("serial"), options.Value("tester"),
         options.Value("date", QDate::currentDate().toString("yyyy-MM-dd").toStdString())};
     if (!ValidDate(header.date)) {
-        std::fprintf(stderr, "report: --date must be YYYY-MM-DD\n");
-        return kExitUsage;
+        return UsageError("report", "--date must be YYYY-MM-DD");
     }
     record::RecordTable table;
+    std::string error;
     if (!LoadTable(options, table)) {
         return kExitFailed;
     }
@@ -71,12 +66,19 @@ int RunReport(const std::vector<std::string>& args) {
 
 const CommandRegistrar kRegistrar(
     {"report",
-     "report --pdf FILE [--from DATA_INF] [--object T] [--serial T] [--tester T] "
-     "[--date YYYY-MM-DD]",
-     "Draws the test report (20 records a page, up to the last page that holds a "
-     "record) into a PDF file. The results are read from the instrument, or with --from taken from a "
-     "7200-byte record file such as data.inf.",
-     RunReport});
+     "Draws the test report (20 records a page, up to the last page that holds a record) into a PDF file. "
+     "The "
+     "results are read from the instrument, or with --from taken from a 7200-byte record file such as "
+     "data.inf.",
+     {{{"report",
+        {},
+        {{"pdf", "FILE", "The PDF file to write.", Presence::Required},
+         {"from", "DATA_INF", "Take the results from this record file instead of the instrument."},
+         {"object", "T", "The test object in the report's header."},
+         {"serial", "T", "The instrument number in the report's header."},
+         {"tester", "T", "The tester in the report's header."},
+         {"date", "YYYY-MM-DD", "The report's date; today by default."}}},
+       RunReport}}});
 
 }  // namespace
 }  // namespace terrovane::cli

@@ -2,50 +2,23 @@
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "Command.h"
+#include "ProgramGuard.h"
 
 namespace terrovane::cli {
 namespace {
 
 constexpr const char* kVersion = TERROVANE_VERSION;
 
-const CommandEntry* FindCommand(const std::string& name) {
-    for (const CommandEntry& command : Commands()) {
-        if (command.name == name) {
-            return &command;
-        }
-    }
-    return nullptr;
-}
-
 void PrintWrapped(const std::string& text, const char* indent) {
-    constexpr std::size_t kWidth = 78;
-    std::string line;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(' ', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        const std::string word = text.substr(start, end - start);
-        if (!line.empty() && std::strlen(indent) + line.size() + 1 + word.size() > kWidth) {
-            std::printf("%s%s\n", indent, line.c_str());
-            line.clear();
-        }
-        line += (line.empty() ? "" : " ") + word;
-        start = end + 1;
-    }
-    if (!line.empty()) {
-        std::printf("%s%s\n", indent, line.c_str());
-    }
+    std::fputs(cliopts::Wrapped(text, indent).c_str(), stdout);
 }
 
 void PrintCommand(const CommandEntry& command) {
-    std::printf("    %s\n", command.synopsis.c_str());
+    std::fputs(Synopses(command, "    ").c_str(), stdout);
     PrintWrapped(command.description, "        ");
 }
 
@@ -53,7 +26,8 @@ void PrintUsage() {
     std::printf(
         "NAME\n    terrovane-cli - the earth resistance tester's link and outputs from a terminal\n\n");
     std::printf(
-        "SYNOPSIS\n    terrovane-cli COMMAND [OPTIONS]\n    terrovane-cli help [COMMAND]\n"
+        "SYNOPSIS\n    terrovane-cli COMMAND [OPTIONS]\n    terrovane-cli COMMAND --help\n"
+        "    terrovane-cli help [COMMAND]\n"
         "    terrovane-cli --help | -h | --version\n\n");
     std::printf("DESCRIPTION\n");
     PrintWrapped(
@@ -65,9 +39,12 @@ void PrintUsage() {
     for (const CommandEntry& command : Commands()) {
         PrintCommand(command);
     }
-    std::printf(
-        "\nOPTIONS\n    -h, --help    this text\n    --version     the program's version\n"
-        "    Each command's options are shown with it above.\n\n");
+    std::printf("\nOPTIONS\n    -h, --help    this text\n    --version     the program's version\n");
+    PrintWrapped(
+        "Each command's options are shown with it above; \"terrovane-cli COMMAND --help\" describes them. "
+        "An option's value follows it as the next argument or after \"=\" (--out FILE, --out=FILE).",
+        "    ");
+    std::printf("\n");
     std::printf(
         "EXIT STATUS\n    0  success\n    1  the exchange or the output failed (the message says why)\n"
         "    2  bad usage\n\n");
@@ -92,7 +69,7 @@ int Help(const std::vector<std::string>& args) {
                      args.front().c_str());
         return kExitUsage;
     }
-    PrintCommand(*command);
+    std::fputs(CommandHelp(*command).c_str(), stdout);
     return kExitOk;
 }
 
@@ -120,27 +97,19 @@ int Dispatch(const std::vector<std::string>& args) {
                      name.c_str());
         return kExitUsage;
     }
-    for (const std::string& arg : rest) {
-        if (arg == "--help" || arg == "-h") {
-            PrintCommand(*command);
-            return kExitOk;
-        }
-    }
-    return command->run(rest);
+    return RunCommand(*command, rest);
 }
 
 }  // namespace
 }  // namespace terrovane::cli
 
 int main(int argc, char** argv) {
-    // Some commands render PDFs: a GUI application, on no screen at all.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
-        args.emplace_back(argv[i]);
-    }
-    return terrovane::cli::Dispatch(args);
+    return terrovane::platform::RunGuarded("terrovane-cli", [&] {
+        // Some commands render PDFs: a GUI application, on no screen at all.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        QGuiApplication app(argc, argv);
+        return terrovane::cli::Dispatch(std::vector<std::string>(argv + 1, argv + argc));
+    });
 }

@@ -10,6 +10,7 @@ set(rules
   "xls:"
   "platform:"
   "res:"
+  "cli/options:"
   "ui/units:"
   "format: record"
   "export: format record xls platform"
@@ -33,10 +34,11 @@ set(rules
   "app/main: app/dialog"
   "app/tools: app/dialog"
   "packaging: res"
-  "cli: archive doctor link export printsvc/report printsvc/handoff format record platform")
+  "cli: archive doctor link export printsvc/report printsvc/handoff format record platform cli/options")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"
+  "cli/options: Core"
   "link: Core"
   "doctor: Core"
   "res: Core Gui"

@@ -10,6 +10,7 @@
 
 #include "DemoImage.h"
 #include "Instrument.h"
+#include "ProgramGuard.h"
 #include "RegularFile.h"
 #include "SimServer.h"
 #include "SimUsage.h"
@@ -38,9 +39,7 @@ int Fail(const std::string& error) {
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunSim(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (const auto status = sim::AnswerInformationOptions(arguments))
         return *status;
@@ -60,4 +59,10 @@ int main(int argc, char** argv) {
     if (!server.Start(error))
         return Fail(error);
     return server.Serve();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return platform::RunGuarded("terrovane-sim", [&] { return RunSim(argc, argv); });
 }

@@ -3,7 +3,8 @@
 
 The help text is laid out like a manual page: section titles in capitals at the left margin, text
 indented by four spaces, a term and its description either on one line (two or more spaces between
-them) or as the term alone followed by lines indented by eight spaces.
+them) or as the term alone followed by lines indented by eight spaces; several term lines in a row
+before such lines share that description.
 """
 import argparse
 import os
@@ -58,8 +59,16 @@ def term(text):
     return [".TP", "\\fB%s\\fR" % escape(text)]
 
 
+def starts_terms(body, index):
+    """Whether body[index] begins several term lines (a command's forms) that share one description."""
+    end = index
+    while end < len(body) and body[end].strip() and not body[end].startswith("        "):
+        end += 1
+    return end > index + 1 and end < len(body) and body[end].startswith("        ")
+
+
 def body_section(body):
-    out, in_list, paragraph = [], False, []
+    out, in_list, paragraph, more_terms = [], False, [], False
 
     def flush():
         nonlocal paragraph
@@ -75,8 +84,17 @@ def body_section(body):
         following = body[index + 1] if index + 1 < len(body) else ""
         if line.startswith("        "):
             out.append(escape(line.strip()))
+            more_terms = False
             continue
         text = line.strip()
+        if more_terms:
+            out += [".TQ", "\\fB%s\\fR" % escape(text)]
+            continue
+        if starts_terms(body, index):
+            flush()
+            out += term(text)
+            in_list = more_terms = True
+            continue
         pair = TERM_AND_TEXT.match(text)
         if pair:
             flush()

@@ -2,10 +2,13 @@
 #include <QApplication>
 
 #include "MessageBoxHandler.h"
+#include "ProgramGuard.h"
 #include "RapstelApp.h"
 #include "Usage.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int RunRapstel(int argc, char** argv) {
     if (const auto status = terrovane::printsvc::AnswerInformationOptions(argc, argv))
         return *status;
     QApplication application(argc, argv);
@@ -14,4 +17,10 @@ int main(int argc, char** argv) {
     if (!app.InitInstance())
         return 0;
     return application.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return terrovane::platform::RunGuarded("rapstel", [&] { return RunRapstel(argc, argv); });
 }

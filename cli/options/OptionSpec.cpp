@@ -1,0 +1,70 @@
+#include "OptionSpec.h"
+
+namespace terrovane::cliopts {
+namespace {
+
+std::string Spelled(const OptionSpec& option) {
+    return "--" + option.name + (option.valueName.empty() ? "" : " " + option.valueName);
+}
+
+std::string Bracketed(const OptionSpec& option) {
+    switch (option.presence) {
+        case Presence::Required:
+        case Presence::OneOf:
+            return Spelled(option);
+        case Presence::Repeatable:
+            return "[" + Spelled(option) + "]...";
+        case Presence::Optional:
+            break;
+    }
+    return "[" + Spelled(option) + "]";
+}
+
+}  // namespace
+
+std::string Synopsis(const CommandSpec& spec) {
+    std::string text = spec.words;
+    for (const std::string& positional : spec.positionals)
+        text += " " + positional;
+    const OptionSpec* previous = nullptr;
+    for (const OptionSpec& option : spec.options) {
+        const bool grouped = previous != nullptr && previous->presence == Presence::OneOf &&
+                             option.presence == Presence::OneOf;
+        text += (grouped ? " | " : " ") + Bracketed(option);
+        previous = &option;
+    }
+    return text;
+}
+
+std::string OptionsHelp(const CommandSpec& spec, const std::string& indent) {
+    std::string text;
+    for (const OptionSpec& option : spec.options) {
+        text += indent + Spelled(option) + "\n";
+        text += Wrapped(option.description, indent + "    ");
+    }
+    return text;
+}
+
+std::string Wrapped(const std::string& text, const std::string& indent, std::size_t width) {
+    std::string wrapped;
+    std::string line;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string word = text.substr(start, end - start);
+        if (!line.empty() && indent.size() + line.size() + 1 + word.size() > width) {
+            wrapped += indent + line + "\n";
+            line.clear();
+        }
+        if (!word.empty())
+            line += (line.empty() ? "" : " ") + word;
+        start = end + 1;
+    }
+    if (!line.empty())
+        wrapped += indent + line + "\n";
+    return wrapped;
+}
+
+}  // namespace terrovane::cliopts

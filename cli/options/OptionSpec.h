@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace terrovane::cliopts {
+
+// How often an option may or must appear.
+enum class Presence {
+    Optional,    // [--name VALUE]
+    Required,    // --name VALUE
+    Repeatable,  // [--name VALUE]..., any number of times
+    OneOf,       // --a | --b: neighbouring OneOf options form a group of which exactly one is given
+};
+
+// One long option. Without a value name it is a switch.
+struct OptionSpec {
+    std::string name;       // without "--"
+    std::string valueName;  // e.g. "FILE"; empty for a switch
+    std::string description;
+    Presence presence = Presence::Optional;
+};
+
+// One form of a command: its words ("history open"), the positional arguments it takes, all exactly
+// once, and its options.
+struct CommandSpec {
+    std::string words;
+    std::vector<std::string> positionals;  // e.g. {"ID", "TEXT"}
+    std::vector<OptionSpec> options;
+};
+
+// "history label ID TEXT [--readout] [--note TEXT]".
+std::string Synopsis(const CommandSpec& spec);
+
+// The option lines of a form's help: each option with its value, its description indented below it.
+std::string OptionsHelp(const CommandSpec& spec, const std::string& indent);
+
+// Words joined into lines of at most `width` columns, each line starting with `indent`.
+std::string Wrapped(const std::string& text, const std::string& indent, std::size_t width = 78);
+
+}  // namespace terrovane::cliopts

@@ -1,0 +1,129 @@
+#include "ParseArguments.h"
+
+#include <QCommandLineParser>
+
+namespace terrovane::cliopts {
+namespace {
+
+// Latin-1 maps every byte to one character and back, so no argument is changed on the way through Qt.
+QString FromBytes(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string ToBytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+// Qt's messages start with a capital and end with a full stop; ours follow the command's name.
+std::string AsClause(const QString& message) {
+    std::string text = message.toStdString();
+    while (!text.empty() && (text.back() == '.' || text.back() == '\n'))
+        text.pop_back();
+    if (!text.empty() && text.front() >= 'A' && text.front() <= 'Z')
+        text.front() = static_cast<char>(text.front() - 'A' + 'a');
+    return text;
+}
+
+QCommandLineOption Declared(const OptionSpec& option) {
+    if (option.valueName.empty())
+        return QCommandLineOption(FromBytes(option.name));
+    return QCommandLineOption(FromBytes(option.name), {}, FromBytes(option.valueName));
+}
+
+const QCommandLineOption& HelpOption() {
+    static const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    return help;
+}
+
+// The checks the declaration implies beyond Qt's own; "" when all hold.
+std::string PresenceError(const CommandSpec& spec, const ParsedArguments& parsed) {
+    std::vector<std::string> group;
+    std::size_t groupGiven = 0;
+    auto closeGroup = [&]() -> std::string {
+        std::string names;
+        for (const std::string& name : group)
+            names += (names.empty() ? "--" : " or --") + name;
+        const std::size_t count = group.size();
+        group.clear();
+        if (count == 0 || groupGiven == 1)
+            return {};
+        return groupGiven == 0 ? "needs " + names : "takes only one of " + names;
+    };
+    for (const OptionSpec& option : spec.options) {
+        const auto given = parsed.values.find(option.name);
+        const std::size_t count = given == parsed.values.end() ? 0 : given->second.size();
+        if (option.presence != Presence::OneOf) {
+            if (std::string error = closeGroup(); !error.empty())
+                return error;
+            groupGiven = 0;
+        }
+        if (option.presence == Presence::Required && count == 0)
+            return "needs --" + option.name;
+        if (option.presence == Presence::OneOf) {
+            group.push_back(option.name);
+            groupGiven += count > 0 ? 1 : 0;
+        }
+    }
+    return closeGroup();
+}
+
+std::string PositionalError(const CommandSpec& spec, const ParsedArguments& parsed) {
+    const std::size_t expected = spec.positionals.size();
+    if (parsed.positionals.size() > expected)
+        return "unexpected argument \"" + parsed.positionals[expected] + "\"";
+    if (parsed.positionals.size() < expected)
+        return "missing " + spec.positionals[parsed.positionals.size()];
+    return {};
+}
+
+}  // namespace
+
+std::string ParsedArguments::Value(const std::string& name, const std::string& fallback) const {
+    const auto it = values.find(name);
+    return it == values.end() || it->second.empty() ? fallback : it->second.back();
+}
+
+ParseOutcome ParseArguments(const CommandSpec& spec, const std::vector<std::string>& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(HelpOption());
+    for (const OptionSpec& option : spec.options)
+        parser.addOption(Declared(option));
+    QStringList list{FromBytes(spec.words)};  // the parser skips the first entry, a program's name
+    for (const std::string& argument : arguments)
+        list.append(FromBytes(argument));
+    const bool understood = parser.parse(list);
+    ParseOutcome outcome;
+    if (parser.isSet(HelpOption())) {
+        outcome.parsed = ParsedArguments{};
+        outcome.parsed->help = true;
+        return outcome;
+    }
+    if (!understood) {
+        outcome.error = AsClause(parser.errorText());
+        return outcome;
+    }
+    ParsedArguments parsed;
+    for (const OptionSpec& option : spec.options) {
+        const QString name = FromBytes(option.name);
+        if (!parser.isSet(name))
+            continue;
+        auto& values = parsed.values[option.name];
+        if (option.valueName.empty()) {
+            values.resize(static_cast<std::size_t>(parser.optionNames().count(name)));
+        } else {
+            for (const QString& value : parser.values(name))
+                values.push_back(ToBytes(value));
+        }
+    }
+    for (const QString& positional : parser.positionalArguments())
+        parsed.positionals.push_back(ToBytes(positional));
+    outcome.error = PositionalError(spec, parsed);
+    if (outcome.error.empty())
+        outcome.error = PresenceError(spec, parsed);
+    if (outcome.error.empty())
+        outcome.parsed = std::move(parsed);
+    return outcome;
+}
+
+}  // namespace terrovane::cliopts

@@ -1,0 +1,113 @@
+// The option library on its own: what each declaration accepts, refuses and shows.
+#include <gtest/gtest.h>
+
+#include "ParseArguments.h"
+
+namespace terrovane::cliopts {
+namespace {
+
+// A form with every kind of option: a required one, a pair of which one is given, a switch, a repeatable
+// one and an optional one.
+CommandSpec Sample(std::vector<std::string> positionals = {}) {
+    return {"tool run",
+            std::move(positionals),
+            {{"out", "FILE", "where to", Presence::Required},
+             {"slot", "N", "one slot", Presence::OneOf},
+             {"all", "", "every slot", Presence::OneOf},
+             {"yes", "", "no question"},
+             {"dir", "DIR", "more places", Presence::Repeatable},
+             {"label", "TEXT", "a label"}}};
+}
+
+ParsedArguments Parsed(const CommandSpec& spec, const std::vector<std::string>& arguments) {
+    const ParseOutcome outcome = ParseArguments(spec, arguments);
+    EXPECT_TRUE(outcome.parsed) << outcome.error;
+    return outcome.parsed.value_or(ParsedArguments{});
+}
+
+std::string ErrorOf(const CommandSpec& spec, const std::vector<std::string>& arguments) {
+    const ParseOutcome outcome = ParseArguments(spec, arguments);
+    EXPECT_FALSE(outcome.parsed) << "accepted";
+    return outcome.error;
+}
+
+TEST(OptionSpecTest, TheSynopsisShowsEveryPresence) {
+    EXPECT_EQ(Synopsis(Sample({"ID", "TEXT"})),
+              "tool run ID TEXT --out FILE --slot N | --all [--yes] [--dir DIR]... [--label TEXT]");
+    EXPECT_EQ(Synopsis({"ports", {}, {}}), "ports");
+    const std::string help = OptionsHelp(Sample(), "  ");
+    EXPECT_NE(help.find("  --out FILE\n      where to\n"), std::string::npos) << help;
+    EXPECT_NE(help.find("  --yes\n      no question\n"), std::string::npos) << help;
+}
+
+TEST(OptionSpecTest, WrappingKeepsLinesWithinTheWidth) {
+    const std::string text = Wrapped("aaaa bbbb cccc dddd", "  ", 12);
+    EXPECT_EQ(text, "  aaaa bbbb\n  cccc dddd\n");
+    EXPECT_EQ(Wrapped("", "  "), "");
+}
+
+TEST(ParseArgumentsTest, ValuesComeAfterASpaceOrAnEqualsSign) {
+    const ParsedArguments parsed = Parsed(
+        Sample(), {"--out=a.xls", "--slot", "7", "--dir", "x", "--dir=y", "--yes", "--label=", "--yes"});
+    EXPECT_EQ(parsed.Value("out"), "a.xls");
+    EXPECT_EQ(parsed.Value("slot"), "7");
+    EXPECT_EQ(parsed.values.at("dir"), (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(parsed.values.at("yes").size(), 2u);
+    EXPECT_TRUE(parsed.Has("label"));
+    EXPECT_EQ(parsed.Value("label", "fallback"), "");
+    EXPECT_FALSE(parsed.Has("all"));
+    EXPECT_EQ(parsed.Value("all", "none"), "none");
+    // A repeated single option: the last one counts, as before.
+    EXPECT_EQ(Parsed(Sample(), {"--out", "a", "--out", "b", "--all"}).Value("out"), "b");
+}
+
+TEST(ParseArgumentsTest, AValueMayLookLikeAnOption) {
+    const ParsedArguments parsed = Parsed(Sample(), {"--out", "--help", "--all", "--label", "-h"});
+    EXPECT_FALSE(parsed.help);
+    EXPECT_EQ(parsed.Value("out"), "--help");
+    EXPECT_EQ(parsed.Value("label"), "-h");
+}
+
+TEST(ParseArgumentsTest, ArgumentsPassByteForByte) {
+    const std::string notUtf8 = "/tmp/\xff\xfe caf\xc3\xa9";
+    const ParsedArguments parsed = Parsed(Sample({"NAME"}), {notUtf8, "--out", notUtf8, "--all"});
+    EXPECT_EQ(parsed.positionals, std::vector<std::string>{notUtf8});
+    EXPECT_EQ(parsed.Value("out"), notUtf8);
+}
+
+TEST(ParseArgumentsTest, HelpIsAnsweredWhateverElseIsWrong) {
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"--help"}, {"-h"}, {"--bogus", "--help"}, {"stray", "-h", "--out"}}) {
+        const ParseOutcome outcome = ParseArguments(Sample(), arguments);
+        ASSERT_TRUE(outcome.parsed) << arguments.front();
+        EXPECT_TRUE(outcome.parsed->help) << arguments.front();
+    }
+}
+
+TEST(ParseArgumentsTest, WhatTheDeclarationDoesNotAllowIsRefused) {
+    const CommandSpec spec = Sample({"ID"});
+    EXPECT_EQ(ErrorOf(spec, {"1", "--all", "--out", "f", "--bogus"}), "unknown option 'bogus'");
+    EXPECT_EQ(ErrorOf(spec, {"1", "--all", "--out", "f", "-bogus"}), "unknown option 'bogus'");
+    EXPECT_EQ(ErrorOf(spec, {"1", "--all", "--out"}), "missing value after '--out'");
+    EXPECT_EQ(ErrorOf(spec, {"1", "--all=1", "--out", "f"}), "unexpected value after '--all'");
+    EXPECT_EQ(ErrorOf(spec, {"1", "2", "--all", "--out", "f"}), "unexpected argument \"2\"");
+    EXPECT_EQ(ErrorOf(spec, {"--all", "--out", "f"}), "missing ID");
+    EXPECT_EQ(ErrorOf(spec, {"1", "--all"}), "needs --out");
+    EXPECT_EQ(ErrorOf(spec, {"1", "--out", "f"}), "needs --slot or --all");
+    EXPECT_EQ(ErrorOf(spec, {"1", "--out", "f", "--slot", "2", "--all"}),
+              "takes only one of --slot or --all");
+    // After "--" everything is an argument, even what looks like an option.
+    EXPECT_EQ(ErrorOf(spec, {"--all", "--out", "f", "--", "1", "--x"}), "unexpected argument \"--x\"");
+    EXPECT_EQ(Parsed(spec, {"--all", "--out", "f", "--", "--x"}).positionals,
+              std::vector<std::string>{"--x"});
+}
+
+TEST(ParseArgumentsTest, AFormWithoutOptionsTakesNothing) {
+    const CommandSpec ports{"ports", {}, {}};
+    EXPECT_TRUE(Parsed(ports, {}).values.empty());
+    EXPECT_EQ(ErrorOf(ports, {"x"}), "unexpected argument \"x\"");
+    EXPECT_EQ(ErrorOf(ports, {"--x"}), "unknown option 'x'");
+}
+
+}  // namespace
+}  // namespace terrovane::cliopts
