@@ -181,7 +181,8 @@ TEST(MainDialog, AboutBoxOpensFromHelpAndTheWindowMenuRange) {
 TEST(MainDialog, ShutdownClosesAModalProgressWindowAndStoresItsPosition) {
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("TerrovaneTests"));
-    QCoreApplication::setApplicationName(QStringLiteral("app"));
+    QCoreApplication::setApplicationName(QStringLiteral("app-") +
+                                         QString::number(QCoreApplication::applicationPid()));
     QSettings().clear();
     {
         CTesterDlg dialog;

@@ -17,9 +17,11 @@ namespace {
 class ProgressSlotTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        // Each test runs in a process of its own, maybe beside another: settings of its own too.
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(QStringLiteral("TerrovaneTests"));
-        QCoreApplication::setApplicationName(QStringLiteral("progress-slot"));
+        QCoreApplication::setApplicationName(QStringLiteral("progress-slot-") +
+                                             QString::number(QCoreApplication::applicationPid()));
         QSettings().clear();
         main_.resize(400, 300);
         main_.show();

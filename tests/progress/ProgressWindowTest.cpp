@@ -19,7 +19,8 @@ class ProgressWindowTest : public ::testing::Test {
     void SetUp() override {
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(QStringLiteral("TerrovaneTests"));
-        QCoreApplication::setApplicationName(QStringLiteral("progress"));
+        QCoreApplication::setApplicationName(QStringLiteral("progress-") +
+                                             QString::number(QCoreApplication::applicationPid()));
         QSettings().clear();
         main_.resize(400, 300);
         main_.show();
