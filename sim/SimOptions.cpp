@@ -10,6 +10,11 @@ bool ParseCom(const std::string& text, int& com) {
     return error == std::errc{} && end == text.data() + text.size() && com >= 1 && com <= 255;
 }
 
+bool IsKnownOption(const std::string& name) {
+    return name == "--image" || name == "--portmap" || name == "--log" || name == "--fault" ||
+           name == "--com";
+}
+
 bool TakeOption(const std::string& name, const std::string& value, SimOptions& options, std::string& error) {
     if (name == "--image") {
         options.imagePath = value;
@@ -37,6 +42,10 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& argume
                                           const char* portMapVariable, std::string& error) {
     SimOptions options;
     for (std::size_t i = 0; i < arguments.size(); i += 2) {
+        if (!IsKnownOption(arguments[i])) {
+            error = "unknown option \"" + arguments[i] + "\"";
+            return std::nullopt;
+        }
         if (i + 1 >= arguments.size()) {
             error = "option \"" + arguments[i] + "\" needs a value";
             return std::nullopt;

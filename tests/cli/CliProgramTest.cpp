@@ -203,6 +203,9 @@ TEST(SimOptionsTest, TheSimulatorRefusesUnknownOptionsWithItsUsage) {
         EXPECT_NE(run.err.find("usage: terrovane-sim [--image FILE]"), std::string::npos) << run.err;
         EXPECT_NE(run.err.find("terrovane-sim: "), std::string::npos) << run.err;
     }
+    // An unknown option is named as such, with or without something after it.
+    EXPECT_NE(RunChild(TERROVANE_SIM_PATH, {"--bogus"}).err.find("unknown option \"--bogus\""),
+              std::string::npos);
     const ChildOutcome help = RunChild(TERROVANE_SIM_PATH, {"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("NAME\n", 0), 0u);
