@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CMSComm.h"
+#include "DemoImage.h"
 #include "InstrumentLink.h"
 #include "LinkHost.h"
 #include "QuietMessages.h"
@@ -41,26 +42,12 @@ class QuietHost final : public link::LinkHost {
 constexpr std::array kCommands = {PendingCommand::ReadOut, PendingCommand::SetClock, PendingCommand::EraseOne,
                                   PendingCommand::EraseAll};
 
-// An image the handler accepts: "OK" at both ends of every packet, every other slot stored.
-record::ReadOutBuffer AcceptedImage() {
-    record::ReadOutBuffer image{};
-    for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
-        auto packet = record::PacketOf(image, slot);
-        packet[0] = packet[record::RecordPacket::kTailMarkerOffset] = 'O';
-        packet[1] = packet[record::RecordPacket::kTailMarkerOffset + 1] = 'K';
-        packet[record::RecordPacket::kModeOffset] = static_cast<std::uint8_t>(slot % 8);
-        if (slot % 2 == 0)
-            packet[record::RecordPacket::kValidMarkOffset] = record::RecordPacket::kValidMark;
-    }
-    return image;
-}
-
 struct Rig {
     link::CMSComm comm;
     QuietHost host;
     record::ReadOutState state;
     link::InstrumentLink link{comm, host, state};
-    record::ReadOutBuffer kept = AcceptedImage();
+    record::ReadOutBuffer kept = sim::DemoImage();  // results read before
     int ended = 0;
     bool accepted = false;
 
