@@ -1,7 +1,9 @@
 // The GBK conversions of the hand-off texts, both ways. The first byte says which way the rest goes and
 // where GbkPrefix cuts it.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "GbkText.h"
@@ -14,12 +16,22 @@ using fuzz::Require;
 
 const std::string kReplacement = "\xEF\xBF\xBD";
 
+// The plain ASCII characters of a text, but question marks (what replaces what GBK cannot hold).
+std::string AsciiOf(const std::string& text) {
+    std::string ascii;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(ascii),
+                 [](char c) { return static_cast<unsigned char>(c) < 0x80 && c != '?'; });
+    return ascii;
+}
+
 // GBK bytes the conversion produced come back as the same text: the header fields survive a save and load.
+// A malformed or unconvertible character costs only itself, never the characters after it.
 void CheckFromUtf8(const std::string& utf8) {
     const std::string gbk = platform::Utf8ToGbk(utf8);
     const std::string again = platform::GbkToUtf8(gbk);
     Require(again.find(kReplacement) == std::string::npos);
     Require(platform::Utf8ToGbk(again) == gbk);
+    Require(AsciiOf(again) == AsciiOf(utf8));
 }
 
 // Text read from any bytes converts back to those bytes wherever nothing had to be replaced.

@@ -68,7 +68,8 @@ std::vector<Seed> HandoffSeeds() {
         {"data-short", ImageBytes(sim::DemoImage()).substr(0, 7199)},
         {"set-gbk", header},
         {"set-767", header.substr(0, 767)},
-        {"set-long-texts", HeaderFile({std::string(40, 'O'), std::string(300, 'S'), "测试测试测试测试测试测试测试"})},
+        {"set-long-texts",
+         HeaderFile({std::string(40, 'O'), std::string(300, 'S'), "测试测试测试测试测试测试测试"})},
     };
 }
 
@@ -83,9 +84,11 @@ std::vector<Seed> PortMapSeeds() {
          "\\Device\\Silabser0=COM3=extra\n"},
         {"ports-only", "[HARDWARE\\DEVICEMAP\\SERIALCOMM\\]\n[Ports]\nCOM3=/dev/null\n"},
         {"readme",
-         "[HARDWARE\\DEVICEMAP\\SERIALCOMM\\]\r\n\\Device\\Silabser0=COM3\r\n[HARDWARE\\DEVICEMAP\\Scsi\\SERIALCOMM\\]\r\n"
+         "[HARDWARE\\DEVICEMAP\\SERIALCOMM\\]\r\n\\Device\\Silabser0=COM3\r\n["
+         "HARDWARE\\DEVICEMAP\\Scsi\\SERIALCOMM\\]\r\n"
          "[Ports]\r\nCOM3=/dev/ttyACM0\r\n"},
-        {"scsi-only", "[hardware\\devicemap\\scsi\\serialcomm\\]\n\\Device\\Slabser0=COM70000\n[ports]\ncom4=/dev/x\n"},
+        {"scsi-only",
+         "[hardware\\devicemap\\scsi\\serialcomm\\]\n\\Device\\Slabser0=COM70000\n[ports]\ncom4=/dev/x\n"},
     };
 }
 
@@ -121,8 +124,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const fs::path root = argv[1];
-    const bool written = WriteSeeds(root / "fuzz_reply", ReplySeeds()) &&
-                         WriteSeeds(root / "fuzz_handoff", HandoffSeeds()) &&
-                         WriteSeeds(root / "fuzz_portmap", PortMapSeeds()) && WriteSeeds(root / "fuzz_gbk", GbkSeeds());
+    const bool written =
+        WriteSeeds(root / "fuzz_reply", ReplySeeds()) && WriteSeeds(root / "fuzz_handoff", HandoffSeeds()) &&
+        WriteSeeds(root / "fuzz_portmap", PortMapSeeds()) && WriteSeeds(root / "fuzz_gbk", GbkSeeds());
     return written ? 0 : 1;
 }

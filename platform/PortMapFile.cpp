@@ -13,7 +13,8 @@
 // (a repeated name keeps its first place and takes the later data). [Ports] maps each "COM<n>" to the
 // device that port number opens. Lines starting with '#' or ';' are comments, as is the rest of a line
 // from a '#' or ';' that follows whitespace. Malformed lines are ignored. A key whose section is absent
-// cannot be opened; a missing or unreadable file opens no key.
+// cannot be opened; a missing or unreadable file, or anything but a regular file, opens no key. Only the
+// first MiB is read.
 //
 // The file is re-read only when its identity (inode, size, modification time) changes, so the port
 // watch can ask every few milliseconds for the price of one stat().
@@ -21,14 +22,16 @@
 
 #include <cctype>
 #include <ctime>
-#include <fstream>
 #include <mutex>
-#include <sstream>
 
 #include "PortMap.h"
+#include "RegularFile.h"
 
 namespace terrovane::platform {
 namespace {
+
+// Far more than any map of a few ports needs.
+constexpr std::size_t kMaxPortMapBytes = 1 << 20;
 
 std::string_view Trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r\n");
@@ -206,12 +209,11 @@ class FilePortMap final : public PortMapSource {
         parsed_ = ParsedPortMap{};
         if (!identity.exists)
             return;
-        std::ifstream in(path_, std::ios::binary);
-        if (!in)
-            return;
-        std::ostringstream text;
-        text << in.rdbuf();
-        parsed_ = ParsedPortMap::Parse(text.str());
+        // Only a regular file is read, and only so much of it: a FIFO or a device named by mistake must
+        // not stall the port watch, which asks every few milliseconds.
+        const FileContent file = ReadRegularFile(path_, kMaxPortMapBytes, Links::Follow);
+        if (file.status == FileStatus::Read)
+            parsed_ = ParsedPortMap::Parse(file.bytes);
     }
 
     std::string path_;

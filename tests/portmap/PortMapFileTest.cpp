@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -88,6 +89,29 @@ TEST_F(PortMapFileTest, MissingFileOpensNoKey) {
     EXPECT_FALSE(map->ReadKey(kSerialCommKey).has_value());
     EXPECT_FALSE(map->ReadKey(kScsiSerialCommKey).has_value());
     EXPECT_EQ(map->DevicePathFor(3), "");
+}
+
+// A FIFO named by mistake would hold the port watch until someone wrote to it; it is not read at all.
+TEST_F(PortMapFileTest, AFifoOpensNoKeyAndDoesNotWait) {
+    ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+    const auto map = MakeFilePortMap(path_);
+    EXPECT_FALSE(map->ReadKey(kSerialCommKey).has_value());
+    EXPECT_EQ(map->DevicePathFor(3), "");
+}
+
+// The text parse the fuzz program drives is the file's own.
+TEST_F(PortMapFileTest, TextGivesWhatTheFileGives) {
+    const std::string text =
+        "[HARDWARE\\DEVICEMAP\\SERIALCOMM\\]\r\n\\Device\\Silabser0 = COM3 ; note\r\n"
+        "[hardware\\devicemap\\scsi\\serialcomm\\]\n[Ports]\nCOM3=/dev/ttyACM0\n";
+    Write(text);
+    const auto file = MakeFilePortMap(path_);
+    const auto parsed = ParsePortMapText(text);
+    for (const std::string_view key : {kSerialCommKey, kScsiSerialCommKey, std::string_view("Nowhere")})
+        EXPECT_EQ(parsed->ReadKey(key), file->ReadKey(key)) << key;
+    EXPECT_EQ(parsed->ReadKey(kSerialCommKey), (PortMapValues{{"\\Device\\Silabser0", "COM3"}}));
+    EXPECT_EQ(parsed->DevicePathFor(3), "/dev/ttyACM0");
+    EXPECT_EQ(file->DevicePathFor(3), "/dev/ttyACM0");
 }
 
 TEST_F(PortMapFileTest, CurrentMapFollowsTheFileAsItChanges) {
