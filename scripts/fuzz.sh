@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer programs of fuzz/ with clang in build-fuzz and runs each over a copy of its seed
-# corpus (fuzz/corpus/<program>/) for a fixed number of runs. Usage: fuzz.sh [runs]   (default 20000)
+# corpus (fuzz/corpus/<program>/) for a fixed number of runs. Usage: fuzz.sh [runs]   (default 100000)
 # Exits non-zero when any program finds a crash, naming it; the crashing input is kept in build-fuzz.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-runs=${1:-20000}
+runs=${1:-100000}
 
 build_fuzzers() {
   CC=clang CXX=clang++ BUILD_TARGETS=fuzzers "$root/scripts/build.sh" "$root/build-fuzz" \
