@@ -7,7 +7,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "CMSComm.h"
@@ -61,39 +60,50 @@ struct Rig {
 
 Rig* rig = nullptr;
 
-// The slots' records, by identity: a table that was not rebuilt keeps every one of them.
-std::array<const record::MeasurementRecord*, record::kSlotCount> Records(const record::RecordTable& table) {
+// What the handler may change of the window's state, the table's records by identity: a table that
+// was not rebuilt keeps every one of them.
+struct Snapshot {
+    record::ReadOutBuffer buffer;
     std::array<const record::MeasurementRecord*, record::kSlotCount> records{};
-    for (std::size_t slot = 0; slot < record::kSlotCount; ++slot)
-        records[slot] = table.At(slot);
-    return records;
-}
+    bool requestsSent = false;
+    std::uint16_t currentIndex = 0;
+
+    explicit Snapshot(const record::ReadOutState& state)
+        : buffer(state.buffer), requestsSent(state.requestsSent), currentIndex(state.currentIndex) {
+        for (std::size_t slot = 0; slot < record::kSlotCount; ++slot)
+            records[slot] = state.table.At(slot);
+    }
+    bool SameTable(const Snapshot& other) const { return records == other.records; }
+};
 
 bool StartsWithOk(const std::vector<std::uint8_t>& reply) {
     return reply.size() >= 2 && reply[0] == 'O' && reply[1] == 'K';
 }
 
-void CheckReadOut(const std::vector<std::uint8_t>& reply, const record::ReadOutState& before,
-                  const std::array<const record::MeasurementRecord*, record::kSlotCount>& recordsBefore) {
+void CheckReadOut(const std::vector<std::uint8_t>& reply, const Snapshot& before) {
     const record::ReadOutState& state = rig->state;
-    Require(!rig->accepted || reply.size() == record::kReadOutSize);
+    const Snapshot after(state);
     if (rig->accepted) {
-        Require(state.dataRead);
+        Require(reply.size() == record::kReadOutSize && state.dataRead);
         Require(std::equal(reply.begin(), reply.end(), state.buffer.begin()));
+        for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
+            const std::uint8_t mark =
+                reply[slot * record::RecordPacket::kSize + record::RecordPacket::kValidMarkOffset];
+            Require(state.table.IsOccupied(slot) == (mark == record::RecordPacket::kValidMark));
+        }
         return;
     }
     // A rejected image never replaces the results that the table, Save and Print still show.
-    Require(state.buffer == before.buffer);
-    Require(Records(state.table) == recordsBefore);
-    Require(state.requestsSent == before.requestsSent && state.currentIndex == before.currentIndex);
+    Require(after.buffer == before.buffer && after.SameTable(before));
+    Require(after.requestsSent == before.requestsSent && after.currentIndex == before.currentIndex);
 }
 
-void CheckClockOrErase(
-    PendingCommand command, const std::vector<std::uint8_t>& reply, const record::ReadOutState& before,
-    const std::array<const record::MeasurementRecord*, record::kSlotCount>& recordsBefore) {
+void CheckClockOrErase(PendingCommand command, const std::vector<std::uint8_t>& reply,
+                       const Snapshot& before) {
     const record::ReadOutState& state = rig->state;
+    const Snapshot after(state);
     // Neither ever rebuilds the table: erased results stay shown until the next read-out.
-    Require(Records(state.table) == recordsBefore);
+    Require(after.SameTable(before));
     // A clock reply is judged at any length, an erase reply only at four bytes; a judged refusal makes
     // the erase commands ask for a read-out first.
     const bool judged = command == PendingCommand::SetClock || reply.size() == 4;
@@ -101,9 +111,9 @@ void CheckClockOrErase(
     Require(state.dataRead == (rig->accepted || !judged));
     // Only an erase's four reply bytes land in the image, over its start.
     const std::size_t overwritten = command != PendingCommand::SetClock && reply.size() == 4 ? 4 : 0;
-    Require(std::equal(state.buffer.begin() + overwritten, state.buffer.end(),
+    Require(std::equal(after.buffer.begin() + overwritten, after.buffer.end(),
                        before.buffer.begin() + overwritten));
-    Require(std::equal(reply.begin(), reply.begin() + overwritten, state.buffer.begin()));
+    Require(std::equal(reply.begin(), reply.begin() + overwritten, after.buffer.begin()));
     Require(std::all_of(rig->link.clockReply.begin(), rig->link.clockReply.end(),
                         [](std::uint8_t b) { return b == 0; }));
 }
@@ -128,12 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.dataRead = true;
     state.requestsSent = true;
     state.currentIndex = 0;
-    record::ReadOutState before;
-    before.buffer = state.buffer;
-    before.dataRead = state.dataRead;
-    before.requestsSent = state.requestsSent;
-    before.currentIndex = state.currentIndex;
-    const auto recordsBefore = Records(state.table);
+    const Snapshot before(state);
 
     rig->link.pendingCommand = command;
     rig->ended = 0;
@@ -141,8 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(rig->ended == 1);
     Require(!rig->link.AwaitingReply());
     if (command == PendingCommand::ReadOut)
-        CheckReadOut(reply, before, recordsBefore);
+        CheckReadOut(reply, before);
     else
-        CheckClockOrErase(command, reply, before, recordsBefore);
+        CheckClockOrErase(command, reply, before);
     return 0;
 }
