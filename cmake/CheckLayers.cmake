@@ -57,7 +57,8 @@ set(qt_rules
   "app/dialog: Widgets"
   "packaging: Gui"
   "cli: Core Gui")
-# Tests and benchmarks stand on top: they may use every folder and any Qt module.
+# Tests, benchmarks and fuzz programs stand on top: they may use every folder and any Qt module, and
+# no rule above lets a folder use them.
 
 function(rule_of table folder out)
   set(${out} "<none>" PARENT_SCOPE)
@@ -85,7 +86,7 @@ foreach(line IN LISTS lines)
   string(STRIP "${CMAKE_MATCH_3}" links)
   string(REPLACE " " ";" links "${links}")
   set(top OFF)
-  if(folder MATCHES "^(tests|bench)(/|$)")
+  if(folder MATCHES "^(tests|bench|fuzz)(/|$)")
     set(top ON)
   endif()
   rule_of(rules "${folder}" allowed)

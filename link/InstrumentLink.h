@@ -61,6 +61,9 @@ class InstrumentLink : public QObject {
     // The serial control's receive event: judges the reply under pendingCommand, then closes the port
     // and the progress window. Emits ExchangeEnded.
     void OnComm();
+    // What OnComm does with bytes that have arrived, without reading the port: judges `reply` under
+    // pendingCommand, closes up and emits ExchangeEnded. For callers that hold the reply already.
+    void OnReply(const std::vector<std::uint8_t>& reply);
     // For callers that stop waiting: judges the missing reply like an empty one, closes up, and emits
     // ExchangeEnded.
     void OnReplyTimeout();

@@ -63,12 +63,17 @@ void InstrumentLink::FailRead() {
 }
 
 void InstrumentLink::OnComm() {
-    awaitingReply_ = false;  // the answer is here: a port watch tick inside its messages must not lose it
-    bool accepted = false;
     if (comm_.CommEvent() == CMSComm::kEventReceive) {
-        accepted = JudgeReply(comm_.Input());
+        OnReply(comm_.Input());
+        return;
     }
-    FinishExchange(accepted);
+    awaitingReply_ = false;
+    FinishExchange(false);
+}
+
+void InstrumentLink::OnReply(const std::vector<std::uint8_t>& reply) {
+    awaitingReply_ = false;  // the answer is here: a port watch tick inside its messages must not lose it
+    FinishExchange(JudgeReply(reply));
 }
 
 void InstrumentLink::OnReplyTimeout() {

@@ -18,11 +18,23 @@ std::size_t Utf8Length(unsigned char lead) {
     return 1;
 }
 
+// The bytes of the one character that could not be converted: its lead and the continuation bytes that
+// follow it. A sequence cut short ends at the first byte that is not a continuation, which starts the
+// next character and must not be lost with this one.
+std::size_t Utf8CharacterAt(const char* bytes, std::size_t available) {
+    const std::size_t length = std::min(available, Utf8Length(static_cast<unsigned char>(bytes[0])));
+    std::size_t end = 1;
+    while (end < length && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80)
+        ++end;
+    return end;
+}
+
 bool IsGbkLead(unsigned char byte) {
     return byte >= 0x81 && byte <= 0xFE;
 }
 
-// Converts with iconv; on an unconvertible input sequence, appends `replacement` and skips `skip(byte)`.
+// Converts with iconv; on an unconvertible input sequence, appends `replacement` and skips the
+// `skip(bytes, available)` bytes of that sequence.
 template <typename Skip>
 std::string Convert(const char* to, const char* from, const std::string& input, const char* replacement,
                     Skip skip) {
@@ -41,7 +53,7 @@ std::string Convert(const char* to, const char* from, const std::string& input, 
         if (rc != static_cast<std::size_t>(-1) || errno == E2BIG)
             continue;
         out += replacement;  // EILSEQ or a sequence cut short at the end
-        const std::size_t n = std::min(inLeft, skip(static_cast<unsigned char>(*in)));
+        const std::size_t n = std::min(inLeft, skip(in, inLeft));
         in += n;
         inLeft -= n;
     }
@@ -52,11 +64,12 @@ std::string Convert(const char* to, const char* from, const std::string& input, 
 }  // namespace
 
 std::string Utf8ToGbk(const std::string& utf8) {
-    return Convert("GBK", "UTF-8", utf8, "?", Utf8Length);
+    return Convert("GBK", "UTF-8", utf8, "?", Utf8CharacterAt);
 }
 
 std::string GbkToUtf8(const std::string& gbk) {
-    return Convert("UTF-8", "GBK", gbk, "\xEF\xBF\xBD", [](unsigned char) { return std::size_t{1}; });
+    return Convert("UTF-8", "GBK", gbk, "\xEF\xBF\xBD",
+                   [](const char*, std::size_t) { return std::size_t{1}; });
 }
 
 std::string GbkPrefix(const std::string& gbk, std::size_t maxBytes) {

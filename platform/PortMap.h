@@ -33,6 +33,8 @@ class PortMapSource {
 
 // The file named by TERROVANE_PORTMAP.
 std::unique_ptr<PortMapSource> MakeFilePortMap(std::string path);
+// The map that the text of a port-map file describes, as that file would give it.
+std::unique_ptr<PortMapSource> ParsePortMapText(std::string_view text);
 // The live system: USB serial ports of the bridge's vendor, read under sysfsRoot (normally "/sys").
 std::unique_ptr<PortMapSource> MakeLivePortMap(std::string sysfsRoot = "/sys", std::string devRoot = "/dev");
 // The source in force: the file named by TERROVANE_PORTMAP when that variable is set, else the live system.

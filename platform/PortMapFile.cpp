@@ -138,6 +138,17 @@ class ParsedPortMap {
     std::vector<Section> sections_;
 };
 
+class TextPortMap final : public PortMapSource {
+  public:
+    explicit TextPortMap(std::string_view text) : parsed_(ParsedPortMap::Parse(text)) {}
+
+    std::optional<PortMapValues> ReadKey(std::string_view key) const override { return parsed_.ReadKey(key); }
+    std::string DevicePathFor(int portNumber) const override { return parsed_.DevicePathFor(portNumber); }
+
+  private:
+    ParsedPortMap parsed_;
+};
+
 struct FileIdentity {
     bool exists = false;
     ino_t inode = 0;
@@ -220,6 +231,10 @@ class FilePortMap final : public PortMapSource {
 };
 
 }  // namespace
+
+std::unique_ptr<PortMapSource> ParsePortMapText(std::string_view text) {
+    return std::make_unique<TextPortMap>(text);
+}
 
 std::unique_ptr<PortMapSource> MakeFilePortMap(std::string path) {
     return std::make_unique<FilePortMap>(std::move(path));

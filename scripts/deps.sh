@@ -14,6 +14,7 @@ packages=(
   libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers
   libsqlite3-dev                                         # the measurement archive
   dpkg-dev file desktop-file-utils appstream lintian man-db  # the Debian package and its checks
+  clang libclang-rt-14-dev                               # the fuzz programs (scripts/fuzz.sh, libFuzzer)
 )
 
 missing=()

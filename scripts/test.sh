@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test. With CI=true it also checks the formatting of the
 # tracked sources and builds twice: once with warnings as errors, once with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs the tests of both.
+# UndefinedBehaviorSanitizer, and runs the tests of both; then it runs every fuzz program briefly.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -29,6 +29,11 @@ fi
 run_suite build -DTERROVANE_WERROR=ON || status=1
 if [[ "${CI:-}" == "true" ]]; then
   run_suite build-asan -DTERROVANE_WERROR=ON -DTERROVANE_SANITIZE=ON -DTERROVANE_BENCH=OFF || status=1
+fi
+
+# A short run of every fuzz program over its seeds (clang build in build-fuzz).
+if [[ "${CI:-}" == "true" ]]; then
+  scripts/fuzz.sh || status=1
 fi
 
 # CI also builds the Debian package from the first build and shows what it holds.

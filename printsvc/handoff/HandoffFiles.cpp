@@ -28,12 +28,11 @@ std::optional<std::string> InFolder(const char* name, std::string* error) {
     return platform::HandoffPath(name, error);
 }
 
-std::string FieldText(const std::string& bytes, std::size_t offset) {
+std::string FieldText(std::string_view bytes, std::size_t offset) {
     if (bytes.size() <= offset)
         return {};
-    const char* start = bytes.data() + offset;
-    const std::size_t available = std::min(kHeaderFieldSize, bytes.size() - offset);
-    return platform::GbkToUtf8(std::string(start, strnlen(start, available)));
+    const std::string_view field = bytes.substr(offset, kHeaderFieldSize);
+    return platform::GbkToUtf8(std::string(field.substr(0, std::min(field.find('\0'), field.size()))));
 }
 
 void PutField(char* field, const std::string& utf8) {
@@ -43,12 +42,26 @@ void PutField(char* field, const std::string& utf8) {
 
 bool UnpackRecordFile(const std::string& path, Links links, record::RecordTable& table) {
     const auto file = platform::ReadRegularFile(path, record::kReadOutSize, links);
-    if (file.status != FileStatus::Read || file.size != record::kReadOutSize ||
-        file.bytes.size() != record::kReadOutSize) {
-        return false;
+    return file.status == FileStatus::Read && file.size == record::kReadOutSize &&
+           UnpackRecordBytes(file.bytes, table);
+}
+
+std::optional<HeaderTexts> ReadHeaderFile(const std::string& path, Links links) {
+    // Bytes beyond the three fields are never used, so they are not read either.
+    const auto file = platform::ReadRegularFile(path, kHeaderFileSize, links);
+    if (file.status != FileStatus::Read || file.size + 1 < kHeaderFileSize) {
+        return std::nullopt;
     }
+    return ParseHeaderBytes(file.bytes);
+}
+
+}  // namespace
+
+bool UnpackRecordBytes(std::string_view bytes, record::RecordTable& table) {
+    if (bytes.size() != record::kReadOutSize)
+        return false;
     record::ReadOutBuffer buffer{};
-    std::memcpy(buffer.data(), file.bytes.data(), buffer.size());
+    std::memcpy(buffer.data(), bytes.data(), buffer.size());
     for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
         const auto packet = record::PacketOf(buffer, slot);
         if (packet[record::RecordPacket::kValidMarkOffset] != record::RecordPacket::kValidMark)
@@ -58,18 +71,12 @@ bool UnpackRecordFile(const std::string& path, Links links, record::RecordTable&
     return true;
 }
 
-std::optional<HeaderTexts> ReadHeaderFile(const std::string& path, Links links) {
-    // Bytes beyond the three fields are never used, so they are not read either.
-    const auto file = platform::ReadRegularFile(path, kHeaderFileSize, links);
-    if (file.status != FileStatus::Read || file.size + 1 < kHeaderFileSize ||
-        file.bytes.size() + 1 < kHeaderFileSize) {
+std::optional<HeaderTexts> ParseHeaderBytes(std::string_view bytes) {
+    if (bytes.size() + 1 < kHeaderFileSize)
         return std::nullopt;
-    }
-    return HeaderTexts{FieldText(file.bytes, 0), FieldText(file.bytes, kHeaderFieldSize),
-                       FieldText(file.bytes, 2 * kHeaderFieldSize)};
+    return HeaderTexts{FieldText(bytes, 0), FieldText(bytes, kHeaderFieldSize),
+                       FieldText(bytes, 2 * kHeaderFieldSize)};
 }
-
-}  // namespace
 
 bool WriteRecordFile(const record::ReadOutBuffer& buffer, std::string* error) {
     const auto path = InFolder(kRecordFileName, error);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "RecordPacket.h"
@@ -47,6 +48,11 @@ bool LoadRecordFileAt(const std::string& path, record::RecordTable& table);
 // byte or after 256 bytes.
 std::optional<HeaderTexts> LoadHeaderFile();
 std::optional<HeaderTexts> LoadHeaderFileAt(const std::string& path);
+
+// The two loaders' reading of bytes already in hand: a data.inf's bytes (exactly 7200, or nothing is
+// unpacked) and a set.inf's first bytes (at least 767).
+bool UnpackRecordBytes(std::string_view bytes, record::RecordTable& table);
+std::optional<HeaderTexts> ParseHeaderBytes(std::string_view bytes);
 
 // Writes set.inf: three 256-byte fields in GBK, zero-padded (a text longer than its field is cut at a
 // character boundary). False when the file could not be written.

@@ -354,5 +354,43 @@ TEST_F(LostAfterSendingTest, AnAnswerThatCameBeforeTheInstrumentLeftIsStillJudge
     ExpectClosedUp();
 }
 
+// Bytes already in hand are judged as the receive event judges the port's: under the pending command,
+// with the same messages, and the exchange ends each time.
+class ReplyInHandTest : public testing::LinkFixture {
+  protected:
+    ReplyInHandTest() {
+        QObject::connect(&link_, &InstrumentLink::ExchangeEnded, &link_,
+                         [this](bool accepted) { ended_.push_back(accepted); });
+    }
+    std::vector<bool> ended_;
+};
+
+TEST_F(ReplyInHandTest, JudgedUnderThePendingCommand) {
+    AsIfRead(ImageWithSlots({2}));
+    const record::ReadOutBuffer before = buffer_;
+    const record::ReadOutBuffer image = ImageWithSlots({4, 7});
+    std::vector<std::uint8_t> reply(image.begin(), image.end() - 1);
+    link_.pendingCommand = PendingCommand::ReadOut;
+    link_.OnReply(reply);
+    EXPECT_TRUE(buffer_ == before);  // the short image left the earlier read-out as it was
+    EXPECT_TRUE(table_.IsOccupied(2));
+
+    reply.push_back(image.back());
+    link_.OnReply(reply);
+    EXPECT_TRUE(buffer_ == image);
+    EXPECT_TRUE(table_.IsOccupied(4) && table_.IsOccupied(7) && !table_.IsOccupied(2));
+
+    link_.pendingCommand = PendingCommand::EraseAll;
+    link_.OnReply({'O', 'K', '\r', '\n'});
+    EXPECT_TRUE(host_.rows[4].empty());
+    link_.pendingCommand = PendingCommand::SetClock;
+    link_.OnReply({'o', 'k'});
+
+    EXPECT_THAT(ended_, ElementsAre(false, true, true, false));
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadError, kReadError, kReadOk, kEraseOk, kClockError));
+    EXPECT_FALSE(link_.AwaitingReply());
+    ExpectClosedUp();
+}
+
 }  // namespace
 }  // namespace terrovane::link

@@ -116,6 +116,21 @@ TEST_F(PortMapFileTest, AnythingButASmallRegularFileOpensNoKeyAndSaysWhy) {
     EXPECT_EQ(MakeFilePortMap((dir_ / "none").string())->Problem(), "");
 }
 
+// The text parse the fuzz program drives is the file's own.
+TEST_F(PortMapFileTest, TextGivesWhatTheFileGives) {
+    const std::string text =
+        "[HARDWARE\\DEVICEMAP\\SERIALCOMM\\]\r\n\\Device\\Silabser0 = COM3 ; note\r\n"
+        "[hardware\\devicemap\\scsi\\serialcomm\\]\n[Ports]\nCOM3=/dev/ttyACM0\n";
+    Write(text);
+    const auto file = MakeFilePortMap(path_);
+    const auto parsed = ParsePortMapText(text);
+    for (const std::string_view key : {kSerialCommKey, kScsiSerialCommKey, std::string_view("Nowhere")})
+        EXPECT_EQ(parsed->ReadKey(key), file->ReadKey(key)) << key;
+    EXPECT_EQ(parsed->ReadKey(kSerialCommKey), (PortMapValues{{"\\Device\\Silabser0", "COM3"}}));
+    EXPECT_EQ(parsed->DevicePathFor(3), "/dev/ttyACM0");
+    EXPECT_EQ(file->DevicePathFor(3), "/dev/ttyACM0");
+}
+
 TEST_F(PortMapFileTest, CurrentMapFollowsTheFileAsItChanges) {
     ::setenv("TERROVANE_PORTMAP", path_.c_str(), 1);
     EXPECT_FALSE(CurrentPortMap().ReadKey(kSerialCommKey).has_value());

@@ -148,6 +148,26 @@ TEST_F(HandoffFilesTest, HeaderFileLengthRules) {
     EXPECT_EQ(LoadHeaderFile()->tester.size(), 256u);
 }
 
+// The readings of bytes in hand give what the loaders give from the same bytes on disk.
+TEST_F(HandoffFilesTest, BytesInHandReadAsTheFilesDo) {
+    ASSERT_TRUE(SaveHeaderFile({"变电站 A", "SN-7", "张三"}));
+    const auto header = ReadBytes(Path(kHeaderFileName));
+    const std::string headerBytes(header.begin(), header.end());
+    EXPECT_EQ(ParseHeaderBytes(headerBytes), LoadHeaderFile());
+    EXPECT_EQ(ParseHeaderBytes(headerBytes)->object, "变电站 A");
+    EXPECT_FALSE(ParseHeaderBytes(headerBytes.substr(0, 766)));
+
+    const auto image = ImageWith({{5, SampleRecord(3)}});
+    const std::string imageBytes(image.begin(), image.end());
+    record::RecordTable table;
+    ASSERT_TRUE(UnpackRecordBytes(imageBytes, table));
+    EXPECT_EQ(table.OccupiedCount(), 1);
+    EXPECT_TRUE(table.IsOccupied(5));
+    record::RecordTable untouched;
+    EXPECT_FALSE(UnpackRecordBytes(imageBytes + '\0', untouched));
+    EXPECT_EQ(untouched.OccupiedCount(), 0);
+}
+
 // Another user who can reach into the folder might plant links to the user's own files under both names.
 TEST_F(HandoffFilesTest, PlantedLinksAreNeitherReadNorWrittenThrough) {
     const std::string victim = (dir_.path() + "/victim").toStdString();
@@ -208,6 +228,19 @@ TEST(GbkTextTest, CutNeverSplitsACharacter) {
     EXPECT_EQ(platform::GbkToUtf8(gbk), "a测试");
     EXPECT_EQ(platform::Utf8ToGbk("€ok"), platform::Utf8ToGbk("€ok"));      // no crash on any input
     EXPECT_EQ(platform::GbkToUtf8(std::string("x\x81")), "x\xEF\xBF\xBD");  // a lead byte cut short
+}
+
+// A malformed character (a Latin-1 name typed on the command line, a sequence cut short) becomes one "?"
+// and costs nothing after it; a character GBK has no place for costs only itself.
+TEST(GbkTextTest, BadCharacterCostsOnlyItself) {
+    EXPECT_EQ(platform::Utf8ToGbk("M\xFCller"), "M?ller");
+    EXPECT_EQ(platform::Utf8ToGbk("\xE4\xB5 A"), "? A");
+    EXPECT_EQ(platform::Utf8ToGbk("\xE6\xB5"), "?");  // cut short at the end
+    EXPECT_EQ(platform::Utf8ToGbk("a\xF0\x9F\x98\x80"
+                                  "b"),
+              "a?b");
+    EXPECT_EQ(platform::Utf8ToGbk("\x80\x80x"), "??x");
+    EXPECT_EQ(platform::GbkToUtf8(platform::Utf8ToGbk("测\xFF试")), "测?试");
 }
 
 }  // namespace
