@@ -19,7 +19,7 @@ std::string SecondWord(const std::string& words) {
 
 const CommandForm& ChooseForm(const CommandEntry& command, const std::vector<std::string>& arguments) {
     for (const CommandForm& form : command.forms) {
-        const std::string word = SecondWord(form.spec.words);
+        const std::string word = SecondWord(form.syntax.words);
         if (!word.empty() && !arguments.empty() && arguments.front() == word)
             return form;
     }
@@ -47,7 +47,7 @@ CommandRegistrar::CommandRegistrar(CommandEntry entry) {
 std::string Synopses(const CommandEntry& command, const std::string& prefix) {
     std::string text;
     for (const CommandForm& form : command.forms)
-        text += prefix + cliopts::Synopsis(form.spec) + "\n";
+        text += prefix + cliopts::Synopsis(form.syntax) + "\n";
     return text;
 }
 
@@ -56,8 +56,8 @@ std::string CommandHelp(const CommandEntry& command) {
     text += cliopts::Wrapped(command.description, "    ") + "\noptions:\n";
     std::set<std::string> shown;
     for (const CommandForm& form : command.forms) {
-        cliopts::CommandSpec unseen;
-        for (const OptionSpec& option : form.spec.options) {
+        cliopts::CommandSyntax unseen;
+        for (const DeclaredOption& option : form.syntax.options) {
             if (shown.insert(option.name).second)
                 unseen.options.push_back(option);
         }
@@ -78,7 +78,7 @@ int RunCommand(const CommandEntry& command, const std::vector<std::string>& argu
     const CommandForm& form = ChooseForm(command, arguments);
     const bool named = &form != &command.forms.front();
     const std::vector<std::string> rest(arguments.begin() + (named ? 1 : 0), arguments.end());
-    const cliopts::ParseOutcome outcome = cliopts::ParseArguments(form.spec, rest);
+    const cliopts::ParseOutcome outcome = cliopts::ParseArguments(form.syntax, rest);
     if (!outcome.parsed)
         return UsageError(command.name, outcome.error);
     if (outcome.parsed->help) {

@@ -3,21 +3,21 @@
 #include <string>
 #include <vector>
 
-#include "OptionSpec.h"
+#include "CommandSyntax.h"
 #include "ParseArguments.h"
 
 namespace terrovane::cli {
 
 enum ExitCode : int { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
 
-using cliopts::OptionSpec;
+using cliopts::DeclaredOption;
 using cliopts::ParsedArguments;
 using cliopts::Presence;
 
 // One form of a subcommand: its declared words, positional arguments and options, and what runs it with
 // the arguments parsed against that declaration.
 struct CommandForm {
-    cliopts::CommandSpec spec;  // words start with the command's name ("history open")
+    cliopts::CommandSyntax syntax;  // words start with the command's name ("history open")
     int (*run)(const ParsedArguments& arguments);
 };
 

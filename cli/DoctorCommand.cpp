@@ -64,7 +64,7 @@ int RunDoctor(const ParsedArguments& options) {
     return doctor::HandshakeSucceeded(findings) ? kExitOk : kExitFailed;
 }
 
-const std::vector<OptionSpec> kOptions = {
+const std::vector<DeclaredOption> kOptions = {
     {"no-handshake", "", "Do not try the handshake with the instrument."},
     {"user", "NAME", "Judge the port's access for this user, as the account files describe it."},
     {"sysfs", "DIR", "The kernel's device tree; /sys by default."},

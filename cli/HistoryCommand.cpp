@@ -158,7 +158,7 @@ int Label(const ParsedArguments& options) {
     return kExitOk;
 }
 
-const std::vector<OptionSpec> kListOptions = {
+const std::vector<DeclaredOption> kListOptions = {
     {"readouts", "", "List the read-outs instead of the results."},
     {"since", "DATE", "Only what was measured (or read out) on or after DATE, YYYY-MM-DD."},
     {"until", "DATE", "Only what was measured (or read out) on or before DATE, YYYY-MM-DD."},

@@ -7,19 +7,19 @@
 #include <string_view>
 #include <vector>
 
-#include "OptionSpec.h"
+#include "CommandSyntax.h"
 #include "ParseArguments.h"
 #include "QuietMessages.h"
 
 namespace {
 
 using namespace terrovane;
-using cliopts::CommandSpec;
+using cliopts::CommandSyntax;
 using cliopts::Presence;
 using fuzz::Require;
 
-const std::vector<CommandSpec>& Declarations() {
-    static const std::vector<CommandSpec> specs{
+const std::vector<CommandSyntax>& Declarations() {
+    static const std::vector<CommandSyntax> syntaxes{
         {"read",
          {},
          {{"out", "FILE", "", Presence::Optional},
@@ -41,7 +41,7 @@ const std::vector<CommandSpec>& Declarations() {
          {{"readout", "", "", Presence::Optional}, {"note", "TEXT", "", Presence::Optional}}},
         {"ports", {}, {}},
     };
-    return specs;
+    return syntaxes;
 }
 
 std::vector<std::string> SplitAtZero(std::string_view bytes) {
@@ -67,20 +67,20 @@ bool CameFromArguments(const std::string& value, const std::vector<std::string>&
     return false;
 }
 
-void CheckParsed(const CommandSpec& spec, const cliopts::ParsedArguments& parsed,
+void CheckParsed(const CommandSyntax& syntax, const cliopts::ParsedArguments& parsed,
                  const std::vector<std::string>& arguments) {
-    Require(parsed.positionals.size() == spec.positionals.size());
+    Require(parsed.positionals.size() == syntax.positionals.size());
     for (const std::string& positional : parsed.positionals)
         Require(CameFromArguments(positional, arguments));
     for (const auto& [name, values] : parsed.values) {
-        const cliopts::OptionSpec* declared = nullptr;
-        for (const cliopts::OptionSpec& option : spec.options)
+        const cliopts::DeclaredOption* declared = nullptr;
+        for (const cliopts::DeclaredOption& option : syntax.options)
             declared = option.name == name ? &option : declared;
         Require(declared != nullptr && !values.empty());
         for (const std::string& value : values)
             Require(declared->valueName.empty() ? value.empty() : CameFromArguments(value, arguments));
     }
-    for (const cliopts::OptionSpec& option : spec.options)
+    for (const cliopts::DeclaredOption& option : syntax.options)
         Require(option.presence != Presence::Required || parsed.Has(option.name));
 }
 
@@ -94,13 +94,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
-    const CommandSpec& spec = Declarations()[data[0] % Declarations().size()];
+    const CommandSyntax& syntax = Declarations()[data[0] % Declarations().size()];
     const std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     const std::vector<std::string> arguments = rest.empty() ? std::vector<std::string>{} : SplitAtZero(rest);
-    const cliopts::ParseOutcome outcome = cliopts::ParseArguments(spec, arguments);
+    const cliopts::ParseOutcome outcome = cliopts::ParseArguments(syntax, arguments);
     Require(outcome.parsed.has_value() != !outcome.error.empty());
     if (outcome.parsed && !outcome.parsed->help)
-        CheckParsed(spec, *outcome.parsed, arguments);
-    Require(!cliopts::Synopsis(spec).empty());
+        CheckParsed(syntax, *outcome.parsed, arguments);
+    Require(!cliopts::Synopsis(syntax).empty());
     return 0;
 }

@@ -24,7 +24,7 @@ std::string AsClause(const QString& message) {
     return text;
 }
 
-QCommandLineOption Declared(const OptionSpec& option) {
+QCommandLineOption Declared(const DeclaredOption& option) {
     if (option.valueName.empty())
         return QCommandLineOption(FromBytes(option.name));
     return QCommandLineOption(FromBytes(option.name), {}, FromBytes(option.valueName));
@@ -36,7 +36,7 @@ const QCommandLineOption& HelpOption() {
 }
 
 // The checks the declaration implies beyond Qt's own; "" when all hold.
-std::string PresenceError(const CommandSpec& spec, const ParsedArguments& parsed) {
+std::string PresenceError(const CommandSyntax& syntax, const ParsedArguments& parsed) {
     std::vector<std::string> group;
     std::size_t groupGiven = 0;
     auto closeGroup = [&]() -> std::string {
@@ -49,7 +49,7 @@ std::string PresenceError(const CommandSpec& spec, const ParsedArguments& parsed
             return {};
         return groupGiven == 0 ? "needs " + names : "takes only one of " + names;
     };
-    for (const OptionSpec& option : spec.options) {
+    for (const DeclaredOption& option : syntax.options) {
         const auto given = parsed.values.find(option.name);
         const std::size_t count = given == parsed.values.end() ? 0 : given->second.size();
         if (option.presence != Presence::OneOf) {
@@ -67,12 +67,12 @@ std::string PresenceError(const CommandSpec& spec, const ParsedArguments& parsed
     return closeGroup();
 }
 
-std::string PositionalError(const CommandSpec& spec, const ParsedArguments& parsed) {
-    const std::size_t expected = spec.positionals.size();
+std::string PositionalError(const CommandSyntax& syntax, const ParsedArguments& parsed) {
+    const std::size_t expected = syntax.positionals.size();
     if (parsed.positionals.size() > expected)
         return "unexpected argument \"" + parsed.positionals[expected] + "\"";
     if (parsed.positionals.size() < expected)
-        return "missing " + spec.positionals[parsed.positionals.size()];
+        return "missing " + syntax.positionals[parsed.positionals.size()];
     return {};
 }
 
@@ -83,13 +83,13 @@ std::string ParsedArguments::Value(const std::string& name, const std::string& f
     return it == values.end() || it->second.empty() ? fallback : it->second.back();
 }
 
-ParseOutcome ParseArguments(const CommandSpec& spec, const std::vector<std::string>& arguments) {
+ParseOutcome ParseArguments(const CommandSyntax& syntax, const std::vector<std::string>& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(HelpOption());
-    for (const OptionSpec& option : spec.options)
+    for (const DeclaredOption& option : syntax.options)
         parser.addOption(Declared(option));
-    QStringList list{FromBytes(spec.words)};  // the parser skips the first entry, a program's name
+    QStringList list{FromBytes(syntax.words)};  // the parser skips the first entry, a program's name
     for (const std::string& argument : arguments)
         list.append(FromBytes(argument));
     const bool understood = parser.parse(list);
@@ -104,7 +104,7 @@ ParseOutcome ParseArguments(const CommandSpec& spec, const std::vector<std::stri
         return outcome;
     }
     ParsedArguments parsed;
-    for (const OptionSpec& option : spec.options) {
+    for (const DeclaredOption& option : syntax.options) {
         const QString name = FromBytes(option.name);
         if (!parser.isSet(name))
             continue;
@@ -118,9 +118,9 @@ ParseOutcome ParseArguments(const CommandSpec& spec, const std::vector<std::stri
     }
     for (const QString& positional : parser.positionalArguments())
         parsed.positionals.push_back(ToBytes(positional));
-    outcome.error = PositionalError(spec, parsed);
+    outcome.error = PositionalError(syntax, parsed);
     if (outcome.error.empty())
-        outcome.error = PresenceError(spec, parsed);
+        outcome.error = PresenceError(syntax, parsed);
     if (outcome.error.empty())
         outcome.parsed = std::move(parsed);
     return outcome;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "OptionSpec.h"
+#include "CommandSyntax.h"
 
 namespace terrovane::cliopts {
 
@@ -29,6 +29,6 @@ struct ParseOutcome {
 // "--name value" or "--name=value"; -h and --help ask for help. Unknown options, a missing or
 // unexpected value, a missing required option (or not exactly one of a group) and a wrong number of
 // positional arguments are errors. Arguments are taken byte for byte (file names need not be UTF-8).
-ParseOutcome ParseArguments(const CommandSpec& spec, const std::vector<std::string>& arguments);
+ParseOutcome ParseArguments(const CommandSyntax& syntax, const std::vector<std::string>& arguments);
 
 }  // namespace terrovane::cliopts

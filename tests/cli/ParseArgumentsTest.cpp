@@ -8,7 +8,7 @@ namespace {
 
 // A form with every kind of option: a required one, a pair of which one is given, a switch, a repeatable
 // one and an optional one.
-CommandSpec Sample(std::vector<std::string> positionals = {}) {
+CommandSyntax Sample(std::vector<std::string> positionals = {}) {
     return {"tool run",
             std::move(positionals),
             {{"out", "FILE", "where to", Presence::Required},
@@ -19,19 +19,19 @@ CommandSpec Sample(std::vector<std::string> positionals = {}) {
              {"label", "TEXT", "a label"}}};
 }
 
-ParsedArguments Parsed(const CommandSpec& spec, const std::vector<std::string>& arguments) {
-    const ParseOutcome outcome = ParseArguments(spec, arguments);
+ParsedArguments Parsed(const CommandSyntax& syntax, const std::vector<std::string>& arguments) {
+    const ParseOutcome outcome = ParseArguments(syntax, arguments);
     EXPECT_TRUE(outcome.parsed) << outcome.error;
     return outcome.parsed.value_or(ParsedArguments{});
 }
 
-std::string ErrorOf(const CommandSpec& spec, const std::vector<std::string>& arguments) {
-    const ParseOutcome outcome = ParseArguments(spec, arguments);
+std::string ErrorOf(const CommandSyntax& syntax, const std::vector<std::string>& arguments) {
+    const ParseOutcome outcome = ParseArguments(syntax, arguments);
     EXPECT_FALSE(outcome.parsed) << "accepted";
     return outcome.error;
 }
 
-TEST(OptionSpecTest, TheSynopsisShowsEveryPresence) {
+TEST(CommandSyntaxTest, TheSynopsisShowsEveryPresence) {
     EXPECT_EQ(Synopsis(Sample({"ID", "TEXT"})),
               "tool run ID TEXT --out FILE --slot N | --all [--yes] [--dir DIR]... [--label TEXT]");
     EXPECT_EQ(Synopsis({"ports", {}, {}}), "ports");
@@ -40,7 +40,7 @@ TEST(OptionSpecTest, TheSynopsisShowsEveryPresence) {
     EXPECT_NE(help.find("  --yes\n      no question\n"), std::string::npos) << help;
 }
 
-TEST(OptionSpecTest, WrappingKeepsLinesWithinTheWidth) {
+TEST(CommandSyntaxTest, WrappingKeepsLinesWithinTheWidth) {
     const std::string text = Wrapped("aaaa bbbb cccc dddd", "  ", 12);
     EXPECT_EQ(text, "  aaaa bbbb\n  cccc dddd\n");
     EXPECT_EQ(Wrapped("", "  "), "");
@@ -85,25 +85,25 @@ TEST(ParseArgumentsTest, HelpIsAnsweredWhateverElseIsWrong) {
 }
 
 TEST(ParseArgumentsTest, WhatTheDeclarationDoesNotAllowIsRefused) {
-    const CommandSpec spec = Sample({"ID"});
-    EXPECT_EQ(ErrorOf(spec, {"1", "--all", "--out", "f", "--bogus"}), "unknown option 'bogus'");
-    EXPECT_EQ(ErrorOf(spec, {"1", "--all", "--out", "f", "-bogus"}), "unknown option 'bogus'");
-    EXPECT_EQ(ErrorOf(spec, {"1", "--all", "--out"}), "missing value after '--out'");
-    EXPECT_EQ(ErrorOf(spec, {"1", "--all=1", "--out", "f"}), "unexpected value after '--all'");
-    EXPECT_EQ(ErrorOf(spec, {"1", "2", "--all", "--out", "f"}), "unexpected argument \"2\"");
-    EXPECT_EQ(ErrorOf(spec, {"--all", "--out", "f"}), "missing ID");
-    EXPECT_EQ(ErrorOf(spec, {"1", "--all"}), "needs --out");
-    EXPECT_EQ(ErrorOf(spec, {"1", "--out", "f"}), "needs --slot or --all");
-    EXPECT_EQ(ErrorOf(spec, {"1", "--out", "f", "--slot", "2", "--all"}),
+    const CommandSyntax syntax = Sample({"ID"});
+    EXPECT_EQ(ErrorOf(syntax, {"1", "--all", "--out", "f", "--bogus"}), "unknown option 'bogus'");
+    EXPECT_EQ(ErrorOf(syntax, {"1", "--all", "--out", "f", "-bogus"}), "unknown option 'bogus'");
+    EXPECT_EQ(ErrorOf(syntax, {"1", "--all", "--out"}), "missing value after '--out'");
+    EXPECT_EQ(ErrorOf(syntax, {"1", "--all=1", "--out", "f"}), "unexpected value after '--all'");
+    EXPECT_EQ(ErrorOf(syntax, {"1", "2", "--all", "--out", "f"}), "unexpected argument \"2\"");
+    EXPECT_EQ(ErrorOf(syntax, {"--all", "--out", "f"}), "missing ID");
+    EXPECT_EQ(ErrorOf(syntax, {"1", "--all"}), "needs --out");
+    EXPECT_EQ(ErrorOf(syntax, {"1", "--out", "f"}), "needs --slot or --all");
+    EXPECT_EQ(ErrorOf(syntax, {"1", "--out", "f", "--slot", "2", "--all"}),
               "takes only one of --slot or --all");
     // After "--" everything is an argument, even what looks like an option.
-    EXPECT_EQ(ErrorOf(spec, {"--all", "--out", "f", "--", "1", "--x"}), "unexpected argument \"--x\"");
-    EXPECT_EQ(Parsed(spec, {"--all", "--out", "f", "--", "--x"}).positionals,
+    EXPECT_EQ(ErrorOf(syntax, {"--all", "--out", "f", "--", "1", "--x"}), "unexpected argument \"--x\"");
+    EXPECT_EQ(Parsed(syntax, {"--all", "--out", "f", "--", "--x"}).positionals,
               std::vector<std::string>{"--x"});
 }
 
 TEST(ParseArgumentsTest, AFormWithoutOptionsTakesNothing) {
-    const CommandSpec ports{"ports", {}, {}};
+    const CommandSyntax ports{"ports", {}, {}};
     EXPECT_TRUE(Parsed(ports, {}).values.empty());
     EXPECT_EQ(ErrorOf(ports, {"x"}), "unexpected argument \"x\"");
     EXPECT_EQ(ErrorOf(ports, {"--x"}), "unknown option 'x'");

@@ -14,7 +14,7 @@ enum class Presence {
 };
 
 // One long option. Without a value name it is a switch.
-struct OptionSpec {
+struct DeclaredOption {
     std::string name;       // without "--"
     std::string valueName;  // e.g. "FILE"; empty for a switch
     std::string description;
@@ -23,17 +23,17 @@ struct OptionSpec {
 
 // One form of a command: its words ("history open"), the positional arguments it takes, all exactly
 // once, and its options.
-struct CommandSpec {
+struct CommandSyntax {
     std::string words;
     std::vector<std::string> positionals;  // e.g. {"ID", "TEXT"}
-    std::vector<OptionSpec> options;
+    std::vector<DeclaredOption> options;
 };
 
 // "history label ID TEXT [--readout] [--note TEXT]".
-std::string Synopsis(const CommandSpec& spec);
+std::string Synopsis(const CommandSyntax& syntax);
 
 // The option lines of a form's help: each option with its value, its description indented below it.
-std::string OptionsHelp(const CommandSpec& spec, const std::string& indent);
+std::string OptionsHelp(const CommandSyntax& syntax, const std::string& indent);
 
 // Words joined into lines of at most `width` columns, each line starting with `indent`.
 std::string Wrapped(const std::string& text, const std::string& indent, std::size_t width = 78);

@@ -1,13 +1,13 @@
-#include "OptionSpec.h"
+#include "CommandSyntax.h"
 
 namespace terrovane::cliopts {
 namespace {
 
-std::string Spelled(const OptionSpec& option) {
+std::string Spelled(const DeclaredOption& option) {
     return "--" + option.name + (option.valueName.empty() ? "" : " " + option.valueName);
 }
 
-std::string Bracketed(const OptionSpec& option) {
+std::string Bracketed(const DeclaredOption& option) {
     switch (option.presence) {
         case Presence::Required:
         case Presence::OneOf:
@@ -22,12 +22,12 @@ std::string Bracketed(const OptionSpec& option) {
 
 }  // namespace
 
-std::string Synopsis(const CommandSpec& spec) {
-    std::string text = spec.words;
-    for (const std::string& positional : spec.positionals)
+std::string Synopsis(const CommandSyntax& syntax) {
+    std::string text = syntax.words;
+    for (const std::string& positional : syntax.positionals)
         text += " " + positional;
-    const OptionSpec* previous = nullptr;
-    for (const OptionSpec& option : spec.options) {
+    const DeclaredOption* previous = nullptr;
+    for (const DeclaredOption& option : syntax.options) {
         const bool grouped = previous != nullptr && previous->presence == Presence::OneOf &&
                              option.presence == Presence::OneOf;
         text += (grouped ? " | " : " ") + Bracketed(option);
@@ -36,9 +36,9 @@ std::string Synopsis(const CommandSpec& spec) {
     return text;
 }
 
-std::string OptionsHelp(const CommandSpec& spec, const std::string& indent) {
+std::string OptionsHelp(const CommandSyntax& syntax, const std::string& indent) {
     std::string text;
-    for (const OptionSpec& option : spec.options) {
+    for (const DeclaredOption& option : syntax.options) {
         text += indent + Spelled(option) + "\n";
         text += Wrapped(option.description, indent + "    ");
     }
