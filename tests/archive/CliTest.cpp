@@ -1,4 +1,7 @@
 // terrovane-cli read and history against the simulated instrument, the outputs read back by Python.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -80,6 +83,47 @@ TEST_F(CliTest, AnArchiveThatCannotBeWrittenDoesNotFailTheRead) {
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(Errors().find("could not be kept in the archive"), std::string::npos) << Errors();
     EXPECT_NE(run.text.find("4Pole"), std::string::npos) << run.text;
+}
+
+// Opens and closes a descriptor on the archive and its journal files, as a file dialog does that looks
+// into the folder to guess the files' types. POSIX record locks are the process's: any such close drops
+// every lock the process holds on that file.
+void PeekAtArchiveFiles(const std::string& path) {
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        const int fd = ::open((path + suffix).c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            char head[64];
+            EXPECT_GE(::read(fd, head, sizeof head), 0);
+            ::close(fd);
+        }
+    }
+}
+
+TEST_F(CliTest, WritesOfTheWindowAndTheCommandLineSurviveOtherDescriptorsOnTheArchive) {
+    auto archive = OpenArchive();
+    ASSERT_TRUE(archive);
+    ASSERT_TRUE(StoreImage(*archive, DistinctImage(1, 3)).stored);
+    PeekAtArchiveFiles(Path());
+    ASSERT_EQ(Cli("history label 1 'Pole 7'").status, 0) << Errors();
+    PeekAtArchiveFiles(Path());
+    ASSERT_TRUE(StoreImage(*archive, DistinctImage(2, 3)).stored);
+    std::string error;
+    ASSERT_TRUE(archive->SetLabel(LabelTarget::ReadOut, 2, "Pole 8", std::nullopt, error)) << error;
+    PeekAtArchiveFiles(Path());
+    // The command line sees what the holder wrote while the holder still has the archive.
+    const CommandRun run = Cli("history --readouts --format json");
+    ASSERT_EQ(run.status, 0) << Errors();
+    EXPECT_EQ(
+        RunPython("import json, sys\nprint([(r['id'], r['label']) for r in json.load(sys.stdin)])", run.text),
+        "[(2, 'Pole 8'), (1, None)]");
+    ASSERT_EQ(Cli("history label 4 'Pole 9'").status, 0) << Errors();
+    archive.reset();
+
+    EXPECT_EQ(ReadArchive(Path(),
+                          "SELECT id, (SELECT text FROM labels WHERE id = label_id) FROM results "
+                          "ORDER BY id"),
+              R"([[1, "Pole 7"], [2, null], [3, null], [4, "Pole 9"], [5, "Pole 8"], [6, "Pole 8"]])");
+    EXPECT_EQ(ReadArchive(Path(), "--check"), R"({"integrity": "ok", "journal": "wal", "version": 2})");
 }
 
 TEST_F(CliTest, BadInvocationsAreRefusedClearly) {
