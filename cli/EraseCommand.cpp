@@ -1,7 +1,11 @@
 // terrovane-cli erase: erases one stored result or all of them.
+#include <cstdio>
+
+#include "Archive.h"
 #include "CMSComm.h"
 #include "Command.h"
 #include "InstrumentLink.h"
+#include "ReadArchiving.h"
 #include "ReadOutSession.h"
 #include "TerminalHost.h"
 
@@ -13,6 +17,29 @@ std::optional<int> SlotFrom(const std::string& text) {
         return std::nullopt;
     }
     return std::stoi(text);
+}
+
+// Results leave the instrument only once they are kept elsewhere, unless the user said otherwise.
+bool ReadOutIsSafe(const link::InstrumentLink& instrument, const record::ReadOutState& state,
+                   Archiving archiving) {
+    if (archiving == Archiving::Declined) {
+        return true;
+    }
+    if (archiving == Archiving::TurnedOff) {
+        std::fprintf(
+            stderr,
+            "erase: keeping read-outs in the archive is turned off, so the results erased are not kept "
+            "anywhere\n");
+        return true;
+    }
+    const KeptReadOut kept = KeepReadOut("erase", state.buffer, instrument.portName, archive::NowIso8601());
+    if (!kept.stored) {
+        std::fprintf(stderr,
+                     "erase: nothing was erased: the read-out could not be kept in the archive (%s); "
+                     "--no-archive erases anyway\n",
+                     kept.error.c_str());
+    }
+    return kept.stored;
 }
 
 int RunErase(const ParsedArguments& options) {
@@ -32,6 +59,9 @@ int RunErase(const ParsedArguments& options) {
     if (!instrument.Read() || !link::AwaitExchange(instrument)) {
         return kExitFailed;
     }
+    if (!ReadOutIsSafe(instrument, state, ArchivingFor(options))) {
+        return kExitFailed;
+    }
     const bool sent = options.Has("all") ? instrument.EraseAll() : instrument.EraseCurrent();
     if (!sent) {
         return kExitFailed;
@@ -41,13 +71,16 @@ int RunErase(const ParsedArguments& options) {
 
 const CommandRegistrar kRegistrar(
     {"erase",
-     "Reads the instrument, then erases the result in slot N, or all results, after asking on the terminal "
-     "(--yes answers OK; without a terminal and without --yes the answer is Cancel).",
+     "Reads the instrument and keeps that read-out in the archive as read does, then erases the result in "
+     "slot N, or all results, after asking on the terminal (--yes answers OK; without a terminal and without "
+     "--yes the answer is Cancel). When the read-out cannot be kept in the archive, nothing is erased and "
+     "the status is 1; --no-archive erases without keeping it.",
      {{{"erase",
         {},
         {{"slot", "N", "Erase the result in slot N, 0 to 99.", Presence::OneOf},
          {"all", "", "Erase all results.", Presence::OneOf},
-         {"yes", "", "Answer OK to the question before erasing."}}},
+         {"yes", "", "Answer OK to the question before erasing."},
+         {"no-archive", "", "Do not keep the read-out in the archive; erase all the same."}}},
        RunErase}}});
 
 }  // namespace
