@@ -38,7 +38,12 @@ void ArchiveHook::OnExchangeEnded(bool accepted) {
     }
 }
 
+bool ArchiveHook::ShownReadOutArchived() const {
+    return shownArchived_ && dialog_.State().dataRead;
+}
+
 void ArchiveHook::ArchiveAcceptedReadOut() {
+    shownArchived_ = false;
     if (!enabled()) {
         return;
     }
@@ -51,6 +56,7 @@ void ArchiveHook::ArchiveAcceptedReadOut() {
             SayMovedAside(outcome.movedAside);
         }
         if (outcome.stored) {
+            shownArchived_ = true;
             emit Archived(outcome.readoutId);
             return;
         }

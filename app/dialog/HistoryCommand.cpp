@@ -34,8 +34,13 @@ bool CTesterDlg::OpenArchivedReadOut(qint64 readoutId) {
     state_->buffer = *image;
     record::ParseRecords(state_->buffer, state_->table);
     state_->dataRead = true;
+    // What a read-out of the instrument leaves set: the port watch then keeps the display as it is instead
+    // of blanking it for the idle picture.
+    state_->requestsSent = true;
+    archiveHook_->ShowingArchivedReadOut();
     host_->FillRecordList(state_->table);
     host_->BlankDisplay();
+    host_->SetIdlePictureVisible(false);
     host_->ShowSelectedAfterReadOut();
     return true;
 }
