@@ -14,8 +14,9 @@
 
 namespace terrovane::link {
 
-// The message that tells the user the instrument went away during `command`.
-const char* LostInstrumentMessage(PendingCommand command);
+// The message that tells the user the instrument went away during `command`; a read-out's says the
+// results read before are kept only when there were any (`earlierResults`).
+const char* LostInstrumentMessage(PendingCommand command, bool earlierResults);
 
 // Checks the markers of all 100 packets. 0 and the message "Read Data OK" when every packet carries
 // "OK" at both ends; -1 (no message) at the first packet that does not.

@@ -6,17 +6,17 @@
 
 namespace terrovane::link {
 
-const char* LostInstrumentMessage(PendingCommand command) {
+const char* LostInstrumentMessage(PendingCommand command, bool earlierResults) {
     switch (command) {
         case PendingCommand::ReadOut:
-            return kLostDuringReadOut;
+            return earlierResults ? kLostDuringReadOut : kLostDuringFirstReadOut;
         case PendingCommand::SetClock:
             return kLostDuringClock;
         case PendingCommand::EraseOne:
         case PendingCommand::EraseAll:
             return kLostDuringErase;
     }
-    return kLostDuringReadOut;
+    return earlierResults ? kLostDuringReadOut : kLostDuringFirstReadOut;
 }
 
 // Bytes already waiting are the instrument's answer, sent before it went: the receive event that is on
@@ -47,7 +47,7 @@ void InstrumentLink::LoseInstrument(PendingCommand during) {
             host_.ShowRecord(state_.currentIndex);
         }
     }
-    platform::Alert(LostInstrumentMessage(during));
+    platform::Alert(LostInstrumentMessage(during, state_.dataRead));
     if (exchangeOpen) {
         emit ExchangeEnded(false);
     }

@@ -71,7 +71,7 @@ TEST_F(SimExchangeTest, SilentOrUnpluggedInstrument) {
     sim_.reset();
     StartSim({"--fault", "unplug-after:5"});
     EXPECT_FALSE(link_.Read());
-    EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringReadOut));
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringFirstReadOut));
     EXPECT_EQ(sim_->Log().substr(0, HandshakeAndRequests(5).size()), HandshakeAndRequests(5));
     EXPECT_FALSE(state_.requestsSent);
     ExpectClosedUp();
