@@ -39,6 +39,7 @@ void ArchiveHook::OnExchangeEnded(bool accepted) {
 }
 
 void ArchiveHook::ArchiveAcceptedReadOut() {
+    shownReadOutArchived_ = false;
     if (!enabled()) {
         return;
     }
@@ -51,6 +52,7 @@ void ArchiveHook::ArchiveAcceptedReadOut() {
             SayMovedAside(outcome.movedAside);
         }
         if (outcome.stored) {
+            shownReadOutArchived_ = true;
             emit Archived(outcome.readoutId);
             return;
         }

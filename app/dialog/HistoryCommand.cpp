@@ -34,6 +34,7 @@ bool CTesterDlg::OpenArchivedReadOut(qint64 readoutId) {
     state_->buffer = *image;
     record::ParseRecords(state_->buffer, state_->table);
     state_->dataRead = true;
+    archiveHook_->ShowingArchivedReadOut();
     host_->FillRecordList(state_->table);
     host_->BlankDisplay();
     host_->ShowSelectedAfterReadOut();
