@@ -17,15 +17,21 @@ std::string FindProgram(const std::string& programName) {
     return QStandardPaths::findExecutable(name).toStdString();
 }
 
+namespace {
+
+std::string NotFoundProblem() {
+    const QString here = QCoreApplication::instance() != nullptr ? QCoreApplication::applicationDirPath()
+                                                                 : QStringLiteral("this program's folder");
+    return "it is neither in " + here.toStdString() + " nor on the PATH";
+}
+
+}  // namespace
+
 bool StartProgramDetached(const std::string& programName, std::string* problem) {
     const std::string path = FindProgram(programName);
     if (path.empty()) {
-        if (problem != nullptr) {
-            const QString here = QCoreApplication::instance() != nullptr
-                                     ? QCoreApplication::applicationDirPath()
-                                     : QStringLiteral("this program's folder");
-            *problem = "it is neither in " + here.toStdString() + " nor on the PATH";
-        }
+        if (problem != nullptr)
+            *problem = NotFoundProblem();
         return false;
     }
     QProcess process;
