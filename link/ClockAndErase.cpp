@@ -1,6 +1,7 @@
 // The commands that change the instrument: its clock, one record, all records.
 #include <algorithm>
 
+#include "EraseTexts.h"
 #include "InstrumentLink.h"
 #include "LinkMessages.h"
 #include "MessageBox.h"
@@ -63,7 +64,7 @@ bool InstrumentLink::EraseCurrent() {
         platform::Alert(kNoData);
         return false;
     }
-    return SendErase(slot, PendingCommand::EraseOne);
+    return SendErase(slot, PendingCommand::EraseOne, format::EraseOneDetails(slot, *state_.table.At(slot)));
 }
 
 bool InstrumentLink::EraseAll() {
@@ -71,18 +72,21 @@ bool InstrumentLink::EraseAll() {
         platform::Alert(kNoDataReadFirst);
         return false;
     }
-    if (state_.table.OccupiedCount() == 0) {
+    const int stored = state_.table.OccupiedCount();
+    if (stored == 0) {
         platform::Alert(kNoData);
         return false;
     }
-    return SendErase(kEraseAllNumber, PendingCommand::EraseAll);
+    return SendErase(kEraseAllNumber, PendingCommand::EraseAll,
+                     format::EraseAllDetails(static_cast<std::size_t>(stored)));
 }
 
-bool InstrumentLink::SendErase(int number, PendingCommand command) {
+bool InstrumentLink::SendErase(int number, PendingCommand command, const std::string& whatGoes) {
     if (DiscoverPort() != 0 || OpenPort() != 0) {
         return false;
     }
-    if (!platform::Ask(kEraseQuestion)) {
+    const std::string warning = host_.UnkeptResultsWarning();
+    if (!platform::AskBeforeLoss(kEraseQuestion, warning.empty() ? whatGoes : whatGoes + "\n\n" + warning)) {
         return false;
     }
     commandText = EraseLine(number);

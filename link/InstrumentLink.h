@@ -94,7 +94,8 @@ class InstrumentLink : public QObject {
     bool JudgeClock(const std::vector<std::uint8_t>& reply);
     bool JudgeErase(const std::vector<std::uint8_t>& reply);
     void FinishExchange(bool accepted);
-    bool SendErase(int number, PendingCommand command);
+    // Asks before erasing, naming `whatGoes`, then sends the erase line.
+    bool SendErase(int number, PendingCommand command, const std::string& whatGoes);
     void CloseProgressIfOpen();
     bool ReplyLost(bool present) const;
     void LoseInstrument(PendingCommand during);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "Protocol.h"
@@ -45,6 +46,9 @@ class LinkHost {
     virtual void ShowRecord(std::size_t slot) = 0;
     // Asks the user for the instrument's new date and time; nothing on Cancel.
     virtual std::optional<ClockSetting> AskClock() = 0;
+    // A line for the erase question when the results shown are kept nowhere else (not archived); empty
+    // when they are, or when the host keeps no archive.
+    virtual std::string UnkeptResultsWarning() const { return {}; }
 };
 
 }  // namespace terrovane::link

@@ -81,6 +81,7 @@ class CTesterDlg : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void InitDialog();

@@ -1,5 +1,6 @@
 #include "DialogLinkHost.h"
 
+#include "ArchiveHook.h"
 #include "CDateTimeDlg.h"
 #include "CTesterDlg.h"
 #include "DisplayPanel.h"
@@ -74,6 +75,13 @@ std::optional<link::ClockSetting> DialogLinkHost::AskClock() {
     const QDate date = clockDialog.DateValue();
     const QTime time = clockDialog.TimeValue();
     return link::ClockSetting{date.year(), date.month(), date.day(), time.hour(), time.minute()};
+}
+
+std::string DialogLinkHost::UnkeptResultsWarning() const {
+    if (dialog_.Archive().ShownReadOutArchived()) {
+        return {};
+    }
+    return kUnkeptResultsWarning;
 }
 
 }  // namespace terrovane::app

@@ -6,6 +6,11 @@ namespace terrovane::app {
 
 class CTesterDlg;
 
+// The erase question's own line while the results on screen are not in the archive.
+inline constexpr const char* kUnkeptResultsWarning =
+    "The results shown are not in the archive (archiving is off, or it failed): what is erased now is kept "
+    "nowhere else.";
+
 // The main dialog as the instrument link sees it: its display panel, record list and progress slot.
 class DialogLinkHost : public link::LinkHost {
   public:
@@ -23,6 +28,7 @@ class DialogLinkHost : public link::LinkHost {
     void ShowSelectedAfterReadOut() override;
     void ShowRecord(std::size_t slot) override;
     std::optional<link::ClockSetting> AskClock() override;
+    std::string UnkeptResultsWarning() const override;
 
   private:
     CTesterDlg& dialog_;
