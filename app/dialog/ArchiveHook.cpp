@@ -38,8 +38,12 @@ void ArchiveHook::OnExchangeEnded(bool accepted) {
     }
 }
 
+bool ArchiveHook::ShownReadOutArchived() const {
+    return shownArchived_ && dialog_.State().dataRead;
+}
+
 void ArchiveHook::ArchiveAcceptedReadOut() {
-    shownReadOutArchived_ = false;
+    shownArchived_ = false;
     if (!enabled()) {
         return;
     }
@@ -52,7 +56,7 @@ void ArchiveHook::ArchiveAcceptedReadOut() {
             SayMovedAside(outcome.movedAside);
         }
         if (outcome.stored) {
-            shownReadOutArchived_ = true;
+            shownArchived_ = true;
             emit Archived(outcome.readoutId);
             return;
         }

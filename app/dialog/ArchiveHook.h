@@ -28,12 +28,11 @@ class ArchiveHook : public QObject {
 
     // Stores the read-out now in the window's buffer, unless archiving is turned off.
     void ArchiveAcceptedReadOut();
-
-    // Whether the results on screen are in the archive: the last accepted read-out was stored, or they
-    // were opened from the archive. False before any read-out, with archiving off, or after a failure.
-    bool ShownReadOutArchived() const { return shownReadOutArchived_; }
     // The window now shows a read-out opened from the archive.
-    void ShowingArchivedReadOut() { shownReadOutArchived_ = true; }
+    void ShowingArchivedReadOut() { shownArchived_ = true; }
+    // Whether the results on screen are kept in the archive: false before any read-out, and after one
+    // that was not archived (archiving turned off, or the archive failed).
+    bool ShownReadOutArchived() const;
 
     // Whether archiving is on: the program's setting; tests that run side by side answer it themselves.
     std::function<bool()> enabled = history::ArchivingEnabled;
@@ -48,7 +47,7 @@ class ArchiveHook : public QObject {
     CTesterDlg& dialog_;
     std::unique_ptr<archive::Archive> archive_;
     std::string problem_;
-    bool shownReadOutArchived_ = false;
+    bool shownArchived_ = false;
 };
 
 }  // namespace terrovane::app
