@@ -13,6 +13,7 @@ set(rules
   "cli/options:"
   "ui/units:"
   "format: record"
+  "analysis: record"
   "export: format record xls platform"
   "archive: export format record xls platform"
   "link: format record platform"
@@ -34,7 +35,7 @@ set(rules
   "app/main: app/dialog"
   "app/tools: app/dialog"
   "packaging: res"
-  "cli: archive doctor link export printsvc/report printsvc/handoff format record platform cli/options")
+  "cli: analysis archive doctor link export printsvc/report printsvc/handoff format record platform cli/options")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"

@@ -13,6 +13,7 @@ packages=(
   xvfb xauth imagemagick xdotool                         # the screenshot tools
   libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers
   libsqlite3-dev                                         # the measurement archive
+  libgsl-dev                                             # the soil model's least-squares solver (analysis/)
   dpkg-dev file desktop-file-utils appstream lintian man-db  # the Debian package and its checks
   clang libclang-rt-14-dev                               # the fuzz programs (scripts/fuzz.sh, libFuzzer)
 )
