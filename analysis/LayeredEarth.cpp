@@ -24,6 +24,46 @@ double ImageTerm(double x) {
     return 1.0 / std::sqrt(1.0 + x * x) - 1.0 / std::sqrt(4.0 + x * x);
 }
 
+// tanh through one exponential, and exactly 1 once it no longer differs from it in a double.
+double Tanh(double x) {
+    const double e = x > 19.0 ? 0.0 : std::exp(-2.0 * x);
+    return (1.0 - e) / (1.0 + e);
+}
+
+// The transform at lambda and its derivatives by ln rho_j and ln h_j, added (times `weight`) to `sums`.
+// T_i = rho_i (T_i+1 + rho_i t_i) / (rho_i + T_i+1 t_i) with t_i = tanh(lambda h_i); the chain factor
+// dT_1/dT_j is carried from the top down.
+double AddTransformGradient(const LayeredEarth& earth, double lambda, double weight,
+                            std::vector<double>& sums) {
+    const std::size_t n = earth.resistivities.size();
+    double below[8];  // T_i+1 for each layer i < n - 1 (at most kMaxLayers is ever fitted; 8 is ample)
+    double tanhs[8];
+    double transform = earth.resistivities[n - 1];
+    for (std::size_t i = n - 1; i-- > 0;) {
+        const double rho = earth.resistivities[i];
+        below[i] = transform;
+        tanhs[i] = Tanh(lambda * earth.thicknesses[i]);
+        transform = rho * (transform + rho * tanhs[i]) / (rho + transform * tanhs[i]);
+    }
+    double chain = 1.0;  // dT_1/dT_i
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const double rho = earth.resistivities[i];
+        const double t = tanhs[i];
+        const double tb = below[i];
+        const double numerator = tb + rho * t;
+        const double denominator = rho + tb * t;
+        const double squared = denominator * denominator;
+        const double byRho = numerator / denominator + rho * tb * (t * t - 1.0) / squared;
+        const double byTanh = rho * (rho * rho - tb * tb) / squared;
+        const double lh = lambda * earth.thicknesses[i];
+        sums[i] += weight * chain * byRho * rho;
+        sums[n + i] += weight * chain * byTanh * lh * (1.0 - t * t);
+        chain *= rho * rho * (1.0 - t * t) / squared;
+    }
+    sums[n - 1] += weight * chain * earth.resistivities[n - 1];
+    return transform;
+}
+
 }  // namespace
 
 std::string CheckModel(const LayeredEarth& earth) {
@@ -47,8 +87,8 @@ double ResistivityTransform(const LayeredEarth& earth, double lambda) {
     double transform = earth.resistivities[n - 1];
     for (std::size_t i = n - 1; i-- > 0;) {
         const double rho = earth.resistivities[i];
-        const double t = std::tanh(lambda * earth.thicknesses[i]);
-        transform = (transform + rho * t) / (1.0 + transform * t / rho);
+        const double t = Tanh(lambda * earth.thicknesses[i]);
+        transform = rho * (transform + rho * t) / (rho + transform * t);
     }
     return transform;
 }
@@ -59,6 +99,21 @@ double WennerByFilter(const LayeredEarth& earth, double spacing) {
     if (earth.resistivities.size() == 1)
         return top;
     return top + 2.0 * spacing * (LayerPart(earth, spacing) - LayerPart(earth, 2.0 * spacing));
+}
+
+double WennerByFilterWithGradient(const LayeredEarth& earth, double spacing, std::vector<double>& gradient) {
+    // With the weights adding up to 1 the Wenner formula is rho_a = 2 S(a) - S(2a), S(r) = sum_i
+    // T(b_i / r) w_i, and so are its derivatives.
+    const std::size_t n = earth.resistivities.size();
+    gradient.assign(2 * n - 1, 0.0);
+    const auto& b = HankelAbscissae();
+    const auto& w = HankelWeights();
+    double value = 0.0;
+    for (std::size_t i = 0; i < kHankelPoints; ++i) {
+        value += 2.0 * w[i] * AddTransformGradient(earth, b[i] / spacing, 2.0 * w[i], gradient);
+        value -= w[i] * AddTransformGradient(earth, b[i] / (2.0 * spacing), -w[i], gradient);
+    }
+    return value;
 }
 
 double SchlumbergerByFilter(const LayeredEarth& earth, double ab2, double mn2) {

@@ -25,6 +25,10 @@ double ResistivityTransform(const LayeredEarth& earth, double lambda);
 // layered-earth kernel with the published digital filter; any number of layers.
 double WennerByFilter(const LayeredEarth& earth, double spacing);
 
+// The same with its derivatives by the logarithm of each parameter, in the order ln rho_1 .. ln rho_N,
+// ln h_1 .. ln h_N-1 (what the soil fit's Jacobian needs, at the cost of about two evaluations).
+double WennerByFilterWithGradient(const LayeredEarth& earth, double spacing, std::vector<double>& gradient);
+
 // Schlumberger apparent resistivity, current electrodes at +-ab2 and potential electrodes at +-mn2 (m)
 // from the centre, mn2 < ab2; any number of layers.
 double SchlumbergerByFilter(const LayeredEarth& earth, double ab2, double mn2);
@@ -42,8 +46,8 @@ struct ImageSeries {
 // stops once four times that bound is below 1e-7 of the sum (readings are never better than 0.1 %). That
 // takes a few dozen terms unless |K| is close to 1 and the top layer is not thick against the spacing, where
 // the tail falls only as 1/N^2 and could need millions: after kMaxImageTerms it stops unconverged (and the
-// fit uses the filter instead, which costs about as much as 400 terms and has no such weakness).
-inline constexpr int kMaxImageTerms = 400;
+// fit uses the filter instead, which costs about as much as a few hundred terms and has no such weakness).
+inline constexpr int kMaxImageTerms = 150;
 ImageSeries TwoLayerWennerImages(double rho1, double rho2, double thickness, double spacing);
 
 // The Wenner apparent resistivity the soil fit uses: exact for one layer, the image series for two (the

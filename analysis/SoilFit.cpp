@@ -18,9 +18,9 @@ namespace {
 // the data do not pin that value down, and the covariance says so.
 constexpr double kLogMinResistivity = -6.9;  // 1e-3 ohm-m
 constexpr double kLogMaxResistivity = 18.4;  // 1e8 ohm-m
-constexpr int kMaxIterations = 200;
+constexpr int kMaxIterations = 100;
 // Solver runs from the best-ranked starting models: a three-layer misfit has more local minima.
-constexpr std::size_t kSolverStarts[] = {0, 1, 3, 6};
+constexpr std::size_t kSolverStarts[] = {0, 1, 3, 5};
 
 struct Problem {
     const Sounding* sounding = nullptr;
@@ -61,6 +61,31 @@ int Residuals(const gsl_vector* x, void* data, gsl_vector* f) {
         if (!std::isfinite(r))
             return GSL_EDOM;
         gsl_vector_set(f, i, r);
+    }
+    return GSL_SUCCESS;
+}
+
+bool Clamped(const Problem& problem, const double* logs, std::size_t index) {
+    const bool resistivity = index < problem.layers;
+    const double low = resistivity ? kLogMinResistivity : problem.logMinThickness;
+    const double high = resistivity ? kLogMaxResistivity : problem.logMaxThickness;
+    return logs[index] < low || logs[index] > high;
+}
+
+// The Jacobian from the filter's own derivatives, for three layers and more (two layers go through the
+// image series, cheap enough for GSL's finite differences). A clamped parameter has no effect.
+int Jacobian(const gsl_vector* x, void* data, gsl_matrix* jacobian) {
+    const Problem& problem = *static_cast<const Problem*>(data);
+    const LayeredEarth earth = ModelOf(problem, x->data);
+    std::vector<double> gradient;
+    for (std::size_t i = 0; i < problem.sounding->size(); ++i) {
+        const double rho = WennerByFilterWithGradient(earth, (*problem.sounding)[i].spacing, gradient);
+        for (std::size_t j = 0; j < gradient.size(); ++j) {
+            const double d = Clamped(problem, x->data, j) ? 0.0 : gradient[j] / rho;
+            if (!std::isfinite(d))
+                return GSL_EDOM;
+            gsl_matrix_set(jacobian, i, j, d);
+        }
     }
     return GSL_SUCCESS;
 }
@@ -154,6 +179,7 @@ SolverRun Solve(Problem& problem, const std::vector<double>& start) {
     SolverRun run;
     gsl_multifit_nlinear_fdf fdf{};
     fdf.f = Residuals;
+    fdf.df = problem.layers >= 3 ? Jacobian : nullptr;
     fdf.n = n;
     fdf.p = p;
     fdf.params = &problem;
@@ -168,8 +194,8 @@ SolverRun Solve(Problem& problem, const std::vector<double>& start) {
         return run;
     }
     int info = 0;
-    const int status = gsl_multifit_nlinear_driver(kMaxIterations, 1e-10, 1e-10, 1e-12, nullptr, nullptr,
-                                                   &info, workspace.get());
+    const int status = gsl_multifit_nlinear_driver(kMaxIterations, 1e-7, 1e-7, 1e-10, nullptr, nullptr, &info,
+                                                   workspace.get());
     run.iterations = static_cast<int>(gsl_multifit_nlinear_niter(workspace.get()));
     const gsl_vector* x = gsl_multifit_nlinear_position(workspace.get());
     run.logs.assign(x->data, x->data + p);
