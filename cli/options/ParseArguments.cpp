@@ -49,9 +49,22 @@ std::string PresenceError(const CommandSyntax& syntax, const ParsedArguments& pa
             return {};
         return groupGiven == 0 ? "needs " + names : "takes only one of " + names;
     };
+    std::size_t partnerCount = 0;
+    std::string partner;
     for (const DeclaredOption& option : syntax.options) {
         const auto given = parsed.values.find(option.name);
         const std::size_t count = given == parsed.values.end() ? 0 : given->second.size();
+        if (option.presence == Presence::WithPrevious) {
+            if (count > 0 && partnerCount == 0)
+                return "--" + option.name + " goes with --" + partner;
+            if (count == 0 && partnerCount > 0)
+                return "--" + partner + " needs --" + option.name;
+            continue;
+        }
+        if (option.presence == Presence::OneOf) {
+            partner = option.name;
+            partnerCount = count;
+        }
         if (option.presence != Presence::OneOf) {
             if (std::string error = closeGroup(); !error.empty())
                 return error;
