@@ -34,14 +34,13 @@ double Tanh(double x) {
 // T_i = rho_i (T_i+1 + rho_i t_i) / (rho_i + T_i+1 t_i) with t_i = tanh(lambda h_i); the chain factor
 // dT_1/dT_j is carried from the top down.
 double AddTransformGradient(const LayeredEarth& earth, double lambda, double weight,
-                            std::vector<double>& sums) {
+                            std::vector<double>& sums, std::vector<double>& below,
+                            std::vector<double>& tanhs) {
     const std::size_t n = earth.resistivities.size();
-    double below[8];  // T_i+1 for each layer i < n - 1 (at most kMaxLayers is ever fitted; 8 is ample)
-    double tanhs[8];
     double transform = earth.resistivities[n - 1];
     for (std::size_t i = n - 1; i-- > 0;) {
         const double rho = earth.resistivities[i];
-        below[i] = transform;
+        below[i] = transform;  // T_i+1
         tanhs[i] = Tanh(lambda * earth.thicknesses[i]);
         transform = rho * (transform + rho * tanhs[i]) / (rho + transform * tanhs[i]);
     }
@@ -106,12 +105,14 @@ double WennerByFilterWithGradient(const LayeredEarth& earth, double spacing, std
     // T(b_i / r) w_i, and so are its derivatives.
     const std::size_t n = earth.resistivities.size();
     gradient.assign(2 * n - 1, 0.0);
+    std::vector<double> below(n);
+    std::vector<double> tanhs(n);
     const auto& b = HankelAbscissae();
     const auto& w = HankelWeights();
     double value = 0.0;
     for (std::size_t i = 0; i < kHankelPoints; ++i) {
-        value += 2.0 * w[i] * AddTransformGradient(earth, b[i] / spacing, 2.0 * w[i], gradient);
-        value -= w[i] * AddTransformGradient(earth, b[i] / (2.0 * spacing), -w[i], gradient);
+        value += 2.0 * w[i] * AddTransformGradient(earth, b[i] / spacing, 2.0 * w[i], gradient, below, tanhs);
+        value -= w[i] * AddTransformGradient(earth, b[i] / (2.0 * spacing), -w[i], gradient, below, tanhs);
     }
     return value;
 }

@@ -18,12 +18,12 @@ namespace {
 // the data do not pin that value down, and the covariance says so.
 constexpr double kLogMinResistivity = -6.9;  // 1e-3 ohm-m
 constexpr double kLogMaxResistivity = 18.4;  // 1e8 ohm-m
-constexpr int kMaxIterations = 100;
 // Solver runs from the best-ranked starting models: a three-layer misfit has more local minima.
 constexpr std::size_t kSolverStarts[] = {0, 1, 3, 5};
 
 struct Problem {
     const Sounding* sounding = nullptr;
+    int maxIterations = 100;
     std::size_t layers = 1;
     double logMinThickness = 0.0;
     double logMaxThickness = 0.0;
@@ -194,8 +194,8 @@ SolverRun Solve(Problem& problem, const std::vector<double>& start) {
         return run;
     }
     int info = 0;
-    const int status = gsl_multifit_nlinear_driver(kMaxIterations, 1e-7, 1e-7, 1e-10, nullptr, nullptr, &info,
-                                                   workspace.get());
+    const int status = gsl_multifit_nlinear_driver(problem.maxIterations, 1e-7, 1e-7, 1e-10, nullptr, nullptr,
+                                                   &info, workspace.get());
     run.iterations = static_cast<int>(gsl_multifit_nlinear_niter(workspace.get()));
     const gsl_vector* x = gsl_multifit_nlinear_position(workspace.get());
     run.logs.assign(x->data, x->data + p);
@@ -216,7 +216,7 @@ SolverRun Solve(Problem& problem, const std::vector<double>& start) {
     run.converged = status == GSL_SUCCESS || gradient < 1e-6;
     if (!run.converged) {
         run.note = status == GSL_EMAXITER
-                       ? "the solver stopped after " + std::to_string(kMaxIterations) +
+                       ? "the solver stopped after " + std::to_string(problem.maxIterations) +
                              " iterations without converging"
                        : std::string("the solver stopped without converging: ") + gsl_strerror(status);
     }
@@ -276,7 +276,7 @@ std::string Counted(int count, const std::string& noun) {
 
 }  // namespace
 
-SoilFit FitSoil(const Sounding& given, int layerCount) {
+SoilFit FitSoil(const Sounding& given, int layerCount, const SoilFitOptions& options) {
     SoilFit refused;
     if (layerCount < 1 || layerCount > kMaxLayers) {
         refused.error = "the number of layers must be 1 to " + std::to_string(kMaxLayers);
@@ -297,6 +297,7 @@ SoilFit FitSoil(const Sounding& given, int layerCount) {
     Problem problem;
     problem.sounding = &sounding;
     problem.layers = static_cast<std::size_t>(layerCount);
+    problem.maxIterations = options.maxIterations;
     problem.logMinThickness = std::log(sounding.front().spacing * 1e-3);
     problem.logMaxThickness = std::log(sounding.back().spacing * 1e3);
     SolverRun best;
@@ -306,7 +307,7 @@ SoilFit FitSoil(const Sounding& given, int layerCount) {
     if (layerCount == 3) {
         // The two-layer optimum with either layer split in two: the three-layer fit is then never worse
         // than the two-layer one, whatever local minima the other starts run into.
-        const SoilFit two = FitSoil(sounding, 2);
+        const SoilFit two = FitSoil(sounding, 2, options);
         const double r1 = std::log(two.model.resistivities[0]);
         const double r2 = std::log(two.model.resistivities[1]);
         const double h = std::log(two.model.thicknesses[0]);

@@ -43,11 +43,15 @@ struct SoilFit {
 
 inline constexpr int kMaxLayers = 3;
 
+struct SoilFitOptions {
+    int maxIterations = 100;  // per solver run
+};
+
 // Fits `layerCount` horizontal layers (1 to kMaxLayers) to a Wenner sounding by least squares on the
 // logarithm of the apparent resistivity, the parameters being the logarithms of the resistivities and
 // thicknesses, with GSL's Levenberg-Marquardt solver started from several models made from the data.
 // Refused (error set): a bad sounding (CheckSounding), fewer points than parameters (2 N - 1).
-SoilFit FitSoil(const Sounding& sounding, int layerCount);
+SoilFit FitSoil(const Sounding& sounding, int layerCount, const SoilFitOptions& options = {});
 
 // Fits 1, 2 and 3 layers (as many as the points allow) and keeps the fit with the lowest Bayesian
 // information criterion, n ln(RSS/n) + k ln(n): the fewest layers the data support. A fit that did not

@@ -147,6 +147,18 @@ TEST(SoilFitTest, DataThatCannotBeFittedAreRefusedWithTheReason) {
     EXPECT_LE(automatic.layers.size(), 2u);
 }
 
+TEST(SoilFitTest, ASolverThatRunsOutOfIterationsSaysSoAndShowsItsBestModel) {
+    std::mt19937 random(3);
+    const Sounding sounding = Measured({{100.0, 900.0, 30.0}, {1.5, 6.0}}, random, 0.02);
+    const SoilFit fit = FitSoil(sounding, 3, SoilFitOptions{2});
+    ASSERT_TRUE(fit.Ok());
+    EXPECT_FALSE(fit.converged);
+    EXPECT_EQ(fit.solverNote, "the solver stopped after 2 iterations without converging");
+    ASSERT_EQ(fit.layers.size(), 3u);
+    EXPECT_EQ(fit.points.size(), sounding.size());
+    EXPECT_GT(fit.rmsPercent, 0.0);
+}
+
 TEST(SoilFitTest, AsManyPointsAsParametersFitExactlyWithoutAnUncertainty) {
     const SoilFit fit = FitSoil({{1, 100}, {3, 60}, {9, 40}}, 2);
     ASSERT_TRUE(fit.Ok());
