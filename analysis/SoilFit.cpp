@@ -16,8 +16,8 @@ namespace {
 
 // Logarithmic bounds that keep every trial model computable; a solver that runs into one has found that
 // the data do not pin that value down, and the covariance says so.
-constexpr double kLogMinResistivity = -6.9;  // 1e-3 ohm-m
-constexpr double kLogMaxResistivity = 18.4;  // 1e8 ohm-m
+constexpr double kLogResistivityMargin = 9.2;  // a factor 1e4 beyond the lowest and highest reading
+constexpr double kLogThicknessMargin = 6.9;  // a factor 1e3 below the shortest and beyond the longest spacing
 // Solver runs from the best-ranked starting models: a three-layer misfit has more local minima.
 constexpr std::size_t kSolverStarts[] = {0, 1, 3, 5};
 
@@ -25,6 +25,8 @@ struct Problem {
     const Sounding* sounding = nullptr;
     int maxIterations = 100;
     std::size_t layers = 1;
+    double logMinResistivity = 0.0;
+    double logMaxResistivity = 0.0;
     double logMinThickness = 0.0;
     double logMaxThickness = 0.0;
 };
@@ -32,7 +34,8 @@ struct Problem {
 LayeredEarth ModelOf(const Problem& problem, const double* logs) {
     LayeredEarth earth;
     for (std::size_t i = 0; i < problem.layers; ++i)
-        earth.resistivities.push_back(std::exp(std::clamp(logs[i], kLogMinResistivity, kLogMaxResistivity)));
+        earth.resistivities.push_back(
+            std::exp(std::clamp(logs[i], problem.logMinResistivity, problem.logMaxResistivity)));
     for (std::size_t i = 0; i + 1 < problem.layers; ++i) {
         const double log =
             std::clamp(logs[problem.layers + i], problem.logMinThickness, problem.logMaxThickness);
@@ -67,8 +70,8 @@ int Residuals(const gsl_vector* x, void* data, gsl_vector* f) {
 
 bool Clamped(const Problem& problem, const double* logs, std::size_t index) {
     const bool resistivity = index < problem.layers;
-    const double low = resistivity ? kLogMinResistivity : problem.logMinThickness;
-    const double high = resistivity ? kLogMaxResistivity : problem.logMaxThickness;
+    const double low = resistivity ? problem.logMinResistivity : problem.logMinThickness;
+    const double high = resistivity ? problem.logMaxResistivity : problem.logMaxThickness;
     return logs[index] < low || logs[index] > high;
 }
 
@@ -191,6 +194,7 @@ SolverRun Solve(Problem& problem, const std::vector<double>& start) {
     if (gsl_multifit_nlinear_init(&x0.vector, &fdf, workspace.get()) != GSL_SUCCESS) {
         run.note = "the starting model could not be computed";
         run.logs = start;
+        run.logSigmas.assign(p, std::numeric_limits<double>::infinity());
         return run;
     }
     int info = 0;
@@ -227,8 +231,8 @@ SolverRun Solve(Problem& problem, const std::vector<double>& start) {
 bool AtBound(const Problem& problem, const std::vector<double>& logs, std::size_t index) {
     constexpr double kMargin = 0.01;  // within 1 % of the bound
     const bool resistivity = index < problem.layers;
-    const double low = resistivity ? kLogMinResistivity : problem.logMinThickness;
-    const double high = resistivity ? kLogMaxResistivity : problem.logMaxThickness;
+    const double low = resistivity ? problem.logMinResistivity : problem.logMinThickness;
+    const double high = resistivity ? problem.logMaxResistivity : problem.logMaxThickness;
     return logs[index] <= low + kMargin || logs[index] >= high - kMargin;
 }
 
@@ -298,8 +302,14 @@ SoilFit FitSoil(const Sounding& given, int layerCount, const SoilFitOptions& opt
     problem.sounding = &sounding;
     problem.layers = static_cast<std::size_t>(layerCount);
     problem.maxIterations = options.maxIterations;
-    problem.logMinThickness = std::log(sounding.front().spacing * 1e-3);
-    problem.logMaxThickness = std::log(sounding.back().spacing * 1e3);
+    const auto [lowest, highest] = std::minmax_element(
+        sounding.begin(), sounding.end(), [](const SoundingPoint& a, const SoundingPoint& b) {
+            return a.apparentResistivity < b.apparentResistivity;
+        });
+    problem.logMinResistivity = std::log(lowest->apparentResistivity) - kLogResistivityMargin;
+    problem.logMaxResistivity = std::log(highest->apparentResistivity) + kLogResistivityMargin;
+    problem.logMinThickness = std::log(sounding.front().spacing) - kLogThicknessMargin;
+    problem.logMaxThickness = std::log(sounding.back().spacing) + kLogThicknessMargin;
     SolverRun best;
     std::vector<std::vector<double>> starts = Starts(problem);
     if (starts.size() > kSolverStarts[problem.layers])

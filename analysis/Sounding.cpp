@@ -11,6 +11,11 @@ namespace terrovane::analysis {
 namespace {
 
 constexpr std::uint32_t kResistivityMode = 9;
+// Beyond any real sounding, and far enough from the doubles' limits for the models to stay finite.
+constexpr double kMinSpacing = 1e-3;
+constexpr double kMaxSpacing = 1e5;
+constexpr double kMinApparentResistivity = 1e-6;
+constexpr double kMaxApparentResistivity = 1e12;
 
 std::string PointName(std::size_t index) {
     return "point " + std::to_string(index + 1);
@@ -33,6 +38,11 @@ std::string CheckSounding(const Sounding& sounding) {
             return PointName(i) + ": the spacing must be above 0 m";
         if (point.apparentResistivity <= 0.0)
             return PointName(i) + ": the apparent resistivity must be above 0 ohm-m";
+        if (point.spacing < kMinSpacing || point.spacing > kMaxSpacing)
+            return PointName(i) + ": a spacing outside 1 mm to 100 km is no Wenner sounding";
+        if (point.apparentResistivity < kMinApparentResistivity ||
+            point.apparentResistivity > kMaxApparentResistivity)
+            return PointName(i) + ": an apparent resistivity outside 1e-6 to 1e12 ohm-m is no soil";
         for (std::size_t j = 0; j < i; ++j) {
             if (sounding[j].spacing == point.spacing)
                 return PointName(i) + ": the spacing " + Metres(point.spacing) + " m is already " +

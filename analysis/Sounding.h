@@ -15,7 +15,8 @@ struct SoundingPoint {
 
 using Sounding = std::vector<SoundingPoint>;
 
-// Empty when the points can be fitted: every value a finite number above zero and no spacing twice.
+// Empty when the points can be fitted: every value a finite number above zero (spacings from 1 mm to
+// 100 km, apparent resistivities from 1e-6 to 1e12 ohm-m) and no spacing twice.
 // Otherwise what is wrong with which point (numbered from 1 in the order given).
 std::string CheckSounding(const Sounding& sounding);
 

@@ -140,6 +140,10 @@ TEST(SoilFitTest, DataThatCannotBeFittedAreRefusedWithTheReason) {
     EXPECT_EQ(FitSoil({{1, 100}, {2, 90}, {1, 95}}, 1).error,
               "point 3: the spacing 1 m is already point 1's");
     EXPECT_EQ(FitSoil({{1, NAN}, {2, 90}}, 1).error, "point 1: not a number");
+    EXPECT_EQ(FitSoil({{1e-300, 100}, {2, 90}}, 1).error,
+              "point 1: a spacing outside 1 mm to 100 km is no Wenner sounding");
+    EXPECT_EQ(FitSoil({{1, 1e308}, {2, 90}}, 1).error,
+              "point 1: an apparent resistivity outside 1e-6 to 1e12 ohm-m is no soil");
     EXPECT_EQ(FitSoil(three, 4).error, "the number of layers must be 1 to 3");
     // Auto with three points tries one and two layers only.
     const SoilFit automatic = FitSoilAuto(three);
