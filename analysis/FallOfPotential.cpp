@@ -9,6 +9,10 @@
 namespace terrovane::analysis {
 namespace {
 
+// Far beyond any earth test, and far enough from the doubles' limits for the arithmetic to stay finite.
+constexpr double kMaxDistance = 1e5;
+constexpr double kMaxResistance = 1e12;
+
 std::string Number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.4g", value);
@@ -20,8 +24,8 @@ std::string ReadingName(std::size_t index) {
 }
 
 std::string CheckReadings(const std::vector<FopReading>& readings, double currentProbe) {
-    if (!std::isfinite(currentProbe) || currentProbe <= 0.0)
-        return "the current-probe distance must be a number above 0 m";
+    if (!std::isfinite(currentProbe) || currentProbe <= 0.0 || currentProbe > kMaxDistance)
+        return "the current-probe distance must be a number above 0 m and at most 100 km";
     if (readings.size() < 2)
         return "at least two readings are needed";
     for (std::size_t i = 0; i < readings.size(); ++i) {
@@ -32,8 +36,8 @@ std::string CheckReadings(const std::vector<FopReading>& readings, double curren
             return ReadingName(i) +
                    ": the potential probe must be between the electrode and the current probe (0 to " +
                    Number(currentProbe) + " m), not at " + Number(r.distance) + " m";
-        if (r.resistance <= 0.0)
-            return ReadingName(i) + ": the resistance must be above 0 ohm";
+        if (r.resistance <= 0.0 || r.resistance > kMaxResistance)
+            return ReadingName(i) + ": the resistance must be above 0 ohm and at most 1e12 ohm";
         for (std::size_t j = 0; j < i; ++j) {
             if (readings[j].distance == r.distance)
                 return ReadingName(i) + ": the distance " + Number(r.distance) + " m is already " +
@@ -51,8 +55,8 @@ std::optional<double> At(const std::vector<FopReading>& sorted, double x) {
         if (x <= sorted[i].distance) {
             const FopReading& a = sorted[i - 1];
             const FopReading& b = sorted[i];
-            return a.resistance +
-                   (b.resistance - a.resistance) * (x - a.distance) / (b.distance - a.distance);
+            const double t = (x - a.distance) / (b.distance - a.distance);
+            return a.resistance + t * (b.resistance - a.resistance);
         }
     }
     return sorted.back().resistance;

@@ -43,9 +43,9 @@ struct FopAnalysis {
 };
 
 // Analyses a fall-of-potential curve for current-probe distance `currentProbe` (m). Refused: fewer than
-// two readings, a value that is no finite number, a distance not between 0 and D, a resistance not above
-// 0, a distance given twice, 61.8 % of D outside the readings. Values between readings are interpolated
-// linearly.
+// two readings, a value that is no finite number, D above 100 km, a distance not between 0 and D, a
+// resistance not above 0 or above 1e12 ohm, a distance given twice, 61.8 % of D outside the readings.
+// Values between readings are interpolated linearly.
 FopAnalysis AnalyseFallOfPotential(std::vector<FopReading> readings, double currentProbe);
 
 // Tagg's slope table: Pt/C for a slope coefficient mu, for mu from 0.40 to 1.59; unset outside.

@@ -84,13 +84,17 @@ TEST(FallOfPotentialTest, WithoutReadingsAround618OrAtTheSlopePointsThoseAnswers
 TEST(FallOfPotentialTest, BadReadingsAreRefusedWithTheReason) {
     EXPECT_EQ(AnalyseFallOfPotential({{10, 1}}, 50).error, "at least two readings are needed");
     EXPECT_EQ(AnalyseFallOfPotential({{10, 1}, {40, 2}}, 0).error,
-              "the current-probe distance must be a number above 0 m");
+              "the current-probe distance must be a number above 0 m and at most 100 km");
     EXPECT_EQ(
         AnalyseFallOfPotential({{10, 1}, {50, 2}}, 50).error,
         "reading 2: the potential probe must be between the electrode and the current probe (0 to 50 m), "
         "not at 50 m");
     EXPECT_EQ(AnalyseFallOfPotential({{10, 1}, {40, 0}}, 50).error,
-              "reading 2: the resistance must be above 0 ohm");
+              "reading 2: the resistance must be above 0 ohm and at most 1e12 ohm");
+    // Extreme but accepted readings still give finite answers.
+    const FopAnalysis steep = AnalyseFallOfPotential({{1, 1e12}, {40, 1}}, 50);
+    ASSERT_TRUE(steep.Ok());
+    EXPECT_TRUE(std::isfinite(steep.resistanceAt618));
     EXPECT_EQ(AnalyseFallOfPotential({{10, 1}, {10, 2}}, 50).error,
               "reading 2: the distance 10 m is already reading 1's");
     EXPECT_EQ(AnalyseFallOfPotential({{NAN, 1}, {10, 2}}, 50).error, "reading 1: not a number");
