@@ -52,6 +52,32 @@ TEST(ForwardModelTest, UniformGroundGivesItsResistivityForEveryArrayAndLayerCoun
     }
 }
 
+// The surface potential of a point source on two layers by images, 2 pi V / (rho1 I) =
+// 1/r + 2 sum_n K^n / sqrt(r^2 + (2nh)^2), summed far past where its terms matter.
+double TwoLayerPotential(double rho1, double rho2, double h, double r) {
+    const double k = (rho2 - rho1) / (rho2 + rho1);
+    double sum = 1.0 / r;
+    double power = 1.0;
+    for (int n = 1; n < 200000 && std::fabs(power) > 1e-16; ++n) {
+        power *= k;
+        sum += 2.0 * power / std::hypot(r, 2.0 * n * h);
+    }
+    return rho1 * sum;
+}
+
+TEST(ForwardModelTest, SchlumbergerByFilterAgreesWithItsImageSeries) {
+    for (double rho2 : {20.0, 500.0}) {
+        for (double ab2 : {1.0, 4.0, 15.0, 60.0}) {
+            const double mn2 = ab2 / 10.0;
+            const double dv = 2.0 * (TwoLayerPotential(100.0, rho2, 3.0, ab2 - mn2) -
+                                     TwoLayerPotential(100.0, rho2, 3.0, ab2 + mn2));
+            const double images = (ab2 * ab2 - mn2 * mn2) / (2.0 * mn2) * dv / 2.0;
+            EXPECT_NEAR(SchlumbergerByFilter({{100.0, rho2}, {3.0}}, ab2, mn2) / images, 1.0, 1e-3)
+                << rho2 << " " << ab2;
+        }
+    }
+}
+
 TEST(ForwardModelTest, ThreeLayersReachTheBottomLayerAndDipTowardsAConductiveMiddle) {
     const LayeredEarth earth{{300.0, 20.0, 300.0}, {2.0, 6.0}};
     EXPECT_NEAR(WennerByFilter(earth, 0.1), 300.0, 3.0);
