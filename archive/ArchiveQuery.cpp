@@ -94,6 +94,21 @@ Where ResultWhere(const ResultFilter& filter) {
     if (filter.readout) {
         integer("r.id IN (SELECT result_id FROM readout_slots WHERE readout_id = ?)", *filter.readout);
     }
+    if (filter.site) {
+        text("s.name = ?", *filter.site);
+    }
+    if (filter.point) {
+        text("p.name = ?", *filter.point);
+    }
+    if (filter.siteId) {
+        integer("p.site_id = ?", *filter.siteId);
+    }
+    if (filter.pointId) {
+        integer("r.point_id = ?", *filter.pointId);
+    }
+    if (filter.unassigned) {
+        terms.push_back("r.point_id IS NULL");
+    }
     for (std::size_t i = 0; i < terms.size(); ++i) {
         where.sql += (i == 0 ? " WHERE " : " AND ") + terms[i];
     }
@@ -115,9 +130,11 @@ int BindWhere(Statement& statement, const Where& where) {
 }
 
 constexpr const char* kResultColumns =
-    "SELECT r.id, r.first_readout, ro.read_at, ro.port, r.first_slot, r.packet, l.text, r.note FROM results "
-    "r "
-    "JOIN readouts ro ON ro.id = r.first_readout LEFT JOIN labels l ON l.id = r.label_id";
+    "SELECT r.id, r.first_readout, ro.read_at, ro.port, r.first_slot, r.packet, l.text, r.note, r.point_id, "
+    "s.name, p.name, coalesce(p.limit_ohm, s.limit_ohm), "
+    "CASE WHEN p.limit_ohm IS NULL THEN s.limit_source ELSE p.limit_source END FROM results r "
+    "JOIN readouts ro ON ro.id = r.first_readout LEFT JOIN labels l ON l.id = r.label_id "
+    "LEFT JOIN points p ON p.id = r.point_id LEFT JOIN sites s ON s.id = p.site_id";
 
 ResultRow ReadResultRow(const Statement& query) {
     ResultRow row;
@@ -130,6 +147,14 @@ ResultRow ReadResultRow(const Statement& query) {
     std::copy_n(packet.begin(), std::min(packet.size(), row.packet.size()), row.packet.begin());
     row.label = query.Text(6);
     row.note = query.Text(7);
+    if (!query.IsNull(8)) {
+        row.point = query.Int(8);
+        row.site = query.Text(9);
+        row.pointName = query.Text(10);
+    }
+    if (!query.IsNull(11)) {
+        row.limit = Limit{query.Real(11), query.Text(12)};
+    }
     return row;
 }
 

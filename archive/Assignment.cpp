@@ -1,0 +1,96 @@
+// Assigning results to test points.
+#include <sqlite3.h>
+
+#include "SiteStatements.h"
+#include "Sites.h"
+
+namespace terrovane::archive {
+namespace {
+
+bool AssignOne(Database& db, Statement& update, std::int64_t result, std::optional<std::int64_t> point,
+               std::string& error) {
+    update.Reset();
+    if (point) {
+        update.Bind(1, *point);
+    } else {
+        update.BindNull(1);
+    }
+    update.Bind(2, result);
+    if (!StepDone(db, update, error)) {
+        return false;
+    }
+    if (sqlite3_changes(db.Handle()) == 0) {
+        error = "there is no result " + std::to_string(result);
+        return false;
+    }
+    return true;
+}
+
+bool PointExists(Database& db, std::int64_t point, std::string& error) {
+    Statement query;
+    if (!Prepared(db, query, "SELECT 1 FROM points WHERE id = ?", error)) {
+        return false;
+    }
+    query.Bind(1, point);
+    if (query.Step() != SQLITE_ROW) {
+        error = "there is no test point " + std::to_string(point);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Assign(Archive& archive, const std::vector<std::int64_t>& results, std::optional<std::int64_t> point,
+            std::string& error) {
+    return InTransaction(
+        archive,
+        [&](Database& db, std::string& failure) {
+            Statement update;
+            if ((point && !PointExists(db, *point, failure)) ||
+                !Prepared(db, update, "UPDATE results SET point_id = ? WHERE id = ?", failure)) {
+                return false;
+            }
+            for (const std::int64_t result : results) {
+                if (!AssignOne(db, update, result, point, failure)) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        error);
+}
+
+bool AssignInOrder(Archive& archive, const std::vector<std::int64_t>& results, std::int64_t site,
+                   int firstPoint, std::string& error) {
+    std::vector<PointRow> points;
+    if (!Points(archive, site, points, error)) {
+        return false;
+    }
+    if (firstPoint < 0 || points.size() < static_cast<std::size_t>(firstPoint) + results.size()) {
+        error =
+            "the site has " +
+            std::to_string(points.size() - std::min<std::size_t>(points.size(), std::max(firstPoint, 0))) +
+            " test points from the chosen one on, fewer than the " + std::to_string(results.size()) +
+            " results";
+        return false;
+    }
+    return InTransaction(
+        archive,
+        [&](Database& db, std::string& failure) {
+            Statement update;
+            if (!Prepared(db, update, "UPDATE results SET point_id = ? WHERE id = ?", failure)) {
+                return false;
+            }
+            for (std::size_t i = 0; i < results.size(); ++i) {
+                const PointRow& point = points[static_cast<std::size_t>(firstPoint) + i];
+                if (!AssignOne(db, update, results[i], point.id, failure)) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        error);
+}
+
+}  // namespace terrovane::archive
