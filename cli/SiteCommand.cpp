@@ -6,6 +6,7 @@
 #include "ArchiveAccess.h"
 #include "Command.h"
 #include "LimitOptions.h"
+#include "SiteCommands.h"
 #include "Sites.h"
 
 namespace terrovane::cli {
@@ -63,14 +64,17 @@ int Add(const ParsedArguments& options) {
 const CommandRegistrar kRegistrar(
     {"site",
      "\"site add SITE\" adds a site to the archive, with an address, a position in decimal degrees, a limit "
-     "its test points inherit and a re-test interval in months.",
+     "its test points inherit and a re-test interval in months. \"site report SITE --pdf FILE\" draws the "
+     "site's report: each test point's latest result measured in the date range (--since, --until, "
+     "YYYY-MM-DD, inclusive) with its limit, source, verdict and earlier results, and a summary line.",
      {{{"site add",
         {"SITE"},
         {{"address", "TEXT", "The site's address or description."},
          {"position", "LAT,LON", "Latitude and longitude in decimal degrees."},
          kLimitOption,
          kIntervalOption}},
-       Add}}});
+       Add},
+      SiteReportForm()}});
 
 }  // namespace
 }  // namespace terrovane::cli
