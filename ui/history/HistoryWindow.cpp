@@ -24,7 +24,7 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     splitter->addWidget(tree_);
     splitter->addWidget(results);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({300, 900});
+    splitter->setSizes({440, 840});
     outer->addWidget(splitter, 1);
     BuildFilters(layout);
     model_ = new HistoryModel(archive_, this);

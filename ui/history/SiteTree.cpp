@@ -34,7 +34,11 @@ SiteTree::SiteTree(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(true);
     setUniformRowHeights(true);
     header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
+    // Room for a site's point name, its last test and an overdue due date side by side.
+    setMinimumWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("Substation North / Tower leg A 0000-00-00 "
+                                                       "0000-00-00 (overdue)")));
+    header()->setSectionResizeMode(kNameColumn, QHeaderView::ResizeToContents);
     header()->setSectionResizeMode(kLastTestColumn, QHeaderView::ResizeToContents);
     header()->setSectionResizeMode(kDueColumn, QHeaderView::ResizeToContents);
     connect(this, &QTreeWidget::currentItemChanged, this,

@@ -61,7 +61,7 @@ TrendSeries BuildTrend(const std::vector<archive::ResultRow>& rows, format::Quan
         const auto day = DayNumber(date, time);
         if (value && day) {
             series.samples.push_back({*day, *value, date + " " + time, row.id});
-            if (quantity == format::Quantity::Re && *day >= newest) {
+            if (quantity == format::Quantity::Re && row.limit && *day >= newest) {
                 newest = *day;
                 series.limit = row.limit;
             }
