@@ -95,13 +95,15 @@ Where ResultWhere(const ResultFilter& filter) {
         integer("r.id IN (SELECT result_id FROM readout_slots WHERE readout_id = ?)", *filter.readout);
     }
     if (filter.site) {
-        text("s.name = ?", *filter.site);
+        text("r.point_id IN (SELECT p2.id FROM points p2 JOIN sites s2 ON s2.id = p2.site_id WHERE s2.name = ?)",
+             *filter.site);
     }
     if (filter.point) {
-        text("p.name = ?", *filter.point);
+        text("r.point_id IN (SELECT id FROM points WHERE name = ?)", *filter.point);
     }
     if (filter.siteId) {
-        integer("p.site_id = ?", *filter.siteId);
+        // Through the points' index on results, not a walk over every result.
+        integer("r.point_id IN (SELECT id FROM points WHERE site_id = ?)", *filter.siteId);
     }
     if (filter.pointId) {
         integer("r.point_id = ?", *filter.pointId);
