@@ -16,9 +16,9 @@
 #include "Archive.h"
 #include "Due.h"
 #include "HistoryWindow.h"
+#include "MeasurementRecord.h"
 #include "SiteReportPdf.h"
 #include "Sites.h"
-#include "MeasurementRecord.h"
 
 namespace {
 
@@ -178,7 +178,8 @@ void FillSites(Archive& archive) {
                 std::string sql;
                 for (int site = 1; site <= kSites; ++site) {
                     sql += "INSERT INTO sites(id, name, limit_ohm, limit_source, interval_months) VALUES (" +
-                           std::to_string(site) + ", 'Site " + std::to_string(site) + "', 10, 'IEC 62305-3', 12);";
+                           std::to_string(site) + ", 'Site " + std::to_string(site) +
+                           "', 10, 'IEC 62305-3', 12);";
                     for (int point = 1; point <= kPointsPerSite; ++point) {
                         sql += "INSERT INTO points(site_id, name, ordinal) VALUES (" + std::to_string(site) +
                                ", 'Leg " + std::to_string(point) + "', " + std::to_string(point) + ");";
@@ -223,7 +224,8 @@ bool SiteFigures(const std::string& path) {
             archive->Results(filter, {}, -1, 0, rows, error);
             passed = 0;
             for (const auto& row : rows) {
-                passed += terrovane::archive::DescribeResult(row).verdict == terrovane::archive::Verdict::Pass;
+                passed +=
+                    terrovane::archive::DescribeResult(row).verdict == terrovane::archive::Verdict::Pass;
             }
         }));
     }
@@ -234,7 +236,8 @@ bool SiteFigures(const std::string& path) {
     std::size_t points = 0;
     for (int run = 0; run < 7; ++run) {
         std::vector<terrovane::archive::DuePoint> list;
-        due.push_back(Milliseconds([&] { terrovane::archive::DueList(*archive, "2026-01-01", 0, list, error); }));
+        due.push_back(
+            Milliseconds([&] { terrovane::archive::DueList(*archive, "2026-01-01", 0, list, error); }));
         points = list.size();
     }
     std::printf("  %zu points in the due list\n", points);

@@ -88,6 +88,22 @@ TEST_F(ArchiveWindowTest, ARunOfSlotsIsAssignedInOrderAndJudgedInWordsAndColour)
     EXPECT_EQ(Cell(0, kPointColumn), QStringLiteral("Leg C"));
 }
 
+TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWritten) {
+    ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3, 4}, siteId_, 0, error_)) << error_;
+    window_->Refresh();
+    const QString path = QString::fromStdString(Path("line 4.pdf"));
+    window_->reportFileChooser = [path] { return path; };
+    window_->ReportChosenSite();  // "All results" is no site
+    ASSERT_EQ(recorder_.Texts().size(), 1u);
+    ChooseTree(TreeChoice::Kind::Point, points_[1]);
+    window_->ReportChosenSite();
+    EXPECT_EQ(window_->Status().text(), QStringLiteral("Site report of Line 4 written to ") + path +
+                                            QStringLiteral(" (2 passed, 1 failed, 1 without limit)"));
+    const std::string text =
+        archive::testing::RunCommand("pdftotext -layout '" + path.toStdString() + "' -").text;
+    EXPECT_NE(text.find("Leg D"), std::string::npos) << text;
+}
+
 TEST_F(ArchiveWindowTest, TheAssignDialogMakesSitesAndPointsOnTheSpot) {
     AssignDialog dialog(*archive_, 2);
     EXPECT_EQ(dialog.SiteChoice().currentText(), QStringLiteral("Line 4"));
@@ -156,6 +172,8 @@ TEST(ExportPathTest, TheChosenTypesExtensionIsAddedUnlessTheNameHasOne) {
     EXPECT_EQ(WithExportExtension(QStringLiteral("/tmp/site.JSON"), xlsx), QStringLiteral("/tmp/site.JSON"));
     EXPECT_EQ(WithExportExtension(QStringLiteral("/tmp/v1.2"), xlsx), QStringLiteral("/tmp/v1.2.xlsx"));
     EXPECT_EQ(WithExportExtension(QString(), xlsx), QString());
+    EXPECT_EQ(WithExportExtension(QStringLiteral("/tmp/r"), QStringLiteral("(*.pdf)")),
+              QStringLiteral("/tmp/r.pdf"));
     EXPECT_TRUE(ExportFilters().startsWith(xlsx));
 }
 

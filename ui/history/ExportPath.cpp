@@ -15,7 +15,7 @@ QString WithExportExtension(const QString& path, const QString& chosenFilter) {
         return path;
     }
     static const QStringList kKnown = {QStringLiteral("xlsx"), QStringLiteral("xls"), QStringLiteral("csv"),
-                                       QStringLiteral("json")};
+                                       QStringLiteral("json"), QStringLiteral("pdf")};
     if (kKnown.contains(QFileInfo(path).suffix().toLower())) {
         return path;
     }

@@ -105,6 +105,7 @@ void HistoryWindow::BuildButtons(QBoxLayout* layout) {
     button(QStringLiteral("Label read-out..."), &HistoryWindow::LabelSelectedReadOut);
     button(QStringLiteral("Open read-out"), &HistoryWindow::OpenSelectedReadOut);
     button(QStringLiteral("Export..."), &HistoryWindow::ExportSelected);
+    button(QStringLiteral("Site report..."), &HistoryWindow::ReportChosenSite);
     auto* trend = new QPushButton(QStringLiteral("Trend..."), this);
     trend->setEnabled(archive_ != nullptr);
     connect(trend, &QPushButton::clicked, this, &HistoryWindow::ShowTrend);

@@ -48,6 +48,8 @@ class HistoryWindow : public QWidget {
     std::function<QString()> exportFileChooser;
     // Asks where the chosen results go; nothing on Cancel. Tests answer it themselves.
     std::function<std::optional<AssignChoice>(int results)> assignChooser;
+    // Asks for the site report's file ("" when cancelled); tests answer it themselves.
+    std::function<QString()> reportFileChooser;
     // Asks for a new name; nothing on Cancel. Tests answer it themselves.
     std::function<std::optional<QString>(const QString& title, const QString& current)> nameAsker;
     // Asks for a label and note; nothing on Cancel. Tests answer it themselves.
@@ -65,6 +67,9 @@ class HistoryWindow : public QWidget {
     // The site or point chosen in the tree: a new name, or deleted (its results stay, unassigned).
     void RenameChosen();
     void DeleteChosen();
+    // The report of the site chosen in the tree (or of the chosen point's site) over the measuring dates
+    // the filter sets, as a PDF.
+    void ReportChosenSite();
     // After a read-out was archived elsewhere in the program.
     void Refresh() {
         tree_->Reload(archive_);

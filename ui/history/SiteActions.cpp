@@ -1,13 +1,17 @@
-// The archive window's site and point actions: select all, assign, rename, delete.
+// The archive window's site and point actions: select all, assign, rename, delete, the site report.
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenu>
 
 #include <algorithm>
 
+#include "ExportPath.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
+#include "SiteReportPdf.h"
 #include "Sites.h"
+#include "ValiditySetting.h"
 
 namespace terrovane::history {
 namespace {
@@ -164,6 +168,47 @@ void HistoryWindow::DeleteChosen() {
         platform::Alert("It could not be deleted: " + error);
     }
     Refresh();
+}
+
+void HistoryWindow::ReportChosenSite() {
+    const TreeChoice chosen = tree_->Current();
+    std::string error;
+    std::int64_t siteId = chosen.kind == TreeChoice::Kind::Site ? chosen.id : 0;
+    if (chosen.kind == TreeChoice::Kind::Point) {
+        std::vector<archive::PointRow> points;
+        archive::Points(*archive_, 0, points, error);
+        for (const archive::PointRow& point : points) {
+            siteId = point.id == chosen.id ? point.site : siteId;
+        }
+    }
+    std::vector<archive::SiteRow> sites;
+    archive::Sites(*archive_, sites, error);
+    const auto site = std::find_if(sites.begin(), sites.end(), [&](const auto& s) { return s.id == siteId; });
+    if (site == sites.end()) {
+        return platform::Alert("Choose a site or one of its test points in the tree first.");
+    }
+    const QString path =
+        reportFileChooser
+            ? reportFileChooser()
+            : WithExportExtension(QFileDialog::getSaveFileName(this, QStringLiteral("Site report"), {},
+                                                               QStringLiteral("PDF file (*.pdf)")),
+                                  QStringLiteral("(*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    sitereport::SiteReport report;
+    const std::string since = sinceOn_->isChecked() ? since_->date().toString(Qt::ISODate).toStdString() : "";
+    const std::string until = untilOn_->isChecked() ? until_->date().toString(Qt::ISODate).toStdString() : "";
+    report.version = TERROVANE_VERSION;
+    if (!sitereport::LoadSiteReport(*archive_, site->fields.name, since, until, ValiditySettings(), report,
+                                    error) ||
+        !sitereport::RenderSiteReportPdf(report, path.toStdString(), error)) {
+        return platform::Alert("The site report could not be written: " + error);
+    }
+    status_->setText(
+        QStringLiteral("Site report of %1 written to %2 (%3)")
+            .arg(QString::fromStdString(site->fields.name), path,
+                 QString::fromStdString(sitereport::SummaryLine(sitereport::Summarise(report)))));
 }
 
 void HistoryWindow::BuildTreeMenu() {
