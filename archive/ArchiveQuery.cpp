@@ -95,8 +95,10 @@ Where ResultWhere(const ResultFilter& filter) {
         integer("r.id IN (SELECT result_id FROM readout_slots WHERE readout_id = ?)", *filter.readout);
     }
     if (filter.site) {
-        text("r.point_id IN (SELECT p2.id FROM points p2 JOIN sites s2 ON s2.id = p2.site_id WHERE s2.name = ?)",
-             *filter.site);
+        text(
+            "r.point_id IN (SELECT p2.id FROM points p2 JOIN sites s2 ON s2.id = p2.site_id WHERE s2.name = "
+            "?)",
+            *filter.site);
     }
     if (filter.point) {
         text("r.point_id IN (SELECT id FROM points WHERE name = ?)", *filter.point);
@@ -166,8 +168,16 @@ bool Archive::Results(const ResultFilter& filter, ResultSort sort, int limit, in
                       std::vector<ResultRow>& out, std::string& error) {
     const Where where = ResultWhere(filter);
     Statement query;
+    std::string order = OrderClause(sort);
+    // A site or point holds few results: they are found through the points' index and then sorted,
+    // rather than by walking the whole archive in the list's order.
+    if (filter.site || filter.point || filter.siteId || filter.pointId) {
+        for (std::size_t at = order.find("r."); at != std::string::npos; at = order.find("r.", at + 3)) {
+            order.insert(at, "+");
+        }
+    }
     const std::string sql =
-        std::string(kResultColumns) + where.sql + " ORDER BY " + OrderClause(sort) + " LIMIT ? OFFSET ?";
+        std::string(kResultColumns) + where.sql + " ORDER BY " + order + " LIMIT ? OFFSET ?";
     if (query.Prepare(db_, sql) != SQLITE_OK) {
         error = db_.Error();
         return false;

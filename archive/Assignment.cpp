@@ -1,6 +1,8 @@
 // Assigning results to test points.
 #include <sqlite3.h>
 
+#include <set>
+
 #include "SiteStatements.h"
 #include "Sites.h"
 
@@ -26,6 +28,23 @@ bool AssignOne(Database& db, Statement& update, std::int64_t result, std::option
     return true;
 }
 
+// The points the results are assigned to now, before they move.
+bool FormerPoints(Database& db, const std::vector<std::int64_t>& results, std::set<std::int64_t>& points,
+                  std::string& error) {
+    Statement query;
+    if (!Prepared(db, query, "SELECT point_id FROM results WHERE id = ? AND point_id IS NOT NULL", error)) {
+        return false;
+    }
+    for (const std::int64_t result : results) {
+        query.Reset();
+        query.Bind(1, result);
+        if (query.Step() == SQLITE_ROW) {
+            points.insert(query.Int(0));
+        }
+    }
+    return true;
+}
+
 bool PointExists(Database& db, std::int64_t point, std::string& error) {
     Statement query;
     if (!Prepared(db, query, "SELECT 1 FROM points WHERE id = ?", error)) {
@@ -41,13 +60,33 @@ bool PointExists(Database& db, std::int64_t point, std::string& error) {
 
 }  // namespace
 
+bool RefreshLastMeasured(Database& db, const std::set<std::int64_t>& points, std::string& error) {
+    Statement update;
+    if (!Prepared(db, update,
+                  "UPDATE points SET last_measured = (SELECT r.measured_on FROM results r WHERE r.point_id = "
+                  "points.id ORDER BY r.point_id DESC, r.measured_on DESC LIMIT 1) WHERE id = ?",
+                  error)) {
+        return false;
+    }
+    for (const std::int64_t point : points) {
+        update.Reset();
+        update.Bind(1, point);
+        if (!StepDone(db, update, error)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool Assign(Archive& archive, const std::vector<std::int64_t>& results, std::optional<std::int64_t> point,
             std::string& error) {
     return InTransaction(
         archive,
         [&](Database& db, std::string& failure) {
             Statement update;
+            std::set<std::int64_t> touched;
             if ((point && !PointExists(db, *point, failure)) ||
+                !FormerPoints(db, results, touched, failure) ||
                 !Prepared(db, update, "UPDATE results SET point_id = ? WHERE id = ?", failure)) {
                 return false;
             }
@@ -56,7 +95,10 @@ bool Assign(Archive& archive, const std::vector<std::int64_t>& results, std::opt
                     return false;
                 }
             }
-            return true;
+            if (point) {
+                touched.insert(*point);
+            }
+            return RefreshLastMeasured(db, touched, failure);
         },
         error);
 }
@@ -79,7 +121,9 @@ bool AssignInOrder(Archive& archive, const std::vector<std::int64_t>& results, s
         archive,
         [&](Database& db, std::string& failure) {
             Statement update;
-            if (!Prepared(db, update, "UPDATE results SET point_id = ? WHERE id = ?", failure)) {
+            std::set<std::int64_t> touched;
+            if (!FormerPoints(db, results, touched, failure) ||
+                !Prepared(db, update, "UPDATE results SET point_id = ? WHERE id = ?", failure)) {
                 return false;
             }
             for (std::size_t i = 0; i < results.size(); ++i) {
@@ -87,8 +131,9 @@ bool AssignInOrder(Archive& archive, const std::vector<std::int64_t>& results, s
                 if (!AssignOne(db, update, results[i], point.id, failure)) {
                     return false;
                 }
+                touched.insert(point.id);
             }
-            return true;
+            return RefreshLastMeasured(db, touched, failure);
         },
         error);
 }

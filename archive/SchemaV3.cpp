@@ -5,7 +5,8 @@ namespace terrovane::archive {
 // Sites and their test points, each result assigned to at most one point. A limit or a re-test interval
 // set on a site is inherited by its points; one set on a point wins. Deleting a point leaves its results
 // unassigned; the deleting code clears them first as well, so an old SQLite without foreign keys keeps
-// no dangling point.
+// no dangling point. A point keeps the newest measuring date of its results, brought up to date by every
+// assignment, so the due list of tens of thousands of points is one pass over the points.
 const char* const kLayout3 = R"sql(
 CREATE TABLE sites (
     id INTEGER PRIMARY KEY,
@@ -28,6 +29,7 @@ CREATE TABLE points (
     limit_source TEXT,
     interval_months INTEGER,
     ordinal INTEGER NOT NULL DEFAULT 0,
+    last_measured TEXT,
     UNIQUE (site_id, name)
 );
 CREATE INDEX points_site ON points(site_id, ordinal, name);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "Archive.h"
@@ -25,5 +26,8 @@ std::optional<int> OptionalInt(const Statement& statement, int column);
 std::optional<Limit> LimitAt(const Statement& statement, int ohmsColumn);
 
 std::string TrimmedName(const std::string& text);
+
+// Sets each point's newest measuring date from its results again.
+bool RefreshLastMeasured(Database& db, const std::set<std::int64_t>& points, std::string& error);
 
 }  // namespace terrovane::archive

@@ -187,6 +187,9 @@ void FillSites(Archive& archive) {
                 }
                 db.Exec(sql.c_str());
                 db.Exec("UPDATE results SET point_id = 1 + (id - 1) % 40000");
+                db.Exec(
+                    "UPDATE points SET last_measured = (SELECT max(measured_on) FROM results r WHERE "
+                    "r.point_id = points.id)");
                 return db.Exec("COMMIT") == 0;
             },
             error);

@@ -62,6 +62,19 @@ TEST_F(ArchiveTest, OverduePointsComeFirstAndPointsInheritTheSitesInterval) {
                                                "quarterly 2009-04-25", "inherits 2010-01-05", "free "}));
     EXPECT_EQ(due[1].lastTested, "2009-01-20");
     EXPECT_EQ(due[3].intervalMonths, 12);
+    // A result taken off its point takes its date along.
+    ASSERT_TRUE(Assign(*archive, {2}, std::nullopt, error)) << error;
+    ASSERT_TRUE(AssignInOrder(*archive, {3}, looseSite, 0, error)) << error;
+    due.clear();
+    ASSERT_TRUE(DueList(*archive, "2009-03-01", 0, due, error)) << error;
+    std::map<std::string, std::string> last;
+    for (const DuePoint& point : due) {
+        last[point.name] = point.lastTested + (point.overdue ? " overdue" : "");
+    }
+    EXPECT_EQ(last["monthly"], " overdue");
+    EXPECT_EQ(last["quarterly"], " overdue");
+    EXPECT_EQ(last["free"], "2009-01-25");
+    EXPECT_EQ(last["inherits"], "2009-01-05");
     due.clear();
     ASSERT_TRUE(DueList(*archive, "2009-03-01", looseSite, due, error)) << error;
     ASSERT_EQ(due.size(), 1u);
