@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -44,6 +45,11 @@ class Archive {
                   const std::optional<std::string>& note, std::string& error);
     // Every label in use, sorted.
     std::vector<std::string> Labels(std::string& error);
+
+    // Runs `operation` on a connection to the file, opened when there is none; the sites, points and
+    // verdicts work through this one door. False with `error` set when there is no connection or the
+    // operation fails.
+    bool Use(const std::function<bool(Database&, std::string&)>& operation, std::string& error);
 
   private:
     explicit Archive(std::string path) : path_(std::move(path)) {}

@@ -23,7 +23,7 @@ struct DeclaredOption {
 };
 
 // One form of a command: its words ("history open"), the positional arguments it takes, all exactly
-// once, and its options.
+// once except a last one named "NAME...", which takes one or more, and its options.
 struct CommandSyntax {
     std::string words;
     std::vector<std::string> positionals;  // e.g. {"ID", "TEXT"}

@@ -82,7 +82,9 @@ std::string PresenceError(const CommandSyntax& syntax, const ParsedArguments& pa
 
 std::string PositionalError(const CommandSyntax& syntax, const ParsedArguments& parsed) {
     const std::size_t expected = syntax.positionals.size();
-    if (parsed.positionals.size() > expected)
+    // A last positional named "NAME..." takes every further argument too.
+    const bool repeated = expected > 0 && syntax.positionals.back().ends_with("...");
+    if (parsed.positionals.size() > expected && !repeated)
         return "unexpected argument \"" + parsed.positionals[expected] + "\"";
     if (parsed.positionals.size() < expected)
         return "missing " + syntax.positionals[parsed.positionals.size()];

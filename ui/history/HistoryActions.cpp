@@ -1,12 +1,14 @@
-// The History window's buttons: labels, "Open read-out", export, trend.
+// The archive window's buttons: labels, "Open read-out", export, trend.
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "Archive.h"
+#include "ExportPath.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
 #include "ResultsFiles.h"
 #include "ResultsOutput.h"
+#include "ResultsXlsx.h"
 #include "TrendWindow.h"
 
 namespace terrovane::history {
@@ -100,9 +102,10 @@ QString HistoryWindow::AskExportFile() {
     if (exportFileChooser) {
         return exportFileChooser();
     }
-    return QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export results"), {},
-        QStringLiteral("excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)"));
+    QString filter;
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export results"), {}, ExportFilters(), &filter);
+    return WithExportExtension(path, filter);
 }
 
 void HistoryWindow::ExportSelected() {
@@ -125,10 +128,12 @@ void HistoryWindow::ExportSelected() {
         error = archive::WriteFileReplacing(file, archive::ResultsCsv(views));
     } else if (suffix == QLatin1String("json")) {
         error = archive::WriteFileReplacing(file, archive::ResultsJson(views));
+    } else if (suffix == QLatin1String("xlsx")) {
+        error = archive::ExportResultsXlsx(views, file);
     } else if (suffix == QLatin1String("xls")) {
         error = archive::ExportResultsWorkbook(views, file);
     } else {
-        error = "the file name should end in .xls, .csv or .json";
+        error = "the file name should end in .xlsx, .xls, .csv or .json";
     }
     if (!error.empty()) {
         platform::Alert("The results could not be exported: " + error);
