@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,6 +49,11 @@ class Archive {
                   const std::optional<std::string>& note, std::string& error);
     // Every label in use, sorted.
     std::vector<std::string> Labels(std::string& error);
+
+    // Runs `operation` on a connection to the file, opened for it (unless an enclosing operation holds one)
+    // and closed before returning; the sites, points and verdicts work through this one door. False with
+    // `error` set when the file cannot be opened or the operation fails.
+    bool Use(const std::function<bool(Database&, std::string&)>& operation, std::string& error);
 
   private:
     // The connection of one operation: opened unless an enclosing operation holds one, closed by whoever

@@ -94,6 +94,25 @@ Where ResultWhere(const ResultFilter& filter) {
     if (filter.readout) {
         integer("r.id IN (SELECT result_id FROM readout_slots WHERE readout_id = ?)", *filter.readout);
     }
+    if (filter.site) {
+        text(
+            "r.point_id IN (SELECT p2.id FROM points p2 JOIN sites s2 ON s2.id = p2.site_id WHERE s2.name = "
+            "?)",
+            *filter.site);
+    }
+    if (filter.point) {
+        text("r.point_id IN (SELECT id FROM points WHERE name = ?)", *filter.point);
+    }
+    if (filter.siteId) {
+        // Through the points' index on results, not a walk over every result.
+        integer("r.point_id IN (SELECT id FROM points WHERE site_id = ?)", *filter.siteId);
+    }
+    if (filter.pointId) {
+        integer("r.point_id = ?", *filter.pointId);
+    }
+    if (filter.unassigned) {
+        terms.push_back("r.point_id IS NULL");
+    }
     for (std::size_t i = 0; i < terms.size(); ++i) {
         where.sql += (i == 0 ? " WHERE " : " AND ") + terms[i];
     }
@@ -115,9 +134,11 @@ int BindWhere(Statement& statement, const Where& where) {
 }
 
 constexpr const char* kResultColumns =
-    "SELECT r.id, r.first_readout, ro.read_at, ro.port, r.first_slot, r.packet, l.text, r.note FROM results "
-    "r "
-    "JOIN readouts ro ON ro.id = r.first_readout LEFT JOIN labels l ON l.id = r.label_id";
+    "SELECT r.id, r.first_readout, ro.read_at, ro.port, r.first_slot, r.packet, l.text, r.note, r.point_id, "
+    "s.name, p.name, coalesce(p.limit_ohm, s.limit_ohm), "
+    "CASE WHEN p.limit_ohm IS NULL THEN s.limit_source ELSE p.limit_source END FROM results r "
+    "JOIN readouts ro ON ro.id = r.first_readout LEFT JOIN labels l ON l.id = r.label_id "
+    "LEFT JOIN points p ON p.id = r.point_id LEFT JOIN sites s ON s.id = p.site_id";
 
 ResultRow ReadResultRow(const Statement& query) {
     ResultRow row;
@@ -130,6 +151,14 @@ ResultRow ReadResultRow(const Statement& query) {
     std::copy_n(packet.begin(), std::min(packet.size(), row.packet.size()), row.packet.begin());
     row.label = query.Text(6);
     row.note = query.Text(7);
+    if (!query.IsNull(8)) {
+        row.point = query.Int(8);
+        row.site = query.Text(9);
+        row.pointName = query.Text(10);
+    }
+    if (!query.IsNull(11)) {
+        row.limit = Limit{query.Real(11), query.Text(12)};
+    }
     return row;
 }
 
@@ -143,8 +172,16 @@ bool Archive::Results(const ResultFilter& filter, ResultSort sort, int limit, in
     }
     const Where where = ResultWhere(filter);
     Statement query;
+    std::string order = OrderClause(sort);
+    // A site or point holds few results: they are found through the points' index and then sorted,
+    // rather than by walking the whole archive in the list's order.
+    if (filter.site || filter.point || filter.siteId || filter.pointId) {
+        for (std::size_t at = order.find("r."); at != std::string::npos; at = order.find("r.", at + 3)) {
+            order.insert(at, "+");
+        }
+    }
     const std::string sql =
-        std::string(kResultColumns) + where.sql + " ORDER BY " + OrderClause(sort) + " LIMIT ? OFFSET ?";
+        std::string(kResultColumns) + where.sql + " ORDER BY " + order + " LIMIT ? OFFSET ?";
     if (query.Prepare(db_, sql) != SQLITE_OK) {
         error = db_.Error();
         return false;

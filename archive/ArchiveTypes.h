@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "RecordPacket.h"
+#include "SiteTypes.h"
 
 namespace terrovane::archive {
 
@@ -39,6 +40,10 @@ struct ResultRow {
     Packet packet{};
     std::string label;
     std::string note;
+    std::optional<std::int64_t> point;  // the test point it is assigned to
+    std::string site;                   // that point's site and name
+    std::string pointName;
+    std::optional<Limit> limit;  // the limit that applies at that point
 };
 
 struct ReadOutRow {
@@ -59,6 +64,11 @@ struct ResultFilter {
     std::optional<std::string> labelContains;  // case-insensitive part of the label
     std::optional<std::string> labelIs;        // exactly this label
     std::optional<std::int64_t> readout;       // results held by this read-out
+    std::optional<std::string> site;           // results assigned to a point of the site of this name
+    std::optional<std::string> point;          // results assigned to a point of this name
+    std::optional<std::int64_t> siteId;
+    std::optional<std::int64_t> pointId;
+    bool unassigned = false;  // only results assigned to no point
 };
 
 // Orders of the result list. Newest first is the list's own: latest read-out first, slots ascending.

@@ -55,7 +55,8 @@ std::optional<double> QuantityNumber(Quantity quantity, const record::Measuremen
     return value;
 }
 
-ResultView DescribeRecord(int slot, const record::MeasurementRecord& record) {
+ResultView DescribeRecord(int slot, const record::MeasurementRecord& record,
+                          const ValidityThresholds& thresholds) {
     ResultView view;
     view.slot = slot;
     view.mode = record.mode;
@@ -66,11 +67,17 @@ ResultView DescribeRecord(int slot, const record::MeasurementRecord& record) {
     for (std::size_t i = 0; i < kValueNames; ++i) {
         view.values[i] = QuantityNumber(ValueQuantities()[i].quantity, record);
     }
+    view.validity = ValidityNotes(record, thresholds);
     return view;
 }
 
-ResultView DescribeResult(const ResultRow& row) {
-    ResultView view = DescribeRecord(row.slot, record::MeasurementRecord::FromPacket(row.packet));
+ResultView DescribeResult(const ResultRow& row, const ValidityThresholds& thresholds) {
+    const auto record = record::MeasurementRecord::FromPacket(row.packet);
+    ResultView view = DescribeRecord(row.slot, record, thresholds);
+    view.site = row.site;
+    view.point = row.pointName;
+    view.limit = row.limit;
+    view.verdict = Judge(record, row.limit);
     view.id = row.id;
     view.readout = row.readout;
     view.readAt = row.readAt;

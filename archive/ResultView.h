@@ -10,6 +10,7 @@
 #include "ExportColumns.h"
 #include "MeasurementRecord.h"
 #include "Quantity.h"
+#include "Verdict.h"
 
 namespace terrovane::archive {
 
@@ -36,10 +37,16 @@ struct ResultView {
     std::string note;
     exporting::RowTexts cells;
     std::array<std::optional<double>, kValueNames> values{};  // unset: absent or invalid
+    std::string site;  // the test point it is assigned to, and that point's site; empty when none
+    std::string point;
+    std::optional<Limit> limit;  // the limit that applies there
+    Verdict verdict = Verdict::None;
+    std::vector<std::string> validity;  // why the reading is doubtful
 };
 
-ResultView DescribeRecord(int slot, const record::MeasurementRecord& record);
-ResultView DescribeResult(const ResultRow& row);
+ResultView DescribeRecord(int slot, const record::MeasurementRecord& record,
+                          const ValidityThresholds& thresholds = {});
+ResultView DescribeResult(const ResultRow& row, const ValidityThresholds& thresholds = {});
 
 // The number of one quantity as the outputs give it; unset where it does not apply or is invalid.
 std::optional<double> QuantityNumber(format::Quantity quantity, const record::MeasurementRecord& record);

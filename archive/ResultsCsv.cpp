@@ -28,6 +28,9 @@ std::vector<std::string> HeaderFields() {
     for (const NamedQuantity& named : ValueQuantities()) {
         fields.emplace_back(named.name);
     }
+    for (const char* name : {"site", "point", "limit_ohm", "limit_source", "verdict", "validity"}) {
+        fields.emplace_back(name);
+    }
     return fields;
 }
 
@@ -47,6 +50,13 @@ std::vector<std::string> ResultFields(const ResultView& view) {
     for (const auto& value : view.values) {
         fields.push_back(value ? NumberText(*value) : std::string());
     }
+    std::string validity;
+    for (const std::string& note : view.validity) {
+        validity += (validity.empty() ? "" : "; ") + note;
+    }
+    fields.insert(fields.end(),
+                  {view.site, view.point, view.limit ? NumberText(view.limit->ohms) : std::string(),
+                   view.limit ? view.limit->source : std::string(), VerdictWord(view.verdict), validity});
     return fields;
 }
 

@@ -38,6 +38,23 @@ std::string ValuesObject(const ResultView& view) {
     return json + "}";
 }
 
+std::string TextsArray(const std::vector<std::string>& texts) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        json += (i == 0 ? "" : ",") + JsonString(texts[i]);
+    }
+    return json + "]";
+}
+
+// Where the result was measured and whether it keeps the limit that applies there.
+std::string VerdictFields(const ResultView& view) {
+    return Field("site", OptionalText(view.site)) + "," + Field("point", OptionalText(view.point)) + "," +
+           Field("limit_ohm", view.limit ? NumberText(view.limit->ohms) : std::string("null")) + "," +
+           Field("limit_source", view.limit ? JsonString(view.limit->source) : std::string("null")) + "," +
+           Field("verdict", JsonString(VerdictWord(view.verdict))) + "," +
+           Field("validity", TextsArray(view.validity));
+}
+
 std::string ResultObject(const ResultView& view) {
     return "{" + Field("id", OptionalInteger(view.id)) + "," +
            Field("readout", OptionalInteger(view.readout)) + "," +
@@ -45,8 +62,8 @@ std::string ResultObject(const ResultView& view) {
            Field("slot", std::to_string(view.slot)) + "," + Field("mode", std::to_string(view.mode)) + "," +
            Field("mode_name", JsonString(view.modeName)) + "," + Field("date", JsonString(view.date)) + "," +
            Field("time", JsonString(view.time)) + "," + Field("label", OptionalText(view.label)) + "," +
-           Field("note", OptionalText(view.note)) + "," + Field("cells", CellsArray(view.cells)) + "," +
-           Field("values", ValuesObject(view)) + "}";
+           Field("note", OptionalText(view.note)) + "," + VerdictFields(view) + "," +
+           Field("cells", CellsArray(view.cells)) + "," + Field("values", ValuesObject(view)) + "}";
 }
 
 std::string ReadOutObject(const ReadOutRow& row) {

@@ -9,15 +9,16 @@
 namespace terrovane::archive {
 
 // A JSON array with one object per result: id, readout, read_at, port, slot, mode, mode_name, date, time,
-// label, note, cells (the workbook row's 18 texts in column order) and values (numbers by quantity name,
-// null where absent or invalid). Unarchived results and missing labels give null.
+// label, note, site, point, limit_ohm, limit_source, verdict ("pass", "fail" or "none"), validity (the
+// reasons the reading is doubtful), cells (the workbook row's 18 texts in column order) and values
+// (numbers by quantity name, null where absent or invalid). Unarchived results and missing labels give null.
 std::string ResultsJson(const std::vector<ResultView>& results);
 // A JSON array with one object per read-out: id, read_at, port, label, note and results (ids, slot order).
 std::string ReadOutsJson(const std::vector<ReadOutRow>& readouts);
 
 // CSV after RFC 4180 (CRLF line ends, quoted where needed), UTF-8 behind a byte order mark: a header
-// line, then one line per result with the fields of ResultsJson, the cells under the workbook's headers and
-// the values under their quantity names.
+// line, then one line per result with the fields of ResultsJson, the cells under the workbook's headers,
+// the values under their quantity names, then site, point, limit_ohm, limit_source, verdict and validity.
 std::string ResultsCsv(const std::vector<ResultView>& results);
 // One line per read-out: id, read_at, port, label, note, results (their number).
 std::string ReadOutsCsv(const std::vector<ReadOutRow>& readouts);

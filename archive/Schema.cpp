@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "SchemaV3.h"
+
 namespace terrovane::archive {
 namespace {
 
@@ -58,7 +60,7 @@ CREATE INDEX readouts_read_at ON readouts(read_at);
 )sql";
 
 // Step i takes a file from layout i to layout i + 1.
-constexpr std::array<const char*, kSchemaVersion> kSteps = {kLayout1, kLayout2};
+const std::array<const char*, kSchemaVersion> kSteps = {kLayout1, kLayout2, kLayout3};
 
 int UserVersion(Database& db, int& version) {
     Statement query;

@@ -17,13 +17,19 @@ std::string SecondWord(const std::string& words) {
     return space == std::string::npos ? std::string() : words.substr(space + 1);
 }
 
-const CommandForm& ChooseForm(const CommandEntry& command, const std::vector<std::string>& arguments) {
+// The form named by the first argument, else the first form when it has no second word of its own; null
+// when the command has only named forms and none is named.
+const CommandForm* ChooseForm(const CommandEntry& command, const std::vector<std::string>& arguments,
+                              bool& named) {
     for (const CommandForm& form : command.forms) {
         const std::string word = SecondWord(form.syntax.words);
-        if (!word.empty() && !arguments.empty() && arguments.front() == word)
-            return form;
+        if (!word.empty() && !arguments.empty() && arguments.front() == word) {
+            named = true;
+            return &form;
+        }
     }
-    return command.forms.front();
+    named = false;
+    return SecondWord(command.forms.front().syntax.words).empty() ? &command.forms.front() : nullptr;
 }
 
 }  // namespace
@@ -75,8 +81,19 @@ int UsageError(const std::string& command, const std::string& what) {
 }
 
 int RunCommand(const CommandEntry& command, const std::vector<std::string>& arguments) {
-    const CommandForm& form = ChooseForm(command, arguments);
-    const bool named = &form != &command.forms.front();
+    bool named = false;
+    const CommandForm* chosen = ChooseForm(command, arguments, named);
+    if (chosen == nullptr) {
+        if (!arguments.empty() && (arguments.front() == "--help" || arguments.front() == "-h")) {
+            std::fputs(CommandHelp(command).c_str(), stdout);
+            return kExitOk;
+        }
+        std::string words;
+        for (const CommandForm& each : command.forms)
+            words += (words.empty() ? "" : " or ") + SecondWord(each.syntax.words);
+        return UsageError(command.name, "needs " + words);
+    }
+    const CommandForm& form = *chosen;
     const std::vector<std::string> rest(arguments.begin() + (named ? 1 : 0), arguments.end());
     const cliopts::ParseOutcome outcome = cliopts::ParseArguments(form.syntax, rest);
     if (!outcome.parsed)

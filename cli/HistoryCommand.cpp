@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Archive.h"
+#include "ArchiveAccess.h"
 #include "ArchivePath.h"
 #include "Command.h"
 #include "ResultListing.h"
@@ -71,6 +72,12 @@ bool ParseFilter(const ParsedArguments& options, archive::ResultFilter& filter) 
     if (options.Has("label")) {
         filter.labelContains = options.Value("label");
     }
+    if (options.Has("site")) {
+        filter.site = options.Value("site");
+    }
+    if (options.Has("point")) {
+        filter.point = options.Value("point");
+    }
     return true;
 }
 
@@ -83,8 +90,8 @@ int List(const ParsedArguments& options) {
     if (options.Has("format") && !ParseListingFormat(options.Value("format"), format)) {
         return Usage("--format is table, csv or json");
     }
-    if (options.Has("readouts") && filter.mode) {
-        return Usage("--mode applies to results, not to read-outs");
+    if (options.Has("readouts") && (filter.mode || filter.site || filter.point)) {
+        return Usage("--mode, --site and --point apply to results, not to read-outs");
     }
     auto store = OpenArchive();
     if (store == nullptr) {
@@ -104,8 +111,9 @@ int List(const ParsedArguments& options) {
     }
     std::vector<archive::ResultView> views;
     views.reserve(rows.size());
+    const archive::ValidityThresholds thresholds = ValiditySettings();
     for (const archive::ResultRow& row : rows) {
-        views.push_back(archive::DescribeResult(row));
+        views.push_back(archive::DescribeResult(row, thresholds));
     }
     return PrintText(ResultListing(views, format)) ? kExitOk : kExitFailed;
 }
@@ -164,6 +172,8 @@ const std::vector<DeclaredOption> kListOptions = {
     {"until", "DATE", "Only what was measured (or read out) on or before DATE, YYYY-MM-DD."},
     {"mode", "N", "Only results of this mode code, 1 (3Pole) to 10 (Iac)."},
     {"label", "TEXT", "Only what has a label containing TEXT, in any case."},
+    {"site", "SITE", "Only results assigned to a test point of the site named SITE."},
+    {"point", "POINT", "Only results assigned to a test point named POINT."},
     {"format", "table|csv|json", "The listing's format; table by default."},
 };
 
@@ -171,7 +181,10 @@ const CommandRegistrar kRegistrar(
     {"history",
      "Lists the archived results, newest read-out first (with --readouts the read-outs themselves). --since "
      "and --until (YYYY-MM-DD, inclusive) filter on the date a result was measured, or a read-out taken; "
-     "--mode on the mode code; --label on a part of the label, in any case. \"history open ID --out FILE\" "
+     "--mode on the mode code; --label on a part of the label, in any case; --site and --point on the test "
+     "point "
+     "a result is assigned to. In JSON each result carries its site, point, limit_ohm, limit_source and "
+     "verdict (pass, fail or none). \"history open ID --out FILE\" "
      "writes read-out ID's 7200-byte image as it was read; \"history label ID TEXT\" labels result ID (with "
      "--readout read-out ID and its unlabelled results), --note TEXT adds a note, an empty TEXT removes the "
      "label. The archive is $TERROVANE_ARCHIVE, else $XDG_DATA_HOME/Terrovane/archive.sqlite.",

@@ -16,7 +16,8 @@ std::size_t Columns(const std::string& text) {
     return columns;
 }
 
-// Left-aligned columns, each as wide as its widest text, two spaces apart.
+}  // namespace
+
 std::string AlignedTable(const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::size_t> widths;
     for (const auto& row : rows) {
@@ -39,6 +40,8 @@ std::string AlignedTable(const std::vector<std::vector<std::string>>& rows) {
     return text;
 }
 
+namespace {
+
 std::string OrDash(const std::string& text) {
     return text.empty() ? "-" : text;
 }
@@ -51,6 +54,7 @@ std::string ResultTable(const std::vector<archive::ResultView>& results) {
     std::vector<std::string> header = {"ID", "READOUT", "READ AT", "SLOT", "MODE", "DATE", "TIME", "LABEL"};
     const auto& columns = exporting::HeaderTexts();
     header.insert(header.end(), columns.begin() + 4, columns.end());
+    header.insert(header.end(), {"SITE", "POINT", "VERDICT"});
     std::vector<std::vector<std::string>> rows = {header};
     for (const archive::ResultView& view : results) {
         std::vector<std::string> row = {IdText(view.id), IdText(view.readout), OrDash(view.readAt),
@@ -58,6 +62,10 @@ std::string ResultTable(const std::vector<archive::ResultView>& results) {
                                         view.time,       OrDash(view.label)};
         for (std::size_t i = 4; i < view.cells.size(); ++i) {
             row.push_back(OrDash(view.cells[i]));
+        }
+        for (const std::string& text :
+             {view.site, view.point, std::string(archive::VerdictWord(view.verdict))}) {
+            row.push_back(OrDash(text));
         }
         rows.push_back(std::move(row));
     }

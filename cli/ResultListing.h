@@ -17,6 +17,9 @@ bool ParseListingFormat(const std::string& text, ListingFormat& format);
 std::string ResultListing(const std::vector<archive::ResultView>& results, ListingFormat format);
 std::string ReadOutListing(const std::vector<archive::ReadOutRow>& readouts, ListingFormat format);
 
+// Left-aligned columns, each as wide as its widest text, two spaces apart.
+std::string AlignedTable(const std::vector<std::vector<std::string>>& rows);
+
 // Writes the whole text to standard output; false when it could not.
 bool PrintText(const std::string& text);
 

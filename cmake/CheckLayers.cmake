@@ -13,8 +13,10 @@ set(rules
   "cli/options:"
   "ui/units:"
   "format: record"
+  "analysis: record"
   "export: format record xls platform"
   "archive: export format record xls platform"
+  "printsvc/sitereport: archive format record platform"
   "link: format record platform"
   "sim: record platform"
   "doctor: link platform"
@@ -24,7 +26,7 @@ set(rules
   "ui/menu: res"
   "ui/panel: format record platform ui/units"
   "ui/panel/tools: ui/panel ui/menu"
-  "ui/history: archive export ui/filedialog format record platform"
+  "ui/history: printsvc/sitereport archive export ui/filedialog format record platform"
   "ui/history/tools: ui/history"
   "printsvc/form:"
   "printsvc/handoff: record platform"
@@ -35,7 +37,7 @@ set(rules
   "app/main: app/dialog"
   "app/tools: app/dialog"
   "packaging: res"
-  "cli: archive doctor link export printsvc/report printsvc/handoff format record platform res cli/options")
+  "cli: analysis archive doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"
@@ -54,6 +56,7 @@ set(qt_rules
   "printsvc/form: Core Gui"
   "printsvc/handoff: Core"
   "printsvc/report: Gui"
+  "printsvc/sitereport: Gui"
   "printsvc/dialog: Widgets"
   "printsvc/app: Widgets PrintSupport"
   "app/dialog: Widgets"

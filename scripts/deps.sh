@@ -8,12 +8,13 @@ packages=(
   qt6-base-dev libgl-dev                                 # Qt 6 (its Gui module wants the GL headers)
   libgtest-dev libgmock-dev                              # the tests
   qt6-base-private-dev                                   # the tests' input through the window system's queue
-  python3 python3-xlrd python3-olefile poppler-utils     # the tests' independent workbook and PDF readers
+  python3 python3-xlrd python3-olefile python3-openpyxl poppler-utils  # the tests' independent workbook and PDF readers
   gnumeric                                               # ssconvert: one more workbook reader for the tests
   fonts-wqy-zenhei fonts-liberation                      # the dialogs' and the report's fonts
   xvfb xauth imagemagick xdotool                         # the screenshot tools
   libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers
-  libsqlite3-dev                                         # the measurement archive
+  libsqlite3-dev libxlsxwriter-dev                       # the measurement archive and its .xlsx export
+  libgsl-dev                                             # the soil model's least-squares solver (analysis/)
   dpkg-dev file desktop-file-utils appstream lintian man-db  # the Debian package and its checks
   clang libclang-rt-14-dev                               # the fuzz programs (scripts/fuzz.sh, libFuzzer)
 )

@@ -11,6 +11,7 @@ std::string Bracketed(const DeclaredOption& option) {
     switch (option.presence) {
         case Presence::Required:
         case Presence::OneOf:
+        case Presence::WithPrevious:
             return Spelled(option);
         case Presence::Repeatable:
             return "[" + Spelled(option) + "]...";
@@ -20,18 +21,28 @@ std::string Bracketed(const DeclaredOption& option) {
     return "[" + Spelled(option) + "]";
 }
 
+bool InGroup(const DeclaredOption* option) {
+    return option != nullptr &&
+           (option->presence == Presence::OneOf || option->presence == Presence::WithPrevious);
+}
+
 }  // namespace
 
 std::string Synopsis(const CommandSyntax& syntax) {
     std::string text = syntax.words;
     for (const std::string& positional : syntax.positionals)
         text += " " + positional;
-    const DeclaredOption* previous = nullptr;
-    for (const DeclaredOption& option : syntax.options) {
-        const bool grouped = previous != nullptr && previous->presence == Presence::OneOf &&
-                             option.presence == Presence::OneOf;
-        text += (grouped ? " | " : " ") + Bracketed(option);
-        previous = &option;
+    const std::vector<DeclaredOption>& options = syntax.options;
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const DeclaredOption& option = options[i];
+        const bool continuing = i > 0 && InGroup(&options[i - 1]);
+        if (option.presence == Presence::OneOf)
+            text += continuing ? " | " : " (";
+        else
+            text += " ";
+        text += Bracketed(option);
+        if (InGroup(&option) && (i + 1 == options.size() || !InGroup(&options[i + 1])))
+            text += ")";
     }
     return text;
 }

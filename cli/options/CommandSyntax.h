@@ -7,10 +7,11 @@ namespace terrovane::cliopts {
 
 // How often an option may or must appear.
 enum class Presence {
-    Optional,    // [--name VALUE]
-    Required,    // --name VALUE
-    Repeatable,  // [--name VALUE]..., any number of times
-    OneOf,       // --a | --b: neighbouring OneOf options form a group of which exactly one is given
+    Optional,      // [--name VALUE]
+    Required,      // --name VALUE
+    Repeatable,    // [--name VALUE]..., any number of times
+    OneOf,         // (--a | --b): neighbouring OneOf options form a group of which exactly one is given
+    WithPrevious,  // (--a | --b --c): follows a OneOf option, given exactly when that one is
 };
 
 // One long option. Without a value name it is a switch.
@@ -22,14 +23,14 @@ struct DeclaredOption {
 };
 
 // One form of a command: its words ("history open"), the positional arguments it takes, all exactly
-// once, and its options.
+// once except a last one named "NAME...", which takes one or more, and its options.
 struct CommandSyntax {
     std::string words;
     std::vector<std::string> positionals;  // e.g. {"ID", "TEXT"}
     std::vector<DeclaredOption> options;
 };
 
-// "history label ID TEXT [--readout] [--note TEXT]".
+// "history label ID TEXT [--readout] [--note TEXT]", "erase (--slot N | --all) [--yes]".
 std::string Synopsis(const CommandSyntax& syntax);
 
 // The option lines of a form's help: each option with its value, its description indented below it.

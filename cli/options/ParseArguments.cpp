@@ -49,9 +49,22 @@ std::string PresenceError(const CommandSyntax& syntax, const ParsedArguments& pa
             return {};
         return groupGiven == 0 ? "needs " + names : "takes only one of " + names;
     };
+    std::size_t partnerCount = 0;
+    std::string partner;
     for (const DeclaredOption& option : syntax.options) {
         const auto given = parsed.values.find(option.name);
         const std::size_t count = given == parsed.values.end() ? 0 : given->second.size();
+        if (option.presence == Presence::WithPrevious) {
+            if (count > 0 && partnerCount == 0)
+                return "--" + option.name + " goes with --" + partner;
+            if (count == 0 && partnerCount > 0)
+                return "--" + partner + " needs --" + option.name;
+            continue;
+        }
+        if (option.presence == Presence::OneOf) {
+            partner = option.name;
+            partnerCount = count;
+        }
         if (option.presence != Presence::OneOf) {
             if (std::string error = closeGroup(); !error.empty())
                 return error;
@@ -69,7 +82,9 @@ std::string PresenceError(const CommandSyntax& syntax, const ParsedArguments& pa
 
 std::string PositionalError(const CommandSyntax& syntax, const ParsedArguments& parsed) {
     const std::size_t expected = syntax.positionals.size();
-    if (parsed.positionals.size() > expected)
+    // A last positional named "NAME..." takes every further argument too.
+    const bool repeated = expected > 0 && syntax.positionals.back().ends_with("...");
+    if (parsed.positionals.size() > expected && !repeated)
         return "unexpected argument \"" + parsed.positionals[expected] + "\"";
     if (parsed.positionals.size() < expected)
         return "missing " + syntax.positionals[parsed.positionals.size()];

@@ -52,8 +52,8 @@ print(second["mode_name"], second["values"]["Distance"], second["cells"][17], se
                                           json);
     EXPECT_EQ(
         checked,
-        "['cells', 'date', 'id', 'label', 'mode', 'mode_name', 'note', 'port', 'read_at', 'readout', 'slot', "
-        "'time', 'values']\n"
+        "['cells', 'date', 'id', 'label', 'limit_ohm', 'limit_source', 'mode', 'mode_name', 'note', 'point', "
+        "'port', 'read_at', 'readout', 'site', 'slot', 'time', 'validity', 'values', 'verdict']\n"
         "1 1 2024-05-17T09:30:05+02:00 3 1 3Pole 2009-01-23 10:05:00 'Pole \"7\", north\\nside' None\n"
         "18 03 12.34\n"
         "12.34 0 None 20\n"
@@ -73,13 +73,13 @@ text = sys.stdin.buffer.read().decode("utf-8-sig")
 rows = list(csv.reader(io.StringIO(text, newline="")))
 print(len(rows), len(rows[0]), rows[0][:3], rows[0][11], rows[0][17], rows[0][29])
 print(repr(rows[1][9]), rows[1][11], rows[1][17], rows[1][31])
-print(rows[2][6], rows[2][37], rows[2][-1])
+print(rows[2][6], rows[2][37], rows[2][42], rows[0][-6:], rows[1][-2])
 )",
                                           csv);
     EXPECT_EQ(checked,
-              "3 43 ['id', 'readout', 'read_at'] NO Re(\xCE\xA9) TestVoltage\n"
+              "3 49 ['id', 'readout', 'read_at'] NO Re(\xCE\xA9) TestVoltage\n"
               "'Pole \"7\", north\\nside' 03 12.34 12.34\n"
-              "\xCF\x81 2500 120");
+              "\xCF\x81 2500 120 ['site', 'point', 'limit_ohm', 'limit_source', 'verdict', 'validity'] none");
 }
 
 TEST_F(OutputTest, ReadOutsListTheirResults) {

@@ -28,6 +28,8 @@ const std::vector<std::pair<std::string, std::vector<std::string>>> kCommands = 
     {"history", {"history"}},
     {"history", {"history", "open", "1", "--out", "image.bin"}},
     {"history", {"history", "label", "1", "text"}},
+    {"soil", {"soil", "--csv", "sounding.csv"}},
+    {"fop", {"fop", "--csv", "curve.csv", "--current-probe", "50"}},
 };
 
 ChildOutcome Cli(std::vector<std::string> arguments, ChildSettings settings = {}) {

@@ -33,7 +33,7 @@ std::string ErrorOf(const CommandSyntax& syntax, const std::vector<std::string>&
 
 TEST(CommandSyntaxTest, TheSynopsisShowsEveryPresence) {
     EXPECT_EQ(Synopsis(Sample({"ID", "TEXT"})),
-              "tool run ID TEXT --out FILE --slot N | --all [--yes] [--dir DIR]... [--label TEXT]");
+              "tool run ID TEXT --out FILE (--slot N | --all) [--yes] [--dir DIR]... [--label TEXT]");
     EXPECT_EQ(Synopsis({"ports", {}, {}}), "ports");
     const std::string help = OptionsHelp(Sample(), "  ");
     EXPECT_NE(help.find("  --out FILE\n      where to\n"), std::string::npos) << help;
@@ -100,6 +100,27 @@ TEST(ParseArgumentsTest, WhatTheDeclarationDoesNotAllowIsRefused) {
     EXPECT_EQ(ErrorOf(syntax, {"--all", "--out", "f", "--", "1", "--x"}), "unexpected argument \"--x\"");
     EXPECT_EQ(Parsed(syntax, {"--all", "--out", "f", "--", "--x"}).positionals,
               std::vector<std::string>{"--x"});
+}
+
+TEST(ParseArgumentsTest, AnOptionGoingWithAnAlternativeComesAndGoesWithIt) {
+    const CommandSyntax syntax{"fop",
+                               {},
+                               {{"csv", "FILE", "", Presence::OneOf},
+                                {"readout", "ID", "", Presence::OneOf},
+                                {"distances", "D1,D2,...", "", Presence::WithPrevious},
+                                {"current-probe", "METRES", "", Presence::Required}}};
+    EXPECT_EQ(Synopsis(syntax),
+              "fop (--csv FILE | --readout ID --distances D1,D2,...) --current-probe METRES");
+    EXPECT_EQ(
+        Parsed(syntax, {"--readout", "3", "--distances", "1,2", "--current-probe", "9"}).Value("distances"),
+        "1,2");
+    EXPECT_TRUE(Parsed(syntax, {"--csv", "f", "--current-probe", "9"}).Has("csv"));
+    EXPECT_EQ(ErrorOf(syntax, {"--readout", "3", "--current-probe", "9"}), "--readout needs --distances");
+    EXPECT_EQ(ErrorOf(syntax, {"--csv", "f", "--distances", "1", "--current-probe", "9"}),
+              "--distances goes with --readout");
+    EXPECT_EQ(ErrorOf(syntax, {"--csv", "f", "--readout", "3", "--distances", "1", "--current-probe", "9"}),
+              "takes only one of --csv or --readout");
+    EXPECT_EQ(ErrorOf(syntax, {"--current-probe", "9"}), "needs --csv or --readout");
 }
 
 TEST(ParseArgumentsTest, AFormWithoutOptionsTakesNothing) {

@@ -1,5 +1,6 @@
 // The trend's samples and the geometry the chart paints from.
 #include <QDate>
+#include <QSet>
 #include <QTest>
 
 #include "ArchiveFixtures.h"
@@ -86,6 +87,41 @@ TEST(TrendGeometryTest, DateTicksFallOnTheFirstOfMonthsWithinTheData) {
     // A few days: round day counts.
     const TrendAxis days = DayAxis(100.2, 103.9, 6);
     EXPECT_GE(days.ticks.size(), 2u);
+}
+
+TEST(TrendGeometryTest, EveryTickOfTheTimeAxisReadsDifferently) {
+    // A morning's campaign: ticks on round times, the date once.
+    const double first = *DayNumber("2024-05-17", "09:03:00");
+    const double last = *DayNumber("2024-05-17", "11:48:00");
+    const TrendAxis morning = DayAxis(first, last, 6);
+    const QStringList labels = DayAxisLabels(morning);
+    ASSERT_GE(labels.size(), 3);
+    EXPECT_LE(labels.size(), 6);
+    EXPECT_EQ(labels.front(), QStringLiteral("2024-05-17 09:00"));
+    EXPECT_EQ(labels[1], QStringLiteral("09:30"));
+    EXPECT_EQ(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
+    // Across midnight the new date is written again.
+    const QStringList night =
+        DayAxisLabels(DayAxis(*DayNumber("2024-05-17", "22:10:00"), *DayNumber("2024-05-18", "01:50:00"), 6));
+    EXPECT_TRUE(night.contains(QStringLiteral("2024-05-18 00:00")))
+        << night.join(QLatin1Char('|')).toStdString();
+    // One reading alone still gets an axis of distinct times around it.
+    const QStringList one = DayAxisLabels(DayAxis(first, first, 6));
+    EXPECT_GE(one.size(), 2);
+    EXPECT_EQ(QSet<QString>(one.begin(), one.end()).size(), one.size());
+    // Days apart: dates, each once.
+    const QStringList days = DayAxisLabels(DayAxis(100.2, 103.9, 6));
+    EXPECT_EQ(QSet<QString>(days.begin(), days.end()).size(), days.size());
+    EXPECT_EQ(days.front().size(), 10);
+}
+
+TEST(TrendGeometryTest, TheValueAxisReachesTheLimit) {
+    const std::vector<TrendSample> samples = {{100, 2.0, "", 1}, {101, 3.0, "", 2}};
+    const TrendLayout plain = LayoutTrend(samples, QRectF(0, 0, 400, 200));
+    EXPECT_LT(plain.y.high, 10);
+    const TrendLayout limited = LayoutTrend(samples, QRectF(0, 0, 400, 200), 10.0);
+    EXPECT_GE(limited.y.high, 10);
+    EXPECT_GE(MapY(limited, 10), 0);
 }
 
 TEST(TrendChartTest, TheValueOfThePointUnderTheMouseIsShown) {

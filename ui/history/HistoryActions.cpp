@@ -1,13 +1,15 @@
-// The History window's buttons: labels, "Open read-out", export, trend.
+// The archive window's buttons: labels, "Open read-out", export, trend.
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "Archive.h"
+#include "ExportPath.h"
 #include "FileDialogSetup.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
 #include "ResultsFiles.h"
 #include "ResultsOutput.h"
+#include "ResultsXlsx.h"
 #include "TrendWindow.h"
 
 namespace terrovane::history {
@@ -101,14 +103,17 @@ QString HistoryWindow::AskExportFile() {
     if (exportFileChooser) {
         return exportFileChooser();
     }
-    QFileDialog dialog(this, QStringLiteral("Export results"), {},
-                       QStringLiteral("excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)"));
+    return AskSaveFile(QStringLiteral("Export results"), ExportFilters());
+}
+
+QString HistoryWindow::AskSaveFile(const QString& title, const QString& filters) {
+    QFileDialog dialog(this, title, {}, filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     filedialog::KeepOutOfFileContents(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().first();
+    return WithExportExtension(dialog.selectedFiles().first(), dialog.selectedNameFilter());
 }
 
 void HistoryWindow::ExportSelected() {
@@ -131,10 +136,12 @@ void HistoryWindow::ExportSelected() {
         error = archive::WriteFileReplacing(file, archive::ResultsCsv(views));
     } else if (suffix == QLatin1String("json")) {
         error = archive::WriteFileReplacing(file, archive::ResultsJson(views));
+    } else if (suffix == QLatin1String("xlsx")) {
+        error = archive::ExportResultsXlsx(views, file);
     } else if (suffix == QLatin1String("xls")) {
         error = archive::ExportResultsWorkbook(views, file);
     } else {
-        error = "the file name should end in .xls, .csv or .json";
+        error = "the file name should end in .xlsx, .xls, .csv or .json";
     }
     if (!error.empty()) {
         platform::Alert("The results could not be exported: " + error);

@@ -1,11 +1,14 @@
 #include "HistoryColumns.h"
 
+#include <algorithm>
+
+#include "CellText.h"
 #include "ExportColumns.h"
 
 namespace terrovane::history {
 namespace {
 
-// Workbook column of each list column from kSlotColumn to the last cell column.
+// Workbook column of each list column that shows one.
 int WorkbookColumn(int column) {
     switch (column) {
         case kSlotColumn:
@@ -21,30 +24,95 @@ int WorkbookColumn(int column) {
     }
 }
 
+bool ShowsWorkbookColumn(int column) {
+    return column == kSlotColumn || column == kModeColumn || column == kDateColumn || column == kTimeColumn ||
+           (column >= kFirstCellColumn && column < kNoteColumn);
+}
+
+const char* UnitOf(format::Quantity quantity) {
+    switch (quantity) {
+        case format::Quantity::Resistivity:
+            return " Ωm";
+        case format::Quantity::Iac:
+            return " A";
+        default:
+            return " Ω";
+    }
+}
+
 }  // namespace
 
 QStringList HistoryHeaders() {
-    QStringList headers = {QStringLiteral("Read out"), QStringLiteral("Label")};
     const auto& workbook = exporting::HeaderTexts();
-    for (int column = kSlotColumn; column < kNoteColumn; ++column) {
-        headers << QString::fromStdString(workbook[static_cast<std::size_t>(WorkbookColumn(column))]);
+    QStringList headers;
+    for (int column = 0; column < kColumnCount; ++column) {
+        switch (column) {
+            case kValueColumn:
+                headers << QStringLiteral("Value");
+                break;
+            case kVerdictColumn:
+                headers << QStringLiteral("Verdict");
+                break;
+            case kSiteColumn:
+                headers << QStringLiteral("Site");
+                break;
+            case kPointColumn:
+                headers << QStringLiteral("Point");
+                break;
+            case kLabelColumn:
+                headers << QStringLiteral("Label");
+                break;
+            case kReadAtColumn:
+                headers << QStringLiteral("Read out");
+                break;
+            case kNoteColumn:
+                headers << QStringLiteral("Note");
+                break;
+            default:
+                headers << QString::fromStdString(workbook[static_cast<std::size_t>(WorkbookColumn(column))]);
+        }
     }
-    headers << QStringLiteral("Note");
     return headers;
 }
 
+QString MainValueText(const archive::ResultView& view) {
+    const auto quantity = archive::MainQuantity(view.mode);
+    if (!quantity) {
+        return {};
+    }
+    const auto& columns = format::kValueColumns;
+    const auto at = std::find(columns.begin(), columns.end(), *quantity);
+    const std::string& text =
+        view.cells[format::kFirstValueColumn + static_cast<std::size_t>(at - columns.begin())];
+    return text.empty() ? QString() : QString::fromStdString(text + UnitOf(*quantity));
+}
+
+QString VerdictText(const archive::ResultView& view) {
+    const QString word = QString::fromLatin1(archive::VerdictWord(view.verdict));
+    return view.validity.empty() ? word : word + QStringLiteral(" (doubtful)");
+}
+
 QString HistoryCell(const archive::ResultView& view, int column) {
-    if (column == kReadAtColumn) {
-        // The stored ISO text, shown without its "T" and seconds' zone for the eye.
-        return QString::fromStdString(view.readAt).replace(10, 1, QLatin1Char(' '));
+    switch (column) {
+        case kReadAtColumn:
+            // The stored ISO text, shown without its "T" for the eye.
+            return QString::fromStdString(view.readAt).replace(10, 1, QLatin1Char(' '));
+        case kLabelColumn:
+            return QString::fromStdString(view.label);
+        case kNoteColumn:
+            return QString::fromStdString(view.note).simplified();
+        case kValueColumn:
+            return MainValueText(view);
+        case kVerdictColumn:
+            return VerdictText(view);
+        case kSiteColumn:
+            return QString::fromStdString(view.site);
+        case kPointColumn:
+            return QString::fromStdString(view.point);
+        default:
+            break;
     }
-    if (column == kLabelColumn) {
-        return QString::fromStdString(view.label);
-    }
-    if (column == kNoteColumn) {
-        return QString::fromStdString(view.note).simplified();
-    }
-    if (column >= kSlotColumn && column < kNoteColumn) {
+    if (ShowsWorkbookColumn(column)) {
         return QString::fromStdString(view.cells[static_cast<std::size_t>(WorkbookColumn(column))]);
     }
     return {};
@@ -59,12 +127,16 @@ archive::ResultSort SortForColumn(int column, Qt::SortOrder order) {
         case kSlotColumn:
             return {archive::ResultOrder::Slot, descending};
         case kModeColumn:
+        case kValueColumn:
+        case kVerdictColumn:
             return {archive::ResultOrder::Mode, descending};
         case kDateColumn:
         case kTimeColumn:
             return {archive::ResultOrder::Measured, descending};
         case kLabelColumn:
         case kNoteColumn:
+        case kSiteColumn:
+        case kPointColumn:
             return {archive::ResultOrder::Label, descending};
         case kFirstCellColumn:
             return {archive::ResultOrder::Voltage, descending};

@@ -1,6 +1,11 @@
 #include "HistoryModel.h"
 
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
 #include "HistoryColumns.h"
+#include "ValiditySetting.h"
 
 namespace terrovane::history {
 
@@ -43,9 +48,10 @@ void HistoryModel::FetchPage() {
         return;
     }
     const int first = static_cast<int>(rows_.size());
+    const archive::ValidityThresholds thresholds = ValiditySettings();
     beginInsertRows({}, first, first + static_cast<int>(page.size()) - 1);
     for (archive::ResultRow& row : page) {
-        views_.push_back(archive::DescribeResult(row));
+        views_.push_back(archive::DescribeResult(row, thresholds));
         rows_.push_back(std::move(row));
     }
     endInsertRows();
@@ -68,6 +74,38 @@ int HistoryModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumnCount;
 }
 
+namespace {
+
+// The verdict's colour beside its word, and why a reading is doubtful.
+QVariant VerdictDecoration(const archive::ResultView& view, int role) {
+    const bool pass = view.verdict == archive::Verdict::Pass;
+    const bool fail = view.verdict == archive::Verdict::Fail;
+    if (role == Qt::ForegroundRole && (pass || fail)) {
+        return QBrush(pass ? QColor(0x1B, 0x5E, 0x20) : QColor(0xB7, 0x1C, 0x1C));
+    }
+    if (role == Qt::BackgroundRole && (pass || fail)) {
+        return QBrush(pass ? QColor(0xDC, 0xF0, 0xDC) : QColor(0xFB, 0xDA, 0xDA));
+    }
+    if (role == Qt::FontRole && fail) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    if (role == Qt::ToolTipRole) {
+        QString tip = view.limit ? QStringLiteral("Limit %1 Ω (%2)")
+                                       .arg(view.limit->ohms)
+                                       .arg(QString::fromStdString(view.limit->source))
+                                 : QStringLiteral("No limit applies");
+        for (const std::string& note : view.validity) {
+            tip += QStringLiteral("\nDoubtful: ") + QString::fromStdString(note);
+        }
+        return tip;
+    }
+    return {};
+}
+
+}  // namespace
+
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     const archive::ResultView* view = ResultAt(index.row());
     if (view == nullptr) {
@@ -78,6 +116,9 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::ToolTipRole && index.column() == kNoteColumn && !view->note.empty()) {
         return QString::fromStdString(view->note);
+    }
+    if (index.column() == kVerdictColumn) {
+        return VerdictDecoration(*view, role);
     }
     return {};
 }

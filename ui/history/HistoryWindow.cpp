@@ -1,7 +1,9 @@
 #include "HistoryWindow.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 #include "ArchiveSetting.h"
@@ -12,12 +14,23 @@ namespace terrovane::history {
 
 HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), problem_(problem) {
-    setWindowTitle(QStringLiteral("History"));
-    auto* layout = new QVBoxLayout(this);
+    setWindowTitle(QStringLiteral("Archive"));
+    auto* outer = new QVBoxLayout(this);
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    tree_ = new SiteTree(splitter);
+    auto* results = new QWidget(splitter);
+    auto* layout = new QVBoxLayout(results);
+    layout->setContentsMargins(0, 0, 0, 0);
+    splitter->addWidget(tree_);
+    splitter->addWidget(results);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({440, 840});
+    outer->addWidget(splitter, 1);
     BuildFilters(layout);
     model_ = new HistoryModel(archive_, this);
     view_ = new QTableView(this);
     view_->setModel(model_);
+    view_->setWordWrap(false);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -29,13 +42,22 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     layout->addWidget(view_, 1);
     BuildButtons(layout);
     status_ = new QLabel(this);
-    layout->addWidget(status_);
+    outer->addWidget(status_);
+    auto* selectAll = new QAction(QStringLiteral("Select all"), this);
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    selectAll->setShortcutContext(Qt::WindowShortcut);
+    connect(selectAll, &QAction::triggered, this, &HistoryWindow::SelectAll);
+    addAction(selectAll);
+    view_->installEventFilter(this);
+    BuildTreeMenu();
+    connect(tree_, &SiteTree::Chosen, this, &HistoryWindow::ApplyFilter);
+    tree_->Reload(archive_);
     connect(model_, &HistoryModel::QueryFailed, status_, &QLabel::setText);
     connect(model_, &HistoryModel::modelReset, this, &HistoryWindow::ShowCount);
     connect(model_, &HistoryModel::rowsInserted, this, &HistoryWindow::ShowCount);
     connect(view_, &QTableView::doubleClicked, this, &HistoryWindow::OpenSelectedReadOut);
     ShowCount();
-    resize(1100, 560);
+    resize(1280, 620);
 }
 
 void HistoryWindow::BuildFilters(QBoxLayout* layout) {
@@ -77,10 +99,13 @@ void HistoryWindow::BuildButtons(QBoxLayout* layout) {
         row->addWidget(push);
         push->setEnabled(archive_ != nullptr);
     };
+    button(QStringLiteral("Select all"), &HistoryWindow::SelectAll);
+    button(QStringLiteral("Assign..."), &HistoryWindow::AssignSelected);
     button(QStringLiteral("Label result..."), &HistoryWindow::LabelSelectedResults);
     button(QStringLiteral("Label read-out..."), &HistoryWindow::LabelSelectedReadOut);
     button(QStringLiteral("Open read-out"), &HistoryWindow::OpenSelectedReadOut);
     button(QStringLiteral("Export..."), &HistoryWindow::ExportSelected);
+    button(QStringLiteral("Site report..."), &HistoryWindow::ReportChosenSite);
     auto* trend = new QPushButton(QStringLiteral("Trend..."), this);
     trend->setEnabled(archive_ != nullptr);
     connect(trend, &QPushButton::clicked, this, &HistoryWindow::ShowTrend);
@@ -107,6 +132,14 @@ void HistoryWindow::ApplyFilter() {
     if (!label_->text().trimmed().isEmpty()) {
         filter.labelContains = label_->text().trimmed().toStdString();
     }
+    const TreeChoice chosen = tree_ != nullptr ? tree_->Current() : TreeChoice{};
+    if (chosen.kind == TreeChoice::Kind::Unassigned) {
+        filter.unassigned = true;
+    } else if (chosen.kind == TreeChoice::Kind::Site) {
+        filter.siteId = chosen.id;
+    } else if (chosen.kind == TreeChoice::Kind::Point) {
+        filter.pointId = chosen.id;
+    }
     model_->SetFilter(filter);
 }
 
@@ -115,9 +148,11 @@ void HistoryWindow::ShowCount() {
         status_->setText(QStringLiteral("The archive cannot be opened: ") + problem_);
     } else if (model_->Error().empty()) {
         const int shown = model_->rowCount();
-        status_->setText(model_->canFetchMore({})
+        status_->setText(shown == 0 ? QStringLiteral("No results match")
+                         : model_->canFetchMore({})
                              ? QStringLiteral("%1 results shown, more as you scroll").arg(shown)
-                             : QStringLiteral("%1 results").arg(shown));
+                         : shown == 1 ? QStringLiteral("1 result")
+                                      : QStringLiteral("%1 results").arg(shown));
     }
 }
 

@@ -14,14 +14,17 @@
 #include <optional>
 
 #include "Archive.h"
+#include "AssignDialog.h"
 #include "HistoryModel.h"
 #include "LabelDialog.h"
+#include "SiteTree.h"
 
 namespace terrovane::history {
 
-// The archive's results, newest first: filters by measuring date, mode and label, label and note editing
-// for a result or its read-out, "Open read-out", export of the chosen results, a trend of one label, and
-// the setting that keeps new read-outs out of the archive.
+// The archive window: the sites and their test points beside the archive's results, newest first, with
+// each result's verdict; filters by measuring date, mode and label, the assignment of results to test
+// points, label and note editing for a result or its read-out, "Open read-out", export of the chosen
+// results, a trend of one label or point, and the setting that keeps new read-outs out of the archive.
 class HistoryWindow : public QWidget {
     Q_OBJECT
 
@@ -39,9 +42,16 @@ class HistoryWindow : public QWidget {
     QLineEdit& LabelFilter() const { return *label_; }
     QCheckBox& KeepReadOuts() const { return *keep_; }
     QLabel& Status() const { return *status_; }
+    SiteTree& Tree() const { return *tree_; }
 
     // Asks for an export file ("" when cancelled); tests answer it themselves.
     std::function<QString()> exportFileChooser;
+    // Asks where the chosen results go; nothing on Cancel. Tests answer it themselves.
+    std::function<std::optional<AssignChoice>(int results)> assignChooser;
+    // Asks for the site report's file ("" when cancelled); tests answer it themselves.
+    std::function<QString()> reportFileChooser;
+    // Asks for a new name; nothing on Cancel. Tests answer it themselves.
+    std::function<std::optional<QString>(const QString& title, const QString& current)> nameAsker;
     // Asks for a label and note; nothing on Cancel. Tests answer it themselves.
     std::function<std::optional<LabelEdit>(const QString& title, const LabelEdit& current)> labelEditor;
 
@@ -51,8 +61,24 @@ class HistoryWindow : public QWidget {
     void OpenSelectedReadOut();
     void ExportSelected();
     QWidget* ShowTrend();
+    // Loads every result under the filter and selects them all.
+    void SelectAll();
+    void AssignSelected();
+    // The site or point chosen in the tree: a new name, or deleted (its results stay, unassigned).
+    void RenameChosen();
+    void DeleteChosen();
+    // The report of the site chosen in the tree (or of the chosen point's site) over the measuring dates
+    // the filter sets, as a PDF.
+    void ReportChosenSite();
     // After a read-out was archived elsewhere in the program.
-    void Refresh() { model_->Reload(); }
+    void Refresh() {
+        tree_->Reload(archive_);
+        model_->Reload();
+    }
+
+  protected:
+    // Ctrl+A in the list selects every result under the filter, not only the page loaded so far.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   signals:
     // The user asked to load this read-out's image into the main window.
@@ -62,10 +88,14 @@ class HistoryWindow : public QWidget {
     void BuildFilters(QBoxLayout* layout);
     void BuildButtons(QBoxLayout* layout);
     void ApplyFilter();
+    void BuildTreeMenu();
     void ShowCount();
     std::vector<int> SelectedRows() const;
     std::optional<LabelEdit> AskLabel(const QString& title, const LabelEdit& current);
     QString AskExportFile();
+    // A file to save into, chosen in Qt's own dialog; a bare name gets the chosen type's extension.
+    QString AskSaveFile(const QString& title, const QString& filters);
+    std::optional<QString> AskName(const QString& title, const QString& current);
 
     archive::Archive* archive_;
     HistoryModel* model_ = nullptr;
@@ -78,6 +108,7 @@ class HistoryWindow : public QWidget {
     QLineEdit* label_ = nullptr;
     QCheckBox* keep_ = nullptr;
     QLabel* status_ = nullptr;
+    SiteTree* tree_ = nullptr;
     QString problem_;
 };
 

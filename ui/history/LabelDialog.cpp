@@ -3,6 +3,7 @@
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QPushButton>
 
 namespace terrovane::history {
 
@@ -14,10 +15,13 @@ LabelDialog::LabelDialog(const QString& title, const LabelEdit& current, const Q
     label_->setMaxLength(200);
     auto* completer = new QCompleter(known, label_);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
+    // Completed in the field itself: a popup would take the first Enter, which should confirm the dialog.
+    completer->setCompletionMode(QCompleter::InlineCompletion);
     label_->setCompleter(completer);
     note_ = new QPlainTextEdit(current.note, this);
     note_->setTabChangesFocus(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QFormLayout(this);

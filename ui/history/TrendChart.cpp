@@ -13,12 +13,6 @@ namespace {
 constexpr double kHoverRadius = 8;
 constexpr double kPointRadius = 3.5;
 
-QString DayText(double day) {
-    return QDate(1970, 1, 1)
-        .addDays(static_cast<qint64>(std::floor(day)))
-        .toString(QStringLiteral("yyyy-MM-dd"));
-}
-
 }  // namespace
 
 QString TrendNumber(double value) {
@@ -57,7 +51,8 @@ QRectF TrendChart::PlotArea() const {
 }
 
 void TrendChart::Relayout() {
-    layout_ = LayoutTrend(series_.samples, PlotArea());
+    layout_ = LayoutTrend(series_.samples, PlotArea(),
+                          series_.limit ? std::optional(series_.limit->ohms) : std::nullopt);
 }
 
 void TrendChart::resizeEvent(QResizeEvent* event) {
@@ -89,6 +84,7 @@ void TrendChart::paintEvent(QPaintEvent*) {
         return;
     }
     PaintAxes(painter);
+    PaintLimit(painter);
     PaintSeries(painter);
     PaintHover(painter);
 }
@@ -109,18 +105,38 @@ void TrendChart::PaintAxes(QPainter& painter) const {
         const QRectF box(0, y - metrics.height() / 2.0, plot.left() - 6, metrics.height());
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, TrendNumber(tick));
     }
-    // Date ticks: only as many as fit without overlapping.
-    const double labelWidth = metrics.horizontalAdvance(QStringLiteral("0000-00-00")) + 12;
+    // Time ticks: only as many as fit without overlapping.
+    const QStringList labels = DayAxisLabels(layout_.x);
+    double labelWidth = 0;
+    for (const QString& label : labels) {
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label) + 12.0);
+    }
     const std::size_t every = static_cast<std::size_t>(
         std::ceil(layout_.x.ticks.size() * labelWidth / std::max(plot.width(), 1.0)));
     for (std::size_t i = 0; i < layout_.x.ticks.size(); i += std::max<std::size_t>(every, 1)) {
         const double x = MapX(layout_, layout_.x.ticks[i]);
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4));
         painter.drawText(QRectF(x - labelWidth / 2, plot.bottom() + 6, labelWidth, metrics.height()),
-                         Qt::AlignCenter, DayText(layout_.x.ticks[i]));
+                         Qt::AlignCenter, labels[static_cast<int>(i)]);
     }
     painter.drawText(QRectF(plot.left(), 0, plot.width(), metrics.height() * 1.4),
                      Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(series_.title));
+}
+
+void TrendChart::PaintLimit(QPainter& painter) const {
+    if (!series_.limit) {
+        return;
+    }
+    const QColor red(0xB7, 0x1C, 0x1C);
+    const double y = MapY(layout_, series_.limit->ohms);
+    painter.setPen(QPen(red, 1.5, Qt::DashLine));
+    painter.drawLine(QPointF(layout_.plot.left(), y), QPointF(layout_.plot.right(), y));
+    const QString text =
+        QStringLiteral("limit %1 Ω (%2)")
+            .arg(TrendNumber(series_.limit->ohms), QString::fromStdString(series_.limit->source));
+    painter.drawText(QRectF(layout_.plot.left() + 6, y - fontMetrics().height() - 2,
+                            layout_.plot.width() - 12, fontMetrics().height()),
+                     Qt::AlignRight | Qt::AlignVCenter, text);
 }
 
 void TrendChart::PaintSeries(QPainter& painter) const {

@@ -37,6 +37,8 @@ class TrendChart : public QWidget {
     QRectF PlotArea() const;
     void PaintAxes(QPainter& painter) const;
     void PaintSeries(QPainter& painter) const;
+    // The limit that applies, as a dashed line with its value and source.
+    void PaintLimit(QPainter& painter) const;
     void PaintHover(QPainter& painter) const;
 
     TrendSeries series_;

@@ -52,6 +52,7 @@ TrendSeries BuildTrend(const std::vector<archive::ResultRow>& rows, format::Quan
     TrendSeries series;
     series.quantity = quantity;
     series.title = QuantityTitle(quantity);
+    double newest = -1e300;
     for (const archive::ResultRow& row : rows) {
         const auto record = record::MeasurementRecord::FromPacket(row.packet);
         const auto value = archive::QuantityNumber(quantity, record);
@@ -60,6 +61,10 @@ TrendSeries BuildTrend(const std::vector<archive::ResultRow>& rows, format::Quan
         const auto day = DayNumber(date, time);
         if (value && day) {
             series.samples.push_back({*day, *value, date + " " + time, row.id});
+            if (quantity == format::Quantity::Re && row.limit && *day >= newest) {
+                newest = *day;
+                series.limit = row.limit;
+            }
         }
     }
     std::stable_sort(series.samples.begin(), series.samples.end(),

@@ -4,6 +4,9 @@
 #include <chrono>
 #include <cmath>
 
+#include <QDate>
+#include <QTime>
+
 namespace terrovane::history {
 namespace {
 
@@ -37,15 +40,68 @@ TrendAxis NiceAxis(double minimum, double maximum, int wantedTicks) {
     return axis;
 }
 
+namespace {
+
+// Ticks on round times of day for spans under two days, so that each tick has a time of its own.
+TrendAxis TimeOfDayAxis(double first, double last, int wantedTicks) {
+    constexpr double kMinute = 1.0 / 1440;
+    // At least an hour wide, the readings in its middle.
+    const double span = last - first;
+    const double margin = span < 60 * kMinute ? (60 * kMinute - span) / 2 : span * 0.04;
+    TrendAxis axis;
+    axis.low = first - margin;
+    axis.high = last + margin;
+    for (const int minutes : {1, 2, 5, 10, 15, 30, 60, 120, 180, 360, 720, 1440}) {
+        const double step = minutes * kMinute;
+        axis.ticks.clear();
+        // Whole minutes counted from midnight, so rounding never shows 10:59:59 for 11:00.
+        const long long firstTick = static_cast<long long>(std::ceil(axis.low / step - 1e-9));
+        for (long long k = firstTick; k * step <= axis.high + 1e-9; ++k) {
+            axis.ticks.push_back(static_cast<double>(k * minutes) / 1440);
+        }
+        if (static_cast<int>(axis.ticks.size()) <= wantedTicks) {
+            break;
+        }
+    }
+    return axis;
+}
+
+}  // namespace
+
+QStringList DayAxisLabels(const TrendAxis& axis) {
+    const bool withTime = axis.ticks.size() >= 2 && axis.ticks[1] - axis.ticks[0] < 1 - 1e-9;
+    QStringList labels;
+    QDate previous;
+    for (const double tick : axis.ticks) {
+        const long long minutes = std::llround(tick * 1440);
+        const QDate date = QDate(1970, 1, 1).addDays(static_cast<qint64>(std::floor(minutes / 1440.0)));
+        if (!withTime) {
+            labels << date.toString(QStringLiteral("yyyy-MM-dd"));
+            continue;
+        }
+        const QTime time = QTime(0, 0).addSecs(static_cast<int>((minutes % 1440 + 1440) % 1440) * 60);
+        // The date where it changes, the time on every tick.
+        labels << (date != previous ? date.toString(QStringLiteral("yyyy-MM-dd ")) : QString()) +
+                      time.toString(QStringLiteral("HH:mm"));
+        previous = date;
+    }
+    return labels;
+}
+
 TrendAxis DayAxis(double first, double last, int wantedTicks) {
     using namespace std::chrono;
-    const double span = std::max(last - first, 1.0);
+    if (last - first < 2) {
+        return TimeOfDayAxis(first, last, wantedTicks);
+    }
+    const double span = last - first;
     TrendAxis axis;
     axis.low = first - span * 0.04;
     axis.high = last + span * 0.04;
     if (span < 60) {
+        // Whole days only, so no two ticks carry the same date.
         for (double tick : NiceAxis(axis.low, axis.high, wantedTicks).ticks) {
-            if (tick >= axis.low && tick <= axis.high) {
+            if (tick >= axis.low && tick <= axis.high && tick == std::floor(tick) &&
+                (axis.ticks.empty() || tick > axis.ticks.back())) {
                 axis.ticks.push_back(tick);
             }
         }
@@ -73,7 +129,8 @@ TrendAxis DayAxis(double first, double last, int wantedTicks) {
     return axis;
 }
 
-TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& plot) {
+TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& plot,
+                        std::optional<double> limit) {
     TrendLayout layout;
     layout.plot = plot;
     if (samples.empty()) {
@@ -84,7 +141,9 @@ TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& p
     const auto [lowest, highest] = std::minmax_element(
         samples.begin(), samples.end(), [](const auto& a, const auto& b) { return a.value < b.value; });
     layout.x = DayAxis(firstDay->day, lastDay->day, 6);
-    layout.y = NiceAxis(std::min(0.0, lowest->value), highest->value, 5);
+    // The limit's line stays inside the plot.
+    const double top = limit ? std::max(highest->value, *limit) : highest->value;
+    layout.y = NiceAxis(std::min(0.0, lowest->value), top, 5);
     for (const TrendSample& sample : samples) {
         layout.points.emplace_back(MapX(layout, sample.day), MapY(layout, sample.value));
     }

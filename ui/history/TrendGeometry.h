@@ -2,6 +2,9 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <QStringList>
+
+#include <optional>
 
 #include <vector>
 
@@ -21,7 +24,12 @@ TrendAxis NiceAxis(double minimum, double maximum, int wantedTicks);
 // A time axis over the days `first` to `last` (days since 1970-01-01) with a small margin on both sides and
 // ticks on the first day of every 1, 2, 3, 6, 12 or 24 months (or on round day counts for short spans), so
 // that no more than `wantedTicks` of them fall inside.
+// Spans under two days get ticks on round times of day (1 minute to 12 hours apart) instead.
 TrendAxis DayAxis(double first, double last, int wantedTicks);
+
+// The texts of a day axis's ticks, each distinct: dates, or for ticks less than a day apart the time of
+// day ("HH:mm") with the date in front where it changes.
+QStringList DayAxisLabels(const TrendAxis& axis);
 
 // Where everything of a trend goes inside the plot rectangle.
 struct TrendLayout {
@@ -31,7 +39,9 @@ struct TrendLayout {
     std::vector<QPointF> points;  // one per sample, in sample order
 };
 
-TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& plot);
+// The value axis reaches up to `limit` when one is drawn.
+TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& plot,
+                        std::optional<double> limit = std::nullopt);
 
 // Maps an axis value into the plot (y grows upwards).
 double MapX(const TrendLayout& layout, double day);

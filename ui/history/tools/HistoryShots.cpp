@@ -1,5 +1,6 @@
-// Fills a sample archive (a site read out once a season over three years), opens the History window and
-// the trend of one electrode, and saves both as PNG files: history-shots ARCHIVE OUT_PREFIX [hover].
+// Fills a sample archive (a site read out once a season over three years, its slots assigned to the
+// site's test points), opens the archive window, the assignment step and the trend of one electrode, and
+// saves them as PNG files: history-shots ARCHIVE OUT_PREFIX.
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -11,8 +12,11 @@
 #include <filesystem>
 
 #include "Archive.h"
+#include "AssignDialog.h"
 #include "HistoryWindow.h"
+#include "Limits.h"
 #include "MeasurementRecord.h"
+#include "Sites.h"
 #include "TrendWindow.h"
 
 namespace {
@@ -74,6 +78,41 @@ void Fill(terrovane::archive::Archive& archive) {
                              std::nullopt, error);
         }
     }
+    // The site's six test points, measured in slot order each season; the newest season not yet assigned.
+    terrovane::archive::SiteFields site;
+    site.name = "Substation North";
+    site.address = "Ringstraße 4, Nordheim";
+    site.latitude = 52.52;
+    site.longitude = 13.405;
+    site.limit = terrovane::archive::ParseLimit("iec62305", error);
+    site.intervalMonths = 12;
+    std::int64_t siteId = 0;
+    terrovane::archive::AddSite(archive, site, siteId, error);
+    const std::pair<const char*, terrovane::archive::PointKind> points[] = {
+        {"E1 north-east", terrovane::archive::PointKind::Rod},
+        {"E2 south-east", terrovane::archive::PointKind::Rod},
+        {"Grid", terrovane::archive::PointKind::Grid},
+        {"Tower leg A", terrovane::archive::PointKind::TowerLeg},
+        {"Soil survey", terrovane::archive::PointKind::Other},
+        {"Loop", terrovane::archive::PointKind::Other}};
+    for (const auto& [name, kind] : points) {
+        terrovane::archive::PointFields fields;
+        fields.name = name;
+        fields.kind = kind;
+        std::int64_t id = 0;
+        terrovane::archive::AddPoint(archive, siteId, fields, id, error);
+    }
+    for (int season = 1; season < readout; ++season) {
+        terrovane::archive::ResultFilter filter;
+        filter.readout = season;
+        std::vector<terrovane::archive::ResultRow> run;
+        archive.Results(filter, {terrovane::archive::ResultOrder::Slot, false}, -1, 0, run, error);
+        std::vector<std::int64_t> ids;
+        for (const auto& row : run) {
+            ids.push_back(row.id);
+        }
+        terrovane::archive::AssignInOrder(archive, ids, siteId, 0, error);
+    }
     // One electrode followed on its own, across every read-out.
     std::vector<terrovane::archive::ResultRow> rows;
     archive.Results({}, {}, -1, 0, rows, error);
@@ -107,10 +146,25 @@ int main(int argc, char** argv) {
     window.move(10, 10);
     window.show();
     (void)QTest::qWaitForWindowExposed(&window);
+    window.Tree().Choose({terrovane::history::TreeChoice::Kind::Site, 1});
     window.View().resizeColumnsToContents();
     window.View().selectRow(2);
     QTest::qWait(300);
     window.grab().save(prefix + QStringLiteral("history-window.png"));
+    // The assignment step over the newest read-out's unassigned results.
+    window.Tree().Choose({terrovane::history::TreeChoice::Kind::Unassigned, 0});
+    window.View().resizeColumnsToContents();
+    window.SelectAll();
+    QTest::qWait(200);
+    window.grab().save(prefix + QStringLiteral("history-unassigned.png"));
+    {
+        terrovane::history::AssignDialog dialog(*archive, window.Model().rowCount(), &window);
+        dialog.InOrder().setChecked(true);
+        dialog.show();
+        (void)QTest::qWaitForWindowExposed(&dialog);
+        QTest::qWait(200);
+        dialog.grab().save(prefix + QStringLiteral("history-assign.png"));
+    }
 
     terrovane::history::TrendWindow trend(*archive, QStringLiteral("Electrode E1"));
     trend.resize(760, 460);
@@ -128,7 +182,9 @@ int main(int argc, char** argv) {
     QApplication::sendEvent(&chart, &move);
     QTest::qWait(200);
     trend.grab().save(prefix + QStringLiteral("history-trend-hover.png"));
-    std::printf("saved %shistory-window.png, %shistory-trend.png, %shistory-trend-hover.png\n", argv[2],
-                argv[2], argv[2]);
+    std::printf(
+        "saved %shistory-window.png, %shistory-unassigned.png, %shistory-assign.png, %shistory-trend.png, "
+        "%shistory-trend-hover.png\n",
+        argv[2], argv[2], argv[2], argv[2], argv[2]);
     return 0;
 }

@@ -1,0 +1,353 @@
+#include "SoilFit.h"
+
+#include <gsl/gsl_blas.h>
+#include <gsl/gsl_errno.h>
+#include <gsl/gsl_matrix.h>
+#include <gsl/gsl_multifit_nlinear.h>
+#include <gsl/gsl_vector.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace terrovane::analysis {
+namespace {
+
+// Logarithmic bounds that keep every trial model computable; a solver that runs into one has found that
+// the data do not pin that value down, and the covariance says so.
+constexpr double kLogResistivityMargin = 9.2;  // a factor 1e4 beyond the lowest and highest reading
+constexpr double kLogThicknessMargin = 6.9;  // a factor 1e3 below the shortest and beyond the longest spacing
+// Solver runs from the best-ranked starting models: a three-layer misfit has more local minima.
+constexpr std::size_t kSolverStarts[] = {0, 1, 3, 5};
+
+struct Problem {
+    const Sounding* sounding = nullptr;
+    int maxIterations = 100;
+    std::size_t layers = 1;
+    double logMinResistivity = 0.0;
+    double logMaxResistivity = 0.0;
+    double logMinThickness = 0.0;
+    double logMaxThickness = 0.0;
+};
+
+LayeredEarth ModelOf(const Problem& problem, const double* logs) {
+    LayeredEarth earth;
+    for (std::size_t i = 0; i < problem.layers; ++i)
+        earth.resistivities.push_back(
+            std::exp(std::clamp(logs[i], problem.logMinResistivity, problem.logMaxResistivity)));
+    for (std::size_t i = 0; i + 1 < problem.layers; ++i) {
+        const double log =
+            std::clamp(logs[problem.layers + i], problem.logMinThickness, problem.logMaxThickness);
+        earth.thicknesses.push_back(std::exp(log));
+    }
+    return earth;
+}
+
+double SumOfSquares(const Problem& problem, const LayeredEarth& earth) {
+    double sum = 0.0;
+    for (const SoundingPoint& point : *problem.sounding) {
+        const double r =
+            std::log(WennerApparentResistivity(earth, point.spacing)) - std::log(point.apparentResistivity);
+        sum += r * r;
+    }
+    return std::isfinite(sum) ? sum : std::numeric_limits<double>::infinity();
+}
+
+int Residuals(const gsl_vector* x, void* data, gsl_vector* f) {
+    const Problem& problem = *static_cast<const Problem*>(data);
+    const LayeredEarth earth = ModelOf(problem, x->data);
+    for (std::size_t i = 0; i < problem.sounding->size(); ++i) {
+        const SoundingPoint& point = (*problem.sounding)[i];
+        const double r =
+            std::log(WennerApparentResistivity(earth, point.spacing)) - std::log(point.apparentResistivity);
+        if (!std::isfinite(r))
+            return GSL_EDOM;
+        gsl_vector_set(f, i, r);
+    }
+    return GSL_SUCCESS;
+}
+
+bool Clamped(const Problem& problem, const double* logs, std::size_t index) {
+    const bool resistivity = index < problem.layers;
+    const double low = resistivity ? problem.logMinResistivity : problem.logMinThickness;
+    const double high = resistivity ? problem.logMaxResistivity : problem.logMaxThickness;
+    return logs[index] < low || logs[index] > high;
+}
+
+// The Jacobian from the filter's own derivatives, for three layers and more (two layers go through the
+// image series, cheap enough for GSL's finite differences). A clamped parameter has no effect.
+int Jacobian(const gsl_vector* x, void* data, gsl_matrix* jacobian) {
+    const Problem& problem = *static_cast<const Problem*>(data);
+    const LayeredEarth earth = ModelOf(problem, x->data);
+    std::vector<double> gradient;
+    for (std::size_t i = 0; i < problem.sounding->size(); ++i) {
+        const double rho = WennerByFilterWithGradient(earth, (*problem.sounding)[i].spacing, gradient);
+        for (std::size_t j = 0; j < gradient.size(); ++j) {
+            const double d = Clamped(problem, x->data, j) ? 0.0 : gradient[j] / rho;
+            if (!std::isfinite(d))
+                return GSL_EDOM;
+            gsl_matrix_set(jacobian, i, j, d);
+        }
+    }
+    return GSL_SUCCESS;
+}
+
+// Starting models from the data: the first and last readings for the top and bottom layers, the most
+// extreme reading (and the mean) for a middle layer, and interfaces spread over the depths the spacings
+// reach. Ordered best first by their misfit.
+std::vector<std::vector<double>> Starts(const Problem& problem) {
+    const Sounding& s = *problem.sounding;
+    double logMean = 0.0, logLow = 1e300, logHigh = -1e300;
+    for (const SoundingPoint& p : s) {
+        const double l = std::log(p.apparentResistivity);
+        logMean += l / s.size();
+        logLow = std::min(logLow, l);
+        logHigh = std::max(logHigh, l);
+    }
+    const double logFirst = std::log(s.front().apparentResistivity);
+    const double logLast = std::log(s.back().apparentResistivity);
+    const double logNear = std::log(s.front().spacing / 2.0);
+    const double logFar = std::log(s.back().spacing);
+    std::vector<std::vector<double>> starts;
+    if (problem.layers == 1)
+        return {{logMean}};
+    std::vector<double> depths;  // interface depths, logarithmically even
+    constexpr int kDepths = 5;
+    for (int i = 0; i < kDepths; ++i)
+        depths.push_back(logNear + (logFar - logNear) * (i + 0.5) / kDepths);
+    if (problem.layers == 2) {
+        for (double depth : depths)
+            starts.push_back({logFirst, logLast, depth});
+    } else {
+        const double middleOptions[] = {
+            std::fabs(logLow - logMean) > std::fabs(logHigh - logMean) ? logLow : logHigh, logMean,
+            logLow + logHigh - logMean};
+        for (double middle : middleOptions) {
+            for (std::size_t i = 0; i < depths.size(); ++i) {
+                for (std::size_t j = i + 1; j < depths.size(); ++j) {
+                    const double h2 = std::log(std::exp(depths[j]) - std::exp(depths[i]));
+                    starts.push_back({logFirst, middle, logLast, depths[i], h2});
+                }
+            }
+        }
+    }
+    std::vector<std::pair<double, std::size_t>> ranked;
+    for (std::size_t i = 0; i < starts.size(); ++i)
+        ranked.push_back({SumOfSquares(problem, ModelOf(problem, starts[i].data())), i});
+    std::sort(ranked.begin(), ranked.end());
+    std::vector<std::vector<double>> ordered;
+    for (const auto& [misfit, index] : ranked)
+        ordered.push_back(starts[index]);
+    return ordered;
+}
+
+struct SolverRun {
+    std::vector<double> logs;
+    std::vector<double> logSigmas;
+    double sumOfSquares = std::numeric_limits<double>::infinity();
+    bool converged = false;
+    std::string note;
+    int iterations = 0;
+};
+
+struct WorkspaceFree {
+    void operator()(gsl_multifit_nlinear_workspace* w) const { gsl_multifit_nlinear_free(w); }
+};
+
+// Standard deviations of the logarithmic parameters: the covariance (J^T J)^-1 at the optimum scaled by
+// the residual variance RSS / (n - p). A parameter the residuals do not depend on gets infinity.
+std::vector<double> LogSigmas(const gsl_matrix* jacobian, double sumOfSquares) {
+    const std::size_t n = jacobian->size1;
+    const std::size_t p = jacobian->size2;
+    std::vector<double> sigmas(p, std::numeric_limits<double>::quiet_NaN());
+    if (n <= p)
+        return sigmas;
+    std::unique_ptr<gsl_matrix, void (*)(gsl_matrix*)> covariance(gsl_matrix_alloc(p, p), gsl_matrix_free);
+    gsl_multifit_nlinear_covar(jacobian, 1e-12, covariance.get());
+    const double variance = sumOfSquares / static_cast<double>(n - p);
+    for (std::size_t j = 0; j < p; ++j) {
+        gsl_vector_const_view column = gsl_matrix_const_column(jacobian, j);
+        const double c = gsl_matrix_get(covariance.get(), j, j);
+        sigmas[j] = gsl_blas_dnrm2(&column.vector) == 0.0 || c <= 0.0
+                        ? std::numeric_limits<double>::infinity()
+                        : std::sqrt(c * variance);
+    }
+    return sigmas;
+}
+
+SolverRun Solve(Problem& problem, const std::vector<double>& start) {
+    const std::size_t n = problem.sounding->size();
+    const std::size_t p = start.size();
+    SolverRun run;
+    gsl_multifit_nlinear_fdf fdf{};
+    fdf.f = Residuals;
+    fdf.df = problem.layers >= 3 ? Jacobian : nullptr;
+    fdf.n = n;
+    fdf.p = p;
+    fdf.params = &problem;
+    gsl_multifit_nlinear_parameters parameters = gsl_multifit_nlinear_default_parameters();
+    parameters.trs = gsl_multifit_nlinear_trs_lm;
+    std::unique_ptr<gsl_multifit_nlinear_workspace, WorkspaceFree> workspace(
+        gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &parameters, n, p));
+    gsl_vector_const_view x0 = gsl_vector_const_view_array(start.data(), p);
+    if (gsl_multifit_nlinear_init(&x0.vector, &fdf, workspace.get()) != GSL_SUCCESS) {
+        run.note = "the starting model could not be computed";
+        run.logs = start;
+        run.logSigmas.assign(p, std::numeric_limits<double>::infinity());
+        return run;
+    }
+    int info = 0;
+    const int status = gsl_multifit_nlinear_driver(problem.maxIterations, 1e-7, 1e-7, 1e-10, nullptr, nullptr,
+                                                   &info, workspace.get());
+    run.iterations = static_cast<int>(gsl_multifit_nlinear_niter(workspace.get()));
+    const gsl_vector* x = gsl_multifit_nlinear_position(workspace.get());
+    run.logs.assign(x->data, x->data + p);
+    const gsl_vector* f = gsl_multifit_nlinear_residual(workspace.get());
+    gsl_blas_ddot(f, f, &run.sumOfSquares);
+    if (!std::isfinite(run.sumOfSquares))
+        run.sumOfSquares = std::numeric_limits<double>::infinity();
+    const gsl_matrix* jacobian = gsl_multifit_nlinear_jac(workspace.get());
+    // Whatever the driver says (it reports a start that is already the optimum as out of iterations), a
+    // vanished gradient J^T f is a minimum the solver cannot improve on in floating point.
+    double gradient = 0.0;
+    for (std::size_t j = 0; j < p; ++j) {
+        gsl_vector_const_view column = gsl_matrix_const_column(jacobian, j);
+        double g = 0.0;
+        gsl_blas_ddot(&column.vector, f, &g);
+        gradient = std::max(gradient, std::fabs(g));
+    }
+    run.converged = status == GSL_SUCCESS || gradient < 1e-6;
+    if (!run.converged) {
+        run.note = status == GSL_EMAXITER
+                       ? "the solver stopped after " + std::to_string(problem.maxIterations) +
+                             " iterations without converging"
+                       : std::string("the solver stopped without converging: ") + gsl_strerror(status);
+    }
+    run.logSigmas = LogSigmas(jacobian, run.sumOfSquares);
+    return run;
+}
+
+bool AtBound(const Problem& problem, const std::vector<double>& logs, std::size_t index) {
+    constexpr double kMargin = 0.01;  // within 1 % of the bound
+    const bool resistivity = index < problem.layers;
+    const double low = resistivity ? problem.logMinResistivity : problem.logMinThickness;
+    const double high = resistivity ? problem.logMaxResistivity : problem.logMaxThickness;
+    return logs[index] <= low + kMargin || logs[index] >= high - kMargin;
+}
+
+SoilFit Describe(const Problem& problem, const SolverRun& run) {
+    SoilFit fit;
+    fit.converged = run.converged;
+    fit.solverNote = run.note;
+    fit.iterations = run.iterations;
+    fit.model = ModelOf(problem, run.logs.data());
+    for (std::size_t i = 0; i < problem.layers; ++i) {
+        FittedLayer layer;
+        // A layer whose resistivity or thickness ran into a bound is one the data cannot pin down (a thin
+        // layer where only the product or ratio of the two shows): neither value is determined then.
+        const bool bounded = AtBound(problem, run.logs, i) ||
+                             (i + 1 < problem.layers && AtBound(problem, run.logs, problem.layers + i));
+        const double kUndetermined = std::numeric_limits<double>::infinity();
+        layer.resistivity = fit.model.resistivities[i];
+        layer.resistivitySigma = bounded ? kUndetermined : layer.resistivity * run.logSigmas[i];
+        if (i + 1 < problem.layers) {
+            layer.thickness = fit.model.thicknesses[i];
+            layer.thicknessSigma =
+                bounded ? kUndetermined : *layer.thickness * run.logSigmas[problem.layers + i];
+        }
+        fit.layers.push_back(layer);
+    }
+    double squares = 0.0;
+    for (const SoundingPoint& point : *problem.sounding) {
+        FittedPoint fitted{point.spacing, point.apparentResistivity,
+                           WennerApparentResistivity(fit.model, point.spacing)};
+        fitted.residualPercent = 100.0 * (fitted.measured - fitted.model) / fitted.measured;
+        squares += fitted.residualPercent * fitted.residualPercent;
+        fit.points.push_back(fitted);
+    }
+    const double n = static_cast<double>(fit.points.size());
+    fit.rmsPercent = std::sqrt(squares / n);
+    // A perfect fit would give ln(0): the floor keeps the criterion finite and still prefers fewer layers.
+    const double rss = std::max(run.sumOfSquares, n * 1e-24);
+    fit.bic = n * std::log(rss / n) + static_cast<double>(run.logs.size()) * std::log(n);
+    return fit;
+}
+
+std::string Counted(int count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+SoilFit FitSoil(const Sounding& given, int layerCount, const SoilFitOptions& options) {
+    SoilFit refused;
+    if (layerCount < 1 || layerCount > kMaxLayers) {
+        refused.error = "the number of layers must be 1 to " + std::to_string(kMaxLayers);
+        return refused;
+    }
+    refused.error = CheckSounding(given);
+    const std::size_t parameters = 2 * static_cast<std::size_t>(layerCount) - 1;
+    if (refused.error.empty() && given.size() < parameters) {
+        refused.error = Counted(layerCount, "layer") + (layerCount == 1 ? " has " : " have ") +
+                        Counted(static_cast<int>(parameters), "parameter") + ", but there " +
+                        (given.size() == 1 ? "is " : "are ") +
+                        Counted(static_cast<int>(given.size()), "point");
+    }
+    if (!refused.error.empty())
+        return refused;
+    gsl_set_error_handler_off();  // GSL must report, not abort the program
+    const Sounding sounding = SortedBySpacing(given);
+    Problem problem;
+    problem.sounding = &sounding;
+    problem.layers = static_cast<std::size_t>(layerCount);
+    problem.maxIterations = options.maxIterations;
+    const auto [lowest, highest] = std::minmax_element(
+        sounding.begin(), sounding.end(), [](const SoundingPoint& a, const SoundingPoint& b) {
+            return a.apparentResistivity < b.apparentResistivity;
+        });
+    problem.logMinResistivity = std::log(lowest->apparentResistivity) - kLogResistivityMargin;
+    problem.logMaxResistivity = std::log(highest->apparentResistivity) + kLogResistivityMargin;
+    problem.logMinThickness = std::log(sounding.front().spacing) - kLogThicknessMargin;
+    problem.logMaxThickness = std::log(sounding.back().spacing) + kLogThicknessMargin;
+    SolverRun best;
+    std::vector<std::vector<double>> starts = Starts(problem);
+    if (starts.size() > kSolverStarts[problem.layers])
+        starts.resize(kSolverStarts[problem.layers]);
+    if (layerCount == 3) {
+        // The two-layer optimum with either layer split in two: the three-layer fit is then never worse
+        // than the two-layer one, whatever local minima the other starts run into.
+        const SoilFit two = FitSoil(sounding, 2, options);
+        const double r1 = std::log(two.model.resistivities[0]);
+        const double r2 = std::log(two.model.resistivities[1]);
+        const double h = std::log(two.model.thicknesses[0]);
+        starts.push_back({r1, r2, r2, h, h});
+        starts.push_back({r1, r1, r2, h - std::log(2.0), h - std::log(2.0)});
+    }
+    for (const std::vector<double>& start : starts) {
+        SolverRun run = Solve(problem, start);
+        const bool better = (run.converged && !best.converged) ||
+                            (run.converged == best.converged && run.sumOfSquares < best.sumOfSquares);
+        if (best.logs.empty() || better)
+            best = std::move(run);
+    }
+    return Describe(problem, best);
+}
+
+SoilFit FitSoilAuto(const Sounding& sounding) {
+    SoilFit chosen;
+    for (int layers = 1; layers <= kMaxLayers; ++layers) {
+        if (layers > 1 && sounding.size() < 2 * static_cast<std::size_t>(layers))
+            break;  // one point more than the parameters, or the scatter cannot be judged
+        SoilFit fit = FitSoil(sounding, layers);
+        if (!fit.Ok())
+            return fit;
+        const bool better = (fit.converged && !chosen.converged) ||
+                            (fit.converged == chosen.converged && fit.bic < chosen.bic);
+        if (chosen.layers.empty() || better)
+            chosen = std::move(fit);
+    }
+    return chosen;
+}
+
+}  // namespace terrovane::analysis

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "LayeredEarth.h"
+#include "Sounding.h"
+
+namespace terrovane::analysis {
+
+// One fitted layer. A sigma is the one-standard-deviation uncertainty from the covariance at the optimum;
+// it is infinite where the data do not determine the value (and NaN when there are no more points than
+// parameters, so nothing is left to estimate the scatter from). The last layer has no thickness.
+struct FittedLayer {
+    double resistivity = 0.0;
+    double resistivitySigma = 0.0;
+    std::optional<double> thickness;
+    std::optional<double> thicknessSigma;
+};
+
+struct FittedPoint {
+    double spacing = 0.0;
+    double measured = 0.0;
+    double model = 0.0;
+    double residualPercent = 0.0;  // 100 (measured - model) / measured
+};
+
+// The outcome of a soil fit. With `error` set the data were refused and nothing else is filled.
+struct SoilFit {
+    std::string error;
+    bool converged = false;  // false: the solver stopped without converging; the best model found is given
+    std::string solverNote;  // why it stopped, when it did not converge
+    LayeredEarth model;
+    std::vector<FittedLayer> layers;
+    double rmsPercent = 0.0;  // root mean square of the points' residuals in percent
+    std::vector<FittedPoint> points;
+    double bic = 0.0;  // n ln(RSS/n) + k ln(n) on the logarithmic residuals
+    int iterations = 0;
+
+    bool Ok() const { return error.empty(); }
+};
+
+inline constexpr int kMaxLayers = 3;
+
+struct SoilFitOptions {
+    int maxIterations = 100;  // per solver run
+};
+
+// Fits `layerCount` horizontal layers (1 to kMaxLayers) to a Wenner sounding by least squares on the
+// logarithm of the apparent resistivity, the parameters being the logarithms of the resistivities and
+// thicknesses, with GSL's Levenberg-Marquardt solver started from several models made from the data.
+// Refused (error set): a bad sounding (CheckSounding), fewer points than parameters (2 N - 1).
+SoilFit FitSoil(const Sounding& sounding, int layerCount, const SoilFitOptions& options = {});
+
+// Fits 1, 2 and 3 layers (as many as the points allow) and keeps the fit with the lowest Bayesian
+// information criterion, n ln(RSS/n) + k ln(n): the fewest layers the data support. A fit that did not
+// converge is only kept when no fit did.
+SoilFit FitSoilAuto(const Sounding& sounding);
+
+}  // namespace terrovane::analysis

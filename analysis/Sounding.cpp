@@ -1,0 +1,109 @@
+#include "Sounding.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+
+#include "CsvNumbers.h"
+
+namespace terrovane::analysis {
+namespace {
+
+constexpr std::uint32_t kResistivityMode = 9;
+// Beyond any real sounding, and far enough from the doubles' limits for the models to stay finite.
+constexpr double kMinSpacing = 1e-3;
+constexpr double kMaxSpacing = 1e5;
+constexpr double kMinApparentResistivity = 1e-6;
+constexpr double kMaxApparentResistivity = 1e12;
+
+std::string PointName(std::size_t index) {
+    return "point " + std::to_string(index + 1);
+}
+
+std::string Metres(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+}  // namespace
+
+std::string CheckSounding(const Sounding& sounding) {
+    for (std::size_t i = 0; i < sounding.size(); ++i) {
+        const SoundingPoint& point = sounding[i];
+        if (!std::isfinite(point.spacing) || !std::isfinite(point.apparentResistivity))
+            return PointName(i) + ": not a number";
+        if (point.spacing <= 0.0)
+            return PointName(i) + ": the spacing must be above 0 m";
+        if (point.apparentResistivity <= 0.0)
+            return PointName(i) + ": the apparent resistivity must be above 0 ohm-m";
+        if (point.spacing < kMinSpacing || point.spacing > kMaxSpacing)
+            return PointName(i) + ": a spacing outside 1 mm to 100 km is no Wenner sounding";
+        if (point.apparentResistivity < kMinApparentResistivity ||
+            point.apparentResistivity > kMaxApparentResistivity)
+            return PointName(i) + ": an apparent resistivity outside 1e-6 to 1e12 ohm-m is no soil";
+        for (std::size_t j = 0; j < i; ++j) {
+            if (sounding[j].spacing == point.spacing)
+                return PointName(i) + ": the spacing " + Metres(point.spacing) + " m is already " +
+                       PointName(j) + "'s";
+        }
+    }
+    return {};
+}
+
+Sounding SortedBySpacing(Sounding sounding) {
+    std::stable_sort(sounding.begin(), sounding.end(),
+                     [](const SoundingPoint& a, const SoundingPoint& b) { return a.spacing < b.spacing; });
+    return sounding;
+}
+
+GatheredSounding SoundingFromRecords(const std::vector<SourcedRecord>& records) {
+    GatheredSounding gathered;
+    std::map<std::uint32_t, std::vector<double>> byDistance;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const record::MeasurementRecord& r = records[i].record;
+        const std::string& source = records[i].source;
+        if (r.mode != kResistivityMode)
+            continue;
+        const double rho = r.values[record::kResistivity];
+        if (r.integerValue == 0) {
+            gathered.notes.push_back(source + ": no measuring distance; skipped");
+            continue;
+        }
+        if (!std::isfinite(rho) || rho <= 0.0) {
+            gathered.notes.push_back(source + ": no valid resistivity; skipped");
+            continue;
+        }
+        if (r.integerValue > 99) {
+            gathered.notes.push_back(source + ": distance shown as >99; the stored " +
+                                     std::to_string(r.integerValue) + " m is used");
+        }
+        byDistance[r.integerValue].push_back(rho);
+    }
+    for (const auto& [distance, values] : byDistance) {
+        double logSum = 0.0;
+        for (double rho : values)
+            logSum += std::log(rho);
+        if (values.size() > 1) {
+            gathered.notes.push_back(std::to_string(values.size()) + " results at " +
+                                     std::to_string(distance) + " m: their geometric mean is used");
+        }
+        gathered.points.push_back({static_cast<double>(distance), std::exp(logSum / values.size())});
+    }
+    return gathered;
+}
+
+bool ParseSoundingCsv(const std::string& text, bool resistance, Sounding& sounding, std::string& error) {
+    std::vector<std::pair<double, double>> rows;
+    const std::string header =
+        resistance ? "spacing_m,resistance_ohm" : "spacing_m,apparent_resistivity_ohm_m";
+    if (!ParseTwoColumnCsv(text, header, rows, error))
+        return false;
+    sounding.clear();
+    for (const auto& [spacing, value] : rows)
+        sounding.push_back({spacing, resistance ? 2.0 * std::numbers::pi * spacing * value : value});
+    return true;
+}
+
+}  // namespace terrovane::analysis

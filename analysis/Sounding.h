@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "MeasurementRecord.h"
+
+namespace terrovane::analysis {
+
+// One Wenner reading: electrode spacing a in metres, apparent resistivity in ohm-metres.
+struct SoundingPoint {
+    double spacing = 0.0;
+    double apparentResistivity = 0.0;
+};
+
+using Sounding = std::vector<SoundingPoint>;
+
+// Empty when the points can be fitted: every value a finite number above zero (spacings from 1 mm to
+// 100 km, apparent resistivities from 1e-6 to 1e12 ohm-m) and no spacing twice.
+// Otherwise what is wrong with which point (numbered from 1 in the order given).
+std::string CheckSounding(const Sounding& sounding);
+
+// Points ordered by spacing.
+Sounding SortedBySpacing(Sounding sounding);
+
+// A sounding gathered from stored results, with what was done to them on the way.
+struct GatheredSounding {
+    Sounding points;
+    std::vector<std::string> notes;  // one line each: skipped results, merged spacings, distances over 99
+};
+
+// A stored result and where it comes from, for the notes ("slot 07", "result 1234").
+struct SourcedRecord {
+    std::string source;
+    record::MeasurementRecord record;
+};
+
+// The resistivity results (mode 9) among `records`, as (distance, resistivity) ordered by distance.
+// Other modes are passed over. A result without a distance (0) or without a valid resistivity (negative
+// or zero) is skipped with a note. A distance above 99 m, which the instrument's display shows as >99, is
+// taken as the stored number of metres, with a note. Several results at one distance become one point at
+// the geometric mean of their resistivities (the fit works on logarithms), with a note.
+GatheredSounding SoundingFromRecords(const std::vector<SourcedRecord>& records);
+
+// Reads CSV text with the header `spacing_m,apparent_resistivity_ohm_m`, or with `resistance` the header
+// `spacing_m,resistance_ohm` (then rho = 2 pi a R). Blank lines and lines starting with '#' are ignored.
+// False with `error` naming the line on anything else.
+bool ParseSoundingCsv(const std::string& text, bool resistance, Sounding& sounding, std::string& error);
+
+}  // namespace terrovane::analysis

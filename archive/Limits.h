@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "SiteTypes.h"
+
+namespace terrovane::archive {
+
+// A named limit as users quote it: the maximum earth resistance and the rule it comes from.
+struct LimitPreset {
+    const char* name;  // what the command line and the settings call it
+    double ohms;
+    const char* source;
+    const char* appliesTo;
+};
+
+// Every preset, in one table; see the README for where each value is written down.
+const std::vector<LimitPreset>& LimitPresets();
+const LimitPreset* FindLimitPreset(const std::string& name);
+
+// A limit from a preset name, a number of ohms ("7.5", source "custom value") or a number followed by a
+// comma and its source ("7.5,client specification"); nullopt with `error` set otherwise.
+std::optional<Limit> ParseLimit(const std::string& text, std::string& error);
+
+}  // namespace terrovane::archive

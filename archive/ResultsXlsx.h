@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ResultView.h"
+
+namespace terrovane::archive {
+
+// The results as an .xlsx workbook: one sheet, a header row with each quantity's unit, numbers as
+// numbers, the measuring time as a date, the verdict in words, column widths, a frozen header and an
+// autofilter. Replaces `path` only once the workbook is complete. "" on success, otherwise the reason.
+std::string ExportResultsXlsx(const std::vector<ResultView>& results, const std::string& path);
+
+}  // namespace terrovane::archive

@@ -1,0 +1,84 @@
+#include "SiteStatements.h"
+
+#include <sqlite3.h>
+
+namespace terrovane::archive {
+
+bool InTransaction(Archive& archive, const Operation& operation, std::string& error) {
+    return archive.Use(
+        [&](Database& db, std::string& failure) {
+            if (db.Exec("BEGIN IMMEDIATE") != SQLITE_OK) {
+                failure = db.Error();
+                return false;
+            }
+            if (!operation(db, failure)) {
+                db.Exec("ROLLBACK");
+                return false;
+            }
+            if (db.Exec("COMMIT") != SQLITE_OK) {
+                failure = db.Error();
+                db.Exec("ROLLBACK");
+                return false;
+            }
+            return true;
+        },
+        error);
+}
+
+bool StepDone(Database& db, Statement& statement, std::string& error) {
+    const int rc = statement.Step();
+    if (rc == SQLITE_DONE || rc == SQLITE_ROW) {
+        return true;
+    }
+    error = db.Error();
+    return false;
+}
+
+bool Prepared(Database& db, Statement& statement, const std::string& sql, std::string& error) {
+    if (statement.Prepare(db, sql) != SQLITE_OK) {
+        error = db.Error();
+        return false;
+    }
+    return true;
+}
+
+void BindOptional(Statement& statement, int index, const std::optional<double>& value) {
+    if (value) {
+        statement.Bind(index, *value);
+    } else {
+        statement.BindNull(index);
+    }
+}
+
+void BindOptional(Statement& statement, int index, const std::optional<int>& value) {
+    if (value) {
+        statement.Bind(index, static_cast<std::int64_t>(*value));
+    } else {
+        statement.BindNull(index);
+    }
+}
+
+std::optional<double> OptionalReal(const Statement& statement, int column) {
+    return statement.IsNull(column) ? std::nullopt : std::optional(statement.Real(column));
+}
+
+std::optional<int> OptionalInt(const Statement& statement, int column) {
+    return statement.IsNull(column) ? std::nullopt : std::optional(static_cast<int>(statement.Int(column)));
+}
+
+std::optional<Limit> LimitAt(const Statement& statement, int ohmsColumn) {
+    if (statement.IsNull(ohmsColumn)) {
+        return std::nullopt;
+    }
+    return Limit{statement.Real(ohmsColumn), statement.Text(ohmsColumn + 1)};
+}
+
+std::string TrimmedName(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+}  // namespace terrovane::archive

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "Archive.h"
+#include "SiteTypes.h"
+
+namespace terrovane::archive {
+
+using Operation = std::function<bool(Database&, std::string&)>;
+
+// Runs the operation in one write transaction: committed when it returns true, rolled back otherwise.
+bool InTransaction(Archive& archive, const Operation& operation, std::string& error);
+// Runs the statement to its end; false with `error` set on failure.
+bool StepDone(Database& db, Statement& statement, std::string& error);
+bool Prepared(Database& db, Statement& statement, const std::string& sql, std::string& error);
+
+void BindOptional(Statement& statement, int index, const std::optional<double>& value);
+void BindOptional(Statement& statement, int index, const std::optional<int>& value);
+std::optional<double> OptionalReal(const Statement& statement, int column);
+std::optional<int> OptionalInt(const Statement& statement, int column);
+// A limit from its two columns; unset when the value is null.
+std::optional<Limit> LimitAt(const Statement& statement, int ohmsColumn);
+
+std::string TrimmedName(const std::string& text);
+
+// Sets each point's newest measuring date from its results again.
+bool RefreshLastMeasured(Database& db, const std::set<std::int64_t>& points, std::string& error);
+
+}  // namespace terrovane::archive

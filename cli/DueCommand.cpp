@@ -1,0 +1,61 @@
+// terrovane-cli due: when each test point is to be measured again, overdue points first.
+#include "ArchiveAccess.h"
+#include "Command.h"
+#include "Due.h"
+#include "ResultListing.h"
+#include "ResultsOutput.h"
+
+namespace terrovane::cli {
+namespace {
+
+std::string Json(const std::vector<archive::DuePoint>& points) {
+    const auto text = [](const std::string& value) {
+        return value.empty() ? std::string("null") : archive::JsonString(value);
+    };
+    std::string json = "[";
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const archive::DuePoint& p = points[i];
+        json += std::string(i == 0 ? "\n" : ",\n") + "{\"site\":" + archive::JsonString(p.site) +
+                ",\"point\":" + archive::JsonString(p.name) + ",\"last_tested\":" + text(p.lastTested) +
+                ",\"interval_months\":" + (p.intervalMonths ? std::to_string(*p.intervalMonths) : "null") +
+                ",\"due\":" + text(p.dueOn) + ",\"overdue\":" + (p.overdue ? "true" : "false") + "}";
+    }
+    return json + (points.empty() ? "]\n" : "\n]\n");
+}
+
+std::string Table(const std::vector<archive::DuePoint>& points) {
+    std::vector<std::vector<std::string>> rows = {{"SITE", "POINT", "LAST TEST", "INTERVAL", "DUE", ""}};
+    for (const archive::DuePoint& p : points) {
+        rows.push_back({p.site, p.name, p.lastTested.empty() ? "never" : p.lastTested,
+                        p.intervalMonths ? std::to_string(*p.intervalMonths) + " months" : "-",
+                        p.dueOn.empty() ? (p.overdue ? "now" : "-") : p.dueOn, p.overdue ? "OVERDUE" : ""});
+    }
+    return AlignedTable(rows);
+}
+
+int List(const ParsedArguments& options) {
+    const std::string format = options.Has("format") ? options.Value("format") : "table";
+    if (format != "table" && format != "json") {
+        return UsageError("due", "--format is table or json");
+    }
+    auto store = OpenArchiveFor("due");
+    if (store == nullptr) {
+        return kExitFailed;
+    }
+    std::vector<archive::DuePoint> points;
+    std::string error;
+    if (!archive::DueList(*store, archive::Today(), 0, points, error)) {
+        return CommandFailed("due", error);
+    }
+    return PrintText(format == "json" ? Json(points) : Table(points)) ? kExitOk : kExitFailed;
+}
+
+const CommandRegistrar kRegistrar(
+    {"due",
+     "Lists every test point with its last test date, re-test interval (its own or its site's) and due date: "
+     "overdue points first (a point with an interval that was never tested is due now), points without an "
+     "interval last.",
+     {{{"due", {}, {{"format", "table|json", "The listing's format; table by default."}}}, List}}});
+
+}  // namespace
+}  // namespace terrovane::cli

@@ -1,0 +1,110 @@
+// terrovane-cli fop: the fall-of-potential curve of an earth electrode.
+#include <cstdio>
+
+#include "AnalysisText.h"
+#include "Command.h"
+#include "CsvNumbers.h"
+#include "FallOfPotential.h"
+#include "StoredResults.h"
+
+namespace terrovane::cli {
+namespace {
+
+int Failed(const std::string& reason) {
+    std::fprintf(stderr, "fop: %s\n", reason.c_str());
+    return kExitFailed;
+}
+
+bool ParseDistances(const std::string& text, std::vector<double>& distances) {
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        double value = 0.0;
+        if (!analysis::ParseNumber(text.substr(start, comma - start), value))
+            return false;
+        distances.push_back(value);
+        start = comma + 1;
+    }
+    return !distances.empty();
+}
+
+// The readings the options name; false after a message.
+bool LoadReadings(const ParsedArguments& options, const std::vector<double>& distances,
+                  std::vector<analysis::FopReading>& readings) {
+    std::string error;
+    if (options.Has("csv")) {
+        std::string text;
+        if (!ReadTextFile(options.Value("csv"), text, error)) {
+            Failed(error);
+            return false;
+        }
+        if (!analysis::ParseFopCsv(text, readings, error)) {
+            Failed(options.Value("csv") + ": " + error);
+            return false;
+        }
+        return true;
+    }
+    std::vector<analysis::SourcedRecord> sourced;
+    if (!LoadStoredResults({}, options.Value("readout"), sourced, error)) {
+        Failed(error);
+        return false;
+    }
+    std::vector<record::MeasurementRecord> records;
+    for (const analysis::SourcedRecord& r : sourced)
+        records.push_back(r.record);
+    if (!analysis::FopReadingsFromRecords(records, distances, readings, error)) {
+        Failed(error);
+        return false;
+    }
+    return true;
+}
+
+int RunFop(const ParsedArguments& options) {
+    const std::string format = options.Value("format", "table");
+    if (format != "table" && format != "json")
+        return UsageError("fop", "--format is table or json");
+    double currentProbe = 0.0;
+    if (!analysis::ParseNumber(options.Value("current-probe"), currentProbe))
+        return UsageError("fop", "--current-probe takes the current probe's distance in metres");
+    std::vector<double> distances;
+    if (options.Has("distances") && !ParseDistances(options.Value("distances"), distances))
+        return UsageError("fop",
+                          "--distances takes the potential probe's distances in metres, separated by commas");
+    std::vector<analysis::FopReading> readings;
+    if (!LoadReadings(options, distances, readings))
+        return kExitFailed;
+    const analysis::FopAnalysis analysis = analysis::AnalyseFallOfPotential(readings, currentProbe);
+    if (!analysis.Ok())
+        return Failed(analysis.error);
+    for (const std::string& note : analysis.notes)
+        std::fprintf(stderr, "fop: %s\n", note.c_str());
+    const std::string text =
+        format == "json" ? analysis::FopJson(analysis) : analysis::FopTable(analysis, currentProbe);
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+        return Failed("cannot write the result");
+    return kExitOk;
+}
+
+const CommandRegistrar kRegistrar(
+    {"fop",
+     "Analyses a fall-of-potential curve: the resistances measured with the potential probe at several "
+     "distances "
+     "from the electrode under test, the current probe METRES away. Prints the resistance at 61.8 % of that "
+     "distance (interpolated between the neighbouring readings), whether the curve is flat from 52 % to 72 % "
+     "of "
+     "it (within 5 % of that value) and, with readings at 20 %, 40 % and 60 % of it, Tagg's slope method. "
+     "The "
+     "readings are a CSV file (header potential_probe_m,resistance_ohm) or the 3Pole and 4Pole results of an "
+     "archived read-out in slot order, one distance each.",
+     {{{"fop",
+        {},
+        {{"csv", "FILE", "Take the readings from this CSV file.", Presence::OneOf},
+         {"readout", "ID", "Take the earth-resistance results of this archived read-out.", Presence::OneOf},
+         {"distances", "D1,D2,...", "The potential probe's distance in metres for each of those results.",
+          Presence::WithPrevious},
+         {"current-probe", "METRES", "The current probe's distance from the electrode.", Presence::Required},
+         {"format", "table|json", "The output's format; table by default."}}},
+       RunFop}}});
+
+}  // namespace
+}  // namespace terrovane::cli

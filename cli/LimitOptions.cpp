@@ -1,0 +1,34 @@
+#include "LimitOptions.h"
+
+#include "ArchiveAccess.h"
+#include "Limits.h"
+
+namespace terrovane::cli {
+
+const DeclaredOption kLimitOption = {
+    "limit", "OHMS|PRESET",
+    "The maximum earth resistance: a preset (see \"terrovane-cli limits\"), a number of ohms, or "
+    "\"OHMS,SOURCE\" to name where a custom value comes from."};
+const DeclaredOption kIntervalOption = {"interval", "MONTHS", "Re-test every MONTHS months (1 to 600)."};
+
+bool ParseLimitOptions(const std::string& command, const ParsedArguments& options,
+                       std::optional<archive::Limit>& limit, std::optional<int>& interval) {
+    if (options.Has("limit")) {
+        std::string error;
+        limit = archive::ParseLimit(options.Value("limit"), error);
+        if (!limit) {
+            UsageError(command, "--limit: " + error);
+            return false;
+        }
+    }
+    if (options.Has("interval")) {
+        interval = WholeNumber(options.Value("interval"), 1, 600);
+        if (!interval) {
+            UsageError(command, "--interval takes a number of months from 1 to 600");
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace terrovane::cli

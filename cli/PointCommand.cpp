@@ -1,0 +1,59 @@
+// terrovane-cli point add: a new test point of a site.
+#include <cstdio>
+
+#include "ArchiveAccess.h"
+#include "Command.h"
+#include "LimitOptions.h"
+#include "Sites.h"
+
+namespace terrovane::cli {
+namespace {
+
+std::string KindWords() {
+    std::string words;
+    for (const archive::PointKind kind : archive::PointKinds()) {
+        words += (words.empty() ? "" : ", ") + std::string(archive::PointKindWord(kind));
+    }
+    return words;
+}
+
+int Add(const ParsedArguments& options) {
+    archive::PointFields fields;
+    fields.name = options.positionals[1];
+    if (options.Has("kind")) {
+        const auto kind = archive::ParsePointKind(options.Value("kind"));
+        if (!kind) {
+            return UsageError("point", "--kind is one of " + KindWords());
+        }
+        fields.kind = *kind;
+    }
+    if (!ParseLimitOptions("point", options, fields.limit, fields.intervalMonths)) {
+        return kExitUsage;
+    }
+    auto store = OpenArchiveFor("point add");
+    if (store == nullptr) {
+        return kExitFailed;
+    }
+    std::string error;
+    const auto site = archive::FindSite(*store, options.positionals[0], error);
+    std::int64_t id = 0;
+    if (!site || !archive::AddPoint(*store, site->id, fields, id, error)) {
+        return CommandFailed("point add", error);
+    }
+    std::printf("test point %lld added to %s\n", static_cast<long long>(id), site->fields.name.c_str());
+    return kExitOk;
+}
+
+const CommandRegistrar kRegistrar(
+    {"point",
+     "\"point add SITE POINT\" adds a test point to a site, after its last one in the order of measuring. "
+     "Without --limit or --interval the point takes the site's.",
+     {{{"point add",
+        {"SITE", "POINT"},
+        {{"kind", "KIND", "rod, grid, mesh, tower-leg, down-conductor or other (the default)."},
+         kLimitOption,
+         kIntervalOption}},
+       Add}}});
+
+}  // namespace
+}  // namespace terrovane::cli

@@ -1,0 +1,53 @@
+// terrovane-cli site report: a site's report as a PDF.
+#include <cstdio>
+
+#include "ArchiveAccess.h"
+#include "SiteCommands.h"
+#include "SiteReportPdf.h"
+
+namespace terrovane::cli {
+namespace {
+
+int Report(const ParsedArguments& options) {
+    for (const char* name : {"since", "until"}) {
+        if (options.Has(name) && !IsCalendarDate(options.Value(name))) {
+            return UsageError("site", "--" + std::string(name) + " takes a date as YYYY-MM-DD, not \"" +
+                                          options.Value(name) + "\"");
+        }
+    }
+    if (options.Value("pdf").empty()) {
+        return UsageError("site", "site report needs --pdf FILE");
+    }
+    auto store = OpenArchiveFor("site report");
+    if (store == nullptr) {
+        return kExitFailed;
+    }
+    sitereport::SiteReport report;
+    std::string error;
+    if (!sitereport::LoadSiteReport(*store, options.positionals[0], options.Value("since"),
+                                    options.Value("until"), ValiditySettings(), report, error)) {
+        return CommandFailed("site report", error);
+    }
+    report.tester = options.Value("tester");
+    report.version = TERROVANE_VERSION;
+    if (!sitereport::RenderSiteReportPdf(report, options.Value("pdf"), error)) {
+        return CommandFailed("site report", error);
+    }
+    std::printf("site report of %s written to %s (%s)\n", report.site.fields.name.c_str(),
+                options.Value("pdf").c_str(), sitereport::SummaryLine(sitereport::Summarise(report)).c_str());
+    return kExitOk;
+}
+
+}  // namespace
+
+CommandForm SiteReportForm() {
+    return {{"site report",
+             {"SITE"},
+             {{"pdf", "FILE", "The PDF file the report is written to.", Presence::Required},
+              {"since", "DATE", "Only results measured on or after DATE, YYYY-MM-DD."},
+              {"until", "DATE", "Only results measured on or before DATE, YYYY-MM-DD."},
+              {"tester", "T", "The tester's name for the site block."}}},
+            Report};
+}
+
+}  // namespace terrovane::cli

@@ -1,0 +1,109 @@
+// terrovane-cli sites: the archive's sites with their limits, intervals and number of points.
+#include "ArchiveAccess.h"
+#include "Command.h"
+#include "ResultListing.h"
+#include "ResultsOutput.h"
+#include "Sites.h"
+
+namespace terrovane::cli {
+namespace {
+
+std::string Number(const std::optional<double>& value) {
+    return value ? archive::NumberText(*value) : std::string();
+}
+
+std::vector<std::string> Fields(const archive::SiteRow& site) {
+    const archive::SiteFields& f = site.fields;
+    return {f.name,
+            f.address,
+            Number(f.latitude),
+            Number(f.longitude),
+            Number(f.limit ? std::optional(f.limit->ohms) : std::nullopt),
+            f.limit ? f.limit->source : std::string(),
+            f.intervalMonths ? std::to_string(*f.intervalMonths) : std::string(),
+            std::to_string(site.points),
+            f.notes};
+}
+
+const std::vector<std::string> kNames = {"name",      "address",      "latitude",        "longitude",
+                                         "limit_ohm", "limit_source", "interval_months", "points",
+                                         "notes"};
+
+std::string Json(const std::vector<archive::SiteRow>& sites) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < sites.size(); ++i) {
+        const std::vector<std::string> fields = Fields(sites[i]);
+        json += std::string(i == 0 ? "\n" : ",\n") + "{\"id\":" + std::to_string(sites[i].id);
+        for (std::size_t k = 0; k < kNames.size(); ++k) {
+            const bool number = k == 2 || k == 3 || k == 4 || k == 6 || k == 7;
+            const std::string value =
+                number ? (fields[k].empty() ? "null" : fields[k])
+                       : (fields[k].empty() && k != 0 ? "null" : archive::JsonString(fields[k]));
+            json += ",\"" + kNames[k] + "\":" + value;
+        }
+        json += "}";
+    }
+    return json + (sites.empty() ? "]\n" : "\n]\n");
+}
+
+std::string Csv(const std::vector<archive::SiteRow>& sites) {
+    const auto line = [](const std::vector<std::string>& fields) {
+        std::string text;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            text += (i == 0 ? "" : ",") + archive::CsvField(fields[i]);
+        }
+        return text + "\r\n";
+    };
+    std::vector<std::string> header = {"id"};
+    header.insert(header.end(), kNames.begin(), kNames.end());
+    std::string csv = "\xEF\xBB\xBF" + line(header);
+    for (const archive::SiteRow& site : sites) {
+        std::vector<std::string> fields = {std::to_string(site.id)};
+        const std::vector<std::string> rest = Fields(site);
+        fields.insert(fields.end(), rest.begin(), rest.end());
+        csv += line(fields);
+    }
+    return csv;
+}
+
+std::string Table(const std::vector<archive::SiteRow>& sites) {
+    std::vector<std::vector<std::string>> rows = {
+        {"SITE", "ADDRESS", "POSITION", "LIMIT", "SOURCE", "INTERVAL", "POINTS"}};
+    for (const archive::SiteRow& site : sites) {
+        const std::vector<std::string> f = Fields(site);
+        const auto dash = [](const std::string& text) { return text.empty() ? std::string("-") : text; };
+        rows.push_back({f[0], dash(f[1]), f[2].empty() ? "-" : f[2] + "," + f[3],
+                        f[4].empty() ? "-" : f[4] + " ohm", dash(f[5]), f[6].empty() ? "-" : f[6] + " months",
+                        f[7]});
+    }
+    return AlignedTable(rows);
+}
+
+int List(const ParsedArguments& options) {
+    ListingFormat format = ListingFormat::Table;
+    if (options.Has("format") && !ParseListingFormat(options.Value("format"), format)) {
+        return UsageError("sites", "--format is table, csv or json");
+    }
+    auto store = OpenArchiveFor("sites");
+    if (store == nullptr) {
+        return kExitFailed;
+    }
+    std::vector<archive::SiteRow> sites;
+    std::string error;
+    if (!archive::Sites(*store, sites, error)) {
+        return CommandFailed("sites", error);
+    }
+    const std::string text = format == ListingFormat::Json  ? Json(sites)
+                             : format == ListingFormat::Csv ? Csv(sites)
+                                                            : Table(sites);
+    return PrintText(text) ? kExitOk : kExitFailed;
+}
+
+const CommandRegistrar kRegistrar(
+    {"sites",
+     "Lists the archive's sites by name: address, position, limit with its source, re-test interval and "
+     "number of test points.",
+     {{{"sites", {}, {{"format", "table|csv|json", "The listing's format; table by default."}}}, List}}});
+
+}  // namespace
+}  // namespace terrovane::cli

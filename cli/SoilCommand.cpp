@@ -1,0 +1,96 @@
+// terrovane-cli soil: a layered soil model from a Wenner sounding.
+#include <cstdio>
+
+#include "AnalysisText.h"
+#include "Command.h"
+#include "SoilFit.h"
+#include "StoredResults.h"
+
+namespace terrovane::cli {
+namespace {
+
+int Failed(const std::string& reason) {
+    std::fprintf(stderr, "soil: %s\n", reason.c_str());
+    return kExitFailed;
+}
+
+// The sounding the options name; false after a message.
+bool LoadSounding(const ParsedArguments& options, analysis::Sounding& sounding) {
+    std::string error;
+    if (options.Has("csv")) {
+        std::string text;
+        if (!ReadTextFile(options.Value("csv"), text, error)) {
+            Failed(error);
+            return false;
+        }
+        if (!analysis::ParseSoundingCsv(text, options.Has("resistance"), sounding, error)) {
+            Failed(options.Value("csv") + ": " + error);
+            return false;
+        }
+        return true;
+    }
+    std::vector<analysis::SourcedRecord> records;
+    if (!LoadStoredResults(options.Value("from"), options.Value("readout"), records, error)) {
+        Failed(error);
+        return false;
+    }
+    const analysis::GatheredSounding gathered = analysis::SoundingFromRecords(records);
+    for (const std::string& note : gathered.notes)
+        std::fprintf(stderr, "soil: %s\n", note.c_str());
+    if (gathered.points.empty()) {
+        Failed("no resistivity results (mode 9) with a distance among the stored results");
+        return false;
+    }
+    sounding = gathered.points;
+    return true;
+}
+
+int RunSoil(const ParsedArguments& options) {
+    const std::string layers = options.Value("layers", "auto");
+    if (layers != "1" && layers != "2" && layers != "3" && layers != "auto")
+        return UsageError("soil", "--layers is 1, 2, 3 or auto");
+    const std::string format = options.Value("format", "table");
+    if (format != "table" && format != "json")
+        return UsageError("soil", "--format is table or json");
+    if (options.Has("resistance") && !options.Has("csv"))
+        return UsageError("soil", "--resistance applies to --csv only");
+    analysis::Sounding sounding;
+    if (!LoadSounding(options, sounding))
+        return kExitFailed;
+    const analysis::SoilFit fit =
+        layers == "auto" ? analysis::FitSoilAuto(sounding) : analysis::FitSoil(sounding, std::stoi(layers));
+    if (!fit.Ok())
+        return Failed(fit.error);
+    const std::string text = format == "json" ? analysis::SoilFitJson(fit) : analysis::SoilFitTable(fit);
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+        return Failed("cannot write the model");
+    if (!fit.converged)
+        return Failed(fit.solverNote + "; the best model found is shown");
+    return kExitOk;
+}
+
+const CommandRegistrar kRegistrar(
+    {"soil",
+     "Fits horizontal soil layers to a Wenner sounding and prints each layer's resistivity and thickness "
+     "with "
+     "its one-sigma uncertainty, the RMS error in percent and each point's residual. The sounding is a CSV "
+     "file (header spacing_m,apparent_resistivity_ohm_m, or with --resistance spacing_m,resistance_ohm, then "
+     "rho = 2 pi a R), or the resistivity results (mode 9) of a saved read-out image or an archived "
+     "read-out, "
+     "each at its measuring distance. --layers auto (the default) keeps the fewest layers the data support: "
+     "of "
+     "the 1-, 2- and 3-layer fits the one with the lowest Bayesian information criterion. A fit that does "
+     "not "
+     "converge is shown and the command fails.",
+     {{{"soil",
+        {},
+        {{"csv", "FILE", "Take the sounding from this CSV file.", Presence::OneOf},
+         {"from", "DATA_INF", "Take the resistivity results of this saved read-out image.", Presence::OneOf},
+         {"readout", "ID", "Take the resistivity results of this archived read-out.", Presence::OneOf},
+         {"layers", "1|2|3|auto", "How many layers to fit; auto by default."},
+         {"resistance", "", "The CSV file's second column is the measured resistance in ohms."},
+         {"format", "table|json", "The output's format; table by default."}}},
+       RunSoil}}});
+
+}  // namespace
+}  // namespace terrovane::cli

@@ -1,0 +1,79 @@
+#include "StoredResults.h"
+
+#include <cstdio>
+
+#include "Archive.h"
+#include "ArchivePath.h"
+#include "ImageFile.h"
+#include "RecordTable.h"
+#include "RegularFile.h"
+
+namespace terrovane::cli {
+namespace {
+
+constexpr std::size_t kMaxTextBytes = 1 << 20;
+
+bool ParseReadOutId(const std::string& text, std::int64_t& id) {
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    id = std::stoll(text);
+    return id > 0;
+}
+
+bool ArchivedImage(const std::string& idText, record::ReadOutBuffer& image, std::string& error) {
+    std::int64_t id = 0;
+    if (!ParseReadOutId(idText, id)) {
+        error = "--readout takes a read-out id as \"terrovane-cli history --readouts\" lists them, not \"" +
+                idText + "\"";
+        return false;
+    }
+    std::string aside;
+    auto store = archive::Archive::Open(archive::DefaultArchivePath(), error, &aside);
+    if (store == nullptr) {
+        error = "cannot open the archive: " + error;
+        return false;
+    }
+    const auto stored = store->Image(id, error);
+    if (!stored)
+        return false;
+    image = *stored;
+    return true;
+}
+
+}  // namespace
+
+bool LoadStoredResults(const std::string& from, const std::string& readoutId,
+                       std::vector<analysis::SourcedRecord>& records, std::string& error) {
+    record::ReadOutBuffer image{};
+    const bool loaded =
+        from.empty() ? ArchivedImage(readoutId, image, error) : ReadImageFile(from, image, error);
+    if (!loaded)
+        return false;
+    record::RecordTable table;
+    record::ParseRecords(image, table);
+    records.clear();
+    for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
+        if (const record::MeasurementRecord* r = table.At(slot)) {
+            char name[16];
+            std::snprintf(name, sizeof name, "slot %02zu", slot);
+            records.push_back({name, *r});
+        }
+    }
+    return true;
+}
+
+bool ReadTextFile(const std::string& path, std::string& text, std::string& error) {
+    const auto file = platform::ReadRegularFile(path, kMaxTextBytes + 1, platform::Links::Follow);
+    if (file.status != platform::FileStatus::Read) {
+        error = file.error.empty() ? path + ": cannot be read" : file.error;
+        return false;
+    }
+    if (file.bytes.size() > kMaxTextBytes) {
+        error = path + ": larger than 1 MiB, not a table of readings";
+        return false;
+    }
+    text = file.bytes;
+    return true;
+}
+
+}  // namespace terrovane::cli

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Archive.h"
+#include "ResultView.h"
+#include "SiteTypes.h"
+
+namespace terrovane::sitereport {
+
+// One result as the report prints it.
+struct ReportedResult {
+    archive::ResultView view;
+    std::string value;      // the mode's main value with its unit, "12.5 Ω"
+    std::string frequency;  // test frequency and voltage as the instrument shows them, "" where none
+    std::string voltage;
+    std::string jamming;
+};
+
+struct PointSection {
+    archive::PointRow point;
+    std::vector<ReportedResult> results;  // in the date range, newest first; the first is the latest
+};
+
+// What the report is about: the site, who tested, the range, and every point of the site.
+struct SiteReport {
+    archive::SiteRow site;
+    std::string since;  // YYYY-MM-DD or empty: no bound
+    std::string until;
+    std::string tester;
+    std::string version;  // the program's, for the footer
+    std::vector<PointSection> points;
+};
+
+struct Summary {
+    int passed = 0;
+    int failed = 0;
+    int withoutLimit = 0;  // latest result judged "none"
+    int untested = 0;      // no result in the range
+};
+
+// The site named `site` and its points with their results measured in [since, until] (empty: no bound).
+bool LoadSiteReport(archive::Archive& archive, const std::string& site, const std::string& since,
+                    const std::string& until, const archive::ValidityThresholds& thresholds, SiteReport& out,
+                    std::string& error);
+
+// Counts the verdicts of each point's latest result.
+Summary Summarise(const SiteReport& report);
+// "3 passed, 1 failed, 2 without limit, 1 not tested".
+std::string SummaryLine(const Summary& summary);
+
+// How many earlier results a point's block lists; more are counted in one further line.
+inline constexpr std::size_t kEarlierShown = 6;
+// The lines a point's block takes: its row, the earlier results it lists and the count of the others.
+int BlockLines(const PointSection& section);
+// The first block of each page when blocks of the given lines are laid out on pages of `firstPageLines`
+// (the first, below the site block) and `pageLines` lines; a block never straddles two pages unless it is
+// longer than a page.
+std::vector<std::size_t> PageStarts(const std::vector<int>& blockLines, int firstPageLines, int pageLines);
+
+}  // namespace terrovane::sitereport

@@ -1,0 +1,113 @@
+#include <algorithm>
+
+#include "CellText.h"
+#include "SiteReport.h"
+#include "Sites.h"
+
+namespace terrovane::sitereport {
+namespace {
+
+const char* UnitOf(format::Quantity quantity) {
+    switch (quantity) {
+        case format::Quantity::Resistivity:
+            return " Ωm";
+        case format::Quantity::Iac:
+            return " A";
+        default:
+            return " Ω";
+    }
+}
+
+ReportedResult Reported(const archive::ResultRow& row, const archive::ValidityThresholds& thresholds) {
+    const auto record = record::MeasurementRecord::FromPacket(row.packet);
+    ReportedResult result;
+    result.view = archive::DescribeResult(row, thresholds);
+    if (const auto quantity = archive::MainQuantity(record.mode)) {
+        const std::string text = format::FormatCellText(*quantity, &record);
+        result.value = text.empty() ? "-" : text + UnitOf(*quantity);
+    }
+    const auto cell = [&](format::Quantity quantity, const char* unit) {
+        const std::string text = format::FormatCellText(quantity, &record);
+        return text.empty() ? std::string() : text + unit;
+    };
+    result.frequency = cell(format::Quantity::TestFrequency, " Hz");
+    result.voltage = cell(format::Quantity::TestVoltage, " V");
+    result.jamming = cell(format::Quantity::JammingVoltage, " V");
+    return result;
+}
+
+}  // namespace
+
+bool LoadSiteReport(archive::Archive& archive, const std::string& site, const std::string& since,
+                    const std::string& until, const archive::ValidityThresholds& thresholds, SiteReport& out,
+                    std::string& error) {
+    const auto found = archive::FindSite(archive, site, error);
+    if (!found) {
+        return false;
+    }
+    out.site = *found;
+    out.since = since;
+    out.until = until;
+    std::vector<archive::PointRow> points;
+    if (!archive::Points(archive, found->id, points, error)) {
+        return false;
+    }
+    archive::ResultFilter filter;
+    filter.siteId = found->id;
+    if (!since.empty()) {
+        filter.since = since;
+    }
+    if (!until.empty()) {
+        filter.until = until;
+    }
+    std::vector<archive::ResultRow> rows;
+    if (!archive.Results(filter, {archive::ResultOrder::Measured, true}, -1, 0, rows, error)) {
+        return false;
+    }
+    out.points.clear();
+    for (archive::PointRow& point : points) {
+        out.points.push_back({std::move(point), {}});
+    }
+    for (const archive::ResultRow& row : rows) {
+        const auto section =
+            std::find_if(out.points.begin(), out.points.end(),
+                         [&](const PointSection& each) { return each.point.id == row.point; });
+        if (section != out.points.end()) {
+            section->results.push_back(Reported(row, thresholds));
+        }
+    }
+    return true;
+}
+
+Summary Summarise(const SiteReport& report) {
+    Summary summary;
+    for (const PointSection& section : report.points) {
+        if (section.results.empty()) {
+            ++summary.untested;
+            continue;
+        }
+        switch (section.results.front().view.verdict) {
+            case archive::Verdict::Pass:
+                ++summary.passed;
+                break;
+            case archive::Verdict::Fail:
+                ++summary.failed;
+                break;
+            case archive::Verdict::None:
+                ++summary.withoutLimit;
+                break;
+        }
+    }
+    return summary;
+}
+
+std::string SummaryLine(const Summary& summary) {
+    std::string line = std::to_string(summary.passed) + " passed, " + std::to_string(summary.failed) +
+                       " failed, " + std::to_string(summary.withoutLimit) + " without limit";
+    if (summary.untested > 0) {
+        line += ", " + std::to_string(summary.untested) + " not tested";
+    }
+    return line;
+}
+
+}  // namespace terrovane::sitereport

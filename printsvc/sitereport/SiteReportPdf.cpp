@@ -1,0 +1,277 @@
+#include "SiteReportPdf.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "AtomicFile.h"
+#include "ResultsOutput.h"
+
+namespace terrovane::sitereport {
+namespace {
+
+// Millimetres of the layout.
+constexpr double kLine = 5.2;
+constexpr double kHeaderRow = 7;
+constexpr double kSiteBlock = 44;
+constexpr double kFooter = 8;
+constexpr double kPrintableWidth = 277;
+constexpr double kPrintableHeight = 190;
+
+struct ColumnSpec {
+    const char* title;
+    double width;  // mm
+};
+
+constexpr ColumnSpec kColumns[] = {
+    {"Test point", 34}, {"Kind", 24},    {"Measured", 30}, {"Mode", 20},   {"Value", 22},   {"Frequency", 19},
+    {"Voltage", 15},    {"Jamming", 16}, {"Limit", 15},    {"Source", 42}, {"Verdict", 15}, {"Notes", 25},
+};
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString OrDash(const std::string& text) {
+    return text.empty() ? QStringLiteral("–") : Q(text);
+}
+
+int LinesPerPage(double height) {
+    return static_cast<int>(height / kLine);
+}
+
+class PageDrawer {
+  public:
+    PageDrawer(QPainter& painter, double dotsPerMm) : painter_(painter), mm_(dotsPerMm) {}
+
+    QRectF Box(double x, double y, double w, double h) const { return {x * mm_, y * mm_, w * mm_, h * mm_}; }
+    void Font(double points, bool bold = false) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        painter_.setFont(font);
+    }
+    void Text(double x, double y, double w, double h, const QString& text, int flags = Qt::AlignLeft) {
+        const QRectF box = Box(x, y, w, h);
+        const QString shown =
+            painter_.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(box.width()));
+        painter_.drawText(box, flags | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+    }
+    void Rule(double y, double width = 1) {
+        painter_.setPen(QPen(Qt::black, 0.2 * mm_ * width));
+        painter_.drawLine(QPointF(0, y * mm_), QPointF(kPrintableWidth * mm_, y * mm_));
+    }
+    QPainter& painter() { return painter_; }
+
+  private:
+    QPainter& painter_;
+    double mm_;
+};
+
+QString Position(const archive::SiteFields& site) {
+    if (!site.latitude) {
+        return QStringLiteral("–");
+    }
+    return Q(archive::NumberText(*site.latitude) + ", " + archive::NumberText(*site.longitude));
+}
+
+QString Range(const SiteReport& report) {
+    if (report.since.empty() && report.until.empty()) {
+        return QStringLiteral("all results");
+    }
+    return OrDash(report.since) + QStringLiteral(" to ") + OrDash(report.until);
+}
+
+double DrawSiteBlock(PageDrawer& draw, const SiteReport& report) {
+    draw.Font(16, true);
+    draw.Text(0, 0, kPrintableWidth, 9, QStringLiteral("Earth resistance test report"));
+    const std::pair<QString, QString> fields[] = {
+        {QStringLiteral("Site"), Q(report.site.fields.name)},
+        {QStringLiteral("Address"), OrDash(report.site.fields.address)},
+        {QStringLiteral("Position"), Position(report.site.fields)},
+        {QStringLiteral("Tester"), OrDash(report.tester)},
+        {QStringLiteral("Instrument serial"),
+         QStringLiteral("– (not recorded by the instrument's read-out)")},
+        {QStringLiteral("Date range"), Range(report)},
+    };
+    double y = 12;
+    for (const auto& [label, value] : fields) {
+        draw.Font(10, true);
+        draw.Text(0, y, 40, kLine, label);
+        draw.Font(10);
+        draw.Text(40, y, kPrintableWidth - 40, kLine, value);
+        y += kLine;
+    }
+    return kSiteBlock;
+}
+
+void DrawHeaderRow(PageDrawer& draw, double y) {
+    draw.Font(9, true);
+    double x = 0;
+    for (const ColumnSpec& column : kColumns) {
+        draw.Text(x, y, column.width - 1, kHeaderRow, QString::fromUtf8(column.title));
+        x += column.width;
+    }
+    draw.Rule(y + kHeaderRow, 1.5);
+}
+
+QColor VerdictColour(archive::Verdict verdict) {
+    switch (verdict) {
+        case archive::Verdict::Pass:
+            return QColor(0x1B, 0x5E, 0x20);
+        case archive::Verdict::Fail:
+            return QColor(0xB7, 0x1C, 0x1C);
+        case archive::Verdict::None:
+            break;
+    }
+    return Qt::black;
+}
+
+std::vector<QString> ResultCells(const ReportedResult& result) {
+    const archive::ResultView& view = result.view;
+    std::string notes;
+    for (const std::string& note : view.validity) {
+        notes += (notes.empty() ? "" : "; ") + note;
+    }
+    return {Q(view.date + " " + view.time.substr(0, 5)),
+            Q(view.modeName),
+            OrDash(result.value),
+            OrDash(result.frequency),
+            OrDash(result.voltage),
+            OrDash(result.jamming),
+            view.limit ? Q(archive::NumberText(view.limit->ohms) + " Ω") : QStringLiteral("none"),
+            view.limit ? Q(view.limit->source) : QStringLiteral("–"),
+            Q(archive::VerdictWord(view.verdict)),
+            OrDash(notes)};
+}
+
+void DrawResultCells(PageDrawer& draw, const ReportedResult& result, double x, double y, bool bold) {
+    const std::vector<QString> cells = ResultCells(result);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const ColumnSpec& column = kColumns[i + 2];
+        const bool verdict = i == 8;
+        draw.Font(bold ? 9 : 8, bold || (verdict && result.view.verdict == archive::Verdict::Fail));
+        draw.painter().setPen(verdict ? VerdictColour(result.view.verdict) : QColor(Qt::black));
+        draw.Text(x, y, column.width - 1, kLine, cells[i]);
+        x += column.width;
+    }
+    draw.painter().setPen(Qt::black);
+}
+
+double DrawBlock(PageDrawer& draw, const PointSection& section, double y) {
+    const double resultsX = kColumns[0].width + kColumns[1].width;
+    draw.Font(9, true);
+    draw.Text(0, y, kColumns[0].width - 1, kLine, Q(section.point.fields.name));
+    draw.Font(9);
+    draw.Text(kColumns[0].width, y, kColumns[1].width - 1, kLine,
+              Q(archive::PointKindWord(section.point.fields.kind)));
+    if (section.results.empty()) {
+        draw.Text(resultsX, y, 120, kLine, QStringLiteral("no result in the date range"));
+    } else {
+        DrawResultCells(draw, section.results.front(), resultsX, y, true);
+    }
+    y += kLine;
+    const std::size_t earlier = section.results.empty() ? 0 : section.results.size() - 1;
+    for (std::size_t i = 1; i <= std::min(earlier, kEarlierShown); ++i) {
+        draw.Font(8);
+        draw.Text(kColumns[0].width, y, kColumns[1].width - 1, kLine, QStringLiteral("earlier"),
+                  Qt::AlignRight);
+        DrawResultCells(draw, section.results[i], resultsX, y, false);
+        y += kLine;
+    }
+    if (earlier > kEarlierShown) {
+        draw.Font(8);
+        draw.Text(
+            resultsX, y, 120, kLine,
+            QStringLiteral("and %1 earlier results").arg(static_cast<qulonglong>(earlier - kEarlierShown)));
+        y += kLine;
+    }
+    draw.Rule(y, 0.5);
+    return y;
+}
+
+void DrawFooter(PageDrawer& draw, const SiteReport& report, int page, int pages) {
+    const double y = kPrintableHeight - kFooter + 2;
+    draw.Rule(y - 1, 0.5);
+    draw.Font(8);
+    draw.Text(0, y, 90, kLine, QStringLiteral("Terrovane ") + Q(report.version));
+    draw.Text(90, y, 97, kLine, Q(report.site.fields.name), Qt::AlignHCenter);
+    draw.Text(187, y, 90, kLine, QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages), Qt::AlignRight);
+}
+
+bool DrawPdf(const SiteReport& report, QBuffer& out) {
+    QPdfWriter writer(&out);
+    writer.setResolution(600);
+    writer.setCreator(QStringLiteral("Terrovane"));
+    writer.setTitle(QStringLiteral("Site report: ") + Q(report.site.fields.name));
+    SetSiteReportPaper(writer);
+    const SiteReportLayout layout = LayOutSiteReport(report, writer.resolution());
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    for (int page = 0; page < layout.Pages(); ++page) {
+        if (page > 0) {
+            writer.newPage();
+        }
+        DrawSiteReportPage(painter, report, layout, page);
+    }
+    return painter.end();
+}
+
+}  // namespace
+
+void SetSiteReportPaper(QPagedPaintDevice& device) {
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+}
+
+SiteReportLayout LayOutSiteReport(const SiteReport& report, int resolution) {
+    SiteReportLayout layout;
+    layout.dotsPerMm = resolution / 25.4;
+    std::vector<int> lines;
+    for (const PointSection& section : report.points) {
+        lines.push_back(BlockLines(section));
+    }
+    const double body = kPrintableHeight - kFooter - kHeaderRow - kLine;  // a line kept for the summary
+    layout.pageStarts = PageStarts(lines, LinesPerPage(body - kSiteBlock), LinesPerPage(body));
+    return layout;
+}
+
+void DrawSiteReportPage(QPainter& painter, const SiteReport& report, const SiteReportLayout& layout,
+                        int page) {
+    PageDrawer draw(painter, layout.dotsPerMm);
+    double y = page == 0 ? DrawSiteBlock(draw, report) : 0;
+    DrawHeaderRow(draw, y);
+    y += kHeaderRow;
+    const std::size_t first = layout.pageStarts[static_cast<std::size_t>(page)];
+    const bool last = page + 1 == layout.Pages();
+    const std::size_t end =
+        last ? report.points.size() : layout.pageStarts[static_cast<std::size_t>(page) + 1];
+    for (std::size_t i = first; i < end; ++i) {
+        y = DrawBlock(draw, report.points[i], y);
+    }
+    if (last) {
+        draw.Font(10, true);
+        draw.Text(0, y + 1, kPrintableWidth, kLine, Q("Summary: " + SummaryLine(Summarise(report))));
+    }
+    DrawFooter(draw, report, page, layout.Pages());
+}
+
+bool RenderSiteReportPdf(const SiteReport& report, const std::string& path, std::string& error) {
+    QBuffer pdf;
+    if (!pdf.open(QIODevice::WriteOnly) || !DrawPdf(report, pdf)) {
+        error = "cannot draw the site report";
+        return false;
+    }
+    std::string reason;
+    if (!platform::WriteFileAtomically(path, std::string_view(pdf.data().constData(), pdf.data().size()),
+                                       reason)) {
+        error = "cannot write " + reason;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace terrovane::sitereport

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "SiteReport.h"
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace terrovane::sitereport {
+
+// The report's pages for a device of this resolution: which point block starts each page.
+struct SiteReportLayout {
+    double dotsPerMm = 0;
+    std::vector<std::size_t> pageStarts;
+    int Pages() const { return static_cast<int>(pageStarts.size()); }
+};
+
+// A4 landscape with 10 mm margins.
+void SetSiteReportPaper(QPagedPaintDevice& device);
+SiteReportLayout LayOutSiteReport(const SiteReport& report, int resolution);
+// Draws page `page` (from 0) in the painter's device coordinates, the printable area starting at 0,0.
+void DrawSiteReportPage(QPainter& painter, const SiteReport& report, const SiteReportLayout& layout,
+                        int page);
+
+// Writes the whole report as a PDF, replacing `path` only once it is complete. False with `error` set.
+bool RenderSiteReportPdf(const SiteReport& report, const std::string& path, std::string& error);
+
+}  // namespace terrovane::sitereport

@@ -1,0 +1,194 @@
+// The archive window's sites and points: the tree, the assignment step, verdicts in the list, the
+// fixes a new user asked for (empty list, export extension, select all, Enter in the label dialog).
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "ArchiveFixtures.h"
+#include "ExportPath.h"
+#include "HistoryColumns.h"
+#include "HistoryWindow.h"
+#include "MessageRecorder.h"
+#include "Sites.h"
+
+namespace terrovane::history {
+namespace {
+
+using archive::testing::DistinctImage;
+using archive::testing::ImageWith;
+using archive::testing::MakeResult;
+
+class ArchiveWindowTest : public archive::testing::ArchiveTest {
+  protected:
+    void SetUp() override {
+        archive_ = OpenArchive();
+        // One campaign of four legs: 8, 10 (at the limit), 10.5 ohm and a resistivity reading.
+        ASSERT_TRUE(StoreImage(*archive_, ImageWith({{0, MakeResult(1, 5, 0, 8.0f)},
+                                                     {1, MakeResult(1, 5, 1, 10.0f)},
+                                                     {2, MakeResult(1, 5, 2, 10.5f)},
+                                                     {3, MakeResult(9, 5, 3, 300.0f)}}))
+                        .stored);
+        archive::SiteFields site;
+        site.name = "Line 4";
+        site.limit = archive::Limit{10, "IEC 62305-3"};
+        ASSERT_TRUE(archive::AddSite(*archive_, site, siteId_, error_)) << error_;
+        for (const char* name : {"Leg A", "Leg B", "Leg C", "Leg D"}) {
+            archive::PointFields point;
+            point.name = name;
+            std::int64_t id = 0;
+            ASSERT_TRUE(archive::AddPoint(*archive_, siteId_, point, id, error_)) << error_;
+            points_.push_back(id);
+        }
+        window_ = std::make_unique<HistoryWindow>(archive_.get(), QString());
+        window_->show();
+    }
+
+    QString Cell(int row, int column) const { return window_->Model().index(row, column).data().toString(); }
+    void ChooseTree(TreeChoice::Kind kind, std::int64_t id = 0) {
+        ASSERT_TRUE(window_->Tree().Choose({kind, id}));
+    }
+
+    std::unique_ptr<archive::Archive> archive_;
+    std::unique_ptr<HistoryWindow> window_;
+    std::int64_t siteId_ = 0;
+    std::vector<std::int64_t> points_;
+    std::string error_;
+    testing::MessageRecorder recorder_;
+};
+
+TEST_F(ArchiveWindowTest, ARunOfSlotsIsAssignedInOrderAndJudgedInWordsAndColour) {
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Archive"));
+    ChooseTree(TreeChoice::Kind::Unassigned);
+    ASSERT_EQ(window_->Model().rowCount(), 4);
+    window_->SelectAll();
+    window_->assignChooser = [this](int results) {
+        EXPECT_EQ(results, 4);
+        return std::optional(AssignChoice{siteId_, points_[0], true});
+    };
+    window_->AssignSelected();
+    EXPECT_EQ(window_->Status().text(), QStringLiteral("No results match"));  // none unassigned now
+
+    ChooseTree(TreeChoice::Kind::Site, siteId_);
+    ASSERT_EQ(window_->Model().rowCount(), 4);
+    // Newest first: slots 0 to 3 went to legs A to D.
+    EXPECT_EQ(Cell(0, kPointColumn), QStringLiteral("Leg A"));
+    EXPECT_EQ(Cell(3, kPointColumn), QStringLiteral("Leg D"));
+    EXPECT_EQ(Cell(0, kSiteColumn), QStringLiteral("Line 4"));
+    EXPECT_EQ(Cell(0, kValueColumn), QString::fromUtf8("8.00 Ω"));
+    EXPECT_EQ(Cell(1, kVerdictColumn), QStringLiteral("pass"));  // exactly at the limit
+    EXPECT_EQ(Cell(2, kVerdictColumn), QStringLiteral("fail"));
+    EXPECT_EQ(Cell(3, kVerdictColumn), QStringLiteral("none"));
+    EXPECT_EQ(Cell(3, kValueColumn), QString::fromUtf8("300 Ωm"));
+    const QModelIndex fail = window_->Model().index(2, kVerdictColumn);
+    EXPECT_EQ(fail.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0xB7, 0x1C, 0x1C));
+    EXPECT_NE(fail.data(Qt::ToolTipRole).toString().indexOf(QStringLiteral("IEC 62305-3")), -1);
+
+    ChooseTree(TreeChoice::Kind::Point, points_[2]);
+    ASSERT_EQ(window_->Model().rowCount(), 1);
+    EXPECT_EQ(Cell(0, kPointColumn), QStringLiteral("Leg C"));
+}
+
+TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWritten) {
+    ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3, 4}, siteId_, 0, error_)) << error_;
+    window_->Refresh();
+    const QString path = QString::fromStdString(Path("line 4.pdf"));
+    window_->reportFileChooser = [path] { return path; };
+    window_->ReportChosenSite();  // "All results" is no site
+    ASSERT_EQ(recorder_.Texts().size(), 1u);
+    ChooseTree(TreeChoice::Kind::Point, points_[1]);
+    window_->ReportChosenSite();
+    EXPECT_EQ(window_->Status().text(), QStringLiteral("Site report of Line 4 written to ") + path +
+                                            QStringLiteral(" (2 passed, 1 failed, 1 without limit)"));
+    const std::string text =
+        archive::testing::RunCommand("pdftotext -layout '" + path.toStdString() + "' -").text;
+    EXPECT_NE(text.find("Leg D"), std::string::npos) << text;
+}
+
+TEST_F(ArchiveWindowTest, TheAssignDialogMakesSitesAndPointsOnTheSpot) {
+    AssignDialog dialog(*archive_, 2);
+    EXPECT_EQ(dialog.SiteChoice().currentText(), QStringLiteral("Line 4"));
+    EXPECT_EQ(dialog.PointChoice().count(), 4);
+    ASSERT_TRUE(dialog.NewSite(QString::fromUtf8("Подстанция")));
+    EXPECT_EQ(dialog.SiteChoice().currentText(), QString::fromUtf8("Подстанция"));
+    EXPECT_FALSE(dialog.Choice());  // the new site has no point yet
+    ASSERT_TRUE(dialog.NewPoint(QStringLiteral("E1")));
+    const auto choice = dialog.Choice();
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->point, dialog.PointChoice().currentData().toLongLong());
+    EXPECT_FALSE(dialog.NewPoint(QStringLiteral("E1")));
+    ASSERT_EQ(recorder_.Texts().size(), 1u);
+    EXPECT_NE(recorder_.Texts()[0].find("already has a test point"), std::string::npos);
+}
+
+TEST_F(ArchiveWindowTest, DeletingAPointWithResultsAsksAndKeepsTheResults) {
+    ASSERT_TRUE(archive::Assign(*archive_, {1, 2}, points_[1], error_)) << error_;
+    window_->Refresh();
+    ChooseTree(TreeChoice::Kind::Point, points_[1]);
+    recorder_.AnswerNext(platform::MessageResult::Cancel);
+    window_->DeleteChosen();
+    ASSERT_EQ(recorder_.Texts().size(), 1u);
+    EXPECT_NE(recorder_.Texts()[0].find("has 2 results"), std::string::npos);
+    EXPECT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, points_[1]}));
+    recorder_.AnswerNext(platform::MessageResult::Ok);
+    window_->DeleteChosen();
+    EXPECT_FALSE(window_->Tree().Choose({TreeChoice::Kind::Point, points_[1]}));
+    ChooseTree(TreeChoice::Kind::Unassigned);
+    EXPECT_EQ(window_->Model().rowCount(), 4);
+
+    ChooseTree(TreeChoice::Kind::Site, siteId_);
+    window_->nameAsker = [](const QString&, const QString& current) {
+        EXPECT_EQ(current, QStringLiteral("Line 4"));
+        return std::optional(QStringLiteral("Line 4 north"));
+    };
+    window_->RenameChosen();
+    EXPECT_EQ(window_->Tree().currentItem()->text(0), QStringLiteral("Line 4 north"));
+}
+
+TEST_F(ArchiveWindowTest, CtrlASelectsEveryResultShownNotOnlyTheFirstPage) {
+    for (int seed = 0; seed < 3; ++seed) {
+        ASSERT_TRUE(StoreImage(*archive_, DistinctImage(seed)).stored);
+    }
+    window_->Refresh();
+    ASSERT_EQ(window_->Model().rowCount(), HistoryModel::kPageSize);
+    window_->View().setFocus();
+    QTest::keyClick(&window_->View(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(window_->View().selectionModel()->selectedRows().size(), 304);
+    const QString path = QString::fromStdString(Path("all.xlsx"));
+    window_->exportFileChooser = [path] { return path; };
+    window_->ExportSelected();
+    EXPECT_EQ(window_->Status().text(), QStringLiteral("304 results exported to ") + path);
+    EXPECT_EQ(
+        archive::testing::RunPython("import openpyxl, sys\nprint(openpyxl.load_workbook(sys.stdin.readline()"
+                                    ".strip()).active.max_row)",
+                                    path.toStdString() + "\n"),
+        "305");
+}
+
+TEST(ExportPathTest, TheChosenTypesExtensionIsAddedUnlessTheNameHasOne) {
+    const QString xlsx = QStringLiteral("Excel workbook (*.xlsx)");
+    EXPECT_EQ(WithExportExtension(QStringLiteral("/tmp/site"), xlsx), QStringLiteral("/tmp/site.xlsx"));
+    EXPECT_EQ(WithExportExtension(QStringLiteral("/tmp/site"), QStringLiteral("CSV file(*.csv)")),
+              QStringLiteral("/tmp/site.csv"));
+    EXPECT_EQ(WithExportExtension(QStringLiteral("/tmp/site.JSON"), xlsx), QStringLiteral("/tmp/site.JSON"));
+    EXPECT_EQ(WithExportExtension(QStringLiteral("/tmp/v1.2"), xlsx), QStringLiteral("/tmp/v1.2.xlsx"));
+    EXPECT_EQ(WithExportExtension(QString(), xlsx), QString());
+    EXPECT_EQ(WithExportExtension(QStringLiteral("/tmp/r"), QStringLiteral("(*.pdf)")),
+              QStringLiteral("/tmp/r.pdf"));
+    EXPECT_TRUE(ExportFilters().startsWith(xlsx));
+}
+
+TEST(LabelDialogTest, EnterConfirmsTheFirstTimeEvenWhileALabelIsCompleted) {
+    LabelDialog dialog(QStringLiteral("Label"), {}, {QStringLiteral("Pole 7"), QStringLiteral("Pole 8")});
+    dialog.show();
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    dialog.LabelField().setFocus();
+    QTest::keyClicks(&dialog.LabelField(), QStringLiteral("Po"));
+    // Keys go where a user's would: to a completion popup while one is open.
+    QWidget* popup = QApplication::activePopupWidget();
+    QTest::keyClick(popup != nullptr ? popup : static_cast<QWidget*>(&dialog.LabelField()), Qt::Key_Return);
+    EXPECT_EQ(accepted.count(), 1);
+    EXPECT_TRUE(dialog.Value().label.startsWith(QStringLiteral("Po")));
+}
+
+}  // namespace
+}  // namespace terrovane::history

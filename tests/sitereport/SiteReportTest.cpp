@@ -1,0 +1,113 @@
+// The site report: blocks kept whole across pages, the verdict summary, and a 40-point site's PDF read back.
+#include <QGuiApplication>
+
+#include "ArchiveFixtures.h"
+#include "SiteReportPdf.h"
+#include "Sites.h"
+
+namespace terrovane::archive::testing {
+namespace {
+
+using sitereport::PageStarts;
+
+TEST(SiteReportPagesTest, BlocksStayWholeAndAnOverlongBlockTakesAPageOfItsOwn) {
+    EXPECT_EQ(PageStarts({}, 5, 10), std::vector<std::size_t>{0});
+    EXPECT_EQ(PageStarts({2, 2, 2}, 5, 10), (std::vector<std::size_t>{0, 2}));
+    EXPECT_EQ(PageStarts({2, 3, 1}, 5, 10), (std::vector<std::size_t>{0, 2}));
+    EXPECT_EQ(PageStarts({7, 12, 1}, 5, 10), (std::vector<std::size_t>{0, 1, 2}));
+    std::vector<int> forty(40, 1);
+    EXPECT_EQ(PageStarts(forty, 20, 30), (std::vector<std::size_t>{0, 20}));
+}
+
+class SiteReportTest : public ArchiveTest {
+  protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "sitereport_tests";
+        static char* argv[] = {name, nullptr};
+        if (QGuiApplication::instance() == nullptr) {
+            static QGuiApplication app(argc, argv);
+        }
+    }
+    std::string PdfText(const std::string& path) {
+        return RunCommand("pdftotext -layout '" + path + "' - 2>&1").text;
+    }
+};
+
+TEST_F(SiteReportTest, AFortyPointSiteReportNamesEveryPointItsVerdictAndTheSummary) {
+    auto archive = OpenArchive();
+    // Two campaigns: 40 results on 2009-01-05, then 38 on 2009-01-20 (two legs not measured again).
+    std::vector<std::pair<std::size_t, record::MeasurementRecord>> first;
+    std::vector<std::pair<std::size_t, record::MeasurementRecord>> second;
+    for (int i = 0; i < 40; ++i) {
+        first.push_back(
+            {static_cast<std::size_t>(i), MakeResult(1, 5, i % 60, 3.0f + static_cast<float>(i))});
+        if (i < 38) {
+            second.push_back({static_cast<std::size_t>(i),
+                              MakeResult(i == 7 ? 9 : 1, 20, i % 60, 2.0f + static_cast<float>(i))});
+        }
+    }
+    ASSERT_TRUE(StoreImage(*archive, ImageWith(first)).stored);
+    ASSERT_TRUE(StoreImage(*archive, ImageWith(second)).stored);
+    std::string error;
+    SiteFields fields;
+    fields.name = "Линия 4 / 線路";
+    fields.address = "شارع النيل 12";
+    fields.latitude = 30.0444;
+    fields.longitude = 31.2357;
+    fields.limit = Limit{10, "IEC 62305-3, earth-termination system"};
+    std::int64_t site = 0;
+    ASSERT_TRUE(AddSite(*archive, fields, site, error)) << error;
+    for (int i = 0; i < 40; ++i) {
+        PointFields point;
+        point.name = "Leg " + std::to_string(i + 1);
+        point.kind = PointKind::TowerLeg;
+        std::int64_t id = 0;
+        ASSERT_TRUE(AddPoint(*archive, site, point, id, error)) << error;
+    }
+    std::vector<std::int64_t> firstIds;
+    std::vector<std::int64_t> secondIds;
+    for (std::int64_t id = 1; id <= 40; ++id) {
+        firstIds.push_back(id);
+    }
+    for (std::int64_t id = 41; id <= 78; ++id) {
+        secondIds.push_back(id);
+    }
+    ASSERT_TRUE(AssignInOrder(*archive, firstIds, site, 0, error)) << error;
+    ASSERT_TRUE(AssignInOrder(*archive, secondIds, site, 0, error)) << error;
+
+    sitereport::SiteReport report;
+    ASSERT_TRUE(sitereport::LoadSiteReport(*archive, "Линия 4 / 線路", "", "", {}, report, error)) << error;
+    report.tester = "Zoë 王";
+    report.version = "9.8.7";
+    // Latest: legs 1-8 at 2..9 ohm pass except leg 8 (resistivity: none); legs 9-38 at 10..39 ohm (leg 9
+    // at exactly 10 passes); legs 39 and 40 keep their first results, 41 and 42 ohm.
+    const sitereport::Summary summary = sitereport::Summarise(report);
+    EXPECT_EQ(sitereport::SummaryLine(summary), "8 passed, 31 failed, 1 without limit");
+    ASSERT_EQ(report.points[0].results.size(), 2u);
+    EXPECT_EQ(report.points[0].results[0].value, "2.000 Ω");
+
+    const std::string path = Path("site.pdf");
+    ASSERT_TRUE(sitereport::RenderSiteReportPdf(report, path, error)) << error;
+    const std::string text = PdfText(path);
+    // Arabic comes out as shaped presentation forms: compared after compatibility normalisation.
+    EXPECT_EQ(RunPython("import sys, unicodedata\nt = unicodedata.normalize('NFKC', sys.stdin.read())\n"
+                        "print('شارع' in t, 'النيل' in t)",
+                        text),
+              "True True");
+    for (const char* expected : {"Линия 4 / 線路", "Zoë 王", "30.0444, 31.2357", "Leg 1 ", "Leg 40",
+                                 "IEC 62305-3", "Summary: 8 passed, 31 failed, 1 without limit",
+                                 "Terrovane 9.8.7", "Page 1 of 3", "Page 3 of 3", "earlier"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
+    EXPECT_EQ(text.find("Page 4"), std::string::npos);
+
+    sitereport::SiteReport ranged;
+    ASSERT_TRUE(sitereport::LoadSiteReport(*archive, "Линия 4 / 線路", "2009-01-01", "2009-01-10", {}, ranged,
+                                           error));
+    EXPECT_EQ(sitereport::SummaryLine(sitereport::Summarise(ranged)), "8 passed, 32 failed, 0 without limit");
+    EXPECT_FALSE(sitereport::LoadSiteReport(*archive, "nowhere", "", "", {}, ranged, error));
+}
+
+}  // namespace
+}  // namespace terrovane::archive::testing

@@ -1,0 +1,224 @@
+// The archive window's site and point actions: select all, assign, rename, delete, the site report.
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include <algorithm>
+
+#include "HistoryWindow.h"
+#include "MessageBox.h"
+#include "SiteReportPdf.h"
+#include "Sites.h"
+#include "ValiditySetting.h"
+
+namespace terrovane::history {
+namespace {
+
+constexpr const char* kChooseFirst = "Choose one or more results in the list first.";
+
+}  // namespace
+
+void HistoryWindow::SelectAll() {
+    while (model_->canFetchMore({})) {
+        model_->fetchMore({});
+    }
+    view_->selectAll();
+    view_->setFocus();
+}
+
+bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
+        SelectAll();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HistoryWindow::AssignSelected() {
+    std::vector<int> rows = SelectedRows();
+    if (rows.empty()) {
+        return platform::Alert(kChooseFirst);
+    }
+    // A campaign's run goes to the points in the order it was measured: read-out, then slot.
+    std::sort(rows.begin(), rows.end(), [this](int a, int b) {
+        const archive::ResultRow* left = model_->RowAt(a);
+        const archive::ResultRow* right = model_->RowAt(b);
+        return std::pair(left->readout, left->slot) < std::pair(right->readout, right->slot);
+    });
+    std::optional<AssignChoice> choice;
+    if (assignChooser) {
+        choice = assignChooser(static_cast<int>(rows.size()));
+    } else {
+        AssignDialog dialog(*archive_, static_cast<int>(rows.size()), this);
+        if (dialog.exec() == QDialog::Accepted) {
+            choice = dialog.Choice();
+        }
+    }
+    if (!choice) {
+        tree_->Reload(archive_);
+        return;
+    }
+    std::vector<std::int64_t> ids;
+    for (int row : rows) {
+        ids.push_back(model_->RowAt(row)->id);
+    }
+    std::string error;
+    bool done = false;
+    if (choice->inOrder) {
+        std::vector<archive::PointRow> points;
+        archive::Points(*archive_, choice->site, points, error);
+        const auto first = std::find_if(points.begin(), points.end(), [&](const archive::PointRow& point) {
+            return point.id == choice->point;
+        });
+        done = archive::AssignInOrder(*archive_, ids, choice->site, static_cast<int>(first - points.begin()),
+                                      error);
+    } else {
+        done = archive::Assign(*archive_, ids, choice->point, error);
+    }
+    if (!done) {
+        platform::Alert("The results could not be assigned: " + error);
+    } else {
+        status_->setText(QStringLiteral("%1 results assigned").arg(ids.size()));
+    }
+    tree_->Reload(archive_);
+    model_->Reload();
+}
+
+std::optional<QString> HistoryWindow::AskName(const QString& title, const QString& current) {
+    if (nameAsker) {
+        return nameAsker(title, current);
+    }
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(this, title, QStringLiteral("Name:"), QLineEdit::Normal, current, &ok);
+    return ok ? std::optional(name) : std::nullopt;
+}
+
+void HistoryWindow::RenameChosen() {
+    const TreeChoice chosen = tree_->Current();
+    std::string error;
+    bool done = true;
+    if (chosen.kind == TreeChoice::Kind::Site) {
+        std::vector<archive::SiteRow> sites;
+        archive::Sites(*archive_, sites, error);
+        const auto site =
+            std::find_if(sites.begin(), sites.end(), [&](const auto& s) { return s.id == chosen.id; });
+        if (site == sites.end()) {
+            return;
+        }
+        const auto name = AskName(QStringLiteral("Rename site"), QString::fromStdString(site->fields.name));
+        if (!name) {
+            return;
+        }
+        archive::SiteFields fields = site->fields;
+        fields.name = name->toStdString();
+        done = archive::UpdateSite(*archive_, chosen.id, fields, error);
+    } else if (chosen.kind == TreeChoice::Kind::Point) {
+        std::vector<archive::PointRow> points;
+        archive::Points(*archive_, 0, points, error);
+        const auto point =
+            std::find_if(points.begin(), points.end(), [&](const auto& p) { return p.id == chosen.id; });
+        if (point == points.end()) {
+            return;
+        }
+        const auto name =
+            AskName(QStringLiteral("Rename test point"), QString::fromStdString(point->fields.name));
+        if (!name) {
+            return;
+        }
+        archive::PointFields fields = point->fields;
+        fields.name = name->toStdString();
+        done = archive::UpdatePoint(*archive_, chosen.id, fields, error);
+    }
+    if (!done) {
+        platform::Alert("The name could not be changed: " + error);
+    }
+    Refresh();
+}
+
+void HistoryWindow::DeleteChosen() {
+    const TreeChoice chosen = tree_->Current();
+    std::string error;
+    bool done = true;
+    if (chosen.kind == TreeChoice::Kind::Point) {
+        std::vector<archive::PointRow> points;
+        archive::Points(*archive_, 0, points, error);
+        const auto point =
+            std::find_if(points.begin(), points.end(), [&](const auto& p) { return p.id == chosen.id; });
+        if (point == points.end()) {
+            return;
+        }
+        if (point->results > 0 &&
+            !platform::Ask("Test point \"" + point->fields.name + "\" has " + std::to_string(point->results) +
+                           " results. Delete the point? Its results stay in the archive, unassigned.")) {
+            return;
+        }
+        done = archive::DeletePoint(*archive_, chosen.id, error);
+    } else if (chosen.kind == TreeChoice::Kind::Site) {
+        if (!platform::Ask(
+                "Delete this site and its test points? Their results stay in the archive, unassigned.")) {
+            return;
+        }
+        done = archive::DeleteSite(*archive_, chosen.id, error);
+    }
+    if (!done) {
+        platform::Alert("It could not be deleted: " + error);
+    }
+    Refresh();
+}
+
+void HistoryWindow::ReportChosenSite() {
+    const TreeChoice chosen = tree_->Current();
+    std::string error;
+    std::int64_t siteId = chosen.kind == TreeChoice::Kind::Site ? chosen.id : 0;
+    if (chosen.kind == TreeChoice::Kind::Point) {
+        std::vector<archive::PointRow> points;
+        archive::Points(*archive_, 0, points, error);
+        for (const archive::PointRow& point : points) {
+            siteId = point.id == chosen.id ? point.site : siteId;
+        }
+    }
+    std::vector<archive::SiteRow> sites;
+    archive::Sites(*archive_, sites, error);
+    const auto site = std::find_if(sites.begin(), sites.end(), [&](const auto& s) { return s.id == siteId; });
+    if (site == sites.end()) {
+        return platform::Alert("Choose a site or one of its test points in the tree first.");
+    }
+    const QString path = reportFileChooser
+                             ? reportFileChooser()
+                             : AskSaveFile(QStringLiteral("Site report"), QStringLiteral("PDF file (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    sitereport::SiteReport report;
+    const std::string since = sinceOn_->isChecked() ? since_->date().toString(Qt::ISODate).toStdString() : "";
+    const std::string until = untilOn_->isChecked() ? until_->date().toString(Qt::ISODate).toStdString() : "";
+    report.version = TERROVANE_VERSION;
+    if (!sitereport::LoadSiteReport(*archive_, site->fields.name, since, until, ValiditySettings(), report,
+                                    error) ||
+        !sitereport::RenderSiteReportPdf(report, path.toStdString(), error)) {
+        return platform::Alert("The site report could not be written: " + error);
+    }
+    status_->setText(
+        QStringLiteral("Site report of %1 written to %2 (%3)")
+            .arg(QString::fromStdString(site->fields.name), path,
+                 QString::fromStdString(sitereport::SummaryLine(sitereport::Summarise(report)))));
+}
+
+void HistoryWindow::BuildTreeMenu() {
+    tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (archive_ == nullptr) {
+            return;
+        }
+        const TreeChoice chosen = tree_->Current();
+        const bool named = chosen.kind == TreeChoice::Kind::Site || chosen.kind == TreeChoice::Kind::Point;
+        QMenu menu(this);
+        menu.addAction(QStringLiteral("Rename..."), this, &HistoryWindow::RenameChosen)->setEnabled(named);
+        menu.addAction(QStringLiteral("Delete..."), this, &HistoryWindow::DeleteChosen)->setEnabled(named);
+        menu.exec(tree_->viewport()->mapToGlobal(at));
+    });
+}
+
+}  // namespace terrovane::history

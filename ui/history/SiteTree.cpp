@@ -1,0 +1,145 @@
+#include "SiteTree.h"
+
+#include <QHeaderView>
+
+#include <algorithm>
+#include <map>
+
+#include "Due.h"
+#include "Sites.h"
+
+namespace terrovane::history {
+namespace {
+
+constexpr int kKindRole = Qt::UserRole;
+constexpr int kIdRole = Qt::UserRole + 1;
+
+TreeChoice ChoiceOf(const QTreeWidgetItem* item) {
+    if (item == nullptr || !item->data(0, kKindRole).isValid()) {
+        return {};
+    }
+    return {static_cast<TreeChoice::Kind>(item->data(0, kKindRole).toInt()),
+            item->data(0, kIdRole).toLongLong()};
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+SiteTree::SiteTree(QWidget* parent) : QTreeWidget(parent) {
+    setHeaderLabels(
+        {QStringLiteral("Site / test point"), QStringLiteral("Last test"), QStringLiteral("Due")});
+    setRootIsDecorated(true);
+    setUniformRowHeights(true);
+    header()->setStretchLastSection(false);
+    // Room for a site's point name, its last test and an overdue due date side by side.
+    setMinimumWidth(
+        fontMetrics().horizontalAdvance(QStringLiteral("Substation North / Tower leg A 0000-00-00 "
+                                                       "0000-00-00 (overdue)")));
+    header()->setSectionResizeMode(kNameColumn, QHeaderView::ResizeToContents);
+    header()->setSectionResizeMode(kLastTestColumn, QHeaderView::ResizeToContents);
+    header()->setSectionResizeMode(kDueColumn, QHeaderView::ResizeToContents);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* item) { emit Chosen(ChoiceOf(item)); });
+}
+
+QTreeWidgetItem* SiteTree::Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice) {
+    auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(kNameColumn, name);
+    item->setData(0, kKindRole, static_cast<int>(choice.kind));
+    item->setData(0, kIdRole, static_cast<qlonglong>(choice.id));
+    return item;
+}
+
+void SiteTree::AddDueGroup(archive::Archive& archive) {
+    std::vector<archive::DuePoint> due;
+    std::string error;
+    if (!archive::DueList(archive, archive::Today(), 0, due, error)) {
+        return;
+    }
+    const auto overdue =
+        std::count_if(due.begin(), due.end(), [](const auto& point) { return point.overdue; });
+    if (overdue == 0) {
+        return;
+    }
+    auto* group = new QTreeWidgetItem(this);
+    group->setText(kNameColumn, QStringLiteral("Overdue for re-test (%1)").arg(overdue));
+    group->setFlags(Qt::ItemIsEnabled);
+    group->setForeground(kNameColumn, QColor(0xB7, 0x1C, 0x1C));
+    for (const archive::DuePoint& point : due) {
+        if (!point.overdue) {
+            break;  // overdue points come first
+        }
+        QTreeWidgetItem* item =
+            Entry(group, Text(point.site + " / " + point.name), {TreeChoice::Kind::Point, point.point});
+        item->setText(kLastTestColumn,
+                      point.lastTested.empty() ? QStringLiteral("never") : Text(point.lastTested));
+        item->setText(kDueColumn, point.dueOn.empty() ? QStringLiteral("now") : Text(point.dueOn));
+        item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
+    }
+    group->setExpanded(true);
+}
+
+void SiteTree::Reload(archive::Archive* archive) {
+    const TreeChoice current = Current();
+    const QSignalBlocker quiet(this);
+    clear();
+    Entry(nullptr, QStringLiteral("All results"), {TreeChoice::Kind::All, 0});
+    Entry(nullptr, QStringLiteral("Unassigned, newest read-out first"), {TreeChoice::Kind::Unassigned, 0});
+    if (archive == nullptr) {
+        Choose(current);
+        return;
+    }
+    AddDueGroup(*archive);
+    std::vector<archive::SiteRow> sites;
+    std::vector<archive::DuePoint> due;
+    std::string error;
+    archive::Sites(*archive, sites, error);
+    archive::DueList(*archive, archive::Today(), 0, due, error);
+    std::map<std::int64_t, const archive::DuePoint*> dueOf;
+    for (const archive::DuePoint& point : due) {
+        dueOf[point.point] = &point;
+    }
+    for (const archive::SiteRow& site : sites) {
+        QTreeWidgetItem* siteItem = Entry(nullptr, Text(site.fields.name), {TreeChoice::Kind::Site, site.id});
+        std::vector<archive::PointRow> points;
+        archive::Points(*archive, site.id, points, error);
+        for (const archive::PointRow& point : points) {
+            QTreeWidgetItem* item =
+                Entry(siteItem, Text(point.fields.name), {TreeChoice::Kind::Point, point.id});
+            if (const auto found = dueOf.find(point.id); found != dueOf.end()) {
+                item->setText(kLastTestColumn, Text(found->second->lastTested));
+                item->setText(kDueColumn, Text(found->second->dueOn));
+                if (found->second->overdue) {
+                    item->setText(kDueColumn, item->text(kDueColumn).isEmpty()
+                                                  ? QStringLiteral("now (overdue)")
+                                                  : item->text(kDueColumn) + QStringLiteral(" (overdue)"));
+                    item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
+                }
+            }
+        }
+        siteItem->setExpanded(true);
+    }
+    if (!Choose(current)) {
+        setCurrentItem(topLevelItem(0));
+    }
+}
+
+TreeChoice SiteTree::Current() const {
+    return ChoiceOf(currentItem());
+}
+
+bool SiteTree::Choose(const TreeChoice& choice) {
+    for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it) {
+        const TreeChoice each = ChoiceOf(*it);
+        if ((*it)->data(0, kKindRole).isValid() && each.kind == choice.kind && each.id == choice.id) {
+            setCurrentItem(*it);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace terrovane::history

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QTreeWidget>
+
+#include <optional>
+
+#include "Archive.h"
+
+namespace terrovane::history {
+
+// What an entry of the site tree stands for.
+struct TreeChoice {
+    enum class Kind { All, Unassigned, Site, Point } kind = Kind::All;
+    std::int64_t id = 0;  // the site's or point's
+};
+
+// The archive's sites and their test points beside the result list: first "All results", then the
+// unassigned results (newest read-out first), then the points due for a re-test, overdue first, then
+// every site with its points in the order of measuring, each with its last test and due date.
+class SiteTree : public QTreeWidget {
+    Q_OBJECT
+
+  public:
+    enum Column { kNameColumn, kLastTestColumn, kDueColumn };
+
+    explicit SiteTree(QWidget* parent = nullptr);
+
+    // Reads the sites, points and due dates again, keeping the current choice where it still exists.
+    void Reload(archive::Archive* archive);
+    TreeChoice Current() const;
+    // Makes the entry of this choice current; false when there is none.
+    bool Choose(const TreeChoice& choice);
+
+  signals:
+    void Chosen(const terrovane::history::TreeChoice& choice);
+
+  private:
+    void AddDueGroup(archive::Archive& archive);
+    QTreeWidgetItem* Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice);
+};
+
+}  // namespace terrovane::history
