@@ -31,6 +31,8 @@ void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data
         painter.drawText(QPointF(mark.x() + 4, plot.top() + metrics.ascent() + 2),
                          QStringLiteral("61.8 %: %1 ohm").arg(TickText(*data.resistanceAt618)));
     }
+    painter.setClipRect(
+        plot.adjusted(-metrics.height(), -metrics.height(), metrics.height(), metrics.height()));
     std::vector<analysis::FopReading> sorted = data.readings;
     std::sort(sorted.begin(), sorted.end(), [](const analysis::FopReading& a, const analysis::FopReading& b) {
         return a.distance < b.distance;
