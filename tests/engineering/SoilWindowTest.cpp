@@ -80,7 +80,7 @@ TEST_F(SoilWindowTest, TheSoundingOfTheResultsIsFittedAndTheLayerChoiceRefits) {
     EXPECT_EQ(window.LayerTable().item(1, 1)->text(), QStringLiteral("below"));
     EXPECT_TRUE(window.Rms().text().startsWith(QStringLiteral("2 layers, RMS error")));
     // The band is there and the model lies inside it.
-    const SoilPlotData& data = window.Plot().Data();
+    const plots::SoilPlotData& data = window.Plot().Data();
     ASSERT_FALSE(data.curve.empty());
     EXPECT_EQ(data.measured.size(), 10u);
     EXPECT_TRUE(

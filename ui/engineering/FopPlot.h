@@ -5,32 +5,22 @@
 #include <optional>
 #include <vector>
 
-#include "FopPlotGeometry.h"
+#include "FopPlotPainting.h"
 
 namespace terrovane::engineering {
 
-// What a fall-of-potential plot shows.
-struct FopPlotData {
-    std::vector<analysis::FopReading> readings;
-    double currentProbe = 0;
-    std::optional<double> resistanceAt618;  // the mark and the plateau band, when the curve reaches 61.8 %
-};
-
-// Draws resistance against x/D: the plateau band shaded, the readings joined in order of distance, the
-// 61.8 % line with its resistance. Used by the window and the site report alike.
-void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data);
-
+// The plot as a widget.
 class FopPlot : public QWidget {
   public:
     explicit FopPlot(QWidget* parent = nullptr);
-    void SetData(FopPlotData data);
-    const FopPlotData& Data() const { return data_; }
+    void SetData(plots::FopPlotData data);
+    const plots::FopPlotData& Data() const { return data_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    FopPlotData data_;
+    plots::FopPlotData data_;
 };
 
 }  // namespace terrovane::engineering

@@ -99,7 +99,7 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
 
 void FopWindow::SpreadEvenly() {
     const std::vector<double> distances =
-        EvenDistances(static_cast<int>(results_.size()), currentProbe_->value());
+        plots::EvenDistances(static_cast<int>(results_.size()), currentProbe_->value());
     filling_ = true;
     for (std::size_t i = 0; i < distances.size(); ++i)
         table_->item(static_cast<int>(i), kDistanceColumn)->setText(QString::number(distances[i], 'g', 6));
@@ -132,7 +132,7 @@ bool FopWindow::Distances(std::vector<double>& distances, int& badRow) const {
 void FopWindow::Analyse() {
     std::vector<double> distances;
     int badRow = 0;
-    FopPlotData data;
+    plots::FopPlotData data;
     data.currentProbe = currentProbe_->value();
     if (results_.size() < 2) {
         analysis_ = {};

@@ -102,14 +102,14 @@ void SoilWindow::Refit() {
 }
 
 void SoilWindow::ShowFit() {
-    SoilPlotData data;
+    plots::SoilPlotData data;
     data.measured = sounding_;
     QStringList notes;
     if (!gatherNotes_.isEmpty())
         notes << gatherNotes_;
     if (fit_.Ok()) {
-        const auto [first, last] = CurveSpan(sounding_);
-        data.curve = SoilCurve(fit_.model, fit_.logCovariance, first, last);
+        const auto [first, last] = plots::CurveSpan(sounding_);
+        data.curve = plots::SoilCurve(fit_.model, fit_.logCovariance, first, last);
         rms_->setText(QStringLiteral("%1 layer%2, RMS error %3 %")
                           .arg(fit_.layers.size())
                           .arg(fit_.layers.size() == 1 ? "" : "s")
@@ -162,9 +162,10 @@ void SoilWindow::SavePlotFile() {
     if (path.isEmpty())
         return;
     std::string error;
-    const SoilPlotData data = plot_->Data();
-    const bool saved = SavePlot(
-        path, [&data](QPainter& painter, const QRectF& area) { PaintSoilPlot(painter, area, data); }, error);
+    const plots::SoilPlotData data = plot_->Data();
+    const bool saved = plots::SavePlot(
+        path, [&data](QPainter& painter, const QRectF& area) { plots::PaintSoilPlot(painter, area, data); },
+        error);
     status_->setText(saved ? QStringLiteral("Plot saved") : QString::fromStdString(error));
 }
 
@@ -181,7 +182,7 @@ void SoilWindow::SaveModelFile() {
         return;
     const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
     std::string error;
-    const bool saved = SaveText(path, json ? analysis::SoilFitJson(fit_) : SoilModelCsv(fit_), error);
+    const bool saved = plots::SaveText(path, json ? analysis::SoilFitJson(fit_) : SoilModelCsv(fit_), error);
     status_->setText(saved ? QStringLiteral("Model saved") : QString::fromStdString(error));
 }
 

@@ -1,6 +1,6 @@
 #include "PlotPainting.h"
 
-namespace terrovane::engineering {
+namespace terrovane::plots {
 
 QRectF PlotArea(const QRectF& area, const QFontMetricsF& metrics) {
     const double left = metrics.horizontalAdvance(QStringLiteral("00000")) + metrics.height() * 1.6;
@@ -48,4 +48,4 @@ void PaintAxes(QPainter& painter, const QRectF& plot, const PlotAxis& xAxis, con
     painter.restore();
 }
 
-}  // namespace terrovane::engineering
+}  // namespace terrovane::plots

@@ -9,7 +9,7 @@
 #include "FallOfPotential.h"
 #include "PlotAxes.h"
 
-namespace terrovane::engineering {
+namespace terrovane::plots {
 
 // Where a fall-of-potential plot goes: resistance against x/D from 0 to 1.
 struct FopPlotLayout {
@@ -31,4 +31,4 @@ QRectF PlateauBand(const FopPlotLayout& layout, double resistanceAt618);
 // the slope method's 20, 40 and 60 %.
 std::vector<double> EvenDistances(int count, double currentProbe);
 
-}  // namespace terrovane::engineering
+}  // namespace terrovane::plots

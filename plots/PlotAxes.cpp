@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace terrovane::engineering {
+namespace terrovane::plots {
 namespace {
 
 // The round value (1, 2 or 5 times a power of ten) at or below `value`, or at or above it.
@@ -77,4 +77,4 @@ double LogFraction(const PlotAxis& axis, double value) {
     return std::log(value / axis.low) / std::log(axis.high / axis.low);
 }
 
-}  // namespace terrovane::engineering
+}  // namespace terrovane::plots

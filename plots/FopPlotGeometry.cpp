@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace terrovane::engineering {
+namespace terrovane::plots {
 
 FopPlotLayout LayoutFopPlot(const std::vector<analysis::FopReading>& readings, double currentProbe,
                             std::optional<double> resistanceAt618, const QRectF& plot) {
@@ -43,4 +43,4 @@ std::vector<double> EvenDistances(int count, double currentProbe) {
     return distances;
 }
 
-}  // namespace terrovane::engineering
+}  // namespace terrovane::plots

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace terrovane::engineering {
+namespace terrovane::plots {
 
 // An axis from `low` to `high` with its ticks.
 struct PlotAxis {
@@ -23,4 +23,4 @@ PlotAxis LogAxis(double minimum, double maximum);
 double LinearFraction(const PlotAxis& axis, double value);
 double LogFraction(const PlotAxis& axis, double value);
 
-}  // namespace terrovane::engineering
+}  // namespace terrovane::plots

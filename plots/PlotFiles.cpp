@@ -7,7 +7,7 @@
 
 #include "AtomicFile.h"
 
-namespace terrovane::engineering {
+namespace terrovane::plots {
 namespace {
 
 QByteArray PngBytes(const PlotPainter& paint) {
@@ -58,4 +58,4 @@ bool SaveText(const QString& path, const std::string& text, std::string& error) 
     return platform::WriteFileAtomically(path.toStdString(), text, error);
 }
 
-}  // namespace terrovane::engineering
+}  // namespace terrovane::plots

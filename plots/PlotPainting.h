@@ -8,7 +8,7 @@
 
 #include "PlotAxes.h"
 
-namespace terrovane::engineering {
+namespace terrovane::plots {
 
 // The plot rectangle inside `area` that leaves room for tick labels and axis titles.
 QRectF PlotArea(const QRectF& area, const QFontMetricsF& metrics);
@@ -22,4 +22,4 @@ void PaintAxes(QPainter& painter, const QRectF& plot, const PlotAxis& xAxis, con
 // A tick's text: up to four significant digits, no trailing zeros.
 QString TickText(double value);
 
-}  // namespace terrovane::engineering
+}  // namespace terrovane::plots

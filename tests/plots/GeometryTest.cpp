@@ -6,7 +6,7 @@
 #include "FopPlotGeometry.h"
 #include "SoilPlotGeometry.h"
 
-namespace terrovane::engineering {
+namespace terrovane::plots {
 namespace {
 
 TEST(PlotAxesTest, LogAxesEndOnRoundValuesOutsideTheDataWithDecadeTicks) {
@@ -96,4 +96,4 @@ TEST(FopPlotGeometryTest, EvenDistancesAndThePlateauBand) {
 }
 
 }  // namespace
-}  // namespace terrovane::engineering
+}  // namespace terrovane::plots

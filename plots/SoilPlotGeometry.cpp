@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace terrovane::engineering {
+namespace terrovane::plots {
 
 double LogSigmaAt(const analysis::LayeredEarth& earth, const std::vector<double>& logCovariance,
                   double spacing) {
@@ -77,4 +77,4 @@ QPointF MapSoil(const SoilPlotLayout& layout, double spacing, double resistivity
             layout.plot.bottom() - LogFraction(layout.resistivity, resistivity) * layout.plot.height()};
 }
 
-}  // namespace terrovane::engineering
+}  // namespace terrovane::plots

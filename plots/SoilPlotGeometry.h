@@ -9,7 +9,7 @@
 #include "PlotAxes.h"
 #include "Sounding.h"
 
-namespace terrovane::engineering {
+namespace terrovane::plots {
 
 // One sample of a model's apparent-resistivity curve with its one-sigma band.
 struct SoilCurvePoint {
@@ -46,4 +46,4 @@ SoilPlotLayout LayoutSoilPlot(const analysis::Sounding& measured, const std::vec
 // Maps (spacing, apparent resistivity) into the plot (resistivity grows upwards).
 QPointF MapSoil(const SoilPlotLayout& layout, double spacing, double resistivity);
 
-}  // namespace terrovane::engineering
+}  // namespace terrovane::plots

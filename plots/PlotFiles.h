@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-namespace terrovane::engineering {
+namespace terrovane::plots {
 
 using PlotPainter = std::function<void(QPainter&, const QRectF&)>;
 
@@ -17,4 +17,4 @@ bool SavePlot(const QString& path, const PlotPainter& paint, std::string& error)
 // Writes text to `path` whole; false with `error` set.
 bool SaveText(const QString& path, const std::string& text, std::string& error);
 
-}  // namespace terrovane::engineering
+}  // namespace terrovane::plots
