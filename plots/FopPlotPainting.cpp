@@ -24,7 +24,7 @@ void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data
         painter.fillRect(PlateauBand(layout, *data.resistanceAt618), QColor(0x2e, 0x8b, 0x57, 0x40));
         const QPointF mark =
             MapFop(layout, analysis::kTrueFraction * layout.currentProbe, *data.resistanceAt618);
-        painter.setPen(QPen(QColor(0x2e, 0x8b, 0x57), 1.2, Qt::DashLine));
+        painter.setPen(QPen(QColor(0x2e, 0x8b, 0x57), 1.2 * PenUnit(painter), Qt::DashLine));
         painter.drawLine(QPointF(mark.x(), plot.top()), QPointF(mark.x(), plot.bottom()));
         painter.setPen(Qt::black);
         painter.drawText(QPointF(mark.x() + 4, plot.top() + metrics.ascent() + 2),
@@ -41,10 +41,10 @@ void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data
         path.moveTo(MapFop(layout, sorted.front().distance, sorted.front().resistance));
         for (const analysis::FopReading& reading : sorted)
             path.lineTo(MapFop(layout, reading.distance, reading.resistance));
-        painter.strokePath(path, QPen(QColor(0x1f, 0x5f, 0xa8), 2));
+        painter.strokePath(path, QPen(QColor(0x1f, 0x5f, 0xa8), 2 * PenUnit(painter)));
     }
     const double radius = metrics.height() * 0.25;
-    painter.setPen(QPen(QColor(0xc0, 0x39, 0x2b), 1.5));
+    painter.setPen(QPen(QColor(0xc0, 0x39, 0x2b), 1.5 * PenUnit(painter)));
     painter.setBrush(Qt::white);
     for (const analysis::FopReading& reading : sorted)
         painter.drawEllipse(MapFop(layout, reading.distance, reading.resistance), radius, radius);

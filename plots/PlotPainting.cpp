@@ -9,6 +9,10 @@ QRectF PlotArea(const QRectF& area, const QFontMetricsF& metrics) {
                          -bottom);
 }
 
+double PenUnit(const QPainter& painter) {
+    return QFontMetricsF(painter.font()).height() / 15.0;
+}
+
 QString TickText(double value) {
     return QString::number(value, 'g', 4);
 }
@@ -18,12 +22,12 @@ void PaintAxes(QPainter& painter, const QRectF& plot, const PlotAxis& xAxis, con
                const QString& xTitle, const QString& yTitle) {
     const QFontMetricsF metrics(painter.font());
     painter.save();
-    painter.setPen(QPen(QColor(0xdd, 0xdd, 0xdd), 0));
+    painter.setPen(QPen(QColor(0xdd, 0xdd, 0xdd), PenUnit(painter)));
     for (double tick : xAxis.ticks)
         painter.drawLine(QPointF(x(tick), plot.top()), QPointF(x(tick), plot.bottom()));
     for (double tick : yAxis.ticks)
         painter.drawLine(QPointF(plot.left(), y(tick)), QPointF(plot.right(), y(tick)));
-    painter.setPen(QPen(Qt::black, 0));
+    painter.setPen(QPen(Qt::black, PenUnit(painter)));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
     for (double tick : xAxis.ticks) {

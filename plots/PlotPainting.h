@@ -19,6 +19,10 @@ void PaintAxes(QPainter& painter, const QRectF& plot, const PlotAxis& xAxis, con
                const std::function<double(double)>& x, const std::function<double(double)>& y,
                const QString& xTitle, const QString& yTitle);
 
+// One pixel of a screen plot on the painter's device: the plots scale their lines with the font, so a
+// page drawn at 600 dots per inch gets lines as heavy as the window's.
+double PenUnit(const QPainter& painter);
+
 // A tick's text: up to four significant digits, no trailing zeros.
 QString TickText(double value);
 

@@ -12,6 +12,7 @@ namespace terrovane::plots {
 struct SoilPlotData {
     analysis::Sounding measured;
     std::vector<SoilCurvePoint> curve;
+    bool band = true;  // false: a stored model, whose band was not kept, shows its curve alone
 };
 
 // Draws the log-log plot into `area`: the one-sigma band shaded, the model curve, the measured points as

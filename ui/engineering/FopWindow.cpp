@@ -9,6 +9,7 @@
 #include "CsvNumbers.h"
 #include "FopCurves.h"
 #include "FopPlotGeometry.h"
+#include "FopSummary.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -148,7 +149,7 @@ void FopWindow::Analyse() {
             data.resistanceAt618 = analysis_.resistanceAt618;
     }
     QStringList lines;
-    for (const std::string& line : FopSummary(analysis_))
+    for (const std::string& line : plots::FopSummary(analysis_))
         lines << QString::fromStdString(line);
     values_->setText(lines.join(QLatin1Char('\n')));
     plot_->SetData(std::move(data));
