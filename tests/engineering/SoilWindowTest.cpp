@@ -167,6 +167,11 @@ TEST_F(SoilWindowTest, TheArchiveWindowOpensItOnTheChosenSiteWithoutASelection) 
     archiveWindow.View().clearSelection();
     EXPECT_EQ(archiveWindow.ShowSoilModel(), nullptr);
     EXPECT_EQ(recorder.Texts().size(), 1u);
+    // Chosen results of the site's points find their site without the tree.
+    archiveWindow.SelectAll();
+    auto* chosen = dynamic_cast<SoilWindow*>(archiveWindow.ShowSoilModel());
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_EQ(chosen->windowTitle(), QStringLiteral("Soil model - Substation West"));
 }
 
 }  // namespace

@@ -75,10 +75,14 @@ QWidget* HistoryWindow::ShowSoilModel() {
         return nullptr;
     }
     if (!siteId) {
-        const auto point = Common<std::int64_t>(rows, [](const archive::ResultRow& r) { return r.point; });
-        if (point)
-            if (const auto row = PointById(*archive_, *point))
-                siteId = row->site;
+        // Results of several points of one site: their site.
+        const auto name = Common<std::string>(rows, [](const archive::ResultRow& r) {
+            return r.site.empty() ? std::nullopt : std::optional(r.site);
+        });
+        std::string error;
+        if (name)
+            if (const auto site = archive::FindSite(*archive_, *name, error))
+                siteId = site->id;
     }
     auto* window = new engineering::SoilWindow(archive_, rows,
                                                siteId ? SiteById(*archive_, *siteId) : std::nullopt, this);
