@@ -17,7 +17,7 @@ set(rules
   "plots: analysis platform"
   "export: format record xls platform"
   "archive: export format record xls platform"
-  "printsvc/sitereport: archive format record platform"
+  "printsvc/sitereport: plots analysis archive format record platform"
   "link: format record platform"
   "sim: record platform"
   "doctor: link platform"

@@ -130,6 +130,7 @@ int main(int argc, char** argv) {
                                             terrovane::engineering::SiteChoice{siteId, "Substation North"});
     soil.resize(1120, 600);
     Save(soil, prefix + QStringLiteral("soil-model.png"));
+    soil.StoreWithSite();  // kept with the site, for the site report
     soil.LayerChoice().setCurrentText(QStringLiteral("2"));
     Save(soil, prefix + QStringLiteral("soil-model-two-layers.png"));
     soil.close();
@@ -138,6 +139,7 @@ int main(int argc, char** argv) {
         store.get(), OfMode(*store, 1),
         terrovane::engineering::PointChoice{pointId, "Substation North / E1 north-east"});
     fop.resize(1120, 560);
+    fop.StoreWithPoint();
     Save(fop, prefix + QStringLiteral("fall-of-potential.png"));
     fop.CurrentProbe().setValue(40);  // readings beyond the current probe are refused with the reason
     fop.Readings().item(8, 2)->setText(QStringLiteral("45"));
