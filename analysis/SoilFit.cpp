@@ -145,6 +145,7 @@ std::vector<std::vector<double>> Starts(const Problem& problem) {
 struct SolverRun {
     std::vector<double> logs;
     std::vector<double> logSigmas;
+    std::vector<double> logCovariance;
     double sumOfSquares = std::numeric_limits<double>::infinity();
     bool converged = false;
     std::string note;
@@ -156,16 +157,21 @@ struct WorkspaceFree {
 };
 
 // Standard deviations of the logarithmic parameters: the covariance (J^T J)^-1 at the optimum scaled by
-// the residual variance RSS / (n - p). A parameter the residuals do not depend on gets infinity.
-std::vector<double> LogSigmas(const gsl_matrix* jacobian, double sumOfSquares) {
+// the residual variance RSS / (n - p), kept whole in `scaled`. A parameter the residuals do not depend on
+// gets infinity.
+std::vector<double> LogSigmas(const gsl_matrix* jacobian, double sumOfSquares, std::vector<double>& scaled) {
     const std::size_t n = jacobian->size1;
     const std::size_t p = jacobian->size2;
     std::vector<double> sigmas(p, std::numeric_limits<double>::quiet_NaN());
+    scaled.clear();
     if (n <= p)
         return sigmas;
     std::unique_ptr<gsl_matrix, void (*)(gsl_matrix*)> covariance(gsl_matrix_alloc(p, p), gsl_matrix_free);
     gsl_multifit_nlinear_covar(jacobian, 1e-12, covariance.get());
     const double variance = sumOfSquares / static_cast<double>(n - p);
+    for (std::size_t i = 0; i < p; ++i)
+        for (std::size_t j = 0; j < p; ++j)
+            scaled.push_back(gsl_matrix_get(covariance.get(), i, j) * variance);
     for (std::size_t j = 0; j < p; ++j) {
         gsl_vector_const_view column = gsl_matrix_const_column(jacobian, j);
         const double c = gsl_matrix_get(covariance.get(), j, j);
@@ -224,7 +230,7 @@ SolverRun Solve(Problem& problem, const std::vector<double>& start) {
                              " iterations without converging"
                        : std::string("the solver stopped without converging: ") + gsl_strerror(status);
     }
-    run.logSigmas = LogSigmas(jacobian, run.sumOfSquares);
+    run.logSigmas = LogSigmas(jacobian, run.sumOfSquares, run.logCovariance);
     return run;
 }
 
@@ -242,6 +248,7 @@ SoilFit Describe(const Problem& problem, const SolverRun& run) {
     fit.solverNote = run.note;
     fit.iterations = run.iterations;
     fit.model = ModelOf(problem, run.logs.data());
+    fit.logCovariance = run.logCovariance;
     for (std::size_t i = 0; i < problem.layers; ++i) {
         FittedLayer layer;
         // A layer whose resistivity or thickness ran into a bound is one the data cannot pin down (a thin

@@ -36,6 +36,10 @@ struct SoilFit {
     double rmsPercent = 0.0;  // root mean square of the points' residuals in percent
     std::vector<FittedPoint> points;
     double bic = 0.0;  // n ln(RSS/n) + k ln(n) on the logarithmic residuals
+    // The covariance of the logarithmic parameters (ln rho_1 .. ln rho_N, ln h_1 .. ln h_N-1) at the
+    // optimum, row by row, scaled like the sigmas; empty when the scatter cannot be estimated. What a
+    // band of the model curve needs: its parameters are correlated.
+    std::vector<double> logCovariance;
     int iterations = 0;
 
     bool Ok() const { return error.empty(); }

@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <tuple>
@@ -28,26 +27,52 @@ bool Before(const std::pair<DuePoint, int>& a, const std::pair<DuePoint, int>& b
 
 }  // namespace
 
+namespace {
+
+bool Digits(const std::string& text, std::size_t from, std::size_t count, int& value) {
+    value = 0;
+    for (std::size_t i = from; i < from + count; ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return false;
+        }
+        value = value * 10 + (text[i] - '0');
+    }
+    return true;
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+}  // namespace
+
+// Plain arithmetic rather than a parser: the due list computes this for every one of its points.
 std::string AddMonths(const std::string& date, int months) {
     int year = 0;
-    unsigned month = 0;
-    unsigned day = 0;
-    char tail = 0;
-    if (date.size() != 10 || std::sscanf(date.c_str(), "%4d-%2u-%2u%c", &year, &month, &day, &tail) != 3) {
+    int month = 0;
+    int day = 0;
+    if (date.size() != 10 || date[4] != '-' || date[7] != '-' || !Digits(date, 0, 4, year) ||
+        !Digits(date, 5, 2, month) || !Digits(date, 8, 2, day) || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(year, month)) {
         return {};
     }
-    const std::chrono::year_month_day given{std::chrono::year(year), std::chrono::month(month),
-                                            std::chrono::day(day)};
-    if (!given.ok()) {
+    const int index = year * 12 + (month - 1) + months;
+    const int newYear = index / 12;
+    const int newMonth = index % 12 + 1;
+    if (index < 0 || newYear > 9999) {
         return {};
     }
-    const auto shifted = std::chrono::year_month(given.year(), given.month()) + std::chrono::months(months);
-    const auto last =
-        std::chrono::year_month_day_last(shifted.year(), std::chrono::month_day_last(shifted.month()));
-    const unsigned newDay = std::min(day, static_cast<unsigned>(last.day()));
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(shifted.year()),
-                  static_cast<unsigned>(shifted.month()), newDay);
+    const int newDay = std::min(day, DaysInMonth(newYear, newMonth));
+    std::string text = "0000-00-00";
+    for (int i = 3, y = newYear; i >= 0; --i, y /= 10) {
+        text[static_cast<std::size_t>(i)] = static_cast<char>('0' + y % 10);
+    }
+    text[5] = static_cast<char>('0' + newMonth / 10);
+    text[6] = static_cast<char>('0' + newMonth % 10);
+    text[8] = static_cast<char>('0' + newDay / 10);
+    text[9] = static_cast<char>('0' + newDay % 10);
     return text;
 }
 

@@ -214,6 +214,27 @@ bool Points(Archive& archive, std::int64_t site, std::vector<PointRow>& out, std
         error);
 }
 
+std::optional<PointRow> PointById(Archive& archive, std::int64_t id, std::string& error) {
+    std::optional<PointRow> found;
+    archive.Use(
+        [&](Database& db, std::string& failure) {
+            Statement query;
+            if (!Prepared(db, query, std::string(kPointColumns) + " WHERE p.id = ?", failure)) {
+                return false;
+            }
+            query.Bind(1, id);
+            const int rc = query.Step();
+            if (rc == SQLITE_ROW) {
+                found = ReadPoint(query);
+                return true;
+            }
+            failure = rc == SQLITE_DONE ? "there is no test point " + std::to_string(id) : db.Error();
+            return false;
+        },
+        error);
+    return found;
+}
+
 std::optional<PointRow> FindPoint(Archive& archive, const std::string& site, const std::string& point,
                                   std::string& error) {
     std::optional<PointRow> found;

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "SchemaV3.h"
+#include "SchemaV4.h"
 
 namespace terrovane::archive {
 namespace {
@@ -60,7 +61,7 @@ CREATE INDEX readouts_read_at ON readouts(read_at);
 )sql";
 
 // Step i takes a file from layout i to layout i + 1.
-const std::array<const char*, kSchemaVersion> kSteps = {kLayout1, kLayout2, kLayout3};
+const std::array<const char*, kSchemaVersion> kSteps = {kLayout1, kLayout2, kLayout3, kLayout4};
 
 int UserVersion(Database& db, int& version) {
     Statement query;

@@ -32,6 +32,7 @@ bool MovePoint(Archive& archive, std::int64_t id, std::int64_t site, std::string
 bool DeletePoint(Archive& archive, std::int64_t id, std::string& error);
 // The site's points in the order of measuring (all points when `site` is 0).
 bool Points(Archive& archive, std::int64_t site, std::vector<PointRow>& out, std::string& error);
+std::optional<PointRow> PointById(Archive& archive, std::int64_t id, std::string& error);
 std::optional<PointRow> FindPoint(Archive& archive, const std::string& site, const std::string& point,
                                   std::string& error);
 

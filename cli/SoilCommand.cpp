@@ -2,7 +2,9 @@
 #include <cstdio>
 
 #include "AnalysisText.h"
+#include "ArchiveAccess.h"
 #include "Command.h"
+#include "Sites.h"
 #include "SoilFit.h"
 #include "StoredResults.h"
 
@@ -12,6 +14,32 @@ namespace {
 int Failed(const std::string& reason) {
     std::fprintf(stderr, "soil: %s\n", reason.c_str());
     return kExitFailed;
+}
+
+// The resistivity results assigned to the test points of the site, each named by its archive id; false
+// after a message.
+bool LoadSiteResults(const std::string& name, std::vector<analysis::SourcedRecord>& records) {
+    auto store = OpenArchiveFor("soil");
+    if (store == nullptr)
+        return false;
+    std::string error;
+    const auto site = archive::FindSite(*store, name, error);
+    if (!site) {
+        Failed(error);
+        return false;
+    }
+    archive::ResultFilter filter;
+    filter.siteId = site->id;
+    filter.mode = 9;
+    std::vector<archive::ResultRow> rows;
+    if (!store->Results(filter, {}, -1, 0, rows, error)) {
+        Failed(error);
+        return false;
+    }
+    for (const archive::ResultRow& row : rows)
+        records.push_back(
+            {"result " + std::to_string(row.id), record::MeasurementRecord::FromPacket(row.packet)});
+    return true;
 }
 
 // The sounding the options name; false after a message.
@@ -30,7 +58,10 @@ bool LoadSounding(const ParsedArguments& options, analysis::Sounding& sounding) 
         return true;
     }
     std::vector<analysis::SourcedRecord> records;
-    if (!LoadStoredResults(options.Value("from"), options.Value("readout"), records, error)) {
+    if (options.Has("site")) {
+        if (!LoadSiteResults(options.Value("site"), records))
+            return false;
+    } else if (!LoadStoredResults(options.Value("from"), options.Value("readout"), records, error)) {
         Failed(error);
         return false;
     }
@@ -75,8 +106,8 @@ const CommandRegistrar kRegistrar(
      "with "
      "its one-sigma uncertainty, the RMS error in percent and each point's residual. The sounding is a CSV "
      "file (header spacing_m,apparent_resistivity_ohm_m, or with --resistance spacing_m,resistance_ohm, then "
-     "rho = 2 pi a R), or the resistivity results (mode 9) of a saved read-out image or an archived "
-     "read-out, "
+     "rho = 2 pi a R), or the resistivity results (mode 9) of a saved read-out image, an archived "
+     "read-out or a site's test points, "
      "each at its measuring distance. --layers auto (the default) keeps the fewest layers the data support: "
      "of "
      "the 1-, 2- and 3-layer fits the one with the lowest Bayesian information criterion. A fit that does "
@@ -87,6 +118,8 @@ const CommandRegistrar kRegistrar(
         {{"csv", "FILE", "Take the sounding from this CSV file.", Presence::OneOf},
          {"from", "DATA_INF", "Take the resistivity results of this saved read-out image.", Presence::OneOf},
          {"readout", "ID", "Take the resistivity results of this archived read-out.", Presence::OneOf},
+         {"site", "SITE", "Take the resistivity results assigned to the test points of this site.",
+          Presence::OneOf},
          {"layers", "1|2|3|auto", "How many layers to fit; auto by default."},
          {"resistance", "", "The CSV file's second column is the measured resistance in ohms."},
          {"format", "table|json", "The output's format; table by default."}}},

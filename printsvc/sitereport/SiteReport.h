@@ -6,6 +6,7 @@
 
 #include "Archive.h"
 #include "ResultView.h"
+#include "SiteReportAnalyses.h"
 #include "SiteTypes.h"
 
 namespace terrovane::sitereport {
@@ -32,6 +33,7 @@ struct SiteReport {
     std::string tester;
     std::string version;  // the program's, for the footer
     std::vector<PointSection> points;
+    StoredAnalyses analyses;  // printed on pages of their own after the results
 };
 
 struct Summary {

@@ -49,7 +49,8 @@ bool LoadSiteReport(archive::Archive& archive, const std::string& site, const st
     out.since = since;
     out.until = until;
     std::vector<archive::PointRow> points;
-    if (!archive::Points(archive, found->id, points, error)) {
+    if (!archive::Points(archive, found->id, points, error) ||
+        !LoadStoredAnalyses(archive, found->id, points, out.analyses, error)) {
         return false;
     }
     archive::ResultFilter filter;

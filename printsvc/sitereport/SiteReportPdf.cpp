@@ -217,6 +217,13 @@ bool DrawPdf(const SiteReport& report, QBuffer& out) {
         }
         DrawSiteReportPage(painter, report, layout, page);
     }
+    for (int page = 0; page < AnalysisPageCount(report.analyses); ++page) {
+        writer.newPage();
+        DrawAnalysisPage(painter, report.analyses, layout.dotsPerMm, kPrintableWidth, kPrintableHeight,
+                         kFooter, page);
+        PageDrawer draw(painter, layout.dotsPerMm);
+        DrawFooter(draw, report, layout.Pages() + page, layout.Pages() + AnalysisPageCount(report.analyses));
+    }
     return painter.end();
 }
 
@@ -256,7 +263,7 @@ void DrawSiteReportPage(QPainter& painter, const SiteReport& report, const SiteR
         draw.Font(10, true);
         draw.Text(0, y + 1, kPrintableWidth, kLine, Q("Summary: " + SummaryLine(Summarise(report))));
     }
-    DrawFooter(draw, report, page, layout.Pages());
+    DrawFooter(draw, report, page, layout.Pages() + AnalysisPageCount(report.analyses));
 }
 
 bool RenderSiteReportPdf(const SiteReport& report, const std::string& path, std::string& error) {

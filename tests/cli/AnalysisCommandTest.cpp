@@ -15,6 +15,7 @@
 #include "ChildProcess.h"
 #include "LayeredEarth.h"
 #include "MeasurementRecord.h"
+#include "Sites.h"
 
 namespace terrovane::testing {
 namespace {
@@ -131,6 +132,40 @@ TEST_F(AnalysisCommandTest, ASoundingFromASavedImageAndFromTheArchiveNotesWhatIt
     const ChildOutcome missing = Cli({"soil", "--readout", "999"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
+}
+
+TEST_F(AnalysisCommandTest, ASoundingFromTheResultsOfASitesTestPoints) {
+    std::vector<record::MeasurementRecord> records = {ThreePole(4.0)};
+    for (std::uint32_t a : {1u, 2u, 4u, 8u, 16u, 32u})
+        records.push_back(Resistivity(a, 300.0 - 4.0 * a));
+    const record::ReadOutBuffer image = Image(records);
+    std::string error;
+    auto store = archive::Archive::Open(In("archive.sqlite"), error);
+    ASSERT_NE(store, nullptr) << error;
+    ASSERT_TRUE(store->Store({"2026-12-08T10:00:00+00:00", "COM3", &image}).stored);
+    archive::SiteFields site;
+    site.name = "Ridge";
+    std::int64_t siteId = 0, pointId = 0;
+    ASSERT_TRUE(archive::AddSite(*store, site, siteId, error)) << error;
+    site.name = "Empty";
+    std::int64_t emptyId = 0;
+    ASSERT_TRUE(archive::AddSite(*store, site, emptyId, error)) << error;
+    archive::PointFields point;
+    point.name = "Traverse";
+    ASSERT_TRUE(archive::AddPoint(*store, siteId, point, pointId, error)) << error;
+    // Every result but the last resistivity reading, the 3-pole one among them (passed over).
+    ASSERT_TRUE(archive::Assign(*store, {1, 2, 3, 4, 5, 6}, pointId, error)) << error;
+    store.reset();
+    const ChildOutcome fitted = Cli({"soil", "--site", "Ridge", "--layers", "1", "--format", "json"});
+    ASSERT_EQ(fitted.status, 0) << fitted.err;
+    EXPECT_EQ(Json(fitted.out)["points"].toArray().size(), 5);
+    const ChildOutcome empty = Cli({"soil", "--site", "Empty"});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_NE(empty.err.find("no resistivity results (mode 9) with a distance"), std::string::npos)
+        << empty.err;
+    const ChildOutcome unknown = Cli({"soil", "--site", "Nowhere"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.err, "soil: there is no site \"Nowhere\"\n");
 }
 
 TEST_F(AnalysisCommandTest, AFallOfPotentialCurveFromCsvAndFromArchivedResults) {

@@ -1,6 +1,4 @@
 // The site report: blocks kept whole across pages, the verdict summary, and a 40-point site's PDF read back.
-#include <QGuiApplication>
-
 #include "ArchiveFixtures.h"
 #include "SiteReportPdf.h"
 #include "Sites.h"
@@ -21,14 +19,6 @@ TEST(SiteReportPagesTest, BlocksStayWholeAndAnOverlongBlockTakesAPageOfItsOwn) {
 
 class SiteReportTest : public ArchiveTest {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "sitereport_tests";
-        static char* argv[] = {name, nullptr};
-        if (QGuiApplication::instance() == nullptr) {
-            static QGuiApplication app(argc, argv);
-        }
-    }
     std::string PdfText(const std::string& path) {
         return RunCommand("pdftotext -layout '" + path + "' - 2>&1").text;
     }

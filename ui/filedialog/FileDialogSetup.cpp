@@ -43,4 +43,14 @@ void KeepOutOfFileContents(QFileDialog& dialog) {
     dialog.setIconProvider(provider);
 }
 
+QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filters) {
+    QFileDialog dialog(parent, title, {}, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    KeepOutOfFileContents(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().first();
+}
+
 }  // namespace terrovane::filedialog

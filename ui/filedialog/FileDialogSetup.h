@@ -1,6 +1,8 @@
 #pragma once
 
 class QFileDialog;
+class QString;
+class QWidget;
 
 namespace terrovane::filedialog {
 
@@ -9,5 +11,8 @@ namespace terrovane::filedialog {
 // Every descriptor the process closes on a file drops the process's record locks on it, and the archive
 // beside the files the user saves relies on SQLite's locks while it is being written.
 void KeepOutOfFileContents(QFileDialog& dialog);
+
+// Asks for a file to save under `title`, in a dialog set up as above; empty when the user cancels.
+QString AskSaveFileName(QWidget* parent, const QString& title, const QString& filters);
 
 }  // namespace terrovane::filedialog

@@ -110,6 +110,14 @@ void HistoryWindow::BuildButtons(QBoxLayout* layout) {
     trend->setEnabled(archive_ != nullptr);
     connect(trend, &QPushButton::clicked, this, &HistoryWindow::ShowTrend);
     row->addWidget(trend);
+    for (auto [text, action] :
+         {std::pair{QStringLiteral("Soil model..."), &HistoryWindow::ShowSoilModel},
+          std::pair{QStringLiteral("Fall of potential..."), &HistoryWindow::ShowFallOfPotential}}) {
+        auto* push = new QPushButton(text, this);
+        push->setEnabled(archive_ != nullptr);
+        connect(push, &QPushButton::clicked, this, action);
+        row->addWidget(push);
+    }
     row->addStretch(1);
     keep_ = new QCheckBox(QStringLiteral("Keep new read-outs in the archive"), this);
     keep_->setChecked(ArchivingEnabled());

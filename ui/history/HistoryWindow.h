@@ -70,6 +70,10 @@ class HistoryWindow : public QWidget {
     // The report of the site chosen in the tree (or of the chosen point's site) over the measuring dates
     // the filter sets, as a PDF.
     void ReportChosenSite();
+    // The soil model of the chosen resistivity results (or of the chosen site's), and the fall-of-potential
+    // curve of the chosen 3-pole results, each in a window of its own.
+    QWidget* ShowSoilModel();
+    QWidget* ShowFallOfPotential();
     // After a read-out was archived elsewhere in the program.
     void Refresh() {
         tree_->Reload(archive_);
@@ -91,6 +95,7 @@ class HistoryWindow : public QWidget {
     void BuildTreeMenu();
     void ShowCount();
     std::vector<int> SelectedRows() const;
+    std::vector<archive::ResultRow> SelectedResults() const;
     std::optional<LabelEdit> AskLabel(const QString& title, const LabelEdit& current);
     QString AskExportFile();
     // A file to save into, chosen in Qt's own dialog; a bare name gets the chosen type's extension.

@@ -115,11 +115,8 @@ void HistoryWindow::RenameChosen() {
         fields.name = name->toStdString();
         done = archive::UpdateSite(*archive_, chosen.id, fields, error);
     } else if (chosen.kind == TreeChoice::Kind::Point) {
-        std::vector<archive::PointRow> points;
-        archive::Points(*archive_, 0, points, error);
-        const auto point =
-            std::find_if(points.begin(), points.end(), [&](const auto& p) { return p.id == chosen.id; });
-        if (point == points.end()) {
+        const auto point = archive::PointById(*archive_, chosen.id, error);
+        if (!point) {
             return;
         }
         const auto name =
@@ -142,11 +139,8 @@ void HistoryWindow::DeleteChosen() {
     std::string error;
     bool done = true;
     if (chosen.kind == TreeChoice::Kind::Point) {
-        std::vector<archive::PointRow> points;
-        archive::Points(*archive_, 0, points, error);
-        const auto point =
-            std::find_if(points.begin(), points.end(), [&](const auto& p) { return p.id == chosen.id; });
-        if (point == points.end()) {
+        const auto point = archive::PointById(*archive_, chosen.id, error);
+        if (!point) {
             return;
         }
         if (point->results > 0 &&
@@ -173,10 +167,8 @@ void HistoryWindow::ReportChosenSite() {
     std::string error;
     std::int64_t siteId = chosen.kind == TreeChoice::Kind::Site ? chosen.id : 0;
     if (chosen.kind == TreeChoice::Kind::Point) {
-        std::vector<archive::PointRow> points;
-        archive::Points(*archive_, 0, points, error);
-        for (const archive::PointRow& point : points) {
-            siteId = point.id == chosen.id ? point.site : siteId;
+        if (const auto point = archive::PointById(*archive_, chosen.id, error)) {
+            siteId = point->site;
         }
     }
     std::vector<archive::SiteRow> sites;

@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kKindRole = Qt::UserRole;
 constexpr int kIdRole = Qt::UserRole + 1;
+constexpr int kFilledRole = Qt::UserRole + 2;
 
 TreeChoice ChoiceOf(const QTreeWidgetItem* item) {
     if (item == nullptr || !item->data(0, kKindRole).isValid()) {
@@ -43,6 +44,7 @@ SiteTree::SiteTree(QWidget* parent) : QTreeWidget(parent) {
     header()->setSectionResizeMode(kDueColumn, QHeaderView::ResizeToContents);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item) { emit Chosen(ChoiceOf(item)); });
+    connect(this, &QTreeWidget::itemExpanded, this, &SiteTree::FillPoints);
 }
 
 QTreeWidgetItem* SiteTree::Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice) {
@@ -68,10 +70,10 @@ void SiteTree::AddDueGroup(archive::Archive& archive) {
     group->setText(kNameColumn, QStringLiteral("Overdue for re-test (%1)").arg(overdue));
     group->setFlags(Qt::ItemIsEnabled);
     group->setForeground(kNameColumn, QColor(0xB7, 0x1C, 0x1C));
-    for (const archive::DuePoint& point : due) {
-        if (!point.overdue) {
-            break;  // overdue points come first
-        }
+    // The longest overdue first; a long list is cut, the sites below still show every point.
+    const std::size_t shown = std::min<std::size_t>(static_cast<std::size_t>(overdue), kOverdueShown);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const archive::DuePoint& point = due[i];
         QTreeWidgetItem* item =
             Entry(group, Text(point.site + " / " + point.name), {TreeChoice::Kind::Point, point.point});
         item->setText(kLastTestColumn,
@@ -79,12 +81,52 @@ void SiteTree::AddDueGroup(archive::Archive& archive) {
         item->setText(kDueColumn, point.dueOn.empty() ? QStringLiteral("now") : Text(point.dueOn));
         item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
     }
+    if (static_cast<std::size_t>(overdue) > shown) {
+        auto* more = new QTreeWidgetItem(group);
+        more->setText(kNameColumn, QStringLiteral("and %1 more")
+                                       .arg(static_cast<qlonglong>(overdue) - static_cast<qlonglong>(shown)));
+        more->setFlags(Qt::ItemIsEnabled);
+    }
     group->setExpanded(true);
+}
+
+void SiteTree::FillPoints(QTreeWidgetItem* siteItem) {
+    if (archive_ == nullptr || siteItem->data(0, kFilledRole).toBool()) {
+        return;
+    }
+    siteItem->setData(0, kFilledRole, true);
+    qDeleteAll(siteItem->takeChildren());
+    const std::int64_t site = siteItem->data(0, kIdRole).toLongLong();
+    std::vector<archive::PointRow> points;
+    std::vector<archive::DuePoint> due;
+    std::string error;
+    archive::Points(*archive_, site, points, error);
+    archive::DueList(*archive_, archive::Today(), site, due, error);
+    std::map<std::int64_t, const archive::DuePoint*> dueOf;
+    for (const archive::DuePoint& point : due) {
+        dueOf[point.point] = &point;
+    }
+    for (const archive::PointRow& point : points) {
+        QTreeWidgetItem* item = Entry(siteItem, Text(point.fields.name), {TreeChoice::Kind::Point, point.id});
+        const auto found = dueOf.find(point.id);
+        if (found == dueOf.end()) {
+            continue;
+        }
+        item->setText(kLastTestColumn, Text(found->second->lastTested));
+        item->setText(kDueColumn, Text(found->second->dueOn));
+        if (found->second->overdue) {
+            item->setText(kDueColumn, item->text(kDueColumn).isEmpty()
+                                          ? QStringLiteral("now (overdue)")
+                                          : item->text(kDueColumn) + QStringLiteral(" (overdue)"));
+            item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
+        }
+    }
 }
 
 void SiteTree::Reload(archive::Archive* archive) {
     const TreeChoice current = Current();
     const QSignalBlocker quiet(this);
+    archive_ = archive;
     clear();
     Entry(nullptr, QStringLiteral("All results"), {TreeChoice::Kind::All, 0});
     Entry(nullptr, QStringLiteral("Unassigned, newest read-out first"), {TreeChoice::Kind::Unassigned, 0});
@@ -94,33 +136,18 @@ void SiteTree::Reload(archive::Archive* archive) {
     }
     AddDueGroup(*archive);
     std::vector<archive::SiteRow> sites;
-    std::vector<archive::DuePoint> due;
     std::string error;
     archive::Sites(*archive, sites, error);
-    archive::DueList(*archive, archive::Today(), 0, due, error);
-    std::map<std::int64_t, const archive::DuePoint*> dueOf;
-    for (const archive::DuePoint& point : due) {
-        dueOf[point.point] = &point;
-    }
     for (const archive::SiteRow& site : sites) {
         QTreeWidgetItem* siteItem = Entry(nullptr, Text(site.fields.name), {TreeChoice::Kind::Site, site.id});
-        std::vector<archive::PointRow> points;
-        archive::Points(*archive, site.id, points, error);
-        for (const archive::PointRow& point : points) {
-            QTreeWidgetItem* item =
-                Entry(siteItem, Text(point.fields.name), {TreeChoice::Kind::Point, point.id});
-            if (const auto found = dueOf.find(point.id); found != dueOf.end()) {
-                item->setText(kLastTestColumn, Text(found->second->lastTested));
-                item->setText(kDueColumn, Text(found->second->dueOn));
-                if (found->second->overdue) {
-                    item->setText(kDueColumn, item->text(kDueColumn).isEmpty()
-                                                  ? QStringLiteral("now (overdue)")
-                                                  : item->text(kDueColumn) + QStringLiteral(" (overdue)"));
-                    item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
-                }
-            }
+        // Points are read when the site is opened: a thousand sites open as fast as one.
+        if (site.points > 0) {
+            new QTreeWidgetItem(siteItem);
         }
-        siteItem->setExpanded(true);
+        if (sites.size() <= kSitesOpened) {
+            FillPoints(siteItem);
+            siteItem->setExpanded(true);
+        }
     }
     if (!Choose(current)) {
         setCurrentItem(topLevelItem(0));
@@ -132,6 +159,18 @@ TreeChoice SiteTree::Current() const {
 }
 
 bool SiteTree::Choose(const TreeChoice& choice) {
+    if (choice.kind == TreeChoice::Kind::Point && archive_ != nullptr) {
+        // The point's site is opened so its entry exists.
+        std::string error;
+        if (const auto point = archive::PointById(*archive_, choice.id, error)) {
+            for (int i = 0; i < topLevelItemCount(); ++i) {
+                QTreeWidgetItem* item = topLevelItem(i);
+                if (ChoiceOf(item).kind == TreeChoice::Kind::Site && ChoiceOf(item).id == point->site) {
+                    FillPoints(item);
+                }
+            }
+        }
+    }
     for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it) {
         const TreeChoice each = ChoiceOf(*it);
         if ((*it)->data(0, kKindRole).isValid() && each.kind == choice.kind && each.id == choice.id) {

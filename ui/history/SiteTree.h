@@ -15,8 +15,9 @@ struct TreeChoice {
 };
 
 // The archive's sites and their test points beside the result list: first "All results", then the
-// unassigned results (newest read-out first), then the points due for a re-test, overdue first, then
-// every site with its points in the order of measuring, each with its last test and due date.
+// unassigned results (newest read-out first), then the points overdue for a re-test, the longest overdue
+// first, then every site with its points in the order of measuring, each with its last test and due date
+// (read when the site is opened).
 class SiteTree : public QTreeWidget {
     Q_OBJECT
 
@@ -35,8 +36,14 @@ class SiteTree : public QTreeWidget {
     void Chosen(const terrovane::history::TreeChoice& choice);
 
   private:
+    static constexpr std::size_t kOverdueShown = 100;
+    static constexpr std::size_t kSitesOpened = 20;  // up to this many sites all show their points
+
     void AddDueGroup(archive::Archive& archive);
+    void FillPoints(QTreeWidgetItem* siteItem);
     QTreeWidgetItem* Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice);
+
+    archive::Archive* archive_ = nullptr;
 };
 
 }  // namespace terrovane::history

@@ -1,0 +1,54 @@
+#include "FopPlotPainting.h"
+
+#include <QPainterPath>
+
+#include <algorithm>
+
+#include "PlotPainting.h"
+
+namespace terrovane::plots {
+
+void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(area, Qt::white);
+    const QFontMetricsF metrics(painter.font());
+    const QRectF plot = PlotArea(area, metrics);
+    const FopPlotLayout layout = LayoutFopPlot(data.readings, data.currentProbe, data.resistanceAt618, plot);
+    PaintAxes(
+        painter, plot, layout.fraction, layout.resistance,
+        [&](double f) { return MapFop(layout, f * layout.currentProbe, 0).x(); },
+        [&](double r) { return MapFop(layout, 0, r).y(); }, QStringLiteral("Potential probe x / D"),
+        QStringLiteral("Resistance (ohm)"));
+    if (data.resistanceAt618) {
+        painter.fillRect(PlateauBand(layout, *data.resistanceAt618), QColor(0x2e, 0x8b, 0x57, 0x40));
+        const QPointF mark =
+            MapFop(layout, analysis::kTrueFraction * layout.currentProbe, *data.resistanceAt618);
+        painter.setPen(QPen(QColor(0x2e, 0x8b, 0x57), 1.2 * PenUnit(painter), Qt::DashLine));
+        painter.drawLine(QPointF(mark.x(), plot.top()), QPointF(mark.x(), plot.bottom()));
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(mark.x() + 4, plot.top() + metrics.ascent() + 2),
+                         QStringLiteral("61.8 %: %1 ohm").arg(TickText(*data.resistanceAt618)));
+    }
+    painter.setClipRect(
+        plot.adjusted(-metrics.height(), -metrics.height(), metrics.height(), metrics.height()));
+    std::vector<analysis::FopReading> sorted = data.readings;
+    std::sort(sorted.begin(), sorted.end(), [](const analysis::FopReading& a, const analysis::FopReading& b) {
+        return a.distance < b.distance;
+    });
+    if (!sorted.empty()) {
+        QPainterPath path;
+        path.moveTo(MapFop(layout, sorted.front().distance, sorted.front().resistance));
+        for (const analysis::FopReading& reading : sorted)
+            path.lineTo(MapFop(layout, reading.distance, reading.resistance));
+        painter.strokePath(path, QPen(QColor(0x1f, 0x5f, 0xa8), 2 * PenUnit(painter)));
+    }
+    const double radius = metrics.height() * 0.25;
+    painter.setPen(QPen(QColor(0xc0, 0x39, 0x2b), 1.5 * PenUnit(painter)));
+    painter.setBrush(Qt::white);
+    for (const analysis::FopReading& reading : sorted)
+        painter.drawEllipse(MapFop(layout, reading.distance, reading.resistance), radius, radius);
+    painter.restore();
+}
+
+}  // namespace terrovane::plots

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPainter>
+
+#include <optional>
+#include <vector>
+
+#include "FopPlotGeometry.h"
+
+namespace terrovane::plots {
+
+// What a fall-of-potential plot shows.
+struct FopPlotData {
+    std::vector<analysis::FopReading> readings;
+    double currentProbe = 0;
+    std::optional<double> resistanceAt618;  // the mark and the plateau band, when the curve reaches 61.8 %
+};
+
+// Draws resistance against x/D: the plateau band shaded, the readings joined in order of distance, the
+// 61.8 % line with its resistance. Used by the window and the site report alike.
+void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data);
+
+}  // namespace terrovane::plots

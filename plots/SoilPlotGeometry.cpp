@@ -1,0 +1,80 @@
+#include "SoilPlotGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace terrovane::plots {
+
+double LogSigmaAt(const analysis::LayeredEarth& earth, const std::vector<double>& logCovariance,
+                  double spacing) {
+    const std::size_t p = 2 * earth.LayerCount() - 1;
+    if (earth.LayerCount() == 0 || logCovariance.size() != p * p)
+        return 0;
+    std::vector<double> gradient;
+    const double rho = analysis::WennerByFilterWithGradient(earth, spacing, gradient);
+    if (gradient.size() != p || !(rho > 0))
+        return 0;
+    double variance = 0;
+    for (std::size_t i = 0; i < p; ++i)
+        for (std::size_t j = 0; j < p; ++j)
+            variance += gradient[i] / rho * logCovariance[i * p + j] * gradient[j] / rho;
+    return variance > 0 && std::isfinite(variance) ? std::sqrt(variance) : 0;
+}
+
+std::vector<SoilCurvePoint> SoilCurve(const analysis::LayeredEarth& earth,
+                                      const std::vector<double>& logCovariance, double first, double last,
+                                      int samples) {
+    std::vector<SoilCurvePoint> curve;
+    if (!analysis::CheckModel(earth).empty() || !(first > 0) || !(last > first) || samples < 2)
+        return curve;
+    for (int i = 0; i < samples; ++i) {
+        const double spacing = first * std::pow(last / first, static_cast<double>(i) / (samples - 1));
+        const double model = analysis::WennerApparentResistivity(earth, spacing);
+        const double spread = std::exp(LogSigmaAt(earth, logCovariance, spacing));
+        curve.push_back({spacing, model, model / spread, model * spread});
+    }
+    return curve;
+}
+
+std::pair<double, double> CurveSpan(const analysis::Sounding& sounding) {
+    if (sounding.empty())
+        return {1, 100};
+    const auto [low, high] =
+        std::minmax_element(sounding.begin(), sounding.end(),
+                            [](const analysis::SoundingPoint& a, const analysis::SoundingPoint& b) {
+                                return a.spacing < b.spacing;
+                            });
+    return {low->spacing / 1.5, high->spacing * 1.5};
+}
+
+SoilPlotLayout LayoutSoilPlot(const analysis::Sounding& measured, const std::vector<SoilCurvePoint>& curve,
+                              const QRectF& plot) {
+    double spacingLow = HUGE_VAL, spacingHigh = 0, rhoLow = HUGE_VAL, rhoHigh = 0;
+    const auto take = [](double value, double& low, double& high) {
+        if (value > 0 && std::isfinite(value)) {
+            low = std::min(low, value);
+            high = std::max(high, value);
+        }
+    };
+    for (const analysis::SoundingPoint& point : measured) {
+        take(point.spacing, spacingLow, spacingHigh);
+        take(point.apparentResistivity, rhoLow, rhoHigh);
+    }
+    for (const SoilCurvePoint& point : curve) {
+        take(point.spacing, spacingLow, spacingHigh);
+        take(point.low, rhoLow, rhoHigh);
+        take(point.high, rhoLow, rhoHigh);
+    }
+    SoilPlotLayout layout;
+    layout.plot = plot;
+    layout.spacing = LogAxis(spacingLow, spacingHigh);
+    layout.resistivity = LogAxis(rhoLow, rhoHigh);
+    return layout;
+}
+
+QPointF MapSoil(const SoilPlotLayout& layout, double spacing, double resistivity) {
+    return {layout.plot.left() + LogFraction(layout.spacing, spacing) * layout.plot.width(),
+            layout.plot.bottom() - LogFraction(layout.resistivity, resistivity) * layout.plot.height()};
+}
+
+}  // namespace terrovane::plots

@@ -1,0 +1,76 @@
+#include "SoilPlotPainting.h"
+
+#include <QPainterPath>
+
+#include "PlotPainting.h"
+
+namespace terrovane::plots {
+namespace {
+
+const QColor kCurve(0x1f, 0x5f, 0xa8);
+const QColor kBand(0x1f, 0x5f, 0xa8, 0x38);
+const QColor kMeasured(0xc0, 0x39, 0x2b);
+
+void PaintLegend(QPainter& painter, const QRectF& plot, bool band) {
+    const QFontMetricsF metrics(painter.font());
+    const double line = metrics.height();
+    QPointF at(plot.right() - metrics.horizontalAdvance(QStringLiteral("Model +- one sigma")) - line * 2.6,
+               plot.top() + line * 0.4);
+    painter.setPen(QPen(kMeasured, 1.5 * PenUnit(painter)));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(at + QPointF(line * 0.6, line * 0.5), line * 0.25, line * 0.25);
+    painter.setPen(Qt::black);
+    painter.drawText(at + QPointF(line * 1.6, metrics.ascent()), QStringLiteral("Measured"));
+    at.ry() += line * 1.2;
+    painter.setPen(QPen(kCurve, 2 * PenUnit(painter)));
+    painter.drawLine(at + QPointF(0, line * 0.5), at + QPointF(line * 1.2, line * 0.5));
+    painter.setPen(Qt::black);
+    painter.drawText(at + QPointF(line * 1.6, metrics.ascent()), QStringLiteral("Model"));
+    if (!band)
+        return;
+    at.ry() += line * 1.2;
+    painter.fillRect(QRectF(at + QPointF(0, line * 0.2), QSizeF(line * 1.2, line * 0.6)), kBand);
+    painter.drawText(at + QPointF(line * 1.6, metrics.ascent()), QStringLiteral("Model +- one sigma"));
+}
+
+}  // namespace
+
+void PaintSoilPlot(QPainter& painter, const QRectF& area, const SoilPlotData& data) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(area, Qt::white);
+    const QRectF plot = PlotArea(area, QFontMetricsF(painter.font()));
+    const SoilPlotLayout layout = LayoutSoilPlot(data.measured, data.curve, plot);
+    PaintAxes(
+        painter, plot, layout.spacing, layout.resistivity,
+        [&](double a) { return MapSoil(layout, a, layout.resistivity.low).x(); },
+        [&](double rho) { return MapSoil(layout, layout.spacing.low, rho).y(); },
+        QStringLiteral("Electrode spacing a (m)"), QStringLiteral("Apparent resistivity (ohm m)"));
+    painter.setClipRect(plot);
+    if (!data.curve.empty()) {
+        QPainterPath band;
+        band.moveTo(MapSoil(layout, data.curve.front().spacing, data.curve.front().high));
+        for (const SoilCurvePoint& point : data.curve)
+            band.lineTo(MapSoil(layout, point.spacing, point.high));
+        for (auto point = data.curve.rbegin(); point != data.curve.rend(); ++point)
+            band.lineTo(MapSoil(layout, point->spacing, point->low));
+        band.closeSubpath();
+        if (data.band)
+            painter.fillPath(band, kBand);
+        QPainterPath curve;
+        curve.moveTo(MapSoil(layout, data.curve.front().spacing, data.curve.front().model));
+        for (const SoilCurvePoint& point : data.curve)
+            curve.lineTo(MapSoil(layout, point.spacing, point.model));
+        painter.strokePath(curve, QPen(kCurve, 2 * PenUnit(painter)));
+    }
+    const double radius = QFontMetricsF(painter.font()).height() * 0.25;
+    painter.setPen(QPen(kMeasured, 1.5 * PenUnit(painter)));
+    painter.setBrush(Qt::white);
+    for (const analysis::SoundingPoint& point : data.measured)
+        painter.drawEllipse(MapSoil(layout, point.spacing, point.apparentResistivity), radius, radius);
+    painter.setClipping(false);
+    PaintLegend(painter, plot, data.band);
+    painter.restore();
+}
+
+}  // namespace terrovane::plots

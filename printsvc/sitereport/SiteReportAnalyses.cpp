@@ -1,0 +1,190 @@
+// The site report's pages of engineering answers: the stored soil model with its layer table and plot,
+// and the points' fall-of-potential curves with their values.
+#include "SiteReportAnalyses.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+#include "FopPlotPainting.h"
+#include "FopSummary.h"
+#include "SoilPlotPainting.h"
+
+namespace terrovane::sitereport {
+namespace {
+
+constexpr double kLine = 5.2;  // mm
+constexpr std::size_t kCurvesPerPage = 2;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString Sigma(double sigma) {
+    if (std::isnan(sigma))
+        return QStringLiteral("not estimated");
+    if (std::isinf(sigma))
+        return QStringLiteral("undetermined");
+    return QStringLiteral("± %1").arg(sigma, 0, 'g', 3);
+}
+
+QFont Font(double points, bool bold = false) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+class Mm {
+  public:
+    explicit Mm(double dotsPerMm) : mm_(dotsPerMm) {}
+    QRectF operator()(double x, double y, double w, double h) const {
+        return {x * mm_, y * mm_, w * mm_, h * mm_};
+    }
+
+  private:
+    double mm_;
+};
+
+void Text(QPainter& painter, const QRectF& box, const QString& text, int flags = Qt::AlignLeft) {
+    painter.drawText(box, flags | Qt::AlignVCenter | Qt::TextSingleLine,
+                     painter.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(box.width())));
+}
+
+plots::SoilPlotData SoilData(const archive::StoredSoilModel& model) {
+    plots::SoilPlotData data;
+    data.band = false;
+    analysis::LayeredEarth earth;
+    for (const archive::StoredSoilLayer& layer : model.layers) {
+        earth.resistivities.push_back(layer.resistivity);
+        if (layer.thickness)
+            earth.thicknesses.push_back(*layer.thickness);
+    }
+    for (const archive::StoredSoundingPoint& point : model.points)
+        data.measured.push_back({point.spacing, point.apparentResistivity});
+    const auto [first, last] = plots::CurveSpan(data.measured);
+    data.curve = plots::SoilCurve(earth, {}, first, last);
+    return data;
+}
+
+void DrawSoilPage(QPainter& painter, const archive::StoredSoilModel& model, const Mm& mm, double width,
+                  double height) {
+    painter.setFont(Font(14, true));
+    Text(painter, mm(0, 0, width, 8), QStringLiteral("Soil model"));
+    painter.setFont(Font(10));
+    Text(painter, mm(0, 10, width, kLine),
+         QStringLiteral("Stored %1; layers: %2; RMS error %3 %")
+             .arg(Q(model.savedAt.substr(0, 16)).replace(QLatin1Char('T'), QLatin1Char(' ')))
+             .arg(Q(model.layerChoice))
+             .arg(model.rmsPercent, 0, 'f', 2));
+    const double columns[] = {14, 46, 46, 30};
+    const QString titles[] = {QStringLiteral("Layer"), QStringLiteral("Resistivity (Ω m)"),
+                              QStringLiteral("Thickness (m)"), QStringLiteral("Depth to base (m)")};
+    double y = 18;
+    double x = 0;
+    painter.setFont(Font(9, true));
+    for (std::size_t c = 0; c < std::size(columns); ++c) {
+        Text(painter, mm(x, y, columns[c], kLine), titles[c]);
+        x += columns[c];
+    }
+    painter.setFont(Font(9));
+    double depth = 0;
+    for (std::size_t i = 0; i < model.layers.size(); ++i) {
+        const archive::StoredSoilLayer& layer = model.layers[i];
+        y += kLine;
+        QString cells[4] = {
+            QString::number(i + 1),
+            QStringLiteral("%1 %2").arg(layer.resistivity, 0, 'g', 4).arg(Sigma(layer.resistivitySigma)),
+            QStringLiteral("below"), QString()};
+        if (layer.thickness) {
+            depth += *layer.thickness;
+            cells[2] =
+                QStringLiteral("%1 %2").arg(*layer.thickness, 0, 'g', 3).arg(Sigma(*layer.thicknessSigma));
+            cells[3] = QString::number(depth, 'g', 3);
+        }
+        x = 0;
+        for (std::size_t c = 0; c < std::size(columns); ++c) {
+            Text(painter, mm(x, y, columns[c], kLine), cells[c]);
+            x += columns[c];
+        }
+    }
+    painter.setFont(Font(8));
+    const double plotTop = y + kLine * 2;
+    plots::PaintSoilPlot(painter, mm(0, plotTop, std::min(width, 200.0), height - plotTop), SoilData(model));
+}
+
+void DrawCurve(QPainter& painter, const PointCurve& entry, const Mm& mm, double x, double width,
+               double height) {
+    const archive::StoredFopCurve& curve = entry.curve;
+    std::vector<analysis::FopReading> readings;
+    for (const archive::StoredFopReading& reading : curve.readings)
+        readings.push_back({reading.distance, reading.resistance});
+    const analysis::FopAnalysis analysis = analysis::AnalyseFallOfPotential(readings, curve.currentProbe);
+    painter.setFont(Font(12, true));
+    Text(painter, mm(x, 0, width, 7), QStringLiteral("Fall of potential: ") + Q(entry.point));
+    painter.setFont(Font(9));
+    Text(painter, mm(x, 8, width, kLine),
+         QStringLiteral("Stored %1; current probe D = %2 m; %3 readings")
+             .arg(Q(curve.savedAt.substr(0, 16)).replace(QLatin1Char('T'), QLatin1Char(' ')))
+             .arg(curve.currentProbe, 0, 'g', 6)
+             .arg(curve.readings.size()));
+    double y = 8 + kLine;
+    for (const std::string& line : plots::FopSummary(analysis)) {
+        Text(painter, mm(x, y, width, kLine), Q(line));
+        y += kLine;
+    }
+    plots::FopPlotData data;
+    data.readings = readings;
+    data.currentProbe = curve.currentProbe;
+    if (analysis.Ok())
+        data.resistanceAt618 = analysis.resistanceAt618;
+    painter.setFont(Font(8));
+    plots::PaintFopPlot(painter, mm(x, y + 2, width, height - y - 2), data);
+}
+
+}  // namespace
+
+bool LoadStoredAnalyses(archive::Archive& archive, std::int64_t site,
+                        const std::vector<archive::PointRow>& points, StoredAnalyses& out,
+                        std::string& error) {
+    out = {};
+    std::vector<archive::StoredSoilModel> models;
+    if (!archive::SoilModels(archive, site, models, error))
+        return false;
+    if (!models.empty())
+        out.soilModel = models.front();
+    for (const archive::PointRow& point : points) {
+        std::vector<archive::StoredFopCurve> curves;
+        if (!archive::FopCurves(archive, point.id, curves, error))
+            return false;
+        if (!curves.empty())
+            out.curves.push_back({point.fields.name, curves.front()});
+    }
+    return true;
+}
+
+int AnalysisPageCount(const StoredAnalyses& analyses) {
+    return (analyses.soilModel ? 1 : 0) +
+           static_cast<int>((analyses.curves.size() + kCurvesPerPage - 1) / kCurvesPerPage);
+}
+
+void DrawAnalysisPage(QPainter& painter, const StoredAnalyses& analyses, double dotsPerMm, double width,
+                      double height, double footer, int page) {
+    const Mm mm(dotsPerMm);
+    painter.save();
+    painter.setPen(Qt::black);
+    const double body = height - footer - 2;
+    if (analyses.soilModel && page == 0) {
+        DrawSoilPage(painter, *analyses.soilModel, mm, width, body);
+        painter.restore();
+        return;
+    }
+    const std::size_t first = static_cast<std::size_t>(page - (analyses.soilModel ? 1 : 0)) * kCurvesPerPage;
+    const double column = (width - 10) / kCurvesPerPage;
+    for (std::size_t i = first; i < analyses.curves.size() && i < first + kCurvesPerPage; ++i)
+        DrawCurve(painter, analyses.curves[i], mm, static_cast<double>(i - first) * (column + 10), column,
+                  body);
+    painter.restore();
+}
+
+}  // namespace terrovane::sitereport

@@ -1,0 +1,121 @@
+// The fall-of-potential window on a real archive: the hemisphere's analytic curve as nine 3-pole results,
+// distances spread evenly over D until one is edited, bad entries named, the curve kept with its point.
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+
+#include "ArchiveFixtures.h"
+#include "FopCurves.h"
+#include "FopWindow.h"
+#include "HistoryWindow.h"
+#include "Sites.h"
+
+namespace terrovane::engineering {
+namespace {
+
+using archive::testing::ImageWith;
+using archive::testing::MakeResult;
+
+constexpr double kRho = 100;     // ohm m
+constexpr double kRadius = 0.5;  // m: the true resistance is rho / (2 pi r)
+constexpr double kD = 50;
+
+// The resistance a hemisphere of radius r shows with the potential probe at x and the current probe at D.
+double Hemisphere(double x) {
+    return kRho / (2 * std::numbers::pi) * (1 / kRadius - 1 / kD - 1 / x + 1 / (kD - x));
+}
+
+class FopWindowTest : public archive::testing::ArchiveTest {
+  protected:
+    void SetUp() override {
+        archive_ = OpenArchive();
+        std::vector<std::pair<std::size_t, record::MeasurementRecord>> records;
+        for (int i = 0; i < 9; ++i)
+            records.emplace_back(i, MakeResult(1, 6, i, static_cast<float>(Hemisphere(kD * (i + 1) / 10))));
+        records.emplace_back(9, MakeResult(9, 6, 9, 80.0f));
+        ASSERT_TRUE(StoreImage(*archive_, ImageWith(records)).stored);
+        archive::SiteFields site;
+        site.name = "Mast 7";
+        std::int64_t siteId = 0;
+        ASSERT_TRUE(archive::AddSite(*archive_, site, siteId, error_)) << error_;
+        archive::PointFields point;
+        point.name = "Rod";
+        ASSERT_TRUE(archive::AddPoint(*archive_, siteId, point, pointId_, error_)) << error_;
+        ASSERT_TRUE(archive_->Results({}, {archive::ResultOrder::Slot, false}, -1, 0, rows_, error_))
+            << error_;
+        std::vector<std::int64_t> ids;
+        for (const auto& row : rows_)
+            ids.push_back(row.id);
+        ASSERT_TRUE(archive::Assign(*archive_, ids, pointId_, error_)) << error_;
+    }
+
+    static void Enter(FopWindow& window, int row, const QString& text) {
+        window.Readings().item(row, 2)->setText(text);
+    }
+
+    std::unique_ptr<archive::Archive> archive_;
+    std::vector<archive::ResultRow> rows_;
+    std::int64_t pointId_ = 0;
+    std::string error_;
+};
+
+TEST_F(FopWindowTest, EvenDistancesRecoverTheHemispheresTrueResistance) {
+    FopWindow window(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
+    ASSERT_EQ(window.Readings().rowCount(), 9);  // the resistivity result is left out
+    EXPECT_EQ(window.Readings().item(0, 2)->text(), QStringLiteral("5"));
+    EXPECT_EQ(window.Readings().item(8, 2)->text(), QStringLiteral("45"));
+    const analysis::FopAnalysis& analysis = window.Analysis();
+    ASSERT_TRUE(analysis.Ok()) << analysis.error;
+    const double truth = kRho / (2 * std::numbers::pi * kRadius);
+    EXPECT_NEAR(analysis.resistanceAt618, truth, truth * 0.01);
+    ASSERT_TRUE(analysis.slope);
+    EXPECT_NEAR(analysis.slope->resistance, truth, truth * 0.01);
+    EXPECT_TRUE(window.Values().text().startsWith(QStringLiteral("Resistance at 61.8 % of D: 31.")));
+    EXPECT_TRUE(window.Values().text().contains(QStringLiteral("Slope method: mu")));
+    ASSERT_TRUE(window.Plot().Data().resistanceAt618);
+    EXPECT_EQ(window.Plot().Data().readings.size(), 9u);
+}
+
+TEST_F(FopWindowTest, AnEditedDistanceStaysWhenDChangesUntilSpreadAgain) {
+    FopWindow window(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
+    window.CurrentProbe().setValue(100);  // nothing edited yet: spread again over the new D
+    EXPECT_EQ(window.Readings().item(0, 2)->text(), QStringLiteral("10"));
+    Enter(window, 0, QStringLiteral("abc"));
+    EXPECT_FALSE(window.Analysis().Ok());
+    EXPECT_EQ(window.Values().text(),
+              QStringLiteral("row 1: the potential-probe distance is a number of metres above 0"));
+    EXPECT_FALSE(window.StoreButton().isEnabled());
+    Enter(window, 0, QStringLiteral("5"));
+    window.CurrentProbe().setValue(kD);
+    EXPECT_EQ(window.Readings().item(0, 2)->text(), QStringLiteral("5"));
+    EXPECT_EQ(window.Readings().item(1, 2)->text(), QStringLiteral("20"));  // still spread over 100 m
+    window.SpreadEvenly();
+    EXPECT_EQ(window.Readings().item(1, 2)->text(), QStringLiteral("10"));
+    Enter(window, 8, QStringLiteral("60"));  // beyond the current probe
+    EXPECT_FALSE(window.Analysis().Ok());
+    EXPECT_FALSE(window.Values().text().isEmpty());
+}
+
+TEST_F(FopWindowTest, TheArchiveWindowKeepsTheCurveWithTheResultsPoint) {
+    history::HistoryWindow archiveWindow(archive_.get(), QString());
+    archiveWindow.show();
+    archiveWindow.SelectAll();
+    auto* window = dynamic_cast<FopWindow*>(archiveWindow.ShowFallOfPotential());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Fall of potential - Mast 7 / Rod"));
+    ASSERT_TRUE(window->StoreButton().isEnabled());
+    window->StoreWithPoint();
+    EXPECT_EQ(window->Status().text(), QStringLiteral("Curve stored with Mast 7 / Rod"));
+    std::vector<archive::StoredFopCurve> curves;
+    ASSERT_TRUE(archive::FopCurves(*archive_, pointId_, curves, error_)) << error_;
+    ASSERT_EQ(curves.size(), 1u);
+    EXPECT_DOUBLE_EQ(curves[0].currentProbe, kD);
+    ASSERT_EQ(curves[0].readings.size(), 9u);
+    EXPECT_TRUE(curves[0].readings[0].result);
+    const auto analysis = analysis::AnalyseFallOfPotential(ReadingsOf(curves[0]), curves[0].currentProbe);
+    EXPECT_NEAR(analysis.resistanceAt618, window->Analysis().resistanceAt618, 1e-9);
+}
+
+}  // namespace
+}  // namespace terrovane::engineering

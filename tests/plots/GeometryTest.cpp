@@ -1,0 +1,99 @@
+// Plot axes and the geometry of the soil and fall-of-potential plots.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "FopPlotGeometry.h"
+#include "SoilPlotGeometry.h"
+
+namespace terrovane::plots {
+namespace {
+
+TEST(PlotAxesTest, LogAxesEndOnRoundValuesOutsideTheDataWithDecadeTicks) {
+    const PlotAxis narrow = LogAxis(1.3, 38);
+    EXPECT_DOUBLE_EQ(narrow.low, 1);
+    EXPECT_DOUBLE_EQ(narrow.high, 50);
+    EXPECT_EQ(narrow.ticks, (std::vector<double>{1, 2, 5, 10, 20, 50}));
+    const PlotAxis wide = LogAxis(0.03, 4000);  // five decades: only the decades are labelled
+    EXPECT_DOUBLE_EQ(wide.low, 0.02);
+    EXPECT_DOUBLE_EQ(wide.high, 5000);
+    EXPECT_EQ(wide.ticks.size(), 5u);
+    EXPECT_DOUBLE_EQ(wide.ticks.front(), 0.1);
+    const PlotAxis single = LogAxis(20, 20);  // one value still gives an axis with room around it
+    EXPECT_LT(single.low, single.high);
+    const PlotAxis nothing = LogAxis(HUGE_VAL, 0);  // no positive values at all
+    EXPECT_LT(nothing.low, nothing.high);
+    EXPECT_NEAR(LogFraction(narrow, std::sqrt(50.0)), 0.5, 1e-12);
+}
+
+TEST(PlotAxesTest, LinearAxesStepRoundly) {
+    const PlotAxis axis = LinearAxis(0, 7.3, 6);
+    EXPECT_DOUBLE_EQ(axis.low, 0);
+    EXPECT_DOUBLE_EQ(axis.high, 8);
+    EXPECT_EQ(axis.ticks, (std::vector<double>{0, 2, 4, 6, 8}));
+    const PlotAxis flat = LinearAxis(3, 3, 5);
+    EXPECT_LT(flat.low, 3);
+    EXPECT_GT(flat.high, 3);
+}
+
+TEST(SoilPlotGeometryTest, TheBandWidensWithTheCovarianceAndVanishesWithoutOne) {
+    const analysis::LayeredEarth earth{{100, 20}, {3}};
+    EXPECT_DOUBLE_EQ(LogSigmaAt(earth, {}, 5), 0);
+    // Only the top layer's resistivity uncertain (10 % in ln): the band is 10 % where the top layer rules
+    // and narrows where the bottom one does.
+    std::vector<double> covariance(9, 0.0);
+    covariance[0] = 0.01;
+    EXPECT_NEAR(LogSigmaAt(earth, covariance, 0.05), 0.1, 0.002);
+    EXPECT_LT(LogSigmaAt(earth, covariance, 100), 0.02);
+    const std::vector<SoilCurvePoint> curve = SoilCurve(earth, covariance, 0.5, 50, 20);
+    ASSERT_EQ(curve.size(), 20u);
+    EXPECT_DOUBLE_EQ(curve.front().spacing, 0.5);
+    EXPECT_NEAR(curve.back().spacing, 50, 1e-9);
+    for (const SoilCurvePoint& point : curve) {
+        EXPECT_LE(point.low, point.model);
+        EXPECT_GE(point.high, point.model);
+    }
+    EXPECT_TRUE(SoilCurve({{100}, {}}, {}, 5, 1).empty());  // a span the wrong way round draws nothing
+}
+
+TEST(SoilPlotGeometryTest, PointsAndBandFitInsideThePlot) {
+    const analysis::Sounding sounding{{1, 130}, {3, 95}, {10, 40}, {30, 22}};
+    const std::vector<SoilCurvePoint> curve{{0.7, 140, 120, 180}, {45, 20, 12, 25}};
+    const QRectF plot(50, 10, 400, 300);
+    const SoilPlotLayout layout = LayoutSoilPlot(sounding, curve, plot);
+    for (const auto& point : sounding)
+        EXPECT_TRUE(plot.contains(MapSoil(layout, point.spacing, point.apparentResistivity)));
+    EXPECT_TRUE(plot.adjusted(-1e-9, -1e-9, 1e-9, 1e-9).contains(MapSoil(layout, 45, 12)));
+    EXPECT_TRUE(plot.adjusted(-1e-9, -1e-9, 1e-9, 1e-9).contains(MapSoil(layout, 0.7, 180)));
+    EXPECT_DOUBLE_EQ(MapSoil(layout, layout.spacing.low, layout.resistivity.low).x(), plot.left());
+    EXPECT_DOUBLE_EQ(MapSoil(layout, layout.spacing.low, layout.resistivity.low).y(), plot.bottom());
+    const auto [first, last] = CurveSpan(sounding);
+    EXPECT_LT(first, 1);
+    EXPECT_GT(last, 30);
+}
+
+TEST(FopPlotGeometryTest, EvenDistancesAndThePlateauBand) {
+    const std::vector<double> nine = EvenDistances(9, 50);
+    ASSERT_EQ(nine.size(), 9u);
+    EXPECT_DOUBLE_EQ(nine[0], 5);
+    EXPECT_DOUBLE_EQ(nine[1], 10);  // 20 %, 40 % and 60 % for the slope method
+    EXPECT_DOUBLE_EQ(nine[3], 20);
+    EXPECT_DOUBLE_EQ(nine[5], 30);
+    EXPECT_EQ(EvenDistances(3, 10), (std::vector<double>{2.5, 5, 7.5}));
+    EXPECT_EQ(EvenDistances(7, 1).at(0), 0.13);  // to the centimetre
+
+    const std::vector<analysis::FopReading> readings{{10, 4}, {30, 9.6}, {40, 12}};
+    const QRectF plot(0, 0, 500, 300);
+    const FopPlotLayout layout = LayoutFopPlot(readings, 50, 10.0, plot);
+    EXPECT_DOUBLE_EQ(layout.resistance.low, 0);
+    EXPECT_GE(layout.resistance.high, 12);
+    EXPECT_DOUBLE_EQ(MapFop(layout, 50, 0).x(), plot.right());
+    const QRectF band = PlateauBand(layout, 10.0);
+    EXPECT_NEAR(band.left(), 0.52 * 500, 1e-9);
+    EXPECT_NEAR(band.right(), 0.72 * 500, 1e-9);
+    EXPECT_NEAR(band.top(), MapFop(layout, 0, 10.5).y(), 1e-9);
+    EXPECT_NEAR(band.bottom(), MapFop(layout, 0, 9.5).y(), 1e-9);
+}
+
+}  // namespace
+}  // namespace terrovane::plots

@@ -1,0 +1,92 @@
+// The site report's pages of engineering answers: the site's newest stored soil model with its layer table
+// and plot, and each point's newest fall-of-potential curve with its values, read back by pdftotext.
+#include "ArchiveFixtures.h"
+#include "FopCurves.h"
+#include "SiteReportPdf.h"
+#include "Sites.h"
+#include "SoilModels.h"
+
+namespace terrovane::archive::testing {
+namespace {
+
+class SiteReportAnalysesTest : public ArchiveTest {
+  protected:
+    void SetUp() override {
+        archive_ = OpenArchive();
+        ASSERT_TRUE(StoreImage(*archive_, ImageWith({{0, MakeResult(1, 5, 0, 4.2f)}})).stored);
+        SiteFields fields;
+        fields.name = "Substation West";
+        ASSERT_TRUE(AddSite(*archive_, fields, site_, error_)) << error_;
+        for (const char* name : {"E1", "E2", "E3"}) {
+            PointFields point;
+            point.name = name;
+            std::int64_t id = 0;
+            ASSERT_TRUE(AddPoint(*archive_, site_, point, id, error_)) << error_;
+            points_.push_back(id);
+        }
+        ASSERT_TRUE(Assign(*archive_, {1}, points_[0], error_)) << error_;
+    }
+
+    std::string Report() {
+        sitereport::SiteReport report;
+        EXPECT_TRUE(sitereport::LoadSiteReport(*archive_, "Substation West", "", "", {}, report, error_))
+            << error_;
+        report.version = "1.0";
+        const std::string path = Path("site.pdf");
+        EXPECT_TRUE(sitereport::RenderSiteReportPdf(report, path, error_)) << error_;
+        return RunCommand("pdftotext -layout '" + path + "' - 2>&1").text;
+    }
+
+    void StoreCurve(std::int64_t point, double scale) {
+        StoredFopCurve curve{0, point, "", 50, {}};
+        for (int i = 1; i <= 9; ++i)
+            curve.readings.push_back({5.0 * i, scale * (20 + i - 0.02 * (i - 6) * (i - 6)), {}});
+        ASSERT_TRUE(StoreFopCurve(*archive_, curve, error_)) << error_;
+    }
+
+    std::unique_ptr<Archive> archive_;
+    std::int64_t site_ = 0;
+    std::vector<std::int64_t> points_;
+    std::string error_;
+};
+
+TEST_F(SiteReportAnalysesTest, WithoutStoredAnswersTheReportHasItsResultPagesOnly) {
+    const std::string text = Report();
+    EXPECT_NE(text.find("Page 1 of 1"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Soil model"), std::string::npos);
+}
+
+TEST_F(SiteReportAnalysesTest, TheNewestSoilModelAndEachPointsNewestCurveArePrinted) {
+    StoredSoilModel older{0, site_, "", "1", 9.5, {{80, 3, {}, {}}}, {{1, 80}, {2, 81}}};
+    ASSERT_TRUE(StoreSoilModel(*archive_, older, error_)) << error_;
+    StoredSoilModel model{0,
+                          site_,
+                          "",
+                          "auto",
+                          1.84,
+                          {{152.5, 4.1, 2.4, 0.31}, {31.7, 1.2, {}, {}}},
+                          {{1, 150}, {2, 140}, {4, 101}, {8, 55}, {16, 36}, {32, 32}}};
+    ASSERT_TRUE(StoreSoilModel(*archive_, model, error_)) << error_;
+    StoreCurve(points_[0], 1.0);
+    StoreCurve(points_[2], 0.5);
+    StoreCurve(points_[2], 0.25);  // the newer of E3's two curves is printed
+    const std::string text = Report();
+    // Results, the soil model, the two curves side by side.
+    EXPECT_NE(text.find("Page 3 of 3"), std::string::npos) << text;
+    EXPECT_NE(text.find("Soil model"), std::string::npos);
+    EXPECT_NE(text.find("layers: auto; RMS error 1.84 %"), std::string::npos) << text;
+    EXPECT_NE(text.find("152.5 ± 4.1"), std::string::npos) << text;
+    EXPECT_NE(text.find("2.4 ± 0.31"), std::string::npos);
+    EXPECT_NE(text.find("below"), std::string::npos);
+    EXPECT_NE(text.find("Electrode spacing a (m)"), std::string::npos);
+    EXPECT_EQ(text.find("9.50 %"), std::string::npos);  // not the older model
+    EXPECT_NE(text.find("Fall of potential: E1"), std::string::npos);
+    EXPECT_NE(text.find("Fall of potential: E3"), std::string::npos);
+    EXPECT_EQ(text.find("Fall of potential: E2"), std::string::npos);
+    EXPECT_NE(text.find("current probe D = 50 m; 9 readings"), std::string::npos);
+    EXPECT_NE(text.find("Resistance at 61.8 % of D:"), std::string::npos);
+    EXPECT_NE(text.find("Potential probe x / D"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace terrovane::archive::testing

@@ -1,0 +1,61 @@
+#include "FopSession.h"
+
+#include <cmath>
+
+#include "RecordTexts.h"
+
+namespace terrovane::engineering {
+
+std::vector<FopResult> FopResultsOf(const std::vector<archive::ResultRow>& rows,
+                                    std::vector<std::string>& notes) {
+    std::vector<FopResult> results;
+    int otherModes = 0;
+    for (const archive::ResultRow& row : rows) {
+        const auto record = record::MeasurementRecord::FromPacket(row.packet);
+        if (record.mode != 1 && record.mode != 2) {
+            ++otherModes;
+            continue;
+        }
+        const double re = record.values[record::kRe];
+        if (!(re > 0) || !std::isfinite(re)) {
+            notes.push_back("result " + std::to_string(row.id) +
+                            " has no valid earth resistance and is left out");
+            continue;
+        }
+        results.push_back(
+            {row.id, format::FormatRecordDate(record) + " " + format::FormatRecordTime(record), re});
+    }
+    if (otherModes > 0)
+        notes.insert(notes.begin(), std::to_string(otherModes) +
+                                        (otherModes == 1 ? " result is" : " results are") +
+                                        " no 3-pole or 4-pole earth resistance and left out");
+    return results;
+}
+
+std::vector<analysis::FopReading> FopReadingsOf(const std::vector<FopResult>& results,
+                                                const std::vector<double>& distances) {
+    std::vector<analysis::FopReading> readings;
+    for (std::size_t i = 0; i < results.size() && i < distances.size(); ++i)
+        readings.push_back({distances[i], results[i].resistance});
+    return readings;
+}
+
+archive::StoredFopCurve StoredCurveOf(const std::vector<FopResult>& results,
+                                      const std::vector<double>& distances, double currentProbe,
+                                      std::int64_t point) {
+    archive::StoredFopCurve curve;
+    curve.point = point;
+    curve.currentProbe = currentProbe;
+    for (std::size_t i = 0; i < results.size() && i < distances.size(); ++i)
+        curve.readings.push_back({distances[i], results[i].resistance, results[i].id});
+    return curve;
+}
+
+std::vector<analysis::FopReading> ReadingsOf(const archive::StoredFopCurve& curve) {
+    std::vector<analysis::FopReading> readings;
+    for (const archive::StoredFopReading& reading : curve.readings)
+        readings.push_back({reading.distance, reading.resistance});
+    return readings;
+}
+
+}  // namespace terrovane::engineering

@@ -1,0 +1,171 @@
+#include "FopWindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "CsvNumbers.h"
+#include "FopCurves.h"
+#include "FopPlotGeometry.h"
+#include "FopSummary.h"
+
+namespace terrovane::engineering {
+namespace {
+
+constexpr int kDistanceColumn = 2;
+
+QTableWidgetItem* Fixed(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+}  // namespace
+
+FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
+                     std::optional<PointChoice> point, QWidget* parent)
+    : QWidget(parent, Qt::Window), archive_(archive), point_(std::move(point)) {
+    setWindowTitle(point_ ? QStringLiteral("Fall of potential - %1").arg(point_->name)
+                          : QStringLiteral("Fall of potential"));
+    std::vector<std::string> notes;
+    results_ = FopResultsOf(rows, notes);
+    auto* outer = new QVBoxLayout(this);
+    auto* body = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    auto* probe = new QHBoxLayout;
+    probe->addWidget(new QLabel(QStringLiteral("Current probe D (m):"), this));
+    currentProbe_ = new QDoubleSpinBox(this);
+    currentProbe_->setRange(0.1, 100000);
+    currentProbe_->setDecimals(2);
+    currentProbe_->setValue(kDefaultCurrentProbe);
+    probe->addWidget(currentProbe_);
+    auto* spread = new QPushButton(QStringLiteral("Spread evenly"), this);
+    probe->addWidget(spread);
+    probe->addStretch(1);
+    left->addLayout(probe);
+    table_ = new QTableWidget(static_cast<int>(results_.size()), 3, this);
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Measured"), QStringLiteral("Re (ohm)"), QStringLiteral("Potential probe x (m)")});
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    for (std::size_t i = 0; i < results_.size(); ++i) {
+        const int row = static_cast<int>(i);
+        table_->setItem(row, 0, Fixed(QString::fromStdString(results_[i].when)));
+        table_->setItem(row, 1, Fixed(QString::number(results_[i].resistance, 'g', 4)));
+        table_->setItem(row, kDistanceColumn, new QTableWidgetItem);
+    }
+    table_->setMinimumWidth(380);
+    left->addWidget(table_, 1);
+    body->addLayout(left, 2);
+    plot_ = new FopPlot(this);
+    body->addWidget(plot_, 3);
+    outer->addLayout(body, 1);
+    values_ = new QLabel(this);
+    values_->setWordWrap(true);
+    values_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    outer->addWidget(values_);
+    if (!notes.empty()) {
+        QStringList lines;
+        for (const std::string& note : notes)
+            lines << QString::fromStdString(note);
+        auto* left_out = new QLabel(lines.join(QLatin1Char('\n')), this);
+        left_out->setWordWrap(true);
+        outer->addWidget(left_out);
+    }
+    auto* buttons = new QHBoxLayout;
+    store_ = new QPushButton(
+        point_ ? QStringLiteral("Store with %1").arg(point_->name) : QStringLiteral("Store with test point"),
+        this);
+    if (!point_)
+        store_->setToolTip(QStringLiteral("The results belong to no one test point: assign them first"));
+    buttons->addWidget(store_);
+    buttons->addStretch(1);
+    status_ = new QLabel(this);
+    buttons->addWidget(status_);
+    outer->addLayout(buttons);
+    SpreadEvenly();
+    connect(spread, &QPushButton::clicked, this, &FopWindow::SpreadEvenly);
+    connect(currentProbe_, &QDoubleSpinBox::valueChanged, this, [this] {
+        if (!distancesEdited_)
+            SpreadEvenly();
+        else
+            Analyse();
+    });
+    connect(table_, &QTableWidget::itemChanged, this, &FopWindow::DistanceEdited);
+    connect(store_, &QPushButton::clicked, this, &FopWindow::StoreWithPoint);
+    resize(1100, 600);
+}
+
+void FopWindow::SpreadEvenly() {
+    const std::vector<double> distances =
+        plots::EvenDistances(static_cast<int>(results_.size()), currentProbe_->value());
+    filling_ = true;
+    for (std::size_t i = 0; i < distances.size(); ++i)
+        table_->item(static_cast<int>(i), kDistanceColumn)->setText(QString::number(distances[i], 'g', 6));
+    filling_ = false;
+    distancesEdited_ = false;
+    Analyse();
+}
+
+void FopWindow::DistanceEdited(QTableWidgetItem* item) {
+    if (filling_ || item->column() != kDistanceColumn)
+        return;
+    distancesEdited_ = true;
+    Analyse();
+}
+
+bool FopWindow::Distances(std::vector<double>& distances, int& badRow) const {
+    distances.clear();
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        double value = 0;
+        const std::string text = table_->item(row, kDistanceColumn)->text().trimmed().toStdString();
+        if (!analysis::ParseNumber(text, value) || !(value > 0) || !std::isfinite(value)) {
+            badRow = row;
+            return false;
+        }
+        distances.push_back(value);
+    }
+    return true;
+}
+
+void FopWindow::Analyse() {
+    std::vector<double> distances;
+    int badRow = 0;
+    plots::FopPlotData data;
+    data.currentProbe = currentProbe_->value();
+    if (results_.size() < 2) {
+        analysis_ = {};
+        analysis_.error = "a fall-of-potential curve needs at least two 3-pole or 4-pole results";
+    } else if (!Distances(distances, badRow)) {
+        analysis_ = {};
+        analysis_.error = "row " + std::to_string(badRow + 1) +
+                          ": the potential-probe distance is a number of metres above 0";
+    } else {
+        data.readings = FopReadingsOf(results_, distances);
+        analysis_ = analysis::AnalyseFallOfPotential(data.readings, data.currentProbe);
+        if (analysis_.Ok())
+            data.resistanceAt618 = analysis_.resistanceAt618;
+    }
+    QStringList lines;
+    for (const std::string& line : plots::FopSummary(analysis_))
+        lines << QString::fromStdString(line);
+    values_->setText(lines.join(QLatin1Char('\n')));
+    plot_->SetData(std::move(data));
+    store_->setEnabled(point_ && archive_ != nullptr && !distances.empty());
+}
+
+void FopWindow::StoreWithPoint() {
+    std::vector<double> distances;
+    int badRow = 0;
+    if (!point_ || archive_ == nullptr || !Distances(distances, badRow))
+        return;
+    archive::StoredFopCurve curve = StoredCurveOf(results_, distances, currentProbe_->value(), point_->id);
+    std::string error;
+    status_->setText(archive::StoreFopCurve(*archive_, curve, error)
+                         ? QStringLiteral("Curve stored with %1").arg(point_->name)
+                         : QString::fromStdString(error));
+}
+
+}  // namespace terrovane::engineering

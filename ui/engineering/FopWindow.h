@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+#include "Archive.h"
+#include "FopPlot.h"
+#include "FopSession.h"
+
+namespace terrovane::engineering {
+
+// A test point the window's curve may be kept with.
+struct PointChoice {
+    std::int64_t id = 0;
+    QString name;  // "site / point"
+};
+
+// "Fall of potential": the chosen earth-resistance results in a table with each one's potential-probe
+// distance (filled in evenly over D until the user edits one), the current-probe distance D, the curve
+// against x/D with the 61.8 % mark and the plateau band, the resistance at 61.8 %, the plateau check and
+// the slope method; the curve kept with its test point.
+class FopWindow : public QWidget {
+  public:
+    static constexpr double kDefaultCurrentProbe = 50;
+
+    FopWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
+              std::optional<PointChoice> point, QWidget* parent = nullptr);
+
+    QTableWidget& Readings() const { return *table_; }
+    QDoubleSpinBox& CurrentProbe() const { return *currentProbe_; }
+    QLabel& Values() const { return *values_; }
+    QLabel& Status() const { return *status_; }
+    QPushButton& StoreButton() const { return *store_; }
+    FopPlot& Plot() const { return *plot_; }
+    const analysis::FopAnalysis& Analysis() const { return analysis_; }
+    // The distances as entered; false with the first row that holds no number above 0.
+    bool Distances(std::vector<double>& distances, int& badRow) const;
+
+    // Fills the distances in evenly over D.
+    void SpreadEvenly();
+    void Analyse();
+    void StoreWithPoint();
+
+  private:
+    void DistanceEdited(QTableWidgetItem* item);
+
+    archive::Archive* archive_;
+    std::optional<PointChoice> point_;
+    std::vector<FopResult> results_;
+    analysis::FopAnalysis analysis_;
+    bool distancesEdited_ = false;
+    bool filling_ = false;
+    QTableWidget* table_ = nullptr;
+    QDoubleSpinBox* currentProbe_ = nullptr;
+    FopPlot* plot_ = nullptr;
+    QLabel* values_ = nullptr;
+    QLabel* status_ = nullptr;
+    QPushButton* store_ = nullptr;
+};
+
+}  // namespace terrovane::engineering

@@ -1,0 +1,95 @@
+#include "SoilSession.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace terrovane::engineering {
+namespace {
+
+std::string Number(double value) {
+    if (!std::isfinite(value))
+        return "";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
+}
+
+}  // namespace
+
+analysis::GatheredSounding SoundingOfResults(const std::vector<archive::ResultRow>& rows) {
+    std::vector<analysis::SourcedRecord> records;
+    int passed = 0;
+    for (const archive::ResultRow& row : rows) {
+        const auto record = record::MeasurementRecord::FromPacket(row.packet);
+        if (record.mode != 9) {
+            ++passed;
+            continue;
+        }
+        records.push_back({"result " + std::to_string(row.id), record});
+    }
+    analysis::GatheredSounding gathered = analysis::SoundingFromRecords(records);
+    if (passed > 0)
+        gathered.notes.insert(gathered.notes.begin(), std::to_string(passed) +
+                                                          (passed == 1 ? " result is" : " results are") +
+                                                          " no resistivity reading and left out");
+    return gathered;
+}
+
+analysis::SoilFit FitForChoice(const analysis::Sounding& sounding, const std::string& choice) {
+    if (choice == "auto")
+        return analysis::FitSoilAuto(sounding);
+    if (choice == "1" || choice == "2" || choice == "3")
+        return analysis::FitSoil(sounding, std::stoi(choice));
+    analysis::SoilFit refused;
+    refused.error = "the number of layers is 1, 2, 3 or auto";
+    return refused;
+}
+
+archive::StoredSoilModel StoredModelOf(const analysis::SoilFit& fit, std::int64_t site,
+                                       const std::string& choice) {
+    archive::StoredSoilModel model;
+    model.site = site;
+    model.layerChoice = choice;
+    model.rmsPercent = fit.rmsPercent;
+    for (const analysis::FittedLayer& layer : fit.layers)
+        model.layers.push_back(
+            {layer.resistivity, layer.resistivitySigma, layer.thickness, layer.thicknessSigma});
+    for (const analysis::FittedPoint& point : fit.points)
+        model.points.push_back({point.spacing, point.measured});
+    return model;
+}
+
+analysis::LayeredEarth EarthOf(const archive::StoredSoilModel& model) {
+    analysis::LayeredEarth earth;
+    for (const archive::StoredSoilLayer& layer : model.layers) {
+        earth.resistivities.push_back(layer.resistivity);
+        if (layer.thickness)
+            earth.thicknesses.push_back(*layer.thickness);
+    }
+    return earth;
+}
+
+analysis::Sounding SoundingOf(const archive::StoredSoilModel& model) {
+    analysis::Sounding sounding;
+    for (const archive::StoredSoundingPoint& point : model.points)
+        sounding.push_back({point.spacing, point.apparentResistivity});
+    return sounding;
+}
+
+std::string SoilModelCsv(const analysis::SoilFit& fit) {
+    std::string csv = "layer,resistivity_ohm_m,resistivity_sigma,thickness_m,thickness_sigma\n";
+    for (std::size_t i = 0; i < fit.layers.size(); ++i) {
+        const analysis::FittedLayer& layer = fit.layers[i];
+        csv += std::to_string(i + 1) + "," + Number(layer.resistivity) + "," +
+               Number(layer.resistivitySigma) + "," + (layer.thickness ? Number(*layer.thickness) : "") +
+               "," + (layer.thicknessSigma ? Number(*layer.thicknessSigma) : "") + "\n";
+    }
+    csv += "\nrms_percent\n" + Number(fit.rmsPercent) + "\n";
+    csv += "\nspacing_m,measured_ohm_m,model_ohm_m,residual_percent\n";
+    for (const analysis::FittedPoint& point : fit.points)
+        csv += Number(point.spacing) + "," + Number(point.measured) + "," + Number(point.model) + "," +
+               Number(point.residualPercent) + "\n";
+    return csv;
+}
+
+}  // namespace terrovane::engineering

@@ -1,0 +1,199 @@
+#include "SoilWindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "AnalysisText.h"
+#include "FileDialogSetup.h"
+#include "PlotFiles.h"
+#include "SoilModels.h"
+#include "SoilSession.h"
+
+namespace terrovane::engineering {
+namespace {
+
+QTableWidgetItem* Cell(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+QString SigmaText(double sigma) {
+    if (std::isnan(sigma))
+        return QStringLiteral("not estimated");
+    if (std::isinf(sigma))
+        return QStringLiteral("undetermined");
+    return QStringLiteral("+- %1").arg(sigma, 0, 'g', 3);
+}
+
+SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
+                       std::optional<SiteChoice> site, QWidget* parent)
+    : QWidget(parent, Qt::Window), archive_(archive), site_(std::move(site)) {
+    setWindowTitle(site_ ? QStringLiteral("Soil model - %1").arg(site_->name) : QStringLiteral("Soil model"));
+    const analysis::GatheredSounding gathered = SoundingOfResults(rows);
+    sounding_ = analysis::SortedBySpacing(gathered.points);
+    QStringList notes;
+    for (const std::string& note : gathered.notes)
+        notes << QString::fromStdString(note);
+    gatherNotes_ = notes.join(QLatin1Char('\n'));
+
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Layers:"), this));
+    layers_ = new QComboBox(this);
+    for (const std::string& choice : kLayerChoices)
+        layers_->addItem(QString::fromStdString(choice));
+    layers_->setCurrentText(QStringLiteral("auto"));
+    top->addWidget(layers_);
+    rms_ = new QLabel(this);
+    top->addSpacing(16);
+    top->addWidget(rms_, 1);
+    outer->addLayout(top);
+
+    auto* middle = new QHBoxLayout;
+    plot_ = new SoilPlot(this);
+    middle->addWidget(plot_, 3);
+    table_ = new QTableWidget(0, 3, this);
+    table_->setHorizontalHeaderLabels({QStringLiteral("Resistivity (ohm m)"), QStringLiteral("Thickness (m)"),
+                                       QStringLiteral("Depth to base (m)")});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setMinimumWidth(360);
+    middle->addWidget(table_, 2);
+    outer->addLayout(middle, 1);
+    notes_ = new QLabel(this);
+    notes_->setWordWrap(true);
+    outer->addWidget(notes_);
+
+    auto* buttons = new QHBoxLayout;
+    auto* savePlot = new QPushButton(QStringLiteral("Save plot..."), this);
+    auto* saveModel = new QPushButton(QStringLiteral("Save model..."), this);
+    store_ = new QPushButton(
+        site_ ? QStringLiteral("Store with %1").arg(site_->name) : QStringLiteral("Store with site"), this);
+    if (!site_)
+        store_->setToolTip(
+            QStringLiteral("The results belong to no one site: choose a site in the archive window"));
+    connect(savePlot, &QPushButton::clicked, this, &SoilWindow::SavePlotFile);
+    connect(saveModel, &QPushButton::clicked, this, &SoilWindow::SaveModelFile);
+    connect(store_, &QPushButton::clicked, this, &SoilWindow::StoreWithSite);
+    buttons->addWidget(savePlot);
+    buttons->addWidget(saveModel);
+    buttons->addWidget(store_);
+    buttons->addStretch(1);
+    status_ = new QLabel(this);
+    buttons->addWidget(status_);
+    outer->addLayout(buttons);
+    connect(layers_, &QComboBox::currentIndexChanged, this, &SoilWindow::Refit);
+    Refit();
+    resize(1100, 620);
+}
+
+void SoilWindow::Refit() {
+    fit_ = sounding_.empty() ? analysis::SoilFit{}
+                             : FitForChoice(sounding_, layers_->currentText().toStdString());
+    if (sounding_.empty())
+        fit_.error = "no resistivity results (mode 9) with a distance among the chosen results";
+    ShowFit();
+}
+
+void SoilWindow::ShowFit() {
+    plots::SoilPlotData data;
+    data.measured = sounding_;
+    QStringList notes;
+    if (!gatherNotes_.isEmpty())
+        notes << gatherNotes_;
+    if (fit_.Ok()) {
+        const auto [first, last] = plots::CurveSpan(sounding_);
+        data.curve = plots::SoilCurve(fit_.model, fit_.logCovariance, first, last);
+        rms_->setText(QStringLiteral("%1 layer%2, RMS error %3 %")
+                          .arg(fit_.layers.size())
+                          .arg(fit_.layers.size() == 1 ? "" : "s")
+                          .arg(fit_.rmsPercent, 0, 'f', 2));
+        if (!fit_.converged)
+            notes << QString::fromStdString(fit_.solverNote) +
+                         QStringLiteral("; the best model found is shown");
+    } else {
+        rms_->setText(QString::fromStdString(fit_.error));
+    }
+    notes_->setText(notes.join(QLatin1Char('\n')));
+    notes_->setVisible(!notes.isEmpty());
+    plot_->SetData(std::move(data));
+    ShowLayers();
+    store_->setEnabled(fit_.Ok() && site_ && archive_ != nullptr);
+}
+
+void SoilWindow::ShowLayers() {
+    table_->setRowCount(static_cast<int>(fit_.layers.size()));
+    QStringList rows;
+    double depth = 0;
+    for (std::size_t i = 0; i < fit_.layers.size(); ++i) {
+        const analysis::FittedLayer& layer = fit_.layers[i];
+        const int row = static_cast<int>(i);
+        rows << QString::number(i + 1);
+        table_->setItem(row, 0,
+                        Cell(QStringLiteral("%1  %2")
+                                 .arg(layer.resistivity, 0, 'g', 4)
+                                 .arg(SigmaText(layer.resistivitySigma))));
+        if (layer.thickness) {
+            depth += *layer.thickness;
+            table_->setItem(row, 1,
+                            Cell(QStringLiteral("%1  %2")
+                                     .arg(*layer.thickness, 0, 'g', 3)
+                                     .arg(SigmaText(*layer.thicknessSigma))));
+            table_->setItem(row, 2, Cell(QString::number(depth, 'g', 3)));
+        } else {
+            table_->setItem(row, 1, Cell(QStringLiteral("below")));
+            table_->setItem(row, 2, Cell(QString()));
+        }
+    }
+    table_->setVerticalHeaderLabels(rows);
+}
+
+void SoilWindow::SavePlotFile() {
+    const QString path = plotFileChooser
+                             ? plotFileChooser()
+                             : filedialog::AskSaveFileName(this, QStringLiteral("Save plot"),
+                                                           QStringLiteral("PNG image (*.png);;PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    std::string error;
+    const plots::SoilPlotData data = plot_->Data();
+    const bool saved = plots::SavePlot(
+        path, [&data](QPainter& painter, const QRectF& area) { plots::PaintSoilPlot(painter, area, data); },
+        error);
+    status_->setText(saved ? QStringLiteral("Plot saved") : QString::fromStdString(error));
+}
+
+void SoilWindow::SaveModelFile() {
+    if (!fit_.Ok()) {
+        status_->setText(QStringLiteral("There is no model to save"));
+        return;
+    }
+    const QString path = modelFileChooser
+                             ? modelFileChooser()
+                             : filedialog::AskSaveFileName(this, QStringLiteral("Save model"),
+                                                           QStringLiteral("CSV (*.csv);;JSON (*.json)"));
+    if (path.isEmpty())
+        return;
+    const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
+    std::string error;
+    const bool saved = plots::SaveText(path, json ? analysis::SoilFitJson(fit_) : SoilModelCsv(fit_), error);
+    status_->setText(saved ? QStringLiteral("Model saved") : QString::fromStdString(error));
+}
+
+void SoilWindow::StoreWithSite() {
+    if (!fit_.Ok() || !site_ || archive_ == nullptr)
+        return;
+    archive::StoredSoilModel model = StoredModelOf(fit_, site_->id, layers_->currentText().toStdString());
+    std::string error;
+    status_->setText(archive::StoreSoilModel(*archive_, model, error)
+                         ? QStringLiteral("Model stored with %1").arg(site_->name)
+                         : QString::fromStdString(error));
+}
+
+}  // namespace terrovane::engineering

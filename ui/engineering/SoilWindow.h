@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "Archive.h"
+#include "SoilFit.h"
+#include "SoilPlot.h"
+
+namespace terrovane::engineering {
+
+// A site the window's model may be kept with.
+struct SiteChoice {
+    std::int64_t id = 0;
+    QString name;
+};
+
+// "Soil model": the sounding of the chosen resistivity results fitted with 1, 2, 3 or the supported number
+// of layers; the log-log plot of the points and the model with its one-sigma band, the layer table, the
+// RMS error; the plot saved as PNG or PDF, the model as CSV or JSON, and the model kept with its site.
+class SoilWindow : public QWidget {
+  public:
+    SoilWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
+               std::optional<SiteChoice> site, QWidget* parent = nullptr);
+
+    QComboBox& LayerChoice() const { return *layers_; }
+    QTableWidget& LayerTable() const { return *table_; }
+    QLabel& Rms() const { return *rms_; }
+    QLabel& Status() const { return *status_; }
+    QPushButton& StoreButton() const { return *store_; }
+    SoilPlot& Plot() const { return *plot_; }
+    const analysis::SoilFit& Fit() const { return fit_; }
+    const analysis::Sounding& Sounding() const { return sounding_; }
+
+    // Ask for a file name ("" when cancelled); tests answer them themselves.
+    std::function<QString()> plotFileChooser;
+    std::function<QString()> modelFileChooser;
+
+    // Fits again with the chosen number of layers.
+    void Refit();
+    void SavePlotFile();
+    void SaveModelFile();
+    void StoreWithSite();
+
+  private:
+    void ShowFit();
+    void ShowLayers();
+
+    archive::Archive* archive_;
+    std::optional<SiteChoice> site_;
+    analysis::Sounding sounding_;
+    QString gatherNotes_;
+    analysis::SoilFit fit_;
+    QComboBox* layers_ = nullptr;
+    SoilPlot* plot_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* rms_ = nullptr;
+    QLabel* notes_ = nullptr;
+    QLabel* status_ = nullptr;
+    QPushButton* store_ = nullptr;
+};
+
+// A sigma as the table shows it: "+- 3.2", "undetermined" or "not estimated".
+QString SigmaText(double sigma);
+
+}  // namespace terrovane::engineering
