@@ -1,8 +1,5 @@
 // terrovane-cli erase: erases one stored result or all of them.
-#include "CMSComm.h"
 #include "Command.h"
-#include "InstrumentLink.h"
-#include "ReadOutSession.h"
 #include "TerminalHost.h"
 
 namespace terrovane::cli {
@@ -26,17 +23,17 @@ int RunErase(const ParsedArguments& options) {
     }
     InstallTerminalMessages(options.Has("yes"));
     TerminalHost host;
-    link::CMSComm comm;
-    link::InstrumentLink instrument(comm, host, state);
+    link::InstrumentSession session(TerminalPacing());
+    link::CommandHost commands(session, host, state);
     // Erasing needs a read-out first: it tells which slots hold a result.
-    if (!instrument.Read() || !link::AwaitExchange(instrument)) {
+    const auto read = RunToEnd(commands, [&commands] { return commands.Read(); });
+    if (!read || read->kind != link::OutcomeKind::ReadOutAccepted) {
         return kExitFailed;
     }
-    const bool sent = options.Has("all") ? instrument.EraseAll() : instrument.EraseCurrent();
-    if (!sent) {
-        return kExitFailed;
-    }
-    return link::AwaitExchange(instrument) ? kExitOk : kExitFailed;
+    const bool all = options.Has("all");
+    const auto erased =
+        RunToEnd(commands, [&commands, all] { return all ? commands.EraseAll() : commands.EraseCurrent(); });
+    return erased && erased->kind == link::OutcomeKind::Erased ? kExitOk : kExitFailed;
 }
 
 const CommandRegistrar kRegistrar(

@@ -3,7 +3,6 @@
 
 #include "Command.h"
 #include "ImageFile.h"
-#include "ReadOutSession.h"
 #include "ReadOutState.h"
 #include "TerminalHost.h"
 #include "WorkbookExport.h"
@@ -26,7 +25,7 @@ int RunExport(const ParsedArguments& options) {
     } else {
         InstallTerminalMessages(false);
         TerminalHost host;
-        if (!link::ReadInstrument(state, &host)) {
+        if (!ReadInstrument(state, host)) {
             return kExitFailed;
         }
     }

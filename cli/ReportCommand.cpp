@@ -7,7 +7,6 @@
 
 #include "Command.h"
 #include "ImageFile.h"
-#include "ReadOutSession.h"
 #include "ReportPdf.h"
 #include "TerminalHost.h"
 
@@ -25,7 +24,7 @@ bool LoadTable(const ParsedArguments& options, record::RecordTable& table) {
         InstallTerminalMessages(false);
         TerminalHost host;
         record::ReadOutState state;
-        if (!link::ReadInstrument(state, &host)) {
+        if (!ReadInstrument(state, host)) {
             return false;
         }
         table = std::move(state.table);

@@ -26,8 +26,8 @@ class ArchiveHook : public QObject {
     archive::Archive* Archive();
     const std::string& Problem() const { return problem_; }
 
-    // Stores the read-out now in the window's buffer, unless archiving is turned off.
-    void ArchiveAcceptedReadOut();
+    // Stores the read-out now in the window's buffer, read through `port`, unless archiving is turned off.
+    void ArchiveAcceptedReadOut(const std::string& port);
 
     // Whether archiving is on: the program's setting; tests that run side by side answer it themselves.
     std::function<bool()> enabled = history::ArchivingEnabled;
@@ -37,8 +37,6 @@ class ArchiveHook : public QObject {
     void Archived(qint64 readoutId);
 
   private:
-    void OnExchangeEnded(bool accepted);
-
     CTesterDlg& dialog_;
     std::unique_ptr<archive::Archive> archive_;
     std::string problem_;

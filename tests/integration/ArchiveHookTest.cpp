@@ -10,7 +10,6 @@
 #include "DialogFixture.h"
 #include "DisplayPanel.h"
 #include "HistoryColumns.h"
-#include "InstrumentLink.h"
 #include "LinkMessages.h"
 
 namespace terrovane::testing {

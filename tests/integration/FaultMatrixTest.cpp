@@ -17,7 +17,6 @@
 #include "DemoImage.h"
 #include "DialogFixture.h"
 #include "DisplayPanel.h"
-#include "InstrumentLink.h"
 #include "LinkMessages.h"
 #include "PanelControls.h"
 #include "RecordTexts.h"

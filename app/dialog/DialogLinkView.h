@@ -1,15 +1,16 @@
 #pragma once
 
-#include "LinkHost.h"
+#include "InputBlocker.h"
+#include "LinkView.h"
 
 namespace terrovane::app {
 
 class CTesterDlg;
 
-// The main dialog as the instrument link sees it: its display panel, record list and progress slot.
-class DialogLinkHost : public link::LinkHost {
+// The main dialog as the instrument commands change it: its display panel, record list and progress slot.
+class DialogLinkView : public link::LinkView {
   public:
-    explicit DialogLinkHost(CTesterDlg& dialog) : dialog_(dialog) {}
+    explicit DialogLinkView(CTesterDlg& dialog) : dialog_(dialog) {}
 
     void BlankDisplay() override;
     void SetIdlePictureVisible(bool visible) override;
@@ -23,9 +24,11 @@ class DialogLinkHost : public link::LinkHost {
     void ShowSelectedAfterReadOut() override;
     void ShowRecord(std::size_t slot) override;
     std::optional<link::ClockSetting> AskClock() override;
+    void SetInputBlocked(bool blocked) override;
 
   private:
     CTesterDlg& dialog_;
+    InputBlocker blocker_;
 };
 
 }  // namespace terrovane::app
