@@ -11,9 +11,10 @@ namespace {
 class CliTest : public ArchiveTest {
   protected:
     CommandRun Cli(const std::string& args) const {
-        return RunCommand("QT_QPA_PLATFORM=offscreen TERROVANE_ARCHIVE='" + Path() + "' TERROVANE_PORTMAP='" +
-                          (sim_ ? sim_->MapPath() : Path("no-portmap")) + "' '" + TERROVANE_CLI_PATH + "' " +
-                          args + " 2>" + Path("stderr.txt"));
+        // The simulator answers at once: its requests go out every 2 ms.
+        return RunCommand("QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,2 TERROVANE_ARCHIVE='" +
+                          Path() + "' TERROVANE_PORTMAP='" + (sim_ ? sim_->MapPath() : Path("no-portmap")) +
+                          "' '" + TERROVANE_CLI_PATH + "' " + args + " 2>" + Path("stderr.txt"));
     }
     std::string Errors() const { return ReadFile(Path("stderr.txt")); }
     void PlugIn(const record::ReadOutBuffer& image) {
