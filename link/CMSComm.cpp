@@ -88,11 +88,10 @@ struct CMSComm::Impl {
     std::atomic<bool> eventPending{false};
 };
 
-CMSComm::CMSComm(QObject* parent) : QObject(parent), impl_(new Impl(*this)) {}
+CMSComm::CMSComm(QObject* parent) : QObject(parent), impl_(std::make_unique<Impl>(*this)) {}
 
 CMSComm::~CMSComm() {
     impl_->Close();
-    delete impl_;
 }
 
 void CMSComm::SetCommPort(std::int16_t port) {
@@ -120,9 +119,10 @@ void CMSComm::SetPortOpen(bool open) {
     impl_->lastError.clear();
     impl_->fd = fd;
     const std::uint64_t openGeneration = ++impl_->generation;
-    impl_->receiver = std::make_unique<ReceiveThread>(
-        fd,
-        [impl = impl_, openGeneration](std::size_t waiting) { impl->OnArrival(waiting, openGeneration); });
+    impl_->receiver =
+        std::make_unique<ReceiveThread>(fd, [impl = impl_.get(), openGeneration](std::size_t waiting) {
+            impl->OnArrival(waiting, openGeneration);
+        });
 }
 
 bool CMSComm::PortOpen() const {
