@@ -108,10 +108,20 @@ int InstrumentSession::SendIndexedCommand(std::string_view name, int number) {
     return comm_.Output(line) ? 0 : -1;
 }
 
+// The port watch asks every 5 ms; while the map says nothing changed, the last answer stands.
 PortPresence InstrumentSession::WatchPort() {
     commSettings = kCommSettings;
+    const platform::PortMapSource& map = platform::CurrentPortMap();
+    const std::uint64_t version = map.Version();
+    if (watched_ && &map == watchedMap_ && version == watchedVersion_ && portName == watchedPortName_) {
+        return *watched_;
+    }
     const bool present = DiscoverPort() == 0;
-    return {present, discoveryProblem_};
+    watched_ = PortPresence{present, discoveryProblem_};
+    watchedMap_ = &map;
+    watchedVersion_ = version;
+    watchedPortName_ = portName;
+    return *watched_;
 }
 
 void InstrumentSession::SetBusy(bool busy) {
@@ -303,8 +313,23 @@ void InstrumentSession::OnComm() {
     JudgeWaiting();
 }
 
+// A read-out whose answer stopped short because the instrument went away in the middle is told as lost,
+// however quickly the requests went out before its port left.
 void InstrumentSession::JudgeWaiting() {
-    Finish(Judge(comm_.Input()));
+    const std::vector<std::uint8_t> reply = comm_.Input();
+    if (pendingCommand == PendingCommand::ReadOut && reply.size() < record::kReadOutSize &&
+        InstrumentGone()) {
+        Lose(PendingCommand::ReadOut);
+        return;
+    }
+    Finish(Judge(reply));
+}
+
+bool InstrumentSession::InstrumentGone() {
+    const std::string port = portName;
+    const bool gone = DiscoverPort() != 0 || comm_.HungUp();
+    portName = port;
+    return gone;
 }
 
 // An instrument that went away before it answered. Bytes already waiting are its answer, sent before it
@@ -313,13 +338,9 @@ void InstrumentSession::WatchAwaitedReply() {
     if (!awaitingReply_ || comm_.InBufferCount() > 0) {
         return;
     }
-    const PendingCommand during = pendingCommand;
-    const std::string port = portName;
-    if (DiscoverPort() != 0 || comm_.HungUp()) {
-        Lose(during);
-        return;
+    if (InstrumentGone()) {
+        Lose(pendingCommand);
     }
-    portName = port;
 }
 
 void InstrumentSession::OnReplyTimeout() {

@@ -13,6 +13,7 @@
 #include "CMSComm.h"
 #include "Outcome.h"
 #include "PendingCommand.h"
+#include "PortMap.h"
 #include "Protocol.h"
 #include "SessionPacing.h"
 
@@ -107,6 +108,7 @@ class InstrumentSession : public QObject {
     void OnComm();
     void JudgeWaiting();
     void WatchAwaitedReply();
+    bool InstrumentGone();
     void OnReplyTimeout();
     Outcome Judge(const std::vector<std::uint8_t>& reply);
     void Fail(FailureStage stage, FailureReason reason, std::string detail = {});
@@ -124,6 +126,11 @@ class InstrumentSession : public QObject {
     std::function<void()> nextStep_;
     std::string discoveryProblem_;
     std::string openError_;
+    // The port watch's last answer, and the map and version it came from.
+    std::optional<PortPresence> watched_;
+    const platform::PortMapSource* watchedMap_ = nullptr;
+    std::uint64_t watchedVersion_ = 0;
+    std::string watchedPortName_;
     PendingCommand running_ = PendingCommand::ReadOut;
     int erasedSlot_ = 0;
     bool busy_ = false;

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstddef>
+#include <cstdint>
 
 namespace terrovane::platform {
 
@@ -12,8 +14,8 @@ DirectoryWatch::DirectoryWatch(const std::vector<std::string>& folders)
     if (fd_ < 0) {
         return;
     }
-    constexpr std::uint32_t kEntryEvents =
-        IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF;
+    constexpr std::uint32_t kEntryEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB |
+                                           IN_MODIFY | IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF;
     for (const std::string& folder : folders) {
         watching_ |= ::inotify_add_watch(fd_, folder.c_str(), kEntryEvents | IN_ONLYDIR) >= 0;
     }
@@ -22,6 +24,18 @@ DirectoryWatch::DirectoryWatch(const std::vector<std::string>& folders)
 DirectoryWatch::~DirectoryWatch() {
     if (fd_ >= 0) {
         ::close(fd_);
+    }
+}
+
+// A watched folder that was removed or moved away reports nothing more: from then on the caller looks
+// for itself.
+void DirectoryWatch::ForgetGoneFolders(const char* buffer, std::size_t size) {
+    for (std::size_t offset = 0; offset + sizeof(inotify_event) <= size;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(buffer + offset);
+        if ((event->mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_Q_OVERFLOW)) != 0) {
+            watching_ = false;
+        }
+        offset += sizeof(inotify_event) + event->len;
     }
 }
 
@@ -35,6 +49,7 @@ bool DirectoryWatch::Changed() {
         const ssize_t count = ::read(fd_, buffer, sizeof buffer);
         if (count > 0) {
             changed = true;
+            ForgetGoneFolders(buffer, static_cast<std::size_t>(count));
             continue;
         }
         if (count < 0 && errno == EINTR) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace terrovane::platform {
 
-// Tells whether entries were added to, removed from or renamed in some folders since it was last asked,
+// Tells whether entries were added to, removed from, renamed or written in some folders since it was last
+// asked,
 // for the price of one non-blocking read (inotify). Folders that cannot be watched (absent, or a file
 // system that reports nothing, such as sysfs) are simply not watched. Without inotify at all, Working()
 // is false and the caller must look by itself.
@@ -21,6 +23,8 @@ class DirectoryWatch {
     bool Changed();
 
   private:
+    void ForgetGoneFolders(const char* buffer, std::size_t size);
+
     int fd_ = -1;
     bool watching_ = false;
 };

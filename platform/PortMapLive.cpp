@@ -139,6 +139,12 @@ class LivePortMap final : public PortMapSource {
         return values;
     }
 
+    std::uint64_t Version() const override {
+        std::lock_guard lock(mutex_);
+        Refresh();
+        return version_;
+    }
+
     std::string DevicePathFor(int portNumber) const override {
         std::lock_guard lock(mutex_);
         Refresh();
@@ -163,6 +169,7 @@ class LivePortMap final : public PortMapSource {
         ports_ = ScanBridgePorts(sysfsRoot_);
         if (!ports_.empty())
             UseStableLinks(ports_, devRoot_);
+        ++version_;
         lastScan_ = now;
         scanned_ = true;
     }
@@ -174,6 +181,7 @@ class LivePortMap final : public PortMapSource {
     mutable std::chrono::steady_clock::time_point lastScan_;
     mutable std::vector<BridgePort> ports_;
     mutable DirectoryWatch watch_;
+    mutable std::uint64_t version_ = 0;
     mutable std::chrono::steady_clock::time_point settleUntil_;
 };
 

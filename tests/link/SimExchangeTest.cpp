@@ -67,7 +67,7 @@ TEST_F(SimExchangeTest, SilentOrUnpluggedInstrument) {
     recorder_.Clear();
     sim_.reset();
     link::SessionPacing pacing = testing::FastPacing();
-    pacing.requestPaceMs = 15;
+    pacing.requestPaceMs = 25;
     session_.SetPacing(pacing);
     StartSim({"--fault", "unplug-after:5"});
     EXPECT_FALSE(Read());
@@ -94,7 +94,7 @@ TEST_F(SimExchangeTest, InstrumentUnpluggedDuringEachCommandIsTold) {
     };
     // Paced so that the simulator has left before the next request goes out.
     link::SessionPacing pacing = testing::FastPacing();
-    pacing.requestPaceMs = 15;
+    pacing.requestPaceMs = 25;
     session_.SetPacing(pacing);
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.fault) + " " + std::to_string(static_cast<int>(c.command)));
