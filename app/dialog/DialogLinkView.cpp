@@ -14,7 +14,10 @@ void DialogLinkView::BlankDisplay() {
 // The port watch asks for the picture on every 5 ms tick; raising and repainting it each time would keep
 // an idle program busy, so only a change reaches the panel.
 void DialogLinkView::SetIdlePictureVisible(bool visible) {
-    if (dialog_.IdlePicture()->isVisibleTo(&dialog_) != visible) {
+    if (idlePicture_ == nullptr) {
+        idlePicture_ = dialog_.IdlePicture();
+    }
+    if (idlePicture_->isVisibleTo(&dialog_) != visible) {
         dialog_.Panel().SetIdlePictureVisible(visible);
     }
 }

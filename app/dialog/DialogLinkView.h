@@ -28,6 +28,8 @@ class DialogLinkView : public link::LinkView {
 
   private:
     CTesterDlg& dialog_;
+    // The panel's idle picture, looked up once: the port watch asks for it every 5 ms.
+    QWidget* idlePicture_ = nullptr;
     InputBlocker blocker_;
 };
 
