@@ -19,11 +19,12 @@ bool IsDamageCode(int rc) {
 
 std::unique_ptr<Archive> Archive::Open(const std::string& path, std::string& error, std::string* movedAside) {
     std::unique_ptr<Archive> archive(new Archive(path));
-    const int rc = archive->Connect(error);
-    if (rc == SQLITE_OK) {
+    // Opened once to bring the file up to date or move a damaged one aside, then left until it is used.
+    const Connection connection(*archive);
+    if (connection.Ready(error)) {
         return archive;
     }
-    if (!IsDamageCode(rc)) {
+    if (!IsDamageCode(connection.Code())) {
         return nullptr;
     }
     std::string aside;
@@ -81,8 +82,14 @@ StoreOutcome Archive::Store(const ReadOutInput& input) {
         outcome.error = "no read-out image";
         return outcome;
     }
-    int rc = SQLITE_OK;
-    StoreOutcome outcome = StoreOnce(input, rc);
+    const Connection connection(*this);
+    int rc = connection.Code();
+    if (rc != SQLITE_OK && !IsDamageCode(rc)) {
+        StoreOutcome outcome;
+        outcome.error = connection.Error();
+        return outcome;
+    }
+    StoreOutcome outcome = rc == SQLITE_OK ? StoreOnce(input, rc) : StoreOutcome{};
     if (outcome.stored || !IsDamageCode(rc)) {
         return outcome;
     }
@@ -104,13 +111,6 @@ StoreOutcome Archive::StoreOnce(const ReadOutInput& input, int& rc) {
         db_.Exec("ROLLBACK");
         return outcome;
     };
-    if (!db_.IsOpen()) {
-        std::string error;
-        if ((rc = Connect(error)) != SQLITE_OK) {
-            outcome.error = error;
-            return outcome;
-        }
-    }
     if ((rc = db_.Exec("BEGIN IMMEDIATE")) != SQLITE_OK) {
         outcome.error = db_.Error();
         return outcome;

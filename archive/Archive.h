@@ -11,7 +11,11 @@
 namespace terrovane::archive {
 
 // The archive file: every accepted read-out with its image, each distinct result once, labels and notes.
-// One object is one connection; several programs may hold the same file at once (WAL journal).
+// Several programs may use the same file at once (WAL journal). An object holds no connection while idle:
+// each operation opens its own and closes it before returning. SQLite's locks are POSIX record locks, which
+// belong to the process and vanish when the process closes any descriptor on the file (a file dialog
+// looking into the folder does); a lock that is not held cannot be lost, and another program that finds
+// the file unused may then checkpoint and remove the journal without taking writes with it.
 class Archive {
   public:
     // Opens or creates the file at `path` and brings its layout up to date. A file SQLite finds damaged
@@ -46,6 +50,36 @@ class Archive {
     std::vector<std::string> Labels(std::string& error);
 
   private:
+    // The connection of one operation: opened unless an enclosing operation holds one, closed by whoever
+    // opened it.
+    class Connection {
+      public:
+        explicit Connection(Archive& archive)
+            : archive_(archive), opened_(!archive.db_.IsOpen()), rc_(opened_ ? archive.Connect(error_) : 0) {}
+        ~Connection() {
+            if (opened_) {
+                archive_.db_.Close();
+            }
+        }
+        Connection(const Connection&) = delete;
+        Connection& operator=(const Connection&) = delete;
+        // False with the reason in `error` when the archive could not be opened.
+        bool Ready(std::string& error) const {
+            if (rc_ != 0) {
+                error = error_;
+            }
+            return rc_ == 0;
+        }
+        int Code() const { return rc_; }
+        const std::string& Error() const { return error_; }
+
+      private:
+        Archive& archive_;
+        std::string error_;
+        bool opened_;
+        int rc_;
+    };
+
     explicit Archive(std::string path) : path_(std::move(path)) {}
     int Connect(std::string& error);
     bool Reopen(std::string& error, std::string& movedAside);

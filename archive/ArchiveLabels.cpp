@@ -45,6 +45,10 @@ std::int64_t Archive::LabelId(const std::string& label, int& rc) {
 
 bool Archive::SetLabel(LabelTarget target, std::int64_t id, const std::string& label,
                        const std::optional<std::string>& note, std::string& error) {
+    const Connection connection(*this);
+    if (!connection.Ready(error)) {
+        return false;
+    }
     const bool readout = target == LabelTarget::ReadOut;
     const std::string table = readout ? "readouts" : "results";
     const auto fail = [&](const std::string& reason) {
@@ -104,6 +108,10 @@ bool Archive::SetLabel(LabelTarget target, std::int64_t id, const std::string& l
 }
 
 std::vector<std::string> Archive::Labels(std::string& error) {
+    const Connection connection(*this);
+    if (!connection.Ready(error)) {
+        return {};
+    }
     std::vector<std::string> labels;
     Statement query;
     if (query.Prepare(db_,

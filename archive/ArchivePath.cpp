@@ -11,6 +11,8 @@
 #include <ctime>
 #include <filesystem>
 
+#include "PrivateFolder.h"
+
 namespace terrovane::archive {
 namespace {
 
@@ -23,26 +25,41 @@ std::string SystemReason() {
     return std::strerror(errno);
 }
 
-bool MakeFolders(const std::filesystem::path& folder, std::string& error) {
+// The folder gets the hand-off folder's policy: made 0700, refused when another user owns it or others
+// may write to it, since whoever can write there could replace the archive or plant its journal.
+bool PrepareFolder(const std::string& folder, std::string& error) {
     if (folder.empty()) {
         return true;
     }
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode)) {
+    platform::FolderState state = platform::CheckFolder(folder, platform::Privacy::NoOtherWriters);
+    if (state == platform::FolderState::Missing) {
+        platform::MakePrivateFolder(folder);
+        state = platform::CheckFolder(folder, platform::Privacy::NoOtherWriters);
+    }
+    const std::string name = "The archive folder " + folder;
+    switch (state) {
+        case platform::FolderState::Usable:
             return true;
-        }
-        error = folder.string() + " is not a folder";
-        return false;
+        case platform::FolderState::NotAFolder:
+            error = name + " is not a folder; set TERROVANE_ARCHIVE to a file in a folder of your own.";
+            break;
+        case platform::FolderState::OtherOwner:
+            error =
+                name +
+                " belongs to another user, so it is not used; set TERROVANE_ARCHIVE to a file in a folder "
+                "of your own.";
+            break;
+        case platform::FolderState::OpenToOthers:
+            error = name + " can be written by other users, so it is not used; make it yours alone with: " +
+                    "chmod go-w '" + folder + "'";
+            break;
+        case platform::FolderState::Missing:
+        case platform::FolderState::Unreadable:
+            error = name + " cannot be created or opened: " + SystemReason() +
+                    "; set TERROVANE_ARCHIVE to a file in a folder of your own.";
+            break;
     }
-    if (!MakeFolders(folder.parent_path(), error)) {
-        return false;
-    }
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        error = "cannot create " + folder.string() + ": " + SystemReason();
-        return false;
-    }
-    return true;
+    return false;
 }
 
 std::string Stamp() {
@@ -97,7 +114,7 @@ bool PrepareArchiveFile(const std::string& path, std::string& error) {
         error = "no archive path";
         return false;
     }
-    if (!MakeFolders(std::filesystem::path(path).parent_path(), error)) {
+    if (!PrepareFolder(std::filesystem::path(path).parent_path().string(), error)) {
         return false;
     }
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);

@@ -137,6 +137,10 @@ ResultRow ReadResultRow(const Statement& query) {
 
 bool Archive::Results(const ResultFilter& filter, ResultSort sort, int limit, int offset,
                       std::vector<ResultRow>& out, std::string& error) {
+    const Connection connection(*this);
+    if (!connection.Ready(error)) {
+        return false;
+    }
     const Where where = ResultWhere(filter);
     Statement query;
     const std::string sql =
@@ -160,6 +164,10 @@ bool Archive::Results(const ResultFilter& filter, ResultSort sort, int limit, in
 }
 
 std::optional<ResultRow> Archive::Result(std::int64_t id, std::string& error) {
+    const Connection connection(*this);
+    if (!connection.Ready(error)) {
+        return std::nullopt;
+    }
     Statement query;
     if (query.Prepare(db_, std::string(kResultColumns) + " WHERE r.id = ?") != SQLITE_OK) {
         error = db_.Error();
@@ -201,6 +209,10 @@ Where ReadOutWhere(const ResultFilter& filter) {
 
 bool Archive::ReadOuts(const ResultFilter& filter, int limit, int offset, std::vector<ReadOutRow>& out,
                        std::string& error) {
+    const Connection connection(*this);
+    if (!connection.Ready(error)) {
+        return false;
+    }
     const Where where = ReadOutWhere(filter);
     Statement query;
     Statement slots;
@@ -238,6 +250,10 @@ bool Archive::ReadOuts(const ResultFilter& filter, int limit, int offset, std::v
 }
 
 std::optional<record::ReadOutBuffer> Archive::Image(std::int64_t readoutId, std::string& error) {
+    const Connection connection(*this);
+    if (!connection.Ready(error)) {
+        return std::nullopt;
+    }
     Statement query;
     if (query.Prepare(db_, "SELECT image FROM readouts WHERE id = ?") != SQLITE_OK) {
         error = db_.Error();

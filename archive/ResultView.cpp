@@ -55,25 +55,6 @@ std::optional<double> QuantityNumber(Quantity quantity, const record::Measuremen
     return value;
 }
 
-std::optional<Quantity> MainQuantity(std::uint32_t mode) {
-    if (mode >= 1 && mode <= 5) {
-        return Quantity::Re;
-    }
-    switch (mode) {
-        case 6:
-            return Quantity::Rac;
-        case 7:
-        case 8:
-            return Quantity::R1;
-        case 9:
-            return Quantity::Resistivity;
-        case 10:
-            return Quantity::Iac;
-        default:
-            return std::nullopt;
-    }
-}
-
 ResultView DescribeRecord(int slot, const record::MeasurementRecord& record) {
     ResultView view;
     view.slot = slot;

@@ -45,6 +45,6 @@ ResultView DescribeResult(const ResultRow& row);
 std::optional<double> QuantityNumber(format::Quantity quantity, const record::MeasurementRecord& record);
 
 // The quantity a trend of the mode follows: Re, Rac, R1, Resistivity or Iac.
-std::optional<format::Quantity> MainQuantity(std::uint32_t mode);
+using format::MainQuantity;
 
 }  // namespace terrovane::archive

@@ -33,11 +33,12 @@ int RunClock(const ParsedArguments& options) {
 
 const CommandRegistrar kRegistrar(
     {"clock",
-     "Sets the instrument's date and time (seconds are not sent) to the given moment, or to the computer's "
-     "present time.",
+     "Sets the instrument's date and time (seconds are not sent). Without --set it sets them to this "
+     "computer's present date and time; with --set, to the moment given.",
      {{{"clock",
         {},
-        {{"set", "\"YYYY-MM-DD HH:MM\"", "The moment to set, a year from 2000 to 2099; else now."}}},
+        {{"set", "\"YYYY-MM-DD HH:MM\"",
+          "The moment to set, a year from 2000 to 2099. Without it, the computer's present time is set."}}},
        RunClock}}});
 
 }  // namespace

@@ -1,5 +1,9 @@
 // terrovane-cli erase: erases one stored result or all of them.
+#include <cstdio>
+
+#include "Archive.h"
 #include "Command.h"
+#include "ReadArchiving.h"
 #include "TerminalHost.h"
 
 namespace terrovane::cli {
@@ -10,6 +14,28 @@ std::optional<int> SlotFrom(const std::string& text) {
         return std::nullopt;
     }
     return std::stoi(text);
+}
+
+// Results leave the instrument only once they are kept elsewhere, unless the user said otherwise.
+bool ReadOutIsSafe(const record::ReadOutState& state, const std::string& port, Archiving archiving) {
+    if (archiving == Archiving::Declined) {
+        return true;
+    }
+    if (archiving == Archiving::TurnedOff) {
+        std::fprintf(
+            stderr,
+            "erase: keeping read-outs in the archive is turned off, so the results erased are not kept "
+            "anywhere\n");
+        return true;
+    }
+    const KeptReadOut kept = KeepReadOut("erase", state.buffer, port, archive::NowIso8601());
+    if (!kept.stored) {
+        std::fprintf(stderr,
+                     "erase: nothing was erased: the read-out could not be kept in the archive (%s); "
+                     "--no-archive erases anyway\n",
+                     kept.error.c_str());
+    }
+    return kept.stored;
 }
 
 int RunErase(const ParsedArguments& options) {
@@ -30,6 +56,9 @@ int RunErase(const ParsedArguments& options) {
     if (!read || read->kind != link::OutcomeKind::ReadOutAccepted) {
         return kExitFailed;
     }
+    if (!ReadOutIsSafe(state, read->port, ArchivingFor(options))) {
+        return kExitFailed;
+    }
     const bool all = options.Has("all");
     const auto erased =
         RunToEnd(commands, [&commands, all] { return all ? commands.EraseAll() : commands.EraseCurrent(); });
@@ -38,13 +67,16 @@ int RunErase(const ParsedArguments& options) {
 
 const CommandRegistrar kRegistrar(
     {"erase",
-     "Reads the instrument, then erases the result in slot N, or all results, after asking on the terminal "
-     "(--yes answers OK; without a terminal and without --yes the answer is Cancel).",
+     "Reads the instrument and keeps that read-out in the archive as read does, then erases the result in "
+     "slot N, or all results, after asking on the terminal (--yes answers OK; without a terminal and without "
+     "--yes the answer is Cancel). When the read-out cannot be kept in the archive, nothing is erased and "
+     "the status is 1; --no-archive erases without keeping it.",
      {{{"erase",
         {},
         {{"slot", "N", "Erase the result in slot N, 0 to 99.", Presence::OneOf},
          {"all", "", "Erase all results.", Presence::OneOf},
-         {"yes", "", "Answer OK to the question before erasing."}}},
+         {"yes", "", "Answer OK to the question before erasing."},
+         {"no-archive", "", "Do not keep the read-out in the archive; erase all the same."}}},
        RunErase}}});
 
 }  // namespace

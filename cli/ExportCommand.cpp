@@ -3,6 +3,7 @@
 
 #include "Command.h"
 #include "ImageFile.h"
+#include "ReadArchiving.h"
 #include "ReadOutState.h"
 #include "TerminalHost.h"
 #include "WorkbookExport.h"
@@ -25,9 +26,12 @@ int RunExport(const ParsedArguments& options) {
     } else {
         InstallTerminalMessages(false);
         TerminalHost host;
-        if (!ReadInstrument(state, host)) {
+        std::string port;
+        if (!ReadInstrument(state, host, &port)) {
             return kExitFailed;
         }
+        KeepReadOutOrWarn("export", state.buffer, port, ArchivingFor(options),
+                          "the workbook is saved all the same");
     }
     const std::string path = options.Value("xls");
     error = exporting::ExportRecords(state.table, path);
@@ -44,11 +48,13 @@ const CommandRegistrar kRegistrar(
      "Saves the stored results as a workbook FILE (.xls) with the same sheets, header and rows as "
      "Terrovane's "
      "Save. The results are read from the instrument, or with --from taken from a saved 7200-byte read-out "
-     "image such as data.inf. An existing FILE is replaced only once the new one is completely written.",
+     "image such as data.inf. A read-out of the instrument is kept in the archive as read's is. An existing "
+     "FILE is replaced only once the new one is completely written.",
      {{{"export",
         {},
         {{"xls", "FILE", "The workbook to write.", Presence::Required},
-         {"from", "DATA_INF", "Take the results from this saved read-out image instead of the instrument."}}},
+         {"from", "DATA_INF", "Take the results from this saved read-out image instead of the instrument."},
+         {"no-archive", "", "Do not keep the read-out of the instrument in the archive."}}},
        RunExport}}});
 
 }  // namespace

@@ -55,7 +55,7 @@ int RunRead(const ParsedArguments& options) {
     if (!ReadInstrument(state, host, &port)) {
         return kExitFailed;
     }
-    const auto results = ArchiveAndDescribe(state.buffer, port, !options.Has("no-archive"));
+    const auto results = ArchiveAndDescribe(state.buffer, port, ArchivingFor(options));
     if (options.Has("format")) {
         PrintText(ResultListing(results, format));
     } else {
@@ -74,7 +74,8 @@ const CommandRegistrar kRegistrar(
      "Reads the 100 storage slots of the instrument (about ten seconds) and "
      "prints one line per stored result: slot, mode, date, time. With --out, "
      "writes the accepted 7200-byte image to FILE. Every read-out is kept in the "
-     "archive (see history) unless --no-archive is given. --format prints the "
+     "archive (see history) unless --no-archive is given or keeping new read-outs is turned off in "
+     "Terrovane's History window (setting Archive/Enabled). --format prints the "
      "results with their archive ids, workbook texts and values instead.",
      {{{"read",
         {},

@@ -7,6 +7,7 @@
 
 #include "Command.h"
 #include "ImageFile.h"
+#include "ReadArchiving.h"
 #include "ReportPdf.h"
 #include "TerminalHost.h"
 
@@ -24,9 +25,12 @@ bool LoadTable(const ParsedArguments& options, record::RecordTable& table) {
         InstallTerminalMessages(false);
         TerminalHost host;
         record::ReadOutState state;
-        if (!ReadInstrument(state, host)) {
+        std::string port;
+        if (!ReadInstrument(state, host, &port)) {
             return false;
         }
+        KeepReadOutOrWarn("report", state.buffer, port, ArchivingFor(options),
+                          "the report is drawn all the same");
         table = std::move(state.table);
         return true;
     }
@@ -68,11 +72,12 @@ const CommandRegistrar kRegistrar(
      "Draws the test report (20 records a page, up to the last page that holds a record) into a PDF file. "
      "The "
      "results are read from the instrument, or with --from taken from a 7200-byte record file such as "
-     "data.inf.",
+     "data.inf. A read-out of the instrument is kept in the archive as read's is.",
      {{{"report",
         {},
         {{"pdf", "FILE", "The PDF file to write.", Presence::Required},
          {"from", "DATA_INF", "Take the results from this record file instead of the instrument."},
+         {"no-archive", "", "Do not keep the read-out of the instrument in the archive."},
          {"object", "T", "The test object in the report's header."},
          {"serial", "T", "The instrument number in the report's header."},
          {"tester", "T", "The tester in the report's header."},

@@ -117,10 +117,12 @@ bool ReadInstrument(record::ReadOutState& state, TerminalHost& host, std::string
 
 void InstallTerminalMessages(bool assumeYes) {
     platform::SetMessageHandler([assumeYes](const platform::Message& message) {
+        const std::string text =
+            message.details.empty() ? message.text : message.text + "\n" + message.details;
         if (message.buttons == platform::MessageButtons::OkCancel) {
-            return AskOnTerminal(message.text, assumeYes);
+            return AskOnTerminal(text, assumeYes);
         }
-        std::fprintf(stderr, "%s\n", message.text.c_str());
+        std::fprintf(stderr, "%s\n", text.c_str());
         TellUnreadablePortMap(message.text);
         return platform::MessageResult::Ok;
     });

@@ -56,6 +56,11 @@ void PrintUsage() {
         "        ");
     std::printf("    TERROVANE_HANDOFF_DIR\n");
     PrintWrapped("The folder of the print hand-off files.", "        ");
+    std::printf("    TERROVANE_ARCHIVE\n");
+    PrintWrapped(
+        "The measurement archive, an SQLite file that keeps every accepted read-out; by default "
+        "~/.local/share/Terrovane/archive.sqlite.",
+        "        ");
 }
 
 int Help(const std::vector<std::string>& args) {

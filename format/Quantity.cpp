@@ -142,4 +142,22 @@ double QuantityValue(Quantity quantity, const MeasurementRecord* r) {
     return NotApplicable;
 }
 
+std::optional<Quantity> MainQuantity(std::uint32_t mode) {
+    if (mode >= 1 && mode <= 5)
+        return Quantity::Re;
+    switch (mode) {
+        case 6:
+            return Quantity::Rac;
+        case 7:
+        case 8:
+            return Quantity::R1;
+        case 9:
+            return Quantity::Resistivity;
+        case 10:
+            return Quantity::Iac;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace terrovane::format

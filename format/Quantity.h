@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "MeasurementRecord.h"
 
 namespace terrovane::format {
@@ -51,5 +54,8 @@ int TestFrequency(const MeasurementRecord* record);
 
 // The accessor of `quantity` (integer quantities widened).
 double QuantityValue(Quantity quantity, const MeasurementRecord* record);
+
+// The quantity a result of the mode is known by: Re, Rac, R1, Resistivity or Iac; unset for an unknown mode.
+std::optional<Quantity> MainQuantity(std::uint32_t mode);
 
 }  // namespace terrovane::format

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "EraseTexts.h"
 #include "LinkMessages.h"
 #include "MessageBox.h"
 
@@ -70,7 +71,8 @@ bool CommandHost::EraseCurrent() {
         platform::Alert(kNoData);
         return false;
     }
-    return StartErase(slot);
+    return StartErase(slot, format::EraseOneDetails(static_cast<std::size_t>(slot),
+                                                    *state_.table.At(static_cast<std::size_t>(slot))));
 }
 
 bool CommandHost::EraseAll() {
@@ -78,16 +80,22 @@ bool CommandHost::EraseAll() {
         platform::Alert(kNoDataReadFirst);
         return false;
     }
-    if (state_.table.OccupiedCount() == 0) {
+    const int stored = state_.table.OccupiedCount();
+    if (stored == 0) {
         platform::Alert(kNoData);
         return false;
     }
-    return StartErase(kEraseAllNumber);
+    return StartErase(kEraseAllNumber, format::EraseAllDetails(static_cast<std::size_t>(stored)));
 }
 
-bool CommandHost::StartErase(int slot) {
+bool CommandHost::StartErase(int slot, const std::string& whatGoes) {
     running_ = true;
-    session_.Erase(slot, [] { return platform::Ask(kEraseQuestion); });
+    session_.Erase(slot, [this, whatGoes] {
+        // Asked once the port is open, as before: the warning says whether the results shown are kept.
+        const std::string warning = view_.UnkeptResultsWarning();
+        return platform::AskBeforeLoss(kEraseQuestion,
+                                       warning.empty() ? whatGoes : whatGoes + "\n\n" + warning);
+    });
     return true;
 }
 
@@ -120,8 +128,10 @@ void CommandHost::PortWatchTick() {
     }
 }
 
-void CommandHost::Conclude(const Outcome& outcome) {
+void CommandHost::Conclude(const Outcome& reported) {
     running_ = false;
+    Outcome outcome = reported;
+    outcome.earlierResults = state_.dataRead;
     const OutcomeRow& row = RowFor(outcome);
     if (row.effects.messagesFirst) {
         for (const std::string& text : OutcomeMessages(outcome)) {

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <string>
+
 #include "InstrumentSession.h"
 #include "LinkView.h"
 #include "OutcomeTable.h"
@@ -34,7 +36,7 @@ class CommandHost : public QObject {
 
     // Tells and applies `outcome` as the end of a command, then emits CommandEnded. The session's
     // Finished comes here; callers that judged a reply themselves may hand its outcome in too.
-    void Conclude(const Outcome& outcome);
+    void Conclude(const Outcome& reported);
 
     // A command was started and has not ended yet.
     bool Running() const { return running_; }
@@ -46,7 +48,8 @@ class CommandHost : public QObject {
 
   private:
     void FailRead();
-    bool StartErase(int slot);
+    // Asks before erasing, naming `whatGoes`, then sends the erase line.
+    bool StartErase(int slot, const std::string& whatGoes);
     void OnRequestsStarting();
     void OnRequestsDone();
     void Apply(const Outcome& outcome, const OutcomeEffects& effects);

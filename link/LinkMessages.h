@@ -26,6 +26,10 @@ inline constexpr const char* kEraseError = "Erase data error, please retry";
 inline constexpr const char* kLostDuringReadOut =
     "The instrument was disconnected during the read-out. The results read before are kept; connect it "
     "again and read once more.";
+// The same when no results had been read before: none can be kept.
+inline constexpr const char* kLostDuringFirstReadOut =
+    "The instrument was disconnected during the read-out, before any results were read. Connect it again "
+    "and read once more.";
 inline constexpr const char* kLostDuringClock =
     "The instrument was disconnected while its date and time were set. Connect it again and set them once "
     "more.";

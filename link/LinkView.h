@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "Protocol.h"
@@ -47,6 +48,9 @@ class LinkView {
     virtual std::optional<ClockSetting> AskClock() = 0;
     // While a command waits on the instrument the window takes no input, and none is kept for later.
     virtual void SetInputBlocked(bool /*blocked*/) {}
+    // A line for the erase question when the results shown are kept nowhere else (not archived); empty
+    // when they are, or when the host keeps no archive.
+    virtual std::string UnkeptResultsWarning() const { return {}; }
 };
 
 // A view with no window: the record list, display and progress are nowhere to be seen.

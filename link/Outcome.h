@@ -51,6 +51,9 @@ struct Outcome {
     // An erase: the slot (or kEraseAllNumber) and the instrument's reply bytes.
     int slot = -1;
     std::vector<std::uint8_t> reply;
+    // Filled in by the host, which alone knows it: results of an earlier read-out were on hand when the
+    // command began (a lost read-out says they are kept only when there were any).
+    bool earlierResults = false;
 };
 
 }  // namespace terrovane::link

@@ -64,6 +64,10 @@ OutcomeRow AnyStage(OutcomeRow row) {
     row.anyStage = true;
     return row;
 }
+OutcomeRow Earlier(EarlierResults earlier, OutcomeRow row) {
+    row.earlier = earlier;
+    return row;
+}
 OutcomeRow AnyCommand(OutcomeRow row) {
     row.anyCommand = true;
     return row;
@@ -82,9 +86,15 @@ std::vector<OutcomeRow> BuildRows() {
             "only a failed packet check voids the read-out; a wrong length leaves dataRead as it was"),
         Row(K::Failed, P::ReadOut, R::CannotOpen, S::Open, {kCannotOpenWithReason}, readFails,
             "reopening after the handshake fails like any start of the read-out"),
-        AnyStage(Row(K::InstrumentLost, P::ReadOut, R::None, S::Reply, {kLostDuringReadOut},
-                     Effects({Restore, EndExchange}),
-                     "the list and display the read-out had cleared show the results read before again")),
+        Earlier(EarlierResults::Some,
+                AnyStage(Row(K::InstrumentLost, P::ReadOut, R::None, S::Reply, {kLostDuringReadOut},
+                             Effects({Restore, EndExchange}),
+                             "the list and display the read-out had cleared show the results read before "
+                             "again"))),
+        Earlier(EarlierResults::None,
+                AnyStage(Row(K::InstrumentLost, P::ReadOut, R::None, S::Reply, {kLostDuringFirstReadOut},
+                             Effects({Restore, EndExchange}),
+                             "with nothing read before, the message must not claim that results are kept"))),
 
         // The clock.
         Row(K::ClockSet, P::SetClock, R::None, S::Reply, {kClockOk}, Effects({EndExchange}), "accepted"),
@@ -165,7 +175,9 @@ std::vector<OutcomeRow> BuildRows() {
 
 bool Matches(const OutcomeRow& row, const Outcome& outcome) {
     return row.kind == outcome.kind && (row.anyCommand || row.command == outcome.command) &&
-           row.reason == outcome.reason && (row.anyStage || row.stage == outcome.stage);
+           row.reason == outcome.reason && (row.anyStage || row.stage == outcome.stage) &&
+           (row.earlier == EarlierResults::Either ||
+            (row.earlier == EarlierResults::Some) == outcome.earlierResults);
 }
 
 }  // namespace

@@ -28,6 +28,10 @@ struct OutcomeEffects {
     bool messagesFirst = true;     // the messages come before the window changes (else after)
 };
 
+// Whether a row holds only when results of an earlier read-out were on hand, only when there were none,
+// or either way.
+enum class EarlierResults { Either, Some, None };
+
 // One row: which outcomes it covers, what the user is told, what changes, and why that may look odd.
 struct OutcomeRow {
     OutcomeKind kind;
@@ -39,6 +43,7 @@ struct OutcomeRow {
     std::vector<std::string> messages;  // "{detail}" stands for the outcome's detail
     OutcomeEffects effects;
     const char* why;
+    EarlierResults earlier = EarlierResults::Either;
 };
 
 // The row for `outcome` (every outcome the session reports has one).

@@ -17,11 +17,30 @@ std::string FindProgram(const std::string& programName) {
     return QStandardPaths::findExecutable(name).toStdString();
 }
 
-bool StartProgramDetached(const std::string& programName) {
+namespace {
+
+std::string NotFoundProblem() {
+    const QString here = QCoreApplication::instance() != nullptr ? QCoreApplication::applicationDirPath()
+                                                                 : QStringLiteral("this program's folder");
+    return "it is neither in " + here.toStdString() + " nor on the PATH";
+}
+
+}  // namespace
+
+bool StartProgramDetached(const std::string& programName, std::string* problem) {
     const std::string path = FindProgram(programName);
-    if (path.empty())
+    if (path.empty()) {
+        if (problem != nullptr)
+            *problem = NotFoundProblem();
         return false;
-    return QProcess::startDetached(QString::fromStdString(path), {});
+    }
+    QProcess process;
+    process.setProgram(QString::fromStdString(path));
+    if (process.startDetached())
+        return true;
+    if (problem != nullptr)
+        *problem = path + ": " + process.errorString().toStdString();
+    return false;
 }
 
 }  // namespace terrovane::platform

@@ -17,6 +17,8 @@ MessageResult ShowMessage(const Message& message) {
     if (Handler())
         return Handler()(message);
     std::fprintf(stderr, "%s\n", message.text.c_str());
+    if (!message.details.empty())
+        std::fprintf(stderr, "%s\n", message.details.c_str());
     return MessageResult::Ok;
 }
 
@@ -31,6 +33,13 @@ void Alert(const std::string& text) {
 bool Ask(const std::string& text) {
     return ShowMessage({text, "TIP", MessageButtons::OkCancel, MessageIcon::Warning, true}) ==
            MessageResult::Ok;
+}
+
+bool AskBeforeLoss(const std::string& text, const std::string& details) {
+    Message question{text, "TIP", MessageButtons::OkCancel, MessageIcon::Warning, true};
+    question.details = details;
+    question.defaultAnswer = MessageResult::Cancel;
+    return ShowMessage(question) == MessageResult::Ok;
 }
 
 }  // namespace terrovane::platform

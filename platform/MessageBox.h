@@ -16,6 +16,8 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
     bool topmost = false;
+    std::string details{};  // shown under the text, e.g. what a question is about; may be empty
+    MessageResult defaultAnswer = MessageResult::Ok;  // the button Enter presses
 };
 
 // The caption of plain messages.
@@ -35,5 +37,9 @@ void Alert(const std::string& text);
 
 // A "TIP" question with OK and Cancel, a warning icon, kept topmost. True when answered OK.
 bool Ask(const std::string& text);
+
+// The same question before something that cannot be undone: `details` under it name what is lost, and
+// Cancel is the default button, so a hurried Enter loses nothing.
+bool AskBeforeLoss(const std::string& text, const std::string& details);
 
 }  // namespace terrovane::platform

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev                              # the tests
   qt6-base-private-dev                                   # the tests' input through the window system's queue
   python3 python3-xlrd python3-olefile poppler-utils     # the tests' independent workbook and PDF readers
+  gnumeric                                               # ssconvert: one more workbook reader for the tests
   fonts-wqy-zenhei fonts-liberation                      # the dialogs' and the report's fonts
   xvfb xauth imagemagick xdotool                         # the screenshot tools
   libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers

@@ -62,7 +62,7 @@ void BuildRecords(XlsWorkbook& workbook) {
     for (std::size_t i = 0; i < workbook.sheets_.size(); ++i) {
         SheetSection& section = workbook.sections_[i];
         if (i > 0) {
-            section.window2.options &= static_cast<std::uint16_t>(~Window2Record::kSelected);
+            section.window2.options = Window2Record::kLaterSheetOptions;
         }
         PlanSheet(workbook.sheets_[i], section, strings, sst);
     }

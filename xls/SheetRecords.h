@@ -70,7 +70,9 @@ class DbCellRecord : public BiffRecord {
 class Window2Record : public BiffRecord {
   public:
     static constexpr std::uint16_t kFirstSheetOptions = 0x06B6;
-    static constexpr std::uint16_t kSelected = 0x0200;
+    // Every later sheet: neither selected nor displayed, so readers open the workbook on the first sheet,
+    // which WINDOW1 names as the active one.
+    static constexpr std::uint16_t kLaterSheetOptions = 0x00B6;
     Window2Record() : BiffRecord(0x023E) {}
     bool Parse(std::span<const std::uint8_t> payload) override;
     std::size_t PayloadSize() override { return 18; }

@@ -81,7 +81,7 @@ XlsSheet* XlsWorkbook::AddNamedSheet(std::string_view name, int position) {
     bound.name = BiffText::Narrow(std::string(name));
     globals_.sheets.insert(globals_.sheets.begin() + static_cast<std::ptrdiff_t>(at), bound);
     SheetSection section;
-    section.window2.options &= static_cast<std::uint16_t>(~Window2Record::kSelected);
+    section.window2.options = Window2Record::kLaterSheetOptions;
     sections_.insert(sections_.begin() + static_cast<std::ptrdiff_t>(at), std::move(section));
     sheets_.insert(sheets_.begin() + static_cast<std::ptrdiff_t>(at), XlsSheet(this, static_cast<int>(at)));
     Renumber();

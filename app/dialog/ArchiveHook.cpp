@@ -29,7 +29,12 @@ archive::Archive* ArchiveHook::Archive() {
     return archive_.get();
 }
 
+bool ArchiveHook::ShownReadOutArchived() const {
+    return shownArchived_ && dialog_.State().dataRead;
+}
+
 void ArchiveHook::ArchiveAcceptedReadOut(const std::string& port) {
+    shownArchived_ = false;
     if (!enabled()) {
         return;
     }
@@ -42,6 +47,7 @@ void ArchiveHook::ArchiveAcceptedReadOut(const std::string& port) {
             SayMovedAside(outcome.movedAside);
         }
         if (outcome.stored) {
+            shownArchived_ = true;
             emit Archived(outcome.readoutId);
             return;
         }

@@ -28,6 +28,11 @@ class ArchiveHook : public QObject {
 
     // Stores the read-out now in the window's buffer, read through `port`, unless archiving is turned off.
     void ArchiveAcceptedReadOut(const std::string& port);
+    // The window now shows a read-out opened from the archive.
+    void ShowingArchivedReadOut() { shownArchived_ = true; }
+    // Whether the results on screen are kept in the archive: false before any read-out, and after one
+    // that was not archived (archiving turned off, or the archive failed).
+    bool ShownReadOutArchived() const;
 
     // Whether archiving is on: the program's setting; tests that run side by side answer it themselves.
     std::function<bool()> enabled = history::ArchivingEnabled;
@@ -40,6 +45,7 @@ class ArchiveHook : public QObject {
     CTesterDlg& dialog_;
     std::unique_ptr<archive::Archive> archive_;
     std::string problem_;
+    bool shownArchived_ = false;
 };
 
 }  // namespace terrovane::app

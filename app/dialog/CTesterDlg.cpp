@@ -1,6 +1,7 @@
 #include "CTesterDlg.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -73,9 +74,11 @@ void CTesterDlg::CreateControls() {
     listFrame_ = new QFrame(client_);
     listFrame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     listFrame_->setGeometry(geometry.listFrame);
-    recordList_ = CreateRecordList(client_);
+    RecordListView* list = CreateRecordList(client_);
+    recordList_ = list;
     recordList_->setGeometry(geometry.recordList);
     connect(recordList_, &QTableWidget::clicked, this, &CTesterDlg::OnListClicked);
+    connect(list, &RecordListView::SelectionMovedByKey, this, &CTesterDlg::OnListClicked);
     connect(recordList_, &QTableWidget::customContextMenuRequested, this, &CTesterDlg::OnListClicked);
     CreateMenu();
     layout->setMenuBar(menuBar_);
@@ -238,6 +241,16 @@ void CTesterDlg::OnAbout() {
 
 void CTesterDlg::OnListClicked() {
     panel_->OnListClicked();
+}
+
+// Escape would close the dialog, and with it the program, at a stray key press. Exit, the close box and
+// the window manager's close keys still end it.
+void CTesterDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CTesterDlg::showEvent(QShowEvent* event) {

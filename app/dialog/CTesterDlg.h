@@ -82,6 +82,7 @@ class CTesterDlg : public QDialog {
     // A close request while a command paces its lines is dropped (the progress window keeps the dialog
     // disabled then, which stops every other input).
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void InitDialog();

@@ -1,5 +1,6 @@
 #include "DialogLinkView.h"
 
+#include "ArchiveHook.h"
 #include "CDateTimeDlg.h"
 #include "CTesterDlg.h"
 #include "DisplayPanel.h"
@@ -82,6 +83,13 @@ void DialogLinkView::SetInputBlocked(bool blocked) {
     } else {
         blocker_.Release();
     }
+}
+
+std::string DialogLinkView::UnkeptResultsWarning() const {
+    if (dialog_.Archive().ShownReadOutArchived()) {
+        return {};
+    }
+    return kUnkeptResultsWarning;
 }
 
 }  // namespace terrovane::app

@@ -7,6 +7,11 @@ namespace terrovane::app {
 
 class CTesterDlg;
 
+// The erase question's own line while the results on screen are not in the archive.
+inline constexpr const char* kUnkeptResultsWarning =
+    "The results shown are not in the archive (archiving is off, or it failed): what is erased now is kept "
+    "nowhere else.";
+
 // The main dialog as the instrument commands change it: its display panel, record list and progress slot.
 class DialogLinkView : public link::LinkView {
   public:
@@ -25,6 +30,7 @@ class DialogLinkView : public link::LinkView {
     void ShowRecord(std::size_t slot) override;
     std::optional<link::ClockSetting> AskClock() override;
     void SetInputBlocked(bool blocked) override;
+    std::string UnkeptResultsWarning() const override;
 
   private:
     CTesterDlg& dialog_;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CTesterDlg.h"
+#include "FileDialogSetup.h"
 #include "HandoffFiles.h"
 #include "MessageBox.h"
 #include "MessageTexts.h"
@@ -20,6 +21,7 @@ constexpr const char* kSaveFilter = "excel file(*.xls);;all file(*.*)";
 
 QString CTesterDlg::ChooseSaveFile() {
     QFileDialog dialog(this);
+    filedialog::KeepOutOfFileContents(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("xls"));
     dialog.setNameFilters(QString::fromUtf8(kSaveFilter).split(QStringLiteral(";;")));

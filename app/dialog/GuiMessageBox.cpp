@@ -14,6 +14,9 @@ platform::MessageResult ShowMessageBox(const platform::Message& message, const D
     box.setWindowTitle(QString::fromStdString(message.caption));
     box.setText(QString::fromStdString(message.text));
     box.setTextFormat(Qt::PlainText);
+    if (!message.details.empty()) {
+        box.setInformativeText(QString::fromStdString(message.details));
+    }
     // The message stays what it always was; why the port could not be reached is one click away.
     const std::string details = DiagnosisDetails(message.text, diagnose);
     if (!details.empty()) {
@@ -22,7 +25,9 @@ platform::MessageResult ShowMessageBox(const platform::Message& message, const D
     box.setIcon(message.icon == platform::MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
     const bool question = message.buttons == platform::MessageButtons::OkCancel;
     box.setStandardButtons(question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
-    box.setDefaultButton(QMessageBox::Ok);
+    box.setDefaultButton(question && message.defaultAnswer == platform::MessageResult::Cancel
+                             ? QMessageBox::Cancel
+                             : QMessageBox::Ok);
     if (message.topmost) {
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     }

@@ -33,8 +33,13 @@ bool CTesterDlg::OpenArchivedReadOut(qint64 readoutId) {
     state_->buffer = *image;
     record::ParseRecords(state_->buffer, state_->table);
     state_->dataRead = true;
+    // What a read-out of the instrument leaves set: the port watch then keeps the display as it is instead
+    // of blanking it for the idle picture.
+    state_->requestsSent = true;
+    archiveHook_->ShowingArchivedReadOut();
     view_->FillRecordList(state_->table);
     view_->BlankDisplay();
+    view_->SetIdlePictureVisible(false);
     view_->ShowSelectedAfterReadOut();
     return true;
 }

@@ -20,8 +20,12 @@ PrintHandoffResult PrintRecords(bool dataRead, const record::ReadOutBuffer& buff
         platform::Alert("Cannot write data.inf, nothing was printed.\n" + error);
         return PrintHandoffResult::WriteFailed;
     }
-    return platform::StartProgramDetached(kPrintServiceProgram) ? PrintHandoffResult::Started
-                                                                : PrintHandoffResult::ServiceNotStarted;
+    if (std::string problem; !platform::StartProgramDetached(kPrintServiceProgram, &problem)) {
+        platform::Alert(std::string("The print service \"") + kPrintServiceProgram +
+                        "\" could not be started, so nothing was printed: " + problem + ".");
+        return PrintHandoffResult::ServiceNotStarted;
+    }
+    return PrintHandoffResult::Started;
 }
 
 }  // namespace terrovane::app

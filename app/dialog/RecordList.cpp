@@ -41,8 +41,17 @@ void SetUpRows(QTableWidget* list) {
 
 }  // namespace
 
-QTableWidget* CreateRecordList(QWidget* parent) {
-    auto* list = new QTableWidget(parent);
+void RecordListView::keyPressEvent(QKeyEvent* event) {
+    const std::optional<int> before = FirstSelectedRow(this);
+    QTableWidget::keyPressEvent(event);
+    const std::optional<int> after = FirstSelectedRow(this);
+    if (after && after != before) {
+        emit SelectionMovedByKey();
+    }
+}
+
+RecordListView* CreateRecordList(QWidget* parent) {
+    auto* list = new RecordListView(parent);
     list->setObjectName(QStringLiteral("1004"));
     SetUpColumns(list);
     SetUpRows(list);

@@ -11,9 +11,24 @@ namespace terrovane::app {
 inline constexpr int kRecordListRows = 100;
 inline constexpr int kRecordListColumnWidths[] = {45, 98, 98};
 
+// The list's table, which tells when a key moved its selection: the window shows that row as it does for
+// a click, so the highlighted row and the display never disagree.
+class RecordListView : public QTableWidget {
+    Q_OBJECT
+
+  public:
+    using QTableWidget::QTableWidget;
+
+  signals:
+    void SelectionMovedByKey();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
 // The record list: "No.", "yy-mm-dd", "hh-mm-ss"; rows "00" to "99" with empty date and time; grid
 // lines, whole-row selection, white background, read-only.
-QTableWidget* CreateRecordList(QWidget* parent);
+RecordListView* CreateRecordList(QWidget* parent);
 
 // Empties the date and time of every row, or of one row (rows outside 0-99 are ignored).
 void ClearRecordListTexts(QTableWidget* list);

@@ -31,6 +31,9 @@ ENVIRONMENT
     TERROVANE_HANDOFF_DIR
         The folder of the print hand-off files data.inf and set.inf; by default
         ~/.local/share/Terrovane.
+    TERROVANE_ARCHIVE
+        The measurement archive, an SQLite file that keeps every accepted read-out; by default
+        ~/.local/share/Terrovane/archive.sqlite.
 
 FILES
     /dev/terrovane-SERIAL

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the integrated main program against the simulated instrument (demo results) under a
 # virtual X server: the progress window during a read-out, the main window after it with rows of four
-# different modes clicked, and the Mount menu with its Erase submenu open.
+# different modes clicked, the Mount menu with its Erase submenu open, the erase question, a row reached
+# with the Down key, and the window still open after Escape. QT_SCALE_FACTOR=2 gives the 2x shots.
 # Usage: app/tools/screenshots-integrated.sh <build dir> [output folder]
 set -euo pipefail
 build=${1:?build dir}
@@ -42,7 +43,15 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   done
   xdotool key --window "$win" alt+m; sleep 0.5; xdotool key d; sleep 0.7
   import -window root "$out/mount-erase-menu.png"
-  xdotool key Escape Escape
+  # Erase current of the last row clicked: the question names the result; Enter answers Cancel.
+  xdotool key c; sleep 1
+  import -window root "$out/erase-question.png"
+  xdotool key Return; sleep 0.5
+  # The arrow keys move the highlighted row, and the display follows it.
+  xdotool key Down; sleep 0.5
+  import -window root "$out/record-after-down-key.png"
+  xdotool key Escape; sleep 0.5   # the main window stays
+  import -window root "$out/after-escape.png"
   kill $app $sim
 ' "$build" "$out"
 echo "saved in $out"

@@ -73,9 +73,8 @@ void CMainFrame::BuildStatusBar() {
 }
 
 void CMainFrame::OnPrintSetup() {
-    // Shares the view's printer through the dialog of the platform.
-    QPrinter printer;
-    QPageSetupDialog(&printer, this).exec();
+    // The choices go to the printer the report is printed on, not to one of the dialog's own.
+    QPageSetupDialog(&view_->Printer(), this).exec();
 }
 
 void CMainFrame::OnAbout() {

@@ -35,6 +35,9 @@ class CMainView : public QWidget {
     void OnPreview();  // the print preview
     void OnTimer(int id);
 
+    // The one printer of the program: Print Setup, the printer dialog, the preview and the job all use it.
+    QPrinter& Printer() { return printer_; }
+
     int PrintStateValue() const { return printState; }
     int PageCount() const { return pageCount; }
     const CInfoSetDlg& InfoDialog() const { return infoDialog; }

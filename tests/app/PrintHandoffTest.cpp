@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -33,14 +34,18 @@ TEST_F(PrintHandoffTest, PrintWithoutDataSaysSoAndWritesNothing) {
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Path(handoff::kRecordFileName))));
 }
 
-TEST_F(PrintHandoffTest, PrintWritesRecordFileEvenWhenServiceIsMissing) {
+TEST_F(PrintHandoffTest, MissingServiceIsNamedWithTheReasonAndTheRecordFileIsStillWritten) {
     testing::MessageRecorder messages;
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(dir_.path()));
     const auto image = ImageWith({});  // no occupied slot still hands over 7200 bytes
     EXPECT_EQ(PrintRecords(true, image), PrintHandoffResult::ServiceNotStarted);
     qputenv("PATH", path);
-    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{
+                  "The print service \"rapstel\" could not be started, so nothing was printed: "
+                  "it is neither in " +
+                  QCoreApplication::applicationDirPath().toStdString() + " nor on the PATH."});
     EXPECT_TRUE(testing::BytesEqual(image, ReadBytes(Path(handoff::kRecordFileName))));
 }
 

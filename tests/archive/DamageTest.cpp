@@ -86,6 +86,40 @@ TEST_F(ArchiveTest, ASymbolicLinkAFolderOrAPipeIsNeverUsedAsTheArchive) {
     EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
 }
 
+TEST_F(ArchiveTest, AFolderOthersMayWriteToOrOfAnotherUserIsRefusedWithTheWayOut) {
+    const std::string shared = Path("shared");
+    std::filesystem::create_directory(shared);
+    ASSERT_EQ(::chmod(shared.c_str(), 0777), 0);
+    std::string error;
+    EXPECT_EQ(Archive::Open(shared + "/archive.sqlite", error), nullptr);
+    EXPECT_EQ(error, "The archive folder " + shared +
+                         " can be written by other users, so it is not used; make it yours alone with: chmod "
+                         "go-w '" +
+                         shared + "'");
+    EXPECT_FALSE(std::filesystem::exists(shared + "/archive.sqlite"));
+
+    // Checked on every use, not only when the archive is first opened.
+    ASSERT_EQ(::chmod(shared.c_str(), 0755), 0);
+    auto archive = Archive::Open(shared + "/archive.sqlite", error);
+    ASSERT_NE(archive, nullptr) << error;
+    ASSERT_EQ(::chmod(shared.c_str(), 0775), 0);
+    const auto image = DistinctImage(1, 2);
+    const StoreOutcome outcome = archive->Store({"", "", &image});
+    EXPECT_FALSE(outcome.stored);
+    EXPECT_NE(outcome.error.find("can be written by other users"), std::string::npos) << outcome.error;
+
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "handing a folder to another user needs root";
+    }
+    const std::string foreign = Path("foreign");
+    std::filesystem::create_directory(foreign);
+    ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(Archive::Open(foreign + "/archive.sqlite", error), nullptr);
+    EXPECT_EQ(error, "The archive folder " + foreign +
+                         " belongs to another user, so it is not used; set TERROVANE_ARCHIVE to a file in a "
+                         "folder of your own.");
+}
+
 // Stores distinct read-outs for ever, writing the seed of each committed one to `fd`.
 [[noreturn]] void StoreForEver(const std::string& path, int fd) {
     std::string error;
@@ -154,7 +188,7 @@ int StoreUntilFull(Archive& archive) {
 TEST_F(ArchiveTest, AFullDiskRefusesTheReadOutAndKeepsTheEarlierOnes) {
     const std::string small = Path("small");
     std::filesystem::create_directory(small);
-    if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=1m") != 0) {
+    if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=1m,mode=0700") != 0) {
         GTEST_SKIP() << "no tmpfs can be mounted here (needs root)";
     }
     const std::string file = small + "/archive.sqlite";

@@ -1,6 +1,8 @@
 // Storing read-outs: what lands in the file, duplicates, file modes.
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "ArchiveFixtures.h"
 #include "ArchivePath.h"
 #include "ContentKey.h"
@@ -54,6 +56,32 @@ TEST_F(ArchiveTest, StoresTheImageTheSlotsAndTheDecodedFieldsInAWalFileOnlyTheUs
     EXPECT_EQ(info.st_mode & 0777, 0600u);
     ASSERT_EQ(::stat(Path("data/Terrovane").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
+
+// The descriptors this process holds on the archive's files, from /proc/self/fd.
+int DescriptorsOn(const std::string& path) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        std::error_code error;
+        const std::string target = std::filesystem::read_symlink(entry.path(), error).string();
+        count += target.rfind(path, 0) == 0 ? 1 : 0;
+    }
+    return count;
+}
+
+TEST_F(ArchiveTest, AnIdleArchiveHoldsNoDescriptorSoNoLockCanBeDroppedUnderIt) {
+    auto archive = OpenArchive();
+    EXPECT_EQ(DescriptorsOn(Path()), 0);
+    ASSERT_TRUE(StoreImage(*archive, DistinctImage(1, 2)).stored);
+    std::string error;
+    std::vector<ResultRow> rows;
+    ASSERT_TRUE(archive->Results({}, {}, -1, 0, rows, error)) << error;
+    ASSERT_TRUE(archive->SetLabel(LabelTarget::Result, 1, "Pole 1", std::nullopt, error)) << error;
+    EXPECT_EQ(archive->Labels(error), std::vector<std::string>{"Pole 1"});
+    EXPECT_EQ(DescriptorsOn(Path()), 0);
+    // The last connection checkpoints and removes the journal, so no other program needs it.
+    EXPECT_FALSE(std::filesystem::exists(Path() + "-wal"));
+    EXPECT_EQ(rows.size(), 2u);
 }
 
 TEST_F(ArchiveTest, ReadingTheSameResultsAgainLinksThemInsteadOfStoringThemTwice) {

@@ -10,6 +10,7 @@
 
 #include "ExportColumns.h"
 #include "ReplacingSave.h"
+#include "ScratchFolder.h"
 #include "Utf.h"
 #include "WorkbookExport.h"
 
@@ -37,9 +38,7 @@ record::RecordTable TableWithSlots3And57() {
     return table;
 }
 
-std::string ReadBack(const fs::path& path) {
-    const std::string command =
-        std::string("/usr/bin/python3 ") + TV_XLS_READER_SCRIPT + " '" + path.string() + "' dump 2>&1";
+std::string Output(const std::string& command) {
     std::string output;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -51,8 +50,13 @@ std::string ReadBack(const fs::path& path) {
     return output;
 }
 
+std::string ReadBack(const fs::path& path) {
+    return Output(std::string("/usr/bin/python3 ") + TV_XLS_READER_SCRIPT + " '" + path.string() +
+                  "' dump 2>&1");
+}
+
 fs::path Folder(const std::string& name) {
-    const fs::path dir = fs::temp_directory_path() / "tv_export_tests" / name;
+    const fs::path dir = testing::ScratchFolder() / name;
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
@@ -131,6 +135,21 @@ TEST(ExportRecords, SavedFileReadsBackWithBothSheetsAndTheRows) {
         ++emptyRows;
     }
     EXPECT_EQ(emptyRows, 56u);
+}
+
+// Gnumeric opens a workbook on the sheet its window records call displayed; its CSV export writes that
+// sheet. The results must be what it shows, not the empty second sheet.
+TEST(ExportRecords, GnumericConvertsTheResultsSheetToCsv) {
+    const fs::path folder = Folder("gnumeric");
+    const fs::path path = folder / "records.xls";
+    const fs::path csv = folder / "records.csv";
+    ASSERT_EQ(ExportRecords(TableWithSlots3And57(), path.string()), "");
+    const std::string log = Output("ssconvert --export-type=Gnumeric_stf:stf_csv '" + path.string() + "' '" +
+                                   csv.string() + "' 2>&1");
+    const std::string text = Contents(csv);
+    EXPECT_EQ(text.rfind("NO,Mode,日期(Date),时间(Time),Voltage(V),", 0), 0u) << log << text;
+    EXPECT_NE(text.find("\n03,ρ,2009-01-23,07:05:30,"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n57,3Pole,2009-01-23,07:05:30,"), std::string::npos) << text;
 }
 
 TEST(SaveReplacing, ReplacesAnOldFileAndLeavesNoTemporaryBehind) {

@@ -10,6 +10,7 @@
 
 #include "HandoffDir.h"
 #include "InstanceLock.h"
+#include "TestEnvironment.h"
 
 namespace terrovane::platform {
 namespace {
@@ -26,11 +27,7 @@ class PrivateFolderTest : public ::testing::Test {
         fs::create_directories(dir_);
         ::chmod(dir_.c_str(), 0700);
     }
-    void TearDown() override {
-        ::unsetenv("TERROVANE_HANDOFF_DIR");
-        ::unsetenv("XDG_RUNTIME_DIR");
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { fs::remove_all(dir_); }
     std::string In(const std::string& name) const { return dir_ + "/" + name; }
     std::optional<std::string> HandoffAt(const std::string& dir, std::string& error) {
         ::setenv("TERROVANE_HANDOFF_DIR", dir.c_str(), 1);
@@ -38,6 +35,10 @@ class PrivateFolderTest : public ::testing::Test {
     }
 
     std::string dir_;
+    // Each test sets what it relies on; the caller's values come back afterwards.
+    testing::EnvironmentOverride handoff_{"TERROVANE_HANDOFF_DIR", std::nullopt};
+    testing::EnvironmentOverride runtime_{"XDG_RUNTIME_DIR", std::nullopt};
+    testing::EnvironmentOverride temporary_{"TMPDIR", std::nullopt};
 };
 
 TEST_F(PrivateFolderTest, MissingHandoffFolderIsCreatedForTheOwnerOnly) {
@@ -141,7 +142,6 @@ TEST_F(PrivateFolderTest, WithoutXdgRuntimeDirAPrivateFolderIsMadeInTheTemporary
     ::setenv("TMPDIR", dir_.c_str(), 1);
     std::string problem;
     const auto runtime = RuntimeDir(problem);
-    ::unsetenv("TMPDIR");
     ASSERT_TRUE(runtime) << problem;
     EXPECT_EQ(*runtime, In("terrovane-runtime-" + std::to_string(::geteuid())));
     struct stat folder {};

@@ -30,8 +30,10 @@ class ArchiveHookTest : public DialogFixture {
 };
 
 TEST_F(ArchiveHookTest, EveryAcceptedReadOutIsArchivedOnceWithItsPortAndImage) {
+    EXPECT_FALSE(dialog_->Archive().ShownReadOutArchived());  // nothing shown yet
     PlugIn();
     ASSERT_TRUE(ReadOut());
+    EXPECT_TRUE(dialog_->Archive().ShownReadOutArchived());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(link::kReadOk));
     EXPECT_EQ(Query("SELECT count(*), port FROM readouts"), R"([[1, "COM3"]])");
     std::string error;
@@ -54,6 +56,7 @@ TEST_F(ArchiveHookTest, AnArchiveThatCannotBeWrittenIsSaidOnceAndTheReadOutGoesO
     EXPECT_EQ(recorder_.Texts()[0], link::kReadOk);
     EXPECT_THAT(recorder_.Texts()[1], HasSubstr("could not be kept in the archive"));
     EXPECT_THAT(recorder_.Texts()[1], HasSubstr("Is a directory"));
+    EXPECT_FALSE(dialog_->Archive().ShownReadOutArchived());
     EXPECT_TRUE(dialog_->State().dataRead);
     EXPECT_GT(dialog_->State().table.OccupiedCount(), 0);
     EXPECT_EQ(dialog_->State().buffer, sim::DemoImage());
@@ -65,6 +68,20 @@ TEST_F(ArchiveHookTest, TurnedOffTheArchiveIsLeftAlone) {
     ASSERT_TRUE(ReadOut());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(link::kReadOk));
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(ArchivePath())));
+    EXPECT_FALSE(dialog_->Archive().ShownReadOutArchived());
+}
+
+// A read-out shown from the archive is in it; a later one read while archiving is off is not.
+TEST_F(ArchiveHookTest, WhetherTheResultsOnScreenAreArchivedFollowsTheLastReadOutShown) {
+    const auto image = archive::testing::ImageWith({{57, archive::testing::MakeResult(1, 23, 5, 12.5f)}});
+    ASSERT_TRUE(dialog_->Archive().Archive()->Store({"2024-05-17T09:30:05+02:00", "COM3", &image}).stored);
+    ASSERT_TRUE(dialog_->OpenArchivedReadOut(1));
+    EXPECT_TRUE(dialog_->Archive().ShownReadOutArchived());
+    dialog_->Archive().enabled = [] { return false; };
+    PlugIn();
+    recorder_.AnswerNext(platform::MessageResult::Ok);  // "read again?"
+    ASSERT_TRUE(ReadOut());
+    EXPECT_FALSE(dialog_->Archive().ShownReadOutArchived());
 }
 
 TEST_F(ArchiveHookTest, AnArchivedReadOutOpensAsThoughItHadJustBeenRead) {
@@ -97,6 +114,29 @@ TEST_F(ArchiveHookTest, AnArchivedReadOutOpensAsThoughItHadJustBeenRead) {
     EXPECT_FALSE(dialog_->OpenArchivedReadOut(99));
     EXPECT_THAT(recorder_.Texts(), ElementsAre(HasSubstr("no read-out 99")));
     EXPECT_EQ(dialog_->State().buffer, image);
+}
+
+// With the instrument attached, the port watch keeps blanking a display that no read-out asked for; an
+// opened read-out is one, so what it shows stays, and the list and the display keep to the same slot.
+TEST_F(ArchiveHookTest, AnOpenedReadOutStaysOnScreenWhileThePortWatchRuns) {
+    const auto image = archive::testing::ImageWith({{57, archive::testing::MakeResult(1, 23, 5, 12.5f)}});
+    ASSERT_TRUE(dialog_->Archive().Archive()->Store({"2024-05-17T09:30:05+02:00", "COM3", &image}).stored);
+    PlugIn();
+    dialog_->Commands().PortWatchTick();
+    ASSERT_TRUE(dialog_->IdlePicture()->isVisibleTo(dialog_.get()));  // attached, nothing read yet
+    ASSERT_TRUE(dialog_->OpenArchivedReadOut(1));
+    const std::set<int> shown = VisiblePanelControls();
+    EXPECT_FALSE(shown.empty());
+    for (int tick = 0; tick < 3; ++tick) {
+        dialog_->Commands().PortWatchTick();
+        EXPECT_FALSE(dialog_->IdlePicture()->isVisibleTo(dialog_.get()));
+        EXPECT_EQ(VisiblePanelControls(), shown);
+    }
+    // The display shows the opened read-out's only result, the one its list row holds.
+    EXPECT_EQ(SlotDigits(), "57");
+    EXPECT_EQ(dialog_->State().currentIndex, 57);
+    EXPECT_EQ(ListTexts()[57], "2009-01-23 10:05:00");
+    EXPECT_TRUE(recorder_.Texts().empty());
 }
 
 TEST_F(ArchiveHookTest, TheHistoryWindowShowsANewReadOutAsItIsArchived) {

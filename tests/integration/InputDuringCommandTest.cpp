@@ -52,7 +52,7 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
         PostClick(ToolButton(dialog_->ToolBar(), res::kCmdSave));
         PostClick(list->viewport(), list->visualItemRect(list->item(2, 1)).center());  // an empty slot
         PostWheel(list->viewport());
-        PostKey(dialog_.get(), Qt::Key_Escape);  // rejects, and so ends, the main dialog
+        PostKey(dialog_.get(), Qt::Key_Escape);
         PostCloseRequest(dialog_.get());
         PostClick(ToolButton(dialog_->ToolBar(), res::kCmdExit));
         ++posted;

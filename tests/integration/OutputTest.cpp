@@ -140,6 +140,21 @@ TEST_F(OutputTest, PrintHandsTheImageToTheServiceEachTime) {
     EXPECT_TRUE(recorder_.Texts().empty());
 }
 
+// A print service that is there but cannot run: the user is told which program and why, every time.
+TEST_F(OutputTest, PrintSaysWhyThePrintServiceCouldNotBeStarted) {
+    QFile service(TempPath(QStringLiteral("bin/rapstel")));
+    ASSERT_TRUE(service.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    service.write("#!/nonexistent/interpreter\n");
+    service.close();
+    AsIfRead(sim::DemoImage());
+    dialog_->OnCommand(res::kCmdPrint);
+    ASSERT_EQ(recorder_.Texts().size(), 1u);
+    EXPECT_EQ(recorder_.Texts()[0],
+              "The print service \"rapstel\" could not be started, so nothing was printed: " +
+                  service.fileName().toStdString() + ": execv: No such file or directory.");
+    EXPECT_EQ(FileBytes(HandoffFile("data.inf")).size(), 7200);
+}
+
 TEST_F(OutputTest, SaveAndPrintWithoutDataWriteNothing) {
     dialog_->OnCommand(res::kCmdSave);
     dialog_->OnCommand(res::kCmdPrint);

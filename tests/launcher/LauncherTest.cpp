@@ -56,11 +56,26 @@ TEST_F(LauncherTest, NonExecutableSiblingIsPassedOverAndNothingFoundIsReported) 
     QTemporaryDir empty;
     PathOf path(empty.path());
     EXPECT_EQ(FindProgram(kProgram), "");
-    EXPECT_FALSE(StartProgramDetached(kProgram));
+    std::string problem;
+    EXPECT_FALSE(StartProgramDetached(kProgram, &problem));
+    EXPECT_EQ(problem, "it is neither in " + QCoreApplication::applicationDirPath().toStdString() +
+                           " nor on the PATH");
 
     const std::string inPath = MakeProgram(onPath_.path());
     PathOf withProgram(onPath_.path());
     EXPECT_EQ(FindProgram(kProgram), inPath);
+}
+
+// Found, but the system cannot run it (here: its interpreter is missing): the reason comes back.
+TEST_F(LauncherTest, ProgramThatCannotBeStartedIsReportedWithTheSystemsReason) {
+    const std::string program = (onPath_.path() + "/" + kProgram).toStdString();
+    std::ofstream(program) << "#!/nonexistent/interpreter\n";
+    ::chmod(program.c_str(), 0755);
+    PathOf path(onPath_.path());
+    std::string problem;
+    EXPECT_FALSE(StartProgramDetached(kProgram, &problem));
+    EXPECT_EQ(problem.rfind(program + ": ", 0), 0u) << problem;
+    EXPECT_NE(problem.find("No such file or directory"), std::string::npos) << problem;
 }
 
 }  // namespace

@@ -37,7 +37,8 @@ class CommandLineLinkTest : public ::testing::Test {
     std::string CliLine(const SimProcess& sim, const std::string& args) const {
         // Requests every 25 ms: fast, and still slow enough that the simulator has left before the next.
         return "env QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,25 XDG_RUNTIME_DIR=" +
-               ShellQuoted(Path("runtime")) + " TERROVANE_ARCHIVE=" + ShellQuoted(Path("archive.sqlite")) +
+               ShellQuoted(Path("runtime")) + " XDG_CONFIG_HOME=" + ShellQuoted(Path("config")) +
+               " TERROVANE_ARCHIVE=" + ShellQuoted(Path("archive.sqlite")) +
                " TERROVANE_PORTMAP=" + ShellQuoted(sim.MapPath()) + " " + ShellQuoted(TERROVANE_CLI_PATH) +
                " " + args;
     }
@@ -58,17 +59,18 @@ TEST_F(CommandLineLinkTest, InstrumentLostDuringEachCommandIsToldAndFailsTheComm
         std::string args;
         const char* message;
     };
-    // A read-out is one handshake line and 100 requests; erase reads first, then sends its one line.
+    // A read-out is one handshake line and 100 requests; erase reads first, then sends its one line. A
+    // command reads nothing before its own read-out, so no message may claim earlier results are kept.
     const Case cases[] = {
-        {"unplug-after:1", "read --out " + Path("image.bin"), kLostDuringReadOut},
-        {"unplug-after:50", "read --out " + Path("image.bin"), kLostDuringReadOut},
-        {"unplug-after:99", "read --out " + Path("image.bin"), kLostDuringReadOut},
+        {"unplug-after:1", "read --out " + Path("image.bin"), kLostDuringFirstReadOut},
+        {"unplug-after:50", "read --out " + Path("image.bin"), kLostDuringFirstReadOut},
+        {"unplug-after:99", "read --out " + Path("image.bin"), kLostDuringFirstReadOut},
         {"unplug-on-line:2", "clock --set '2009-01-05 10:07'", kLostDuringClock},
         {"unplug-on-line:102", "erase --slot 0 --yes", kLostDuringErase},
         {"unplug-on-line:102", "erase --all --yes", kLostDuringErase},
-        {"unplug-after:30", "erase --all --yes", kLostDuringReadOut},
-        {"unplug-after:50", "export --xls " + Path("out.xls"), kLostDuringReadOut},
-        {"unplug-after:50", "report --pdf " + Path("out.pdf"), kLostDuringReadOut},
+        {"unplug-after:30", "erase --all --yes", kLostDuringFirstReadOut},
+        {"unplug-after:50", "export --xls " + Path("out.xls"), kLostDuringFirstReadOut},
+        {"unplug-after:50", "report --pdf " + Path("out.pdf"), kLostDuringFirstReadOut},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.fault) + " " + c.args);

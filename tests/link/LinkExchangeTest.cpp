@@ -147,7 +147,8 @@ TEST_F(ReadOutTest, UnplugWithoutEarlierResultsLeavesListAndDisplayEmpty) {
         return answer(line);
     });
     EXPECT_FALSE(Read());
-    EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringReadOut));
+    // No earlier results: the message does not claim any are kept.
+    EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringFirstReadOut));
     EXPECT_THAT(host_.shownRecords, IsEmpty());
     EXPECT_FALSE(state_.dataRead);
     EXPECT_EQ(table_.OccupiedCount(), 0);

@@ -4,13 +4,19 @@
 # Usage: install_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
-root=$(mktemp -d /tmp/terrovane-install-XXXXXX)
+root=$(mktemp -d "${TMPDIR:-/tmp}/terrovane-install-XXXXXX")
+# The programs run in a home of their own: the caller's archive, settings and hand-off files stay untouched.
+user=$(mktemp -d "${TMPDIR:-/tmp}/terrovane-install-user-XXXXXX")
 sim_pid=""
 cleanup() {
   [[ -n "$sim_pid" ]] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
-  rm -rf "$root"
+  rm -rf "$root" "$user"
 }
 trap cleanup EXIT
+export HOME=$user/home XDG_CONFIG_HOME=$user/home/.config XDG_DATA_HOME=$user/home/.local/share
+export XDG_CACHE_HOME=$user/home/.cache XDG_RUNTIME_DIR=$user/runtime
+mkdir -p "$HOME" && mkdir -m 0700 "$XDG_RUNTIME_DIR"
+unset TERROVANE_ARCHIVE TERROVANE_PORTMAP TERROVANE_HANDOFF_DIR
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null

@@ -4,7 +4,7 @@
 set -euo pipefail
 build=$1
 version=$2
-out=$(mktemp -d /tmp/terrovane-deb-XXXXXX)
+out=$(mktemp -d "${TMPDIR:-/tmp}/terrovane-deb-XXXXXX")
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

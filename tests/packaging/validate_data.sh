@@ -35,4 +35,12 @@ for page in Terrovane rapstel terrovane-cli terrovane-sim; do
   out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$gen/man/$page.1" 2>&1 >/dev/null) || true
   [[ -z "$out" ]] || { echo "FAIL: man --warnings -l $page.1"; echo "$out"; fail=1; }
 done
+# What users look up there: where the archive is, and what `clock` does when given no moment.
+for page in Terrovane terrovane-cli; do
+  environment=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$gen/man/$page.1" 2>/dev/null | sed -n '/^ENVIRONMENT/,/^[A-Z]/p')
+  grep -q 'TERROVANE_ARCHIVE' <<<"$environment" || { echo "FAIL: $page.1 names no TERROVANE_ARCHIVE under ENVIRONMENT"; fail=1; }
+done
+LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$gen/man/terrovane-cli.1" 2>/dev/null | tr -s ' \n' ' ' |
+  grep -q 'present date and time' ||
+  { echo "FAIL: terrovane-cli.1 does not say that clock without --set sets the computer's time"; fail=1; }
 exit $fail

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <thread>
 
@@ -14,6 +16,7 @@
 #include "DemoImage.h"
 #include "MeasurementRecord.h"
 #include "PortMap.h"
+#include "ScratchFolder.h"
 #include "SimProcess.h"
 
 namespace terrovane::sim {
@@ -145,14 +148,12 @@ TEST(SimProtocolTest, ServesAWholeReadOutThroughTheSerialControl) {
 }
 
 TEST(SimProtocolTest, RefusesAnImageOfTheWrongSize) {
-    char pattern[] = "/tmp/sim-image-XXXXXX";
-    const int fd = ::mkstemp(pattern);
-    ASSERT_EQ(::write(fd, "short", 5), 5);
-    ::close(fd);
-    const std::string command = std::string(TERROVANE_SIM_PATH) + " --portmap /tmp/unused-map.ini --image " +
-                                pattern + " > /dev/null 2>&1";
+    const std::filesystem::path image = testing::ScratchFolder() / "short-image";
+    std::ofstream(image, std::ios::binary) << "short";
+    const std::string command = std::string(TERROVANE_SIM_PATH) + " --portmap '" +
+                                (testing::ScratchFolder() / "unused-map.ini").string() + "' --image '" +
+                                image.string() + "' > /dev/null 2>&1";
     EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 2);
-    ::unlink(pattern);
 }
 
 }  // namespace

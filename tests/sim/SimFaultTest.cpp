@@ -8,6 +8,7 @@
 
 #include "DemoImage.h"
 #include "PortMap.h"
+#include "ScratchFolder.h"
 #include "SimProcess.h"
 
 namespace terrovane::sim {
@@ -94,8 +95,8 @@ TEST(SimFaultTest, UnplugAfterLeavesTheMapAndHangsUp) {
 }
 
 TEST(SimFaultTest, UnknownFaultIsRefused) {
-    const std::string command =
-        std::string(TERROVANE_SIM_PATH) + " --portmap /tmp/unused.ini --fault sparks 2>&1";
+    const std::string command = std::string(TERROVANE_SIM_PATH) + " --portmap '" +
+                                (testing::ScratchFolder() / "unused.ini").string() + "' --fault sparks 2>&1";
     FILE* output = ::popen(command.c_str(), "r");
     char text[512] = {};
     const std::size_t length = std::fread(text, 1, sizeof text - 1, output);

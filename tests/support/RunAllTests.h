@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestEnvironment.h"
+
 namespace terrovane::testing {
 
 // Runs every test under an application object of the given kind. Widgets need one, and so do the link
@@ -12,17 +14,16 @@ namespace terrovane::testing {
 // display; test mode keeps the settings and data the tests write away from the user's own.
 template <typename Application>
 int RunAllTests(int argc, char** argv) {
+    IsolateFromCallerEnvironment();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     Application app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("TerrovaneTests"));
-    // Read-outs the tests accept are archived like any other: never in the user's own archive.
-    if (qEnvironmentVariableIsEmpty("TERROVANE_ARCHIVE")) {
-        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        qputenv("TERROVANE_ARCHIVE", (data + QStringLiteral("/archive.sqlite")).toUtf8());
-    }
+    // Read-outs the tests accept are archived like any other, in the test's own archive.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    qputenv("TERROVANE_ARCHIVE", (data + QStringLiteral("/archive.sqlite")).toUtf8());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

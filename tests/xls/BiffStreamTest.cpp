@@ -212,7 +212,7 @@ TEST(BiffStream, TouchedButEmptyGridGivesOneEmptyBlock) {
     }
     EXPECT_EQ(dbcells, 1);
     EXPECT_EQ(rows, 0);
-    EXPECT_EQ(windowOptions, (std::vector<std::uint16_t>{0x06B6, 0x04B6}));
+    EXPECT_EQ(windowOptions, (std::vector<std::uint16_t>{0x06B6, 0x00B6}));
     // The second sheet's BOF follows the first sheet directly.
     std::vector<std::uint32_t> positions;
     std::vector<std::size_t> bofs;

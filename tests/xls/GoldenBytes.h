@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "ScratchFolder.h"
+
 // Builds expected byte images field by field, little-endian, as the file formats lay them out.
 namespace terrovane::xls::golden {
 
@@ -49,9 +51,7 @@ inline Bytes ReadFile(const std::filesystem::path& path) {
 }
 
 inline std::filesystem::path TempPath(const std::string& name) {
-    const auto dir = std::filesystem::temp_directory_path() / "tv_xls_tests";
-    std::filesystem::create_directories(dir);
-    return dir / name;
+    return testing::ScratchFolder() / name;
 }
 
 // A container header with the given counts and starts; `fatSectors` fills the DIFAT slots.

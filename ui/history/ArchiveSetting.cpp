@@ -2,19 +2,17 @@
 
 #include <QSettings>
 
+#include "ArchivingSetting.h"
+
 namespace terrovane::history {
-namespace {
-
-const QString kKey = QStringLiteral("Archive/Enabled");
-
-}  // namespace
 
 bool ArchivingEnabled() {
-    return QSettings().value(kKey, true).toBool();
+    return platform::ArchivingEnabledIn(QSettings());
 }
 
 void SetArchivingEnabled(bool enabled) {
-    QSettings().setValue(kKey, enabled);
+    QSettings settings;
+    platform::SetArchivingEnabledIn(settings, enabled);
 }
 
 }  // namespace terrovane::history

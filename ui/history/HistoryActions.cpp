@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "Archive.h"
+#include "FileDialogSetup.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
 #include "ResultsFiles.h"
@@ -100,9 +101,14 @@ QString HistoryWindow::AskExportFile() {
     if (exportFileChooser) {
         return exportFileChooser();
     }
-    return QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export results"), {},
-        QStringLiteral("excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)"));
+    QFileDialog dialog(this, QStringLiteral("Export results"), {},
+                       QStringLiteral("excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    filedialog::KeepOutOfFileContents(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().first();
 }
 
 void HistoryWindow::ExportSelected() {

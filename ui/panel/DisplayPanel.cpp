@@ -15,7 +15,7 @@ namespace {
 using format::kNoData;
 using format::kNoDataReadFirst;
 
-struct ButtonSpec {
+struct ButtonLayout {
     int id;
     const char* text;
     int x, y, width, height;
@@ -23,7 +23,7 @@ struct ButtonSpec {
 };
 
 // Under the display frame (which ends at 231), left of the record list (which starts at 262).
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonLayout kButtons[] = {
     {kFrequencyButton, "Frequency", 24, 240, 60, 16, true},
     {kResistanceButton, "Resistance", 100, 240, 60, 16, true},
     {kVoltageButton, "Voltage", 176, 240, 60, 16, true},

@@ -66,7 +66,7 @@ enum ControlId : int {
 };
 
 // One control of the display: its bitmap (0 for a digit field) and its place in dialog units.
-struct PanelControlSpec {
+struct PanelControlLayout {
     int id;
     int bitmap;
     int x, y, width, height;
@@ -74,7 +74,7 @@ struct PanelControlSpec {
 
 // Every control the blank display hides, in creation order (digit fields first, so pictures that overlap
 // a field's edge stay visible).
-inline constexpr std::array<PanelControlSpec, 51> kPanelControls = {{
+inline constexpr std::array<PanelControlLayout, 51> kPanelControls = {{
     {kMainDigits, 0, 80, 92, 136, 66},
     {kRhDigits, 0, 53, 188, 48, 21},
     {kRsDigits, 0, 170, 191, 46, 19},
