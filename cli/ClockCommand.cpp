@@ -1,10 +1,7 @@
 // terrovane-cli clock: sets the instrument's date and time.
 #include <QDateTime>
 
-#include "CMSComm.h"
 #include "Command.h"
-#include "InstrumentLink.h"
-#include "ReadOutSession.h"
 #include "TerminalHost.h"
 
 namespace terrovane::cli {
@@ -28,12 +25,10 @@ int RunClock(const ParsedArguments& options) {
     }
     InstallTerminalMessages(false);
     record::ReadOutState state;
-    link::CMSComm comm;
-    link::InstrumentLink instrument(comm, host, state);
-    if (!instrument.SetClock()) {
-        return kExitFailed;
-    }
-    return link::AwaitExchange(instrument) ? kExitOk : kExitFailed;
+    link::InstrumentSession session(TerminalPacing());
+    link::CommandHost commands(session, host, state);
+    const auto outcome = RunToEnd(commands, [&commands] { return commands.SetClock(); });
+    return outcome && outcome->kind == link::OutcomeKind::ClockSet ? kExitOk : kExitFailed;
 }
 
 const CommandRegistrar kRegistrar(

@@ -2,11 +2,8 @@
 #include <cstdio>
 
 #include "Archive.h"
-#include "CMSComm.h"
 #include "Command.h"
-#include "InstrumentLink.h"
 #include "ReadArchiving.h"
-#include "ReadOutSession.h"
 #include "TerminalHost.h"
 
 namespace terrovane::cli {
@@ -20,8 +17,7 @@ std::optional<int> SlotFrom(const std::string& text) {
 }
 
 // Results leave the instrument only once they are kept elsewhere, unless the user said otherwise.
-bool ReadOutIsSafe(const link::InstrumentLink& instrument, const record::ReadOutState& state,
-                   Archiving archiving) {
+bool ReadOutIsSafe(const record::ReadOutState& state, const std::string& port, Archiving archiving) {
     if (archiving == Archiving::Declined) {
         return true;
     }
@@ -32,7 +28,7 @@ bool ReadOutIsSafe(const link::InstrumentLink& instrument, const record::ReadOut
             "anywhere\n");
         return true;
     }
-    const KeptReadOut kept = KeepReadOut("erase", state.buffer, instrument.portName, archive::NowIso8601());
+    const KeptReadOut kept = KeepReadOut("erase", state.buffer, port, archive::NowIso8601());
     if (!kept.stored) {
         std::fprintf(stderr,
                      "erase: nothing was erased: the read-out could not be kept in the archive (%s); "
@@ -53,20 +49,20 @@ int RunErase(const ParsedArguments& options) {
     }
     InstallTerminalMessages(options.Has("yes"));
     TerminalHost host;
-    link::CMSComm comm;
-    link::InstrumentLink instrument(comm, host, state);
+    link::InstrumentSession session(TerminalPacing());
+    link::CommandHost commands(session, host, state);
     // Erasing needs a read-out first: it tells which slots hold a result.
-    if (!instrument.Read() || !link::AwaitExchange(instrument)) {
+    const auto read = RunToEnd(commands, [&commands] { return commands.Read(); });
+    if (!read || read->kind != link::OutcomeKind::ReadOutAccepted) {
         return kExitFailed;
     }
-    if (!ReadOutIsSafe(instrument, state, ArchivingFor(options))) {
+    if (!ReadOutIsSafe(state, read->port, ArchivingFor(options))) {
         return kExitFailed;
     }
-    const bool sent = options.Has("all") ? instrument.EraseAll() : instrument.EraseCurrent();
-    if (!sent) {
-        return kExitFailed;
-    }
-    return link::AwaitExchange(instrument) ? kExitOk : kExitFailed;
+    const bool all = options.Has("all");
+    const auto erased =
+        RunToEnd(commands, [&commands, all] { return all ? commands.EraseAll() : commands.EraseCurrent(); });
+    return erased && erased->kind == link::OutcomeKind::Erased ? kExitOk : kExitFailed;
 }
 
 const CommandRegistrar kRegistrar(

@@ -4,7 +4,6 @@
 #include "Command.h"
 #include "ImageFile.h"
 #include "ReadArchiving.h"
-#include "ReadOutSession.h"
 #include "ReadOutState.h"
 #include "TerminalHost.h"
 #include "WorkbookExport.h"
@@ -28,7 +27,7 @@ int RunExport(const ParsedArguments& options) {
         InstallTerminalMessages(false);
         TerminalHost host;
         std::string port;
-        if (!link::ReadInstrument(state, &host, link::kReplyTimeoutMs, &port)) {
+        if (!ReadInstrument(state, host, &port)) {
             return kExitFailed;
         }
         KeepReadOutOrWarn("export", state.buffer, port, ArchivingFor(options),

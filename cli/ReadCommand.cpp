@@ -7,7 +7,6 @@
 #include "Command.h"
 #include "ModeName.h"
 #include "ReadArchiving.h"
-#include "ReadOutSession.h"
 #include "ReadOutState.h"
 #include "RecordTexts.h"
 #include "ResultListing.h"
@@ -53,7 +52,7 @@ int RunRead(const ParsedArguments& options) {
     TerminalHost host;
     record::ReadOutState state;
     std::string port;
-    if (!link::ReadInstrument(state, &host, link::kReplyTimeoutMs, &port)) {
+    if (!ReadInstrument(state, host, &port)) {
         return kExitFailed;
     }
     const auto results = ArchiveAndDescribe(state.buffer, port, ArchivingFor(options));

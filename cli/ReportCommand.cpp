@@ -8,7 +8,6 @@
 #include "Command.h"
 #include "ImageFile.h"
 #include "ReadArchiving.h"
-#include "ReadOutSession.h"
 #include "ReportPdf.h"
 #include "TerminalHost.h"
 
@@ -27,7 +26,7 @@ bool LoadTable(const ParsedArguments& options, record::RecordTable& table) {
         TerminalHost host;
         record::ReadOutState state;
         std::string port;
-        if (!link::ReadInstrument(state, &host, link::kReplyTimeoutMs, &port)) {
+        if (!ReadInstrument(state, host, &port)) {
             return false;
         }
         KeepReadOutOrWarn("report", state.buffer, port, ArchivingFor(options),

@@ -2,7 +2,11 @@
 
 #include <unistd.h>
 
+#include <QEventLoop>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 #include "LinkMessages.h"
@@ -45,7 +49,7 @@ void TellUnreadablePortMap(const std::string& messageText) {
 }  // namespace
 
 void TerminalHost::OpenProgress() {
-    SilentHost::OpenProgress();
+    SilentView::OpenProgress();
     drawn_ = false;
 }
 
@@ -64,8 +68,51 @@ void TerminalHost::CloseProgress() {
     if (drawn_) {
         std::fputc('\n', stderr);
     }
-    SilentHost::CloseProgress();
+    SilentView::CloseProgress();
     drawn_ = false;
+}
+
+link::SessionPacing TerminalPacing() {
+    link::SessionPacing pacing;
+    pacing.replyTimeoutMs = kReplyTimeoutMs;
+    if (const char* text = std::getenv("TERROVANE_LINK_PACING")) {
+        int handshake = 0;
+        int request = 0;
+        if (std::sscanf(text, "%d,%d", &handshake, &request) == 2 && handshake >= 0 && request >= 0) {
+            pacing.handshakeWaitMs = handshake;
+            pacing.requestPaceMs = request;
+            pacing.lastPaceMs = std::max(request, handshake);
+        }
+    }
+    return pacing;
+}
+
+std::optional<link::Outcome> RunToEnd(link::CommandHost& commands, const std::function<bool()>& start) {
+    std::optional<link::Outcome> outcome;
+    QEventLoop loop;
+    const QMetaObject::Connection ended = QObject::connect(&commands, &link::CommandHost::CommandEnded, &loop,
+                                                           [&](const link::Outcome& result) {
+                                                               outcome = result;
+                                                               loop.quit();
+                                                           });
+    if (start() && !outcome) {
+        loop.exec();
+    }
+    QObject::disconnect(ended);
+    return outcome;
+}
+
+bool ReadInstrument(record::ReadOutState& state, TerminalHost& host, std::string* port) {
+    link::InstrumentSession session(TerminalPacing());
+    link::CommandHost commands(session, host, state);
+    const auto outcome = RunToEnd(commands, [&commands] { return commands.Read(); });
+    if (!outcome || outcome->kind != link::OutcomeKind::ReadOutAccepted) {
+        return false;
+    }
+    if (port != nullptr) {
+        *port = outcome->port;
+    }
+    return true;
 }
 
 void InstallTerminalMessages(bool assumeYes) {

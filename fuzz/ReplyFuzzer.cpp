@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "CMSComm.h"
+#include "CommandHost.h"
 #include "DemoImage.h"
-#include "InstrumentLink.h"
-#include "LinkHost.h"
+#include "InstrumentSession.h"
+#include "LinkView.h"
 #include "QuietMessages.h"
 #include "ReadOutState.h"
 
@@ -22,7 +22,7 @@ using namespace terrovane;
 using fuzz::Require;
 using link::PendingCommand;
 
-class QuietHost final : public link::LinkHost {
+class QuietHost final : public link::LinkView {
   public:
     void BlankDisplay() override {}
     void SetIdlePictureVisible(bool) override {}
@@ -42,19 +42,20 @@ constexpr std::array kCommands = {PendingCommand::ReadOut, PendingCommand::SetCl
                                   PendingCommand::EraseAll};
 
 struct Rig {
-    link::CMSComm comm;
+    link::InstrumentSession session;
     QuietHost host;
     record::ReadOutState state;
-    link::InstrumentLink link{comm, host, state};
+    link::CommandHost commands{session, host, state};
     record::ReadOutBuffer kept = sim::DemoImage();  // results read before
     int ended = 0;
     bool accepted = false;
 
     Rig() {
-        QObject::connect(&link, &link::InstrumentLink::ExchangeEnded, &link, [this](bool ok) {
-            ++ended;
-            accepted = ok;
-        });
+        QObject::connect(&commands, &link::CommandHost::CommandEnded, &commands,
+                         [this](const link::Outcome& o) {
+                             ++ended;
+                             accepted = o.kind != link::OutcomeKind::Failed;
+                         });
     }
 };
 
@@ -114,8 +115,6 @@ void CheckClockOrErase(PendingCommand command, const std::vector<std::uint8_t>& 
     Require(std::equal(after.buffer.begin() + overwritten, after.buffer.end(),
                        before.buffer.begin() + overwritten));
     Require(std::equal(reply.begin(), reply.begin() + overwritten, after.buffer.begin()));
-    Require(std::all_of(rig->link.clockReply.begin(), rig->link.clockReply.end(),
-                        [](std::uint8_t b) { return b == 0; }));
 }
 
 }  // namespace
@@ -140,11 +139,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.currentIndex = 0;
     const Snapshot before(state);
 
-    rig->link.pendingCommand = command;
     rig->ended = 0;
-    rig->link.OnReply(reply);
+    rig->commands.Conclude(link::JudgeReply(command, reply));
     Require(rig->ended == 1);
-    Require(!rig->link.AwaitingReply());
     if (command == PendingCommand::ReadOut)
         CheckReadOut(reply, before);
     else

@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "LineSettings.h"
-#include "Pause.h"
 #include "PortMap.h"
 #include "ReceiveThread.h"
 #include "SerialDevice.h"
@@ -17,16 +16,7 @@
 namespace terrovane::link {
 
 struct CMSComm::Impl {
-    explicit Impl(CMSComm& owner) : owner(owner) {
-        // A receive event held back by a pause is delivered once the pausing command has returned.
-        pauseListener = platform::AddPauseEndListener([this] {
-            if (!heldByPause)
-                return;
-            heldByPause = false;
-            Post(generation.load());
-        });
-    }
-    ~Impl() { platform::RemovePauseEndListener(pauseListener); }
+    explicit Impl(CMSComm& owner) : owner(owner) {}
 
     bool IsOpen() const { return fd >= 0; }
     std::string PortName() const { return "COM" + std::to_string(port); }
@@ -36,40 +26,20 @@ struct CMSComm::Impl {
         const auto threshold = static_cast<std::size_t>(std::max<int>(rThreshold.load(), 0));
         if (threshold == 0 || waiting < threshold || eventPending.exchange(true))
             return;
-        Post(openGeneration);
-    }
-
-    void Post(std::uint64_t forGeneration) {
         QMetaObject::invokeMethod(
-            &owner, [this, forGeneration] { Deliver(forGeneration); }, Qt::QueuedConnection);
+            &owner, [this, openGeneration] { Deliver(openGeneration); }, Qt::QueuedConnection);
     }
 
-    // User-interface thread. Drops events of a port closed since; holds them while a handler of ours runs
-    // (a nested message loop in a handler) or while a command pauses the thread.
+    // User-interface thread. Drops events of a port closed since, and events whose bytes were taken.
     void Deliver(std::uint64_t forGeneration) {
         if (forGeneration != generation.load() || !IsOpen())
             return;
-        if (inHandler) {
-            redeliverAfterHandler = true;
-            return;
-        }
-        if (platform::IsPaused()) {
-            heldByPause = true;
-            return;
-        }
         eventPending = false;
         const auto threshold = static_cast<std::size_t>(std::max<int>(rThreshold.load(), 0));
         if (threshold == 0 || receiver->Waiting() < threshold)
             return;
         commEvent = kEventReceive;
-        inHandler = true;
         emit owner.OnComm();
-        inHandler = false;
-        if (redeliverAfterHandler) {
-            redeliverAfterHandler = false;
-            if (IsOpen())
-                Post(generation.load());
-        }
     }
 
     void Close() {
@@ -80,8 +50,6 @@ struct CMSComm::Impl {
         CloseSerialDevice(fd);
         fd = -1;
         eventPending = false;
-        redeliverAfterHandler = false;
-        heldByPause = false;
     }
 
     bool WriteAll(std::string_view bytes) {
@@ -118,17 +86,12 @@ struct CMSComm::Impl {
     std::unique_ptr<ReceiveThread> receiver;
     std::atomic<std::uint64_t> generation{0};
     std::atomic<bool> eventPending{false};
-    bool inHandler = false;
-    bool redeliverAfterHandler = false;
-    bool heldByPause = false;
-    int pauseListener = 0;
 };
 
-CMSComm::CMSComm(QObject* parent) : QObject(parent), impl_(new Impl(*this)) {}
+CMSComm::CMSComm(QObject* parent) : QObject(parent), impl_(std::make_unique<Impl>(*this)) {}
 
 CMSComm::~CMSComm() {
     impl_->Close();
-    delete impl_;
 }
 
 void CMSComm::SetCommPort(std::int16_t port) {
@@ -156,9 +119,10 @@ void CMSComm::SetPortOpen(bool open) {
     impl_->lastError.clear();
     impl_->fd = fd;
     const std::uint64_t openGeneration = ++impl_->generation;
-    impl_->receiver = std::make_unique<ReceiveThread>(
-        fd,
-        [impl = impl_, openGeneration](std::size_t waiting) { impl->OnArrival(waiting, openGeneration); });
+    impl_->receiver =
+        std::make_unique<ReceiveThread>(fd, [impl = impl_.get(), openGeneration](std::size_t waiting) {
+            impl->OnArrival(waiting, openGeneration);
+        });
 }
 
 bool CMSComm::PortOpen() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,6 +30,9 @@ class PortMapSource {
     virtual std::string DevicePathFor(int portNumber) const = 0;
     // Why the source could not be read at all ("<path>: is not a regular file"), or empty.
     virtual std::string Problem() const { return {}; }
+    // A number that changes whenever what the source says may have changed: a caller that saw the same
+    // number before may keep what it read then. Cheap when nothing changed.
+    virtual std::uint64_t Version() const { return 0; }
 };
 
 // The file named by TERROVANE_PORTMAP.

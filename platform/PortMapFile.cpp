@@ -20,10 +20,13 @@
 // watch can ask every few milliseconds for the price of one stat().
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include <cctype>
 #include <ctime>
 #include <mutex>
 
+#include "DirectoryWatch.h"
 #include "PortMap.h"
 #include "RegularFile.h"
 
@@ -182,7 +185,8 @@ bool ChangedRecently(const FileIdentity& identity) {
 
 class FilePortMap final : public PortMapSource {
   public:
-    explicit FilePortMap(std::string path) : path_(std::move(path)) {}
+    explicit FilePortMap(std::string path)
+        : path_(std::move(path)), watch_({std::filesystem::path(path_).parent_path().string()}) {}
 
     std::optional<PortMapValues> ReadKey(std::string_view key) const override {
         std::lock_guard lock(mutex_);
@@ -202,13 +206,24 @@ class FilePortMap final : public PortMapSource {
         return problem_;
     }
 
+    std::uint64_t Version() const override {
+        std::lock_guard lock(mutex_);
+        Refresh();
+        return version_;
+    }
+
   private:
+    // While its folder is watched, the file is looked at only after the folder reported a change.
     void Refresh() const {
+        if (loaded_ && watch_.Working() && !watch_.Changed() &&
+            !(identity_.exists && ChangedRecently(identity_)))
+            return;
         const FileIdentity identity = IdentityOf(path_);
         if (loaded_ && identity == identity_ && !(identity.exists && ChangedRecently(identity)))
             return;
         identity_ = identity;
         loaded_ = true;
+        ++version_;
         parsed_ = ParsedPortMap{};
         problem_.clear();
         if (!identity.exists)
@@ -228,6 +243,8 @@ class FilePortMap final : public PortMapSource {
     mutable FileIdentity identity_;
     mutable ParsedPortMap parsed_;
     mutable std::string problem_;
+    mutable std::uint64_t version_ = 0;
+    mutable DirectoryWatch watch_;
 };
 
 }  // namespace

@@ -6,13 +6,16 @@
 // Where the installed udev rule has given the port its stable name /dev/terrovane-<serial>, that name is
 // the device the port number opens: it keeps naming the same instrument across replugs.
 //
-// sysfs is scanned at most every 200 ms: the port watch asks every 5 ms, and a bridge that appears or
-// disappears is seen within one scan period.
+// The port watch asks every 5 ms. sysfs is scanned again only when the device folder (or the tty class
+// folder, where that reports changes) saw an entry come or go, so an idle tick costs one non-blocking
+// read; for a short while after such news every ask scans, since the kernel removes a device's sysfs
+// entry a moment after its node. Without inotify, sysfs is scanned at most every 200 ms.
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <mutex>
 
+#include "DirectoryWatch.h"
 #include "PortMap.h"
 #include "RegularFile.h"
 
@@ -25,6 +28,7 @@ constexpr std::string_view kBridgeVendor = "10c4";
 constexpr std::string_view kUsbTtyPrefix = "ttyUSB";
 constexpr std::string_view kStableLinkPrefix = "terrovane-";
 constexpr auto kRescanPeriod = std::chrono::milliseconds(200);
+constexpr auto kSettlePeriod = std::chrono::milliseconds(100);
 
 struct BridgePort {
     int ttyNumber = 0;
@@ -118,7 +122,9 @@ void UseStableLinks(std::vector<BridgePort>& ports, const fs::path& devRoot) {
 class LivePortMap final : public PortMapSource {
   public:
     LivePortMap(std::string sysfsRoot, std::string devRoot)
-        : sysfsRoot_(std::move(sysfsRoot)), devRoot_(std::move(devRoot)) {}
+        : sysfsRoot_(std::move(sysfsRoot)),
+          devRoot_(std::move(devRoot)),
+          watch_({(fs::path(sysfsRoot_) / "class" / "tty").string(), devRoot_}) {}
 
     std::optional<PortMapValues> ReadKey(std::string_view key) const override {
         if (key != kSerialCommKey)
@@ -131,6 +137,12 @@ class LivePortMap final : public PortMapSource {
                                 "COM" + std::to_string(ports_[i].ttyNumber + 1));
         }
         return values;
+    }
+
+    std::uint64_t Version() const override {
+        std::lock_guard lock(mutex_);
+        Refresh();
+        return version_;
     }
 
     std::string DevicePathFor(int portNumber) const override {
@@ -146,11 +158,18 @@ class LivePortMap final : public PortMapSource {
   private:
     void Refresh() const {
         const auto now = std::chrono::steady_clock::now();
-        if (scanned_ && now - lastScan_ < kRescanPeriod)
+        if (watch_.Working()) {
+            if (watch_.Changed())
+                settleUntil_ = now + kSettlePeriod;
+            if (scanned_ && now >= settleUntil_)
+                return;
+        } else if (scanned_ && now - lastScan_ < kRescanPeriod) {
             return;
+        }
         ports_ = ScanBridgePorts(sysfsRoot_);
         if (!ports_.empty())
             UseStableLinks(ports_, devRoot_);
+        ++version_;
         lastScan_ = now;
         scanned_ = true;
     }
@@ -161,6 +180,9 @@ class LivePortMap final : public PortMapSource {
     mutable bool scanned_ = false;
     mutable std::chrono::steady_clock::time_point lastScan_;
     mutable std::vector<BridgePort> ports_;
+    mutable DirectoryWatch watch_;
+    mutable std::uint64_t version_ = 0;
+    mutable std::chrono::steady_clock::time_point settleUntil_;
 };
 
 }  // namespace

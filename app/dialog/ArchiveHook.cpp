@@ -2,7 +2,6 @@
 
 #include "ArchivePath.h"
 #include "CTesterDlg.h"
-#include "InstrumentLink.h"
 #include "MessageBox.h"
 
 namespace terrovane::app {
@@ -15,9 +14,7 @@ void SayMovedAside(const std::string& aside) {
 
 }  // namespace
 
-ArchiveHook::ArchiveHook(CTesterDlg& dialog) : dialog_(dialog) {
-    connect(&dialog_.Link(), &link::InstrumentLink::ExchangeEnded, this, &ArchiveHook::OnExchangeEnded);
-}
+ArchiveHook::ArchiveHook(CTesterDlg& dialog) : dialog_(dialog) {}
 
 ArchiveHook::~ArchiveHook() = default;
 
@@ -32,17 +29,11 @@ archive::Archive* ArchiveHook::Archive() {
     return archive_.get();
 }
 
-void ArchiveHook::OnExchangeEnded(bool accepted) {
-    if (accepted && dialog_.Link().pendingCommand == link::PendingCommand::ReadOut) {
-        ArchiveAcceptedReadOut();
-    }
-}
-
 bool ArchiveHook::ShownReadOutArchived() const {
     return shownArchived_ && dialog_.State().dataRead;
 }
 
-void ArchiveHook::ArchiveAcceptedReadOut() {
+void ArchiveHook::ArchiveAcceptedReadOut(const std::string& port) {
     shownArchived_ = false;
     if (!enabled()) {
         return;
@@ -51,7 +42,7 @@ void ArchiveHook::ArchiveAcceptedReadOut() {
     std::string reason = problem_;
     if (store != nullptr) {
         const archive::StoreOutcome outcome =
-            store->Store({archive::NowIso8601(), dialog_.Link().portName, &dialog_.State().buffer});
+            store->Store({archive::NowIso8601(), port, &dialog_.State().buffer});
         if (!outcome.movedAside.empty()) {
             SayMovedAside(outcome.movedAside);
         }

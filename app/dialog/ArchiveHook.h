@@ -26,8 +26,8 @@ class ArchiveHook : public QObject {
     archive::Archive* Archive();
     const std::string& Problem() const { return problem_; }
 
-    // Stores the read-out now in the window's buffer, unless archiving is turned off.
-    void ArchiveAcceptedReadOut();
+    // Stores the read-out now in the window's buffer, read through `port`, unless archiving is turned off.
+    void ArchiveAcceptedReadOut(const std::string& port);
     // The window now shows a read-out opened from the archive.
     void ShowingArchivedReadOut() { shownArchived_ = true; }
     // Whether the results on screen are kept in the archive: false before any read-out, and after one
@@ -42,8 +42,6 @@ class ArchiveHook : public QObject {
     void Archived(qint64 readoutId);
 
   private:
-    void OnExchangeEnded(bool accepted);
-
     CTesterDlg& dialog_;
     std::unique_ptr<archive::Archive> archive_;
     std::string problem_;

@@ -10,14 +10,13 @@
 #include <new>
 #include <thread>
 
+#include <QCloseEvent>
 #include "ArchiveHook.h"
 #include "CAboutDlg.h"
 #include "CMenuEx.h"
 #include "CommandIds.h"
 #include "DialogLayout.h"
-#include "DialogLinkHost.h"
-#include "DisplayPanel.h"
-#include "InstrumentLink.h"
+
 #include "MainToolBar.h"
 #include "MenuResource.h"
 #include "PrintHandoff.h"
@@ -93,16 +92,32 @@ void CTesterDlg::CreateMenu() {
 }
 
 void CTesterDlg::CreateLink() {
-    host_ = std::make_unique<DialogLinkHost>(*this);
-    link_ = std::make_unique<link::InstrumentLink>(comm_, *host_, *state_);
+    view_ = std::make_unique<DialogLinkView>(*this);
+    commands_ = std::make_unique<link::CommandHost>(session_, *view_, *state_);
+    connect(commands_.get(), &link::CommandHost::CommandEnded, this, &CTesterDlg::OnCommandEnded);
     archiveHook_ = std::make_unique<ArchiveHook>(*this);
+}
+
+void CTesterDlg::OnCommandEnded(const link::Outcome& outcome) {
+    if (outcome.kind == link::OutcomeKind::ReadOutAccepted) {
+        archiveHook_->ArchiveAcceptedReadOut(outcome.port);
+    }
+}
+
+void CTesterDlg::closeEvent(QCloseEvent* event) {
+    if (session_.Busy()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 // The display's controls are children of the client area at their dialog-unit places, so the chart
 // covers frame 1107 exactly.
 void CTesterDlg::InitDisplay() {
     panel::PanelBindings bindings{*state_, [this] { return FirstSelectedRow(recordList_); }};
-    panel_ = new panel::DisplayPanel(client_, std::move(bindings), QPoint(0, 0), units::DialogUnits(font()));
+    panel_ = std::make_unique<panel::DisplayPanel>(client_, std::move(bindings), QPoint(0, 0),
+                                                   units::DialogUnits(font()));
 }
 
 QWidget* CTesterDlg::IdlePicture() const {
@@ -134,7 +149,7 @@ void CTesterDlg::AllocateReadOutState() {
     }
 }
 
-// The buffer's memory itself goes with the dialog, after the link and the display that refer to it.
+// The buffer's memory itself goes with the dialog, after the session and the display that refer to it.
 void CTesterDlg::ShutDown() {
     state_->table.Clear();
     ClosePortIfOpen();
@@ -143,17 +158,17 @@ void CTesterDlg::ShutDown() {
 }
 
 void CTesterDlg::ClosePortIfOpen() {
-    if (comm_.PortOpen()) {
-        comm_.SetPortOpen(false);
+    if (session_.Comm().PortOpen()) {
+        session_.Comm().SetPortOpen(false);
     }
 }
 
 void CTesterDlg::WatchPort() {
-    link_->PortWatchTick();
+    commands_->PortWatchTick();
 }
 
 void CTesterDlg::ReadRecords() {
-    link_->Read();
+    commands_->Read();
 }
 
 void CTesterDlg::PrintRecords() {
@@ -165,15 +180,15 @@ void CTesterDlg::ShowNextRecord() {
 }
 
 void CTesterDlg::SetInstrumentClock() {
-    link_->SetClock();
+    commands_->SetClock();
 }
 
 void CTesterDlg::EraseCurrentRecord() {
-    link_->EraseCurrent();
+    commands_->EraseCurrent();
 }
 
 void CTesterDlg::EraseAllRecords() {
-    link_->EraseAll();
+    commands_->EraseAll();
 }
 
 void CTesterDlg::OnCommand(int id) {

@@ -14,25 +14,21 @@
 #include <functional>
 #include <memory>
 
-#include "CMSComm.h"
+#include "CommandHost.h"
+#include "DialogLinkView.h"
+#include "DisplayPanel.h"
 #include "HistoryWindow.h"
+#include "InstrumentSession.h"
 #include "ProgressSlot.h"
 #include "ReadOutState.h"
 
-namespace terrovane::link {
-class InstrumentLink;
-}
 namespace terrovane::menu {
 class CMenuEx;
-}
-namespace terrovane::panel {
-class DisplayPanel;
 }
 
 namespace terrovane::app {
 
 class ArchiveHook;
-class DialogLinkHost;
 
 // The main window: menu bar, toolbar, the place of the simulated display and the 100-row record list.
 // It runs modally for the whole program; the program ends when it closes.
@@ -58,10 +54,12 @@ class CTesterDlg : public QDialog {
     const QTimer& PortWatchTimer() const { return portWatchTimer_; }
     menu::CMenuEx& Menu() const { return *menu_; }
     panel::DisplayPanel& Panel() const { return *panel_; }
-    link::InstrumentLink& Link() const { return *link_; }
-    link::CMSComm& Comm() { return comm_; }
+    // The instrument session and the host that runs the user's commands on it.
+    link::InstrumentSession& Session() { return session_; }
+    link::CommandHost& Commands() { return *commands_; }
+    link::CMSComm& Comm() { return session_.Comm(); }
     ArchiveHook& Archive() const { return *archiveHook_; }
-    history::HistoryWindow* History() const { return history_; }
+    history::HistoryWindow* History() const { return history_.get(); }
     // Loads an archived read-out as though it had just been read; false after a message.
     bool OpenArchivedReadOut(qint64 readoutId);
     // The read-out state the link, the display, Save and Print share; this dialog owns it.
@@ -81,6 +79,9 @@ class CTesterDlg : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // A close request while a command paces its lines is dropped (the progress window keeps the dialog
+    // disabled then, which stops every other input).
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
@@ -120,7 +121,15 @@ class CTesterDlg : public QDialog {
     void InitDisplay();
     void ClosePortIfOpen();
     void WatchPort();
+    void OnCommandEnded(const link::Outcome& outcome);
 
+    // Members go in the reverse order of their declaration: everything that refers to the read-out
+    // state, the session or the archive is declared after it and so is destroyed before it. The widgets
+    // without a member of their own are children of this dialog and go last, referring to nothing here.
+    std::unique_ptr<record::ReadOutState> state_;
+    link::InstrumentSession session_;
+    ui::ProgressSlot progress_{this};
+    QString exportPath_;
     menu::CMenuEx* menu_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
@@ -128,16 +137,11 @@ class CTesterDlg : public QDialog {
     QFrame* listFrame_ = nullptr;
     QTableWidget* recordList_ = nullptr;
     QFrame* displayFrame_ = nullptr;
-    panel::DisplayPanel* panel_ = nullptr;
-    // Declared before everything that refers to it, so it is released after them.
-    std::unique_ptr<record::ReadOutState> state_;
-    ui::ProgressSlot progress_{this};
-    QString exportPath_;
-    link::CMSComm comm_;
-    std::unique_ptr<DialogLinkHost> host_;
-    std::unique_ptr<link::InstrumentLink> link_;
+    std::unique_ptr<panel::DisplayPanel> panel_;
+    std::unique_ptr<DialogLinkView> view_;
+    std::unique_ptr<link::CommandHost> commands_;
     std::unique_ptr<ArchiveHook> archiveHook_;
-    QPointer<history::HistoryWindow> history_;
+    std::unique_ptr<history::HistoryWindow> history_;
     QTimer portWatchTimer_;
     bool centred_ = false;
 };

@@ -1,9 +1,7 @@
 // The History command: the archive's window, and loading a past read-out back into the main window.
 #include "ArchiveHook.h"
 #include "CTesterDlg.h"
-#include "DialogLinkHost.h"
 #include "HistoryWindow.h"
-#include "InstrumentLink.h"
 #include "MessageBox.h"
 
 namespace terrovane::app {
@@ -11,9 +9,10 @@ namespace terrovane::app {
 void CTesterDlg::OnHistory() {
     if (history_ == nullptr) {
         archive::Archive* store = archiveHook_->Archive();
-        history_ = new history::HistoryWindow(store, QString::fromStdString(archiveHook_->Problem()), this);
-        connect(history_, &history::HistoryWindow::OpenReadOut, this, &CTesterDlg::OpenArchivedReadOut);
-        connect(archiveHook_.get(), &ArchiveHook::Archived, history_, &history::HistoryWindow::Refresh);
+        history_ = std::make_unique<history::HistoryWindow>(
+            store, QString::fromStdString(archiveHook_->Problem()), this);
+        connect(history_.get(), &history::HistoryWindow::OpenReadOut, this, &CTesterDlg::OpenArchivedReadOut);
+        connect(archiveHook_.get(), &ArchiveHook::Archived, history_.get(), &history::HistoryWindow::Refresh);
     }
     history_->show();
     history_->raise();
@@ -30,7 +29,7 @@ bool CTesterDlg::OpenArchivedReadOut(qint64 readoutId) {
         platform::Alert("The read-out could not be opened: " + error);
         return false;
     }
-    host_->ClearAllListTexts();
+    view_->ClearAllListTexts();
     state_->buffer = *image;
     record::ParseRecords(state_->buffer, state_->table);
     state_->dataRead = true;
@@ -38,10 +37,10 @@ bool CTesterDlg::OpenArchivedReadOut(qint64 readoutId) {
     // of blanking it for the idle picture.
     state_->requestsSent = true;
     archiveHook_->ShowingArchivedReadOut();
-    host_->FillRecordList(state_->table);
-    host_->BlankDisplay();
-    host_->SetIdlePictureVisible(false);
-    host_->ShowSelectedAfterReadOut();
+    view_->FillRecordList(state_->table);
+    view_->BlankDisplay();
+    view_->SetIdlePictureVisible(false);
+    view_->ShowSelectedAfterReadOut();
     return true;
 }
 

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Measures the CPU the idle main program uses over 10 s (after 2 s of start-up) while its port watch
-# ticks: once with TERROVANE_PORTMAP naming a port-map file, once with the live system as source.
+# ticks: once with TERROVANE_PORTMAP naming a port-map file, once with the live system as source; and,
+# side by side, the reference: a bare Qt program running a 5 ms timer.
 # Usage: bench/app/idle-cpu.sh <build dir> [seconds]
 set -euo pipefail
 build=${1:?build dir}
 seconds=${2:-10}
 program="$build/bin/Terrovane"
+reference="$build/bin/bench_bare_timer"
 [[ -x "$program" ]] || { echo "no $program" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -23,7 +25,7 @@ cpu_ns() {  # nanoseconds on a CPU, summed over the process's threads (finer tha
 
 measure() {
   local label=$1 pid before after
-  "$program" >/dev/null 2>&1 &
+  "${run:-$program}" >/dev/null 2>&1 &
   pid=$!
   sleep 2
   before=$(cpu_ns "$pid")
@@ -44,3 +46,6 @@ MAP
 TERROVANE_PORTMAP="$work/portmap" measure "port map from file:"
 unset TERROVANE_PORTMAP
 measure "port map from live system:"
+if [[ -x "$reference" ]]; then
+  run=$reference measure "bare Qt, 5 ms timer:"
+fi

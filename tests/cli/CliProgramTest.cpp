@@ -140,6 +140,7 @@ TEST_F(CliFilesTest, ValuesFollowAfterASpaceOrAnEqualsSign) {
     EXPECT_EQ(Contents(In("a.pdf")).rfind("%PDF", 0), 0u);
 }
 
+// At the instrument's own pacing, as a user's read-out runs.
 TEST_F(CliFilesTest, ReadWritesTheImageNamedAfterAnEqualsSign) {
     SimProcess sim({});
     ASSERT_TRUE(sim.Started());

@@ -10,7 +10,6 @@
 #include "DialogFixture.h"
 #include "DisplayPanel.h"
 #include "HistoryColumns.h"
-#include "InstrumentLink.h"
 #include "LinkMessages.h"
 
 namespace terrovane::testing {
@@ -123,13 +122,13 @@ TEST_F(ArchiveHookTest, AnOpenedReadOutStaysOnScreenWhileThePortWatchRuns) {
     const auto image = archive::testing::ImageWith({{57, archive::testing::MakeResult(1, 23, 5, 12.5f)}});
     ASSERT_TRUE(dialog_->Archive().Archive()->Store({"2024-05-17T09:30:05+02:00", "COM3", &image}).stored);
     PlugIn();
-    dialog_->Link().PortWatchTick();
+    dialog_->Commands().PortWatchTick();
     ASSERT_TRUE(dialog_->IdlePicture()->isVisibleTo(dialog_.get()));  // attached, nothing read yet
     ASSERT_TRUE(dialog_->OpenArchivedReadOut(1));
     const std::set<int> shown = VisiblePanelControls();
     EXPECT_FALSE(shown.empty());
     for (int tick = 0; tick < 3; ++tick) {
-        dialog_->Link().PortWatchTick();
+        dialog_->Commands().PortWatchTick();
         EXPECT_FALSE(dialog_->IdlePicture()->isVisibleTo(dialog_.get()));
         EXPECT_EQ(VisiblePanelControls(), shown);
     }

@@ -8,7 +8,7 @@
 #include "CommandIds.h"
 #include "DigitField.h"
 #include "DisplayPanel.h"
-#include "InstrumentLink.h"
+#include "InstrumentSession.h"
 #include "PanelControls.h"
 #include "RecordList.h"
 #include "RecordTexts.h"
@@ -20,6 +20,12 @@ DialogFixture::DialogFixture() {
     ::setenv("TERROVANE_HANDOFF_DIR", TempPath(QStringLiteral("handoff")).toUtf8().constData(), 1);
     ::setenv("TERROVANE_ARCHIVE", ArchivePath().c_str(), 1);
     dialog_ = std::make_unique<app::CTesterDlg>();
+    // The simulator answers at once: requests every 2 ms; the handshake and the last reply keep the
+    // instrument's own 100 ms, the room a loaded machine needs.
+    link::SessionPacing pacing;
+    pacing.requestPaceMs = 2;
+    pacing.lastPaceMs = link::kRequestPaceMs;
+    dialog_->Session().SetPacing(pacing);
     dialog_->show();
 }
 
@@ -37,13 +43,17 @@ void DialogFixture::PlugIn(const std::vector<std::string>& arguments) {
     ASSERT_TRUE(sim_->Started());
 }
 
+void DialogFixture::RealPacing() {
+    dialog_->Session().SetPacing(link::SessionPacing{});
+}
+
 bool DialogFixture::ReadOut() {
-    QSignalSpy ended(&dialog_->Link(), &link::InstrumentLink::ExchangeEnded);
+    QSignalSpy ended(&dialog_->Commands(), &link::CommandHost::CommandEnded);
     dialog_->OnCommand(res::kCmdRead);
-    if (ended.isEmpty() && !ended.wait(5000)) {
+    if (ended.isEmpty() && !ended.wait(30000)) {
         return false;
     }
-    return ended.first().first().toBool();
+    return ended.first().first().value<link::Outcome>().kind == link::OutcomeKind::ReadOutAccepted;
 }
 
 void DialogFixture::AsIfRead(const record::ReadOutBuffer& image) {
@@ -81,10 +91,10 @@ std::vector<std::string> DialogFixture::ListTextsOf(const record::RecordTable& t
 }
 
 void DialogFixture::RunCommand(int id, int waitMs) {
-    link::InstrumentLink& link = dialog_->Link();
+    link::CommandHost& commands = dialog_->Commands();
     dialog_->OnCommand(id);
     // A silent instrument never answers: the caller checks what the wait left behind.
-    [[maybe_unused]] const bool ended = QTest::qWaitFor([&link] { return !link.AwaitingReply(); }, waitMs);
+    [[maybe_unused]] const bool ended = QTest::qWaitFor([&commands] { return !commands.Running(); }, waitMs);
     QTest::qWait(50);
 }
 

@@ -30,6 +30,8 @@ class DialogFixture : public ::testing::Test {
     void PlugIn(const std::vector<std::string>& arguments = {});
     // Runs the Read command and then the event loop until the instrument's answer was judged.
     bool ReadOut();
+    // The dialog's session at the instrument's own pacing (the fixture runs it fast).
+    void RealPacing();
     // As though `image` had just been read out and accepted.
     void AsIfRead(const record::ReadOutBuffer& image);
     // Further: the list filled from it, and the record of `slot` on the display, as the user left them.

@@ -13,10 +13,9 @@
 #include "CommandIds.h"
 #include "DemoImage.h"
 #include "DialogFixture.h"
-#include "DialogLinkHost.h"
+#include "DialogLinkView.h"
 #include "EraseTexts.h"
 #include "GuiMessageBox.h"
-#include "InstrumentLink.h"
 #include "LinkMessages.h"
 #include "PostedInput.h"
 #include "RecordList.h"
@@ -139,14 +138,20 @@ TEST_F(EraseTest, EnterOnTheQuestionErasesNothing) {
         }
     });
     poll.start(10);
-    QSignalSpy ended(&dialog_->Link(), &link::InstrumentLink::ExchangeEnded);
+    QSignalSpy ended(&dialog_->Commands(), &link::CommandHost::CommandEnded);
     dialog_->OnCommand(res::kCmdEraseAll);
+    // The question comes once the handshake has opened the port; the command ends with the answer.
+    const bool answered = !ended.isEmpty() || ended.wait(10000);
     platform::SetMessageHandler(recording);
+    ASSERT_TRUE(answered);
     EXPECT_EQ(shownText.toStdString(), link::kEraseQuestion);
     EXPECT_EQ(shownDetails.toStdString(),
               format::EraseAllDetails(static_cast<std::size_t>(demo_.OccupiedCount())));
-    EXPECT_FALSE(dialog_->Link().AwaitingReply());
-    EXPECT_TRUE(ended.isEmpty());
+    EXPECT_FALSE(dialog_->Session().AwaitingReply());
+    ASSERT_EQ(ended.size(), 1);
+    const auto outcome = ended.first().first().value<link::Outcome>();
+    EXPECT_EQ(outcome.kind, link::OutcomeKind::Failed);
+    EXPECT_EQ(outcome.reason, link::FailureReason::Cancelled);
     EXPECT_EQ(ListTexts(), ListTextsOf(demo_));
 }
 

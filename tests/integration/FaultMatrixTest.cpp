@@ -17,7 +17,7 @@
 #include "DemoImage.h"
 #include "DialogFixture.h"
 #include "DisplayPanel.h"
-#include "InstrumentLink.h"
+#include "InstrumentSession.h"
 #include "LinkMessages.h"
 #include "PanelControls.h"
 #include "RecordTexts.h"
@@ -253,6 +253,12 @@ TEST_P(FaultMatrixTest, CommandAgainstFault) {
     record::ParseRecords(earlierImage, earlier);
     record::ParseRecords(sim::DemoImage(), demo);
     AsIfReadAndShown(earlierImage, kShownSlot);
+    if (row.fault.rfind("unplug", 0) == 0) {
+        // Slow enough that the simulator has left before the next request goes out.
+        link::SessionPacing pacing = dialog_->Session().Pacing();
+        pacing.requestPaceMs = 25;
+        dialog_->Session().SetPacing(pacing);
+    }
     PlugIn(row.fault.empty() ? std::vector<std::string>{} : std::vector<std::string>{"--fault", row.fault});
     AcceptClockDialogs();
 

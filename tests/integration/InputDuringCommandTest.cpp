@@ -1,4 +1,5 @@
-// The user's clicks, keys and close requests made while a command pauses: dropped, never replayed.
+// The user's clicks, keys and close requests made while a command waits on the instrument: dropped,
+// never replayed.
 #include <QAction>
 #include <QPushButton>
 #include <QTest>
@@ -11,10 +12,9 @@
 #include "DemoImage.h"
 #include "DialogFixture.h"
 #include "DisplayPanel.h"
-#include "InstrumentLink.h"
+#include "InputBlocker.h"
+#include "InstrumentSession.h"
 #include "LinkMessages.h"
-#include "Pause.h"
-#include "PauseInput.h"
 #include "PostedInput.h"
 #include "RecordTexts.h"
 
@@ -43,9 +43,10 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
         return QString();
     };
     PlugIn();
-    bool posted = false;
-    QTimer::singleShot(1500, dialog_.get(), [this, &posted] {
-        EXPECT_TRUE(platform::IsPaused());
+    // Once in the handshake's wait (no progress window yet), once among the requests (under it).
+    int posted = 0;
+    auto postEverything = [this, &posted] {
+        EXPECT_TRUE(dialog_->Session().Busy());
         QTableWidget* list = dialog_->RecordList();
         PostClick(ToolButton(dialog_->ToolBar(), res::kCmdShow));
         PostClick(ToolButton(dialog_->ToolBar(), res::kCmdSave));
@@ -54,13 +55,25 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
         PostKey(dialog_.get(), Qt::Key_Escape);
         PostCloseRequest(dialog_.get());
         PostClick(ToolButton(dialog_->ToolBar(), res::kCmdExit));
-        posted = true;
-    });
+        ++posted;
+    };
+    QObject::connect(&dialog_->Session(), &link::InstrumentSession::BusyChanged, dialog_.get(),
+                     [&](bool busy) {
+                         if (busy) {
+                             postEverything();
+                         }
+                     });
+    QObject::connect(&dialog_->Session(), &link::InstrumentSession::RequestSent, dialog_.get(),
+                     [&](int count) {
+                         if (count == 50) {
+                             postEverything();
+                         }
+                     });
 
     ASSERT_TRUE(ReadOut());
     QTest::qWait(300);  // anything held back would have come by now
 
-    EXPECT_TRUE(posted);
+    EXPECT_EQ(posted, 2);
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_EQ(dialog_->result(), 0);  // neither accepted (Exit) nor rejected (Escape, close box)
     EXPECT_FALSE(saveAsked);
@@ -78,63 +91,35 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
     EXPECT_TRUE(QTest::qWaitFor([&saveAsked] { return saveAsked; }, 1000));
 }
 
-// Two plain windows: input to the exempt one still counts during a pause, input to the other never does.
-TEST(PauseInputTest, OnlyTheExemptWindowGetsInputDuringAPause) {
-    QWidget exempt;
-    QWidget other;
-    auto* exemptButton = new QPushButton(QStringLiteral("Cancel"), &exempt);
-    auto* otherButton = new QPushButton(QStringLiteral("Exit"), &other);
-    int exemptClicks = 0;
-    int otherClicks = 0;
-    QObject::connect(exemptButton, &QPushButton::clicked, [&exemptClicks] { ++exemptClicks; });
-    QObject::connect(otherButton, &QPushButton::clicked, [&otherClicks] { ++otherClicks; });
-    exempt.show();
-    other.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+// While held, the blocker lets no click through to the program's windows and keeps none for later; it
+// changes nothing that can be seen.
+TEST(InputBlockerTest, DropsInputWhileHeldAndKeepsNothing) {
+    QWidget window;
+    auto* button = new QPushButton(QStringLiteral("Exit"), &window);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    button->setFocus();
+    const bool wasActive = window.isActiveWindow();
+    const QImage before = window.grab().toImage();
 
-    platform::SetPauseInputExemption(&exempt);
-    QTimer::singleShot(30, [&] {
-        PostClick(exemptButton);
-        PostClick(otherButton);
-    });
-    platform::Pause(200);
-    EXPECT_EQ(exemptClicks, 1);
-    QTest::qWait(100);
-    EXPECT_EQ(otherClicks, 0);
+    app::InputBlocker blocker;
+    blocker.Hold();
+    EXPECT_TRUE(blocker.Holding());
+    PostClick(button);
+    PostCloseRequest(&window);
+    PostKey(&window, Qt::Key_Space);
+    QTest::qWait(50);
+    EXPECT_EQ(window.isActiveWindow(), wasActive);
+    EXPECT_EQ(window.grab().toImage(), before);
+    blocker.Release();
+    QTest::qWait(50);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(window.isVisible());
 
-    // The exemption ends with its window; without a pause, both count.
-    platform::SetPauseInputExemption(nullptr);
-    PostClick(otherButton);
-    EXPECT_TRUE(QTest::qWaitFor([&otherClicks] { return otherClicks == 1; }, 1000));
-}
-
-TEST(PauseInputTest, DropsEveryKindOfUserInputButNothingElse) {
-    for (const QEvent::Type type :
-         {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick, QEvent::Wheel,
-          QEvent::KeyPress, QEvent::KeyRelease, QEvent::Shortcut, QEvent::ShortcutOverride,
-          QEvent::ContextMenu, QEvent::TouchBegin, QEvent::Drop, QEvent::Close}) {
-        EXPECT_TRUE(platform::IsUserInput(type)) << type;
-    }
-    for (const QEvent::Type type : {QEvent::Paint, QEvent::Timer, QEvent::Expose, QEvent::Resize,
-                                    QEvent::DeferredDelete, QEvent::MetaCall, QEvent::UpdateRequest}) {
-        EXPECT_FALSE(platform::IsUserInput(type)) << type;
-    }
-
-    QWidget progress;
-    auto* cancel = new QPushButton(&progress);
-    QWidget dialog;
-    auto* exit = new QPushButton(&dialog);
-    QAction shortcut(&dialog);
-    EXPECT_TRUE(platform::DiscardDuringPause(QEvent::MouseButtonRelease, exit, &progress));
-    EXPECT_TRUE(platform::DiscardDuringPause(QEvent::Shortcut, &shortcut, &progress));
-    EXPECT_TRUE(platform::DiscardDuringPause(QEvent::Close, &dialog, nullptr));
-    EXPECT_FALSE(platform::DiscardDuringPause(QEvent::MouseButtonRelease, cancel, &progress));
-    EXPECT_FALSE(platform::DiscardDuringPause(QEvent::KeyPress, &progress, &progress));
-    EXPECT_FALSE(platform::DiscardDuringPause(QEvent::Paint, exit, &progress));
-    // The native window passes its input on to the widget under it, which is judged then.
-    progress.show();
-    ASSERT_NE(progress.windowHandle(), nullptr);
-    EXPECT_FALSE(platform::DiscardDuringPause(QEvent::MouseButtonPress, progress.windowHandle(), nullptr));
+    PostClick(button);
+    EXPECT_TRUE(QTest::qWaitFor([&clicks] { return clicks == 1; }, 1000));
 }
 
 }  // namespace

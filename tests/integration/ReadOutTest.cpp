@@ -10,7 +10,6 @@
 #include "DemoImage.h"
 #include "DialogFixture.h"
 #include "DisplayPanel.h"
-#include "InstrumentLink.h"
 #include "LinkMessages.h"
 #include "PanelControls.h"
 #include "PanelPage.h"
@@ -47,7 +46,9 @@ class ReadOutTest : public DialogFixture {
     }
 };
 
+// At the instrument's own pacing: ten seconds of requests, the reply judged after the last one's pause.
 TEST_F(ReadOutTest, ReadFillsListAndPanelThenClicksAndShowStepThroughRecords) {
+    RealPacing();
     PlugIn();
     ASSERT_TRUE(ReadOut());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(link::kReadOk));
@@ -119,8 +120,10 @@ TEST_F(ReadOutTest, UnpluggingHidesTheIdlePictureAndClosesThePort) {
     PlugIn();
     QWidget* idle = dialog_->IdlePicture();
     EXPECT_TRUE(QTest::qWaitFor([&] { return idle->isVisibleTo(dialog_.get()); }, 1000));
-    ASSERT_EQ(dialog_->Link().DiscoverPort(), 0);
-    ASSERT_EQ(dialog_->Link().OpenPort(), 0);
+    ASSERT_TRUE(dialog_->Session().WatchPort().present);
+    dialog_->Comm().SetCommPort(static_cast<std::int16_t>(dialog_->Session().portNumber));
+    dialog_->Comm().SetPortOpen(true);
+    ASSERT_TRUE(dialog_->Comm().PortOpen());
     sim_->Stop();
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return !dialog_->Comm().PortOpen() && !idle->isVisibleTo(dialog_.get()); }, 500));

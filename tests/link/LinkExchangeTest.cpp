@@ -10,7 +10,6 @@
 #include "ByteCompare.h"
 #include "LinkFixture.h"
 #include "LinkMessages.h"
-#include "ReadOutSession.h"
 
 namespace terrovane::link {
 namespace {
@@ -26,8 +25,7 @@ TEST_F(ReadOutTest, AcceptedImageFillsTableListAndBuffer) {
     const record::ReadOutBuffer image = ImageWithSlots({0, 57});
     Attach(testing::InstrumentResponder(image));
 
-    ASSERT_TRUE(link_.Read());
-    EXPECT_TRUE(AwaitExchange(link_));
+    EXPECT_TRUE(Read());
 
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadOk));
     EXPECT_EQ(Log(), HandshakeAndRequests(100));
@@ -55,8 +53,7 @@ TEST_F(ReadOutTest, ShortImageIsRejectedAndTheEarlierReadOutStays) {
         return line == "DAT_REC 99 " ? std::string() : answerAll(line);  // 7128 bytes in all
     });
 
-    ASSERT_TRUE(link_.Read());
-    EXPECT_FALSE(AwaitExchange(link_));
+    EXPECT_FALSE(Read());
 
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kReadError, kReadError));
     EXPECT_TRUE(table_.IsOccupied(5));
@@ -72,8 +69,7 @@ TEST_F(ReadOutTest, DamagedMarkerRejectsTheWholeImage) {
     record::PacketOf(damaged, 99)[69] = 'X';
     Attach(testing::InstrumentResponder(damaged));
 
-    ASSERT_TRUE(link_.Read());
-    EXPECT_FALSE(AwaitExchange(link_));
+    EXPECT_FALSE(Read());
 
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kReadError));
     EXPECT_FALSE(state_.dataRead);
@@ -83,19 +79,19 @@ TEST_F(ReadOutTest, DamagedMarkerRejectsTheWholeImage) {
 
 TEST_F(ReadOutTest, FailuresBeforeTheRequestsEndTheCommand) {
     portMap_.Remove();
-    EXPECT_FALSE(link_.Read());
+    EXPECT_FALSE(Read());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kDriverError));
 
     recorder_.Clear();
     Attach([](const std::string&) { return std::string(); });  // switched off
-    EXPECT_FALSE(link_.Read());
+    EXPECT_FALSE(Read());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kNoHandshakeReply));
     EXPECT_EQ(Log(), "OK\r\n");
 
     recorder_.Clear();
     portMap_.Write(
         "[HARDWARE\\DEVICEMAP\\SERIALCOMM\\]\n\\Device\\Slabser0=COM5\n[Ports]\nCOM5=/nonexistent/tty\n");
-    EXPECT_FALSE(link_.Read());
+    EXPECT_FALSE(Read());
     ASSERT_EQ(recorder_.Texts().size(), 2u);
     EXPECT_EQ(recorder_.Texts()[0].rfind(std::string(kCannotOpenPort) + "\n", 0), 0u);  // with the reason
     EXPECT_EQ(recorder_.Texts()[1], kDriverError);
@@ -104,6 +100,10 @@ TEST_F(ReadOutTest, FailuresBeforeTheRequestsEndTheCommand) {
 }
 
 TEST_F(ReadOutTest, UnplugDuringTheRequestsIsToldAndTheEarlierResultsStay) {
+    // Paced so that the instrument leaves well before the third request after its last one.
+    link::SessionPacing pacing = testing::FastPacing();
+    pacing.requestPaceMs = 25;
+    session_.SetPacing(pacing);
     for (const int lastSlot : {0, 10, 98}) {  // the request after it finds no port
         SCOPED_TRACE(lastSlot);
         recorder_.Clear();
@@ -119,7 +119,7 @@ TEST_F(ReadOutTest, UnplugDuringTheRequestsIsToldAndTheEarlierResultsStay) {
             return answer(line);
         });
 
-        EXPECT_FALSE(link_.Read());
+        EXPECT_FALSE(Read());
 
         EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kLostDuringReadOut));
         EXPECT_EQ(Log().substr(0, HandshakeAndRequests(lastSlot + 1).size()),
@@ -134,7 +134,7 @@ TEST_F(ReadOutTest, UnplugDuringTheRequestsIsToldAndTheEarlierResultsStay) {
         EXPECT_TRUE(table_.IsOccupied(3));
         EXPECT_FALSE(table_.IsOccupied(1));
         EXPECT_TRUE(state_.dataRead);  // Save, Print and Show still work on the results read before
-        EXPECT_FALSE(link_.AwaitingReply());
+        EXPECT_FALSE(session_.AwaitingReply());
     }
 }
 
@@ -146,7 +146,7 @@ TEST_F(ReadOutTest, UnplugWithoutEarlierResultsLeavesListAndDisplayEmpty) {
         }
         return answer(line);
     });
-    EXPECT_FALSE(link_.Read());
+    EXPECT_FALSE(Read());
     // No earlier results: the message does not claim any are kept.
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringFirstReadOut));
     EXPECT_THAT(host_.shownRecords, IsEmpty());
@@ -158,13 +158,13 @@ TEST_F(ReadOutTest, UnplugWithoutEarlierResultsLeavesListAndDisplayEmpty) {
 TEST_F(ReadOutTest, CancelAtReadAgainKeepsTheRecordsButErasingNeedsANewRead) {
     AsIfRead(ImageWithSlots({5}));
     recorder_.AnswerNext(platform::MessageResult::Cancel);
-    EXPECT_FALSE(link_.Read());
+    EXPECT_FALSE(Read());
     EXPECT_TRUE(table_.IsOccupied(5));
     EXPECT_FALSE(host_.rows[5].empty());
 
     state_.currentIndex = 5;
-    EXPECT_FALSE(link_.EraseCurrent());
-    EXPECT_FALSE(link_.EraseAll());
+    EXPECT_FALSE(EraseCurrent());
+    EXPECT_FALSE(EraseAll());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kNoDataReadFirst, kNoDataReadFirst));
 }
 
@@ -173,30 +173,27 @@ class ClockTest : public testing::LinkFixture {};
 TEST_F(ClockTest, SendsDateAndTimeAndJudgesTheReply) {
     Attach(testing::InstrumentResponder(ImageWithSlots({}), "OK"));
     host_.clock = ClockSetting{2009, 3, 7, 14, 5};
-    ASSERT_TRUE(link_.SetClock());
-    EXPECT_TRUE(AwaitExchange(link_));
+    EXPECT_TRUE(SetClock());
     EXPECT_EQ(Log(), "OK\r\nDATE_SET 20 9 3 7 14 5 \r");
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kClockOk));
     EXPECT_FALSE(comm_.PortOpen());
-    EXPECT_EQ(link_.clockReply, (std::array<std::uint8_t, 8>{}));
 }
 
 TEST_F(ClockTest, LowerCaseOkIsAFailureThatVoidsTheReadOut) {
     Attach(testing::InstrumentResponder(ImageWithSlots({}), "ok\r\n"));
     AsIfRead(ImageWithSlots({5}));
     host_.clock = ClockSetting{2009, 1, 5, 10, 7};
-    ASSERT_TRUE(link_.SetClock());
-    EXPECT_FALSE(AwaitExchange(link_));
-    EXPECT_FALSE(link_.EraseAll());
+    EXPECT_FALSE(SetClock());
+    EXPECT_FALSE(EraseAll());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kClockError, kNoDataReadFirst));
 }
 
 TEST_F(ClockTest, CancelOrAnImpossibleYearSendsNothing) {
     Attach(testing::InstrumentResponder(ImageWithSlots({})));
-    EXPECT_FALSE(link_.SetClock());
+    EXPECT_FALSE(SetClock());
     EXPECT_TRUE(comm_.PortOpen());  // left open until the next command or the port watch
     host_.clock = ClockSetting{2100, 1, 1, 0, 0};
-    EXPECT_FALSE(link_.SetClock());
+    EXPECT_FALSE(SetClock());
     EXPECT_EQ(Log(), "OK\r\nOK\r\n");
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kClockOutOfRange));
     EXPECT_FALSE(state_.requestsSent);
@@ -211,12 +208,11 @@ TEST_F(EraseTest, EraseCurrentThenAllClearOnlyTheListTexts) {
     ASSERT_TRUE(link_.EraseCurrent());
     state_.currentIndex =
         0;  // another row selected before the reply: the erased row is still the one cleared
-    EXPECT_TRUE(AwaitExchange(link_));
+    EXPECT_TRUE(Run([] { return true; }));
     EXPECT_TRUE(host_.rows[57].empty());
     EXPECT_FALSE(host_.rows[0].empty());
 
-    ASSERT_TRUE(link_.EraseAll());
-    EXPECT_TRUE(AwaitExchange(link_));
+    EXPECT_TRUE(EraseAll());
     EXPECT_TRUE(host_.rows[0].empty());
 
     EXPECT_EQ(Log(), "EREASE_FLASH 57\r\nEREASE_FLASH 200\r\n");
@@ -229,13 +225,13 @@ TEST_F(EraseTest, EraseCurrentThenAllClearOnlyTheListTexts) {
 TEST_F(EraseTest, RefusesWithoutARecordOrWhenCancelled) {
     Attach(testing::InstrumentResponder(ImageWithSlots({})));
     AsIfRead(ImageWithSlots({}));
-    EXPECT_FALSE(link_.EraseAll());
+    EXPECT_FALSE(EraseAll());
     AsIfRead(ImageWithSlots({2}));
     state_.currentIndex = 3;
-    EXPECT_FALSE(link_.EraseCurrent());
+    EXPECT_FALSE(EraseCurrent());
     state_.currentIndex = 2;
     recorder_.AnswerNext(platform::MessageResult::Cancel);
-    EXPECT_FALSE(link_.EraseCurrent());
+    EXPECT_FALSE(EraseCurrent());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kNoData, kNoData, kEraseQuestion));
     EXPECT_EQ(Log(), "");
 }
@@ -244,14 +240,12 @@ TEST_F(EraseTest, BadRepliesAreReported) {
     std::string reply = "OK\r";
     Attach([&reply](const std::string&) { return reply; });
     AsIfRead(ImageWithSlots({2}));
-    ASSERT_TRUE(link_.EraseAll());
-    EXPECT_FALSE(AwaitExchange(link_));
+    EXPECT_FALSE(EraseAll());
     EXPECT_TRUE(state_.dataRead);  // a wrong length alone does not void the read-out
 
     reply = "NO\r\n";
-    ASSERT_TRUE(link_.EraseAll());
-    EXPECT_FALSE(AwaitExchange(link_));
-    EXPECT_FALSE(link_.EraseAll());
+    EXPECT_FALSE(EraseAll());
+    EXPECT_FALSE(EraseAll());
 
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kEraseQuestion, kEraseError, kReadError, kEraseQuestion,
                                                kEraseError, kNoDataReadFirst));
@@ -298,8 +292,7 @@ TEST_F(LostAfterSendingTest, ClockAndEraseAreToldWhetherThePortLeavesTheMapOrThe
 
         AttachLeavingOn("DATE_SET 20 9 1 5 10 7 ", c.staysMapped);
         host_.clock = ClockSetting{2009, 1, 5, 10, 7};
-        ASSERT_TRUE(link_.SetClock());
-        EXPECT_FALSE(AwaitExchange(link_, 3000));
+        EXPECT_FALSE(SetClock());
         EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringClock));
         ExpectClosedUp();
 
@@ -307,8 +300,7 @@ TEST_F(LostAfterSendingTest, ClockAndEraseAreToldWhetherThePortLeavesTheMapOrThe
             recorder_.Clear();
             state_.currentIndex = 9;
             AttachLeavingOn(all ? "EREASE_FLASH 200" : "EREASE_FLASH 9", c.staysMapped);
-            ASSERT_TRUE(all ? link_.EraseAll() : link_.EraseCurrent());
-            EXPECT_FALSE(AwaitExchange(link_, 3000));
+            EXPECT_FALSE(all ? EraseAll() : EraseCurrent());
             EXPECT_THAT(recorder_.Texts(), ElementsAre(kEraseQuestion, kLostDuringErase));
             ExpectClosedUp();
         }
@@ -319,19 +311,23 @@ TEST_F(LostAfterSendingTest, ClockAndEraseAreToldWhetherThePortLeavesTheMapOrThe
     }
 }
 
-TEST_F(LostAfterSendingTest, PortWatchTellsTheLossOnceAndEndsTheExchange) {
+TEST_F(LostAfterSendingTest, TheLossIsToldOnceAndEndsTheExchange) {
     AttachLeavingOn("DATE_SET 20 9 1 5 10 7 ", false);
     host_.clock = ClockSetting{2009, 1, 5, 10, 7};
     int ended = 0;
-    QObject::connect(&link_, &InstrumentLink::ExchangeEnded, [&ended](bool accepted) {
-        EXPECT_FALSE(accepted);
+    QObject::connect(&link_, &CommandHost::CommandEnded, [&ended](const Outcome& outcome) {
+        EXPECT_EQ(outcome.kind, OutcomeKind::InstrumentLost);
         ++ended;
     });
     ASSERT_TRUE(link_.SetClock());
+    ASSERT_TRUE(testing::RunEventsUntil([this, &ended] { return session_.AwaitingReply() || ended > 0; }));
     ASSERT_TRUE(
         WaitWithoutEvents([this] { return !QFile::exists(QString::fromStdString(portMap_.Path())); }));
+    link_.PortWatchTick();  // the window's watch leaves the awaited reply to the session
     link_.PortWatchTick();
+    testing::RunEventsUntil([&ended] { return ended > 0; });
     link_.PortWatchTick();
+    testing::RunEventsUntil([] { return false; }, 50);
     EXPECT_EQ(ended, 1);
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringClock));
     ExpectClosedUp();
@@ -345,12 +341,22 @@ TEST_F(LostAfterSendingTest, AnAnswerThatCameBeforeTheInstrumentLeftIsStillJudge
         }
         return answer(line);
     });
+    // The instrument leaves the map a moment before its answer is on the line: the session's own watch
+    // looks only after the answer is there.
+    link::SessionPacing pacing = testing::FastPacing();
+    pacing.lossWatchMs = 200;
+    session_.SetPacing(pacing);
     host_.clock = ClockSetting{2009, 1, 5, 10, 7};
     ASSERT_TRUE(link_.SetClock());
-    ASSERT_TRUE(WaitWithoutEvents([this] { return comm_.InBufferCount() > 0; }));
-    link_.PortWatchTick();
-    EXPECT_TRUE(comm_.PortOpen());  // the receive event on its way judges the answer and closes up
-    EXPECT_TRUE(AwaitExchange(link_, 3000));
+    ASSERT_TRUE(testing::RunEventsUntil([this] { return session_.AwaitingReply() || outcome_.has_value(); }));
+    if (!outcome_) {  // else the answer came and was judged within the same pass of the event loop
+        ASSERT_TRUE(WaitWithoutEvents([this] { return comm_.InBufferCount() > 0; }));
+        link_.PortWatchTick();
+        EXPECT_TRUE(comm_.PortOpen());  // the receive event on its way judges the answer and closes up
+        testing::RunEventsUntil([this] { return outcome_.has_value(); }, 3000);
+    }
+    ASSERT_TRUE(outcome_.has_value());
+    EXPECT_EQ(outcome_->kind, OutcomeKind::ClockSet);
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kClockOk));
     ExpectClosedUp();
 }
@@ -360,8 +366,9 @@ TEST_F(LostAfterSendingTest, AnAnswerThatCameBeforeTheInstrumentLeftIsStillJudge
 class ReplyInHandTest : public testing::LinkFixture {
   protected:
     ReplyInHandTest() {
-        QObject::connect(&link_, &InstrumentLink::ExchangeEnded, &link_,
-                         [this](bool accepted) { ended_.push_back(accepted); });
+        QObject::connect(&link_, &CommandHost::CommandEnded, &link_, [this](const Outcome& outcome) {
+            ended_.push_back(outcome.kind != OutcomeKind::Failed);
+        });
     }
     std::vector<bool> ended_;
 };
@@ -371,26 +378,52 @@ TEST_F(ReplyInHandTest, JudgedUnderThePendingCommand) {
     const record::ReadOutBuffer before = buffer_;
     const record::ReadOutBuffer image = ImageWithSlots({4, 7});
     std::vector<std::uint8_t> reply(image.begin(), image.end() - 1);
-    link_.pendingCommand = PendingCommand::ReadOut;
-    link_.OnReply(reply);
+    link_.Conclude(JudgeReply(PendingCommand::ReadOut, reply));
     EXPECT_TRUE(buffer_ == before);  // the short image left the earlier read-out as it was
     EXPECT_TRUE(table_.IsOccupied(2));
 
     reply.push_back(image.back());
-    link_.OnReply(reply);
+    link_.Conclude(JudgeReply(PendingCommand::ReadOut, reply));
     EXPECT_TRUE(buffer_ == image);
     EXPECT_TRUE(table_.IsOccupied(4) && table_.IsOccupied(7) && !table_.IsOccupied(2));
 
-    link_.pendingCommand = PendingCommand::EraseAll;
-    link_.OnReply({'O', 'K', '\r', '\n'});
+    link_.Conclude(JudgeReply(PendingCommand::EraseAll, {'O', 'K', '\r', '\n'}, kEraseAllNumber));
     EXPECT_TRUE(host_.rows[4].empty());
-    link_.pendingCommand = PendingCommand::SetClock;
-    link_.OnReply({'o', 'k'});
+    link_.Conclude(JudgeReply(PendingCommand::SetClock, {'o', 'k'}));
 
     EXPECT_THAT(ended_, ElementsAre(false, true, true, false));
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadError, kReadError, kReadOk, kEraseOk, kClockError));
-    EXPECT_FALSE(link_.AwaitingReply());
     ExpectClosedUp();
+}
+
+// Every outcome the session can report has a row in the host's table, and every row says why.
+TEST(OutcomeTableTest, EveryOutcomeHasARowWithAReason) {
+    const PendingCommand commands[] = {PendingCommand::ReadOut, PendingCommand::SetClock,
+                                       PendingCommand::EraseOne, PendingCommand::EraseAll};
+    for (const PendingCommand command : commands) {
+        for (const std::vector<std::uint8_t>& reply :
+             {std::vector<std::uint8_t>{}, std::vector<std::uint8_t>{'O', 'K', '\r', '\n'},
+              std::vector<std::uint8_t>{'N', 'O', '\r', '\n'}}) {
+            const Outcome outcome = JudgeReply(command, reply);
+            EXPECT_NE(std::string(RowFor(outcome).why), "unknown") << static_cast<int>(command);
+        }
+        Outcome lost;
+        lost.kind = OutcomeKind::InstrumentLost;
+        lost.command = command;
+        EXPECT_FALSE(OutcomeMessages(lost).empty());
+    }
+    for (const OutcomeRow& row : OutcomeRows()) {
+        EXPECT_FALSE(std::string(row.why).empty());
+    }
+    // A handshake that failed on the port name says the name's message, then the driver's.
+    Outcome malformed;
+    malformed.command = PendingCommand::SetClock;
+    malformed.stage = FailureStage::Handshake;
+    malformed.reason = FailureReason::PortNameMalformed;
+    malformed.detail = "Port message unknown";
+    EXPECT_THAT(OutcomeMessages(malformed), ElementsAre("Port message unknown", kDriverError));
+    malformed.command = PendingCommand::ReadOut;
+    EXPECT_EQ(RowFor(malformed).effects.dataRead, DataReadChange::Clear);
 }
 
 }  // namespace

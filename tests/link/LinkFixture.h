@@ -1,12 +1,18 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "CMSComm.h"
-#include "InstrumentLink.h"
+#include "CommandHost.h"
+#include "InstrumentSession.h"
 #include "MessageRecorder.h"
 #include "PortMapFile.h"
 #include "PtyInstrument.h"
@@ -16,9 +22,36 @@ namespace terrovane::testing {
 
 inline constexpr int kTestPort = 5;
 
-// A window's link to an instrument thread on a real pseudo-terminal, published in a port map of its own.
+// The waits of a session against an instrument that answers at once: the requests go out every 2 ms; the
+// handshake and the judging of the last reply keep the instrument's own 100 ms, the room a loaded
+// machine needs.
+inline link::SessionPacing FastPacing() {
+    link::SessionPacing pacing;
+    pacing.requestPaceMs = 2;
+    pacing.lastPaceMs = 100;
+    pacing.lossWatchMs = 2;
+    return pacing;
+}
+
+// Runs the event loop until `condition` holds or `timeoutMs` passed; the condition's last value.
+inline bool RunEventsUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    }
+    return condition();
+}
+
+// A window's session to an instrument thread on a real pseudo-terminal, published in a port map of its
+// own; link_ is the host that runs the window's commands on it.
 class LinkFixture : public ::testing::Test {
   protected:
+    LinkFixture() {
+        QObject::connect(&link_, &link::CommandHost::CommandEnded, &link_,
+                         [this](const link::Outcome& outcome) { outcome_ = outcome; });
+    }
+
     void Attach(PtyInstrument::Responder responder) {
         instrument_ = std::make_unique<PtyInstrument>(std::move(responder));
         portMap_.Publish(kTestPort, instrument_->SlavePath());
@@ -34,6 +67,31 @@ class LinkFixture : public ::testing::Test {
         state_.requestsSent = true;
     }
 
+    // Runs a command to its end (within `timeoutMs`). True when it ended as the command wanted: the
+    // image accepted, the clock set, the slot erased. False when it ended otherwise, or never started.
+    bool Run(const std::function<bool()>& start, int timeoutMs = 5000) {
+        outcome_.reset();
+        if (!start()) {
+            return false;
+        }
+        RunEventsUntil([this] { return outcome_.has_value(); }, timeoutMs);
+        return outcome_ &&
+               (outcome_->kind == link::OutcomeKind::ReadOutAccepted ||
+                outcome_->kind == link::OutcomeKind::ClockSet || outcome_->kind == link::OutcomeKind::Erased);
+    }
+    bool Read() {
+        return Run([this] { return link_.Read(); });
+    }
+    bool SetClock(int timeoutMs = 5000) {
+        return Run([this] { return link_.SetClock(); }, timeoutMs);
+    }
+    bool EraseCurrent(int timeoutMs = 5000) {
+        return Run([this] { return link_.EraseCurrent(); }, timeoutMs);
+    }
+    bool EraseAll(int timeoutMs = 5000) {
+        return Run([this] { return link_.EraseAll(); }, timeoutMs);
+    }
+
     // Every ended exchange leaves the port closed and no progress window open.
     void ExpectClosedUp() {
         EXPECT_FALSE(comm_.PortOpen());
@@ -45,8 +103,10 @@ class LinkFixture : public ::testing::Test {
     record::ReadOutBuffer& buffer_ = state_.buffer;
     record::RecordTable& table_ = state_.table;
     TestHost host_;
-    link::CMSComm comm_;
-    link::InstrumentLink link_{comm_, host_, state_};
+    link::InstrumentSession session_{FastPacing()};
+    link::CMSComm& comm_ = session_.Comm();
+    link::CommandHost link_{session_, host_, state_};
+    std::optional<link::Outcome> outcome_;
     MessageRecorder recorder_;
     std::unique_ptr<PtyInstrument> instrument_;
 };

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "LinkFixture.h"
-#include "Pause.h"
 
 namespace terrovane::link {
 namespace {
@@ -15,9 +14,11 @@ class PortWatchTest : public testing::LinkFixture {
   protected:
     void OpenThePort() {
         Attach(testing::InstrumentResponder(testing::ImageWithSlots({})));
-        ASSERT_EQ(link_.DiscoverPort(), 0);
-        ASSERT_EQ(link_.OpenPort(), 0);
-        EXPECT_EQ(link_.portNumber, testing::kTestPort);
+        ASSERT_TRUE(session_.WatchPort().present);
+        EXPECT_EQ(session_.portNumber, testing::kTestPort);
+        comm_.SetCommPort(static_cast<std::int16_t>(session_.portNumber));
+        comm_.SetPortOpen(true);
+        ASSERT_TRUE(comm_.PortOpen());
     }
 };
 
@@ -49,22 +50,24 @@ TEST_F(PortWatchTest, UnpluggedInstrumentClosesThePortAndTheProgressWindow) {
     EXPECT_TRUE(recorder_.Texts().empty());
 }
 
-TEST_F(PortWatchTest, HoldsBackWhileACommandPauses) {
-    OpenThePort();
+TEST_F(PortWatchTest, HoldsBackWhileACommandRuns) {
+    link::SessionPacing pacing = testing::FastPacing();
+    pacing.handshakeWaitMs = 200;
+    session_.SetPacing(pacing);
+    Attach([](const std::string&) { return std::string(); });  // switched off: the handshake waits in vain
+    ASSERT_TRUE(link_.Read());
+    EXPECT_TRUE(session_.Busy());
+    EXPECT_TRUE(host_.inputBlocked);
     portMap_.Remove();
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, &link_, &InstrumentLink::PortWatchTick);
-    watch.start(5);
+    link_.PortWatchTick();
+    EXPECT_TRUE(comm_.PortOpen());  // the command's own port, untouched while it waits
 
-    platform::Pause(60);
-    EXPECT_TRUE(comm_.PortOpen());
-
-    QElapsedTimer clock;
-    clock.start();
-    while (comm_.PortOpen() && clock.elapsed() < 1000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
+    EXPECT_TRUE(testing::RunEventsUntil([this] { return outcome_.has_value(); }));
+    EXPECT_FALSE(session_.Busy());
+    EXPECT_FALSE(host_.inputBlocked);
     EXPECT_FALSE(comm_.PortOpen());
+    EXPECT_THAT(recorder_.Texts(),
+                ::testing::ElementsAre("No data received, please check instrument close or not"));
 }
 
 TEST_F(PortWatchTest, MalformedPortNameNeverStacksMessages) {

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "InstrumentLink.h"
+#include "InstrumentSession.h"
 #include "LinkMessages.h"
 #include "MessageRecorder.h"
 #include "PortDiscovery.h"
@@ -91,7 +91,7 @@ TEST(CheckPacketsTest, AcceptsOnlyAnImageWithEveryMarker) {
     MessageRecorder recorder;
     record::ReadOutBuffer image = testing::ImageWithSlots({3});
     EXPECT_EQ(CheckPackets(image), 0);
-    EXPECT_THAT(recorder.Texts(), ElementsAre(kReadOk));
+    EXPECT_THAT(recorder.Texts(), IsEmpty());  // the host tells it, through its outcome table
 
     recorder.Clear();
     record::PacketOf(image, 99)[69] = 'k';

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "LinkHost.h"
+#include "LinkView.h"
 #include "RecordTable.h"
 
 namespace terrovane::testing {
 
 // A window as the link sees it: the record list's date/time texts, the idle picture, the progress
 // window and the clock the user would pick.
-class TestHost : public link::LinkHost {
+class TestHost : public link::LinkView {
   public:
     void BlankDisplay() override { ++blankCount; }
     void SetIdlePictureVisible(bool visible) override { idleVisible = visible; }
@@ -25,6 +25,7 @@ class TestHost : public link::LinkHost {
     void ShowSelectedAfterReadOut() override { ++shownAfterReadOut; }
     void ShowRecord(std::size_t slot) override { shownRecords.push_back(static_cast<int>(slot)); }
     std::optional<link::ClockSetting> AskClock() override { return clock; }
+    void SetInputBlocked(bool blocked) override { inputBlocked = blocked; }
 
     std::array<std::string, record::kSlotCount> rows;  // "date time", empty when cleared
     bool idleVisible = false;
@@ -35,6 +36,7 @@ class TestHost : public link::LinkHost {
     int shownAfterReadOut = 0;
     std::vector<int> shownRecords;  // slots shown again by ShowRecord
     std::optional<link::ClockSetting> clock;
+    bool inputBlocked = false;
 };
 
 }  // namespace terrovane::testing

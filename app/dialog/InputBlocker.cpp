@@ -1,20 +1,34 @@
-#include "PauseInput.h"
+#include "InputBlocker.h"
 
-namespace terrovane::platform {
-namespace {
+#include <QApplication>
+#include <QWidget>
 
-bool IsInside(const QObject* object, const QObject* ancestor) {
-    for (; object != nullptr; object = object->parent()) {
-        if (object == ancestor) {
-            return true;
+namespace terrovane::app {
+
+void InputBlocker::Hold() {
+    if (holding_) {
+        return;
+    }
+    holding_ = true;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (QWindow* window = widget->windowHandle(); window != nullptr && widget->isVisible()) {
+            window->installEventFilter(this);
+            windows_.emplace_back(window);
         }
     }
-    return false;
 }
 
-}  // namespace
+void InputBlocker::Release() {
+    for (const QPointer<QWindow>& window : windows_) {
+        if (window) {
+            window->removeEventFilter(this);
+        }
+    }
+    windows_.clear();
+    holding_ = false;
+}
 
-bool IsUserInput(QEvent::Type type) {
+bool InputBlocker::IsUserInput(QEvent::Type type) {
     switch (type) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
@@ -23,23 +37,18 @@ bool IsUserInput(QEvent::Type type) {
         case QEvent::NonClientAreaMouseButtonPress:
         case QEvent::NonClientAreaMouseButtonRelease:
         case QEvent::NonClientAreaMouseButtonDblClick:
-        case QEvent::NonClientAreaMouseMove:
         case QEvent::Wheel:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
         case QEvent::InputMethod:
         case QEvent::ContextMenu:
         case QEvent::TouchBegin:
         case QEvent::TouchUpdate:
         case QEvent::TouchEnd:
-        case QEvent::TouchCancel:
         case QEvent::TabletPress:
         case QEvent::TabletMove:
         case QEvent::TabletRelease:
         case QEvent::NativeGesture:
-        case QEvent::Gesture:
         case QEvent::DragEnter:
         case QEvent::DragMove:
         case QEvent::Drop:
@@ -50,11 +59,12 @@ bool IsUserInput(QEvent::Type type) {
     }
 }
 
-bool DiscardDuringPause(QEvent::Type type, const QObject* target, const QObject* exempt) {
-    if (!IsUserInput(type) || target == nullptr || target->isWindowType()) {
-        return false;
+bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
+    if (holding_ && IsUserInput(event->type())) {
+        event->ignore();
+        return true;
     }
-    return exempt == nullptr || !IsInside(target, exempt);
+    return QObject::eventFilter(watched, event);
 }
 
-}  // namespace terrovane::platform
+}  // namespace terrovane::app

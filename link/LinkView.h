@@ -17,11 +17,11 @@ inline constexpr int kProgressLower = 0;
 inline constexpr int kProgressUpper = 100;
 inline constexpr int kProgressStep = 1;
 
-// What the link does to the window it serves. The main dialog implements it with its display panel,
-// record list and progress window; the command line with a terminal.
-class LinkHost {
+// What the instrument commands change in the window that runs them. The main dialog implements it with
+// its display panel, record list and progress window; the command line with a terminal.
+class LinkView {
   public:
-    virtual ~LinkHost() = default;
+    virtual ~LinkView() = default;
 
     // Hides every segment, digit and symbol of the simulated display.
     virtual void BlankDisplay() = 0;
@@ -30,11 +30,11 @@ class LinkHost {
     // Empties the date and time columns of all 100 list rows, or of one row.
     virtual void ClearAllListTexts() = 0;
     virtual void ClearListRow(std::size_t slot) = 0;
-    // Writes date and time of every occupied slot of `table` (just rebuilt) into the list.
+    // Writes date and time of every occupied slot of `table` into the list.
     virtual void FillRecordList(const record::RecordTable& table) = 0;
 
-    // The read-out's progress window: opened with kProgressTitle, kProgressMessage and the range above
-    // (letting the messages already waiting through once), advanced per request, closed at the end.
+    // The read-out's progress window: opened with kProgressTitle, kProgressMessage and the range above,
+    // advanced per request, closed at the end.
     virtual void OpenProgress() = 0;
     virtual void SetProgressPosition(int position) = 0;
     virtual void CloseProgress() = 0;
@@ -46,9 +46,31 @@ class LinkHost {
     virtual void ShowRecord(std::size_t slot) = 0;
     // Asks the user for the instrument's new date and time; nothing on Cancel.
     virtual std::optional<ClockSetting> AskClock() = 0;
+    // While a command waits on the instrument the window takes no input, and none is kept for later.
+    virtual void SetInputBlocked(bool /*blocked*/) {}
     // A line for the erase question when the results shown are kept nowhere else (not archived); empty
     // when they are, or when the host keeps no archive.
     virtual std::string UnkeptResultsWarning() const { return {}; }
+};
+
+// A view with no window: the record list, display and progress are nowhere to be seen.
+class SilentView : public LinkView {
+  public:
+    void BlankDisplay() override {}
+    void SetIdlePictureVisible(bool) override {}
+    void ClearAllListTexts() override {}
+    void ClearListRow(std::size_t) override {}
+    void FillRecordList(const record::RecordTable&) override {}
+    void OpenProgress() override { progressOpen_ = true; }
+    void SetProgressPosition(int) override {}
+    void CloseProgress() override { progressOpen_ = false; }
+    bool IsProgressOpen() const override { return progressOpen_; }
+    void ShowSelectedAfterReadOut() override {}
+    void ShowRecord(std::size_t) override {}
+    std::optional<ClockSetting> AskClock() override { return std::nullopt; }
+
+  private:
+    bool progressOpen_ = false;
 };
 
 }  // namespace terrovane::link

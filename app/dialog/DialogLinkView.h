@@ -1,6 +1,7 @@
 #pragma once
 
-#include "LinkHost.h"
+#include "InputBlocker.h"
+#include "LinkView.h"
 
 namespace terrovane::app {
 
@@ -11,10 +12,10 @@ inline constexpr const char* kUnkeptResultsWarning =
     "The results shown are not in the archive (archiving is off, or it failed): what is erased now is kept "
     "nowhere else.";
 
-// The main dialog as the instrument link sees it: its display panel, record list and progress slot.
-class DialogLinkHost : public link::LinkHost {
+// The main dialog as the instrument commands change it: its display panel, record list and progress slot.
+class DialogLinkView : public link::LinkView {
   public:
-    explicit DialogLinkHost(CTesterDlg& dialog) : dialog_(dialog) {}
+    explicit DialogLinkView(CTesterDlg& dialog) : dialog_(dialog) {}
 
     void BlankDisplay() override;
     void SetIdlePictureVisible(bool visible) override;
@@ -28,10 +29,14 @@ class DialogLinkHost : public link::LinkHost {
     void ShowSelectedAfterReadOut() override;
     void ShowRecord(std::size_t slot) override;
     std::optional<link::ClockSetting> AskClock() override;
+    void SetInputBlocked(bool blocked) override;
     std::string UnkeptResultsWarning() const override;
 
   private:
     CTesterDlg& dialog_;
+    // The panel's idle picture, looked up once: the port watch asks for it every 5 ms.
+    QWidget* idlePicture_ = nullptr;
+    InputBlocker blocker_;
 };
 
 }  // namespace terrovane::app

@@ -1,0 +1,63 @@
+#include "DirectoryWatch.h"
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+
+namespace terrovane::platform {
+
+DirectoryWatch::DirectoryWatch(const std::vector<std::string>& folders)
+    : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    if (fd_ < 0) {
+        return;
+    }
+    constexpr std::uint32_t kEntryEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB |
+                                           IN_MODIFY | IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF;
+    for (const std::string& folder : folders) {
+        watching_ |= ::inotify_add_watch(fd_, folder.c_str(), kEntryEvents | IN_ONLYDIR) >= 0;
+    }
+}
+
+DirectoryWatch::~DirectoryWatch() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+// A watched folder that was removed or moved away reports nothing more: from then on the caller looks
+// for itself.
+void DirectoryWatch::ForgetGoneFolders(const char* buffer, std::size_t size) {
+    for (std::size_t offset = 0; offset + sizeof(inotify_event) <= size;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(buffer + offset);
+        if ((event->mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_Q_OVERFLOW)) != 0) {
+            watching_ = false;
+        }
+        offset += sizeof(inotify_event) + event->len;
+    }
+}
+
+bool DirectoryWatch::Changed() {
+    if (fd_ < 0) {
+        return true;
+    }
+    bool changed = false;
+    alignas(inotify_event) char buffer[4096];
+    for (;;) {
+        const ssize_t count = ::read(fd_, buffer, sizeof buffer);
+        if (count > 0) {
+            changed = true;
+            ForgetGoneFolders(buffer, static_cast<std::size_t>(count));
+            continue;
+        }
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        // EAGAIN: drained. An overflowed queue still read as "something changed" above.
+        return changed;
+    }
+}
+
+}  // namespace terrovane::platform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace terrovane::platform {
+
+// Tells whether entries were added to, removed from, renamed or written in some folders since it was last
+// asked,
+// for the price of one non-blocking read (inotify). Folders that cannot be watched (absent, or a file
+// system that reports nothing, such as sysfs) are simply not watched. Without inotify at all, Working()
+// is false and the caller must look by itself.
+class DirectoryWatch {
+  public:
+    explicit DirectoryWatch(const std::vector<std::string>& folders);
+    ~DirectoryWatch();
+    DirectoryWatch(const DirectoryWatch&) = delete;
+    DirectoryWatch& operator=(const DirectoryWatch&) = delete;
+
+    bool Working() const { return fd_ >= 0 && watching_; }
+    // True when anything changed in a watched folder since the last call; drains the news.
+    bool Changed();
+
+  private:
+    void ForgetGoneFolders(const char* buffer, std::size_t size);
+
+    int fd_ = -1;
+    bool watching_ = false;
+};
+
+}  // namespace terrovane::platform
