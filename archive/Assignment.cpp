@@ -21,11 +21,7 @@ bool AssignOne(Database& db, Statement& update, std::int64_t result, std::option
     if (!StepDone(db, update, error)) {
         return false;
     }
-    if (sqlite3_changes(db.Handle()) == 0) {
-        error = "there is no result " + std::to_string(result);
-        return false;
-    }
-    return true;
+    return Changed(db, "result " + std::to_string(result), error);
 }
 
 // The points the results are assigned to now, before they move.

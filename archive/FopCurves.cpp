@@ -106,8 +106,7 @@ bool StoreFopCurve(Archive& archive, StoredFopCurve& curve, std::string& error) 
             if (!StepDone(db, insert, failure)) {
                 return false;
             }
-            if (sqlite3_changes(db.Handle()) == 0) {
-                failure = "there is no test point " + std::to_string(curve.point);
+            if (!Changed(db, "test point " + std::to_string(curve.point), failure)) {
                 return false;
             }
             id = db.LastInsertId();
@@ -166,8 +165,7 @@ bool DeleteFopCurve(Archive& archive, std::int64_t id, std::string& error) {
             if (!StepDone(db, remove, failure)) {
                 return false;
             }
-            if (sqlite3_changes(db.Handle()) == 0) {
-                failure = "there is no fall-of-potential curve " + std::to_string(id);
+            if (!Changed(db, "fall-of-potential curve " + std::to_string(id), failure)) {
                 return false;
             }
             return true;

@@ -81,11 +81,7 @@ bool SiteExists(Database& db, std::int64_t site, std::string& error) {
 }
 
 bool ChangedPoint(Database& db, std::int64_t id, std::string& error) {
-    if (sqlite3_changes(db.Handle()) == 0) {
-        error = "there is no test point " + std::to_string(id);
-        return false;
-    }
-    return true;
+    return Changed(db, "test point " + std::to_string(id), error);
 }
 
 }  // namespace

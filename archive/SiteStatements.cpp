@@ -25,6 +25,14 @@ bool InTransaction(Archive& archive, const Operation& operation, std::string& er
         error);
 }
 
+bool Changed(Database& db, const std::string& what, std::string& error) {
+    if (sqlite3_changes(db.Handle()) == 0) {
+        error = "there is no " + what;
+        return false;
+    }
+    return true;
+}
+
 bool StepDone(Database& db, Statement& statement, std::string& error) {
     const int rc = statement.Step();
     if (rc == SQLITE_DONE || rc == SQLITE_ROW) {

@@ -17,6 +17,8 @@ bool InTransaction(Archive& archive, const Operation& operation, std::string& er
 // Runs the statement to its end; false with `error` set on failure.
 bool StepDone(Database& db, Statement& statement, std::string& error);
 bool Prepared(Database& db, Statement& statement, const std::string& sql, std::string& error);
+// Whether the statement just run changed a row; otherwise `error` says there is no `what` ("site 7").
+bool Changed(Database& db, const std::string& what, std::string& error);
 
 void BindOptional(Statement& statement, int index, const std::optional<double>& value);
 void BindOptional(Statement& statement, int index, const std::optional<int>& value);

@@ -72,14 +72,6 @@ void BindSite(Statement& statement, const SiteFields& fields) {
     BindOptional(statement, 8, fields.intervalMonths);
 }
 
-bool Changed(Database& db, const std::string& what, std::string& error) {
-    if (sqlite3_changes(db.Handle()) == 0) {
-        error = "there is no " + what;
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool AddSite(Archive& archive, const SiteFields& fields, std::int64_t& id, std::string& error) {

@@ -162,8 +162,7 @@ bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error
             if (!StepDone(db, insert, failure)) {
                 return false;
             }
-            if (sqlite3_changes(db.Handle()) == 0) {
-                failure = "there is no site " + std::to_string(model.site);
+            if (!Changed(db, "site " + std::to_string(model.site), failure)) {
                 return false;
             }
             id = db.LastInsertId();
@@ -225,8 +224,7 @@ bool DeleteSoilModel(Archive& archive, std::int64_t id, std::string& error) {
             if (!StepDone(db, remove, failure)) {
                 return false;
             }
-            if (sqlite3_changes(db.Handle()) == 0) {
-                failure = "there is no soil model " + std::to_string(id);
+            if (!Changed(db, "soil model " + std::to_string(id), failure)) {
                 return false;
             }
             return true;
