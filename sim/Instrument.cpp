@@ -43,7 +43,7 @@ Instrument::Instrument(const record::ReadOutBuffer& image, SimFaults faults, uns
 std::vector<Reply> Instrument::Receive(std::span<const std::uint8_t> bytes) {
     std::vector<Reply> replies;
     for (const std::uint8_t byte : bytes) {
-        if (unplugged_)
+        if (unplugged_ || leaving_)
             break;
         const bool swallow = afterCr_ && byte == '\n';
         afterCr_ = byte == '\r';
@@ -61,6 +61,9 @@ std::vector<Reply> Instrument::Receive(std::span<const std::uint8_t> bytes) {
         Reply reply;
         if (Answer(line_, reply) && !faults_.silent) {
             replies.push_back(std::move(reply));
+            // Requests that came right behind the last one answered before unplugging are never seen,
+            // however fast they follow.
+            leaving_ = recordRequests_ == faults_.unplugAfter && recordRequests_ > 0;
         } else if (!faults_.silent) {
             ignored_.push_back(line_);
         }

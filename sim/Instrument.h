@@ -57,6 +57,8 @@ class Instrument {
     int recordRequests_ = 0;
     int lines_ = 0;
     bool unplugged_ = false;
+    // The unplug-after fault's last record request is answered: nothing after it is.
+    bool leaving_ = false;
     std::array<int, 6> clock_{20, 0, 1, 1, 0, 0};
     std::vector<std::string> ignored_;
 };

@@ -42,9 +42,14 @@ void DialogLinkView::OpenProgress() {
     setup.upper = link::kProgressUpper;
     setup.step = link::kProgressStep;
     setup.text = QString::fromUtf8(link::kProgressMessage);
-    // From here on the progress window keeps the main window disabled, and takes its own input.
+    // The progress window disables the main window, but its own close box would end that and let the
+    // user's clicks reach the main window in the middle of the command: it takes no input either.
+    const bool holding = blocker_.Holding();
     blocker_.Release();
     dialog_.Progress().Open(setup);
+    if (holding) {
+        blocker_.Hold();
+    }
 }
 
 void DialogLinkView::SetProgressPosition(int position) {

@@ -2,12 +2,14 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdlib>
 
 #include "CommandIds.h"
 #include "DigitField.h"
 #include "DisplayPanel.h"
+#include "EventWait.h"
 #include "InstrumentSession.h"
 #include "PanelControls.h"
 #include "RecordList.h"
@@ -19,6 +21,11 @@ DialogFixture::DialogFixture() {
     ::setenv("TERROVANE_PORTMAP", PortMapPath().c_str(), 1);
     ::setenv("TERROVANE_HANDOFF_DIR", TempPath(QStringLiteral("handoff")).toUtf8().constData(), 1);
     ::setenv("TERROVANE_ARCHIVE", ArchivePath().c_str(), 1);
+    OpenDialog();
+}
+
+void DialogFixture::OpenDialog() {
+    dialog_.reset();
     dialog_ = std::make_unique<app::CTesterDlg>();
     // The simulator answers at once: requests every 2 ms; the handshake and the last reply keep the
     // instrument's own 100 ms, the room a loaded machine needs.
@@ -94,8 +101,10 @@ void DialogFixture::RunCommand(int id, int waitMs) {
     link::CommandHost& commands = dialog_->Commands();
     dialog_->OnCommand(id);
     // A silent instrument never answers: the caller checks what the wait left behind.
-    [[maybe_unused]] const bool ended = QTest::qWaitFor([&commands] { return !commands.Running(); }, waitMs);
-    QTest::qWait(50);
+    [[maybe_unused]] const bool ended = RunEventsUntil([&commands] { return !commands.Running(); }, waitMs);
+    // The spy's slot runs after the dialog's own: one tick counted is one look of the port watch done.
+    QSignalSpy ticks(&dialog_->PortWatchTimer(), &QTimer::timeout);
+    [[maybe_unused]] const bool looked = RunEventsUntil([&ticks] { return !ticks.isEmpty(); });
 }
 
 std::set<int> DialogFixture::VisiblePanelControls() const {

@@ -26,6 +26,9 @@ class DialogFixture : public ::testing::Test {
     QString TempPath(const QString& name) const { return dir_.filePath(name); }
     // The archive of this test's dialog.
     std::string ArchivePath() const { return dir_.filePath(QStringLiteral("archive.sqlite")).toStdString(); }
+    // (Re)creates the main dialog, shown, its session at the fixture's fast pacing; the environment's port
+    // map, hand-off folder and archive are read as it starts.
+    void OpenDialog();
     // Starts the simulated instrument; fails the test when it does not come up.
     void PlugIn(const std::vector<std::string>& arguments = {});
     // Runs the Read command and then the event loop until the instrument's answer was judged.
@@ -46,7 +49,7 @@ class DialogFixture : public ::testing::Test {
     std::string SlotDigits() const;
     void ClickListRow(int row);
     // Runs the command by id, then the event loop until its exchange ended (or `waitMs` passed with the
-    // reply still awaited), and a little more so the port watch has looked once more.
+    // reply still awaited), and until the port watch has looked once more.
     void RunCommand(int id, int waitMs = 5000);
 
     QTemporaryDir dir_;

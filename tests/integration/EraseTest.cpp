@@ -15,6 +15,7 @@
 #include "DialogFixture.h"
 #include "DialogLinkView.h"
 #include "EraseTexts.h"
+#include "EventWait.h"
 #include "GuiMessageBox.h"
 #include "LinkMessages.h"
 #include "PostedInput.h"
@@ -47,7 +48,7 @@ class EraseTest : public DialogFixture {
         PostClick(list->viewport(), list->visualItemRect(list->item(row, 1)).center());
     }
     bool WaitForShownSlot(std::size_t slot) {
-        return QTest::qWaitFor(
+        return RunEventsUntil(
             [&] { return dialog_->State().currentIndex == slot && SlotDigits() == format::SlotText(slot); });
     }
     // The last question asked, with its details.
@@ -176,9 +177,8 @@ TEST_F(EraseTest, ResultsThatAreNotInTheArchiveAreSaidSoInALineOfTheirOwn) {
     dialog_.reset();
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(ArchivePath() + ".blocked")));
     ::setenv("TERROVANE_ARCHIVE", (ArchivePath() + ".blocked").c_str(), 1);
-    dialog_ = std::make_unique<app::CTesterDlg>();
+    OpenDialog();
     dialog_->Archive().enabled = [] { return true; };
-    dialog_->show();
     ASSERT_TRUE(ReadOut());
     EXPECT_EQ(askErasingAll(), allDetails + "\n\n" + app::kUnkeptResultsWarning);
 }

@@ -253,12 +253,6 @@ TEST_P(FaultMatrixTest, CommandAgainstFault) {
     record::ParseRecords(earlierImage, earlier);
     record::ParseRecords(sim::DemoImage(), demo);
     AsIfReadAndShown(earlierImage, kShownSlot);
-    if (row.fault.rfind("unplug", 0) == 0) {
-        // Slow enough that the simulator has left before the next request goes out.
-        link::SessionPacing pacing = dialog_->Session().Pacing();
-        pacing.requestPaceMs = 25;
-        dialog_->Session().SetPacing(pacing);
-    }
     PlugIn(row.fault.empty() ? std::vector<std::string>{} : std::vector<std::string>{"--fault", row.fault});
     AcceptClockDialogs();
 

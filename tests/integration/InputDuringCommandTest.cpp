@@ -1,6 +1,8 @@
 // The user's clicks, keys and close requests made while a command waits on the instrument: dropped,
 // never replayed.
+#include <qpa/qwindowsysteminterface.h>
 #include <QAction>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +14,7 @@
 #include "DemoImage.h"
 #include "DialogFixture.h"
 #include "DisplayPanel.h"
+#include "EventWait.h"
 #include "InputBlocker.h"
 #include "InstrumentSession.h"
 #include "LinkMessages.h"
@@ -34,16 +37,18 @@ QWidget* ToolButton(const QToolBar* bar, int id) {
 
 class InputDuringCommandTest : public DialogFixture {};
 
+// Input reaching the main window in the handshake's wait (no progress window yet) and among the requests
+// (under the progress window), and the progress window's own close box, Escape and clicks: none acted on,
+// none kept for later.
 TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffect) {
     record::ReadOutBuffer earlier = sim::DemoImage();
     AsIfReadAndShown(earlier, 0);
-    bool saveAsked = false;
+    int saveAsked = 0;
     dialog_->saveFileChooser = [&saveAsked] {
-        saveAsked = true;
+        ++saveAsked;
         return QString();
     };
     PlugIn();
-    // Once in the handshake's wait (no progress window yet), once among the requests (under it).
     int posted = 0;
     auto postEverything = [this, &posted] {
         EXPECT_TRUE(dialog_->Session().Busy());
@@ -57,6 +62,16 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
         PostClick(ToolButton(dialog_->ToolBar(), res::kCmdExit));
         ++posted;
     };
+    auto postToProgressWindow = [this] {
+        ASSERT_TRUE(dialog_->Progress().IsOpen());
+        QWidget* window = dialog_->Progress().Window()->Window();
+        ASSERT_NE(window, nullptr);
+        PostClick(window);
+        PostKey(window, Qt::Key_Escape);
+        PostCloseRequest(window);
+    };
+    // Twenty requests later every input posted at the fiftieth has been through the event loop.
+    bool progressStayed = false;
     QObject::connect(&dialog_->Session(), &link::InstrumentSession::BusyChanged, dialog_.get(),
                      [&](bool busy) {
                          if (busy) {
@@ -67,16 +82,24 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
                      [&](int count) {
                          if (count == 50) {
                              postEverything();
+                             postToProgressWindow();
+                         }
+                         if (count == 70) {
+                             progressStayed = dialog_->Progress().IsOpen() && !dialog_->isEnabled();
                          }
                      });
 
     ASSERT_TRUE(ReadOut());
-    QTest::qWait(300);  // anything held back would have come by now
+    // Input kept back would be handed over once the command ends, ahead of this click; the click itself
+    // counts again.
+    PostClick(ToolButton(dialog_->ToolBar(), res::kCmdSave));
+    EXPECT_TRUE(RunEventsUntil([&saveAsked] { return saveAsked > 0; }, 5000));
 
     EXPECT_EQ(posted, 2);
+    EXPECT_TRUE(progressStayed);
+    EXPECT_EQ(saveAsked, 1);
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_EQ(dialog_->result(), 0);  // neither accepted (Exit) nor rejected (Escape, close box)
-    EXPECT_FALSE(saveAsked);
     EXPECT_THAT(recorder_.Texts(), ElementsAre(link::kReadAgainQuestion, link::kReadOk));  // no "No data"
     record::RecordTable expected;
     record::ParseRecords(sim::DemoImage(), expected);
@@ -85,10 +108,6 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
     EXPECT_EQ(SlotDigits(), format::SlotText(*expected.FirstOccupied()));
     EXPECT_FALSE(dialog_->Progress().IsOpen());
     EXPECT_TRUE(dialog_->isEnabled());
-
-    // Once the command is over, input counts again.
-    PostClick(ToolButton(dialog_->ToolBar(), res::kCmdSave));
-    EXPECT_TRUE(QTest::qWaitFor([&saveAsked] { return saveAsked; }, 1000));
 }
 
 // While held, the blocker lets no click through to the program's windows and keeps none for later; it
@@ -110,16 +129,17 @@ TEST(InputBlockerTest, DropsInputWhileHeldAndKeepsNothing) {
     PostClick(button);
     PostCloseRequest(&window);
     PostKey(&window, Qt::Key_Space);
-    QTest::qWait(50);
+    QWindowSystemInterface::flushWindowSystemEvents();  // delivered, and dropped, here
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(window.isActiveWindow(), wasActive);
     EXPECT_EQ(window.grab().toImage(), before);
     blocker.Release();
-    QTest::qWait(50);
-    EXPECT_EQ(clicks, 0);
-    EXPECT_TRUE(window.isVisible());
 
+    // Anything kept would be handed over on release, ahead of this click.
     PostClick(button);
-    EXPECT_TRUE(QTest::qWaitFor([&clicks] { return clicks == 1; }, 1000));
+    EXPECT_TRUE(RunEventsUntil([&clicks] { return clicks > 0; }, 5000));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(window.isVisible());
 }
 
 }  // namespace

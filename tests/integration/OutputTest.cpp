@@ -13,6 +13,7 @@
 #include "CommandIds.h"
 #include "DemoImage.h"
 #include "DialogFixture.h"
+#include "EventWait.h"
 #include "LinkMessages.h"
 #include "RecordTexts.h"
 
@@ -55,9 +56,13 @@ class OutputTest : public DialogFixture {
     ~OutputTest() override { ::setenv("PATH", oldPath_.constData(), 1); }
 
     QString HandoffFile(const char* name) const { return TempPath(QStringLiteral("handoff/") + name); }
-    int ServiceStarts() const {
-        QTest::qWait(300);  // the stand-in runs detached
-        return FileBytes(HandoffFile("starts")).count("started");
+    // The stand-in runs detached: its marks are counted once `count` came, or at the deadline.
+    int ServiceStartsOnceThereAre(int count) const {
+        const auto starts = [this] {
+            return static_cast<int>(FileBytes(HandoffFile("starts")).count("started"));
+        };
+        RunEventsUntil([&] { return starts() >= count; });
+        return starts();
     }
 
     QByteArray oldPath_;
@@ -136,7 +141,7 @@ TEST_F(OutputTest, PrintHandsTheImageToTheServiceEachTime) {
     dialog_->OnCommand(res::kCmdPrint);
     dialog_->OnCommand(res::kCmdPrint);
     EXPECT_EQ(FileBytes(HandoffFile("data.inf")), QByteArray(7200, '\0'));
-    EXPECT_EQ(ServiceStarts(), 2);
+    EXPECT_EQ(ServiceStartsOnceThereAre(2), 2);
     EXPECT_TRUE(recorder_.Texts().empty());
 }
 
@@ -160,7 +165,11 @@ TEST_F(OutputTest, SaveAndPrintWithoutDataWriteNothing) {
     dialog_->OnCommand(res::kCmdPrint);
     EXPECT_THAT(recorder_.Texts(), ElementsAre(link::kNoDataReadFirst, link::kNoDataReadFirst));
     EXPECT_FALSE(QFile::exists(HandoffFile("data.inf")));
-    EXPECT_EQ(ServiceStarts(), 0);
+    // A start from the Print without data would have been launched before this one.
+    record::ReadOutBuffer empty{};
+    AsIfRead(empty);
+    dialog_->OnCommand(res::kCmdPrint);
+    EXPECT_EQ(ServiceStartsOnceThereAre(1), 1);
 }
 
 }  // namespace

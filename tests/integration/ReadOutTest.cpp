@@ -10,6 +10,7 @@
 #include "DemoImage.h"
 #include "DialogFixture.h"
 #include "DisplayPanel.h"
+#include "EventWait.h"
 #include "LinkMessages.h"
 #include "PanelControls.h"
 #include "PanelPage.h"
@@ -119,13 +120,13 @@ TEST_F(ReadOutTest, ShortAnswerKeepsThePreviousRecords) {
 TEST_F(ReadOutTest, UnpluggingHidesTheIdlePictureAndClosesThePort) {
     PlugIn();
     QWidget* idle = dialog_->IdlePicture();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return idle->isVisibleTo(dialog_.get()); }, 1000));
+    EXPECT_TRUE(RunEventsUntil([&] { return idle->isVisibleTo(dialog_.get()); }, 1000));
     ASSERT_TRUE(dialog_->Session().WatchPort().present);
     dialog_->Comm().SetCommPort(static_cast<std::int16_t>(dialog_->Session().portNumber));
     dialog_->Comm().SetPortOpen(true);
     ASSERT_TRUE(dialog_->Comm().PortOpen());
     sim_->Stop();
-    EXPECT_TRUE(QTest::qWaitFor(
+    EXPECT_TRUE(RunEventsUntil(
         [&] { return !dialog_->Comm().PortOpen() && !idle->isVisibleTo(dialog_.get()); }, 500));
     EXPECT_TRUE(recorder_.Texts().empty());
 }

@@ -100,9 +100,10 @@ TEST_F(ReadOutTest, FailuresBeforeTheRequestsEndTheCommand) {
 }
 
 TEST_F(ReadOutTest, UnplugDuringTheRequestsIsToldAndTheEarlierResultsStay) {
-    // Paced so that the instrument leaves well before the third request after its last one.
+    // Paced so that the instrument's thread, even on a loaded machine, has left well before the third
+    // request after its last one.
     link::SessionPacing pacing = testing::FastPacing();
-    pacing.requestPaceMs = 25;
+    pacing.requestPaceMs = 10;
     session_.SetPacing(pacing);
     for (const int lastSlot : {0, 10, 98}) {  // the request after it finds no port
         SCOPED_TRACE(lastSlot);

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,6 +9,7 @@
 
 #include "CMSComm.h"
 #include "CommandHost.h"
+#include "EventWait.h"
 #include "InstrumentSession.h"
 #include "MessageRecorder.h"
 #include "PortMapFile.h"
@@ -31,16 +29,6 @@ inline link::SessionPacing FastPacing() {
     pacing.lastPaceMs = 100;
     pacing.lossWatchMs = 2;
     return pacing;
-}
-
-// Runs the event loop until `condition` holds or `timeoutMs` passed; the condition's last value.
-inline bool RunEventsUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < timeoutMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-    }
-    return condition();
 }
 
 // A window's session to an instrument thread on a real pseudo-terminal, published in a port map of its

@@ -74,10 +74,6 @@ TEST_F(SimExchangeTest, SilentOrUnpluggedInstrument) {
 
     recorder_.Clear();
     sim_.reset();
-    link::SessionPacing pacing = testing::FastPacing();
-    pacing.requestPaceMs = 25;
-    pacing.lastPaceMs = 500;
-    session_.SetPacing(pacing);
     StartSim({"--fault", "unplug-after:5"});
     EXPECT_FALSE(Read());
     EXPECT_THAT(recorder_.Texts(), ElementsAre(kLostDuringFirstReadOut));
@@ -101,11 +97,6 @@ TEST_F(SimExchangeTest, InstrumentUnpluggedDuringEachCommandIsTold) {
         {"unplug-on-line:1", PendingCommand::EraseOne, kLostDuringErase},
         {"unplug-on-line:1", PendingCommand::EraseAll, kLostDuringErase},
     };
-    // Paced so that the simulator has left before the next request goes out.
-    link::SessionPacing pacing = testing::FastPacing();
-    pacing.requestPaceMs = 25;
-    pacing.lastPaceMs = 500;
-    session_.SetPacing(pacing);
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.fault) + " " + std::to_string(static_cast<int>(c.command)));
         recorder_.Clear();
