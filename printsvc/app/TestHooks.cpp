@@ -1,7 +1,10 @@
 #include "TestHooks.h"
 
 #include <QDialog>
+#include <QSocketNotifier>
 #include <QTimer>
+
+#include <unistd.h>
 
 namespace terrovane::printsvc {
 
@@ -14,6 +17,15 @@ void ArmHeaderDialogHook(QDialog& dialog) {
 }
 
 void ArmPreviewHook(QDialog& preview) {
+    if (qEnvironmentVariable("RAPSTEL_AUTO_PREVIEW_MS") == "stdin") {
+        // Open for as long as the driving test needs it, however slowly the machine runs meanwhile.
+        auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &preview);
+        QObject::connect(input, &QSocketNotifier::activated, &preview, [input, &preview] {
+            input->setEnabled(false);
+            preview.reject();
+        });
+        return;
+    }
     bool ok = false;
     const int ms = qEnvironmentVariableIntValue("RAPSTEL_AUTO_PREVIEW_MS", &ok);
     if (ok)

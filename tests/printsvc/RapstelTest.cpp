@@ -28,7 +28,8 @@ class RapstelTest : public ::testing::Test {
     QString Handoff() const { return dir_.path() + "/handoff"; }
     QString Runtime() const { return dir_.path() + "/runtime"; }
 
-    // Starts rapstel; header is "accept" or "cancel", previewMs how long the preview stays open.
+    // Starts rapstel; header is "accept" or "cancel", previewMs how long the preview stays open (-1: until
+    // the process's standard input is closed).
     std::unique_ptr<QProcess> Start(const QString& header, int previewMs) {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -36,7 +37,8 @@ class RapstelTest : public ::testing::Test {
         env.insert("TERROVANE_HANDOFF_DIR", Handoff());
         env.insert("XDG_RUNTIME_DIR", Runtime());
         env.insert("RAPSTEL_AUTO_HEADER", header);
-        env.insert("RAPSTEL_AUTO_PREVIEW_MS", QString::number(previewMs));
+        env.insert("RAPSTEL_AUTO_PREVIEW_MS",
+                   previewMs < 0 ? QStringLiteral("stdin") : QString::number(previewMs));
         env.insert("RAPSTEL_AUTO_MESSAGES", "1");
         process->setProcessEnvironment(env);
         process->start(RAPSTEL_PATH, {});
@@ -71,15 +73,16 @@ TEST_F(RapstelTest, AcceptedHeaderKeepsTheRememberedTexts) {
 }
 
 TEST_F(RapstelTest, SecondInstanceSaysSoAndEndsWhileTheFirstGoesOn) {
-    auto first = Start("accept", 6000);
+    auto first = Start("accept", -1);
     const QString lock = Runtime() + "/PreventSecondInstance.lock";
-    for (int i = 0; i < 100 && !QFile::exists(lock); ++i)
-        QThread::msleep(100);
+    for (int i = 0; i < 1000 && !QFile::exists(lock); ++i)
+        QThread::msleep(10);
     ASSERT_TRUE(QFile::exists(lock));
     auto second = Start("cancel", 100);
     ASSERT_TRUE(second->waitForFinished(20000));
     EXPECT_EQ(QString::fromUtf8(second->readAllStandardOutput()).trimmed(), "打印任务已启动!");
     EXPECT_EQ(first->state(), QProcess::Running);
+    first->closeWriteChannel();  // the first one's preview closes now
     ExpectCleanExit(*first);
 }
 
