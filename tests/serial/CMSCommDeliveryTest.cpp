@@ -41,11 +41,15 @@ TEST_F(CMSCommDeliveryTest, WholeAnswerSentWhileTheThreadSleepsArrivesInOneEvent
     std::thread instrument([&] {
         for (std::size_t slot = 0; slot < 100; ++slot) {
             pty_.Send({answer.begin() + slot * 72, answer.begin() + (slot + 1) * 72});
-            std::this_thread::sleep_for(15ms);
+            std::this_thread::sleep_for(2ms);  // a packet at a time, each its own receive
         }
     });
-    std::this_thread::sleep_for(2s);
     instrument.join();
+    // This thread stays busy, handling no event, until the control has collected the whole answer.
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (comm_.InBufferCount() < static_cast<int>(answer.size()) &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(1ms);
 
     std::vector<std::uint8_t> received;
     QObject::connect(&comm_, &CMSComm::OnComm, [&] {
