@@ -27,10 +27,10 @@ DialogFixture::DialogFixture() {
 void DialogFixture::OpenDialog() {
     dialog_.reset();
     dialog_ = std::make_unique<app::CTesterDlg>();
-    // The simulator answers at once: requests every 2 ms; the handshake and the last reply keep the
-    // instrument's own 100 ms, the room a loaded machine needs.
+    // The simulator answers at once: requests every millisecond; the handshake and the last reply keep
+    // the instrument's own 100 ms, the room a loaded machine needs.
     link::SessionPacing pacing;
-    pacing.requestPaceMs = 2;
+    pacing.requestPaceMs = 1;
     pacing.lastPaceMs = link::kRequestPaceMs;
     dialog_->Session().SetPacing(pacing);
     dialog_->show();

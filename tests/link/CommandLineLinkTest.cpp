@@ -35,8 +35,9 @@ class CommandLineLinkTest : public ::testing::Test {
 
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }
     std::string CliLine(const SimProcess& sim, const std::string& args) const {
-        // Requests every 2 ms; the handshake keeps the instrument's 100 ms, the room a loaded machine needs.
-        return "env QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,2 XDG_RUNTIME_DIR=" +
+        // Requests every millisecond; the handshake keeps the instrument's 100 ms, the room a loaded machine
+        // needs.
+        return "env QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,1 XDG_RUNTIME_DIR=" +
                ShellQuoted(Path("runtime")) + " XDG_CONFIG_HOME=" + ShellQuoted(Path("config")) +
                " TERROVANE_ARCHIVE=" + ShellQuoted(Path("archive.sqlite")) +
                " TERROVANE_PORTMAP=" + ShellQuoted(sim.MapPath()) + " " + ShellQuoted(TERROVANE_CLI_PATH) +

@@ -20,12 +20,12 @@ namespace terrovane::testing {
 
 inline constexpr int kTestPort = 5;
 
-// The waits of a session against an instrument that answers at once: the requests go out every 2 ms; the
-// handshake and the judging of the last reply keep the instrument's own 100 ms, the room a loaded
-// machine needs.
+// The waits of a session against an instrument that answers at once: the requests go out every
+// millisecond; the handshake and the judging of the last reply keep the instrument's own 100 ms, the
+// room a loaded machine needs.
 inline link::SessionPacing FastPacing() {
     link::SessionPacing pacing;
-    pacing.requestPaceMs = 2;
+    pacing.requestPaceMs = 1;
     pacing.lastPaceMs = 100;
     pacing.lossWatchMs = 2;
     return pacing;

@@ -45,9 +45,9 @@ sim_pid=$SIM_PID
 read -r -t 10 device <&"${SIM[0]}" || fail "the installed terrovane-sim did not start"
 [[ -c "$device" ]] || fail "terrovane-sim named no device: $device"
 
-# The simulator answers at once: requests every 2 ms (the build's own tests run one read-out at the
-# instrument's pacing).
-records=$(TERROVANE_LINK_PACING=100,2 "$usr/bin/terrovane-cli" read 2>/dev/null) ||
+# The simulator answers at once: requests every millisecond (the build's own tests run one read-out
+# at the instrument's pacing).
+records=$(TERROVANE_LINK_PACING=100,1 "$usr/bin/terrovane-cli" read 2>/dev/null) ||
   fail "installed terrovane-cli read failed"
 [[ $(grep -c '^[0-9][0-9] ' <<<"$records") -gt 0 ]] || fail "the read-out listed no results: $records"
 doctor=$("$usr/bin/terrovane-cli" doctor 2>/dev/null) || fail "doctor found no instrument: $doctor"
