@@ -102,6 +102,17 @@ void DialogFixture::RunCommand(int id, int waitMs) {
     dialog_->OnCommand(id);
     // A silent instrument never answers: the caller checks what the wait left behind.
     [[maybe_unused]] const bool ended = RunEventsUntil([&commands] { return !commands.Running(); }, waitMs);
+    AwaitPortWatchLook();
+}
+
+void DialogFixture::RunUnansweredCommand(int id) {
+    dialog_->OnCommand(id);
+    link::InstrumentSession& session = dialog_->Session();
+    [[maybe_unused]] const bool awaiting = RunEventsUntil([&session] { return session.AwaitingReply(); });
+    AwaitPortWatchLook();
+}
+
+void DialogFixture::AwaitPortWatchLook() {
     // The spy's slot runs after the dialog's own: one tick counted is one look of the port watch done.
     QSignalSpy ticks(&dialog_->PortWatchTimer(), &QTimer::timeout);
     [[maybe_unused]] const bool looked = RunEventsUntil([&ticks] { return !ticks.isEmpty(); });

@@ -51,7 +51,13 @@ class DialogFixture : public ::testing::Test {
     // Runs the command by id, then the event loop until its exchange ended (or `waitMs` passed with the
     // reply still awaited), and until the port watch has looked once more.
     void RunCommand(int id, int waitMs = 5000);
+    // The same for a command whose reply never comes: until its line is out and its reply awaited.
+    void RunUnansweredCommand(int id);
 
+  private:
+    void AwaitPortWatchLook();
+
+  protected:
     QTemporaryDir dir_;
     MessageRecorder recorder_;
     std::unique_ptr<SimProcess> sim_;
