@@ -11,6 +11,7 @@ namespace terrovane::link {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::AwaitBuffered;
 using testing::CountingBytes;
 using testing::ProcessEventsFor;
 using testing::ProcessEventsUntil;
@@ -46,10 +47,7 @@ TEST_F(CMSCommDeliveryTest, WholeAnswerSentWhileTheThreadSleepsArrivesInOneEvent
     });
     instrument.join();
     // This thread stays busy, handling no event, until the control has collected the whole answer.
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (comm_.InBufferCount() < static_cast<int>(answer.size()) &&
-           std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(1ms);
+    ASSERT_TRUE(AwaitBuffered(comm_, answer.size()));
 
     std::vector<std::uint8_t> received;
     QObject::connect(&comm_, &CMSComm::OnComm, [&] {
@@ -66,13 +64,13 @@ TEST_F(CMSCommDeliveryTest, LargeBurstIsKeptIntactWithoutAnyReader) {
     const auto burst = CountingBytes(64 * 1024);
     std::thread instrument([&] { pty_.Send(burst); });
     instrument.join();  // returns only once the control has taken everything off the line
-    std::this_thread::sleep_for(50ms);
+    ASSERT_TRUE(AwaitBuffered(comm_, burst.size()));
     EXPECT_EQ(comm_.Input(), burst);
 }
 
 TEST_F(CMSCommDeliveryTest, InputLenLimitsOneRead) {
     pty_.Send(CountingBytes(10));
-    std::this_thread::sleep_for(100ms);
+    ASSERT_TRUE(AwaitBuffered(comm_, 10));
     comm_.SetInputLen(4);
     EXPECT_EQ(comm_.Input().size(), 4u);
     comm_.SetInputLen(0);
@@ -104,7 +102,7 @@ TEST_F(CMSCommDeliveryTest, NoEventWithoutThresholdOrOnceTheBytesWereTaken) {
 
     comm_.SetRThreshold(1);
     pty_.Send({4});
-    std::this_thread::sleep_for(100ms);
+    ASSERT_TRUE(AwaitBuffered(comm_, 4));
     EXPECT_EQ(comm_.Input().size(), 4u);  // taken before the queued event is handled
     ProcessEventsFor(100ms);
     EXPECT_EQ(events_, 0);
@@ -115,7 +113,7 @@ TEST_F(CMSCommDeliveryTest, OneEventForBytesThatArriveBeforeItIsHandled) {
     for (int i = 0; i < 5; ++i) {
         pty_.Send({static_cast<std::uint8_t>(i)});
     }
-    std::this_thread::sleep_for(100ms);
+    ASSERT_TRUE(AwaitBuffered(comm_, 5));
     EXPECT_TRUE(ProcessEventsUntil([&] { return events_ >= 1; }, 2s));
     ProcessEventsFor(100ms);
     EXPECT_EQ(events_, 1);

@@ -14,6 +14,8 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "CMSComm.h"
+
 namespace terrovane::testing {
 
 PtyPair::PtyPair(int port) : port_(port) {
@@ -101,6 +103,16 @@ std::vector<std::uint8_t> CountingBytes(std::size_t count) {
     for (std::size_t i = 0; i < count; ++i)
         bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 256);
     return bytes;
+}
+
+bool AwaitBuffered(const link::CMSComm& comm, std::size_t count, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (static_cast<std::size_t>(comm.InBufferCount()) < count) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        ::usleep(500);
+    }
+    return true;
 }
 
 }  // namespace terrovane::testing

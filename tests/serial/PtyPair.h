@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace terrovane::link {
+class CMSComm;
+}
+
 namespace terrovane::testing {
 
 // A real pseudo-terminal standing in for the instrument's line: the program opens the slave side through
@@ -46,5 +50,10 @@ bool ProcessEventsUntil(const std::function<bool()>& condition, std::chrono::mil
 void ProcessEventsFor(std::chrono::milliseconds duration);
 
 std::vector<std::uint8_t> CountingBytes(std::size_t count);
+
+// Waits, handling no event, until the control's receive thread holds at least count bytes or the time is
+// up; whether it does.
+bool AwaitBuffered(const link::CMSComm& comm, std::size_t count,
+                   std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 }  // namespace terrovane::testing

@@ -14,6 +14,7 @@
 #include "ByteCompare.h"
 #include "CMSComm.h"
 #include "DemoImage.h"
+#include "EventWait.h"
 #include "MeasurementRecord.h"
 #include "PortMap.h"
 #include "ScratchFolder.h"
@@ -141,8 +142,12 @@ TEST(SimProtocolTest, ServesAWholeReadOutThroughTheSerialControl) {
         ASSERT_TRUE(comm.Output("DAT_REC " + std::to_string(slot) + " \r"));
         std::this_thread::sleep_for(2ms);
     }
-    std::this_thread::sleep_for(200ms);
-    QCoreApplication::processEvents();
+    // Still busy until the whole answer is collected; then its one event delivers it.
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (comm.InBufferCount() < static_cast<int>(image.size()) &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(1ms);
+    EXPECT_TRUE(testing::RunEventsUntil([&] { return !received.empty(); }));
     EXPECT_TRUE(BytesEqual(image, received));
     ::unsetenv("TERROVANE_PORTMAP");
 }
