@@ -21,7 +21,7 @@ class SimExchangeTest : public testing::LinkFixture {
     // the last request, so the image is judged later than against the in-process instrument.
     SimExchangeTest() {
         link::SessionPacing pacing = testing::FastPacing();
-        pacing.lastPaceMs = 500;
+        pacing.lastPaceMs = 250;
         session_.SetPacing(pacing);
     }
 
