@@ -145,6 +145,28 @@ TEST(PortMapLiveTest, GenericSerialsAreTheFactoryDefaultZerosAndNone) {
         EXPECT_FALSE(IsGenericUsbSerial(own)) << own;
 }
 
+// The rule names a bridge by USB path exactly when the program would not remember it by serial.
+TEST(PortMapLiveTest, TheUdevRuleTakesTheSameSerialsForGeneric) {
+    std::ifstream rule(TERROVANE_UDEV_RULE);
+    std::string line;
+    std::string listed;
+    bool emptyGoesByPath = false;
+    while (std::getline(rule, line)) {
+        const std::string match = "ENV{ID_SERIAL_SHORT}==\"";
+        if (!line.starts_with(match) || line.find("GOTO=\"terrovane_by_usb_path\"") == std::string::npos)
+            continue;
+        const std::string value = line.substr(match.size(), line.find('"', match.size()) - match.size());
+        emptyGoesByPath = emptyGoesByPath || value.empty();
+        if (!value.empty())
+            listed = value;
+    }
+    std::string expected;
+    for (std::string_view serial : kGenericUsbSerials)
+        expected += (expected.empty() ? "" : "|") + std::string(serial);
+    EXPECT_TRUE(emptyGoesByPath);
+    EXPECT_EQ(listed, expected);
+}
+
 // A device node written to (the terminals, /dev/null) is no news of a port: the idle watch must not scan
 // sysfs for it. A node that comes is.
 TEST(PortMapLiveTest, WritesInTheDeviceFolderCauseNoScan) {
