@@ -130,8 +130,9 @@ TEST_F(CommandLineLinkTest, PortMapThatIsNoFileFailsAtOnceAndSaysWhy) {
     }
 }
 
-// Two bridges in one map: `ports` lists both, --port reads the one it names (by device path) and nothing
-// goes to the other; a port that is not one of ours is refused before anything is sent.
+// Two bridges in one map (the handshake keeps its 100 ms, the room a loaded machine needs): `ports` lists
+// both, --port reads the one it names (by device path) and nothing goes to the other; a port that is not one
+// of ours is refused before anything is sent.
 TEST_F(CommandLineLinkTest, PortOptionPicksOneOfSeveralBridgesAndRefusesAStranger) {
     SimProcess first({"--log", "@log"});
     SimProcess second({"--log", "@log"});
@@ -142,7 +143,7 @@ TEST_F(CommandLineLinkTest, PortOptionPicksOneOfSeveralBridgesAndRefusesAStrange
                        << "\nCOM4=" << second.DevicePath() << "\n";
     auto cli = [&](const std::string& args) {
         return testing::RunCommand(
-            "timeout 60 env QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=2,2 "
+            "timeout 60 env QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,2 "
             "XDG_RUNTIME_DIR=" +
             ShellQuoted(Path("runtime")) + " XDG_CONFIG_HOME=" + ShellQuoted(Path("config")) +
             " TERROVANE_PORTMAP=" + ShellQuoted(map) + " " + ShellQuoted(TERROVANE_CLI_PATH) + " " + args +
