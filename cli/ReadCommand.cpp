@@ -6,6 +6,7 @@
 #include "AtomicFile.h"
 #include "Command.h"
 #include "ModeName.h"
+#include "PortOption.h"
 #include "ReadArchiving.h"
 #include "ReadOutState.h"
 #include "RecordTexts.h"
@@ -50,6 +51,9 @@ int RunRead(const ParsedArguments& options) {
     }
     InstallTerminalMessages(false);
     TerminalHost host;
+    if (!TakePortOption(options, "read", host)) {
+        return kExitFailed;
+    }
     record::ReadOutState state;
     std::string port;
     if (!ReadInstrument(state, host, &port)) {
@@ -81,7 +85,8 @@ const CommandRegistrar kRegistrar(
         {},
         {{"out", "FILE", "Write the accepted 7200-byte read-out image to FILE."},
          {"format", "table|csv|json", "Print the results with their archive ids, texts and values."},
-         {"no-archive", "", "Do not keep this read-out in the archive."}}},
+         {"no-archive", "", "Do not keep this read-out in the archive."},
+         PortOption()}},
        RunRead}}});
 
 }  // namespace

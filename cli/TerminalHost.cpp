@@ -104,6 +104,7 @@ std::optional<link::Outcome> RunToEnd(link::CommandHost& commands, const std::fu
 
 bool ReadInstrument(record::ReadOutState& state, TerminalHost& host, std::string* port) {
     link::InstrumentSession session(TerminalPacing());
+    session.SetPortChoice(host.port);
     link::CommandHost commands(session, host, state);
     const auto outcome = RunToEnd(commands, [&commands] { return commands.Read(); });
     if (!outcome || outcome->kind != link::OutcomeKind::ReadOutAccepted) {

@@ -6,6 +6,7 @@
 
 #include "CommandHost.h"
 #include "LinkView.h"
+#include "PortChoice.h"
 #include "Protocol.h"
 #include "ReadOutState.h"
 #include "SessionPacing.h"
@@ -26,6 +27,8 @@ class TerminalHost : public link::SilentView {
     std::optional<link::ClockSetting> AskClock() override { return clock; }
 
     std::optional<link::ClockSetting> clock;
+    // The port --port named; no choice without it.
+    link::PortChoice port;
 
   private:
     bool drawn_ = false;

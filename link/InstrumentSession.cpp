@@ -50,7 +50,8 @@ InstrumentSession::~InstrumentSession() {
 int InstrumentSession::DiscoverPort() {
     portName.clear();
     discoveryProblem_.clear();
-    std::optional<std::string> found = FindPortName(platform::CurrentPortMap());
+    map_ = &platform::CurrentPortMap();
+    std::optional<std::string> found = FindPortName(*map_, choice_);
     if (!found) {
         return -1;
     }
@@ -108,17 +109,30 @@ int InstrumentSession::SendIndexedCommand(std::string_view name, int number) {
     return comm_.Output(line) ? 0 : -1;
 }
 
+void InstrumentSession::SetPortChoice(PortChoice choice) {
+    if (choice != choice_) {
+        choice_ = std::move(choice);
+        choiceChanged_ = true;
+    }
+}
+
 // The port watch asks every 5 ms; while the map says nothing changed, the last answer stands.
 PortPresence InstrumentSession::WatchPort() {
     commSettings = kCommSettings;
-    const platform::PortMapSource& map = platform::CurrentPortMap();
-    const std::uint64_t version = map.Version();
-    if (watched_ && &map == watchedMap_ && version == watchedVersion_ && portName == watchedPortName_) {
+    if (map_ == nullptr) {
+        map_ = &platform::CurrentPortMap();
+    }
+    const platform::PortMapSource* map = map_;
+    const std::uint64_t version = map->Version();
+    if (watched_ && map == watchedMap_ && version == watchedVersion_ && portName == watchedPortName_ &&
+        !choiceChanged_) {
         return *watched_;
     }
+    choiceChanged_ = false;
+    // Discovery takes the map in force now; should that be another one, the next tick looks again.
     const bool present = DiscoverPort() == 0;
     watched_ = PortPresence{present, discoveryProblem_};
-    watchedMap_ = &map;
+    watchedMap_ = map;
     watchedVersion_ = version;
     watchedPortName_ = portName;
     return *watched_;

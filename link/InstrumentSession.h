@@ -13,6 +13,7 @@
 #include "CMSComm.h"
 #include "Outcome.h"
 #include "PendingCommand.h"
+#include "PortChoice.h"
 #include "PortMap.h"
 #include "Protocol.h"
 #include "SessionPacing.h"
@@ -50,6 +51,9 @@ class InstrumentSession : public QObject {
     ~InstrumentSession() override;
 
     void SetPacing(const SessionPacing& pacing) { pacing_ = pacing; }
+    // Which bridge port discovery takes when several are attached; the next tick of the port watch sees it.
+    void SetPortChoice(PortChoice choice);
+    const PortChoice& Choice() const { return choice_; }
     const SessionPacing& Pacing() const { return pacing_; }
 
     // The commands. Each ends with exactly one Finished (after the sequence, or at once when it cannot
@@ -126,10 +130,15 @@ class InstrumentSession : public QObject {
     std::function<void()> nextStep_;
     std::string discoveryProblem_;
     std::string openError_;
-    // The port watch's last answer, and the map and version it came from.
+    PortChoice choice_;
+    // The port map in force when discovery last looked: the port watch keeps to it between commands, so
+    // that an idle tick neither looks up the environment nor allocates.
+    const platform::PortMapSource* map_ = nullptr;
+    // The port watch's last answer, and the map, version and choice it came from.
     std::optional<PortPresence> watched_;
     const platform::PortMapSource* watchedMap_ = nullptr;
     std::uint64_t watchedVersion_ = 0;
+    bool choiceChanged_ = false;
     std::string watchedPortName_;
     PendingCommand running_ = PendingCommand::ReadOut;
     int erasedSlot_ = 0;

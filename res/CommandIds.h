@@ -16,6 +16,7 @@ enum CommandId : int {
     kCmdBlank1 = 32793,
     kCmdShow = 32808,
     kCmdHistory = 32809,  // the archive's History window
+    kCmdPort = 32810,     // the choice among several instrument bridges
     kCmdBlank2 = 58112,
 };
 

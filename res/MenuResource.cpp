@@ -1,6 +1,7 @@
 #include "MenuResource.h"
 
 #include "CommandIds.h"
+#include "PortTexts.h"
 
 namespace terrovane::res {
 
@@ -26,6 +27,7 @@ const std::vector<MenuItem>& MainMenu() {
                   {"Current(&C)", kCmdEraseCurrent, {}},
                   {"All    (&A)", kCmdEraseAll, {}},
               }},
+             {kPortMenuText, kCmdPort, {}},
          }},
         {"Help (&H)", kCmdHelp, {}},
         {"", kCmdBlank1, {}},

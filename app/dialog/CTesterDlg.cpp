@@ -96,6 +96,7 @@ void CTesterDlg::CreateLink() {
     commands_ = std::make_unique<link::CommandHost>(session_, *view_, *state_);
     connect(commands_.get(), &link::CommandHost::CommandEnded, this, &CTesterDlg::OnCommandEnded);
     archiveHook_ = std::make_unique<ArchiveHook>(*this);
+    LoadPortChoice();
 }
 
 void CTesterDlg::OnCommandEnded(const link::Outcome& outcome) {
@@ -222,6 +223,9 @@ void CTesterDlg::OnCommand(int id) {
             break;
         case res::kCmdHistory:
             OnHistory();
+            break;
+        case res::kCmdPort:
+            OnChoosePort();
             break;
         default:
             break;

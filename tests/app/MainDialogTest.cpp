@@ -63,6 +63,7 @@ TEST(MainDialog, MenuBarHoldsEveryItemWithItsId) {
         {"> Erase    (&D)", -1},
         {"> > Current(&C)", 32789},
         {"> > All    (&A)", 32790},
+        {"> Port...", 32810},  // the choice among several bridges, after the instrument's commands
         {"Help (&H)", 32791},
         {"", 32793},
         {"", 58112},
