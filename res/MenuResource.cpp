@@ -26,6 +26,7 @@ const std::vector<MenuItem>& MainMenu() {
                   {"Current(&C)", kCmdEraseCurrent, {}},
                   {"All    (&A)", kCmdEraseAll, {}},
               }},
+             {"Fast read-out", kCmdFastReadOut, {}, true},
          }},
         {"Help (&H)", kCmdHelp, {}},
         {"", kCmdBlank1, {}},

@@ -93,6 +93,7 @@ class CTesterDlg : public QDialog {
     void CentreOnScreen();
     void CreateMenu();
     void CreateLink();
+    void ApplyFastReadOut(bool fast);
     QString ChooseSaveFile();
     void OpenSaveProgress();
 
@@ -107,6 +108,7 @@ class CTesterDlg : public QDialog {
     void OnAbout();
     void OnExit() { accept(); }
     void OnHistory();
+    void OnFastReadOut();
     void OnListClicked();
     void OnTimer() { WatchPort(); }
 
