@@ -120,10 +120,14 @@ void SimServer::ReadRequests() {
     }
 }
 
-// Answers go out in order; a delayed one holds back those behind it, as a slow instrument would.
+// Answers go out in order; a delayed one holds back those behind it, as a slow instrument would. The
+// instrument works on one command at a time: its busy time starts once the previous answer has gone out.
 void SimServer::Schedule(std::vector<Reply> replies) {
     for (auto& reply : replies) {
-        const auto ready = Clock::now() + std::chrono::milliseconds(reply.delayMs) + BusyTime();
+        const auto now = Clock::now();
+        const auto busy = BusyTime();
+        const auto start = busy.count() > 0 ? std::max(now, answeredUntil_) + busy : now;
+        const auto ready = start + std::chrono::milliseconds(reply.delayMs);
         if (!options_.linePace) {
             Enqueue(ready, std::move(reply.bytes));
             continue;
@@ -137,6 +141,7 @@ void SimServer::Enqueue(Clock::time_point due, std::vector<std::uint8_t> bytes) 
     if (!pending_.empty())
         due = std::max(due, pending_.back().due);
     pending_.push_back({due, std::move(bytes)});
+    answeredUntil_ = due;
 }
 
 // How long the instrument works on a request before it answers, drawn anew for every answer.

@@ -55,6 +55,8 @@ class SimServer {
     bool published_ = false;
     std::deque<PendingOutput> pending_;
     LinePacer line_;
+    // When the last answer scheduled has gone out.
+    std::chrono::steady_clock::time_point answeredUntil_{};
     std::minstd_rand busyRandom_;
 };
 

@@ -38,7 +38,8 @@ OPTIONS
         packet), handed on in USB packets of up to 64 bytes. Without it every answer goes at once.
     --busy MS[:MS]
         Work MS milliseconds on each command before answering, or a random time from the first to the
-        second MS (0 to 60000), drawn anew for every command.
+        second MS (0 to 60000), drawn anew for every command; one command at a time, each once the
+        previous answer has gone out.
     -h, --help    this text
     --version     the program's version
 
