@@ -45,7 +45,7 @@ std::optional<SimOptions> Parse(std::vector<std::string> arguments, std::string&
     return ParseSimOptions(arguments, nullptr, error);
 }
 
-TEST(SimOptionsTest, LinePaceIsASwitchAndBusyTakesOneTimeOrARange) {
+TEST(SimLineOptionsTest, LinePaceIsASwitchAndBusyTakesOneTimeOrARange) {
     std::string error;
     auto options = Parse({"--line-pace", "--busy", "2:8", "--com", "4"}, error);
     ASSERT_TRUE(options) << error;
