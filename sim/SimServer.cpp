@@ -125,7 +125,7 @@ void SimServer::ReadRequests() {
 void SimServer::Schedule(std::vector<Reply> replies) {
     for (auto& reply : replies) {
         const auto now = Clock::now();
-        const auto busy = BusyTime();
+        const auto busy = reply.works ? BusyTime() : std::chrono::milliseconds(0);
         const auto start = busy.count() > 0 ? std::max(now, answeredUntil_) + busy : now;
         const auto ready = start + std::chrono::milliseconds(reply.delayMs);
         if (!options_.linePace) {

@@ -37,9 +37,9 @@ OPTIONS
         Send the answers as a real line does: byte after byte at 115200 baud (about 6.3 ms a 72-byte
         packet), handed on in USB packets of up to 64 bytes. Without it every answer goes at once.
     --busy MS[:MS]
-        Work MS milliseconds on each command before answering, or a random time from the first to the
-        second MS (0 to 60000), drawn anew for every command; one command at a time, each once the
-        previous answer has gone out.
+        Work MS milliseconds on each command but the handshake before answering, or a random time from
+        the first to the second MS (0 to 60000), drawn anew for every command; one command at a time,
+        each once the previous answer has gone out.
     -h, --help    this text
     --version     the program's version
 

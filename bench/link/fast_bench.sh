@@ -30,17 +30,19 @@ start_sim() {
 }
 
 # read_out NAME [--fast]: one read-out into $work/NAME.img; its wall time is appended to $work/NAME.times.
+# A failed read-out leaves no image and says why.
 read_out() {
     name=$1; shift
+    rm -f "$work/$name.img"
     /usr/bin/time -f '%e' -a -o "$work/$name.times" \
         "$bin/terrovane-cli" read --no-archive --out "$work/$name.img" "$@" >/dev/null 2>"$work/err" ||
-        { echo "$name read-out failed:"; cat "$work/err"; exit 1; }
+        { echo "$name read-out failed:"; cat "$work/err"; return 1; }
 }
 
 start_sim --line-pace --busy 2:8
 for run in $(seq "$runs"); do
-    read_out paced
-    read_out fast --fast
+    read_out paced || exit 1
+    read_out fast --fast || exit 1
     cmp -s "$work/paced.img" "$work/fast.img" || { echo "run $run: the images differ"; exit 1; }
 done
 paste "$work/paced.times" "$work/fast.times" | awk '
@@ -59,7 +61,7 @@ start_sim --line-pace --busy 0:85
 cp "$work/paced.img" "$work/reference.img"
 same=0
 for run in $(seq "$image_runs"); do
-    read_out slow --fast
+    read_out slow --fast || true
     if cmp -s "$work/reference.img" "$work/slow.img"; then same=$((same + 1)); else echo "run $run: the image differs"; fi
 done
 awk -v runs="$image_runs" -F. '{ t += $0 } END { printf "busy 0..85 ms      %d fast read-outs, mean %.2f s\n", runs, t / NR }' \
