@@ -43,8 +43,10 @@ link::SessionPacing TerminalPacing();
 std::optional<link::Outcome> RunToEnd(link::CommandHost& commands, const std::function<bool()>& start);
 
 // Reads the instrument's 100 slots. On acceptance the state's buffer holds the image and its table the
-// records, and `port` (when given) names the port it came from; otherwise both keep what they had.
-bool ReadInstrument(record::ReadOutState& state, TerminalHost& host, std::string* port = nullptr);
+// records, and `port` (when given) names the port it came from; otherwise both keep what they had. `fast`
+// sends each request as soon as the packets asked for so far have arrived.
+bool ReadInstrument(record::ReadOutState& state, TerminalHost& host, std::string* port = nullptr,
+                    bool fast = false);
 
 // Messages on standard error; questions answered OK with `assumeYes`, else asked on the terminal, else
 // (no terminal to ask) answered Cancel.

@@ -154,6 +154,7 @@ void InstrumentSession::After(int milliseconds, std::function<void()> step) {
 void InstrumentSession::Begin(PendingCommand command, bool paced) {
     step_.stop();
     nextStep_ = nullptr;
+    awaitedBytes_ = 0;
     ClosePort();
     running_ = command;
     SetBusy(paced);
@@ -229,8 +230,31 @@ void InstrumentSession::SendRequest(int slot) {
         return;
     }
     emit RequestSent(slot + 1);
+    PaceNextRequest(slot);
+}
+
+// The pace is the longest wait; a fast read-out cuts it short once the packet asked for has arrived, which
+// never overtakes an instrument still answering: it waits for every byte asked for so far.
+void InstrumentSession::PaceNextRequest(int slot) {
     const bool last = slot + 1 == static_cast<int>(record::kSlotCount);
-    After(last ? pacing_.LastPace() : pacing_.requestPaceMs, [this, slot] { SendRequest(slot + 1); });
+    awaitedBytes_ = fastReadOut_ ? (slot + 1) * static_cast<int>(record::RecordPacket::kSize) : 0;
+    After(last ? pacing_.LastPace() : pacing_.requestPaceMs, [this, slot] {
+        awaitedBytes_ = 0;
+        SendRequest(slot + 1);
+    });
+    StepEarlyWhenPacketsArrived();
+}
+
+void InstrumentSession::StepEarlyWhenPacketsArrived() {
+    if (awaitedBytes_ == 0 || comm_.InBufferCount() < awaitedBytes_ || !step_.isActive()) {
+        return;
+    }
+    step_.stop();
+    auto step = std::move(nextStep_);
+    nextStep_ = nullptr;
+    if (step) {
+        step();
+    }
 }
 
 void InstrumentSession::SetClock(ClockQuestion ask) {
@@ -317,8 +341,12 @@ void InstrumentSession::AwaitReply() {
 }
 
 void InstrumentSession::OnComm() {
-    if (!awaitingReply_ || busy_) {
+    if (busy_) {
+        StepEarlyWhenPacketsArrived();
         return;  // bytes of a command still pacing stay in the buffer until its last pause has ended
+    }
+    if (!awaitingReply_) {
+        return;
     }
     if (comm_.CommEvent() != CMSComm::kEventReceive) {
         Fail(FailureStage::Reply, FailureReason::NotAReceiveEvent);
@@ -468,6 +496,7 @@ void InstrumentSession::Lose(PendingCommand during) {
 void InstrumentSession::Finish(Outcome outcome) {
     step_.stop();
     nextStep_ = nullptr;
+    awaitedBytes_ = 0;
     ClosePort();
     SetBusy(false);
     emit Finished(outcome);

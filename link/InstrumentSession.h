@@ -55,6 +55,11 @@ class InstrumentSession : public QObject {
     void SetPortChoice(PortChoice choice);
     const PortChoice& Choice() const { return choice_; }
     const SessionPacing& Pacing() const { return pacing_; }
+    // The fast read-out: each record request goes out as soon as the packets asked for so far have all
+    // arrived, and never later than the request pace would send it. Off by default; the reply is judged
+    // as a whole image either way. Clock and erase are not affected.
+    void SetFastReadOut(bool fast) { fastReadOut_ = fast; }
+    bool FastReadOut() const { return fastReadOut_; }
 
     // The commands. Each ends with exactly one Finished (after the sequence, or at once when it cannot
     // start); a command started while another one's reply is awaited abandons that one silently.
@@ -107,6 +112,8 @@ class InstrumentSession : public QObject {
     void EndHandshakeWait(const std::function<void()>& then);
     void StartRequests();
     void SendRequest(int slot);
+    void PaceNextRequest(int slot);
+    void StepEarlyWhenPacketsArrived();
     void AskClock(const ClockQuestion& ask);
     void AwaitReply();
     void OnComm();
@@ -142,6 +149,9 @@ class InstrumentSession : public QObject {
     std::string watchedPortName_;
     PendingCommand running_ = PendingCommand::ReadOut;
     int erasedSlot_ = 0;
+    bool fastReadOut_ = false;
+    // While a fast read-out paces its requests: the bytes that answer every request sent so far. 0 otherwise.
+    int awaitedBytes_ = 0;
     bool busy_ = false;
     bool awaitingReply_ = false;
 };

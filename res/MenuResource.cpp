@@ -27,6 +27,7 @@ const std::vector<MenuItem>& MainMenu() {
                   {"Current(&C)", kCmdEraseCurrent, {}},
                   {"All    (&A)", kCmdEraseAll, {}},
               }},
+             {"Fast read-out", kCmdFastReadOut, {}, true},
              {kPortMenuText, kCmdPort, {}},
          }},
         {"Help (&H)", kCmdHelp, {}},

@@ -96,6 +96,7 @@ class CTesterDlg : public QDialog {
     void CentreOnScreen();
     void CreateMenu();
     void CreateLink();
+    void ApplyFastReadOut(bool fast);
     QString ChooseSaveFile();
     void OpenSaveProgress();
 
@@ -112,6 +113,7 @@ class CTesterDlg : public QDialog {
     void OnHistory();
     void OnChoosePort();
     void LoadPortChoice();
+    void OnFastReadOut();
     void OnListClicked();
     void OnTimer() { WatchPort(); }
 

@@ -36,9 +36,12 @@ class CommandLineLinkTest : public ::testing::Test {
 
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }
     std::string CliLine(const SimProcess& sim, const std::string& args) const {
-        // Requests every 25 ms: fast, and still slow enough that the simulator has left before the next.
-        return "env QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,25 XDG_RUNTIME_DIR=" +
-               ShellQuoted(Path("runtime")) + " XDG_CONFIG_HOME=" + ShellQuoted(Path("config")) +
+        // Requests every 25 ms: fast, and still slow enough that the simulator has left before the next. A
+        // fast read-out keeps the instrument's own pace.
+        const bool fast = args.find("--fast") != std::string::npos;
+        return "env QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=" +
+               std::string(fast ? "100,100" : "100,25") + " XDG_RUNTIME_DIR=" + ShellQuoted(Path("runtime")) +
+               " XDG_CONFIG_HOME=" + ShellQuoted(Path("config")) +
                " TERROVANE_ARCHIVE=" + ShellQuoted(Path("archive.sqlite")) +
                " TERROVANE_PORTMAP=" + ShellQuoted(sim.MapPath()) + " " + ShellQuoted(TERROVANE_CLI_PATH) +
                " " + args;
@@ -114,6 +117,19 @@ TEST_F(CommandLineLinkTest, SecondReadOutIsRefusedWhileTheFirstHoldsThePort) {
     const record::ReadOutBuffer demo = sim::DemoImage();
     EXPECT_TRUE(testing::ReadFile(Path("first.bin")) == std::string(demo.begin(), demo.end()))
         << "the first read-out's image differs from the instrument's";
+}
+
+// With the instrument's own pacing (100 ms) on a realistic line the fast read-out takes about a second
+// instead of ten, and brings the instrument's image.
+TEST_F(CommandLineLinkTest, FastReadOutAtTheInstrumentsPaceBringsTheWholeImage) {
+    SimProcess sim({"--line-pace", "--busy", "2:8", "--log", "@log"});
+    ASSERT_TRUE(sim.Started());
+    const auto run = Cli(sim, "read --fast --no-archive --out " + ShellQuoted(Path("fast.bin")));
+    EXPECT_EQ(run.status, 0) << run.text;
+    EXPECT_EQ(run.text, std::string(kReadOk) + "\n");
+    const record::ReadOutBuffer demo = sim::DemoImage();
+    EXPECT_TRUE(testing::ReadFile(Path("fast.bin")) == std::string(demo.begin(), demo.end()));
+    EXPECT_NE(sim.Log().find("DAT_REC 99 \r"), std::string::npos);
 }
 
 // A port map that is a device or a FIFO must neither hang discovery nor feed it without end.
