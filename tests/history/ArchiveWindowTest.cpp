@@ -1,6 +1,8 @@
 // The archive window's sites and points: the tree, the assignment step, verdicts in the list, the
 // fixes a new user asked for (empty list, export extension, select all, Enter in the label dialog).
 #include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -9,6 +11,8 @@
 #include "HistoryColumns.h"
 #include "HistoryWindow.h"
 #include "MessageRecorder.h"
+#include "SiteReportPdf.h"
+#include "SiteReportPrinting.h"
 #include "Sites.h"
 
 namespace terrovane::history {
@@ -88,20 +92,74 @@ TEST_F(ArchiveWindowTest, ARunOfSlotsIsAssignedInOrderAndJudgedInWordsAndColour)
     EXPECT_EQ(Cell(0, kPointColumn), QStringLiteral("Leg C"));
 }
 
-TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWritten) {
+TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWrittenWithTheTesterAndInstrumentGiven) {
     ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3, 4}, siteId_, 0, error_)) << error_;
     window_->Refresh();
     const QString path = QString::fromStdString(Path("line 4.pdf"));
     window_->reportFileChooser = [path] { return path; };
+    std::vector<SiteReportRequest> offered;
+    window_->reportAsker = [&offered](const QString& site, const SiteReportRequest& last) {
+        EXPECT_EQ(site, QStringLiteral("Line 4"));
+        offered.push_back(last);
+        return std::optional(SiteReportRequest{SiteReportRequest::Output::Pdf, QStringLiteral("Zoë"),
+                                               QStringLiteral("SN-0815")});
+    };
     window_->ReportChosenSite();  // "All results" is no site
     ASSERT_EQ(recorder_.Texts().size(), 1u);
+    EXPECT_TRUE(offered.empty());
     ChooseTree(TreeChoice::Kind::Point, points_[1]);
     window_->ReportChosenSite();
     EXPECT_EQ(window_->Status().text(), QStringLiteral("Site report of Line 4 written to ") + path +
                                             QStringLiteral(" (2 passed, 1 failed, 1 without limit)"));
     const std::string text =
         archive::testing::RunCommand("pdftotext -layout '" + path.toStdString() + "' -").text;
-    EXPECT_NE(text.find("Leg D"), std::string::npos) << text;
+    for (const char* expected : {"Leg D", "Zoë", "SN-0815"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
+    // The next report offers the tester and instrument of this one.
+    window_->ReportChosenSite();
+    ASSERT_EQ(offered.size(), 2u);
+    EXPECT_TRUE(offered[0].tester.isEmpty());
+    EXPECT_EQ(offered[1].tester, QStringLiteral("Zoë"));
+    EXPECT_EQ(offered[1].instrument, QStringLiteral("SN-0815"));
+}
+
+TEST_F(ArchiveWindowTest, TheSiteReportPreviewShowsThePagesThePrinterGets) {
+    ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3, 4}, siteId_, 0, error_)) << error_;
+    window_->Refresh();
+    ChooseTree(TreeChoice::Kind::Site, siteId_);
+    window_->reportAsker = [](const QString&, const SiteReportRequest&) {
+        return std::optional(
+            SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Tester T"), QString()});
+    };
+    int pages = -1;
+    QString title;
+    window_->previewShown = [&](QPrintPreviewDialog& preview) {
+        title = preview.windowTitle();
+        pages = PreviewPageCount(preview);
+        preview.reject();
+    };
+    window_->ReportChosenSite();
+    EXPECT_EQ(title, QStringLiteral("Site report: Line 4"));
+    EXPECT_EQ(pages, 1);
+
+    // The printer is drawn on by the same pages: a printer writing a PDF file, read back.
+    sitereport::SiteReport report;
+    ASSERT_TRUE(sitereport::LoadSiteReport(*archive_, "Line 4", "", "", {}, report, error_)) << error_;
+    report.tester = "Tester T";
+    report.version = "1.2.3";
+    QPrinter printer(QPrinter::HighResolution);
+    sitereport::SetSiteReportPaper(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const std::string path = Path("printed.pdf");
+    printer.setOutputFileName(QString::fromStdString(path));
+    ASSERT_TRUE(PrintSiteReport(report, printer));
+    const std::string text = archive::testing::RunCommand("pdftotext -layout '" + path + "' -").text;
+    for (const char* expected : {"Earth resistance test report", "Line 4", "Tester T", "Leg A", "Leg D",
+                                 "IEC 62305-3", "Summary: 2 passed, 1 failed, 1 without limit",
+                                 "Terrovane 1.2.3", "Page 1 of 1", "not recorded by the instrument"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
 }
 
 TEST_F(ArchiveWindowTest, TheAssignDialogMakesSitesAndPointsOnTheSpot) {
