@@ -1,6 +1,7 @@
 // The archive window's sites and points: the tree, the assignment step, verdicts in the list, the
 // fixes a new user asked for (empty list, export extension, select all, Enter in the label dialog).
 #include <QApplication>
+#include <QHeaderView>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSignalSpy>
@@ -14,6 +15,7 @@
 #include "SiteReportPdf.h"
 #include "SiteReportPrinting.h"
 #include "Sites.h"
+#include "TreeColumns.h"
 
 namespace terrovane::history {
 namespace {
@@ -160,6 +162,56 @@ TEST_F(ArchiveWindowTest, TheSiteReportPreviewShowsThePagesThePrinterGets) {
                                  "Terrovane 1.2.3", "Page 1 of 1", "not recorded by the instrument"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
+}
+
+TEST(TreeColumnsTest, AColumnIsAsWideAsItsWidestTextAtEveryFontSize) {
+    for (const int pixels : {13, 26}) {  // 1x and 2x
+        QFont font;
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        const std::vector<ShownText> texts = {
+            {QStringLiteral("Due"), 0},
+            {QStringLiteral("2024-07-03 (overdue)"), 0},
+            {QStringLiteral("now (overdue)"), 40},
+        };
+        const int width = WholeTextWidth(metrics, texts, 3);
+        EXPECT_EQ(width, std::max(metrics.horizontalAdvance(QStringLiteral("2024-07-03 (overdue)")),
+                                  40 + metrics.horizontalAdvance(QStringLiteral("now (overdue)"))) +
+                             6);
+        EXPECT_EQ(WholeTextWidth(metrics, texts, 3, 50), 50);  // a bound cuts it
+        EXPECT_EQ(WholeTextWidth(metrics, {}, 3), 6);
+    }
+}
+
+TEST_F(ArchiveWindowTest, TheSiteTreeShowsEveryTextOfItsColumnsWhole) {
+    archive::SiteRow site = *archive::FindSite(*archive_, "Line 4", error_);
+    site.fields.intervalMonths = 12;  // measured in 2009: every tested point is overdue
+    ASSERT_TRUE(archive::UpdateSite(*archive_, siteId_, site.fields, error_)) << error_;
+    ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3}, siteId_, 0, error_)) << error_;
+    archive::PointFields longName;
+    longName.name = "Down conductor, north-east corner";
+    std::int64_t id = 0;
+    ASSERT_TRUE(archive::AddPoint(*archive_, siteId_, longName, id, error_)) << error_;
+    window_->Refresh();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    SiteTree& tree = window_->Tree();
+    int overdue = 0;
+    for (QTreeWidgetItemIterator it(&tree); *it != nullptr; ++it) {
+        int depth = 0;
+        for (auto* parent = (*it)->parent(); parent != nullptr; parent = parent->parent()) {
+            ++depth;
+        }
+        for (int column = 0; column < tree.columnCount(); ++column) {
+            const int indent = column == SiteTree::kNameColumn ? tree.indentation() * (depth + 1) : 0;
+            EXPECT_GT(tree.header()->sectionSize(column),
+                      indent + tree.fontMetrics().horizontalAdvance((*it)->text(column)))
+                << (*it)->text(column).toStdString();
+        }
+        overdue += (*it)->text(SiteTree::kDueColumn).contains(QStringLiteral("overdue"));
+    }
+    EXPECT_EQ(overdue, 5);  // three tested in 2009, two never tested
+    // Every column within the tree's width: nothing scrolled out of sight.
+    EXPECT_LE(tree.header()->length(), tree.viewport()->width());
 }
 
 TEST_F(ArchiveWindowTest, TheAssignDialogMakesSitesAndPointsOnTheSpot) {
