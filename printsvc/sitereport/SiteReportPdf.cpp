@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 #include "AtomicFile.h"
 #include "ResultsOutput.h"
 
@@ -262,11 +264,14 @@ int SiteReportPageCount(const SiteReport& report, int resolution) {
     return LayOutSiteReport(report, resolution).Pages() + AnalysisPageCount(report.analyses);
 }
 
-void DrawSiteReport(QPainter& painter, QPagedPaintDevice& device, const SiteReport& report) {
+void DrawSiteReport(QPainter& painter, QPagedPaintDevice& device, const SiteReport& report, int from,
+                    int to) {
     const SiteReportLayout layout = LayOutSiteReport(report, device.logicalDpiY());
     const int pages = layout.Pages() + AnalysisPageCount(report.analyses);
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0) {
+    const int first = std::clamp(from, 1, pages) - 1;
+    const int last = to <= 0 ? pages - 1 : std::clamp(to, first + 1, pages) - 1;
+    for (int page = first; page <= last; ++page) {
+        if (page > first) {
             device.newPage();
         }
         if (page < layout.Pages()) {

@@ -1,4 +1,7 @@
 // The site report: blocks kept whole across pages, the verdict summary, and a 40-point site's PDF read back.
+#include <QPainter>
+#include <QPdfWriter>
+
 #include "ArchiveFixtures.h"
 #include "SiteReportPdf.h"
 #include "Sites.h"
@@ -93,6 +96,21 @@ TEST_F(SiteReportTest, AFortyPointSiteReportNamesEveryPointItsVerdictAndTheSumma
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
     EXPECT_EQ(text.find("Page 4"), std::string::npos);
+
+    // A range of pages, as a print dialog asks for it, keeps the whole report's numbering.
+    const std::string pageTwo = Path("page two.pdf");
+    {
+        QPdfWriter writer(QString::fromStdString(pageTwo));
+        writer.setResolution(300);
+        sitereport::SetSiteReportPaper(writer);
+        QPainter painter(&writer);
+        sitereport::DrawSiteReport(painter, writer, report, 2, 2);
+    }
+    const std::string secondText = PdfText(pageTwo);
+    EXPECT_NE(secondText.find("Page 2 of 3"), std::string::npos) << secondText;
+    EXPECT_EQ(secondText.find("Page 1 of 3"), std::string::npos) << secondText;
+    EXPECT_EQ(secondText.find("Page 3 of 3"), std::string::npos) << secondText;
+    EXPECT_EQ(RunCommand("pdfinfo '" + pageTwo + "' | awk '/^Pages:/ {print $2}'").text, "1\n");
 
     sitereport::SiteReport ranged;
     ASSERT_TRUE(sitereport::LoadSiteReport(*archive, "Линия 4 / 線路", "2009-01-01", "2009-01-10", {}, ranged,

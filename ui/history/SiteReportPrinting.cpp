@@ -16,7 +16,10 @@ bool PrintSiteReport(const sitereport::SiteReport& report, QPrinter& printer) {
     if (!painter.begin(&printer)) {
         return false;
     }
-    sitereport::DrawSiteReport(painter, printer, report);
+    // Qt leaves a chosen range of pages to the program (unless the print server takes it).
+    const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
+    sitereport::DrawSiteReport(painter, printer, report, range ? printer.fromPage() : 1,
+                               range ? printer.toPage() : 0);
     return painter.end();
 }
 

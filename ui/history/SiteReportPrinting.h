@@ -10,7 +10,8 @@ class QWidget;
 
 namespace terrovane::history {
 
-// Draws the whole report on a printer: the pages its PDF has. False when the printer cannot be painted on.
+// Draws the report on a printer: the pages its PDF has, or those of the range chosen in the print dialog.
+// False when the printer cannot be painted on.
 bool PrintSiteReport(const sitereport::SiteReport& report, QPrinter& printer);
 
 // Shows the report in the print preview on A4 landscape, from where it is printed. `shown` (tests) is
