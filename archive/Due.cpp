@@ -173,28 +173,6 @@ bool ReadPoints(Database& db, const std::string& today, std::int64_t site,
     return true;
 }
 
-// Puts `items[first..]` in the order of the sorted keys in place, following each cycle of the
-// permutation: no second copy of 40,000 points.
-void Arrange(std::vector<DuePoint>& items, std::size_t first, std::vector<SortKey>& keys) {
-    for (std::size_t start = 0; start < keys.size(); ++start) {
-        if (keys[start].index == start) {
-            continue;  // in place, or its cycle is done
-        }
-        DuePoint held = std::move(items[first + start]);
-        std::size_t to = start;
-        for (;;) {
-            const std::size_t from = keys[to].index;
-            keys[to].index = to;
-            if (from == start) {
-                items[first + to] = std::move(held);
-                break;
-            }
-            items[first + to] = std::move(items[first + from]);
-            to = from;
-        }
-    }
-}
-
 bool CountPoints(Database& db, std::int64_t site, std::size_t& count, std::string& failure) {
     Statement query;
     if (!Prepared(db, query,
@@ -219,7 +197,7 @@ bool CountPoints(Database& db, std::int64_t site, std::size_t& count, std::strin
 // again for each of the 40,000 points, and sorting the points themselves would move their texts around.
 bool DueList(Archive& archive, const std::string& today, std::int64_t site, std::vector<DuePoint>& out,
              std::string& error) {
-    const std::size_t first = out.size();
+    std::vector<DuePoint> points;
     std::vector<SortKey> keys;
     const bool ok = archive.Use(
         [&](Database& db, std::string& failure) {
@@ -228,18 +206,20 @@ bool DueList(Archive& archive, const std::string& today, std::int64_t site, std:
             if (!CountPoints(db, site, count, failure)) {
                 return false;
             }
-            out.reserve(first + count);
+            points.reserve(count);
             keys.reserve(count);
             return ReadSites(db, site, sites, failure) &&
-                   ReadPoints(db, today, site, sites, out, keys, failure);
+                   ReadPoints(db, today, site, sites, points, keys, failure);
         },
         error);
     if (!ok) {
-        out.resize(first);
         return false;
     }
     std::sort(keys.begin(), keys.end());
-    Arrange(out, first, keys);
+    out.reserve(out.size() + keys.size());
+    for (const SortKey& key : keys) {
+        out.push_back(std::move(points[key.index]));
+    }
     return true;
 }
 
