@@ -8,6 +8,7 @@
 #include "Command.h"
 #include "ImageFile.h"
 #include "ReadArchiving.h"
+#include "ReportLanguage.h"
 #include "ReportPdf.h"
 #include "TerminalHost.h"
 
@@ -55,6 +56,9 @@ int RunReport(const ParsedArguments& options) {
     if (!ValidDate(header.date)) {
         return UsageError("report", "--date must be YYYY-MM-DD");
     }
+    if (const auto status = ChooseReportLanguage(options, "report")) {
+        return *status;
+    }
     record::RecordTable table;
     std::string error;
     if (!LoadTable(options, table)) {
@@ -81,7 +85,8 @@ const CommandRegistrar kRegistrar(
          {"object", "T", "The test object in the report's header."},
          {"serial", "T", "The instrument number in the report's header."},
          {"tester", "T", "The tester in the report's header."},
-         {"date", "YYYY-MM-DD", "The report's date; today by default."}}},
+         {"date", "YYYY-MM-DD", "The report's date; today by default."},
+         kLanguageOption}},
        RunReport}}});
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "ArchiveAccess.h"
+#include "ReportLanguage.h"
 #include "SiteCommands.h"
 #include "SiteReportPdf.h"
 
@@ -17,6 +18,9 @@ int Report(const ParsedArguments& options) {
     }
     if (options.Value("pdf").empty()) {
         return UsageError("site", "site report needs --pdf FILE");
+    }
+    if (const auto status = ChooseReportLanguage(options, "site")) {
+        return *status;
     }
     auto store = OpenArchiveFor("site report");
     if (store == nullptr) {
@@ -46,7 +50,8 @@ CommandForm SiteReportForm() {
              {{"pdf", "FILE", "The PDF file the report is written to.", Presence::Required},
               {"since", "DATE", "Only results measured on or after DATE, YYYY-MM-DD."},
               {"until", "DATE", "Only results measured on or before DATE, YYYY-MM-DD."},
-              {"tester", "T", "The tester's name for the site block."}}},
+              {"tester", "T", "The tester's name for the site block."},
+              kLanguageOption}},
             Report};
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "HandoffFiles.h"
+#include "LanguageChoice.h"
 #include "Launcher.h"
 #include "MessageBox.h"
 #include "MessageTexts.h"
@@ -20,7 +21,11 @@ PrintHandoffResult PrintRecords(bool dataRead, const record::ReadOutBuffer& buff
         platform::Alert("Cannot write data.inf, nothing was printed.\n" + error);
         return PrintHandoffResult::WriteFailed;
     }
-    if (std::string problem; !platform::StartProgramDetached(kPrintServiceProgram, &problem)) {
+    // The report comes out in the language of the window that asked for it.
+    std::vector<std::string> arguments;
+    if (const auto language = translations::InstalledLanguage())
+        arguments = {"--lang", translations::LanguageCode(*language)};
+    if (std::string problem; !platform::StartProgramDetached(kPrintServiceProgram, &problem, arguments)) {
         platform::Alert(std::string("The print service \"") + kPrintServiceProgram +
                         "\" could not be started, so nothing was printed: " + problem + ".");
         return PrintHandoffResult::ServiceNotStarted;

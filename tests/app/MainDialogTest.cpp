@@ -53,11 +53,11 @@ TEST(MainDialog, MenuBarHoldsEveryItemWithItsId) {
     const std::vector<Entry> expected = {
         {"File (&F)", -1},
         {"> Read (&R)", 32792},
-        {"> Save (S)", 32784},
-        {"> Print(P)", 32785},
+        {"> Save (&S)", 32784},
+        {"> Print(&P)", 32785},
         {"> Show (&F)", 32808},
         {"> Exit (&E)", 1},
-        {"> History...", 32809},  // the archive, after the File items
+        {"> &History...", 32809},  // the archive, after the File items
         {"Mount(&M)", -1},
         {"> Date&Time (&T)", 32787},
         {"> Erase    (&D)", -1},

@@ -1,0 +1,440 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>About</name>
+    <message>
+        <source>关于 Terrovane(&amp;A)...</source>
+        <translation>&amp;About Terrovane...</translation>
+    </message>
+    <message>
+        <source>关于 Terrovane</source>
+        <translation>About Terrovane</translation>
+    </message>
+    <message>
+        <source>接地电阻测试仪v1.0 </source>
+        <translation>Earth/Ground Resistance Tester v1.0</translation>
+    </message>
+    <message>
+        <source>本软件主要包括如下功能：</source>
+        <translation>This program offers the following functions:</translation>
+    </message>
+    <message>
+        <source>1.读取:将测试仪中的数据读入PC并以图形方式显示; </source>
+        <translation>1. Read: reads the tester&apos;s results into the PC and shows them;</translation>
+    </message>
+    <message>
+        <source>2.保存:将测试仪中的数据保存至Excel表;</source>
+        <translation>2. Save: saves the tester&apos;s results as an Excel workbook;</translation>
+    </message>
+    <message>
+        <source>3.打印:将测试仪中的数据以表格方式打印;</source>
+        <translation>3. Print: prints the tester&apos;s results as a table;</translation>
+    </message>
+    <message>
+        <source>4.显示:连续按该按钮可以实现循环显示一组数据;</source>
+        <translation>4. Show: each press shows the next result, round and round;</translation>
+    </message>
+    <message>
+        <source>5.设置:对测试仪中的时间日期进行设置;</source>
+        <translation>5. Mount: sets the tester&apos;s date and time;</translation>
+    </message>
+    <message>
+        <source>6.删除:对测试仪中的一组或所有数据进行删除;</source>
+        <translation>6. Erase: erases one or all results in the tester;</translation>
+    </message>
+    <message>
+        <source>7.退出:终止本程序.</source>
+        <translation>7. Exit: ends this program.</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>File (&amp;F)</source>
+        <translation>File (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Read (&amp;R)</source>
+        <translation>Read (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Save (&amp;S)</source>
+        <translation>Save (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)</source>
+        <translation>Print(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Show (&amp;F)</source>
+        <translation>Show (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Exit (&amp;E)</source>
+        <translation>Exit (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;History...</translation>
+    </message>
+    <message>
+        <source>Mount(&amp;M)</source>
+        <translation>Mount(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Date&amp;Time (&amp;T)</source>
+        <translation>Date&amp;&amp;Time (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Erase    (&amp;D)</source>
+        <translation>Erase    (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Current(&amp;C)</source>
+        <translation>Current(&amp;C)</translation>
+    </message>
+    <message>
+        <source>All    (&amp;A)</source>
+        <translation>All    (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Help (&amp;H)</source>
+        <translation>Help (&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>RapstelApp</name>
+    <message>
+        <source>打印任务已启动!</source>
+        <translation>A print job is already running!</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>第 %d 页</source>
+        <translation>Page %d</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>模式</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>日期
+yy-mm-dd</source>
+        <translation>Date
+yy-mm-dd</translation>
+    </message>
+    <message>
+        <source>时间
+hh-mm-ss</source>
+        <translation>Time
+hh-mm-ss</translation>
+    </message>
+    <message>
+        <source>电压
+(V)</source>
+        <translation>Volt
+(V)</translation>
+    </message>
+    <message>
+        <source>频率
+(Hz)</source>
+        <translation>Freq
+(Hz)</translation>
+    </message>
+    <message>
+        <source>Re
+(Ω)</source>
+        <translation>Re
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rs
+(Ω)</source>
+        <translation>Rs
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rh
+(Ω)</source>
+        <translation>Rh
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rac
+(Ω)</source>
+        <translation>Rac
+(Ω)</translation>
+    </message>
+    <message>
+        <source>R1
+(Ω)</source>
+        <translation>R1
+(Ω)</translation>
+    </message>
+    <message>
+        <source>R2
+(Ω)</source>
+        <translation>R2
+(Ω)</translation>
+    </message>
+    <message>
+        <source>电阻率
+(Ω*m)</source>
+        <translation>Soil ρ
+(Ω*m)</translation>
+    </message>
+    <message>
+        <source>Rk
+(Ω)</source>
+        <translation>Rk
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Fst
+(Hz)</source>
+        <translation>Fst
+(Hz)</translation>
+    </message>
+    <message>
+        <source>Ust
+(V)</source>
+        <translation>Ust
+(V)</translation>
+    </message>
+    <message>
+        <source>Iac
+(A)</source>
+        <translation>Iac
+(A)</translation>
+    </message>
+    <message>
+        <source>距离
+(m)</source>
+        <translation>Dist
+(m)</translation>
+    </message>
+    <message>
+        <source>
+接地电阻测试仪    
+Test Report of Earth/Ground Tester</source>
+        <translation>
+Test Report
+Earth/Ground Resistance Tester</translation>
+    </message>
+    <message>
+        <source>
+测试对象
+Object</source>
+        <translation>
+Test object</translation>
+    </message>
+    <message>
+        <source>
+仪表编号
+Instrument S/N</source>
+        <translation>
+Instrument S/N</translation>
+    </message>
+    <message>
+        <source>
+测  试 人
+Name</source>
+        <translation>
+Tester</translation>
+    </message>
+    <message>
+        <source>
+日    期
+Date</source>
+        <translation>
+Date</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Mount</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Erase</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CInfoSetDlg</name>
+    <message>
+        <source>打印信息设置</source>
+        <translation>Report Header</translation>
+    </message>
+    <message>
+        <source>测试对象</source>
+        <translation>Test object</translation>
+    </message>
+    <message>
+        <source>仪表编号</source>
+        <translation>Instrument number</translation>
+    </message>
+    <message>
+        <source>测试人 </source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>日期     </source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CMainFrame</name>
+    <message>
+        <source>Untitled - Rapstel</source>
+        <translation>Untitled - Rapstel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About Rapstel...</source>
+        <translation>&amp;About Rapstel...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>About Print Service</source>
+        <translation>About Print Service</translation>
+    </message>
+    <message>
+        <source>Print Service Version 1.0</source>
+        <translation>Print Service Version 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CMainView</name>
+    <message>
+        <source>打印服务程序</source>
+        <translation>Print Service</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Rapstel - 打印预览</source>
+        <translation>Rapstel - Print Preview</translation>
+    </message>
+</context>
+</TS>
