@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,8 +21,8 @@ inline constexpr std::string_view kBridgeValueNames[] = {"\\Device\\Slabser0", "
 // value is present, or the text does not fit the port name. Shows no message.
 std::optional<std::string> FindPortName(const platform::PortMapSource& portMap);
 
-inline constexpr const char* kPortNameUnknown = "Port message unknown";
-inline constexpr const char* kPortNumberError = "port num at regedit error";
+inline constexpr const char* kPortNameUnknown = QT_TRANSLATE_NOOP("Messages", "Port message unknown");
+inline constexpr const char* kPortNumberError = QT_TRANSLATE_NOOP("Messages", "port num at regedit error");
 
 // The number in "COM<n>" as ParsePortNumber judges it, but quietly: -1 with the message it would show.
 int PortNumberOf(std::string_view portName, std::string& message);

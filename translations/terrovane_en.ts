@@ -108,10 +108,132 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>The archive was damaged. It was moved aside as &quot;%1&quot; and a new archive was started.</source>
+        <translation>The archive was damaged. It was moved aside as &quot;%1&quot; and a new archive was started.</translation>
+    </message>
+    <message>
+        <source>The read-out could not be kept in the archive (%1). The results read are shown and can be saved and printed as usual.</source>
+        <translation>The read-out could not be kept in the archive (%1). The results read are shown and can be saved and printed as usual.</translation>
+    </message>
+    <message>
+        <source>Cannot write data.inf.</source>
+        <translation>Cannot write data.inf.</translation>
+    </message>
+    <message>
+        <source>The read-out could not be opened: %1</source>
+        <translation>The read-out could not be opened: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write data.inf, nothing was printed.</source>
+        <translation>Cannot write data.inf, nothing was printed.</translation>
+    </message>
+    <message>
+        <source>The print service &quot;%1&quot; could not be started, so nothing was printed: %2.</source>
+        <translation>The print service &quot;%1&quot; could not be started, so nothing was printed: %2.</translation>
+    </message>
+    <message>
+        <source>No data，please read firstly</source>
+        <translation>No data, please read first</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>No data</translation>
+    </message>
+    <message>
+        <source>cannot open serial port</source>
+        <translation>cannot open serial port</translation>
+    </message>
+    <message>
+        <source>device driver error, please check USB driver installation or USB connection</source>
+        <translation>device driver error, please check USB driver installation or USB connection</translation>
+    </message>
+    <message>
+        <source>No data received, please check instrument close or not</source>
+        <translation>No data received, please check instrument close or not</translation>
+    </message>
+    <message>
+        <source>Data have been read, do you read again?</source>
+        <translation>Data have been read, do you read again?</translation>
+    </message>
+    <message>
+        <source>Read Data error, please retry</source>
+        <translation>Read Data error, please retry</translation>
+    </message>
+    <message>
+        <source>Read Data OK</source>
+        <translation>Read Data OK</translation>
+    </message>
+    <message>
+        <source>Set date&amp;time OK</source>
+        <translation>Set date&amp;time OK</translation>
+    </message>
+    <message>
+        <source>Set date&amp;time error, please retry</source>
+        <translation>Set date&amp;time error, please retry</translation>
+    </message>
+    <message>
+        <source>The instrument keeps dates from 2000 to 2099 only</source>
+        <translation>The instrument keeps dates from 2000 to 2099 only</translation>
+    </message>
+    <message>
+        <source>do you erase current data? this operation will not be recover!</source>
+        <translation>do you erase current data? this operation will not be recover!</translation>
+    </message>
+    <message>
+        <source>Erase data OK, please retry</source>
+        <translation>Erase data OK, please retry</translation>
+    </message>
+    <message>
+        <source>Erase data error, please retry</source>
+        <translation>Erase data error, please retry</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the read-out. The results read before are kept; connect it again and read once more.</source>
+        <translation>The instrument was disconnected during the read-out. The results read before are kept; connect it again and read once more.</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the read-out, before any results were read. Connect it again and read once more.</source>
+        <translation>The instrument was disconnected during the read-out, before any results were read. Connect it again and read once more.</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected while its date and time were set. Connect it again and set them once more.</source>
+        <translation>The instrument was disconnected while its date and time were set. Connect it again and set them once more.</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the erase; it may not have erased. The results read before are kept; connect it again and read to see what it holds.</source>
+        <translation>The instrument was disconnected during the erase; it may not have erased. The results read before are kept; connect it again and read to see what it holds.</translation>
+    </message>
+    <message>
+        <source>Port message unknown</source>
+        <translation>Port message unknown</translation>
+    </message>
+    <message>
+        <source>port num at regedit error</source>
+        <translation>port num at regedit error</translation>
+    </message>
+</context>
+<context>
     <name>RapstelApp</name>
     <message>
         <source>打印任务已启动!</source>
         <translation>A print job is already running!</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>yy-mm-dd</source>
+        <translation>yy-mm-dd</translation>
+    </message>
+    <message>
+        <source>hh-mm-ss</source>
+        <translation>hh-mm-ss</translation>
     </message>
 </context>
 <context>
@@ -293,6 +415,25 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::panel::DisplayPanel</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Resistance</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::printsvc::CInfoSetDlg</name>
     <message>
         <source>打印信息设置</source>
@@ -435,6 +576,29 @@ Date</translation>
     <message>
         <source>Rapstel - 打印预览</source>
         <translation>Rapstel - Print Preview</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::ui::CDateTimeDlg</name>
+    <message>
+        <source>Date &amp; Time Setting</source>
+        <translation>Date &amp; Time Setting</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

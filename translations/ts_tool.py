@@ -24,11 +24,12 @@ def finish_english(path):
     with open(path, encoding="utf-8") as f:
         text = f.read()
     unfinished = re.compile(r"(<source>((?:(?!</source>).)*)</source>\n\s*)"
-                            r'<translation type="unfinished"></translation>', re.S)
+                            r'<translation type="unfinished">((?:(?!</translation>).)*)</translation>', re.S)
 
     def fill(match):
         source = match.group(2)
-        if CJK.search(source):
+        # A guess lupdate carried over from another text is left for a person to judge.
+        if CJK.search(source) or match.group(3) not in ("", source):
             return match.group(0)
         return match.group(1) + "<translation>" + source + "</translation>"
 

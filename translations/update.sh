@@ -11,8 +11,9 @@ ts=${1:-$here/terrovane_en.ts}
 lupdate=${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
 
 # The folders whose texts a user sees (tools and tests show none).
-folders=(app/dialog app/main ui res format export archive printsvc cli translations)
+folders=(app/dialog app/main ui res format export archive link printsvc cli translations)
 cd "$root"
-"$lupdate" -silent -locations none -no-obsolete -no-ui-lines -target-language en -source-language zh_CN \
+"$lupdate" -silent -locations none -no-obsolete -no-ui-lines -disable-heuristic sametext -disable-heuristic similartext \
+  -target-language en -source-language zh_CN \
   -extensions cpp,h "${folders[@]}" -ts "$ts"
 python3 "$here/ts_tool.py" finish-english "$ts"

@@ -1,4 +1,5 @@
 // The Save command: the read-out's records into a workbook file the user chooses.
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 
@@ -46,7 +47,8 @@ void CTesterDlg::ExportWorkbook() {
     if (!handoff::WriteRecordFile(state_->buffer, &error)) {
         // Only the print service reads data.inf: a broken hand-off folder must not keep the workbook from
         // being saved elsewhere.
-        platform::Alert("Cannot write data.inf.\n" + error);
+        platform::Alert(QCoreApplication::translate("Messages", "Cannot write data.inf.").toStdString() +
+                        "\n" + error);
     }
     const QString path = saveFileChooser ? saveFileChooser() : ChooseSaveFile();
     if (path.isEmpty()) {
