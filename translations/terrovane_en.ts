@@ -53,6 +53,105 @@
     </message>
 </context>
 <context>
+    <name>FopWindow</name>
+    <message>
+        <source>Fall of potential - %1</source>
+        <translation>Fall of potential - %1</translation>
+    </message>
+    <message>
+        <source>Fall of potential</source>
+        <translation>Fall of potential</translation>
+    </message>
+    <message>
+        <source>Current probe D (m):</source>
+        <translation>Current probe D (m):</translation>
+    </message>
+    <message>
+        <source>Spread evenly</source>
+        <translation>Spread evenly</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Re (ohm)</source>
+        <translation>Re (ohm)</translation>
+    </message>
+    <message>
+        <source>Potential probe x (m)</source>
+        <translation>Potential probe x (m)</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>Store with %1</translation>
+    </message>
+    <message>
+        <source>Store with test point</source>
+        <translation>Store with test point</translation>
+    </message>
+    <message>
+        <source>The results belong to no one test point: assign them first</source>
+        <translation>The results belong to no one test point: assign them first</translation>
+    </message>
+    <message>
+        <source>Curve stored with %1</source>
+        <translation>Curve stored with %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryColumns</name>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Read out</source>
+        <translation>Read out</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source> (doubtful)</source>
+        <translation> (doubtful)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Limit %1 Ω (%2)</source>
+        <translation>Limit %1 Ω (%2)</translation>
+    </message>
+    <message>
+        <source>No limit applies</source>
+        <translation>No limit applies</translation>
+    </message>
+    <message>
+        <source>
+Doubtful: </source>
+        <translation>
+Doubtful: </translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>File (&amp;F)</source>
@@ -212,6 +311,26 @@
     <message>
         <source>port num at regedit error</source>
         <translation>port num at regedit error</translation>
+    </message>
+    <message>
+        <source>Choose resistivity results, or a site in the tree, first.</source>
+        <translation>Choose resistivity results, or a site in the tree, first.</translation>
+    </message>
+    <message>
+        <source>Choose the 3-pole results of one fall-of-potential run first.</source>
+        <translation>Choose the 3-pole results of one fall-of-potential run first.</translation>
+    </message>
+    <message>
+        <source>Choose or make a site first.</source>
+        <translation>Choose or make a site first.</translation>
+    </message>
+    <message>
+        <source>Choose one or more results in the list first.</source>
+        <translation>Choose one or more results in the list first.</translation>
+    </message>
+    <message>
+        <source>Choose a site or one of its test points in the tree first.</source>
+        <translation>Choose a site or one of its test points in the tree first.</translation>
     </message>
 </context>
 <context>
@@ -384,6 +503,97 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>SoilWindow</name>
+    <message>
+        <source>not estimated</source>
+        <translation>not estimated</translation>
+    </message>
+    <message>
+        <source>Soil model - %1</source>
+        <translation>Soil model - %1</translation>
+    </message>
+    <message>
+        <source>Soil model</source>
+        <translation>Soil model</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Layers:</translation>
+    </message>
+    <message>
+        <source>Resistivity (ohm m)</source>
+        <translation>Resistivity (ohm m)</translation>
+    </message>
+    <message>
+        <source>Thickness (m)</source>
+        <translation>Thickness (m)</translation>
+    </message>
+    <message>
+        <source>Depth to base (m)</source>
+        <translation>Depth to base (m)</translation>
+    </message>
+    <message>
+        <source>Save plot...</source>
+        <translation>Save plot...</translation>
+    </message>
+    <message>
+        <source>Save model...</source>
+        <translation>Save model...</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>Store with %1</translation>
+    </message>
+    <message>
+        <source>Store with site</source>
+        <translation>Store with site</translation>
+    </message>
+    <message>
+        <source>The results belong to no one site: choose a site in the archive window</source>
+        <translation>The results belong to no one site: choose a site in the archive window</translation>
+    </message>
+    <message>
+        <source>%1 layer%2, RMS error %3 %</source>
+        <translation>%1 layer%2, RMS error %3 %</translation>
+    </message>
+    <message>
+        <source>; the best model found is shown</source>
+        <translation>; the best model found is shown</translation>
+    </message>
+    <message>
+        <source>Save plot</source>
+        <translation>Save plot</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;PDF (*.pdf)</source>
+        <translation>PNG image (*.png);;PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Plot saved</source>
+        <translation>Plot saved</translation>
+    </message>
+    <message>
+        <source>There is no model to save</source>
+        <translation>There is no model to save</translation>
+    </message>
+    <message>
+        <source>Save model</source>
+        <translation>Save model</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;JSON (*.json)</source>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Model saved</source>
+        <translation>Model saved</translation>
+    </message>
+    <message>
+        <source>Model stored with %1</source>
+        <translation>Model stored with %1</translation>
+    </message>
+</context>
+<context>
     <name>Toolbar</name>
     <message>
         <source>Read</source>
@@ -412,6 +622,224 @@ Date</translation>
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::AssignDialog</name>
+    <message>
+        <source>Assign 1 result</source>
+        <translation>Assign 1 result</translation>
+    </message>
+    <message>
+        <source>Assign %1 results</source>
+        <translation>Assign %1 results</translation>
+    </message>
+    <message>
+        <source>One result per test point, in slot order, from this point on</source>
+        <translation>One result per test point, in slot order, from this point on</translation>
+    </message>
+    <message>
+        <source>New site...</source>
+        <translation>New site...</translation>
+    </message>
+    <message>
+        <source>New test point...</source>
+        <translation>New test point...</translation>
+    </message>
+    <message>
+        <source>New site</source>
+        <translation>New site</translation>
+    </message>
+    <message>
+        <source>New test point</source>
+        <translation>New test point</translation>
+    </message>
+    <message>
+        <source>Assign</source>
+        <translation>Assign</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>Site:</translation>
+    </message>
+    <message>
+        <source>Test point:</source>
+        <translation>Test point:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::HistoryWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Measured from</source>
+        <translation>Measured from</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>All modes</source>
+        <translation>All modes</translation>
+    </message>
+    <message>
+        <source>Label contains...</source>
+        <translation>Label contains...</translation>
+    </message>
+    <message>
+        <source>Assign...</source>
+        <translation>Assign...</translation>
+    </message>
+    <message>
+        <source>Label result...</source>
+        <translation>Label result...</translation>
+    </message>
+    <message>
+        <source>Label read-out...</source>
+        <translation>Label read-out...</translation>
+    </message>
+    <message>
+        <source>Open read-out</source>
+        <translation>Open read-out</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Site report...</source>
+        <translation>Site report...</translation>
+    </message>
+    <message>
+        <source>Trend...</source>
+        <translation>Trend...</translation>
+    </message>
+    <message>
+        <source>Soil model...</source>
+        <translation>Soil model...</translation>
+    </message>
+    <message>
+        <source>Fall of potential...</source>
+        <translation>Fall of potential...</translation>
+    </message>
+    <message>
+        <source>Keep new read-outs in the archive</source>
+        <translation>Keep new read-outs in the archive</translation>
+    </message>
+    <message>
+        <source>The archive cannot be opened: </source>
+        <translation>The archive cannot be opened: </translation>
+    </message>
+    <message>
+        <source>No results match</source>
+        <translation>No results match</translation>
+    </message>
+    <message>
+        <source>%1 results shown, more as you scroll</source>
+        <translation>%1 results shown, more as you scroll</translation>
+    </message>
+    <message>
+        <source>1 result</source>
+        <translation>1 result</translation>
+    </message>
+    <message>
+        <source>%1 results</source>
+        <translation>%1 results</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::LabelDialog</name>
+    <message>
+        <source>Label:</source>
+        <translation>Label:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Note:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::SiteTree</name>
+    <message>
+        <source>Site / test point</source>
+        <translation>Site / test point</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>Last test</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Due</translation>
+    </message>
+    <message>
+        <source>Overdue for re-test (%1)</source>
+        <translation>Overdue for re-test (%1)</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>now (overdue)</source>
+        <translation>now (overdue)</translation>
+    </message>
+    <message>
+        <source> (overdue)</source>
+        <translation> (overdue)</translation>
+    </message>
+    <message>
+        <source>All results</source>
+        <translation>All results</translation>
+    </message>
+    <message>
+        <source>Unassigned, newest read-out first</source>
+        <translation>Unassigned, newest read-out first</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TrendChart</name>
+    <message>
+        <source>No readings to show</source>
+        <translation>No readings to show</translation>
+    </message>
+    <message>
+        <source>limit %1 Ω (%2)</source>
+        <translation>limit %1 Ω (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TrendWindow</name>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Label:</translation>
+    </message>
+    <message>
+        <source>Quantity:</source>
+        <translation>Quantity:</translation>
+    </message>
+    <message>
+        <source>No result has a label yet.</source>
+        <translation>No result has a label yet.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
+        <translation>%1 of %2 results with this label have a valid reading of this quantity.</translation>
     </message>
 </context>
 <context>
