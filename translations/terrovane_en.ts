@@ -462,7 +462,7 @@ hh-mm-ss</translation>
     <message>
         <source>距离
 (m)</source>
-        <translation>Dist
+        <translation>d
 (m)</translation>
     </message>
     <message>
@@ -500,6 +500,169 @@ Tester</translation>
 Date</source>
         <translation>
 Date</translation>
+    </message>
+</context>
+<context>
+    <name>SiteReport</name>
+    <message>
+        <source>not estimated</source>
+        <translation>not estimated</translation>
+    </message>
+    <message>
+        <source>Soil model</source>
+        <translation>Soil model</translation>
+    </message>
+    <message>
+        <source>Stored %1; layers: %2; RMS error %3 %</source>
+        <translation>Stored %1; layers: %2; RMS error %3 %</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>Resistivity (Ω m)</source>
+        <translation>Resistivity (Ω m)</translation>
+    </message>
+    <message>
+        <source>Thickness (m)</source>
+        <translation>Thickness (m)</translation>
+    </message>
+    <message>
+        <source>Depth to base (m)</source>
+        <translation>Depth to base (m)</translation>
+    </message>
+    <message>
+        <source>Fall of potential: </source>
+        <translation>Fall of potential: </translation>
+    </message>
+    <message>
+        <source>Stored %1; current probe D = %2 m; %3 readings</source>
+        <translation>Stored %1; current probe D = %2 m; %3 readings</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Test point</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Jamming</source>
+        <translation>Jamming</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>all results</source>
+        <translation>all results</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source>Earth resistance test report</source>
+        <translation>Earth resistance test report</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Instrument serial</source>
+        <translation>Instrument serial</translation>
+    </message>
+    <message>
+        <source>– (not recorded by the instrument&apos;s read-out)</source>
+        <translation>– (not recorded by the instrument&apos;s read-out)</translation>
+    </message>
+    <message>
+        <source>Date range</source>
+        <translation>Date range</translation>
+    </message>
+    <message>
+        <source>no result in the date range</source>
+        <translation>no result in the date range</translation>
+    </message>
+    <message>
+        <source>and %1 earlier results</source>
+        <translation>and %1 earlier results</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Site report: </source>
+        <translation>Site report: </translation>
+    </message>
+    <message>
+        <source>Summary: </source>
+        <translation>Summary: </translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation>undetermined</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>below</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>earlier</source>
+        <translation>earlier</translation>
     </message>
 </context>
 <context>
@@ -806,6 +969,10 @@ Date</translation>
     <message>
         <source>Unassigned, newest read-out first</source>
         <translation>Unassigned, newest read-out first</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
     </message>
 </context>
 <context>

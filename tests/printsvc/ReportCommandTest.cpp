@@ -58,7 +58,7 @@ TEST(ReportCommandTest, TheReportSpeaksTheSystemsLanguageUnlessToldOtherwise) {
                                               "Testobject", "Tester",
                                               "No.",        "Mode",
                                               "Volt",       "Freq",
-                                              "Dist",       "Page1"};
+                                              "Soilρ",      "Page1"};
     const std::vector<std::string> chinese = {"接地电阻测试仪", "测试对象", "模式", "电压",
                                               "频率",           "电阻率",   "第1页"};
     for (const auto& [lang, option, expected, absent] :

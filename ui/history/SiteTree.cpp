@@ -75,8 +75,7 @@ void SiteTree::AddDueGroup(archive::Archive& archive) {
         const archive::DuePoint& point = due[i];
         QTreeWidgetItem* item =
             Entry(group, Text(point.site + " / " + point.name), {TreeChoice::Kind::Point, point.point});
-        item->setText(kLastTestColumn,
-                      point.lastTested.empty() ? QStringLiteral("never") : Text(point.lastTested));
+        item->setText(kLastTestColumn, point.lastTested.empty() ? tr("never") : Text(point.lastTested));
         item->setText(kDueColumn, point.dueOn.empty() ? QStringLiteral("now") : Text(point.dueOn));
         item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
     }
