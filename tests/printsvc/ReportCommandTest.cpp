@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -70,6 +72,29 @@ TEST(ReportCommandTest, TheReportSpeaksTheSystemsLanguageUnlessToldOtherwise) {
             EXPECT_NE(text.find(part), std::string::npos) << lang << option << ": " << part;
         EXPECT_EQ(text.find(absent.back()), std::string::npos) << lang << option;
     }
+}
+
+// The workbook is file content, not a screen text: the same bytes whatever the language.
+TEST(ReportCommandTest, TheWorkbookKeepsItsBytesWhateverTheLanguage) {
+    QTemporaryDir dir;
+    const std::string data = (dir.path() + "/data.inf").toStdString();
+    ASSERT_TRUE(handoff::WriteRecordFileAt(data, testing::ImageWith({{0, testing::SampleRecord(1)}})));
+    std::vector<std::vector<std::uint8_t>> workbooks;
+    for (const char* lang : {"zh_CN.UTF-8", "C", "en_US.UTF-8"}) {
+        const std::string xls = (dir.path() + "/" + lang + ".xls").toStdString();
+        const auto run = testing::RunCommand(std::string("LANG=") + lang + " QT_QPA_PLATFORM=offscreen '" +
+                                             TERROVANE_CLI_PATH + "' export --no-archive --from " + data +
+                                             " --xls " + xls + " 2>&1");
+        ASSERT_EQ(run.status, 0) << run.text;
+        workbooks.push_back(testing::ReadBytes(xls));
+    }
+    EXPECT_EQ(workbooks[0], workbooks[1]);
+    EXPECT_EQ(workbooks[0], workbooks[2]);
+    // Its Chinese column title, as BIFF keeps it (UTF-16LE).
+    const std::vector<std::uint8_t> date = {0xE5, 0x65, 0x1F, 0x67, '(', 0, 'D', 0,
+                                            'a',  0,    't',  0,    'e', 0, ')', 0};
+    EXPECT_NE(std::search(workbooks[1].begin(), workbooks[1].end(), date.begin(), date.end()),
+              workbooks[1].end());
 }
 
 TEST(ReportCommandTest, BadInvocationsFailClearly) {
