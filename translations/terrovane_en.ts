@@ -334,6 +334,25 @@ Doubtful: </translation>
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>
+ Save data now，please wait for a minute...</source>
+        <translation>
+ Saving the data, please wait a minute...</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Process</translation>
+    </message>
+    <message>
+        <source>
+ Read data now，please do NOT terminate...</source>
+        <translation>
+ Reading the data, please do NOT interrupt...</translation>
+    </message>
+</context>
+<context>
     <name>RapstelApp</name>
     <message>
         <source>打印任务已启动!</source>

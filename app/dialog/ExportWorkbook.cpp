@@ -15,7 +15,8 @@
 namespace terrovane::app {
 namespace {
 
-constexpr const char* kSaveMessage = "\n Save data now，please wait for a minute...";
+constexpr const char* kSaveMessage =
+    QT_TRANSLATE_NOOP("Progress", "\n Save data now，please wait for a minute...");
 constexpr const char* kSaveFilter = "excel file(*.xls);;all file(*.*)";
 
 }  // namespace
@@ -35,7 +36,7 @@ QString CTesterDlg::ChooseSaveFile() {
 void CTesterDlg::OpenSaveProgress() {
     ui::ProgressSetup setup;
     setup.smooth = true;
-    setup.text = QString::fromUtf8(kSaveMessage);
+    setup.text = QCoreApplication::translate("Progress", kSaveMessage);
     progress_.Open(setup);
 }
 
