@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "LanguageChoice.h"
+#include "ShellCommand.h"
 #include "Strings.h"
 
 namespace terrovane::translations {
@@ -69,6 +70,18 @@ TEST(LanguageChoiceTest, EnglishLoadsTheBuiltInTranslationAndChineseLeavesTheSou
               "A print job is already running!");
     // English sources are their own translation.
     EXPECT_EQ(QCoreApplication::translate("Menu", "Read (&R)"), "Read (&R)");
+}
+
+// The main program refuses a bad --lang before it needs a display, and says --lang in its help.
+TEST(LanguageChoiceTest, TheMainProgramRefusesABadLanguageAndNamesTheOptionInItsHelp) {
+    auto run = testing::RunCommand(std::string("'") + TERROVANE_PATH + "' --lang=fr 2>&1");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.text, "Terrovane: --lang must be zh or en, not \"fr\"\n");
+    run = testing::RunCommand(std::string("'") + TERROVANE_PATH + "' --lang 2>&1");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.text, "Terrovane: --lang needs a value: zh or en\n");
+    run = testing::RunCommand(std::string("'") + TERROVANE_PATH + "' --help");
+    EXPECT_NE(run.text.find("Terrovane [--lang zh|en]"), std::string::npos) << run.text;
 }
 
 }  // namespace
