@@ -7,6 +7,7 @@
 
 #include "Command.h"
 #include "ImageFile.h"
+#include "PortOption.h"
 #include "ReadArchiving.h"
 #include "ReportLanguage.h"
 #include "ReportPdf.h"
@@ -27,7 +28,7 @@ bool LoadTable(const ParsedArguments& options, record::RecordTable& table) {
         TerminalHost host;
         record::ReadOutState state;
         std::string port;
-        if (!ReadInstrument(state, host, &port)) {
+        if (!TakePortOption(options, "report", host) || !ReadInstrument(state, host, &port)) {
             return false;
         }
         KeepReadOutOrWarn("report", state.buffer, port, ArchivingFor(options),
@@ -49,6 +50,9 @@ int RunReport(const ParsedArguments& options) {
     const std::string pdf = options.Value("pdf");
     if (pdf.empty()) {
         return UsageError("report", "--pdf needs a file name");
+    }
+    if (options.Has("from") && options.Has("port")) {
+        return UsageError("report", "--port names the instrument to read; --from reads no instrument");
     }
     report::ReportHeaderInfo header{
         options.Value("object"), options.Value("serial"), options.Value("tester"),
@@ -86,6 +90,7 @@ const CommandRegistrar kRegistrar(
          {"serial", "T", "The instrument number in the report's header."},
          {"tester", "T", "The tester in the report's header."},
          {"date", "YYYY-MM-DD", "The report's date; today by default."},
+         PortOption(),
          kLanguageOption}},
        RunReport}}});
 

@@ -33,6 +33,7 @@ int Report(const ParsedArguments& options) {
         return CommandFailed("site report", error);
     }
     report.tester = options.Value("tester");
+    report.instrument = options.Value("instrument");
     report.version = TERROVANE_VERSION;
     if (!sitereport::RenderSiteReportPdf(report, options.Value("pdf"), error)) {
         return CommandFailed("site report", error);
@@ -51,6 +52,8 @@ CommandForm SiteReportForm() {
               {"since", "DATE", "Only results measured on or after DATE, YYYY-MM-DD."},
               {"until", "DATE", "Only results measured on or before DATE, YYYY-MM-DD."},
               {"tester", "T", "The tester's name for the site block."},
+              {"instrument", "SERIAL",
+               "The instrument's serial number for the site block (the instrument does not send it)."},
               kLanguageOption}},
             Report};
 }

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include "CommandIds.h"
+#include "PortTexts.h"
 
 namespace terrovane::res {
 
@@ -30,6 +31,8 @@ const std::vector<MenuItem>& MainMenu() {
                   {QT_TRANSLATE_NOOP("Menu", "Current(&C)"), kCmdEraseCurrent, {}},
                   {QT_TRANSLATE_NOOP("Menu", "All    (&A)"), kCmdEraseAll, {}},
               }},
+             {QT_TRANSLATE_NOOP("Menu", "&Fast read-out"), kCmdFastReadOut, {}, true},
+             {kPortMenuText, kCmdPort, {}},
          }},
         {QT_TRANSLATE_NOOP("Menu", "Help (&H)"), kCmdHelp, {}},
         {"", kCmdBlank1, {}},

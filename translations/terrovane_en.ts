@@ -205,6 +205,14 @@ Doubtful: </translation>
         <source>Help (&amp;H)</source>
         <translation>Help (&amp;H)</translation>
     </message>
+    <message>
+        <source>&amp;Fast read-out</source>
+        <translation>&amp;Fast read-out</translation>
+    </message>
+    <message>
+        <source>&amp;Port...</source>
+        <translation>&amp;Port...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -331,6 +339,45 @@ Doubtful: </translation>
     <message>
         <source>Choose a site or one of its test points in the tree first.</source>
         <translation>Choose a site or one of its test points in the tree first.</translation>
+    </message>
+</context>
+<context>
+    <name>PortChooser</name>
+    <message>
+        <source>Instrument port</source>
+        <translation>Instrument port</translation>
+    </message>
+    <message>
+        <source>Choose the instrument bridge that Read, Date&amp;Time and Erase use:</source>
+        <translation>Choose the instrument bridge that Read, Date&amp;Time and Erase use:</translation>
+    </message>
+    <message>
+        <source>No instrument bridge is attached.</source>
+        <translation>No instrument bridge is attached.</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Product id</source>
+        <translation>Product id</translation>
+    </message>
+    <message>
+        <source>USB serial</source>
+        <translation>USB serial</translation>
+    </message>
+    <message>
+        <source>USB path</source>
+        <translation>USB path</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,8 @@ TEST(MenuLetters, PressingTheLettersRunsEachCommand) {
         {res::kCmdEraseCurrent, {Qt::Key_M, Qt::Key_D, Qt::Key_C}},
         {res::kCmdEraseAll, {Qt::Key_M, Qt::Key_D, Qt::Key_A}},
         {res::kCmdHelp, {Qt::Key_H}},
+        {res::kCmdFastReadOut, {Qt::Key_M, Qt::Key_F}},
+        {res::kCmdPort, {Qt::Key_M, Qt::Key_P}},
     };
     for (const auto& [id, keys] : paths) {
         commands.clear();

@@ -70,6 +70,7 @@ QAction* CMenuEx::AddCommand(QWidget* target, const res::MenuItem& item) {
     auto* action = new QAction(MenuText(item), target);
     const int id = item.id;
     action->setData(id);
+    action->setCheckable(item.checkable);
     connect(action, &QAction::triggered, this, [this, id] { emit Command(id); });
     target->addAction(action);
     actions_[id] = action;
