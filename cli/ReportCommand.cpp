@@ -9,6 +9,7 @@
 #include "ImageFile.h"
 #include "PortOption.h"
 #include "ReadArchiving.h"
+#include "ReportLanguage.h"
 #include "ReportPdf.h"
 #include "TerminalHost.h"
 
@@ -59,6 +60,9 @@ int RunReport(const ParsedArguments& options) {
     if (!ValidDate(header.date)) {
         return UsageError("report", "--date must be YYYY-MM-DD");
     }
+    if (const auto status = ChooseReportLanguage(options, "report")) {
+        return *status;
+    }
     record::RecordTable table;
     std::string error;
     if (!LoadTable(options, table)) {
@@ -86,7 +90,8 @@ const CommandRegistrar kRegistrar(
          {"serial", "T", "The instrument number in the report's header."},
          {"tester", "T", "The tester in the report's header."},
          {"date", "YYYY-MM-DD", "The report's date; today by default."},
-         PortOption()}},
+         PortOption(),
+         kLanguageOption}},
        RunReport}}});
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "ArchiveAccess.h"
+#include "ReportLanguage.h"
 #include "SiteCommands.h"
 #include "SiteReportPdf.h"
 
@@ -17,6 +18,9 @@ int Report(const ParsedArguments& options) {
     }
     if (options.Value("pdf").empty()) {
         return UsageError("site", "site report needs --pdf FILE");
+    }
+    if (const auto status = ChooseReportLanguage(options, "site")) {
+        return *status;
     }
     auto store = OpenArchiveFor("site report");
     if (store == nullptr) {
@@ -49,7 +53,8 @@ CommandForm SiteReportForm() {
               {"until", "DATE", "Only results measured on or before DATE, YYYY-MM-DD."},
               {"tester", "T", "The tester's name for the site block."},
               {"instrument", "SERIAL",
-               "The instrument's serial number for the site block (the instrument does not send it)."}}},
+               "The instrument's serial number for the site block (the instrument does not send it)."},
+              kLanguageOption}},
             Report};
 }
 

@@ -10,6 +10,7 @@ set(rules
   "xls:"
   "platform:"
   "res:"
+  "translations: res"
   "cli/options:"
   "ui/units:"
   "format: record"
@@ -35,12 +36,12 @@ set(rules
   "printsvc/handoff: record platform"
   "printsvc/report: printsvc/form format record platform"
   "printsvc/dialog: printsvc/handoff printsvc/report format platform"
-  "printsvc/app: printsvc/dialog printsvc/report printsvc/handoff printsvc/form format record platform"
-  "app/dialog: archive ui/history ui/filedialog doctor link export ui/progress ui/clock ui/menu ui/panel ui/units printsvc/handoff format record platform res"
-  "app/main: app/dialog"
+  "printsvc/app: translations printsvc/dialog printsvc/report printsvc/handoff printsvc/form format record platform"
+  "app/dialog: translations archive ui/history ui/filedialog doctor link export ui/progress ui/clock ui/menu ui/panel ui/units printsvc/handoff format record platform res"
+  "app/main: app/dialog translations"
   "app/tools: app/dialog"
   "packaging: res"
-  "cli: analysis archive doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options")
+  "cli: translations analysis archive doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"
@@ -48,6 +49,7 @@ set(qt_rules
   "link: Core"
   "doctor: Core"
   "res: Core Gui"
+  "translations: Core Platform"  # Platform: only the build flags of the built-in translation's resource
   "ui/units: Gui"
   "ui/filedialog: Widgets"
   "plots: Gui"

@@ -16,8 +16,12 @@ std::string PaddedRecordTime(const record::MeasurementRecord& r) {
                       record::RecordSecond(&r));
 }
 
-std::string ReportPageNumberText(int pageNumber) {
-    return PrintfText("第 %d 页", pageNumber);
+// A translation is data, not a format: only "%d" is replaced, so a stray "%s" in it is printed as it stands.
+std::string ReportPageNumberText(int pageNumber, const std::string& pattern) {
+    std::string text = pattern;
+    if (const auto at = text.find("%d"); at != std::string::npos)
+        text.replace(at, 2, std::to_string(pageNumber));
+    return text;
 }
 
 std::string HeaderDateText(int year, int month, int day) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -11,8 +13,9 @@
 namespace terrovane::link {
 
 // The read-out's progress window: caption stem, message, range and step.
-inline constexpr std::string_view kProgressTitle = "Process";
-inline constexpr std::string_view kProgressMessage = "\n Read data now，please do NOT terminate...";
+inline constexpr std::string_view kProgressTitle = QT_TRANSLATE_NOOP("Progress", "Process");
+inline constexpr std::string_view kProgressMessage =
+    QT_TRANSLATE_NOOP("Progress", "\n Read data now，please do NOT terminate...");
 inline constexpr int kProgressLower = 0;
 inline constexpr int kProgressUpper = 100;
 inline constexpr int kProgressStep = 1;

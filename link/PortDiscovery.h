@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,8 +25,8 @@ std::optional<std::string> FindPortName(const platform::PortMapSource& portMap);
 // the choice is not required) the port found as above.
 std::optional<std::string> FindPortName(const platform::PortMapSource& portMap, const PortChoice& choice);
 
-inline constexpr const char* kPortNameUnknown = "Port message unknown";
-inline constexpr const char* kPortNumberError = "port num at regedit error";
+inline constexpr const char* kPortNameUnknown = QT_TRANSLATE_NOOP("Messages", "Port message unknown");
+inline constexpr const char* kPortNumberError = QT_TRANSLATE_NOOP("Messages", "port num at regedit error");
 
 // The number in "COM<n>" as ParsePortNumber judges it, but quietly: -1 with the message it would show.
 int PortNumberOf(std::string_view portName, std::string& message);

@@ -27,7 +27,8 @@ std::string NotFoundProblem() {
 
 }  // namespace
 
-bool StartProgramDetached(const std::string& programName, std::string* problem) {
+bool StartProgramDetached(const std::string& programName, std::string* problem,
+                          const std::vector<std::string>& arguments) {
     const std::string path = FindProgram(programName);
     if (path.empty()) {
         if (problem != nullptr)
@@ -36,6 +37,10 @@ bool StartProgramDetached(const std::string& programName, std::string* problem) 
     }
     QProcess process;
     process.setProgram(QString::fromStdString(path));
+    QStringList list;
+    for (const std::string& argument : arguments)
+        list.append(QString::fromStdString(argument));
+    process.setArguments(list);
     if (process.startDetached())
         return true;
     if (problem != nullptr)

@@ -1,36 +1,40 @@
 #include "MenuResource.h"
 
+#include <QtGlobal>
+
 #include "CommandIds.h"
 #include "PortTexts.h"
 
 namespace terrovane::res {
 
+// The texts are marked for translation (context "Menu"; the toolbar's "Toolbar") and translated where
+// they are shown.
 const std::vector<MenuItem>& MainMenu() {
     static const std::vector<MenuItem> menu = {
-        {"File (&F)",
+        {QT_TRANSLATE_NOOP("Menu", "File (&F)"),
          -1,
          {
-             {"Read (&R)", kCmdRead, {}},
-             {"Save (S)", kCmdSave, {}},
-             {"Print(P)", kCmdPrint, {}},
-             {"Show (&F)", kCmdShow, {}},
-             {"Exit (&E)", kCmdExit, {}},
-             {"History...", kCmdHistory, {}},
+             {QT_TRANSLATE_NOOP("Menu", "Read (&R)"), kCmdRead, {}},
+             {QT_TRANSLATE_NOOP("Menu", "Save (&S)"), kCmdSave, {}},
+             {QT_TRANSLATE_NOOP("Menu", "Print(&P)"), kCmdPrint, {}},
+             {QT_TRANSLATE_NOOP("Menu", "Show (&F)"), kCmdShow, {}},
+             {QT_TRANSLATE_NOOP("Menu", "Exit (&E)"), kCmdExit, {}},
+             {QT_TRANSLATE_NOOP("Menu", "&History..."), kCmdHistory, {}},
          }},
-        {"Mount(&M)",
+        {QT_TRANSLATE_NOOP("Menu", "Mount(&M)"),
          -1,
          {
-             {"Date&Time (&T)", kCmdDateTime, {}},
-             {"Erase    (&D)",
+             {QT_TRANSLATE_NOOP("Menu", "Date&Time (&T)"), kCmdDateTime, {}},
+             {QT_TRANSLATE_NOOP("Menu", "Erase    (&D)"),
               -1,
               {
-                  {"Current(&C)", kCmdEraseCurrent, {}},
-                  {"All    (&A)", kCmdEraseAll, {}},
+                  {QT_TRANSLATE_NOOP("Menu", "Current(&C)"), kCmdEraseCurrent, {}},
+                  {QT_TRANSLATE_NOOP("Menu", "All    (&A)"), kCmdEraseAll, {}},
               }},
-             {"Fast read-out", kCmdFastReadOut, {}, true},
+             {QT_TRANSLATE_NOOP("Menu", "&Fast read-out"), kCmdFastReadOut, {}, true},
              {kPortMenuText, kCmdPort, {}},
          }},
-        {"Help (&H)", kCmdHelp, {}},
+        {QT_TRANSLATE_NOOP("Menu", "Help (&H)"), kCmdHelp, {}},
         {"", kCmdBlank1, {}},
         {"", kCmdBlank2, {}},
     };
@@ -43,8 +47,13 @@ const std::vector<MenuItem>* MenuResource(int resourceId) {
 
 const std::vector<ToolbarButton>& MainToolbar() {
     static const std::vector<ToolbarButton> buttons = {
-        {"Read", kCmdRead},      {"Save", kCmdSave},          {"Print", kCmdPrint}, {"Show", kCmdShow},
-        {"Mount", kCmdDateTime}, {"Erase", kCmdEraseCurrent}, {"Exit", kCmdExit},
+        {QT_TRANSLATE_NOOP("Toolbar", "Read"), kCmdRead},
+        {QT_TRANSLATE_NOOP("Toolbar", "Save"), kCmdSave},
+        {QT_TRANSLATE_NOOP("Toolbar", "Print"), kCmdPrint},
+        {QT_TRANSLATE_NOOP("Toolbar", "Show"), kCmdShow},
+        {QT_TRANSLATE_NOOP("Toolbar", "Mount"), kCmdDateTime},
+        {QT_TRANSLATE_NOOP("Toolbar", "Erase"), kCmdEraseCurrent},
+        {QT_TRANSLATE_NOOP("Toolbar", "Exit"), kCmdExit},
     };
     return buttons;
 }

@@ -1,5 +1,7 @@
 #include "ArchiveHook.h"
 
+#include <QCoreApplication>
+
 #include "ArchivePath.h"
 #include "CTesterDlg.h"
 #include "MessageBox.h"
@@ -8,8 +10,12 @@ namespace terrovane::app {
 namespace {
 
 void SayMovedAside(const std::string& aside) {
-    platform::Alert("The archive was damaged. It was moved aside as \"" + aside +
-                    "\" and a new archive was started.");
+    platform::Alert(
+        QCoreApplication::translate(
+            "Messages",
+            "The archive was damaged. It was moved aside as \"%1\" and a new archive was started.")
+            .arg(QString::fromStdString(aside))
+            .toStdString());
 }
 
 }  // namespace
@@ -53,8 +59,12 @@ void ArchiveHook::ArchiveAcceptedReadOut(const std::string& port) {
         }
         reason = outcome.error;
     }
-    platform::Alert("The read-out could not be kept in the archive (" + reason +
-                    "). The results read are shown and can be saved and printed as usual.");
+    platform::Alert(
+        QCoreApplication::translate("Messages",
+                                    "The read-out could not be kept in the archive (%1). The results "
+                                    "read are shown and can be saved and printed as usual.")
+            .arg(QString::fromStdString(reason))
+            .toStdString());
 }
 
 }  // namespace terrovane::app

@@ -1,5 +1,6 @@
 #include "CAboutDlg.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +14,7 @@ namespace terrovane::app {
 namespace {
 
 QLabel* AddText(QWidget* parent, const char* text, const QRect& rect) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(QCoreApplication::translate("About", text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(rect);
     return label;
@@ -22,7 +23,7 @@ QLabel* AddText(QWidget* parent, const char* text, const QRect& rect) {
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(res::kAboutCaption));
+    setWindowTitle(QCoreApplication::translate("About", res::kAboutCaption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(units::DialogFont());
     CreateControls();
@@ -47,7 +48,7 @@ void CAboutDlg::CreateControls() {
         y += 13;
     }
 
-    auto* close = new QPushButton(QString::fromUtf8(res::kAboutClose), this);
+    auto* close = new QPushButton(QCoreApplication::translate("About", res::kAboutClose), this);
     close->setObjectName(QStringLiteral("1"));
     close->setDefault(true);
     close->setGeometry(du.Rect(109, 161, 50, 14));

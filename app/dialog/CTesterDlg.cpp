@@ -1,6 +1,7 @@
 #include "CTesterDlg.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -151,7 +152,7 @@ QWidget* CTesterDlg::IdlePicture() const {
 // of the menu bar and the toolbar.
 void CTesterDlg::CreateWindowMenu() {
     auto* menu = new QMenu(this);
-    QAction* about = menu->addAction(QString::fromUtf8(res::kAboutMenuText));
+    QAction* about = menu->addAction(QCoreApplication::translate("About", res::kAboutMenuText));
     about->setData(static_cast<int>(res::kCmdAbout));
     connect(about, &QAction::triggered, this, [this] { OnSysCommand(res::kCmdAbout); });
     for (QWidget* area : {static_cast<QWidget*>(menuBar_), static_cast<QWidget*>(toolBar_)}) {

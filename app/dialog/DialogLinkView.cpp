@@ -1,5 +1,7 @@
 #include "DialogLinkView.h"
 
+#include <QCoreApplication>
+
 #include "ArchiveHook.h"
 #include "CDateTimeDlg.h"
 #include "CTesterDlg.h"
@@ -37,11 +39,12 @@ void DialogLinkView::FillRecordList(const record::RecordTable& table) {
 
 void DialogLinkView::OpenProgress() {
     ui::ProgressSetup setup;
-    setup.caption = QString::fromUtf8(link::kProgressTitle);
+    setup.caption =
+        QCoreApplication::translate("Progress", link::kProgressTitle.data());  // a literal: terminated
     setup.lower = link::kProgressLower;
     setup.upper = link::kProgressUpper;
     setup.step = link::kProgressStep;
-    setup.text = QString::fromUtf8(link::kProgressMessage);
+    setup.text = QCoreApplication::translate("Progress", link::kProgressMessage.data());
     // The progress window disables the main window, but its own close box would end that and let the
     // user's clicks reach the main window in the middle of the command: it takes no input either.
     const bool holding = blocker_.Holding();

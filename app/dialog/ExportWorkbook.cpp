@@ -1,4 +1,5 @@
 // The Save command: the read-out's records into a workbook file the user chooses.
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 
@@ -14,7 +15,8 @@
 namespace terrovane::app {
 namespace {
 
-constexpr const char* kSaveMessage = "\n Save data now，please wait for a minute...";
+constexpr const char* kSaveMessage =
+    QT_TRANSLATE_NOOP("Progress", "\n Save data now，please wait for a minute...");
 constexpr const char* kSaveFilter = "excel file(*.xls);;all file(*.*)";
 
 }  // namespace
@@ -34,7 +36,7 @@ QString CTesterDlg::ChooseSaveFile() {
 void CTesterDlg::OpenSaveProgress() {
     ui::ProgressSetup setup;
     setup.smooth = true;
-    setup.text = QString::fromUtf8(kSaveMessage);
+    setup.text = QCoreApplication::translate("Progress", kSaveMessage);
     progress_.Open(setup);
 }
 
@@ -46,7 +48,8 @@ void CTesterDlg::ExportWorkbook() {
     if (!handoff::WriteRecordFile(state_->buffer, &error)) {
         // Only the print service reads data.inf: a broken hand-off folder must not keep the workbook from
         // being saved elsewhere.
-        platform::Alert("Cannot write data.inf.\n" + error);
+        platform::Alert(QCoreApplication::translate("Messages", "Cannot write data.inf.").toStdString() +
+                        "\n" + error);
     }
     const QString path = saveFileChooser ? saveFileChooser() : ChooseSaveFile();
     if (path.isEmpty()) {

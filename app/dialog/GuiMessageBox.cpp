@@ -1,6 +1,7 @@
 #include "GuiMessageBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "MessageBox.h"
@@ -12,7 +13,9 @@ namespace {
 platform::MessageResult ShowMessageBox(const platform::Message& message, const Diagnosis& diagnose) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QString::fromStdString(message.caption));
-    box.setText(QString::fromStdString(message.text));
+    // Fixed messages are marked for translation under "Messages" wherever they are made, below the
+    // widgets too; composed ones arrive translated (and then match no source, so they stay as they are).
+    box.setText(QCoreApplication::translate("Messages", message.text.c_str()));
     box.setTextFormat(Qt::PlainText);
     if (!message.details.empty()) {
         box.setInformativeText(QString::fromStdString(message.details));

@@ -1,4 +1,6 @@
 // The History command: the archive's window, and loading a past read-out back into the main window.
+#include <QCoreApplication>
+
 #include "ArchiveHook.h"
 #include "CTesterDlg.h"
 #include "HistoryWindow.h"
@@ -26,7 +28,9 @@ bool CTesterDlg::OpenArchivedReadOut(qint64 readoutId) {
     std::string error = archiveHook_->Problem();
     const auto image = store != nullptr ? store->Image(readoutId, error) : std::nullopt;
     if (!image) {
-        platform::Alert("The read-out could not be opened: " + error);
+        platform::Alert(QCoreApplication::translate("Messages", "The read-out could not be opened: %1")
+                            .arg(QString::fromStdString(error))
+                            .toStdString());
         return false;
     }
     view_->ClearAllListTexts();

@@ -1,6 +1,7 @@
 #include "MainToolBar.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 #include "MenuResource.h"
 #include "ToolbarImages.h"
@@ -19,10 +20,10 @@ QToolBar* BuildMainToolBar(QWidget* parent, const std::function<void(int)>& onCo
             bar->addSeparator();
         }
         const int id = buttons[i].id;
-        QAction* action =
-            bar->addAction(QIcon(res::ToolbarImage(static_cast<int>(i))), QString::fromUtf8(buttons[i].text));
+        const QString text = QCoreApplication::translate("Toolbar", buttons[i].text);
+        QAction* action = bar->addAction(QIcon(res::ToolbarImage(static_cast<int>(i))), text);
         action->setData(id);
-        action->setToolTip(QString::fromUtf8(buttons[i].text));
+        action->setToolTip(text);
         QObject::connect(action, &QAction::triggered, bar, [onCommand, id] { onCommand(id); });
     }
     return bar;

@@ -1,5 +1,6 @@
 #include "PortChooser.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -40,17 +41,19 @@ int ChosenRow(const std::vector<platform::BridgePort>& ports, const std::string&
 PortChooser::PortChooser(std::vector<platform::BridgePort> ports, const std::string& selector,
                          QWidget* parent)
     : QDialog(parent), ports_(std::move(ports)) {
-    setWindowTitle(QString::fromUtf8(res::kPortChooserCaption));
+    setWindowTitle(QCoreApplication::translate("PortChooser", res::kPortChooserCaption));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        QString::fromUtf8(ports_.empty() ? res::kPortChooserNone : res::kPortChooserPrompt), this));
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate(
+                       "PortChooser", ports_.empty() ? res::kPortChooserNone : res::kPortChooserPrompt),
+                   this));
 
     const auto rows = PortChooserRows(ports_);
     table_ = new QTableWidget(static_cast<int>(rows.size()),
                               static_cast<int>(res::kPortChooserColumns.size()), this);
     QStringList headers;
     for (const char* column : res::kPortChooserColumns)
-        headers << QString::fromUtf8(column);
+        headers << QCoreApplication::translate("PortChooser", column);
     table_->setHorizontalHeaderLabels(headers);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         for (int column = 0; column < static_cast<int>(rows[row].size()); ++column)
@@ -67,9 +70,10 @@ PortChooser::PortChooser(std::vector<platform::BridgePort> ports, const std::str
     layout->addWidget(table_);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok =
-        buttons->addButton(QString::fromUtf8(res::kPortChooserOk), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QString::fromUtf8(res::kPortChooserCancel), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(QCoreApplication::translate("PortChooser", res::kPortChooserOk),
+                                         QDialogButtonBox::AcceptRole);
+    buttons->addButton(QCoreApplication::translate("PortChooser", res::kPortChooserCancel),
+                       QDialogButtonBox::RejectRole);
     ok->setEnabled(!rows.empty());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

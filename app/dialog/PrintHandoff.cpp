@@ -1,8 +1,11 @@
 #include "PrintHandoff.h"
 
+#include <QCoreApplication>
+
 #include <string>
 
 #include "HandoffFiles.h"
+#include "LanguageChoice.h"
 #include "Launcher.h"
 #include "MessageBox.h"
 #include "MessageTexts.h"
@@ -17,12 +20,21 @@ PrintHandoffResult PrintRecords(bool dataRead, const record::ReadOutBuffer& buff
     std::string error;
     if (!handoff::WriteRecordFile(buffer, &error)) {
         // Starting the service now would print the records of an older read-out.
-        platform::Alert("Cannot write data.inf, nothing was printed.\n" + error);
+        platform::Alert(QCoreApplication::translate("Messages", "Cannot write data.inf, nothing was printed.")
+                            .toStdString() +
+                        "\n" + error);
         return PrintHandoffResult::WriteFailed;
     }
-    if (std::string problem; !platform::StartProgramDetached(kPrintServiceProgram, &problem)) {
-        platform::Alert(std::string("The print service \"") + kPrintServiceProgram +
-                        "\" could not be started, so nothing was printed: " + problem + ".");
+    // The report comes out in the language of the window that asked for it.
+    std::vector<std::string> arguments;
+    if (const auto language = translations::InstalledLanguage())
+        arguments = {"--lang", translations::LanguageCode(*language)};
+    if (std::string problem; !platform::StartProgramDetached(kPrintServiceProgram, &problem, arguments)) {
+        platform::Alert(
+            QCoreApplication::translate(
+                "Messages", "The print service \"%1\" could not be started, so nothing was printed: %2.")
+                .arg(QString::fromUtf8(kPrintServiceProgram), QString::fromStdString(problem))
+                .toStdString());
         return PrintHandoffResult::ServiceNotStarted;
     }
     return PrintHandoffResult::Started;

@@ -1,6 +1,7 @@
 #include "RecordList.h"
 #include "RecordTexts.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 
 #include "RecordTable.h"
@@ -20,10 +21,12 @@ QTableWidgetItem* MakeItem(const QString& text, int column) {
 }
 
 void SetUpColumns(QTableWidget* list) {
-    static const char* const kTitles[] = {"No.", "yy-mm-dd", "hh-mm-ss"};
+    static const char* const kTitles[] = {QT_TRANSLATE_NOOP("RecordList", "No."),
+                                          QT_TRANSLATE_NOOP("RecordList", "yy-mm-dd"),
+                                          QT_TRANSLATE_NOOP("RecordList", "hh-mm-ss")};
     list->setColumnCount(3);
     for (int column = 0; column < 3; ++column) {
-        auto* header = new QTableWidgetItem(QString::fromLatin1(kTitles[column]));
+        auto* header = new QTableWidgetItem(QCoreApplication::translate("RecordList", kTitles[column]));
         header->setTextAlignment(kColumnAlignment[column]);
         list->setHorizontalHeaderItem(column, header);
         list->setColumnWidth(column, kRecordListColumnWidths[column]);

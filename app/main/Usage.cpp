@@ -9,7 +9,7 @@ constexpr const char* kUsage = R"(NAME
     Terrovane - desktop companion of the handheld earth/ground resistance tester
 
 SYNOPSIS
-    Terrovane
+    Terrovane [--lang zh|en]
     Terrovane --help | -h | --version
 
 DESCRIPTION
@@ -22,6 +22,10 @@ DESCRIPTION
 OPTIONS
     -h, --help    this text
     --version     the program's version
+    --lang zh|en
+                  the language of the texts (and of the report Print starts): zh keeps them Chinese, en shows them in English; by default
+                  the setting Interface/Language of Terrovane.conf, else the system's (Chinese for a
+                  Chinese locale, otherwise English)
     The usual options of Qt programs (-platform NAME, -style NAME) are accepted too.
 
 ENVIRONMENT

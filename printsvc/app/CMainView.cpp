@@ -74,14 +74,14 @@ void CMainView::OnInitialUpdate() {
 }
 
 void CMainView::paintEvent(QPaintEvent* event) {
-    window()->setWindowTitle("打印服务程序");
+    window()->setWindowTitle(tr("打印服务程序"));
     QWidget::paintEvent(event);
 }
 
 void CMainView::OnPrint() {
     printState = kPrintCommandRunning;
     QPrintDialog dialog(&printer_, this);
-    dialog.setWindowTitle("打印");
+    dialog.setWindowTitle(tr("打印"));
     dialog.setMinMax(1, std::max(1, pageCount));
     dialog.setFromTo(1, std::max(1, pageCount));
     if (dialog.exec() == QDialog::Accepted) {
@@ -94,7 +94,7 @@ void CMainView::OnPrint() {
 
 void CMainView::OnPreview() {
     QPrintPreviewDialog preview(&printer_, window());
-    preview.setWindowTitle("Rapstel - 打印预览");
+    preview.setWindowTitle(tr("Rapstel - 打印预览"));
     preview.resize(window()->screen()->availableGeometry().size() * 0.9);  // pages legible at first sight
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { PaintPages(printer, true); });

@@ -1,5 +1,6 @@
 #include "MessageBoxHandler.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -18,7 +19,7 @@ void InstallMessageBoxHandler() {
         }
         QMessageBox box(
             message.icon == platform::MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-            "Rapstel", QString::fromStdString(message.text),
+            "Rapstel", QCoreApplication::translate("Messages", message.text.c_str()),
             message.buttons == platform::MessageButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
                                                                   : QMessageBox::Ok);
         if (message.topmost)

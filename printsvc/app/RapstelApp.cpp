@@ -37,7 +37,7 @@ bool RapstelApp::InitInstance() {
     // Checked only now, so a second instance has asked for its header before it learns it must end.
     lock_ = std::make_unique<platform::InstanceLock>(kInstanceLockName);
     if (lock_->AlreadyRunning()) {
-        Tell(kSecondInstanceMessage);
+        Tell(QCoreApplication::translate("RapstelApp", kSecondInstanceMessage).toStdString());
         return false;
     }
     // Without a safe place for the lock this instance goes on unguarded rather than not printing at all.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <memory>
 
 namespace terrovane::platform {
@@ -25,6 +27,7 @@ class RapstelApp {
 };
 
 inline constexpr const char* kInstanceLockName = "PreventSecondInstance";
-inline constexpr const char* kSecondInstanceMessage = "打印任务已启动!";
+// Shown translated (context "RapstelApp").
+inline constexpr const char* kSecondInstanceMessage = QT_TRANSLATE_NOOP("RapstelApp", "打印任务已启动!");
 
 }  // namespace terrovane::printsvc

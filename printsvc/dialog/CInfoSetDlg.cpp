@@ -13,7 +13,7 @@
 namespace terrovane::printsvc {
 
 CInfoSetDlg::CInfoSetDlg(QWidget* parent) : QDialog(parent), dateValue_(QDate::currentDate()) {
-    setWindowTitle("打印信息设置");
+    setWindowTitle(tr("打印信息设置"));
     BuildControls();
     if (const auto texts = handoff::LoadHeaderFile()) {
         buffers_.object = texts->object;
@@ -27,23 +27,23 @@ CInfoSetDlg::CInfoSetDlg(QWidget* parent) : QDialog(parent), dateValue_(QDate::c
 
 void CInfoSetDlg::BuildControls() {
     auto* grid = new QGridLayout;
-    const auto addEdit = [&](int row, const char* label, int maxChars) {
+    const auto addEdit = [&](int row, const QString& label, int maxChars) {
         auto* edit = new QLineEdit;
         edit->setMaxLength(maxChars);
         grid->addWidget(new QLabel(label), row, 0);
         grid->addWidget(edit, row, 1);
         return edit;
     };
-    objectEdit_ = addEdit(0, "测试对象", handoff::kObjectMaxChars);
-    serialEdit_ = addEdit(1, "仪表编号", handoff::kSerialNumberMaxChars);
-    testerEdit_ = addEdit(2, "测试人 ", handoff::kTesterMaxChars);
+    objectEdit_ = addEdit(0, tr("测试对象"), handoff::kObjectMaxChars);
+    serialEdit_ = addEdit(1, tr("仪表编号"), handoff::kSerialNumberMaxChars);
+    testerEdit_ = addEdit(2, tr("测试人 "), handoff::kTesterMaxChars);
     calendar_ = new QCalendarWidget;
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    grid->addWidget(new QLabel("日期     "), 3, 0, Qt::AlignTop);
+    grid->addWidget(new QLabel(tr("日期     ")), 3, 0, Qt::AlignTop);
     grid->addWidget(calendar_, 3, 1);
 
-    auto* ok = new QPushButton("确定");
-    auto* cancel = new QPushButton("取消");
+    auto* ok = new QPushButton(tr("确定"));
+    auto* cancel = new QPushButton(tr("取消"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CInfoSetDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &CInfoSetDlg::reject);

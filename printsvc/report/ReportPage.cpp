@@ -1,5 +1,7 @@
 #include "ReportPage.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 #include "GbkText.h"
@@ -9,16 +11,28 @@
 namespace terrovane::report {
 namespace {
 
+std::string Tr(const char* text) {
+    return QCoreApplication::translate("Report", text).toStdString();
+}
+
 constexpr double kTableLeft = 0.4;
 constexpr double kTableRight = 7.4;
 constexpr std::size_t kHeaderTextBytes = 98;
 
 constexpr std::array<double, kReportColumns> kColumnWidths = {0.2, 0.4, 0.7, 0.6, 0.3, 0.3, 0.4, 0.4, 0.4,
                                                               0.4, 0.4, 0.4, 0.5, 0.4, 0.4, 0.3, 0.3, 0.2};
+// Marked for translation: lupdate finds them here, DrawReportPage translates them as it draws.
 const std::array<const char*, kReportColumns> kColumnTitles = {
-    "序号",          "模式",    "日期\nyy-mm-dd", "时间\nhh-mm-ss", "电压\n(V)", "频率\n(Hz)",
-    "Re\n(Ω)",       "Rs\n(Ω)", "Rh\n(Ω)",        "Rac\n(Ω)",       "R1\n(Ω)",   "R2\n(Ω)",
-    "电阻率\n(Ω*m)", "Rk\n(Ω)", "Fst\n(Hz)",      "Ust\n(V)",       "Iac\n(A)",  "距离\n(m)"};
+    QT_TRANSLATE_NOOP("Report", "序号"),           QT_TRANSLATE_NOOP("Report", "模式"),
+    QT_TRANSLATE_NOOP("Report", "日期\nyy-mm-dd"), QT_TRANSLATE_NOOP("Report", "时间\nhh-mm-ss"),
+    QT_TRANSLATE_NOOP("Report", "电压\n(V)"),      QT_TRANSLATE_NOOP("Report", "频率\n(Hz)"),
+    QT_TRANSLATE_NOOP("Report", "Re\n(Ω)"),        QT_TRANSLATE_NOOP("Report", "Rs\n(Ω)"),
+    QT_TRANSLATE_NOOP("Report", "Rh\n(Ω)"),        QT_TRANSLATE_NOOP("Report", "Rac\n(Ω)"),
+    QT_TRANSLATE_NOOP("Report", "R1\n(Ω)"),        QT_TRANSLATE_NOOP("Report", "R2\n(Ω)"),
+    QT_TRANSLATE_NOOP("Report", "电阻率\n(Ω*m)"),  QT_TRANSLATE_NOOP("Report", "Rk\n(Ω)"),
+    QT_TRANSLATE_NOOP("Report", "Fst\n(Hz)"),      QT_TRANSLATE_NOOP("Report", "Ust\n(V)"),
+    QT_TRANSLATE_NOOP("Report", "Iac\n(A)"),       QT_TRANSLATE_NOOP("Report", "距离\n(m)"),
+};
 
 // One table of the report: title row only, full report width, stacked under the previous one.
 form::FormRow ReportTable(double top, int columns, int pointSize, int titleLines) {
@@ -66,31 +80,34 @@ std::string HeaderCellText(const std::string& text) {
 
 void DrawReportPage(form::PrintForm& page, const ReportHeaderInfo& header, const record::RecordTable& table,
                     int pageIndex) {
-    page.PrintTextAt(0.54, 0.0, form::kCentred, 15, "%s",
-                     "\n接地电阻测试仪    \nTest Report of Earth/Ground Tester");
+    page.PrintTextAt(
+        0.54, 0.0, form::kCentred, 15, "%s",
+        Tr(QT_TRANSLATE_NOOP("Report", "\n接地电阻测试仪    \nTest Report of Earth/Ground Tester")).c_str());
     double top = DrawCells(page, 0.6, 10, 5, {{7.0, " "}});
     top = DrawCells(page, top, 10, 4,
-                    {{1.5, "\n测试对象\nObject"},
+                    {{1.5, Tr(QT_TRANSLATE_NOOP("Report", "\n测试对象\nObject"))},
                      {2.0, "\n" + HeaderCellText(header.object)},
-                     {1.5, "\n仪表编号\nInstrument S/N"},
+                     {1.5, Tr(QT_TRANSLATE_NOOP("Report", "\n仪表编号\nInstrument S/N"))},
                      {2.0, "\n" + HeaderCellText(header.serialNumber)}});
     top = DrawCells(page, top, 10, 4,
                     {{0.0, ""},
                      {0.0, ""},
-                     {1.5, "\n测  试 人\nName"},
+                     {1.5, Tr(QT_TRANSLATE_NOOP("Report", "\n测  试 人\nName"))},
                      {2.0, "\n" + HeaderCellText(header.tester)},
-                     {1.5, "\n日    期\nDate"},
+                     {1.5, Tr(QT_TRANSLATE_NOOP("Report", "\n日    期\nDate"))},
                      {2.0, "\n" + HeaderCellText(header.date)}});
     form::FormRow columnHeader = ReportTable(top, kReportColumns, 10, 4);
     for (int c = 0; c < kReportColumns; ++c)
-        columnHeader.cells[c] = {kColumnWidths[c], kColumnTitles[c], 0};
+        columnHeader.cells[c] = {kColumnWidths[c], Tr(kColumnTitles[c]), 0};
     page.DrawTable(columnHeader);
     top = columnHeader.bottom;
     for (int i = 0; i < kRowsPerPage; ++i) {
         top = DrawRecordRow(page, top,
                             ReportRowTexts(table, static_cast<std::size_t>(pageIndex * kRowsPerPage + i)));
     }
-    page.PrintTextAt(top + 0.5, 3.8, 0, 10, "%s", format::ReportPageNumberText(pageIndex + 1).c_str());
+    page.PrintTextAt(
+        top + 0.5, 3.8, 0, 10, "%s",
+        format::ReportPageNumberText(pageIndex + 1, Tr(format::kReportPageNumberPattern)).c_str());
 }
 
 int CountReportPages(const record::RecordTable& table) {

@@ -2,6 +2,7 @@
 // and the points' fall-of-potential curves with their values.
 #include "SiteReportAnalyses.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <cmath>
@@ -22,9 +23,9 @@ QString Q(const std::string& text) {
 
 QString Sigma(double sigma) {
     if (std::isnan(sigma))
-        return QStringLiteral("not estimated");
+        return QCoreApplication::translate("SiteReport", "not estimated");
     if (std::isinf(sigma))
-        return QStringLiteral("undetermined");
+        return QCoreApplication::translate("SiteReport", "undetermined");
     return QStringLiteral("± %1").arg(sigma, 0, 'g', 3);
 }
 
@@ -70,16 +71,18 @@ plots::SoilPlotData SoilData(const archive::StoredSoilModel& model) {
 void DrawSoilPage(QPainter& painter, const archive::StoredSoilModel& model, const Mm& mm, double width,
                   double height) {
     painter.setFont(Font(14, true));
-    Text(painter, mm(0, 0, width, 8), QStringLiteral("Soil model"));
+    Text(painter, mm(0, 0, width, 8), QCoreApplication::translate("SiteReport", "Soil model"));
     painter.setFont(Font(10));
     Text(painter, mm(0, 10, width, kLine),
-         QStringLiteral("Stored %1; layers: %2; RMS error %3 %")
+         QCoreApplication::translate("SiteReport", "Stored %1; layers: %2; RMS error %3 %")
              .arg(Q(model.savedAt.substr(0, 16)).replace(QLatin1Char('T'), QLatin1Char(' ')))
              .arg(Q(model.layerChoice))
              .arg(model.rmsPercent, 0, 'f', 2));
     const double columns[] = {14, 46, 46, 30};
-    const QString titles[] = {QStringLiteral("Layer"), QStringLiteral("Resistivity (Ω m)"),
-                              QStringLiteral("Thickness (m)"), QStringLiteral("Depth to base (m)")};
+    const QString titles[] = {QCoreApplication::translate("SiteReport", "Layer"),
+                              QCoreApplication::translate("SiteReport", "Resistivity (Ω m)"),
+                              QCoreApplication::translate("SiteReport", "Thickness (m)"),
+                              QCoreApplication::translate("SiteReport", "Depth to base (m)")};
     double y = 18;
     double x = 0;
     painter.setFont(Font(9, true));
@@ -95,7 +98,7 @@ void DrawSoilPage(QPainter& painter, const archive::StoredSoilModel& model, cons
         QString cells[4] = {
             QString::number(i + 1),
             QStringLiteral("%1 %2").arg(layer.resistivity, 0, 'g', 4).arg(Sigma(layer.resistivitySigma)),
-            QStringLiteral("below"), QString()};
+            QCoreApplication::translate("SiteReport", "below"), QString()};
         if (layer.thickness) {
             depth += *layer.thickness;
             cells[2] =
@@ -121,10 +124,11 @@ void DrawCurve(QPainter& painter, const PointCurve& entry, const Mm& mm, double 
         readings.push_back({reading.distance, reading.resistance});
     const analysis::FopAnalysis analysis = analysis::AnalyseFallOfPotential(readings, curve.currentProbe);
     painter.setFont(Font(12, true));
-    Text(painter, mm(x, 0, width, 7), QStringLiteral("Fall of potential: ") + Q(entry.point));
+    Text(painter, mm(x, 0, width, 7),
+         QCoreApplication::translate("SiteReport", "Fall of potential: ") + Q(entry.point));
     painter.setFont(Font(9));
     Text(painter, mm(x, 8, width, kLine),
-         QStringLiteral("Stored %1; current probe D = %2 m; %3 readings")
+         QCoreApplication::translate("SiteReport", "Stored %1; current probe D = %2 m; %3 readings")
              .arg(Q(curve.savedAt.substr(0, 16)).replace(QLatin1Char('T'), QLatin1Char(' ')))
              .arg(curve.currentProbe, 0, 'g', 6)
              .arg(curve.readings.size()));

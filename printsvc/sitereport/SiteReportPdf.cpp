@@ -1,6 +1,7 @@
 #include "SiteReportPdf.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -27,8 +28,12 @@ struct ColumnSpec {
 };
 
 constexpr ColumnSpec kColumns[] = {
-    {"Test point", 34}, {"Kind", 24},    {"Measured", 30}, {"Mode", 20},   {"Value", 22},   {"Frequency", 19},
-    {"Voltage", 15},    {"Jamming", 16}, {"Limit", 15},    {"Source", 42}, {"Verdict", 15}, {"Notes", 25},
+    {QT_TRANSLATE_NOOP("SiteReport", "Test point"), 34}, {QT_TRANSLATE_NOOP("SiteReport", "Kind"), 24},
+    {QT_TRANSLATE_NOOP("SiteReport", "Measured"), 30},   {QT_TRANSLATE_NOOP("SiteReport", "Mode"), 20},
+    {QT_TRANSLATE_NOOP("SiteReport", "Value"), 22},      {QT_TRANSLATE_NOOP("SiteReport", "Frequency"), 19},
+    {QT_TRANSLATE_NOOP("SiteReport", "Voltage"), 15},    {QT_TRANSLATE_NOOP("SiteReport", "Jamming"), 16},
+    {QT_TRANSLATE_NOOP("SiteReport", "Limit"), 15},      {QT_TRANSLATE_NOOP("SiteReport", "Source"), 42},
+    {QT_TRANSLATE_NOOP("SiteReport", "Verdict"), 15},    {QT_TRANSLATE_NOOP("SiteReport", "Notes"), 25},
 };
 
 QString Q(const std::string& text) {
@@ -80,27 +85,29 @@ QString Position(const archive::SiteFields& site) {
 
 QString Range(const SiteReport& report) {
     if (report.since.empty() && report.until.empty()) {
-        return QStringLiteral("all results");
+        return QCoreApplication::translate("SiteReport", "all results");
     }
-    return OrDash(report.since) + QStringLiteral(" to ") + OrDash(report.until);
+    return OrDash(report.since) + QCoreApplication::translate("SiteReport", " to ") + OrDash(report.until);
 }
 
 // The instrument does not send its serial: it is what the user typed, or said to be missing.
 QString InstrumentSerial(const SiteReport& report) {
-    return report.instrument.empty() ? QStringLiteral("– (not recorded by the instrument's read-out)")
-                                     : Q(report.instrument);
+    return report.instrument.empty()
+               ? QCoreApplication::translate("SiteReport", "– (not recorded by the instrument's read-out)")
+               : Q(report.instrument);
 }
 
 double DrawSiteBlock(PageDrawer& draw, const SiteReport& report) {
     draw.Font(16, true);
-    draw.Text(0, 0, kPrintableWidth, 9, QStringLiteral("Earth resistance test report"));
+    draw.Text(0, 0, kPrintableWidth, 9,
+              QCoreApplication::translate("SiteReport", "Earth resistance test report"));
     const std::pair<QString, QString> fields[] = {
-        {QStringLiteral("Site"), Q(report.site.fields.name)},
-        {QStringLiteral("Address"), OrDash(report.site.fields.address)},
-        {QStringLiteral("Position"), Position(report.site.fields)},
-        {QStringLiteral("Tester"), OrDash(report.tester)},
-        {QStringLiteral("Instrument serial"), InstrumentSerial(report)},
-        {QStringLiteral("Date range"), Range(report)},
+        {QCoreApplication::translate("SiteReport", "Site"), Q(report.site.fields.name)},
+        {QCoreApplication::translate("SiteReport", "Address"), OrDash(report.site.fields.address)},
+        {QCoreApplication::translate("SiteReport", "Position"), Position(report.site.fields)},
+        {QCoreApplication::translate("SiteReport", "Tester"), OrDash(report.tester)},
+        {QCoreApplication::translate("SiteReport", "Instrument serial"), InstrumentSerial(report)},
+        {QCoreApplication::translate("SiteReport", "Date range"), Range(report)},
     };
     double y = 12;
     for (const auto& [label, value] : fields) {
@@ -117,7 +124,8 @@ void DrawHeaderRow(PageDrawer& draw, double y) {
     draw.Font(9, true);
     double x = 0;
     for (const ColumnSpec& column : kColumns) {
-        draw.Text(x, y, column.width - 1, kHeaderRow, QString::fromUtf8(column.title));
+        draw.Text(x, y, column.width - 1, kHeaderRow,
+                  QCoreApplication::translate("SiteReport", column.title));
         x += column.width;
     }
     draw.Rule(y + kHeaderRow, 1.5);
@@ -147,7 +155,8 @@ std::vector<QString> ResultCells(const ReportedResult& result) {
             OrDash(result.frequency),
             OrDash(result.voltage),
             OrDash(result.jamming),
-            view.limit ? Q(archive::NumberText(view.limit->ohms) + " Ω") : QStringLiteral("none"),
+            view.limit ? Q(archive::NumberText(view.limit->ohms) + " Ω")
+                       : QCoreApplication::translate("SiteReport", "none"),
             view.limit ? Q(view.limit->source) : QStringLiteral("–"),
             Q(archive::VerdictWord(view.verdict)),
             OrDash(notes)};
@@ -174,7 +183,8 @@ double DrawBlock(PageDrawer& draw, const PointSection& section, double y) {
     draw.Text(kColumns[0].width, y, kColumns[1].width - 1, kLine,
               Q(archive::PointKindWord(section.point.fields.kind)));
     if (section.results.empty()) {
-        draw.Text(resultsX, y, 120, kLine, QStringLiteral("no result in the date range"));
+        draw.Text(resultsX, y, 120, kLine,
+                  QCoreApplication::translate("SiteReport", "no result in the date range"));
     } else {
         DrawResultCells(draw, section.results.front(), resultsX, y, true);
     }
@@ -182,16 +192,16 @@ double DrawBlock(PageDrawer& draw, const PointSection& section, double y) {
     const std::size_t earlier = section.results.empty() ? 0 : section.results.size() - 1;
     for (std::size_t i = 1; i <= std::min(earlier, kEarlierShown); ++i) {
         draw.Font(8);
-        draw.Text(kColumns[0].width, y, kColumns[1].width - 1, kLine, QStringLiteral("earlier"),
-                  Qt::AlignRight);
+        draw.Text(kColumns[0].width, y, kColumns[1].width - 1, kLine,
+                  QCoreApplication::translate("SiteReport", "earlier"), Qt::AlignRight);
         DrawResultCells(draw, section.results[i], resultsX, y, false);
         y += kLine;
     }
     if (earlier > kEarlierShown) {
         draw.Font(8);
-        draw.Text(
-            resultsX, y, 120, kLine,
-            QStringLiteral("and %1 earlier results").arg(static_cast<qulonglong>(earlier - kEarlierShown)));
+        draw.Text(resultsX, y, 120, kLine,
+                  QCoreApplication::translate("SiteReport", "and %1 earlier results")
+                      .arg(static_cast<qulonglong>(earlier - kEarlierShown)));
         y += kLine;
     }
     draw.Rule(y, 0.5);
@@ -204,14 +214,16 @@ void DrawFooter(PageDrawer& draw, const SiteReport& report, int page, int pages)
     draw.Font(8);
     draw.Text(0, y, 90, kLine, QStringLiteral("Terrovane ") + Q(report.version));
     draw.Text(90, y, 97, kLine, Q(report.site.fields.name), Qt::AlignHCenter);
-    draw.Text(187, y, 90, kLine, QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages), Qt::AlignRight);
+    draw.Text(187, y, 90, kLine,
+              QCoreApplication::translate("SiteReport", "Page %1 of %2").arg(page + 1).arg(pages),
+              Qt::AlignRight);
 }
 
 bool DrawPdf(const SiteReport& report, QBuffer& out) {
     QPdfWriter writer(&out);
     writer.setResolution(600);
     writer.setCreator(QStringLiteral("Terrovane"));
-    writer.setTitle(QStringLiteral("Site report: ") + Q(report.site.fields.name));
+    writer.setTitle(QCoreApplication::translate("SiteReport", "Site report: ") + Q(report.site.fields.name));
     SetSiteReportPaper(writer);
     QPainter painter;
     if (!painter.begin(&writer)) {
@@ -255,7 +267,8 @@ void DrawSiteReportPage(QPainter& painter, const SiteReport& report, const SiteR
     }
     if (last) {
         draw.Font(10, true);
-        draw.Text(0, y + 1, kPrintableWidth, kLine, Q("Summary: " + SummaryLine(Summarise(report))));
+        draw.Text(0, y + 1, kPrintableWidth, kLine,
+                  QCoreApplication::translate("SiteReport", "Summary: ") + Q(SummaryLine(Summarise(report))));
     }
     DrawFooter(draw, report, page, layout.Pages() + AnalysisPageCount(report.analyses));
 }

@@ -1,9 +1,11 @@
 #!/bin/sh
 # Screenshots of rapstel under Xvfb: the header dialog, and the print preview of a two-page report.
-# Usage: printsvc/tools/screenshots.sh BUILD_DIR OUT_DIR
+# Usage: printsvc/tools/screenshots.sh BUILD_DIR OUT_DIR [RAPSTEL_OPTION...]
+# The options go to rapstel ("--lang en" for the English texts); QT_SCALE_FACTOR=2 for the 2x pictures.
 set -eu
 build=${1:?build folder}
 out=${2:?output folder}
+shift 2
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -38,15 +40,16 @@ PY
 
 export TERROVANE_HANDOFF_DIR="$work/handoff" XDG_RUNTIME_DIR="$work/runtime"
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
-  "$0/bin/rapstel" & pid=$!
+  build=$0 out=$1; shift
+  "$build/bin/rapstel" "$@" & pid=$!
   sleep 3
-  import -window root "$1/rapstel-header-dialog.png"
+  import -window root "$out/rapstel-header-dialog.png"
   kill $pid
   wait $pid 2>/dev/null || true
-  RAPSTEL_AUTO_HEADER=accept "$0/bin/rapstel" & pid=$!
+  RAPSTEL_AUTO_HEADER=accept "$build/bin/rapstel" "$@" & pid=$!
   sleep 5
-  import -window root "$1/rapstel-preview.png"
+  import -window root "$out/rapstel-preview.png"
   kill $pid
   wait $pid 2>/dev/null || true
-' "$build" "$out"
+' "$build" "$out" "$@"
 echo "screenshots in $out"

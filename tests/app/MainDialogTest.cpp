@@ -54,18 +54,18 @@ TEST(MainDialog, MenuBarHoldsEveryItemWithItsId) {
     const std::vector<Entry> expected = {
         {"File (&F)", -1},
         {"> Read (&R)", 32792},
-        {"> Save (S)", 32784},
-        {"> Print(P)", 32785},
+        {"> Save (&S)", 32784},
+        {"> Print(&P)", 32785},
         {"> Show (&F)", 32808},
         {"> Exit (&E)", 1},
-        {"> History...", 32809},  // the archive, after the File items
+        {"> &History...", 32809},  // the archive, after the File items
         {"Mount(&M)", -1},
         {"> Date&Time (&T)", 32787},
         {"> Erase    (&D)", -1},
         {"> > Current(&C)", 32789},
         {"> > All    (&A)", 32790},
-        {"> Fast read-out", 32815},
-        {"> Port...", 32810},  // the choice among several bridges, after the instrument's commands
+        {"> &Fast read-out", 32815},
+        {"> &Port...", 32810},  // the choice among several bridges, after the instrument's commands
         {"Help (&H)", 32791},
         {"", 32793},
         {"", 58112},

@@ -63,6 +63,11 @@ TEST_F(SitesCliTest, ASiteItsPointsAndAssignedResultsComeOutWithTheirVerdicts) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
     EXPECT_EQ(Cli("site report 'Mast Süd' --pdf x.pdf --until 2009-02-30").status, 2);
+    // The site report's texts are English in either language; a language it does not know is refused.
+    EXPECT_EQ(Cli("site report 'Mast Süd' --pdf '" + pdf + "' --lang zh").status, 0) << Errors();
+    EXPECT_NE(RunCommand("pdftotext '" + pdf + "' - 2>&1").text.find("Earth resistance test report"),
+              std::string::npos);
+    EXPECT_EQ(Cli("site report 'Mast Süd' --pdf x.pdf --lang fr").status, 2);
     EXPECT_EQ(Cli("site report Nowhere --pdf '" + Path("none.pdf") + "'").status, 1);
     run = Cli("limits");
     EXPECT_NE(run.text.find("NEC 250.53(A)(2) Exception"), std::string::npos) << run.text;

@@ -43,6 +43,10 @@ TEST(RecordText, ReportTextsPadEveryComponentAndKeepDamagedOnes) {
     EXPECT_EQ(PaddedRecordDate(r), "2009-100-05");
     EXPECT_EQ(PaddedRecordTime(r), "07:05:165");
     EXPECT_EQ(ReportPageNumberText(3), "第 3 页");
+    // A translated foot is data: its "%d" takes the number, anything else in it is printed as it stands.
+    EXPECT_EQ(ReportPageNumberText(12, "Page %d"), "Page 12");
+    EXPECT_EQ(ReportPageNumberText(2, "%s of %d%%"), "%s of 2%%");
+    EXPECT_EQ(ReportPageNumberText(2, "Page"), "Page");
     EXPECT_EQ(HeaderDateText(2024, 2, 9), "2024-02-09");
     EXPECT_EQ(HeaderDateText(987, 12, 31), "0987-12-31");
 }

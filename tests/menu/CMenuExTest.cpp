@@ -23,11 +23,11 @@ TEST(CMenuEx, BuildsTheMainMenuWithItsIdsAndTexts) {
     EXPECT_FALSE(menu.LoadMenu(176));
     ASSERT_TRUE(menu.LoadMenu(res::kMainMenuResource));
     const std::pair<int, const char*> items[] = {
-        {res::kCmdRead, "Read (&R)"},           {res::kCmdSave, "Save (S)"},
-        {res::kCmdPrint, "Print(P)"},           {res::kCmdShow, "Show (&F)"},
+        {res::kCmdRead, "Read (&R)"},           {res::kCmdSave, "Save (&S)"},
+        {res::kCmdPrint, "Print(&P)"},          {res::kCmdShow, "Show (&F)"},
         {res::kCmdExit, "Exit (&E)"},           {res::kCmdDateTime, "Date&Time (&T)"},
         {res::kCmdEraseCurrent, "Current(&C)"}, {res::kCmdEraseAll, "All    (&A)"},
-        {res::kCmdHelp, "Help (&H)"},           {res::kCmdHistory, "History..."},
+        {res::kCmdHelp, "Help (&H)"},           {res::kCmdHistory, "&History..."},
     };
     for (const auto& [id, text] : items) {
         ASSERT_NE(menu.Action(id), nullptr) << id;
@@ -157,7 +157,7 @@ TEST(CMenuEx, FastReadOutIsACheckableMountItemThatShowsItsCheckMarkWhileOn) {
     QMenu* mount = menu.Popup("Mount(M)");
     QAction* fast = menu.Action(res::kCmdFastReadOut);
     ASSERT_NE(fast, nullptr);
-    EXPECT_EQ(fast->text().toStdString(), "Fast read-out");
+    EXPECT_EQ(fast->text().toStdString(), "&Fast read-out");
     EXPECT_TRUE(mount->actions().contains(fast));
     EXPECT_TRUE(fast->isCheckable());
     EXPECT_FALSE(menu.Action(res::kCmdRead)->isCheckable());

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "Fixtures.h"
 #include "HandoffFiles.h"
 
@@ -30,7 +33,8 @@ class RapstelTest : public ::testing::Test {
 
     // Starts rapstel; header is "accept" or "cancel", previewMs how long the preview stays open (-1: until
     // the process's standard input is closed).
-    std::unique_ptr<QProcess> Start(const QString& header, int previewMs) {
+    std::unique_ptr<QProcess> Start(const QString& header, int previewMs, const QStringList& arguments = {},
+                                    const QString& lang = "C.UTF-8") {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -40,8 +44,9 @@ class RapstelTest : public ::testing::Test {
         env.insert("RAPSTEL_AUTO_PREVIEW_MS",
                    previewMs < 0 ? QStringLiteral("stdin") : QString::number(previewMs));
         env.insert("RAPSTEL_AUTO_MESSAGES", "1");
+        env.insert("LANG", lang);
         process->setProcessEnvironment(env);
-        process->start(RAPSTEL_PATH, {});
+        process->start(RAPSTEL_PATH, arguments);
         EXPECT_TRUE(process->waitForStarted(5000));
         return process;
     }
@@ -78,12 +83,30 @@ TEST_F(RapstelTest, SecondInstanceSaysSoAndEndsWhileTheFirstGoesOn) {
     for (int i = 0; i < 1000 && !QFile::exists(lock); ++i)
         QThread::msleep(10);
     ASSERT_TRUE(QFile::exists(lock));
-    auto second = Start("cancel", 100);
-    ASSERT_TRUE(second->waitForFinished(20000));
-    EXPECT_EQ(QString::fromUtf8(second->readAllStandardOutput()).trimmed(), "打印任务已启动!");
+    // The message in each language: the system's, and --lang over it.
+    const std::vector<std::tuple<QStringList, QString, QString>> cases = {
+        {{}, "C.UTF-8", "A print job is already running!"},
+        {{}, "zh_CN.UTF-8", QString::fromUtf8("打印任务已启动!")},
+        {{"--lang", "zh"}, "C.UTF-8", QString::fromUtf8("打印任务已启动!")},
+        {{"--lang=en"}, "zh_CN.UTF-8", "A print job is already running!"},
+    };
+    for (const auto& [arguments, lang, message] : cases) {
+        auto second = Start("cancel", 100, arguments, lang);
+        ASSERT_TRUE(second->waitForFinished(20000));
+        EXPECT_EQ(QString::fromUtf8(second->readAllStandardOutput()).trimmed(), message)
+            << lang.toStdString();
+    }
     EXPECT_EQ(first->state(), QProcess::Running);
     first->closeWriteChannel();  // the first one's preview closes now
     ExpectCleanExit(*first);
+}
+
+TEST_F(RapstelTest, ABadLanguageIsRefusedBeforeAnythingShows) {
+    auto process = Start("cancel", 100, {"--lang", "fr"});
+    ASSERT_TRUE(process->waitForFinished(20000));
+    EXPECT_EQ(process->exitCode(), 2);
+    EXPECT_EQ(QString::fromUtf8(process->readAllStandardError()).trimmed(),
+              "rapstel: --lang must be zh or en, not \"fr\"");
 }
 
 TEST_F(RapstelTest, LockLeftByACrashedInstanceDoesNotBlock) {

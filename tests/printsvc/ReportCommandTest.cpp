@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "Fixtures.h"
 #include "HandoffFiles.h"
 
@@ -32,6 +38,65 @@ TEST(ReportCommandTest, DrawsTheRecordFileIntoAPdf) {
     }
 }
 
+// Spaces out of pdftotext's layout, so "第 1 页" and a wrapped title compare as words.
+std::string Squeezed(std::string text) {
+    std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });
+    return text;
+}
+
+TEST(ReportCommandTest, TheReportSpeaksTheSystemsLanguageUnlessToldOtherwise) {
+    QTemporaryDir dir;
+    const std::string data = (dir.path() + "/data.inf").toStdString();
+    ASSERT_TRUE(handoff::WriteRecordFileAt(data, testing::ImageWith({{0, testing::SampleRecord(1)}})));
+    const std::string pdf = (dir.path() + "/report.pdf").toStdString();
+    const auto textOf = [&](const std::string& lang, const std::string& option) {
+        const auto run =
+            testing::RunCommand("LANG=" + lang + " " + Cli("--pdf " + pdf + " --from " + data + option));
+        EXPECT_EQ(run.status, 0) << run.text;
+        return Squeezed(testing::PdfText(pdf));
+    };
+    // Words that stay whole in pdftotext's output (the narrowest columns break theirs).
+    const std::vector<std::string> english = {"TestReport", "Earth/GroundResistanceTester",
+                                              "Testobject", "Tester",
+                                              "No.",        "Mode",
+                                              "Volt",       "Freq",
+                                              "Soilρ",      "Page1"};
+    const std::vector<std::string> chinese = {"接地电阻测试仪", "测试对象", "模式", "电压",
+                                              "频率",           "电阻率",   "第1页"};
+    for (const auto& [lang, option, expected, absent] :
+         {std::tuple{"C", "", english, chinese}, std::tuple{"en_US.UTF-8", "", english, chinese},
+          std::tuple{"zh_CN.UTF-8", "", chinese, english}, std::tuple{"C", " --lang zh", chinese, english},
+          std::tuple{"zh_CN.UTF-8", " --lang=en", english, chinese}}) {
+        const std::string text = textOf(lang, option);
+        for (const std::string& part : expected)
+            EXPECT_NE(text.find(part), std::string::npos) << lang << option << ": " << part;
+        EXPECT_EQ(text.find(absent.back()), std::string::npos) << lang << option;
+    }
+}
+
+// The workbook is file content, not a screen text: the same bytes whatever the language.
+TEST(ReportCommandTest, TheWorkbookKeepsItsBytesWhateverTheLanguage) {
+    QTemporaryDir dir;
+    const std::string data = (dir.path() + "/data.inf").toStdString();
+    ASSERT_TRUE(handoff::WriteRecordFileAt(data, testing::ImageWith({{0, testing::SampleRecord(1)}})));
+    std::vector<std::vector<std::uint8_t>> workbooks;
+    for (const char* lang : {"zh_CN.UTF-8", "C", "en_US.UTF-8"}) {
+        const std::string xls = (dir.path() + "/" + lang + ".xls").toStdString();
+        const auto run = testing::RunCommand(std::string("LANG=") + lang + " QT_QPA_PLATFORM=offscreen '" +
+                                             TERROVANE_CLI_PATH + "' export --no-archive --from " + data +
+                                             " --xls " + xls + " 2>&1");
+        ASSERT_EQ(run.status, 0) << run.text;
+        workbooks.push_back(testing::ReadBytes(xls));
+    }
+    EXPECT_EQ(workbooks[0], workbooks[1]);
+    EXPECT_EQ(workbooks[0], workbooks[2]);
+    // Its Chinese column title, as BIFF keeps it (UTF-16LE).
+    const std::vector<std::uint8_t> date = {0xE5, 0x65, 0x1F, 0x67, '(', 0, 'D', 0,
+                                            'a',  0,    't',  0,    'e', 0, ')', 0};
+    EXPECT_NE(std::search(workbooks[1].begin(), workbooks[1].end(), date.begin(), date.end()),
+              workbooks[1].end());
+}
+
 TEST(ReportCommandTest, BadInvocationsFailClearly) {
     QTemporaryDir dir;
     const std::string pdf = (dir.path() + "/r.pdf").toStdString();
@@ -47,6 +112,9 @@ TEST(ReportCommandTest, BadInvocationsFailClearly) {
     EXPECT_NE(run.text.find("7200-byte"), std::string::npos);
     run = testing::RunCommand(Cli("--pdf " + pdf + " --from " + shortFile + " --date 15.01.2009"));
     EXPECT_EQ(run.status, 2);
+    run = testing::RunCommand(Cli("--pdf " + pdf + " --from " + shortFile + " --lang de"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.text.find("--lang must be zh or en, not \"de\""), std::string::npos) << run.text;
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ void IsolateFromCallerEnvironment() {
     ::chmod(runtime.c_str(), 0700);
     for (const char* name :
          {"TERROVANE_PORTMAP", "TERROVANE_HANDOFF_DIR", "TERROVANE_ARCHIVE", "RAPSTEL_AUTO_HEADER",
-          "RAPSTEL_AUTO_PREVIEW_MS", "RAPSTEL_AUTO_MESSAGES", "LC_ALL", "LANGUAGE"}) {
+          "RAPSTEL_AUTO_PREVIEW_MS", "RAPSTEL_AUTO_MESSAGES", "LC_ALL", "LC_MESSAGES", "LANGUAGE"}) {
         ::unsetenv(name);
     }
     ::setenv("LANG", "C.UTF-8", 1);

@@ -38,7 +38,7 @@ QDate LatestInstrumentDate() {
 }
 
 CDateTimeDlg::CDateTimeDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Date & Time Setting"));
+    setWindowTitle(tr("Date & Time Setting"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(SystemFont());
     CreateControls();
@@ -51,7 +51,7 @@ void CDateTimeDlg::CreateControls() {
     const units::DialogUnits du(font());
     setFixedSize(du.X(164), du.Y(90));
 
-    auto* dateLabel = new QLabel(QStringLiteral("Date"), this);
+    auto* dateLabel = new QLabel(tr("Date"), this);
     dateLabel->setGeometry(du.Rect(10, 8, 60, 10));
     datePicker_ = new QDateEdit(this);
     datePicker_->setObjectName(QString::number(kDatePickerId));
@@ -60,19 +60,19 @@ void CDateTimeDlg::CreateControls() {
     datePicker_->setDateRange(EarliestInstrumentDate(), LatestInstrumentDate());
     datePicker_->setGeometry(du.Rect(10, 19, 90, 15));
 
-    auto* timeLabel = new QLabel(QStringLiteral("Time"), this);
+    auto* timeLabel = new QLabel(tr("Time"), this);
     timeLabel->setGeometry(du.Rect(10, 45, 60, 10));
     timePicker_ = new QTimeEdit(this);
     timePicker_->setObjectName(QString::number(kTimePickerId));
     timePicker_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     timePicker_->setGeometry(du.Rect(10, 56, 90, 15));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
     ok->setGeometry(du.Rect(110, 19, 46, 15));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("2"));
     cancel->setGeometry(du.Rect(110, 56, 46, 15));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,5 +1,6 @@
 #include "FopWindow.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
@@ -27,27 +28,29 @@ QTableWidgetItem* Fixed(const QString& text) {
 FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
                      std::optional<PointChoice> point, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), point_(std::move(point)) {
-    setWindowTitle(point_ ? QStringLiteral("Fall of potential - %1").arg(point_->name)
-                          : QStringLiteral("Fall of potential"));
+    setWindowTitle(point_
+                       ? QCoreApplication::translate("FopWindow", "Fall of potential - %1").arg(point_->name)
+                       : QCoreApplication::translate("FopWindow", "Fall of potential"));
     std::vector<std::string> notes;
     results_ = FopResultsOf(rows, notes);
     auto* outer = new QVBoxLayout(this);
     auto* body = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* probe = new QHBoxLayout;
-    probe->addWidget(new QLabel(QStringLiteral("Current probe D (m):"), this));
+    probe->addWidget(new QLabel(QCoreApplication::translate("FopWindow", "Current probe D (m):"), this));
     currentProbe_ = new QDoubleSpinBox(this);
     currentProbe_->setRange(0.1, 100000);
     currentProbe_->setDecimals(2);
     currentProbe_->setValue(kDefaultCurrentProbe);
     probe->addWidget(currentProbe_);
-    auto* spread = new QPushButton(QStringLiteral("Spread evenly"), this);
+    auto* spread = new QPushButton(QCoreApplication::translate("FopWindow", "Spread evenly"), this);
     probe->addWidget(spread);
     probe->addStretch(1);
     left->addLayout(probe);
     table_ = new QTableWidget(static_cast<int>(results_.size()), 3, this);
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Measured"), QStringLiteral("Re (ohm)"), QStringLiteral("Potential probe x (m)")});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("FopWindow", "Measured"),
+                                       QCoreApplication::translate("FopWindow", "Re (ohm)"),
+                                       QCoreApplication::translate("FopWindow", "Potential probe x (m)")});
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     for (std::size_t i = 0; i < results_.size(); ++i) {
@@ -75,11 +78,13 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
         outer->addWidget(left_out);
     }
     auto* buttons = new QHBoxLayout;
-    store_ = new QPushButton(
-        point_ ? QStringLiteral("Store with %1").arg(point_->name) : QStringLiteral("Store with test point"),
-        this);
+    store_ =
+        new QPushButton(point_ ? QCoreApplication::translate("FopWindow", "Store with %1").arg(point_->name)
+                               : QCoreApplication::translate("FopWindow", "Store with test point"),
+                        this);
     if (!point_)
-        store_->setToolTip(QStringLiteral("The results belong to no one test point: assign them first"));
+        store_->setToolTip(QCoreApplication::translate(
+            "FopWindow", "The results belong to no one test point: assign them first"));
     buttons->addWidget(store_);
     buttons->addStretch(1);
     status_ = new QLabel(this);
@@ -164,7 +169,7 @@ void FopWindow::StoreWithPoint() {
     archive::StoredFopCurve curve = StoredCurveOf(results_, distances, currentProbe_->value(), point_->id);
     std::string error;
     status_->setText(archive::StoreFopCurve(*archive_, curve, error)
-                         ? QStringLiteral("Curve stored with %1").arg(point_->name)
+                         ? QCoreApplication::translate("FopWindow", "Curve stored with %1").arg(point_->name)
                          : QString::fromStdString(error));
 }
 

@@ -1,5 +1,6 @@
 #include "SoilWindow.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
@@ -25,7 +26,7 @@ QTableWidgetItem* Cell(const QString& text) {
 
 QString SigmaText(double sigma) {
     if (std::isnan(sigma))
-        return QStringLiteral("not estimated");
+        return QCoreApplication::translate("SoilWindow", "not estimated");
     if (std::isinf(sigma))
         return QStringLiteral("undetermined");
     return QStringLiteral("+- %1").arg(sigma, 0, 'g', 3);
@@ -34,7 +35,8 @@ QString SigmaText(double sigma) {
 SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
                        std::optional<SiteChoice> site, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), site_(std::move(site)) {
-    setWindowTitle(site_ ? QStringLiteral("Soil model - %1").arg(site_->name) : QStringLiteral("Soil model"));
+    setWindowTitle(site_ ? QCoreApplication::translate("SoilWindow", "Soil model - %1").arg(site_->name)
+                         : QCoreApplication::translate("SoilWindow", "Soil model"));
     const analysis::GatheredSounding gathered = SoundingOfResults(rows);
     sounding_ = analysis::SortedBySpacing(gathered.points);
     QStringList notes;
@@ -44,7 +46,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
 
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Layers:"), this));
+    top->addWidget(new QLabel(QCoreApplication::translate("SoilWindow", "Layers:"), this));
     layers_ = new QComboBox(this);
     for (const std::string& choice : kLayerChoices)
         layers_->addItem(QString::fromStdString(choice));
@@ -59,8 +61,9 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     plot_ = new SoilPlot(this);
     middle->addWidget(plot_, 3);
     table_ = new QTableWidget(0, 3, this);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Resistivity (ohm m)"), QStringLiteral("Thickness (m)"),
-                                       QStringLiteral("Depth to base (m)")});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("SoilWindow", "Resistivity (ohm m)"),
+                                       QCoreApplication::translate("SoilWindow", "Thickness (m)"),
+                                       QCoreApplication::translate("SoilWindow", "Depth to base (m)")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setMinimumWidth(360);
@@ -71,13 +74,15 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     outer->addWidget(notes_);
 
     auto* buttons = new QHBoxLayout;
-    auto* savePlot = new QPushButton(QStringLiteral("Save plot..."), this);
-    auto* saveModel = new QPushButton(QStringLiteral("Save model..."), this);
-    store_ = new QPushButton(
-        site_ ? QStringLiteral("Store with %1").arg(site_->name) : QStringLiteral("Store with site"), this);
+    auto* savePlot = new QPushButton(QCoreApplication::translate("SoilWindow", "Save plot..."), this);
+    auto* saveModel = new QPushButton(QCoreApplication::translate("SoilWindow", "Save model..."), this);
+    store_ =
+        new QPushButton(site_ ? QCoreApplication::translate("SoilWindow", "Store with %1").arg(site_->name)
+                              : QCoreApplication::translate("SoilWindow", "Store with site"),
+                        this);
     if (!site_)
-        store_->setToolTip(
-            QStringLiteral("The results belong to no one site: choose a site in the archive window"));
+        store_->setToolTip(QCoreApplication::translate(
+            "SoilWindow", "The results belong to no one site: choose a site in the archive window"));
     connect(savePlot, &QPushButton::clicked, this, &SoilWindow::SavePlotFile);
     connect(saveModel, &QPushButton::clicked, this, &SoilWindow::SaveModelFile);
     connect(store_, &QPushButton::clicked, this, &SoilWindow::StoreWithSite);
@@ -110,13 +115,13 @@ void SoilWindow::ShowFit() {
     if (fit_.Ok()) {
         const auto [first, last] = plots::CurveSpan(sounding_);
         data.curve = plots::SoilCurve(fit_.model, fit_.logCovariance, first, last);
-        rms_->setText(QStringLiteral("%1 layer%2, RMS error %3 %")
+        rms_->setText(QCoreApplication::translate("SoilWindow", "%1 layer%2, RMS error %3 %")
                           .arg(fit_.layers.size())
                           .arg(fit_.layers.size() == 1 ? "" : "s")
                           .arg(fit_.rmsPercent, 0, 'f', 2));
         if (!fit_.converged)
             notes << QString::fromStdString(fit_.solverNote) +
-                         QStringLiteral("; the best model found is shown");
+                         QCoreApplication::translate("SoilWindow", "; the best model found is shown");
     } else {
         rms_->setText(QString::fromStdString(fit_.error));
     }
@@ -155,10 +160,11 @@ void SoilWindow::ShowLayers() {
 }
 
 void SoilWindow::SavePlotFile() {
-    const QString path = plotFileChooser
-                             ? plotFileChooser()
-                             : filedialog::AskSaveFileName(this, QStringLiteral("Save plot"),
-                                                           QStringLiteral("PNG image (*.png);;PDF (*.pdf)"));
+    const QString path =
+        plotFileChooser ? plotFileChooser()
+                        : filedialog::AskSaveFileName(
+                              this, QCoreApplication::translate("SoilWindow", "Save plot"),
+                              QCoreApplication::translate("SoilWindow", "PNG image (*.png);;PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     std::string error;
@@ -166,24 +172,27 @@ void SoilWindow::SavePlotFile() {
     const bool saved = plots::SavePlot(
         path, [&data](QPainter& painter, const QRectF& area) { plots::PaintSoilPlot(painter, area, data); },
         error);
-    status_->setText(saved ? QStringLiteral("Plot saved") : QString::fromStdString(error));
+    status_->setText(saved ? QCoreApplication::translate("SoilWindow", "Plot saved")
+                           : QString::fromStdString(error));
 }
 
 void SoilWindow::SaveModelFile() {
     if (!fit_.Ok()) {
-        status_->setText(QStringLiteral("There is no model to save"));
+        status_->setText(QCoreApplication::translate("SoilWindow", "There is no model to save"));
         return;
     }
     const QString path = modelFileChooser
                              ? modelFileChooser()
-                             : filedialog::AskSaveFileName(this, QStringLiteral("Save model"),
-                                                           QStringLiteral("CSV (*.csv);;JSON (*.json)"));
+                             : filedialog::AskSaveFileName(
+                                   this, QCoreApplication::translate("SoilWindow", "Save model"),
+                                   QCoreApplication::translate("SoilWindow", "CSV (*.csv);;JSON (*.json)"));
     if (path.isEmpty())
         return;
     const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
     std::string error;
     const bool saved = plots::SaveText(path, json ? analysis::SoilFitJson(fit_) : SoilModelCsv(fit_), error);
-    status_->setText(saved ? QStringLiteral("Model saved") : QString::fromStdString(error));
+    status_->setText(saved ? QCoreApplication::translate("SoilWindow", "Model saved")
+                           : QString::fromStdString(error));
 }
 
 void SoilWindow::StoreWithSite() {
@@ -192,7 +201,7 @@ void SoilWindow::StoreWithSite() {
     archive::StoredSoilModel model = StoredModelOf(fit_, site_->id, layers_->currentText().toStdString());
     std::string error;
     status_->setText(archive::StoreSoilModel(*archive_, model, error)
-                         ? QStringLiteral("Model stored with %1").arg(site_->name)
+                         ? QCoreApplication::translate("SoilWindow", "Model stored with %1").arg(site_->name)
                          : QString::fromStdString(error));
 }
 

@@ -71,7 +71,8 @@ QWidget* HistoryWindow::ShowSoilModel() {
         archive_->Results(filter, {}, -1, 0, rows, error);
     }
     if (rows.empty()) {
-        platform::Alert("Choose resistivity results, or a site in the tree, first.");
+        platform::Alert(
+            QT_TRANSLATE_NOOP("Messages", "Choose resistivity results, or a site in the tree, first."));
         return nullptr;
     }
     if (!siteId) {
@@ -96,7 +97,8 @@ QWidget* HistoryWindow::ShowFallOfPotential() {
         return nullptr;
     const std::vector<archive::ResultRow> rows = SelectedResults();
     if (rows.size() < 2) {
-        platform::Alert("Choose the 3-pole results of one fall-of-potential run first.");
+        platform::Alert(
+            QT_TRANSLATE_NOOP("Messages", "Choose the 3-pole results of one fall-of-potential run first."));
         return nullptr;
     }
     const TreeChoice chosen = tree_->Current();

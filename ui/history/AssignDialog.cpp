@@ -13,28 +13,26 @@ namespace terrovane::history {
 
 AssignDialog::AssignDialog(archive::Archive& archive, int results, QWidget* parent)
     : QDialog(parent), archive_(archive) {
-    setWindowTitle(results == 1 ? QStringLiteral("Assign 1 result")
-                                : QStringLiteral("Assign %1 results").arg(results));
+    setWindowTitle(results == 1 ? tr("Assign 1 result") : tr("Assign %1 results").arg(results));
     site_ = new QComboBox(this);
     point_ = new QComboBox(this);
-    inOrder_ =
-        new QCheckBox(QStringLiteral("One result per test point, in slot order, from this point on"), this);
+    inOrder_ = new QCheckBox(tr("One result per test point, in slot order, from this point on"), this);
     inOrder_->setEnabled(results > 1);
-    auto* newSite = new QPushButton(QStringLiteral("New site..."), this);
-    auto* newPoint = new QPushButton(QStringLiteral("New test point..."), this);
+    auto* newSite = new QPushButton(tr("New site..."), this);
+    auto* newPoint = new QPushButton(tr("New test point..."), this);
     connect(newSite, &QPushButton::clicked, this, [this] {
-        if (const auto name = AskName(QStringLiteral("New site"))) {
+        if (const auto name = AskName(tr("New site"))) {
             NewSite(*name);
         }
     });
     connect(newPoint, &QPushButton::clicked, this, [this] {
-        if (const auto name = AskName(QStringLiteral("New test point"))) {
+        if (const auto name = AskName(tr("New test point"))) {
             NewPoint(*name);
         }
     });
     connect(site_, &QComboBox::currentIndexChanged, this, [this] { FillPoints(0); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Assign"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Assign"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QFormLayout(this);
@@ -44,8 +42,8 @@ AssignDialog::AssignDialog(archive::Archive& archive, int results, QWidget* pare
     auto* pointRow = new QHBoxLayout;
     pointRow->addWidget(point_, 1);
     pointRow->addWidget(newPoint);
-    layout->addRow(QStringLiteral("Site:"), siteRow);
-    layout->addRow(QStringLiteral("Test point:"), pointRow);
+    layout->addRow(tr("Site:"), siteRow);
+    layout->addRow(tr("Test point:"), pointRow);
     layout->addRow(inOrder_);
     layout->addRow(buttons);
     FillSites(0);
@@ -89,8 +87,7 @@ std::optional<QString> AssignDialog::AskName(const QString& title) {
         return nameAsker(title);
     }
     bool ok = false;
-    const QString name =
-        QInputDialog::getText(this, title, QStringLiteral("Name:"), QLineEdit::Normal, {}, &ok);
+    const QString name = QInputDialog::getText(this, title, tr("Name:"), QLineEdit::Normal, {}, &ok);
     return ok ? std::optional(name) : std::nullopt;
 }
 
@@ -110,7 +107,7 @@ bool AssignDialog::NewSite(const QString& name) {
 bool AssignDialog::NewPoint(const QString& name) {
     const qlonglong site = site_->currentData().toLongLong();
     if (site == 0) {
-        platform::Alert("Choose or make a site first.");
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "Choose or make a site first."));
         return false;
     }
     archive::PointFields fields;

@@ -15,7 +15,8 @@
 namespace terrovane::history {
 namespace {
 
-constexpr const char* kChooseFirst = "Choose one or more results in the list first.";
+constexpr const char* kChooseFirst =
+    QT_TRANSLATE_NOOP("Messages", "Choose one or more results in the list first.");
 
 QStringList KnownLabels(archive::Archive& archive) {
     QStringList labels;

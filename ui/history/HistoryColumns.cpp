@@ -1,5 +1,7 @@
 #include "HistoryColumns.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include "CellText.h"
@@ -48,25 +50,25 @@ QStringList HistoryHeaders() {
     for (int column = 0; column < kColumnCount; ++column) {
         switch (column) {
             case kValueColumn:
-                headers << QStringLiteral("Value");
+                headers << QCoreApplication::translate("HistoryColumns", "Value");
                 break;
             case kVerdictColumn:
-                headers << QStringLiteral("Verdict");
+                headers << QCoreApplication::translate("HistoryColumns", "Verdict");
                 break;
             case kSiteColumn:
-                headers << QStringLiteral("Site");
+                headers << QCoreApplication::translate("HistoryColumns", "Site");
                 break;
             case kPointColumn:
-                headers << QStringLiteral("Point");
+                headers << QCoreApplication::translate("HistoryColumns", "Point");
                 break;
             case kLabelColumn:
-                headers << QStringLiteral("Label");
+                headers << QCoreApplication::translate("HistoryColumns", "Label");
                 break;
             case kReadAtColumn:
-                headers << QStringLiteral("Read out");
+                headers << QCoreApplication::translate("HistoryColumns", "Read out");
                 break;
             case kNoteColumn:
-                headers << QStringLiteral("Note");
+                headers << QCoreApplication::translate("HistoryColumns", "Note");
                 break;
             default:
                 headers << QString::fromStdString(workbook[static_cast<std::size_t>(WorkbookColumn(column))]);
@@ -89,7 +91,7 @@ QString MainValueText(const archive::ResultView& view) {
 
 QString VerdictText(const archive::ResultView& view) {
     const QString word = QString::fromLatin1(archive::VerdictWord(view.verdict));
-    return view.validity.empty() ? word : word + QStringLiteral(" (doubtful)");
+    return view.validity.empty() ? word : word + QCoreApplication::translate("HistoryColumns", " (doubtful)");
 }
 
 QString HistoryCell(const archive::ResultView& view, int column) {

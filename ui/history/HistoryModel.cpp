@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 
 #include "HistoryColumns.h"
@@ -92,12 +93,12 @@ QVariant VerdictDecoration(const archive::ResultView& view, int role) {
         return bold;
     }
     if (role == Qt::ToolTipRole) {
-        QString tip = view.limit ? QStringLiteral("Limit %1 Ω (%2)")
+        QString tip = view.limit ? QCoreApplication::translate("HistoryModel", "Limit %1 Ω (%2)")
                                        .arg(view.limit->ohms)
                                        .arg(QString::fromStdString(view.limit->source))
-                                 : QStringLiteral("No limit applies");
+                                 : QCoreApplication::translate("HistoryModel", "No limit applies");
         for (const std::string& note : view.validity) {
-            tip += QStringLiteral("\nDoubtful: ") + QString::fromStdString(note);
+            tip += QCoreApplication::translate("HistoryModel", "\nDoubtful: ") + QString::fromStdString(note);
         }
         return tip;
     }

@@ -14,7 +14,7 @@ namespace terrovane::history {
 
 HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), problem_(problem) {
-    setWindowTitle(QStringLiteral("Archive"));
+    setWindowTitle(tr("Archive"));
     auto* outer = new QVBoxLayout(this);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     tree_ = new SiteTree(splitter);
@@ -43,7 +43,7 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     BuildButtons(layout);
     status_ = new QLabel(this);
     outer->addWidget(status_);
-    auto* selectAll = new QAction(QStringLiteral("Select all"), this);
+    auto* selectAll = new QAction(tr("Select all"), this);
     selectAll->setShortcut(QKeySequence::SelectAll);
     selectAll->setShortcutContext(Qt::WindowShortcut);
     connect(selectAll, &QAction::triggered, this, &HistoryWindow::SelectAll);
@@ -72,16 +72,16 @@ void HistoryWindow::BuildFilters(QBoxLayout* layout) {
         connect(enabled, &QCheckBox::toggled, this, &HistoryWindow::ApplyFilter);
         connect(edit, &QDateEdit::dateChanged, this, &HistoryWindow::ApplyFilter);
     };
-    dateEdit(sinceOn_, since_, QStringLiteral("Measured from"), QDate(QDate::currentDate().year(), 1, 1));
-    dateEdit(untilOn_, until_, QStringLiteral("to"), QDate::currentDate());
+    dateEdit(sinceOn_, since_, tr("Measured from"), QDate(QDate::currentDate().year(), 1, 1));
+    dateEdit(untilOn_, until_, tr("to"), QDate::currentDate());
     mode_ = new QComboBox(this);
-    mode_->addItem(QStringLiteral("All modes"), 0);
+    mode_->addItem(tr("All modes"), 0);
     for (int code = 1; code <= 10; ++code) {
         mode_->addItem(QString::fromStdString(format::ModeName(static_cast<std::uint32_t>(code))), code);
     }
     connect(mode_, &QComboBox::currentIndexChanged, this, &HistoryWindow::ApplyFilter);
     label_ = new QLineEdit(this);
-    label_->setPlaceholderText(QStringLiteral("Label contains..."));
+    label_->setPlaceholderText(tr("Label contains..."));
     label_->setClearButtonEnabled(true);
     connect(label_, &QLineEdit::textChanged, this, &HistoryWindow::ApplyFilter);
     for (QWidget* widget : std::initializer_list<QWidget*>{sinceOn_, since_, untilOn_, until_, mode_}) {
@@ -99,27 +99,26 @@ void HistoryWindow::BuildButtons(QBoxLayout* layout) {
         row->addWidget(push);
         push->setEnabled(archive_ != nullptr);
     };
-    button(QStringLiteral("Select all"), &HistoryWindow::SelectAll);
-    button(QStringLiteral("Assign..."), &HistoryWindow::AssignSelected);
-    button(QStringLiteral("Label result..."), &HistoryWindow::LabelSelectedResults);
-    button(QStringLiteral("Label read-out..."), &HistoryWindow::LabelSelectedReadOut);
-    button(QStringLiteral("Open read-out"), &HistoryWindow::OpenSelectedReadOut);
-    button(QStringLiteral("Export..."), &HistoryWindow::ExportSelected);
-    button(QStringLiteral("Site report..."), &HistoryWindow::ReportChosenSite);
-    auto* trend = new QPushButton(QStringLiteral("Trend..."), this);
+    button(tr("Select all"), &HistoryWindow::SelectAll);
+    button(tr("Assign..."), &HistoryWindow::AssignSelected);
+    button(tr("Label result..."), &HistoryWindow::LabelSelectedResults);
+    button(tr("Label read-out..."), &HistoryWindow::LabelSelectedReadOut);
+    button(tr("Open read-out"), &HistoryWindow::OpenSelectedReadOut);
+    button(tr("Export..."), &HistoryWindow::ExportSelected);
+    button(tr("Site report..."), &HistoryWindow::ReportChosenSite);
+    auto* trend = new QPushButton(tr("Trend..."), this);
     trend->setEnabled(archive_ != nullptr);
     connect(trend, &QPushButton::clicked, this, &HistoryWindow::ShowTrend);
     row->addWidget(trend);
-    for (auto [text, action] :
-         {std::pair{QStringLiteral("Soil model..."), &HistoryWindow::ShowSoilModel},
-          std::pair{QStringLiteral("Fall of potential..."), &HistoryWindow::ShowFallOfPotential}}) {
+    for (auto [text, action] : {std::pair{tr("Soil model..."), &HistoryWindow::ShowSoilModel},
+                                std::pair{tr("Fall of potential..."), &HistoryWindow::ShowFallOfPotential}}) {
         auto* push = new QPushButton(text, this);
         push->setEnabled(archive_ != nullptr);
         connect(push, &QPushButton::clicked, this, action);
         row->addWidget(push);
     }
     row->addStretch(1);
-    keep_ = new QCheckBox(QStringLiteral("Keep new read-outs in the archive"), this);
+    keep_ = new QCheckBox(tr("Keep new read-outs in the archive"), this);
     keep_->setChecked(ArchivingEnabled());
     connect(keep_, &QCheckBox::toggled, this, &SetArchivingEnabled);
     row->addWidget(keep_);
@@ -153,14 +152,13 @@ void HistoryWindow::ApplyFilter() {
 
 void HistoryWindow::ShowCount() {
     if (archive_ == nullptr) {
-        status_->setText(QStringLiteral("The archive cannot be opened: ") + problem_);
+        status_->setText(tr("The archive cannot be opened: ") + problem_);
     } else if (model_->Error().empty()) {
         const int shown = model_->rowCount();
-        status_->setText(shown == 0 ? QStringLiteral("No results match")
-                         : model_->canFetchMore({})
-                             ? QStringLiteral("%1 results shown, more as you scroll").arg(shown)
-                         : shown == 1 ? QStringLiteral("1 result")
-                                      : QStringLiteral("%1 results").arg(shown));
+        status_->setText(shown == 0                 ? tr("No results match")
+                         : model_->canFetchMore({}) ? tr("%1 results shown, more as you scroll").arg(shown)
+                         : shown == 1               ? tr("1 result")
+                                                    : tr("%1 results").arg(shown));
     }
 }
 

@@ -25,8 +25,8 @@ LabelDialog::LabelDialog(const QString& title, const LabelEdit& current, const Q
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QFormLayout(this);
-    layout->addRow(QStringLiteral("Label:"), label_);
-    layout->addRow(QStringLiteral("Note:"), note_);
+    layout->addRow(tr("Label:"), label_);
+    layout->addRow(tr("Note:"), note_);
     layout->addRow(buttons);
 }
 

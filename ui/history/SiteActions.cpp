@@ -15,7 +15,8 @@
 namespace terrovane::history {
 namespace {
 
-constexpr const char* kChooseFirst = "Choose one or more results in the list first.";
+constexpr const char* kChooseFirst =
+    QT_TRANSLATE_NOOP("Messages", "Choose one or more results in the list first.");
 
 }  // namespace
 
@@ -176,7 +177,8 @@ void HistoryWindow::ReportChosenSite() {
     archive::Sites(*archive_, sites, error);
     const auto site = std::find_if(sites.begin(), sites.end(), [&](const auto& s) { return s.id == siteId; });
     if (site == sites.end()) {
-        return platform::Alert("Choose a site or one of its test points in the tree first.");
+        return platform::Alert(
+            QT_TRANSLATE_NOOP("Messages", "Choose a site or one of its test points in the tree first."));
     }
     const auto request = AskReport(QString::fromStdString(site->fields.name));
     if (!request) {

@@ -33,8 +33,7 @@ QString Text(const std::string& text) {
 }  // namespace
 
 SiteTree::SiteTree(QWidget* parent) : QTreeWidget(parent) {
-    setHeaderLabels(
-        {QStringLiteral("Site / test point"), QStringLiteral("Last test"), QStringLiteral("Due")});
+    setHeaderLabels({tr("Site / test point"), tr("Last test"), tr("Due")});
     setRootIsDecorated(true);
     setUniformRowHeights(true);
     header()->setStretchLastSection(false);
@@ -101,7 +100,7 @@ void SiteTree::AddDueGroup(archive::Archive& archive) {
         return;
     }
     auto* group = new QTreeWidgetItem(this);
-    group->setText(kNameColumn, QStringLiteral("Overdue for re-test (%1)").arg(overdue));
+    group->setText(kNameColumn, tr("Overdue for re-test (%1)").arg(overdue));
     group->setFlags(Qt::ItemIsEnabled);
     group->setForeground(kNameColumn, QColor(0xB7, 0x1C, 0x1C));
     // The longest overdue first; a long list is cut, the sites below still show every point.
@@ -110,15 +109,14 @@ void SiteTree::AddDueGroup(archive::Archive& archive) {
         const archive::DuePoint& point = due[i];
         QTreeWidgetItem* item =
             Entry(group, Text(point.site + " / " + point.name), {TreeChoice::Kind::Point, point.point});
-        item->setText(kLastTestColumn,
-                      point.lastTested.empty() ? QStringLiteral("never") : Text(point.lastTested));
+        item->setText(kLastTestColumn, point.lastTested.empty() ? tr("never") : Text(point.lastTested));
         item->setText(kDueColumn, point.dueOn.empty() ? QStringLiteral("now") : Text(point.dueOn));
         item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
     }
     if (static_cast<std::size_t>(overdue) > shown) {
         auto* more = new QTreeWidgetItem(group);
-        more->setText(kNameColumn, QStringLiteral("and %1 more")
-                                       .arg(static_cast<qlonglong>(overdue) - static_cast<qlonglong>(shown)));
+        more->setText(kNameColumn,
+                      tr("and %1 more").arg(static_cast<qlonglong>(overdue) - static_cast<qlonglong>(shown)));
         more->setFlags(Qt::ItemIsEnabled);
     }
     group->setExpanded(true);
@@ -150,8 +148,8 @@ void SiteTree::FillPoints(QTreeWidgetItem* siteItem) {
         item->setText(kDueColumn, Text(found->second->dueOn));
         if (found->second->overdue) {
             item->setText(kDueColumn, item->text(kDueColumn).isEmpty()
-                                          ? QStringLiteral("now (overdue)")
-                                          : item->text(kDueColumn) + QStringLiteral(" (overdue)"));
+                                          ? tr("now (overdue)")
+                                          : item->text(kDueColumn) + tr(" (overdue)"));
             item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
         }
     }
@@ -163,8 +161,8 @@ void SiteTree::Reload(archive::Archive* archive) {
     const QSignalBlocker quiet(this);
     archive_ = archive;
     clear();
-    Entry(nullptr, QStringLiteral("All results"), {TreeChoice::Kind::All, 0});
-    Entry(nullptr, QStringLiteral("Unassigned, newest read-out first"), {TreeChoice::Kind::Unassigned, 0});
+    Entry(nullptr, tr("All results"), {TreeChoice::Kind::All, 0});
+    Entry(nullptr, tr("Unassigned, newest read-out first"), {TreeChoice::Kind::Unassigned, 0});
     if (archive == nullptr) {
         Choose(current);
         return;

@@ -80,7 +80,7 @@ void TrendChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     if (series_.samples.empty()) {
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No readings to show"));
+        painter.drawText(rect(), Qt::AlignCenter, tr("No readings to show"));
         return;
     }
     PaintAxes(painter);
@@ -132,7 +132,7 @@ void TrendChart::PaintLimit(QPainter& painter) const {
     painter.setPen(QPen(red, 1.5, Qt::DashLine));
     painter.drawLine(QPointF(layout_.plot.left(), y), QPointF(layout_.plot.right(), y));
     const QString text =
-        QStringLiteral("limit %1 Ω (%2)")
+        tr("limit %1 Ω (%2)")
             .arg(TrendNumber(series_.limit->ohms), QString::fromStdString(series_.limit->source));
     painter.drawText(QRectF(layout_.plot.left() + 6, y - fontMetrics().height() - 2,
                             layout_.plot.width() - 12, fontMetrics().height()),

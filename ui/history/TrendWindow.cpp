@@ -15,7 +15,7 @@ constexpr format::Quantity kTrendQuantities[] = {format::Quantity::Re, format::Q
 
 TrendWindow::TrendWindow(archive::Archive& archive, const QString& label, QWidget* parent)
     : QDialog(parent), archive_(archive) {
-    setWindowTitle(QStringLiteral("Trend"));
+    setWindowTitle(tr("Trend"));
     labels_ = new QComboBox(this);
     quantities_ = new QComboBox(this);
     for (format::Quantity quantity : kTrendQuantities) {
@@ -24,9 +24,9 @@ TrendWindow::TrendWindow(archive::Archive& archive, const QString& label, QWidge
     status_ = new QLabel(this);
     chart_ = new TrendChart(this);
     auto* choices = new QHBoxLayout;
-    choices->addWidget(new QLabel(QStringLiteral("Label:"), this));
+    choices->addWidget(new QLabel(tr("Label:"), this));
     choices->addWidget(labels_, 1);
-    choices->addWidget(new QLabel(QStringLiteral("Quantity:"), this));
+    choices->addWidget(new QLabel(tr("Quantity:"), this));
     choices->addWidget(quantities_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
@@ -50,8 +50,7 @@ void TrendWindow::ShowLabel() {
     std::string error;
     if (labels_->count() == 0 ||
         !archive_.Results(filter, {archive::ResultOrder::Measured, false}, -1, 0, rows_, error)) {
-        status_->setText(error.empty() ? QStringLiteral("No result has a label yet.")
-                                       : QString::fromStdString(error));
+        status_->setText(error.empty() ? tr("No result has a label yet.") : QString::fromStdString(error));
         chart_->SetSeries({});
         return;
     }
@@ -67,7 +66,7 @@ void TrendWindow::ShowLabel() {
 void TrendWindow::ShowQuantity() {
     const auto quantity = static_cast<format::Quantity>(quantities_->currentData().toInt());
     TrendSeries series = BuildTrend(rows_, quantity);
-    status_->setText(QStringLiteral("%1 of %2 results with this label have a valid reading of this quantity.")
+    status_->setText(tr("%1 of %2 results with this label have a valid reading of this quantity.")
                          .arg(series.samples.size())
                          .arg(rows_.size()));
     chart_->SetSeries(std::move(series));

@@ -1,12 +1,21 @@
 #include "CMenuEx.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "MenuStyle.h"
 
 namespace terrovane::menu {
+namespace {
+
+// The resource's texts are marked for translation under "Menu"; the blank bar entries stay blank.
+QString MenuText(const res::MenuItem& item) {
+    return item.text.empty() ? QString() : QCoreApplication::translate("Menu", item.text.c_str());
+}
+
+}  // namespace
 
 CMenuEx::CMenuEx(QWidget* window) : QObject(window), window_(window), style_(std::make_unique<MenuStyle>()) {}
 
@@ -37,7 +46,7 @@ bool CMenuEx::LoadMenu(int resourceId) {
 }
 
 QMenu* CMenuEx::AddPopup(const res::MenuItem& item) {
-    auto* popup = new QMenu(QString::fromStdString(item.text), menuBar_);
+    auto* popup = new QMenu(MenuText(item), menuBar_);
     popup->setStyle(style_.get());
     popup->setFont(window_->font());
     submenus_.push_back(popup);
@@ -58,7 +67,7 @@ void CMenuEx::Convert(const std::vector<res::MenuItem>& source, QMenu* target) {
 }
 
 QAction* CMenuEx::AddCommand(QWidget* target, const res::MenuItem& item) {
-    auto* action = new QAction(QString::fromStdString(item.text), target);
+    auto* action = new QAction(MenuText(item), target);
     const int id = item.id;
     action->setData(id);
     action->setCheckable(item.checkable);

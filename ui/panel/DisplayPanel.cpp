@@ -24,10 +24,12 @@ struct ButtonLayout {
 
 // Under the display frame (which ends at 231), left of the record list (which starts at 262).
 constexpr ButtonLayout kButtons[] = {
-    {kFrequencyButton, "Frequency", 24, 240, 60, 16, true},
-    {kResistanceButton, "Resistance", 100, 240, 60, 16, true},
-    {kVoltageButton, "Voltage", 176, 240, 60, 16, true},
-    {kCurrentButton, "Current", 176, 260, 60, 16, false},
+    {kFrequencyButton, QT_TRANSLATE_NOOP("terrovane::panel::DisplayPanel", "Frequency"), 24, 240, 60, 16,
+     true},
+    {kResistanceButton, QT_TRANSLATE_NOOP("terrovane::panel::DisplayPanel", "Resistance"), 100, 240, 60, 16,
+     true},
+    {kVoltageButton, QT_TRANSLATE_NOOP("terrovane::panel::DisplayPanel", "Voltage"), 176, 240, 60, 16, true},
+    {kCurrentButton, QT_TRANSLATE_NOOP("terrovane::panel::DisplayPanel", "Current"), 176, 260, 60, 16, false},
 };
 
 QRect Place(const units::DialogUnits& units, QPoint origin, int x, int y, int width, int height) {
@@ -73,7 +75,7 @@ void DisplayPanel::CreateButtons(QWidget* dialog, QPoint origin, const units::Di
                                              {kVoltageButton, &DisplayPanel::OnVoltageButton},
                                              {kCurrentButton, &DisplayPanel::OnCurrentButton}};
     for (const auto& row : kButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(row.text), dialog);
+        auto* button = new QPushButton(tr(row.text), dialog);
         button->setGeometry(Place(units, origin, row.x, row.y, row.width, row.height));
         button->setVisible(row.visible);
         connect(button, &QPushButton::clicked, this, handlers.at(row.id));

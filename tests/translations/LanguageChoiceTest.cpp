@@ -1,0 +1,88 @@
+// Which language the programs choose: --lang, the setting, the system; and what a bad value gets.
+#include <QCoreApplication>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include "LanguageChoice.h"
+#include "ShellCommand.h"
+#include "Strings.h"
+
+namespace terrovane::translations {
+namespace {
+
+std::optional<Language> Option(const std::vector<std::string>& arguments, std::string* error = nullptr) {
+    std::string message;
+    const auto language = LanguageOption(arguments, message);
+    if (error != nullptr)
+        *error = message;
+    return language;
+}
+
+TEST(LanguageChoiceTest, TheOptionTakesItsValueEitherWayAndRefusesAnyOther) {
+    EXPECT_EQ(Option({"--lang", "en"}), Language::English);
+    EXPECT_EQ(Option({"-platform", "offscreen", "--lang=zh"}), Language::Chinese);
+    EXPECT_EQ(Option({"-platform", "offscreen"}), std::nullopt);
+    std::string error;
+    EXPECT_EQ(Option({"--lang", "de"}, &error), std::nullopt);
+    EXPECT_EQ(error, "--lang must be zh or en, not \"de\"");
+    EXPECT_EQ(Option({"--lang="}, &error), std::nullopt);
+    EXPECT_NE(error.find("not \"\""), std::string::npos);
+    EXPECT_EQ(Option({"--lang"}, &error), std::nullopt);
+    EXPECT_EQ(error, "--lang needs a value: zh or en");
+    EXPECT_EQ(RefuseBadLanguageOption({"--lang", "EN"}, "test"), 2);
+    EXPECT_EQ(RefuseBadLanguageOption({"--lang", "en"}, "test"), std::nullopt);
+}
+
+TEST(LanguageChoiceTest, TheOptionBeatsTheSettingWhichBeatsTheSystem) {
+    EXPECT_EQ(ChooseLanguage({Language::Chinese, Language::English}), Language::Chinese);
+    EXPECT_EQ(ChooseLanguage({std::nullopt, Language::English}), Language::English);
+    EXPECT_EQ(ChooseLanguage({std::nullopt, Language::Chinese}), Language::Chinese);
+    // The tests run under C.UTF-8: not Chinese.
+    EXPECT_EQ(ChooseLanguage({}), Language::English);
+    EXPECT_EQ(SystemLanguage(), Language::English);
+}
+
+TEST(LanguageChoiceTest, TheSettingOfTerrovaneConfIsReadAndABadOneIsToldAndPassedOver) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromUtf8(res::kProfileKey),
+                       QString::fromUtf8(res::kProgramName));
+    std::string warning;
+    EXPECT_EQ(LanguageSetting(warning), std::nullopt);
+    EXPECT_TRUE(warning.empty());
+    settings.setValue(kLanguageSettingKey, "zh");
+    settings.sync();
+    EXPECT_EQ(LanguageSetting(warning), Language::Chinese);
+    settings.setValue(kLanguageSettingKey, "english");
+    settings.sync();
+    EXPECT_EQ(LanguageSetting(warning), std::nullopt);
+    EXPECT_EQ(warning,
+              "the setting Interface/Language=english is neither zh nor en; the system's language is used");
+}
+
+TEST(LanguageChoiceTest, EnglishLoadsTheBuiltInTranslationAndChineseLeavesTheSources) {
+    EXPECT_TRUE(InstallLanguage(Language::Chinese));
+    EXPECT_EQ(InstalledLanguage(), Language::Chinese);
+    EXPECT_EQ(QCoreApplication::translate("Report", "第 %d 页"), QString::fromUtf8("第 %d 页"));
+    EXPECT_TRUE(InstallLanguage(Language::English));
+    EXPECT_EQ(InstalledLanguage(), Language::English);
+    EXPECT_EQ(QCoreApplication::translate("Report", "第 %d 页"), "Page %d");
+    EXPECT_EQ(QCoreApplication::translate("RapstelApp", "打印任务已启动!"),
+              "A print job is already running!");
+    // English sources are their own translation.
+    EXPECT_EQ(QCoreApplication::translate("Menu", "Read (&R)"), "Read (&R)");
+}
+
+// The main program refuses a bad --lang before it needs a display, and says --lang in its help.
+TEST(LanguageChoiceTest, TheMainProgramRefusesABadLanguageAndNamesTheOptionInItsHelp) {
+    auto run = testing::RunCommand(std::string("'") + TERROVANE_PATH + "' --lang=fr 2>&1");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.text, "Terrovane: --lang must be zh or en, not \"fr\"\n");
+    run = testing::RunCommand(std::string("'") + TERROVANE_PATH + "' --lang 2>&1");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.text, "Terrovane: --lang needs a value: zh or en\n");
+    run = testing::RunCommand(std::string("'") + TERROVANE_PATH + "' --help");
+    EXPECT_NE(run.text.find("Terrovane [--lang zh|en]"), std::string::npos) << run.text;
+}
+
+}  // namespace
+}  // namespace terrovane::translations

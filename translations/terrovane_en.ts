@@ -1,0 +1,1265 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>About</name>
+    <message>
+        <source>关于 Terrovane(&amp;A)...</source>
+        <translation>&amp;About Terrovane...</translation>
+    </message>
+    <message>
+        <source>关于 Terrovane</source>
+        <translation>About Terrovane</translation>
+    </message>
+    <message>
+        <source>接地电阻测试仪v1.0 </source>
+        <translation>Earth/Ground Resistance Tester v1.0</translation>
+    </message>
+    <message>
+        <source>本软件主要包括如下功能：</source>
+        <translation>This program offers the following functions:</translation>
+    </message>
+    <message>
+        <source>1.读取:将测试仪中的数据读入PC并以图形方式显示; </source>
+        <translation>1. Read: reads the tester&apos;s results into the PC and shows them;</translation>
+    </message>
+    <message>
+        <source>2.保存:将测试仪中的数据保存至Excel表;</source>
+        <translation>2. Save: saves the tester&apos;s results as an Excel workbook;</translation>
+    </message>
+    <message>
+        <source>3.打印:将测试仪中的数据以表格方式打印;</source>
+        <translation>3. Print: prints the tester&apos;s results as a table;</translation>
+    </message>
+    <message>
+        <source>4.显示:连续按该按钮可以实现循环显示一组数据;</source>
+        <translation>4. Show: each press shows the next result, round and round;</translation>
+    </message>
+    <message>
+        <source>5.设置:对测试仪中的时间日期进行设置;</source>
+        <translation>5. Mount: sets the tester&apos;s date and time;</translation>
+    </message>
+    <message>
+        <source>6.删除:对测试仪中的一组或所有数据进行删除;</source>
+        <translation>6. Erase: erases one or all results in the tester;</translation>
+    </message>
+    <message>
+        <source>7.退出:终止本程序.</source>
+        <translation>7. Exit: ends this program.</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>FopWindow</name>
+    <message>
+        <source>Fall of potential - %1</source>
+        <translation>Fall of potential - %1</translation>
+    </message>
+    <message>
+        <source>Fall of potential</source>
+        <translation>Fall of potential</translation>
+    </message>
+    <message>
+        <source>Current probe D (m):</source>
+        <translation>Current probe D (m):</translation>
+    </message>
+    <message>
+        <source>Spread evenly</source>
+        <translation>Spread evenly</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Re (ohm)</source>
+        <translation>Re (ohm)</translation>
+    </message>
+    <message>
+        <source>Potential probe x (m)</source>
+        <translation>Potential probe x (m)</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>Store with %1</translation>
+    </message>
+    <message>
+        <source>Store with test point</source>
+        <translation>Store with test point</translation>
+    </message>
+    <message>
+        <source>The results belong to no one test point: assign them first</source>
+        <translation>The results belong to no one test point: assign them first</translation>
+    </message>
+    <message>
+        <source>Curve stored with %1</source>
+        <translation>Curve stored with %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryColumns</name>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Read out</source>
+        <translation>Read out</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source> (doubtful)</source>
+        <translation> (doubtful)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Limit %1 Ω (%2)</source>
+        <translation>Limit %1 Ω (%2)</translation>
+    </message>
+    <message>
+        <source>No limit applies</source>
+        <translation>No limit applies</translation>
+    </message>
+    <message>
+        <source>
+Doubtful: </source>
+        <translation>
+Doubtful: </translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>File (&amp;F)</source>
+        <translation>File (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Read (&amp;R)</source>
+        <translation>Read (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Save (&amp;S)</source>
+        <translation>Save (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)</source>
+        <translation>Print(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Show (&amp;F)</source>
+        <translation>Show (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Exit (&amp;E)</source>
+        <translation>Exit (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;History...</translation>
+    </message>
+    <message>
+        <source>Mount(&amp;M)</source>
+        <translation>Mount(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Date&amp;Time (&amp;T)</source>
+        <translation>Date&amp;&amp;Time (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Erase    (&amp;D)</source>
+        <translation>Erase    (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Current(&amp;C)</source>
+        <translation>Current(&amp;C)</translation>
+    </message>
+    <message>
+        <source>All    (&amp;A)</source>
+        <translation>All    (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Help (&amp;H)</source>
+        <translation>Help (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Fast read-out</source>
+        <translation>&amp;Fast read-out</translation>
+    </message>
+    <message>
+        <source>&amp;Port...</source>
+        <translation>&amp;Port...</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The archive was damaged. It was moved aside as &quot;%1&quot; and a new archive was started.</source>
+        <translation>The archive was damaged. It was moved aside as &quot;%1&quot; and a new archive was started.</translation>
+    </message>
+    <message>
+        <source>The read-out could not be kept in the archive (%1). The results read are shown and can be saved and printed as usual.</source>
+        <translation>The read-out could not be kept in the archive (%1). The results read are shown and can be saved and printed as usual.</translation>
+    </message>
+    <message>
+        <source>Cannot write data.inf.</source>
+        <translation>Cannot write data.inf.</translation>
+    </message>
+    <message>
+        <source>The read-out could not be opened: %1</source>
+        <translation>The read-out could not be opened: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write data.inf, nothing was printed.</source>
+        <translation>Cannot write data.inf, nothing was printed.</translation>
+    </message>
+    <message>
+        <source>The print service &quot;%1&quot; could not be started, so nothing was printed: %2.</source>
+        <translation>The print service &quot;%1&quot; could not be started, so nothing was printed: %2.</translation>
+    </message>
+    <message>
+        <source>No data，please read firstly</source>
+        <translation>No data, please read first</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>No data</translation>
+    </message>
+    <message>
+        <source>cannot open serial port</source>
+        <translation>cannot open serial port</translation>
+    </message>
+    <message>
+        <source>device driver error, please check USB driver installation or USB connection</source>
+        <translation>device driver error, please check USB driver installation or USB connection</translation>
+    </message>
+    <message>
+        <source>No data received, please check instrument close or not</source>
+        <translation>No data received, please check instrument close or not</translation>
+    </message>
+    <message>
+        <source>Data have been read, do you read again?</source>
+        <translation>Data have been read, do you read again?</translation>
+    </message>
+    <message>
+        <source>Read Data error, please retry</source>
+        <translation>Read Data error, please retry</translation>
+    </message>
+    <message>
+        <source>Read Data OK</source>
+        <translation>Read Data OK</translation>
+    </message>
+    <message>
+        <source>Set date&amp;time OK</source>
+        <translation>Set date&amp;time OK</translation>
+    </message>
+    <message>
+        <source>Set date&amp;time error, please retry</source>
+        <translation>Set date&amp;time error, please retry</translation>
+    </message>
+    <message>
+        <source>The instrument keeps dates from 2000 to 2099 only</source>
+        <translation>The instrument keeps dates from 2000 to 2099 only</translation>
+    </message>
+    <message>
+        <source>do you erase current data? this operation will not be recover!</source>
+        <translation>do you erase current data? this operation will not be recover!</translation>
+    </message>
+    <message>
+        <source>Erase data OK, please retry</source>
+        <translation>Erase data OK, please retry</translation>
+    </message>
+    <message>
+        <source>Erase data error, please retry</source>
+        <translation>Erase data error, please retry</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the read-out. The results read before are kept; connect it again and read once more.</source>
+        <translation>The instrument was disconnected during the read-out. The results read before are kept; connect it again and read once more.</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the read-out, before any results were read. Connect it again and read once more.</source>
+        <translation>The instrument was disconnected during the read-out, before any results were read. Connect it again and read once more.</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected while its date and time were set. Connect it again and set them once more.</source>
+        <translation>The instrument was disconnected while its date and time were set. Connect it again and set them once more.</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the erase; it may not have erased. The results read before are kept; connect it again and read to see what it holds.</source>
+        <translation>The instrument was disconnected during the erase; it may not have erased. The results read before are kept; connect it again and read to see what it holds.</translation>
+    </message>
+    <message>
+        <source>Port message unknown</source>
+        <translation>Port message unknown</translation>
+    </message>
+    <message>
+        <source>port num at regedit error</source>
+        <translation>port num at regedit error</translation>
+    </message>
+    <message>
+        <source>Choose resistivity results, or a site in the tree, first.</source>
+        <translation>Choose resistivity results, or a site in the tree, first.</translation>
+    </message>
+    <message>
+        <source>Choose the 3-pole results of one fall-of-potential run first.</source>
+        <translation>Choose the 3-pole results of one fall-of-potential run first.</translation>
+    </message>
+    <message>
+        <source>Choose or make a site first.</source>
+        <translation>Choose or make a site first.</translation>
+    </message>
+    <message>
+        <source>Choose one or more results in the list first.</source>
+        <translation>Choose one or more results in the list first.</translation>
+    </message>
+    <message>
+        <source>Choose a site or one of its test points in the tree first.</source>
+        <translation>Choose a site or one of its test points in the tree first.</translation>
+    </message>
+</context>
+<context>
+    <name>PortChooser</name>
+    <message>
+        <source>Instrument port</source>
+        <translation>Instrument port</translation>
+    </message>
+    <message>
+        <source>Choose the instrument bridge that Read, Date&amp;Time and Erase use:</source>
+        <translation>Choose the instrument bridge that Read, Date&amp;Time and Erase use:</translation>
+    </message>
+    <message>
+        <source>No instrument bridge is attached.</source>
+        <translation>No instrument bridge is attached.</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Product id</source>
+        <translation>Product id</translation>
+    </message>
+    <message>
+        <source>USB serial</source>
+        <translation>USB serial</translation>
+    </message>
+    <message>
+        <source>USB path</source>
+        <translation>USB path</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>
+ Save data now，please wait for a minute...</source>
+        <translation>
+ Saving the data, please wait a minute...</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Process</translation>
+    </message>
+    <message>
+        <source>
+ Read data now，please do NOT terminate...</source>
+        <translation>
+ Reading the data, please do NOT interrupt...</translation>
+    </message>
+</context>
+<context>
+    <name>RapstelApp</name>
+    <message>
+        <source>打印任务已启动!</source>
+        <translation>A print job is already running!</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>yy-mm-dd</source>
+        <translation>yy-mm-dd</translation>
+    </message>
+    <message>
+        <source>hh-mm-ss</source>
+        <translation>hh-mm-ss</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>第 %d 页</source>
+        <translation>Page %d</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>模式</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>日期
+yy-mm-dd</source>
+        <translation>Date
+yy-mm-dd</translation>
+    </message>
+    <message>
+        <source>时间
+hh-mm-ss</source>
+        <translation>Time
+hh-mm-ss</translation>
+    </message>
+    <message>
+        <source>电压
+(V)</source>
+        <translation>Volt
+(V)</translation>
+    </message>
+    <message>
+        <source>频率
+(Hz)</source>
+        <translation>Freq
+(Hz)</translation>
+    </message>
+    <message>
+        <source>Re
+(Ω)</source>
+        <translation>Re
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rs
+(Ω)</source>
+        <translation>Rs
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rh
+(Ω)</source>
+        <translation>Rh
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rac
+(Ω)</source>
+        <translation>Rac
+(Ω)</translation>
+    </message>
+    <message>
+        <source>R1
+(Ω)</source>
+        <translation>R1
+(Ω)</translation>
+    </message>
+    <message>
+        <source>R2
+(Ω)</source>
+        <translation>R2
+(Ω)</translation>
+    </message>
+    <message>
+        <source>电阻率
+(Ω*m)</source>
+        <translation>Soil ρ
+(Ω*m)</translation>
+    </message>
+    <message>
+        <source>Rk
+(Ω)</source>
+        <translation>Rk
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Fst
+(Hz)</source>
+        <translation>Fst
+(Hz)</translation>
+    </message>
+    <message>
+        <source>Ust
+(V)</source>
+        <translation>Ust
+(V)</translation>
+    </message>
+    <message>
+        <source>Iac
+(A)</source>
+        <translation>Iac
+(A)</translation>
+    </message>
+    <message>
+        <source>距离
+(m)</source>
+        <translation>d
+(m)</translation>
+    </message>
+    <message>
+        <source>
+接地电阻测试仪    
+Test Report of Earth/Ground Tester</source>
+        <translation>
+Test Report
+Earth/Ground Resistance Tester</translation>
+    </message>
+    <message>
+        <source>
+测试对象
+Object</source>
+        <translation>
+Test object</translation>
+    </message>
+    <message>
+        <source>
+仪表编号
+Instrument S/N</source>
+        <translation>
+Instrument S/N</translation>
+    </message>
+    <message>
+        <source>
+测  试 人
+Name</source>
+        <translation>
+Tester</translation>
+    </message>
+    <message>
+        <source>
+日    期
+Date</source>
+        <translation>
+Date</translation>
+    </message>
+</context>
+<context>
+    <name>SiteReport</name>
+    <message>
+        <source>not estimated</source>
+        <translation>not estimated</translation>
+    </message>
+    <message>
+        <source>Soil model</source>
+        <translation>Soil model</translation>
+    </message>
+    <message>
+        <source>Stored %1; layers: %2; RMS error %3 %</source>
+        <translation>Stored %1; layers: %2; RMS error %3 %</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>Resistivity (Ω m)</source>
+        <translation>Resistivity (Ω m)</translation>
+    </message>
+    <message>
+        <source>Thickness (m)</source>
+        <translation>Thickness (m)</translation>
+    </message>
+    <message>
+        <source>Depth to base (m)</source>
+        <translation>Depth to base (m)</translation>
+    </message>
+    <message>
+        <source>Fall of potential: </source>
+        <translation>Fall of potential: </translation>
+    </message>
+    <message>
+        <source>Stored %1; current probe D = %2 m; %3 readings</source>
+        <translation>Stored %1; current probe D = %2 m; %3 readings</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Test point</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Jamming</source>
+        <translation>Jamming</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>all results</source>
+        <translation>all results</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source>Earth resistance test report</source>
+        <translation>Earth resistance test report</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Instrument serial</source>
+        <translation>Instrument serial</translation>
+    </message>
+    <message>
+        <source>– (not recorded by the instrument&apos;s read-out)</source>
+        <translation>– (not recorded by the instrument&apos;s read-out)</translation>
+    </message>
+    <message>
+        <source>Date range</source>
+        <translation>Date range</translation>
+    </message>
+    <message>
+        <source>no result in the date range</source>
+        <translation>no result in the date range</translation>
+    </message>
+    <message>
+        <source>and %1 earlier results</source>
+        <translation>and %1 earlier results</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Site report: </source>
+        <translation>Site report: </translation>
+    </message>
+    <message>
+        <source>Summary: </source>
+        <translation>Summary: </translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation>undetermined</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>below</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>earlier</source>
+        <translation>earlier</translation>
+    </message>
+</context>
+<context>
+    <name>SoilWindow</name>
+    <message>
+        <source>not estimated</source>
+        <translation>not estimated</translation>
+    </message>
+    <message>
+        <source>Soil model - %1</source>
+        <translation>Soil model - %1</translation>
+    </message>
+    <message>
+        <source>Soil model</source>
+        <translation>Soil model</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Layers:</translation>
+    </message>
+    <message>
+        <source>Resistivity (ohm m)</source>
+        <translation>Resistivity (ohm m)</translation>
+    </message>
+    <message>
+        <source>Thickness (m)</source>
+        <translation>Thickness (m)</translation>
+    </message>
+    <message>
+        <source>Depth to base (m)</source>
+        <translation>Depth to base (m)</translation>
+    </message>
+    <message>
+        <source>Save plot...</source>
+        <translation>Save plot...</translation>
+    </message>
+    <message>
+        <source>Save model...</source>
+        <translation>Save model...</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>Store with %1</translation>
+    </message>
+    <message>
+        <source>Store with site</source>
+        <translation>Store with site</translation>
+    </message>
+    <message>
+        <source>The results belong to no one site: choose a site in the archive window</source>
+        <translation>The results belong to no one site: choose a site in the archive window</translation>
+    </message>
+    <message>
+        <source>%1 layer%2, RMS error %3 %</source>
+        <translation>%1 layer%2, RMS error %3 %</translation>
+    </message>
+    <message>
+        <source>; the best model found is shown</source>
+        <translation>; the best model found is shown</translation>
+    </message>
+    <message>
+        <source>Save plot</source>
+        <translation>Save plot</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;PDF (*.pdf)</source>
+        <translation>PNG image (*.png);;PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Plot saved</source>
+        <translation>Plot saved</translation>
+    </message>
+    <message>
+        <source>There is no model to save</source>
+        <translation>There is no model to save</translation>
+    </message>
+    <message>
+        <source>Save model</source>
+        <translation>Save model</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;JSON (*.json)</source>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Model saved</source>
+        <translation>Model saved</translation>
+    </message>
+    <message>
+        <source>Model stored with %1</source>
+        <translation>Model stored with %1</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Mount</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Erase</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::AssignDialog</name>
+    <message>
+        <source>Assign 1 result</source>
+        <translation>Assign 1 result</translation>
+    </message>
+    <message>
+        <source>Assign %1 results</source>
+        <translation>Assign %1 results</translation>
+    </message>
+    <message>
+        <source>One result per test point, in slot order, from this point on</source>
+        <translation>One result per test point, in slot order, from this point on</translation>
+    </message>
+    <message>
+        <source>New site...</source>
+        <translation>New site...</translation>
+    </message>
+    <message>
+        <source>New test point...</source>
+        <translation>New test point...</translation>
+    </message>
+    <message>
+        <source>New site</source>
+        <translation>New site</translation>
+    </message>
+    <message>
+        <source>New test point</source>
+        <translation>New test point</translation>
+    </message>
+    <message>
+        <source>Assign</source>
+        <translation>Assign</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>Site:</translation>
+    </message>
+    <message>
+        <source>Test point:</source>
+        <translation>Test point:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::HistoryWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Measured from</source>
+        <translation>Measured from</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>All modes</source>
+        <translation>All modes</translation>
+    </message>
+    <message>
+        <source>Label contains...</source>
+        <translation>Label contains...</translation>
+    </message>
+    <message>
+        <source>Assign...</source>
+        <translation>Assign...</translation>
+    </message>
+    <message>
+        <source>Label result...</source>
+        <translation>Label result...</translation>
+    </message>
+    <message>
+        <source>Label read-out...</source>
+        <translation>Label read-out...</translation>
+    </message>
+    <message>
+        <source>Open read-out</source>
+        <translation>Open read-out</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Site report...</source>
+        <translation>Site report...</translation>
+    </message>
+    <message>
+        <source>Trend...</source>
+        <translation>Trend...</translation>
+    </message>
+    <message>
+        <source>Soil model...</source>
+        <translation>Soil model...</translation>
+    </message>
+    <message>
+        <source>Fall of potential...</source>
+        <translation>Fall of potential...</translation>
+    </message>
+    <message>
+        <source>Keep new read-outs in the archive</source>
+        <translation>Keep new read-outs in the archive</translation>
+    </message>
+    <message>
+        <source>The archive cannot be opened: </source>
+        <translation>The archive cannot be opened: </translation>
+    </message>
+    <message>
+        <source>No results match</source>
+        <translation>No results match</translation>
+    </message>
+    <message>
+        <source>%1 results shown, more as you scroll</source>
+        <translation>%1 results shown, more as you scroll</translation>
+    </message>
+    <message>
+        <source>1 result</source>
+        <translation>1 result</translation>
+    </message>
+    <message>
+        <source>%1 results</source>
+        <translation>%1 results</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::LabelDialog</name>
+    <message>
+        <source>Label:</source>
+        <translation>Label:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Note:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::SiteTree</name>
+    <message>
+        <source>Site / test point</source>
+        <translation>Site / test point</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>Last test</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Due</translation>
+    </message>
+    <message>
+        <source>Overdue for re-test (%1)</source>
+        <translation>Overdue for re-test (%1)</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>and %1 more</translation>
+    </message>
+    <message>
+        <source>now (overdue)</source>
+        <translation>now (overdue)</translation>
+    </message>
+    <message>
+        <source> (overdue)</source>
+        <translation> (overdue)</translation>
+    </message>
+    <message>
+        <source>All results</source>
+        <translation>All results</translation>
+    </message>
+    <message>
+        <source>Unassigned, newest read-out first</source>
+        <translation>Unassigned, newest read-out first</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TrendChart</name>
+    <message>
+        <source>No readings to show</source>
+        <translation>No readings to show</translation>
+    </message>
+    <message>
+        <source>limit %1 Ω (%2)</source>
+        <translation>limit %1 Ω (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TrendWindow</name>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Label:</translation>
+    </message>
+    <message>
+        <source>Quantity:</source>
+        <translation>Quantity:</translation>
+    </message>
+    <message>
+        <source>No result has a label yet.</source>
+        <translation>No result has a label yet.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
+        <translation>%1 of %2 results with this label have a valid reading of this quantity.</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::panel::DisplayPanel</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Resistance</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CInfoSetDlg</name>
+    <message>
+        <source>打印信息设置</source>
+        <translation>Report Header</translation>
+    </message>
+    <message>
+        <source>测试对象</source>
+        <translation>Test object</translation>
+    </message>
+    <message>
+        <source>仪表编号</source>
+        <translation>Instrument number</translation>
+    </message>
+    <message>
+        <source>测试人 </source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>日期     </source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CMainFrame</name>
+    <message>
+        <source>Untitled - Rapstel</source>
+        <translation>Untitled - Rapstel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About Rapstel...</source>
+        <translation>&amp;About Rapstel...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>About Print Service</source>
+        <translation>About Print Service</translation>
+    </message>
+    <message>
+        <source>Print Service Version 1.0</source>
+        <translation>Print Service Version 1.0</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CMainView</name>
+    <message>
+        <source>打印服务程序</source>
+        <translation>Print Service</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Rapstel - 打印预览</source>
+        <translation>Rapstel - Print Preview</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::ui::CDateTimeDlg</name>
+    <message>
+        <source>Date &amp; Time Setting</source>
+        <translation>Date &amp; Time Setting</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
