@@ -17,6 +17,7 @@
 #include "CommandIds.h"
 #include "DialogLayout.h"
 
+#include "MainShortcuts.h"
 #include "MainToolBar.h"
 #include "MenuResource.h"
 #include "PrintHandoff.h"
@@ -87,6 +88,7 @@ void CTesterDlg::CreateControls() {
 void CTesterDlg::CreateMenu() {
     menu_ = new menu::CMenuEx(this);
     menu_->LoadMenu(res::kMainMenuResource);
+    AssignMainShortcuts(*menu_);
     menuBar_ = menu_->MenuBar();
     connect(menu_, &menu::CMenuEx::Command, this, &CTesterDlg::OnCommand);
 }

@@ -9,11 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <utility>
 #include <vector>
 
 #include "CAboutDlg.h"
+#include "CMenuEx.h"
 #include "CTesterDlg.h"
+#include "CommandIds.h"
 #include "DialogLayout.h"
 
 namespace terrovane::app {
@@ -189,6 +192,46 @@ TEST(MainDialog, AboutBoxOpensFromHelpAndTheWindowMenuRange) {
     dialog.OnSysCommand(32);
     QCoreApplication::processEvents();
     EXPECT_FALSE(opened);
+}
+
+// The standard keys, shown in the menu beside their items and working from the window.
+TEST(MainDialog, StandardShortcutsRunTheirCommands) {
+    CTesterDlg dialog;
+    const auto standardOr = [](QKeySequence::StandardKey key, QKeySequence fallback) {
+        return QKeySequence(key).isEmpty() ? fallback : QKeySequence(key);
+    };
+    const std::pair<int, QKeySequence> expected[] = {
+        {res::kCmdRead, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {res::kCmdSave, standardOr(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S))},
+        {res::kCmdPrint, standardOr(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P))},
+        {res::kCmdExit, standardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q))},
+        {res::kCmdHelp, standardOr(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1))},
+        {res::kCmdHistory, QKeySequence(Qt::CTRL | Qt::Key_H)},
+    };
+    std::set<QKeySequence> distinct;
+    for (const auto& [id, keys] : expected) {
+        ASSERT_NE(dialog.Menu().Action(id), nullptr);
+        EXPECT_EQ(dialog.Menu().Action(id)->shortcut(), keys) << id;
+        EXPECT_FALSE(keys.isEmpty());
+        distinct.insert(keys);
+    }
+    EXPECT_EQ(distinct.size(), std::size(expected));
+
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ExpectAboutBoxOpens([&dialog] { QTest::keyClick(dialog.RecordList(), Qt::Key_F1); });
+    QApplication::setActiveWindow(&dialog);  // the offscreen platform gives it back to no window
+    QTest::keyClick(dialog.RecordList(), Qt::Key_H, Qt::ControlModifier);
+    ASSERT_NE(dialog.History(), nullptr);
+    EXPECT_TRUE(dialog.History()->isVisible());
+    dialog.History()->close();
+
+    CTesterDlg other;
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    QTest::keyClick(&other, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(other.isVisible());
+    EXPECT_EQ(other.result(), QDialog::Accepted);
 }
 
 TEST(MainDialog, ShutdownClosesAModalProgressWindowAndStoresItsPosition) {

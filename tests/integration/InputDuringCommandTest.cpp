@@ -53,6 +53,8 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
         PostClick(list->viewport(), list->visualItemRect(list->item(2, 1)).center());  // an empty slot
         PostWheel(list->viewport());
         PostKey(dialog_.get(), Qt::Key_Escape);
+        PostKey(dialog_.get(), Qt::Key_S, Qt::ControlModifier);  // Save's shortcut
+        PostKey(dialog_.get(), Qt::Key_Q, Qt::ControlModifier);  // Exit's
         PostCloseRequest(dialog_.get());
         PostClick(ToolButton(dialog_->ToolBar(), res::kCmdExit));
         ++posted;
@@ -86,8 +88,9 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
     EXPECT_FALSE(dialog_->Progress().IsOpen());
     EXPECT_TRUE(dialog_->isEnabled());
 
-    // Once the command is over, input counts again.
-    PostClick(ToolButton(dialog_->ToolBar(), res::kCmdSave));
+    // Once the command is over, input counts again, the shortcuts too.
+    dialog_->activateWindow();
+    PostKey(dialog_.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(QTest::qWaitFor([&saveAsked] { return saveAsked; }, 1000));
 }
 

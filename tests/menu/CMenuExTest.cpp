@@ -108,5 +108,43 @@ TEST(CMenuEx, OpenMenuShowsTheGreyColumnAndTheFramedHighlight) {
     file->hide();
 }
 
+// A shortcut stands right-aligned in its own column, clear of the item's text, and the pop-up is wide
+// enough for both.
+TEST(CMenuEx, ShowsAnItemsShortcutInItsOwnColumn) {
+    QWidget window;
+    CMenuEx menu(&window);
+    menu.LoadMenu(res::kMainMenuResource);
+    QMenu* file = menu.Popup("File (F)");
+    const int widthWithout = file->sizeHint().width();
+    QAction* read = menu.Action(res::kCmdRead);
+    read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    const QString keys = read->shortcut().toString(QKeySequence::NativeText);
+    const QFontMetrics metrics(file->font());
+    EXPECT_GE(file->sizeHint().width(), widthWithout + metrics.horizontalAdvance(keys) + kShortcutGap);
+
+    file->popup(QPoint(0, 0));
+    QApplication::processEvents();
+    const QImage shot = file->grab().toImage();
+    const QRect item = file->actionGeometry(read);
+    const QRect column = ShortcutRect(item, metrics.horizontalAdvance(keys));
+    const QRect text(TextRect(item).left(), item.top(), metrics.horizontalAdvance(QStringLiteral("Read (R)")),
+                     item.height());
+    EXPECT_FALSE(column.intersects(text));
+    const auto inked = [&shot](const QRect& area) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                if (QColor(shot.pixel(x, y)) != kMenuBackground)
+                    return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(inked(column.intersected(shot.rect())));
+    // Between the two: background only.
+    EXPECT_FALSE(
+        inked(QRect(QPoint(text.right() + 4, item.top() + 1), QPoint(column.left() - 4, item.bottom() - 1))));
+    file->hide();
+}
+
 }  // namespace
 }  // namespace terrovane::menu

@@ -9,6 +9,9 @@ TEST(MenuMetrics, ItemSizes) {
     EXPECT_EQ(MeasureMenuItem(MenuItemKind::Separator, 80).height(), 10);
     EXPECT_EQ(MeasureMenuItem(MenuItemKind::Command, 60), QSize(76, 19));
     EXPECT_EQ(MeasureMenuItem(MenuItemKind::Popup, 60), QSize(91, 19));
+    // The gap before a shortcut and the margin after it; the menu adds the shortcut column itself.
+    EXPECT_EQ(MeasureMenuItem(MenuItemKind::Command, 60, true),
+              QSize(76 + kShortcutGap + kShortcutMargin, 19));
 }
 
 TEST(MenuMetrics, ItemParts) {
@@ -17,6 +20,7 @@ TEST(MenuMetrics, ItemParts) {
     EXPECT_EQ(TextRect(item).left(), 36);
     EXPECT_EQ(TextRect(item).right(), item.right());
     EXPECT_EQ(ImageCellRect(item), QRect(10, 40, 20, 19));
+    EXPECT_EQ(ShortcutRect(item, 30), QRect(item.right() + 1 - kShortcutMargin - 30, 40, 30, 19));
     const QRect separator(10, 40, 120, 10);
     EXPECT_EQ(SeparatorLine(separator), QLine(36, 45, item.right() - 2, 45));
 }

@@ -1,0 +1,45 @@
+#include "ScreenFit.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace terrovane::screenfit {
+
+QRect FitInside(const QRect& wanted, const QRect& available) {
+    if (available.isEmpty()) {
+        return wanted;
+    }
+    const QSize size = wanted.size().boundedTo(available.size()).expandedTo(QSize(0, 0));
+    const int x =
+        std::clamp(wanted.x(), available.left(), available.left() + available.width() - size.width());
+    const int y =
+        std::clamp(wanted.y(), available.top(), available.top() + available.height() - size.height());
+    return {QPoint(x, y), size};
+}
+
+QRect AvailableArea(const QWidget* window) {
+    const QScreen* screen = window != nullptr ? window->screen() : nullptr;
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+void ResizeOnScreen(QWidget* window, QSize wanted) {
+    window->resize(wanted.boundedTo(AvailableArea(window).size()));
+}
+
+void MoveOnScreen(QWidget* window, QPoint topLeft) {
+    const QRect fitted = FitInside(QRect(topLeft, window->size()), AvailableArea(window));
+    window->resize(fitted.size());
+    window->move(fitted.topLeft());
+}
+
+void KeepOnScreen(QWidget* window) {
+    MoveOnScreen(window, window->pos());
+}
+
+}  // namespace terrovane::screenfit
