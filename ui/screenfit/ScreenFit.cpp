@@ -28,18 +28,28 @@ QRect AvailableArea(const QWidget* window) {
     return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
+namespace {
+
+// What the window system's frame adds around the client area; nothing until the window has a frame.
+QSize FrameExtra(const QWidget* window) {
+    return window->frameGeometry().size() - window->geometry().size();
+}
+
+}  // namespace
+
 void ResizeOnScreen(QWidget* window, QSize wanted) {
-    window->resize(wanted.boundedTo(AvailableArea(window).size()));
+    window->resize(wanted.boundedTo(AvailableArea(window).size() - FrameExtra(window)));
 }
 
 void MoveOnScreen(QWidget* window, QPoint topLeft) {
-    const QRect fitted = FitInside(QRect(topLeft, window->size()), AvailableArea(window));
-    window->resize(fitted.size());
+    const QSize extra = FrameExtra(window);
+    const QRect fitted = FitInside(QRect(topLeft, window->size() + extra), AvailableArea(window));
+    window->resize(fitted.size() - extra);
     window->move(fitted.topLeft());
 }
 
 void KeepOnScreen(QWidget* window) {
-    MoveOnScreen(window, window->pos());
+    MoveOnScreen(window, window->frameGeometry().topLeft());
 }
 
 }  // namespace terrovane::screenfit

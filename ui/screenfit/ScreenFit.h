@@ -16,6 +16,8 @@ QRect FitInside(const QRect& wanted, const QRect& available);
 // The free area of the screen the widget is on (the primary screen before it is shown).
 QRect AvailableArea(const QWidget* window);
 
+// Each of these counts the window system's frame once the window has one (after it is shown); positions
+// are those of the frame, as QWidget::move takes them.
 // Resizes a top-level window to `wanted`, or to what of it fits on its screen.
 void ResizeOnScreen(QWidget* window, QSize wanted);
 
