@@ -23,6 +23,7 @@
 #include "PrintHandoff.h"
 #include "ProgramIcon.h"
 #include "RecordList.h"
+#include "ScreenFit.h"
 #include "Strings.h"
 
 namespace terrovane::app {
@@ -270,7 +271,9 @@ void CTesterDlg::CentreOnScreen() {
     }
     const QRect area = screen->availableGeometry();
     const QSize frame = frameGeometry().size();
-    move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+    // On a screen smaller than the dialog, its title bar and menu stay within reach.
+    screenfit::MoveOnScreen(this, QPoint(area.x() + (area.width() - frame.width()) / 2,
+                                         area.y() + (area.height() - frame.height()) / 2));
 }
 
 }  // namespace terrovane::app

@@ -10,6 +10,7 @@
 #include "FopCurves.h"
 #include "FopPlotGeometry.h"
 #include "FopSummary.h"
+#include "ScreenFit.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -95,7 +96,7 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     });
     connect(table_, &QTableWidget::itemChanged, this, &FopWindow::DistanceEdited);
     connect(store_, &QPushButton::clicked, this, &FopWindow::StoreWithPoint);
-    resize(1100, 600);
+    screenfit::ResizeOnScreen(this, QSize(1100, 600));
 }
 
 void FopWindow::SpreadEvenly() {

@@ -9,6 +9,7 @@
 #include "AnalysisText.h"
 #include "FileDialogSetup.h"
 #include "PlotFiles.h"
+#include "ScreenFit.h"
 #include "SoilModels.h"
 #include "SoilSession.h"
 
@@ -90,7 +91,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     outer->addLayout(buttons);
     connect(layers_, &QComboBox::currentIndexChanged, this, &SoilWindow::Refit);
     Refit();
-    resize(1100, 620);
+    screenfit::ResizeOnScreen(this, QSize(1100, 620));
 }
 
 void SoilWindow::Refit() {

@@ -9,6 +9,7 @@
 #include "ArchiveSetting.h"
 #include "HistoryColumns.h"
 #include "ModeName.h"
+#include "ScreenFit.h"
 
 namespace terrovane::history {
 
@@ -57,7 +58,7 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     connect(model_, &HistoryModel::rowsInserted, this, &HistoryWindow::ShowCount);
     connect(view_, &QTableView::doubleClicked, this, &HistoryWindow::OpenSelectedReadOut);
     ShowCount();
-    resize(1280, 620);
+    screenfit::ResizeOnScreen(this, QSize(1280, 620));
 }
 
 void HistoryWindow::BuildFilters(QBoxLayout* layout) {
