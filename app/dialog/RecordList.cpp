@@ -3,6 +3,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 #include "RecordTable.h"
 
 namespace terrovane::app {
@@ -19,14 +21,18 @@ QTableWidgetItem* MakeItem(const QString& text, int column) {
     return item;
 }
 
+const char* const kTitles[kRecordListColumns] = {"No.", "yy-mm-dd", "hh-mm-ss"};
+// The widest text each column's cells can show: digits are equally wide in the list's fonts.
+const char* const kWidestCells[kRecordListColumns] = {"99", "2088-88-88", "88:88:88"};
+
 void SetUpColumns(QTableWidget* list) {
-    static const char* const kTitles[] = {"No.", "yy-mm-dd", "hh-mm-ss"};
-    list->setColumnCount(3);
-    for (int column = 0; column < 3; ++column) {
+    list->setColumnCount(kRecordListColumns);
+    const auto widths = RecordListColumnWidths(list->fontMetrics());
+    for (int column = 0; column < kRecordListColumns; ++column) {
         auto* header = new QTableWidgetItem(QString::fromLatin1(kTitles[column]));
         header->setTextAlignment(kColumnAlignment[column]);
         list->setHorizontalHeaderItem(column, header);
-        list->setColumnWidth(column, kRecordListColumnWidths[column]);
+        list->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
     }
 }
 
@@ -40,6 +46,18 @@ void SetUpRows(QTableWidget* list) {
 }
 
 }  // namespace
+
+std::array<int, kRecordListColumns> RecordListColumnWidths(const QFontMetrics& metrics) {
+    // A header section's margins and sort-arrow room, and a cell's focus frame, in character widths.
+    const int padding = 3 * metrics.averageCharWidth();
+    std::array<int, kRecordListColumns> widths{};
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        const int title = metrics.horizontalAdvance(QString::fromLatin1(kTitles[column]));
+        const int cell = metrics.horizontalAdvance(QString::fromLatin1(kWidestCells[column]));
+        widths[column] = std::max(title, cell) + padding;
+    }
+    return widths;
+}
 
 void RecordListView::keyPressEvent(QKeyEvent* event) {
     const std::optional<int> before = FirstSelectedRow(this);
