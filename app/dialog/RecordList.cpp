@@ -77,6 +77,8 @@ RecordListView* CreateRecordList(QWidget* parent) {
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the display's buttons; the arrow keys move through the rows.
+    list->setTabKeyNavigation(false);
     list->verticalHeader()->hide();
     list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 2);
     list->horizontalHeader()->setHighlightSections(false);
