@@ -10,6 +10,7 @@
 #include "HistoryWindow.h"
 #include "MessageRecorder.h"
 #include "Sites.h"
+#include "TabChain.h"
 
 namespace terrovane::history {
 namespace {
@@ -175,6 +176,34 @@ TEST(ExportPathTest, TheChosenTypesExtensionIsAddedUnlessTheNameHasOne) {
     EXPECT_EQ(WithExportExtension(QStringLiteral("/tmp/r"), QStringLiteral("(*.pdf)")),
               QStringLiteral("/tmp/r.pdf"));
     EXPECT_TRUE(ExportFilters().startsWith(xlsx));
+}
+
+// The keyboard reaches every control of the archive window and of each window it opens, and Tab wraps.
+TEST_F(ArchiveWindowTest, TabReachesEveryControlOfEveryWindow) {
+    using testing::TabChainProblems;
+    EXPECT_EQ(TabChainProblems(window_.get()), "");
+    EXPECT_FALSE(window_->View().tabKeyNavigation());
+    EXPECT_FALSE(window_->Tree().tabKeyNavigation());
+
+    AssignDialog assign(*archive_, 2);
+    EXPECT_EQ(TabChainProblems(&assign), "");
+    LabelDialog label(QStringLiteral("Label"), {}, {QStringLiteral("Pole 7")});
+    EXPECT_EQ(TabChainProblems(&label), "");
+
+    window_->View().selectRow(0);
+    std::unique_ptr<QWidget> trend(window_->ShowTrend());
+    ASSERT_NE(trend, nullptr);
+    EXPECT_EQ(TabChainProblems(trend.get()), "");
+    window_->View().clearSelection();
+    ChooseTree(TreeChoice::Kind::Site, siteId_);
+    ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3, 4}, siteId_, 0, error_)) << error_;
+    window_->Refresh();
+    window_->View().selectAll();
+    for (QWidget* engineering : {window_->ShowSoilModel(), window_->ShowFallOfPotential()}) {
+        ASSERT_NE(engineering, nullptr);
+        EXPECT_EQ(TabChainProblems(engineering), "") << engineering->windowTitle().toStdString();
+        delete engineering;
+    }
 }
 
 TEST(LabelDialogTest, EnterConfirmsTheFirstTimeEvenWhileALabelIsCompleted) {

@@ -47,6 +47,8 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     probe->addStretch(1);
     left->addLayout(probe);
     table_ = new QTableWidget(static_cast<int>(results_.size()), 3, this);
+    // Tab goes on to the window's buttons; the arrow keys move between the distances, Enter edits one.
+    table_->setTabKeyNavigation(false);
     table_->setHorizontalHeaderLabels(
         {QStringLiteral("Measured"), QStringLiteral("Re (ohm)"), QStringLiteral("Potential probe x (m)")});
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

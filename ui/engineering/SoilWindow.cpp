@@ -63,6 +63,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     table_->setHorizontalHeaderLabels({QStringLiteral("Resistivity (ohm m)"), QStringLiteral("Thickness (m)"),
                                        QStringLiteral("Depth to base (m)")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);  // Tab goes on to the window's buttons
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setMinimumWidth(360);
     middle->addWidget(table_, 2);

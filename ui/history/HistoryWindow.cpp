@@ -35,6 +35,7 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setTabKeyNavigation(false);  // Tab goes on to the buttons below
     view_->setAlternatingRowColors(true);
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->horizontalHeader()->setSortIndicator(kReadAtColumn, Qt::DescendingOrder);
