@@ -4,11 +4,14 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "MenuAccessible.h"
 #include "MenuStyle.h"
 
 namespace terrovane::menu {
 
-CMenuEx::CMenuEx(QWidget* window) : QObject(window), window_(window), style_(std::make_unique<MenuStyle>()) {}
+CMenuEx::CMenuEx(QWidget* window) : QObject(window), window_(window), style_(std::make_unique<MenuStyle>()) {
+    InstallMenuAccessibility();
+}
 
 // The pop-ups use the style, so they go before it.
 CMenuEx::~CMenuEx() {
