@@ -1,6 +1,10 @@
 // The archive window's sites and points: the tree, the assignment step, verdicts in the list, the
 // fixes a new user asked for (empty list, export extension, select all, Enter in the label dialog).
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -176,6 +180,24 @@ TEST(ExportPathTest, TheChosenTypesExtensionIsAddedUnlessTheNameHasOne) {
     EXPECT_EQ(WithExportExtension(QStringLiteral("/tmp/r"), QStringLiteral("(*.pdf)")),
               QStringLiteral("/tmp/r.pdf"));
     EXPECT_TRUE(ExportFilters().startsWith(xlsx));
+}
+
+// On a screen narrower than its usual width (the offscreen one is 800 pixels wide, as a 1280-pixel screen at
+// 1.6x) the window opens inside the screen, its buttons and filters wrapped onto more rows, none cut off.
+TEST_F(ArchiveWindowTest, OpensInsideTheScreenWithEveryControlShown) {
+    const QRect area = window_->screen()->availableGeometry();
+    ASSERT_LT(area.width(), 1280);
+    EXPECT_LE(window_->frameGeometry().width(), area.width());
+    EXPECT_LE(window_->frameGeometry().height(), area.height());
+    QApplication::processEvents();
+    for (QWidget* control : window_->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(window_.get()) ||
+            !(qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
+              qobject_cast<QLineEdit*>(control)))
+            continue;
+        const QRect placed(control->mapTo(window_.get(), QPoint(0, 0)), control->size());
+        EXPECT_TRUE(window_->rect().contains(placed)) << testing::DescribeControl(control).toStdString();
+    }
 }
 
 // The keyboard reaches every control of the archive window and of each window it opens, and Tab wraps.

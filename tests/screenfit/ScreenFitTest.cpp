@@ -44,5 +44,14 @@ TEST(ScreenFit, WindowsStayInsideTheScreensFreeArea) {
     EXPECT_EQ(window.pos(), area.topLeft());
 }
 
+// Sized before it has a frame, a window is fitted again, frame and all, when it is shown.
+TEST(ScreenFit, AWindowSizedBeforeItsFrameFitsOnceShown) {
+    QWidget window;
+    const QRect area = AvailableArea(&window);
+    ResizeOnScreen(&window, QSize(5000, 5000));
+    window.show();
+    EXPECT_TRUE(area.contains(window.frameGeometry()));
+}
+
 }  // namespace
 }  // namespace terrovane::screenfit

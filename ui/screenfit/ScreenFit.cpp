@@ -1,5 +1,6 @@
 #include "ScreenFit.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -35,10 +36,30 @@ QSize FrameExtra(const QWidget* window) {
     return window->frameGeometry().size() - window->geometry().size();
 }
 
+// Once shown, a window has its frame, and what fitted without it may stand out by the frame's width.
+class RefitOnShow : public QObject {
+  public:
+    explicit RefitOnShow(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* window = static_cast<QWidget*>(watched);
+            window->removeEventFilter(this);
+            KeepOnScreen(window);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 void ResizeOnScreen(QWidget* window, QSize wanted) {
     window->resize(wanted.boundedTo(AvailableArea(window).size() - FrameExtra(window)));
+    if (!window->isVisible()) {
+        new RefitOnShow(window);
+    }
 }
 
 void MoveOnScreen(QWidget* window, QPoint topLeft) {
