@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyleOptionMenuItem>
 #include <QWidget>
 
@@ -10,6 +11,7 @@
 #include "CMenuEx.h"
 #include "CommandIds.h"
 #include "MenuMetrics.h"
+#include "MenuStyle.h"
 
 namespace terrovane::menu {
 namespace {
@@ -106,6 +108,27 @@ TEST(CMenuEx, OpenMenuShowsTheGreyColumnAndTheFramedHighlight) {
     EXPECT_EQ(QColor(shot.pixel(saveRect.right() - 3, saveRect.top())), kHighlightFrame);
     EXPECT_EQ(QColor(shot.pixel(saveRect.left() + 3, saveRect.bottom())), kHighlightFrame);
     file->hide();
+}
+
+// At a fractional scale (1.5x) the frame's bottom and right edges are still drawn, on the last row and
+// column of device pixels.
+TEST(CMenuEx, TheFrameIsWholeAtOneAndAHalfTimes) {
+    MenuStyle style;
+    for (const QSize size : {QSize(101, 57), QSize(100, 56)}) {
+        QImage image((QSizeF(size) * 1.5).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(1.5);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QStyleOption option;
+        option.rect = QRect(QPoint(0, 0), size);
+        style.drawPrimitive(QStyle::PE_FrameMenu, &option, &painter, nullptr);
+        painter.end();
+        const int right = image.width() - 1, bottom = image.height() - 1;
+        EXPECT_EQ(QColor(image.pixel(right, image.height() / 2)), kMenuFrame) << size.width();
+        EXPECT_EQ(QColor(image.pixel(image.width() / 2, bottom)), kMenuFrame) << size.height();
+        EXPECT_EQ(QColor(image.pixel(0, image.height() / 2)), kMenuFrame);
+        EXPECT_EQ(QColor(image.pixel(image.width() / 2, 0)), kMenuFrame);
+    }
 }
 
 // A shortcut stands right-aligned in its own column, clear of the item's text, and the pop-up is wide

@@ -25,5 +25,16 @@ TEST(MenuMetrics, ItemParts) {
     EXPECT_EQ(SeparatorLine(separator), QLine(36, 45, item.right() - 2, 45));
 }
 
+TEST(MenuMetrics, FrameEdgesLieInsideThePanel) {
+    const QRect panel(0, 0, 101, 57);
+    const auto edges = MenuFrameEdges(panel);
+    EXPECT_EQ(edges[0], QRect(0, 0, 101, 1));
+    EXPECT_EQ(edges[1], QRect(0, 56, 101, 1));
+    EXPECT_EQ(edges[2], QRect(0, 0, 1, 57));
+    EXPECT_EQ(edges[3], QRect(100, 0, 1, 57));
+    for (const QRect& edge : edges)
+        EXPECT_TRUE(panel.contains(edge));
+}
+
 }  // namespace
 }  // namespace terrovane::menu

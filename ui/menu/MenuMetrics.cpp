@@ -29,6 +29,13 @@ QRect ShortcutRect(const QRect& item, int shortcutColumnWidth) {
             item.height()};
 }
 
+std::array<QRect, 4> MenuFrameEdges(const QRect& panel) {
+    return {QRect(panel.left(), panel.top(), panel.width(), 1),
+            QRect(panel.left(), panel.bottom(), panel.width(), 1),
+            QRect(panel.left(), panel.top(), 1, panel.height()),
+            QRect(panel.right(), panel.top(), 1, panel.height())};
+}
+
 QLine SeparatorLine(const QRect& item) {
     const int y = item.top() + item.height() / 2;
     return {item.left() + kImageWidth + 10, y, item.right() - 2, y};

@@ -4,6 +4,7 @@
 #include <QLine>
 #include <QRect>
 #include <QSize>
+#include <array>
 
 namespace terrovane::menu {
 
@@ -15,6 +16,7 @@ inline constexpr QColor kHighlightFill{193, 210, 238};
 inline constexpr QColor kSeparatorDark{64, 0, 128};
 inline constexpr QColor kSeparatorLight{255, 255, 255};
 inline constexpr QColor kDisabledCheck{127, 127, 127};
+inline constexpr QColor kMenuFrame{128, 128, 128};
 
 inline constexpr int kImageWidth = 16;
 inline constexpr int kImageHeight = 15;
@@ -35,6 +37,9 @@ QRect TextRect(const QRect& item);
 QRect ImageCellRect(const QRect& item);  // where the check mark goes
 // The shortcut column, right-aligned in the item: as wide as the menu's widest shortcut.
 QRect ShortcutRect(const QRect& item, int shortcutColumnWidth);
+// The pop-up's one-pixel frame as four strips inside `panel`: filled, they stay whole at fractional scales,
+// where a drawn rectangle's right and bottom lines fall outside the pop-up.
+std::array<QRect, 4> MenuFrameEdges(const QRect& panel);
 // The separator line's left and right ends and its height.
 QLine SeparatorLine(const QRect& item);
 

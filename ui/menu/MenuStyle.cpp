@@ -116,9 +116,8 @@ void MenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         return;
     }
     if (element == PE_FrameMenu) {
-        painter->setPen(QColor(128, 128, 128));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        for (const QRect& edge : MenuFrameEdges(option->rect))
+            painter->fillRect(edge, kMenuFrame);
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
