@@ -74,7 +74,7 @@ bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
     if (holding_ && event->type() == QEvent::Shortcut && IsHeld(QGuiApplication::focusWindow())) {
         return true;
     }
-    if (holding_ && IsHeld(watched) && IsUserInput(event->type())) {
+    if (holding_ && IsUserInput(event->type()) && IsHeld(watched)) {
         event->ignore();
         return true;
     }
