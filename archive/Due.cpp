@@ -6,27 +6,11 @@
 #include <cstdio>
 #include <ctime>
 #include <tuple>
+#include <unordered_map>
 
 #include "SiteStatements.h"
 
 namespace terrovane::archive {
-namespace {
-
-int Group(const DuePoint& point) {
-    return point.overdue ? 0 : point.intervalMonths ? 1 : 2;
-}
-
-// Order: overdue, due, no interval; within each by date, then site and place in the site. References
-// only: a list of 40,000 points is sorted without copying a name.
-bool Before(const std::pair<DuePoint, int>& a, const std::pair<DuePoint, int>& b) {
-    const int groupA = Group(a.first);
-    const int groupB = Group(b.first);
-    return std::tie(groupA, a.first.dueOn, a.first.site, a.second, a.first.point) <
-           std::tie(groupB, b.first.dueOn, b.first.site, b.second, b.first.point);
-}
-
-}  // namespace
-
 namespace {
 
 bool Digits(const std::string& text, std::size_t from, std::size_t count, int& value) {
@@ -85,51 +69,156 @@ std::string Today() {
     return text;
 }
 
+namespace {
+
+struct SiteEntry {
+    std::string name;
+    std::optional<int> intervalMonths;
+    int rank = 0;  // place in the order of names
+};
+
+// The fields the list is ordered by, small enough that sorting 40,000 of them copies no text: overdue,
+// due, no interval; within each by due date, then site name, place in the site and point.
+struct SortKey {
+    int group = 0;
+    int due = 0;  // YYYYMMDD, 0 without a due date
+    int siteRank = 0;
+    std::int64_t ordinal = 0;
+    std::int64_t point = 0;
+    std::size_t index = 0;  // into the points read
+
+    bool operator<(const SortKey& other) const {
+        return std::tie(group, due, siteRank, ordinal, point) <
+               std::tie(other.group, other.due, other.siteRank, other.ordinal, other.point);
+    }
+};
+
+// "2025-02-28" as 20250228; AddMonths gives only well-formed dates.
+int DateNumber(const std::string& date) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (date.size() != 10 || !Digits(date, 0, 4, year) || !Digits(date, 5, 2, month) ||
+        !Digits(date, 8, 2, day)) {
+        return 0;
+    }
+    return year * 10000 + month * 100 + day;
+}
+
+// Sites by id, each with its rank by name (the index on the name gives that order).
+bool ReadSites(Database& db, std::int64_t site, std::unordered_map<std::int64_t, SiteEntry>& sites,
+               std::string& failure) {
+    Statement query;
+    const std::string sql = "SELECT id, name, interval_months FROM sites" +
+                            std::string(site != 0 ? " WHERE id = ?" : "") + " ORDER BY name";
+    if (!Prepared(db, query, sql, failure)) {
+        return false;
+    }
+    if (site != 0) {
+        query.Bind(1, site);
+    }
+    int rc = SQLITE_OK;
+    int rank = 0;
+    while ((rc = query.Step()) == SQLITE_ROW) {
+        sites[query.Int(0)] = {query.Text(1), OptionalInt(query, 2), rank++};
+    }
+    if (rc != SQLITE_DONE) {
+        failure = db.Error();
+        return false;
+    }
+    return true;
+}
+
+bool ReadPoints(Database& db, const std::string& today, std::int64_t site,
+                const std::unordered_map<std::int64_t, SiteEntry>& sites, std::vector<DuePoint>& points,
+                std::vector<SortKey>& keys, std::string& failure) {
+    Statement query;
+    const std::string sql = "SELECT id, site_id, name, ordinal, interval_months, last_measured FROM points" +
+                            std::string(site != 0 ? " WHERE site_id = ?" : "");
+    if (!Prepared(db, query, sql, failure)) {
+        return false;
+    }
+    if (site != 0) {
+        query.Bind(1, site);
+    }
+    int rc = SQLITE_OK;
+    while ((rc = query.Step()) == SQLITE_ROW) {
+        const auto owner = sites.find(query.Int(1));
+        if (owner == sites.end()) {
+            continue;  // the join of the points with their sites keeps none without one
+        }
+        DuePoint point;
+        point.point = query.Int(0);
+        point.site = owner->second.name;
+        point.name = query.Text(2);
+        point.intervalMonths = OptionalInt(query, 4);
+        if (!point.intervalMonths) {
+            point.intervalMonths = owner->second.intervalMonths;
+        }
+        point.lastTested = query.Text(5);
+        if (point.intervalMonths && !point.lastTested.empty()) {
+            point.dueOn = AddMonths(point.lastTested, *point.intervalMonths);
+        }
+        point.overdue = point.intervalMonths &&
+                        (point.lastTested.empty() || (!point.dueOn.empty() && point.dueOn < today));
+        const int group = point.overdue ? 0 : point.intervalMonths ? 1 : 2;
+        keys.push_back(
+            {group, DateNumber(point.dueOn), owner->second.rank, query.Int(3), point.point, keys.size()});
+        points.push_back(std::move(point));
+    }
+    if (rc != SQLITE_DONE) {
+        failure = db.Error();
+        return false;
+    }
+    return true;
+}
+
+bool CountPoints(Database& db, std::int64_t site, std::size_t& count, std::string& failure) {
+    Statement query;
+    if (!Prepared(db, query,
+                  "SELECT count(*) FROM points" + std::string(site != 0 ? " WHERE site_id = ?" : ""),
+                  failure)) {
+        return false;
+    }
+    if (site != 0) {
+        query.Bind(1, site);
+    }
+    if (query.Step() != SQLITE_ROW) {
+        failure = db.Error();
+        return false;
+    }
+    count = static_cast<std::size_t>(query.Int(0));
+    return true;
+}
+
+}  // namespace
+
+// Computed per point from one read of the points and one of the sites: a join would look the site up
+// again for each of the 40,000 points, and sorting the points themselves would move their texts around.
 bool DueList(Archive& archive, const std::string& today, std::int64_t site, std::vector<DuePoint>& out,
              std::string& error) {
-    std::vector<std::pair<DuePoint, int>> points;
+    std::vector<DuePoint> points;
+    std::vector<SortKey> keys;
     const bool ok = archive.Use(
         [&](Database& db, std::string& failure) {
-            Statement query;
-            const std::string sql =
-                "SELECT p.id, s.name, p.name, p.ordinal, coalesce(p.interval_months, s.interval_months), "
-                "p.last_measured FROM points p "
-                "JOIN sites s ON s.id = p.site_id" +
-                std::string(site != 0 ? " WHERE p.site_id = ?" : "");
-            if (!Prepared(db, query, sql, failure)) {
+            std::unordered_map<std::int64_t, SiteEntry> sites;
+            std::size_t count = 0;
+            if (!CountPoints(db, site, count, failure)) {
                 return false;
             }
-            if (site != 0) {
-                query.Bind(1, site);
-            }
-            int rc = SQLITE_OK;
-            while ((rc = query.Step()) == SQLITE_ROW) {
-                DuePoint point;
-                point.point = query.Int(0);
-                point.site = query.Text(1);
-                point.name = query.Text(2);
-                point.intervalMonths = OptionalInt(query, 4);
-                point.lastTested = query.Text(5);
-                if (point.intervalMonths && !point.lastTested.empty()) {
-                    point.dueOn = AddMonths(point.lastTested, *point.intervalMonths);
-                }
-                point.overdue = point.intervalMonths &&
-                                (point.lastTested.empty() || (!point.dueOn.empty() && point.dueOn < today));
-                points.emplace_back(std::move(point), static_cast<int>(query.Int(3)));
-            }
-            if (rc != SQLITE_DONE) {
-                failure = db.Error();
-                return false;
-            }
-            return true;
+            points.reserve(count);
+            keys.reserve(count);
+            return ReadSites(db, site, sites, failure) &&
+                   ReadPoints(db, today, site, sites, points, keys, failure);
         },
         error);
     if (!ok) {
         return false;
     }
-    std::sort(points.begin(), points.end(), Before);
-    for (auto& [point, ordinal] : points) {
-        out.push_back(std::move(point));
+    std::sort(keys.begin(), keys.end());
+    out.reserve(out.size() + keys.size());
+    for (const SortKey& key : keys) {
+        out.push_back(std::move(points[key.index]));
     }
     return true;
 }

@@ -1,7 +1,6 @@
 // Fall-of-potential curves kept with their test point: the readings and the current-probe distance.
 #include "FopCurves.h"
 
-#include <sqlite3.h>
 
 #include <cmath>
 
@@ -51,19 +50,17 @@ bool LoadReadings(Database& db, StoredFopCurve& curve, std::string& error) {
         return false;
     }
     query.Bind(1, curve.id);
-    int rc = SQLITE_ROW;
-    while ((rc = query.Step()) == SQLITE_ROW) {
-        StoredFopReading reading{query.Real(0), query.Real(1), {}};
-        if (!query.IsNull(2)) {
-            reading.result = query.Int(2);
-        }
-        curve.readings.push_back(reading);
-    }
-    if (rc != SQLITE_DONE) {
-        error = db.Error();
-        return false;
-    }
-    return true;
+    return EachRow(
+        db, query,
+        [&](const Statement& row) {
+            StoredFopReading reading{row.Real(0), row.Real(1), {}};
+            if (!row.IsNull(2)) {
+                reading.result = row.Int(2);
+            }
+            curve.readings.push_back(reading);
+            return true;
+        },
+        error);
 }
 
 }  // namespace
@@ -132,45 +129,27 @@ bool FopCurves(Archive& archive, std::int64_t point, std::vector<StoredFopCurve>
                 return false;
             }
             curves.Bind(1, point);
-            int rc = SQLITE_ROW;
-            while ((rc = curves.Step()) == SQLITE_ROW) {
-                StoredFopCurve curve;
-                curve.id = curves.Int(0);
-                curve.point = point;
-                curve.savedAt = curves.Text(1);
-                curve.currentProbe = curves.Real(2);
-                if (!LoadReadings(db, curve, failure)) {
-                    return false;
-                }
-                out.push_back(std::move(curve));
-            }
-            if (rc != SQLITE_DONE) {
-                failure = db.Error();
-                return false;
-            }
-            return true;
+            return EachRow(
+                db, curves,
+                [&](const Statement& row) {
+                    StoredFopCurve curve;
+                    curve.id = row.Int(0);
+                    curve.point = point;
+                    curve.savedAt = row.Text(1);
+                    curve.currentProbe = row.Real(2);
+                    if (!LoadReadings(db, curve, failure)) {
+                        return false;
+                    }
+                    out.push_back(std::move(curve));
+                    return true;
+                },
+                failure);
         },
         error);
 }
 
 bool DeleteFopCurve(Archive& archive, std::int64_t id, std::string& error) {
-    return InTransaction(
-        archive,
-        [&](Database& db, std::string& failure) {
-            Statement remove;
-            if (!Prepared(db, remove, "DELETE FROM fop_curves WHERE id = ?", failure)) {
-                return false;
-            }
-            remove.Bind(1, id);
-            if (!StepDone(db, remove, failure)) {
-                return false;
-            }
-            if (!Changed(db, "fall-of-potential curve " + std::to_string(id), failure)) {
-                return false;
-            }
-            return true;
-        },
-        error);
+    return DeleteById(archive, "DELETE FROM fop_curves WHERE id = ?", id, "fall-of-potential curve", error);
 }
 
 }  // namespace terrovane::archive

@@ -33,6 +33,36 @@ bool Changed(Database& db, const std::string& what, std::string& error) {
     return true;
 }
 
+bool EachRow(Database& db, Statement& statement, const std::function<bool(const Statement&)>& row,
+             std::string& error) {
+    int rc = SQLITE_ROW;
+    while ((rc = statement.Step()) == SQLITE_ROW) {
+        if (!row(statement)) {
+            return false;
+        }
+    }
+    if (rc != SQLITE_DONE) {
+        error = db.Error();
+        return false;
+    }
+    return true;
+}
+
+bool DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const std::string& what,
+                std::string& error) {
+    return InTransaction(
+        archive,
+        [&](Database& db, std::string& failure) {
+            Statement remove;
+            if (!Prepared(db, remove, sql, failure)) {
+                return false;
+            }
+            remove.Bind(1, id);
+            return StepDone(db, remove, failure) && Changed(db, what + " " + std::to_string(id), failure);
+        },
+        error);
+}
+
 bool StepDone(Database& db, Statement& statement, std::string& error) {
     const int rc = statement.Step();
     if (rc == SQLITE_DONE || rc == SQLITE_ROW) {

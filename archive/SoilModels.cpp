@@ -1,7 +1,6 @@
 // Soil models kept with their site: the layers the user accepted and the sounding behind them.
 #include "SoilModels.h"
 
-#include <sqlite3.h>
 
 #include <cmath>
 #include <limits>
@@ -85,25 +84,25 @@ bool LoadLayersAndPoints(Database& db, StoredSoilModel& model, std::string& erro
         return false;
     }
     layers.Bind(1, model.id);
-    int rc = SQLITE_ROW;
-    while ((rc = layers.Step()) == SQLITE_ROW) {
-        StoredSoilLayer layer{layers.Real(0), SigmaAt(layers, 1), OptionalReal(layers, 2), {}};
-        if (layer.thickness) {
-            layer.thicknessSigma = SigmaAt(layers, 3);
-        }
-        model.layers.push_back(layer);
-    }
-    if (rc == SQLITE_DONE) {
-        points.Bind(1, model.id);
-        while ((rc = points.Step()) == SQLITE_ROW) {
-            model.points.push_back({points.Real(0), points.Real(1)});
-        }
-    }
-    if (rc != SQLITE_DONE) {
-        error = db.Error();
-        return false;
-    }
-    return true;
+    points.Bind(1, model.id);
+    return EachRow(
+               db, layers,
+               [&](const Statement& row) {
+                   StoredSoilLayer layer{row.Real(0), SigmaAt(row, 1), OptionalReal(row, 2), {}};
+                   if (layer.thickness) {
+                       layer.thicknessSigma = SigmaAt(row, 3);
+                   }
+                   model.layers.push_back(layer);
+                   return true;
+               },
+               error) &&
+           EachRow(
+               db, points,
+               [&](const Statement& row) {
+                   model.points.push_back({row.Real(0), row.Real(1)});
+                   return true;
+               },
+               error);
 }
 
 }  // namespace
@@ -190,46 +189,28 @@ bool SoilModels(Archive& archive, std::int64_t site, std::vector<StoredSoilModel
                 return false;
             }
             models.Bind(1, site);
-            int rc = SQLITE_ROW;
-            while ((rc = models.Step()) == SQLITE_ROW) {
-                StoredSoilModel model;
-                model.id = models.Int(0);
-                model.site = site;
-                model.savedAt = models.Text(1);
-                model.layerChoice = models.Text(2);
-                model.rmsPercent = models.Real(3);
-                if (!LoadLayersAndPoints(db, model, failure)) {
-                    return false;
-                }
-                out.push_back(std::move(model));
-            }
-            if (rc != SQLITE_DONE) {
-                failure = db.Error();
-                return false;
-            }
-            return true;
+            return EachRow(
+                db, models,
+                [&](const Statement& row) {
+                    StoredSoilModel model;
+                    model.id = row.Int(0);
+                    model.site = site;
+                    model.savedAt = row.Text(1);
+                    model.layerChoice = row.Text(2);
+                    model.rmsPercent = row.Real(3);
+                    if (!LoadLayersAndPoints(db, model, failure)) {
+                        return false;
+                    }
+                    out.push_back(std::move(model));
+                    return true;
+                },
+                failure);
         },
         error);
 }
 
 bool DeleteSoilModel(Archive& archive, std::int64_t id, std::string& error) {
-    return InTransaction(
-        archive,
-        [&](Database& db, std::string& failure) {
-            Statement remove;
-            if (!Prepared(db, remove, "DELETE FROM soil_models WHERE id = ?", failure)) {
-                return false;
-            }
-            remove.Bind(1, id);
-            if (!StepDone(db, remove, failure)) {
-                return false;
-            }
-            if (!Changed(db, "soil model " + std::to_string(id), failure)) {
-                return false;
-            }
-            return true;
-        },
-        error);
+    return DeleteById(archive, "DELETE FROM soil_models WHERE id = ?", id, "soil model", error);
 }
 
 }  // namespace terrovane::archive

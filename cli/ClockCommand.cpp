@@ -2,6 +2,7 @@
 #include <QDateTime>
 
 #include "Command.h"
+#include "PortOption.h"
 #include "TerminalHost.h"
 
 namespace terrovane::cli {
@@ -24,8 +25,12 @@ int RunClock(const ParsedArguments& options) {
         return UsageError("clock", "--set takes \"YYYY-MM-DD HH:MM\" with a year from 2000 to 2099");
     }
     InstallTerminalMessages(false);
+    if (!TakePortOption(options, "clock", host)) {
+        return kExitFailed;
+    }
     record::ReadOutState state;
     link::InstrumentSession session(TerminalPacing());
+    session.SetPortChoice(host.port);
     link::CommandHost commands(session, host, state);
     const auto outcome = RunToEnd(commands, [&commands] { return commands.SetClock(); });
     return outcome && outcome->kind == link::OutcomeKind::ClockSet ? kExitOk : kExitFailed;
@@ -38,7 +43,8 @@ const CommandRegistrar kRegistrar(
      {{{"clock",
         {},
         {{"set", "\"YYYY-MM-DD HH:MM\"",
-          "The moment to set, a year from 2000 to 2099. Without it, the computer's present time is set."}}},
+          "The moment to set, a year from 2000 to 2099. Without it, the computer's present time is set."},
+         PortOption()}},
        RunClock}}});
 
 }  // namespace

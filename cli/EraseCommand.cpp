@@ -3,6 +3,7 @@
 
 #include "Archive.h"
 #include "Command.h"
+#include "PortOption.h"
 #include "ReadArchiving.h"
 #include "TerminalHost.h"
 
@@ -49,7 +50,11 @@ int RunErase(const ParsedArguments& options) {
     }
     InstallTerminalMessages(options.Has("yes"));
     TerminalHost host;
+    if (!TakePortOption(options, "erase", host)) {
+        return kExitFailed;
+    }
     link::InstrumentSession session(TerminalPacing());
+    session.SetPortChoice(host.port);
     link::CommandHost commands(session, host, state);
     // Erasing needs a read-out first: it tells which slots hold a result.
     const auto read = RunToEnd(commands, [&commands] { return commands.Read(); });
@@ -76,7 +81,8 @@ const CommandRegistrar kRegistrar(
         {{"slot", "N", "Erase the result in slot N, 0 to 99.", Presence::OneOf},
          {"all", "", "Erase all results.", Presence::OneOf},
          {"yes", "", "Answer OK to the question before erasing."},
-         {"no-archive", "", "Do not keep the read-out in the archive; erase all the same."}}},
+         {"no-archive", "", "Do not keep the read-out in the archive; erase all the same."},
+         PortOption()}},
        RunErase}}});
 
 }  // namespace

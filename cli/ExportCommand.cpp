@@ -3,6 +3,7 @@
 
 #include "Command.h"
 #include "ImageFile.h"
+#include "PortOption.h"
 #include "ReadArchiving.h"
 #include "ReadOutState.h"
 #include "TerminalHost.h"
@@ -14,6 +15,9 @@ namespace {
 int RunExport(const ParsedArguments& options) {
     if (options.Value("xls").empty()) {
         return UsageError("export", "--xls needs a file name");
+    }
+    if (options.Has("from") && options.Has("port")) {
+        return UsageError("export", "--port names the instrument to read; --from reads no instrument");
     }
     record::ReadOutState state;
     std::string error;
@@ -27,7 +31,7 @@ int RunExport(const ParsedArguments& options) {
         InstallTerminalMessages(false);
         TerminalHost host;
         std::string port;
-        if (!ReadInstrument(state, host, &port)) {
+        if (!TakePortOption(options, "export", host) || !ReadInstrument(state, host, &port)) {
             return kExitFailed;
         }
         KeepReadOutOrWarn("export", state.buffer, port, ArchivingFor(options),
@@ -54,7 +58,8 @@ const CommandRegistrar kRegistrar(
         {},
         {{"xls", "FILE", "The workbook to write.", Presence::Required},
          {"from", "DATA_INF", "Take the results from this saved read-out image instead of the instrument."},
-         {"no-archive", "", "Do not keep the read-out of the instrument in the archive."}}},
+         {"no-archive", "", "Do not keep the read-out of the instrument in the archive."},
+         PortOption()}},
        RunExport}}});
 
 }  // namespace

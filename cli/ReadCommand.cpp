@@ -6,6 +6,7 @@
 #include "AtomicFile.h"
 #include "Command.h"
 #include "ModeName.h"
+#include "PortOption.h"
 #include "ReadArchiving.h"
 #include "ReadOutState.h"
 #include "RecordTexts.h"
@@ -50,9 +51,12 @@ int RunRead(const ParsedArguments& options) {
     }
     InstallTerminalMessages(false);
     TerminalHost host;
+    if (!TakePortOption(options, "read", host)) {
+        return kExitFailed;
+    }
     record::ReadOutState state;
     std::string port;
-    if (!ReadInstrument(state, host, &port)) {
+    if (!ReadInstrument(state, host, &port, options.Has("fast"))) {
         return kExitFailed;
     }
     const auto results = ArchiveAndDescribe(state.buffer, port, ArchivingFor(options));
@@ -76,12 +80,15 @@ const CommandRegistrar kRegistrar(
      "writes the accepted 7200-byte image to FILE. Every read-out is kept in the "
      "archive (see history) unless --no-archive is given or keeping new read-outs is turned off in "
      "Terrovane's History window (setting Archive/Enabled). --format prints the "
-     "results with their archive ids, workbook texts and values instead.",
+     "results with their archive ids, workbook texts and values instead. --fast sends each request as soon "
+     "as the previous result has arrived (about one second with the instrument; the default paces them).",
      {{{"read",
         {},
         {{"out", "FILE", "Write the accepted 7200-byte read-out image to FILE."},
          {"format", "table|csv|json", "Print the results with their archive ids, texts and values."},
-         {"no-archive", "", "Do not keep this read-out in the archive."}}},
+         {"no-archive", "", "Do not keep this read-out in the archive."},
+         PortOption(),
+         {"fast", "", "Send each request as soon as the previous result has arrived, not every 100 ms."}}},
        RunRead}}});
 
 }  // namespace

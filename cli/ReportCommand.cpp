@@ -7,6 +7,7 @@
 
 #include "Command.h"
 #include "ImageFile.h"
+#include "PortOption.h"
 #include "ReadArchiving.h"
 #include "ReportPdf.h"
 #include "TerminalHost.h"
@@ -26,7 +27,7 @@ bool LoadTable(const ParsedArguments& options, record::RecordTable& table) {
         TerminalHost host;
         record::ReadOutState state;
         std::string port;
-        if (!ReadInstrument(state, host, &port)) {
+        if (!TakePortOption(options, "report", host) || !ReadInstrument(state, host, &port)) {
             return false;
         }
         KeepReadOutOrWarn("report", state.buffer, port, ArchivingFor(options),
@@ -48,6 +49,9 @@ int RunReport(const ParsedArguments& options) {
     const std::string pdf = options.Value("pdf");
     if (pdf.empty()) {
         return UsageError("report", "--pdf needs a file name");
+    }
+    if (options.Has("from") && options.Has("port")) {
+        return UsageError("report", "--port names the instrument to read; --from reads no instrument");
     }
     report::ReportHeaderInfo header{
         options.Value("object"), options.Value("serial"), options.Value("tester"),
@@ -81,7 +85,8 @@ const CommandRegistrar kRegistrar(
          {"object", "T", "The test object in the report's header."},
          {"serial", "T", "The instrument number in the report's header."},
          {"tester", "T", "The tester in the report's header."},
-         {"date", "YYYY-MM-DD", "The report's date; today by default."}}},
+         {"date", "YYYY-MM-DD", "The report's date; today by default."},
+         PortOption()}},
        RunReport}}});
 
 }  // namespace

@@ -29,6 +29,7 @@ int Report(const ParsedArguments& options) {
         return CommandFailed("site report", error);
     }
     report.tester = options.Value("tester");
+    report.instrument = options.Value("instrument");
     report.version = TERROVANE_VERSION;
     if (!sitereport::RenderSiteReportPdf(report, options.Value("pdf"), error)) {
         return CommandFailed("site report", error);
@@ -46,7 +47,9 @@ CommandForm SiteReportForm() {
              {{"pdf", "FILE", "The PDF file the report is written to.", Presence::Required},
               {"since", "DATE", "Only results measured on or after DATE, YYYY-MM-DD."},
               {"until", "DATE", "Only results measured on or before DATE, YYYY-MM-DD."},
-              {"tester", "T", "The tester's name for the site block."}}},
+              {"tester", "T", "The tester's name for the site block."},
+              {"instrument", "SERIAL",
+               "The instrument's serial number for the site block (the instrument does not send it)."}}},
             Report};
 }
 

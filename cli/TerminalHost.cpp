@@ -102,8 +102,10 @@ std::optional<link::Outcome> RunToEnd(link::CommandHost& commands, const std::fu
     return outcome;
 }
 
-bool ReadInstrument(record::ReadOutState& state, TerminalHost& host, std::string* port) {
+bool ReadInstrument(record::ReadOutState& state, TerminalHost& host, std::string* port, bool fast) {
     link::InstrumentSession session(TerminalPacing());
+    session.SetPortChoice(host.port);
+    session.SetFastReadOut(fast);
     link::CommandHost commands(session, host, state);
     const auto outcome = RunToEnd(commands, [&commands] { return commands.Read(); });
     if (!outcome || outcome->kind != link::OutcomeKind::ReadOutAccepted) {

@@ -6,6 +6,7 @@
 
 #include "CommandHost.h"
 #include "LinkView.h"
+#include "PortChoice.h"
 #include "Protocol.h"
 #include "ReadOutState.h"
 #include "SessionPacing.h"
@@ -26,6 +27,8 @@ class TerminalHost : public link::SilentView {
     std::optional<link::ClockSetting> AskClock() override { return clock; }
 
     std::optional<link::ClockSetting> clock;
+    // The port --port named; no choice without it.
+    link::PortChoice port;
 
   private:
     bool drawn_ = false;
@@ -40,8 +43,10 @@ link::SessionPacing TerminalPacing();
 std::optional<link::Outcome> RunToEnd(link::CommandHost& commands, const std::function<bool()>& start);
 
 // Reads the instrument's 100 slots. On acceptance the state's buffer holds the image and its table the
-// records, and `port` (when given) names the port it came from; otherwise both keep what they had.
-bool ReadInstrument(record::ReadOutState& state, TerminalHost& host, std::string* port = nullptr);
+// records, and `port` (when given) names the port it came from; otherwise both keep what they had. `fast`
+// sends each request as soon as the packets asked for so far have arrived.
+bool ReadInstrument(record::ReadOutState& state, TerminalHost& host, std::string* port = nullptr,
+                    bool fast = false);
 
 // Messages on standard error; questions answered OK with `assumeYes`, else asked on the terminal, else
 // (no terminal to ask) answered Cancel.

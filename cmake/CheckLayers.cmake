@@ -59,7 +59,7 @@ set(qt_rules
   "ui/panel: Widgets"
   "ui/engineering: Widgets"
   "ui/engineering/tools: Widgets Test"
-  "ui/history: Widgets"
+  "ui/history: Widgets PrintSupport"
   "ui/history/tools: Widgets Test"
   "printsvc/form: Core Gui"
   "printsvc/handoff: Core"

@@ -50,7 +50,8 @@ InstrumentSession::~InstrumentSession() {
 int InstrumentSession::DiscoverPort() {
     portName.clear();
     discoveryProblem_.clear();
-    std::optional<std::string> found = FindPortName(platform::CurrentPortMap());
+    map_ = &platform::CurrentPortMap();
+    std::optional<std::string> found = FindPortName(*map_, choice_);
     if (!found) {
         return -1;
     }
@@ -108,17 +109,30 @@ int InstrumentSession::SendIndexedCommand(std::string_view name, int number) {
     return comm_.Output(line) ? 0 : -1;
 }
 
+void InstrumentSession::SetPortChoice(PortChoice choice) {
+    if (choice != choice_) {
+        choice_ = std::move(choice);
+        choiceChanged_ = true;
+    }
+}
+
 // The port watch asks every 5 ms; while the map says nothing changed, the last answer stands.
 PortPresence InstrumentSession::WatchPort() {
     commSettings = kCommSettings;
-    const platform::PortMapSource& map = platform::CurrentPortMap();
-    const std::uint64_t version = map.Version();
-    if (watched_ && &map == watchedMap_ && version == watchedVersion_ && portName == watchedPortName_) {
+    if (map_ == nullptr) {
+        map_ = &platform::CurrentPortMap();
+    }
+    const platform::PortMapSource* map = map_;
+    const std::uint64_t version = map->Version();
+    if (watched_ && map == watchedMap_ && version == watchedVersion_ && portName == watchedPortName_ &&
+        !choiceChanged_) {
         return *watched_;
     }
+    choiceChanged_ = false;
+    // Discovery takes the map in force now; should that be another one, the next tick looks again.
     const bool present = DiscoverPort() == 0;
     watched_ = PortPresence{present, discoveryProblem_};
-    watchedMap_ = &map;
+    watchedMap_ = map;
     watchedVersion_ = version;
     watchedPortName_ = portName;
     return *watched_;
@@ -140,6 +154,7 @@ void InstrumentSession::After(int milliseconds, std::function<void()> step) {
 void InstrumentSession::Begin(PendingCommand command, bool paced) {
     step_.stop();
     nextStep_ = nullptr;
+    awaitedBytes_ = 0;
     ClosePort();
     running_ = command;
     SetBusy(paced);
@@ -215,8 +230,31 @@ void InstrumentSession::SendRequest(int slot) {
         return;
     }
     emit RequestSent(slot + 1);
+    PaceNextRequest(slot);
+}
+
+// The pace is the longest wait; a fast read-out cuts it short once the packet asked for has arrived, which
+// never overtakes an instrument still answering: it waits for every byte asked for so far.
+void InstrumentSession::PaceNextRequest(int slot) {
     const bool last = slot + 1 == static_cast<int>(record::kSlotCount);
-    After(last ? pacing_.LastPace() : pacing_.requestPaceMs, [this, slot] { SendRequest(slot + 1); });
+    awaitedBytes_ = fastReadOut_ ? (slot + 1) * static_cast<int>(record::RecordPacket::kSize) : 0;
+    After(last ? pacing_.LastPace() : pacing_.requestPaceMs, [this, slot] {
+        awaitedBytes_ = 0;
+        SendRequest(slot + 1);
+    });
+    StepEarlyWhenPacketsArrived();
+}
+
+void InstrumentSession::StepEarlyWhenPacketsArrived() {
+    if (awaitedBytes_ == 0 || comm_.InBufferCount() < awaitedBytes_ || !step_.isActive()) {
+        return;
+    }
+    step_.stop();
+    auto step = std::move(nextStep_);
+    nextStep_ = nullptr;
+    if (step) {
+        step();
+    }
 }
 
 void InstrumentSession::SetClock(ClockQuestion ask) {
@@ -303,8 +341,12 @@ void InstrumentSession::AwaitReply() {
 }
 
 void InstrumentSession::OnComm() {
-    if (!awaitingReply_ || busy_) {
+    if (busy_) {
+        StepEarlyWhenPacketsArrived();
         return;  // bytes of a command still pacing stay in the buffer until its last pause has ended
+    }
+    if (!awaitingReply_) {
+        return;
     }
     if (comm_.CommEvent() != CMSComm::kEventReceive) {
         Fail(FailureStage::Reply, FailureReason::NotAReceiveEvent);
@@ -454,6 +496,7 @@ void InstrumentSession::Lose(PendingCommand during) {
 void InstrumentSession::Finish(Outcome outcome) {
     step_.stop();
     nextStep_ = nullptr;
+    awaitedBytes_ = 0;
     ClosePort();
     SetBusy(false);
     emit Finished(outcome);

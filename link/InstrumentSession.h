@@ -13,6 +13,7 @@
 #include "CMSComm.h"
 #include "Outcome.h"
 #include "PendingCommand.h"
+#include "PortChoice.h"
 #include "PortMap.h"
 #include "Protocol.h"
 #include "SessionPacing.h"
@@ -50,7 +51,15 @@ class InstrumentSession : public QObject {
     ~InstrumentSession() override;
 
     void SetPacing(const SessionPacing& pacing) { pacing_ = pacing; }
+    // Which bridge port discovery takes when several are attached; the next tick of the port watch sees it.
+    void SetPortChoice(PortChoice choice);
+    const PortChoice& Choice() const { return choice_; }
     const SessionPacing& Pacing() const { return pacing_; }
+    // The fast read-out: each record request goes out as soon as the packets asked for so far have all
+    // arrived, and never later than the request pace would send it. Off by default; the reply is judged
+    // as a whole image either way. Clock and erase are not affected.
+    void SetFastReadOut(bool fast) { fastReadOut_ = fast; }
+    bool FastReadOut() const { return fastReadOut_; }
 
     // The commands. Each ends with exactly one Finished (after the sequence, or at once when it cannot
     // start); a command started while another one's reply is awaited abandons that one silently.
@@ -103,6 +112,8 @@ class InstrumentSession : public QObject {
     void EndHandshakeWait(const std::function<void()>& then);
     void StartRequests();
     void SendRequest(int slot);
+    void PaceNextRequest(int slot);
+    void StepEarlyWhenPacketsArrived();
     void AskClock(const ClockQuestion& ask);
     void AwaitReply();
     void OnComm();
@@ -126,13 +137,21 @@ class InstrumentSession : public QObject {
     std::function<void()> nextStep_;
     std::string discoveryProblem_;
     std::string openError_;
-    // The port watch's last answer, and the map and version it came from.
+    PortChoice choice_;
+    // The port map in force when discovery last looked: the port watch keeps to it between commands, so
+    // that an idle tick neither looks up the environment nor allocates.
+    const platform::PortMapSource* map_ = nullptr;
+    // The port watch's last answer, and the map, version and choice it came from.
     std::optional<PortPresence> watched_;
     const platform::PortMapSource* watchedMap_ = nullptr;
     std::uint64_t watchedVersion_ = 0;
+    bool choiceChanged_ = false;
     std::string watchedPortName_;
     PendingCommand running_ = PendingCommand::ReadOut;
     int erasedSlot_ = 0;
+    bool fastReadOut_ = false;
+    // While a fast read-out paces its requests: the bytes that answer every request sent so far. 0 otherwise.
+    int awaitedBytes_ = 0;
     bool busy_ = false;
     bool awaitingReply_ = false;
 };

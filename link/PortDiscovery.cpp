@@ -40,6 +40,20 @@ std::optional<std::string> FindPortName(const platform::PortMapSource& portMap) 
     return name;
 }
 
+std::optional<std::string> FindPortName(const platform::PortMapSource& portMap, const PortChoice& choice) {
+    if (choice.selector.empty()) {
+        return FindPortName(portMap);
+    }
+    const auto named = PortsNamedBy(portMap.BridgePorts(), choice.selector);
+    if (named.size() == 1) {
+        return "COM" + std::to_string(named.front().portNumber);
+    }
+    if (choice.required) {
+        return std::nullopt;
+    }
+    return FindPortName(portMap);
+}
+
 int PortNumberOf(std::string_view portName, std::string& message) {
     if (portName.substr(0, 3) != "COM") {
         message = kPortNameUnknown;

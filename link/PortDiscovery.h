@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "PortChoice.h"
 #include "PortMap.h"
 
 namespace terrovane::link {
@@ -18,6 +19,9 @@ inline constexpr std::string_view kBridgeValueNames[] = {"\\Device\\Slabser0", "
 // when the first cannot be opened), in it the first bridge value present. Nothing when no key opens, no
 // value is present, or the text does not fit the port name. Shows no message.
 std::optional<std::string> FindPortName(const platform::PortMapSource& portMap);
+// The same with the user's choice among several bridge ports: the one port the selector names, else (when
+// the choice is not required) the port found as above.
+std::optional<std::string> FindPortName(const platform::PortMapSource& portMap, const PortChoice& choice);
 
 inline constexpr const char* kPortNameUnknown = "Port message unknown";
 inline constexpr const char* kPortNumberError = "port num at regedit error";

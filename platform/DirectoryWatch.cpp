@@ -9,15 +9,17 @@
 
 namespace terrovane::platform {
 
-DirectoryWatch::DirectoryWatch(const std::vector<std::string>& folders)
+DirectoryWatch::DirectoryWatch(const std::vector<std::string>& folders, Events events)
     : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
     if (fd_ < 0) {
         return;
     }
-    constexpr std::uint32_t kEntryEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB |
-                                           IN_MODIFY | IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF;
+    constexpr std::uint32_t kEntryEvents =
+        IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF;
+    constexpr std::uint32_t kContentEvents = IN_ATTRIB | IN_MODIFY | IN_CLOSE_WRITE;
+    const std::uint32_t mask = events == Events::Entries ? kEntryEvents : kEntryEvents | kContentEvents;
     for (const std::string& folder : folders) {
-        watching_ |= ::inotify_add_watch(fd_, folder.c_str(), kEntryEvents | IN_ONLYDIR) >= 0;
+        watching_ |= ::inotify_add_watch(fd_, folder.c_str(), mask | IN_ONLYDIR) >= 0;
     }
 }
 

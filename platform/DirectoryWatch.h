@@ -6,14 +6,16 @@
 
 namespace terrovane::platform {
 
-// Tells whether entries were added to, removed from, renamed or written in some folders since it was last
-// asked,
-// for the price of one non-blocking read (inotify). Folders that cannot be watched (absent, or a file
-// system that reports nothing, such as sysfs) are simply not watched. Without inotify at all, Working()
-// is false and the caller must look by itself.
+// Tells whether entries were added to, removed from or renamed in some folders (and, when asked to, whether
+// a file in them was written) since it was last asked, for the price of one non-blocking read (inotify).
+// Folders that cannot be watched (absent, or a file system that reports nothing, such as sysfs) are simply
+// not watched. Without inotify at all, Working() is false and the caller must look by itself.
 class DirectoryWatch {
   public:
-    explicit DirectoryWatch(const std::vector<std::string>& folders);
+    enum class Events { Entries, EntriesAndContents };
+
+    explicit DirectoryWatch(const std::vector<std::string>& folders,
+                            Events events = Events::EntriesAndContents);
     ~DirectoryWatch();
     DirectoryWatch(const DirectoryWatch&) = delete;
     DirectoryWatch& operator=(const DirectoryWatch&) = delete;

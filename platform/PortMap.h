@@ -21,6 +21,24 @@ inline constexpr std::size_t kMaxPortMapBytes = std::size_t{1} << 20;
 
 using PortMapValues = std::vector<std::pair<std::string, std::string>>;  // value name -> data, in order
 
+// One port of the bridge as the user tells it from another: the USB fields are empty where the source does
+// not know them (a port-map file).
+struct BridgePort {
+    int portNumber = 0;     // the n of "COM<n>"
+    std::string device;     // what the port opens: the stable link where there is one, else the tty
+    std::string productId;  // idProduct, "ea60"
+    std::string usbSerial;  // the USB device's serial number, as the bridge reports it
+    std::string usbPath;    // the USB device's place on the bus, "1-1.4"
+
+    bool operator==(const BridgePort&) const = default;
+};
+
+// Serial numbers that many bridges share, so that they name no instrument: "0001" (the bridge's factory
+// default) and zeros. The udev rule lists the same ones; an empty serial counts as generic too.
+inline constexpr std::string_view kGenericUsbSerials[] = {"0001",  "0",      "00",      "000",     "0000",
+                                                          "00000", "000000", "0000000", "00000000"};
+bool IsGenericUsbSerial(std::string_view serial);
+
 class PortMapSource {
   public:
     virtual ~PortMapSource() = default;
@@ -33,6 +51,10 @@ class PortMapSource {
     // A number that changes whenever what the source says may have changed: a caller that saw the same
     // number before may keep what it read then. Cheap when nothing changed.
     virtual std::uint64_t Version() const { return 0; }
+    // Every port of the bridge the source knows, in the order the SERIALCOMM key lists them. The default
+    // takes the "\Device\Silabser<i>" and "\Device\Slabser<i>" values of the first key that opens, with
+    // the device each one's port number opens.
+    virtual std::vector<BridgePort> BridgePorts() const;
 };
 
 // The file named by TERROVANE_PORTMAP.

@@ -8,8 +8,9 @@
 //
 // The port watch asks every 5 ms. sysfs is scanned again only when the device folder (or the tty class
 // folder, where that reports changes) saw an entry come or go, so an idle tick costs one non-blocking
-// read; for a short while after such news every ask scans, since the kernel removes a device's sysfs
-// entry a moment after its node. Without inotify, sysfs is scanned at most every 200 ms.
+// read. Only entries count: /dev/null and the terminals are written all the time, and each write would
+// otherwise set off a scan; for a short while after such news every ask scans, since the kernel removes a
+// device's sysfs entry a moment after its node. Without inotify, sysfs is scanned at most every 200 ms.
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -30,9 +31,12 @@ constexpr std::string_view kStableLinkPrefix = "terrovane-";
 constexpr auto kRescanPeriod = std::chrono::milliseconds(200);
 constexpr auto kSettlePeriod = std::chrono::milliseconds(100);
 
-struct BridgePort {
+struct LivePort {
     int ttyNumber = 0;
     std::string deviceName;  // under the dev root: the stable link when there is one, else the tty
+    std::string productId;
+    std::string usbSerial;
+    std::string usbPath;
 };
 
 // "ttyUSB12" -> 12; -1 for any other name.
@@ -57,8 +61,9 @@ std::string ReadTrimmed(const fs::path& file) {
     return text;
 }
 
-// Walks up from the tty's device to the USB device that carries idVendor, staying inside sysfs.
-std::string UsbVendorOf(const fs::path& ttyEntry, const fs::path& sysfsRoot) {
+// Walks up from the tty's device to the USB device that carries idVendor, staying inside sysfs; empty when
+// there is none.
+fs::path UsbDeviceOf(const fs::path& ttyEntry, const fs::path& sysfsRoot) {
     std::error_code error;
     fs::path device = fs::canonical(ttyEntry / "device", error);
     if (error)
@@ -68,25 +73,29 @@ std::string UsbVendorOf(const fs::path& ttyEntry, const fs::path& sysfsRoot) {
         return {};
     for (int depth = 0; depth < 16 && device != root && device.has_relative_path(); ++depth) {
         if (fs::exists(device / "idVendor", error))
-            return ReadTrimmed(device / "idVendor");
+            return device;
         device = device.parent_path();
     }
     return {};
 }
 
-std::vector<BridgePort> ScanBridgePorts(const fs::path& sysfsRoot) {
-    std::vector<BridgePort> ports;
+std::vector<LivePort> ScanBridgePorts(const fs::path& sysfsRoot) {
+    std::vector<LivePort> ports;
     std::error_code error;
     for (fs::directory_iterator it(sysfsRoot / "class" / "tty", error), end; !error && it != end;
          it.increment(error)) {
         const std::string name = it->path().filename().string();
         const int number = UsbTtyNumber(name);
-        if (number < 0 || UsbVendorOf(it->path(), sysfsRoot) != kBridgeVendor)
+        if (number < 0)
             continue;
-        ports.push_back({number, name});
+        const fs::path usbDevice = UsbDeviceOf(it->path(), sysfsRoot);
+        if (usbDevice.empty() || ReadTrimmed(usbDevice / "idVendor") != kBridgeVendor)
+            continue;
+        ports.push_back({number, name, ReadTrimmed(usbDevice / "idProduct"),
+                         ReadTrimmed(usbDevice / "serial"), usbDevice.filename().string()});
     }
     std::sort(ports.begin(), ports.end(),
-              [](const BridgePort& a, const BridgePort& b) { return a.ttyNumber < b.ttyNumber; });
+              [](const LivePort& a, const LivePort& b) { return a.ttyNumber < b.ttyNumber; });
     return ports;
 }
 
@@ -109,7 +118,7 @@ std::vector<std::pair<std::string, std::string>> StableLinks(const fs::path& dev
     return links;
 }
 
-void UseStableLinks(std::vector<BridgePort>& ports, const fs::path& devRoot) {
+void UseStableLinks(std::vector<LivePort>& ports, const fs::path& devRoot) {
     const auto links = StableLinks(devRoot);
     for (auto& port : ports) {
         const auto link =
@@ -124,7 +133,8 @@ class LivePortMap final : public PortMapSource {
     LivePortMap(std::string sysfsRoot, std::string devRoot)
         : sysfsRoot_(std::move(sysfsRoot)),
           devRoot_(std::move(devRoot)),
-          watch_({(fs::path(sysfsRoot_) / "class" / "tty").string(), devRoot_}) {}
+          watch_({(fs::path(sysfsRoot_) / "class" / "tty").string(), devRoot_},
+                 DirectoryWatch::Events::Entries) {}
 
     std::optional<PortMapValues> ReadKey(std::string_view key) const override {
         if (key != kSerialCommKey)
@@ -155,6 +165,17 @@ class LivePortMap final : public PortMapSource {
         return {};
     }
 
+    std::vector<BridgePort> BridgePorts() const override {
+        std::lock_guard lock(mutex_);
+        Refresh();
+        std::vector<BridgePort> ports;
+        for (const auto& port : ports_) {
+            ports.push_back({port.ttyNumber + 1, (fs::path(devRoot_) / port.deviceName).string(),
+                             port.productId, port.usbSerial, port.usbPath});
+        }
+        return ports;
+    }
+
   private:
     void Refresh() const {
         const auto now = std::chrono::steady_clock::now();
@@ -179,7 +200,7 @@ class LivePortMap final : public PortMapSource {
     mutable std::mutex mutex_;
     mutable bool scanned_ = false;
     mutable std::chrono::steady_clock::time_point lastScan_;
-    mutable std::vector<BridgePort> ports_;
+    mutable std::vector<LivePort> ports_;
     mutable DirectoryWatch watch_;
     mutable std::uint64_t version_ = 0;
     mutable std::chrono::steady_clock::time_point settleUntil_;

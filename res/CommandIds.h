@@ -15,7 +15,9 @@ enum CommandId : int {
     kCmdRead = 32792,
     kCmdBlank1 = 32793,
     kCmdShow = 32808,
-    kCmdHistory = 32809,  // the archive's History window
+    kCmdHistory = 32809,      // the archive's History window
+    kCmdPort = 32810,         // the choice among several instrument bridges
+    kCmdFastReadOut = 32815,  // turns the fast read-out on and off (checked while on)
     kCmdBlank2 = 58112,
 };
 

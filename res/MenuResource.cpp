@@ -1,6 +1,7 @@
 #include "MenuResource.h"
 
 #include "CommandIds.h"
+#include "PortTexts.h"
 
 namespace terrovane::res {
 
@@ -26,6 +27,8 @@ const std::vector<MenuItem>& MainMenu() {
                   {"Current(&C)", kCmdEraseCurrent, {}},
                   {"All    (&A)", kCmdEraseAll, {}},
               }},
+             {"Fast read-out", kCmdFastReadOut, {}, true},
+             {kPortMenuText, kCmdPort, {}},
          }},
         {"Help (&H)", kCmdHelp, {}},
         {"", kCmdBlank1, {}},

@@ -6,11 +6,12 @@
 namespace terrovane::res {
 
 // One item of a menu resource: a command (id > 0 or the blank bar entries), a popup (children, id -1)
-// or a separator (id 0, no text).
+// or a separator (id 0, no text). A checkable command shows a check mark while it is on.
 struct MenuItem {
     std::string text;
     int id = 0;
     std::vector<MenuItem> children;
+    bool checkable = false;
 
     bool IsPopup() const { return !children.empty(); }
     bool IsSeparator() const { return id == 0 && children.empty(); }

@@ -76,6 +76,7 @@ bool Instrument::Answer(std::string_view line, Reply& reply) {
         return false;
     if (name == "OK" && numbers.empty()) {
         reply.bytes = Bytes("OK\r\n");
+        reply.works = false;
         return true;
     }
     if (name == "DAT_REC")

@@ -18,6 +18,8 @@ namespace terrovane::sim {
 struct Reply {
     std::vector<std::uint8_t> bytes;
     int delayMs = 0;
+    // The instrument works on the command before it answers (--busy); the handshake's "OK" comes at once.
+    bool works = true;
 };
 
 // The instrument's side of the line protocol, without any I/O: bytes in, answers out. Lines end at CR;

@@ -48,7 +48,7 @@ int RunSim(int argc, char** argv) {
     if (!options) {
         std::fprintf(stderr,
                      "usage: terrovane-sim [--image FILE] [--portmap FILE] [--fault KIND]... [--log FILE] "
-                     "[--com N]\n");
+                     "[--com N] [--line-pace] [--busy MS[:MS]]\n");
         return Fail(error);
     }
     const auto image = LoadImage(options->imagePath, error);

@@ -1,6 +1,7 @@
 #include "SimOptions.h"
 
 #include <charconv>
+#include <string_view>
 
 namespace terrovane::sim {
 namespace {
@@ -10,9 +11,27 @@ bool ParseCom(const std::string& text, int& com) {
     return error == std::errc{} && end == text.data() + text.size() && com >= 1 && com <= 255;
 }
 
+constexpr int kLongestBusyMs = 60000;
+
+bool ParseMilliseconds(std::string_view text, int& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return !text.empty() && error == std::errc{} && end == text.data() + text.size() && value >= 0 &&
+           value <= kLongestBusyMs;
+}
+
+// "MS" (always that long) or "MIN:MAX".
+bool ParseBusy(const std::string& text, SimOptions& options) {
+    const auto colon = text.find(':');
+    const std::string_view whole = text;
+    const std::string_view low = whole.substr(0, colon);
+    const std::string_view high = colon == std::string::npos ? low : whole.substr(colon + 1);
+    return ParseMilliseconds(low, options.busyMinMs) && ParseMilliseconds(high, options.busyMaxMs) &&
+           options.busyMinMs <= options.busyMaxMs;
+}
+
 bool IsKnownOption(const std::string& name) {
     return name == "--image" || name == "--portmap" || name == "--log" || name == "--fault" ||
-           name == "--com";
+           name == "--com" || name == "--busy";
 }
 
 bool TakeOption(const std::string& name, const std::string& value, SimOptions& options, std::string& error) {
@@ -24,6 +43,13 @@ bool TakeOption(const std::string& name, const std::string& value, SimOptions& o
         options.logPath = value;
     } else if (name == "--fault") {
         return AddFault(value, options.faults, error);
+    } else if (name == "--busy") {
+        if (!ParseBusy(value, options)) {
+            error =
+                "--busy needs MS or MIN:MAX, milliseconds from 0 to 60000 with MIN not above MAX, not \"" +
+                value + "\"";
+            return false;
+        }
     } else if (name == "--com") {
         if (!ParseCom(value, options.comNumber)) {
             error = "--com needs a port number from 1 to 255, not \"" + value + "\"";
@@ -41,16 +67,22 @@ bool TakeOption(const std::string& name, const std::string& value, SimOptions& o
 std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& arguments,
                                           const char* portMapVariable, std::string& error) {
     SimOptions options;
-    for (std::size_t i = 0; i < arguments.size(); i += 2) {
-        if (!IsKnownOption(arguments[i])) {
-            error = "unknown option \"" + arguments[i] + "\"";
+    std::size_t next = 0;
+    while (next < arguments.size()) {
+        const std::string& name = arguments[next++];
+        if (name == "--line-pace") {
+            options.linePace = true;  // a switch: no value follows
+            continue;
+        }
+        if (!IsKnownOption(name)) {
+            error = "unknown option \"" + name + "\"";
             return std::nullopt;
         }
-        if (i + 1 >= arguments.size()) {
-            error = "option \"" + arguments[i] + "\" needs a value";
+        if (next >= arguments.size()) {
+            error = "option \"" + name + "\" needs a value";
             return std::nullopt;
         }
-        if (!TakeOption(arguments[i], arguments[i + 1], options, error))
+        if (!TakeOption(name, arguments[next++], options, error))
             return std::nullopt;
     }
     if (options.portMapPath.empty() && portMapVariable != nullptr)

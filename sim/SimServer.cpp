@@ -41,7 +41,7 @@ void InstallStopSignals() {
 }  // namespace
 
 SimServer::SimServer(SimOptions options, Instrument& instrument)
-    : options_(std::move(options)), instrument_(instrument) {}
+    : options_(std::move(options)), instrument_(instrument), busyRandom_(static_cast<unsigned>(::getpid())) {}
 
 SimServer::~SimServer() {
     Withdraw();
@@ -88,7 +88,9 @@ int SimServer::Serve() {
         pollfd fds[2] = {{g_signalPipe[0], POLLIN, 0}, {master_, POLLIN, 0}};
         if (!pending_.empty() && pending_.front().due <= Clock::now())
             fds[1].events |= POLLOUT;
-        if (::poll(fds, 2, PollTimeout()) < 0 && errno != EINTR)
+        // Finer than milliseconds: a paced line's chunks are a few milliseconds apart.
+        const timespec timeout = pending_.empty() ? timespec{} : PollTimeout();
+        if (::ppoll(fds, 2, pending_.empty() ? nullptr : &timeout, nullptr) < 0 && errno != EINTR)
             return 1;
         if (fds[0].revents != 0)
             return 0;
@@ -118,14 +120,36 @@ void SimServer::ReadRequests() {
     }
 }
 
-// Answers go out in order; a delayed one holds back those behind it, as a slow instrument would.
+// Answers go out in order; a delayed one holds back those behind it, as a slow instrument would. The
+// instrument works on one command at a time: its busy time starts once the previous answer has gone out.
 void SimServer::Schedule(std::vector<Reply> replies) {
     for (auto& reply : replies) {
-        auto due = Clock::now() + std::chrono::milliseconds(reply.delayMs);
-        if (!pending_.empty())
-            due = std::max(due, pending_.back().due);
-        pending_.push_back({due, std::move(reply.bytes)});
+        const auto now = Clock::now();
+        const auto busy = reply.works ? BusyTime() : std::chrono::milliseconds(0);
+        const auto start = busy.count() > 0 ? std::max(now, answeredUntil_) + busy : now;
+        const auto ready = start + std::chrono::milliseconds(reply.delayMs);
+        if (!options_.linePace) {
+            Enqueue(ready, std::move(reply.bytes));
+            continue;
+        }
+        for (auto& chunk : line_.Pace(reply.bytes, ready))
+            Enqueue(chunk.due, std::move(chunk.bytes));
     }
+}
+
+void SimServer::Enqueue(Clock::time_point due, std::vector<std::uint8_t> bytes) {
+    if (!pending_.empty())
+        due = std::max(due, pending_.back().due);
+    pending_.push_back({due, std::move(bytes)});
+    answeredUntil_ = due;
+}
+
+// How long the instrument works on a request before it answers, drawn anew for every answer.
+std::chrono::milliseconds SimServer::BusyTime() {
+    if (options_.busyMaxMs == 0)
+        return std::chrono::milliseconds(0);
+    std::uniform_int_distribution<int> spread(options_.busyMinMs, options_.busyMaxMs);
+    return std::chrono::milliseconds(spread(busyRandom_));
 }
 
 void SimServer::WriteDueOutput() {
@@ -141,12 +165,12 @@ void SimServer::WriteDueOutput() {
     }
 }
 
-int SimServer::PollTimeout() const {
-    if (pending_.empty())
-        return -1;
+timespec SimServer::PollTimeout() const {
     const auto wait =
-        std::chrono::ceil<std::chrono::milliseconds>(pending_.front().due - Clock::now()).count();
-    return static_cast<int>(std::clamp<long long>(wait, 0, 60000));
+        std::chrono::duration_cast<std::chrono::nanoseconds>(pending_.front().due - Clock::now());
+    const long long nanoseconds = std::clamp<long long>(wait.count(), 0, 60'000'000'000LL);
+    return timespec{static_cast<time_t>(nanoseconds / 1'000'000'000),
+                    static_cast<long>(nanoseconds % 1'000'000'000)};
 }
 
 void SimServer::SaveImageIfChanged() {

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <time.h>
+
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "Instrument.h"
+#include "LinePacer.h"
 #include "SimOptions.h"
 
 namespace terrovane::sim {
@@ -33,8 +37,10 @@ class SimServer {
 
     void ReadRequests();
     void Schedule(std::vector<Reply> replies);
+    void Enqueue(std::chrono::steady_clock::time_point due, std::vector<std::uint8_t> bytes);
+    std::chrono::milliseconds BusyTime();
     void WriteDueOutput();
-    int PollTimeout() const;
+    timespec PollTimeout() const;
     void SaveImageIfChanged();
     void LogBytes(const std::uint8_t* bytes, std::size_t count);
     void Withdraw();
@@ -48,6 +54,10 @@ class SimServer {
     std::string devicePath_;
     bool published_ = false;
     std::deque<PendingOutput> pending_;
+    LinePacer line_;
+    // When the last answer scheduled has gone out.
+    std::chrono::steady_clock::time_point answeredUntil_{};
+    std::minstd_rand busyRandom_;
 };
 
 }  // namespace terrovane::sim

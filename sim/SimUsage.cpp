@@ -9,7 +9,7 @@ constexpr const char* kUsage = R"(NAME
     terrovane-sim - simulated earth/ground resistance tester on a pseudo-terminal
 
 SYNOPSIS
-    terrovane-sim [--image FILE] [--portmap FILE] [--fault KIND]... [--log FILE] [--com N]
+    terrovane-sim [--image FILE] [--portmap FILE] [--fault KIND]... [--log FILE] [--com N] [--line-pace] [--busy MS[:MS]]
     terrovane-sim --help | -h | --version
 
 DESCRIPTION
@@ -33,6 +33,13 @@ OPTIONS
         Append every byte received to FILE.
     --com N
         Publish the port as COM<N>, 1 to 255; 3 by default.
+    --line-pace
+        Send the answers as a real line does: byte after byte at 115200 baud (about 6.3 ms a 72-byte
+        packet), handed on in USB packets of up to 64 bytes. Without it every answer goes at once.
+    --busy MS[:MS]
+        Work MS milliseconds on each command but the handshake before answering, or a random time from
+        the first to the second MS (0 to 60000), drawn anew for every command; one command at a time,
+        each once the previous answer has gone out.
     -h, --help    this text
     --version     the program's version
 

@@ -1,5 +1,6 @@
 #include "CTesterDlg.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -11,11 +12,14 @@
 #include <thread>
 
 #include <QCloseEvent>
+#include <QSettings>
+
 #include "ArchiveHook.h"
 #include "CAboutDlg.h"
 #include "CMenuEx.h"
 #include "CommandIds.h"
 #include "DialogLayout.h"
+#include "FastReadOutSetting.h"
 
 #include "MainShortcuts.h"
 #include "MainToolBar.h"
@@ -99,6 +103,25 @@ void CTesterDlg::CreateLink() {
     commands_ = std::make_unique<link::CommandHost>(session_, *view_, *state_);
     connect(commands_.get(), &link::CommandHost::CommandEnded, this, &CTesterDlg::OnCommandEnded);
     archiveHook_ = std::make_unique<ArchiveHook>(*this);
+    LoadPortChoice();
+    ApplyFastReadOut(FastReadOutIn(QSettings()));
+}
+
+// The menu's check mark and the session follow the setting.
+void CTesterDlg::ApplyFastReadOut(bool fast) {
+    session_.SetFastReadOut(fast);
+    if (QAction* item = menu_->Action(res::kCmdFastReadOut)) {
+        item->setChecked(fast);
+    }
+}
+
+// The item's own check mark has already changed when its command comes; the toolbar has no such button.
+void CTesterDlg::OnFastReadOut() {
+    QAction* item = menu_->Action(res::kCmdFastReadOut);
+    const bool fast = item != nullptr ? item->isChecked() : !session_.FastReadOut();
+    QSettings settings;
+    SetFastReadOutIn(settings, fast);
+    ApplyFastReadOut(fast);
 }
 
 void CTesterDlg::OnCommandEnded(const link::Outcome& outcome) {
@@ -225,6 +248,12 @@ void CTesterDlg::OnCommand(int id) {
             break;
         case res::kCmdHistory:
             OnHistory();
+            break;
+        case res::kCmdPort:
+            OnChoosePort();
+            break;
+        case res::kCmdFastReadOut:
+            OnFastReadOut();
             break;
         default:
             break;

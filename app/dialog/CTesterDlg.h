@@ -74,6 +74,9 @@ class CTesterDlg : public QDialog {
     // Window-menu commands: the about item and its low-nibble variants open the about box.
     void OnSysCommand(int id);
 
+    // Takes `port` for the instrument's commands from now on, and remembers it for the next start.
+    void ApplyPortChoice(const platform::BridgePort& port);
+
     // Asks where Save writes the workbook; empty when the user cancels. Tests put their own path here.
     std::function<QString()> saveFileChooser;
 
@@ -93,6 +96,7 @@ class CTesterDlg : public QDialog {
     void CentreOnScreen();
     void CreateMenu();
     void CreateLink();
+    void ApplyFastReadOut(bool fast);
     QString ChooseSaveFile();
     void OpenSaveProgress();
 
@@ -107,6 +111,9 @@ class CTesterDlg : public QDialog {
     void OnAbout();
     void OnExit() { accept(); }
     void OnHistory();
+    void OnChoosePort();
+    void LoadPortChoice();
+    void OnFastReadOut();
     void OnListClicked();
     void OnTimer() { WatchPort(); }
 

@@ -31,7 +31,8 @@ struct SiteReport {
     std::string since;  // YYYY-MM-DD or empty: no bound
     std::string until;
     std::string tester;
-    std::string version;  // the program's, for the footer
+    std::string instrument;  // the instrument's serial as the user gave it; it is not in the read-out
+    std::string version;     // the program's, for the footer
     std::vector<PointSection> points;
     StoredAnalyses analyses;  // printed on pages of their own after the results
 };

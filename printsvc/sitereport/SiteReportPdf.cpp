@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 #include "AtomicFile.h"
 #include "ResultsOutput.h"
 
@@ -83,6 +85,12 @@ QString Range(const SiteReport& report) {
     return OrDash(report.since) + QStringLiteral(" to ") + OrDash(report.until);
 }
 
+// The instrument does not send its serial: it is what the user typed, or said to be missing.
+QString InstrumentSerial(const SiteReport& report) {
+    return report.instrument.empty() ? QStringLiteral("– (not recorded by the instrument's read-out)")
+                                     : Q(report.instrument);
+}
+
 double DrawSiteBlock(PageDrawer& draw, const SiteReport& report) {
     draw.Font(16, true);
     draw.Text(0, 0, kPrintableWidth, 9, QStringLiteral("Earth resistance test report"));
@@ -91,8 +99,7 @@ double DrawSiteBlock(PageDrawer& draw, const SiteReport& report) {
         {QStringLiteral("Address"), OrDash(report.site.fields.address)},
         {QStringLiteral("Position"), Position(report.site.fields)},
         {QStringLiteral("Tester"), OrDash(report.tester)},
-        {QStringLiteral("Instrument serial"),
-         QStringLiteral("– (not recorded by the instrument's read-out)")},
+        {QStringLiteral("Instrument serial"), InstrumentSerial(report)},
         {QStringLiteral("Date range"), Range(report)},
     };
     double y = 12;
@@ -206,24 +213,11 @@ bool DrawPdf(const SiteReport& report, QBuffer& out) {
     writer.setCreator(QStringLiteral("Terrovane"));
     writer.setTitle(QStringLiteral("Site report: ") + Q(report.site.fields.name));
     SetSiteReportPaper(writer);
-    const SiteReportLayout layout = LayOutSiteReport(report, writer.resolution());
     QPainter painter;
     if (!painter.begin(&writer)) {
         return false;
     }
-    for (int page = 0; page < layout.Pages(); ++page) {
-        if (page > 0) {
-            writer.newPage();
-        }
-        DrawSiteReportPage(painter, report, layout, page);
-    }
-    for (int page = 0; page < AnalysisPageCount(report.analyses); ++page) {
-        writer.newPage();
-        DrawAnalysisPage(painter, report.analyses, layout.dotsPerMm, kPrintableWidth, kPrintableHeight,
-                         kFooter, page);
-        PageDrawer draw(painter, layout.dotsPerMm);
-        DrawFooter(draw, report, layout.Pages() + page, layout.Pages() + AnalysisPageCount(report.analyses));
-    }
+    DrawSiteReport(painter, writer, report);
     return painter.end();
 }
 
@@ -264,6 +258,31 @@ void DrawSiteReportPage(QPainter& painter, const SiteReport& report, const SiteR
         draw.Text(0, y + 1, kPrintableWidth, kLine, Q("Summary: " + SummaryLine(Summarise(report))));
     }
     DrawFooter(draw, report, page, layout.Pages() + AnalysisPageCount(report.analyses));
+}
+
+int SiteReportPageCount(const SiteReport& report, int resolution) {
+    return LayOutSiteReport(report, resolution).Pages() + AnalysisPageCount(report.analyses);
+}
+
+void DrawSiteReport(QPainter& painter, QPagedPaintDevice& device, const SiteReport& report, int from,
+                    int to) {
+    const SiteReportLayout layout = LayOutSiteReport(report, device.logicalDpiY());
+    const int pages = layout.Pages() + AnalysisPageCount(report.analyses);
+    const int first = std::clamp(from, 1, pages) - 1;
+    const int last = to <= 0 ? pages - 1 : std::clamp(to, first + 1, pages) - 1;
+    for (int page = first; page <= last; ++page) {
+        if (page > first) {
+            device.newPage();
+        }
+        if (page < layout.Pages()) {
+            DrawSiteReportPage(painter, report, layout, page);
+            continue;
+        }
+        DrawAnalysisPage(painter, report.analyses, layout.dotsPerMm, kPrintableWidth, kPrintableHeight,
+                         kFooter, page - layout.Pages());
+        PageDrawer draw(painter, layout.dotsPerMm);
+        DrawFooter(draw, report, page, pages);
+    }
 }
 
 bool RenderSiteReportPdf(const SiteReport& report, const std::string& path, std::string& error) {

@@ -23,6 +23,15 @@ SiteReportLayout LayOutSiteReport(const SiteReport& report, int resolution);
 void DrawSiteReportPage(QPainter& painter, const SiteReport& report, const SiteReportLayout& layout,
                         int page);
 
+// How many pages the whole report takes on a device of this resolution, the stored analyses' included.
+int SiteReportPageCount(const SiteReport& report, int resolution);
+// Draws the report's pages `from` to `to` (from 1; `to` 0: to the end) on `device`, which `painter` is
+// active on: the results, then the stored analyses. The PDF and the printer get the same pages from it,
+// numbered as in the whole report. The device's paper is left as it is (SetSiteReportPaper sets the
+// report's own).
+void DrawSiteReport(QPainter& painter, QPagedPaintDevice& device, const SiteReport& report, int from = 1,
+                    int to = 0);
+
 // Writes the whole report as a PDF, replacing `path` only once it is complete. False with `error` set.
 bool RenderSiteReportPdf(const SiteReport& report, const std::string& path, std::string& error);
 

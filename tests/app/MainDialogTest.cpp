@@ -68,6 +68,8 @@ TEST(MainDialog, MenuBarHoldsEveryItemWithItsId) {
         {"> Erase    (&D)", -1},
         {"> > Current(&C)", 32789},
         {"> > All    (&A)", 32790},
+        {"> Fast read-out", 32815},
+        {"> Port...", 32810},  // the choice among several bridges, after the instrument's commands
         {"Help (&H)", 32791},
         {"", 32793},
         {"", 58112},
@@ -277,6 +279,37 @@ TEST(MainDialog, ShutdownClosesAModalProgressWindowAndStoresItsPosition) {
     }
     EXPECT_EQ(QSettings().value(QStringLiteral("Settings/X")).toInt(), 31);
     EXPECT_EQ(QSettings().value(QStringLiteral("Settings/Y")).toInt(), 41);
+    QSettings().clear();
+}
+
+// The choice survives the program: a new main window starts with the check mark and the session as left.
+TEST(MainDialog, FastReadOutIsAToggleRememberedInTheSettings) {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("TerrovaneTests"));
+    QCoreApplication::setApplicationName(QStringLiteral("fast-") +
+                                         QString::number(QCoreApplication::applicationPid()));
+    QSettings().clear();
+    {
+        CTesterDlg dialog;
+        QAction* item = dialog.Menu().Action(32815);
+        ASSERT_NE(item, nullptr);
+        EXPECT_TRUE(item->isCheckable());
+        EXPECT_FALSE(item->isChecked());
+        EXPECT_FALSE(dialog.Session().FastReadOut());
+        item->trigger();
+        EXPECT_TRUE(dialog.Session().FastReadOut());
+    }
+    {
+        CTesterDlg dialog;
+        QAction* item = dialog.Menu().Action(32815);
+        EXPECT_TRUE(item->isChecked());
+        EXPECT_TRUE(dialog.Session().FastReadOut());
+        item->trigger();
+        EXPECT_FALSE(dialog.Session().FastReadOut());
+    }
+    CTesterDlg reopened;
+    EXPECT_FALSE(reopened.Menu().Action(32815)->isChecked());
+    EXPECT_FALSE(reopened.Session().FastReadOut());
     QSettings().clear();
 }
 

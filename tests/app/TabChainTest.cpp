@@ -7,6 +7,7 @@
 #include "CAboutDlg.h"
 #include "CDateTimeDlg.h"
 #include "CTesterDlg.h"
+#include "PortChooser.h"
 #include "ProgressWindow.h"
 #include "TabChain.h"
 
@@ -25,6 +26,11 @@ TEST(TabChain, MainWindowAndItsDialogs) {
     EXPECT_EQ(TabChainProblems(&about), "");
     ui::CDateTimeDlg clock;
     EXPECT_EQ(TabChainProblems(&clock), "");
+}
+
+TEST(TabChain, PortChooser) {
+    PortChooser chooser({platform::BridgePort{}, platform::BridgePort{}}, "");
+    EXPECT_EQ(TabChainProblems(&chooser), "");
 }
 
 TEST(TabChain, ProgressWindowWithItsCancelButton) {

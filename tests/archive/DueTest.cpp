@@ -1,5 +1,6 @@
 // Re-test dates: month arithmetic at month ends, inherited intervals, overdue points first.
 #include <map>
+#include <tuple>
 
 #include "ArchiveFixtures.h"
 #include "Due.h"
@@ -79,6 +80,80 @@ TEST_F(ArchiveTest, OverduePointsComeFirstAndPointsInheritTheSitesInterval) {
     ASSERT_TRUE(DueList(*archive, "2009-03-01", looseSite, due, error)) << error;
     ASSERT_EQ(due.size(), 1u);
     EXPECT_FALSE(due[0].overdue);
+}
+
+// The list is ordered by its group (overdue, due, no interval), due date, site name, place in the site and
+// point id, whatever order the sites and points were made in and however many share a due date.
+TEST_F(ArchiveTest, TiesAreOrderedBySiteNameThenPlaceThenPoint) {
+    auto archive = OpenArchive();
+    // Result i + 1 measured on 2009-01-05 (i even) or 2009-01-20.
+    std::vector<std::pair<std::size_t, record::MeasurementRecord>> slots;
+    for (std::size_t i = 0; i < 15; ++i) {
+        slots.push_back(
+            {i, MakeResult(1, i % 2 == 0 ? 5 : 20, static_cast<int>(i), 2.0f + static_cast<float>(i))});
+    }
+    ASSERT_TRUE(StoreImage(*archive, ImageWith(slots)).stored);
+    std::string error;
+    std::vector<std::int64_t> siteIds;
+    std::vector<std::int64_t> pointIds;
+    // Site names whose byte order differs from the order they were made in.
+    for (const char* name : {"b", "Ä", "A", "a", "b2"}) {
+        SiteFields fields;
+        fields.name = name;
+        if (std::string(name) != "b2") {
+            fields.intervalMonths = 1;
+        }
+        siteIds.push_back(0);
+        ASSERT_TRUE(AddSite(*archive, fields, siteIds.back(), error)) << error;
+        for (const char* point : {"z", "y", "x"}) {
+            PointFields pointFields;
+            pointFields.name = point;
+            pointIds.push_back(0);
+            ASSERT_TRUE(AddPoint(*archive, siteIds.back(), pointFields, pointIds.back(), error)) << error;
+        }
+    }
+    // Results of two dates spread over the points; two points of each site share a place in it.
+    for (std::size_t i = 0; i < pointIds.size(); ++i) {
+        if (i % 3 != 2) {
+            ASSERT_TRUE(Assign(*archive, {static_cast<std::int64_t>(1 + i)}, pointIds[i], error)) << error;
+        }
+    }
+    ASSERT_TRUE(archive->Use(
+        [](Database& db, std::string&) {
+            return db.Exec("UPDATE points SET ordinal = 7 WHERE name <> 'x'") == 0;
+        },
+        error))
+        << error;
+
+    std::vector<DuePoint> due(1);  // the list is added to what the vector holds
+    due[0].name = "kept";
+    ASSERT_TRUE(DueList(*archive, "2009-02-10", 0, due, error)) << error;
+    ASSERT_EQ(due.size(), 1 + pointIds.size());
+    EXPECT_EQ(due[0].name, "kept");
+    std::map<std::int64_t, int> ordinal;
+    for (std::int64_t site : siteIds) {
+        std::vector<PointRow> points;
+        ASSERT_TRUE(Points(*archive, site, points, error)) << error;
+        for (const PointRow& point : points) {
+            ordinal[point.id] = point.ordinal;
+        }
+    }
+    const auto key = [&](const DuePoint& point) {
+        const int group = point.overdue ? 0 : point.intervalMonths ? 1 : 2;
+        return std::make_tuple(group, point.dueOn, point.site, ordinal[point.point], point.point);
+    };
+    std::vector<std::string> order;
+    for (std::size_t i = 1; i < due.size(); ++i) {
+        order.push_back(due[i].site + "/" + due[i].name + " " + due[i].dueOn + (due[i].overdue ? "!" : ""));
+        if (i > 1) {
+            EXPECT_LT(key(due[i - 1]), key(due[i])) << i;
+        }
+    }
+    // Names in byte order; "x" keeps its own place, "z" and "y" share one and go by id; "!" is overdue.
+    EXPECT_EQ(order, (std::vector<std::string>{"A/x !", "a/x !", "b/x !", "Ä/x !", "A/z 2009-02-05!",
+                                               "a/y 2009-02-05!", "b/z 2009-02-05!", "Ä/y 2009-02-05!",
+                                               "A/y 2009-02-20", "a/z 2009-02-20", "b/y 2009-02-20",
+                                               "Ä/z 2009-02-20", "b2/x ", "b2/z ", "b2/y "}));
 }
 
 }  // namespace

@@ -50,11 +50,16 @@ TEST_F(SitesCliTest, ASiteItsPointsAndAssignedResultsComeOutWithTheirVerdicts) {
     EXPECT_EQ(Json("print([(r['point'], r['last_tested'], r['due'], r['overdue']) for r in rows])", run.text),
               "[('Leg A', '2009-01-05', '2010-01-05', True), ('Leg B', '2009-01-05', '2010-01-05', True)]");
     const std::string pdf = Path("site report.pdf");
-    ASSERT_EQ(Cli("site report 'Mast Süd' --pdf '" + pdf + "' --since 2009-01-01 --tester 'Zoë'").status, 0)
+    ASSERT_EQ(Cli("site report 'Mast Süd' --pdf '" + pdf +
+                  "' --since 2009-01-01 --tester 'Zoë' "
+                  "--instrument 'SN 4711-Ω'")
+                  .status,
+              0)
         << Errors();
     const std::string text = RunCommand("pdftotext -layout '" + pdf + "' - 2>&1").text;
-    for (const char* expected : {"Mast Süd", "Zoë", "2009-01-01 to", "Leg A", "Leg B", "client specification",
-                                 "Summary: 1 passed, 0 failed, 1 without limit", "Page 1 of 1"}) {
+    for (const char* expected :
+         {"Mast Süd", "Zoë", "SN 4711-Ω", "2009-01-01 to", "Leg A", "Leg B", "client specification",
+          "Summary: 1 passed, 0 failed, 1 without limit", "Page 1 of 1"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
     EXPECT_EQ(Cli("site report 'Mast Süd' --pdf x.pdf --until 2009-02-30").status, 2);

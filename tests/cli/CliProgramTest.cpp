@@ -111,6 +111,10 @@ TEST(CliOptionsTest, StrayArgumentsMissingValuesAndBadValuesAreUsageErrors) {
         {{"history", "label", "1"}, "terrovane-cli history: missing TEXT"},
         {{"history", "frobnicate"}, "terrovane-cli history: unexpected argument \"frobnicate\""},
         {{"history", "--mode=x"}, "terrovane-cli history: --mode takes a mode code"},
+        {{"export", "--xls", "b.xls", "--from", "d.inf", "--port", "/dev/ttyUSB0"},
+         "terrovane-cli export: --port names the instrument to read; --from reads no instrument"},
+        {{"report", "--pdf", "r.pdf", "--from", "d.inf", "--port=0001"},
+         "terrovane-cli report: --port names the instrument to read; --from reads no instrument"},
     };
     for (const auto& [arguments, message] : cases) {
         const ChildOutcome run = Cli(arguments);

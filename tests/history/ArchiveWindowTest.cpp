@@ -3,7 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -13,8 +16,11 @@
 #include "HistoryColumns.h"
 #include "HistoryWindow.h"
 #include "MessageRecorder.h"
+#include "SiteReportPdf.h"
+#include "SiteReportPrinting.h"
 #include "Sites.h"
 #include "TabChain.h"
+#include "TreeColumns.h"
 
 namespace terrovane::history {
 namespace {
@@ -93,20 +99,124 @@ TEST_F(ArchiveWindowTest, ARunOfSlotsIsAssignedInOrderAndJudgedInWordsAndColour)
     EXPECT_EQ(Cell(0, kPointColumn), QStringLiteral("Leg C"));
 }
 
-TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWritten) {
+TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWrittenWithTheTesterAndInstrumentGiven) {
     ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3, 4}, siteId_, 0, error_)) << error_;
     window_->Refresh();
     const QString path = QString::fromStdString(Path("line 4.pdf"));
     window_->reportFileChooser = [path] { return path; };
+    std::vector<SiteReportRequest> offered;
+    window_->reportAsker = [&offered](const QString& site, const SiteReportRequest& last) {
+        EXPECT_EQ(site, QStringLiteral("Line 4"));
+        offered.push_back(last);
+        return std::optional(SiteReportRequest{SiteReportRequest::Output::Pdf, QStringLiteral("Zoë"),
+                                               QStringLiteral("SN-0815")});
+    };
     window_->ReportChosenSite();  // "All results" is no site
     ASSERT_EQ(recorder_.Texts().size(), 1u);
+    EXPECT_TRUE(offered.empty());
     ChooseTree(TreeChoice::Kind::Point, points_[1]);
     window_->ReportChosenSite();
     EXPECT_EQ(window_->Status().text(), QStringLiteral("Site report of Line 4 written to ") + path +
                                             QStringLiteral(" (2 passed, 1 failed, 1 without limit)"));
     const std::string text =
         archive::testing::RunCommand("pdftotext -layout '" + path.toStdString() + "' -").text;
-    EXPECT_NE(text.find("Leg D"), std::string::npos) << text;
+    for (const char* expected : {"Leg D", "Zoë", "SN-0815"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
+    // The next report offers the tester and instrument of this one.
+    window_->ReportChosenSite();
+    ASSERT_EQ(offered.size(), 2u);
+    EXPECT_TRUE(offered[0].tester.isEmpty());
+    EXPECT_EQ(offered[1].tester, QStringLiteral("Zoë"));
+    EXPECT_EQ(offered[1].instrument, QStringLiteral("SN-0815"));
+}
+
+TEST_F(ArchiveWindowTest, TheSiteReportPreviewShowsThePagesThePrinterGets) {
+    ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3, 4}, siteId_, 0, error_)) << error_;
+    window_->Refresh();
+    ChooseTree(TreeChoice::Kind::Site, siteId_);
+    window_->reportAsker = [](const QString&, const SiteReportRequest&) {
+        return std::optional(
+            SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Tester T"), QString()});
+    };
+    int pages = -1;
+    QString title;
+    window_->previewShown = [&](QPrintPreviewDialog& preview) {
+        title = preview.windowTitle();
+        pages = PreviewPageCount(preview);
+        preview.reject();
+    };
+    window_->ReportChosenSite();
+    EXPECT_EQ(title, QStringLiteral("Site report: Line 4"));
+    EXPECT_EQ(pages, 1);
+
+    // The printer is drawn on by the same pages: a printer writing a PDF file, read back.
+    sitereport::SiteReport report;
+    ASSERT_TRUE(sitereport::LoadSiteReport(*archive_, "Line 4", "", "", {}, report, error_)) << error_;
+    report.tester = "Tester T";
+    report.version = "1.2.3";
+    QPrinter printer(QPrinter::HighResolution);
+    sitereport::SetSiteReportPaper(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const std::string path = Path("printed.pdf");
+    printer.setOutputFileName(QString::fromStdString(path));
+    ASSERT_TRUE(PrintSiteReport(report, printer));
+    const std::string text = archive::testing::RunCommand("pdftotext -layout '" + path + "' -").text;
+    for (const char* expected : {"Earth resistance test report", "Line 4", "Tester T", "Leg A", "Leg D",
+                                 "IEC 62305-3", "Summary: 2 passed, 1 failed, 1 without limit",
+                                 "Terrovane 1.2.3", "Page 1 of 1", "not recorded by the instrument"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
+}
+
+TEST(TreeColumnsTest, AColumnIsAsWideAsItsWidestTextAtEveryFontSize) {
+    for (const int pixels : {13, 26}) {  // 1x and 2x
+        QFont font;
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        const std::vector<ShownText> texts = {
+            {QStringLiteral("Due"), 0},
+            {QStringLiteral("2024-07-03 (overdue)"), 0},
+            {QStringLiteral("now (overdue)"), 40},
+        };
+        const int width = WholeTextWidth(metrics, texts, 3);
+        EXPECT_EQ(width, std::max(metrics.horizontalAdvance(QStringLiteral("2024-07-03 (overdue)")),
+                                  40 + metrics.horizontalAdvance(QStringLiteral("now (overdue)"))) +
+                             6);
+        EXPECT_EQ(WholeTextWidth(metrics, texts, 3, 50), 50);  // a bound cuts it
+        EXPECT_EQ(WholeTextWidth(metrics, {}, 3), 6);
+    }
+}
+
+TEST_F(ArchiveWindowTest, TheSiteTreeShowsEveryTextOfItsColumnsWhole) {
+    archive::SiteRow site = *archive::FindSite(*archive_, "Line 4", error_);
+    site.fields.intervalMonths = 12;  // measured in 2009: every tested point is overdue
+    ASSERT_TRUE(archive::UpdateSite(*archive_, siteId_, site.fields, error_)) << error_;
+    ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3}, siteId_, 0, error_)) << error_;
+    archive::PointFields longName;
+    longName.name = "Down conductor, north-east corner";
+    std::int64_t id = 0;
+    ASSERT_TRUE(archive::AddPoint(*archive_, siteId_, longName, id, error_)) << error_;
+    window_->Refresh();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    SiteTree& tree = window_->Tree();
+    int overdue = 0;
+    for (QTreeWidgetItemIterator it(&tree); *it != nullptr; ++it) {
+        int depth = 0;
+        for (auto* parent = (*it)->parent(); parent != nullptr; parent = parent->parent()) {
+            ++depth;
+        }
+        for (int column = 0; column < tree.columnCount(); ++column) {
+            const int indent = column == SiteTree::kNameColumn ? tree.indentation() * (depth + 1) : 0;
+            EXPECT_GT(tree.header()->sectionSize(column),
+                      indent + tree.fontMetrics().horizontalAdvance((*it)->text(column)))
+                << (*it)->text(column).toStdString();
+        }
+        overdue += (*it)->text(SiteTree::kDueColumn).contains(QStringLiteral("overdue"));
+    }
+    EXPECT_EQ(overdue, 5);  // three tested in 2009, two never tested
+    // Every column within the tree's width: nothing scrolled out of sight.
+    EXPECT_LE(tree.header()->length(), tree.viewport()->width());
 }
 
 TEST_F(ArchiveWindowTest, TheAssignDialogMakesSitesAndPointsOnTheSpot) {

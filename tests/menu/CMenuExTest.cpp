@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "CMenuEx.h"
 #include "CommandIds.h"
 #include "MenuMetrics.h"
@@ -167,6 +169,69 @@ TEST(CMenuEx, ShowsAnItemsShortcutInItsOwnColumn) {
     EXPECT_FALSE(
         inked(QRect(QPoint(text.right() + 4, item.top() + 1), QPoint(column.left() - 4, item.bottom() - 1))));
     file->hide();
+}
+
+// Draws one item of `popup` the way the pop-up asks its style to, on its own image.
+QImage DrawnItem(QMenu* popup, QAction* action, bool enabled) {
+    QStyleOptionMenuItem option;
+    option.initFrom(popup);
+    option.text = action->text();
+    option.menuItemType = QStyleOptionMenuItem::Normal;
+    option.checkType =
+        action->isCheckable() ? QStyleOptionMenuItem::NonExclusive : QStyleOptionMenuItem::NotCheckable;
+    option.checked = action->isChecked();
+    option.state = enabled ? QStyle::State_Enabled : QStyle::State_None;
+    option.font = popup->font();
+    option.rect = QRect(0, 0, 160, 19);
+    QImage image(option.rect.size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    popup->style()->drawControl(QStyle::CE_MenuItem, &option, &painter, popup);
+    return image;
+}
+
+// Pixels of the image cell that are neither the grey column nor the background: the check mark's strokes.
+std::vector<QColor> MarkPixels(const QImage& image) {
+    std::vector<QColor> marks;
+    const QRect cell = ImageCellRect(image.rect()).intersected(ImageColumnRect(image.rect()));
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        for (int x = cell.left(); x <= cell.right(); ++x) {
+            const QColor colour(image.pixel(x, y));
+            if (colour != kImageColumn && colour != kMenuBackground)
+                marks.push_back(colour);
+        }
+    }
+    return marks;
+}
+
+int Darkest(const std::vector<QColor>& colours) {
+    int darkest = 255;
+    for (const QColor& colour : colours)
+        darkest = std::min(darkest, colour.lightness());
+    return darkest;
+}
+
+TEST(CMenuEx, FastReadOutIsACheckableMountItemThatShowsItsCheckMarkWhileOn) {
+    QWidget window;
+    CMenuEx menu(&window);
+    menu.LoadMenu(res::kMainMenuResource);
+    QMenu* mount = menu.Popup("Mount(M)");
+    QAction* fast = menu.Action(res::kCmdFastReadOut);
+    ASSERT_NE(fast, nullptr);
+    EXPECT_EQ(fast->text().toStdString(), "Fast read-out");
+    EXPECT_TRUE(mount->actions().contains(fast));
+    EXPECT_TRUE(fast->isCheckable());
+    EXPECT_FALSE(menu.Action(res::kCmdRead)->isCheckable());
+
+    EXPECT_TRUE(MarkPixels(DrawnItem(mount, fast, true)).empty());
+    fast->trigger();  // a checkable item toggles itself and still reports its command
+    ASSERT_TRUE(fast->isChecked());
+    const std::vector<QColor> enabled = MarkPixels(DrawnItem(mount, fast, true));
+    ASSERT_FALSE(enabled.empty());
+    EXPECT_LT(Darkest(enabled), 100);  // in the text colour
+    // Disabled, the mark is grey (over a white shadow): nothing darker than the grey.
+    const std::vector<QColor> disabled = MarkPixels(DrawnItem(mount, fast, false));
+    ASSERT_FALSE(disabled.empty());
+    EXPECT_GE(Darkest(disabled), kDisabledCheck.lightness() - 2);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -22,10 +23,24 @@ class FakeSysfs {
     ~FakeSysfs() { fs::remove_all(root_); }
 
     void AddUsbTty(const std::string& name, const std::string& vendor, int bus) {
-        const fs::path usbDevice = root_ / "devices" / "pci0000:00" / ("usb" + std::to_string(bus)) / "1-1";
-        const fs::path ttyDevice = usbDevice / "1-1:1.0" / name;
+        AddUsbTty(name, vendor, bus, {});
+    }
+    // A bridge with its product id, serial number (none when empty) and place on the bus ("1-1.4").
+    struct UsbDetails {
+        std::string product;
+        std::string serial;
+        std::string usbPath;
+    };
+    void AddUsbTty(const std::string& name, const std::string& vendor, int bus, const UsbDetails& details) {
+        const std::string usbPath = details.usbPath.empty() ? "1-1" : details.usbPath;
+        const fs::path usbDevice = root_ / "devices" / "pci0000:00" / ("usb" + std::to_string(bus)) / usbPath;
+        const fs::path ttyDevice = usbDevice / (usbPath + ":1.0") / name;
         fs::create_directories(ttyDevice);
         std::ofstream(usbDevice / "idVendor") << vendor << "\n";
+        if (!details.product.empty())
+            std::ofstream(usbDevice / "idProduct") << details.product << "\n";
+        if (!details.serial.empty())
+            std::ofstream(usbDevice / "serial") << details.serial << "\n";
         fs::create_directories(root_ / "class" / "tty" / name);
         fs::create_directory_symlink(ttyDevice, root_ / "class" / "tty" / name / "device");
     }
@@ -91,6 +106,90 @@ TEST(PortMapLiveTest, StableLinkOfTheRuleIsTheDeviceItsPortOpens) {
     EXPECT_EQ(map->DevicePathFor(1), (dev / "terrovane-0001").string());
     EXPECT_EQ(map->DevicePathFor(4), (dev / "ttyUSB3").string());
     EXPECT_EQ(map->ReadKey(kSerialCommKey)->size(), 2u);  // the values stay as the driver names them
+}
+
+// Each bridge tells itself apart by product, serial and USB path; the other vendor's adapter is not listed,
+// and a rule's link, whether named by serial or by USB path, is what the port opens.
+TEST(PortMapLiveTest, BridgePortsCarryTheirUsbIdentity) {
+    FakeSysfs sysfs;
+    sysfs.AddUsbTty("ttyUSB3", "10c4", 1, {"ea60", "0001", "1-1.4"});
+    sysfs.AddUsbTty("ttyUSB0", "10c4", 2, {"ea70", "A1B2C3", "2-3"});
+    sysfs.AddUsbTty("ttyUSB1", "0403", 3, {"6001", "FT1", "3-1"});
+    sysfs.AddUsbTty("ttyUSB7", "10c4", 4, {"ea60", "", "4-2"});
+    const fs::path dev = fs::path(sysfs.Root()) / "dev";
+    fs::create_directories(dev);
+    for (const char* tty : {"ttyUSB0", "ttyUSB3", "ttyUSB7"})
+        std::ofstream(dev / tty).put('\0');
+    fs::create_symlink("ttyUSB3", dev / "terrovane-usb-1-1.4");
+    fs::create_symlink("ttyUSB0", dev / "terrovane-A1B2C3");
+    const auto map = MakeLivePortMap(sysfs.Root(), dev.string());
+
+    const std::vector<BridgePort> expected = {
+        {1, (dev / "terrovane-A1B2C3").string(), "ea70", "A1B2C3", "2-3"},
+        {4, (dev / "terrovane-usb-1-1.4").string(), "ea60", "0001", "1-1.4"},
+        {8, (dev / "ttyUSB7").string(), "ea60", "", "4-2"},
+    };
+    EXPECT_EQ(map->BridgePorts(), expected);
+    // The file's view of the same ports: the values' order, the devices their numbers open.
+    const auto file = ParsePortMapText(
+        "[HARDWARE\\DEVICEMAP\\SERIALCOMM\\]\n\\Device\\Silabser0=COM4\n\\Device\\Slabser1=COM1\n"
+        "Other=COM9\n\\Device\\Silabser2=COMx\n[Ports]\nCOM4=/dev/pts/4\n");
+    EXPECT_EQ(file->BridgePorts(),
+              (std::vector<BridgePort>{{4, "/dev/pts/4", "", "", ""}, {1, "", "", "", ""}}));
+}
+
+TEST(PortMapLiveTest, GenericSerialsAreTheFactoryDefaultZerosAndNone) {
+    for (const char* generic : {"", "0001", "0", "0000", "00000000"})
+        EXPECT_TRUE(IsGenericUsbSerial(generic)) << generic;
+    for (const char* own : {"A1B2C3", "0002", "000000000", "1", "00001"})
+        EXPECT_FALSE(IsGenericUsbSerial(own)) << own;
+}
+
+// The rule names a bridge by USB path exactly when the program would not remember it by serial.
+TEST(PortMapLiveTest, TheUdevRuleTakesTheSameSerialsForGeneric) {
+    std::ifstream rule(TERROVANE_UDEV_RULE);
+    std::string line;
+    std::string listed;
+    bool emptyGoesByPath = false;
+    while (std::getline(rule, line)) {
+        const std::string match = "ENV{ID_SERIAL_SHORT}==\"";
+        if (!line.starts_with(match) || line.find("GOTO=\"terrovane_by_usb_path\"") == std::string::npos)
+            continue;
+        const std::string value = line.substr(match.size(), line.find('"', match.size()) - match.size());
+        emptyGoesByPath = emptyGoesByPath || value.empty();
+        if (!value.empty())
+            listed = value;
+    }
+    std::string expected;
+    for (std::string_view serial : kGenericUsbSerials)
+        expected += (expected.empty() ? "" : "|") + std::string(serial);
+    EXPECT_TRUE(emptyGoesByPath);
+    EXPECT_EQ(listed, expected);
+}
+
+// A device node written to (the terminals, /dev/null) is no news of a port: the idle watch must not scan
+// sysfs for it. A node that comes is.
+TEST(PortMapLiveTest, WritesInTheDeviceFolderCauseNoScan) {
+    FakeSysfs sysfs;
+    sysfs.AddUsbTty("ttyUSB0", "10c4", 1);
+    const fs::path dev = fs::path(sysfs.Root()) / "dev";
+    fs::create_directories(dev);
+    std::ofstream(dev / "null").put('\0');
+    const auto map = MakeLivePortMap(sysfs.Root(), dev.string());
+    ASSERT_EQ(map->BridgePorts().size(), 1u);
+    // Past the short settling time after news, only a change scans again.
+    const auto settled = std::chrono::steady_clock::now() + std::chrono::milliseconds(150);
+    while (std::chrono::steady_clock::now() < settled)
+        map->Version();
+    const std::uint64_t idle = map->Version();
+    for (int i = 0; i < 20; ++i) {
+        std::ofstream(dev / "null", std::ios::app).put('x');
+        EXPECT_EQ(map->Version(), idle);
+    }
+    sysfs.AddUsbTty("ttyUSB1", "10c4", 2, {"ea60", "B", "2-1"});
+    std::ofstream(dev / "ttyUSB1").put('\0');
+    EXPECT_NE(map->Version(), idle);
+    EXPECT_EQ(map->BridgePorts().size(), 2u);
 }
 
 TEST(PortMapLiveTest, MissingSysfsOpensAnEmptyKey) {

@@ -1,4 +1,7 @@
 // The site report: blocks kept whole across pages, the verdict summary, and a 40-point site's PDF read back.
+#include <QPainter>
+#include <QPdfWriter>
+
 #include "ArchiveFixtures.h"
 #include "SiteReportPdf.h"
 #include "Sites.h"
@@ -85,12 +88,29 @@ TEST_F(SiteReportTest, AFortyPointSiteReportNamesEveryPointItsVerdictAndTheSumma
                         "print('شارع' in t, 'النيل' in t)",
                         text),
               "True True");
-    for (const char* expected : {"Линия 4 / 線路", "Zoë 王", "30.0444, 31.2357", "Leg 1 ", "Leg 40",
-                                 "IEC 62305-3", "Summary: 8 passed, 31 failed, 1 without limit",
-                                 "Terrovane 9.8.7", "Page 1 of 3", "Page 3 of 3", "earlier"}) {
+    // The instrument's serial was not given: the block says so rather than leaving a blank.
+    for (const char* expected :
+         {"Линия 4 / 線路", "Zoë 王", "not recorded by the instrument", "30.0444, 31.2357", "Leg 1 ",
+          "Leg 40", "IEC 62305-3", "Summary: 8 passed, 31 failed, 1 without limit", "Terrovane 9.8.7",
+          "Page 1 of 3", "Page 3 of 3", "earlier"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
     EXPECT_EQ(text.find("Page 4"), std::string::npos);
+
+    // A range of pages, as a print dialog asks for it, keeps the whole report's numbering.
+    const std::string pageTwo = Path("page two.pdf");
+    {
+        QPdfWriter writer(QString::fromStdString(pageTwo));
+        writer.setResolution(300);
+        sitereport::SetSiteReportPaper(writer);
+        QPainter painter(&writer);
+        sitereport::DrawSiteReport(painter, writer, report, 2, 2);
+    }
+    const std::string secondText = PdfText(pageTwo);
+    EXPECT_NE(secondText.find("Page 2 of 3"), std::string::npos) << secondText;
+    EXPECT_EQ(secondText.find("Page 1 of 3"), std::string::npos) << secondText;
+    EXPECT_EQ(secondText.find("Page 3 of 3"), std::string::npos) << secondText;
+    EXPECT_EQ(RunCommand("pdfinfo '" + pageTwo + "' | awk '/^Pages:/ {print $2}'").text, "1\n");
 
     sitereport::SiteReport ranged;
     ASSERT_TRUE(sitereport::LoadSiteReport(*archive, "Линия 4 / 線路", "2009-01-01", "2009-01-10", {}, ranged,

@@ -17,7 +17,11 @@
 #include "AssignDialog.h"
 #include "HistoryModel.h"
 #include "LabelDialog.h"
+#include "SiteReport.h"
+#include "SiteReportDialog.h"
 #include "SiteTree.h"
+
+class QPrintPreviewDialog;
 
 namespace terrovane::history {
 
@@ -48,8 +52,14 @@ class HistoryWindow : public QWidget {
     std::function<QString()> exportFileChooser;
     // Asks where the chosen results go; nothing on Cancel. Tests answer it themselves.
     std::function<std::optional<AssignChoice>(int results)> assignChooser;
+    // Asks for the site block's tester and instrument serial and where the report goes, offering the last
+    // ones; nothing on Cancel. Tests answer it themselves.
+    std::function<std::optional<SiteReportRequest>(const QString& site, const SiteReportRequest& last)>
+        reportAsker;
     // Asks for the site report's file ("" when cancelled); tests answer it themselves.
     std::function<QString()> reportFileChooser;
+    // Called once the site report's print preview is up (tests look at it and close it).
+    std::function<void(QPrintPreviewDialog&)> previewShown;
     // Asks for a new name; nothing on Cancel. Tests answer it themselves.
     std::function<std::optional<QString>(const QString& title, const QString& current)> nameAsker;
     // Asks for a label and note; nothing on Cancel. Tests answer it themselves.
@@ -68,7 +78,7 @@ class HistoryWindow : public QWidget {
     void RenameChosen();
     void DeleteChosen();
     // The report of the site chosen in the tree (or of the chosen point's site) over the measuring dates
-    // the filter sets, as a PDF.
+    // the filter sets, in the print preview or as a PDF.
     void ReportChosenSite();
     // The soil model of the chosen resistivity results (or of the chosen site's), and the fall-of-potential
     // curve of the chosen 3-pole results, each in a window of its own.
@@ -101,6 +111,8 @@ class HistoryWindow : public QWidget {
     // A file to save into, chosen in Qt's own dialog; a bare name gets the chosen type's extension.
     QString AskSaveFile(const QString& title, const QString& filters);
     std::optional<QString> AskName(const QString& title, const QString& current);
+    std::optional<SiteReportRequest> AskReport(const QString& site);
+    void SaveSiteReport(const sitereport::SiteReport& report);
 
     archive::Archive* archive_;
     HistoryModel* model_ = nullptr;

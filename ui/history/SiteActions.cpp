@@ -8,6 +8,7 @@
 #include "HistoryWindow.h"
 #include "MessageBox.h"
 #include "SiteReportPdf.h"
+#include "SiteReportPrinting.h"
 #include "Sites.h"
 #include "ValiditySetting.h"
 
@@ -177,24 +178,53 @@ void HistoryWindow::ReportChosenSite() {
     if (site == sites.end()) {
         return platform::Alert("Choose a site or one of its test points in the tree first.");
     }
+    const auto request = AskReport(QString::fromStdString(site->fields.name));
+    if (!request) {
+        return;
+    }
+    RememberReportRequest(*request);
+    sitereport::SiteReport report;
+    const std::string since = sinceOn_->isChecked() ? since_->date().toString(Qt::ISODate).toStdString() : "";
+    const std::string until = untilOn_->isChecked() ? until_->date().toString(Qt::ISODate).toStdString() : "";
+    if (!sitereport::LoadSiteReport(*archive_, site->fields.name, since, until, ValiditySettings(), report,
+                                    error)) {
+        return platform::Alert("The site report could not be made: " + error);
+    }
+    report.tester = request->tester.toStdString();
+    report.instrument = request->instrument.toStdString();
+    report.version = TERROVANE_VERSION;
+    if (request->output == SiteReportRequest::Output::Pdf) {
+        return SaveSiteReport(report);
+    }
+    PreviewSiteReport(report, this, previewShown);
+}
+
+std::optional<SiteReportRequest> HistoryWindow::AskReport(const QString& site) {
+    const SiteReportRequest last = RememberedReportRequest();
+    if (reportAsker) {
+        return reportAsker(site, last);
+    }
+    SiteReportDialog dialog(site, last, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Value();
+}
+
+void HistoryWindow::SaveSiteReport(const sitereport::SiteReport& report) {
     const QString path = reportFileChooser
                              ? reportFileChooser()
                              : AskSaveFile(QStringLiteral("Site report"), QStringLiteral("PDF file (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
-    sitereport::SiteReport report;
-    const std::string since = sinceOn_->isChecked() ? since_->date().toString(Qt::ISODate).toStdString() : "";
-    const std::string until = untilOn_->isChecked() ? until_->date().toString(Qt::ISODate).toStdString() : "";
-    report.version = TERROVANE_VERSION;
-    if (!sitereport::LoadSiteReport(*archive_, site->fields.name, since, until, ValiditySettings(), report,
-                                    error) ||
-        !sitereport::RenderSiteReportPdf(report, path.toStdString(), error)) {
+    std::string error;
+    if (!sitereport::RenderSiteReportPdf(report, path.toStdString(), error)) {
         return platform::Alert("The site report could not be written: " + error);
     }
     status_->setText(
         QStringLiteral("Site report of %1 written to %2 (%3)")
-            .arg(QString::fromStdString(site->fields.name), path,
+            .arg(QString::fromStdString(report.site.fields.name), path,
                  QString::fromStdString(sitereport::SummaryLine(sitereport::Summarise(report)))));
 }
 

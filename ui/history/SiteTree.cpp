@@ -1,12 +1,15 @@
 #include "SiteTree.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 #include <map>
 
 #include "Due.h"
 #include "Sites.h"
+#include "TreeColumns.h"
 
 namespace terrovane::history {
 namespace {
@@ -35,16 +38,47 @@ SiteTree::SiteTree(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(true);
     setUniformRowHeights(true);
     header()->setStretchLastSection(false);
-    // Room for a site's point name, its last test and an overdue due date side by side.
-    setMinimumWidth(
-        fontMetrics().horizontalAdvance(QStringLiteral("Substation North / Tower leg A 0000-00-00 "
-                                                       "0000-00-00 (overdue)")));
-    header()->setSectionResizeMode(kNameColumn, QHeaderView::ResizeToContents);
-    header()->setSectionResizeMode(kLastTestColumn, QHeaderView::ResizeToContents);
-    header()->setSectionResizeMode(kDueColumn, QHeaderView::ResizeToContents);
+    header()->setSectionResizeMode(QHeaderView::Interactive);
+    FitColumns();
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item) { emit Chosen(ChoiceOf(item)); });
     connect(this, &QTreeWidget::itemExpanded, this, &SiteTree::FillPoints);
+}
+
+int SiteTree::Depth(const QTreeWidgetItem* item) {
+    int depth = 0;
+    for (const QTreeWidgetItem* parent = item->parent(); parent != nullptr; parent = parent->parent()) {
+        ++depth;
+    }
+    return depth;
+}
+
+// Each column as wide as its widest text, header included, and the tree as wide as its columns: the last
+// test and due dates are never cut, and a long site or point name only beyond some 64 characters.
+void SiteTree::FitColumns() {
+    const QFontMetrics metrics = fontMetrics();
+    const int padding = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1 +
+                        metrics.horizontalAdvance(QLatin1Char(' '));
+    const int levelIndent = rootIsDecorated() ? indentation() : 0;
+    std::vector<std::vector<ShownText>> texts(static_cast<std::size_t>(columnCount()));
+    for (int column = 0; column < columnCount(); ++column) {
+        // The header's text, with room for its sort indicator.
+        texts[static_cast<std::size_t>(column)].push_back({headerItem()->text(column), metrics.height()});
+    }
+    for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it) {
+        for (int column = 0; column < columnCount(); ++column) {
+            const int indent = column == kNameColumn ? levelIndent * (Depth(*it) + 1) : 0;
+            texts[static_cast<std::size_t>(column)].push_back({(*it)->text(column), indent});
+        }
+    }
+    int total = 0;
+    for (int column = 0; column < columnCount(); ++column) {
+        const int widest = column == kNameColumn ? metrics.averageCharWidth() * 64 : 0;
+        const int width = WholeTextWidth(metrics, texts[static_cast<std::size_t>(column)], padding, widest);
+        header()->resizeSection(column, width);
+        total += width;
+    }
+    setMinimumWidth(total + 2 * frameWidth() + verticalScrollBar()->sizeHint().width());
 }
 
 QTreeWidgetItem* SiteTree::Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice) {
@@ -121,6 +155,7 @@ void SiteTree::FillPoints(QTreeWidgetItem* siteItem) {
             item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
         }
     }
+    FitColumns();
 }
 
 void SiteTree::Reload(archive::Archive* archive) {
@@ -152,6 +187,7 @@ void SiteTree::Reload(archive::Archive* archive) {
     if (!Choose(current)) {
         setCurrentItem(topLevelItem(0));
     }
+    FitColumns();
 }
 
 TreeChoice SiteTree::Current() const {

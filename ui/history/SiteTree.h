@@ -39,6 +39,9 @@ class SiteTree : public QTreeWidget {
     static constexpr std::size_t kOverdueShown = 100;
     static constexpr std::size_t kSitesOpened = 20;  // up to this many sites all show their points
 
+    static int Depth(const QTreeWidgetItem* item);
+    // Widths from the font and the texts shown; again whenever entries are added.
+    void FitColumns();
     void AddDueGroup(archive::Archive& archive);
     void FillPoints(QTreeWidgetItem* siteItem);
     QTreeWidgetItem* Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice);

@@ -64,6 +64,7 @@ QAction* CMenuEx::AddCommand(QWidget* target, const res::MenuItem& item) {
     auto* action = new QAction(QString::fromStdString(item.text), target);
     const int id = item.id;
     action->setData(id);
+    action->setCheckable(item.checkable);
     connect(action, &QAction::triggered, this, [this, id] { emit Command(id); });
     target->addAction(action);
     actions_[id] = action;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPrintPreviewDialog>
 #include <QTest>
 #include <QTimer>
 
@@ -151,6 +152,34 @@ int main(int argc, char** argv) {
     window.View().selectRow(2);
     QTest::qWait(300);
     window.grab().save(prefix + QStringLiteral("history-window.png"));
+    // The site report: its step asking tester and instrument, the print preview, and the PDF.
+    {
+        terrovane::history::SiteReportDialog dialog(
+            QStringLiteral("Substation North"),
+            {terrovane::history::SiteReportRequest::Output::Preview, QStringLiteral("Zoë Brandt"), QString()},
+            &window);
+        dialog.show();
+        (void)QTest::qWaitForWindowExposed(&dialog);
+        QTest::qWait(200);
+        dialog.grab().save(prefix + QStringLiteral("history-site-report-step.png"));
+    }
+    const auto reportAs = [&window](terrovane::history::SiteReportRequest::Output output) {
+        window.reportAsker = [output](const QString&, const terrovane::history::SiteReportRequest&) {
+            return std::optional(terrovane::history::SiteReportRequest{output, QStringLiteral("Zoë Brandt"),
+                                                                       QStringLiteral("TV-2231-0457")});
+        };
+    };
+    reportAs(terrovane::history::SiteReportRequest::Output::Preview);
+    window.previewShown = [&prefix](QPrintPreviewDialog& preview) {
+        preview.resize(1100, 760);
+        QTest::qWait(300);
+        preview.grab().save(prefix + QStringLiteral("history-site-report-preview.png"));
+        preview.reject();
+    };
+    window.ReportChosenSite();
+    reportAs(terrovane::history::SiteReportRequest::Output::Pdf);
+    window.reportFileChooser = [&prefix] { return prefix + QStringLiteral("history-site-report.pdf"); };
+    window.ReportChosenSite();
     // The assignment step over the newest read-out's unassigned results.
     window.Tree().Choose({terrovane::history::TreeChoice::Kind::Unassigned, 0});
     window.View().resizeColumnsToContents();
@@ -182,6 +211,10 @@ int main(int argc, char** argv) {
     QApplication::sendEvent(&chart, &move);
     QTest::qWait(200);
     trend.grab().save(prefix + QStringLiteral("history-trend-hover.png"));
+    std::printf(
+        "saved %shistory-site-report-step.png, %shistory-site-report-preview.png, "
+        "%shistory-site-report.pdf\n",
+        argv[2], argv[2], argv[2]);
     std::printf(
         "saved %shistory-window.png, %shistory-unassigned.png, %shistory-assign.png, %shistory-trend.png, "
         "%shistory-trend-hover.png\n",

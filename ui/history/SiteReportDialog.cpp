@@ -1,0 +1,60 @@
+#include "SiteReportDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSettings>
+
+namespace terrovane::history {
+namespace {
+
+const QString kTesterKey = QStringLiteral("SiteReport/Tester");
+const QString kInstrumentKey = QStringLiteral("SiteReport/InstrumentSerial");
+
+}  // namespace
+
+SiteReportRequest RememberedReportRequest() {
+    const QSettings settings;
+    SiteReportRequest request;
+    request.tester = settings.value(kTesterKey).toString();
+    request.instrument = settings.value(kInstrumentKey).toString();
+    return request;
+}
+
+void RememberReportRequest(const SiteReportRequest& request) {
+    QSettings settings;
+    settings.setValue(kTesterKey, request.tester.trimmed());
+    settings.setValue(kInstrumentKey, request.instrument.trimmed());
+}
+
+SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest& current, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Site report"));
+    tester_ = new QLineEdit(current.tester, this);
+    tester_->setMaxLength(200);
+    instrument_ = new QLineEdit(current.instrument, this);
+    instrument_->setMaxLength(100);
+    instrument_->setPlaceholderText(QStringLiteral("as on the instrument's plate"));
+    auto* buttons = new QDialogButtonBox(this);
+    preview_ = buttons->addButton(QStringLiteral("Print preview..."), QDialogButtonBox::AcceptRole);
+    pdf_ = buttons->addButton(QStringLiteral("Save PDF..."), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QDialogButtonBox::Cancel);
+    preview_->setDefault(true);
+    connect(preview_, &QPushButton::clicked, this, [this] { output_ = SiteReportRequest::Output::Preview; });
+    connect(pdf_, &QPushButton::clicked, this, [this] { output_ = SiteReportRequest::Output::Pdf; });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QFormLayout(this);
+    auto* title = new QLabel(QStringLiteral("The report of %1").arg(site), this);
+    title->setTextFormat(Qt::PlainText);
+    layout->addRow(title);
+    layout->addRow(QStringLiteral("Tester:"), tester_);
+    layout->addRow(QStringLiteral("Instrument serial:"), instrument_);
+    layout->addRow(buttons);
+}
+
+SiteReportRequest SiteReportDialog::Value() const {
+    return {output_, tester_->text().trimmed(), instrument_->text().trimmed()};
+}
+
+}  // namespace terrovane::history

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace terrovane::history {
+
+// What the site report is for: the site block's tester and instrument serial (the instrument does not
+// send its serial), and whether it goes to the print preview or into a PDF file.
+struct SiteReportRequest {
+    enum class Output { Preview, Pdf } output = Output::Preview;
+    QString tester;
+    QString instrument;
+};
+
+// The tester and instrument serial of the last report, from the settings.
+SiteReportRequest RememberedReportRequest();
+void RememberReportRequest(const SiteReportRequest& request);
+
+// Asks for the site block's tester and instrument serial, then previews or saves the report.
+class SiteReportDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    SiteReportDialog(const QString& site, const SiteReportRequest& current, QWidget* parent = nullptr);
+
+    SiteReportRequest Value() const;
+    QLineEdit& TesterField() const { return *tester_; }
+    QLineEdit& InstrumentField() const { return *instrument_; }
+    QPushButton& PreviewButton() const { return *preview_; }
+    QPushButton& PdfButton() const { return *pdf_; }
+
+  private:
+    QLineEdit* tester_ = nullptr;
+    QLineEdit* instrument_ = nullptr;
+    QPushButton* preview_ = nullptr;
+    QPushButton* pdf_ = nullptr;
+    SiteReportRequest::Output output_ = SiteReportRequest::Output::Preview;
+};
+
+}  // namespace terrovane::history
