@@ -22,11 +22,13 @@
 #include "DialogLayout.h"
 #include "FastReadOutSetting.h"
 
+#include "MainShortcuts.h"
 #include "MainToolBar.h"
 #include "MenuResource.h"
 #include "PrintHandoff.h"
 #include "ProgramIcon.h"
 #include "RecordList.h"
+#include "ScreenFit.h"
 #include "Strings.h"
 
 namespace terrovane::app {
@@ -92,6 +94,7 @@ void CTesterDlg::CreateControls() {
 void CTesterDlg::CreateMenu() {
     menu_ = new menu::CMenuEx(this);
     menu_->LoadMenu(res::kMainMenuResource);
+    AssignMainShortcuts(*menu_);
     menuBar_ = menu_->MenuBar();
     connect(menu_, &menu::CMenuEx::Command, this, &CTesterDlg::OnCommand);
 }
@@ -298,7 +301,9 @@ void CTesterDlg::CentreOnScreen() {
     }
     const QRect area = screen->availableGeometry();
     const QSize frame = frameGeometry().size();
-    move(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+    // On a screen smaller than the dialog, its title bar and menu stay within reach.
+    screenfit::MoveOnScreen(this, QPoint(area.x() + (area.width() - frame.width()) / 2,
+                                         area.y() + (area.height() - frame.height()) / 2));
 }
 
 }  // namespace terrovane::app

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace terrovane::app {
 
 void InputBlocker::Hold() {
@@ -10,6 +12,8 @@ void InputBlocker::Hold() {
         return;
     }
     holding_ = true;
+    // Shortcuts are matched before a key reaches its window, so they are caught on their way to their owner.
+    qApp->installEventFilter(this);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (QWindow* window = widget->windowHandle(); window != nullptr && widget->isVisible()) {
             window->installEventFilter(this);
@@ -25,6 +29,7 @@ void InputBlocker::Release() {
         }
     }
     windows_.clear();
+    qApp->removeEventFilter(this);
     holding_ = false;
 }
 
@@ -59,8 +64,17 @@ bool InputBlocker::IsUserInput(QEvent::Type type) {
     }
 }
 
+bool InputBlocker::IsHeld(const QObject* object) const {
+    return std::any_of(windows_.begin(), windows_.end(),
+                       [object](const QPointer<QWindow>& window) { return window == object; });
+}
+
 bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
-    if (holding_ && IsUserInput(event->type())) {
+    // A shortcut typed into a held window; a question shown during the command keeps its own keys.
+    if (holding_ && event->type() == QEvent::Shortcut && IsHeld(QGuiApplication::focusWindow())) {
+        return true;
+    }
+    if (holding_ && IsUserInput(event->type()) && IsHeld(watched)) {
         event->ignore();
         return true;
     }

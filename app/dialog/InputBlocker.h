@@ -11,7 +11,7 @@ namespace terrovane::app {
 // Keeps the user's input from the program's windows while a command waits on the instrument, without
 // changing how anything looks (no window is disabled, none loses its focus). It watches only the native
 // windows of the program's visible top-level widgets, and only while held: their mouse, wheel, key,
-// touch and close events are dropped, not kept for later.
+// touch and close events are dropped, not kept for later, and so is every shortcut of the program.
 class InputBlocker : public QObject {
   public:
     void Hold();
@@ -25,6 +25,8 @@ class InputBlocker : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool IsHeld(const QObject* object) const;
+
     std::vector<QPointer<QWindow>> windows_;
     bool holding_ = false;
 };

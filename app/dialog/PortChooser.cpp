@@ -9,6 +9,7 @@
 
 #include "PortChoice.h"
 #include "PortTexts.h"
+#include "ScreenFit.h"
 
 namespace terrovane::app {
 namespace {
@@ -60,6 +61,7 @@ PortChooser::PortChooser(std::vector<platform::BridgePort> ports, const std::str
             table_->setItem(row, column, new QTableWidgetItem(rows[row][column]));
     }
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);  // Tab goes on to OK and Cancel; the arrow keys choose the port
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->hide();
@@ -79,7 +81,7 @@ PortChooser::PortChooser(std::vector<platform::BridgePort> ports, const std::str
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(table_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
     layout->addWidget(buttons);
-    resize(560, 220);
+    screenfit::ResizeOnScreen(this, QSize(560, 220));
 }
 
 std::optional<platform::BridgePort> PortChooser::Chosen() const {

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 
+#include <algorithm>
+
 #include "RecordTable.h"
 
 namespace terrovane::app {
@@ -20,16 +22,20 @@ QTableWidgetItem* MakeItem(const QString& text, int column) {
     return item;
 }
 
+const char* const kTitles[kRecordListColumns] = {QT_TRANSLATE_NOOP("RecordList", "No."),
+                                                 QT_TRANSLATE_NOOP("RecordList", "yy-mm-dd"),
+                                                 QT_TRANSLATE_NOOP("RecordList", "hh-mm-ss")};
+// The widest text each column's cells can show: digits are equally wide in the list's fonts.
+const char* const kWidestCells[kRecordListColumns] = {"99", "2088-88-88", "88:88:88"};
+
 void SetUpColumns(QTableWidget* list) {
-    static const char* const kTitles[] = {QT_TRANSLATE_NOOP("RecordList", "No."),
-                                          QT_TRANSLATE_NOOP("RecordList", "yy-mm-dd"),
-                                          QT_TRANSLATE_NOOP("RecordList", "hh-mm-ss")};
-    list->setColumnCount(3);
-    for (int column = 0; column < 3; ++column) {
+    list->setColumnCount(kRecordListColumns);
+    const auto widths = RecordListColumnWidths(list->fontMetrics());
+    for (int column = 0; column < kRecordListColumns; ++column) {
         auto* header = new QTableWidgetItem(QCoreApplication::translate("RecordList", kTitles[column]));
         header->setTextAlignment(kColumnAlignment[column]);
         list->setHorizontalHeaderItem(column, header);
-        list->setColumnWidth(column, kRecordListColumnWidths[column]);
+        list->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
     }
 }
 
@@ -43,6 +49,19 @@ void SetUpRows(QTableWidget* list) {
 }
 
 }  // namespace
+
+std::array<int, kRecordListColumns> RecordListColumnWidths(const QFontMetrics& metrics) {
+    // A header section's margins and sort-arrow room, and a cell's focus frame, in character widths.
+    const int padding = 3 * metrics.averageCharWidth();
+    std::array<int, kRecordListColumns> widths{};
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        const int title =
+            metrics.horizontalAdvance(QCoreApplication::translate("RecordList", kTitles[column]));
+        const int cell = metrics.horizontalAdvance(QString::fromLatin1(kWidestCells[column]));
+        widths[column] = std::max(title, cell) + padding;
+    }
+    return widths;
+}
 
 void RecordListView::keyPressEvent(QKeyEvent* event) {
     const std::optional<int> before = FirstSelectedRow(this);
@@ -62,6 +81,8 @@ RecordListView* CreateRecordList(QWidget* parent) {
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the display's buttons; the arrow keys move through the rows.
+    list->setTabKeyNavigation(false);
     list->verticalHeader()->hide();
     list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 2);
     list->horizontalHeader()->setHighlightSections(false);

@@ -2,6 +2,9 @@
 
 #include <QTableWidget>
 
+#include <QFontMetrics>
+
+#include <array>
 #include <optional>
 
 #include "RecordTable.h"
@@ -9,7 +12,7 @@
 namespace terrovane::app {
 
 inline constexpr int kRecordListRows = 100;
-inline constexpr int kRecordListColumnWidths[] = {45, 98, 98};
+inline constexpr int kRecordListColumns = 3;
 
 // The list's table, which tells when a key moved its selection: the window shows that row as it does for
 // a click, so the highlighted row and the display never disagree.
@@ -25,6 +28,11 @@ class RecordListView : public QTableWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// Column widths that show each column's title and its widest possible cell ("99", a date such as
+// "2088-88-88", a time such as "88:88:88") whole in `metrics`' font, with the room a header section and
+// a cell keep around their text. Widths follow the font, so they hold at every scale.
+std::array<int, kRecordListColumns> RecordListColumnWidths(const QFontMetrics& metrics);
 
 // The record list: "No.", "yy-mm-dd", "hh-mm-ss"; rows "00" to "99" with empty date and time; grid
 // lines, whole-row selection, white background, read-only.

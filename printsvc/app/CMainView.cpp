@@ -16,6 +16,7 @@
 #include "HandoffFiles.h"
 #include "ReportPage.h"
 #include "ReportPdf.h"
+#include "ScreenFit.h"
 #include "TestHooks.h"
 
 namespace terrovane::printsvc {
@@ -60,7 +61,8 @@ void CMainView::SizeFrameToForm() {
         frame->setGeometry(screen);
     }
     frame->adjustSize();  // only ever shrinks to the form
-    frame->move(screen.center() - frame->rect().center());
+    // A form larger than the screen keeps its top-left corner, and the menu with it, on the screen.
+    screenfit::MoveOnScreen(frame, screen.center() - frame->rect().center());
 }
 
 void CMainView::OnInitialUpdate() {

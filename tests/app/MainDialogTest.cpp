@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -9,13 +10,16 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <utility>
 #include <vector>
 
 #include "CAboutDlg.h"
 #include "CMenuEx.h"
 #include "CTesterDlg.h"
+#include "CommandIds.h"
 #include "DialogLayout.h"
+#include "RecordList.h"
 
 namespace terrovane::app {
 namespace {
@@ -104,10 +108,8 @@ TEST(MainDialog, RecordListHasHundredNumberedRowsAndItsColumns) {
     ASSERT_EQ(list->rowCount(), 100);
     ASSERT_EQ(list->columnCount(), 3);
     const char* titles[] = {"No.", "yy-mm-dd", "hh-mm-ss"};
-    const int widths[] = {45, 98, 98};
     for (int column = 0; column < 3; ++column) {
         EXPECT_EQ(list->horizontalHeaderItem(column)->text(), QString::fromLatin1(titles[column]));
-        EXPECT_EQ(list->columnWidth(column), widths[column]);
     }
     EXPECT_EQ(list->horizontalHeaderItem(0)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     EXPECT_EQ(list->horizontalHeaderItem(1)->textAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -118,6 +120,34 @@ TEST(MainDialog, RecordListHasHundredNumberedRowsAndItsColumns) {
     EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_TRUE(list->showGrid());
     EXPECT_EQ(list->palette().color(QPalette::Base), QColor(Qt::white));
+}
+
+// Every title and every date and time the list can show stand whole in their columns, and the columns
+// stand whole in the list: nobody scrolls sideways to read a time.
+TEST(MainDialog, RecordListColumnsShowTheirWholeTexts) {
+    CTesterDlg dialog;
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTableWidget* list = dialog.RecordList();
+    const QFontMetrics metrics(list->font());
+    const QString widest[] = {QStringLiteral("99"), QStringLiteral("2255-12-31"), QStringLiteral("23:59:59")};
+    const int margin = 2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 2;
+    for (int column = 0; column < 3; ++column) {
+        const int text = std::max(metrics.horizontalAdvance(widest[column]),
+                                  metrics.horizontalAdvance(list->horizontalHeaderItem(column)->text()));
+        EXPECT_GE(list->columnWidth(column), text + margin) << column;
+    }
+    EXPECT_LE(list->horizontalHeader()->length(), list->viewport()->width());
+    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+
+    // The widths follow the font: a larger one (a larger scale of text) widens every column.
+    QFont large = list->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    const auto normal = RecordListColumnWidths(metrics);
+    const auto wide = RecordListColumnWidths(QFontMetrics(large));
+    for (std::size_t column = 0; column < normal.size(); ++column) {
+        EXPECT_GT(wide[column], normal[column] * 3 / 2) << column;
+    }
 }
 
 TEST(MainDialog, ControlsSitWhereTheirDialogUnitsSay) {
@@ -192,6 +222,46 @@ TEST(MainDialog, AboutBoxOpensFromHelpAndTheWindowMenuRange) {
     dialog.OnSysCommand(32);
     QCoreApplication::processEvents();
     EXPECT_FALSE(opened);
+}
+
+// The standard keys, shown in the menu beside their items and working from the window.
+TEST(MainDialog, StandardShortcutsRunTheirCommands) {
+    CTesterDlg dialog;
+    const auto standardOr = [](QKeySequence::StandardKey key, QKeySequence fallback) {
+        return QKeySequence(key).isEmpty() ? fallback : QKeySequence(key);
+    };
+    const std::pair<int, QKeySequence> expected[] = {
+        {res::kCmdRead, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {res::kCmdSave, standardOr(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S))},
+        {res::kCmdPrint, standardOr(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P))},
+        {res::kCmdExit, standardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q))},
+        {res::kCmdHelp, standardOr(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1))},
+        {res::kCmdHistory, QKeySequence(Qt::CTRL | Qt::Key_H)},
+    };
+    std::set<QKeySequence> distinct;
+    for (const auto& [id, keys] : expected) {
+        ASSERT_NE(dialog.Menu().Action(id), nullptr);
+        EXPECT_EQ(dialog.Menu().Action(id)->shortcut(), keys) << id;
+        EXPECT_FALSE(keys.isEmpty());
+        distinct.insert(keys);
+    }
+    EXPECT_EQ(distinct.size(), std::size(expected));
+
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ExpectAboutBoxOpens([&dialog] { QTest::keyClick(dialog.RecordList(), Qt::Key_F1); });
+    QApplication::setActiveWindow(&dialog);  // the offscreen platform gives it back to no window
+    QTest::keyClick(dialog.RecordList(), Qt::Key_H, Qt::ControlModifier);
+    ASSERT_NE(dialog.History(), nullptr);
+    EXPECT_TRUE(dialog.History()->isVisible());
+    dialog.History()->close();
+
+    CTesterDlg other;
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    QTest::keyClick(&other, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(other.isVisible());
+    EXPECT_EQ(other.result(), QDialog::Accepted);
 }
 
 TEST(MainDialog, ShutdownClosesAModalProgressWindowAndStoresItsPosition) {

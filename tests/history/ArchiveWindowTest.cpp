@@ -1,9 +1,13 @@
 // The archive window's sites and points: the tree, the assignment step, verdicts in the list, the
 // fixes a new user asked for (empty list, export extension, select all, Enter in the label dialog).
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -15,6 +19,7 @@
 #include "SiteReportPdf.h"
 #include "SiteReportPrinting.h"
 #include "Sites.h"
+#include "TabChain.h"
 #include "TreeColumns.h"
 
 namespace terrovane::history {
@@ -285,6 +290,52 @@ TEST(ExportPathTest, TheChosenTypesExtensionIsAddedUnlessTheNameHasOne) {
     EXPECT_EQ(WithExportExtension(QStringLiteral("/tmp/r"), QStringLiteral("(*.pdf)")),
               QStringLiteral("/tmp/r.pdf"));
     EXPECT_TRUE(ExportFilters().startsWith(xlsx));
+}
+
+// On a screen narrower than its usual width (the offscreen one is 800 pixels wide, as a 1280-pixel screen at
+// 1.6x) the window opens inside the screen, its buttons and filters wrapped onto more rows, none cut off.
+TEST_F(ArchiveWindowTest, OpensInsideTheScreenWithEveryControlShown) {
+    const QRect area = window_->screen()->availableGeometry();
+    ASSERT_LT(area.width(), 1280);
+    EXPECT_LE(window_->frameGeometry().width(), area.width());
+    EXPECT_LE(window_->frameGeometry().height(), area.height());
+    QApplication::processEvents();
+    for (QWidget* control : window_->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(window_.get()) ||
+            !(qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
+              qobject_cast<QLineEdit*>(control)))
+            continue;
+        const QRect placed(control->mapTo(window_.get(), QPoint(0, 0)), control->size());
+        EXPECT_TRUE(window_->rect().contains(placed)) << testing::DescribeControl(control).toStdString();
+    }
+}
+
+// The keyboard reaches every control of the archive window and of each window it opens, and Tab wraps.
+TEST_F(ArchiveWindowTest, TabReachesEveryControlOfEveryWindow) {
+    using testing::TabChainProblems;
+    EXPECT_EQ(TabChainProblems(window_.get()), "");
+    EXPECT_FALSE(window_->View().tabKeyNavigation());
+    EXPECT_FALSE(window_->Tree().tabKeyNavigation());
+
+    AssignDialog assign(*archive_, 2);
+    EXPECT_EQ(TabChainProblems(&assign), "");
+    LabelDialog label(QStringLiteral("Label"), {}, {QStringLiteral("Pole 7")});
+    EXPECT_EQ(TabChainProblems(&label), "");
+
+    window_->View().selectRow(0);
+    std::unique_ptr<QWidget> trend(window_->ShowTrend());
+    ASSERT_NE(trend, nullptr);
+    EXPECT_EQ(TabChainProblems(trend.get()), "");
+    window_->View().clearSelection();
+    ChooseTree(TreeChoice::Kind::Site, siteId_);
+    ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3, 4}, siteId_, 0, error_)) << error_;
+    window_->Refresh();
+    window_->View().selectAll();
+    for (QWidget* engineering : {window_->ShowSoilModel(), window_->ShowFallOfPotential()}) {
+        ASSERT_NE(engineering, nullptr);
+        EXPECT_EQ(TabChainProblems(engineering), "") << engineering->windowTitle().toStdString();
+        delete engineering;
+    }
 }
 
 TEST(LabelDialogTest, EnterConfirmsTheFirstTimeEvenWhileALabelIsCompleted) {

@@ -58,6 +58,8 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
         PostClick(list->viewport(), list->visualItemRect(list->item(2, 1)).center());  // an empty slot
         PostWheel(list->viewport());
         PostKey(dialog_.get(), Qt::Key_Escape);
+        PostKey(dialog_.get(), Qt::Key_S, Qt::ControlModifier);  // Save's shortcut
+        PostKey(dialog_.get(), Qt::Key_Q, Qt::ControlModifier);  // Exit's
         PostCloseRequest(dialog_.get());
         PostClick(ToolButton(dialog_->ToolBar(), res::kCmdExit));
         ++posted;
@@ -108,6 +110,11 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
     EXPECT_EQ(SlotDigits(), format::SlotText(*expected.FirstOccupied()));
     EXPECT_FALSE(dialog_->Progress().IsOpen());
     EXPECT_TRUE(dialog_->isEnabled());
+
+    // Once the command is over, input counts again, the shortcuts too.
+    dialog_->activateWindow();
+    PostKey(dialog_.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(RunEventsUntil([&saveAsked] { return saveAsked == 2; }, 5000));
 }
 
 // While held, the blocker lets no click through to the program's windows and keeps none for later; it

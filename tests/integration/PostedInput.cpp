@@ -28,11 +28,9 @@ void PostClick(QWidget* widget, QPoint position) {
                                                      QEvent::MouseButtonRelease);
 }
 
-void PostKey(QWidget* window, int key) {
-    QWindowSystemInterface::handleKeyEvent<Queued>(NativeWindow(window), QEvent::KeyPress, key,
-                                                   Qt::NoModifier);
-    QWindowSystemInterface::handleKeyEvent<Queued>(NativeWindow(window), QEvent::KeyRelease, key,
-                                                   Qt::NoModifier);
+void PostKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers) {
+    QWindowSystemInterface::handleKeyEvent<Queued>(NativeWindow(window), QEvent::KeyPress, key, modifiers);
+    QWindowSystemInterface::handleKeyEvent<Queued>(NativeWindow(window), QEvent::KeyRelease, key, modifiers);
 }
 
 void PostWheel(QWidget* widget) {

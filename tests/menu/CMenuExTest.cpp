@@ -13,6 +13,7 @@
 #include "CMenuEx.h"
 #include "CommandIds.h"
 #include "MenuMetrics.h"
+#include "MenuStyle.h"
 
 namespace terrovane::menu {
 namespace {
@@ -108,6 +109,65 @@ TEST(CMenuEx, OpenMenuShowsTheGreyColumnAndTheFramedHighlight) {
     EXPECT_EQ(QColor(shot.pixel(saveRect.left() + 3, saveRect.center().y())), kHighlightFill);
     EXPECT_EQ(QColor(shot.pixel(saveRect.right() - 3, saveRect.top())), kHighlightFrame);
     EXPECT_EQ(QColor(shot.pixel(saveRect.left() + 3, saveRect.bottom())), kHighlightFrame);
+    file->hide();
+}
+
+// At a fractional scale (1.5x) the frame's bottom and right edges are still drawn, on the last row and
+// column of device pixels.
+TEST(CMenuEx, TheFrameIsWholeAtOneAndAHalfTimes) {
+    MenuStyle style;
+    for (const QSize size : {QSize(101, 57), QSize(100, 56)}) {
+        QImage image((QSizeF(size) * 1.5).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(1.5);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QStyleOption option;
+        option.rect = QRect(QPoint(0, 0), size);
+        style.drawPrimitive(QStyle::PE_FrameMenu, &option, &painter, nullptr);
+        painter.end();
+        const int right = image.width() - 1, bottom = image.height() - 1;
+        EXPECT_EQ(QColor(image.pixel(right, image.height() / 2)), kMenuFrame) << size.width();
+        EXPECT_EQ(QColor(image.pixel(image.width() / 2, bottom)), kMenuFrame) << size.height();
+        EXPECT_EQ(QColor(image.pixel(0, image.height() / 2)), kMenuFrame);
+        EXPECT_EQ(QColor(image.pixel(image.width() / 2, 0)), kMenuFrame);
+    }
+}
+
+// A shortcut stands right-aligned in its own column, clear of the item's text, and the pop-up is wide
+// enough for both.
+TEST(CMenuEx, ShowsAnItemsShortcutInItsOwnColumn) {
+    QWidget window;
+    CMenuEx menu(&window);
+    menu.LoadMenu(res::kMainMenuResource);
+    QMenu* file = menu.Popup("File (F)");
+    const int widthWithout = file->sizeHint().width();
+    QAction* read = menu.Action(res::kCmdRead);
+    read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    const QString keys = read->shortcut().toString(QKeySequence::NativeText);
+    const QFontMetrics metrics(file->font());
+    EXPECT_GE(file->sizeHint().width(), widthWithout + metrics.horizontalAdvance(keys) + kShortcutGap);
+
+    file->popup(QPoint(0, 0));
+    QApplication::processEvents();
+    const QImage shot = file->grab().toImage();
+    const QRect item = file->actionGeometry(read);
+    const QRect column = ShortcutRect(item, metrics.horizontalAdvance(keys));
+    const QRect text(TextRect(item).left(), item.top(), metrics.horizontalAdvance(QStringLiteral("Read (R)")),
+                     item.height());
+    EXPECT_FALSE(column.intersects(text));
+    const auto inked = [&shot](const QRect& area) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                if (QColor(shot.pixel(x, y)) != kMenuBackground)
+                    return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(inked(column.intersected(shot.rect())));
+    // Between the two: background only.
+    EXPECT_FALSE(
+        inked(QRect(QPoint(text.right() + 4, item.top() + 1), QPoint(column.left() - 4, item.bottom() - 1))));
     file->hide();
 }
 

@@ -9,6 +9,7 @@
 #include "CInfoSetDlg.h"
 #include "Fixtures.h"
 #include "HandoffFiles.h"
+#include "TabChain.h"
 
 namespace terrovane::printsvc {
 namespace {
@@ -28,6 +29,12 @@ class InfoSetDlgTest : public ::testing::Test {
 
     QTemporaryDir dir_;
 };
+
+// The three edits, the calendar and both buttons are reached by Tab, which wraps.
+TEST_F(InfoSetDlgTest, TabReachesEveryControl) {
+    CInfoSetDlg dialog;
+    EXPECT_EQ(testing::TabChainProblems(&dialog), "");
+}
 
 TEST_F(InfoSetDlgTest, OkWithEmptyEditsWritesZeroFileAndTheCalendarDate) {
     CInfoSetDlg dialog;

@@ -22,6 +22,7 @@
 #include "CMainView.h"
 #include "Fixtures.h"
 #include "HandoffFiles.h"
+#include "TabChain.h"
 #include "TestEnvironment.h"
 
 namespace terrovane::printsvc {
@@ -71,6 +72,16 @@ std::pair<double, double> PdfPageSize(const std::string& path) {
         return {0, 0};
     }
     return {std::stod(size[1]), std::stod(size[2])};
+}
+
+// The print service's window: its preview button and whatever else takes the focus, reached by Tab.
+TEST(PrintSetupTest, TabReachesEveryControlOfTheWindow) {
+    QTemporaryDir dir;
+    testing::EnvironmentOverride handoff("TERROVANE_HANDOFF_DIR", dir.path().toStdString());
+    const auto image = testing::ImageWith({{0, testing::SampleRecord(1)}});
+    ASSERT_TRUE(handoff::WriteRecordFileAt((dir.path() + "/data.inf").toStdString(), image));
+    auto frame = std::make_unique<CMainFrame>();
+    EXPECT_EQ(testing::TabChainProblems(frame.get()), "");
 }
 
 TEST(PrintSetupTest, PaperAndOrientationChosenInPrintSetupAreThoseOfThePrintJob) {

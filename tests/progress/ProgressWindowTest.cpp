@@ -95,6 +95,22 @@ TEST_F(ProgressWindowTest, StoredPositionIsUsedWhenOnScreenElseCentred) {
     }
 }
 
+// A position stored near the corner of a larger screen (or at a smaller scale), and an owner larger than
+// the screen: the window still opens wholly on the screen.
+TEST_F(ProgressWindowTest, OpensInsideTheScreensFreeArea) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    StorePosition(area.right() - 10, area.bottom() - 10);
+    {
+        ProgressWindow progress(&main_);
+        EXPECT_TRUE(area.contains(progress.Window()->frameGeometry()));
+        EXPECT_EQ(progress.Window()->frameGeometry().bottomRight(), area.bottomRight());
+    }
+    QSettings().clear();
+    main_.setGeometry(area.adjusted(-400, -300, 400, 300));
+    ProgressWindow progress(&main_);
+    EXPECT_TRUE(area.contains(progress.Window()->frameGeometry()));
+}
+
 TEST_F(ProgressWindowTest, DestroyStoresThePositionAndLaterCallsReturnEarly) {
     ProgressWindow progress(&main_);
     progress.SetPos(30);

@@ -11,6 +11,7 @@
 #include "FopCurves.h"
 #include "FopPlotGeometry.h"
 #include "FopSummary.h"
+#include "ScreenFit.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -48,6 +49,8 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     probe->addStretch(1);
     left->addLayout(probe);
     table_ = new QTableWidget(static_cast<int>(results_.size()), 3, this);
+    // Tab goes on to the window's buttons; the arrow keys move between the distances, Enter edits one.
+    table_->setTabKeyNavigation(false);
     table_->setHorizontalHeaderLabels({QCoreApplication::translate("FopWindow", "Measured"),
                                        QCoreApplication::translate("FopWindow", "Re (ohm)"),
                                        QCoreApplication::translate("FopWindow", "Potential probe x (m)")});
@@ -100,7 +103,7 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     });
     connect(table_, &QTableWidget::itemChanged, this, &FopWindow::DistanceEdited);
     connect(store_, &QPushButton::clicked, this, &FopWindow::StoreWithPoint);
-    resize(1100, 600);
+    screenfit::ResizeOnScreen(this, QSize(1100, 600));
 }
 
 void FopWindow::SpreadEvenly() {

@@ -10,6 +10,7 @@
 #include "AnalysisText.h"
 #include "FileDialogSetup.h"
 #include "PlotFiles.h"
+#include "ScreenFit.h"
 #include "SoilModels.h"
 #include "SoilSession.h"
 
@@ -65,6 +66,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
                                        QCoreApplication::translate("SoilWindow", "Thickness (m)"),
                                        QCoreApplication::translate("SoilWindow", "Depth to base (m)")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);  // Tab goes on to the window's buttons
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setMinimumWidth(360);
     middle->addWidget(table_, 2);
@@ -95,7 +97,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     outer->addLayout(buttons);
     connect(layers_, &QComboBox::currentIndexChanged, this, &SoilWindow::Refit);
     Refit();
-    resize(1100, 620);
+    screenfit::ResizeOnScreen(this, QSize(1100, 620));
 }
 
 void SoilWindow::Refit() {

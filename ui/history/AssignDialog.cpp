@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "MessageBox.h"
+#include "ScreenFit.h"
 #include "Sites.h"
 
 namespace terrovane::history {
@@ -47,7 +48,7 @@ AssignDialog::AssignDialog(archive::Archive& archive, int results, QWidget* pare
     layout->addRow(inOrder_);
     layout->addRow(buttons);
     FillSites(0);
-    resize(520, sizeHint().height());
+    screenfit::ResizeOnScreen(this, QSize(520, sizeHint().height()));
 }
 
 void AssignDialog::FillSites(std::int64_t chosen) {

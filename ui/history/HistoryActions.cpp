@@ -10,6 +10,7 @@
 #include "ResultsFiles.h"
 #include "ResultsOutput.h"
 #include "ResultsXlsx.h"
+#include "ScreenFit.h"
 #include "TrendWindow.h"
 
 namespace terrovane::history {
@@ -157,7 +158,7 @@ QWidget* HistoryWindow::ShowTrend() {
         rows.empty() ? label_->text() : QString::fromStdString(model_->RowAt(rows.front())->label);
     auto* trend = new TrendWindow(*archive_, label, this);
     trend->setAttribute(Qt::WA_DeleteOnClose);
-    trend->resize(720, 440);
+    screenfit::ResizeOnScreen(trend, QSize(720, 440));
     trend->show();
     return trend;
 }

@@ -7,8 +7,10 @@
 #include <QVBoxLayout>
 
 #include "ArchiveSetting.h"
+#include "FlowLayout.h"
 #include "HistoryColumns.h"
 #include "ModeName.h"
+#include "ScreenFit.h"
 
 namespace terrovane::history {
 
@@ -34,6 +36,7 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setTabKeyNavigation(false);  // Tab goes on to the buttons below
     view_->setAlternatingRowColors(true);
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->horizontalHeader()->setSortIndicator(kReadAtColumn, Qt::DescendingOrder);
@@ -57,11 +60,13 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     connect(model_, &HistoryModel::rowsInserted, this, &HistoryWindow::ShowCount);
     connect(view_, &QTableView::doubleClicked, this, &HistoryWindow::OpenSelectedReadOut);
     ShowCount();
-    resize(1280, 620);
+    screenfit::ResizeOnScreen(this, QSize(1280, 620));
 }
 
+// The filters and the buttons wrap onto further rows in a narrow window (a small screen, or a large
+// scale) instead of making it wider than the screen.
 void HistoryWindow::BuildFilters(QBoxLayout* layout) {
-    auto* row = new QHBoxLayout;
+    auto* row = new screenfit::FlowLayout;
     const auto dateEdit = [this](QCheckBox*& enabled, QDateEdit*& edit, const QString& text, QDate date) {
         enabled = new QCheckBox(text, this);
         edit = new QDateEdit(date, this);
@@ -87,12 +92,13 @@ void HistoryWindow::BuildFilters(QBoxLayout* layout) {
     for (QWidget* widget : std::initializer_list<QWidget*>{sinceOn_, since_, untilOn_, until_, mode_}) {
         row->addWidget(widget);
     }
-    row->addWidget(label_, 1);
+    label_->setMinimumWidth(label_->fontMetrics().horizontalAdvance(label_->placeholderText()) * 3 / 2);
+    row->addWidget(label_);
     layout->addLayout(row);
 }
 
 void HistoryWindow::BuildButtons(QBoxLayout* layout) {
-    auto* row = new QHBoxLayout;
+    auto* row = new screenfit::FlowLayout;
     const auto button = [this, row](const QString& text, void (HistoryWindow::*action)()) {
         auto* push = new QPushButton(text, this);
         connect(push, &QPushButton::clicked, this, action);
@@ -117,7 +123,7 @@ void HistoryWindow::BuildButtons(QBoxLayout* layout) {
         connect(push, &QPushButton::clicked, this, action);
         row->addWidget(push);
     }
-    row->addStretch(1);
+    row->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding));
     keep_ = new QCheckBox(tr("Keep new read-outs in the archive"), this);
     keep_->setChecked(ArchivingEnabled());
     connect(keep_, &QCheckBox::toggled, this, &SetArchivingEnabled);

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "MenuAccessible.h"
 #include "MenuStyle.h"
 
 namespace terrovane::menu {
@@ -17,7 +18,9 @@ QString MenuText(const res::MenuItem& item) {
 
 }  // namespace
 
-CMenuEx::CMenuEx(QWidget* window) : QObject(window), window_(window), style_(std::make_unique<MenuStyle>()) {}
+CMenuEx::CMenuEx(QWidget* window) : QObject(window), window_(window), style_(std::make_unique<MenuStyle>()) {
+    InstallMenuAccessibility();
+}
 
 // The pop-ups use the style, so they go before it.
 CMenuEx::~CMenuEx() {

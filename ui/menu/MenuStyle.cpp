@@ -47,14 +47,19 @@ void DrawItemText(QPainter& painter, const QStyleOptionMenuItem& item, QColor te
     const QRect area = TextRect(item.rect);
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextExpandTabs;
     const QString text = item.text.section(QLatin1Char('\t'), 0, 0);
+    const QString shortcut = item.text.section(QLatin1Char('\t'), 1);
+    const QRect shortcutArea = ShortcutRect(item.rect, item.reservedShortcutWidth);
+    const int shortcutFlags = Qt::AlignRight | Qt::AlignVCenter;
     if (!(item.state & QStyle::State_Enabled)) {
         painter.setPen(Qt::white);
         painter.drawText(area.translated(1, 1), flags, text);
+        painter.drawText(shortcutArea.translated(1, 1), shortcutFlags, shortcut);
         painter.setPen(item.palette.color(QPalette::Disabled, QPalette::WindowText));
     } else {
         painter.setPen(textColour);
     }
     painter.drawText(area, flags, text);
+    painter.drawText(shortcutArea, shortcutFlags, shortcut);
 }
 
 void DrawSubmenuArrow(QPainter& painter, const QRect& item, QColor colour) {
@@ -111,9 +116,8 @@ void MenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         return;
     }
     if (element == PE_FrameMenu) {
-        painter->setPen(QColor(128, 128, 128));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        for (const QRect& edge : MenuFrameEdges(option->rect))
+            painter->fillRect(edge, kMenuFrame);
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -126,7 +130,8 @@ QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     const QString text = item->text.section(QLatin1Char('\t'), 0, 0);
     const int textWidth = item->fontMetrics.horizontalAdvance(text);  // the raw text, "&" included
-    QSize measured = MeasureMenuItem(KindOf(*item), textWidth);
+    const bool hasShortcut = item->text.contains(QLatin1Char('\t'));
+    QSize measured = MeasureMenuItem(KindOf(*item), textWidth, hasShortcut);
     if (KindOf(*item) != MenuItemKind::Separator)
         measured.rwidth() += kCheckAllowance;
     return measured;

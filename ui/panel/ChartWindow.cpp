@@ -1,5 +1,7 @@
 #include "ChartWindow.h"
 
+#include <QAccessible>
+
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -117,6 +119,15 @@ void ChartWindow::paintEvent(QPaintEvent*) {
 void ChartWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     RedrawLayers();
+}
+
+void ChartWindow::SetReading(const QString& reading) {
+    if (reading == reading_)
+        return;
+    reading_ = reading;
+    QAccessibleValueChangeEvent event(this, reading_);
+    QAccessible::updateAccessibility(&event);
+    emit ReadingChanged(reading_);
 }
 
 }  // namespace terrovane::panel

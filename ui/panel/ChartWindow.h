@@ -25,6 +25,18 @@ class ChartWindow : public QWidget {
     // The composed picture as painted.
     QImage Compose() const;
 
+    // As the simulated instrument's display, the chart carries the reading in words for assistive
+    // technology and tells it of every change.
+    void MarkAsInstrumentDisplay() { instrumentDisplay_ = true; }
+    bool IsInstrumentDisplay() const { return instrumentDisplay_; }
+    void SetReading(const QString& reading);
+    const QString& Reading() const { return reading_; }
+
+  signals:
+    // With every value-change event the display sends to assistive technology.
+    void ReadingChanged(const QString& reading);
+
+  public:
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -34,6 +46,8 @@ class ChartWindow : public QWidget {
     void DrawYAxis(class QPainter& painter, const QRect& plot);
     void DrawXAxis(class QPainter& painter, const QRect& plot);
 
+    bool instrumentDisplay_ = false;
+    QString reading_;
     QColor background_ = Qt::black;
     QColor grid_{0, 255, 255};
     QColor plot_ = Qt::white;

@@ -4,10 +4,12 @@
 
 #include "ChartWindow.h"
 #include "DigitField.h"
+#include "DisplayAccessible.h"
 #include "MessageBox.h"
 #include "MessageTexts.h"
 #include "PanelControls.h"
 #include "PanelPicture.h"
+#include "SpokenDisplay.h"
 
 namespace terrovane::panel {
 namespace {
@@ -51,7 +53,9 @@ DisplayPanel::DisplayPanel(QWidget* dialog, PanelBindings bindings, QPoint origi
 }
 
 void DisplayPanel::CreateControls(QWidget* dialog, QPoint origin, const units::DialogUnits& units) {
+    InstallDisplayAccessibility();
     chart_ = new ChartWindow(dialog);
+    chart_->MarkAsInstrumentDisplay();
     chart_->setGeometry(Place(units, origin, 8, 35, 245, 196));
     chart_->SetBackgroundColour(kPanelColour);
     chart_->SetGridColour(Qt::black);
@@ -97,16 +101,23 @@ const record::MeasurementRecord* DisplayPanel::CurrentRecord() const {
 }
 
 void DisplayPanel::BlankDisplay() {
+    HideEverything();
+    chart_->SetReading(QString());
+}
+
+void DisplayPanel::HideEverything() {
     // The port watch blanks the idle panel every few milliseconds: skip the 51 hides when nothing shows.
     if (!anythingShown_)
         return;
     for (const auto& row : kPanelControls)
         controls_.at(row.id)->hide();
     anythingShown_ = false;
+    shown_ = {};
 }
 
+// A new page replaces the old one in a single change of the reading in words.
 void DisplayPanel::Apply(const PanelView& view) {
-    BlankDisplay();
+    HideEverything();
     ShowView(view);
 }
 
@@ -116,6 +127,11 @@ void DisplayPanel::ShowView(const PanelView& view) {
     for (int id : view.visible)
         controls_.at(id)->show();
     anythingShown_ = anythingShown_ || !view.visible.empty();
+    shown_.visible.insert(view.visible.begin(), view.visible.end());
+    for (const auto& [id, text] : view.texts)
+        shown_.texts[id] = text;
+    const record::MeasurementRecord* record = CurrentRecord();
+    chart_->SetReading(QString::fromStdString(SpokenDisplay(shown_, record != nullptr ? record->mode : 0)));
 }
 
 void DisplayPanel::OnShowCommand() {

@@ -61,6 +61,7 @@ class DisplayPanel : public QObject {
     void CreateControls(QWidget* dialog, QPoint origin, const units::DialogUnits& units);
     void CreateButtons(QWidget* dialog, QPoint origin, const units::DialogUnits& units);
     const record::MeasurementRecord* CurrentRecord() const;
+    void HideEverything();
     // Blanks the display, then shows what the view lists.
     void Apply(const PanelView& view);
     void ShowView(const PanelView& view);
@@ -68,6 +69,7 @@ class DisplayPanel : public QObject {
     PanelBindings bindings_;
     DisplayState state_;
     std::map<int, QWidget*> controls_;
+    PanelView shown_;            // everything drawn since the last blanking, for the reading in words
     bool anythingShown_ = true;  // true until the first blanking, so it hides whatever the template showed
     ChartWindow* chart_ = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "ProgressLayout.h"
+#include "ScreenFit.h"
 
 namespace terrovane::ui {
 
@@ -60,6 +61,7 @@ void ProgressWindow::Create(bool smooth) {
     Layout(textLines_, 300);
     RestorePosition();
     window_->show();
+    screenfit::KeepOnScreen(window_);  // now with its frame
 }
 
 void ProgressWindow::CreateChildren(bool smooth) {
@@ -109,7 +111,9 @@ void ProgressWindow::RestorePosition() {
     }
     const QRect area =
         mainWindow_ && mainWindow_->isVisible() ? mainWindow_->frameGeometry() : screen->availableGeometry();
-    window_->move(ProgressPlacement(stored, screenRect.size(), area, window_->size()));
+    // A position remembered at another scale, or a main window larger than the screen, could put it
+    // out of reach.
+    screenfit::MoveOnScreen(window_, ProgressPlacement(stored, screenRect.size(), area, window_->size()));
 }
 
 void ProgressWindow::StorePosition() {
