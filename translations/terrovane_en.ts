@@ -854,6 +854,81 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>WorkbookColumns</name>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>日期(Date)</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>时间(Time)</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Voltage(V)</source>
+        <translation>Voltage(V)</translation>
+    </message>
+    <message>
+        <source>Frequency(Hz)</source>
+        <translation>Frequency(Hz)</translation>
+    </message>
+    <message>
+        <source>Re(Ω)</source>
+        <translation>Re(Ω)</translation>
+    </message>
+    <message>
+        <source>Rs(Ω)</source>
+        <translation>Rs(Ω)</translation>
+    </message>
+    <message>
+        <source>Rh(Ω)</source>
+        <translation>Rh(Ω)</translation>
+    </message>
+    <message>
+        <source>Rac(Ω)</source>
+        <translation>Rac(Ω)</translation>
+    </message>
+    <message>
+        <source>R1(Ω)</source>
+        <translation>R1(Ω)</translation>
+    </message>
+    <message>
+        <source>R2(Ω)</source>
+        <translation>R2(Ω)</translation>
+    </message>
+    <message>
+        <source>Resistivity(Ω*m)</source>
+        <translation>Resistivity(Ω*m)</translation>
+    </message>
+    <message>
+        <source>Rk(Ω)</source>
+        <translation>Rk(Ω)</translation>
+    </message>
+    <message>
+        <source>Jamming Frequency(HZ)</source>
+        <translation>Jamming Frequency(HZ)</translation>
+    </message>
+    <message>
+        <source>Jamming Voltage(V)</source>
+        <translation>Jamming Voltage(V)</translation>
+    </message>
+    <message>
+        <source>Jamming (A) Current</source>
+        <translation>Jamming (A) Current</translation>
+    </message>
+    <message>
+        <source>Distance(m)</source>
+        <translation>Distance(m)</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::AssignDialog</name>
     <message>
         <source>Assign 1 result</source>

@@ -7,6 +7,7 @@
 
 #include "CAboutDlg.h"
 #include "CInfoSetDlg.h"
+#include "HistoryColumns.h"
 #include "LanguageChoice.h"
 
 namespace terrovane::translations {
@@ -51,6 +52,24 @@ TEST(TranslatedWindowsTest, TheEnglishAboutBoxFitsEveryLineAndClosesWithClose) {
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
             << label->text().toStdString();
     }
+}
+
+// The archive window titles its columns with the workbook's texts, which keep their bytes in the file:
+// on screen they are translated like every other title.
+TEST(TranslatedWindowsTest, TheArchiveWindowsColumnTitlesAreEnglishInEnglish) {
+    ASSERT_TRUE(InstallLanguage(Language::English));
+    const QStringList english = history::HistoryHeaders();
+    EXPECT_TRUE(english.contains("Date"));
+    EXPECT_TRUE(english.contains("Time"));
+    for (const QString& title : english) {
+        for (const QChar c : title)
+            EXPECT_FALSE(c.script() == QChar::Script_Han) << title.toStdString();
+    }
+}
+
+TEST(TranslatedWindowsTest, TheArchiveWindowsColumnTitlesStayAsTheWorkbooksInChinese) {
+    ASSERT_TRUE(InstallLanguage(Language::Chinese));
+    EXPECT_TRUE(history::HistoryHeaders().contains(QString::fromUtf8("日期(Date)")));
 }
 
 }  // namespace

@@ -71,7 +71,8 @@ QStringList HistoryHeaders() {
                 headers << QCoreApplication::translate("HistoryColumns", "Note");
                 break;
             default:
-                headers << QString::fromStdString(workbook[static_cast<std::size_t>(WorkbookColumn(column))]);
+                headers << QCoreApplication::translate(
+                    "WorkbookColumns", workbook[static_cast<std::size_t>(WorkbookColumn(column))].c_str());
         }
     }
     return headers;
