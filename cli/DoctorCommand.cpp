@@ -6,6 +6,7 @@
 #include "Command.h"
 #include "Doctor.h"
 #include "PortMap.h"
+#include "PortOption.h"
 
 namespace terrovane::cli {
 namespace {
@@ -50,6 +51,14 @@ int RunDoctor(const ParsedArguments& options) {
         input.liveMap = doctor::LivePortMapInForce();
     }
     input.handshake = !options.Has("no-handshake") && !treeMap;
+    if (options.Has("port")) {
+        const auto named = PortNamedByOption(options, "doctor", *input.portMap);
+        if (!named) {
+            return kExitFailed;
+        }
+        input.portChoice = {options.Value("port"), true};
+        input.chosenDevice = named->device;
+    }
     input.self = ::getpid();
     doctor::Findings findings = doctor::RunDoctor(input);
     if (!input.handshake) {
@@ -76,6 +85,7 @@ const std::vector<DeclaredOption> kOptions = {
     {"passwd", "FILE", "The account file; /etc/passwd by default."},
     {"modules", "DIR", "The kernel modules' folder; /lib/modules by default."},
     {"kernel", "RELEASE", "The kernel release whose modules are looked at; the running one by default."},
+    PortOption(),
 };
 
 const CommandRegistrar kRegistrar(

@@ -14,21 +14,30 @@ DeclaredOption PortOption() {
         "lists them). Without it, the first one."};
 }
 
-bool TakePortOption(const ParsedArguments& options, const std::string& command, TerminalHost& host) {
-    if (!options.Has("port")) {
-        return true;
-    }
+std::optional<platform::BridgePort> PortNamedByOption(const ParsedArguments& options,
+                                                      const std::string& command,
+                                                      const platform::PortMapSource& map) {
     const std::string selector = options.Value("port");
-    const auto named = link::PortsNamedBy(platform::CurrentPortMap().BridgePorts(), selector);
+    const auto named = link::PortsNamedBy(map.BridgePorts(), selector);
     if (named.size() != 1) {
         std::fprintf(
             stderr, "%s: --port %s: %s (terrovane-cli ports lists them)\n", command.c_str(), selector.c_str(),
             named.empty() ? "no port of the instrument's bridge has this device path or USB serial"
                           : "several ports of the instrument's bridge have this USB serial; give the "
                             "device path");
+        return std::nullopt;
+    }
+    return named.front();
+}
+
+bool TakePortOption(const ParsedArguments& options, const std::string& command, TerminalHost& host) {
+    if (!options.Has("port")) {
+        return true;
+    }
+    if (!PortNamedByOption(options, command, platform::CurrentPortMap())) {
         return false;
     }
-    host.port = {selector, true};
+    host.port = {options.Value("port"), true};
     return true;
 }
 

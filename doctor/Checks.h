@@ -9,6 +9,7 @@
 #include "Bridges.h"
 #include "Finding.h"
 #include "Paths.h"
+#include "PortChoice.h"
 #include "PortMap.h"
 #include "Processes.h"
 #include "UdevRules.h"
@@ -46,6 +47,6 @@ Finding CheckPortAccess(const Paths& paths, const std::string& device, const Acc
 Finding CheckPortHolders(const Paths& paths, const std::string& device, pid_t self);
 
 // The handshake with the instrument through the program's own link, on the port map in force.
-Finding CheckHandshake();
+Finding CheckHandshake(const link::PortChoice& choice = {});
 
 }  // namespace terrovane::doctor

@@ -54,11 +54,12 @@ Findings RunDoctor(const DoctorInput& input) {
     if (input.portMap != nullptr)
         choice = CheckPortMap(*input.portMap, input.portMapDescription);
     findings.push_back(choice.finding);
-    const std::string device = PortToInspect(choice.device, bridges, paths);
+    const std::string device =
+        input.chosenDevice.empty() ? PortToInspect(choice.device, bridges, paths) : input.chosenDevice;
     findings.push_back(CheckPortAccess(paths, device, input.account, Installed(ownRule)));
     findings.push_back(CheckPortHolders(paths, device, input.self));
     if (input.handshake)
-        findings.push_back(CheckHandshake());
+        findings.push_back(CheckHandshake(input.portChoice));
     return findings;
 }
 

@@ -7,6 +7,7 @@
 #include "Accounts.h"
 #include "Finding.h"
 #include "Paths.h"
+#include "PortChoice.h"
 #include "PortMap.h"
 
 namespace terrovane::doctor {
@@ -18,6 +19,10 @@ struct DoctorInput {
     std::string portMapDescription;                    // how the user knows it: "live system", a file name
     bool liveMap = true;  // false for a port-map file: then the bridge's hardware is not in the way
     bool handshake = true;
+    // The port the user named (--port): its access and holders are judged and the handshake tries it
+    // alone. Empty: the port discovery chooses.
+    link::PortChoice portChoice;
+    std::string chosenDevice;
     pid_t self = 0;  // this program, which never counts as holding the port
 };
 

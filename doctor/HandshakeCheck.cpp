@@ -26,8 +26,9 @@ link::Outcome RunHandshake(link::InstrumentSession& session) {
 
 }  // namespace
 
-Finding CheckHandshake() {
+Finding CheckHandshake(const link::PortChoice& choice) {
     link::InstrumentSession session;
+    session.SetPortChoice(choice);
     const link::Outcome outcome = RunHandshake(session);
     if (outcome.kind == link::OutcomeKind::HandshakeAnswered)
         return {Mark::Ok, "handshake", "the instrument answered on " + outcome.port, {}};

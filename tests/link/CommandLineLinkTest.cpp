@@ -181,10 +181,17 @@ TEST_F(CommandLineLinkTest, PortOptionPicksOneOfSeveralBridgesAndRefusesAStrange
     const record::ReadOutBuffer demo = sim::DemoImage();
     EXPECT_TRUE(testing::ReadFile(Path("image.bin")) == std::string(demo.begin(), demo.end()));
 
+    // The doctor's handshake tries the port named, and no other.
+    const auto doctor = cli("doctor --port " + ShellQuoted(second.DevicePath()));
+    EXPECT_EQ(doctor.status, 0) << doctor.text;
+    EXPECT_THAT(doctor.text, HasSubstr("the instrument answered on COM4"));
+    EXPECT_EQ(first.Log(), "");
+
     const std::string sentBefore = first.Log() + second.Log();
     for (const std::string& command :
          {std::string("read --no-archive"), std::string("clock"), std::string("erase --all --yes"),
-          "export --xls " + ShellQuoted(Path("out.xls")), "report --pdf " + ShellQuoted(Path("out.pdf"))}) {
+          std::string("doctor"), "export --xls " + ShellQuoted(Path("out.xls")),
+          "report --pdf " + ShellQuoted(Path("out.pdf"))}) {
         const auto refused = cli(command + " --port /dev/ttyUSB77");
         EXPECT_EQ(refused.status, 1) << command << refused.text;
         EXPECT_THAT(refused.text, HasSubstr("--port /dev/ttyUSB77: no port of the instrument's bridge"));
