@@ -118,7 +118,9 @@ void InstrumentSession::SetPortChoice(PortChoice choice) {
 
 // The port watch asks every 5 ms; while the map says nothing changed, the last answer stands.
 PortPresence InstrumentSession::WatchPort() {
-    commSettings = kCommSettings;
+    if (commSettings != kCommSettings) {
+        commSettings = kCommSettings;
+    }
     if (map_ == nullptr) {
         map_ = &platform::CurrentPortMap();
     }

@@ -2,12 +2,35 @@
 
 #include <sys/inotify.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QThread>
 
+#include <atomic>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
 
 namespace terrovane::platform {
+namespace {
+
+// Only the application's thread opens scopes and only it reads this with a notice; others see false.
+std::atomic<int> loopNoticeScopes{0};
+
+bool OnApplicationThread() {
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app != nullptr && app->thread() == QThread::currentThread();
+}
+
+}  // namespace
+
+LoopNoticeScope::LoopNoticeScope() {
+    loopNoticeScopes.fetch_add(1, std::memory_order_relaxed);
+}
+
+LoopNoticeScope::~LoopNoticeScope() {
+    loopNoticeScopes.fetch_sub(1, std::memory_order_relaxed);
+}
 
 DirectoryWatch::DirectoryWatch(const std::vector<std::string>& folders, Events events)
     : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
@@ -24,6 +47,7 @@ DirectoryWatch::DirectoryWatch(const std::vector<std::string>& folders, Events e
 }
 
 DirectoryWatch::~DirectoryWatch() {
+    delete notice_.data();
     if (fd_ >= 0) {
         ::close(fd_);
     }
@@ -45,6 +69,32 @@ bool DirectoryWatch::Changed() {
     if (fd_ < 0) {
         return true;
     }
+    return MayHaveNews() && Drain();
+}
+
+// The notice is level-triggered: it rests once it has spoken, and wakes again once the news is read, so
+// news waiting for the next tick does not spin the loop.
+bool DirectoryWatch::MayHaveNews() {
+    if (loopNoticeScopes.load(std::memory_order_relaxed) == 0 || !watching_ || !OnApplicationThread()) {
+        return true;
+    }
+    if (notice_ == nullptr) {
+        notice_ = new QSocketNotifier(fd_, QSocketNotifier::Read, QCoreApplication::instance());
+        QObject::connect(notice_, &QSocketNotifier::activated, notice_, [this] {
+            noticed_ = true;
+            notice_->setEnabled(false);
+        });
+        noticed_ = true;  // news from before the notice began
+    }
+    if (!noticed_) {
+        return false;
+    }
+    noticed_ = false;
+    notice_->setEnabled(true);
+    return true;
+}
+
+bool DirectoryWatch::Drain() {
     bool changed = false;
     alignas(inotify_event) char buffer[4096];
     for (;;) {

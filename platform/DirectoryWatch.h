@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QPointer>
 #include <cstddef>
 #include <string>
 #include <vector>
+
+class QSocketNotifier;
 
 namespace terrovane::platform {
 
@@ -10,6 +13,9 @@ namespace terrovane::platform {
 // a file in them was written) since it was last asked, for the price of one non-blocking read (inotify).
 // Folders that cannot be watched (absent, or a file system that reports nothing, such as sysfs) are simply
 // not watched. Without inotify at all, Working() is false and the caller must look by itself.
+//
+// Inside a LoopNoticeScope on the application's thread, Changed() takes the event loop's word instead:
+// the loop already polls the watch for every wake-up, so a tick with no news makes no system call.
 class DirectoryWatch {
   public:
     enum class Events { Entries, EntriesAndContents };
@@ -26,9 +32,25 @@ class DirectoryWatch {
 
   private:
     void ForgetGoneFolders(const char* buffer, std::size_t size);
+    bool Drain();
+    // True when the loop may hold news this watch has not read: always, unless its notice stands watch.
+    bool MayHaveNews();
 
     int fd_ = -1;
     bool watching_ = false;
+    QPointer<QSocketNotifier> notice_;  // a child of the application: gone with it
+    bool noticed_ = true;
+};
+
+// While one lives, watches on the application's thread trust the event loop to tell them of news. Only a
+// caller that the loop itself drives (a timer's tick) may open one: a caller that changes a folder and
+// looks straight after, with no loop turn between, must read the watch itself.
+class LoopNoticeScope {
+  public:
+    LoopNoticeScope();
+    ~LoopNoticeScope();
+    LoopNoticeScope(const LoopNoticeScope&) = delete;
+    LoopNoticeScope& operator=(const LoopNoticeScope&) = delete;
 };
 
 }  // namespace terrovane::platform

@@ -20,6 +20,7 @@
 #include "CMenuEx.h"
 #include "CommandIds.h"
 #include "DialogLayout.h"
+#include "DirectoryWatch.h"
 #include "FastReadOutSetting.h"
 
 #include "MainShortcuts.h"
@@ -190,7 +191,10 @@ void CTesterDlg::ClosePortIfOpen() {
     }
 }
 
+// The timer's tick runs on the event loop, which polls the port map's watch at every wake-up: the tick
+// takes its word and asks the system nothing while no news came.
 void CTesterDlg::WatchPort() {
+    const platform::LoopNoticeScope fromTheLoop;
     commands_->PortWatchTick();
 }
 
