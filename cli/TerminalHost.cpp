@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 #include "LinkMessages.h"
 #include "MessageBox.h"
@@ -78,10 +79,13 @@ link::SessionPacing TerminalPacing() {
     if (const char* text = std::getenv("TERROVANE_LINK_PACING")) {
         int handshake = 0;
         int request = 0;
-        if (std::sscanf(text, "%d,%d", &handshake, &request) == 2 && handshake >= 0 && request >= 0) {
+        int consumed = 0;
+        if (std::sscanf(text, "%d,%d%n", &handshake, &request, &consumed) == 2 && handshake >= 0 &&
+            request >= 0) {
             pacing.handshakeWaitMs = handshake;
             pacing.requestPaceMs = request;
             pacing.lastPaceMs = std::max(request, handshake);
+            pacing.endWaitsOnArrival = std::string_view(text + consumed) == ",early";
         }
     }
     return pacing;

@@ -35,7 +35,8 @@ class TerminalHost : public link::SilentView {
 };
 
 // The instrument's pacing with the reply bounded by kReplyTimeoutMs. TERROVANE_LINK_PACING="H,R" (the
-// handshake's wait and the request pace in milliseconds) shortens the waits for a simulated instrument.
+// handshake's wait and the request pace in milliseconds) shortens the waits for a simulated instrument;
+// "H,R,early" also ends the handshake's wait and the last pause as soon as what they wait for has come.
 link::SessionPacing TerminalPacing();
 
 // Runs one command of `commands` (started by `start`) until it has ended. The outcome, or nothing when the

@@ -203,10 +203,13 @@ void InstrumentSession::RunHandshake(const std::function<void()>& then) {
     }
     commandText = kHandshakeLine;
     comm_.Output(commandText);
+    // The instrument answers the handshake line with the same four bytes.
+    awaitedBytes_ = pacing_.endWaitsOnArrival ? static_cast<int>(kHandshakeLine.size()) : 0;
     After(pacing_.handshakeWaitMs, [this, then] { EndHandshakeWait(then); });
 }
 
 void InstrumentSession::EndHandshakeWait(const std::function<void()>& then) {
+    awaitedBytes_ = 0;
     if (comm_.Input().empty()) {
         Fail(FailureStage::Handshake, FailureReason::NoHandshakeReply);
         return;
@@ -239,7 +242,8 @@ void InstrumentSession::SendRequest(int slot) {
 // never overtakes an instrument still answering: it waits for every byte asked for so far.
 void InstrumentSession::PaceNextRequest(int slot) {
     const bool last = slot + 1 == static_cast<int>(record::kSlotCount);
-    awaitedBytes_ = fastReadOut_ ? (slot + 1) * static_cast<int>(record::RecordPacket::kSize) : 0;
+    const bool cutShort = fastReadOut_ || (last && pacing_.endWaitsOnArrival);
+    awaitedBytes_ = cutShort ? (slot + 1) * static_cast<int>(record::RecordPacket::kSize) : 0;
     After(last ? pacing_.LastPace() : pacing_.requestPaceMs, [this, slot] {
         awaitedBytes_ = 0;
         SendRequest(slot + 1);

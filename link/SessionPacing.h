@@ -17,6 +17,9 @@ struct SessionPacing {
     int replyTimeoutMs = 0;
     // How often an awaited reply's instrument is looked for.
     int lossWatchMs = 5;
+    // For an instrument that answers at once: the handshake's wait ends once its reply has come, and the
+    // last pause once the whole image has; the waits above stay the longest. The instrument keeps it off.
+    bool endWaitsOnArrival = false;
 
     int LastPace() const { return lastPaceMs < 0 ? requestPaceMs : lastPaceMs; }
 };

@@ -15,8 +15,8 @@ class CliTest : public ArchiveTest {
   protected:
     CommandRun Cli(const std::string& args) const {
         // The settings are the test's own: the caller's Archive/Enabled must not decide what is archived.
-        // The simulator answers at once: its requests go out every millisecond.
-        return RunCommand("QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,1 XDG_CONFIG_HOME='" +
+        // The simulator answers at once: its requests go out every millisecond, the waits end on its answer.
+        return RunCommand("QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,1,early XDG_CONFIG_HOME='" +
                           Path("config") + "' TERROVANE_ARCHIVE='" + Path() + "' TERROVANE_PORTMAP='" +
                           (sim_ ? sim_->MapPath() : Path("no-portmap")) + "' '" + TERROVANE_CLI_PATH + "' " +
                           args + " 2>" + Path("stderr.txt"));

@@ -153,7 +153,7 @@ TEST_P(FullDiskTest, ReadOutImage) {
     ASSERT_TRUE(sim.Started());
     const std::string old = PlaceOldFile("image.bin");
     const auto run = Cli("read --out " + Target("image.bin"), GetParam(), Runtime(),
-                         "TERROVANE_LINK_PACING=100,1 TERROVANE_PORTMAP=" + sim.MapPath());
+                         "TERROVANE_LINK_PACING=100,1,early TERROVANE_PORTMAP=" + sim.MapPath());
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.message.find("read: cannot write " + Target("image.bin") + ": " + Reason() + "\n"),
               std::string::npos)

@@ -27,11 +27,13 @@ DialogFixture::DialogFixture() {
 void DialogFixture::OpenDialog() {
     dialog_.reset();
     dialog_ = std::make_unique<app::CTesterDlg>();
-    // The simulator answers at once: requests every millisecond; the handshake and the last reply keep
-    // the instrument's own 100 ms, the room a loaded machine needs.
+    // The simulator answers at once: requests every millisecond; the handshake and the last pause end
+    // once its answer is there, and otherwise after the instrument's own 100 ms, the room a loaded
+    // machine needs.
     link::SessionPacing pacing;
     pacing.requestPaceMs = 1;
     pacing.lastPaceMs = link::kRequestPaceMs;
+    pacing.endWaitsOnArrival = true;
     dialog_->Session().SetPacing(pacing);
     dialog_->show();
 }

@@ -41,6 +41,11 @@ class InputDuringCommandTest : public DialogFixture {};
 // (under the progress window), and the progress window's own close box, Escape and clicks: none acted on,
 // none kept for later.
 TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffect) {
+    // The input posted as the command starts must meet the handshake's wait, not the progress window:
+    // the wait runs its full time, as the instrument's does.
+    link::SessionPacing pacing = dialog_->Session().Pacing();
+    pacing.endWaitsOnArrival = false;
+    dialog_->Session().SetPacing(pacing);
     record::ReadOutBuffer earlier = sim::DemoImage();
     AsIfReadAndShown(earlier, 0);
     int saveAsked = 0;

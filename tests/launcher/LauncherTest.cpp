@@ -3,20 +3,24 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <string>
 
 #include "Launcher.h"
 
 namespace terrovane::platform {
 namespace {
 
-// A program file of the test's own, named so that nothing installed can be mistaken for it.
-constexpr const char* kProgram = "tv-launcher-probe";
+// A program file of the test's own, named so that nothing installed can be mistaken for it. The name
+// carries the process id: the sibling lies beside the test program, where the other cases of this suite,
+// run at the same time, place and remove theirs.
+const std::string kProgram = "tv-launcher-probe-" + std::to_string(::getpid());
 
 std::string MakeProgram(const QString& folder, mode_t mode = 0755) {
-    const std::string path = (folder + "/" + kProgram).toStdString();
+    const std::string path = (folder + "/" + QString::fromStdString(kProgram)).toStdString();
     std::ofstream(path) << "#!/bin/sh\nexit 0\n";
     ::chmod(path.c_str(), mode);
     return path;
@@ -38,7 +42,8 @@ class LauncherTest : public ::testing::Test {
   protected:
     void TearDown() override { std::remove(sibling_.c_str()); }
     QTemporaryDir onPath_;
-    std::string sibling_ = (QCoreApplication::applicationDirPath() + "/" + kProgram).toStdString();
+    std::string sibling_ =
+        (QCoreApplication::applicationDirPath() + "/" + QString::fromStdString(kProgram)).toStdString();
 };
 
 TEST_F(LauncherTest, ProgramBesideTheRunningOneComesBeforeThePath) {
@@ -68,7 +73,7 @@ TEST_F(LauncherTest, NonExecutableSiblingIsPassedOverAndNothingFoundIsReported) 
 
 // Found, but the system cannot run it (here: its interpreter is missing): the reason comes back.
 TEST_F(LauncherTest, ProgramThatCannotBeStartedIsReportedWithTheSystemsReason) {
-    const std::string program = (onPath_.path() + "/" + kProgram).toStdString();
+    const std::string program = (onPath_.path() + "/" + QString::fromStdString(kProgram)).toStdString();
     std::ofstream(program) << "#!/nonexistent/interpreter\n";
     ::chmod(program.c_str(), 0755);
     PathOf path(onPath_.path());

@@ -36,11 +36,12 @@ class CommandLineLinkTest : public ::testing::Test {
 
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }
     std::string CliLine(const SimProcess& sim, const std::string& args) const {
-        // Requests every millisecond; the handshake keeps the instrument's 100 ms, the room a loaded machine
-        // needs. A fast read-out keeps the instrument's own pace.
+        // Requests every millisecond; the handshake and the last pause end once the simulator has
+        // answered, within the instrument's 100 ms. A fast read-out keeps the instrument's own pace.
         const bool fast = args.find("--fast") != std::string::npos;
         return "env QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=" +
-               std::string(fast ? "100,100" : "100,1") + " XDG_RUNTIME_DIR=" + ShellQuoted(Path("runtime")) +
+               std::string(fast ? "100,100,early" : "100,1,early") +
+               " XDG_RUNTIME_DIR=" + ShellQuoted(Path("runtime")) +
                " XDG_CONFIG_HOME=" + ShellQuoted(Path("config")) +
                " TERROVANE_ARCHIVE=" + ShellQuoted(Path("archive.sqlite")) +
                " TERROVANE_PORTMAP=" + ShellQuoted(sim.MapPath()) + " " + ShellQuoted(TERROVANE_CLI_PATH) +
@@ -159,7 +160,7 @@ TEST_F(CommandLineLinkTest, PortOptionPicksOneOfSeveralBridgesAndRefusesAStrange
                        << "\nCOM4=" << second.DevicePath() << "\n";
     auto cli = [&](const std::string& args) {
         return testing::RunCommand(
-            "timeout 60 env QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,2 "
+            "timeout 60 env QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,2,early "
             "XDG_RUNTIME_DIR=" +
             ShellQuoted(Path("runtime")) + " XDG_CONFIG_HOME=" + ShellQuoted(Path("config")) +
             " TERROVANE_PORTMAP=" + ShellQuoted(map) + " " + ShellQuoted(TERROVANE_CLI_PATH) + " " + args +

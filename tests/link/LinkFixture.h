@@ -21,12 +21,13 @@ namespace terrovane::testing {
 inline constexpr int kTestPort = 5;
 
 // The waits of a session against an instrument that answers at once: the requests go out every
-// millisecond; the handshake and the judging of the last reply keep the instrument's own 100 ms, the
-// room a loaded machine needs.
+// millisecond; the handshake and the last pause end once its answer is there, and otherwise after the
+// instrument's own 100 ms, the room a loaded machine needs.
 inline link::SessionPacing FastPacing() {
     link::SessionPacing pacing;
     pacing.requestPaceMs = 1;
     pacing.lastPaceMs = 100;
+    pacing.endWaitsOnArrival = true;
     pacing.lossWatchMs = 2;
     return pacing;
 }

@@ -47,7 +47,7 @@ read -r -t 10 device <&"${SIM[0]}" || fail "the installed terrovane-sim did not 
 
 # The simulator answers at once: requests every millisecond (the build's own tests run one read-out
 # at the instrument's pacing).
-records=$(TERROVANE_LINK_PACING=100,1 "$usr/bin/terrovane-cli" read 2>/dev/null) ||
+records=$(TERROVANE_LINK_PACING=100,1,early "$usr/bin/terrovane-cli" read 2>/dev/null) ||
   fail "installed terrovane-cli read failed"
 [[ $(grep -c '^[0-9][0-9] ' <<<"$records") -gt 0 ]] || fail "the read-out listed no results: $records"
 doctor=$("$usr/bin/terrovane-cli" doctor 2>/dev/null) || fail "doctor found no instrument: $doctor"

@@ -61,7 +61,7 @@ class RapstelTest : public ::testing::Test {
 };
 
 TEST_F(RapstelTest, CancelledHeaderStillPreviewsAndClosingThePreviewEndsTheProgram) {
-    auto process = Start("cancel", 300);
+    auto process = Start("cancel", 20);
     ExpectCleanExit(*process);
     EXPECT_FALSE(QFile::exists(Handoff() + "/set.inf"));  // Cancel writes nothing
     EXPECT_EQ(testing::ReadBytes((Handoff() + "/data.inf").toStdString()).size(), 7200u);  // left in place
@@ -69,7 +69,7 @@ TEST_F(RapstelTest, CancelledHeaderStillPreviewsAndClosingThePreviewEndsTheProgr
 
 TEST_F(RapstelTest, AcceptedHeaderKeepsTheRememberedTexts) {
     ASSERT_TRUE(handoff::SaveHeaderFileAt((Handoff() + "/set.inf").toStdString(), {"对象", "SN1", "Tester"}));
-    auto process = Start("accept", 300);
+    auto process = Start("accept", 20);
     ExpectCleanExit(*process);
     const auto texts = handoff::LoadHeaderFileAt((Handoff() + "/set.inf").toStdString());
     ASSERT_TRUE(texts);
@@ -114,7 +114,7 @@ TEST_F(RapstelTest, LockLeftByACrashedInstanceDoesNotBlock) {
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write("2147483000\nrapstel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     stale.close();
-    auto process = Start("cancel", 300);
+    auto process = Start("cancel", 20);
     ExpectCleanExit(*process);
     EXPECT_TRUE(process->readAllStandardOutput().isEmpty());
 }
@@ -124,7 +124,7 @@ TEST_F(RapstelTest, PlantedHeaderLinkIsToldAndNeitherReadNorWrittenThrough) {
     ASSERT_TRUE(handoff::SaveHeaderFileAt(victim.toStdString(), {"secret", "", ""}));
     const auto before = testing::ReadBytes(victim.toStdString());
     ASSERT_TRUE(QFile::link(victim, Handoff() + "/set.inf"));
-    auto process = Start("accept", 300);
+    auto process = Start("accept", 20);
     ExpectCleanExit(*process);
     EXPECT_EQ(QString::fromUtf8(process->readAllStandardOutput()).trimmed().toStdString(),
               (Handoff() + "/set.inf").toStdString() +
@@ -135,7 +135,7 @@ TEST_F(RapstelTest, PlantedHeaderLinkIsToldAndNeitherReadNorWrittenThrough) {
 TEST_F(RapstelTest, RuntimeFolderOpenToOthersIsToldAndTheReportStillRuns) {
     QFile::setPermissions(Runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                          QFile::ReadOther | QFile::ExeOther);
-    auto process = Start("cancel", 300);
+    auto process = Start("cancel", 20);
     ExpectCleanExit(*process);
     const std::string told = QString::fromUtf8(process->readAllStandardOutput()).trimmed().toStdString();
     EXPECT_EQ(told, "The runtime folder " + Runtime().toStdString() +
