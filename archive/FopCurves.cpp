@@ -1,7 +1,6 @@
 // Fall-of-potential curves kept with their test point: the readings and the current-probe distance.
 #include "FopCurves.h"
 
-
 #include <cmath>
 
 #include "SiteStatements.h"

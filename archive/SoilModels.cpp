@@ -1,7 +1,6 @@
 // Soil models kept with their site: the layers the user accepted and the sounding behind them.
 #include "SoilModels.h"
 
-
 #include <cmath>
 #include <limits>
 
