@@ -99,10 +99,9 @@ bool StoreFopCurve(Archive& archive, StoredFopCurve& curve, std::string& error) 
             insert.Bind(1, std::string_view(savedAt));
             insert.Bind(2, curve.currentProbe);
             insert.Bind(3, curve.point);
-            if (!StepDone(db, insert, failure)) {
-                return false;
-            }
-            if (!Changed(db, "test point " + std::to_string(curve.point), failure)) {
+            // No row was inserted when the owner named is not in the archive.
+            if (!StepDone(db, insert, failure) ||
+                !Changed(db, "test point " + std::to_string(curve.point), failure)) {
                 return false;
             }
             id = db.LastInsertId();

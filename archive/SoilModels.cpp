@@ -157,10 +157,9 @@ bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error
             insert.Bind(2, std::string_view(model.layerChoice));
             insert.Bind(3, model.rmsPercent);
             insert.Bind(4, model.site);
-            if (!StepDone(db, insert, failure)) {
-                return false;
-            }
-            if (!Changed(db, "site " + std::to_string(model.site), failure)) {
+            // No row was inserted when the owner named is not in the archive.
+            if (!StepDone(db, insert, failure) ||
+                !Changed(db, "site " + std::to_string(model.site), failure)) {
                 return false;
             }
             id = db.LastInsertId();
