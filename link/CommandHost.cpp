@@ -128,6 +128,34 @@ void CommandHost::PortWatchTick() {
     }
 }
 
+bool CommandHost::PortWatchAtRest() const {
+    if (session_.Busy() || watchTickRunning_) {
+        return true;  // a tick would return at once
+    }
+    const std::optional<PortPresence> presence = session_.KnownPresence();
+    // A problem is told again on every tick while it lasts; a reply awaited on a vanished port is the
+    // session's to judge, so the watch keeps looking until it has.
+    if (!presence || !presence->problem.empty() || session_.AwaitingReply()) {
+        return false;
+    }
+    return SettledFor(*presence);
+}
+
+bool CommandHost::SettledFor(const PortPresence& presence) const {
+    const std::optional<WatchedLooks> looks = view_.Looks();
+    if (!looks) {
+        return false;
+    }
+    if (!presence.present) {
+        return !state_.requestsSent && !looks->idlePictureVisible && !session_.PortOpen() &&
+               !view_.IsProgressOpen();
+    }
+    if (!state_.requestsSent) {
+        return looks->displayBlank && looks->idlePictureVisible;
+    }
+    return !looks->idlePictureVisible;
+}
+
 void CommandHost::Conclude(const Outcome& reported) {
     running_ = false;
     Outcome outcome = reported;

@@ -33,6 +33,10 @@ class CommandHost : public QObject {
     // One tick of the port watch: follows the instrument's presence. Holds back while a command runs, and
     // never stacks its own messages: a tick that comes while a message of an earlier tick is open returns.
     void PortWatchTick();
+    // True while a tick would neither ask the port map nor change anything: a command runs (its end is
+    // news), or the instrument's presence is known and unchanged and the window already shows what the
+    // tick would make it show. The window's timer rests meanwhile.
+    bool PortWatchAtRest() const;
 
     // Tells and applies `outcome` as the end of a command, then emits CommandEnded. The session's
     // Finished comes here; callers that judged a reply themselves may hand its outcome in too.
@@ -55,6 +59,8 @@ class CommandHost : public QObject {
     void Apply(const Outcome& outcome, const OutcomeEffects& effects);
     void ApplyList(const Outcome& outcome, ListChange change);
     void CloseProgressIfOpen();
+    // The tick would leave everything as it is, for a presence it already knows.
+    bool SettledFor(const PortPresence& presence) const;
 
     InstrumentSession& session_;
     LinkView& view_;

@@ -116,7 +116,7 @@ void InstrumentSession::SetPortChoice(PortChoice choice) {
     }
 }
 
-// The port watch asks every 5 ms; while the map says nothing changed, the last answer stands.
+// While the map says nothing changed, the last answer stands.
 PortPresence InstrumentSession::WatchPort() {
     if (commSettings != kCommSettings) {
         commSettings = kCommSettings;
@@ -138,6 +138,18 @@ PortPresence InstrumentSession::WatchPort() {
     watchedVersion_ = version;
     watchedPortName_ = portName;
     return *watched_;
+}
+
+std::optional<PortPresence> InstrumentSession::KnownPresence() const {
+    if (!watched_ || map_ != watchedMap_ || portName != watchedPortName_ || choiceChanged_ ||
+        commSettings != kCommSettings) {
+        return std::nullopt;
+    }
+    const std::optional<std::uint64_t> version = map_->KnownVersion();
+    if (!version || *version != watchedVersion_) {
+        return std::nullopt;
+    }
+    return watched_;
 }
 
 void InstrumentSession::SetBusy(bool busy) {

@@ -73,6 +73,9 @@ class InstrumentSession : public QObject {
 
     // Discovery as the port watch needs it: quiet, and the port stays as it is.
     PortPresence WatchPort();
+    // What WatchPort would answer now without asking the map, when that can be told; nullopt when it would
+    // look again (first look, news in the map, another port name or choice since).
+    std::optional<PortPresence> KnownPresence() const;
     // Closes the port unless a reply is awaited on it.
     void ClosePortIfIdle();
 

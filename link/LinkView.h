@@ -20,6 +20,12 @@ inline constexpr int kProgressLower = 0;
 inline constexpr int kProgressUpper = 100;
 inline constexpr int kProgressStep = 1;
 
+// What the port watch sets on the window, as the window shows it now.
+struct WatchedLooks {
+    bool displayBlank = false;
+    bool idlePictureVisible = false;
+};
+
 // What the instrument commands change in the window that runs them. The main dialog implements it with
 // its display panel, record list and progress window; the command line with a terminal.
 class LinkView {
@@ -30,6 +36,9 @@ class LinkView {
     virtual void BlankDisplay() = 0;
     // The picture shown over the display while the instrument is attached and no read-out has run.
     virtual void SetIdlePictureVisible(bool visible) = 0;
+    // How the display looks now, so that a watch with nothing to change can rest; nullopt (the default)
+    // when the view cannot tell, and the watch keeps looking.
+    virtual std::optional<WatchedLooks> Looks() const { return std::nullopt; }
     // Empties the date and time columns of all 100 list rows, or of one row.
     virtual void ClearAllListTexts() = 0;
     virtual void ClearListRow(std::size_t slot) = 0;

@@ -72,6 +72,11 @@ bool DirectoryWatch::Changed() {
     return MayHaveNews() && Drain();
 }
 
+// The notice exists once a tick from the loop has asked; until it speaks, nothing came.
+bool DirectoryWatch::Quiet() const {
+    return fd_ >= 0 && watching_ && notice_ != nullptr && !noticed_;
+}
+
 // The notice is level-triggered: it rests once it has spoken, and wakes again once the news is read, so
 // news waiting for the next tick does not spin the loop.
 bool DirectoryWatch::MayHaveNews() {

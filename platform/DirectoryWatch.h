@@ -29,6 +29,9 @@ class DirectoryWatch {
     bool Working() const { return fd_ >= 0 && watching_; }
     // True when anything changed in a watched folder since the last call; drains the news.
     bool Changed();
+    // True when the event loop stands watch and has seen no news since the last Changed(): a caller may then
+    // take "nothing changed" without reading. False when it cannot tell, so the caller must ask.
+    bool Quiet() const;
 
   private:
     void ForgetGoneFolders(const char* buffer, std::size_t size);

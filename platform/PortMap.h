@@ -51,6 +51,9 @@ class PortMapSource {
     // A number that changes whenever what the source says may have changed: a caller that saw the same
     // number before may keep what it read then. Cheap when nothing changed.
     virtual std::uint64_t Version() const { return 0; }
+    // The number Version() would give now, when the source can tell without looking at its inputs (it
+    // watches them, no news came, no recent change is still settling); nullopt when it would have to look.
+    virtual std::optional<std::uint64_t> KnownVersion() const { return std::nullopt; }
     // Every port of the bridge the source knows, in the order the SERIALCOMM key lists them. The default
     // takes the "\Device\Silabser<i>" and "\Device\Slabser<i>" values of the first key that opens, with
     // the device each one's port number opens.

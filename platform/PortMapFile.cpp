@@ -212,8 +212,17 @@ class FilePortMap final : public PortMapSource {
         return version_;
     }
 
+    std::optional<std::uint64_t> KnownVersion() const override {
+        std::lock_guard lock(mutex_);
+        if (loaded_ && watch_.Working() && watch_.Quiet() &&
+            !(identity_.exists && ChangedRecently(identity_)))
+            return version_;
+        return std::nullopt;
+    }
+
   private:
-    // While its folder is watched, the file is looked at only after the folder reported a change.
+    // While its folder is watched, the file is looked at only after the folder reported a change. A file
+    // changed within the file system's time stamp granularity is looked at on every call.
     void Refresh() const {
         if (loaded_ && watch_.Working() && !watch_.Changed() &&
             !(identity_.exists && ChangedRecently(identity_)))

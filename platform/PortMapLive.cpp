@@ -6,11 +6,11 @@
 // Where the installed udev rule has given the port its stable name /dev/terrovane-<serial>, that name is
 // the device the port number opens: it keeps naming the same instrument across replugs.
 //
-// The port watch asks every 5 ms. sysfs is scanned again only when the device folder (or the tty class
-// folder, where that reports changes) saw an entry come or go, so an idle tick costs one non-blocking
-// read. Only entries count: /dev/null and the terminals are written all the time, and each write would
-// otherwise set off a scan; for a short while after such news every ask scans, since the kernel removes a
-// device's sysfs entry a moment after its node. Without inotify, sysfs is scanned at most every 200 ms.
+// sysfs is scanned again only when the device folder (or the tty class folder, where that reports changes)
+// saw an entry come or go, and the port watch rests until then. Only entries count: /dev/null and the
+// terminals are written all the time, and each write would otherwise set off a scan; for a short while
+// after such news every ask scans, since the kernel removes a device's sysfs entry a moment after its node.
+// Without inotify, sysfs is scanned at most every 200 ms.
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -153,6 +153,14 @@ class LivePortMap final : public PortMapSource {
         std::lock_guard lock(mutex_);
         Refresh();
         return version_;
+    }
+
+    std::optional<std::uint64_t> KnownVersion() const override {
+        std::lock_guard lock(mutex_);
+        if (scanned_ && watch_.Working() && watch_.Quiet() &&
+            std::chrono::steady_clock::now() >= settleUntil_)
+            return version_;
+        return std::nullopt;
     }
 
     std::string DevicePathFor(int portNumber) const override {

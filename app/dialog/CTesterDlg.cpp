@@ -1,5 +1,6 @@
 #include "CTesterDlg.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -56,6 +57,8 @@ void CTesterDlg::InitDialog() {
     portWatchTimer_.setInterval(kPortWatchIntervalMs);
     connect(&portWatchTimer_, &QTimer::timeout, this, &CTesterDlg::OnTimer);
     portWatchTimer_.start();
+    portWatchPace_ = connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                             this, &CTesterDlg::PacePortWatch);
 }
 
 void CTesterDlg::CreateControls() {
@@ -181,6 +184,7 @@ void CTesterDlg::AllocateReadOutState() {
 void CTesterDlg::ShutDown() {
     state_->table.Clear();
     ClosePortIfOpen();
+    disconnect(portWatchPace_);
     portWatchTimer_.stop();
     progress_.Close();
 }
@@ -196,6 +200,17 @@ void CTesterDlg::ClosePortIfOpen() {
 void CTesterDlg::WatchPort() {
     const platform::LoopNoticeScope fromTheLoop;
     commands_->PortWatchTick();
+}
+
+// The timer runs only while a tick could find or change something, so an idle window costs nothing. The
+// loop asks before each sleep: news in the port map, the end of a command, a choice of port and anything
+// drawn on the display all come as events, after which the timer runs again and ticks within its period.
+void CTesterDlg::PacePortWatch() {
+    if (commands_->PortWatchAtRest()) {
+        portWatchTimer_.stop();
+    } else if (!portWatchTimer_.isActive()) {
+        portWatchTimer_.start();
+    }
 }
 
 void CTesterDlg::ReadRecords() {

@@ -128,6 +128,7 @@ class CTesterDlg : public QDialog {
     void InitDisplay();
     void ClosePortIfOpen();
     void WatchPort();
+    void PacePortWatch();
     void OnCommandEnded(const link::Outcome& outcome);
 
     // Members go in the reverse order of their declaration: everything that refers to the read-out
@@ -150,6 +151,7 @@ class CTesterDlg : public QDialog {
     std::unique_ptr<ArchiveHook> archiveHook_;
     std::unique_ptr<history::HistoryWindow> history_;
     QTimer portWatchTimer_;
+    QMetaObject::Connection portWatchPace_;
     bool centred_ = false;
 };
 

@@ -14,15 +14,23 @@ void DialogLinkView::BlankDisplay() {
     dialog_.Panel().BlankDisplay();
 }
 
-// The port watch asks for the picture on every 5 ms tick; raising and repainting it each time would keep
-// an idle program busy, so only a change reaches the panel.
-void DialogLinkView::SetIdlePictureVisible(bool visible) {
+QWidget* DialogLinkView::IdlePicture() const {
     if (idlePicture_ == nullptr) {
         idlePicture_ = dialog_.IdlePicture();
     }
-    if (idlePicture_->isVisibleTo(&dialog_) != visible) {
+    return idlePicture_;
+}
+
+// The port watch asks for the picture on every tick; raising and repainting it each time would keep the
+// program busy, so only a change reaches the panel.
+void DialogLinkView::SetIdlePictureVisible(bool visible) {
+    if (IdlePicture()->isVisibleTo(&dialog_) != visible) {
         dialog_.Panel().SetIdlePictureVisible(visible);
     }
+}
+
+std::optional<link::WatchedLooks> DialogLinkView::Looks() const {
+    return link::WatchedLooks{dialog_.Panel().Blank(), IdlePicture()->isVisibleTo(&dialog_)};
 }
 
 void DialogLinkView::ClearAllListTexts() {

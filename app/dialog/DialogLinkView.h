@@ -19,6 +19,7 @@ class DialogLinkView : public link::LinkView {
 
     void BlankDisplay() override;
     void SetIdlePictureVisible(bool visible) override;
+    std::optional<link::WatchedLooks> Looks() const override;
     void ClearAllListTexts() override;
     void ClearListRow(std::size_t slot) override;
     void FillRecordList(const record::RecordTable& table) override;
@@ -34,8 +35,10 @@ class DialogLinkView : public link::LinkView {
 
   private:
     CTesterDlg& dialog_;
-    // The panel's idle picture, looked up once: the port watch asks for it every 5 ms.
-    QWidget* idlePicture_ = nullptr;
+    QWidget* IdlePicture() const;
+
+    // The panel's idle picture, looked up once: the port watch asks for it on every tick and every rest.
+    mutable QWidget* idlePicture_ = nullptr;
     InputBlocker blocker_;
 };
 

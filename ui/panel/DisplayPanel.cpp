@@ -105,6 +105,10 @@ void DisplayPanel::BlankDisplay() {
     chart_->SetReading(QString());
 }
 
+bool DisplayPanel::Blank() const {
+    return !anythingShown_ && chart_->Reading().isEmpty();
+}
+
 void DisplayPanel::HideEverything() {
     // The port watch blanks the idle panel every few milliseconds: skip the 51 hides when nothing shows.
     if (!anythingShown_)

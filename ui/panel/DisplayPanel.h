@@ -46,6 +46,8 @@ class DisplayPanel : public QObject {
 
     // Operations.
     void BlankDisplay();
+    // BlankDisplay would change nothing: no segment, digit or symbol shows and the reading in words is empty.
+    bool Blank() const;
     void ShowSelected();
     void ShowRecord(std::size_t slot);
     void ShowCurrentPage();
