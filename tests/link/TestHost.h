@@ -13,8 +13,14 @@ namespace terrovane::testing {
 // window and the clock the user would pick.
 class TestHost : public link::LinkView {
   public:
-    void BlankDisplay() override { ++blankCount; }
+    void BlankDisplay() override {
+        ++blankCount;
+        displayBlank = true;
+    }
     void SetIdlePictureVisible(bool visible) override { idleVisible = visible; }
+    std::optional<link::WatchedLooks> Looks() const override {
+        return link::WatchedLooks{displayBlank, idleVisible};
+    }
     void ClearAllListTexts() override { rows.fill({}); }
     void ClearListRow(std::size_t slot) override { rows.at(slot).clear(); }
     void FillRecordList(const record::RecordTable& table) override;
@@ -33,6 +39,7 @@ class TestHost : public link::LinkView {
     int progressOpenings = 0;
     std::vector<int> positions;
     int blankCount = 0;
+    bool displayBlank = false;  // false once anything is drawn
     int shownAfterReadOut = 0;
     std::vector<int> shownRecords;  // slots shown again by ShowRecord
     std::optional<link::ClockSetting> clock;

@@ -50,5 +50,26 @@ TEST_F(DirectoryWatchTest, ATickTakesTheLoopsWordForNews) {
     EXPECT_FALSE(tick());
 }
 
+// Quiet is the loop's word that nothing came: only once a tick has set the loop to watch, and only until
+// news arrives.
+TEST_F(DirectoryWatchTest, QuietOnlyWhileTheLoopWatchesAndNoNewsCame) {
+    auto tick = [this] {
+        const LoopNoticeScope fromTheLoop;
+        return watch_.Changed();
+    };
+    EXPECT_FALSE(watch_.Quiet());
+    EXPECT_FALSE(watch_.Changed());
+    EXPECT_FALSE(watch_.Quiet());  // looked outside the loop: nobody watches
+    EXPECT_FALSE(tick());
+    EXPECT_TRUE(watch_.Quiet());
+    Touch("a");
+    EXPECT_TRUE(testing::RunEventsUntil([this] { return !watch_.Quiet(); }, 2000));
+    EXPECT_TRUE(tick());
+    EXPECT_TRUE(watch_.Quiet());
+
+    const DirectoryWatch nothing{{"/nonexistent/folder"}};
+    EXPECT_FALSE(nothing.Quiet());
+}
+
 }  // namespace
 }  // namespace terrovane::platform
