@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -98,6 +99,7 @@ int SimServer::Serve() {
             ReadRequests();
         WriteDueOutput();
         if (UnplugDue()) {
+            AwaitAnswersTaken();
             Withdraw();
             return 0;
         }
@@ -199,6 +201,19 @@ bool SimServer::UnplugDue() const {
         return true;
     return options_.faults.unplugAfter >= 0 && instrument_.RecordRequests() >= options_.faults.unplugAfter &&
            pending_.empty();
+}
+
+// A pty's hang-up throws away what the far end has not read yet, which a cable pulled after the answers
+// had reached the computer would not: the answers already given are left to be read first, for at most
+// a second, or until a stop signal.
+void SimServer::AwaitAnswersTaken() {
+    const auto deadline = Clock::now() + std::chrono::seconds(1);
+    int unread = 0;
+    while (::ioctl(slave_, FIONREAD, &unread) == 0 && unread > 0 && Clock::now() < deadline) {
+        pollfd stop{g_signalPipe[0], POLLIN, 0};
+        if (::poll(&stop, 1, 1) > 0)
+            return;
+    }
 }
 
 void SimServer::Withdraw() {

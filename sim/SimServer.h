@@ -45,6 +45,7 @@ class SimServer {
     void LogBytes(const std::uint8_t* bytes, std::size_t count);
     void Withdraw();
     bool UnplugDue() const;
+    void AwaitAnswersTaken();
 
     SimOptions options_;
     Instrument& instrument_;
