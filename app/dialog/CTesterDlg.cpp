@@ -204,12 +204,14 @@ void CTesterDlg::WatchPort() {
 
 // The timer runs only while a tick could find or change something, so an idle window costs nothing. The
 // loop asks before each sleep: news in the port map, the end of a command, a choice of port and anything
-// drawn on the display all come as events, after which the timer runs again and ticks within its period.
+// drawn on the display all come as events. A waking watch looks at once, then every period until it may
+// rest again (a port's entries settle for a while after it comes or goes).
 void CTesterDlg::PacePortWatch() {
     if (commands_->PortWatchAtRest()) {
         portWatchTimer_.stop();
     } else if (!portWatchTimer_.isActive()) {
         portWatchTimer_.start();
+        QMetaObject::invokeMethod(this, &CTesterDlg::OnTimer, Qt::QueuedConnection);
     }
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures the CPU the idle main program uses over 10 s (after 2 s of start-up) while its port watch
-# ticks: once with TERROVANE_PORTMAP naming a port-map file, once with the live system as source; and,
-# side by side, the reference: a bare Qt program running a 5 ms timer.
+# waits for news: once with TERROVANE_PORTMAP naming a port-map file whose port is there (the instrument
+# attached), once with the live system as source; and, side by side, the reference: a bare Qt program
+# running a 5 ms timer, which is what the watch costs when it looks on every tick.
 # Usage: bench/app/idle-cpu.sh <build dir> [seconds]
 set -euo pipefail
 build=${1:?build dir}
