@@ -24,18 +24,9 @@ cpu_ns() {  # nanoseconds on a CPU, summed over the process's threads (finer tha
   echo "$total"
 }
 
-measure() {
-  local label=$1 pid before after
-  "${run:-$program}" >/dev/null 2>&1 &
-  pid=$!
-  sleep 2
-  before=$(cpu_ns "$pid")
-  sleep "$seconds"
-  after=$(cpu_ns "$pid")
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  awk -v t=$((after - before)) -v s="$seconds" -v l="$label" \
-    'BEGIN { printf "%-28s %5.2f %% of one core (%.1f ms in %d s)\n", l, 100 * t / 1e9 / s, t / 1e6, s }'
+start() {  # starts a program in the background with the given environment; prints its pid
+  env "$@" >/dev/null 2>&1 &
+  echo $!
 }
 
 cat > "$work/portmap" <<'MAP'
@@ -44,9 +35,26 @@ cat > "$work/portmap" <<'MAP'
 [Ports]
 COM3=/dev/null
 MAP
-TERROVANE_PORTMAP="$work/portmap" measure "port map from file:"
-unset TERROVANE_PORTMAP
-measure "port map from live system:"
+# All three run at once, so that they share the machine's load over the same seconds.
+labels=("port map from file:" "port map from live system:")
+pids=("$(start TERROVANE_PORTMAP="$work/portmap" "$program")" "$(start -u TERROVANE_PORTMAP "$program")")
 if [[ -x "$reference" ]]; then
-  run=$reference measure "bare Qt, 5 ms timer:"
+  labels+=("bare Qt, 5 ms timer:")
+  pids+=("$(start "$reference")")
 fi
+trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
+sleep 2
+for i in "${!pids[@]}"; do
+  kill -0 "${pids[$i]}" 2>/dev/null || { echo "${labels[$i]} the program ended at start" >&2; exit 1; }
+done
+before=()
+for pid in "${pids[@]}"; do before+=("$(cpu_ns "$pid")"); done
+sleep "$seconds"
+used=()
+for i in "${!pids[@]}"; do used+=($(($(cpu_ns "${pids[$i]}") - before[i]))); done
+for i in "${!pids[@]}"; do
+  awk -v t="${used[$i]}" -v s="$seconds" -v l="${labels[$i]}" -v r="${used[2]:-0}" \
+    'BEGIN { printf "%-28s %5.2f %% of one core (%.1f ms in %d s)", l, 100 * t / 1e9 / s, t / 1e6, s
+             if (r > 0) printf "  %.2fx the bare program", t / r
+             printf "\n" }'
+done
