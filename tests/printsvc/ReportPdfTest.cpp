@@ -59,7 +59,7 @@ TEST_F(ReportPdfTest, TwentyFiveRecordsGiveTwoFullPages) {
         EXPECT_TRUE(Contains(text, part)) << part;
     }
     for (int slot = 0; slot < 40; ++slot) {
-        char number[8];
+        char number[12];  // room for any int, as the compiler checks
         std::snprintf(number, sizeof number, "%02d", slot);
         EXPECT_TRUE(Contains(text, number)) << number;
     }
