@@ -174,8 +174,11 @@ FileIdentity IdentityOf(const std::string& path) {
 }
 
 // File timestamps advance in coarse kernel ticks: a rewrite of the same size within one tick would keep
-// the identity. While the last change is that recent, the file is read again on every call.
+// the identity. While the last change is that recent, the file is read again on every call. An absent
+// file has no change to be recent.
 bool ChangedRecently(const FileIdentity& identity) {
+    if (!identity.exists)
+        return false;
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
     const auto changedNs = identity.changed.tv_sec * 1'000'000'000LL + identity.changed.tv_nsec;
@@ -214,8 +217,7 @@ class FilePortMap final : public PortMapSource {
 
     std::optional<std::uint64_t> KnownVersion() const override {
         std::lock_guard lock(mutex_);
-        if (loaded_ && watch_.Working() && watch_.Quiet() &&
-            !(identity_.exists && ChangedRecently(identity_)))
+        if (loaded_ && watch_.Working() && watch_.Quiet() && !ChangedRecently(identity_))
             return version_;
         return std::nullopt;
     }
@@ -224,11 +226,10 @@ class FilePortMap final : public PortMapSource {
     // While its folder is watched, the file is looked at only after the folder reported a change. A file
     // changed within the file system's time stamp granularity is looked at on every call.
     void Refresh() const {
-        if (loaded_ && watch_.Working() && !watch_.Changed() &&
-            !(identity_.exists && ChangedRecently(identity_)))
+        if (loaded_ && watch_.Working() && !watch_.Changed() && !ChangedRecently(identity_))
             return;
         const FileIdentity identity = IdentityOf(path_);
-        if (loaded_ && identity == identity_ && !(identity.exists && ChangedRecently(identity)))
+        if (loaded_ && identity == identity_ && !ChangedRecently(identity))
             return;
         identity_ = identity;
         loaded_ = true;

@@ -8,20 +8,13 @@
 #include "ChartWindow.h"
 #include "DisplayPanel.h"
 #include "PanelControls.h"
+#include "SampleRecord.h"
 #include "SpokenDisplay.h"
 
 namespace terrovane::panel {
 namespace {
 
-record::MeasurementRecord Reading(std::uint32_t mode, float value) {
-    record::MeasurementRecord r;
-    r.mode = mode;
-    r.voltageCode = 1;
-    r.frequencyCode = 1;
-    r.validMark = 'U';
-    r.values = {value, 1520, 87200, 0, 0, 0, 0, 0.04f, 50.0f, 12.6f, 0};
-    return r;
-}
+using terrovane::testing::SampleRecord;
 
 std::string SpokenFirstPage(const record::MeasurementRecord& record, std::uint16_t slot) {
     DisplayState state;
@@ -29,12 +22,12 @@ std::string SpokenFirstPage(const record::MeasurementRecord& record, std::uint16
 }
 
 TEST(SpokenDisplay, ReadsTheQuantityValueUnitModeAndSlot) {
-    EXPECT_EQ(SpokenFirstPage(Reading(1, 4.87f), 0), "RE 4.87 ohm, 3-pole, slot 00");
-    EXPECT_EQ(SpokenFirstPage(Reading(2, 1520.0f), 42), "RE 1520 ohm, 4-pole, slot 42");
+    EXPECT_EQ(SpokenFirstPage(SampleRecord(1, 4.87f), 0), "RE 4.87 ohm, 3-pole, slot 00");
+    EXPECT_EQ(SpokenFirstPage(SampleRecord(2, 1520.0f), 42), "RE 1520 ohm, 4-pole, slot 42");
     // The jamming voltage page of the Voltage button.
     DisplayState state;
-    VoltageStepView(Reading(1, 4.87f), state, 7);
-    const std::string jamming = SpokenDisplay(VoltageStepView(Reading(1, 4.87f), state, 7), 1);
+    VoltageStepView(SampleRecord(1, 4.87f), state, 7);
+    const std::string jamming = SpokenDisplay(VoltageStepView(SampleRecord(1, 4.87f), state, 7), 1);
     EXPECT_EQ(jamming.rfind("U jamming ", 0), 0u) << jamming;
     EXPECT_NE(jamming.find(" V, 3-pole, slot 07"), std::string::npos) << jamming;
     EXPECT_EQ(SpokenDisplay(PanelView{}, 1), "");
@@ -55,8 +48,8 @@ TEST(DisplayAccessibility, TheDisplayNamesItselfAndReadsThePageShown) {
     std::optional<int> selected;
     DisplayPanel panel(&dialog, {readOut, [&selected] { return selected; }}, QPoint(0, 0),
                        units::DialogUnits(6, 12));
-    readOut.table.Set(0, Reading(1, 4.87f));
-    readOut.table.Set(3, Reading(2, 1520.0f));
+    readOut.table.Set(0, SampleRecord(1, 4.87f));
+    readOut.table.Set(3, SampleRecord(2, 1520.0f));
     readOut.dataRead = true;
 
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(panel.Chart());

@@ -10,21 +10,14 @@
 #include "MessageRecorder.h"
 #include "PanelControls.h"
 #include "PanelPicture.h"
+#include "SampleRecord.h"
 
 namespace terrovane::panel {
 namespace {
 
-const std::string kReadFirst = "No data\xEF\xBC\x8Cplease read firstly";
+using terrovane::testing::SampleRecord;
 
-record::MeasurementRecord Record(std::uint32_t mode, float re) {
-    record::MeasurementRecord r;
-    r.mode = mode;
-    r.voltageCode = 1;
-    r.frequencyCode = 1;
-    r.validMark = 'U';
-    r.values = {re, 1520, 87200, 0, 0, 0, 0, 0.04f, 50.0f, 12.6f, 0};
-    return r;
-}
+const std::string kReadFirst = "No data\xEF\xBC\x8Cplease read firstly";
 
 // A panel on a plain dialog, with the dialog state it binds to.
 struct PanelHarness {
@@ -76,7 +69,7 @@ TEST(DisplayPanel, NothingToShowBeforeAReadOut) {
 TEST(DisplayPanel, ReadOutShowsTheFirstRecordAndShowSteps) {
     testing::MessageRecorder messages;
     PanelHarness h;
-    h.readOut.table.Set(4, Record(1, 12.34f));
+    h.readOut.table.Set(4, SampleRecord(1, 12.34f));
     h.readOut.dataRead = true;
     h.panel.OnReadOutFinished();
     EXPECT_EQ(h.readOut.currentIndex, 4);
@@ -94,7 +87,7 @@ TEST(DisplayPanel, ReadOutShowsTheFirstRecordAndShowSteps) {
 
 TEST(DisplayPanel, ResistanceButtonAlternatesReAndRk) {
     PanelHarness h;
-    h.readOut.table.Set(0, Record(1, 500));
+    h.readOut.table.Set(0, SampleRecord(1, 500));
     h.readOut.dataRead = true;
     h.panel.OnReadOutFinished();
     EXPECT_EQ(h.Digits(kMainDigits), " 500");
@@ -108,7 +101,7 @@ TEST(DisplayPanel, ResistanceButtonAlternatesReAndRk) {
 TEST(DisplayPanel, ClickingAnEmptyRowBlanksTheDisplay) {
     testing::MessageRecorder messages;
     PanelHarness h;
-    h.readOut.table.Set(0, Record(3, 25000));
+    h.readOut.table.Set(0, SampleRecord(3, 25000));
     h.readOut.dataRead = true;
     h.panel.OnReadOutFinished();
     EXPECT_TRUE(h.VisiblePanelControls().count(kLimitWord));
@@ -128,7 +121,7 @@ TEST(DisplayPanel, ClickingAnEmptyRowBlanksTheDisplay) {
 
 TEST(DisplayPanel, FrequencyButtonOnAutomaticFrequency) {
     PanelHarness h;
-    auto record = Record(2, 5);
+    auto record = SampleRecord(2, 5);
     record.frequencyCode = 5;
     h.readOut.table.Set(0, record);
     h.readOut.dataRead = true;
