@@ -6,6 +6,7 @@ cmake_minimum_required(VERSION 3.25)
 
 # Folders and what they may use. The order is the order of the layers, lowest first.
 set(rules
+  "numbers:"
   "record:"
   "xls:"
   "platform:"
