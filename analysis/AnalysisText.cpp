@@ -1,29 +1,28 @@
 #include "AnalysisText.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "Numbers.h"
 
 namespace terrovane::analysis {
 namespace {
 
-std::string Printed(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
+using numbers::Fixed;
+using numbers::FixedSigned;
+using numbers::General;
 
 std::string JsonNumber(double value) {
-    return std::isfinite(value) ? Printed("%.6g", value) : "null";
+    return std::isfinite(value) ? General(value, 6) : "null";
 }
 
 // A value with its one-sigma uncertainty for the table.
 std::string WithSigma(double value, double sigma) {
-    const std::string shown = Printed("%.4g", value);
+    const std::string shown = General(value, 4);
     if (std::isnan(sigma))
         return shown + " (no uncertainty: as many points as parameters)";
     if (!std::isfinite(sigma))
         return shown + " (not determined by the data)";
-    return shown + " +- " + Printed("%.2g", sigma);
+    return shown + " +- " + General(sigma, 2);
 }
 
 std::string Padded(std::string text, std::size_t width) {
@@ -67,11 +66,11 @@ std::string SoilFitTable(const SoilFit& fit) {
         text += layer.thickness ? WithSigma(*layer.thickness, *layer.thicknessSigma) : "(to any depth)";
         text += "\n";
     }
-    text += "RMS error " + Printed("%.2f", fit.rmsPercent) + " %\n\n";
+    text += "RMS error " + Fixed(fit.rmsPercent, 2) + " %\n\n";
     text += "spacing (m)  measured (ohm-m)  model (ohm-m)  residual (%)\n";
     for (const FittedPoint& p : fit.points) {
-        text += Padded(Printed("%g", p.spacing), 13) + Padded(Printed("%.4g", p.measured), 18) +
-                Padded(Printed("%.4g", p.model), 15) + Printed("%+.2f", p.residualPercent) + "\n";
+        text += Padded(General(p.spacing), 13) + Padded(General(p.measured, 4), 18) +
+                Padded(General(p.model, 4), 15) + FixedSigned(p.residualPercent, 2) + "\n";
     }
     return text;
 }
@@ -93,20 +92,20 @@ std::string FopJson(const FopAnalysis& analysis) {
 }
 
 std::string FopTable(const FopAnalysis& analysis, double currentProbe) {
-    std::string text = "resistance at 61.8 % of D (" + Printed("%g", kTrueFraction * currentProbe) +
-                       " m): " + Printed("%.4g", analysis.resistanceAt618) + " ohm\n";
+    std::string text = "resistance at 61.8 % of D (" + General(kTrueFraction * currentProbe) +
+                       " m): " + General(analysis.resistanceAt618, 4) + " ohm\n";
     text += "plateau (52 % to 72 % of D, within 5 %): ";
     if (analysis.plateau) {
         text += std::string(*analysis.plateau ? "yes" : "no") + ", spread " +
-                Printed("%.2f", analysis.plateauSpreadPercent) + " %\n";
+                Fixed(analysis.plateauSpreadPercent, 2) + " %\n";
     } else {
         text += "not checked\n";
     }
     if (analysis.slope) {
-        text += "slope method: mu " + Printed("%.3f", analysis.slope->mu) + ", Pt/C " +
-                Printed("%.3f", analysis.slope->ptOverC) + " (Pt " +
-                Printed("%.3g", analysis.slope->ptOverC * currentProbe) + " m), resistance " +
-                Printed("%.4g", analysis.slope->resistance) + " ohm\n";
+        text += "slope method: mu " + Fixed(analysis.slope->mu, 3) + ", Pt/C " +
+                Fixed(analysis.slope->ptOverC, 3) + " (Pt " +
+                General(analysis.slope->ptOverC * currentProbe, 3) + " m), resistance " +
+                General(analysis.slope->resistance, 4) + " ohm\n";
     } else {
         text += "slope method: none\n";
     }

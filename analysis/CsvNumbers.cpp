@@ -1,8 +1,11 @@
 #include "CsvNumbers.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <algorithm>
+#include <cctype>
+#include <limits>
 #include <sstream>
+
+#include "Numbers.h"
 
 namespace terrovane::analysis {
 namespace {
@@ -15,16 +18,30 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
+// "nan", "inf" and "infinity" in any case and with a sign: read as such, so the caller names them.
+bool ParseNonFinite(std::string text, double& value) {
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        text.erase(0, 1);
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (text == "nan")
+        value = std::numeric_limits<double>::quiet_NaN();
+    else if (text == "inf" || text == "infinity")
+        value = negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    else
+        return false;
+    return true;
+}
+
 }  // namespace
 
 bool ParseNumber(const std::string& text, double& value) {
     const std::string trimmed = Trimmed(text);
-    if (trimmed.empty())
-        return false;
-    errno = 0;
-    char* end = nullptr;
-    value = std::strtod(trimmed.c_str(), &end);
-    return end == trimmed.c_str() + trimmed.size() && errno != ERANGE;
+    const auto number = numbers::ParseDecimal(trimmed);
+    if (!number)
+        return ParseNonFinite(trimmed, value);
+    value = *number;
+    return true;
 }
 
 bool ParseTwoColumnCsv(const std::string& text, const std::string& header,

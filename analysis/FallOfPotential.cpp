@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "CsvNumbers.h"
+#include "Numbers.h"
 
 namespace terrovane::analysis {
 namespace {
@@ -14,9 +14,7 @@ constexpr double kMaxDistance = 1e5;
 constexpr double kMaxResistance = 1e12;
 
 std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4g", value);
-    return text;
+    return numbers::General(value, 4);
 }
 
 std::string ReadingName(std::size_t index) {

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "CsvNumbers.h"
+#include "Numbers.h"
 
 namespace terrovane::analysis {
 namespace {
@@ -22,9 +23,7 @@ std::string PointName(std::size_t index) {
 }
 
 std::string Metres(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
+    return numbers::General(value);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "Limits.h"
 
 #include <cmath>
-#include <cstdlib>
 
+#include "Numbers.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {
@@ -47,9 +47,8 @@ std::optional<Limit> ParseLimit(const std::string& text, std::string& error) {
     const std::string number = TrimmedName(text.substr(0, comma));
     const std::string source =
         comma == std::string::npos ? "custom value" : TrimmedName(text.substr(comma + 1));
-    char* end = nullptr;
-    const double ohms = number.empty() ? NAN : std::strtod(number.c_str(), &end);
-    if (std::isnan(ohms) || end == nullptr || *end != '\0' || !(ohms > 0) || !std::isfinite(ohms)) {
+    const double ohms = numbers::ParseDecimal(number).value_or(NAN);
+    if (!(ohms > 0)) {
         error =
             "a limit is a preset name (see \"terrovane-cli limits\") or a resistance in ohms above 0, not "
             "\"" +

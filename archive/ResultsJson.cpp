@@ -1,7 +1,7 @@
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
+#include "Numbers.h"
 #include "ResultsOutput.h"
 #include "Utf8Text.h"
 
@@ -110,12 +110,9 @@ std::string NumberText(double value) {
     if (!std::isfinite(value)) {
         return "null";
     }
-    char text[32];
     const float single = static_cast<float>(value);
     // Values the instrument stored are single precision: print what it stored, not the widening's digits.
-    const auto result = static_cast<double>(single) == value ? std::to_chars(text, text + sizeof text, single)
-                                                             : std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
+    return static_cast<double>(single) == value ? numbers::Shortest(single) : numbers::Shortest(value);
 }
 
 std::string ResultsJson(const std::vector<ResultView>& results) {

@@ -7,6 +7,7 @@
 #include "ArchivePath.h"
 #include "Command.h"
 #include "Due.h"
+#include "Numbers.h"
 
 namespace terrovane::cli {
 
@@ -50,11 +51,11 @@ std::optional<int> WholeNumber(const std::string& text, int low, int high) {
     if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) {
         return std::nullopt;
     }
-    const int value = std::stoi(text);
-    if (value < low || value > high) {
+    const auto value = numbers::ParseInteger(text);
+    if (!value || *value < low || *value > high) {
         return std::nullopt;
     }
-    return value;
+    return static_cast<int>(*value);
 }
 
 bool IsCalendarDate(const std::string& text) {

@@ -3,6 +3,7 @@
 
 #include "Archive.h"
 #include "Command.h"
+#include "Numbers.h"
 #include "PortOption.h"
 #include "ReadArchiving.h"
 #include "TerminalHost.h"
@@ -14,7 +15,7 @@ std::optional<int> SlotFrom(const std::string& text) {
     if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos) {
         return std::nullopt;
     }
-    return std::stoi(text);
+    return static_cast<int>(numbers::ParseInteger(text).value_or(0));
 }
 
 // Results leave the instrument only once they are kept elsewhere, unless the user said otherwise.

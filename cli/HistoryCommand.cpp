@@ -7,6 +7,7 @@
 #include "ArchiveAccess.h"
 #include "ArchivePath.h"
 #include "Command.h"
+#include "Numbers.h"
 #include "ResultListing.h"
 #include "ResultsFiles.h"
 
@@ -26,7 +27,7 @@ bool ParseId(const std::string& text, std::int64_t& id) {
     if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos) {
         return false;
     }
-    id = std::stoll(text);
+    id = numbers::ParseInteger(text).value_or(0);
     return id > 0;
 }
 

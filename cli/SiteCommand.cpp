@@ -1,11 +1,11 @@
 // terrovane-cli site add: a new site in the archive.
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "ArchiveAccess.h"
 #include "Command.h"
 #include "LimitOptions.h"
+#include "Numbers.h"
 #include "SiteCommands.h"
 #include "Sites.h"
 
@@ -21,11 +21,11 @@ bool ParsePosition(const std::string& text, double& latitude, double& longitude)
     const std::string parts[2] = {text.substr(0, comma), text.substr(comma + 1)};
     double values[2] = {};
     for (int i = 0; i < 2; ++i) {
-        char* end = nullptr;
-        values[i] = std::strtod(parts[i].c_str(), &end);
-        if (parts[i].empty() || *end != '\0' || !std::isfinite(values[i])) {
+        const auto value = numbers::ParseDecimal(parts[i]);
+        if (!value) {
             return false;
         }
+        values[i] = *value;
     }
     latitude = values[0];
     longitude = values[1];

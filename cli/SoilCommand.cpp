@@ -4,6 +4,7 @@
 #include "AnalysisText.h"
 #include "ArchiveAccess.h"
 #include "Command.h"
+#include "Numbers.h"
 #include "Sites.h"
 #include "SoilFit.h"
 #include "StoredResults.h"
@@ -89,7 +90,8 @@ int RunSoil(const ParsedArguments& options) {
     if (!LoadSounding(options, sounding))
         return kExitFailed;
     const analysis::SoilFit fit =
-        layers == "auto" ? analysis::FitSoilAuto(sounding) : analysis::FitSoil(sounding, std::stoi(layers));
+        layers == "auto" ? analysis::FitSoilAuto(sounding)
+                         : analysis::FitSoil(sounding, static_cast<int>(*numbers::ParseInteger(layers)));
     if (!fit.Ok())
         return Failed(fit.error);
     const std::string text = format == "json" ? analysis::SoilFitJson(fit) : analysis::SoilFitTable(fit);

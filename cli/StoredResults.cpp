@@ -1,4 +1,5 @@
 #include "StoredResults.h"
+#include "Numbers.h"
 
 #include <cstdio>
 
@@ -16,7 +17,7 @@ constexpr std::size_t kMaxTextBytes = 1 << 20;
 bool ParseReadOutId(const std::string& text, std::int64_t& id) {
     if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos)
         return false;
-    id = std::stoll(text);
+    id = numbers::ParseInteger(text).value_or(0);
     return id > 0;
 }
 

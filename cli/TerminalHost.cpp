@@ -12,6 +12,7 @@
 
 #include "LinkMessages.h"
 #include "MessageBox.h"
+#include "Numbers.h"
 #include "PortMap.h"
 
 namespace terrovane::cli {
@@ -77,15 +78,21 @@ link::SessionPacing TerminalPacing() {
     link::SessionPacing pacing;
     pacing.replyTimeoutMs = kReplyTimeoutMs;
     if (const char* text = std::getenv("TERROVANE_LINK_PACING")) {
-        int handshake = 0;
-        int request = 0;
-        int consumed = 0;
-        if (std::sscanf(text, "%d,%d%n", &handshake, &request, &consumed) == 2 && handshake >= 0 &&
-            request >= 0) {
-            pacing.handshakeWaitMs = handshake;
-            pacing.requestPaceMs = request;
-            pacing.lastPaceMs = std::max(request, handshake);
-            pacing.endWaitsOnArrival = std::string_view(text + consumed) == ",early";
+        // "HANDSHAKE,REQUEST" in milliseconds, optionally followed by ",early".
+        std::string_view rest(text);
+        const auto Field = [&rest]() {
+            const std::string_view field = rest.substr(0, rest.find(','));
+            rest.remove_prefix(std::min(rest.size(), field.size() + 1));
+            return numbers::ParseInteger(field);
+        };
+        const auto handshake = Field();
+        const auto request = Field();
+        if (handshake && request && *handshake >= 0 && *request >= 0 && *handshake <= 1000000 &&
+            *request <= 1000000 && (rest.empty() || rest == "early")) {
+            pacing.handshakeWaitMs = static_cast<int>(*handshake);
+            pacing.requestPaceMs = static_cast<int>(*request);
+            pacing.lastPaceMs = std::max(pacing.requestPaceMs, pacing.handshakeWaitMs);
+            pacing.endWaitsOnArrival = rest == "early";
         }
     }
     return pacing;

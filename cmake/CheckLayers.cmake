@@ -15,11 +15,11 @@ set(rules
   "cli/options:"
   "ui/units:"
   "ui/screenfit:"
-  "format: record"
-  "analysis: record"
-  "plots: analysis platform"
+  "format: record numbers"
+  "analysis: record numbers"
+  "plots: analysis platform numbers"
   "export: format record xls platform"
-  "archive: export format record xls platform"
+  "archive: export format record xls platform numbers"
   "printsvc/sitereport: plots analysis archive format record platform"
   "link: format record platform"
   "sim: record platform"
@@ -28,9 +28,9 @@ set(rules
   "ui/progress: ui/screenfit"
   "ui/clock: platform ui/units"
   "ui/menu: res"
-  "ui/panel: format record platform ui/units"
+  "ui/panel: format record platform ui/units numbers"
   "ui/panel/tools: ui/panel ui/menu"
-  "ui/engineering: plots analysis archive ui/filedialog ui/screenfit format record platform"
+  "ui/engineering: plots analysis archive ui/filedialog ui/screenfit format record platform numbers"
   "ui/engineering/tools: ui/engineering"
   "ui/history: ui/engineering printsvc/sitereport archive export ui/filedialog ui/screenfit format record platform"
   "ui/history/tools: ui/history"
@@ -43,7 +43,7 @@ set(rules
   "app/main: app/dialog translations"
   "app/tools: app/dialog"
   "packaging: res"
-  "cli: translations analysis archive doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options")
+  "cli: translations analysis archive doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"

@@ -1,18 +1,16 @@
 #include "CellText.h"
 
-#include "PrintfText.h"
+#include "Numbers.h"
 
 namespace terrovane::format {
 namespace {
-
-using detail::PrintfText;
 
 bool IsMissing(double x) {
     return x == NotApplicable || x == InvalidReading;
 }
 
-std::string Kilo(const char* format, double ohms) {
-    return PrintfText(format, ohms * 0.001) + "k";
+std::string Kilo(double ohms, int decimals, int width = 0) {
+    return numbers::Fixed(ohms * 0.001, decimals, width) + "k";
 }
 
 std::string EarthCell(const MeasurementRecord& record) {
@@ -21,19 +19,19 @@ std::string EarthCell(const MeasurementRecord& record) {
         return {};
     const bool clamp = record.mode == 3 || record.mode == 4;
     if (x < 3)
-        return PrintfText("%4.3f", x);
+        return numbers::Fixed(x, 3, 4);
     if (x < 30)
-        return PrintfText("%4.2f", x);
+        return numbers::Fixed(x, 2, 4);
     if (x < 300)
-        return PrintfText("%3.1f", x);
+        return numbers::Fixed(x, 1, 3);
     if (x < 3000)
-        return PrintfText("%4.0f", x);
+        return numbers::Fixed(x, 0, 4);
     if (x <= 300000 && clamp && x > 20000)
         return ">20.00k";
     if (x < 30000)
-        return Kilo("%4.2f", x);
+        return Kilo(x, 2, 4);
     if (x <= 300000)
-        return Kilo("%4.1f", x);
+        return Kilo(x, 1, 4);
     return ">300k";
 }
 
@@ -41,13 +39,13 @@ std::string TwoClampCell(double x) {
     if (IsMissing(x))
         return {};
     if (x < 3)
-        return PrintfText("%.3f", x);
+        return numbers::Fixed(x, 3);
     if (x < 30)
-        return PrintfText("%.2f", x);
+        return numbers::Fixed(x, 2);
     if (x < 100)
-        return PrintfText("%.1f", x);
+        return numbers::Fixed(x, 1);
     if (x < 150)
-        return PrintfText("%.0f", x);
+        return numbers::Fixed(x, 0);
     return ">150.0";
 }
 
@@ -63,9 +61,9 @@ std::string SmallResistanceCell(double x, const char* overText) {
     if (IsMissing(x))
         return {};
     if (x <= 100000)
-        return Kilo("%.1f", x);
+        return Kilo(x, 1);
     if (x <= 300000)
-        return Kilo("%.0f", x);
+        return Kilo(x, 0);
     return overText;
 }
 
@@ -73,17 +71,17 @@ std::string AcCell(double x, double kiloBandTop, const char* overText) {
     if (x < 0)
         return {};
     if (x < 3)
-        return PrintfText("%.3f", x);
+        return numbers::Fixed(x, 3);
     if (x < 30)
-        return PrintfText("%.2f", x);
+        return numbers::Fixed(x, 2);
     if (x < 300)
-        return PrintfText("%.1f", x);
+        return numbers::Fixed(x, 1);
     if (x < 3000)
-        return PrintfText("%.0f", x);
+        return numbers::Fixed(x, 0);
     if (x < 30000)
-        return Kilo("%.2f", x);
+        return Kilo(x, 2);
     if (x < kiloBandTop)
-        return Kilo("%.1f", x);
+        return Kilo(x, 1);
     return overText;
 }
 
@@ -93,12 +91,12 @@ std::string DcCell(double x) {
     if (x > 3000)
         return ">3000";
     if (x > 299.9)
-        return PrintfText("%.0f", x);
+        return numbers::Fixed(x, 0);
     if (x > 30)
-        return PrintfText("%.1f", x);
+        return numbers::Fixed(x, 1);
     if (x > 3)
-        return PrintfText("%.2f", x);
-    return PrintfText("%.3f", x);
+        return numbers::Fixed(x, 2);
+    return numbers::Fixed(x, 3);
 }
 
 std::string LoopCell(double x) {
@@ -106,7 +104,7 @@ std::string LoopCell(double x) {
         return {};
     if (x == 0)
         return "0.000";
-    return PrintfText("%.1f", x);
+    return numbers::Fixed(x, 1);
 }
 
 std::string CappedCell(double x, double cap, const char* overText) {
@@ -114,15 +112,15 @@ std::string CappedCell(double x, double cap, const char* overText) {
         return {};
     if (x > cap)
         return overText;
-    return PrintfText("%.1f", x);
+    return numbers::Fixed(x, 1);
 }
 
 std::string DistanceCell(int distance) {
     if (distance == 0)
         return {};
     if (distance == DistanceOver)
-        return PrintfText(">%d", 99);
-    return PrintfText("%d", distance);
+        return ">99";
+    return std::to_string(distance);
 }
 
 std::string FrequencyLabelCell(int label) {
@@ -130,7 +128,7 @@ std::string FrequencyLabelCell(int label) {
         return {};
     if (label == kAutomaticFrequency)
         return "AFE";
-    return PrintfText("%d", label);
+    return std::to_string(label);
 }
 
 }  // namespace
@@ -141,7 +139,7 @@ std::string FormatCellText(Quantity quantity, const MeasurementRecord* record) {
     const MeasurementRecord* r = record;
     switch (quantity) {
         case Quantity::TestVoltage:
-            return TestVoltage(r) == 0 ? "" : PrintfText("%d", TestVoltage(r));
+            return TestVoltage(r) == 0 ? "" : std::to_string(TestVoltage(r));
         case Quantity::TestFrequency:
             return FrequencyLabelCell(TestFrequency(r));
         case Quantity::Re:

@@ -1,11 +1,9 @@
 #include "PanelReading.h"
 
-#include "PrintfText.h"
+#include "Numbers.h"
 
 namespace terrovane::format {
 namespace {
-
-using detail::PrintfText;
 
 PanelReading Digits(std::string text, PanelUnit unit, bool overRange = false) {
     PanelReading reading;
@@ -41,76 +39,76 @@ PanelReading EarthResistance(const MeasurementRecord& record) {
     if (x < 0)
         return Dashes();
     if (x < 3)
-        return Digits(PrintfText("%4.3f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 3, 4), PanelUnit::Ohm);
     if (x < 30)
-        return Digits(PrintfText("%4.2f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 2, 4), PanelUnit::Ohm);
     if (x < 300)
-        return Digits(PrintfText("%3.1f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 1, 3), PanelUnit::Ohm);
     if (x < 3000)
-        return Digits(PrintfText("%4.0f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 0, 4), PanelUnit::Ohm);
     if (clamp && x > 20000)
-        return Digits(PrintfText("%.2f", 20.0), PanelUnit::KiloOhm, true);
+        return Digits(numbers::Fixed(20.0, 2), PanelUnit::KiloOhm, true);
     if (x < 30000)
-        return Digits(PrintfText("%4.2f", x * 0.001), PanelUnit::KiloOhm);
+        return Digits(numbers::Fixed(x * 0.001, 2, 4), PanelUnit::KiloOhm);
     if (x <= 300000)
-        return Digits(PrintfText("%4.1f", x * 0.001), PanelUnit::KiloOhm);
-    return Digits(PrintfText("%4.1f", 300.0), PanelUnit::KiloOhm, true);
+        return Digits(numbers::Fixed(x * 0.001, 1, 4), PanelUnit::KiloOhm);
+    return Digits(numbers::Fixed(300.0, 1, 4), PanelUnit::KiloOhm, true);
 }
 
 PanelReading TwoClampResistance(double x) {
     if (x < 0)
         return Digits("", PanelUnit::Ohm);
     if (x < 3)
-        return Digits(PrintfText("%.3f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 3), PanelUnit::Ohm);
     if (x < 30)
-        return Digits(PrintfText("%.2f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 2), PanelUnit::Ohm);
     if (x < 100)
-        return Digits(PrintfText("%.1f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 1), PanelUnit::Ohm);
     if (x <= 150)
-        return Digits(PrintfText("%.0f", x), PanelUnit::Ohm);
-    return Digits(PrintfText(">%.0f", 150.0), PanelUnit::Ohm, true);
+        return Digits(numbers::Fixed(x, 0), PanelUnit::Ohm);
+    return Digits(">" + numbers::Fixed(150.0, 0), PanelUnit::Ohm, true);
 }
 
 // Rac and resistivity share their bands up to the kilo-ohm band's top.
-PanelReading AcResistance(double x, double kiloBandTop, const char* capFormat, double cap) {
+PanelReading AcResistance(double x, double kiloBandTop, int capDecimals, double cap) {
     if (x < 0)
         return Digits("", PanelUnit::None);
     if (x < 3)
-        return Digits(PrintfText("%.3f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 3), PanelUnit::Ohm);
     if (x < 30)
-        return Digits(PrintfText("%.2f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 2), PanelUnit::Ohm);
     if (x < 300)
-        return Digits(PrintfText("%.1f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 1), PanelUnit::Ohm);
     if (x < 3000)
-        return Digits(PrintfText("%.0f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 0), PanelUnit::Ohm);
     if (x < 30000)
-        return Digits(PrintfText("%.2f", x * 0.001), PanelUnit::KiloOhm);
+        return Digits(numbers::Fixed(x * 0.001, 2), PanelUnit::KiloOhm);
     if (x < kiloBandTop)
-        return Digits(PrintfText("%.1f", x * 0.001), PanelUnit::KiloOhm);
-    return Digits(PrintfText(capFormat, cap), PanelUnit::KiloOhm, true);
+        return Digits(numbers::Fixed(x * 0.001, 1), PanelUnit::KiloOhm);
+    return Digits(numbers::Fixed(cap, capDecimals), PanelUnit::KiloOhm, true);
 }
 
 // The DC resistances test from the top with strict comparisons.
 PanelReading DcResistance(double x) {
     if (x > 3000)
-        return Digits(PrintfText("%.0f", 3000.0), PanelUnit::Ohm, true);
+        return Digits(numbers::Fixed(3000.0, 0), PanelUnit::Ohm, true);
     if (x > 299.9)
-        return Digits(PrintfText("%.0f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 0), PanelUnit::Ohm);
     if (x > 30)
-        return Digits(PrintfText("%.1f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 1), PanelUnit::Ohm);
     if (x > 3)
-        return Digits(PrintfText("%.2f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 2), PanelUnit::Ohm);
     if (x >= 0)
-        return Digits(PrintfText("%.3f", x), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(x, 3), PanelUnit::Ohm);
     return Dashes(PanelUnit::Ohm);
 }
 
 PanelReading LoopResistance(double x) {
     if (x == 0)
-        return Digits(PrintfText("%.3f", 0.0), PanelUnit::Ohm);
+        return Digits(numbers::Fixed(0.0, 3), PanelUnit::Ohm);
     if (x < 0)
         return Digits("", PanelUnit::Ohm);
-    return Digits(PrintfText("%.1f", x), PanelUnit::Ohm);
+    return Digits(numbers::Fixed(x, 1), PanelUnit::Ohm);
 }
 
 // Current, jamming voltage: a missing reading shows dashes, a reading above the cap shows the cap.
@@ -118,22 +116,22 @@ PanelReading CappedWithDashes(double x, double cap) {
     if (IsMissing(x))
         return Dashes();
     if (x > cap)
-        return Digits(PrintfText("%.1f", cap), PanelUnit::None, true);
-    return Digits(PrintfText("%.1f", x), PanelUnit::None);
+        return Digits(numbers::Fixed(cap, 1), PanelUnit::None, true);
+    return Digits(numbers::Fixed(x, 1), PanelUnit::None);
 }
 
 PanelReading JammingFrequencyReading(double x) {
     if (IsMissing(x))
         return {};
     if (x > 999.9)
-        return Digits(PrintfText("%.1f", 999.9), PanelUnit::None, true);
-    return Digits(PrintfText("%.1f", x), PanelUnit::None);
+        return Digits(numbers::Fixed(999.9, 1), PanelUnit::None, true);
+    return Digits(numbers::Fixed(x, 1), PanelUnit::None);
 }
 
 PanelReading LabelReading(int label) {
     if (label == 0)
         return {};
-    return Digits(PrintfText("%d", label), PanelUnit::None);
+    return Digits(std::to_string(label), PanelUnit::None);
 }
 
 PanelReading TestFrequencyReading(const MeasurementRecord& record) {
@@ -166,9 +164,9 @@ PanelReading FormatPanelReading(Quantity quantity, const MeasurementRecord* reco
         case Quantity::Re:
             return EarthReading(r);
         case Quantity::Rac:
-            return AcResistance(Rac(&r), 300000, "%.0f", 300.0);
+            return AcResistance(Rac(&r), 300000, 0, 300.0);
         case Quantity::Resistivity:
-            return AcResistance(Resistivity(&r), 1000000, "%.1f", 999.9);
+            return AcResistance(Resistivity(&r), 1000000, 1, 999.9);
         case Quantity::R1:
             return DcResistance(R1(&r));
         case Quantity::R2:
@@ -197,18 +195,18 @@ SmallFieldReading AuxReading(double x) {
     if (IsMissing(x) || x < 0)
         return {};
     if (x <= 100000)
-        return {true, PrintfText("%.1f", x * 0.001), false};
+        return {true, numbers::Fixed(x * 0.001, 1), false};
     if (x <= 300000)
-        return {true, PrintfText("%.0f", x * 0.001), false};
-    return {true, PrintfText("%.0f", 300.0), true};
+        return {true, numbers::Fixed(x * 0.001, 0), false};
+    return {true, numbers::Fixed(300.0, 0), true};
 }
 
 SmallFieldReading DistanceReading(int distance) {
     if (distance == 0)
         return {true, "", false};
     if (distance == DistanceOver)
-        return {true, PrintfText("%d", 99), true};
-    return {true, PrintfText("%d", distance), false};
+        return {true, "99", true};
+    return {true, std::to_string(distance), false};
 }
 
 }  // namespace terrovane::format

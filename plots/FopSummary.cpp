@@ -1,15 +1,11 @@
 #include "FopSummary.h"
 
-#include <cstdio>
+#include "Numbers.h"
 
 namespace terrovane::plots {
 namespace {
 
-std::string Fixed(double value, int decimals) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
+using numbers::Fixed;
 
 // Three significant digits at least, as the instrument shows resistances.
 std::string Ohms(double value) {

@@ -18,20 +18,47 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools    # the translations: lupdate, lrelease and their CMake functions
   dpkg-dev file desktop-file-utils appstream lintian man-db  # the Debian package and its checks
   clang libclang-rt-14-dev                               # the fuzz programs (scripts/fuzz.sh, libFuzzer)
+  locales                                                # the locales below, for the tests under other locales
 )
+# The locales the tests and the screenshot tools run under: one with a decimal comma, English, Chinese.
+locales=(de_DE.UTF-8 en_US.UTF-8 zh_CN.UTF-8)
 
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+# A locale is there when `locale -a` lists it (it spells "de_DE.UTF-8" as "de_DE.utf8").
+missing_locales=()
+installed_locales=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | sed 's/utf-8/utf8/' || true)
+for l in "${locales[@]}"; do
+  wanted=$(echo "$l" | tr '[:upper:]' '[:lower:]' | sed 's/utf-8/utf8/')
+  grep -qx "$wanted" <<<"$installed_locales" || missing_locales+=("$l")
+done
+[[ ${#missing[@]} -eq 0 && ${#missing_locales[@]} -eq 0 ]] && exit 0
 
 sudo=""
 if [[ $(id -u) -ne 0 ]]; then
-  command -v sudo >/dev/null || { echo "deps: need root (or sudo) to install: ${missing[*]}" >&2; exit 1; }
+  command -v sudo >/dev/null ||
+    { echo "deps: need root (or sudo) to install: ${missing[*]} ${missing_locales[*]}" >&2; exit 1; }
   sudo=sudo
 fi
-echo "deps: installing ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "deps: installing ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if [[ ${#missing_locales[@]} -gt 0 ]]; then
+  echo "deps: generating the locales ${missing_locales[*]}"
+  # Each wanted line of /etc/locale.gen once, uncommented; locale-gen then builds every line it finds.
+  for l in "${missing_locales[@]}"; do
+    line="$l UTF-8"
+    if grep -qE "^# *${line}\$" /etc/locale.gen 2>/dev/null; then
+      $sudo sed -i -E "s/^# *${line}\$/${line}/" /etc/locale.gen
+    elif ! grep -qx "$line" /etc/locale.gen 2>/dev/null; then
+      echo "$line" | $sudo tee -a /etc/locale.gen >/dev/null
+    fi
+  done
+  $sudo locale-gen >/dev/null
+fi

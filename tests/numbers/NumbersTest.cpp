@@ -136,7 +136,7 @@ TEST(Numbers, TheProcessLocaleChangesNothing) {
         GTEST_SKIP() << "no locale with a decimal comma is installed (scripts/deps.sh generates de_DE.UTF-8)";
     EXPECT_EQ(Printed("%.1f", 7.5), "7,5");  // the locale is really in force
     EXPECT_EQ(Fixed(7.5, 3), "7.500");
-    EXPECT_EQ(General(1234.5, 4), "1235");
+    EXPECT_EQ(General(1234.56, 4), "1235");
     EXPECT_EQ(General(0.25), "0.25");
     EXPECT_EQ(Shortest(48.137), "48.137");
     EXPECT_EQ(ParseDecimal("11.575"), 11.575);

@@ -1,7 +1,8 @@
 #include "SoilSession.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "Numbers.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -9,9 +10,7 @@ namespace {
 std::string Number(double value) {
     if (!std::isfinite(value))
         return "";
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    return text;
+    return numbers::General(value, 6);
 }
 
 }  // namespace
@@ -39,7 +38,7 @@ analysis::SoilFit FitForChoice(const analysis::Sounding& sounding, const std::st
     if (choice == "auto")
         return analysis::FitSoilAuto(sounding);
     if (choice == "1" || choice == "2" || choice == "3")
-        return analysis::FitSoil(sounding, std::stoi(choice));
+        return analysis::FitSoil(sounding, static_cast<int>(*numbers::ParseInteger(choice)));
     analysis::SoilFit refused;
     refused.error = "the number of layers is 1, 2, 3 or auto";
     return refused;

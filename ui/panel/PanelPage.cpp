@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "Numbers.h"
 #include "PanelControls.h"
 #include "PanelReading.h"
 
@@ -207,9 +208,7 @@ PanelView CurrentStepView(const MeasurementRecord& record, std::uint16_t slot) {
     const double current = format::Iac(&record);
     if (record.mode == 10 && current != format::NotApplicable) {
         if (current != format::InvalidReading) {
-            char text[32];
-            std::snprintf(text, sizeof text, "%2.1f", current > 2.2 ? 2.2 : current);
-            view.ShowText(kMainDigits, text);
+            view.ShowText(kMainDigits, numbers::Fixed(current > 2.2 ? 2.2 : current, 1, 2));
             if (current > 2.2)
                 view.Show(kRhOverMark);
         }
