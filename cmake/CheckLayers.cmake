@@ -16,6 +16,7 @@ set(rules
   "ui/screenfit:"
   "format: record"
   "analysis: record"
+  "analysis/grid: analysis record"
   "plots: analysis platform"
   "export: format record xls platform"
   "archive: export format record xls platform"
