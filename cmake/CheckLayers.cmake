@@ -17,6 +17,7 @@ set(rules
   "ui/screenfit:"
   "format: record numbers"
   "analysis: record numbers"
+  "analysis/grid: analysis record"
   "plots: analysis platform numbers"
   "export: format record xls platform"
   "archive: export format record xls platform numbers"

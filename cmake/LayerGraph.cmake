@@ -2,13 +2,13 @@
 # properties once all folders are configured. CheckLayers.cmake judges the file against the one-way rules.
 
 # The folder a target belongs to for the rules: the top-level folder, or its subfolder in the folders
-# that hold several targets (app/, ui/, printsvc/, cli/, tests/, bench/); a subfolder's tools are apart.
+# that hold several targets (app/, ui/, printsvc/, cli/, tests/, bench/, analysis/); a subfolder's tools are apart.
 function(terrovane_layer_folder source_dir out)
   file(RELATIVE_PATH relative ${CMAKE_SOURCE_DIR} ${source_dir})
   string(REPLACE "/" ";" parts "${relative}")
   list(GET parts 0 folder)
   list(LENGTH parts depth)
-  if(folder MATCHES "^(app|ui|printsvc|cli|tests|bench)$" AND depth GREATER 1)
+  if(folder MATCHES "^(app|ui|printsvc|cli|tests|bench|analysis)$" AND depth GREATER 1)
     list(GET parts 1 sub)
     set(folder "${folder}/${sub}")
     if(depth GREATER 2)
