@@ -1,25 +1,47 @@
 #include "CellText.h"
 
 #include "PrintfText.h"
+#include "Reading.h"
 
 namespace terrovane::format {
 namespace {
 
 using detail::PrintfText;
 
-bool IsMissing(double x) {
-    return x == NotApplicable || x == InvalidReading;
-}
-
 std::string Kilo(const char* format, double ohms) {
     return PrintfText(format, ohms * 0.001) + "k";
 }
 
-std::string EarthCell(const MeasurementRecord& record) {
-    const double x = Re(&record);
-    if (IsMissing(x) || TestVoltage(&record) == 0)
-        return {};
-    const bool clamp = record.mode == 3 || record.mode == 4;
+// The instrument's texts for a value beyond its range; which values those are is ReadingOf's to say.
+std::string OverRangeCell(Quantity quantity, const MeasurementRecord& record, const Reading& reading) {
+    switch (quantity) {
+        case Quantity::Re:
+            if (record.mode == 5)
+                return ">150.0";
+            return reading.value == 20000 ? ">20.00k" : ">300k";
+        case Quantity::Rs:
+            return ">300.0k";
+        case Quantity::Rh:
+            return ">300k";
+        case Quantity::Rac:
+            return ">300.0k";
+        case Quantity::Resistivity:
+            return ">999.9k";
+        case Quantity::R1:
+        case Quantity::R2:
+            return ">3000";
+        case Quantity::JammingFrequency:
+            return ">999.9";
+        case Quantity::JammingVoltage:
+            return PrintfText(">%.1f", 50.0);
+        case Quantity::Iac:
+            return ">2.2";
+        default:
+            return {};
+    }
+}
+
+std::string EarthCell(double x) {
     if (x < 3)
         return PrintfText("%4.3f", x);
     if (x < 30)
@@ -28,50 +50,26 @@ std::string EarthCell(const MeasurementRecord& record) {
         return PrintfText("%3.1f", x);
     if (x < 3000)
         return PrintfText("%4.0f", x);
-    if (x <= 300000 && clamp && x > 20000)
-        return ">20.00k";
     if (x < 30000)
         return Kilo("%4.2f", x);
-    if (x <= 300000)
-        return Kilo("%4.1f", x);
-    return ">300k";
+    return Kilo("%4.1f", x);
 }
 
 std::string TwoClampCell(double x) {
-    if (IsMissing(x))
-        return {};
     if (x < 3)
         return PrintfText("%.3f", x);
     if (x < 30)
         return PrintfText("%.2f", x);
     if (x < 100)
         return PrintfText("%.1f", x);
-    if (x < 150)
-        return PrintfText("%.0f", x);
-    return ">150.0";
+    return PrintfText("%.0f", x);
 }
 
-std::string ReCell(const MeasurementRecord& record) {
-    if (record.mode >= 1 && record.mode <= 4)
-        return EarthCell(record);
-    if (record.mode == 5)
-        return TwoClampCell(Re(&record));
-    return {};
+std::string SmallResistanceCell(double x) {
+    return x <= 100000 ? Kilo("%.1f", x) : Kilo("%.0f", x);
 }
 
-std::string SmallResistanceCell(double x, const char* overText) {
-    if (IsMissing(x))
-        return {};
-    if (x <= 100000)
-        return Kilo("%.1f", x);
-    if (x <= 300000)
-        return Kilo("%.0f", x);
-    return overText;
-}
-
-std::string AcCell(double x, double kiloBandTop, const char* overText) {
-    if (x < 0)
-        return {};
+std::string AcCell(double x) {
     if (x < 3)
         return PrintfText("%.3f", x);
     if (x < 30)
@@ -82,16 +80,10 @@ std::string AcCell(double x, double kiloBandTop, const char* overText) {
         return PrintfText("%.0f", x);
     if (x < 30000)
         return Kilo("%.2f", x);
-    if (x < kiloBandTop)
-        return Kilo("%.1f", x);
-    return overText;
+    return Kilo("%.1f", x);
 }
 
 std::string DcCell(double x) {
-    if (IsMissing(x))
-        return {};
-    if (x > 3000)
-        return ">3000";
     if (x > 299.9)
         return PrintfText("%.0f", x);
     if (x > 30)
@@ -102,72 +94,57 @@ std::string DcCell(double x) {
 }
 
 std::string LoopCell(double x) {
-    if (IsMissing(x))
-        return {};
-    if (x == 0)
-        return "0.000";
-    return PrintfText("%.1f", x);
+    return x == 0 ? "0.000" : PrintfText("%.1f", x);
 }
 
-std::string CappedCell(double x, double cap, const char* overText) {
-    if (IsMissing(x))
-        return {};
-    if (x > cap)
-        return overText;
-    return PrintfText("%.1f", x);
-}
-
-std::string DistanceCell(int distance) {
-    if (distance == 0)
-        return {};
-    if (distance == DistanceOver)
+std::string DistanceCell(const MeasurementRecord& record) {
+    if (Distance(&record) == DistanceOver)
         return PrintfText(">%d", 99);
-    return PrintfText("%d", distance);
+    return PrintfText("%d", Distance(&record));
 }
 
-std::string FrequencyLabelCell(int label) {
-    if (label == 0)
-        return {};
-    if (label == kAutomaticFrequency)
-        return "AFE";
-    return PrintfText("%d", label);
+std::string MeasuredCell(Quantity quantity, const MeasurementRecord& record, const Reading& reading) {
+    const double x = reading.value;
+    switch (quantity) {
+        case Quantity::TestVoltage:
+            return PrintfText("%d", TestVoltage(&record));
+        case Quantity::TestFrequency:
+            return reading.code != nullptr ? reading.code : PrintfText("%d", TestFrequency(&record));
+        case Quantity::Re:
+            return record.mode == 5 ? TwoClampCell(x) : EarthCell(x);
+        case Quantity::Rs:
+        case Quantity::Rh:
+            return SmallResistanceCell(x);
+        case Quantity::Rac:
+        case Quantity::Resistivity:
+            return AcCell(x);
+        case Quantity::R1:
+        case Quantity::R2:
+            return DcCell(x);
+        case Quantity::Rk:
+            return LoopCell(x);
+        case Quantity::JammingFrequency:
+        case Quantity::JammingVoltage:
+        case Quantity::Iac:
+            return PrintfText("%.1f", x);
+        case Quantity::Distance:
+            return DistanceCell(record);
+    }
+    return {};
 }
 
 }  // namespace
 
 std::string FormatCellText(Quantity quantity, const MeasurementRecord* record) {
-    if (record == nullptr)
-        return {};
-    const MeasurementRecord* r = record;
-    switch (quantity) {
-        case Quantity::TestVoltage:
-            return TestVoltage(r) == 0 ? "" : PrintfText("%d", TestVoltage(r));
-        case Quantity::TestFrequency:
-            return FrequencyLabelCell(TestFrequency(r));
-        case Quantity::Re:
-            return ReCell(*r);
-        case Quantity::Rs:
-            return SmallResistanceCell(Rs(r), ">300.0k");
-        case Quantity::Rh:
-            return SmallResistanceCell(Rh(r), ">300k");
-        case Quantity::Rac:
-            return AcCell(Rac(r), 300000, ">300.0k");
-        case Quantity::Resistivity:
-            return AcCell(Resistivity(r), 1000000, ">999.9k");
-        case Quantity::R1:
-            return DcCell(R1(r));
-        case Quantity::R2:
-            return DcCell(R2(r));
-        case Quantity::Rk:
-            return LoopCell(Rk(r));
-        case Quantity::JammingFrequency:
-            return CappedCell(JammingFrequency(r), 999.9, ">999.9");
-        case Quantity::JammingVoltage:
-            return CappedCell(JammingVoltage(r), 50.0, ">50.0");
-        case Quantity::Iac:
-            return CappedCell(Iac(r), 2.2, ">2.2");
-        case Quantity::Distance:
-            return DistanceCell(Distance(r));
+    const Reading reading = ReadingOf(quantity, record);
+    switch (reading.kind) {
+        case ReadingKind::Measured:
+            return MeasuredCell(quantity, *record, reading);
+        case ReadingKind::OverRange:
+            return OverRangeCell(quantity, *record, reading);
+        case ReadingKind::NotApplicable:
+        case ReadingKind::Invalid:
+            break;
     }
     return {};
 }
