@@ -1,23 +1,48 @@
 #include "CellText.h"
 
 #include "Numbers.h"
+#include "PrintfText.h"
+#include "Reading.h"
 
 namespace terrovane::format {
 namespace {
 
-bool IsMissing(double x) {
-    return x == NotApplicable || x == InvalidReading;
-}
+using detail::PrintfText;
 
 std::string Kilo(double ohms, int decimals, int width = 0) {
     return numbers::Fixed(ohms * 0.001, decimals, width) + "k";
 }
 
-std::string EarthCell(const MeasurementRecord& record) {
-    const double x = Re(&record);
-    if (IsMissing(x) || TestVoltage(&record) == 0)
-        return {};
-    const bool clamp = record.mode == 3 || record.mode == 4;
+// The instrument's texts for a value beyond its range; which values those are is ReadingOf's to say.
+std::string OverRangeCell(Quantity quantity, const MeasurementRecord& record, const Reading& reading) {
+    switch (quantity) {
+        case Quantity::Re:
+            if (record.mode == 5)
+                return ">150.0";
+            return reading.value == 20000 ? ">20.00k" : ">300k";
+        case Quantity::Rs:
+            return ">300.0k";
+        case Quantity::Rh:
+            return ">300k";
+        case Quantity::Rac:
+            return ">300.0k";
+        case Quantity::Resistivity:
+            return ">999.9k";
+        case Quantity::R1:
+        case Quantity::R2:
+            return ">3000";
+        case Quantity::JammingFrequency:
+            return ">999.9";
+        case Quantity::JammingVoltage:
+            return ">" + numbers::Fixed(50.0, 1);
+        case Quantity::Iac:
+            return ">2.2";
+        default:
+            return {};
+    }
+}
+
+std::string EarthCell(double x) {
     if (x < 3)
         return numbers::Fixed(x, 3, 4);
     if (x < 30)
@@ -26,50 +51,26 @@ std::string EarthCell(const MeasurementRecord& record) {
         return numbers::Fixed(x, 1, 3);
     if (x < 3000)
         return numbers::Fixed(x, 0, 4);
-    if (x <= 300000 && clamp && x > 20000)
-        return ">20.00k";
     if (x < 30000)
         return Kilo(x, 2, 4);
-    if (x <= 300000)
-        return Kilo(x, 1, 4);
-    return ">300k";
+    return Kilo(x, 1, 4);
 }
 
 std::string TwoClampCell(double x) {
-    if (IsMissing(x))
-        return {};
     if (x < 3)
         return numbers::Fixed(x, 3);
     if (x < 30)
         return numbers::Fixed(x, 2);
     if (x < 100)
         return numbers::Fixed(x, 1);
-    if (x < 150)
-        return numbers::Fixed(x, 0);
-    return ">150.0";
+    return numbers::Fixed(x, 0);
 }
 
-std::string ReCell(const MeasurementRecord& record) {
-    if (record.mode >= 1 && record.mode <= 4)
-        return EarthCell(record);
-    if (record.mode == 5)
-        return TwoClampCell(Re(&record));
-    return {};
+std::string SmallResistanceCell(double x) {
+    return x <= 100000 ? Kilo(x, 1) : Kilo(x, 0);
 }
 
-std::string SmallResistanceCell(double x, const char* overText) {
-    if (IsMissing(x))
-        return {};
-    if (x <= 100000)
-        return Kilo(x, 1);
-    if (x <= 300000)
-        return Kilo(x, 0);
-    return overText;
-}
-
-std::string AcCell(double x, double kiloBandTop, const char* overText) {
-    if (x < 0)
-        return {};
+std::string AcCell(double x) {
     if (x < 3)
         return numbers::Fixed(x, 3);
     if (x < 30)
@@ -80,16 +81,10 @@ std::string AcCell(double x, double kiloBandTop, const char* overText) {
         return numbers::Fixed(x, 0);
     if (x < 30000)
         return Kilo(x, 2);
-    if (x < kiloBandTop)
-        return Kilo(x, 1);
-    return overText;
+    return Kilo(x, 1);
 }
 
 std::string DcCell(double x) {
-    if (IsMissing(x))
-        return {};
-    if (x > 3000)
-        return ">3000";
     if (x > 299.9)
         return numbers::Fixed(x, 0);
     if (x > 30)
@@ -100,72 +95,57 @@ std::string DcCell(double x) {
 }
 
 std::string LoopCell(double x) {
-    if (IsMissing(x))
-        return {};
-    if (x == 0)
-        return "0.000";
-    return numbers::Fixed(x, 1);
+    return x == 0 ? "0.000" : numbers::Fixed(x, 1);
 }
 
-std::string CappedCell(double x, double cap, const char* overText) {
-    if (IsMissing(x))
-        return {};
-    if (x > cap)
-        return overText;
-    return numbers::Fixed(x, 1);
+std::string DistanceCell(const MeasurementRecord& record) {
+    if (Distance(&record) == DistanceOver)
+        return PrintfText(">%d", 99);
+    return PrintfText("%d", Distance(&record));
 }
 
-std::string DistanceCell(int distance) {
-    if (distance == 0)
-        return {};
-    if (distance == DistanceOver)
-        return ">99";
-    return std::to_string(distance);
-}
-
-std::string FrequencyLabelCell(int label) {
-    if (label == 0)
-        return {};
-    if (label == kAutomaticFrequency)
-        return "AFE";
-    return std::to_string(label);
+std::string MeasuredCell(Quantity quantity, const MeasurementRecord& record, const Reading& reading) {
+    const double x = reading.value;
+    switch (quantity) {
+        case Quantity::TestVoltage:
+            return PrintfText("%d", TestVoltage(&record));
+        case Quantity::TestFrequency:
+            return reading.code != nullptr ? reading.code : PrintfText("%d", TestFrequency(&record));
+        case Quantity::Re:
+            return record.mode == 5 ? TwoClampCell(x) : EarthCell(x);
+        case Quantity::Rs:
+        case Quantity::Rh:
+            return SmallResistanceCell(x);
+        case Quantity::Rac:
+        case Quantity::Resistivity:
+            return AcCell(x);
+        case Quantity::R1:
+        case Quantity::R2:
+            return DcCell(x);
+        case Quantity::Rk:
+            return LoopCell(x);
+        case Quantity::JammingFrequency:
+        case Quantity::JammingVoltage:
+        case Quantity::Iac:
+            return numbers::Fixed(x, 1);
+        case Quantity::Distance:
+            return DistanceCell(record);
+    }
+    return {};
 }
 
 }  // namespace
 
 std::string FormatCellText(Quantity quantity, const MeasurementRecord* record) {
-    if (record == nullptr)
-        return {};
-    const MeasurementRecord* r = record;
-    switch (quantity) {
-        case Quantity::TestVoltage:
-            return TestVoltage(r) == 0 ? "" : std::to_string(TestVoltage(r));
-        case Quantity::TestFrequency:
-            return FrequencyLabelCell(TestFrequency(r));
-        case Quantity::Re:
-            return ReCell(*r);
-        case Quantity::Rs:
-            return SmallResistanceCell(Rs(r), ">300.0k");
-        case Quantity::Rh:
-            return SmallResistanceCell(Rh(r), ">300k");
-        case Quantity::Rac:
-            return AcCell(Rac(r), 300000, ">300.0k");
-        case Quantity::Resistivity:
-            return AcCell(Resistivity(r), 1000000, ">999.9k");
-        case Quantity::R1:
-            return DcCell(R1(r));
-        case Quantity::R2:
-            return DcCell(R2(r));
-        case Quantity::Rk:
-            return LoopCell(Rk(r));
-        case Quantity::JammingFrequency:
-            return CappedCell(JammingFrequency(r), 999.9, ">999.9");
-        case Quantity::JammingVoltage:
-            return CappedCell(JammingVoltage(r), 50.0, ">50.0");
-        case Quantity::Iac:
-            return CappedCell(Iac(r), 2.2, ">2.2");
-        case Quantity::Distance:
-            return DistanceCell(Distance(r));
+    const Reading reading = ReadingOf(quantity, record);
+    switch (reading.kind) {
+        case ReadingKind::Measured:
+            return MeasuredCell(quantity, *record, reading);
+        case ReadingKind::OverRange:
+            return OverRangeCell(quantity, *record, reading);
+        case ReadingKind::NotApplicable:
+        case ReadingKind::Invalid:
+            break;
     }
     return {};
 }
