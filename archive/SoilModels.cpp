@@ -177,7 +177,7 @@ bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error
 
 bool SoilModels(Archive& archive, std::int64_t site, std::vector<StoredSoilModel>& out, std::string& error) {
     out.clear();
-    return archive.Use(
+    return archive.Read(
         [&](Database& db, std::string& failure) {
             Statement models;
             if (!Prepared(db, models,
