@@ -150,7 +150,11 @@ bool Filtered(const std::string& path) {
         for (int run = 0; run < 7; ++run) {
             std::vector<terrovane::archive::ResultRow> page;
             std::string error;
-            times.push_back(Milliseconds([&] { archive->Results(filter, {}, 200, 0, page, error); }));
+            times.push_back(Milliseconds([&] {
+                if (!archive->Results(filter, {}, 200, 0, page, error)) {
+                    std::printf("a filtered page: %s\n", error.c_str());
+                }
+            }));
             rows = page.size();
         }
         std::printf("  %zu rows\n", rows);
