@@ -16,7 +16,7 @@ set(rules
   "ui/units:"
   "ui/screenfit:"
   "format: record numbers"
-  "analysis: record numbers"
+  "analysis: format record numbers"
   "analysis/grid: analysis record"
   "plots: analysis platform numbers"
   "export: format record xls platform"

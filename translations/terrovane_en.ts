@@ -821,6 +821,18 @@ Date</translation>
         <source>Model stored with %1</source>
         <translation>Model stored with %1</translation>
     </message>
+    <message>
+        <source>Resolved</source>
+        <translation>Resolved</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>Toolbar</name>
@@ -1148,6 +1160,13 @@ Date</translation>
     <message>
         <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
         <translation>%1 of %2 results with this label have a valid reading of this quantity.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range (no number to plot).</source>
+        <translation>
+            <numerusform>%n over range (no number to plot).</numerusform>
+            <numerusform>%n over range (no number to plot).</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,7 @@ TEST_F(SoilWindowTest, TheSoundingOfTheResultsIsFittedAndTheLayerChoiceRefits) {
     EXPECT_EQ(window.LayerTable().rowCount(), 2);
     EXPECT_TRUE(window.LayerTable().item(0, 0)->text().contains(QStringLiteral("+- ")));
     EXPECT_EQ(window.LayerTable().item(1, 1)->text(), QStringLiteral("below"));
+    EXPECT_EQ(window.LayerTable().item(0, 3)->text(), QStringLiteral("yes"));  // resolved
     EXPECT_TRUE(window.Rms().text().startsWith(QStringLiteral("2 layers, RMS error")));
     // The band is there and the model lies inside it.
     const plots::SoilPlotData& data = window.Plot().Data();

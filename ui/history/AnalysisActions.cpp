@@ -7,6 +7,7 @@
 #include "MessageBox.h"
 #include "Sites.h"
 #include "SoilWindow.h"
+#include "ValiditySetting.h"
 
 namespace terrovane::history {
 namespace {
@@ -85,8 +86,8 @@ QWidget* HistoryWindow::ShowSoilModel() {
             if (const auto site = archive::FindSite(*archive_, *name, error))
                 siteId = site->id;
     }
-    auto* window = new engineering::SoilWindow(archive_, rows,
-                                               siteId ? SiteById(*archive_, *siteId) : std::nullopt, this);
+    auto* window = new engineering::SoilWindow(
+        archive_, rows, siteId ? SiteById(*archive_, *siteId) : std::nullopt, this, ValiditySettings());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
@@ -111,7 +112,7 @@ QWidget* HistoryWindow::ShowFallOfPotential() {
         if (const auto row = PointById(*archive_, *pointId))
             point = engineering::PointChoice{
                 row->id, QString::fromStdString(row->siteName + " / " + row->fields.name)};
-    auto* window = new engineering::FopWindow(archive_, rows, point, this);
+    auto* window = new engineering::FopWindow(archive_, rows, point, this, ValiditySettings());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;

@@ -1,6 +1,6 @@
 // Fills a sample archive (a Wenner sounding over three layers and a fall-of-potential run of nine 3-pole
-// readings, at one site), opens the soil model and fall-of-potential windows on them and saves them as
-// PNG files: engineering-shots ARCHIVE OUT_PREFIX.
+// readings and one over range, at one site), opens the soil model and fall-of-potential windows on them and
+// saves them as PNG files: engineering-shots ARCHIVE OUT_PREFIX.
 #include <QApplication>
 #include <QTest>
 
@@ -72,6 +72,12 @@ record::ReadOutBuffer Campaign() {
         auto r = Result(1, 200 + i * 3);
         r.values[record::kRe] = static_cast<float>(re * (1 + 0.3 * scatter[i]));
         put(r);
+        if (i == 5) {
+            // A reading the instrument showed as ">300k" (a lead off the probe): left out, and said so.
+            auto over = Result(1, 200 + i * 3 + 1);
+            over.values[record::kRe] = 350000.0f;
+            put(over);
+        }
     }
     for (std::size_t rest = slot; rest < record::kSlotCount; ++rest) {
         auto packet = record::PacketOf(image, rest);
