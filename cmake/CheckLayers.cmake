@@ -44,7 +44,7 @@ set(rules
   "app/main: app/dialog translations"
   "app/tools: app/dialog"
   "packaging: res"
-  "cli: translations analysis archive doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
+  "cli: translations analysis analysis/grid archive doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"
