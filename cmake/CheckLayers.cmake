@@ -21,6 +21,8 @@ set(rules
   "plots: analysis platform numbers"
   "export: format record xls platform"
   "archive: export format record xls platform numbers"
+  "pg:"
+  "team: pg"
   "printsvc/sitereport: plots analysis archive format record platform"
   "link: format record platform"
   "sim: record platform"
@@ -44,7 +46,7 @@ set(rules
   "app/main: app/dialog translations"
   "app/tools: app/dialog"
   "packaging: res"
-  "cli: translations analysis analysis/grid archive doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
+  "cli: translations analysis analysis/grid archive team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"
