@@ -153,6 +153,10 @@ int main(int argc, char** argv) {
         store.get(), terrovane::engineering::SiteChoice{siteId, "Substation North"}, std::nullopt);
     grid.resize(1320, 740);
     Save(grid, prefix + QStringLiteral("grid-safety.png"));
+    grid.SoilSource().setCurrentIndex(1);  // the standard's 400 ohm m, typed: not safe
+    grid.TypedResistivity().setValue(400);
+    Save(grid, prefix + QStringLiteral("grid-safety-unsafe.png"));
+    grid.SoilSource().setCurrentIndex(0);
     grid.Shape().setCurrentIndex(2);
     grid.CutoutLength().setValue(28);
     grid.CutoutWidth().setValue(35);
@@ -165,8 +169,8 @@ int main(int argc, char** argv) {
     Save(grid, prefix + QStringLiteral("grid-safety-smallest.png"));
     std::printf(
         "saved %ssoil-model.png, %ssoil-model-two-layers.png, %sfall-of-potential.png, "
-        "%sfall-of-potential-refused.png, %sgrid-safety.png, %sgrid-safety-l-shaped.png, "
-        "%sgrid-safety-smallest.png\n",
-        argv[2], argv[2], argv[2], argv[2], argv[2], argv[2], argv[2]);
+        "%sfall-of-potential-refused.png, %sgrid-safety.png, %sgrid-safety-unsafe.png, "
+        "%sgrid-safety-l-shaped.png, %sgrid-safety-smallest.png\n",
+        argv[2], argv[2], argv[2], argv[2], argv[2], argv[2], argv[2], argv[2]);
     return 0;
 }
