@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "GridAssessments.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 
@@ -107,6 +108,11 @@ int MigrateSchema(Database& db, std::string& error) {
         if (rc != SQLITE_OK) {
             return Fail(db, error, rc);
         }
+    }
+    // Grid assessments came beside the layouts' steps; the table is made wherever it is missing.
+    rc = db.Exec(kGridAssessmentsTable);
+    if (rc != SQLITE_OK) {
+        return Fail(db, error, rc);
     }
     if (version != kSchemaVersion) {
         rc = db.Exec(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
