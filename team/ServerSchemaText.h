@@ -197,7 +197,8 @@ LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp
 AS $$
 BEGIN
     INSERT INTO terrovane.changes (source, kind, id, site) VALUES ('content', NEW.kind, NEW.key, NEW.site);
-    INSERT INTO terrovane.audit (action, kind, id, new_value) VALUES ('insert', NEW.kind, NEW.key, NEW.body);
+    -- The content itself never changes and stays in its table: the audit names it by its key.
+    INSERT INTO terrovane.audit (action, kind, id) VALUES ('insert', NEW.kind, NEW.key);
     RETURN NULL;
 END
 $$;
