@@ -410,7 +410,10 @@ BEGIN
         RAISE EXCEPTION USING ERRCODE = '22023',
             MESSAGE = format('%s is a superuser or passes by row-level security and cannot be a member', member);
     END IF;
-    IF NOT FOUND THEN
+    IF NOT FOUND AND verifier IS NULL THEN
+        RAISE EXCEPTION USING ERRCODE = '22023',
+            MESSAGE = format('%s is a new login and needs a password', member);
+    ELSIF NOT FOUND THEN
         EXECUTE format('CREATE ROLE %I LOGIN PASSWORD %L', member, verifier);
     ELSIF verifier IS NOT NULL THEN
         EXECUTE format('ALTER ROLE %I PASSWORD %L', member, verifier);
