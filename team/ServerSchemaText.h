@@ -292,7 +292,7 @@ DECLARE
     stored jsonb;
     expected bigint;
     change jsonb;
-    position integer := 0;
+    position integer;
     outcome text;
     outcomes jsonb[] := '{}';
     inserted jsonb;
@@ -326,14 +326,17 @@ BEGIN
                    OR invalid_parameter_value OR invalid_text_representation THEN
         bulk := false;
     END;
-    FOR change IN SELECT value FROM jsonb_array_elements(batch_changes) LOOP
-        IF bulk AND change->>'type' = 'content' THEN
-            outcome := CASE WHEN inserted ? ((change->>'kind') || ':' || (change->>'key')) THEN 'applied'
-                            ELSE 'known' END;
-            outcomes := outcomes || jsonb_build_object('index', position, 'outcome', outcome);
-            position := position + 1;
-            CONTINUE;
-        END IF;
+    IF bulk THEN
+        SELECT coalesce(array_agg(jsonb_build_object('index', n - 1, 'outcome',
+                                  CASE WHEN inserted ? ((c->>'kind') || ':' || (c->>'key')) THEN 'applied'
+                                       ELSE 'known' END)), '{}')
+            INTO outcomes
+            FROM jsonb_array_elements(batch_changes) WITH ORDINALITY AS e(c, n) WHERE c->>'type' = 'content';
+    END IF;
+    FOR change, position IN
+        SELECT c, n - 1 FROM jsonb_array_elements(batch_changes) WITH ORDINALITY AS e(c, n)
+        WHERE NOT (bulk AND c->>'type' = 'content')
+    LOOP
         BEGIN
             outcome := CASE change->>'type'
                 WHEN 'field' THEN terrovane.apply_field(change, from_device)
@@ -348,9 +351,9 @@ BEGIN
             outcomes := outcomes || jsonb_build_object('index', position, 'outcome', 'rejected',
                                                        'sqlstate', SQLSTATE, 'reason', SQLERRM);
         END;
-        position := position + 1;
     END LOOP;
-    answer := jsonb_build_object('status', 'applied', 'batch', batch_number, 'changes', to_jsonb(outcomes));
+    answer := jsonb_build_object('status', 'applied', 'batch', batch_number, 'changes',
+        (SELECT coalesce(jsonb_agg(o ORDER BY (o->>'index')::integer), '[]') FROM unnest(outcomes) AS o));
     INSERT INTO terrovane.batches (device, batch, answer) VALUES (from_device, batch_number, answer);
     RETURN answer;
 END
