@@ -183,16 +183,38 @@ $$;
 CREATE TRIGGER content_logged AFTER INSERT ON terrovane.content
     REFERENCING NEW TABLE AS added FOR EACH STATEMENT EXECUTE FUNCTION terrovane.log_content();
 
+-- A client of another layout must not read or write: the answer says which side to update.
+CREATE FUNCTION terrovane.layout() RETURNS integer
+LANGUAGE sql STABLE AS $$ SELECT value::integer FROM terrovane.meta WHERE key = 'layout' $$;
+
+CREATE FUNCTION terrovane.require_layout(client_layout integer) RETURNS void
+LANGUAGE plpgsql STABLE AS $$
+DECLARE
+    server_layout integer := terrovane.layout();
+BEGIN
+    IF client_layout IS DISTINCT FROM server_layout THEN
+        RAISE EXCEPTION USING ERRCODE = '22023',
+            MESSAGE = format('the team server''s layout is %s, this program''s %s: %s', server_layout,
+                             client_layout, CASE WHEN client_layout < server_layout THEN 'update this program'
+                                                 ELSE 'the office updates the server''s schema' END);
+    END IF;
+END
+$$;
+
 -- One page of changes after the cursor (xid, seq), with each thing's current value. Row-level security
 -- applies to the caller: a member sees only the changes of what it may read.
-CREATE FUNCTION terrovane.pull(after_xid xid8, after_seq bigint, page_size integer)
+CREATE FUNCTION terrovane.pull(client_layout integer, after_xid xid8, after_seq bigint, page_size integer)
 RETURNS TABLE (xid xid8, seq bigint, source text, kind text, id text, field text, site uuid,
                value jsonb, stamp text)
-LANGUAGE sql STABLE SET search_path = pg_catalog, pg_temp
+LANGUAGE plpgsql STABLE SET search_path = pg_catalog, pg_temp
 AS $$
+#variable_conflict use_column
+BEGIN
+    PERFORM terrovane.require_layout(client_layout);
+    RETURN QUERY
     SELECT c.xid, c.seq, c.source, c.kind, c.id, c.field, c.site,
            CASE c.source WHEN 'field' THEN f.value ELSE k.body END,
-           f.stamp
+           f.stamp::text
     FROM terrovane.changes c
     LEFT JOIN terrovane.fields f
         ON f.kind = c.kind AND f.id = CASE WHEN c.source = 'field' THEN c.id::uuid END AND f.field = c.field
@@ -201,7 +223,8 @@ AS $$
       -- A subquery, so the server's horizon is taken once for the page, not once per row.
       AND c.xid < (SELECT pg_snapshot_xmin(pg_current_snapshot()))
     ORDER BY c.xid, c.seq
-    LIMIT page_size
+    LIMIT page_size;
+END
 $$;
 )sql";
 
@@ -285,8 +308,9 @@ END
 $$;
 
 -- The answer: {"status": "applied", "batch": N, "changes": [{"index", "outcome", "sqlstate", "reason"}]},
--- or {"status": "gap", "expected": N} (nothing applied, nothing kept).
-CREATE FUNCTION terrovane.push(from_device uuid, batch_number bigint, batch_changes jsonb) RETURNS jsonb
+-- {"status": "gap", "expected": N}, or {"status": "layout", "server": N} (nothing applied, nothing kept).
+CREATE FUNCTION terrovane.push(client_layout integer, from_device uuid, batch_number bigint, batch_changes jsonb)
+RETURNS jsonb
 LANGUAGE plpgsql AS $$
 DECLARE
     stored jsonb;
@@ -299,6 +323,9 @@ DECLARE
     bulk boolean;
     answer jsonb;
 BEGIN
+    IF client_layout IS DISTINCT FROM terrovane.layout() THEN
+        RETURN jsonb_build_object('status', 'layout', 'server', terrovane.layout());
+    END IF;
     -- One batch of a device at a time: a second copy waits for the first, then finds its answer.
     PERFORM pg_advisory_xact_lock(hashtextextended(from_device::text, 0));
     SELECT b.answer INTO stored FROM terrovane.batches b
@@ -522,8 +549,9 @@ $$;
 REVOKE EXECUTE ON ALL FUNCTIONS IN SCHEMA terrovane FROM PUBLIC;
 DO $$
 BEGIN
-    EXECUTE format('GRANT EXECUTE ON FUNCTION terrovane.push(uuid, bigint, jsonb), '
-                   'terrovane.pull(xid8, bigint, integer), terrovane.whoami(), terrovane.role_of(name), '
+    EXECUTE format('GRANT EXECUTE ON FUNCTION terrovane.push(integer, uuid, bigint, jsonb), '
+                   'terrovane.pull(integer, xid8, bigint, integer), terrovane.layout(), '
+                   'terrovane.require_layout(integer), terrovane.whoami(), terrovane.role_of(name), '
                    'terrovane.apply_field(jsonb, uuid), '
                    'terrovane.apply_content(jsonb), terrovane.clamped_stamp(text), terrovane.now_millis() TO %I',
                    terrovane.team_role());

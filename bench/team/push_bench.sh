@@ -37,7 +37,7 @@ with open(work + "/push.sql", "w") as push, open(work + "/copy.csv", "w") as cop
         changes = [{"type": "content", "kind": "result", "key": "sha256:%08d" % n, "site": None, "body": body(n)}
                    for n in range(first, min(rows, first + batch))]
         text = json.dumps(changes, separators=(",", ":")).replace("'", "''")
-        push.write("SELECT terrovane.push('aaaaaaaa-0000-4000-8000-000000000001', %d, '%s') IS NULL;\n"
+        push.write("SELECT terrovane.push(1, 'aaaaaaaa-0000-4000-8000-000000000001', %d, '%s') IS NULL;\n"
                    % (first // batch + 1, text))
     for n in range(rows):
         copy.write('sha256:%08d\t%s\n' % (n, json.dumps(body(n), separators=(",", ":"))))
@@ -58,7 +58,7 @@ DECLARE
     last record;
 BEGIN
     LOOP
-        SELECT p.xid, p.seq INTO last FROM cursor_at c, terrovane.pull(c.xid, c.seq, $page) p
+        SELECT p.xid, p.seq INTO last FROM cursor_at c, terrovane.pull(1, c.xid, c.seq, $page) p
             ORDER BY p.xid DESC, p.seq DESC LIMIT 1;
         EXIT WHEN NOT FOUND;
         UPDATE cursor_at SET xid = last.xid, seq = last.seq, pages = pages + 1;

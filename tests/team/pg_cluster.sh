@@ -6,6 +6,8 @@
 set -euo pipefail
 action=$1
 state=$2
+# libpq's environment of the caller must not redirect the harness's own psql.
+unset PGHOST PGHOSTADDR PGPORT PGUSER PGPASSWORD PGPASSFILE PGDATABASE PGSERVICE PGSERVICEFILE PGOPTIONS PGSSLMODE
 
 bindir=""
 for candidate in /usr/lib/postgresql/*/bin; do
