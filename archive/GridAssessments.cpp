@@ -206,7 +206,7 @@ bool GridAssessments(Archive& archive, std::int64_t site, std::vector<StoredGrid
     StoredGridAssessment shape;
     const std::string sql = "SELECT id, saved_at" + ColumnList(shape) +
                             " FROM grid_assessments WHERE site_id = ? ORDER BY saved_at DESC, id DESC";
-    return archive.Use(
+    return archive.Read(
         [&](Database& db, std::string& failure) {
             Statement query;
             if (!Prepared(db, query, sql, failure))

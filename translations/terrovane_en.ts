@@ -355,6 +355,30 @@ Doubtful: </translation>
         <source>Choose a site in the tree first.</source>
         <translation>Choose a site in the tree first.</translation>
     </message>
+    <message>
+        <source>Another program is writing to the archive. Try again in a moment.</source>
+        <translation>Another program is writing to the archive. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written. Check that you may write its file and its folder.</source>
+        <translation>The archive cannot be written. Check that you may write its file and its folder.</translation>
+    </message>
+    <message>
+        <source>The archive is damaged. Start Terrovane again: it moves the damaged file aside and starts a new archive.</source>
+        <translation>The archive is damaged. Start Terrovane again: it moves the damaged file aside and starts a new archive.</translation>
+    </message>
+    <message>
+        <source>Check that the archive&apos;s folder exists and belongs to you.</source>
+        <translation>Check that the archive&apos;s folder exists and belongs to you.</translation>
+    </message>
+    <message>
+        <source>Use the newer version of the program that wrote the archive.</source>
+        <translation>Use the newer version of the program that wrote the archive.</translation>
+    </message>
+    <message>
+        <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
+        <translation>Another program may have changed it meanwhile; the window now shows the archive as it is.</translation>
+    </message>
 </context>
 <context>
     <name>PortChooser</name>
@@ -1675,6 +1699,26 @@ Date</translation>
         <source>Grid safety...</source>
         <translation>Grid safety...</translation>
     </message>
+    <message>
+        <source>The site&apos;s resistivity results could not be read.</source>
+        <translation>The site&apos;s resistivity results could not be read.</translation>
+    </message>
+    <message>
+        <source>The results could not be assigned.</source>
+        <translation>The results could not be assigned.</translation>
+    </message>
+    <message>
+        <source>The name could not be changed.</source>
+        <translation>The name could not be changed.</translation>
+    </message>
+    <message>
+        <source>It could not be deleted.</source>
+        <translation>It could not be deleted.</translation>
+    </message>
+    <message>
+        <source>The site report could not be made.</source>
+        <translation>The site report could not be made.</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::LabelDialog</name>
@@ -1728,6 +1772,10 @@ Date</translation>
     <message>
         <source>never</source>
         <translation>never</translation>
+    </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>Could not be read: %1</translation>
     </message>
 </context>
 <context>

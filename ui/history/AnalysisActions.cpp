@@ -2,6 +2,7 @@
 // results (or, for the soil model, on every resistivity result of the chosen site).
 #include <algorithm>
 
+#include "ArchiveFailure.h"
 #include "FopWindow.h"
 #include "GridWindow.h"
 #include "HistoryWindow.h"
@@ -70,7 +71,10 @@ QWidget* HistoryWindow::ShowSoilModel() {
         filter.siteId = *siteId;
         filter.mode = 9;
         std::string error;
-        archive_->Results(filter, {}, -1, 0, rows, error);
+        if (!archive_->Results(filter, {}, -1, 0, rows, error)) {
+            SayArchiveFailure(tr("The site's resistivity results could not be read."), *archive_, error);
+            return nullptr;
+        }
     }
     if (rows.empty()) {
         platform::Alert(

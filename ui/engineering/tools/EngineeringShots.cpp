@@ -93,7 +93,9 @@ std::vector<archive::ResultRow> OfMode(archive::Archive& store, int mode) {
     filter.mode = mode;
     std::vector<archive::ResultRow> rows;
     std::string error;
-    store.Results(filter, {archive::ResultOrder::Slot, false}, -1, 0, rows, error);
+    if (!store.Results(filter, {archive::ResultOrder::Slot, false}, -1, 0, rows, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+    }
     return rows;
 }
 
