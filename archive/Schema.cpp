@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "GridAssessments.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
@@ -89,6 +90,10 @@ Status Migrate(Database& db) {
         if (const int rc = RunStep(db, step); rc != SQLITE_OK) {
             return LastFailure(db, rc);
         }
+    }
+    // Grid assessments came beside the layouts' steps; the table is made wherever it is missing.
+    if (const int rc = db.Exec(kGridAssessmentsTable); rc != SQLITE_OK) {
+        return LastFailure(db, rc);
     }
     if (version != kSchemaVersion) {
         const int rc = db.Exec(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "CellText.h"
+#include "Reading.h"
 #include "SiteReport.h"
 #include "Sites.h"
 
@@ -23,12 +24,17 @@ ReportedResult Reported(const archive::ResultRow& row, const archive::ValidityTh
     ReportedResult result;
     result.view = archive::DescribeResult(row, thresholds);
     if (const auto quantity = archive::MainQuantity(record.mode)) {
+        const format::Reading reading = format::ReadingOf(*quantity, &record);
         const std::string text = format::FormatCellText(*quantity, &record);
-        result.value = text.empty() ? "-" : text + UnitOf(*quantity);
+        result.value = reading.IsOverRange() ? format::OverRangeText(*quantity, reading)
+                       : text.empty()        ? "-"
+                                             : text + UnitOf(*quantity);
     }
+    // A code prints as the instrument's text alone ("AFE"), a number with its unit.
     const auto cell = [&](format::Quantity quantity, const char* unit) {
         const std::string text = format::FormatCellText(quantity, &record);
-        return text.empty() ? std::string() : text + unit;
+        const bool code = format::ReadingOf(quantity, &record).code != nullptr;
+        return text.empty() || code ? text : text + unit;
     };
     result.frequency = cell(format::Quantity::TestFrequency, " Hz");
     result.voltage = cell(format::Quantity::TestVoltage, " V");

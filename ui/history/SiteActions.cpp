@@ -253,6 +253,7 @@ void HistoryWindow::BuildTreeMenu() {
         QMenu menu(this);
         menu.addAction(QStringLiteral("Rename..."), this, &HistoryWindow::RenameChosen)->setEnabled(named);
         menu.addAction(QStringLiteral("Delete..."), this, &HistoryWindow::DeleteChosen)->setEnabled(named);
+        menu.addAction(tr("Grid safety..."), this, &HistoryWindow::ShowGridSafety)->setEnabled(named);
         menu.exec(tree_->viewport()->mapToGlobal(at));
     });
 }
