@@ -68,13 +68,21 @@ int RunStep(Database& db, int step) {
     return sql != nullptr ? db.Exec(sql) : MigrateToLayout5(db);
 }
 
-// The layout as a reader sees it: most openings find it current and never take the write lock.
+// The layout as a reader sees it: most openings find it current and never take the write lock. A file
+// of the present layout without the grid assessments' table (which came beside the layouts' steps) counts
+// as one step behind, so that the migration makes the table.
 Result<int> CurrentLayout(Database& db) {
     const ReadTransaction transaction(db);
     if (Status begun = transaction.Begun(); !begun) {
         return begun.Error();
     }
-    return transaction.Layout();
+    Statement grid;
+    int rc = grid.Prepare(db, "SELECT count(*) FROM sqlite_schema WHERE name = 'grid_assessments'");
+    if (rc == SQLITE_OK && (rc = grid.Step()) == SQLITE_ROW) {
+        return transaction.Layout() == kSchemaVersion && grid.Int(0) == 0 ? kSchemaVersion - 1
+                                                                          : transaction.Layout();
+    }
+    return LastFailure(db, rc);
 }
 
 Status Migrate(Database& db) {
