@@ -177,7 +177,7 @@ bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error
 
 bool SoilModels(Archive& archive, std::int64_t site, std::vector<StoredSoilModel>& out, std::string& error) {
     out.clear();
-    return archive.Use(
+    return archive.Read(
         [&](Database& db, std::string& failure) {
             Statement models;
             if (!Prepared(db, models,
@@ -209,7 +209,7 @@ bool SoilModels(Archive& archive, std::int64_t site, std::vector<StoredSoilModel
 
 bool SoilModelById(Archive& archive, std::int64_t id, StoredSoilModel& out, std::string& error) {
     bool found = false;
-    const bool read = archive.Use(
+    const bool read = archive.Read(
         [&](Database& db, std::string& failure) {
             Statement model;
             if (!Prepared(db, model,

@@ -67,7 +67,9 @@ std::string SoilMethodText(const grid::UniformSoil& soil) {
 }
 
 std::string Row(const std::string& name, const std::string& tolerable, const std::string& computed) {
-    return Padded(name, 28) + Padded(tolerable, 14) + computed + "\n";
+    std::string row = Padded(name, 28) + Padded(tolerable, 14) + computed;
+    row.erase(row.find_last_not_of(' ') + 1);
+    return row + "\n";
 }
 
 std::string ReasonsJson(const std::vector<grid::Reason>& reasons) {

@@ -153,15 +153,14 @@ int Status(const ParsedArguments& options) {
 const CommandRegistrar kRegistrar(
     {"team",
      "The team server, a PostgreSQL database the team's archives sync with. \"team init\", run once by the "
-     "database's owner, makes the team schema, its functions, role and row-level-security rules. \"team "
-     "member "
-     "add NAME\" makes a login (its password is read from standard input, or asked for at a terminal; "
-     "nothing "
-     "keeps an existing login's password) or changes a member: viewers read, inspectors write the sites they "
-     "are members of (and the sites they bring), admins everything; --site names a site by name or id, "
-     "repeatable, and a name the server does not know becomes a site. \"team member remove NAME\" takes a "
-     "member out of the team. \"team status\" says whether the server can be reached, its layout and this "
-     "program's, and who you are there (status 1 when the layouts differ or there is no team schema).",
+     "database's owner, makes the team schema, its functions, role and row-level-security rules. "
+     "\"team member add NAME\" makes a login (its password is read from standard input, or asked for at a "
+     "terminal; a new login needs one, an empty one keeps an existing login's password) or changes a "
+     "member: viewers read, inspectors write the sites they are members of (and the sites they bring), "
+     "admins everything; --site names a site by name or id, repeatable, and a name the server does not "
+     "know becomes a site. \"team member remove NAME\" takes a member out of the team. \"team status\" "
+     "says whether the server can be reached, its layout and this program's, and who you are there "
+     "(status 1 when the layouts differ or there is no team schema).",
      {{{"team init", {}, {ServerOption()}}, Init},
       {{"team member add",
         {"NAME"},

@@ -57,8 +57,10 @@ std::unique_ptr<pg::Connection> ConnectToTeamServer(const std::string& command,
     pg::QueryResult failure;
     auto connection = pg::Connection::Open(connect, failure);
     if (connection == nullptr) {
-        std::fprintf(stderr, "%s: %s: %s\n", command.c_str(), Advice(failure.error),
-                     failure.Explained().c_str());
+        // A refused certificate or a bad connection string: nothing is retried, nothing falls back.
+        const char* advice = failure.error == pg::ErrorClass::Failed ? "cannot connect to the team server"
+                                                                     : Advice(failure.error);
+        std::fprintf(stderr, "%s: %s: %s\n", command.c_str(), advice, failure.Explained().c_str());
     }
     return connection;
 }

@@ -33,7 +33,7 @@ set(rules
   "ui/menu: res"
   "ui/panel: format record platform ui/units numbers"
   "ui/panel/tools: ui/panel ui/menu"
-  "ui/engineering: plots analysis archive ui/filedialog ui/screenfit format record platform numbers"
+  "ui/engineering: plots analysis analysis/grid archive ui/filedialog ui/screenfit format record platform numbers"
   "ui/engineering/tools: ui/engineering"
   "ui/history: ui/engineering printsvc/sitereport archive export ui/filedialog ui/screenfit format record platform"
   "ui/history/tools: ui/history"

@@ -104,41 +104,12 @@ CREATE TABLE terrovane.audit (
 );
 )sql";
 
-// Who may read and write what. The functions run as the schema's owner so they see the membership
-// whatever the caller may see; the caller's name comes in as an argument from the policies.
+// The member's role for what runs as the schema's owner (the triggers, the batches' rule), and the new
+// site an inspector brings, which makes it that site's member.
 inline constexpr const char* kRightsSql = R"sql(
 CREATE FUNCTION terrovane.role_of(who name) RETURNS text
 LANGUAGE sql STABLE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
 AS $$ SELECT role FROM terrovane.members WHERE login = who $$;
-
-CREATE FUNCTION terrovane.is_site_member(who name, site_id uuid) RETURNS boolean
-LANGUAGE sql STABLE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
-AS $$ SELECT EXISTS (SELECT 1 FROM terrovane.member_sites WHERE login = who AND site = site_id) $$;
-
--- Viewers and inspectors read the sites they are members of and what belongs to no site; admins all.
-CREATE FUNCTION terrovane.may_read(who name, site_id uuid) RETURNS boolean
-LANGUAGE sql STABLE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
-AS $$
-    SELECT CASE terrovane.role_of(who)
-        WHEN 'admin' THEN true
-        WHEN 'inspector' THEN site_id IS NULL OR terrovane.is_site_member(who, site_id)
-        WHEN 'viewer' THEN site_id IS NULL OR terrovane.is_site_member(who, site_id)
-        ELSE false
-    END
-$$;
-
--- Inspectors write the sites they are members of, a site the server does not know yet (which makes
--- them its member) and what belongs to no site; admins everything; viewers nothing.
-CREATE FUNCTION terrovane.may_write(who name, site_id uuid) RETURNS boolean
-LANGUAGE sql STABLE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
-AS $$
-    SELECT CASE terrovane.role_of(who)
-        WHEN 'admin' THEN true
-        WHEN 'inspector' THEN site_id IS NULL OR terrovane.is_site_member(who, site_id)
-            OR NOT EXISTS (SELECT 1 FROM terrovane.known_sites WHERE id = site_id)
-        ELSE false
-    END
-$$;
 
 CREATE FUNCTION terrovane.register_site() RETURNS trigger
 LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp
@@ -156,8 +127,6 @@ BEGIN
 END
 $$;
 CREATE TRIGGER fields_register_site AFTER INSERT OR UPDATE OF site ON terrovane.fields
-    FOR EACH ROW EXECUTE FUNCTION terrovane.register_site();
-CREATE TRIGGER content_register_site AFTER INSERT ON terrovane.content
     FOR EACH ROW EXECUTE FUNCTION terrovane.register_site();
 )sql";
 
@@ -192,36 +161,70 @@ $$;
 CREATE TRIGGER fields_logged AFTER INSERT OR UPDATE ON terrovane.fields
     FOR EACH ROW EXECUTE FUNCTION terrovane.log_field();
 
+-- Content comes in thousands at a time (a first sync): logged, audited and its sites registered once per
+-- statement.
 CREATE FUNCTION terrovane.log_content() RETURNS trigger
 LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp
 AS $$
 BEGIN
-    INSERT INTO terrovane.changes (source, kind, id, site) VALUES ('content', NEW.kind, NEW.key, NEW.site);
-    INSERT INTO terrovane.audit (action, kind, id, new_value) VALUES ('insert', NEW.kind, NEW.key, NEW.body);
+    INSERT INTO terrovane.changes (source, kind, id, site) SELECT 'content', kind, key, site FROM added;
+    -- The content itself never changes and stays in its table: the audit names it by its key.
+    INSERT INTO terrovane.audit (action, kind, id) SELECT 'insert', kind, key FROM added;
+    WITH registered AS (
+        INSERT INTO terrovane.known_sites (id, created_by)
+            SELECT DISTINCT site, session_user FROM added WHERE site IS NOT NULL
+            ON CONFLICT (id) DO NOTHING RETURNING id)
+    INSERT INTO terrovane.member_sites (login, site)
+        SELECT session_user, id FROM registered WHERE terrovane.role_of(session_user) = 'inspector'
+        ON CONFLICT DO NOTHING;
     RETURN NULL;
 END
 $$;
 CREATE TRIGGER content_logged AFTER INSERT ON terrovane.content
-    FOR EACH ROW EXECUTE FUNCTION terrovane.log_content();
+    REFERENCING NEW TABLE AS added FOR EACH STATEMENT EXECUTE FUNCTION terrovane.log_content();
+
+-- A client of another layout must not read or write: the answer says which side to update.
+CREATE FUNCTION terrovane.layout() RETURNS integer
+LANGUAGE sql STABLE AS $$ SELECT value::integer FROM terrovane.meta WHERE key = 'layout' $$;
+
+CREATE FUNCTION terrovane.require_layout(client_layout integer) RETURNS void
+LANGUAGE plpgsql STABLE AS $$
+DECLARE
+    server_layout integer := terrovane.layout();
+BEGIN
+    IF client_layout IS DISTINCT FROM server_layout THEN
+        RAISE EXCEPTION USING ERRCODE = '22023',
+            MESSAGE = format('the team server''s layout is %s, this program''s %s: %s', server_layout,
+                             client_layout, CASE WHEN client_layout < server_layout THEN 'update this program'
+                                                 ELSE 'the office updates the server''s schema' END);
+    END IF;
+END
+$$;
 
 -- One page of changes after the cursor (xid, seq), with each thing's current value. Row-level security
 -- applies to the caller: a member sees only the changes of what it may read.
-CREATE FUNCTION terrovane.pull(after_xid xid8, after_seq bigint, page_size integer)
+CREATE FUNCTION terrovane.pull(client_layout integer, after_xid xid8, after_seq bigint, page_size integer)
 RETURNS TABLE (xid xid8, seq bigint, source text, kind text, id text, field text, site uuid,
                value jsonb, stamp text)
-LANGUAGE sql STABLE SET search_path = pg_catalog, pg_temp
+LANGUAGE plpgsql STABLE SET search_path = pg_catalog, pg_temp
 AS $$
+#variable_conflict use_column
+BEGIN
+    PERFORM terrovane.require_layout(client_layout);
+    RETURN QUERY
     SELECT c.xid, c.seq, c.source, c.kind, c.id, c.field, c.site,
            CASE c.source WHEN 'field' THEN f.value ELSE k.body END,
-           f.stamp
+           f.stamp::text
     FROM terrovane.changes c
     LEFT JOIN terrovane.fields f
-        ON c.source = 'field' AND f.kind = c.kind AND f.id::text = c.id AND f.field = c.field
+        ON f.kind = c.kind AND f.id = CASE WHEN c.source = 'field' THEN c.id::uuid END AND f.field = c.field
     LEFT JOIN terrovane.content k ON c.source = 'content' AND k.kind = c.kind AND k.key = c.id
     WHERE (c.xid, c.seq) > (after_xid, after_seq)
-      AND c.xid < pg_snapshot_xmin(pg_current_snapshot())
+      -- A subquery, so the server's horizon is taken once for the page, not once per row.
+      AND c.xid < (SELECT pg_snapshot_xmin(pg_current_snapshot()))
     ORDER BY c.xid, c.seq
-    LIMIT page_size
+    LIMIT page_size;
+END
 $$;
 )sql";
 
@@ -305,18 +308,24 @@ END
 $$;
 
 -- The answer: {"status": "applied", "batch": N, "changes": [{"index", "outcome", "sqlstate", "reason"}]},
--- or {"status": "gap", "expected": N} (nothing applied, nothing kept).
-CREATE FUNCTION terrovane.push(from_device uuid, batch_number bigint, batch_changes jsonb) RETURNS jsonb
+-- {"status": "gap", "expected": N}, or {"status": "layout", "server": N} (nothing applied, nothing kept).
+CREATE FUNCTION terrovane.push(client_layout integer, from_device uuid, batch_number bigint, batch_changes jsonb)
+RETURNS jsonb
 LANGUAGE plpgsql AS $$
 DECLARE
     stored jsonb;
     expected bigint;
     change jsonb;
-    position integer := 0;
+    position integer;
     outcome text;
-    outcomes jsonb := '[]'::jsonb;
+    outcomes jsonb[] := '{}';
+    inserted jsonb;
+    bulk boolean;
     answer jsonb;
 BEGIN
+    IF client_layout IS DISTINCT FROM terrovane.layout() THEN
+        RETURN jsonb_build_object('status', 'layout', 'server', terrovane.layout());
+    END IF;
     -- One batch of a device at a time: a second copy waits for the first, then finds its answer.
     PERFORM pg_advisory_xact_lock(hashtextextended(from_device::text, 0));
     SELECT b.answer INTO stored FROM terrovane.batches b
@@ -329,7 +338,32 @@ BEGIN
         RETURN jsonb_build_object('status', 'gap', 'expected', expected);
     END IF;
     PERFORM set_config('terrovane.device', from_device::text, true);
-    FOR change IN SELECT value FROM jsonb_array_elements(batch_changes) LOOP
+    -- The usual case first: all the batch's content in one statement. Should the rights or a constraint
+    -- refuse any of it, that statement is undone and each change is tried alone below.
+    BEGIN
+        WITH added AS (
+            INSERT INTO terrovane.content (kind, key, site, body)
+                SELECT c->>'kind', c->>'key', (c->>'site')::uuid, c->'body'
+                FROM jsonb_array_elements(batch_changes) AS c WHERE c->>'type' = 'content'
+                ON CONFLICT (kind, key) DO NOTHING
+                RETURNING kind || ':' || key AS name)
+        SELECT coalesce(jsonb_object_agg(name, true), '{}') INTO inserted FROM added;
+        bulk := true;
+    EXCEPTION WHEN insufficient_privilege OR integrity_constraint_violation OR data_exception
+                   OR invalid_parameter_value OR invalid_text_representation THEN
+        bulk := false;
+    END;
+    IF bulk THEN
+        SELECT coalesce(array_agg(jsonb_build_object('index', n - 1, 'outcome',
+                                  CASE WHEN inserted ? ((c->>'kind') || ':' || (c->>'key')) THEN 'applied'
+                                       ELSE 'known' END)), '{}')
+            INTO outcomes
+            FROM jsonb_array_elements(batch_changes) WITH ORDINALITY AS e(c, n) WHERE c->>'type' = 'content';
+    END IF;
+    FOR change, position IN
+        SELECT c, n - 1 FROM jsonb_array_elements(batch_changes) WITH ORDINALITY AS e(c, n)
+        WHERE NOT (bulk AND c->>'type' = 'content')
+    LOOP
         BEGIN
             outcome := CASE change->>'type'
                 WHEN 'field' THEN terrovane.apply_field(change, from_device)
@@ -344,9 +378,9 @@ BEGIN
             outcomes := outcomes || jsonb_build_object('index', position, 'outcome', 'rejected',
                                                        'sqlstate', SQLSTATE, 'reason', SQLERRM);
         END;
-        position := position + 1;
     END LOOP;
-    answer := jsonb_build_object('status', 'applied', 'batch', batch_number, 'changes', outcomes);
+    answer := jsonb_build_object('status', 'applied', 'batch', batch_number, 'changes',
+        (SELECT coalesce(jsonb_agg(o ORDER BY (o->>'index')::integer), '[]') FROM unnest(outcomes) AS o));
     INSERT INTO terrovane.batches (device, batch, answer) VALUES (from_device, batch_number, answer);
     RETURN answer;
 END
@@ -406,7 +440,10 @@ BEGIN
         RAISE EXCEPTION USING ERRCODE = '22023',
             MESSAGE = format('%s is a superuser or passes by row-level security and cannot be a member', member);
     END IF;
-    IF NOT FOUND THEN
+    IF NOT FOUND AND verifier IS NULL THEN
+        RAISE EXCEPTION USING ERRCODE = '22023',
+            MESSAGE = format('%s is a new login and needs a password', member);
+    ELSIF NOT FOUND THEN
         EXECUTE format('CREATE ROLE %I LOGIN PASSWORD %L', member, verifier);
     ELSIF verifier IS NOT NULL THEN
         EXECUTE format('ALTER ROLE %I PASSWORD %L', member, verifier);
@@ -442,24 +479,41 @@ LANGUAGE sql STABLE AS $$
 $$;
 )sql";
 
+// Who may read and write what, as the policies' conditions. Viewers and inspectors read the sites they are
+// members of and what belongs to no site; inspectors write the same and a site the server does not know
+// yet (which makes them its member); admins read and write everything. Written as subqueries rather than
+// functions so the server looks the member up once per statement, not once per row.
+inline constexpr const char* kReadRule = R"sql((
+    (SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'admin'
+    OR ((SELECT m.role FROM terrovane.members m WHERE m.login = current_user) IS NOT NULL
+        AND (site IS NULL
+             OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)))))sql";
+inline constexpr const char* kWriteRule = R"sql((
+    (SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'admin'
+    OR ((SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'inspector'
+        AND (site IS NULL
+             OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)
+             OR NOT EXISTS (SELECT 1 FROM terrovane.known_sites k WHERE k.id = site)))))sql";
+
+// READ_RULE and WRITE_RULE stand for the two conditions above.
 inline constexpr const char* kPoliciesSql = R"sql(
 ALTER TABLE terrovane.fields ENABLE ROW LEVEL SECURITY;
-CREATE POLICY fields_read ON terrovane.fields FOR SELECT USING (terrovane.may_read(current_user, site));
-CREATE POLICY fields_add ON terrovane.fields FOR INSERT WITH CHECK (terrovane.may_write(current_user, site));
+CREATE POLICY fields_read ON terrovane.fields FOR SELECT USING (READ_RULE);
+CREATE POLICY fields_add ON terrovane.fields FOR INSERT WITH CHECK (WRITE_RULE);
 CREATE POLICY fields_change ON terrovane.fields FOR UPDATE
-    USING (terrovane.may_write(current_user, site)) WITH CHECK (terrovane.may_write(current_user, site));
+    USING (WRITE_RULE) WITH CHECK (WRITE_RULE);
 
 ALTER TABLE terrovane.content ENABLE ROW LEVEL SECURITY;
-CREATE POLICY content_read ON terrovane.content FOR SELECT USING (terrovane.may_read(current_user, site));
-CREATE POLICY content_add ON terrovane.content FOR INSERT WITH CHECK (terrovane.may_write(current_user, site));
+CREATE POLICY content_read ON terrovane.content FOR SELECT USING (READ_RULE);
+CREATE POLICY content_add ON terrovane.content FOR INSERT WITH CHECK (WRITE_RULE);
 
 ALTER TABLE terrovane.conflicts ENABLE ROW LEVEL SECURITY;
-CREATE POLICY conflicts_read ON terrovane.conflicts FOR SELECT USING (terrovane.may_read(current_user, site));
+CREATE POLICY conflicts_read ON terrovane.conflicts FOR SELECT USING (READ_RULE);
 CREATE POLICY conflicts_add ON terrovane.conflicts FOR INSERT
-    WITH CHECK (terrovane.may_write(current_user, site));
+    WITH CHECK (WRITE_RULE);
 
 ALTER TABLE terrovane.changes ENABLE ROW LEVEL SECURITY;
-CREATE POLICY changes_read ON terrovane.changes FOR SELECT USING (terrovane.may_read(current_user, site));
+CREATE POLICY changes_read ON terrovane.changes FOR SELECT USING (READ_RULE);
 
 ALTER TABLE terrovane.batches ENABLE ROW LEVEL SECURITY;
 CREATE POLICY batches_own ON terrovane.batches
@@ -486,7 +540,7 @@ BEGIN
     EXECUTE format('GRANT CONNECT ON DATABASE %I TO %I', current_database(), team);
     EXECUTE format('GRANT USAGE ON SCHEMA terrovane TO %I', team);
     EXECUTE format('GRANT SELECT ON terrovane.meta, terrovane.members, terrovane.member_sites, '
-                   'terrovane.changes, terrovane.audit TO %I', team);
+                   'terrovane.known_sites, terrovane.changes, terrovane.audit TO %I', team);
     EXECUTE format('GRANT SELECT, INSERT, UPDATE ON terrovane.fields TO %I', team);
     EXECUTE format('GRANT SELECT, INSERT ON terrovane.content, terrovane.conflicts, terrovane.batches TO %I',
                    team);
@@ -495,10 +549,10 @@ $$;
 REVOKE EXECUTE ON ALL FUNCTIONS IN SCHEMA terrovane FROM PUBLIC;
 DO $$
 BEGIN
-    EXECUTE format('GRANT EXECUTE ON FUNCTION terrovane.push(uuid, bigint, jsonb), '
-                   'terrovane.pull(xid8, bigint, integer), terrovane.whoami(), terrovane.role_of(name), '
-                   'terrovane.is_site_member(name, uuid), terrovane.may_read(name, uuid), '
-                   'terrovane.may_write(name, uuid), terrovane.apply_field(jsonb, uuid), '
+    EXECUTE format('GRANT EXECUTE ON FUNCTION terrovane.push(integer, uuid, bigint, jsonb), '
+                   'terrovane.pull(integer, xid8, bigint, integer), terrovane.layout(), '
+                   'terrovane.require_layout(integer), terrovane.whoami(), terrovane.role_of(name), '
+                   'terrovane.apply_field(jsonb, uuid), '
                    'terrovane.apply_content(jsonb), terrovane.clamped_stamp(text), terrovane.now_millis() TO %I',
                    terrovane.team_role());
 END

@@ -44,7 +44,9 @@ ReportedResult Reported(const archive::ResultRow& row, const archive::ValidityTh
 
 }  // namespace
 
-bool LoadSiteReport(archive::Archive& archive, const std::string& site, const std::string& since,
+namespace {
+
+bool LoadInSnapshot(archive::Archive& archive, const std::string& site, const std::string& since,
                     const std::string& until, const archive::ValidityThresholds& thresholds, SiteReport& out,
                     std::string& error) {
     const auto found = archive::FindSite(archive, site, error);
@@ -84,6 +86,19 @@ bool LoadSiteReport(archive::Archive& archive, const std::string& site, const st
         }
     }
     return true;
+}
+
+}  // namespace
+
+// In one snapshot: a result assigned or a point added meanwhile shows in all of the report or in none.
+bool LoadSiteReport(archive::Archive& archive, const std::string& site, const std::string& since,
+                    const std::string& until, const archive::ValidityThresholds& thresholds, SiteReport& out,
+                    std::string& error) {
+    return archive.Read(
+        [&](archive::Database&, std::string& failure) {
+            return LoadInSnapshot(archive, site, since, until, thresholds, out, failure);
+        },
+        error);
 }
 
 Summary Summarise(const SiteReport& report) {

@@ -211,5 +211,33 @@ TEST(PgClientTest, LibpqsEnvironmentAndPasswordFileFillWhatTheConnectionStringLe
     EXPECT_EQ(connection->Query("SHOW application_name").Scalar(), "from-environment");
 }
 
+TEST(PgClientTest, VerifyFullConnectsWithTheRightRootAndNeverFallsBack) {
+    ScratchDatabase db;
+    auto admin = db.Superuser();
+    ASSERT_TRUE(admin->Query("CREATE ROLE " + db.Login("tls") + " LOGIN PASSWORD 'pw'").Ok());
+    const std::string tls = RunningServer().tlsFolder;
+    const std::string base = db.TcpConninfo(db.Login("tls"), "pw") + " sslmode=verify-full sslrootcert=";
+    pg::ConnectOptions options;
+    pg::QueryResult failure;
+
+    options.conninfo = base + tls + "/root.crt";
+    auto connection = pg::Connection::Open(options, failure);
+    ASSERT_NE(connection, nullptr) << failure.message;
+    EXPECT_EQ(connection->Query("SELECT ssl FROM pg_stat_ssl WHERE pid = pg_backend_pid()").Scalar(), "t");
+
+    options.conninfo = base + tls + "/other.crt";
+    EXPECT_EQ(pg::Connection::Open(options, failure), nullptr);
+    EXPECT_EQ(failure.error, ErrorClass::Failed);
+    EXPECT_NE(failure.message.find("certificate verify failed"), std::string::npos) << failure.message;
+
+    // The right root, but the server is reached under a name its certificate does not carry.
+    options.conninfo = "host=localhost hostaddr=127.0.0.1 port=" + std::to_string(RunningServer().port) +
+                       " dbname=" + db.Name() + " user=" + db.Login("tls") +
+                       " password=pw sslmode=verify-full sslrootcert=" + tls + "/root.crt";
+    EXPECT_EQ(pg::Connection::Open(options, failure), nullptr);
+    EXPECT_EQ(failure.error, ErrorClass::Failed);
+    EXPECT_NE(failure.message.find("does not match host name"), std::string::npos) << failure.message;
+}
+
 }  // namespace
 }  // namespace terrovane::testing

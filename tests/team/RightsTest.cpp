@@ -113,5 +113,23 @@ TEST_F(TeamRightsTest, TheAuditKeepsWhoWhichDeviceWhenAndBothValues) {
               pg::ErrorClass::Rejected);
 }
 
+TEST_F(TeamRightsTest, OneRefusedResultInABatchLeavesTheOthersApplied) {
+    auto ins = SignIn("ins");
+    const auto result = [](const std::string& key, const std::string& site) {
+        return R"({"type":"content","kind":"result","key":")" + key + R"(","site":")" + site +
+               R"(","body":{"re":"4.87"}})";
+    };
+    const pg::QueryResult answer = Push(*ins, kDeviceB, 1,
+                                        "[" + result("k1", kSiteNorth) + "," + result("k2", kSiteSouth) +
+                                            "," + result("k3", kSiteNorth) + "]");
+    ASSERT_TRUE(answer.Ok()) << answer.Explained();
+    EXPECT_EQ(JsonAt(*ins, answer.Scalar(), "{changes,0,outcome}"), "applied") << answer.Scalar();
+    EXPECT_EQ(JsonAt(*ins, answer.Scalar(), "{changes,1,outcome}"), "rejected");
+    EXPECT_EQ(JsonAt(*ins, answer.Scalar(), "{changes,2,outcome}"), "applied");
+    EXPECT_EQ(owner_->Query("SELECT string_agg(key, ',' ORDER BY key) FROM terrovane.content").Scalar(),
+              "k1,k3");
+    EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.changes WHERE source = 'content'").Scalar(), "2");
+}
+
 }  // namespace
 }  // namespace terrovane::testing

@@ -82,6 +82,14 @@ TEST_F(TeamMembersTest, MembersSignInWithScramAndTheirRoleAndSites) {
     EXPECT_EQ(status->sites, 1);
 }
 
+TEST_F(TeamMembersTest, ANewLoginWithoutAPasswordIsRefusedRatherThanMadeUnusable) {
+    const pg::QueryResult added =
+        team::AddMember(*owner_, {db_.Login("nopw"), team::MemberRole::Viewer, std::nullopt, {}});
+    EXPECT_FALSE(added.Ok());
+    EXPECT_NE(added.message.find("needs a password"), std::string::npos) << added.message;
+    EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.members").Scalar(), "0");
+}
+
 TEST_F(TeamMembersTest, ARemovedMemberCanNoLongerConnect) {
     const std::string ann = Member("ann", team::MemberRole::Inspector);
     ASSERT_NE(SignIn("ann"), nullptr);

@@ -33,7 +33,8 @@ class TeamSyncTest : public TeamDatabase {
     // The ids of the changes one pull page hands out after the cursor, as "kind:field" and the new cursor.
     std::vector<std::string> Pull(pg::Connection& connection, std::string& xid, std::string& seq) {
         const pg::QueryResult page = connection.Query(
-            "SELECT xid, seq, kind, coalesce(field, id) FROM terrovane.pull($1::xid8, $2, 100)", {xid, seq});
+            "SELECT xid, seq, kind, coalesce(field, id) FROM terrovane.pull($1, $2::xid8, $3, 100)",
+            {std::to_string(team::kServerLayout), xid, seq});
         EXPECT_TRUE(page.Ok()) << page.Explained();
         std::vector<std::string> seen;
         for (const auto& row : page.rows) {
@@ -196,6 +197,26 @@ TEST_F(TeamSyncTest, PullNeverSkipsAChangeWhoseTransactionCommitsLate) {
     ASSERT_TRUE(ann_->Query("COMMIT").Ok());
     EXPECT_EQ(PullUntil(*reader, xid, seq, 2), (std::vector<std::string>{"site:late", "site:early"}));
     EXPECT_TRUE(Pull(*reader, xid, seq).empty());
+}
+
+TEST_F(TeamSyncTest, AClientOfAnotherLayoutIsToldWhichSideToUpdateAndNothingIsApplied) {
+    const std::string change =
+        "[" + FieldChange("site", kSiteNorth, kSiteNorth, "name", "\"N\"", Stamp(1000, 0, kDeviceA)) + "]";
+    const std::string newer = std::to_string(team::kServerLayout + 1);
+    const pg::QueryResult pushed =
+        ann_->Query("SELECT terrovane.push($1, $2::uuid, 1, $3::jsonb)", {newer, kDeviceA, change});
+    ASSERT_TRUE(pushed.Ok()) << pushed.Explained();
+    EXPECT_EQ(JsonAt(*ann_, pushed.Scalar(), "{status}"), "layout");
+    EXPECT_EQ(JsonAt(*ann_, pushed.Scalar(), "{server}"), std::to_string(team::kServerLayout));
+    EXPECT_EQ(Count("fields"), "0");
+    EXPECT_EQ(Count("batches"), "0");
+
+    const pg::QueryResult older = ann_->Query("SELECT * FROM terrovane.pull(0, '0', 0, 10)");
+    EXPECT_FALSE(older.Ok());
+    EXPECT_NE(older.message.find("update this program"), std::string::npos) << older.message;
+    const pg::QueryResult ahead = ann_->Query("SELECT * FROM terrovane.pull($1, '0', 0, 10)", {newer});
+    EXPECT_NE(ahead.message.find("the office updates the server's schema"), std::string::npos)
+        << ahead.message;
 }
 
 }  // namespace

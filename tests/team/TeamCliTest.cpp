@@ -58,6 +58,13 @@ TEST(TeamCliTest, AnOfficeSetsUpTheServerAndAnEngineerJoins) {
     EXPECT_TRUE(Says(out, "refused the sign-in")) << out.text;
     EXPECT_TRUE(Says(out, "password authentication failed")) << out.text;
 
+    out = Cli({"team", "status", "--server",
+               db.TcpConninfo(ann, "s3cret pass") +
+                   " sslmode=verify-full sslrootcert=" + RunningServer().tlsFolder + "/other.crt"});
+    EXPECT_EQ(out.status, 1);
+    EXPECT_TRUE(Says(out, "cannot connect to the team server")) << out.text;
+    EXPECT_TRUE(Says(out, "certificate verify failed")) << out.text;
+
     out = Cli({"team", "member", "remove", ann, "--server", owner});
     ASSERT_EQ(out.status, 0) << out.text;
     out = Cli({"team", "status", "--server", db.TcpConninfo(ann, "s3cret pass")});

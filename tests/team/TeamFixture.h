@@ -7,6 +7,7 @@
 
 #include "Members.h"
 #include "SchemaSetup.h"
+#include "ServerSchema.h"
 #include "TestServer.h"
 
 namespace terrovane::testing {
@@ -69,8 +70,9 @@ inline std::string ContentChange(const std::string& kind, const std::string& key
 // The server's answer to one batch, as JSON text.
 inline pg::QueryResult Push(pg::Connection& connection, const std::string& device, long long batch,
                             const std::string& changesJson) {
-    return connection.Query("SELECT terrovane.push($1::uuid, $2::bigint, $3::jsonb)",
-                            {device, std::to_string(batch), changesJson});
+    return connection.Query(
+        "SELECT terrovane.push($1, $2::uuid, $3::bigint, $4::jsonb)",
+        {std::to_string(team::kServerLayout), device, std::to_string(batch), changesJson});
 }
 
 // One value out of a JSON text by its path ("{changes,0,outcome}").

@@ -27,6 +27,8 @@ TestServer ReadState() {
             server.port = std::stoi(value);
         } else if (key == "bindir") {
             server.bindir = value;
+        } else if (key == "tls") {
+            server.tlsFolder = value;
         }
     }
     return server;

@@ -11,7 +11,8 @@ namespace terrovane::testing {
 struct TestServer {
     std::string socketFolder;
     int port = 0;
-    std::string bindir;  // the server's programs (psql, pg_ctl)
+    std::string bindir;     // the server's programs (psql, pg_ctl)
+    std::string tlsFolder;  // root.crt signed the server's certificate for 127.0.0.1; other.crt did not
 };
 const TestServer& RunningServer();
 

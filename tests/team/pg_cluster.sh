@@ -6,6 +6,8 @@
 set -euo pipefail
 action=$1
 state=$2
+# libpq's environment of the caller must not redirect the harness's own psql.
+unset PGHOST PGHOSTADDR PGPORT PGUSER PGPASSWORD PGPASSFILE PGDATABASE PGSERVICE PGSERVICEFILE PGOPTIONS PGSSLMODE
 
 bindir=""
 for candidate in /usr/lib/postgresql/*/bin; do
@@ -33,6 +35,25 @@ stop() {
   rm -f "$state"
 }
 
+# A root certificate, the server's certificate it signed for 127.0.0.1, and a second root that signed
+# nothing of this server, for the tests of verify-full.
+make_certificates() {
+  local tls=$1
+  mkdir -p "$tls"
+  local key=(-newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes)
+  openssl req -x509 "${key[@]}" -days 2 -subj "/CN=Terrovane test root" -keyout "$tls/root.key" \
+    -out "$tls/root.crt" 2>/dev/null
+  openssl req -x509 "${key[@]}" -days 2 -subj "/CN=Someone else" -keyout "$tls/other.key" \
+    -out "$tls/other.crt" 2>/dev/null
+  openssl req "${key[@]}" -subj "/CN=127.0.0.1" -keyout "$tls/server.key" -out "$tls/server.csr" 2>/dev/null
+  printf 'subjectAltName=IP:127.0.0.1\n' >"$tls/server.ext"
+  openssl x509 -req -in "$tls/server.csr" -CA "$tls/root.crt" -CAkey "$tls/root.key" -CAcreateserial -days 2 \
+    -extfile "$tls/server.ext" -out "$tls/server.crt" 2>/dev/null
+  chmod 600 "$tls/server.key"
+  [[ $(id -u) -eq 0 ]] && chown -R postgres: "$tls"
+  return 0
+}
+
 free_port() {
   python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
 }
@@ -50,11 +71,12 @@ local all postgres trust
 local all all scram-sha-256
 host all all 127.0.0.1/32 scram-sha-256
 HBA
+  make_certificates "$dir/tls"
   port=$(free_port)
   as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 -o \
-    "-c listen_addresses=127.0.0.1 -c port=$port -c unix_socket_directories=$dir -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200" \
+    "-c listen_addresses=127.0.0.1 -c port=$port -c unix_socket_directories=$dir -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200 -c ssl=on -c ssl_cert_file=$dir/tls/server.crt -c ssl_key_file=$dir/tls/server.key" \
     start >/dev/null || { cat "$dir/server.log" >&2; exit 1; }
-  printf 'dir=%s\nport=%s\nbindir=%s\n' "$dir" "$port" "$bindir" >"$state"
+  printf 'dir=%s\nport=%s\nbindir=%s\ntls=%s\n' "$dir" "$port" "$bindir" "$dir/tls" >"$state"
   "$bindir/psql" -X -q -v ON_ERROR_STOP=1 -h "$dir" -p "$port" -U postgres -d postgres <<SQL
 CREATE ROLE tv_owner LOGIN CREATEROLE PASSWORD 'owner-secret';
 CREATE DATABASE tv_template OWNER tv_owner;

@@ -9,6 +9,7 @@
 
 #include "AnalysisText.h"
 #include "FileDialogSetup.h"
+#include "GridWindow.h"
 #include "PlotFiles.h"
 #include "ScreenFit.h"
 #include "SoilModels.h"
@@ -93,9 +94,12 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     connect(savePlot, &QPushButton::clicked, this, &SoilWindow::SavePlotFile);
     connect(saveModel, &QPushButton::clicked, this, &SoilWindow::SaveModelFile);
     connect(store_, &QPushButton::clicked, this, &SoilWindow::StoreWithSite);
+    auto* gridSafety = new QPushButton(QCoreApplication::translate("SoilWindow", "Grid safety..."), this);
+    connect(gridSafety, &QPushButton::clicked, this, &SoilWindow::ShowGridSafety);
     buttons->addWidget(savePlot);
     buttons->addWidget(saveModel);
     buttons->addWidget(store_);
+    buttons->addWidget(gridSafety);
     buttons->addStretch(1);
     status_ = new QLabel(this);
     buttons->addWidget(status_);
@@ -215,6 +219,14 @@ void SoilWindow::StoreWithSite() {
     status_->setText(archive::StoreSoilModel(*archive_, model, error)
                          ? QCoreApplication::translate("SoilWindow", "Model stored with %1").arg(site_->name)
                          : QString::fromStdString(error));
+}
+
+QWidget* SoilWindow::ShowGridSafety() {
+    auto* window =
+        new GridWindow(archive_, site_, fit_.Ok() ? std::optional(fit_.model) : std::nullopt, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
 }
 
 }  // namespace terrovane::engineering

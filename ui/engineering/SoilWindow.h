@@ -50,6 +50,8 @@ class SoilWindow : public QWidget {
     void SavePlotFile();
     void SaveModelFile();
     void StoreWithSite();
+    // "Grid safety...": the grid window on this model (the site's stored one while the fit fails).
+    QWidget* ShowGridSafety();
 
   private:
     void ShowFit();

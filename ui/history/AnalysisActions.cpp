@@ -2,7 +2,9 @@
 // results (or, for the soil model, on every resistivity result of the chosen site).
 #include <algorithm>
 
+#include "ArchiveFailure.h"
 #include "FopWindow.h"
+#include "GridWindow.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
 #include "Sites.h"
@@ -69,7 +71,10 @@ QWidget* HistoryWindow::ShowSoilModel() {
         filter.siteId = *siteId;
         filter.mode = 9;
         std::string error;
-        archive_->Results(filter, {}, -1, 0, rows, error);
+        if (!archive_->Results(filter, {}, -1, 0, rows, error)) {
+            SayArchiveFailure(tr("The site's resistivity results could not be read."), *archive_, error);
+            return nullptr;
+        }
     }
     if (rows.empty()) {
         platform::Alert(
@@ -113,6 +118,26 @@ QWidget* HistoryWindow::ShowFallOfPotential() {
             point = engineering::PointChoice{
                 row->id, QString::fromStdString(row->siteName + " / " + row->fields.name)};
     auto* window = new engineering::FopWindow(archive_, rows, point, this, ValiditySettings());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
+QWidget* HistoryWindow::ShowGridSafety() {
+    if (archive_ == nullptr)
+        return nullptr;
+    const TreeChoice chosen = tree_->Current();
+    std::optional<std::int64_t> siteId;
+    if (chosen.kind == TreeChoice::Kind::Site)
+        siteId = chosen.id;
+    else if (chosen.kind == TreeChoice::Kind::Point)
+        if (const auto point = PointById(*archive_, chosen.id))
+            siteId = point->site;
+    if (!siteId) {
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "Choose a site in the tree first."));
+        return nullptr;
+    }
+    auto* window = new engineering::GridWindow(archive_, SiteById(*archive_, *siteId), std::nullopt, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
