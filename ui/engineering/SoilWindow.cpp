@@ -74,7 +74,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);  // Tab goes on to the window's buttons
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->setMinimumWidth(360);
+    table_->setMinimumWidth(480);  // room for the four columns, "Resolved" included
     middle->addWidget(table_, 2);
     outer->addLayout(middle, 1);
     notes_ = new QLabel(this);
