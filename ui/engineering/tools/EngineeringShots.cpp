@@ -1,6 +1,6 @@
 // Fills a sample archive (a Wenner sounding over three layers and a fall-of-potential run of nine 3-pole
-// readings and one over range, at one site), opens the soil model, fall-of-potential and grid safety windows on
-// them and saves them as PNG files: engineering-shots ARCHIVE OUT_PREFIX.
+// readings and one over range, at one site), opens the soil model, fall-of-potential and grid safety windows
+// on them and saves them as PNG files: engineering-shots ARCHIVE OUT_PREFIX.
 #include <QApplication>
 #include <QTest>
 
