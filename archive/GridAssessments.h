@@ -9,8 +9,8 @@
 
 namespace terrovane::archive {
 
-// The table of grid assessments; created where missing each time a file is opened, so files of every
-// layout get it without a step of their own.
+// The table of grid assessments; created where missing whenever a file's layout is brought up to date (a
+// new file's too), beside the layouts' own steps.
 extern const char* const kGridAssessmentsTable;
 
 // An earthing grid assessment kept with its site: the design as the user entered it, the uniform soil it

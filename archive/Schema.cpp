@@ -99,7 +99,7 @@ Status Migrate(Database& db) {
             return LastFailure(db, rc);
         }
     }
-    // Grid assessments came beside the layouts' steps; the table is made wherever it is missing.
+    // Grid assessments came beside the layouts' steps; every migration makes the table where it is missing.
     if (const int rc = db.Exec(kGridAssessmentsTable); rc != SQLITE_OK) {
         return LastFailure(db, rc);
     }

@@ -168,6 +168,9 @@ PRAGMA user_version = 3;
     EXPECT_EQ(ReadArchive(
                   file, "SELECT s.name, m.layer_choice FROM soil_models m JOIN sites s ON s.id = m.site_id"),
               R"([["Old site", "auto"]])");
+    // The migrated file keeps grid assessments as well.
+    EXPECT_EQ(ReadArchive(file, "SELECT count(*) FROM sqlite_master WHERE name = 'grid_assessments'"),
+              "[[1]]");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Grid assessments kept with their site: a round trip through the file (read back by Python's sqlite3 too),
-// newest first, what is refused, the table made in a file of the present layout that lacks it, and what
-// deleting a site does.
+// newest first, what is refused and what deleting a site does.
 #include <cmath>
 #include <limits>
 
@@ -122,22 +121,6 @@ TEST_F(GridAssessmentsTest, WhatCannotBeKeptIsRefused) {
     EXPECT_FALSE(StoreGridAssessment(*archive, nowhere, error));
     EXPECT_NE(error.find("site"), std::string::npos) << error;
     EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM grid_assessments"), "[[0]]");
-}
-
-TEST_F(GridAssessmentsTest, AFileOfThePresentLayoutWithoutTheTableGetsIt) {
-    archive.reset();
-    RunPython("import sqlite3; c = sqlite3.connect('" + Path() +
-                  "'); c.execute('DROP TABLE grid_assessments'); c.commit()",
-              "");
-    EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM sqlite_master WHERE name = 'grid_assessments'"),
-              "[[0]]");
-    archive = OpenArchive();
-    ASSERT_NE(archive, nullptr);
-    StoredGridAssessment a = Example(siteId);
-    ASSERT_TRUE(StoreGridAssessment(*archive, a, error)) << error;
-    std::vector<StoredGridAssessment> stored;
-    ASSERT_TRUE(GridAssessments(*archive, siteId, stored, error)) << error;
-    EXPECT_EQ(stored.size(), 1u);
 }
 
 }  // namespace
