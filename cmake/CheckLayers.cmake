@@ -16,7 +16,7 @@ set(rules
   "ui/units:"
   "ui/screenfit:"
   "format: record numbers"
-  "analysis: record numbers"
+  "analysis: format record numbers"
   "analysis/grid: analysis record"
   "plots: analysis platform numbers"
   "export: format record xls platform"
@@ -33,7 +33,7 @@ set(rules
   "ui/menu: res"
   "ui/panel: format record platform ui/units numbers"
   "ui/panel/tools: ui/panel ui/menu"
-  "ui/engineering: plots analysis archive ui/filedialog ui/screenfit format record platform numbers"
+  "ui/engineering: plots analysis analysis/grid archive ui/filedialog ui/screenfit format record platform numbers"
   "ui/engineering/tools: ui/engineering"
   "ui/history: ui/engineering printsvc/sitereport archive export ui/filedialog ui/screenfit format record platform"
   "ui/history/tools: ui/history"
@@ -46,7 +46,7 @@ set(rules
   "app/main: app/dialog translations"
   "app/tools: app/dialog"
   "packaging: res"
-  "cli: translations analysis archive team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
+  "cli: translations analysis analysis/grid archive team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"
