@@ -123,6 +123,8 @@ int Status(const ParsedArguments& options) {
         return TeamServerFailed("team status", "the server did not say its status", failure);
     }
     std::printf("server:        reachable, PostgreSQL %s\n", VersionText(status->serverVersion).c_str());
+    std::printf("connection:    %s\n",
+                status->encryption ? ("encrypted, " + *status->encryption).c_str() : "not encrypted");
     if (status->serverLayout == 0) {
         std::printf("server layout: none (this program: %d)\n", team::kServerLayout);
     } else {

@@ -203,6 +203,14 @@ std::optional<std::string> Connection::EncryptedPassword(const std::string& user
     return text;
 }
 
+std::optional<std::string> Connection::Encryption() const {
+    if (PQsslInUse(handle_) == 0) {
+        return std::nullopt;
+    }
+    const char* protocol = PQsslAttribute(handle_, "protocol");
+    return std::string(protocol != nullptr ? protocol : "TLS");
+}
+
 QueryResult BeginTransaction(Connection& connection) {
     return connection.Query("BEGIN ISOLATION LEVEL REPEATABLE READ");
 }

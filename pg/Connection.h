@@ -49,6 +49,8 @@ class Connection {
     // The user name the server knows this connection by.
     std::string User() const;
     int ServerVersion() const;  // e.g. 150018
+    // The TLS protocol the connection is encrypted with ("TLSv1.3"); nullopt when it is not encrypted.
+    std::optional<std::string> Encryption() const;
     // A libpq helper: the password in the form the server stores (SCRAM-SHA-256), so it never travels or
     // lands in a server log in clear.
     std::optional<std::string> EncryptedPassword(const std::string& user, const std::string& password);

@@ -51,6 +51,7 @@ TEST(TeamCliTest, AnOfficeSetsUpTheServerAndAnEngineerJoins) {
     ASSERT_EQ(out.status, 0) << out.text;
     EXPECT_TRUE(Says(out, "server:        reachable, PostgreSQL 15.")) << out.text;
     EXPECT_TRUE(Says(out, "server layout: 1 (this program: 1)")) << out.text;
+    EXPECT_TRUE(Says(out, "connection:    encrypted, TLSv1.3")) << out.text;
     EXPECT_TRUE(Says(out, "signed in as:  " + ann + " (inspector, member of 2 sites)")) << out.text;
 
     out = Cli({"team", "status", "--server", db.TcpConninfo(ann, "wrong")});
