@@ -1,5 +1,6 @@
 #include "FopPlotPainting.h"
 
+#include <QCoreApplication>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -18,8 +19,8 @@ void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data
     PaintAxes(
         painter, plot, layout.fraction, layout.resistance,
         [&](double f) { return MapFop(layout, f * layout.currentProbe, 0).x(); },
-        [&](double r) { return MapFop(layout, 0, r).y(); }, QStringLiteral("Potential probe x / D"),
-        QStringLiteral("Resistance (ohm)"));
+        [&](double r) { return MapFop(layout, 0, r).y(); },
+        QCoreApplication::translate("Plots", "Potential probe x / D"), QStringLiteral("Resistance (ohm)"));
     if (data.resistanceAt618) {
         painter.fillRect(PlateauBand(layout, *data.resistanceAt618), QColor(0x2e, 0x8b, 0x57, 0x40));
         const QPointF mark =

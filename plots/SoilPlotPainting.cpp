@@ -1,5 +1,6 @@
 #include "SoilPlotPainting.h"
 
+#include <QCoreApplication>
 #include <QPainterPath>
 
 #include "PlotPainting.h"
@@ -45,7 +46,8 @@ void PaintSoilPlot(QPainter& painter, const QRectF& area, const SoilPlotData& da
         painter, plot, layout.spacing, layout.resistivity,
         [&](double a) { return MapSoil(layout, a, layout.resistivity.low).x(); },
         [&](double rho) { return MapSoil(layout, layout.spacing.low, rho).y(); },
-        QStringLiteral("Electrode spacing a (m)"), QStringLiteral("Apparent resistivity (ohm m)"));
+        QCoreApplication::translate("Plots", "Electrode spacing a (m)"),
+        QCoreApplication::translate("Plots", "Apparent resistivity (Ω·m)"));
     painter.setClipRect(plot);
     if (!data.curve.empty()) {
         QPainterPath band;

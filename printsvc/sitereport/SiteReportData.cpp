@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "CellText.h"
+#include "ResultWords.h"
 #include "SiteReport.h"
 #include "Sites.h"
 
@@ -100,6 +101,10 @@ Summary Summarise(const SiteReport& report) {
         }
     }
     return summary;
+}
+
+QString SummaryText(const Summary& summary) {
+    return texts::VerdictCountsText({summary.passed, summary.failed, summary.withoutLimit, summary.untested});
 }
 
 std::string SummaryLine(const Summary& summary) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLocale>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "AnalysisText.h"
 #include "FileDialogSetup.h"
 #include "PlotFiles.h"
+#include "RefusalText.h"
 #include "ScreenFit.h"
 #include "SoilModels.h"
 #include "SoilSession.h"
@@ -104,7 +106,10 @@ void SoilWindow::Refit() {
     fit_ = sounding_.empty() ? analysis::SoilFit{}
                              : FitForChoice(sounding_, layers_->currentText().toStdString());
     if (sounding_.empty())
-        fit_.error = "no resistivity results (mode 9) with a distance among the chosen results";
+        fit_.error =
+            QCoreApplication::translate(
+                "SoilWindow", "No resistivity results (mode 9) with a distance among the chosen results.")
+                .toStdString();
     ShowFit();
 }
 
@@ -117,15 +122,15 @@ void SoilWindow::ShowFit() {
     if (fit_.Ok()) {
         const auto [first, last] = plots::CurveSpan(sounding_);
         data.curve = plots::SoilCurve(fit_.model, fit_.logCovariance, first, last);
-        rms_->setText(QCoreApplication::translate("SoilWindow", "%1 layer%2, RMS error %3 %")
-                          .arg(fit_.layers.size())
-                          .arg(fit_.layers.size() == 1 ? "" : "s")
-                          .arg(fit_.rmsPercent, 0, 'f', 2));
+        rms_->setText(QCoreApplication::translate("SoilWindow", "%n layer(s), RMS error %1 %", nullptr,
+                                                  static_cast<int>(fit_.layers.size()))
+                          .arg(QLocale().toString(fit_.rmsPercent, 'f', 2)));
         if (!fit_.converged)
             notes << QString::fromStdString(fit_.solverNote) +
                          QCoreApplication::translate("SoilWindow", "; the best model found is shown");
     } else {
-        rms_->setText(QString::fromStdString(fit_.error));
+        rms_->setText(fit_.refusal.Refused() ? texts::RefusalText(fit_.refusal)
+                                             : QString::fromStdString(fit_.error));
     }
     notes_->setText(notes.join(QLatin1Char('\n')));
     notes_->setVisible(!notes.isEmpty());
