@@ -1,6 +1,7 @@
 #include "LanguageChoice.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -124,6 +125,28 @@ namespace {
 
 std::optional<Language> installed;
 QTranslator* installedTranslator = nullptr;
+QTranslator* installedQtTranslator = nullptr;
+
+void Remove(QTranslator*& translator) {
+    if (translator == nullptr)
+        return;
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    translator = nullptr;
+}
+
+// Qt's own texts (the standard buttons, the file and print dialogs) in the language, where Qt's
+// translations are installed; English needs none.
+void InstallQtTranslation(Language language) {
+    if (language == Language::English)
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    const QString name =
+        language == Language::Chinese ? QStringLiteral("qtbase_zh_CN") : QStringLiteral("qtbase_de");
+    if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator.get()))
+        installedQtTranslator = translator.release();
+}
 
 }  // namespace
 
@@ -134,11 +157,9 @@ std::optional<Language> InstalledLanguage() {
 bool InstallLanguage(Language language) {
     installed = language;
     // One translation at a time: the one before goes, or its texts would answer where the new one lacks.
-    if (installedTranslator != nullptr) {
-        QCoreApplication::removeTranslator(installedTranslator);
-        delete installedTranslator;
-        installedTranslator = nullptr;
-    }
+    Remove(installedTranslator);
+    Remove(installedQtTranslator);
+    InstallQtTranslation(language);
     auto translator = std::make_unique<QTranslator>();
     const QString file =
         QStringLiteral(":/translations/terrovane_%1.qm").arg(QLatin1String(LanguageCode(language)));

@@ -452,6 +452,26 @@ Zweifelhaft: </translation>
         <source>Apparent resistivity (Ω·m)</source>
         <translation>Scheinbarer spezifischer Erdwiderstand (Ω·m)</translation>
     </message>
+    <message>
+        <source>Resistance (Ω)</source>
+        <translation>Widerstand (Ω)</translation>
+    </message>
+    <message>
+        <source>61.8 %: %1 Ω</source>
+        <translation>61,8 %: %1 Ω</translation>
+    </message>
+    <message>
+        <source>Model +- one sigma</source>
+        <translation>Modell ± eine Standardabweichung</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
 </context>
 <context>
     <name>PortChooser</name>
@@ -655,13 +675,13 @@ hh-mm-ss</translation>
     <message>
         <source>电压
 (V)</source>
-        <translation>Spannung
+        <translation>Spg.
 (V)</translation>
     </message>
     <message>
         <source>频率
 (Hz)</source>
-        <translation>Frequenz
+        <translation>Freq
 (Hz)</translation>
     </message>
     <message>
@@ -733,7 +753,7 @@ hh-mm-ss</translation>
     <message>
         <source>距离
 (m)</source>
-        <translation>Abstand
+        <translation>d
 (m)</translation>
     </message>
     <message>
@@ -1096,6 +1116,17 @@ Datum</translation>
     <message>
         <source>No resistivity results (mode 9) with a distance among the chosen results.</source>
         <translation>Unter den gewählten Ergebnissen ist kein spezifischer Erdwiderstand (Modus 9) mit Abstand.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s), RMS error %1 %</source>
+        <translation>
+            <numerusform>%n Schicht, RMS-Fehler %1 %</numerusform>
+            <numerusform>%n Schichten, RMS-Fehler %1 %</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>darunter</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>1.读取:将测试仪中的数据读入PC并以图形方式显示; </source>
-        <translation>1. Read: reads the tester&apos;s results into the PC and shows them graphically;</translation>
+        <translation>1. Read: reads the tester&apos;s results into the PC and shows them;</translation>
     </message>
     <message>
         <source>2.保存:将测试仪中的数据保存至Excel表;</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>4.显示:连续按该按钮可以实现循环显示一组数据;</source>
-        <translation>4. Show: press it again and again to step through the values of one result;</translation>
+        <translation>4. Show: each press steps through the values of one result;</translation>
     </message>
     <message>
         <source>5.设置:对测试仪中的时间日期进行设置;</source>
@@ -451,6 +451,26 @@ Doubtful: </translation>
     <message>
         <source>Apparent resistivity (Ω·m)</source>
         <translation>Apparent resistivity (Ω·m)</translation>
+    </message>
+    <message>
+        <source>Resistance (Ω)</source>
+        <translation>Resistance (Ω)</translation>
+    </message>
+    <message>
+        <source>61.8 %: %1 Ω</source>
+        <translation>61.8 %: %1 Ω</translation>
+    </message>
+    <message>
+        <source>Model +- one sigma</source>
+        <translation>Model +- one sigma</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1116,17 @@ Date</translation>
     <message>
         <source>No resistivity results (mode 9) with a distance among the chosen results.</source>
         <translation>No resistivity results (mode 9) with a distance among the chosen results.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s), RMS error %1 %</source>
+        <translation>
+            <numerusform>%n layer, RMS error %1 %</numerusform>
+            <numerusform>%n layers, RMS error %1 %</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>below</translation>
     </message>
 </context>
 <context>

@@ -452,6 +452,26 @@ Doubtful: </source>
         <source>Apparent resistivity (Ω·m)</source>
         <translation>视电阻率 (Ω·m)</translation>
     </message>
+    <message>
+        <source>Resistance (Ω)</source>
+        <translation>电阻 (Ω)</translation>
+    </message>
+    <message>
+        <source>61.8 %: %1 Ω</source>
+        <translation>61.8 %：%1 Ω</translation>
+    </message>
+    <message>
+        <source>Model +- one sigma</source>
+        <translation>模型 ± 一个标准差</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>实测</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>模型</translation>
+    </message>
 </context>
 <context>
     <name>PortChooser</name>
@@ -1094,6 +1114,16 @@ Date</translation>
     <message>
         <source>No resistivity results (mode 9) with a distance among the chosen results.</source>
         <translation>所选结果中没有带测量距离的电阻率结果（模式 9）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s), RMS error %1 %</source>
+        <translation>
+            <numerusform>%n 层，均方根误差 %1 %</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>以下</translation>
     </message>
 </context>
 <context>

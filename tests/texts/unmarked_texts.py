@@ -16,7 +16,7 @@ SKIPPED_PARTS = {"tools"}  # screenshot programs show no texts of their own to u
 SHOWN = re.compile(
     r"\b(setText|setWindowTitle|setToolTip|setStatusTip|setPlaceholderText|setInformativeText|setTitle|"
     r"addAction|addButton|addRow|addTab|addMenu|addItem|setHeaderLabels|setHorizontalHeaderLabels|"
-    r"setLabelText|setWhatsThis|setSuffix|setPrefix|setSpecialValueText|showMessage|setAccessibleName|"
+    r"setLabelText|setWhatsThis|drawText|setSuffix|setPrefix|setSpecialValueText|showMessage|setAccessibleName|"
     r"QLabel|QPushButton|QCheckBox|QRadioButton|QGroupBox|QAction|QMenu|"
     r"Alert|Ask|AskBeforeLoss|AskName|AskLabel|AskSaveFile|getText|getOpenFileName|getSaveFileName)\s*\(")
 LITERAL = re.compile(r'(?:QStringLiteral\(|QLatin1String\(|QString\(|QString::fromUtf8\(|u8)?"((?:[^"\\]|\\.)*)"')

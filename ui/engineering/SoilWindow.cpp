@@ -122,9 +122,10 @@ void SoilWindow::ShowFit() {
     if (fit_.Ok()) {
         const auto [first, last] = plots::CurveSpan(sounding_);
         data.curve = plots::SoilCurve(fit_.model, fit_.logCovariance, first, last);
-        rms_->setText(QCoreApplication::translate("SoilWindow", "%n layer(s), RMS error %1 %", nullptr,
-                                                  static_cast<int>(fit_.layers.size()))
-                          .arg(QLocale().toString(fit_.rmsPercent, 'f', 2)));
+        const int layers = static_cast<int>(fit_.layers.size());
+        rms_->setText(
+            QCoreApplication::translate("SoilWindow", "%n layer(s), RMS error %1 %", nullptr, layers)
+                .arg(QLocale().toString(fit_.rmsPercent, 'f', 2)));
         if (!fit_.converged)
             notes << QString::fromStdString(fit_.solverNote) +
                          QCoreApplication::translate("SoilWindow", "; the best model found is shown");
@@ -159,7 +160,7 @@ void SoilWindow::ShowLayers() {
                                      .arg(SigmaText(*layer.thicknessSigma))));
             table_->setItem(row, 2, Cell(QString::number(depth, 'g', 3)));
         } else {
-            table_->setItem(row, 1, Cell(QStringLiteral("below")));
+            table_->setItem(row, 1, Cell(QCoreApplication::translate("SoilWindow", "below")));
             table_->setItem(row, 2, Cell(QString()));
         }
     }
