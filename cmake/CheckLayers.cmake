@@ -16,11 +16,13 @@ set(rules
   "ui/units:"
   "ui/screenfit:"
   "format: record numbers"
-  "analysis: record numbers"
+  "analysis: format record numbers"
   "analysis/grid: analysis record"
   "plots: analysis platform numbers"
   "export: format record xls platform"
   "archive: export format record xls platform numbers"
+  "pg:"
+  "team: pg"
   "texts: archive analysis platform numbers"
   "printsvc/sitereport: texts plots analysis archive format record platform"
   "link: format record platform"
@@ -32,7 +34,7 @@ set(rules
   "ui/menu: res"
   "ui/panel: format record platform ui/units numbers"
   "ui/panel/tools: ui/panel ui/menu"
-  "ui/engineering: texts plots analysis archive ui/filedialog ui/screenfit format record platform numbers"
+  "ui/engineering: texts plots analysis analysis/grid archive ui/filedialog ui/screenfit format record platform numbers"
   "ui/engineering/tools: ui/engineering translations"
   "ui/history: texts ui/engineering printsvc/sitereport archive export ui/filedialog ui/screenfit format record platform"
   "ui/history/tools: ui/history translations"
@@ -45,7 +47,7 @@ set(rules
   "app/main: app/dialog translations"
   "app/tools: app/dialog translations"
   "packaging: res"
-  "cli: texts translations analysis archive doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
+  "cli: texts translations analysis analysis/grid archive team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"

@@ -132,12 +132,27 @@
         <translation>Kurve bei %1 gespeichert</translation>
     </message>
     <message>
-        <source>A fall-of-potential curve needs at least two 3-pole or 4-pole results.</source>
-        <translation>Eine Spannungstrichter-Kurve braucht mindestens zwei 3-Pol- oder 4-Pol-Ergebnisse.</translation>
-    </message>
-    <message>
         <source>Row %1: the potential-probe distance is a number of metres above 0.</source>
         <translation>Zeile %1: Der Sondenabstand ist eine Zahl in Metern über 0.</translation>
+    </message>
+    <message>
+        <source>A fall-of-potential curve needs at least two 3-pole or 4-pole results with a measured value.</source>
+        <translation>Eine Spannungstrichter-Kurve braucht mindestens zwei 3-Pol- oder 4-Pol-Ergebnisse mit Messwert.</translation>
+    </message>
+    <message>
+        <source>; %1 left out (see below)</source>
+        <translation>; %1 ausgelassen (siehe unten)</translation>
+    </message>
+</context>
+<context>
+    <name>GridWindow</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
+        <translation>Netz %1 x %2 mit %3 Leitern und %4 Staberdern</translation>
     </message>
 </context>
 <context>
@@ -410,14 +425,6 @@ Zweifelhaft: </translation>
         <translation>Die Ergebnisse konnten nicht exportiert werden: %1</translation>
     </message>
     <message>
-        <source>The results could not be assigned: %1</source>
-        <translation>Die Ergebnisse konnten nicht zugeordnet werden: %1</translation>
-    </message>
-    <message>
-        <source>The name could not be changed: %1</source>
-        <translation>Der Name konnte nicht geändert werden: %1</translation>
-    </message>
-    <message>
         <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
         <translation>Der Prüfpunkt „%1“ hat %2 Ergebnisse. Den Prüfpunkt löschen? Seine Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
     </message>
@@ -426,16 +433,36 @@ Zweifelhaft: </translation>
         <translation>Diese Anlage und ihre Prüfpunkte löschen? Ihre Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
     </message>
     <message>
-        <source>It could not be deleted: %1</source>
-        <translation>Es konnte nicht gelöscht werden: %1</translation>
-    </message>
-    <message>
-        <source>The site report could not be made: %1</source>
-        <translation>Der Anlagenbericht konnte nicht erstellt werden: %1</translation>
-    </message>
-    <message>
         <source>The site report could not be written: %1</source>
         <translation>Der Anlagenbericht konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Choose a site in the tree first.</source>
+        <translation>Zuerst eine Anlage im Baum wählen.</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the archive. Try again in a moment.</source>
+        <translation>Ein anderes Programm schreibt gerade ins Archiv. Bitte gleich noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written. Check that you may write its file and its folder.</source>
+        <translation>Das Archiv kann nicht geschrieben werden. Bitte prüfen, ob Datei und Ordner beschreibbar sind.</translation>
+    </message>
+    <message>
+        <source>The archive is damaged. Start Terrovane again: it moves the damaged file aside and starts a new archive.</source>
+        <translation>Das Archiv ist beschädigt. Terrovane neu starten: es legt die beschädigte Datei beiseite und beginnt ein neues Archiv.</translation>
+    </message>
+    <message>
+        <source>Check that the archive&apos;s folder exists and belongs to you.</source>
+        <translation>Bitte prüfen, ob der Ordner des Archivs existiert und Ihnen gehört.</translation>
+    </message>
+    <message>
+        <source>Use the newer version of the program that wrote the archive.</source>
+        <translation>Bitte die neuere Programmversion verwenden, die das Archiv geschrieben hat.</translation>
+    </message>
+    <message>
+        <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
+        <translation>Ein anderes Programm hat es möglicherweise inzwischen geändert; das Fenster zeigt jetzt das Archiv, wie es ist.</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1053,150 @@ Datum</translation>
         <source>Summary: %1</source>
         <translation>Zusammenfassung: %1</translation>
     </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>quadratisch</translation>
+    </message>
+    <message>
+        <source>L-shaped (a corner of %1 m x %2 m cut out)</source>
+        <translation>L-förmig (eine Ecke von %1 m x %2 m ausgespart)</translation>
+    </message>
+    <message>
+        <source>rectangular</source>
+        <translation>rechteckig</translation>
+    </message>
+    <message>
+        <source>Rods: none</source>
+        <translation>Staberder: keine</translation>
+    </message>
+    <message>
+        <source>inside the grid</source>
+        <translation>innerhalb des Netzes</translation>
+    </message>
+    <message>
+        <source>at the corners</source>
+        <translation>an den Ecken</translation>
+    </message>
+    <message>
+        <source>on the perimeter</source>
+        <translation>am Umfang</translation>
+    </message>
+    <message>
+        <source>Rods: %1 of %2 m, %3 m in diameter, %4</source>
+        <translation>Staberder: %1 zu %2 m, %3 m Durchmesser, %4</translation>
+    </message>
+    <message>
+        <source>grid current %1 A</source>
+        <translation>Erderstrom %1 A</translation>
+    </message>
+    <message>
+        <source>fault current 3I0 %1 A, split factor %2, X/R %3 at %4 Hz</source>
+        <translation>Fehlerstrom 3I0 %1 A, Reduktionsfaktor %2, X/R %3 bei %4 Hz</translation>
+    </message>
+    <message>
+        <source>Fault: %1 for %2 s; body of %3 kg</source>
+        <translation>Fehler: %1 für %2 s; Körper von %3 kg</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, the stored one-layer model</source>
+        <translation>Boden: %1 Ω m, das gespeicherte Einschichtmodell</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <translation>Boden: %1 Ω m, scheinbarer Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius %3 m</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, as typed</source>
+        <translation>Boden: %1 Ω m, wie eingegeben</translation>
+    </message>
+    <message>
+        <source>Touch voltage (mesh voltage Em)</source>
+        <translation>Berührungsspannung (Maschenspannung Em)</translation>
+    </message>
+    <message>
+        <source>Step voltage Es</source>
+        <translation>Schrittspannung Es</translation>
+    </message>
+    <message>
+        <source>Ground potential rise</source>
+        <translation>Erdungsspannung</translation>
+    </message>
+    <message>
+        <source>Permissible touch voltage (EN 50522)</source>
+        <translation>Zulässige Berührungsspannung (EN 50522)</translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Grid resistance Rg (Sverak)</source>
+        <translation>Ausbreitungswiderstand Rg (Sverak)</translation>
+    </message>
+    <message>
+        <source>Grid resistance (Schwarz)</source>
+        <translation>Ausbreitungswiderstand (Schwarz)</translation>
+    </message>
+    <message>
+        <source>Grid current IG</source>
+        <translation>Erderstrom IG</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>Surface layer factor Cs</source>
+        <translation>Oberflächenschichtfaktor Cs</translation>
+    </message>
+    <message>
+        <source>Earthing grid safety</source>
+        <translation>Sicherheit der Erdungsanlage</translation>
+    </message>
+    <message>
+        <source>EN 50522:2010</source>
+        <translation>EN 50522:2010</translation>
+    </message>
+    <message>
+        <source>IEEE Std 80-2013</source>
+        <translation>IEEE Std 80-2013</translation>
+    </message>
+    <message>
+        <source>Stored %1; judged after %2</source>
+        <translation>Gespeichert %1; bewertet nach %2</translation>
+    </message>
+    <message>
+        <source>Grid: %1, %2 m x %3 m, %4 x %5 conductors of %6 m, %7 m deep</source>
+        <translation>Erdungsnetz: %1, %2 m x %3 m, %4 x %5 Leiter zu %6 m, %7 m tief</translation>
+    </message>
+    <message>
+        <source>Surface layer: %1 Ω m, %2 m thick</source>
+        <translation>Oberflächenschicht: %1 Ω m, %2 m dick</translation>
+    </message>
+    <message>
+        <source>Surface layer: none</source>
+        <translation>Oberflächenschicht: keine</translation>
+    </message>
+    <message>
+        <source>Tolerable</source>
+        <translation>Zulässig</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <translation>Berechnet</translation>
+    </message>
+    <message>
+        <source>Verdict: safe</source>
+        <translation>Bewertung: sicher</translation>
+    </message>
+    <message>
+        <source>Verdict: not safe</source>
+        <translation>Bewertung: nicht sicher</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -1127,6 +1298,22 @@ Datum</translation>
     <message>
         <source>below</source>
         <translation>darunter</translation>
+    </message>
+    <message>
+        <source>Resolved</source>
+        <translation>Aufgelöst</translation>
+    </message>
+    <message>
+        <source>Grid safety...</source>
+        <translation>Sicherheit der Erdungsanlage...</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1420,441 @@ Datum</translation>
     <message>
         <source>Distance(m)</source>
         <translation>Abstand (m)</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::engineering::GridWindow</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>The ground potential rise %1 is below the tolerable touch voltage %2</source>
+        <translation>Die Erdungsspannung %1 liegt unter der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is below the tolerable touch voltage %2</source>
+        <translation>Die Maschenspannung %1 liegt unter der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is below the tolerable step voltage %2</source>
+        <translation>Die Schrittspannung %1 liegt unter der zulässigen Schrittspannung %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</source>
+        <translation>Die Maschenspannung %1 liegt %3 (%4 %) über der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</source>
+        <translation>Die Schrittspannung %1 liegt %3 (%4 %) über der zulässigen Schrittspannung %2</translation>
+    </message>
+    <message>
+        <source>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</source>
+        <translation>Die Erdungsspannung %1 beträgt höchstens das Doppelte der zulässigen Berührungsspannung (%2)</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</source>
+        <translation>Die Berührungsspannung (Maschenspannung) %1 liegt innerhalb der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</source>
+        <translation>Die Berührungsspannung (Maschenspannung) %1 liegt %3 (%4 %) über der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
+        <translation>Die Tiefe %1 m liegt außerhalb des Formelbereichs von 0,25 m bis 2,5 m</translation>
+    </message>
+    <message>
+        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
+        <translation>Der Abstand %1 m liegt nicht über den 2,5 m der Formeln</translation>
+    </message>
+    <message>
+        <source>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</source>
+        <translation>Der Leiterdurchmesser %1 m liegt nicht unter einem Viertel der Tiefe (%2 m)</translation>
+    </message>
+    <message>
+        <source>n = %1 is above the formulas&apos; 25</source>
+        <translation>n = %1 liegt über den 25 der Formeln</translation>
+    </message>
+    <message>
+        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
+        <translation>Die Einwirkdauer %1 s liegt außerhalb der 0,03 s bis 3 s der Körperstromgrenze</translation>
+    </message>
+    <message>
+        <source>The spacings differ (%1 m and %2 m): the formulas use the larger</source>
+        <translation>Die Abstände unterscheiden sich (%1 m und %2 m): die Formeln nehmen den größeren</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
+        <translation>Die Tiefe %1 m liegt jenseits der tiefsten Kurve nach Schwarz (%2 m)</translation>
+    </message>
+    <message>
+        <source>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</source>
+        <translation>Die Formeln setzen homogenen Boden voraus: das %1-Schichtmodell wird auf einen Erdwiderstand reduziert</translation>
+    </message>
+    <message>
+        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
+        <translation>Die Fehlerdauer %1 s liegt außerhalb der Tabelle der EN 50522 (0,05 s bis 10 s): ihr nächstes Ende wird verwendet</translation>
+    </message>
+    <message>
+        <source>Grid safety - %1</source>
+        <translation>Sicherheit der Erdungsanlage - %1</translation>
+    </message>
+    <message>
+        <source>Grid safety</source>
+        <translation>Sicherheit der Erdungsanlage</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Erdungsnetz</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadratisch</translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation>Rechteckig</translation>
+    </message>
+    <message>
+        <source>L-shaped</source>
+        <translation>L-förmig</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Conductors along the length</source>
+        <translation>Leiter entlang der Länge</translation>
+    </message>
+    <message>
+        <source>Conductors along the width</source>
+        <translation>Leiter entlang der Breite</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Tiefe</translation>
+    </message>
+    <message>
+        <source>Conductor diameter</source>
+        <translation>Leiterdurchmesser</translation>
+    </message>
+    <message>
+        <source>Cut-out length (L)</source>
+        <translation>Aussparung Länge (L)</translation>
+    </message>
+    <message>
+        <source>Cut-out width (L)</source>
+        <translation>Aussparung Breite (L)</translation>
+    </message>
+    <message>
+        <source>Rods</source>
+        <translation>Staberder</translation>
+    </message>
+    <message>
+        <source>On the perimeter</source>
+        <translation>Am Umfang</translation>
+    </message>
+    <message>
+        <source>At the corners</source>
+        <translation>An den Ecken</translation>
+    </message>
+    <message>
+        <source>Inside the grid</source>
+        <translation>Innerhalb des Netzes</translation>
+    </message>
+    <message>
+        <source>Number of rods</source>
+        <translation>Anzahl der Staberder</translation>
+    </message>
+    <message>
+        <source>Rod length</source>
+        <translation>Staberderlänge</translation>
+    </message>
+    <message>
+        <source>Rod diameter</source>
+        <translation>Staberderdurchmesser</translation>
+    </message>
+    <message>
+        <source>Placement</source>
+        <translation>Anordnung</translation>
+    </message>
+    <message>
+        <source>Surface layer (crushed rock)</source>
+        <translation>Oberflächenschicht (Schotter)</translation>
+    </message>
+    <message>
+        <source>ohm m</source>
+        <translation>Ω m</translation>
+    </message>
+    <message>
+        <source>Resistivity</source>
+        <translation>Spez. Widerstand</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Dicke</translation>
+    </message>
+    <message>
+        <source>Surface resistivity</source>
+        <translation>Spez. Widerstand der Oberfläche</translation>
+    </message>
+    <message>
+        <source>Surface thickness</source>
+        <translation>Dicke der Oberfläche</translation>
+    </message>
+    <message>
+        <source>Fault and body</source>
+        <translation>Fehler und Körper</translation>
+    </message>
+    <message>
+        <source>Grid current IG</source>
+        <translation>Erderstrom IG</translation>
+    </message>
+    <message>
+        <source>Fault current 3I0</source>
+        <translation>Fehlerstrom 3I0</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>70 kg</source>
+        <translation>70 kg</translation>
+    </message>
+    <message>
+        <source>50 kg</source>
+        <translation>50 kg</translation>
+    </message>
+    <message>
+        <source>IEEE Std 80-2013</source>
+        <translation>IEEE Std 80-2013</translation>
+    </message>
+    <message>
+        <source>EN 50522:2010</source>
+        <translation>EN 50522:2010</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>Standing resistance of the feet</source>
+        <translation>Standortwiderstand der Füße</translation>
+    </message>
+    <message>
+        <source>Current given</source>
+        <translation>Vorgegebener Strom</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Split factor Sf</source>
+        <translation>Reduktionsfaktor Sf</translation>
+    </message>
+    <message>
+        <source>X/R</source>
+        <translation>X/R</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Fault duration</source>
+        <translation>Fehlerdauer</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Körper</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norm</translation>
+    </message>
+    <message>
+        <source>Footwear (EN 50522)</source>
+        <translation>Schuhwerk (EN 50522)</translation>
+    </message>
+    <message>
+        <source>Soil</source>
+        <translation>Boden</translation>
+    </message>
+    <message>
+        <source>Stored soil model (%1 layers)</source>
+        <translation>Gespeichertes Bodenmodell (%1 Schichten)</translation>
+    </message>
+    <message>
+        <source>Typed resistivity</source>
+        <translation>Eingegebener spezifischer Erdwiderstand</translation>
+    </message>
+    <message>
+        <source>Soil from</source>
+        <translation>Boden aus</translation>
+    </message>
+    <message>
+        <source>Tolerable</source>
+        <translation>Zulässig</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <translation>Berechnet</translation>
+    </message>
+    <message>
+        <source>Find the smallest grid that is safe</source>
+        <translation>Kleinstes sicheres Netz suchen</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>Bei %1 speichern</translation>
+    </message>
+    <message>
+        <source>Store with site</source>
+        <translation>Bei der Anlage speichern</translation>
+    </message>
+    <message>
+        <source>Open the window from a site to keep the assessment with it</source>
+        <translation>Das Fenster von einer Anlage aus öffnen, um die Bewertung bei ihr zu speichern</translation>
+    </message>
+    <message>
+        <source>%1 must be above zero.</source>
+        <translation>%1 muss über null liegen.</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative.</source>
+        <translation>%1 darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>%1: at least 2.</source>
+        <translation>%1: mindestens 2.</translation>
+    </message>
+    <message>
+        <source>%1 is 50 or 70 kg.</source>
+        <translation>%1 ist 50 oder 70 kg.</translation>
+    </message>
+    <message>
+        <source>%1 is at most 1.</source>
+        <translation>%1 ist höchstens 1.</translation>
+    </message>
+    <message>
+        <source>%1 must be smaller than the grid.</source>
+        <translation>%1 muss kleiner als das Netz sein.</translation>
+    </message>
+    <message>
+        <source>%1 does not fall on a conductor: the conductors&apos; spacing does not fit it.</source>
+        <translation>%1 fällt nicht auf einen Leiter: der Leiterabstand passt nicht dazu.</translation>
+    </message>
+    <message>
+        <source>A square grid has equal length and width and as many conductors each way.</source>
+        <translation>Ein quadratisches Netz hat gleiche Länge und Breite und in beiden Richtungen gleich viele Leiter.</translation>
+    </message>
+    <message>
+        <source>The soil&apos;s resistivity must be above zero.</source>
+        <translation>Der spezifische Erdwiderstand muss über null liegen.</translation>
+    </message>
+    <message>
+        <source>Touch voltage (mesh voltage Em)</source>
+        <translation>Berührungsspannung (Maschenspannung Em)</translation>
+    </message>
+    <message>
+        <source>Step voltage Es</source>
+        <translation>Schrittspannung Es</translation>
+    </message>
+    <message>
+        <source>Ground potential rise</source>
+        <translation>Erdungsspannung</translation>
+    </message>
+    <message>
+        <source>Permissible touch voltage U_Tp (EN 50522)</source>
+        <translation>Zulässige Berührungsspannung U_Tp (EN 50522)</translation>
+    </message>
+    <message>
+        <source>Earth potential rise against 2 U_Tp</source>
+        <translation>Erdungsspannung gegen 2 U_Tp</translation>
+    </message>
+    <message>
+        <source>Grid resistance Rg (Sverak)</source>
+        <translation>Ausbreitungswiderstand Rg (Sverak)</translation>
+    </message>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Grid resistance (Schwarz)</source>
+        <translation>Ausbreitungswiderstand (Schwarz)</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>Surface layer factor Cs</source>
+        <translation>Oberflächenschichtfaktor Cs</translation>
+    </message>
+    <message>
+        <source>n, Km, Ki, Ks</source>
+        <translation>n, Km, Ki, Ks</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>Sicher</translation>
+    </message>
+    <message>
+        <source>Not safe</source>
+        <translation>Nicht sicher</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m, as typed.</source>
+        <translation>Homogener Boden mit %1 Ω m, wie eingegeben.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m, the stored one-layer model.</source>
+        <translation>Homogener Boden mit %1 Ω m, das gespeicherte Einschichtmodell.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
+        <translation>Homogener Boden mit %1 Ω m: der scheinbare Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius des Netzes von %3 m.</translation>
+    </message>
+    <message>
+        <source>Correct the fields first.</source>
+        <translation>Zuerst die Felder berichtigen.</translation>
+    </message>
+    <message>
+        <source>None of the %1 designs tried is safe: a larger area, a surface layer or a smaller grid current is needed.</source>
+        <translation>Keiner der %1 versuchten Entwürfe ist sicher: eine größere Fläche, eine Oberflächenschicht oder ein kleinerer Erderstrom ist nötig.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 designs tried are safe; the smallest, with %3 m of conductors and rods, is shown.</source>
+        <translation>%1 der %2 versuchten Entwürfe sind sicher; der kleinste, mit %3 m Leitern und Staberdern, wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>Assessment stored with %1</source>
+        <translation>Bewertung bei %1 gespeichert</translation>
     </message>
 </context>
 <context>
@@ -1434,6 +2056,30 @@ Datum</translation>
         <source>Delete...</source>
         <translation>Löschen...</translation>
     </message>
+    <message>
+        <source>The site&apos;s resistivity results could not be read.</source>
+        <translation>Die Ergebnisse des spezifischen Erdwiderstands der Anlage konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The results could not be assigned.</source>
+        <translation>Die Ergebnisse konnten nicht zugeordnet werden.</translation>
+    </message>
+    <message>
+        <source>The name could not be changed.</source>
+        <translation>Der Name konnte nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>It could not be deleted.</source>
+        <translation>Es konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The site report could not be made.</source>
+        <translation>Der Anlagenbericht konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Grid safety...</source>
+        <translation>Sicherheit der Erdungsanlage...</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::LabelDialog</name>
@@ -1523,6 +2169,10 @@ Datum</translation>
         <source>now</source>
         <translation>jetzt</translation>
     </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>Konnte nicht gelesen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::TrendChart</name>
@@ -1556,6 +2206,13 @@ Datum</translation>
     <message>
         <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
         <translation>%1 von %2 Ergebnissen mit dieser Kennzeichnung haben einen gültigen Messwert dieser Größe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range (no number to plot).</source>
+        <translation>
+            <numerusform>%n über dem Messbereich (keine Zahl zum Zeichnen).</numerusform>
+            <numerusform>%n über dem Messbereich (keine Zahl zum Zeichnen).</numerusform>
+        </translation>
     </message>
 </context>
 <context>

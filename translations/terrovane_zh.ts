@@ -132,12 +132,27 @@
         <translation>曲线已与 %1 一起保存</translation>
     </message>
     <message>
-        <source>A fall-of-potential curve needs at least two 3-pole or 4-pole results.</source>
-        <translation>电位降曲线至少需要两个三极法或四极法结果。</translation>
-    </message>
-    <message>
         <source>Row %1: the potential-probe distance is a number of metres above 0.</source>
         <translation>第 %1 行：电压极距离应为大于 0 的米数。</translation>
+    </message>
+    <message>
+        <source>A fall-of-potential curve needs at least two 3-pole or 4-pole results with a measured value.</source>
+        <translation>电位降曲线至少需要两个带测量值的三极法或四极法结果。</translation>
+    </message>
+    <message>
+        <source>; %1 left out (see below)</source>
+        <translation>；%1 个被排除（见下文）</translation>
+    </message>
+</context>
+<context>
+    <name>GridWindow</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
+        <translation>%1 x %2 接地网，%3 根导体，%4 根垂直接地极</translation>
     </message>
 </context>
 <context>
@@ -410,14 +425,6 @@ Doubtful: </source>
         <translation>无法导出结果：%1</translation>
     </message>
     <message>
-        <source>The results could not be assigned: %1</source>
-        <translation>无法分配结果：%1</translation>
-    </message>
-    <message>
-        <source>The name could not be changed: %1</source>
-        <translation>无法更改名称：%1</translation>
-    </message>
-    <message>
         <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
         <translation>测试点“%1”有 %2 个结果。删除该测试点吗？其结果仍保留在档案库中，变为未分配。</translation>
     </message>
@@ -426,16 +433,36 @@ Doubtful: </source>
         <translation>删除该站点及其测试点吗？其结果仍保留在档案库中，变为未分配。</translation>
     </message>
     <message>
-        <source>It could not be deleted: %1</source>
-        <translation>无法删除：%1</translation>
-    </message>
-    <message>
-        <source>The site report could not be made: %1</source>
-        <translation>无法生成站点报告：%1</translation>
-    </message>
-    <message>
         <source>The site report could not be written: %1</source>
         <translation>无法写入站点报告：%1</translation>
+    </message>
+    <message>
+        <source>Choose a site in the tree first.</source>
+        <translation>请先在树中选择一个站点。</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the archive. Try again in a moment.</source>
+        <translation>另一个程序正在写入档案库。请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written. Check that you may write its file and its folder.</source>
+        <translation>无法写入档案库。请检查您是否有权写入其文件和文件夹。</translation>
+    </message>
+    <message>
+        <source>The archive is damaged. Start Terrovane again: it moves the damaged file aside and starts a new archive.</source>
+        <translation>档案库已损坏。请重新启动 Terrovane：它会移走损坏的文件并新建档案库。</translation>
+    </message>
+    <message>
+        <source>Check that the archive&apos;s folder exists and belongs to you.</source>
+        <translation>请检查档案库文件夹是否存在且属于您。</translation>
+    </message>
+    <message>
+        <source>Use the newer version of the program that wrote the archive.</source>
+        <translation>请使用写入该档案库的较新版本程序。</translation>
+    </message>
+    <message>
+        <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
+        <translation>另一个程序可能已同时更改了它；窗口现在显示档案库的当前内容。</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1051,150 @@ Date</translation>
         <source>Summary: %1</source>
         <translation>汇总：%1</translation>
     </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>正方形</translation>
+    </message>
+    <message>
+        <source>L-shaped (a corner of %1 m x %2 m cut out)</source>
+        <translation>L 形（切去 %1 m x %2 m 的一角）</translation>
+    </message>
+    <message>
+        <source>rectangular</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>Rods: none</source>
+        <translation>垂直接地极：无</translation>
+    </message>
+    <message>
+        <source>inside the grid</source>
+        <translation>在网内</translation>
+    </message>
+    <message>
+        <source>at the corners</source>
+        <translation>在四角</translation>
+    </message>
+    <message>
+        <source>on the perimeter</source>
+        <translation>在周边</translation>
+    </message>
+    <message>
+        <source>Rods: %1 of %2 m, %3 m in diameter, %4</source>
+        <translation>垂直接地极：%1 根，长 %2 m，直径 %3 m，%4</translation>
+    </message>
+    <message>
+        <source>grid current %1 A</source>
+        <translation>接地网电流 %1 A</translation>
+    </message>
+    <message>
+        <source>fault current 3I0 %1 A, split factor %2, X/R %3 at %4 Hz</source>
+        <translation>故障电流 3I0 %1 A，分流系数 %2，X/R %3，%4 Hz</translation>
+    </message>
+    <message>
+        <source>Fault: %1 for %2 s; body of %3 kg</source>
+        <translation>故障：%1，持续 %2 s；体重 %3 kg</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, the stored one-layer model</source>
+        <translation>土壤：%1 Ω m，已保存的单层模型</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <translation>土壤：%1 Ω m，%2 层模型在等效半径 %3 m 处的温纳视电阻率</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, as typed</source>
+        <translation>土壤：%1 Ω m，手动输入</translation>
+    </message>
+    <message>
+        <source>Touch voltage (mesh voltage Em)</source>
+        <translation>接触电压（网孔电压 Em）</translation>
+    </message>
+    <message>
+        <source>Step voltage Es</source>
+        <translation>跨步电压 Es</translation>
+    </message>
+    <message>
+        <source>Ground potential rise</source>
+        <translation>地电位升</translation>
+    </message>
+    <message>
+        <source>Permissible touch voltage (EN 50522)</source>
+        <translation>允许接触电压（EN 50522）</translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Grid resistance Rg (Sverak)</source>
+        <translation>接地网电阻 Rg（Sverak）</translation>
+    </message>
+    <message>
+        <source>Grid resistance (Schwarz)</source>
+        <translation>接地网电阻（Schwarz）</translation>
+    </message>
+    <message>
+        <source>Grid current IG</source>
+        <translation>接地网电流 IG</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>Surface layer factor Cs</source>
+        <translation>表层系数 Cs</translation>
+    </message>
+    <message>
+        <source>Earthing grid safety</source>
+        <translation>接地网安全</translation>
+    </message>
+    <message>
+        <source>EN 50522:2010</source>
+        <translation>EN 50522:2010</translation>
+    </message>
+    <message>
+        <source>IEEE Std 80-2013</source>
+        <translation>IEEE Std 80-2013</translation>
+    </message>
+    <message>
+        <source>Stored %1; judged after %2</source>
+        <translation>保存于 %1；依据 %2 判定</translation>
+    </message>
+    <message>
+        <source>Grid: %1, %2 m x %3 m, %4 x %5 conductors of %6 m, %7 m deep</source>
+        <translation>接地网：%1，%2 m x %3 m，%4 x %5 根导体，直径 %6 m，埋深 %7 m</translation>
+    </message>
+    <message>
+        <source>Surface layer: %1 Ω m, %2 m thick</source>
+        <translation>表层：%1 Ω m，厚 %2 m</translation>
+    </message>
+    <message>
+        <source>Surface layer: none</source>
+        <translation>表层：无</translation>
+    </message>
+    <message>
+        <source>Tolerable</source>
+        <translation>允许值</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <translation>计算值</translation>
+    </message>
+    <message>
+        <source>Verdict: safe</source>
+        <translation>判定：安全</translation>
+    </message>
+    <message>
+        <source>Verdict: not safe</source>
+        <translation>判定：不安全</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -1124,6 +1295,22 @@ Date</translation>
     <message>
         <source>below</source>
         <translation>以下</translation>
+    </message>
+    <message>
+        <source>Resolved</source>
+        <translation>已分辨</translation>
+    </message>
+    <message>
+        <source>Grid safety...</source>
+        <translation>接地网安全...</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1417,441 @@ Date</translation>
     <message>
         <source>Distance(m)</source>
         <translation>Distance(m)</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::engineering::GridWindow</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>The ground potential rise %1 is below the tolerable touch voltage %2</source>
+        <translation>地电位升 %1 低于允许接触电压 %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is below the tolerable touch voltage %2</source>
+        <translation>网孔电压 %1 低于允许接触电压 %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is below the tolerable step voltage %2</source>
+        <translation>跨步电压 %1 低于允许跨步电压 %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</source>
+        <translation>网孔电压 %1 比允许接触电压 %2 高 %3（%4 %）</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</source>
+        <translation>跨步电压 %1 比允许跨步电压 %2 高 %3（%4 %）</translation>
+    </message>
+    <message>
+        <source>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</source>
+        <translation>地电位升 %1 不超过允许接触电压的两倍（%2）</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</source>
+        <translation>接触电压（网孔电压）%1 在允许接触电压 %2 以内</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</source>
+        <translation>接触电压（网孔电压）%1 比允许接触电压 %2 高 %3（%4 %）</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
+        <translation>埋深 %1 m 超出公式适用范围 0.25 m 至 2.5 m</translation>
+    </message>
+    <message>
+        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
+        <translation>间距 %1 m 未超过公式要求的 2.5 m</translation>
+    </message>
+    <message>
+        <source>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</source>
+        <translation>导体直径 %1 m 未小于埋深的四分之一（%2 m）</translation>
+    </message>
+    <message>
+        <source>n = %1 is above the formulas&apos; 25</source>
+        <translation>n = %1 超过公式的 25</translation>
+    </message>
+    <message>
+        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
+        <translation>电击持续时间 %1 s 超出人体电流限值的 0.03 s 至 3 s</translation>
+    </message>
+    <message>
+        <source>The spacings differ (%1 m and %2 m): the formulas use the larger</source>
+        <translation>间距不同（%1 m 和 %2 m）：公式取较大值</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
+        <translation>埋深 %1 m 超出 Schwarz 最深曲线（%2 m）</translation>
+    </message>
+    <message>
+        <source>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</source>
+        <translation>公式假定土壤均匀：%1 层模型被简化为单一电阻率</translation>
+    </message>
+    <message>
+        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
+        <translation>故障持续时间 %1 s 超出 EN 50522 表格（0.05 s 至 10 s）：使用最近的端值</translation>
+    </message>
+    <message>
+        <source>Grid safety - %1</source>
+        <translation>接地网安全 - %1</translation>
+    </message>
+    <message>
+        <source>Grid safety</source>
+        <translation>接地网安全</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>接地网</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>正方形</translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>L-shaped</source>
+        <translation>L 形</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>形状</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>长度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>Conductors along the length</source>
+        <translation>沿长度方向导体数</translation>
+    </message>
+    <message>
+        <source>Conductors along the width</source>
+        <translation>沿宽度方向导体数</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>埋深</translation>
+    </message>
+    <message>
+        <source>Conductor diameter</source>
+        <translation>导体直径</translation>
+    </message>
+    <message>
+        <source>Cut-out length (L)</source>
+        <translation>切角长度（L）</translation>
+    </message>
+    <message>
+        <source>Cut-out width (L)</source>
+        <translation>切角宽度（L）</translation>
+    </message>
+    <message>
+        <source>Rods</source>
+        <translation>垂直接地极</translation>
+    </message>
+    <message>
+        <source>On the perimeter</source>
+        <translation>在周边</translation>
+    </message>
+    <message>
+        <source>At the corners</source>
+        <translation>在四角</translation>
+    </message>
+    <message>
+        <source>Inside the grid</source>
+        <translation>在网内</translation>
+    </message>
+    <message>
+        <source>Number of rods</source>
+        <translation>接地极数量</translation>
+    </message>
+    <message>
+        <source>Rod length</source>
+        <translation>接地极长度</translation>
+    </message>
+    <message>
+        <source>Rod diameter</source>
+        <translation>接地极直径</translation>
+    </message>
+    <message>
+        <source>Placement</source>
+        <translation>布置</translation>
+    </message>
+    <message>
+        <source>Surface layer (crushed rock)</source>
+        <translation>表层（碎石）</translation>
+    </message>
+    <message>
+        <source>ohm m</source>
+        <translation>Ω m</translation>
+    </message>
+    <message>
+        <source>Resistivity</source>
+        <translation>电阻率</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>厚度</translation>
+    </message>
+    <message>
+        <source>Surface resistivity</source>
+        <translation>表层电阻率</translation>
+    </message>
+    <message>
+        <source>Surface thickness</source>
+        <translation>表层厚度</translation>
+    </message>
+    <message>
+        <source>Fault and body</source>
+        <translation>故障与人体</translation>
+    </message>
+    <message>
+        <source>Grid current IG</source>
+        <translation>接地网电流 IG</translation>
+    </message>
+    <message>
+        <source>Fault current 3I0</source>
+        <translation>故障电流 3I0</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>70 kg</source>
+        <translation>70 kg</translation>
+    </message>
+    <message>
+        <source>50 kg</source>
+        <translation>50 kg</translation>
+    </message>
+    <message>
+        <source>IEEE Std 80-2013</source>
+        <translation>IEEE Std 80-2013</translation>
+    </message>
+    <message>
+        <source>EN 50522:2010</source>
+        <translation>EN 50522:2010</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>Standing resistance of the feet</source>
+        <translation>双脚站立电阻</translation>
+    </message>
+    <message>
+        <source>Current given</source>
+        <translation>已知电流</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>电流</translation>
+    </message>
+    <message>
+        <source>Split factor Sf</source>
+        <translation>分流系数 Sf</translation>
+    </message>
+    <message>
+        <source>X/R</source>
+        <translation>X/R</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Fault duration</source>
+        <translation>故障持续时间</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>人体</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Footwear (EN 50522)</source>
+        <translation>鞋（EN 50522）</translation>
+    </message>
+    <message>
+        <source>Soil</source>
+        <translation>土壤</translation>
+    </message>
+    <message>
+        <source>Stored soil model (%1 layers)</source>
+        <translation>已保存的土壤模型（%1 层）</translation>
+    </message>
+    <message>
+        <source>Typed resistivity</source>
+        <translation>手动输入电阻率</translation>
+    </message>
+    <message>
+        <source>Soil from</source>
+        <translation>土壤来源</translation>
+    </message>
+    <message>
+        <source>Tolerable</source>
+        <translation>允许值</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <translation>计算值</translation>
+    </message>
+    <message>
+        <source>Find the smallest grid that is safe</source>
+        <translation>查找最小的安全接地网</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>与 %1 一起保存</translation>
+    </message>
+    <message>
+        <source>Store with site</source>
+        <translation>与站点一起保存</translation>
+    </message>
+    <message>
+        <source>Open the window from a site to keep the assessment with it</source>
+        <translation>从站点打开此窗口才能将评估与站点一起保存</translation>
+    </message>
+    <message>
+        <source>%1 must be above zero.</source>
+        <translation>%1 必须大于零。</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative.</source>
+        <translation>%1 不能为负。</translation>
+    </message>
+    <message>
+        <source>%1: at least 2.</source>
+        <translation>%1：至少为 2。</translation>
+    </message>
+    <message>
+        <source>%1 is 50 or 70 kg.</source>
+        <translation>%1 为 50 或 70 kg。</translation>
+    </message>
+    <message>
+        <source>%1 is at most 1.</source>
+        <translation>%1 最大为 1。</translation>
+    </message>
+    <message>
+        <source>%1 must be smaller than the grid.</source>
+        <translation>%1 必须小于接地网。</translation>
+    </message>
+    <message>
+        <source>%1 does not fall on a conductor: the conductors&apos; spacing does not fit it.</source>
+        <translation>%1 未落在导体上：导体间距与之不符。</translation>
+    </message>
+    <message>
+        <source>A square grid has equal length and width and as many conductors each way.</source>
+        <translation>正方形接地网的长宽相等，两个方向的导体数相同。</translation>
+    </message>
+    <message>
+        <source>The soil&apos;s resistivity must be above zero.</source>
+        <translation>土壤电阻率必须大于零。</translation>
+    </message>
+    <message>
+        <source>Touch voltage (mesh voltage Em)</source>
+        <translation>接触电压（网孔电压 Em）</translation>
+    </message>
+    <message>
+        <source>Step voltage Es</source>
+        <translation>跨步电压 Es</translation>
+    </message>
+    <message>
+        <source>Ground potential rise</source>
+        <translation>地电位升</translation>
+    </message>
+    <message>
+        <source>Permissible touch voltage U_Tp (EN 50522)</source>
+        <translation>允许接触电压 U_Tp（EN 50522）</translation>
+    </message>
+    <message>
+        <source>Earth potential rise against 2 U_Tp</source>
+        <translation>地电位升与 2 U_Tp 比较</translation>
+    </message>
+    <message>
+        <source>Grid resistance Rg (Sverak)</source>
+        <translation>接地网电阻 Rg（Sverak）</translation>
+    </message>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Grid resistance (Schwarz)</source>
+        <translation>接地网电阻（Schwarz）</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>Surface layer factor Cs</source>
+        <translation>表层系数 Cs</translation>
+    </message>
+    <message>
+        <source>n, Km, Ki, Ks</source>
+        <translation>n, Km, Ki, Ks</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>安全</translation>
+    </message>
+    <message>
+        <source>Not safe</source>
+        <translation>不安全</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m, as typed.</source>
+        <translation>均匀土壤 %1 Ω m，手动输入。</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m, the stored one-layer model.</source>
+        <translation>均匀土壤 %1 Ω m，已保存的单层模型。</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
+        <translation>均匀土壤 %1 Ω m：%2 层模型在接地网等效半径 %3 m 处的温纳视电阻率。</translation>
+    </message>
+    <message>
+        <source>Correct the fields first.</source>
+        <translation>请先更正各字段。</translation>
+    </message>
+    <message>
+        <source>None of the %1 designs tried is safe: a larger area, a surface layer or a smaller grid current is needed.</source>
+        <translation>尝试的 %1 种设计均不安全：需要更大面积、表层或更小的接地网电流。</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 designs tried are safe; the smallest, with %3 m of conductors and rods, is shown.</source>
+        <translation>尝试的 %2 种设计中有 %1 种安全；显示最小的一种，导体和接地极共 %3 m。</translation>
+    </message>
+    <message>
+        <source>Assessment stored with %1</source>
+        <translation>评估已与 %1 一起保存</translation>
     </message>
 </context>
 <context>
@@ -1429,6 +2051,30 @@ Date</translation>
         <source>Delete...</source>
         <translation>删除...</translation>
     </message>
+    <message>
+        <source>The site&apos;s resistivity results could not be read.</source>
+        <translation>无法读取该站点的电阻率结果。</translation>
+    </message>
+    <message>
+        <source>The results could not be assigned.</source>
+        <translation>无法分配结果。</translation>
+    </message>
+    <message>
+        <source>The name could not be changed.</source>
+        <translation>无法更改名称。</translation>
+    </message>
+    <message>
+        <source>It could not be deleted.</source>
+        <translation>无法删除。</translation>
+    </message>
+    <message>
+        <source>The site report could not be made.</source>
+        <translation>无法生成站点报告。</translation>
+    </message>
+    <message>
+        <source>Grid safety...</source>
+        <translation>接地网安全...</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::LabelDialog</name>
@@ -1518,6 +2164,10 @@ Date</translation>
         <source>now</source>
         <translation>现在</translation>
     </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::TrendChart</name>
@@ -1551,6 +2201,12 @@ Date</translation>
     <message>
         <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
         <translation>带此标签的 %2 个结果中，有 %1 个具有该测量量的有效读数。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range (no number to plot).</source>
+        <translation>
+            <numerusform>%n 个超量程（无数值可绘制）。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

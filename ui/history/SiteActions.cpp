@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "ArchiveFailure.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
 #include "SiteReportPdf.h"
@@ -69,7 +70,10 @@ void HistoryWindow::AssignSelected() {
     bool done = false;
     if (choice->inOrder) {
         std::vector<archive::PointRow> points;
-        archive::Points(*archive_, choice->site, points, error);
+        if (!archive::Points(*archive_, choice->site, points, error)) {
+            SayArchiveFailure(tr("The results could not be assigned."), *archive_, error);
+            return Refresh();
+        }
         const auto first = std::find_if(points.begin(), points.end(), [&](const archive::PointRow& point) {
             return point.id == choice->point;
         });
@@ -79,7 +83,7 @@ void HistoryWindow::AssignSelected() {
         done = archive::Assign(*archive_, ids, choice->point, error);
     }
     if (!done) {
-        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The results could not be assigned: %1"), {error});
+        SayArchiveFailure(tr("The results could not be assigned."), *archive_, error);
     } else {
         status_->setText(tr("%n result(s) assigned", nullptr, static_cast<int>(ids.size())));
     }
@@ -102,11 +106,13 @@ void HistoryWindow::RenameChosen() {
     bool done = true;
     if (chosen.kind == TreeChoice::Kind::Site) {
         std::vector<archive::SiteRow> sites;
-        archive::Sites(*archive_, sites, error);
+        const bool read = archive::Sites(*archive_, sites, error);
         const auto site =
             std::find_if(sites.begin(), sites.end(), [&](const auto& s) { return s.id == chosen.id; });
-        if (site == sites.end()) {
-            return;
+        if (!read || site == sites.end()) {
+            SayArchiveFailure(tr("The name could not be changed."), *archive_,
+                              read ? "there is no site " + std::to_string(chosen.id) : error);
+            return Refresh();
         }
         const auto name = AskName(tr("Rename site"), QString::fromStdString(site->fields.name));
         if (!name) {
@@ -118,7 +124,8 @@ void HistoryWindow::RenameChosen() {
     } else if (chosen.kind == TreeChoice::Kind::Point) {
         const auto point = archive::PointById(*archive_, chosen.id, error);
         if (!point) {
-            return;
+            SayArchiveFailure(tr("The name could not be changed."), *archive_, error);
+            return Refresh();
         }
         const auto name = AskName(tr("Rename test point"), QString::fromStdString(point->fields.name));
         if (!name) {
@@ -129,7 +136,7 @@ void HistoryWindow::RenameChosen() {
         done = archive::UpdatePoint(*archive_, chosen.id, fields, error);
     }
     if (!done) {
-        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The name could not be changed: %1"), {error});
+        SayArchiveFailure(tr("The name could not be changed."), *archive_, error);
     }
     Refresh();
 }
@@ -141,7 +148,8 @@ void HistoryWindow::DeleteChosen() {
     if (chosen.kind == TreeChoice::Kind::Point) {
         const auto point = archive::PointById(*archive_, chosen.id, error);
         if (!point) {
-            return;
+            SayArchiveFailure(tr("It could not be deleted."), *archive_, error);
+            return Refresh();
         }
         if (point->results > 0 &&
             !platform::Ask(QT_TRANSLATE_NOOP("Messages",
@@ -160,7 +168,7 @@ void HistoryWindow::DeleteChosen() {
         done = archive::DeleteSite(*archive_, chosen.id, error);
     }
     if (!done) {
-        platform::Alert(QT_TRANSLATE_NOOP("Messages", "It could not be deleted: %1"), {error});
+        SayArchiveFailure(tr("It could not be deleted."), *archive_, error);
     }
     Refresh();
 }
@@ -172,10 +180,14 @@ void HistoryWindow::ReportChosenSite() {
     if (chosen.kind == TreeChoice::Kind::Point) {
         if (const auto point = archive::PointById(*archive_, chosen.id, error)) {
             siteId = point->site;
+        } else {
+            return SayArchiveFailure(tr("The site report could not be made."), *archive_, error);
         }
     }
     std::vector<archive::SiteRow> sites;
-    archive::Sites(*archive_, sites, error);
+    if (siteId != 0 && !archive::Sites(*archive_, sites, error)) {
+        return SayArchiveFailure(tr("The site report could not be made."), *archive_, error);
+    }
     const auto site = std::find_if(sites.begin(), sites.end(), [&](const auto& s) { return s.id == siteId; });
     if (site == sites.end()) {
         return platform::Alert(
@@ -191,8 +203,7 @@ void HistoryWindow::ReportChosenSite() {
     const std::string until = untilOn_->isChecked() ? until_->date().toString(Qt::ISODate).toStdString() : "";
     if (!sitereport::LoadSiteReport(*archive_, site->fields.name, since, until, ValiditySettings(), report,
                                     error)) {
-        return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The site report could not be made: %1"),
-                               {error});
+        return SayArchiveFailure(tr("The site report could not be made."), *archive_, error);
     }
     report.tester = request->tester.toStdString();
     report.instrument = request->instrument.toStdString();
@@ -242,6 +253,7 @@ void HistoryWindow::BuildTreeMenu() {
         QMenu menu(this);
         menu.addAction(tr("Rename..."), this, &HistoryWindow::RenameChosen)->setEnabled(named);
         menu.addAction(tr("Delete..."), this, &HistoryWindow::DeleteChosen)->setEnabled(named);
+        menu.addAction(tr("Grid safety..."), this, &HistoryWindow::ShowGridSafety)->setEnabled(named);
         menu.exec(tree_->viewport()->mapToGlobal(at));
     });
 }

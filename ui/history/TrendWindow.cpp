@@ -66,9 +66,13 @@ void TrendWindow::ShowLabel() {
 void TrendWindow::ShowQuantity() {
     const auto quantity = static_cast<format::Quantity>(quantities_->currentData().toInt());
     TrendSeries series = BuildTrend(rows_, quantity);
-    status_->setText(tr("%1 of %2 results with this label have a valid reading of this quantity.")
+    QString status = tr("%1 of %2 results with this label have a valid reading of this quantity.")
                          .arg(series.samples.size())
-                         .arg(rows_.size()));
+                         .arg(rows_.size());
+    if (series.overRange > 0) {
+        status += QLatin1Char(' ') + tr("%n over range (no number to plot).", nullptr, series.overRange);
+    }
+    status_->setText(status);
     chart_->SetSeries(std::move(series));
 }
 
