@@ -31,16 +31,16 @@ platform::Message Alert(const char* text, std::vector<std::string> arguments) {
 }
 
 TEST(MessageTextTest, TheFixedTextIsTranslatedAndThenFilledWithItsArguments) {
-    const auto message = Alert("The results could not be assigned: %1", {"disk I/O error %2"});
-    EXPECT_EQ(platform::FilledText(message), "The results could not be assigned: disk I/O error %2");
+    const auto message = Alert("The results could not be exported: %1", {"disk I/O error %2"});
+    EXPECT_EQ(platform::FilledText(message), "The results could not be exported: disk I/O error %2");
     {
         InLanguage german(Language::German);
         EXPECT_EQ(MessageText(message),
-                  QStringLiteral("Die Ergebnisse konnten nicht zugeordnet werden: disk I/O error %2"));
+                  QStringLiteral("Die Ergebnisse konnten nicht exportiert werden: disk I/O error %2"));
     }
     {
         InLanguage chinese(Language::Chinese);
-        EXPECT_EQ(MessageText(message), QStringLiteral("无法分配结果：disk I/O error %2"));
+        EXPECT_EQ(MessageText(message), QStringLiteral("无法导出结果：disk I/O error %2"));
     }
     // The details are translated and filled the same way; a text of the original's stays as it is.
     platform::Message question{"Read Data error, please retry", "TIP"};
