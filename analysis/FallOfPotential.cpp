@@ -18,29 +18,27 @@ std::string Number(double value) {
     return numbers::General(value, 4);
 }
 
-std::string ReadingName(std::size_t index) {
-    return "reading " + std::to_string(index + 1);
+std::string ReadingNumber(std::size_t index) {
+    return std::to_string(index + 1);
 }
 
-std::string CheckReadings(const std::vector<FopReading>& readings, double currentProbe) {
+Refusal CheckReadings(const std::vector<FopReading>& readings, double currentProbe) {
     if (!std::isfinite(currentProbe) || currentProbe <= 0.0 || currentProbe > kMaxDistance)
-        return "the current-probe distance must be a number above 0 m and at most 100 km";
+        return {RefusalReason::CurrentProbeOutOfRange, {}};
     if (readings.size() < 2)
-        return "at least two readings are needed";
+        return {RefusalReason::TooFewReadings, {}};
     for (std::size_t i = 0; i < readings.size(); ++i) {
         const FopReading& r = readings[i];
+        const std::string number = ReadingNumber(i);
         if (!std::isfinite(r.distance) || !std::isfinite(r.resistance))
-            return ReadingName(i) + ": not a number";
+            return {RefusalReason::ReadingNotANumber, {number}};
         if (r.distance <= 0.0 || r.distance >= currentProbe)
-            return ReadingName(i) +
-                   ": the potential probe must be between the electrode and the current probe (0 to " +
-                   Number(currentProbe) + " m), not at " + Number(r.distance) + " m";
+            return {RefusalReason::ProbeOutsideSpan, {number, Number(currentProbe), Number(r.distance)}};
         if (r.resistance <= 0.0 || r.resistance > kMaxResistance)
-            return ReadingName(i) + ": the resistance must be above 0 ohm and at most 1e12 ohm";
+            return {RefusalReason::ReadingResistanceOutOfRange, {number}};
         for (std::size_t j = 0; j < i; ++j) {
             if (readings[j].distance == r.distance)
-                return ReadingName(i) + ": the distance " + Number(r.distance) + " m is already " +
-                       ReadingName(j) + "'s";
+                return {RefusalReason::DistanceRepeated, {number, Number(r.distance), ReadingNumber(j)}};
         }
     }
     return {};
@@ -61,6 +59,11 @@ std::optional<double> At(const std::vector<FopReading>& sorted, double x) {
     return sorted.back().resistance;
 }
 
+void Note(FopAnalysis& analysis, Refusal note) {
+    analysis.notes.push_back(RefusalSentence(note));
+    analysis.noteCodes.push_back(std::move(note));
+}
+
 bool HasReadingNear(const std::vector<FopReading>& sorted, double x, double tolerance) {
     return std::any_of(sorted.begin(), sorted.end(),
                        [&](const FopReading& r) { return std::fabs(r.distance - x) <= tolerance; });
@@ -70,8 +73,7 @@ void CheckPlateau(const std::vector<FopReading>& sorted, double d, FopAnalysis& 
     const auto low = At(sorted, kPlateauLow * d);
     const auto high = At(sorted, kPlateauHigh * d);
     if (!low || !high) {
-        analysis.notes.push_back(
-            "the readings do not reach from 52 % to 72 % of D: the plateau was not checked");
+        Note(analysis, {RefusalReason::PlateauNotChecked, {}});
         return;
     }
     double least = std::min({*low, *high, analysis.resistanceAt618});
@@ -85,17 +87,14 @@ void CheckPlateau(const std::vector<FopReading>& sorted, double d, FopAnalysis& 
     analysis.plateauSpreadPercent = 100.0 * (most - least) / analysis.resistanceAt618;
     analysis.plateau = analysis.plateauSpreadPercent <= kPlateauTolerancePercent;
     if (!*analysis.plateau) {
-        analysis.notes.push_back(
-            "the curve from 52 % to 72 % of D spreads over " + Number(analysis.plateauSpreadPercent) +
-            " % (more than 5 %): the potential probe is not on a plateau; move the current probe "
-            "further out and measure again");
+        Note(analysis, {RefusalReason::NoPlateau, {Number(analysis.plateauSpreadPercent)}});
     }
 }
 
 void ApplySlopeMethod(const std::vector<FopReading>& sorted, double d, FopAnalysis& analysis) {
     for (double fraction : {0.2, 0.4, 0.6}) {
         if (!HasReadingNear(sorted, fraction * d, kSlopeReadingTolerance * d)) {
-            analysis.notes.push_back("no readings at 20 %, 40 % and 60 % of D: no slope method");
+            Note(analysis, {RefusalReason::NoSlopeReadings, {}});
             return;
         }
     }
@@ -105,15 +104,12 @@ void ApplySlopeMethod(const std::vector<FopReading>& sorted, double d, FopAnalys
     const double mu = (r3 - r2) / (r2 - r1);
     const auto ptOverC = SlopePtOverC(mu);
     if (!ptOverC) {
-        analysis.notes.push_back(
-            "the slope coefficient mu = " + Number(mu) +
-            " lies outside the slope table (0.40 to 1.59): move the current probe further out");
+        Note(analysis, {RefusalReason::SlopeOutsideTable, {Number(mu)}});
         return;
     }
     const auto resistance = At(sorted, *ptOverC * d);
     if (!resistance) {
-        analysis.notes.push_back("the slope method's Pt = " + Number(*ptOverC * d) +
-                                 " m lies outside the readings");
+        Note(analysis, {RefusalReason::SlopePointOutsideReadings, {Number(*ptOverC * d)}});
         return;
     }
     analysis.slope = SlopeMethod{mu, *ptOverC, *resistance};
@@ -123,7 +119,8 @@ void ApplySlopeMethod(const std::vector<FopReading>& sorted, double d, FopAnalys
 
 FopAnalysis AnalyseFallOfPotential(std::vector<FopReading> readings, double currentProbe) {
     FopAnalysis analysis;
-    analysis.error = CheckReadings(readings, currentProbe);
+    analysis.refusal = CheckReadings(readings, currentProbe);
+    analysis.error = RefusalSentence(analysis.refusal);
     if (!analysis.Ok())
         return analysis;
     std::sort(readings.begin(), readings.end(),
@@ -131,9 +128,10 @@ FopAnalysis AnalyseFallOfPotential(std::vector<FopReading> readings, double curr
     const double x618 = kTrueFraction * currentProbe;
     const auto r618 = At(readings, x618);
     if (!r618) {
-        analysis.error = "61.8 % of D (" + Number(x618) + " m) lies outside the readings (" +
-                         Number(readings.front().distance) + " m to " + Number(readings.back().distance) +
-                         " m): add readings on both sides of it";
+        analysis.refusal = {
+            RefusalReason::CentreOutsideReadings,
+            {Number(x618), Number(readings.front().distance), Number(readings.back().distance)}};
+        analysis.error = RefusalSentence(analysis.refusal);
         return analysis;
     }
     analysis.resistanceAt618 = *r618;

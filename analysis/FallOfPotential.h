@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MeasuredOnly.h"
+#include "Refusal.h"
 
 namespace terrovane::analysis {
 
@@ -33,12 +34,14 @@ struct SlopeMethod {
 
 struct FopAnalysis {
     std::string error;  // the readings were refused; nothing else is filled
+    Refusal refusal;    // the same as a code, for the windows
     double resistanceAt618 = 0.0;
     std::optional<bool> plateau;  // unset when the readings do not reach 52 % and 72 % of D
     double plateauSpreadPercent = 0.0;
     std::optional<SlopeMethod> slope;
     std::vector<std::string> notes;    // the plateau's verdict and advice, why there is no slope result
     std::vector<std::string> leftOut;  // results the caller left out and why (not filled by the analysis)
+    std::vector<Refusal> noteCodes;    // the notes as codes, for the windows
 
     bool Ok() const { return error.empty(); }
 };

@@ -299,28 +299,24 @@ SoilFit Describe(const Problem& problem, const SolverRun& run) {
     return fit;
 }
 
-std::string Counted(int count, const std::string& noun) {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
 }  // namespace
 
 SoilFit FitSoil(const Sounding& given, int layerCount, const SoilFitOptions& options) {
     SoilFit refused;
-    if (layerCount < 1 || layerCount > kMaxLayers) {
-        refused.error = "the number of layers must be 1 to " + std::to_string(kMaxLayers);
+    const std::size_t parameters = 2 * static_cast<std::size_t>(std::max(layerCount, 1)) - 1;
+    if (layerCount < 1 || layerCount > kMaxLayers)
+        refused.refusal = {RefusalReason::LayerCountOutOfRange, {std::to_string(kMaxLayers)}};
+    else
+        refused.refusal = CheckSoundingReason(given);
+    if (!refused.refusal.Refused() && given.size() < parameters) {
+        refused.refusal = {
+            RefusalReason::TooFewPoints,
+            {std::to_string(layerCount), std::to_string(parameters), std::to_string(given.size())}};
+    }
+    if (refused.refusal.Refused()) {
+        refused.error = RefusalSentence(refused.refusal);
         return refused;
     }
-    refused.error = CheckSounding(given);
-    const std::size_t parameters = 2 * static_cast<std::size_t>(layerCount) - 1;
-    if (refused.error.empty() && given.size() < parameters) {
-        refused.error = Counted(layerCount, "layer") + (layerCount == 1 ? " has " : " have ") +
-                        Counted(static_cast<int>(parameters), "parameter") + ", but there " +
-                        (given.size() == 1 ? "is " : "are ") +
-                        Counted(static_cast<int>(given.size()), "point");
-    }
-    if (!refused.error.empty())
-        return refused;
     gsl_set_error_handler_off();  // GSL must report, not abort the program
     const Sounding sounding = SortedBySpacing(given);
     Problem problem;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "LayeredEarth.h"
+#include "Refusal.h"
 #include "Sounding.h"
 
 namespace terrovane::analysis {
@@ -32,6 +33,7 @@ struct FittedPoint {
 // The outcome of a soil fit. With `error` set the data were refused and nothing else is filled.
 struct SoilFit {
     std::string error;
+    Refusal refusal;         // the same as a code, for the windows
     bool converged = false;  // false: the solver stopped without converging; the best model found is given
     std::string solverNote;  // why it stopped, when it did not converge
     LayeredEarth model;

@@ -18,8 +18,8 @@ constexpr double kMaxSpacing = 1e5;
 constexpr double kMinApparentResistivity = 1e-6;
 constexpr double kMaxApparentResistivity = 1e12;
 
-std::string PointName(std::size_t index) {
-    return "point " + std::to_string(index + 1);
+std::string PointNumber(std::size_t index) {
+    return std::to_string(index + 1);
 }
 
 std::string Metres(double value) {
@@ -28,27 +28,31 @@ std::string Metres(double value) {
 
 }  // namespace
 
-std::string CheckSounding(const Sounding& sounding) {
+Refusal CheckSoundingReason(const Sounding& sounding) {
     for (std::size_t i = 0; i < sounding.size(); ++i) {
         const SoundingPoint& point = sounding[i];
+        const std::string number = PointNumber(i);
         if (!std::isfinite(point.spacing) || !std::isfinite(point.apparentResistivity))
-            return PointName(i) + ": not a number";
+            return {RefusalReason::PointNotANumber, {number}};
         if (point.spacing <= 0.0)
-            return PointName(i) + ": the spacing must be above 0 m";
+            return {RefusalReason::SpacingNotPositive, {number}};
         if (point.apparentResistivity <= 0.0)
-            return PointName(i) + ": the apparent resistivity must be above 0 ohm-m";
+            return {RefusalReason::ResistivityNotPositive, {number}};
         if (point.spacing < kMinSpacing || point.spacing > kMaxSpacing)
-            return PointName(i) + ": a spacing outside 1 mm to 100 km is no Wenner sounding";
+            return {RefusalReason::SpacingOutOfRange, {number}};
         if (point.apparentResistivity < kMinApparentResistivity ||
             point.apparentResistivity > kMaxApparentResistivity)
-            return PointName(i) + ": an apparent resistivity outside 1e-6 to 1e12 ohm-m is no soil";
+            return {RefusalReason::ResistivityOutOfRange, {number}};
         for (std::size_t j = 0; j < i; ++j) {
             if (sounding[j].spacing == point.spacing)
-                return PointName(i) + ": the spacing " + Metres(point.spacing) + " m is already " +
-                       PointName(j) + "'s";
+                return {RefusalReason::SpacingRepeated, {number, Metres(point.spacing), PointNumber(j)}};
         }
     }
     return {};
+}
+
+std::string CheckSounding(const Sounding& sounding) {
+    return RefusalSentence(CheckSoundingReason(sounding));
 }
 
 Sounding SortedBySpacing(Sounding sounding) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "MeasuredOnly.h"
+#include "Refusal.h"
 
 namespace terrovane::analysis {
 
@@ -19,6 +20,8 @@ using Sounding = std::vector<SoundingPoint>;
 // 100 km, apparent resistivities from 1e-6 to 1e12 ohm-m) and no spacing twice.
 // Otherwise what is wrong with which point (numbered from 1 in the order given).
 std::string CheckSounding(const Sounding& sounding);
+// The same refusal as a code with its arguments, for the windows to say in their language.
+Refusal CheckSoundingReason(const Sounding& sounding);
 
 // Points ordered by spacing.
 Sounding SortedBySpacing(Sounding sounding);

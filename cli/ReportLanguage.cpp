@@ -11,7 +11,7 @@ std::optional<int> ChooseReportLanguage(const ParsedArguments& options, const st
     if (options.Has("lang")) {
         request.option = translations::ParseLanguage(options.Value("lang"));
         if (!request.option) {
-            return UsageError(command, "--lang must be zh or en, not \"" + options.Value("lang") + "\"");
+            return UsageError(command, "--lang must be zh, en or de, not \"" + options.Value("lang") + "\"");
         }
     }
     std::string warning;

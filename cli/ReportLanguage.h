@@ -9,10 +9,10 @@ namespace terrovane::cli {
 
 // The --lang option of the commands that draw a report.
 inline const DeclaredOption kLanguageOption{
-    "lang", "zh|en",
+    "lang", "zh|en|de",
     "The report's language; by default the setting Interface/Language of "
-    "Terrovane.conf, else the system's (Chinese for a Chinese locale, "
-    "otherwise English)."};
+    "Terrovane.conf, else the system's (Chinese or German for such a "
+    "locale, otherwise English)."};
 
 // Makes the report's language the one asked for (--lang, else the setting, else the system). A bad --lang is
 // a usage error of `command` (the status returned); a bad setting is warned about and passed over.

@@ -131,7 +131,8 @@ bool ReadInstrument(record::ReadOutState& state, TerminalHost& host, std::string
 void InstallTerminalMessages(bool assumeYes) {
     platform::SetMessageHandler([assumeYes](const platform::Message& message) {
         const std::string text =
-            message.details.empty() ? message.text : message.text + "\n" + message.details;
+            message.details.empty() ? platform::FilledText(message)
+                                    : platform::FilledText(message) + "\n" + platform::FilledDetails(message);
         if (message.buttons == platform::MessageButtons::OkCancel) {
             return AskOnTerminal(text, assumeYes);
         }

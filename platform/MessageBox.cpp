@@ -13,12 +13,35 @@ MessageHandler& Handler() {
 
 }  // namespace
 
+std::string FillArguments(const std::string& text, const std::vector<std::string>& arguments) {
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        const std::size_t index = static_cast<std::size_t>(next - '1');
+        if (text[i] == '%' && next >= '1' && next <= '9' && index < arguments.size()) {
+            filled += arguments[index];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
+std::string FilledText(const Message& message) {
+    return FillArguments(message.text, message.arguments);
+}
+
+std::string FilledDetails(const Message& message) {
+    return FillArguments(message.details, message.detailArguments);
+}
+
 MessageResult ShowMessage(const Message& message) {
     if (Handler())
         return Handler()(message);
-    std::fprintf(stderr, "%s\n", message.text.c_str());
+    std::fprintf(stderr, "%s\n", FilledText(message).c_str());
     if (!message.details.empty())
-        std::fprintf(stderr, "%s\n", message.details.c_str());
+        std::fprintf(stderr, "%s\n", FilledDetails(message).c_str());
     return MessageResult::Ok;
 }
 
@@ -26,13 +49,16 @@ MessageHandler SetMessageHandler(MessageHandler handler) {
     return std::exchange(Handler(), std::move(handler));
 }
 
-void Alert(const std::string& text) {
-    ShowMessage({text, kApplicationTitle});
+void Alert(const std::string& text, std::vector<std::string> arguments) {
+    Message message{text, kApplicationTitle};
+    message.arguments = std::move(arguments);
+    ShowMessage(message);
 }
 
-bool Ask(const std::string& text) {
-    return ShowMessage({text, "TIP", MessageButtons::OkCancel, MessageIcon::Warning, true}) ==
-           MessageResult::Ok;
+bool Ask(const std::string& text, std::vector<std::string> arguments) {
+    Message question{text, "TIP", MessageButtons::OkCancel, MessageIcon::Warning, true};
+    question.arguments = std::move(arguments);
+    return ShowMessage(question) == MessageResult::Ok;
 }
 
 bool AskBeforeLoss(const std::string& text, const std::string& details) {

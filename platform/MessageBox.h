@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace terrovane::platform {
 
@@ -18,6 +19,10 @@ struct Message {
     bool topmost = false;
     std::string details{};  // shown under the text, e.g. what a question is about; may be empty
     MessageResult defaultAnswer = MessageResult::Ok;  // the button Enter presses
+    // What fills %1, %2, ... of the text and of the details. The text stays the fixed one marked for
+    // translation, so the window translates it first and fills it after, in any language.
+    std::vector<std::string> arguments{};
+    std::vector<std::string> detailArguments{};
 };
 
 // The caption of plain messages.
@@ -32,11 +37,18 @@ MessageResult ShowMessage(const Message& message);
 // Installs a handler (a GUI message box, a terminal prompt, a test recorder); returns the previous one.
 MessageHandler SetMessageHandler(MessageHandler handler);
 
-// A plain message: OK button, the application's title.
-void Alert(const std::string& text);
+// The text with %1 ... %9 replaced by the arguments in one pass (an argument's own "%2" stays as it is);
+// a number without an argument stays as it is too.
+std::string FillArguments(const std::string& text, const std::vector<std::string>& arguments);
+// The message's text and its details with their arguments filled, untranslated.
+std::string FilledText(const Message& message);
+std::string FilledDetails(const Message& message);
+
+// A plain message: OK button, the application's title. `arguments` fill the fixed text's %1, %2, ...
+void Alert(const std::string& text, std::vector<std::string> arguments = {});
 
 // A "TIP" question with OK and Cancel, a warning icon, kept topmost. True when answered OK.
-bool Ask(const std::string& text);
+bool Ask(const std::string& text, std::vector<std::string> arguments = {});
 
 // The same question before something that cannot be undone: `details` under it name what is lost, and
 // Cancel is the default button, so a hurried Enter loses nothing.

@@ -1,5 +1,6 @@
 #include "SoilPlotPainting.h"
 
+#include <QCoreApplication>
 #include <QPainterPath>
 
 #include "PlotPainting.h"
@@ -14,23 +15,28 @@ const QColor kMeasured(0xc0, 0x39, 0x2b);
 void PaintLegend(QPainter& painter, const QRectF& plot, bool band) {
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height();
-    QPointF at(plot.right() - metrics.horizontalAdvance(QStringLiteral("Model +- one sigma")) - line * 2.6,
+    QPointF at(plot.right() -
+                   metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model +- one sigma")) -
+                   line * 2.6,
                plot.top() + line * 0.4);
     painter.setPen(QPen(kMeasured, 1.5 * PenUnit(painter)));
     painter.setBrush(Qt::white);
     painter.drawEllipse(at + QPointF(line * 0.6, line * 0.5), line * 0.25, line * 0.25);
     painter.setPen(Qt::black);
-    painter.drawText(at + QPointF(line * 1.6, metrics.ascent()), QStringLiteral("Measured"));
+    painter.drawText(at + QPointF(line * 1.6, metrics.ascent()),
+                     QCoreApplication::translate("Plots", "Measured"));
     at.ry() += line * 1.2;
     painter.setPen(QPen(kCurve, 2 * PenUnit(painter)));
     painter.drawLine(at + QPointF(0, line * 0.5), at + QPointF(line * 1.2, line * 0.5));
     painter.setPen(Qt::black);
-    painter.drawText(at + QPointF(line * 1.6, metrics.ascent()), QStringLiteral("Model"));
+    painter.drawText(at + QPointF(line * 1.6, metrics.ascent()),
+                     QCoreApplication::translate("Plots", "Model"));
     if (!band)
         return;
     at.ry() += line * 1.2;
     painter.fillRect(QRectF(at + QPointF(0, line * 0.2), QSizeF(line * 1.2, line * 0.6)), kBand);
-    painter.drawText(at + QPointF(line * 1.6, metrics.ascent()), QStringLiteral("Model +- one sigma"));
+    painter.drawText(at + QPointF(line * 1.6, metrics.ascent()),
+                     QCoreApplication::translate("Plots", "Model +- one sigma"));
 }
 
 }  // namespace
@@ -45,7 +51,8 @@ void PaintSoilPlot(QPainter& painter, const QRectF& area, const SoilPlotData& da
         painter, plot, layout.spacing, layout.resistivity,
         [&](double a) { return MapSoil(layout, a, layout.resistivity.low).x(); },
         [&](double rho) { return MapSoil(layout, layout.spacing.low, rho).y(); },
-        QStringLiteral("Electrode spacing a (m)"), QStringLiteral("Apparent resistivity (ohm m)"));
+        QCoreApplication::translate("Plots", "Electrode spacing a (m)"),
+        QCoreApplication::translate("Plots", "Apparent resistivity (Ω·m)"));
     painter.setClipRect(plot);
     if (!data.curve.empty()) {
         QPainterPath band;

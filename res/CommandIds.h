@@ -15,9 +15,12 @@ enum CommandId : int {
     kCmdRead = 32792,
     kCmdBlank1 = 32793,
     kCmdShow = 32808,
-    kCmdHistory = 32809,      // the archive's History window
-    kCmdPort = 32810,         // the choice among several instrument bridges
-    kCmdFastReadOut = 32815,  // turns the fast read-out on and off (checked while on)
+    kCmdHistory = 32809,          // the archive's History window
+    kCmdPort = 32810,             // the choice among several instrument bridges
+    kCmdFastReadOut = 32815,      // turns the fast read-out on and off (checked while on)
+    kCmdLanguageChinese = 32816,  // the language of the next start (the running one is checked)
+    kCmdLanguageEnglish = 32817,
+    kCmdLanguageGerman = 32818,
     kCmdBlank2 = 58112,
 };
 

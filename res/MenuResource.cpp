@@ -33,6 +33,14 @@ const std::vector<MenuItem>& MainMenu() {
               }},
              {QT_TRANSLATE_NOOP("Menu", "&Fast read-out"), kCmdFastReadOut, {}, true},
              {kPortMenuText, kCmdPort, {}},
+             {QT_TRANSLATE_NOOP("Menu", "Language (&L)"),
+              -1,
+              {
+                  // Each language in its own words, whatever the running one: never translated.
+                  {"中文(&Z)", kCmdLanguageChinese, {}, true},
+                  {"&English", kCmdLanguageEnglish, {}, true},
+                  {"&Deutsch", kCmdLanguageGerman, {}, true},
+              }},
          }},
         {QT_TRANSLATE_NOOP("Menu", "Help (&H)"), kCmdHelp, {}},
         {"", kCmdBlank1, {}},

@@ -16,6 +16,7 @@ packages=(
   libsqlite3-dev libxlsxwriter-dev                       # the measurement archive and its .xlsx export
   libgsl-dev                                             # the soil model's least-squares solver (analysis/)
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools    # the translations: lupdate, lrelease and their CMake functions
+  qt6-translations-l10n                                  # Qt's own texts (standard buttons, dialogs) in Chinese and German
   dpkg-dev file desktop-file-utils appstream lintian man-db  # the Debian package and its checks
   clang libclang-rt-14-dev                               # the fuzz programs (scripts/fuzz.sh, libFuzzer)
   locales                                                # the locales below, for the tests under other locales

@@ -19,7 +19,10 @@ run_suite() {
 }
 
 # The tests must pass wherever developers run them: in a bare container as above, and in a desktop
-# session, which has a private runtime folder and its own home and XDG folders.
+# session, which has a private runtime folder and its own home and XDG folders, and here a German locale:
+# LANG for the programs the tests start with the caller's environment, and LC_NUMERIC, which the test
+# programs keep (they set LANG themselves), so a number written or read through the C library's locale
+# shows as a comma.
 run_suite_as_on_a_desktop() {
   local desktop
   desktop=$(mktemp -d "${TMPDIR:-/tmp}/terrovane-desktop-XXXXXX")
@@ -28,7 +31,7 @@ run_suite_as_on_a_desktop() {
   local result=0
   XDG_RUNTIME_DIR=$desktop/runtime HOME=$desktop/home XDG_CONFIG_HOME=$desktop/home/.config \
     XDG_DATA_HOME=$desktop/home/.local/share XDG_CACHE_HOME=$desktop/home/.cache \
-    XDG_SESSION_TYPE=x11 LANG=${LANG:-C.UTF-8} run_suite "$@" || result=1
+    XDG_SESSION_TYPE=x11 LANG=de_DE.UTF-8 LC_NUMERIC=de_DE.UTF-8 run_suite "$@" || result=1
   rm -rf "$desktop"
   return $result
 }

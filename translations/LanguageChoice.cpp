@@ -1,34 +1,70 @@
 #include "LanguageChoice.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 #include "Strings.h"
 
 namespace terrovane::translations {
 
 std::optional<Language> ParseLanguage(const std::string& code) {
-    if (code == "zh")
-        return Language::Chinese;
-    if (code == "en")
-        return Language::English;
+    for (const Language language : kLanguages) {
+        if (code == LanguageCode(language))
+            return language;
+    }
     return std::nullopt;
 }
 
 const char* LanguageCode(Language language) {
-    return language == Language::Chinese ? "zh" : "en";
+    switch (language) {
+        case Language::Chinese:
+            return "zh";
+        case Language::German:
+            return "de";
+        case Language::English:
+            break;
+    }
+    return "en";
 }
 
+const char* LanguageName(Language language) {
+    switch (language) {
+        case Language::Chinese:
+            return "中文";
+        case Language::German:
+            return "Deutsch";
+        case Language::English:
+            break;
+    }
+    return "English";
+}
+
+namespace {
+
+bool Names(const QString& wanted, const char* code) {
+    const QString prefix = QLatin1String(code);
+    return wanted == prefix || wanted.startsWith(prefix + QLatin1Char('-')) ||
+           wanted.startsWith(prefix + QLatin1Char('_'));
+}
+
+}  // namespace
+
 Language SystemLanguage() {
+    // The first wanted language decides, even when it is one we lack: a French user reads English, not
+    // the German that may come second in the list.
     const QStringList wanted = QLocale::system().uiLanguages();
     const QString first = wanted.isEmpty() ? QString() : wanted.front();
-    const bool chinese = first == QLatin1String("zh") || first.startsWith(QLatin1String("zh-")) ||
-                         first.startsWith(QLatin1String("zh_"));
-    return chinese ? Language::Chinese : Language::English;
+    for (const Language language : kLanguages) {
+        if (Names(first, LanguageCode(language)))
+            return language;
+    }
+    return Language::English;
 }
 
 Language ChooseLanguage(const LanguageRequest& request) {
@@ -45,7 +81,7 @@ std::optional<Language> LanguageOption(const std::vector<std::string>& arguments
         std::string value;
         if (arguments[i] == kOption) {
             if (i + 1 >= arguments.size()) {
-                error = "--lang needs a value: zh or en";
+                error = "--lang needs a value: zh, en or de";
                 return std::nullopt;
             }
             value = arguments[i + 1];
@@ -56,14 +92,22 @@ std::optional<Language> LanguageOption(const std::vector<std::string>& arguments
         }
         const auto language = ParseLanguage(value);
         if (!language)
-            error = "--lang must be zh or en, not \"" + value + "\"";
+            error = "--lang must be zh, en or de, not \"" + value + "\"";
         return language;
     }
     return std::nullopt;
 }
 
+// The main program's settings file holds one choice for the whole suite.
+bool RememberLanguage(Language language) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromUtf8(res::kProfileKey),
+                       QString::fromUtf8(res::kProgramName));
+    settings.setValue(QLatin1String(kLanguageSettingKey), QLatin1String(LanguageCode(language)));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 std::optional<Language> LanguageSetting(std::string& warning) {
-    // The main program's settings file: one choice for the whole suite.
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
                              QString::fromUtf8(res::kProfileKey), QString::fromUtf8(res::kProgramName));
     const QString value = settings.value(QLatin1String(kLanguageSettingKey)).toString();
@@ -72,7 +116,7 @@ std::optional<Language> LanguageSetting(std::string& warning) {
     const auto language = ParseLanguage(value.toStdString());
     if (!language) {
         warning = std::string("the setting ") + kLanguageSettingKey + "=" + value.toStdString() +
-                  " is neither zh nor en; the system's language is used";
+                  " is not zh, en or de; the system's language is used";
     }
     return language;
 }
@@ -80,6 +124,29 @@ std::optional<Language> LanguageSetting(std::string& warning) {
 namespace {
 
 std::optional<Language> installed;
+QTranslator* installedTranslator = nullptr;
+QTranslator* installedQtTranslator = nullptr;
+
+void Remove(QTranslator*& translator) {
+    if (translator == nullptr)
+        return;
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    translator = nullptr;
+}
+
+// Qt's own texts (the standard buttons, the file and print dialogs) in the language, where Qt's
+// translations are installed; English needs none.
+void InstallQtTranslation(Language language) {
+    if (language == Language::English)
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    const QString name =
+        language == Language::Chinese ? QStringLiteral("qtbase_zh_CN") : QStringLiteral("qtbase_de");
+    if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator.get()))
+        installedQtTranslator = translator.release();
+}
 
 }  // namespace
 
@@ -89,14 +156,17 @@ std::optional<Language> InstalledLanguage() {
 
 bool InstallLanguage(Language language) {
     installed = language;
-    if (language == Language::Chinese)
-        return true;
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral(":/translations/terrovane_en.qm"))) {
-        delete translator;
+    // One translation at a time: the one before goes, or its texts would answer where the new one lacks.
+    Remove(installedTranslator);
+    Remove(installedQtTranslator);
+    InstallQtTranslation(language);
+    auto translator = std::make_unique<QTranslator>();
+    const QString file =
+        QStringLiteral(":/translations/terrovane_%1.qm").arg(QLatin1String(LanguageCode(language)));
+    if (!translator->load(file) || !QCoreApplication::installTranslator(translator.get()))
         return false;
-    }
-    return QCoreApplication::installTranslator(translator);
+    installedTranslator = translator.release();
+    return true;
 }
 
 std::optional<int> RefuseBadLanguageOption(const std::vector<std::string>& arguments, const char* program) {
@@ -117,8 +187,7 @@ void ChooseAndInstallLanguage(const std::vector<std::string>& arguments, const c
     if (!warning.empty())
         std::fprintf(stderr, "%s: %s\n", program, warning.c_str());
     if (!InstallLanguage(ChooseLanguage(request)))
-        std::fprintf(stderr, "%s: the English translation could not be loaded; the texts stay Chinese\n",
-                     program);
+        std::fprintf(stderr, "%s: the translation could not be loaded; the texts stay as written\n", program);
 }
 
 }  // namespace terrovane::translations

@@ -6,16 +6,20 @@
 
 namespace terrovane::translations {
 
-// The languages the programs speak: their own texts are Chinese (or English, where the program never had
-// a Chinese one); English replaces the Chinese ones.
-enum class Language { Chinese, English };
+// The languages the programs speak. The sources are Chinese (or English, where the program never had a
+// Chinese text); each language has its built-in translation: Chinese keeps the Chinese texts and the
+// original's English ones as they are and says ours in Chinese.
+enum class Language { Chinese, English, German };
 
-// "zh" or "en" (as --lang and the setting spell them); nullopt for anything else.
+// Every language, in the order the Language menu lists them.
+inline constexpr Language kLanguages[] = {Language::Chinese, Language::English, Language::German};
+
+// "zh", "en" or "de" (as --lang and the setting spell them); nullopt for anything else.
 std::optional<Language> ParseLanguage(const std::string& code);
 const char* LanguageCode(Language language);
 
-// Chinese when the first language the system asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as Qt reads
-// them) is Chinese, English for every other one, the C locale included.
+// The first language the system asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as Qt reads them) that is
+// Chinese or German; English for every other one, the C locale included.
 Language SystemLanguage();
 
 // The key in Terrovane.conf that overrides the system's language for every program of the suite.
@@ -28,15 +32,22 @@ struct LanguageRequest {
 };
 Language ChooseLanguage(const LanguageRequest& request);
 
+// Remembers `language` in Terrovane.conf for every program of the suite; false when it cannot be written.
+bool RememberLanguage(Language language);
+
 // The value of --lang among a program's arguments ("--lang X" or "--lang=X"); nullopt when absent. A
 // missing or unknown value sets `error` to a message for the user.
 std::optional<Language> LanguageOption(const std::vector<std::string>& arguments, std::string& error);
 
-// The setting of Terrovane.conf; a value that is neither "zh" nor "en" is ignored with `warning` set.
+// The setting of Terrovane.conf; a value that is not "zh", "en" or "de" is ignored with `warning` set.
 std::optional<Language> LanguageSetting(std::string& warning);
 
-// Makes `language` the application's: for English, loads the built-in translation into the running
-// QCoreApplication (false when it cannot be loaded); for Chinese, nothing to do.
+// The language's own name, as the Language menu shows it whatever the running language: "中文", "English",
+// "Deutsch".
+const char* LanguageName(Language language);
+
+// Makes `language` the application's: loads its built-in translation into the running QCoreApplication in
+// place of the one installed before (false when it cannot be loaded; the sources' texts are then shown).
 bool InstallLanguage(Language language);
 
 // The language InstallLanguage last made the application's; nullopt before it ran (so a program started

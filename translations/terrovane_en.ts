@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>4.显示:连续按该按钮可以实现循环显示一组数据;</source>
-        <translation>4. Show: each press shows the next result, round and round;</translation>
+        <translation>4. Show: each press steps through the values of one result;</translation>
     </message>
     <message>
         <source>5.设置:对测试仪中的时间日期进行设置;</source>
-        <translation>5. Mount: sets the tester&apos;s date and time;</translation>
+        <translation>5. Set (Mount): sets the tester&apos;s date and time;</translation>
     </message>
     <message>
         <source>6.删除:对测试仪中的一组或所有数据进行删除;</source>
@@ -50,6 +50,39 @@
     <message>
         <source>退出</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayPanel</name>
+    <message>
+        <source>Instrument display</source>
+        <translation>Instrument display</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPath</name>
+    <message>
+        <source>Excel workbook (*.xlsx);;excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)</source>
+        <translation>Excel workbook (*.xlsx);;excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)</translation>
+    </message>
+</context>
+<context>
+    <name>FopSummary</name>
+    <message>
+        <source>Resistance at 61.8 % of D: %1</source>
+        <translation>Resistance at 61.8 % of D: %1</translation>
+    </message>
+    <message>
+        <source>Plateau: yes, spread %1 % (tolerance %2 %)</source>
+        <translation>Plateau: yes, spread %1 % (tolerance %2 %)</translation>
+    </message>
+    <message>
+        <source>Plateau: no, spread %1 % (tolerance %2 %)</source>
+        <translation>Plateau: no, spread %1 % (tolerance %2 %)</translation>
+    </message>
+    <message>
+        <source>Slope method: mu %1, Pt/C %2, resistance %3</source>
+        <translation>Slope method: mu %1, Pt/C %2, resistance %3</translation>
     </message>
 </context>
 <context>
@@ -97,6 +130,18 @@
     <message>
         <source>Curve stored with %1</source>
         <translation>Curve stored with %1</translation>
+    </message>
+    <message>
+        <source>Row %1: the potential-probe distance is a number of metres above 0.</source>
+        <translation>Row %1: the potential-probe distance is a number of metres above 0.</translation>
+    </message>
+    <message>
+        <source>A fall-of-potential curve needs at least two 3-pole or 4-pole results with a measured value.</source>
+        <translation>A fall-of-potential curve needs at least two 3-pole or 4-pole results with a measured value.</translation>
+    </message>
+    <message>
+        <source>; %1 left out (see below)</source>
+        <translation>; %1 left out (see below)</translation>
     </message>
 </context>
 <context>
@@ -223,6 +268,10 @@ Doubtful: </translation>
     <message>
         <source>&amp;Port...</source>
         <translation>&amp;Port...</translation>
+    </message>
+    <message>
+        <source>Language (&amp;L)</source>
+        <translation>Language (&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -352,6 +401,42 @@ Doubtful: </translation>
         <translation>Choose a site or one of its test points in the tree first.</translation>
     </message>
     <message>
+        <source>The language could not be remembered.</source>
+        <translation>The language could not be remembered.</translation>
+    </message>
+    <message>
+        <source>Terrovane speaks the chosen language from its next start.</source>
+        <translation>Terrovane speaks the chosen language from its next start.</translation>
+    </message>
+    <message>
+        <source>The site could not be made: %1</source>
+        <translation>The site could not be made: %1</translation>
+    </message>
+    <message>
+        <source>The test point could not be made: %1</source>
+        <translation>The test point could not be made: %1</translation>
+    </message>
+    <message>
+        <source>The label could not be stored: %1</source>
+        <translation>The label could not be stored: %1</translation>
+    </message>
+    <message>
+        <source>The results could not be exported: %1</source>
+        <translation>The results could not be exported: %1</translation>
+    </message>
+    <message>
+        <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
+        <translation>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</translation>
+    </message>
+    <message>
+        <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
+        <translation>Delete this site and its test points? Their results stay in the archive, unassigned.</translation>
+    </message>
+    <message>
+        <source>The site report could not be written: %1</source>
+        <translation>The site report could not be written: %1</translation>
+    </message>
+    <message>
         <source>Choose a site in the tree first.</source>
         <translation>Choose a site in the tree first.</translation>
     </message>
@@ -378,6 +463,41 @@ Doubtful: </translation>
     <message>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>Another program may have changed it meanwhile; the window now shows the archive as it is.</translation>
+    </message>
+</context>
+<context>
+    <name>Plots</name>
+    <message>
+        <source>Potential probe x / D</source>
+        <translation>Potential probe x / D</translation>
+    </message>
+    <message>
+        <source>Electrode spacing a (m)</source>
+        <translation>Electrode spacing a (m)</translation>
+    </message>
+    <message>
+        <source>Apparent resistivity (Ω·m)</source>
+        <translation>Apparent resistivity (Ω·m)</translation>
+    </message>
+    <message>
+        <source>Resistance (Ω)</source>
+        <translation>Resistance (Ω)</translation>
+    </message>
+    <message>
+        <source>61.8 %: %1 Ω</source>
+        <translation>61.8 %: %1 Ω</translation>
+    </message>
+    <message>
+        <source>Model +- one sigma</source>
+        <translation>Model +- one sigma</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
     </message>
 </context>
 <context>
@@ -458,6 +578,99 @@ Doubtful: </translation>
     <message>
         <source>hh-mm-ss</source>
         <translation>hh-mm-ss</translation>
+    </message>
+</context>
+<context>
+    <name>Refusals</name>
+    <message numerus="yes">
+        <source>%n layer(s) need %1 points,</source>
+        <translation>
+            <numerusform>%n layer needs %1 points,</numerusform>
+            <numerusform>%n layers need %1 points,</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>but there are only %n.</source>
+        <translation>
+            <numerusform>but there is only %n.</numerusform>
+            <numerusform>but there are only %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Point %1: not a number.</source>
+        <translation>Point %1: not a number.</translation>
+    </message>
+    <message>
+        <source>Point %1: the spacing must be above 0 m.</source>
+        <translation>Point %1: the spacing must be above 0 m.</translation>
+    </message>
+    <message>
+        <source>Point %1: the apparent resistivity must be above 0 Ω·m.</source>
+        <translation>Point %1: the apparent resistivity must be above 0 Ω·m.</translation>
+    </message>
+    <message>
+        <source>Point %1: a spacing outside 1 mm to 100 km is no Wenner sounding.</source>
+        <translation>Point %1: a spacing outside 1 mm to 100 km is no Wenner sounding.</translation>
+    </message>
+    <message>
+        <source>Point %1: an apparent resistivity outside 1e-6 to 1e12 Ω·m is no soil.</source>
+        <translation>Point %1: an apparent resistivity outside 1e-6 to 1e12 Ω·m is no soil.</translation>
+    </message>
+    <message>
+        <source>Point %1: the spacing %2 m is already that of point %3.</source>
+        <translation>Point %1: the spacing %2 m is already that of point %3.</translation>
+    </message>
+    <message>
+        <source>The number of layers must be 1 to %1.</source>
+        <translation>The number of layers must be 1 to %1.</translation>
+    </message>
+    <message>
+        <source>The current-probe distance must be above 0 m and at most 100 km.</source>
+        <translation>The current-probe distance must be above 0 m and at most 100 km.</translation>
+    </message>
+    <message>
+        <source>At least two readings are needed.</source>
+        <translation>At least two readings are needed.</translation>
+    </message>
+    <message>
+        <source>Reading %1: not a number.</source>
+        <translation>Reading %1: not a number.</translation>
+    </message>
+    <message>
+        <source>Reading %1: the potential probe must be between the electrode and the current probe (0 to %2 m), not at %3 m.</source>
+        <translation>Reading %1: the potential probe must be between the electrode and the current probe (0 to %2 m), not at %3 m.</translation>
+    </message>
+    <message>
+        <source>Reading %1: the resistance must be above 0 Ω and at most 1e12 Ω.</source>
+        <translation>Reading %1: the resistance must be above 0 Ω and at most 1e12 Ω.</translation>
+    </message>
+    <message>
+        <source>Reading %1: the distance %2 m is already that of reading %3.</source>
+        <translation>Reading %1: the distance %2 m is already that of reading %3.</translation>
+    </message>
+    <message>
+        <source>61.8 % of D (%1 m) lies outside the readings (%2 m to %3 m): add readings on both sides of it.</source>
+        <translation>61.8 % of D (%1 m) lies outside the readings (%2 m to %3 m): add readings on both sides of it.</translation>
+    </message>
+    <message>
+        <source>The readings do not reach from 52 % to 72 % of D: the plateau was not checked.</source>
+        <translation>The readings do not reach from 52 % to 72 % of D: the plateau was not checked.</translation>
+    </message>
+    <message>
+        <source>The curve from 52 % to 72 % of D spreads over %1 % (more than 5 %): the potential probe is not on a plateau; move the current probe further out and measure again.</source>
+        <translation>The curve from 52 % to 72 % of D spreads over %1 % (more than 5 %): the potential probe is not on a plateau; move the current probe further out and measure again.</translation>
+    </message>
+    <message>
+        <source>No readings at 20 %, 40 % and 60 % of D: no slope method.</source>
+        <translation>No readings at 20 %, 40 % and 60 % of D: no slope method.</translation>
+    </message>
+    <message>
+        <source>The slope coefficient mu = %1 lies outside the slope table (0.40 to 1.59): move the current probe further out.</source>
+        <translation>The slope coefficient mu = %1 lies outside the slope table (0.40 to 1.59): move the current probe further out.</translation>
+    </message>
+    <message>
+        <source>The slope method&apos;s Pt = %1 m lies outside the readings.</source>
+        <translation>The slope method&apos;s Pt = %1 m lies outside the readings.</translation>
     </message>
 </context>
 <context>
@@ -608,6 +821,77 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>ResultWords</name>
+    <message>
+        <source>pass</source>
+        <translation>pass</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>fail</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>rod</source>
+        <translation>rod</translation>
+    </message>
+    <message>
+        <source>grid</source>
+        <translation>grid</translation>
+    </message>
+    <message>
+        <source>mesh</source>
+        <translation>mesh</translation>
+    </message>
+    <message>
+        <source>tower leg</source>
+        <translation>tower leg</translation>
+    </message>
+    <message>
+        <source>down conductor</source>
+        <translation>down conductor</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>other</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passed</source>
+        <translation>
+            <numerusform>%n passed</numerusform>
+            <numerusform>%n passed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n failed</numerusform>
+            <numerusform>%n failed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without limit</source>
+        <translation>
+            <numerusform>%n without limit</numerusform>
+            <numerusform>%n without limit</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not tested</source>
+        <translation>
+            <numerusform>%n not tested</numerusform>
+            <numerusform>%n not tested</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>SiteReport</name>
     <message>
         <source>not estimated</source>
@@ -750,10 +1034,6 @@ Date</translation>
         <translation>Site report: </translation>
     </message>
     <message>
-        <source>Summary: </source>
-        <translation>Summary: </translation>
-    </message>
-    <message>
         <source>undetermined</source>
         <translation>undetermined</translation>
     </message>
@@ -768,6 +1048,10 @@ Date</translation>
     <message>
         <source>earlier</source>
         <translation>earlier</translation>
+    </message>
+    <message>
+        <source>Summary: %1</source>
+        <translation>Summary: %1</translation>
     </message>
     <message>
         <source>%1 V</source>
@@ -965,10 +1249,6 @@ Date</translation>
         <translation>The results belong to no one site: choose a site in the archive window</translation>
     </message>
     <message>
-        <source>%1 layer%2, RMS error %3 %</source>
-        <translation>%1 layer%2, RMS error %3 %</translation>
-    </message>
-    <message>
         <source>; the best model found is shown</source>
         <translation>; the best model found is shown</translation>
     </message>
@@ -1005,8 +1285,27 @@ Date</translation>
         <translation>Model stored with %1</translation>
     </message>
     <message>
+        <source>No resistivity results (mode 9) with a distance among the chosen results.</source>
+        <translation>No resistivity results (mode 9) with a distance among the chosen results.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s), RMS error %1 %</source>
+        <translation>
+            <numerusform>%n layer, RMS error %1 %</numerusform>
+            <numerusform>%n layers, RMS error %1 %</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>below</translation>
+    </message>
+    <message>
         <source>Resolved</source>
         <translation>Resolved</translation>
+    </message>
+    <message>
+        <source>Grid safety...</source>
+        <translation>Grid safety...</translation>
     </message>
     <message>
         <source>yes</source>
@@ -1015,10 +1314,6 @@ Date</translation>
     <message>
         <source>no</source>
         <translation>no</translation>
-    </message>
-    <message>
-        <source>Grid safety...</source>
-        <translation>Grid safety...</translation>
     </message>
 </context>
 <context>
@@ -1696,8 +1991,70 @@ Date</translation>
         <translation>%1 results</translation>
     </message>
     <message>
-        <source>Grid safety...</source>
-        <translation>Grid safety...</translation>
+        <source>Label of result %1</source>
+        <translation>Label of result %1</translation>
+    </message>
+    <message>
+        <source>Label of %1 results</source>
+        <translation>Label of %1 results</translation>
+    </message>
+    <message>
+        <source>Label of read-out %1 and its results</source>
+        <translation>Label of read-out %1 and its results</translation>
+    </message>
+    <message>
+        <source>Export results</source>
+        <translation>Export results</translation>
+    </message>
+    <message>
+        <source>the file name should end in .xlsx, .xls, .csv or .json</source>
+        <translation>the file name should end in .xlsx, .xls, .csv or .json</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) exported to %1</source>
+        <translation>
+            <numerusform>%n result exported to %1</numerusform>
+            <numerusform>%n results exported to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) assigned</source>
+        <translation>
+            <numerusform>%n result assigned</numerusform>
+            <numerusform>%n results assigned</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Rename site</source>
+        <translation>Rename site</translation>
+    </message>
+    <message>
+        <source>Rename test point</source>
+        <translation>Rename test point</translation>
+    </message>
+    <message>
+        <source>Site report</source>
+        <translation>Site report</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF file (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Site report of %1 written to %2 (%3)</source>
+        <translation>Site report of %1 written to %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Rename...</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Delete...</translation>
     </message>
     <message>
         <source>The site&apos;s resistivity results could not be read.</source>
@@ -1719,6 +2076,10 @@ Date</translation>
         <source>The site report could not be made.</source>
         <translation>The site report could not be made.</translation>
     </message>
+    <message>
+        <source>Grid safety...</source>
+        <translation>Grid safety...</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::LabelDialog</name>
@@ -1729,6 +2090,37 @@ Date</translation>
     <message>
         <source>Note:</source>
         <translation>Note:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::SiteReportDialog</name>
+    <message>
+        <source>Site report</source>
+        <translation>Site report</translation>
+    </message>
+    <message>
+        <source>as on the instrument&apos;s plate</source>
+        <translation>as on the instrument&apos;s plate</translation>
+    </message>
+    <message>
+        <source>Print preview...</source>
+        <translation>Print preview...</translation>
+    </message>
+    <message>
+        <source>Save PDF...</source>
+        <translation>Save PDF...</translation>
+    </message>
+    <message>
+        <source>The report of %1</source>
+        <translation>The report of %1</translation>
+    </message>
+    <message>
+        <source>Tester:</source>
+        <translation>Tester:</translation>
+    </message>
+    <message>
+        <source>Instrument serial:</source>
+        <translation>Instrument serial:</translation>
     </message>
 </context>
 <context>
@@ -1772,6 +2164,10 @@ Date</translation>
     <message>
         <source>never</source>
         <translation>never</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>now</translation>
     </message>
     <message>
         <source>Could not be read: %1</source>
@@ -1967,6 +2363,18 @@ Date</translation>
         <source>Print Service Version 1.0</source>
         <translation>Print Service Version 1.0</translation>
     </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::printsvc::CMainView</name>
@@ -1981,6 +2389,18 @@ Date</translation>
     <message>
         <source>Rapstel - 打印预览</source>
         <translation>Rapstel - Print Preview</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Print service</source>
+        <translation>Print service</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+#include <vector>
+
 #include "DialogLayout.h"
 #include "ProgramIcon.h"
 #include "Strings.h"
@@ -41,10 +44,10 @@ void CAboutDlg::CreateControls() {
 
     auto* frame = new QGroupBox(this);
     frame->setGeometry(du.Rect(10, 35, 248, 118));
-    AddText(frame, res::kAboutHeading, du.Rect(8, 8, 230, 10));
+    std::vector<QLabel*> lines{AddText(frame, res::kAboutHeading, du.Rect(8, 8, 230, 10))};
     int y = 22;
     for (const char* line : res::kAboutLines) {
-        AddText(frame, line, du.Rect(14, y, 230, 10));
+        lines.push_back(AddText(frame, line, du.Rect(14, y, 230, 10)));
         y += 13;
     }
 
@@ -53,6 +56,22 @@ void CAboutDlg::CreateControls() {
     close->setDefault(true);
     close->setGeometry(du.Rect(109, 161, 50, 14));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    WidenForLongerLines(lines, frame, close);
+}
+
+// A translation whose lines are longer than the original's widens the box rather than being cut; the
+// original's texts fit and keep its size.
+void CAboutDlg::WidenForLongerLines(const std::vector<QLabel*>& lines, QWidget* frame, QWidget* close) {
+    int extra = 0;
+    for (const QLabel* line : lines)
+        extra = std::max(extra, line->sizeHint().width() - line->width());
+    if (extra <= 0)
+        return;
+    for (QLabel* line : lines)
+        line->resize(line->width() + extra, line->height());
+    frame->resize(frame->width() + extra, frame->height());
+    close->move(close->x() + extra / 2, close->y());
+    setFixedSize(width() + extra, height());
 }
 
 }  // namespace terrovane::app

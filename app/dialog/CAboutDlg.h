@@ -2,6 +2,10 @@
 
 #include <QDialog>
 
+#include <vector>
+
+class QLabel;
+
 namespace terrovane::app {
 
 // The about box: the program icon, its version line and the list of what it does.
@@ -13,6 +17,7 @@ class CAboutDlg : public QDialog {
 
   private:
     void CreateControls();
+    void WidenForLongerLines(const std::vector<QLabel*>& lines, QWidget* frame, QWidget* close);
 };
 
 }  // namespace terrovane::app

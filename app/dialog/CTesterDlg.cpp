@@ -23,6 +23,7 @@
 #include "DialogLayout.h"
 #include "DirectoryWatch.h"
 #include "FastReadOutSetting.h"
+#include "LanguageCommand.h"
 
 #include "MainShortcuts.h"
 #include "MainToolBar.h"
@@ -110,6 +111,8 @@ void CTesterDlg::CreateLink() {
     archiveHook_ = std::make_unique<ArchiveHook>(*this);
     LoadPortChoice();
     ApplyFastReadOut(FastReadOutIn(QSettings()));
+    ShowLanguageChecks(
+        LanguageCommand(translations::InstalledLanguage().value_or(translations::Language::Chinese)));
 }
 
 // The menu's check mark and the session follow the setting.
@@ -273,6 +276,11 @@ void CTesterDlg::OnCommand(int id) {
             break;
         case res::kCmdFastReadOut:
             OnFastReadOut();
+            break;
+        case res::kCmdLanguageChinese:
+        case res::kCmdLanguageEnglish:
+        case res::kCmdLanguageGerman:
+            OnLanguage(id);
             break;
         default:
             break;

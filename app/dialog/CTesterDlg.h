@@ -114,6 +114,8 @@ class CTesterDlg : public QDialog {
     void OnChoosePort();
     void LoadPortChoice();
     void OnFastReadOut();
+    void OnLanguage(int id);
+    void ShowLanguageChecks(int checkedId);
     void OnListClicked();
     void OnTimer() { WatchPort(); }
 

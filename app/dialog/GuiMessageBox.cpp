@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "MessageBox.h"
+#include "MessageText.h"
 
 namespace terrovane::app {
 
@@ -14,11 +15,11 @@ platform::MessageResult ShowMessageBox(const platform::Message& message, const D
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QString::fromStdString(message.caption));
     // Fixed messages are marked for translation under "Messages" wherever they are made, below the
-    // widgets too; composed ones arrive translated (and then match no source, so they stay as they are).
-    box.setText(QCoreApplication::translate("Messages", message.text.c_str()));
+    // widgets too, and carry what varies as arguments: the fixed text is translated, then filled.
+    box.setText(texts::MessageText(message));
     box.setTextFormat(Qt::PlainText);
     if (!message.details.empty()) {
-        box.setInformativeText(QString::fromStdString(message.details));
+        box.setInformativeText(texts::MessageDetails(message));
     }
     // The message stays what it always was; why the port could not be reached is one click away.
     const std::string details = DiagnosisDetails(message.text, diagnose);

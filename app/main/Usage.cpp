@@ -9,7 +9,7 @@ constexpr const char* kUsage = R"(NAME
     Terrovane - desktop companion of the handheld earth/ground resistance tester
 
 SYNOPSIS
-    Terrovane [--lang zh|en]
+    Terrovane [--lang zh|en|de]
     Terrovane --help | -h | --version
 
 DESCRIPTION
@@ -22,10 +22,11 @@ DESCRIPTION
 OPTIONS
     -h, --help    this text
     --version     the program's version
-    --lang zh|en
-                  the language of the texts (and of the report Print starts): zh keeps them Chinese, en shows them in English; by default
-                  the setting Interface/Language of Terrovane.conf, else the system's (Chinese for a
-                  Chinese locale, otherwise English)
+    --lang zh|en|de
+                  the language of the texts (and of the report Print starts): zh Chinese, en English,
+                  de German; by default the setting Interface/Language of Terrovane.conf (the
+                  Language menu sets it), else the system's (Chinese or German for such a locale,
+                  otherwise English)
     The usual options of Qt programs (-platform NAME, -style NAME) are accepted too.
 
 ENVIRONMENT

@@ -5,6 +5,7 @@
 
 #include "CAboutDlg.h"
 #include "CDateTimeDlg.h"
+#include "LanguageChoice.h"
 #include "ProgressWindow.h"
 
 namespace {
@@ -20,6 +21,8 @@ bool Save(QWidget& widget, const QDir& folder, const char* name) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
+    // The system's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), so one run per language shows each.
+    terrovane::translations::InstallLanguage(terrovane::translations::SystemLanguage());
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     terrovane::app::CAboutDlg about;
     terrovane::ui::CDateTimeDlg clock;

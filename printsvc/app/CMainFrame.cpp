@@ -68,8 +68,8 @@ void CMainFrame::BuildMenusAndToolbar() {
 
 void CMainFrame::BuildStatusBar() {
     statusBar()->showMessage(tr("Ready"));
-    for (const char* pane : {"CAP", "NUM", "SCRL"})
-        statusBar()->addPermanentWidget(new QLabel(pane));
+    for (const char* pane : {QT_TR_NOOP("CAP"), QT_TR_NOOP("NUM"), QT_TR_NOOP("SCRL")})
+        statusBar()->addPermanentWidget(new QLabel(tr(pane)));
 }
 
 void CMainFrame::OnPrintSetup() {

@@ -40,13 +40,13 @@ CMainView::CMainView(QWidget* parent)
     handoff::LoadRecordFile(records_);
     pageCount = report::CountReportPages(records_);
 
-    printButton_ = new QPushButton("Print");
-    previewButton_ = new QPushButton("Preview");
+    printButton_ = new QPushButton(tr("Print"));
+    previewButton_ = new QPushButton(tr("Preview"));
     previewButton_->setEnabled(false);  // nothing enables it: the preview opens by itself
     connect(printButton_, &QPushButton::clicked, this, &CMainView::OnPrint);
     connect(previewButton_, &QPushButton::clicked, this, &CMainView::OnPreview);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Print service"), 0, Qt::AlignCenter);
+    layout->addWidget(new QLabel(tr("Print service")), 0, Qt::AlignCenter);
     layout->addWidget(printButton_, 0, Qt::AlignCenter);
     layout->addWidget(previewButton_, 0, Qt::AlignCenter);
     setMinimumSize(260, 140);

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "MessageBox.h"
+#include "MessageText.h"
 #include "TestHooks.h"
 
 namespace terrovane::printsvc {
@@ -13,13 +14,13 @@ namespace terrovane::printsvc {
 void InstallMessageBoxHandler() {
     platform::SetMessageHandler([](const platform::Message& message) {
         if (MessagesToStdout()) {
-            std::printf("%s\n", message.text.c_str());
+            std::printf("%s\n", platform::FilledText(message).c_str());
             std::fflush(stdout);
             return platform::MessageResult::Ok;
         }
         QMessageBox box(
             message.icon == platform::MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-            "Rapstel", QCoreApplication::translate("Messages", message.text.c_str()),
+            "Rapstel", texts::MessageText(message),
             message.buttons == platform::MessageButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
                                                                   : QMessageBox::Ok);
         if (message.topmost)

@@ -9,7 +9,7 @@ constexpr const char* kUsage = R"(NAME
     rapstel - print service of Terrovane: the earth resistance tester's test report
 
 SYNOPSIS
-    rapstel [--lang zh|en]
+    rapstel [--lang zh|en|de]
     rapstel --help | -h | --version
 
 DESCRIPTION
@@ -20,10 +20,10 @@ DESCRIPTION
 OPTIONS
     -h, --help    this text
     --version     the program's version
-    --lang zh|en
-                  the language of the texts: zh keeps them Chinese, en shows them in English; by default
-                  the setting Interface/Language of Terrovane.conf, else the system's (Chinese for a
-                  Chinese locale, otherwise English)
+    --lang zh|en|de
+                  the language of the texts: zh Chinese, en English, de German; by default the
+                  setting Interface/Language of Terrovane.conf, else the system's (Chinese or German
+                  for such a locale, otherwise English)
 
 ENVIRONMENT
     TERROVANE_HANDOFF_DIR

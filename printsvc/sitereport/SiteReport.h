@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,6 +55,8 @@ bool LoadSiteReport(archive::Archive& archive, const std::string& site, const st
 Summary Summarise(const SiteReport& report);
 // "3 passed, 1 failed, 2 without limit, 1 not tested".
 std::string SummaryLine(const Summary& summary);
+// The same in the running language, for the report's pages and the windows.
+QString SummaryText(const Summary& summary);
 
 // How many earlier results a point's block lists; more are counted in one further line.
 inline constexpr std::size_t kEarlierShown = 6;

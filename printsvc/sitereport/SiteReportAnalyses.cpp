@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "FopPlotPainting.h"
-#include "FopSummary.h"
+#include "FopSummaryText.h"
 #include "SiteReportGrid.h"
 #include "SoilPlotPainting.h"
 
@@ -134,8 +134,8 @@ void DrawCurve(QPainter& painter, const PointCurve& entry, const Mm& mm, double 
              .arg(curve.currentProbe, 0, 'g', 6)
              .arg(curve.readings.size()));
     double y = 8 + kLine;
-    for (const std::string& line : plots::FopSummary(analysis)) {
-        Text(painter, mm(x, y, width, kLine), Q(line));
+    for (const QString& line : texts::FopSummaryText(analysis)) {
+        Text(painter, mm(x, y, width, kLine), line);
         y += kLine;
     }
     plots::FopPlotData data;

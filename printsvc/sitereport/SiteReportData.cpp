@@ -2,6 +2,7 @@
 
 #include "CellText.h"
 #include "Reading.h"
+#include "ResultWords.h"
 #include "SiteReport.h"
 #include "Sites.h"
 
@@ -121,6 +122,10 @@ Summary Summarise(const SiteReport& report) {
         }
     }
     return summary;
+}
+
+QString SummaryText(const Summary& summary) {
+    return texts::VerdictCountsText({summary.passed, summary.failed, summary.withoutLimit, summary.untested});
 }
 
 std::string SummaryLine(const Summary& summary) {

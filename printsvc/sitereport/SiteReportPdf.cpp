@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "AtomicFile.h"
+#include "ResultWords.h"
 #include "ResultsOutput.h"
 
 namespace terrovane::sitereport {
@@ -177,7 +178,7 @@ std::vector<QString> ResultCells(const ReportedResult& result) {
             : view.limit ? QStringLiteral("–")
                          : QCoreApplication::translate("SiteReport", "none"),
             judged ? Q(view.limit->source) : QStringLiteral("–"),
-            Q(archive::VerdictWord(view.verdict)),
+            texts::VerdictText(view.verdict),
             OrDash(notes)};
 }
 
@@ -208,7 +209,7 @@ double DrawBlock(PageDrawer& draw, const PointSection& section, double y) {
     draw.Text(0, y, kColumns[0].width - 1, kLine, Q(section.point.fields.name));
     draw.Font(9);
     draw.Text(kColumns[0].width, y, kColumns[1].width - 1, kLine,
-              Q(archive::PointKindWord(section.point.fields.kind)));
+              texts::PointKindText(section.point.fields.kind));
     if (section.results.empty()) {
         draw.Text(resultsX, y, 120, kLine,
                   QCoreApplication::translate("SiteReport", "no result in the date range"));
@@ -294,8 +295,9 @@ void DrawSiteReportPage(QPainter& painter, const SiteReport& report, const SiteR
     }
     if (last) {
         draw.Font(10, true);
-        draw.Text(0, y + 1, kPrintableWidth, kLine,
-                  QCoreApplication::translate("SiteReport", "Summary: ") + Q(SummaryLine(Summarise(report))));
+        draw.Text(
+            0, y + 1, kPrintableWidth, kLine,
+            QCoreApplication::translate("SiteReport", "Summary: %1").arg(SummaryText(Summarise(report))));
     }
     DrawFooter(draw, report, page, layout.Pages() + AnalysisPageCount(report.analyses));
 }

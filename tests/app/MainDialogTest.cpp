@@ -69,7 +69,11 @@ TEST(MainDialog, MenuBarHoldsEveryItemWithItsId) {
         {"> > Current(&C)", 32789},
         {"> > All    (&A)", 32790},
         {"> &Fast read-out", 32815},
-        {"> &Port...", 32810},  // the choice among several bridges, after the instrument's commands
+        {"> &Port...", 32810},    // the choice among several bridges, after the instrument's commands
+        {"> Language (&L)", -1},  // each language in its own words
+        {"> > 中文(&Z)", 32816},
+        {"> > &English", 32817},
+        {"> > &Deutsch", 32818},
         {"Help (&H)", 32791},
         {"", 32793},
         {"", 58112},

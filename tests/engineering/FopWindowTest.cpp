@@ -111,7 +111,7 @@ TEST_F(FopWindowTest, AnEditedDistanceStaysWhenDChangesUntilSpreadAgain) {
     Enter(window, 0, QStringLiteral("abc"));
     EXPECT_FALSE(window.Analysis().Ok());
     EXPECT_EQ(window.Values().text(),
-              QStringLiteral("row 1: the potential-probe distance is a number of metres above 0"));
+              QStringLiteral("Row 1: the potential-probe distance is a number of metres above 0."));
     EXPECT_FALSE(window.StoreButton().isEnabled());
     Enter(window, 0, QStringLiteral("5"));
     window.CurrentProbe().setValue(kD);

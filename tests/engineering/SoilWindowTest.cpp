@@ -149,7 +149,7 @@ TEST_F(SoilWindowTest, WithoutResistivityResultsTheWindowSaysSoAndOffersNothingT
     SoilWindow window(archive_.get(), threePole, std::nullopt);
     EXPECT_FALSE(window.Fit().Ok());
     EXPECT_EQ(window.Rms().text(),
-              QStringLiteral("no resistivity results (mode 9) with a distance among the chosen results"));
+              QStringLiteral("No resistivity results (mode 9) with a distance among the chosen results."));
     EXPECT_FALSE(window.StoreButton().isEnabled());
     window.modelFileChooser = [] { return QStringLiteral("/nonexistent/never"); };
     window.SaveModelFile();

@@ -66,6 +66,7 @@ TEST(MenuLetters, PressingTheLettersRunsEachCommand) {
         {res::kCmdHelp, {Qt::Key_H}},
         {res::kCmdFastReadOut, {Qt::Key_M, Qt::Key_F}},
         {res::kCmdPort, {Qt::Key_M, Qt::Key_P}},
+        {res::kCmdLanguageGerman, {Qt::Key_M, Qt::Key_L, Qt::Key_D}},
     };
     for (const auto& [id, keys] : paths) {
         commands.clear();

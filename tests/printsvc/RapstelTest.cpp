@@ -89,6 +89,8 @@ TEST_F(RapstelTest, SecondInstanceSaysSoAndEndsWhileTheFirstGoesOn) {
         {{}, "zh_CN.UTF-8", QString::fromUtf8("打印任务已启动!")},
         {{"--lang", "zh"}, "C.UTF-8", QString::fromUtf8("打印任务已启动!")},
         {{"--lang=en"}, "zh_CN.UTF-8", "A print job is already running!"},
+        {{}, "de_DE.UTF-8", QString::fromUtf8("Ein Druckauftrag läuft bereits!")},
+        {{"--lang", "de"}, "zh_CN.UTF-8", QString::fromUtf8("Ein Druckauftrag läuft bereits!")},
     };
     for (const auto& [arguments, lang, message] : cases) {
         auto second = Start("cancel", 100, arguments, lang);
@@ -106,7 +108,7 @@ TEST_F(RapstelTest, ABadLanguageIsRefusedBeforeAnythingShows) {
     ASSERT_TRUE(process->waitForFinished(20000));
     EXPECT_EQ(process->exitCode(), 2);
     EXPECT_EQ(QString::fromUtf8(process->readAllStandardError()).trimmed(),
-              "rapstel: --lang must be zh or en, not \"fr\"");
+              "rapstel: --lang must be zh, en or de, not \"fr\"");
 }
 
 TEST_F(RapstelTest, LockLeftByACrashedInstanceDoesNotBlock) {

@@ -23,7 +23,7 @@ MessageRecorder::~MessageRecorder() {
 std::vector<std::string> MessageRecorder::Texts() const {
     std::vector<std::string> texts;
     for (const auto& m : messages_)
-        texts.push_back(m.text);
+        texts.push_back(platform::FilledText(m));
     return texts;
 }
 

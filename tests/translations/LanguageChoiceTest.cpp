@@ -24,12 +24,13 @@ TEST(LanguageChoiceTest, TheOptionTakesItsValueEitherWayAndRefusesAnyOther) {
     EXPECT_EQ(Option({"-platform", "offscreen", "--lang=zh"}), Language::Chinese);
     EXPECT_EQ(Option({"-platform", "offscreen"}), std::nullopt);
     std::string error;
-    EXPECT_EQ(Option({"--lang", "de"}, &error), std::nullopt);
-    EXPECT_EQ(error, "--lang must be zh or en, not \"de\"");
+    EXPECT_EQ(Option({"--lang", "de"}), Language::German);
+    EXPECT_EQ(Option({"--lang", "fr"}, &error), std::nullopt);
+    EXPECT_EQ(error, "--lang must be zh, en or de, not \"fr\"");
     EXPECT_EQ(Option({"--lang="}, &error), std::nullopt);
     EXPECT_NE(error.find("not \"\""), std::string::npos);
     EXPECT_EQ(Option({"--lang"}, &error), std::nullopt);
-    EXPECT_EQ(error, "--lang needs a value: zh or en");
+    EXPECT_EQ(error, "--lang needs a value: zh, en or de");
     EXPECT_EQ(RefuseBadLanguageOption({"--lang", "EN"}, "test"), 2);
     EXPECT_EQ(RefuseBadLanguageOption({"--lang", "en"}, "test"), std::nullopt);
 }
@@ -52,17 +53,29 @@ TEST(LanguageChoiceTest, TheSettingOfTerrovaneConfIsReadAndABadOneIsToldAndPasse
     settings.setValue(kLanguageSettingKey, "zh");
     settings.sync();
     EXPECT_EQ(LanguageSetting(warning), Language::Chinese);
+    EXPECT_TRUE(RememberLanguage(Language::German));
+    EXPECT_EQ(LanguageSetting(warning), Language::German);
     settings.setValue(kLanguageSettingKey, "english");
     settings.sync();
     EXPECT_EQ(LanguageSetting(warning), std::nullopt);
     EXPECT_EQ(warning,
-              "the setting Interface/Language=english is neither zh nor en; the system's language is used");
+              "the setting Interface/Language=english is not zh, en or de; the system's language is used");
 }
 
-TEST(LanguageChoiceTest, EnglishLoadsTheBuiltInTranslationAndChineseLeavesTheSources) {
+TEST(LanguageChoiceTest, EachLanguageLoadsItsTranslationAndChineseKeepsTheOriginalsTexts) {
     EXPECT_TRUE(InstallLanguage(Language::Chinese));
     EXPECT_EQ(InstalledLanguage(), Language::Chinese);
     EXPECT_EQ(QCoreApplication::translate("Report", "第 %d 页"), QString::fromUtf8("第 %d 页"));
+    // Under Chinese the original's English message stays; the texts added beside it are Chinese.
+    EXPECT_EQ(QCoreApplication::translate("Messages", "Read Data error, please retry"),
+              "Read Data error, please retry");
+    EXPECT_EQ(QCoreApplication::translate("terrovane::history::HistoryWindow", "Archive"),
+              QString::fromUtf8("档案库"));
+    EXPECT_TRUE(InstallLanguage(Language::German));
+    EXPECT_EQ(QCoreApplication::translate("Report", "第 %d 页"), "Seite %d");
+    EXPECT_EQ(QCoreApplication::translate("Menu", "Read (&R)"), "Lesen (&L)");
+    EXPECT_EQ(QCoreApplication::translate("Plots", "Apparent resistivity (Ω·m)"),
+              QString::fromUtf8("Scheinbarer spezifischer Erdwiderstand (Ω·m)"));
     EXPECT_TRUE(InstallLanguage(Language::English));
     EXPECT_EQ(InstalledLanguage(), Language::English);
     EXPECT_EQ(QCoreApplication::translate("Report", "第 %d 页"), "Page %d");
@@ -76,12 +89,12 @@ TEST(LanguageChoiceTest, EnglishLoadsTheBuiltInTranslationAndChineseLeavesTheSou
 TEST(LanguageChoiceTest, TheMainProgramRefusesABadLanguageAndNamesTheOptionInItsHelp) {
     auto run = testing::RunCommand(std::string("'") + TERROVANE_PATH + "' --lang=fr 2>&1");
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.text, "Terrovane: --lang must be zh or en, not \"fr\"\n");
+    EXPECT_EQ(run.text, "Terrovane: --lang must be zh, en or de, not \"fr\"\n");
     run = testing::RunCommand(std::string("'") + TERROVANE_PATH + "' --lang 2>&1");
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.text, "Terrovane: --lang needs a value: zh or en\n");
+    EXPECT_EQ(run.text, "Terrovane: --lang needs a value: zh, en or de\n");
     run = testing::RunCommand(std::string("'") + TERROVANE_PATH + "' --help");
-    EXPECT_NE(run.text.find("Terrovane [--lang zh|en]"), std::string::npos) << run.text;
+    EXPECT_NE(run.text.find("Terrovane [--lang zh|en|de]"), std::string::npos) << run.text;
 }
 
 }  // namespace

@@ -10,8 +10,10 @@
 #include "CsvNumbers.h"
 #include "FopCurves.h"
 #include "FopPlotGeometry.h"
-#include "FopSummary.h"
+#include "FopSummaryText.h"
+#include "RefusalText.h"
 #include "ScreenFit.h"
+#include "TypedNumber.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -130,8 +132,9 @@ bool FopWindow::Distances(std::vector<double>& distances, int& badRow) const {
     distances.clear();
     for (int row = 0; row < table_->rowCount(); ++row) {
         double value = 0;
-        const std::string text = table_->item(row, kDistanceColumn)->text().trimmed().toStdString();
-        if (!analysis::ParseNumber(text, value) || !(value > 0) || !std::isfinite(value)) {
+        const auto typed = texts::ReadTypedNumber(table_->item(row, kDistanceColumn)->text());
+        value = typed.value_or(0);
+        if (!typed || !(value > 0) || !std::isfinite(value)) {
             badRow = row;
             return false;
         }
@@ -147,15 +150,21 @@ void FopWindow::Analyse() {
     data.currentProbe = currentProbe_->value();
     if (results_.size() < 2) {
         analysis_ = {};
-        analysis_.error =
-            "a fall-of-potential curve needs at least two 3-pole or 4-pole results with a "
-            "measured value";
+        analysis_.error = QCoreApplication::translate("FopWindow",
+                                                      "A fall-of-potential curve needs at least two 3-pole "
+                                                      "or 4-pole results with a measured value.")
+                              .toStdString();
         if (leftOut_ > 0)
-            analysis_.error += "; " + std::to_string(leftOut_) + " left out (see below)";
+            analysis_.error += QCoreApplication::translate("FopWindow", "; %1 left out (see below)")
+                                   .arg(leftOut_)
+                                   .toStdString();
     } else if (!Distances(distances, badRow)) {
         analysis_ = {};
-        analysis_.error = "row " + std::to_string(badRow + 1) +
-                          ": the potential-probe distance is a number of metres above 0";
+        analysis_.error =
+            QCoreApplication::translate("FopWindow",
+                                        "Row %1: the potential-probe distance is a number of metres above 0.")
+                .arg(badRow + 1)
+                .toStdString();
     } else {
         data.readings = FopReadingsOf(results_, distances);
         analysis_ = analysis::AnalyseFallOfPotential(data.readings, data.currentProbe);
@@ -163,8 +172,7 @@ void FopWindow::Analyse() {
             data.resistanceAt618 = analysis_.resistanceAt618;
     }
     QStringList lines;
-    for (const std::string& line : plots::FopSummary(analysis_))
-        lines << QString::fromStdString(line);
+    lines << texts::FopSummaryText(analysis_);
     values_->setText(lines.join(QLatin1Char('\n')));
     plot_->SetData(std::move(data));
     store_->setEnabled(point_ && archive_ != nullptr && !distances.empty());

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLocale>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -11,6 +12,7 @@
 #include "FileDialogSetup.h"
 #include "GridWindow.h"
 #include "PlotFiles.h"
+#include "RefusalText.h"
 #include "ScreenFit.h"
 #include "SoilModels.h"
 #include "SoilSession.h"
@@ -113,7 +115,10 @@ void SoilWindow::Refit() {
     fit_ = sounding_.empty() ? analysis::SoilFit{}
                              : FitForChoice(sounding_, layers_->currentText().toStdString());
     if (sounding_.empty())
-        fit_.error = "no resistivity results (mode 9) with a distance among the chosen results";
+        fit_.error =
+            QCoreApplication::translate(
+                "SoilWindow", "No resistivity results (mode 9) with a distance among the chosen results.")
+                .toStdString();
     fit_.leftOut = leftOut_;  // the saved JSON says what was left out
     ShowFit();
 }
@@ -127,15 +132,16 @@ void SoilWindow::ShowFit() {
     if (fit_.Ok()) {
         const auto [first, last] = plots::CurveSpan(sounding_);
         data.curve = plots::SoilCurve(fit_.model, fit_.logCovariance, first, last);
-        rms_->setText(QCoreApplication::translate("SoilWindow", "%1 layer%2, RMS error %3 %")
-                          .arg(fit_.layers.size())
-                          .arg(fit_.layers.size() == 1 ? "" : "s")
-                          .arg(fit_.rmsPercent, 0, 'f', 2));
+        const int layers = static_cast<int>(fit_.layers.size());
+        rms_->setText(
+            QCoreApplication::translate("SoilWindow", "%n layer(s), RMS error %1 %", nullptr, layers)
+                .arg(QLocale().toString(fit_.rmsPercent, 'f', 2)));
         if (!fit_.converged)
             notes << QString::fromStdString(fit_.solverNote) +
                          QCoreApplication::translate("SoilWindow", "; the best model found is shown");
     } else {
-        rms_->setText(QString::fromStdString(fit_.error));
+        rms_->setText(fit_.refusal.Refused() ? texts::RefusalText(fit_.refusal)
+                                             : QString::fromStdString(fit_.error));
     }
     notes_->setText(notes.join(QLatin1Char('\n')));
     notes_->setVisible(!notes.isEmpty());
@@ -164,7 +170,7 @@ void SoilWindow::ShowLayers() {
                                      .arg(SigmaText(*layer.thicknessSigma))));
             table_->setItem(row, 2, Cell(QString::number(depth, 'g', 3)));
         } else {
-            table_->setItem(row, 1, Cell(QStringLiteral("below")));
+            table_->setItem(row, 1, Cell(QCoreApplication::translate("SoilWindow", "below")));
             table_->setItem(row, 2, Cell(QString()));
         }
         // Within 50 % at one sigma; otherwise the data do not pin the layer down.

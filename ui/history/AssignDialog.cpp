@@ -98,7 +98,7 @@ bool AssignDialog::NewSite(const QString& name) {
     std::int64_t id = 0;
     std::string error;
     if (!archive::AddSite(archive_, fields, id, error)) {
-        platform::Alert("The site could not be made: " + error);
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The site could not be made: %1"), {error});
         return false;
     }
     FillSites(id);
@@ -116,7 +116,7 @@ bool AssignDialog::NewPoint(const QString& name) {
     std::int64_t id = 0;
     std::string error;
     if (!archive::AddPoint(archive_, site, fields, id, error)) {
-        platform::Alert("The test point could not be made: " + error);
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The test point could not be made: %1"), {error});
         return false;
     }
     FillPoints(id);

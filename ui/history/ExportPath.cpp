@@ -1,5 +1,6 @@
 #include "ExportPath.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
@@ -7,7 +8,8 @@
 namespace terrovane::history {
 
 QString ExportFilters() {
-    return QStringLiteral("Excel workbook (*.xlsx);;excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)");
+    return QCoreApplication::translate(
+        "ExportPath", "Excel workbook (*.xlsx);;excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)");
 }
 
 QString WithExportExtension(const QString& path, const QString& chosenFilter) {

@@ -47,8 +47,8 @@ void HistoryWindow::LabelSelectedResults() {
         return platform::Alert(kChooseFirst);
     }
     const archive::ResultRow* first = model_->RowAt(rows.front());
-    const auto edit = AskLabel(rows.size() == 1 ? QStringLiteral("Label of result %1").arg(first->id)
-                                                : QStringLiteral("Label of %1 results").arg(rows.size()),
+    const auto edit = AskLabel(rows.size() == 1 ? tr("Label of result %1").arg(first->id)
+                                                : tr("Label of %1 results").arg(rows.size()),
                                {QString::fromStdString(first->label), QString::fromStdString(first->note)});
     if (!edit) {
         return;
@@ -57,7 +57,7 @@ void HistoryWindow::LabelSelectedResults() {
     for (int row : rows) {
         if (!archive_->SetLabel(archive::LabelTarget::Result, model_->RowAt(row)->id,
                                 edit->label.toStdString(), edit->note.toStdString(), error)) {
-            platform::Alert("The label could not be stored: " + error);
+            platform::Alert(QT_TRANSLATE_NOOP("Messages", "The label could not be stored: %1"), {error});
             break;
         }
     }
@@ -82,13 +82,13 @@ void HistoryWindow::LabelSelectedReadOut() {
             }
         }
     }
-    const auto edit = AskLabel(QStringLiteral("Label of read-out %1 and its results").arg(readout), current);
+    const auto edit = AskLabel(tr("Label of read-out %1 and its results").arg(readout), current);
     if (!edit) {
         return;
     }
     if (!archive_->SetLabel(archive::LabelTarget::ReadOut, readout, edit->label.toStdString(),
                             edit->note.toStdString(), error)) {
-        platform::Alert("The label could not be stored: " + error);
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The label could not be stored: %1"), {error});
     }
     model_->Reload();
 }
@@ -105,7 +105,7 @@ QString HistoryWindow::AskExportFile() {
     if (exportFileChooser) {
         return exportFileChooser();
     }
-    return AskSaveFile(QStringLiteral("Export results"), ExportFilters());
+    return AskSaveFile(tr("Export results"), ExportFilters());
 }
 
 QString HistoryWindow::AskSaveFile(const QString& title, const QString& filters) {
@@ -143,13 +143,13 @@ void HistoryWindow::ExportSelected() {
     } else if (suffix == QLatin1String("xls")) {
         error = archive::ExportResultsWorkbook(views, file);
     } else {
-        error = "the file name should end in .xlsx, .xls, .csv or .json";
+        error = tr("the file name should end in .xlsx, .xls, .csv or .json").toStdString();
     }
     if (!error.empty()) {
-        platform::Alert("The results could not be exported: " + error);
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The results could not be exported: %1"), {error});
         return;
     }
-    status_->setText(QStringLiteral("%1 results exported to %2").arg(views.size()).arg(path));
+    status_->setText(tr("%n result(s) exported to %1", nullptr, static_cast<int>(views.size())).arg(path));
 }
 
 QWidget* HistoryWindow::ShowTrend() {

@@ -6,6 +6,7 @@
 
 #include "CellText.h"
 #include "ExportColumns.h"
+#include "ResultWords.h"
 
 namespace terrovane::history {
 namespace {
@@ -99,7 +100,7 @@ QString MainValueText(const archive::ResultView& view) {
 }
 
 QString VerdictText(const archive::ResultView& view) {
-    const QString word = QString::fromLatin1(archive::VerdictWord(view.verdict));
+    const QString word = texts::VerdictText(view.verdict);
     return view.validity.empty() ? word : word + QCoreApplication::translate("HistoryColumns", " (doubtful)");
 }
 

@@ -85,7 +85,7 @@ void HistoryWindow::AssignSelected() {
     if (!done) {
         SayArchiveFailure(tr("The results could not be assigned."), *archive_, error);
     } else {
-        status_->setText(QStringLiteral("%1 results assigned").arg(ids.size()));
+        status_->setText(tr("%n result(s) assigned", nullptr, static_cast<int>(ids.size())));
     }
     tree_->Reload(archive_);
     model_->Reload();
@@ -96,8 +96,7 @@ std::optional<QString> HistoryWindow::AskName(const QString& title, const QStrin
         return nameAsker(title, current);
     }
     bool ok = false;
-    const QString name =
-        QInputDialog::getText(this, title, QStringLiteral("Name:"), QLineEdit::Normal, current, &ok);
+    const QString name = QInputDialog::getText(this, title, tr("Name:"), QLineEdit::Normal, current, &ok);
     return ok ? std::optional(name) : std::nullopt;
 }
 
@@ -115,7 +114,7 @@ void HistoryWindow::RenameChosen() {
                               read ? "there is no site " + std::to_string(chosen.id) : error);
             return Refresh();
         }
-        const auto name = AskName(QStringLiteral("Rename site"), QString::fromStdString(site->fields.name));
+        const auto name = AskName(tr("Rename site"), QString::fromStdString(site->fields.name));
         if (!name) {
             return;
         }
@@ -128,8 +127,7 @@ void HistoryWindow::RenameChosen() {
             SayArchiveFailure(tr("The name could not be changed."), *archive_, error);
             return Refresh();
         }
-        const auto name =
-            AskName(QStringLiteral("Rename test point"), QString::fromStdString(point->fields.name));
+        const auto name = AskName(tr("Rename test point"), QString::fromStdString(point->fields.name));
         if (!name) {
             return;
         }
@@ -154,14 +152,17 @@ void HistoryWindow::DeleteChosen() {
             return Refresh();
         }
         if (point->results > 0 &&
-            !platform::Ask("Test point \"" + point->fields.name + "\" has " + std::to_string(point->results) +
-                           " results. Delete the point? Its results stay in the archive, unassigned.")) {
+            !platform::Ask(QT_TRANSLATE_NOOP("Messages",
+                                             "Test point \"%1\" has %2 results. Delete the point? Its "
+                                             "results stay in the archive, unassigned."),
+                           {point->fields.name, std::to_string(point->results)})) {
             return;
         }
         done = archive::DeletePoint(*archive_, chosen.id, error);
     } else if (chosen.kind == TreeChoice::Kind::Site) {
-        if (!platform::Ask(
-                "Delete this site and its test points? Their results stay in the archive, unassigned.")) {
+        if (!platform::Ask(QT_TRANSLATE_NOOP(
+                "Messages",
+                "Delete this site and its test points? Their results stay in the archive, unassigned."))) {
             return;
         }
         done = archive::DeleteSite(*archive_, chosen.id, error);
@@ -226,20 +227,19 @@ std::optional<SiteReportRequest> HistoryWindow::AskReport(const QString& site) {
 }
 
 void HistoryWindow::SaveSiteReport(const sitereport::SiteReport& report) {
-    const QString path = reportFileChooser
-                             ? reportFileChooser()
-                             : AskSaveFile(QStringLiteral("Site report"), QStringLiteral("PDF file (*.pdf)"));
+    const QString path =
+        reportFileChooser ? reportFileChooser() : AskSaveFile(tr("Site report"), tr("PDF file (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
     std::string error;
     if (!sitereport::RenderSiteReportPdf(report, path.toStdString(), error)) {
-        return platform::Alert("The site report could not be written: " + error);
+        return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The site report could not be written: %1"),
+                               {error});
     }
-    status_->setText(
-        QStringLiteral("Site report of %1 written to %2 (%3)")
-            .arg(QString::fromStdString(report.site.fields.name), path,
-                 QString::fromStdString(sitereport::SummaryLine(sitereport::Summarise(report)))));
+    status_->setText(tr("Site report of %1 written to %2 (%3)")
+                         .arg(QString::fromStdString(report.site.fields.name), path,
+                              sitereport::SummaryText(sitereport::Summarise(report))));
 }
 
 void HistoryWindow::BuildTreeMenu() {
@@ -251,8 +251,8 @@ void HistoryWindow::BuildTreeMenu() {
         const TreeChoice chosen = tree_->Current();
         const bool named = chosen.kind == TreeChoice::Kind::Site || chosen.kind == TreeChoice::Kind::Point;
         QMenu menu(this);
-        menu.addAction(QStringLiteral("Rename..."), this, &HistoryWindow::RenameChosen)->setEnabled(named);
-        menu.addAction(QStringLiteral("Delete..."), this, &HistoryWindow::DeleteChosen)->setEnabled(named);
+        menu.addAction(tr("Rename..."), this, &HistoryWindow::RenameChosen)->setEnabled(named);
+        menu.addAction(tr("Delete..."), this, &HistoryWindow::DeleteChosen)->setEnabled(named);
         menu.addAction(tr("Grid safety..."), this, &HistoryWindow::ShowGridSafety)->setEnabled(named);
         menu.exec(tree_->viewport()->mapToGlobal(at));
     });

@@ -29,15 +29,15 @@ void RememberReportRequest(const SiteReportRequest& request) {
 
 SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest& current, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Site report"));
+    setWindowTitle(tr("Site report"));
     tester_ = new QLineEdit(current.tester, this);
     tester_->setMaxLength(200);
     instrument_ = new QLineEdit(current.instrument, this);
     instrument_->setMaxLength(100);
-    instrument_->setPlaceholderText(QStringLiteral("as on the instrument's plate"));
+    instrument_->setPlaceholderText(tr("as on the instrument's plate"));
     auto* buttons = new QDialogButtonBox(this);
-    preview_ = buttons->addButton(QStringLiteral("Print preview..."), QDialogButtonBox::AcceptRole);
-    pdf_ = buttons->addButton(QStringLiteral("Save PDF..."), QDialogButtonBox::AcceptRole);
+    preview_ = buttons->addButton(tr("Print preview..."), QDialogButtonBox::AcceptRole);
+    pdf_ = buttons->addButton(tr("Save PDF..."), QDialogButtonBox::AcceptRole);
     buttons->addButton(QDialogButtonBox::Cancel);
     preview_->setDefault(true);
     connect(preview_, &QPushButton::clicked, this, [this] { output_ = SiteReportRequest::Output::Preview; });
@@ -45,11 +45,11 @@ SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest&
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QFormLayout(this);
-    auto* title = new QLabel(QStringLiteral("The report of %1").arg(site), this);
+    auto* title = new QLabel(tr("The report of %1").arg(site), this);
     title->setTextFormat(Qt::PlainText);
     layout->addRow(title);
-    layout->addRow(QStringLiteral("Tester:"), tester_);
-    layout->addRow(QStringLiteral("Instrument serial:"), instrument_);
+    layout->addRow(tr("Tester:"), tester_);
+    layout->addRow(tr("Instrument serial:"), instrument_);
     layout->addRow(buttons);
 }
 

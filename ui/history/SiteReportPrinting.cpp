@@ -1,5 +1,6 @@
 #include "SiteReportPrinting.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -27,9 +28,11 @@ void PreviewSiteReport(const sitereport::SiteReport& report, QWidget* parent,
                        const std::function<void(QPrintPreviewDialog&)>& shown) {
     QPrinter printer(QPrinter::HighResolution);
     sitereport::SetSiteReportPaper(printer);
-    printer.setDocName(QStringLiteral("Site report ") + QString::fromStdString(report.site.fields.name));
+    printer.setDocName(QCoreApplication::translate("SiteReport", "Site report: ") +
+                       QString::fromStdString(report.site.fields.name));
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Site report: ") + QString::fromStdString(report.site.fields.name));
+    preview.setWindowTitle(QCoreApplication::translate("SiteReport", "Site report: ") +
+                           QString::fromStdString(report.site.fields.name));
     if (parent != nullptr && parent->screen() != nullptr) {
         preview.resize(parent->screen()->availableGeometry().size() * 0.85);  // a page legible at first sight
     }

@@ -122,7 +122,7 @@ void SiteTree::AddDueGroup(archive::Archive& archive) {
         QTreeWidgetItem* item =
             Entry(group, Text(point.site + " / " + point.name), {TreeChoice::Kind::Point, point.point});
         item->setText(kLastTestColumn, point.lastTested.empty() ? tr("never") : Text(point.lastTested));
-        item->setText(kDueColumn, point.dueOn.empty() ? QStringLiteral("now") : Text(point.dueOn));
+        item->setText(kDueColumn, point.dueOn.empty() ? tr("now") : Text(point.dueOn));
         item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
     }
     if (static_cast<std::size_t>(overdue) > shown) {

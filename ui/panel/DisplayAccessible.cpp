@@ -1,5 +1,7 @@
 #include "DisplayAccessible.h"
 
+#include <QCoreApplication>
+
 #include "ChartWindow.h"
 
 namespace terrovane::panel {
@@ -21,7 +23,7 @@ QString DisplayAccessible::text(QAccessible::Text kind) const {
     const auto* display = static_cast<const ChartWindow*>(widget());
     switch (kind) {
         case QAccessible::Name:
-            return QStringLiteral("Instrument display");
+            return QCoreApplication::translate("DisplayPanel", "Instrument display");
         case QAccessible::Value:
         case QAccessible::Description:
             return display->Reading();

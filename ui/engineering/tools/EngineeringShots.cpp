@@ -12,6 +12,7 @@
 #include "Archive.h"
 #include "FopWindow.h"
 #include "GridWindow.h"
+#include "LanguageChoice.h"
 #include "LayeredEarth.h"
 #include "MeasurementRecord.h"
 #include "Sites.h"
@@ -111,6 +112,8 @@ void Save(QWidget& window, const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The system's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), so one run per language shows each.
+    terrovane::translations::InstallLanguage(terrovane::translations::SystemLanguage());
     if (argc < 3) {
         std::fprintf(stderr, "usage: terrovane-engineering-shots ARCHIVE OUT_PREFIX\n");
         return 2;

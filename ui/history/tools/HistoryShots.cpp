@@ -15,6 +15,7 @@
 #include "Archive.h"
 #include "AssignDialog.h"
 #include "HistoryWindow.h"
+#include "LanguageChoice.h"
 #include "Limits.h"
 #include "MeasurementRecord.h"
 #include "Sites.h"
@@ -135,6 +136,8 @@ void Fill(terrovane::archive::Archive& archive) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The system's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), so one run per language shows each.
+    terrovane::translations::InstallLanguage(terrovane::translations::SystemLanguage());
     if (argc < 3) {
         std::fprintf(stderr, "usage: terrovane-history-shots ARCHIVE OUT_PREFIX\n");
         return 2;

@@ -1,0 +1,117 @@
+#!/usr/bin/env python3
+"""Fails on a text a person would see that never reaches a translator.
+
+Looks through the windows' folders (ui/, app/, printsvc/) for string literals handed to what shows
+text (labels, buttons, titles, menus, tool tips, message boxes, status lines) without tr(), translate(),
+QT_TR_NOOP or QT_TRANSLATE_NOOP. A literal with no letters, a single word in lower case without spaces
+(an object name, a key, a format), or a line ending in "// not shown" is passed over.
+  unmarked_texts.py ROOT | --self-test
+"""
+import pathlib
+import re
+import sys
+
+FOLDERS = ("ui", "app", "printsvc", "plots")
+SKIPPED_PARTS = {"tools"}  # screenshot programs show no texts of their own to users
+SHOWN = re.compile(
+    r"\b(setText|setWindowTitle|setToolTip|setStatusTip|setPlaceholderText|setInformativeText|setTitle|"
+    r"addAction|addButton|addRow|addTab|addMenu|addItem|setHeaderLabels|setHorizontalHeaderLabels|"
+    r"setLabelText|setWhatsThis|drawText|setSuffix|setPrefix|setSpecialValueText|showMessage|setAccessibleName|"
+    r"QLabel|QPushButton|QCheckBox|QRadioButton|QGroupBox|QAction|QMenu|"
+    r"Alert|Ask|AskBeforeLoss|AskName|AskLabel|AskSaveFile|getText|getOpenFileName|getSaveFileName)\s*\(")
+LITERAL = re.compile(r'(?:QStringLiteral\(|QLatin1String\(|QString\(|QString::fromUtf8\(|u8)?"((?:[^"\\]|\\.)*)"')
+MARKED = re.compile(r"\b(tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP|QT_TR_N_NOOP|QT_TRANSLATE_N_NOOP)\s*\(")
+
+
+def shown_like(text):
+    if not re.search(r"[A-Za-z\u4e00-\u9fff]{2,}", text):
+        return False
+    # Keys, object names, formats and file suffixes: one lower-case token without spaces.
+    if re.fullmatch(r"[a-z0-9_./:\-*%;()]+", text) and not re.search(r"[\u4e00-\u9fff]", text):
+        return False
+    if re.fullmatch(r"[A-Za-z]+/[A-Za-z/]+", text):  # a setting's key
+        return False
+    if re.fullmatch(r"[yMdHhmsAP:\- ]+", text):  # a date or time format
+        return False
+    return True
+
+
+def statements(source):
+    """Statements of the source, with the line each starts on (a statement may span lines)."""
+    start, depth, buffer = 1, 0, []
+    for number, line in enumerate(source.splitlines(), 1):
+        stripped = line.strip()
+        if not buffer:
+            start = number
+        if stripped.startswith("//") or stripped.startswith("#"):
+            continue
+        buffer.append(line)
+        depth += line.count("(") - line.count(")")
+        if depth <= 0 and (stripped.endswith(";") or stripped.endswith("{") or stripped.endswith("}")):
+            yield start, "\n".join(buffer)
+            buffer, depth = [], 0
+    if buffer:
+        yield start, "\n".join(buffer)
+
+
+def unmarked_in(statement):
+    found = []
+    if "// not shown" in statement or not SHOWN.search(statement):
+        return found
+    # Blank out marked calls (with their nested parentheses), then look for literals left over.
+    text = statement
+    while True:
+        match = MARKED.search(text)
+        if not match:
+            break
+        depth, end = 0, match.end() - 1
+        for end in range(match.end() - 1, len(text)):
+            depth += {"(": 1, ")": -1}.get(text[end], 0)
+            if depth == 0:
+                break
+        text = text[: match.start()] + " " * (end + 1 - match.start()) + text[end + 1 :]
+    text = re.sub(r"//.*", "", text)
+    for literal in LITERAL.finditer(text):
+        if shown_like(literal.group(1)):
+            found.append(literal.group(1))
+    return found
+
+
+SELF_TEST = {
+    'label->setText(QStringLiteral("Site report"));': ["Site report"],
+    'platform::Alert("The label could not be stored: " + error);': ["The label could not be stored: "],
+    'box.setWindowTitle(tr("Site report"));': [],
+    'platform::Alert(QT_TRANSLATE_NOOP("Messages", "It could not be deleted: %1"), {error});': [],
+    'settings.setValue(QStringLiteral("Interface/Language"), code);': [],
+    'menu.addAction(QCoreApplication::translate("Menu", "&Language"), this, [this] { Show("Show it"); });': ["Show it"],
+    'edit->setObjectName(QStringLiteral("tester"));': [],
+}
+
+
+def self_test():
+    wrong = [(code, unmarked_in(code), want) for code, want in SELF_TEST.items() if unmarked_in(code) != want]
+    for code, got, want in wrong:
+        print(f"{code}: found {got}, expected {want}")
+    return 1 if wrong else 0
+
+
+def main(argv):
+    if argv[1:] == ["--self-test"]:
+        return self_test()
+    root = pathlib.Path(argv[1] if len(argv) > 1 else ".")
+    problems = []
+    for folder in FOLDERS:
+        for path in sorted((root / folder).rglob("*.cpp")):
+            if SKIPPED_PARTS & set(path.relative_to(root).parts):
+                continue
+            for line, statement in statements(path.read_text(encoding="utf-8")):
+                for text in unmarked_in(statement):
+                    problems.append(f"{path.relative_to(root)}:{line}: \"{text}\" is shown but not marked with tr()")
+    for problem in problems:
+        print(problem)
+    print(f"{len(problems)} unmarked text(s)")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

@@ -1,0 +1,2429 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="zh_CN">
+<context>
+    <name>About</name>
+    <message>
+        <source>关于 Terrovane(&amp;A)...</source>
+        <translation>Über Terrovane (&amp;A)...</translation>
+    </message>
+    <message>
+        <source>关于 Terrovane</source>
+        <translation>Über Terrovane</translation>
+    </message>
+    <message>
+        <source>接地电阻测试仪v1.0 </source>
+        <translation>Erdungsmessgerät v1.0</translation>
+    </message>
+    <message>
+        <source>本软件主要包括如下功能：</source>
+        <translation>Dieses Programm bietet folgende Funktionen:</translation>
+    </message>
+    <message>
+        <source>1.读取:将测试仪中的数据读入PC并以图形方式显示; </source>
+        <translation>1. Lesen: liest die Messwerte des Prüfgeräts in den PC und zeigt sie grafisch an;</translation>
+    </message>
+    <message>
+        <source>2.保存:将测试仪中的数据保存至Excel表;</source>
+        <translation>2. Speichern: speichert die Messwerte des Prüfgeräts als Excel-Arbeitsmappe;</translation>
+    </message>
+    <message>
+        <source>3.打印:将测试仪中的数据以表格方式打印;</source>
+        <translation>3. Drucken: druckt die Messwerte des Prüfgeräts als Tabelle;</translation>
+    </message>
+    <message>
+        <source>4.显示:连续按该按钮可以实现循环显示一组数据;</source>
+        <translation>4. Anzeigen: wiederholtes Drücken schaltet durch die Werte eines Messergebnisses;</translation>
+    </message>
+    <message>
+        <source>5.设置:对测试仪中的时间日期进行设置;</source>
+        <translation>5. Einstellen: stellt Datum und Uhrzeit des Prüfgeräts;</translation>
+    </message>
+    <message>
+        <source>6.删除:对测试仪中的一组或所有数据进行删除;</source>
+        <translation>6. Löschen: löscht ein oder alle Messergebnisse im Prüfgerät;</translation>
+    </message>
+    <message>
+        <source>7.退出:终止本程序.</source>
+        <translation>7. Beenden: beendet dieses Programm.</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayPanel</name>
+    <message>
+        <source>Instrument display</source>
+        <translation>Geräteanzeige</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPath</name>
+    <message>
+        <source>Excel workbook (*.xlsx);;excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx);;Excel-Datei (*.xls);;CSV-Datei (*.csv);;JSON-Datei (*.json)</translation>
+    </message>
+</context>
+<context>
+    <name>FopSummary</name>
+    <message>
+        <source>Resistance at 61.8 % of D: %1</source>
+        <translation>Widerstand bei 61,8 % von D: %1</translation>
+    </message>
+    <message>
+        <source>Plateau: yes, spread %1 % (tolerance %2 %)</source>
+        <translation>Plateau: ja, Streuung %1 % (Toleranz %2 %)</translation>
+    </message>
+    <message>
+        <source>Plateau: no, spread %1 % (tolerance %2 %)</source>
+        <translation>Plateau: nein, Streuung %1 % (Toleranz %2 %)</translation>
+    </message>
+    <message>
+        <source>Slope method: mu %1, Pt/C %2, resistance %3</source>
+        <translation>Steigungsverfahren: µ %1, Pt/C %2, Widerstand %3</translation>
+    </message>
+</context>
+<context>
+    <name>FopWindow</name>
+    <message>
+        <source>Fall of potential - %1</source>
+        <translation>Spannungstrichter-Messung - %1</translation>
+    </message>
+    <message>
+        <source>Fall of potential</source>
+        <translation>Spannungstrichter-Messung</translation>
+    </message>
+    <message>
+        <source>Current probe D (m):</source>
+        <translation>Hilfserder-Abstand D (m):</translation>
+    </message>
+    <message>
+        <source>Spread evenly</source>
+        <translation>Gleichmäßig verteilen</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Re (ohm)</source>
+        <translation>Re (Ω)</translation>
+    </message>
+    <message>
+        <source>Potential probe x (m)</source>
+        <translation>Sondenabstand x (m)</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>Bei %1 speichern</translation>
+    </message>
+    <message>
+        <source>Store with test point</source>
+        <translation>Beim Prüfpunkt speichern</translation>
+    </message>
+    <message>
+        <source>The results belong to no one test point: assign them first</source>
+        <translation>Die Ergebnisse gehören zu keinem einzelnen Prüfpunkt: zuerst zuordnen</translation>
+    </message>
+    <message>
+        <source>Curve stored with %1</source>
+        <translation>Kurve bei %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Row %1: the potential-probe distance is a number of metres above 0.</source>
+        <translation>Zeile %1: Der Sondenabstand ist eine Zahl in Metern über 0.</translation>
+    </message>
+    <message>
+        <source>A fall-of-potential curve needs at least two 3-pole or 4-pole results with a measured value.</source>
+        <translation>Eine Spannungstrichter-Kurve braucht mindestens zwei 3-Pol- oder 4-Pol-Ergebnisse mit Messwert.</translation>
+    </message>
+    <message>
+        <source>; %1 left out (see below)</source>
+        <translation>; %1 ausgelassen (siehe unten)</translation>
+    </message>
+</context>
+<context>
+    <name>GridWindow</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
+        <translation>Netz %1 x %2 mit %3 Leitern und %4 Staberdern</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryColumns</name>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Prüfpunkt</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Kennzeichnung</translation>
+    </message>
+    <message>
+        <source>Read out</source>
+        <translation>Ausgelesen</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source> (doubtful)</source>
+        <translation> (zweifelhaft)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Limit %1 Ω (%2)</source>
+        <translation>Grenzwert %1 Ω (%2)</translation>
+    </message>
+    <message>
+        <source>No limit applies</source>
+        <translation>Kein Grenzwert</translation>
+    </message>
+    <message>
+        <source>
+Doubtful: </source>
+        <translation>
+Zweifelhaft: </translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>File (&amp;F)</source>
+        <translation>Datei (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Read (&amp;R)</source>
+        <translation>Lesen (&amp;L)</translation>
+    </message>
+    <message>
+        <source>Save (&amp;S)</source>
+        <translation>Speichern (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)</source>
+        <translation>Drucken (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Show (&amp;F)</source>
+        <translation>Anzeigen (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Exit (&amp;E)</source>
+        <translation>Beenden (&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>Ar&amp;chiv...</translation>
+    </message>
+    <message>
+        <source>Mount(&amp;M)</source>
+        <translation>Einstellen (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Date&amp;Time (&amp;T)</source>
+        <translation>Datum &amp;&amp; Uhrzeit (&amp;U)</translation>
+    </message>
+    <message>
+        <source>Erase    (&amp;D)</source>
+        <translation>Löschen (&amp;L)</translation>
+    </message>
+    <message>
+        <source>Current(&amp;C)</source>
+        <translation>Aktuelles (&amp;A)</translation>
+    </message>
+    <message>
+        <source>All    (&amp;A)</source>
+        <translation>Alle (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Help (&amp;H)</source>
+        <translation>Hilfe (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Fast read-out</source>
+        <translation>&amp;Schnelles Auslesen</translation>
+    </message>
+    <message>
+        <source>&amp;Port...</source>
+        <translation>&amp;Anschluss...</translation>
+    </message>
+    <message>
+        <source>Language (&amp;L)</source>
+        <translation>Sp&amp;rache</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The archive was damaged. It was moved aside as &quot;%1&quot; and a new archive was started.</source>
+        <translation>Das Archiv war beschädigt. Es wurde als „%1“ beiseitegelegt und ein neues Archiv angelegt.</translation>
+    </message>
+    <message>
+        <source>The read-out could not be kept in the archive (%1). The results read are shown and can be saved and printed as usual.</source>
+        <translation>Die Auslesung konnte nicht im Archiv abgelegt werden (%1). Die gelesenen Ergebnisse werden angezeigt und lassen sich wie gewohnt speichern und drucken.</translation>
+    </message>
+    <message>
+        <source>Cannot write data.inf.</source>
+        <translation>data.inf kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The read-out could not be opened: %1</source>
+        <translation>Die Auslesung konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write data.inf, nothing was printed.</source>
+        <translation>data.inf kann nicht geschrieben werden, es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>The print service &quot;%1&quot; could not be started, so nothing was printed: %2.</source>
+        <translation>Der Druckdienst „%1“ konnte nicht gestartet werden, es wurde nichts gedruckt: %2.</translation>
+    </message>
+    <message>
+        <source>No data，please read firstly</source>
+        <translation>Keine Daten, bitte zuerst lesen</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>Keine Daten</translation>
+    </message>
+    <message>
+        <source>cannot open serial port</source>
+        <translation>Die serielle Schnittstelle kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>device driver error, please check USB driver installation or USB connection</source>
+        <translation>Gerätetreiberfehler, bitte USB-Treiber und USB-Verbindung prüfen</translation>
+    </message>
+    <message>
+        <source>No data received, please check instrument close or not</source>
+        <translation>Keine Daten empfangen, bitte prüfen, ob das Messgerät eingeschaltet ist</translation>
+    </message>
+    <message>
+        <source>Data have been read, do you read again?</source>
+        <translation>Die Daten wurden bereits gelesen. Erneut lesen?</translation>
+    </message>
+    <message>
+        <source>Read Data error, please retry</source>
+        <translation>Fehler beim Lesen der Daten, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Read Data OK</source>
+        <translation>Daten erfolgreich gelesen</translation>
+    </message>
+    <message>
+        <source>Set date&amp;time OK</source>
+        <translation>Datum und Uhrzeit eingestellt</translation>
+    </message>
+    <message>
+        <source>Set date&amp;time error, please retry</source>
+        <translation>Fehler beim Einstellen von Datum und Uhrzeit, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>The instrument keeps dates from 2000 to 2099 only</source>
+        <translation>Das Messgerät speichert nur Daten von 2000 bis 2099</translation>
+    </message>
+    <message>
+        <source>do you erase current data? this operation will not be recover!</source>
+        <translation>Aktuelle Daten löschen? Dies kann nicht rückgängig gemacht werden!</translation>
+    </message>
+    <message>
+        <source>Erase data OK, please retry</source>
+        <translation>Daten gelöscht</translation>
+    </message>
+    <message>
+        <source>Erase data error, please retry</source>
+        <translation>Fehler beim Löschen der Daten, bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the read-out. The results read before are kept; connect it again and read once more.</source>
+        <translation>Das Messgerät wurde während des Auslesens getrennt. Die zuvor gelesenen Ergebnisse bleiben erhalten; bitte erneut anschließen und noch einmal lesen.</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the read-out, before any results were read. Connect it again and read once more.</source>
+        <translation>Das Messgerät wurde während des Auslesens getrennt, bevor Ergebnisse gelesen wurden. Bitte erneut anschließen und noch einmal lesen.</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected while its date and time were set. Connect it again and set them once more.</source>
+        <translation>Das Messgerät wurde beim Einstellen von Datum und Uhrzeit getrennt. Bitte erneut anschließen und noch einmal einstellen.</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the erase; it may not have erased. The results read before are kept; connect it again and read to see what it holds.</source>
+        <translation>Das Messgerät wurde während des Löschens getrennt; möglicherweise wurde nichts gelöscht. Die zuvor gelesenen Ergebnisse bleiben erhalten; bitte erneut anschließen und lesen, um den Inhalt zu prüfen.</translation>
+    </message>
+    <message>
+        <source>Port message unknown</source>
+        <translation>Unbekannte Anschlussmeldung</translation>
+    </message>
+    <message>
+        <source>port num at regedit error</source>
+        <translation>Fehler bei der Anschlussnummer in der Registrierung</translation>
+    </message>
+    <message>
+        <source>Choose resistivity results, or a site in the tree, first.</source>
+        <translation>Zuerst Ergebnisse des spezifischen Erdwiderstands oder eine Anlage im Baum wählen.</translation>
+    </message>
+    <message>
+        <source>Choose the 3-pole results of one fall-of-potential run first.</source>
+        <translation>Zuerst die 3-Pol-Ergebnisse einer Spannungstrichter-Messreihe wählen.</translation>
+    </message>
+    <message>
+        <source>Choose or make a site first.</source>
+        <translation>Zuerst eine Anlage wählen oder anlegen.</translation>
+    </message>
+    <message>
+        <source>Choose one or more results in the list first.</source>
+        <translation>Zuerst ein oder mehrere Ergebnisse in der Liste wählen.</translation>
+    </message>
+    <message>
+        <source>Choose a site or one of its test points in the tree first.</source>
+        <translation>Zuerst eine Anlage oder einen ihrer Prüfpunkte im Baum wählen.</translation>
+    </message>
+    <message>
+        <source>The language could not be remembered.</source>
+        <translation>Die Sprache konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Terrovane speaks the chosen language from its next start.</source>
+        <translation>Terrovane verwendet die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>The site could not be made: %1</source>
+        <translation>Die Anlage konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>The test point could not be made: %1</source>
+        <translation>Der Prüfpunkt konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>The label could not be stored: %1</source>
+        <translation>Die Kennzeichnung konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The results could not be exported: %1</source>
+        <translation>Die Ergebnisse konnten nicht exportiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
+        <translation>Der Prüfpunkt „%1“ hat %2 Ergebnisse. Den Prüfpunkt löschen? Seine Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
+    </message>
+    <message>
+        <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
+        <translation>Diese Anlage und ihre Prüfpunkte löschen? Ihre Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
+    </message>
+    <message>
+        <source>The site report could not be written: %1</source>
+        <translation>Der Anlagenbericht konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Choose a site in the tree first.</source>
+        <translation>Zuerst eine Anlage im Baum wählen.</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the archive. Try again in a moment.</source>
+        <translation>Ein anderes Programm schreibt gerade ins Archiv. Bitte gleich noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written. Check that you may write its file and its folder.</source>
+        <translation>Das Archiv kann nicht geschrieben werden. Bitte prüfen, ob Datei und Ordner beschreibbar sind.</translation>
+    </message>
+    <message>
+        <source>The archive is damaged. Start Terrovane again: it moves the damaged file aside and starts a new archive.</source>
+        <translation>Das Archiv ist beschädigt. Terrovane neu starten: es legt die beschädigte Datei beiseite und beginnt ein neues Archiv.</translation>
+    </message>
+    <message>
+        <source>Check that the archive&apos;s folder exists and belongs to you.</source>
+        <translation>Bitte prüfen, ob der Ordner des Archivs existiert und Ihnen gehört.</translation>
+    </message>
+    <message>
+        <source>Use the newer version of the program that wrote the archive.</source>
+        <translation>Bitte die neuere Programmversion verwenden, die das Archiv geschrieben hat.</translation>
+    </message>
+    <message>
+        <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
+        <translation>Ein anderes Programm hat es möglicherweise inzwischen geändert; das Fenster zeigt jetzt das Archiv, wie es ist.</translation>
+    </message>
+</context>
+<context>
+    <name>Plots</name>
+    <message>
+        <source>Potential probe x / D</source>
+        <translation>Sondenabstand x / D</translation>
+    </message>
+    <message>
+        <source>Electrode spacing a (m)</source>
+        <translation>Elektrodenabstand a (m)</translation>
+    </message>
+    <message>
+        <source>Apparent resistivity (Ω·m)</source>
+        <translation>Scheinbarer spezifischer Erdwiderstand (Ω·m)</translation>
+    </message>
+    <message>
+        <source>Resistance (Ω)</source>
+        <translation>Widerstand (Ω)</translation>
+    </message>
+    <message>
+        <source>61.8 %: %1 Ω</source>
+        <translation>61,8 %: %1 Ω</translation>
+    </message>
+    <message>
+        <source>Model +- one sigma</source>
+        <translation>Modell ± eine Standardabweichung</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+</context>
+<context>
+    <name>PortChooser</name>
+    <message>
+        <source>Instrument port</source>
+        <translation>Anschluss des Messgeräts</translation>
+    </message>
+    <message>
+        <source>Choose the instrument bridge that Read, Date&amp;Time and Erase use:</source>
+        <translation>Den USB-Adapter des Messgeräts wählen, den Lesen, Datum/Uhrzeit und Löschen verwenden:</translation>
+    </message>
+    <message>
+        <source>No instrument bridge is attached.</source>
+        <translation>Kein USB-Adapter eines Messgeräts angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Product id</source>
+        <translation>Produkt-ID</translation>
+    </message>
+    <message>
+        <source>USB serial</source>
+        <translation>USB-Seriennummer</translation>
+    </message>
+    <message>
+        <source>USB path</source>
+        <translation>USB-Pfad</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>
+ Save data now，please wait for a minute...</source>
+        <translation>
+ Die Daten werden gespeichert, bitte einen Moment warten...</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>
+ Read data now，please do NOT terminate...</source>
+        <translation>
+ Die Daten werden gelesen, bitte NICHT abbrechen...</translation>
+    </message>
+</context>
+<context>
+    <name>RapstelApp</name>
+    <message>
+        <source>打印任务已启动!</source>
+        <translation>Ein Druckauftrag läuft bereits!</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>yy-mm-dd</source>
+        <translation>jj-mm-tt</translation>
+    </message>
+    <message>
+        <source>hh-mm-ss</source>
+        <translation>hh-mm-ss</translation>
+    </message>
+</context>
+<context>
+    <name>Refusals</name>
+    <message numerus="yes">
+        <source>%n layer(s) need %1 points,</source>
+        <translation>
+            <numerusform>%n Schicht braucht %1 Punkte,</numerusform>
+            <numerusform>%n Schichten brauchen %1 Punkte,</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>but there are only %n.</source>
+        <translation>
+            <numerusform>es gibt aber nur %n.</numerusform>
+            <numerusform>es gibt aber nur %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Point %1: not a number.</source>
+        <translation>Punkt %1: keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Point %1: the spacing must be above 0 m.</source>
+        <translation>Punkt %1: Der Abstand muss über 0 m liegen.</translation>
+    </message>
+    <message>
+        <source>Point %1: the apparent resistivity must be above 0 Ω·m.</source>
+        <translation>Punkt %1: Der scheinbare spezifische Erdwiderstand muss über 0 Ω·m liegen.</translation>
+    </message>
+    <message>
+        <source>Point %1: a spacing outside 1 mm to 100 km is no Wenner sounding.</source>
+        <translation>Punkt %1: Ein Abstand außerhalb von 1 mm bis 100 km ist keine Wenner-Sondierung.</translation>
+    </message>
+    <message>
+        <source>Point %1: an apparent resistivity outside 1e-6 to 1e12 Ω·m is no soil.</source>
+        <translation>Punkt %1: Ein scheinbarer spezifischer Erdwiderstand außerhalb von 1e-6 bis 1e12 Ω·m ist kein Boden.</translation>
+    </message>
+    <message>
+        <source>Point %1: the spacing %2 m is already that of point %3.</source>
+        <translation>Punkt %1: Der Abstand %2 m ist bereits der von Punkt %3.</translation>
+    </message>
+    <message>
+        <source>The number of layers must be 1 to %1.</source>
+        <translation>Die Zahl der Schichten muss 1 bis %1 sein.</translation>
+    </message>
+    <message>
+        <source>The current-probe distance must be above 0 m and at most 100 km.</source>
+        <translation>Der Hilfserder-Abstand muss über 0 m und höchstens 100 km betragen.</translation>
+    </message>
+    <message>
+        <source>At least two readings are needed.</source>
+        <translation>Es werden mindestens zwei Messwerte gebraucht.</translation>
+    </message>
+    <message>
+        <source>Reading %1: not a number.</source>
+        <translation>Messwert %1: keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Reading %1: the potential probe must be between the electrode and the current probe (0 to %2 m), not at %3 m.</source>
+        <translation>Messwert %1: Die Sonde muss zwischen dem Erder und dem Hilfserder liegen (0 bis %2 m), nicht bei %3 m.</translation>
+    </message>
+    <message>
+        <source>Reading %1: the resistance must be above 0 Ω and at most 1e12 Ω.</source>
+        <translation>Messwert %1: Der Widerstand muss über 0 Ω und höchstens 1e12 Ω betragen.</translation>
+    </message>
+    <message>
+        <source>Reading %1: the distance %2 m is already that of reading %3.</source>
+        <translation>Messwert %1: Der Abstand %2 m ist bereits der von Messwert %3.</translation>
+    </message>
+    <message>
+        <source>61.8 % of D (%1 m) lies outside the readings (%2 m to %3 m): add readings on both sides of it.</source>
+        <translation>61,8 % von D (%1 m) liegt außerhalb der Messwerte (%2 m bis %3 m): auf beiden Seiten Messwerte ergänzen.</translation>
+    </message>
+    <message>
+        <source>The readings do not reach from 52 % to 72 % of D: the plateau was not checked.</source>
+        <translation>Die Messwerte reichen nicht von 52 % bis 72 % von D: das Plateau wurde nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>The curve from 52 % to 72 % of D spreads over %1 % (more than 5 %): the potential probe is not on a plateau; move the current probe further out and measure again.</source>
+        <translation>Die Kurve streut von 52 % bis 72 % von D um %1 % (mehr als 5 %): Die Sonde liegt nicht im Plateau; den Hilfserder weiter entfernt setzen und neu messen.</translation>
+    </message>
+    <message>
+        <source>No readings at 20 %, 40 % and 60 % of D: no slope method.</source>
+        <translation>Keine Messwerte bei 20 %, 40 % und 60 % von D: kein Steigungsverfahren.</translation>
+    </message>
+    <message>
+        <source>The slope coefficient mu = %1 lies outside the slope table (0.40 to 1.59): move the current probe further out.</source>
+        <translation>Der Steigungskoeffizient µ = %1 liegt außerhalb der Tabelle (0,40 bis 1,59): den Hilfserder weiter entfernt setzen.</translation>
+    </message>
+    <message>
+        <source>The slope method&apos;s Pt = %1 m lies outside the readings.</source>
+        <translation>Pt = %1 m des Steigungsverfahrens liegt außerhalb der Messwerte.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>第 %d 页</source>
+        <translation>Seite %d</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>模式</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>日期
+yy-mm-dd</source>
+        <translation>Datum
+jj-mm-tt</translation>
+    </message>
+    <message>
+        <source>时间
+hh-mm-ss</source>
+        <translation>Zeit
+hh-mm-ss</translation>
+    </message>
+    <message>
+        <source>电压
+(V)</source>
+        <translation>Spg.
+(V)</translation>
+    </message>
+    <message>
+        <source>频率
+(Hz)</source>
+        <translation>Freq
+(Hz)</translation>
+    </message>
+    <message>
+        <source>Re
+(Ω)</source>
+        <translation>Re
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rs
+(Ω)</source>
+        <translation>Rs
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rh
+(Ω)</source>
+        <translation>Rh
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rac
+(Ω)</source>
+        <translation>Rac
+(Ω)</translation>
+    </message>
+    <message>
+        <source>R1
+(Ω)</source>
+        <translation>R1
+(Ω)</translation>
+    </message>
+    <message>
+        <source>R2
+(Ω)</source>
+        <translation>R2
+(Ω)</translation>
+    </message>
+    <message>
+        <source>电阻率
+(Ω*m)</source>
+        <translation>ρ
+(Ω*m)</translation>
+    </message>
+    <message>
+        <source>Rk
+(Ω)</source>
+        <translation>Rk
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Fst
+(Hz)</source>
+        <translation>Fst
+(Hz)</translation>
+    </message>
+    <message>
+        <source>Ust
+(V)</source>
+        <translation>Ust
+(V)</translation>
+    </message>
+    <message>
+        <source>Iac
+(A)</source>
+        <translation>Iac
+(A)</translation>
+    </message>
+    <message>
+        <source>距离
+(m)</source>
+        <translation>d
+(m)</translation>
+    </message>
+    <message>
+        <source>
+接地电阻测试仪    
+Test Report of Earth/Ground Tester</source>
+        <translation>
+Prüfbericht
+Erdungsmessgerät</translation>
+    </message>
+    <message>
+        <source>
+测试对象
+Object</source>
+        <translation>
+Prüfobjekt</translation>
+    </message>
+    <message>
+        <source>
+仪表编号
+Instrument S/N</source>
+        <translation>
+Geräte-Nr.</translation>
+    </message>
+    <message>
+        <source>
+测  试 人
+Name</source>
+        <translation>
+Prüfer</translation>
+    </message>
+    <message>
+        <source>
+日    期
+Date</source>
+        <translation>
+Datum</translation>
+    </message>
+</context>
+<context>
+    <name>ResultWords</name>
+    <message>
+        <source>pass</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>nicht bestanden</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>rod</source>
+        <translation>Staberder</translation>
+    </message>
+    <message>
+        <source>grid</source>
+        <translation>Erdungsanlage</translation>
+    </message>
+    <message>
+        <source>mesh</source>
+        <translation>Maschenerder</translation>
+    </message>
+    <message>
+        <source>tower leg</source>
+        <translation>Mastfuß</translation>
+    </message>
+    <message>
+        <source>down conductor</source>
+        <translation>Ableitung</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>sonstige</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passed</source>
+        <translation>
+            <numerusform>%n bestanden</numerusform>
+            <numerusform>%n bestanden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n nicht bestanden</numerusform>
+            <numerusform>%n nicht bestanden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without limit</source>
+        <translation>
+            <numerusform>%n ohne Grenzwert</numerusform>
+            <numerusform>%n ohne Grenzwert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not tested</source>
+        <translation>
+            <numerusform>%n nicht geprüft</numerusform>
+            <numerusform>%n nicht geprüft</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>SiteReport</name>
+    <message>
+        <source>not estimated</source>
+        <translation>nicht geschätzt</translation>
+    </message>
+    <message>
+        <source>Soil model</source>
+        <translation>Bodenmodell</translation>
+    </message>
+    <message>
+        <source>Stored %1; layers: %2; RMS error %3 %</source>
+        <translation>Gespeichert %1; Schichten: %2; RMS-Fehler %3 %</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Schicht</translation>
+    </message>
+    <message>
+        <source>Resistivity (Ω m)</source>
+        <translation>Spez. Erdwiderstand (Ω m)</translation>
+    </message>
+    <message>
+        <source>Thickness (m)</source>
+        <translation>Mächtigkeit (m)</translation>
+    </message>
+    <message>
+        <source>Depth to base (m)</source>
+        <translation>Tiefe der Unterkante (m)</translation>
+    </message>
+    <message>
+        <source>Fall of potential: </source>
+        <translation>Spannungstrichter-Messung: </translation>
+    </message>
+    <message>
+        <source>Stored %1; current probe D = %2 m; %3 readings</source>
+        <translation>Gespeichert %1; Hilfserder D = %2 m; %3 Messwerte</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Prüfpunkt</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Spannung</translation>
+    </message>
+    <message>
+        <source>Jamming</source>
+        <translation>Störung</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Grenzwert</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>all results</source>
+        <translation>alle Ergebnisse</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> bis </translation>
+    </message>
+    <message>
+        <source>Earth resistance test report</source>
+        <translation>Prüfbericht Erdungswiderstand</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Prüfer</translation>
+    </message>
+    <message>
+        <source>Instrument serial</source>
+        <translation>Geräte-Seriennummer</translation>
+    </message>
+    <message>
+        <source>– (not recorded by the instrument&apos;s read-out)</source>
+        <translation>– (nicht in der Auslesung des Messgeräts)</translation>
+    </message>
+    <message>
+        <source>Date range</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>no result in the date range</source>
+        <translation>kein Ergebnis im Zeitraum</translation>
+    </message>
+    <message>
+        <source>and %1 earlier results</source>
+        <translation>und %1 frühere Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Site report: </source>
+        <translation>Anlagenbericht: </translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation>unbestimmt</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>darunter</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>earlier</source>
+        <translation>früher</translation>
+    </message>
+    <message>
+        <source>Summary: %1</source>
+        <translation>Zusammenfassung: %1</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>quadratisch</translation>
+    </message>
+    <message>
+        <source>L-shaped (a corner of %1 m x %2 m cut out)</source>
+        <translation>L-förmig (eine Ecke von %1 m x %2 m ausgespart)</translation>
+    </message>
+    <message>
+        <source>rectangular</source>
+        <translation>rechteckig</translation>
+    </message>
+    <message>
+        <source>Rods: none</source>
+        <translation>Staberder: keine</translation>
+    </message>
+    <message>
+        <source>inside the grid</source>
+        <translation>innerhalb des Netzes</translation>
+    </message>
+    <message>
+        <source>at the corners</source>
+        <translation>an den Ecken</translation>
+    </message>
+    <message>
+        <source>on the perimeter</source>
+        <translation>am Umfang</translation>
+    </message>
+    <message>
+        <source>Rods: %1 of %2 m, %3 m in diameter, %4</source>
+        <translation>Staberder: %1 zu %2 m, %3 m Durchmesser, %4</translation>
+    </message>
+    <message>
+        <source>grid current %1 A</source>
+        <translation>Erderstrom %1 A</translation>
+    </message>
+    <message>
+        <source>fault current 3I0 %1 A, split factor %2, X/R %3 at %4 Hz</source>
+        <translation>Fehlerstrom 3I0 %1 A, Reduktionsfaktor %2, X/R %3 bei %4 Hz</translation>
+    </message>
+    <message>
+        <source>Fault: %1 for %2 s; body of %3 kg</source>
+        <translation>Fehler: %1 für %2 s; Körper von %3 kg</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, the stored one-layer model</source>
+        <translation>Boden: %1 Ω m, das gespeicherte Einschichtmodell</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <translation>Boden: %1 Ω m, scheinbarer Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius %3 m</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, as typed</source>
+        <translation>Boden: %1 Ω m, wie eingegeben</translation>
+    </message>
+    <message>
+        <source>Touch voltage (mesh voltage Em)</source>
+        <translation>Berührungsspannung (Maschenspannung Em)</translation>
+    </message>
+    <message>
+        <source>Step voltage Es</source>
+        <translation>Schrittspannung Es</translation>
+    </message>
+    <message>
+        <source>Ground potential rise</source>
+        <translation>Erdungsspannung</translation>
+    </message>
+    <message>
+        <source>Permissible touch voltage (EN 50522)</source>
+        <translation>Zulässige Berührungsspannung (EN 50522)</translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Grid resistance Rg (Sverak)</source>
+        <translation>Ausbreitungswiderstand Rg (Sverak)</translation>
+    </message>
+    <message>
+        <source>Grid resistance (Schwarz)</source>
+        <translation>Ausbreitungswiderstand (Schwarz)</translation>
+    </message>
+    <message>
+        <source>Grid current IG</source>
+        <translation>Erderstrom IG</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>Surface layer factor Cs</source>
+        <translation>Oberflächenschichtfaktor Cs</translation>
+    </message>
+    <message>
+        <source>Earthing grid safety</source>
+        <translation>Sicherheit der Erdungsanlage</translation>
+    </message>
+    <message>
+        <source>EN 50522:2010</source>
+        <translation>EN 50522:2010</translation>
+    </message>
+    <message>
+        <source>IEEE Std 80-2013</source>
+        <translation>IEEE Std 80-2013</translation>
+    </message>
+    <message>
+        <source>Stored %1; judged after %2</source>
+        <translation>Gespeichert %1; bewertet nach %2</translation>
+    </message>
+    <message>
+        <source>Grid: %1, %2 m x %3 m, %4 x %5 conductors of %6 m, %7 m deep</source>
+        <translation>Erdungsnetz: %1, %2 m x %3 m, %4 x %5 Leiter zu %6 m, %7 m tief</translation>
+    </message>
+    <message>
+        <source>Surface layer: %1 Ω m, %2 m thick</source>
+        <translation>Oberflächenschicht: %1 Ω m, %2 m dick</translation>
+    </message>
+    <message>
+        <source>Surface layer: none</source>
+        <translation>Oberflächenschicht: keine</translation>
+    </message>
+    <message>
+        <source>Tolerable</source>
+        <translation>Zulässig</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <translation>Berechnet</translation>
+    </message>
+    <message>
+        <source>Verdict: safe</source>
+        <translation>Bewertung: sicher</translation>
+    </message>
+    <message>
+        <source>Verdict: not safe</source>
+        <translation>Bewertung: nicht sicher</translation>
+    </message>
+</context>
+<context>
+    <name>SoilWindow</name>
+    <message>
+        <source>not estimated</source>
+        <translation>nicht geschätzt</translation>
+    </message>
+    <message>
+        <source>Soil model - %1</source>
+        <translation>Bodenmodell - %1</translation>
+    </message>
+    <message>
+        <source>Soil model</source>
+        <translation>Bodenmodell</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>Schichten:</translation>
+    </message>
+    <message>
+        <source>Resistivity (ohm m)</source>
+        <translation>Spez. Erdwiderstand (Ω m)</translation>
+    </message>
+    <message>
+        <source>Thickness (m)</source>
+        <translation>Mächtigkeit (m)</translation>
+    </message>
+    <message>
+        <source>Depth to base (m)</source>
+        <translation>Tiefe der Unterkante (m)</translation>
+    </message>
+    <message>
+        <source>Save plot...</source>
+        <translation>Diagramm speichern...</translation>
+    </message>
+    <message>
+        <source>Save model...</source>
+        <translation>Modell speichern...</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>Bei %1 speichern</translation>
+    </message>
+    <message>
+        <source>Store with site</source>
+        <translation>Bei der Anlage speichern</translation>
+    </message>
+    <message>
+        <source>The results belong to no one site: choose a site in the archive window</source>
+        <translation>Die Ergebnisse gehören zu keiner einzelnen Anlage: eine Anlage im Archivfenster wählen</translation>
+    </message>
+    <message>
+        <source>; the best model found is shown</source>
+        <translation>; das beste gefundene Modell wird gezeigt</translation>
+    </message>
+    <message>
+        <source>Save plot</source>
+        <translation>Diagramm speichern</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;PDF (*.pdf)</source>
+        <translation>PNG-Bild (*.png);;PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Plot saved</source>
+        <translation>Diagramm gespeichert</translation>
+    </message>
+    <message>
+        <source>There is no model to save</source>
+        <translation>Es gibt kein Modell zum Speichern</translation>
+    </message>
+    <message>
+        <source>Save model</source>
+        <translation>Modell speichern</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;JSON (*.json)</source>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Model saved</source>
+        <translation>Modell gespeichert</translation>
+    </message>
+    <message>
+        <source>Model stored with %1</source>
+        <translation>Modell bei %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>No resistivity results (mode 9) with a distance among the chosen results.</source>
+        <translation>Unter den gewählten Ergebnissen ist kein spezifischer Erdwiderstand (Modus 9) mit Abstand.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s), RMS error %1 %</source>
+        <translation>
+            <numerusform>%n Schicht, RMS-Fehler %1 %</numerusform>
+            <numerusform>%n Schichten, RMS-Fehler %1 %</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>darunter</translation>
+    </message>
+    <message>
+        <source>Resolved</source>
+        <translation>Aufgelöst</translation>
+    </message>
+    <message>
+        <source>Grid safety...</source>
+        <translation>Sicherheit der Erdungsanlage...</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookColumns</name>
+    <message>
+        <source>NO</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>日期(Date)</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>时间(Time)</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Voltage(V)</source>
+        <translation>Spannung (V)</translation>
+    </message>
+    <message>
+        <source>Frequency(Hz)</source>
+        <translation>Frequenz (Hz)</translation>
+    </message>
+    <message>
+        <source>Re(Ω)</source>
+        <translation>Re (Ω)</translation>
+    </message>
+    <message>
+        <source>Rs(Ω)</source>
+        <translation>Rs (Ω)</translation>
+    </message>
+    <message>
+        <source>Rh(Ω)</source>
+        <translation>Rh (Ω)</translation>
+    </message>
+    <message>
+        <source>Rac(Ω)</source>
+        <translation>Rac (Ω)</translation>
+    </message>
+    <message>
+        <source>R1(Ω)</source>
+        <translation>R1 (Ω)</translation>
+    </message>
+    <message>
+        <source>R2(Ω)</source>
+        <translation>R2 (Ω)</translation>
+    </message>
+    <message>
+        <source>Resistivity(Ω*m)</source>
+        <translation>Spez. Erdwiderstand (Ω*m)</translation>
+    </message>
+    <message>
+        <source>Rk(Ω)</source>
+        <translation>Rk (Ω)</translation>
+    </message>
+    <message>
+        <source>Jamming Frequency(HZ)</source>
+        <translation>Störfrequenz (Hz)</translation>
+    </message>
+    <message>
+        <source>Jamming Voltage(V)</source>
+        <translation>Störspannung (V)</translation>
+    </message>
+    <message>
+        <source>Jamming (A) Current</source>
+        <translation>Strom (A)</translation>
+    </message>
+    <message>
+        <source>Distance(m)</source>
+        <translation>Abstand (m)</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::engineering::GridWindow</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>The ground potential rise %1 is below the tolerable touch voltage %2</source>
+        <translation>Die Erdungsspannung %1 liegt unter der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is below the tolerable touch voltage %2</source>
+        <translation>Die Maschenspannung %1 liegt unter der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is below the tolerable step voltage %2</source>
+        <translation>Die Schrittspannung %1 liegt unter der zulässigen Schrittspannung %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</source>
+        <translation>Die Maschenspannung %1 liegt %3 (%4 %) über der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</source>
+        <translation>Die Schrittspannung %1 liegt %3 (%4 %) über der zulässigen Schrittspannung %2</translation>
+    </message>
+    <message>
+        <source>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</source>
+        <translation>Die Erdungsspannung %1 beträgt höchstens das Doppelte der zulässigen Berührungsspannung (%2)</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</source>
+        <translation>Die Berührungsspannung (Maschenspannung) %1 liegt innerhalb der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</source>
+        <translation>Die Berührungsspannung (Maschenspannung) %1 liegt %3 (%4 %) über der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
+        <translation>Die Tiefe %1 m liegt außerhalb des Formelbereichs von 0,25 m bis 2,5 m</translation>
+    </message>
+    <message>
+        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
+        <translation>Der Abstand %1 m liegt nicht über den 2,5 m der Formeln</translation>
+    </message>
+    <message>
+        <source>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</source>
+        <translation>Der Leiterdurchmesser %1 m liegt nicht unter einem Viertel der Tiefe (%2 m)</translation>
+    </message>
+    <message>
+        <source>n = %1 is above the formulas&apos; 25</source>
+        <translation>n = %1 liegt über den 25 der Formeln</translation>
+    </message>
+    <message>
+        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
+        <translation>Die Einwirkdauer %1 s liegt außerhalb der 0,03 s bis 3 s der Körperstromgrenze</translation>
+    </message>
+    <message>
+        <source>The spacings differ (%1 m and %2 m): the formulas use the larger</source>
+        <translation>Die Abstände unterscheiden sich (%1 m und %2 m): die Formeln nehmen den größeren</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
+        <translation>Die Tiefe %1 m liegt jenseits der tiefsten Kurve nach Schwarz (%2 m)</translation>
+    </message>
+    <message>
+        <source>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</source>
+        <translation>Die Formeln setzen homogenen Boden voraus: das %1-Schichtmodell wird auf einen Erdwiderstand reduziert</translation>
+    </message>
+    <message>
+        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
+        <translation>Die Fehlerdauer %1 s liegt außerhalb der Tabelle der EN 50522 (0,05 s bis 10 s): ihr nächstes Ende wird verwendet</translation>
+    </message>
+    <message>
+        <source>Grid safety - %1</source>
+        <translation>Sicherheit der Erdungsanlage - %1</translation>
+    </message>
+    <message>
+        <source>Grid safety</source>
+        <translation>Sicherheit der Erdungsanlage</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Erdungsnetz</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadratisch</translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation>Rechteckig</translation>
+    </message>
+    <message>
+        <source>L-shaped</source>
+        <translation>L-förmig</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Conductors along the length</source>
+        <translation>Leiter entlang der Länge</translation>
+    </message>
+    <message>
+        <source>Conductors along the width</source>
+        <translation>Leiter entlang der Breite</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Tiefe</translation>
+    </message>
+    <message>
+        <source>Conductor diameter</source>
+        <translation>Leiterdurchmesser</translation>
+    </message>
+    <message>
+        <source>Cut-out length (L)</source>
+        <translation>Aussparung Länge (L)</translation>
+    </message>
+    <message>
+        <source>Cut-out width (L)</source>
+        <translation>Aussparung Breite (L)</translation>
+    </message>
+    <message>
+        <source>Rods</source>
+        <translation>Staberder</translation>
+    </message>
+    <message>
+        <source>On the perimeter</source>
+        <translation>Am Umfang</translation>
+    </message>
+    <message>
+        <source>At the corners</source>
+        <translation>An den Ecken</translation>
+    </message>
+    <message>
+        <source>Inside the grid</source>
+        <translation>Innerhalb des Netzes</translation>
+    </message>
+    <message>
+        <source>Number of rods</source>
+        <translation>Anzahl der Staberder</translation>
+    </message>
+    <message>
+        <source>Rod length</source>
+        <translation>Staberderlänge</translation>
+    </message>
+    <message>
+        <source>Rod diameter</source>
+        <translation>Staberderdurchmesser</translation>
+    </message>
+    <message>
+        <source>Placement</source>
+        <translation>Anordnung</translation>
+    </message>
+    <message>
+        <source>Surface layer (crushed rock)</source>
+        <translation>Oberflächenschicht (Schotter)</translation>
+    </message>
+    <message>
+        <source>ohm m</source>
+        <translation>Ω m</translation>
+    </message>
+    <message>
+        <source>Resistivity</source>
+        <translation>Spez. Widerstand</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Dicke</translation>
+    </message>
+    <message>
+        <source>Surface resistivity</source>
+        <translation>Spez. Widerstand der Oberfläche</translation>
+    </message>
+    <message>
+        <source>Surface thickness</source>
+        <translation>Dicke der Oberfläche</translation>
+    </message>
+    <message>
+        <source>Fault and body</source>
+        <translation>Fehler und Körper</translation>
+    </message>
+    <message>
+        <source>Grid current IG</source>
+        <translation>Erderstrom IG</translation>
+    </message>
+    <message>
+        <source>Fault current 3I0</source>
+        <translation>Fehlerstrom 3I0</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>70 kg</source>
+        <translation>70 kg</translation>
+    </message>
+    <message>
+        <source>50 kg</source>
+        <translation>50 kg</translation>
+    </message>
+    <message>
+        <source>IEEE Std 80-2013</source>
+        <translation>IEEE Std 80-2013</translation>
+    </message>
+    <message>
+        <source>EN 50522:2010</source>
+        <translation>EN 50522:2010</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>Standing resistance of the feet</source>
+        <translation>Standortwiderstand der Füße</translation>
+    </message>
+    <message>
+        <source>Current given</source>
+        <translation>Vorgegebener Strom</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Split factor Sf</source>
+        <translation>Reduktionsfaktor Sf</translation>
+    </message>
+    <message>
+        <source>X/R</source>
+        <translation>X/R</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Fault duration</source>
+        <translation>Fehlerdauer</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Körper</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norm</translation>
+    </message>
+    <message>
+        <source>Footwear (EN 50522)</source>
+        <translation>Schuhwerk (EN 50522)</translation>
+    </message>
+    <message>
+        <source>Soil</source>
+        <translation>Boden</translation>
+    </message>
+    <message>
+        <source>Stored soil model (%1 layers)</source>
+        <translation>Gespeichertes Bodenmodell (%1 Schichten)</translation>
+    </message>
+    <message>
+        <source>Typed resistivity</source>
+        <translation>Eingegebener spezifischer Erdwiderstand</translation>
+    </message>
+    <message>
+        <source>Soil from</source>
+        <translation>Boden aus</translation>
+    </message>
+    <message>
+        <source>Tolerable</source>
+        <translation>Zulässig</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <translation>Berechnet</translation>
+    </message>
+    <message>
+        <source>Find the smallest grid that is safe</source>
+        <translation>Kleinstes sicheres Netz suchen</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>Bei %1 speichern</translation>
+    </message>
+    <message>
+        <source>Store with site</source>
+        <translation>Bei der Anlage speichern</translation>
+    </message>
+    <message>
+        <source>Open the window from a site to keep the assessment with it</source>
+        <translation>Das Fenster von einer Anlage aus öffnen, um die Bewertung bei ihr zu speichern</translation>
+    </message>
+    <message>
+        <source>%1 must be above zero.</source>
+        <translation>%1 muss über null liegen.</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative.</source>
+        <translation>%1 darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>%1: at least 2.</source>
+        <translation>%1: mindestens 2.</translation>
+    </message>
+    <message>
+        <source>%1 is 50 or 70 kg.</source>
+        <translation>%1 ist 50 oder 70 kg.</translation>
+    </message>
+    <message>
+        <source>%1 is at most 1.</source>
+        <translation>%1 ist höchstens 1.</translation>
+    </message>
+    <message>
+        <source>%1 must be smaller than the grid.</source>
+        <translation>%1 muss kleiner als das Netz sein.</translation>
+    </message>
+    <message>
+        <source>%1 does not fall on a conductor: the conductors&apos; spacing does not fit it.</source>
+        <translation>%1 fällt nicht auf einen Leiter: der Leiterabstand passt nicht dazu.</translation>
+    </message>
+    <message>
+        <source>A square grid has equal length and width and as many conductors each way.</source>
+        <translation>Ein quadratisches Netz hat gleiche Länge und Breite und in beiden Richtungen gleich viele Leiter.</translation>
+    </message>
+    <message>
+        <source>The soil&apos;s resistivity must be above zero.</source>
+        <translation>Der spezifische Erdwiderstand muss über null liegen.</translation>
+    </message>
+    <message>
+        <source>Touch voltage (mesh voltage Em)</source>
+        <translation>Berührungsspannung (Maschenspannung Em)</translation>
+    </message>
+    <message>
+        <source>Step voltage Es</source>
+        <translation>Schrittspannung Es</translation>
+    </message>
+    <message>
+        <source>Ground potential rise</source>
+        <translation>Erdungsspannung</translation>
+    </message>
+    <message>
+        <source>Permissible touch voltage U_Tp (EN 50522)</source>
+        <translation>Zulässige Berührungsspannung U_Tp (EN 50522)</translation>
+    </message>
+    <message>
+        <source>Earth potential rise against 2 U_Tp</source>
+        <translation>Erdungsspannung gegen 2 U_Tp</translation>
+    </message>
+    <message>
+        <source>Grid resistance Rg (Sverak)</source>
+        <translation>Ausbreitungswiderstand Rg (Sverak)</translation>
+    </message>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Grid resistance (Schwarz)</source>
+        <translation>Ausbreitungswiderstand (Schwarz)</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>Surface layer factor Cs</source>
+        <translation>Oberflächenschichtfaktor Cs</translation>
+    </message>
+    <message>
+        <source>n, Km, Ki, Ks</source>
+        <translation>n, Km, Ki, Ks</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>Sicher</translation>
+    </message>
+    <message>
+        <source>Not safe</source>
+        <translation>Nicht sicher</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m, as typed.</source>
+        <translation>Homogener Boden mit %1 Ω m, wie eingegeben.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m, the stored one-layer model.</source>
+        <translation>Homogener Boden mit %1 Ω m, das gespeicherte Einschichtmodell.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
+        <translation>Homogener Boden mit %1 Ω m: der scheinbare Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius des Netzes von %3 m.</translation>
+    </message>
+    <message>
+        <source>Correct the fields first.</source>
+        <translation>Zuerst die Felder berichtigen.</translation>
+    </message>
+    <message>
+        <source>None of the %1 designs tried is safe: a larger area, a surface layer or a smaller grid current is needed.</source>
+        <translation>Keiner der %1 versuchten Entwürfe ist sicher: eine größere Fläche, eine Oberflächenschicht oder ein kleinerer Erderstrom ist nötig.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 designs tried are safe; the smallest, with %3 m of conductors and rods, is shown.</source>
+        <translation>%1 der %2 versuchten Entwürfe sind sicher; der kleinste, mit %3 m Leitern und Staberdern, wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>Assessment stored with %1</source>
+        <translation>Bewertung bei %1 gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::AssignDialog</name>
+    <message>
+        <source>Assign 1 result</source>
+        <translation>1 Ergebnis zuordnen</translation>
+    </message>
+    <message>
+        <source>Assign %1 results</source>
+        <translation>%1 Ergebnisse zuordnen</translation>
+    </message>
+    <message>
+        <source>One result per test point, in slot order, from this point on</source>
+        <translation>Ein Ergebnis je Prüfpunkt, in Speicherplatz-Reihenfolge, ab diesem Prüfpunkt</translation>
+    </message>
+    <message>
+        <source>New site...</source>
+        <translation>Neue Anlage...</translation>
+    </message>
+    <message>
+        <source>New test point...</source>
+        <translation>Neuer Prüfpunkt...</translation>
+    </message>
+    <message>
+        <source>New site</source>
+        <translation>Neue Anlage</translation>
+    </message>
+    <message>
+        <source>New test point</source>
+        <translation>Neuer Prüfpunkt</translation>
+    </message>
+    <message>
+        <source>Assign</source>
+        <translation>Zuordnen</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>Anlage:</translation>
+    </message>
+    <message>
+        <source>Test point:</source>
+        <translation>Prüfpunkt:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::HistoryWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alle wählen</translation>
+    </message>
+    <message>
+        <source>Measured from</source>
+        <translation>Gemessen von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>All modes</source>
+        <translation>Alle Modi</translation>
+    </message>
+    <message>
+        <source>Label contains...</source>
+        <translation>Kennzeichnung enthält...</translation>
+    </message>
+    <message>
+        <source>Assign...</source>
+        <translation>Zuordnen...</translation>
+    </message>
+    <message>
+        <source>Label result...</source>
+        <translation>Ergebnis kennzeichnen...</translation>
+    </message>
+    <message>
+        <source>Label read-out...</source>
+        <translation>Auslesung kennzeichnen...</translation>
+    </message>
+    <message>
+        <source>Open read-out</source>
+        <translation>Auslesung öffnen</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Site report...</source>
+        <translation>Anlagenbericht...</translation>
+    </message>
+    <message>
+        <source>Trend...</source>
+        <translation>Verlauf...</translation>
+    </message>
+    <message>
+        <source>Soil model...</source>
+        <translation>Bodenmodell...</translation>
+    </message>
+    <message>
+        <source>Fall of potential...</source>
+        <translation>Spannungstrichter...</translation>
+    </message>
+    <message>
+        <source>Keep new read-outs in the archive</source>
+        <translation>Neue Auslesungen im Archiv ablegen</translation>
+    </message>
+    <message>
+        <source>The archive cannot be opened: </source>
+        <translation>Das Archiv kann nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>No results match</source>
+        <translation>Keine passenden Ergebnisse</translation>
+    </message>
+    <message>
+        <source>%1 results shown, more as you scroll</source>
+        <translation>%1 Ergebnisse angezeigt, weitere beim Blättern</translation>
+    </message>
+    <message>
+        <source>1 result</source>
+        <translation>1 Ergebnis</translation>
+    </message>
+    <message>
+        <source>%1 results</source>
+        <translation>%1 Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Label of result %1</source>
+        <translation>Kennzeichnung von Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>Label of %1 results</source>
+        <translation>Kennzeichnung von %1 Ergebnissen</translation>
+    </message>
+    <message>
+        <source>Label of read-out %1 and its results</source>
+        <translation>Kennzeichnung der Auslesung %1 und ihrer Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Export results</source>
+        <translation>Ergebnisse exportieren</translation>
+    </message>
+    <message>
+        <source>the file name should end in .xlsx, .xls, .csv or .json</source>
+        <translation>der Dateiname sollte auf .xlsx, .xls, .csv oder .json enden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) exported to %1</source>
+        <translation>
+            <numerusform>%n Ergebnis nach %1 exportiert</numerusform>
+            <numerusform>%n Ergebnisse nach %1 exportiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) assigned</source>
+        <translation>
+            <numerusform>%n Ergebnis zugeordnet</numerusform>
+            <numerusform>%n Ergebnisse zugeordnet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Rename site</source>
+        <translation>Anlage umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename test point</source>
+        <translation>Prüfpunkt umbenennen</translation>
+    </message>
+    <message>
+        <source>Site report</source>
+        <translation>Anlagenbericht</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Site report of %1 written to %2 (%3)</source>
+        <translation>Anlagenbericht von %1 nach %2 geschrieben (%3)</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Umbenennen...</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Löschen...</translation>
+    </message>
+    <message>
+        <source>The site&apos;s resistivity results could not be read.</source>
+        <translation>Die Ergebnisse des spezifischen Erdwiderstands der Anlage konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The results could not be assigned.</source>
+        <translation>Die Ergebnisse konnten nicht zugeordnet werden.</translation>
+    </message>
+    <message>
+        <source>The name could not be changed.</source>
+        <translation>Der Name konnte nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>It could not be deleted.</source>
+        <translation>Es konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The site report could not be made.</source>
+        <translation>Der Anlagenbericht konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Grid safety...</source>
+        <translation>Sicherheit der Erdungsanlage...</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::LabelDialog</name>
+    <message>
+        <source>Label:</source>
+        <translation>Kennzeichnung:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Notiz:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::SiteReportDialog</name>
+    <message>
+        <source>Site report</source>
+        <translation>Anlagenbericht</translation>
+    </message>
+    <message>
+        <source>as on the instrument&apos;s plate</source>
+        <translation>wie auf dem Typenschild des Messgeräts</translation>
+    </message>
+    <message>
+        <source>Print preview...</source>
+        <translation>Druckvorschau...</translation>
+    </message>
+    <message>
+        <source>Save PDF...</source>
+        <translation>PDF speichern...</translation>
+    </message>
+    <message>
+        <source>The report of %1</source>
+        <translation>Bericht über %1</translation>
+    </message>
+    <message>
+        <source>Tester:</source>
+        <translation>Prüfer:</translation>
+    </message>
+    <message>
+        <source>Instrument serial:</source>
+        <translation>Geräte-Seriennummer:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::SiteTree</name>
+    <message>
+        <source>Site / test point</source>
+        <translation>Anlage / Prüfpunkt</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>Letzte Prüfung</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Fällig</translation>
+    </message>
+    <message>
+        <source>Overdue for re-test (%1)</source>
+        <translation>Wiederholungsprüfung überfällig (%1)</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>now (overdue)</source>
+        <translation>jetzt (überfällig)</translation>
+    </message>
+    <message>
+        <source> (overdue)</source>
+        <translation> (überfällig)</translation>
+    </message>
+    <message>
+        <source>All results</source>
+        <translation>Alle Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Unassigned, newest read-out first</source>
+        <translation>Ohne Zuordnung, neueste Auslesung zuerst</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>jetzt</translation>
+    </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>Konnte nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TrendChart</name>
+    <message>
+        <source>No readings to show</source>
+        <translation>Keine Messwerte anzuzeigen</translation>
+    </message>
+    <message>
+        <source>limit %1 Ω (%2)</source>
+        <translation>Grenzwert %1 Ω (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TrendWindow</name>
+    <message>
+        <source>Trend</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Kennzeichnung:</translation>
+    </message>
+    <message>
+        <source>Quantity:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>No result has a label yet.</source>
+        <translation>Noch kein Ergebnis hat eine Kennzeichnung.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
+        <translation>%1 von %2 Ergebnissen mit dieser Kennzeichnung haben einen gültigen Messwert dieser Größe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range (no number to plot).</source>
+        <translation>
+            <numerusform>%n über dem Messbereich (keine Zahl zum Zeichnen).</numerusform>
+            <numerusform>%n über dem Messbereich (keine Zahl zum Zeichnen).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::panel::DisplayPanel</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Widerstand</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Spannung</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Strom</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CInfoSetDlg</name>
+    <message>
+        <source>打印信息设置</source>
+        <translation>Berichtskopf</translation>
+    </message>
+    <message>
+        <source>测试对象</source>
+        <translation>Prüfobjekt</translation>
+    </message>
+    <message>
+        <source>仪表编号</source>
+        <translation>Geräte-Nr.</translation>
+    </message>
+    <message>
+        <source>测试人 </source>
+        <translation>Prüfer</translation>
+    </message>
+    <message>
+        <source>日期     </source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CMainFrame</name>
+    <message>
+        <source>Untitled - Rapstel</source>
+        <translation>Unbenannt - Rapstel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Seitenansicht</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Drucker&amp;einrichtung...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Status&amp;leiste</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Rapstel...</source>
+        <translation>Inf&amp;o über Rapstel...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>About Print Service</source>
+        <translation>Info über den Druckdienst</translation>
+    </message>
+    <message>
+        <source>Print Service Version 1.0</source>
+        <translation>Druckdienst Version 1.0</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>RF</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CMainView</name>
+    <message>
+        <source>打印服务程序</source>
+        <translation>Druckdienst</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Rapstel - 打印预览</source>
+        <translation>Rapstel - Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Print service</source>
+        <translation>Druckdienst</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::ui::CDateTimeDlg</name>
+    <message>
+        <source>Date &amp; Time Setting</source>
+        <translation>Datum und Uhrzeit einstellen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+</TS>

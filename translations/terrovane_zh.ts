@@ -1,0 +1,2423 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
+<context>
+    <name>About</name>
+    <message>
+        <source>关于 Terrovane(&amp;A)...</source>
+        <translation>关于 Terrovane(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>关于 Terrovane</source>
+        <translation>关于 Terrovane</translation>
+    </message>
+    <message>
+        <source>接地电阻测试仪v1.0 </source>
+        <translation>接地电阻测试仪v1.0 </translation>
+    </message>
+    <message>
+        <source>本软件主要包括如下功能：</source>
+        <translation>本软件主要包括如下功能：</translation>
+    </message>
+    <message>
+        <source>1.读取:将测试仪中的数据读入PC并以图形方式显示; </source>
+        <translation>1.读取:将测试仪中的数据读入PC并以图形方式显示; </translation>
+    </message>
+    <message>
+        <source>2.保存:将测试仪中的数据保存至Excel表;</source>
+        <translation>2.保存:将测试仪中的数据保存至Excel表;</translation>
+    </message>
+    <message>
+        <source>3.打印:将测试仪中的数据以表格方式打印;</source>
+        <translation>3.打印:将测试仪中的数据以表格方式打印;</translation>
+    </message>
+    <message>
+        <source>4.显示:连续按该按钮可以实现循环显示一组数据;</source>
+        <translation>4.显示:连续按该按钮可以实现循环显示一组数据;</translation>
+    </message>
+    <message>
+        <source>5.设置:对测试仪中的时间日期进行设置;</source>
+        <translation>5.设置:对测试仪中的时间日期进行设置;</translation>
+    </message>
+    <message>
+        <source>6.删除:对测试仪中的一组或所有数据进行删除;</source>
+        <translation>6.删除:对测试仪中的一组或所有数据进行删除;</translation>
+    </message>
+    <message>
+        <source>7.退出:终止本程序.</source>
+        <translation>7.退出:终止本程序.</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayPanel</name>
+    <message>
+        <source>Instrument display</source>
+        <translation>仪表显示</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPath</name>
+    <message>
+        <source>Excel workbook (*.xlsx);;excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)</source>
+        <translation>Excel 工作簿 (*.xlsx);;excel 文件(*.xls);;CSV 文件(*.csv);;JSON 文件(*.json)</translation>
+    </message>
+</context>
+<context>
+    <name>FopSummary</name>
+    <message>
+        <source>Resistance at 61.8 % of D: %1</source>
+        <translation>D 的 61.8 % 处电阻：%1</translation>
+    </message>
+    <message>
+        <source>Plateau: yes, spread %1 % (tolerance %2 %)</source>
+        <translation>平台：有，离散 %1 %（容差 %2 %）</translation>
+    </message>
+    <message>
+        <source>Plateau: no, spread %1 % (tolerance %2 %)</source>
+        <translation>平台：无，离散 %1 %（容差 %2 %）</translation>
+    </message>
+    <message>
+        <source>Slope method: mu %1, Pt/C %2, resistance %3</source>
+        <translation>斜率法：mu %1，Pt/C %2，电阻 %3</translation>
+    </message>
+</context>
+<context>
+    <name>FopWindow</name>
+    <message>
+        <source>Fall of potential - %1</source>
+        <translation>电位降法 - %1</translation>
+    </message>
+    <message>
+        <source>Fall of potential</source>
+        <translation>电位降法</translation>
+    </message>
+    <message>
+        <source>Current probe D (m):</source>
+        <translation>电流极距离 D (m)：</translation>
+    </message>
+    <message>
+        <source>Spread evenly</source>
+        <translation>均匀分布</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>测量时间</translation>
+    </message>
+    <message>
+        <source>Re (ohm)</source>
+        <translation>Re (Ω)</translation>
+    </message>
+    <message>
+        <source>Potential probe x (m)</source>
+        <translation>电压极距离 x (m)</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>与 %1 一起保存</translation>
+    </message>
+    <message>
+        <source>Store with test point</source>
+        <translation>与测试点一起保存</translation>
+    </message>
+    <message>
+        <source>The results belong to no one test point: assign them first</source>
+        <translation>这些结果不属于同一个测试点：请先分配</translation>
+    </message>
+    <message>
+        <source>Curve stored with %1</source>
+        <translation>曲线已与 %1 一起保存</translation>
+    </message>
+    <message>
+        <source>Row %1: the potential-probe distance is a number of metres above 0.</source>
+        <translation>第 %1 行：电压极距离应为大于 0 的米数。</translation>
+    </message>
+    <message>
+        <source>A fall-of-potential curve needs at least two 3-pole or 4-pole results with a measured value.</source>
+        <translation>电位降曲线至少需要两个带测量值的三极法或四极法结果。</translation>
+    </message>
+    <message>
+        <source>; %1 left out (see below)</source>
+        <translation>；%1 个被排除（见下文）</translation>
+    </message>
+</context>
+<context>
+    <name>GridWindow</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
+        <translation>%1 x %2 接地网，%3 根导体，%4 根垂直接地极</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryColumns</name>
+    <message>
+        <source>Value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>站点</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>测试点</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Read out</source>
+        <translation>读取时间</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source> (doubtful)</source>
+        <translation>（存疑）</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryModel</name>
+    <message>
+        <source>Limit %1 Ω (%2)</source>
+        <translation>限值 %1 Ω（%2）</translation>
+    </message>
+    <message>
+        <source>No limit applies</source>
+        <translation>无适用限值</translation>
+    </message>
+    <message>
+        <source>
+Doubtful: </source>
+        <translation>
+存疑：</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>File (&amp;F)</source>
+        <translation>File (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Read (&amp;R)</source>
+        <translation>Read (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Save (&amp;S)</source>
+        <translation>Save (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)</source>
+        <translation>Print(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Show (&amp;F)</source>
+        <translation>Show (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Exit (&amp;E)</source>
+        <translation>Exit (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>历史记录(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Mount(&amp;M)</source>
+        <translation>Mount(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Date&amp;Time (&amp;T)</source>
+        <translation>Date&amp;Time (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Erase    (&amp;D)</source>
+        <translation>Erase    (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Current(&amp;C)</source>
+        <translation>Current(&amp;C)</translation>
+    </message>
+    <message>
+        <source>All    (&amp;A)</source>
+        <translation>All    (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Help (&amp;H)</source>
+        <translation>Help (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Fast read-out</source>
+        <translation>快速读取(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Port...</source>
+        <translation>端口(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Language (&amp;L)</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The archive was damaged. It was moved aside as &quot;%1&quot; and a new archive was started.</source>
+        <translation>档案库已损坏。它已被移至“%1”，并新建了一个档案库。</translation>
+    </message>
+    <message>
+        <source>The read-out could not be kept in the archive (%1). The results read are shown and can be saved and printed as usual.</source>
+        <translation>读取的数据无法存入档案库（%1）。已读取的结果照常显示，可以保存和打印。</translation>
+    </message>
+    <message>
+        <source>Cannot write data.inf.</source>
+        <translation>无法写入 data.inf。</translation>
+    </message>
+    <message>
+        <source>The read-out could not be opened: %1</source>
+        <translation>无法打开该次读取：%1</translation>
+    </message>
+    <message>
+        <source>Cannot write data.inf, nothing was printed.</source>
+        <translation>无法写入 data.inf，未打印任何内容。</translation>
+    </message>
+    <message>
+        <source>The print service &quot;%1&quot; could not be started, so nothing was printed: %2.</source>
+        <translation>无法启动打印服务“%1”，未打印任何内容：%2。</translation>
+    </message>
+    <message>
+        <source>No data，please read firstly</source>
+        <translation>No data，please read firstly</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation>No data</translation>
+    </message>
+    <message>
+        <source>cannot open serial port</source>
+        <translation>cannot open serial port</translation>
+    </message>
+    <message>
+        <source>device driver error, please check USB driver installation or USB connection</source>
+        <translation>device driver error, please check USB driver installation or USB connection</translation>
+    </message>
+    <message>
+        <source>No data received, please check instrument close or not</source>
+        <translation>No data received, please check instrument close or not</translation>
+    </message>
+    <message>
+        <source>Data have been read, do you read again?</source>
+        <translation>Data have been read, do you read again?</translation>
+    </message>
+    <message>
+        <source>Read Data error, please retry</source>
+        <translation>Read Data error, please retry</translation>
+    </message>
+    <message>
+        <source>Read Data OK</source>
+        <translation>Read Data OK</translation>
+    </message>
+    <message>
+        <source>Set date&amp;time OK</source>
+        <translation>Set date&amp;time OK</translation>
+    </message>
+    <message>
+        <source>Set date&amp;time error, please retry</source>
+        <translation>Set date&amp;time error, please retry</translation>
+    </message>
+    <message>
+        <source>The instrument keeps dates from 2000 to 2099 only</source>
+        <translation>仪表只能保存 2000 年至 2099 年的日期</translation>
+    </message>
+    <message>
+        <source>do you erase current data? this operation will not be recover!</source>
+        <translation>do you erase current data? this operation will not be recover!</translation>
+    </message>
+    <message>
+        <source>Erase data OK, please retry</source>
+        <translation>Erase data OK, please retry</translation>
+    </message>
+    <message>
+        <source>Erase data error, please retry</source>
+        <translation>Erase data error, please retry</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the read-out. The results read before are kept; connect it again and read once more.</source>
+        <translation>读取过程中仪表连接断开。之前读取的结果仍保留；请重新连接仪表并再次读取。</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the read-out, before any results were read. Connect it again and read once more.</source>
+        <translation>读取过程中仪表连接断开，尚未读取到任何结果。请重新连接仪表并再次读取。</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected while its date and time were set. Connect it again and set them once more.</source>
+        <translation>设置日期和时间时仪表连接断开。请重新连接仪表并再次设置。</translation>
+    </message>
+    <message>
+        <source>The instrument was disconnected during the erase; it may not have erased. The results read before are kept; connect it again and read to see what it holds.</source>
+        <translation>删除过程中仪表连接断开，可能未完成删除。之前读取的结果仍保留；请重新连接仪表并读取，查看其中保存的内容。</translation>
+    </message>
+    <message>
+        <source>Port message unknown</source>
+        <translation>Port message unknown</translation>
+    </message>
+    <message>
+        <source>port num at regedit error</source>
+        <translation>port num at regedit error</translation>
+    </message>
+    <message>
+        <source>Choose resistivity results, or a site in the tree, first.</source>
+        <translation>请先选择电阻率结果，或在树中选择一个站点。</translation>
+    </message>
+    <message>
+        <source>Choose the 3-pole results of one fall-of-potential run first.</source>
+        <translation>请先选择同一次电位降测量的三极法结果。</translation>
+    </message>
+    <message>
+        <source>Choose or make a site first.</source>
+        <translation>请先选择或新建一个站点。</translation>
+    </message>
+    <message>
+        <source>Choose one or more results in the list first.</source>
+        <translation>请先在列表中选择一个或多个结果。</translation>
+    </message>
+    <message>
+        <source>Choose a site or one of its test points in the tree first.</source>
+        <translation>请先在树中选择一个站点或其测试点。</translation>
+    </message>
+    <message>
+        <source>The language could not be remembered.</source>
+        <translation>无法保存语言设置。</translation>
+    </message>
+    <message>
+        <source>Terrovane speaks the chosen language from its next start.</source>
+        <translation>Terrovane 下次启动时使用所选语言。</translation>
+    </message>
+    <message>
+        <source>The site could not be made: %1</source>
+        <translation>无法新建站点：%1</translation>
+    </message>
+    <message>
+        <source>The test point could not be made: %1</source>
+        <translation>无法新建测试点：%1</translation>
+    </message>
+    <message>
+        <source>The label could not be stored: %1</source>
+        <translation>无法保存标签：%1</translation>
+    </message>
+    <message>
+        <source>The results could not be exported: %1</source>
+        <translation>无法导出结果：%1</translation>
+    </message>
+    <message>
+        <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
+        <translation>测试点“%1”有 %2 个结果。删除该测试点吗？其结果仍保留在档案库中，变为未分配。</translation>
+    </message>
+    <message>
+        <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
+        <translation>删除该站点及其测试点吗？其结果仍保留在档案库中，变为未分配。</translation>
+    </message>
+    <message>
+        <source>The site report could not be written: %1</source>
+        <translation>无法写入站点报告：%1</translation>
+    </message>
+    <message>
+        <source>Choose a site in the tree first.</source>
+        <translation>请先在树中选择一个站点。</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the archive. Try again in a moment.</source>
+        <translation>另一个程序正在写入档案库。请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written. Check that you may write its file and its folder.</source>
+        <translation>无法写入档案库。请检查您是否有权写入其文件和文件夹。</translation>
+    </message>
+    <message>
+        <source>The archive is damaged. Start Terrovane again: it moves the damaged file aside and starts a new archive.</source>
+        <translation>档案库已损坏。请重新启动 Terrovane：它会移走损坏的文件并新建档案库。</translation>
+    </message>
+    <message>
+        <source>Check that the archive&apos;s folder exists and belongs to you.</source>
+        <translation>请检查档案库文件夹是否存在且属于您。</translation>
+    </message>
+    <message>
+        <source>Use the newer version of the program that wrote the archive.</source>
+        <translation>请使用写入该档案库的较新版本程序。</translation>
+    </message>
+    <message>
+        <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
+        <translation>另一个程序可能已同时更改了它；窗口现在显示档案库的当前内容。</translation>
+    </message>
+</context>
+<context>
+    <name>Plots</name>
+    <message>
+        <source>Potential probe x / D</source>
+        <translation>电压极距离 x / D</translation>
+    </message>
+    <message>
+        <source>Electrode spacing a (m)</source>
+        <translation>电极间距 a (m)</translation>
+    </message>
+    <message>
+        <source>Apparent resistivity (Ω·m)</source>
+        <translation>视电阻率 (Ω·m)</translation>
+    </message>
+    <message>
+        <source>Resistance (Ω)</source>
+        <translation>电阻 (Ω)</translation>
+    </message>
+    <message>
+        <source>61.8 %: %1 Ω</source>
+        <translation>61.8 %：%1 Ω</translation>
+    </message>
+    <message>
+        <source>Model +- one sigma</source>
+        <translation>模型 ± 一个标准差</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>实测</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>模型</translation>
+    </message>
+</context>
+<context>
+    <name>PortChooser</name>
+    <message>
+        <source>Instrument port</source>
+        <translation>仪表端口</translation>
+    </message>
+    <message>
+        <source>Choose the instrument bridge that Read, Date&amp;Time and Erase use:</source>
+        <translation>选择读取、日期时间和删除所用的仪表 USB 转换器：</translation>
+    </message>
+    <message>
+        <source>No instrument bridge is attached.</source>
+        <translation>未连接仪表 USB 转换器。</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Product id</source>
+        <translation>产品 ID</translation>
+    </message>
+    <message>
+        <source>USB serial</source>
+        <translation>USB 序列号</translation>
+    </message>
+    <message>
+        <source>USB path</source>
+        <translation>USB 路径</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>
+ Save data now，please wait for a minute...</source>
+        <translation>
+ Save data now，please wait for a minute...</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Process</translation>
+    </message>
+    <message>
+        <source>
+ Read data now，please do NOT terminate...</source>
+        <translation>
+ Read data now，please do NOT terminate...</translation>
+    </message>
+</context>
+<context>
+    <name>RapstelApp</name>
+    <message>
+        <source>打印任务已启动!</source>
+        <translation>打印任务已启动!</translation>
+    </message>
+</context>
+<context>
+    <name>RecordList</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>yy-mm-dd</source>
+        <translation>yy-mm-dd</translation>
+    </message>
+    <message>
+        <source>hh-mm-ss</source>
+        <translation>hh-mm-ss</translation>
+    </message>
+</context>
+<context>
+    <name>Refusals</name>
+    <message numerus="yes">
+        <source>%n layer(s) need %1 points,</source>
+        <translation>
+            <numerusform>%n 层模型需要 %1 个点，</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>but there are only %n.</source>
+        <translation>
+            <numerusform>但只有 %n 个。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Point %1: not a number.</source>
+        <translation>第 %1 点：不是数字。</translation>
+    </message>
+    <message>
+        <source>Point %1: the spacing must be above 0 m.</source>
+        <translation>第 %1 点：间距必须大于 0 m。</translation>
+    </message>
+    <message>
+        <source>Point %1: the apparent resistivity must be above 0 Ω·m.</source>
+        <translation>第 %1 点：视电阻率必须大于 0 Ω·m。</translation>
+    </message>
+    <message>
+        <source>Point %1: a spacing outside 1 mm to 100 km is no Wenner sounding.</source>
+        <translation>第 %1 点：间距超出 1 mm 至 100 km，不是温纳法测深。</translation>
+    </message>
+    <message>
+        <source>Point %1: an apparent resistivity outside 1e-6 to 1e12 Ω·m is no soil.</source>
+        <translation>第 %1 点：视电阻率超出 1e-6 至 1e12 Ω·m，不是土壤。</translation>
+    </message>
+    <message>
+        <source>Point %1: the spacing %2 m is already that of point %3.</source>
+        <translation>第 %1 点：间距 %2 m 与第 %3 点相同。</translation>
+    </message>
+    <message>
+        <source>The number of layers must be 1 to %1.</source>
+        <translation>层数必须为 1 至 %1。</translation>
+    </message>
+    <message>
+        <source>The current-probe distance must be above 0 m and at most 100 km.</source>
+        <translation>电流极距离必须大于 0 m 且不超过 100 km。</translation>
+    </message>
+    <message>
+        <source>At least two readings are needed.</source>
+        <translation>至少需要两个读数。</translation>
+    </message>
+    <message>
+        <source>Reading %1: not a number.</source>
+        <translation>第 %1 个读数：不是数字。</translation>
+    </message>
+    <message>
+        <source>Reading %1: the potential probe must be between the electrode and the current probe (0 to %2 m), not at %3 m.</source>
+        <translation>第 %1 个读数：电压极必须位于接地极与电流极之间（0 至 %2 m），而不是 %3 m。</translation>
+    </message>
+    <message>
+        <source>Reading %1: the resistance must be above 0 Ω and at most 1e12 Ω.</source>
+        <translation>第 %1 个读数：电阻必须大于 0 Ω 且不超过 1e12 Ω。</translation>
+    </message>
+    <message>
+        <source>Reading %1: the distance %2 m is already that of reading %3.</source>
+        <translation>第 %1 个读数：距离 %2 m 与第 %3 个读数相同。</translation>
+    </message>
+    <message>
+        <source>61.8 % of D (%1 m) lies outside the readings (%2 m to %3 m): add readings on both sides of it.</source>
+        <translation>D 的 61.8 %（%1 m）位于读数范围（%2 m 至 %3 m）之外：请在其两侧补充读数。</translation>
+    </message>
+    <message>
+        <source>The readings do not reach from 52 % to 72 % of D: the plateau was not checked.</source>
+        <translation>读数未覆盖 D 的 52 % 至 72 %：未检查平台。</translation>
+    </message>
+    <message>
+        <source>The curve from 52 % to 72 % of D spreads over %1 % (more than 5 %): the potential probe is not on a plateau; move the current probe further out and measure again.</source>
+        <translation>D 的 52 % 至 72 % 之间曲线离散 %1 %（超过 5 %）：电压极不在平台上；请将电流极移远后重新测量。</translation>
+    </message>
+    <message>
+        <source>No readings at 20 %, 40 % and 60 % of D: no slope method.</source>
+        <translation>D 的 20 %、40 % 和 60 % 处没有读数：无法使用斜率法。</translation>
+    </message>
+    <message>
+        <source>The slope coefficient mu = %1 lies outside the slope table (0.40 to 1.59): move the current probe further out.</source>
+        <translation>斜率系数 mu = %1 超出斜率表范围（0.40 至 1.59）：请将电流极移远。</translation>
+    </message>
+    <message>
+        <source>The slope method&apos;s Pt = %1 m lies outside the readings.</source>
+        <translation>斜率法的 Pt = %1 m 超出读数范围。</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>第 %d 页</source>
+        <translation>第 %d 页</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>模式</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>日期
+yy-mm-dd</source>
+        <translation>日期
+yy-mm-dd</translation>
+    </message>
+    <message>
+        <source>时间
+hh-mm-ss</source>
+        <translation>时间
+hh-mm-ss</translation>
+    </message>
+    <message>
+        <source>电压
+(V)</source>
+        <translation>电压
+(V)</translation>
+    </message>
+    <message>
+        <source>频率
+(Hz)</source>
+        <translation>频率
+(Hz)</translation>
+    </message>
+    <message>
+        <source>Re
+(Ω)</source>
+        <translation>Re
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rs
+(Ω)</source>
+        <translation>Rs
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rh
+(Ω)</source>
+        <translation>Rh
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Rac
+(Ω)</source>
+        <translation>Rac
+(Ω)</translation>
+    </message>
+    <message>
+        <source>R1
+(Ω)</source>
+        <translation>R1
+(Ω)</translation>
+    </message>
+    <message>
+        <source>R2
+(Ω)</source>
+        <translation>R2
+(Ω)</translation>
+    </message>
+    <message>
+        <source>电阻率
+(Ω*m)</source>
+        <translation>电阻率
+(Ω*m)</translation>
+    </message>
+    <message>
+        <source>Rk
+(Ω)</source>
+        <translation>Rk
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Fst
+(Hz)</source>
+        <translation>Fst
+(Hz)</translation>
+    </message>
+    <message>
+        <source>Ust
+(V)</source>
+        <translation>Ust
+(V)</translation>
+    </message>
+    <message>
+        <source>Iac
+(A)</source>
+        <translation>Iac
+(A)</translation>
+    </message>
+    <message>
+        <source>距离
+(m)</source>
+        <translation>距离
+(m)</translation>
+    </message>
+    <message>
+        <source>
+接地电阻测试仪    
+Test Report of Earth/Ground Tester</source>
+        <translation>
+接地电阻测试仪    
+Test Report of Earth/Ground Tester</translation>
+    </message>
+    <message>
+        <source>
+测试对象
+Object</source>
+        <translation>
+测试对象
+Object</translation>
+    </message>
+    <message>
+        <source>
+仪表编号
+Instrument S/N</source>
+        <translation>
+仪表编号
+Instrument S/N</translation>
+    </message>
+    <message>
+        <source>
+测  试 人
+Name</source>
+        <translation>
+测  试 人
+Name</translation>
+    </message>
+    <message>
+        <source>
+日    期
+Date</source>
+        <translation>
+日    期
+Date</translation>
+    </message>
+</context>
+<context>
+    <name>ResultWords</name>
+    <message>
+        <source>pass</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>rod</source>
+        <translation>垂直接地极</translation>
+    </message>
+    <message>
+        <source>grid</source>
+        <translation>接地网</translation>
+    </message>
+    <message>
+        <source>mesh</source>
+        <translation>网格</translation>
+    </message>
+    <message>
+        <source>tower leg</source>
+        <translation>塔脚</translation>
+    </message>
+    <message>
+        <source>down conductor</source>
+        <translation>引下线</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>其他</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passed</source>
+        <translation>
+            <numerusform>%n 个合格</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n 个不合格</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without limit</source>
+        <translation>
+            <numerusform>%n 个无限值</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not tested</source>
+        <translation>
+            <numerusform>%n 个未测试</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+</context>
+<context>
+    <name>SiteReport</name>
+    <message>
+        <source>not estimated</source>
+        <translation>未估计</translation>
+    </message>
+    <message>
+        <source>Soil model</source>
+        <translation>土壤模型</translation>
+    </message>
+    <message>
+        <source>Stored %1; layers: %2; RMS error %3 %</source>
+        <translation>保存于 %1；层数：%2；均方根误差 %3 %</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>层</translation>
+    </message>
+    <message>
+        <source>Resistivity (Ω m)</source>
+        <translation>电阻率 (Ω m)</translation>
+    </message>
+    <message>
+        <source>Thickness (m)</source>
+        <translation>厚度 (m)</translation>
+    </message>
+    <message>
+        <source>Depth to base (m)</source>
+        <translation>底部深度 (m)</translation>
+    </message>
+    <message>
+        <source>Fall of potential: </source>
+        <translation>电位降法：</translation>
+    </message>
+    <message>
+        <source>Stored %1; current probe D = %2 m; %3 readings</source>
+        <translation>保存于 %1；电流极 D = %2 m；%3 个读数</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>测试点</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>测量时间</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>电压</translation>
+    </message>
+    <message>
+        <source>Jamming</source>
+        <translation>干扰</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>限值</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>依据</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>all results</source>
+        <translation>全部结果</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> 至 </translation>
+    </message>
+    <message>
+        <source>Earth resistance test report</source>
+        <translation>接地电阻测试报告</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>站点</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>测试人</translation>
+    </message>
+    <message>
+        <source>Instrument serial</source>
+        <translation>仪表编号</translation>
+    </message>
+    <message>
+        <source>– (not recorded by the instrument&apos;s read-out)</source>
+        <translation>–（仪表读取数据中无此项）</translation>
+    </message>
+    <message>
+        <source>Date range</source>
+        <translation>日期范围</translation>
+    </message>
+    <message>
+        <source>no result in the date range</source>
+        <translation>日期范围内无结果</translation>
+    </message>
+    <message>
+        <source>and %1 earlier results</source>
+        <translation>以及另外 %1 个更早的结果</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>Site report: </source>
+        <translation>站点报告：</translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation>未确定</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>以下</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>earlier</source>
+        <translation>更早</translation>
+    </message>
+    <message>
+        <source>Summary: %1</source>
+        <translation>汇总：%1</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>正方形</translation>
+    </message>
+    <message>
+        <source>L-shaped (a corner of %1 m x %2 m cut out)</source>
+        <translation>L 形（切去 %1 m x %2 m 的一角）</translation>
+    </message>
+    <message>
+        <source>rectangular</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>Rods: none</source>
+        <translation>垂直接地极：无</translation>
+    </message>
+    <message>
+        <source>inside the grid</source>
+        <translation>在网内</translation>
+    </message>
+    <message>
+        <source>at the corners</source>
+        <translation>在四角</translation>
+    </message>
+    <message>
+        <source>on the perimeter</source>
+        <translation>在周边</translation>
+    </message>
+    <message>
+        <source>Rods: %1 of %2 m, %3 m in diameter, %4</source>
+        <translation>垂直接地极：%1 根，长 %2 m，直径 %3 m，%4</translation>
+    </message>
+    <message>
+        <source>grid current %1 A</source>
+        <translation>接地网电流 %1 A</translation>
+    </message>
+    <message>
+        <source>fault current 3I0 %1 A, split factor %2, X/R %3 at %4 Hz</source>
+        <translation>故障电流 3I0 %1 A，分流系数 %2，X/R %3，%4 Hz</translation>
+    </message>
+    <message>
+        <source>Fault: %1 for %2 s; body of %3 kg</source>
+        <translation>故障：%1，持续 %2 s；体重 %3 kg</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, the stored one-layer model</source>
+        <translation>土壤：%1 Ω m，已保存的单层模型</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <translation>土壤：%1 Ω m，%2 层模型在等效半径 %3 m 处的温纳视电阻率</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, as typed</source>
+        <translation>土壤：%1 Ω m，手动输入</translation>
+    </message>
+    <message>
+        <source>Touch voltage (mesh voltage Em)</source>
+        <translation>接触电压（网孔电压 Em）</translation>
+    </message>
+    <message>
+        <source>Step voltage Es</source>
+        <translation>跨步电压 Es</translation>
+    </message>
+    <message>
+        <source>Ground potential rise</source>
+        <translation>地电位升</translation>
+    </message>
+    <message>
+        <source>Permissible touch voltage (EN 50522)</source>
+        <translation>允许接触电压（EN 50522）</translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Grid resistance Rg (Sverak)</source>
+        <translation>接地网电阻 Rg（Sverak）</translation>
+    </message>
+    <message>
+        <source>Grid resistance (Schwarz)</source>
+        <translation>接地网电阻（Schwarz）</translation>
+    </message>
+    <message>
+        <source>Grid current IG</source>
+        <translation>接地网电流 IG</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>Surface layer factor Cs</source>
+        <translation>表层系数 Cs</translation>
+    </message>
+    <message>
+        <source>Earthing grid safety</source>
+        <translation>接地网安全</translation>
+    </message>
+    <message>
+        <source>EN 50522:2010</source>
+        <translation>EN 50522:2010</translation>
+    </message>
+    <message>
+        <source>IEEE Std 80-2013</source>
+        <translation>IEEE Std 80-2013</translation>
+    </message>
+    <message>
+        <source>Stored %1; judged after %2</source>
+        <translation>保存于 %1；依据 %2 判定</translation>
+    </message>
+    <message>
+        <source>Grid: %1, %2 m x %3 m, %4 x %5 conductors of %6 m, %7 m deep</source>
+        <translation>接地网：%1，%2 m x %3 m，%4 x %5 根导体，直径 %6 m，埋深 %7 m</translation>
+    </message>
+    <message>
+        <source>Surface layer: %1 Ω m, %2 m thick</source>
+        <translation>表层：%1 Ω m，厚 %2 m</translation>
+    </message>
+    <message>
+        <source>Surface layer: none</source>
+        <translation>表层：无</translation>
+    </message>
+    <message>
+        <source>Tolerable</source>
+        <translation>允许值</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <translation>计算值</translation>
+    </message>
+    <message>
+        <source>Verdict: safe</source>
+        <translation>判定：安全</translation>
+    </message>
+    <message>
+        <source>Verdict: not safe</source>
+        <translation>判定：不安全</translation>
+    </message>
+</context>
+<context>
+    <name>SoilWindow</name>
+    <message>
+        <source>not estimated</source>
+        <translation>未估计</translation>
+    </message>
+    <message>
+        <source>Soil model - %1</source>
+        <translation>土壤模型 - %1</translation>
+    </message>
+    <message>
+        <source>Soil model</source>
+        <translation>土壤模型</translation>
+    </message>
+    <message>
+        <source>Layers:</source>
+        <translation>层数：</translation>
+    </message>
+    <message>
+        <source>Resistivity (ohm m)</source>
+        <translation>电阻率 (Ω m)</translation>
+    </message>
+    <message>
+        <source>Thickness (m)</source>
+        <translation>厚度 (m)</translation>
+    </message>
+    <message>
+        <source>Depth to base (m)</source>
+        <translation>底部深度 (m)</translation>
+    </message>
+    <message>
+        <source>Save plot...</source>
+        <translation>保存图形...</translation>
+    </message>
+    <message>
+        <source>Save model...</source>
+        <translation>保存模型...</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>与 %1 一起保存</translation>
+    </message>
+    <message>
+        <source>Store with site</source>
+        <translation>与站点一起保存</translation>
+    </message>
+    <message>
+        <source>The results belong to no one site: choose a site in the archive window</source>
+        <translation>这些结果不属于同一个站点：请在档案窗口中选择一个站点</translation>
+    </message>
+    <message>
+        <source>; the best model found is shown</source>
+        <translation>；显示找到的最佳模型</translation>
+    </message>
+    <message>
+        <source>Save plot</source>
+        <translation>保存图形</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;PDF (*.pdf)</source>
+        <translation>PNG 图像 (*.png);;PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Plot saved</source>
+        <translation>图形已保存</translation>
+    </message>
+    <message>
+        <source>There is no model to save</source>
+        <translation>没有可保存的模型</translation>
+    </message>
+    <message>
+        <source>Save model</source>
+        <translation>保存模型</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;JSON (*.json)</source>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Model saved</source>
+        <translation>模型已保存</translation>
+    </message>
+    <message>
+        <source>Model stored with %1</source>
+        <translation>模型已与 %1 一起保存</translation>
+    </message>
+    <message>
+        <source>No resistivity results (mode 9) with a distance among the chosen results.</source>
+        <translation>所选结果中没有带测量距离的电阻率结果（模式 9）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s), RMS error %1 %</source>
+        <translation>
+            <numerusform>%n 层，均方根误差 %1 %</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>以下</translation>
+    </message>
+    <message>
+        <source>Resolved</source>
+        <translation>已分辨</translation>
+    </message>
+    <message>
+        <source>Grid safety...</source>
+        <translation>接地网安全...</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Mount</source>
+        <translation>Mount</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Erase</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookColumns</name>
+    <message>
+        <source>NO</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>日期(Date)</source>
+        <translation>日期(Date)</translation>
+    </message>
+    <message>
+        <source>时间(Time)</source>
+        <translation>时间(Time)</translation>
+    </message>
+    <message>
+        <source>Voltage(V)</source>
+        <translation>Voltage(V)</translation>
+    </message>
+    <message>
+        <source>Frequency(Hz)</source>
+        <translation>Frequency(Hz)</translation>
+    </message>
+    <message>
+        <source>Re(Ω)</source>
+        <translation>Re(Ω)</translation>
+    </message>
+    <message>
+        <source>Rs(Ω)</source>
+        <translation>Rs(Ω)</translation>
+    </message>
+    <message>
+        <source>Rh(Ω)</source>
+        <translation>Rh(Ω)</translation>
+    </message>
+    <message>
+        <source>Rac(Ω)</source>
+        <translation>Rac(Ω)</translation>
+    </message>
+    <message>
+        <source>R1(Ω)</source>
+        <translation>R1(Ω)</translation>
+    </message>
+    <message>
+        <source>R2(Ω)</source>
+        <translation>R2(Ω)</translation>
+    </message>
+    <message>
+        <source>Resistivity(Ω*m)</source>
+        <translation>Resistivity(Ω*m)</translation>
+    </message>
+    <message>
+        <source>Rk(Ω)</source>
+        <translation>Rk(Ω)</translation>
+    </message>
+    <message>
+        <source>Jamming Frequency(HZ)</source>
+        <translation>Jamming Frequency(HZ)</translation>
+    </message>
+    <message>
+        <source>Jamming Voltage(V)</source>
+        <translation>Jamming Voltage(V)</translation>
+    </message>
+    <message>
+        <source>Jamming (A) Current</source>
+        <translation>Jamming (A) Current</translation>
+    </message>
+    <message>
+        <source>Distance(m)</source>
+        <translation>Distance(m)</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::engineering::GridWindow</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>The ground potential rise %1 is below the tolerable touch voltage %2</source>
+        <translation>地电位升 %1 低于允许接触电压 %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is below the tolerable touch voltage %2</source>
+        <translation>网孔电压 %1 低于允许接触电压 %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is below the tolerable step voltage %2</source>
+        <translation>跨步电压 %1 低于允许跨步电压 %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</source>
+        <translation>网孔电压 %1 比允许接触电压 %2 高 %3（%4 %）</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</source>
+        <translation>跨步电压 %1 比允许跨步电压 %2 高 %3（%4 %）</translation>
+    </message>
+    <message>
+        <source>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</source>
+        <translation>地电位升 %1 不超过允许接触电压的两倍（%2）</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</source>
+        <translation>接触电压（网孔电压）%1 在允许接触电压 %2 以内</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</source>
+        <translation>接触电压（网孔电压）%1 比允许接触电压 %2 高 %3（%4 %）</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
+        <translation>埋深 %1 m 超出公式适用范围 0.25 m 至 2.5 m</translation>
+    </message>
+    <message>
+        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
+        <translation>间距 %1 m 未超过公式要求的 2.5 m</translation>
+    </message>
+    <message>
+        <source>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</source>
+        <translation>导体直径 %1 m 未小于埋深的四分之一（%2 m）</translation>
+    </message>
+    <message>
+        <source>n = %1 is above the formulas&apos; 25</source>
+        <translation>n = %1 超过公式的 25</translation>
+    </message>
+    <message>
+        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
+        <translation>电击持续时间 %1 s 超出人体电流限值的 0.03 s 至 3 s</translation>
+    </message>
+    <message>
+        <source>The spacings differ (%1 m and %2 m): the formulas use the larger</source>
+        <translation>间距不同（%1 m 和 %2 m）：公式取较大值</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
+        <translation>埋深 %1 m 超出 Schwarz 最深曲线（%2 m）</translation>
+    </message>
+    <message>
+        <source>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</source>
+        <translation>公式假定土壤均匀：%1 层模型被简化为单一电阻率</translation>
+    </message>
+    <message>
+        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
+        <translation>故障持续时间 %1 s 超出 EN 50522 表格（0.05 s 至 10 s）：使用最近的端值</translation>
+    </message>
+    <message>
+        <source>Grid safety - %1</source>
+        <translation>接地网安全 - %1</translation>
+    </message>
+    <message>
+        <source>Grid safety</source>
+        <translation>接地网安全</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>接地网</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>正方形</translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>L-shaped</source>
+        <translation>L 形</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>形状</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>长度</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>Conductors along the length</source>
+        <translation>沿长度方向导体数</translation>
+    </message>
+    <message>
+        <source>Conductors along the width</source>
+        <translation>沿宽度方向导体数</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>埋深</translation>
+    </message>
+    <message>
+        <source>Conductor diameter</source>
+        <translation>导体直径</translation>
+    </message>
+    <message>
+        <source>Cut-out length (L)</source>
+        <translation>切角长度（L）</translation>
+    </message>
+    <message>
+        <source>Cut-out width (L)</source>
+        <translation>切角宽度（L）</translation>
+    </message>
+    <message>
+        <source>Rods</source>
+        <translation>垂直接地极</translation>
+    </message>
+    <message>
+        <source>On the perimeter</source>
+        <translation>在周边</translation>
+    </message>
+    <message>
+        <source>At the corners</source>
+        <translation>在四角</translation>
+    </message>
+    <message>
+        <source>Inside the grid</source>
+        <translation>在网内</translation>
+    </message>
+    <message>
+        <source>Number of rods</source>
+        <translation>接地极数量</translation>
+    </message>
+    <message>
+        <source>Rod length</source>
+        <translation>接地极长度</translation>
+    </message>
+    <message>
+        <source>Rod diameter</source>
+        <translation>接地极直径</translation>
+    </message>
+    <message>
+        <source>Placement</source>
+        <translation>布置</translation>
+    </message>
+    <message>
+        <source>Surface layer (crushed rock)</source>
+        <translation>表层（碎石）</translation>
+    </message>
+    <message>
+        <source>ohm m</source>
+        <translation>Ω m</translation>
+    </message>
+    <message>
+        <source>Resistivity</source>
+        <translation>电阻率</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>厚度</translation>
+    </message>
+    <message>
+        <source>Surface resistivity</source>
+        <translation>表层电阻率</translation>
+    </message>
+    <message>
+        <source>Surface thickness</source>
+        <translation>表层厚度</translation>
+    </message>
+    <message>
+        <source>Fault and body</source>
+        <translation>故障与人体</translation>
+    </message>
+    <message>
+        <source>Grid current IG</source>
+        <translation>接地网电流 IG</translation>
+    </message>
+    <message>
+        <source>Fault current 3I0</source>
+        <translation>故障电流 3I0</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>70 kg</source>
+        <translation>70 kg</translation>
+    </message>
+    <message>
+        <source>50 kg</source>
+        <translation>50 kg</translation>
+    </message>
+    <message>
+        <source>IEEE Std 80-2013</source>
+        <translation>IEEE Std 80-2013</translation>
+    </message>
+    <message>
+        <source>EN 50522:2010</source>
+        <translation>EN 50522:2010</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>Standing resistance of the feet</source>
+        <translation>双脚站立电阻</translation>
+    </message>
+    <message>
+        <source>Current given</source>
+        <translation>已知电流</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>电流</translation>
+    </message>
+    <message>
+        <source>Split factor Sf</source>
+        <translation>分流系数 Sf</translation>
+    </message>
+    <message>
+        <source>X/R</source>
+        <translation>X/R</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Fault duration</source>
+        <translation>故障持续时间</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>人体</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Footwear (EN 50522)</source>
+        <translation>鞋（EN 50522）</translation>
+    </message>
+    <message>
+        <source>Soil</source>
+        <translation>土壤</translation>
+    </message>
+    <message>
+        <source>Stored soil model (%1 layers)</source>
+        <translation>已保存的土壤模型（%1 层）</translation>
+    </message>
+    <message>
+        <source>Typed resistivity</source>
+        <translation>手动输入电阻率</translation>
+    </message>
+    <message>
+        <source>Soil from</source>
+        <translation>土壤来源</translation>
+    </message>
+    <message>
+        <source>Tolerable</source>
+        <translation>允许值</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <translation>计算值</translation>
+    </message>
+    <message>
+        <source>Find the smallest grid that is safe</source>
+        <translation>查找最小的安全接地网</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>与 %1 一起保存</translation>
+    </message>
+    <message>
+        <source>Store with site</source>
+        <translation>与站点一起保存</translation>
+    </message>
+    <message>
+        <source>Open the window from a site to keep the assessment with it</source>
+        <translation>从站点打开此窗口才能将评估与站点一起保存</translation>
+    </message>
+    <message>
+        <source>%1 must be above zero.</source>
+        <translation>%1 必须大于零。</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative.</source>
+        <translation>%1 不能为负。</translation>
+    </message>
+    <message>
+        <source>%1: at least 2.</source>
+        <translation>%1：至少为 2。</translation>
+    </message>
+    <message>
+        <source>%1 is 50 or 70 kg.</source>
+        <translation>%1 为 50 或 70 kg。</translation>
+    </message>
+    <message>
+        <source>%1 is at most 1.</source>
+        <translation>%1 最大为 1。</translation>
+    </message>
+    <message>
+        <source>%1 must be smaller than the grid.</source>
+        <translation>%1 必须小于接地网。</translation>
+    </message>
+    <message>
+        <source>%1 does not fall on a conductor: the conductors&apos; spacing does not fit it.</source>
+        <translation>%1 未落在导体上：导体间距与之不符。</translation>
+    </message>
+    <message>
+        <source>A square grid has equal length and width and as many conductors each way.</source>
+        <translation>正方形接地网的长宽相等，两个方向的导体数相同。</translation>
+    </message>
+    <message>
+        <source>The soil&apos;s resistivity must be above zero.</source>
+        <translation>土壤电阻率必须大于零。</translation>
+    </message>
+    <message>
+        <source>Touch voltage (mesh voltage Em)</source>
+        <translation>接触电压（网孔电压 Em）</translation>
+    </message>
+    <message>
+        <source>Step voltage Es</source>
+        <translation>跨步电压 Es</translation>
+    </message>
+    <message>
+        <source>Ground potential rise</source>
+        <translation>地电位升</translation>
+    </message>
+    <message>
+        <source>Permissible touch voltage U_Tp (EN 50522)</source>
+        <translation>允许接触电压 U_Tp（EN 50522）</translation>
+    </message>
+    <message>
+        <source>Earth potential rise against 2 U_Tp</source>
+        <translation>地电位升与 2 U_Tp 比较</translation>
+    </message>
+    <message>
+        <source>Grid resistance Rg (Sverak)</source>
+        <translation>接地网电阻 Rg（Sverak）</translation>
+    </message>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Grid resistance (Schwarz)</source>
+        <translation>接地网电阻（Schwarz）</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>Surface layer factor Cs</source>
+        <translation>表层系数 Cs</translation>
+    </message>
+    <message>
+        <source>n, Km, Ki, Ks</source>
+        <translation>n, Km, Ki, Ks</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>安全</translation>
+    </message>
+    <message>
+        <source>Not safe</source>
+        <translation>不安全</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m, as typed.</source>
+        <translation>均匀土壤 %1 Ω m，手动输入。</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m, the stored one-layer model.</source>
+        <translation>均匀土壤 %1 Ω m，已保存的单层模型。</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
+        <translation>均匀土壤 %1 Ω m：%2 层模型在接地网等效半径 %3 m 处的温纳视电阻率。</translation>
+    </message>
+    <message>
+        <source>Correct the fields first.</source>
+        <translation>请先更正各字段。</translation>
+    </message>
+    <message>
+        <source>None of the %1 designs tried is safe: a larger area, a surface layer or a smaller grid current is needed.</source>
+        <translation>尝试的 %1 种设计均不安全：需要更大面积、表层或更小的接地网电流。</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 designs tried are safe; the smallest, with %3 m of conductors and rods, is shown.</source>
+        <translation>尝试的 %2 种设计中有 %1 种安全；显示最小的一种，导体和接地极共 %3 m。</translation>
+    </message>
+    <message>
+        <source>Assessment stored with %1</source>
+        <translation>评估已与 %1 一起保存</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::AssignDialog</name>
+    <message>
+        <source>Assign 1 result</source>
+        <translation>分配 1 个结果</translation>
+    </message>
+    <message>
+        <source>Assign %1 results</source>
+        <translation>分配 %1 个结果</translation>
+    </message>
+    <message>
+        <source>One result per test point, in slot order, from this point on</source>
+        <translation>从此测试点起，按存储位置顺序每个测试点一个结果</translation>
+    </message>
+    <message>
+        <source>New site...</source>
+        <translation>新建站点...</translation>
+    </message>
+    <message>
+        <source>New test point...</source>
+        <translation>新建测试点...</translation>
+    </message>
+    <message>
+        <source>New site</source>
+        <translation>新建站点</translation>
+    </message>
+    <message>
+        <source>New test point</source>
+        <translation>新建测试点</translation>
+    </message>
+    <message>
+        <source>Assign</source>
+        <translation>分配</translation>
+    </message>
+    <message>
+        <source>Site:</source>
+        <translation>站点：</translation>
+    </message>
+    <message>
+        <source>Test point:</source>
+        <translation>测试点：</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::HistoryWindow</name>
+    <message>
+        <source>Archive</source>
+        <translation>档案库</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Measured from</source>
+        <translation>测量时间从</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>All modes</source>
+        <translation>全部模式</translation>
+    </message>
+    <message>
+        <source>Label contains...</source>
+        <translation>标签包含...</translation>
+    </message>
+    <message>
+        <source>Assign...</source>
+        <translation>分配...</translation>
+    </message>
+    <message>
+        <source>Label result...</source>
+        <translation>标记结果...</translation>
+    </message>
+    <message>
+        <source>Label read-out...</source>
+        <translation>标记读取...</translation>
+    </message>
+    <message>
+        <source>Open read-out</source>
+        <translation>打开读取</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>导出...</translation>
+    </message>
+    <message>
+        <source>Site report...</source>
+        <translation>站点报告...</translation>
+    </message>
+    <message>
+        <source>Trend...</source>
+        <translation>趋势...</translation>
+    </message>
+    <message>
+        <source>Soil model...</source>
+        <translation>土壤模型...</translation>
+    </message>
+    <message>
+        <source>Fall of potential...</source>
+        <translation>电位降法...</translation>
+    </message>
+    <message>
+        <source>Keep new read-outs in the archive</source>
+        <translation>将新读取的数据存入档案库</translation>
+    </message>
+    <message>
+        <source>The archive cannot be opened: </source>
+        <translation>无法打开档案库：</translation>
+    </message>
+    <message>
+        <source>No results match</source>
+        <translation>没有匹配的结果</translation>
+    </message>
+    <message>
+        <source>%1 results shown, more as you scroll</source>
+        <translation>已显示 %1 个结果，滚动可显示更多</translation>
+    </message>
+    <message>
+        <source>1 result</source>
+        <translation>1 个结果</translation>
+    </message>
+    <message>
+        <source>%1 results</source>
+        <translation>%1 个结果</translation>
+    </message>
+    <message>
+        <source>Label of result %1</source>
+        <translation>结果 %1 的标签</translation>
+    </message>
+    <message>
+        <source>Label of %1 results</source>
+        <translation>%1 个结果的标签</translation>
+    </message>
+    <message>
+        <source>Label of read-out %1 and its results</source>
+        <translation>读取 %1 及其结果的标签</translation>
+    </message>
+    <message>
+        <source>Export results</source>
+        <translation>导出结果</translation>
+    </message>
+    <message>
+        <source>the file name should end in .xlsx, .xls, .csv or .json</source>
+        <translation>文件名应以 .xlsx、.xls、.csv 或 .json 结尾</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) exported to %1</source>
+        <translation>
+            <numerusform>已导出 %n 个结果到 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) assigned</source>
+        <translation>
+            <numerusform>已分配 %n 个结果</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Rename site</source>
+        <translation>重命名站点</translation>
+    </message>
+    <message>
+        <source>Rename test point</source>
+        <translation>重命名测试点</translation>
+    </message>
+    <message>
+        <source>Site report</source>
+        <translation>站点报告</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Site report of %1 written to %2 (%3)</source>
+        <translation>%1 的站点报告已写入 %2（%3）</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>重命名...</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>删除...</translation>
+    </message>
+    <message>
+        <source>The site&apos;s resistivity results could not be read.</source>
+        <translation>无法读取该站点的电阻率结果。</translation>
+    </message>
+    <message>
+        <source>The results could not be assigned.</source>
+        <translation>无法分配结果。</translation>
+    </message>
+    <message>
+        <source>The name could not be changed.</source>
+        <translation>无法更改名称。</translation>
+    </message>
+    <message>
+        <source>It could not be deleted.</source>
+        <translation>无法删除。</translation>
+    </message>
+    <message>
+        <source>The site report could not be made.</source>
+        <translation>无法生成站点报告。</translation>
+    </message>
+    <message>
+        <source>Grid safety...</source>
+        <translation>接地网安全...</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::LabelDialog</name>
+    <message>
+        <source>Label:</source>
+        <translation>标签：</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>备注：</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::SiteReportDialog</name>
+    <message>
+        <source>Site report</source>
+        <translation>站点报告</translation>
+    </message>
+    <message>
+        <source>as on the instrument&apos;s plate</source>
+        <translation>与仪表铭牌上一致</translation>
+    </message>
+    <message>
+        <source>Print preview...</source>
+        <translation>打印预览...</translation>
+    </message>
+    <message>
+        <source>Save PDF...</source>
+        <translation>保存 PDF...</translation>
+    </message>
+    <message>
+        <source>The report of %1</source>
+        <translation>%1 的报告</translation>
+    </message>
+    <message>
+        <source>Tester:</source>
+        <translation>测试人：</translation>
+    </message>
+    <message>
+        <source>Instrument serial:</source>
+        <translation>仪表编号：</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::SiteTree</name>
+    <message>
+        <source>Site / test point</source>
+        <translation>站点 / 测试点</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>上次测试</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>到期</translation>
+    </message>
+    <message>
+        <source>Overdue for re-test (%1)</source>
+        <translation>逾期未复测（%1）</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>及另外 %1 个</translation>
+    </message>
+    <message>
+        <source>now (overdue)</source>
+        <translation>现在（逾期）</translation>
+    </message>
+    <message>
+        <source> (overdue)</source>
+        <translation>（逾期）</translation>
+    </message>
+    <message>
+        <source>All results</source>
+        <translation>全部结果</translation>
+    </message>
+    <message>
+        <source>Unassigned, newest read-out first</source>
+        <translation>未分配，最新读取在前</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>从未</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TrendChart</name>
+    <message>
+        <source>No readings to show</source>
+        <translation>没有可显示的读数</translation>
+    </message>
+    <message>
+        <source>limit %1 Ω (%2)</source>
+        <translation>限值 %1 Ω（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TrendWindow</name>
+    <message>
+        <source>Trend</source>
+        <translation>趋势</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>标签：</translation>
+    </message>
+    <message>
+        <source>Quantity:</source>
+        <translation>测量量：</translation>
+    </message>
+    <message>
+        <source>No result has a label yet.</source>
+        <translation>还没有带标签的结果。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
+        <translation>带此标签的 %2 个结果中，有 %1 个具有该测量量的有效读数。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range (no number to plot).</source>
+        <translation>
+            <numerusform>%n 个超量程（无数值可绘制）。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::panel::DisplayPanel</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Resistance</source>
+        <translation>Resistance</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CInfoSetDlg</name>
+    <message>
+        <source>打印信息设置</source>
+        <translation>打印信息设置</translation>
+    </message>
+    <message>
+        <source>测试对象</source>
+        <translation>测试对象</translation>
+    </message>
+    <message>
+        <source>仪表编号</source>
+        <translation>仪表编号</translation>
+    </message>
+    <message>
+        <source>测试人 </source>
+        <translation>测试人 </translation>
+    </message>
+    <message>
+        <source>日期     </source>
+        <translation>日期     </translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CMainFrame</name>
+    <message>
+        <source>Untitled - Rapstel</source>
+        <translation>Untitled - Rapstel</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About Rapstel...</source>
+        <translation>&amp;About Rapstel...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>About Print Service</source>
+        <translation>About Print Service</translation>
+    </message>
+    <message>
+        <source>Print Service Version 1.0</source>
+        <translation>Print Service Version 1.0</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::printsvc::CMainView</name>
+    <message>
+        <source>打印服务程序</source>
+        <translation>打印服务程序</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Rapstel - 打印预览</source>
+        <translation>Rapstel - 打印预览</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Print service</source>
+        <translation>Print service</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::ui::CDateTimeDlg</name>
+    <message>
+        <source>Date &amp; Time Setting</source>
+        <translation>Date &amp; Time Setting</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
