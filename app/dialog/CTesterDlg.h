@@ -115,6 +115,7 @@ class CTesterDlg : public QDialog {
     void LoadPortChoice();
     void OnFastReadOut();
     void OnListClicked();
+    void OnListMovedByKey();
     void OnTimer() { WatchPort(); }
 
     void ReadRecords();

@@ -9,6 +9,7 @@
 
 #include "FopPlotPainting.h"
 #include "FopSummary.h"
+#include "SoilCovariance.h"
 #include "SoilPlotPainting.h"
 
 namespace terrovane::sitereport {
@@ -54,7 +55,7 @@ void Text(QPainter& painter, const QRectF& box, const QString& text, int flags =
 
 plots::SoilPlotData SoilData(const archive::StoredSoilModel& model) {
     plots::SoilPlotData data;
-    data.band = false;
+    data.band = !model.logCovariance.empty();
     analysis::LayeredEarth earth;
     for (const archive::StoredSoilLayer& layer : model.layers) {
         earth.resistivities.push_back(layer.resistivity);
@@ -64,7 +65,7 @@ plots::SoilPlotData SoilData(const archive::StoredSoilModel& model) {
     for (const archive::StoredSoundingPoint& point : model.points)
         data.measured.push_back({point.spacing, point.apparentResistivity});
     const auto [first, last] = plots::CurveSpan(data.measured);
-    data.curve = plots::SoilCurve(earth, {}, first, last);
+    data.curve = plots::SoilCurve(earth, model.logCovariance, first, last);
     return data;
 }
 
@@ -155,8 +156,11 @@ bool LoadStoredAnalyses(archive::Archive& archive, std::int64_t site,
     std::vector<archive::StoredSoilModel> models;
     if (!archive::SoilModels(archive, site, models, error))
         return false;
-    if (!models.empty())
+    if (!models.empty()) {
         out.soilModel = models.front();
+        if (!archive::LoadSoilCovariance(archive, *out.soilModel, error))
+            return false;
+    }
     for (const archive::PointRow& point : points) {
         std::vector<archive::StoredFopCurve> curves;
         if (!archive::FopCurves(archive, point.id, curves, error))

@@ -7,6 +7,7 @@
 #include "MessageBox.h"
 #include "Sites.h"
 #include "SoilWindow.h"
+#include "StoredAnalyses.h"
 
 namespace terrovane::history {
 namespace {
@@ -115,6 +116,15 @@ QWidget* HistoryWindow::ShowFallOfPotential() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
+}
+
+QWidget* HistoryWindow::ShowStoredAnalyses() {
+    if (archive_ == nullptr)
+        return nullptr;
+    auto* dialog = new StoredAnalysesDialog(*archive_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    return dialog;
 }
 
 }  // namespace terrovane::history
