@@ -25,6 +25,31 @@ std::string WithSigma(double value, double sigma) {
     return shown + " +- " + General(sigma, 2);
 }
 
+std::string JsonText(const std::string& text) {
+    std::string json = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            json += '\\';
+        if (static_cast<unsigned char>(c) >= 0x20)
+            json += c;
+    }
+    return json + "\"";
+}
+
+std::string JsonTexts(const std::vector<std::string>& texts) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        json += (i == 0 ? "" : ", ") + JsonText(texts[i]);
+    return json + "]";
+}
+
+std::string LeftOutLines(const std::vector<std::string>& leftOut) {
+    std::string text;
+    for (const std::string& line : leftOut)
+        text += "left out: " + line + "\n";
+    return text;
+}
+
 std::string Padded(std::string text, std::size_t width) {
     if (text.size() < width)
         text.append(width - text.size(), ' ');
@@ -44,7 +69,7 @@ std::string SoilFitJson(const SoilFit& fit) {
         json += ", \"resistivity_sigma\": " + JsonNumber(layer.resistivitySigma);
         if (layer.thicknessSigma)
             json += ", \"thickness_sigma\": " + JsonNumber(*layer.thicknessSigma);
-        json += "}";
+        json += std::string(", \"resolved\": ") + (layer.resolved ? "true" : "false") + "}";
     }
     json += "], \"rms_percent\": " + JsonNumber(fit.rmsPercent) + ", \"points\": [";
     for (std::size_t i = 0; i < fit.points.size(); ++i) {
@@ -54,7 +79,7 @@ std::string SoilFitJson(const SoilFit& fit) {
                 ", \"model\": " + JsonNumber(p.model) +
                 ", \"residual_percent\": " + JsonNumber(p.residualPercent) + "}";
     }
-    return json + "]}\n";
+    return json + "], \"left_out\": " + JsonTexts(fit.leftOut) + "}\n";
 }
 
 std::string SoilFitTable(const SoilFit& fit) {
@@ -64,7 +89,7 @@ std::string SoilFitTable(const SoilFit& fit) {
         text += Padded(std::to_string(i + 1), 7) +
                 Padded(WithSigma(layer.resistivity, layer.resistivitySigma), 37);
         text += layer.thickness ? WithSigma(*layer.thickness, *layer.thicknessSigma) : "(to any depth)";
-        text += "\n";
+        text += layer.resolved ? "\n" : "  (not resolved)\n";
     }
     text += "RMS error " + Fixed(fit.rmsPercent, 2) + " %\n\n";
     text += "spacing (m)  measured (ohm-m)  model (ohm-m)  residual (%)\n";
@@ -72,7 +97,7 @@ std::string SoilFitTable(const SoilFit& fit) {
         text += Padded(General(p.spacing), 13) + Padded(General(p.measured, 4), 18) +
                 Padded(General(p.model, 4), 15) + FixedSigned(p.residualPercent, 2) + "\n";
     }
-    return text;
+    return text + LeftOutLines(fit.leftOut);
 }
 
 std::string FopJson(const FopAnalysis& analysis) {
@@ -88,7 +113,7 @@ std::string FopJson(const FopAnalysis& analysis) {
     } else {
         json += "null";
     }
-    return json + "}\n";
+    return json + ", \"left_out\": " + JsonTexts(analysis.leftOut) + "}\n";
 }
 
 std::string FopTable(const FopAnalysis& analysis, double currentProbe) {
@@ -109,7 +134,7 @@ std::string FopTable(const FopAnalysis& analysis, double currentProbe) {
     } else {
         text += "slope method: none\n";
     }
-    return text;
+    return text + LeftOutLines(analysis.leftOut);
 }
 
 }  // namespace terrovane::analysis

@@ -5,6 +5,7 @@
 
 #include "CsvNumbers.h"
 #include "Numbers.h"
+#include "Reading.h"
 
 namespace terrovane::analysis {
 namespace {
@@ -141,18 +142,25 @@ FopAnalysis AnalyseFallOfPotential(std::vector<FopReading> readings, double curr
     return analysis;
 }
 
-bool FopReadingsFromRecords(const std::vector<record::MeasurementRecord>& records,
-                            const std::vector<double>& distances, std::vector<FopReading>& readings,
+bool FopReadingsFromRecords(const std::vector<SourcedRecord>& records, const std::vector<double>& distances,
+                            std::vector<FopReading>& readings, std::vector<std::string>& leftOut,
                             std::string& error) {
     readings.clear();
     std::size_t next = 0;
     std::size_t results = 0;
-    for (const record::MeasurementRecord& r : records) {
+    for (const SourcedRecord& sourced : records) {
+        const record::MeasurementRecord& r = sourced.record;
         if (r.mode != 1 && r.mode != 2)
             continue;
         ++results;
-        if (next < distances.size())
-            readings.push_back({distances[next++], r.values[record::kRe]});
+        if (next >= distances.size())
+            continue;
+        const double distance = distances[next++];
+        // The distance belongs to this result: a result left out takes its distance with it.
+        if (const std::string why = WhyLeftOut(format::Quantity::Re, sourced); !why.empty())
+            leftOut.push_back(why);
+        else
+            readings.push_back({distance, format::ReadingOf(format::Quantity::Re, &r).value});
     }
     if (results != distances.size()) {
         error = std::to_string(distances.size()) + " distances given for " + std::to_string(results) +

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "MeasurementRecord.h"
+#include "MeasuredOnly.h"
 
 namespace terrovane::analysis {
 
@@ -37,7 +37,8 @@ struct FopAnalysis {
     std::optional<bool> plateau;  // unset when the readings do not reach 52 % and 72 % of D
     double plateauSpreadPercent = 0.0;
     std::optional<SlopeMethod> slope;
-    std::vector<std::string> notes;  // the plateau's verdict and advice, why there is no slope result
+    std::vector<std::string> notes;    // the plateau's verdict and advice, why there is no slope result
+    std::vector<std::string> leftOut;  // results the caller left out and why (not filled by the analysis)
 
     bool Ok() const { return error.empty(); }
 };
@@ -52,9 +53,11 @@ FopAnalysis AnalyseFallOfPotential(std::vector<FopReading> readings, double curr
 std::optional<double> SlopePtOverC(double mu);
 
 // The earth-resistance results (modes 1, 3Pole, and 2, 4Pole) among `records`, in the order given,
-// paired with `distances`. False with `error` when there are not as many results as distances.
-bool FopReadingsFromRecords(const std::vector<record::MeasurementRecord>& records,
-                            const std::vector<double>& distances, std::vector<FopReading>& readings,
+// paired with `distances`. A result whose Re is not a measured value (over range, invalid) or is doubtful
+// is left out with its distance, and `leftOut` says why (WhyLeftOut). False with `error` when there are
+// not as many results as distances.
+bool FopReadingsFromRecords(const std::vector<SourcedRecord>& records, const std::vector<double>& distances,
+                            std::vector<FopReading>& readings, std::vector<std::string>& leftOut,
                             std::string& error);
 
 // Reads CSV text with the header `potential_probe_m,resistance_ohm`; false with `error` naming the line.

@@ -5,7 +5,9 @@
 //   R(x) = const - rho/(2 pi) (1/(x + d) - 1/(1 - x)),
 // mu = (R(0.6) - R(0.4)) / (R(0.4) - R(0.2)) grows with d, and the true resistance is read where
 // 1/(x + d) - 1/(1 - x) + 1/(1 + d) = 0, which is x = 0.618 - 0.382 d. The table is computed here from
-// that model rather than typed, over the range the method is used in (mu 0.40 to 1.59).
+// that model rather than typed, over the range the method is used in (mu 0.40 to 1.59). It agrees to three
+// decimals with the printed table's entries that could be checked (mu 0.40 -> 0.643, 0.45 -> 0.636,
+// 0.50 -> 0.629), and gives for instance 0.60 -> 0.614, 1.00 -> 0.542, 1.59 -> 0.341.
 #include <cmath>
 #include <optional>
 

@@ -1,6 +1,7 @@
 #include "SoilFit.h"
 
 #include <gsl/gsl_blas.h>
+#include <gsl/gsl_cdf.h>
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_matrix.h>
 #include <gsl/gsl_multifit_nlinear.h>
@@ -18,6 +19,10 @@ namespace {
 // the data do not pin that value down, and the covariance says so.
 constexpr double kLogResistivityMargin = 9.2;  // a factor 1e4 beyond the lowest and highest reading
 constexpr double kLogThicknessMargin = 6.9;  // a factor 1e3 below the shortest and beyond the longest spacing
+// An added layer must lower the misfit by more than noise would at this confidence, and each of the larger
+// model's values must be known to within this fraction at one sigma.
+constexpr double kLayerConfidence = 0.95;
+constexpr double kResolvedRelativeSigma = 0.5;
 // Solver runs from the best-ranked starting models: a three-layer misfit has more local minima.
 constexpr std::size_t kSolverStarts[] = {0, 1, 3, 5};
 
@@ -242,6 +247,17 @@ bool AtBound(const Problem& problem, const std::vector<double>& logs, std::size_
     return logs[index] <= low + kMargin || logs[index] >= high - kMargin;
 }
 
+// Relative one-sigma uncertainty below the bound; NaN (nothing to estimate the scatter from) and infinity
+// (not determined) are not.
+bool WithinRelative(double value, double sigma) {
+    return std::isfinite(sigma) && value > 0 && sigma / value < kResolvedRelativeSigma;
+}
+
+bool Resolved(const FittedLayer& layer) {
+    return WithinRelative(layer.resistivity, layer.resistivitySigma) &&
+           (!layer.thickness || WithinRelative(*layer.thickness, *layer.thicknessSigma));
+}
+
 SoilFit Describe(const Problem& problem, const SolverRun& run) {
     SoilFit fit;
     fit.converged = run.converged;
@@ -263,6 +279,7 @@ SoilFit Describe(const Problem& problem, const SolverRun& run) {
             layer.thicknessSigma =
                 bounded ? kUndetermined : *layer.thickness * run.logSigmas[problem.layers + i];
         }
+        layer.resolved = Resolved(layer);
         fit.layers.push_back(layer);
     }
     double squares = 0.0;
@@ -278,6 +295,7 @@ SoilFit Describe(const Problem& problem, const SolverRun& run) {
     // A perfect fit would give ln(0): the floor keeps the criterion finite and still prefers fewer layers.
     const double rss = std::max(run.sumOfSquares, n * 1e-24);
     fit.bic = n * std::log(rss / n) + static_cast<double>(run.logs.size()) * std::log(n);
+    fit.sumOfSquares = rss;
     return fit;
 }
 
@@ -341,17 +359,42 @@ SoilFit FitSoil(const Sounding& given, int layerCount, const SoilFitOptions& opt
     return Describe(problem, best);
 }
 
+namespace {
+
+bool AddedLayersPay(const SoilFit& fewer, const SoilFit& more, std::size_t points) {
+    const std::size_t p1 = 2 * fewer.layers.size() - 1;
+    const std::size_t p2 = 2 * more.layers.size() - 1;
+    if (points <= p2)
+        return false;
+    const double added = static_cast<double>(p2 - p1);
+    const double left = static_cast<double>(points - p2);
+    // The F statistic of nested least-squares models: the misfit the added parameters remove, per parameter,
+    // against the misfit left per degree of freedom.
+    const double f = ((fewer.sumOfSquares - more.sumOfSquares) / added) / (more.sumOfSquares / left);
+    return f > gsl_cdf_fdist_Qinv(1.0 - kLayerConfidence, added, left);
+}
+
+bool AllResolved(const SoilFit& fit) {
+    return std::all_of(fit.layers.begin(), fit.layers.end(), [](const FittedLayer& l) { return l.resolved; });
+}
+
+}  // namespace
+
+bool KeepsMoreLayers(const SoilFit& fewer, const SoilFit& more, std::size_t points) {
+    return more.converged && AddedLayersPay(fewer, more, points) && AllResolved(more);
+}
+
 SoilFit FitSoilAuto(const Sounding& sounding) {
-    SoilFit chosen;
-    for (int layers = 1; layers <= kMaxLayers; ++layers) {
-        if (layers > 1 && sounding.size() < 2 * static_cast<std::size_t>(layers))
-            break;  // one point more than the parameters, or the scatter cannot be judged
+    SoilFit chosen = FitSoil(sounding, 1);
+    if (!chosen.Ok())
+        return chosen;
+    for (int layers = 2; layers <= kMaxLayers; ++layers) {
+        if (sounding.size() <= 2 * static_cast<std::size_t>(layers) - 1)
+            break;  // no point left over to judge the scatter by
         SoilFit fit = FitSoil(sounding, layers);
         if (!fit.Ok())
             return fit;
-        const bool better = (fit.converged && !chosen.converged) ||
-                            (fit.converged == chosen.converged && fit.bic < chosen.bic);
-        if (chosen.layers.empty() || better)
+        if ((!chosen.converged && fit.converged) || KeepsMoreLayers(chosen, fit, sounding.size()))
             chosen = std::move(fit);
     }
     return chosen;

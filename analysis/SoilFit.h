@@ -17,6 +17,9 @@ struct FittedLayer {
     double resistivitySigma = 0.0;
     std::optional<double> thickness;
     std::optional<double> thicknessSigma;
+    // Whether the data determine the layer: its resistivity and (but for the last) its thickness known
+    // to within 50 % at one sigma.
+    bool resolved = false;
 };
 
 struct FittedPoint {
@@ -35,12 +38,14 @@ struct SoilFit {
     std::vector<FittedLayer> layers;
     double rmsPercent = 0.0;  // root mean square of the points' residuals in percent
     std::vector<FittedPoint> points;
-    double bic = 0.0;  // n ln(RSS/n) + k ln(n) on the logarithmic residuals
+    double bic = 0.0;           // n ln(RSS/n) + k ln(n) on the logarithmic residuals
+    double sumOfSquares = 0.0;  // RSS of the logarithmic residuals
     // The covariance of the logarithmic parameters (ln rho_1 .. ln rho_N, ln h_1 .. ln h_N-1) at the
     // optimum, row by row, scaled like the sigmas; empty when the scatter cannot be estimated. What a
     // band of the model curve needs: its parameters are correlated.
     std::vector<double> logCovariance;
     int iterations = 0;
+    std::vector<std::string> leftOut;  // results the caller left out and why (not filled by the fit)
 
     bool Ok() const { return error.empty(); }
 };
@@ -57,9 +62,14 @@ struct SoilFitOptions {
 // Refused (error set): a bad sounding (CheckSounding), fewer points than parameters (2 N - 1).
 SoilFit FitSoil(const Sounding& sounding, int layerCount, const SoilFitOptions& options = {});
 
-// Fits 1, 2 and 3 layers (as many as the points allow) and keeps the fit with the lowest Bayesian
-// information criterion, n ln(RSS/n) + k ln(n): the fewest layers the data support. A fit that did not
-// converge is only kept when no fit did.
+// Whether `more` layers are worth keeping over `fewer` for a sounding of `points` points: the added
+// parameters lower the misfit by more than noise explains (an F-test at 95 %), and every layer of the
+// larger model is resolved (its resistivity and thickness within 50 % at one sigma).
+bool KeepsMoreLayers(const SoilFit& fewer, const SoilFit& more, std::size_t points);
+
+// Fits 1 layer, then 2 and 3 (while a point is left over beyond the parameters), keeping a larger model
+// only where KeepsMoreLayers says so against the one kept so far: the fewest layers the data resolve. A
+// fit that did not converge is only kept when no fit did.
 SoilFit FitSoilAuto(const Sounding& sounding);
 
 }  // namespace terrovane::analysis

@@ -65,15 +65,15 @@ GatheredSounding SoundingFromRecords(const std::vector<SourcedRecord>& records) 
         const std::string& source = records[i].source;
         if (r.mode != kResistivityMode)
             continue;
-        const double rho = r.values[record::kResistivity];
         if (r.integerValue == 0) {
-            gathered.notes.push_back(source + ": no measuring distance; skipped");
+            gathered.leftOut.push_back(source + ": no measuring distance; left out");
             continue;
         }
-        if (!std::isfinite(rho) || rho <= 0.0) {
-            gathered.notes.push_back(source + ": no valid resistivity; skipped");
+        if (const std::string why = WhyLeftOut(format::Quantity::Resistivity, records[i]); !why.empty()) {
+            gathered.leftOut.push_back(why);
             continue;
         }
+        const double rho = r.values[record::kResistivity];
         if (r.integerValue > 99) {
             gathered.notes.push_back(source + ": distance shown as >99; the stored " +
                                      std::to_string(r.integerValue) + " m is used");

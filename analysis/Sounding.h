@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "MeasurementRecord.h"
+#include "MeasuredOnly.h"
 
 namespace terrovane::analysis {
 
@@ -26,20 +26,16 @@ Sounding SortedBySpacing(Sounding sounding);
 // A sounding gathered from stored results, with what was done to them on the way.
 struct GatheredSounding {
     Sounding points;
-    std::vector<std::string> notes;  // one line each: skipped results, merged spacings, distances over 99
-};
-
-// A stored result and where it comes from, for the notes ("slot 07", "result 1234").
-struct SourcedRecord {
-    std::string source;
-    record::MeasurementRecord record;
+    std::vector<std::string> notes;    // one line each: merged spacings, distances over 99
+    std::vector<std::string> leftOut;  // the results left out and why, one line each
 };
 
 // The resistivity results (mode 9) among `records`, as (distance, resistivity) ordered by distance.
-// Other modes are passed over. A result without a distance (0) or without a valid resistivity (negative
-// or zero) is skipped with a note. A distance above 99 m, which the instrument's display shows as >99, is
-// taken as the stored number of metres, with a note. Several results at one distance become one point at
-// the geometric mean of their resistivities (the fit works on logarithms), with a note.
+// Other modes are passed over. A result without a distance (0), or whose resistivity is not a measured
+// value (over range, invalid, zero) or is doubtful, is left out with the reason (WhyLeftOut). A distance
+// above 99 m, which the instrument's display shows as >99, is taken as the stored number of metres, with a
+// note. Several results at one distance become one point at the geometric mean of their resistivities (the
+// fit works on logarithms), with a note.
 GatheredSounding SoundingFromRecords(const std::vector<SourcedRecord>& records);
 
 // Reads CSV text with the header `spacing_m,apparent_resistivity_ohm_m`, or with `resistance` the header

@@ -6,9 +6,11 @@
 
 #include "ArchivePath.h"
 #include "ContentKey.h"
+#include "MeasuringDate.h"
 #include "RecordTable.h"
 #include "RecordTexts.h"
 #include "Schema.h"
+#include "Transaction.h"
 
 namespace terrovane::archive {
 
@@ -20,15 +22,17 @@ bool IsDamageCode(int rc) {
 std::unique_ptr<Archive> Archive::Open(const std::string& path, std::string& error, std::string* movedAside) {
     std::unique_ptr<Archive> archive(new Archive(path));
     // Opened once to bring the file up to date or move a damaged one aside, then left until it is used.
-    const Connection connection(*archive);
-    if (connection.Ready(error)) {
+    Status prepared = archive->Prepare();
+    if (prepared) {
         return archive;
     }
-    if (!IsDamageCode(connection.Code())) {
+    if (prepared.Error().code != ErrorCode::Damaged) {
+        error = prepared.Error().Text();
         return nullptr;
     }
     std::string aside;
-    if (!archive->Reopen(error, aside)) {
+    if (Status reopened = archive->Reopen(aside); !reopened) {
+        error = reopened.Error().Text();
         return nullptr;
     }
     if (movedAside != nullptr) {
@@ -37,99 +41,75 @@ std::unique_ptr<Archive> Archive::Open(const std::string& path, std::string& err
     return archive;
 }
 
-int Archive::Connect(std::string& error) {
-    if (!PrepareArchiveFile(path_, error)) {
-        return SQLITE_CANTOPEN;
-    }
-    if (!LooksLikeDatabase(path_)) {
-        error = path_ + " is not an archive";
-        return SQLITE_NOTADB;
-    }
-    int rc = db_.Open(path_, false);
-    if (rc == SQLITE_OK) {
-        rc = db_.Exec("PRAGMA foreign_keys = ON");
+Status Archive::Prepare() {
+    Status status = Connect();
+    if (!status) {
+        return status;
     }
     // The layout is checked before anything is changed, so a file of a newer program stays as it was.
-    if (rc == SQLITE_OK) {
-        rc = MigrateSchema(db_, error);
-    } else {
-        error = db_.Error();
-    }
-    // Full sync: a read-out that was reported stored survives a crash of the machine too.
-    for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
-        if (rc == SQLITE_OK && (rc = db_.Exec(pragma)) != SQLITE_OK) {
-            error = db_.Error();
+    status = MigrateIfOlder(db_);
+    if (status) {
+        const int rc = db_.Exec("PRAGMA journal_mode = WAL");
+        if (rc != SQLITE_OK) {
+            status = LastFailure(db_, rc);
         }
     }
-    if (rc != SQLITE_OK) {
-        db_.Close();
-    }
-    return rc;
+    db_.Close();
+    return status;
 }
 
-bool Archive::Reopen(std::string& error, std::string& movedAside) {
+Status Archive::Reopen(std::string& movedAside) {
     db_.Close();
+    std::string error;
     movedAside = MoveAside(path_, error);
     if (movedAside.empty()) {
-        return false;
+        return FailureOf(SQLITE_CANTOPEN, error);
     }
-    return Connect(error) == SQLITE_OK;
+    return Prepare();
 }
 
 StoreOutcome Archive::Store(const ReadOutInput& input) {
+    StoreOutcome outcome;
     if (input.image == nullptr) {
-        StoreOutcome outcome;
         outcome.error = "no read-out image";
         return outcome;
     }
-    const Connection connection(*this);
-    int rc = connection.Code();
-    if (rc != SQLITE_OK && !IsDamageCode(rc)) {
-        StoreOutcome outcome;
-        outcome.error = connection.Error();
-        return outcome;
-    }
-    StoreOutcome outcome = rc == SQLITE_OK ? StoreOnce(input, rc) : StoreOutcome{};
-    if (outcome.stored || !IsDamageCode(rc)) {
+    const auto store = [&](Database&) { return StoreOnce(input, outcome); };
+    Status status = Run(Access::Write, store);
+    if (status || status.Error().code != ErrorCode::Damaged) {
+        outcome.stored = status.Ok();
+        outcome.error = status ? std::string() : status.Error().Text();
         return outcome;
     }
     std::string aside;
-    std::string error;
-    if (!Reopen(error, aside)) {
-        outcome.error = "the archive is damaged and " + error;
+    if (Status reopened = Reopen(aside); !reopened) {
+        outcome.error = "the archive is damaged and " + reopened.Error().Text();
         return outcome;
     }
-    outcome = StoreOnce(input, rc);
+    outcome = StoreOutcome{};
+    status = Run(Access::Write, store);
+    outcome.stored = status.Ok();
+    outcome.error = status ? std::string() : status.Error().Text();
     outcome.movedAside = aside;
     return outcome;
 }
 
-StoreOutcome Archive::StoreOnce(const ReadOutInput& input, int& rc) {
-    StoreOutcome outcome;
-    const auto fail = [&] {
-        outcome.error = db_.Error();
-        db_.Exec("ROLLBACK");
-        return outcome;
-    };
-    if ((rc = db_.Exec("BEGIN IMMEDIATE")) != SQLITE_OK) {
-        outcome.error = db_.Error();
-        return outcome;
-    }
+Status Archive::StoreOnce(const ReadOutInput& input, StoreOutcome& outcome) {
     Statement insert;
-    if ((rc = insert.Prepare(db_, "INSERT INTO readouts(read_at, port, image) VALUES (?, ?, ?)")) !=
-        SQLITE_OK) {
-        return fail();
+    int rc = insert.Prepare(db_, "INSERT INTO readouts(read_at, port, image) VALUES (?, ?, ?)");
+    if (rc != SQLITE_OK) {
+        return LastFailure(db_, rc);
     }
     insert.Bind(1, std::string_view(input.readAt.empty() ? NowIso8601() : input.readAt));
     insert.Bind(2, std::string_view(input.port));
     insert.BindBlob(3, *input.image);
     if ((rc = insert.Step()) != SQLITE_DONE) {
-        return fail();
+        return LastFailure(db_, rc);
     }
     outcome.readoutId = db_.LastInsertId();
     SlotStatements statements;
     if ((rc = PrepareSlotStatements(statements)) != SQLITE_OK) {
-        return fail();
+        return LastFailure(db_, rc);
     }
     for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
         const auto packet = record::PacketOf(*input.image, slot);
@@ -139,15 +119,10 @@ StoreOutcome Archive::StoreOnce(const ReadOutInput& input, int& rc) {
         Packet bytes{};
         std::copy(packet.begin(), packet.end(), bytes.begin());
         if ((rc = StoreSlot(statements, outcome.readoutId, slot, bytes, outcome)) != SQLITE_OK) {
-            return fail();
+            return LastFailure(db_, rc);
         }
     }
-    if ((rc = db_.Exec("COMMIT")) != SQLITE_OK) {
-        return fail();
-    }
-    rc = SQLITE_OK;
-    outcome.stored = true;
-    return outcome;
+    return Done{};
 }
 
 namespace {
@@ -169,6 +144,8 @@ void BindDecoded(Statement& insert, const Packet& packet) {
         }
     }
     insert.Bind(21, static_cast<std::int64_t>(record.integerValue));
+    insert.Bind(22, ValidMeasuringDate(record));
+    insert.BindBlob(23, MeasuringBytes(record));
 }
 
 }  // namespace
@@ -180,8 +157,9 @@ int Archive::PrepareSlotStatements(SlotStatements& statements) {
             db_,
             "INSERT INTO results(content_key, packet, first_readout, first_slot, mode, measured_on, "
             "measured_time, "
-            "voltage_code, frequency_code, v0, v1, v2, v3, v4, v5, v6, v7, v8, v9, v10, distance) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            "voltage_code, frequency_code, v0, v1, v2, v3, v4, v5, v6, v7, v8, v9, v10, distance, "
+            "measured_date, measured_raw) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     }
     if (rc == SQLITE_OK) {
         rc = statements.link.Prepare(

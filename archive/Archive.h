@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ArchiveTypes.h"
+#include "Result.h"
 #include "Sqlite.h"
 
 namespace terrovane::archive {
@@ -33,63 +34,49 @@ class Archive {
     StoreOutcome Store(const ReadOutInput& input);
 
     // A page of the result list.
-    bool Results(const ResultFilter& filter, ResultSort sort, int limit, int offset,
-                 std::vector<ResultRow>& out, std::string& error);
+    [[nodiscard]] bool Results(const ResultFilter& filter, ResultSort sort, int limit, int offset,
+                               std::vector<ResultRow>& out, std::string& error);
     std::optional<ResultRow> Result(std::int64_t id, std::string& error);
     // A page of the read-out list, newest first; since, until and labelContains apply to the read-out.
-    bool ReadOuts(const ResultFilter& filter, int limit, int offset, std::vector<ReadOutRow>& out,
-                  std::string& error);
+    [[nodiscard]] bool ReadOuts(const ResultFilter& filter, int limit, int offset,
+                                std::vector<ReadOutRow>& out, std::string& error);
     // The 7200 bytes exactly as they were read; nullopt when there is no such read-out.
     std::optional<record::ReadOutBuffer> Image(std::int64_t readoutId, std::string& error);
 
     // Sets the label (blank removes it) and, when given, the note of a result or a read-out. A read-out's
     // label also goes to each of its results that has no label or still bears the read-out's former one.
     // False when there is no such item.
-    bool SetLabel(LabelTarget target, std::int64_t id, const std::string& label,
-                  const std::optional<std::string>& note, std::string& error);
+    [[nodiscard]] bool SetLabel(LabelTarget target, std::int64_t id, const std::string& label,
+                                const std::optional<std::string>& note, std::string& error);
     // Every label in use, sorted.
     std::vector<std::string> Labels(std::string& error);
 
-    // Runs `operation` on a connection to the file, opened for it (unless an enclosing operation holds one)
-    // and closed before returning; the sites, points and verdicts work through this one door. False with
-    // `error` set when the file cannot be opened or the operation fails.
-    bool Use(const std::function<bool(Database&, std::string&)>& operation, std::string& error);
+    // Runs `work` as one unit of work: in a read transaction (one snapshot, never the write lock) or in a
+    // write transaction, committed when `work` succeeds and rolled back otherwise. The outermost unit opens
+    // the connection and closes it before returning; a unit inside another joins it (a write inside a read
+    // is refused). Every statement on the file runs inside one of these.
+    enum class Access { Read, Write };
+    using Work = std::function<Status(Database&)>;
+    Status Run(Access access, const Work& work);
+
+    // The same for operations that report a failure as false and its text.
+    using Operation = std::function<bool(Database&, std::string&)>;
+    [[nodiscard]] bool Read(const Operation& operation, std::string& error);
+    [[nodiscard]] bool Write(const Operation& operation, std::string& error);
+
+    // The failure of the latest unit of work that failed, for callers that show what to do about it;
+    // cleared by every unit that succeeds.
+    const std::optional<Failure>& LatestFailure() const { return latestFailure_; }
 
   private:
-    // The connection of one operation: opened unless an enclosing operation holds one, closed by whoever
-    // opened it.
-    class Connection {
-      public:
-        explicit Connection(Archive& archive)
-            : archive_(archive), opened_(!archive.db_.IsOpen()), rc_(opened_ ? archive.Connect(error_) : 0) {}
-        ~Connection() {
-            if (opened_) {
-                archive_.db_.Close();
-            }
-        }
-        Connection(const Connection&) = delete;
-        Connection& operator=(const Connection&) = delete;
-        // False with the reason in `error` when the archive could not be opened.
-        bool Ready(std::string& error) const {
-            if (rc_ != 0) {
-                error = error_;
-            }
-            return rc_ == 0;
-        }
-        int Code() const { return rc_; }
-        const std::string& Error() const { return error_; }
-
-      private:
-        Archive& archive_;
-        std::string error_;
-        bool opened_;
-        int rc_;
-    };
-
     explicit Archive(std::string path) : path_(std::move(path)) {}
-    int Connect(std::string& error);
-    bool Reopen(std::string& error, std::string& movedAside);
-    StoreOutcome StoreOnce(const ReadOutInput& input, int& rc);
+    // Opens the file for one unit of work (no migration: only Open and a restart after damage do that).
+    Status Connect();
+    Status RunOutermost(Access access, const Work& work);
+    // Opens the file for good: brought to this program's layout, WAL journal.
+    Status Prepare();
+    Status Reopen(std::string& movedAside);
+    Status StoreOnce(const ReadOutInput& input, StoreOutcome& outcome);
     struct SlotStatements {
         Statement find;
         Statement insert;
@@ -98,11 +85,16 @@ class Archive {
     int PrepareSlotStatements(SlotStatements& statements);
     int StoreSlot(SlotStatements& statements, std::int64_t readoutId, std::size_t slot, const Packet& packet,
                   StoreOutcome& outcome);
+    bool ChangeLabel(Database& db, LabelTarget target, std::int64_t id, const std::string& label,
+                     const std::optional<std::string>& note, std::string& error);
     // The id of the label, added when new; 0 on failure with `rc` set.
     std::int64_t LabelId(const std::string& label, int& rc);
+    Status Failed(Failure failure);
 
     std::string path_;
     Database db_;
+    bool writing_ = false;
+    std::optional<Failure> latestFailure_;
 };
 
 // The PC's time now as ISO 8601 with its zone offset, e.g. 2024-05-17T09:30:05+02:00.

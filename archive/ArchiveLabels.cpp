@@ -45,87 +45,89 @@ std::int64_t Archive::LabelId(const std::string& label, int& rc) {
 
 bool Archive::SetLabel(LabelTarget target, std::int64_t id, const std::string& label,
                        const std::optional<std::string>& note, std::string& error) {
-    const Connection connection(*this);
-    if (!connection.Ready(error)) {
-        return false;
-    }
+    return Write(
+        [&](Database& db, std::string& failure) { return ChangeLabel(db, target, id, label, note, failure); },
+        error);
+}
+
+bool Archive::ChangeLabel(Database& db, LabelTarget target, std::int64_t id, const std::string& label,
+                          const std::optional<std::string>& note, std::string& error) {
     const bool readout = target == LabelTarget::ReadOut;
     const std::string table = readout ? "readouts" : "results";
     const auto fail = [&](const std::string& reason) {
         error = reason;
-        db_.Exec("ROLLBACK");
         return false;
     };
-    if (db_.Exec("BEGIN IMMEDIATE") != SQLITE_OK) {
-        error = db_.Error();
-        return false;
-    }
     Statement old;
-    if (old.Prepare(db_, "SELECT label_id FROM " + table + " WHERE id = ?") != SQLITE_OK) {
-        return fail(db_.Error());
+    if (old.Prepare(db, "SELECT label_id FROM " + table + " WHERE id = ?") != SQLITE_OK) {
+        return fail(db.Error());
     }
     old.Bind(1, id);
-    if (old.Step() != SQLITE_ROW) {
-        return fail("there is no " + std::string(readout ? "read-out " : "result ") + std::to_string(id));
+    if (const int rc = old.Step(); rc != SQLITE_ROW) {
+        return fail(rc != SQLITE_DONE ? db.Error()
+                                      : "there is no " + std::string(readout ? "read-out " : "result ") +
+                                            std::to_string(id));
     }
     const std::int64_t former = old.IsNull(0) ? 0 : old.Int(0);
     const std::string text = Trimmed(label);
     int rc = SQLITE_OK;
     const std::int64_t labelId = text.empty() ? 0 : LabelId(text, rc);
     if (rc != SQLITE_OK) {
-        return fail(db_.Error());
+        return fail(db.Error());
     }
     Statement update;
-    if (update.Prepare(db_, "UPDATE " + table + " SET label_id = ?, note = coalesce(?, note) WHERE id = ?") !=
+    if (update.Prepare(db, "UPDATE " + table + " SET label_id = ?, note = coalesce(?, note) WHERE id = ?") !=
         SQLITE_OK) {
-        return fail(db_.Error());
+        return fail(db.Error());
     }
     BindLabel(update, 1, labelId);
     update.Bind(2, note);
     update.Bind(3, id);
     if (update.Step() != SQLITE_DONE) {
-        return fail(db_.Error());
+        return fail(db.Error());
     }
     if (readout) {
         Statement spread;
         if (spread.Prepare(
-                db_,
+                db,
                 "UPDATE results SET label_id = ?1 WHERE id IN (SELECT result_id FROM readout_slots "
                 "WHERE readout_id = ?2) AND (label_id IS NULL OR label_id IS ?3)") != SQLITE_OK) {
-            return fail(db_.Error());
+            return fail(db.Error());
         }
         BindLabel(spread, 1, labelId);
         spread.Bind(2, id);
         BindLabel(spread, 3, former);
         if (spread.Step() != SQLITE_DONE) {
-            return fail(db_.Error());
+            return fail(db.Error());
         }
-    }
-    if (db_.Exec("COMMIT") != SQLITE_OK) {
-        return fail(db_.Error());
     }
     return true;
 }
 
 std::vector<std::string> Archive::Labels(std::string& error) {
-    const Connection connection(*this);
-    if (!connection.Ready(error)) {
-        return {};
-    }
     std::vector<std::string> labels;
-    Statement query;
-    if (query.Prepare(db_,
-                      "SELECT text FROM labels WHERE id IN (SELECT label_id FROM results) OR id IN "
-                      "(SELECT label_id FROM readouts) ORDER BY text") != SQLITE_OK) {
-        error = db_.Error();
-        return labels;
-    }
-    int rc = SQLITE_OK;
-    while ((rc = query.Step()) == SQLITE_ROW) {
-        labels.push_back(query.Text(0));
-    }
-    if (rc != SQLITE_DONE) {
-        error = db_.Error();
+    const bool read = Read(
+        [&](Database& db, std::string& failure) {
+            Statement query;
+            if (query.Prepare(db,
+                              "SELECT text FROM labels WHERE id IN (SELECT label_id FROM results) OR id IN "
+                              "(SELECT label_id FROM readouts) ORDER BY text") != SQLITE_OK) {
+                failure = db.Error();
+                return false;
+            }
+            int rc = SQLITE_OK;
+            while ((rc = query.Step()) == SQLITE_ROW) {
+                labels.push_back(query.Text(0));
+            }
+            if (rc != SQLITE_DONE) {
+                failure = db.Error();
+                return false;
+            }
+            return true;
+        },
+        error);
+    if (!read) {
+        labels.clear();
     }
     return labels;
 }

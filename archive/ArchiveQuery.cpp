@@ -39,7 +39,7 @@ std::string OrderClause(ResultSort sort) {
         case ResultOrder::Mode:
             return by("r.mode");
         case ResultOrder::Measured:
-            return "r.measured_on" + Direction(false, sort.descending) + ", r.measured_time" +
+            return "r.measured_date" + Direction(false, sort.descending) + ", r.measured_time" +
                    Direction(false, sort.descending) + ", r.id" + Direction(false, sort.descending);
         case ResultOrder::Label:
             return by("l.text");
@@ -76,10 +76,10 @@ Where ResultWhere(const ResultFilter& filter) {
         where.texts.emplace_back();
     };
     if (filter.since) {
-        text("r.measured_on >= ?", *filter.since);
+        text("r.measured_date >= ?", *filter.since);
     }
     if (filter.until) {
-        text("r.measured_on <= ?", *filter.until);
+        text("r.measured_date <= ?", *filter.until);
     }
     if (filter.mode) {
         integer("r.mode = ?", *filter.mode);
@@ -166,57 +166,61 @@ ResultRow ReadResultRow(const Statement& query) {
 
 bool Archive::Results(const ResultFilter& filter, ResultSort sort, int limit, int offset,
                       std::vector<ResultRow>& out, std::string& error) {
-    const Connection connection(*this);
-    if (!connection.Ready(error)) {
-        return false;
-    }
-    const Where where = ResultWhere(filter);
-    Statement query;
-    std::string order = OrderClause(sort);
-    // A site or point holds few results: they are found through the points' index and then sorted,
-    // rather than by walking the whole archive in the list's order.
-    if (filter.site || filter.point || filter.siteId || filter.pointId) {
-        for (std::size_t at = order.find("r."); at != std::string::npos; at = order.find("r.", at + 3)) {
-            order.insert(at, "+");
-        }
-    }
-    const std::string sql =
-        std::string(kResultColumns) + where.sql + " ORDER BY " + order + " LIMIT ? OFFSET ?";
-    if (query.Prepare(db_, sql) != SQLITE_OK) {
-        error = db_.Error();
-        return false;
-    }
-    const int next = BindWhere(query, where);
-    query.Bind(next, static_cast<std::int64_t>(limit < 0 ? -1 : limit));
-    query.Bind(next + 1, static_cast<std::int64_t>(std::max(offset, 0)));
-    int rc = SQLITE_OK;
-    while ((rc = query.Step()) == SQLITE_ROW) {
-        out.push_back(ReadResultRow(query));
-    }
-    if (rc != SQLITE_DONE) {
-        error = db_.Error();
-        return false;
-    }
-    return true;
+    return Read(
+        [&](Database&, std::string& error) {
+            const Where where = ResultWhere(filter);
+            Statement query;
+            std::string order = OrderClause(sort);
+            // A site or point holds few results: they are found through the points' index and then sorted,
+            // rather than by walking the whole archive in the list's order.
+            if (filter.site || filter.point || filter.siteId || filter.pointId) {
+                for (std::size_t at = order.find("r."); at != std::string::npos;
+                     at = order.find("r.", at + 3)) {
+                    order.insert(at, "+");
+                }
+            }
+            const std::string sql =
+                std::string(kResultColumns) + where.sql + " ORDER BY " + order + " LIMIT ? OFFSET ?";
+            if (query.Prepare(db_, sql) != SQLITE_OK) {
+                error = db_.Error();
+                return false;
+            }
+            const int next = BindWhere(query, where);
+            query.Bind(next, static_cast<std::int64_t>(limit < 0 ? -1 : limit));
+            query.Bind(next + 1, static_cast<std::int64_t>(std::max(offset, 0)));
+            int rc = SQLITE_OK;
+            while ((rc = query.Step()) == SQLITE_ROW) {
+                out.push_back(ReadResultRow(query));
+            }
+            if (rc != SQLITE_DONE) {
+                error = db_.Error();
+                return false;
+            }
+            return true;
+        },
+        error);
 }
 
 std::optional<ResultRow> Archive::Result(std::int64_t id, std::string& error) {
-    const Connection connection(*this);
-    if (!connection.Ready(error)) {
-        return std::nullopt;
-    }
-    Statement query;
-    if (query.Prepare(db_, std::string(kResultColumns) + " WHERE r.id = ?") != SQLITE_OK) {
-        error = db_.Error();
-        return std::nullopt;
-    }
-    query.Bind(1, id);
-    const int rc = query.Step();
-    if (rc == SQLITE_ROW) {
-        return ReadResultRow(query);
-    }
-    error = rc == SQLITE_DONE ? "there is no result " + std::to_string(id) : db_.Error();
-    return std::nullopt;
+    std::optional<ResultRow> found;
+    const bool read = Read(
+        [&](Database&, std::string& error) {
+            Statement query;
+            if (query.Prepare(db_, std::string(kResultColumns) + " WHERE r.id = ?") != SQLITE_OK) {
+                error = db_.Error();
+                return false;
+            }
+            query.Bind(1, id);
+            const int rc = query.Step();
+            if (rc == SQLITE_ROW) {
+                found = ReadResultRow(query);
+                return true;
+            }
+            error = rc == SQLITE_DONE ? "there is no result " + std::to_string(id) : db_.Error();
+            return false;
+        },
+        error);
+    return read ? found : std::nullopt;
 }
 
 namespace {
@@ -246,71 +250,75 @@ Where ReadOutWhere(const ResultFilter& filter) {
 
 bool Archive::ReadOuts(const ResultFilter& filter, int limit, int offset, std::vector<ReadOutRow>& out,
                        std::string& error) {
-    const Connection connection(*this);
-    if (!connection.Ready(error)) {
-        return false;
-    }
-    const Where where = ReadOutWhere(filter);
-    Statement query;
-    Statement slots;
-    const std::string sql =
-        "SELECT ro.id, ro.read_at, ro.port, l.text, ro.note FROM readouts ro LEFT JOIN labels "
-        "l ON l.id = ro.label_id" +
-        where.sql + " ORDER BY ro.id DESC LIMIT ? OFFSET ?";
-    if (query.Prepare(db_, sql) != SQLITE_OK ||
-        slots.Prepare(db_, "SELECT result_id FROM readout_slots WHERE readout_id = ? ORDER BY slot") !=
-            SQLITE_OK) {
-        error = db_.Error();
-        return false;
-    }
-    const int next = BindWhere(query, where);
-    query.Bind(next, static_cast<std::int64_t>(limit < 0 ? -1 : limit));
-    query.Bind(next + 1, static_cast<std::int64_t>(std::max(offset, 0)));
-    int rc = SQLITE_OK;
-    while ((rc = query.Step()) == SQLITE_ROW) {
-        ReadOutRow row{query.Int(0), query.Text(1), query.Text(2), query.Text(3), query.Text(4), {}};
-        slots.Reset();
-        slots.Bind(1, row.id);
-        while ((rc = slots.Step()) == SQLITE_ROW) {
-            row.results.push_back(slots.Int(0));
-        }
-        if (rc != SQLITE_DONE) {
-            break;
-        }
-        out.push_back(std::move(row));
-    }
-    if (rc != SQLITE_DONE) {
-        error = db_.Error();
-        return false;
-    }
-    return true;
+    return Read(
+        [&](Database&, std::string& error) {
+            const Where where = ReadOutWhere(filter);
+            Statement query;
+            Statement slots;
+            const std::string sql =
+                "SELECT ro.id, ro.read_at, ro.port, l.text, ro.note FROM readouts ro LEFT JOIN labels "
+                "l ON l.id = ro.label_id" +
+                where.sql + " ORDER BY ro.id DESC LIMIT ? OFFSET ?";
+            if (query.Prepare(db_, sql) != SQLITE_OK ||
+                slots.Prepare(db_,
+                              "SELECT result_id FROM readout_slots WHERE readout_id = ? ORDER BY slot") !=
+                    SQLITE_OK) {
+                error = db_.Error();
+                return false;
+            }
+            const int next = BindWhere(query, where);
+            query.Bind(next, static_cast<std::int64_t>(limit < 0 ? -1 : limit));
+            query.Bind(next + 1, static_cast<std::int64_t>(std::max(offset, 0)));
+            int rc = SQLITE_OK;
+            while ((rc = query.Step()) == SQLITE_ROW) {
+                ReadOutRow row{query.Int(0), query.Text(1), query.Text(2), query.Text(3), query.Text(4), {}};
+                slots.Reset();
+                slots.Bind(1, row.id);
+                while ((rc = slots.Step()) == SQLITE_ROW) {
+                    row.results.push_back(slots.Int(0));
+                }
+                if (rc != SQLITE_DONE) {
+                    break;
+                }
+                out.push_back(std::move(row));
+            }
+            if (rc != SQLITE_DONE) {
+                error = db_.Error();
+                return false;
+            }
+            return true;
+        },
+        error);
 }
 
 std::optional<record::ReadOutBuffer> Archive::Image(std::int64_t readoutId, std::string& error) {
-    const Connection connection(*this);
-    if (!connection.Ready(error)) {
-        return std::nullopt;
-    }
-    Statement query;
-    if (query.Prepare(db_, "SELECT image FROM readouts WHERE id = ?") != SQLITE_OK) {
-        error = db_.Error();
-        return std::nullopt;
-    }
-    query.Bind(1, readoutId);
-    const int rc = query.Step();
-    if (rc != SQLITE_ROW) {
-        error = rc == SQLITE_DONE ? "there is no read-out " + std::to_string(readoutId) : db_.Error();
-        return std::nullopt;
-    }
-    const std::vector<std::uint8_t> bytes = query.Blob(0);
-    if (bytes.size() != record::kReadOutSize) {
-        error = "read-out " + std::to_string(readoutId) + " holds " + std::to_string(bytes.size()) +
-                " bytes instead of 7200";
-        return std::nullopt;
-    }
-    record::ReadOutBuffer image{};
-    std::copy(bytes.begin(), bytes.end(), image.begin());
-    return image;
+    std::optional<record::ReadOutBuffer> found;
+    const bool read = Read(
+        [&](Database&, std::string& error) {
+            Statement query;
+            if (query.Prepare(db_, "SELECT image FROM readouts WHERE id = ?") != SQLITE_OK) {
+                error = db_.Error();
+                return false;
+            }
+            query.Bind(1, readoutId);
+            const int rc = query.Step();
+            if (rc != SQLITE_ROW) {
+                error = rc == SQLITE_DONE ? "there is no read-out " + std::to_string(readoutId) : db_.Error();
+                return false;
+            }
+            const std::vector<std::uint8_t> bytes = query.Blob(0);
+            if (bytes.size() != record::kReadOutSize) {
+                error = "read-out " + std::to_string(readoutId) + " holds " + std::to_string(bytes.size()) +
+                        " bytes instead of 7200";
+                return false;
+            }
+            record::ReadOutBuffer image{};
+            std::copy(bytes.begin(), bytes.end(), image.begin());
+            found = image;
+            return true;
+        },
+        error);
+    return read ? found : std::nullopt;
 }
 
 }  // namespace terrovane::archive

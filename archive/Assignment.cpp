@@ -34,8 +34,12 @@ bool FormerPoints(Database& db, const std::vector<std::int64_t>& results, std::s
     for (const std::int64_t result : results) {
         query.Reset();
         query.Bind(1, result);
-        if (query.Step() == SQLITE_ROW) {
+        const int rc = query.Step();
+        if (rc == SQLITE_ROW) {
             points.insert(query.Int(0));
+        } else if (rc != SQLITE_DONE) {
+            error = db.Error();
+            return false;
         }
     }
     return true;
@@ -58,10 +62,12 @@ bool PointExists(Database& db, std::int64_t point, std::string& error) {
 
 bool RefreshLastMeasured(Database& db, const std::set<std::int64_t>& points, std::string& error) {
     Statement update;
-    if (!Prepared(db, update,
-                  "UPDATE points SET last_measured = (SELECT r.measured_on FROM results r WHERE r.point_id = "
-                  "points.id ORDER BY r.point_id DESC, r.measured_on DESC LIMIT 1) WHERE id = ?",
-                  error)) {
+    if (!Prepared(
+            db, update,
+            "UPDATE points SET last_measured = (SELECT r.measured_date FROM results r WHERE r.point_id = "
+            "points.id AND r.measured_date IS NOT NULL ORDER BY r.point_id DESC, r.measured_date DESC "
+            "LIMIT 1) WHERE id = ?",
+            error)) {
         return false;
     }
     for (const std::int64_t point : points) {
@@ -101,21 +107,22 @@ bool Assign(Archive& archive, const std::vector<std::int64_t>& results, std::opt
 
 bool AssignInOrder(Archive& archive, const std::vector<std::int64_t>& results, std::int64_t site,
                    int firstPoint, std::string& error) {
-    std::vector<PointRow> points;
-    if (!Points(archive, site, points, error)) {
-        return false;
-    }
-    if (firstPoint < 0 || points.size() < static_cast<std::size_t>(firstPoint) + results.size()) {
-        error =
-            "the site has " +
-            std::to_string(points.size() - std::min<std::size_t>(points.size(), std::max(firstPoint, 0))) +
-            " test points from the chosen one on, fewer than the " + std::to_string(results.size()) +
-            " results";
-        return false;
-    }
+    // The points are read in the same transaction that assigns, so none can move or go in between.
     return InTransaction(
         archive,
         [&](Database& db, std::string& failure) {
+            std::vector<PointRow> points;
+            if (!Points(archive, site, points, failure)) {
+                return false;
+            }
+            if (firstPoint < 0 || points.size() < static_cast<std::size_t>(firstPoint) + results.size()) {
+                failure = "the site has " +
+                          std::to_string(points.size() -
+                                         std::min<std::size_t>(points.size(), std::max(firstPoint, 0))) +
+                          " test points from the chosen one on, fewer than the " +
+                          std::to_string(results.size()) + " results";
+                return false;
+            }
             Statement update;
             std::set<std::int64_t> touched;
             if (!FormerPoints(db, results, touched, failure) ||

@@ -199,7 +199,7 @@ bool DueList(Archive& archive, const std::string& today, std::int64_t site, std:
              std::string& error) {
     std::vector<DuePoint> points;
     std::vector<SortKey> keys;
-    const bool ok = archive.Use(
+    const bool ok = archive.Read(
         [&](Database& db, std::string& failure) {
             std::unordered_map<std::int64_t, SiteEntry> sites;
             std::size_t count = 0;

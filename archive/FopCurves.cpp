@@ -117,7 +117,7 @@ bool StoreFopCurve(Archive& archive, StoredFopCurve& curve, std::string& error) 
 
 bool FopCurves(Archive& archive, std::int64_t point, std::vector<StoredFopCurve>& out, std::string& error) {
     out.clear();
-    return archive.Use(
+    return archive.Read(
         [&](Database& db, std::string& failure) {
             Statement curves;
             if (!Prepared(db, curves,

@@ -185,7 +185,7 @@ bool DeletePoint(Archive& archive, std::int64_t id, std::string& error) {
 }
 
 bool Points(Archive& archive, std::int64_t site, std::vector<PointRow>& out, std::string& error) {
-    return archive.Use(
+    return archive.Read(
         [&](Database& db, std::string& failure) {
             Statement query;
             const std::string where = site != 0 ? " WHERE p.site_id = ?" : "";
@@ -212,7 +212,7 @@ bool Points(Archive& archive, std::int64_t site, std::vector<PointRow>& out, std
 
 std::optional<PointRow> PointById(Archive& archive, std::int64_t id, std::string& error) {
     std::optional<PointRow> found;
-    archive.Use(
+    const bool read = archive.Read(
         [&](Database& db, std::string& failure) {
             Statement query;
             if (!Prepared(db, query, std::string(kPointColumns) + " WHERE p.id = ?", failure)) {
@@ -228,13 +228,13 @@ std::optional<PointRow> PointById(Archive& archive, std::int64_t id, std::string
             return false;
         },
         error);
-    return found;
+    return read ? found : std::nullopt;
 }
 
 std::optional<PointRow> FindPoint(Archive& archive, const std::string& site, const std::string& point,
                                   std::string& error) {
     std::optional<PointRow> found;
-    archive.Use(
+    const bool read = archive.Read(
         [&](Database& db, std::string& failure) {
             Statement query;
             if (!Prepared(db, query, std::string(kPointColumns) + " WHERE s.name = ? AND p.name = ?",
@@ -254,7 +254,7 @@ std::optional<PointRow> FindPoint(Archive& archive, const std::string& site, con
             return false;
         },
         error);
-    return found;
+    return read ? found : std::nullopt;
 }
 
 }  // namespace terrovane::archive

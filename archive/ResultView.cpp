@@ -1,7 +1,5 @@
 #include "ResultView.h"
 
-#include <cmath>
-
 #include "ModeName.h"
 #include "RecordTable.h"
 #include "RecordTexts.h"
@@ -30,29 +28,25 @@ const std::array<NamedQuantity, kValueNames>& ValueQuantities() {
     return kNames;
 }
 
-std::optional<double> QuantityNumber(Quantity quantity, const record::MeasurementRecord& record) {
-    switch (quantity) {
-        case Quantity::TestVoltage:
-        case Quantity::TestFrequency: {
-            const double label = format::QuantityValue(quantity, &record);
-            return label == 0 ? std::nullopt : std::optional(label);
+std::optional<double> MeasuredNumber(Quantity quantity, const record::MeasurementRecord& record) {
+    const format::Reading reading = format::ReadingOf(quantity, &record);
+    return reading.IsMeasured() ? std::optional(reading.value) : std::nullopt;
+}
+
+std::string OverRangeSummary(const ResultView& view) {
+    std::string summary;
+    for (std::size_t i = 0; i < kValueNames; ++i) {
+        const format::Reading& reading = view.readings[i];
+        if (reading.IsOverRange()) {
+            summary += (summary.empty() ? "" : "; ") + std::string(ValueQuantities()[i].name) + " " +
+                       format::OverRangeText(ValueQuantities()[i].quantity, reading);
         }
-        case Quantity::Distance: {
-            const int distance = format::Distance(&record);
-            if (distance == 0) {
-                return std::nullopt;
-            }
-            // Above 99 m the instrument still stored the distance it measured.
-            return distance == format::DistanceOver ? record.integerValue : distance;
-        }
-        default:
-            break;
     }
-    const double value = format::QuantityValue(quantity, &record);
-    if (value == format::NotApplicable || value == format::InvalidReading || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return summary;
+}
+
+std::string SlotText(int slot) {
+    return std::string{static_cast<char>('0' + slot / 10 % 10), static_cast<char>('0' + slot % 10)};
 }
 
 ResultView DescribeRecord(int slot, const record::MeasurementRecord& record,
@@ -65,7 +59,7 @@ ResultView DescribeRecord(int slot, const record::MeasurementRecord& record,
     view.time = format::FormatRecordTime(record);
     view.cells = exporting::RecordRowTexts(static_cast<std::size_t>(slot), record);
     for (std::size_t i = 0; i < kValueNames; ++i) {
-        view.values[i] = QuantityNumber(ValueQuantities()[i].quantity, record);
+        view.readings[i] = format::ReadingOf(ValueQuantities()[i].quantity, &record);
     }
     view.validity = ValidityNotes(record, thresholds);
     return view;

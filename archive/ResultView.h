@@ -10,6 +10,7 @@
 #include "ExportColumns.h"
 #include "MeasurementRecord.h"
 #include "Quantity.h"
+#include "Reading.h"
 #include "Verdict.h"
 
 namespace terrovane::archive {
@@ -36,7 +37,8 @@ struct ResultView {
     std::string label;
     std::string note;
     exporting::RowTexts cells;
-    std::array<std::optional<double>, kValueNames> values{};  // unset: absent or invalid
+    // Each value as the instrument showed it: only a measured one is a number.
+    std::array<format::Reading, kValueNames> readings{};
     std::string site;  // the test point it is assigned to, and that point's site; empty when none
     std::string point;
     std::optional<Limit> limit;  // the limit that applies there
@@ -48,8 +50,15 @@ ResultView DescribeRecord(int slot, const record::MeasurementRecord& record,
                           const ValidityThresholds& thresholds = {});
 ResultView DescribeResult(const ResultRow& row, const ValidityThresholds& thresholds = {});
 
-// The number of one quantity as the outputs give it; unset where it does not apply or is invalid.
-std::optional<double> QuantityNumber(format::Quantity quantity, const record::MeasurementRecord& record);
+// The number of one quantity where the instrument measured it; unset where it was over range, does not
+// apply or is invalid.
+std::optional<double> MeasuredNumber(format::Quantity quantity, const record::MeasurementRecord& record);
+
+// "Re > 300 kΩ; Rh > 300 kΩ": the values of a result that were over range, with their bounds.
+std::string OverRangeSummary(const ResultView& view);
+
+// The slot as the instrument counts it, "00" to "99".
+std::string SlotText(int slot);
 
 // The quantity a trend of the mode follows: Re, Rac, R1, Resistivity or Iac.
 using format::MainQuantity;

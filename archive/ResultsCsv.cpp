@@ -19,6 +19,27 @@ std::string OptionalInteger(const std::optional<std::int64_t>& value) {
     return value ? std::to_string(*value) : std::string();
 }
 
+// A measured value as the instrument showed it: its number, or the text it shows for a code ("AFE").
+// Empty for every other reading.
+std::string MeasuredText(const format::Reading& reading) {
+    if (!reading.IsMeasured()) {
+        return {};
+    }
+    return reading.code != nullptr ? std::string(reading.code) : NumberText(reading.value);
+}
+
+// "Re>300000; Rh>300000": the values that were over range, with the bound the instrument showed.
+std::string OverRangeBounds(const ResultView& view) {
+    std::string bounds;
+    for (std::size_t i = 0; i < kValueNames; ++i) {
+        if (view.readings[i].IsOverRange()) {
+            bounds += (bounds.empty() ? "" : "; ") + std::string(ValueQuantities()[i].name) + ">" +
+                      NumberText(view.readings[i].value);
+        }
+    }
+    return bounds;
+}
+
 std::vector<std::string> HeaderFields() {
     std::vector<std::string> fields = {"id",        "readout", "read_at", "port",  "slot", "mode",
                                        "mode_name", "date",    "time",    "label", "note"};
@@ -28,7 +49,8 @@ std::vector<std::string> HeaderFields() {
     for (const NamedQuantity& named : ValueQuantities()) {
         fields.emplace_back(named.name);
     }
-    for (const char* name : {"site", "point", "limit_ohm", "limit_source", "verdict", "validity"}) {
+    for (const char* name :
+         {"site", "point", "limit_ohm", "limit_source", "verdict", "validity", "over_range"}) {
         fields.emplace_back(name);
     }
     return fields;
@@ -39,7 +61,7 @@ std::vector<std::string> ResultFields(const ResultView& view) {
                                        OptionalInteger(view.readout),
                                        view.readAt,
                                        view.port,
-                                       std::to_string(view.slot),
+                                       SlotText(view.slot),
                                        std::to_string(view.mode),
                                        view.modeName,
                                        view.date,
@@ -47,8 +69,8 @@ std::vector<std::string> ResultFields(const ResultView& view) {
                                        view.label,
                                        view.note};
     fields.insert(fields.end(), view.cells.begin(), view.cells.end());
-    for (const auto& value : view.values) {
-        fields.push_back(value ? NumberText(*value) : std::string());
+    for (const format::Reading& reading : view.readings) {
+        fields.push_back(MeasuredText(reading));
     }
     std::string validity;
     for (const std::string& note : view.validity) {
@@ -56,7 +78,8 @@ std::vector<std::string> ResultFields(const ResultView& view) {
     }
     fields.insert(fields.end(),
                   {view.site, view.point, view.limit ? NumberText(view.limit->ohms) : std::string(),
-                   view.limit ? view.limit->source : std::string(), VerdictWord(view.verdict), validity});
+                   view.limit ? view.limit->source : std::string(), VerdictWord(view.verdict), validity,
+                   OverRangeBounds(view)});
     return fields;
 }
 

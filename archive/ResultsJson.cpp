@@ -28,12 +28,31 @@ std::string CellsArray(const exporting::RowTexts& cells) {
     return json + "]";
 }
 
+// A measured value as the instrument showed it: its number, or the text it shows for a code ("AFE").
+std::string MeasuredJson(const format::Reading& reading) {
+    if (!reading.IsMeasured()) {
+        return "null";
+    }
+    return reading.code != nullptr ? JsonString(reading.code) : NumberText(reading.value);
+}
+
 std::string ValuesObject(const ResultView& view) {
     std::string json = "{";
     for (std::size_t i = 0; i < kValueNames; ++i) {
-        const auto& value = view.values[i];
         json += (i == 0 ? "" : ",") + JsonString(ValueQuantities()[i].name) + ":" +
-                (value ? NumberText(*value) : std::string("null"));
+                MeasuredJson(view.readings[i]);
+    }
+    return json + "}";
+}
+
+// The values the instrument showed as over range, each with the bound it showed ("Rh": 300000).
+std::string OverRangeObject(const ResultView& view) {
+    std::string json = "{";
+    for (std::size_t i = 0; i < kValueNames; ++i) {
+        if (view.readings[i].IsOverRange()) {
+            json += (json.size() == 1 ? "" : ",") + JsonString(ValueQuantities()[i].name) + ":" +
+                    NumberText(view.readings[i].value);
+        }
     }
     return json + "}";
 }
@@ -63,7 +82,8 @@ std::string ResultObject(const ResultView& view) {
            Field("mode_name", JsonString(view.modeName)) + "," + Field("date", JsonString(view.date)) + "," +
            Field("time", JsonString(view.time)) + "," + Field("label", OptionalText(view.label)) + "," +
            Field("note", OptionalText(view.note)) + "," + VerdictFields(view) + "," +
-           Field("cells", CellsArray(view.cells)) + "," + Field("values", ValuesObject(view)) + "}";
+           Field("cells", CellsArray(view.cells)) + "," + Field("values", ValuesObject(view)) + "," +
+           Field("over_range", OverRangeObject(view)) + "}";
 }
 
 std::string ReadOutObject(const ReadOutRow& row) {
@@ -109,6 +129,10 @@ std::string JsonString(const std::string& text) {
 std::string NumberText(double value) {
     if (!std::isfinite(value)) {
         return "null";
+    }
+    // A whole number is written whole: "300000", not the shorter "3e+05".
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        return numbers::Fixed(value, 0);
     }
     const float single = static_cast<float>(value);
     // Values the instrument stored are single precision: print what it stored, not the widening's digits.

@@ -11,6 +11,9 @@
 #include <filesystem>
 #include <memory>
 
+#include "Numbers.h"
+#include "ResultsOutput.h"
+
 namespace terrovane::archive {
 namespace {
 
@@ -42,6 +45,7 @@ const std::vector<Column>& LeadingColumns() {
         {"Result", 8},        {"Measured", 18}, {"Mode", 11},
         {"Site", 20},         {"Point", 12},    {"Limit (Ω)", 10},
         {"Limit source", 26}, {"Verdict", 9},   {"Doubtful because", 30},
+        {"Over range", 22},
     };
     return columns;
 }
@@ -73,6 +77,8 @@ struct Formats {
     lxw_format* date;
     lxw_format* pass;
     lxw_format* fail;
+    lxw_format* overRange;
+    lxw_format* slot;
 };
 
 Formats MakeFormats(lxw_workbook* book) {
@@ -89,6 +95,11 @@ Formats MakeFormats(lxw_workbook* book) {
     format_set_font_color(formats.fail, 0xB71C1C);
     format_set_bg_color(formats.fail, 0xFFCDD2);
     format_set_bold(formats.fail);
+    formats.overRange = workbook_add_format(book);
+    format_set_font_color(formats.overRange, 0xE65100);
+    format_set_align(formats.overRange, LXW_ALIGN_RIGHT);
+    formats.slot = workbook_add_format(book);
+    format_set_num_format(formats.slot, "00");  // as the instrument counts them
     return formats;
 }
 
@@ -96,6 +107,25 @@ void WriteText(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std:
                lxw_format* format = nullptr) {
     if (!text.empty()) {
         worksheet_write_string(sheet, row, column, text.c_str(), format);
+    }
+}
+
+// The double nearest the shortest decimal of a stored single-precision value: 4.87, not the widened float's
+// 4.869999885559082.
+double ShortestDouble(double value) {
+    return numbers::ParseDecimal(NumberText(value)).value_or(value);
+}
+
+// A number only where the instrument measured one; over range shows what the instrument showed, a code
+// its text.
+void WriteReading(lxw_worksheet* sheet, const Formats& formats, lxw_row_t row, lxw_col_t column,
+                  format::Quantity quantity, const format::Reading& reading) {
+    if (reading.IsOverRange()) {
+        WriteText(sheet, row, column, format::OverRangeText(quantity, reading), formats.overRange);
+    } else if (reading.IsMeasured() && reading.code != nullptr) {
+        WriteText(sheet, row, column, reading.code);
+    } else if (reading.IsMeasured()) {
+        worksheet_write_number(sheet, row, column, ShortestDouble(reading.value), nullptr);
     }
 }
 
@@ -128,16 +158,14 @@ void WriteRow(lxw_worksheet* sheet, const Formats& formats, lxw_row_t row, const
         doubtful += (doubtful.empty() ? "" : "; ") + note;
     }
     WriteText(sheet, row, column++, doubtful);
-    for (const auto& value : view.values) {
-        if (value) {
-            worksheet_write_number(sheet, row, column, *value, nullptr);
-        }
-        ++column;
+    WriteText(sheet, row, column++, OverRangeSummary(view), formats.overRange);
+    for (std::size_t i = 0; i < kValueNames; ++i) {
+        WriteReading(sheet, formats, row, column++, ValueQuantities()[i].quantity, view.readings[i]);
     }
     WriteText(sheet, row, column++, view.label);
     WriteText(sheet, row, column++, view.note);
     WriteText(sheet, row, column++, view.readAt);
-    worksheet_write_number(sheet, row, column, view.slot + 1, nullptr);
+    worksheet_write_number(sheet, row, column, view.slot, formats.slot);
 }
 
 void WriteHeader(lxw_worksheet* sheet, const Formats& formats) {

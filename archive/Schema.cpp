@@ -4,8 +4,11 @@
 
 #include <array>
 
+#include "GridAssessments.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
+#include "SchemaV5.h"
+#include "Transaction.h"
 
 namespace terrovane::archive {
 namespace {
@@ -60,65 +63,79 @@ CREATE INDEX readout_slots_result ON readout_slots(result_id);
 CREATE INDEX readouts_read_at ON readouts(read_at);
 )sql";
 
-// Step i takes a file from layout i to layout i + 1.
-const std::array<const char*, kSchemaVersion> kSteps = {kLayout1, kLayout2, kLayout3, kLayout4};
-
-int UserVersion(Database& db, int& version) {
-    Statement query;
-    int rc = query.Prepare(db, "PRAGMA user_version");
-    if (rc != SQLITE_OK) {
-        return rc;
-    }
-    rc = query.Step();
-    if (rc != SQLITE_ROW) {
-        return rc;
-    }
-    version = static_cast<int>(query.Int(0));
-    return SQLITE_OK;
+int RunStep(Database& db, int step) {
+    const char* sql = LayoutStepSql(step);
+    return sql != nullptr ? db.Exec(sql) : MigrateToLayout5(db);
 }
 
-int Fail(Database& db, std::string& error, int rc) {
-    error = db.Error();
-    db.Exec("ROLLBACK");
-    return rc;
+// The layout as a reader sees it: most openings find it current and never take the write lock.
+Result<int> CurrentLayout(Database& db) {
+    const ReadTransaction transaction(db);
+    if (Status begun = transaction.Begun(); !begun) {
+        return begun.Error();
+    }
+    return transaction.Layout();
+}
+
+Status Migrate(Database& db) {
+    WriteTransaction transaction(db);
+    if (Status begun = transaction.Begun(); !begun) {
+        return begun;
+    }
+    const int version = transaction.Layout();
+    if (version > kSchemaVersion) {
+        return LayoutFailure(version);
+    }
+    for (int step = version; step < kSchemaVersion; ++step) {
+        if (const int rc = RunStep(db, step); rc != SQLITE_OK) {
+            return LastFailure(db, rc);
+        }
+    }
+    // Grid assessments came beside the layouts' steps; the table is made wherever it is missing.
+    if (const int rc = db.Exec(kGridAssessmentsTable); rc != SQLITE_OK) {
+        return LastFailure(db, rc);
+    }
+    if (version != kSchemaVersion) {
+        const int rc = db.Exec(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+        if (rc != SQLITE_OK) {
+            return LastFailure(db, rc);
+        }
+    }
+    return transaction.Commit();
 }
 
 }  // namespace
 
-int MigrateSchema(Database& db, std::string& error) {
-    int rc = db.Exec("BEGIN IMMEDIATE");
-    if (rc != SQLITE_OK) {
-        error = db.Error();
-        return rc;
+const char* LayoutStepSql(int step) {
+    static const std::array<const char*, 4> kSteps = {kLayout1, kLayout2, kLayout3, kLayout4};
+    return step >= 0 && step < static_cast<int>(kSteps.size()) ? kSteps[static_cast<std::size_t>(step)]
+                                                               : nullptr;
+}
+
+Failure LayoutFailure(int layout) {
+    Failure failure;
+    failure.code = layout > kSchemaVersion ? ErrorCode::NewerLayout : ErrorCode::Failed;
+    failure.arguments = {std::to_string(layout)};
+    failure.sqliteMessage = layout > kSchemaVersion
+                                ? "the archive was written by a newer version of the program (layout " +
+                                      std::to_string(layout) + ")"
+                                : "the archive has layout " + std::to_string(layout) + " instead of " +
+                                      std::to_string(kSchemaVersion);
+    return failure;
+}
+
+Status MigrateIfOlder(Database& db) {
+    const Result<int> layout = CurrentLayout(db);
+    if (!layout) {
+        return layout.Error();
     }
-    int version = 0;
-    rc = UserVersion(db, version);
-    if (rc != SQLITE_OK) {
-        return Fail(db, error, rc);
+    if (layout.Value() == kSchemaVersion) {
+        return Done{};
     }
-    if (version > kSchemaVersion) {
-        db.Exec("ROLLBACK");
-        error = "the archive was written by a newer version of the program (layout " +
-                std::to_string(version) + ")";
-        return SQLITE_ERROR;
+    if (layout.Value() > kSchemaVersion) {
+        return LayoutFailure(layout.Value());
     }
-    for (int step = version; step < kSchemaVersion; ++step) {
-        rc = db.Exec(kSteps[static_cast<std::size_t>(step)]);
-        if (rc != SQLITE_OK) {
-            return Fail(db, error, rc);
-        }
-    }
-    if (version != kSchemaVersion) {
-        rc = db.Exec(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
-        if (rc != SQLITE_OK) {
-            return Fail(db, error, rc);
-        }
-    }
-    rc = db.Exec("COMMIT");
-    if (rc != SQLITE_OK) {
-        return Fail(db, error, rc);
-    }
-    return SQLITE_OK;
+    return Migrate(db);
 }
 
 }  // namespace terrovane::archive

@@ -5,24 +5,7 @@
 namespace terrovane::archive {
 
 bool InTransaction(Archive& archive, const Operation& operation, std::string& error) {
-    return archive.Use(
-        [&](Database& db, std::string& failure) {
-            if (db.Exec("BEGIN IMMEDIATE") != SQLITE_OK) {
-                failure = db.Error();
-                return false;
-            }
-            if (!operation(db, failure)) {
-                db.Exec("ROLLBACK");
-                return false;
-            }
-            if (db.Exec("COMMIT") != SQLITE_OK) {
-                failure = db.Error();
-                db.Exec("ROLLBACK");
-                return false;
-            }
-            return true;
-        },
-        error);
+    return archive.Write(operation, error);
 }
 
 bool Changed(Database& db, const std::string& what, std::string& error) {

@@ -10,10 +10,10 @@
 
 namespace terrovane::archive {
 
-using Operation = std::function<bool(Database&, std::string&)>;
+using Operation = Archive::Operation;
 
 // Runs the operation in one write transaction: committed when it returns true, rolled back otherwise.
-bool InTransaction(Archive& archive, const Operation& operation, std::string& error);
+[[nodiscard]] bool InTransaction(Archive& archive, const Operation& operation, std::string& error);
 // Runs the statement to its end; false with `error` set on failure.
 bool StepDone(Database& db, Statement& statement, std::string& error);
 bool Prepared(Database& db, Statement& statement, const std::string& sql, std::string& error);

@@ -149,7 +149,7 @@ bool DeleteSite(Archive& archive, std::int64_t id, std::string& error) {
 }
 
 bool Sites(Archive& archive, std::vector<SiteRow>& out, std::string& error) {
-    return archive.Use(
+    return archive.Read(
         [&](Database& db, std::string& failure) {
             Statement query;
             if (!Prepared(db, query, std::string(kSiteColumns) + " ORDER BY s.name COLLATE NOCASE, s.id",
@@ -171,7 +171,7 @@ bool Sites(Archive& archive, std::vector<SiteRow>& out, std::string& error) {
 
 std::optional<SiteRow> FindSite(Archive& archive, const std::string& name, std::string& error) {
     std::optional<SiteRow> found;
-    archive.Use(
+    const bool read = archive.Read(
         [&](Database& db, std::string& failure) {
             Statement query;
             if (!Prepared(db, query, std::string(kSiteColumns) + " WHERE s.name = ?", failure)) {
@@ -187,7 +187,7 @@ std::optional<SiteRow> FindSite(Archive& archive, const std::string& name, std::
             return false;
         },
         error);
-    return found;
+    return read ? found : std::nullopt;
 }
 
 }  // namespace terrovane::archive

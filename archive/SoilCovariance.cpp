@@ -77,7 +77,7 @@ bool StoreSoilCovariance(Archive& archive, const StoredSoilModel& model, std::st
 
 bool LoadSoilCovariance(Archive& archive, StoredSoilModel& model, std::string& error) {
     model.logCovariance.clear();
-    return archive.Use(
+    return archive.Read(
         [&](Database& db, std::string& failure) {
             Statement exists;
             if (!Prepared(db, exists,

@@ -177,7 +177,7 @@ bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error
 
 bool SoilModels(Archive& archive, std::int64_t site, std::vector<StoredSoilModel>& out, std::string& error) {
     out.clear();
-    return archive.Use(
+    return archive.Read(
         [&](Database& db, std::string& failure) {
             Statement models;
             if (!Prepared(db, models,
@@ -205,6 +205,37 @@ bool SoilModels(Archive& archive, std::int64_t site, std::vector<StoredSoilModel
                 failure);
         },
         error);
+}
+
+bool SoilModelById(Archive& archive, std::int64_t id, StoredSoilModel& out, std::string& error) {
+    bool found = false;
+    const bool read = archive.Read(
+        [&](Database& db, std::string& failure) {
+            Statement model;
+            if (!Prepared(db, model,
+                          "SELECT site_id, saved_at, layer_choice, rms_percent FROM soil_models WHERE id = ?",
+                          failure)) {
+                return false;
+            }
+            model.Bind(1, id);
+            return EachRow(
+                db, model,
+                [&](const Statement& row) {
+                    out = {};
+                    out.id = id;
+                    out.site = row.Int(0);
+                    out.savedAt = row.Text(1);
+                    out.layerChoice = row.Text(2);
+                    out.rmsPercent = row.Real(3);
+                    found = true;
+                    return LoadLayersAndPoints(db, out, failure);
+                },
+                failure);
+        },
+        error);
+    if (read && !found)
+        error = "no soil model " + std::to_string(id);
+    return read && found;
 }
 
 bool DeleteSoilModel(Archive& archive, std::int64_t id, std::string& error) {

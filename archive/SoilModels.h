@@ -47,6 +47,8 @@ std::string SoilModelProblem(const StoredSoilModel& model);
 bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error);
 // The site's stored models, newest first.
 bool SoilModels(Archive& archive, std::int64_t site, std::vector<StoredSoilModel>& out, std::string& error);
+// One stored model by its id; false with `error` set ("no soil model 7") when there is none.
+bool SoilModelById(Archive& archive, std::int64_t id, StoredSoilModel& out, std::string& error);
 bool DeleteSoilModel(Archive& archive, std::int64_t id, std::string& error);
 
 }  // namespace terrovane::archive

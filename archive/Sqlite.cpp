@@ -2,9 +2,28 @@
 
 #include <sqlite3.h>
 
+#include <charconv>
+#include <cstdlib>
 #include <utility>
 
 namespace terrovane::archive {
+namespace {
+
+// Five seconds; TERROVANE_ARCHIVE_WAIT_MS shortens it for tests of an archive locked past the wait.
+int BusyWaitMs() {
+    const char* text = std::getenv("TERROVANE_ARCHIVE_WAIT_MS");
+    int ms = 0;
+    if (text != nullptr) {
+        const std::string_view digits(text);
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), ms);
+        if (error == std::errc() && end == digits.data() + digits.size() && ms >= 0) {
+            return ms;
+        }
+    }
+    return 5000;
+}
+
+}  // namespace
 
 Database::~Database() {
     Close();
@@ -18,7 +37,7 @@ int Database::Open(const std::string& path, bool create) {
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(handle_, 1);
         // Another program (the command line beside the window) may hold the write lock for a moment.
-        sqlite3_busy_timeout(handle_, 5000);
+        sqlite3_busy_timeout(handle_, BusyWaitMs());
     }
     return rc;
 }

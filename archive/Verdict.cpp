@@ -1,6 +1,7 @@
 #include "Verdict.h"
 
 #include "Quantity.h"
+#include "Reading.h"
 #include "ResultsOutput.h"
 
 namespace terrovane::archive {
@@ -18,11 +19,18 @@ const char* VerdictWord(Verdict verdict) {
 }
 
 Verdict Judge(const record::MeasurementRecord& record, const std::optional<Limit>& limit) {
-    const double re = format::Re(&record);
-    if (!limit || re == format::NotApplicable || re == format::InvalidReading) {
+    const format::Reading re = format::ReadingOf(format::Quantity::Re, &record);
+    if (!limit) {
         return Verdict::None;
     }
-    return static_cast<float>(re) <= static_cast<float>(limit->ohms) ? Verdict::Pass : Verdict::Fail;
+    if (re.IsOverRange()) {
+        // Above a bound at or above the limit is above the limit; above a lower bound could be either.
+        return re.value >= limit->ohms ? Verdict::Fail : Verdict::None;
+    }
+    if (!re.IsMeasured()) {
+        return Verdict::None;
+    }
+    return static_cast<float>(re.value) <= static_cast<float>(limit->ohms) ? Verdict::Pass : Verdict::Fail;
 }
 
 namespace {
@@ -44,11 +52,13 @@ std::vector<std::string> ValidityNotes(const record::MeasurementRecord& record,
         notes.push_back("jamming voltage " + NumberText(jamming) + " V above " +
                         NumberText(thresholds.jammingVolts) + " V");
     }
-    for (const auto& [name, value] :
-         {std::pair{"Rs", format::Rs(&record)}, std::pair{"Rh", format::Rh(&record)}}) {
-        if (value >= 0 && value > thresholds.auxiliaryOhms) {
-            notes.push_back(std::string(name) + " " + Ohms(value) + " above " +
-                            Ohms(thresholds.auxiliaryOhms));
+    for (const auto& [name, quantity] :
+         {std::pair{"Rs", format::Quantity::Rs}, std::pair{"Rh", format::Quantity::Rh}}) {
+        const format::Reading reading = format::ReadingOf(quantity, &record);
+        // Over range is only known to be above its bound, which is what the note says then.
+        const std::string shown = reading.IsOverRange() ? "> " + Ohms(reading.value) : Ohms(reading.value);
+        if ((reading.IsMeasured() || reading.IsOverRange()) && reading.value > thresholds.auxiliaryOhms) {
+            notes.push_back(std::string(name) + " " + shown + " above " + Ohms(thresholds.auxiliaryOhms));
         }
     }
     return notes;

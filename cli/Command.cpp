@@ -17,18 +17,37 @@ std::string SecondWord(const std::string& words) {
     return space == std::string::npos ? std::string() : words.substr(space + 1);
 }
 
-// The form named by the first argument, else the first form when it has no second word of its own; null
-// when the command has only named forms and none is named.
+// The number of leading arguments that spell the words after the command's name ("member add" of
+// "team member add"); 0 when they do not.
+std::size_t NamedWords(const std::string& words, const std::vector<std::string>& arguments) {
+    std::size_t count = 0;
+    std::size_t start = 0;
+    while (start <= words.size() && !words.empty()) {
+        const auto space = words.find(' ', start);
+        const std::string word = words.substr(start, space == std::string::npos ? space : space - start);
+        if (count >= arguments.size() || arguments[count] != word) {
+            return 0;
+        }
+        ++count;
+        if (space == std::string::npos) {
+            break;
+        }
+        start = space + 1;
+    }
+    return count;
+}
+
+// The form named by the first arguments, else the first form when it has no second word of its own; null
+// when the command has only named forms and none is named. `named` is the number of arguments that named it.
 const CommandForm* ChooseForm(const CommandEntry& command, const std::vector<std::string>& arguments,
-                              bool& named) {
+                              std::size_t& named) {
     for (const CommandForm& form : command.forms) {
-        const std::string word = SecondWord(form.syntax.words);
-        if (!word.empty() && !arguments.empty() && arguments.front() == word) {
-            named = true;
+        named = NamedWords(SecondWord(form.syntax.words), arguments);
+        if (named > 0) {
             return &form;
         }
     }
-    named = false;
+    named = 0;
     return SecondWord(command.forms.front().syntax.words).empty() ? &command.forms.front() : nullptr;
 }
 
@@ -81,7 +100,7 @@ int UsageError(const std::string& command, const std::string& what) {
 }
 
 int RunCommand(const CommandEntry& command, const std::vector<std::string>& arguments) {
-    bool named = false;
+    std::size_t named = 0;
     const CommandForm* chosen = ChooseForm(command, arguments, named);
     if (chosen == nullptr) {
         if (!arguments.empty() && (arguments.front() == "--help" || arguments.front() == "-h")) {
@@ -94,7 +113,8 @@ int RunCommand(const CommandEntry& command, const std::vector<std::string>& argu
         return UsageError(command.name, "needs " + words);
     }
     const CommandForm& form = *chosen;
-    const std::vector<std::string> rest(arguments.begin() + (named ? 1 : 0), arguments.end());
+    const std::vector<std::string> rest(arguments.begin() + static_cast<std::ptrdiff_t>(named),
+                                        arguments.end());
     const cliopts::ParseOutcome outcome = cliopts::ParseArguments(form.syntax, rest);
     if (!outcome.parsed)
         return UsageError(command.name, outcome.error);

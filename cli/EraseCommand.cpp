@@ -19,7 +19,7 @@ std::optional<int> SlotFrom(const std::string& text) {
 }
 
 // Results leave the instrument only once they are kept elsewhere, unless the user said otherwise.
-bool ReadOutIsSafe(const record::ReadOutState& state, const std::string& port, Archiving archiving) {
+bool ReadOutIsSafe(Archiving archiving, const AcceptedHere& accepted) {
     if (archiving == Archiving::Declined) {
         return true;
     }
@@ -30,14 +30,7 @@ bool ReadOutIsSafe(const record::ReadOutState& state, const std::string& port, A
             "anywhere\n");
         return true;
     }
-    const KeptReadOut kept = KeepReadOut("erase", state.buffer, port, archive::NowIso8601());
-    if (!kept.stored) {
-        std::fprintf(stderr,
-                     "erase: nothing was erased: the read-out could not be kept in the archive (%s); "
-                     "--no-archive erases anyway\n",
-                     kept.error.c_str());
-    }
-    return kept.stored;
+    return accepted.kept.InArchive();
 }
 
 int RunErase(const ParsedArguments& options) {
@@ -57,12 +50,15 @@ int RunErase(const ParsedArguments& options) {
     link::InstrumentSession session(TerminalPacing());
     session.SetPortChoice(host.port);
     link::CommandHost commands(session, host, state);
+    const Archiving archiving = ArchivingFor(options);
+    const auto accepted =
+        KeepOnAcceptance(host, "erase", archiving, "nothing was erased (--no-archive erases anyway)");
     // Erasing needs a read-out first: it tells which slots hold a result.
     const auto read = RunToEnd(commands, [&commands] { return commands.Read(); });
     if (!read || read->kind != link::OutcomeKind::ReadOutAccepted) {
         return kExitFailed;
     }
-    if (!ReadOutIsSafe(state, read->port, ArchivingFor(options))) {
+    if (!ReadOutIsSafe(archiving, *accepted)) {
         return kExitFailed;
     }
     const bool all = options.Has("all");

@@ -30,12 +30,13 @@ int RunExport(const ParsedArguments& options) {
     } else {
         InstallTerminalMessages(false);
         TerminalHost host;
-        std::string port;
-        if (!TakePortOption(options, "export", host) || !ReadInstrument(state, host, &port)) {
+        if (!TakePortOption(options, "export", host)) {
             return kExitFailed;
         }
-        KeepReadOutOrWarn("export", state.buffer, port, ArchivingFor(options),
-                          "the workbook is saved all the same");
+        KeepOnAcceptance(host, "export", ArchivingFor(options), "the workbook is saved all the same");
+        if (!ReadInstrument(state, host)) {
+            return kExitFailed;
+        }
     }
     const std::string path = options.Value("xls");
     error = exporting::ExportRecords(state.table, path);

@@ -28,9 +28,9 @@ bool ParseDistances(const std::string& text, std::vector<double>& distances) {
     return !distances.empty();
 }
 
-// The readings the options name; false after a message.
+// The readings the options name, and the results left out; false after a message.
 bool LoadReadings(const ParsedArguments& options, const std::vector<double>& distances,
-                  std::vector<analysis::FopReading>& readings) {
+                  std::vector<analysis::FopReading>& readings, std::vector<std::string>& leftOut) {
     std::string error;
     if (options.Has("csv")) {
         std::string text;
@@ -49,13 +49,12 @@ bool LoadReadings(const ParsedArguments& options, const std::vector<double>& dis
         Failed(error);
         return false;
     }
-    std::vector<record::MeasurementRecord> records;
-    for (const analysis::SourcedRecord& r : sourced)
-        records.push_back(r.record);
-    if (!analysis::FopReadingsFromRecords(records, distances, readings, error)) {
+    if (!analysis::FopReadingsFromRecords(sourced, distances, readings, leftOut, error)) {
         Failed(error);
         return false;
     }
+    for (const std::string& note : leftOut)
+        std::fprintf(stderr, "fop: %s\n", note.c_str());
     return true;
 }
 
@@ -71,11 +70,16 @@ int RunFop(const ParsedArguments& options) {
         return UsageError("fop",
                           "--distances takes the potential probe's distances in metres, separated by commas");
     std::vector<analysis::FopReading> readings;
-    if (!LoadReadings(options, distances, readings))
+    std::vector<std::string> leftOut;
+    if (!LoadReadings(options, distances, readings, leftOut))
         return kExitFailed;
-    const analysis::FopAnalysis analysis = analysis::AnalyseFallOfPotential(readings, currentProbe);
+    analysis::FopAnalysis analysis = analysis::AnalyseFallOfPotential(readings, currentProbe);
     if (!analysis.Ok())
-        return Failed(analysis.error);
+        return Failed(leftOut.empty()
+                          ? analysis.error
+                          : analysis.error + " (after leaving out " + std::to_string(leftOut.size()) +
+                                " result" + (leftOut.size() == 1 ? "" : "s") + ")");
+    analysis.leftOut = leftOut;
     for (const std::string& note : analysis.notes)
         std::fprintf(stderr, "fop: %s\n", note.c_str());
     const std::string text =

@@ -4,12 +4,11 @@
 
 #include <cstdio>
 #include <map>
-#include <memory>
 
-#include "Archive.h"
 #include "ArchivePath.h"
 #include "ArchivingSetting.h"
 #include "Strings.h"
+#include "TerminalHost.h"
 
 namespace terrovane::cli {
 namespace {
@@ -27,88 +26,67 @@ std::vector<archive::ResultView> Describe(const record::ReadOutBuffer& image, co
     return views;
 }
 
-void Warn(const std::string& command, const std::string& reason, const std::string& goesOn) {
-    std::fprintf(stderr, "%s: the read-out could not be kept in the archive (%s); %s\n", command.c_str(),
-                 reason.c_str(), goesOn.c_str());
-}
-
 // Ids, labels and first read-outs of the results the archive holds for read-out `id`, keyed by packet.
-std::map<archive::Packet, archive::ResultRow> StoredResults(archive::Archive& store, std::int64_t id) {
+bool StoredResults(archive::Archive& store, std::int64_t id,
+                   std::map<archive::Packet, archive::ResultRow>& byPacket, std::string& error) {
     archive::ResultFilter filter;
     filter.readout = id;
     std::vector<archive::ResultRow> rows;
-    std::string error;
-    store.Results(filter, {}, -1, 0, rows, error);
-    std::map<archive::Packet, archive::ResultRow> byPacket;
+    if (!store.Results(filter, {}, -1, 0, rows, error)) {
+        return false;
+    }
     for (archive::ResultRow& row : rows) {
         byPacket.emplace(row.packet, std::move(row));
     }
-    return byPacket;
-}
-
-// The archive with the read-out stored in it, or nullptr when it could not be opened.
-std::unique_ptr<archive::Archive> OpenAndStore(const std::string& command, const record::ReadOutBuffer& image,
-                                               const std::string& port, const std::string& readAt,
-                                               KeptReadOut& kept) {
-    std::string aside;
-    auto store = archive::Archive::Open(archive::DefaultArchivePath(), kept.error, &aside);
-    if (store == nullptr) {
-        return nullptr;
-    }
-    const archive::StoreOutcome outcome = store->Store({readAt, port, &image});
-    if (!aside.empty() || !outcome.movedAside.empty()) {
-        std::fprintf(stderr, "%s: the archive was damaged; it was moved aside as %s and a new one started\n",
-                     command.c_str(), (aside.empty() ? outcome.movedAside : aside).c_str());
-    }
-    kept.stored = outcome.stored;
-    kept.readoutId = outcome.readoutId;
-    kept.error = outcome.error;
-    return store;
+    return true;
 }
 
 }  // namespace
 
 Archiving ArchivingFor(const cliopts::ParsedArguments& options) {
-    if (options.Has("no-archive")) {
-        return Archiving::Declined;
-    }
     // The main program's own settings file, which its History window's check box writes.
     const QSettings settings(QString::fromUtf8(res::kProfileKey), QString::fromUtf8(res::kProgramName));
-    return platform::ArchivingEnabledIn(settings) ? Archiving::Keep : Archiving::TurnedOff;
+    return archive::PolicyFor(platform::ArchivingEnabledIn(settings), options.Has("no-archive"));
 }
 
-KeptReadOut KeepReadOut(const std::string& command, const record::ReadOutBuffer& image,
-                        const std::string& port, const std::string& readAt) {
-    KeptReadOut kept;
-    OpenAndStore(command, image, port, readAt, kept);
-    return kept;
+std::shared_ptr<AcceptedHere> KeepOnAcceptance(TerminalHost& host, const std::string& command,
+                                               Archiving archiving, const std::string& goesOn) {
+    auto accepted = std::make_shared<AcceptedHere>();
+    host.imageAccepted = [accepted, command, archiving, goesOn](const record::ReadOutBuffer& image,
+                                                                const std::string& port) {
+        accepted->readAt = archive::NowIso8601();
+        const auto open = [&](std::string& error, std::string& movedAside) {
+            accepted->store = archive::Archive::Open(archive::DefaultArchivePath(), error, &movedAside);
+            return accepted->store.get();
+        };
+        accepted->kept =
+            archive::KeepAccepted({&image, port, accepted->readAt, std::nullopt}, archiving, open);
+        if (!accepted->kept.movedAside.empty()) {
+            std::fprintf(stderr,
+                         "%s: the archive was damaged; it was moved aside as %s and a new one started\n",
+                         command.c_str(), accepted->kept.movedAside.c_str());
+        }
+        if (accepted->kept.state == archive::KeptImage::State::Failed) {
+            std::fprintf(stderr, "%s: the read-out could not be kept in the archive (%s); %s\n",
+                         command.c_str(), accepted->kept.error.c_str(), goesOn.c_str());
+        }
+    };
+    return accepted;
 }
 
-void KeepReadOutOrWarn(const std::string& command, const record::ReadOutBuffer& image,
-                       const std::string& port, Archiving archiving, const std::string& goesOn) {
-    if (archiving != Archiving::Keep) {
-        return;
-    }
-    const KeptReadOut kept = KeepReadOut(command, image, port, archive::NowIso8601());
-    if (!kept.stored) {
-        Warn(command, kept.error, goesOn);
-    }
-}
-
-std::vector<archive::ResultView> ArchiveAndDescribe(const record::ReadOutBuffer& image,
-                                                    const std::string& port, Archiving archiving) {
-    const std::string readAt = archive::NowIso8601();
-    std::vector<archive::ResultView> views = Describe(image, readAt);
-    if (archiving != Archiving::Keep) {
+std::vector<archive::ResultView> DescribeAccepted(const record::ReadOutBuffer& image,
+                                                  AcceptedHere& accepted) {
+    std::vector<archive::ResultView> views = Describe(image, accepted.readAt);
+    if (accepted.kept.state != archive::KeptImage::State::Kept || accepted.store == nullptr) {
         return views;
     }
-    KeptReadOut kept;
-    const auto store = OpenAndStore("read", image, port, readAt, kept);
-    if (!kept.stored) {
-        Warn("read", kept.error, "the results follow all the same");
+    std::map<archive::Packet, archive::ResultRow> stored;
+    std::string error;
+    if (!StoredResults(*accepted.store, accepted.kept.readoutId, stored, error)) {
+        std::fprintf(stderr, "read: the archive's ids of these results could not be read (%s)\n",
+                     error.c_str());
         return views;
     }
-    const auto stored = StoredResults(*store, kept.readoutId);
     for (archive::ResultView& view : views) {
         archive::Packet packet{};
         const auto bytes = record::PacketOf(image, static_cast<std::size_t>(view.slot));

@@ -1,40 +1,37 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "AcceptStep.h"
 #include "ParseArguments.h"
 #include "RecordPacket.h"
 #include "ResultView.h"
 
 namespace terrovane::cli {
 
+class TerminalHost;
+
 // Whether a command keeps the read-out it made: not with --no-archive, nor while the main program's
 // setting Archive/Enabled is off.
-enum class Archiving { Keep, Declined, TurnedOff };
+using Archiving = archive::ArchivingPolicy;
 Archiving ArchivingFor(const cliopts::ParsedArguments& options);
 
-// What keeping a read-out came to.
-struct KeptReadOut {
-    bool stored = false;
-    std::int64_t readoutId = 0;
-    std::string error;  // why it was not stored
+// The accept step's outcome for one command, filled in when the instrument's image is accepted.
+struct AcceptedHere {
+    archive::KeptImage kept;
+    std::string readAt;
+    std::unique_ptr<archive::Archive> store;  // open while the command describes what it kept
 };
 
-// Stores the read-out in the archive; a damaged archive moved aside is told on standard error, prefixed
-// with `command`.
-KeptReadOut KeepReadOut(const std::string& command, const record::ReadOutBuffer& image,
-                        const std::string& port, const std::string& readAt);
+// Puts the accept step on `host`: every image it accepts is kept under `archiving` before any message
+// about it, and a failure is told on standard error, prefixed with `command` and ended with `goesOn`.
+std::shared_ptr<AcceptedHere> KeepOnAcceptance(TerminalHost& host, const std::string& command,
+                                               Archiving archiving, const std::string& goesOn);
 
-// Keeps the read-out of a command whose output does not depend on the archive (export, report): a
-// failure is told on standard error and never fails the command; `goesOn` ends that message.
-void KeepReadOutOrWarn(const std::string& command, const record::ReadOutBuffer& image,
-                       const std::string& port, Archiving archiving, const std::string& goesOn);
-
-// Keeps an accepted read-out in the archive and describes its results in slot order, with their archive
-// ids when it was kept. A failure to archive is reported on standard error and never fails the read.
-std::vector<archive::ResultView> ArchiveAndDescribe(const record::ReadOutBuffer& image,
-                                                    const std::string& port, Archiving archiving);
+// The image's results in slot order, with their archive ids when the accept step kept them.
+std::vector<archive::ResultView> DescribeAccepted(const record::ReadOutBuffer& image, AcceptedHere& accepted);
 
 }  // namespace terrovane::cli

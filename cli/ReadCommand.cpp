@@ -54,12 +54,13 @@ int RunRead(const ParsedArguments& options) {
     if (!TakePortOption(options, "read", host)) {
         return kExitFailed;
     }
+    const auto accepted =
+        KeepOnAcceptance(host, "read", ArchivingFor(options), "the results follow all the same");
     record::ReadOutState state;
-    std::string port;
-    if (!ReadInstrument(state, host, &port, options.Has("fast"))) {
+    if (!ReadInstrument(state, host, nullptr, options.Has("fast"))) {
         return kExitFailed;
     }
-    const auto results = ArchiveAndDescribe(state.buffer, port, ArchivingFor(options));
+    const auto results = DescribeAccepted(state.buffer, *accepted);
     if (options.Has("format")) {
         PrintText(ResultListing(results, format));
     } else {

@@ -27,12 +27,13 @@ bool LoadTable(const ParsedArguments& options, record::RecordTable& table) {
         InstallTerminalMessages(false);
         TerminalHost host;
         record::ReadOutState state;
-        std::string port;
-        if (!TakePortOption(options, "report", host) || !ReadInstrument(state, host, &port)) {
+        if (!TakePortOption(options, "report", host)) {
             return false;
         }
-        KeepReadOutOrWarn("report", state.buffer, port, ArchivingFor(options),
-                          "the report is drawn all the same");
+        KeepOnAcceptance(host, "report", ArchivingFor(options), "the report is drawn all the same");
+        if (!ReadInstrument(state, host)) {
+            return false;
+        }
         table = std::move(state.table);
         return true;
     }

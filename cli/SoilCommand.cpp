@@ -37,14 +37,17 @@ bool LoadSiteResults(const std::string& name, std::vector<analysis::SourcedRecor
         Failed(error);
         return false;
     }
-    for (const archive::ResultRow& row : rows)
+    for (const archive::ResultRow& row : rows) {
+        const auto record = record::MeasurementRecord::FromPacket(row.packet);
         records.push_back(
-            {"result " + std::to_string(row.id), record::MeasurementRecord::FromPacket(row.packet)});
+            {"result " + std::to_string(row.id), record, archive::ValidityNotes(record, ValiditySettings())});
+    }
     return true;
 }
 
-// The sounding the options name; false after a message.
-bool LoadSounding(const ParsedArguments& options, analysis::Sounding& sounding) {
+// The sounding the options name, and the results left out of it; false after a message.
+bool LoadSounding(const ParsedArguments& options, analysis::Sounding& sounding,
+                  std::vector<std::string>& leftOut) {
     std::string error;
     if (options.Has("csv")) {
         std::string text;
@@ -69,8 +72,13 @@ bool LoadSounding(const ParsedArguments& options, analysis::Sounding& sounding) 
     const analysis::GatheredSounding gathered = analysis::SoundingFromRecords(records);
     for (const std::string& note : gathered.notes)
         std::fprintf(stderr, "soil: %s\n", note.c_str());
+    for (const std::string& note : gathered.leftOut)
+        std::fprintf(stderr, "soil: %s\n", note.c_str());
+    leftOut = gathered.leftOut;
     if (gathered.points.empty()) {
-        Failed("no resistivity results (mode 9) with a distance among the stored results");
+        Failed(gathered.leftOut.empty()
+                   ? "no resistivity results (mode 9) with a distance among the stored results"
+                   : "no measured resistivity results (mode 9) with a distance are left to fit");
         return false;
     }
     sounding = gathered.points;
@@ -87,13 +95,17 @@ int RunSoil(const ParsedArguments& options) {
     if (options.Has("resistance") && !options.Has("csv"))
         return UsageError("soil", "--resistance applies to --csv only");
     analysis::Sounding sounding;
-    if (!LoadSounding(options, sounding))
+    std::vector<std::string> leftOut;
+    if (!LoadSounding(options, sounding, leftOut))
         return kExitFailed;
-    const analysis::SoilFit fit =
+    analysis::SoilFit fit =
         layers == "auto" ? analysis::FitSoilAuto(sounding)
                          : analysis::FitSoil(sounding, static_cast<int>(*numbers::ParseInteger(layers)));
     if (!fit.Ok())
-        return Failed(fit.error);
+        return Failed(leftOut.empty() ? fit.error
+                                      : fit.error + " (after leaving out " + std::to_string(leftOut.size()) +
+                                            " result" + (leftOut.size() == 1 ? "" : "s") + ")");
+    fit.leftOut = leftOut;
     const std::string text = format == "json" ? analysis::SoilFitJson(fit) : analysis::SoilFitTable(fit);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
         return Failed("cannot write the model");
@@ -110,11 +122,10 @@ const CommandRegistrar kRegistrar(
      "file (header spacing_m,apparent_resistivity_ohm_m, or with --resistance spacing_m,resistance_ohm, then "
      "rho = 2 pi a R), or the resistivity results (mode 9) of a saved read-out image, an archived "
      "read-out or a site's test points, "
-     "each at its measuring distance. --layers auto (the default) keeps the fewest layers the data support: "
-     "of "
-     "the 1-, 2- and 3-layer fits the one with the lowest Bayesian information criterion. A fit that does "
-     "not "
-     "converge is shown and the command fails.",
+     "each at its measuring distance; over-range, failed and doubtful results are left out and named. "
+     "--layers auto (the default) keeps the fewest layers the data resolve: a layer is added only when an "
+     "F-test at 95 % says it lowers the misfit by more than noise explains and every layer is then known "
+     "to within 50 % at one sigma. A fit that does not converge is shown and the command fails.",
      {{{"soil",
         {},
         {{"csv", "FILE", "Take the sounding from this CSV file.", Presence::OneOf},

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "Archive.h"
+#include "ArchiveAccess.h"
 #include "ArchivePath.h"
 #include "ImageFile.h"
 #include "RecordTable.h"
@@ -57,7 +58,7 @@ bool LoadStoredResults(const std::string& from, const std::string& readoutId,
         if (const record::MeasurementRecord* r = table.At(slot)) {
             char name[16];
             std::snprintf(name, sizeof name, "slot %02zu", slot);
-            records.push_back({name, *r});
+            records.push_back({name, *r, archive::ValidityNotes(*r, ValiditySettings())});
         }
     }
     return true;

@@ -25,6 +25,13 @@ class TerminalHost : public link::SilentView {
     void SetProgressPosition(int position) override;
     void CloseProgress() override;
     std::optional<link::ClockSetting> AskClock() override { return clock; }
+    void ImageAccepted(const record::ReadOutBuffer& image, const std::string& port) override {
+        if (imageAccepted) {
+            imageAccepted(image, port);
+        }
+    }
+    // The accept step of the command that runs (see KeepOnAcceptance).
+    std::function<void(const record::ReadOutBuffer&, const std::string&)> imageAccepted;
 
     std::optional<link::ClockSetting> clock;
     // The port --port named; no choice without it.

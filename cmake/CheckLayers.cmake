@@ -16,11 +16,13 @@ set(rules
   "ui/units:"
   "ui/screenfit:"
   "format: record numbers"
-  "analysis: record numbers"
+  "analysis: format record numbers"
   "analysis/grid: analysis record"
   "plots: analysis platform numbers"
   "export: format record xls platform"
   "archive: export format record xls platform numbers"
+  "pg:"
+  "team: pg"
   "printsvc/sitereport: plots analysis archive format record platform"
   "link: format record platform"
   "sim: record platform"
@@ -32,7 +34,7 @@ set(rules
   "ui/menu: res"
   "ui/panel: format record platform ui/units numbers"
   "ui/panel/tools: ui/panel ui/menu"
-  "ui/engineering: plots analysis archive ui/filedialog ui/screenfit ui/keyboard format record platform numbers"
+  "ui/engineering: plots analysis analysis/grid archive ui/filedialog ui/screenfit ui/keyboard format record platform numbers"
   "ui/engineering/tools: ui/engineering"
   "ui/history: ui/engineering printsvc/sitereport archive export ui/filedialog ui/screenfit ui/keyboard format record platform"
   "ui/history/tools: ui/history"
@@ -45,7 +47,7 @@ set(rules
   "app/main: app/dialog translations"
   "app/tools: app/dialog"
   "packaging: res"
-  "cli: translations analysis archive doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
+  "cli: translations analysis analysis/grid archive team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"

@@ -161,6 +161,9 @@ void CommandHost::Conclude(const Outcome& reported) {
     Outcome outcome = reported;
     outcome.earlierResults = state_.dataRead;
     const OutcomeRow& row = RowFor(outcome);
+    if (row.effects.acceptImage) {
+        view_.ImageAccepted(outcome.image, outcome.port);
+    }
     if (row.effects.messagesFirst) {
         for (const std::string& text : OutcomeMessages(outcome)) {
             platform::Alert(text);

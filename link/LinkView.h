@@ -60,6 +60,9 @@ class LinkView {
     virtual std::optional<ClockSetting> AskClock() = 0;
     // While a command waits on the instrument the window takes no input, and none is kept for later.
     virtual void SetInputBlocked(bool /*blocked*/) {}
+    // An image was accepted from the instrument read through `port`: called before any message about it
+    // and before the list and the display show it, so that a host keeping read-outs has kept it first.
+    virtual void ImageAccepted(const record::ReadOutBuffer& /*image*/, const std::string& /*port*/) {}
     // A line for the erase question when the results shown are kept nowhere else (not archived); empty
     // when they are, or when the host keeps no archive.
     virtual std::string UnkeptResultsWarning() const { return {}; }

@@ -20,6 +20,8 @@ packages=(
   dpkg-dev file desktop-file-utils appstream lintian man-db  # the Debian package and its checks
   clang libclang-rt-14-dev                               # the fuzz programs (scripts/fuzz.sh, libFuzzer)
   locales                                                # the locales below, for the tests under other locales
+  libpq-dev postgresql                                   # the team archive's client (pg/) and the throw-away server of its tests
+  openssl                                                # the certificates of that server's TLS tests
 )
 # The locales the tests and the screenshot tools run under: one with a decimal comma, English, Chinese.
 locales=(de_DE.UTF-8 en_US.UTF-8 zh_CN.UTF-8)

@@ -104,6 +104,17 @@
     </message>
 </context>
 <context>
+    <name>GridWindow</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
+        <translation>Grid of %1 by %2 with %3 conductors and %4 rods</translation>
+    </message>
+</context>
+<context>
     <name>HistoryColumns</name>
     <message>
         <source>Value</source>
@@ -343,6 +354,34 @@ Doubtful: </translation>
     <message>
         <source>Choose a site or one of its test points in the tree first.</source>
         <translation>Choose a site or one of its test points in the tree first.</translation>
+    </message>
+    <message>
+        <source>Choose a site in the tree first.</source>
+        <translation>Choose a site in the tree first.</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the archive. Try again in a moment.</source>
+        <translation>Another program is writing to the archive. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>The archive cannot be written. Check that you may write its file and its folder.</source>
+        <translation>The archive cannot be written. Check that you may write its file and its folder.</translation>
+    </message>
+    <message>
+        <source>The archive is damaged. Start Terrovane again: it moves the damaged file aside and starts a new archive.</source>
+        <translation>The archive is damaged. Start Terrovane again: it moves the damaged file aside and starts a new archive.</translation>
+    </message>
+    <message>
+        <source>Check that the archive&apos;s folder exists and belongs to you.</source>
+        <translation>Check that the archive&apos;s folder exists and belongs to you.</translation>
+    </message>
+    <message>
+        <source>Use the newer version of the program that wrote the archive.</source>
+        <translation>Use the newer version of the program that wrote the archive.</translation>
+    </message>
+    <message>
+        <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
+        <translation>Another program may have changed it meanwhile; the window now shows the archive as it is.</translation>
     </message>
 </context>
 <context>
@@ -753,6 +792,150 @@ Date</translation>
         <source>earlier</source>
         <translation>earlier</translation>
     </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>L-shaped (a corner of %1 m x %2 m cut out)</source>
+        <translation>L-shaped (a corner of %1 m x %2 m cut out)</translation>
+    </message>
+    <message>
+        <source>rectangular</source>
+        <translation>rectangular</translation>
+    </message>
+    <message>
+        <source>Rods: none</source>
+        <translation>Rods: none</translation>
+    </message>
+    <message>
+        <source>inside the grid</source>
+        <translation>inside the grid</translation>
+    </message>
+    <message>
+        <source>at the corners</source>
+        <translation>at the corners</translation>
+    </message>
+    <message>
+        <source>on the perimeter</source>
+        <translation>on the perimeter</translation>
+    </message>
+    <message>
+        <source>Rods: %1 of %2 m, %3 m in diameter, %4</source>
+        <translation>Rods: %1 of %2 m, %3 m in diameter, %4</translation>
+    </message>
+    <message>
+        <source>grid current %1 A</source>
+        <translation>grid current %1 A</translation>
+    </message>
+    <message>
+        <source>fault current 3I0 %1 A, split factor %2, X/R %3 at %4 Hz</source>
+        <translation>fault current 3I0 %1 A, split factor %2, X/R %3 at %4 Hz</translation>
+    </message>
+    <message>
+        <source>Fault: %1 for %2 s; body of %3 kg</source>
+        <translation>Fault: %1 for %2 s; body of %3 kg</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, the stored one-layer model</source>
+        <translation>Soil: %1 Ω m, the stored one-layer model</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <translation>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</translation>
+    </message>
+    <message>
+        <source>Soil: %1 Ω m, as typed</source>
+        <translation>Soil: %1 Ω m, as typed</translation>
+    </message>
+    <message>
+        <source>Touch voltage (mesh voltage Em)</source>
+        <translation>Touch voltage (mesh voltage Em)</translation>
+    </message>
+    <message>
+        <source>Step voltage Es</source>
+        <translation>Step voltage Es</translation>
+    </message>
+    <message>
+        <source>Ground potential rise</source>
+        <translation>Ground potential rise</translation>
+    </message>
+    <message>
+        <source>Permissible touch voltage (EN 50522)</source>
+        <translation>Permissible touch voltage (EN 50522)</translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Grid resistance Rg (Sverak)</source>
+        <translation>Grid resistance Rg (Sverak)</translation>
+    </message>
+    <message>
+        <source>Grid resistance (Schwarz)</source>
+        <translation>Grid resistance (Schwarz)</translation>
+    </message>
+    <message>
+        <source>Grid current IG</source>
+        <translation>Grid current IG</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>Surface layer factor Cs</source>
+        <translation>Surface layer factor Cs</translation>
+    </message>
+    <message>
+        <source>Earthing grid safety</source>
+        <translation>Earthing grid safety</translation>
+    </message>
+    <message>
+        <source>EN 50522:2010</source>
+        <translation>EN 50522:2010</translation>
+    </message>
+    <message>
+        <source>IEEE Std 80-2013</source>
+        <translation>IEEE Std 80-2013</translation>
+    </message>
+    <message>
+        <source>Stored %1; judged after %2</source>
+        <translation>Stored %1; judged after %2</translation>
+    </message>
+    <message>
+        <source>Grid: %1, %2 m x %3 m, %4 x %5 conductors of %6 m, %7 m deep</source>
+        <translation>Grid: %1, %2 m x %3 m, %4 x %5 conductors of %6 m, %7 m deep</translation>
+    </message>
+    <message>
+        <source>Surface layer: %1 Ω m, %2 m thick</source>
+        <translation>Surface layer: %1 Ω m, %2 m thick</translation>
+    </message>
+    <message>
+        <source>Surface layer: none</source>
+        <translation>Surface layer: none</translation>
+    </message>
+    <message>
+        <source>Tolerable</source>
+        <translation>Tolerable</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <translation>Computed</translation>
+    </message>
+    <message>
+        <source>Verdict: safe</source>
+        <translation>Verdict: safe</translation>
+    </message>
+    <message>
+        <source>Verdict: not safe</source>
+        <translation>Verdict: not safe</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -831,6 +1014,22 @@ Date</translation>
     <message>
         <source>Model stored with %1</source>
         <translation>Model stored with %1</translation>
+    </message>
+    <message>
+        <source>Resolved</source>
+        <translation>Resolved</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Grid safety...</source>
+        <translation>Grid safety...</translation>
     </message>
     <message>
         <source>Stored %1</source>
@@ -941,6 +1140,441 @@ Date</translation>
     <message>
         <source>Distance(m)</source>
         <translation>Distance(m)</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::engineering::GridWindow</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>The ground potential rise %1 is below the tolerable touch voltage %2</source>
+        <translation>The ground potential rise %1 is below the tolerable touch voltage %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is below the tolerable touch voltage %2</source>
+        <translation>The mesh voltage %1 is below the tolerable touch voltage %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is below the tolerable step voltage %2</source>
+        <translation>The step voltage %1 is below the tolerable step voltage %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</source>
+        <translation>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</source>
+        <translation>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</translation>
+    </message>
+    <message>
+        <source>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</source>
+        <translation>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</source>
+        <translation>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</source>
+        <translation>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
+        <translation>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</translation>
+    </message>
+    <message>
+        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
+        <translation>The spacing %1 m is not above the formulas&apos; 2.5 m</translation>
+    </message>
+    <message>
+        <source>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</source>
+        <translation>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</translation>
+    </message>
+    <message>
+        <source>n = %1 is above the formulas&apos; 25</source>
+        <translation>n = %1 is above the formulas&apos; 25</translation>
+    </message>
+    <message>
+        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
+        <translation>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</translation>
+    </message>
+    <message>
+        <source>The spacings differ (%1 m and %2 m): the formulas use the larger</source>
+        <translation>The spacings differ (%1 m and %2 m): the formulas use the larger</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
+        <translation>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</translation>
+    </message>
+    <message>
+        <source>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</source>
+        <translation>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</translation>
+    </message>
+    <message>
+        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
+        <translation>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</translation>
+    </message>
+    <message>
+        <source>Grid safety - %1</source>
+        <translation>Grid safety - %1</translation>
+    </message>
+    <message>
+        <source>Grid safety</source>
+        <translation>Grid safety</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <source>L-shaped</source>
+        <translation>L-shaped</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Conductors along the length</source>
+        <translation>Conductors along the length</translation>
+    </message>
+    <message>
+        <source>Conductors along the width</source>
+        <translation>Conductors along the width</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>Conductor diameter</source>
+        <translation>Conductor diameter</translation>
+    </message>
+    <message>
+        <source>Cut-out length (L)</source>
+        <translation>Cut-out length (L)</translation>
+    </message>
+    <message>
+        <source>Cut-out width (L)</source>
+        <translation>Cut-out width (L)</translation>
+    </message>
+    <message>
+        <source>Rods</source>
+        <translation>Rods</translation>
+    </message>
+    <message>
+        <source>On the perimeter</source>
+        <translation>On the perimeter</translation>
+    </message>
+    <message>
+        <source>At the corners</source>
+        <translation>At the corners</translation>
+    </message>
+    <message>
+        <source>Inside the grid</source>
+        <translation>Inside the grid</translation>
+    </message>
+    <message>
+        <source>Number of rods</source>
+        <translation>Number of rods</translation>
+    </message>
+    <message>
+        <source>Rod length</source>
+        <translation>Rod length</translation>
+    </message>
+    <message>
+        <source>Rod diameter</source>
+        <translation>Rod diameter</translation>
+    </message>
+    <message>
+        <source>Placement</source>
+        <translation>Placement</translation>
+    </message>
+    <message>
+        <source>Surface layer (crushed rock)</source>
+        <translation>Surface layer (crushed rock)</translation>
+    </message>
+    <message>
+        <source>ohm m</source>
+        <translation>ohm m</translation>
+    </message>
+    <message>
+        <source>Resistivity</source>
+        <translation>Resistivity</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Surface resistivity</source>
+        <translation>Surface resistivity</translation>
+    </message>
+    <message>
+        <source>Surface thickness</source>
+        <translation>Surface thickness</translation>
+    </message>
+    <message>
+        <source>Fault and body</source>
+        <translation>Fault and body</translation>
+    </message>
+    <message>
+        <source>Grid current IG</source>
+        <translation>Grid current IG</translation>
+    </message>
+    <message>
+        <source>Fault current 3I0</source>
+        <translation>Fault current 3I0</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>70 kg</source>
+        <translation>70 kg</translation>
+    </message>
+    <message>
+        <source>50 kg</source>
+        <translation>50 kg</translation>
+    </message>
+    <message>
+        <source>IEEE Std 80-2013</source>
+        <translation>IEEE Std 80-2013</translation>
+    </message>
+    <message>
+        <source>EN 50522:2010</source>
+        <translation>EN 50522:2010</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
+    <message>
+        <source>Standing resistance of the feet</source>
+        <translation>Standing resistance of the feet</translation>
+    </message>
+    <message>
+        <source>Current given</source>
+        <translation>Current given</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>Split factor Sf</source>
+        <translation>Split factor Sf</translation>
+    </message>
+    <message>
+        <source>X/R</source>
+        <translation>X/R</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Fault duration</source>
+        <translation>Fault duration</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Footwear (EN 50522)</source>
+        <translation>Footwear (EN 50522)</translation>
+    </message>
+    <message>
+        <source>Soil</source>
+        <translation>Soil</translation>
+    </message>
+    <message>
+        <source>Stored soil model (%1 layers)</source>
+        <translation>Stored soil model (%1 layers)</translation>
+    </message>
+    <message>
+        <source>Typed resistivity</source>
+        <translation>Typed resistivity</translation>
+    </message>
+    <message>
+        <source>Soil from</source>
+        <translation>Soil from</translation>
+    </message>
+    <message>
+        <source>Tolerable</source>
+        <translation>Tolerable</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <translation>Computed</translation>
+    </message>
+    <message>
+        <source>Find the smallest grid that is safe</source>
+        <translation>Find the smallest grid that is safe</translation>
+    </message>
+    <message>
+        <source>Store with %1</source>
+        <translation>Store with %1</translation>
+    </message>
+    <message>
+        <source>Store with site</source>
+        <translation>Store with site</translation>
+    </message>
+    <message>
+        <source>Open the window from a site to keep the assessment with it</source>
+        <translation>Open the window from a site to keep the assessment with it</translation>
+    </message>
+    <message>
+        <source>%1 must be above zero.</source>
+        <translation>%1 must be above zero.</translation>
+    </message>
+    <message>
+        <source>%1 must not be negative.</source>
+        <translation>%1 must not be negative.</translation>
+    </message>
+    <message>
+        <source>%1: at least 2.</source>
+        <translation>%1: at least 2.</translation>
+    </message>
+    <message>
+        <source>%1 is 50 or 70 kg.</source>
+        <translation>%1 is 50 or 70 kg.</translation>
+    </message>
+    <message>
+        <source>%1 is at most 1.</source>
+        <translation>%1 is at most 1.</translation>
+    </message>
+    <message>
+        <source>%1 must be smaller than the grid.</source>
+        <translation>%1 must be smaller than the grid.</translation>
+    </message>
+    <message>
+        <source>%1 does not fall on a conductor: the conductors&apos; spacing does not fit it.</source>
+        <translation>%1 does not fall on a conductor: the conductors&apos; spacing does not fit it.</translation>
+    </message>
+    <message>
+        <source>A square grid has equal length and width and as many conductors each way.</source>
+        <translation>A square grid has equal length and width and as many conductors each way.</translation>
+    </message>
+    <message>
+        <source>The soil&apos;s resistivity must be above zero.</source>
+        <translation>The soil&apos;s resistivity must be above zero.</translation>
+    </message>
+    <message>
+        <source>Touch voltage (mesh voltage Em)</source>
+        <translation>Touch voltage (mesh voltage Em)</translation>
+    </message>
+    <message>
+        <source>Step voltage Es</source>
+        <translation>Step voltage Es</translation>
+    </message>
+    <message>
+        <source>Ground potential rise</source>
+        <translation>Ground potential rise</translation>
+    </message>
+    <message>
+        <source>Permissible touch voltage U_Tp (EN 50522)</source>
+        <translation>Permissible touch voltage U_Tp (EN 50522)</translation>
+    </message>
+    <message>
+        <source>Earth potential rise against 2 U_Tp</source>
+        <translation>Earth potential rise against 2 U_Tp</translation>
+    </message>
+    <message>
+        <source>Grid resistance Rg (Sverak)</source>
+        <translation>Grid resistance Rg (Sverak)</translation>
+    </message>
+    <message>
+        <source>%1 ohm</source>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <source>Grid resistance (Schwarz)</source>
+        <translation>Grid resistance (Schwarz)</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>Surface layer factor Cs</source>
+        <translation>Surface layer factor Cs</translation>
+    </message>
+    <message>
+        <source>n, Km, Ki, Ks</source>
+        <translation>n, Km, Ki, Ks</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>Safe</translation>
+    </message>
+    <message>
+        <source>Not safe</source>
+        <translation>Not safe</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m, as typed.</source>
+        <translation>Uniform soil of %1 ohm m, as typed.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m, the stored one-layer model.</source>
+        <translation>Uniform soil of %1 ohm m, the stored one-layer model.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
+        <translation>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</translation>
+    </message>
+    <message>
+        <source>Correct the fields first.</source>
+        <translation>Correct the fields first.</translation>
+    </message>
+    <message>
+        <source>None of the %1 designs tried is safe: a larger area, a surface layer or a smaller grid current is needed.</source>
+        <translation>None of the %1 designs tried is safe: a larger area, a surface layer or a smaller grid current is needed.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 designs tried are safe; the smallest, with %3 m of conductors and rods, is shown.</source>
+        <translation>%1 of the %2 designs tried are safe; the smallest, with %3 m of conductors and rods, is shown.</translation>
+    </message>
+    <message>
+        <source>Assessment stored with %1</source>
+        <translation>Assessment stored with %1</translation>
     </message>
 </context>
 <context>
@@ -1077,16 +1711,40 @@ Date</translation>
         <translation>%1 results</translation>
     </message>
     <message>
+        <source>Grid safety...</source>
+        <translation>Grid safety...</translation>
+    </message>
+    <message>
+        <source>The site&apos;s resistivity results could not be read.</source>
+        <translation>The site&apos;s resistivity results could not be read.</translation>
+    </message>
+    <message>
+        <source>The results could not be assigned.</source>
+        <translation>The results could not be assigned.</translation>
+    </message>
+    <message>
+        <source>The name could not be changed.</source>
+        <translation>The name could not be changed.</translation>
+    </message>
+    <message>
+        <source>It could not be deleted.</source>
+        <translation>It could not be deleted.</translation>
+    </message>
+    <message>
+        <source>The site report could not be made.</source>
+        <translation>The site report could not be made.</translation>
+    </message>
+    <message>
+        <source>Stored analyses...</source>
+        <translation>Stored analyses...</translation>
+    </message>
+    <message>
         <source>%1 results assigned</source>
         <translation>%1 results assigned</translation>
     </message>
     <message>
         <source>Properties...</source>
         <translation>Properties...</translation>
-    </message>
-    <message>
-        <source>Stored analyses...</source>
-        <translation>Stored analyses...</translation>
     </message>
 </context>
 <context>
@@ -1293,6 +1951,10 @@ Date</translation>
         <source>never</source>
         <translation>never</translation>
     </message>
+    <message>
+        <source>Could not be read: %1</source>
+        <translation>Could not be read: %1</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::StoredAnalysesDialog</name>
@@ -1393,6 +2055,13 @@ Date</translation>
     <message>
         <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
         <translation>%1 of %2 results with this label have a valid reading of this quantity.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range (no number to plot).</source>
+        <translation>
+            <numerusform>%n over range (no number to plot).</numerusform>
+            <numerusform>%n over range (no number to plot).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Label</source>

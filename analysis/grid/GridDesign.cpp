@@ -5,6 +5,44 @@
 
 namespace terrovane::grid {
 
+const char* ShapeName(GridShape shape) {
+    switch (shape) {
+        case GridShape::Square:
+            return "square";
+        case GridShape::Rectangular:
+            return "rectangular";
+        case GridShape::LShaped:
+            return "l-shaped";
+    }
+    return "";
+}
+
+std::optional<GridShape> ShapeFromName(std::string_view name) {
+    for (GridShape shape : {GridShape::Square, GridShape::Rectangular, GridShape::LShaped})
+        if (name == ShapeName(shape))
+            return shape;
+    return std::nullopt;
+}
+
+const char* PlacementName(RodPlacement placement) {
+    switch (placement) {
+        case RodPlacement::Inside:
+            return "inside";
+        case RodPlacement::Perimeter:
+            return "perimeter";
+        case RodPlacement::Corners:
+            return "corners";
+    }
+    return "";
+}
+
+std::optional<RodPlacement> PlacementFromName(std::string_view name) {
+    for (RodPlacement placement : {RodPlacement::Inside, RodPlacement::Perimeter, RodPlacement::Corners})
+        if (name == PlacementName(placement))
+            return placement;
+    return std::nullopt;
+}
+
 const char* DesignFieldName(DesignField field) {
     switch (field) {
         case DesignField::GridLength:

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace terrovane::grid {
@@ -11,6 +12,13 @@ namespace terrovane::grid {
 // length runs along x and its width along y.
 enum class GridShape { Square, Rectangular, LShaped };
 enum class RodPlacement { Inside, Perimeter, Corners };
+
+// The names design files and the archive use: "square", "rectangular", "l-shaped"; "inside", "perimeter",
+// "corners". A name that is none of them gives nullopt.
+const char* ShapeName(GridShape shape);
+std::optional<GridShape> ShapeFromName(std::string_view name);
+const char* PlacementName(RodPlacement placement);
+std::optional<RodPlacement> PlacementFromName(std::string_view name);
 
 struct GridLayout {
     GridShape shape = GridShape::Rectangular;

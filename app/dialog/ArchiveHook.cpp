@@ -39,32 +39,32 @@ bool ArchiveHook::ShownReadOutArchived() const {
     return shownArchived_ && dialog_.State().dataRead;
 }
 
-void ArchiveHook::ArchiveAcceptedReadOut(const std::string& port) {
-    shownArchived_ = false;
-    if (!enabled()) {
-        return;
-    }
-    archive::Archive* store = Archive();
-    std::string reason = problem_;
-    if (store != nullptr) {
-        const archive::StoreOutcome outcome =
-            store->Store({archive::NowIso8601(), port, &dialog_.State().buffer});
-        if (!outcome.movedAside.empty()) {
-            SayMovedAside(outcome.movedAside);
+archive::KeptImage ArchiveHook::Accept(const archive::AcceptedImage& accepted) {
+    const auto open = [this](std::string& error, std::string& movedAside) {
+        if (!archive_) {
+            archive_ = archive::Archive::Open(archive::DefaultArchivePath(), problem_, &movedAside);
         }
-        if (outcome.stored) {
-            shownArchived_ = true;
-            emit Archived(outcome.readoutId);
-            return;
-        }
-        reason = outcome.error;
+        error = problem_;
+        return archive_.get();
+    };
+    const archive::KeptImage kept =
+        archive::KeepAccepted(accepted, archive::PolicyFor(enabled(), false), open);
+    if (!kept.movedAside.empty()) {
+        SayMovedAside(kept.movedAside);
     }
-    platform::Alert(
-        QCoreApplication::translate("Messages",
-                                    "The read-out could not be kept in the archive (%1). The results "
-                                    "read are shown and can be saved and printed as usual.")
-            .arg(QString::fromStdString(reason))
-            .toStdString());
+    shownArchived_ = kept.InArchive();
+    if (kept.state == archive::KeptImage::State::Kept) {
+        emit Archived(kept.readoutId);
+    }
+    if (kept.state == archive::KeptImage::State::Failed) {
+        platform::Alert(
+            QCoreApplication::translate("Messages",
+                                        "The read-out could not be kept in the archive (%1). The results "
+                                        "read are shown and can be saved and printed as usual.")
+                .arg(QString::fromStdString(kept.error))
+                .toStdString());
+    }
+    return kept;
 }
 
 }  // namespace terrovane::app

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "AcceptStep.h"
 #include "Archive.h"
 #include "ArchiveSetting.h"
 
@@ -13,7 +14,8 @@ namespace terrovane::app {
 
 class CTesterDlg;
 
-// Keeps every read-out the main window accepts in the archive, right after it was accepted. A failure
+// The main window's side of the accept step: every image it accepts (read from the instrument or opened
+// from the archive) goes through Accept before the window shows it or says anything about it. A failure
 // to archive is said once, in one message, and never holds up or undoes the read-out.
 class ArchiveHook : public QObject {
     Q_OBJECT
@@ -26,10 +28,8 @@ class ArchiveHook : public QObject {
     archive::Archive* Archive();
     const std::string& Problem() const { return problem_; }
 
-    // Stores the read-out now in the window's buffer, read through `port`, unless archiving is turned off.
-    void ArchiveAcceptedReadOut(const std::string& port);
-    // The window now shows a read-out opened from the archive.
-    void ShowingArchivedReadOut() { shownArchived_ = true; }
+    // Keeps the accepted image under the archiving policy; tells a failure.
+    archive::KeptImage Accept(const archive::AcceptedImage& accepted);
     // Whether the results on screen are kept in the archive: false before any read-out, and after one
     // that was not archived (archiving turned off, or the archive failed).
     bool ShownReadOutArchived() const;

@@ -129,11 +129,8 @@ void CTesterDlg::OnFastReadOut() {
     ApplyFastReadOut(fast);
 }
 
-void CTesterDlg::OnCommandEnded(const link::Outcome& outcome) {
-    if (outcome.kind == link::OutcomeKind::ReadOutAccepted) {
-        archiveHook_->ArchiveAcceptedReadOut(outcome.port);
-    }
-}
+// The read-out was kept by the accept step before anything was shown (DialogLinkView::ImageAccepted).
+void CTesterDlg::OnCommandEnded(const link::Outcome&) {}
 
 void CTesterDlg::closeEvent(QCloseEvent* event) {
     if (session_.Busy()) {

@@ -107,6 +107,10 @@ void DialogLinkView::SetInputBlocked(bool blocked) {
     }
 }
 
+void DialogLinkView::ImageAccepted(const record::ReadOutBuffer& image, const std::string& port) {
+    dialog_.Archive().Accept({&image, port, {}, std::nullopt});
+}
+
 std::string DialogLinkView::UnkeptResultsWarning() const {
     if (dialog_.Archive().ShownReadOutArchived()) {
         return {};

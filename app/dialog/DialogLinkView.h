@@ -31,6 +31,7 @@ class DialogLinkView : public link::LinkView {
     void ShowRecord(std::size_t slot) override;
     std::optional<link::ClockSetting> AskClock() override;
     void SetInputBlocked(bool blocked) override;
+    void ImageAccepted(const record::ReadOutBuffer& image, const std::string& port) override;
     std::string UnkeptResultsWarning() const override;
 
   private:

@@ -33,6 +33,8 @@ bool CTesterDlg::OpenArchivedReadOut(qint64 readoutId) {
                             .toStdString());
         return false;
     }
+    // Through the accept step like a read-out, which knows the archive holds it already.
+    archiveHook_->Accept({&*image, {}, {}, readoutId});
     view_->ClearAllListTexts();
     state_->buffer = *image;
     record::ParseRecords(state_->buffer, state_->table);
@@ -40,7 +42,6 @@ bool CTesterDlg::OpenArchivedReadOut(qint64 readoutId) {
     // What a read-out of the instrument leaves set: the port watch then keeps the display as it is instead
     // of blanking it for the idle picture.
     state_->requestsSent = true;
-    archiveHook_->ShowingArchivedReadOut();
     view_->FillRecordList(state_->table);
     view_->BlankDisplay();
     view_->SetIdlePictureVisible(false);

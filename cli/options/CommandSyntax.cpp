@@ -12,6 +12,7 @@ std::string Bracketed(const DeclaredOption& option) {
         case Presence::Required:
         case Presence::OneOf:
         case Presence::WithPrevious:
+        case Presence::AtMostOneOf:
             return Spelled(option);
         case Presence::Repeatable:
             return "[" + Spelled(option) + "]...";
@@ -36,13 +37,20 @@ std::string Synopsis(const CommandSyntax& syntax) {
     for (std::size_t i = 0; i < options.size(); ++i) {
         const DeclaredOption& option = options[i];
         const bool continuing = i > 0 && InGroup(&options[i - 1]);
+        const bool optionalGroup = option.presence == Presence::AtMostOneOf;
+        const bool continuingOptional = i > 0 && options[i - 1].presence == Presence::AtMostOneOf;
         if (option.presence == Presence::OneOf)
             text += continuing ? " | " : " (";
+        else if (optionalGroup)
+            text += continuingOptional ? " | " : " [";
         else
             text += " ";
         text += Bracketed(option);
-        if (InGroup(&option) && (i + 1 == options.size() || !InGroup(&options[i + 1])))
+        const bool last = i + 1 == options.size();
+        if (InGroup(&option) && (last || !InGroup(&options[i + 1])))
             text += ")";
+        if (optionalGroup && (last || options[i + 1].presence != Presence::AtMostOneOf))
+            text += "]";
     }
     return text;
 }

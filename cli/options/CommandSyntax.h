@@ -12,6 +12,7 @@ enum class Presence {
     Repeatable,    // [--name VALUE]..., any number of times
     OneOf,         // (--a | --b): neighbouring OneOf options form a group of which exactly one is given
     WithPrevious,  // (--a | --b --c): follows a OneOf option, given exactly when that one is
+    AtMostOneOf,   // [--a | --b]: neighbouring AtMostOneOf options form a group of which at most one is given
 };
 
 // One long option. Without a value name it is a switch.

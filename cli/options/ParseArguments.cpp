@@ -39,13 +39,14 @@ const QCommandLineOption& HelpOption() {
 std::string PresenceError(const CommandSyntax& syntax, const ParsedArguments& parsed) {
     std::vector<std::string> group;
     std::size_t groupGiven = 0;
+    Presence groupKind = Presence::OneOf;
     auto closeGroup = [&]() -> std::string {
         std::string names;
         for (const std::string& name : group)
             names += (names.empty() ? "--" : " or --") + name;
         const std::size_t count = group.size();
         group.clear();
-        if (count == 0 || groupGiven == 1)
+        if (count == 0 || groupGiven == 1 || (groupKind == Presence::AtMostOneOf && groupGiven == 0))
             return {};
         return groupGiven == 0 ? "needs " + names : "takes only one of " + names;
     };
@@ -65,14 +66,16 @@ std::string PresenceError(const CommandSyntax& syntax, const ParsedArguments& pa
             partner = option.name;
             partnerCount = count;
         }
-        if (option.presence != Presence::OneOf) {
+        const bool grouped = option.presence == Presence::OneOf || option.presence == Presence::AtMostOneOf;
+        if (!grouped || option.presence != groupKind) {
             if (std::string error = closeGroup(); !error.empty())
                 return error;
             groupGiven = 0;
         }
         if (option.presence == Presence::Required && count == 0)
             return "needs --" + option.name;
-        if (option.presence == Presence::OneOf) {
+        if (grouped) {
+            groupKind = option.presence;
             group.push_back(option.name);
             groupGiven += count > 0 ? 1 : 0;
         }

@@ -9,6 +9,7 @@
 
 #include "FopPlotPainting.h"
 #include "FopSummary.h"
+#include "SiteReportGrid.h"
 #include "SoilCovariance.h"
 #include "SoilPlotPainting.h"
 
@@ -161,6 +162,11 @@ bool LoadStoredAnalyses(archive::Archive& archive, std::int64_t site,
         if (!archive::LoadSoilCovariance(archive, *out.soilModel, error))
             return false;
     }
+    std::vector<archive::StoredGridAssessment> assessments;
+    if (!archive::GridAssessments(archive, site, assessments, error))
+        return false;
+    if (!assessments.empty())
+        out.gridAssessment = assessments.front();
     for (const archive::PointRow& point : points) {
         std::vector<archive::StoredFopCurve> curves;
         if (!archive::FopCurves(archive, point.id, curves, error))
@@ -172,7 +178,7 @@ bool LoadStoredAnalyses(archive::Archive& archive, std::int64_t site,
 }
 
 int AnalysisPageCount(const StoredAnalyses& analyses) {
-    return (analyses.soilModel ? 1 : 0) +
+    return (analyses.soilModel ? 1 : 0) + (analyses.gridAssessment ? 1 : 0) +
            static_cast<int>((analyses.curves.size() + kCurvesPerPage - 1) / kCurvesPerPage);
 }
 
@@ -187,7 +193,14 @@ void DrawAnalysisPage(QPainter& painter, const StoredAnalyses& analyses, double 
         painter.restore();
         return;
     }
-    const std::size_t first = static_cast<std::size_t>(page - (analyses.soilModel ? 1 : 0)) * kCurvesPerPage;
+    const int gridPage = analyses.soilModel ? 1 : 0;
+    if (analyses.gridAssessment && page == gridPage) {
+        DrawGridPage(painter, *analyses.gridAssessment, dotsPerMm, width, body);
+        painter.restore();
+        return;
+    }
+    const int curvePages = page - gridPage - (analyses.gridAssessment ? 1 : 0);
+    const std::size_t first = static_cast<std::size_t>(curvePages) * kCurvesPerPage;
     const double column = (width - 10) / kCurvesPerPage;
     for (std::size_t i = first; i < analyses.curves.size() && i < first + kCurvesPerPage; ++i)
         DrawCurve(painter, analyses.curves[i], mm, static_cast<double>(i - first) * (column + 10), column,

@@ -6,6 +6,7 @@
 
 #include "Archive.h"
 #include "FopCurves.h"
+#include "GridAssessments.h"
 #include "SoilModels.h"
 
 class QPainter;
@@ -18,10 +19,11 @@ struct PointCurve {
     archive::StoredFopCurve curve;
 };
 
-// The engineering answers kept with the site and its points: the newest soil model of the site and the
-// newest fall-of-potential curve of each point that has one, in the points' order.
+// The engineering answers kept with the site and its points: the newest soil model and grid assessment of
+// the site and the newest fall-of-potential curve of each point that has one, in the points' order.
 struct StoredAnalyses {
     std::optional<archive::StoredSoilModel> soilModel;
+    std::optional<archive::StoredGridAssessment> gridAssessment;
     std::vector<PointCurve> curves;
 };
 
@@ -30,7 +32,8 @@ bool LoadStoredAnalyses(archive::Archive& archive, std::int64_t site,
                         const std::vector<archive::PointRow>& points, StoredAnalyses& out,
                         std::string& error);
 
-// The pages they take after the results: one for the soil model, one for every two curves.
+// The pages they take after the results: one for the soil model, one for the grid assessment, one for
+// every two curves.
 int AnalysisPageCount(const StoredAnalyses& analyses);
 // Draws analysis page `page` (from 0) into a printable area `width` x `height` mm at `dotsPerMm`, leaving
 // the footer's `footer` mm at the bottom free.

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "CellText.h"
+#include "Reading.h"
 #include "SiteReport.h"
 #include "Sites.h"
 
@@ -23,12 +24,17 @@ ReportedResult Reported(const archive::ResultRow& row, const archive::ValidityTh
     ReportedResult result;
     result.view = archive::DescribeResult(row, thresholds);
     if (const auto quantity = archive::MainQuantity(record.mode)) {
+        const format::Reading reading = format::ReadingOf(*quantity, &record);
         const std::string text = format::FormatCellText(*quantity, &record);
-        result.value = text.empty() ? "-" : text + UnitOf(*quantity);
+        result.value = reading.IsOverRange() ? format::OverRangeText(*quantity, reading)
+                       : text.empty()        ? "-"
+                                             : text + UnitOf(*quantity);
     }
+    // A code prints as the instrument's text alone ("AFE"), a number with its unit.
     const auto cell = [&](format::Quantity quantity, const char* unit) {
         const std::string text = format::FormatCellText(quantity, &record);
-        return text.empty() ? std::string() : text + unit;
+        const bool code = format::ReadingOf(quantity, &record).code != nullptr;
+        return text.empty() || code ? text : text + unit;
     };
     result.frequency = cell(format::Quantity::TestFrequency, " Hz");
     result.voltage = cell(format::Quantity::TestVoltage, " V");
@@ -38,7 +44,9 @@ ReportedResult Reported(const archive::ResultRow& row, const archive::ValidityTh
 
 }  // namespace
 
-bool LoadSiteReport(archive::Archive& archive, const std::string& site, const std::string& since,
+namespace {
+
+bool LoadInSnapshot(archive::Archive& archive, const std::string& site, const std::string& since,
                     const std::string& until, const archive::ValidityThresholds& thresholds, SiteReport& out,
                     std::string& error) {
     const auto found = archive::FindSite(archive, site, error);
@@ -78,6 +86,19 @@ bool LoadSiteReport(archive::Archive& archive, const std::string& site, const st
         }
     }
     return true;
+}
+
+}  // namespace
+
+// In one snapshot: a result assigned or a point added meanwhile shows in all of the report or in none.
+bool LoadSiteReport(archive::Archive& archive, const std::string& site, const std::string& since,
+                    const std::string& until, const archive::ValidityThresholds& thresholds, SiteReport& out,
+                    std::string& error) {
+    return archive.Read(
+        [&](archive::Database&, std::string& failure) {
+            return LoadInSnapshot(archive, site, since, until, thresholds, out, failure);
+        },
+        error);
 }
 
 Summary Summarise(const SiteReport& report) {

@@ -65,6 +65,21 @@ class PageDrawer {
             painter_.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(box.width()));
         painter_.drawText(box, flags | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     }
+    // A text that may not fit on one line wraps at its spaces, in a smaller font when it must, so that two
+    // lines take the height of one row.
+    void WrappedText(double x, double y, double w, double h, const QString& text) {
+        const QRectF box = Box(x, y, w, h);
+        if (painter_.fontMetrics().horizontalAdvance(text) <= box.width()) {
+            painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+            return;
+        }
+        const QFont saved = painter_.font();
+        QFont small = saved;
+        small.setPointSizeF(std::min(saved.pointSizeF(), 6.5));
+        painter_.setFont(small);
+        painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+        painter_.setFont(saved);
+    }
     void Rule(double y, double width = 1) {
         painter_.setPen(QPen(Qt::black, 0.2 * mm_ * width));
         painter_.drawLine(QPointF(0, y * mm_), QPointF(kPrintableWidth * mm_, y * mm_));
@@ -145,22 +160,30 @@ QColor VerdictColour(archive::Verdict verdict) {
 
 std::vector<QString> ResultCells(const ReportedResult& result) {
     const archive::ResultView& view = result.view;
-    std::string notes;
+    // The user's note first, then why the reading is doubtful.
+    std::string notes = view.note;
     for (const std::string& note : view.validity) {
         notes += (notes.empty() ? "" : "; ") + note;
     }
+    // A limit is printed only where the result was judged against it.
+    const bool judged = view.verdict != archive::Verdict::None;
     return {Q(view.date + " " + view.time.substr(0, 5)),
             Q(view.modeName),
             OrDash(result.value),
             OrDash(result.frequency),
             OrDash(result.voltage),
             OrDash(result.jamming),
-            view.limit ? Q(archive::NumberText(view.limit->ohms) + " Ω")
-                       : QCoreApplication::translate("SiteReport", "none"),
-            view.limit ? Q(view.limit->source) : QStringLiteral("–"),
+            judged       ? Q(archive::NumberText(view.limit->ohms) + " Ω")
+            : view.limit ? QStringLiteral("–")
+                         : QCoreApplication::translate("SiteReport", "none"),
+            judged ? Q(view.limit->source) : QStringLiteral("–"),
             Q(archive::VerdictWord(view.verdict)),
             OrDash(notes)};
 }
+
+// Cells that wrap onto a second line rather than being cut.
+constexpr std::size_t kModeCell = 1;
+constexpr std::size_t kNotesCell = 9;
 
 void DrawResultCells(PageDrawer& draw, const ReportedResult& result, double x, double y, bool bold) {
     const std::vector<QString> cells = ResultCells(result);
@@ -169,7 +192,11 @@ void DrawResultCells(PageDrawer& draw, const ReportedResult& result, double x, d
         const bool verdict = i == 8;
         draw.Font(bold ? 9 : 8, bold || (verdict && result.view.verdict == archive::Verdict::Fail));
         draw.painter().setPen(verdict ? VerdictColour(result.view.verdict) : QColor(Qt::black));
-        draw.Text(x, y, column.width - 1, kLine, cells[i]);
+        if (i == kModeCell || i == kNotesCell) {
+            draw.WrappedText(x, y, column.width - 1, kLine, cells[i]);
+        } else {
+            draw.Text(x, y, column.width - 1, kLine, cells[i]);
+        }
         x += column.width;
     }
     draw.painter().setPen(Qt::black);

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 #include "FallOfPotential.h"
 
@@ -100,6 +102,18 @@ TEST(FallOfPotentialTest, BadReadingsAreRefusedWithTheReason) {
     EXPECT_EQ(AnalyseFallOfPotential({{NAN, 1}, {10, 2}}, 50).error, "reading 1: not a number");
 }
 
+TEST(FallOfPotentialTest, TheSlopeTableGivesTheHemisphereOffsetValuesAcrossItsRange) {
+    // The first three agree with the entries of the published table that could be checked.
+    const std::vector<std::pair<double, double>> table = {
+        {0.40, 0.643}, {0.45, 0.636}, {0.50, 0.629}, {0.55, 0.621}, {0.60, 0.614}, {0.70, 0.598},
+        {0.80, 0.580}, {1.00, 0.542}, {1.20, 0.494}, {1.40, 0.431}, {1.59, 0.341},
+    };
+    for (const auto& [mu, ptOverC] : table) {
+        ASSERT_TRUE(SlopePtOverC(mu).has_value()) << mu;
+        EXPECT_NEAR(*SlopePtOverC(mu), ptOverC, 5e-4) << "mu " << mu;
+    }
+}
+
 TEST(FallOfPotentialTest, TheSlopeTableCoversTheMethodsRangeOnly) {
     EXPECT_NEAR(*SlopePtOverC(0.5714), 0.618, 1e-3);
     EXPECT_GT(*SlopePtOverC(0.40), *SlopePtOverC(1.0));
@@ -108,23 +122,55 @@ TEST(FallOfPotentialTest, TheSlopeTableCoversTheMethodsRangeOnly) {
     EXPECT_FALSE(SlopePtOverC(NAN).has_value());
 }
 
+record::MeasurementRecord EarthResult(std::uint32_t mode, float re) {
+    record::MeasurementRecord r;
+    r.mode = mode;
+    r.voltageCode = 1;  // without a test voltage the instrument shows no earth resistance
+    r.values[record::kRe] = re;
+    return r;
+}
+
 TEST(FallOfPotentialTest, StoredResultsPairWithTheirDistancesInOrder) {
-    std::vector<record::MeasurementRecord> records(4);
-    records[0].mode = 1;
-    records[0].values[record::kRe] = 4.5f;
-    records[1].mode = 9;  // a resistivity result between them is passed over
-    records[2].mode = 2;
-    records[2].values[record::kRe] = 5.0f;
-    records[3].mode = 1;
-    records[3].values[record::kRe] = 5.5f;
+    record::MeasurementRecord resistivity;
+    resistivity.mode = 9;  // a resistivity result between them is passed over
+    const std::vector<SourcedRecord> records = {{"slot 00", EarthResult(1, 4.5f), {}},
+                                                {"slot 01", resistivity, {}},
+                                                {"slot 02", EarthResult(2, 5.0f), {}},
+                                                {"slot 03", EarthResult(1, 5.5f), {}}};
     std::vector<FopReading> readings;
+    std::vector<std::string> leftOut;
     std::string error;
-    ASSERT_TRUE(FopReadingsFromRecords(records, {10, 20, 30}, readings, error));
+    ASSERT_TRUE(FopReadingsFromRecords(records, {10, 20, 30}, readings, leftOut, error));
     ASSERT_EQ(readings.size(), 3u);
     EXPECT_EQ(readings[1].distance, 20.0);
     EXPECT_EQ(readings[1].resistance, 5.0);
-    EXPECT_FALSE(FopReadingsFromRecords(records, {10, 20}, readings, error));
+    EXPECT_TRUE(leftOut.empty());
+    EXPECT_FALSE(FopReadingsFromRecords(records, {10, 20}, readings, leftOut, error));
     EXPECT_EQ(error, "2 distances given for 3 earth-resistance results (3Pole, 4Pole)");
+}
+
+TEST(FallOfPotentialTest, OverRangeFailedAndDoubtfulResultsLeaveWithTheirDistances) {
+    const std::vector<SourcedRecord> records = {
+        {"slot 00", EarthResult(1, 4.5f), {}},
+        {"slot 01", EarthResult(1, 350000.0f), {}},  // the instrument showed >300k: no number
+        {"slot 02", EarthResult(1, -1.0f), {}},
+        {"slot 03", EarthResult(1, 5.0f), {"jamming voltage 12 V above 10 V"}},
+        {"slot 04", EarthResult(2, 5.5f), {}},
+    };
+    std::vector<FopReading> readings;
+    std::vector<std::string> leftOut;
+    std::string error;
+    ASSERT_TRUE(FopReadingsFromRecords(records, {10, 20, 30, 40, 50}, readings, leftOut, error));
+    ASSERT_EQ(readings.size(), 2u);
+    EXPECT_EQ(readings[1].distance, 50.0);
+    EXPECT_EQ(readings[1].resistance, 5.5);
+    EXPECT_EQ(leftOut, (std::vector<std::string>{
+                           "slot 01: Re > 300 k\xCE\xA9 is over range, no measured value; left out",
+                           "slot 02: no valid Re; left out",
+                           "slot 03: doubtful (jamming voltage 12 V above 10 V); left out"}));
+    // What is left is too short a curve, and the analysis refuses it.
+    readings.pop_back();
+    EXPECT_FALSE(AnalyseFallOfPotential(readings, 100).Ok());
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ Sounding Measured(const LayeredEarth& earth, std::mt19937& random, double noise)
 // the spacings reach (0.7 m to 12 m deep for the first), and a middle layer is two to four times as thick
 // as the depth above it (a thinner one shows only through the product or ratio of its resistivity and
 // thickness, which no fit can split).
-LayeredEarth RandomModel(int layers, std::mt19937& random) {
+LayeredEarth RandomModel(int layers, std::mt19937& random, bool clearlyResolved = false) {
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     LayeredEarth earth;
     double logRho = std::log(30.0) + unit(random) * std::log(30.0);
@@ -42,8 +42,11 @@ LayeredEarth RandomModel(int layers, std::mt19937& random) {
     }
     double depth = 0.0;
     for (int i = 1; i < layers; ++i) {
-        const double h =
-            i == 1 ? 0.7 * std::pow(12.0 / 0.7, unit(random)) : depth * (2.0 + 2.0 * unit(random));
+        // Clearly resolved: the first interface within 5 m and a middle layer three to six times as thick
+        // as the depth above it, so that its base lies where the spacings still see it.
+        const double h = i == 1 ? 0.7 * std::pow((clearlyResolved ? 5.0 : 12.0) / 0.7, unit(random))
+                         : clearlyResolved ? depth * (3.0 + 3.0 * unit(random))
+                                           : depth * (2.0 + 2.0 * unit(random));
         earth.thicknesses.push_back(h);
         depth += h;
     }
@@ -86,15 +89,53 @@ TEST(SoilFitTest, KnownModelsAreRecoveredWithinTheirReportedUncertainty) {
     EXPECT_GE(recovered, kCases * 95 / 100);
 }
 
-TEST(SoilFitTest, AutoChoosesTheLayerCountOfTheModelBehindTheData) {
-    std::mt19937 random(7);
-    const LayeredEarth models[] = {{{120.0}, {}}, {{300.0, 40.0}, {3.0}}, {{100.0, 900.0, 30.0}, {1.5, 6.0}}};
-    for (const LayeredEarth& truth : models) {
-        const SoilFit fit = FitSoilAuto(Measured(truth, random, 0.02));
-        ASSERT_TRUE(fit.Ok());
-        EXPECT_EQ(fit.layers.size(), truth.LayerCount());
-        EXPECT_FALSE(fit.layers.back().thickness.has_value());
+// The layer rule on 200 random soundings of one kind with 2 % scatter: a layer is kept only where the data
+// resolve it, so one too many is rare and one too few as well. Returns how many picked `layers`.
+int PickedOf200(int layers, unsigned seed) {
+    std::mt19937 random(seed);
+    int picked = 0;
+    for (int c = 0; c < 200; ++c) {
+        const SoilFit fit = FitSoilAuto(Measured(RandomModel(layers, random, true), random, 0.02));
+        EXPECT_TRUE(fit.Ok()) << fit.error;
+        if (static_cast<int>(fit.layers.size()) != layers)
+            continue;
+        ++picked;
+        for (const FittedLayer& layer : fit.layers)
+            EXPECT_TRUE(layer.resolved) << layers << " layers, case " << c;
     }
+    return picked;
+}
+
+TEST(SoilFitTest, AutoKeepsOneLayerForUniformSoil) {
+    EXPECT_GE(PickedOf200(1, 20261209), 190);
+}
+
+TEST(SoilFitTest, AutoKeepsTwoLayersWhereTheDataResolveTwo) {
+    EXPECT_GE(PickedOf200(2, 20261210), 190);
+}
+
+TEST(SoilFitTest, AutoKeepsThreeLayersWhereTheDataResolveThree) {
+    EXPECT_GE(PickedOf200(3, 20261211), 180);
+}
+
+TEST(SoilFitTest, AnAddedLayerMustPayForItselfAndBeResolved) {
+    SoilFit one;
+    one.layers = {{100, 1, std::nullopt, std::nullopt, true}};
+    one.sumOfSquares = 0.02;
+    one.converged = true;
+    SoilFit two = one;
+    two.layers = {{100, 5, 2.0, 0.2, true}, {50, 5, std::nullopt, std::nullopt, true}};
+    // 20 points: F(2, 17) at 95 % is 3.59; F = ((0.02 - 0.014) / 2) / (0.014 / 17) = 3.64.
+    two.sumOfSquares = 0.014;
+    EXPECT_TRUE(KeepsMoreLayers(one, two, 20));
+    two.sumOfSquares = 0.0142;  // F = 3.47: no more than noise would remove
+    EXPECT_FALSE(KeepsMoreLayers(one, two, 20));
+    two.sumOfSquares = 0.001;
+    two.layers[0].resolved = false;  // a thickness known only to within a factor
+    EXPECT_FALSE(KeepsMoreLayers(one, two, 20));
+    two.layers[0].resolved = true;
+    two.converged = false;
+    EXPECT_FALSE(KeepsMoreLayers(one, two, 20));
 }
 
 TEST(SoilFitTest, AnExactSoundingFitsToItsModelAndReportsEachPoint) {
@@ -127,6 +168,9 @@ TEST(SoilFitTest, APublishedFieldSoundingGivesItsPublishedTwoLayerModel) {
     EXPECT_NEAR(fit.layers[0].resistivity, 413.57, fit.layers[0].resistivitySigma);
     EXPECT_NEAR(fit.layers[1].resistivity, 122.97, fit.layers[1].resistivitySigma);
     EXPECT_NEAR(*fit.layers[0].thickness, 2.16, *fit.layers[0].thicknessSigma);
+    const SoilFit automatic = FitSoilAuto(field);
+    EXPECT_EQ(automatic.layers.size(), 2u);
+    EXPECT_TRUE(automatic.layers[0].resolved && automatic.layers[1].resolved);
 }
 
 TEST(SoilFitTest, DataThatCannotBeFittedAreRefusedWithTheReason) {

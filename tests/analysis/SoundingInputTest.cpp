@@ -54,10 +54,15 @@ TEST(SoundingInputTest, StoredResultsBecomeASoundingOrderedByDistanceWithNotes) 
     record::MeasurementRecord other;
     other.mode = 1;
     const std::vector<SourcedRecord> records = {
-        {"slot 00", Resistivity(8, 90.0f)},   {"slot 01", other},
-        {"slot 02", Resistivity(2, 100.0f)},  {"slot 03", Resistivity(8, 160.0f)},
-        {"slot 04", Resistivity(0, 50.0f)},   {"slot 05", Resistivity(4, -1.0f)},
-        {"slot 06", Resistivity(120, 70.0f)},
+        {"slot 00", Resistivity(8, 90.0f), {}},
+        {"slot 01", other, {}},
+        {"slot 02", Resistivity(2, 100.0f), {}},
+        {"slot 03", Resistivity(8, 160.0f), {}},
+        {"slot 04", Resistivity(0, 50.0f), {}},
+        {"slot 05", Resistivity(4, -1.0f), {}},
+        {"slot 06", Resistivity(120, 70.0f), {}},
+        {"slot 07", Resistivity(16, 1.5e6f), {}},
+        {"slot 08", Resistivity(32, 80.0f), {"jamming voltage 12 V above 10 V"}},
     };
     const GatheredSounding gathered = SoundingFromRecords(records);
     ASSERT_EQ(gathered.points.size(), 3u);
@@ -65,11 +70,15 @@ TEST(SoundingInputTest, StoredResultsBecomeASoundingOrderedByDistanceWithNotes) 
     EXPECT_EQ(gathered.points[1].spacing, 8.0);
     EXPECT_NEAR(gathered.points[1].apparentResistivity, 120.0, 1e-9);  // sqrt(90 * 160)
     EXPECT_EQ(gathered.points[2].spacing, 120.0);
-    const std::vector<std::string> expected = {"slot 04: no measuring distance; skipped",
-                                               "slot 05: no valid resistivity; skipped",
-                                               "slot 06: distance shown as >99; the stored 120 m is used",
+    const std::vector<std::string> expected = {"slot 06: distance shown as >99; the stored 120 m is used",
                                                "2 results at 8 m: their geometric mean is used"};
     EXPECT_EQ(gathered.notes, expected);
+    // Only measured, trusted resistivities are fitted; the others are named with the reason.
+    const std::vector<std::string> leftOut = {
+        "slot 04: no measuring distance; left out", "slot 05: no valid \xCF\x81; left out",
+        "slot 07: \xCF\x81 > 999.9 k\xCE\xA9\xC2\xB7m is over range, no measured value; left out",
+        "slot 08: doubtful (jamming voltage 12 V above 10 V); left out"};
+    EXPECT_EQ(gathered.leftOut, leftOut);
 }
 
 }  // namespace

@@ -118,7 +118,7 @@ TEST_F(ArchiveTest, TiesAreOrderedBySiteNameThenPlaceThenPoint) {
             ASSERT_TRUE(Assign(*archive, {static_cast<std::int64_t>(1 + i)}, pointIds[i], error)) << error;
         }
     }
-    ASSERT_TRUE(archive->Use(
+    ASSERT_TRUE(archive->Write(
         [](Database& db, std::string&) {
             return db.Exec("UPDATE points SET ordinal = 7 WHERE name <> 'x'") == 0;
         },

@@ -3,6 +3,7 @@
 #include "ExportColumns.h"
 #include "ResultsFiles.h"
 #include "ResultsOutput.h"
+#include "ResultsXlsx.h"
 
 namespace terrovane::archive::testing {
 namespace {
@@ -52,8 +53,9 @@ print(second["mode_name"], second["values"]["Distance"], second["cells"][17], se
                                           json);
     EXPECT_EQ(
         checked,
-        "['cells', 'date', 'id', 'label', 'limit_ohm', 'limit_source', 'mode', 'mode_name', 'note', 'point', "
-        "'port', 'read_at', 'readout', 'site', 'slot', 'time', 'validity', 'values', 'verdict']\n"
+        "['cells', 'date', 'id', 'label', 'limit_ohm', 'limit_source', 'mode', 'mode_name', 'note', "
+        "'over_range', 'point', 'port', 'read_at', 'readout', 'site', 'slot', 'time', 'validity', 'values', "
+        "'verdict']\n"
         "1 1 2024-05-17T09:30:05+02:00 3 1 3Pole 2009-01-23 10:05:00 'Pole \"7\", north\\nside' None\n"
         "18 03 12.34\n"
         "12.34 0 None 20\n"
@@ -73,13 +75,14 @@ text = sys.stdin.buffer.read().decode("utf-8-sig")
 rows = list(csv.reader(io.StringIO(text, newline="")))
 print(len(rows), len(rows[0]), rows[0][:3], rows[0][11], rows[0][17], rows[0][29])
 print(repr(rows[1][9]), rows[1][11], rows[1][17], rows[1][31])
-print(rows[2][6], rows[2][37], rows[2][42], rows[0][-6:], rows[1][-2])
+print(rows[2][6], rows[2][37], rows[2][42], rows[0][-7:], rows[1][-3], rows[1][4])
 )",
                                           csv);
     EXPECT_EQ(checked,
-              "3 49 ['id', 'readout', 'read_at'] NO Re(\xCE\xA9) TestVoltage\n"
+              "3 50 ['id', 'readout', 'read_at'] NO Re(\xCE\xA9) TestVoltage\n"
               "'Pole \"7\", north\\nside' 03 12.34 12.34\n"
-              "\xCF\x81 2500 120 ['site', 'point', 'limit_ohm', 'limit_source', 'verdict', 'validity'] none");
+              "\xCF\x81 2500 120 ['site', 'point', 'limit_ohm', 'limit_source', 'verdict', 'validity', "
+              "'over_range'] none 03");
 }
 
 TEST_F(OutputTest, ReadOutsListTheirResults) {
@@ -98,6 +101,7 @@ TEST(OutputTextTest, NumbersAndStringsStayWellFormed) {
     EXPECT_EQ(NumberText(static_cast<float>(0.1)), "0.1");
     EXPECT_EQ(NumberText(3.0), "3");
     EXPECT_EQ(NumberText(1e300), "1e+300");
+    EXPECT_EQ(NumberText(300000.0), "300000");
     EXPECT_EQ(NumberText(std::numeric_limits<double>::infinity()), "null");
     EXPECT_EQ(JsonString("a\"b\\c\x01\xff"), "\"a\\\"b\\\\c\\u0001\xEF\xBF\xBD\"");
     EXPECT_EQ(CsvField("plain"), "plain");
@@ -109,12 +113,66 @@ TEST(OutputTextTest, ValuesAreNullWhereAbsentInvalidOrNotANumber) {
     auto r = MakeResult(1, 1, 1, std::numeric_limits<float>::infinity());
     r.values[record::kRs] = -1;  // a failed reading
     const ResultView view = DescribeRecord(7, r);
-    EXPECT_FALSE(view.values[2]);    // Re: infinite
-    EXPECT_FALSE(view.values[3]);    // Rs: invalid
-    EXPECT_FALSE(view.values[5]);    // Rac: not of this mode
-    EXPECT_EQ(view.values[1], 105);  // TestFrequency
+    EXPECT_FALSE(view.readings[2].IsMeasured());  // Re: infinite
+    EXPECT_EQ(view.readings[3].kind, format::ReadingKind::Invalid);
+    EXPECT_EQ(view.readings[5].kind, format::ReadingKind::NotApplicable);  // Rac: not of this mode
+    EXPECT_EQ(view.readings[1].value, 105);                                // TestFrequency
     EXPECT_FALSE(view.id);
     EXPECT_EQ(ResultsJson({}), "[]\n");
+}
+
+// A 3-pole result the instrument showed as "Re >300k", "Rh >300k", at "AFE", with single-precision
+// values: no made-up number anywhere, the bound named instead.
+ResultView OverRangeView() {
+    auto r = MakeResult(1, 5, 3, 350000.0f);
+    r.values[record::kRh] = 612345.0f;
+    r.values[record::kRs] = 4.87f;
+    r.frequencyCode = 5;
+    ResultView view = DescribeRecord(4, r);
+    view.note = "probe in gravel";
+    return view;
+}
+
+TEST(OutputTextTest, OverRangeIsNullWithItsBoundAndCodesAreTheirTexts) {
+    const std::string json = ResultsJson({OverRangeView()});
+    EXPECT_EQ(RunPython(R"(
+import json, sys
+row = json.load(sys.stdin)[0]
+v = row["values"]
+print(v["Re"], v["Rh"], repr(v["Rs"]), v["TestFrequency"], row["over_range"], row["slot"])
+)",
+                        json),
+              "None None 4.87 AFE {'Re': 300000, 'Rh': 300000} 4");
+    EXPECT_NE(json.find("\"Rs\":4.87,"), std::string::npos);  // not 4.869999885559082
+    const std::string csv = ResultsCsv({OverRangeView()});
+    EXPECT_EQ(RunPython(R"(
+import csv, io, sys
+rows = list(csv.DictReader(io.StringIO(sys.stdin.buffer.read().decode("utf-8-sig"), newline="")))
+r = rows[0]
+print(repr(r["Re"]), repr(r["Rh"]), r["Rs"], r["TestFrequency"], r["over_range"], r["slot"], r["note"])
+)",
+                        csv),
+              "'' '' 4.87 AFE Re>300000; Rh>300000 04 probe in gravel");
+}
+
+TEST_F(ArchiveTest, TheWorkbookShowsOverRangeAsTheInstrumentDidAndFlagsIt) {
+    std::vector<ResultView> views = {OverRangeView()};
+    views.front().limit = Limit{10, "IEC 62305-3"};
+    views.front().verdict = Verdict::Fail;
+    const std::string path = Path("over.xlsx");
+    ASSERT_EQ(ExportResultsXlsx(views, path), "");
+    const std::string checked = RunPython(R"py(
+import openpyxl, sys
+sheet = openpyxl.load_workbook(sys.stdin.readline().strip()).active
+headers = [c.value for c in sheet[1]]
+row = {h: c for h, c in zip(headers, sheet[2])}
+print(row["Re (Ω)"].value, row["Rh (Ω)"].data_type, row["Rs (Ω)"].value, row["Test frequency (Hz)"].value)
+print(row["Over range"].value, row["Slot"].value, row["Slot"].number_format, row["Verdict"].value)
+)py",
+                                          path + "\n");
+    EXPECT_EQ(checked,
+              "> 300 kΩ s 4.87 AFE\n"
+              "Re > 300 kΩ; Rh > 300 kΩ 4 00 fail");
 }
 
 TEST_F(OutputTest, AWorkbookHoldsMoreThanAHundredRows) {

@@ -34,6 +34,18 @@ TEST(VerdictTest, OnlyEarthResistanceModesWithALimitAndAValidReadingAreJudged) {
     EXPECT_STREQ(VerdictWord(Verdict::Fail), "fail");
 }
 
+TEST(VerdictTest, OverRangeFailsOnlyWhereItsBoundIsAtOrAboveTheLimit) {
+    // ">300k" is above any limit up to 300 kOhm, whatever number the instrument stored behind it.
+    EXPECT_EQ(Judge(MakeResult(1, 1, 1, 350000.0f), Limit{10, "IEC 62305-3"}), Verdict::Fail);
+    EXPECT_EQ(Judge(MakeResult(1, 1, 1, 350000.0f), Limit{300000, "custom value"}), Verdict::Fail);
+    // The two-clamp mode's ">150" says nothing about a limit above 150 ohm.
+    EXPECT_EQ(Judge(MakeResult(5, 1, 1, 180.0f), Limit{200, "custom value"}), Verdict::None);
+    EXPECT_EQ(Judge(MakeResult(5, 1, 1, 180.0f), Limit{100, "custom value"}), Verdict::Fail);
+    auto silent = MakeResult(1, 1, 1, 5.0f);
+    silent.voltageCode = 0;  // no test voltage: the instrument showed no earth resistance
+    EXPECT_EQ(Judge(silent, Limit{10, "custom value"}), Verdict::None);
+}
+
 TEST(VerdictTest, DoubtfulReadingsAreFlaggedWithTheirReason) {
     auto r = MakeResult(1, 1, 1, 3);
     EXPECT_TRUE(ValidityNotes(r).empty());
@@ -46,6 +58,8 @@ TEST(VerdictTest, DoubtfulReadingsAreFlaggedWithTheirReason) {
               (std::vector<std::string>{"Rs 50 kohm above 40 kohm", "Rh 62 kohm above 40 kohm"}));
     EXPECT_EQ(ValidityNotes(MakeResult(1, 1, 1, -1)),
               std::vector<std::string>{"the instrument stored a failed reading"});
+    r.values[record::kRh] = 420000;  // over range: only the bound is known
+    EXPECT_EQ(ValidityNotes(r).back(), "Rh > 300 kohm above 50 kohm");
 }
 
 TEST(LimitsTest, PresetsCarryTheirSourceAndCustomValuesTheirs) {

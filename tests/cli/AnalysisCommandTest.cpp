@@ -208,6 +208,26 @@ TEST_F(AnalysisCommandTest, AFallOfPotentialCurveFromCsvAndFromArchivedResults) 
     const ChildOutcome fewer = Cli({"fop", "--readout", id, "--distances", "5,10", "--current-probe", "50"});
     EXPECT_EQ(fewer.status, 1);
     EXPECT_EQ(fewer.err, "fop: 2 distances given for 9 earth-resistance results (3Pole, 4Pole)\n");
+
+    // A reading shown as ">300k" among them leaves with its distance and is named, never plotted as 3.5e5.
+    records.insert(records.begin() + 4, ThreePole(350000.0));
+    const record::ReadOutBuffer withOver = Image(records);
+    store = archive::Archive::Open(In("archive.sqlite"), error);
+    ASSERT_NE(store, nullptr) << error;
+    const archive::StoreOutcome second = store->Store({"2026-12-08T11:00:00+00:00", "COM3", &withOver});
+    ASSERT_TRUE(second.stored) << second.error;
+    store.reset();
+    std::string overDistances;  // the over-range reading was taken at 22 m, between the fourth and fifth
+    for (int i = 2; i <= 18; i += 2)
+        overDistances +=
+            (i == 2 ? "" : ",") + std::string(i == 10 ? "22," : "") + std::to_string(d * i / 20.0);
+    const ChildOutcome over = Cli({"fop", "--readout", std::to_string(second.readoutId), "--distances",
+                                   overDistances, "--current-probe", "50", "--format", "json"});
+    ASSERT_EQ(over.status, 0) << over.err;
+    EXPECT_EQ(over.err, "fop: slot 04: Re > 300 k\xCE\xA9 is over range, no measured value; left out\n");
+    const QJsonObject honest = Json(over.out);
+    EXPECT_EQ(honest["left_out"].toArray().size(), 1);
+    EXPECT_NEAR(honest["r_61_8_ohm"].toDouble(), result["r_61_8_ohm"].toDouble(), 1e-3);
 }
 
 TEST_F(AnalysisCommandTest, DataThatCannotBeAnalysedAreRefusedWithTheReason) {

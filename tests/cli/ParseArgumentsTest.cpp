@@ -123,6 +123,22 @@ TEST(ParseArgumentsTest, AnOptionGoingWithAnAlternativeComesAndGoesWithIt) {
     EXPECT_EQ(ErrorOf(syntax, {"--current-probe", "9"}), "needs --csv or --readout");
 }
 
+TEST(ParseArgumentsTest, AnOptionalGroupTakesNoneOrOne) {
+    const CommandSyntax syntax{"grid",
+                               {},
+                               {{"design", "FILE", "", Presence::Required},
+                                {"rho", "OHM_M", "", Presence::AtMostOneOf},
+                                {"site", "SITE", "", Presence::AtMostOneOf},
+                                {"slot", "N", "", Presence::OneOf},
+                                {"all", "", "", Presence::OneOf}}};
+    EXPECT_EQ(Synopsis(syntax), "grid --design FILE [--rho OHM_M | --site SITE] (--slot N | --all)");
+    EXPECT_FALSE(Parsed(syntax, {"--design", "d", "--all"}).Has("rho"));
+    EXPECT_EQ(Parsed(syntax, {"--design", "d", "--site", "s", "--all"}).Value("site"), "s");
+    EXPECT_EQ(ErrorOf(syntax, {"--design", "d", "--rho", "1", "--site", "s", "--all"}),
+              "takes only one of --rho or --site");
+    EXPECT_EQ(ErrorOf(syntax, {"--design", "d", "--rho", "1"}), "needs --slot or --all");
+}
+
 TEST(ParseArgumentsTest, AFormWithoutOptionsTakesNothing) {
     const CommandSyntax ports{"ports", {}, {}};
     EXPECT_TRUE(Parsed(ports, {}).values.empty());

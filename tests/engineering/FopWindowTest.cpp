@@ -77,6 +77,33 @@ TEST_F(FopWindowTest, EvenDistancesRecoverTheHemispheresTrueResistance) {
     EXPECT_EQ(window.Plot().Data().readings.size(), 9u);
 }
 
+TEST_F(FopWindowTest, OverRangeAndDoubtfulResultsStayOffTheCurveAndAreNamed) {
+    auto over = MakeResult(1, 7, 1, 350000.0f);  // shown as ">300k"
+    auto noisy = MakeResult(1, 7, 2, 30.0f);
+    noisy.values[record::kJammingVoltage] = 14;
+    ASSERT_TRUE(
+        StoreImage(*archive_, ImageWith({{0, over}, {1, noisy}, {2, MakeResult(1, 7, 3, 31.0f)}})).stored);
+    std::vector<archive::ResultRow> rows;
+    archive::ResultFilter filter;
+    filter.readout = 2;
+    ASSERT_TRUE(archive_->Results(filter, {archive::ResultOrder::Slot, false}, -1, 0, rows, error_));
+    ASSERT_EQ(rows.size(), 3u);
+    std::vector<std::string> notes;
+    const std::vector<FopResult> results = FopResultsOf(rows, notes);
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].resistance, 31.0);
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[0], "result " + std::to_string(rows[0].id) +
+                            ": Re > 300 k\xCE\xA9 is over range, no measured value; left out");
+    EXPECT_EQ(notes[1].rfind("result " + std::to_string(rows[1].id) + ": doubtful (jamming voltage 14 V", 0),
+              0u);
+    // One measured result is no curve: refused, with how many were left out.
+    FopWindow window(archive_.get(), rows, std::nullopt);
+    EXPECT_FALSE(window.Analysis().Ok());
+    EXPECT_TRUE(window.Values().text().contains(QStringLiteral("2 left out")));
+    EXPECT_TRUE(window.Plot().Data().readings.empty());
+}
+
 TEST_F(FopWindowTest, AnEditedDistanceStaysWhenDChangesUntilSpreadAgain) {
     FopWindow window(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
     window.CurrentProbe().setValue(100);  // nothing edited yet: spread again over the new D

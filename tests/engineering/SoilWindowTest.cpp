@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ArchiveFixtures.h"
+#include "GridWindow.h"
 #include "HistoryWindow.h"
 #include "LayeredEarth.h"
 #include "MessageRecorder.h"
@@ -78,6 +79,7 @@ TEST_F(SoilWindowTest, TheSoundingOfTheResultsIsFittedAndTheLayerChoiceRefits) {
     EXPECT_EQ(window.LayerTable().rowCount(), 2);
     EXPECT_TRUE(window.LayerTable().item(0, 0)->text().contains(QStringLiteral("+- ")));
     EXPECT_EQ(window.LayerTable().item(1, 1)->text(), QStringLiteral("below"));
+    EXPECT_EQ(window.LayerTable().item(0, 3)->text(), QStringLiteral("yes"));  // resolved
     EXPECT_TRUE(window.Rms().text().startsWith(QStringLiteral("2 layers, RMS error")));
     // The band is there and the model lies inside it.
     const plots::SoilPlotData& data = window.Plot().Data();
@@ -172,6 +174,20 @@ TEST_F(SoilWindowTest, TheArchiveWindowOpensItOnTheChosenSiteWithoutASelection) 
     auto* chosen = dynamic_cast<SoilWindow*>(archiveWindow.ShowSoilModel());
     ASSERT_NE(chosen, nullptr);
     EXPECT_EQ(chosen->windowTitle(), QStringLiteral("Soil model - Substation West"));
+}
+
+TEST_F(SoilWindowTest, GridSafetyWorksOnTheFittedModel) {
+    SoilWindow window(archive_.get(), rows_, SiteChoice{siteId_, QStringLiteral("Substation West")});
+    window.LayerChoice().setCurrentText(QStringLiteral("2"));
+    auto* grid = dynamic_cast<GridWindow*>(window.ShowGridSafety());
+    ASSERT_NE(grid, nullptr);
+    ASSERT_TRUE(grid->Current());
+    const grid::UniformSoil& soil = grid->Current()->soil;
+    EXPECT_EQ(soil.method, grid::UniformMethod::ApparentAtEquivalentRadius);
+    EXPECT_EQ(soil.layers, 2);
+    // At the 70 m grid's equivalent radius of 39.5 m the lower 30 ohm m layer governs.
+    EXPECT_NEAR(soil.resistivity, 30, 30 * 0.15);
+    EXPECT_TRUE(grid->SoilNote().text().contains(QStringLiteral("2-layer model")));
 }
 
 }  // namespace

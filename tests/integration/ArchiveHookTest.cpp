@@ -48,14 +48,28 @@ TEST_F(ArchiveHookTest, EveryAcceptedReadOutIsArchivedOnceWithItsPortAndImage) {
     EXPECT_EQ(Query("SELECT count(*) FROM results"), results);
 }
 
+// A session killed at "Read Data OK" must not leave results on screen that were never kept.
+TEST_F(ArchiveHookTest, WhileReadDataOkIsOnScreenTheArchiveHoldsTheReadOut) {
+    PlugIn();
+    std::string heldAtMessage;
+    recorder_.whileShown = [&](const platform::Message& message) {
+        if (message.text == link::kReadOk) {
+            heldAtMessage = Query("SELECT count(*), port FROM readouts");
+        }
+    };
+    ASSERT_TRUE(ReadOut());
+    EXPECT_EQ(heldAtMessage, R"([[1, "COM3"]])");
+}
+
 TEST_F(ArchiveHookTest, AnArchiveThatCannotBeWrittenIsSaidOnceAndTheReadOutGoesOn) {
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(ArchivePath())));  // a folder where the file should be
     PlugIn();
     ASSERT_TRUE(ReadOut());
     ASSERT_EQ(recorder_.Texts().size(), 2u);
-    EXPECT_EQ(recorder_.Texts()[0], link::kReadOk);
-    EXPECT_THAT(recorder_.Texts()[1], HasSubstr("could not be kept in the archive"));
-    EXPECT_THAT(recorder_.Texts()[1], HasSubstr("Is a directory"));
+    // Said by the accept step, before the read-out's own message.
+    EXPECT_THAT(recorder_.Texts()[0], HasSubstr("could not be kept in the archive"));
+    EXPECT_THAT(recorder_.Texts()[0], HasSubstr("Is a directory"));
+    EXPECT_EQ(recorder_.Texts()[1], link::kReadOk);
     EXPECT_FALSE(dialog_->Archive().ShownReadOutArchived());
     EXPECT_TRUE(dialog_->State().dataRead);
     EXPECT_GT(dialog_->State().table.OccupiedCount(), 0);

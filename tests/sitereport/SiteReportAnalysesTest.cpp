@@ -1,7 +1,9 @@
 // The site report's pages of engineering answers: the site's newest stored soil model with its layer table
-// and plot, and each point's newest fall-of-potential curve with its values, read back by pdftotext.
+// and plot, its newest grid assessment, and each point's newest fall-of-potential curve with its values, read
+// back by pdftotext.
 #include "ArchiveFixtures.h"
 #include "FopCurves.h"
+#include "GridAssessments.h"
 #include "SiteReportPdf.h"
 #include "Sites.h"
 #include "SoilModels.h"
@@ -86,6 +88,56 @@ TEST_F(SiteReportAnalysesTest, TheNewestSoilModelAndEachPointsNewestCurveArePrin
     EXPECT_NE(text.find("current probe D = 50 m; 9 readings"), std::string::npos);
     EXPECT_NE(text.find("Resistance at 61.8 % of D:"), std::string::npos);
     EXPECT_NE(text.find("Potential probe x / D"), std::string::npos);
+}
+
+TEST_F(SiteReportAnalysesTest, TheNewestGridAssessmentHasAPageBetweenTheModelAndTheCurves) {
+    StoredGridAssessment a;
+    a.site = site_;
+    a.shape = "square";
+    a.lengthM = a.widthM = 70;
+    a.conductorsLengthwise = a.conductorsWidthwise = 11;
+    a.depthM = 0.5;
+    a.conductorDiameterM = 0.01;
+    a.rodPlacement = "perimeter";
+    a.givenGridCurrentA = 1908;
+    a.durationS = 0.5;
+    a.standard = "ieee80";
+    a.soilResistivity = 400;
+    a.soilMethod = "given";
+    a.tolerableTouchV = 840.5;
+    a.tolerableStepV = 2696.2;
+    a.gridResistanceOhm = 2.776;
+    a.gridCurrentA = 1908;
+    a.gprV = 5296.4;
+    a.meshVoltageV = 1001.6;
+    a.stepVoltageV = 548.9;
+    a.verdict = "unsafe";
+    ASSERT_TRUE(StoreGridAssessment(*archive_, a, error_)) << error_;
+    a.rodCount = 20;
+    a.rodLengthM = 7.5;
+    a.rodDiameterM = 0.016;
+    a.surfaceResistivity = 2500;
+    a.surfaceThicknessM = 0.102;
+    a.schwarzResistanceOhm = 2.844;
+    a.meshVoltageV = 747.4;
+    a.verdict = "safe";
+    ASSERT_TRUE(StoreGridAssessment(*archive_, a, error_)) << error_;
+    StoreCurve(points_[0], 1.0);
+    const std::string text = Report();
+    EXPECT_NE(text.find("Page 3 of 3"), std::string::npos) << text;
+    EXPECT_NE(text.find("Earthing grid safety"), std::string::npos) << text;
+    EXPECT_LT(text.find("Earthing grid safety"), text.find("Fall of potential: E1"));
+    for (const char* line :
+         {"judged after IEEE Std 80-2013",
+          "Grid: square, 70 m x 70 m, 11 x 11 conductors of 0.01 m, 0.5 m deep",
+          "Rods: 20 of 7.5 m, 0.016 m in diameter, on the perimeter",
+          "Surface layer: 2500 Ω m, 0.102 m thick", "Fault: grid current 1908 A for 0.5 s; body of 70 kg",
+          "Soil: 400 Ω m, as typed", "Verdict: safe"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    EXPECT_NE(text.find("840.5 V"), std::string::npos);
+    EXPECT_NE(text.find("747.4 V"), std::string::npos);
+    EXPECT_NE(text.find("2.844 Ω"), std::string::npos);
+    EXPECT_EQ(text.find("1001.6 V"), std::string::npos);  // not the older assessment
 }
 
 }  // namespace

@@ -119,5 +119,47 @@ TEST_F(SiteReportTest, AFortyPointSiteReportNamesEveryPointItsVerdictAndTheSumma
     EXPECT_FALSE(sitereport::LoadSiteReport(*archive, "nowhere", "", "", {}, ranged, error));
 }
 
+// What the instrument showed, and only that: an over-range reading as its bound, a frequency code as its
+// text, a limit only beside a verdict, the user's note, and a long mode name whole.
+TEST_F(SiteReportTest, RowsPrintWhatTheInstrumentShowedAndTheNotes) {
+    auto archive = OpenArchive();
+    auto over = MakeResult(1, 5, 1, 350000.0f);  // ">300k"
+    over.frequencyCode = 5;                      // AFE
+    auto clamp = MakeResult(3, 5, 2, 8.0f);      // "3Pole Clamp"
+    ASSERT_TRUE(
+        StoreImage(*archive, ImageWith({{0, over}, {1, MakeResult(9, 5, 3, 250.0f)}, {2, clamp}})).stored);
+    std::string error;
+    ASSERT_TRUE(archive->SetLabel(LabelTarget::Result, 1, "", std::string("gravel at the rod"), error));
+    SiteFields fields;
+    fields.name = "Depot";
+    fields.limit = Limit{10, "IEC 62305-3"};
+    std::int64_t site = 0;
+    ASSERT_TRUE(AddSite(*archive, fields, site, error)) << error;
+    for (const char* name : {"Rod", "Soil", "Bond"}) {
+        PointFields point;
+        point.name = name;
+        std::int64_t id = 0;
+        ASSERT_TRUE(AddPoint(*archive, site, point, id, error)) << error;
+    }
+    ASSERT_TRUE(AssignInOrder(*archive, {1, 2, 3}, site, 0, error)) << error;
+    sitereport::SiteReport report;
+    ASSERT_TRUE(sitereport::LoadSiteReport(*archive, "Depot", "", "", {}, report, error)) << error;
+    EXPECT_EQ(sitereport::SummaryLine(sitereport::Summarise(report)), "1 passed, 1 failed, 1 without limit");
+    const std::string path = Path("depot.pdf");
+    ASSERT_TRUE(sitereport::RenderSiteReportPdf(report, path, error)) << error;
+    const std::string text = PdfText(path);
+    for (const char* expected : {"> 300 kΩ", "AFE", "gravel at the rod", "Clamp", "fail"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
+    for (const char* unexpected : {"AFE Hz", "350", "…", "Cla…"}) {
+        EXPECT_EQ(text.find(unexpected), std::string::npos) << unexpected << "\n" << text;
+    }
+    // The resistivity row was judged against nothing: its line prints no limit.
+    const std::size_t soil = text.find("Soil");
+    ASSERT_NE(soil, std::string::npos);
+    const std::string soilLine = text.substr(soil, text.find('\n', soil) - soil);
+    EXPECT_EQ(soilLine.find("10 Ω"), std::string::npos) << soilLine;
+}
+
 }  // namespace
 }  // namespace terrovane::archive::testing

@@ -5,6 +5,9 @@ namespace terrovane::testing {
 MessageRecorder::MessageRecorder() {
     previous_ = platform::SetMessageHandler([this](const platform::Message& message) {
         messages_.push_back(message);
+        if (whileShown) {
+            whileShown(message);
+        }
         if (answers_.empty())
             return platform::MessageResult::Ok;
         const auto answer = answers_.front();

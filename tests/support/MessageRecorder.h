@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ class MessageRecorder {
     const std::vector<platform::Message>& Messages() const { return messages_; }
     std::vector<std::string> Texts() const;
     void Clear() { messages_.clear(); }
+    // Runs while each message is on screen, before it is answered.
+    std::function<void(const platform::Message&)> whileShown;
 
   private:
     std::vector<platform::Message> messages_;

@@ -42,7 +42,10 @@ void IsolateFromCallerEnvironment() {
     ::chmod(runtime.c_str(), 0700);
     for (const char* name :
          {"TERROVANE_PORTMAP", "TERROVANE_HANDOFF_DIR", "TERROVANE_ARCHIVE", "RAPSTEL_AUTO_HEADER",
-          "RAPSTEL_AUTO_PREVIEW_MS", "RAPSTEL_AUTO_MESSAGES", "LC_ALL", "LC_MESSAGES", "LANGUAGE"}) {
+          "RAPSTEL_AUTO_PREVIEW_MS", "RAPSTEL_AUTO_MESSAGES", "LC_ALL", "LC_MESSAGES", "LANGUAGE",
+          // libpq's own: the team tests name their server themselves.
+          "PGHOST", "PGHOSTADDR", "PGPORT", "PGUSER", "PGPASSWORD", "PGPASSFILE", "PGDATABASE", "PGSERVICE",
+          "PGSERVICEFILE", "PGSSLMODE", "PGSSLROOTCERT", "PGOPTIONS", "PGAPPNAME", "PGCONNECT_TIMEOUT"}) {
         ::unsetenv(name);
     }
     ::setenv("LANG", "C.UTF-8", 1);

@@ -8,7 +8,8 @@ namespace terrovane::testing {
 // Gives the test process an environment of its own before anything reads it, so a run in a desktop
 // session and one in a bare container see the same: HOME and the XDG data, config, cache and state
 // folders inside the process's scratch folder, a private XDG_RUNTIME_DIR there too, the C.UTF-8 locale,
-// and none of the programs' own variables (port map, hand-off folder, archive, print-service hooks).
+// and none of the programs' own variables (port map, hand-off folder, archive, print-service hooks)
+// nor libpq's (PGHOST, PGUSER, ...).
 // Tests that rely on one of them set it themselves.
 void IsolateFromCallerEnvironment();
 

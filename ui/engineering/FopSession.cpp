@@ -1,13 +1,13 @@
 #include "FopSession.h"
 
-#include <cmath>
-
+#include "Reading.h"
 #include "RecordTexts.h"
 
 namespace terrovane::engineering {
 
 std::vector<FopResult> FopResultsOf(const std::vector<archive::ResultRow>& rows,
-                                    std::vector<std::string>& notes) {
+                                    std::vector<std::string>& notes,
+                                    const archive::ValidityThresholds& thresholds) {
     std::vector<FopResult> results;
     int otherModes = 0;
     for (const archive::ResultRow& row : rows) {
@@ -16,14 +16,14 @@ std::vector<FopResult> FopResultsOf(const std::vector<archive::ResultRow>& rows,
             ++otherModes;
             continue;
         }
-        const double re = record.values[record::kRe];
-        if (!(re > 0) || !std::isfinite(re)) {
-            notes.push_back("result " + std::to_string(row.id) +
-                            " has no valid earth resistance and is left out");
+        const analysis::SourcedRecord sourced{"result " + std::to_string(row.id), record,
+                                              archive::ValidityNotes(record, thresholds)};
+        if (const std::string why = analysis::WhyLeftOut(format::Quantity::Re, sourced); !why.empty()) {
+            notes.push_back(why);
             continue;
         }
-        results.push_back(
-            {row.id, format::FormatRecordDate(record) + " " + format::FormatRecordTime(record), re});
+        results.push_back({row.id, format::FormatRecordDate(record) + " " + format::FormatRecordTime(record),
+                           format::ReadingOf(format::Quantity::Re, &record).value});
     }
     if (otherModes > 0)
         notes.insert(notes.begin(), std::to_string(otherModes) +

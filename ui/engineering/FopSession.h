@@ -7,6 +7,7 @@
 #include "ArchiveTypes.h"
 #include "FallOfPotential.h"
 #include "FopCurves.h"
+#include "Verdict.h"
 
 namespace terrovane::engineering {
 
@@ -17,10 +18,12 @@ struct FopResult {
     double resistance = 0;
 };
 
-// The 3-pole (and 4-pole) earth-resistance results among `rows`, in the order given; `notes` says what was
-// left out (other modes, failed readings).
+// The 3-pole (and 4-pole) earth-resistance results among `rows` whose Re was measured and is not doubtful,
+// in the order given; `notes` says what was left out and why (other modes, over range, failed readings,
+// doubtful ones).
 std::vector<FopResult> FopResultsOf(const std::vector<archive::ResultRow>& rows,
-                                    std::vector<std::string>& notes);
+                                    std::vector<std::string>& notes,
+                                    const archive::ValidityThresholds& thresholds = {});
 
 // The readings of the results at the distances, one each (as many as there are results).
 std::vector<analysis::FopReading> FopReadingsOf(const std::vector<FopResult>& results,

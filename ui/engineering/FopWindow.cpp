@@ -30,13 +30,15 @@ QTableWidgetItem* Fixed(const QString& text) {
 }  // namespace
 
 FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
-                     std::optional<PointChoice> point, QWidget* parent)
+                     std::optional<PointChoice> point, QWidget* parent,
+                     const archive::ValidityThresholds& thresholds)
     : QWidget(parent, Qt::Window), archive_(archive), point_(std::move(point)) {
     setWindowTitle(point_
                        ? QCoreApplication::translate("FopWindow", "Fall of potential - %1").arg(point_->name)
                        : QCoreApplication::translate("FopWindow", "Fall of potential"));
     std::vector<std::string> notes;
-    results_ = FopResultsOf(rows, notes);
+    results_ = FopResultsOf(rows, notes, thresholds);
+    leftOut_ = static_cast<int>(notes.size());
     auto* outer = new QVBoxLayout(this);
     auto* body = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -178,7 +180,11 @@ void FopWindow::Analyse() {
     data.currentProbe = currentProbe_->value();
     if (results_.size() < 2) {
         analysis_ = {};
-        analysis_.error = "a fall-of-potential curve needs at least two 3-pole or 4-pole results";
+        analysis_.error =
+            "a fall-of-potential curve needs at least two 3-pole or 4-pole results with a "
+            "measured value";
+        if (leftOut_ > 0)
+            analysis_.error += "; " + std::to_string(leftOut_) + " left out (see below)";
     } else if (!Distances(distances, badRow)) {
         analysis_ = {};
         analysis_.error = "row " + std::to_string(badRow + 1) +

@@ -32,7 +32,8 @@ class FopWindow : public QWidget {
     static constexpr double kDefaultCurrentProbe = 50;
 
     FopWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
-              std::optional<PointChoice> point, QWidget* parent = nullptr);
+              std::optional<PointChoice> point, QWidget* parent = nullptr,
+              const archive::ValidityThresholds& thresholds = {});
 
     QTableWidget& Readings() const { return *table_; }
     QDoubleSpinBox& CurrentProbe() const { return *currentProbe_; }
@@ -64,6 +65,7 @@ class FopWindow : public QWidget {
     archive::Archive* archive_;
     std::optional<PointChoice> point_;
     std::vector<FopResult> results_;
+    int leftOut_ = 0;  // results not on the curve, said below it
     analysis::FopAnalysis analysis_;
     bool distancesEdited_ = false;
     bool filling_ = false;

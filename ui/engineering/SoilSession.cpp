@@ -15,7 +15,8 @@ std::string Number(double value) {
 
 }  // namespace
 
-analysis::GatheredSounding SoundingOfResults(const std::vector<archive::ResultRow>& rows) {
+analysis::GatheredSounding SoundingOfResults(const std::vector<archive::ResultRow>& rows,
+                                             const archive::ValidityThresholds& thresholds) {
     std::vector<analysis::SourcedRecord> records;
     int passed = 0;
     for (const archive::ResultRow& row : rows) {
@@ -24,7 +25,8 @@ analysis::GatheredSounding SoundingOfResults(const std::vector<archive::ResultRo
             ++passed;
             continue;
         }
-        records.push_back({"result " + std::to_string(row.id), record});
+        records.push_back(
+            {"result " + std::to_string(row.id), record, archive::ValidityNotes(record, thresholds)});
     }
     analysis::GatheredSounding gathered = analysis::SoundingFromRecords(records);
     if (passed > 0)

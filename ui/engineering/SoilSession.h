@@ -8,6 +8,7 @@
 #include "SoilFit.h"
 #include "SoilModels.h"
 #include "Sounding.h"
+#include "Verdict.h"
 
 namespace terrovane::engineering {
 
@@ -15,8 +16,10 @@ namespace terrovane::engineering {
 inline const std::vector<std::string> kLayerChoices = {"1", "2", "3", "auto"};
 
 // The sounding of archived results: their resistivity results (mode 9) at their distances, each named
-// "result <id>" in the notes; other results are passed over with one note saying how many.
-analysis::GatheredSounding SoundingOfResults(const std::vector<archive::ResultRow>& rows);
+// "result <id>" in the notes; other results are passed over with one note saying how many. Resistivities
+// that are not measured values, or doubtful by `thresholds`, are left out with the reason.
+analysis::GatheredSounding SoundingOfResults(const std::vector<archive::ResultRow>& rows,
+                                             const archive::ValidityThresholds& thresholds = {});
 
 // The fit a layer choice asks for ("1", "2", "3" or "auto"); refused for any other choice.
 analysis::SoilFit FitForChoice(const analysis::Sounding& sounding, const std::string& choice);

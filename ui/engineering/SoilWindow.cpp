@@ -11,6 +11,7 @@
 #include "EscapeCloses.h"
 #include "FileDialogSetup.h"
 #include "FocusFrame.h"
+#include "GridWindow.h"
 #include "PlotFiles.h"
 #include "PlotSaving.h"
 #include "ScreenFit.h"
@@ -38,13 +39,17 @@ QString SigmaText(double sigma) {
 }
 
 SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
-                       std::optional<SiteChoice> site, QWidget* parent)
+                       std::optional<SiteChoice> site, QWidget* parent,
+                       const archive::ValidityThresholds& thresholds)
     : QWidget(parent, Qt::Window), archive_(archive), site_(std::move(site)) {
     setWindowTitle(site_ ? QCoreApplication::translate("SoilWindow", "Soil model - %1").arg(site_->name)
                          : QCoreApplication::translate("SoilWindow", "Soil model"));
-    const analysis::GatheredSounding gathered = SoundingOfResults(rows);
+    const analysis::GatheredSounding gathered = SoundingOfResults(rows, thresholds);
     sounding_ = analysis::SortedBySpacing(gathered.points);
+    leftOut_ = gathered.leftOut;
     QStringList notes;
+    for (const std::string& note : gathered.leftOut)
+        notes << QString::fromStdString(note);
     for (const std::string& note : gathered.notes)
         notes << QString::fromStdString(note);
     gatherNotes_ = notes.join(QLatin1Char('\n'));
@@ -66,10 +71,11 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     auto* middle = new QHBoxLayout;
     plot_ = new SoilPlot(this);
     middle->addWidget(plot_, 3);
-    table_ = new QTableWidget(0, 3, this);
+    table_ = new QTableWidget(0, 4, this);
     table_->setHorizontalHeaderLabels({QCoreApplication::translate("SoilWindow", "Resistivity (ohm m)"),
                                        QCoreApplication::translate("SoilWindow", "Thickness (m)"),
-                                       QCoreApplication::translate("SoilWindow", "Depth to base (m)")});
+                                       QCoreApplication::translate("SoilWindow", "Depth to base (m)"),
+                                       QCoreApplication::translate("SoilWindow", "Resolved")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);  // Tab goes on to the window's buttons
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -96,9 +102,12 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     connect(savePlot, &QPushButton::clicked, this, &SoilWindow::SavePlotFile);
     connect(saveModel, &QPushButton::clicked, this, &SoilWindow::SaveModelFile);
     connect(store_, &QPushButton::clicked, this, &SoilWindow::StoreWithSite);
+    auto* gridSafety = new QPushButton(QCoreApplication::translate("SoilWindow", "Grid safety..."), this);
+    connect(gridSafety, &QPushButton::clicked, this, &SoilWindow::ShowGridSafety);
     buttons->addWidget(savePlot);
     buttons->addWidget(saveModel);
     buttons->addWidget(store_);
+    buttons->addWidget(gridSafety);
     buttons->addStretch(1);
     status_ = new QLabel(this);
     buttons->addWidget(status_);
@@ -127,6 +136,7 @@ void SoilWindow::Refit() {
                              : FitForChoice(sounding_, layers_->currentText().toStdString());
     if (sounding_.empty())
         fit_.error = "no resistivity results (mode 9) with a distance among the chosen results";
+    fit_.leftOut = leftOut_;  // the saved JSON says what was left out
     ShowFit();
 }
 
@@ -179,6 +189,10 @@ void SoilWindow::ShowLayers() {
             table_->setItem(row, 1, Cell(QStringLiteral("below")));
             table_->setItem(row, 2, Cell(QString()));
         }
+        // Within 50 % at one sigma; otherwise the data do not pin the layer down.
+        table_->setItem(row, 3,
+                        Cell(layer.resolved ? QCoreApplication::translate("SoilWindow", "yes")
+                                            : QCoreApplication::translate("SoilWindow", "no")));
     }
     table_->setVerticalHeaderLabels(rows);
 }
@@ -221,6 +235,14 @@ void SoilWindow::StoreWithSite() {
                              archive::StoreSoilCovariance(*archive_, model, error)
                          ? QCoreApplication::translate("SoilWindow", "Model stored with %1").arg(site_->name)
                          : QString::fromStdString(error));
+}
+
+QWidget* SoilWindow::ShowGridSafety() {
+    auto* window =
+        new GridWindow(archive_, site_, fit_.Ok() ? std::optional(fit_.model) : std::nullopt, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
 }
 
 }  // namespace terrovane::engineering

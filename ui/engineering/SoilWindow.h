@@ -14,6 +14,7 @@
 #include "SoilFit.h"
 #include "SoilModels.h"
 #include "SoilPlot.h"
+#include "Verdict.h"
 
 namespace terrovane::engineering {
 
@@ -29,7 +30,8 @@ struct SiteChoice {
 class SoilWindow : public QWidget {
   public:
     SoilWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
-               std::optional<SiteChoice> site, QWidget* parent = nullptr);
+               std::optional<SiteChoice> site, QWidget* parent = nullptr,
+               const archive::ValidityThresholds& thresholds = {});
 
     QComboBox& LayerChoice() const { return *layers_; }
     QTableWidget& LayerTable() const { return *table_; }
@@ -51,6 +53,8 @@ class SoilWindow : public QWidget {
     void SavePlotFile();
     void SaveModelFile();
     void StoreWithSite();
+    // "Grid safety...": the grid window on this model (the site's stored one while the fit fails).
+    QWidget* ShowGridSafety();
 
   private:
     void ShowFit();
@@ -60,6 +64,7 @@ class SoilWindow : public QWidget {
     std::optional<SiteChoice> site_;
     analysis::Sounding sounding_;
     QString gatherNotes_;
+    std::vector<std::string> leftOut_;
     analysis::SoilFit fit_;
     QComboBox* layers_ = nullptr;
     SoilPlot* plot_ = nullptr;

@@ -2,12 +2,15 @@
 // results (or, for the soil model, on every resistivity result of the chosen site).
 #include <algorithm>
 
+#include "ArchiveFailure.h"
 #include "FopWindow.h"
+#include "GridWindow.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
 #include "Sites.h"
 #include "SoilWindow.h"
 #include "StoredAnalyses.h"
+#include "ValiditySetting.h"
 
 namespace terrovane::history {
 namespace {
@@ -69,7 +72,10 @@ QWidget* HistoryWindow::ShowSoilModel() {
         filter.siteId = *siteId;
         filter.mode = 9;
         std::string error;
-        archive_->Results(filter, {}, -1, 0, rows, error);
+        if (!archive_->Results(filter, {}, -1, 0, rows, error)) {
+            SayArchiveFailure(tr("The site's resistivity results could not be read."), *archive_, error);
+            return nullptr;
+        }
     }
     if (rows.empty()) {
         platform::Alert(
@@ -86,8 +92,8 @@ QWidget* HistoryWindow::ShowSoilModel() {
             if (const auto site = archive::FindSite(*archive_, *name, error))
                 siteId = site->id;
     }
-    auto* window = new engineering::SoilWindow(archive_, rows,
-                                               siteId ? SiteById(*archive_, *siteId) : std::nullopt, this);
+    auto* window = new engineering::SoilWindow(
+        archive_, rows, siteId ? SiteById(*archive_, *siteId) : std::nullopt, this, ValiditySettings());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
@@ -112,7 +118,27 @@ QWidget* HistoryWindow::ShowFallOfPotential() {
         if (const auto row = PointById(*archive_, *pointId))
             point = engineering::PointChoice{
                 row->id, QString::fromStdString(row->siteName + " / " + row->fields.name)};
-    auto* window = new engineering::FopWindow(archive_, rows, point, this);
+    auto* window = new engineering::FopWindow(archive_, rows, point, this, ValiditySettings());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
+QWidget* HistoryWindow::ShowGridSafety() {
+    if (archive_ == nullptr)
+        return nullptr;
+    const TreeChoice chosen = tree_->Current();
+    std::optional<std::int64_t> siteId;
+    if (chosen.kind == TreeChoice::Kind::Site)
+        siteId = chosen.id;
+    else if (chosen.kind == TreeChoice::Kind::Point)
+        if (const auto point = PointById(*archive_, chosen.id))
+            siteId = point->site;
+    if (!siteId) {
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "Choose a site in the tree first."));
+        return nullptr;
+    }
+    auto* window = new engineering::GridWindow(archive_, SiteById(*archive_, *siteId), std::nullopt, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;

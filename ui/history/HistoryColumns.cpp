@@ -83,6 +83,14 @@ QString MainValueText(const archive::ResultView& view) {
     if (!quantity) {
         return {};
     }
+    const auto named =
+        std::find_if(archive::ValueQuantities().begin(), archive::ValueQuantities().end(),
+                     [&](const archive::NamedQuantity& each) { return each.quantity == *quantity; });
+    const format::Reading& reading =
+        view.readings[static_cast<std::size_t>(named - archive::ValueQuantities().begin())];
+    if (reading.IsOverRange()) {
+        return QString::fromStdString(format::OverRangeText(*quantity, reading));  // "> 300 kΩ"
+    }
     const auto& columns = format::kValueColumns;
     const auto at = std::find(columns.begin(), columns.end(), *quantity);
     const std::string& text =

@@ -92,6 +92,8 @@ class HistoryWindow : public QWidget {
     // The soil model of the chosen resistivity results (or of the chosen site's), and the fall-of-potential
     // curve of the chosen 3-pole results, each in a window of its own.
     QWidget* ShowSoilModel();
+    // "Grid safety..." of the site chosen in the tree (or the site of the point chosen).
+    QWidget* ShowGridSafety();
     QWidget* ShowFallOfPotential();
     // The soil models and curves kept in the archive, to open again or delete.
     QWidget* ShowStoredAnalyses();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "ArchiveFailure.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
 #include "SiteReportPdf.h"
@@ -62,7 +63,7 @@ void HistoryWindow::AssignSelected() {
             std::string error;
             done = assign(*choice, error);
             if (!done) {
-                platform::Alert("The results could not be assigned: " + error);
+                SayArchiveFailure(tr("The results could not be assigned."), *archive_, error);
             }
         }
     } else {
@@ -111,11 +112,13 @@ void HistoryWindow::RenameChosen() {
     bool done = true;
     if (chosen.kind == TreeChoice::Kind::Site) {
         std::vector<archive::SiteRow> sites;
-        archive::Sites(*archive_, sites, error);
+        const bool read = archive::Sites(*archive_, sites, error);
         const auto site =
             std::find_if(sites.begin(), sites.end(), [&](const auto& s) { return s.id == chosen.id; });
-        if (site == sites.end()) {
-            return;
+        if (!read || site == sites.end()) {
+            SayArchiveFailure(tr("The name could not be changed."), *archive_,
+                              read ? "there is no site " + std::to_string(chosen.id) : error);
+            return Refresh();
         }
         const auto name = AskName(QStringLiteral("Rename site"), QString::fromStdString(site->fields.name));
         if (!name) {
@@ -127,7 +130,8 @@ void HistoryWindow::RenameChosen() {
     } else if (chosen.kind == TreeChoice::Kind::Point) {
         const auto point = archive::PointById(*archive_, chosen.id, error);
         if (!point) {
-            return;
+            SayArchiveFailure(tr("The name could not be changed."), *archive_, error);
+            return Refresh();
         }
         const auto name =
             AskName(QStringLiteral("Rename test point"), QString::fromStdString(point->fields.name));
@@ -139,7 +143,7 @@ void HistoryWindow::RenameChosen() {
         done = archive::UpdatePoint(*archive_, chosen.id, fields, error);
     }
     if (!done) {
-        platform::Alert("The name could not be changed: " + error);
+        SayArchiveFailure(tr("The name could not be changed."), *archive_, error);
     }
     Refresh();
 }
@@ -151,7 +155,8 @@ void HistoryWindow::DeleteChosen() {
     if (chosen.kind == TreeChoice::Kind::Point) {
         const auto point = archive::PointById(*archive_, chosen.id, error);
         if (!point) {
-            return;
+            SayArchiveFailure(tr("It could not be deleted."), *archive_, error);
+            return Refresh();
         }
         if (point->results > 0 &&
             !platform::Ask("Test point \"" + point->fields.name + "\" has " + std::to_string(point->results) +
@@ -167,7 +172,7 @@ void HistoryWindow::DeleteChosen() {
         done = archive::DeleteSite(*archive_, chosen.id, error);
     }
     if (!done) {
-        platform::Alert("It could not be deleted: " + error);
+        SayArchiveFailure(tr("It could not be deleted."), *archive_, error);
     }
     Refresh();
 }
@@ -179,10 +184,14 @@ void HistoryWindow::ReportChosenSite() {
     if (chosen.kind == TreeChoice::Kind::Point) {
         if (const auto point = archive::PointById(*archive_, chosen.id, error)) {
             siteId = point->site;
+        } else {
+            return SayArchiveFailure(tr("The site report could not be made."), *archive_, error);
         }
     }
     std::vector<archive::SiteRow> sites;
-    archive::Sites(*archive_, sites, error);
+    if (siteId != 0 && !archive::Sites(*archive_, sites, error)) {
+        return SayArchiveFailure(tr("The site report could not be made."), *archive_, error);
+    }
     const auto site = std::find_if(sites.begin(), sites.end(), [&](const auto& s) { return s.id == siteId; });
     if (site == sites.end()) {
         return platform::Alert(
@@ -198,7 +207,7 @@ void HistoryWindow::ReportChosenSite() {
     const std::string until = untilOn_->isChecked() ? until_->date().toString(Qt::ISODate).toStdString() : "";
     if (!sitereport::LoadSiteReport(*archive_, site->fields.name, since, until, ValiditySettings(), report,
                                     error)) {
-        return platform::Alert("The site report could not be made: " + error);
+        return SayArchiveFailure(tr("The site report could not be made."), *archive_, error);
     }
     report.tester = request->tester.toStdString();
     report.instrument = request->instrument.toStdString();
@@ -250,6 +259,7 @@ void HistoryWindow::BuildTreeMenu() {
         menu.addAction(tr("Properties..."), this, &HistoryWindow::EditChosenProperties)->setEnabled(named);
         menu.addAction(QStringLiteral("Rename..."), this, &HistoryWindow::RenameChosen)->setEnabled(named);
         menu.addAction(QStringLiteral("Delete..."), this, &HistoryWindow::DeleteChosen)->setEnabled(named);
+        menu.addAction(tr("Grid safety..."), this, &HistoryWindow::ShowGridSafety)->setEnabled(named);
         menu.exec(tree_->viewport()->mapToGlobal(at));
     });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] {

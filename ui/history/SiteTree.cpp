@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <map>
 
+#include "ArchiveFailure.h"
 #include "Due.h"
 #include "Sites.h"
 #include "TreeColumns.h"
@@ -98,6 +99,17 @@ QTreeWidgetItem* SiteTree::Entry(QTreeWidgetItem* parent, const QString& name, c
     return item;
 }
 
+// An empty tree would say the archive holds no sites; it says it could not be read instead.
+void SiteTree::ShowFailure(QTreeWidgetItem* parent, const std::string& error) {
+    auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    const QString advice = archive_ != nullptr ? WhatToDo(*archive_) : QString();
+    item->setText(kNameColumn, tr("Could not be read: %1").arg(Text(error)) +
+                                   (advice.isEmpty() ? QString() : QStringLiteral(" ") + advice));
+    item->setToolTip(kNameColumn, item->text(kNameColumn));
+    item->setForeground(kNameColumn, QColor(0xB7, 0x1C, 0x1C));
+    item->setFlags(Qt::ItemIsEnabled);
+}
+
 void SiteTree::AddDueGroup(archive::Archive& archive) {
     std::vector<archive::DuePoint> due;
     std::string error;
@@ -142,8 +154,17 @@ void SiteTree::FillPoints(QTreeWidgetItem* siteItem) {
     std::vector<archive::PointRow> points;
     std::vector<archive::DuePoint> due;
     std::string error;
-    archive::Points(*archive_, site, points, error);
-    archive::DueList(*archive_, archive::Today(), site, due, error);
+    // One snapshot, so the points and their due dates agree.
+    const bool read = archive_->Read(
+        [&](archive::Database&, std::string& failure) {
+            return archive::Points(*archive_, site, points, failure) &&
+                   archive::DueList(*archive_, archive::Today(), site, due, failure);
+        },
+        error);
+    if (!read) {
+        ShowFailure(siteItem, error);
+        return;
+    }
     std::map<std::int64_t, const archive::DuePoint*> dueOf;
     for (const archive::DuePoint& point : due) {
         dueOf[point.point] = &point;
@@ -188,20 +209,32 @@ void SiteTree::Rebuild(archive::Archive* archive, const TreeChoice& current) {
         Choose(current);
         return;
     }
-    AddDueGroup(*archive);
-    std::vector<archive::SiteRow> sites;
+    // The due group, the sites and the points opened at once come from one snapshot.
     std::string error;
-    archive::Sites(*archive, sites, error);
-    for (const archive::SiteRow& site : sites) {
-        QTreeWidgetItem* siteItem = Entry(nullptr, Text(site.fields.name), {TreeChoice::Kind::Site, site.id});
-        // Points are read when the site is opened: a thousand sites open as fast as one.
-        if (site.points > 0) {
-            new QTreeWidgetItem(siteItem);
-        }
-        if (sites.size() <= kSitesOpened) {
-            FillPoints(siteItem);
-            siteItem->setExpanded(true);
-        }
+    const bool read = archive->Read(
+        [&](archive::Database&, std::string& failure) {
+            AddDueGroup(*archive);
+            std::vector<archive::SiteRow> sites;
+            if (!archive::Sites(*archive, sites, failure)) {
+                return false;
+            }
+            for (const archive::SiteRow& site : sites) {
+                QTreeWidgetItem* siteItem =
+                    Entry(nullptr, Text(site.fields.name), {TreeChoice::Kind::Site, site.id});
+                // Points are read when the site is opened: a thousand sites open as fast as one.
+                if (site.points > 0) {
+                    new QTreeWidgetItem(siteItem);
+                }
+                if (sites.size() <= kSitesOpened) {
+                    FillPoints(siteItem);
+                    siteItem->setExpanded(true);
+                }
+            }
+            return true;
+        },
+        error);
+    if (!read) {
+        ShowFailure(nullptr, error);
     }
     if (!Choose(current)) {
         setCurrentItem(topLevelItem(0));

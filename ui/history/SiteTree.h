@@ -47,6 +47,7 @@ class SiteTree : public QTreeWidget {
     // Widths from the font and the texts shown; again whenever entries are added.
     void FitColumns();
     void AddDueGroup(archive::Archive& archive);
+    void ShowFailure(QTreeWidgetItem* parent, const std::string& error);
     void FillPoints(QTreeWidgetItem* siteItem);
     QTreeWidgetItem* Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice);
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 
+#include "Reading.h"
 #include "RecordTable.h"
 #include "RecordTexts.h"
 #include "ResultView.h"
@@ -55,7 +56,9 @@ TrendSeries BuildTrend(const std::vector<archive::ResultRow>& rows, format::Quan
     double newest = -1e300;
     for (const archive::ResultRow& row : rows) {
         const auto record = record::MeasurementRecord::FromPacket(row.packet);
-        const auto value = archive::QuantityNumber(quantity, record);
+        const format::Reading reading = format::ReadingOf(quantity, &record);
+        series.overRange += reading.IsOverRange() ? 1 : 0;
+        const auto value = reading.IsMeasured() ? std::optional(reading.value) : std::nullopt;
         const std::string date = format::FormatRecordDate(record);
         const std::string time = format::FormatRecordTime(record);
         const auto day = DayNumber(date, time);

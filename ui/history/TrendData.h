@@ -23,6 +23,7 @@ struct TrendSeries {
     std::string title;                    // the quantity with its unit, e.g. "Re (Ω)"
     std::vector<TrendSample> samples;     // in measuring order
     std::optional<archive::Limit> limit;  // of an earth resistance trend: the newest that applies
+    int overRange = 0;  // readings the instrument showed as over range: no number, so not plotted
 };
 
 // Days since 1970-01-01 of "yyyy-mm-dd" plus the fraction of "hh:mm:ss"; nullopt for texts that are no
@@ -32,8 +33,8 @@ std::optional<double> DayNumber(const std::string& date, const std::string& time
 // The quantity a label's trend follows: the main quantity of the mode most of its results were measured in.
 std::optional<format::Quantity> TrendQuantity(const std::vector<archive::ResultRow>& rows);
 
-// The valid readings of `quantity` among the rows, by measuring date and time; for Re the limit that
-// applies to the newest of them that has one.
+// The measured readings of `quantity` among the rows (over-range ones only counted), by measuring date and
+// time; for Re the limit that applies to the newest of them that has one.
 TrendSeries BuildTrend(const std::vector<archive::ResultRow>& rows, format::Quantity quantity);
 
 // "Re (Ω)", "Rac (Ω)", "R1 (Ω)", "ρ (Ω·m)" or "Iac (A)".

@@ -119,11 +119,15 @@ void TrendWindow::ShowLabel() {
 void TrendWindow::ShowQuantity() {
     const auto quantity = static_cast<format::Quantity>(quantities_->currentData().toInt());
     TrendSeries series = BuildTrend(rows_, quantity);
-    status_->setText((ByPoint()
-                          ? tr("%1 of %2 results of this test point have a valid reading of this quantity.")
-                          : tr("%1 of %2 results with this label have a valid reading of this quantity."))
-                         .arg(series.samples.size())
-                         .arg(rows_.size()));
+    QString status =
+        (ByPoint() ? tr("%1 of %2 results of this test point have a valid reading of this quantity.")
+                   : tr("%1 of %2 results with this label have a valid reading of this quantity."))
+            .arg(series.samples.size())
+            .arg(rows_.size());
+    if (series.overRange > 0) {
+        status += QLatin1Char(' ') + tr("%n over range (no number to plot).", nullptr, series.overRange);
+    }
+    status_->setText(status);
     const bool logarithmic =
         WantsLogAxis(series.samples, series.limit ? std::optional(series.limit->ohms) : std::nullopt);
     chart_->SetSeries(std::move(series));

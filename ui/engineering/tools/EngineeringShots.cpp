@@ -1,6 +1,6 @@
 // Fills a sample archive (a Wenner sounding over three layers and a fall-of-potential run of nine 3-pole
-// readings, at one site), opens the soil model and fall-of-potential windows on them and saves them as
-// PNG files: engineering-shots ARCHIVE OUT_PREFIX.
+// readings and one over range, at one site), opens the soil model, fall-of-potential and grid safety windows
+// on them and saves them as PNG files: engineering-shots ARCHIVE OUT_PREFIX.
 #include <QApplication>
 #include <QTest>
 
@@ -11,6 +11,7 @@
 
 #include "Archive.h"
 #include "FopWindow.h"
+#include "GridWindow.h"
 #include "LayeredEarth.h"
 #include "MeasurementRecord.h"
 #include "Sites.h"
@@ -72,6 +73,12 @@ record::ReadOutBuffer Campaign() {
         auto r = Result(1, 200 + i * 3);
         r.values[record::kRe] = static_cast<float>(re * (1 + 0.3 * scatter[i]));
         put(r);
+        if (i == 5) {
+            // A reading the instrument showed as ">300k" (a lead off the probe): left out, and said so.
+            auto over = Result(1, 200 + i * 3 + 1);
+            over.values[record::kRe] = 350000.0f;
+            put(over);
+        }
     }
     for (std::size_t rest = slot; rest < record::kSlotCount; ++rest) {
         auto packet = record::PacketOf(image, rest);
@@ -86,7 +93,9 @@ std::vector<archive::ResultRow> OfMode(archive::Archive& store, int mode) {
     filter.mode = mode;
     std::vector<archive::ResultRow> rows;
     std::string error;
-    store.Results(filter, {archive::ResultOrder::Slot, false}, -1, 0, rows, error);
+    if (!store.Results(filter, {archive::ResultOrder::Slot, false}, -1, 0, rows, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+    }
     return rows;
 }
 
@@ -144,9 +153,32 @@ int main(int argc, char** argv) {
     fop.CurrentProbe().setValue(40);  // readings beyond the current probe are refused with the reason
     fop.Readings().item(8, 2)->setText(QStringLiteral("45"));
     Save(fop, prefix + QStringLiteral("fall-of-potential-refused.png"));
+    fop.close();
+
+    // The grid window on the site's stored model: the standard's example, an L-shaped grid with rods, and
+    // the smallest safe grid of the sweep, which is kept with the site.
+    terrovane::engineering::GridWindow grid(
+        store.get(), terrovane::engineering::SiteChoice{siteId, "Substation North"}, std::nullopt);
+    grid.resize(1320, 740);
+    Save(grid, prefix + QStringLiteral("grid-safety.png"));
+    grid.SoilSource().setCurrentIndex(1);  // the standard's 400 ohm m, typed: not safe
+    grid.TypedResistivity().setValue(400);
+    Save(grid, prefix + QStringLiteral("grid-safety-unsafe.png"));
+    grid.SoilSource().setCurrentIndex(0);
+    grid.Shape().setCurrentIndex(2);
+    grid.CutoutLength().setValue(28);
+    grid.CutoutWidth().setValue(35);
+    grid.RodCount().setValue(24);
+    grid.RodLength().setValue(7.5);
+    Save(grid, prefix + QStringLiteral("grid-safety-l-shaped.png"));
+    grid.Shape().setCurrentIndex(0);
+    grid.FindSmallestSafe();
+    grid.StoreWithSite();
+    Save(grid, prefix + QStringLiteral("grid-safety-smallest.png"));
     std::printf(
         "saved %ssoil-model.png, %ssoil-model-two-layers.png, %sfall-of-potential.png, "
-        "%sfall-of-potential-refused.png\n",
-        argv[2], argv[2], argv[2], argv[2]);
+        "%sfall-of-potential-refused.png, %sgrid-safety.png, %sgrid-safety-unsafe.png, "
+        "%sgrid-safety-l-shaped.png, %sgrid-safety-smallest.png\n",
+        argv[2], argv[2], argv[2], argv[2], argv[2], argv[2], argv[2], argv[2]);
     return 0;
 }

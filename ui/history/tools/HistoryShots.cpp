@@ -84,8 +84,10 @@ void Fill(terrovane::archive::Archive& archive) {
             std::snprintf(when, sizeof when, "20%02d-%02d-%02dT16:30:00+08:00", year, month, 10);
             archive.Store({when, "COM3", &image});
             ++readout;
-            archive.SetLabel(terrovane::archive::LabelTarget::ReadOut, readout, "Substation North",
-                             std::nullopt, error);
+            if (!archive.SetLabel(terrovane::archive::LabelTarget::ReadOut, readout, "Substation North",
+                                  std::nullopt, error)) {
+                std::fprintf(stderr, "%s\n", error.c_str());
+            }
         }
     }
     // The site's six test points, measured in slot order each season; the newest season not yet assigned.
@@ -116,7 +118,9 @@ void Fill(terrovane::archive::Archive& archive) {
         terrovane::archive::ResultFilter filter;
         filter.readout = season;
         std::vector<terrovane::archive::ResultRow> run;
-        archive.Results(filter, {terrovane::archive::ResultOrder::Slot, false}, -1, 0, run, error);
+        if (!archive.Results(filter, {terrovane::archive::ResultOrder::Slot, false}, -1, 0, run, error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+        }
         std::vector<std::int64_t> ids;
         for (const auto& row : run) {
             ids.push_back(row.id);
@@ -143,11 +147,13 @@ void Fill(terrovane::archive::Archive& archive) {
     terrovane::archive::StoreFopCurve(archive, curve, error);
     // One electrode followed on its own, across every read-out.
     std::vector<terrovane::archive::ResultRow> rows;
-    archive.Results({}, {}, -1, 0, rows, error);
+    if (!archive.Results({}, {}, -1, 0, rows, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+    }
     for (const auto& row : rows) {
-        if (row.slot == 0) {
-            archive.SetLabel(terrovane::archive::LabelTarget::Result, row.id, "Electrode E1",
-                             std::string("north-east corner"), error);
+        if (row.slot == 0 && !archive.SetLabel(terrovane::archive::LabelTarget::Result, row.id,
+                                               "Electrode E1", std::string("north-east corner"), error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
         }
     }
 }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace terrovane::archive {
+
+// The modification stamps of the archive's rows: a hybrid logical clock of wall milliseconds, a counter
+// for changes within one millisecond (or after the wall clock went back), and this archive's device id,
+// made once per archive. Stamps only grow, so the later of two changes to a row is the greater stamp,
+// on any machine. The clock lives in the file itself (table archive_clock) and is ticked by the rows'
+// triggers inside the writer's transaction: every program that writes the file, of any version that
+// knows the layout, advances the one clock, and no change escapes it.
+struct HlcStamp {
+    std::int64_t millis = 0;
+    std::int64_t counter = 0;
+    std::string device;
+
+    auto operator<=>(const HlcStamp&) const = default;
+};
+
+// "001733745600123-00002-<device>": fixed-width numbers, so the texts sort as the stamps do.
+std::string StampText(const HlcStamp& stamp);
+std::optional<HlcStamp> ParseStamp(std::string_view text);
+
+// The stamp a change made now gets, after `last` (this clock's latest) and `seen` (a stamp received from
+// elsewhere, or `last` again): never smaller than either, whatever the wall clock says.
+HlcStamp NextStamp(const HlcStamp& last, const HlcStamp& seen, std::int64_t wallMillis);
+
+// A new random UUID (version 4) as SQL computes it, for columns filled where rows are made.
+extern const char* const kUuidSql;
+
+// The statements that give the tables of layout 4 their ids, stamps, tombstones and the clock; run once
+// by the migration to layout 5, after which the triggers keep everything up to date.
+std::string StampsLayoutSql();
+
+}  // namespace terrovane::archive

@@ -1,0 +1,142 @@
+// terrovane-cli grid: the touch and step voltages of an earthing grid on the measured soil, judged against
+// what a body tolerates.
+#include <cstdio>
+
+#include "ArchiveAccess.h"
+#include "Assessment.h"
+#include "Command.h"
+#include "GridDesignFile.h"
+#include "GridOutput.h"
+#include "Numbers.h"
+#include "Sites.h"
+#include "SoilModels.h"
+#include "StoredResults.h"
+
+namespace terrovane::cli {
+namespace {
+
+constexpr const char* kName = "grid";
+
+analysis::LayeredEarth EarthOf(const archive::StoredSoilModel& model) {
+    analysis::LayeredEarth earth;
+    for (const archive::StoredSoilLayer& layer : model.layers) {
+        earth.resistivities.push_back(layer.resistivity);
+        if (layer.thickness)
+            earth.thicknesses.push_back(*layer.thickness);
+    }
+    return earth;
+}
+
+// The stored soil model the options name: by its id, or the newest of the site. False after a message.
+bool LoadStoredModel(const ParsedArguments& options, archive::StoredSoilModel& model) {
+    auto store = OpenArchiveFor(kName);
+    if (store == nullptr)
+        return false;
+    std::string error;
+    if (options.Has("soil-model")) {
+        const std::optional<long long> id = numbers::ParseInteger(options.Value("soil-model"));
+        if (!id || *id <= 0) {
+            CommandFailed(kName, "--soil-model takes the id of a stored soil model");
+            return false;
+        }
+        if (!archive::SoilModelById(*store, *id, model, error)) {
+            CommandFailed(kName, error);
+            return false;
+        }
+        return true;
+    }
+    const std::string name = options.Value("site");
+    const auto site = archive::FindSite(*store, name, error);
+    std::vector<archive::StoredSoilModel> models;
+    if (!site || !archive::SoilModels(*store, site->id, models, error)) {
+        CommandFailed(kName, error);
+        return false;
+    }
+    if (models.empty()) {
+        CommandFailed(kName, "site \"" + name + "\" has no stored soil model");
+        return false;
+    }
+    model = models.front();
+    return true;
+}
+
+// The uniform soil the formulas use: typed, from the design file, or from a stored model reduced for this
+// grid. Returns the exit status when it cannot (after a message), else nullopt.
+std::optional<int> ChooseSoil(const ParsedArguments& options, const GridDesignFile& file,
+                              grid::UniformSoil& soil) {
+    if (options.Has("rho")) {
+        const std::optional<double> rho = numbers::ParseDecimal(options.Value("rho"));
+        if (!rho || !(*rho > 0))
+            return UsageError(kName, "--rho is a resistivity in ohm-metres above zero");
+        soil = grid::GivenSoil(*rho);
+        return std::nullopt;
+    }
+    if (options.Has("soil-model") || options.Has("site")) {
+        archive::StoredSoilModel model;
+        if (!LoadStoredModel(options, model))
+            return kExitFailed;
+        soil = grid::UniformFromModel(EarthOf(model), grid::MeasureGrid(file.design).area);
+        return std::nullopt;
+    }
+    if (file.soilResistivity) {
+        soil = grid::GivenSoil(*file.soilResistivity);
+        return std::nullopt;
+    }
+    return UsageError(kName, "needs --rho, --soil-model or --site (or soil.resistivity_ohm_m in the design)");
+}
+
+int RunGrid(const ParsedArguments& options) {
+    const std::string standardName = options.Value("standard", "ieee80");
+    if (standardName != "ieee80" && standardName != "en50522")
+        return UsageError(kName, "--standard is ieee80 or en50522");
+    const std::string format = options.Value("format", "table");
+    if (format != "table" && format != "json")
+        return UsageError(kName, "--format is table or json");
+    const std::string path = options.Value("design");
+    std::string text;
+    std::string error;
+    if (!ReadTextFile(path, text, error))
+        return CommandFailed(kName, error);
+    GridDesignFile file;
+    if (!ParseGridDesignFile(text, file, error)) {
+        std::fprintf(stderr, "%s: %s: %s\n", kName, path.c_str(), error.c_str());
+        return kExitUsage;
+    }
+    grid::UniformSoil soil;
+    if (const std::optional<int> failed = ChooseSoil(options, file, soil))
+        return *failed;
+    const grid::Standard standard =
+        standardName == "en50522" ? grid::Standard::En50522 : grid::Standard::Ieee80;
+    const grid::Assessment assessment = grid::Assess(file.design, soil, standard);
+    const std::string output = format == "json" ? GridJson(assessment) : GridTable(assessment);
+    if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() || std::fflush(stdout) != 0)
+        return CommandFailed(kName, "cannot write the assessment");
+    return kExitOk;
+}
+
+const CommandRegistrar kRegistrar(
+    {kName,
+     "Works out whether a person standing on an earthing grid is safe during an earth fault, after IEEE Std "
+     "80-2013 (or EN 50522:2010): the tolerable touch and step voltages of the body, the grid resistance "
+     "(Sverak's formula, and Schwarz's beside it where there are rods), the grid current and ground "
+     "potential "
+     "rise, the mesh and step voltages with their factors, the verdict with its reasons, and a warning "
+     "wherever "
+     "a formula is used outside its range. The design is a JSON file (grid, rods, surface layer, fault, "
+     "body); "
+     "the soil is a resistivity typed in, a stored soil model or the newest one stored with a site, a "
+     "layered "
+     "model reduced to the Wenner apparent resistivity at the grid's equivalent radius. A design the command "
+     "cannot accept is named by its field, with status 2.",
+     {{{kName,
+        {},
+        {{"design", "FILE", "The grid's design, a JSON file.", Presence::Required},
+         {"rho", "OHM_M", "The soil's uniform resistivity in ohm-metres.", Presence::AtMostOneOf},
+         {"soil-model", "ID", "The soil model stored in the archive with this id.", Presence::AtMostOneOf},
+         {"site", "SITE", "The newest soil model stored with this site.", Presence::AtMostOneOf},
+         {"standard", "ieee80|en50522", "The standard the verdict follows; ieee80 by default."},
+         {"format", "table|json", "The output's format; table by default."}}},
+       RunGrid}}});
+
+}  // namespace
+}  // namespace terrovane::cli

@@ -1,0 +1,213 @@
+// The tables and JSON of terrovane-cli grid; numbers through the numbers module, whatever the locale.
+#include "GridOutput.h"
+
+#include <cmath>
+
+#include "Numbers.h"
+
+namespace terrovane::cli {
+namespace {
+
+using grid::ReasonCode;
+using grid::WarningCode;
+using numbers::Fixed;
+using numbers::General;
+
+std::string JsonNumber(double value) {
+    return std::isfinite(value) ? General(value, 6) : "null";
+}
+
+std::string Volts(double value) {
+    return Fixed(value, 1) + " V";
+}
+
+std::string Padded(std::string text, std::size_t width) {
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+// What a reason compares: the computed quantity and the limit it is held against.
+struct Compared {
+    const char* computed;
+    const char* limit;
+};
+
+Compared ComparedOf(ReasonCode code) {
+    switch (code) {
+        case ReasonCode::GprBelowTouch:
+            return {"the ground potential rise", "the tolerable touch voltage"};
+        case ReasonCode::MeshBelowTouch:
+        case ReasonCode::MeshAboveTouch:
+            return {"the mesh voltage Em", "the tolerable touch voltage"};
+        case ReasonCode::StepBelowStep:
+        case ReasonCode::StepAboveStep:
+            return {"the step voltage Es", "the tolerable step voltage"};
+        case ReasonCode::EprWithinTwicePermissible:
+            return {"the earth potential rise", "twice the permissible touch voltage"};
+        case ReasonCode::TouchWithinPermissible:
+        case ReasonCode::TouchAbovePermissible:
+            return {"the touch voltage (mesh voltage Em)", "the permissible touch voltage"};
+    }
+    return {"", ""};
+}
+
+std::string SoilMethodText(const grid::UniformSoil& soil) {
+    switch (soil.method) {
+        case grid::UniformMethod::Given:
+            return "given";
+        case grid::UniformMethod::SingleLayer:
+            return "the stored one-layer model";
+        case grid::UniformMethod::ApparentAtEquivalentRadius:
+            return "the " + std::to_string(soil.layers) +
+                   "-layer model's Wenner apparent resistivity at the equivalent radius " +
+                   Fixed(soil.spacing, 1) + " m";
+    }
+    return "";
+}
+
+std::string Row(const std::string& name, const std::string& tolerable, const std::string& computed) {
+    std::string row = Padded(name, 28) + Padded(tolerable, 14) + computed;
+    row.erase(row.find_last_not_of(' ') + 1);
+    return row + "\n";
+}
+
+std::string ReasonsJson(const std::vector<grid::Reason>& reasons) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < reasons.size(); ++i) {
+        const grid::Reason& r = reasons[i];
+        json += (i == 0 ? "" : ", ") + std::string("{\"code\": \"") + grid::ReasonName(r.code) +
+                "\", \"computed_v\": " + JsonNumber(r.computed) + ", \"limit_v\": " + JsonNumber(r.limit) +
+                ", \"excess_v\": " + JsonNumber(r.Excess()) + ", \"text\": \"" + ReasonSentence(r) + "\"}";
+    }
+    return json + "]";
+}
+
+std::string WarningsJson(const std::vector<grid::Warning>& warnings) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < warnings.size(); ++i) {
+        const grid::Warning& w = warnings[i];
+        json += (i == 0 ? "" : ", ") + std::string("{\"code\": \"") + grid::WarningName(w.code) +
+                "\", \"value\": " + JsonNumber(w.value);
+        if (!std::isnan(w.low))
+            json += ", \"low\": " + JsonNumber(w.low);
+        if (!std::isnan(w.high))
+            json += ", \"high\": " + JsonNumber(w.high);
+        json += ", \"text\": \"" + WarningSentence(w) + "\"}";
+    }
+    return json + "]";
+}
+
+}  // namespace
+
+std::string ReasonSentence(const grid::Reason& reason) {
+    const Compared compared = ComparedOf(reason.code);
+    const double excess = reason.Excess();
+    std::string text = std::string(compared.computed) + " " + Volts(reason.computed) + " is ";
+    if (excess >= 0)
+        text += Volts(excess) + " (" + Fixed(reason.ExcessPercent(), 1) + " %) above ";
+    else
+        text += Volts(-excess) + " below ";
+    return text + compared.limit + " " + Volts(reason.limit);
+}
+
+std::string WarningSentence(const grid::Warning& w) {
+    switch (w.code) {
+        case WarningCode::DepthOutsideRange:
+            return "the depth " + General(w.value) + " m is outside the formulas' 0.25 m to 2.5 m";
+        case WarningCode::SpacingTooSmall:
+            return "the spacing " + General(w.value) + " m is not above the formulas' 2.5 m";
+        case WarningCode::ConductorTooThick:
+            return "the conductor diameter " + General(w.value) + " m is not below a quarter of the depth (" +
+                   General(w.high) + " m)";
+        case WarningCode::TooManyMeshes:
+            return "n = " + Fixed(w.value, 2) + " is above the formulas' 25";
+        case WarningCode::ShockDurationOutsideRange:
+            return "the shock duration " + General(w.value) +
+                   " s is outside the body current limit's 0.03 s to 3 s";
+        case WarningCode::UnequalSpacing:
+            return "the spacings differ (" + General(w.value) + " m and " + General(w.high) +
+                   " m): the formulas use the larger";
+        case WarningCode::SchwarzBeyondCurves:
+            return "the depth " + General(w.value) + " m is beyond Schwarz's deepest curve (" +
+                   General(w.high) + " m)";
+        case WarningCode::LayeredSoil:
+            return "the soil model has " + General(w.value) +
+                   " layers; the formulas assume uniform soil, so they are reduced to one resistivity";
+        case WarningCode::DurationOutsideTable:
+            return "the fault duration " + General(w.value) +
+                   " s is outside EN 50522's table (0.05 s to 10 s): its nearest end is used";
+    }
+    return "";
+}
+
+std::string GridTable(const grid::Assessment& a) {
+    std::string text = "Standard: ";
+    text += a.standard == grid::Standard::En50522 ? "EN 50522:2010" : "IEEE Std 80-2013";
+    text +=
+        "\nSoil resistivity: " + General(a.soil.resistivity, 4) + " ohm-m (" + SoilMethodText(a.soil) + ")\n";
+    text += "Surface layer factor Cs: " + Fixed(a.surfaceFactor, 3) + "\n";
+    text += "Grid resistance Rg: " + Fixed(a.gridResistance, 3) + " ohm (Sverak)";
+    if (a.schwarz)
+        text += ", " + Fixed(a.schwarz->total, 3) + " ohm (Schwarz)";
+    text += "\nGrid current IG: " + Fixed(a.current.current, 1) + " A (decrement factor " +
+            Fixed(a.current.decrementFactor, 3) + ")\n";
+    const grid::MeshFactors& f = a.factors;
+    text += "Factors: n " + Fixed(f.n, 3) + ", Km " + Fixed(f.km, 3) + ", Kii " + Fixed(f.kii, 3) + ", Kh " +
+            Fixed(f.kh, 3) + ", Ki " + Fixed(f.ki, 3) + ", Ks " + Fixed(f.ks, 3) + ", LM " + Fixed(f.lm, 1) +
+            " m, LS " + Fixed(f.ls, 1) + " m\n\n";
+    text += Row("", "tolerable", "computed");
+    text += Row("Touch voltage (mesh Em)", Volts(a.tolerableTouch), Volts(a.meshVoltage));
+    text += Row("Step voltage (Es)", Volts(a.tolerableStep), Volts(a.stepVoltage));
+    text += Row("Ground potential rise", "", Volts(a.gpr));
+    if (a.en50522) {
+        text += Row("Permissible touch U_Tp", Volts(a.en50522->permissibleTouch), "");
+        if (a.en50522->permissibleWithResistances != a.en50522->permissibleTouch)
+            text += Row("  with added resistances", Volts(a.en50522->permissibleWithResistances), "");
+    }
+    text += "\nVerdict: " + std::string(grid::VerdictName(a.verdict)) + "\n";
+    for (const grid::Reason& reason : a.reasons)
+        text += "  " + ReasonSentence(reason) + "\n";
+    for (const grid::Warning& warning : a.warnings)
+        text += "Warning: " + WarningSentence(warning) + "\n";
+    return text;
+}
+
+std::string GridJson(const grid::Assessment& a) {
+    std::string json = "{\"standard\": \"" + std::string(grid::StandardName(a.standard)) + "\"";
+    json += ", \"soil_resistivity_ohm_m\": " + JsonNumber(a.soil.resistivity);
+    json += ", \"soil_method\": \"" + std::string(grid::UniformMethodName(a.soil.method)) + "\"";
+    if (a.soil.method == grid::UniformMethod::ApparentAtEquivalentRadius)
+        json += ", \"soil_wenner_spacing_m\": " + JsonNumber(a.soil.spacing);
+    json += ", \"soil_layers\": " + std::to_string(a.soil.layers);
+    json += ", \"surface_factor_cs\": " + JsonNumber(a.surfaceFactor);
+    json += ", \"tolerable_touch_v\": " + JsonNumber(a.tolerableTouch);
+    json += ", \"tolerable_step_v\": " + JsonNumber(a.tolerableStep);
+    json += ", \"grid_resistance_ohm\": " + JsonNumber(a.gridResistance);
+    if (a.schwarz)
+        json += ", \"grid_resistance_schwarz_ohm\": " + JsonNumber(a.schwarz->total);
+    json += ", \"decrement_factor\": " + JsonNumber(a.current.decrementFactor);
+    json += ", \"grid_current_a\": " + JsonNumber(a.current.current);
+    json += ", \"gpr_v\": " + JsonNumber(a.gpr);
+    json += ", \"mesh_voltage_v\": " + JsonNumber(a.meshVoltage);
+    json += ", \"step_voltage_v\": " + JsonNumber(a.stepVoltage);
+    const grid::MeshFactors& f = a.factors;
+    json += ", \"factors\": {\"n\": " + JsonNumber(f.n) + ", \"na\": " + JsonNumber(f.na) +
+            ", \"nb\": " + JsonNumber(f.nb) + ", \"nc\": " + JsonNumber(f.nc) +
+            ", \"nd\": " + JsonNumber(f.nd) + ", \"km\": " + JsonNumber(f.km) +
+            ", \"kii\": " + JsonNumber(f.kii) + ", \"kh\": " + JsonNumber(f.kh) +
+            ", \"ki\": " + JsonNumber(f.ki) + ", \"ks\": " + JsonNumber(f.ks) +
+            ", \"lm_m\": " + JsonNumber(f.lm) + ", \"ls_m\": " + JsonNumber(f.ls) + "}";
+    if (a.en50522) {
+        json += ", \"permissible_touch_v\": " + JsonNumber(a.en50522->permissibleTouch);
+        json += ", \"permissible_touch_with_resistances_v\": " +
+                JsonNumber(a.en50522->permissibleWithResistances);
+        json += ", \"body_current_a\": " + JsonNumber(a.en50522->bodyCurrent);
+    }
+    json += ", \"verdict\": \"" + std::string(grid::VerdictName(a.verdict)) + "\"";
+    json += ", \"reasons\": " + ReasonsJson(a.reasons);
+    json += ", \"warnings\": " + WarningsJson(a.warnings);
+    return json + "}\n";
+}
+
+}  // namespace terrovane::cli

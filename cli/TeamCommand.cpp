@@ -1,0 +1,175 @@
+// terrovane-cli team: the team server's schema, its members, and what the server says of itself.
+#include <termios.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "Members.h"
+#include "SchemaSetup.h"
+#include "ServerSchema.h"
+#include "TeamServer.h"
+#include "TeamStatus.h"
+
+namespace terrovane::cli {
+namespace {
+
+int Init(const ParsedArguments& options) {
+    auto connection = ConnectToTeamServer("team init", options);
+    if (connection == nullptr) {
+        return kExitFailed;
+    }
+    const team::SetupResult setup = team::SetUpSchema(*connection);
+    switch (setup.outcome) {
+        case team::SetupOutcome::Created:
+            std::printf(
+                "team schema made at layout %d; add the members with \"terrovane-cli team member add\"\n",
+                setup.serverLayout);
+            return kExitOk;
+        case team::SetupOutcome::AlreadyThere:
+            std::printf("the team schema is there already at layout %d; nothing changed\n",
+                        setup.serverLayout);
+            return kExitOk;
+        case team::SetupOutcome::OtherLayout:
+            std::fprintf(stderr,
+                         "team init: the team schema is there at layout %d, this program knows layout %d; "
+                         "nothing changed\n",
+                         setup.serverLayout, team::kServerLayout);
+            return kExitFailed;
+        case team::SetupOutcome::Failed:
+            break;
+    }
+    return TeamServerFailed("team init",
+                            "the team schema could not be made (run it as the database's owner, "
+                            "who needs the right to create roles)",
+                            setup.failure);
+}
+
+// One line from standard input, without echo at a terminal. Nothing typed: no password.
+std::optional<std::string> ReadPassword(const std::string& login) {
+    const bool terminal = ::isatty(STDIN_FILENO) != 0;
+    termios saved{};
+    if (terminal) {
+        std::fprintf(stderr, "password for %s (empty: keep an existing login's password): ", login.c_str());
+        ::tcgetattr(STDIN_FILENO, &saved);
+        termios quiet = saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    std::string line;
+    std::getline(std::cin, line);
+    if (terminal) {
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        std::fputc('\n', stderr);
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return line.empty() ? std::nullopt : std::optional(line);
+}
+
+int AddMember(const ParsedArguments& options) {
+    team::NewMember member;
+    member.login = options.positionals[0];
+    const auto role = team::ParseMemberRole(options.Value("role"));
+    if (!role) {
+        return UsageError("team", "--role is inspector, viewer or admin");
+    }
+    member.role = *role;
+    if (options.Has("site")) {
+        member.sites = options.values.at("site");
+    }
+    member.password = ReadPassword(member.login);
+    auto connection = ConnectToTeamServer("team member add", options);
+    if (connection == nullptr) {
+        return kExitFailed;
+    }
+    const pg::QueryResult added = team::AddMember(*connection, member);
+    if (!added.Ok()) {
+        return TeamServerFailed("team member add", "the member could not be added", added);
+    }
+    std::printf("%s is a%s %s of the team with %zu site%s\n", member.login.c_str(),
+                member.role == team::MemberRole::Viewer ? "" : "n", team::MemberRoleName(member.role),
+                member.sites.size(), member.sites.size() == 1 ? "" : "s");
+    return kExitOk;
+}
+
+int RemoveMember(const ParsedArguments& options) {
+    const std::string login = options.positionals[0];
+    auto connection = ConnectToTeamServer("team member remove", options);
+    if (connection == nullptr) {
+        return kExitFailed;
+    }
+    const pg::QueryResult removed = team::RemoveMember(*connection, login);
+    if (!removed.Ok()) {
+        return TeamServerFailed("team member remove", "the member could not be removed", removed);
+    }
+    std::printf("%s is no longer a member of the team\n", login.c_str());
+    return kExitOk;
+}
+
+std::string VersionText(int version) {
+    return std::to_string(version / 10000) + "." + std::to_string(version % 10000);
+}
+
+int Status(const ParsedArguments& options) {
+    auto connection = ConnectToTeamServer("team status", options);
+    if (connection == nullptr) {
+        return kExitFailed;
+    }
+    pg::QueryResult failure;
+    const std::optional<team::TeamStatus> status = team::ReadStatus(*connection, failure);
+    if (!status) {
+        return TeamServerFailed("team status", "the server did not say its status", failure);
+    }
+    std::printf("server:        reachable, PostgreSQL %s\n", VersionText(status->serverVersion).c_str());
+    if (status->serverLayout == 0) {
+        std::printf("server layout: none (this program: %d)\n", team::kServerLayout);
+    } else {
+        std::printf("server layout: %d (this program: %d)\n", status->serverLayout, team::kServerLayout);
+    }
+    if (status->role) {
+        std::printf("signed in as:  %s (%s, member of %lld site%s)\n", status->login.c_str(),
+                    status->role->c_str(), status->sites, status->sites == 1 ? "" : "s");
+    } else {
+        std::printf("signed in as:  %s (not a member of the team)\n", status->login.c_str());
+    }
+    if (status->serverLayout == 0) {
+        std::fprintf(stderr,
+                     "team status: the database has no team schema; its owner runs "
+                     "\"terrovane-cli team init\"\n");
+        return kExitFailed;
+    }
+    if (status->serverLayout != team::kServerLayout) {
+        std::fprintf(stderr, "team status: %s\n",
+                     status->serverLayout > team::kServerLayout
+                         ? "the server is newer than this program: update this program"
+                         : "the server is older than this program: the office updates the server's schema");
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+const CommandRegistrar kRegistrar(
+    {"team",
+     "The team server, a PostgreSQL database the team's archives sync with. \"team init\", run once by the "
+     "database's owner, makes the team schema, its functions, role and row-level-security rules. "
+     "\"team member add NAME\" makes a login (its password is read from standard input, or asked for at a "
+     "terminal; a new login needs one, an empty one keeps an existing login's password) or changes a "
+     "member: viewers read, inspectors write the sites they are members of (and the sites they bring), "
+     "admins everything; --site names a site by name or id, repeatable, and a name the server does not "
+     "know becomes a site. \"team member remove NAME\" takes a member out of the team. \"team status\" "
+     "says whether the server can be reached, its layout and this program's, and who you are there "
+     "(status 1 when the layouts differ or there is no team schema).",
+     {{{"team init", {}, {ServerOption()}}, Init},
+      {{"team member add",
+        {"NAME"},
+        {{"role", "inspector|viewer|admin", "What the member may do.", Presence::Required},
+         {"site", "SITE", "A site the member belongs to; repeatable.", Presence::Repeatable},
+         ServerOption()}},
+       AddMember},
+      {{"team member remove", {"NAME"}, {ServerOption()}}, RemoveMember},
+      {{"team status", {}, {ServerOption()}}, Status}}});
+
+}  // namespace
+}  // namespace terrovane::cli

@@ -1,0 +1,74 @@
+#include "TeamServer.h"
+
+#include <QSettings>
+
+#include <cstdio>
+
+namespace terrovane::cli {
+namespace {
+
+std::string SettingsServer() {
+    // The main program's settings file; the command line reads it without becoming that program.
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                             QString::fromUtf8("应用程序向导生成的本地应用程序"),
+                             QStringLiteral("Terrovane"));
+    return settings.value(QStringLiteral("Team/Server")).toString().toStdString();
+}
+
+// What the person can do about each class of failure.
+const char* Advice(pg::ErrorClass error) {
+    switch (error) {
+        case pg::ErrorClass::ConnectionLost:
+            return "the team server cannot be reached; nothing was changed, try again later";
+        case pg::ErrorClass::SignInRefused:
+            return "the team server refused the sign-in; check the user name and password";
+        case pg::ErrorClass::RetryTransaction:
+            return "the team server was busy with a conflicting change; try again";
+        case pg::ErrorClass::Rejected:
+            return "the team server refused the change";
+        case pg::ErrorClass::Timeout:
+            return "the team server took too long to answer";
+        case pg::ErrorClass::None:
+        case pg::ErrorClass::Failed:
+            break;
+    }
+    return "the team server reported an error";
+}
+
+}  // namespace
+
+DeclaredOption ServerOption() {
+    return {
+        "server", "CONNINFO",
+        "The team server as a libpq connection string or URI (\"host=office.example dbname=terrovane\", "
+        "\"postgresql://alice@office.example/terrovane\"); by default the setting Team/Server, then libpq's "
+        "environment (PGHOST, PGUSER, PGDATABASE, PGSERVICE, ~/.pgpass, ...)."};
+}
+
+std::string TeamServerConninfo(const ParsedArguments& options) {
+    return options.Has("server") ? options.Value("server") : SettingsServer();
+}
+
+std::unique_ptr<pg::Connection> ConnectToTeamServer(const std::string& command,
+                                                    const ParsedArguments& options) {
+    pg::ConnectOptions connect;
+    connect.conninfo = TeamServerConninfo(options);
+    connect.applicationName = "terrovane-cli";
+    pg::QueryResult failure;
+    auto connection = pg::Connection::Open(connect, failure);
+    if (connection == nullptr) {
+        // A refused certificate or a bad connection string: nothing is retried, nothing falls back.
+        const char* advice = failure.error == pg::ErrorClass::Failed ? "cannot connect to the team server"
+                                                                     : Advice(failure.error);
+        std::fprintf(stderr, "%s: %s: %s\n", command.c_str(), advice, failure.Explained().c_str());
+    }
+    return connection;
+}
+
+int TeamServerFailed(const std::string& command, const std::string& what, const pg::QueryResult& failure) {
+    const std::string advice = failure.error == pg::ErrorClass::Failed ? what : Advice(failure.error);
+    std::fprintf(stderr, "%s: %s: %s\n", command.c_str(), advice.c_str(), failure.Explained().c_str());
+    return kExitFailed;
+}
+
+}  // namespace terrovane::cli

@@ -1,0 +1,221 @@
+#include "Connection.h"
+
+#include <libpq-fe.h>
+
+#include <cstdlib>
+#include <utility>
+
+namespace terrovane::pg {
+namespace {
+
+struct Keyword {
+    std::string name;
+    std::string value;
+};
+
+// Our defaults first and the person's connection string last: libpq lets later entries win, and it
+// expands the connection string in place. A default the environment sets already is left to it.
+std::vector<Keyword> Keywords(const ConnectOptions& options) {
+    std::vector<Keyword> keywords;
+    const auto fallback = [&keywords](const char* variable, const char* name, const std::string& value) {
+        if (variable == nullptr || std::getenv(variable) == nullptr) {
+            keywords.push_back({name, value});
+        }
+    };
+    fallback("PGCONNECT_TIMEOUT", "connect_timeout", std::to_string(options.connectTimeout.count()));
+    fallback("PGAPPNAME", "application_name", options.applicationName);
+    fallback("PGOPTIONS", "options",
+             "-c statement_timeout=" + std::to_string(options.statementTimeout.count()));
+    fallback(nullptr, "keepalives", "1");
+    fallback(nullptr, "keepalives_idle", std::to_string(options.keepAliveIdle.count()));
+    fallback(nullptr, "keepalives_interval", std::to_string(options.keepAliveInterval.count()));
+    fallback(nullptr, "keepalives_count", std::to_string(options.keepAliveCount));
+    // Data sent but never acknowledged counts as a lost connection after the same time.
+    const auto unacknowledged = options.keepAliveIdle + options.keepAliveInterval * options.keepAliveCount;
+    fallback(nullptr, "tcp_user_timeout", std::to_string(std::chrono::milliseconds(unacknowledged).count()));
+    if (!options.conninfo.empty()) {
+        keywords.push_back({"dbname", options.conninfo});
+    }
+    if (options.password) {
+        keywords.push_back({"password", *options.password});
+    }
+    return keywords;
+}
+
+bool Contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+std::string Trimmed(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+// libpq gives no SQLSTATE for a failed sign-in, so the class comes from what it knows and its message.
+ErrorClass ClassOfFailedOpen(PGconn* handle, const std::string& message) {
+    if (PQconnectionNeedsPassword(handle) || Contains(message, "authentication failed") ||
+        Contains(message, "no password supplied") || Contains(message, "no pg_hba.conf entry") ||
+        Contains(message, "permission denied for database")) {
+        return ErrorClass::SignInRefused;
+    }
+    if (Contains(message, "certificate") || Contains(message, "SSL was required") ||
+        Contains(message, "does not exist")) {
+        return ErrorClass::Failed;
+    }
+    return ErrorClass::ConnectionLost;
+}
+
+std::string Field(const PGresult* result, int code) {
+    const char* value = PQresultErrorField(result, code);
+    return value != nullptr ? value : "";
+}
+
+QueryResult FromServer(PGconn* handle, PGresult* raw) {
+    std::unique_ptr<PGresult, decltype(&PQclear)> result(raw, &PQclear);
+    if (result == nullptr) {
+        return QueryResult::Failure(
+            PQstatus(handle) == CONNECTION_BAD ? ErrorClass::ConnectionLost : ErrorClass::Failed,
+            Trimmed(PQerrorMessage(handle)));
+    }
+    QueryResult answer;
+    const ExecStatusType status = PQresultStatus(result.get());
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
+        answer.sqlState = Field(result.get(), PG_DIAG_SQLSTATE);
+        answer.message = Field(result.get(), PG_DIAG_MESSAGE_PRIMARY);
+        if (answer.message.empty()) {
+            answer.message = Trimmed(PQresultErrorMessage(result.get()));
+        }
+        const std::string detail = Field(result.get(), PG_DIAG_MESSAGE_DETAIL);
+        const std::string hint = Field(result.get(), PG_DIAG_MESSAGE_HINT);
+        answer.detail = detail.empty() ? hint : (hint.empty() ? detail : detail + "; " + hint);
+        answer.error = ClassOfSqlState(answer.sqlState);
+        if (PQstatus(handle) == CONNECTION_BAD) {
+            answer.error = ErrorClass::ConnectionLost;
+        } else if (answer.error == ErrorClass::None) {
+            answer.error = ErrorClass::Failed;
+        }
+        return answer;
+    }
+    const int columns = PQnfields(result.get());
+    for (int c = 0; c < columns; ++c) {
+        answer.columns.emplace_back(PQfname(result.get(), c));
+    }
+    const int rows = PQntuples(result.get());
+    answer.rows.reserve(rows);
+    for (int r = 0; r < rows; ++r) {
+        std::vector<std::optional<std::string>> row;
+        row.reserve(columns);
+        for (int c = 0; c < columns; ++c) {
+            if (PQgetisnull(result.get(), r, c)) {
+                row.emplace_back(std::nullopt);
+            } else {
+                row.emplace_back(
+                    std::string(PQgetvalue(result.get(), r, c), PQgetlength(result.get(), r, c)));
+            }
+        }
+        answer.rows.push_back(std::move(row));
+    }
+    const char* affected = PQcmdTuples(result.get());
+    answer.affected = affected != nullptr && *affected != '\0' ? std::strtoull(affected, nullptr, 10) : 0;
+    return answer;
+}
+
+}  // namespace
+
+std::unique_ptr<Connection> Connection::Open(const ConnectOptions& options, QueryResult& failure) {
+    if (!options.conninfo.empty()) {
+        char* error = nullptr;
+        PQconninfoOption* parsed = PQconninfoParse(options.conninfo.c_str(), &error);
+        if (parsed == nullptr) {
+            failure = QueryResult::Failure(ErrorClass::Failed,
+                                           "the server's connection string is not valid: " +
+                                               Trimmed(error != nullptr ? error : "out of memory"));
+            PQfreemem(error);
+            return nullptr;
+        }
+        PQconninfoFree(parsed);
+    }
+    const std::vector<Keyword> keywords = Keywords(options);
+    std::vector<const char*> names;
+    std::vector<const char*> values;
+    for (const Keyword& keyword : keywords) {
+        names.push_back(keyword.name.c_str());
+        values.push_back(keyword.value.c_str());
+    }
+    names.push_back(nullptr);
+    values.push_back(nullptr);
+    PGconn* handle = PQconnectdbParams(names.data(), values.data(), 1);
+    if (handle == nullptr) {
+        failure = QueryResult::Failure(ErrorClass::Failed, "out of memory");
+        return nullptr;
+    }
+    if (PQstatus(handle) != CONNECTION_OK) {
+        const std::string message = Trimmed(PQerrorMessage(handle));
+        failure = QueryResult::Failure(ClassOfFailedOpen(handle, message), message);
+        PQfinish(handle);
+        return nullptr;
+    }
+    failure = {};
+    return std::unique_ptr<Connection>(new Connection(handle));
+}
+
+Connection::~Connection() {
+    PQfinish(handle_);
+}
+
+QueryResult Connection::Query(const std::string& sql, const Parameters& parameters) {
+    std::vector<const char*> values;
+    values.reserve(parameters.size());
+    for (const auto& parameter : parameters) {
+        values.push_back(parameter ? parameter->c_str() : nullptr);
+    }
+    return FromServer(handle_, PQexecParams(handle_, sql.c_str(), static_cast<int>(values.size()), nullptr,
+                                            values.data(), nullptr, nullptr, 0));
+}
+
+QueryResult Connection::RunScript(const std::string& sql) {
+    return FromServer(handle_, PQexec(handle_, sql.c_str()));
+}
+
+bool Connection::Alive() const {
+    return PQstatus(handle_) == CONNECTION_OK;
+}
+
+std::string Connection::User() const {
+    const char* user = PQuser(handle_);
+    return user != nullptr ? user : "";
+}
+
+int Connection::ServerVersion() const {
+    return PQserverVersion(handle_);
+}
+
+std::optional<std::string> Connection::EncryptedPassword(const std::string& user,
+                                                         const std::string& password) {
+    char* encrypted = PQencryptPasswordConn(handle_, password.c_str(), user.c_str(), "scram-sha-256");
+    if (encrypted == nullptr) {
+        return std::nullopt;
+    }
+    std::string text(encrypted);
+    PQfreemem(encrypted);
+    return text;
+}
+
+QueryResult BeginTransaction(Connection& connection) {
+    return connection.Query("BEGIN ISOLATION LEVEL REPEATABLE READ");
+}
+
+QueryResult FinishTransaction(Connection& connection, const QueryResult& bodyResult) {
+    if (!bodyResult.Ok()) {
+        if (connection.Alive()) {
+            connection.Query("ROLLBACK");
+        }
+        return bodyResult;
+    }
+    const QueryResult committed = connection.Query("COMMIT");
+    return committed.Ok() ? bodyResult : committed;
+}
+
+}  // namespace terrovane::pg

@@ -1,0 +1,155 @@
+// The grid safety window through its widgets on a real archive: IEEE Std 80's example judged on the site's
+// stored soil model, rods and the standard changing the verdict, a design it refuses, the sweep, the
+// assessment kept with the site and found again, the entries of the soil and archive windows, Escape.
+#include <QTest>
+
+#include "ArchiveFixtures.h"
+#include "GridAssessments.h"
+#include "GridWindow.h"
+#include "HistoryWindow.h"
+#include "MessageRecorder.h"
+#include "Sites.h"
+#include "SoilModels.h"
+
+namespace terrovane::engineering {
+namespace {
+
+class GridWindowTest : public archive::testing::ArchiveTest {
+  protected:
+    void SetUp() override {
+        archive_ = OpenArchive();
+        archive::SiteFields site;
+        site.name = "Substation North";
+        ASSERT_TRUE(archive::AddSite(*archive_, site, siteId_, error_)) << error_;
+        archive::StoredSoilModel model;
+        model.site = siteId_;
+        model.layerChoice = "1";
+        model.layers = {{400, 4, {}, {}}};
+        ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
+    }
+    SiteChoice Site() const { return {siteId_, QStringLiteral("Substation North")}; }
+    QString Computed(const GridWindow& window, int row) const {
+        return window.Results().item(row, 1)->text();
+    }
+
+    std::unique_ptr<archive::Archive> archive_;
+    std::int64_t siteId_ = 0;
+    std::string error_;
+};
+
+TEST_F(GridWindowTest, TheWorkedExampleOnTheStoredModelIsNotSafeUntilRodsAreAdded) {
+    GridWindow window(archive_.get(), Site(), std::nullopt);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Grid safety - Substation North"));
+    EXPECT_EQ(window.SoilSource().currentIndex(), 0);  // the stored model comes first
+    EXPECT_FALSE(window.TypedResistivity().isEnabled());
+    EXPECT_TRUE(window.SoilNote().text().contains(QStringLiteral("400 ohm m, the stored one-layer model")))
+        << window.SoilNote().text().toStdString();
+    ASSERT_TRUE(window.Current());
+    EXPECT_EQ(window.Results().verticalHeaderItem(0)->text(),
+              QStringLiteral("Touch voltage (mesh voltage Em)"));
+    EXPECT_EQ(window.Results().item(0, 0)->text(), QStringLiteral("840.5 V"));
+    EXPECT_EQ(Computed(window, 0), QStringLiteral("1001.6 V"));
+    EXPECT_EQ(window.Results().item(0, 1)->foreground().color(), QColor(0xc0, 0x1c, 0x1c));
+    EXPECT_TRUE(
+        window.Verdict().text().startsWith(QStringLiteral("Not safe\nThe mesh voltage 1001.6 V is 161.1 V")))
+        << window.Verdict().text().toStdString();
+    EXPECT_TRUE(window.Verdict().styleSheet().contains(QStringLiteral("#c01c1c")));
+    EXPECT_EQ(window.Drawing().Conductors().size(), 22u);
+    EXPECT_TRUE(window.Drawing().Rods().empty());
+
+    window.RodCount().setValue(20);
+    window.RodLength().setValue(7.5);
+    ASSERT_TRUE(window.Current());
+    EXPECT_EQ(window.Current()->verdict, grid::Verdict::Safe);
+    EXPECT_TRUE(window.Verdict().text().startsWith(QStringLiteral("Safe\n")));
+    EXPECT_TRUE(window.Verdict().styleSheet().contains(QStringLiteral("#1b7a2e")));
+    EXPECT_EQ(window.Drawing().Rods().size(), 20u);
+    EXPECT_EQ(window.Results().verticalHeaderItem(4)->text(), QStringLiteral("Grid resistance (Schwarz)"));
+
+    // EN 50522 allows 220 V at 0.5 s: the same grid is not safe by it.
+    window.Standard().setCurrentIndex(1);
+    ASSERT_TRUE(window.Current());
+    EXPECT_EQ(window.Current()->verdict, grid::Verdict::Unsafe);
+    EXPECT_EQ(window.Results().item(3, 0)->text(), QStringLiteral("220.0 V"));
+
+    // A typed resistivity replaces the model.
+    window.Standard().setCurrentIndex(0);
+    window.SoilSource().setCurrentIndex(1);
+    window.TypedResistivity().setValue(100);
+    ASSERT_TRUE(window.Current());
+    EXPECT_EQ(window.Current()->soil.resistivity, 100);
+    EXPECT_TRUE(window.SoilNote().text().contains(QStringLiteral("as typed")));
+}
+
+TEST_F(GridWindowTest, ADesignThatCannotBeAssessedNamesItsField) {
+    GridWindow window(archive_.get(), Site(), std::nullopt);
+    window.Shape().setCurrentIndex(2);  // L-shaped; the conductors are 7 m apart
+    window.CutoutLength().setValue(30);
+    window.CutoutWidth().setValue(35);
+    EXPECT_FALSE(window.Current());
+    EXPECT_EQ(
+        window.Verdict().text(),
+        QStringLiteral(
+            "Cut-out length (L) does not fall on a conductor: the conductors' spacing does not fit it."));
+    EXPECT_EQ(window.Results().rowCount(), 0);
+    EXPECT_FALSE(window.StoreButton().isEnabled());
+    EXPECT_TRUE(window.Drawing().Conductors().empty());
+    window.CutoutLength().setValue(28);
+    ASSERT_TRUE(window.Current());
+    EXPECT_EQ(window.Current()->geometry.area, 70 * 70 - 28 * 35);
+    window.Length().setValue(0);
+    EXPECT_EQ(window.Verdict().text(), QStringLiteral("Length must be above zero."));
+}
+
+TEST_F(GridWindowTest, TheSmallestSafeGridIsFoundStoredAndFoundAgain) {
+    {
+        GridWindow window(archive_.get(), Site(), std::nullopt);
+        window.FindSmallestSafe();
+        ASSERT_TRUE(window.Current());
+        EXPECT_EQ(window.Current()->verdict, grid::Verdict::Safe);
+        EXPECT_TRUE(window.Status().text().contains(QStringLiteral("designs tried are safe; the smallest")))
+            << window.Status().text().toStdString();
+        // The fields show the design found, and the status its buried length.
+        EXPECT_TRUE(window.Status().text().contains(
+            QStringLiteral("with %1 m of conductors").arg(window.Current()->geometry.totalLength)));
+        ASSERT_TRUE(window.StoreButton().isEnabled());
+        window.StoreButton().click();
+        EXPECT_EQ(window.Status().text(), QStringLiteral("Assessment stored with Substation North"));
+    }
+    std::vector<archive::StoredGridAssessment> stored;
+    ASSERT_TRUE(archive::GridAssessments(*archive_, siteId_, stored, error_)) << error_;
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].verdict, "safe");
+    EXPECT_EQ(stored[0].soilMethod, "single-layer");
+    GridWindow again(archive_.get(), Site(), std::nullopt);
+    EXPECT_EQ(again.ConductorsWidthwise().value(), stored[0].conductorsWidthwise);
+    EXPECT_EQ(again.RodCount().value(), stored[0].rodCount);
+    EXPECT_DOUBLE_EQ(again.Depth().value(), stored[0].depthM);
+    EXPECT_EQ(again.Current()->verdict, grid::Verdict::Safe);
+}
+
+TEST_F(GridWindowTest, TheSoilAndArchiveWindowsOpenItAndEscapeClosesIt) {
+    testing::MessageRecorder recorder;
+    history::HistoryWindow archiveWindow(archive_.get(), QString());
+    ASSERT_TRUE(archiveWindow.Tree().Choose({history::TreeChoice::Kind::Site, siteId_}));
+    auto* window = dynamic_cast<GridWindow*>(archiveWindow.ShowGridSafety());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Grid safety - Substation North"));
+    EXPECT_TRUE(window->isVisible());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->focusWidget() != nullptr ? window->focusWidget() : window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_TRUE(archiveWindow.Tree().Choose({history::TreeChoice::Kind::All, 0}));
+    EXPECT_EQ(archiveWindow.ShowGridSafety(), nullptr);
+    EXPECT_EQ(recorder.Texts().size(), 1u);
+
+    // From the soil window: without a fitted model, the site's stored one.
+    SoilWindow soil(archive_.get(), {}, Site());
+    auto* fromSoil = dynamic_cast<GridWindow*>(soil.ShowGridSafety());
+    ASSERT_NE(fromSoil, nullptr);
+    EXPECT_EQ(fromSoil->Current()->soil.method, grid::UniformMethod::SingleLayer);  // the fit failed: stored
+}
+
+}  // namespace
+}  // namespace terrovane::engineering

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "Assessment.h"
+#include "GridAssessments.h"
+#include "LayeredEarth.h"
+#include "SoilModels.h"
+
+namespace terrovane::engineering {
+
+// IEEE Std 80-2013's worked example, the design a new grid window starts from: 70 m x 70 m, 11 x 11
+// conductors of 0.01 m at 0.5 m, 0.102 m of 2500 ohm-m crushed rock, 1908 A for 0.5 s, a 70 kg body.
+grid::GridDesign StartingDesign();
+
+// The assessment as the archive keeps it with its site, and the design it was made of back from it.
+archive::StoredGridAssessment StoredAssessmentOf(const grid::GridDesign& design,
+                                                 const grid::Assessment& assessment, std::int64_t site);
+grid::GridDesign DesignOf(const archive::StoredGridAssessment& stored);
+
+// The newest stored soil model and grid assessment of a site, where it has them.
+std::optional<analysis::LayeredEarth> NewestSoilModel(archive::Archive& archive, std::int64_t site);
+std::optional<archive::StoredGridAssessment> NewestGridAssessment(archive::Archive& archive,
+                                                                  std::int64_t site);
+
+}  // namespace terrovane::engineering

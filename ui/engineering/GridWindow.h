@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QWidget>
+
+#include <map>
+#include <optional>
+
+#include "Archive.h"
+#include "Assessment.h"
+#include "GridDrawing.h"
+#include "LayeredEarth.h"
+#include "SoilWindow.h"
+
+namespace terrovane::engineering {
+
+// "Grid safety": an earthing grid's design (with a to-scale drawing of its conductors and rods), the fault,
+// the soil (the site's stored model reduced to one resistivity, or a value typed in) and the standard; the
+// tolerable against the computed voltages with the verdict in words and colour, computed again on every
+// change; "find the smallest grid that is safe" (a sweep of meshes, rods and depth) and the assessment kept
+// with its site. Opened on a site, it starts from the site's newest stored assessment, else from IEEE Std
+// 80's worked example.
+class GridWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `model` is the soil to use; without one, the site's newest stored model, if any.
+    GridWindow(archive::Archive* archive, std::optional<SiteChoice> site,
+               std::optional<analysis::LayeredEarth> model, QWidget* parent = nullptr);
+
+    // The design the fields describe.
+    grid::GridDesign Design() const;
+    void SetDesign(const grid::GridDesign& design);
+    // The assessment shown; none while the fields hold a design that cannot be assessed.
+    const std::optional<grid::Assessment>& Current() const { return assessment_; }
+
+    QComboBox& Shape() const { return *shape_; }
+    QDoubleSpinBox& Length() const { return *length_; }
+    QDoubleSpinBox& Width() const { return *width_; }
+    QSpinBox& ConductorsLengthwise() const { return *conductorsLengthwise_; }
+    QSpinBox& ConductorsWidthwise() const { return *conductorsWidthwise_; }
+    QDoubleSpinBox& Depth() const { return *depth_; }
+    QDoubleSpinBox& CutoutLength() const { return *cutoutLength_; }
+    QDoubleSpinBox& CutoutWidth() const { return *cutoutWidth_; }
+    QSpinBox& RodCount() const { return *rodCount_; }
+    QDoubleSpinBox& RodLength() const { return *rodLength_; }
+    QComboBox& RodPlacement() const { return *placement_; }
+    QGroupBox& SurfaceLayer() const { return *surface_; }
+    QComboBox& SoilSource() const { return *soilSource_; }
+    QDoubleSpinBox& TypedResistivity() const { return *typedRho_; }
+    QComboBox& Standard() const { return *standard_; }
+    QTableWidget& Results() const { return *results_; }
+    QLabel& Verdict() const { return *verdict_; }
+    QLabel& SoilNote() const { return *soilNote_; }
+    QLabel& Status() const { return *status_; }
+    QPushButton& StoreButton() const { return *store_; }
+    GridDrawing& Drawing() const { return *drawing_; }
+
+    void Recompute();
+    void FindSmallestSafe();
+    void StoreWithSite();
+
+  private:
+    QWidget* BuildGridFields();
+    QWidget* BuildRodFields();
+    QWidget* BuildSurfaceFields();
+    QWidget* BuildFaultFields();
+    QWidget* BuildSoilFields();
+    QWidget* BuildResults();
+    std::optional<grid::UniformSoil> Soil(const grid::GridDesign& design) const;
+    void ShowAssessment(const grid::Assessment& a);
+    void ShowProblem(const QString& problem);
+    void WatchEdits();
+    QDoubleSpinBox* NumberField(double low, double high, int decimals, const QString& unit);
+    QString ProblemText(const grid::DesignProblem& problem) const;
+
+    archive::Archive* archive_;
+    std::optional<SiteChoice> site_;
+    std::optional<analysis::LayeredEarth> model_;
+    std::optional<grid::Assessment> assessment_;
+    bool filling_ = false;
+    std::map<grid::DesignField, QString> fieldNames_;
+    QComboBox* shape_ = nullptr;
+    QDoubleSpinBox* length_ = nullptr;
+    QDoubleSpinBox* width_ = nullptr;
+    QSpinBox* conductorsLengthwise_ = nullptr;
+    QSpinBox* conductorsWidthwise_ = nullptr;
+    QDoubleSpinBox* depth_ = nullptr;
+    QDoubleSpinBox* diameter_ = nullptr;
+    QDoubleSpinBox* cutoutLength_ = nullptr;
+    QDoubleSpinBox* cutoutWidth_ = nullptr;
+    QSpinBox* rodCount_ = nullptr;
+    QDoubleSpinBox* rodLength_ = nullptr;
+    QDoubleSpinBox* rodDiameter_ = nullptr;
+    QComboBox* placement_ = nullptr;
+    QGroupBox* surface_ = nullptr;
+    QDoubleSpinBox* surfaceRho_ = nullptr;
+    QDoubleSpinBox* surfaceThickness_ = nullptr;
+    QComboBox* currentKind_ = nullptr;
+    QDoubleSpinBox* current_ = nullptr;
+    QDoubleSpinBox* split_ = nullptr;
+    QDoubleSpinBox* xOverR_ = nullptr;
+    QDoubleSpinBox* frequency_ = nullptr;
+    QDoubleSpinBox* duration_ = nullptr;
+    QComboBox* body_ = nullptr;
+    QComboBox* standard_ = nullptr;
+    QDoubleSpinBox* footwear_ = nullptr;
+    QCheckBox* standing_ = nullptr;
+    QComboBox* soilSource_ = nullptr;
+    QDoubleSpinBox* typedRho_ = nullptr;
+    QLabel* soilNote_ = nullptr;
+    GridDrawing* drawing_ = nullptr;
+    QTableWidget* results_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QLabel* warnings_ = nullptr;
+    QLabel* status_ = nullptr;
+    QPushButton* store_ = nullptr;
+};
+
+}  // namespace terrovane::engineering

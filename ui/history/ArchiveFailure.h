@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+#include "Archive.h"
+
+namespace terrovane::history {
+
+// What to do about the archive's latest failure, in the user's words; empty when there is nothing
+// better to say than the failure itself.
+QString WhatToDo(const archive::Archive& archive);
+
+// Tells that `what` failed ("The name could not be changed."), why, and what to do about it.
+void SayArchiveFailure(const QString& what, const archive::Archive& archive, const std::string& error);
+
+}  // namespace terrovane::history
