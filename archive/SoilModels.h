@@ -34,6 +34,7 @@ struct StoredSoilModel {
     double rmsPercent = 0;
     std::vector<StoredSoilLayer> layers;
     std::vector<StoredSoundingPoint> points;
+    std::vector<double> logCovariance;  // kept apart: see SoilCovariance.h
 };
 
 // Empty when the model can be stored: one to ten layers, a thickness on every layer but the last, every

@@ -5,11 +5,15 @@
 
 namespace terrovane::cli {
 
-const DeclaredOption kLimitOption = {
-    "limit", "OHMS|PRESET",
-    "The maximum earth resistance: a preset (see \"terrovane-cli limits\"), a number of ohms, or "
-    "\"OHMS,SOURCE\" to name where a custom value comes from."};
-const DeclaredOption kIntervalOption = {"interval", "MONTHS", "Re-test every MONTHS months (1 to 600)."};
+DeclaredOption LimitOption() {
+    return {"limit", "OHMS|PRESET",
+            "The maximum earth resistance: a preset (see \"terrovane-cli limits\"), a number of ohms, or "
+            "\"OHMS,SOURCE\" to name where a custom value comes from."};
+}
+
+DeclaredOption IntervalOption() {
+    return {"interval", "MONTHS", "Re-test every MONTHS months (1 to 600)."};
+}
 
 bool ParseLimitOptions(const std::string& command, const ParsedArguments& options,
                        std::optional<archive::Limit>& limit, std::optional<int>& interval) {

@@ -12,7 +12,8 @@ namespace terrovane::cli {
 bool ParseLimitOptions(const std::string& command, const ParsedArguments& options,
                        std::optional<archive::Limit>& limit, std::optional<int>& interval);
 
-extern const DeclaredOption kLimitOption;
-extern const DeclaredOption kIntervalOption;
+// Functions rather than globals: the commands' registrars read them while statics are still being made.
+DeclaredOption LimitOption();
+DeclaredOption IntervalOption();
 
 }  // namespace terrovane::cli

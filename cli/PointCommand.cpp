@@ -3,31 +3,16 @@
 
 #include "ArchiveAccess.h"
 #include "Command.h"
-#include "LimitOptions.h"
+#include "SiteCommands.h"
 #include "Sites.h"
 
 namespace terrovane::cli {
 namespace {
 
-std::string KindWords() {
-    std::string words;
-    for (const archive::PointKind kind : archive::PointKinds()) {
-        words += (words.empty() ? "" : ", ") + std::string(archive::PointKindWord(kind));
-    }
-    return words;
-}
-
 int Add(const ParsedArguments& options) {
     archive::PointFields fields;
     fields.name = options.positionals[1];
-    if (options.Has("kind")) {
-        const auto kind = archive::ParsePointKind(options.Value("kind"));
-        if (!kind) {
-            return UsageError("point", "--kind is one of " + KindWords());
-        }
-        fields.kind = *kind;
-    }
-    if (!ParseLimitOptions("point", options, fields.limit, fields.intervalMonths)) {
+    if (!ParsePointOptions(options, fields)) {
         return kExitUsage;
     }
     auto store = OpenArchiveFor("point add");
@@ -47,13 +32,9 @@ int Add(const ParsedArguments& options) {
 const CommandRegistrar kRegistrar(
     {"point",
      "\"point add SITE POINT\" adds a test point to a site, after its last one in the order of measuring. "
-     "Without --limit or --interval the point takes the site's.",
-     {{{"point add",
-        {"SITE", "POINT"},
-        {{"kind", "KIND", "rod, grid, mesh, tower-leg, down-conductor or other (the default)."},
-         kLimitOption,
-         kIntervalOption}},
-       Add}}});
+     "Without --limit or --interval the point takes the site's. \"point set SITE POINT\" changes an existing "
+     "point's kind, limit or interval (only the options given).",
+     {{{"point add", {"SITE", "POINT"}, PointOptions()}, Add}, PointSetForm()}});
 
 }  // namespace
 }  // namespace terrovane::cli

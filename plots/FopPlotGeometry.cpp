@@ -10,14 +10,23 @@ FopPlotLayout LayoutFopPlot(const std::vector<analysis::FopReading>& readings, d
     FopPlotLayout layout;
     layout.plot = plot;
     layout.currentProbe = currentProbe > 0 && std::isfinite(currentProbe) ? currentProbe : 1;
-    layout.fraction = LinearAxis(0, 1, 10);
+    // x/D runs to 1, and further when a potential probe stood beyond the current probe: every reading is
+    // drawn inside the frame.
+    double farthest = 1;
     double highest = 0;
-    for (const analysis::FopReading& reading : readings)
-        if (std::isfinite(reading.resistance))
+    double lowest = 0;
+    for (const analysis::FopReading& reading : readings) {
+        if (std::isfinite(reading.distance))
+            farthest = std::max(farthest, reading.distance / layout.currentProbe);
+        if (std::isfinite(reading.resistance)) {
             highest = std::max(highest, reading.resistance);
+            lowest = std::min(lowest, reading.resistance);
+        }
+    }
+    layout.fraction = LinearAxis(0, farthest, 10);
     if (resistanceAt618)
         highest = std::max(highest, *resistanceAt618 * (1 + analysis::kPlateauTolerancePercent / 100));
-    layout.resistance = LinearAxis(0, highest > 0 ? highest : 1, 6);
+    layout.resistance = LinearAxis(lowest, highest > lowest ? highest : lowest + 1, 6);
     return layout;
 }
 

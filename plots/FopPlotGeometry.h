@@ -19,7 +19,8 @@ struct FopPlotLayout {
     PlotAxis resistance;
 };
 
-// The resistance axis starts at 0 and reaches the highest reading (and the plateau band's top).
+// x/D runs from 0 to 1 or the farthest reading; the resistance axis from 0 (or the lowest reading, were
+// one negative) to the highest reading and the plateau band's top.
 FopPlotLayout LayoutFopPlot(const std::vector<analysis::FopReading>& readings, double currentProbe,
                             std::optional<double> resistanceAt618, const QRectF& plot);
 QPointF MapFop(const FopPlotLayout& layout, double distance, double resistance);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QSvgGenerator>
 
 #include "AtomicFile.h"
 
@@ -41,11 +42,34 @@ QByteArray PdfBytes(const PlotPainter& paint) {
     return bytes;
 }
 
+QByteArray SvgBytes(const PlotPainter& paint) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(QSize(800, 550));
+        generator.setViewBox(QRect(0, 0, 800, 550));
+        generator.setTitle(QStringLiteral("Terrovane plot"));
+        QPainter painter(&generator);
+        paint(painter, QRectF(0, 0, 800, 550));
+    }
+    return bytes;
+}
+
+QByteArray PlotBytes(const QString& path, const PlotPainter& paint) {
+    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return PdfBytes(paint);
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
+        return SvgBytes(paint);
+    return PngBytes(paint);
+}
+
 }  // namespace
 
 bool SavePlot(const QString& path, const PlotPainter& paint, std::string& error) {
-    const QByteArray bytes =
-        path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? PdfBytes(paint) : PngBytes(paint);
+    const QByteArray bytes = PlotBytes(path, paint);
     if (bytes.isEmpty()) {
         error = "the plot could not be drawn";
         return false;

@@ -143,6 +143,10 @@
         <source>; %1 left out (see below)</source>
         <translation>; %1 ausgelassen (siehe unten)</translation>
     </message>
+    <message>
+        <source>Save plot...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GridWindow</name>
@@ -463,6 +467,25 @@ Zweifelhaft: </translation>
     <message>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>Ein anderes Programm hat es möglicherweise inzwischen geändert; das Fenster zeigt jetzt das Archiv, wie es ist.</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSaving</name>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plot could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1253,18 +1276,6 @@ Datum</translation>
         <translation>; das beste gefundene Modell wird gezeigt</translation>
     </message>
     <message>
-        <source>Save plot</source>
-        <translation>Diagramm speichern</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png);;PDF (*.pdf)</source>
-        <translation>PNG-Bild (*.png);;PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Plot saved</source>
-        <translation>Diagramm gespeichert</translation>
-    </message>
-    <message>
         <source>There is no model to save</source>
         <translation>Es gibt kein Modell zum Speichern</translation>
     </message>
@@ -1314,6 +1325,10 @@ Datum</translation>
     <message>
         <source>no</source>
         <translation>nein</translation>
+    </message>
+    <message>
+        <source>Stored %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1880,14 +1895,6 @@ Datum</translation>
         <translation>Neuer Prüfpunkt...</translation>
     </message>
     <message>
-        <source>New site</source>
-        <translation>Neue Anlage</translation>
-    </message>
-    <message>
-        <source>New test point</source>
-        <translation>Neuer Prüfpunkt</translation>
-    </message>
-    <message>
         <source>Assign</source>
         <translation>Zuordnen</translation>
     </message>
@@ -1900,8 +1907,16 @@ Datum</translation>
         <translation>Prüfpunkt:</translation>
     </message>
     <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
+        <source>Choose an earlier test point, make more points, or clear &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose another test point or site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results could not be assigned: %1. %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2095,21 @@ Datum</translation>
         <source>Grid safety...</source>
         <translation>Sicherheit der Erdungsanlage...</translation>
     </message>
+    <message>
+        <source>Stored analyses...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::IntervalEdit</name>
+    <message>
+        <source> months</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::LabelDialog</name>
@@ -2090,6 +2120,150 @@ Datum</translation>
     <message>
         <source>Note:</source>
         <translation>Notiz:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::LimitEdit</name>
+    <message>
+        <source>%1 ohm (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where the value comes from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the custom limit as a number of ohms above 0, with a decimal point (such as 7.5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::PointPropertiesDialog</name>
+    <message>
+        <source>Rod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tower leg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down conductor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New test point of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties of %1 / %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site&apos;s: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site&apos;s: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site&apos;s: %1 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re-test every:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The test point could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::PropertiesDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::SitePropertiesDialog</name>
+    <message>
+        <source>New site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latitude,longitude in decimal degrees, such as 48.137,11.575</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No re-test interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re-test every:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the position as latitude,longitude in decimal degrees (such as 48.137,11.575), or leave it empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site could not be saved: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2175,6 +2349,77 @@ Datum</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::StoredAnalysesDialog</name>
+    <message>
+        <source>Stored analyses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soil model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fall of potential</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D %1 m, %2 readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the soil model of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fall-of-potential curve of %1 / %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1? The results stay in the archive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be deleted: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::TrendChart</name>
     <message>
         <source>No readings to show</source>
@@ -2190,10 +2435,6 @@ Datum</translation>
     <message>
         <source>Trend</source>
         <translation>Verlauf</translation>
-    </message>
-    <message>
-        <source>Label:</source>
-        <translation>Kennzeichnung:</translation>
     </message>
     <message>
         <source>Quantity:</source>
@@ -2213,6 +2454,26 @@ Datum</translation>
             <numerusform>%n über dem Messbereich (keine Zahl zum Zeichnen).</numerusform>
             <numerusform>%n über dem Messbereich (keine Zahl zum Zeichnen).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logarithmic axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no test point yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 results of this test point have a valid reading of this quantity.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

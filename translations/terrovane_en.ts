@@ -143,6 +143,10 @@
         <source>; %1 left out (see below)</source>
         <translation>; %1 left out (see below)</translation>
     </message>
+    <message>
+        <source>Save plot...</source>
+        <translation>Save plot...</translation>
+    </message>
 </context>
 <context>
     <name>GridWindow</name>
@@ -463,6 +467,25 @@ Doubtful: </translation>
     <message>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>Another program may have changed it meanwhile; the window now shows the archive as it is.</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSaving</name>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF (*.pdf)</source>
+        <translation>PNG image (*.png);;SVG drawing (*.svg);;PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save plot</source>
+        <translation>Save plot</translation>
+    </message>
+    <message>
+        <source>The plot could not be saved: %1</source>
+        <translation>The plot could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation>Plot saved to %1</translation>
     </message>
 </context>
 <context>
@@ -1253,18 +1276,6 @@ Date</translation>
         <translation>; the best model found is shown</translation>
     </message>
     <message>
-        <source>Save plot</source>
-        <translation>Save plot</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png);;PDF (*.pdf)</source>
-        <translation>PNG image (*.png);;PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Plot saved</source>
-        <translation>Plot saved</translation>
-    </message>
-    <message>
         <source>There is no model to save</source>
         <translation>There is no model to save</translation>
     </message>
@@ -1314,6 +1325,10 @@ Date</translation>
     <message>
         <source>no</source>
         <translation>no</translation>
+    </message>
+    <message>
+        <source>Stored %1</source>
+        <translation>Stored %1</translation>
     </message>
 </context>
 <context>
@@ -1880,14 +1895,6 @@ Date</translation>
         <translation>New test point...</translation>
     </message>
     <message>
-        <source>New site</source>
-        <translation>New site</translation>
-    </message>
-    <message>
-        <source>New test point</source>
-        <translation>New test point</translation>
-    </message>
-    <message>
         <source>Assign</source>
         <translation>Assign</translation>
     </message>
@@ -1900,8 +1907,16 @@ Date</translation>
         <translation>Test point:</translation>
     </message>
     <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
+        <source>Choose an earlier test point, make more points, or clear &quot;%1&quot;.</source>
+        <translation>Choose an earlier test point, make more points, or clear &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Choose another test point or site.</source>
+        <translation>Choose another test point or site.</translation>
+    </message>
+    <message>
+        <source>The results could not be assigned: %1. %2</source>
+        <translation>The results could not be assigned: %1. %2</translation>
     </message>
 </context>
 <context>
@@ -2080,6 +2095,21 @@ Date</translation>
         <source>Grid safety...</source>
         <translation>Grid safety...</translation>
     </message>
+    <message>
+        <source>Stored analyses...</source>
+        <translation>Stored analyses...</translation>
+    </message>
+    <message>
+        <source>Properties...</source>
+        <translation>Properties...</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::IntervalEdit</name>
+    <message>
+        <source> months</source>
+        <translation> months</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::LabelDialog</name>
@@ -2090,6 +2120,150 @@ Date</translation>
     <message>
         <source>Note:</source>
         <translation>Note:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::LimitEdit</name>
+    <message>
+        <source>%1 ohm (%2)</source>
+        <translation>%1 ohm (%2)</translation>
+    </message>
+    <message>
+        <source>Custom value</source>
+        <translation>Custom value</translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation>ohm</translation>
+    </message>
+    <message>
+        <source>where the value comes from</source>
+        <translation>where the value comes from</translation>
+    </message>
+    <message>
+        <source>Enter the custom limit as a number of ohms above 0, with a decimal point (such as 7.5).</source>
+        <translation>Enter the custom limit as a number of ohms above 0, with a decimal point (such as 7.5).</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::PointPropertiesDialog</name>
+    <message>
+        <source>Rod</source>
+        <translation>Rod</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Mesh</source>
+        <translation>Mesh</translation>
+    </message>
+    <message>
+        <source>Tower leg</source>
+        <translation>Tower leg</translation>
+    </message>
+    <message>
+        <source>Down conductor</source>
+        <translation>Down conductor</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>New test point of %1</source>
+        <translation>New test point of %1</translation>
+    </message>
+    <message>
+        <source>Properties of %1 / %2</source>
+        <translation>Properties of %1 / %2</translation>
+    </message>
+    <message>
+        <source>The site&apos;s: %1</source>
+        <translation>The site&apos;s: %1</translation>
+    </message>
+    <message>
+        <source>The site&apos;s: none</source>
+        <translation>The site&apos;s: none</translation>
+    </message>
+    <message>
+        <source>The site&apos;s: %1 months</source>
+        <translation>The site&apos;s: %1 months</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Kind:</translation>
+    </message>
+    <message>
+        <source>Limit:</source>
+        <translation>Limit:</translation>
+    </message>
+    <message>
+        <source>Re-test every:</source>
+        <translation>Re-test every:</translation>
+    </message>
+    <message>
+        <source>The test point could not be saved: %1</source>
+        <translation>The test point could not be saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::PropertiesDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Enter a name.</source>
+        <translation>Enter a name.</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::SitePropertiesDialog</name>
+    <message>
+        <source>New site</source>
+        <translation>New site</translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation>Properties of %1</translation>
+    </message>
+    <message>
+        <source>latitude,longitude in decimal degrees, such as 48.137,11.575</source>
+        <translation>latitude,longitude in decimal degrees, such as 48.137,11.575</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <source>No re-test interval</source>
+        <translation>No re-test interval</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Limit:</source>
+        <translation>Limit:</translation>
+    </message>
+    <message>
+        <source>Re-test every:</source>
+        <translation>Re-test every:</translation>
+    </message>
+    <message>
+        <source>Enter the position as latitude,longitude in decimal degrees (such as 48.137,11.575), or leave it empty.</source>
+        <translation>Enter the position as latitude,longitude in decimal degrees (such as 48.137,11.575), or leave it empty.</translation>
+    </message>
+    <message>
+        <source>The site could not be saved: %1</source>
+        <translation>The site could not be saved: %1</translation>
     </message>
 </context>
 <context>
@@ -2175,6 +2349,77 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::StoredAnalysesDialog</name>
+    <message>
+        <source>Stored analyses</source>
+        <translation>Stored analyses</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Test point</translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation>Stored</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>Delete...</translation>
+    </message>
+    <message>
+        <source>Soil model</source>
+        <translation>Soil model</translation>
+    </message>
+    <message>
+        <source>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</source>
+        <translation>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</translation>
+    </message>
+    <message>
+        <source>Fall of potential</source>
+        <translation>Fall of potential</translation>
+    </message>
+    <message>
+        <source>D %1 m, %2 readings</source>
+        <translation>D %1 m, %2 readings</translation>
+    </message>
+    <message>
+        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
+        <translation>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</translation>
+    </message>
+    <message>
+        <source>the soil model of %1</source>
+        <translation>the soil model of %1</translation>
+    </message>
+    <message>
+        <source>the fall-of-potential curve of %1 / %2</source>
+        <translation>the fall-of-potential curve of %1 / %2</translation>
+    </message>
+    <message>
+        <source>Delete %1? The results stay in the archive.</source>
+        <translation>Delete %1? The results stay in the archive.</translation>
+    </message>
+    <message>
+        <source>It could not be deleted: %1</source>
+        <translation>It could not be deleted: %1</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::TrendChart</name>
     <message>
         <source>No readings to show</source>
@@ -2190,10 +2435,6 @@ Date</translation>
     <message>
         <source>Trend</source>
         <translation>Trend</translation>
-    </message>
-    <message>
-        <source>Label:</source>
-        <translation>Label:</translation>
     </message>
     <message>
         <source>Quantity:</source>
@@ -2213,6 +2454,26 @@ Date</translation>
             <numerusform>%n over range (no number to plot).</numerusform>
             <numerusform>%n over range (no number to plot).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Test point</translation>
+    </message>
+    <message>
+        <source>Logarithmic axis</source>
+        <translation>Logarithmic axis</translation>
+    </message>
+    <message>
+        <source>There is no test point yet.</source>
+        <translation>There is no test point yet.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 results of this test point have a valid reading of this quantity.</source>
+        <translation>%1 of %2 results of this test point have a valid reading of this quantity.</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,10 @@
         <source>; %1 left out (see below)</source>
         <translation>；%1 个被排除（见下文）</translation>
     </message>
+    <message>
+        <source>Save plot...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GridWindow</name>
@@ -463,6 +467,25 @@ Doubtful: </source>
     <message>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>另一个程序可能已同时更改了它；窗口现在显示档案库的当前内容。</translation>
+    </message>
+</context>
+<context>
+    <name>PlotSaving</name>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plot could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plot saved to %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1251,18 +1274,6 @@ Date</translation>
         <translation>；显示找到的最佳模型</translation>
     </message>
     <message>
-        <source>Save plot</source>
-        <translation>保存图形</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png);;PDF (*.pdf)</source>
-        <translation>PNG 图像 (*.png);;PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Plot saved</source>
-        <translation>图形已保存</translation>
-    </message>
-    <message>
         <source>There is no model to save</source>
         <translation>没有可保存的模型</translation>
     </message>
@@ -1311,6 +1322,10 @@ Date</translation>
     <message>
         <source>no</source>
         <translation>否</translation>
+    </message>
+    <message>
+        <source>Stored %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1877,14 +1892,6 @@ Date</translation>
         <translation>新建测试点...</translation>
     </message>
     <message>
-        <source>New site</source>
-        <translation>新建站点</translation>
-    </message>
-    <message>
-        <source>New test point</source>
-        <translation>新建测试点</translation>
-    </message>
-    <message>
         <source>Assign</source>
         <translation>分配</translation>
     </message>
@@ -1897,8 +1904,16 @@ Date</translation>
         <translation>测试点：</translation>
     </message>
     <message>
-        <source>Name:</source>
-        <translation>名称：</translation>
+        <source>Choose an earlier test point, make more points, or clear &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose another test point or site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results could not be assigned: %1. %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2075,6 +2090,21 @@ Date</translation>
         <source>Grid safety...</source>
         <translation>接地网安全...</translation>
     </message>
+    <message>
+        <source>Stored analyses...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::IntervalEdit</name>
+    <message>
+        <source> months</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::LabelDialog</name>
@@ -2085,6 +2115,150 @@ Date</translation>
     <message>
         <source>Note:</source>
         <translation>备注：</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::LimitEdit</name>
+    <message>
+        <source>%1 ohm (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ohm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where the value comes from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the custom limit as a number of ohms above 0, with a decimal point (such as 7.5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::PointPropertiesDialog</name>
+    <message>
+        <source>Rod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tower leg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down conductor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New test point of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties of %1 / %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site&apos;s: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site&apos;s: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site&apos;s: %1 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re-test every:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The test point could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::PropertiesDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::SitePropertiesDialog</name>
+    <message>
+        <source>New site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Properties of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latitude,longitude in decimal degrees, such as 48.137,11.575</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No re-test interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re-test every:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the position as latitude,longitude in decimal degrees (such as 48.137,11.575), or leave it empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site could not be saved: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2344,77 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::StoredAnalysesDialog</name>
+    <message>
+        <source>Stored analyses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soil model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fall of potential</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D %1 m, %2 readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the soil model of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fall-of-potential curve of %1 / %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1? The results stay in the archive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be deleted: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::TrendChart</name>
     <message>
         <source>No readings to show</source>
@@ -2185,10 +2430,6 @@ Date</translation>
     <message>
         <source>Trend</source>
         <translation>趋势</translation>
-    </message>
-    <message>
-        <source>Label:</source>
-        <translation>标签：</translation>
     </message>
     <message>
         <source>Quantity:</source>
@@ -2207,6 +2448,26 @@ Date</translation>
         <translation>
             <numerusform>%n 个超量程（无数值可绘制）。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logarithmic axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no test point yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 results of this test point have a valid reading of this quantity.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

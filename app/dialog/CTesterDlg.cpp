@@ -90,7 +90,7 @@ void CTesterDlg::CreateControls() {
     recordList_ = list;
     recordList_->setGeometry(geometry.recordList);
     connect(recordList_, &QTableWidget::clicked, this, &CTesterDlg::OnListClicked);
-    connect(list, &RecordListView::SelectionMovedByKey, this, &CTesterDlg::OnListClicked);
+    connect(list, &RecordListView::SelectionMovedByKey, this, &CTesterDlg::OnListMovedByKey);
     connect(recordList_, &QTableWidget::customContextMenuRequested, this, &CTesterDlg::OnListClicked);
     CreateMenu();
     layout->setMenuBar(menuBar_);
@@ -300,6 +300,10 @@ void CTesterDlg::OnAbout() {
 
 void CTesterDlg::OnListClicked() {
     panel_->OnListClicked();
+}
+
+void CTesterDlg::OnListMovedByKey() {
+    panel_->OnListMovedByKey();
 }
 
 // Escape would close the dialog, and with it the program, at a stray key press. Exit, the close box and

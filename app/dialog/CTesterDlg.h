@@ -117,6 +117,7 @@ class CTesterDlg : public QDialog {
     void OnLanguage(int id);
     void ShowLanguageChecks(int checkedId);
     void OnListClicked();
+    void OnListMovedByKey();
     void OnTimer() { WatchPort(); }
 
     void ReadRecords();

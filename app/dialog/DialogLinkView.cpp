@@ -75,8 +75,14 @@ bool DialogLinkView::IsProgressOpen() const {
     return dialog_.Progress().IsOpen();
 }
 
+// The list highlights the record the display shows, so the arrow keys go on from there.
 void DialogLinkView::ShowSelectedAfterReadOut() {
     dialog_.Panel().OnReadOutFinished();
+    QTableWidget* list = dialog_.RecordList();
+    const int shown = static_cast<int>(dialog_.State().currentIndex);
+    list->setCurrentCell(shown, 0);
+    list->selectRow(shown);
+    list->scrollToItem(list->item(shown, 0));
 }
 
 void DialogLinkView::ShowRecord(std::size_t slot) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "FocusFrame.h"
 #include "RecordTable.h"
 
 namespace terrovane::app {
@@ -88,6 +89,7 @@ RecordListView* CreateRecordList(QWidget* parent) {
     list->horizontalHeader()->setHighlightSections(false);
     list->horizontalHeader()->setStretchLastSection(false);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
+    keyboard::ShowFocusFrame(list);
     QPalette palette = list->palette();
     palette.setColor(QPalette::Base, Qt::white);
     list->setPalette(palette);

@@ -10,6 +10,7 @@
 #include "FopPlotPainting.h"
 #include "FopSummaryText.h"
 #include "SiteReportGrid.h"
+#include "SoilCovariance.h"
 #include "SoilPlotPainting.h"
 
 namespace terrovane::sitereport {
@@ -55,7 +56,7 @@ void Text(QPainter& painter, const QRectF& box, const QString& text, int flags =
 
 plots::SoilPlotData SoilData(const archive::StoredSoilModel& model) {
     plots::SoilPlotData data;
-    data.band = false;
+    data.band = !model.logCovariance.empty();
     analysis::LayeredEarth earth;
     for (const archive::StoredSoilLayer& layer : model.layers) {
         earth.resistivities.push_back(layer.resistivity);
@@ -65,7 +66,7 @@ plots::SoilPlotData SoilData(const archive::StoredSoilModel& model) {
     for (const archive::StoredSoundingPoint& point : model.points)
         data.measured.push_back({point.spacing, point.apparentResistivity});
     const auto [first, last] = plots::CurveSpan(data.measured);
-    data.curve = plots::SoilCurve(earth, {}, first, last);
+    data.curve = plots::SoilCurve(earth, model.logCovariance, first, last);
     return data;
 }
 
@@ -156,8 +157,11 @@ bool LoadStoredAnalyses(archive::Archive& archive, std::int64_t site,
     std::vector<archive::StoredSoilModel> models;
     if (!archive::SoilModels(archive, site, models, error))
         return false;
-    if (!models.empty())
+    if (!models.empty()) {
         out.soilModel = models.front();
+        if (!archive::LoadSoilCovariance(archive, *out.soilModel, error))
+            return false;
+    }
     std::vector<archive::StoredGridAssessment> assessments;
     if (!archive::GridAssessments(archive, site, assessments, error))
         return false;

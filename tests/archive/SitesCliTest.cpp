@@ -73,6 +73,32 @@ TEST_F(SitesCliTest, ASiteItsPointsAndAssignedResultsComeOutWithTheirVerdicts) {
     EXPECT_NE(run.text.find("NEC 250.53(A)(2) Exception"), std::string::npos) << run.text;
 }
 
+// "site set" and "point set" change only what they are given; the verdicts and due dates follow at once.
+TEST_F(SitesCliTest, SetChangesOnlyTheGivenFieldsAndTheVerdictsFollow) {
+    ASSERT_TRUE(StoreImage(*OpenArchive(), ImageWith({{0, MakeResult(1, 5, 1, 8.0f)}})).stored);
+    ASSERT_EQ(Cli("site add Yard --address 'Gate 2' --limit iec62305").status, 0) << Errors();
+    ASSERT_EQ(Cli("point add Yard Rod").status, 0) << Errors();
+    ASSERT_EQ(Cli("assign 1 --to Yard/Rod").status, 0) << Errors();
+    ASSERT_EQ(
+        Cli("site set Yard --limit '7.5,client specification' --interval 6 --position '1.5, 2.25'").status, 0)
+        << Errors();
+    CommandRun run = Cli("history --site Yard --format json");
+    EXPECT_EQ(Json("print(rows[0]['limit_ohm'], rows[0]['limit_source'], rows[0]['verdict'])", run.text),
+              "7.5 client specification fail");
+    run = Cli("sites --format json");
+    EXPECT_EQ(Json("print(rows[0]['address'], rows[0]['latitude'], rows[0]['longitude'])", run.text),
+              "Gate 2 1.5 2.25");
+    run = Cli("due --format json");
+    EXPECT_EQ(Json("print([(r['point'], r['due']) for r in rows])", run.text), "[('Rod', '2009-07-05')]");
+
+    ASSERT_EQ(Cli("point set Yard Rod --kind rod --limit nec-rod").status, 0) << Errors();
+    run = Cli("history --point Rod --format json");
+    EXPECT_EQ(Json("print(rows[0]['limit_ohm'], rows[0]['verdict'])", run.text), "25 pass");
+    EXPECT_EQ(Cli("point set Yard Nothing --kind rod").status, 1);
+    EXPECT_EQ(Cli("site set Yard --position north").status, 2);
+    EXPECT_EQ(Cli("site set Elsewhere --interval 3").status, 1);
+}
+
 TEST_F(SitesCliTest, MistakesAreNamedAndChangeNothing) {
     ASSERT_TRUE(StoreImage(*OpenArchive(), ImageWith({{0, MakeResult(1, 5, 1, 8.0f)}})).stored);
     ASSERT_EQ(Cli("site add Plant").status, 0) << Errors();

@@ -127,7 +127,7 @@ TEST_F(SoilWindowTest, TheModelIsKeptWithItsSiteAndSavedAsFilesOthersRead) {
     const std::string png = Folder() + "/plot.png";
     window.plotFileChooser = [&] { return QString::fromStdString(png); };
     window.SavePlotFile();
-    EXPECT_EQ(window.Status().text(), QStringLiteral("Plot saved"));
+    EXPECT_EQ(window.Status().text(), QStringLiteral("Plot saved to ") + QString::fromStdString(png));
     EXPECT_EQ(RunPython("import struct\nd = open('" + png +
                             "', 'rb').read(24)\nprint(d[:8] == b'\\x89PNG\\r\\n\\x1a\\n', "
                             "struct.unpack('>II', d[16:24]))",

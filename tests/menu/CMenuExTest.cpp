@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <algorithm>
 
 #include "CMenuEx.h"
@@ -17,6 +19,20 @@
 
 namespace terrovane::menu {
 namespace {
+
+// The contrast ratio of two colours by their relative luminance, as accessibility guidelines define it.
+double ContrastRatio(const QColor& first, const QColor& second) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double a = luminance(first) + 0.05;
+    const double b = luminance(second) + 0.05;
+    return a > b ? a / b : b / a;
+}
 
 TEST(CMenuEx, BuildsTheMainMenuWithItsIdsAndTexts) {
     QWidget window;
@@ -109,6 +125,17 @@ TEST(CMenuEx, OpenMenuShowsTheGreyColumnAndTheFramedHighlight) {
     EXPECT_EQ(QColor(shot.pixel(saveRect.left() + 3, saveRect.center().y())), kHighlightFill);
     EXPECT_EQ(QColor(shot.pixel(saveRect.right() - 3, saveRect.top())), kHighlightFrame);
     EXPECT_EQ(QColor(shot.pixel(saveRect.left() + 3, saveRect.bottom())), kHighlightFrame);
+    // The highlighted item's text stays readable on the light fill (at least 4.5:1, as for body text).
+    QColor darkest = kHighlightFill;
+    for (int x = saveRect.left() + 1; x < saveRect.right(); ++x) {
+        for (int y = saveRect.top() + 1; y < saveRect.bottom(); ++y) {
+            const QColor pixel(shot.pixel(x, y));
+            if (pixel.lightnessF() < darkest.lightnessF()) {
+                darkest = pixel;
+            }
+        }
+    }
+    EXPECT_GE(ContrastRatio(darkest, kHighlightFill), 4.5) << darkest.name().toStdString();
     file->hide();
 }
 

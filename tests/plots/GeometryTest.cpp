@@ -95,5 +95,18 @@ TEST(FopPlotGeometryTest, EvenDistancesAndThePlateauBand) {
     EXPECT_NEAR(band.bottom(), MapFop(layout, 0, 9.5).y(), 1e-9);
 }
 
+// A potential probe set beyond the current probe, or a reading below zero, still lands inside the frame.
+TEST(FopPlotGeometryTest, TheAxesCoverEveryReading) {
+    const std::vector<analysis::FopReading> readings{{10, -0.5}, {30, 9.6}, {65, 14}};
+    const QRectF plot(20, 10, 500, 300);
+    const FopPlotLayout layout = LayoutFopPlot(readings, 50, std::nullopt, plot);
+    for (const analysis::FopReading& reading : readings) {
+        const QPointF at = MapFop(layout, reading.distance, reading.resistance);
+        EXPECT_TRUE(plot.adjusted(-1e-9, -1e-9, 1e-9, 1e-9).contains(at)) << reading.distance;
+    }
+    EXPECT_LE(layout.resistance.low, -0.5);
+    EXPECT_GE(layout.fraction.high, 1.3);
+}
+
 }  // namespace
 }  // namespace terrovane::plots

@@ -5,7 +5,7 @@
 namespace terrovane::engineering {
 
 FopPlot::FopPlot(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(420, 300);
+    setMinimumSize(360, 260);
 }
 
 void FopPlot::SetData(plots::FopPlotData data) {

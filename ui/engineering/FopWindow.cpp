@@ -8,9 +8,13 @@
 #include <cmath>
 
 #include "CsvNumbers.h"
+#include "EscapeCloses.h"
+#include "FocusFrame.h"
 #include "FopCurves.h"
 #include "FopPlotGeometry.h"
+#include "FopSummary.h"
 #include "FopSummaryText.h"
+#include "PlotSaving.h"
 #include "RefusalText.h"
 #include "ScreenFit.h"
 #include "TypedNumber.h"
@@ -60,13 +64,9 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
                                        QCoreApplication::translate("FopWindow", "Potential probe x (m)")});
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    for (std::size_t i = 0; i < results_.size(); ++i) {
-        const int row = static_cast<int>(i);
-        table_->setItem(row, 0, Fixed(QString::fromStdString(results_[i].when)));
-        table_->setItem(row, 1, Fixed(QString::number(results_[i].resistance, 'g', 4)));
-        table_->setItem(row, kDistanceColumn, new QTableWidgetItem);
-    }
-    table_->setMinimumWidth(380);
+    FillTable();
+    table_->setMinimumWidth(300);
+    keyboard::ShowFocusFrame(table_);
     left->addWidget(table_, 1);
     body->addLayout(left, 2);
     plot_ = new FopPlot(this);
@@ -85,6 +85,8 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
         outer->addWidget(left_out);
     }
     auto* buttons = new QHBoxLayout;
+    savePlot_ = new QPushButton(QCoreApplication::translate("FopWindow", "Save plot..."), this);
+    buttons->addWidget(savePlot_);
     store_ =
         new QPushButton(point_ ? QCoreApplication::translate("FopWindow", "Store with %1").arg(point_->name)
                                : QCoreApplication::translate("FopWindow", "Store with test point"),
@@ -92,6 +94,8 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     if (!point_)
         store_->setToolTip(QCoreApplication::translate(
             "FopWindow", "The results belong to no one test point: assign them first"));
+    else
+        ElideButtonText(*store_);
     buttons->addWidget(store_);
     buttons->addStretch(1);
     status_ = new QLabel(this);
@@ -107,7 +111,37 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     });
     connect(table_, &QTableWidget::itemChanged, this, &FopWindow::DistanceEdited);
     connect(store_, &QPushButton::clicked, this, &FopWindow::StoreWithPoint);
+    connect(savePlot_, &QPushButton::clicked, this, &FopWindow::SavePlotFile);
+    keyboard::CloseOnEscape(this);
     screenfit::ResizeOnScreen(this, QSize(1100, 600));
+}
+
+void FopWindow::FillTable() {
+    table_->setRowCount(static_cast<int>(results_.size()));
+    for (std::size_t i = 0; i < results_.size(); ++i) {
+        const int row = static_cast<int>(i);
+        table_->setItem(row, 0, Fixed(QString::fromStdString(results_[i].when)));
+        table_->setItem(row, 1, Fixed(QString::number(results_[i].resistance, 'g', 4)));
+        table_->setItem(row, kDistanceColumn, new QTableWidgetItem);
+    }
+}
+
+void FopWindow::ShowStored(const archive::StoredFopCurve& curve) {
+    results_.clear();
+    for (const archive::StoredFopReading& reading : curve.readings)
+        results_.push_back({reading.result.value_or(0), curve.savedAt.substr(0, 16), reading.resistance});
+    filling_ = true;
+    FillTable();
+    {
+        const QSignalBlocker quiet(currentProbe_);
+        currentProbe_->setValue(curve.currentProbe);
+    }
+    for (std::size_t i = 0; i < curve.readings.size(); ++i)
+        table_->item(static_cast<int>(i), kDistanceColumn)
+            ->setText(QString::number(curve.readings[i].distance, 'g', 6));
+    filling_ = false;
+    distancesEdited_ = true;
+    Analyse();
 }
 
 void FopWindow::SpreadEvenly() {
@@ -188,6 +222,19 @@ void FopWindow::StoreWithPoint() {
     status_->setText(archive::StoreFopCurve(*archive_, curve, error)
                          ? QCoreApplication::translate("FopWindow", "Curve stored with %1").arg(point_->name)
                          : QString::fromStdString(error));
+}
+
+}  // namespace terrovane::engineering
+
+namespace terrovane::engineering {
+
+void FopWindow::SavePlotFile() {
+    const plots::FopPlotData data = plot_->Data();
+    const QString said = SavePlotToFile(
+        this, plotFileChooser,
+        [&data](QPainter& painter, const QRectF& area) { plots::PaintFopPlot(painter, area, data); });
+    if (!said.isEmpty())
+        status_->setText(said);
 }
 
 }  // namespace terrovane::engineering

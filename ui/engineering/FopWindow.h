@@ -6,10 +6,12 @@
 #include <QTableWidget>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "Archive.h"
+#include "FopCurves.h"
 #include "FopPlot.h"
 #include "FopSession.h"
 
@@ -38,6 +40,10 @@ class FopWindow : public QWidget {
     QLabel& Values() const { return *values_; }
     QLabel& Status() const { return *status_; }
     QPushButton& StoreButton() const { return *store_; }
+    QPushButton& SavePlotButton() const { return *savePlot_; }
+
+    // Asks for the plot's file ("" when cancelled); tests answer it themselves.
+    std::function<QString()> plotFileChooser;
     FopPlot& Plot() const { return *plot_; }
     const analysis::FopAnalysis& Analysis() const { return analysis_; }
     // The distances as entered; false with the first row that holds no number above 0.
@@ -47,9 +53,14 @@ class FopWindow : public QWidget {
     void SpreadEvenly();
     void Analyse();
     void StoreWithPoint();
+    // Shows a stored curve again: its readings at their distances and its D.
+    void ShowStored(const archive::StoredFopCurve& curve);
+    void SavePlotFile();
 
   private:
     void DistanceEdited(QTableWidgetItem* item);
+    // One row per result: its time, its resistance and an empty distance.
+    void FillTable();
 
     archive::Archive* archive_;
     std::optional<PointChoice> point_;
@@ -64,6 +75,7 @@ class FopWindow : public QWidget {
     QLabel* values_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* store_ = nullptr;
+    QPushButton* savePlot_ = nullptr;
 };
 
 }  // namespace terrovane::engineering

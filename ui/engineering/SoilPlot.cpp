@@ -5,7 +5,7 @@
 namespace terrovane::engineering {
 
 SoilPlot::SoilPlot(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(420, 320);
+    setMinimumSize(360, 260);
 }
 
 void SoilPlot::SetData(plots::SoilPlotData data) {

@@ -57,6 +57,7 @@ archive::StoredSoilModel StoredModelOf(const analysis::SoilFit& fit, std::int64_
             {layer.resistivity, layer.resistivitySigma, layer.thickness, layer.thicknessSigma});
     for (const analysis::FittedPoint& point : fit.points)
         model.points.push_back({point.spacing, point.measured});
+    model.logCovariance = fit.logCovariance;
     return model;
 }
 

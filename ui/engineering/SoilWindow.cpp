@@ -9,11 +9,15 @@
 #include <cmath>
 
 #include "AnalysisText.h"
+#include "EscapeCloses.h"
 #include "FileDialogSetup.h"
+#include "FocusFrame.h"
 #include "GridWindow.h"
 #include "PlotFiles.h"
+#include "PlotSaving.h"
 #include "RefusalText.h"
 #include "ScreenFit.h"
+#include "SoilCovariance.h"
 #include "SoilModels.h"
 #include "SoilSession.h"
 
@@ -61,6 +65,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     layers_->setCurrentText(QStringLiteral("auto"));
     top->addWidget(layers_);
     rms_ = new QLabel(this);
+    rms_->setWordWrap(true);  // a long message wraps rather than widening the window past the screen
     top->addSpacing(16);
     top->addWidget(rms_, 1);
     outer->addLayout(top);
@@ -77,6 +82,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     table_->setTabKeyNavigation(false);  // Tab goes on to the window's buttons
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setMinimumWidth(480);  // room for the four columns, "Resolved" included
+    keyboard::ShowFocusFrame(table_);
     middle->addWidget(table_, 2);
     outer->addLayout(middle, 1);
     notes_ = new QLabel(this);
@@ -93,6 +99,8 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     if (!site_)
         store_->setToolTip(QCoreApplication::translate(
             "SoilWindow", "The results belong to no one site: choose a site in the archive window"));
+    else
+        ElideButtonText(*store_);
     connect(savePlot, &QPushButton::clicked, this, &SoilWindow::SavePlotFile);
     connect(saveModel, &QPushButton::clicked, this, &SoilWindow::SaveModelFile);
     connect(store_, &QPushButton::clicked, this, &SoilWindow::StoreWithSite);
@@ -108,7 +116,21 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     outer->addLayout(buttons);
     connect(layers_, &QComboBox::currentIndexChanged, this, &SoilWindow::Refit);
     Refit();
+    keyboard::CloseOnEscape(this);
     screenfit::ResizeOnScreen(this, QSize(1100, 620));
+}
+
+void SoilWindow::ShowStored(const archive::StoredSoilModel& model) {
+    sounding_.clear();
+    for (const archive::StoredSoundingPoint& point : model.points)
+        sounding_.push_back({point.spacing, point.apparentResistivity});
+    sounding_ = analysis::SortedBySpacing(sounding_);
+    gatherNotes_ = QCoreApplication::translate("SoilWindow", "Stored %1")
+                       .arg(QString::fromStdString(model.savedAt.substr(0, 16))
+                                .replace(QLatin1Char('T'), QLatin1Char(' ')));
+    const QSignalBlocker quiet(layers_);
+    layers_->setCurrentText(QString::fromStdString(model.layerChoice));
+    Refit();
 }
 
 void SoilWindow::Refit() {
@@ -182,20 +204,12 @@ void SoilWindow::ShowLayers() {
 }
 
 void SoilWindow::SavePlotFile() {
-    const QString path =
-        plotFileChooser ? plotFileChooser()
-                        : filedialog::AskSaveFileName(
-                              this, QCoreApplication::translate("SoilWindow", "Save plot"),
-                              QCoreApplication::translate("SoilWindow", "PNG image (*.png);;PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    std::string error;
     const plots::SoilPlotData data = plot_->Data();
-    const bool saved = plots::SavePlot(
-        path, [&data](QPainter& painter, const QRectF& area) { plots::PaintSoilPlot(painter, area, data); },
-        error);
-    status_->setText(saved ? QCoreApplication::translate("SoilWindow", "Plot saved")
-                           : QString::fromStdString(error));
+    const QString said = SavePlotToFile(
+        this, plotFileChooser,
+        [&data](QPainter& painter, const QRectF& area) { plots::PaintSoilPlot(painter, area, data); });
+    if (!said.isEmpty())
+        status_->setText(said);
 }
 
 void SoilWindow::SaveModelFile() {
@@ -222,7 +236,9 @@ void SoilWindow::StoreWithSite() {
         return;
     archive::StoredSoilModel model = StoredModelOf(fit_, site_->id, layers_->currentText().toStdString());
     std::string error;
-    status_->setText(archive::StoreSoilModel(*archive_, model, error)
+    // The covariance goes beside the model, so reports draw its band; a model without it is still kept.
+    status_->setText(archive::StoreSoilModel(*archive_, model, error) &&
+                             archive::StoreSoilCovariance(*archive_, model, error)
                          ? QCoreApplication::translate("SoilWindow", "Model stored with %1").arg(site_->name)
                          : QString::fromStdString(error));
 }

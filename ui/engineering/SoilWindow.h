@@ -12,6 +12,7 @@
 
 #include "Archive.h"
 #include "SoilFit.h"
+#include "SoilModels.h"
 #include "SoilPlot.h"
 #include "Verdict.h"
 
@@ -47,6 +48,8 @@ class SoilWindow : public QWidget {
 
     // Fits again with the chosen number of layers.
     void Refit();
+    // Shows a stored model again: its sounding fitted with the layers it was stored with.
+    void ShowStored(const archive::StoredSoilModel& model);
     void SavePlotFile();
     void SaveModelFile();
     void StoreWithSite();

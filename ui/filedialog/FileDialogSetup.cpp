@@ -2,7 +2,9 @@
 
 #include <QFileDialog>
 #include <QFileIconProvider>
+#include <QFileInfo>
 #include <QMimeDatabase>
+#include <QRegularExpression>
 
 namespace terrovane::filedialog {
 namespace {
@@ -50,7 +52,20 @@ QString AskSaveFileName(QWidget* parent, const QString& title, const QString& fi
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().first();
+    return WithChosenExtension(dialog.selectedFiles().first(), filters, dialog.selectedNameFilter());
+}
+
+QString WithChosenExtension(const QString& path, const QString& filters, const QString& chosenFilter) {
+    static const QRegularExpression kExtension(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    if (path.isEmpty() || path.endsWith(QLatin1Char('/')))
+        return path;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (auto it = kExtension.globalMatch(filters); it.hasNext();) {
+        if (it.next().captured(1).toLower() == suffix)
+            return path;
+    }
+    const QRegularExpressionMatch chosen = kExtension.match(chosenFilter);
+    return chosen.hasMatch() ? path + QLatin1Char('.') + chosen.captured(1) : path;
 }
 
 }  // namespace terrovane::filedialog

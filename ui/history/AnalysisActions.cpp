@@ -9,6 +9,7 @@
 #include "MessageBox.h"
 #include "Sites.h"
 #include "SoilWindow.h"
+#include "StoredAnalyses.h"
 #include "ValiditySetting.h"
 
 namespace terrovane::history {
@@ -141,6 +142,15 @@ QWidget* HistoryWindow::ShowGridSafety() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
+}
+
+QWidget* HistoryWindow::ShowStoredAnalyses() {
+    if (archive_ == nullptr)
+        return nullptr;
+    auto* dialog = new StoredAnalysesDialog(*archive_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    return dialog;
 }
 
 }  // namespace terrovane::history

@@ -3,10 +3,13 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QInputDialog>
+#include <QTimer>
+
 #include <QPushButton>
+#include <algorithm>
 
 #include "MessageBox.h"
+#include "PropertiesDialog.h"
 #include "ScreenFit.h"
 #include "Sites.h"
 
@@ -21,20 +24,19 @@ AssignDialog::AssignDialog(archive::Archive& archive, int results, QWidget* pare
     inOrder_->setEnabled(results > 1);
     auto* newSite = new QPushButton(tr("New site..."), this);
     auto* newPoint = new QPushButton(tr("New test point..."), this);
-    connect(newSite, &QPushButton::clicked, this, [this] {
-        if (const auto name = AskName(tr("New site"))) {
-            NewSite(*name);
-        }
-    });
-    connect(newPoint, &QPushButton::clicked, this, [this] {
-        if (const auto name = AskName(tr("New test point"))) {
-            NewPoint(*name);
-        }
-    });
+    connect(newSite, &QPushButton::clicked, this, &AssignDialog::AskNewSite);
+    connect(newPoint, &QPushButton::clicked, this, &AssignDialog::AskNewPoint);
     connect(site_, &QComboBox::currentIndexChanged, this, [this] { FillPoints(0); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("Assign"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setText(tr("Assign"));
+    problem_ = new QLabel(this);
+    problem_->setWordWrap(true);
+    problem_->setStyleSheet(QStringLiteral("color: #b00020"));
+    problem_->hide();
+    connect(point_, &QComboBox::currentIndexChanged, this, &AssignDialog::UpdateAssignButton);
+    connect(inOrder_, &QCheckBox::toggled, problem_, &QLabel::hide);
+    connect(buttons, &QDialogButtonBox::accepted, this, &AssignDialog::TryAssign);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QFormLayout(this);
     auto* siteRow = new QHBoxLayout;
@@ -46,6 +48,7 @@ AssignDialog::AssignDialog(archive::Archive& archive, int results, QWidget* pare
     layout->addRow(tr("Site:"), siteRow);
     layout->addRow(tr("Test point:"), pointRow);
     layout->addRow(inOrder_);
+    layout->addRow(problem_);
     layout->addRow(buttons);
     FillSites(0);
     screenfit::ResizeOnScreen(this, QSize(520, sizeHint().height()));
@@ -67,7 +70,9 @@ void AssignDialog::FillSites(std::int64_t chosen) {
 }
 
 void AssignDialog::FillPoints(std::int64_t chosen) {
+    const QSignalBlocker quiet(point_);
     point_->clear();
+    problem_->hide();
     const qlonglong site = site_->currentData().toLongLong();
     if (site == 0) {
         return;
@@ -81,15 +86,69 @@ void AssignDialog::FillPoints(std::int64_t chosen) {
             point_->setCurrentIndex(point_->count() - 1);
         }
     }
+    UpdateAssignButton();
 }
 
-std::optional<QString> AssignDialog::AskName(const QString& title) {
-    if (nameAsker) {
-        return nameAsker(title);
+void AssignDialog::UpdateAssignButton() {
+    ok_->setEnabled(point_->currentIndex() >= 0);
+    problem_->hide();
+}
+
+void AssignDialog::TryAssign() {
+    const std::optional<AssignChoice> choice = Choice();
+    if (!choice) {
+        return;
     }
-    bool ok = false;
-    const QString name = QInputDialog::getText(this, title, tr("Name:"), QLineEdit::Normal, {}, &ok);
-    return ok ? std::optional(name) : std::nullopt;
+    std::string error;
+    if (assign && !assign(*choice, error)) {
+        const QString change =
+            choice->inOrder
+                ? tr("Choose an earlier test point, make more points, or clear \"%1\".").arg(inOrder_->text())
+                : tr("Choose another test point or site.");
+        problem_->setText(
+            tr("The results could not be assigned: %1. %2").arg(QString::fromStdString(error), change));
+        problem_->show();
+        return;
+    }
+    accept();
+}
+
+bool AssignDialog::RunProperties(QDialog& dialog) {
+    if (propertiesShown) {
+        QTimer::singleShot(0, &dialog, [this, &dialog] { propertiesShown(dialog); });
+    }
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void AssignDialog::AskNewSite() {
+    SitePropertiesDialog dialog(archive::SiteFields{}, this);
+    std::int64_t id = 0;
+    dialog.save = [this, &id](const archive::SiteFields& fields, std::string& error) {
+        return archive::AddSite(archive_, fields, id, error);
+    };
+    if (RunProperties(dialog)) {
+        FillSites(id);
+    }
+}
+
+void AssignDialog::AskNewPoint() {
+    const qlonglong site = site_->currentData().toLongLong();
+    std::vector<archive::SiteRow> sites;
+    std::string error;
+    archive::Sites(archive_, sites, error);
+    const auto row = std::find_if(sites.begin(), sites.end(), [site](const auto& s) { return s.id == site; });
+    if (row == sites.end()) {
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "Choose or make a site first."));
+        return;
+    }
+    PointPropertiesDialog dialog(archive::PointFields{}, row->fields, this);
+    std::int64_t id = 0;
+    dialog.save = [this, site, &id](const archive::PointFields& fields, std::string& error) {
+        return archive::AddPoint(archive_, site, fields, id, error);
+    };
+    if (RunProperties(dialog)) {
+        FillPoints(id);
+    }
 }
 
 bool AssignDialog::NewSite(const QString& name) {

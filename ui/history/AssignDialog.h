@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QPushButton>
 
 #include <functional>
 #include <optional>
@@ -19,7 +21,8 @@ struct AssignChoice {
 };
 
 // The assignment step: a site, one of its test points (either may be made on the spot) and whether the
-// results go one per point in the order of measuring.
+// results go one per point in the order of measuring. Assign is enabled once a point is chosen; when the
+// assignment fails the dialog stays open with its choices and says what to change.
 class AssignDialog : public QDialog {
     Q_OBJECT
 
@@ -30,22 +33,36 @@ class AssignDialog : public QDialog {
     QComboBox& SiteChoice() const { return *site_; }
     QComboBox& PointChoice() const { return *point_; }
     QCheckBox& InOrder() const { return *inOrder_; }
+    QPushButton& AssignButton() const { return *ok_; }
+    QLabel& Problem() const { return *problem_; }
 
-    // Asks for a name (nothing on Cancel); tests answer it themselves.
-    std::function<std::optional<QString>(const QString& title)> nameAsker;
+    // Carries the choice out; false with the reason. Without it the dialog only returns the choice.
+    std::function<bool(const AssignChoice& choice, std::string& error)> assign;
+
+    // Called once a properties dialog of New site... or New test point... is up (tests work it).
+    std::function<void(QDialog&)> propertiesShown;
     // Makes a site or point of the given name and chooses it; false after a message.
     bool NewSite(const QString& name);
     bool NewPoint(const QString& name);
+    // New site... and New test point...: the properties dialog, then the new entry chosen.
+    void AskNewSite();
+    void AskNewPoint();
 
   private:
     void FillSites(std::int64_t chosen);
     void FillPoints(std::int64_t chosen);
-    std::optional<QString> AskName(const QString& title);
+    // Runs a properties dialog; true when the user saved.
+    bool RunProperties(QDialog& dialog);
+    void UpdateAssignButton();
+    // Assigns and closes, or shows why not and stays.
+    void TryAssign();
 
     archive::Archive& archive_;
     QComboBox* site_ = nullptr;
     QComboBox* point_ = nullptr;
     QCheckBox* inOrder_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QLabel* problem_ = nullptr;
 };
 
 }  // namespace terrovane::history

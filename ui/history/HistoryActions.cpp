@@ -154,9 +154,16 @@ void HistoryWindow::ExportSelected() {
 
 QWidget* HistoryWindow::ShowTrend() {
     const std::vector<int> rows = SelectedRows();
-    const QString label =
-        rows.empty() ? label_->text() : QString::fromStdString(model_->RowAt(rows.front())->label);
-    auto* trend = new TrendWindow(*archive_, label, this);
+    const archive::ResultRow* first = rows.empty() ? nullptr : model_->RowAt(rows.front());
+    const QString label = first == nullptr ? label_->text() : QString::fromStdString(first->label);
+    // A test point chosen in the tree, or the chosen result's point when it has no label, is followed.
+    std::optional<std::int64_t> point;
+    if (const TreeChoice chosen = tree_->Current(); chosen.kind == TreeChoice::Kind::Point) {
+        point = chosen.id;
+    } else if (first != nullptr && first->label.empty() && first->point) {
+        point = first->point;
+    }
+    auto* trend = new TrendWindow(*archive_, label, this, point);
     trend->setAttribute(Qt::WA_DeleteOnClose);
     screenfit::ResizeOnScreen(trend, QSize(720, 440));
     trend->show();

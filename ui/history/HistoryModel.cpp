@@ -118,6 +118,12 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole && index.column() == kNoteColumn && !view->note.empty()) {
         return QString::fromStdString(view->note);
     }
+    // A name cut short by a narrow column is read whole in its tooltip.
+    if (role == Qt::ToolTipRole &&
+        (index.column() == kSiteColumn || index.column() == kPointColumn || index.column() == kLabelColumn)) {
+        const QVariant text = HistoryCell(*view, index.column());
+        return text.toString().isEmpty() ? QVariant() : text;
+    }
     if (index.column() == kVerdictColumn) {
         return VerdictDecoration(*view, role);
     }

@@ -3,16 +3,25 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSettings>
 #include <QSplitter>
 #include <QVBoxLayout>
 
 #include "ArchiveSetting.h"
+#include "ArchiveWatch.h"
+#include "EscapeCloses.h"
 #include "FlowLayout.h"
+#include "FocusFrame.h"
 #include "HistoryColumns.h"
 #include "ModeName.h"
 #include "ScreenFit.h"
 
 namespace terrovane::history {
+namespace {
+
+const QString kPanesSetting = QStringLiteral("Archive/Panes");
+
+}  // namespace
 
 HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), problem_(problem) {
@@ -26,7 +35,7 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     splitter->addWidget(tree_);
     splitter->addWidget(results);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({440, 840});
+    splitter->setChildrenCollapsible(false);
     outer->addWidget(splitter, 1);
     BuildFilters(layout);
     model_ = new HistoryModel(archive_, this);
@@ -42,6 +51,8 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     view_->horizontalHeader()->setSortIndicator(kReadAtColumn, Qt::DescendingOrder);
     view_->setSortingEnabled(true);  // sorts by the indicator: newest first
     view_->resizeColumnsToContents();
+    keyboard::ShowFocusFrame(view_);
+    keyboard::ShowFocusFrame(tree_);
     layout->addWidget(view_, 1);
     BuildButtons(layout);
     status_ = new QLabel(this);
@@ -60,7 +71,13 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     connect(model_, &HistoryModel::rowsInserted, this, &HistoryWindow::ShowCount);
     connect(view_, &QTableView::doubleClicked, this, &HistoryWindow::OpenSelectedReadOut);
     ShowCount();
+    if (archive_ != nullptr) {
+        watch_ = new ArchiveWatch(QString::fromStdString(archive_->Path()), this);
+        connect(watch_, &ArchiveWatch::Changed, this, &HistoryWindow::Refresh);
+    }
+    keyboard::CloseOnEscape(this);
     screenfit::ResizeOnScreen(this, QSize(1280, 620));
+    RestorePanes(*splitter);
 }
 
 // The filters and the buttons wrap onto further rows in a narrow window (a small screen, or a large
@@ -117,7 +134,8 @@ void HistoryWindow::BuildButtons(QBoxLayout* layout) {
     connect(trend, &QPushButton::clicked, this, &HistoryWindow::ShowTrend);
     row->addWidget(trend);
     for (auto [text, action] : {std::pair{tr("Soil model..."), &HistoryWindow::ShowSoilModel},
-                                std::pair{tr("Fall of potential..."), &HistoryWindow::ShowFallOfPotential}}) {
+                                std::pair{tr("Fall of potential..."), &HistoryWindow::ShowFallOfPotential},
+                                std::pair{tr("Stored analyses..."), &HistoryWindow::ShowStoredAnalyses}}) {
         auto* push = new QPushButton(text, this);
         push->setEnabled(archive_ != nullptr);
         connect(push, &QPushButton::clicked, this, action);
@@ -129,6 +147,17 @@ void HistoryWindow::BuildButtons(QBoxLayout* layout) {
     connect(keep_, &QCheckBox::toggled, this, &SetArchivingEnabled);
     row->addWidget(keep_);
     layout->addLayout(row);
+}
+
+// The panes as the user left them, or at first the tree as wide as its names (at most two fifths).
+void HistoryWindow::RestorePanes(QSplitter& splitter) {
+    const QByteArray remembered = QSettings().value(kPanesSetting).toByteArray();
+    if (remembered.isEmpty() || !splitter.restoreState(remembered)) {
+        const int tree = std::min(tree_->FittedWidth(), width() * 2 / 5);
+        splitter.setSizes({tree, width() - tree});
+    }
+    connect(&splitter, &QSplitter::splitterMoved, this,
+            [&splitter] { QSettings().setValue(kPanesSetting, splitter.saveState()); });
 }
 
 void HistoryWindow::ApplyFilter() {

@@ -22,8 +22,11 @@
 #include "SiteTree.h"
 
 class QPrintPreviewDialog;
+class QSplitter;
 
 namespace terrovane::history {
+
+class ArchiveWatch;
 
 // The archive window: the sites and their test points beside the archive's results, newest first, with
 // each result's verdict; filters by measuring date, mode and label, the assignment of results to test
@@ -52,6 +55,8 @@ class HistoryWindow : public QWidget {
     std::function<QString()> exportFileChooser;
     // Asks where the chosen results go; nothing on Cancel. Tests answer it themselves.
     std::function<std::optional<AssignChoice>(int results)> assignChooser;
+    // Called once the assignment dialog is up (tests work it as a user would).
+    std::function<void(AssignDialog&)> assignDialogShown;
     // Asks for the site block's tester and instrument serial and where the report goes, offering the last
     // ones; nothing on Cancel. Tests answer it themselves.
     std::function<std::optional<SiteReportRequest>(const QString& site, const SiteReportRequest& last)>
@@ -77,6 +82,10 @@ class HistoryWindow : public QWidget {
     // The site or point chosen in the tree: a new name, or deleted (its results stay, unassigned).
     void RenameChosen();
     void DeleteChosen();
+    // The Properties dialog of the site or point chosen in the tree.
+    void EditChosenProperties();
+    // Called once a Properties dialog is up (tests work it as a user would).
+    std::function<void(QDialog&)> propertiesShown;
     // The report of the site chosen in the tree (or of the chosen point's site) over the measuring dates
     // the filter sets, in the print preview or as a PDF.
     void ReportChosenSite();
@@ -86,11 +95,12 @@ class HistoryWindow : public QWidget {
     // "Grid safety..." of the site chosen in the tree (or the site of the point chosen).
     QWidget* ShowGridSafety();
     QWidget* ShowFallOfPotential();
-    // After a read-out was archived elsewhere in the program.
-    void Refresh() {
-        tree_->Reload(archive_);
-        model_->Reload();
-    }
+    // The soil models and curves kept in the archive, to open again or delete.
+    QWidget* ShowStoredAnalyses();
+    // Reads the tree and the list again, keeping the chosen entry, the selected results and where both
+    // were scrolled to: after a change made here, elsewhere in the program, or (through the watch on the
+    // archive file) by another program.
+    void Refresh();
 
   protected:
     // Ctrl+A in the list selects every result under the filter, not only the page loaded so far.
@@ -101,6 +111,7 @@ class HistoryWindow : public QWidget {
     void OpenReadOut(qint64 readoutId);
 
   private:
+    void RestorePanes(QSplitter& splitter);
     void BuildFilters(QBoxLayout* layout);
     void BuildButtons(QBoxLayout* layout);
     void ApplyFilter();
@@ -108,6 +119,8 @@ class HistoryWindow : public QWidget {
     void ShowCount();
     std::vector<int> SelectedRows() const;
     std::vector<archive::ResultRow> SelectedResults() const;
+    bool RunProperties(QDialog& dialog);
+    bool AssignResults(const std::vector<std::int64_t>& ids, const AssignChoice& choice, std::string& error);
     std::optional<LabelEdit> AskLabel(const QString& title, const LabelEdit& current);
     QString AskExportFile();
     // A file to save into, chosen in Qt's own dialog; a bare name gets the chosen type's extension.
@@ -128,6 +141,7 @@ class HistoryWindow : public QWidget {
     QCheckBox* keep_ = nullptr;
     QLabel* status_ = nullptr;
     SiteTree* tree_ = nullptr;
+    ArchiveWatch* watch_ = nullptr;
     QString problem_;
 };
 

@@ -2,6 +2,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -49,46 +50,51 @@ void HistoryWindow::AssignSelected() {
         const archive::ResultRow* right = model_->RowAt(b);
         return std::pair(left->readout, left->slot) < std::pair(right->readout, right->slot);
     });
-    std::optional<AssignChoice> choice;
-    if (assignChooser) {
-        choice = assignChooser(static_cast<int>(rows.size()));
-    } else {
-        AssignDialog dialog(*archive_, static_cast<int>(rows.size()), this);
-        if (dialog.exec() == QDialog::Accepted) {
-            choice = dialog.Choice();
-        }
-    }
-    if (!choice) {
-        tree_->Reload(archive_);
-        return;
-    }
     std::vector<std::int64_t> ids;
     for (int row : rows) {
         ids.push_back(model_->RowAt(row)->id);
     }
-    std::string error;
+    const auto assign = [this, &ids](const AssignChoice& choice, std::string& error) {
+        return AssignResults(ids, choice, error);
+    };
     bool done = false;
-    if (choice->inOrder) {
-        std::vector<archive::PointRow> points;
-        if (!archive::Points(*archive_, choice->site, points, error)) {
-            SayArchiveFailure(tr("The results could not be assigned."), *archive_, error);
-            return Refresh();
+    if (assignChooser) {
+        if (const std::optional<AssignChoice> choice = assignChooser(static_cast<int>(rows.size()))) {
+            std::string error;
+            done = assign(*choice, error);
+            if (!done) {
+                SayArchiveFailure(tr("The results could not be assigned."), *archive_, error);
+            }
         }
-        const auto first = std::find_if(points.begin(), points.end(), [&](const archive::PointRow& point) {
-            return point.id == choice->point;
-        });
-        done = archive::AssignInOrder(*archive_, ids, choice->site, static_cast<int>(first - points.begin()),
-                                      error);
     } else {
-        done = archive::Assign(*archive_, ids, choice->point, error);
+        AssignDialog dialog(*archive_, static_cast<int>(rows.size()), this);
+        dialog.assign = assign;
+        if (assignDialogShown) {
+            QTimer::singleShot(0, &dialog, [this, &dialog] { assignDialogShown(dialog); });
+        }
+        done = dialog.exec() == QDialog::Accepted;
     }
-    if (!done) {
-        SayArchiveFailure(tr("The results could not be assigned."), *archive_, error);
-    } else {
-        status_->setText(tr("%n result(s) assigned", nullptr, static_cast<int>(ids.size())));
+    if (done) {
+        const int assigned = static_cast<int>(ids.size());
+        status_->setText(tr("%n result(s) assigned", nullptr, assigned));
     }
     tree_->Reload(archive_);
     model_->Reload();
+}
+
+bool HistoryWindow::AssignResults(const std::vector<std::int64_t>& ids, const AssignChoice& choice,
+                                  std::string& error) {
+    if (!choice.inOrder) {
+        return archive::Assign(*archive_, ids, choice.point, error);
+    }
+    std::vector<archive::PointRow> points;
+    if (!archive::Points(*archive_, choice.site, points, error)) {
+        return false;
+    }
+    const auto first = std::find_if(points.begin(), points.end(),
+                                    [&](const archive::PointRow& point) { return point.id == choice.point; });
+    return archive::AssignInOrder(*archive_, ids, choice.site, static_cast<int>(first - points.begin()),
+                                  error);
 }
 
 std::optional<QString> HistoryWindow::AskName(const QString& title, const QString& current) {
@@ -251,10 +257,17 @@ void HistoryWindow::BuildTreeMenu() {
         const TreeChoice chosen = tree_->Current();
         const bool named = chosen.kind == TreeChoice::Kind::Site || chosen.kind == TreeChoice::Kind::Point;
         QMenu menu(this);
+        menu.addAction(tr("Properties..."), this, &HistoryWindow::EditChosenProperties)->setEnabled(named);
         menu.addAction(tr("Rename..."), this, &HistoryWindow::RenameChosen)->setEnabled(named);
         menu.addAction(tr("Delete..."), this, &HistoryWindow::DeleteChosen)->setEnabled(named);
         menu.addAction(tr("Grid safety..."), this, &HistoryWindow::ShowGridSafety)->setEnabled(named);
         menu.exec(tree_->viewport()->mapToGlobal(at));
+    });
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] {
+        const TreeChoice chosen = tree_->Current();
+        if (chosen.kind == TreeChoice::Kind::Site || chosen.kind == TreeChoice::Kind::Point) {
+            EditChosenProperties();
+        }
     });
 }
 

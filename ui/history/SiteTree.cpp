@@ -37,8 +37,11 @@ SiteTree::SiteTree(QWidget* parent) : QTreeWidget(parent) {
     setHeaderLabels({tr("Site / test point"), tr("Last test"), tr("Due")});
     setRootIsDecorated(true);
     setUniformRowHeights(true);
+    setExpandsOnDoubleClick(false);  // a double-click opens the Properties; the arrow opens a site
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::Interactive);
+    header()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
+    setTextElideMode(Qt::ElideRight);
     FitColumns();
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item) { emit Chosen(ChoiceOf(item)); });
@@ -72,18 +75,25 @@ void SiteTree::FitColumns() {
         }
     }
     int total = 0;
+    int dates = 0;
     for (int column = 0; column < columnCount(); ++column) {
         const int widest = column == kNameColumn ? metrics.averageCharWidth() * 64 : 0;
         const int width = WholeTextWidth(metrics, texts[static_cast<std::size_t>(column)], padding, widest);
         header()->resizeSection(column, width);
         total += width;
+        dates += column == kNameColumn ? 0 : width;
     }
-    setMinimumWidth(total + 2 * frameWidth() + verticalScrollBar()->sizeHint().width());
+    // The pane's width is the user's: the dates stay whole, the names take the rest and a long one is cut
+    // with an ellipsis, its whole text in the tooltip.
+    const int chrome = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    fittedWidth_ = total + chrome;
+    setMinimumWidth(dates + metrics.averageCharWidth() * 12 + chrome);
 }
 
 QTreeWidgetItem* SiteTree::Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice) {
     auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
     item->setText(kNameColumn, name);
+    item->setToolTip(kNameColumn, name);
     item->setData(0, kKindRole, static_cast<int>(choice.kind));
     item->setData(0, kIdRole, static_cast<qlonglong>(choice.id));
     return item;
@@ -179,6 +189,17 @@ void SiteTree::FillPoints(QTreeWidgetItem* siteItem) {
 
 void SiteTree::Reload(archive::Archive* archive) {
     const TreeChoice current = Current();
+    const int scroll = verticalScrollBar()->value();
+    Rebuild(archive, current);
+    verticalScrollBar()->setValue(scroll);
+    // An entry that went (a site deleted elsewhere) leaves "All results" chosen: the list follows it.
+    const TreeChoice now = Current();
+    if (now.kind != current.kind || now.id != current.id) {
+        emit Chosen(now);
+    }
+}
+
+void SiteTree::Rebuild(archive::Archive* archive, const TreeChoice& current) {
     const QSignalBlocker quiet(this);
     archive_ = archive;
     clear();

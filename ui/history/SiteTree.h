@@ -29,6 +29,8 @@ class SiteTree : public QTreeWidget {
     // Reads the sites, points and due dates again, keeping the current choice where it still exists.
     void Reload(archive::Archive* archive);
     TreeChoice Current() const;
+    // The width that shows every name whole (up to some 64 characters).
+    int FittedWidth() const { return fittedWidth_; }
     // Makes the entry of this choice current; false when there is none.
     bool Choose(const TreeChoice& choice);
 
@@ -40,6 +42,8 @@ class SiteTree : public QTreeWidget {
     static constexpr std::size_t kSitesOpened = 20;  // up to this many sites all show their points
 
     static int Depth(const QTreeWidgetItem* item);
+    // The entries read again, `current` chosen where it still exists; quietly.
+    void Rebuild(archive::Archive* archive, const TreeChoice& current);
     // Widths from the font and the texts shown; again whenever entries are added.
     void FitColumns();
     void AddDueGroup(archive::Archive& archive);
@@ -48,6 +52,7 @@ class SiteTree : public QTreeWidget {
     QTreeWidgetItem* Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice);
 
     archive::Archive* archive_ = nullptr;
+    int fittedWidth_ = 0;
 };
 
 }  // namespace terrovane::history

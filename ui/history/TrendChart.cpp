@@ -33,6 +33,12 @@ void TrendChart::SetSeries(TrendSeries series) {
     update();
 }
 
+void TrendChart::SetLogarithmic(std::optional<bool> logarithmic) {
+    logarithmic_ = logarithmic;
+    Relayout();
+    update();
+}
+
 QString TrendChart::HoverText() const {
     if (hovered_ < 0 || hovered_ >= static_cast<int>(series_.samples.size())) {
         return {};
@@ -52,7 +58,7 @@ QRectF TrendChart::PlotArea() const {
 
 void TrendChart::Relayout() {
     layout_ = LayoutTrend(series_.samples, PlotArea(),
-                          series_.limit ? std::optional(series_.limit->ohms) : std::nullopt);
+                          series_.limit ? std::optional(series_.limit->ohms) : std::nullopt, logarithmic_);
 }
 
 void TrendChart::resizeEvent(QResizeEvent* event) {

@@ -17,6 +17,9 @@ class TrendChart : public QWidget {
     explicit TrendChart(QWidget* parent = nullptr);
 
     void SetSeries(TrendSeries series);
+    // A logarithmic value axis, a linear one, or (unset) whichever suits the values.
+    void SetLogarithmic(std::optional<bool> logarithmic);
+    bool Logarithmic() const { return layout_.logarithmic; }
     const TrendSeries& Series() const { return series_; }
     const TrendLayout& Layout() const { return layout_; }
     // The sample under the mouse, or -1.
@@ -44,6 +47,7 @@ class TrendChart : public QWidget {
     TrendSeries series_;
     TrendLayout layout_;
     int hovered_ = -1;
+    std::optional<bool> logarithmic_;
 };
 
 // A value as the chart's ticks and hover box show it: up to four significant digits, no exponent below a

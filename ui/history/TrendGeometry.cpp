@@ -129,8 +129,85 @@ TrendAxis DayAxis(double first, double last, int wantedTicks) {
     return axis;
 }
 
+TrendAxis LogAxis(double minimum, double maximum) {
+    TrendAxis axis;
+    const int first = static_cast<int>(std::floor(std::log10(minimum) + 1e-9));
+    int last = static_cast<int>(std::ceil(std::log10(maximum) - 1e-9));
+    if (last <= first) {
+        last = first + 1;
+    }
+    axis.low = std::pow(10.0, first);
+    axis.high = std::pow(10.0, last);
+    const bool fine = last - first <= 2;
+    for (int exponent = first; exponent <= last; ++exponent) {
+        const double decade = std::pow(10.0, exponent);
+        axis.ticks.push_back(decade);
+        if (fine && exponent < last) {
+            axis.ticks.push_back(2 * decade);
+            axis.ticks.push_back(5 * decade);
+        }
+    }
+    return axis;
+}
+
+bool WantsLogAxis(const std::vector<TrendSample>& samples, std::optional<double> limit) {
+    double lowest = limit.value_or(HUGE_VAL);
+    double highest = limit.value_or(0);
+    for (const TrendSample& sample : samples) {
+        if (!(sample.value > 0)) {
+            return false;
+        }
+        lowest = std::min(lowest, sample.value);
+        highest = std::max(highest, sample.value);
+    }
+    return !samples.empty() && lowest > 0 && highest / lowest > 100;
+}
+
+namespace {
+
+bool AllPositive(const std::vector<TrendSample>& samples, std::optional<double> limit) {
+    return std::all_of(samples.begin(), samples.end(), [](const TrendSample& s) { return s.value > 0; }) &&
+           (!limit || *limit > 0);
+}
+
+// Readings of one calendar day stand side by side around the day, a few pixels apart and never outside
+// the plot, when the axis is too coarse to part them by their time of day.
+void SpreadSameDay(const std::vector<TrendSample>& samples, TrendLayout& layout) {
+    if (layout.x.high - layout.x.low < 2 || samples.empty()) {
+        return;
+    }
+    const double dayWidth = layout.plot.width() / (layout.x.high - layout.x.low);
+    std::size_t start = 0;
+    std::vector<std::size_t> order(samples.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return samples[a].day < samples[b].day; });
+    while (start < order.size()) {
+        const double day = std::floor(samples[order[start]].day);
+        std::size_t end = start;
+        while (end < order.size() && std::floor(samples[order[end]].day) == day) {
+            ++end;
+        }
+        const std::size_t count = end - start;
+        if (count > 1) {
+            const double step = std::max(6.0, std::min(12.0, dayWidth * 0.8 / static_cast<double>(count)));
+            const double centre = MapX(layout, day + 0.5);
+            for (std::size_t k = 0; k < count; ++k) {
+                const double offset = (static_cast<double>(k) - static_cast<double>(count - 1) / 2) * step;
+                QPointF& point = layout.points[order[start + k]];
+                point.setX(std::clamp(centre + offset, layout.plot.left(), layout.plot.right()));
+            }
+        }
+        start = end;
+    }
+}
+
+}  // namespace
+
 TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& plot,
-                        std::optional<double> limit) {
+                        std::optional<double> limit, std::optional<bool> logarithmic) {
     TrendLayout layout;
     layout.plot = plot;
     if (samples.empty()) {
@@ -143,10 +220,13 @@ TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& p
     layout.x = DayAxis(firstDay->day, lastDay->day, 6);
     // The limit's line stays inside the plot.
     const double top = limit ? std::max(highest->value, *limit) : highest->value;
-    layout.y = NiceAxis(std::min(0.0, lowest->value), top, 5);
+    const double foot = limit ? std::min(lowest->value, *limit) : lowest->value;
+    layout.logarithmic = logarithmic.value_or(WantsLogAxis(samples, limit)) && AllPositive(samples, limit);
+    layout.y = layout.logarithmic ? LogAxis(foot, top) : NiceAxis(std::min(0.0, lowest->value), top, 5);
     for (const TrendSample& sample : samples) {
         layout.points.emplace_back(MapX(layout, sample.day), MapY(layout, sample.value));
     }
+    SpreadSameDay(samples, layout);
     return layout;
 }
 
@@ -155,6 +235,11 @@ double MapX(const TrendLayout& layout, double day) {
 }
 
 double MapY(const TrendLayout& layout, double value) {
+    if (layout.logarithmic) {
+        const double low = std::log10(layout.y.low);
+        return layout.plot.bottom() -
+               (std::log10(value) - low) / (std::log10(layout.y.high) - low) * layout.plot.height();
+    }
     return layout.plot.bottom() -
            (value - layout.y.low) / (layout.y.high - layout.y.low) * layout.plot.height();
 }

@@ -31,17 +31,30 @@ TrendAxis DayAxis(double first, double last, int wantedTicks);
 // day ("HH:mm") with the date in front where it changes.
 QStringList DayAxisLabels(const TrendAxis& axis);
 
+// A logarithmic axis from the power of ten at or below `minimum` to the one at or above `maximum` (both
+// above 0), with ticks on the powers of ten, and on 2 and 5 times them where it spans few decades.
+TrendAxis LogAxis(double minimum, double maximum);
+
+// Whether values (and the limit) spread over more than two decades, all above 0: a linear axis would
+// flatten the small ones onto its foot.
+bool WantsLogAxis(const std::vector<TrendSample>& samples, std::optional<double> limit);
+
 // Where everything of a trend goes inside the plot rectangle.
 struct TrendLayout {
     QRectF plot;
-    TrendAxis x;                  // days
-    TrendAxis y;                  // values; starts at 0 for readings that are never negative
+    TrendAxis x;  // days
+    TrendAxis y;  // values; linear from 0 for readings that are never negative, or logarithmic
+    bool logarithmic = false;
     std::vector<QPointF> points;  // one per sample, in sample order
 };
 
-// The value axis reaches up to `limit` when one is drawn.
+// The value axis reaches `limit` when one is drawn, so its line is always inside the plot. `logarithmic`
+// chooses the value axis, or when unset WantsLogAxis does (a log axis needs every value above 0). Where
+// the time axis spans days and several readings fall on one day, they stand side by side around it in
+// the order of measuring instead of on top of each other.
 TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& plot,
-                        std::optional<double> limit = std::nullopt);
+                        std::optional<double> limit = std::nullopt,
+                        std::optional<bool> logarithmic = std::nullopt);
 
 // Maps an axis value into the plot (y grows upwards).
 double MapX(const TrendLayout& layout, double day);

@@ -71,7 +71,9 @@ void DrawSubmenuArrow(QPainter& painter, const QRect& item, QColor colour) {
 
 void DrawMenuItem(QPainter& painter, const QStyleOptionMenuItem& item) {
     const bool selected = item.state & QStyle::State_Selected;
-    const QColor textColour = item.palette.color(selected ? QPalette::HighlightedText : QPalette::WindowText);
+    // The highlight is a light fill, so its text keeps the normal menu-text colour: the palette's
+    // highlighted-text colour is meant for a dark fill and would be unreadable on this one.
+    const QColor textColour = item.palette.color(QPalette::WindowText);
     painter.fillRect(item.rect, kMenuBackground);
     painter.fillRect(ImageColumnRect(item.rect), kImageColumn);
     if (item.menuItemType == QStyleOptionMenuItem::Separator)

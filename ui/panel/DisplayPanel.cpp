@@ -1,5 +1,7 @@
 #include "DisplayPanel.h"
 
+#include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
 
 #include "ChartWindow.h"
@@ -66,6 +68,16 @@ void DisplayPanel::CreateControls(QWidget* dialog, QPoint origin, const units::D
         control->setGeometry(Place(units, origin, row.x, row.y, row.width, row.height));
         controls_[row.id] = control;
     }
+    notice_ = new QLabel(dialog);
+    notice_->setObjectName(QStringLiteral("DisplayNotice"));
+    notice_->setAlignment(Qt::AlignCenter);
+    notice_->setWordWrap(true);
+    QFont noticeFont = notice_->font();
+    noticeFont.setPointSizeF(noticeFont.pointSizeF() * 1.5);
+    noticeFont.setBold(true);
+    notice_->setFont(noticeFont);
+    notice_->setGeometry(Place(units, origin, 24, 100, 213, 40));
+    notice_->hide();
     auto* idle = new PictureControl(kIdlePictureBitmap, dialog, true);
     idle->setGeometry(Place(units, origin, 59, 78, 159, 95));
     idle->hide();
@@ -102,7 +114,30 @@ const record::MeasurementRecord* DisplayPanel::CurrentRecord() const {
 
 void DisplayPanel::BlankDisplay() {
     HideEverything();
+    HideNotice();
     chart_->SetReading(QString());
+}
+
+void DisplayPanel::Tell(const char* text) {
+    if (!quiet_) {
+        platform::Alert(text);
+        return;
+    }
+    const QString translated = QCoreApplication::translate("Messages", text);
+    notice_->setText(translated);
+    notice_->raise();
+    notice_->show();
+    chart_->SetReading(translated);
+}
+
+void DisplayPanel::HideNotice() {
+    if (notice_->isVisible()) {
+        notice_->hide();
+    }
+}
+
+QString DisplayPanel::Notice() const {
+    return notice_->isVisibleTo(notice_->parentWidget()) ? notice_->text() : QString();
 }
 
 bool DisplayPanel::Blank() const {
@@ -126,6 +161,8 @@ void DisplayPanel::Apply(const PanelView& view) {
 }
 
 void DisplayPanel::ShowView(const PanelView& view) {
+    if (!view.visible.empty())
+        HideNotice();
     for (const auto& [id, text] : view.texts)
         Field(id)->SetText(text);
     for (int id : view.visible)
@@ -175,22 +212,32 @@ void DisplayPanel::OnListClicked() {
     ShowSelected();
 }
 
+void DisplayPanel::OnListMovedByKey() {
+    state_.listClicked = true;
+    quiet_ = true;
+    ShowSelected();
+    quiet_ = false;
+}
+
 void DisplayPanel::OnReadOutFinished() {
     state_.listClicked = false;
     ShowSelected();
 }
 
 void DisplayPanel::ShowSelected() {
-    if (!bindings_.readOut.dataRead)
-        return platform::Alert(kNoDataReadFirst);
+    if (!bindings_.readOut.dataRead) {
+        if (quiet_)
+            BlankDisplay();
+        return Tell(kNoDataReadFirst);
+    }
     if (state_.listClicked) {
         const auto row = bindings_.firstSelectedListRow ? bindings_.firstSelectedListRow() : std::nullopt;
         if (row && *row >= 0 && std::size_t(*row) < record::kSlotCount) {
             bindings_.readOut.currentIndex = static_cast<std::uint16_t>(*row);
         }
         if (CurrentRecord() == nullptr) {
-            platform::Alert(kNoData);
-            return BlankDisplay();
+            BlankDisplay();
+            return Tell(kNoData);
         }
         return ShowRecord(bindings_.readOut.currentIndex);
     }

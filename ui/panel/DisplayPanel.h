@@ -11,6 +11,7 @@
 #include "PanelPage.h"
 #include "ReadOutState.h"
 
+class QLabel;
 class QWidget;
 
 namespace terrovane::panel {
@@ -41,7 +42,10 @@ class DisplayPanel : public QObject {
     void OnVoltageButton();
     void OnFrequencyButton();
     void OnCurrentButton();
-    void OnListClicked();      // left or right click on the record list
+    void OnListClicked();  // left or right click on the record list
+    // The arrow keys moved the list's selection: as a click, but an empty slot is said on the display
+    // itself, not in a message box the user would have to close at every step.
+    void OnListMovedByKey();
     void OnReadOutFinished();  // after an accepted read-out
 
     // Operations.
@@ -53,6 +57,8 @@ class DisplayPanel : public QObject {
     void ShowCurrentPage();
     void ShowModeAndSlot();
     void SetIdlePictureVisible(bool visible);
+    // The text said on the blank display ("No data"), empty when none is shown.
+    QString Notice() const;
 
     DisplayState& State() { return state_; }
     QWidget* Control(int id) const;
@@ -67,6 +73,10 @@ class DisplayPanel : public QObject {
     // Blanks the display, then shows what the view lists.
     void Apply(const PanelView& view);
     void ShowView(const PanelView& view);
+    // Says `text` (a message text, translated here) on the blank display, or alerts with it when the
+    // change was not made by key.
+    void Tell(const char* text);
+    void HideNotice();
 
     PanelBindings bindings_;
     DisplayState state_;
@@ -74,6 +84,8 @@ class DisplayPanel : public QObject {
     PanelView shown_;            // everything drawn since the last blanking, for the reading in words
     bool anythingShown_ = true;  // true until the first blanking, so it hides whatever the template showed
     ChartWindow* chart_ = nullptr;
+    QLabel* notice_ = nullptr;
+    bool quiet_ = false;  // the change came by key: say things on the display
 };
 
 }  // namespace terrovane::panel

@@ -14,11 +14,16 @@
 
 #include "Archive.h"
 #include "AssignDialog.h"
+#include "FopCurves.h"
 #include "HistoryWindow.h"
 #include "LanguageChoice.h"
 #include "Limits.h"
 #include "MeasurementRecord.h"
+#include "PropertiesDialog.h"
 #include "Sites.h"
+#include "SoilCovariance.h"
+#include "SoilModels.h"
+#include "StoredAnalyses.h"
 #include "TrendWindow.h"
 
 namespace {
@@ -52,6 +57,10 @@ record::ReadOutBuffer Season(int year, int month) {
         const double season = std::sin((month - 1) / 12.0 * 6.283);  // dry summers, wet winters
         const double drift = (year - 21) * 0.6;
         r.values[record::kRe] = static_cast<float>(4.5 + slot + season * 1.2 + drift);
+        if (year == 22 && month == 7 && slot == 2) {
+            r.values[record::kRe] =
+                150000.0f;  // a loose clip: the reading a log axis keeps from flattening the rest
+        }
         r.values[record::kRs] = static_cast<float>(820 + 40 * season);
         r.values[record::kRh] = static_cast<float>(1530 + 60 * slot);
         r.values[record::kRac] = static_cast<float>(2.4 + season * 0.3);
@@ -119,6 +128,24 @@ void Fill(terrovane::archive::Archive& archive) {
         }
         terrovane::archive::AssignInOrder(archive, ids, siteId, 0, error);
     }
+    // A soil model and a fall-of-potential curve kept with the site and its grid.
+    terrovane::archive::StoredSoilModel model;
+    model.site = siteId;
+    model.layerChoice = "2";
+    model.rmsPercent = 2.1;
+    model.layers = {{152.0, 6.1, 2.6, 0.3}, {38.0, 2.2, std::nullopt, std::nullopt}};
+    model.points = {{1, 148}, {2, 137}, {4, 104}, {8, 66}, {16, 45}, {32, 40}};
+    model.logCovariance = {0.0016, 0.0004, -0.0009, 0.0004, 0.0034, 0.0011, -0.0009, 0.0011, 0.012};
+    terrovane::archive::StoreSoilModel(archive, model, error);
+    terrovane::archive::StoreSoilCovariance(archive, model, error);
+    terrovane::archive::StoredFopCurve curve;
+    curve.point = 3;
+    curve.currentProbe = 50;
+    const double ohms[] = {3.1, 4.0, 4.4, 4.6, 4.7, 4.8, 4.9, 5.3, 6.4};
+    for (int i = 0; i < 9; ++i) {
+        curve.readings.push_back({5.0 * (i + 1), ohms[i], std::nullopt});
+    }
+    terrovane::archive::StoreFopCurve(archive, curve, error);
     // One electrode followed on its own, across every read-out.
     std::vector<terrovane::archive::ResultRow> rows;
     if (!archive.Results({}, {}, -1, 0, rows, error)) {
@@ -202,6 +229,40 @@ int main(int argc, char** argv) {
         (void)QTest::qWaitForWindowExposed(&dialog);
         QTest::qWait(200);
         dialog.grab().save(prefix + QStringLiteral("history-assign.png"));
+    }
+
+    // The properties of the site and of one of its points, and the stored analyses.
+    {
+        const auto site = terrovane::archive::FindSite(*archive, "Substation North", error);
+        terrovane::history::SitePropertiesDialog siteDialog(site->fields, &window);
+        siteDialog.show();
+        (void)QTest::qWaitForWindowExposed(&siteDialog);
+        QTest::qWait(200);
+        siteDialog.grab().save(prefix + QStringLiteral("history-site-properties.png"));
+        siteDialog.close();
+        const auto point = terrovane::archive::PointById(*archive, 3, error);
+        terrovane::history::PointPropertiesDialog pointDialog(point->fields, site->fields, &window);
+        pointDialog.Limit().Choice().setCurrentIndex(pointDialog.Limit().Choice().count() - 1);
+        pointDialog.Limit().Ohms().setText(QStringLiteral("2.5"));
+        pointDialog.Limit().Source().setText(QStringLiteral("client specification"));
+        pointDialog.show();
+        (void)QTest::qWaitForWindowExposed(&pointDialog);
+        QTest::qWait(200);
+        pointDialog.grab().save(prefix + QStringLiteral("history-point-properties.png"));
+        pointDialog.close();
+        terrovane::history::StoredAnalysesDialog stored(*archive, &window);
+        stored.show();
+        (void)QTest::qWaitForWindowExposed(&stored);
+        QTest::qWait(200);
+        stored.grab().save(prefix + QStringLiteral("history-stored-analyses.png"));
+    }
+    {
+        terrovane::history::TrendWindow byPoint(*archive, QString(), nullptr, 3);
+        byPoint.resize(760, 460);
+        byPoint.show();
+        (void)QTest::qWaitForWindowExposed(&byPoint);
+        QTest::qWait(200);
+        byPoint.grab().save(prefix + QStringLiteral("history-trend-point.png"));
     }
 
     terrovane::history::TrendWindow trend(*archive, QStringLiteral("Electrode E1"));

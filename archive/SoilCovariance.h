@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "Archive.h"
+#include "SoilModels.h"
+
+namespace terrovane::archive {
+
+// The covariance of a stored soil model's logarithmic parameters (row by row, (2n-1) x (2n-1) for n
+// layers), kept beside the model so its one-sigma band can be drawn again. It lives in a table of its own,
+// made when first needed and gone with its model; a model stored without one simply has none.
+bool StoreSoilCovariance(Archive& archive, const StoredSoilModel& model, std::string& error);
+// Fills model.logCovariance (empty when none was kept or it does not fit the model's layers).
+bool LoadSoilCovariance(Archive& archive, StoredSoilModel& model, std::string& error);
+
+}  // namespace terrovane::archive

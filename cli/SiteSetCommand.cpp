@@ -1,0 +1,63 @@
+// terrovane-cli site set: the options of "site add" applied to an existing site.
+#include <cstdio>
+
+#include "ArchiveAccess.h"
+#include "LimitOptions.h"
+#include "SiteCommands.h"
+#include "SitePosition.h"
+#include "Sites.h"
+
+namespace terrovane::cli {
+namespace {
+
+int Set(const ParsedArguments& options) {
+    auto store = OpenArchiveFor("site set");
+    if (store == nullptr) {
+        return kExitFailed;
+    }
+    std::string error;
+    const auto site = archive::FindSite(*store, options.positionals[0], error);
+    if (!site) {
+        return CommandFailed("site set", error);
+    }
+    archive::SiteFields fields = site->fields;
+    if (!ParseSiteOptions(options, fields)) {
+        return kExitUsage;
+    }
+    if (!archive::UpdateSite(*store, site->id, fields, error)) {
+        return CommandFailed("site set", error);
+    }
+    std::printf("site %s changed\n", fields.name.c_str());
+    return kExitOk;
+}
+
+}  // namespace
+
+std::vector<DeclaredOption> SiteOptions() {
+    return {{"address", "TEXT", "The site's address or description."},
+            {"position", "LAT,LON", "Latitude and longitude in decimal degrees."},
+            LimitOption(),
+            IntervalOption()};
+}
+
+bool ParseSiteOptions(const ParsedArguments& options, archive::SiteFields& fields) {
+    if (options.Has("address")) {
+        fields.address = options.Value("address");
+    }
+    if (options.Has("position")) {
+        const auto position = archive::ParsePosition(options.Value("position"));
+        if (!position) {
+            UsageError("site", "--position takes LAT,LON in decimal degrees, e.g. 48.137,11.575");
+            return false;
+        }
+        fields.latitude = position->latitude;
+        fields.longitude = position->longitude;
+    }
+    return ParseLimitOptions("site", options, fields.limit, fields.intervalMonths);
+}
+
+CommandForm SiteSetForm() {
+    return {{"site set", {"SITE"}, SiteOptions()}, Set};
+}
+
+}  // namespace terrovane::cli

@@ -1,0 +1,190 @@
+#include "StoredAnalyses.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "EscapeCloses.h"
+#include "FocusFrame.h"
+#include "FopWindow.h"
+#include "MessageBox.h"
+#include "ScreenFit.h"
+#include "Sites.h"
+#include "SoilWindow.h"
+
+namespace terrovane::history {
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString When(const std::string& savedAt) {
+    return Text(savedAt.substr(0, 16)).replace(QLatin1Char('T'), QLatin1Char(' '));
+}
+
+}  // namespace
+
+bool LoadStoredAnalysesList(archive::Archive& archive, std::vector<StoredAnalysis>& out, std::string& error) {
+    out.clear();
+    std::vector<archive::SiteRow> sites;
+    if (!archive::Sites(archive, sites, error)) {
+        return false;
+    }
+    for (const archive::SiteRow& site : sites) {
+        std::vector<archive::StoredSoilModel> models;
+        if (!archive::SoilModels(archive, site.id, models, error)) {
+            return false;
+        }
+        for (archive::StoredSoilModel& model : models) {
+            out.push_back({std::move(model), Text(site.fields.name), {}});
+        }
+    }
+    std::vector<archive::PointRow> points;
+    if (!archive::Points(archive, 0, points, error)) {
+        return false;
+    }
+    for (const archive::PointRow& point : points) {
+        std::vector<archive::StoredFopCurve> curves;
+        if (!archive::FopCurves(archive, point.id, curves, error)) {
+            return false;
+        }
+        for (archive::StoredFopCurve& curve : curves) {
+            out.push_back({std::move(curve), Text(point.siteName), Text(point.fields.name)});
+        }
+    }
+    return true;
+}
+
+StoredAnalysesDialog::StoredAnalysesDialog(archive::Archive& archive, QWidget* parent)
+    : QDialog(parent), archive_(archive) {
+    setWindowTitle(tr("Stored analyses"));
+    list_ = new QTableWidget(0, 5, this);
+    list_->setHorizontalHeaderLabels(
+        {tr("Analysis"), tr("Site"), tr("Test point"), tr("Stored"), tr("Summary")});
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setTabKeyNavigation(false);
+    list_->setWordWrap(false);
+    list_->verticalHeader()->hide();
+    list_->horizontalHeader()->setStretchLastSection(true);
+    keyboard::ShowFocusFrame(list_);
+    open_ = new QPushButton(tr("Open"), this);
+    delete_ = new QPushButton(tr("Delete..."), this);
+    status_ = new QLabel(this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->addButton(open_, QDialogButtonBox::ActionRole);
+    buttons->addButton(delete_, QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(open_, &QPushButton::clicked, this, &StoredAnalysesDialog::OpenChosen);
+    connect(delete_, &QPushButton::clicked, this, &StoredAnalysesDialog::DeleteChosen);
+    connect(list_, &QTableWidget::doubleClicked, this, &StoredAnalysesDialog::OpenChosen);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addWidget(status_);
+    layout->addWidget(buttons);
+    Reload();
+    screenfit::ResizeOnScreen(this, QSize(760, 380));
+}
+
+void StoredAnalysesDialog::Reload() {
+    std::string error;
+    if (!LoadStoredAnalysesList(archive_, analyses_, error)) {
+        status_->setText(Text(error));
+    }
+    list_->setRowCount(static_cast<int>(analyses_.size()));
+    for (std::size_t i = 0; i < analyses_.size(); ++i) {
+        const StoredAnalysis& each = analyses_[i];
+        QString kind;
+        QString when;
+        QString summary;
+        if (const auto* model = std::get_if<archive::StoredSoilModel>(&each.stored)) {
+            kind = tr("Soil model");
+            when = When(model->savedAt);
+            summary = tr("%1 layer(s) (asked: %2), RMS error %3 %, %4 points")
+                          .arg(model->layers.size())
+                          .arg(Text(model->layerChoice))
+                          .arg(model->rmsPercent, 0, 'f', 2)
+                          .arg(model->points.size());
+        } else {
+            const auto& curve = std::get<archive::StoredFopCurve>(each.stored);
+            kind = tr("Fall of potential");
+            when = When(curve.savedAt);
+            summary = tr("D %1 m, %2 readings").arg(curve.currentProbe, 0, 'g', 6).arg(curve.readings.size());
+        }
+        const QString cells[] = {kind, each.site, each.point, when, summary};
+        for (int column = 0; column < 5; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setToolTip(cells[column]);
+            list_->setItem(static_cast<int>(i), column, item);
+        }
+    }
+    list_->resizeColumnsToContents();
+    if (!analyses_.empty()) {
+        list_->selectRow(0);
+    }
+    open_->setEnabled(!analyses_.empty());
+    delete_->setEnabled(!analyses_.empty());
+    if (analyses_.empty() && error.empty()) {
+        status_->setText(
+            tr("No analysis is stored yet: \"Store with\" in the soil model and fall-of-potential "
+               "windows keeps one."));
+    }
+}
+
+const StoredAnalysis* StoredAnalysesDialog::Chosen() const {
+    const int row = list_->currentRow();
+    return row >= 0 && row < static_cast<int>(analyses_.size()) ? &analyses_[static_cast<std::size_t>(row)]
+                                                                : nullptr;
+}
+
+QWidget* StoredAnalysesDialog::OpenChosen() {
+    const StoredAnalysis* chosen = Chosen();
+    if (chosen == nullptr) {
+        return nullptr;
+    }
+    QWidget* owner = parentWidget() != nullptr ? parentWidget() : this;
+    QWidget* window = nullptr;
+    if (const auto* model = std::get_if<archive::StoredSoilModel>(&chosen->stored)) {
+        auto* soil = new engineering::SoilWindow(&archive_, {},
+                                                 engineering::SiteChoice{model->site, chosen->site}, owner);
+        soil->ShowStored(*model);
+        window = soil;
+    } else {
+        const auto& curve = std::get<archive::StoredFopCurve>(chosen->stored);
+        auto* fop = new engineering::FopWindow(
+            &archive_, {},
+            engineering::PointChoice{curve.point, chosen->site + QStringLiteral(" / ") + chosen->point},
+            owner);
+        fop->ShowStored(curve);
+        window = fop;
+    }
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
+void StoredAnalysesDialog::DeleteChosen() {
+    const StoredAnalysis* chosen = Chosen();
+    if (chosen == nullptr) {
+        return;
+    }
+    const bool soil = std::holds_alternative<archive::StoredSoilModel>(chosen->stored);
+    const QString what = soil ? tr("the soil model of %1").arg(chosen->site)
+                              : tr("the fall-of-potential curve of %1 / %2").arg(chosen->site, chosen->point);
+    if (!platform::Ask(tr("Delete %1? The results stay in the archive.").arg(what).toStdString())) {
+        return;
+    }
+    std::string error;
+    const bool deleted =
+        soil
+            ? archive::DeleteSoilModel(archive_, std::get<archive::StoredSoilModel>(chosen->stored).id, error)
+            : archive::DeleteFopCurve(archive_, std::get<archive::StoredFopCurve>(chosen->stored).id, error);
+    Reload();
+    if (!deleted) {
+        status_->setText(tr("It could not be deleted: %1").arg(Text(error)));
+    }
+}
+
+}  // namespace terrovane::history
