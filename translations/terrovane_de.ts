@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Save plot...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm speichern...</translation>
     </message>
 </context>
 <context>
@@ -473,19 +473,19 @@ Zweifelhaft: </translation>
     <name>PlotSaving</name>
     <message>
         <source>PNG image (*.png);;SVG drawing (*.svg);;PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png);;SVG-Zeichnung (*.svg);;PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm speichern</translation>
     </message>
     <message>
         <source>The plot could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Plot saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm gespeichert in %1</translation>
     </message>
 </context>
 <context>
@@ -1328,7 +1328,7 @@ Datum</translation>
     </message>
     <message>
         <source>Stored %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert %1</translation>
     </message>
 </context>
 <context>
@@ -1908,15 +1908,15 @@ Datum</translation>
     </message>
     <message>
         <source>Choose an earlier test point, make more points, or clear &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen früheren Prüfpunkt, legen Sie weitere Prüfpunkte an oder heben Sie &quot;%1&quot; auf.</translation>
     </message>
     <message>
         <source>Choose another test point or site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen anderen Prüfpunkt oder eine andere Anlage.</translation>
     </message>
     <message>
         <source>The results could not be assigned: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse konnten nicht zugeordnet werden: %1. %2</translation>
     </message>
 </context>
 <context>
@@ -2097,18 +2097,18 @@ Datum</translation>
     </message>
     <message>
         <source>Stored analyses...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Auswertungen...</translation>
     </message>
     <message>
         <source>Properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften...</translation>
     </message>
 </context>
 <context>
     <name>terrovane::history::IntervalEdit</name>
     <message>
         <source> months</source>
-        <translation type="unfinished"></translation>
+        <translation> Monate</translation>
     </message>
 </context>
 <context>
@@ -2126,144 +2126,144 @@ Datum</translation>
     <name>terrovane::history::LimitEdit</name>
     <message>
         <source>%1 ohm (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ohm (%2)</translation>
     </message>
     <message>
         <source>Custom value</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Wert</translation>
     </message>
     <message>
         <source>ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohm</translation>
     </message>
     <message>
         <source>where the value comes from</source>
-        <translation type="unfinished"></translation>
+        <translation>Herkunft des Werts</translation>
     </message>
     <message>
         <source>Enter the custom limit as a number of ohms above 0, with a decimal point (such as 7.5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den eigenen Grenzwert als Ohmzahl über 0 mit Dezimalpunkt ein (zum Beispiel 7.5).</translation>
     </message>
 </context>
 <context>
     <name>terrovane::history::PointPropertiesDialog</name>
     <message>
         <source>Rod</source>
-        <translation type="unfinished"></translation>
+        <translation>Staberder</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Erdungsnetz</translation>
     </message>
     <message>
         <source>Mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>Masche</translation>
     </message>
     <message>
         <source>Tower leg</source>
-        <translation type="unfinished"></translation>
+        <translation>Mastfuß</translation>
     </message>
     <message>
         <source>Down conductor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ableitung</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>New test point of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Prüfpunkt von %1</translation>
     </message>
     <message>
         <source>Properties of %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften von %1 / %2</translation>
     </message>
     <message>
         <source>The site&apos;s: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Anlage: %1</translation>
     </message>
     <message>
         <source>The site&apos;s: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Anlage: keiner</translation>
     </message>
     <message>
         <source>The site&apos;s: %1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Anlage: %1 Monate</translation>
     </message>
     <message>
         <source>Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <source>Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzwert:</translation>
     </message>
     <message>
         <source>Re-test every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsprüfung alle:</translation>
     </message>
     <message>
         <source>The test point could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Prüfpunkt konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>terrovane::history::PropertiesDialog</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Enter a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Namen ein.</translation>
     </message>
 </context>
 <context>
     <name>terrovane::history::SitePropertiesDialog</name>
     <message>
         <source>New site</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Anlage</translation>
     </message>
     <message>
         <source>Properties of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften von %1</translation>
     </message>
     <message>
         <source>latitude,longitude in decimal degrees, such as 48.137,11.575</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite,Länge in Dezimalgrad, zum Beispiel 48.137,11.575</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Grenzwert</translation>
     </message>
     <message>
         <source>No re-test interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Wiederholungsfrist</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position:</translation>
     </message>
     <message>
         <source>Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzwert:</translation>
     </message>
     <message>
         <source>Re-test every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungsprüfung alle:</translation>
     </message>
     <message>
         <source>Enter the position as latitude,longitude in decimal degrees (such as 48.137,11.575), or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Position als Breite,Länge in Dezimalgrad ein (zum Beispiel 48.137,11.575) oder lassen Sie das Feld leer.</translation>
     </message>
     <message>
         <source>The site could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anlage konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -2352,71 +2352,71 @@ Datum</translation>
     <name>terrovane::history::StoredAnalysesDialog</name>
     <message>
         <source>Stored analyses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Auswertungen</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlage</translation>
     </message>
     <message>
         <source>Test point</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfpunkt</translation>
     </message>
     <message>
         <source>Stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen...</translation>
     </message>
     <message>
         <source>Soil model</source>
-        <translation type="unfinished"></translation>
+        <translation>Bodenmodell</translation>
     </message>
     <message>
         <source>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Schicht(en) (gewählt: %2), RMS-Fehler %3 %, %4 Punkte</translation>
     </message>
     <message>
         <source>Fall of potential</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannungstrichter</translation>
     </message>
     <message>
         <source>D %1 m, %2 readings</source>
-        <translation type="unfinished"></translation>
+        <translation>D %1 m, %2 Messwerte</translation>
     </message>
     <message>
         <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Auswertung gespeichert: &quot;Bei … speichern&quot; in den Fenstern Bodenmodell und Spannungstrichter speichert eine.</translation>
     </message>
     <message>
         <source>the soil model of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bodenmodell von %1</translation>
     </message>
     <message>
         <source>the fall-of-potential curve of %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spannungstrichterkurve von %1 / %2</translation>
     </message>
     <message>
         <source>Delete %1? The results stay in the archive.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 löschen? Die Ergebnisse bleiben im Archiv.</translation>
     </message>
     <message>
         <source>It could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte nicht gelöscht werden: %1</translation>
     </message>
 </context>
 <context>
@@ -2457,23 +2457,23 @@ Datum</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung</translation>
     </message>
     <message>
         <source>Test point</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfpunkt</translation>
     </message>
     <message>
         <source>Logarithmic axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Logarithmische Achse</translation>
     </message>
     <message>
         <source>There is no test point yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch keinen Prüfpunkt.</translation>
     </message>
     <message>
         <source>%1 of %2 results of this test point have a valid reading of this quantity.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Ergebnissen dieses Prüfpunkts haben einen gültigen Messwert dieser Größe.</translation>
     </message>
 </context>
 <context>

@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Save plot...</source>
-        <translation type="unfinished"></translation>
+        <translation>保存图...</translation>
     </message>
 </context>
 <context>
@@ -473,19 +473,19 @@ Doubtful: </source>
     <name>PlotSaving</name>
     <message>
         <source>PNG image (*.png);;SVG drawing (*.svg);;PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 图像 (*.png);;SVG 图形 (*.svg);;PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Save plot</source>
-        <translation type="unfinished"></translation>
+        <translation>保存图</translation>
     </message>
     <message>
         <source>The plot could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存图：%1</translation>
     </message>
     <message>
         <source>Plot saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>图已保存到 %1</translation>
     </message>
 </context>
 <context>
@@ -1325,7 +1325,7 @@ Date</translation>
     </message>
     <message>
         <source>Stored %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已保存 %1</translation>
     </message>
 </context>
 <context>
@@ -1905,15 +1905,15 @@ Date</translation>
     </message>
     <message>
         <source>Choose an earlier test point, make more points, or clear &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择更靠前的测试点、添加更多测试点，或取消“%1”。</translation>
     </message>
     <message>
         <source>Choose another test point or site.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择其他测试点或现场。</translation>
     </message>
     <message>
         <source>The results could not be assigned: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法分配结果：%1。%2</translation>
     </message>
 </context>
 <context>
@@ -2092,18 +2092,18 @@ Date</translation>
     </message>
     <message>
         <source>Stored analyses...</source>
-        <translation type="unfinished"></translation>
+        <translation>已保存的分析...</translation>
     </message>
     <message>
         <source>Properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>属性...</translation>
     </message>
 </context>
 <context>
     <name>terrovane::history::IntervalEdit</name>
     <message>
         <source> months</source>
-        <translation type="unfinished"></translation>
+        <translation> 个月</translation>
     </message>
 </context>
 <context>
@@ -2121,144 +2121,144 @@ Date</translation>
     <name>terrovane::history::LimitEdit</name>
     <message>
         <source>%1 ohm (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 欧 (%2)</translation>
     </message>
     <message>
         <source>Custom value</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义值</translation>
     </message>
     <message>
         <source>ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>欧</translation>
     </message>
     <message>
         <source>where the value comes from</source>
-        <translation type="unfinished"></translation>
+        <translation>数值来源</translation>
     </message>
     <message>
         <source>Enter the custom limit as a number of ohms above 0, with a decimal point (such as 7.5).</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入大于 0 的自定义限值（欧），使用小数点（如 7.5）。</translation>
     </message>
 </context>
 <context>
     <name>terrovane::history::PointPropertiesDialog</name>
     <message>
         <source>Rod</source>
-        <translation type="unfinished"></translation>
+        <translation>接地棒</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>接地网</translation>
     </message>
     <message>
         <source>Mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>网格</translation>
     </message>
     <message>
         <source>Tower leg</source>
-        <translation type="unfinished"></translation>
+        <translation>塔脚</translation>
     </message>
     <message>
         <source>Down conductor</source>
-        <translation type="unfinished"></translation>
+        <translation>引下线</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>其他</translation>
     </message>
     <message>
         <source>New test point of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的新测试点</translation>
     </message>
     <message>
         <source>Properties of %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 的属性</translation>
     </message>
     <message>
         <source>The site&apos;s: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>沿用现场：%1</translation>
     </message>
     <message>
         <source>The site&apos;s: none</source>
-        <translation type="unfinished"></translation>
+        <translation>沿用现场：无</translation>
     </message>
     <message>
         <source>The site&apos;s: %1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>沿用现场：%1 个月</translation>
     </message>
     <message>
         <source>Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>类型：</translation>
     </message>
     <message>
         <source>Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>限值：</translation>
     </message>
     <message>
         <source>Re-test every:</source>
-        <translation type="unfinished"></translation>
+        <translation>复测周期：</translation>
     </message>
     <message>
         <source>The test point could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存测试点：%1</translation>
     </message>
 </context>
 <context>
     <name>terrovane::history::PropertiesDialog</name>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名称：</translation>
     </message>
     <message>
         <source>Enter a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入名称。</translation>
     </message>
 </context>
 <context>
     <name>terrovane::history::SitePropertiesDialog</name>
     <message>
         <source>New site</source>
-        <translation type="unfinished"></translation>
+        <translation>新现场</translation>
     </message>
     <message>
         <source>Properties of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的属性</translation>
     </message>
     <message>
         <source>latitude,longitude in decimal degrees, such as 48.137,11.575</source>
-        <translation type="unfinished"></translation>
+        <translation>纬度,经度（十进制度），如 48.137,11.575</translation>
     </message>
     <message>
         <source>No limit</source>
-        <translation type="unfinished"></translation>
+        <translation>无限值</translation>
     </message>
     <message>
         <source>No re-test interval</source>
-        <translation type="unfinished"></translation>
+        <translation>无复测周期</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>地址：</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>位置：</translation>
     </message>
     <message>
         <source>Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>限值：</translation>
     </message>
     <message>
         <source>Re-test every:</source>
-        <translation type="unfinished"></translation>
+        <translation>复测周期：</translation>
     </message>
     <message>
         <source>Enter the position as latitude,longitude in decimal degrees (such as 48.137,11.575), or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>请以十进制度的纬度,经度输入位置（如 48.137,11.575），或留空。</translation>
     </message>
     <message>
         <source>The site could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存现场：%1</translation>
     </message>
 </context>
 <context>
@@ -2347,71 +2347,71 @@ Date</translation>
     <name>terrovane::history::StoredAnalysesDialog</name>
     <message>
         <source>Stored analyses</source>
-        <translation type="unfinished"></translation>
+        <translation>已保存的分析</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>分析</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>现场</translation>
     </message>
     <message>
         <source>Test point</source>
-        <translation type="unfinished"></translation>
+        <translation>测试点</translation>
     </message>
     <message>
         <source>Stored</source>
-        <translation type="unfinished"></translation>
+        <translation>保存时间</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>摘要</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>打开</translation>
     </message>
     <message>
         <source>Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>删除...</translation>
     </message>
     <message>
         <source>Soil model</source>
-        <translation type="unfinished"></translation>
+        <translation>土壤模型</translation>
     </message>
     <message>
         <source>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 层（要求：%2），均方根误差 %3 %，%4 个点</translation>
     </message>
     <message>
         <source>Fall of potential</source>
-        <translation type="unfinished"></translation>
+        <translation>电位降</translation>
     </message>
     <message>
         <source>D %1 m, %2 readings</source>
-        <translation type="unfinished"></translation>
+        <translation>D %1 m，%2 个读数</translation>
     </message>
     <message>
         <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
-        <translation type="unfinished"></translation>
+        <translation>尚未保存分析：在土壤模型和电位降窗口中用“与…一起保存”保存。</translation>
     </message>
     <message>
         <source>the soil model of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的土壤模型</translation>
     </message>
     <message>
         <source>the fall-of-potential curve of %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 的电位降曲线</translation>
     </message>
     <message>
         <source>Delete %1? The results stay in the archive.</source>
-        <translation type="unfinished"></translation>
+        <translation>删除 %1？结果仍保留在档案中。</translation>
     </message>
     <message>
         <source>It could not be deleted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法删除：%1</translation>
     </message>
 </context>
 <context>
@@ -2451,23 +2451,23 @@ Date</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>标签</translation>
     </message>
     <message>
         <source>Test point</source>
-        <translation type="unfinished"></translation>
+        <translation>测试点</translation>
     </message>
     <message>
         <source>Logarithmic axis</source>
-        <translation type="unfinished"></translation>
+        <translation>对数坐标轴</translation>
     </message>
     <message>
         <source>There is no test point yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>尚无测试点。</translation>
     </message>
     <message>
         <source>%1 of %2 results of this test point have a valid reading of this quantity.</source>
-        <translation type="unfinished"></translation>
+        <translation>该测试点的 %2 个结果中有 %1 个具有此量的有效读数。</translation>
     </message>
 </context>
 <context>

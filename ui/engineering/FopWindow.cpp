@@ -12,7 +12,6 @@
 #include "FocusFrame.h"
 #include "FopCurves.h"
 #include "FopPlotGeometry.h"
-#include "FopSummary.h"
 #include "FopSummaryText.h"
 #include "PlotSaving.h"
 #include "RefusalText.h"
