@@ -59,7 +59,7 @@ TEST_F(SiteReportAnalysesTest, WithoutStoredAnswersTheReportHasItsResultPagesOnl
 }
 
 TEST_F(SiteReportAnalysesTest, TheNewestSoilModelAndEachPointsNewestCurveArePrinted) {
-    StoredSoilModel older{0, site_, "", "1", 9.5, {{80, 3, {}, {}}}, {{1, 80}, {2, 81}}};
+    StoredSoilModel older{0, site_, "", "1", 9.5, {{80, 3, {}, {}}}, {{1, 80}, {2, 81}}, {}};
     ASSERT_TRUE(StoreSoilModel(*archive_, older, error_)) << error_;
     StoredSoilModel model{0,
                           site_,
@@ -67,7 +67,8 @@ TEST_F(SiteReportAnalysesTest, TheNewestSoilModelAndEachPointsNewestCurveArePrin
                           "auto",
                           1.84,
                           {{152.5, 4.1, 2.4, 0.31}, {31.7, 1.2, {}, {}}},
-                          {{1, 150}, {2, 140}, {4, 101}, {8, 55}, {16, 36}, {32, 32}}};
+                          {{1, 150}, {2, 140}, {4, 101}, {8, 55}, {16, 36}, {32, 32}},
+                          {}};
     ASSERT_TRUE(StoreSoilModel(*archive_, model, error_)) << error_;
     StoreCurve(points_[0], 1.0);
     StoreCurve(points_[2], 0.5);
