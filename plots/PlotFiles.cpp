@@ -51,7 +51,8 @@ QByteArray SvgBytes(const PlotPainter& paint) {
         generator.setOutputDevice(&buffer);
         generator.setSize(QSize(800, 550));
         generator.setViewBox(QRect(0, 0, 800, 550));
-        generator.setTitle(QStringLiteral("Terrovane plot"));
+        generator.setTitle(
+            QStringLiteral("Terrovane plot"));  // not shown: the file's metadata, the same in every language
         QPainter painter(&generator);
         paint(painter, QRectF(0, 0, 800, 550));
     }

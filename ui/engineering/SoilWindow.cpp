@@ -81,7 +81,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);  // Tab goes on to the window's buttons
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->setMinimumWidth(480);  // room for the four columns, "Resolved" included
+    table_->setMinimumWidth(400);  // room for the four columns, "Resolved" included, on an 800-pixel screen
     keyboard::ShowFocusFrame(table_);
     middle->addWidget(table_, 2);
     outer->addLayout(middle, 1);
