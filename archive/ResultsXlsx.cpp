@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "CLocaleScope.h"
 #include "Numbers.h"
 #include "ResultsOutput.h"
 
@@ -191,6 +192,8 @@ lxw_col_t ColumnCount() {
 }
 
 std::string Build(const std::vector<ResultView>& results, const std::string& file) {
+    // The writer prints its numbers with printf, which a window's locale would give a decimal comma.
+    const numbers::CLocaleScope cLocale;
     lxw_workbook* book = workbook_new(file.c_str());
     if (book == nullptr) {
         return "cannot create " + file;

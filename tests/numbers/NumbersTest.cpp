@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "CLocaleScope.h"
 #include "Numbers.h"
 
 namespace terrovane::numbers {
@@ -141,6 +142,12 @@ TEST(Numbers, TheProcessLocaleChangesNothing) {
     EXPECT_EQ(Shortest(48.137), "48.137");
     EXPECT_EQ(ParseDecimal("11.575"), 11.575);
     EXPECT_FALSE(ParseDecimal("11,575").has_value());
+    {
+        // A library that prints numbers with printf writes them as C does inside the scope, and only there.
+        const CLocaleScope cLocale;
+        EXPECT_EQ(Printed("%.16g", 39814.41666666666), "39814.41666666666");
+    }
+    EXPECT_EQ(Printed("%.1f", 7.5), "7,5");
     std::setlocale(LC_ALL, before.c_str());
 }
 
