@@ -40,7 +40,11 @@ class PlotFilesTest : public archive::testing::ArchiveTest {
         bool answered = false;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            // The shown dialog, active or not: the window system need not activate a second dialog at once.
+            QFileDialog* dialog = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* shown = qobject_cast<QFileDialog*>(top); shown != nullptr && shown->isVisible())
+                    dialog = shown;
             if (dialog == nullptr)
                 return;
             poll.stop();
