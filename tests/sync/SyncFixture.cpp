@@ -86,11 +86,22 @@ std::string SyncTest::ServerStamps() const {
     return rows.Scalar();
 }
 
+namespace {
+
+std::string WithoutSpace(std::string text) {
+    std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });
+    return text;
+}
+
+}  // namespace
+
 void SyncTest::ExpectConverged(std::initializer_list<std::string> who) {
     const std::string first = *who.begin();
     const std::string shared = Shared(first);
+    const std::string server = WithoutSpace(ServerStamps());
     for (const std::string& one : who) {
         EXPECT_EQ(Shared(one), shared) << one << " differs from " << first;
+        EXPECT_EQ(WithoutSpace(BaseStamps(one)), server) << one << " and the server differ";
         EXPECT_EQ(Query(one, "SELECT count(*) FROM sync_outbox"), "[[0]]") << one;
     }
     const std::string readouts = Query(first, "SELECT count(*) FROM readouts");
