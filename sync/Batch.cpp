@@ -49,6 +49,11 @@ std::optional<std::string> ReadOutContent(archive::Database& db, const std::stri
            R"(,"image":")" + archive::HexText(image) + "\"}}";
 }
 
+// A note without label and text.
+bool IsBlank(const std::map<std::string, std::string>& fields) {
+    return fields.contains("target") && fields.at("label") == "null" && fields.at("note") == "null";
+}
+
 void AddChangesOf(archive::Database& db, const std::string& kind, const std::string& ref,
                   std::vector<std::string>& changes) {
     if (kind == "readout") {
@@ -61,6 +66,9 @@ void AddChangesOf(archive::Database& db, const std::string& kind, const std::str
             continue;
         }
         const std::map<std::string, BaseField> base = BaseFields(db, thing.entity);
+        if (base.empty() && IsBlank(thing.state->fields)) {
+            continue;  // a read-out or result no one has labelled or noted: nothing to share yet
+        }
         for (const auto& [field, value] : thing.state->fields) {
             const auto known = base.find(field);
             if (known != base.end() && known->second.value == value) {

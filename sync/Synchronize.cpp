@@ -1,3 +1,4 @@
+#include <map>
 #include <thread>
 
 #include "Batch.h"
@@ -27,6 +28,8 @@ class Session {
     bool PushAll();
     bool PullAll();
     bool HasUnsent();
+    // The bodies of the page's content this archive does not hold yet.
+    bool FetchMissingBodies(std::vector<PulledChange>& changes);
     void Summarise();
 
   private:
@@ -167,8 +170,9 @@ bool Session::PullAll() {
             return false;
         }
         const pg::QueryResult page = Call(
-            "SELECT xid::text, seq::text, source, kind, id, field, site::text, value::text, stamp, "
-            "changed_by "
+            // Bodies of content come apart, only for what this archive does not hold (its own, mostly).
+            "SELECT xid::text, seq::text, source, kind, id, field, site::text, "
+            "CASE WHEN source = 'content' THEN NULL ELSE value::text END, stamp, changed_by "
             "FROM terrovane.pull($1, $2::xid8, $3::bigint, $4)",
             {Layout(), xid, seq, std::to_string(options_.pageSize)});
         if (!page.Ok()) {
@@ -197,6 +201,9 @@ bool Session::PullAll() {
             changes.push_back(
                 {*row[0], *row[1], *row[2], *row[3], *row[4], row[5], row[6], row[7], row[8], row[9]});
         }
+        if (!FetchMissingBodies(changes)) {
+            return false;
+        }
         if (!Local([&](Database& db) {
                 // Another sync of this archive stored this page meanwhile: its cursor moved on.
                 if (StateValue(db, "cursor_xid", "0") == xid && StateValue(db, "cursor_seq", "0") == seq) {
@@ -206,6 +213,40 @@ bool Session::PullAll() {
             return false;
         }
     }
+}
+
+bool Session::FetchMissingBodies(std::vector<PulledChange>& changes) {
+    std::string missing;
+    if (!Local([&](Database& db) {
+            for (const PulledChange& change : changes) {
+                if (change.source == "content" &&
+                    !Single(db, "SELECT 1 FROM sync_content WHERE kind = ?1 AND key = ?2",
+                            {change.kind, change.id})) {
+                    missing += (missing.empty() ? "" : ",") + change.id;
+                }
+            }
+        })) {
+        return false;
+    }
+    if (missing.empty()) {
+        return true;
+    }
+    const pg::QueryResult bodies =
+        Call("SELECT kind || ':' || key, body::text FROM terrovane.content WHERE key = ANY($1::text[])",
+             {"{" + missing + "}"});
+    if (!bodies.Ok()) {
+        return ServerFailed(bodies);
+    }
+    std::map<std::string, std::string> byKey;
+    for (const auto& row : bodies.rows) {
+        byKey[row[0].value_or("")] = row[1].value_or("");
+    }
+    for (PulledChange& change : changes) {
+        if (const auto body = byKey.find(change.kind + ":" + change.id); body != byKey.end()) {
+            change.value = body->second;
+        }
+    }
+    return true;
 }
 
 bool Session::HasUnsent() {
