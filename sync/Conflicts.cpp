@@ -110,7 +110,7 @@ void WriteHere(archive::Database& db, const Conflict& conflict, const std::strin
 
 Conflict ConflictOf(const SqlRow& row) {
     Conflict c;
-    c.id = std::stoll(*row[0]);
+    c.id = WholeNumber(row[0], 0);
     c.kind = row[1].value_or("");
     c.uuid = row[2].value_or("");
     c.field = row[3].value_or("");
