@@ -159,5 +159,39 @@ TEST_F(SyncEdgeTest, AStampDaysAheadIsClampedSoALaterEditElsewhereStillWins) {
     EXPECT_EQ(Query("ann", "SELECT address FROM sites"), R"([["From today"]])");
 }
 
+TEST_F(SyncEdgeTest, TextsAndNumbersArriveExactlyAsTheyWere) {
+    archive::SiteFields fields;
+    fields.name = "Nord \"Ost\" \\ 北站\tB";
+    fields.address = "Line 1\nLine 2";
+    fields.latitude = 48.137154;
+    fields.longitude = -11.576124;
+    fields.limit = archive::Limit{7.5, "client's \"spec\""};
+    fields.intervalMonths = 12;
+    std::int64_t id = 0;
+    std::string error;
+    ASSERT_TRUE(archive::AddSite(Archive("ann"), fields, id, error)) << error;
+    archive::PointFields point;
+    point.name = "Ränd 1";
+    point.limit = archive::Limit{0.1, "custom value"};
+    std::int64_t pointId = 0;
+    ASSERT_TRUE(archive::AddPoint(Archive("ann"), id, point, pointId, error)) << error;
+    SyncAll({"ann", "bob"});
+    ExpectConverged({"ann", "bob"});
+    const std::optional<archive::SiteRow> arrived = archive::FindSite(Archive("bob"), fields.name, error);
+    ASSERT_TRUE(arrived.has_value()) << error;
+    EXPECT_EQ(arrived->fields.address, fields.address);
+    EXPECT_EQ(arrived->fields.latitude, fields.latitude);
+    EXPECT_EQ(arrived->fields.longitude, fields.longitude);
+    ASSERT_TRUE(arrived->fields.limit.has_value());
+    EXPECT_EQ(arrived->fields.limit->ohms, 7.5);
+    EXPECT_EQ(arrived->fields.limit->source, "client's \"spec\"");
+    EXPECT_EQ(arrived->fields.intervalMonths, 12);
+    const std::optional<archive::PointRow> rand =
+        archive::FindPoint(Archive("bob"), fields.name, "Ränd 1", error);
+    ASSERT_TRUE(rand.has_value()) << error;
+    ASSERT_TRUE(rand->fields.limit.has_value());
+    EXPECT_EQ(rand->fields.limit->ohms, 0.1);
+}
+
 }  // namespace
 }  // namespace terrovane::testing
