@@ -4,6 +4,7 @@
 #include "AnalysisText.h"
 #include "ArchiveAccess.h"
 #include "Command.h"
+#include "Mode.h"
 #include "Numbers.h"
 #include "Sites.h"
 #include "SoilFit.h"
@@ -31,7 +32,7 @@ bool LoadSiteResults(const std::string& name, std::vector<analysis::SourcedRecor
     }
     archive::ResultFilter filter;
     filter.siteId = site->id;
-    filter.mode = 9;
+    filter.mode = record::CodeOf(record::Mode::Resistivity);
     std::vector<archive::ResultRow> rows;
     if (!store->Results(filter, {}, -1, 0, rows, error)) {
         Failed(error);
