@@ -23,6 +23,7 @@ set(rules
   "archive: export format record xls platform numbers"
   "pg:"
   "team: pg"
+  "sync: archive team pg"
   "texts: archive analysis platform numbers"
   "printsvc/sitereport: texts plots analysis archive format record platform"
   "link: format record platform"
@@ -48,7 +49,7 @@ set(rules
   "app/main: app/dialog translations"
   "app/tools: app/dialog translations"
   "packaging: res"
-  "cli: texts translations analysis analysis/grid archive team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
+  "cli: texts translations analysis analysis/grid archive sync team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"
