@@ -1220,6 +1220,14 @@ Datum</translation>
         <source>Verdict: not safe</source>
         <translation>Bewertung: nicht sicher</translation>
     </message>
+    <message>
+        <source>Left out of the sounding, and why:</source>
+        <translation>Aus der Sondierung ausgelassen, mit Grund:</translation>
+    </message>
+    <message>
+        <source>Left off the curve, and why:</source>
+        <translation>Nicht in der Kurve, mit Grund:</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>

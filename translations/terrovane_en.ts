@@ -1220,6 +1220,14 @@ Date</translation>
         <source>Verdict: not safe</source>
         <translation>Verdict: not safe</translation>
     </message>
+    <message>
+        <source>Left out of the sounding, and why:</source>
+        <translation>Left out of the sounding, and why:</translation>
+    </message>
+    <message>
+        <source>Left off the curve, and why:</source>
+        <translation>Left off the curve, and why:</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>

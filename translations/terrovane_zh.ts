@@ -1218,6 +1218,14 @@ Date</translation>
         <source>Verdict: not safe</source>
         <translation>判定：不安全</translation>
     </message>
+    <message>
+        <source>Left out of the sounding, and why:</source>
+        <translation>测深中略去的读数及原因：</translation>
+    </message>
+    <message>
+        <source>Left off the curve, and why:</source>
+        <translation>曲线中略去的读数及原因：</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
