@@ -1220,6 +1220,14 @@ Datum</translation>
         <source>Verdict: not safe</source>
         <translation>Bewertung: nicht sicher</translation>
     </message>
+    <message>
+        <source>Left out of the sounding, and why:</source>
+        <translation>Aus der Sondierung ausgelassen, mit Grund:</translation>
+    </message>
+    <message>
+        <source>Left off the curve, and why:</source>
+        <translation>Nicht in der Kurve, mit Grund:</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -2448,13 +2456,6 @@ Datum</translation>
         <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
         <translation>%1 von %2 Ergebnissen mit dieser Kennzeichnung haben einen gültigen Messwert dieser Größe.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n over range (no number to plot).</source>
-        <translation>
-            <numerusform>%n über dem Messbereich (keine Zahl zum Zeichnen).</numerusform>
-            <numerusform>%n über dem Messbereich (keine Zahl zum Zeichnen).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Label</source>
         <translation>Bezeichnung</translation>
@@ -2474,6 +2475,20 @@ Datum</translation>
     <message>
         <source>%1 of %2 results of this test point have a valid reading of this quantity.</source>
         <translation>%1 von %2 Ergebnissen dieses Prüfpunkts haben einen gültigen Messwert dieser Größe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range, marked at the top with the instrument&apos;s bound.</source>
+        <translation>
+            <numerusform>%n über dem Messbereich, oben mit der Grenze des Geräts markiert.</numerusform>
+            <numerusform>%n über dem Messbereich, oben mit der Grenze des Geräts markiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out: an invalid reading or no valid measuring date.</source>
+        <translation>
+            <numerusform>%n ausgelassen: ungültiger Messwert oder kein gültiges Messdatum.</numerusform>
+            <numerusform>%n ausgelassen: ungültiger Messwert oder kein gültiges Messdatum.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1220,6 +1220,14 @@ Date</translation>
         <source>Verdict: not safe</source>
         <translation>Verdict: not safe</translation>
     </message>
+    <message>
+        <source>Left out of the sounding, and why:</source>
+        <translation>Left out of the sounding, and why:</translation>
+    </message>
+    <message>
+        <source>Left off the curve, and why:</source>
+        <translation>Left off the curve, and why:</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -2448,13 +2456,6 @@ Date</translation>
         <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
         <translation>%1 of %2 results with this label have a valid reading of this quantity.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n over range (no number to plot).</source>
-        <translation>
-            <numerusform>%n over range (no number to plot).</numerusform>
-            <numerusform>%n over range (no number to plot).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Label</source>
         <translation>Label</translation>
@@ -2474,6 +2475,20 @@ Date</translation>
     <message>
         <source>%1 of %2 results of this test point have a valid reading of this quantity.</source>
         <translation>%1 of %2 results of this test point have a valid reading of this quantity.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range, marked at the top with the instrument&apos;s bound.</source>
+        <translation>
+            <numerusform>%n over range, marked at the top with the instrument&apos;s bound.</numerusform>
+            <numerusform>%n over range, marked at the top with the instrument&apos;s bound.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out: an invalid reading or no valid measuring date.</source>
+        <translation>
+            <numerusform>%n left out: an invalid reading or no valid measuring date.</numerusform>
+            <numerusform>%n left out: an invalid reading or no valid measuring date.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1218,6 +1218,14 @@ Date</translation>
         <source>Verdict: not safe</source>
         <translation>判定：不安全</translation>
     </message>
+    <message>
+        <source>Left out of the sounding, and why:</source>
+        <translation>测深中略去的读数及原因：</translation>
+    </message>
+    <message>
+        <source>Left off the curve, and why:</source>
+        <translation>曲线中略去的读数及原因：</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -2443,12 +2451,6 @@ Date</translation>
         <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
         <translation>带此标签的 %2 个结果中，有 %1 个具有该测量量的有效读数。</translation>
     </message>
-    <message numerus="yes">
-        <source>%n over range (no number to plot).</source>
-        <translation>
-            <numerusform>%n 个超量程（无数值可绘制）。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Label</source>
         <translation>标签</translation>
@@ -2468,6 +2470,18 @@ Date</translation>
     <message>
         <source>%1 of %2 results of this test point have a valid reading of this quantity.</source>
         <translation>该测试点的 %2 个结果中有 %1 个具有此量的有效读数。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range, marked at the top with the instrument&apos;s bound.</source>
+        <translation>
+            <numerusform>%n 个超量程，以仪器显示的界限标记在顶部。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out: an invalid reading or no valid measuring date.</source>
+        <translation>
+            <numerusform>%n 个被略去：读数无效或没有有效的测量日期。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

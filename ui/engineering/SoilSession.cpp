@@ -59,6 +59,7 @@ archive::StoredSoilModel StoredModelOf(const analysis::SoilFit& fit, std::int64_
     for (const analysis::FittedPoint& point : fit.points)
         model.points.push_back({point.spacing, point.measured});
     model.logCovariance = fit.logCovariance;
+    model.leftOut = fit.leftOut;  // so the site report can say what the sounding left out
     return model;
 }
 
