@@ -1,6 +1,4 @@
 // terrovane-cli site add: a new site in the archive.
-#include <cstdio>
-
 #include "ArchiveAccess.h"
 #include "Command.h"
 #include "LimitOptions.h"
@@ -24,9 +22,9 @@ int Add(const ParsedArguments& options) {
     std::int64_t id = 0;
     std::string error;
     if (!archive::AddSite(*store, fields, id, error)) {
-        return CommandFailed("site add", error);
+        return CommandFailed("site add", Given(error));
     }
-    std::printf("site %lld added\n", static_cast<long long>(id));
+    Confirm(CliText::tr("site %1 added").arg(QString::number(id)));
     return kExitOk;
 }
 

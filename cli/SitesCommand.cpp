@@ -82,7 +82,7 @@ std::string Table(const std::vector<archive::SiteRow>& sites) {
 int List(const ParsedArguments& options) {
     ListingFormat format = ListingFormat::Table;
     if (options.Has("format") && !ParseListingFormat(options.Value("format"), format)) {
-        return UsageError("sites", "--format is table, csv or json");
+        return UsageError("sites", CliText::tr("--format is table, csv or json"));
     }
     auto store = OpenArchiveFor("sites");
     if (store == nullptr) {
@@ -91,7 +91,7 @@ int List(const ParsedArguments& options) {
     std::vector<archive::SiteRow> sites;
     std::string error;
     if (!archive::Sites(*store, sites, error)) {
-        return CommandFailed("sites", error);
+        return CommandFailed("sites", Given(error));
     }
     const std::string text = format == ListingFormat::Json  ? Json(sites)
                              : format == ListingFormat::Csv ? Csv(sites)

@@ -31,7 +31,9 @@ run_all() {
     sleep 0.05
   done
   (
-    export LC_ALL=$locale
+    # The locale's numbers are what differs; the messages (on standard error, compared too) are kept
+    # in English through LANGUAGE, which names the language before LC_ALL does.
+    export LC_ALL=$locale LANGUAGE=en
     cd "$dir"
     step() { local name=$1; shift; "$cli" "$@" >"out-$name.txt" 2>&1 || echo "status $?" >>"out-$name.txt"; }
     step read read --out image.bin --format csv --fast
