@@ -3,6 +3,7 @@
 #include <QSettings>
 
 #include "ArchivePath.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Due.h"
 #include "Numbers.h"
@@ -14,7 +15,8 @@ std::unique_ptr<archive::Archive> OpenArchiveFor(const std::string& command) {
     std::string aside;
     auto store = archive::Archive::Open(archive::DefaultArchivePath(), error, &aside);
     if (store == nullptr) {
-        CommandFailed(command, CliText::tr("cannot open the archive: %1").arg(Given(error)));
+        CommandFailed(command,
+                      CliText::tr("cannot open the archive: %1").arg(texts::ArchiveProblemText(error)));
     } else if (!aside.empty()) {
         TellMovedAside(command, aside);
     }

@@ -1,5 +1,6 @@
 // terrovane-cli assign: results to a test point.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Sites.h"
 
@@ -29,7 +30,7 @@ int Assign(const ParsedArguments& options) {
     std::string error;
     const auto point = archive::FindPoint(*store, target.substr(0, slash), target.substr(slash + 1), error);
     if (!point || !archive::Assign(*store, ids, point->id, error)) {
-        return CommandFailed("assign", Given(error));
+        return CommandFailed("assign", texts::ArchiveProblemText(error));
     }
     const int count = static_cast<int>(ids.size());
     Confirm(CliText::tr("%n result(s) assigned to %1/%2", nullptr, count)

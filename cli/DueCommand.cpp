@@ -1,5 +1,6 @@
 // terrovane-cli due: when each test point is to be measured again, overdue points first.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Due.h"
 #include "ResultListing.h"
@@ -45,7 +46,7 @@ int List(const ParsedArguments& options) {
     std::vector<archive::DuePoint> points;
     std::string error;
     if (!archive::DueList(*store, archive::Today(), 0, points, error)) {
-        return CommandFailed("due", Given(error));
+        return CommandFailed("due", texts::ArchiveProblemText(error));
     }
     return PrintText(format == "json" ? Json(points) : Table(points)) ? kExitOk : kExitFailed;
 }

@@ -1,4 +1,5 @@
 // terrovane-cli export: saves the stored results as a workbook (.xls).
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "ImageFile.h"
 #include "PortOption.h"
@@ -41,7 +42,7 @@ int RunExport(const ParsedArguments& options) {
     const std::string path = options.Value("xls");
     const std::string error = exporting::ExportRecords(state.table, path);
     if (!error.empty()) {
-        Tell("export", Given(error));
+        Tell("export", texts::ArchiveProblemText(error));
         return kExitFailed;
     }
     const int saved = state.table.OccupiedCount();

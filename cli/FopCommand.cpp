@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "AnalysisText.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "CsvNumbers.h"
 #include "FallOfPotential.h"
@@ -44,7 +45,7 @@ bool LoadReadings(const ParsedArguments& options, const std::vector<double>& dis
     if (options.Has("csv")) {
         std::string text;
         if (!ReadTextFile(options.Value("csv"), text, error)) {
-            Failed(Given(error));
+            Failed(texts::ArchiveProblemText(error));
             return false;
         }
         if (!analysis::ParseFopCsv(text, readings, error)) {
@@ -55,11 +56,11 @@ bool LoadReadings(const ParsedArguments& options, const std::vector<double>& dis
     }
     std::vector<analysis::SourcedRecord> sourced;
     if (!LoadStoredResults({}, options.Value("readout"), sourced, error)) {
-        Failed(Given(error));
+        Failed(texts::ArchiveProblemText(error));
         return false;
     }
     if (!analysis::FopReadingsFromRecords(sourced, distances, readings, leftOut, error)) {
-        Failed(Given(error));
+        Failed(texts::ArchiveProblemText(error));
         return false;
     }
     for (const std::string& note : leftOut)

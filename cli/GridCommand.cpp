@@ -1,6 +1,7 @@
 // terrovane-cli grid: the touch and step voltages of an earthing grid on the measured soil, judged against
 // what a body tolerates.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Assessment.h"
 #include "Command.h"
 #include "GridDesignFile.h"
@@ -38,7 +39,7 @@ bool LoadStoredModel(const ParsedArguments& options, archive::StoredSoilModel& m
             return false;
         }
         if (!archive::SoilModelById(*store, *id, model, error)) {
-            CommandFailed(kName, Given(error));
+            CommandFailed(kName, texts::ArchiveProblemText(error));
             return false;
         }
         return true;
@@ -47,7 +48,7 @@ bool LoadStoredModel(const ParsedArguments& options, archive::StoredSoilModel& m
     const auto site = archive::FindSite(*store, name, error);
     std::vector<archive::StoredSoilModel> models;
     if (!site || !archive::SoilModels(*store, site->id, models, error)) {
-        CommandFailed(kName, Given(error));
+        CommandFailed(kName, texts::ArchiveProblemText(error));
         return false;
     }
     if (models.empty()) {
@@ -95,7 +96,7 @@ int RunGrid(const ParsedArguments& options) {
     std::string text;
     std::string error;
     if (!ReadTextFile(path, text, error))
-        return CommandFailed(kName, Given(error));
+        return CommandFailed(kName, texts::ArchiveProblemText(error));
     GridDesignFile file;
     if (!ParseGridDesignFile(text, file, error)) {
         // The design file's field names and what is wrong with them stay as the file's format spells them.

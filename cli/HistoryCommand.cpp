@@ -5,6 +5,7 @@
 #include "Archive.h"
 #include "ArchiveAccess.h"
 #include "ArchivePath.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Numbers.h"
 #include "ResultListing.h"
@@ -92,13 +93,13 @@ int List(const ParsedArguments& options) {
     if (options.Has("readouts")) {
         std::vector<archive::ReadOutRow> readouts;
         if (!store->ReadOuts(filter, -1, 0, readouts, error)) {
-            return Failed(Given(error));
+            return Failed(texts::ArchiveProblemText(error));
         }
         return PrintText(ReadOutListing(readouts, format)) ? kExitOk : kExitFailed;
     }
     std::vector<archive::ResultRow> rows;
     if (!store->Results(filter, {}, -1, 0, rows, error)) {
-        return Failed(Given(error));
+        return Failed(texts::ArchiveProblemText(error));
     }
     std::vector<archive::ResultView> views;
     views.reserve(rows.size());
@@ -124,12 +125,12 @@ int Open(const ParsedArguments& options) {
     std::string error;
     const auto image = store->Image(id, error);
     if (!image) {
-        return Failed(Given(error));
+        return Failed(texts::ArchiveProblemText(error));
     }
     const std::string path = options.Value("out");
     error = archive::WriteFileReplacing(path, std::string(image->begin(), image->end()));
     if (!error.empty()) {
-        return Failed(Given(error));
+        return Failed(texts::ArchiveProblemText(error));
     }
     Confirm(CliText::tr("read-out %1 written to %2 (7200 bytes)").arg(QString::number(id), Given(path)));
     return kExitOk;
@@ -152,7 +153,7 @@ int Label(const ParsedArguments& options) {
     std::string error;
     if (!store->SetLabel(readout ? archive::LabelTarget::ReadOut : archive::LabelTarget::Result, id,
                          options.positionals[1], note, error)) {
-        return Failed(Given(error));
+        return Failed(texts::ArchiveProblemText(error));
     }
     return kExitOk;
 }

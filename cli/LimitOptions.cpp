@@ -1,6 +1,7 @@
 #include "LimitOptions.h"
 
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Limits.h"
 
 namespace terrovane::cli {
@@ -21,7 +22,7 @@ bool ParseLimitOptions(const std::string& command, const ParsedArguments& option
         std::string error;
         limit = archive::ParseLimit(options.Value("limit"), error);
         if (!limit) {
-            UsageError(command, CliText::tr("--limit: %1").arg(Given(error)));
+            UsageError(command, CliText::tr("--limit: %1").arg(texts::ArchiveProblemText(error)));
             return false;
         }
     }

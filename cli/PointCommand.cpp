@@ -1,5 +1,6 @@
 // terrovane-cli point add: a new test point of a site.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "SiteCommands.h"
 #include "Sites.h"
@@ -21,7 +22,7 @@ int Add(const ParsedArguments& options) {
     const auto site = archive::FindSite(*store, options.positionals[0], error);
     std::int64_t id = 0;
     if (!site || !archive::AddPoint(*store, site->id, fields, id, error)) {
-        return CommandFailed("point add", Given(error));
+        return CommandFailed("point add", texts::ArchiveProblemText(error));
     }
     Confirm(CliText::tr("test point %1 added to %2").arg(QString::number(id), Given(site->fields.name)));
     return kExitOk;

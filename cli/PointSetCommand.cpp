@@ -1,5 +1,6 @@
 // terrovane-cli point set: the options of "point add" applied to an existing test point.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "LimitOptions.h"
 #include "SiteCommands.h"
 #include "Sites.h"
@@ -23,14 +24,14 @@ int Set(const ParsedArguments& options) {
     std::string error;
     const auto point = archive::FindPoint(*store, options.positionals[0], options.positionals[1], error);
     if (!point) {
-        return CommandFailed("point set", Given(error));
+        return CommandFailed("point set", texts::ArchiveProblemText(error));
     }
     archive::PointFields fields = point->fields;
     if (!ParsePointOptions(options, fields)) {
         return kExitUsage;
     }
     if (!archive::UpdatePoint(*store, point->id, fields, error)) {
-        return CommandFailed("point set", Given(error));
+        return CommandFailed("point set", texts::ArchiveProblemText(error));
     }
     Confirm(CliText::tr("test point %1 of %2 changed").arg(Given(fields.name), Given(point->siteName)));
     return kExitOk;

@@ -6,6 +6,7 @@
 
 #include <map>
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "CliText.h"
 
 #include "ArchivePath.h"
@@ -84,8 +85,8 @@ std::vector<archive::ResultView> DescribeAccepted(const record::ReadOutBuffer& i
     std::map<archive::Packet, archive::ResultRow> stored;
     std::string error;
     if (!StoredResults(*accepted.store, accepted.kept.readoutId, stored, error)) {
-        Tell("read",
-             CliText::tr("the archive's ids of these results could not be read (%1)").arg(Given(error)));
+        Tell("read", CliText::tr("the archive's ids of these results could not be read (%1)")
+                         .arg(texts::ArchiveProblemText(error)));
         return views;
     }
     for (archive::ResultView& view : views) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "ArchiveProblemText.h"
 #include "AtomicFile.h"
 #include "Command.h"
 #include "ModeName.h"
@@ -68,7 +69,7 @@ int RunRead(const ParsedArguments& options) {
     }
     const std::string out = options.Value("out");
     if (!out.empty() && !WriteImage(out, state.buffer, error)) {
-        Tell("read", CliText::tr("cannot write %1").arg(Given(error)));
+        Tell("read", CliText::tr("cannot write %1").arg(texts::ArchiveProblemText(error)));
         return kExitFailed;
     }
     return kExitOk;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "ImageFile.h"
 #include "PortOption.h"
@@ -71,7 +72,7 @@ int RunReport(const ParsedArguments& options) {
         return kExitFailed;
     }
     if (!report::RenderReportPdf(table, header, pdf, &error)) {
-        Tell("report", Given(error));
+        Tell("report", texts::ArchiveProblemText(error));
         return kExitFailed;
     }
     return kExitOk;

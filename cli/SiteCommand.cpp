@@ -1,5 +1,6 @@
 // terrovane-cli site add: a new site in the archive.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "LimitOptions.h"
 #include "SiteCommands.h"
@@ -22,7 +23,7 @@ int Add(const ParsedArguments& options) {
     std::int64_t id = 0;
     std::string error;
     if (!archive::AddSite(*store, fields, id, error)) {
-        return CommandFailed("site add", Given(error));
+        return CommandFailed("site add", texts::ArchiveProblemText(error));
     }
     Confirm(CliText::tr("site %1 added").arg(QString::number(id)));
     return kExitOk;

@@ -1,5 +1,6 @@
 // terrovane-cli site report: a site's report as a PDF.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "ReportLanguage.h"
 #include "SiteCommands.h"
 #include "SiteReportPdf.h"
@@ -28,13 +29,13 @@ int Report(const ParsedArguments& options) {
     std::string error;
     if (!sitereport::LoadSiteReport(*store, options.positionals[0], options.Value("since"),
                                     options.Value("until"), ValiditySettings(), report, error)) {
-        return CommandFailed("site report", Given(error));
+        return CommandFailed("site report", texts::ArchiveProblemText(error));
     }
     report.tester = options.Value("tester");
     report.instrument = options.Value("instrument");
     report.version = TERROVANE_VERSION;
     if (!sitereport::RenderSiteReportPdf(report, options.Value("pdf"), error)) {
-        return CommandFailed("site report", Given(error));
+        return CommandFailed("site report", texts::ArchiveProblemText(error));
     }
     Confirm(CliText::tr("site report of %1 written to %2 (%3)")
                 .arg(Given(report.site.fields.name), Given(options.Value("pdf")),

@@ -1,5 +1,6 @@
 // terrovane-cli site set: the options of "site add" applied to an existing site.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "LimitOptions.h"
 #include "SiteCommands.h"
 #include "SitePosition.h"
@@ -16,14 +17,14 @@ int Set(const ParsedArguments& options) {
     std::string error;
     const auto site = archive::FindSite(*store, options.positionals[0], error);
     if (!site) {
-        return CommandFailed("site set", Given(error));
+        return CommandFailed("site set", texts::ArchiveProblemText(error));
     }
     archive::SiteFields fields = site->fields;
     if (!ParseSiteOptions(options, fields)) {
         return kExitUsage;
     }
     if (!archive::UpdateSite(*store, site->id, fields, error)) {
-        return CommandFailed("site set", Given(error));
+        return CommandFailed("site set", texts::ArchiveProblemText(error));
     }
     Confirm(CliText::tr("site %1 changed").arg(Given(fields.name)));
     return kExitOk;

@@ -1,5 +1,6 @@
 // terrovane-cli sites: the archive's sites with their limits, intervals and number of points.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
@@ -91,7 +92,7 @@ int List(const ParsedArguments& options) {
     std::vector<archive::SiteRow> sites;
     std::string error;
     if (!archive::Sites(*store, sites, error)) {
-        return CommandFailed("sites", Given(error));
+        return CommandFailed("sites", texts::ArchiveProblemText(error));
     }
     const std::string text = format == ListingFormat::Json  ? Json(sites)
                              : format == ListingFormat::Csv ? Csv(sites)

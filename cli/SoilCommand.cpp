@@ -1,6 +1,7 @@
 // terrovane-cli soil: a layered soil model from a Wenner sounding.
 #include "AnalysisText.h"
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Numbers.h"
 #include "RefusalText.h"
@@ -33,7 +34,7 @@ bool LoadSiteResults(const std::string& name, std::vector<analysis::SourcedRecor
     std::string error;
     const auto site = archive::FindSite(*store, name, error);
     if (!site) {
-        Failed(Given(error));
+        Failed(texts::ArchiveProblemText(error));
         return false;
     }
     archive::ResultFilter filter;
@@ -41,7 +42,7 @@ bool LoadSiteResults(const std::string& name, std::vector<analysis::SourcedRecor
     filter.mode = 9;
     std::vector<archive::ResultRow> rows;
     if (!store->Results(filter, {}, -1, 0, rows, error)) {
-        Failed(Given(error));
+        Failed(texts::ArchiveProblemText(error));
         return false;
     }
     for (const archive::ResultRow& row : rows) {
@@ -59,7 +60,7 @@ bool LoadSounding(const ParsedArguments& options, analysis::Sounding& sounding,
     if (options.Has("csv")) {
         std::string text;
         if (!ReadTextFile(options.Value("csv"), text, error)) {
-            Failed(Given(error));
+            Failed(texts::ArchiveProblemText(error));
             return false;
         }
         if (!analysis::ParseSoundingCsv(text, options.Has("resistance"), sounding, error)) {
@@ -73,7 +74,7 @@ bool LoadSounding(const ParsedArguments& options, analysis::Sounding& sounding,
         if (!LoadSiteResults(options.Value("site"), records))
             return false;
     } else if (!LoadStoredResults(options.Value("from"), options.Value("readout"), records, error)) {
-        Failed(Given(error));
+        Failed(texts::ArchiveProblemText(error));
         return false;
     }
     const analysis::GatheredSounding gathered = analysis::SoundingFromRecords(records);

@@ -1,4 +1,5 @@
 #include "StoredResults.h"
+#include "ArchiveProblemText.h"
 #include "Numbers.h"
 
 #include <cstdio>
@@ -35,7 +36,7 @@ bool ArchivedImage(const std::string& idText, record::ReadOutBuffer& image, std:
     std::string aside;
     auto store = archive::Archive::Open(archive::DefaultArchivePath(), error, &aside);
     if (store == nullptr) {
-        error = Utf8(CliText::tr("cannot open the archive: %1").arg(Given(error)));
+        error = Utf8(CliText::tr("cannot open the archive: %1").arg(texts::ArchiveProblemText(error)));
         return false;
     }
     const auto stored = store->Image(id, error);

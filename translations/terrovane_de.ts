@@ -53,6 +53,93 @@
     </message>
 </context>
 <context>
+    <name>ArchiveProblems</name>
+    <message>
+        <source>a site needs a name</source>
+        <translation>eine Anlage braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>a position needs both latitude and longitude</source>
+        <translation>eine Position braucht Breite und Länge</translation>
+    </message>
+    <message>
+        <source>latitude runs from -90 to 90 and longitude from -180 to 180</source>
+        <translation>die Breite reicht von -90 bis 90 und die Länge von -180 bis 180</translation>
+    </message>
+    <message>
+        <source>a limit is a resistance above 0 ohm</source>
+        <translation>ein Grenzwert ist ein Widerstand über 0 Ohm</translation>
+    </message>
+    <message>
+        <source>a test interval runs from 1 to 600 months</source>
+        <translation>ein Prüfintervall reicht von 1 bis 600 Monaten</translation>
+    </message>
+    <message>
+        <source>there is already a site named &quot;%1&quot;</source>
+        <translation>es gibt bereits eine Anlage namens „%1“</translation>
+    </message>
+    <message>
+        <source>there is no site &quot;%1&quot;</source>
+        <translation>es gibt keine Anlage „%1“</translation>
+    </message>
+    <message>
+        <source>a test point needs a name</source>
+        <translation>ein Prüfpunkt braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>the site already has a test point named &quot;%1&quot;</source>
+        <translation>die Anlage hat bereits einen Prüfpunkt namens „%1“</translation>
+    </message>
+    <message>
+        <source>that site already has a test point of the same name</source>
+        <translation>diese Anlage hat bereits einen Prüfpunkt gleichen Namens</translation>
+    </message>
+    <message>
+        <source>there is no test point &quot;%1&quot; at site &quot;%2&quot;</source>
+        <translation>es gibt keinen Prüfpunkt „%1“ in der Anlage „%2“</translation>
+    </message>
+    <message>
+        <source>the site has %1 test points from the chosen one on, fewer than the %2 results</source>
+        <translation>die Anlage hat ab dem gewählten Prüfpunkt %1 Prüfpunkte, weniger als die %2 Ergebnisse</translation>
+    </message>
+    <message>
+        <source>a limit is a preset name (see &quot;terrovane-cli limits&quot;) or a resistance in ohms above 0, not &quot;%1&quot;</source>
+        <translation>ein Grenzwert ist der Name einer Vorgabe (siehe „terrovane-cli limits“) oder ein Widerstand in Ohm über 0, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>a limit&apos;s source after the comma may not be empty</source>
+        <translation>die Quelle eines Grenzwerts nach dem Komma darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>there is no site %1</source>
+        <translation>es gibt keine Anlage %1</translation>
+    </message>
+    <message>
+        <source>there is no test point %1</source>
+        <translation>es gibt keinen Prüfpunkt %1</translation>
+    </message>
+    <message>
+        <source>there is no result %1</source>
+        <translation>es gibt kein Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>there is no read-out %1</source>
+        <translation>es gibt keine Auslesung %1</translation>
+    </message>
+    <message>
+        <source>there is no soil model %1</source>
+        <translation>es gibt kein Bodenmodell %1</translation>
+    </message>
+    <message>
+        <source>there is no fall-of-potential curve %1</source>
+        <translation>es gibt keine Spannungstrichter-Kurve %1</translation>
+    </message>
+    <message>
+        <source>there is no grid assessment %1</source>
+        <translation>es gibt keine Bewertung des Erdungsgitters %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>cannot open the archive: %1</source>

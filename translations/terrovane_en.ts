@@ -53,6 +53,93 @@
     </message>
 </context>
 <context>
+    <name>ArchiveProblems</name>
+    <message>
+        <source>a site needs a name</source>
+        <translation>a site needs a name</translation>
+    </message>
+    <message>
+        <source>a position needs both latitude and longitude</source>
+        <translation>a position needs both latitude and longitude</translation>
+    </message>
+    <message>
+        <source>latitude runs from -90 to 90 and longitude from -180 to 180</source>
+        <translation>latitude runs from -90 to 90 and longitude from -180 to 180</translation>
+    </message>
+    <message>
+        <source>a limit is a resistance above 0 ohm</source>
+        <translation>a limit is a resistance above 0 ohm</translation>
+    </message>
+    <message>
+        <source>a test interval runs from 1 to 600 months</source>
+        <translation>a test interval runs from 1 to 600 months</translation>
+    </message>
+    <message>
+        <source>there is already a site named &quot;%1&quot;</source>
+        <translation>there is already a site named &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>there is no site &quot;%1&quot;</source>
+        <translation>there is no site &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a test point needs a name</source>
+        <translation>a test point needs a name</translation>
+    </message>
+    <message>
+        <source>the site already has a test point named &quot;%1&quot;</source>
+        <translation>the site already has a test point named &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>that site already has a test point of the same name</source>
+        <translation>that site already has a test point of the same name</translation>
+    </message>
+    <message>
+        <source>there is no test point &quot;%1&quot; at site &quot;%2&quot;</source>
+        <translation>there is no test point &quot;%1&quot; at site &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the site has %1 test points from the chosen one on, fewer than the %2 results</source>
+        <translation>the site has %1 test points from the chosen one on, fewer than the %2 results</translation>
+    </message>
+    <message>
+        <source>a limit is a preset name (see &quot;terrovane-cli limits&quot;) or a resistance in ohms above 0, not &quot;%1&quot;</source>
+        <translation>a limit is a preset name (see &quot;terrovane-cli limits&quot;) or a resistance in ohms above 0, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a limit&apos;s source after the comma may not be empty</source>
+        <translation>a limit&apos;s source after the comma may not be empty</translation>
+    </message>
+    <message>
+        <source>there is no site %1</source>
+        <translation>there is no site %1</translation>
+    </message>
+    <message>
+        <source>there is no test point %1</source>
+        <translation>there is no test point %1</translation>
+    </message>
+    <message>
+        <source>there is no result %1</source>
+        <translation>there is no result %1</translation>
+    </message>
+    <message>
+        <source>there is no read-out %1</source>
+        <translation>there is no read-out %1</translation>
+    </message>
+    <message>
+        <source>there is no soil model %1</source>
+        <translation>there is no soil model %1</translation>
+    </message>
+    <message>
+        <source>there is no fall-of-potential curve %1</source>
+        <translation>there is no fall-of-potential curve %1</translation>
+    </message>
+    <message>
+        <source>there is no grid assessment %1</source>
+        <translation>there is no grid assessment %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>cannot open the archive: %1</source>

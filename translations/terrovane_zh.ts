@@ -53,6 +53,93 @@
     </message>
 </context>
 <context>
+    <name>ArchiveProblems</name>
+    <message>
+        <source>a site needs a name</source>
+        <translation>站点需要名称</translation>
+    </message>
+    <message>
+        <source>a position needs both latitude and longitude</source>
+        <translation>位置需要同时给出纬度和经度</translation>
+    </message>
+    <message>
+        <source>latitude runs from -90 to 90 and longitude from -180 to 180</source>
+        <translation>纬度范围为 -90 至 90，经度范围为 -180 至 180</translation>
+    </message>
+    <message>
+        <source>a limit is a resistance above 0 ohm</source>
+        <translation>限值是大于 0 欧姆的电阻</translation>
+    </message>
+    <message>
+        <source>a test interval runs from 1 to 600 months</source>
+        <translation>复测间隔为 1 至 600 个月</translation>
+    </message>
+    <message>
+        <source>there is already a site named &quot;%1&quot;</source>
+        <translation>已有名为 “%1” 的站点</translation>
+    </message>
+    <message>
+        <source>there is no site &quot;%1&quot;</source>
+        <translation>没有站点 “%1”</translation>
+    </message>
+    <message>
+        <source>a test point needs a name</source>
+        <translation>测试点需要名称</translation>
+    </message>
+    <message>
+        <source>the site already has a test point named &quot;%1&quot;</source>
+        <translation>该站点已有名为 “%1” 的测试点</translation>
+    </message>
+    <message>
+        <source>that site already has a test point of the same name</source>
+        <translation>那个站点已有同名的测试点</translation>
+    </message>
+    <message>
+        <source>there is no test point &quot;%1&quot; at site &quot;%2&quot;</source>
+        <translation>站点 “%2” 没有测试点 “%1”</translation>
+    </message>
+    <message>
+        <source>the site has %1 test points from the chosen one on, fewer than the %2 results</source>
+        <translation>该站点从所选测试点起只有 %1 个测试点，少于 %2 个结果</translation>
+    </message>
+    <message>
+        <source>a limit is a preset name (see &quot;terrovane-cli limits&quot;) or a resistance in ohms above 0, not &quot;%1&quot;</source>
+        <translation>限值应为预设名称（见 “terrovane-cli limits”）或大于 0 的电阻（欧姆），而不是 “%1”</translation>
+    </message>
+    <message>
+        <source>a limit&apos;s source after the comma may not be empty</source>
+        <translation>限值逗号后的来源不能为空</translation>
+    </message>
+    <message>
+        <source>there is no site %1</source>
+        <translation>没有站点 %1</translation>
+    </message>
+    <message>
+        <source>there is no test point %1</source>
+        <translation>没有测试点 %1</translation>
+    </message>
+    <message>
+        <source>there is no result %1</source>
+        <translation>没有结果 %1</translation>
+    </message>
+    <message>
+        <source>there is no read-out %1</source>
+        <translation>没有读取记录 %1</translation>
+    </message>
+    <message>
+        <source>there is no soil model %1</source>
+        <translation>没有土壤模型 %1</translation>
+    </message>
+    <message>
+        <source>there is no fall-of-potential curve %1</source>
+        <translation>没有电位降曲线 %1</translation>
+    </message>
+    <message>
+        <source>there is no grid assessment %1</source>
+        <translation>没有接地网评估 %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>cannot open the archive: %1</source>

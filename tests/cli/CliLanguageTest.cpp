@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <fstream>
 
 #include "ChildProcess.h"
@@ -12,9 +13,12 @@
 namespace terrovane::testing {
 namespace {
 
+// No instrument, and no archive unless the test names one.
 ChildOutcome Cli(const std::vector<std::string>& arguments, std::vector<std::string> environment) {
     environment.push_back("TERROVANE_PORTMAP=/nonexistent/portmap");
-    environment.push_back("TERROVANE_ARCHIVE=/nonexistent/archive.sqlite");
+    if (std::none_of(environment.begin(), environment.end(),
+                     [](const std::string& entry) { return entry.starts_with("TERROVANE_ARCHIVE="); }))
+        environment.push_back("TERROVANE_ARCHIVE=/nonexistent/archive.sqlite");
     ChildSettings settings;
     settings.environment = std::move(environment);
     return RunChild(TERROVANE_CLI_PATH, arguments, settings);
@@ -75,6 +79,20 @@ TEST(CliLanguageTest, OptionErrorsOfTheParserAreTranslatedToo) {
     EXPECT_TRUE(StartsWith(german.err, "terrovane-cli erase: erfordert --slot oder --all\n")) << german.err;
     const ChildOutcome chinese = Cli({"erase", "--slot", "1", "--all"}, {"LANG=zh_CN.UTF-8"});
     EXPECT_TRUE(StartsWith(chinese.err, "terrovane-cli erase: 只能取 --slot 或 --all 之一\n")) << chinese.err;
+}
+
+TEST(CliLanguageTest, ConfirmationsAndTheArchivesRefusalsAreSaidInTheLanguageToo) {
+    QTemporaryDir dir;
+    const std::string archive = "TERROVANE_ARCHIVE=" + dir.path().toStdString() + "/archive.sqlite";
+    const ChildOutcome added = Cli({"site", "add", "Werk Süd"}, {"LANG=de_DE.UTF-8", archive});
+    EXPECT_EQ(added.out, "Anlage 1 hinzugefügt\n") << added.err;
+    const ChildOutcome twice = Cli({"site", "add", "Werk Süd"}, {"LANG=de_DE.UTF-8", archive});
+    EXPECT_EQ(twice.err, "site add: es gibt bereits eine Anlage namens „Werk Süd“\n");
+    const ChildOutcome missing = Cli({"point", "set", "Werk Süd", "P9"}, {"LANG=zh_CN.UTF-8", archive});
+    EXPECT_EQ(missing.err, "point set: 站点 “Werk Süd” 没有测试点 “P9”\n");
+    // The listing is for scripts: the same words under every locale.
+    EXPECT_EQ(Cli({"sites"}, {"LANG=de_DE.UTF-8", archive}).out,
+              Cli({"sites"}, {"LANG=C.UTF-8", archive}).out);
 }
 
 }  // namespace
