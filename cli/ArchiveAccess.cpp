@@ -1,8 +1,7 @@
 #include "ArchiveAccess.h"
 
-#include <cstdio>
-
 #include "ArchivePath.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Due.h"
 #include "Numbers.h"
@@ -15,16 +14,21 @@ std::unique_ptr<archive::Archive> OpenArchiveFor(const std::string& command) {
     std::string aside;
     auto store = archive::Archive::Open(archive::DefaultArchivePath(), error, &aside);
     if (store == nullptr) {
-        CommandFailed(command, "cannot open the archive: " + error);
+        CommandFailed(command,
+                      CliText::tr("cannot open the archive: %1").arg(texts::ArchiveProblemText(error)));
     } else if (!aside.empty()) {
-        std::fprintf(stderr, "%s: the archive was damaged; it was moved aside as %s and a new one started\n",
-                     command.c_str(), aside.c_str());
+        TellMovedAside(command, aside);
     }
     return store;
 }
 
-int CommandFailed(const std::string& command, const std::string& reason) {
-    std::fprintf(stderr, "%s: %s\n", command.c_str(), reason.c_str());
+void TellMovedAside(const std::string& command, const std::string& aside) {
+    Tell(command, CliText::tr("the archive was damaged; it was moved aside as %1 and a new one started")
+                      .arg(Given(aside)));
+}
+
+int CommandFailed(const std::string& command, const QString& reason) {
+    Tell(command, reason);
     return kExitFailed;
 }
 
