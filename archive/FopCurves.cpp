@@ -1,8 +1,10 @@
 // Fall-of-potential curves kept with their test point: the readings and the current-probe distance.
 #include "FopCurves.h"
+#include "Problems.h"
 
 #include <cmath>
 
+#include "LeftOutNotes.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {
@@ -50,16 +52,17 @@ bool LoadReadings(Database& db, StoredFopCurve& curve, std::string& error) {
     }
     query.Bind(1, curve.id);
     return EachRow(
-        db, query,
-        [&](const Statement& row) {
-            StoredFopReading reading{row.Real(0), row.Real(1), {}};
-            if (!row.IsNull(2)) {
-                reading.result = row.Int(2);
-            }
-            curve.readings.push_back(reading);
-            return true;
-        },
-        error);
+               db, query,
+               [&](const Statement& row) {
+                   StoredFopReading reading{row.Real(0), row.Real(1), {}};
+                   if (!row.IsNull(2)) {
+                       reading.result = row.Int(2);
+                   }
+                   curve.readings.push_back(reading);
+                   return true;
+               },
+               error) &&
+           LoadLeftOutNotes(db, LeftOutOf::FopCurve, curve.id, curve.leftOut, error);
 }
 
 }  // namespace
@@ -100,12 +103,12 @@ bool StoreFopCurve(Archive& archive, StoredFopCurve& curve, std::string& error) 
             insert.Bind(2, curve.currentProbe);
             insert.Bind(3, curve.point);
             // No row was inserted when the owner named is not in the archive.
-            if (!StepDone(db, insert, failure) ||
-                !Changed(db, "test point " + std::to_string(curve.point), failure)) {
+            if (!StepDone(db, insert, failure) || !Changed(db, kNoPoint, curve.point, failure)) {
                 return false;
             }
             id = db.LastInsertId();
-            return InsertReadings(db, id, curve.readings, failure);
+            return InsertReadings(db, id, curve.readings, failure) &&
+                   InsertLeftOutNotes(db, LeftOutOf::FopCurve, id, curve.leftOut, failure);
         },
         error);
     if (stored) {
@@ -147,7 +150,7 @@ bool FopCurves(Archive& archive, std::int64_t point, std::vector<StoredFopCurve>
 }
 
 bool DeleteFopCurve(Archive& archive, std::int64_t id, std::string& error) {
-    return DeleteById(archive, "DELETE FROM fop_curves WHERE id = ?", id, "fall-of-potential curve", error);
+    return DeleteById(archive, "DELETE FROM fop_curves WHERE id = ?", id, kNoFopCurve, error);
 }
 
 }  // namespace terrovane::archive

@@ -1,9 +1,11 @@
 // Soil models kept with their site: the layers the user accepted and the sounding behind them.
 #include "SoilModels.h"
+#include "Problems.h"
 
 #include <cmath>
 #include <limits>
 
+#include "LeftOutNotes.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {
@@ -101,7 +103,8 @@ bool LoadLayersAndPoints(Database& db, StoredSoilModel& model, std::string& erro
                    model.points.push_back({row.Real(0), row.Real(1)});
                    return true;
                },
-               error);
+               error) &&
+           LoadLeftOutNotes(db, LeftOutOf::SoilModel, model.id, model.leftOut, error);
 }
 
 }  // namespace
@@ -158,14 +161,14 @@ bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error
             insert.Bind(3, model.rmsPercent);
             insert.Bind(4, model.site);
             // No row was inserted when the owner named is not in the archive.
-            if (!StepDone(db, insert, failure) ||
-                !Changed(db, "site " + std::to_string(model.site), failure)) {
+            if (!StepDone(db, insert, failure) || !Changed(db, kNoSite, model.site, failure)) {
                 return false;
             }
             id = db.LastInsertId();
             StoredSoilModel withId = model;
             withId.id = id;
-            return InsertLayers(db, withId, failure) && InsertPoints(db, withId, failure);
+            return InsertLayers(db, withId, failure) && InsertPoints(db, withId, failure) &&
+                   InsertLeftOutNotes(db, LeftOutOf::SoilModel, id, model.leftOut, failure);
         },
         error);
     if (stored) {
@@ -234,12 +237,12 @@ bool SoilModelById(Archive& archive, std::int64_t id, StoredSoilModel& out, std:
         },
         error);
     if (read && !found)
-        error = "no soil model " + std::to_string(id);
+        error = Problem(kNoSoilModel, {std::to_string(id)});
     return read && found;
 }
 
 bool DeleteSoilModel(Archive& archive, std::int64_t id, std::string& error) {
-    return DeleteById(archive, "DELETE FROM soil_models WHERE id = ?", id, "soil model", error);
+    return DeleteById(archive, "DELETE FROM soil_models WHERE id = ?", id, kNoSoilModel, error);
 }
 
 }  // namespace terrovane::archive
