@@ -171,14 +171,16 @@ BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::st
     answer.status = BatchAnswer::Status::Applied;
     const std::vector<SqlRow> changes = Rows(
         db,
-        "SELECT json_extract(c.value, '$.type'), json_extract(c.value, '$.kind'), json_extract(c.value, "
-        "'$.id'), "
-        "json_extract(c.value, '$.field'), json_extract(c.value, '$.site'), "
-        "json_quote(json_extract(c.value, '$.value')), json_extract(c.value, '$.stamp'), "
-        "json_extract(c.value, '$.key'), json_extract(o.value, '$.outcome'), json_extract(o.value, "
-        "'$.sqlstate'), "
-        "json_extract(o.value, '$.reason') FROM json_each(?1) c "
-        "LEFT JOIN json_each(?2, '$.changes') o ON json_extract(o.value, '$.index') = c.key ORDER BY c.key",
+        // Each change without its body (a read-out's image) once, so the fields are read from a small text.
+        "WITH c AS MATERIALIZED (SELECT key AS i, json_remove(value, '$.body') AS v FROM json_each(?1)), "
+        "o AS MATERIALIZED (SELECT json_extract(value, '$.index') AS i, value AS v FROM json_each(?2, "
+        "'$.changes')) "
+        "SELECT json_extract(c.v, '$.type'), json_extract(c.v, '$.kind'), json_extract(c.v, '$.id'), "
+        "json_extract(c.v, '$.field'), json_extract(c.v, '$.site'), json_quote(json_extract(c.v, "
+        "'$.value')), "
+        "json_extract(c.v, '$.stamp'), json_extract(c.v, '$.key'), json_extract(o.v, '$.outcome'), "
+        "json_extract(o.v, '$.sqlstate'), json_extract(o.v, '$.reason') "
+        "FROM c LEFT JOIN o ON o.i = c.i ORDER BY c.i",
         {batch.changes, answerJson});
     for (const SqlRow& change : changes) {
         ApplyOutcome(db, change, answer);
