@@ -4,6 +4,7 @@
 
 #include "Batch.h"
 #include "LocalSql.h"
+#include "Pull.h"
 #include "Sites.h"
 #include "SyncFixture.h"
 
@@ -191,6 +192,30 @@ TEST_F(SyncEdgeTest, TextsAndNumbersArriveExactlyAsTheyWere) {
     ASSERT_TRUE(rand.has_value()) << error;
     ASSERT_TRUE(rand->fields.limit.has_value());
     EXPECT_EQ(rand->fields.limit->ohms, 0.1);
+}
+
+TEST_F(SyncEdgeTest, ADeleteNotSentYetIsNotUndoneByAChangeFromElsewhere) {
+    const std::int64_t site = AddSite("ann", "East");
+    SyncAll({"ann"});
+    const std::string rows = Query("ann", "SELECT uuid FROM sites");
+    const std::string uuid = rows.substr(3, rows.size() - 6);
+    std::string error;
+    ASSERT_TRUE(archive::DeleteSite(Archive("ann"), site, error)) << error;
+    // A rename made elsewhere arrives while the delete still waits to be sent.
+    const sync::PulledChange renamed{
+        "1",      "1", "field", "site", uuid, "name", uuid, "\"East yard\"", Stamp(NowMillis(), 0, kDeviceB),
+        "someone"};
+    const archive::Status applied =
+        Archive("ann").Run(archive::Archive::Access::Write, [&](archive::Database& db) -> archive::Status {
+            sync::ApplyPage(Archive("ann"), db, {renamed});
+            return archive::Done{};
+        });
+    ASSERT_TRUE(applied.Ok());
+    EXPECT_EQ(Query("ann", "SELECT count(*) FROM sites"), "[[0]]");
+    const sync::SyncReport report = Sync("ann");
+    ASSERT_EQ(report.error, sync::SyncError::None) << report.detail;
+    EXPECT_EQ(owner_->Query("SELECT value::text FROM terrovane.fields WHERE field = 'deleted'").Scalar(),
+              "1");
 }
 
 }  // namespace
