@@ -278,7 +278,13 @@ TEST_F(TrendWindowTest, AnOverRangeReadingIsAMarkerWithItsBoundNeverANumber) {
     EXPECT_EQ(series.leftOut, 1);  // the failed reading
     const TrendLayout& layout = chart.Layout();
     ASSERT_EQ(layout.overRangePoints.size(), 1u);
-    EXPECT_EQ(layout.overRangePoints[0].y(), layout.plot.top());
+    EXPECT_EQ(LayoutTrend(series.samples, layout.plot, std::nullopt, std::nullopt, series.overRange)
+                  .overRangePoints[0]
+                  .y(),
+              layout.plot.top());
+    // In the chart, in the band above the plot: clear of every measured point and of the limit's line.
+    EXPECT_LT(layout.overRangePoints[0].y(), layout.plot.top());
+    EXPECT_GT(layout.overRangePoints[0].y(), 0);
     EXPECT_NEAR(layout.overRangePoints[0].x(), MapX(layout, series.overRange[0].day), 1e-9);
     // Between its neighbours in time; the value axis is the measured ones', not stretched to the bound.
     EXPECT_GT(layout.overRangePoints[0].x(), layout.points[0].x());
