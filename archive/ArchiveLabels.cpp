@@ -2,6 +2,7 @@
 #include <sqlite3.h>
 
 #include "Archive.h"
+#include "Problems.h"
 
 namespace terrovane::archive {
 namespace {
@@ -65,8 +66,7 @@ bool Archive::ChangeLabel(Database& db, LabelTarget target, std::int64_t id, con
     old.Bind(1, id);
     if (const int rc = old.Step(); rc != SQLITE_ROW) {
         return fail(rc != SQLITE_DONE ? db.Error()
-                                      : "there is no " + std::string(readout ? "read-out " : "result ") +
-                                            std::to_string(id));
+                                      : Problem(readout ? kNoReadOut : kNoResult, {std::to_string(id)}));
     }
     const std::int64_t former = old.IsNull(0) ? 0 : old.Int(0);
     const std::string text = Trimmed(label);

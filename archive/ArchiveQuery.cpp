@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Archive.h"
+#include "Problems.h"
 
 namespace terrovane::archive {
 namespace {
@@ -216,7 +217,7 @@ std::optional<ResultRow> Archive::Result(std::int64_t id, std::string& error) {
                 found = ReadResultRow(query);
                 return true;
             }
-            error = rc == SQLITE_DONE ? "there is no result " + std::to_string(id) : db_.Error();
+            error = rc == SQLITE_DONE ? Problem(kNoResult, {std::to_string(id)}) : db_.Error();
             return false;
         },
         error);
@@ -303,7 +304,7 @@ std::optional<record::ReadOutBuffer> Archive::Image(std::int64_t readoutId, std:
             query.Bind(1, readoutId);
             const int rc = query.Step();
             if (rc != SQLITE_ROW) {
-                error = rc == SQLITE_DONE ? "there is no read-out " + std::to_string(readoutId) : db_.Error();
+                error = rc == SQLITE_DONE ? Problem(kNoReadOut, {std::to_string(readoutId)}) : db_.Error();
                 return false;
             }
             const std::vector<std::uint8_t> bytes = query.Blob(0);

@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "Problems.h"
 #include "SiteStatements.h"
 #include "Sites.h"
 
@@ -21,7 +22,7 @@ bool AssignOne(Database& db, Statement& update, std::int64_t result, std::option
     if (!StepDone(db, update, error)) {
         return false;
     }
-    return Changed(db, "result " + std::to_string(result), error);
+    return Changed(db, kNoResult, result, error);
 }
 
 // The points the results are assigned to now, before they move.
@@ -52,7 +53,7 @@ bool PointExists(Database& db, std::int64_t point, std::string& error) {
     }
     query.Bind(1, point);
     if (query.Step() != SQLITE_ROW) {
-        error = "there is no test point " + std::to_string(point);
+        error = Problem(kNoPoint, {std::to_string(point)});
         return false;
     }
     return true;
@@ -116,11 +117,9 @@ bool AssignInOrder(Archive& archive, const std::vector<std::int64_t>& results, s
                 return false;
             }
             if (firstPoint < 0 || points.size() < static_cast<std::size_t>(firstPoint) + results.size()) {
-                failure = "the site has " +
-                          std::to_string(points.size() -
-                                         std::min<std::size_t>(points.size(), std::max(firstPoint, 0))) +
-                          " test points from the chosen one on, fewer than the " +
-                          std::to_string(results.size()) + " results";
+                const std::size_t from = std::min<std::size_t>(points.size(), std::max(firstPoint, 0));
+                failure = Problem(kTooFewPoints,
+                                  {std::to_string(points.size() - from), std::to_string(results.size())});
                 return false;
             }
             Statement update;

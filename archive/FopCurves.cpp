@@ -1,5 +1,6 @@
 // Fall-of-potential curves kept with their test point: the readings and the current-probe distance.
 #include "FopCurves.h"
+#include "Problems.h"
 
 #include <cmath>
 
@@ -102,8 +103,7 @@ bool StoreFopCurve(Archive& archive, StoredFopCurve& curve, std::string& error) 
             insert.Bind(2, curve.currentProbe);
             insert.Bind(3, curve.point);
             // No row was inserted when the owner named is not in the archive.
-            if (!StepDone(db, insert, failure) ||
-                !Changed(db, "test point " + std::to_string(curve.point), failure)) {
+            if (!StepDone(db, insert, failure) || !Changed(db, kNoPoint, curve.point, failure)) {
                 return false;
             }
             id = db.LastInsertId();
@@ -150,7 +150,7 @@ bool FopCurves(Archive& archive, std::int64_t point, std::vector<StoredFopCurve>
 }
 
 bool DeleteFopCurve(Archive& archive, std::int64_t id, std::string& error) {
-    return DeleteById(archive, "DELETE FROM fop_curves WHERE id = ?", id, "fall-of-potential curve", error);
+    return DeleteById(archive, "DELETE FROM fop_curves WHERE id = ?", id, kNoFopCurve, error);
 }
 
 }  // namespace terrovane::archive

@@ -1,5 +1,6 @@
 // Earthing grid assessments kept with their site: one row each, its design, soil and figures in columns.
 #include "GridAssessments.h"
+#include "Problems.h"
 
 #include <cmath>
 #include <utility>
@@ -187,7 +188,7 @@ bool StoreGridAssessment(Archive& archive, StoredGridAssessment& assessment, std
                 BindField(insert, index++, field);
             insert.Bind(index, row.site);
             // No row was inserted when the site named is not in the archive.
-            if (!StepDone(db, insert, failure) || !Changed(db, "site " + std::to_string(row.site), failure))
+            if (!StepDone(db, insert, failure) || !Changed(db, kNoSite, row.site, failure))
                 return false;
             id = db.LastInsertId();
             return true;
@@ -231,7 +232,7 @@ bool GridAssessments(Archive& archive, std::int64_t site, std::vector<StoredGrid
 }
 
 bool DeleteGridAssessment(Archive& archive, std::int64_t id, std::string& error) {
-    return DeleteById(archive, "DELETE FROM grid_assessments WHERE id = ?", id, "grid assessment", error);
+    return DeleteById(archive, "DELETE FROM grid_assessments WHERE id = ?", id, kNoGridAssessment, error);
 }
 
 }  // namespace terrovane::archive

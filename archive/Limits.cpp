@@ -1,4 +1,5 @@
 #include "Limits.h"
+#include "Problems.h"
 
 #include <cmath>
 
@@ -49,14 +50,11 @@ std::optional<Limit> ParseLimit(const std::string& text, std::string& error) {
         comma == std::string::npos ? "custom value" : TrimmedName(text.substr(comma + 1));
     const double ohms = numbers::ParseDecimal(number).value_or(NAN);
     if (!(ohms > 0)) {
-        error =
-            "a limit is a preset name (see \"terrovane-cli limits\") or a resistance in ohms above 0, not "
-            "\"" +
-            text + "\"";
+        error = Problem(kLimitNotUnderstood, {text});
         return std::nullopt;
     }
     if (source.empty()) {
-        error = "a limit's source after the comma may not be empty";
+        error = kLimitSourceEmpty;
         return std::nullopt;
     }
     return Limit{ohms, source};

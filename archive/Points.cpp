@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "Problems.h"
 #include "SiteStatements.h"
 #include "Sites.h"
 
@@ -35,13 +36,13 @@ PointRow ReadPoint(const Statement& query) {
 
 std::string PointFieldsProblem(const PointFields& fields) {
     if (TrimmedName(fields.name).empty()) {
-        return "a test point needs a name";
+        return kPointNeedsName;
     }
     if (fields.limit && !(fields.limit->ohms > 0 && std::isfinite(fields.limit->ohms))) {
-        return "a limit is a resistance above 0 ohm";
+        return kLimitNotPositive;
     }
     if (fields.intervalMonths && (*fields.intervalMonths < 1 || *fields.intervalMonths > 600)) {
-        return "a test interval runs from 1 to 600 months";
+        return kIntervalOutOfRange;
     }
     return {};
 }
@@ -62,9 +63,7 @@ void BindPoint(Statement& statement, const PointFields& fields) {
 }
 
 std::string Taken(const std::string& name, const std::string& error) {
-    return error.find("UNIQUE") != std::string::npos
-               ? "the site already has a test point named \"" + TrimmedName(name) + "\""
-               : error;
+    return error.find("UNIQUE") != std::string::npos ? Problem(kPointNameTaken, {TrimmedName(name)}) : error;
 }
 
 bool SiteExists(Database& db, std::int64_t site, std::string& error) {
@@ -74,14 +73,14 @@ bool SiteExists(Database& db, std::int64_t site, std::string& error) {
     }
     query.Bind(1, site);
     if (query.Step() != SQLITE_ROW) {
-        error = "there is no site " + std::to_string(site);
+        error = Problem(kNoSite, {std::to_string(site)});
         return false;
     }
     return true;
 }
 
 bool ChangedPoint(Database& db, std::int64_t id, std::string& error) {
-    return Changed(db, "test point " + std::to_string(id), error);
+    return Changed(db, kNoPoint, id, error);
 }
 
 }  // namespace
@@ -157,7 +156,7 @@ bool MovePoint(Archive& archive, std::int64_t id, std::int64_t site, std::string
             move.Bind(2, id);
             if (!StepDone(db, move, failure)) {
                 if (failure.find("UNIQUE") != std::string::npos) {
-                    failure = "that site already has a test point of the same name";
+                    failure = kPointNameTakenThere;
                 }
                 return false;
             }
@@ -224,7 +223,7 @@ std::optional<PointRow> PointById(Archive& archive, std::int64_t id, std::string
                 found = ReadPoint(query);
                 return true;
             }
-            failure = rc == SQLITE_DONE ? "there is no test point " + std::to_string(id) : db.Error();
+            failure = rc == SQLITE_DONE ? Problem(kNoPoint, {std::to_string(id)}) : db.Error();
             return false;
         },
         error);
@@ -248,8 +247,7 @@ std::optional<PointRow> FindPoint(Archive& archive, const std::string& site, con
                 found = ReadPoint(query);
                 return true;
             }
-            failure = rc == SQLITE_DONE ? "there is no test point \"" + TrimmedName(point) + "\" at site \"" +
-                                              TrimmedName(site) + "\""
+            failure = rc == SQLITE_DONE ? Problem(kNoPointNamed, {TrimmedName(point), TrimmedName(site)})
                                         : db.Error();
             return false;
         },

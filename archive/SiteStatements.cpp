@@ -1,4 +1,5 @@
 #include "SiteStatements.h"
+#include "Problems.h"
 
 #include <sqlite3.h>
 
@@ -8,9 +9,9 @@ bool InTransaction(Archive& archive, const Operation& operation, std::string& er
     return archive.Write(operation, error);
 }
 
-bool Changed(Database& db, const std::string& what, std::string& error) {
+bool Changed(Database& db, const char* missing, std::int64_t id, std::string& error) {
     if (sqlite3_changes(db.Handle()) == 0) {
-        error = "there is no " + what;
+        error = Problem(missing, {std::to_string(id)});
         return false;
     }
     return true;
@@ -31,7 +32,7 @@ bool EachRow(Database& db, Statement& statement, const std::function<bool(const 
     return true;
 }
 
-bool DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const std::string& what,
+bool DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const char* missing,
                 std::string& error) {
     return InTransaction(
         archive,
@@ -41,7 +42,7 @@ bool DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const
                 return false;
             }
             remove.Bind(1, id);
-            return StepDone(db, remove, failure) && Changed(db, what + " " + std::to_string(id), failure);
+            return StepDone(db, remove, failure) && Changed(db, missing, id, failure);
         },
         error);
 }

@@ -17,15 +17,16 @@ using Operation = Archive::Operation;
 // Runs the statement to its end; false with `error` set on failure.
 bool StepDone(Database& db, Statement& statement, std::string& error);
 bool Prepared(Database& db, Statement& statement, const std::string& sql, std::string& error);
-// Whether the statement just run changed a row; otherwise `error` says there is no `what` ("site 7").
-bool Changed(Database& db, const std::string& what, std::string& error);
+// Whether the statement just run changed a row; otherwise `error` is the problem `missing` (kNoSite, ...)
+// of `id`.
+bool Changed(Database& db, const char* missing, std::int64_t id, std::string& error);
 // Hands each row of the prepared statement to `row` until it returns false; false with `error` set when a
 // step fails or `row` does.
 bool EachRow(Database& db, Statement& statement, const std::function<bool(const Statement&)>& row,
              std::string& error);
 // Deletes the row `id` with `sql` (one parameter) in a transaction of its own; an id that names no row is
-// an error that says there is no `what` ("soil model 7").
-bool DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const std::string& what,
+// the problem `missing` (kNoSoilModel, ...).
+bool DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const char* missing,
                 std::string& error);
 
 void BindOptional(Statement& statement, int index, const std::optional<double>& value);

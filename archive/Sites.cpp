@@ -1,4 +1,5 @@
 #include "Sites.h"
+#include "Problems.h"
 
 #include <sqlite3.h>
 
@@ -30,25 +31,25 @@ SiteRow ReadSite(const Statement& query) {
 // Why the fields cannot be stored; empty when they can.
 std::string SiteFieldsProblem(const SiteFields& fields) {
     if (TrimmedName(fields.name).empty()) {
-        return "a site needs a name";
+        return kSiteNeedsName;
     }
     if (fields.latitude.has_value() != fields.longitude.has_value()) {
-        return "a position needs both latitude and longitude";
+        return kPositionNeedsBoth;
     }
     if (fields.latitude && (!(std::fabs(*fields.latitude) <= 90) || !(std::fabs(*fields.longitude) <= 180))) {
-        return "latitude runs from -90 to 90 and longitude from -180 to 180";
+        return kPositionOutOfRange;
     }
     if (fields.limit && !(fields.limit->ohms > 0 && std::isfinite(fields.limit->ohms))) {
-        return "a limit is a resistance above 0 ohm";
+        return kLimitNotPositive;
     }
     if (fields.intervalMonths && (*fields.intervalMonths < 1 || *fields.intervalMonths > 600)) {
-        return "a test interval runs from 1 to 600 months";
+        return kIntervalOutOfRange;
     }
     return {};
 }
 
-std::string Taken(const std::string& what, const std::string& error) {
-    return error.find("UNIQUE") != std::string::npos ? "there is already " + what : error;
+std::string Taken(const std::string& name, const std::string& error) {
+    return error.find("UNIQUE") != std::string::npos ? Problem(kSiteNameTaken, {TrimmedName(name)}) : error;
 }
 
 void BindLimit(Statement& statement, int index, const std::optional<Limit>& limit) {
@@ -90,7 +91,7 @@ bool AddSite(Archive& archive, const SiteFields& fields, std::int64_t& id, std::
             }
             BindSite(insert, fields);
             if (!StepDone(db, insert, failure)) {
-                failure = Taken("a site named \"" + TrimmedName(fields.name) + "\"", failure);
+                failure = Taken(fields.name, failure);
                 return false;
             }
             id = db.LastInsertId();
@@ -116,10 +117,10 @@ bool UpdateSite(Archive& archive, std::int64_t id, const SiteFields& fields, std
             BindSite(update, fields);
             update.Bind(9, id);
             if (!StepDone(db, update, failure)) {
-                failure = Taken("a site named \"" + TrimmedName(fields.name) + "\"", failure);
+                failure = Taken(fields.name, failure);
                 return false;
             }
-            return Changed(db, "site " + std::to_string(id), failure);
+            return Changed(db, kNoSite, id, failure);
         },
         error);
 }
@@ -143,7 +144,7 @@ bool DeleteSite(Archive& archive, std::int64_t id, std::string& error) {
             points.Bind(1, id);
             site.Bind(1, id);
             return StepDone(db, unassign, failure) && StepDone(db, points, failure) &&
-                   StepDone(db, site, failure) && Changed(db, "site " + std::to_string(id), failure);
+                   StepDone(db, site, failure) && Changed(db, kNoSite, id, failure);
         },
         error);
 }
@@ -183,7 +184,7 @@ std::optional<SiteRow> FindSite(Archive& archive, const std::string& name, std::
                 found = ReadSite(query);
                 return true;
             }
-            failure = rc == SQLITE_DONE ? "there is no site \"" + TrimmedName(name) + "\"" : db.Error();
+            failure = rc == SQLITE_DONE ? Problem(kNoSiteNamed, {TrimmedName(name)}) : db.Error();
             return false;
         },
         error);

@@ -1,4 +1,5 @@
 #include "SoilCovariance.h"
+#include "Problems.h"
 
 #include <cmath>
 #include <sstream>
@@ -69,8 +70,7 @@ bool StoreSoilCovariance(Archive& archive, const StoredSoilModel& model, std::st
             const std::string text = CovarianceText(model.logCovariance);
             insert.Bind(1, std::string_view(text));
             insert.Bind(2, model.id);
-            return StepDone(db, insert, failure) &&
-                   Changed(db, "soil model " + std::to_string(model.id), failure);
+            return StepDone(db, insert, failure) && Changed(db, kNoSoilModel, model.id, failure);
         },
         error);
 }

@@ -1,5 +1,6 @@
 // Soil models kept with their site: the layers the user accepted and the sounding behind them.
 #include "SoilModels.h"
+#include "Problems.h"
 
 #include <cmath>
 #include <limits>
@@ -160,8 +161,7 @@ bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error
             insert.Bind(3, model.rmsPercent);
             insert.Bind(4, model.site);
             // No row was inserted when the owner named is not in the archive.
-            if (!StepDone(db, insert, failure) ||
-                !Changed(db, "site " + std::to_string(model.site), failure)) {
+            if (!StepDone(db, insert, failure) || !Changed(db, kNoSite, model.site, failure)) {
                 return false;
             }
             id = db.LastInsertId();
@@ -237,12 +237,12 @@ bool SoilModelById(Archive& archive, std::int64_t id, StoredSoilModel& out, std:
         },
         error);
     if (read && !found)
-        error = "no soil model " + std::to_string(id);
+        error = Problem(kNoSoilModel, {std::to_string(id)});
     return read && found;
 }
 
 bool DeleteSoilModel(Archive& archive, std::int64_t id, std::string& error) {
-    return DeleteById(archive, "DELETE FROM soil_models WHERE id = ?", id, "soil model", error);
+    return DeleteById(archive, "DELETE FROM soil_models WHERE id = ?", id, kNoSoilModel, error);
 }
 
 }  // namespace terrovane::archive

@@ -1,5 +1,7 @@
 #include "Verdict.h"
 
+#include "Settings.h"
+
 #include "Quantity.h"
 #include "Reading.h"
 #include "ResultsOutput.h"
@@ -62,6 +64,13 @@ std::vector<std::string> ValidityNotes(const record::MeasurementRecord& record,
         }
     }
     return notes;
+}
+
+ValidityThresholds ValidityThresholdsIn(const platform::Settings& settings) {
+    ValidityThresholds thresholds;
+    thresholds.jammingVolts = settings.JammingVoltageLimit().value_or(thresholds.jammingVolts);
+    thresholds.auxiliaryOhms = settings.AuxiliaryResistanceLimit().value_or(thresholds.auxiliaryOhms);
+    return thresholds;
 }
 
 }  // namespace terrovane::archive

@@ -7,6 +7,10 @@
 #include "MeasurementRecord.h"
 #include "SiteTypes.h"
 
+namespace terrovane::platform {
+class Settings;
+}
+
 namespace terrovane::archive {
 
 // Whether a result keeps its limit. None: no limit applies, the mode measures no earth resistance, or the
@@ -26,6 +30,8 @@ struct ValidityThresholds {
     double jammingVolts = 10;
     double auxiliaryOhms = 50000;  // Rs and Rh
 };
+// The thresholds the user set, each default kept where the setting is missing or no positive number.
+ValidityThresholds ValidityThresholdsIn(const platform::Settings& settings);
 
 // Why the result is doubtful, one reason each ("jamming voltage 12.5 V above 10 V"); empty when it is not.
 std::vector<std::string> ValidityNotes(const record::MeasurementRecord& record,

@@ -1,13 +1,11 @@
 #include "ArchiveAccess.h"
 
-#include <QSettings>
-
-#include <cstdio>
-
 #include "ArchivePath.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Due.h"
 #include "Numbers.h"
+#include "Settings.h"
 
 namespace terrovane::cli {
 
@@ -16,35 +14,26 @@ std::unique_ptr<archive::Archive> OpenArchiveFor(const std::string& command) {
     std::string aside;
     auto store = archive::Archive::Open(archive::DefaultArchivePath(), error, &aside);
     if (store == nullptr) {
-        CommandFailed(command, "cannot open the archive: " + error);
+        CommandFailed(command,
+                      CliText::tr("cannot open the archive: %1").arg(texts::ArchiveProblemText(error)));
     } else if (!aside.empty()) {
-        std::fprintf(stderr, "%s: the archive was damaged; it was moved aside as %s and a new one started\n",
-                     command.c_str(), aside.c_str());
+        TellMovedAside(command, aside);
     }
     return store;
 }
 
-int CommandFailed(const std::string& command, const std::string& reason) {
-    std::fprintf(stderr, "%s: %s\n", command.c_str(), reason.c_str());
+void TellMovedAside(const std::string& command, const std::string& aside) {
+    Tell(command, CliText::tr("the archive was damaged; it was moved aside as %1 and a new one started")
+                      .arg(Given(aside)));
+}
+
+int CommandFailed(const std::string& command, const QString& reason) {
+    Tell(command, reason);
     return kExitFailed;
 }
 
 archive::ValidityThresholds ValiditySettings() {
-    // The main program's settings file; the command line reads it without becoming that program.
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                             QString::fromUtf8("应用程序向导生成的本地应用程序"),
-                             QStringLiteral("Terrovane"));
-    archive::ValidityThresholds thresholds;
-    bool ok = false;
-    const double volts = settings.value(QStringLiteral("Validity/JammingVoltage")).toDouble(&ok);
-    if (ok && volts > 0) {
-        thresholds.jammingVolts = volts;
-    }
-    const double ohms = settings.value(QStringLiteral("Validity/AuxiliaryResistance")).toDouble(&ok);
-    if (ok && ohms > 0) {
-        thresholds.auxiliaryOhms = ohms;
-    }
-    return thresholds;
+    return archive::ValidityThresholdsIn(platform::Settings());
 }
 
 std::optional<int> WholeNumber(const std::string& text, int low, int high) {

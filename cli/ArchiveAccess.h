@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include <QString>
+
 #include "Archive.h"
 #include "Verdict.h"
 
@@ -13,7 +15,10 @@ namespace terrovane::cli {
 std::unique_ptr<archive::Archive> OpenArchiveFor(const std::string& command);
 
 // "command: reason" on standard error; returns kExitFailed.
-int CommandFailed(const std::string& command, const std::string& reason);
+int CommandFailed(const std::string& command, const QString& reason);
+
+// That the archive was damaged and moved aside to `aside`, on standard error.
+void TellMovedAside(const std::string& command, const std::string& aside);
 
 // The validity thresholds of the main program's settings, else their defaults.
 archive::ValidityThresholds ValiditySettings();

@@ -1,7 +1,6 @@
 // terrovane-cli assign: results to a test point.
-#include <cstdio>
-
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Sites.h"
 
@@ -14,14 +13,15 @@ int Assign(const ParsedArguments& options) {
         const auto id = WholeNumber(text, 1, 999999999);
         if (!id) {
             return UsageError(
-                "assign", "result ids are whole numbers as \"history\" prints them, not \"" + text + "\"");
+                "assign", CliText::tr("result ids are whole numbers as \"history\" prints them, not \"%1\"")
+                              .arg(Given(text)));
         }
         ids.push_back(*id);
     }
     const std::string target = options.Value("to");
     const auto slash = target.rfind('/');
     if (slash == std::string::npos || slash == 0 || slash + 1 == target.size()) {
-        return UsageError("assign", "--to takes SITE/POINT");
+        return UsageError("assign", CliText::tr("--to takes SITE/POINT"));
     }
     auto store = OpenArchiveFor("assign");
     if (store == nullptr) {
@@ -30,10 +30,11 @@ int Assign(const ParsedArguments& options) {
     std::string error;
     const auto point = archive::FindPoint(*store, target.substr(0, slash), target.substr(slash + 1), error);
     if (!point || !archive::Assign(*store, ids, point->id, error)) {
-        return CommandFailed("assign", error);
+        return CommandFailed("assign", texts::ArchiveProblemText(error));
     }
-    std::printf("%zu result%s assigned to %s/%s\n", ids.size(), ids.size() == 1 ? "" : "s",
-                point->siteName.c_str(), point->fields.name.c_str());
+    const int count = static_cast<int>(ids.size());
+    Confirm(CliText::tr("%n result(s) assigned to %1/%2", nullptr, count)
+                .arg(Given(point->siteName), Given(point->fields.name)));
     return kExitOk;
 }
 

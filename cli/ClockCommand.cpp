@@ -22,7 +22,8 @@ int RunClock(const ParsedArguments& options) {
                                           QString::fromStdString(options.Value("set")), "yyyy-MM-dd HH:mm"))
                                     : ClockFrom(QDateTime::currentDateTime());
     if (!host.clock || !link::IsClockSettable(*host.clock)) {
-        return UsageError("clock", "--set takes \"YYYY-MM-DD HH:MM\" with a year from 2000 to 2099");
+        return UsageError("clock",
+                          CliText::tr("--set takes \"YYYY-MM-DD HH:MM\" with a year from 2000 to 2099"));
     }
     InstallTerminalMessages(false);
     if (!TakePortOption(options, "clock", host)) {

@@ -1,5 +1,7 @@
 #include "Command.h"
 
+#include <QStringList>
+
 #include <cstdio>
 #include <set>
 #include <utility>
@@ -91,11 +93,12 @@ std::string CommandHelp(const CommandEntry& command) {
     return text + "    -h, --help\n        this text\n";
 }
 
-int UsageError(const std::string& command, const std::string& what) {
+int UsageError(const std::string& command, const QString& what) {
     std::string usage;
     if (const CommandEntry* entry = FindCommand(command))
         usage = Synopses(*entry, "usage: terrovane-cli ");
-    std::fprintf(stderr, "terrovane-cli %s: %s\n%s", command.c_str(), what.c_str(), usage.c_str());
+    Tell("terrovane-cli " + command, what);
+    std::fputs(usage.c_str(), stderr);
     return kExitUsage;
 }
 
@@ -107,17 +110,18 @@ int RunCommand(const CommandEntry& command, const std::vector<std::string>& argu
             std::fputs(CommandHelp(command).c_str(), stdout);
             return kExitOk;
         }
-        std::string words;
+        QStringList words;
         for (const CommandForm& each : command.forms)
-            words += (words.empty() ? "" : " or ") + SecondWord(each.syntax.words);
-        return UsageError(command.name, "needs " + words);
+            words << Given(SecondWord(each.syntax.words));
+        // The words are the command's own and stay as typed; only the joining is said.
+        return UsageError(command.name, CliText::tr("needs %1").arg(words.join(CliText::tr(" or "))));
     }
     const CommandForm& form = *chosen;
     const std::vector<std::string> rest(arguments.begin() + static_cast<std::ptrdiff_t>(named),
                                         arguments.end());
     const cliopts::ParseOutcome outcome = cliopts::ParseArguments(form.syntax, rest);
     if (!outcome.parsed)
-        return UsageError(command.name, outcome.error);
+        return UsageError(command.name, Given(outcome.error));
     if (outcome.parsed->help) {
         std::fputs(CommandHelp(command).c_str(), stdout);
         return kExitOk;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "CliText.h"
 #include "CommandSyntax.h"
 #include "ParseArguments.h"
 
@@ -36,8 +37,9 @@ struct CommandRegistrar {
     explicit CommandRegistrar(CommandEntry entry);
 };
 
-// "terrovane-cli <command>: <what>" and the command's usage on standard error; returns kExitUsage.
-int UsageError(const std::string& command, const std::string& what);
+// "terrovane-cli <command>: <what>" and the command's usage (in English, as --help gives it) on standard
+// error; returns kExitUsage.
+int UsageError(const std::string& command, const QString& what);
 
 // The command's synopses, one a line, each prefixed.
 std::string Synopses(const CommandEntry& command, const std::string& prefix);

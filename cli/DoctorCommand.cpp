@@ -32,7 +32,8 @@ int RunDoctor(const ParsedArguments& options) {
         const auto account = doctor::AccountFromFiles(options.Value("user"), input.paths);
         if (!account) {
             return UsageError("doctor",
-                              "no user \"" + options.Value("user") + "\" in " + input.paths.passwdFile);
+                              CliText::tr("no user \"%1\" in %2")
+                                  .arg(Given(options.Value("user")), Given(input.paths.passwdFile)));
         }
         input.account = *account;
     } else {

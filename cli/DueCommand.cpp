@@ -1,5 +1,6 @@
 // terrovane-cli due: when each test point is to be measured again, overdue points first.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Due.h"
 #include "ResultListing.h"
@@ -36,7 +37,7 @@ std::string Table(const std::vector<archive::DuePoint>& points) {
 int List(const ParsedArguments& options) {
     const std::string format = options.Has("format") ? options.Value("format") : "table";
     if (format != "table" && format != "json") {
-        return UsageError("due", "--format is table or json");
+        return UsageError("due", CliText::tr("--format is table or json"));
     }
     auto store = OpenArchiveFor("due");
     if (store == nullptr) {
@@ -45,7 +46,7 @@ int List(const ParsedArguments& options) {
     std::vector<archive::DuePoint> points;
     std::string error;
     if (!archive::DueList(*store, archive::Today(), 0, points, error)) {
-        return CommandFailed("due", error);
+        return CommandFailed("due", texts::ArchiveProblemText(error));
     }
     return PrintText(format == "json" ? Json(points) : Table(points)) ? kExitOk : kExitFailed;
 }

@@ -1,6 +1,4 @@
 // terrovane-cli erase: erases one stored result or all of them.
-#include <cstdio>
-
 #include "Archive.h"
 #include "Command.h"
 #include "Numbers.h"
@@ -24,10 +22,8 @@ bool ReadOutIsSafe(Archiving archiving, const AcceptedHere& accepted) {
         return true;
     }
     if (archiving == Archiving::TurnedOff) {
-        std::fprintf(
-            stderr,
-            "erase: keeping read-outs in the archive is turned off, so the results erased are not kept "
-            "anywhere\n");
+        Tell("erase", CliText::tr("keeping read-outs in the archive is turned off, so the results erased are "
+                                  "not kept anywhere"));
         return true;
     }
     return accepted.kept.InArchive();
@@ -38,7 +34,7 @@ int RunErase(const ParsedArguments& options) {
     if (options.Has("slot")) {
         const std::optional<int> slot = SlotFrom(options.Value("slot"));
         if (!slot) {
-            return UsageError("erase", "--slot takes a slot number from 0 to 99");
+            return UsageError("erase", CliText::tr("--slot takes a slot number from 0 to 99"));
         }
         state.currentIndex = static_cast<std::uint16_t>(*slot);
     }
@@ -51,8 +47,8 @@ int RunErase(const ParsedArguments& options) {
     session.SetPortChoice(host.port);
     link::CommandHost commands(session, host, state);
     const Archiving archiving = ArchivingFor(options);
-    const auto accepted =
-        KeepOnAcceptance(host, "erase", archiving, "nothing was erased (--no-archive erases anyway)");
+    const auto accepted = KeepOnAcceptance(host, "erase", archiving,
+                                           CliText::tr("nothing was erased (--no-archive erases anyway)"));
     // Erasing needs a read-out first: it tells which slots hold a result.
     const auto read = RunToEnd(commands, [&commands] { return commands.Read(); });
     if (!read || read->kind != link::OutcomeKind::ReadOutAccepted) {

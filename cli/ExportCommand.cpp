@@ -1,6 +1,5 @@
 // terrovane-cli export: saves the stored results as a workbook (.xls).
-#include <cstdio>
-
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "ImageFile.h"
 #include "PortOption.h"
@@ -14,16 +13,17 @@ namespace {
 
 int RunExport(const ParsedArguments& options) {
     if (options.Value("xls").empty()) {
-        return UsageError("export", "--xls needs a file name");
+        return UsageError("export", CliText::tr("--xls needs a file name"));
     }
     if (options.Has("from") && options.Has("port")) {
-        return UsageError("export", "--port names the instrument to read; --from reads no instrument");
+        return UsageError("export",
+                          CliText::tr("--port names the instrument to read; --from reads no instrument"));
     }
     record::ReadOutState state;
-    std::string error;
     if (options.Has("from")) {
-        if (!ReadImageFile(options.Value("from"), state.buffer, error)) {
-            std::fprintf(stderr, "export: %s\n", error.c_str());
+        QString refused;
+        if (!ReadImageFile(options.Value("from"), state.buffer, refused)) {
+            Tell("export", refused);
             return kExitFailed;
         }
         record::ParseRecords(state.buffer, state.table);
@@ -33,18 +33,20 @@ int RunExport(const ParsedArguments& options) {
         if (!TakePortOption(options, "export", host)) {
             return kExitFailed;
         }
-        KeepOnAcceptance(host, "export", ArchivingFor(options), "the workbook is saved all the same");
+        KeepOnAcceptance(host, "export", ArchivingFor(options),
+                         CliText::tr("the workbook is saved all the same"));
         if (!ReadInstrument(state, host)) {
             return kExitFailed;
         }
     }
     const std::string path = options.Value("xls");
-    error = exporting::ExportRecords(state.table, path);
+    const std::string error = exporting::ExportRecords(state.table, path);
     if (!error.empty()) {
-        std::fprintf(stderr, "export: %s\n", error.c_str());
+        Tell("export", texts::ArchiveProblemText(error));
         return kExitFailed;
     }
-    std::printf("%d stored results saved to %s\n", state.table.OccupiedCount(), path.c_str());
+    const int saved = state.table.OccupiedCount();
+    Confirm(CliText::tr("%n stored result(s) saved to %1", nullptr, saved).arg(Given(path)));
     return kExitOk;
 }
 

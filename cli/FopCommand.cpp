@@ -2,17 +2,27 @@
 #include <cstdio>
 
 #include "AnalysisText.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "CsvNumbers.h"
 #include "FallOfPotential.h"
+#include "RefusalText.h"
 #include "StoredResults.h"
 
 namespace terrovane::cli {
 namespace {
 
-int Failed(const std::string& reason) {
-    std::fprintf(stderr, "fop: %s\n", reason.c_str());
+int Failed(const QString& reason) {
+    Tell("fop", reason);
     return kExitFailed;
+}
+
+// Why the analysis refused the readings, in the user's language, and how many results were left out.
+QString RefusedText(const analysis::FopAnalysis& analysis, int leftOut) {
+    const QString reason = texts::RefusalText(analysis.refusal);
+    const QString said = reason.isEmpty() ? Given(analysis.error) : reason;
+    return leftOut == 0 ? said
+                        : CliText::tr("%1 (after leaving out %n result(s))", nullptr, leftOut).arg(said);
 }
 
 bool ParseDistances(const std::string& text, std::vector<double>& distances) {
@@ -35,57 +45,55 @@ bool LoadReadings(const ParsedArguments& options, const std::vector<double>& dis
     if (options.Has("csv")) {
         std::string text;
         if (!ReadTextFile(options.Value("csv"), text, error)) {
-            Failed(error);
+            Failed(texts::ArchiveProblemText(error));
             return false;
         }
         if (!analysis::ParseFopCsv(text, readings, error)) {
-            Failed(options.Value("csv") + ": " + error);
+            Failed(Given(options.Value("csv") + ": " + error));
             return false;
         }
         return true;
     }
     std::vector<analysis::SourcedRecord> sourced;
     if (!LoadStoredResults({}, options.Value("readout"), sourced, error)) {
-        Failed(error);
+        Failed(texts::ArchiveProblemText(error));
         return false;
     }
     if (!analysis::FopReadingsFromRecords(sourced, distances, readings, leftOut, error)) {
-        Failed(error);
+        Failed(texts::ArchiveProblemText(error));
         return false;
     }
     for (const std::string& note : leftOut)
-        std::fprintf(stderr, "fop: %s\n", note.c_str());
+        Tell("fop", Given(note));
     return true;
 }
 
 int RunFop(const ParsedArguments& options) {
     const std::string format = options.Value("format", "table");
     if (format != "table" && format != "json")
-        return UsageError("fop", "--format is table or json");
+        return UsageError("fop", CliText::tr("--format is table or json"));
     double currentProbe = 0.0;
     if (!analysis::ParseNumber(options.Value("current-probe"), currentProbe))
-        return UsageError("fop", "--current-probe takes the current probe's distance in metres");
+        return UsageError("fop", CliText::tr("--current-probe takes the current probe's distance in metres"));
     std::vector<double> distances;
     if (options.Has("distances") && !ParseDistances(options.Value("distances"), distances))
-        return UsageError("fop",
-                          "--distances takes the potential probe's distances in metres, separated by commas");
+        return UsageError(
+            "fop",
+            CliText::tr("--distances takes the potential probe's distances in metres, separated by commas"));
     std::vector<analysis::FopReading> readings;
     std::vector<std::string> leftOut;
     if (!LoadReadings(options, distances, readings, leftOut))
         return kExitFailed;
     analysis::FopAnalysis analysis = analysis::AnalyseFallOfPotential(readings, currentProbe);
     if (!analysis.Ok())
-        return Failed(leftOut.empty()
-                          ? analysis.error
-                          : analysis.error + " (after leaving out " + std::to_string(leftOut.size()) +
-                                " result" + (leftOut.size() == 1 ? "" : "s") + ")");
+        return Failed(RefusedText(analysis, static_cast<int>(leftOut.size())));
     analysis.leftOut = leftOut;
-    for (const std::string& note : analysis.notes)
-        std::fprintf(stderr, "fop: %s\n", note.c_str());
+    for (const analysis::Refusal& note : analysis.noteCodes)
+        Tell("fop", texts::RefusalText(note));
     const std::string text =
         format == "json" ? analysis::FopJson(analysis) : analysis::FopTable(analysis, currentProbe);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
-        return Failed("cannot write the result");
+        return Failed(CliText::tr("cannot write the result"));
     return kExitOk;
 }
 

@@ -1,8 +1,7 @@
 // terrovane-cli grid: the touch and step voltages of an earthing grid on the measured soil, judged against
 // what a body tolerates.
-#include <cstdio>
-
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Assessment.h"
 #include "Command.h"
 #include "GridDesignFile.h"
@@ -36,11 +35,11 @@ bool LoadStoredModel(const ParsedArguments& options, archive::StoredSoilModel& m
     if (options.Has("soil-model")) {
         const std::optional<long long> id = numbers::ParseInteger(options.Value("soil-model"));
         if (!id || *id <= 0) {
-            CommandFailed(kName, "--soil-model takes the id of a stored soil model");
+            CommandFailed(kName, CliText::tr("--soil-model takes the id of a stored soil model"));
             return false;
         }
         if (!archive::SoilModelById(*store, *id, model, error)) {
-            CommandFailed(kName, error);
+            CommandFailed(kName, texts::ArchiveProblemText(error));
             return false;
         }
         return true;
@@ -49,11 +48,11 @@ bool LoadStoredModel(const ParsedArguments& options, archive::StoredSoilModel& m
     const auto site = archive::FindSite(*store, name, error);
     std::vector<archive::StoredSoilModel> models;
     if (!site || !archive::SoilModels(*store, site->id, models, error)) {
-        CommandFailed(kName, error);
+        CommandFailed(kName, texts::ArchiveProblemText(error));
         return false;
     }
     if (models.empty()) {
-        CommandFailed(kName, "site \"" + name + "\" has no stored soil model");
+        CommandFailed(kName, CliText::tr("site \"%1\" has no stored soil model").arg(Given(name)));
         return false;
     }
     model = models.front();
@@ -67,7 +66,7 @@ std::optional<int> ChooseSoil(const ParsedArguments& options, const GridDesignFi
     if (options.Has("rho")) {
         const std::optional<double> rho = numbers::ParseDecimal(options.Value("rho"));
         if (!rho || !(*rho > 0))
-            return UsageError(kName, "--rho is a resistivity in ohm-metres above zero");
+            return UsageError(kName, CliText::tr("--rho is a resistivity in ohm-metres above zero"));
         soil = grid::GivenSoil(*rho);
         return std::nullopt;
     }
@@ -82,24 +81,26 @@ std::optional<int> ChooseSoil(const ParsedArguments& options, const GridDesignFi
         soil = grid::GivenSoil(*file.soilResistivity);
         return std::nullopt;
     }
-    return UsageError(kName, "needs --rho, --soil-model or --site (or soil.resistivity_ohm_m in the design)");
+    return UsageError(
+        kName, CliText::tr("needs --rho, --soil-model or --site (or soil.resistivity_ohm_m in the design)"));
 }
 
 int RunGrid(const ParsedArguments& options) {
     const std::string standardName = options.Value("standard", "ieee80");
     if (standardName != "ieee80" && standardName != "en50522")
-        return UsageError(kName, "--standard is ieee80 or en50522");
+        return UsageError(kName, CliText::tr("--standard is ieee80 or en50522"));
     const std::string format = options.Value("format", "table");
     if (format != "table" && format != "json")
-        return UsageError(kName, "--format is table or json");
+        return UsageError(kName, CliText::tr("--format is table or json"));
     const std::string path = options.Value("design");
     std::string text;
     std::string error;
     if (!ReadTextFile(path, text, error))
-        return CommandFailed(kName, error);
+        return CommandFailed(kName, texts::ArchiveProblemText(error));
     GridDesignFile file;
     if (!ParseGridDesignFile(text, file, error)) {
-        std::fprintf(stderr, "%s: %s: %s\n", kName, path.c_str(), error.c_str());
+        // The design file's field names and what is wrong with them stay as the file's format spells them.
+        Tell(kName, Given(path + ": " + error));
         return kExitUsage;
     }
     grid::UniformSoil soil;
@@ -110,7 +111,7 @@ int RunGrid(const ParsedArguments& options) {
     const grid::Assessment assessment = grid::Assess(file.design, soil, standard);
     const std::string output = format == "json" ? GridJson(assessment) : GridTable(assessment);
     if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() || std::fflush(stdout) != 0)
-        return CommandFailed(kName, "cannot write the assessment");
+        return CommandFailed(kName, CliText::tr("cannot write the assessment"));
     return kExitOk;
 }
 

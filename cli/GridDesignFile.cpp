@@ -9,8 +9,18 @@
 #include <cmath>
 #include <set>
 
+#include "CliText.h"
+
 namespace terrovane::cli {
 namespace {
+
+// A message about the file in the user's language; `argument` fills its %1, `second` its %2.
+std::string Said(const char* source, const QString& argument = {}, const QString& second = {}) {
+    const QString text = QCoreApplication::translate("CommandLine", source);
+    if (argument.isNull())
+        return Utf8(text);
+    return Utf8(second.isNull() ? text.arg(argument) : text.arg(argument, second));
+}
 
 // The first problem found; thrown from deep in the reading and turned into the message at its top.
 struct FieldError {
@@ -29,7 +39,8 @@ class Section {
         : object_(std::move(object)), path_(std::move(path)) {
         for (auto it = object_.begin(); it != object_.end(); ++it)
             if (!known.contains(it.key().toStdString()))
-                throw FieldError{Field(it.key().toStdString()), "unknown field"};
+                throw FieldError{Field(it.key().toStdString()),
+                                 Said(QT_TRANSLATE_NOOP("CommandLine", "unknown field"))};
     }
 
     bool Has(const char* key) const { return object_.contains(QLatin1String(key)); }
@@ -37,7 +48,7 @@ class Section {
     double Number(const char* key) const {
         const QJsonValue value = Required(key);
         if (!value.isDouble())
-            throw FieldError{Field(key), "must be a number"};
+            throw FieldError{Field(key), Said(QT_TRANSLATE_NOOP("CommandLine", "must be a number"))};
         return value.toDouble();
     }
     std::optional<double> OptionalNumber(const char* key) const {
@@ -47,23 +58,24 @@ class Section {
     int Whole(const char* key, int most) const {
         const double value = Number(key);
         if (value != std::floor(value))
-            throw FieldError{Field(key), "must be a whole number"};
+            throw FieldError{Field(key), Said(QT_TRANSLATE_NOOP("CommandLine", "must be a whole number"))};
         if (std::abs(value) > most)
-            throw FieldError{Field(key), "must be at most " + std::to_string(most)};
+            throw FieldError{Field(key), Said(QT_TRANSLATE_NOOP("CommandLine", "must be at most %1"),
+                                              QString::number(most))};
         return static_cast<int>(value);
     }
 
     std::string Text(const char* key) const {
         const QJsonValue value = Required(key);
         if (!value.isString())
-            throw FieldError{Field(key), "must be a text"};
+            throw FieldError{Field(key), Said(QT_TRANSLATE_NOOP("CommandLine", "must be a text"))};
         return value.toString().toStdString();
     }
 
     bool Flag(const char* key) const {
         const QJsonValue value = Required(key);
         if (!value.isBool())
-            throw FieldError{Field(key), "must be true or false"};
+            throw FieldError{Field(key), Said(QT_TRANSLATE_NOOP("CommandLine", "must be true or false"))};
         return value.toBool();
     }
 
@@ -72,7 +84,7 @@ class Section {
             return std::nullopt;
         const QJsonValue value = object_.value(QLatin1String(key));
         if (!value.isObject())
-            throw FieldError{Field(key), "must be an object"};
+            throw FieldError{Field(key), Said(QT_TRANSLATE_NOOP("CommandLine", "must be an object"))};
         return Section(value.toObject(), Field(key), std::move(known));
     }
 
@@ -81,7 +93,7 @@ class Section {
   private:
     QJsonValue Required(const char* key) const {
         if (!Has(key))
-            throw FieldError{Field(key), "missing"};
+            throw FieldError{Field(key), Said(QT_TRANSLATE_NOOP("CommandLine", "missing"))};
         return object_.value(QLatin1String(key));
     }
 
@@ -92,7 +104,7 @@ class Section {
 Section RequiredChild(const Section& parent, const char* key, std::set<std::string> known) {
     std::optional<Section> child = parent.Child(key, std::move(known));
     if (!child)
-        throw FieldError{parent.Field(key), "missing"};
+        throw FieldError{parent.Field(key), Said(QT_TRANSLATE_NOOP("CommandLine", "missing"))};
     return *child;
 }
 
@@ -100,7 +112,10 @@ grid::GridShape ShapeOf(const Section& grid) {
     const std::string shape = grid.Text("shape");
     if (const auto known = grid::ShapeFromName(shape))
         return *known;
-    throw FieldError{grid.Field("shape"), "must be square, rectangular or l-shaped, not \"" + shape + "\""};
+    throw FieldError{
+        grid.Field("shape"),
+        Said(QT_TRANSLATE_NOOP("CommandLine", "must be square, rectangular or l-shaped, not \"%1\""),
+             Given(shape))};
 }
 
 grid::GridLayout ReadLayout(const Section& grid) {
@@ -116,7 +131,8 @@ grid::GridLayout ReadLayout(const Section& grid) {
     const bool lShaped = layout.shape == grid::GridShape::LShaped;
     for (const char* key : {"cutout_length_m", "cutout_width_m"})
         if (!lShaped && grid.Has(key))
-            throw FieldError{grid.Field(key), "only for an l-shaped grid"};
+            throw FieldError{grid.Field(key),
+                             Said(QT_TRANSLATE_NOOP("CommandLine", "only for an l-shaped grid"))};
     if (lShaped) {
         layout.cutoutLength = grid.Number("cutout_length_m");
         layout.cutoutWidth = grid.Number("cutout_width_m");
@@ -128,8 +144,10 @@ grid::RodPlacement PlacementOf(const Section& rods) {
     const std::string placement = rods.Text("placement");
     if (const auto known = grid::PlacementFromName(placement))
         return *known;
-    throw FieldError{rods.Field("placement"),
-                     "must be inside, perimeter or corners, not \"" + placement + "\""};
+    throw FieldError{
+        rods.Field("placement"),
+        Said(QT_TRANSLATE_NOOP("CommandLine", "must be inside, perimeter or corners, not \"%1\""),
+             Given(placement))};
 }
 
 grid::FaultData ReadFault(const Section& fault) {
@@ -139,13 +157,17 @@ grid::FaultData ReadFault(const Section& fault) {
     if (given) {
         for (const char* key : {"current_a", "split_factor", "x_over_r", "frequency_hz"})
             if (fault.Has(key))
-                throw FieldError{fault.Field(key),
-                                 "goes with fault.current_a, not with fault.grid_current_a"};
+                throw FieldError{
+                    fault.Field(key),
+                    Said(QT_TRANSLATE_NOOP("CommandLine",
+                                           "goes with fault.current_a, not with fault.grid_current_a"))};
         data.gridCurrent = fault.Number("grid_current_a");
         return data;
     }
     if (!fault.Has("current_a"))
-        throw FieldError{fault.Field("grid_current_a"), "missing (or fault.current_a with its split factor)"};
+        throw FieldError{
+            fault.Field("grid_current_a"),
+            Said(QT_TRANSLATE_NOOP("CommandLine", "missing (or fault.current_a with its split factor)"))};
     data.faultCurrent = fault.Number("current_a");
     data.splitFactor = fault.OptionalNumber("split_factor").value_or(1.0);
     data.xOverR = fault.OptionalNumber("x_over_r").value_or(0.0);
@@ -178,7 +200,8 @@ GridDesignFile ReadFile(const Section& top) {
     if (const auto soil = top.Child("soil", {"resistivity_ohm_m"})) {
         file.soilResistivity = soil->Number("resistivity_ohm_m");
         if (!(std::isfinite(*file.soilResistivity) && *file.soilResistivity > 0))
-            throw FieldError{soil->Field("resistivity_ohm_m"), "must be above zero"};
+            throw FieldError{soil->Field("resistivity_ohm_m"),
+                             Said(QT_TRANSLATE_NOOP("CommandLine", "must be above zero"))};
     }
     return file;
 }
@@ -187,23 +210,25 @@ std::string ProblemText(grid::DesignProblemCode code) {
     using grid::DesignProblemCode;
     switch (code) {
         case DesignProblemCode::NotPositive:
-            return "must be above zero";
+            return Said(QT_TRANSLATE_NOOP("CommandLine", "must be above zero"));
         case DesignProblemCode::Negative:
-            return "must not be negative";
+            return Said(QT_TRANSLATE_NOOP("CommandLine", "must not be negative"));
         case DesignProblemCode::TooFewConductors:
-            return "must be at least 2";
+            return Said(QT_TRANSLATE_NOOP("CommandLine", "must be at least 2"));
         case DesignProblemCode::NotFiftyOrSeventy:
-            return "must be 50 or 70";
+            return Said(QT_TRANSLATE_NOOP("CommandLine", "must be 50 or 70"));
         case DesignProblemCode::SplitFactorAboveOne:
-            return "must be at most 1";
+            return Said(QT_TRANSLATE_NOOP("CommandLine", "must be at most 1"));
         case DesignProblemCode::CutoutTooLarge:
-            return "must be smaller than the grid";
+            return Said(QT_TRANSLATE_NOOP("CommandLine", "must be smaller than the grid"));
         case DesignProblemCode::CutoutOffGrid:
-            return "does not fall on a conductor: the conductors' spacing does not fit it";
+            return Said(QT_TRANSLATE_NOOP(
+                "CommandLine", "does not fall on a conductor: the conductors' spacing does not fit it"));
         case DesignProblemCode::SquareNotSquare:
-            return "a square grid needs equal length and width and as many conductors each way";
+            return Said(QT_TRANSLATE_NOOP(
+                "CommandLine", "a square grid needs equal length and width and as many conductors each way"));
     }
-    return "is not accepted";
+    return Said(QT_TRANSLATE_NOOP("CommandLine", "is not accepted"));
 }
 
 }  // namespace
@@ -212,12 +237,12 @@ bool ParseGridDesignFile(const std::string& text, GridDesignFile& file, std::str
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        error = "not JSON: " + parseError.errorString().toStdString() + " at character " +
-                std::to_string(parseError.offset);
+        error = Said(QT_TRANSLATE_NOOP("CommandLine", "not JSON: %1 at character %2"),
+                     parseError.errorString(), QString::number(parseError.offset));
         return false;
     }
     if (!document.isObject()) {
-        error = "not a JSON object";
+        error = Said(QT_TRANSLATE_NOOP("CommandLine", "not a JSON object"));
         return false;
     }
     try {

@@ -1,11 +1,11 @@
 // terrovane-cli history: the archived results and read-outs, a read-out's image, labels.
-#include <cstdio>
 #include <regex>
 #include <string>
 
 #include "Archive.h"
 #include "ArchiveAccess.h"
 #include "ArchivePath.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Numbers.h"
 #include "ResultListing.h"
@@ -14,12 +14,12 @@
 namespace terrovane::cli {
 namespace {
 
-int Usage(const std::string& reason) {
+int Usage(const QString& reason) {
     return UsageError("history", reason);
 }
 
-int Failed(const std::string& reason) {
-    std::fprintf(stderr, "history: %s\n", reason.c_str());
+int Failed(const QString& reason) {
+    Tell("history", reason);
     return kExitFailed;
 }
 
@@ -37,17 +37,7 @@ bool IsDate(const std::string& text) {
 }
 
 std::unique_ptr<archive::Archive> OpenArchive() {
-    std::string error;
-    std::string aside;
-    auto store = archive::Archive::Open(archive::DefaultArchivePath(), error, &aside);
-    if (store == nullptr) {
-        Failed("cannot open the archive: " + error);
-    } else if (!aside.empty()) {
-        std::fprintf(stderr,
-                     "history: the archive was damaged; it was moved aside as %s and a new one started\n",
-                     aside.c_str());
-    }
-    return store;
+    return OpenArchiveFor("history");
 }
 
 // The filter options; false after a usage message.
@@ -56,7 +46,8 @@ bool ParseFilter(const ParsedArguments& options, archive::ResultFilter& filter) 
         if (options.Has(name)) {
             const std::string date = options.Value(name);
             if (!IsDate(date)) {
-                Usage("--" + std::string(name) + " takes a date as YYYY-MM-DD, not \"" + date + "\"");
+                Usage(CliText::tr("%1 takes a date as YYYY-MM-DD, not \"%2\"")
+                          .arg(Given("--" + std::string(name)), Given(date)));
                 return false;
             }
             (std::string(name) == "since" ? filter.since : filter.until) = date;
@@ -65,7 +56,7 @@ bool ParseFilter(const ParsedArguments& options, archive::ResultFilter& filter) 
     if (options.Has("mode")) {
         std::int64_t mode = 0;
         if (!ParseId(options.Value("mode"), mode) || mode > 255) {
-            Usage("--mode takes a mode code such as 1 (3Pole) to 10 (Iac)");
+            Usage(CliText::tr("--mode takes a mode code such as 1 (3Pole) to 10 (Iac)"));
             return false;
         }
         filter.mode = static_cast<int>(mode);
@@ -89,10 +80,10 @@ int List(const ParsedArguments& options) {
         return kExitUsage;
     }
     if (options.Has("format") && !ParseListingFormat(options.Value("format"), format)) {
-        return Usage("--format is table, csv or json");
+        return Usage(CliText::tr("--format is table, csv or json"));
     }
     if (options.Has("readouts") && (filter.mode || filter.site || filter.point)) {
-        return Usage("--mode, --site and --point apply to results, not to read-outs");
+        return Usage(CliText::tr("--mode, --site and --point apply to results, not to read-outs"));
     }
     auto store = OpenArchive();
     if (store == nullptr) {
@@ -102,13 +93,13 @@ int List(const ParsedArguments& options) {
     if (options.Has("readouts")) {
         std::vector<archive::ReadOutRow> readouts;
         if (!store->ReadOuts(filter, -1, 0, readouts, error)) {
-            return Failed(error);
+            return Failed(texts::ArchiveProblemText(error));
         }
         return PrintText(ReadOutListing(readouts, format)) ? kExitOk : kExitFailed;
     }
     std::vector<archive::ResultRow> rows;
     if (!store->Results(filter, {}, -1, 0, rows, error)) {
-        return Failed(error);
+        return Failed(texts::ArchiveProblemText(error));
     }
     std::vector<archive::ResultView> views;
     views.reserve(rows.size());
@@ -122,10 +113,10 @@ int List(const ParsedArguments& options) {
 int Open(const ParsedArguments& options) {
     std::int64_t id = 0;
     if (!ParseId(options.positionals[0], id)) {
-        return Usage("open takes one read-out id");
+        return Usage(CliText::tr("open takes one read-out id"));
     }
     if (options.Value("out").empty()) {
-        return Usage("open needs --out FILE");
+        return Usage(CliText::tr("open needs --out FILE"));
     }
     auto store = OpenArchive();
     if (store == nullptr) {
@@ -134,21 +125,21 @@ int Open(const ParsedArguments& options) {
     std::string error;
     const auto image = store->Image(id, error);
     if (!image) {
-        return Failed(error);
+        return Failed(texts::ArchiveProblemText(error));
     }
     const std::string path = options.Value("out");
     error = archive::WriteFileReplacing(path, std::string(image->begin(), image->end()));
     if (!error.empty()) {
-        return Failed(error);
+        return Failed(texts::ArchiveProblemText(error));
     }
-    std::printf("read-out %lld written to %s (7200 bytes)\n", static_cast<long long>(id), path.c_str());
+    Confirm(CliText::tr("read-out %1 written to %2 (7200 bytes)").arg(QString::number(id), Given(path)));
     return kExitOk;
 }
 
 int Label(const ParsedArguments& options) {
     std::int64_t id = 0;
     if (!ParseId(options.positionals[0], id)) {
-        return Usage("label takes an id and the label text");
+        return Usage(CliText::tr("label takes an id and the label text"));
     }
     auto store = OpenArchive();
     if (store == nullptr) {
@@ -162,7 +153,7 @@ int Label(const ParsedArguments& options) {
     std::string error;
     if (!store->SetLabel(readout ? archive::LabelTarget::ReadOut : archive::LabelTarget::Result, id,
                          options.positionals[1], note, error)) {
-        return Failed(error);
+        return Failed(texts::ArchiveProblemText(error));
     }
     return kExitOk;
 }

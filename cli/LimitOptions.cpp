@@ -1,6 +1,7 @@
 #include "LimitOptions.h"
 
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Limits.h"
 
 namespace terrovane::cli {
@@ -21,14 +22,14 @@ bool ParseLimitOptions(const std::string& command, const ParsedArguments& option
         std::string error;
         limit = archive::ParseLimit(options.Value("limit"), error);
         if (!limit) {
-            UsageError(command, "--limit: " + error);
+            UsageError(command, CliText::tr("--limit: %1").arg(texts::ArchiveProblemText(error)));
             return false;
         }
     }
     if (options.Has("interval")) {
         interval = WholeNumber(options.Value("interval"), 1, 600);
         if (!interval) {
-            UsageError(command, "--interval takes a number of months from 1 to 600");
+            UsageError(command, CliText::tr("--interval takes a number of months from 1 to 600"));
             return false;
         }
     }

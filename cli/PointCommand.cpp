@@ -1,7 +1,6 @@
 // terrovane-cli point add: a new test point of a site.
-#include <cstdio>
-
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "SiteCommands.h"
 #include "Sites.h"
@@ -23,9 +22,9 @@ int Add(const ParsedArguments& options) {
     const auto site = archive::FindSite(*store, options.positionals[0], error);
     std::int64_t id = 0;
     if (!site || !archive::AddPoint(*store, site->id, fields, id, error)) {
-        return CommandFailed("point add", error);
+        return CommandFailed("point add", texts::ArchiveProblemText(error));
     }
-    std::printf("test point %lld added to %s\n", static_cast<long long>(id), site->fields.name.c_str());
+    Confirm(CliText::tr("test point %1 added to %2").arg(QString::number(id), Given(site->fields.name)));
     return kExitOk;
 }
 

@@ -1,7 +1,6 @@
 // terrovane-cli point set: the options of "point add" applied to an existing test point.
-#include <cstdio>
-
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "LimitOptions.h"
 #include "SiteCommands.h"
 #include "Sites.h"
@@ -25,16 +24,16 @@ int Set(const ParsedArguments& options) {
     std::string error;
     const auto point = archive::FindPoint(*store, options.positionals[0], options.positionals[1], error);
     if (!point) {
-        return CommandFailed("point set", error);
+        return CommandFailed("point set", texts::ArchiveProblemText(error));
     }
     archive::PointFields fields = point->fields;
     if (!ParsePointOptions(options, fields)) {
         return kExitUsage;
     }
     if (!archive::UpdatePoint(*store, point->id, fields, error)) {
-        return CommandFailed("point set", error);
+        return CommandFailed("point set", texts::ArchiveProblemText(error));
     }
-    std::printf("test point %s of %s changed\n", fields.name.c_str(), point->siteName.c_str());
+    Confirm(CliText::tr("test point %1 of %2 changed").arg(Given(fields.name), Given(point->siteName)));
     return kExitOk;
 }
 
@@ -50,7 +49,7 @@ bool ParsePointOptions(const ParsedArguments& options, archive::PointFields& fie
     if (options.Has("kind")) {
         const auto kind = archive::ParsePointKind(options.Value("kind"));
         if (!kind) {
-            UsageError("point", "--kind is one of " + KindWords());
+            UsageError("point", CliText::tr("--kind is one of %1").arg(Given(KindWords())));
             return false;
         }
         fields.kind = *kind;

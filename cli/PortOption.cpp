@@ -1,7 +1,6 @@
 #include "PortOption.h"
 
-#include <cstdio>
-
+#include "CliText.h"
 #include "PortChoice.h"
 #include "PortMap.h"
 
@@ -20,11 +19,14 @@ std::optional<platform::BridgePort> PortNamedByOption(const ParsedArguments& opt
     const std::string selector = options.Value("port");
     const auto named = link::PortsNamedBy(map.BridgePorts(), selector);
     if (named.size() != 1) {
-        std::fprintf(
-            stderr, "%s: --port %s: %s (terrovane-cli ports lists them)\n", command.c_str(), selector.c_str(),
-            named.empty() ? "no port of the instrument's bridge has this device path or USB serial"
-                          : "several ports of the instrument's bridge have this USB serial; give the "
-                            "device path");
+        Tell(command, named.empty()
+                          ? CliText::tr("--port %1: no port of the instrument's bridge has this device "
+                                        "path or USB serial (terrovane-cli ports lists them)")
+                                .arg(Given(selector))
+                          : CliText::tr("--port %1: several ports of the instrument's bridge have this "
+                                        "USB serial; give the device path (terrovane-cli ports lists "
+                                        "them)")
+                                .arg(Given(selector)));
         return std::nullopt;
     }
     return named.front();

@@ -1,13 +1,14 @@
 #include "ReadArchiving.h"
 
-#include <QSettings>
-
 #include <cstdio>
+
 #include <map>
+#include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
+#include "CliText.h"
 
 #include "ArchivePath.h"
-#include "ArchivingSetting.h"
-#include "Strings.h"
+#include "Settings.h"
 #include "TerminalHost.h"
 
 namespace terrovane::cli {
@@ -44,13 +45,12 @@ bool StoredResults(archive::Archive& store, std::int64_t id,
 }  // namespace
 
 Archiving ArchivingFor(const cliopts::ParsedArguments& options) {
-    // The main program's own settings file, which its History window's check box writes.
-    const QSettings settings(QString::fromUtf8(res::kProfileKey), QString::fromUtf8(res::kProgramName));
-    return archive::PolicyFor(platform::ArchivingEnabledIn(settings), options.Has("no-archive"));
+    // The archive window's check box writes the setting.
+    return archive::PolicyFor(platform::Settings().Archiving(), options.Has("no-archive"));
 }
 
 std::shared_ptr<AcceptedHere> KeepOnAcceptance(TerminalHost& host, const std::string& command,
-                                               Archiving archiving, const std::string& goesOn) {
+                                               Archiving archiving, const QString& goesOn) {
     auto accepted = std::make_shared<AcceptedHere>();
     host.imageAccepted = [accepted, command, archiving, goesOn](const record::ReadOutBuffer& image,
                                                                 const std::string& port) {
@@ -62,13 +62,11 @@ std::shared_ptr<AcceptedHere> KeepOnAcceptance(TerminalHost& host, const std::st
         accepted->kept =
             archive::KeepAccepted({&image, port, accepted->readAt, std::nullopt}, archiving, open);
         if (!accepted->kept.movedAside.empty()) {
-            std::fprintf(stderr,
-                         "%s: the archive was damaged; it was moved aside as %s and a new one started\n",
-                         command.c_str(), accepted->kept.movedAside.c_str());
+            TellMovedAside(command, accepted->kept.movedAside);
         }
         if (accepted->kept.state == archive::KeptImage::State::Failed) {
-            std::fprintf(stderr, "%s: the read-out could not be kept in the archive (%s); %s\n",
-                         command.c_str(), accepted->kept.error.c_str(), goesOn.c_str());
+            Tell(command, CliText::tr("the read-out could not be kept in the archive (%1); %2")
+                              .arg(Given(accepted->kept.error), goesOn));
         }
     };
     return accepted;
@@ -83,8 +81,8 @@ std::vector<archive::ResultView> DescribeAccepted(const record::ReadOutBuffer& i
     std::map<archive::Packet, archive::ResultRow> stored;
     std::string error;
     if (!StoredResults(*accepted.store, accepted.kept.readoutId, stored, error)) {
-        std::fprintf(stderr, "read: the archive's ids of these results could not be read (%s)\n",
-                     error.c_str());
+        Tell("read", CliText::tr("the archive's ids of these results could not be read (%1)")
+                         .arg(texts::ArchiveProblemText(error)));
         return views;
     }
     for (archive::ResultView& view : views) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -29,7 +31,7 @@ struct AcceptedHere {
 // Puts the accept step on `host`: every image it accepts is kept under `archiving` before any message
 // about it, and a failure is told on standard error, prefixed with `command` and ended with `goesOn`.
 std::shared_ptr<AcceptedHere> KeepOnAcceptance(TerminalHost& host, const std::string& command,
-                                               Archiving archiving, const std::string& goesOn);
+                                               Archiving archiving, const QString& goesOn);
 
 // The image's results in slot order, with their archive ids when the accept step kept them.
 std::vector<archive::ResultView> DescribeAccepted(const record::ReadOutBuffer& image, AcceptedHere& accepted);

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "ArchiveProblemText.h"
 #include "AtomicFile.h"
 #include "Command.h"
 #include "ModeName.h"
@@ -47,7 +48,7 @@ int RunRead(const ParsedArguments& options) {
     std::string error;
     ListingFormat format = ListingFormat::Table;
     if (options.Has("format") && !ParseListingFormat(options.Value("format"), format)) {
-        return UsageError("read", "--format is table, csv or json");
+        return UsageError("read", CliText::tr("--format is table, csv or json"));
     }
     InstallTerminalMessages(false);
     TerminalHost host;
@@ -55,7 +56,7 @@ int RunRead(const ParsedArguments& options) {
         return kExitFailed;
     }
     const auto accepted =
-        KeepOnAcceptance(host, "read", ArchivingFor(options), "the results follow all the same");
+        KeepOnAcceptance(host, "read", ArchivingFor(options), CliText::tr("the results follow all the same"));
     record::ReadOutState state;
     if (!ReadInstrument(state, host, nullptr, options.Has("fast"))) {
         return kExitFailed;
@@ -68,7 +69,7 @@ int RunRead(const ParsedArguments& options) {
     }
     const std::string out = options.Value("out");
     if (!out.empty() && !WriteImage(out, state.buffer, error)) {
-        std::fprintf(stderr, "read: cannot write %s\n", error.c_str());
+        Tell("read", CliText::tr("cannot write %1").arg(texts::ArchiveProblemText(error)));
         return kExitFailed;
     }
     return kExitOk;

@@ -1,10 +1,10 @@
 // terrovane-cli report: draws the test report of a record file into a PDF.
 #include <QDate>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "ImageFile.h"
 #include "PortOption.h"
@@ -30,7 +30,8 @@ bool LoadTable(const ParsedArguments& options, record::RecordTable& table) {
         if (!TakePortOption(options, "report", host)) {
             return false;
         }
-        KeepOnAcceptance(host, "report", ArchivingFor(options), "the report is drawn all the same");
+        KeepOnAcceptance(host, "report", ArchivingFor(options),
+                         CliText::tr("the report is drawn all the same"));
         if (!ReadInstrument(state, host)) {
             return false;
         }
@@ -38,9 +39,9 @@ bool LoadTable(const ParsedArguments& options, record::RecordTable& table) {
         return true;
     }
     record::ReadOutBuffer image{};
-    std::string error;
-    if (!ReadImageFile(options.Value("from"), image, error)) {
-        std::fprintf(stderr, "report: %s\n", error.c_str());
+    QString refused;
+    if (!ReadImageFile(options.Value("from"), image, refused)) {
+        Tell("report", refused);
         return false;
     }
     record::ParseRecords(image, table);
@@ -50,16 +51,17 @@ bool LoadTable(const ParsedArguments& options, record::RecordTable& table) {
 int RunReport(const ParsedArguments& options) {
     const std::string pdf = options.Value("pdf");
     if (pdf.empty()) {
-        return UsageError("report", "--pdf needs a file name");
+        return UsageError("report", CliText::tr("--pdf needs a file name"));
     }
     if (options.Has("from") && options.Has("port")) {
-        return UsageError("report", "--port names the instrument to read; --from reads no instrument");
+        return UsageError("report",
+                          CliText::tr("--port names the instrument to read; --from reads no instrument"));
     }
     report::ReportHeaderInfo header{
         options.Value("object"), options.Value("serial"), options.Value("tester"),
         options.Value("date", QDate::currentDate().toString("yyyy-MM-dd").toStdString())};
     if (!ValidDate(header.date)) {
-        return UsageError("report", "--date must be YYYY-MM-DD");
+        return UsageError("report", CliText::tr("--date must be YYYY-MM-DD"));
     }
     if (const auto status = ChooseReportLanguage(options, "report")) {
         return *status;
@@ -70,7 +72,7 @@ int RunReport(const ParsedArguments& options) {
         return kExitFailed;
     }
     if (!report::RenderReportPdf(table, header, pdf, &error)) {
-        std::fprintf(stderr, "report: %s\n", error.c_str());
+        Tell("report", texts::ArchiveProblemText(error));
         return kExitFailed;
     }
     return kExitOk;

@@ -1,7 +1,5 @@
 #include "ReportLanguage.h"
 
-#include <cstdio>
-
 #include "LanguageChoice.h"
 
 namespace terrovane::cli {
@@ -11,17 +9,15 @@ std::optional<int> ChooseReportLanguage(const ParsedArguments& options, const st
     if (options.Has("lang")) {
         request.option = translations::ParseLanguage(options.Value("lang"));
         if (!request.option) {
-            return UsageError(command, "--lang must be zh, en or de, not \"" + options.Value("lang") + "\"");
+            return UsageError(
+                command,
+                CliText::tr("--lang must be zh, en or de, not \"%1\"").arg(Given(options.Value("lang"))));
         }
     }
-    std::string warning;
-    request.setting = translations::LanguageSetting(warning);
-    if (!warning.empty()) {
-        std::fprintf(stderr, "%s: %s\n", command.c_str(), warning.c_str());
-    }
+    std::string told;  // a bad setting was told once already, as the program started
+    request.setting = translations::LanguageSetting(told);
     if (!translations::InstallLanguage(translations::ChooseLanguage(request))) {
-        std::fprintf(stderr, "%s: the English translation could not be loaded; the report stays Chinese\n",
-                     command.c_str());
+        Tell(command, CliText::tr("the translation could not be loaded; the report's texts stay as written"));
     }
     return std::nullopt;
 }

@@ -1,7 +1,6 @@
 // terrovane-cli site add: a new site in the archive.
-#include <cstdio>
-
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "LimitOptions.h"
 #include "SiteCommands.h"
@@ -24,9 +23,9 @@ int Add(const ParsedArguments& options) {
     std::int64_t id = 0;
     std::string error;
     if (!archive::AddSite(*store, fields, id, error)) {
-        return CommandFailed("site add", error);
+        return CommandFailed("site add", texts::ArchiveProblemText(error));
     }
-    std::printf("site %lld added\n", static_cast<long long>(id));
+    Confirm(CliText::tr("site %1 added").arg(QString::number(id)));
     return kExitOk;
 }
 

@@ -1,7 +1,6 @@
 // terrovane-cli site report: a site's report as a PDF.
-#include <cstdio>
-
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "ReportLanguage.h"
 #include "SiteCommands.h"
 #include "SiteReportPdf.h"
@@ -12,12 +11,12 @@ namespace {
 int Report(const ParsedArguments& options) {
     for (const char* name : {"since", "until"}) {
         if (options.Has(name) && !IsCalendarDate(options.Value(name))) {
-            return UsageError("site", "--" + std::string(name) + " takes a date as YYYY-MM-DD, not \"" +
-                                          options.Value(name) + "\"");
+            return UsageError("site", CliText::tr("%1 takes a date as YYYY-MM-DD, not \"%2\"")
+                                          .arg(Given("--" + std::string(name)), Given(options.Value(name))));
         }
     }
     if (options.Value("pdf").empty()) {
-        return UsageError("site", "site report needs --pdf FILE");
+        return UsageError("site", CliText::tr("site report needs --pdf FILE"));
     }
     if (const auto status = ChooseReportLanguage(options, "site")) {
         return *status;
@@ -30,16 +29,17 @@ int Report(const ParsedArguments& options) {
     std::string error;
     if (!sitereport::LoadSiteReport(*store, options.positionals[0], options.Value("since"),
                                     options.Value("until"), ValiditySettings(), report, error)) {
-        return CommandFailed("site report", error);
+        return CommandFailed("site report", texts::ArchiveProblemText(error));
     }
     report.tester = options.Value("tester");
     report.instrument = options.Value("instrument");
     report.version = TERROVANE_VERSION;
     if (!sitereport::RenderSiteReportPdf(report, options.Value("pdf"), error)) {
-        return CommandFailed("site report", error);
+        return CommandFailed("site report", texts::ArchiveProblemText(error));
     }
-    std::printf("site report of %s written to %s (%s)\n", report.site.fields.name.c_str(),
-                options.Value("pdf").c_str(), sitereport::SummaryLine(sitereport::Summarise(report)).c_str());
+    Confirm(CliText::tr("site report of %1 written to %2 (%3)")
+                .arg(Given(report.site.fields.name), Given(options.Value("pdf")),
+                     sitereport::SummaryText(sitereport::Summarise(report))));
     return kExitOk;
 }
 

@@ -1,7 +1,6 @@
 // terrovane-cli site set: the options of "site add" applied to an existing site.
-#include <cstdio>
-
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "LimitOptions.h"
 #include "SiteCommands.h"
 #include "SitePosition.h"
@@ -18,16 +17,16 @@ int Set(const ParsedArguments& options) {
     std::string error;
     const auto site = archive::FindSite(*store, options.positionals[0], error);
     if (!site) {
-        return CommandFailed("site set", error);
+        return CommandFailed("site set", texts::ArchiveProblemText(error));
     }
     archive::SiteFields fields = site->fields;
     if (!ParseSiteOptions(options, fields)) {
         return kExitUsage;
     }
     if (!archive::UpdateSite(*store, site->id, fields, error)) {
-        return CommandFailed("site set", error);
+        return CommandFailed("site set", texts::ArchiveProblemText(error));
     }
-    std::printf("site %s changed\n", fields.name.c_str());
+    Confirm(CliText::tr("site %1 changed").arg(Given(fields.name)));
     return kExitOk;
 }
 
@@ -47,7 +46,8 @@ bool ParseSiteOptions(const ParsedArguments& options, archive::SiteFields& field
     if (options.Has("position")) {
         const auto position = archive::ParsePosition(options.Value("position"));
         if (!position) {
-            UsageError("site", "--position takes LAT,LON in decimal degrees, e.g. 48.137,11.575");
+            UsageError("site",
+                       CliText::tr("--position takes LAT,LON in decimal degrees, e.g. 48.137,11.575"));
             return false;
         }
         fields.latitude = position->latitude;

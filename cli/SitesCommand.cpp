@@ -1,5 +1,6 @@
 // terrovane-cli sites: the archive's sites with their limits, intervals and number of points.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
@@ -82,7 +83,7 @@ std::string Table(const std::vector<archive::SiteRow>& sites) {
 int List(const ParsedArguments& options) {
     ListingFormat format = ListingFormat::Table;
     if (options.Has("format") && !ParseListingFormat(options.Value("format"), format)) {
-        return UsageError("sites", "--format is table, csv or json");
+        return UsageError("sites", CliText::tr("--format is table, csv or json"));
     }
     auto store = OpenArchiveFor("sites");
     if (store == nullptr) {
@@ -91,7 +92,7 @@ int List(const ParsedArguments& options) {
     std::vector<archive::SiteRow> sites;
     std::string error;
     if (!archive::Sites(*store, sites, error)) {
-        return CommandFailed("sites", error);
+        return CommandFailed("sites", texts::ArchiveProblemText(error));
     }
     const std::string text = format == ListingFormat::Json  ? Json(sites)
                              : format == ListingFormat::Csv ? Csv(sites)

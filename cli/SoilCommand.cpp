@@ -1,10 +1,11 @@
 // terrovane-cli soil: a layered soil model from a Wenner sounding.
-#include <cstdio>
-
 #include "AnalysisText.h"
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
+#include "Mode.h"
 #include "Numbers.h"
+#include "RefusalText.h"
 #include "Sites.h"
 #include "SoilFit.h"
 #include "StoredResults.h"
@@ -12,9 +13,17 @@
 namespace terrovane::cli {
 namespace {
 
-int Failed(const std::string& reason) {
-    std::fprintf(stderr, "soil: %s\n", reason.c_str());
+int Failed(const QString& reason) {
+    Tell("soil", reason);
     return kExitFailed;
+}
+
+// Why the fit refused the sounding, in the user's language, and how many results were left out.
+QString RefusedText(const analysis::SoilFit& fit, int leftOut) {
+    const QString reason = texts::RefusalText(fit.refusal);
+    const QString said = reason.isEmpty() ? Given(fit.error) : reason;
+    return leftOut == 0 ? said
+                        : CliText::tr("%1 (after leaving out %n result(s))", nullptr, leftOut).arg(said);
 }
 
 // The resistivity results assigned to the test points of the site, each named by its archive id; false
@@ -26,15 +35,15 @@ bool LoadSiteResults(const std::string& name, std::vector<analysis::SourcedRecor
     std::string error;
     const auto site = archive::FindSite(*store, name, error);
     if (!site) {
-        Failed(error);
+        Failed(texts::ArchiveProblemText(error));
         return false;
     }
     archive::ResultFilter filter;
     filter.siteId = site->id;
-    filter.mode = 9;
+    filter.mode = record::CodeOf(record::Mode::Resistivity);
     std::vector<archive::ResultRow> rows;
     if (!store->Results(filter, {}, -1, 0, rows, error)) {
-        Failed(error);
+        Failed(texts::ArchiveProblemText(error));
         return false;
     }
     for (const archive::ResultRow& row : rows) {
@@ -52,11 +61,11 @@ bool LoadSounding(const ParsedArguments& options, analysis::Sounding& sounding,
     if (options.Has("csv")) {
         std::string text;
         if (!ReadTextFile(options.Value("csv"), text, error)) {
-            Failed(error);
+            Failed(texts::ArchiveProblemText(error));
             return false;
         }
         if (!analysis::ParseSoundingCsv(text, options.Has("resistance"), sounding, error)) {
-            Failed(options.Value("csv") + ": " + error);
+            Failed(Given(options.Value("csv") + ": " + error));
             return false;
         }
         return true;
@@ -66,19 +75,19 @@ bool LoadSounding(const ParsedArguments& options, analysis::Sounding& sounding,
         if (!LoadSiteResults(options.Value("site"), records))
             return false;
     } else if (!LoadStoredResults(options.Value("from"), options.Value("readout"), records, error)) {
-        Failed(error);
+        Failed(texts::ArchiveProblemText(error));
         return false;
     }
     const analysis::GatheredSounding gathered = analysis::SoundingFromRecords(records);
     for (const std::string& note : gathered.notes)
-        std::fprintf(stderr, "soil: %s\n", note.c_str());
+        Tell("soil", Given(note));
     for (const std::string& note : gathered.leftOut)
-        std::fprintf(stderr, "soil: %s\n", note.c_str());
+        Tell("soil", Given(note));
     leftOut = gathered.leftOut;
     if (gathered.points.empty()) {
         Failed(gathered.leftOut.empty()
-                   ? "no resistivity results (mode 9) with a distance among the stored results"
-                   : "no measured resistivity results (mode 9) with a distance are left to fit");
+                   ? CliText::tr("no resistivity results (mode 9) with a distance among the stored results")
+                   : CliText::tr("no measured resistivity results (mode 9) with a distance are left to fit"));
         return false;
     }
     sounding = gathered.points;
@@ -88,12 +97,12 @@ bool LoadSounding(const ParsedArguments& options, analysis::Sounding& sounding,
 int RunSoil(const ParsedArguments& options) {
     const std::string layers = options.Value("layers", "auto");
     if (layers != "1" && layers != "2" && layers != "3" && layers != "auto")
-        return UsageError("soil", "--layers is 1, 2, 3 or auto");
+        return UsageError("soil", CliText::tr("--layers is 1, 2, 3 or auto"));
     const std::string format = options.Value("format", "table");
     if (format != "table" && format != "json")
-        return UsageError("soil", "--format is table or json");
+        return UsageError("soil", CliText::tr("--format is table or json"));
     if (options.Has("resistance") && !options.Has("csv"))
-        return UsageError("soil", "--resistance applies to --csv only");
+        return UsageError("soil", CliText::tr("--resistance applies to --csv only"));
     analysis::Sounding sounding;
     std::vector<std::string> leftOut;
     if (!LoadSounding(options, sounding, leftOut))
@@ -102,15 +111,13 @@ int RunSoil(const ParsedArguments& options) {
         layers == "auto" ? analysis::FitSoilAuto(sounding)
                          : analysis::FitSoil(sounding, static_cast<int>(*numbers::ParseInteger(layers)));
     if (!fit.Ok())
-        return Failed(leftOut.empty() ? fit.error
-                                      : fit.error + " (after leaving out " + std::to_string(leftOut.size()) +
-                                            " result" + (leftOut.size() == 1 ? "" : "s") + ")");
+        return Failed(RefusedText(fit, static_cast<int>(leftOut.size())));
     fit.leftOut = leftOut;
     const std::string text = format == "json" ? analysis::SoilFitJson(fit) : analysis::SoilFitTable(fit);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
-        return Failed("cannot write the model");
+        return Failed(CliText::tr("cannot write the model"));
     if (!fit.converged)
-        return Failed(fit.solverNote + "; the best model found is shown");
+        return Failed(CliText::tr("%1; the best model found is shown").arg(Given(fit.solverNote)));
     return kExitOk;
 }
 

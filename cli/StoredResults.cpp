@@ -1,4 +1,5 @@
 #include "StoredResults.h"
+#include "ArchiveProblemText.h"
 #include "Numbers.h"
 
 #include <cstdio>
@@ -6,6 +7,7 @@
 #include "Archive.h"
 #include "ArchiveAccess.h"
 #include "ArchivePath.h"
+#include "CliText.h"
 #include "ImageFile.h"
 #include "RecordTable.h"
 #include "RegularFile.h"
@@ -25,14 +27,16 @@ bool ParseReadOutId(const std::string& text, std::int64_t& id) {
 bool ArchivedImage(const std::string& idText, record::ReadOutBuffer& image, std::string& error) {
     std::int64_t id = 0;
     if (!ParseReadOutId(idText, id)) {
-        error = "--readout takes a read-out id as \"terrovane-cli history --readouts\" lists them, not \"" +
-                idText + "\"";
+        error =
+            Utf8(CliText::tr("--readout takes a read-out id as \"terrovane-cli history --readouts\" lists "
+                             "them, not \"%1\"")
+                     .arg(Given(idText)));
         return false;
     }
     std::string aside;
     auto store = archive::Archive::Open(archive::DefaultArchivePath(), error, &aside);
     if (store == nullptr) {
-        error = "cannot open the archive: " + error;
+        error = Utf8(CliText::tr("cannot open the archive: %1").arg(texts::ArchiveProblemText(error)));
         return false;
     }
     const auto stored = store->Image(id, error);
@@ -47,10 +51,14 @@ bool ArchivedImage(const std::string& idText, record::ReadOutBuffer& image, std:
 bool LoadStoredResults(const std::string& from, const std::string& readoutId,
                        std::vector<analysis::SourcedRecord>& records, std::string& error) {
     record::ReadOutBuffer image{};
+    QString refused;
     const bool loaded =
-        from.empty() ? ArchivedImage(readoutId, image, error) : ReadImageFile(from, image, error);
-    if (!loaded)
+        from.empty() ? ArchivedImage(readoutId, image, error) : ReadImageFile(from, image, refused);
+    if (!loaded) {
+        if (!refused.isEmpty())
+            error = Utf8(refused);
         return false;
+    }
     record::RecordTable table;
     record::ParseRecords(image, table);
     records.clear();
@@ -67,11 +75,11 @@ bool LoadStoredResults(const std::string& from, const std::string& readoutId,
 bool ReadTextFile(const std::string& path, std::string& text, std::string& error) {
     const auto file = platform::ReadRegularFile(path, kMaxTextBytes + 1, platform::Links::Follow);
     if (file.status != platform::FileStatus::Read) {
-        error = file.error.empty() ? path + ": cannot be read" : file.error;
+        error = file.error.empty() ? Utf8(CliText::tr("%1: cannot be read").arg(Given(path))) : file.error;
         return false;
     }
     if (file.bytes.size() > kMaxTextBytes) {
-        error = path + ": larger than 1 MiB, not a table of readings";
+        error = Utf8(CliText::tr("%1: larger than 1 MiB, not a table of readings").arg(Given(path)));
         return false;
     }
     text = file.bytes;

@@ -8,6 +8,7 @@
 #include "Members.h"
 #include "SchemaSetup.h"
 #include "ServerSchema.h"
+#include "TeamConflicts.h"
 #include "TeamServer.h"
 #include "TeamStatus.h"
 
@@ -22,26 +23,28 @@ int Init(const ParsedArguments& options) {
     const team::SetupResult setup = team::SetUpSchema(*connection);
     switch (setup.outcome) {
         case team::SetupOutcome::Created:
-            std::printf(
-                "team schema made at layout %d; add the members with \"terrovane-cli team member add\"\n",
-                setup.serverLayout);
+            Confirm(
+                CliText::tr("team schema made at layout %1; add the members with \"terrovane-cli team member "
+                            "add\"")
+                    .arg(setup.serverLayout));
             return kExitOk;
         case team::SetupOutcome::AlreadyThere:
-            std::printf("the team schema is there already at layout %d; nothing changed\n",
-                        setup.serverLayout);
+            Confirm(CliText::tr("the team schema is there already at layout %1; nothing changed")
+                        .arg(setup.serverLayout));
             return kExitOk;
         case team::SetupOutcome::OtherLayout:
-            std::fprintf(stderr,
-                         "team init: the team schema is there at layout %d, this program knows layout %d; "
-                         "nothing changed\n",
-                         setup.serverLayout, team::kServerLayout);
+            Tell("team init",
+                 CliText::tr("the team schema is there at layout %1, this program knows layout %2; "
+                             "nothing changed")
+                     .arg(setup.serverLayout)
+                     .arg(team::kServerLayout));
             return kExitFailed;
         case team::SetupOutcome::Failed:
             break;
     }
     return TeamServerFailed("team init",
-                            "the team schema could not be made (run it as the database's owner, "
-                            "who needs the right to create roles)",
+                            CliText::tr("the team schema could not be made (run it as the database's owner, "
+                                        "who needs the right to create roles)"),
                             setup.failure);
 }
 
@@ -50,7 +53,11 @@ std::optional<std::string> ReadPassword(const std::string& login) {
     const bool terminal = ::isatty(STDIN_FILENO) != 0;
     termios saved{};
     if (terminal) {
-        std::fprintf(stderr, "password for %s (empty: keep an existing login's password): ", login.c_str());
+        std::fputs(
+            Utf8(
+                CliText::tr("password for %1 (empty: keep an existing login's password): ").arg(Given(login)))
+                .c_str(),
+            stderr);
         ::tcgetattr(STDIN_FILENO, &saved);
         termios quiet = saved;
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
@@ -68,12 +75,26 @@ std::optional<std::string> ReadPassword(const std::string& login) {
     return line.empty() ? std::nullopt : std::optional(line);
 }
 
+// "%1 is an inspector of the team with 2 sites": each role a sentence of its own, so every language can
+// say it its way.
+QString RoleSentence(team::MemberRole role, int sites) {
+    switch (role) {
+        case team::MemberRole::Viewer:
+            return CliText::tr("%1 is a viewer of the team with %n site(s)", nullptr, sites);
+        case team::MemberRole::Admin:
+            return CliText::tr("%1 is an admin of the team with %n site(s)", nullptr, sites);
+        case team::MemberRole::Inspector:
+            break;
+    }
+    return CliText::tr("%1 is an inspector of the team with %n site(s)", nullptr, sites);
+}
+
 int AddMember(const ParsedArguments& options) {
     team::NewMember member;
     member.login = options.positionals[0];
     const auto role = team::ParseMemberRole(options.Value("role"));
     if (!role) {
-        return UsageError("team", "--role is inspector, viewer or admin");
+        return UsageError("team", CliText::tr("--role is inspector, viewer or admin"));
     }
     member.role = *role;
     if (options.Has("site")) {
@@ -86,11 +107,10 @@ int AddMember(const ParsedArguments& options) {
     }
     const pg::QueryResult added = team::AddMember(*connection, member);
     if (!added.Ok()) {
-        return TeamServerFailed("team member add", "the member could not be added", added);
+        return TeamServerFailed("team member add", CliText::tr("the member could not be added"), added);
     }
-    std::printf("%s is a%s %s of the team with %zu site%s\n", member.login.c_str(),
-                member.role == team::MemberRole::Viewer ? "" : "n", team::MemberRoleName(member.role),
-                member.sites.size(), member.sites.size() == 1 ? "" : "s");
+    const int sites = static_cast<int>(member.sites.size());
+    Confirm(RoleSentence(member.role, sites).arg(Given(member.login)));
     return kExitOk;
 }
 
@@ -102,9 +122,10 @@ int RemoveMember(const ParsedArguments& options) {
     }
     const pg::QueryResult removed = team::RemoveMember(*connection, login);
     if (!removed.Ok()) {
-        return TeamServerFailed("team member remove", "the member could not be removed", removed);
+        return TeamServerFailed("team member remove", CliText::tr("the member could not be removed"),
+                                removed);
     }
-    std::printf("%s is no longer a member of the team\n", login.c_str());
+    Confirm(CliText::tr("%1 is no longer a member of the team").arg(Given(login)));
     return kExitOk;
 }
 
@@ -120,7 +141,7 @@ int Status(const ParsedArguments& options) {
     pg::QueryResult failure;
     const std::optional<team::TeamStatus> status = team::ReadStatus(*connection, failure);
     if (!status) {
-        return TeamServerFailed("team status", "the server did not say its status", failure);
+        return TeamServerFailed("team status", CliText::tr("the server did not say its status"), failure);
     }
     std::printf("server:        reachable, PostgreSQL %s\n", VersionText(status->serverVersion).c_str());
     std::printf("connection:    %s\n",
@@ -137,16 +158,16 @@ int Status(const ParsedArguments& options) {
         std::printf("signed in as:  %s (not a member of the team)\n", status->login.c_str());
     }
     if (status->serverLayout == 0) {
-        std::fprintf(stderr,
-                     "team status: the database has no team schema; its owner runs "
-                     "\"terrovane-cli team init\"\n");
+        Tell("team status",
+             CliText::tr("the database has no team schema; its owner runs \"terrovane-cli team init\""));
         return kExitFailed;
     }
     if (status->serverLayout != team::kServerLayout) {
-        std::fprintf(stderr, "team status: %s\n",
-                     status->serverLayout > team::kServerLayout
-                         ? "the server is newer than this program: update this program"
-                         : "the server is older than this program: the office updates the server's schema");
+        Tell("team status",
+             status->serverLayout > team::kServerLayout
+                 ? CliText::tr("the server is newer than this program: update this program")
+                 : CliText::tr(
+                       "the server is older than this program: the office updates the server's schema"));
         return kExitFailed;
     }
     return kExitOk;
@@ -162,7 +183,10 @@ const CommandRegistrar kRegistrar(
      "admins everything; --site names a site by name or id, repeatable, and a name the server does not "
      "know becomes a site. \"team member remove NAME\" takes a member out of the team. \"team status\" "
      "says whether the server can be reached, its layout and this program's, and who you are there "
-     "(status 1 when the layouts differ or there is no team schema).",
+     "(status 1 when the layouts differ or there is no team schema). \"team conflicts\" lists this archive's "
+     "conflicts from its syncs: each field changed in two places with the value kept everywhere and the one "
+     "that lost, who made each and when; \"team conflicts resolve ID --keep kept\" takes one off the list, "
+     "\"--keep lost\" brings the lost value back as a change of this PC that the next sync sends.",
      {{{"team init", {}, {ServerOption()}}, Init},
       {{"team member add",
         {"NAME"},
@@ -171,7 +195,15 @@ const CommandRegistrar kRegistrar(
          ServerOption()}},
        AddMember},
       {{"team member remove", {"NAME"}, {ServerOption()}}, RemoveMember},
-      {{"team status", {}, {ServerOption()}}, Status}}});
+      {{"team status", {}, {ServerOption()}}, Status},
+      // Before "team conflicts", which would take "conflicts resolve ..." as its own.
+      {{"team conflicts resolve",
+        {"ID"},
+        {{"keep", "kept|lost", "Which value stays: the one kept everywhere, or the one that lost.",
+          Presence::Required}}},
+       ResolveTeamConflict},
+      {{"team conflicts", {}, {{"format", "table|json", "The listing's format; table by default."}}},
+       ListTeamConflicts}}});
 
 }  // namespace
 }  // namespace terrovane::cli

@@ -1,38 +1,32 @@
 #include "TeamServer.h"
 
-#include <QSettings>
-
-#include <cstdio>
+#include "Settings.h"
 
 namespace terrovane::cli {
 namespace {
 
 std::string SettingsServer() {
-    // The main program's settings file; the command line reads it without becoming that program.
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                             QString::fromUtf8("应用程序向导生成的本地应用程序"),
-                             QStringLiteral("Terrovane"));
-    return settings.value(QStringLiteral("Team/Server")).toString().toStdString();
+    return platform::Settings().TeamServer();
 }
 
 // What the person can do about each class of failure.
-const char* Advice(pg::ErrorClass error) {
+QString Advice(pg::ErrorClass error) {
     switch (error) {
         case pg::ErrorClass::ConnectionLost:
-            return "the team server cannot be reached; nothing was changed, try again later";
+            return CliText::tr("the team server cannot be reached; nothing was changed, try again later");
         case pg::ErrorClass::SignInRefused:
-            return "the team server refused the sign-in; check the user name and password";
+            return CliText::tr("the team server refused the sign-in; check the user name and password");
         case pg::ErrorClass::RetryTransaction:
-            return "the team server was busy with a conflicting change; try again";
+            return CliText::tr("the team server was busy with a conflicting change; try again");
         case pg::ErrorClass::Rejected:
-            return "the team server refused the change";
+            return CliText::tr("the team server refused the change");
         case pg::ErrorClass::Timeout:
-            return "the team server took too long to answer";
+            return CliText::tr("the team server took too long to answer");
         case pg::ErrorClass::None:
         case pg::ErrorClass::Failed:
             break;
     }
-    return "the team server reported an error";
+    return CliText::tr("the team server reported an error");
 }
 
 }  // namespace
@@ -58,16 +52,17 @@ std::unique_ptr<pg::Connection> ConnectToTeamServer(const std::string& command,
     auto connection = pg::Connection::Open(connect, failure);
     if (connection == nullptr) {
         // A refused certificate or a bad connection string: nothing is retried, nothing falls back.
-        const char* advice = failure.error == pg::ErrorClass::Failed ? "cannot connect to the team server"
-                                                                     : Advice(failure.error);
-        std::fprintf(stderr, "%s: %s: %s\n", command.c_str(), advice, failure.Explained().c_str());
+        const QString advice = failure.error == pg::ErrorClass::Failed
+                                   ? CliText::tr("cannot connect to the team server")
+                                   : Advice(failure.error);
+        Tell(command, advice + QStringLiteral(": ") + Given(failure.Explained()));
     }
     return connection;
 }
 
-int TeamServerFailed(const std::string& command, const std::string& what, const pg::QueryResult& failure) {
-    const std::string advice = failure.error == pg::ErrorClass::Failed ? what : Advice(failure.error);
-    std::fprintf(stderr, "%s: %s: %s\n", command.c_str(), advice.c_str(), failure.Explained().c_str());
+int TeamServerFailed(const std::string& command, const QString& what, const pg::QueryResult& failure) {
+    const QString advice = failure.error == pg::ErrorClass::Failed ? what : Advice(failure.error);
+    Tell(command, advice + QStringLiteral(": ") + Given(failure.Explained()));
     return kExitFailed;
 }
 

@@ -20,6 +20,6 @@ std::unique_ptr<pg::Connection> ConnectToTeamServer(const std::string& command,
                                                     const ParsedArguments& options);
 
 // "command: what failed: the server's reason" on standard error; returns kExitFailed.
-int TeamServerFailed(const std::string& command, const std::string& what, const pg::QueryResult& failure);
+int TeamServerFailed(const std::string& command, const QString& what, const pg::QueryResult& failure);
 
 }  // namespace terrovane::cli

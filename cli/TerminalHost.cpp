@@ -10,8 +10,10 @@
 #include <iostream>
 #include <string_view>
 
+#include "CliText.h"
 #include "LinkMessages.h"
 #include "MessageBox.h"
+#include "MessageText.h"
 #include "Numbers.h"
 #include "PortMap.h"
 
@@ -22,21 +24,33 @@ bool StderrIsTerminal() {
     return ::isatty(STDERR_FILENO) == 1;
 }
 
-platform::MessageResult AskOnTerminal(const std::string& text, bool assumeYes) {
+// "y" and "yes" answer OK in every language, beside the language's own short and long yes.
+bool SaysYes(const std::string& typed) {
+    const QString answer = Given(typed).trimmed().toLower();
+    return answer == QLatin1String("y") || answer == QLatin1String("yes") ||
+           answer == CliText::tr("y", "the short yes typed to a question").toLower() ||
+           answer == CliText::tr("yes", "the yes typed to a question").toLower();
+}
+
+using platform::MessageResult;
+
+// The question after its caption ("TIP", the original's word), then how it is answered.
+MessageResult AskOnTerminal(const std::string& caption, const QString& text, bool assumeYes) {
+    const std::string question = caption + ": " + Utf8(text);
     if (assumeYes) {
-        std::fprintf(stderr, "TIP: %s [OK: --yes]\n", text.c_str());
+        std::fprintf(stderr, "%s %s\n", question.c_str(), Utf8(CliText::tr("[OK: --yes]")).c_str());
         return platform::MessageResult::Ok;
     }
     if (::isatty(STDIN_FILENO) != 1) {
-        std::fprintf(stderr, "TIP: %s [Cancel: no terminal to ask; --yes answers OK]\n", text.c_str());
+        std::fprintf(stderr, "%s %s\n", question.c_str(),
+                     Utf8(CliText::tr("[Cancel: no terminal to ask; --yes answers OK]")).c_str());
         return platform::MessageResult::Cancel;
     }
-    std::fprintf(stderr, "TIP: %s [y/N] ", text.c_str());
+    std::fprintf(stderr, "%s %s ", question.c_str(), Utf8(CliText::tr("[y/N]")).c_str());
     std::fflush(stderr);
     std::string answer;
     std::getline(std::cin, answer);
-    const bool ok = answer == "y" || answer == "Y" || answer == "yes" || answer == "YES";
-    return ok ? platform::MessageResult::Ok : platform::MessageResult::Cancel;
+    return SaysYes(answer) ? platform::MessageResult::Ok : platform::MessageResult::Cancel;
 }
 
 // A port map that is no file at all leaves discovery nothing to find; the message alone would blame the
@@ -45,7 +59,7 @@ void TellUnreadablePortMap(const std::string& messageText) {
     if (!messageText.starts_with(link::kDriverError))
         return;
     if (const std::string problem = platform::CurrentPortMap().Problem(); !problem.empty())
-        std::fprintf(stderr, "TERROVANE_PORTMAP: %s\n", problem.c_str());
+        Tell("TERROVANE_PORTMAP", Given(problem));
 }
 
 }  // namespace
@@ -61,7 +75,8 @@ void TerminalHost::SetProgressPosition(int position) {
     }
     const int percent =
         (position - link::kProgressLower) * 100 / (link::kProgressUpper - link::kProgressLower);
-    std::fprintf(stderr, "\r%s [%d%%]", std::string(link::kProgressTitle).c_str(), percent);
+    const QString title = QCoreApplication::translate("Progress", std::string(link::kProgressTitle).c_str());
+    std::fprintf(stderr, "\r%s [%d%%]", Utf8(title).c_str(), percent);
     std::fflush(stderr);
     drawn_ = true;
 }
@@ -130,13 +145,14 @@ bool ReadInstrument(record::ReadOutState& state, TerminalHost& host, std::string
 
 void InstallTerminalMessages(bool assumeYes) {
     platform::SetMessageHandler([assumeYes](const platform::Message& message) {
-        const std::string text =
-            message.details.empty() ? platform::FilledText(message)
-                                    : platform::FilledText(message) + "\n" + platform::FilledDetails(message);
+        // The same lookup as the windows' message boxes: the fixed text translated, then filled.
+        const QString text = message.details.empty() ? texts::MessageText(message)
+                                                     : texts::MessageText(message) + QLatin1Char('\n') +
+                                                           texts::MessageDetails(message);
         if (message.buttons == platform::MessageButtons::OkCancel) {
-            return AskOnTerminal(text, assumeYes);
+            return AskOnTerminal(message.caption, text, assumeYes);
         }
-        std::fprintf(stderr, "%s\n", text.c_str());
+        std::fprintf(stderr, "%s\n", Utf8(text).c_str());
         TellUnreadablePortMap(message.text);
         return platform::MessageResult::Ok;
     });

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "CliText.h"
 #include "Command.h"
 #include "ProgramGuard.h"
 
@@ -70,8 +71,8 @@ int Help(const std::vector<std::string>& args) {
     }
     const CommandEntry* command = FindCommand(args.front());
     if (command == nullptr || args.size() > 1) {
-        std::fprintf(stderr, "terrovane-cli: no command \"%s\"; see terrovane-cli --help\n",
-                     args.front().c_str());
+        Tell("terrovane-cli",
+             CliText::tr("no command \"%1\"; see terrovane-cli --help").arg(Given(args.front())));
         return kExitUsage;
     }
     std::fputs(CommandHelp(*command).c_str(), stdout);
@@ -98,8 +99,8 @@ int Dispatch(const std::vector<std::string>& args) {
     }
     const CommandEntry* command = FindCommand(name);
     if (command == nullptr) {
-        std::fprintf(stderr, "terrovane-cli: unknown command \"%s\"; see terrovane-cli --help\n",
-                     name.c_str());
+        Tell("terrovane-cli",
+             CliText::tr("unknown command \"%1\"; see terrovane-cli --help").arg(Given(name)));
         return kExitUsage;
     }
     return RunCommand(*command, rest);
@@ -115,6 +116,7 @@ int main(int argc, char** argv) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         QGuiApplication app(argc, argv);
+        terrovane::cli::InstallMessageLanguage();
         return terrovane::cli::Dispatch(std::vector<std::string>(argv + 1, argv + argc));
     });
 }

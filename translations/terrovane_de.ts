@@ -53,6 +53,636 @@
     </message>
 </context>
 <context>
+    <name>ArchiveProblems</name>
+    <message>
+        <source>a site needs a name</source>
+        <translation>eine Anlage braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>a position needs both latitude and longitude</source>
+        <translation>eine Position braucht Breite und Länge</translation>
+    </message>
+    <message>
+        <source>latitude runs from -90 to 90 and longitude from -180 to 180</source>
+        <translation>die Breite reicht von -90 bis 90 und die Länge von -180 bis 180</translation>
+    </message>
+    <message>
+        <source>a limit is a resistance above 0 ohm</source>
+        <translation>ein Grenzwert ist ein Widerstand über 0 Ohm</translation>
+    </message>
+    <message>
+        <source>a test interval runs from 1 to 600 months</source>
+        <translation>ein Prüfintervall reicht von 1 bis 600 Monaten</translation>
+    </message>
+    <message>
+        <source>there is already a site named &quot;%1&quot;</source>
+        <translation>es gibt bereits eine Anlage namens „%1“</translation>
+    </message>
+    <message>
+        <source>there is no site &quot;%1&quot;</source>
+        <translation>es gibt keine Anlage „%1“</translation>
+    </message>
+    <message>
+        <source>a test point needs a name</source>
+        <translation>ein Prüfpunkt braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>the site already has a test point named &quot;%1&quot;</source>
+        <translation>die Anlage hat bereits einen Prüfpunkt namens „%1“</translation>
+    </message>
+    <message>
+        <source>that site already has a test point of the same name</source>
+        <translation>diese Anlage hat bereits einen Prüfpunkt gleichen Namens</translation>
+    </message>
+    <message>
+        <source>there is no test point &quot;%1&quot; at site &quot;%2&quot;</source>
+        <translation>es gibt keinen Prüfpunkt „%1“ in der Anlage „%2“</translation>
+    </message>
+    <message>
+        <source>the site has %1 test points from the chosen one on, fewer than the %2 results</source>
+        <translation>die Anlage hat ab dem gewählten Prüfpunkt %1 Prüfpunkte, weniger als die %2 Ergebnisse</translation>
+    </message>
+    <message>
+        <source>a limit is a preset name (see &quot;terrovane-cli limits&quot;) or a resistance in ohms above 0, not &quot;%1&quot;</source>
+        <translation>ein Grenzwert ist der Name einer Vorgabe (siehe „terrovane-cli limits“) oder ein Widerstand in Ohm über 0, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>a limit&apos;s source after the comma may not be empty</source>
+        <translation>die Quelle eines Grenzwerts nach dem Komma darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>there is no site %1</source>
+        <translation>es gibt keine Anlage %1</translation>
+    </message>
+    <message>
+        <source>there is no test point %1</source>
+        <translation>es gibt keinen Prüfpunkt %1</translation>
+    </message>
+    <message>
+        <source>there is no result %1</source>
+        <translation>es gibt kein Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>there is no read-out %1</source>
+        <translation>es gibt keine Auslesung %1</translation>
+    </message>
+    <message>
+        <source>there is no soil model %1</source>
+        <translation>es gibt kein Bodenmodell %1</translation>
+    </message>
+    <message>
+        <source>there is no fall-of-potential curve %1</source>
+        <translation>es gibt keine Spannungstrichter-Kurve %1</translation>
+    </message>
+    <message>
+        <source>there is no grid assessment %1</source>
+        <translation>es gibt keine Bewertung des Erdungsgitters %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>cannot open the archive: %1</source>
+        <translation>das Archiv kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>the archive was damaged; it was moved aside as %1 and a new one started</source>
+        <translation>das Archiv war beschädigt; es wurde als %1 beiseitegelegt und ein neues angelegt</translation>
+    </message>
+    <message>
+        <source>result ids are whole numbers as &quot;history&quot; prints them, not &quot;%1&quot;</source>
+        <translation>Ergebnis-IDs sind ganze Zahlen, wie „history“ sie ausgibt, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--to takes SITE/POINT</source>
+        <translation>--to erwartet ANLAGE/PRÜFPUNKT</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) assigned to %1/%2</source>
+        <translation>
+            <numerusform>%n Ergebnis %1/%2 zugeordnet</numerusform>
+            <numerusform>%n Ergebnisse %1/%2 zugeordnet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--set takes &quot;YYYY-MM-DD HH:MM&quot; with a year from 2000 to 2099</source>
+        <translation>--set erwartet „JJJJ-MM-TT HH:MM“ mit einem Jahr von 2000 bis 2099</translation>
+    </message>
+    <message>
+        <source>needs %1</source>
+        <translation>erfordert %1</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>no user &quot;%1&quot; in %2</source>
+        <translation>kein Benutzer „%1“ in %2</translation>
+    </message>
+    <message>
+        <source>--format is table or json</source>
+        <translation>--format ist table oder json</translation>
+    </message>
+    <message>
+        <source>keeping read-outs in the archive is turned off, so the results erased are not kept anywhere</source>
+        <translation>das Ablegen von Auslesungen im Archiv ist ausgeschaltet, die gelöschten Ergebnisse werden also nirgends aufbewahrt</translation>
+    </message>
+    <message>
+        <source>--slot takes a slot number from 0 to 99</source>
+        <translation>--slot erwartet eine Speicherplatznummer von 0 bis 99</translation>
+    </message>
+    <message>
+        <source>nothing was erased (--no-archive erases anyway)</source>
+        <translation>es wurde nichts gelöscht (--no-archive löscht trotzdem)</translation>
+    </message>
+    <message>
+        <source>--xls needs a file name</source>
+        <translation>--xls erfordert einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--port names the instrument to read; --from reads no instrument</source>
+        <translation>--port nennt das auszulesende Messgerät; --from liest kein Messgerät aus</translation>
+    </message>
+    <message>
+        <source>the workbook is saved all the same</source>
+        <translation>die Arbeitsmappe wird trotzdem gespeichert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stored result(s) saved to %1</source>
+        <translation>
+            <numerusform>%n gespeichertes Ergebnis in %1 gesichert</numerusform>
+            <numerusform>%n gespeicherte Ergebnisse in %1 gesichert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (after leaving out %n result(s))</source>
+        <translation>
+            <numerusform>%1 (nach Auslassen von %n Ergebnis)</numerusform>
+            <numerusform>%1 (nach Auslassen von %n Ergebnissen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--current-probe takes the current probe&apos;s distance in metres</source>
+        <translation>--current-probe erwartet den Abstand der Stromsonde in Metern</translation>
+    </message>
+    <message>
+        <source>--distances takes the potential probe&apos;s distances in metres, separated by commas</source>
+        <translation>--distances erwartet die Abstände der Spannungssonde in Metern, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>cannot write the result</source>
+        <translation>das Ergebnis kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>--soil-model takes the id of a stored soil model</source>
+        <translation>--soil-model erwartet die ID eines gespeicherten Bodenmodells</translation>
+    </message>
+    <message>
+        <source>site &quot;%1&quot; has no stored soil model</source>
+        <translation>die Anlage „%1“ hat kein gespeichertes Bodenmodell</translation>
+    </message>
+    <message>
+        <source>--rho is a resistivity in ohm-metres above zero</source>
+        <translation>--rho ist ein spezifischer Erdwiderstand in Ohmmetern über null</translation>
+    </message>
+    <message>
+        <source>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m in the design)</source>
+        <translation>erfordert --rho, --soil-model oder --site (oder soil.resistivity_ohm_m im Entwurf)</translation>
+    </message>
+    <message>
+        <source>--standard is ieee80 or en50522</source>
+        <translation>--standard ist ieee80 oder en50522</translation>
+    </message>
+    <message>
+        <source>cannot write the assessment</source>
+        <translation>die Bewertung kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation>unbekanntes Feld</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>muss eine Zahl sein</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>must be at most %1</source>
+        <translation>darf höchstens %1 sein</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>must be above zero</source>
+        <translation>muss über null liegen</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at character %2</source>
+        <translation>kein JSON: %1 bei Zeichen %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>%1 takes a date as YYYY-MM-DD, not &quot;%2&quot;</source>
+        <translation>%1 erwartet ein Datum als JJJJ-MM-TT, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--mode takes a mode code such as 1 (3Pole) to 10 (Iac)</source>
+        <translation>--mode erwartet eine Messart-Nummer wie 1 (3Pole) bis 10 (Iac)</translation>
+    </message>
+    <message>
+        <source>--format is table, csv or json</source>
+        <translation>--format ist table, csv oder json</translation>
+    </message>
+    <message>
+        <source>--mode, --site and --point apply to results, not to read-outs</source>
+        <translation>--mode, --site und --point gelten für Ergebnisse, nicht für Auslesungen</translation>
+    </message>
+    <message>
+        <source>open takes one read-out id</source>
+        <translation>open erwartet eine Auslesungs-ID</translation>
+    </message>
+    <message>
+        <source>open needs --out FILE</source>
+        <translation>open erfordert --out DATEI</translation>
+    </message>
+    <message>
+        <source>read-out %1 written to %2 (7200 bytes)</source>
+        <translation>Auslesung %1 in %2 geschrieben (7200 Byte)</translation>
+    </message>
+    <message>
+        <source>label takes an id and the label text</source>
+        <translation>label erwartet eine ID und den Text der Kennzeichnung</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a read-out image</source>
+        <translation>%1: ist ein Ordner, kein Auslesungsabbild</translation>
+    </message>
+    <message>
+        <source>%1: is a FIFO (named pipe), not a read-out image</source>
+        <translation>%1: ist ein FIFO (benannte Pipe), kein Auslesungsabbild</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not a read-out image</source>
+        <translation>%1: ist ein Gerät, kein Auslesungsabbild</translation>
+    </message>
+    <message>
+        <source>%1: is a socket, not a read-out image</source>
+        <translation>%1: ist ein Socket, kein Auslesungsabbild</translation>
+    </message>
+    <message>
+        <source>%1: not a read-out image: a 7200-byte file expected, %2 bytes found</source>
+        <translation>%1: kein Auslesungsabbild: eine Datei mit 7200 Byte erwartet, %2 Byte gefunden</translation>
+    </message>
+    <message>
+        <source>--limit: %1</source>
+        <translation>--limit: %1</translation>
+    </message>
+    <message>
+        <source>--interval takes a number of months from 1 to 600</source>
+        <translation>--interval erwartet eine Anzahl Monate von 1 bis 600</translation>
+    </message>
+    <message>
+        <source>no command &quot;%1&quot;; see terrovane-cli --help</source>
+        <translation>kein Befehl „%1“; siehe terrovane-cli --help</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; see terrovane-cli --help</source>
+        <translation>unbekannter Befehl „%1“; siehe terrovane-cli --help</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>takes only one of %1</source>
+        <translation>nimmt nur eine von %1</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 gehört zu %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 erfordert %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>test point %1 added to %2</source>
+        <translation>Prüfpunkt %1 zu %2 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>test point %1 of %2 changed</source>
+        <translation>Prüfpunkt %1 von %2 geändert</translation>
+    </message>
+    <message>
+        <source>--kind is one of %1</source>
+        <translation>--kind ist eines von %1</translation>
+    </message>
+    <message>
+        <source>--port %1: no port of the instrument&apos;s bridge has this device path or USB serial (terrovane-cli ports lists them)</source>
+        <translation>--port %1: kein Anschluss der Schnittstelle des Messgeräts hat diesen Gerätepfad oder diese USB-Seriennummer (terrovane-cli ports listet sie auf)</translation>
+    </message>
+    <message>
+        <source>--port %1: several ports of the instrument&apos;s bridge have this USB serial; give the device path (terrovane-cli ports lists them)</source>
+        <translation>--port %1: mehrere Anschlüsse der Schnittstelle des Messgeräts haben diese USB-Seriennummer; bitte den Gerätepfad angeben (terrovane-cli ports listet sie auf)</translation>
+    </message>
+    <message>
+        <source>the read-out could not be kept in the archive (%1); %2</source>
+        <translation>die Auslesung konnte nicht im Archiv abgelegt werden (%1); %2</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s ids of these results could not be read (%1)</source>
+        <translation>die Archiv-IDs dieser Ergebnisse konnten nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>the results follow all the same</source>
+        <translation>die Ergebnisse folgen trotzdem</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>kann nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>the report is drawn all the same</source>
+        <translation>der Bericht wird trotzdem erstellt</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name</source>
+        <translation>--pdf erfordert einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--date must be YYYY-MM-DD</source>
+        <translation>--date muss JJJJ-MM-TT sein</translation>
+    </message>
+    <message>
+        <source>--lang must be zh, en or de, not &quot;%1&quot;</source>
+        <translation>--lang muss zh, en oder de sein, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>the translation could not be loaded; the report&apos;s texts stay as written</source>
+        <translation>die Übersetzung konnte nicht geladen werden; die Texte des Berichts bleiben wie geschrieben</translation>
+    </message>
+    <message>
+        <source>site %1 added</source>
+        <translation>Anlage %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>site report needs --pdf FILE</source>
+        <translation>site report erfordert --pdf DATEI</translation>
+    </message>
+    <message>
+        <source>site report of %1 written to %2 (%3)</source>
+        <translation>Anlagenbericht von %1 in %2 geschrieben (%3)</translation>
+    </message>
+    <message>
+        <source>site %1 changed</source>
+        <translation>Anlage %1 geändert</translation>
+    </message>
+    <message>
+        <source>--position takes LAT,LON in decimal degrees, e.g. 48.137,11.575</source>
+        <translation>--position erwartet BREITE,LÄNGE in Dezimalgrad mit Dezimalpunkt, z. B. 48.137,11.575</translation>
+    </message>
+    <message>
+        <source>no resistivity results (mode 9) with a distance among the stored results</source>
+        <translation>keine Ergebnisse des spezifischen Erdwiderstands (Messart 9) mit Abstand unter den gespeicherten Ergebnissen</translation>
+    </message>
+    <message>
+        <source>no measured resistivity results (mode 9) with a distance are left to fit</source>
+        <translation>es bleiben keine gemessenen Ergebnisse des spezifischen Erdwiderstands (Messart 9) mit Abstand zum Anpassen</translation>
+    </message>
+    <message>
+        <source>--layers is 1, 2, 3 or auto</source>
+        <translation>--layers ist 1, 2, 3 oder auto</translation>
+    </message>
+    <message>
+        <source>--resistance applies to --csv only</source>
+        <translation>--resistance gilt nur mit --csv</translation>
+    </message>
+    <message>
+        <source>cannot write the model</source>
+        <translation>das Modell kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1; the best model found is shown</source>
+        <translation>%1; das beste gefundene Modell wird gezeigt</translation>
+    </message>
+    <message>
+        <source>--readout takes a read-out id as &quot;terrovane-cli history --readouts&quot; lists them, not &quot;%1&quot;</source>
+        <translation>--readout erwartet eine Auslesungs-ID, wie „terrovane-cli history --readouts“ sie auflistet, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: larger than 1 MiB, not a table of readings</source>
+        <translation>%1: größer als 1 MiB, keine Tabelle von Messwerten</translation>
+    </message>
+    <message>
+        <source>team schema made at layout %1; add the members with &quot;terrovane-cli team member add&quot;</source>
+        <translation>Team-Schema mit Layout %1 angelegt; Mitglieder mit „terrovane-cli team member add“ hinzufügen</translation>
+    </message>
+    <message>
+        <source>the team schema is there already at layout %1; nothing changed</source>
+        <translation>das Team-Schema besteht bereits mit Layout %1; nichts geändert</translation>
+    </message>
+    <message>
+        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed</source>
+        <translation>das Team-Schema besteht mit Layout %1, dieses Programm kennt Layout %2; nichts geändert</translation>
+    </message>
+    <message>
+        <source>the team schema could not be made (run it as the database&apos;s owner, who needs the right to create roles)</source>
+        <translation>das Team-Schema konnte nicht angelegt werden (als Eigentümer der Datenbank ausführen, der Rollen anlegen darf)</translation>
+    </message>
+    <message>
+        <source>password for %1 (empty: keep an existing login&apos;s password): </source>
+        <translation>Passwort für %1 (leer: Passwort einer bestehenden Anmeldung beibehalten): </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is a viewer of the team with %n site(s)</source>
+        <translation>
+            <numerusform>%1 ist Betrachter im Team mit %n Anlage</numerusform>
+            <numerusform>%1 ist Betrachter im Team mit %n Anlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is an admin of the team with %n site(s)</source>
+        <translation>
+            <numerusform>%1 ist Administrator im Team mit %n Anlage</numerusform>
+            <numerusform>%1 ist Administrator im Team mit %n Anlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is an inspector of the team with %n site(s)</source>
+        <translation>
+            <numerusform>%1 ist Prüfer im Team mit %n Anlage</numerusform>
+            <numerusform>%1 ist Prüfer im Team mit %n Anlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--role is inspector, viewer or admin</source>
+        <translation>--role ist inspector, viewer oder admin</translation>
+    </message>
+    <message>
+        <source>the member could not be added</source>
+        <translation>das Mitglied konnte nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>the member could not be removed</source>
+        <translation>das Mitglied konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a member of the team</source>
+        <translation>%1 ist nicht mehr Mitglied des Teams</translation>
+    </message>
+    <message>
+        <source>the server did not say its status</source>
+        <translation>der Server hat seinen Status nicht genannt</translation>
+    </message>
+    <message>
+        <source>the database has no team schema; its owner runs &quot;terrovane-cli team init&quot;</source>
+        <translation>die Datenbank hat kein Team-Schema; ihr Eigentümer führt „terrovane-cli team init“ aus</translation>
+    </message>
+    <message>
+        <source>the server is newer than this program: update this program</source>
+        <translation>der Server ist neuer als dieses Programm: bitte dieses Programm aktualisieren</translation>
+    </message>
+    <message>
+        <source>the server is older than this program: the office updates the server&apos;s schema</source>
+        <translation>der Server ist älter als dieses Programm: das Büro aktualisiert das Schema des Servers</translation>
+    </message>
+    <message>
+        <source>the team server cannot be reached; nothing was changed, try again later</source>
+        <translation>der Team-Server ist nicht erreichbar; nichts wurde geändert, bitte später erneut versuchen</translation>
+    </message>
+    <message>
+        <source>the team server refused the sign-in; check the user name and password</source>
+        <translation>der Team-Server hat die Anmeldung abgelehnt; bitte Benutzername und Passwort prüfen</translation>
+    </message>
+    <message>
+        <source>the team server was busy with a conflicting change; try again</source>
+        <translation>der Team-Server war mit einer widersprechenden Änderung beschäftigt; bitte erneut versuchen</translation>
+    </message>
+    <message>
+        <source>the team server refused the change</source>
+        <translation>der Team-Server hat die Änderung abgelehnt</translation>
+    </message>
+    <message>
+        <source>the team server took too long to answer</source>
+        <translation>der Team-Server hat zu lange für die Antwort gebraucht</translation>
+    </message>
+    <message>
+        <source>the team server reported an error</source>
+        <translation>der Team-Server hat einen Fehler gemeldet</translation>
+    </message>
+    <message>
+        <source>cannot connect to the team server</source>
+        <translation>keine Verbindung zum Team-Server</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the short yes typed to a question</comment>
+        <translation>j</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <comment>the yes typed to a question</comment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>must be square, rectangular or l-shaped, not &quot;%1&quot;</source>
+        <translation>muss square, rectangular oder l-shaped sein, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>only for an l-shaped grid</source>
+        <translation>nur für ein l-förmiges Erdungsgitter</translation>
+    </message>
+    <message>
+        <source>must be inside, perimeter or corners, not &quot;%1&quot;</source>
+        <translation>muss inside, perimeter oder corners sein, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>goes with fault.current_a, not with fault.grid_current_a</source>
+        <translation>gehört zu fault.current_a, nicht zu fault.grid_current_a</translation>
+    </message>
+    <message>
+        <source>missing (or fault.current_a with its split factor)</source>
+        <translation>fehlt (oder fault.current_a mit seinem Reduktionsfaktor)</translation>
+    </message>
+    <message>
+        <source>must not be negative</source>
+        <translation>darf nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>must be at least 2</source>
+        <translation>muss mindestens 2 sein</translation>
+    </message>
+    <message>
+        <source>must be 50 or 70</source>
+        <translation>muss 50 oder 70 sein</translation>
+    </message>
+    <message>
+        <source>must be at most 1</source>
+        <translation>darf höchstens 1 sein</translation>
+    </message>
+    <message>
+        <source>must be smaller than the grid</source>
+        <translation>muss kleiner als das Erdungsgitter sein</translation>
+    </message>
+    <message>
+        <source>does not fall on a conductor: the conductors&apos; spacing does not fit it</source>
+        <translation>liegt auf keinem Leiter: der Leiterabstand passt nicht dazu</translation>
+    </message>
+    <message>
+        <source>a square grid needs equal length and width and as many conductors each way</source>
+        <translation>ein quadratisches Erdungsgitter braucht gleiche Länge und Breite und gleich viele Leiter in jede Richtung</translation>
+    </message>
+    <message>
+        <source>is not accepted</source>
+        <translation>wird nicht angenommen</translation>
+    </message>
+    <message>
+        <source>[OK: --yes]</source>
+        <translation>[OK: --yes]</translation>
+    </message>
+    <message>
+        <source>[Cancel: no terminal to ask; --yes answers OK]</source>
+        <translation>[Abbrechen: kein Terminal zum Fragen; --yes antwortet OK]</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <translation>[j/N]</translation>
+    </message>
+</context>
+<context>
     <name>DisplayPanel</name>
     <message>
         <source>Instrument display</source>

@@ -53,6 +53,636 @@
     </message>
 </context>
 <context>
+    <name>ArchiveProblems</name>
+    <message>
+        <source>a site needs a name</source>
+        <translation>a site needs a name</translation>
+    </message>
+    <message>
+        <source>a position needs both latitude and longitude</source>
+        <translation>a position needs both latitude and longitude</translation>
+    </message>
+    <message>
+        <source>latitude runs from -90 to 90 and longitude from -180 to 180</source>
+        <translation>latitude runs from -90 to 90 and longitude from -180 to 180</translation>
+    </message>
+    <message>
+        <source>a limit is a resistance above 0 ohm</source>
+        <translation>a limit is a resistance above 0 ohm</translation>
+    </message>
+    <message>
+        <source>a test interval runs from 1 to 600 months</source>
+        <translation>a test interval runs from 1 to 600 months</translation>
+    </message>
+    <message>
+        <source>there is already a site named &quot;%1&quot;</source>
+        <translation>there is already a site named &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>there is no site &quot;%1&quot;</source>
+        <translation>there is no site &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a test point needs a name</source>
+        <translation>a test point needs a name</translation>
+    </message>
+    <message>
+        <source>the site already has a test point named &quot;%1&quot;</source>
+        <translation>the site already has a test point named &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>that site already has a test point of the same name</source>
+        <translation>that site already has a test point of the same name</translation>
+    </message>
+    <message>
+        <source>there is no test point &quot;%1&quot; at site &quot;%2&quot;</source>
+        <translation>there is no test point &quot;%1&quot; at site &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the site has %1 test points from the chosen one on, fewer than the %2 results</source>
+        <translation>the site has %1 test points from the chosen one on, fewer than the %2 results</translation>
+    </message>
+    <message>
+        <source>a limit is a preset name (see &quot;terrovane-cli limits&quot;) or a resistance in ohms above 0, not &quot;%1&quot;</source>
+        <translation>a limit is a preset name (see &quot;terrovane-cli limits&quot;) or a resistance in ohms above 0, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a limit&apos;s source after the comma may not be empty</source>
+        <translation>a limit&apos;s source after the comma may not be empty</translation>
+    </message>
+    <message>
+        <source>there is no site %1</source>
+        <translation>there is no site %1</translation>
+    </message>
+    <message>
+        <source>there is no test point %1</source>
+        <translation>there is no test point %1</translation>
+    </message>
+    <message>
+        <source>there is no result %1</source>
+        <translation>there is no result %1</translation>
+    </message>
+    <message>
+        <source>there is no read-out %1</source>
+        <translation>there is no read-out %1</translation>
+    </message>
+    <message>
+        <source>there is no soil model %1</source>
+        <translation>there is no soil model %1</translation>
+    </message>
+    <message>
+        <source>there is no fall-of-potential curve %1</source>
+        <translation>there is no fall-of-potential curve %1</translation>
+    </message>
+    <message>
+        <source>there is no grid assessment %1</source>
+        <translation>there is no grid assessment %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>cannot open the archive: %1</source>
+        <translation>cannot open the archive: %1</translation>
+    </message>
+    <message>
+        <source>the archive was damaged; it was moved aside as %1 and a new one started</source>
+        <translation>the archive was damaged; it was moved aside as %1 and a new one started</translation>
+    </message>
+    <message>
+        <source>result ids are whole numbers as &quot;history&quot; prints them, not &quot;%1&quot;</source>
+        <translation>result ids are whole numbers as &quot;history&quot; prints them, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--to takes SITE/POINT</source>
+        <translation>--to takes SITE/POINT</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) assigned to %1/%2</source>
+        <translation>
+            <numerusform>%n result assigned to %1/%2</numerusform>
+            <numerusform>%n results assigned to %1/%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--set takes &quot;YYYY-MM-DD HH:MM&quot; with a year from 2000 to 2099</source>
+        <translation>--set takes &quot;YYYY-MM-DD HH:MM&quot; with a year from 2000 to 2099</translation>
+    </message>
+    <message>
+        <source>needs %1</source>
+        <translation>needs %1</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>no user &quot;%1&quot; in %2</source>
+        <translation>no user &quot;%1&quot; in %2</translation>
+    </message>
+    <message>
+        <source>--format is table or json</source>
+        <translation>--format is table or json</translation>
+    </message>
+    <message>
+        <source>keeping read-outs in the archive is turned off, so the results erased are not kept anywhere</source>
+        <translation>keeping read-outs in the archive is turned off, so the results erased are not kept anywhere</translation>
+    </message>
+    <message>
+        <source>--slot takes a slot number from 0 to 99</source>
+        <translation>--slot takes a slot number from 0 to 99</translation>
+    </message>
+    <message>
+        <source>nothing was erased (--no-archive erases anyway)</source>
+        <translation>nothing was erased (--no-archive erases anyway)</translation>
+    </message>
+    <message>
+        <source>--xls needs a file name</source>
+        <translation>--xls needs a file name</translation>
+    </message>
+    <message>
+        <source>--port names the instrument to read; --from reads no instrument</source>
+        <translation>--port names the instrument to read; --from reads no instrument</translation>
+    </message>
+    <message>
+        <source>the workbook is saved all the same</source>
+        <translation>the workbook is saved all the same</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stored result(s) saved to %1</source>
+        <translation>
+            <numerusform>%n stored result saved to %1</numerusform>
+            <numerusform>%n stored results saved to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (after leaving out %n result(s))</source>
+        <translation>
+            <numerusform>%1 (after leaving out %n result)</numerusform>
+            <numerusform>%1 (after leaving out %n results)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--current-probe takes the current probe&apos;s distance in metres</source>
+        <translation>--current-probe takes the current probe&apos;s distance in metres</translation>
+    </message>
+    <message>
+        <source>--distances takes the potential probe&apos;s distances in metres, separated by commas</source>
+        <translation>--distances takes the potential probe&apos;s distances in metres, separated by commas</translation>
+    </message>
+    <message>
+        <source>cannot write the result</source>
+        <translation>cannot write the result</translation>
+    </message>
+    <message>
+        <source>--soil-model takes the id of a stored soil model</source>
+        <translation>--soil-model takes the id of a stored soil model</translation>
+    </message>
+    <message>
+        <source>site &quot;%1&quot; has no stored soil model</source>
+        <translation>site &quot;%1&quot; has no stored soil model</translation>
+    </message>
+    <message>
+        <source>--rho is a resistivity in ohm-metres above zero</source>
+        <translation>--rho is a resistivity in ohm-metres above zero</translation>
+    </message>
+    <message>
+        <source>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m in the design)</source>
+        <translation>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m in the design)</translation>
+    </message>
+    <message>
+        <source>--standard is ieee80 or en50522</source>
+        <translation>--standard is ieee80 or en50522</translation>
+    </message>
+    <message>
+        <source>cannot write the assessment</source>
+        <translation>cannot write the assessment</translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation>unknown field</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>must be a number</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>must be a whole number</translation>
+    </message>
+    <message>
+        <source>must be at most %1</source>
+        <translation>must be at most %1</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>must be true or false</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>must be an object</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>missing</translation>
+    </message>
+    <message>
+        <source>must be above zero</source>
+        <translation>must be above zero</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at character %2</source>
+        <translation>not JSON: %1 at character %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>not a JSON object</translation>
+    </message>
+    <message>
+        <source>%1 takes a date as YYYY-MM-DD, not &quot;%2&quot;</source>
+        <translation>%1 takes a date as YYYY-MM-DD, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>--mode takes a mode code such as 1 (3Pole) to 10 (Iac)</source>
+        <translation>--mode takes a mode code such as 1 (3Pole) to 10 (Iac)</translation>
+    </message>
+    <message>
+        <source>--format is table, csv or json</source>
+        <translation>--format is table, csv or json</translation>
+    </message>
+    <message>
+        <source>--mode, --site and --point apply to results, not to read-outs</source>
+        <translation>--mode, --site and --point apply to results, not to read-outs</translation>
+    </message>
+    <message>
+        <source>open takes one read-out id</source>
+        <translation>open takes one read-out id</translation>
+    </message>
+    <message>
+        <source>open needs --out FILE</source>
+        <translation>open needs --out FILE</translation>
+    </message>
+    <message>
+        <source>read-out %1 written to %2 (7200 bytes)</source>
+        <translation>read-out %1 written to %2 (7200 bytes)</translation>
+    </message>
+    <message>
+        <source>label takes an id and the label text</source>
+        <translation>label takes an id and the label text</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a read-out image</source>
+        <translation>%1: is a folder, not a read-out image</translation>
+    </message>
+    <message>
+        <source>%1: is a FIFO (named pipe), not a read-out image</source>
+        <translation>%1: is a FIFO (named pipe), not a read-out image</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not a read-out image</source>
+        <translation>%1: is a device, not a read-out image</translation>
+    </message>
+    <message>
+        <source>%1: is a socket, not a read-out image</source>
+        <translation>%1: is a socket, not a read-out image</translation>
+    </message>
+    <message>
+        <source>%1: not a read-out image: a 7200-byte file expected, %2 bytes found</source>
+        <translation>%1: not a read-out image: a 7200-byte file expected, %2 bytes found</translation>
+    </message>
+    <message>
+        <source>--limit: %1</source>
+        <translation>--limit: %1</translation>
+    </message>
+    <message>
+        <source>--interval takes a number of months from 1 to 600</source>
+        <translation>--interval takes a number of months from 1 to 600</translation>
+    </message>
+    <message>
+        <source>no command &quot;%1&quot;; see terrovane-cli --help</source>
+        <translation>no command &quot;%1&quot;; see terrovane-cli --help</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; see terrovane-cli --help</source>
+        <translation>unknown command &quot;%1&quot;; see terrovane-cli --help</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>takes only one of %1</source>
+        <translation>takes only one of %1</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 goes with %2</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 needs %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unexpected argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>missing %1</translation>
+    </message>
+    <message>
+        <source>test point %1 added to %2</source>
+        <translation>test point %1 added to %2</translation>
+    </message>
+    <message>
+        <source>test point %1 of %2 changed</source>
+        <translation>test point %1 of %2 changed</translation>
+    </message>
+    <message>
+        <source>--kind is one of %1</source>
+        <translation>--kind is one of %1</translation>
+    </message>
+    <message>
+        <source>--port %1: no port of the instrument&apos;s bridge has this device path or USB serial (terrovane-cli ports lists them)</source>
+        <translation>--port %1: no port of the instrument&apos;s bridge has this device path or USB serial (terrovane-cli ports lists them)</translation>
+    </message>
+    <message>
+        <source>--port %1: several ports of the instrument&apos;s bridge have this USB serial; give the device path (terrovane-cli ports lists them)</source>
+        <translation>--port %1: several ports of the instrument&apos;s bridge have this USB serial; give the device path (terrovane-cli ports lists them)</translation>
+    </message>
+    <message>
+        <source>the read-out could not be kept in the archive (%1); %2</source>
+        <translation>the read-out could not be kept in the archive (%1); %2</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s ids of these results could not be read (%1)</source>
+        <translation>the archive&apos;s ids of these results could not be read (%1)</translation>
+    </message>
+    <message>
+        <source>the results follow all the same</source>
+        <translation>the results follow all the same</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>the report is drawn all the same</source>
+        <translation>the report is drawn all the same</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name</source>
+        <translation>--pdf needs a file name</translation>
+    </message>
+    <message>
+        <source>--date must be YYYY-MM-DD</source>
+        <translation>--date must be YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>--lang must be zh, en or de, not &quot;%1&quot;</source>
+        <translation>--lang must be zh, en or de, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the translation could not be loaded; the report&apos;s texts stay as written</source>
+        <translation>the translation could not be loaded; the report&apos;s texts stay as written</translation>
+    </message>
+    <message>
+        <source>site %1 added</source>
+        <translation>site %1 added</translation>
+    </message>
+    <message>
+        <source>site report needs --pdf FILE</source>
+        <translation>site report needs --pdf FILE</translation>
+    </message>
+    <message>
+        <source>site report of %1 written to %2 (%3)</source>
+        <translation>site report of %1 written to %2 (%3)</translation>
+    </message>
+    <message>
+        <source>site %1 changed</source>
+        <translation>site %1 changed</translation>
+    </message>
+    <message>
+        <source>--position takes LAT,LON in decimal degrees, e.g. 48.137,11.575</source>
+        <translation>--position takes LAT,LON in decimal degrees, e.g. 48.137,11.575</translation>
+    </message>
+    <message>
+        <source>no resistivity results (mode 9) with a distance among the stored results</source>
+        <translation>no resistivity results (mode 9) with a distance among the stored results</translation>
+    </message>
+    <message>
+        <source>no measured resistivity results (mode 9) with a distance are left to fit</source>
+        <translation>no measured resistivity results (mode 9) with a distance are left to fit</translation>
+    </message>
+    <message>
+        <source>--layers is 1, 2, 3 or auto</source>
+        <translation>--layers is 1, 2, 3 or auto</translation>
+    </message>
+    <message>
+        <source>--resistance applies to --csv only</source>
+        <translation>--resistance applies to --csv only</translation>
+    </message>
+    <message>
+        <source>cannot write the model</source>
+        <translation>cannot write the model</translation>
+    </message>
+    <message>
+        <source>%1; the best model found is shown</source>
+        <translation>%1; the best model found is shown</translation>
+    </message>
+    <message>
+        <source>--readout takes a read-out id as &quot;terrovane-cli history --readouts&quot; lists them, not &quot;%1&quot;</source>
+        <translation>--readout takes a read-out id as &quot;terrovane-cli history --readouts&quot; lists them, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: cannot be read</translation>
+    </message>
+    <message>
+        <source>%1: larger than 1 MiB, not a table of readings</source>
+        <translation>%1: larger than 1 MiB, not a table of readings</translation>
+    </message>
+    <message>
+        <source>team schema made at layout %1; add the members with &quot;terrovane-cli team member add&quot;</source>
+        <translation>team schema made at layout %1; add the members with &quot;terrovane-cli team member add&quot;</translation>
+    </message>
+    <message>
+        <source>the team schema is there already at layout %1; nothing changed</source>
+        <translation>the team schema is there already at layout %1; nothing changed</translation>
+    </message>
+    <message>
+        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed</source>
+        <translation>the team schema is there at layout %1, this program knows layout %2; nothing changed</translation>
+    </message>
+    <message>
+        <source>the team schema could not be made (run it as the database&apos;s owner, who needs the right to create roles)</source>
+        <translation>the team schema could not be made (run it as the database&apos;s owner, who needs the right to create roles)</translation>
+    </message>
+    <message>
+        <source>password for %1 (empty: keep an existing login&apos;s password): </source>
+        <translation>password for %1 (empty: keep an existing login&apos;s password): </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is a viewer of the team with %n site(s)</source>
+        <translation>
+            <numerusform>%1 is a viewer of the team with %n site</numerusform>
+            <numerusform>%1 is a viewer of the team with %n sites</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is an admin of the team with %n site(s)</source>
+        <translation>
+            <numerusform>%1 is an admin of the team with %n site</numerusform>
+            <numerusform>%1 is an admin of the team with %n sites</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is an inspector of the team with %n site(s)</source>
+        <translation>
+            <numerusform>%1 is an inspector of the team with %n site</numerusform>
+            <numerusform>%1 is an inspector of the team with %n sites</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--role is inspector, viewer or admin</source>
+        <translation>--role is inspector, viewer or admin</translation>
+    </message>
+    <message>
+        <source>the member could not be added</source>
+        <translation>the member could not be added</translation>
+    </message>
+    <message>
+        <source>the member could not be removed</source>
+        <translation>the member could not be removed</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a member of the team</source>
+        <translation>%1 is no longer a member of the team</translation>
+    </message>
+    <message>
+        <source>the server did not say its status</source>
+        <translation>the server did not say its status</translation>
+    </message>
+    <message>
+        <source>the database has no team schema; its owner runs &quot;terrovane-cli team init&quot;</source>
+        <translation>the database has no team schema; its owner runs &quot;terrovane-cli team init&quot;</translation>
+    </message>
+    <message>
+        <source>the server is newer than this program: update this program</source>
+        <translation>the server is newer than this program: update this program</translation>
+    </message>
+    <message>
+        <source>the server is older than this program: the office updates the server&apos;s schema</source>
+        <translation>the server is older than this program: the office updates the server&apos;s schema</translation>
+    </message>
+    <message>
+        <source>the team server cannot be reached; nothing was changed, try again later</source>
+        <translation>the team server cannot be reached; nothing was changed, try again later</translation>
+    </message>
+    <message>
+        <source>the team server refused the sign-in; check the user name and password</source>
+        <translation>the team server refused the sign-in; check the user name and password</translation>
+    </message>
+    <message>
+        <source>the team server was busy with a conflicting change; try again</source>
+        <translation>the team server was busy with a conflicting change; try again</translation>
+    </message>
+    <message>
+        <source>the team server refused the change</source>
+        <translation>the team server refused the change</translation>
+    </message>
+    <message>
+        <source>the team server took too long to answer</source>
+        <translation>the team server took too long to answer</translation>
+    </message>
+    <message>
+        <source>the team server reported an error</source>
+        <translation>the team server reported an error</translation>
+    </message>
+    <message>
+        <source>cannot connect to the team server</source>
+        <translation>cannot connect to the team server</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the short yes typed to a question</comment>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <comment>the yes typed to a question</comment>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>must be a text</translation>
+    </message>
+    <message>
+        <source>must be square, rectangular or l-shaped, not &quot;%1&quot;</source>
+        <translation>must be square, rectangular or l-shaped, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>only for an l-shaped grid</source>
+        <translation>only for an l-shaped grid</translation>
+    </message>
+    <message>
+        <source>must be inside, perimeter or corners, not &quot;%1&quot;</source>
+        <translation>must be inside, perimeter or corners, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>goes with fault.current_a, not with fault.grid_current_a</source>
+        <translation>goes with fault.current_a, not with fault.grid_current_a</translation>
+    </message>
+    <message>
+        <source>missing (or fault.current_a with its split factor)</source>
+        <translation>missing (or fault.current_a with its split factor)</translation>
+    </message>
+    <message>
+        <source>must not be negative</source>
+        <translation>must not be negative</translation>
+    </message>
+    <message>
+        <source>must be at least 2</source>
+        <translation>must be at least 2</translation>
+    </message>
+    <message>
+        <source>must be 50 or 70</source>
+        <translation>must be 50 or 70</translation>
+    </message>
+    <message>
+        <source>must be at most 1</source>
+        <translation>must be at most 1</translation>
+    </message>
+    <message>
+        <source>must be smaller than the grid</source>
+        <translation>must be smaller than the grid</translation>
+    </message>
+    <message>
+        <source>does not fall on a conductor: the conductors&apos; spacing does not fit it</source>
+        <translation>does not fall on a conductor: the conductors&apos; spacing does not fit it</translation>
+    </message>
+    <message>
+        <source>a square grid needs equal length and width and as many conductors each way</source>
+        <translation>a square grid needs equal length and width and as many conductors each way</translation>
+    </message>
+    <message>
+        <source>is not accepted</source>
+        <translation>is not accepted</translation>
+    </message>
+    <message>
+        <source>[OK: --yes]</source>
+        <translation>[OK: --yes]</translation>
+    </message>
+    <message>
+        <source>[Cancel: no terminal to ask; --yes answers OK]</source>
+        <translation>[Cancel: no terminal to ask; --yes answers OK]</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <translation>[y/N]</translation>
+    </message>
+</context>
+<context>
     <name>DisplayPanel</name>
     <message>
         <source>Instrument display</source>

@@ -53,6 +53,630 @@
     </message>
 </context>
 <context>
+    <name>ArchiveProblems</name>
+    <message>
+        <source>a site needs a name</source>
+        <translation>站点需要名称</translation>
+    </message>
+    <message>
+        <source>a position needs both latitude and longitude</source>
+        <translation>位置需要同时给出纬度和经度</translation>
+    </message>
+    <message>
+        <source>latitude runs from -90 to 90 and longitude from -180 to 180</source>
+        <translation>纬度范围为 -90 至 90，经度范围为 -180 至 180</translation>
+    </message>
+    <message>
+        <source>a limit is a resistance above 0 ohm</source>
+        <translation>限值是大于 0 欧姆的电阻</translation>
+    </message>
+    <message>
+        <source>a test interval runs from 1 to 600 months</source>
+        <translation>复测间隔为 1 至 600 个月</translation>
+    </message>
+    <message>
+        <source>there is already a site named &quot;%1&quot;</source>
+        <translation>已有名为 “%1” 的站点</translation>
+    </message>
+    <message>
+        <source>there is no site &quot;%1&quot;</source>
+        <translation>没有站点 “%1”</translation>
+    </message>
+    <message>
+        <source>a test point needs a name</source>
+        <translation>测试点需要名称</translation>
+    </message>
+    <message>
+        <source>the site already has a test point named &quot;%1&quot;</source>
+        <translation>该站点已有名为 “%1” 的测试点</translation>
+    </message>
+    <message>
+        <source>that site already has a test point of the same name</source>
+        <translation>那个站点已有同名的测试点</translation>
+    </message>
+    <message>
+        <source>there is no test point &quot;%1&quot; at site &quot;%2&quot;</source>
+        <translation>站点 “%2” 没有测试点 “%1”</translation>
+    </message>
+    <message>
+        <source>the site has %1 test points from the chosen one on, fewer than the %2 results</source>
+        <translation>该站点从所选测试点起只有 %1 个测试点，少于 %2 个结果</translation>
+    </message>
+    <message>
+        <source>a limit is a preset name (see &quot;terrovane-cli limits&quot;) or a resistance in ohms above 0, not &quot;%1&quot;</source>
+        <translation>限值应为预设名称（见 “terrovane-cli limits”）或大于 0 的电阻（欧姆），而不是 “%1”</translation>
+    </message>
+    <message>
+        <source>a limit&apos;s source after the comma may not be empty</source>
+        <translation>限值逗号后的来源不能为空</translation>
+    </message>
+    <message>
+        <source>there is no site %1</source>
+        <translation>没有站点 %1</translation>
+    </message>
+    <message>
+        <source>there is no test point %1</source>
+        <translation>没有测试点 %1</translation>
+    </message>
+    <message>
+        <source>there is no result %1</source>
+        <translation>没有结果 %1</translation>
+    </message>
+    <message>
+        <source>there is no read-out %1</source>
+        <translation>没有读取记录 %1</translation>
+    </message>
+    <message>
+        <source>there is no soil model %1</source>
+        <translation>没有土壤模型 %1</translation>
+    </message>
+    <message>
+        <source>there is no fall-of-potential curve %1</source>
+        <translation>没有电位降曲线 %1</translation>
+    </message>
+    <message>
+        <source>there is no grid assessment %1</source>
+        <translation>没有接地网评估 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>cannot open the archive: %1</source>
+        <translation>无法打开档案库：%1</translation>
+    </message>
+    <message>
+        <source>the archive was damaged; it was moved aside as %1 and a new one started</source>
+        <translation>档案库已损坏；已移至 %1，并新建了一个档案库</translation>
+    </message>
+    <message>
+        <source>result ids are whole numbers as &quot;history&quot; prints them, not &quot;%1&quot;</source>
+        <translation>结果编号是 “history” 列出的整数，而不是 “%1”</translation>
+    </message>
+    <message>
+        <source>--to takes SITE/POINT</source>
+        <translation>--to 需要 站点/测试点</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) assigned to %1/%2</source>
+        <translation>
+            <numerusform>已将 %n 个结果分配到 %1/%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--set takes &quot;YYYY-MM-DD HH:MM&quot; with a year from 2000 to 2099</source>
+        <translation>--set 需要 “YYYY-MM-DD HH:MM”，年份为 2000 至 2099</translation>
+    </message>
+    <message>
+        <source>needs %1</source>
+        <translation>需要 %1</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> 或 </translation>
+    </message>
+    <message>
+        <source>no user &quot;%1&quot; in %2</source>
+        <translation>%2 中没有用户 “%1”</translation>
+    </message>
+    <message>
+        <source>--format is table or json</source>
+        <translation>--format 只能是 table 或 json</translation>
+    </message>
+    <message>
+        <source>keeping read-outs in the archive is turned off, so the results erased are not kept anywhere</source>
+        <translation>已关闭将读取数据存入档案库，因此被擦除的结果不会保存在任何地方</translation>
+    </message>
+    <message>
+        <source>--slot takes a slot number from 0 to 99</source>
+        <translation>--slot 需要 0 至 99 的存储位号</translation>
+    </message>
+    <message>
+        <source>nothing was erased (--no-archive erases anyway)</source>
+        <translation>未擦除任何数据（使用 --no-archive 仍会擦除）</translation>
+    </message>
+    <message>
+        <source>--xls needs a file name</source>
+        <translation>--xls 需要文件名</translation>
+    </message>
+    <message>
+        <source>--port names the instrument to read; --from reads no instrument</source>
+        <translation>--port 指定要读取的仪器；--from 不读取仪器</translation>
+    </message>
+    <message>
+        <source>the workbook is saved all the same</source>
+        <translation>工作簿仍会保存</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stored result(s) saved to %1</source>
+        <translation>
+            <numerusform>已将 %n 个存储结果保存到 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (after leaving out %n result(s))</source>
+        <translation>
+            <numerusform>%1（已略去 %n 个结果）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--current-probe takes the current probe&apos;s distance in metres</source>
+        <translation>--current-probe 需要电流极的距离（米）</translation>
+    </message>
+    <message>
+        <source>--distances takes the potential probe&apos;s distances in metres, separated by commas</source>
+        <translation>--distances 需要电压极的距离（米），以逗号分隔</translation>
+    </message>
+    <message>
+        <source>cannot write the result</source>
+        <translation>无法写出结果</translation>
+    </message>
+    <message>
+        <source>--soil-model takes the id of a stored soil model</source>
+        <translation>--soil-model 需要已存储土壤模型的编号</translation>
+    </message>
+    <message>
+        <source>site &quot;%1&quot; has no stored soil model</source>
+        <translation>站点 “%1” 没有已存储的土壤模型</translation>
+    </message>
+    <message>
+        <source>--rho is a resistivity in ohm-metres above zero</source>
+        <translation>--rho 是大于零的电阻率（欧姆·米）</translation>
+    </message>
+    <message>
+        <source>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m in the design)</source>
+        <translation>需要 --rho、--soil-model 或 --site（或设计文件中的 soil.resistivity_ohm_m）</translation>
+    </message>
+    <message>
+        <source>--standard is ieee80 or en50522</source>
+        <translation>--standard 只能是 ieee80 或 en50522</translation>
+    </message>
+    <message>
+        <source>cannot write the assessment</source>
+        <translation>无法写出评估结果</translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation>未知字段</translation>
+    </message>
+    <message>
+        <source>must be a number</source>
+        <translation>必须是数字</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>必须是整数</translation>
+    </message>
+    <message>
+        <source>must be at most %1</source>
+        <translation>不得大于 %1</translation>
+    </message>
+    <message>
+        <source>must be true or false</source>
+        <translation>必须是 true 或 false</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>必须是对象</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>缺失</translation>
+    </message>
+    <message>
+        <source>must be above zero</source>
+        <translation>必须大于零</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at character %2</source>
+        <translation>不是 JSON：第 %2 个字符处 %1</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>不是 JSON 对象</translation>
+    </message>
+    <message>
+        <source>%1 takes a date as YYYY-MM-DD, not &quot;%2&quot;</source>
+        <translation>%1 需要 YYYY-MM-DD 格式的日期，而不是 “%2”</translation>
+    </message>
+    <message>
+        <source>--mode takes a mode code such as 1 (3Pole) to 10 (Iac)</source>
+        <translation>--mode 需要模式代码，如 1（3Pole）至 10（Iac）</translation>
+    </message>
+    <message>
+        <source>--format is table, csv or json</source>
+        <translation>--format 只能是 table、csv 或 json</translation>
+    </message>
+    <message>
+        <source>--mode, --site and --point apply to results, not to read-outs</source>
+        <translation>--mode、--site 和 --point 适用于结果，不适用于读取记录</translation>
+    </message>
+    <message>
+        <source>open takes one read-out id</source>
+        <translation>open 需要一个读取记录编号</translation>
+    </message>
+    <message>
+        <source>open needs --out FILE</source>
+        <translation>open 需要 --out 文件</translation>
+    </message>
+    <message>
+        <source>read-out %1 written to %2 (7200 bytes)</source>
+        <translation>读取记录 %1 已写入 %2（7200 字节）</translation>
+    </message>
+    <message>
+        <source>label takes an id and the label text</source>
+        <translation>label 需要编号和标签文字</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a read-out image</source>
+        <translation>%1：是文件夹，不是读取映像</translation>
+    </message>
+    <message>
+        <source>%1: is a FIFO (named pipe), not a read-out image</source>
+        <translation>%1：是 FIFO（命名管道），不是读取映像</translation>
+    </message>
+    <message>
+        <source>%1: is a device, not a read-out image</source>
+        <translation>%1：是设备，不是读取映像</translation>
+    </message>
+    <message>
+        <source>%1: is a socket, not a read-out image</source>
+        <translation>%1：是套接字，不是读取映像</translation>
+    </message>
+    <message>
+        <source>%1: not a read-out image: a 7200-byte file expected, %2 bytes found</source>
+        <translation>%1：不是读取映像：应为 7200 字节的文件，实为 %2 字节</translation>
+    </message>
+    <message>
+        <source>--limit: %1</source>
+        <translation>--limit：%1</translation>
+    </message>
+    <message>
+        <source>--interval takes a number of months from 1 to 600</source>
+        <translation>--interval 需要 1 至 600 的月数</translation>
+    </message>
+    <message>
+        <source>no command &quot;%1&quot;; see terrovane-cli --help</source>
+        <translation>没有命令 “%1”；请参阅 terrovane-cli --help</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; see terrovane-cli --help</source>
+        <translation>未知命令 “%1”；请参阅 terrovane-cli --help</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 或 %2</translation>
+    </message>
+    <message>
+        <source>takes only one of %1</source>
+        <translation>只能取 %1 之一</translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation>%1 须与 %2 一起使用</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 需要 %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>多余的参数 “%1”</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>test point %1 added to %2</source>
+        <translation>测试点 %1 已添加到 %2</translation>
+    </message>
+    <message>
+        <source>test point %1 of %2 changed</source>
+        <translation>%2 的测试点 %1 已修改</translation>
+    </message>
+    <message>
+        <source>--kind is one of %1</source>
+        <translation>--kind 只能是 %1 之一</translation>
+    </message>
+    <message>
+        <source>--port %1: no port of the instrument&apos;s bridge has this device path or USB serial (terrovane-cli ports lists them)</source>
+        <translation>--port %1：仪器的 USB 转串口没有这个设备路径或 USB 序列号的端口（terrovane-cli ports 会列出它们）</translation>
+    </message>
+    <message>
+        <source>--port %1: several ports of the instrument&apos;s bridge have this USB serial; give the device path (terrovane-cli ports lists them)</source>
+        <translation>--port %1：仪器的 USB 转串口有多个端口使用这个 USB 序列号；请给出设备路径（terrovane-cli ports 会列出它们）</translation>
+    </message>
+    <message>
+        <source>the read-out could not be kept in the archive (%1); %2</source>
+        <translation>读取的数据无法存入档案库（%1）；%2</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s ids of these results could not be read (%1)</source>
+        <translation>无法读取这些结果在档案库中的编号（%1）</translation>
+    </message>
+    <message>
+        <source>the results follow all the same</source>
+        <translation>结果仍照常输出</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>the report is drawn all the same</source>
+        <translation>报告仍照常生成</translation>
+    </message>
+    <message>
+        <source>--pdf needs a file name</source>
+        <translation>--pdf 需要文件名</translation>
+    </message>
+    <message>
+        <source>--date must be YYYY-MM-DD</source>
+        <translation>--date 必须是 YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>--lang must be zh, en or de, not &quot;%1&quot;</source>
+        <translation>--lang 只能是 zh、en 或 de，而不是 “%1”</translation>
+    </message>
+    <message>
+        <source>the translation could not be loaded; the report&apos;s texts stay as written</source>
+        <translation>无法加载翻译；报告文字保持原样</translation>
+    </message>
+    <message>
+        <source>site %1 added</source>
+        <translation>站点 %1 已添加</translation>
+    </message>
+    <message>
+        <source>site report needs --pdf FILE</source>
+        <translation>site report 需要 --pdf 文件</translation>
+    </message>
+    <message>
+        <source>site report of %1 written to %2 (%3)</source>
+        <translation>%1 的站点报告已写入 %2（%3）</translation>
+    </message>
+    <message>
+        <source>site %1 changed</source>
+        <translation>站点 %1 已修改</translation>
+    </message>
+    <message>
+        <source>--position takes LAT,LON in decimal degrees, e.g. 48.137,11.575</source>
+        <translation>--position 需要以十进制度表示的 纬度,经度，例如 48.137,11.575</translation>
+    </message>
+    <message>
+        <source>no resistivity results (mode 9) with a distance among the stored results</source>
+        <translation>存储的结果中没有带距离的电阻率结果（模式 9）</translation>
+    </message>
+    <message>
+        <source>no measured resistivity results (mode 9) with a distance are left to fit</source>
+        <translation>没有剩下可供拟合的带距离的实测电阻率结果（模式 9）</translation>
+    </message>
+    <message>
+        <source>--layers is 1, 2, 3 or auto</source>
+        <translation>--layers 只能是 1、2、3 或 auto</translation>
+    </message>
+    <message>
+        <source>--resistance applies to --csv only</source>
+        <translation>--resistance 仅适用于 --csv</translation>
+    </message>
+    <message>
+        <source>cannot write the model</source>
+        <translation>无法写出模型</translation>
+    </message>
+    <message>
+        <source>%1; the best model found is shown</source>
+        <translation>%1；显示找到的最佳模型</translation>
+    </message>
+    <message>
+        <source>--readout takes a read-out id as &quot;terrovane-cli history --readouts&quot; lists them, not &quot;%1&quot;</source>
+        <translation>--readout 需要 “terrovane-cli history --readouts” 列出的读取记录编号，而不是 “%1”</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1：无法读取</translation>
+    </message>
+    <message>
+        <source>%1: larger than 1 MiB, not a table of readings</source>
+        <translation>%1：大于 1 MiB，不是读数表</translation>
+    </message>
+    <message>
+        <source>team schema made at layout %1; add the members with &quot;terrovane-cli team member add&quot;</source>
+        <translation>团队架构已建立，布局版本 %1；请用 “terrovane-cli team member add” 添加成员</translation>
+    </message>
+    <message>
+        <source>the team schema is there already at layout %1; nothing changed</source>
+        <translation>团队架构已存在，布局版本 %1；未作任何更改</translation>
+    </message>
+    <message>
+        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed</source>
+        <translation>团队架构的布局版本为 %1，本程序识别的布局版本为 %2；未作任何更改</translation>
+    </message>
+    <message>
+        <source>the team schema could not be made (run it as the database&apos;s owner, who needs the right to create roles)</source>
+        <translation>无法建立团队架构（请以数据库所有者身份运行，该所有者需要创建角色的权限）</translation>
+    </message>
+    <message>
+        <source>password for %1 (empty: keep an existing login&apos;s password): </source>
+        <translation>%1 的密码（留空：保留现有登录的密码）：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is a viewer of the team with %n site(s)</source>
+        <translation>
+            <numerusform>%1 是团队的查看者，拥有 %n 个站点</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is an admin of the team with %n site(s)</source>
+        <translation>
+            <numerusform>%1 是团队的管理员，拥有 %n 个站点</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is an inspector of the team with %n site(s)</source>
+        <translation>
+            <numerusform>%1 是团队的检测员，拥有 %n 个站点</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--role is inspector, viewer or admin</source>
+        <translation>--role 只能是 inspector、viewer 或 admin</translation>
+    </message>
+    <message>
+        <source>the member could not be added</source>
+        <translation>无法添加该成员</translation>
+    </message>
+    <message>
+        <source>the member could not be removed</source>
+        <translation>无法移除该成员</translation>
+    </message>
+    <message>
+        <source>%1 is no longer a member of the team</source>
+        <translation>%1 已不再是团队成员</translation>
+    </message>
+    <message>
+        <source>the server did not say its status</source>
+        <translation>服务器未报告其状态</translation>
+    </message>
+    <message>
+        <source>the database has no team schema; its owner runs &quot;terrovane-cli team init&quot;</source>
+        <translation>数据库中没有团队架构；请由其所有者运行 “terrovane-cli team init”</translation>
+    </message>
+    <message>
+        <source>the server is newer than this program: update this program</source>
+        <translation>服务器比本程序新：请更新本程序</translation>
+    </message>
+    <message>
+        <source>the server is older than this program: the office updates the server&apos;s schema</source>
+        <translation>服务器比本程序旧：请办公室更新服务器的架构</translation>
+    </message>
+    <message>
+        <source>the team server cannot be reached; nothing was changed, try again later</source>
+        <translation>无法连接团队服务器；未作任何更改，请稍后重试</translation>
+    </message>
+    <message>
+        <source>the team server refused the sign-in; check the user name and password</source>
+        <translation>团队服务器拒绝登录；请检查用户名和密码</translation>
+    </message>
+    <message>
+        <source>the team server was busy with a conflicting change; try again</source>
+        <translation>团队服务器正忙于一项冲突的更改；请重试</translation>
+    </message>
+    <message>
+        <source>the team server refused the change</source>
+        <translation>团队服务器拒绝了该更改</translation>
+    </message>
+    <message>
+        <source>the team server took too long to answer</source>
+        <translation>团队服务器响应超时</translation>
+    </message>
+    <message>
+        <source>the team server reported an error</source>
+        <translation>团队服务器报告了错误</translation>
+    </message>
+    <message>
+        <source>cannot connect to the team server</source>
+        <translation>无法连接到团队服务器</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <comment>the short yes typed to a question</comment>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <comment>the yes typed to a question</comment>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>必须是文本</translation>
+    </message>
+    <message>
+        <source>must be square, rectangular or l-shaped, not &quot;%1&quot;</source>
+        <translation>只能是 square、rectangular 或 l-shaped，而不是 “%1”</translation>
+    </message>
+    <message>
+        <source>only for an l-shaped grid</source>
+        <translation>仅适用于 L 形接地网</translation>
+    </message>
+    <message>
+        <source>must be inside, perimeter or corners, not &quot;%1&quot;</source>
+        <translation>只能是 inside、perimeter 或 corners，而不是 “%1”</translation>
+    </message>
+    <message>
+        <source>goes with fault.current_a, not with fault.grid_current_a</source>
+        <translation>须与 fault.current_a 一起使用，不能与 fault.grid_current_a 一起使用</translation>
+    </message>
+    <message>
+        <source>missing (or fault.current_a with its split factor)</source>
+        <translation>缺失（或给出 fault.current_a 及其分流系数）</translation>
+    </message>
+    <message>
+        <source>must not be negative</source>
+        <translation>不得为负</translation>
+    </message>
+    <message>
+        <source>must be at least 2</source>
+        <translation>至少为 2</translation>
+    </message>
+    <message>
+        <source>must be 50 or 70</source>
+        <translation>只能是 50 或 70</translation>
+    </message>
+    <message>
+        <source>must be at most 1</source>
+        <translation>不得大于 1</translation>
+    </message>
+    <message>
+        <source>must be smaller than the grid</source>
+        <translation>必须小于接地网</translation>
+    </message>
+    <message>
+        <source>does not fall on a conductor: the conductors&apos; spacing does not fit it</source>
+        <translation>不在导体上：导体间距与之不符</translation>
+    </message>
+    <message>
+        <source>a square grid needs equal length and width and as many conductors each way</source>
+        <translation>正方形接地网要求长宽相等，且两个方向的导体数相同</translation>
+    </message>
+    <message>
+        <source>is not accepted</source>
+        <translation>不被接受</translation>
+    </message>
+    <message>
+        <source>[OK: --yes]</source>
+        <translation>[确定：--yes]</translation>
+    </message>
+    <message>
+        <source>[Cancel: no terminal to ask; --yes answers OK]</source>
+        <translation>[取消：没有可询问的终端；--yes 表示确定]</translation>
+    </message>
+    <message>
+        <source>[y/N]</source>
+        <translation>[y/N]</translation>
+    </message>
+</context>
+<context>
     <name>DisplayPanel</name>
     <message>
         <source>Instrument display</source>

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 
 #include "ArchiveHook.h"
+#include "ArchiveProblemText.h"
 #include "CTesterDlg.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
@@ -28,9 +29,8 @@ bool CTesterDlg::OpenArchivedReadOut(qint64 readoutId) {
     std::string error = archiveHook_->Problem();
     const auto image = store != nullptr ? store->Image(readoutId, error) : std::nullopt;
     if (!image) {
-        platform::Alert(QCoreApplication::translate("Messages", "The read-out could not be opened: %1")
-                            .arg(QString::fromStdString(error))
-                            .toStdString());
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The read-out could not be opened: %1"),
+                        {texts::ArchiveProblemText(error).toStdString()});
         return false;
     }
     // Through the accept step like a read-out, which knows the archive holds it already.

@@ -1,6 +1,7 @@
 #include "ParseArguments.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace terrovane::cliopts {
 namespace {
@@ -16,12 +17,26 @@ std::string ToBytes(const QString& text) {
 
 // Qt's messages start with a capital and end with a full stop; ours follow the command's name.
 std::string AsClause(const QString& message) {
-    std::string text = message.toStdString();
+    QString clause = message;
+    // A translated message may end in the Chinese full stop.
+    while (clause.endsWith(QChar(0x3002)))
+        clause.chop(1);
+    std::string text = clause.toStdString();
     while (!text.empty() && (text.back() == '.' || text.back() == '\n'))
         text.pop_back();
     if (!text.empty() && text.front() >= 'A' && text.front() <= 'Z')
         text.front() = static_cast<char>(text.front() - 'A' + 'a');
     return text;
+}
+
+// A message for the person at the terminal, in their language (the command line's context); the names
+// and arguments fill it as typed.
+std::string Said(const char* source, const std::string& first, const std::string& second = {}) {
+    const QString text = QCoreApplication::translate("CommandLine", source);
+    // One pass for both, so a "%2" typed in an argument stays as typed.
+    return (second.empty() ? text.arg(QString::fromStdString(first))
+                           : text.arg(QString::fromStdString(first), QString::fromStdString(second)))
+        .toStdString();
 }
 
 QCommandLineOption Declared(const DeclaredOption& option) {
@@ -43,12 +58,14 @@ std::string PresenceError(const CommandSyntax& syntax, const ParsedArguments& pa
     auto closeGroup = [&]() -> std::string {
         std::string names;
         for (const std::string& name : group)
-            names += (names.empty() ? "--" : " or --") + name;
+            names = names.empty() ? "--" + name
+                                  : Said(QT_TRANSLATE_NOOP("CommandLine", "%1 or %2"), names, "--" + name);
         const std::size_t count = group.size();
         group.clear();
         if (count == 0 || groupGiven == 1 || (groupKind == Presence::AtMostOneOf && groupGiven == 0))
             return {};
-        return groupGiven == 0 ? "needs " + names : "takes only one of " + names;
+        return groupGiven == 0 ? Said(QT_TRANSLATE_NOOP("CommandLine", "needs %1"), names)
+                               : Said(QT_TRANSLATE_NOOP("CommandLine", "takes only one of %1"), names);
     };
     std::size_t partnerCount = 0;
     std::string partner;
@@ -57,9 +74,11 @@ std::string PresenceError(const CommandSyntax& syntax, const ParsedArguments& pa
         const std::size_t count = given == parsed.values.end() ? 0 : given->second.size();
         if (option.presence == Presence::WithPrevious) {
             if (count > 0 && partnerCount == 0)
-                return "--" + option.name + " goes with --" + partner;
+                return Said(QT_TRANSLATE_NOOP("CommandLine", "%1 goes with %2"), "--" + option.name,
+                            "--" + partner);
             if (count == 0 && partnerCount > 0)
-                return "--" + partner + " needs --" + option.name;
+                return Said(QT_TRANSLATE_NOOP("CommandLine", "%1 needs %2"), "--" + partner,
+                            "--" + option.name);
             continue;
         }
         if (option.presence == Presence::OneOf) {
@@ -73,7 +92,7 @@ std::string PresenceError(const CommandSyntax& syntax, const ParsedArguments& pa
             groupGiven = 0;
         }
         if (option.presence == Presence::Required && count == 0)
-            return "needs --" + option.name;
+            return Said(QT_TRANSLATE_NOOP("CommandLine", "needs %1"), "--" + option.name);
         if (grouped) {
             groupKind = option.presence;
             group.push_back(option.name);
@@ -88,9 +107,11 @@ std::string PositionalError(const CommandSyntax& syntax, const ParsedArguments& 
     // A last positional named "NAME..." takes every further argument too.
     const bool repeated = expected > 0 && syntax.positionals.back().ends_with("...");
     if (parsed.positionals.size() > expected && !repeated)
-        return "unexpected argument \"" + parsed.positionals[expected] + "\"";
+        return Said(QT_TRANSLATE_NOOP("CommandLine", "unexpected argument \"%1\""),
+                    parsed.positionals[expected]);
     if (parsed.positionals.size() < expected)
-        return "missing " + syntax.positionals[parsed.positionals.size()];
+        return Said(QT_TRANSLATE_NOOP("CommandLine", "missing %1"),
+                    syntax.positionals[parsed.positionals.size()]);
     return {};
 }
 

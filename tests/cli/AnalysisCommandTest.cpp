@@ -234,9 +234,9 @@ TEST_F(AnalysisCommandTest, DataThatCannotBeAnalysedAreRefusedWithTheReason) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> failures = {
         {{"soil", "--csv", Write("few.csv", "spacing_m,apparent_resistivity_ohm_m\n1,100\n2,80\n"),
           "--layers", "3"},
-         "soil: 3 layers have 5 parameters, but there are 2 points\n"},
+         "soil: 3 layers need 5 points, but there are only 2.\n"},
         {{"soil", "--csv", Write("dup.csv", "spacing_m,apparent_resistivity_ohm_m\n1,100\n1,80\n")},
-         "soil: point 2: the spacing 1 m is already point 1's\n"},
+         "soil: Point 2: the spacing 1 m is already that of point 1.\n"},
         {{"soil", "--csv", Write("bad.csv", "spacing_m,apparent_resistivity_ohm_m\n1,x\n")},
          "soil: " + In("bad.csv") + ": line 2: \"1,x\" is not two numbers\n"},
         {{"soil", "--from", WriteImage("none.inf", Image({ThreePole(3.0)}))},
@@ -244,7 +244,7 @@ TEST_F(AnalysisCommandTest, DataThatCannotBeAnalysedAreRefusedWithTheReason) {
         {{"fop", "--csv", Write("near.csv", "potential_probe_m,resistance_ohm\n5,1\n10,2\n"),
           "--current-probe", "50"},
          "fop: 61.8 % of D (30.9 m) lies outside the readings (5 m to 10 m): add readings on both sides of "
-         "it\n"},
+         "it.\n"},
     };
     for (const auto& [arguments, message] : failures) {
         const ChildOutcome run = Cli(arguments);

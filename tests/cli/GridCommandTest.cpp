@@ -159,7 +159,7 @@ TEST_F(GridCommandTest, TheSoilOfAStoredModelIsReducedForTheGrid) {
     EXPECT_EQ(bare.err, "grid: site \"Bare\" has no stored soil model\n");
     const ChildOutcome missing = Cli({"--design", design, "--soil-model", "99"});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "grid: no soil model 99\n");
+    EXPECT_EQ(missing.err, "grid: there is no soil model 99\n");
 }
 
 TEST_F(GridCommandTest, ABadDesignNamesItsField) {

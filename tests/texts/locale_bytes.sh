@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Every file and machine-readable output is the same under a German and the C locale: the read-out image,
 # the workbook, CSV and JSON listings, the soil and fall-of-potential JSON, both PDF reports (their text;
-# their creation dates differ) and the archive's own answers. Numbers typed with a decimal point are
-# taken under both.
-#   locale_bytes.sh CLI SIM SCRATCH
+# their creation dates differ) and the archive's own answers; and what only the windows write (WRITER
+# writes it with their code): the archive window's .xlsx (its members and its cells as openpyxl reads
+# them; its time stamps differ) and .xls, the hand-off files data.inf and set.inf, and the settings file.
+# Numbers typed with a decimal point are taken under both.
+#   locale_bytes.sh CLI SIM SCRATCH WRITER
 set -euo pipefail
-cli=$1 sim=$2 scratch=$3
+cli=$1 sim=$2 scratch=$3 writer=$4
+here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$scratch" && mkdir -p "$scratch"
 if ! locale -a | grep -qix 'de_DE.utf8'; then
   echo "the de_DE.UTF-8 locale is not generated (scripts/deps.sh makes it)" >&2
@@ -31,7 +34,9 @@ run_all() {
     sleep 0.05
   done
   (
-    export LC_ALL=$locale
+    # The locale's numbers are what differs; the messages (on standard error, compared too) are kept
+    # in English through LANGUAGE, which names the language before LC_ALL does.
+    export LC_ALL=$locale LANGUAGE=en
     cd "$dir"
     step() { local name=$1; shift; "$cli" "$@" >"out-$name.txt" 2>&1 || echo "status $?" >>"out-$name.txt"; }
     step read read --out image.bin --format csv --fast
@@ -50,6 +55,7 @@ run_all() {
     step fop fop --readout 1 --distances 10,20,30 --current-probe 50 --format json
     step site-report site report "Werk Süd" --pdf site.pdf --lang en --tester Li --instrument 7
     step limits limits
+    mkdir -p windows && "$writer" "$dir/windows" >out-windows.txt 2>&1 || echo "status $?" >>out-windows.txt
     for pdf in report.pdf site.pdf; do
       [[ -f $pdf ]] && pdftotext -layout "$pdf" "$pdf.txt"
     done
@@ -68,17 +74,22 @@ for file in "$scratch"/*/out-*.txt "$scratch"/*/*.pdf.txt; do
 done
 status=0
 for file in "$scratch/C.UTF-8"/out-*.txt "$scratch/C.UTF-8"/image.bin "$scratch/C.UTF-8"/book.xls \
-  "$scratch/C.UTF-8"/*.pdf.txt; do
-  name=$(basename "$file")
+  "$scratch/C.UTF-8"/*.pdf.txt "$scratch/C.UTF-8"/windows/{data.inf,set.inf,results.xls} \
+  "$scratch/C.UTF-8"/home/.config/*/Terrovane.conf; do
+  name=${file#"$scratch/C.UTF-8/"}
   if ! cmp -s "$file" "$scratch/de_DE.UTF-8/$name"; then
     echo "$name differs between C.UTF-8 and de_DE.UTF-8:" >&2
     diff "$file" "$scratch/de_DE.UTF-8/$name" | head -20 >&2 || true
     status=1
   fi
 done
+# A zip's members carry the time they were written: the workbook is compared member by member.
+/usr/bin/python3 "$here/same_xlsx.py" "$scratch/C.UTF-8/windows/results.xlsx" "$scratch/de_DE.UTF-8/windows/results.xlsx" ||
+  status=1
 # The German run took the site's numbers with a decimal point, and wrote them with one.
 grep -q '48.137' "$scratch/de_DE.UTF-8/out-sites-json.txt" || { echo "the site's position was not kept" >&2; status=1; }
 grep -q '"7.5\|7.5' "$scratch/de_DE.UTF-8/out-sites-csv.txt" || { echo "the site's limit was not kept" >&2; status=1; }
-[[ -s $scratch/C.UTF-8/book.xls && -s $scratch/C.UTF-8/report.pdf.txt && -s $scratch/C.UTF-8/site.pdf.txt ]] ||
+[[ -s $scratch/C.UTF-8/book.xls && -s $scratch/C.UTF-8/report.pdf.txt && -s $scratch/C.UTF-8/site.pdf.txt &&
+  -s $scratch/C.UTF-8/windows/set.inf && -s $scratch/C.UTF-8/windows/results.xlsx ]] ||
   { echo "a file was not written" >&2; status=1; }
 exit $status

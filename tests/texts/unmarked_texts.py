@@ -1,10 +1,14 @@
 #!/usr/bin/env python3
 """Fails on a text a person would see that never reaches a translator.
 
-Looks through the windows' folders (ui/, app/, printsvc/) for string literals handed to what shows
-text (labels, buttons, titles, menus, tool tips, message boxes, status lines) without tr(), translate(),
-QT_TR_NOOP or QT_TRANSLATE_NOOP. A literal with no letters, a single word in lower case without spaces
-(an object name, a key, a format), or a line ending in "// not shown" is passed over.
+Looks through the windows' folders (ui/, app/, printsvc/, plots/) for string literals handed to what
+shows text (labels, buttons, titles, menus, tool tips, message boxes, status lines), and through the
+command line (cli/) for those handed to what tells a person something (standard error, Tell, Confirm,
+UsageError, CommandFailed, a command's Failed or Usage, an error it fills in), without tr(), translate(),
+QT_TR_NOOP or QT_TRANSLATE_NOOP. The command line's standard output is its output (listings, JSON, the
+help): an interface that stays English, so what it prints there with printf is passed over. A literal
+with no letters, a single word in lower case without spaces (an object name, a key, a format), or a
+line ending in "// not shown" is passed over.
   unmarked_texts.py ROOT | --self-test
 """
 import pathlib
@@ -12,6 +16,7 @@ import re
 import sys
 
 FOLDERS = ("ui", "app", "printsvc", "plots")
+CLI_FOLDERS = ("cli",)
 SKIPPED_PARTS = {"tools"}  # screenshot programs show no texts of their own to users
 SHOWN = re.compile(
     r"\b(setText|setWindowTitle|setToolTip|setStatusTip|setPlaceholderText|setInformativeText|setTitle|"
@@ -19,6 +24,12 @@ SHOWN = re.compile(
     r"setLabelText|setWhatsThis|drawText|setSuffix|setPrefix|setSpecialValueText|showMessage|setAccessibleName|"
     r"QLabel|QPushButton|QCheckBox|QRadioButton|QGroupBox|QAction|QMenu|"
     r"Alert|Ask|AskBeforeLoss|AskName|AskLabel|AskSaveFile|getText|getOpenFileName|getSaveFileName)\s*\(")
+# What the command line says to a person: standard error, and its own helpers that end there or in a
+# confirmation line.
+CLI_SHOWN = re.compile(
+    r"(\b(Tell|Confirm|UsageError|CommandFailed|TeamServerFailed|Failed|Usage|KeepOnAcceptance|Said)\s*\(|"
+    r"\bFieldError\s*\{|\b(fprintf|fputs|fputc)\s*\((?=[^;]*\bstderr\b)|\berror\s*=[^=])")
+COMMAND_NAMED = re.compile(r'\b(Tell|CommandFailed|UsageError|TeamServerFailed|KeepOnAcceptance)\s*\(\s*("[a-z -]*")')
 LITERAL = re.compile(r'(?:QStringLiteral\(|QLatin1String\(|QString\(|QString::fromUtf8\(|u8)?"((?:[^"\\]|\\.)*)"')
 MARKED = re.compile(r"\b(tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP|QT_TR_N_NOOP|QT_TRANSLATE_N_NOOP)\s*\(")
 
@@ -32,6 +43,8 @@ def shown_like(text):
     if re.fullmatch(r"[A-Za-z]+/[A-Za-z/]+", text):  # a setting's key
         return False
     if re.fullmatch(r"[yMdHhmsAP:\- ]+", text):  # a date or time format
+        return False
+    if re.fullmatch(r"[A-Z][A-Z0-9_]+", text):  # an environment variable's name
         return False
     return True
 
@@ -54,9 +67,9 @@ def statements(source):
         yield start, "\n".join(buffer)
 
 
-def unmarked_in(statement):
+def unmarked_in(statement, shown=SHOWN):
     found = []
-    if "// not shown" in statement or not SHOWN.search(statement):
+    if "// not shown" in statement or not shown.search(statement):
         return found
     # Blank out marked calls (with their nested parentheses), then look for literals left over.
     text = statement
@@ -71,6 +84,8 @@ def unmarked_in(statement):
                 break
         text = text[: match.start()] + " " * (end + 1 - match.start()) + text[end + 1 :]
     text = re.sub(r"//.*", "", text)
+    # The command line's helpers name the command first, in its own words ("point add").
+    text = COMMAND_NAMED.sub(lambda m: m.group(0)[: m.start(2) - m.start(0)] + '""', text)
     for literal in LITERAL.finditer(text):
         if shown_like(literal.group(1)):
             found.append(literal.group(1))
@@ -86,10 +101,29 @@ SELF_TEST = {
     'menu.addAction(QCoreApplication::translate("Menu", "&Language"), this, [this] { Show("Show it"); });': ["Show it"],
     'edit->setObjectName(QStringLiteral("tester"));': [],
 }
+CLI_SELF_TEST = {
+    'std::fprintf(stderr, "read: cannot write %s\\n", error.c_str());': ["read: cannot write %s\\n"],
+    'return UsageError("due", "--format is table or json");': ["--format is table or json"],
+    'return UsageError("due", CliText::tr("--format is table or json"));': [],
+    'return CommandFailed("sites", Given(error));': [],
+    'Confirm(CliText::tr("site %1 added").arg(QString::number(id)));': [],
+    'Tell("erase", QStringLiteral("the results erased are not kept anywhere"));': ["the results erased are not kept anywhere"],
+    'throw FieldError{Field(key), "must be a number"};': ["must be a number"],
+    'error = path + ": larger than 1 MiB, not a table of readings";': [": larger than 1 MiB, not a table of readings"],
+    'std::fputs(Utf8(CliText::tr("password for %1: ").arg(Given(login))).c_str(), stderr);': [],
+    'std::printf("%s  %s  %s\\n", slot.c_str(), mode.c_str(), date.c_str());': [],
+    'std::printf("bridge ports:\\n");': [],
+    'const bool failed = error == "x";': [],
+    'return CommandFailed("point set", Given(error));': [],
+    'return CommandFailed("point set", "no such point");': ["no such point"],
+    'Tell("TERROVANE_PORTMAP", Given(problem));': [],
+}
 
 
 def self_test():
     wrong = [(code, unmarked_in(code), want) for code, want in SELF_TEST.items() if unmarked_in(code) != want]
+    wrong += [(code, unmarked_in(code, CLI_SHOWN), want) for code, want in CLI_SELF_TEST.items()
+              if unmarked_in(code, CLI_SHOWN) != want]
     for code, got, want in wrong:
         print(f"{code}: found {got}, expected {want}")
     return 1 if wrong else 0
@@ -100,13 +134,15 @@ def main(argv):
         return self_test()
     root = pathlib.Path(argv[1] if len(argv) > 1 else ".")
     problems = []
-    for folder in FOLDERS:
-        for path in sorted((root / folder).rglob("*.cpp")):
-            if SKIPPED_PARTS & set(path.relative_to(root).parts):
-                continue
-            for line, statement in statements(path.read_text(encoding="utf-8")):
-                for text in unmarked_in(statement):
-                    problems.append(f"{path.relative_to(root)}:{line}: \"{text}\" is shown but not marked with tr()")
+    for folders, shown in ((FOLDERS, SHOWN), (CLI_FOLDERS, CLI_SHOWN)):
+        for folder in folders:
+            for path in sorted((root / folder).rglob("*.cpp")):
+                if SKIPPED_PARTS & set(path.relative_to(root).parts):
+                    continue
+                for line, statement in statements(path.read_text(encoding="utf-8")):
+                    for text in unmarked_in(statement, shown):
+                        problems.append(
+                            f"{path.relative_to(root)}:{line}: \"{text}\" is shown but not marked with tr()")
     for problem in problems:
         print(problem)
     print(f"{len(problems)} unmarked text(s)")

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Mode.h"
 #include "Numbers.h"
 
 namespace terrovane::engineering {
@@ -21,7 +22,7 @@ analysis::GatheredSounding SoundingOfResults(const std::vector<archive::ResultRo
     int passed = 0;
     for (const archive::ResultRow& row : rows) {
         const auto record = record::MeasurementRecord::FromPacket(row.packet);
-        if (record.mode != 9) {
+        if (record::ModeOf(record) != record::Mode::Resistivity) {
             ++passed;
             continue;
         }

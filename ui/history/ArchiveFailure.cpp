@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "ArchiveProblemText.h"
 #include "MessageBox.h"
 
 namespace terrovane::history {
@@ -41,7 +42,7 @@ QString WhatToDo(const archive::Archive& archive) {
 }
 
 void SayArchiveFailure(const QString& what, const archive::Archive& archive, const std::string& error) {
-    QString message = what + QStringLiteral("\n") + QString::fromStdString(error);
+    QString message = what + QStringLiteral("\n") + texts::ArchiveProblemText(error);
     if (const QString advice = WhatToDo(archive); !advice.isEmpty()) {
         message += QStringLiteral("\n\n") + advice;
     }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "ArchiveProblemText.h"
 #include "MessageBox.h"
 #include "PropertiesDialog.h"
 #include "ScreenFit.h"
@@ -106,7 +107,7 @@ void AssignDialog::TryAssign() {
                 ? tr("Choose an earlier test point, make more points, or clear \"%1\".").arg(inOrder_->text())
                 : tr("Choose another test point or site.");
         problem_->setText(
-            tr("The results could not be assigned: %1. %2").arg(QString::fromStdString(error), change));
+            tr("The results could not be assigned: %1. %2").arg(texts::ArchiveProblemText(error), change));
         problem_->show();
         return;
     }
@@ -157,7 +158,8 @@ bool AssignDialog::NewSite(const QString& name) {
     std::int64_t id = 0;
     std::string error;
     if (!archive::AddSite(archive_, fields, id, error)) {
-        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The site could not be made: %1"), {error});
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The site could not be made: %1"),
+                        {texts::ArchiveProblemText(error).toStdString()});
         return false;
     }
     FillSites(id);
@@ -175,7 +177,8 @@ bool AssignDialog::NewPoint(const QString& name) {
     std::int64_t id = 0;
     std::string error;
     if (!archive::AddPoint(archive_, site, fields, id, error)) {
-        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The test point could not be made: %1"), {error});
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The test point could not be made: %1"),
+                        {texts::ArchiveProblemText(error).toStdString()});
         return false;
     }
     FillPoints(id);

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "Archive.h"
+#include "ArchiveProblemText.h"
 #include "ExportPath.h"
 #include "FileDialogSetup.h"
 #include "HistoryWindow.h"
@@ -57,7 +58,8 @@ void HistoryWindow::LabelSelectedResults() {
     for (int row : rows) {
         if (!archive_->SetLabel(archive::LabelTarget::Result, model_->RowAt(row)->id,
                                 edit->label.toStdString(), edit->note.toStdString(), error)) {
-            platform::Alert(QT_TRANSLATE_NOOP("Messages", "The label could not be stored: %1"), {error});
+            platform::Alert(QT_TRANSLATE_NOOP("Messages", "The label could not be stored: %1"),
+                            {texts::ArchiveProblemText(error).toStdString()});
             break;
         }
     }
@@ -88,7 +90,8 @@ void HistoryWindow::LabelSelectedReadOut() {
     }
     if (!archive_->SetLabel(archive::LabelTarget::ReadOut, readout, edit->label.toStdString(),
                             edit->note.toStdString(), error)) {
-        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The label could not be stored: %1"), {error});
+        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The label could not be stored: %1"),
+                        {texts::ArchiveProblemText(error).toStdString()});
     }
     model_->Reload();
 }

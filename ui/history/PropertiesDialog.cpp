@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "ArchiveProblemText.h"
 #include "ScreenFit.h"
 #include "SitePosition.h"
 
@@ -104,7 +105,7 @@ bool SitePropertiesDialog::Save(QString& problem) {
     fields.intervalMonths = interval_->Months();
     std::string error;
     if (save && !save(fields, error)) {
-        problem = tr("The site could not be saved: %1").arg(Text(error));
+        problem = tr("The site could not be saved: %1").arg(texts::ArchiveProblemText(error));
         return false;
     }
     fields_ = fields;
@@ -147,7 +148,7 @@ bool PointPropertiesDialog::Save(QString& problem) {
     fields.intervalMonths = interval_->Months();
     std::string error;
     if (save && !save(fields, error)) {
-        problem = tr("The test point could not be saved: %1").arg(Text(error));
+        problem = tr("The test point could not be saved: %1").arg(texts::ArchiveProblemText(error));
         return false;
     }
     fields_ = fields;

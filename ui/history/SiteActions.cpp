@@ -9,6 +9,7 @@
 #include "ArchiveFailure.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
+#include "Problems.h"
 #include "SiteReportPdf.h"
 #include "SiteReportPrinting.h"
 #include "Sites.h"
@@ -117,7 +118,7 @@ void HistoryWindow::RenameChosen() {
             std::find_if(sites.begin(), sites.end(), [&](const auto& s) { return s.id == chosen.id; });
         if (!read || site == sites.end()) {
             SayArchiveFailure(tr("The name could not be changed."), *archive_,
-                              read ? "there is no site " + std::to_string(chosen.id) : error);
+                              read ? archive::Problem(archive::kNoSite, {std::to_string(chosen.id)}) : error);
             return Refresh();
         }
         const auto name = AskName(tr("Rename site"), QString::fromStdString(site->fields.name));

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "TranslationMark.h"
+
+namespace terrovane::archive {
+
+// Why the archive refuses a site, a test point, a limit or an assignment, or does not find what was named:
+// fixed texts with what varies as %1, %2. The `error` the archive's functions fill is the text with its
+// arguments, in English (the command line's listings and every caller keep it as it was); the windows and
+// the command line say it in the user's language by looking the text up in ProblemTexts().
+inline constexpr const char* kSiteNeedsName = QT_TRANSLATE_NOOP("ArchiveProblems", "a site needs a name");
+inline constexpr const char* kPositionNeedsBoth =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a position needs both latitude and longitude");
+inline constexpr const char* kPositionOutOfRange =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "latitude runs from -90 to 90 and longitude from -180 to 180");
+inline constexpr const char* kLimitNotPositive =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a limit is a resistance above 0 ohm");
+inline constexpr const char* kIntervalOutOfRange =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a test interval runs from 1 to 600 months");
+inline constexpr const char* kSiteNameTaken =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "there is already a site named \"%1\"");
+inline constexpr const char* kNoSiteNamed = QT_TRANSLATE_NOOP("ArchiveProblems", "there is no site \"%1\"");
+inline constexpr const char* kPointNeedsName =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a test point needs a name");
+inline constexpr const char* kPointNameTaken =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "the site already has a test point named \"%1\"");
+inline constexpr const char* kPointNameTakenThere =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "that site already has a test point of the same name");
+inline constexpr const char* kNoPointNamed =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "there is no test point \"%1\" at site \"%2\"");
+inline constexpr const char* kTooFewPoints = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "the site has %1 test points from the chosen one on, fewer than the %2 results");
+inline constexpr const char* kLimitNotUnderstood = QT_TRANSLATE_NOOP(
+    "ArchiveProblems",
+    "a limit is a preset name (see \"terrovane-cli limits\") or a resistance in ohms above 0, not \"%1\"");
+inline constexpr const char* kLimitSourceEmpty =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a limit's source after the comma may not be empty");
+// What was named by its id and is not there (any more).
+inline constexpr const char* kNoSite = QT_TRANSLATE_NOOP("ArchiveProblems", "there is no site %1");
+inline constexpr const char* kNoPoint = QT_TRANSLATE_NOOP("ArchiveProblems", "there is no test point %1");
+inline constexpr const char* kNoResult = QT_TRANSLATE_NOOP("ArchiveProblems", "there is no result %1");
+inline constexpr const char* kNoReadOut = QT_TRANSLATE_NOOP("ArchiveProblems", "there is no read-out %1");
+inline constexpr const char* kNoSoilModel = QT_TRANSLATE_NOOP("ArchiveProblems", "there is no soil model %1");
+inline constexpr const char* kNoFopCurve =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "there is no fall-of-potential curve %1");
+inline constexpr const char* kNoGridAssessment =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "there is no grid assessment %1");
+
+// Every text above, for the one boundary that translates them.
+const std::vector<const char*>& ProblemTexts();
+
+// The text with its arguments filled, as `error` carries it.
+std::string Problem(const char* text, const std::vector<std::string>& arguments = {});
+
+// The problem `error` states: its fixed text and the arguments that filled it; false for any other error
+// (the database's or the system's own words).
+struct StatedProblem {
+    const char* text = nullptr;
+    std::vector<std::string> arguments;
+};
+bool ParseProblem(const std::string& error, StatedProblem& problem);
+
+}  // namespace terrovane::archive

@@ -1,0 +1,106 @@
+// terrovane-cli sync: this PC's archive and the team server brought to hold the same.
+#include <cstdio>
+
+#include "ArchiveAccess.h"
+#include "ArchivePath.h"
+#include "Command.h"
+#include "ResultListing.h"
+#include "ResultsOutput.h"
+#include "SyncReport.h"
+#include "TeamServer.h"
+
+namespace terrovane::cli {
+namespace {
+
+// What the person can do about each way a sync stops.
+const char* Advice(sync::SyncError error) {
+    switch (error) {
+        case sync::SyncError::CannotReach:
+            return "the team server cannot be reached; what is not sent stays in the archive, try again "
+                   "later";
+        case sync::SyncError::SignInRefused:
+            return "the team server refused the sign-in; check the user name and password";
+        case sync::SyncError::NotMember:
+            return "you are not a member of the team (any more); ask the office";
+        case sync::SyncError::NoTeamSchema:
+            return "the database has no team schema; its owner runs \"terrovane-cli team init\"";
+        case sync::SyncError::UpdateProgram:
+            return "the team server is newer than this program: update this program; nothing was changed";
+        case sync::SyncError::UpdateServer:
+            return "the team server is older than this program: the office updates the server's schema; "
+                   "nothing was changed";
+        case sync::SyncError::OtherServer:
+            return "this archive syncs with another team server; nothing was changed";
+        case sync::SyncError::ArchiveFailed:
+            return "the archive could not be read or written";
+        case sync::SyncError::Unsettled:
+            return "the team server is still writing changes of others; sync again in a moment";
+        case sync::SyncError::ServerFailed:
+        case sync::SyncError::None:
+            break;
+    }
+    return "the team server reported an error";
+}
+
+std::string Json(const sync::SyncReport& report) {
+    return "{\"pushed\":" + std::to_string(report.pushed) + ",\"pulled\":" + std::to_string(report.pulled) +
+           ",\"rejected\":" + std::to_string(report.rejected) +
+           ",\"clamped\":" + std::to_string(report.clamped) +
+           ",\"conflicts\":" + std::to_string(report.conflicts) +
+           ",\"unsent\":" + std::to_string(report.unsent) +
+           ",\"in_sync\":" + (report.inSync ? "true" : "false") + ",\"error\":" +
+           (report.error == sync::SyncError::None ? std::string("null")
+                                                  : archive::JsonString(sync::SyncErrorName(report.error))) +
+           "}\n";
+}
+
+std::string Table(const sync::SyncReport& report) {
+    return AlignedTable({{"pushed", std::to_string(report.pushed)},
+                         {"pulled", std::to_string(report.pulled)},
+                         {"refused by the server", std::to_string(report.rejected)},
+                         {"stamps clamped", std::to_string(report.clamped)},
+                         {"in conflict", std::to_string(report.conflicts)},
+                         {"not sent yet", std::to_string(report.unsent)},
+                         {"in sync", report.inSync ? "yes" : "no"}});
+}
+
+int Sync(const ParsedArguments& options) {
+    const std::string format = options.Has("format") ? options.Value("format") : "table";
+    if (format != "table" && format != "json") {
+        return UsageError("sync", "--format is table or json");
+    }
+    sync::SyncOptions sync;
+    sync.connection.conninfo = TeamServerConninfo(options);
+    sync.connection.applicationName = "terrovane-cli";
+    const sync::SyncReport report = sync::Synchronize(archive::DefaultArchivePath(), sync);
+    if (!PrintText(format == "json" ? Json(report) : Table(report))) {
+        return kExitFailed;
+    }
+    if (report.error != sync::SyncError::None) {
+        std::fprintf(stderr, "sync: %s%s%s\n", Advice(report.error), report.detail.empty() ? "" : ": ",
+                     report.detail.c_str());
+        return kExitFailed;
+    }
+    if (report.rejected > 0) {
+        std::fprintf(stderr,
+                     "sync: the team server refused %d change%s (no right to change it, or not valid)\n",
+                     report.rejected, report.rejected == 1 ? "" : "s");
+    }
+    return report.inSync ? kExitOk : kExitFailed;
+}
+
+const CommandRegistrar kRegistrar(
+    {"sync",
+     "Brings the archive and the team server to hold the same: sends what was changed on this PC since the "
+     "last sync (in numbered batches; one the server answered before is not applied again), then receives "
+     "what "
+     "the others changed. A field changed in two places keeps the later change everywhere; the other value "
+     "goes to the conflict list (\"team conflicts\"). A site deleted elsewhere that has results here is kept "
+     "and listed. Prints the counts pushed, pulled, refused and in conflict; status 0 when both sides hold "
+     "the "
+     "same, 1 otherwise (nothing sent is lost: run it again).",
+     {{{"sync", {}, {{"format", "table|json", "The report's format; table by default."}, ServerOption()}},
+       Sync}}});
+
+}  // namespace
+}  // namespace terrovane::cli
