@@ -259,13 +259,17 @@ TEST_F(TrendWindowTest, AnOverRangeReadingIsAMarkerWithItsBoundNeverANumber) {
 
     HistoryWindow window(archive.get(), QString());
     ASSERT_TRUE(window.Tree().Choose({TreeChoice::Kind::Point, rod}));
+    // The value column and the Re cell of the workbook's columns, as the instrument showed it.
     QStringList values;
+    QStringList reCells;
     for (int row = 0; row < window.Model().rowCount(); ++row) {
         values << window.Model().index(row, kValueColumn).data().toString();
+        reCells << window.Model().index(row, kFirstCellColumn + 2).data().toString();
     }
     EXPECT_TRUE(values.contains(QString::fromUtf8("> 300 kΩ")))
         << values.join(QLatin1Char('|')).toStdString();
-    EXPECT_FALSE(values.join(QLatin1Char('|')).contains(QStringLiteral("350")));
+    EXPECT_TRUE(reCells.contains(QStringLiteral(">300k"))) << reCells.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE((values + reCells).join(QLatin1Char('|')).contains(QStringLiteral("350")));
 
     auto* trend = dynamic_cast<TrendWindow*>(window.ShowTrend());
     ASSERT_NE(trend, nullptr);
