@@ -43,6 +43,7 @@ class StoredAnalysesTest : public archive::testing::ArchiveTest {
                            {16, 4.6, std::nullopt},
                            {24, 4.8, std::nullopt},
                            {32, 5.9, std::nullopt}};
+        curve_.leftOut = {"result 9: Re > 300 kΩ is over range, no measured value; left out"};
         ASSERT_TRUE(archive::StoreFopCurve(*archive_, curve_, error_)) << error_;
         window_ = std::make_unique<HistoryWindow>(archive_.get(), QString());
         window_->show();
@@ -84,6 +85,10 @@ TEST_F(StoredAnalysesTest, TheyAreListedWithTheirSiteAndPointReopenedAndDeletedA
     ASSERT_EQ(fop->Readings().rowCount(), 4);
     EXPECT_EQ(fop->Readings().item(2, 2)->text(), QStringLiteral("24"));
     EXPECT_TRUE(fop->StoreButton().isEnabled());
+    // What the curve left out when it was stored is said again under it.
+    EXPECT_FALSE(fop->LeftOutNotes().isHidden());
+    EXPECT_EQ(fop->LeftOutNotes().text(),
+              QString::fromUtf8("result 9: Re > 300 kΩ is over range, no measured value; left out"));
     fop->close();
 
     recorder_.AnswerNext(platform::MessageResult::Cancel);
