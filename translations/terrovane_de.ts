@@ -1938,7 +1938,7 @@ Datum</translation>
     </message>
     <message>
         <source>Resistivity (ohm m)</source>
-        <translation>Spez. Erdwiderstand (Ω m)</translation>
+        <translation>Spez. Widerstand (Ω m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -1946,7 +1946,7 @@ Datum</translation>
     </message>
     <message>
         <source>Depth to base (m)</source>
-        <translation>Tiefe der Unterkante (m)</translation>
+        <translation>Tiefe Unterkante (m)</translation>
     </message>
     <message>
         <source>Save plot...</source>
