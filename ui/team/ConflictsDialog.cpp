@@ -3,7 +3,11 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "ConflictTexts.h"
 #include "EscapeCloses.h"
@@ -39,6 +43,7 @@ ConflictsDialog::ConflictsDialog(archive::Archive& archive, QWidget* parent)
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->verticalHeader()->hide();
+    list_->setWordWrap(false);
     list_->horizontalHeader()->setStretchLastSection(true);
     keyboard::ShowFocusFrame(list_);
     outer->addWidget(list_, 1);
@@ -95,6 +100,19 @@ void ConflictsDialog::Reload() {
     }
     list_->resizeColumnsToContents();
     ShowChoice();
+}
+
+void ConflictsDialog::showEvent(QShowEvent* event) {
+    // As wide as the columns need, within the screen: each side's value, who and when side by side.
+    int columns = list_->verticalScrollBar()->sizeHint().width() + 2 * list_->frameWidth() +
+                  6 * fontMetrics().averageCharWidth();
+    for (int c = 0; c < kColumns; ++c) {
+        columns += list_->columnWidth(c);
+    }
+    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(std::max(width(), columns + margins), screen.width() * 9 / 10), height());
+    QDialog::showEvent(event);
 }
 
 void ConflictsDialog::ShowChoice() {

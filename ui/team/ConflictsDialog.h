@@ -29,6 +29,9 @@ class ConflictsDialog : public QDialog {
     // Reads the list again (after a sync, or a change elsewhere), keeping the chosen entry where it stays.
     void Reload();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   signals:
     // A conflict was settled: the archive changed.
     void Settled();

@@ -21,7 +21,8 @@ TeamDialog::TeamDialog(TeamSession& session, QWidget* parent) : QDialog(parent),
     auto* form = new QFormLayout;
     server_ = new QLineEdit(session.Server(), this);
     server_->setPlaceholderText(tr("host=server.example dbname=terrovane"));
-    server_->setMinimumWidth(server_->fontMetrics().averageCharWidth() * 40);
+    // Wide enough for a connection string with TLS options; the texts below wrap to this width.
+    server_->setMinimumWidth(server_->fontMetrics().averageCharWidth() * 56);
     user_ = new QLineEdit(session.User(), this);
     password_ = new QLineEdit(this);
     password_->setEchoMode(QLineEdit::Password);
@@ -77,6 +78,8 @@ TeamDialog::TeamDialog(TeamSession& session, QWidget* parent) : QDialog(parent),
     connect(&session_, &TeamSession::SyncStarted, this, &TeamDialog::ShowState);
     connect(&session_, &TeamSession::SyncFinished, this, &TeamDialog::ShowState);
     keyboard::CloseOnEscape(this);
+    // The status texts change length: the dialog grows with them instead of squeezing the fields.
+    outer->setSizeConstraint(QLayout::SetMinimumSize);
     ShowState();
 }
 
@@ -96,6 +99,11 @@ void TeamDialog::ApplyAutoSync() {
 void TeamDialog::ShowState() {
     const bool signedIn = session_.SignedIn();
     const bool syncing = session_.Syncing();
+    if (signedIn || syncing) {
+        // Whom the session signs in as, however it was signed in (here, or at the start from the store).
+        server_->setText(session_.Server());
+        user_->setText(session_.User());
+    }
     server_->setEnabled(!signedIn && !syncing);
     user_->setEnabled(!signedIn && !syncing);
     password_->setEnabled(!signedIn && !syncing);
@@ -111,6 +119,7 @@ void TeamDialog::ShowState() {
     if (syncing) {
         status_->setText(tr("Syncing..."));
         detail_->clear();
+        detail_->hide();
         return;
     }
     ShowOutcome();
@@ -122,12 +131,16 @@ void TeamDialog::ShowOutcome() {
     if (!report) {
         status_->setText(session_.SignedIn() ? last : tr("Signed out. %1").arg(last));
         detail_->clear();
+        detail_->hide();
         return;
     }
     status_->setText(last + QLatin1Char(' ') + SyncOutcomeText(*report));
-    detail_->setText(report->detail.empty()
-                         ? QString()
-                         : tr("The server's message: %1").arg(QString::fromStdString(report->detail)));
+    detail_->setText(
+        report->detail.empty()
+            ? QString()
+            : tr("The server's message: %1").arg(QString::fromStdString(report->detail).simplified()));
+    detail_->setVisible(!detail_->text().isEmpty());
+    adjustSize();
 }
 
 }  // namespace terrovane::teamui
