@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Conflicts.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
@@ -69,7 +70,7 @@ int ListTeamConflicts(const ParsedArguments& options) {
     }
     const archive::Result<std::vector<sync::Conflict>> conflicts = sync::ListConflicts(*store);
     if (!conflicts) {
-        return CommandFailed("team conflicts", conflicts.Error().Text());
+        return CommandFailed("team conflicts", texts::ArchiveProblemText(conflicts.Error().Text()));
     }
     return PrintText(format == "json" ? Json(conflicts.Value()) : Table(conflicts.Value())) ? kExitOk
                                                                                             : kExitFailed;
@@ -91,7 +92,7 @@ int ResolveTeamConflict(const ParsedArguments& options) {
     const archive::Status resolved =
         sync::ResolveConflict(*store, *id, keep == "kept" ? sync::Keep::Kept : sync::Keep::Lost);
     if (!resolved) {
-        return CommandFailed("team conflicts resolve", resolved.Error().Text());
+        return CommandFailed("team conflicts resolve", texts::ArchiveProblemText(resolved.Error().Text()));
     }
     std::printf(keep == "kept" ? "conflict %d resolved: the kept value stays\n"
                                : "conflict %d resolved: the lost value is back and goes with the next sync\n",
