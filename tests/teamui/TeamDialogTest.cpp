@@ -126,6 +126,23 @@ TEST_F(TeamUiTest, AWrongPasswordSaysSoAndChangesNothing) {
     EXPECT_EQ(SettingsFileText().find("not-the-password"), std::string::npos);
 }
 
+TEST_F(TeamUiTest, APasswordChangedOnTheServerSignsTheSessionOutToAskAgain) {
+    teamui::TeamSession session(ArchivePath("ann"));
+    Archive("ann");
+    session.SignIn(QString::fromStdString(ServerConninfo()), QString::fromStdString(db_.Login("ann")),
+                   QStringLiteral("pw-ann"));
+    ASSERT_TRUE(WaitForSync(session));
+    ASSERT_TRUE(session.SignedIn()) << session.LastReport()->detail;
+    const pg::QueryResult changed =
+        owner_->Query("ALTER ROLE \"" + db_.Login("ann") + "\" PASSWORD 'new-pw'");
+    ASSERT_TRUE(changed.Ok()) << changed.Explained();
+    ASSERT_TRUE(session.SyncNow());
+    ASSERT_TRUE(WaitForSync(session));
+    EXPECT_EQ(session.LastReport()->error, sync::SyncError::SignInRefused);
+    EXPECT_FALSE(session.SignedIn());
+    EXPECT_FALSE(session.SyncNow());
+}
+
 TEST_F(TeamUiTest, TheAutomaticSyncsKeepTheirPaceThroughFailures) {
     teamui::TeamSession session(ArchivePath("ann"));
     teamui::TeamDialog dialog(session);
