@@ -1,9 +1,9 @@
 // Fall-of-potential curves kept with their test point: the readings and the current-probe distance.
 #include "FopCurves.h"
-#include "Problems.h"
 
 #include <cmath>
 
+#include "Problems.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {

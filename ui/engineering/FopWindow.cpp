@@ -13,6 +13,7 @@
 #include "FopCurves.h"
 #include "FopPlotGeometry.h"
 #include "FopSummaryText.h"
+#include "NoteText.h"
 #include "PlotSaving.h"
 #include "RefusalText.h"
 #include "ScreenFit.h"
@@ -78,7 +79,7 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     if (!notes.empty()) {
         QStringList lines;
         for (const std::string& note : notes)
-            lines << QString::fromStdString(note);
+            lines << texts::AnalysisNoteText(note);
         auto* left_out = new QLabel(lines.join(QLatin1Char('\n')), this);
         left_out->setWordWrap(true);
         outer->addWidget(left_out);
