@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "CsvNumbers.h"
+#include "Mode.h"
 #include "Numbers.h"
 #include "Reading.h"
 
@@ -148,7 +149,7 @@ bool FopReadingsFromRecords(const std::vector<SourcedRecord>& records, const std
     std::size_t results = 0;
     for (const SourcedRecord& sourced : records) {
         const record::MeasurementRecord& r = sourced.record;
-        if (r.mode != 1 && r.mode != 2)
+        if (!record::IsStakeMethod(record::ModeOf(r)))
             continue;
         ++results;
         if (next >= distances.size())

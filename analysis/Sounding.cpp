@@ -6,13 +6,13 @@
 #include <numbers>
 
 #include "CsvNumbers.h"
+#include "Mode.h"
 #include "NoteTexts.h"
 #include "Numbers.h"
 
 namespace terrovane::analysis {
 namespace {
 
-constexpr std::uint32_t kResistivityMode = 9;
 // Beyond any real sounding, and far enough from the doubles' limits for the models to stay finite.
 constexpr double kMinSpacing = 1e-3;
 constexpr double kMaxSpacing = 1e5;
@@ -68,7 +68,7 @@ GatheredSounding SoundingFromRecords(const std::vector<SourcedRecord>& records) 
     for (std::size_t i = 0; i < records.size(); ++i) {
         const record::MeasurementRecord& r = records[i].record;
         const std::string& source = records[i].source;
-        if (r.mode != kResistivityMode)
+        if (record::ModeOf(r) != record::Mode::Resistivity)
             continue;
         if (r.integerValue == 0) {
             gathered.leftOut.push_back(Noted(kLeftOutNoDistance, {source}));

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "LeftOutNotes.h"
 #include "Problems.h"
 #include "SiteStatements.h"
 
@@ -51,16 +52,17 @@ bool LoadReadings(Database& db, StoredFopCurve& curve, std::string& error) {
     }
     query.Bind(1, curve.id);
     return EachRow(
-        db, query,
-        [&](const Statement& row) {
-            StoredFopReading reading{row.Real(0), row.Real(1), {}};
-            if (!row.IsNull(2)) {
-                reading.result = row.Int(2);
-            }
-            curve.readings.push_back(reading);
-            return true;
-        },
-        error);
+               db, query,
+               [&](const Statement& row) {
+                   StoredFopReading reading{row.Real(0), row.Real(1), {}};
+                   if (!row.IsNull(2)) {
+                       reading.result = row.Int(2);
+                   }
+                   curve.readings.push_back(reading);
+                   return true;
+               },
+               error) &&
+           LoadLeftOutNotes(db, LeftOutOf::FopCurve, curve.id, curve.leftOut, error);
 }
 
 }  // namespace
@@ -105,7 +107,8 @@ bool StoreFopCurve(Archive& archive, StoredFopCurve& curve, std::string& error) 
                 return false;
             }
             id = db.LastInsertId();
-            return InsertReadings(db, id, curve.readings, failure);
+            return InsertReadings(db, id, curve.readings, failure) &&
+                   InsertLeftOutNotes(db, LeftOutOf::FopCurve, id, curve.leftOut, failure);
         },
         error);
     if (stored) {

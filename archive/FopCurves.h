@@ -24,6 +24,7 @@ struct StoredFopCurve {
     std::string savedAt;  // ISO 8601, set when stored
     double currentProbe = 0;
     std::vector<StoredFopReading> readings;
+    std::vector<std::string> leftOut;  // the results left off the curve and why (LeftOutNotes.h)
 };
 
 // Empty when the curve can be stored: a current-probe distance and at least two readings, every distance

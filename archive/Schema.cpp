@@ -8,6 +8,7 @@
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
+#include "SchemaV6.h"
 #include "Transaction.h"
 
 namespace terrovane::archive {
@@ -64,8 +65,10 @@ CREATE INDEX readouts_read_at ON readouts(read_at);
 )sql";
 
 int RunStep(Database& db, int step) {
-    const char* sql = LayoutStepSql(step);
-    return sql != nullptr ? db.Exec(sql) : MigrateToLayout5(db);
+    if (const char* sql = LayoutStepSql(step); sql != nullptr) {
+        return db.Exec(sql);
+    }
+    return step == 4 ? MigrateToLayout5(db) : MigrateToLayout6(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "LeftOutNotes.h"
 #include "Problems.h"
 #include "SiteStatements.h"
 
@@ -102,7 +103,8 @@ bool LoadLayersAndPoints(Database& db, StoredSoilModel& model, std::string& erro
                    model.points.push_back({row.Real(0), row.Real(1)});
                    return true;
                },
-               error);
+               error) &&
+           LoadLeftOutNotes(db, LeftOutOf::SoilModel, model.id, model.leftOut, error);
 }
 
 }  // namespace
@@ -165,7 +167,8 @@ bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error
             id = db.LastInsertId();
             StoredSoilModel withId = model;
             withId.id = id;
-            return InsertLayers(db, withId, failure) && InsertPoints(db, withId, failure);
+            return InsertLayers(db, withId, failure) && InsertPoints(db, withId, failure) &&
+                   InsertLeftOutNotes(db, LeftOutOf::SoilModel, id, model.leftOut, failure);
         },
         error);
     if (stored) {

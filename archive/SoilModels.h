@@ -35,6 +35,7 @@ struct StoredSoilModel {
     std::vector<StoredSoilLayer> layers;
     std::vector<StoredSoundingPoint> points;
     std::vector<double> logCovariance;  // kept apart: see SoilCovariance.h
+    std::vector<std::string> leftOut;   // the results left out of the sounding and why (LeftOutNotes.h)
 };
 
 // Empty when the model can be stored: one to ten layers, a thickness on every layer but the last, every

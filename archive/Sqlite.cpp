@@ -125,6 +125,10 @@ void Statement::Reset() {
     sqlite3_clear_bindings(handle_);
 }
 
+int Statement::ColumnCount() const {
+    return sqlite3_column_count(handle_);
+}
+
 bool Statement::IsNull(int column) const {
     return sqlite3_column_type(handle_, column) == SQLITE_NULL;
 }

@@ -61,6 +61,7 @@ class Statement {
     // Ready for new bindings and a new run.
     void Reset();
 
+    int ColumnCount() const;
     bool IsNull(int column) const;
     std::int64_t Int(int column) const;
     double Real(int column) const;

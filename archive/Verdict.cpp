@@ -4,6 +4,7 @@
 #include "Quantity.h"
 #include "Reading.h"
 #include "ResultsOutput.h"
+#include "Settings.h"
 
 namespace terrovane::archive {
 
@@ -67,6 +68,13 @@ std::vector<std::string> ValidityNotes(const record::MeasurementRecord& record,
         }
     }
     return notes;
+}
+
+ValidityThresholds ValidityThresholdsIn(const platform::Settings& settings) {
+    ValidityThresholds thresholds;
+    thresholds.jammingVolts = settings.JammingVoltageLimit().value_or(thresholds.jammingVolts);
+    thresholds.auxiliaryOhms = settings.AuxiliaryResistanceLimit().value_or(thresholds.auxiliaryOhms);
+    return thresholds;
 }
 
 }  // namespace terrovane::archive

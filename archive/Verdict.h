@@ -8,6 +8,10 @@
 #include "SiteTypes.h"
 #include "TranslationMark.h"
 
+namespace terrovane::platform {
+class Settings;
+}
+
 namespace terrovane::archive {
 
 // Whether a result keeps its limit. None: no limit applies, the mode measures no earth resistance, or the
@@ -27,6 +31,8 @@ struct ValidityThresholds {
     double jammingVolts = 10;
     double auxiliaryOhms = 50000;  // Rs and Rh
 };
+// The thresholds the user set, each default kept where the setting is missing or no positive number.
+ValidityThresholds ValidityThresholdsIn(const platform::Settings& settings);
 
 // The reasons a result is doubtful, fixed texts with what varies as %1, %2: the notes are these filled, in
 // English, as the files keep them; the windows say them in the user's language by ValidityTexts().

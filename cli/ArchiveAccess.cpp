@@ -1,12 +1,11 @@
 #include "ArchiveAccess.h"
 
-#include <QSettings>
-
 #include "ArchivePath.h"
 #include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Due.h"
 #include "Numbers.h"
+#include "Settings.h"
 
 namespace terrovane::cli {
 
@@ -34,21 +33,7 @@ int CommandFailed(const std::string& command, const QString& reason) {
 }
 
 archive::ValidityThresholds ValiditySettings() {
-    // The main program's settings file; the command line reads it without becoming that program.
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                             QString::fromUtf8("应用程序向导生成的本地应用程序"),
-                             QStringLiteral("Terrovane"));
-    archive::ValidityThresholds thresholds;
-    bool ok = false;
-    const double volts = settings.value(QStringLiteral("Validity/JammingVoltage")).toDouble(&ok);
-    if (ok && volts > 0) {
-        thresholds.jammingVolts = volts;
-    }
-    const double ohms = settings.value(QStringLiteral("Validity/AuxiliaryResistance")).toDouble(&ok);
-    if (ok && ohms > 0) {
-        thresholds.auxiliaryOhms = ohms;
-    }
-    return thresholds;
+    return archive::ValidityThresholdsIn(platform::Settings());
 }
 
 std::optional<int> WholeNumber(const std::string& text, int low, int high) {

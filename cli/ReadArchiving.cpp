@@ -1,7 +1,5 @@
 #include "ReadArchiving.h"
 
-#include <QSettings>
-
 #include <cstdio>
 
 #include <map>
@@ -10,8 +8,7 @@
 #include "CliText.h"
 
 #include "ArchivePath.h"
-#include "ArchivingSetting.h"
-#include "Strings.h"
+#include "Settings.h"
 #include "TerminalHost.h"
 
 namespace terrovane::cli {
@@ -48,9 +45,8 @@ bool StoredResults(archive::Archive& store, std::int64_t id,
 }  // namespace
 
 Archiving ArchivingFor(const cliopts::ParsedArguments& options) {
-    // The main program's own settings file, which its History window's check box writes.
-    const QSettings settings(QString::fromUtf8(res::kProfileKey), QString::fromUtf8(res::kProgramName));
-    return archive::PolicyFor(platform::ArchivingEnabledIn(settings), options.Has("no-archive"));
+    // The archive window's check box writes the setting.
+    return archive::PolicyFor(platform::Settings().Archiving(), options.Has("no-archive"));
 }
 
 std::shared_ptr<AcceptedHere> KeepOnAcceptance(TerminalHost& host, const std::string& command,

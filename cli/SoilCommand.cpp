@@ -3,6 +3,7 @@
 #include "ArchiveAccess.h"
 #include "ArchiveProblemText.h"
 #include "Command.h"
+#include "Mode.h"
 #include "NoteText.h"
 #include "NoteTexts.h"
 #include "Numbers.h"
@@ -41,7 +42,7 @@ bool LoadSiteResults(const std::string& name, std::vector<analysis::SourcedRecor
     }
     archive::ResultFilter filter;
     filter.siteId = site->id;
-    filter.mode = 9;
+    filter.mode = record::CodeOf(record::Mode::Resistivity);
     std::vector<archive::ResultRow> rows;
     if (!store->Results(filter, {}, -1, 0, rows, error)) {
         Failed(texts::ArchiveProblemText(error));

@@ -8,6 +8,7 @@
 #include "Members.h"
 #include "SchemaSetup.h"
 #include "ServerSchema.h"
+#include "TeamConflicts.h"
 #include "TeamServer.h"
 #include "TeamStatus.h"
 
@@ -182,7 +183,10 @@ const CommandRegistrar kRegistrar(
      "admins everything; --site names a site by name or id, repeatable, and a name the server does not "
      "know becomes a site. \"team member remove NAME\" takes a member out of the team. \"team status\" "
      "says whether the server can be reached, its layout and this program's, and who you are there "
-     "(status 1 when the layouts differ or there is no team schema).",
+     "(status 1 when the layouts differ or there is no team schema). \"team conflicts\" lists this archive's "
+     "conflicts from its syncs: each field changed in two places with the value kept everywhere and the one "
+     "that lost, who made each and when; \"team conflicts resolve ID --keep kept\" takes one off the list, "
+     "\"--keep lost\" brings the lost value back as a change of this PC that the next sync sends.",
      {{{"team init", {}, {ServerOption()}}, Init},
       {{"team member add",
         {"NAME"},
@@ -191,7 +195,15 @@ const CommandRegistrar kRegistrar(
          ServerOption()}},
        AddMember},
       {{"team member remove", {"NAME"}, {ServerOption()}}, RemoveMember},
-      {{"team status", {}, {ServerOption()}}, Status}}});
+      {{"team status", {}, {ServerOption()}}, Status},
+      // Before "team conflicts", which would take "conflicts resolve ..." as its own.
+      {{"team conflicts resolve",
+        {"ID"},
+        {{"keep", "kept|lost", "Which value stays: the one kept everywhere, or the one that lost.",
+          Presence::Required}}},
+       ResolveTeamConflict},
+      {{"team conflicts", {}, {{"format", "table|json", "The listing's format; table by default."}}},
+       ListTeamConflicts}}});
 
 }  // namespace
 }  // namespace terrovane::cli

@@ -1,16 +1,12 @@
 #include "TeamServer.h"
 
-#include <QSettings>
+#include "Settings.h"
 
 namespace terrovane::cli {
 namespace {
 
 std::string SettingsServer() {
-    // The main program's settings file; the command line reads it without becoming that program.
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                             QString::fromUtf8("应用程序向导生成的本地应用程序"),
-                             QStringLiteral("Terrovane"));
-    return settings.value(QStringLiteral("Team/Server")).toString().toStdString();
+    return platform::Settings().TeamServer();
 }
 
 // What the person can do about each class of failure.

@@ -11,7 +11,7 @@ set(rules
   "xls:"
   "platform:"
   "res:"
-  "translations: res"
+  "translations: res platform"
   "cli/options:"
   "ui/units:"
   "ui/screenfit:"
@@ -23,6 +23,7 @@ set(rules
   "archive: export format record xls platform numbers"
   "pg:"
   "team: pg"
+  "sync: archive team pg"
   "texts: archive analysis platform numbers"
   "printsvc/sitereport: texts plots analysis archive format record platform"
   "link: format record platform"
@@ -30,7 +31,7 @@ set(rules
   "doctor: link platform"
   "ui/filedialog:"
   "ui/keyboard:"
-  "ui/progress: ui/screenfit"
+  "ui/progress: ui/screenfit platform"
   "ui/clock: platform ui/units"
   "ui/menu: res"
   "ui/panel: format record platform ui/units numbers"
@@ -48,7 +49,7 @@ set(rules
   "app/main: app/dialog translations"
   "app/tools: app/dialog translations"
   "packaging: res"
-  "cli: texts translations analysis analysis/grid archive team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
+  "cli: texts translations analysis analysis/grid archive sync team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"

@@ -1,5 +1,6 @@
 #include "CellText.h"
 
+#include "Mode.h"
 #include "Numbers.h"
 #include "PrintfText.h"
 #include "Reading.h"
@@ -17,7 +18,7 @@ std::string Kilo(double ohms, int decimals, int width = 0) {
 std::string OverRangeCell(Quantity quantity, const MeasurementRecord& record, const Reading& reading) {
     switch (quantity) {
         case Quantity::Re:
-            if (record.mode == 5)
+            if (record::ModeOf(record) == record::Mode::TwoClamp)
                 return ">150.0";
             return reading.value == 20000 ? ">20.00k" : ">300k";
         case Quantity::Rs:
@@ -112,7 +113,7 @@ std::string MeasuredCell(Quantity quantity, const MeasurementRecord& record, con
         case Quantity::TestFrequency:
             return reading.code != nullptr ? reading.code : PrintfText("%d", TestFrequency(&record));
         case Quantity::Re:
-            return record.mode == 5 ? TwoClampCell(x) : EarthCell(x);
+            return record::ModeOf(record) == record::Mode::TwoClamp ? TwoClampCell(x) : EarthCell(x);
         case Quantity::Rs:
         case Quantity::Rh:
             return SmallResistanceCell(x);

@@ -1,18 +1,36 @@
 #include "ModeName.h"
 
-#include <array>
+#include "Mode.h"
 
 namespace terrovane::format {
 
-std::string ModeName(std::uint32_t mode) {
-    static constexpr std::array<const char*, 10> kNames = {
-        "3Pole",    "4Pole", "3Pole Clamp", "4Pole Clamp", "2clamp", "2Pole AC", "2Pole DC", "4Pole DC",
-        "\xCF\x81",  // Greek small rho: resistivity
-        "Iac",
-    };
-    if (mode < 1 || mode > kNames.size())
-        return "  ";
-    return kNames[mode - 1];
+std::string ModeName(std::uint32_t code) {
+    using record::Mode;
+    switch (record::ModeOf(code)) {
+        case Mode::ThreePole:
+            return "3Pole";
+        case Mode::FourPole:
+            return "4Pole";
+        case Mode::ThreePoleClamp:
+            return "3Pole Clamp";
+        case Mode::FourPoleClamp:
+            return "4Pole Clamp";
+        case Mode::TwoClamp:
+            return "2clamp";
+        case Mode::TwoPoleAc:
+            return "2Pole AC";
+        case Mode::TwoPoleDc:
+            return "2Pole DC";
+        case Mode::FourPoleDc:
+            return "4Pole DC";
+        case Mode::Resistivity:
+            return "\xCF\x81";  // Greek small rho
+        case Mode::AcCurrent:
+            return "Iac";
+        case Mode::Unknown:
+            break;
+    }
+    return "  ";
 }
 
 }  // namespace terrovane::format

@@ -1,5 +1,6 @@
 #include "PanelReading.h"
 
+#include "Mode.h"
 #include "Numbers.h"
 
 namespace terrovane::format {
@@ -35,7 +36,8 @@ PanelReading EarthResistance(const MeasurementRecord& record) {
     if (TestVoltage(&record) == 0)
         return NotDrawn();
     const double x = Re(&record);
-    const bool clamp = record.mode == 3 || record.mode == 4;
+    const record::Mode mode = record::ModeOf(record);
+    const bool clamp = mode == record::Mode::ThreePoleClamp || mode == record::Mode::FourPoleClamp;
     if (x < 0)
         return Dashes();
     if (x < 3)
@@ -135,7 +137,9 @@ PanelReading LabelReading(int label) {
 }
 
 PanelReading TestFrequencyReading(const MeasurementRecord& record) {
-    const bool hasFrequency = (record.mode >= 1 && record.mode <= 6) || record.mode == 9;
+    const record::Mode mode = record::ModeOf(record);
+    const bool hasFrequency = record::MeasuresEarthResistance(mode) || mode == record::Mode::TwoPoleAc ||
+                              mode == record::Mode::Resistivity;
     if (!hasFrequency)
         return NotDrawn();
     const int label = TestFrequency(&record);
@@ -147,10 +151,11 @@ PanelReading TestFrequencyReading(const MeasurementRecord& record) {
 }
 
 PanelReading EarthReading(const MeasurementRecord& record) {
-    if (record.mode >= 1 && record.mode <= 4)
-        return EarthResistance(record);
-    if (record.mode == 5)
+    const record::Mode mode = record::ModeOf(record);
+    if (mode == record::Mode::TwoClamp)
         return TwoClampResistance(Re(&record));
+    if (record::MeasuresEarthResistance(mode))
+        return EarthResistance(record);
     return NotDrawn();
 }
 

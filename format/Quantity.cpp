@@ -2,22 +2,25 @@
 
 #include <initializer_list>
 
+#include "Mode.h"
+
 namespace terrovane::format {
 namespace {
 
+using record::Mode;
 using record::ValueIndex;
 
-bool ModeIn(const MeasurementRecord& record, std::initializer_list<std::uint32_t> modes) {
-    for (auto mode : modes) {
-        if (record.mode == mode)
+bool ModeIn(const MeasurementRecord& record, std::initializer_list<Mode> modes) {
+    const Mode mode = record::ModeOf(record);
+    for (Mode candidate : modes) {
+        if (mode == candidate)
             return true;
     }
     return false;
 }
 
 // A reading of a quantity that belongs only to some modes; NaN compares false and so counts as invalid.
-double Reading(const MeasurementRecord* record, ValueIndex index,
-               std::initializer_list<std::uint32_t> modes) {
+double Reading(const MeasurementRecord* record, ValueIndex index, std::initializer_list<Mode> modes) {
     if (record == nullptr || !ModeIn(*record, modes))
         return NotApplicable;
     const double value = record->values[index];
@@ -27,31 +30,35 @@ double Reading(const MeasurementRecord* record, ValueIndex index,
 }  // namespace
 
 double Re(const MeasurementRecord* r) {
-    return Reading(r, record::kRe, {1, 2, 3, 4, 5});
+    return Reading(
+        r, record::kRe,
+        {Mode::ThreePole, Mode::FourPole, Mode::ThreePoleClamp, Mode::FourPoleClamp, Mode::TwoClamp});
 }
 double Rs(const MeasurementRecord* r) {
-    return Reading(r, record::kRs, {1, 2, 3, 4});
+    return Reading(r, record::kRs,
+                   {Mode::ThreePole, Mode::FourPole, Mode::ThreePoleClamp, Mode::FourPoleClamp});
 }
 double Rh(const MeasurementRecord* r) {
-    return Reading(r, record::kRh, {1, 2, 3, 4});
+    return Reading(r, record::kRh,
+                   {Mode::ThreePole, Mode::FourPole, Mode::ThreePoleClamp, Mode::FourPoleClamp});
 }
 double Rac(const MeasurementRecord* r) {
-    return Reading(r, record::kRac, {6});
+    return Reading(r, record::kRac, {Mode::TwoPoleAc});
 }
 double R1(const MeasurementRecord* r) {
-    return Reading(r, record::kR1, {7, 8});
+    return Reading(r, record::kR1, {Mode::TwoPoleDc, Mode::FourPoleDc});
 }
 double R2(const MeasurementRecord* r) {
-    return Reading(r, record::kR2, {7, 8});
+    return Reading(r, record::kR2, {Mode::TwoPoleDc, Mode::FourPoleDc});
 }
 double Resistivity(const MeasurementRecord* r) {
-    return Reading(r, record::kResistivity, {9});
+    return Reading(r, record::kResistivity, {Mode::Resistivity});
 }
 double Rk(const MeasurementRecord* r) {
-    return Reading(r, record::kRk, {1, 3, 6, 7});
+    return Reading(r, record::kRk, {Mode::ThreePole, Mode::ThreePoleClamp, Mode::TwoPoleAc, Mode::TwoPoleDc});
 }
 double Iac(const MeasurementRecord* r) {
-    return Reading(r, record::kIac, {10});
+    return Reading(r, record::kIac, {Mode::AcCurrent});
 }
 
 double JammingFrequency(const MeasurementRecord* r) {
@@ -69,7 +76,7 @@ double JammingVoltage(const MeasurementRecord* r) {
 }
 
 int Distance(const MeasurementRecord* r) {
-    if (r == nullptr || r->mode != 9)
+    if (r == nullptr || record::ModeOf(*r) != Mode::Resistivity)
         return 0;
     return r->integerValue > 99 ? DistanceOver : static_cast<int>(r->integerValue);
 }
@@ -77,7 +84,7 @@ int Distance(const MeasurementRecord* r) {
 int TestVoltage(const MeasurementRecord* r) {
     if (r == nullptr)
         return 0;
-    if (ModeIn(*r, {6, 7, 8}))
+    if (ModeIn(*r, {Mode::TwoPoleAc, Mode::TwoPoleDc, Mode::FourPoleDc}))
         return 20;  // two-pole methods always test at 20 V
     switch (r->voltageCode) {
         case 1:
@@ -90,7 +97,7 @@ int TestVoltage(const MeasurementRecord* r) {
 }
 
 int TestFrequency(const MeasurementRecord* r) {
-    if (r == nullptr || ModeIn(*r, {7, 8, 10}))
+    if (r == nullptr || ModeIn(*r, {Mode::TwoPoleDc, Mode::FourPoleDc, Mode::AcCurrent}))
         return 0;
     switch (r->frequencyCode) {
         case 1:
@@ -142,18 +149,19 @@ double QuantityValue(Quantity quantity, const MeasurementRecord* r) {
     return NotApplicable;
 }
 
-std::optional<Quantity> MainQuantity(std::uint32_t mode) {
-    if (mode >= 1 && mode <= 5)
+std::optional<Quantity> MainQuantity(std::uint32_t code) {
+    const Mode mode = record::ModeOf(code);
+    if (record::MeasuresEarthResistance(mode))
         return Quantity::Re;
     switch (mode) {
-        case 6:
+        case Mode::TwoPoleAc:
             return Quantity::Rac;
-        case 7:
-        case 8:
+        case Mode::TwoPoleDc:
+        case Mode::FourPoleDc:
             return Quantity::R1;
-        case 9:
+        case Mode::Resistivity:
             return Quantity::Resistivity;
-        case 10:
+        case Mode::AcCurrent:
             return Quantity::Iac;
         default:
             return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Mode.h"
 #include "Numbers.h"
 
 namespace terrovane::format {
@@ -69,10 +70,12 @@ struct Range {
 std::optional<Range> RangeOf(Quantity quantity, const MeasurementRecord& r, double x) {
     switch (quantity) {
         case Quantity::Re:
-            if (r.mode == 5)
+            if (record::ModeOf(r) == record::Mode::TwoClamp)
                 return Range{150, false, 150};
             // The clamp modes stop at 20 kOhm, but above 300 kOhm every earth mode shows ">300k".
-            if ((r.mode == 3 || r.mode == 4) && x <= 300000)
+            if ((record::ModeOf(r) == record::Mode::ThreePoleClamp ||
+                 record::ModeOf(r) == record::Mode::FourPoleClamp) &&
+                x <= 300000)
                 return Range{20000, true, 20000};
             return Range{300000, true, 300000};
         case Quantity::Rs:
@@ -104,7 +107,7 @@ Reading ValueReading(Quantity quantity, const MeasurementRecord& r) {
     if (x == InvalidReading)
         return InvalidOf(stored);
     // Without a test voltage the instrument shows no earth resistance at all.
-    if (quantity == Quantity::Re && r.mode <= 4 && TestVoltage(&r) == 0)
+    if (quantity == Quantity::Re && record::ModeOf(r) != record::Mode::TwoClamp && TestVoltage(&r) == 0)
         return InvalidOf(stored);
     const auto range = RangeOf(quantity, r, x);
     if (range && (x > range->top || (x == range->top && !range->topIncluded)))

@@ -20,7 +20,4 @@ inline constexpr std::array<const char*, 4> kPortChooserColumns = {
 inline constexpr const char* kPortChooserOk = QT_TRANSLATE_NOOP("PortChooser", "OK");
 inline constexpr const char* kPortChooserCancel = QT_TRANSLATE_NOOP("PortChooser", "Cancel");
 
-// The setting that remembers the choice: a USB serial, else a USB path, else a device path.
-inline constexpr const char* kPortChoiceSetting = "Port/Chosen";
-
 }  // namespace terrovane::res

@@ -6,8 +6,6 @@
 
 namespace terrovane::res {
 
-// The main program's profile key: the settings organisation under which its values are kept.
-inline constexpr const char* kProfileKey = "应用程序向导生成的本地应用程序";
 inline constexpr const char* kProgramName = "Terrovane";
 
 // The about box; shown translated (context "About").

@@ -73,6 +73,7 @@ CREATE TABLE terrovane.conflicts (
     site uuid,
     kept_value jsonb,
     kept_stamp text COLLATE "C" NOT NULL,
+    kept_by name NOT NULL DEFAULT session_user,
     lost_value jsonb,
     lost_stamp text COLLATE "C" NOT NULL,
     lost_by name NOT NULL DEFAULT session_user,
@@ -138,7 +139,7 @@ inline constexpr const char* kChangeLogSql = R"sql(
 CREATE TABLE terrovane.changes (
     seq bigint GENERATED ALWAYS AS IDENTITY,
     xid xid8 NOT NULL DEFAULT pg_current_xact_id(),
-    source text NOT NULL CHECK (source IN ('field', 'content')),
+    source text NOT NULL CHECK (source IN ('field', 'content', 'conflict')),
     kind text NOT NULL,
     id text NOT NULL,
     field text,
@@ -183,6 +184,19 @@ $$;
 CREATE TRIGGER content_logged AFTER INSERT ON terrovane.content
     REFERENCING NEW TABLE AS added FOR EACH STATEMENT EXECUTE FUNCTION terrovane.log_content();
 
+-- A conflict is news for every member who may read its site: each archive lists it.
+CREATE FUNCTION terrovane.log_conflict() RETURNS trigger
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp
+AS $$
+BEGIN
+    INSERT INTO terrovane.changes (source, kind, id, field, site)
+        VALUES ('conflict', NEW.kind, NEW.seq::text, NEW.field, NEW.site);
+    RETURN NULL;
+END
+$$;
+CREATE TRIGGER conflicts_logged AFTER INSERT ON terrovane.conflicts
+    FOR EACH ROW EXECUTE FUNCTION terrovane.log_conflict();
+
 -- A client of another layout must not read or write: the answer says which side to update.
 CREATE FUNCTION terrovane.layout() RETURNS integer
 LANGUAGE sql STABLE AS $$ SELECT value::integer FROM terrovane.meta WHERE key = 'layout' $$;
@@ -201,11 +215,12 @@ BEGIN
 END
 $$;
 
--- One page of changes after the cursor (xid, seq), with each thing's current value. Row-level security
--- applies to the caller: a member sees only the changes of what it may read.
+-- One page of changes after the cursor (xid, seq), with each thing's current value and who set it (a
+-- conflict: both values, their stamps and people). Row-level security applies to the caller: a member
+-- sees only the changes of what it may read.
 CREATE FUNCTION terrovane.pull(client_layout integer, after_xid xid8, after_seq bigint, page_size integer)
 RETURNS TABLE (xid xid8, seq bigint, source text, kind text, id text, field text, site uuid,
-               value jsonb, stamp text)
+               value jsonb, stamp text, changed_by name)
 LANGUAGE plpgsql STABLE SET search_path = pg_catalog, pg_temp
 AS $$
 #variable_conflict use_column
@@ -213,12 +228,18 @@ BEGIN
     PERFORM terrovane.require_layout(client_layout);
     RETURN QUERY
     SELECT c.xid, c.seq, c.source, c.kind, c.id, c.field, c.site,
-           CASE c.source WHEN 'field' THEN f.value ELSE k.body END,
-           f.stamp::text
+           CASE c.source WHEN 'field' THEN f.value WHEN 'content' THEN k.body
+               ELSE jsonb_build_object('id', x.id, 'kept_value', x.kept_value, 'kept_stamp', x.kept_stamp,
+                                       'kept_by', x.kept_by, 'lost_value', x.lost_value,
+                                       'lost_stamp', x.lost_stamp, 'lost_by', x.lost_by,
+                                       'noted_at', x.noted_at) END,
+           f.stamp::text, coalesce(f.changed_by, k.added_by)
     FROM terrovane.changes c
     LEFT JOIN terrovane.fields f
         ON f.kind = c.kind AND f.id = CASE WHEN c.source = 'field' THEN c.id::uuid END AND f.field = c.field
     LEFT JOIN terrovane.content k ON c.source = 'content' AND k.kind = c.kind AND k.key = c.id
+    LEFT JOIN terrovane.conflicts x ON c.source = 'conflict' AND x.seq = CASE WHEN c.source = 'conflict'
+                                                                              THEN c.id::bigint END
     WHERE (c.xid, c.seq) > (after_xid, after_seq)
       -- A subquery, so the server's horizon is taken once for the page, not once per row.
       AND c.xid < (SELECT pg_snapshot_xmin(pg_current_snapshot()))
@@ -289,9 +310,10 @@ BEGIN
         RETURN CASE WHEN incoming = change->>'stamp' THEN 'applied' ELSE 'clamped' END;
     END IF;
     IF current.value IS DISTINCT FROM change->'value' THEN
-        INSERT INTO terrovane.conflicts (kind, id, field, site, kept_value, kept_stamp, lost_value, lost_stamp)
+        INSERT INTO terrovane.conflicts (kind, id, field, site, kept_value, kept_stamp, kept_by, lost_value,
+                                         lost_stamp)
             VALUES (target_kind, target_id, target_field, current.site, current.value, current.stamp,
-                    change->'value', incoming);
+                    current.changed_by, change->'value', incoming);
     END IF;
     RETURN 'superseded';
 END

@@ -3,13 +3,12 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 
 #include <cstdio>
 #include <memory>
 
-#include "Strings.h"
+#include "Settings.h"
 
 namespace terrovane::translations {
 
@@ -100,22 +99,18 @@ std::optional<Language> LanguageOption(const std::vector<std::string>& arguments
 
 // The main program's settings file holds one choice for the whole suite.
 bool RememberLanguage(Language language) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromUtf8(res::kProfileKey),
-                       QString::fromUtf8(res::kProgramName));
-    settings.setValue(QLatin1String(kLanguageSettingKey), QLatin1String(LanguageCode(language)));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    platform::Settings settings;
+    settings.SetLanguage(QLatin1String(LanguageCode(language)));
+    return settings.Save();
 }
 
 std::optional<Language> LanguageSetting(std::string& warning) {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                             QString::fromUtf8(res::kProfileKey), QString::fromUtf8(res::kProgramName));
-    const QString value = settings.value(QLatin1String(kLanguageSettingKey)).toString();
+    const QString value = platform::Settings().Language();
     if (value.isEmpty())
         return std::nullopt;
     const auto language = ParseLanguage(value.toStdString());
     if (!language) {
-        warning = std::string("the setting ") + kLanguageSettingKey + "=" + value.toStdString() +
+        warning = std::string("the setting ") + platform::kLanguageSettingKey + "=" + value.toStdString() +
                   " is not zh, en or de; the system's language is used";
     }
     return language;

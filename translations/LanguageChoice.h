@@ -22,9 +22,6 @@ const char* LanguageCode(Language language);
 // Chinese or German; English for every other one, the C locale included.
 Language SystemLanguage();
 
-// The key in Terrovane.conf that overrides the system's language for every program of the suite.
-inline constexpr const char* kLanguageSettingKey = "Interface/Language";
-
 // What the user asked for, strongest first: --lang, then the setting, then the system.
 struct LanguageRequest {
     std::optional<Language> option;

@@ -728,6 +728,57 @@
         <source>[y/N]</source>
         <translation>[j/N]</translation>
     </message>
+    <message>
+        <source>the team server cannot be reached; what is not sent stays in the archive, try again later</source>
+        <translation>der Team-Server ist nicht erreichbar; was nicht gesendet wurde, bleibt im Archiv, bitte später erneut versuchen</translation>
+    </message>
+    <message>
+        <source>you are not a member of the team (any more); ask the office</source>
+        <translation>Sie sind (nicht mehr) Mitglied des Teams; bitte im Büro nachfragen</translation>
+    </message>
+    <message>
+        <source>the team server is newer than this program: update this program; nothing was changed</source>
+        <translation>der Team-Server ist neuer als dieses Programm: bitte dieses Programm aktualisieren; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</source>
+        <translation>der Team-Server ist älter als dieses Programm: das Büro aktualisiert das Schema des Servers; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>this archive syncs with another team server; nothing was changed</source>
+        <translation>dieses Archiv wird mit einem anderen Team-Server abgeglichen; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the archive could not be read or written</source>
+        <translation>das Archiv konnte nicht gelesen oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the team server is still writing changes of others; sync again in a moment</source>
+        <translation>der Team-Server schreibt noch Änderungen anderer; bitte gleich noch einmal abgleichen</translation>
+    </message>
+    <message numerus="yes">
+        <source>the team server refused %n change(s) (no right to change it, or not valid)</source>
+        <translation>
+            <numerusform>der Team-Server hat %n Änderung abgelehnt (kein Recht dazu oder ungültig)</numerusform>
+            <numerusform>der Team-Server hat %n Änderungen abgelehnt (kein Recht dazu oder ungültig)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</source>
+        <translation>die ID eines Konflikts ist eine ganze Zahl aus „team conflicts“</translation>
+    </message>
+    <message>
+        <source>--keep is kept or lost</source>
+        <translation>--keep ist kept oder lost</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the kept value stays</source>
+        <translation>Konflikt %1 gelöst: der behaltene Wert bleibt</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
+        <translation>Konflikt %1 gelöst: der verlorene Wert ist zurück und geht mit dem nächsten Abgleich mit</translation>
+    </message>
 </context>
 <context>
     <name>DisplayPanel</name>
@@ -1903,6 +1954,14 @@ Datum</translation>
     <message>
         <source>Verdict: not safe</source>
         <translation>Bewertung: nicht sicher</translation>
+    </message>
+    <message>
+        <source>Left out of the sounding, and why:</source>
+        <translation>Aus der Sondierung ausgelassen, mit Grund:</translation>
+    </message>
+    <message>
+        <source>Left off the curve, and why:</source>
+        <translation>Nicht in der Kurve, mit Grund:</translation>
     </message>
 </context>
 <context>
@@ -3162,13 +3221,6 @@ Datum</translation>
         <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
         <translation>%1 von %2 Ergebnissen mit dieser Kennzeichnung haben einen gültigen Messwert dieser Größe.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n over range (no number to plot).</source>
-        <translation>
-            <numerusform>%n über dem Messbereich (keine Zahl zum Zeichnen).</numerusform>
-            <numerusform>%n über dem Messbereich (keine Zahl zum Zeichnen).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Label</source>
         <translation>Bezeichnung</translation>
@@ -3188,6 +3240,20 @@ Datum</translation>
     <message>
         <source>%1 of %2 results of this test point have a valid reading of this quantity.</source>
         <translation>%1 von %2 Ergebnissen dieses Prüfpunkts haben einen gültigen Messwert dieser Größe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range, marked at the top with the instrument&apos;s bound.</source>
+        <translation>
+            <numerusform>%n über dem Messbereich, oben mit der Grenze des Geräts markiert.</numerusform>
+            <numerusform>%n über dem Messbereich, oben mit der Grenze des Geräts markiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out: an invalid reading or no valid measuring date.</source>
+        <translation>
+            <numerusform>%n ausgelassen: ungültiger Messwert oder kein gültiges Messdatum.</numerusform>
+            <numerusform>%n ausgelassen: ungültiger Messwert oder kein gültiges Messdatum.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

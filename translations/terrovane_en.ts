@@ -728,6 +728,57 @@
         <source>[y/N]</source>
         <translation>[y/N]</translation>
     </message>
+    <message>
+        <source>the team server cannot be reached; what is not sent stays in the archive, try again later</source>
+        <translation>the team server cannot be reached; what is not sent stays in the archive, try again later</translation>
+    </message>
+    <message>
+        <source>you are not a member of the team (any more); ask the office</source>
+        <translation>you are not a member of the team (any more); ask the office</translation>
+    </message>
+    <message>
+        <source>the team server is newer than this program: update this program; nothing was changed</source>
+        <translation>the team server is newer than this program: update this program; nothing was changed</translation>
+    </message>
+    <message>
+        <source>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</source>
+        <translation>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</translation>
+    </message>
+    <message>
+        <source>this archive syncs with another team server; nothing was changed</source>
+        <translation>this archive syncs with another team server; nothing was changed</translation>
+    </message>
+    <message>
+        <source>the archive could not be read or written</source>
+        <translation>the archive could not be read or written</translation>
+    </message>
+    <message>
+        <source>the team server is still writing changes of others; sync again in a moment</source>
+        <translation>the team server is still writing changes of others; sync again in a moment</translation>
+    </message>
+    <message numerus="yes">
+        <source>the team server refused %n change(s) (no right to change it, or not valid)</source>
+        <translation>
+            <numerusform>the team server refused %n change (no right to change it, or not valid)</numerusform>
+            <numerusform>the team server refused %n changes (no right to change it, or not valid)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</source>
+        <translation>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</translation>
+    </message>
+    <message>
+        <source>--keep is kept or lost</source>
+        <translation>--keep is kept or lost</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the kept value stays</source>
+        <translation>conflict %1 resolved: the kept value stays</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
+        <translation>conflict %1 resolved: the lost value is back and goes with the next sync</translation>
+    </message>
 </context>
 <context>
     <name>DisplayPanel</name>
@@ -1903,6 +1954,14 @@ Date</translation>
     <message>
         <source>Verdict: not safe</source>
         <translation>Verdict: not safe</translation>
+    </message>
+    <message>
+        <source>Left out of the sounding, and why:</source>
+        <translation>Left out of the sounding, and why:</translation>
+    </message>
+    <message>
+        <source>Left off the curve, and why:</source>
+        <translation>Left off the curve, and why:</translation>
     </message>
 </context>
 <context>
@@ -3162,13 +3221,6 @@ Date</translation>
         <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
         <translation>%1 of %2 results with this label have a valid reading of this quantity.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n over range (no number to plot).</source>
-        <translation>
-            <numerusform>%n over range (no number to plot).</numerusform>
-            <numerusform>%n over range (no number to plot).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Label</source>
         <translation>Label</translation>
@@ -3188,6 +3240,20 @@ Date</translation>
     <message>
         <source>%1 of %2 results of this test point have a valid reading of this quantity.</source>
         <translation>%1 of %2 results of this test point have a valid reading of this quantity.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range, marked at the top with the instrument&apos;s bound.</source>
+        <translation>
+            <numerusform>%n over range, marked at the top with the instrument&apos;s bound.</numerusform>
+            <numerusform>%n over range, marked at the top with the instrument&apos;s bound.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out: an invalid reading or no valid measuring date.</source>
+        <translation>
+            <numerusform>%n left out: an invalid reading or no valid measuring date.</numerusform>
+            <numerusform>%n left out: an invalid reading or no valid measuring date.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

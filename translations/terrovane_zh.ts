@@ -722,6 +722,56 @@
         <source>[y/N]</source>
         <translation>[y/N]</translation>
     </message>
+    <message>
+        <source>the team server cannot be reached; what is not sent stays in the archive, try again later</source>
+        <translation>无法连接团队服务器；未发送的内容仍保留在档案库中，请稍后重试</translation>
+    </message>
+    <message>
+        <source>you are not a member of the team (any more); ask the office</source>
+        <translation>您（已）不是团队成员；请询问办公室</translation>
+    </message>
+    <message>
+        <source>the team server is newer than this program: update this program; nothing was changed</source>
+        <translation>团队服务器比本程序新：请更新本程序；未作任何更改</translation>
+    </message>
+    <message>
+        <source>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</source>
+        <translation>团队服务器比本程序旧：请办公室更新服务器的架构；未作任何更改</translation>
+    </message>
+    <message>
+        <source>this archive syncs with another team server; nothing was changed</source>
+        <translation>此档案库与另一个团队服务器同步；未作任何更改</translation>
+    </message>
+    <message>
+        <source>the archive could not be read or written</source>
+        <translation>无法读取或写入档案库</translation>
+    </message>
+    <message>
+        <source>the team server is still writing changes of others; sync again in a moment</source>
+        <translation>团队服务器仍在写入其他人的更改；请稍后再同步</translation>
+    </message>
+    <message numerus="yes">
+        <source>the team server refused %n change(s) (no right to change it, or not valid)</source>
+        <translation>
+            <numerusform>团队服务器拒绝了 %n 项更改（无权更改或无效）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</source>
+        <translation>冲突编号是 “team conflicts” 列出的整数</translation>
+    </message>
+    <message>
+        <source>--keep is kept or lost</source>
+        <translation>--keep 只能是 kept 或 lost</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the kept value stays</source>
+        <translation>冲突 %1 已解决：保留的值不变</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
+        <translation>冲突 %1 已解决：丢失的值已恢复，将随下次同步发送</translation>
+    </message>
 </context>
 <context>
     <name>DisplayPanel</name>
@@ -1894,6 +1944,14 @@ Date</translation>
     <message>
         <source>Verdict: not safe</source>
         <translation>判定：不安全</translation>
+    </message>
+    <message>
+        <source>Left out of the sounding, and why:</source>
+        <translation>测深中略去的读数及原因：</translation>
+    </message>
+    <message>
+        <source>Left off the curve, and why:</source>
+        <translation>曲线中略去的读数及原因：</translation>
     </message>
 </context>
 <context>
@@ -3149,12 +3207,6 @@ Date</translation>
         <source>%1 of %2 results with this label have a valid reading of this quantity.</source>
         <translation>带此标签的 %2 个结果中，有 %1 个具有该测量量的有效读数。</translation>
     </message>
-    <message numerus="yes">
-        <source>%n over range (no number to plot).</source>
-        <translation>
-            <numerusform>%n 个超量程（无数值可绘制）。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Label</source>
         <translation>标签</translation>
@@ -3174,6 +3226,18 @@ Date</translation>
     <message>
         <source>%1 of %2 results of this test point have a valid reading of this quantity.</source>
         <translation>该测试点的 %2 个结果中有 %1 个具有此量的有效读数。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n over range, marked at the top with the instrument&apos;s bound.</source>
+        <translation>
+            <numerusform>%n 个超量程，以仪器显示的界限标记在顶部。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out: an invalid reading or no valid measuring date.</source>
+        <translation>
+            <numerusform>%n 个被略去：读数无效或没有有效的测量日期。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

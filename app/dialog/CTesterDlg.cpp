@@ -14,7 +14,6 @@
 #include <thread>
 
 #include <QCloseEvent>
-#include <QSettings>
 
 #include "ArchiveHook.h"
 #include "CAboutDlg.h"
@@ -22,7 +21,6 @@
 #include "CommandIds.h"
 #include "DialogLayout.h"
 #include "DirectoryWatch.h"
-#include "FastReadOutSetting.h"
 #include "LanguageCommand.h"
 
 #include "MainShortcuts.h"
@@ -32,6 +30,7 @@
 #include "ProgramIcon.h"
 #include "RecordList.h"
 #include "ScreenFit.h"
+#include "Settings.h"
 #include "Strings.h"
 
 namespace terrovane::app {
@@ -110,7 +109,7 @@ void CTesterDlg::CreateLink() {
     connect(commands_.get(), &link::CommandHost::CommandEnded, this, &CTesterDlg::OnCommandEnded);
     archiveHook_ = std::make_unique<ArchiveHook>(*this);
     LoadPortChoice();
-    ApplyFastReadOut(FastReadOutIn(QSettings()));
+    ApplyFastReadOut(platform::Settings().FastReadOut());
     ShowLanguageChecks(
         LanguageCommand(translations::InstalledLanguage().value_or(translations::Language::Chinese)));
 }
@@ -127,8 +126,7 @@ void CTesterDlg::ApplyFastReadOut(bool fast) {
 void CTesterDlg::OnFastReadOut() {
     QAction* item = menu_->Action(res::kCmdFastReadOut);
     const bool fast = item != nullptr ? item->isChecked() : !session_.FastReadOut();
-    QSettings settings;
-    SetFastReadOutIn(settings, fast);
+    platform::Settings().SetFastReadOut(fast);
     ApplyFastReadOut(fast);
 }
 

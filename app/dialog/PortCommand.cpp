@@ -1,26 +1,18 @@
 // Mount › Port...: the user's choice among several instrument bridges, kept in the settings.
-#include <QSettings>
-
 #include "CTesterDlg.h"
 #include "PortChooser.h"
 #include "PortTexts.h"
+#include "Settings.h"
 
 namespace terrovane::app {
-namespace {
-
-std::string RememberedPortSelector() {
-    return QSettings().value(QString::fromUtf8(res::kPortChoiceSetting)).toString().toStdString();
-}
-
-}  // namespace
 
 void CTesterDlg::LoadPortChoice() {
-    session_.SetPortChoice({RememberedPortSelector(), false});
+    session_.SetPortChoice({platform::Settings().PortChoice(), false});
 }
 
 void CTesterDlg::ApplyPortChoice(const platform::BridgePort& port) {
     const std::string selector = link::RememberedSelector(port);
-    QSettings().setValue(QString::fromUtf8(res::kPortChoiceSetting), QString::fromStdString(selector));
+    platform::Settings().SetPortChoice(selector);
     session_.SetPortChoice({selector, false});
 }
 

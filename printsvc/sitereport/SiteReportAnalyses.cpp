@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 #include "FopPlotPainting.h"
 #include "FopSummaryText.h"
+#include "NoteText.h"
 #include "SiteReportGrid.h"
 #include "SoilCovariance.h"
 #include "SoilPlotPainting.h"
@@ -52,6 +54,36 @@ class Mm {
 void Text(QPainter& painter, const QRectF& box, const QString& text, int flags = Qt::AlignLeft) {
     painter.drawText(box, flags | Qt::AlignVCenter | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(box.width())));
+}
+
+// How many notes of left-out readings a page lists before counting the rest, so the plot keeps its room.
+constexpr std::size_t kLeftOutShown = 6;
+
+// The readings an analysis left out and why under `heading`, each note wrapped to the width, from `y` mm
+// down; returns where the next line goes.
+double DrawLeftOut(QPainter& painter, const QString& heading, const std::vector<std::string>& notes,
+                   const Mm& mm, double x, double y, double width) {
+    if (notes.empty())
+        return y;
+    painter.setFont(Font(9, true));
+    Text(painter, mm(x, y, width, kLine), heading);
+    y += kLine;
+    painter.setFont(Font(8));
+    const double lineMm = kLine * 0.8;
+    for (std::size_t i = 0; i < notes.size() && i < kLeftOutShown; ++i) {
+        const QRectF box = mm(x, y, width, lineMm * 3);
+        const QString note = texts::AnalysisNoteText(notes[i]);  // kept in English, printed in the language
+        const QRectF used = painter.boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, note);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, note);
+        y += std::min(std::max(used.height() / mm(0, 0, 1, 1).width(), lineMm), lineMm * 3);
+    }
+    if (notes.size() > kLeftOutShown) {
+        Text(painter, mm(x, y, width, lineMm),
+             QCoreApplication::translate("SiteReport", "and %n more", nullptr,
+                                         static_cast<int>(notes.size() - kLeftOutShown)));
+        y += lineMm;
+    }
+    return y;
 }
 
 plots::SoilPlotData SoilData(const archive::StoredSoilModel& model) {
@@ -113,6 +145,11 @@ void DrawSoilPage(QPainter& painter, const archive::StoredSoilModel& model, cons
             x += columns[c];
         }
     }
+    if (!model.leftOut.empty())
+        y = DrawLeftOut(painter,
+                        QCoreApplication::translate("SiteReport", "Left out of the sounding, and why:"),
+                        model.leftOut, mm, 0, y + kLine * 1.5, width) -
+            kLine;
     painter.setFont(Font(8));
     const double plotTop = y + kLine * 2;
     plots::PaintSoilPlot(painter, mm(0, plotTop, std::min(width, 200.0), height - plotTop), SoilData(model));
@@ -139,6 +176,8 @@ void DrawCurve(QPainter& painter, const PointCurve& entry, const Mm& mm, double 
         Text(painter, mm(x, y, width, kLine), line);
         y += kLine;
     }
+    y = DrawLeftOut(painter, QCoreApplication::translate("SiteReport", "Left off the curve, and why:"),
+                    curve.leftOut, mm, x, y + 1, width);
     plots::FopPlotData data;
     data.readings = readings;
     data.currentProbe = curve.currentProbe;

@@ -6,6 +6,7 @@
 #include "CTesterDlg.h"
 #include "PortChooser.h"
 #include "PortTexts.h"
+#include "Settings.h"
 
 namespace terrovane::app {
 namespace {
@@ -42,7 +43,7 @@ TEST(PortChooser, ChoiceIsKeptBySerialElseByUsbPathAndTakenUpAtStart) {
     {
         CTesterDlg dialog;
         dialog.ApplyPortChoice(kTwoBridges[0]);
-        EXPECT_EQ(QSettings().value(res::kPortChoiceSetting).toString(), "1-1.4");
+        EXPECT_EQ(platform::Settings().PortChoice(), "1-1.4");
         EXPECT_EQ(dialog.Session().Choice(), (link::PortChoice{"1-1.4", false}));
         dialog.ApplyPortChoice(kTwoBridges[1]);
     }

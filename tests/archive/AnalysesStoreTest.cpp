@@ -88,7 +88,7 @@ TEST_F(AnalysesStoreTest, BadModelsAndCurvesAreRefusedWithTheReasonAndStoreNothi
     EXPECT_FALSE(StoreSoilModel(*archive, model, error));
     EXPECT_EQ(error, "there is no site " + std::to_string(siteId + 99));
 
-    StoredFopCurve curve{0, pointId, "", 50, {{10, 2.0, {}}}};
+    StoredFopCurve curve{0, pointId, "", 50, {{10, 2.0, {}}}, {}};
     EXPECT_FALSE(StoreFopCurve(*archive, curve, error));
     EXPECT_EQ(error, "a fall-of-potential curve needs at least two readings");
     curve.readings.push_back({-1, 2.0, {}});
@@ -106,7 +106,7 @@ TEST_F(AnalysesStoreTest, BadModelsAndCurvesAreRefusedWithTheReasonAndStoreNothi
 
 TEST_F(AnalysesStoreTest, ACurveKeepsItsReadingsAndTheResultsTheyCameFrom) {
     StoreImage(*archive, ImageWith({{0, MakeResult(1, 5, 1, 2.5f)}, {1, MakeResult(1, 5, 2, 2.9f)}}));
-    StoredFopCurve curve{0, pointId, "", 50, {{10, 2.5, 1}, {30, 2.9, 2}, {31, 3.0, 777}}};
+    StoredFopCurve curve{0, pointId, "", 50, {{10, 2.5, 1}, {30, 2.9, 2}, {31, 3.0, 777}}, {}};
     ASSERT_TRUE(StoreFopCurve(*archive, curve, error)) << error;
     std::vector<StoredFopCurve> stored;
     ASSERT_TRUE(FopCurves(*archive, pointId, stored, error)) << error;
@@ -118,11 +118,49 @@ TEST_F(AnalysesStoreTest, ACurveKeepsItsReadingsAndTheResultsTheyCameFrom) {
     EXPECT_DOUBLE_EQ(stored[0].readings[2].resistance, 3.0);
 }
 
+// The notes of what an analysis left out come back with it in their order, live in tables made only when a
+// note is kept (a file without any keeps its layout), and go with their analysis.
+TEST_F(AnalysesStoreTest, TheReadingsLeftOutAreKeptWithTheirAnalysisAndGoWithIt) {
+    StoredSoilModel bare = TwoLayers(siteId);
+    ASSERT_TRUE(StoreSoilModel(*archive, bare, error)) << error;
+    EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM sqlite_master WHERE name LIKE '%left_out'"), "[[0]]");
+
+    StoredSoilModel model = TwoLayers(siteId);
+    model.leftOut = {"result 7: ρ > 999.9 kΩ·m is over range, no measured value; left out",
+                     "result 3: no measuring distance; left out"};
+    ASSERT_TRUE(StoreSoilModel(*archive, model, error)) << error;
+    StoredFopCurve curve{
+        0, pointId, "", 50, {{10, 2.5, {}}, {30, 2.9, {}}}, {"slot 01: Re invalid; left out"}};
+    ASSERT_TRUE(StoreFopCurve(*archive, curve, error)) << error;
+
+    StoredSoilModel back;
+    ASSERT_TRUE(SoilModelById(*archive, model.id, back, error)) << error;
+    EXPECT_EQ(back.leftOut, model.leftOut);
+    std::vector<StoredSoilModel> models;
+    ASSERT_TRUE(SoilModels(*archive, siteId, models, error)) << error;
+    ASSERT_EQ(models.size(), 2u);
+    EXPECT_TRUE(models[0].leftOut.empty() != models[1].leftOut.empty());
+    std::vector<StoredFopCurve> curves;
+    ASSERT_TRUE(FopCurves(*archive, pointId, curves, error)) << error;
+    ASSERT_EQ(curves.size(), 1u);
+    EXPECT_EQ(curves[0].leftOut, curve.leftOut);
+    EXPECT_EQ(
+        ReadArchive(Path(), "SELECT ordinal, substr(note, 1, 9) FROM soil_model_left_out ORDER BY ordinal"),
+        R"([[0, "result 7:"], [1, "result 3:"]])");
+
+    ASSERT_TRUE(DeleteSoilModel(*archive, model.id, error)) << error;
+    ASSERT_TRUE(DeleteFopCurve(*archive, curves[0].id, error)) << error;
+    EXPECT_EQ(ReadArchive(Path(),
+                          "SELECT (SELECT count(*) FROM soil_model_left_out), (SELECT count(*) FROM "
+                          "fop_curve_left_out)"),
+              "[[0, 0]]");
+}
+
 TEST_F(AnalysesStoreTest, DeletingTheSiteTakesItsModelsAndCurvesAndKeepsTheResults) {
     StoreImage(*archive, ImageWith({{0, MakeResult(1, 5, 1, 2.5f)}}));
     StoredSoilModel model = TwoLayers(siteId);
     ASSERT_TRUE(StoreSoilModel(*archive, model, error)) << error;
-    StoredFopCurve curve{0, pointId, "", 50, {{10, 2.5, 1}, {30, 2.9, {}}}};
+    StoredFopCurve curve{0, pointId, "", 50, {{10, 2.5, 1}, {30, 2.9, {}}}, {}};
     ASSERT_TRUE(StoreFopCurve(*archive, curve, error)) << error;
     ASSERT_TRUE(DeleteSite(*archive, siteId, error)) << error;
     EXPECT_EQ(ReadArchive(Path(),
@@ -160,10 +198,10 @@ PRAGMA user_version = 3;
 )sql");
     auto third = OpenArchive("third.sqlite");
     ASSERT_NE(third, nullptr);
-    EXPECT_EQ(ReadArchive(file, "--check"), R"({"integrity": "ok", "journal": "wal", "version": 5})");
+    EXPECT_EQ(ReadArchive(file, "--check"), R"({"integrity": "ok", "journal": "wal", "version": 6})");
     StoredSoilModel model = TwoLayers(4);
     ASSERT_TRUE(StoreSoilModel(*third, model, error)) << error;
-    StoredFopCurve curve{0, 9, "", 40, {{10, 2.5, {}}, {30, 2.9, {}}}};
+    StoredFopCurve curve{0, 9, "", 40, {{10, 2.5, {}}, {30, 2.9, {}}}, {}};
     ASSERT_TRUE(StoreFopCurve(*third, curve, error)) << error;
     EXPECT_EQ(ReadArchive(
                   file, "SELECT s.name, m.layer_choice FROM soil_models m JOIN sites s ON s.id = m.site_id"),

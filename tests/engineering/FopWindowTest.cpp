@@ -140,6 +140,9 @@ TEST_F(FopWindowTest, TheArchiveWindowKeepsTheCurveWithTheResultsPoint) {
     EXPECT_DOUBLE_EQ(curves[0].currentProbe, kD);
     ASSERT_EQ(curves[0].readings.size(), 9u);
     EXPECT_TRUE(curves[0].readings[0].result);
+    // The resistivity result it left out is named with the curve, for the site report.
+    ASSERT_EQ(curves[0].leftOut.size(), 1u);
+    EXPECT_EQ(curves[0].leftOut[0].rfind("1 result is", 0), 0u) << curves[0].leftOut[0];
     const auto analysis = analysis::AnalyseFallOfPotential(ReadingsOf(curves[0]), curves[0].currentProbe);
     EXPECT_NEAR(analysis.resistanceAt618, window->Analysis().resistanceAt618, 1e-9);
 }

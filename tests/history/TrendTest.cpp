@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "ArchiveFixtures.h"
+#include "HistoryColumns.h"
 #include "HistoryWindow.h"
 #include "Sites.h"
 #include "TrendChart.h"
@@ -233,6 +234,68 @@ TEST_F(TrendWindowTest, FollowsTheChosenTestPointOnAnAxisThatSuitsItsValues) {
     trend->LabelChoice().setCurrentText(QStringLiteral("Hill / Other"));
     EXPECT_EQ(trend->Chart().Series().samples.size(), 1u);
     EXPECT_FALSE(trend->LogAxis().isChecked());
+    trend->close();
+}
+
+// A ">300k" reading between two small ones: the list shows the instrument's text, the trend a marker on the
+// top edge at its date with that text, never a point at a height, and the axis stays where the numbers are.
+TEST_F(TrendWindowTest, AnOverRangeReadingIsAMarkerWithItsBoundNeverANumber) {
+    auto archive = OpenArchive();
+    std::string error;
+    ASSERT_TRUE(StoreImage(*archive, archive::testing::ImageWith({{0, MakeResult(1, 3, 0, 8.0f)},
+                                                                  {1, MakeResult(1, 4, 0, 350000.0f)},
+                                                                  {2, MakeResult(1, 5, 0, 9.0f)},
+                                                                  {3, MakeResult(1, 6, 0, -1.0f)}}))
+                    .stored);
+    archive::SiteFields site;
+    site.name = "Hill";
+    std::int64_t siteId = 0;
+    ASSERT_TRUE(archive::AddSite(*archive, site, siteId, error)) << error;
+    std::int64_t rod = 0;
+    archive::PointFields point;
+    point.name = "Rod";
+    ASSERT_TRUE(archive::AddPoint(*archive, siteId, point, rod, error)) << error;
+    ASSERT_TRUE(archive::Assign(*archive, {1, 2, 3, 4}, rod, error)) << error;
+
+    HistoryWindow window(archive.get(), QString());
+    ASSERT_TRUE(window.Tree().Choose({TreeChoice::Kind::Point, rod}));
+    QStringList values;
+    for (int row = 0; row < window.Model().rowCount(); ++row) {
+        values << window.Model().index(row, kValueColumn).data().toString();
+    }
+    EXPECT_TRUE(values.contains(QString::fromUtf8("> 300 kΩ")))
+        << values.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(values.join(QLatin1Char('|')).contains(QStringLiteral("350")));
+
+    auto* trend = dynamic_cast<TrendWindow*>(window.ShowTrend());
+    ASSERT_NE(trend, nullptr);
+    TrendChart& chart = trend->Chart();
+    const TrendSeries& series = chart.Series();
+    ASSERT_EQ(series.samples.size(), 2u);
+    ASSERT_EQ(series.overRange.size(), 1u);
+    EXPECT_EQ(OverRangeShown(series, series.overRange[0]), "> 300 kΩ");
+    EXPECT_EQ(series.overRange[0].when, "2009-01-04 10:00:00");
+    EXPECT_EQ(series.leftOut, 1);  // the failed reading
+    const TrendLayout& layout = chart.Layout();
+    ASSERT_EQ(layout.overRangePoints.size(), 1u);
+    EXPECT_EQ(layout.overRangePoints[0].y(), layout.plot.top());
+    EXPECT_NEAR(layout.overRangePoints[0].x(), MapX(layout, series.overRange[0].day), 1e-9);
+    // Between its neighbours in time; the value axis is the measured ones', not stretched to the bound.
+    EXPECT_GT(layout.overRangePoints[0].x(), layout.points[0].x());
+    EXPECT_LT(layout.overRangePoints[0].x(), layout.points[1].x());
+    EXPECT_FALSE(chart.Logarithmic());
+    EXPECT_LE(layout.y.high, 20);
+    const QString status = trend->Status().text();
+    EXPECT_TRUE(status.contains(QStringLiteral("2 of 4 results"))) << status.toStdString();
+    EXPECT_TRUE(status.contains(QStringLiteral("1 over range"))) << status.toStdString();
+    EXPECT_TRUE(status.contains(QStringLiteral("1 left out"))) << status.toStdString();
+
+    chart.resize(640, 360);
+    chart.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+    QTest::mouseMove(&chart, chart.Layout().overRangePoints[0].toPoint() + QPoint(1, 2));
+    EXPECT_EQ(chart.HoveredIndex(), 2);
+    EXPECT_EQ(chart.HoverText(), QString::fromUtf8("2009-01-04 10:00:00\nRe (Ω) > 300 kΩ"));
     trend->close();
 }
 

@@ -40,7 +40,7 @@ class SiteReportAnalysesTest : public ArchiveTest {
     }
 
     void StoreCurve(std::int64_t point, double scale) {
-        StoredFopCurve curve{0, point, "", 50, {}};
+        StoredFopCurve curve{0, point, "", 50, {}, {}};
         for (int i = 1; i <= 9; ++i)
             curve.readings.push_back({5.0 * i, scale * (20 + i - 0.02 * (i - 6) * (i - 6)), {}});
         ASSERT_TRUE(StoreFopCurve(*archive_, curve, error_)) << error_;
@@ -59,7 +59,7 @@ TEST_F(SiteReportAnalysesTest, WithoutStoredAnswersTheReportHasItsResultPagesOnl
 }
 
 TEST_F(SiteReportAnalysesTest, TheNewestSoilModelAndEachPointsNewestCurveArePrinted) {
-    StoredSoilModel older{0, site_, "", "1", 9.5, {{80, 3, {}, {}}}, {{1, 80}, {2, 81}}, {}};
+    StoredSoilModel older{0, site_, "", "1", 9.5, {{80, 3, {}, {}}}, {{1, 80}, {2, 81}}, {}, {}};
     ASSERT_TRUE(StoreSoilModel(*archive_, older, error_)) << error_;
     StoredSoilModel model{0,
                           site_,
@@ -68,6 +68,7 @@ TEST_F(SiteReportAnalysesTest, TheNewestSoilModelAndEachPointsNewestCurveArePrin
                           1.84,
                           {{152.5, 4.1, 2.4, 0.31}, {31.7, 1.2, {}, {}}},
                           {{1, 150}, {2, 140}, {4, 101}, {8, 55}, {16, 36}, {32, 32}},
+                          {},
                           {}};
     ASSERT_TRUE(StoreSoilModel(*archive_, model, error_)) << error_;
     StoreCurve(points_[0], 1.0);
@@ -89,6 +90,48 @@ TEST_F(SiteReportAnalysesTest, TheNewestSoilModelAndEachPointsNewestCurveArePrin
     EXPECT_NE(text.find("current probe D = 50 m; 9 readings"), std::string::npos);
     EXPECT_NE(text.find("Resistance at 61.8 % of D:"), std::string::npos);
     EXPECT_NE(text.find("Potential probe x / D"), std::string::npos);
+}
+
+// The readings the stored analyses left out are listed with the reason, wrapped inside their column.
+TEST_F(SiteReportAnalysesTest, TheReadingsLeftOutOfEachAnalysisAreListedWithTheReason) {
+    StoredSoilModel model{0,
+                          site_,
+                          "",
+                          "2",
+                          2.2,
+                          {{152.5, 4.1, 2.4, 0.31}, {31.7, 1.2, {}, {}}},
+                          {{1, 150}, {2, 140}, {4, 101}, {8, 55}, {16, 36}},
+                          {},
+                          {"result 12: ρ > 999.9 kΩ·m is over range, no measured value; left out"}};
+    ASSERT_TRUE(StoreSoilModel(*archive_, model, error_)) << error_;
+    StoredFopCurve curve{0, points_[1], "", 50, {}, {}};
+    for (int i = 1; i <= 9; ++i)
+        curve.readings.push_back({5.0 * i, 20.0 + i, {}});
+    for (int slot = 1; slot <= 8; ++slot)
+        curve.leftOut.push_back("slot 0" + std::to_string(slot) +
+                                ": Re > 300 kΩ is over range, no measured value; left out");
+    ASSERT_TRUE(StoreFopCurve(*archive_, curve, error_)) << error_;
+    StoreCurve(points_[0], 1.0);  // left nothing out: no list beside it
+    // Without -layout the wrapped notes read as running text.
+    sitereport::SiteReport report;
+    ASSERT_TRUE(sitereport::LoadSiteReport(*archive_, "Substation West", "", "", {}, report, error_))
+        << error_;
+    const std::string path = Path("site.pdf");
+    ASSERT_TRUE(sitereport::RenderSiteReportPdf(report, path, error_)) << error_;
+    std::string text = RunCommand("pdftotext '" + path + "' - 2>&1").text;
+    for (char& c : text)
+        c = c == '\n' ? ' ' : c;
+    EXPECT_NE(text.find("Left out of the sounding, and why:"), std::string::npos) << text;
+    EXPECT_NE(text.find("result 12: ρ > 999.9 kΩ·m is over range, no measured value; left out"),
+              std::string::npos)
+        << text;
+    const std::size_t curveList = text.find("Left off the curve, and why:");
+    ASSERT_NE(curveList, std::string::npos) << text;
+    EXPECT_EQ(text.find("Left off the curve, and why:", curveList + 1), std::string::npos);  // E2's only
+    EXPECT_NE(text.find("slot 06: Re > 300 kΩ is over range, no measured value; left out"), std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("slot 07:"), std::string::npos);  // past six, counted
+    EXPECT_NE(text.find("and 2 more"), std::string::npos) << text;
 }
 
 TEST_F(SiteReportAnalysesTest, TheNewestGridAssessmentHasAPageBetweenTheModelAndTheCurves) {

@@ -3,19 +3,18 @@
 // and the settings the programs keep. locale_bytes.sh runs it under two locales and compares the files.
 //   locale_files_writer FOLDER
 #include <QCoreApplication>
-#include <QSettings>
 
 #include <cstdio>
 #include <vector>
 
 #include "DemoImage.h"
-#include "FastReadOutSetting.h"
 #include "HandoffFiles.h"
 #include "LanguageChoice.h"
 #include "RecordTable.h"
 #include "ResultView.h"
 #include "ResultsFiles.h"
 #include "ResultsXlsx.h"
+#include "Settings.h"
 #include "SiteReportDialog.h"
 #include "Strings.h"
 
@@ -58,9 +57,11 @@ bool WriteFiles(const std::string& folder) {
     if (!handoff::SaveHeaderFileAt(folder + "/set.inf", {"Werk 7,5 kV", "0.5", "Li"}))
         return Failed("set.inf", "not written");
     // The settings, through the writers the programs use.
-    QSettings settings;
-    app::SetFastReadOutIn(settings, true);
-    settings.sync();
+    platform::Settings settings;
+    settings.SetFastReadOut(true);
+    settings.SetProgressPosition(QPoint(120, 80));
+    if (!settings.Save())
+        return Failed("Terrovane.conf", "not written");
     history::RememberReportRequest(
         {history::SiteReportRequest::Output::Pdf, QStringLiteral("Li"), QStringLiteral("7.5")});
     if (!translations::RememberLanguage(translations::Language::German))
@@ -73,7 +74,7 @@ bool WriteFiles(const std::string& folder) {
 int main(int argc, char** argv) {
     // Sets the C library's locale from the environment, as every program of the suite does.
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QString::fromUtf8(res::kProfileKey));
+    QCoreApplication::setOrganizationName(QString::fromUtf8(platform::kSettingsProfile));
     QCoreApplication::setApplicationName(QString::fromUtf8(res::kProgramName));
     if (argc != 2) {
         std::fprintf(stderr, "usage: locale_files_writer FOLDER\n");

@@ -1,12 +1,11 @@
 // Which language the programs choose: --lang, the setting, the system; and what a bad value gets.
 #include <QCoreApplication>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
 #include "LanguageChoice.h"
+#include "Settings.h"
 #include "ShellCommand.h"
-#include "Strings.h"
 
 namespace terrovane::translations {
 namespace {
@@ -45,18 +44,19 @@ TEST(LanguageChoiceTest, TheOptionBeatsTheSettingWhichBeatsTheSystem) {
 }
 
 TEST(LanguageChoiceTest, TheSettingOfTerrovaneConfIsReadAndABadOneIsToldAndPassedOver) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QString::fromUtf8(res::kProfileKey),
-                       QString::fromUtf8(res::kProgramName));
     std::string warning;
     EXPECT_EQ(LanguageSetting(warning), std::nullopt);
     EXPECT_TRUE(warning.empty());
-    settings.setValue(kLanguageSettingKey, "zh");
-    settings.sync();
+    const auto write = [](const char* code) {
+        platform::Settings settings;
+        settings.SetLanguage(QString::fromLatin1(code));
+        ASSERT_TRUE(settings.Save());
+    };
+    write("zh");
     EXPECT_EQ(LanguageSetting(warning), Language::Chinese);
     EXPECT_TRUE(RememberLanguage(Language::German));
     EXPECT_EQ(LanguageSetting(warning), Language::German);
-    settings.setValue(kLanguageSettingKey, "english");
-    settings.sync();
+    write("english");
     EXPECT_EQ(LanguageSetting(warning), std::nullopt);
     EXPECT_EQ(warning,
               "the setting Interface/Language=english is not zh, en or de; the system's language is used");

@@ -1,7 +1,7 @@
 #include "FopSession.h"
 
 #include <QCoreApplication>
-
+#include "Mode.h"
 #include "NoteTexts.h"
 #include "Reading.h"
 #include "RecordTexts.h"
@@ -15,7 +15,7 @@ std::vector<FopResult> FopResultsOf(const std::vector<archive::ResultRow>& rows,
     int otherModes = 0;
     for (const archive::ResultRow& row : rows) {
         const auto record = record::MeasurementRecord::FromPacket(row.packet);
-        if (record.mode != 1 && record.mode != 2) {
+        if (!record::IsStakeMethod(record::ModeOf(record))) {
             ++otherModes;
             continue;
         }

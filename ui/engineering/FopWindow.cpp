@@ -39,9 +39,7 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     setWindowTitle(point_
                        ? QCoreApplication::translate("FopWindow", "Fall of potential - %1").arg(point_->name)
                        : QCoreApplication::translate("FopWindow", "Fall of potential"));
-    std::vector<std::string> notes;
-    results_ = FopResultsOf(rows, notes, thresholds);
-    leftOut_ = static_cast<int>(notes.size());
+    results_ = FopResultsOf(rows, leftOut_, thresholds);
     auto* outer = new QVBoxLayout(this);
     auto* body = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -76,14 +74,10 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     values_->setWordWrap(true);
     values_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     outer->addWidget(values_);
-    if (!notes.empty()) {
-        QStringList lines;
-        for (const std::string& note : notes)
-            lines << texts::AnalysisNoteText(note);
-        auto* left_out = new QLabel(lines.join(QLatin1Char('\n')), this);
-        left_out->setWordWrap(true);
-        outer->addWidget(left_out);
-    }
+    leftOutNotes_ = new QLabel(this);
+    leftOutNotes_->setWordWrap(true);
+    outer->addWidget(leftOutNotes_);
+    ShowLeftOut();
     auto* buttons = new QHBoxLayout;
     savePlot_ = new QPushButton(QCoreApplication::translate("FopWindow", "Save plot..."), this);
     buttons->addWidget(savePlot_);
@@ -141,7 +135,17 @@ void FopWindow::ShowStored(const archive::StoredFopCurve& curve) {
             ->setText(QString::number(curve.readings[i].distance, 'g', 6));
     filling_ = false;
     distancesEdited_ = true;
+    leftOut_ = curve.leftOut;
+    ShowLeftOut();
     Analyse();
+}
+
+void FopWindow::ShowLeftOut() {
+    QStringList lines;
+    for (const std::string& note : leftOut_)
+        lines << texts::AnalysisNoteText(note);
+    leftOutNotes_->setText(lines.join(QLatin1Char('\n')));
+    leftOutNotes_->setVisible(!leftOut_.empty());
 }
 
 void FopWindow::SpreadEvenly() {
@@ -188,9 +192,9 @@ void FopWindow::Analyse() {
                                                       "A fall-of-potential curve needs at least two 3-pole "
                                                       "or 4-pole results with a measured value.")
                               .toStdString();
-        if (leftOut_ > 0)
+        if (!leftOut_.empty())
             analysis_.error += QCoreApplication::translate("FopWindow", "; %1 left out (see below)")
-                                   .arg(leftOut_)
+                                   .arg(leftOut_.size())
                                    .toStdString();
     } else if (!Distances(distances, badRow)) {
         analysis_ = {};
@@ -218,6 +222,7 @@ void FopWindow::StoreWithPoint() {
     if (!point_ || archive_ == nullptr || !Distances(distances, badRow))
         return;
     archive::StoredFopCurve curve = StoredCurveOf(results_, distances, currentProbe_->value(), point_->id);
+    curve.leftOut = leftOut_;  // so the site report can say what was left off the curve
     std::string error;
     status_->setText(archive::StoreFopCurve(*archive_, curve, error)
                          ? QCoreApplication::translate("FopWindow", "Curve stored with %1").arg(point_->name)

@@ -61,11 +61,14 @@ class FopWindow : public QWidget {
     void DistanceEdited(QTableWidgetItem* item);
     // One row per result: its time, its resistance and an empty distance.
     void FillTable();
+    // The notes of the results left off the curve under it, hidden when there are none.
+    void ShowLeftOut();
 
     archive::Archive* archive_;
     std::optional<PointChoice> point_;
     std::vector<FopResult> results_;
-    int leftOut_ = 0;  // results not on the curve, said below it
+    std::vector<std::string> leftOut_;  // results not on the curve and why, said below it and stored with it
+    QLabel* leftOutNotes_ = nullptr;
     analysis::FopAnalysis analysis_;
     bool distancesEdited_ = false;
     bool filling_ = false;

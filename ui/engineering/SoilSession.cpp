@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "Mode.h"
 #include "NoteTexts.h"
 #include "Numbers.h"
 
@@ -24,7 +25,7 @@ analysis::GatheredSounding SoundingOfResults(const std::vector<archive::ResultRo
     int passed = 0;
     for (const archive::ResultRow& row : rows) {
         const auto record = record::MeasurementRecord::FromPacket(row.packet);
-        if (record.mode != 9) {
+        if (record::ModeOf(record) != record::Mode::Resistivity) {
             ++passed;
             continue;
         }
@@ -63,6 +64,7 @@ archive::StoredSoilModel StoredModelOf(const analysis::SoilFit& fit, std::int64_
     for (const analysis::FittedPoint& point : fit.points)
         model.points.push_back({point.spacing, point.measured});
     model.logCovariance = fit.logCovariance;
+    model.leftOut = fit.leftOut;  // so the site report can say what the sounding left out
     return model;
 }
 

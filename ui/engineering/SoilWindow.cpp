@@ -129,6 +129,9 @@ void SoilWindow::ShowStored(const archive::StoredSoilModel& model) {
     gatherNotes_ = QCoreApplication::translate("SoilWindow", "Stored %1")
                        .arg(QString::fromStdString(model.savedAt.substr(0, 16))
                                 .replace(QLatin1Char('T'), QLatin1Char(' ')));
+    leftOut_ = model.leftOut;
+    for (const std::string& note : leftOut_)
+        gatherNotes_ += QLatin1Char('\n') + texts::AnalysisNoteText(note);
     const QSignalBlocker quiet(layers_);
     layers_->setCurrentText(QString::fromStdString(model.layerChoice));
     Refit();

@@ -7,6 +7,7 @@
 #include "GridWindow.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
+#include "Mode.h"
 #include "Sites.h"
 #include "SoilWindow.h"
 #include "StoredAnalyses.h"
@@ -70,7 +71,7 @@ QWidget* HistoryWindow::ShowSoilModel() {
     if (rows.empty() && siteId) {
         archive::ResultFilter filter;
         filter.siteId = *siteId;
-        filter.mode = 9;
+        filter.mode = record::CodeOf(record::Mode::Resistivity);
         std::string error;
         if (!archive_->Results(filter, {}, -1, 0, rows, error)) {
             SayArchiveFailure(tr("The site's resistivity results could not be read."), *archive_, error);

@@ -1,18 +1,15 @@
 #include "ArchiveSetting.h"
 
-#include <QSettings>
-
-#include "ArchivingSetting.h"
+#include "Settings.h"
 
 namespace terrovane::history {
 
 bool ArchivingEnabled() {
-    return platform::ArchivingEnabledIn(QSettings());
+    return platform::Settings().Archiving();
 }
 
 void SetArchivingEnabled(bool enabled) {
-    QSettings settings;
-    platform::SetArchivingEnabledIn(settings, enabled);
+    platform::Settings().SetArchiving(enabled);
 }
 
 }  // namespace terrovane::history

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QSettings>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -15,13 +14,9 @@
 #include "HistoryColumns.h"
 #include "ModeName.h"
 #include "ScreenFit.h"
+#include "Settings.h"
 
 namespace terrovane::history {
-namespace {
-
-const QString kPanesSetting = QStringLiteral("Archive/Panes");
-
-}  // namespace
 
 HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), problem_(problem) {
@@ -151,13 +146,13 @@ void HistoryWindow::BuildButtons(QBoxLayout* layout) {
 
 // The panes as the user left them, or at first the tree as wide as its names (at most two fifths).
 void HistoryWindow::RestorePanes(QSplitter& splitter) {
-    const QByteArray remembered = QSettings().value(kPanesSetting).toByteArray();
+    const QByteArray remembered = platform::Settings().ArchivePanes();
     if (remembered.isEmpty() || !splitter.restoreState(remembered)) {
         const int tree = std::min(tree_->FittedWidth(), width() * 2 / 5);
         splitter.setSizes({tree, width() - tree});
     }
     connect(&splitter, &QSplitter::splitterMoved, this,
-            [&splitter] { QSettings().setValue(kPanesSetting, splitter.saveState()); });
+            [&splitter] { platform::Settings().SetArchivePanes(splitter.saveState()); });
 }
 
 void HistoryWindow::ApplyFilter() {

@@ -3,28 +3,21 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QSettings>
+
+#include "Settings.h"
 
 namespace terrovane::history {
-namespace {
-
-const QString kTesterKey = QStringLiteral("SiteReport/Tester");
-const QString kInstrumentKey = QStringLiteral("SiteReport/InstrumentSerial");
-
-}  // namespace
 
 SiteReportRequest RememberedReportRequest() {
-    const QSettings settings;
+    const platform::Settings settings;
     SiteReportRequest request;
-    request.tester = settings.value(kTesterKey).toString();
-    request.instrument = settings.value(kInstrumentKey).toString();
+    request.tester = settings.ReportTester();
+    request.instrument = settings.ReportInstrument();
     return request;
 }
 
 void RememberReportRequest(const SiteReportRequest& request) {
-    QSettings settings;
-    settings.setValue(kTesterKey, request.tester.trimmed());
-    settings.setValue(kInstrumentKey, request.instrument.trimmed());
+    platform::Settings().SetReportSigner(request.tester.trimmed(), request.instrument.trimmed());
 }
 
 SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest& current, QWidget* parent)

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace terrovane::history {
@@ -40,12 +41,26 @@ void TrendChart::SetLogarithmic(std::optional<bool> logarithmic) {
 }
 
 QString TrendChart::HoverText() const {
-    if (hovered_ < 0 || hovered_ >= static_cast<int>(series_.samples.size())) {
+    const std::size_t measured = series_.samples.size();
+    if (hovered_ < 0 || static_cast<std::size_t>(hovered_) >= measured + series_.overRange.size()) {
         return {};
     }
-    const TrendSample& sample = series_.samples[static_cast<std::size_t>(hovered_)];
+    const std::size_t index = static_cast<std::size_t>(hovered_);
+    if (index >= measured) {
+        const TrendSample& sample = series_.overRange[index - measured];
+        return QString::fromStdString(sample.when) + QStringLiteral("\n") +
+               QString::fromStdString(series_.title) + QLatin1Char(' ') +
+               QString::fromStdString(OverRangeShown(series_, sample));
+    }
+    const TrendSample& sample = series_.samples[index];
     return QString::fromStdString(sample.when) + QStringLiteral("\n") +
            QString::fromStdString(series_.title) + QStringLiteral(" = ") + TrendNumber(sample.value);
+}
+
+QPointF TrendChart::HoveredPoint() const {
+    const std::size_t index = static_cast<std::size_t>(hovered_);
+    return index < layout_.points.size() ? layout_.points[index]
+                                         : layout_.overRangePoints[index - layout_.points.size()];
 }
 
 QRectF TrendChart::PlotArea() const {
@@ -58,7 +73,8 @@ QRectF TrendChart::PlotArea() const {
 
 void TrendChart::Relayout() {
     layout_ = LayoutTrend(series_.samples, PlotArea(),
-                          series_.limit ? std::optional(series_.limit->ohms) : std::nullopt, logarithmic_);
+                          series_.limit ? std::optional(series_.limit->ohms) : std::nullopt, logarithmic_,
+                          series_.overRange);
 }
 
 void TrendChart::resizeEvent(QResizeEvent* event) {
@@ -67,7 +83,9 @@ void TrendChart::resizeEvent(QResizeEvent* event) {
 }
 
 void TrendChart::mouseMoveEvent(QMouseEvent* event) {
-    const int near = PointNear(layout_.points, event->position(), kHoverRadius);
+    std::vector<QPointF> all = layout_.points;
+    all.insert(all.end(), layout_.overRangePoints.begin(), layout_.overRangePoints.end());
+    const int near = PointNear(all, event->position(), kHoverRadius);
     if (near != hovered_) {
         hovered_ = near;
         update();
@@ -85,13 +103,14 @@ void TrendChart::leaveEvent(QEvent* event) {
 void TrendChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (series_.samples.empty()) {
+    if (series_.samples.empty() && series_.overRange.empty()) {
         painter.drawText(rect(), Qt::AlignCenter, tr("No readings to show"));
         return;
     }
     PaintAxes(painter);
     PaintLimit(painter);
     PaintSeries(painter);
+    PaintOverRange(painter);
     PaintHover(painter);
 }
 
@@ -161,11 +180,35 @@ void TrendChart::PaintSeries(QPainter& painter) const {
     }
 }
 
+void TrendChart::PaintOverRange(QPainter& painter) const {
+    const QColor mark(0xB7, 0x1C, 0x1C);
+    const QFontMetrics metrics = fontMetrics();
+    double labelsEnd = -HUGE_VAL;
+    for (std::size_t i = 0; i < layout_.overRangePoints.size(); ++i) {
+        const QPointF at = layout_.overRangePoints[i];
+        const double size =
+            static_cast<int>(i + layout_.points.size()) == hovered_ ? kPointRadius * 2.6 : kPointRadius * 1.8;
+        const QPolygonF triangle(
+            {at + QPointF(-size, size * 0.9), at + QPointF(size, size * 0.9), at + QPointF(0, -size * 0.9)});
+        painter.setPen(QPen(mark, 1));
+        painter.setBrush(mark);
+        painter.drawPolygon(triangle);
+        // The bound below the marker, unless it would run into the previous one's.
+        const QString text = QString::fromStdString(OverRangeShown(series_, series_.overRange[i]));
+        const double width = metrics.horizontalAdvance(text) + 4.0;
+        const double left = std::clamp(at.x() - width / 2, layout_.plot.left(), layout_.plot.right() - width);
+        if (left > labelsEnd) {
+            painter.drawText(QRectF(left, at.y() + size + 1, width, metrics.height()), Qt::AlignCenter, text);
+            labelsEnd = left + width + 4;
+        }
+    }
+}
+
 void TrendChart::PaintHover(QPainter& painter) const {
     if (hovered_ < 0) {
         return;
     }
-    const QPointF at = layout_.points[static_cast<std::size_t>(hovered_)];
+    const QPointF at = HoveredPoint();
     const QString text = HoverText();
     const QFontMetrics metrics = fontMetrics();
     QRectF box = metrics.boundingRect(QRect(0, 0, 400, 100), Qt::AlignLeft, text).adjusted(-6, -4, 6, 4);

@@ -9,7 +9,8 @@
 namespace terrovane::history {
 
 // A trend of one quantity against the measuring date: axes with round ticks, the readings joined in
-// order, and the value and date of the point under the mouse.
+// order, over-range readings as markers on the top edge with their bounds, and the value and date of the
+// point under the mouse.
 class TrendChart : public QWidget {
     Q_OBJECT
 
@@ -22,7 +23,7 @@ class TrendChart : public QWidget {
     bool Logarithmic() const { return layout_.logarithmic; }
     const TrendSeries& Series() const { return series_; }
     const TrendLayout& Layout() const { return layout_; }
-    // The sample under the mouse, or -1.
+    // The sample under the mouse, or -1; past the samples, the over-range readings follow in their order.
     int HoveredIndex() const { return hovered_; }
     // The text shown beside the hovered point.
     QString HoverText() const;
@@ -40,6 +41,9 @@ class TrendChart : public QWidget {
     QRectF PlotArea() const;
     void PaintAxes(QPainter& painter) const;
     void PaintSeries(QPainter& painter) const;
+    // Each over-range reading as a triangle pointing up out of the plot, labelled where there is room.
+    void PaintOverRange(QPainter& painter) const;
+    QPointF HoveredPoint() const;
     // The limit that applies, as a dashed line with its value and source.
     void PaintLimit(QPainter& painter) const;
     void PaintHover(QPainter& painter) const;

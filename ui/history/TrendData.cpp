@@ -57,22 +57,35 @@ TrendSeries BuildTrend(const std::vector<archive::ResultRow>& rows, format::Quan
     for (const archive::ResultRow& row : rows) {
         const auto record = record::MeasurementRecord::FromPacket(row.packet);
         const format::Reading reading = format::ReadingOf(quantity, &record);
-        series.overRange += reading.IsOverRange() ? 1 : 0;
-        const auto value = reading.IsMeasured() ? std::optional(reading.value) : std::nullopt;
+        if (reading.kind == format::ReadingKind::NotApplicable) {
+            continue;  // another mode's result: not a reading of this quantity
+        }
         const std::string date = format::FormatRecordDate(record);
         const std::string time = format::FormatRecordTime(record);
         const auto day = DayNumber(date, time);
-        if (value && day) {
-            series.samples.push_back({*day, *value, date + " " + time, row.id});
-            if (quantity == format::Quantity::Re && row.limit && *day >= newest) {
-                newest = *day;
-                series.limit = row.limit;
-            }
+        if (!day || !(reading.IsMeasured() || reading.IsOverRange())) {
+            ++series.leftOut;
+            continue;
+        }
+        TrendSample sample{*day, reading.value, date + " " + time, row.id};
+        if (reading.IsOverRange()) {
+            series.overRange.push_back(std::move(sample));
+        } else {
+            series.samples.push_back(std::move(sample));
+        }
+        if (quantity == format::Quantity::Re && row.limit && *day >= newest) {
+            newest = *day;
+            series.limit = row.limit;
         }
     }
-    std::stable_sort(series.samples.begin(), series.samples.end(),
-                     [](const TrendSample& a, const TrendSample& b) { return a.day < b.day; });
+    const auto byDay = [](const TrendSample& a, const TrendSample& b) { return a.day < b.day; };
+    std::stable_sort(series.samples.begin(), series.samples.end(), byDay);
+    std::stable_sort(series.overRange.begin(), series.overRange.end(), byDay);
     return series;
+}
+
+std::string OverRangeShown(const TrendSeries& series, const TrendSample& sample) {
+    return format::OverRangeText(series.quantity, {format::ReadingKind::OverRange, sample.value, 0, nullptr});
 }
 
 std::string QuantityTitle(format::Quantity quantity) {

@@ -23,7 +23,10 @@ struct TrendSeries {
     std::string title;                    // the quantity with its unit, e.g. "Re (Ω)"
     std::vector<TrendSample> samples;     // in measuring order
     std::optional<archive::Limit> limit;  // of an earth resistance trend: the newest that applies
-    int overRange = 0;  // readings the instrument showed as over range: no number, so not plotted
+    // Readings the instrument showed as over range, each with its bound as value: they have no number, so
+    // they are drawn as markers at the top of the plot, never at a height.
+    std::vector<TrendSample> overRange;
+    int leftOut = 0;  // invalid readings, and readings without a valid measuring date
 };
 
 // Days since 1970-01-01 of "yyyy-mm-dd" plus the fraction of "hh:mm:ss"; nullopt for texts that are no
@@ -33,9 +36,12 @@ std::optional<double> DayNumber(const std::string& date, const std::string& time
 // The quantity a label's trend follows: the main quantity of the mode most of its results were measured in.
 std::optional<format::Quantity> TrendQuantity(const std::vector<archive::ResultRow>& rows);
 
-// The measured readings of `quantity` among the rows (over-range ones only counted), by measuring date and
-// time; for Re the limit that applies to the newest of them that has one.
+// The measured and the over-range readings of `quantity` among the rows, each by measuring date and time,
+// with the readings left out counted; for Re the limit that applies to the newest of them that has one.
 TrendSeries BuildTrend(const std::vector<archive::ResultRow>& rows, format::Quantity quantity);
+
+// An over-range sample of the series as the instrument showed it: "> 300 kΩ".
+std::string OverRangeShown(const TrendSeries& series, const TrendSample& sample);
 
 // "Re (Ω)", "Rac (Ω)", "R1 (Ω)", "ρ (Ω·m)" or "Iac (A)".
 std::string QuantityTitle(format::Quantity quantity);

@@ -207,24 +207,40 @@ void SpreadSameDay(const std::vector<TrendSample>& samples, TrendLayout& layout)
 }  // namespace
 
 TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& plot,
-                        std::optional<double> limit, std::optional<bool> logarithmic) {
+                        std::optional<double> limit, std::optional<bool> logarithmic,
+                        const std::vector<TrendSample>& overRange) {
     TrendLayout layout;
     layout.plot = plot;
-    if (samples.empty()) {
+    if (samples.empty() && overRange.empty()) {
         return layout;
     }
-    const auto [firstDay, lastDay] = std::minmax_element(
-        samples.begin(), samples.end(), [](const auto& a, const auto& b) { return a.day < b.day; });
-    const auto [lowest, highest] = std::minmax_element(
-        samples.begin(), samples.end(), [](const auto& a, const auto& b) { return a.value < b.value; });
-    layout.x = DayAxis(firstDay->day, lastDay->day, 6);
-    // The limit's line stays inside the plot.
-    const double top = limit ? std::max(highest->value, *limit) : highest->value;
-    const double foot = limit ? std::min(lowest->value, *limit) : lowest->value;
-    layout.logarithmic = logarithmic.value_or(WantsLogAxis(samples, limit)) && AllPositive(samples, limit);
-    layout.y = layout.logarithmic ? LogAxis(foot, top) : NiceAxis(std::min(0.0, lowest->value), top, 5);
+    double firstDay = HUGE_VAL;
+    double lastDay = -HUGE_VAL;
+    for (const auto* list : {&samples, &overRange}) {
+        for (const TrendSample& sample : *list) {
+            firstDay = std::min(firstDay, sample.day);
+            lastDay = std::max(lastDay, sample.day);
+        }
+    }
+    layout.x = DayAxis(firstDay, lastDay, 6);
+    if (samples.empty()) {
+        // Only bounds: a plain axis (reaching the limit) under the markers.
+        layout.y = NiceAxis(0, limit.value_or(1), 5);
+    } else {
+        const auto [lowest, highest] = std::minmax_element(
+            samples.begin(), samples.end(), [](const auto& a, const auto& b) { return a.value < b.value; });
+        // The limit's line stays inside the plot.
+        const double top = limit ? std::max(highest->value, *limit) : highest->value;
+        const double foot = limit ? std::min(lowest->value, *limit) : lowest->value;
+        layout.logarithmic =
+            logarithmic.value_or(WantsLogAxis(samples, limit)) && AllPositive(samples, limit);
+        layout.y = layout.logarithmic ? LogAxis(foot, top) : NiceAxis(std::min(0.0, lowest->value), top, 5);
+    }
     for (const TrendSample& sample : samples) {
         layout.points.emplace_back(MapX(layout, sample.day), MapY(layout, sample.value));
+    }
+    for (const TrendSample& sample : overRange) {
+        layout.overRangePoints.emplace_back(MapX(layout, sample.day), plot.top());
     }
     SpreadSameDay(samples, layout);
     return layout;

@@ -46,15 +46,19 @@ struct TrendLayout {
     TrendAxis y;  // values; linear from 0 for readings that are never negative, or logarithmic
     bool logarithmic = false;
     std::vector<QPointF> points;  // one per sample, in sample order
+    // One per over-range reading, at its date on the top edge of the plot: its bound is no height.
+    std::vector<QPointF> overRangePoints;
 };
 
 // The value axis reaches `limit` when one is drawn, so its line is always inside the plot. `logarithmic`
 // chooses the value axis, or when unset WantsLogAxis does (a log axis needs every value above 0). Where
 // the time axis spans days and several readings fall on one day, they stand side by side around it in
-// the order of measuring instead of on top of each other.
+// the order of measuring instead of on top of each other. Over-range readings widen the time axis only:
+// their bounds never stretch the value axis.
 TrendLayout LayoutTrend(const std::vector<TrendSample>& samples, const QRectF& plot,
                         std::optional<double> limit = std::nullopt,
-                        std::optional<bool> logarithmic = std::nullopt);
+                        std::optional<bool> logarithmic = std::nullopt,
+                        const std::vector<TrendSample>& overRange = {});
 
 // Maps an axis value into the plot (y grows upwards).
 double MapX(const TrendLayout& layout, double day);

@@ -33,6 +33,7 @@ TrendWindow::TrendWindow(archive::Archive& archive, const QString& label, QWidge
     }
     log_ = new QCheckBox(tr("Logarithmic axis"), this);
     status_ = new QLabel(this);
+    status_->setWordWrap(true);  // the counts of left-out and over-range readings can run long
     chart_ = new TrendChart(this);
     auto* choices = new QHBoxLayout;
     choices->addWidget(by_);
@@ -124,8 +125,13 @@ void TrendWindow::ShowQuantity() {
                    : tr("%1 of %2 results with this label have a valid reading of this quantity."))
             .arg(series.samples.size())
             .arg(rows_.size());
-    if (series.overRange > 0) {
-        status += QLatin1Char(' ') + tr("%n over range (no number to plot).", nullptr, series.overRange);
+    if (!series.overRange.empty()) {
+        status += QLatin1Char(' ') + tr("%n over range, marked at the top with the instrument's bound.",
+                                        nullptr, static_cast<int>(series.overRange.size()));
+    }
+    if (series.leftOut > 0) {
+        status += QLatin1Char(' ') +
+                  tr("%n left out: an invalid reading or no valid measuring date.", nullptr, series.leftOut);
     }
     status_->setText(status);
     const bool logarithmic =

@@ -28,6 +28,8 @@ class TrendWindow : public QDialog {
     QComboBox& LabelChoice() const { return *labels_; }
     QComboBox& QuantityChoice() const { return *quantities_; }
     QCheckBox& LogAxis() const { return *log_; }
+    // How many results the chart shows, marks as over range or leaves out.
+    QLabel& Status() const { return *status_; }
 
   private:
     bool ByPoint() const;

@@ -1,22 +1,11 @@
 #include "ValiditySetting.h"
 
-#include <QSettings>
+#include "Settings.h"
 
 namespace terrovane::history {
 
 archive::ValidityThresholds ValiditySettings() {
-    const QSettings settings;
-    archive::ValidityThresholds thresholds;
-    bool ok = false;
-    const double volts = settings.value(QStringLiteral("Validity/JammingVoltage")).toDouble(&ok);
-    if (ok && volts > 0) {
-        thresholds.jammingVolts = volts;
-    }
-    const double ohms = settings.value(QStringLiteral("Validity/AuxiliaryResistance")).toDouble(&ok);
-    if (ok && ohms > 0) {
-        thresholds.auxiliaryOhms = ohms;
-    }
-    return thresholds;
+    return archive::ValidityThresholdsIn(platform::Settings());
 }
 
 }  // namespace terrovane::history

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "Mode.h"
 #include "Numbers.h"
 #include "PanelControls.h"
 #include "PanelReading.h"
@@ -11,6 +12,7 @@ namespace {
 
 using format::PanelReading;
 using format::PanelUnit;
+using record::Mode;
 using Q = Quantity;
 
 // The pictures that name a page's quantity (and its fixed unit, where the reading brings none).
@@ -73,66 +75,80 @@ void AddKiloFields(PanelView& view, const MeasurementRecord& record) {
     AddSmallField(view, kRsDigits, kRsOverMark, format::AuxReading(format::Rs(&record)));
 }
 
-std::vector<int> ModeFrame(std::uint32_t mode) {
-    switch (mode) {
-        case 1:
+std::vector<int> ModeFrame(std::uint32_t code) {
+    switch (record::ModeOf(code)) {
+        case Mode::ThreePole:
             return {kLabel3Pole, kLabelRA, kLabelRS, kLabelRH, kRhKiloOhm, kRsKiloOhm};
-        case 2:
+        case Mode::FourPole:
             return {kLabel4Pole, kLabelRA, kLabelRS, kLabelRH, kRhKiloOhm, kRsKiloOhm};
-        case 3:
+        case Mode::ThreePoleClamp:
             return {kLabel3Pole, kLabelRA, kClamp, kLabelRS, kLabelRH, kRhKiloOhm, kRsKiloOhm};
-        case 4:
+        case Mode::FourPoleClamp:
             return {kLabel4Pole, kLabelR, kClamp, kLabelRS, kLabelRH, kRhKiloOhm, kRsKiloOhm};
-        case 5:
+        case Mode::TwoClamp:
             return {kLabelRA, kClamp, kSecondClamp};
-        case 6:
+        case Mode::TwoPoleAc:
             return {kLabelR, kLabel2Pole, kAlternating};
-        case 7:
+        case Mode::TwoPoleDc:
             return {kLabel2Pole, kDirectCurrent, kLabelR};
-        case 8:
+        case Mode::FourPoleDc:
             return {kLabel4Pole, kDirectCurrent, kLabelR};
-        case 9:
+        case Mode::Resistivity:
             return {kLabelRho, kLabelLength, kDistanceUnit};
         default:
             return {};
     }
 }
 
-bool IsKnownMode(std::uint32_t mode) {
-    return mode >= 1 && mode <= 10;
+bool IsKnownMode(std::uint32_t code) {
+    return record::ModeOf(code) != Mode::Unknown;
+}
+
+// How many pages one press of Show steps through before it starts again, unless every page is cycled.
+std::uint32_t ShortPageCount(Mode mode) {
+    switch (mode) {
+        case Mode::ThreePole:
+        case Mode::TwoPoleAc:
+        case Mode::FourPoleDc:
+            return 2;
+        case Mode::TwoPoleDc:
+            return 3;
+        default:
+            return 1;
+    }
 }
 
 }  // namespace
 
-std::vector<Quantity> ModePages(std::uint32_t mode) {
-    switch (mode) {
-        case 1:
-        case 3:
+std::vector<Quantity> ModePages(std::uint32_t code) {
+    switch (record::ModeOf(code)) {
+        case Mode::ThreePole:
+        case Mode::ThreePoleClamp:
             return {Q::Re, Q::Rk, Q::TestFrequency, Q::TestVoltage, Q::JammingVoltage, Q::JammingFrequency};
-        case 2:
-        case 4:
-        case 5:
+        case Mode::FourPole:
+        case Mode::FourPoleClamp:
+        case Mode::TwoClamp:
             return {Q::Re, Q::TestFrequency, Q::TestVoltage, Q::JammingVoltage, Q::JammingFrequency};
-        case 6:
+        case Mode::TwoPoleAc:
             return {Q::Rac, Q::Rk, Q::TestFrequency, Q::TestVoltage, Q::JammingVoltage, Q::JammingFrequency};
-        case 7:
+        case Mode::TwoPoleDc:
             return {Q::R1, Q::R2, Q::Rk, Q::TestVoltage, Q::JammingVoltage, Q::JammingFrequency};
-        case 8:
+        case Mode::FourPoleDc:
             return {Q::R1, Q::R2, Q::TestVoltage, Q::JammingVoltage, Q::JammingFrequency};
-        case 9:
+        case Mode::Resistivity:
             return {Q::Resistivity, Q::TestFrequency, Q::TestVoltage, Q::JammingVoltage, Q::JammingFrequency};
-        case 10:
+        case Mode::AcCurrent:
             return {Q::Iac, Q::JammingFrequency, Q::TestVoltage};
         default:
             return {};
     }
 }
 
-std::uint32_t PageLimit(std::uint32_t mode, bool cycleAllPages) {
-    static constexpr std::array<std::uint32_t, 10> kShort = {2, 1, 1, 1, 1, 2, 3, 2, 1, 1};
-    if (!IsKnownMode(mode))
+std::uint32_t PageLimit(std::uint32_t code, bool cycleAllPages) {
+    if (!IsKnownMode(code))
         return 0;
-    return cycleAllPages ? static_cast<std::uint32_t>(ModePages(mode).size()) : kShort[mode - 1];
+    return cycleAllPages ? static_cast<std::uint32_t>(ModePages(code).size())
+                         : ShortPageCount(record::ModeOf(code));
 }
 
 void AddPage(PanelView& view, Quantity page, const MeasurementRecord& record) {
@@ -155,9 +171,10 @@ std::string SlotNumberText(std::uint16_t slot) {
 }
 
 void AddModeAndSlot(PanelView& view, const MeasurementRecord& record, std::uint16_t slot) {
-    if (record.mode >= 1 && record.mode <= 4)
+    const Mode mode = record::ModeOf(record);
+    if (record::MeasuresEarthResistance(mode) && mode != Mode::TwoClamp)
         AddKiloFields(view, record);
-    if (record.mode == 9)
+    if (mode == Mode::Resistivity)
         AddSmallField(view, kRsDigits, kRsOverMark, format::DistanceReading(format::Distance(&record)));
     for (int id : ModeFrame(record.mode))
         view.Show(id);
@@ -206,7 +223,7 @@ PanelView FrequencyStepView(const MeasurementRecord& record, DisplayState& state
 PanelView CurrentStepView(const MeasurementRecord& record, std::uint16_t slot) {
     PanelView view;
     const double current = format::Iac(&record);
-    if (record.mode == 10 && current != format::NotApplicable) {
+    if (record::ModeOf(record) == Mode::AcCurrent && current != format::NotApplicable) {
         if (current != format::InvalidReading) {
             view.ShowText(kMainDigits, numbers::Fixed(current > 2.2 ? 2.2 : current, 1, 2));
             if (current > 2.2)

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QSettings>
 
 #include <algorithm>
 #include <cstdarg>
@@ -12,6 +11,7 @@
 
 #include "ProgressLayout.h"
 #include "ScreenFit.h"
+#include "Settings.h"
 
 namespace terrovane::ui {
 
@@ -24,12 +24,6 @@ constexpr int kInitialHeight = 130;
 const char* const kSegmentedBarStyle =
     "QProgressBar { border: 1px solid #7a7a7a; background: white; }"
     "QProgressBar::chunk { background: #2f6fd0; width: 7px; margin: 1px; }";
-
-int StoredInt(const QSettings& settings, const char* key) {
-    bool ok = false;
-    const int value = settings.value(QString::fromLatin1(key), -1).toInt(&ok);
-    return ok ? value : -1;
-}
 
 }  // namespace
 
@@ -104,11 +98,8 @@ void ProgressWindow::RestorePosition() {
     QScreen* screen = mainWindow_ ? mainWindow_->screen() : QGuiApplication::primaryScreen();
     const QRect screenRect = screen->geometry();
     QPoint stored(-1, -1);
-    if (rememberPosition_) {
-        QSettings settings;
-        settings.beginGroup(QStringLiteral("Settings"));
-        stored = QPoint(StoredInt(settings, "X"), StoredInt(settings, "Y"));
-    }
+    if (rememberPosition_)
+        stored = platform::Settings().ProgressPosition().value_or(stored);
     const QRect area =
         mainWindow_ && mainWindow_->isVisible() ? mainWindow_->frameGeometry() : screen->availableGeometry();
     // A position remembered at another scale, or a main window larger than the screen, could put it
@@ -120,10 +111,7 @@ void ProgressWindow::StorePosition() {
     if (!rememberPosition_ || !window_) {
         return;
     }
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("Settings"));
-    settings.setValue(QStringLiteral("X"), window_->x());
-    settings.setValue(QStringLiteral("Y"), window_->y());
+    platform::Settings().SetProgressPosition(window_->pos());
 }
 
 bool ProgressWindow::GoModal(const QString& caption, bool smooth) {

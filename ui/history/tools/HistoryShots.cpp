@@ -57,6 +57,9 @@ record::ReadOutBuffer Season(int year, int month) {
         const double season = std::sin((month - 1) / 12.0 * 6.283);  // dry summers, wet winters
         const double drift = (year - 21) * 0.6;
         r.values[record::kRe] = static_cast<float>(4.5 + slot + season * 1.2 + drift);
+        if (year == 23 && month == 4 && slot == 0) {
+            r.values[record::kRe] = 350000.0f;  // shown as ">300k": a marker on the trend's top edge
+        }
         if (year == 22 && month == 7 && slot == 2) {
             r.values[record::kRe] =
                 150000.0f;  // a loose clip: the reading a log axis keeps from flattening the rest
@@ -145,6 +148,7 @@ void Fill(terrovane::archive::Archive& archive) {
     for (int i = 0; i < 9; ++i) {
         curve.readings.push_back({5.0 * (i + 1), ohms[i], std::nullopt});
     }
+    curve.leftOut = {"result 14: Re > 300 k\xCE\xA9 is over range, no measured value; left out"};
     terrovane::archive::StoreFopCurve(archive, curve, error);
     // One electrode followed on its own, across every read-out.
     std::vector<terrovane::archive::ResultRow> rows;
@@ -216,6 +220,10 @@ int main(int argc, char** argv) {
     reportAs(terrovane::history::SiteReportRequest::Output::Pdf);
     window.reportFileChooser = [&prefix] { return prefix + QStringLiteral("history-site-report.pdf"); };
     window.ReportChosenSite();
+    // The site's results as a workbook, as the window exports them (one is over range).
+    window.SelectAll();
+    window.exportFileChooser = [&prefix] { return prefix + QStringLiteral("history-export.xlsx"); };
+    window.ExportSelected();
     // The assignment step over the newest read-out's unassigned results.
     window.Tree().Choose({terrovane::history::TreeChoice::Kind::Unassigned, 0});
     window.View().resizeColumnsToContents();

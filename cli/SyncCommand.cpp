@@ -1,0 +1,110 @@
+// terrovane-cli sync: this PC's archive and the team server brought to hold the same.
+#include "ArchiveAccess.h"
+#include "ArchivePath.h"
+#include "ArchiveProblemText.h"
+#include "Command.h"
+#include "ResultListing.h"
+#include "ResultsOutput.h"
+#include "SyncReport.h"
+#include "TeamServer.h"
+
+namespace terrovane::cli {
+namespace {
+
+// What the person can do about each way a sync stops.
+QString Advice(sync::SyncError error) {
+    switch (error) {
+        case sync::SyncError::CannotReach:
+            return CliText::tr(
+                "the team server cannot be reached; what is not sent stays in the archive, try again "
+                "later");
+        case sync::SyncError::SignInRefused:
+            return CliText::tr("the team server refused the sign-in; check the user name and password");
+        case sync::SyncError::NotMember:
+            return CliText::tr("you are not a member of the team (any more); ask the office");
+        case sync::SyncError::NoTeamSchema:
+            return CliText::tr("the database has no team schema; its owner runs \"terrovane-cli team init\"");
+        case sync::SyncError::UpdateProgram:
+            return CliText::tr(
+                "the team server is newer than this program: update this program; nothing was changed");
+        case sync::SyncError::UpdateServer:
+            return CliText::tr(
+                "the team server is older than this program: the office updates the server's schema; "
+                "nothing was changed");
+        case sync::SyncError::OtherServer:
+            return CliText::tr("this archive syncs with another team server; nothing was changed");
+        case sync::SyncError::ArchiveFailed:
+            return CliText::tr("the archive could not be read or written");
+        case sync::SyncError::Unsettled:
+            return CliText::tr("the team server is still writing changes of others; sync again in a moment");
+        case sync::SyncError::ServerFailed:
+        case sync::SyncError::None:
+            break;
+    }
+    return CliText::tr("the team server reported an error");
+}
+
+std::string Json(const sync::SyncReport& report) {
+    return "{\"pushed\":" + std::to_string(report.pushed) + ",\"pulled\":" + std::to_string(report.pulled) +
+           ",\"rejected\":" + std::to_string(report.rejected) +
+           ",\"clamped\":" + std::to_string(report.clamped) +
+           ",\"conflicts\":" + std::to_string(report.conflicts) +
+           ",\"unsent\":" + std::to_string(report.unsent) +
+           ",\"in_sync\":" + (report.inSync ? "true" : "false") + ",\"error\":" +
+           (report.error == sync::SyncError::None ? std::string("null")
+                                                  : archive::JsonString(sync::SyncErrorName(report.error))) +
+           "}\n";
+}
+
+std::string Table(const sync::SyncReport& report) {
+    return AlignedTable({{"pushed", std::to_string(report.pushed)},
+                         {"pulled", std::to_string(report.pulled)},
+                         {"refused by the server", std::to_string(report.rejected)},
+                         {"stamps clamped", std::to_string(report.clamped)},
+                         {"in conflict", std::to_string(report.conflicts)},
+                         {"not sent yet", std::to_string(report.unsent)},
+                         {"in sync", report.inSync ? "yes" : "no"}});
+}
+
+int Sync(const ParsedArguments& options) {
+    const std::string format = options.Has("format") ? options.Value("format") : "table";
+    if (format != "table" && format != "json") {
+        return UsageError("sync", CliText::tr("--format is table or json"));
+    }
+    sync::SyncOptions sync;
+    sync.connection.conninfo = TeamServerConninfo(options);
+    sync.connection.applicationName = "terrovane-cli";
+    const sync::SyncReport report = sync::Synchronize(archive::DefaultArchivePath(), sync);
+    if (!PrintText(format == "json" ? Json(report) : Table(report))) {
+        return kExitFailed;
+    }
+    if (report.error != sync::SyncError::None) {
+        // The detail is the server's or the archive's own words.
+        Tell("sync", report.detail.empty() ? Advice(report.error)
+                                           : Advice(report.error) + QStringLiteral(": ") +
+                                                 texts::ArchiveProblemText(report.detail));
+        return kExitFailed;
+    }
+    if (report.rejected > 0) {
+        const int refused = report.rejected;
+        Tell("sync", CliText::tr("the team server refused %n change(s) (no right to change it, or not valid)",
+                                 nullptr, refused));
+    }
+    return report.inSync ? kExitOk : kExitFailed;
+}
+
+const CommandRegistrar kRegistrar(
+    {"sync",
+     "Brings the archive and the team server to hold the same: sends what was changed on this PC since the "
+     "last sync (in numbered batches; one the server answered before is not applied again), then receives "
+     "what "
+     "the others changed. A field changed in two places keeps the later change everywhere; the other value "
+     "goes to the conflict list (\"team conflicts\"). A site deleted elsewhere that has results here is kept "
+     "and listed. Prints the counts pushed, pulled, refused and in conflict; status 0 when both sides hold "
+     "the "
+     "same, 1 otherwise (nothing sent is lost: run it again).",
+     {{{"sync", {}, {{"format", "table|json", "The report's format; table by default."}, ServerOption()}},
+       Sync}}});
+
+}  // namespace
+}  // namespace terrovane::cli

@@ -1,0 +1,196 @@
+#include "Batch.h"
+
+#include <vector>
+
+#include "ContentKey.h"
+#include "LocalSql.h"
+#include "LocalState.h"
+#include "SyncIds.h"
+#include "SyncState.h"
+
+namespace terrovane::sync {
+namespace {
+
+// Places first, so a point's site and a result's point arrive before what refers to them.
+constexpr const char* kOutboxEntries =
+    "SELECT kind, ref FROM sync_outbox ORDER BY CASE kind WHEN 'site' THEN 0 WHEN 'point' THEN 1 "
+    "WHEN 'readout' THEN 2 ELSE 3 END, ref LIMIT ?1";
+
+std::string FieldChange(const Entity& entity, const std::optional<std::string>& site,
+                        const std::string& field, const std::string& value, const std::string& stamp,
+                        const std::string& base) {
+    return R"({"type":"field","kind":)" + JsonString(entity.kind) + R"(,"id":)" + JsonString(entity.uuid) +
+           R"(,"site":)" + (site ? JsonString(*site) : "null") + R"(,"field":)" + JsonString(field) +
+           R"(,"value":)" + value + R"(,"stamp":)" + JsonString(stamp) +
+           (base.empty() ? "" : R"(,"base":)" + JsonString(base)) + "}";
+}
+
+// The read-out's content, once: its key is noted here so its note and later answers can find it.
+std::optional<std::string> ReadOutContent(archive::Database& db, const std::string& id) {
+    archive::Statement query;
+    if (query.Prepare(db, "SELECT read_at, port, image FROM readouts WHERE id = ?") != 0) {
+        throw LocalFailure(db.ExtendedErrorCode(), db.Error());
+    }
+    query.Bind(1, static_cast<std::int64_t>(std::stoll(id)));
+    if (query.Step() != 100) {  // SQLITE_ROW
+        return std::nullopt;
+    }
+    const std::string readAt = query.Text(0);
+    const std::string port = query.Text(1);
+    const std::vector<std::uint8_t> image = query.Blob(2);
+    const std::string key = ReadOutKey(readAt, port, image);
+    Exec(db, "INSERT OR IGNORE INTO sync_content (kind, key, local_id) VALUES ('readout', ?1, ?2)",
+         {key, id});
+    if (Single(db, "SELECT sent FROM sync_content WHERE kind = 'readout' AND key = ?1", {key}) == "1") {
+        return std::nullopt;
+    }
+    return R"({"type":"content","kind":"readout","key":)" + JsonString(key) +
+           R"(,"site":null,"body":{"read_at":)" + JsonString(readAt) + R"(,"port":)" + JsonString(port) +
+           R"(,"image":")" + archive::HexText(image) + "\"}}";
+}
+
+// A note without label and text.
+bool IsBlank(const std::map<std::string, std::string>& fields) {
+    return fields.contains("target") && fields.at("label") == "null" && fields.at("note") == "null";
+}
+
+void AddChangesOf(archive::Database& db, const std::string& kind, const std::string& ref,
+                  std::vector<std::string>& changes) {
+    if (kind == "readout") {
+        if (std::optional<std::string> content = ReadOutContent(db, ref)) {
+            changes.push_back(std::move(*content));
+        }
+    }
+    for (const OutboxEntity& thing : EntitiesOfOutbox(db, kind, ref)) {
+        if (!thing.state) {
+            continue;
+        }
+        const std::map<std::string, BaseField> base = BaseFields(db, thing.entity);
+        if (base.empty() && IsBlank(thing.state->fields)) {
+            continue;  // a read-out or result no one has labelled or noted: nothing to share yet
+        }
+        for (const auto& [field, value] : thing.state->fields) {
+            const auto known = base.find(field);
+            if (known != base.end() && known->second.value == value) {
+                continue;
+            }
+            changes.push_back(FieldChange(thing.entity, thing.state->site, field, value, thing.state->stamp,
+                                          known != base.end() ? known->second.stamp : std::string()));
+        }
+    }
+}
+
+void ApplyOutcome(archive::Database& db, const SqlRow& change, BatchAnswer& answer) {
+    // type, kind, id, field, site, value, stamp, key, outcome, sqlstate, reason
+    const std::string type = change[0].value_or("");
+    const std::string outcome = change[8].value_or("rejected");
+    if (outcome == "rejected") {
+        ++answer.rejected;
+        const bool field = type == "field";
+        Exec(db, "INSERT OR REPLACE INTO sync_rejected VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
+             {change[1].value_or(""), field ? change[2].value_or("") : change[7].value_or(""),
+              field ? change[3].value_or("") : std::string(),
+              field ? SqlValue(change[5].value_or("null")) : SqlValue(), change[9].value_or(""),
+              change[10].value_or("")});
+        return;
+    }
+    ++answer.taken;
+    answer.clamped += outcome == "clamped" ? 1 : 0;
+    if (type == "content") {
+        Exec(db, "UPDATE sync_content SET sent = 1 WHERE kind = ?1 AND key = ?2",
+             {change[1].value_or(""), change[7].value_or("")});
+        Exec(db, "DELETE FROM sync_rejected WHERE kind = ?1 AND uuid = ?2",
+             {change[1].value_or(""), change[7].value_or("")});
+        return;
+    }
+    // Superseded too: the server has seen this value, and the later one it kept comes with the pull.
+    Exec(db, "INSERT OR REPLACE INTO sync_fields VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
+         {change[1].value_or(""), change[2].value_or(""), change[3].value_or(""),
+          change[4] ? SqlValue(*change[4]) : SqlValue(), change[5].value_or("null"), change[6].value_or("")});
+    Exec(db, "DELETE FROM sync_rejected WHERE kind = ?1 AND uuid = ?2 AND field = ?3",
+         {change[1].value_or(""), change[2].value_or(""), change[3].value_or("")});
+}
+
+}  // namespace
+
+std::optional<Batch> NextBatch(archive::Database& db, int entries) {
+    const std::vector<SqlRow> waiting =
+        Rows(db, "SELECT batch, changes FROM sync_batches ORDER BY batch LIMIT 1");
+    if (!waiting.empty()) {
+        return Batch{std::stoll(*waiting[0][0]), *waiting[0][1]};
+    }
+    while (true) {
+        const std::vector<SqlRow> outbox = Rows(db, kOutboxEntries, {static_cast<std::int64_t>(entries)});
+        if (outbox.empty()) {
+            return std::nullopt;
+        }
+        std::vector<std::string> changes;
+        for (const SqlRow& entry : outbox) {
+            AddChangesOf(db, *entry[0], *entry[1], changes);
+            Exec(db, "DELETE FROM sync_outbox WHERE kind = ?1 AND ref = ?2", {*entry[0], *entry[1]});
+        }
+        if (changes.empty()) {
+            continue;  // everything listed was as the server has it already
+        }
+        Batch batch;
+        batch.number = std::stoll(StateValue(db, "next_batch", "1"));
+        batch.changes = "[";
+        for (std::size_t i = 0; i < changes.size(); ++i) {
+            batch.changes += (i == 0 ? "" : ",") + changes[i];
+        }
+        batch.changes += "]";
+        Exec(db, "INSERT INTO sync_batches VALUES (?1, ?2)", {batch.number, batch.changes});
+        return batch;
+    }
+}
+
+BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::string& answerJson) {
+    BatchAnswer answer;
+    const std::vector<SqlRow> head = Rows(
+        db,
+        "SELECT json_extract(?1, '$.status'), json_extract(?1, '$.expected'), json_extract(?1, '$.server')",
+        {answerJson});
+    const std::string status = head.empty() ? "" : head[0][0].value_or("");
+    if (status == "gap" && head[0][1]) {
+        answer.status = BatchAnswer::Status::Gap;
+        answer.expected = std::stoll(*head[0][1]);
+        Exec(db, "UPDATE sync_batches SET batch = ?1 WHERE batch = ?2", {answer.expected, batch.number});
+        SetStateValue(db, "next_batch", std::to_string(answer.expected));
+        return answer;
+    }
+    if (status == "layout") {
+        answer.status = BatchAnswer::Status::Layout;
+        answer.serverLayout = head[0][2] ? std::stoi(*head[0][2]) : 0;
+        return answer;
+    }
+    if (status != "applied") {
+        return answer;
+    }
+    answer.status = BatchAnswer::Status::Applied;
+    const std::vector<SqlRow> changes = Rows(
+        db,
+        "SELECT json_extract(c.value, '$.type'), json_extract(c.value, '$.kind'), json_extract(c.value, "
+        "'$.id'), "
+        "json_extract(c.value, '$.field'), json_extract(c.value, '$.site'), "
+        "json_quote(json_extract(c.value, '$.value')), json_extract(c.value, '$.stamp'), "
+        "json_extract(c.value, '$.key'), json_extract(o.value, '$.outcome'), json_extract(o.value, "
+        "'$.sqlstate'), "
+        "json_extract(o.value, '$.reason') FROM json_each(?1) c "
+        "LEFT JOIN json_each(?2, '$.changes') o ON json_extract(o.value, '$.index') = c.key ORDER BY c.key",
+        {batch.changes, answerJson});
+    for (const SqlRow& change : changes) {
+        ApplyOutcome(db, change, answer);
+    }
+    Exec(db, "DELETE FROM sync_batches WHERE batch = ?1", {batch.number});
+    SetStateValue(db, "next_batch", std::to_string(batch.number + 1));
+    return answer;
+}
+
+int Unsent(archive::Database& db) {
+    return std::stoi(Single(db,
+                            "SELECT (SELECT count(*) FROM sync_outbox) + "
+                            "(SELECT coalesce(sum(json_array_length(changes)), 0) FROM sync_batches)")
+                         .value_or("0"));
+}
+
+}  // namespace terrovane::sync

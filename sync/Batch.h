@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "Sqlite.h"
+
+namespace terrovane::sync {
+
+// One numbered batch of this PC's changes, as the server's push function takes it (a JSON array).
+struct Batch {
+    std::int64_t number = 0;
+    std::string changes;
+};
+
+// The batch still waiting for the server's answer, else a new one made from up to `entries` outbox
+// entries (their rows as they are now, only the fields that differ from what the server last had);
+// nullopt when nothing is left to send. A new batch is kept until it is answered, so a batch sent again
+// is the same batch.
+std::optional<Batch> NextBatch(archive::Database& db, int entries);
+
+// What the server's answer to a batch said.
+struct BatchAnswer {
+    enum class Status { Applied, Gap, Layout, Unreadable } status = Status::Unreadable;
+    std::int64_t expected = 0;  // Gap: the number the server expects
+    int serverLayout = 0;       // Layout
+    int taken = 0;              // Applied: changes the server took, or knew already
+    int rejected = 0;
+    int clamped = 0;
+};
+
+// Records the answer: taken fields become the base of later changes, refused ones are listed with the
+// server's reason, the batch is done and the next number follows. A gap renumbers the batch to the
+// number the server expects.
+BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::string& answer);
+
+// Entries waiting in the outbox plus the changes of a batch not answered yet.
+int Unsent(archive::Database& db);
+
+}  // namespace terrovane::sync

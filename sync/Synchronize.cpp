@@ -1,0 +1,357 @@
+#include <map>
+#include <thread>
+
+#include "Batch.h"
+#include "LocalSql.h"
+#include "Pull.h"
+#include "ServerSchema.h"
+#include "SyncReport.h"
+#include "SyncState.h"
+
+namespace terrovane::sync {
+namespace {
+
+using archive::Archive;
+using archive::Database;
+
+// Pushes, then pulls; a pull that brought changes this PC must answer (a site kept for its results, a
+// name made unique) pushes and pulls again.
+constexpr int kRounds = 3;
+constexpr int kAttempts = 5;
+
+class Session {
+  public:
+    Session(const SyncOptions& options, pg::Connection& server, Archive& archive, SyncReport& report)
+        : options_(options), server_(server), archive_(archive), report_(report) {}
+
+    bool CheckServer();
+    bool PushAll();
+    bool PullAll();
+    bool HasUnsent();
+    // The bodies of the page's content this archive does not hold yet.
+    bool FetchMissingBodies(std::vector<PulledChange>& changes);
+    void Summarise();
+
+  private:
+    template <typename Work>
+    bool Local(Work&& work);
+    bool ServerFailed(const pg::QueryResult& failure);
+    pg::QueryResult Call(const std::string& sql, const pg::Parameters& parameters);
+    std::string Layout() const { return std::to_string(team::kServerLayout); }
+
+    const SyncOptions& options_;
+    pg::Connection& server_;
+    Archive& archive_;
+    SyncReport& report_;
+    std::string device_;
+};
+
+// One unit of work on the archive; a failure ends the sync with the archive's message.
+template <typename Work>
+bool Session::Local(Work&& work) {
+    const archive::Status status = archive_.Run(Archive::Access::Write, [&](Database& db) -> archive::Status {
+        try {
+            work(db);
+        } catch (const LocalFailure& failure) {
+            return archive::FailureOf(failure.Code() == 0 ? 1 : failure.Code(), failure.what());
+        }
+        return archive::Done{};
+    });
+    if (!status) {
+        report_.error = SyncError::ArchiveFailed;
+        report_.detail = status.Error().Text();
+    }
+    return status.Ok();
+}
+
+bool Session::ServerFailed(const pg::QueryResult& failure) {
+    switch (failure.error) {
+        case pg::ErrorClass::ConnectionLost:
+        case pg::ErrorClass::Timeout:
+            report_.error = SyncError::CannotReach;
+            break;
+        case pg::ErrorClass::Rejected:
+            report_.error = failure.sqlState == "42501" ? SyncError::NotMember : SyncError::ServerFailed;
+            break;
+        default:
+            report_.error =
+                failure.sqlState == "3F000" || failure.sqlState == "42883" || failure.sqlState == "42P01"
+                    ? SyncError::NoTeamSchema
+                    : SyncError::ServerFailed;
+    }
+    report_.detail = failure.Explained();
+    return false;
+}
+
+// One call in a transaction of its own, made again on a serialization failure or a deadlock.
+pg::QueryResult Session::Call(const std::string& sql, const pg::Parameters& parameters) {
+    pg::QueryResult result;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        result = server_.Query(sql, parameters);
+        if (result.error != pg::ErrorClass::RetryTransaction) {
+            break;
+        }
+    }
+    return result;
+}
+
+bool Session::CheckServer() {
+    const pg::QueryResult who = Call(
+        "SELECT (SELECT value FROM terrovane.meta WHERE key = 'device'), terrovane.role_of(current_user)",
+        {});
+    if (!who.Ok()) {
+        return ServerFailed(who);
+    }
+    if (!who.rows[0][1]) {
+        report_.error = SyncError::NotMember;
+        return false;
+    }
+    const std::string server = who.rows[0][0].value_or("");
+    bool same = true;
+    const bool read = Local([&](Database& db) {
+        device_ = Single(db, "SELECT device FROM archive_clock").value_or("");
+        const std::string known = StateValue(db, "server", "");
+        if (known.empty()) {
+            SetStateValue(db, "server", server);
+        }
+        same = known.empty() || known == server;
+    });
+    if (read && !same) {
+        report_.error = SyncError::OtherServer;
+        return false;
+    }
+    return read;
+}
+
+bool Session::PushAll() {
+    while (true) {
+        std::optional<Batch> batch;
+        if (!Local([&](Database& db) { batch = NextBatch(db, options_.batchSize); })) {
+            return false;
+        }
+        if (!batch) {
+            return true;
+        }
+        const pg::QueryResult answer =
+            Call("SELECT terrovane.push($1, $2::uuid, $3::bigint, $4::jsonb)::text",
+                 {Layout(), device_, std::to_string(batch->number), batch->changes});
+        if (!answer.Ok()) {
+            return ServerFailed(answer);
+        }
+        BatchAnswer outcome;
+        if (!Local([&](Database& db) { outcome = Acknowledge(db, *batch, answer.Scalar()); })) {
+            return false;
+        }
+        report_.pushed += outcome.taken;
+        report_.rejected += outcome.rejected;
+        report_.clamped += outcome.clamped;
+        if (outcome.status == BatchAnswer::Status::Layout) {
+            report_.error = outcome.serverLayout > team::kServerLayout ? SyncError::UpdateProgram
+                                                                       : SyncError::UpdateServer;
+            return false;
+        }
+        if (outcome.status == BatchAnswer::Status::Unreadable) {
+            report_.error = SyncError::ServerFailed;
+            report_.detail = "an answer to a batch that is none: " + answer.Scalar();
+            return false;
+        }
+    }
+}
+
+bool Session::PullAll() {
+    const auto deadline = std::chrono::steady_clock::now() + options_.settle;
+    while (true) {
+        std::string xid;
+        std::string seq;
+        if (!Local([&](Database& db) {
+                xid = StateValue(db, "cursor_xid", "0");
+                seq = StateValue(db, "cursor_seq", "0");
+            })) {
+            return false;
+        }
+        const pg::QueryResult page = Call(
+            // Bodies of content come apart, only for what this archive does not hold (its own, mostly).
+            "SELECT xid::text, seq::text, source, kind, id, field, site::text, "
+            "CASE WHEN source = 'content' THEN NULL ELSE value::text END, stamp, changed_by "
+            "FROM terrovane.pull($1, $2::xid8, $3::bigint, $4)",
+            {Layout(), xid, seq, std::to_string(options_.pageSize)});
+        if (!page.Ok()) {
+            return ServerFailed(page);
+        }
+        if (page.rows.empty()) {
+            // Changes of transactions that were still running are held back, never skipped: wait for them.
+            const pg::QueryResult held =
+                Call("SELECT count(*) FROM terrovane.changes WHERE (xid, seq) > ($1::xid8, $2::bigint)",
+                     {xid, seq});
+            if (!held.Ok()) {
+                return ServerFailed(held);
+            }
+            if (held.Scalar() == "0") {
+                return true;
+            }
+            if (std::chrono::steady_clock::now() > deadline) {
+                report_.error = SyncError::Unsettled;
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            continue;
+        }
+        std::vector<PulledChange> changes;
+        for (const auto& row : page.rows) {
+            changes.push_back(
+                {*row[0], *row[1], *row[2], *row[3], *row[4], row[5], row[6], row[7], row[8], row[9]});
+        }
+        if (!FetchMissingBodies(changes)) {
+            return false;
+        }
+        if (!Local([&](Database& db) {
+                // Another sync of this archive stored this page meanwhile: its cursor moved on.
+                if (StateValue(db, "cursor_xid", "0") == xid && StateValue(db, "cursor_seq", "0") == seq) {
+                    report_.pulled += ApplyPage(archive_, db, changes);
+                }
+            })) {
+            return false;
+        }
+    }
+}
+
+bool Session::FetchMissingBodies(std::vector<PulledChange>& changes) {
+    std::string missing;
+    if (!Local([&](Database& db) {
+            for (const PulledChange& change : changes) {
+                if (change.source == "content" &&
+                    !Single(db, "SELECT 1 FROM sync_content WHERE kind = ?1 AND key = ?2",
+                            {change.kind, change.id})) {
+                    missing += (missing.empty() ? "" : ",") + change.id;
+                }
+            }
+        })) {
+        return false;
+    }
+    if (missing.empty()) {
+        return true;
+    }
+    const pg::QueryResult bodies =
+        Call("SELECT kind || ':' || key, body::text FROM terrovane.content WHERE key = ANY($1::text[])",
+             {"{" + missing + "}"});
+    if (!bodies.Ok()) {
+        return ServerFailed(bodies);
+    }
+    std::map<std::string, std::string> byKey;
+    for (const auto& row : bodies.rows) {
+        byKey[row[0].value_or("")] = row[1].value_or("");
+    }
+    for (PulledChange& change : changes) {
+        if (const auto body = byKey.find(change.kind + ":" + change.id); body != byKey.end()) {
+            change.value = body->second;
+        }
+    }
+    return true;
+}
+
+bool Session::HasUnsent() {
+    int unsent = 0;
+    return Local([&](Database& db) { unsent = Unsent(db); }) && unsent > 0;
+}
+
+void Session::Summarise() {
+    (void)Local([&](Database& db) {
+        report_.conflicts =
+            std::stoi(Single(db, "SELECT count(*) FROM sync_conflicts WHERE resolved = 0").value_or("0"));
+        report_.unsent = Unsent(db);
+        const int refused = std::stoi(Single(db, "SELECT count(*) FROM sync_rejected").value_or("0"));
+        report_.inSync = report_.error == SyncError::None && report_.unsent == 0 && refused == 0;
+    });
+}
+
+SyncError ErrorOfOpen(const pg::QueryResult& failure) {
+    if (failure.message.find("permission denied for database") != std::string::npos) {
+        return SyncError::NotMember;  // libpq gives no SQLSTATE for a refused connection
+    }
+    switch (failure.error) {
+        case pg::ErrorClass::ConnectionLost:
+        case pg::ErrorClass::Timeout:
+            return SyncError::CannotReach;
+        case pg::ErrorClass::SignInRefused:
+            return SyncError::SignInRefused;
+        default:
+            return SyncError::ServerFailed;
+    }
+}
+
+}  // namespace
+
+const char* SyncErrorName(SyncError error) {
+    switch (error) {
+        case SyncError::None:
+            return "none";
+        case SyncError::CannotReach:
+            return "cannot-reach";
+        case SyncError::SignInRefused:
+            return "sign-in-refused";
+        case SyncError::NotMember:
+            return "not-member";
+        case SyncError::NoTeamSchema:
+            return "no-team-schema";
+        case SyncError::UpdateProgram:
+            return "update-program";
+        case SyncError::UpdateServer:
+            return "update-server";
+        case SyncError::OtherServer:
+            return "other-server";
+        case SyncError::ArchiveFailed:
+            return "archive-failed";
+        case SyncError::ServerFailed:
+            return "server-failed";
+        case SyncError::Unsettled:
+            return "unsettled";
+    }
+    return "server-failed";
+}
+
+SyncReport Synchronize(const std::string& archivePath, const SyncOptions& options) {
+    SyncReport report;
+    pg::QueryResult failure;
+    const std::unique_ptr<pg::Connection> server = pg::Connection::Open(options.connection, failure);
+    if (server == nullptr) {
+        report.error = ErrorOfOpen(failure);
+        report.detail = failure.Explained();
+        return report;
+    }
+    // The server's layout is asked first: a server of another layout leaves the archive untouched.
+    const pg::QueryResult layout = server->Query("SELECT terrovane.layout()");
+    if (!layout.Ok()) {
+        report.error = layout.sqlState == "42501"                       ? SyncError::NotMember
+                       : layout.error == pg::ErrorClass::ConnectionLost ? SyncError::CannotReach
+                                                                        : SyncError::NoTeamSchema;
+        report.detail = layout.Explained();
+        return report;
+    }
+    const int serverLayout = layout.Scalar().empty() ? 0 : std::stoi(layout.Scalar());
+    if (serverLayout != team::kServerLayout) {
+        report.error =
+            serverLayout > team::kServerLayout ? SyncError::UpdateProgram : SyncError::UpdateServer;
+        report.detail = "the server's layout is " + std::to_string(serverLayout) + ", this program's " +
+                        std::to_string(team::kServerLayout);
+        return report;
+    }
+    std::string error;
+    const std::unique_ptr<Archive> archive = Archive::Open(archivePath, error);
+    if (archive == nullptr) {
+        report.error = SyncError::ArchiveFailed;
+        report.detail = error;
+        return report;
+    }
+    Session session(options, *server, *archive, report);
+    bool ok = session.CheckServer();
+    for (int round = 0; ok && round < kRounds; ++round) {
+        ok = session.PushAll() && session.PullAll();
+        if (ok && !session.HasUnsent()) {
+            break;
+        }
+    }
+    session.Summarise();
+    return report;
+}
+
+}  // namespace terrovane::sync

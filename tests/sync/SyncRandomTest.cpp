@@ -1,0 +1,147 @@
+// Three archives doing what engineers do, in an order drawn from a fixed seed, syncing now and then, now
+// and then through a connection that breaks: in the end every archive and the server hold the same.
+#include <random>
+
+#include "FaultProxy.h"
+#include "Sites.h"
+#include "SyncFixture.h"
+
+namespace terrovane::testing {
+namespace {
+
+class SyncRandomTest : public SyncTest {
+  protected:
+    std::string ThroughProxy(const std::string& who) const {
+        return "host=127.0.0.1 port=" + std::to_string(proxy_.Port()) + " dbname=" + db_.Name() +
+               " user=" + db_.Login(who) + " password=pw-" + who + " sslmode=disable";
+    }
+
+    template <typename T>
+    const T& Pick(const std::vector<T>& among) {
+        return among[std::uniform_int_distribution<std::size_t>(0, among.size() - 1)(random_)];
+    }
+
+    std::vector<archive::SiteRow> SitesOf(const std::string& who) {
+        std::vector<archive::SiteRow> sites;
+        std::string error;
+        EXPECT_TRUE(archive::Sites(Archive(who), sites, error)) << error;
+        return sites;
+    }
+
+    std::vector<archive::PointRow> PointsOf(const std::string& who) {
+        std::vector<archive::PointRow> points;
+        std::string error;
+        EXPECT_TRUE(archive::Points(Archive(who), 0, points, error)) << error;
+        return points;
+    }
+
+    std::vector<std::int64_t> ResultsOf(const std::string& who) {
+        std::vector<archive::ResultRow> rows;
+        std::string error;
+        EXPECT_TRUE(Archive(who).Results({}, {}, 1000, 0, rows, error)) << error;
+        std::vector<std::int64_t> ids;
+        for (const archive::ResultRow& row : rows) {
+            ids.push_back(row.id);
+        }
+        return ids;
+    }
+
+    // One thing an engineer does, on the archive of `who`; `n` makes names and read-outs unique.
+    void Act(const std::string& who, int n) {
+        std::string error;
+        const std::vector<archive::SiteRow> sites = SitesOf(who);
+        const std::vector<archive::PointRow> points = PointsOf(who);
+        const std::vector<std::int64_t> results = ResultsOf(who);
+        switch (std::uniform_int_distribution<int>(0, 7)(random_)) {
+            case 0:
+                AddSite(who, "Site " + std::to_string(n));
+                return;
+            case 1:
+                if (!sites.empty()) {
+                    archive::SiteRow site = Pick(sites);
+                    site.fields.name = "Renamed " + std::to_string(n);
+                    EXPECT_TRUE(archive::UpdateSite(Archive(who), site.id, site.fields, error)) << error;
+                }
+                return;
+            case 2:
+                if (!sites.empty()) {
+                    archive::SiteRow site = Pick(sites);
+                    site.fields.address = "Street " + std::to_string(n);
+                    EXPECT_TRUE(archive::UpdateSite(Archive(who), site.id, site.fields, error)) << error;
+                }
+                return;
+            case 3:
+                if (!sites.empty()) {
+                    AddPoint(who, Pick(sites).id, "Point " + std::to_string(n));
+                }
+                return;
+            case 4:
+                StoreReadOut(who, n, 0, 2);
+                return;
+            case 5:
+                if (!results.empty() && !points.empty()) {
+                    EXPECT_TRUE(archive::Assign(Archive(who), {Pick(results)}, Pick(points).id, error))
+                        << error;
+                }
+                return;
+            case 6:
+                if (!results.empty()) {
+                    EXPECT_TRUE(Archive(who).SetLabel(archive::LabelTarget::Result, Pick(results),
+                                                      "Label " + std::to_string(n % 3), std::nullopt, error))
+                        << error;
+                }
+                return;
+            default:
+                if (!sites.empty() && n % 2 == 0) {
+                    EXPECT_TRUE(archive::DeleteSite(Archive(who), Pick(sites).id, error)) << error;
+                }
+                return;
+        }
+    }
+
+    // A sync, now and then through a connection that breaks at one of the worst moments.
+    void SyncMaybeBroken(const std::string& who) {
+        switch (std::uniform_int_distribution<int>(0, 5)(random_)) {
+            case 0:
+                proxy_.CutClientMessageContaining("terrovane.push");
+                break;
+            case 1:
+                proxy_.CutServerAnswerContaining("\"status\": \"applied\"");
+                break;
+            case 2:
+                proxy_.CutServerAnswerContaining("changed_by");
+                break;
+            default:
+                break;
+        }
+        const sync::SyncReport report = Sync(who, ThroughProxy(who));
+        EXPECT_TRUE(report.error == sync::SyncError::None || report.error == sync::SyncError::CannotReach)
+            << sync::SyncErrorName(report.error) << ": " << report.detail;
+        proxy_.CutClientMessageContaining("");
+        proxy_.CutServerAnswerContaining("");
+    }
+
+    std::mt19937 random_{29};
+    FaultProxy proxy_{RunningServer().port};
+};
+
+TEST_F(SyncRandomTest, ThreeArchivesWithRandomWorkAndFaultsConverge) {
+    const std::vector<std::string> team = {"ann", "bob", "cy"};
+    for (int n = 0; n < 60; ++n) {
+        const std::string& who = Pick(team);
+        Act(who, n);
+        if (n % 4 == 3) {
+            SyncMaybeBroken(Pick(team));
+        }
+    }
+    for (int round = 0; round < 3; ++round) {
+        for (const std::string& who : team) {
+            const sync::SyncReport report = Sync(who);
+            ASSERT_EQ(report.error, sync::SyncError::None) << who << ": " << report.detail;
+        }
+    }
+    ExpectConverged({"ann", "bob", "cy"});
+}
+
+}  // namespace
+}  // namespace terrovane::testing
