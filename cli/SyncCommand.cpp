@@ -2,6 +2,7 @@
 #include "ArchiveAccess.h"
 #include "ArchivePath.h"
 #include "ArchiveProblemText.h"
+#include "CliText.h"
 #include "Command.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
@@ -79,16 +80,17 @@ int Sync(const ParsedArguments& options) {
         return kExitFailed;
     }
     if (report.error != sync::SyncError::None) {
-        // The detail is the server's or the archive's own words.
-        Tell("sync", report.detail.empty() ? Advice(report.error)
-                                           : Advice(report.error) + QStringLiteral(": ") +
-                                                 texts::ArchiveProblemText(report.detail));
+        Tell("sync",
+             report.detail.empty()
+                 ? Advice(report.error)
+                 : CliText::tr("%1: %2").arg(Advice(report.error), texts::ArchiveProblemText(report.detail)));
         return kExitFailed;
     }
     if (report.rejected > 0) {
-        const int refused = report.rejected;
-        Tell("sync", CliText::tr("the team server refused %n change(s) (no right to change it, or not valid)",
-                                 nullptr, refused));
+        Tell("sync",
+             CliText::tr("the team server refused %n change(s) (no right to change it, or not valid); "
+                         "they stay in the archive",
+                         nullptr, report.rejected));
     }
     return report.inSync ? kExitOk : kExitFailed;
 }

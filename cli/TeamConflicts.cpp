@@ -6,6 +6,7 @@
 
 #include "ArchiveAccess.h"
 #include "ArchiveProblemText.h"
+#include "CliText.h"
 #include "Conflicts.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
@@ -92,7 +93,10 @@ int ResolveTeamConflict(const ParsedArguments& options) {
     const archive::Status resolved =
         sync::ResolveConflict(*store, *id, keep == "kept" ? sync::Keep::Kept : sync::Keep::Lost);
     if (!resolved) {
-        return CommandFailed("team conflicts resolve", texts::ArchiveProblemText(resolved.Error().Text()));
+        return CommandFailed("team conflicts resolve",
+                             resolved.Error().code == archive::ErrorCode::NoSuchItem
+                                 ? CliText::tr("there is no open conflict %1").arg(*id)
+                                 : texts::ArchiveProblemText(resolved.Error().Text()));
     }
     Confirm(keep == "kept"
                 ? CliText::tr("conflict %1 resolved: the kept value stays").arg(*id)

@@ -36,6 +36,9 @@ std::vector<Keyword> Keywords(const ConnectOptions& options) {
     if (!options.conninfo.empty()) {
         keywords.push_back({"dbname", options.conninfo});
     }
+    if (options.user) {
+        keywords.push_back({"user", *options.user});
+    }
     if (options.password) {
         keywords.push_back({"password", *options.password});
     }

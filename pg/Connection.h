@@ -26,6 +26,8 @@ struct ConnectOptions {
     int keepAliveCount = 3;
     std::string applicationName = "terrovane";
     std::optional<std::string> password;  // one the person typed; never from the settings file
+    // Who signs in, as a window names them; it wins over the connection string's own user.
+    std::optional<std::string> user;
 };
 
 using Parameters = std::vector<std::optional<std::string>>;  // text values; nullopt is SQL NULL

@@ -13,6 +13,9 @@ const QString kJammingVoltage = QStringLiteral("Validity/JammingVoltage");
 const QString kAuxiliaryResistance = QStringLiteral("Validity/AuxiliaryResistance");
 const QString kLanguage = QString::fromLatin1(kLanguageSettingKey);
 const QString kTeamServer = QStringLiteral("Team/Server");
+const QString kTeamUser = QStringLiteral("Team/User");
+const QString kTeamSyncMinutes = QStringLiteral("Team/SyncMinutes");
+const QString kTeamLastSync = QStringLiteral("Team/LastSync");
 const QString kReportTester = QStringLiteral("SiteReport/Tester");
 const QString kReportInstrument = QStringLiteral("SiteReport/InstrumentSerial");
 const QString kArchivePanes = QStringLiteral("Archive/Panes");
@@ -83,6 +86,32 @@ void Settings::SetLanguage(const QString& code) {
 
 std::string Settings::TeamServer() const {
     return file_->value(kTeamServer).toString().toStdString();
+}
+void Settings::SetTeamServer(const std::string& conninfo) {
+    file_->setValue(kTeamServer, QString::fromStdString(conninfo));
+}
+
+QString Settings::TeamUser() const {
+    return file_->value(kTeamUser).toString();
+}
+void Settings::SetTeamUser(const QString& user) {
+    file_->setValue(kTeamUser, user);
+}
+
+int Settings::TeamSyncMinutes() const {
+    const auto minutes = WholeNumber(*file_, kTeamSyncMinutes);
+    return minutes && *minutes > 0 ? *minutes : 0;
+}
+void Settings::SetTeamSyncMinutes(int minutes) {
+    file_->setValue(kTeamSyncMinutes, minutes > 0 ? minutes : 0);
+}
+
+// Kept in UTC as ISO 8601, so the file reads the same whatever the PC's zone or language.
+QDateTime Settings::TeamLastSync() const {
+    return QDateTime::fromString(file_->value(kTeamLastSync).toString(), Qt::ISODate);
+}
+void Settings::SetTeamLastSync(const QDateTime& when) {
+    file_->setValue(kTeamLastSync, when.toUTC().toString(Qt::ISODate));
 }
 
 QString Settings::ReportTester() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QPoint>
 #include <QString>
 #include <memory>
@@ -47,6 +48,17 @@ class Settings {
     void SetLanguage(const QString& code);
     // The team server's libpq connection string or URI; empty when none is set.
     std::string TeamServer() const;
+    void SetTeamServer(const std::string& conninfo);
+    // Who signs in to the team server; empty for libpq's own choice. The password is never kept here: it
+    // lives in the desktop's secret store.
+    QString TeamUser() const;
+    void SetTeamUser(const QString& user);
+    // Minutes between automatic syncs; 0 (the default, or anything not a positive number) for none.
+    int TeamSyncMinutes() const;
+    void SetTeamSyncMinutes(int minutes);
+    // When the last sync that succeeded ended; invalid when there was none.
+    QDateTime TeamLastSync() const;
+    void SetTeamLastSync(const QDateTime& when);
     // Who signs the site report and with which instrument, as last given.
     QString ReportTester() const;
     QString ReportInstrument() const;

@@ -21,6 +21,7 @@ enum CommandId : int {
     kCmdLanguageChinese = 32816,  // the language of the next start (the running one is checked)
     kCmdLanguageEnglish = 32817,
     kCmdLanguageGerman = 32818,
+    kCmdTeam = 32819,  // the team server: sign-in, sync and its pace
     kCmdBlank2 = 58112,
 };
 

@@ -20,6 +20,7 @@ const std::vector<MenuItem>& MainMenu() {
              {QT_TRANSLATE_NOOP("Menu", "Show (&F)"), kCmdShow, {}},
              {QT_TRANSLATE_NOOP("Menu", "Exit (&E)"), kCmdExit, {}},
              {QT_TRANSLATE_NOOP("Menu", "&History..."), kCmdHistory, {}},
+             {QT_TRANSLATE_NOOP("Menu", "&Team..."), kCmdTeam, {}},
          }},
         {QT_TRANSLATE_NOOP("Menu", "Mount(&M)"),
          -1,

@@ -23,6 +23,7 @@ packages=(
   locales                                                # the locales below, for the tests under other locales
   libpq-dev postgresql                                   # the team archive's client (pg/) and the throw-away server of its tests
   openssl                                                # the certificates of that server's TLS tests
+  qtkeychain-qt6-dev                                     # the team password in the desktop's secret store (ui/team)
 )
 # The locales the tests and the screenshot tools run under: one with a decimal comma, English, Chinese.
 locales=(de_DE.UTF-8 en_US.UTF-8 zh_CN.UTF-8)

@@ -730,15 +730,15 @@
     </message>
     <message>
         <source>the team server cannot be reached; what is not sent stays in the archive, try again later</source>
-        <translation>der Team-Server ist nicht erreichbar; was nicht gesendet wurde, bleibt im Archiv, bitte später erneut versuchen</translation>
+        <translation>der Team-Server ist nicht erreichbar; was nicht gesendet wurde, bleibt im Archiv, versuchen Sie es später noch einmal</translation>
     </message>
     <message>
         <source>you are not a member of the team (any more); ask the office</source>
-        <translation>Sie sind (nicht mehr) Mitglied des Teams; bitte im Büro nachfragen</translation>
+        <translation>Sie sind (nicht mehr) Mitglied des Teams; fragen Sie im Büro nach</translation>
     </message>
     <message>
         <source>the team server is newer than this program: update this program; nothing was changed</source>
-        <translation>der Team-Server ist neuer als dieses Programm: bitte dieses Programm aktualisieren; nichts wurde geändert</translation>
+        <translation>der Team-Server ist neuer als dieses Programm: aktualisieren Sie dieses Programm; nichts wurde geändert</translation>
     </message>
     <message>
         <source>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</source>
@@ -754,22 +754,30 @@
     </message>
     <message>
         <source>the team server is still writing changes of others; sync again in a moment</source>
-        <translation>der Team-Server schreibt noch Änderungen anderer; bitte gleich noch einmal abgleichen</translation>
+        <translation>der Team-Server schreibt noch Änderungen anderer; gleichen Sie gleich noch einmal ab</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>the team server refused %n change(s) (no right to change it, or not valid)</source>
+        <source>the team server refused %n change(s) (no right to change it, or not valid); they stay in the archive</source>
         <translation>
-            <numerusform>der Team-Server hat %n Änderung abgelehnt (kein Recht dazu oder ungültig)</numerusform>
-            <numerusform>der Team-Server hat %n Änderungen abgelehnt (kein Recht dazu oder ungültig)</numerusform>
+            <numerusform>der Team-Server hat %n Änderung abgelehnt (kein Recht dazu oder ungültig); sie bleibt im Archiv</numerusform>
+            <numerusform>der Team-Server hat %n Änderungen abgelehnt (kein Recht dazu oder ungültig); sie bleiben im Archiv</numerusform>
         </translation>
     </message>
     <message>
         <source>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</source>
-        <translation>die ID eines Konflikts ist eine ganze Zahl aus „team conflicts“</translation>
+        <translation>die Nummer eines Konflikts ist eine ganze Zahl aus „team conflicts“</translation>
     </message>
     <message>
         <source>--keep is kept or lost</source>
         <translation>--keep ist kept oder lost</translation>
+    </message>
+    <message>
+        <source>there is no open conflict %1</source>
+        <translation>es gibt keinen offenen Konflikt %1</translation>
     </message>
     <message>
         <source>conflict %1 resolved: the kept value stays</source>
@@ -777,7 +785,86 @@
     </message>
     <message>
         <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
-        <translation>Konflikt %1 gelöst: der verlorene Wert ist zurück und geht mit dem nächsten Abgleich mit</translation>
+        <translation>Konflikt %1 gelöst: der unterlegene Wert ist zurück und geht mit dem nächsten Abgleich hinaus</translation>
+    </message>
+</context>
+<context>
+    <name>Conflicts</name>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Messpunkt</translation>
+    </message>
+    <message>
+        <source>Result&apos;s test point</source>
+        <translation>Messpunkt eines Ergebnisses</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Grenzwert</translation>
+    </message>
+    <message>
+        <source>Limit source</source>
+        <translation>Quelle des Grenzwerts</translation>
+    </message>
+    <message>
+        <source>Test interval</source>
+        <translation>Prüfintervall</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>this PC</source>
+        <translation>dieser PC</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1098,10 @@ Zweifelhaft: </translation>
     <message>
         <source>Language (&amp;L)</source>
         <translation>Sp&amp;rache</translation>
+    </message>
+    <message>
+        <source>&amp;Team...</source>
+        <translation>&amp;Team...</translation>
     </message>
 </context>
 <context>
@@ -1984,7 +2075,7 @@ Datum</translation>
     </message>
     <message>
         <source>Resistivity (ohm m)</source>
-        <translation>Spez. Erdwiderstand (Ω m)</translation>
+        <translation>Spez. Widerstand (Ω m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -1992,7 +2083,7 @@ Datum</translation>
     </message>
     <message>
         <source>Depth to base (m)</source>
-        <translation>Tiefe der Unterkante (m)</translation>
+        <translation>Tiefe Unterkante (m)</translation>
     </message>
     <message>
         <source>Save plot...</source>
@@ -2083,6 +2174,60 @@ Datum</translation>
     <message>
         <source>undetermined</source>
         <translation>unbestimmt</translation>
+    </message>
+</context>
+<context>
+    <name>SyncErrors</name>
+    <message>
+        <source>The team server cannot be reached. Nothing is lost: the changes wait here until the next sync.</source>
+        <translation>Der Teamserver ist nicht erreichbar. Nichts geht verloren: Die Änderungen warten hier bis zur nächsten Synchronisierung.</translation>
+    </message>
+    <message>
+        <source>The team server refused the sign-in. Check the user name and password.</source>
+        <translation>Der Teamserver hat die Anmeldung abgelehnt. Prüfen Sie Benutzername und Passwort.</translation>
+    </message>
+    <message>
+        <source>You are not a member of the team (any more). Ask the office.</source>
+        <translation>Sie sind (nicht mehr) Mitglied des Teams. Wenden Sie sich an das Büro.</translation>
+    </message>
+    <message>
+        <source>The database is not set up as a team archive yet. Ask the office to set it up.</source>
+        <translation>Die Datenbank ist noch nicht als Teamarchiv eingerichtet. Bitten Sie das Büro, sie einzurichten.</translation>
+    </message>
+    <message>
+        <source>The team server is newer than this program. Update this program; nothing was changed.</source>
+        <translation>Der Teamserver ist neuer als dieses Programm. Aktualisieren Sie dieses Programm; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The team server is older than this program. The office updates the server; nothing was changed.</source>
+        <translation>Der Teamserver ist älter als dieses Programm. Das Büro aktualisiert den Server; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>This archive syncs with another team server; nothing was changed.</source>
+        <translation>Dieses Archiv wird mit einem anderen Teamserver synchronisiert; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The archive could not be read or written.</source>
+        <translation>Das Archiv konnte nicht gelesen oder geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The team server reported an error.</source>
+        <translation>Der Teamserver hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>The team server is still writing changes of others. Sync again in a moment.</source>
+        <translation>Der Teamserver schreibt noch Änderungen anderer. Synchronisieren Sie gleich noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncStatus</name>
+    <message>
+        <source>Sent: %1, received: %2, in conflict: %3, not yet sent: %4.</source>
+        <translation>Gesendet: %1, empfangen: %2, im Konflikt: %3, noch nicht gesendet: %4.</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
     </message>
 </context>
 <context>
@@ -3442,6 +3587,159 @@ Datum</translation>
     <message>
         <source>Print service</source>
         <translation>Druckdienst</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::teamui::ConflictsDialog</name>
+    <message>
+        <source>Conflicts</source>
+        <translation>Konflikte</translation>
+    </message>
+    <message>
+        <source>The same field was changed in two places. &quot;This&quot; value is the one in force everywhere, &quot;that&quot; one lost.</source>
+        <translation>Dasselbe Feld wurde an zwei Stellen geändert. „Dieser“ Wert gilt überall, „jener“ hat verloren.</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>This value</source>
+        <translation>Dieser Wert</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>That value</source>
+        <translation>Jener Wert</translation>
+    </message>
+    <message>
+        <source>Keep &amp;this</source>
+        <translation>&amp;Diesen behalten</translation>
+    </message>
+    <message>
+        <source>Keep t&amp;hat</source>
+        <translation>&amp;Jenen behalten</translation>
+    </message>
+    <message>
+        <source>The conflicts could not be read: %1</source>
+        <translation>Die Konflikte konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>There are no conflicts.</source>
+        <translation>Es gibt keine Konflikte.</translation>
+    </message>
+    <message>
+        <source>The conflict could not be settled: %1</source>
+        <translation>Der Konflikt konnte nicht beigelegt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::teamui::SyncStrip</name>
+    <message>
+        <source>Last sync: %1</source>
+        <translation>Letzte Synchronisierung: %1</translation>
+    </message>
+    <message>
+        <source>Not yet sent: %1</source>
+        <translation>Noch nicht gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Not yet sent: unknown</source>
+        <translation>Noch nicht gesendet: unbekannt</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisiere...</translation>
+    </message>
+    <message>
+        <source>Conflicts (%1)...</source>
+        <translation>Konflikte (%1)...</translation>
+    </message>
+    <message>
+        <source>Conflicts...</source>
+        <translation>Konflikte...</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::teamui::TeamDialog</name>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>host=server.example dbname=terrovane</source>
+        <translation>host=server.example dbname=terrovane</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;Benutzer:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>Sign &amp;in</source>
+        <translation>&amp;Anmelden</translation>
+    </message>
+    <message>
+        <source>Sign &amp;out</source>
+        <translation>Ab&amp;melden</translation>
+    </message>
+    <message>
+        <source>S&amp;ync now</source>
+        <translation>Jetzt s&amp;ynchronisieren</translation>
+    </message>
+    <message>
+        <source>Sync &amp;automatically every</source>
+        <translation>Au&amp;tomatisch synchronisieren alle</translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation> Minuten</translation>
+    </message>
+    <message>
+        <source>(kept)</source>
+        <translation>(gespeichert)</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Das Passwort liegt im Schlüsselbund des Desktops, nie in einer Datei.</translation>
+    </message>
+    <message>
+        <source>No secret store is available: the password is kept until the program ends, and asked for again at the next start.</source>
+        <translation>Kein Schlüsselbund verfügbar: Das Passwort gilt bis zum Programmende und wird beim nächsten Start erneut erfragt.</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisiere...</translation>
+    </message>
+    <message>
+        <source>Last sync: %1.</source>
+        <translation>Letzte Synchronisierung: %1.</translation>
+    </message>
+    <message>
+        <source>Signed out. %1</source>
+        <translation>Abgemeldet. %1</translation>
+    </message>
+    <message>
+        <source>The server&apos;s message: %1</source>
+        <translation>Meldung des Servers: %1</translation>
     </message>
 </context>
 <context>

@@ -756,11 +756,15 @@
         <source>the team server is still writing changes of others; sync again in a moment</source>
         <translation>the team server is still writing changes of others; sync again in a moment</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
     <message numerus="yes">
-        <source>the team server refused %n change(s) (no right to change it, or not valid)</source>
+        <source>the team server refused %n change(s) (no right to change it, or not valid); they stay in the archive</source>
         <translation>
-            <numerusform>the team server refused %n change (no right to change it, or not valid)</numerusform>
-            <numerusform>the team server refused %n changes (no right to change it, or not valid)</numerusform>
+            <numerusform>the team server refused %n change (no right to change it, or not valid); it stays in the archive</numerusform>
+            <numerusform>the team server refused %n changes (no right to change them, or not valid); they stay in the archive</numerusform>
         </translation>
     </message>
     <message>
@@ -772,12 +776,95 @@
         <translation>--keep is kept or lost</translation>
     </message>
     <message>
+        <source>there is no open conflict %1</source>
+        <translation>there is no open conflict %1</translation>
+    </message>
+    <message>
         <source>conflict %1 resolved: the kept value stays</source>
         <translation>conflict %1 resolved: the kept value stays</translation>
     </message>
     <message>
         <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
         <translation>conflict %1 resolved: the lost value is back and goes with the next sync</translation>
+    </message>
+</context>
+<context>
+    <name>Conflicts</name>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Test point</translation>
+    </message>
+    <message>
+        <source>Result&apos;s test point</source>
+        <translation>Result&apos;s test point</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Limit source</source>
+        <translation>Limit source</translation>
+    </message>
+    <message>
+        <source>Test interval</source>
+        <translation>Test interval</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Deleted</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>this PC</source>
+        <translation>this PC</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1098,10 @@ Doubtful: </translation>
     <message>
         <source>Language (&amp;L)</source>
         <translation>Language (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Team...</source>
+        <translation>&amp;Team...</translation>
     </message>
 </context>
 <context>
@@ -2083,6 +2174,60 @@ Date</translation>
     <message>
         <source>undetermined</source>
         <translation>undetermined</translation>
+    </message>
+</context>
+<context>
+    <name>SyncErrors</name>
+    <message>
+        <source>The team server cannot be reached. Nothing is lost: the changes wait here until the next sync.</source>
+        <translation>The team server cannot be reached. Nothing is lost: the changes wait here until the next sync.</translation>
+    </message>
+    <message>
+        <source>The team server refused the sign-in. Check the user name and password.</source>
+        <translation>The team server refused the sign-in. Check the user name and password.</translation>
+    </message>
+    <message>
+        <source>You are not a member of the team (any more). Ask the office.</source>
+        <translation>You are not a member of the team (any more). Ask the office.</translation>
+    </message>
+    <message>
+        <source>The database is not set up as a team archive yet. Ask the office to set it up.</source>
+        <translation>The database is not set up as a team archive yet. Ask the office to set it up.</translation>
+    </message>
+    <message>
+        <source>The team server is newer than this program. Update this program; nothing was changed.</source>
+        <translation>The team server is newer than this program. Update this program; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The team server is older than this program. The office updates the server; nothing was changed.</source>
+        <translation>The team server is older than this program. The office updates the server; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>This archive syncs with another team server; nothing was changed.</source>
+        <translation>This archive syncs with another team server; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The archive could not be read or written.</source>
+        <translation>The archive could not be read or written.</translation>
+    </message>
+    <message>
+        <source>The team server reported an error.</source>
+        <translation>The team server reported an error.</translation>
+    </message>
+    <message>
+        <source>The team server is still writing changes of others. Sync again in a moment.</source>
+        <translation>The team server is still writing changes of others. Sync again in a moment.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncStatus</name>
+    <message>
+        <source>Sent: %1, received: %2, in conflict: %3, not yet sent: %4.</source>
+        <translation>Sent: %1, received: %2, in conflict: %3, not yet sent: %4.</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
     </message>
 </context>
 <context>
@@ -3442,6 +3587,159 @@ Date</translation>
     <message>
         <source>Print service</source>
         <translation>Print service</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::teamui::ConflictsDialog</name>
+    <message>
+        <source>Conflicts</source>
+        <translation>Conflicts</translation>
+    </message>
+    <message>
+        <source>The same field was changed in two places. &quot;This&quot; value is the one in force everywhere, &quot;that&quot; one lost.</source>
+        <translation>The same field was changed in two places. &quot;This&quot; value is the one in force everywhere, &quot;that&quot; one lost.</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Changed</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>This value</source>
+        <translation>This value</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>By</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <source>That value</source>
+        <translation>That value</translation>
+    </message>
+    <message>
+        <source>Keep &amp;this</source>
+        <translation>Keep &amp;this</translation>
+    </message>
+    <message>
+        <source>Keep t&amp;hat</source>
+        <translation>Keep t&amp;hat</translation>
+    </message>
+    <message>
+        <source>The conflicts could not be read: %1</source>
+        <translation>The conflicts could not be read: %1</translation>
+    </message>
+    <message>
+        <source>There are no conflicts.</source>
+        <translation>There are no conflicts.</translation>
+    </message>
+    <message>
+        <source>The conflict could not be settled: %1</source>
+        <translation>The conflict could not be settled: %1</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::teamui::SyncStrip</name>
+    <message>
+        <source>Last sync: %1</source>
+        <translation>Last sync: %1</translation>
+    </message>
+    <message>
+        <source>Not yet sent: %1</source>
+        <translation>Not yet sent: %1</translation>
+    </message>
+    <message>
+        <source>Not yet sent: unknown</source>
+        <translation>Not yet sent: unknown</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Syncing...</translation>
+    </message>
+    <message>
+        <source>Conflicts (%1)...</source>
+        <translation>Conflicts (%1)...</translation>
+    </message>
+    <message>
+        <source>Conflicts...</source>
+        <translation>Conflicts...</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::teamui::TeamDialog</name>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>host=server.example dbname=terrovane</source>
+        <translation>host=server.example dbname=terrovane</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>&amp;User:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>Sign &amp;in</source>
+        <translation>Sign &amp;in</translation>
+    </message>
+    <message>
+        <source>Sign &amp;out</source>
+        <translation>Sign &amp;out</translation>
+    </message>
+    <message>
+        <source>S&amp;ync now</source>
+        <translation>S&amp;ync now</translation>
+    </message>
+    <message>
+        <source>Sync &amp;automatically every</source>
+        <translation>Sync &amp;automatically every</translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation> minutes</translation>
+    </message>
+    <message>
+        <source>(kept)</source>
+        <translation>(kept)</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>The password is kept in the desktop&apos;s secret store, never in a file.</translation>
+    </message>
+    <message>
+        <source>No secret store is available: the password is kept until the program ends, and asked for again at the next start.</source>
+        <translation>No secret store is available: the password is kept until the program ends, and asked for again at the next start.</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Syncing...</translation>
+    </message>
+    <message>
+        <source>Last sync: %1.</source>
+        <translation>Last sync: %1.</translation>
+    </message>
+    <message>
+        <source>Signed out. %1</source>
+        <translation>Signed out. %1</translation>
+    </message>
+    <message>
+        <source>The server&apos;s message: %1</source>
+        <translation>The server&apos;s message: %1</translation>
     </message>
 </context>
 <context>

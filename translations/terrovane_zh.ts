@@ -724,7 +724,7 @@
     </message>
     <message>
         <source>the team server cannot be reached; what is not sent stays in the archive, try again later</source>
-        <translation>无法连接团队服务器；未发送的内容仍保留在档案库中，请稍后重试</translation>
+        <translation>无法连接团队服务器；未发送的内容保留在档案中，请稍后再试</translation>
     </message>
     <message>
         <source>you are not a member of the team (any more); ask the office</source>
@@ -732,37 +732,45 @@
     </message>
     <message>
         <source>the team server is newer than this program: update this program; nothing was changed</source>
-        <translation>团队服务器比本程序新：请更新本程序；未作任何更改</translation>
+        <translation>团队服务器比本程序新：请更新本程序；未做任何更改</translation>
     </message>
     <message>
         <source>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</source>
-        <translation>团队服务器比本程序旧：请办公室更新服务器的架构；未作任何更改</translation>
+        <translation>团队服务器比本程序旧：请办公室更新服务器的架构；未做任何更改</translation>
     </message>
     <message>
         <source>this archive syncs with another team server; nothing was changed</source>
-        <translation>此档案库与另一个团队服务器同步；未作任何更改</translation>
+        <translation>此档案与另一个团队服务器同步；未做任何更改</translation>
     </message>
     <message>
         <source>the archive could not be read or written</source>
-        <translation>无法读取或写入档案库</translation>
+        <translation>无法读取或写入档案</translation>
     </message>
     <message>
         <source>the team server is still writing changes of others; sync again in a moment</source>
-        <translation>团队服务器仍在写入其他人的更改；请稍后再同步</translation>
+        <translation>团队服务器仍在写入他人的更改；请稍后再次同步</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
     <message numerus="yes">
-        <source>the team server refused %n change(s) (no right to change it, or not valid)</source>
+        <source>the team server refused %n change(s) (no right to change it, or not valid); they stay in the archive</source>
         <translation>
-            <numerusform>团队服务器拒绝了 %n 项更改（无权更改或无效）</numerusform>
+            <numerusform>团队服务器拒绝了 %n 项更改（无权更改或无效）；它们保留在档案中</numerusform>
         </translation>
     </message>
     <message>
         <source>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</source>
-        <translation>冲突编号是 “team conflicts” 列出的整数</translation>
+        <translation>冲突编号是“team conflicts”列出的整数</translation>
     </message>
     <message>
         <source>--keep is kept or lost</source>
-        <translation>--keep 只能是 kept 或 lost</translation>
+        <translation>--keep 取 kept 或 lost</translation>
+    </message>
+    <message>
+        <source>there is no open conflict %1</source>
+        <translation>没有未解决的冲突 %1</translation>
     </message>
     <message>
         <source>conflict %1 resolved: the kept value stays</source>
@@ -770,7 +778,86 @@
     </message>
     <message>
         <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
-        <translation>冲突 %1 已解决：丢失的值已恢复，将随下次同步发送</translation>
+        <translation>冲突 %1 已解决：落选的值已恢复，将随下次同步发送</translation>
+    </message>
+</context>
+<context>
+    <name>Conflicts</name>
+    <message>
+        <source>Site</source>
+        <translation>站点</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>测试点</translation>
+    </message>
+    <message>
+        <source>Result&apos;s test point</source>
+        <translation>结果的测试点</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>纬度</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>经度</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>限值</translation>
+    </message>
+    <message>
+        <source>Limit source</source>
+        <translation>限值来源</translation>
+    </message>
+    <message>
+        <source>Test interval</source>
+        <translation>检测周期</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>已删除</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>this PC</source>
+        <translation>本机</translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1090,10 @@ Doubtful: </source>
     <message>
         <source>Language (&amp;L)</source>
         <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Team...</source>
+        <translation>团队(&amp;T)...</translation>
     </message>
 </context>
 <context>
@@ -2071,6 +2162,60 @@ Date</translation>
     <message>
         <source>undetermined</source>
         <translation>无法确定</translation>
+    </message>
+</context>
+<context>
+    <name>SyncErrors</name>
+    <message>
+        <source>The team server cannot be reached. Nothing is lost: the changes wait here until the next sync.</source>
+        <translation>无法连接团队服务器。数据不会丢失：更改保留在本机，等待下次同步。</translation>
+    </message>
+    <message>
+        <source>The team server refused the sign-in. Check the user name and password.</source>
+        <translation>团队服务器拒绝登录。请检查用户名和密码。</translation>
+    </message>
+    <message>
+        <source>You are not a member of the team (any more). Ask the office.</source>
+        <translation>您（已）不是团队成员。请联系办公室。</translation>
+    </message>
+    <message>
+        <source>The database is not set up as a team archive yet. Ask the office to set it up.</source>
+        <translation>该数据库尚未设置为团队档案。请联系办公室进行设置。</translation>
+    </message>
+    <message>
+        <source>The team server is newer than this program. Update this program; nothing was changed.</source>
+        <translation>团队服务器版本比本程序新。请更新本程序；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The team server is older than this program. The office updates the server; nothing was changed.</source>
+        <translation>团队服务器版本比本程序旧。请办公室更新服务器；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>This archive syncs with another team server; nothing was changed.</source>
+        <translation>此档案与另一个团队服务器同步；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The archive could not be read or written.</source>
+        <translation>无法读取或写入档案。</translation>
+    </message>
+    <message>
+        <source>The team server reported an error.</source>
+        <translation>团队服务器报告了一个错误。</translation>
+    </message>
+    <message>
+        <source>The team server is still writing changes of others. Sync again in a moment.</source>
+        <translation>团队服务器仍在写入他人的更改。请稍后再同步。</translation>
+    </message>
+</context>
+<context>
+    <name>SyncStatus</name>
+    <message>
+        <source>Sent: %1, received: %2, in conflict: %3, not yet sent: %4.</source>
+        <translation>已发送：%1，已接收：%2，冲突：%3，尚未发送：%4。</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>从未</translation>
     </message>
 </context>
 <context>
@@ -3426,6 +3571,159 @@ Date</translation>
     <message>
         <source>Print service</source>
         <translation>Print service</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::teamui::ConflictsDialog</name>
+    <message>
+        <source>Conflicts</source>
+        <translation>冲突</translation>
+    </message>
+    <message>
+        <source>The same field was changed in two places. &quot;This&quot; value is the one in force everywhere, &quot;that&quot; one lost.</source>
+        <translation>同一字段在两处被修改。“此值”在各处生效，“彼值”被覆盖。</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>修改对象</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>This value</source>
+        <translation>此值</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>修改人</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>That value</source>
+        <translation>彼值</translation>
+    </message>
+    <message>
+        <source>Keep &amp;this</source>
+        <translation>保留此值(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Keep t&amp;hat</source>
+        <translation>保留彼值(&amp;H)</translation>
+    </message>
+    <message>
+        <source>The conflicts could not be read: %1</source>
+        <translation>无法读取冲突：%1</translation>
+    </message>
+    <message>
+        <source>There are no conflicts.</source>
+        <translation>没有冲突。</translation>
+    </message>
+    <message>
+        <source>The conflict could not be settled: %1</source>
+        <translation>无法解决该冲突：%1</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::teamui::SyncStrip</name>
+    <message>
+        <source>Last sync: %1</source>
+        <translation>上次同步：%1</translation>
+    </message>
+    <message>
+        <source>Not yet sent: %1</source>
+        <translation>尚未发送：%1</translation>
+    </message>
+    <message>
+        <source>Not yet sent: unknown</source>
+        <translation>尚未发送：未知</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>正在同步...</translation>
+    </message>
+    <message>
+        <source>Conflicts (%1)...</source>
+        <translation>冲突 (%1)...</translation>
+    </message>
+    <message>
+        <source>Conflicts...</source>
+        <translation>冲突...</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::teamui::TeamDialog</name>
+    <message>
+        <source>Team</source>
+        <translation>团队</translation>
+    </message>
+    <message>
+        <source>host=server.example dbname=terrovane</source>
+        <translation>host=server.example dbname=terrovane</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>服务器(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>用户(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>密码(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Sign &amp;in</source>
+        <translation>登录(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Sign &amp;out</source>
+        <translation>注销(&amp;O)</translation>
+    </message>
+    <message>
+        <source>S&amp;ync now</source>
+        <translation>立即同步(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Sync &amp;automatically every</source>
+        <translation>自动同步(&amp;A)，每隔</translation>
+    </message>
+    <message>
+        <source> minutes</source>
+        <translation> 分钟</translation>
+    </message>
+    <message>
+        <source>(kept)</source>
+        <translation>（已保存）</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>密码保存在桌面的密钥库中，从不写入文件。</translation>
+    </message>
+    <message>
+        <source>No secret store is available: the password is kept until the program ends, and asked for again at the next start.</source>
+        <translation>没有可用的密钥库：密码仅保留到程序结束，下次启动时需重新输入。</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>正在同步...</translation>
+    </message>
+    <message>
+        <source>Last sync: %1.</source>
+        <translation>上次同步：%1。</translation>
+    </message>
+    <message>
+        <source>Signed out. %1</source>
+        <translation>已注销。%1</translation>
+    </message>
+    <message>
+        <source>The server&apos;s message: %1</source>
+        <translation>服务器消息：%1</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,7 @@ void CTesterDlg::CreateLink() {
     commands_ = std::make_unique<link::CommandHost>(session_, *view_, *state_);
     connect(commands_.get(), &link::CommandHost::CommandEnded, this, &CTesterDlg::OnCommandEnded);
     archiveHook_ = std::make_unique<ArchiveHook>(*this);
+    CreateTeamSession();
     LoadPortChoice();
     ApplyFastReadOut(platform::Settings().FastReadOut());
     ShowLanguageChecks(
@@ -268,6 +269,9 @@ void CTesterDlg::OnCommand(int id) {
             break;
         case res::kCmdHistory:
             OnHistory();
+            break;
+        case res::kCmdTeam:
+            OnTeam();
             break;
         case res::kCmdPort:
             OnChoosePort();

@@ -21,6 +21,8 @@
 #include "InstrumentSession.h"
 #include "ProgressSlot.h"
 #include "ReadOutState.h"
+#include "TeamDialog.h"
+#include "TeamSession.h"
 
 namespace terrovane::menu {
 class CMenuEx;
@@ -60,6 +62,9 @@ class CTesterDlg : public QDialog {
     link::CMSComm& Comm() { return session_.Comm(); }
     ArchiveHook& Archive() const { return *archiveHook_; }
     history::HistoryWindow* History() const { return history_.get(); }
+    // The team server's session (sign-in, syncs) and File > Team...'s dialog once opened.
+    teamui::TeamSession& Team() const { return *team_; }
+    teamui::TeamDialog* TeamWindow() const { return teamDialog_.get(); }
     // Loads an archived read-out as though it had just been read; false after a message.
     bool OpenArchivedReadOut(qint64 readoutId);
     // The read-out state the link, the display, Save and Print share; this dialog owns it.
@@ -111,6 +116,8 @@ class CTesterDlg : public QDialog {
     void OnAbout();
     void OnExit() { accept(); }
     void OnHistory();
+    void OnTeam();
+    void CreateTeamSession();
     void OnChoosePort();
     void LoadPortChoice();
     void OnFastReadOut();
@@ -152,6 +159,8 @@ class CTesterDlg : public QDialog {
     std::unique_ptr<DialogLinkView> view_;
     std::unique_ptr<link::CommandHost> commands_;
     std::unique_ptr<ArchiveHook> archiveHook_;
+    std::unique_ptr<teamui::TeamSession> team_;
+    std::unique_ptr<teamui::TeamDialog> teamDialog_;
     std::unique_ptr<history::HistoryWindow> history_;
     QTimer portWatchTimer_;
     QMetaObject::Connection portWatchPace_;

@@ -6,6 +6,7 @@
 #include "CTesterDlg.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
+#include "SyncStrip.h"
 
 namespace terrovane::app {
 
@@ -16,6 +17,14 @@ void CTesterDlg::OnHistory() {
             store, QString::fromStdString(archiveHook_->Problem()), this);
         connect(history_.get(), &history::HistoryWindow::OpenReadOut, this, &CTesterDlg::OpenArchivedReadOut);
         connect(archiveHook_.get(), &ArchiveHook::Archived, history_.get(), &history::HistoryWindow::Refresh);
+        if (store != nullptr) {
+            auto* strip = new teamui::SyncStrip(*store, *team_, history_.get());
+            history_->AddFooter(strip);
+            connect(history_.get(), &history::HistoryWindow::Refreshed, strip, &teamui::SyncStrip::Refresh);
+            // What a sync brought shows at once, not only when the file's watch notices it.
+            connect(team_.get(), &teamui::TeamSession::SyncFinished, history_.get(),
+                    &history::HistoryWindow::Refresh);
+        }
     }
     history_->show();
     history_->raise();

@@ -63,6 +63,7 @@ TEST(MainDialog, MenuBarHoldsEveryItemWithItsId) {
         {"> Show (&F)", 32808},
         {"> Exit (&E)", 1},
         {"> &History...", 32809},  // the archive, after the File items
+        {"> &Team...", 32819},     // the team server, after the archive
         {"Mount(&M)", -1},
         {"> Date&Time (&T)", 32787},
         {"> Erase    (&D)", -1},

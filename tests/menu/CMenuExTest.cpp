@@ -57,10 +57,11 @@ TEST(CMenuEx, BuildsTheMainMenuWithItsIdsAndTexts) {
         EXPECT_FALSE(menu.Action(id)->isVisible());
     }
     ASSERT_NE(menu.Popup("File (F)"), nullptr);
-    // The five items of the File menu, then the archive's History window after them.
-    ASSERT_EQ(menu.Popup("File (F)")->actions().size(), 6);
+    // The five items of the File menu, then the archive's History window and the team after them.
+    ASSERT_EQ(menu.Popup("File (F)")->actions().size(), 7);
     EXPECT_EQ(menu.Popup("File (F)")->actions().at(4), menu.Action(res::kCmdExit));
     EXPECT_EQ(menu.Popup("File (F)")->actions().at(5), menu.Action(res::kCmdHistory));
+    EXPECT_EQ(menu.Popup("File (F)")->actions().at(6), menu.Action(res::kCmdTeam));
     QMenu* erase = menu.Popup("Erase    (D)");
     ASSERT_NE(erase, nullptr);
     EXPECT_EQ(menu.Popup("Mount(M)")->actions().at(1), erase->menuAction());

@@ -60,6 +60,7 @@ TEST(MenuLetters, PressingTheLettersRunsEachCommand) {
         {res::kCmdShow, {Qt::Key_F, Qt::Key_F}},
         {res::kCmdExit, {Qt::Key_F, Qt::Key_E}},
         {res::kCmdHistory, {Qt::Key_F, Qt::Key_H}},
+        {res::kCmdTeam, {Qt::Key_F, Qt::Key_T}},
         {res::kCmdDateTime, {Qt::Key_M, Qt::Key_T}},
         {res::kCmdEraseCurrent, {Qt::Key_M, Qt::Key_D, Qt::Key_C}},
         {res::kCmdEraseAll, {Qt::Key_M, Qt::Key_D, Qt::Key_A}},

@@ -79,5 +79,37 @@ TEST_F(SettingsTest, ValuesThatAreNoUsableNumberKeepTheirDefaults) {
     EXPECT_EQ(settings.ProgressPosition(), QPoint(300, 40));
 }
 
+// The team's values: the server and user written by the window reach the command line; a pace that is no
+// whole number above zero means no automatic syncs; the last sync reads back as the same moment whatever
+// zone it was written in.
+TEST_F(SettingsTest, TheTeamsValuesTravelAndBadOnesMeanNone) {
+    BecomeTheMainProgram();
+    const QDateTime synced = QDateTime::fromString(QStringLiteral("2026-12-09T10:15:00+01:00"), Qt::ISODate);
+    {
+        Settings settings;
+        EXPECT_EQ(settings.TeamSyncMinutes(), 0);
+        EXPECT_FALSE(settings.TeamLastSync().isValid());
+        settings.SetTeamServer("host=office.example dbname=terrovane");
+        settings.SetTeamUser(QStringLiteral("ann"));
+        settings.SetTeamSyncMinutes(15);
+        settings.SetTeamLastSync(synced);
+        ASSERT_TRUE(settings.Save());
+    }
+    BecomeTheCommandLine();
+    {
+        const Settings settings;
+        EXPECT_EQ(settings.TeamServer(), "host=office.example dbname=terrovane");
+        EXPECT_EQ(settings.TeamUser(), QStringLiteral("ann"));
+        EXPECT_EQ(settings.TeamSyncMinutes(), 15);
+        EXPECT_EQ(settings.TeamLastSync(), synced);
+    }
+    for (const char* pace : {"-5", "soon", ""}) {
+        WriteRaw(QStringLiteral("Team/SyncMinutes"), QString::fromLatin1(pace));
+        EXPECT_EQ(Settings().TeamSyncMinutes(), 0) << pace;
+    }
+    WriteRaw(QStringLiteral("Team/LastSync"), QStringLiteral("yesterday"));
+    EXPECT_FALSE(Settings().TeamLastSync().isValid());
+}
+
 }  // namespace
 }  // namespace terrovane::platform

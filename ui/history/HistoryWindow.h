@@ -101,6 +101,8 @@ class HistoryWindow : public QWidget {
     // were scrolled to: after a change made here, elsewhere in the program, or (through the watch on the
     // archive file) by another program.
     void Refresh();
+    // Puts a line of another part of the program (the team's sync state) at the window's foot.
+    void AddFooter(QWidget* footer);
 
   protected:
     // Ctrl+A in the list selects every result under the filter, not only the page loaded so far.
@@ -109,6 +111,8 @@ class HistoryWindow : public QWidget {
   signals:
     // The user asked to load this read-out's image into the main window.
     void OpenReadOut(qint64 readoutId);
+    // The window read the archive again.
+    void Refreshed();
 
   private:
     void RestorePanes(QSplitter& splitter);

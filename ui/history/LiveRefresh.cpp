@@ -47,6 +47,11 @@ void HistoryWindow::Refresh() {
     if (watch_ != nullptr) {
         watch_->MarkSeen();
     }
+    emit Refreshed();
+}
+
+void HistoryWindow::AddFooter(QWidget* footer) {
+    layout()->addWidget(footer);
 }
 
 }  // namespace terrovane::history

@@ -1,0 +1,71 @@
+#include "SyncTexts.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+namespace terrovane::teamui {
+
+QString SyncErrorText(sync::SyncError error) {
+    switch (error) {
+        case sync::SyncError::None:
+            return {};
+        case sync::SyncError::CannotReach:
+            return QCoreApplication::translate(
+                "SyncErrors",
+                "The team server cannot be reached. Nothing is lost: the changes wait here "
+                "until the next sync.");
+        case sync::SyncError::SignInRefused:
+            return QCoreApplication::translate("SyncErrors",
+                                               "The team server refused the sign-in. Check the user "
+                                               "name and password.");
+        case sync::SyncError::NotMember:
+            return QCoreApplication::translate(
+                "SyncErrors", "You are not a member of the team (any more). Ask the office.");
+        case sync::SyncError::NoTeamSchema:
+            return QCoreApplication::translate("SyncErrors",
+                                               "The database is not set up as a team archive yet. Ask the "
+                                               "office to set it up.");
+        case sync::SyncError::UpdateProgram:
+            return QCoreApplication::translate("SyncErrors",
+                                               "The team server is newer than this program. Update this "
+                                               "program; nothing was changed.");
+        case sync::SyncError::UpdateServer:
+            return QCoreApplication::translate("SyncErrors",
+                                               "The team server is older than this program. The office "
+                                               "updates the server; nothing was changed.");
+        case sync::SyncError::OtherServer:
+            return QCoreApplication::translate("SyncErrors",
+                                               "This archive syncs with another team server; nothing was "
+                                               "changed.");
+        case sync::SyncError::ArchiveFailed:
+            return QCoreApplication::translate("SyncErrors", "The archive could not be read or written.");
+        case sync::SyncError::ServerFailed:
+            return QCoreApplication::translate("SyncErrors", "The team server reported an error.");
+        case sync::SyncError::Unsettled:
+            return QCoreApplication::translate("SyncErrors",
+                                               "The team server is still writing changes of others. Sync "
+                                               "again in a moment.");
+    }
+    return QCoreApplication::translate("SyncErrors", "The team server reported an error.");
+}
+
+QString SyncOutcomeText(const sync::SyncReport& report) {
+    if (report.error != sync::SyncError::None) {
+        return SyncErrorText(report.error);
+    }
+    return QCoreApplication::translate("SyncStatus",
+                                       "Sent: %1, received: %2, in conflict: %3, not yet sent: %4.")
+        .arg(report.pushed)
+        .arg(report.pulled)
+        .arg(report.conflicts)
+        .arg(report.unsent);
+}
+
+QString SyncTimeText(const QDateTime& when) {
+    if (!when.isValid()) {
+        return QCoreApplication::translate("SyncStatus", "never");
+    }
+    return QLocale().toString(when.toLocalTime(), QLocale::ShortFormat);
+}
+
+}  // namespace terrovane::teamui

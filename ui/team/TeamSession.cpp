@@ -1,0 +1,151 @@
+#include "TeamSession.h"
+
+#include "Settings.h"
+
+namespace terrovane::teamui {
+namespace {
+
+// Failures that say the password or the membership is wrong: a sign-in that meets them is not kept.
+bool RefusesSignIn(sync::SyncError error) {
+    return error == sync::SyncError::SignInRefused || error == sync::SyncError::NotMember;
+}
+
+}  // namespace
+
+TeamSession::TeamSession(std::string archivePath, QObject* parent)
+    : QObject(parent), archivePath_(std::move(archivePath)) {
+    const platform::Settings settings;
+    server_ = QString::fromStdString(settings.TeamServer());
+    user_ = settings.TeamUser();
+    autoMinutes_ = settings.TeamSyncMinutes();
+    connect(&runner_, &SyncRunner::Started, this, &TeamSession::SyncStarted);
+    connect(&runner_, &SyncRunner::Finished, this, &TeamSession::Take);
+    // A failed automatic sync simply waits for the next turn: the server may be out of reach for a while.
+    connect(&autoTimer_, &QTimer::timeout, this, [this] { SyncNow(); });
+}
+
+void TeamSession::Restore() {
+    if (server_.isEmpty() || SignedIn()) {
+        return;
+    }
+    const QString account = SecretAccount(server_, user_);
+    secrets_.Read(account, [this, account](std::optional<QString> password) {
+        if (password && !SignedIn() && account == SecretAccount(server_, user_)) {
+            password_ = password;
+            PaceAutomaticSyncs();
+        }
+        emit Changed();  // found or not: whether the store answers is news for the dialog too
+    });
+}
+
+void TeamSession::SignIn(const QString& server, const QString& user, const QString& password) {
+    if (Syncing()) {
+        return;
+    }
+    server_ = server.trimmed();
+    user_ = user.trimmed();
+    trying_ = password;
+    emit Changed();
+    if (!StartSync(password, true)) {
+        trying_.reset();
+    }
+}
+
+void TeamSession::SignOut() {
+    if (SignedIn()) {
+        secrets_.Forget(SecretAccount(server_, user_));
+    }
+    password_.reset();
+    trying_.reset();
+    PaceAutomaticSyncs();
+    emit Changed();
+}
+
+bool TeamSession::SyncNow() {
+    return password_ && StartSync(*password_, false);
+}
+
+bool TeamSession::StartSync(const QString& password, bool rememberServer) {
+    sync::SyncOptions options;
+    options.connection.conninfo = server_.toStdString();
+    if (!user_.isEmpty()) {
+        options.connection.user = user_.toStdString();
+    }
+    if (!password.isEmpty()) {
+        options.connection.password = password.toStdString();
+    }
+    // The settings file is written on the sync's thread: its write waits for the disk.
+    return runner_.Start(
+        [archivePath = archivePath_, options, rememberServer, server = server_, user = user_] {
+            if (rememberServer) {
+                platform::Settings settings;
+                settings.SetTeamServer(server.toStdString());
+                settings.SetTeamUser(user);
+                settings.Save();
+            }
+            sync::SyncReport report = sync::Synchronize(archivePath, options);
+            if (report.error == sync::SyncError::None) {
+                platform::Settings settings;
+                settings.SetTeamLastSync(QDateTime::currentDateTimeUtc());
+                settings.Save();
+            }
+            return report;
+        });
+}
+
+void TeamSession::Take(const sync::SyncReport& report) {
+    lastReport_ = report;
+    if (trying_) {
+        const QString password = *trying_;
+        trying_.reset();
+        if (!RefusesSignIn(report.error)) {
+            KeepPassword(password);
+        }
+    } else if (RefusesSignIn(report.error) && SignedIn()) {
+        // The password was changed or the membership ended on the server: ask again.
+        SignOut();
+    }
+    emit SyncFinished(report);
+}
+
+void TeamSession::KeepPassword(const QString& password) {
+    password_ = password;
+    secrets_.Write(SecretAccount(server_, user_), password, [this](bool) { emit Changed(); });
+    PaceAutomaticSyncs();
+    emit Changed();
+}
+
+void TeamSession::SetAutoMinutes(int minutes) {
+    autoMinutes_ = std::max(minutes, 0);
+    SaveSettings();
+    PaceAutomaticSyncs();
+    emit Changed();
+}
+
+void TeamSession::SetAutoInterval(std::chrono::milliseconds interval) {
+    autoInterval_ = interval;
+    PaceAutomaticSyncs();
+}
+
+void TeamSession::PaceAutomaticSyncs() {
+    const auto interval = autoInterval_.value_or(std::chrono::minutes(autoMinutes_));
+    if (SignedIn() && autoMinutes_ > 0) {
+        autoTimer_.start(interval);
+    } else {
+        autoTimer_.stop();
+    }
+}
+
+QDateTime TeamSession::LastSync() const {
+    return platform::Settings().TeamLastSync();
+}
+
+void TeamSession::SaveSettings() {
+    platform::Settings settings;
+    settings.SetTeamServer(server_.toStdString());
+    settings.SetTeamUser(user_);
+    settings.SetTeamSyncMinutes(autoMinutes_);
+    settings.Save();
+}
+
+}  // namespace terrovane::teamui

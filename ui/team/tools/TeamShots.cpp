@@ -1,0 +1,142 @@
+// Opens the Team dialog (after a sign-in while the server is out of reach, and after a sync), the archive
+// window with its sync line and the conflicts dialog over a sample archive with two conflicts, and saves
+// them as PNG files: team-shots ARCHIVE OUT_PREFIX.
+#include <QApplication>
+#include <QTest>
+
+#include <cstdio>
+
+#include "Archive.h"
+#include "ConflictsDialog.h"
+#include "HistoryWindow.h"
+#include "LanguageChoice.h"
+#include "LocalSql.h"
+#include "Materialize.h"
+#include "Settings.h"
+#include "Sites.h"
+#include "SyncStrip.h"
+#include "TeamDialog.h"
+#include "TeamSession.h"
+
+namespace {
+
+namespace archive = terrovane::archive;
+namespace sync = terrovane::sync;
+namespace teamui = terrovane::teamui;
+
+// A stamp of some minutes ago, in the form the archives write them.
+std::string Stamp(qint64 minutesAgo, const char* device) {
+    const qint64 millis = QDateTime::currentMSecsSinceEpoch() - minutesAgo * 60000;
+    return QStringLiteral("%1-00001-%2")
+        .arg(millis, 15, 10, QLatin1Char('0'))
+        .arg(QLatin1String(device))
+        .toStdString();
+}
+
+std::string SiteUuid(archive::Archive& store, std::int64_t id) {
+    std::string uuid;
+    const archive::Status read = store.Run(archive::Archive::Access::Read, [&](archive::Database& db) {
+        uuid = sync::Single(db, "SELECT uuid FROM sites WHERE id = ?1", {id}).value_or("");
+        return archive::Status(archive::Done{});
+    });
+    return read.Ok() ? uuid : std::string();
+}
+
+void FillConflicts(archive::Archive& store) {
+    std::string error;
+    archive::SiteFields site;
+    site.name = "Substation North";
+    site.address = "Ringstraße 4, Nordheim";
+    std::int64_t north = 0;
+    archive::AddSite(store, site, north, error);
+    site.name = "Pumping station 3";
+    site.address = "Mühlweg 12";
+    std::int64_t pump = 0;
+    archive::AddSite(store, site, pump, error);
+    const std::string northUuid = SiteUuid(store, north);
+    const std::string pumpUuid = SiteUuid(store, pump);
+    const archive::Status written = store.Run(archive::Archive::Access::Write, [&](archive::Database& db) {
+        sync::NoteConflict(db, {{"site", northUuid},
+                                "address",
+                                "\"Ringstraße 4, Nordheim\"",
+                                Stamp(3 * 24 * 60 - 30, "b"),
+                                "bob",
+                                "\"Ringstrasse 4\"",
+                                Stamp(3 * 24 * 60, "a"),
+                                sync::kThisPc});
+        sync::NoteConflict(db, {{"site", pumpUuid},
+                                "interval_months",
+                                "12",
+                                Stamp(26 * 60, "c"),
+                                "cy",
+                                "24",
+                                Stamp(27 * 60, "a"),
+                                sync::kThisPc});
+        return archive::Status(archive::Done{});
+    });
+    if (!written.Ok()) {
+        std::fprintf(stderr, "%s\n", written.Error().Text().c_str());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    terrovane::translations::InstallLanguage(terrovane::translations::SystemLanguage());
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: team-shots ARCHIVE OUT_PREFIX\n");
+        return 2;
+    }
+    const QString prefix = QString::fromLocal8Bit(argv[2]);
+    std::string error;
+    auto store = archive::Archive::Open(argv[1], error);
+    if (store == nullptr) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    FillConflicts(*store);
+
+    teamui::TeamSession session(store->Path());
+    teamui::TeamDialog dialog(session);
+    dialog.show();
+    (void)QTest::qWaitForWindowExposed(&dialog);
+    dialog.grab().save(prefix + QStringLiteral("team-dialog-signed-out.png"));
+    // Nothing listens on port 1: the sign-in is kept for when the server can be reached again.
+    session.SignIn(QStringLiteral("host=127.0.0.1 port=1 dbname=team"), QStringLiteral("ann"),
+                   QStringLiteral("secret"));
+    (void)QTest::qWaitFor([&] { return !session.Syncing(); }, 20000);
+    QTest::qWait(200);
+    dialog.grab().save(prefix + QStringLiteral("team-dialog-unreachable.png"));
+    sync::SyncReport report;
+    report.pushed = 12;
+    report.pulled = 340;
+    report.conflicts = 2;
+    report.inSync = true;
+    terrovane::platform::Settings settings;
+    settings.SetTeamLastSync(QDateTime::currentDateTimeUtc().addSecs(-90));
+    settings.Save();
+    session.Take(report);
+    dialog.AutoSync().setChecked(true);
+    QTest::qWait(100);
+    dialog.grab().save(prefix + QStringLiteral("team-dialog.png"));
+
+    terrovane::history::HistoryWindow window(store.get(), QString());
+    auto* strip = new teamui::SyncStrip(*store, session, &window);
+    window.AddFooter(strip);
+    window.resize(1000, 560);
+    window.show();
+    (void)QTest::qWaitForWindowExposed(&window);
+    window.grab().save(prefix + QStringLiteral("team-archive-window.png"));
+    strip->ShowConflicts();
+    teamui::ConflictsDialog* conflicts = strip->Conflicts();
+    (void)QTest::qWaitForWindowExposed(conflicts);
+    conflicts->List().selectRow(0);
+    QTest::qWait(100);
+    conflicts->grab().save(prefix + QStringLiteral("team-conflicts.png"));
+    std::printf(
+        "saved %steam-dialog-signed-out.png, %steam-dialog-unreachable.png, %steam-dialog.png, "
+        "%steam-archive-window.png, %steam-conflicts.png\n",
+        argv[2], argv[2], argv[2], argv[2], argv[2]);
+    return 0;
+}
