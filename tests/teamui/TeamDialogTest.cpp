@@ -126,6 +126,21 @@ TEST_F(TeamUiTest, AWrongPasswordSaysSoAndChangesNothing) {
     EXPECT_EQ(SettingsFileText().find("not-the-password"), std::string::npos);
 }
 
+// A password typed into the connection string signs in all the same, and stays out of the settings file.
+TEST_F(TeamUiTest, APasswordInTheConnectionStringIsUsedButNotKeptThere) {
+    Archive("ann");
+    teamui::TeamSession session(ArchivePath("ann"));
+    teamui::TeamDialog dialog(session);
+    FillIn(dialog, ServerConninfo() + " password='pw-ann'", db_.Login("ann"), "");
+    QTest::mouseClick(&dialog.SignInButton(), Qt::LeftButton);
+    ASSERT_TRUE(WaitForSync(session));
+    EXPECT_EQ(session.LastReport()->error, sync::SyncError::None) << session.LastReport()->detail;
+    EXPECT_TRUE(session.SignedIn());
+    EXPECT_EQ(session.Server().toStdString().find("pw-ann"), std::string::npos);
+    EXPECT_EQ(SettingsFileText().find("pw-ann"), std::string::npos) << SettingsFileText();
+    EXPECT_NE(SettingsFileText().find(db_.Name()), std::string::npos) << SettingsFileText();
+}
+
 TEST_F(TeamUiTest, APasswordChangedOnTheServerSignsTheSessionOutToAskAgain) {
     teamui::TeamSession session(ArchivePath("ann"));
     Archive("ann");
