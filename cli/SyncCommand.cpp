@@ -1,8 +1,7 @@
 // terrovane-cli sync: this PC's archive and the team server brought to hold the same.
-#include <cstdio>
-
 #include "ArchiveAccess.h"
 #include "ArchivePath.h"
+#include "CliText.h"
 #include "Command.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
@@ -13,33 +12,36 @@ namespace terrovane::cli {
 namespace {
 
 // What the person can do about each way a sync stops.
-const char* Advice(sync::SyncError error) {
+QString Advice(sync::SyncError error) {
     switch (error) {
         case sync::SyncError::CannotReach:
-            return "the team server cannot be reached; what is not sent stays in the archive, try again "
-                   "later";
+            return CliText::tr(
+                "the team server cannot be reached; what is not sent stays in the archive, try again "
+                "later");
         case sync::SyncError::SignInRefused:
-            return "the team server refused the sign-in; check the user name and password";
+            return CliText::tr("the team server refused the sign-in; check the user name and password");
         case sync::SyncError::NotMember:
-            return "you are not a member of the team (any more); ask the office";
+            return CliText::tr("you are not a member of the team (any more); ask the office");
         case sync::SyncError::NoTeamSchema:
-            return "the database has no team schema; its owner runs \"terrovane-cli team init\"";
+            return CliText::tr("the database has no team schema; its owner runs \"terrovane-cli team init\"");
         case sync::SyncError::UpdateProgram:
-            return "the team server is newer than this program: update this program; nothing was changed";
+            return CliText::tr(
+                "the team server is newer than this program: update this program; nothing was changed");
         case sync::SyncError::UpdateServer:
-            return "the team server is older than this program: the office updates the server's schema; "
-                   "nothing was changed";
+            return CliText::tr(
+                "the team server is older than this program: the office updates the server's schema; "
+                "nothing was changed");
         case sync::SyncError::OtherServer:
-            return "this archive syncs with another team server; nothing was changed";
+            return CliText::tr("this archive syncs with another team server; nothing was changed");
         case sync::SyncError::ArchiveFailed:
-            return "the archive could not be read or written";
+            return CliText::tr("the archive could not be read or written");
         case sync::SyncError::Unsettled:
-            return "the team server is still writing changes of others; sync again in a moment";
+            return CliText::tr("the team server is still writing changes of others; sync again in a moment");
         case sync::SyncError::ServerFailed:
         case sync::SyncError::None:
             break;
     }
-    return "the team server reported an error";
+    return CliText::tr("the team server reported an error");
 }
 
 std::string Json(const sync::SyncReport& report) {
@@ -67,7 +69,7 @@ std::string Table(const sync::SyncReport& report) {
 int Sync(const ParsedArguments& options) {
     const std::string format = options.Has("format") ? options.Value("format") : "table";
     if (format != "table" && format != "json") {
-        return UsageError("sync", "--format is table or json");
+        return UsageError("sync", CliText::tr("--format is table or json"));
     }
     sync::SyncOptions sync;
     sync.connection.conninfo = TeamServerConninfo(options);
@@ -77,14 +79,16 @@ int Sync(const ParsedArguments& options) {
         return kExitFailed;
     }
     if (report.error != sync::SyncError::None) {
-        std::fprintf(stderr, "sync: %s%s%s\n", Advice(report.error), report.detail.empty() ? "" : ": ",
-                     report.detail.c_str());
+        Tell("sync", report.detail.empty()
+                         ? Advice(report.error)
+                         : CliText::tr("%1: %2").arg(Advice(report.error), Given(report.detail)));
         return kExitFailed;
     }
     if (report.rejected > 0) {
-        std::fprintf(stderr,
-                     "sync: the team server refused %d change%s (no right to change it, or not valid)\n",
-                     report.rejected, report.rejected == 1 ? "" : "s");
+        Tell("sync",
+             CliText::tr("the team server refused %n change(s) (no right to change it, or not valid); "
+                         "they stay in the archive",
+                         nullptr, report.rejected));
     }
     return report.inSync ? kExitOk : kExitFailed;
 }

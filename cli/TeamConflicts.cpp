@@ -6,6 +6,7 @@
 
 #include "ArchiveAccess.h"
 #include "ArchiveProblemText.h"
+#include "CliText.h"
 #include "Conflicts.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
@@ -62,7 +63,7 @@ std::string Table(const std::vector<sync::Conflict>& conflicts) {
 int ListTeamConflicts(const ParsedArguments& options) {
     const std::string format = options.Has("format") ? options.Value("format") : "table";
     if (format != "table" && format != "json") {
-        return UsageError("team", "--format is table or json");
+        return UsageError("team", CliText::tr("--format is table or json"));
     }
     auto store = OpenArchiveFor("team conflicts");
     if (store == nullptr) {
@@ -79,11 +80,11 @@ int ListTeamConflicts(const ParsedArguments& options) {
 int ResolveTeamConflict(const ParsedArguments& options) {
     const std::optional<int> id = WholeNumber(options.positionals[0], 1, 2147483647);
     if (!id) {
-        return UsageError("team", "a conflict's ID is a whole number from \"team conflicts\"");
+        return UsageError("team", CliText::tr("a conflict's ID is a whole number from \"team conflicts\""));
     }
     const std::string keep = options.Value("keep");
     if (keep != "kept" && keep != "lost") {
-        return UsageError("team", "--keep is kept or lost");
+        return UsageError("team", CliText::tr("--keep is kept or lost"));
     }
     auto store = OpenArchiveFor("team conflicts resolve");
     if (store == nullptr) {
@@ -92,11 +93,15 @@ int ResolveTeamConflict(const ParsedArguments& options) {
     const archive::Status resolved =
         sync::ResolveConflict(*store, *id, keep == "kept" ? sync::Keep::Kept : sync::Keep::Lost);
     if (!resolved) {
-        return CommandFailed("team conflicts resolve", texts::ArchiveProblemText(resolved.Error().Text()));
+        return CommandFailed("team conflicts resolve",
+                             resolved.Error().code == archive::ErrorCode::NoSuchItem
+                                 ? CliText::tr("there is no open conflict %1").arg(*id)
+                                 : texts::ArchiveProblemText(resolved.Error().Text()));
     }
-    std::printf(keep == "kept" ? "conflict %d resolved: the kept value stays\n"
-                               : "conflict %d resolved: the lost value is back and goes with the next sync\n",
-                *id);
+    Confirm(keep == "kept"
+                ? CliText::tr("conflict %1 resolved: the kept value stays").arg(*id)
+                : CliText::tr("conflict %1 resolved: the lost value is back and goes with the next sync")
+                      .arg(*id));
     return kExitOk;
 }
 

@@ -1,5 +1,7 @@
 #include "Batch.h"
 
+#include <sqlite3.h>
+
 #include <vector>
 
 #include "ContentKey.h"
@@ -31,8 +33,8 @@ std::optional<std::string> ReadOutContent(archive::Database& db, const std::stri
     if (query.Prepare(db, "SELECT read_at, port, image FROM readouts WHERE id = ?") != 0) {
         throw LocalFailure(db.ExtendedErrorCode(), db.Error());
     }
-    query.Bind(1, static_cast<std::int64_t>(std::stoll(id)));
-    if (query.Step() != 100) {  // SQLITE_ROW
+    query.Bind(1, WholeNumber(id, 0));
+    if (query.Step() != SQLITE_ROW) {
         return std::nullopt;
     }
     const std::string readAt = query.Text(0);
@@ -117,7 +119,7 @@ std::optional<Batch> NextBatch(archive::Database& db, int entries) {
     const std::vector<SqlRow> waiting =
         Rows(db, "SELECT batch, changes FROM sync_batches ORDER BY batch LIMIT 1");
     if (!waiting.empty()) {
-        return Batch{std::stoll(*waiting[0][0]), *waiting[0][1]};
+        return Batch{WholeNumber(waiting[0][0], 1), *waiting[0][1]};
     }
     while (true) {
         const std::vector<SqlRow> outbox = Rows(db, kOutboxEntries, {static_cast<std::int64_t>(entries)});
@@ -133,7 +135,7 @@ std::optional<Batch> NextBatch(archive::Database& db, int entries) {
             continue;  // everything listed was as the server has it already
         }
         Batch batch;
-        batch.number = std::stoll(StateValue(db, "next_batch", "1"));
+        batch.number = WholeNumber(StateValue(db, "next_batch", "1"), 1);
         batch.changes = "[";
         for (std::size_t i = 0; i < changes.size(); ++i) {
             batch.changes += (i == 0 ? "" : ",") + changes[i];
@@ -151,16 +153,16 @@ BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::st
         "SELECT json_extract(?1, '$.status'), json_extract(?1, '$.expected'), json_extract(?1, '$.server')",
         {answerJson});
     const std::string status = head.empty() ? "" : head[0][0].value_or("");
-    if (status == "gap" && head[0][1]) {
+    if (status == "gap" && WholeNumber(head[0][1], 0) > 0) {
         answer.status = BatchAnswer::Status::Gap;
-        answer.expected = std::stoll(*head[0][1]);
+        answer.expected = WholeNumber(head[0][1], 0);
         Exec(db, "UPDATE sync_batches SET batch = ?1 WHERE batch = ?2", {answer.expected, batch.number});
         SetStateValue(db, "next_batch", std::to_string(answer.expected));
         return answer;
     }
     if (status == "layout") {
         answer.status = BatchAnswer::Status::Layout;
-        answer.serverLayout = head[0][2] ? std::stoi(*head[0][2]) : 0;
+        answer.serverLayout = static_cast<int>(WholeNumber(head[0][2], 0));
         return answer;
     }
     if (status != "applied") {
@@ -169,14 +171,16 @@ BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::st
     answer.status = BatchAnswer::Status::Applied;
     const std::vector<SqlRow> changes = Rows(
         db,
-        "SELECT json_extract(c.value, '$.type'), json_extract(c.value, '$.kind'), json_extract(c.value, "
-        "'$.id'), "
-        "json_extract(c.value, '$.field'), json_extract(c.value, '$.site'), "
-        "json_quote(json_extract(c.value, '$.value')), json_extract(c.value, '$.stamp'), "
-        "json_extract(c.value, '$.key'), json_extract(o.value, '$.outcome'), json_extract(o.value, "
-        "'$.sqlstate'), "
-        "json_extract(o.value, '$.reason') FROM json_each(?1) c "
-        "LEFT JOIN json_each(?2, '$.changes') o ON json_extract(o.value, '$.index') = c.key ORDER BY c.key",
+        // Each change without its body (a read-out's image) once, so the fields are read from a small text.
+        "WITH c AS MATERIALIZED (SELECT key AS i, json_remove(value, '$.body') AS v FROM json_each(?1)), "
+        "o AS MATERIALIZED (SELECT json_extract(value, '$.index') AS i, value AS v FROM json_each(?2, "
+        "'$.changes')) "
+        "SELECT json_extract(c.v, '$.type'), json_extract(c.v, '$.kind'), json_extract(c.v, '$.id'), "
+        "json_extract(c.v, '$.field'), json_extract(c.v, '$.site'), json_quote(json_extract(c.v, "
+        "'$.value')), "
+        "json_extract(c.v, '$.stamp'), json_extract(c.v, '$.key'), json_extract(o.v, '$.outcome'), "
+        "json_extract(o.v, '$.sqlstate'), json_extract(o.v, '$.reason') "
+        "FROM c LEFT JOIN o ON o.i = c.i ORDER BY c.i",
         {batch.changes, answerJson});
     for (const SqlRow& change : changes) {
         ApplyOutcome(db, change, answer);
@@ -187,10 +191,11 @@ BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::st
 }
 
 int Unsent(archive::Database& db) {
-    return std::stoi(Single(db,
-                            "SELECT (SELECT count(*) FROM sync_outbox) + "
-                            "(SELECT coalesce(sum(json_array_length(changes)), 0) FROM sync_batches)")
-                         .value_or("0"));
+    return static_cast<int>(
+        WholeNumber(Single(db,
+                           "SELECT (SELECT count(*) FROM sync_outbox) + "
+                           "(SELECT coalesce(sum(json_array_length(changes)), 0) FROM sync_batches)"),
+                    0));
 }
 
 }  // namespace terrovane::sync

@@ -16,11 +16,11 @@ archive::Failure FailureOf(const LocalFailure& failure) {
     return archive::FailureOf(failure.Code() == 0 ? 1 : failure.Code(), failure.what());
 }
 
-archive::Failure Refused(const std::string& why) {
+archive::Failure NoSuchConflict(std::int64_t id) {
     archive::Failure failure;
-    failure.code = archive::ErrorCode::Refused;
-    failure.arguments = {why};
-    failure.sqliteMessage = why;
+    failure.code = archive::ErrorCode::NoSuchItem;
+    failure.arguments = {"conflict", std::to_string(id)};
+    failure.sqliteMessage = "there is no open conflict " + std::to_string(id);
     return failure;
 }
 
@@ -110,7 +110,7 @@ void WriteHere(archive::Database& db, const Conflict& conflict, const std::strin
 
 Conflict ConflictOf(const SqlRow& row) {
     Conflict c;
-    c.id = std::stoll(*row[0]);
+    c.id = WholeNumber(row[0], 0);
     c.kind = row[1].value_or("");
     c.uuid = row[2].value_or("");
     c.field = row[3].value_or("");
@@ -158,7 +158,7 @@ archive::Status ResolveConflict(archive::Archive& archive, std::int64_t id, Keep
             const std::vector<SqlRow> rows =
                 Rows(db, std::string(kConflictColumns) + " WHERE id = ?1 AND resolved = 0", {id});
             if (rows.empty()) {
-                return Refused("there is no open conflict " + std::to_string(id));
+                return NoSuchConflict(id);
             }
             if (keep == Keep::Lost) {
                 const Conflict conflict = ConflictOf(rows[0]);

@@ -28,7 +28,8 @@ archive::Result<std::vector<Conflict>> ListConflicts(archive::Archive& archive);
 enum class Keep { Kept, Lost };
 
 // Settles one conflict: keeping the kept value only takes it off the list; keeping the lost one makes it
-// a change of this PC, sent with the next sync, where its later stamp wins everywhere.
+// a change of this PC, sent with the next sync, where its later stamp wins everywhere. NoSuchItem
+// ("conflict", id) when no open conflict has the id.
 archive::Status ResolveConflict(archive::Archive& archive, std::int64_t id, Keep keep);
 
 }  // namespace terrovane::sync

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <charconv>
+
 namespace terrovane::sync {
 namespace {
 
@@ -28,6 +30,15 @@ archive::Statement Prepared(archive::Database& db, std::string_view sql,
 }
 
 }  // namespace
+
+std::int64_t WholeNumber(const std::optional<std::string>& text, std::int64_t fallback) {
+    if (!text) {
+        return fallback;
+    }
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+    return error == std::errc() && end == text->data() + text->size() ? value : fallback;
+}
 
 std::vector<SqlRow> Rows(archive::Database& db, std::string_view sql, const std::vector<SqlValue>& values) {
     archive::Statement statement = Prepared(db, sql, values);

@@ -26,6 +26,10 @@ class LocalFailure : public std::runtime_error {
     int code_;
 };
 
+// A whole number written in the text, else `fallback` (what a server or a file says is never trusted to
+// be one).
+std::int64_t WholeNumber(const std::optional<std::string>& text, std::int64_t fallback);
+
 // Runs one statement with its values and returns its rows as text.
 std::vector<SqlRow> Rows(archive::Database& db, std::string_view sql,
                          const std::vector<SqlValue>& values = {});

@@ -91,6 +91,14 @@ bool IsDeleted(const Fields& fields) {
     return ValueOf(fields, "deleted") == "1";
 }
 
+// Deleted here and not sent yet: what the server still has of it must not bring it back.
+bool DeletedHereUnsent(archive::Database& db, const char* table, const Entity& entity) {
+    return Single(db,
+                  "SELECT EXISTS (SELECT 1 FROM tombstones WHERE kind = ?1 AND uuid = ?2) AND "
+                  "EXISTS (SELECT 1 FROM sync_outbox WHERE kind = ?3 AND ref = ?2)",
+                  {std::string(table), entity.uuid, entity.kind}) == "1";
+}
+
 // Deleted elsewhere, kept here for its results: "not deleted" is sent with a later stamp and without the
 // base it was made against, so the server lists the conflict for every member to see and decide.
 void KeepForResults(archive::Database& db, const char* table, const Entity& entity, const Fields& fields) {
@@ -122,6 +130,9 @@ Materialized MaterializeSite(archive::Database& db, const Entity& entity, const 
         return Materialized::Done;
     }
     if (!id) {
+        if (!revive && DeletedHereUnsent(db, "sites", entity)) {
+            return Materialized::Done;
+        }
         if (!fields.contains("name")) {
             return Materialized::Waiting;
         }
@@ -162,6 +173,9 @@ Materialized MaterializePoint(archive::Database& db, const Entity& entity, const
         return Materialized::Waiting;
     }
     if (!id) {
+        if (!revive && DeletedHereUnsent(db, "points", entity)) {
+            return Materialized::Done;
+        }
         if (!fields.contains("name")) {
             return Materialized::Waiting;
         }

@@ -43,9 +43,10 @@ void AdvanceClock(archive::Database& db, const std::vector<PulledChange>& page) 
     }
 }
 
-// Merges the fields of one thing; returns the fields to write into its row here.
+// Merges the fields of one thing; returns the fields to write into its row here, and counts in `news`
+// those that were not as the server had them already (a change of this PC coming back is none).
 std::set<std::string> MergeFields(archive::Database& db, const Entity& entity,
-                                  const std::map<std::string, IncomingField>& incoming) {
+                                  const std::map<std::string, IncomingField>& incoming, int& news) {
     std::map<std::string, std::string> values;
     for (const auto& [field, change] : incoming) {
         values[field] = change.value;
@@ -68,6 +69,8 @@ std::set<std::string> MergeFields(archive::Database& db, const Entity& entity,
             NoteConflict(db, {entity, field, change.value, change.stamp, change.by, here->second,
                               local->stamp, kThisPc});
         }
+        news +=
+            known == base.end() || known->second.value != change.value || known->second.stamp != change.stamp;
         Exec(db, "INSERT OR REPLACE INTO sync_fields VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
              {entity.kind, entity.uuid, field, change.site ? SqlValue(*change.site) : SqlValue(),
               change.value, change.stamp});
@@ -156,7 +159,6 @@ int ApplyPage(archive::Archive& archive, archive::Database& db, const std::vecto
                     .value_or("null");
             fields[{change.kind, change.id}][*change.field] = {value, *change.stamp,
                                                                change.changedBy.value_or(""), change.site};
-            ++taken;
         } else if (change.source == "content" && change.kind == "readout" && change.value) {
             taken += StoreReadOut(archive, db, change);
         } else if (change.source == "conflict") {
@@ -165,7 +167,7 @@ int ApplyPage(archive::Archive& archive, archive::Database& db, const std::vecto
     }
     std::vector<std::pair<Entity, std::set<std::string>>> touched;
     for (const auto& [entity, incoming] : fields) {
-        touched.emplace_back(entity, MergeFields(db, entity, incoming));
+        touched.emplace_back(entity, MergeFields(db, entity, incoming, taken));
     }
     std::stable_sort(touched.begin(), touched.end(), [](const auto& a, const auto& b) {
         return KindRank(a.first.kind) < KindRank(b.first.kind);

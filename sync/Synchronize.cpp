@@ -54,6 +54,9 @@ bool Session::Local(Work&& work) {
             work(db);
         } catch (const LocalFailure& failure) {
             return archive::FailureOf(failure.Code() == 0 ? 1 : failure.Code(), failure.what());
+        } catch (const std::exception& failure) {
+            // Not expected (a number the server sent that is none, memory): the unit is undone, nothing lost.
+            return archive::FailureOf(1, failure.what());
         }
         return archive::Done{};
     });
@@ -256,10 +259,11 @@ bool Session::HasUnsent() {
 
 void Session::Summarise() {
     (void)Local([&](Database& db) {
-        report_.conflicts =
-            std::stoi(Single(db, "SELECT count(*) FROM sync_conflicts WHERE resolved = 0").value_or("0"));
+        report_.conflicts = static_cast<int>(
+            WholeNumber(Single(db, "SELECT count(*) FROM sync_conflicts WHERE resolved = 0"), 0));
         report_.unsent = Unsent(db);
-        const int refused = std::stoi(Single(db, "SELECT count(*) FROM sync_rejected").value_or("0"));
+        const int refused =
+            static_cast<int>(WholeNumber(Single(db, "SELECT count(*) FROM sync_rejected"), 0));
         report_.inSync = report_.error == SyncError::None && report_.unsent == 0 && refused == 0;
     });
 }
@@ -327,7 +331,7 @@ SyncReport Synchronize(const std::string& archivePath, const SyncOptions& option
         report.detail = layout.Explained();
         return report;
     }
-    const int serverLayout = layout.Scalar().empty() ? 0 : std::stoi(layout.Scalar());
+    const int serverLayout = static_cast<int>(WholeNumber(layout.Scalar(), 0));
     if (serverLayout != team::kServerLayout) {
         report.error =
             serverLayout > team::kServerLayout ? SyncError::UpdateProgram : SyncError::UpdateServer;

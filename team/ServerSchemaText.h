@@ -216,7 +216,8 @@ END
 $$;
 
 -- One page of changes after the cursor (xid, seq), with each thing's current value and who set it (a
--- conflict: both values, their stamps and people). Row-level security applies to the caller: a member
+-- conflict: both values, their stamps and people). Content comes by its key alone: a client asks for the
+-- bodies it does not hold (a first sync gets its own thousands of read-outs back otherwise). Row-level security applies to the caller: a member
 -- sees only the changes of what it may read.
 CREATE FUNCTION terrovane.pull(client_layout integer, after_xid xid8, after_seq bigint, page_size integer)
 RETURNS TABLE (xid xid8, seq bigint, source text, kind text, id text, field text, site uuid,
@@ -228,16 +229,15 @@ BEGIN
     PERFORM terrovane.require_layout(client_layout);
     RETURN QUERY
     SELECT c.xid, c.seq, c.source, c.kind, c.id, c.field, c.site,
-           CASE c.source WHEN 'field' THEN f.value WHEN 'content' THEN k.body
+           CASE c.source WHEN 'field' THEN f.value WHEN 'content' THEN NULL
                ELSE jsonb_build_object('id', x.id, 'kept_value', x.kept_value, 'kept_stamp', x.kept_stamp,
                                        'kept_by', x.kept_by, 'lost_value', x.lost_value,
                                        'lost_stamp', x.lost_stamp, 'lost_by', x.lost_by,
                                        'noted_at', x.noted_at) END,
-           f.stamp::text, coalesce(f.changed_by, k.added_by)
+           f.stamp::text, f.changed_by
     FROM terrovane.changes c
     LEFT JOIN terrovane.fields f
         ON f.kind = c.kind AND f.id = CASE WHEN c.source = 'field' THEN c.id::uuid END AND f.field = c.field
-    LEFT JOIN terrovane.content k ON c.source = 'content' AND k.kind = c.kind AND k.key = c.id
     LEFT JOIN terrovane.conflicts x ON c.source = 'conflict' AND x.seq = CASE WHEN c.source = 'conflict'
                                                                               THEN c.id::bigint END
     WHERE (c.xid, c.seq) > (after_xid, after_seq)

@@ -681,6 +681,65 @@
         <source>[y/N]</source>
         <translation>[j/N]</translation>
     </message>
+    <message>
+        <source>the team server cannot be reached; what is not sent stays in the archive, try again later</source>
+        <translation>der Team-Server ist nicht erreichbar; was nicht gesendet wurde, bleibt im Archiv, versuchen Sie es später noch einmal</translation>
+    </message>
+    <message>
+        <source>you are not a member of the team (any more); ask the office</source>
+        <translation>Sie sind (nicht mehr) Mitglied des Teams; fragen Sie im Büro nach</translation>
+    </message>
+    <message>
+        <source>the team server is newer than this program: update this program; nothing was changed</source>
+        <translation>der Team-Server ist neuer als dieses Programm: aktualisieren Sie dieses Programm; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</source>
+        <translation>der Team-Server ist älter als dieses Programm: das Büro aktualisiert das Schema des Servers; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>this archive syncs with another team server; nothing was changed</source>
+        <translation>dieses Archiv wird mit einem anderen Team-Server abgeglichen; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the archive could not be read or written</source>
+        <translation>das Archiv konnte nicht gelesen oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the team server is still writing changes of others; sync again in a moment</source>
+        <translation>der Team-Server schreibt noch Änderungen anderer; gleichen Sie gleich noch einmal ab</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the team server refused %n change(s) (no right to change it, or not valid); they stay in the archive</source>
+        <translation>
+            <numerusform>der Team-Server hat %n Änderung abgelehnt (kein Recht dazu oder ungültig); sie bleibt im Archiv</numerusform>
+            <numerusform>der Team-Server hat %n Änderungen abgelehnt (kein Recht dazu oder ungültig); sie bleiben im Archiv</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</source>
+        <translation>die Nummer eines Konflikts ist eine ganze Zahl aus „team conflicts“</translation>
+    </message>
+    <message>
+        <source>--keep is kept or lost</source>
+        <translation>--keep ist kept oder lost</translation>
+    </message>
+    <message>
+        <source>there is no open conflict %1</source>
+        <translation>es gibt keinen offenen Konflikt %1</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the kept value stays</source>
+        <translation>Konflikt %1 gelöst: der behaltene Wert bleibt</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
+        <translation>Konflikt %1 gelöst: der unterlegene Wert ist zurück und geht mit dem nächsten Abgleich hinaus</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1962,7 +2021,7 @@ Datum</translation>
     </message>
     <message>
         <source>Resistivity (ohm m)</source>
-        <translation>Spez. Erdwiderstand (Ω m)</translation>
+        <translation>Spez. Widerstand (Ω m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -1970,7 +2029,7 @@ Datum</translation>
     </message>
     <message>
         <source>Depth to base (m)</source>
-        <translation>Tiefe der Unterkante (m)</translation>
+        <translation>Tiefe Unterkante (m)</translation>
     </message>
     <message>
         <source>Save plot...</source>

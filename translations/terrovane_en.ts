@@ -681,6 +681,65 @@
         <source>[y/N]</source>
         <translation>[y/N]</translation>
     </message>
+    <message>
+        <source>the team server cannot be reached; what is not sent stays in the archive, try again later</source>
+        <translation>the team server cannot be reached; what is not sent stays in the archive, try again later</translation>
+    </message>
+    <message>
+        <source>you are not a member of the team (any more); ask the office</source>
+        <translation>you are not a member of the team (any more); ask the office</translation>
+    </message>
+    <message>
+        <source>the team server is newer than this program: update this program; nothing was changed</source>
+        <translation>the team server is newer than this program: update this program; nothing was changed</translation>
+    </message>
+    <message>
+        <source>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</source>
+        <translation>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</translation>
+    </message>
+    <message>
+        <source>this archive syncs with another team server; nothing was changed</source>
+        <translation>this archive syncs with another team server; nothing was changed</translation>
+    </message>
+    <message>
+        <source>the archive could not be read or written</source>
+        <translation>the archive could not be read or written</translation>
+    </message>
+    <message>
+        <source>the team server is still writing changes of others; sync again in a moment</source>
+        <translation>the team server is still writing changes of others; sync again in a moment</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the team server refused %n change(s) (no right to change it, or not valid); they stay in the archive</source>
+        <translation>
+            <numerusform>the team server refused %n change (no right to change it, or not valid); it stays in the archive</numerusform>
+            <numerusform>the team server refused %n changes (no right to change them, or not valid); they stay in the archive</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</source>
+        <translation>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</translation>
+    </message>
+    <message>
+        <source>--keep is kept or lost</source>
+        <translation>--keep is kept or lost</translation>
+    </message>
+    <message>
+        <source>there is no open conflict %1</source>
+        <translation>there is no open conflict %1</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the kept value stays</source>
+        <translation>conflict %1 resolved: the kept value stays</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
+        <translation>conflict %1 resolved: the lost value is back and goes with the next sync</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>

@@ -675,6 +675,64 @@
         <source>[y/N]</source>
         <translation>[y/N]</translation>
     </message>
+    <message>
+        <source>the team server cannot be reached; what is not sent stays in the archive, try again later</source>
+        <translation>无法连接团队服务器；未发送的内容保留在档案中，请稍后再试</translation>
+    </message>
+    <message>
+        <source>you are not a member of the team (any more); ask the office</source>
+        <translation>您（已）不是团队成员；请询问办公室</translation>
+    </message>
+    <message>
+        <source>the team server is newer than this program: update this program; nothing was changed</source>
+        <translation>团队服务器比本程序新：请更新本程序；未做任何更改</translation>
+    </message>
+    <message>
+        <source>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</source>
+        <translation>团队服务器比本程序旧：请办公室更新服务器的架构；未做任何更改</translation>
+    </message>
+    <message>
+        <source>this archive syncs with another team server; nothing was changed</source>
+        <translation>此档案与另一个团队服务器同步；未做任何更改</translation>
+    </message>
+    <message>
+        <source>the archive could not be read or written</source>
+        <translation>无法读取或写入档案</translation>
+    </message>
+    <message>
+        <source>the team server is still writing changes of others; sync again in a moment</source>
+        <translation>团队服务器仍在写入他人的更改；请稍后再次同步</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>the team server refused %n change(s) (no right to change it, or not valid); they stay in the archive</source>
+        <translation>
+            <numerusform>团队服务器拒绝了 %n 项更改（无权更改或无效）；它们保留在档案中</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</source>
+        <translation>冲突编号是“team conflicts”列出的整数</translation>
+    </message>
+    <message>
+        <source>--keep is kept or lost</source>
+        <translation>--keep 取 kept 或 lost</translation>
+    </message>
+    <message>
+        <source>there is no open conflict %1</source>
+        <translation>没有未解决的冲突 %1</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the kept value stays</source>
+        <translation>冲突 %1 已解决：保留的值不变</translation>
+    </message>
+    <message>
+        <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
+        <translation>冲突 %1 已解决：落选的值已恢复，将随下次同步发送</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>

@@ -58,6 +58,18 @@ void Text(QPainter& painter, const QRectF& box, const QString& text, int flags =
 // How many notes of left-out readings a page lists before counting the rest, so the plot keeps its room.
 constexpr std::size_t kLeftOutShown = 6;
 
+// `text` wrapped to the width from `y` mm down, in at most three lines of `lineMm`; returns where the next
+// line goes. Half a page's column is too narrow for a sentence of advice on one line.
+double WrappedText(QPainter& painter, const QString& text, const Mm& mm, double x, double y, double width,
+                   double lineMm) {
+    const QRectF box = mm(x, y, width, lineMm * 3);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRectF used = painter.boundingRect(box, flags, text);
+    painter.drawText(box, flags, text);
+    const double dotsPerMm = mm(0, 0, 1, 1).width();
+    return y + std::clamp(used.height() / dotsPerMm, lineMm, lineMm * 3);
+}
+
 // The readings an analysis left out and why under `heading`, each note wrapped to the width, from `y` mm
 // down; returns where the next line goes.
 double DrawLeftOut(QPainter& painter, const QString& heading, const std::vector<std::string>& notes,
@@ -69,13 +81,8 @@ double DrawLeftOut(QPainter& painter, const QString& heading, const std::vector<
     y += kLine;
     painter.setFont(Font(8));
     const double lineMm = kLine * 0.8;
-    for (std::size_t i = 0; i < notes.size() && i < kLeftOutShown; ++i) {
-        const QRectF box = mm(x, y, width, lineMm * 3);
-        const QRectF used =
-            painter.boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Q(notes[i]));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Q(notes[i]));
-        y += std::min(std::max(used.height() / mm(0, 0, 1, 1).width(), lineMm), lineMm * 3);
-    }
+    for (std::size_t i = 0; i < notes.size() && i < kLeftOutShown; ++i)
+        y = WrappedText(painter, Q(notes[i]), mm, x, y, width, lineMm);
     if (notes.size() > kLeftOutShown) {
         Text(painter, mm(x, y, width, lineMm),
              QCoreApplication::translate("SiteReport", "and %n more", nullptr,
@@ -171,10 +178,8 @@ void DrawCurve(QPainter& painter, const PointCurve& entry, const Mm& mm, double 
              .arg(curve.currentProbe, 0, 'g', 6)
              .arg(curve.readings.size()));
     double y = 8 + kLine;
-    for (const QString& line : texts::FopSummaryText(analysis)) {
-        Text(painter, mm(x, y, width, kLine), line);
-        y += kLine;
-    }
+    for (const QString& line : texts::FopSummaryText(analysis))
+        y = WrappedText(painter, line, mm, x, y, width, kLine * 0.85);
     y = DrawLeftOut(painter, QCoreApplication::translate("SiteReport", "Left off the curve, and why:"),
                     curve.leftOut, mm, x, y + 1, width);
     plots::FopPlotData data;

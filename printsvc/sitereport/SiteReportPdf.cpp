@@ -140,8 +140,9 @@ void DrawHeaderRow(PageDrawer& draw, double y) {
     draw.Font(9, true);
     double x = 0;
     for (const ColumnSpec& column : kColumns) {
-        draw.Text(x, y, column.width - 1, kHeaderRow,
-                  QCoreApplication::translate("SiteReport", column.title));
+        // Wrapped rather than cut: German titles ("Bewertung", "Grenzwert") outgrow the narrow columns.
+        draw.WrappedText(x, y, column.width - 1, kHeaderRow,
+                         QCoreApplication::translate("SiteReport", column.title));
         x += column.width;
     }
     draw.Rule(y + kHeaderRow, 1.5);
@@ -184,16 +185,17 @@ std::vector<QString> ResultCells(const ReportedResult& result) {
 
 // Cells that wrap onto a second line rather than being cut.
 constexpr std::size_t kModeCell = 1;
+constexpr std::size_t kVerdictCell = 8;  // "nicht bestanden" must never read "nicht be…"
 constexpr std::size_t kNotesCell = 9;
 
 void DrawResultCells(PageDrawer& draw, const ReportedResult& result, double x, double y, bool bold) {
     const std::vector<QString> cells = ResultCells(result);
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const ColumnSpec& column = kColumns[i + 2];
-        const bool verdict = i == 8;
+        const bool verdict = i == kVerdictCell;
         draw.Font(bold ? 9 : 8, bold || (verdict && result.view.verdict == archive::Verdict::Fail));
         draw.painter().setPen(verdict ? VerdictColour(result.view.verdict) : QColor(Qt::black));
-        if (i == kModeCell || i == kNotesCell) {
+        if (i == kModeCell || i == kVerdictCell || i == kNotesCell) {
             draw.WrappedText(x, y, column.width - 1, kLine, cells[i]);
         } else {
             draw.Text(x, y, column.width - 1, kLine, cells[i]);

@@ -1,5 +1,7 @@
 // The soil model window on a real archive: a site's resistivity results fitted, the layer choice, the
 // model kept with the site, and the plot and model files read back by independent readers.
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 
 #include <cmath>
@@ -92,6 +94,23 @@ TEST_F(SoilWindowTest, TheSoundingOfTheResultsIsFittedAndTheLayerChoiceRefits) {
     EXPECT_EQ(window.Fit().layers.size(), 1u);
     EXPECT_EQ(window.LayerTable().rowCount(), 1);
     EXPECT_GT(window.Fit().rmsPercent, 10);
+}
+
+// At the size it asks for on a 1280-pixel screen, every column of a three-layer table is in view, "Resolved"
+// included, without scrolling.
+TEST_F(SoilWindowTest, TheLayerTableShowsEveryColumnAtTheWindowsOwnSize) {
+    SoilWindow window(archive_.get(), rows_, SiteChoice{siteId_, QStringLiteral("Substation West")});
+    window.LayerChoice().setCurrentText(QStringLiteral("3"));
+    ASSERT_EQ(window.LayerTable().rowCount(), 3);
+    // Laid out at that size without showing it: the test platform's screen is narrower.
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.show();
+    window.resize(1100, 620);
+    window.layout()->activate();
+    QTableWidget& table = window.LayerTable();
+    const int columns = table.horizontalHeader()->length();
+    EXPECT_LE(columns, table.viewport()->width());
+    EXPECT_EQ(table.horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(SoilWindowTest, TheModelIsKeptWithItsSiteAndSavedAsFilesOthersRead) {

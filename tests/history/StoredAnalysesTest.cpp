@@ -35,6 +35,7 @@ class StoredAnalysesTest : public archive::testing::ArchiveTest {
         model_.layers = {{120.0, 3.5, 2.4, 0.2}, {40.0, 1.5, std::nullopt, std::nullopt}};
         model_.points = {{1, 118}, {2, 110}, {4, 85}, {8, 52}, {16, 43}, {32, 41}};
         model_.logCovariance = {0.01, 0.002, -0.001, 0.002, 0.02, 0.003, -0.001, 0.003, 0.015};
+        model_.leftOut = {"result 4: no measuring distance; left out"};
         ASSERT_TRUE(archive::StoreSoilModel(*archive_, model_, error_)) << error_;
         ASSERT_TRUE(archive::StoreSoilCovariance(*archive_, model_, error_)) << error_;
         curve_.point = pointId_;
@@ -43,6 +44,7 @@ class StoredAnalysesTest : public archive::testing::ArchiveTest {
                            {16, 4.6, std::nullopt},
                            {24, 4.8, std::nullopt},
                            {32, 5.9, std::nullopt}};
+        curve_.leftOut = {"result 9: Re > 300 kΩ is over range, no measured value; left out"};
         ASSERT_TRUE(archive::StoreFopCurve(*archive_, curve_, error_)) << error_;
         window_ = std::make_unique<HistoryWindow>(archive_.get(), QString());
         window_->show();
@@ -75,6 +77,8 @@ TEST_F(StoredAnalysesTest, TheyAreListedWithTheirSiteAndPointReopenedAndDeletedA
     EXPECT_EQ(soil->LayerChoice().currentText(), QStringLiteral("2"));
     EXPECT_EQ(soil->Fit().layers.size(), 2u);
     EXPECT_EQ(soil->windowTitle(), QStringLiteral("Soil model - Quarry"));
+    EXPECT_TRUE(soil->Notes().text().contains(QStringLiteral("result 4: no measuring distance; left out")))
+        << soil->Notes().text().toStdString();
     soil->close();
 
     list.selectRow(1);
@@ -84,6 +88,10 @@ TEST_F(StoredAnalysesTest, TheyAreListedWithTheirSiteAndPointReopenedAndDeletedA
     ASSERT_EQ(fop->Readings().rowCount(), 4);
     EXPECT_EQ(fop->Readings().item(2, 2)->text(), QStringLiteral("24"));
     EXPECT_TRUE(fop->StoreButton().isEnabled());
+    // What the curve left out when it was stored is said again under it.
+    EXPECT_FALSE(fop->LeftOutNotes().isHidden());
+    EXPECT_EQ(fop->LeftOutNotes().text(),
+              QString::fromUtf8("result 9: Re > 300 kΩ is over range, no measured value; left out"));
     fop->close();
 
     recorder_.AnswerNext(platform::MessageResult::Cancel);

@@ -259,13 +259,17 @@ TEST_F(TrendWindowTest, AnOverRangeReadingIsAMarkerWithItsBoundNeverANumber) {
 
     HistoryWindow window(archive.get(), QString());
     ASSERT_TRUE(window.Tree().Choose({TreeChoice::Kind::Point, rod}));
+    // The value column and the Re cell of the workbook's columns, as the instrument showed it.
     QStringList values;
+    QStringList reCells;
     for (int row = 0; row < window.Model().rowCount(); ++row) {
         values << window.Model().index(row, kValueColumn).data().toString();
+        reCells << window.Model().index(row, kFirstCellColumn + 2).data().toString();
     }
     EXPECT_TRUE(values.contains(QString::fromUtf8("> 300 kΩ")))
         << values.join(QLatin1Char('|')).toStdString();
-    EXPECT_FALSE(values.join(QLatin1Char('|')).contains(QStringLiteral("350")));
+    EXPECT_TRUE(reCells.contains(QStringLiteral(">300k"))) << reCells.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE((values + reCells).join(QLatin1Char('|')).contains(QStringLiteral("350")));
 
     auto* trend = dynamic_cast<TrendWindow*>(window.ShowTrend());
     ASSERT_NE(trend, nullptr);
@@ -278,7 +282,13 @@ TEST_F(TrendWindowTest, AnOverRangeReadingIsAMarkerWithItsBoundNeverANumber) {
     EXPECT_EQ(series.leftOut, 1);  // the failed reading
     const TrendLayout& layout = chart.Layout();
     ASSERT_EQ(layout.overRangePoints.size(), 1u);
-    EXPECT_EQ(layout.overRangePoints[0].y(), layout.plot.top());
+    EXPECT_EQ(LayoutTrend(series.samples, layout.plot, std::nullopt, std::nullopt, series.overRange)
+                  .overRangePoints[0]
+                  .y(),
+              layout.plot.top());
+    // In the chart, in the band above the plot: clear of every measured point and of the limit's line.
+    EXPECT_LT(layout.overRangePoints[0].y(), layout.plot.top());
+    EXPECT_GT(layout.overRangePoints[0].y(), 0);
     EXPECT_NEAR(layout.overRangePoints[0].x(), MapX(layout, series.overRange[0].day), 1e-9);
     // Between its neighbours in time; the value axis is the measured ones', not stretched to the bound.
     EXPECT_GT(layout.overRangePoints[0].x(), layout.points[0].x());

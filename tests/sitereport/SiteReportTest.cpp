@@ -3,6 +3,7 @@
 #include <QPdfWriter>
 
 #include "ArchiveFixtures.h"
+#include "LanguageChoice.h"
 #include "SiteReportPdf.h"
 #include "Sites.h"
 
@@ -159,6 +160,41 @@ TEST_F(SiteReportTest, RowsPrintWhatTheInstrumentShowedAndTheNotes) {
     ASSERT_NE(soil, std::string::npos);
     const std::string soilLine = text.substr(soil, text.find('\n', soil) - soil);
     EXPECT_EQ(soilLine.find("10 Ω"), std::string::npos) << soilLine;
+}
+
+// In German the titles and verdicts are longer than the narrow columns: they wrap, never cut ("nicht be…").
+TEST_F(SiteReportTest, GermanTitlesAndVerdictsWrapInsteadOfBeingCut) {
+    auto archive = OpenArchive();
+    ASSERT_TRUE(
+        StoreImage(*archive, ImageWith({{0, MakeResult(1, 5, 1, 350000.0f)}, {1, MakeResult(1, 5, 2, 4.0f)}}))
+            .stored);
+    std::string error;
+    SiteFields fields;
+    fields.name = "Depot";
+    fields.limit = Limit{10, "IEC 62305-3"};
+    std::int64_t site = 0;
+    ASSERT_TRUE(AddSite(*archive, fields, site, error)) << error;
+    for (const char* name : {"Rod", "Bond"}) {
+        PointFields point;
+        point.name = name;
+        std::int64_t id = 0;
+        ASSERT_TRUE(AddPoint(*archive, site, point, id, error)) << error;
+    }
+    ASSERT_TRUE(AssignInOrder(*archive, {1, 2}, site, 0, error)) << error;
+    sitereport::SiteReport report;
+    ASSERT_TRUE(sitereport::LoadSiteReport(*archive, "Depot", "", "", {}, report, error)) << error;
+    ASSERT_TRUE(translations::InstallLanguage(translations::Language::German));
+    const std::string path = Path("depot-de.pdf");
+    const bool rendered = sitereport::RenderSiteReportPdf(report, path, error);
+    translations::InstallLanguage(translations::Language::English);
+    ASSERT_TRUE(rendered) << error;
+    std::string text = PdfText(path);
+    for (char& c : text)
+        c = c == '\n' ? ' ' : c;
+    for (const char* expected : {"nicht bestanden", "bestanden", "Bewertung", "Grenzwert", "Spannung"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
+    EXPECT_EQ(text.find("…"), std::string::npos) << text;
 }
 
 }  // namespace

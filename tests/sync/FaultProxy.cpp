@@ -80,6 +80,13 @@ void FaultProxy::CutServerAnswerContaining(const std::string& marker) {
     struck_ = false;
 }
 
+void FaultProxy::AfterClientMessageContaining(const std::string& marker, std::function<void()> action) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    actionMarker_ = marker;
+    action_ = std::move(action);
+    struck_ = false;
+}
+
 bool FaultProxy::Inspect(bool fromClient, const std::string& chunk, std::size_t& pass) {
     const std::lock_guard<std::mutex> lock(mutex_);
     std::string& marker = fromClient ? clientMarker_ : serverMarker_;
@@ -93,6 +100,20 @@ bool FaultProxy::Inspect(bool fromClient, const std::string& chunk, std::size_t&
     marker.clear();
     struck_ = true;
     return false;
+}
+
+void FaultProxy::RunActionOn(const std::string& chunk) {
+    std::function<void()> action;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (actionMarker_.empty() || chunk.find(actionMarker_) == std::string::npos) {
+            return;
+        }
+        actionMarker_.clear();
+        action = std::move(action_);
+        struck_ = true;
+    }
+    action();
 }
 
 void FaultProxy::Run() {
@@ -138,6 +159,9 @@ void FaultProxy::Run() {
                 const std::string chunk(buffer.data(), static_cast<std::size_t>(got));
                 alive = Inspect(fromClient, chunk, pass);
                 SendAll(fromClient ? pair.server : pair.client, chunk.data(), pass);
+                if (fromClient) {
+                    RunActionOn(chunk);
+                }
             }
             if (alive) {
                 open.push_back(pair);

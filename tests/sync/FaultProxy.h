@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -21,6 +22,8 @@ class FaultProxy {
     int Port() const { return port_; }
     void CutClientMessageContaining(const std::string& marker);
     void CutServerAnswerContaining(const std::string& marker);
+    // Passes on the client's message that holds the marker, then runs `action` (which may stop the server).
+    void AfterClientMessageContaining(const std::string& marker, std::function<void()> action);
     // Whether the armed fault has struck.
     bool Struck() const { return struck_; }
 
@@ -28,6 +31,7 @@ class FaultProxy {
     void Run();
     // Whether the chunk going one way may pass; how much of it when the connection is to break after it.
     bool Inspect(bool fromClient, const std::string& chunk, std::size_t& pass);
+    void RunActionOn(const std::string& chunk);
 
     int serverPort_;
     int port_ = 0;
@@ -36,6 +40,8 @@ class FaultProxy {
     std::mutex mutex_;
     std::string clientMarker_;
     std::string serverMarker_;
+    std::string actionMarker_;
+    std::function<void()> action_;
     std::atomic<bool> struck_{false};
     std::thread thread_;
 };

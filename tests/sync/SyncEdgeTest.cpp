@@ -4,6 +4,7 @@
 
 #include "Batch.h"
 #include "LocalSql.h"
+#include "Pull.h"
 #include "Sites.h"
 #include "SyncFixture.h"
 
@@ -157,6 +158,64 @@ TEST_F(SyncEdgeTest, AStampDaysAheadIsClampedSoALaterEditElsewhereStillWins) {
     SyncAll({"bob", "ann"});
     ExpectConverged({"ann", "bob"});
     EXPECT_EQ(Query("ann", "SELECT address FROM sites"), R"([["From today"]])");
+}
+
+TEST_F(SyncEdgeTest, TextsAndNumbersArriveExactlyAsTheyWere) {
+    archive::SiteFields fields;
+    fields.name = "Nord \"Ost\" \\ 北站\tB";
+    fields.address = "Line 1\nLine 2";
+    fields.latitude = 48.137154;
+    fields.longitude = -11.576124;
+    fields.limit = archive::Limit{7.5, "client's \"spec\""};
+    fields.intervalMonths = 12;
+    std::int64_t id = 0;
+    std::string error;
+    ASSERT_TRUE(archive::AddSite(Archive("ann"), fields, id, error)) << error;
+    archive::PointFields point;
+    point.name = "Ränd 1";
+    point.limit = archive::Limit{0.1, "custom value"};
+    std::int64_t pointId = 0;
+    ASSERT_TRUE(archive::AddPoint(Archive("ann"), id, point, pointId, error)) << error;
+    SyncAll({"ann", "bob"});
+    ExpectConverged({"ann", "bob"});
+    const std::optional<archive::SiteRow> arrived = archive::FindSite(Archive("bob"), fields.name, error);
+    ASSERT_TRUE(arrived.has_value()) << error;
+    EXPECT_EQ(arrived->fields.address, fields.address);
+    EXPECT_EQ(arrived->fields.latitude, fields.latitude);
+    EXPECT_EQ(arrived->fields.longitude, fields.longitude);
+    ASSERT_TRUE(arrived->fields.limit.has_value());
+    EXPECT_EQ(arrived->fields.limit->ohms, 7.5);
+    EXPECT_EQ(arrived->fields.limit->source, "client's \"spec\"");
+    EXPECT_EQ(arrived->fields.intervalMonths, 12);
+    const std::optional<archive::PointRow> rand =
+        archive::FindPoint(Archive("bob"), fields.name, "Ränd 1", error);
+    ASSERT_TRUE(rand.has_value()) << error;
+    ASSERT_TRUE(rand->fields.limit.has_value());
+    EXPECT_EQ(rand->fields.limit->ohms, 0.1);
+}
+
+TEST_F(SyncEdgeTest, ADeleteNotSentYetIsNotUndoneByAChangeFromElsewhere) {
+    const std::int64_t site = AddSite("ann", "East");
+    SyncAll({"ann"});
+    const std::string rows = Query("ann", "SELECT uuid FROM sites");
+    const std::string uuid = rows.substr(3, rows.size() - 6);
+    std::string error;
+    ASSERT_TRUE(archive::DeleteSite(Archive("ann"), site, error)) << error;
+    // A rename made elsewhere arrives while the delete still waits to be sent.
+    const sync::PulledChange renamed{
+        "1",      "1", "field", "site", uuid, "name", uuid, "\"East yard\"", Stamp(NowMillis(), 0, kDeviceB),
+        "someone"};
+    const archive::Status applied =
+        Archive("ann").Run(archive::Archive::Access::Write, [&](archive::Database& db) -> archive::Status {
+            sync::ApplyPage(Archive("ann"), db, {renamed});
+            return archive::Done{};
+        });
+    ASSERT_TRUE(applied.Ok());
+    EXPECT_EQ(Query("ann", "SELECT count(*) FROM sites"), "[[0]]");
+    const sync::SyncReport report = Sync("ann");
+    ASSERT_EQ(report.error, sync::SyncError::None) << report.detail;
+    EXPECT_EQ(owner_->Query("SELECT value::text FROM terrovane.fields WHERE field = 'deleted'").Scalar(),
+              "1");
 }
 
 }  // namespace

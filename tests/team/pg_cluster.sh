@@ -73,18 +73,39 @@ host all all 127.0.0.1/32 scram-sha-256
 HBA
   make_certificates "$dir/tls"
   port=$(free_port)
-  as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 -o \
-    "-c listen_addresses=127.0.0.1 -c port=$port -c unix_socket_directories=$dir -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=200 -c ssl=on -c ssl_cert_file=$dir/tls/server.crt -c ssl_key_file=$dir/tls/server.key" \
-    start >/dev/null || { cat "$dir/server.log" >&2; exit 1; }
-  printf 'dir=%s\nport=%s\nbindir=%s\ntls=%s\n' "$dir" "$port" "$bindir" "$dir/tls" >"$state"
+  # PG_CLUSTER_DURABLE: a commit is answered only once it is written, so a server killed on purpose
+  # (crash, then restart) keeps everything it answered; the disk itself is never synced.
+  local commit=off
+  [[ -n "${PG_CLUSTER_DURABLE:-}" ]] && commit=on
+  local options="-c listen_addresses=127.0.0.1 -c port=$port -c unix_socket_directories=$dir -c fsync=off -c synchronous_commit=$commit -c full_page_writes=off -c max_connections=200 -c ssl=on -c ssl_cert_file=$dir/tls/server.crt -c ssl_key_file=$dir/tls/server.key"
+  as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 -o "$options" start >/dev/null ||
+    { cat "$dir/server.log" >&2; exit 1; }
+  printf 'dir=%s\nport=%s\nbindir=%s\ntls=%s\noptions=%s\n' "$dir" "$port" "$bindir" "$dir/tls" "$options" >"$state"
   "$bindir/psql" -X -q -v ON_ERROR_STOP=1 -h "$dir" -p "$port" -U postgres -d postgres <<SQL
 CREATE ROLE tv_owner LOGIN CREATEROLE PASSWORD 'owner-secret';
 CREATE DATABASE tv_template OWNER tv_owner;
 SQL
 }
 
+# The server killed as a power cut would (no shutdown), and started again on the same port.
+crash() {
+  local dir
+  dir=$(sed -n 's/^dir=//p' "$state")
+  as_owner "$bindir/pg_ctl" -D "$dir/data" -m immediate -w -t 60 stop >/dev/null
+}
+
+restart() {
+  local dir options
+  dir=$(sed -n 's/^dir=//p' "$state")
+  options=$(sed -n 's/^options=//p' "$state")
+  as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 -o "$options" start >/dev/null ||
+    { cat "$dir/server.log" >&2; exit 1; }
+}
+
 case "$action" in
   start) start ;;
   stop) stop ;;
-  *) echo "usage: pg_cluster.sh start|stop STATE" >&2; exit 2 ;;
+  crash) crash ;;
+  restart) restart ;;
+  *) echo "usage: pg_cluster.sh start|stop|crash|restart STATE" >&2; exit 2 ;;
 esac

@@ -39,6 +39,8 @@ class FopWindow : public QWidget {
     QDoubleSpinBox& CurrentProbe() const { return *currentProbe_; }
     QLabel& Values() const { return *values_; }
     QLabel& Status() const { return *status_; }
+    // The results left off the curve and why, one a line; hidden when there are none.
+    QLabel& LeftOutNotes() const { return *leftOutNotes_; }
     QPushButton& StoreButton() const { return *store_; }
     QPushButton& SavePlotButton() const { return *savePlot_; }
 

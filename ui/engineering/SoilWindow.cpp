@@ -72,7 +72,9 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
 
     auto* middle = new QHBoxLayout;
     plot_ = new SoilPlot(this);
-    middle->addWidget(plot_, 3);
+    // Half the width each: the layer table's four columns and their headers need about as much as the plot
+    // (German's more), and a narrower table hid "Resolved" behind its scroll bar.
+    middle->addWidget(plot_, 1);
     table_ = new QTableWidget(0, 4, this);
     table_->setHorizontalHeaderLabels({QCoreApplication::translate("SoilWindow", "Resistivity (ohm m)"),
                                        QCoreApplication::translate("SoilWindow", "Thickness (m)"),
@@ -83,7 +85,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setMinimumWidth(400);  // room for the four columns, "Resolved" included, on an 800-pixel screen
     keyboard::ShowFocusFrame(table_);
-    middle->addWidget(table_, 2);
+    middle->addWidget(table_, 1);
     outer->addLayout(middle, 1);
     notes_ = new QLabel(this);
     notes_->setWordWrap(true);

@@ -37,6 +37,8 @@ class SoilWindow : public QWidget {
     QTableWidget& LayerTable() const { return *table_; }
     QLabel& Rms() const { return *rms_; }
     QLabel& Status() const { return *status_; }
+    // What was left out of the sounding and why, and other notes about it; hidden when there are none.
+    QLabel& Notes() const { return *notes_; }
     QPushButton& StoreButton() const { return *store_; }
     SoilPlot& Plot() const { return *plot_; }
     const analysis::SoilFit& Fit() const { return fit_; }

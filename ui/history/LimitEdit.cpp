@@ -40,6 +40,8 @@ LimitEdit::LimitEdit(const std::optional<archive::Limit>& current, const QString
     ohms_->setPlaceholderText(tr("ohm"));
     source_ = new QLineEdit(this);
     source_->setPlaceholderText(tr("where the value comes from"));
+    // Wide enough to read its hint whole, in every language.
+    source_->setMinimumWidth(source_->fontMetrics().horizontalAdvance(source_->placeholderText()) + 16);
     if (current && chosen == 0) {
         chosen = choice_->count() - 1;
         ohms_->setText(QLocale::c().toString(current->ohms, 'g', 10));

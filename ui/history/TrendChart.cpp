@@ -68,13 +68,22 @@ QRectF TrendChart::PlotArea() const {
     const double left = fontMetrics().horizontalAdvance(QStringLiteral("000000.0")) + 12;
     // Room on the right for half a date under the last tick.
     const double right = fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) / 2.0 + 8;
-    return QRectF(left, textHeight * 1.5, width() - left - right, height() - textHeight * 4.0);
+    // Over-range markers get a band of their own above the plot, clear of the limit's line and its text.
+    const double band = series_.overRange.empty() ? 0 : OverRangeBand();
+    return QRectF(left, textHeight * 1.5 + band, width() - left - right, height() - textHeight * 4.0 - band);
+}
+
+double TrendChart::OverRangeBand() const {
+    return fontMetrics().height() * 1.4;
 }
 
 void TrendChart::Relayout() {
     layout_ = LayoutTrend(series_.samples, PlotArea(),
                           series_.limit ? std::optional(series_.limit->ohms) : std::nullopt, logarithmic_,
                           series_.overRange);
+    for (QPointF& point : layout_.overRangePoints) {
+        point.setY(layout_.plot.top() - OverRangeBand() / 2);
+    }
 }
 
 void TrendChart::resizeEvent(QResizeEvent* event) {
@@ -159,8 +168,11 @@ void TrendChart::PaintLimit(QPainter& painter) const {
     const QString text =
         tr("limit %1 Ω (%2)")
             .arg(TrendNumber(series_.limit->ohms), QString::fromStdString(series_.limit->source));
-    painter.drawText(QRectF(layout_.plot.left() + 6, y - fontMetrics().height() - 2,
-                            layout_.plot.width() - 12, fontMetrics().height()),
+    // Above the line, or under it where the line runs along the top (the band above is the over-range
+    // markers').
+    const double height = fontMetrics().height();
+    const double top = y - height - 2 < layout_.plot.top() ? y + 2 : y - height - 2;
+    painter.drawText(QRectF(layout_.plot.left() + 6, top, layout_.plot.width() - 12, height),
                      Qt::AlignRight | Qt::AlignVCenter, text);
 }
 
@@ -193,12 +205,15 @@ void TrendChart::PaintOverRange(QPainter& painter) const {
         painter.setPen(QPen(mark, 1));
         painter.setBrush(mark);
         painter.drawPolygon(triangle);
-        // The bound below the marker, unless it would run into the previous one's.
+        // The bound beside the marker (before it near the right edge), unless it would run into the
+        // previous one's.
         const QString text = QString::fromStdString(OverRangeShown(series_, series_.overRange[i]));
         const double width = metrics.horizontalAdvance(text) + 4.0;
-        const double left = std::clamp(at.x() - width / 2, layout_.plot.left(), layout_.plot.right() - width);
+        const bool before = at.x() + size + 2 + width > static_cast<double>(this->width());
+        const double left = before ? at.x() - size - 2 - width : at.x() + size + 2;
         if (left > labelsEnd) {
-            painter.drawText(QRectF(left, at.y() + size + 1, width, metrics.height()), Qt::AlignCenter, text);
+            painter.drawText(QRectF(left, at.y() - metrics.height() / 2.0, width, metrics.height()),
+                             Qt::AlignVCenter | (before ? Qt::AlignRight : Qt::AlignLeft), text);
             labelsEnd = left + width + 4;
         }
     }

@@ -39,6 +39,8 @@ class TrendChart : public QWidget {
   private:
     void Relayout();
     QRectF PlotArea() const;
+    // The height of the band above the plot where over-range readings are marked.
+    double OverRangeBand() const;
     void PaintAxes(QPainter& painter) const;
     void PaintSeries(QPainter& painter) const;
     // Each over-range reading as a triangle pointing up out of the plot, labelled where there is room.

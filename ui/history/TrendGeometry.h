@@ -46,7 +46,8 @@ struct TrendLayout {
     TrendAxis y;  // values; linear from 0 for readings that are never negative, or logarithmic
     bool logarithmic = false;
     std::vector<QPointF> points;  // one per sample, in sample order
-    // One per over-range reading, at its date on the top edge of the plot: its bound is no height.
+    // One per over-range reading, at its date on the top edge of the plot (the chart lifts them into a band
+    // above it): its bound is no height.
     std::vector<QPointF> overRangePoints;
 };
 
