@@ -1,5 +1,6 @@
 #include "MeasuredOnly.h"
 
+#include "NoteTexts.h"
 #include "Reading.h"
 
 namespace terrovane::analysis {
@@ -22,13 +23,12 @@ std::string WhyLeftOut(format::Quantity quantity, const SourcedRecord& sourced) 
     const format::Reading reading = format::ReadingOf(quantity, &sourced.record);
     const std::string name = NameOf(quantity);
     if (reading.IsOverRange())
-        return sourced.source + ": " + name + " " + format::OverRangeText(quantity, reading) +
-               " is over range, no measured value; left out";
+        return Noted(kLeftOutOverRange, {sourced.source, name, format::OverRangeText(quantity, reading)});
     // A value of zero is no reading either: the models take logarithms, the curve a resistance.
     if (!reading.IsMeasured() || !(reading.value > 0))
-        return sourced.source + ": no valid " + name + "; left out";
+        return Noted(kLeftOutNoValue, {sourced.source, name});
     if (!sourced.doubtful.empty())
-        return sourced.source + ": doubtful (" + Joined(sourced.doubtful) + "); left out";
+        return Noted(kLeftOutDoubtful, {sourced.source, Joined(sourced.doubtful)});
     return {};
 }
 

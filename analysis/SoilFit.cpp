@@ -1,5 +1,7 @@
 #include "SoilFit.h"
 
+#include "NoteTexts.h"
+
 #include <gsl/gsl_blas.h>
 #include <gsl/gsl_cdf.h>
 #include <gsl/gsl_errno.h>
@@ -203,7 +205,7 @@ SolverRun Solve(Problem& problem, const std::vector<double>& start) {
         gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &parameters, n, p));
     gsl_vector_const_view x0 = gsl_vector_const_view_array(start.data(), p);
     if (gsl_multifit_nlinear_init(&x0.vector, &fdf, workspace.get()) != GSL_SUCCESS) {
-        run.note = "the starting model could not be computed";
+        run.note = kSolverNoStart;
         run.logs = start;
         run.logSigmas.assign(p, std::numeric_limits<double>::infinity());
         return run;
@@ -231,9 +233,8 @@ SolverRun Solve(Problem& problem, const std::vector<double>& start) {
     run.converged = status == GSL_SUCCESS || gradient < 1e-6;
     if (!run.converged) {
         run.note = status == GSL_EMAXITER
-                       ? "the solver stopped after " + std::to_string(problem.maxIterations) +
-                             " iterations without converging"
-                       : std::string("the solver stopped without converging: ") + gsl_strerror(status);
+                       ? Noted(kSolverOutOfIterations, {std::to_string(problem.maxIterations)})
+                       : Noted(kSolverStopped, {gsl_strerror(status)});
     }
     run.logSigmas = LogSigmas(jacobian, run.sumOfSquares, run.logCovariance);
     return run;

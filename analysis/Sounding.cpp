@@ -7,6 +7,7 @@
 
 #include "CsvNumbers.h"
 #include "Mode.h"
+#include "NoteTexts.h"
 #include "Numbers.h"
 
 namespace terrovane::analysis {
@@ -70,7 +71,7 @@ GatheredSounding SoundingFromRecords(const std::vector<SourcedRecord>& records) 
         if (record::ModeOf(r) != record::Mode::Resistivity)
             continue;
         if (r.integerValue == 0) {
-            gathered.leftOut.push_back(source + ": no measuring distance; left out");
+            gathered.leftOut.push_back(Noted(kLeftOutNoDistance, {source}));
             continue;
         }
         if (const std::string why = WhyLeftOut(format::Quantity::Resistivity, records[i]); !why.empty()) {
@@ -79,8 +80,7 @@ GatheredSounding SoundingFromRecords(const std::vector<SourcedRecord>& records) 
         }
         const double rho = r.values[record::kResistivity];
         if (r.integerValue > 99) {
-            gathered.notes.push_back(source + ": distance shown as >99; the stored " +
-                                     std::to_string(r.integerValue) + " m is used");
+            gathered.notes.push_back(Noted(kDistanceAsStored, {source, std::to_string(r.integerValue)}));
         }
         byDistance[r.integerValue].push_back(rho);
     }
@@ -89,8 +89,8 @@ GatheredSounding SoundingFromRecords(const std::vector<SourcedRecord>& records) 
         for (double rho : values)
             logSum += std::log(rho);
         if (values.size() > 1) {
-            gathered.notes.push_back(std::to_string(values.size()) + " results at " +
-                                     std::to_string(distance) + " m: their geometric mean is used");
+            gathered.notes.push_back(
+                Noted(kSpacingMerged, {std::to_string(values.size()), std::to_string(distance)}));
         }
         gathered.points.push_back({static_cast<double>(distance), std::exp(logSum / values.size())});
     }

@@ -1,10 +1,10 @@
 // Fall-of-potential curves kept with their test point: the readings and the current-probe distance.
 #include "FopCurves.h"
-#include "Problems.h"
 
 #include <cmath>
 
 #include "LeftOutNotes.h"
+#include "Problems.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {

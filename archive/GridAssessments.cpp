@@ -1,11 +1,11 @@
 // Earthing grid assessments kept with their site: one row each, its design, soil and figures in columns.
 #include "GridAssessments.h"
-#include "Problems.h"
 
 #include <cmath>
 #include <utility>
 #include <variant>
 
+#include "Problems.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {

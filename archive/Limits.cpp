@@ -1,9 +1,9 @@
 #include "Limits.h"
-#include "Problems.h"
 
 #include <cmath>
 
 #include "Numbers.h"
+#include "Problems.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {

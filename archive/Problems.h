@@ -55,12 +55,4 @@ const std::vector<const char*>& ProblemTexts();
 // The text with its arguments filled, as `error` carries it.
 std::string Problem(const char* text, const std::vector<std::string>& arguments = {});
 
-// The problem `error` states: its fixed text and the arguments that filled it; false for any other error
-// (the database's or the system's own words).
-struct StatedProblem {
-    const char* text = nullptr;
-    std::vector<std::string> arguments;
-};
-bool ParseProblem(const std::string& error, StatedProblem& problem);
-
 }  // namespace terrovane::archive

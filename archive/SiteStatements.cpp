@@ -1,7 +1,8 @@
 #include "SiteStatements.h"
-#include "Problems.h"
 
 #include <sqlite3.h>
+
+#include "Problems.h"
 
 namespace terrovane::archive {
 

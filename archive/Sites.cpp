@@ -1,10 +1,10 @@
 #include "Sites.h"
-#include "Problems.h"
 
 #include <sqlite3.h>
 
 #include <cmath>
 
+#include "Problems.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {

@@ -1,10 +1,10 @@
 #include "SoilCovariance.h"
-#include "Problems.h"
 
 #include <cmath>
 #include <sstream>
 
 #include "Numbers.h"
+#include "Problems.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {

@@ -1,11 +1,11 @@
 // Soil models kept with their site: the layers the user accepted and the sounding behind them.
 #include "SoilModels.h"
-#include "Problems.h"
 
 #include <cmath>
 #include <limits>
 
 #include "LeftOutNotes.h"
+#include "Problems.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {

@@ -1,10 +1,10 @@
 #include "Verdict.h"
 
-#include "Settings.h"
-
+#include "Problems.h"
 #include "Quantity.h"
 #include "Reading.h"
 #include "ResultsOutput.h"
+#include "Settings.h"
 
 namespace terrovane::archive {
 
@@ -43,24 +43,28 @@ std::string Ohms(double value) {
 
 }  // namespace
 
+const std::vector<const char*>& ValidityTexts() {
+    static const std::vector<const char*> texts = {kFailedReading, kJammingAbove, kRsAbove, kRhAbove};
+    return texts;
+}
+
 std::vector<std::string> ValidityNotes(const record::MeasurementRecord& record,
                                        const ValidityThresholds& thresholds) {
     std::vector<std::string> notes;
     if (format::Re(&record) == format::InvalidReading) {
-        notes.push_back("the instrument stored a failed reading");
+        notes.push_back(kFailedReading);
     }
     const double jamming = format::JammingVoltage(&record);
     if (jamming != format::InvalidReading && jamming > thresholds.jammingVolts) {
-        notes.push_back("jamming voltage " + NumberText(jamming) + " V above " +
-                        NumberText(thresholds.jammingVolts) + " V");
+        notes.push_back(Problem(kJammingAbove, {NumberText(jamming), NumberText(thresholds.jammingVolts)}));
     }
-    for (const auto& [name, quantity] :
-         {std::pair{"Rs", format::Quantity::Rs}, std::pair{"Rh", format::Quantity::Rh}}) {
+    for (const auto& [above, quantity] :
+         {std::pair{kRsAbove, format::Quantity::Rs}, std::pair{kRhAbove, format::Quantity::Rh}}) {
         const format::Reading reading = format::ReadingOf(quantity, &record);
         // Over range is only known to be above its bound, which is what the note says then.
         const std::string shown = reading.IsOverRange() ? "> " + Ohms(reading.value) : Ohms(reading.value);
         if ((reading.IsMeasured() || reading.IsOverRange()) && reading.value > thresholds.auxiliaryOhms) {
-            notes.push_back(std::string(name) + " " + shown + " above " + Ohms(thresholds.auxiliaryOhms));
+            notes.push_back(Problem(above, {shown, Ohms(thresholds.auxiliaryOhms)}));
         }
     }
     return notes;

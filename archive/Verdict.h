@@ -6,6 +6,7 @@
 
 #include "MeasurementRecord.h"
 #include "SiteTypes.h"
+#include "TranslationMark.h"
 
 namespace terrovane::platform {
 class Settings;
@@ -32,6 +33,16 @@ struct ValidityThresholds {
 };
 // The thresholds the user set, each default kept where the setting is missing or no positive number.
 ValidityThresholds ValidityThresholdsIn(const platform::Settings& settings);
+
+// The reasons a result is doubtful, fixed texts with what varies as %1, %2: the notes are these filled, in
+// English, as the files keep them; the windows say them in the user's language by ValidityTexts().
+inline constexpr const char* kFailedReading =
+    QT_TRANSLATE_NOOP("ValidityNotes", "the instrument stored a failed reading");
+inline constexpr const char* kJammingAbove =
+    QT_TRANSLATE_NOOP("ValidityNotes", "jamming voltage %1 V above %2 V");
+inline constexpr const char* kRsAbove = QT_TRANSLATE_NOOP("ValidityNotes", "Rs %1 above %2");
+inline constexpr const char* kRhAbove = QT_TRANSLATE_NOOP("ValidityNotes", "Rh %1 above %2");
+const std::vector<const char*>& ValidityTexts();
 
 // Why the result is doubtful, one reason each ("jamming voltage 12.5 V above 10 V"); empty when it is not.
 std::vector<std::string> ValidityNotes(const record::MeasurementRecord& record,

@@ -6,6 +6,7 @@
 #include "Command.h"
 #include "CsvNumbers.h"
 #include "FallOfPotential.h"
+#include "NoteText.h"
 #include "RefusalText.h"
 #include "StoredResults.h"
 
@@ -64,7 +65,7 @@ bool LoadReadings(const ParsedArguments& options, const std::vector<double>& dis
         return false;
     }
     for (const std::string& note : leftOut)
-        Tell("fop", Given(note));
+        Tell("fop", texts::AnalysisNoteText(note));
     return true;
 }
 

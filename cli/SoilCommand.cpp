@@ -4,6 +4,8 @@
 #include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Mode.h"
+#include "NoteText.h"
+#include "NoteTexts.h"
 #include "Numbers.h"
 #include "RefusalText.h"
 #include "Sites.h"
@@ -49,7 +51,7 @@ bool LoadSiteResults(const std::string& name, std::vector<analysis::SourcedRecor
     for (const archive::ResultRow& row : rows) {
         const auto record = record::MeasurementRecord::FromPacket(row.packet);
         records.push_back(
-            {"result " + std::to_string(row.id), record, archive::ValidityNotes(record, ValiditySettings())});
+            {analysis::ResultSource(row.id), record, archive::ValidityNotes(record, ValiditySettings())});
     }
     return true;
 }
@@ -80,9 +82,9 @@ bool LoadSounding(const ParsedArguments& options, analysis::Sounding& sounding,
     }
     const analysis::GatheredSounding gathered = analysis::SoundingFromRecords(records);
     for (const std::string& note : gathered.notes)
-        Tell("soil", Given(note));
+        Tell("soil", texts::AnalysisNoteText(note));
     for (const std::string& note : gathered.leftOut)
-        Tell("soil", Given(note));
+        Tell("soil", texts::AnalysisNoteText(note));
     leftOut = gathered.leftOut;
     if (gathered.points.empty()) {
         Failed(gathered.leftOut.empty()
@@ -117,7 +119,8 @@ int RunSoil(const ParsedArguments& options) {
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
         return Failed(CliText::tr("cannot write the model"));
     if (!fit.converged)
-        return Failed(CliText::tr("%1; the best model found is shown").arg(Given(fit.solverNote)));
+        return Failed(
+            CliText::tr("%1; the best model found is shown").arg(texts::AnalysisNoteText(fit.solverNote)));
     return kExitOk;
 }
 

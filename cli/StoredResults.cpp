@@ -9,6 +9,7 @@
 #include "ArchivePath.h"
 #include "CliText.h"
 #include "ImageFile.h"
+#include "NoteTexts.h"
 #include "RecordTable.h"
 #include "RegularFile.h"
 
@@ -64,9 +65,8 @@ bool LoadStoredResults(const std::string& from, const std::string& readoutId,
     records.clear();
     for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
         if (const record::MeasurementRecord* r = table.At(slot)) {
-            char name[16];
-            std::snprintf(name, sizeof name, "slot %02zu", slot);
-            records.push_back({name, *r, archive::ValidityNotes(*r, ValiditySettings())});
+            records.push_back(
+                {analysis::SlotSource(slot), *r, archive::ValidityNotes(*r, ValiditySettings())});
         }
     }
     return true;

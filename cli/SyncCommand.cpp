@@ -1,6 +1,7 @@
 // terrovane-cli sync: this PC's archive and the team server brought to hold the same.
 #include "ArchiveAccess.h"
 #include "ArchivePath.h"
+#include "ArchiveProblemText.h"
 #include "CliText.h"
 #include "Command.h"
 #include "ResultListing.h"
@@ -79,9 +80,10 @@ int Sync(const ParsedArguments& options) {
         return kExitFailed;
     }
     if (report.error != sync::SyncError::None) {
-        Tell("sync", report.detail.empty()
-                         ? Advice(report.error)
-                         : CliText::tr("%1: %2").arg(Advice(report.error), Given(report.detail)));
+        Tell("sync",
+             report.detail.empty()
+                 ? Advice(report.error)
+                 : CliText::tr("%1: %2").arg(Advice(report.error), texts::ArchiveProblemText(report.detail)));
         return kExitFailed;
     }
     if (report.rejected > 0) {

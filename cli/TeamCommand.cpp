@@ -186,7 +186,8 @@ const CommandRegistrar kRegistrar(
      "(status 1 when the layouts differ or there is no team schema). \"team conflicts\" lists this archive's "
      "conflicts from its syncs: each field changed in two places with the value kept everywhere and the one "
      "that lost, who made each and when; \"team conflicts resolve ID --keep kept\" takes one off the list, "
-     "\"--keep lost\" brings the lost value back as a change of this PC that the next sync sends.",
+     "\"--keep lost\" brings the lost value back as a change of this PC that the next sync sends; either "
+     "way the next sync settles it on every PC.",
      {{{"team init", {}, {ServerOption()}}, Init},
       {{"team member add",
         {"NAME"},

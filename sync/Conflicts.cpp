@@ -165,6 +165,11 @@ archive::Status ResolveConflict(archive::Archive& archive, std::int64_t id, Keep
                 WriteHere(db, conflict, conflict.lostValue);
             }
             Exec(db, "UPDATE sync_conflicts SET resolved = 1 WHERE id = ?1", {id});
+            // One the server listed is settled there with the next sync, and so on every PC.
+            Exec(db,
+                 "INSERT OR IGNORE INTO sync_outbox SELECT 'conflict', server_seq FROM sync_conflicts "
+                 "WHERE id = ?1 AND server_seq IS NOT NULL",
+                 {id});
         } catch (const LocalFailure& failure) {
             return FailureOf(failure);
         }

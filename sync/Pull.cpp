@@ -118,6 +118,11 @@ void ListServerConflict(archive::Database& db, const PulledChange& change) {
          "json_extract(?1, '$.lost_stamp'), json_extract(?1, '$.lost_by'), json_extract(?1, '$.noted_at') "
          "WHERE json_extract(?1, '$.kept_stamp') IS NOT NULL",
          {change.value.value_or("{}"), change.id, change.kind, change.field.value_or("")});
+    // Settled on some PC: off the list here too.
+    Exec(
+        db,
+        "UPDATE sync_conflicts SET resolved = 1 WHERE server_seq = ?1 AND json_extract(?2, '$.resolved') = 1",
+        {change.id, change.value.value_or("{}")});
 }
 
 void Settle(archive::Database& db, const Entity& entity, const std::optional<std::set<std::string>>& fields) {

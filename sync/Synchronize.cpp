@@ -27,6 +27,8 @@ class Session {
     bool CheckServer();
     bool PushAll();
     bool PullAll();
+    // Conflicts settled here, settled on the server too.
+    bool SettleConflicts();
     bool HasUnsent();
     // The bodies of the page's content this archive does not hold yet.
     bool FetchMissingBodies(std::vector<PulledChange>& changes);
@@ -159,6 +161,30 @@ bool Session::PushAll() {
             return false;
         }
     }
+}
+
+bool Session::SettleConflicts() {
+    std::vector<std::string> settled;
+    if (!Local([&](Database& db) {
+            for (const SqlRow& row : Rows(db, "SELECT ref FROM sync_outbox WHERE kind = 'conflict'")) {
+                settled.push_back(row[0].value_or(""));
+            }
+        })) {
+        return false;
+    }
+    for (const std::string& seq : settled) {
+        const pg::QueryResult done = Call("SELECT terrovane.resolve_conflict($1::bigint)", {seq});
+        if (!done.Ok() && done.error != pg::ErrorClass::Rejected) {
+            return ServerFailed(done);
+        }
+        // Refused (no right to settle it): it stays listed on the other PCs.
+        if (!Local([&](Database& db) {
+                Exec(db, "DELETE FROM sync_outbox WHERE kind = 'conflict' AND ref = ?1", {seq});
+            })) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool Session::PullAll() {
@@ -349,7 +375,7 @@ SyncReport Synchronize(const std::string& archivePath, const SyncOptions& option
     Session session(options, *server, *archive, report);
     bool ok = session.CheckServer();
     for (int round = 0; ok && round < kRounds; ++round) {
-        ok = session.PushAll() && session.PullAll();
+        ok = session.PushAll() && session.SettleConflicts() && session.PullAll();
         if (ok && !session.HasUnsent()) {
             break;
         }

@@ -77,7 +77,9 @@ CREATE TABLE terrovane.conflicts (
     lost_value jsonb,
     lost_stamp text COLLATE "C" NOT NULL,
     lost_by name NOT NULL DEFAULT session_user,
-    noted_at timestamptz NOT NULL DEFAULT now()
+    noted_at timestamptz NOT NULL DEFAULT now(),
+    resolved_by name,
+    resolved_at timestamptz
 );
 
 -- Each device's batches with the answer given, so a batch sent again gets the same answer and is not
@@ -197,6 +199,32 @@ $$;
 CREATE TRIGGER conflicts_logged AFTER INSERT ON terrovane.conflicts
     FOR EACH ROW EXECUTE FUNCTION terrovane.log_conflict();
 
+-- A conflict settled on one PC is settled on every PC: the settling is news like the conflict was. Who may
+-- write the conflict's site may settle it.
+CREATE FUNCTION terrovane.resolve_conflict(conflict_seq bigint) RETURNS boolean
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp
+AS $$
+DECLARE
+    target terrovane.conflicts;
+    role text := terrovane.role_of(session_user);
+BEGIN
+    SELECT * INTO target FROM terrovane.conflicts WHERE seq = conflict_seq FOR UPDATE;
+    IF NOT FOUND THEN
+        RETURN false;
+    END IF;
+    IF NOT (role = 'admin' OR (role = 'inspector' AND (target.site IS NULL OR target.site IN
+            (SELECT s.site FROM terrovane.member_sites s WHERE s.login = session_user)))) THEN
+        RAISE EXCEPTION USING ERRCODE = '42501', MESSAGE = 'no right to settle this conflict';
+    END IF;
+    IF target.resolved_at IS NULL THEN
+        UPDATE terrovane.conflicts SET resolved_by = session_user, resolved_at = now() WHERE seq = conflict_seq;
+        INSERT INTO terrovane.changes (source, kind, id, field, site)
+            VALUES ('conflict', target.kind, target.seq::text, target.field, target.site);
+    END IF;
+    RETURN true;
+END
+$$;
+
 -- A client of another layout must not read or write: the answer says which side to update.
 CREATE FUNCTION terrovane.layout() RETURNS integer
 LANGUAGE sql STABLE AS $$ SELECT value::integer FROM terrovane.meta WHERE key = 'layout' $$;
@@ -233,7 +261,7 @@ BEGIN
                ELSE jsonb_build_object('id', x.id, 'kept_value', x.kept_value, 'kept_stamp', x.kept_stamp,
                                        'kept_by', x.kept_by, 'lost_value', x.lost_value,
                                        'lost_stamp', x.lost_stamp, 'lost_by', x.lost_by,
-                                       'noted_at', x.noted_at) END,
+                                       'noted_at', x.noted_at, 'resolved', x.resolved_at IS NOT NULL) END,
            f.stamp::text, f.changed_by
     FROM terrovane.changes c
     LEFT JOIN terrovane.fields f
@@ -575,7 +603,8 @@ BEGIN
                    'terrovane.pull(integer, xid8, bigint, integer), terrovane.layout(), '
                    'terrovane.require_layout(integer), terrovane.whoami(), terrovane.role_of(name), '
                    'terrovane.apply_field(jsonb, uuid), '
-                   'terrovane.apply_content(jsonb), terrovane.clamped_stamp(text), terrovane.now_millis() TO %I',
+                   'terrovane.apply_content(jsonb), terrovane.clamped_stamp(text), terrovane.now_millis(), '
+                   'terrovane.resolve_conflict(bigint) TO %I',
                    terrovane.team_role());
 END
 $$;

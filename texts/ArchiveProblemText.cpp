@@ -1,18 +1,18 @@
 #include "ArchiveProblemText.h"
 
-#include <QCoreApplication>
-
-#include "MessageBox.h"
 #include "Problems.h"
+#include "StatedText.h"
 
 namespace terrovane::texts {
 
 QString ArchiveProblemText(const std::string& error) {
-    archive::StatedProblem problem;
-    if (!archive::ParseProblem(error, problem))
+    Stated problem;
+    if (!ParseStated(error, archive::ProblemTexts(), problem))
         return QString::fromStdString(error);
-    const QString text = QCoreApplication::translate("ArchiveProblems", problem.text);
-    return QString::fromStdString(platform::FillArguments(text.toStdString(), problem.arguments));
+    std::vector<QString> arguments;
+    for (const std::string& argument : problem.arguments)
+        arguments.push_back(QString::fromStdString(argument));
+    return TranslatedStated("ArchiveProblems", problem.text, arguments);
 }
 
 }  // namespace terrovane::texts

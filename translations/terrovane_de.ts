@@ -53,6 +53,53 @@
     </message>
 </context>
 <context>
+    <name>AnalysisNotes</name>
+    <message>
+        <source>slot %1</source>
+        <translation>Speicherplatz %1</translation>
+    </message>
+    <message>
+        <source>result %1</source>
+        <translation>Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 is over range, no measured value; left out</source>
+        <translation>%1: %2 %3 liegt über dem Messbereich, kein Messwert; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: no valid %2; left out</source>
+        <translation>%1: kein gültiger Wert %2; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: doubtful (%2); left out</source>
+        <translation>%1: zweifelhaft (%2); ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: no measuring distance; left out</source>
+        <translation>%1: kein Messabstand; ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1: distance shown as &gt;99; the stored %2 m is used</source>
+        <translation>%1: Abstand als &gt;99 angezeigt; die gespeicherten %2 m werden verwendet</translation>
+    </message>
+    <message>
+        <source>%1 results at %2 m: their geometric mean is used</source>
+        <translation>%1 Ergebnisse bei %2 m: ihr geometrisches Mittel wird verwendet</translation>
+    </message>
+    <message>
+        <source>the starting model could not be computed</source>
+        <translation>das Startmodell konnte nicht berechnet werden</translation>
+    </message>
+    <message>
+        <source>the solver stopped after %1 iterations without converging</source>
+        <translation>die Anpassung endete nach %1 Iterationen ohne zu konvergieren</translation>
+    </message>
+    <message>
+        <source>the solver stopped without converging: %1</source>
+        <translation>die Anpassung endete ohne zu konvergieren: %1</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveProblems</name>
     <message>
         <source>a site needs a name</source>
@@ -914,6 +961,13 @@
     <message>
         <source>Save plot...</source>
         <translation>Diagramm speichern...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) are no 3-pole or 4-pole earth resistance and left out</source>
+        <translation>
+            <numerusform>%n Ergebnis ist kein 3-Pol- oder 4-Pol-Erdungswiderstand und wird ausgelassen</numerusform>
+            <numerusform>%n Ergebnisse sind kein 3-Pol- oder 4-Pol-Erdungswiderstand und werden ausgelassen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2110,6 +2164,17 @@ Datum</translation>
         <source>Stored %1</source>
         <translation>Gespeichert %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n result(s) are no resistivity reading and left out</source>
+        <translation>
+            <numerusform>%n Ergebnis ist keine Messung des spezifischen Erdwiderstands und wird ausgelassen</numerusform>
+            <numerusform>%n Ergebnisse sind keine Messung des spezifischen Erdwiderstands und werden ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation>unbestimmt</translation>
+    </message>
 </context>
 <context>
     <name>SyncErrors</name>
@@ -2194,6 +2259,25 @@ Datum</translation>
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>ValidityNotes</name>
+    <message>
+        <source>the instrument stored a failed reading</source>
+        <translation>das Messgerät hat eine Fehlmessung gespeichert</translation>
+    </message>
+    <message>
+        <source>jamming voltage %1 V above %2 V</source>
+        <translation>Störspannung %1 V über %2 V</translation>
+    </message>
+    <message>
+        <source>Rs %1 above %2</source>
+        <translation>Rs %1 über %2</translation>
+    </message>
+    <message>
+        <source>Rh %1 above %2</source>
+        <translation>Rh %1 über %2</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,53 @@
     </message>
 </context>
 <context>
+    <name>AnalysisNotes</name>
+    <message>
+        <source>slot %1</source>
+        <translation>slot %1</translation>
+    </message>
+    <message>
+        <source>result %1</source>
+        <translation>result %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 is over range, no measured value; left out</source>
+        <translation>%1: %2 %3 is over range, no measured value; left out</translation>
+    </message>
+    <message>
+        <source>%1: no valid %2; left out</source>
+        <translation>%1: no valid %2; left out</translation>
+    </message>
+    <message>
+        <source>%1: doubtful (%2); left out</source>
+        <translation>%1: doubtful (%2); left out</translation>
+    </message>
+    <message>
+        <source>%1: no measuring distance; left out</source>
+        <translation>%1: no measuring distance; left out</translation>
+    </message>
+    <message>
+        <source>%1: distance shown as &gt;99; the stored %2 m is used</source>
+        <translation>%1: distance shown as &gt;99; the stored %2 m is used</translation>
+    </message>
+    <message>
+        <source>%1 results at %2 m: their geometric mean is used</source>
+        <translation>%1 results at %2 m: their geometric mean is used</translation>
+    </message>
+    <message>
+        <source>the starting model could not be computed</source>
+        <translation>the starting model could not be computed</translation>
+    </message>
+    <message>
+        <source>the solver stopped after %1 iterations without converging</source>
+        <translation>the solver stopped after %1 iterations without converging</translation>
+    </message>
+    <message>
+        <source>the solver stopped without converging: %1</source>
+        <translation>the solver stopped without converging: %1</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveProblems</name>
     <message>
         <source>a site needs a name</source>
@@ -914,6 +961,13 @@
     <message>
         <source>Save plot...</source>
         <translation>Save plot...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) are no 3-pole or 4-pole earth resistance and left out</source>
+        <translation>
+            <numerusform>%n result is no 3-pole or 4-pole earth resistance and left out</numerusform>
+            <numerusform>%n results are no 3-pole or 4-pole earth resistance and left out</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2110,6 +2164,17 @@ Date</translation>
         <source>Stored %1</source>
         <translation>Stored %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n result(s) are no resistivity reading and left out</source>
+        <translation>
+            <numerusform>%n result is no resistivity reading and left out</numerusform>
+            <numerusform>%n results are no resistivity reading and left out</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation>undetermined</translation>
+    </message>
 </context>
 <context>
     <name>SyncErrors</name>
@@ -2194,6 +2259,25 @@ Date</translation>
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>ValidityNotes</name>
+    <message>
+        <source>the instrument stored a failed reading</source>
+        <translation>the instrument stored a failed reading</translation>
+    </message>
+    <message>
+        <source>jamming voltage %1 V above %2 V</source>
+        <translation>jamming voltage %1 V above %2 V</translation>
+    </message>
+    <message>
+        <source>Rs %1 above %2</source>
+        <translation>Rs %1 above %2</translation>
+    </message>
+    <message>
+        <source>Rh %1 above %2</source>
+        <translation>Rh %1 above %2</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,53 @@
     </message>
 </context>
 <context>
+    <name>AnalysisNotes</name>
+    <message>
+        <source>slot %1</source>
+        <translation>存储位 %1</translation>
+    </message>
+    <message>
+        <source>result %1</source>
+        <translation>结果 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 is over range, no measured value; left out</source>
+        <translation>%1：%2 %3 超出量程，没有测量值；已略去</translation>
+    </message>
+    <message>
+        <source>%1: no valid %2; left out</source>
+        <translation>%1：没有有效的 %2；已略去</translation>
+    </message>
+    <message>
+        <source>%1: doubtful (%2); left out</source>
+        <translation>%1：可疑（%2）；已略去</translation>
+    </message>
+    <message>
+        <source>%1: no measuring distance; left out</source>
+        <translation>%1：没有测量距离；已略去</translation>
+    </message>
+    <message>
+        <source>%1: distance shown as &gt;99; the stored %2 m is used</source>
+        <translation>%1：距离显示为 &gt;99；采用存储的 %2 m</translation>
+    </message>
+    <message>
+        <source>%1 results at %2 m: their geometric mean is used</source>
+        <translation>%2 m 处有 %1 个结果：采用其几何平均值</translation>
+    </message>
+    <message>
+        <source>the starting model could not be computed</source>
+        <translation>无法计算初始模型</translation>
+    </message>
+    <message>
+        <source>the solver stopped after %1 iterations without converging</source>
+        <translation>求解器迭代 %1 次后停止，未收敛</translation>
+    </message>
+    <message>
+        <source>the solver stopped without converging: %1</source>
+        <translation>求解器停止，未收敛：%1</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveProblems</name>
     <message>
         <source>a site needs a name</source>
@@ -907,6 +954,12 @@
     <message>
         <source>Save plot...</source>
         <translation>保存图...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) are no 3-pole or 4-pole earth resistance and left out</source>
+        <translation>
+            <numerusform>%n 个结果不是三极或四极接地电阻，已略去</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2100,6 +2153,16 @@ Date</translation>
         <source>Stored %1</source>
         <translation>已保存 %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n result(s) are no resistivity reading and left out</source>
+        <translation>
+            <numerusform>%n 个结果不是电阻率读数，已略去</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation>无法确定</translation>
+    </message>
 </context>
 <context>
     <name>SyncErrors</name>
@@ -2184,6 +2247,25 @@ Date</translation>
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>ValidityNotes</name>
+    <message>
+        <source>the instrument stored a failed reading</source>
+        <translation>仪器存储的是一次失败的读数</translation>
+    </message>
+    <message>
+        <source>jamming voltage %1 V above %2 V</source>
+        <translation>干扰电压 %1 V 高于 %2 V</translation>
+    </message>
+    <message>
+        <source>Rs %1 above %2</source>
+        <translation>Rs %1 高于 %2</translation>
+    </message>
+    <message>
+        <source>Rh %1 above %2</source>
+        <translation>Rh %1 高于 %2</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 
 #include "FopPlotPainting.h"
 #include "FopSummaryText.h"
+#include "NoteText.h"
 #include "SiteReportGrid.h"
 #include "SoilCovariance.h"
 #include "SoilPlotPainting.h"
@@ -82,7 +83,7 @@ double DrawLeftOut(QPainter& painter, const QString& heading, const std::vector<
     painter.setFont(Font(8));
     const double lineMm = kLine * 0.8;
     for (std::size_t i = 0; i < notes.size() && i < kLeftOutShown; ++i)
-        y = WrappedText(painter, Q(notes[i]), mm, x, y, width, lineMm);
+        y = WrappedText(painter, texts::AnalysisNoteText(notes[i]), mm, x, y, width, lineMm);
     if (notes.size() > kLeftOutShown) {
         Text(painter, mm(x, y, width, lineMm),
              QCoreApplication::translate("SiteReport", "and %n more", nullptr,

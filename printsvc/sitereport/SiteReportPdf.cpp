@@ -1,4 +1,5 @@
 #include "SiteReportPdf.h"
+#include "NoteText.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -165,7 +166,7 @@ std::vector<QString> ResultCells(const ReportedResult& result) {
     // The user's note first, then why the reading is doubtful.
     std::string notes = view.note;
     for (const std::string& note : view.validity) {
-        notes += (notes.empty() ? "" : "; ") + note;
+        notes += (notes.empty() ? "" : "; ") + texts::ValidityNoteText(note).toStdString();
     }
     // A limit is printed only where the result was judged against it.
     const bool judged = view.verdict != archive::Verdict::None;

@@ -102,7 +102,9 @@ TEST_F(SyncTest, TheLaterEditOfAFieldWinsEverywhereAndTheOtherIsListed) {
     SyncAll({"bob", "ann"});
     ExpectConverged({"ann", "bob"});
     EXPECT_EQ(Query("ann", "SELECT name FROM sites"), R"([["North yard"]])");
+    // Settled on one PC, settled on all.
     EXPECT_TRUE(sync::ListConflicts(Archive("bob")).Value().empty());
+    EXPECT_TRUE(sync::ListConflicts(Archive("ann")).Value().empty());
 }
 
 TEST_F(SyncTest, AnEarlierEditPushedFirstLosesToTheLaterOneWhenThatArrives) {

@@ -1,5 +1,6 @@
-// The archive's own problems reach a person in their language, with what varies filled in; the
-// database's words pass as they are, and the English the archive reports stays as callers know it.
+// The lower layers' own sentences (the archive's refusals, the reasons a result is doubtful, the analyses'
+// notes) reach a person in their language, with what varies filled in; other words pass as they are, and
+// the English the lower layers report stays as callers and files know it.
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -7,8 +8,14 @@
 #include "Archive.h"
 #include "ArchiveProblemText.h"
 #include "LanguageChoice.h"
+#include "MessageBox.h"
+#include "NoteText.h"
+#include "NoteTexts.h"
 #include "Problems.h"
 #include "Sites.h"
+#include "Sounding.h"
+#include "StatedText.h"
+#include "Verdict.h"
 
 namespace terrovane::texts {
 namespace {
@@ -68,15 +75,51 @@ TEST_F(ArchiveProblemTextTest, OtherWordsPassAsTheyCame) {
     EXPECT_EQ(ArchiveProblemText("there is no site"), QStringLiteral("there is no site"));
 }
 
-TEST(ArchiveProblemsTest, EveryProblemIsReadBackAsItsTextAndArguments) {
-    for (const char* text : archive::ProblemTexts()) {
-        const std::vector<std::string> arguments = {"Werk \"A\" at site \"B\"", "17"};
-        const std::string said = archive::Problem(text, arguments);
-        archive::StatedProblem problem;
-        ASSERT_TRUE(archive::ParseProblem(said, problem)) << said;
-        EXPECT_STREQ(problem.text, text) << said;
-        EXPECT_EQ(archive::Problem(problem.text, problem.arguments), said);
+TEST(StatedTextTest, EveryFixedTextOfTheLowerLayersIsReadBackAsItsTextAndArguments) {
+    for (const auto* texts : {&archive::ProblemTexts(), &archive::ValidityTexts(), &analysis::NoteTexts()}) {
+        for (const char* text : *texts) {
+            const std::vector<std::string> arguments = {"Werk \"A\" at site \"B\"", "17", "> 300 kΩ"};
+            const std::string said = platform::FillArguments(text, arguments);
+            Stated stated;
+            ASSERT_TRUE(ParseStated(said, *texts, stated)) << said;
+            EXPECT_STREQ(stated.text, text) << said;
+            EXPECT_EQ(platform::FillArguments(stated.text, stated.arguments), said);
+        }
     }
+}
+
+// A resistivity result of slot `slot` that the instrument showed as over range, or doubtful.
+analysis::SourcedRecord Resistivity(std::size_t slot, float rho, std::vector<std::string> doubtful = {}) {
+    record::MeasurementRecord r{};
+    r.mode = 9;
+    r.integerValue = 4;
+    r.values[record::kResistivity] = rho;
+    return {analysis::SlotSource(slot), r, std::move(doubtful)};
+}
+
+TEST(NoteTextTest, LeftOutResultsAreNamedAndExplainedInTheRunningLanguage) {
+    record::MeasurementRecord jammed{};
+    jammed.mode = 1;
+    jammed.values[record::kJammingVoltage] = 12.5f;
+    const std::vector<std::string> reasons = archive::ValidityNotes(jammed);
+    ASSERT_EQ(reasons.size(), 1u);
+    const analysis::GatheredSounding gathered = analysis::SoundingFromRecords(
+        {Resistivity(7, 120.0f, reasons), Resistivity(8, 80.0f), Resistivity(9, 90.0f)});
+    ASSERT_EQ(gathered.leftOut.size(), 1u);
+    ASSERT_EQ(gathered.notes.size(), 1u);
+    // The notes themselves stay English: the JSON and the command line's scripts keep them.
+    EXPECT_EQ(gathered.leftOut.front(), "slot 07: doubtful (jamming voltage 12.5 V above 10 V); left out");
+    EXPECT_EQ(gathered.notes.front(), "2 results at 4 m: their geometric mean is used");
+    ASSERT_TRUE(translations::InstallLanguage(Language::German));
+    EXPECT_EQ(AnalysisNoteText(gathered.leftOut.front()),
+              QStringLiteral("Speicherplatz 07: zweifelhaft (Störspannung 12.5 V über 10 V); ausgelassen"));
+    EXPECT_EQ(AnalysisNoteText(gathered.notes.front()),
+              QStringLiteral("2 Ergebnisse bei 4 m: ihr geometrisches Mittel wird verwendet"));
+    EXPECT_EQ(ValidityNoteText(reasons.front()), QStringLiteral("Störspannung 12.5 V über 10 V"));
+    ASSERT_TRUE(translations::InstallLanguage(Language::Chinese));
+    EXPECT_EQ(AnalysisNoteText(gathered.leftOut.front()),
+              QStringLiteral("存储位 07：可疑（干扰电压 12.5 V 高于 10 V）；已略去"));
+    EXPECT_EQ(AnalysisNoteText("a solver's own words"), QStringLiteral("a solver's own words"));
 }
 
 }  // namespace

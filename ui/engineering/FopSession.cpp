@@ -1,6 +1,8 @@
 #include "FopSession.h"
 
+#include <QCoreApplication>
 #include "Mode.h"
+#include "NoteTexts.h"
 #include "Reading.h"
 #include "RecordTexts.h"
 
@@ -17,7 +19,7 @@ std::vector<FopResult> FopResultsOf(const std::vector<archive::ResultRow>& rows,
             ++otherModes;
             continue;
         }
-        const analysis::SourcedRecord sourced{"result " + std::to_string(row.id), record,
+        const analysis::SourcedRecord sourced{analysis::ResultSource(row.id), record,
                                               archive::ValidityNotes(record, thresholds)};
         if (const std::string why = analysis::WhyLeftOut(format::Quantity::Re, sourced); !why.empty()) {
             notes.push_back(why);
@@ -27,9 +29,11 @@ std::vector<FopResult> FopResultsOf(const std::vector<archive::ResultRow>& rows,
                            format::ReadingOf(format::Quantity::Re, &record).value});
     }
     if (otherModes > 0)
-        notes.insert(notes.begin(), std::to_string(otherModes) +
-                                        (otherModes == 1 ? " result is" : " results are") +
-                                        " no 3-pole or 4-pole earth resistance and left out");
+        notes.insert(notes.begin(),
+                     QCoreApplication::translate(
+                         "FopWindow", "%n result(s) are no 3-pole or 4-pole earth resistance and left out",
+                         nullptr, otherModes)
+                         .toStdString());
     return results;
 }
 

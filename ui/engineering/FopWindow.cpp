@@ -13,6 +13,7 @@
 #include "FopCurves.h"
 #include "FopPlotGeometry.h"
 #include "FopSummaryText.h"
+#include "NoteText.h"
 #include "PlotSaving.h"
 #include "RefusalText.h"
 #include "ScreenFit.h"
@@ -142,7 +143,7 @@ void FopWindow::ShowStored(const archive::StoredFopCurve& curve) {
 void FopWindow::ShowLeftOut() {
     QStringList lines;
     for (const std::string& note : leftOut_)
-        lines << QString::fromStdString(note);
+        lines << texts::AnalysisNoteText(note);
     leftOutNotes_->setText(lines.join(QLatin1Char('\n')));
     leftOutNotes_->setVisible(!leftOut_.empty());
 }

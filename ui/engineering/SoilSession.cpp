@@ -1,8 +1,11 @@
 #include "SoilSession.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 #include "Mode.h"
+#include "NoteTexts.h"
 #include "Numbers.h"
 
 namespace terrovane::engineering {
@@ -27,13 +30,15 @@ analysis::GatheredSounding SoundingOfResults(const std::vector<archive::ResultRo
             continue;
         }
         records.push_back(
-            {"result " + std::to_string(row.id), record, archive::ValidityNotes(record, thresholds)});
+            {analysis::ResultSource(row.id), record, archive::ValidityNotes(record, thresholds)});
     }
     analysis::GatheredSounding gathered = analysis::SoundingFromRecords(records);
     if (passed > 0)
-        gathered.notes.insert(gathered.notes.begin(), std::to_string(passed) +
-                                                          (passed == 1 ? " result is" : " results are") +
-                                                          " no resistivity reading and left out");
+        gathered.notes.insert(
+            gathered.notes.begin(),
+            QCoreApplication::translate("SoilWindow", "%n result(s) are no resistivity reading and left out",
+                                        nullptr, passed)
+                .toStdString());
     return gathered;
 }
 

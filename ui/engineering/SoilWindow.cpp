@@ -13,6 +13,7 @@
 #include "FileDialogSetup.h"
 #include "FocusFrame.h"
 #include "GridWindow.h"
+#include "NoteText.h"
 #include "PlotFiles.h"
 #include "PlotSaving.h"
 #include "RefusalText.h"
@@ -36,7 +37,7 @@ QString SigmaText(double sigma) {
     if (std::isnan(sigma))
         return QCoreApplication::translate("SoilWindow", "not estimated");
     if (std::isinf(sigma))
-        return QStringLiteral("undetermined");
+        return QCoreApplication::translate("SoilWindow", "undetermined");
     return QStringLiteral("+- %1").arg(sigma, 0, 'g', 3);
 }
 
@@ -51,9 +52,9 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     leftOut_ = gathered.leftOut;
     QStringList notes;
     for (const std::string& note : gathered.leftOut)
-        notes << QString::fromStdString(note);
+        notes << texts::AnalysisNoteText(note);
     for (const std::string& note : gathered.notes)
-        notes << QString::fromStdString(note);
+        notes << texts::AnalysisNoteText(note);
     gatherNotes_ = notes.join(QLatin1Char('\n'));
 
     auto* outer = new QVBoxLayout(this);
@@ -132,7 +133,7 @@ void SoilWindow::ShowStored(const archive::StoredSoilModel& model) {
                                 .replace(QLatin1Char('T'), QLatin1Char(' ')));
     leftOut_ = model.leftOut;
     for (const std::string& note : leftOut_)
-        gatherNotes_ += QLatin1Char('\n') + QString::fromStdString(note);
+        gatherNotes_ += QLatin1Char('\n') + texts::AnalysisNoteText(note);
     const QSignalBlocker quiet(layers_);
     layers_->setCurrentText(QString::fromStdString(model.layerChoice));
     Refit();
@@ -164,7 +165,7 @@ void SoilWindow::ShowFit() {
             QCoreApplication::translate("SoilWindow", "%n layer(s), RMS error %1 %", nullptr, layers)
                 .arg(QLocale().toString(fit_.rmsPercent, 'f', 2)));
         if (!fit_.converged)
-            notes << QString::fromStdString(fit_.solverNote) +
+            notes << texts::AnalysisNoteText(fit_.solverNote) +
                          QCoreApplication::translate("SoilWindow", "; the best model found is shown");
     } else {
         rms_->setText(fit_.refusal.Refused() ? texts::RefusalText(fit_.refusal)

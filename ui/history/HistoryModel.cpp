@@ -6,6 +6,7 @@
 #include <QFont>
 
 #include "HistoryColumns.h"
+#include "NoteText.h"
 #include "ValiditySetting.h"
 
 namespace terrovane::history {
@@ -98,7 +99,8 @@ QVariant VerdictDecoration(const archive::ResultView& view, int role) {
                                        .arg(QString::fromStdString(view.limit->source))
                                  : QCoreApplication::translate("HistoryModel", "No limit applies");
         for (const std::string& note : view.validity) {
-            tip += QCoreApplication::translate("HistoryModel", "\nDoubtful: ") + QString::fromStdString(note);
+            tip +=
+                QCoreApplication::translate("HistoryModel", "\nDoubtful: ") + texts::ValidityNoteText(note);
         }
         return tip;
     }
