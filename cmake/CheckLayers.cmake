@@ -40,7 +40,7 @@ set(rules
   "ui/engineering/tools: ui/engineering translations"
   "ui/history: texts ui/engineering printsvc/sitereport archive export ui/filedialog ui/screenfit ui/keyboard format record platform"
   "ui/history/tools: ui/history translations"
-  "ui/team: sync archive platform ui/keyboard"
+  "ui/team: sync archive pg platform ui/keyboard"
   "ui/team/tools: ui/team ui/history sync archive translations"
   "printsvc/form:"
   "printsvc/handoff: record platform"

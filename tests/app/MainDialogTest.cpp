@@ -20,6 +20,7 @@
 #include "CommandIds.h"
 #include "DialogLayout.h"
 #include "RecordList.h"
+#include "SyncStrip.h"
 
 namespace terrovane::app {
 namespace {
@@ -316,6 +317,34 @@ TEST(MainDialog, FastReadOutIsAToggleRememberedInTheSettings) {
     EXPECT_FALSE(reopened.Menu().Action(32815)->isChecked());
     EXPECT_FALSE(reopened.Session().FastReadOut());
     QSettings().clear();
+}
+
+}  // namespace
+}  // namespace terrovane::app
+
+namespace terrovane::app {
+namespace {
+
+// File > Team... opens one dialog on the program's session, and the archive window carries the team's line.
+TEST(MainDialog, TeamOpensItsDialogAndTheArchiveWindowShowsTheSyncLine) {
+    CTesterDlg dialog;
+    dialog.OnCommand(res::kCmdTeam);
+    ASSERT_NE(dialog.TeamWindow(), nullptr);
+    EXPECT_TRUE(dialog.TeamWindow()->isVisible());
+    EXPECT_FALSE(dialog.Team().SignedIn());
+    EXPECT_FALSE(dialog.TeamWindow()->SyncNowButton().isEnabled());
+    teamui::TeamDialog* first = dialog.TeamWindow();
+    dialog.OnCommand(res::kCmdTeam);
+    EXPECT_EQ(dialog.TeamWindow(), first);
+    dialog.TeamWindow()->close();
+
+    dialog.OnCommand(res::kCmdHistory);
+    ASSERT_NE(dialog.History(), nullptr);
+    auto* line = dialog.History()->findChild<teamui::SyncStrip*>();
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->Summary().text().contains(QStringLiteral("Not yet sent: 0")))
+        << line->Summary().text().toStdString();
+    dialog.History()->close();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "TeamSession.h"
 
+#include "ConninfoPassword.h"
 #include "Settings.h"
 
 namespace terrovane::teamui {
@@ -42,11 +43,15 @@ void TeamSession::SignIn(const QString& server, const QString& user, const QStri
     if (Syncing()) {
         return;
     }
-    server_ = server.trimmed();
+    // A password typed into the connection string goes where passwords go, never into the settings.
+    pg::ConninfoWithoutPassword typed = pg::TakePasswordOut(server.trimmed().toStdString());
+    server_ = QString::fromStdString(typed.conninfo);
     user_ = user.trimmed();
-    trying_ = password;
+    const QString given =
+        password.isEmpty() && typed.password ? QString::fromStdString(*typed.password) : password;
+    trying_ = given;
     emit Changed();
-    if (!StartSync(password, true)) {
+    if (!StartSync(given, true)) {
         trying_.reset();
     }
 }
