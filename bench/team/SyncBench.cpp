@@ -11,6 +11,7 @@
 #include "Archive.h"
 #include "ContentKey.h"
 #include "MeasurementRecord.h"
+#include "Numbers.h"
 #include "RecordPacket.h"
 #include "Sqlite.h"
 #include "SyncIds.h"
@@ -64,7 +65,8 @@ bool Synced(const char* what, const std::string& path, const std::string& connin
                     report.detail.c_str());
         return false;
     }
-    std::printf("%s: %.2f s (pushed %d, pulled %d)\n", what, seconds, report.pushed, report.pulled);
+    std::printf("%s: %s s (pushed %d, pulled %d)\n", what, terrovane::numbers::Fixed(seconds, 2).c_str(),
+                report.pushed, report.pulled);
     return true;
 }
 
@@ -92,7 +94,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: terrovane-sync-bench READOUTS FOLDER CONNINFO_A CONNINFO_B\n");
         return 2;
     }
-    const int readouts = std::stoi(argv[1]);
+    const auto count = terrovane::numbers::ParseInteger(argv[1]);
+    if (!count || *count < 1 || *count > 1'000'000) {
+        std::fprintf(stderr, "READOUTS is a whole number from 1 to 1000000, not \"%s\"\n", argv[1]);
+        return 2;
+    }
+    const int readouts = static_cast<int>(*count);
     const std::string folder = argv[2];
     std::string error;
     auto first = Archive::Open(folder + "/a.sqlite", error);
@@ -111,8 +118,8 @@ int main(int argc, char** argv) {
              << "\"}\n";
     }
     copy.close();
-    std::printf("archive of %d read-outs (%d results) made in %.1f s\n", readouts, readouts * 100,
-                SecondsSince(filling));
+    std::printf("archive of %d read-outs (%d results) made in %s s\n", readouts, readouts * 100,
+                terrovane::numbers::Fixed(SecondsSince(filling), 1).c_str());
 
     double firstSync = 0;
     double secondPc = 0;
@@ -130,7 +137,8 @@ int main(int argc, char** argv) {
         !Synced("one new read-out: the other PC's sync", folder + "/b.sqlite", argv[4], pull)) {
         return 1;
     }
-    std::printf("first_sync_seconds=%.3f\none_readout_end_to_end_seconds=%.3f (goal < 1 s)\n", firstSync,
-                push + pull);
+    std::printf("first_sync_seconds=%s\none_readout_end_to_end_seconds=%s (goal < 1 s)\n",
+                terrovane::numbers::Fixed(firstSync, 3).c_str(),
+                terrovane::numbers::Fixed(push + pull, 3).c_str());
     return 0;
 }

@@ -5,6 +5,8 @@
 namespace terrovane::teamui {
 namespace {
 
+// The secret store finds the password by this name: a key, the same in every language, so a password kept
+// under one language is found under another. Not translated for that reason.
 const QString kService = QStringLiteral("Terrovane team server");
 
 // Whether the failure means there is no usable store at all, rather than no entry in a working one.
