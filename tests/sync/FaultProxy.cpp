@@ -131,15 +131,6 @@ void FaultProxy::Run() {
         if (watched[0].revents != 0) {
             break;
         }
-        if (watched[1].revents & POLLIN) {
-            const int client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-            const int server = client >= 0 ? ConnectTo(serverPort_) : -1;
-            if (server >= 0) {
-                pairs.push_back({client, server});
-            } else if (client >= 0) {
-                ::close(client);
-            }
-        }
         std::vector<Pair> open;
         for (std::size_t i = 0; i < pairs.size(); ++i) {
             const Pair pair = pairs[i];
@@ -173,6 +164,17 @@ void FaultProxy::Run() {
             }
         }
         pairs = std::move(open);
+        // Accepted only after the watched pairs are served: a pair added earlier has no entry in
+        // this round's poll list.
+        if (watched[1].revents & POLLIN) {
+            const int client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+            const int server = client >= 0 ? ConnectTo(serverPort_) : -1;
+            if (server >= 0) {
+                pairs.push_back({client, server});
+            } else if (client >= 0) {
+                ::close(client);
+            }
+        }
     }
     for (const Pair& pair : pairs) {
         ::close(pair.client);
