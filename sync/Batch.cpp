@@ -28,28 +28,41 @@ std::string FieldChange(const Entity& entity, const std::optional<std::string>& 
            (base.empty() ? "" : R"(,"base":)" + JsonString(base)) + "}";
 }
 
-// The read-out's content, once: its key is noted here so its note and later answers can find it.
+// The read-out's content, once: its key is noted here so its note and later answers can find it. The
+// batch names the read-out by its row; its image is added as the batch is sent (SentChanges).
 std::optional<std::string> ReadOutContent(archive::Database& db, const std::string& id) {
-    archive::Statement query;
-    if (query.Prepare(db, "SELECT read_at, port, image FROM readouts WHERE id = ?") != 0) {
-        throw LocalFailure(db.ExtendedErrorCode(), db.Error());
-    }
-    query.Bind(1, WholeNumber(id, 0));
-    if (query.Step() != SQLITE_ROW) {
+    Bound query(db, "SELECT read_at, port, image FROM readouts WHERE id = ?", {WholeNumber(id, 0)});
+    if (query->Step() != SQLITE_ROW) {
         return std::nullopt;
     }
-    const std::string readAt = query.Text(0);
-    const std::string port = query.Text(1);
-    const std::vector<std::uint8_t> image = query.Blob(2);
-    const std::string key = ReadOutKey(readAt, port, image);
+    const std::string key = ReadOutKey(query->Text(0), query->Text(1), query->Blob(2));
     Exec(db, "INSERT OR IGNORE INTO sync_content (kind, key, local_id) VALUES ('readout', ?1, ?2)",
          {key, id});
     if (Single(db, "SELECT sent FROM sync_content WHERE kind = 'readout' AND key = ?1", {key}) == "1") {
         return std::nullopt;
     }
-    return R"({"type":"content","kind":"readout","key":)" + JsonString(key) +
-           R"(,"site":null,"body":{"read_at":)" + JsonString(readAt) + R"(,"port":)" + JsonString(port) +
-           R"(,"image":")" + archive::HexText(image) + "\"}}";
+    return R"({"type":"content","kind":"readout","key":)" + JsonString(key) + R"(,"site":null,"ref":)" +
+           JsonString(id) + "}";
+}
+
+// Appends a read-out's content as the server takes it, from its row (read_at, port, image in columns 1 to
+// 3). One no longer held goes without a body: the server refuses that change alone, and it is listed with
+// the refused ones.
+void AppendReadOut(std::string& sent, const std::string& key, const archive::Statement& row) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    sent += R"({"type":"content","kind":"readout","key":)" + JsonString(key) + R"(,"site":null)";
+    if (row.IsNull(1)) {
+        sent += "}";
+        return;
+    }
+    sent += R"(,"body":{"read_at":)" + JsonString(row.Text(1)) + R"(,"port":)" + JsonString(row.Text(2)) +
+            R"(,"image":")";
+    // Written in place: a batch is megabytes of images.
+    for (const std::uint8_t byte : row.Blob(3)) {
+        sent += kDigits[byte >> 4];
+        sent += kDigits[byte & 0x0F];
+    }
+    sent += "\"}}";
 }
 
 // A note without label and text.
@@ -117,10 +130,11 @@ void ApplyOutcome(archive::Database& db, const SqlRow& change, BatchAnswer& answ
 }  // namespace
 
 std::optional<Batch> NextBatch(archive::Database& db, int entries) {
+    const PreparedOnce prepared(db);
     const std::vector<SqlRow> waiting =
         Rows(db, "SELECT batch, changes FROM sync_batches ORDER BY batch LIMIT 1");
     if (!waiting.empty()) {
-        return Batch{WholeNumber(waiting[0][0], 1), *waiting[0][1]};
+        return Batch{WholeNumber(waiting[0][0], 1), *waiting[0][1], SentChanges(db, *waiting[0][1])};
     }
     while (true) {
         const std::vector<SqlRow> outbox = Rows(db, kOutboxEntries, {static_cast<std::int64_t>(entries)});
@@ -143,6 +157,7 @@ std::optional<Batch> NextBatch(archive::Database& db, int entries) {
         }
         batch.changes += "]";
         Exec(db, "INSERT INTO sync_batches VALUES (?1, ?2)", {batch.number, batch.changes});
+        batch.sent = SentChanges(db, batch.changes);
         return batch;
     }
 }
@@ -170,6 +185,7 @@ BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::st
         return answer;
     }
     answer.status = BatchAnswer::Status::Applied;
+    const PreparedOnce prepared(db);
     const std::vector<SqlRow> changes = Rows(
         db,
         // Each change without its body (a read-out's image) once, so the fields are read from a small text.
@@ -189,6 +205,42 @@ BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::st
     Exec(db, "DELETE FROM sync_batches WHERE batch = ?1", {batch.number});
     SetStateValue(db, "next_batch", std::to_string(batch.number + 1));
     return answer;
+}
+
+std::string SentChanges(archive::Database& db, const std::string& changes) {
+    archive::Statement rows;
+    // A read-out named by its row ("ref") without a body; a batch kept by an earlier version carries its
+    // body already and goes as it is. The last column is the size of all images, to reserve room once.
+    if (rows.Prepare(db,
+                     "SELECT c.value, r.read_at, r.port, r.image, json_extract(c.value, '$.key'), "
+                     "json_extract(c.value, '$.type') = 'content' AND json_extract(c.value, '$.kind') = "
+                     "'readout' AND json_type(c.value, '$.ref') IS NOT NULL AND json_type(c.value, "
+                     "'$.body') IS NULL, "
+                     "coalesce(sum(length(r.image)) OVER (), 0) "
+                     "FROM json_each(?1) AS c LEFT JOIN readouts r ON r.id = json_extract(c.value, '$.ref') "
+                     "ORDER BY c.key") != SQLITE_OK) {
+        throw LocalFailure(db.ExtendedErrorCode(), db.Error());
+    }
+    rows.Bind(1, std::string_view(changes));
+    std::string sent = "[";
+    int rc;
+    while ((rc = rows.Step()) == SQLITE_ROW) {
+        if (sent.size() == 1) {
+            sent.reserve(2 * changes.size() + 2 * static_cast<std::size_t>(rows.Int(6)));
+        } else {
+            sent += ",";
+        }
+        if (rows.Int(5) == 1) {
+            AppendReadOut(sent, rows.Text(4), rows);
+        } else {
+            sent += rows.Text(0);
+        }
+    }
+    if (rc != SQLITE_DONE) {
+        throw LocalFailure(db.ExtendedErrorCode(), db.Error());
+    }
+    sent += "]";
+    return sent;
 }
 
 int Unsent(archive::Database& db) {

@@ -8,10 +8,15 @@
 
 namespace terrovane::sync {
 
-// One numbered batch of this PC's changes, as the server's push function takes it (a JSON array).
+// One numbered batch of this PC's changes (JSON arrays). The archive keeps `changes`, in which a read-out
+// is named by its key and row, not carried with its image: a first sync's batches would otherwise be
+// written to the archive, read back and parsed again by the megabyte. `sent` is the array the server's
+// push function takes, each read-out with its image; a read-out never changes, so the same batch sent
+// again is the same text.
 struct Batch {
     std::int64_t number = 0;
     std::string changes;
+    std::string sent;
 };
 
 // The batch still waiting for the server's answer, else a new one made from up to `entries` outbox
@@ -19,6 +24,10 @@ struct Batch {
 // nullopt when nothing is left to send. A new batch is kept until it is answered, so a batch sent again
 // is the same batch.
 std::optional<Batch> NextBatch(archive::Database& db, int entries);
+
+// The array sent for a batch kept in the archive: each read-out named in it with its image again (one
+// no longer held is sent without it, and the server refuses that change alone).
+std::string SentChanges(archive::Database& db, const std::string& changes);
 
 // What the server's answer to a batch said.
 struct BatchAnswer {

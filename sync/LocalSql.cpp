@@ -7,29 +7,67 @@
 namespace terrovane::sync {
 namespace {
 
-archive::Statement Prepared(archive::Database& db, std::string_view sql,
-                            const std::vector<SqlValue>& values) {
-    archive::Statement statement;
-    if (const int rc = statement.Prepare(db, sql); rc != SQLITE_OK) {
-        throw LocalFailure(rc, db.Error());
-    }
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const int index = static_cast<int>(i) + 1;
-        const SqlValue& value = values[i];
-        if (const auto* text = std::get_if<std::string>(&value)) {
-            statement.Bind(index, std::string_view(*text));
-        } else if (const auto* number = std::get_if<std::int64_t>(&value)) {
-            statement.Bind(index, *number);
-        } else if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&value)) {
-            statement.BindBlob(index, *bytes);
-        } else {
-            statement.BindNull(index);
-        }
-    }
-    return statement;
-}
+thread_local PreparedOnce* keeper = nullptr;
 
 }  // namespace
+
+PreparedOnce::PreparedOnce(archive::Database& db) : db_(db), inCharge_(keeper == nullptr) {
+    if (inCharge_) {
+        keeper = this;
+    }
+}
+
+PreparedOnce::~PreparedOnce() {
+    if (inCharge_) {
+        keeper = nullptr;
+    }
+}
+
+archive::Statement* PreparedOnce::Kept(archive::Database& db, std::string_view sql) {
+    if (keeper == nullptr || &keeper->db_ != &db) {
+        return nullptr;
+    }
+    auto found = keeper->statements_.find(sql);
+    if (found == keeper->statements_.end()) {
+        archive::Statement statement;
+        if (const int rc = statement.Prepare(db, sql); rc != SQLITE_OK) {
+            throw LocalFailure(rc, db.Error());
+        }
+        found = keeper->statements_.emplace(std::string(sql), std::move(statement)).first;
+    }
+    return &found->second;
+}
+
+Bound::Bound(archive::Database& db, std::string_view sql, const std::vector<SqlValue>& values)
+    : kept_(PreparedOnce::Kept(db, sql)) {
+    if (kept_ == nullptr) {
+        if (const int rc = own_.Prepare(db, sql); rc != SQLITE_OK) {
+            throw LocalFailure(rc, db.Error());
+        }
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        BindValue(static_cast<int>(i) + 1, values[i]);
+    }
+}
+
+Bound::~Bound() {
+    if (kept_ != nullptr) {
+        kept_->Reset();
+    }
+}
+
+void Bound::BindValue(int index, const SqlValue& value) {
+    archive::Statement& statement = **this;
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        statement.Bind(index, std::string_view(*text));
+    } else if (const auto* number = std::get_if<std::int64_t>(&value)) {
+        statement.Bind(index, *number);
+    } else if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&value)) {
+        statement.BindBlob(index, *bytes);
+    } else {
+        statement.BindNull(index);
+    }
+}
 
 std::int64_t WholeNumber(const std::optional<std::string>& text, std::int64_t fallback) {
     if (!text) {
@@ -41,13 +79,13 @@ std::int64_t WholeNumber(const std::optional<std::string>& text, std::int64_t fa
 }
 
 std::vector<SqlRow> Rows(archive::Database& db, std::string_view sql, const std::vector<SqlValue>& values) {
-    archive::Statement statement = Prepared(db, sql, values);
+    Bound statement(db, sql, values);
     std::vector<SqlRow> rows;
     int rc;
-    while ((rc = statement.Step()) == SQLITE_ROW) {
+    while ((rc = statement->Step()) == SQLITE_ROW) {
         SqlRow row;
-        for (int column = 0; column < statement.ColumnCount(); ++column) {
-            row.push_back(statement.IsNull(column) ? std::nullopt : std::optional(statement.Text(column)));
+        for (int column = 0; column < statement->ColumnCount(); ++column) {
+            row.push_back(statement->IsNull(column) ? std::nullopt : std::optional(statement->Text(column)));
         }
         rows.push_back(std::move(row));
     }
@@ -64,9 +102,9 @@ std::optional<std::string> Single(archive::Database& db, std::string_view sql,
 }
 
 int Exec(archive::Database& db, std::string_view sql, const std::vector<SqlValue>& values) {
-    archive::Statement statement = Prepared(db, sql, values);
+    Bound statement(db, sql, values);
     int rc;
-    while ((rc = statement.Step()) == SQLITE_ROW) {
+    while ((rc = statement->Step()) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE) {
         throw LocalFailure(db.ExtendedErrorCode(), db.Error());

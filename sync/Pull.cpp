@@ -154,6 +154,7 @@ int ApplyPage(archive::Archive& archive, archive::Database& db, const std::vecto
         return 0;
     }
     const Applying applying(db);
+    const PreparedOnce prepared(db);
     AdvanceClock(db, page);
     std::map<Entity, std::map<std::string, IncomingField>> fields;
     int taken = 0;

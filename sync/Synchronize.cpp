@@ -139,7 +139,7 @@ bool Session::PushAll() {
         }
         const pg::QueryResult answer =
             Call("SELECT terrovane.push($1, $2::uuid, $3::bigint, $4::jsonb)::text",
-                 {Layout(), device_, std::to_string(batch->number), batch->changes});
+                 {Layout(), device_, std::to_string(batch->number), batch->sent});
         if (!answer.Ok()) {
             return ServerFailed(answer);
         }
@@ -247,6 +247,7 @@ bool Session::PullAll() {
 bool Session::FetchMissingBodies(std::vector<PulledChange>& changes) {
     std::string missing;
     if (!Local([&](Database& db) {
+            const PreparedOnce prepared(db);
             for (const PulledChange& change : changes) {
                 if (change.source == "content" &&
                     !Single(db, "SELECT 1 FROM sync_content WHERE kind = ?1 AND key = ?2",

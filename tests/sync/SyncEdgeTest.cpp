@@ -45,7 +45,7 @@ TEST_F(SyncEdgeTest, ABatchWhoseAnswerWasLostIsSentAgainAndAppliedOnce) {
         });
     ASSERT_TRUE(built.Ok() && batch.has_value());
     // The server applies it, but its answer never arrives.
-    const pg::QueryResult applied = Push(*SignIn("ann"), Device("ann"), batch->number, batch->changes);
+    const pg::QueryResult applied = Push(*SignIn("ann"), Device("ann"), batch->number, batch->sent);
     ASSERT_TRUE(applied.Ok()) << applied.Explained();
     const std::string audited = ServerCount("audit");
 
