@@ -169,13 +169,23 @@ Connection::~Connection() {
 }
 
 QueryResult Connection::Query(const std::string& sql, const Parameters& parameters) {
+    return Query(sql, parameters, {});
+}
+
+QueryResult Connection::Query(const std::string& sql, const Parameters& parameters,
+                              const std::vector<bool>& binary) {
     std::vector<const char*> values;
+    std::vector<int> lengths;
+    std::vector<int> formats;
     values.reserve(parameters.size());
-    for (const auto& parameter : parameters) {
-        values.push_back(parameter ? parameter->c_str() : nullptr);
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        const auto& parameter = parameters[i];
+        values.push_back(parameter ? parameter->data() : nullptr);
+        lengths.push_back(parameter ? static_cast<int>(parameter->size()) : 0);
+        formats.push_back(i < binary.size() && binary[i] ? 1 : 0);
     }
     return FromServer(handle_, PQexecParams(handle_, sql.c_str(), static_cast<int>(values.size()), nullptr,
-                                            values.data(), nullptr, nullptr, 0));
+                                            values.data(), lengths.data(), formats.data(), 0));
 }
 
 QueryResult Connection::RunScript(const std::string& sql) {

@@ -44,6 +44,9 @@ class Connection {
     Connection& operator=(const Connection&) = delete;
 
     QueryResult Query(const std::string& sql, const Parameters& parameters = {});
+    // The same, with the parameters marked in `binary` sent in the server's binary form of the type the
+    // statement casts them to (an array of bytes: half the size of its text, and nothing to parse).
+    QueryResult Query(const std::string& sql, const Parameters& parameters, const std::vector<bool>& binary);
     // Several statements without parameters in one round trip; only for the program's own fixed texts.
     QueryResult RunScript(const std::string& sql);
     // False once the server has gone away; the connection is then of no further use.

@@ -45,24 +45,41 @@ std::optional<std::string> ReadOutContent(archive::Database& db, const std::stri
            JsonString(id) + "}";
 }
 
+// Appends a whole number as the server's binary form has it: four bytes, the highest first.
+void AppendInt32(std::string& bytes, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        bytes += static_cast<char>((value >> shift) & 0xFF);
+    }
+}
+
+// The server's binary form of a one-dimensional bytea[] holds a header, then each element's length and
+// bytes. The header is written once the number of elements is known.
+constexpr std::size_t kArrayHeaderSize = 20;
+constexpr std::uint32_t kByteaType = 17;
+
+void AppendArrayHeader(std::string& bytes, std::uint32_t count) {
+    AppendInt32(bytes, 1);  // dimensions
+    AppendInt32(bytes, 0);  // no NULL element
+    AppendInt32(bytes, kByteaType);
+    AppendInt32(bytes, count);
+    AppendInt32(bytes, 1);  // the first index
+}
+
 // Appends a read-out's content as the server takes it, from its row (read_at, port, image in columns 1 to
-// 3). One no longer held goes without a body: the server refuses that change alone, and it is listed with
-// the refused ones.
-void AppendReadOut(std::string& sent, const std::string& key, const archive::Statement& row) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    sent += R"({"type":"content","kind":"readout","key":)" + JsonString(key) + R"(,"site":null)";
+// 3): its image goes to the batch's images, and the change names its place there.
+void AppendReadOut(Batch& batch, std::uint32_t& images, const std::string& key,
+                   const archive::Statement& row) {
+    batch.sent += R"({"type":"content","kind":"readout","key":)" + JsonString(key) + R"(,"site":null)";
     if (row.IsNull(1)) {
-        sent += "}";
+        batch.sent += "}";
         return;
     }
-    sent += R"(,"body":{"read_at":)" + JsonString(row.Text(1)) + R"(,"port":)" + JsonString(row.Text(2)) +
-            R"(,"image":")";
-    // Written in place: a batch is megabytes of images.
-    for (const std::uint8_t byte : row.Blob(3)) {
-        sent += kDigits[byte >> 4];
-        sent += kDigits[byte & 0x0F];
-    }
-    sent += "\"}}";
+    const std::vector<std::uint8_t> image = row.Blob(3);
+    ++images;
+    batch.sent += R"(,"body":{"read_at":)" + JsonString(row.Text(1)) + R"(,"port":)" +
+                  JsonString(row.Text(2)) + R"(},"image":)" + std::to_string(images) + "}";
+    AppendInt32(batch.images, static_cast<std::uint32_t>(image.size()));
+    batch.images.append(reinterpret_cast<const char*>(image.data()), image.size());
 }
 
 // A note without label and text.
@@ -134,7 +151,9 @@ std::optional<Batch> NextBatch(archive::Database& db, int entries) {
     const std::vector<SqlRow> waiting =
         Rows(db, "SELECT batch, changes FROM sync_batches ORDER BY batch LIMIT 1");
     if (!waiting.empty()) {
-        return Batch{WholeNumber(waiting[0][0], 1), *waiting[0][1], SentChanges(db, *waiting[0][1])};
+        Batch batch{WholeNumber(waiting[0][0], 1), *waiting[0][1], {}, {}};
+        PrepareSending(db, batch);
+        return batch;
     }
     while (true) {
         const std::vector<SqlRow> outbox = Rows(db, kOutboxEntries, {static_cast<std::int64_t>(entries)});
@@ -157,7 +176,7 @@ std::optional<Batch> NextBatch(archive::Database& db, int entries) {
         }
         batch.changes += "]";
         Exec(db, "INSERT INTO sync_batches VALUES (?1, ?2)", {batch.number, batch.changes});
-        batch.sent = SentChanges(db, batch.changes);
+        PrepareSending(db, batch);
         return batch;
     }
 }
@@ -207,7 +226,7 @@ BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::st
     return answer;
 }
 
-std::string SentChanges(archive::Database& db, const std::string& changes) {
+void PrepareSending(archive::Database& db, Batch& batch) {
     archive::Statement rows;
     // A read-out named by its row ("ref") without a body; a batch kept by an earlier version carries its
     // body already and goes as it is. The last column is the size of all images, to reserve room once.
@@ -216,31 +235,39 @@ std::string SentChanges(archive::Database& db, const std::string& changes) {
                      "json_extract(c.value, '$.type') = 'content' AND json_extract(c.value, '$.kind') = "
                      "'readout' AND json_type(c.value, '$.ref') IS NOT NULL AND json_type(c.value, "
                      "'$.body') IS NULL, "
-                     "coalesce(sum(length(r.image)) OVER (), 0) "
+                     "coalesce(sum(length(r.image) + 4) OVER (), 0) "
                      "FROM json_each(?1) AS c LEFT JOIN readouts r ON r.id = json_extract(c.value, '$.ref') "
                      "ORDER BY c.key") != SQLITE_OK) {
         throw LocalFailure(db.ExtendedErrorCode(), db.Error());
     }
-    rows.Bind(1, std::string_view(changes));
-    std::string sent = "[";
+    rows.Bind(1, std::string_view(batch.changes));
+    batch.sent = "[";
+    batch.images.assign(kArrayHeaderSize, '\0');
+    std::uint32_t images = 0;
     int rc;
     while ((rc = rows.Step()) == SQLITE_ROW) {
-        if (sent.size() == 1) {
-            sent.reserve(2 * changes.size() + 2 * static_cast<std::size_t>(rows.Int(6)));
+        if (batch.sent.size() == 1) {
+            batch.images.reserve(kArrayHeaderSize + static_cast<std::size_t>(rows.Int(6)));
         } else {
-            sent += ",";
+            batch.sent += ",";
         }
         if (rows.Int(5) == 1) {
-            AppendReadOut(sent, rows.Text(4), rows);
+            AppendReadOut(batch, images, rows.Text(4), rows);
         } else {
-            sent += rows.Text(0);
+            batch.sent += rows.Text(0);
         }
     }
     if (rc != SQLITE_DONE) {
         throw LocalFailure(db.ExtendedErrorCode(), db.Error());
     }
-    sent += "]";
-    return sent;
+    batch.sent += "]";
+    if (images == 0) {
+        batch.images.clear();
+        return;
+    }
+    std::string header;
+    AppendArrayHeader(header, images);
+    batch.images.replace(0, kArrayHeaderSize, header);
 }
 
 int Unsent(archive::Database& db) {

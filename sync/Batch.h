@@ -10,13 +10,15 @@ namespace terrovane::sync {
 
 // One numbered batch of this PC's changes (JSON arrays). The archive keeps `changes`, in which a read-out
 // is named by its key and row, not carried with its image: a first sync's batches would otherwise be
-// written to the archive, read back and parsed again by the megabyte. `sent` is the array the server's
-// push function takes, each read-out with its image; a read-out never changes, so the same batch sent
-// again is the same text.
+// written to the archive, read back and parsed again by the megabyte. What goes to the server's push
+// function is `sent`, each read-out with its image's place in `images` (the server's binary form of an
+// array of bytes; empty when there is none); a read-out never changes, so the same batch sent again is
+// the same batch.
 struct Batch {
     std::int64_t number = 0;
     std::string changes;
     std::string sent;
+    std::string images;
 };
 
 // The batch still waiting for the server's answer, else a new one made from up to `entries` outbox
@@ -25,9 +27,9 @@ struct Batch {
 // is the same batch.
 std::optional<Batch> NextBatch(archive::Database& db, int entries);
 
-// The array sent for a batch kept in the archive: each read-out named in it with its image again (one
-// no longer held is sent without it, and the server refuses that change alone).
-std::string SentChanges(archive::Database& db, const std::string& changes);
+// Fills in what is sent for the batch's kept changes: each read-out named in them with its body, its
+// image in `images` (one no longer held goes without a body, and the server refuses that change alone).
+void PrepareSending(archive::Database& db, Batch& batch);
 
 // What the server's answer to a batch said.
 struct BatchAnswer {

@@ -38,7 +38,8 @@ class Session {
     template <typename Work>
     bool Local(Work&& work);
     bool ServerFailed(const pg::QueryResult& failure);
-    pg::QueryResult Call(const std::string& sql, const pg::Parameters& parameters);
+    pg::QueryResult Call(const std::string& sql, const pg::Parameters& parameters,
+                         const std::vector<bool>& binary = {});
     std::string Layout() const { return std::to_string(team::kServerLayout); }
 
     const SyncOptions& options_;
@@ -89,10 +90,11 @@ bool Session::ServerFailed(const pg::QueryResult& failure) {
 }
 
 // One call in a transaction of its own, made again on a serialization failure or a deadlock.
-pg::QueryResult Session::Call(const std::string& sql, const pg::Parameters& parameters) {
+pg::QueryResult Session::Call(const std::string& sql, const pg::Parameters& parameters,
+                              const std::vector<bool>& binary) {
     pg::QueryResult result;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        result = server_.Query(sql, parameters);
+        result = server_.Query(sql, parameters, binary);
         if (result.error != pg::ErrorClass::RetryTransaction) {
             break;
         }
@@ -138,8 +140,10 @@ bool Session::PushAll() {
             return true;
         }
         const pg::QueryResult answer =
-            Call("SELECT terrovane.push($1, $2::uuid, $3::bigint, $4::jsonb)::text",
-                 {Layout(), device_, std::to_string(batch->number), batch->sent});
+            Call("SELECT terrovane.push($1, $2::uuid, $3::bigint, $4::jsonb, $5::bytea[])::text",
+                 {Layout(), device_, std::to_string(batch->number), batch->sent,
+                  batch->images.empty() ? std::nullopt : std::optional(std::move(batch->images))},
+                 {false, false, false, false, true});
         if (!answer.Ok()) {
             return ServerFailed(answer);
         }

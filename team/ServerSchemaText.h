@@ -356,6 +356,24 @@ BEGIN
 END
 $$;
 
+-- A read-out's image comes apart from the batch's JSON, as bytes in the push's array of images (half the
+-- size of its text, and nothing to parse): the change names it by its place there ("image": n). Its body
+-- is made whole here, as the read-out's JSON with the image in hex; NULL when the image is not there, so
+-- that change is refused alone.
+CREATE FUNCTION terrovane.content_body(change jsonb, images bytea[]) RETURNS jsonb
+LANGUAGE sql IMMUTABLE AS $$
+    SELECT CASE WHEN NOT change ? 'image' THEN change->'body'
+                WHEN images[(change->>'image')::integer] IS NOT NULL
+                THEN change->'body' || jsonb_build_object('image', encode(images[(change->>'image')::integer], 'hex'))
+           END
+$$;
+
+CREATE FUNCTION terrovane.with_image(change jsonb, images bytea[]) RETURNS jsonb
+LANGUAGE sql IMMUTABLE AS $$
+    SELECT CASE WHEN body IS NULL THEN change - 'body' ELSE jsonb_set(change, '{body}', body) END
+    FROM (SELECT terrovane.content_body(change, images) AS body) whole
+$$;
+
 CREATE FUNCTION terrovane.apply_content(change jsonb) RETURNS text
 LANGUAGE plpgsql AS $$
 BEGIN
@@ -370,7 +388,8 @@ $$;
 -- {"status": "gap", "expected": N}, or {"status": "layout", "server": N} (nothing applied, nothing kept).
 -- A batch of read-outs is megabytes: the memory to go through it without spilling it to disk (the
 -- batch's elements, the rows the change log's trigger is handed) several times.
-CREATE FUNCTION terrovane.push(client_layout integer, from_device uuid, batch_number bigint, batch_changes jsonb)
+CREATE FUNCTION terrovane.push(client_layout integer, from_device uuid, batch_number bigint, batch_changes jsonb,
+                               images bytea[] DEFAULT NULL)
 RETURNS jsonb
 LANGUAGE plpgsql SET work_mem = '64MB' AS $$
 DECLARE
@@ -404,7 +423,7 @@ BEGIN
     BEGIN
         WITH added AS (
             INSERT INTO terrovane.content (kind, key, site, body)
-                SELECT c->>'kind', c->>'key', (c->>'site')::uuid, c->'body'
+                SELECT c->>'kind', c->>'key', (c->>'site')::uuid, terrovane.content_body(c, images)
                 FROM jsonb_array_elements(batch_changes) AS c WHERE c->>'type' = 'content'
                 ON CONFLICT (kind, key) DO NOTHING
                 RETURNING kind || ':' || key AS name)
@@ -428,7 +447,7 @@ BEGIN
         BEGIN
             outcome := CASE change->>'type'
                 WHEN 'field' THEN terrovane.apply_field(change, from_device)
-                WHEN 'content' THEN terrovane.apply_content(change)
+                WHEN 'content' THEN terrovane.apply_content(terrovane.with_image(change, images))
             END;
             IF outcome IS NULL THEN
                 RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'a change is of type field or content';
@@ -610,7 +629,8 @@ $$;
 REVOKE EXECUTE ON ALL FUNCTIONS IN SCHEMA terrovane FROM PUBLIC;
 DO $$
 BEGIN
-    EXECUTE format('GRANT EXECUTE ON FUNCTION terrovane.push(integer, uuid, bigint, jsonb), '
+    EXECUTE format('GRANT EXECUTE ON FUNCTION terrovane.push(integer, uuid, bigint, jsonb, bytea[]), '
+                   'terrovane.content_body(jsonb, bytea[]), terrovane.with_image(jsonb, bytea[]), '
                    'terrovane.pull(integer, xid8, bigint, integer), terrovane.layout(), '
                    'terrovane.require_layout(integer), terrovane.whoami(), terrovane.role_of(name), '
                    'terrovane.apply_field(jsonb, uuid), '

@@ -25,10 +25,12 @@ owner="host=$dir port=$port dbname=bench user=tv_owner password=owner-secret"
 printf 'bench-pw\n' | "$cli" team member add bencher --role admin --server "$owner" >/dev/null
 member="host=127.0.0.1 port=$port dbname=bench user=bencher password=bench-pw"
 
+layout=$("${psql[@]}" -t -A "$member" -c "SELECT terrovane.layout()")
+
 # The same rows for both: a result's key and a body of the size a result's fields take.
-python3 - "$rows" "$batch" "$work" <<'PY'
+python3 - "$rows" "$batch" "$work" "$layout" <<'PY'
 import json, sys
-rows, batch, work = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
+rows, batch, work, layout = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3], int(sys.argv[4])
 def body(n):
     return {"readout": "sha256:r%06d" % (n // 100), "slot": n % 100, "mode": 1 + n % 9,
             "re": "%.2f" % (n % 997 / 10), "unit": "ohm", "measured": "2026-12-09T10:%02d:%02d" % (n // 60 % 60, n % 60)}
@@ -37,8 +39,8 @@ with open(work + "/push.sql", "w") as push, open(work + "/copy.csv", "w") as cop
         changes = [{"type": "content", "kind": "result", "key": "sha256:%08d" % n, "site": None, "body": body(n)}
                    for n in range(first, min(rows, first + batch))]
         text = json.dumps(changes, separators=(",", ":")).replace("'", "''")
-        push.write("SELECT terrovane.push(1, 'aaaaaaaa-0000-4000-8000-000000000001', %d, '%s') IS NULL;\n"
-                   % (first // batch + 1, text))
+        push.write("SELECT terrovane.push(%d, 'aaaaaaaa-0000-4000-8000-000000000001', %d, '%s') IS NULL;\n"
+                   % (layout, first // batch + 1, text))
     for n in range(rows):
         copy.write('sha256:%08d\t%s\n' % (n, json.dumps(body(n), separators=(",", ":"))))
 PY

@@ -85,6 +85,58 @@ TEST_F(SyncBatchTest, ABatchKeptWithItsBodiesGoesAsItIsAndAReadOutNoLongerHeldIs
     EXPECT_EQ(Query("ann", "SELECT count(*) FROM sync_batches"), "[[0]]");
 }
 
+// The server's binary form of a bytea[]: dimensions, no NULL, element type, count, first index, then each
+// element's length and bytes, every number four bytes with the highest first.
+std::string ByteaArray(const std::vector<std::string>& elements) {
+    std::string bytes;
+    const auto int32 = [&bytes](std::uint32_t value) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            bytes += static_cast<char>((value >> shift) & 0xFF);
+        }
+    };
+    for (const std::uint32_t header : {1u, 0u, 17u, static_cast<std::uint32_t>(elements.size()), 1u}) {
+        int32(header);
+    }
+    for (const std::string& element : elements) {
+        int32(static_cast<std::uint32_t>(element.size()));
+        bytes += element;
+    }
+    return bytes;
+}
+
+TEST_F(SyncBatchTest, TheServerMakesAReadOutWholeFromItsImageAndRefusesOneWhoseImageIsNotThere) {
+    const auto readOut = [](const std::string& key, int image) {
+        return R"({"type":"content","kind":"readout","key":")" + key +
+               R"(","site":null,"body":{"read_at":"2026-12-09T10:00","port":"COM3"},"image":)" +
+               std::to_string(image) + "}";
+    };
+    const std::string changes =
+        "[" + readOut("k1", 1) + "," + readOut("k2", 3) + "," + readOut("k3", 2) + "]";
+    const std::string images = ByteaArray({std::string("\x01\xAB\x00", 3), "\xFF"});
+    const auto push = [&](pg::Connection& member) {
+        return member.Query("SELECT terrovane.push($1, $2::uuid, 1, $3::jsonb, $4::bytea[])::text",
+                            {std::to_string(team::kServerLayout), kDeviceA, changes, images},
+                            {false, false, false, true});
+    };
+    const std::unique_ptr<pg::Connection> ann = SignIn("ann");
+    const pg::QueryResult answer = push(*ann);
+    ASSERT_TRUE(answer.Ok()) << answer.Explained();
+    EXPECT_EQ(JsonAt(*ann, answer.Scalar(), "{changes,0,outcome}"), "applied");
+    EXPECT_EQ(JsonAt(*ann, answer.Scalar(), "{changes,1,outcome}"), "rejected");
+    EXPECT_EQ(JsonAt(*ann, answer.Scalar(), "{changes,1,sqlstate}"), "23502");
+    EXPECT_EQ(JsonAt(*ann, answer.Scalar(), "{changes,2,outcome}"), "applied");
+    EXPECT_EQ(
+        owner_->Query("SELECT string_agg(key || '=' || body::text, ' ' ORDER BY key) FROM terrovane.content")
+            .Scalar(),
+        R"(k1={"port": "COM3", "image": "01ab00", "read_at": "2026-12-09T10:00"} )"
+        R"(k3={"port": "COM3", "image": "ff", "read_at": "2026-12-09T10:00"})");
+    // Sent again (its answer lost): the same answer, nothing applied twice.
+    const pg::QueryResult again = push(*ann);
+    ASSERT_TRUE(again.Ok()) << again.Explained();
+    EXPECT_EQ(again.Scalar(), answer.Scalar());
+    EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.audit").Scalar(), "2");
+}
+
 TEST_F(SyncBatchTest, AStatementPreparedOnceIsReadyAgainAfterItFailed) {
     OnArchive("ann", [](archive::Database& db) {
         const sync::PreparedOnce prepared(db);

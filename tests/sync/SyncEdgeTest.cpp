@@ -103,7 +103,10 @@ TEST_F(SyncEdgeTest, LayoutsApartAreRefusedNamingTheSideToUpdateAndTouchNothing)
         return stamps;
     };
     const std::string before = written();
-    ASSERT_TRUE(owner_->Query("UPDATE terrovane.meta SET value = '2' WHERE key = 'layout'").Ok());
+    ASSERT_TRUE(owner_
+                    ->Query("UPDATE terrovane.meta SET value = $1 WHERE key = 'layout'",
+                            {std::to_string(team::kServerLayout + 1)})
+                    .Ok());
     EXPECT_EQ(Sync("ann").error, sync::SyncError::UpdateProgram);
     ASSERT_TRUE(owner_->Query("UPDATE terrovane.meta SET value = '0' WHERE key = 'layout'").Ok());
     EXPECT_EQ(Sync("ann").error, sync::SyncError::UpdateServer);
