@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ContentKey.h"
@@ -65,19 +66,22 @@ void AppendArrayHeader(std::string& bytes, std::uint32_t count) {
     AppendInt32(bytes, 1);  // the first index
 }
 
-// Appends a read-out's content as the server takes it, from its row (read_at, port, image in columns 1 to
-// 3): its image goes to the batch's images, and the change names its place there.
-void AppendReadOut(Batch& batch, std::uint32_t& images, const std::string& key,
-                   const archive::Statement& row) {
+// Appends a read-out's content as the server takes it, from its row here: its image goes to the batch's
+// images, and the change names its place there. Room for all `expected` images is made at the first.
+void AppendReadOut(archive::Database& db, Batch& batch, std::uint32_t& images, std::size_t expected,
+                   const std::string& key, const std::string& row) {
     batch.sent += R"({"type":"content","kind":"readout","key":)" + JsonString(key) + R"(,"site":null)";
-    if (row.IsNull(1)) {
+    Bound readOut(db, "SELECT read_at, port, image FROM readouts WHERE id = ?1", {WholeNumber(row, 0)});
+    if (readOut->Step() != SQLITE_ROW) {
         batch.sent += "}";
         return;
     }
-    const std::vector<std::uint8_t> image = row.Blob(3);
-    ++images;
-    batch.sent += R"(,"body":{"read_at":)" + JsonString(row.Text(1)) + R"(,"port":)" +
-                  JsonString(row.Text(2)) + R"(},"image":)" + std::to_string(images) + "}";
+    const std::vector<std::uint8_t> image = readOut->Blob(2);
+    if (++images == 1) {
+        batch.images.reserve(kArrayHeaderSize + expected * (4 + image.size()));
+    }
+    batch.sent += R"(,"body":{"read_at":)" + JsonString(readOut->Text(0)) + R"(,"port":)" +
+                  JsonString(readOut->Text(1)) + R"(},"image":)" + std::to_string(images) + "}";
     AppendInt32(batch.images, static_cast<std::uint32_t>(image.size()));
     batch.images.append(reinterpret_cast<const char*>(image.data()), image.size());
 }
@@ -227,38 +231,28 @@ BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::st
 }
 
 void PrepareSending(archive::Database& db, Batch& batch) {
-    archive::Statement rows;
+    const PreparedOnce prepared(db);
     // A read-out named by its row ("ref") without a body; a batch kept by an earlier version carries its
-    // body already and goes as it is. The last column is the size of all images, to reserve room once.
-    if (rows.Prepare(db,
-                     "SELECT c.value, r.read_at, r.port, r.image, json_extract(c.value, '$.key'), "
-                     "json_extract(c.value, '$.type') = 'content' AND json_extract(c.value, '$.kind') = "
-                     "'readout' AND json_type(c.value, '$.ref') IS NOT NULL AND json_type(c.value, "
-                     "'$.body') IS NULL, "
-                     "coalesce(sum(length(r.image) + 4) OVER (), 0) "
-                     "FROM json_each(?1) AS c LEFT JOIN readouts r ON r.id = json_extract(c.value, '$.ref') "
-                     "ORDER BY c.key") != SQLITE_OK) {
-        throw LocalFailure(db.ExtendedErrorCode(), db.Error());
-    }
-    rows.Bind(1, std::string_view(batch.changes));
+    // body already and goes as it is. The images are read one by one after: sorting rows that carry them
+    // would copy megabytes.
+    const std::vector<SqlRow> changes =
+        Rows(db,
+             "SELECT c.value, json_extract(c.value, '$.key'), CASE WHEN json_extract(c.value, '$.type') = "
+             "'content' AND json_extract(c.value, '$.kind') = 'readout' AND json_type(c.value, '$.body') IS "
+             "NULL THEN json_extract(c.value, '$.ref') END FROM json_each(?1) AS c ORDER BY c.key",
+             {batch.changes});
+    const auto namesReadOut = [](const SqlRow& change) { return change[2].has_value(); };
     batch.sent = "[";
     batch.images.assign(kArrayHeaderSize, '\0');
+    const auto expected = static_cast<std::size_t>(std::ranges::count_if(changes, namesReadOut));
     std::uint32_t images = 0;
-    int rc;
-    while ((rc = rows.Step()) == SQLITE_ROW) {
-        if (batch.sent.size() == 1) {
-            batch.images.reserve(kArrayHeaderSize + static_cast<std::size_t>(rows.Int(6)));
+    for (const SqlRow& change : changes) {
+        batch.sent += batch.sent.size() == 1 ? "" : ",";
+        if (namesReadOut(change)) {
+            AppendReadOut(db, batch, images, expected, change[1].value_or(""), *change[2]);
         } else {
-            batch.sent += ",";
+            batch.sent += change[0].value_or("null");
         }
-        if (rows.Int(5) == 1) {
-            AppendReadOut(batch, images, rows.Text(4), rows);
-        } else {
-            batch.sent += rows.Text(0);
-        }
-    }
-    if (rc != SQLITE_DONE) {
-        throw LocalFailure(db.ExtendedErrorCode(), db.Error());
     }
     batch.sent += "]";
     if (images == 0) {

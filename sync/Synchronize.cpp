@@ -131,14 +131,11 @@ bool Session::CheckServer() {
 }
 
 bool Session::PushAll() {
-    while (true) {
-        std::optional<Batch> batch;
-        if (!Local([&](Database& db) { batch = NextBatch(db, options_.batchSize); })) {
-            return false;
-        }
-        if (!batch) {
-            return true;
-        }
+    std::optional<Batch> batch;
+    if (!Local([&](Database& db) { batch = NextBatch(db, options_.batchSize); })) {
+        return false;
+    }
+    while (batch) {
         const pg::QueryResult answer =
             Call("SELECT terrovane.push($1, $2::uuid, $3::bigint, $4::jsonb, $5::bytea[])::text",
                  {Layout(), device_, std::to_string(batch->number), batch->sent,
@@ -148,7 +145,15 @@ bool Session::PushAll() {
             return ServerFailed(answer);
         }
         BatchAnswer outcome;
-        if (!Local([&](Database& db) { outcome = Acknowledge(db, *batch, answer.Scalar()); })) {
+        std::optional<Batch> next;
+        // The answer and the next batch in one unit of work, written to the disk at once.
+        if (!Local([&](Database& db) {
+                outcome = Acknowledge(db, *batch, answer.Scalar());
+                if (outcome.status == BatchAnswer::Status::Applied ||
+                    outcome.status == BatchAnswer::Status::Gap) {
+                    next = NextBatch(db, options_.batchSize);
+                }
+            })) {
             return false;
         }
         report_.pushed += outcome.taken;
@@ -164,7 +169,9 @@ bool Session::PushAll() {
             report_.detail = "an answer to a batch that is none: " + answer.Scalar();
             return false;
         }
+        batch = std::move(next);
     }
+    return true;
 }
 
 bool Session::SettleConflicts() {
