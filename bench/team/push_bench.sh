@@ -60,7 +60,7 @@ DECLARE
     last record;
 BEGIN
     LOOP
-        SELECT p.xid, p.seq INTO last FROM cursor_at c, terrovane.pull(1, c.xid, c.seq, $page) p
+        SELECT p.xid, p.seq INTO last FROM cursor_at c, terrovane.pull($layout, c.xid, c.seq, $page) p
             ORDER BY p.xid DESC, p.seq DESC LIMIT 1;
         EXIT WHEN NOT FOUND;
         UPDATE cursor_at SET xid = last.xid, seq = last.seq, pages = pages + 1;
