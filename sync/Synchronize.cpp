@@ -25,6 +25,9 @@ class Session {
         : options_(options), server_(server), archive_(archive), report_(report) {}
 
     bool CheckServer();
+    // Whether the sync was asked to stop; noted in the report as how it ended.
+    bool Cancelled();
+    bool CancelAsked() const;
     bool PushAll();
     bool PullAll();
     // Conflicts settled here, settled on the server too.
@@ -130,7 +133,22 @@ bool Session::CheckServer() {
     return read;
 }
 
+bool Session::CancelAsked() const {
+    return options_.cancel != nullptr && options_.cancel->load();
+}
+
+bool Session::Cancelled() {
+    if (!CancelAsked()) {
+        return false;
+    }
+    report_.error = SyncError::Cancelled;
+    return true;
+}
+
 bool Session::PushAll() {
+    if (Cancelled()) {
+        return false;
+    }
     std::optional<Batch> batch;
     if (!Local([&](Database& db) { batch = NextBatch(db, options_.batchSize); })) {
         return false;
@@ -149,8 +167,9 @@ bool Session::PushAll() {
         // The answer and the next batch in one unit of work, written to the disk at once.
         if (!Local([&](Database& db) {
                 outcome = Acknowledge(db, *batch, answer.Scalar());
-                if (outcome.status == BatchAnswer::Status::Applied ||
-                    outcome.status == BatchAnswer::Status::Gap) {
+                const bool goOn = outcome.status == BatchAnswer::Status::Applied ||
+                                  outcome.status == BatchAnswer::Status::Gap;
+                if (goOn && !CancelAsked()) {
                     next = NextBatch(db, options_.batchSize);
                 }
             })) {
@@ -167,6 +186,9 @@ bool Session::PushAll() {
         if (outcome.status == BatchAnswer::Status::Unreadable) {
             report_.error = SyncError::ServerFailed;
             report_.detail = "an answer to a batch that is none: " + answer.Scalar();
+            return false;
+        }
+        if (Cancelled()) {
             return false;
         }
         batch = std::move(next);
@@ -201,6 +223,9 @@ bool Session::SettleConflicts() {
 bool Session::PullAll() {
     const auto deadline = std::chrono::steady_clock::now() + options_.settle;
     while (true) {
+        if (Cancelled()) {
+            return false;
+        }
         std::string xid;
         std::string seq;
         if (!Local([&](Database& db) {
@@ -347,6 +372,8 @@ const char* SyncErrorName(SyncError error) {
             return "server-failed";
         case SyncError::Unsettled:
             return "unsettled";
+        case SyncError::Cancelled:
+            return "cancelled";
     }
     return "server-failed";
 }
