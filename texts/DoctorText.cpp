@@ -48,12 +48,18 @@ const char* Source(Phrase phrase) {
                 "plug the instrument in with a data cable (not a charging-only one) and switch "
                 "it on; %1 should then list %2");
         case Phrase::BridgeDevice:
+            //: The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus ("1-1.4").
             return QT_TRANSLATE_NOOP("Doctor", "%1:%2 at USB %3");
         case Phrase::BridgeDeviceWithSerial:
+            //: The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus, %4 its serial
+            //: number.
             return QT_TRANSLATE_NOOP("Doctor", "%1:%2 at USB %3 (serial %4)");
         case Phrase::BridgeIsTtys:
+            //: %1 a USB device ("10c4:ea60 at USB 1-1"), %2 the serial ports it got ("ttyUSB0").
             return QT_TRANSLATE_NOOP("Doctor", "%1 is %2");
         case Phrase::OtherBridgeProduct:
+            //: %1 the USB devices found with their ports, %2 the vendor:product id of the instrument's
+            //: bridge.
             return QT_TRANSLATE_NOOP("Doctor", "%1; the instrument's bridge is %2");
         case Phrase::CheckOtherAdapter:
             return QT_TRANSLATE_NOOP("Doctor", "check that this is the instrument and not another adapter");
@@ -78,20 +84,26 @@ const char* Source(Phrase phrase) {
         case Phrase::BrlttyNotRunning:
             return QT_TRANSLATE_NOOP("Doctor", "installed, not running");
         case Phrase::BrlttyRuleClaims:
+            //: %1 "installed, running" or "installed, not running"; %2 a rule file, %3 a line number, %4
+            //: vendor:product id.
             return QT_TRANSLATE_NOOP(
                 "Doctor",
                 "%1; its rule %2 (line %3) claims %4 and takes the tty away a second after "
                 "plug-in");
         case Phrase::BrlttyRuleSwitchedOff:
+            //: %1 "installed, running" or "installed, not running"; %2 the file that switches the rule off.
             return QT_TRANSLATE_NOOP("Doctor", "%1; its rule is switched off by %2");
         case Phrase::BrlttyNoRuleClaims:
+            //: %1 "installed, running" or "installed, not running"; %2 vendor:product id.
             return QT_TRANSLATE_NOOP("Doctor", "%1; none of its rules claims %2");
         case Phrase::RemoveBrlttyOrDeleteLine:
+            //: %1 and %4 commands, %2 a line number, %3 a rule file.
             return QT_TRANSLATE_NOOP(
                 "Doctor",
                 "%1 (unless you use a braille display), or delete line %2 of %3; then %4 and "
                 "plug the instrument in again");
         case Phrase::RemoveBrlttyOrOverrideRule:
+            //: %1, %2 and %4 commands, %3 a line number.
             return QT_TRANSLATE_NOOP(
                 "Doctor",
                 "%1 (unless you use a braille display), or override its rule: %2 and delete "
@@ -102,6 +114,7 @@ const char* Source(Phrase phrase) {
                 "%1 is not installed: only root and dialout may open the port, and it has no "
                 "stable name");
         case Phrase::InstallOwnRule:
+            //: %1 the package, %2 the rule file, %3 a folder, %4 a command.
             return QT_TRANSLATE_NOOP("Doctor",
                                      "install the %1 package (or copy its %2 into %3), run %4 and plug the "
                                      "instrument in again");
@@ -127,10 +140,12 @@ const char* Source(Phrase phrase) {
         case Phrase::LiveSystemUnder:
             return QT_TRANSLATE_NOOP("Doctor", "live system under %1");
         case Phrase::PortMapFile:
+            //: %1 the environment variable's name, %2 the file it names.
             return QT_TRANSLATE_NOOP("Doctor", "%1 file %2");
         case Phrase::NoPortMapGiven:
             return QT_TRANSLATE_NOOP("Doctor", "none given");
         case Phrase::PortMapUnreadable:
+            //: %1 the port map in force ("live system" or a file), %2 why it cannot be read.
             return QT_TRANSLATE_NOOP("Doctor", "%1: cannot be read: %2");
         case Phrase::PointAtPortMapOrUnset:
             return QT_TRANSLATE_NOOP("Doctor",
@@ -156,6 +171,7 @@ const char* Source(Phrase phrase) {
         case Phrase::PlugInAndSwitchOn:
             return QT_TRANSLATE_NOOP("Doctor", "plug the instrument in and switch it on");
         case Phrase::DeviceOwnership:
+            //: %1 the device, %2 its owner, %3 its group, %4 its permissions ("crw-rw----").
             return QT_TRANSLATE_NOOP("Doctor", "%1 (owner %2, group %3, %4)");
         case Phrase::JoinedAfterLogin:
             return QT_TRANSLATE_NOOP("Doctor", "%1: %2 may not open it: joined %3 after this login began");
@@ -163,6 +179,7 @@ const char* Source(Phrase phrase) {
             return QT_TRANSLATE_NOOP("Doctor",
                                      "log out and log in again (or reboot) so the session gets group %1");
         case Phrase::NotAGroupMember:
+            //: %1 the device with its owner, group and permissions, %2 the user, %3 the group.
             return QT_TRANSLATE_NOOP(
                 "Doctor",
                 "%1: %2 may not open it: not a member of %3, and its access list (uaccess) has "
@@ -195,6 +212,7 @@ const char* Source(Phrase phrase) {
         case Phrase::NoOtherHolder:
             return QT_TRANSLATE_NOOP("Doctor", "no other program holds %1");
         case Phrase::HeldBy:
+            //: %1 the device, %2 the programs holding it ("minicom (pid 9)").
             return QT_TRANSLATE_NOOP("Doctor", "%1 is held by %2");
         case Phrase::ProcessWithPid:
             return QT_TRANSLATE_NOOP("Doctor", "%1 (pid %2)");
@@ -208,6 +226,7 @@ const char* Source(Phrase phrase) {
         case Phrase::InstrumentAnswered:
             return QT_TRANSLATE_NOOP("Doctor", "the instrument answered on %1");
         case Phrase::NoAnswer:
+            //: %1 what the link said: the message a command would have shown.
             return QT_TRANSLATE_NOOP("Doctor", "no answer: %1");
         case Phrase::MendFirstFailingLine:
             return QT_TRANSLATE_NOOP(

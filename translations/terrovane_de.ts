@@ -914,18 +914,22 @@
     </message>
     <message>
         <source>%1:%2 at USB %3</source>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus (&quot;1-1.4&quot;).</extracomment>
         <translation>%1:%2 an USB %3</translation>
     </message>
     <message>
         <source>%1:%2 at USB %3 (serial %4)</source>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus, %4 its serial number.</extracomment>
         <translation>%1:%2 an USB %3 (Seriennummer %4)</translation>
     </message>
     <message>
         <source>%1 is %2</source>
+        <extracomment>%1 a USB device (&quot;10c4:ea60 at USB 1-1&quot;), %2 the serial ports it got (&quot;ttyUSB0&quot;).</extracomment>
         <translation>%1 ist %2</translation>
     </message>
     <message>
         <source>%1; the instrument&apos;s bridge is %2</source>
+        <extracomment>%1 the USB devices found with their ports, %2 the vendor:product id of the instrument&apos;s bridge.</extracomment>
         <translation>%1; der USB-Wandler des Messgeräts ist %2</translation>
     </message>
     <message>
@@ -966,22 +970,27 @@
     </message>
     <message>
         <source>%1; its rule %2 (line %3) claims %4 and takes the tty away a second after plug-in</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 a rule file, %3 a line number, %4 vendor:product id.</extracomment>
         <translation>%1; seine Regel %2 (Zeile %3) beansprucht %4 und nimmt den tty eine Sekunde nach dem Einstecken weg</translation>
     </message>
     <message>
         <source>%1; its rule is switched off by %2</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 the file that switches the rule off.</extracomment>
         <translation>%1; seine Regel ist durch %2 abgeschaltet</translation>
     </message>
     <message>
         <source>%1; none of its rules claims %2</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 vendor:product id.</extracomment>
         <translation>%1; keine seiner Regeln beansprucht %2</translation>
     </message>
     <message>
         <source>%1 (unless you use a braille display), or delete line %2 of %3; then %4 and plug the instrument in again</source>
+        <extracomment>%1 and %4 commands, %2 a line number, %3 a rule file.</extracomment>
         <translation>%1 ausführen (sofern Sie keine Braillezeile verwenden) oder Zeile %2 in %3 löschen; danach %4 ausführen und das Messgerät erneut einstecken</translation>
     </message>
     <message>
         <source>%1 (unless you use a braille display), or override its rule: %2 and delete line %3 in the copy; then %4 and plug the instrument in again</source>
+        <extracomment>%1, %2 and %4 commands, %3 a line number.</extracomment>
         <translation>%1 ausführen (sofern Sie keine Braillezeile verwenden) oder seine Regel überschreiben: %2 ausführen und in der Kopie Zeile %3 löschen; danach %4 ausführen und das Messgerät erneut einstecken</translation>
     </message>
     <message>
@@ -990,6 +999,7 @@
     </message>
     <message>
         <source>install the %1 package (or copy its %2 into %3), run %4 and plug the instrument in again</source>
+        <extracomment>%1 the package, %2 the rule file, %3 a folder, %4 a command.</extracomment>
         <translation>das Paket %1 installieren (oder seine %2 nach %3 kopieren), %4 ausführen und das Messgerät erneut einstecken</translation>
     </message>
     <message>
@@ -1030,6 +1040,7 @@
     </message>
     <message>
         <source>%1 file %2</source>
+        <extracomment>%1 the environment variable&apos;s name, %2 the file it names.</extracomment>
         <translation>%1-Datei %2</translation>
     </message>
     <message>
@@ -1038,6 +1049,7 @@
     </message>
     <message>
         <source>%1: cannot be read: %2</source>
+        <extracomment>%1 the port map in force (&quot;live system&quot; or a file), %2 why it cannot be read.</extracomment>
         <translation>%1: nicht lesbar: %2</translation>
     </message>
     <message>
@@ -1086,6 +1098,7 @@
     </message>
     <message>
         <source>%1 (owner %2, group %3, %4)</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its permissions (&quot;crw-rw----&quot;).</extracomment>
         <translation>%1 (Eigentümer %2, Gruppe %3, %4)</translation>
     </message>
     <message>
@@ -1098,6 +1111,7 @@
     </message>
     <message>
         <source>%1: %2 may not open it: not a member of %3, and its access list (uaccess) has no entry for %2</source>
+        <extracomment>%1 the device with its owner, group and permissions, %2 the user, %3 the group.</extracomment>
         <translation>%1: %2 darf das Gerät nicht öffnen: kein Mitglied von %3, und seine Zugriffsliste (uaccess) hat keinen Eintrag für %2</translation>
     </message>
     <message>
@@ -1142,6 +1156,7 @@
     </message>
     <message>
         <source>%1 is held by %2</source>
+        <extracomment>%1 the device, %2 the programs holding it (&quot;minicom (pid 9)&quot;).</extracomment>
         <translation>%1 ist belegt von %2</translation>
     </message>
     <message>
@@ -1169,6 +1184,7 @@
     </message>
     <message>
         <source>no answer: %1</source>
+        <extracomment>%1 what the link said: the message a command would have shown.</extracomment>
         <translation>keine Antwort: %1</translation>
     </message>
     <message>

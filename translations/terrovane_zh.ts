@@ -907,18 +907,22 @@
     </message>
     <message>
         <source>%1:%2 at USB %3</source>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus (&quot;1-1.4&quot;).</extracomment>
         <translation>位于 USB %3 的 %1:%2</translation>
     </message>
     <message>
         <source>%1:%2 at USB %3 (serial %4)</source>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus, %4 its serial number.</extracomment>
         <translation>位于 USB %3 的 %1:%2（序列号 %4）</translation>
     </message>
     <message>
         <source>%1 is %2</source>
+        <extracomment>%1 a USB device (&quot;10c4:ea60 at USB 1-1&quot;), %2 the serial ports it got (&quot;ttyUSB0&quot;).</extracomment>
         <translation>%1 为 %2</translation>
     </message>
     <message>
         <source>%1; the instrument&apos;s bridge is %2</source>
+        <extracomment>%1 the USB devices found with their ports, %2 the vendor:product id of the instrument&apos;s bridge.</extracomment>
         <translation>%1；仪器的桥接芯片是 %2</translation>
     </message>
     <message>
@@ -959,22 +963,27 @@
     </message>
     <message>
         <source>%1; its rule %2 (line %3) claims %4 and takes the tty away a second after plug-in</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 a rule file, %3 a line number, %4 vendor:product id.</extracomment>
         <translation>%1；其规则 %2（第 %3 行）认领 %4，插入一秒后就夺走 tty</translation>
     </message>
     <message>
         <source>%1; its rule is switched off by %2</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 the file that switches the rule off.</extracomment>
         <translation>%1；其规则已被 %2 禁用</translation>
     </message>
     <message>
         <source>%1; none of its rules claims %2</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 vendor:product id.</extracomment>
         <translation>%1；其规则均未认领 %2</translation>
     </message>
     <message>
         <source>%1 (unless you use a braille display), or delete line %2 of %3; then %4 and plug the instrument in again</source>
+        <extracomment>%1 and %4 commands, %2 a line number, %3 a rule file.</extracomment>
         <translation>执行 %1（除非您使用盲文显示器），或删除 %3 的第 %2 行；然后执行 %4 并重新插入仪器</translation>
     </message>
     <message>
         <source>%1 (unless you use a braille display), or override its rule: %2 and delete line %3 in the copy; then %4 and plug the instrument in again</source>
+        <extracomment>%1, %2 and %4 commands, %3 a line number.</extracomment>
         <translation>执行 %1（除非您使用盲文显示器），或覆盖其规则：执行 %2，并在副本中删除第 %3 行；然后执行 %4 并重新插入仪器</translation>
     </message>
     <message>
@@ -983,6 +992,7 @@
     </message>
     <message>
         <source>install the %1 package (or copy its %2 into %3), run %4 and plug the instrument in again</source>
+        <extracomment>%1 the package, %2 the rule file, %3 a folder, %4 a command.</extracomment>
         <translation>安装 %1 软件包（或将其中的 %2 复制到 %3），执行 %4 并重新插入仪器</translation>
     </message>
     <message>
@@ -1023,6 +1033,7 @@
     </message>
     <message>
         <source>%1 file %2</source>
+        <extracomment>%1 the environment variable&apos;s name, %2 the file it names.</extracomment>
         <translation>%1 文件 %2</translation>
     </message>
     <message>
@@ -1031,6 +1042,7 @@
     </message>
     <message>
         <source>%1: cannot be read: %2</source>
+        <extracomment>%1 the port map in force (&quot;live system&quot; or a file), %2 why it cannot be read.</extracomment>
         <translation>%1：无法读取：%2</translation>
     </message>
     <message>
@@ -1079,6 +1091,7 @@
     </message>
     <message>
         <source>%1 (owner %2, group %3, %4)</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its permissions (&quot;crw-rw----&quot;).</extracomment>
         <translation>%1（所有者 %2，组 %3，%4）</translation>
     </message>
     <message>
@@ -1091,6 +1104,7 @@
     </message>
     <message>
         <source>%1: %2 may not open it: not a member of %3, and its access list (uaccess) has no entry for %2</source>
+        <extracomment>%1 the device with its owner, group and permissions, %2 the user, %3 the group.</extracomment>
         <translation>%1：%2 无权打开：不是 %3 组的成员，且其访问控制列表（uaccess）中没有 %2 的条目</translation>
     </message>
     <message>
@@ -1135,6 +1149,7 @@
     </message>
     <message>
         <source>%1 is held by %2</source>
+        <extracomment>%1 the device, %2 the programs holding it (&quot;minicom (pid 9)&quot;).</extracomment>
         <translation>%1 被 %2占用</translation>
     </message>
     <message>
@@ -1161,6 +1176,7 @@
     </message>
     <message>
         <source>no answer: %1</source>
+        <extracomment>%1 what the link said: the message a command would have shown.</extracomment>
         <translation>无应答：%1</translation>
     </message>
     <message>
