@@ -1218,7 +1218,7 @@
     </message>
     <message>
         <source>port map</source>
-        <translation>Zuordnung</translation>
+        <translation>Schnittstellenzuordnung</translation>
     </message>
     <message>
         <source>access</source>
@@ -1226,7 +1226,7 @@
     </message>
     <message>
         <source>in use</source>
-        <translation>belegt</translation>
+        <translation>Belegung</translation>
     </message>
     <message>
         <source>handshake</source>

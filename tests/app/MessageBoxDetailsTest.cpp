@@ -76,7 +76,7 @@ TEST(MessageBoxDetails, SystemDiagnosisIsSaidInTheRunningLanguage) {
     ASSERT_TRUE(translations::InstallLanguage(translations::Language::Chinese));
     const std::string chinese = SystemDiagnosis();
     translations::InstallLanguage(translations::Language::English);
-    EXPECT_NE(german.find("] Zuordnung: "), std::string::npos) << german;
+    EXPECT_NE(german.find("] Schnittstellenzuordnung: "), std::string::npos) << german;
     EXPECT_NE(chinese.find("] 端口映射: "), std::string::npos) << chinese;
 }
 

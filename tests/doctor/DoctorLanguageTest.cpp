@@ -50,9 +50,10 @@ TEST_F(DoctorLanguageTest, GermanAndChineseFindingsKeepThePathsAndCommands) {
                           " (Eigentümer root, Gruppe dialout, -rw-rw----): alice darf das Gerät nicht "
                           "öffnen: kein Mitglied von dialout"));
     EXPECT_THAT(german, HasSubstr("; oder sudo adduser alice dialout ausführen, dann neu anmelden\n"));
-    EXPECT_THAT(german, HasSubstr("[ OK ] Zuordnung: laufendes System unter " + system_.Paths().sysfs +
-                                  ": die Schnittstellensuche wählt COM1, die " + device + " öffnet\n"));
-    EXPECT_THAT(german, HasSubstr("[ OK ] belegt: kein anderes Programm belegt " + device + "\n"));
+    EXPECT_THAT(german,
+                HasSubstr("[ OK ] Schnittstellenzuordnung: laufendes System unter " + system_.Paths().sysfs +
+                          ": die Schnittstellensuche wählt COM1, die " + device + " öffnet\n"));
+    EXPECT_THAT(german, HasSubstr("[ OK ] Belegung: kein anderes Programm belegt " + device + "\n"));
 
     const std::string chinese = Doctor("zh_CN.UTF-8");
     EXPECT_THAT(chinese, HasSubstr("[ OK ] 驱动程序: cp210x 已作为模块加载\n"));

@@ -124,7 +124,8 @@ TEST(DoctorTextTest, FindingsAreOneMarkedLineEachWithTheFixBelowInEveryLanguage)
             "       Abhilfe: das Paket terrovane installieren: seine udev-Regel lässt den angemeldeten "
             "Benutzer die Schnittstelle öffnen; oder sudo adduser alice dialout ausführen, dann neu "
             "anmelden\n"
-            "[FAIL] belegt: /dev/ttyUSB0 ist belegt von minicom (PID 9), screen (PID 12) (1 Prozess anderer "
+            "[FAIL] Belegung: /dev/ttyUSB0 ist belegt von minicom (PID 9), screen (PID 12) (1 Prozess "
+            "anderer "
             "Benutzer nicht geprüft; sudo zeigt ihn)\n"
             "       Abhilfe: das Programm schließen oder beenden: kill 9 12\n"
             "[ -- ] Handshake: nicht versucht (--no-handshake)\n");
