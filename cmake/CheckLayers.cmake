@@ -23,7 +23,7 @@ set(rules
   "archive: export format record xls platform numbers"
   "pg:"
   "team: pg"
-  "sync: archive team pg"
+  "sync: archive team pg numbers"
   "texts: archive analysis platform numbers"
   "printsvc/sitereport: texts plots analysis archive format record platform"
   "link: format record platform"
