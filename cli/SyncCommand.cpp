@@ -6,6 +6,7 @@
 #include "Command.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
+#include "StopSignals.h"
 #include "SyncReport.h"
 #include "TeamServer.h"
 
@@ -38,6 +39,9 @@ QString Advice(sync::SyncError error) {
             return CliText::tr("the archive could not be read or written");
         case sync::SyncError::Unsettled:
             return CliText::tr("the team server is still writing changes of others; sync again in a moment");
+        case sync::SyncError::Cancelled:
+            return CliText::tr(
+                "the sync was cancelled; what was sent and received is kept, run it again to go on");
         case sync::SyncError::ServerFailed:
         case sync::SyncError::None:
             break;
@@ -75,6 +79,7 @@ int Sync(const ParsedArguments& options) {
     sync::SyncOptions sync;
     sync.connection.conninfo = TeamServerConninfo(options);
     sync.connection.applicationName = "terrovane-cli";
+    sync.cancel = StopOnSignals();
     const sync::SyncReport report = sync::Synchronize(archive::DefaultArchivePath(), sync);
     if (!PrintText(format == "json" ? Json(report) : Table(report))) {
         return kExitFailed;
@@ -104,7 +109,8 @@ const CommandRegistrar kRegistrar(
      "goes to the conflict list (\"team conflicts\"). A site deleted elsewhere that has results here is kept "
      "and listed. Prints the counts pushed, pulled, refused and in conflict; status 0 when both sides hold "
      "the "
-     "same, 1 otherwise (nothing sent is lost: run it again).",
+     "same, 1 otherwise (nothing sent is lost: run it again). Ctrl+C stops it after the batch or page under "
+     "way, keeping what was answered (status 1); the next sync goes on from there.",
      {{{"sync", {}, {{"format", "table|json", "The report's format; table by default."}, ServerOption()}},
        Sync}}});
 

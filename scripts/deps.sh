@@ -24,6 +24,7 @@ packages=(
   libpq-dev postgresql                                   # the team archive's client (pg/) and the throw-away server of its tests
   openssl                                                # the certificates of that server's TLS tests
   qtkeychain-qt6-dev                                     # the team password in the desktop's secret store (ui/team)
+  dbus gnome-keyring libsecret-tools                     # the tests' own secret store on a private bus (tests/teamui): dbus-daemon, dbus-send, gnome-keyring-daemon, secret-tool
 )
 # The locales the tests and the screenshot tools run under: one with a decimal comma, English, Chinese.
 locales=(de_DE.UTF-8 en_US.UTF-8 zh_CN.UTF-8)

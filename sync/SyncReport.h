@@ -1,6 +1,8 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
+#include <memory>
 #include <string>
 
 #include "Connection.h"
@@ -20,6 +22,7 @@ enum class SyncError {
     ArchiveFailed,  // the archive could not be opened, read or written
     ServerFailed,   // the server answered with an error that is none of the above
     Unsettled,      // changes of transactions still running on the server were not there yet
+    Cancelled,      // stopped on request; what either side answered is kept, the next sync goes on from there
 };
 
 // A stable name for logs and JSON ("cannot-reach", ...).
@@ -44,6 +47,9 @@ struct SyncOptions {
     int pageSize = 1000;  // changes per pull page
     // How long to wait for changes held back by server transactions still running (they are never skipped).
     std::chrono::milliseconds settle{10000};
+    // Set (from any thread, or a signal handler) to stop the sync at the next step between batches or pull
+    // pages: a batch or page under way is finished and kept, never cut in two.
+    std::shared_ptr<const std::atomic<bool>> cancel;
 };
 
 // Brings the archive at `archivePath` and the team server to hold the same: push what this PC changed,

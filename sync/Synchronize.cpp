@@ -25,6 +25,8 @@ class Session {
         : options_(options), server_(server), archive_(archive), report_(report) {}
 
     bool CheckServer();
+    // Whether the sync was asked to stop; noted in the report as how it ended.
+    bool Cancelled();
     bool PushAll();
     bool PullAll();
     // Conflicts settled here, settled on the server too.
@@ -128,8 +130,19 @@ bool Session::CheckServer() {
     return read;
 }
 
+bool Session::Cancelled() {
+    if (options_.cancel == nullptr || !options_.cancel->load()) {
+        return false;
+    }
+    report_.error = SyncError::Cancelled;
+    return true;
+}
+
 bool Session::PushAll() {
     while (true) {
+        if (Cancelled()) {
+            return false;
+        }
         std::optional<Batch> batch;
         if (!Local([&](Database& db) { batch = NextBatch(db, options_.batchSize); })) {
             return false;
@@ -190,6 +203,9 @@ bool Session::SettleConflicts() {
 bool Session::PullAll() {
     const auto deadline = std::chrono::steady_clock::now() + options_.settle;
     while (true) {
+        if (Cancelled()) {
+            return false;
+        }
         std::string xid;
         std::string seq;
         if (!Local([&](Database& db) {
@@ -335,6 +351,8 @@ const char* SyncErrorName(SyncError error) {
             return "server-failed";
         case SyncError::Unsettled:
             return "unsettled";
+        case SyncError::Cancelled:
+            return "cancelled";
     }
     return "server-failed";
 }

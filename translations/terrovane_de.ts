@@ -787,6 +787,10 @@
         <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
         <translation>Konflikt %1 gelöst: der unterlegene Wert ist zurück und geht mit dem nächsten Abgleich hinaus</translation>
     </message>
+    <message>
+        <source>the sync was cancelled; what was sent and received is kept, run it again to go on</source>
+        <translation>der Abgleich wurde abgebrochen; was gesendet und empfangen wurde, bleibt erhalten, starten Sie ihn erneut, um fortzufahren</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -2217,6 +2221,10 @@ Datum</translation>
     <message>
         <source>The team server is still writing changes of others. Sync again in a moment.</source>
         <translation>Der Teamserver schreibt noch Änderungen anderer. Synchronisieren Sie gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The sync was cancelled. What was sent and received is kept; the next sync goes on from there.</source>
+        <translation>Die Synchronisierung wurde abgebrochen. Was gesendet und empfangen wurde, bleibt erhalten; die nächste Synchronisierung macht dort weiter.</translation>
     </message>
 </context>
 <context>
@@ -3670,6 +3678,14 @@ Datum</translation>
         <source>Conflicts...</source>
         <translation>Konflikte...</translation>
     </message>
+    <message>
+        <source>Cancelling the sync...</source>
+        <translation>Synchronisierung wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>The last sync was cancelled</source>
+        <translation>Die letzte Synchronisierung wurde abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::teamui::TeamDialog</name>
@@ -3740,6 +3756,14 @@ Datum</translation>
     <message>
         <source>The server&apos;s message: %1</source>
         <translation>Meldung des Servers: %1</translation>
+    </message>
+    <message>
+        <source>Cancel s&amp;ync</source>
+        <translation>S&amp;ynchronisierung abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancelling the sync...</source>
+        <translation>Synchronisierung wird abgebrochen...</translation>
     </message>
 </context>
 <context>

@@ -787,6 +787,10 @@
         <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
         <translation>conflict %1 resolved: the lost value is back and goes with the next sync</translation>
     </message>
+    <message>
+        <source>the sync was cancelled; what was sent and received is kept, run it again to go on</source>
+        <translation>the sync was cancelled; what was sent and received is kept, run it again to go on</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -2217,6 +2221,10 @@ Date</translation>
     <message>
         <source>The team server is still writing changes of others. Sync again in a moment.</source>
         <translation>The team server is still writing changes of others. Sync again in a moment.</translation>
+    </message>
+    <message>
+        <source>The sync was cancelled. What was sent and received is kept; the next sync goes on from there.</source>
+        <translation>The sync was cancelled. What was sent and received is kept; the next sync goes on from there.</translation>
     </message>
 </context>
 <context>
@@ -3670,6 +3678,14 @@ Date</translation>
         <source>Conflicts...</source>
         <translation>Conflicts...</translation>
     </message>
+    <message>
+        <source>Cancelling the sync...</source>
+        <translation>Cancelling the sync...</translation>
+    </message>
+    <message>
+        <source>The last sync was cancelled</source>
+        <translation>The last sync was cancelled</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::teamui::TeamDialog</name>
@@ -3740,6 +3756,14 @@ Date</translation>
     <message>
         <source>The server&apos;s message: %1</source>
         <translation>The server&apos;s message: %1</translation>
+    </message>
+    <message>
+        <source>Cancel s&amp;ync</source>
+        <translation>Cancel s&amp;ync</translation>
+    </message>
+    <message>
+        <source>Cancelling the sync...</source>
+        <translation>Cancelling the sync...</translation>
     </message>
 </context>
 <context>

@@ -780,6 +780,10 @@
         <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
         <translation>冲突 %1 已解决：落选的值已恢复，将随下次同步发送</translation>
     </message>
+    <message>
+        <source>the sync was cancelled; what was sent and received is kept, run it again to go on</source>
+        <translation>同步已取消；已发送和已接收的内容均保留，再次运行即可继续</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -2205,6 +2209,10 @@ Date</translation>
     <message>
         <source>The team server is still writing changes of others. Sync again in a moment.</source>
         <translation>团队服务器仍在写入他人的更改。请稍后再同步。</translation>
+    </message>
+    <message>
+        <source>The sync was cancelled. What was sent and received is kept; the next sync goes on from there.</source>
+        <translation>同步已取消。已发送和已接收的内容均保留；下次同步将从此处继续。</translation>
     </message>
 </context>
 <context>
@@ -3654,6 +3662,14 @@ Date</translation>
         <source>Conflicts...</source>
         <translation>冲突...</translation>
     </message>
+    <message>
+        <source>Cancelling the sync...</source>
+        <translation>正在取消同步...</translation>
+    </message>
+    <message>
+        <source>The last sync was cancelled</source>
+        <translation>上次同步已取消</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::teamui::TeamDialog</name>
@@ -3724,6 +3740,14 @@ Date</translation>
     <message>
         <source>The server&apos;s message: %1</source>
         <translation>服务器消息：%1</translation>
+    </message>
+    <message>
+        <source>Cancel s&amp;ync</source>
+        <translation>取消同步(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Cancelling the sync...</source>
+        <translation>正在取消同步...</translation>
     </message>
 </context>
 <context>

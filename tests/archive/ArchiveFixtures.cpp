@@ -67,6 +67,20 @@ record::ReadOutBuffer DistinctImage(int seed, int count) {
     return ImageWith(records);
 }
 
+void StoreReadOuts(Archive& archive, int firstSeed, int count) {
+    const Status stored = archive.Run(Archive::Access::Write, [&](Database&) -> Status {
+        for (int seed = firstSeed; seed < firstSeed + count; ++seed) {
+            const record::ReadOutBuffer image = DistinctImage(seed, 2);
+            const StoreOutcome one = archive.Store({"2026-12-01T10:00:00+01:00", "/dev/ttyUSB0", &image});
+            if (!one.stored) {
+                return FailureOf(1, one.error);
+            }
+        }
+        return Done{};
+    });
+    EXPECT_TRUE(stored.Ok()) << stored.Error().Text();
+}
+
 ArchiveTest::ArchiveTest() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tv-archive-XXXXXX").string();
     folder_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();

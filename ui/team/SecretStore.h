@@ -3,9 +3,14 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <optional>
+
+namespace QKeychain {
+class Job;
+}
 
 namespace terrovane::teamui {
 
@@ -17,6 +22,10 @@ class SecretStore : public QObject {
 
   public:
     explicit SecretStore(QObject* parent = nullptr);
+    // Lets the store's answers still on their way arrive first (for a few seconds at most): a password
+    // kept at a sign-in, or forgotten at Sign out, just before the program ends must be so at the next
+    // start too.
+    ~SecretStore() override;
 
     // The password kept for the account; nullopt when none is kept anywhere.
     void Read(const QString& account, std::function<void(std::optional<QString>)> done);
@@ -28,10 +37,21 @@ class SecretStore : public QObject {
 
     // False once the desktop's store failed to answer: passwords then last only as long as the program.
     bool Lasting() const { return lasting_; }
+    // Requests to the desktop's store not answered yet.
+    int Pending() const { return pending_; }
+
+  signals:
+    // The last request under way was answered.
+    void Idle();
 
   private:
+    // Counts the job until it finishes.
+    void Track(QKeychain::Job* job);
+
     std::map<QString, QString> session_;
     bool lasting_ = true;
+    int pending_ = 0;
+    bool closing_ = false;
 };
 
 // The name a password is kept under: who signs in to which server.

@@ -42,6 +42,7 @@ SyncStrip::SyncStrip(archive::Archive& archive, TeamSession& session, QWidget* p
         }
     });
     connect(&session_, &TeamSession::SyncStarted, this, &SyncStrip::Refresh);
+    connect(&session_, &TeamSession::Changed, this, &SyncStrip::Refresh);
     Refresh();
 }
 
@@ -49,9 +50,14 @@ void SyncStrip::Refresh() {
     const QString last = tr("Last sync: %1").arg(SyncTimeText(session_.LastSync()));
     const std::optional<int> unsent = UnsentChanges(archive_);
     const QString waiting = unsent ? tr("Not yet sent: %1").arg(*unsent) : tr("Not yet sent: unknown");
-    summary_->setText(session_.Syncing()
-                          ? last + QStringLiteral(" · ") + waiting + QStringLiteral(" · ") + tr("Syncing...")
-                          : last + QStringLiteral(" · ") + waiting);
+    QString summary = last + QStringLiteral(" · ") + waiting;
+    if (session_.Syncing()) {
+        summary +=
+            QStringLiteral(" · ") + (session_.Cancelling() ? tr("Cancelling the sync...") : tr("Syncing..."));
+    } else if (session_.LastReport() && session_.LastReport()->error == sync::SyncError::Cancelled) {
+        summary += QStringLiteral(" · ") + tr("The last sync was cancelled");
+    }
+    summary_->setText(summary);
     const auto conflicts = sync::ListConflicts(archive_);
     const int count = conflicts.Ok() ? static_cast<int>(conflicts.Value().size()) : 0;
     conflictsButton_->setText(count > 0 ? tr("Conflicts (%1)...").arg(count) : tr("Conflicts..."));

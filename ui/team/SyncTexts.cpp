@@ -45,6 +45,10 @@ QString SyncErrorText(sync::SyncError error) {
             return QCoreApplication::translate("SyncErrors",
                                                "The team server is still writing changes of others. Sync "
                                                "again in a moment.");
+        case sync::SyncError::Cancelled:
+            return QCoreApplication::translate("SyncErrors",
+                                               "The sync was cancelled. What was sent and received is kept; "
+                                               "the next sync goes on from there.");
     }
     return QCoreApplication::translate("SyncErrors", "The team server reported an error.");
 }

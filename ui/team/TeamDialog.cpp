@@ -71,7 +71,14 @@ TeamDialog::TeamDialog(TeamSession& session, QWidget* parent) : QDialog(parent),
     connect(signIn_, &QPushButton::clicked, this, &TeamDialog::SignIn);
     connect(password_, &QLineEdit::returnPressed, this, &TeamDialog::SignIn);
     connect(signOut_, &QPushButton::clicked, &session_, &TeamSession::SignOut);
-    connect(syncNow_, &QPushButton::clicked, &session_, &TeamSession::SyncNow);
+    // One button: Sync now, or while a sync runs, Cancel sync.
+    connect(syncNow_, &QPushButton::clicked, this, [this] {
+        if (session_.Syncing()) {
+            session_.CancelSync();
+        } else {
+            session_.SyncNow();
+        }
+    });
     connect(auto_, &QCheckBox::toggled, this, &TeamDialog::ApplyAutoSync);
     connect(minutes_, &QSpinBox::valueChanged, this, &TeamDialog::ApplyAutoSync);
     connect(&session_, &TeamSession::Changed, this, &TeamDialog::ShowState);
@@ -110,14 +117,15 @@ void TeamDialog::ShowState() {
     password_->setPlaceholderText(signedIn ? tr("(kept)") : QString());
     signIn_->setEnabled(!signedIn && !syncing);
     signOut_->setEnabled(signedIn);
-    syncNow_->setEnabled(signedIn && !syncing);
+    syncNow_->setText(syncing ? tr("Cancel s&ync") : tr("S&ync now"));
+    syncNow_->setEnabled(syncing ? !session_.Cancelling() : signedIn);
     minutes_->setEnabled(auto_->isChecked());
     keeping_->setText(session_.PasswordLasts()
                           ? tr("The password is kept in the desktop's secret store, never in a file.")
                           : tr("No secret store is available: the password is kept until the program "
                                "ends, and asked for again at the next start."));
     if (syncing) {
-        status_->setText(tr("Syncing..."));
+        status_->setText(session_.Cancelling() ? tr("Cancelling the sync...") : tr("Syncing..."));
         detail_->clear();
         detail_->hide();
         return;

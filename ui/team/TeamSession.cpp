@@ -70,6 +70,13 @@ bool TeamSession::SyncNow() {
     return password_ && StartSync(*password_, false);
 }
 
+void TeamSession::CancelSync() {
+    if (Syncing() && !runner_.Cancelling()) {
+        runner_.Cancel();
+        emit Changed();
+    }
+}
+
 bool TeamSession::StartSync(const QString& password, bool rememberServer) {
     sync::SyncOptions options;
     options.connection.conninfo = server_.toStdString();
@@ -80,22 +87,24 @@ bool TeamSession::StartSync(const QString& password, bool rememberServer) {
         options.connection.password = password.toStdString();
     }
     // The settings file is written on the sync's thread: its write waits for the disk.
-    return runner_.Start(
-        [archivePath = archivePath_, options, rememberServer, server = server_, user = user_] {
-            if (rememberServer) {
-                platform::Settings settings;
-                settings.SetTeamServer(server.toStdString());
-                settings.SetTeamUser(user);
-                settings.Save();
-            }
-            sync::SyncReport report = sync::Synchronize(archivePath, options);
-            if (report.error == sync::SyncError::None) {
-                platform::Settings settings;
-                settings.SetTeamLastSync(QDateTime::currentDateTimeUtc());
-                settings.Save();
-            }
-            return report;
-        });
+    return runner_.Start([archivePath = archivePath_, options, rememberServer, server = server_,
+                          user = user_](std::shared_ptr<const std::atomic<bool>> cancel) {
+        if (rememberServer) {
+            platform::Settings settings;
+            settings.SetTeamServer(server.toStdString());
+            settings.SetTeamUser(user);
+            settings.Save();
+        }
+        sync::SyncOptions cancellable = options;
+        cancellable.cancel = std::move(cancel);
+        sync::SyncReport report = sync::Synchronize(archivePath, cancellable);
+        if (report.error == sync::SyncError::None) {
+            platform::Settings settings;
+            settings.SetTeamLastSync(QDateTime::currentDateTimeUtc());
+            settings.Save();
+        }
+        return report;
+    });
 }
 
 void TeamSession::Take(const sync::SyncReport& report) {

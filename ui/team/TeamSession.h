@@ -28,6 +28,8 @@ class TeamSession : public QObject {
     QString User() const { return user_; }
     bool SignedIn() const { return password_.has_value(); }
     bool Syncing() const { return runner_.Running(); }
+    // A sync runs and was asked to stop: it ends after the batch or page under way.
+    bool Cancelling() const { return runner_.Cancelling(); }
     // Whether a password kept now outlives the program (false: no secret store, the window asks again).
     bool PasswordLasts() const { return secrets_.Lasting(); }
 
@@ -41,6 +43,9 @@ class TeamSession : public QObject {
     void SignOut();
     // Starts a sync; false when signed out or a sync runs.
     bool SyncNow();
+    // Stops the running sync after the batch or page under way; it reports as cancelled. The same happens
+    // when the session ends with a sync running (the program closes).
+    void CancelSync();
 
     // Minutes between automatic syncs while signed in; 0 for none.
     int AutoMinutes() const { return autoMinutes_; }
