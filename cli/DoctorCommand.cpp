@@ -5,6 +5,7 @@
 
 #include "Command.h"
 #include "Doctor.h"
+#include "DoctorText.h"
 #include "PortMap.h"
 #include "PortOption.h"
 
@@ -45,7 +46,7 @@ int RunDoctor(const ParsedArguments& options) {
     if (doctor::LivePortMapInForce() && ownTree) {
         treeMap = platform::MakeLivePortMap(input.paths.sysfs, input.paths.dev);
         input.portMap = treeMap.get();
-        input.portMapDescription = "live system under " + input.paths.sysfs;
+        input.portMapDescription = {doctor::Phrase::LiveSystemUnder, {input.paths.sysfs}};
     } else {
         input.portMap = &platform::CurrentPortMap();
         input.portMapDescription = doctor::CurrentPortMapDescription();
@@ -63,14 +64,13 @@ int RunDoctor(const ParsedArguments& options) {
     input.self = ::getpid();
     doctor::Findings findings = doctor::RunDoctor(input);
     if (!input.handshake) {
-        findings.push_back({doctor::Mark::Info,
-                            "handshake",
-                            treeMap
-                                ? "not tried: the link finds its port on the running system, not in this tree"
-                                : "not tried (--no-handshake)",
-                            {}});
+        const doctor::Said notTried =
+            treeMap ? doctor::Said{doctor::Phrase::HandshakeNotTriedInTree, {}}
+                    : doctor::Said{doctor::Phrase::HandshakeNotTried, {"--no-handshake"}};
+        findings.push_back({doctor::Mark::Info, doctor::Check::Handshake, {notTried}, {}});
     }
-    std::fputs(doctor::FormatFindings(findings).c_str(), stdout);
+    // The findings are for the person at the terminal, in their language; the exit status is for scripts.
+    std::fputs(Utf8(texts::FindingsText(findings)).c_str(), stdout);
     return doctor::HandshakeSucceeded(findings) ? kExitOk : kExitFailed;
 }
 

@@ -5,19 +5,19 @@
 namespace terrovane::doctor {
 namespace {
 
-std::string Describe(const BridgeDevice& bridge) {
-    std::string text =
-        bridge.vendor + ":" + (bridge.product.empty() ? "?" : bridge.product) + " at USB " + bridge.busId;
-    if (!bridge.serial.empty())
-        text += " (serial " + bridge.serial + ")";
-    return text;
+Said Describe(const BridgeDevice& bridge) {
+    const std::string product = bridge.product.empty() ? "?" : bridge.product;
+    if (bridge.serial.empty())
+        return {Phrase::BridgeDevice, {bridge.vendor, product, bridge.busId}};
+    return {Phrase::BridgeDeviceWithSerial, {bridge.vendor, product, bridge.busId, bridge.serial}};
 }
 
-std::string Joined(const std::vector<std::string>& items) {
-    std::string text;
-    for (const std::string& item : items)
-        text += (text.empty() ? "" : ", ") + item;
-    return text;
+// Names of the system's own (ttys, drivers), listed as they are.
+Argument Names(const std::vector<std::string>& names) {
+    std::vector<Said> list;
+    for (const std::string& name : names)
+        list.push_back({Phrase::Plain, {name}});
+    return list;
 }
 
 bool Has(const std::vector<std::string>& items, const std::string& wanted) {
@@ -25,30 +25,35 @@ bool Has(const std::vector<std::string>& items, const std::string& wanted) {
 }
 
 Finding WithoutTty(const BridgeDevice& bridge) {
-    const std::string what = Describe(bridge) + " has no serial port (tty)";
     if (Has(bridge.interfaceDrivers, "usbfs"))
-        return {Mark::Fail, "bridge",
-                what + ": a program holds its interface through usbfs (brltty does this)",
-                "see the brltty line below; then unplug and plug the instrument in again"};
+        return {Mark::Fail,
+                Check::Bridge,
+                {{Phrase::BridgeHeldThroughUsbfs, {Describe(bridge)}}},
+                {{Phrase::SeeBrlttyLineThenReplug, {}}}};
     if (bridge.interfaceDrivers.empty())
-        return {Mark::Fail, "bridge", what + ": no driver is bound to it",
-                std::string("sudo modprobe ") + kBridgeDriver + ", then plug the instrument in again"};
-    return {Mark::Fail, "bridge", what + ": its interface is bound to " + Joined(bridge.interfaceDrivers),
-            "unplug and plug the instrument in again"};
+        return {Mark::Fail,
+                Check::Bridge,
+                {{Phrase::BridgeWithoutDriver, {Describe(bridge)}}},
+                {{Phrase::ThenPlugInAgain, {std::string("sudo modprobe ") + kBridgeDriver}}}};
+    return {Mark::Fail,
+            Check::Bridge,
+            {{Phrase::BridgeBoundElsewhere, {Describe(bridge), Names(bridge.interfaceDrivers)}}},
+            {{Phrase::Replug, {}}}};
 }
 
 }  // namespace
 
 Finding CheckBridge(const std::vector<BridgeDevice>& bridges) {
+    const std::string instrumentBridge = std::string(kBridgeVendor) + ":" + kBridgeProduct;
     if (bridges.empty())
-        return {Mark::Fail, "bridge",
-                std::string("no USB device of the bridge's vendor (") + kBridgeVendor + ") is attached",
-                "plug the instrument in with a data cable (not a charging-only one) and switch it on; "
-                "lsusb should then list 10c4:ea60"};
-    std::vector<std::string> attached;
+        return {Mark::Fail,
+                Check::Bridge,
+                {{Phrase::NoBridge, {kBridgeVendor}}},
+                {{Phrase::PlugInWithDataCable, {"lsusb", instrumentBridge}}}};
+    std::vector<Said> attached;
     for (const BridgeDevice& bridge : bridges) {
         if (!bridge.ttys.empty())
-            attached.push_back(Describe(bridge) + " is " + Joined(bridge.ttys));
+            attached.push_back({Phrase::BridgeIsTtys, {Describe(bridge), Names(bridge.ttys)}});
     }
     if (attached.empty())
         return WithoutTty(bridges.front());
@@ -56,9 +61,11 @@ Finding CheckBridge(const std::vector<BridgeDevice>& bridges) {
         return bridge.product == kBridgeProduct && !bridge.ttys.empty();
     });
     if (!expectedProduct)
-        return {Mark::Warn, "bridge", Joined(attached) + "; the instrument's bridge is 10c4:ea60",
-                "check that this is the instrument and not another adapter"};
-    return {Mark::Ok, "bridge", Joined(attached), {}};
+        return {Mark::Warn,
+                Check::Bridge,
+                {{Phrase::OtherBridgeProduct, {attached, instrumentBridge}}},
+                {{Phrase::CheckOtherAdapter, {}}}};
+    return {Mark::Ok, Check::Bridge, {{Phrase::Plain, {attached}}}, {}};
 }
 
 }  // namespace terrovane::doctor

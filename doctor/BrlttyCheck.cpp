@@ -41,15 +41,15 @@ BrlttyRule FindClaim(const std::vector<RuleFile>& rules, bool& anyRule, const Ru
     return {};
 }
 
-std::string FixFor(const BrlttyRule& claim) {
+Said FixFor(const BrlttyRule& claim) {
     const std::string& path = claim.file->path;
     const std::string line = std::to_string(claim.line);
+    const std::string remove = "sudo apt remove brltty";
+    const std::string reload = "sudo udevadm control --reload";
     if (path.starts_with("/etc/"))
-        return "sudo apt remove brltty (unless you use a braille display), or delete line " + line + " of " +
-               path + "; then sudo udevadm control --reload and plug the instrument in again";
-    return "sudo apt remove brltty (unless you use a braille display), or override its rule: sudo cp " +
-           path + " /etc/udev/rules.d/ and delete line " + line +
-           " in the copy; then sudo udevadm control --reload and plug the instrument in again";
+        return {Phrase::RemoveBrlttyOrDeleteLine, {remove, line, path, reload}};
+    return {Phrase::RemoveBrlttyOrOverrideRule,
+            {remove, "sudo cp " + path + " /etc/udev/rules.d/", line, reload}};
 }
 
 }  // namespace
@@ -61,16 +61,17 @@ Finding CheckBrltty(const Paths& paths, const std::vector<Process>& processes,
     const BrlttyRule claim = FindClaim(rules, anyRule, mask);
     const bool running = IsRunning(processes, kBrltty);
     if (!ProgramInstalled(paths) && !anyRule && !running)
-        return {Mark::Ok, "brltty", "not installed", {}};
-    const std::string state = std::string("installed, ") + (running ? "running" : "not running");
+        return {Mark::Ok, Check::Brltty, {{Phrase::BrlttyNotInstalled, {}}}, {}};
+    const Said state{running ? Phrase::BrlttyRunning : Phrase::BrlttyNotRunning, {}};
+    const std::string bridge = std::string(kBridgeVendor) + ":" + kBridgeProduct;
     if (claim.file != nullptr)
-        return {Mark::Fail, "brltty",
-                state + "; its rule " + claim.file->path + " (line " + std::to_string(claim.line) +
-                    ") claims 10c4:ea60 and takes the tty away a second after plug-in",
-                FixFor(claim)};
+        return {Mark::Fail,
+                Check::Brltty,
+                {{Phrase::BrlttyRuleClaims, {state, claim.file->path, std::to_string(claim.line), bridge}}},
+                {FixFor(claim)}};
     if (mask != nullptr)
-        return {Mark::Ok, "brltty", state + "; its rule is switched off by " + mask->path, {}};
-    return {Mark::Ok, "brltty", state + "; none of its rules claims 10c4:ea60", {}};
+        return {Mark::Ok, Check::Brltty, {{Phrase::BrlttyRuleSwitchedOff, {state, mask->path}}}, {}};
+    return {Mark::Ok, Check::Brltty, {{Phrase::BrlttyNoRuleClaims, {state, bridge}}}, {}};
 }
 
 }  // namespace terrovane::doctor

@@ -37,7 +37,7 @@ struct PortChoice {
     Finding finding;
     std::string device;  // the device the chosen port opens; empty when there is none
 };
-PortChoice CheckPortMap(const platform::PortMapSource& portMap, const std::string& mapDescription);
+PortChoice CheckPortMap(const platform::PortMapSource& portMap, const Said& mapDescription);
 
 // The device's owner, group and mode, and whether (and why not) the account may open it.
 Finding CheckPortAccess(const Paths& paths, const std::string& device, const Account& account,

@@ -30,7 +30,7 @@ bool Installed(const Finding& ownRule) {
 Finding AsideFromFileMap(Finding finding) {
     if (finding.mark == Mark::Fail || finding.mark == Mark::Warn) {
         finding.mark = Mark::Info;
-        finding.text += " (not in the way: the port-map file names the port)";
+        finding.text.push_back({Phrase::NotInTheWay, {}});
         finding.fix.clear();
     }
     return finding;
@@ -50,7 +50,7 @@ Findings RunDoctor(const DoctorInput& input) {
         for (Finding& finding : findings)
             finding = AsideFromFileMap(std::move(finding));
     }
-    PortChoice choice{{Mark::Info, "port map", "none given", {}}, {}};
+    PortChoice choice{{Mark::Info, Check::PortMap, {{Phrase::NoPortMapGiven, {}}}, {}}, {}};
     if (input.portMap != nullptr)
         choice = CheckPortMap(*input.portMap, input.portMapDescription);
     findings.push_back(choice.finding);
@@ -64,7 +64,7 @@ Findings RunDoctor(const DoctorInput& input) {
 }
 
 bool HandshakeSucceeded(const Findings& findings) {
-    return !findings.empty() && findings.back().check == "handshake" && findings.back().mark == Mark::Ok;
+    return !findings.empty() && findings.back().check == Check::Handshake && findings.back().mark == Mark::Ok;
 }
 
 bool LivePortMapInForce() {
@@ -72,10 +72,10 @@ bool LivePortMapInForce() {
     return path == nullptr || *path == '\0';
 }
 
-std::string CurrentPortMapDescription() {
+Said CurrentPortMapDescription() {
     if (LivePortMapInForce())
-        return "live system";
-    return std::string("TERROVANE_PORTMAP file ") + std::getenv("TERROVANE_PORTMAP");
+        return {Phrase::LiveSystem, {}};
+    return {Phrase::PortMapFile, {"TERROVANE_PORTMAP", std::getenv("TERROVANE_PORTMAP")}};
 }
 
 Findings DiagnoseSystem() {

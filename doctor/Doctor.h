@@ -16,7 +16,7 @@ struct DoctorInput {
     Paths paths;
     Account account;
     const platform::PortMapSource* portMap = nullptr;  // the map discovery uses
-    std::string portMapDescription;                    // how the user knows it: "live system", a file name
+    Said portMapDescription{Phrase::LiveSystem, {}};   // how the user knows it: the live system, a file
     bool liveMap = true;  // false for a port-map file: then the bridge's hardware is not in the way
     bool handshake = true;
     // The port the user named (--port): its access and holders are judged and the handshake tries it
@@ -36,8 +36,8 @@ bool HandshakeSucceeded(const Findings& findings);
 // True when the port map in force is the live system's (TERROVANE_PORTMAP unset).
 bool LivePortMapInForce();
 
-// The port map in force, described: "TERROVANE_PORTMAP file <path>" or "live system".
-std::string CurrentPortMapDescription();
+// The port map in force, described: the TERROVANE_PORTMAP file or the live system.
+Said CurrentPortMapDescription();
 
 // The checklist of the running system for the running user, without the handshake: what the main
 // program shows beside a failed command's message.

@@ -37,29 +37,27 @@ bool ListedBuiltIn(const fs::path& modules) {
 
 Finding CheckDriver(const Paths& paths, bool bridgeAttached) {
     const std::string driver = kBridgeDriver;
+    const std::string load = "sudo modprobe " + driver;
     std::error_code error;
     if (fs::exists(fs::path(paths.sysfs) / "bus" / "usb-serial" / "drivers" / driver, error)) {
         const bool module = fs::exists(fs::path(paths.sysfs) / "module" / driver / "initstate", error);
         return {Mark::Ok,
-                "driver",
-                driver + (module ? " is loaded as a module" : " is built into the kernel"),
+                Check::Driver,
+                {{module ? Phrase::DriverLoadedAsModule : Phrase::DriverBuiltIn, {driver}}},
                 {}};
     }
     const fs::path modules = fs::path(paths.modulesDir) / KernelRelease(paths);
     if (ListedBuiltIn(modules))
-        return {Mark::Ok, "driver", driver + " is built into the kernel", {}};
+        return {Mark::Ok, Check::Driver, {{Phrase::DriverBuiltIn, {driver}}}, {}};
     if (ModuleInstalled(modules)) {
         if (!bridgeAttached)
-            return {Mark::Ok,
-                    "driver",
-                    driver + " is installed; the kernel loads it when the bridge is plugged in",
-                    {}};
-        return {Mark::Fail, "driver", driver + " is installed but not loaded although the bridge is attached",
-                "sudo modprobe " + driver};
+            return {Mark::Ok, Check::Driver, {{Phrase::DriverLoadsOnPlugIn, {driver}}}, {}};
+        return {Mark::Fail, Check::Driver, {{Phrase::DriverNotLoaded, {driver}}}, {{Phrase::Plain, {load}}}};
     }
-    return {Mark::Fail, "driver", "this kernel (" + KernelRelease(paths) + ") has no " + driver + " driver",
-            "install the kernel's extra modules (Ubuntu: sudo apt install linux-modules-extra-$(uname -r)), "
-            "then plug the instrument in again"};
+    return {Mark::Fail,
+            Check::Driver,
+            {{Phrase::DriverMissing, {KernelRelease(paths), driver}}},
+            {{Phrase::InstallExtraModules, {"sudo apt install linux-modules-extra-$(uname -r)"}}}};
 }
 
 }  // namespace terrovane::doctor

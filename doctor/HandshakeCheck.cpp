@@ -31,15 +31,16 @@ Finding CheckHandshake(const link::PortChoice& choice) {
     session.SetPortChoice(choice);
     const link::Outcome outcome = RunHandshake(session);
     if (outcome.kind == link::OutcomeKind::HandshakeAnswered)
-        return {Mark::Ok, "handshake", "the instrument answered on " + outcome.port, {}};
-    std::string said;
-    for (std::string text : link::OutcomeMessages(outcome)) {
-        for (char& c : text)
-            c = c == '\n' ? ' ' : c;
-        said += (said.empty() ? "" : " / ") + text;
+        return {Mark::Ok, Check::Handshake, {{Phrase::InstrumentAnswered, {outcome.port}}}, {}};
+    Finding failed{Mark::Fail, Check::Handshake, {}, {{Phrase::MendFirstFailingLine, {}}}};
+    for (const std::string& text : link::OutcomeMessages(outcome)) {
+        const Said message{Phrase::LinkMessage, {text}};
+        failed.text.push_back(failed.text.empty() ? Said{Phrase::NoAnswer, {message}}
+                                                  : Said{Phrase::ListedAfter, {message}});
     }
-    return {Mark::Fail, "handshake", "no answer: " + said,
-            "mend the first failing line above; if all pass, switch the instrument on and check the cable"};
+    if (failed.text.empty())
+        failed.text.push_back({Phrase::NoAnswer, {""}});
+    return failed;
 }
 
 }  // namespace terrovane::doctor

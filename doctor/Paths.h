@@ -26,5 +26,6 @@ inline constexpr const char* kBridgeVendor = "10c4";
 inline constexpr const char* kBridgeProduct = "ea60";
 inline constexpr const char* kBridgeDriver = "cp210x";
 inline constexpr const char* kOwnRuleFile = "70-terrovane.rules";
+inline constexpr const char* kPackage = "terrovane";  // the Debian package that installs the rule
 
 }  // namespace terrovane::doctor

@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "Acl.h"
 #include "Checks.h"
@@ -25,49 +26,52 @@ bool InSession(const Account& account, gid_t gid) {
            account.sessionGroups.end();
 }
 
-// How the account gets read and write access, or empty when it does not. The kernel's order: owner, then
+// How the account gets read and write access, or nothing when it does not. The kernel's order: owner, then
 // the access list's named users, then the groups, then everyone else.
-std::string AccessThrough(const struct stat& info, const Account& account, const std::string& acl,
-                          const std::string& groupName) {
+std::optional<Said> AccessThrough(const struct stat& info, const Account& account, const std::string& acl,
+                                  const Said& what, const std::string& groupName) {
     const unsigned owner = (info.st_mode >> 6) & 07;
     const unsigned group = (info.st_mode >> 3) & 07;
     const unsigned other = info.st_mode & 07;
+    const auto granted = [&](bool may, Phrase phrase) -> std::optional<Said> {
+        if (!may)
+            return std::nullopt;
+        if (phrase == Phrase::MayOpenThroughGroup)
+            return Said{phrase, {what, account.name, groupName}};
+        return Said{phrase, {what, account.name}};
+    };
     if (account.uid == 0)
-        return "as root";
+        return granted(true, Phrase::MayOpenAsRoot);
     if (account.uid == info.st_uid)
-        return (owner & kReadWrite) == kReadWrite ? "as its owner" : "";
+        return granted((owner & kReadWrite) == kReadWrite, Phrase::MayOpenAsOwner);
     if (const auto listed = AclPermissionsFor(acl, account.uid))
-        return (*listed & kReadWrite) == kReadWrite ? "through its access list (uaccess)" : "";
+        return granted((*listed & kReadWrite) == kReadWrite, Phrase::MayOpenThroughAccessList);
     if (InSession(account, info.st_gid))
-        return (group & kReadWrite) == kReadWrite ? "through group " + groupName : "";
-    return (other & kReadWrite) == kReadWrite ? "as anyone may" : "";
+        return granted((group & kReadWrite) == kReadWrite, Phrase::MayOpenThroughGroup);
+    return granted((other & kReadWrite) == kReadWrite, Phrase::MayOpenAsAnyone);
 }
 
-Finding Denied(const std::string& what, const struct stat& info, const Account& account,
+Finding Denied(const Said& what, const struct stat& info, const Account& account,
                const std::string& groupName, const Paths& paths, bool ownRuleInstalled) {
     const bool groupMayOpen = (((info.st_mode >> 3) & kReadWrite) == kReadWrite);
     const std::optional<GroupEntry> group = FindGroup(info.st_gid, paths);
     if (groupMayOpen && group && FilesListMember(*group, account, paths) && !InSession(account, info.st_gid))
-        return {
-            Mark::Fail, "access",
-            what + ": " + account.name + " may not open it: joined " + groupName + " after this login began",
-            "log out and log in again (or reboot) so the session gets group " + groupName};
-    std::string why = account.name + " may not open it: ";
-    why += groupMayOpen ? "not a member of " + groupName : "its group may not open it either";
-    why += ", and its access list (uaccess) has no entry for " + account.name;
-    const std::string join =
-        groupMayOpen ? "sudo adduser " + account.name + " " + groupName + ", then log in again" : "";
-    std::string fix;
-    if (ownRuleInstalled)
-        fix =
-            "the udev rule gives the port to the user at the computer's own screen (not over ssh): log in "
-            "there "
-            "and plug the instrument in again";
+        return {Mark::Fail,
+                Check::Access,
+                {{Phrase::JoinedAfterLogin, {what, account.name, groupName}}},
+                {{Phrase::LogInAgainForGroup, {groupName}}}};
+    Finding denied{Mark::Fail, Check::Access, {}, {}};
+    if (groupMayOpen)
+        denied.text.push_back({Phrase::NotAGroupMember, {what, account.name, groupName}});
     else
-        fix = "install the terrovane package: its udev rule lets the logged-in user open the port";
-    if (!join.empty())
-        fix += "; or " + join;
-    return {Mark::Fail, "access", what + ": " + why, fix};
+        denied.text.push_back({Phrase::GroupMayNotOpenEither, {what, account.name}});
+    if (ownRuleInstalled)
+        denied.fix.push_back({Phrase::RuleGivesPortToSeat, {}});
+    else
+        denied.fix.push_back({Phrase::InstallPackageForAccess, {kPackage}});
+    if (groupMayOpen)
+        denied.fix.push_back({Phrase::OrJoinGroup, {"sudo adduser " + account.name + " " + groupName}});
+    return denied;
 }
 
 }  // namespace
@@ -75,17 +79,20 @@ Finding Denied(const std::string& what, const struct stat& info, const Account& 
 Finding CheckPortAccess(const Paths& paths, const std::string& device, const Account& account,
                         bool ownRuleInstalled) {
     if (device.empty())
-        return {Mark::Info, "access", "no port to check", {}};
+        return {Mark::Info, Check::Access, {{Phrase::NoPortToCheck, {}}}, {}};
     struct stat info {};
     if (::stat(device.c_str(), &info) != 0)
-        return {Mark::Fail, "access", device + " does not exist", "plug the instrument in and switch it on"};
+        return {Mark::Fail,
+                Check::Access,
+                {{Phrase::DeviceMissing, {device}}},
+                {{Phrase::PlugInAndSwitchOn, {}}}};
     const std::string groupName = GroupName(info.st_gid, paths);
-    const std::string what = device + " (owner " + UserName(info.st_uid, paths) + ", group " + groupName +
-                             ", " + ModeString(info.st_mode) + ")";
-    const std::string through = AccessThrough(info, account, ReadAccessList(device), groupName);
-    if (through.empty())
+    const Said what{Phrase::DeviceOwnership,
+                    {device, UserName(info.st_uid, paths), groupName, ModeString(info.st_mode)}};
+    const std::optional<Said> through = AccessThrough(info, account, ReadAccessList(device), what, groupName);
+    if (!through)
         return Denied(what, info, account, groupName, paths, ownRuleInstalled);
-    return {Mark::Ok, "access", what + ": " + account.name + " may open it " + through, {}};
+    return {Mark::Ok, Check::Access, {*through}, {}};
 }
 
 }  // namespace terrovane::doctor

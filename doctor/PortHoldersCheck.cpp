@@ -9,36 +9,38 @@ namespace {
 // of the line, not a competitor for it.
 constexpr const char* kSimulator = "terrovane-sim";
 
-std::string Listed(const std::vector<Process>& processes) {
-    std::string names;
+Argument Listed(const std::vector<Process>& processes) {
+    std::vector<Said> list;
     for (const Process& process : processes)
-        names += (names.empty() ? "" : ", ") + process.name + " (pid " + std::to_string(process.pid) + ")";
-    return names;
+        list.push_back({Phrase::ProcessWithPid, {process.name, std::to_string(process.pid)}});
+    return list;
 }
 
 }  // namespace
 
 Finding CheckPortHolders(const Paths& paths, const std::string& device, pid_t self) {
     if (device.empty())
-        return {Mark::Info, "in use", "no port to check", {}};
+        return {Mark::Info, Check::InUse, {{Phrase::NoPortToCheck, {}}}, {}};
     Holders holders = FindHolders(paths.proc, device, self);
     const auto simulators = std::stable_partition(holders.processes.begin(), holders.processes.end(),
                                                   [](const Process& p) { return p.name != kSimulator; });
     const std::vector<Process> serving(simulators, holders.processes.end());
     holders.processes.erase(simulators, holders.processes.end());
-    std::string note;
+    Finding finding{Mark::Ok, Check::InUse, {{Phrase::NoOtherHolder, {device}}}, {}};
+    if (!holders.processes.empty()) {
+        std::string pids;
+        for (const Process& process : holders.processes)
+            pids += " " + std::to_string(process.pid);
+        finding = {Mark::Fail,
+                   Check::InUse,
+                   {{Phrase::HeldBy, {device, Listed(holders.processes)}}},
+                   {{Phrase::CloseOrEndHolder, {"kill" + pids}}}};
+    }
     if (!serving.empty())
-        note += "; served by the simulated instrument " + Listed(serving);
+        finding.text.push_back({Phrase::ServedBySimulator, {Listed(serving)}});
     if (holders.uninspected > 0)
-        note += " (" + std::to_string(holders.uninspected) +
-                " processes of other users not looked at; sudo shows them)";
-    if (holders.processes.empty())
-        return {Mark::Ok, "in use", "no other program holds " + device + note, {}};
-    std::string pids;
-    for (const Process& process : holders.processes)
-        pids += " " + std::to_string(process.pid);
-    return {Mark::Fail, "in use", device + " is held by " + Listed(holders.processes) + note,
-            "close that program, or end it: kill" + pids};
+        finding.text.push_back({Phrase::OthersNotInspected, {std::to_string(holders.uninspected)}});
+    return finding;
 }
 
 }  // namespace terrovane::doctor

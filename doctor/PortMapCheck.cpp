@@ -2,33 +2,31 @@
 #include "PortDiscovery.h"
 
 namespace terrovane::doctor {
+namespace {
 
-PortChoice CheckPortMap(const platform::PortMapSource& portMap, const std::string& mapDescription) {
+PortChoice Failed(Said seen, Said fix) {
+    return {{Mark::Fail, Check::PortMap, {std::move(seen)}, {std::move(fix)}}, {}};
+}
+
+}  // namespace
+
+PortChoice CheckPortMap(const platform::PortMapSource& portMap, const Said& map) {
     if (const std::string problem = portMap.Problem(); !problem.empty())
-        return {{Mark::Fail, "port map", mapDescription + ": cannot be read: " + problem,
-                 "point TERROVANE_PORTMAP at a port-map file, or unset it to use the live ports"},
-                {}};
+        return Failed({Phrase::PortMapUnreadable, {map, problem}},
+                      {Phrase::PointAtPortMapOrUnset, {"TERROVANE_PORTMAP"}});
     const std::optional<std::string> name = link::FindPortName(portMap);
     if (!name)
-        return {{Mark::Fail, "port map", mapDescription + ": no port of the bridge is published in it",
-                 "see the bridge line above"},
-                {}};
+        return Failed({Phrase::NoBridgePortInMap, {map}}, {Phrase::SeeBridgeLine, {}});
     std::string message;
     const int number = link::PortNumberOf(*name, message);
     if (number < 0)
-        return {{Mark::Fail, "port map", mapDescription + ": port name \"" + *name + "\": " + message,
-                 "correct the port-map file"},
-                {}};
+        return Failed({Phrase::BadPortName, {map, *name, {Said{Phrase::LinkMessage, {message}}}}},
+                      {Phrase::CorrectPortMap, {}});
     const std::string device = portMap.DevicePathFor(number);
     if (device.empty())
-        return {{Mark::Fail, "port map", mapDescription + ": " + *name + " opens no device",
-                 "name the device of " + *name + " in the map's [Ports] section"},
-                {}};
-    return {{Mark::Ok,
-             "port map",
-             mapDescription + ": discovery chooses " + *name + ", which opens " + device,
-             {}},
-            device};
+        return Failed({Phrase::PortOpensNoDevice, {map, *name}},
+                      {Phrase::NameDeviceInPorts, {*name, "[Ports]"}});
+    return {{Mark::Ok, Check::PortMap, {{Phrase::DiscoveryChooses, {map, *name, device}}}, {}}, device};
 }
 
 }  // namespace terrovane::doctor

@@ -26,32 +26,32 @@ bool KeepsModemManagerOff(const RuleFile& rule) {
 
 Finding CheckOwnRule(const std::vector<RuleFile>& rules) {
     const RuleFile* own = OwnRule(rules);
-    const std::string install =
-        "install the terrovane package (or copy its 70-terrovane.rules into /etc/udev/rules.d/), "
-        "run sudo udevadm control --reload and plug the instrument in again";
     if (own == nullptr)
-        return {Mark::Warn, "udev rule",
-                std::string(kOwnRuleFile) +
-                    " is not installed: only root and dialout "
-                    "may open the port, and it has no stable name",
-                install};
+        return {Mark::Warn,
+                Check::UdevRule,
+                {{Phrase::OwnRuleMissing, {kOwnRuleFile}}},
+                {{Phrase::InstallOwnRule,
+                  {kPackage, kOwnRuleFile, "/etc/udev/rules.d/", "sudo udevadm control --reload"}}}};
     if (own->masked)
-        return {Mark::Warn, "udev rule", own->path + " switches the rule off", "remove " + own->path};
-    return {Mark::Ok, "udev rule", own->path, {}};
+        return {Mark::Warn,
+                Check::UdevRule,
+                {{Phrase::OwnRuleSwitchedOff, {own->path}}},
+                {{Phrase::RemoveFile, {own->path}}}};
+    return {Mark::Ok, Check::UdevRule, {{Phrase::Plain, {own->path}}}, {}};
 }
 
 Finding CheckModemManager(const std::vector<Process>& processes, const std::vector<RuleFile>& rules) {
     if (!IsRunning(processes, "ModemManager"))
-        return {Mark::Ok, "ModemManager", "not running", {}};
+        return {Mark::Ok, Check::ModemManager, {{Phrase::NotRunning, {}}}, {}};
     for (const RuleFile& rule : rules) {
         if (KeepsModemManagerOff(rule))
-            return {Mark::Ok, "ModemManager", "running; " + rule.path + " keeps it off the bridge", {}};
+            return {Mark::Ok, Check::ModemManager, {{Phrase::ModemManagerKeptOff, {rule.path}}}, {}};
     }
-    return {Mark::Warn, "ModemManager",
-            "running, and no rule keeps it off the bridge: it may send AT commands to "
-            "the instrument for a few seconds after plug-in",
-            "install the terrovane package (its udev rule sets ID_MM_DEVICE_IGNORE), or sudo systemctl stop "
-            "ModemManager"};
+    return {Mark::Warn,
+            Check::ModemManager,
+            {{Phrase::ModemManagerMayProbe, {}}},
+            {{Phrase::InstallRuleOrStopModemManager,
+              {kPackage, "ID_MM_DEVICE_IGNORE", "sudo systemctl stop ModemManager"}}}};
 }
 
 }  // namespace terrovane::doctor

@@ -879,6 +879,370 @@
     </message>
 </context>
 <context>
+    <name>Doctor</name>
+    <message>
+        <source>%1 is loaded as a module</source>
+        <translation>%1 ist als Modul geladen</translation>
+    </message>
+    <message>
+        <source>%1 is built into the kernel</source>
+        <translation>%1 ist fest in den Kernel eingebaut</translation>
+    </message>
+    <message>
+        <source>%1 is installed; the kernel loads it when the bridge is plugged in</source>
+        <translation>%1 ist installiert; der Kernel lädt ihn, sobald der USB-Wandler eingesteckt wird</translation>
+    </message>
+    <message>
+        <source>%1 is installed but not loaded although the bridge is attached</source>
+        <translation>%1 ist installiert, aber nicht geladen, obwohl der USB-Wandler angeschlossen ist</translation>
+    </message>
+    <message>
+        <source>this kernel (%1) has no %2 driver</source>
+        <translation>dieser Kernel (%1) hat keinen Treiber %2</translation>
+    </message>
+    <message>
+        <source>install the kernel&apos;s extra modules (Ubuntu: %1), then plug the instrument in again</source>
+        <translation>die zusätzlichen Kernelmodule installieren (Ubuntu: %1), dann das Messgerät erneut einstecken</translation>
+    </message>
+    <message>
+        <source>%1, then plug the instrument in again</source>
+        <translation>%1 ausführen, dann das Messgerät erneut einstecken</translation>
+    </message>
+    <message>
+        <source>no USB device of the bridge&apos;s vendor (%1) is attached</source>
+        <translation>kein USB-Gerät des Wandler-Herstellers (%1) angeschlossen</translation>
+    </message>
+    <message>
+        <source>plug the instrument in with a data cable (not a charging-only one) and switch it on; %1 should then list %2</source>
+        <translation>das Messgerät mit einem Datenkabel (keinem reinen Ladekabel) anschließen und einschalten; %1 sollte dann %2 auflisten</translation>
+    </message>
+    <message>
+        <source>%1:%2 at USB %3</source>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus (&quot;1-1.4&quot;).</extracomment>
+        <translation>%1:%2 an USB %3</translation>
+    </message>
+    <message>
+        <source>%1:%2 at USB %3 (serial %4)</source>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus, %4 its serial number.</extracomment>
+        <translation>%1:%2 an USB %3 (Seriennummer %4)</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 a USB device (&quot;10c4:ea60 at USB 1-1&quot;), %2 the serial ports it got (&quot;ttyUSB0&quot;).</extracomment>
+        <translation>%1 ist %2</translation>
+    </message>
+    <message>
+        <source>%1; the instrument&apos;s bridge is %2</source>
+        <extracomment>%1 the USB devices found with their ports, %2 the vendor:product id of the instrument&apos;s bridge.</extracomment>
+        <translation>%1; der USB-Wandler des Messgeräts ist %2</translation>
+    </message>
+    <message>
+        <source>check that this is the instrument and not another adapter</source>
+        <translation>prüfen, ob dies das Messgerät ist und kein anderer Adapter</translation>
+    </message>
+    <message>
+        <source>%1 has no serial port (tty): a program holds its interface through usbfs (brltty does this)</source>
+        <translation>%1 hat keine serielle Schnittstelle (tty): ein Programm belegt sein USB-Interface über usbfs (das tut brltty)</translation>
+    </message>
+    <message>
+        <source>see the brltty line below; then unplug and plug the instrument in again</source>
+        <translation>siehe die brltty-Zeile unten; danach das Messgerät abziehen und wieder einstecken</translation>
+    </message>
+    <message>
+        <source>%1 has no serial port (tty): no driver is bound to it</source>
+        <translation>%1 hat keine serielle Schnittstelle (tty): kein Treiber ist an ihn gebunden</translation>
+    </message>
+    <message>
+        <source>%1 has no serial port (tty): its interface is bound to %2</source>
+        <translation>%1 hat keine serielle Schnittstelle (tty): sein USB-Interface ist an %2 gebunden</translation>
+    </message>
+    <message>
+        <source>unplug and plug the instrument in again</source>
+        <translation>das Messgerät abziehen und wieder einstecken</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>nicht installiert</translation>
+    </message>
+    <message>
+        <source>installed, running</source>
+        <translation>installiert, läuft</translation>
+    </message>
+    <message>
+        <source>installed, not running</source>
+        <translation>installiert, läuft nicht</translation>
+    </message>
+    <message>
+        <source>%1; its rule %2 (line %3) claims %4 and takes the tty away a second after plug-in</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 a rule file, %3 a line number, %4 vendor:product id.</extracomment>
+        <translation>%1; seine Regel %2 (Zeile %3) beansprucht %4 und nimmt den tty eine Sekunde nach dem Einstecken weg</translation>
+    </message>
+    <message>
+        <source>%1; its rule is switched off by %2</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 the file that switches the rule off.</extracomment>
+        <translation>%1; seine Regel ist durch %2 abgeschaltet</translation>
+    </message>
+    <message>
+        <source>%1; none of its rules claims %2</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 vendor:product id.</extracomment>
+        <translation>%1; keine seiner Regeln beansprucht %2</translation>
+    </message>
+    <message>
+        <source>%1 (unless you use a braille display), or delete line %2 of %3; then %4 and plug the instrument in again</source>
+        <extracomment>%1 and %4 commands, %2 a line number, %3 a rule file.</extracomment>
+        <translation>%1 ausführen (sofern Sie keine Braillezeile verwenden) oder Zeile %2 in %3 löschen; danach %4 ausführen und das Messgerät erneut einstecken</translation>
+    </message>
+    <message>
+        <source>%1 (unless you use a braille display), or override its rule: %2 and delete line %3 in the copy; then %4 and plug the instrument in again</source>
+        <extracomment>%1, %2 and %4 commands, %3 a line number.</extracomment>
+        <translation>%1 ausführen (sofern Sie keine Braillezeile verwenden) oder seine Regel überschreiben: %2 ausführen und in der Kopie Zeile %3 löschen; danach %4 ausführen und das Messgerät erneut einstecken</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: only root and dialout may open the port, and it has no stable name</source>
+        <translation>%1 ist nicht installiert: nur root und dialout dürfen die Schnittstelle öffnen, und sie hat keinen festen Namen</translation>
+    </message>
+    <message>
+        <source>install the %1 package (or copy its %2 into %3), run %4 and plug the instrument in again</source>
+        <extracomment>%1 the package, %2 the rule file, %3 a folder, %4 a command.</extracomment>
+        <translation>das Paket %1 installieren (oder seine %2 nach %3 kopieren), %4 ausführen und das Messgerät erneut einstecken</translation>
+    </message>
+    <message>
+        <source>%1 switches the rule off</source>
+        <translation>%1 schaltet die Regel ab</translation>
+    </message>
+    <message>
+        <source>remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>not running</source>
+        <translation>läuft nicht</translation>
+    </message>
+    <message>
+        <source>running; %1 keeps it off the bridge</source>
+        <translation>läuft; %1 hält ihn vom USB-Wandler fern</translation>
+    </message>
+    <message>
+        <source>running, and no rule keeps it off the bridge: it may send AT commands to the instrument for a few seconds after plug-in</source>
+        <translation>läuft, und keine Regel hält ihn vom USB-Wandler fern: er kann nach dem Einstecken einige Sekunden lang AT-Befehle an das Messgerät senden</translation>
+    </message>
+    <message>
+        <source>install the %1 package (its udev rule sets %2), or %3</source>
+        <translation>das Paket %1 installieren (seine udev-Regel setzt %2) oder %3 ausführen</translation>
+    </message>
+    <message>
+        <source> (not in the way: the port-map file names the port)</source>
+        <translation> (kein Hindernis: die Zuordnungsdatei nennt die Schnittstelle)</translation>
+    </message>
+    <message>
+        <source>live system</source>
+        <translation>laufendes System</translation>
+    </message>
+    <message>
+        <source>live system under %1</source>
+        <translation>laufendes System unter %1</translation>
+    </message>
+    <message>
+        <source>%1 file %2</source>
+        <extracomment>%1 the environment variable&apos;s name, %2 the file it names.</extracomment>
+        <translation>%1-Datei %2</translation>
+    </message>
+    <message>
+        <source>none given</source>
+        <translation>keine angegeben</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <extracomment>%1 the port map in force (&quot;live system&quot; or a file), %2 why it cannot be read.</extracomment>
+        <translation>%1: nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>point %1 at a port-map file, or unset it to use the live ports</source>
+        <translation>%1 auf eine Zuordnungsdatei setzen oder entfernen, um die vorhandenen Schnittstellen zu verwenden</translation>
+    </message>
+    <message>
+        <source>%1: no port of the bridge is published in it</source>
+        <translation>%1: darin ist keine Schnittstelle des USB-Wandlers eingetragen</translation>
+    </message>
+    <message>
+        <source>see the bridge line above</source>
+        <translation>siehe die USB-Wandler-Zeile oben</translation>
+    </message>
+    <message>
+        <source>%1: port name &quot;%2&quot;: %3</source>
+        <translation>%1: Schnittstellenname „%2“: %3</translation>
+    </message>
+    <message>
+        <source>correct the port-map file</source>
+        <translation>die Zuordnungsdatei berichtigen</translation>
+    </message>
+    <message>
+        <source>%1: %2 opens no device</source>
+        <translation>%1: %2 öffnet kein Gerät</translation>
+    </message>
+    <message>
+        <source>name the device of %1 in the map&apos;s %2 section</source>
+        <translation>das Gerät für %1 im Abschnitt %2 der Zuordnungsdatei eintragen</translation>
+    </message>
+    <message>
+        <source>%1: discovery chooses %2, which opens %3</source>
+        <translation>%1: die Schnittstellensuche wählt %2, die %3 öffnet</translation>
+    </message>
+    <message>
+        <source>no port to check</source>
+        <translation>keine Schnittstelle zu prüfen</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>plug the instrument in and switch it on</source>
+        <translation>das Messgerät einstecken und einschalten</translation>
+    </message>
+    <message>
+        <source>%1 (owner %2, group %3, %4)</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its permissions (&quot;crw-rw----&quot;).</extracomment>
+        <translation>%1 (Eigentümer %2, Gruppe %3, %4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 may not open it: joined %3 after this login began</source>
+        <translation>%1: %2 darf das Gerät nicht öffnen: ist %3 erst nach Beginn dieser Anmeldung beigetreten</translation>
+    </message>
+    <message>
+        <source>log out and log in again (or reboot) so the session gets group %1</source>
+        <translation>abmelden und wieder anmelden (oder neu starten), damit die Sitzung die Gruppe %1 erhält</translation>
+    </message>
+    <message>
+        <source>%1: %2 may not open it: not a member of %3, and its access list (uaccess) has no entry for %2</source>
+        <extracomment>%1 the device with its owner, group and permissions, %2 the user, %3 the group.</extracomment>
+        <translation>%1: %2 darf das Gerät nicht öffnen: kein Mitglied von %3, und seine Zugriffsliste (uaccess) hat keinen Eintrag für %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 may not open it: its group may not open it either, and its access list (uaccess) has no entry for %2</source>
+        <translation>%1: %2 darf das Gerät nicht öffnen: auch seine Gruppe darf es nicht öffnen, und seine Zugriffsliste (uaccess) hat keinen Eintrag für %2</translation>
+    </message>
+    <message>
+        <source>the udev rule gives the port to the user at the computer&apos;s own screen (not over ssh): log in there and plug the instrument in again</source>
+        <translation>die udev-Regel gibt die Schnittstelle dem Benutzer am Bildschirm des Rechners selbst (nicht über ssh): dort anmelden und das Messgerät erneut einstecken</translation>
+    </message>
+    <message>
+        <source>install the %1 package: its udev rule lets the logged-in user open the port</source>
+        <translation>das Paket %1 installieren: seine udev-Regel lässt den angemeldeten Benutzer die Schnittstelle öffnen</translation>
+    </message>
+    <message>
+        <source>; or %1, then log in again</source>
+        <translation>; oder %1 ausführen, dann neu anmelden</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it as root</source>
+        <translation>%1: %2 darf das Gerät als root öffnen</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it as its owner</source>
+        <translation>%1: %2 darf das Gerät als Eigentümer öffnen</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it through its access list (uaccess)</source>
+        <translation>%1: %2 darf das Gerät über seine Zugriffsliste (uaccess) öffnen</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it through group %3</source>
+        <translation>%1: %2 darf das Gerät über die Gruppe %3 öffnen</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it as anyone may</source>
+        <translation>%1: %2 darf das Gerät öffnen, wie jeder</translation>
+    </message>
+    <message>
+        <source>no other program holds %1</source>
+        <translation>kein anderes Programm belegt %1</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2</source>
+        <extracomment>%1 the device, %2 the programs holding it (&quot;minicom (pid 9)&quot;).</extracomment>
+        <translation>%1 ist belegt von %2</translation>
+    </message>
+    <message>
+        <source>%1 (pid %2)</source>
+        <translation>%1 (PID %2)</translation>
+    </message>
+    <message>
+        <source>; served by the simulated instrument %1</source>
+        <translation>; bedient vom simulierten Messgerät %1</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n processes of other users not looked at; sudo shows them)</source>
+        <translation>
+            <numerusform> (%n Prozess anderer Benutzer nicht geprüft; sudo zeigt ihn)</numerusform>
+            <numerusform> (%n Prozesse anderer Benutzer nicht geprüft; sudo zeigt sie)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>close that program, or end it: %1</source>
+        <translation>das Programm schließen oder beenden: %1</translation>
+    </message>
+    <message>
+        <source>the instrument answered on %1</source>
+        <translation>das Messgerät hat an %1 geantwortet</translation>
+    </message>
+    <message>
+        <source>no answer: %1</source>
+        <extracomment>%1 what the link said: the message a command would have shown.</extracomment>
+        <translation>keine Antwort: %1</translation>
+    </message>
+    <message>
+        <source>mend the first failing line above; if all pass, switch the instrument on and check the cable</source>
+        <translation>zuerst die oberste fehlgeschlagene Zeile beheben; ist alles in Ordnung, das Messgerät einschalten und das Kabel prüfen</translation>
+    </message>
+    <message>
+        <source>not tried: the link finds its port on the running system, not in this tree</source>
+        <translation>nicht versucht: die Verbindung sucht ihre Schnittstelle im laufenden System, nicht in diesem Verzeichnisbaum</translation>
+    </message>
+    <message>
+        <source>not tried (%1)</source>
+        <translation>nicht versucht (%1)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list: ttys, drivers, programs.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>driver</source>
+        <translation>Treiber</translation>
+    </message>
+    <message>
+        <source>bridge</source>
+        <translation>USB-Wandler</translation>
+    </message>
+    <message>
+        <source>udev rule</source>
+        <translation>udev-Regel</translation>
+    </message>
+    <message>
+        <source>port map</source>
+        <translation>Schnittstellenzuordnung</translation>
+    </message>
+    <message>
+        <source>access</source>
+        <translation>Zugriff</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>Belegung</translation>
+    </message>
+    <message>
+        <source>handshake</source>
+        <translation>Handshake</translation>
+    </message>
+    <message>
+        <source>fix: </source>
+        <extracomment>Before what to do about a finding; seven spaces come before it, under the finding&apos;s mark.</extracomment>
+        <translation>Abhilfe: </translation>
+    </message>
+</context>
+<context>
     <name>ExportPath</name>
     <message>
         <source>Excel workbook (*.xlsx);;excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)</source>

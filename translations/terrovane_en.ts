@@ -879,6 +879,370 @@
     </message>
 </context>
 <context>
+    <name>Doctor</name>
+    <message>
+        <source>%1 is loaded as a module</source>
+        <translation>%1 is loaded as a module</translation>
+    </message>
+    <message>
+        <source>%1 is built into the kernel</source>
+        <translation>%1 is built into the kernel</translation>
+    </message>
+    <message>
+        <source>%1 is installed; the kernel loads it when the bridge is plugged in</source>
+        <translation>%1 is installed; the kernel loads it when the bridge is plugged in</translation>
+    </message>
+    <message>
+        <source>%1 is installed but not loaded although the bridge is attached</source>
+        <translation>%1 is installed but not loaded although the bridge is attached</translation>
+    </message>
+    <message>
+        <source>this kernel (%1) has no %2 driver</source>
+        <translation>this kernel (%1) has no %2 driver</translation>
+    </message>
+    <message>
+        <source>install the kernel&apos;s extra modules (Ubuntu: %1), then plug the instrument in again</source>
+        <translation>install the kernel&apos;s extra modules (Ubuntu: %1), then plug the instrument in again</translation>
+    </message>
+    <message>
+        <source>%1, then plug the instrument in again</source>
+        <translation>%1, then plug the instrument in again</translation>
+    </message>
+    <message>
+        <source>no USB device of the bridge&apos;s vendor (%1) is attached</source>
+        <translation>no USB device of the bridge&apos;s vendor (%1) is attached</translation>
+    </message>
+    <message>
+        <source>plug the instrument in with a data cable (not a charging-only one) and switch it on; %1 should then list %2</source>
+        <translation>plug the instrument in with a data cable (not a charging-only one) and switch it on; %1 should then list %2</translation>
+    </message>
+    <message>
+        <source>%1:%2 at USB %3</source>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus (&quot;1-1.4&quot;).</extracomment>
+        <translation>%1:%2 at USB %3</translation>
+    </message>
+    <message>
+        <source>%1:%2 at USB %3 (serial %4)</source>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus, %4 its serial number.</extracomment>
+        <translation>%1:%2 at USB %3 (serial %4)</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 a USB device (&quot;10c4:ea60 at USB 1-1&quot;), %2 the serial ports it got (&quot;ttyUSB0&quot;).</extracomment>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <source>%1; the instrument&apos;s bridge is %2</source>
+        <extracomment>%1 the USB devices found with their ports, %2 the vendor:product id of the instrument&apos;s bridge.</extracomment>
+        <translation>%1; the instrument&apos;s bridge is %2</translation>
+    </message>
+    <message>
+        <source>check that this is the instrument and not another adapter</source>
+        <translation>check that this is the instrument and not another adapter</translation>
+    </message>
+    <message>
+        <source>%1 has no serial port (tty): a program holds its interface through usbfs (brltty does this)</source>
+        <translation>%1 has no serial port (tty): a program holds its interface through usbfs (brltty does this)</translation>
+    </message>
+    <message>
+        <source>see the brltty line below; then unplug and plug the instrument in again</source>
+        <translation>see the brltty line below; then unplug and plug the instrument in again</translation>
+    </message>
+    <message>
+        <source>%1 has no serial port (tty): no driver is bound to it</source>
+        <translation>%1 has no serial port (tty): no driver is bound to it</translation>
+    </message>
+    <message>
+        <source>%1 has no serial port (tty): its interface is bound to %2</source>
+        <translation>%1 has no serial port (tty): its interface is bound to %2</translation>
+    </message>
+    <message>
+        <source>unplug and plug the instrument in again</source>
+        <translation>unplug and plug the instrument in again</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>not installed</translation>
+    </message>
+    <message>
+        <source>installed, running</source>
+        <translation>installed, running</translation>
+    </message>
+    <message>
+        <source>installed, not running</source>
+        <translation>installed, not running</translation>
+    </message>
+    <message>
+        <source>%1; its rule %2 (line %3) claims %4 and takes the tty away a second after plug-in</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 a rule file, %3 a line number, %4 vendor:product id.</extracomment>
+        <translation>%1; its rule %2 (line %3) claims %4 and takes the tty away a second after plug-in</translation>
+    </message>
+    <message>
+        <source>%1; its rule is switched off by %2</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 the file that switches the rule off.</extracomment>
+        <translation>%1; its rule is switched off by %2</translation>
+    </message>
+    <message>
+        <source>%1; none of its rules claims %2</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 vendor:product id.</extracomment>
+        <translation>%1; none of its rules claims %2</translation>
+    </message>
+    <message>
+        <source>%1 (unless you use a braille display), or delete line %2 of %3; then %4 and plug the instrument in again</source>
+        <extracomment>%1 and %4 commands, %2 a line number, %3 a rule file.</extracomment>
+        <translation>%1 (unless you use a braille display), or delete line %2 of %3; then %4 and plug the instrument in again</translation>
+    </message>
+    <message>
+        <source>%1 (unless you use a braille display), or override its rule: %2 and delete line %3 in the copy; then %4 and plug the instrument in again</source>
+        <extracomment>%1, %2 and %4 commands, %3 a line number.</extracomment>
+        <translation>%1 (unless you use a braille display), or override its rule: %2 and delete line %3 in the copy; then %4 and plug the instrument in again</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: only root and dialout may open the port, and it has no stable name</source>
+        <translation>%1 is not installed: only root and dialout may open the port, and it has no stable name</translation>
+    </message>
+    <message>
+        <source>install the %1 package (or copy its %2 into %3), run %4 and plug the instrument in again</source>
+        <extracomment>%1 the package, %2 the rule file, %3 a folder, %4 a command.</extracomment>
+        <translation>install the %1 package (or copy its %2 into %3), run %4 and plug the instrument in again</translation>
+    </message>
+    <message>
+        <source>%1 switches the rule off</source>
+        <translation>%1 switches the rule off</translation>
+    </message>
+    <message>
+        <source>remove %1</source>
+        <translation>remove %1</translation>
+    </message>
+    <message>
+        <source>not running</source>
+        <translation>not running</translation>
+    </message>
+    <message>
+        <source>running; %1 keeps it off the bridge</source>
+        <translation>running; %1 keeps it off the bridge</translation>
+    </message>
+    <message>
+        <source>running, and no rule keeps it off the bridge: it may send AT commands to the instrument for a few seconds after plug-in</source>
+        <translation>running, and no rule keeps it off the bridge: it may send AT commands to the instrument for a few seconds after plug-in</translation>
+    </message>
+    <message>
+        <source>install the %1 package (its udev rule sets %2), or %3</source>
+        <translation>install the %1 package (its udev rule sets %2), or %3</translation>
+    </message>
+    <message>
+        <source> (not in the way: the port-map file names the port)</source>
+        <translation> (not in the way: the port-map file names the port)</translation>
+    </message>
+    <message>
+        <source>live system</source>
+        <translation>live system</translation>
+    </message>
+    <message>
+        <source>live system under %1</source>
+        <translation>live system under %1</translation>
+    </message>
+    <message>
+        <source>%1 file %2</source>
+        <extracomment>%1 the environment variable&apos;s name, %2 the file it names.</extracomment>
+        <translation>%1 file %2</translation>
+    </message>
+    <message>
+        <source>none given</source>
+        <translation>none given</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <extracomment>%1 the port map in force (&quot;live system&quot; or a file), %2 why it cannot be read.</extracomment>
+        <translation>%1: cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>point %1 at a port-map file, or unset it to use the live ports</source>
+        <translation>point %1 at a port-map file, or unset it to use the live ports</translation>
+    </message>
+    <message>
+        <source>%1: no port of the bridge is published in it</source>
+        <translation>%1: no port of the bridge is published in it</translation>
+    </message>
+    <message>
+        <source>see the bridge line above</source>
+        <translation>see the bridge line above</translation>
+    </message>
+    <message>
+        <source>%1: port name &quot;%2&quot;: %3</source>
+        <translation>%1: port name &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>correct the port-map file</source>
+        <translation>correct the port-map file</translation>
+    </message>
+    <message>
+        <source>%1: %2 opens no device</source>
+        <translation>%1: %2 opens no device</translation>
+    </message>
+    <message>
+        <source>name the device of %1 in the map&apos;s %2 section</source>
+        <translation>name the device of %1 in the map&apos;s %2 section</translation>
+    </message>
+    <message>
+        <source>%1: discovery chooses %2, which opens %3</source>
+        <translation>%1: discovery chooses %2, which opens %3</translation>
+    </message>
+    <message>
+        <source>no port to check</source>
+        <translation>no port to check</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 does not exist</translation>
+    </message>
+    <message>
+        <source>plug the instrument in and switch it on</source>
+        <translation>plug the instrument in and switch it on</translation>
+    </message>
+    <message>
+        <source>%1 (owner %2, group %3, %4)</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its permissions (&quot;crw-rw----&quot;).</extracomment>
+        <translation>%1 (owner %2, group %3, %4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 may not open it: joined %3 after this login began</source>
+        <translation>%1: %2 may not open it: joined %3 after this login began</translation>
+    </message>
+    <message>
+        <source>log out and log in again (or reboot) so the session gets group %1</source>
+        <translation>log out and log in again (or reboot) so the session gets group %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 may not open it: not a member of %3, and its access list (uaccess) has no entry for %2</source>
+        <extracomment>%1 the device with its owner, group and permissions, %2 the user, %3 the group.</extracomment>
+        <translation>%1: %2 may not open it: not a member of %3, and its access list (uaccess) has no entry for %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 may not open it: its group may not open it either, and its access list (uaccess) has no entry for %2</source>
+        <translation>%1: %2 may not open it: its group may not open it either, and its access list (uaccess) has no entry for %2</translation>
+    </message>
+    <message>
+        <source>the udev rule gives the port to the user at the computer&apos;s own screen (not over ssh): log in there and plug the instrument in again</source>
+        <translation>the udev rule gives the port to the user at the computer&apos;s own screen (not over ssh): log in there and plug the instrument in again</translation>
+    </message>
+    <message>
+        <source>install the %1 package: its udev rule lets the logged-in user open the port</source>
+        <translation>install the %1 package: its udev rule lets the logged-in user open the port</translation>
+    </message>
+    <message>
+        <source>; or %1, then log in again</source>
+        <translation>; or %1, then log in again</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it as root</source>
+        <translation>%1: %2 may open it as root</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it as its owner</source>
+        <translation>%1: %2 may open it as its owner</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it through its access list (uaccess)</source>
+        <translation>%1: %2 may open it through its access list (uaccess)</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it through group %3</source>
+        <translation>%1: %2 may open it through group %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it as anyone may</source>
+        <translation>%1: %2 may open it as anyone may</translation>
+    </message>
+    <message>
+        <source>no other program holds %1</source>
+        <translation>no other program holds %1</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2</source>
+        <extracomment>%1 the device, %2 the programs holding it (&quot;minicom (pid 9)&quot;).</extracomment>
+        <translation>%1 is held by %2</translation>
+    </message>
+    <message>
+        <source>%1 (pid %2)</source>
+        <translation>%1 (pid %2)</translation>
+    </message>
+    <message>
+        <source>; served by the simulated instrument %1</source>
+        <translation>; served by the simulated instrument %1</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n processes of other users not looked at; sudo shows them)</source>
+        <translation>
+            <numerusform> (%n process of other users not looked at; sudo shows it)</numerusform>
+            <numerusform> (%n processes of other users not looked at; sudo shows them)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>close that program, or end it: %1</source>
+        <translation>close that program, or end it: %1</translation>
+    </message>
+    <message>
+        <source>the instrument answered on %1</source>
+        <translation>the instrument answered on %1</translation>
+    </message>
+    <message>
+        <source>no answer: %1</source>
+        <extracomment>%1 what the link said: the message a command would have shown.</extracomment>
+        <translation>no answer: %1</translation>
+    </message>
+    <message>
+        <source>mend the first failing line above; if all pass, switch the instrument on and check the cable</source>
+        <translation>mend the first failing line above; if all pass, switch the instrument on and check the cable</translation>
+    </message>
+    <message>
+        <source>not tried: the link finds its port on the running system, not in this tree</source>
+        <translation>not tried: the link finds its port on the running system, not in this tree</translation>
+    </message>
+    <message>
+        <source>not tried (%1)</source>
+        <translation>not tried (%1)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list: ttys, drivers, programs.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>driver</source>
+        <translation>driver</translation>
+    </message>
+    <message>
+        <source>bridge</source>
+        <translation>bridge</translation>
+    </message>
+    <message>
+        <source>udev rule</source>
+        <translation>udev rule</translation>
+    </message>
+    <message>
+        <source>port map</source>
+        <translation>port map</translation>
+    </message>
+    <message>
+        <source>access</source>
+        <translation>access</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>in use</translation>
+    </message>
+    <message>
+        <source>handshake</source>
+        <translation>handshake</translation>
+    </message>
+    <message>
+        <source>fix: </source>
+        <extracomment>Before what to do about a finding; seven spaces come before it, under the finding&apos;s mark.</extracomment>
+        <translation>fix: </translation>
+    </message>
+</context>
+<context>
     <name>ExportPath</name>
     <message>
         <source>Excel workbook (*.xlsx);;excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)</source>

@@ -872,6 +872,369 @@
     </message>
 </context>
 <context>
+    <name>Doctor</name>
+    <message>
+        <source>%1 is loaded as a module</source>
+        <translation>%1 已作为模块加载</translation>
+    </message>
+    <message>
+        <source>%1 is built into the kernel</source>
+        <translation>%1 已内置于内核</translation>
+    </message>
+    <message>
+        <source>%1 is installed; the kernel loads it when the bridge is plugged in</source>
+        <translation>%1 已安装；插入桥接芯片时内核会加载它</translation>
+    </message>
+    <message>
+        <source>%1 is installed but not loaded although the bridge is attached</source>
+        <translation>%1 已安装但未加载，而桥接芯片已连接</translation>
+    </message>
+    <message>
+        <source>this kernel (%1) has no %2 driver</source>
+        <translation>此内核（%1）没有 %2 驱动程序</translation>
+    </message>
+    <message>
+        <source>install the kernel&apos;s extra modules (Ubuntu: %1), then plug the instrument in again</source>
+        <translation>安装内核的附加模块（Ubuntu：%1），然后重新插入仪器</translation>
+    </message>
+    <message>
+        <source>%1, then plug the instrument in again</source>
+        <translation>执行 %1，然后重新插入仪器</translation>
+    </message>
+    <message>
+        <source>no USB device of the bridge&apos;s vendor (%1) is attached</source>
+        <translation>未连接桥接芯片厂商（%1）的 USB 设备</translation>
+    </message>
+    <message>
+        <source>plug the instrument in with a data cable (not a charging-only one) and switch it on; %1 should then list %2</source>
+        <translation>用数据线（而非仅能充电的线）连接仪器并开机；之后 %1 应列出 %2</translation>
+    </message>
+    <message>
+        <source>%1:%2 at USB %3</source>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus (&quot;1-1.4&quot;).</extracomment>
+        <translation>位于 USB %3 的 %1:%2</translation>
+    </message>
+    <message>
+        <source>%1:%2 at USB %3 (serial %4)</source>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus, %4 its serial number.</extracomment>
+        <translation>位于 USB %3 的 %1:%2（序列号 %4）</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <extracomment>%1 a USB device (&quot;10c4:ea60 at USB 1-1&quot;), %2 the serial ports it got (&quot;ttyUSB0&quot;).</extracomment>
+        <translation>%1 为 %2</translation>
+    </message>
+    <message>
+        <source>%1; the instrument&apos;s bridge is %2</source>
+        <extracomment>%1 the USB devices found with their ports, %2 the vendor:product id of the instrument&apos;s bridge.</extracomment>
+        <translation>%1；仪器的桥接芯片是 %2</translation>
+    </message>
+    <message>
+        <source>check that this is the instrument and not another adapter</source>
+        <translation>确认这是仪器而不是其他适配器</translation>
+    </message>
+    <message>
+        <source>%1 has no serial port (tty): a program holds its interface through usbfs (brltty does this)</source>
+        <translation>%1 没有串口（tty）：有程序通过 usbfs 占用了它的接口（brltty 会这样做）</translation>
+    </message>
+    <message>
+        <source>see the brltty line below; then unplug and plug the instrument in again</source>
+        <translation>参见下方 brltty 一行；然后拔下仪器再重新插入</translation>
+    </message>
+    <message>
+        <source>%1 has no serial port (tty): no driver is bound to it</source>
+        <translation>%1 没有串口（tty）：没有绑定任何驱动程序</translation>
+    </message>
+    <message>
+        <source>%1 has no serial port (tty): its interface is bound to %2</source>
+        <translation>%1 没有串口（tty）：其接口绑定到了 %2</translation>
+    </message>
+    <message>
+        <source>unplug and plug the instrument in again</source>
+        <translation>拔下仪器再重新插入</translation>
+    </message>
+    <message>
+        <source>not installed</source>
+        <translation>未安装</translation>
+    </message>
+    <message>
+        <source>installed, running</source>
+        <translation>已安装，正在运行</translation>
+    </message>
+    <message>
+        <source>installed, not running</source>
+        <translation>已安装，未运行</translation>
+    </message>
+    <message>
+        <source>%1; its rule %2 (line %3) claims %4 and takes the tty away a second after plug-in</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 a rule file, %3 a line number, %4 vendor:product id.</extracomment>
+        <translation>%1；其规则 %2（第 %3 行）认领 %4，插入一秒后就夺走 tty</translation>
+    </message>
+    <message>
+        <source>%1; its rule is switched off by %2</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 the file that switches the rule off.</extracomment>
+        <translation>%1；其规则已被 %2 禁用</translation>
+    </message>
+    <message>
+        <source>%1; none of its rules claims %2</source>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 vendor:product id.</extracomment>
+        <translation>%1；其规则均未认领 %2</translation>
+    </message>
+    <message>
+        <source>%1 (unless you use a braille display), or delete line %2 of %3; then %4 and plug the instrument in again</source>
+        <extracomment>%1 and %4 commands, %2 a line number, %3 a rule file.</extracomment>
+        <translation>执行 %1（除非您使用盲文显示器），或删除 %3 的第 %2 行；然后执行 %4 并重新插入仪器</translation>
+    </message>
+    <message>
+        <source>%1 (unless you use a braille display), or override its rule: %2 and delete line %3 in the copy; then %4 and plug the instrument in again</source>
+        <extracomment>%1, %2 and %4 commands, %3 a line number.</extracomment>
+        <translation>执行 %1（除非您使用盲文显示器），或覆盖其规则：执行 %2，并在副本中删除第 %3 行；然后执行 %4 并重新插入仪器</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: only root and dialout may open the port, and it has no stable name</source>
+        <translation>%1 未安装：只有 root 和 dialout 组能打开该端口，且端口没有固定名称</translation>
+    </message>
+    <message>
+        <source>install the %1 package (or copy its %2 into %3), run %4 and plug the instrument in again</source>
+        <extracomment>%1 the package, %2 the rule file, %3 a folder, %4 a command.</extracomment>
+        <translation>安装 %1 软件包（或将其中的 %2 复制到 %3），执行 %4 并重新插入仪器</translation>
+    </message>
+    <message>
+        <source>%1 switches the rule off</source>
+        <translation>%1 禁用了该规则</translation>
+    </message>
+    <message>
+        <source>remove %1</source>
+        <translation>删除 %1</translation>
+    </message>
+    <message>
+        <source>not running</source>
+        <translation>未运行</translation>
+    </message>
+    <message>
+        <source>running; %1 keeps it off the bridge</source>
+        <translation>正在运行；%1 使其不接触桥接芯片</translation>
+    </message>
+    <message>
+        <source>running, and no rule keeps it off the bridge: it may send AT commands to the instrument for a few seconds after plug-in</source>
+        <translation>正在运行，且没有规则使其不接触桥接芯片：插入后的几秒内它可能向仪器发送 AT 指令</translation>
+    </message>
+    <message>
+        <source>install the %1 package (its udev rule sets %2), or %3</source>
+        <translation>安装 %1 软件包（其 udev 规则会设置 %2），或执行 %3</translation>
+    </message>
+    <message>
+        <source> (not in the way: the port-map file names the port)</source>
+        <translation>（不受影响：端口映射文件已指定端口）</translation>
+    </message>
+    <message>
+        <source>live system</source>
+        <translation>当前系统</translation>
+    </message>
+    <message>
+        <source>live system under %1</source>
+        <translation>%1 下的系统</translation>
+    </message>
+    <message>
+        <source>%1 file %2</source>
+        <extracomment>%1 the environment variable&apos;s name, %2 the file it names.</extracomment>
+        <translation>%1 文件 %2</translation>
+    </message>
+    <message>
+        <source>none given</source>
+        <translation>未指定</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read: %2</source>
+        <extracomment>%1 the port map in force (&quot;live system&quot; or a file), %2 why it cannot be read.</extracomment>
+        <translation>%1：无法读取：%2</translation>
+    </message>
+    <message>
+        <source>point %1 at a port-map file, or unset it to use the live ports</source>
+        <translation>将 %1 指向端口映射文件，或取消设置以使用系统中现有的端口</translation>
+    </message>
+    <message>
+        <source>%1: no port of the bridge is published in it</source>
+        <translation>%1：其中没有桥接芯片的端口</translation>
+    </message>
+    <message>
+        <source>see the bridge line above</source>
+        <translation>参见上方桥接芯片一行</translation>
+    </message>
+    <message>
+        <source>%1: port name &quot;%2&quot;: %3</source>
+        <translation>%1：端口名“%2”：%3</translation>
+    </message>
+    <message>
+        <source>correct the port-map file</source>
+        <translation>修正端口映射文件</translation>
+    </message>
+    <message>
+        <source>%1: %2 opens no device</source>
+        <translation>%1：%2 没有对应的设备</translation>
+    </message>
+    <message>
+        <source>name the device of %1 in the map&apos;s %2 section</source>
+        <translation>在映射文件的 %2 节中填写 %1 的设备</translation>
+    </message>
+    <message>
+        <source>%1: discovery chooses %2, which opens %3</source>
+        <translation>%1：端口查找选择 %2，它打开 %3</translation>
+    </message>
+    <message>
+        <source>no port to check</source>
+        <translation>没有可检查的端口</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 不存在</translation>
+    </message>
+    <message>
+        <source>plug the instrument in and switch it on</source>
+        <translation>插入仪器并开机</translation>
+    </message>
+    <message>
+        <source>%1 (owner %2, group %3, %4)</source>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its permissions (&quot;crw-rw----&quot;).</extracomment>
+        <translation>%1（所有者 %2，组 %3，%4）</translation>
+    </message>
+    <message>
+        <source>%1: %2 may not open it: joined %3 after this login began</source>
+        <translation>%1：%2 无权打开：本次登录之后才加入 %3</translation>
+    </message>
+    <message>
+        <source>log out and log in again (or reboot) so the session gets group %1</source>
+        <translation>注销后重新登录（或重启），使会话获得 %1 组</translation>
+    </message>
+    <message>
+        <source>%1: %2 may not open it: not a member of %3, and its access list (uaccess) has no entry for %2</source>
+        <extracomment>%1 the device with its owner, group and permissions, %2 the user, %3 the group.</extracomment>
+        <translation>%1：%2 无权打开：不是 %3 组的成员，且其访问控制列表（uaccess）中没有 %2 的条目</translation>
+    </message>
+    <message>
+        <source>%1: %2 may not open it: its group may not open it either, and its access list (uaccess) has no entry for %2</source>
+        <translation>%1：%2 无权打开：其所属组也无权打开，且其访问控制列表（uaccess）中没有 %2 的条目</translation>
+    </message>
+    <message>
+        <source>the udev rule gives the port to the user at the computer&apos;s own screen (not over ssh): log in there and plug the instrument in again</source>
+        <translation>udev 规则只把端口交给坐在本机屏幕前的用户（不含通过 ssh 登录的用户）：请在本机上登录并重新插入仪器</translation>
+    </message>
+    <message>
+        <source>install the %1 package: its udev rule lets the logged-in user open the port</source>
+        <translation>安装 %1 软件包：其 udev 规则允许已登录的用户打开端口</translation>
+    </message>
+    <message>
+        <source>; or %1, then log in again</source>
+        <translation>；或执行 %1，然后重新登录</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it as root</source>
+        <translation>%1：%2 以 root 身份可以打开</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it as its owner</source>
+        <translation>%1：%2 作为所有者可以打开</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it through its access list (uaccess)</source>
+        <translation>%1：%2 通过其访问控制列表（uaccess）可以打开</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it through group %3</source>
+        <translation>%1：%2 通过 %3 组可以打开</translation>
+    </message>
+    <message>
+        <source>%1: %2 may open it as anyone may</source>
+        <translation>%1：%2 可以打开（所有人均可打开）</translation>
+    </message>
+    <message>
+        <source>no other program holds %1</source>
+        <translation>没有其他程序占用 %1</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2</source>
+        <extracomment>%1 the device, %2 the programs holding it (&quot;minicom (pid 9)&quot;).</extracomment>
+        <translation>%1 被 %2占用</translation>
+    </message>
+    <message>
+        <source>%1 (pid %2)</source>
+        <translation>%1（PID %2）</translation>
+    </message>
+    <message>
+        <source>; served by the simulated instrument %1</source>
+        <translation>；由模拟仪器 %1提供</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n processes of other users not looked at; sudo shows them)</source>
+        <translation>
+            <numerusform>（其他用户的 %n 个进程未检查；用 sudo 可查看）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>close that program, or end it: %1</source>
+        <translation>关闭该程序，或将其结束：%1</translation>
+    </message>
+    <message>
+        <source>the instrument answered on %1</source>
+        <translation>仪器已在 %1 上应答</translation>
+    </message>
+    <message>
+        <source>no answer: %1</source>
+        <extracomment>%1 what the link said: the message a command would have shown.</extracomment>
+        <translation>无应答：%1</translation>
+    </message>
+    <message>
+        <source>mend the first failing line above; if all pass, switch the instrument on and check the cable</source>
+        <translation>先解决上面第一个失败的项目；若全部通过，请打开仪器并检查电缆</translation>
+    </message>
+    <message>
+        <source>not tried: the link finds its port on the running system, not in this tree</source>
+        <translation>未尝试：通信链路在当前系统中查找端口，而不是在此目录树中</translation>
+    </message>
+    <message>
+        <source>not tried (%1)</source>
+        <translation>未尝试（%1）</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list: ttys, drivers, programs.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>driver</source>
+        <translation>驱动程序</translation>
+    </message>
+    <message>
+        <source>bridge</source>
+        <translation>桥接芯片</translation>
+    </message>
+    <message>
+        <source>udev rule</source>
+        <translation>udev 规则</translation>
+    </message>
+    <message>
+        <source>port map</source>
+        <translation>端口映射</translation>
+    </message>
+    <message>
+        <source>access</source>
+        <translation>访问权限</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>占用</translation>
+    </message>
+    <message>
+        <source>handshake</source>
+        <translation>握手</translation>
+    </message>
+    <message>
+        <source>fix: </source>
+        <extracomment>Before what to do about a finding; seven spaces come before it, under the finding&apos;s mark.</extracomment>
+        <translation>解决：</translation>
+    </message>
+</context>
+<context>
     <name>ExportPath</name>
     <message>
         <source>Excel workbook (*.xlsx);;excel file(*.xls);;CSV file(*.csv);;JSON file(*.json)</source>

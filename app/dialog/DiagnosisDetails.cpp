@@ -1,6 +1,7 @@
 #include "DiagnosisDetails.h"
 
 #include "Doctor.h"
+#include "DoctorText.h"
 #include "LinkMessages.h"
 
 namespace terrovane::app {
@@ -12,7 +13,7 @@ std::string DiagnosisDetails(const std::string& messageText, const Diagnosis& di
 }
 
 std::string SystemDiagnosis() {
-    return doctor::FormatFindings(doctor::DiagnoseSystem());
+    return texts::FindingsText(doctor::DiagnoseSystem()).toStdString();
 }
 
 }  // namespace terrovane::app

@@ -11,7 +11,7 @@ namespace terrovane::app {
 using Diagnosis = std::function<std::string()>;
 std::string DiagnosisDetails(const std::string& messageText, const Diagnosis& diagnose);
 
-// The running system's checklist, formatted (no handshake: the command just failed at that).
+// The running system's checklist in the running language (no handshake: the command just failed at that).
 std::string SystemDiagnosis();
 
 }  // namespace terrovane::app

@@ -2,7 +2,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTextEdit>
+
+#include <algorithm>
 
 #include "MessageBox.h"
 #include "MessageText.h"
@@ -10,6 +15,20 @@
 namespace terrovane::app {
 
 namespace {
+
+// The findings are long lines, one or two per check, and longer still in German: room for a whole
+// checklist, so most lines stay whole and the fixes keep their indentation below them.
+void MakeRoomForFindings(QMessageBox& box) {
+    auto* findings = box.findChild<QTextEdit*>();
+    if (findings == nullptr) {
+        return;
+    }
+    const QFontMetrics metrics(findings->font());
+    // Never wider than most of the screen: the box must stay whole on a small one.
+    const int screenWidth = box.screen()->availableGeometry().width();
+    findings->setMinimumWidth(std::min(metrics.averageCharWidth() * 120, screenWidth * 4 / 5));
+    findings->setFixedHeight(metrics.lineSpacing() * 18);  // the box keeps its details at a fixed height
+}
 
 platform::MessageResult ShowMessageBox(const platform::Message& message, const Diagnosis& diagnose) {
     QMessageBox box(QApplication::activeWindow());
@@ -25,6 +44,7 @@ platform::MessageResult ShowMessageBox(const platform::Message& message, const D
     const std::string details = DiagnosisDetails(message.text, diagnose);
     if (!details.empty()) {
         box.setDetailedText(QString::fromStdString(details));
+        MakeRoomForFindings(box);
     }
     box.setIcon(message.icon == platform::MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
     const bool question = message.buttons == platform::MessageButtons::OkCancel;

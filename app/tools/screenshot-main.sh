@@ -29,5 +29,5 @@ echo "saved $out"
 # The secondary windows, drawn offscreen by their own renderer, next to the main screenshot.
 shots="$build/bin/terrovane-dialog-shots"
 if [[ -x "$shots" ]]; then
-  QT_QPA_PLATFORM=offscreen "$shots" "$(dirname "$out")" && echo "saved about.png clock.png progress.png in $(dirname "$out")"
+  QT_QPA_PLATFORM=offscreen "$shots" "$(dirname "$out")" && echo "saved about.png clock.png progress.png diagnosis.png in $(dirname "$out")"
 fi

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "GuiMessageBox.h"
+#include "LanguageChoice.h"
 #include "LinkMessages.h"
 #include "MessageBox.h"
 
@@ -66,6 +67,17 @@ TEST(MessageBoxDetails, SystemDiagnosisLeavesOutTheHandshake) {
     const std::string details = SystemDiagnosis();
     EXPECT_NE(details.find("port map: "), std::string::npos);
     EXPECT_EQ(details.find("handshake"), std::string::npos);
+}
+
+// The window's findings are worded by the same text layer as the command line's, in the running language.
+TEST(MessageBoxDetails, SystemDiagnosisIsSaidInTheRunningLanguage) {
+    ASSERT_TRUE(translations::InstallLanguage(translations::Language::German));
+    const std::string german = SystemDiagnosis();
+    ASSERT_TRUE(translations::InstallLanguage(translations::Language::Chinese));
+    const std::string chinese = SystemDiagnosis();
+    translations::InstallLanguage(translations::Language::English);
+    EXPECT_NE(german.find("] Schnittstellenzuordnung: "), std::string::npos) << german;
+    EXPECT_NE(chinese.find("] 端口映射: "), std::string::npos) << chinese;
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "Accounts.h"
 #include "Acl.h"
 #include "FakeSystem.h"
-#include "Finding.h"
 #include "SmallFile.h"
 #include "UdevRules.h"
 
@@ -103,17 +102,6 @@ TEST(DoctorPartsTest, OnlySmallRegularFilesAreRead) {
     EXPECT_FALSE(ReadSmallFile(fifo).has_value());  // returns at once instead of waiting for a writer
     EXPECT_FALSE(ReadSmallFile(system.Root().string()).has_value());
     EXPECT_FALSE(ReadSmallFile((system.Root() / "absent").string()).has_value());
-}
-
-TEST(DoctorPartsTest, FindingsAreOneMarkedLineWithTheFixBelow) {
-    const Findings findings = {{Mark::Ok, "driver", "cp210x is built into the kernel", {}},
-                               {Mark::Fail, "in use", "/dev/ttyUSB0 is held by minicom (pid 9)", "kill 9"},
-                               {Mark::Info, "access", "no port to check", {}}};
-    EXPECT_EQ(FormatFindings(findings),
-              "[ OK ] driver: cp210x is built into the kernel\n"
-              "[FAIL] in use: /dev/ttyUSB0 is held by minicom (pid 9)\n"
-              "       fix: kill 9\n"
-              "[ -- ] access: no port to check\n");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "Checks.h"
 #include "Doctor.h"
+#include "DoctorText.h"
 #include "FakeSystem.h"
 #include "LinkMessages.h"
 #include "MessageRecorder.h"
@@ -49,9 +50,10 @@ TEST(HandshakeCheckTest, AnsweringInstrumentEndsTheChecklistInSuccess) {
     const Findings findings = DiagnoseWithHandshake();
 
     ASSERT_FALSE(findings.empty());
-    EXPECT_EQ(findings.back().text, "the instrument answered on COM3");
+    EXPECT_EQ(texts::SeenText(findings.back()), "the instrument answered on COM3");
     EXPECT_TRUE(HandshakeSucceeded(findings));
-    EXPECT_THAT(FormatFindings(findings), HasSubstr("[ OK ] port map: TERROVANE_PORTMAP file "));
+    EXPECT_THAT(texts::FindingsText(findings).toStdString(),
+                HasSubstr("[ OK ] port map: TERROVANE_PORTMAP file "));
     EXPECT_THAT(recorder.Texts(), IsEmpty());  // the link's messages went into the finding, not to the user
 }
 
@@ -60,7 +62,7 @@ TEST(HandshakeCheckTest, SilentInstrumentFailsWithTheLinksOwnMessage) {
     ASSERT_TRUE(sim.Sim().Started());
     const Finding handshake = CheckHandshake();
     EXPECT_EQ(handshake.mark, Mark::Fail);
-    EXPECT_EQ(handshake.text, std::string("no answer: ") + link::kNoHandshakeReply);
+    EXPECT_EQ(texts::SeenText(handshake).toStdString(), std::string("no answer: ") + link::kNoHandshakeReply);
 }
 
 TEST(HandshakeCheckTest, NoPortGivesTheDriverErrorAsTheCommandsWould) {
@@ -70,7 +72,7 @@ TEST(HandshakeCheckTest, NoPortGivesTheDriverErrorAsTheCommandsWould) {
     ::setenv("TERROVANE_PORTMAP", map.c_str(), 1);
     const Finding handshake = CheckHandshake();
     ::unsetenv("TERROVANE_PORTMAP");
-    EXPECT_EQ(handshake.text, std::string("no answer: ") + link::kDriverError);
+    EXPECT_EQ(texts::SeenText(handshake).toStdString(), std::string("no answer: ") + link::kDriverError);
 }
 
 }  // namespace

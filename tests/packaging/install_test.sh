@@ -50,11 +50,13 @@ read -r -t 10 device <&"${SIM[0]}" || fail "the installed terrovane-sim did not 
 records=$(TERROVANE_LINK_PACING=100,1,early "$usr/bin/terrovane-cli" read 2>/dev/null) ||
   fail "installed terrovane-cli read failed"
 [[ $(grep -c '^[0-9][0-9] ' <<<"$records") -gt 0 ]] || fail "the read-out listed no results: $records"
-doctor=$("$usr/bin/terrovane-cli" doctor 2>/dev/null) || fail "doctor found no instrument: $doctor"
+# The doctor speaks the user's language; these lines look for its English words.
+english=(env -u LANGUAGE -u LC_MESSAGES LC_ALL=C.UTF-8)
+doctor=$("${english[@]}" "$usr/bin/terrovane-cli" doctor 2>/dev/null) || fail "doctor found no instrument: $doctor"
 grep -q '^\[ OK \] handshake' <<<"$doctor" || fail "doctor: $doctor"
 # Without an instrument the doctor says so and fails.
 status=0
-absent=$(TERROVANE_PORTMAP=$root/absent.ini "$usr/bin/terrovane-cli" doctor 2>/dev/null) || status=$?
+absent=$(TERROVANE_PORTMAP=$root/absent.ini "${english[@]}" "$usr/bin/terrovane-cli" doctor 2>/dev/null) || status=$?
 [[ $status -eq 1 ]] || fail "doctor without an instrument exited $status"
 grep -q '^\[FAIL\] handshake: no answer' <<<"$absent" || fail "doctor without an instrument: $absent"
 echo "installed and ran from $root"

@@ -9,6 +9,10 @@ QT_TR_NOOP or QT_TRANSLATE_NOOP. The command line's standard output is its outpu
 help): an interface that stays English, so what it prints there with printf is passed over. A literal
 with no letters, a single word in lower case without spaces (an object name, a key, a format), or a
 line ending in "// not shown" is passed over.
+
+Domain code (doctor/) says what it found as codes and marks nothing: there any literal that reads as words
+(three in a row) is a sentence that belongs in the text layer. Commands the user types ("sudo ...") are
+values, not sentences.
   unmarked_texts.py ROOT | --self-test
 """
 import pathlib
@@ -16,6 +20,9 @@ import re
 import sys
 
 FOLDERS = ("ui", "app", "printsvc", "plots")
+DOMAIN_FOLDERS = ("doctor",)
+WORDS = re.compile(r"[A-Za-z']{2,}[ ,;:()]+[A-Za-z']{2,}[ ,;:()]+[A-Za-z']{2,}")
+COMMAND = re.compile(r"\s*sudo ")
 CLI_FOLDERS = ("cli",)
 SKIPPED_PARTS = {"tools"}  # screenshot programs show no texts of their own to users
 SHOWN = re.compile(
@@ -92,6 +99,13 @@ def unmarked_in(statement, shown=SHOWN):
     return found
 
 
+def sentences_in(statement):
+    """Literals of domain code that read as words."""
+    text = re.sub(r"//.*", "", statement)
+    return [literal.group(1) for literal in LITERAL.finditer(text)
+            if WORDS.search(literal.group(1)) and not COMMAND.match(literal.group(1))]
+
+
 SELF_TEST = {
     'label->setText(QStringLiteral("Site report"));': ["Site report"],
     'platform::Alert("The label could not be stored: " + error);': ["The label could not be stored: "],
@@ -120,10 +134,23 @@ CLI_SELF_TEST = {
 }
 
 
+DOMAIN_SELF_TEST = {
+    'return {Mark::Ok, "driver", driver + " is built into the kernel", {}};': [" is built into the kernel"],
+    'fix = "install the terrovane package: its udev rule lets the logged-in user open the port";':
+        ["install the terrovane package: its udev rule lets the logged-in user open the port"],
+    'return {Phrase::RemoveFile, {own->path}};': [],
+    'const std::string reload = "sudo udevadm control --reload";': [],
+    'for (const char* folder : {"/etc/udev/rules.d", "/lib/udev/rules.d"})': [],
+    'if (IsRunning(processes, "ModemManager")) // is it running at all': [],
+}
+
+
 def self_test():
     wrong = [(code, unmarked_in(code), want) for code, want in SELF_TEST.items() if unmarked_in(code) != want]
     wrong += [(code, unmarked_in(code, CLI_SHOWN), want) for code, want in CLI_SELF_TEST.items()
               if unmarked_in(code, CLI_SHOWN) != want]
+    wrong += [(code, sentences_in(code), want) for code, want in DOMAIN_SELF_TEST.items()
+              if sentences_in(code) != want]
     for code, got, want in wrong:
         print(f"{code}: found {got}, expected {want}")
     return 1 if wrong else 0
@@ -143,6 +170,12 @@ def main(argv):
                     for text in unmarked_in(statement, shown):
                         problems.append(
                             f"{path.relative_to(root)}:{line}: \"{text}\" is shown but not marked with tr()")
+    for folder in DOMAIN_FOLDERS:
+        for path in sorted((root / folder).rglob("*.cpp")):
+            for line, statement in statements(path.read_text(encoding="utf-8")):
+                for text in sentences_in(statement):
+                    problems.append(f"{path.relative_to(root)}:{line}: \"{text}\" is a sentence in domain code: "
+                                    "say it with a code and word it in texts/")
     for problem in problems:
         print(problem)
     print(f"{len(problems)} unmarked text(s)")
