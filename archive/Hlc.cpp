@@ -158,4 +158,8 @@ CREATE TABLE tombstones (
     return sql;
 }
 
+std::string StampedTableSql(const char* table) {
+    return TableSql({table, true, {}});
+}
+
 }  // namespace terrovane::archive

@@ -36,4 +36,9 @@ extern const char* const kUuidSql;
 // by the migration to layout 5, after which the triggers keep everything up to date.
 std::string StampsLayoutSql();
 
+// The same for one table of a later layout with an id of its own and nothing carried: its uuid and
+// modified columns, the ids and stamp of the rows it holds, and the triggers that stamp it and keep its
+// tombstones.
+std::string StampedTableSql(const char* table);
+
 }  // namespace terrovane::archive

@@ -35,6 +35,10 @@ bool TableExists(Database& db, const char* name, bool& exists, std::string& erro
 
 }  // namespace
 
+const char* LeftOutTableSql(LeftOutOf kind) {
+    return TableOf(kind).create;
+}
+
 bool InsertLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id, const std::vector<std::string>& notes,
                         std::string& error) {
     if (notes.empty()) {

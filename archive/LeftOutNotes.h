@@ -14,6 +14,9 @@ namespace terrovane::archive {
 // file that never kept one keeps the layout older programs read.
 enum class LeftOutOf { SoilModel, FopCurve };
 
+// The statement that makes the kind's table where it is missing.
+const char* LeftOutTableSql(LeftOutOf kind);
+
 // Inside the analysis's own write transaction; nothing is made when there are no notes.
 bool InsertLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id, const std::vector<std::string>& notes,
                         std::string& error);

@@ -9,6 +9,7 @@
 #include "SchemaV4.h"
 #include "SchemaV5.h"
 #include "SchemaV6.h"
+#include "SchemaV7.h"
 #include "Transaction.h"
 
 namespace terrovane::archive {
@@ -68,7 +69,7 @@ int RunStep(Database& db, int step) {
     if (const char* sql = LayoutStepSql(step); sql != nullptr) {
         return db.Exec(sql);
     }
-    return step == 4 ? MigrateToLayout5(db) : MigrateToLayout6(db);
+    return step == 4 ? MigrateToLayout5(db) : step == 5 ? MigrateToLayout6(db) : MigrateToLayout7(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file

@@ -8,12 +8,12 @@
 #include "SiteStatements.h"
 
 namespace terrovane::archive {
-namespace {
-
-constexpr const char* kTable =
+const char* const kSoilCovarianceTable =
     "CREATE TABLE IF NOT EXISTS soil_model_covariance ("
     " model_id INTEGER PRIMARY KEY REFERENCES soil_models(id) ON DELETE CASCADE,"
     " log_covariance TEXT NOT NULL)";
+
+namespace {
 
 std::size_t Parameters(const StoredSoilModel& model) {
     return model.layers.empty() ? 0 : 2 * model.layers.size() - 1;
@@ -43,7 +43,7 @@ std::vector<double> CovarianceValues(const std::string& text) {
 
 }  // namespace
 
-bool StoreSoilCovariance(Archive& archive, const StoredSoilModel& model, std::string& error) {
+bool InsertSoilCovariance(Database& db, const StoredSoilModel& model, std::string& error) {
     const std::size_t p = Parameters(model);
     if (model.logCovariance.size() != p * p || p == 0) {
         return true;  // nothing to keep: the band is then simply not drawn
@@ -53,25 +53,26 @@ bool StoreSoilCovariance(Archive& archive, const StoredSoilModel& model, std::st
             return true;
         }
     }
+    if (db.Exec(kSoilCovarianceTable) != 0) {
+        error = db.Error();
+        return false;
+    }
+    Statement insert;
+    if (!Prepared(db, insert,
+                  "INSERT OR REPLACE INTO soil_model_covariance (model_id, log_covariance) "
+                  "SELECT id, ? FROM soil_models WHERE id = ?",
+                  error)) {
+        return false;
+    }
+    const std::string text = CovarianceText(model.logCovariance);
+    insert.Bind(1, std::string_view(text));
+    insert.Bind(2, model.id);
+    return StepDone(db, insert, error) && Changed(db, kNoSoilModel, model.id, error);
+}
+
+bool StoreSoilCovariance(Archive& archive, const StoredSoilModel& model, std::string& error) {
     return InTransaction(
-        archive,
-        [&](Database& db, std::string& failure) {
-            if (db.Exec(kTable) != 0) {
-                failure = db.Error();
-                return false;
-            }
-            Statement insert;
-            if (!Prepared(db, insert,
-                          "INSERT OR REPLACE INTO soil_model_covariance (model_id, log_covariance) "
-                          "SELECT id, ? FROM soil_models WHERE id = ?",
-                          failure)) {
-                return false;
-            }
-            const std::string text = CovarianceText(model.logCovariance);
-            insert.Bind(1, std::string_view(text));
-            insert.Bind(2, model.id);
-            return StepDone(db, insert, failure) && Changed(db, kNoSoilModel, model.id, failure);
-        },
+        archive, [&](Database& db, std::string& failure) { return InsertSoilCovariance(db, model, failure); },
         error);
 }
 

@@ -11,6 +11,10 @@ namespace terrovane::archive {
 // layers), kept beside the model so its one-sigma band can be drawn again. It lives in a table of its own,
 // made when first needed and gone with its model; a model stored without one simply has none.
 bool StoreSoilCovariance(Archive& archive, const StoredSoilModel& model, std::string& error);
+// The same inside the model's own write transaction, so the model is never seen without it.
+bool InsertSoilCovariance(Database& db, const StoredSoilModel& model, std::string& error);
+// The statement that makes the covariance's table where it is missing.
+extern const char* const kSoilCovarianceTable;
 // Fills model.logCovariance (empty when none was kept or it does not fit the model's layers).
 bool LoadSoilCovariance(Archive& archive, StoredSoilModel& model, std::string& error);
 

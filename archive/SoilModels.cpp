@@ -7,6 +7,7 @@
 #include "LeftOutNotes.h"
 #include "Problems.h"
 #include "SiteStatements.h"
+#include "SoilCovariance.h"
 
 namespace terrovane::archive {
 namespace {
@@ -168,6 +169,7 @@ bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error
             StoredSoilModel withId = model;
             withId.id = id;
             return InsertLayers(db, withId, failure) && InsertPoints(db, withId, failure) &&
+                   InsertSoilCovariance(db, withId, failure) &&
                    InsertLeftOutNotes(db, LeftOutOf::SoilModel, id, model.leftOut, failure);
         },
         error);

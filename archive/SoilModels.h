@@ -43,8 +43,8 @@ struct StoredSoilModel {
 // negative. Otherwise what is wrong.
 std::string SoilModelProblem(const StoredSoilModel& model);
 
-// Stores the model with its site in one transaction, setting its id and time; false with `error` set when
-// the model is refused or there is no such site.
+// Stores the model with its site in one transaction (its covariance too, when it fits), setting its id and
+// time; false with `error` set when the model is refused or there is no such site.
 bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error);
 // The site's stored models, newest first.
 bool SoilModels(Archive& archive, std::int64_t site, std::vector<StoredSoilModel>& out, std::string& error);

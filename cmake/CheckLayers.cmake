@@ -23,7 +23,7 @@ set(rules
   "archive: export format record xls platform numbers"
   "pg:"
   "team: pg"
-  "sync: archive team pg"
+  "sync: archive team pg numbers"
   "link: format record platform"
   "sim: record platform"
   "doctor: link platform"

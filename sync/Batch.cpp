@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "Analyses.h"
 #include "ContentKey.h"
 #include "LocalSql.h"
 #include "LocalState.h"
@@ -52,6 +53,10 @@ bool IsBlank(const std::map<std::string, std::string>& fields) {
 
 void AddChangesOf(archive::Database& db, const std::string& kind, const std::string& ref,
                   std::vector<std::string>& changes) {
+    if (IsAnalysisEntry(kind)) {
+        AddAnalysisChanges(db, kind, ref, changes);
+        return;
+    }
     if (kind == "readout") {
         if (std::optional<std::string> content = ReadOutContent(db, ref)) {
             changes.push_back(std::move(*content));

@@ -10,7 +10,7 @@
 namespace terrovane::sync {
 
 // One mutable thing as the team shares it: a kind the server knows ("site", "point", "assignment",
-// "note") and its id.
+// "note", or a stored analysis's kind, whose one field says it was deleted) and its id.
 struct Entity {
     std::string kind;
     std::string uuid;

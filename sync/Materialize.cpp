@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "Analyses.h"
 #include "LocalSql.h"
 #include "SyncIds.h"
 
@@ -279,6 +280,9 @@ Materialized Materialize(archive::Database& db, const Entity& entity, const Want
     }
     if (entity.kind == "note") {
         return MaterializeNote(db, entity, fields);
+    }
+    if (IsAnalysisEntity(entity)) {
+        return MaterializeAnalysis(db, entity);
     }
     return Materialized::Done;  // a kind this program does not keep (a later program's)
 }

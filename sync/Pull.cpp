@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "Analyses.h"
 #include "Hlc.h"
 #include "LocalSql.h"
 #include "LocalState.h"
@@ -167,6 +168,8 @@ int ApplyPage(archive::Archive& archive, archive::Database& db, const std::vecto
                                                                change.changedBy.value_or(""), change.site};
         } else if (change.source == "content" && change.kind == "readout" && change.value) {
             taken += StoreReadOut(archive, db, change);
+        } else if (change.source == "content" && change.kind == "analysis") {
+            taken += TakeAnalysis(db, change);
         } else if (change.source == "conflict") {
             ListServerConflict(db, change);
         }

@@ -24,7 +24,8 @@ struct PulledChange {
 
 // Stores one page and the cursor after it in the unit of work the caller runs it in: each field merged
 // with what was changed here (the later stamp wins; a change here that loses is listed as a conflict),
-// read-outs stored once by their key, the server's conflicts listed. Returns the changes taken.
+// read-outs and stored analyses stored once by their key, the server's conflicts listed. Returns the changes
+// taken.
 int ApplyPage(archive::Archive& archive, archive::Database& db, const std::vector<PulledChange>& page);
 
 }  // namespace terrovane::sync

@@ -41,7 +41,7 @@ CREATE TABLE terrovane.known_sites (
 
 CREATE TABLE terrovane.fields (
     kind text NOT NULL CHECK (kind IN ('site', 'point', 'label', 'note', 'assignment', 'limit',
-                                       'soil_model', 'fop_curve')),
+                                       'soil_model', 'fop_curve', 'grid_assessment')),
     id uuid NOT NULL,
     field text NOT NULL CHECK (field <> ''),
     site uuid,

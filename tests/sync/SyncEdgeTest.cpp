@@ -103,12 +103,13 @@ TEST_F(SyncEdgeTest, LayoutsApartAreRefusedNamingTheSideToUpdateAndTouchNothing)
         return stamps;
     };
     const std::string before = written();
-    ASSERT_TRUE(owner_
-                    ->Query("UPDATE terrovane.meta SET value = $1 WHERE key = 'layout'",
-                            {std::to_string(team::kServerLayout + 1)})
-                    .Ok());
+    const auto setLayout = [&](int layout) {
+        return owner_->Query("UPDATE terrovane.meta SET value = $1 WHERE key = 'layout'",
+                             {std::to_string(layout)});
+    };
+    ASSERT_TRUE(setLayout(team::kServerLayout + 1).Ok());
     EXPECT_EQ(Sync("ann").error, sync::SyncError::UpdateProgram);
-    ASSERT_TRUE(owner_->Query("UPDATE terrovane.meta SET value = '0' WHERE key = 'layout'").Ok());
+    ASSERT_TRUE(setLayout(team::kServerLayout - 1).Ok());
     EXPECT_EQ(Sync("ann").error, sync::SyncError::UpdateServer);
     EXPECT_EQ(written(), before);
     EXPECT_EQ(ServerCount("fields"), "0");

@@ -70,7 +70,11 @@ std::string SyncTest::Shared(const std::string& who) const {
            Query(who,
                  "SELECT 'result', hex(r.content_key), p.uuid, l.text, r.note FROM results r "
                  "LEFT JOIN points p ON p.id = r.point_id LEFT JOIN labels l ON l.id = r.label_id "
-                 "ORDER BY hex(r.content_key)");
+                 "ORDER BY hex(r.content_key)") +
+           Query(who,
+                 "SELECT 'soil model', uuid, saved_at FROM soil_models UNION ALL "
+                 "SELECT 'fop curve', uuid, saved_at FROM fop_curves UNION ALL "
+                 "SELECT 'grid assessment', uuid, saved_at FROM grid_assessments ORDER BY 2");
 }
 
 std::string SyncTest::BaseStamps(const std::string& who) const {
@@ -105,7 +109,9 @@ void SyncTest::ExpectConverged(std::initializer_list<std::string> who) {
         EXPECT_EQ(Query(one, "SELECT count(*) FROM sync_outbox"), "[[0]]") << one;
     }
     const std::string readouts = Query(first, "SELECT count(*) FROM readouts");
-    EXPECT_EQ("[[" + owner_->Query("SELECT count(*) FROM terrovane.content").Scalar() + "]]", readouts);
+    EXPECT_EQ(
+        "[[" + owner_->Query("SELECT count(*) FROM terrovane.content WHERE kind = 'readout'").Scalar() + "]]",
+        readouts);
 }
 
 std::int64_t SyncTest::AddSite(const std::string& who, const std::string& name) {

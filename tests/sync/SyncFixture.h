@@ -23,7 +23,7 @@ class SyncTest : public TeamDatabase {
     void SyncAll(std::initializer_list<std::string> who);
 
     // What the team shares, as this archive holds it (read by Python's sqlite3): sites, points, read-outs,
-    // results with their assignments, labels and notes.
+    // results with their assignments, labels and notes, and the stored analyses.
     std::string Shared(const std::string& who) const;
     // The field stamps the archive believes the server has, and those the server has.
     std::string BaseStamps(const std::string& who) const;

@@ -1,9 +1,14 @@
-// Three archives doing what engineers do, in an order drawn from a fixed seed, syncing now and then, now
-// and then through a connection that breaks: in the end every archive and the server hold the same.
+// Three archives doing what engineers do (stored analyses among it), in an order drawn from a fixed seed,
+// syncing now and then, now and then through a connection that breaks: in the end every archive and the
+// server hold the same.
 #include <random>
 
 #include "FaultProxy.h"
+#include "FopCurves.h"
+#include "GridAssessments.h"
+#include "LocalSql.h"
 #include "Sites.h"
+#include "SoilModels.h"
 #include "SyncFixture.h"
 
 namespace terrovane::testing {
@@ -52,7 +57,7 @@ class SyncRandomTest : public SyncTest {
         const std::vector<archive::SiteRow> sites = SitesOf(who);
         const std::vector<archive::PointRow> points = PointsOf(who);
         const std::vector<std::int64_t> results = ResultsOf(who);
-        switch (std::uniform_int_distribution<int>(0, 7)(random_)) {
+        switch (std::uniform_int_distribution<int>(0, 10)(random_)) {
             case 0:
                 AddSite(who, "Site " + std::to_string(n));
                 return;
@@ -91,12 +96,58 @@ class SyncRandomTest : public SyncTest {
                         << error;
                 }
                 return;
+            case 7:
+            case 8:
+                SaveAnalysis(who, n, sites, points, results);
+                return;
+            case 9:
+                DeleteAnalysis(who);
+                return;
             default:
                 if (!sites.empty() && n % 2 == 0) {
                     EXPECT_TRUE(archive::DeleteSite(Archive(who), Pick(sites).id, error)) << error;
                 }
                 return;
         }
+    }
+
+    // A soil model or grid assessment on a site, or a curve on a point whose second reading is a result.
+    void SaveAnalysis(const std::string& who, int n, const std::vector<archive::SiteRow>& sites,
+                      const std::vector<archive::PointRow>& points,
+                      const std::vector<std::int64_t>& results) {
+        std::string error;
+        if (n % 3 == 0 && !sites.empty()) {
+            archive::StoredSoilModel model;
+            model.site = Pick(sites).id;
+            model.layerChoice = "1";
+            model.rmsPercent = n / 7.0;
+            model.layers = {{10.0 + n, 0.5, std::nullopt, std::nullopt}};
+            EXPECT_TRUE(archive::StoreSoilModel(Archive(who), model, error)) << error;
+        } else if (n % 3 == 1 && !points.empty()) {
+            const std::optional<std::int64_t> result =
+                results.empty() ? std::nullopt : std::optional(Pick(results));
+            archive::StoredFopCurve curve{0, Pick(points).id, "", 50.0 + n, {{10, 2, {}}, {31, 2.5, result}},
+                                          {}};
+            EXPECT_TRUE(archive::StoreFopCurve(Archive(who), curve, error)) << error;
+        } else if (!sites.empty()) {
+            archive::StoredGridAssessment grid;
+            grid.site = Pick(sites).id;
+            grid.shape = grid.rodPlacement = grid.standard = grid.soilMethod = grid.verdict = "x";
+            grid.lengthM = grid.widthM = grid.depthM = grid.conductorDiameterM = grid.durationS = 1;
+            grid.conductorsLengthwise = grid.conductorsWidthwise = 2;
+            grid.soilResistivity = n + 0.1;
+            EXPECT_TRUE(archive::StoreGridAssessment(Archive(who), grid, error)) << error;
+        }
+    }
+
+    void DeleteAnalysis(const std::string& who) {
+        const archive::Status deleted =
+            Archive(who).Run(archive::Archive::Access::Write, [](archive::Database& db) {
+                sync::Exec(db, "DELETE FROM soil_models WHERE id = (SELECT min(id) FROM soil_models)");
+                sync::Exec(db, "DELETE FROM fop_curves WHERE id = (SELECT max(id) FROM fop_curves)");
+                return archive::Status(archive::Done{});
+            });
+        EXPECT_TRUE(deleted.Ok());
     }
 
     // A sync, now and then through a connection that breaks at one of the worst moments.

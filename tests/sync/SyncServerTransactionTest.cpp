@@ -107,7 +107,7 @@ TEST_F(SyncServerTransactionTest, AChangeWhoseTransactionCommitsLateIsWaitedForN
     ASSERT_TRUE(built.Ok() && batch.has_value());
     const std::unique_ptr<pg::Connection> held = SignIn("bob");
     ASSERT_TRUE(held->Query("BEGIN").Ok());
-    const pg::QueryResult pushed = Push(*held, Device("bob"), batch->number, batch->changes);
+    const pg::QueryResult pushed = Push(*held, Device("bob"), batch->number, batch->sent);
     ASSERT_TRUE(pushed.Ok()) << pushed.Explained();
 
     AddSite("ann", "Prompt");

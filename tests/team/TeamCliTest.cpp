@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "ServerSchema.h"
 #include "ShellCommand.h"
 #include "TestServer.h"
 
@@ -35,7 +36,8 @@ TEST(TeamCliTest, AnOfficeSetsUpTheServerAndAnEngineerJoins) {
 
     out = Cli({"team", "init", "--server", owner});
     ASSERT_EQ(out.status, 0) << out.text;
-    EXPECT_TRUE(Says(out, "team schema made at layout 2")) << out.text;
+    const std::string layout = std::to_string(team::kServerLayout);
+    EXPECT_TRUE(Says(out, "team schema made at layout " + layout)) << out.text;
     out = Cli({"team", "init", "--server", owner});
     EXPECT_EQ(out.status, 0);
     EXPECT_TRUE(Says(out, "nothing changed")) << out.text;
@@ -50,7 +52,7 @@ TEST(TeamCliTest, AnOfficeSetsUpTheServerAndAnEngineerJoins) {
     out = Cli({"team", "status", "--server", db.TcpConninfo(ann, "s3cret pass")});
     ASSERT_EQ(out.status, 0) << out.text;
     EXPECT_TRUE(Says(out, "server:        reachable, PostgreSQL 15.")) << out.text;
-    EXPECT_TRUE(Says(out, "server layout: 2 (this program: 2)")) << out.text;
+    EXPECT_TRUE(Says(out, "server layout: " + layout + " (this program: " + layout + ")")) << out.text;
     EXPECT_TRUE(Says(out, "connection:    encrypted, TLSv1.3")) << out.text;
     EXPECT_TRUE(Says(out, "signed in as:  " + ann + " (inspector, member of 2 sites)")) << out.text;
 

@@ -18,7 +18,6 @@
 #include "PlotSaving.h"
 #include "RefusalText.h"
 #include "ScreenFit.h"
-#include "SoilCovariance.h"
 #include "SoilModels.h"
 #include "SoilSession.h"
 
@@ -242,9 +241,8 @@ void SoilWindow::StoreWithSite() {
         return;
     archive::StoredSoilModel model = StoredModelOf(fit_, site_->id, layers_->currentText().toStdString());
     std::string error;
-    // The covariance goes beside the model, so reports draw its band; a model without it is still kept.
-    status_->setText(archive::StoreSoilModel(*archive_, model, error) &&
-                             archive::StoreSoilCovariance(*archive_, model, error)
+    // The covariance goes with the model, so reports draw its band; a model without it is still kept.
+    status_->setText(archive::StoreSoilModel(*archive_, model, error)
                          ? QCoreApplication::translate("SoilWindow", "Model stored with %1").arg(site_->name)
                          : QString::fromStdString(error));
 }
