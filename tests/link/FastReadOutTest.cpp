@@ -13,6 +13,7 @@
 namespace terrovane::link {
 namespace {
 
+using ::testing::AnyOf;
 using ::testing::ElementsAre;
 using testing::HandshakeAndRequests;
 using testing::ImageWithSlots;
@@ -113,6 +114,11 @@ TEST_F(FastReadOutTest, ShortOrDamagedImagesAreJudgedAsThePacedReadOutJudgesThem
         EXPECT_FALSE(Read());
         if (std::string(fault) == "marker:42") {
             EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kReadError));
+        } else if (std::string(fault) == "noise") {
+            // The image is judged once as many bytes as it has have come; with random bytes among the packets
+            // that count can be met exactly at that moment, and then the markers are what is wrong.
+            EXPECT_THAT(recorder_.Texts(), AnyOf(ElementsAre(kReadAgainQuestion, kReadError),
+                                                 ElementsAre(kReadAgainQuestion, kReadError, kReadError)));
         } else {
             EXPECT_THAT(recorder_.Texts(), ElementsAre(kReadAgainQuestion, kReadError, kReadError));
         }
