@@ -70,12 +70,6 @@ bool InsertSoilCovariance(Database& db, const StoredSoilModel& model, std::strin
     return StepDone(db, insert, error) && Changed(db, kNoSoilModel, model.id, error);
 }
 
-bool StoreSoilCovariance(Archive& archive, const StoredSoilModel& model, std::string& error) {
-    return InTransaction(
-        archive, [&](Database& db, std::string& failure) { return InsertSoilCovariance(db, model, failure); },
-        error);
-}
-
 bool LoadSoilCovariance(Archive& archive, StoredSoilModel& model, std::string& error) {
     model.logCovariance.clear();
     return archive.Read(

@@ -102,18 +102,14 @@ std::vector<std::string> ObjectsOf(archive::Database& db, const std::string& tab
         sql += (i == 0 ? "" : ", ") + Selected(columns[i]);
     }
     sql += " FROM " + table + " WHERE " + owner + " = ?1 ORDER BY " + order;
-    archive::Statement query;
-    if (query.Prepare(db, sql) != SQLITE_OK) {
-        throw LocalFailure(db.ExtendedErrorCode(), db.Error());
-    }
-    query.Bind(1, id);
+    Bound query(db, sql, {id});
     std::vector<std::string> objects;
     int rc = SQLITE_ROW;
-    while ((rc = query.Step()) == SQLITE_ROW) {
+    while ((rc = query->Step()) == SQLITE_ROW) {
         std::string object = "{";
         for (std::size_t i = 0; i < columns.size(); ++i) {
             object += (i == 0 ? "" : ",") + JsonString(MemberName(columns[i])) + ":" +
-                      JsonValue(query, static_cast<int>(i), columns[i]);
+                      JsonValue(*query, static_cast<int>(i), columns[i]);
         }
         objects.push_back(object + "}");
     }

@@ -2,7 +2,7 @@
 
 #include <sqlite3.h>
 
-#include <charconv>
+#include "Numbers.h"
 
 namespace terrovane::sync {
 namespace {
@@ -70,12 +70,7 @@ void Bound::BindValue(int index, const SqlValue& value) {
 }
 
 std::int64_t WholeNumber(const std::optional<std::string>& text, std::int64_t fallback) {
-    if (!text) {
-        return fallback;
-    }
-    std::int64_t value = 0;
-    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-    return error == std::errc() && end == text->data() + text->size() ? value : fallback;
+    return text ? numbers::ParseInteger(*text).value_or(fallback) : fallback;
 }
 
 std::vector<SqlRow> Rows(archive::Database& db, std::string_view sql, const std::vector<SqlValue>& values) {

@@ -37,7 +37,6 @@ class StoredAnalysesTest : public archive::testing::ArchiveTest {
         model_.logCovariance = {0.01, 0.002, -0.001, 0.002, 0.02, 0.003, -0.001, 0.003, 0.015};
         model_.leftOut = {"result 4: no measuring distance; left out"};
         ASSERT_TRUE(archive::StoreSoilModel(*archive_, model_, error_)) << error_;
-        ASSERT_TRUE(archive::StoreSoilCovariance(*archive_, model_, error_)) << error_;
         curve_.point = pointId_;
         curve_.currentProbe = 40;
         curve_.readings = {{8, 4.1, std::nullopt},
@@ -122,7 +121,6 @@ TEST_F(StoredAnalysesTest, TheSiteReportReadsTheModelsCovarianceForItsBand) {
     archive::StoredSoilModel odd = model_;
     odd.logCovariance = {1.0, 2.0};
     ASSERT_TRUE(archive::StoreSoilModel(*archive_, odd, error_)) << error_;
-    ASSERT_TRUE(archive::StoreSoilCovariance(*archive_, odd, error_)) << error_;
     ASSERT_TRUE(archive::LoadSoilCovariance(*archive_, odd, error_)) << error_;
     EXPECT_TRUE(odd.logCovariance.empty());
 }

@@ -140,7 +140,6 @@ void Fill(terrovane::archive::Archive& archive) {
     model.points = {{1, 148}, {2, 137}, {4, 104}, {8, 66}, {16, 45}, {32, 40}};
     model.logCovariance = {0.0016, 0.0004, -0.0009, 0.0004, 0.0034, 0.0011, -0.0009, 0.0011, 0.012};
     terrovane::archive::StoreSoilModel(archive, model, error);
-    terrovane::archive::StoreSoilCovariance(archive, model, error);
     terrovane::archive::StoredFopCurve curve;
     curve.point = 3;
     curve.currentProbe = 50;
