@@ -4,7 +4,7 @@ set -euo pipefail
 
 # Each line says who needs its packages.
 packages=(
-  build-essential cmake ninja-build ccache clang-format  # the build and its format check
+  build-essential cmake ninja-build ccache clang-format mold  # the build (mold: the fast linker) and its format check
   qt6-base-dev libgl-dev                                 # Qt 6 (its Gui module wants the GL headers)
   libgtest-dev libgmock-dev                              # the tests
   qt6-base-private-dev                                   # the tests' input through the window system's queue

@@ -31,13 +31,11 @@ class UnitOfWorkTest : public ArchiveTest {
 
 TEST_F(UnitOfWorkTest, AReadDuringALongWriteReturnsAtOnceWithWhatWasCommitted) {
     ASSERT_EQ(other.Exec("BEGIN IMMEDIATE; DELETE FROM readout_slots;"), SQLITE_OK);
-    const auto start = std::chrono::steady_clock::now();
+    // The writer holds its lock until after the read: a read that needed the lock could only fail once its
+    // busy wait ran out, so one that returns the committed rows never waited for it.
     std::vector<ResultRow> rows;
     ASSERT_TRUE(archive->Results({}, {}, -1, 0, rows, error)) << error;
-    const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(rows.size(), 3u);
-    // The busy wait is five seconds; a read never enters it.
-    EXPECT_LT(waited, std::chrono::seconds(1));
     EXPECT_EQ(other.Exec("ROLLBACK"), SQLITE_OK);
 }
 

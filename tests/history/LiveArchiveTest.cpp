@@ -1,6 +1,5 @@
 // The archive window follows changes made elsewhere (here through a second handle on the file, as another
-// program or the command line makes them) within a second, keeping the user's selection and scroll.
-#include <QElapsedTimer>
+// program or the command line makes them), keeping the user's selection and scroll.
 #include <QScrollBar>
 #include <QTest>
 
@@ -31,16 +30,15 @@ class LiveArchiveTest : public archive::testing::ArchiveTest {
         other_ = OpenArchive();  // another program's handle on the same file
     }
 
-    // Runs the event loop until `condition` holds; false after a second.
-    static bool WithinASecond(const std::function<bool()>& condition) {
-        QElapsedTimer clock;
-        clock.start();
-        const bool met = testing::RunEventsUntil(condition, 1000);
-        return met && clock.elapsed() <= 1000;
+    // Runs the event loop until `condition` holds; false when it never does. How soon it does is measured
+    // in bench/, not judged here.
+    static bool Eventually(const std::function<bool()>& condition) {
+        return testing::RunEventsUntil(condition, 30000);
     }
-    bool TreeHas(const QString& name) const {
-        return !window_->Tree().findItems(name, Qt::MatchExactly | Qt::MatchRecursive).isEmpty();
+    static bool TreeHas(const HistoryWindow& window, const QString& name) {
+        return !window.Tree().findItems(name, Qt::MatchExactly | Qt::MatchRecursive).isEmpty();
     }
+    bool TreeHas(const QString& name) const { return TreeHas(*window_, name); }
     std::set<std::int64_t> SelectedIds() const {
         std::set<std::int64_t> ids;
         for (const QModelIndex& index : window_->View().selectionModel()->selectedRows()) {
@@ -55,7 +53,7 @@ class LiveArchiveTest : public archive::testing::ArchiveTest {
     std::string error_;
 };
 
-TEST_F(LiveArchiveTest, ChangesMadeElsewhereShowWithinASecondAndTheUsersPlaceStays) {
+TEST_F(LiveArchiveTest, ChangesMadeElsewhereShowAndTheUsersPlaceStays) {
     QTableView& view = window_->View();
     view.selectRow(40);
     view.selectionModel()->select(window_->Model().index(42, 0),
@@ -70,14 +68,14 @@ TEST_F(LiveArchiveTest, ChangesMadeElsewhereShowWithinASecondAndTheUsersPlaceSta
     site.name = "Made elsewhere";
     std::int64_t siteId = 0;
     ASSERT_TRUE(archive::AddSite(*other_, site, siteId, error_)) << error_;
-    EXPECT_TRUE(WithinASecond([&] { return TreeHas(QStringLiteral("Made elsewhere")); }));
+    EXPECT_TRUE(Eventually([&] { return TreeHas(QStringLiteral("Made elsewhere")); }));
     EXPECT_EQ(SelectedIds(), selected);
     EXPECT_EQ(view.verticalScrollBar()->value(), scroll);
 
     // A label set elsewhere shows in the list, the selection still in place.
     ASSERT_TRUE(
         other_->SetLabel(archive::LabelTarget::Result, *selected.begin(), "Checked", std::nullopt, error_));
-    EXPECT_TRUE(WithinASecond([&] {
+    EXPECT_TRUE(Eventually([&] {
         for (int row = 0; row < window_->Model().rowCount(); ++row)
             if (window_->Model().RowAt(row)->label == "Checked")
                 return true;
@@ -89,7 +87,7 @@ TEST_F(LiveArchiveTest, ChangesMadeElsewhereShowWithinASecondAndTheUsersPlaceSta
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId}));
     EXPECT_EQ(window_->Model().rowCount(), 0);
     ASSERT_TRUE(archive::DeleteSite(*other_, siteId, error_)) << error_;
-    EXPECT_TRUE(WithinASecond([&] { return window_->Model().rowCount() > 0; }));
+    EXPECT_TRUE(Eventually([&] { return window_->Model().rowCount() > 0; }));
     EXPECT_EQ(window_->Tree().Current().kind, TreeChoice::Kind::All);
     EXPECT_NE(window_->Status().text(), QStringLiteral("No results match"));
 }
@@ -99,11 +97,16 @@ TEST_F(LiveArchiveTest, AHiddenWindowShowsWhatChangedAsItOpensAgain) {
     archive::SiteFields site;
     site.name = "While closed";
     std::int64_t siteId = 0;
+    // A window shown on the same file is told of the change; by the time it shows it, the hidden one,
+    // which would have been told as soon, has not reloaded.
+    HistoryWindow witness(other_.get(), QString());
+    witness.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&witness));
     ASSERT_TRUE(archive::AddSite(*other_, site, siteId, error_)) << error_;
-    QTest::qWait(50);
+    ASSERT_TRUE(Eventually([&] { return TreeHas(witness, QStringLiteral("While closed")); }));
     EXPECT_FALSE(TreeHas(QStringLiteral("While closed")));
     window_->show();
-    EXPECT_TRUE(WithinASecond([&] { return TreeHas(QStringLiteral("While closed")); }));
+    EXPECT_TRUE(Eventually([&] { return TreeHas(QStringLiteral("While closed")); }));
 }
 
 }  // namespace

@@ -72,11 +72,13 @@ void PassMillis(int millis) {
     }
 }
 
-StallMeter::StallMeter() {
-    tick_.setInterval(1);
-    tick_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&tick_, &QTimer::timeout, [this] { longest_ = std::max(longest_, since_.restart()); });
-    since_.start();
+LoopTurnsWhile::LoopTurnsWhile(std::function<bool()> condition) {
+    tick_.setInterval(0);
+    QObject::connect(&tick_, &QTimer::timeout, [this, condition = std::move(condition)] {
+        if (condition()) {
+            ++count_;
+        }
+    });
     tick_.start();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QTimer>
+
+#include <functional>
 
 #include <map>
 #include <memory>
@@ -40,15 +41,16 @@ class TeamUiTest : public TeamDatabase {
 };
 
 // The longest time the event loop went without running a 1 ms timer, while it lives.
-class StallMeter {
+// Counts the event loop's turns while a condition holds: a window whose loop turns while work runs
+// keeps answering the user.
+class LoopTurnsWhile {
   public:
-    StallMeter();
-    qint64 LongestMs() const { return longest_; }
+    explicit LoopTurnsWhile(std::function<bool()> condition);
+    int Count() const { return count_; }
 
   private:
     QTimer tick_;
-    QElapsedTimer since_;
-    qint64 longest_ = 0;
+    int count_ = 0;
 };
 
 // Waits until the wall clock has moved on by at least `millis`, so a change made after it is later.

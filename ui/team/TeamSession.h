@@ -52,6 +52,8 @@ class TeamSession : public QObject {
     void SetAutoMinutes(int minutes);
     // The automatic syncs' pace in finer steps than minutes (while they are on), for tests.
     void SetAutoInterval(std::chrono::milliseconds interval);
+    // Whether an automatic sync is due: signed in with a pace set.
+    bool AutoSyncScheduled() const { return autoTimer_.isActive(); }
 
     const std::optional<sync::SyncReport>& LastReport() const { return lastReport_; }
     // When the last sync that succeeded ended (kept in the settings); invalid when none did.

@@ -1,0 +1,92 @@
+# Precompiled headers per target. Most of a compile here is spent parsing the same standard, Qt and test
+# framework headers again for every small source file; each target with a few sources parses them once
+# instead. Which headers a target gets follows what it links, directly or through our libraries, so a
+# target without Qt never sees a Qt header.
+
+set(terrovane_pch_standard
+    <string> <string_view> <vector> <array> <map> <set> <optional> <memory> <functional> <algorithm>
+    <utility> <cstdint> <cstddef> <cmath> <limits> <chrono> <filesystem> <fstream> <sstream>)
+set(terrovane_pch_core <QCoreApplication> <QObject> <QString> <QStringList> <QTimer> <QLocale> <QFile>
+    <QDir> <QSettings>)
+set(terrovane_pch_gui <QColor> <QPainter> <QFont> <QAction>)
+set(terrovane_pch_widgets <QApplication> <QWidget> <QDialog> <QLabel> <QPushButton> <QLineEdit> <QComboBox>
+    <QVBoxLayout> <QHBoxLayout> <QGridLayout> <QHeaderView> <QMenu> <QDialogButtonBox> <QTableWidget>)
+set(terrovane_pch_gtest <gtest/gtest.h>)
+set(terrovane_pch_qtest <QTest>)
+
+# A target with fewer sources than this gains less from a header of its own than making it costs.
+set(terrovane_pch_min_sources 3)
+
+# Everything `target` links, through our own libraries' links too: the Qt modules as Qt6::X, the test
+# framework as GTest::gtest.
+function(terrovane_link_closure target out)
+  set(seen)
+  set(pending ${target})
+  set(found)
+  while(pending)
+    list(POP_FRONT pending current)
+    if(current IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${current})
+    foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+      get_target_property(values ${current} ${property})
+      if(NOT values)
+        continue()
+      endif()
+      foreach(link IN LISTS values)
+        string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+        string(REGEX REPLACE "::@\\(.*\\)$" "" link "${link}")
+        if(link MATCHES "^Qt6::(Core|Gui|Widgets|Test|PrintSupport|Svg)$" OR link MATCHES "^GTest::")
+          list(APPEND found ${link})
+        elseif(TARGET ${link})
+          get_target_property(imported ${link} IMPORTED)
+          if(NOT imported)
+            list(APPEND pending ${link})
+          endif()
+        endif()
+      endforeach()
+    endforeach()
+  endwhile()
+  list(REMOVE_DUPLICATES found)
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+function(terrovane_precompile_headers target)
+  get_target_property(type ${target} TYPE)
+  if(NOT type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY|EXECUTABLE)$")
+    return()
+  endif()
+  get_target_property(sources ${target} SOURCES)
+  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  list(LENGTH sources count)
+  if(count LESS terrovane_pch_min_sources)
+    return()
+  endif()
+  terrovane_link_closure(${target} links)
+  set(headers ${terrovane_pch_standard})
+  if("Qt6::Core" IN_LIST links OR "Qt6::Gui" IN_LIST links OR "Qt6::Widgets" IN_LIST links)
+    list(APPEND headers ${terrovane_pch_core})
+  endif()
+  if("Qt6::Gui" IN_LIST links OR "Qt6::Widgets" IN_LIST links)
+    list(APPEND headers ${terrovane_pch_gui})
+  endif()
+  if("Qt6::Widgets" IN_LIST links)
+    list(APPEND headers ${terrovane_pch_widgets})
+  endif()
+  if("Qt6::Test" IN_LIST links)
+    list(APPEND headers ${terrovane_pch_qtest})
+  endif()
+  if("GTest::gtest" IN_LIST links OR "GTest::gmock" IN_LIST links OR "GTest::gtest_main" IN_LIST links)
+    list(APPEND headers ${terrovane_pch_gtest})
+  endif()
+  target_precompile_headers(${target} PRIVATE ${headers})
+endfunction()
+
+# Called once every folder is configured, so each target's links are known.
+function(terrovane_precompile_all_headers)
+  terrovane_collect_targets(${CMAKE_SOURCE_DIR} targets)
+  foreach(target IN LISTS targets)
+    terrovane_precompile_headers(${target})
+  endforeach()
+endfunction()
