@@ -1,11 +1,14 @@
 # The commands of the README.
-.PHONY: demo test package format
+.PHONY: demo test check package format
 
 demo:
 	scripts/demo.sh
 
 test:
 	scripts/test.sh
+
+check:
+	scripts/check.sh
 
 package:
 	scripts/package.sh
