@@ -1,7 +1,8 @@
 # Precompiled headers per target. Most of a compile here is spent parsing the same standard, Qt and test
 # framework headers again for every small source file; each target with a few sources parses them once
-# instead. Which headers a target gets follows what it links, directly or through our libraries, so a
-# target without Qt never sees a Qt header.
+# instead. Which headers a target gets follows what it links: Qt's when it links Qt itself, or when it is a
+# program that reaches Qt's windows through our libraries (the window tests); a library written without Qt
+# that links one using Qt must not see Qt's macros (`slots`, `signals`, `emit`) in its own code.
 
 set(terrovane_pch_standard
     <string> <string_view> <vector> <array> <map> <set> <optional> <memory> <functional> <algorithm>
@@ -17,8 +18,24 @@ set(terrovane_pch_qtest <QTest>)
 # A target with fewer sources than this gains less from a header of its own than making it costs.
 set(terrovane_pch_min_sources 3)
 
-# Everything `target` links, through our own libraries' links too: the Qt modules as Qt6::X, the test
-# framework as GTest::gtest.
+# What `target` links itself: the Qt modules as Qt6::X, the test framework as GTest::X.
+function(terrovane_direct_frameworks target out)
+  set(found)
+  foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+    get_target_property(values ${target} ${property})
+    if(values)
+      foreach(link IN LISTS values)
+        string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+        if(link MATCHES "^(Qt6|GTest)::")
+          list(APPEND found ${link})
+        endif()
+      endforeach()
+    endif()
+  endforeach()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# Everything `target` links through our own libraries' links too, as Qt6::X and GTest::X.
 function(terrovane_link_closure target out)
   set(seen)
   set(pending ${target})
@@ -37,7 +54,7 @@ function(terrovane_link_closure target out)
       foreach(link IN LISTS values)
         string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
         string(REGEX REPLACE "::@\\(.*\\)$" "" link "${link}")
-        if(link MATCHES "^Qt6::(Core|Gui|Widgets|Test|PrintSupport|Svg)$" OR link MATCHES "^GTest::")
+        if(link MATCHES "^(Qt6|GTest)::")
           list(APPEND found ${link})
         elseif(TARGET ${link})
           get_target_property(imported ${link} IMPORTED)
@@ -63,7 +80,13 @@ function(terrovane_precompile_headers target)
   if(count LESS terrovane_pch_min_sources)
     return()
   endif()
-  terrovane_link_closure(${target} links)
+  terrovane_direct_frameworks(${target} links)
+  if(type STREQUAL "EXECUTABLE")
+    terrovane_link_closure(${target} reached)
+    if("Qt6::Widgets" IN_LIST reached OR "Qt6::Gui" IN_LIST reached)
+      list(APPEND links ${reached})
+    endif()
+  endif()
   set(headers ${terrovane_pch_standard})
   if("Qt6::Core" IN_LIST links OR "Qt6::Gui" IN_LIST links OR "Qt6::Widgets" IN_LIST links)
     list(APPEND headers ${terrovane_pch_core})
