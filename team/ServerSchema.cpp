@@ -16,15 +16,9 @@ std::string Replaced(std::string text, const std::string& token, const std::stri
 }  // namespace
 
 const std::string& ServerSchemaSql() {
-    static const std::string sql = [] {
-        std::string text;
-        for (const char* part : {kTablesSql, kRightsSql, kChangeLogSql, kPushSql, kMembersSql}) {
-            text.append(part);
-        }
-        text.append(Replaced(Replaced(kPoliciesSql, "READ_RULE", kReadRule), "WRITE_RULE", kWriteRule));
-        text.append(kGrantsSql);
-        return text;
-    }();
+    static const std::string sql =
+        std::string(kTablesSql) + kRightsSql + kChangeLogSql + kPushSql + kMembersSql +
+        Replaced(Replaced(kPoliciesSql, "READ_RULE", kReadRule), "WRITE_RULE", kWriteRule) + kGrantsSql;
     return sql;
 }
 
