@@ -22,6 +22,11 @@ QString Advice(pg::ErrorClass error) {
             return CliText::tr("the team server refused the change");
         case pg::ErrorClass::Timeout:
             return CliText::tr("the team server took too long to answer");
+        case pg::ErrorClass::NotEncrypted:
+            return CliText::tr(
+                "the team server offers no encrypted connection (TLS), so nothing was sent, the password "
+                "least of all; its administrator turns TLS on at the server (ssl = on), or, on a network "
+                "you trust, the connection string asks for sslmode=disable by name");
         case pg::ErrorClass::None:
         case pg::ErrorClass::Failed:
             break;
@@ -58,6 +63,15 @@ std::unique_ptr<pg::Connection> ConnectToTeamServer(const std::string& command,
         Tell(command, advice + QStringLiteral(": ") + Given(failure.Explained()));
     }
     return connection;
+}
+
+bool ToldServerLacksTls(const std::string& command, const pg::ConnectOptions& connect) {
+    pg::QueryResult failure;
+    if (pg::Connection::Open(connect, failure) != nullptr || failure.error != pg::ErrorClass::NotEncrypted) {
+        return false;
+    }
+    Tell(command, Advice(failure.error) + QStringLiteral(": ") + Given(failure.Explained()));
+    return true;
 }
 
 int TeamServerFailed(const std::string& command, const QString& what, const pg::QueryResult& failure) {
