@@ -14,8 +14,8 @@ bool WaitForSync(teamui::TeamSession& session) {
     return RunEventsUntil([&] { return !session.Syncing(); }, 60000);
 }
 
-void SignIn(teamui::TeamDialog& dialog, const std::string& server, const std::string& user,
-            const std::string& password) {
+void SignInWith(teamui::TeamDialog& dialog, const std::string& server, const std::string& user,
+                const std::string& password) {
     dialog.ServerEdit().setText(QString::fromStdString(server));
     dialog.UserEdit().setText(QString::fromStdString(user));
     dialog.PasswordEdit().setText(QString::fromStdString(password));
@@ -31,7 +31,7 @@ TEST_F(TeamUiTest, TheDialogSaysTheConnectionIsEncryptedAndWhetherTheServerWasVe
     teamui::TeamSession session(ArchivePath("ann"));
     teamui::TeamDialog dialog(session);
     EXPECT_FALSE(dialog.Link().isVisibleTo(&dialog));  // nothing known before a sync reached the server
-    SignIn(dialog, ServerConninfo(), db_.Login("ann"), "pw-ann");
+    SignInWith(dialog, ServerConninfo(), db_.Login("ann"), "pw-ann");
     ASSERT_TRUE(WaitForSync(session));
     ASSERT_EQ(session.LastReport()->error, sync::SyncError::None) << session.LastReport()->detail;
     ASSERT_TRUE(session.Link().has_value());
@@ -48,8 +48,8 @@ TEST_F(TeamUiTest, TheDialogSaysTheConnectionIsEncryptedAndWhetherTheServerWasVe
     QTest::mouseClick(&dialog.SignOutButton(), Qt::LeftButton);
     EXPECT_FALSE(session.Link().has_value());
     EXPECT_FALSE(dialog.Link().isVisibleTo(&dialog));
-    SignIn(dialog, ServerConninfo() + " sslrootcert=" + RunningServer().tlsFolder + "/root.crt",
-           db_.Login("ann"), "pw-ann");
+    SignInWith(dialog, ServerConninfo() + " sslrootcert=" + RunningServer().tlsFolder + "/root.crt",
+               db_.Login("ann"), "pw-ann");
     ASSERT_TRUE(WaitForSync(session));
     ASSERT_EQ(session.LastReport()->error, sync::SyncError::None) << session.LastReport()->detail;
     ASSERT_TRUE(session.Link().has_value());
@@ -62,7 +62,7 @@ TEST_F(TeamUiTest, AServerWithoutTlsIsRefusedWithWhatToDoAndNothingIsSignedIn) {
     StoreReadOut("ann", 1);
     teamui::TeamSession session(ArchivePath("ann"));
     teamui::TeamDialog dialog(session);
-    SignIn(dialog, PlainServerConninfo(), kOwner, kOwnerPassword);
+    SignInWith(dialog, PlainServerConninfo(), kOwner, kOwnerPassword);
     ASSERT_TRUE(WaitForSync(session));
     EXPECT_EQ(session.LastReport()->error, sync::SyncError::ServerFailed);
     EXPECT_TRUE(session.ServerLacksTls());
@@ -73,7 +73,7 @@ TEST_F(TeamUiTest, AServerWithoutTlsIsRefusedWithWhatToDoAndNothingIsSignedIn) {
     EXPECT_EQ(Query("ann", "SELECT count(*) > 0 FROM sync_outbox"), "[[1]]");  // nothing went
 
     // Asked for by name, it connects in clear and says so (this database has no team schema).
-    SignIn(dialog, PlainServerConninfo("sslmode=disable"), kOwner, kOwnerPassword);
+    SignInWith(dialog, PlainServerConninfo("sslmode=disable"), kOwner, kOwnerPassword);
     ASSERT_TRUE(WaitForSync(session));
     EXPECT_EQ(session.LastReport()->error, sync::SyncError::NoTeamSchema) << session.LastReport()->detail;
     EXPECT_FALSE(session.ServerLacksTls());
