@@ -8,6 +8,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "PointStanding.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {
@@ -129,11 +130,53 @@ bool ReadSites(Database& db, std::int64_t site, std::unordered_map<std::int64_t,
     return true;
 }
 
-bool ReadPoints(Database& db, const std::string& today, std::int64_t site,
-                const std::unordered_map<std::int64_t, SiteEntry>& sites, std::vector<DuePoint>& points,
-                std::vector<SortKey>& keys, std::string& failure) {
+using AttemptsByPoint = std::unordered_map<std::int64_t, std::vector<Attempt>>;
+
+// Every result assigned to a point (of the site, when `site` is not 0) as an attempt at testing it: a
+// failed reading is one too, which the point's standing tells apart.
+bool ReadAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts, std::string& failure) {
     Statement query;
-    const std::string sql = "SELECT id, site_id, name, ordinal, interval_months, last_measured FROM points" +
+    const std::string sql = "SELECT r.point_id, r.id, r.packet FROM results r" +
+                            std::string(site != 0 ? " JOIN points p ON p.id = r.point_id WHERE p.site_id = ?"
+                                                  : " WHERE r.point_id IS NOT NULL");
+    if (!Prepared(db, query, sql, failure)) {
+        return false;
+    }
+    if (site != 0) {
+        query.Bind(1, site);
+    }
+    int rc = SQLITE_OK;
+    while ((rc = query.Step()) == SQLITE_ROW) {
+        Packet packet{};
+        const std::vector<std::uint8_t> bytes = query.Blob(2);
+        std::copy_n(bytes.begin(), std::min(bytes.size(), packet.size()), packet.begin());
+        attempts[query.Int(0)].push_back(
+            AttemptOf(query.Int(1), record::MeasurementRecord::FromPacket(packet)));
+    }
+    if (rc != SQLITE_DONE) {
+        failure = db.Error();
+        return false;
+    }
+    return true;
+}
+
+void TakeStanding(DuePoint& point, const AttemptsByPoint& attempts) {
+    const auto found = attempts.find(point.point);
+    if (found == attempts.end()) {
+        return;
+    }
+    const Standing standing = StandingOf(found->second);
+    point.failedSince = standing.failedSince;
+    if (standing.latest) {
+        point.lastTested = found->second[*standing.latest].date;
+    }
+}
+
+bool ReadPoints(Database& db, const std::string& today, std::int64_t site,
+                const std::unordered_map<std::int64_t, SiteEntry>& sites, const AttemptsByPoint& attempts,
+                std::vector<DuePoint>& points, std::vector<SortKey>& keys, std::string& failure) {
+    Statement query;
+    const std::string sql = "SELECT id, site_id, name, ordinal, interval_months FROM points" +
                             std::string(site != 0 ? " WHERE site_id = ?" : "");
     if (!Prepared(db, query, sql, failure)) {
         return false;
@@ -155,7 +198,7 @@ bool ReadPoints(Database& db, const std::string& today, std::int64_t site,
         if (!point.intervalMonths) {
             point.intervalMonths = owner->second.intervalMonths;
         }
-        point.lastTested = query.Text(5);
+        TakeStanding(point, attempts);
         if (point.intervalMonths && !point.lastTested.empty()) {
             point.dueOn = AddMonths(point.lastTested, *point.intervalMonths);
         }
@@ -193,8 +236,10 @@ bool CountPoints(Database& db, std::int64_t site, std::size_t& count, std::strin
 
 }  // namespace
 
-// Computed per point from one read of the points and one of the sites: a join would look the site up
-// again for each of the 40,000 points, and sorting the points themselves would move their texts around.
+// Computed per point from one read of the points, one of the sites and one of the results assigned to
+// them (a point's last test is its newest result that measured, which only the result's bytes tell): a join
+// would look the site up again for each of the 40,000 points, and sorting the points themselves would move
+// their texts around.
 bool DueList(Archive& archive, const std::string& today, std::int64_t site, std::vector<DuePoint>& out,
              std::string& error) {
     std::vector<DuePoint> points;
@@ -202,14 +247,15 @@ bool DueList(Archive& archive, const std::string& today, std::int64_t site, std:
     const bool ok = archive.Read(
         [&](Database& db, std::string& failure) {
             std::unordered_map<std::int64_t, SiteEntry> sites;
+            AttemptsByPoint attempts;
             std::size_t count = 0;
             if (!CountPoints(db, site, count, failure)) {
                 return false;
             }
             points.reserve(count);
             keys.reserve(count);
-            return ReadSites(db, site, sites, failure) &&
-                   ReadPoints(db, today, site, sites, points, keys, failure);
+            return ReadSites(db, site, sites, failure) && ReadAttempts(db, site, attempts, failure) &&
+                   ReadPoints(db, today, site, sites, attempts, points, keys, failure);
         },
         error);
     if (!ok) {

@@ -2487,6 +2487,10 @@ Datum</translation>
         <source>Left off the curve, and why:</source>
         <translation>Nicht in der Kurve, mit Grund:</translation>
     </message>
+    <message>
+        <source>newer, failed</source>
+        <translation>neuer, fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -3728,6 +3732,13 @@ Datum</translation>
     <message>
         <source>Could not be read: %1</source>
         <translation>Konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, then %n failed reading(s)</source>
+        <translation>
+            <numerusform>%1, danach %n fehlgeschlagene Messung</numerusform>
+            <numerusform>%1, danach %n fehlgeschlagene Messungen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2487,6 +2487,10 @@ Date</translation>
         <source>Left off the curve, and why:</source>
         <translation>Left off the curve, and why:</translation>
     </message>
+    <message>
+        <source>newer, failed</source>
+        <translation>newer, failed</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -3728,6 +3732,13 @@ Date</translation>
     <message>
         <source>Could not be read: %1</source>
         <translation>Could not be read: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, then %n failed reading(s)</source>
+        <translation>
+            <numerusform>%1, then %n failed reading</numerusform>
+            <numerusform>%1, then %n failed readings</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2473,6 +2473,10 @@ Date</translation>
         <source>Left off the curve, and why:</source>
         <translation>曲线中略去的读数及原因：</translation>
     </message>
+    <message>
+        <source>newer, failed</source>
+        <translation>较新，失败</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -3710,6 +3714,12 @@ Date</translation>
     <message>
         <source>Could not be read: %1</source>
         <translation>无法读取：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, then %n failed reading(s)</source>
+        <translation>
+            <numerusform>%1，之后 %n 次测量失败</numerusform>
+        </translation>
     </message>
 </context>
 <context>
