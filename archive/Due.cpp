@@ -132,30 +132,72 @@ bool ReadSites(Database& db, std::int64_t site, std::unordered_map<std::int64_t,
 
 using AttemptsByPoint = std::unordered_map<std::int64_t, std::vector<Attempt>>;
 
-// Every result assigned to a point (of the site, when `site` is not 0) as an attempt at testing it: a
-// failed reading is one too, which the point's standing tells apart.
+// The index on (point, measuring date, time) gives a point's results in the order Newer() decides: a result
+// without a date (NULL) last, ties by id.
+constexpr const char* kNewestFirst = " ORDER BY r.measured_date DESC, r.measured_time DESC, r.id DESC";
+
+Attempt AttemptAt(const Statement& query, int idColumn) {
+    Packet packet{};
+    const std::vector<std::uint8_t> bytes = query.Blob(idColumn + 1);
+    std::copy_n(bytes.begin(), std::min(bytes.size(), packet.size()), packet.begin());
+    return AttemptOf(query.Int(idColumn), record::MeasurementRecord::FromPacket(packet));
+}
+
+// A point's results newest first, up to and with the first that measured: all its standing depends on.
+bool ReadAttemptsOf(Database& db, std::int64_t point, std::vector<Attempt>& attempts, std::string& failure) {
+    Statement query;
+    if (!Prepared(db, query,
+                  std::string("SELECT r.id, r.packet FROM results r WHERE r.point_id = ?") + kNewestFirst,
+                  failure)) {
+        return false;
+    }
+    query.Bind(1, point);
+    attempts.clear();
+    int rc = SQLITE_OK;
+    while ((rc = query.Step()) == SQLITE_ROW) {
+        attempts.push_back(AttemptAt(query, 0));
+        if (attempts.back().measured) {
+            return true;
+        }
+    }
+    if (rc != SQLITE_DONE) {
+        failure = db.Error();
+        return false;
+    }
+    return true;
+}
+
+// The newest result of each point (of the site, when `site` is not 0), one index step each; only a point
+// whose newest result measured nothing (a failed reading) has its earlier ones read, until one measured.
 bool ReadAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts, std::string& failure) {
     Statement query;
-    const std::string sql = "SELECT r.point_id, r.id, r.packet FROM results r" +
-                            std::string(site != 0 ? " JOIN points p ON p.id = r.point_id WHERE p.site_id = ?"
-                                                  : " WHERE r.point_id IS NOT NULL");
+    const std::string sql =
+        "SELECT p.id, r.id, r.packet FROM points p JOIN results r ON r.id = (SELECT r.id FROM results r "
+        "WHERE r.point_id = p.id" +
+        std::string(kNewestFirst) + " LIMIT 1)" + std::string(site != 0 ? " WHERE p.site_id = ?" : "");
     if (!Prepared(db, query, sql, failure)) {
         return false;
     }
     if (site != 0) {
         query.Bind(1, site);
     }
+    std::vector<std::int64_t> failedLast;
     int rc = SQLITE_OK;
     while ((rc = query.Step()) == SQLITE_ROW) {
-        Packet packet{};
-        const std::vector<std::uint8_t> bytes = query.Blob(2);
-        std::copy_n(bytes.begin(), std::min(bytes.size(), packet.size()), packet.begin());
-        attempts[query.Int(0)].push_back(
-            AttemptOf(query.Int(1), record::MeasurementRecord::FromPacket(packet)));
+        Attempt newest = AttemptAt(query, 1);
+        if (!newest.measured) {
+            failedLast.push_back(query.Int(0));
+        }
+        attempts[query.Int(0)] = {std::move(newest)};
     }
     if (rc != SQLITE_DONE) {
         failure = db.Error();
         return false;
+    }
+    for (const std::int64_t point : failedLast) {
+        if (!ReadAttemptsOf(db, point, attempts[point], failure)) {
+            return false;
+        }
     }
     return true;
 }
@@ -236,10 +278,10 @@ bool CountPoints(Database& db, std::int64_t site, std::size_t& count, std::strin
 
 }  // namespace
 
-// Computed per point from one read of the points, one of the sites and one of the results assigned to
-// them (a point's last test is its newest result that measured, which only the result's bytes tell): a join
-// would look the site up again for each of the 40,000 points, and sorting the points themselves would move
-// their texts around.
+// Computed per point from one read of the points, one of the sites and one of each point's newest result (a
+// point's last test is its newest result that measured, which only the result's bytes tell): a join would
+// look the site up again for each of the 40,000 points, and sorting the points themselves would move their
+// texts around.
 bool DueList(Archive& archive, const std::string& today, std::int64_t site, std::vector<DuePoint>& out,
              std::string& error) {
     std::vector<DuePoint> points;
