@@ -41,7 +41,8 @@ DeclaredOption ServerOption() {
         "server", "CONNINFO",
         "The team server as a libpq connection string or URI (\"host=office.example dbname=terrovane\", "
         "\"postgresql://alice@office.example/terrovane\"); by default the setting Team/Server, then libpq's "
-        "environment (PGHOST, PGUSER, PGDATABASE, PGSERVICE, ~/.pgpass, ...)."};
+        "environment (PGHOST, PGUSER, PGDATABASE, PGSERVICE, ~/.pgpass, ...). Over TCP the connection is "
+        "encrypted (sslmode=require, verify-full with sslrootcert) unless sslmode asks for less by name."};
 }
 
 std::string TeamServerConninfo(const ParsedArguments& options) {
