@@ -167,32 +167,58 @@ bool ReadAttemptsOf(Database& db, std::int64_t point, std::vector<Attempt>& atte
     return true;
 }
 
-// The newest result of each point (of the site, when `site` is not 0), one index step each; only a point
-// whose newest result measured nothing (a failed reading) has its earlier ones read, until one measured.
-bool ReadAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts, std::string& failure) {
+// Each point's newest result (of the site's points, when `site` is not 0), found in the index alone.
+bool ReadNewest(Database& db, std::int64_t site, std::vector<std::pair<std::int64_t, std::int64_t>>& newest,
+                std::string& failure) {
     Statement query;
-    const std::string sql =
-        "SELECT p.id, r.id, r.packet FROM points p JOIN results r ON r.id = (SELECT r.id FROM results r "
-        "WHERE r.point_id = p.id" +
-        std::string(kNewestFirst) + " LIMIT 1)" + std::string(site != 0 ? " WHERE p.site_id = ?" : "");
+    const std::string sql = "SELECT p.id, (SELECT r.id FROM results r WHERE r.point_id = p.id" +
+                            std::string(kNewestFirst) + " LIMIT 1) FROM points p" +
+                            std::string(site != 0 ? " WHERE p.site_id = ?" : "");
     if (!Prepared(db, query, sql, failure)) {
         return false;
     }
     if (site != 0) {
         query.Bind(1, site);
     }
-    std::vector<std::int64_t> failedLast;
     int rc = SQLITE_OK;
     while ((rc = query.Step()) == SQLITE_ROW) {
-        Attempt newest = AttemptAt(query, 1);
-        if (!newest.measured) {
-            failedLast.push_back(query.Int(0));
+        if (!query.IsNull(1)) {
+            newest.emplace_back(query.Int(1), query.Int(0));  // result, point
         }
-        attempts[query.Int(0)] = {std::move(newest)};
     }
     if (rc != SQLITE_DONE) {
         failure = db.Error();
         return false;
+    }
+    return true;
+}
+
+// The newest result of each point decides; only a point whose newest result measured nothing (a failed
+// reading) has its earlier ones read, until one measured. The newest results are read in the order they
+// were stored: the newest of all points lie close together at the table's end, so each page is read once.
+bool ReadAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts, std::string& failure) {
+    std::vector<std::pair<std::int64_t, std::int64_t>> newest;
+    if (!ReadNewest(db, site, newest, failure)) {
+        return false;
+    }
+    std::sort(newest.begin(), newest.end());
+    Statement query;
+    if (!Prepared(db, query, "SELECT r.id, r.packet FROM results r WHERE r.id = ?", failure)) {
+        return false;
+    }
+    std::vector<std::int64_t> failedLast;
+    for (const auto& [result, point] : newest) {
+        query.Reset();
+        query.Bind(1, result);
+        if (query.Step() != SQLITE_ROW) {
+            failure = db.Error();
+            return false;
+        }
+        Attempt attempt = AttemptAt(query, 0);
+        if (!attempt.measured) {
+            failedLast.push_back(point);
+        }
+        attempts[point] = {std::move(attempt)};
     }
     for (const std::int64_t point : failedLast) {
         if (!ReadAttemptsOf(db, point, attempts[point], failure)) {
