@@ -8,6 +8,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "PointStanding.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {
@@ -129,11 +130,121 @@ bool ReadSites(Database& db, std::int64_t site, std::unordered_map<std::int64_t,
     return true;
 }
 
-bool ReadPoints(Database& db, const std::string& today, std::int64_t site,
-                const std::unordered_map<std::int64_t, SiteEntry>& sites, std::vector<DuePoint>& points,
-                std::vector<SortKey>& keys, std::string& failure) {
+using AttemptsByPoint = std::unordered_map<std::int64_t, std::vector<Attempt>>;
+
+// The index on (point, measuring date, time) gives a point's results in the order Newer() decides: a result
+// without a date (NULL) last, ties by id.
+constexpr const char* kNewestFirst = " ORDER BY r.measured_date DESC, r.measured_time DESC, r.id DESC";
+
+Attempt AttemptAt(const Statement& query, int idColumn) {
+    Packet packet{};
+    const std::vector<std::uint8_t> bytes = query.Blob(idColumn + 1);
+    std::copy_n(bytes.begin(), std::min(bytes.size(), packet.size()), packet.begin());
+    return AttemptOf(query.Int(idColumn), record::MeasurementRecord::FromPacket(packet));
+}
+
+// A point's results newest first, up to and with the first that measured: all its standing depends on.
+bool ReadAttemptsOf(Database& db, std::int64_t point, std::vector<Attempt>& attempts, std::string& failure) {
     Statement query;
-    const std::string sql = "SELECT id, site_id, name, ordinal, interval_months, last_measured FROM points" +
+    if (!Prepared(db, query,
+                  std::string("SELECT r.id, r.packet FROM results r WHERE r.point_id = ?") + kNewestFirst,
+                  failure)) {
+        return false;
+    }
+    query.Bind(1, point);
+    attempts.clear();
+    int rc = SQLITE_OK;
+    while ((rc = query.Step()) == SQLITE_ROW) {
+        attempts.push_back(AttemptAt(query, 0));
+        if (attempts.back().measured) {
+            return true;
+        }
+    }
+    if (rc != SQLITE_DONE) {
+        failure = db.Error();
+        return false;
+    }
+    return true;
+}
+
+// Each point's newest result (of the site's points, when `site` is not 0), found in the index alone.
+bool ReadNewest(Database& db, std::int64_t site, std::vector<std::pair<std::int64_t, std::int64_t>>& newest,
+                std::string& failure) {
+    Statement query;
+    const std::string sql = "SELECT p.id, (SELECT r.id FROM results r WHERE r.point_id = p.id" +
+                            std::string(kNewestFirst) + " LIMIT 1) FROM points p" +
+                            std::string(site != 0 ? " WHERE p.site_id = ?" : "");
+    if (!Prepared(db, query, sql, failure)) {
+        return false;
+    }
+    if (site != 0) {
+        query.Bind(1, site);
+    }
+    int rc = SQLITE_OK;
+    while ((rc = query.Step()) == SQLITE_ROW) {
+        if (!query.IsNull(1)) {
+            newest.emplace_back(query.Int(1), query.Int(0));  // result, point
+        }
+    }
+    if (rc != SQLITE_DONE) {
+        failure = db.Error();
+        return false;
+    }
+    return true;
+}
+
+// The newest result of each point decides; only a point whose newest result measured nothing (a failed
+// reading) has its earlier ones read, until one measured. The newest results are read in the order they
+// were stored: the newest of all points lie close together at the table's end, so each page is read once.
+bool ReadAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts, std::string& failure) {
+    std::vector<std::pair<std::int64_t, std::int64_t>> newest;
+    if (!ReadNewest(db, site, newest, failure)) {
+        return false;
+    }
+    std::sort(newest.begin(), newest.end());
+    Statement query;
+    if (!Prepared(db, query, "SELECT r.id, r.packet FROM results r WHERE r.id = ?", failure)) {
+        return false;
+    }
+    std::vector<std::int64_t> failedLast;
+    for (const auto& [result, point] : newest) {
+        query.Reset();
+        query.Bind(1, result);
+        if (query.Step() != SQLITE_ROW) {
+            failure = db.Error();
+            return false;
+        }
+        Attempt attempt = AttemptAt(query, 0);
+        if (!attempt.measured) {
+            failedLast.push_back(point);
+        }
+        attempts[point] = {std::move(attempt)};
+    }
+    for (const std::int64_t point : failedLast) {
+        if (!ReadAttemptsOf(db, point, attempts[point], failure)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TakeStanding(DuePoint& point, const AttemptsByPoint& attempts) {
+    const auto found = attempts.find(point.point);
+    if (found == attempts.end()) {
+        return;
+    }
+    const Standing standing = StandingOf(found->second);
+    point.failedSince = standing.failedSince;
+    if (standing.latest) {
+        point.lastTested = found->second[*standing.latest].date;
+    }
+}
+
+bool ReadPoints(Database& db, const std::string& today, std::int64_t site,
+                const std::unordered_map<std::int64_t, SiteEntry>& sites, const AttemptsByPoint& attempts,
+                std::vector<DuePoint>& points, std::vector<SortKey>& keys, std::string& failure) {
+    Statement query;
+    const std::string sql = "SELECT id, site_id, name, ordinal, interval_months FROM points" +
                             std::string(site != 0 ? " WHERE site_id = ?" : "");
     if (!Prepared(db, query, sql, failure)) {
         return false;
@@ -155,7 +266,7 @@ bool ReadPoints(Database& db, const std::string& today, std::int64_t site,
         if (!point.intervalMonths) {
             point.intervalMonths = owner->second.intervalMonths;
         }
-        point.lastTested = query.Text(5);
+        TakeStanding(point, attempts);
         if (point.intervalMonths && !point.lastTested.empty()) {
             point.dueOn = AddMonths(point.lastTested, *point.intervalMonths);
         }
@@ -193,8 +304,10 @@ bool CountPoints(Database& db, std::int64_t site, std::size_t& count, std::strin
 
 }  // namespace
 
-// Computed per point from one read of the points and one of the sites: a join would look the site up
-// again for each of the 40,000 points, and sorting the points themselves would move their texts around.
+// Computed per point from one read of the points, one of the sites and one of each point's newest result (a
+// point's last test is its newest result that measured, which only the result's bytes tell): a join would
+// look the site up again for each of the 40,000 points, and sorting the points themselves would move their
+// texts around.
 bool DueList(Archive& archive, const std::string& today, std::int64_t site, std::vector<DuePoint>& out,
              std::string& error) {
     std::vector<DuePoint> points;
@@ -202,14 +315,15 @@ bool DueList(Archive& archive, const std::string& today, std::int64_t site, std:
     const bool ok = archive.Read(
         [&](Database& db, std::string& failure) {
             std::unordered_map<std::int64_t, SiteEntry> sites;
+            AttemptsByPoint attempts;
             std::size_t count = 0;
             if (!CountPoints(db, site, count, failure)) {
                 return false;
             }
             points.reserve(count);
             keys.reserve(count);
-            return ReadSites(db, site, sites, failure) &&
-                   ReadPoints(db, today, site, sites, points, keys, failure);
+            return ReadSites(db, site, sites, failure) && ReadAttempts(db, site, attempts, failure) &&
+                   ReadPoints(db, today, site, sites, attempts, points, keys, failure);
         },
         error);
     if (!ok) {

@@ -18,6 +18,7 @@ std::string Json(const std::vector<archive::DuePoint>& points) {
         const archive::DuePoint& p = points[i];
         json += std::string(i == 0 ? "\n" : ",\n") + "{\"site\":" + archive::JsonString(p.site) +
                 ",\"point\":" + archive::JsonString(p.name) + ",\"last_tested\":" + text(p.lastTested) +
+                ",\"failed_since\":" + std::to_string(p.failedSince) +
                 ",\"interval_months\":" + (p.intervalMonths ? std::to_string(*p.intervalMonths) : "null") +
                 ",\"due\":" + text(p.dueOn) + ",\"overdue\":" + (p.overdue ? "true" : "false") + "}";
     }
@@ -27,7 +28,10 @@ std::string Json(const std::vector<archive::DuePoint>& points) {
 std::string Table(const std::vector<archive::DuePoint>& points) {
     std::vector<std::vector<std::string>> rows = {{"SITE", "POINT", "LAST TEST", "INTERVAL", "DUE", ""}};
     for (const archive::DuePoint& p : points) {
-        rows.push_back({p.site, p.name, p.lastTested.empty() ? "never" : p.lastTested,
+        // A failed reading newer than the last test is no test, but it is said.
+        const std::string failed =
+            p.failedSince > 0 ? " (then " + std::to_string(p.failedSince) + " failed)" : "";
+        rows.push_back({p.site, p.name, (p.lastTested.empty() ? "never" : p.lastTested) + failed,
                         p.intervalMonths ? std::to_string(*p.intervalMonths) + " months" : "-",
                         p.dueOn.empty() ? (p.overdue ? "now" : "-") : p.dueOn, p.overdue ? "OVERDUE" : ""});
     }
@@ -54,7 +58,9 @@ int List(const ParsedArguments& options) {
 const CommandRegistrar kRegistrar(
     {"due",
      "Lists every test point with its last test date, re-test interval (its own or its site's) and due date: "
-     "overdue points first (a point with an interval that was never tested is due now), points without an "
+     "the last test is the newest result that measured (failed readings newer than it are counted beside it, "
+     "\"failed_since\" in JSON, and never move the due date); overdue points first (a point with an interval "
+     "that was never tested is due now), points without an "
      "interval last.",
      {{{"due", {}, {{"format", "table|json", "The listing's format; table by default."}}}, List}}});
 

@@ -84,6 +84,9 @@ int Sync(const ParsedArguments& options) {
     if (!PrintText(format == "json" ? Json(report) : Table(report))) {
         return kExitFailed;
     }
+    if (report.error == sync::SyncError::ServerFailed && ToldServerLacksTls("sync", sync.connection)) {
+        return kExitFailed;
+    }
     if (report.error != sync::SyncError::None) {
         Tell("sync",
              report.detail.empty()

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 #include "Members.h"
 #include "SchemaSetup.h"
@@ -129,8 +130,60 @@ int RemoveMember(const ParsedArguments& options) {
     return kExitOk;
 }
 
-std::string VersionText(int version) {
-    return std::to_string(version / 10000) + "." + std::to_string(version % 10000);
+QString VersionText(int version) {
+    return QStringLiteral("%1.%2").arg(version / 10000).arg(version % 10000);
+}
+
+QString LinkText(const pg::LinkSecurity& link) {
+    if (!link.encrypted) {
+        return link.localSocket ? CliText::tr("not encrypted (a local socket: nothing crosses a network)")
+                                : CliText::tr("NOT encrypted: the connection string asks for sslmode=%1")
+                                      .arg(Given(link.sslMode));
+    }
+    const QString protocol = Given(link.protocol);
+    switch (link.certificate) {
+        case pg::CertificateCheck::AuthorityAndName:
+            return CliText::tr(
+                       "encrypted, %1; the server's certificate verified (its authority and its name)")
+                .arg(protocol);
+        case pg::CertificateCheck::Authority:
+            return CliText::tr(
+                       "encrypted, %1; the server's certificate verified against its authority, not its name")
+                .arg(protocol);
+        case pg::CertificateCheck::None:
+            break;
+    }
+    return CliText::tr(
+               "encrypted, %1; the server's certificate not verified (name its root certificate with "
+               "sslrootcert to verify it)")
+        .arg(protocol);
+}
+
+QString LayoutText(int serverLayout) {
+    return serverLayout == 0 ? CliText::tr("server layout: none (this program: %1)").arg(team::kServerLayout)
+                             : CliText::tr("server layout: %1 (this program: %2)")
+                                   .arg(serverLayout)
+                                   .arg(team::kServerLayout);
+}
+
+// Each role a line of its own, as RoleSentence, so every language can say it its way.
+QString MemberText(const team::TeamStatus& status) {
+    const QString login = Given(status.login);
+    const std::optional<team::MemberRole> role =
+        status.role ? team::ParseMemberRole(*status.role) : std::nullopt;
+    const int sites = static_cast<int>(status.sites);
+    if (!role) {
+        return CliText::tr("signed in as:  %1 (not a member of the team)").arg(login);
+    }
+    switch (*role) {
+        case team::MemberRole::Viewer:
+            return CliText::tr("signed in as:  %1 (viewer, member of %n site(s))", nullptr, sites).arg(login);
+        case team::MemberRole::Admin:
+            return CliText::tr("signed in as:  %1 (admin, member of %n site(s))", nullptr, sites).arg(login);
+        case team::MemberRole::Inspector:
+            break;
+    }
+    return CliText::tr("signed in as:  %1 (inspector, member of %n site(s))", nullptr, sites).arg(login);
 }
 
 int Status(const ParsedArguments& options) {
@@ -143,20 +196,10 @@ int Status(const ParsedArguments& options) {
     if (!status) {
         return TeamServerFailed("team status", CliText::tr("the server did not say its status"), failure);
     }
-    std::printf("server:        reachable, PostgreSQL %s\n", VersionText(status->serverVersion).c_str());
-    std::printf("connection:    %s\n",
-                status->encryption ? ("encrypted, " + *status->encryption).c_str() : "not encrypted");
-    if (status->serverLayout == 0) {
-        std::printf("server layout: none (this program: %d)\n", team::kServerLayout);
-    } else {
-        std::printf("server layout: %d (this program: %d)\n", status->serverLayout, team::kServerLayout);
-    }
-    if (status->role) {
-        std::printf("signed in as:  %s (%s, member of %lld site%s)\n", status->login.c_str(),
-                    status->role->c_str(), status->sites, status->sites == 1 ? "" : "s");
-    } else {
-        std::printf("signed in as:  %s (not a member of the team)\n", status->login.c_str());
-    }
+    Confirm(CliText::tr("server:        reachable, PostgreSQL %1").arg(VersionText(status->serverVersion)));
+    Confirm(CliText::tr("connection:    %1").arg(LinkText(status->security)));
+    Confirm(LayoutText(status->serverLayout));
+    Confirm(MemberText(*status));
     if (status->serverLayout == 0) {
         Tell("team status",
              CliText::tr("the database has no team schema; its owner runs \"terrovane-cli team init\""));
@@ -182,7 +225,8 @@ const CommandRegistrar kRegistrar(
      "member: viewers read, inspectors write the sites they are members of (and the sites they bring), "
      "admins everything; --site names a site by name or id, repeatable, and a name the server does not "
      "know becomes a site. \"team member remove NAME\" takes a member out of the team. \"team status\" "
-     "says whether the server can be reached, its layout and this program's, and who you are there "
+     "says whether the server can be reached, whether the connection is encrypted and the server's "
+     "certificate verified, its layout and this program's, and who you are there "
      "(status 1 when the layouts differ or there is no team schema). \"team conflicts\" lists this archive's "
      "conflicts from its syncs: each field changed in two places with the value kept everywhere and the one "
      "that lost, who made each and when; \"team conflicts resolve ID --keep kept\" takes one off the list, "

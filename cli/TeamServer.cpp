@@ -22,6 +22,11 @@ QString Advice(pg::ErrorClass error) {
             return CliText::tr("the team server refused the change");
         case pg::ErrorClass::Timeout:
             return CliText::tr("the team server took too long to answer");
+        case pg::ErrorClass::NotEncrypted:
+            return CliText::tr(
+                "the team server offers no encrypted connection (TLS), so nothing was sent, the password "
+                "least of all; its administrator turns TLS on at the server (ssl = on), or, on a network "
+                "you trust, the connection string asks for sslmode=disable by name");
         case pg::ErrorClass::None:
         case pg::ErrorClass::Failed:
             break;
@@ -36,7 +41,8 @@ DeclaredOption ServerOption() {
         "server", "CONNINFO",
         "The team server as a libpq connection string or URI (\"host=office.example dbname=terrovane\", "
         "\"postgresql://alice@office.example/terrovane\"); by default the setting Team/Server, then libpq's "
-        "environment (PGHOST, PGUSER, PGDATABASE, PGSERVICE, ~/.pgpass, ...)."};
+        "environment (PGHOST, PGUSER, PGDATABASE, PGSERVICE, ~/.pgpass, ...). Over TCP the connection is "
+        "encrypted (sslmode=require, verify-full with sslrootcert) unless sslmode asks for less by name."};
 }
 
 std::string TeamServerConninfo(const ParsedArguments& options) {
@@ -58,6 +64,15 @@ std::unique_ptr<pg::Connection> ConnectToTeamServer(const std::string& command,
         Tell(command, advice + QStringLiteral(": ") + Given(failure.Explained()));
     }
     return connection;
+}
+
+bool ToldServerLacksTls(const std::string& command, const pg::ConnectOptions& connect) {
+    pg::QueryResult failure;
+    if (pg::Connection::Open(connect, failure) != nullptr || failure.error != pg::ErrorClass::NotEncrypted) {
+        return false;
+    }
+    Tell(command, Advice(failure.error) + QStringLiteral(": ") + Given(failure.Explained()));
+    return true;
 }
 
 int TeamServerFailed(const std::string& command, const QString& what, const pg::QueryResult& failure) {

@@ -19,6 +19,11 @@ std::string TeamServerConninfo(const ParsedArguments& options);
 std::unique_ptr<pg::Connection> ConnectToTeamServer(const std::string& command,
                                                     const ParsedArguments& options);
 
+// After a sync that failed in a way it could not name: whether the reason is a server that offers no TLS
+// where the connection requires it, then said with what to do on standard error. Costs one refused
+// connection.
+bool ToldServerLacksTls(const std::string& command, const pg::ConnectOptions& connect);
+
 // "command: what failed: the server's reason" on standard error; returns kExitFailed.
 int TeamServerFailed(const std::string& command, const QString& what, const pg::QueryResult& failure);
 

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "TlsPolicy.h"
+
 namespace terrovane::pg {
 namespace {
 
@@ -15,7 +17,7 @@ struct Keyword {
 
 // Our defaults first and the person's connection string last: libpq lets later entries win, and it
 // expands the connection string in place. A default the environment sets already is left to it.
-std::vector<Keyword> Keywords(const ConnectOptions& options) {
+std::vector<Keyword> Keywords(const ConnectOptions& options, const TlsChoice& tls) {
     std::vector<Keyword> keywords;
     const auto fallback = [&keywords](const char* variable, const char* name, const std::string& value) {
         if (variable == nullptr || std::getenv(variable) == nullptr) {
@@ -35,6 +37,10 @@ std::vector<Keyword> Keywords(const ConnectOptions& options) {
     fallback(nullptr, "tcp_user_timeout", std::to_string(std::chrono::milliseconds(unacknowledged).count()));
     if (!options.conninfo.empty()) {
         keywords.push_back({"dbname", options.conninfo});
+    }
+    // Only where the person named no sslmode, so it overrides nothing they asked for.
+    if (tls.sslMode) {
+        keywords.push_back({"sslmode", *tls.sslMode});
     }
     if (options.user) {
         keywords.push_back({"user", *options.user});
@@ -63,8 +69,11 @@ ErrorClass ClassOfFailedOpen(PGconn* handle, const std::string& message) {
         Contains(message, "permission denied for database")) {
         return ErrorClass::SignInRefused;
     }
-    if (Contains(message, "certificate") || Contains(message, "SSL was required") ||
-        Contains(message, "does not exist")) {
+    // The server answered that it has no TLS: nothing, the password least of all, was sent.
+    if (Contains(message, "SSL was required")) {
+        return ErrorClass::NotEncrypted;
+    }
+    if (Contains(message, "certificate") || Contains(message, "does not exist")) {
         return ErrorClass::Failed;
     }
     return ErrorClass::ConnectionLost;
@@ -128,19 +137,15 @@ QueryResult FromServer(PGconn* handle, PGresult* raw) {
 }  // namespace
 
 std::unique_ptr<Connection> Connection::Open(const ConnectOptions& options, QueryResult& failure) {
-    if (!options.conninfo.empty()) {
-        char* error = nullptr;
-        PQconninfoOption* parsed = PQconninfoParse(options.conninfo.c_str(), &error);
-        if (parsed == nullptr) {
-            failure = QueryResult::Failure(ErrorClass::Failed,
-                                           "the server's connection string is not valid: " +
-                                               Trimmed(error != nullptr ? error : "out of memory"));
-            PQfreemem(error);
-            return nullptr;
-        }
-        PQconninfoFree(parsed);
+    std::string error;
+    const std::optional<NamedOptions> named = ReadNamedOptions(options.conninfo, error);
+    if (!named) {
+        failure =
+            QueryResult::Failure(ErrorClass::Failed, "the server's connection string is not valid: " + error);
+        return nullptr;
     }
-    const std::vector<Keyword> keywords = Keywords(options);
+    const TlsChoice tls = ChooseTls(*named);
+    const std::vector<Keyword> keywords = Keywords(options, tls);
     std::vector<const char*> names;
     std::vector<const char*> values;
     for (const Keyword& keyword : keywords) {
@@ -216,12 +221,32 @@ std::optional<std::string> Connection::EncryptedPassword(const std::string& user
     return text;
 }
 
-std::optional<std::string> Connection::Encryption() const {
-    if (PQsslInUse(handle_) == 0) {
-        return std::nullopt;
+LinkSecurity Connection::Security() const {
+    LinkSecurity security;
+    const char* host = PQhost(handle_);
+    const char* address = PQhostaddr(handle_);
+    security.localSocket =
+        host != nullptr && (host[0] == '/' || host[0] == '@') && (address == nullptr || address[0] == '\0');
+    std::unique_ptr<PQconninfoOption, decltype(&PQconninfoFree)> used(PQconninfo(handle_), &PQconninfoFree);
+    for (const PQconninfoOption* option = used.get(); option != nullptr && option->keyword != nullptr;
+         ++option) {
+        if (std::string(option->keyword) == "sslmode" && option->val != nullptr) {
+            security.sslMode = option->val;
+        }
+    }
+    security.encrypted = PQsslInUse(handle_) != 0;
+    if (!security.encrypted) {
+        return security;
     }
     const char* protocol = PQsslAttribute(handle_, "protocol");
-    return std::string(protocol != nullptr ? protocol : "TLS");
+    security.protocol = protocol != nullptr ? protocol : "TLS";
+    // The connection is open, so the check its mode asks for passed.
+    if (security.sslMode == "verify-full") {
+        security.certificate = CertificateCheck::AuthorityAndName;
+    } else if (security.sslMode == "verify-ca") {
+        security.certificate = CertificateCheck::Authority;
+    }
+    return security;
 }
 
 QueryResult BeginTransaction(Connection& connection) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "LinkSecurity.h"
 #include "QueryResult.h"
 
 struct pg_conn;
@@ -14,7 +15,8 @@ namespace terrovane::pg {
 
 // How to reach the server. Anything the connection string leaves open comes from libpq's own environment
 // (PGHOST, PGPORT, PGUSER, PGPASSWORD, PGDATABASE, PGSSLMODE, PGSERVICE, ~/.pgpass), as with psql. The
-// timeouts are defaults: the connection string's own values win over them.
+// timeouts are defaults: the connection string's own values win over them. Over TCP the connection is
+// encrypted unless sslmode asks for less by name (ChooseTls).
 struct ConnectOptions {
     std::string conninfo;  // "host=... dbname=..." or "postgresql://..."; empty: the environment alone
     std::chrono::seconds connectTimeout{10};
@@ -37,7 +39,7 @@ using Parameters = std::vector<std::optional<std::string>>;  // text values; nul
 class Connection {
   public:
     // The open connection, or null with `failure` saying why (its class tells retry-later from a refused
-    // sign-in or a bad connection string).
+    // sign-in, a server without TLS or a bad connection string).
     static std::unique_ptr<Connection> Open(const ConnectOptions& options, QueryResult& failure);
     ~Connection();
     Connection(const Connection&) = delete;
@@ -54,8 +56,8 @@ class Connection {
     // The user name the server knows this connection by.
     std::string User() const;
     int ServerVersion() const;  // e.g. 150018
-    // The TLS protocol the connection is encrypted with ("TLSv1.3"); nullopt when it is not encrypted.
-    std::optional<std::string> Encryption() const;
+    // Whether the connection is encrypted and how far the server's certificate was checked.
+    LinkSecurity Security() const;
     // A libpq helper: the password in the form the server stores (SCRAM-SHA-256), so it never travels or
     // lands in a server log in clear.
     std::optional<std::string> EncryptedPassword(const std::string& user, const std::string& password);

@@ -47,6 +47,8 @@ const char* ErrorClassName(ErrorClass errorClass) {
             return "sign-in-refused";
         case ErrorClass::Timeout:
             return "timeout";
+        case ErrorClass::NotEncrypted:
+            return "not-encrypted";
         case ErrorClass::Failed:
             return "failed";
     }

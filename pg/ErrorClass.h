@@ -13,6 +13,8 @@ enum class ErrorClass {
     Rejected,          // a constraint or a missing right refused this change: set it aside, go on with others
     SignInRefused,     // wrong user or password, or no password given: ask the person, never retry alone
     Timeout,           // the statement ran past its time limit
+    NotEncrypted,      // the server offers no TLS where the connection requires it: nothing was sent;
+                       // its administrator turns TLS on, or the connection string asks for less by name
     Failed,            // anything else: a fault in the statement or the server; report it
 };
 

@@ -7,7 +7,7 @@ namespace terrovane::team {
 std::optional<TeamStatus> ReadStatus(pg::Connection& connection, pg::QueryResult& failure) {
     TeamStatus status;
     status.serverVersion = connection.ServerVersion();
-    status.encryption = connection.Encryption();
+    status.security = connection.Security();
     status.login = connection.User();
     const std::optional<int> layout = ServerLayout(connection, failure);
     if (!layout) {

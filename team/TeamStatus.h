@@ -9,12 +9,12 @@ namespace terrovane::team {
 
 // What the server says about itself and the one connected.
 struct TeamStatus {
-    int serverVersion = 0;                  // PostgreSQL's, e.g. 150018
-    std::optional<std::string> encryption;  // the TLS protocol; none: not encrypted
-    int serverLayout = 0;                   // 0: no team schema in this database
-    std::string login;                      // the name the server knows the connection by
-    std::optional<std::string> role;        // viewer, inspector or admin; none for one outside the team
-    long long sites = 0;                    // the sites the member is a member of
+    int serverVersion = 0;            // PostgreSQL's, e.g. 150018
+    pg::LinkSecurity security;        // whether the connection is encrypted, its certificate checked
+    int serverLayout = 0;             // 0: no team schema in this database
+    std::string login;                // the name the server knows the connection by
+    std::optional<std::string> role;  // viewer, inspector or admin; none for one outside the team
+    long long sites = 0;              // the sites the member is a member of
 };
 
 // Reads the status; nullopt with `failure` when the server would not answer.

@@ -791,6 +791,71 @@
         <source>the sync was cancelled; what was sent and received is kept, run it again to go on</source>
         <translation>der Abgleich wurde abgebrochen; was gesendet und empfangen wurde, bleibt erhalten, starten Sie ihn erneut, um fortzufahren</translation>
     </message>
+    <message>
+        <source>not encrypted (a local socket: nothing crosses a network)</source>
+        <translation>nicht verschlüsselt (lokaler Socket: nichts geht über ein Netzwerk)</translation>
+    </message>
+    <message>
+        <source>NOT encrypted: the connection string asks for sslmode=%1</source>
+        <translation>NICHT verschlüsselt: die Verbindungszeichenkette verlangt sslmode=%1</translation>
+    </message>
+    <message>
+        <source>encrypted, %1; the server&apos;s certificate verified (its authority and its name)</source>
+        <translation>verschlüsselt, %1; Zertifikat des Servers geprüft (Aussteller und Name)</translation>
+    </message>
+    <message>
+        <source>encrypted, %1; the server&apos;s certificate verified against its authority, not its name</source>
+        <translation>verschlüsselt, %1; Zertifikat des Servers gegen den Aussteller geprüft, nicht der Name</translation>
+    </message>
+    <message>
+        <source>encrypted, %1; the server&apos;s certificate not verified (name its root certificate with sslrootcert to verify it)</source>
+        <translation>verschlüsselt, %1; Zertifikat des Servers nicht geprüft (zum Prüfen das Stammzertifikat mit sslrootcert angeben)</translation>
+    </message>
+    <message>
+        <source>server layout: none (this program: %1)</source>
+        <translation>Server-Layout:  keines (dieses Programm: %1)</translation>
+    </message>
+    <message>
+        <source>server layout: %1 (this program: %2)</source>
+        <translation>Server-Layout:  %1 (dieses Programm: %2)</translation>
+    </message>
+    <message>
+        <source>signed in as:  %1 (not a member of the team)</source>
+        <translation>angemeldet als: %1 (kein Mitglied des Teams)</translation>
+    </message>
+    <message numerus="yes">
+        <source>signed in as:  %1 (viewer, member of %n site(s))</source>
+        <translation>
+            <numerusform>angemeldet als: %1 (Betrachter, Mitglied von %n Anlage)</numerusform>
+            <numerusform>angemeldet als: %1 (Betrachter, Mitglied von %n Anlagen)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>signed in as:  %1 (admin, member of %n site(s))</source>
+        <translation>
+            <numerusform>angemeldet als: %1 (Administrator, Mitglied von %n Anlage)</numerusform>
+            <numerusform>angemeldet als: %1 (Administrator, Mitglied von %n Anlagen)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>signed in as:  %1 (inspector, member of %n site(s))</source>
+        <translation>
+            <numerusform>angemeldet als: %1 (Prüfer, Mitglied von %n Anlage)</numerusform>
+            <numerusform>angemeldet als: %1 (Prüfer, Mitglied von %n Anlagen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>server:        reachable, PostgreSQL %1</source>
+        <translation>Server:         erreichbar, PostgreSQL %1</translation>
+    </message>
+    <message>
+        <source>connection:    %1</source>
+        <translation>Verbindung:     %1</translation>
+    </message>
+    <message>
+        <source>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</source>
+        <translation>der Team-Server bietet keine verschlüsselte Verbindung (TLS) an, daher wurde nichts gesendet, erst recht nicht das Passwort; sein Administrator schaltet TLS am Server ein (ssl = on), oder, nur in einem vertrauenswürdigen Netzwerk, verlangt die Verbindungszeichenkette ausdrücklich sslmode=disable</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -2422,6 +2487,10 @@ Datum</translation>
         <source>Left off the curve, and why:</source>
         <translation>Nicht in der Kurve, mit Grund:</translation>
     </message>
+    <message>
+        <source>newer, failed</source>
+        <translation>neuer, fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -2600,6 +2669,33 @@ Datum</translation>
     <message>
         <source>never</source>
         <translation>nie</translation>
+    </message>
+</context>
+<context>
+    <name>TeamLink</name>
+    <message>
+        <source>Connection: not encrypted (a local socket; nothing crosses a network).</source>
+        <translation>Verbindung: nicht verschlüsselt (lokaler Socket; nichts geht über ein Netzwerk).</translation>
+    </message>
+    <message>
+        <source>Connection: NOT encrypted. The server&apos;s connection string asks for sslmode=%1.</source>
+        <translation>Verbindung: NICHT verschlüsselt. Die Verbindungszeichenkette des Servers verlangt sslmode=%1.</translation>
+    </message>
+    <message>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is verified, its authority and its name.</source>
+        <translation>Verbindung: verschlüsselt (%1); das Zertifikat des Servers ist geprüft, Aussteller und Name.</translation>
+    </message>
+    <message>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is verified against its authority, but not its name.</source>
+        <translation>Verbindung: verschlüsselt (%1); das Zertifikat des Servers ist gegen den Aussteller geprüft, nicht aber der Name.</translation>
+    </message>
+    <message>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is not verified. Name its root certificate with sslrootcert to verify it.</source>
+        <translation>Verbindung: verschlüsselt (%1); das Zertifikat des Servers ist nicht geprüft. Zum Prüfen das Stammzertifikat mit sslrootcert angeben.</translation>
+    </message>
+    <message>
+        <source>The team server offers no encrypted connection (TLS), so nothing was sent, the password least of all. Ask the office to turn TLS on at the server; only on a network you trust, add sslmode=disable to the server&apos;s connection string.</source>
+        <translation>Der Team-Server bietet keine verschlüsselte Verbindung (TLS) an, daher wurde nichts gesendet, erst recht nicht das Passwort. Bitten Sie das Büro, TLS am Server einzuschalten; nur in einem vertrauenswürdigen Netzwerk sslmode=disable zur Verbindungszeichenkette des Servers hinzufügen.</translation>
     </message>
 </context>
 <context>
@@ -3636,6 +3732,13 @@ Datum</translation>
     <message>
         <source>Could not be read: %1</source>
         <translation>Konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, then %n failed reading(s)</source>
+        <translation>
+            <numerusform>%1, danach %n fehlgeschlagene Messung</numerusform>
+            <numerusform>%1, danach %n fehlgeschlagene Messungen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -791,6 +791,71 @@
         <source>the sync was cancelled; what was sent and received is kept, run it again to go on</source>
         <translation>the sync was cancelled; what was sent and received is kept, run it again to go on</translation>
     </message>
+    <message>
+        <source>not encrypted (a local socket: nothing crosses a network)</source>
+        <translation>not encrypted (a local socket: nothing crosses a network)</translation>
+    </message>
+    <message>
+        <source>NOT encrypted: the connection string asks for sslmode=%1</source>
+        <translation>NOT encrypted: the connection string asks for sslmode=%1</translation>
+    </message>
+    <message>
+        <source>encrypted, %1; the server&apos;s certificate verified (its authority and its name)</source>
+        <translation>encrypted, %1; the server&apos;s certificate verified (its authority and its name)</translation>
+    </message>
+    <message>
+        <source>encrypted, %1; the server&apos;s certificate verified against its authority, not its name</source>
+        <translation>encrypted, %1; the server&apos;s certificate verified against its authority, not its name</translation>
+    </message>
+    <message>
+        <source>encrypted, %1; the server&apos;s certificate not verified (name its root certificate with sslrootcert to verify it)</source>
+        <translation>encrypted, %1; the server&apos;s certificate not verified (name its root certificate with sslrootcert to verify it)</translation>
+    </message>
+    <message>
+        <source>server layout: none (this program: %1)</source>
+        <translation>server layout: none (this program: %1)</translation>
+    </message>
+    <message>
+        <source>server layout: %1 (this program: %2)</source>
+        <translation>server layout: %1 (this program: %2)</translation>
+    </message>
+    <message>
+        <source>signed in as:  %1 (not a member of the team)</source>
+        <translation>signed in as:  %1 (not a member of the team)</translation>
+    </message>
+    <message numerus="yes">
+        <source>signed in as:  %1 (viewer, member of %n site(s))</source>
+        <translation>
+            <numerusform>signed in as:  %1 (viewer, member of %n site)</numerusform>
+            <numerusform>signed in as:  %1 (viewer, member of %n sites)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>signed in as:  %1 (admin, member of %n site(s))</source>
+        <translation>
+            <numerusform>signed in as:  %1 (admin, member of %n site)</numerusform>
+            <numerusform>signed in as:  %1 (admin, member of %n sites)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>signed in as:  %1 (inspector, member of %n site(s))</source>
+        <translation>
+            <numerusform>signed in as:  %1 (inspector, member of %n site)</numerusform>
+            <numerusform>signed in as:  %1 (inspector, member of %n sites)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>server:        reachable, PostgreSQL %1</source>
+        <translation>server:        reachable, PostgreSQL %1</translation>
+    </message>
+    <message>
+        <source>connection:    %1</source>
+        <translation>connection:    %1</translation>
+    </message>
+    <message>
+        <source>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</source>
+        <translation>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -2422,6 +2487,10 @@ Date</translation>
         <source>Left off the curve, and why:</source>
         <translation>Left off the curve, and why:</translation>
     </message>
+    <message>
+        <source>newer, failed</source>
+        <translation>newer, failed</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -2600,6 +2669,33 @@ Date</translation>
     <message>
         <source>never</source>
         <translation>never</translation>
+    </message>
+</context>
+<context>
+    <name>TeamLink</name>
+    <message>
+        <source>Connection: not encrypted (a local socket; nothing crosses a network).</source>
+        <translation>Connection: not encrypted (a local socket; nothing crosses a network).</translation>
+    </message>
+    <message>
+        <source>Connection: NOT encrypted. The server&apos;s connection string asks for sslmode=%1.</source>
+        <translation>Connection: NOT encrypted. The server&apos;s connection string asks for sslmode=%1.</translation>
+    </message>
+    <message>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is verified, its authority and its name.</source>
+        <translation>Connection: encrypted (%1); the server&apos;s certificate is verified, its authority and its name.</translation>
+    </message>
+    <message>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is verified against its authority, but not its name.</source>
+        <translation>Connection: encrypted (%1); the server&apos;s certificate is verified against its authority, but not its name.</translation>
+    </message>
+    <message>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is not verified. Name its root certificate with sslrootcert to verify it.</source>
+        <translation>Connection: encrypted (%1); the server&apos;s certificate is not verified. Name its root certificate with sslrootcert to verify it.</translation>
+    </message>
+    <message>
+        <source>The team server offers no encrypted connection (TLS), so nothing was sent, the password least of all. Ask the office to turn TLS on at the server; only on a network you trust, add sslmode=disable to the server&apos;s connection string.</source>
+        <translation>The team server offers no encrypted connection (TLS), so nothing was sent, the password least of all. Ask the office to turn TLS on at the server; only on a network you trust, add sslmode=disable to the server&apos;s connection string.</translation>
     </message>
 </context>
 <context>
@@ -3636,6 +3732,13 @@ Date</translation>
     <message>
         <source>Could not be read: %1</source>
         <translation>Could not be read: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, then %n failed reading(s)</source>
+        <translation>
+            <numerusform>%1, then %n failed reading</numerusform>
+            <numerusform>%1, then %n failed readings</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -784,6 +784,68 @@
         <source>the sync was cancelled; what was sent and received is kept, run it again to go on</source>
         <translation>同步已取消；已发送和已接收的内容均保留，再次运行即可继续</translation>
     </message>
+    <message>
+        <source>not encrypted (a local socket: nothing crosses a network)</source>
+        <translation>未加密（本地套接字：不经过网络）</translation>
+    </message>
+    <message>
+        <source>NOT encrypted: the connection string asks for sslmode=%1</source>
+        <translation>未加密：连接字符串要求 sslmode=%1</translation>
+    </message>
+    <message>
+        <source>encrypted, %1; the server&apos;s certificate verified (its authority and its name)</source>
+        <translation>已加密，%1；服务器证书已验证（签发机构和名称）</translation>
+    </message>
+    <message>
+        <source>encrypted, %1; the server&apos;s certificate verified against its authority, not its name</source>
+        <translation>已加密，%1；服务器证书已按签发机构验证，未验证名称</translation>
+    </message>
+    <message>
+        <source>encrypted, %1; the server&apos;s certificate not verified (name its root certificate with sslrootcert to verify it)</source>
+        <translation>已加密，%1；服务器证书未验证（用 sslrootcert 指定其根证书即可验证）</translation>
+    </message>
+    <message>
+        <source>server layout: none (this program: %1)</source>
+        <translation>服务器布局：无（本程序：%1）</translation>
+    </message>
+    <message>
+        <source>server layout: %1 (this program: %2)</source>
+        <translation>服务器布局：%1（本程序：%2）</translation>
+    </message>
+    <message>
+        <source>signed in as:  %1 (not a member of the team)</source>
+        <translation>登录身份：%1（不是团队成员）</translation>
+    </message>
+    <message numerus="yes">
+        <source>signed in as:  %1 (viewer, member of %n site(s))</source>
+        <translation>
+            <numerusform>登录身份：%1（查看者，属于 %n 个站点）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>signed in as:  %1 (admin, member of %n site(s))</source>
+        <translation>
+            <numerusform>登录身份：%1（管理员，属于 %n 个站点）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>signed in as:  %1 (inspector, member of %n site(s))</source>
+        <translation>
+            <numerusform>登录身份：%1（检测员，属于 %n 个站点）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>server:        reachable, PostgreSQL %1</source>
+        <translation>服务器：可连接，PostgreSQL %1</translation>
+    </message>
+    <message>
+        <source>connection:    %1</source>
+        <translation>连接：%1</translation>
+    </message>
+    <message>
+        <source>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</source>
+        <translation>团队服务器不提供加密连接（TLS），因此未发送任何内容，密码更不会发送；请服务器管理员开启 TLS（ssl = on），或仅在可信网络中于连接字符串里明确写上 sslmode=disable</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -2411,6 +2473,10 @@ Date</translation>
         <source>Left off the curve, and why:</source>
         <translation>曲线中略去的读数及原因：</translation>
     </message>
+    <message>
+        <source>newer, failed</source>
+        <translation>较新，失败</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -2587,6 +2653,33 @@ Date</translation>
     <message>
         <source>never</source>
         <translation>从未</translation>
+    </message>
+</context>
+<context>
+    <name>TeamLink</name>
+    <message>
+        <source>Connection: not encrypted (a local socket; nothing crosses a network).</source>
+        <translation>连接：未加密（本地套接字；不经过网络）。</translation>
+    </message>
+    <message>
+        <source>Connection: NOT encrypted. The server&apos;s connection string asks for sslmode=%1.</source>
+        <translation>连接：未加密。服务器的连接字符串要求 sslmode=%1。</translation>
+    </message>
+    <message>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is verified, its authority and its name.</source>
+        <translation>连接：已加密（%1）；服务器证书已验证，包括签发机构和名称。</translation>
+    </message>
+    <message>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is verified against its authority, but not its name.</source>
+        <translation>连接：已加密（%1）；服务器证书已按签发机构验证，但未验证名称。</translation>
+    </message>
+    <message>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is not verified. Name its root certificate with sslrootcert to verify it.</source>
+        <translation>连接：已加密（%1）；服务器证书未验证。用 sslrootcert 指定其根证书即可验证。</translation>
+    </message>
+    <message>
+        <source>The team server offers no encrypted connection (TLS), so nothing was sent, the password least of all. Ask the office to turn TLS on at the server; only on a network you trust, add sslmode=disable to the server&apos;s connection string.</source>
+        <translation>团队服务器不提供加密连接（TLS），因此未发送任何内容，密码更不会发送。请让办公室在服务器上开启 TLS；仅在可信网络中，才可在服务器的连接字符串中加上 sslmode=disable。</translation>
     </message>
 </context>
 <context>
@@ -3621,6 +3714,12 @@ Date</translation>
     <message>
         <source>Could not be read: %1</source>
         <translation>无法读取：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, then %n failed reading(s)</source>
+        <translation>
+            <numerusform>%1，之后 %n 次测量失败</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -20,11 +20,16 @@ struct ReportedResult {
     std::string frequency;  // test frequency and voltage as the instrument shows them, "" where none
     std::string voltage;
     std::string jamming;
+    bool measured = true;  // false: a failed reading, an attempt that tested nothing
 };
 
 struct PointSection {
     archive::PointRow point;
-    std::vector<ReportedResult> results;  // in the date range, newest first; the first is the latest
+    // In the date range: first the newest that measured (the point's standing), then the newer attempts
+    // that measured nothing, then the earlier results, newest first. All attempts when none measured.
+    std::vector<ReportedResult> results;
+    bool tested = false;  // the first result measured
+    int failedSince = 0;  // the attempts after the first that are newer than it
 };
 
 // What the report is about: the site, who tested, the range, and every point of the site.
@@ -42,8 +47,8 @@ struct SiteReport {
 struct Summary {
     int passed = 0;
     int failed = 0;
-    int withoutLimit = 0;  // latest result judged "none"
-    int untested = 0;      // no result in the range
+    int withoutLimit = 0;  // latest result that measured judged "none"
+    int untested = 0;      // no result in the range that measured
 };
 
 // The site named `site` and its points with their results measured in [since, until] (empty: no bound).
@@ -51,7 +56,7 @@ bool LoadSiteReport(archive::Archive& archive, const std::string& site, const st
                     const std::string& until, const archive::ValidityThresholds& thresholds, SiteReport& out,
                     std::string& error);
 
-// Counts the verdicts of each point's latest result.
+// Counts the verdicts of each point's newest result that measured.
 Summary Summarise(const SiteReport& report);
 // "3 passed, 1 failed, 2 without limit, 1 not tested".
 std::string SummaryLine(const Summary& summary);

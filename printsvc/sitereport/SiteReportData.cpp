@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "CellText.h"
+#include "PointStanding.h"
 #include "Reading.h"
 #include "ResultWords.h"
 #include "SiteReport.h"
@@ -24,6 +25,7 @@ ReportedResult Reported(const archive::ResultRow& row, const archive::ValidityTh
     const auto record = record::MeasurementRecord::FromPacket(row.packet);
     ReportedResult result;
     result.view = archive::DescribeResult(row, thresholds);
+    result.measured = archive::Measured(record);
     if (const auto quantity = archive::MainQuantity(record.mode)) {
         const format::Reading reading = format::ReadingOf(*quantity, &record);
         const std::string text = format::FormatCellText(*quantity, &record);
@@ -41,6 +43,30 @@ ReportedResult Reported(const archive::ResultRow& row, const archive::ValidityTh
     result.voltage = cell(format::Quantity::TestVoltage, " V");
     result.jamming = cell(format::Quantity::JammingVoltage, " V");
     return result;
+}
+
+// Puts the point's standing first: its newest result that measured, then the attempts newer than it that
+// failed, then the rest as they came (newest first).
+void OrderByStanding(PointSection& section, const std::vector<archive::Attempt>& attempts) {
+    const archive::Standing standing = archive::StandingOf(attempts);
+    section.failedSince = standing.failedSince;
+    section.tested = standing.latest.has_value();
+    if (!standing.latest) {
+        return;
+    }
+    const archive::Attempt& latest = attempts[*standing.latest];
+    std::vector<ReportedResult> ordered = {section.results[*standing.latest]};
+    for (std::size_t i = 0; i < attempts.size(); ++i) {
+        if (!attempts[i].measured && archive::Newer(attempts[i], latest)) {
+            ordered.push_back(section.results[i]);
+        }
+    }
+    for (std::size_t i = 0; i < attempts.size(); ++i) {
+        if (i != *standing.latest && (attempts[i].measured || !archive::Newer(attempts[i], latest))) {
+            ordered.push_back(section.results[i]);
+        }
+    }
+    section.results = std::move(ordered);
 }
 
 }  // namespace
@@ -78,13 +104,19 @@ bool LoadInSnapshot(archive::Archive& archive, const std::string& site, const st
     for (archive::PointRow& point : points) {
         out.points.push_back({std::move(point), {}});
     }
+    std::vector<std::vector<archive::Attempt>> attempts(out.points.size());
     for (const archive::ResultRow& row : rows) {
         const auto section =
             std::find_if(out.points.begin(), out.points.end(),
                          [&](const PointSection& each) { return each.point.id == row.point; });
         if (section != out.points.end()) {
             section->results.push_back(Reported(row, thresholds));
+            attempts[static_cast<std::size_t>(section - out.points.begin())].push_back(
+                archive::AttemptOf(row.id, record::MeasurementRecord::FromPacket(row.packet)));
         }
+    }
+    for (std::size_t i = 0; i < out.points.size(); ++i) {
+        OrderByStanding(out.points[i], attempts[i]);
     }
     return true;
 }
@@ -105,7 +137,7 @@ bool LoadSiteReport(archive::Archive& archive, const std::string& site, const st
 Summary Summarise(const SiteReport& report) {
     Summary summary;
     for (const PointSection& section : report.points) {
-        if (section.results.empty()) {
+        if (!section.tested) {
             ++summary.untested;
             continue;
         }

@@ -223,8 +223,12 @@ double DrawBlock(PageDrawer& draw, const PointSection& section, double y) {
     const std::size_t earlier = section.results.empty() ? 0 : section.results.size() - 1;
     for (std::size_t i = 1; i <= std::min(earlier, kEarlierShown); ++i) {
         draw.Font(8);
+        // An attempt newer than the point's standing that measured nothing is said to be one.
+        const bool newerAttempt = section.tested && i <= static_cast<std::size_t>(section.failedSince);
         draw.Text(kColumns[0].width, y, kColumns[1].width - 1, kLine,
-                  QCoreApplication::translate("SiteReport", "earlier"), Qt::AlignRight);
+                  newerAttempt ? QCoreApplication::translate("SiteReport", "newer, failed")
+                               : QCoreApplication::translate("SiteReport", "earlier"),
+                  Qt::AlignRight);
         DrawResultCells(draw, section.results[i], resultsX, y, false);
         y += kLine;
     }

@@ -156,5 +156,47 @@ TEST_F(ArchiveTest, TiesAreOrderedBySiteNameThenPlaceThenPoint) {
                                                "Ä/z 2009-02-20", "b2/x ", "b2/z ", "b2/y "}));
 }
 
+// A failed reading is an attempt, not a test: it moves neither the last test nor the due date, assigned
+// before or after the measured results, and a point with failed readings alone was never tested.
+TEST_F(ArchiveTest, AFailedReadingNeverCountsAsTheLastTest) {
+    auto archive = OpenArchive();
+    // 1: measured 2009-01-05; 2: failed 2009-01-20; 3: failed 2009-01-25; 4: failed 2009-01-02.
+    ASSERT_TRUE(StoreImage(*archive, ImageWith({{0, MakeResult(1, 5, 1, 4.0f)},
+                                                {1, MakeResult(1, 20, 1, -1.0f)},
+                                                {2, MakeResult(1, 25, 1, -1.0f)},
+                                                {3, MakeResult(1, 2, 1, -1.0f)}}))
+                    .stored);
+    std::string error;
+    SiteFields fields;
+    fields.name = "Monthly";
+    fields.intervalMonths = 1;
+    std::int64_t site = 0;
+    ASSERT_TRUE(AddSite(*archive, fields, site, error)) << error;
+    std::int64_t tested = 0;
+    std::int64_t failing = 0;
+    PointFields point;
+    point.name = "tested";
+    ASSERT_TRUE(AddPoint(*archive, site, point, tested, error)) << error;
+    point.name = "failing";
+    ASSERT_TRUE(AddPoint(*archive, site, point, failing, error)) << error;
+    ASSERT_TRUE(Assign(*archive, {2, 1, 4}, tested, error)) << error;
+    ASSERT_TRUE(Assign(*archive, {3}, failing, error)) << error;
+
+    std::vector<DuePoint> due;
+    ASSERT_TRUE(DueList(*archive, "2009-02-10", site, due, error)) << error;
+    std::map<std::string, DuePoint> byName;
+    for (const DuePoint& each : due) {
+        byName[each.name] = each;
+    }
+    EXPECT_EQ(byName["tested"].lastTested, "2009-01-05");
+    EXPECT_EQ(byName["tested"].dueOn, "2009-02-05");
+    EXPECT_TRUE(byName["tested"].overdue);
+    EXPECT_EQ(byName["tested"].failedSince, 1);  // the 20th; the 2nd is older than the test
+    EXPECT_EQ(byName["failing"].lastTested, "");
+    EXPECT_EQ(byName["failing"].dueOn, "");
+    EXPECT_TRUE(byName["failing"].overdue);
+    EXPECT_EQ(byName["failing"].failedSince, 1);
+}
+
 }  // namespace
 }  // namespace terrovane::archive::testing

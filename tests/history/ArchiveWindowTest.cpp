@@ -12,6 +12,8 @@
 #include <QSplitter>
 #include <QTest>
 
+#include <map>
+
 #include "ArchiveFixtures.h"
 #include "ExportPath.h"
 #include "HistoryColumns.h"
@@ -222,6 +224,32 @@ TEST_F(ArchiveWindowTest, TheSiteTreeShowsEveryTextOfItsColumnsWhole) {
     EXPECT_EQ(overdue, 5);  // three tested in 2009, two never tested
     // Every column within the tree's width: nothing scrolled out of sight.
     EXPECT_LE(tree.header()->length(), tree.viewport()->width());
+}
+
+// A failed reading after a point's last test is said beside it and moves neither the test nor the due date.
+TEST_F(ArchiveWindowTest, TheSiteTreeTellsAFailedReadingAfterTheLastTest) {
+    archive::SiteRow site = *archive::FindSite(*archive_, "Line 4", error_);
+    site.fields.intervalMonths = 12;
+    ASSERT_TRUE(archive::UpdateSite(*archive_, siteId_, site.fields, error_)) << error_;
+    // Results 5 and 6: failed readings on 2009-01-20, after Leg A's test on the 5th and as Leg B's only one.
+    ASSERT_TRUE(
+        StoreImage(*archive_, ImageWith({{0, MakeResult(1, 20, 0, -1.0f)}, {1, MakeResult(1, 20, 1, -1.0f)}}))
+            .stored);
+    ASSERT_TRUE(archive::Assign(*archive_, {1, 5}, points_[0], error_)) << error_;
+    ASSERT_TRUE(archive::Assign(*archive_, {6}, points_[1], error_)) << error_;
+    window_->Refresh();
+    std::map<QString, std::pair<QString, QString>> shown;  // name: last test, due
+    for (QTreeWidgetItemIterator it(&window_->Tree()); *it != nullptr; ++it) {
+        if ((*it)->parent() != nullptr &&
+            (*it)->parent()->text(SiteTree::kNameColumn) == QStringLiteral("Line 4")) {
+            shown[(*it)->text(SiteTree::kNameColumn)] = {(*it)->text(SiteTree::kLastTestColumn),
+                                                         (*it)->text(SiteTree::kDueColumn)};
+        }
+    }
+    EXPECT_EQ(shown[QStringLiteral("Leg A")].first, QStringLiteral("2009-01-05, then 1 failed reading"));
+    EXPECT_EQ(shown[QStringLiteral("Leg A")].second, QStringLiteral("2010-01-05 (overdue)"));
+    EXPECT_EQ(shown[QStringLiteral("Leg B")].first, QStringLiteral("never, then 1 failed reading"));
+    EXPECT_EQ(shown[QStringLiteral("Leg B")].second, QStringLiteral("now (overdue)"));
 }
 
 TEST_F(ArchiveWindowTest, TheAssignDialogMakesSitesAndPointsOnTheSpot) {

@@ -197,5 +197,53 @@ TEST_F(SiteReportTest, GermanTitlesAndVerdictsWrapInsteadOfBeingCut) {
     EXPECT_EQ(text.find("…"), std::string::npos) << text;
 }
 
+// A point is judged by its newest result that measured: a failed reading after it is printed as a newer
+// attempt, not as the point's standing, and a point with failed readings alone is not tested.
+TEST_F(SiteReportTest, AFailedReadingIsAnAttemptAndThePointKeepsItsLastMeasuredVerdict) {
+    auto archive = OpenArchive();
+    // Rod: passes on the 5th, fails its limit on the 10th, a failed reading on the 20th. Bond: failed alone.
+    ASSERT_TRUE(StoreImage(*archive, ImageWith({{0, MakeResult(1, 5, 1, 4.0f)},
+                                                {1, MakeResult(1, 10, 1, 42.0f)},
+                                                {2, MakeResult(1, 20, 1, -1.0f)},
+                                                {3, MakeResult(1, 20, 2, -1.0f)}}))
+                    .stored);
+    std::string error;
+    SiteFields fields;
+    fields.name = "Depot";
+    fields.limit = Limit{10, "IEC 62305-3"};
+    std::int64_t site = 0;
+    ASSERT_TRUE(AddSite(*archive, fields, site, error)) << error;
+    std::int64_t rod = 0;
+    std::int64_t bond = 0;
+    PointFields point;
+    point.name = "Rod";
+    ASSERT_TRUE(AddPoint(*archive, site, point, rod, error)) << error;
+    point.name = "Bond";
+    ASSERT_TRUE(AddPoint(*archive, site, point, bond, error)) << error;
+    ASSERT_TRUE(Assign(*archive, {1, 2, 3}, rod, error)) << error;
+    ASSERT_TRUE(Assign(*archive, {4}, bond, error)) << error;
+
+    sitereport::SiteReport report;
+    ASSERT_TRUE(sitereport::LoadSiteReport(*archive, "Depot", "", "", {}, report, error)) << error;
+    EXPECT_EQ(sitereport::SummaryLine(sitereport::Summarise(report)),
+              "0 passed, 1 failed, 0 without limit, 1 not tested");
+    ASSERT_EQ(report.points.size(), 2u);
+    const sitereport::PointSection& rodSection = report.points[0];
+    ASSERT_EQ(rodSection.results.size(), 3u);
+    EXPECT_TRUE(rodSection.tested);
+    EXPECT_EQ(rodSection.failedSince, 1);
+    EXPECT_EQ(rodSection.results[0].view.id, std::optional<std::int64_t>(2));  // the fail on the 10th
+    EXPECT_EQ(rodSection.results[0].view.verdict, Verdict::Fail);
+    EXPECT_EQ(rodSection.results[1].view.id, std::optional<std::int64_t>(3));  // then the newer attempt
+    EXPECT_EQ(rodSection.results[2].view.id, std::optional<std::int64_t>(1));
+    EXPECT_FALSE(report.points[1].tested);
+
+    const std::string path = Path("attempts.pdf");
+    ASSERT_TRUE(sitereport::RenderSiteReportPdf(report, path, error)) << error;
+    const std::string text = PdfText(path);
+    EXPECT_NE(text.find("newer, failed"), std::string::npos) << text;
+    EXPECT_NE(text.find("earlier"), std::string::npos) << text;
+}
+
 }  // namespace
 }  // namespace terrovane::archive::testing

@@ -10,11 +10,10 @@
 namespace terrovane::testing {
 namespace {
 
-TestServer ReadState() {
-    std::ifstream in(TV_PG_CLUSTER_STATE);
+TestServer ReadState(const std::string& path, const std::string& fixture) {
+    std::ifstream in(path);
     if (!in) {
-        throw std::runtime_error("no test server: the fixture team_server_start did not run (" +
-                                 std::string(TV_PG_CLUSTER_STATE) + ")");
+        throw std::runtime_error("no test server: the fixture " + fixture + " did not run (" + path + ")");
     }
     TestServer server;
     for (std::string line; std::getline(in, line);) {
@@ -59,7 +58,12 @@ std::string UniqueName() {
 }  // namespace
 
 const TestServer& RunningServer() {
-    static const TestServer server = ReadState();
+    static const TestServer server = ReadState(TV_PG_CLUSTER_STATE, "team_server_start");
+    return server;
+}
+
+const TestServer& PlainServer() {
+    static const TestServer server = ReadState(TV_PG_PLAIN_STATE, "team_plain_server_start");
     return server;
 }
 

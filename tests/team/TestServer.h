@@ -15,6 +15,9 @@ struct TestServer {
     std::string tlsFolder;  // root.crt signed the server's certificate for 127.0.0.1; other.crt did not
 };
 const TestServer& RunningServer();
+// The second server of the fixture `team_plain_server`: one that offers no TLS (its tlsFolder is empty).
+// It has the owner and the template database, nothing else.
+const TestServer& PlainServer();
 
 // The owner of the template database and of every database cloned from it, as an office's would be.
 inline constexpr const char* kOwner = "tv_owner";

@@ -2,10 +2,12 @@
 # The throw-away PostgreSQL server of one test run: `start STATE` makes a cluster in a scratch folder,
 # starts it on a Unix socket there and on 127.0.0.1 at a free port, makes the owner role and the template
 # database the tests clone, and writes where it is to the file STATE; `stop STATE` stops it and removes
-# everything. Nothing but 127.0.0.1 and the socket is ever listened on or contacted.
+# everything. `start STATE plain` makes one that offers no TLS at all, as a server nobody set up for it.
+# Nothing but 127.0.0.1 and the socket is ever listened on or contacted.
 set -euo pipefail
 action=$1
 state=$2
+flavour=${3:-tls}
 # libpq's environment of the caller must not redirect the harness's own psql.
 unset PGHOST PGHOSTADDR PGPORT PGUSER PGPASSWORD PGPASSFILE PGDATABASE PGSERVICE PGSERVICEFILE PGOPTIONS PGSSLMODE
 
@@ -71,16 +73,21 @@ local all postgres trust
 local all all scram-sha-256
 host all all 127.0.0.1/32 scram-sha-256
 HBA
-  make_certificates "$dir/tls"
+  local tls_options="" tls_dir=""
+  if [[ "$flavour" != plain ]]; then
+    make_certificates "$dir/tls"
+    tls_dir="$dir/tls"
+    tls_options=" -c ssl=on -c ssl_cert_file=$dir/tls/server.crt -c ssl_key_file=$dir/tls/server.key"
+  fi
   port=$(free_port)
   # PG_CLUSTER_DURABLE: a commit is answered only once it is written, so a server killed on purpose
   # (crash, then restart) keeps everything it answered; the disk itself is never synced.
   local commit=off
   [[ -n "${PG_CLUSTER_DURABLE:-}" ]] && commit=on
-  local options="-c listen_addresses=127.0.0.1 -c port=$port -c unix_socket_directories=$dir -c fsync=off -c synchronous_commit=$commit -c full_page_writes=off -c max_connections=200 -c ssl=on -c ssl_cert_file=$dir/tls/server.crt -c ssl_key_file=$dir/tls/server.key"
+  local options="-c listen_addresses=127.0.0.1 -c port=$port -c unix_socket_directories=$dir -c fsync=off -c synchronous_commit=$commit -c full_page_writes=off -c max_connections=200$tls_options"
   as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 -o "$options" start >/dev/null ||
     { cat "$dir/server.log" >&2; exit 1; }
-  printf 'dir=%s\nport=%s\nbindir=%s\ntls=%s\noptions=%s\n' "$dir" "$port" "$bindir" "$dir/tls" "$options" >"$state"
+  printf 'dir=%s\nport=%s\nbindir=%s\ntls=%s\noptions=%s\n' "$dir" "$port" "$bindir" "$tls_dir" "$options" >"$state"
   "$bindir/psql" -X -q -v ON_ERROR_STOP=1 -h "$dir" -p "$port" -U postgres -d postgres <<SQL
 CREATE ROLE tv_owner LOGIN CREATEROLE PASSWORD 'owner-secret';
 CREATE DATABASE tv_template OWNER tv_owner;

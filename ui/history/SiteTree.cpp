@@ -110,6 +110,13 @@ void SiteTree::ShowFailure(QTreeWidgetItem* parent, const std::string& error) {
     item->setFlags(Qt::ItemIsEnabled);
 }
 
+// The date of the newest result that measured, and the failed readings since, which are no test.
+QString SiteTree::LastTestText(const archive::DuePoint& point) {
+    const QString date = point.lastTested.empty() ? tr("never") : Text(point.lastTested);
+    return point.failedSince == 0 ? date
+                                  : tr("%1, then %n failed reading(s)", nullptr, point.failedSince).arg(date);
+}
+
 void SiteTree::AddDueGroup(archive::Archive& archive) {
     std::vector<archive::DuePoint> due;
     std::string error;
@@ -131,7 +138,7 @@ void SiteTree::AddDueGroup(archive::Archive& archive) {
         const archive::DuePoint& point = due[i];
         QTreeWidgetItem* item =
             Entry(group, Text(point.site + " / " + point.name), {TreeChoice::Kind::Point, point.point});
-        item->setText(kLastTestColumn, point.lastTested.empty() ? tr("never") : Text(point.lastTested));
+        item->setText(kLastTestColumn, LastTestText(point));
         item->setText(kDueColumn, point.dueOn.empty() ? tr("now") : Text(point.dueOn));
         item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
     }
@@ -175,7 +182,9 @@ void SiteTree::FillPoints(QTreeWidgetItem* siteItem) {
         if (found == dueOf.end()) {
             continue;
         }
-        item->setText(kLastTestColumn, Text(found->second->lastTested));
+        item->setText(kLastTestColumn, found->second->lastTested.empty() && found->second->failedSince == 0
+                                           ? QString()
+                                           : LastTestText(*found->second));
         item->setText(kDueColumn, Text(found->second->dueOn));
         if (found->second->overdue) {
             item->setText(kDueColumn, item->text(kDueColumn).isEmpty()

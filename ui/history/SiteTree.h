@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "Archive.h"
+#include "Due.h"
 
 namespace terrovane::history {
 
@@ -47,6 +48,7 @@ class SiteTree : public QTreeWidget {
     // Widths from the font and the texts shown; again whenever entries are added.
     void FitColumns();
     void AddDueGroup(archive::Archive& archive);
+    static QString LastTestText(const archive::DuePoint& point);
     void ShowFailure(QTreeWidgetItem* parent, const std::string& error);
     void FillPoints(QTreeWidgetItem* siteItem);
     QTreeWidgetItem* Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice);

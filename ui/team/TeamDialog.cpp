@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "EscapeCloses.h"
+#include "LinkTexts.h"
 #include "SyncTexts.h"
 
 namespace terrovane::teamui {
@@ -62,7 +63,10 @@ TeamDialog::TeamDialog(TeamSession& session, QWidget* parent) : QDialog(parent),
     detail_ = new QLabel(this);
     detail_->setWordWrap(true);
     detail_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    link_ = new QLabel(this);
+    link_->setWordWrap(true);
     outer->addWidget(status_);
+    outer->addWidget(link_);
     outer->addWidget(detail_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     outer->addWidget(buttons);
@@ -104,6 +108,7 @@ void TeamDialog::ApplyAutoSync() {
 }
 
 void TeamDialog::ShowState() {
+    ShowLink();
     const bool signedIn = session_.SignedIn();
     const bool syncing = session_.Syncing();
     if (signedIn || syncing) {
@@ -131,6 +136,14 @@ void TeamDialog::ShowState() {
         return;
     }
     ShowOutcome();
+}
+
+void TeamDialog::ShowLink() {
+    const auto& link = session_.Link();
+    link_->setText(session_.ServerLacksTls() ? ServerLacksTlsText()
+                   : link                    ? LinkSecurityText(*link)
+                                             : QString());
+    link_->setVisible(!link_->text().isEmpty());
 }
 
 void TeamDialog::ShowOutcome() {

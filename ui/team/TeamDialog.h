@@ -29,12 +29,15 @@ class TeamDialog : public QDialog {
     QSpinBox& AutoMinutes() const { return *minutes_; }
     QLabel& Status() const { return *status_; }
     QLabel& Detail() const { return *detail_; }
+    // Whether the connection is encrypted and the server's certificate verified, once a sync has told.
+    QLabel& Link() const { return *link_; }
 
   private:
     void SignIn();
     void ApplyAutoSync();
     void ShowState();
     void ShowOutcome();
+    void ShowLink();
 
     TeamSession& session_;
     QLineEdit* server_ = nullptr;
@@ -48,6 +51,7 @@ class TeamDialog : public QDialog {
     QSpinBox* minutes_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* detail_ = nullptr;
+    QLabel* link_ = nullptr;
 };
 
 }  // namespace terrovane::teamui

@@ -11,6 +11,15 @@ bool RefusesSignIn(sync::SyncError error) {
     return error == sync::SyncError::SignInRefused || error == sync::SyncError::NotMember;
 }
 
+// The sync keeps its connection to itself, so a connection of its own tells how the server is reached:
+// once after the first sync that got through (it stays so until the next sign-in), and after a failure
+// the sync could not name (a server without TLS is one), which costs a refusal's round trip.
+bool WorthProbing(const sync::SyncReport& report, bool linkKnown) {
+    return report.error == sync::SyncError::ServerFailed ||
+           (!linkKnown && report.error != sync::SyncError::CannotReach &&
+            report.error != sync::SyncError::SignInRefused && report.error != sync::SyncError::Cancelled);
+}
+
 }  // namespace
 
 TeamSession::TeamSession(std::string archivePath, QObject* parent)
@@ -47,6 +56,8 @@ void TeamSession::SignIn(const QString& server, const QString& user, const QStri
     pg::ConninfoWithoutPassword typed = pg::TakePasswordOut(server.trimmed().toStdString());
     server_ = QString::fromStdString(typed.conninfo);
     user_ = user.trimmed();
+    link_.reset();
+    serverLacksTls_ = false;
     const QString given =
         password.isEmpty() && typed.password ? QString::fromStdString(*typed.password) : password;
     trying_ = given;
@@ -62,6 +73,8 @@ void TeamSession::SignOut() {
     }
     password_.reset();
     trying_.reset();
+    link_.reset();
+    serverLacksTls_ = false;
     PaceAutomaticSyncs();
     emit Changed();
 }
@@ -86,33 +99,57 @@ bool TeamSession::StartSync(const QString& password, bool rememberServer) {
     if (!password.isEmpty()) {
         options.connection.password = password.toStdString();
     }
+    auto probe = std::make_shared<LinkProbe>();
     // The settings file is written on the sync's thread: its write waits for the disk.
-    return runner_.Start([archivePath = archivePath_, options, rememberServer, server = server_,
-                          user = user_](std::shared_ptr<const std::atomic<bool>> cancel) {
-        if (rememberServer) {
-            platform::Settings settings;
-            settings.SetTeamServer(server.toStdString());
-            settings.SetTeamUser(user);
-            settings.Save();
-        }
-        sync::SyncOptions cancellable = options;
-        cancellable.cancel = std::move(cancel);
-        sync::SyncReport report = sync::Synchronize(archivePath, cancellable);
-        if (report.error == sync::SyncError::None) {
-            platform::Settings settings;
-            settings.SetTeamLastSync(QDateTime::currentDateTimeUtc());
-            settings.Save();
-        }
-        return report;
-    });
+    const bool started = runner_.Start(
+        [archivePath = archivePath_, options, rememberServer, server = server_, user = user_, probe,
+         linkKnown = link_.has_value()](std::shared_ptr<const std::atomic<bool>> cancel) {
+            if (rememberServer) {
+                platform::Settings settings;
+                settings.SetTeamServer(server.toStdString());
+                settings.SetTeamUser(user);
+                settings.Save();
+            }
+            sync::SyncOptions cancellable = options;
+            cancellable.cancel = std::move(cancel);
+            sync::SyncReport report = sync::Synchronize(archivePath, cancellable);
+            if (report.error == sync::SyncError::None) {
+                platform::Settings settings;
+                settings.SetTeamLastSync(QDateTime::currentDateTimeUtc());
+                settings.Save();
+            }
+            if (WorthProbing(report, linkKnown)) {
+                probe->ran = true;
+                pg::QueryResult failure;
+                const std::unique_ptr<pg::Connection> connection =
+                    pg::Connection::Open(options.connection, failure);
+                if (connection != nullptr) {
+                    probe->link = connection->Security();
+                }
+                probe->lacksTls = failure.error == pg::ErrorClass::NotEncrypted;
+            }
+            return report;
+        });
+    if (started) {
+        probe_ = probe;
+    }
+    return started;
 }
 
 void TeamSession::Take(const sync::SyncReport& report) {
     lastReport_ = report;
+    if (probe_ != nullptr && probe_->ran) {
+        serverLacksTls_ = probe_->lacksTls;
+        if (probe_->link || probe_->lacksTls) {
+            link_ = probe_->link;
+        }
+    }
+    probe_.reset();
     if (trying_) {
         const QString password = *trying_;
         trying_.reset();
-        if (!RefusesSignIn(report.error)) {
+        // A server without TLS never saw the password: nothing is signed in until the connection is mended.
+        if (!RefusesSignIn(report.error) && !serverLacksTls_) {
             KeepPassword(password);
         }
     } else if (RefusesSignIn(report.error) && SignedIn()) {

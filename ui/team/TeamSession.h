@@ -6,9 +6,11 @@
 #include <QTimer>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "LinkSecurity.h"
 #include "SecretStore.h"
 #include "SyncReport.h"
 #include "SyncRunner.h"
@@ -56,6 +58,11 @@ class TeamSession : public QObject {
     bool AutoSyncScheduled() const { return autoTimer_.isActive(); }
 
     const std::optional<sync::SyncReport>& LastReport() const { return lastReport_; }
+    // How the connection to the server is protected, as learnt after the first sync that reached it since
+    // the sign-in; none before.
+    const std::optional<pg::LinkSecurity>& Link() const { return link_; }
+    // The last sync found that the server offers no TLS where the connection requires it; it sent nothing.
+    bool ServerLacksTls() const { return serverLacksTls_; }
     // When the last sync that succeeded ended (kept in the settings); invalid when none did.
     QDateTime LastSync() const;
     const std::string& ArchivePath() const { return archivePath_; }
@@ -70,6 +77,13 @@ class TeamSession : public QObject {
     void SyncFinished(const terrovane::sync::SyncReport& report);
 
   private:
+    // What a look at the connection after a sync found; written on the sync's thread, read after it ended.
+    struct LinkProbe {
+        bool ran = false;
+        std::optional<pg::LinkSecurity> link;
+        bool lacksTls = false;
+    };
+
     // Starts a sync with the password; `rememberServer` keeps the server and user in the settings first.
     bool StartSync(const QString& password, bool rememberServer);
     void KeepPassword(const QString& password);
@@ -85,6 +99,9 @@ class TeamSession : public QObject {
     int autoMinutes_ = 0;
     std::optional<std::chrono::milliseconds> autoInterval_;
     std::optional<sync::SyncReport> lastReport_;
+    std::optional<pg::LinkSecurity> link_;
+    bool serverLacksTls_ = false;
+    std::shared_ptr<LinkProbe> probe_;  // the running sync's
     SecretStore secrets_;
     SyncRunner runner_;
     QTimer autoTimer_;
