@@ -187,8 +187,7 @@ int ApplyPage(archive::Archive& archive, archive::Database& db, const std::vecto
         }
     }
     RetryWaiting(db);
-    SetStateValue(db, "cursor_xid", page.back().xid);
-    SetStateValue(db, "cursor_seq", page.back().seq);
+    SetStateValue(db, "cursor", page.back().ord);
     return taken;
 }
 
