@@ -8,6 +8,7 @@
 #include "ContentKey.h"
 #include "LocalSql.h"
 #include "LocalState.h"
+#include "MergeDecision.h"
 #include "SyncIds.h"
 #include "SyncState.h"
 
@@ -66,16 +67,17 @@ void AddChangesOf(archive::Database& db, const std::string& kind, const std::str
         if (!thing.state) {
             continue;
         }
-        const std::map<std::string, BaseField> base = BaseFields(db, thing.entity);
+        std::map<std::string, FieldBase> base;
+        for (const auto& [field, known] : BaseFields(db, thing.entity)) {
+            base[field] = {known.value, known.stamp};
+        }
         if (base.empty() && IsBlank(thing.state->fields)) {
             continue;  // a read-out or result no one has labelled or noted: nothing to share yet
         }
-        for (const auto& [field, value] : thing.state->fields) {
+        for (const std::string& field : FieldsToSend(thing.state->fields, base)) {
             const auto known = base.find(field);
-            if (known != base.end() && known->second.value == value) {
-                continue;
-            }
-            changes.push_back(FieldChange(thing.entity, thing.state->site, field, value, thing.state->stamp,
+            changes.push_back(FieldChange(thing.entity, thing.state->site, field,
+                                          thing.state->fields.at(field), thing.state->stamp,
                                           known != base.end() ? known->second.stamp : std::string()));
         }
     }
