@@ -66,7 +66,11 @@ BEGIN
     ELSIF verifier IS NOT NULL THEN
         EXECUTE format('ALTER ROLE %I PASSWORD %L', member, verifier);
     END IF;
-    EXECUTE format('GRANT %I TO %I', terrovane.team_role(), member);
+    IF NOT EXISTS (SELECT 1 FROM pg_catalog.pg_auth_members m
+                   WHERE m.roleid = (SELECT oid FROM pg_catalog.pg_roles WHERE rolname = terrovane.team_role())
+                     AND m.member = (SELECT oid FROM pg_catalog.pg_roles WHERE rolname = member)) THEN
+        EXECUTE format('GRANT %I TO %I', terrovane.team_role(), member);
+    END IF;
     INSERT INTO terrovane.members (login, role, added_by) VALUES (member, member_role, session_user)
         ON CONFLICT (login) DO UPDATE SET role = EXCLUDED.role;
     SELECT coalesce(array_agg(terrovane.site_for_member(s)), '{}') INTO wanted
