@@ -66,9 +66,7 @@ BEGIN
     ELSIF verifier IS NOT NULL THEN
         EXECUTE format('ALTER ROLE %I PASSWORD %L', member, verifier);
     END IF;
-    IF NOT EXISTS (SELECT 1 FROM pg_catalog.pg_auth_members m
-                   WHERE m.roleid = (SELECT oid FROM pg_catalog.pg_roles WHERE rolname = terrovane.team_role())
-                     AND m.member = (SELECT oid FROM pg_catalog.pg_roles WHERE rolname = member)) THEN
+    IF NOT pg_catalog.pg_has_role(member, terrovane.team_role(), 'MEMBER') THEN
         EXECUTE format('GRANT %I TO %I', terrovane.team_role(), member);
     END IF;
     INSERT INTO terrovane.members (login, role, added_by) VALUES (member, member_role, session_user)
