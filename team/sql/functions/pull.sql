@@ -76,7 +76,7 @@ AS $$
                      CASE WHEN terrovane.result_site(r.result) = ANY (sites)
                           THEN substring(i.image FROM s.slot * 72 + 1 FOR 72)
                           ELSE decode(repeat('00', 72), 'hex') END, ''::bytea ORDER BY s.slot), 'hex')
-                 FROM (SELECT decode(image_hex, 'hex') AS image) i
+                 FROM (SELECT decode(image_hex, 'hex') AS image OFFSET 0) i
                  CROSS JOIN generate_series(0, 99) AS s(slot)
                  LEFT JOIN terrovane.readout_results r ON r.readout = readout_key AND r.slot = s.slot) END
 $$;

@@ -219,29 +219,19 @@ END
 $$;
 
 -- A read-out's image comes apart from the batch's JSON, as bytes in the push's array of images: the
--- change names it by its place there ("image": n). Its body is made whole here, as the read-out's JSON
--- with the image in hex; NULL when the image is not there.
-CREATE OR REPLACE FUNCTION terrovane.image_of(change jsonb, images bytea[]) RETURNS bytea
+-- change names it by its place there ("image": n). NULL when the change names no place.
+CREATE OR REPLACE FUNCTION terrovane.image_place(change jsonb) RETURNS integer
 LANGUAGE sql IMMUTABLE SET search_path = pg_catalog, pg_temp
 AS $$
     SELECT CASE WHEN jsonb_typeof(change->'image') = 'number' AND change->>'image' ~ '^[0-9]{1,6}$'
-                THEN images[(change->>'image')::integer] END
-$$;
-
-CREATE OR REPLACE FUNCTION terrovane.content_body(change jsonb, images bytea[]) RETURNS jsonb
-LANGUAGE sql IMMUTABLE SET search_path = pg_catalog, pg_temp
-AS $$
-    SELECT CASE WHEN NOT change ? 'image' THEN change->'body'
-                WHEN terrovane.image_of(change, images) IS NOT NULL
-                THEN change->'body' || jsonb_build_object('image', encode(terrovane.image_of(change, images), 'hex'))
-           END
+                THEN (change->>'image')::integer END
 $$;
 
 -- Whether a content change may go in, and as what: its body made whole and the site the server gives
 -- it. A read-out's key must be the digest of its time, port and image; it belongs to no site (its
 -- results' assignments place it). A stored analysis goes to the site of the point it is kept with, else
 -- to the site its body names, and the sender must write there.
-CREATE OR REPLACE FUNCTION terrovane.checked_content(change jsonb, images bytea[], member text, sites uuid[],
+CREATE OR REPLACE FUNCTION terrovane.checked_content(change jsonb, picture bytea, member text, sites uuid[],
                                                     OUT problem_state text, OUT problem text,
                                                     OUT site uuid, OUT body jsonb)
 LANGUAGE plpgsql STABLE SET search_path = pg_catalog, pg_temp
@@ -260,7 +250,11 @@ BEGIN
         problem := 'a content key is a digest in hex';
         RETURN;
     END IF;
-    body := terrovane.content_body(change, images);
+    -- The read-out's body made whole: its JSON with the image in hex. A batch kept by an earlier version
+    -- carries the image in its body already.
+    body := CASE WHEN NOT change ? 'image' THEN change->'body'
+                 WHEN picture IS NOT NULL THEN change->'body' || jsonb_build_object('image', encode(picture, 'hex'))
+            END;
     IF body IS NULL OR jsonb_typeof(body) <> 'object' THEN
         problem_state := '22023';
         problem := 'the content''s body is missing';
@@ -272,8 +266,7 @@ BEGIN
         RETURN;
     END IF;
     IF change->>'kind' = 'readout' THEN
-        -- A batch kept by an earlier version carries its image in hex in the body.
-        image := coalesce(terrovane.image_of(change, images),
+        image := coalesce(picture,
                           CASE WHEN length(body->>'image') = 14400 AND body->>'image' ~ '^[0-9a-f]*$'
                                THEN decode(body->>'image', 'hex') END);
         IF image IS NULL OR length(image) <> 7200 OR body->>'read_at' IS NULL OR body->>'port' IS NULL
@@ -405,11 +398,15 @@ BEGIN
         outcomes := outcomes || terrovane.field_outcome(change, position, from_device, claims);
     END LOOP;
     -- All the batch's content in one statement (a first sync brings thousands), each checked first.
-    WITH checked AS (
-        SELECT n - 1 AS position, c, k.*
+    -- The images are gone through once: an element of an array of bytes is found by walking from its start.
+    WITH pictures AS MATERIALIZED (
+        SELECT u.n::integer AS place, u.picture FROM unnest(images) WITH ORDINALITY AS u(picture, n)),
+    checked AS MATERIALIZED (
+        SELECT e.n - 1 AS position, e.c, k.*
         FROM jsonb_array_elements(batch_changes) WITH ORDINALITY AS e(c, n)
-        CROSS JOIN LATERAL terrovane.checked_content(c, images, member, sites) k
-        WHERE c->>'type' = 'content'),
+        LEFT JOIN pictures p ON p.place = terrovane.image_place(e.c)
+        CROSS JOIN LATERAL terrovane.checked_content(e.c, p.picture, member, sites) k
+        WHERE e.c->>'type' = 'content'),
     added AS (
         INSERT INTO terrovane.content (kind, key, site, body, added_by)
             SELECT DISTINCT ON (c->>'kind', c->>'key') c->>'kind', c->>'key', checked.site, checked.body, who
@@ -419,11 +416,11 @@ BEGIN
     SELECT coalesce(array_agg(jsonb_strip_nulls(jsonb_build_object(
                'index', checked.position,
                'outcome', CASE WHEN checked.problem IS NOT NULL THEN 'rejected'
-                               WHEN EXISTS (SELECT 1 FROM added a WHERE a.kind = checked.c->>'kind'
-                                                                   AND a.key = checked.c->>'key') THEN 'applied'
+                               WHEN a.key IS NOT NULL THEN 'applied'
                                ELSE 'known' END,
                'sqlstate', checked.problem_state, 'reason', checked.problem))), '{}')
-        INTO added_outcomes FROM checked;
+        INTO added_outcomes
+        FROM checked LEFT JOIN added a ON a.kind = checked.c->>'kind' AND a.key = checked.c->>'key';
     outcomes := outcomes || added_outcomes;
     FOR change, position IN
         SELECT c, n - 1 FROM jsonb_array_elements(batch_changes) WITH ORDINALITY AS e(c, n)

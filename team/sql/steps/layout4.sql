@@ -45,17 +45,19 @@ CREATE INDEX fields_assigned_result ON terrovane.fields (value)
 -- Which stored result is in which slot of which read-out, worked out by the server from the image (a
 -- slot's result is the digest of its 72 bytes): a read-out is shown to the members of the sites its
 -- results are assigned to, slot by slot.
+-- One row per slot of a read-out as it arrives (a read-out arrives once): no key of its own, which would
+-- cost a first sync more than the rows themselves.
 CREATE TABLE terrovane.readout_results (
     readout text NOT NULL,
     slot integer NOT NULL CHECK (slot BETWEEN 0 AND 99),
-    result text NOT NULL,
-    PRIMARY KEY (readout, slot)
+    result text NOT NULL
 );
+CREATE INDEX readout_results_readout ON terrovane.readout_results (readout);
 CREATE INDEX readout_results_result ON terrovane.readout_results (result);
 INSERT INTO terrovane.readout_results (readout, slot, result)
     SELECT c.key, s.slot, encode(sha256(substring(i.image FROM s.slot * 72 + 1 FOR 72)), 'hex')
     FROM terrovane.content c
-    CROSS JOIN LATERAL (SELECT decode(c.body->>'image', 'hex') AS image) i
+    CROSS JOIN LATERAL (SELECT decode(c.body->>'image', 'hex') AS image OFFSET 0) i
     CROSS JOIN generate_series(0, 99) AS s(slot)
     WHERE c.kind = 'readout' AND length(c.body->>'image') = 14400 AND c.body->>'image' ~ '^[0-9a-fA-F]*$'
       AND get_byte(i.image, s.slot * 72 + 67) = 85;
