@@ -13,9 +13,14 @@ BEGIN
                 CASE WHEN TG_OP = 'UPDATE' THEN OLD.value END, NEW.value);
     -- A result assigned to another site: the read-outs that hold it are news for that site's members.
     IF NEW.kind = 'assignment' AND NEW.field = 'result' AND NEW.site IS NOT NULL THEN
+        -- Only those no other result of which is in that site already: they reached its members before.
         INSERT INTO terrovane.changes (source, kind, id, site)
             SELECT DISTINCT 'content', 'readout', r.readout, NEW.site FROM terrovane.readout_results r
-            WHERE r.result = NEW.value #>> '{}';
+            WHERE r.result = NEW.value #>> '{}'
+              AND NOT EXISTS (SELECT 1 FROM terrovane.readout_results o
+                              JOIN terrovane.fields a ON a.kind = 'assignment' AND a.field = 'result'
+                                                     AND a.value = to_jsonb(o.result)
+                              WHERE o.readout = r.readout AND a.site = NEW.site AND a.id <> NEW.id);
     END IF;
     RETURN NULL;
 END
@@ -74,9 +79,11 @@ BEGIN
     INSERT INTO terrovane.changes (source, kind, id, site, for_login)
         SELECT 'content', k.kind, k.key, k.site, who FROM terrovane.content k
         WHERE for_site IS NULL OR (k.kind = 'analysis' AND k.site = for_site);
+    -- The read-outs holding a result assigned to the site: from the site's assignments, through indexes.
     INSERT INTO terrovane.changes (source, kind, id, site, for_login)
-        SELECT DISTINCT 'content', 'readout', r.readout, for_site, who FROM terrovane.readout_results r
-        WHERE for_site IS NOT NULL AND terrovane.result_site(r.result) = for_site;
+        SELECT DISTINCT 'content', 'readout', r.readout, for_site, who
+        FROM terrovane.fields a JOIN terrovane.readout_results r ON r.result = a.value #>> '{}'
+        WHERE for_site IS NOT NULL AND a.site = for_site AND a.kind = 'assignment' AND a.field = 'result';
     INSERT INTO terrovane.changes (source, kind, id, field, site, for_login)
         SELECT 'conflict', x.kind, x.seq::text, x.field, x.site, who FROM terrovane.conflicts x
         WHERE for_site IS NULL OR x.site = for_site;

@@ -10,7 +10,9 @@ LANGUAGE sql STABLE SET search_path = pg_catalog, pg_temp
 AS $$
     SELECT member = 'admin' OR sender = who
            OR EXISTS (SELECT 1 FROM terrovane.readout_results r
-                      WHERE r.readout = readout_key AND terrovane.result_site(r.result) = ANY (sites))
+                      JOIN terrovane.fields a ON a.kind = 'assignment' AND a.field = 'result'
+                                             AND a.value = to_jsonb(r.result)
+                      WHERE r.readout = readout_key AND a.site = ANY (sites))
 $$;
 
 CREATE OR REPLACE FUNCTION terrovane.pull(client_layout integer, after_ord bigint, page_size integer)
@@ -73,12 +75,16 @@ LANGUAGE sql STABLE SET search_path = pg_catalog, pg_temp
 AS $$
     SELECT CASE WHEN member = 'admin' OR sender = who THEN image_hex
            ELSE (SELECT encode(string_agg(
-                     CASE WHEN terrovane.result_site(r.result) = ANY (sites)
+                     CASE WHEN visible.slot IS NOT NULL
                           THEN substring(i.image FROM s.slot * 72 + 1 FOR 72)
                           ELSE decode(repeat('00', 72), 'hex') END, ''::bytea ORDER BY s.slot), 'hex')
                  FROM (SELECT decode(image_hex, 'hex') AS image OFFSET 0) i
                  CROSS JOIN generate_series(0, 99) AS s(slot)
-                 LEFT JOIN terrovane.readout_results r ON r.readout = readout_key AND r.slot = s.slot) END
+                 LEFT JOIN (SELECT DISTINCT r.slot FROM terrovane.readout_results r
+                            JOIN terrovane.fields a ON a.kind = 'assignment' AND a.field = 'result'
+                                                   AND a.value = to_jsonb(r.result)
+                            WHERE r.readout = readout_key AND a.site = ANY (sites)) visible
+                     ON visible.slot = s.slot) END
 $$;
 
 -- The bodies of content the member may read, by key; at most 5000 keys, each a digest in hex.
