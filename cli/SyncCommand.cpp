@@ -31,10 +31,14 @@ QString Advice(sync::SyncError error) {
                 "the team server is newer than this program: update this program; nothing was changed");
         case sync::SyncError::UpdateServer:
             return CliText::tr(
-                "the team server is older than this program: the office updates the server's schema; "
+                "the team server is older than this program: its owner runs \"terrovane-cli team upgrade\"; "
                 "nothing was changed");
         case sync::SyncError::OtherServer:
             return CliText::tr("this archive syncs with another team server; nothing was changed");
+        case sync::SyncError::OtherLogin:
+            return CliText::tr(
+                "this archive belongs to another login of the team: sign in as the login that synced it "
+                "first, or start a new archive for this login; nothing was changed");
         case sync::SyncError::ArchiveFailed:
             return CliText::tr("the archive could not be read or written");
         case sync::SyncError::Unsettled:

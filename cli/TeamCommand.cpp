@@ -36,10 +36,13 @@ int Init(const ParsedArguments& options) {
         case team::SetupOutcome::OtherLayout:
             Tell("team init",
                  CliText::tr("the team schema is there at layout %1, this program knows layout %2; "
-                             "nothing changed")
+                             "nothing changed (an older one: \"terrovane-cli team upgrade\")")
                      .arg(setup.serverLayout)
                      .arg(team::kServerLayout));
             return kExitFailed;
+        case team::SetupOutcome::Upgraded:
+        case team::SetupOutcome::Newer:
+        case team::SetupOutcome::NoSchema:
         case team::SetupOutcome::Failed:
             break;
     }
@@ -47,6 +50,44 @@ int Init(const ParsedArguments& options) {
                             CliText::tr("the team schema could not be made (run it as the database's owner, "
                                         "who needs the right to create roles)"),
                             setup.failure);
+}
+
+int Upgrade(const ParsedArguments& options) {
+    auto connection = ConnectToTeamServer("team upgrade", options);
+    if (connection == nullptr) {
+        return kExitFailed;
+    }
+    const team::SetupResult upgrade = team::UpgradeSchema(*connection);
+    switch (upgrade.outcome) {
+        case team::SetupOutcome::Upgraded:
+            Confirm(CliText::tr("the team schema went from layout %1 to layout %2; every row and every "
+                                "archive's place were kept")
+                        .arg(upgrade.fromLayout)
+                        .arg(upgrade.serverLayout));
+            return kExitOk;
+        case team::SetupOutcome::AlreadyThere:
+            Confirm(CliText::tr("the team schema is at layout %1 already; nothing changed")
+                        .arg(upgrade.serverLayout));
+            return kExitOk;
+        case team::SetupOutcome::Newer:
+            Tell("team upgrade", CliText::tr("the team schema is at layout %1, newer than this program's %2: "
+                                             "update this program; nothing changed")
+                                     .arg(upgrade.serverLayout)
+                                     .arg(team::kServerLayout));
+            return kExitFailed;
+        case team::SetupOutcome::NoSchema:
+            Tell("team upgrade",
+                 CliText::tr("the database has no team schema; its owner runs \"terrovane-cli team init\""));
+            return kExitFailed;
+        case team::SetupOutcome::Created:
+        case team::SetupOutcome::OtherLayout:
+        case team::SetupOutcome::Failed:
+            break;
+    }
+    return TeamServerFailed("team upgrade",
+                            CliText::tr("the team schema could not be upgraded (run it as the database's "
+                                        "owner); nothing changed"),
+                            upgrade.failure);
 }
 
 // One line from standard input, without echo at a terminal. Nothing typed: no password.
@@ -209,8 +250,8 @@ int Status(const ParsedArguments& options) {
         Tell("team status",
              status->serverLayout > team::kServerLayout
                  ? CliText::tr("the server is newer than this program: update this program")
-                 : CliText::tr(
-                       "the server is older than this program: the office updates the server's schema"));
+                 : CliText::tr("the server is older than this program: its owner runs \"terrovane-cli team "
+                               "upgrade\""));
         return kExitFailed;
     }
     return kExitOk;
@@ -219,7 +260,9 @@ int Status(const ParsedArguments& options) {
 const CommandRegistrar kRegistrar(
     {"team",
      "The team server, a PostgreSQL database the team's archives sync with. \"team init\", run once by the "
-     "database's owner, makes the team schema, its functions, role and row-level-security rules. "
+     "database's owner, makes the team schema, its functions and roles; \"team upgrade\", run by the "
+     "owner, brings the schema of an older server to this program's layout in one transaction, keeping "
+     "every row and every archive's place. "
      "\"team member add NAME\" makes a login (its password is read from standard input, or asked for at a "
      "terminal; a new login needs one, an empty one keeps an existing login's password) or changes a "
      "member: viewers read, inspectors write the sites they are members of (and the sites they bring), "
@@ -233,6 +276,7 @@ const CommandRegistrar kRegistrar(
      "\"--keep lost\" brings the lost value back as a change of this PC that the next sync sends; either "
      "way the next sync settles it on every PC.",
      {{{"team init", {}, {ServerOption()}}, Init},
+      {{"team upgrade", {}, {ServerOption()}}, Upgrade},
       {{"team member add",
         {"NAME"},
         {{"role", "inspector|viewer|admin", "What the member may do.", Presence::Required},

@@ -23,6 +23,7 @@ packages=(
   locales                                                # the locales below, for the tests under other locales
   libpq-dev postgresql                                   # the team archive's client (pg/) and the throw-away server of its tests
   openssl                                                # the certificates of that server's TLS tests
+  postgresql-15-pgtap                                    # the team server's rights tested in SQL (tests/team/pgtap)
   qtkeychain-qt6-dev                                     # the team password in the desktop's secret store (ui/team)
   dbus gnome-keyring libsecret-tools                     # the tests' own secret store on a private bus (tests/teamui): dbus-daemon, dbus-send, gnome-keyring-daemon, secret-tool
 )

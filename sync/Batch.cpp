@@ -8,6 +8,7 @@
 #include "ContentKey.h"
 #include "LocalSql.h"
 #include "LocalState.h"
+#include "MergeDecision.h"
 #include "SyncIds.h"
 #include "SyncState.h"
 
@@ -66,16 +67,17 @@ void AddChangesOf(archive::Database& db, const std::string& kind, const std::str
         if (!thing.state) {
             continue;
         }
-        const std::map<std::string, BaseField> base = BaseFields(db, thing.entity);
+        std::map<std::string, FieldBase> base;
+        for (const auto& [field, known] : BaseFields(db, thing.entity)) {
+            base[field] = {known.value, known.stamp};
+        }
         if (base.empty() && IsBlank(thing.state->fields)) {
             continue;  // a read-out or result no one has labelled or noted: nothing to share yet
         }
-        for (const auto& [field, value] : thing.state->fields) {
+        for (const std::string& field : FieldsToSend(thing.state->fields, base)) {
             const auto known = base.find(field);
-            if (known != base.end() && known->second.value == value) {
-                continue;
-            }
-            changes.push_back(FieldChange(thing.entity, thing.state->site, field, value, thing.state->stamp,
+            changes.push_back(FieldChange(thing.entity, thing.state->site, field,
+                                          thing.state->fields.at(field), thing.state->stamp,
                                           known != base.end() ? known->second.stamp : std::string()));
         }
     }
@@ -163,6 +165,14 @@ BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::st
         SetStateValue(db, "next_batch", std::to_string(answer.expected));
         return answer;
     }
+    if (status == "copied") {
+        answer.status = BatchAnswer::Status::Copied;
+        return answer;
+    }
+    if (status == "other_login") {
+        answer.status = BatchAnswer::Status::OtherLogin;
+        return answer;
+    }
     if (status == "layout") {
         answer.status = BatchAnswer::Status::Layout;
         answer.serverLayout = static_cast<int>(WholeNumber(head[0][2], 0));
@@ -192,6 +202,37 @@ BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::st
     Exec(db, "DELETE FROM sync_batches WHERE batch = ?1", {batch.number});
     SetStateValue(db, "next_batch", std::to_string(batch.number + 1));
     return answer;
+}
+
+void SendRefusedAgain(archive::Database& db) {
+    constexpr const char* kNoRight = "42501";
+    for (const SqlRow& refused :
+         Rows(db, "SELECT kind, uuid FROM sync_rejected WHERE sqlstate = ?1", {std::string(kNoRight)})) {
+        const Entity entity{refused[0].value_or(""), refused[1].value_or("")};
+        if (entity.kind == "readout") {
+            Exec(
+                db,
+                "INSERT OR IGNORE INTO sync_outbox SELECT 'readout', local_id FROM sync_content WHERE kind = "
+                "'readout' AND key = ?1",
+                {entity.uuid});
+            continue;
+        }
+        if (const std::optional<EntityState> state = LocalStateOf(db, entity, {})) {
+            Exec(db, "INSERT OR IGNORE INTO sync_outbox VALUES (?1, ?2)",
+                 {state->outboxKind, state->outboxRef});
+        }
+    }
+    Exec(db, "DELETE FROM sync_rejected WHERE sqlstate = ?1", {std::string(kNoRight)});
+}
+
+void BecomeNewDevice(archive::Database& db) {
+    Exec(db, "UPDATE archive_clock SET device = ?1", {NewUuid()});
+    std::int64_t number = 0;
+    for (const SqlRow& kept : Rows(db, "SELECT batch FROM sync_batches ORDER BY batch")) {
+        ++number;
+        Exec(db, "UPDATE sync_batches SET batch = ?1 WHERE batch = ?2", {number, WholeNumber(kept[0], 0)});
+    }
+    SetStateValue(db, "next_batch", std::to_string(number + 1));
 }
 
 int Unsent(archive::Database& db) {

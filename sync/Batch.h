@@ -33,7 +33,9 @@ void PrepareSending(archive::Database& db, Batch& batch);
 
 // What the server's answer to a batch said.
 struct BatchAnswer {
-    enum class Status { Applied, Gap, Layout, Unreadable } status = Status::Unreadable;
+    // Copied: the server had this batch's number from this device with other changes (a copied or
+    // restored archive); OtherLogin: the device belongs to another login. Nothing was applied.
+    enum class Status { Applied, Gap, Layout, Copied, OtherLogin, Unreadable } status = Status::Unreadable;
     std::int64_t expected = 0;  // Gap: the number the server expects
     int serverLayout = 0;       // Layout
     int taken = 0;              // Applied: changes the server took, or knew already
@@ -45,6 +47,14 @@ struct BatchAnswer {
 // server's reason, the batch is done and the next number follows. A gap renumbers the batch to the
 // number the server expects.
 BatchAnswer Acknowledge(archive::Database& db, const Batch& batch, const std::string& answer);
+
+// A copied or restored archive becomes a device of its own: a new device id, and the batches it keeps
+// numbered from 1 again, so the server takes them as the new device's.
+void BecomeNewDevice(archive::Database& db);
+
+// The changes the server refused for want of rights go back into the outbox, to be sent with the next
+// batch (the member's rights changed); refused again, they are listed again.
+void SendRefusedAgain(archive::Database& db);
 
 // Entries waiting in the outbox plus the changes of a batch not answered yet.
 int Unsent(archive::Database& db);

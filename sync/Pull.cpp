@@ -8,6 +8,7 @@
 #include "LocalSql.h"
 #include "LocalState.h"
 #include "Materialize.h"
+#include "MergeDecision.h"
 #include "SyncState.h"
 
 namespace terrovane::sync {
@@ -57,21 +58,25 @@ std::set<std::string> MergeFields(archive::Database& db, const Entity& entity,
     const bool pendingHere = local && ChangedHere(db, entity, *local);
     std::set<std::string> wanted;
     for (const auto& [field, change] : incoming) {
-        const auto here =
-            local ? local->fields.find(field) : std::map<std::string, std::string>::const_iterator();
-        const bool held = local && here != local->fields.end();
-        const auto known = base.find(field);
-        const bool changedHere = pendingHere && held && here->second != change.value &&
-                                 (known == base.end() || known->second.value != here->second);
-        if (changedHere && local->stamp > change.stamp) {
+        FieldSides sides{std::nullopt, std::nullopt, pendingHere, local ? local->stamp : std::string(),
+                         change.value, change.stamp};
+        if (const auto here =
+                local ? local->fields.find(field) : std::map<std::string, std::string>::const_iterator();
+            local && here != local->fields.end()) {
+            sides.here = here->second;
+        }
+        if (const auto known = base.find(field); known != base.end()) {
+            sides.base = FieldBase{known->second.value, known->second.stamp};
+        }
+        const FieldVerdict verdict = DecideField(sides);
+        if (verdict == FieldVerdict::KeepHere) {
             continue;  // the change made here is later: it stays, and goes with the next push
         }
-        if (changedHere) {
-            NoteConflict(db, {entity, field, change.value, change.stamp, change.by, here->second,
-                              local->stamp, kThisPc});
+        if (verdict == FieldVerdict::TakeIncomingConflict) {
+            NoteConflict(db, {entity, field, change.value, change.stamp, change.by, *sides.here, local->stamp,
+                              kThisPc});
         }
-        news +=
-            known == base.end() || known->second.value != change.value || known->second.stamp != change.stamp;
+        news += IsNews(sides.base, change.value, change.stamp);
         Exec(db, "INSERT OR REPLACE INTO sync_fields VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
              {entity.kind, entity.uuid, field, change.site ? SqlValue(*change.site) : SqlValue(),
               change.value, change.stamp});
@@ -187,8 +192,7 @@ int ApplyPage(archive::Archive& archive, archive::Database& db, const std::vecto
         }
     }
     RetryWaiting(db);
-    SetStateValue(db, "cursor_xid", page.back().xid);
-    SetStateValue(db, "cursor_seq", page.back().seq);
+    SetStateValue(db, "cursor", page.back().ord);
     return taken;
 }
 

@@ -10,8 +10,7 @@ namespace terrovane::sync {
 
 // One change the server's pull handed out, as text.
 struct PulledChange {
-    std::string xid;
-    std::string seq;
+    std::string ord;     // its place in the server's change log: the cursor after it
     std::string source;  // field, content or conflict
     std::string kind;
     std::string id;

@@ -1,6 +1,8 @@
 #include "SyncIds.h"
 
+#include <array>
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "ContentKey.h"
@@ -13,6 +15,19 @@ std::string DerivedUuid(std::string_view text) {
     digest[6] = static_cast<std::uint8_t>((digest[6] & 0x0F) | 0x50);  // version 5: made from a name
     digest[8] = static_cast<std::uint8_t>((digest[8] & 0x3F) | 0x80);
     const std::string hex = archive::HexText(std::span(digest).first(16));
+    return hex.substr(0, 8) + "-" + hex.substr(8, 4) + "-" + hex.substr(12, 4) + "-" + hex.substr(16, 4) +
+           "-" + hex.substr(20, 12);
+}
+
+std::string NewUuid() {
+    std::random_device source;
+    std::array<std::uint8_t, 16> bytes{};
+    for (std::uint8_t& byte : bytes) {
+        byte = static_cast<std::uint8_t>(source() & 0xFF);
+    }
+    bytes[6] = static_cast<std::uint8_t>((bytes[6] & 0x0F) | 0x40);  // version 4: random
+    bytes[8] = static_cast<std::uint8_t>((bytes[8] & 0x3F) | 0x80);
+    const std::string hex = archive::HexText(bytes);
     return hex.substr(0, 8) + "-" + hex.substr(8, 4) + "-" + hex.substr(12, 4) + "-" + hex.substr(16, 4) +
            "-" + hex.substr(20, 12);
 }

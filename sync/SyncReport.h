@@ -19,9 +19,11 @@ enum class SyncError {
     UpdateProgram,  // the server's layout is newer than this program's
     UpdateServer,   // the server's layout is older: the office updates it
     OtherServer,    // this archive syncs with another team server
+    OtherLogin,  // this archive belongs to another login of the team: sign in as it, or start a new archive
     ArchiveFailed,  // the archive could not be opened, read or written
     ServerFailed,   // the server answered with an error that is none of the above
-    Unsettled,      // changes of transactions still running on the server were not there yet
+    Unsettled,      // changes of transactions still running on the server were not there yet (servers of
+                    // earlier layouts; the server's log is now in commit order)
     Cancelled,      // stopped on request; what either side answered is kept, the next sync goes on from there
 };
 

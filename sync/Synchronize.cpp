@@ -5,8 +5,10 @@
 #include "LocalSql.h"
 #include "Pull.h"
 #include "ServerSchema.h"
+#include "SyncIds.h"
 #include "SyncReport.h"
 #include "SyncState.h"
+#include "TextArray.h"
 
 namespace terrovane::sync {
 namespace {
@@ -106,31 +108,74 @@ pg::QueryResult Session::Call(const std::string& sql, const pg::Parameters& para
 }
 
 bool Session::CheckServer() {
-    const pg::QueryResult who = Call(
-        "SELECT (SELECT value FROM terrovane.meta WHERE key = 'device'), terrovane.role_of(current_user)",
-        {});
-    if (!who.Ok()) {
-        return ServerFailed(who);
-    }
-    if (!who.rows[0][1]) {
-        report_.error = SyncError::NotMember;
+    if (!Local(
+            [&](Database& db) { device_ = Single(db, "SELECT device FROM archive_clock").value_or(""); })) {
         return false;
     }
-    const std::string server = who.rows[0][0].value_or("");
-    bool same = true;
-    const bool read = Local([&](Database& db) {
-        device_ = Single(db, "SELECT device FROM archive_clock").value_or("");
-        const std::string known = StateValue(db, "server", "");
-        if (known.empty()) {
-            SetStateValue(db, "server", server);
-        }
-        same = known.empty() || known == server;
-    });
-    if (read && !same) {
+    const pg::QueryResult answer = Call("SELECT terrovane.sign_in($1, $2::uuid)::text", {Layout(), device_});
+    if (!answer.Ok()) {
+        return ServerFailed(answer);
+    }
+    std::string status;
+    std::string server;
+    std::string rights;
+    std::string knownServer;
+    std::string oldXid;
+    std::string oldSeq;
+    bool cursorKnown = true;
+    if (!Local([&](Database& db) {
+            const std::vector<SqlRow> said = Rows(db,
+                                                  "SELECT json_extract(?1, '$.status'), json_extract(?1, "
+                                                  "'$.server'), json_extract(?1, '$.rights')",
+                                                  {answer.Scalar()});
+            status = said[0][0].value_or("");
+            server = said[0][1].value_or("");
+            rights = said[0][2].value_or("");
+            knownServer = StateValue(db, "server", "");
+            if (status == "ok" && knownServer.empty()) {
+                SetStateValue(db, "server", server);
+            }
+            if (status == "ok" && (knownServer.empty() || knownServer == server)) {
+                // Other rights since the last sync: what the old ones refused is sent again.
+                const std::string before = StateValue(db, "rights", "");
+                if (!before.empty() && before != rights) {
+                    SendRefusedAgain(db);
+                }
+                SetStateValue(db, "rights", rights);
+            }
+            cursorKnown = !StateValue(db, "cursor", "").empty();
+            oldXid = StateValue(db, "cursor_xid", "0");
+            oldSeq = StateValue(db, "cursor_seq", "0");
+        })) {
+        return false;
+    }
+    if (status == "other_login") {
+        report_.error = SyncError::OtherLogin;
+        return false;
+    }
+    if (status != "ok") {
+        report_.error = SyncError::ServerFailed;
+        report_.detail = "an answer to the sign-in that is none: " + answer.Scalar();
+        return false;
+    }
+    if (!knownServer.empty() && knownServer != server) {
         report_.error = SyncError::OtherServer;
         return false;
     }
-    return read;
+    if (cursorKnown) {
+        return true;
+    }
+    // An archive that pulled from a server of an earlier layout: its place in the log, translated once.
+    std::string cursor = "0";
+    if (oldXid != "0" || oldSeq != "0") {
+        const pg::QueryResult translated =
+            Call("SELECT terrovane.cursor_after($1::xid8, $2::bigint)", {oldXid, oldSeq});
+        if (!translated.Ok()) {
+            return ServerFailed(translated);
+        }
+        cursor = translated.Scalar();
+    }
+    return Local([&](Database& db) { SetStateValue(db, "cursor", cursor); });
 }
 
 bool Session::CancelAsked() const {
@@ -178,6 +223,20 @@ bool Session::PushAll() {
         report_.pushed += outcome.taken;
         report_.rejected += outcome.rejected;
         report_.clamped += outcome.clamped;
+        if (outcome.status == BatchAnswer::Status::OtherLogin) {
+            report_.error = SyncError::OtherLogin;
+            return false;
+        }
+        if (outcome.status == BatchAnswer::Status::Copied) {
+            // A copy of this archive (or this archive restored) sent other changes under this device: this
+            // one becomes a device of its own and sends its kept changes again as that device's.
+            if (!Local([&](Database& db) { BecomeNewDevice(db); }) || !CheckServer() ||
+                !Local([&](Database& db) { next = NextBatch(db, options_.batchSize); })) {
+                return false;
+            }
+            batch = std::move(next);
+            continue;
+        }
         if (outcome.status == BatchAnswer::Status::Layout) {
             report_.error = outcome.serverLayout > team::kServerLayout ? SyncError::UpdateProgram
                                                                        : SyncError::UpdateServer;
@@ -221,57 +280,38 @@ bool Session::SettleConflicts() {
 }
 
 bool Session::PullAll() {
-    const auto deadline = std::chrono::steady_clock::now() + options_.settle;
     while (true) {
         if (Cancelled()) {
             return false;
         }
-        std::string xid;
-        std::string seq;
-        if (!Local([&](Database& db) {
-                xid = StateValue(db, "cursor_xid", "0");
-                seq = StateValue(db, "cursor_seq", "0");
-            })) {
+        std::string cursor;
+        if (!Local([&](Database& db) { cursor = StateValue(db, "cursor", "0"); })) {
             return false;
         }
+        // The log is in commit order (the server's writers take one lock): a change not committed yet comes
+        // after every change handed out now, so nothing is waited for and nothing is skipped.
         const pg::QueryResult page = Call(
             // Bodies of content come apart, only for what this archive does not hold (its own, mostly).
-            "SELECT xid::text, seq::text, source, kind, id, field, site::text, "
+            "SELECT ord::text, source, kind, id, field, site::text, "
             "CASE WHEN source = 'content' THEN NULL ELSE value::text END, stamp, changed_by "
-            "FROM terrovane.pull($1, $2::xid8, $3::bigint, $4)",
-            {Layout(), xid, seq, std::to_string(options_.pageSize)});
+            "FROM terrovane.pull($1, $2::bigint, $3)",
+            {Layout(), cursor, std::to_string(options_.pageSize)});
         if (!page.Ok()) {
             return ServerFailed(page);
         }
         if (page.rows.empty()) {
-            // Changes of transactions that were still running are held back, never skipped: wait for them.
-            const pg::QueryResult held =
-                Call("SELECT count(*) FROM terrovane.changes WHERE (xid, seq) > ($1::xid8, $2::bigint)",
-                     {xid, seq});
-            if (!held.Ok()) {
-                return ServerFailed(held);
-            }
-            if (held.Scalar() == "0") {
-                return true;
-            }
-            if (std::chrono::steady_clock::now() > deadline) {
-                report_.error = SyncError::Unsettled;
-                return false;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            continue;
+            return true;
         }
         std::vector<PulledChange> changes;
         for (const auto& row : page.rows) {
-            changes.push_back(
-                {*row[0], *row[1], *row[2], *row[3], *row[4], row[5], row[6], row[7], row[8], row[9]});
+            changes.push_back({*row[0], *row[1], *row[2], *row[3], row[4], row[5], row[6], row[7], row[8]});
         }
         if (!FetchMissingBodies(changes)) {
             return false;
         }
         if (!Local([&](Database& db) {
                 // Another sync of this archive stored this page meanwhile: its cursor moved on.
-                if (StateValue(db, "cursor_xid", "0") == xid && StateValue(db, "cursor_seq", "0") == seq) {
+                if (StateValue(db, "cursor", "0") == cursor) {
                     report_.pulled += ApplyPage(archive_, db, changes);
                 }
             })) {
@@ -281,14 +321,14 @@ bool Session::PullAll() {
 }
 
 bool Session::FetchMissingBodies(std::vector<PulledChange>& changes) {
-    std::string missing;
+    std::vector<std::string> missing;
     if (!Local([&](Database& db) {
             const PreparedOnce prepared(db);
             for (const PulledChange& change : changes) {
                 if (change.source == "content" &&
                     !Single(db, "SELECT 1 FROM sync_content WHERE kind = ?1 AND key = ?2",
                             {change.kind, change.id})) {
-                    missing += (missing.empty() ? "" : ",") + change.id;
+                    missing.push_back(change.id);
                 }
             }
         })) {
@@ -297,9 +337,10 @@ bool Session::FetchMissingBodies(std::vector<PulledChange>& changes) {
     if (missing.empty()) {
         return true;
     }
+    // The keys go as one array parameter with each element quoted: a key is another member's text.
     const pg::QueryResult bodies =
-        Call("SELECT kind || ':' || key, body::text FROM terrovane.content WHERE key = ANY($1::text[])",
-             {"{" + missing + "}"});
+        Call("SELECT kind || ':' || key, body::text FROM terrovane.bodies($1, $2::text[])",
+             {Layout(), pg::TextArray(missing)});
     if (!bodies.Ok()) {
         return ServerFailed(bodies);
     }
@@ -372,6 +413,8 @@ const char* SyncErrorName(SyncError error) {
             return "server-failed";
         case SyncError::Unsettled:
             return "unsettled";
+        case SyncError::OtherLogin:
+            return "other-login";
         case SyncError::Cancelled:
             return "cancelled";
     }

@@ -1,25 +1,8 @@
 #include "Members.h"
 
+#include "TextArray.h"
+
 namespace terrovane::team {
-namespace {
-
-// A PostgreSQL array literal of the texts, each quoted, so any name arrives as it was typed.
-std::string ArrayLiteral(const std::vector<std::string>& texts) {
-    std::string literal = "{";
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        literal += i == 0 ? "\"" : ",\"";
-        for (const char c : texts[i]) {
-            if (c == '"' || c == '\\') {
-                literal += '\\';
-            }
-            literal += c;
-        }
-        literal += '"';
-    }
-    return literal + "}";
-}
-
-}  // namespace
 
 std::optional<MemberRole> ParseMemberRole(const std::string& text) {
     for (const MemberRole role : {MemberRole::Viewer, MemberRole::Inspector, MemberRole::Admin}) {
@@ -53,7 +36,7 @@ pg::QueryResult AddMember(pg::Connection& connection, const NewMember& member) {
     return pg::InTransaction(connection, [&](pg::Connection& in) {
         return in.Query(
             "SELECT terrovane.add_member($1, $2, $3, $4::text[])",
-            {member.login, std::string(MemberRoleName(member.role)), verifier, ArrayLiteral(member.sites)});
+            {member.login, std::string(MemberRoleName(member.role)), verifier, pg::TextArray(member.sites)});
     });
 }
 

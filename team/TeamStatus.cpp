@@ -17,10 +17,8 @@ std::optional<TeamStatus> ReadStatus(pg::Connection& connection, pg::QueryResult
     if (*layout == 0) {
         return status;
     }
-    // The schema's owner and people outside the team may not run whoami; they simply have no role.
-    const pg::QueryResult who = connection.Query(
-        "SELECT role, (SELECT count(*) FROM terrovane.member_sites s WHERE s.login = current_user) "
-        "FROM terrovane.members WHERE login = current_user");
+    // People outside the team may not ask; they simply have no role, nor has the schema's owner.
+    const pg::QueryResult who = connection.Query("SELECT role, sites FROM terrovane.whoami()");
     if (!who.Ok()) {
         if (who.error == pg::ErrorClass::Rejected) {
             return status;
@@ -28,7 +26,7 @@ std::optional<TeamStatus> ReadStatus(pg::Connection& connection, pg::QueryResult
         failure = who;
         return std::nullopt;
     }
-    if (!who.rows.empty()) {
+    if (!who.rows.empty() && who.rows[0][0]) {
         status.role = who.rows[0][0];
         status.sites = std::stoll(who.rows[0][1].value_or("0"));
     }

@@ -558,10 +558,6 @@
         <translation>das Team-Schema besteht bereits mit Layout %1; nichts geändert</translation>
     </message>
     <message>
-        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed</source>
-        <translation>das Team-Schema besteht mit Layout %1, dieses Programm kennt Layout %2; nichts geändert</translation>
-    </message>
-    <message>
         <source>the team schema could not be made (run it as the database&apos;s owner, who needs the right to create roles)</source>
         <translation>das Team-Schema konnte nicht angelegt werden (als Eigentümer der Datenbank ausführen, der Rollen anlegen darf)</translation>
     </message>
@@ -617,10 +613,6 @@
     <message>
         <source>the server is newer than this program: update this program</source>
         <translation>der Server ist neuer als dieses Programm: bitte dieses Programm aktualisieren</translation>
-    </message>
-    <message>
-        <source>the server is older than this program: the office updates the server&apos;s schema</source>
-        <translation>der Server ist älter als dieses Programm: das Büro aktualisiert das Schema des Servers</translation>
     </message>
     <message>
         <source>the team server cannot be reached; nothing was changed, try again later</source>
@@ -741,10 +733,6 @@
         <translation>der Team-Server ist neuer als dieses Programm: aktualisieren Sie dieses Programm; nichts wurde geändert</translation>
     </message>
     <message>
-        <source>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</source>
-        <translation>der Team-Server ist älter als dieses Programm: das Büro aktualisiert das Schema des Servers; nichts wurde geändert</translation>
-    </message>
-    <message>
         <source>this archive syncs with another team server; nothing was changed</source>
         <translation>dieses Archiv wird mit einem anderen Team-Server abgeglichen; nichts wurde geändert</translation>
     </message>
@@ -855,6 +843,38 @@
     <message>
         <source>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</source>
         <translation>der Team-Server bietet keine verschlüsselte Verbindung (TLS) an, daher wurde nichts gesendet, erst recht nicht das Passwort; sein Administrator schaltet TLS am Server ein (ssl = on), oder, nur in einem vertrauenswürdigen Netzwerk, verlangt die Verbindungszeichenkette ausdrücklich sslmode=disable</translation>
+    </message>
+    <message>
+        <source>the team server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed</source>
+        <translation>der Teamserver ist älter als dieses Programm: sein Eigentümer führt „terrovane-cli team upgrade“ aus; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>this archive belongs to another login of the team: sign in as the login that synced it first, or start a new archive for this login; nothing was changed</source>
+        <translation>dieses Archiv gehört einer anderen Anmeldung des Teams: melden Sie sich mit der Anmeldung an, die es zuerst synchronisiert hat, oder legen Sie für diese Anmeldung ein neues Archiv an; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed (an older one: &quot;terrovane-cli team upgrade&quot;)</source>
+        <translation>das Teamschema liegt in Stand %1 vor, dieses Programm kennt Stand %2; nichts geändert (ein älterer: „terrovane-cli team upgrade“)</translation>
+    </message>
+    <message>
+        <source>the team schema went from layout %1 to layout %2; every row and every archive&apos;s place were kept</source>
+        <translation>das Teamschema ging von Stand %1 auf Stand %2; jede Zeile und der Stand jedes Archivs blieben erhalten</translation>
+    </message>
+    <message>
+        <source>the team schema is at layout %1 already; nothing changed</source>
+        <translation>das Teamschema ist bereits in Stand %1; nichts geändert</translation>
+    </message>
+    <message>
+        <source>the team schema is at layout %1, newer than this program&apos;s %2: update this program; nothing changed</source>
+        <translation>das Teamschema ist in Stand %1, neuer als Stand %2 dieses Programms: aktualisieren Sie dieses Programm; nichts geändert</translation>
+    </message>
+    <message>
+        <source>the team schema could not be upgraded (run it as the database&apos;s owner); nothing changed</source>
+        <translation>das Teamschema konnte nicht aktualisiert werden (als Eigentümer der Datenbank ausführen); nichts geändert</translation>
+    </message>
+    <message>
+        <source>the server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;</source>
+        <translation>der Server ist älter als dieses Programm: sein Eigentümer führt „terrovane-cli team upgrade“ aus</translation>
     </message>
 </context>
 <context>
@@ -2636,10 +2656,6 @@ Datum</translation>
         <translation>Der Teamserver ist neuer als dieses Programm. Aktualisieren Sie dieses Programm; nichts wurde geändert.</translation>
     </message>
     <message>
-        <source>The team server is older than this program. The office updates the server; nothing was changed.</source>
-        <translation>Der Teamserver ist älter als dieses Programm. Das Büro aktualisiert den Server; nichts wurde geändert.</translation>
-    </message>
-    <message>
         <source>This archive syncs with another team server; nothing was changed.</source>
         <translation>Dieses Archiv wird mit einem anderen Teamserver synchronisiert; nichts wurde geändert.</translation>
     </message>
@@ -2658,6 +2674,14 @@ Datum</translation>
     <message>
         <source>The sync was cancelled. What was sent and received is kept; the next sync goes on from there.</source>
         <translation>Die Synchronisierung wurde abgebrochen. Was gesendet und empfangen wurde, bleibt erhalten; die nächste Synchronisierung macht dort weiter.</translation>
+    </message>
+    <message>
+        <source>The team server is older than this program. Its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed.</source>
+        <translation>Der Teamserver ist älter als dieses Programm. Sein Eigentümer führt „terrovane-cli team upgrade“ aus; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>This archive belongs to another login of the team. Sign in as the login that synced it first, or start a new archive for this login; nothing was changed.</source>
+        <translation>Dieses Archiv gehört einer anderen Anmeldung des Teams. Melden Sie sich mit der Anmeldung an, die es zuerst synchronisiert hat, oder legen Sie für diese Anmeldung ein neues Archiv an; nichts wurde geändert.</translation>
     </message>
 </context>
 <context>

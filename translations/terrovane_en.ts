@@ -558,10 +558,6 @@
         <translation>the team schema is there already at layout %1; nothing changed</translation>
     </message>
     <message>
-        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed</source>
-        <translation>the team schema is there at layout %1, this program knows layout %2; nothing changed</translation>
-    </message>
-    <message>
         <source>the team schema could not be made (run it as the database&apos;s owner, who needs the right to create roles)</source>
         <translation>the team schema could not be made (run it as the database&apos;s owner, who needs the right to create roles)</translation>
     </message>
@@ -617,10 +613,6 @@
     <message>
         <source>the server is newer than this program: update this program</source>
         <translation>the server is newer than this program: update this program</translation>
-    </message>
-    <message>
-        <source>the server is older than this program: the office updates the server&apos;s schema</source>
-        <translation>the server is older than this program: the office updates the server&apos;s schema</translation>
     </message>
     <message>
         <source>the team server cannot be reached; nothing was changed, try again later</source>
@@ -741,10 +733,6 @@
         <translation>the team server is newer than this program: update this program; nothing was changed</translation>
     </message>
     <message>
-        <source>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</source>
-        <translation>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</translation>
-    </message>
-    <message>
         <source>this archive syncs with another team server; nothing was changed</source>
         <translation>this archive syncs with another team server; nothing was changed</translation>
     </message>
@@ -855,6 +843,38 @@
     <message>
         <source>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</source>
         <translation>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</translation>
+    </message>
+    <message>
+        <source>the team server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed</source>
+        <translation>the team server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed</translation>
+    </message>
+    <message>
+        <source>this archive belongs to another login of the team: sign in as the login that synced it first, or start a new archive for this login; nothing was changed</source>
+        <translation>this archive belongs to another login of the team: sign in as the login that synced it first, or start a new archive for this login; nothing was changed</translation>
+    </message>
+    <message>
+        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed (an older one: &quot;terrovane-cli team upgrade&quot;)</source>
+        <translation>the team schema is there at layout %1, this program knows layout %2; nothing changed (an older one: &quot;terrovane-cli team upgrade&quot;)</translation>
+    </message>
+    <message>
+        <source>the team schema went from layout %1 to layout %2; every row and every archive&apos;s place were kept</source>
+        <translation>the team schema went from layout %1 to layout %2; every row and every archive&apos;s place were kept</translation>
+    </message>
+    <message>
+        <source>the team schema is at layout %1 already; nothing changed</source>
+        <translation>the team schema is at layout %1 already; nothing changed</translation>
+    </message>
+    <message>
+        <source>the team schema is at layout %1, newer than this program&apos;s %2: update this program; nothing changed</source>
+        <translation>the team schema is at layout %1, newer than this program&apos;s %2: update this program; nothing changed</translation>
+    </message>
+    <message>
+        <source>the team schema could not be upgraded (run it as the database&apos;s owner); nothing changed</source>
+        <translation>the team schema could not be upgraded (run it as the database&apos;s owner); nothing changed</translation>
+    </message>
+    <message>
+        <source>the server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;</source>
+        <translation>the server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;</translation>
     </message>
 </context>
 <context>
@@ -2636,10 +2656,6 @@ Date</translation>
         <translation>The team server is newer than this program. Update this program; nothing was changed.</translation>
     </message>
     <message>
-        <source>The team server is older than this program. The office updates the server; nothing was changed.</source>
-        <translation>The team server is older than this program. The office updates the server; nothing was changed.</translation>
-    </message>
-    <message>
         <source>This archive syncs with another team server; nothing was changed.</source>
         <translation>This archive syncs with another team server; nothing was changed.</translation>
     </message>
@@ -2658,6 +2674,14 @@ Date</translation>
     <message>
         <source>The sync was cancelled. What was sent and received is kept; the next sync goes on from there.</source>
         <translation>The sync was cancelled. What was sent and received is kept; the next sync goes on from there.</translation>
+    </message>
+    <message>
+        <source>The team server is older than this program. Its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed.</source>
+        <translation>The team server is older than this program. Its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>This archive belongs to another login of the team. Sign in as the login that synced it first, or start a new archive for this login; nothing was changed.</source>
+        <translation>This archive belongs to another login of the team. Sign in as the login that synced it first, or start a new archive for this login; nothing was changed.</translation>
     </message>
 </context>
 <context>

@@ -555,10 +555,6 @@
         <translation>团队架构已存在，布局版本 %1；未作任何更改</translation>
     </message>
     <message>
-        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed</source>
-        <translation>团队架构的布局版本为 %1，本程序识别的布局版本为 %2；未作任何更改</translation>
-    </message>
-    <message>
         <source>the team schema could not be made (run it as the database&apos;s owner, who needs the right to create roles)</source>
         <translation>无法建立团队架构（请以数据库所有者身份运行，该所有者需要创建角色的权限）</translation>
     </message>
@@ -611,10 +607,6 @@
     <message>
         <source>the server is newer than this program: update this program</source>
         <translation>服务器比本程序新：请更新本程序</translation>
-    </message>
-    <message>
-        <source>the server is older than this program: the office updates the server&apos;s schema</source>
-        <translation>服务器比本程序旧：请办公室更新服务器的架构</translation>
     </message>
     <message>
         <source>the team server cannot be reached; nothing was changed, try again later</source>
@@ -735,10 +727,6 @@
         <translation>团队服务器比本程序新：请更新本程序；未做任何更改</translation>
     </message>
     <message>
-        <source>the team server is older than this program: the office updates the server&apos;s schema; nothing was changed</source>
-        <translation>团队服务器比本程序旧：请办公室更新服务器的架构；未做任何更改</translation>
-    </message>
-    <message>
         <source>this archive syncs with another team server; nothing was changed</source>
         <translation>此档案与另一个团队服务器同步；未做任何更改</translation>
     </message>
@@ -845,6 +833,38 @@
     <message>
         <source>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</source>
         <translation>团队服务器不提供加密连接（TLS），因此未发送任何内容，密码更不会发送；请服务器管理员开启 TLS（ssl = on），或仅在可信网络中于连接字符串里明确写上 sslmode=disable</translation>
+    </message>
+    <message>
+        <source>the team server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed</source>
+        <translation>团队服务器比本程序旧：请服务器的所有者运行“terrovane-cli team upgrade”；未做任何更改</translation>
+    </message>
+    <message>
+        <source>this archive belongs to another login of the team: sign in as the login that synced it first, or start a new archive for this login; nothing was changed</source>
+        <translation>此档案属于团队的另一个登录名：请用最先同步它的登录名登录，或为此登录名新建档案；未做任何更改</translation>
+    </message>
+    <message>
+        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed (an older one: &quot;terrovane-cli team upgrade&quot;)</source>
+        <translation>团队架构已存在，版本为 %1，本程序使用版本 %2；未做任何更改（较旧的版本：“terrovane-cli team upgrade”）</translation>
+    </message>
+    <message>
+        <source>the team schema went from layout %1 to layout %2; every row and every archive&apos;s place were kept</source>
+        <translation>团队架构已从版本 %1 升级到版本 %2；所有数据行和每个档案的同步位置均已保留</translation>
+    </message>
+    <message>
+        <source>the team schema is at layout %1 already; nothing changed</source>
+        <translation>团队架构已是版本 %1；未做任何更改</translation>
+    </message>
+    <message>
+        <source>the team schema is at layout %1, newer than this program&apos;s %2: update this program; nothing changed</source>
+        <translation>团队架构为版本 %1，比本程序的版本 %2 新：请更新本程序；未做任何更改</translation>
+    </message>
+    <message>
+        <source>the team schema could not be upgraded (run it as the database&apos;s owner); nothing changed</source>
+        <translation>无法升级团队架构（请以数据库所有者身份运行）；未做任何更改</translation>
+    </message>
+    <message>
+        <source>the server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;</source>
+        <translation>服务器比本程序旧：请服务器的所有者运行“terrovane-cli team upgrade”</translation>
     </message>
 </context>
 <context>
@@ -2620,10 +2640,6 @@ Date</translation>
         <translation>团队服务器版本比本程序新。请更新本程序；未做任何更改。</translation>
     </message>
     <message>
-        <source>The team server is older than this program. The office updates the server; nothing was changed.</source>
-        <translation>团队服务器版本比本程序旧。请办公室更新服务器；未做任何更改。</translation>
-    </message>
-    <message>
         <source>This archive syncs with another team server; nothing was changed.</source>
         <translation>此档案与另一个团队服务器同步；未做任何更改。</translation>
     </message>
@@ -2642,6 +2658,14 @@ Date</translation>
     <message>
         <source>The sync was cancelled. What was sent and received is kept; the next sync goes on from there.</source>
         <translation>同步已取消。已发送和已接收的内容均保留；下次同步将从此处继续。</translation>
+    </message>
+    <message>
+        <source>The team server is older than this program. Its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed.</source>
+        <translation>团队服务器比本程序旧。请服务器的所有者运行“terrovane-cli team upgrade”；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>This archive belongs to another login of the team. Sign in as the login that synced it first, or start a new archive for this login; nothing was changed.</source>
+        <translation>此档案属于团队的另一个登录名。请用最先同步它的登录名登录，或为此登录名新建档案；未做任何更改。</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The server's share of a first sync, beside the reference the team archive is measured against: ROWS
-# results pushed as content changes in batches of BATCH through terrovane.push (each batch one transaction
-# with its savepoints, change log, audit and answer), then the same rows loaded by a plain COPY with psql,
-# and the whole log pulled back in pages of PAGE. Runs its own throw-away server (tests/team/pg_cluster.sh).
+# read-outs pushed as content changes in batches of BATCH through terrovane.push (each batch one transaction
+# with its checks of every key against its image, change log, audit and answer), then the same rows loaded
+# by a plain COPY with psql, and the whole log pulled back in pages of PAGE. Runs its own throw-away server (tests/team/pg_cluster.sh).
 # Usage: bench/team/push_bench.sh [ROWS] [BATCH] [PAGE]    (TERROVANE_CLI: the terrovane-cli to use)
 set -euo pipefail
-rows=${1:-100000}
-batch=${2:-1000}
+rows=${1:-10000}
+batch=${2:-500}
 page=${3:-1000}
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cli=${TERROVANE_CLI:-$root/build/bin/terrovane-cli}
@@ -27,22 +27,30 @@ member="host=127.0.0.1 port=$port dbname=bench user=bencher password=bench-pw"
 
 layout=$("${psql[@]}" -t -A "$member" -c "SELECT terrovane.layout()")
 
-# The same rows for both: a result's key and a body of the size a result's fields take.
+# The same rows for both: read-outs of distinct images (a few results each), keyed by their digest.
 python3 - "$rows" "$batch" "$work" "$layout" <<'PY'
-import json, sys
+import hashlib, json, sys
 rows, batch, work, layout = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3], int(sys.argv[4])
-def body(n):
-    return {"readout": "sha256:r%06d" % (n // 100), "slot": n % 100, "mode": 1 + n % 9,
-            "re": "%.2f" % (n % 997 / 10), "unit": "ohm", "measured": "2026-12-09T10:%02d:%02d" % (n // 60 % 60, n % 60)}
+def readout(n):
+    slots = b""
+    for slot in range(3):
+        packet = bytearray((n * 7 + slot * 13 + i) & 0xFF for i in range(72))
+        packet[0:2] = b"OK"; packet[67] = ord("U"); packet[68:70] = b"OK"
+        slots += bytes(packet)
+    image = slots + bytes(7200 - len(slots))
+    read_at, port = "2026-12-09T10:%02d:%02d.%06d" % (n // 60 % 60, n % 60, n), "/dev/ttyUSB0"
+    key = hashlib.sha256((read_at + "\n" + port + "\n").encode() + image).hexdigest()
+    return key, {"read_at": read_at, "port": port, "image": image.hex()}
 with open(work + "/push.sql", "w") as push, open(work + "/copy.csv", "w") as copy:
     for first in range(0, rows, batch):
-        changes = [{"type": "content", "kind": "result", "key": "sha256:%08d" % n, "site": None, "body": body(n)}
-                   for n in range(first, min(rows, first + batch))]
+        changes = []
+        for n in range(first, min(rows, first + batch)):
+            key, body = readout(n)
+            changes.append({"type": "content", "kind": "readout", "key": key, "site": None, "body": body})
+            copy.write('%s\t%s\n' % (key, json.dumps(body, separators=(",", ":"))))
         text = json.dumps(changes, separators=(",", ":")).replace("'", "''")
         push.write("SELECT terrovane.push(%d, 'aaaaaaaa-0000-4000-8000-000000000001', %d, '%s') IS NULL;\n"
                    % (layout, first // batch + 1, text))
-    for n in range(rows):
-        copy.write('sha256:%08d\t%s\n' % (n, json.dumps(body(n), separators=(",", ":"))))
 PY
 
 seconds() { python3 -c 'import time; print(time.monotonic())'; }
@@ -54,20 +62,22 @@ pushed=$(seconds)
   -c "\\copy plain FROM '$work/copy.csv'"
 copied=$(seconds)
 pages=$("${psql[@]}" -t -A "$member" <<SQL
-CREATE TEMP TABLE cursor_at AS SELECT '0'::xid8 AS xid, 0::bigint AS seq, 0 AS pages;
 DO \$\$
 DECLARE
-    last record;
+    cursor bigint := 0;
+    last bigint;
+    pages integer := 0;
 BEGIN
     LOOP
-        SELECT p.xid, p.seq INTO last FROM cursor_at c, terrovane.pull($layout, c.xid, c.seq, $page) p
-            ORDER BY p.xid DESC, p.seq DESC LIMIT 1;
-        EXIT WHEN NOT FOUND;
-        UPDATE cursor_at SET xid = last.xid, seq = last.seq, pages = pages + 1;
+        SELECT max(p.ord) INTO last FROM terrovane.pull($layout, cursor, $page) p;
+        EXIT WHEN last IS NULL;
+        cursor := last;
+        pages := pages + 1;
     END LOOP;
+    PERFORM set_config('bench.pages', pages::text, false);
 END
 \$\$;
-SELECT pages FROM cursor_at;
+SELECT current_setting('bench.pages');
 SQL
 )
 pulled=$(seconds)

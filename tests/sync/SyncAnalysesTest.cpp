@@ -251,7 +251,7 @@ TEST_F(SyncAnalysesTest, ADeletionOnOnePcReachesTheOthersAndIsNotUndone) {
     // The whole change log read again from its start brings the content back, and its deletion with it.
     const archive::Status rewound =
         Archive("ann").Run(archive::Archive::Access::Write, [](archive::Database& db) {
-            sync::Exec(db, "UPDATE sync_state SET value = '0' WHERE key IN ('cursor_xid', 'cursor_seq')");
+            sync::Exec(db, "UPDATE sync_state SET value = '0' WHERE key = 'cursor'");
             return archive::Status(archive::Done{});
         });
     ASSERT_TRUE(rewound.Ok());
@@ -302,7 +302,11 @@ TEST_F(SyncAnalysesTest, AnAnalysisThisProgramCannotKeepIsListedAndNothingOfItIs
         R"("soil_model_layers":[{"layer":0,"resistivity_ohm_m":"a lot"}]})";
     const std::string device = owner_->Query("SELECT gen_random_uuid()::text").Scalar();
     const pg::QueryResult pushed =
-        Push(*SignIn("cy"), device, 1, "[" + ContentChange("analysis", "forged", body) + "]");
+        Push(*SignIn("cy"), device, 1,
+             "[" +
+                 ContentChange("analysis", owner_->Query("SELECT encode(sha256('forged'), 'hex')").Scalar(),
+                               body) +
+                 "]");
     ASSERT_TRUE(pushed.Ok()) << pushed.Explained();
 
     const sync::SyncReport report = Sync("bob");

@@ -65,9 +65,8 @@ TEST_F(SyncBatchTest, ABatchKeptWithItsBodiesGoesAsItIsAndAReadOutNoLongerHeldIs
     // A batch as an earlier version kept it (the read-out's body in it) and one naming a row that is gone.
     const pg::QueryResult body = owner_->Query("SELECT key, body::text FROM terrovane.content");
     ASSERT_TRUE(body.Ok() && body.rows.size() == 1) << body.Explained();
-    const std::string legacy =
-        R"({"type":"content","kind":"readout","key":"legacy-key","site":null,"body":)" + *body.rows[0][1] +
-        "}";
+    const std::string legacy = R"({"type":"content","kind":"readout","key":")" + *body.rows[0][0] +
+                               R"(","site":null,"body":)" + *body.rows[0][1] + "}";
     const std::string gone =
         R"({"type":"content","kind":"readout","key":"gone-key","site":null,"ref":"999999"})";
     OnArchive("ann", [&](archive::Database& db) {
@@ -78,8 +77,9 @@ TEST_F(SyncBatchTest, ABatchKeptWithItsBodiesGoesAsItIsAndAReadOutNoLongerHeldIs
     ASSERT_EQ(report.error, sync::SyncError::None) << report.detail;
     EXPECT_EQ(report.rejected, 1);
     EXPECT_FALSE(report.inSync);
-    EXPECT_EQ(owner_->Query("SELECT body::text FROM terrovane.content WHERE key = 'legacy-key'").Scalar(),
-              *body.rows[0][1]);
+    EXPECT_EQ(
+        owner_->Query("SELECT body::text FROM terrovane.content WHERE key = $1", {*body.rows[0][0]}).Scalar(),
+        *body.rows[0][1]);
     EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.content WHERE key = 'gone-key'").Scalar(), "0");
     EXPECT_EQ(Query("ann", "SELECT kind, uuid FROM sync_rejected"), R"([["readout", "gone-key"]])");
     EXPECT_EQ(Query("ann", "SELECT count(*) FROM sync_batches"), "[[0]]");
@@ -104,15 +104,22 @@ std::string ByteaArray(const std::vector<std::string>& elements) {
     return bytes;
 }
 
+// The bytes a text of hex digits stands for.
+std::string Bytes(const std::string& hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    }
+    return bytes;
+}
+
 TEST_F(SyncBatchTest, TheServerMakesAReadOutWholeFromItsImageAndRefusesOneWhoseImageIsNotThere) {
-    const auto readOut = [](const std::string& key, int image) {
-        return R"({"type":"content","kind":"readout","key":")" + key +
-               R"(","site":null,"body":{"read_at":"2026-12-09T10:00","port":"COM3"},"image":)" +
-               std::to_string(image) + "}";
-    };
+    const TestReadOut one = MakeReadOut(*owner_, "2026-12-09T10:00", {1});
+    const TestReadOut two = MakeReadOut(*owner_, "2026-12-09T11:00", {2});
+    const TestReadOut three = MakeReadOut(*owner_, "2026-12-09T12:00", {3});
     const std::string changes =
-        "[" + readOut("k1", 1) + "," + readOut("k2", 3) + "," + readOut("k3", 2) + "]";
-    const std::string images = ByteaArray({std::string("\x01\xAB\x00", 3), "\xFF"});
+        "[" + ReadOutChange(one, 1) + "," + ReadOutChange(two, 3) + "," + ReadOutChange(three, 2) + "]";
+    const std::string images = ByteaArray({Bytes(one.imageHex), Bytes(three.imageHex)});
     const auto push = [&](pg::Connection& member) {
         return member.Query("SELECT terrovane.push($1, $2::uuid, 1, $3::jsonb, $4::bytea[])::text",
                             {std::to_string(team::kServerLayout), kDeviceA, changes, images},
@@ -123,13 +130,16 @@ TEST_F(SyncBatchTest, TheServerMakesAReadOutWholeFromItsImageAndRefusesOneWhoseI
     ASSERT_TRUE(answer.Ok()) << answer.Explained();
     EXPECT_EQ(JsonAt(*ann, answer.Scalar(), "{changes,0,outcome}"), "applied");
     EXPECT_EQ(JsonAt(*ann, answer.Scalar(), "{changes,1,outcome}"), "rejected");
-    EXPECT_EQ(JsonAt(*ann, answer.Scalar(), "{changes,1,sqlstate}"), "23502");
+    EXPECT_EQ(JsonAt(*ann, answer.Scalar(), "{changes,1,sqlstate}"), "22023");
     EXPECT_EQ(JsonAt(*ann, answer.Scalar(), "{changes,2,outcome}"), "applied");
     EXPECT_EQ(
-        owner_->Query("SELECT string_agg(key || '=' || body::text, ' ' ORDER BY key) FROM terrovane.content")
+        owner_
+            ->Query("SELECT string_agg(body->>'read_at' || '=' || (body->>'image' IN ($1, $2))::text, ' ' "
+                    "ORDER BY key) FROM terrovane.content",
+                    {one.imageHex, three.imageHex})
             .Scalar(),
-        R"(k1={"port": "COM3", "image": "01ab00", "read_at": "2026-12-09T10:00"} )"
-        R"(k3={"port": "COM3", "image": "ff", "read_at": "2026-12-09T10:00"})");
+        one.key < three.key ? "2026-12-09T10:00=true 2026-12-09T12:00=true"
+                            : "2026-12-09T12:00=true 2026-12-09T10:00=true");
     // Sent again (its answer lost): the same answer, nothing applied twice.
     const pg::QueryResult again = push(*ann);
     ASSERT_TRUE(again.Ok()) << again.Explained();

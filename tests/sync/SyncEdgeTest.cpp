@@ -77,7 +77,7 @@ TEST_F(SyncEdgeTest, APageReceivedTwiceChangesNothing) {
     StoreReadOut("ann", 4);
     SyncAll({"ann", "bob"});
     const std::string before = Shared("bob");
-    OnArchive(Archive("bob"), "UPDATE sync_state SET value = '0' WHERE key IN ('cursor_xid', 'cursor_seq')");
+    OnArchive(Archive("bob"), "UPDATE sync_state SET value = '0' WHERE key = 'cursor'");
     const sync::SyncReport again = Sync("bob");
     ASSERT_EQ(again.error, sync::SyncError::None) << again.detail;
     EXPECT_TRUE(again.inSync);
@@ -206,9 +206,9 @@ TEST_F(SyncEdgeTest, ADeleteNotSentYetIsNotUndoneByAChangeFromElsewhere) {
     std::string error;
     ASSERT_TRUE(archive::DeleteSite(Archive("ann"), site, error)) << error;
     // A rename made elsewhere arrives while the delete still waits to be sent.
-    const sync::PulledChange renamed{
-        "1",      "1", "field", "site", uuid, "name", uuid, "\"East yard\"", Stamp(NowMillis(), 0, kDeviceB),
-        "someone"};
+    const sync::PulledChange renamed{"1",      "field", "site",          uuid,
+                                     "name",   uuid,    "\"East yard\"", Stamp(NowMillis(), 0, kDeviceB),
+                                     "someone"};
     const archive::Status applied =
         Archive("ann").Run(archive::Archive::Access::Write, [&](archive::Database& db) -> archive::Status {
             sync::ApplyPage(Archive("ann"), db, {renamed});

@@ -16,9 +16,16 @@ namespace {
 
 class SyncRandomTest : public SyncTest {
   protected:
+    // A copy of an archive signs in as its original's login.
+    std::string LoginOf(const std::string& who) const { return who == "ann2" ? "ann" : who; }
+
     std::string ThroughProxy(const std::string& who) const {
         return "host=127.0.0.1 port=" + std::to_string(proxy_.Port()) + " dbname=" + db_.Name() +
-               " user=" + db_.Login(who) + " password=pw-" + who + " sslmode=disable";
+               " user=" + db_.Login(LoginOf(who)) + " password=pw-" + LoginOf(who) + " sslmode=disable";
+    }
+
+    std::string Direct(const std::string& who) const {
+        return db_.TcpConninfo(db_.Login(LoginOf(who)), "pw-" + LoginOf(who));
     }
 
     template <typename T>
@@ -192,6 +199,43 @@ TEST_F(SyncRandomTest, ThreeArchivesWithRandomWorkAndFaultsConverge) {
         }
     }
     ExpectConverged({"ann", "bob", "cy"});
+}
+
+// The same with the team changing on the way: cy starts as an inspector of no site (its edits of others'
+// sites are refused, then go again once it is made an admin), dee joins late with no site and is made an
+// admin later, ann's archive is copied and both copies go on, and bob once signs in on ann's archive.
+TEST_F(SyncRandomTest, ArchivesConvergeThroughRightsChangesLateMembersCopiesAndASecondLogin) {
+    Member("cy", team::MemberRole::Inspector, {});
+    Member("dee", team::MemberRole::Viewer, {});
+    std::vector<std::string> team = {"ann", "bob", "cy"};
+    ASSERT_EQ(Sync("dee").error, sync::SyncError::None);
+    for (int n = 0; n < 60; ++n) {
+        if (n == 20) {
+            Query("ann", "VACUUM INTO '" + ArchivePath("ann2") + "'");
+            team.push_back("ann2");
+        } else if (n == 30) {
+            Member("cy", team::MemberRole::Admin);
+            Member("dee", team::MemberRole::Admin);
+        } else if (n == 40) {
+            EXPECT_EQ(Sync("ann", Direct("bob")).error, sync::SyncError::OtherLogin);
+        }
+        const std::string& who = Pick(team);
+        Act(who, n);
+        if (n % 4 == 3) {
+            SyncMaybeBroken(Pick(team));
+        }
+    }
+    team.push_back("dee");
+    for (int round = 0; round < 3; ++round) {
+        for (const std::string& who : team) {
+            const sync::SyncReport report = Sync(who, Direct(who));
+            ASSERT_EQ(report.error, sync::SyncError::None) << who << ": " << report.detail;
+        }
+    }
+    for (const std::string& who : team) {
+        EXPECT_TRUE(Sync(who, Direct(who)).inSync) << who;
+    }
+    ExpectConverged({"ann", "bob", "cy", "ann2", "dee"});
 }
 
 }  // namespace

@@ -25,40 +25,9 @@ class TeamSyncTest : public TeamDatabase {
     }
 
     std::string Value(const std::string& id, const std::string& field) {
-        return ann_
+        return owner_
             ->Query("SELECT value #>> '{}' FROM terrovane.fields WHERE id = $1 AND field = $2", {id, field})
             .Scalar();
-    }
-
-    // The ids of the changes one pull page hands out after the cursor, as "kind:field" and the new cursor.
-    std::vector<std::string> Pull(pg::Connection& connection, std::string& xid, std::string& seq) {
-        const pg::QueryResult page = connection.Query(
-            "SELECT xid, seq, kind, coalesce(field, id) FROM terrovane.pull($1, $2::xid8, $3, 100)",
-            {std::to_string(team::kServerLayout), xid, seq});
-        EXPECT_TRUE(page.Ok()) << page.Explained();
-        std::vector<std::string> seen;
-        for (const auto& row : page.rows) {
-            xid = *row[0];
-            seq = *row[1];
-            seen.push_back(*row[2] + ":" + *row[3]);
-        }
-        return seen;
-    }
-
-    // Pulls until `count` changes came. The snapshot is the whole server's: a transaction of a test running
-    // beside this one holds every change after it back until it ends, as a busy server would.
-    std::vector<std::string> PullUntil(pg::Connection& connection, std::string& xid, std::string& seq,
-                                       std::size_t count) {
-        std::vector<std::string> seen;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (seen.size() < count && std::chrono::steady_clock::now() < deadline) {
-            const std::vector<std::string> page = Pull(connection, xid, seq);
-            seen.insert(seen.end(), page.begin(), page.end());
-            if (page.empty()) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-        }
-        return seen;
     }
 
     std::unique_ptr<pg::Connection> ann_;
@@ -66,17 +35,18 @@ class TeamSyncTest : public TeamDatabase {
 };
 
 TEST_F(TeamSyncTest, ABatchSentTwiceIsAppliedOnceAndAnsweredTheSame) {
+    const TestReadOut readOut = MakeReadOut(*owner_, "2026-05-04T10:00:00", {1, 2});
     const std::string batch =
         "[" + FieldChange("site", kSiteNorth, kSiteNorth, "name", "\"North\"", Stamp(1000, 0, kDeviceA)) +
-        "," + ContentChange("readout", "sha256:abc", R"({"image":"AAAA"})") + "]";
-    const pg::QueryResult first = Push(*ann_, kDeviceA, 1, batch);
+        "," + ReadOutChange(readOut, 1) + "]";
+    const pg::QueryResult first = PushImages(*ann_, kDeviceA, 1, batch, {readOut.imageHex});
     ASSERT_TRUE(first.Ok()) << first.Explained();
     EXPECT_EQ(JsonAt(*ann_, first.Scalar(), "{status}"), "applied");
     const std::string audited = Count("audit");
     const std::string logged = Count("changes");
 
     // The answer was lost on the way: the client sends the batch again and gets the same answer.
-    const pg::QueryResult again = Push(*ann_, kDeviceA, 1, batch);
+    const pg::QueryResult again = PushImages(*ann_, kDeviceA, 1, batch, {readOut.imageHex});
     ASSERT_TRUE(again.Ok());
     EXPECT_EQ(again.Scalar(), first.Scalar());
     EXPECT_EQ(Count("audit"), audited);
@@ -84,7 +54,7 @@ TEST_F(TeamSyncTest, ABatchSentTwiceIsAppliedOnceAndAnsweredTheSame) {
 
     // The same read-out from another PC is known already, never a conflict.
     const pg::QueryResult other =
-        Push(*bob_, kDeviceB, 1, "[" + ContentChange("readout", "sha256:abc", R"({"image":"AAAA"})") + "]");
+        PushImages(*bob_, kDeviceB, 1, "[" + ReadOutChange(readOut, 1) + "]", {readOut.imageHex});
     EXPECT_EQ(JsonAt(*bob_, other.Scalar(), "{changes,0,outcome}"), "known");
     EXPECT_EQ(Count("content"), "1");
 }
@@ -107,7 +77,10 @@ TEST_F(TeamSyncTest, ABatchAfterAGapIsRefusedWithTheNumberExpected) {
 TEST_F(TeamSyncTest, TheLaterStampWinsEachFieldAndTheLoserIsKept) {
     const std::string base = Stamp(1000, 0, kDeviceA);
     ASSERT_TRUE(Push(*ann_, kDeviceA, 1,
-                     "[" + FieldChange("point", kPoint, kSiteNorth, "name", "\"Rod\"", base) + "," +
+                     "[" + FieldChange("site", kSiteNorth, kSiteNorth, "name", "\"North\"", base) + "," +
+                         FieldChange("point", kPoint, kSiteNorth, "site",
+                                     "\"" + std::string(kSiteNorth) + "\"", base) +
+                         "," + FieldChange("point", kPoint, kSiteNorth, "name", "\"Rod\"", base) + "," +
                          FieldChange("point", kPoint, kSiteNorth, "limit_ohm", "10", base) + "]")
                     .Ok());
     // Both PCs changed the name offline from the same base; Bob later. Ann also changed the limit alone.
@@ -127,7 +100,7 @@ TEST_F(TeamSyncTest, TheLaterStampWinsEachFieldAndTheLoserIsKept) {
     EXPECT_EQ(Value(kPoint, "name"), "Rod B");
     EXPECT_EQ(Value(kPoint, "limit_ohm"), "5");
     const pg::QueryResult conflicts =
-        ann_->Query("SELECT field, kept_value #>> '{}', lost_value #>> '{}' FROM terrovane.conflicts");
+        owner_->Query("SELECT field, kept_value #>> '{}', lost_value #>> '{}' FROM terrovane.conflicts");
     ASSERT_EQ(conflicts.rows.size(), 1u);
     EXPECT_EQ(conflicts.rows[0][0], "name");
     EXPECT_EQ(conflicts.rows[0][1], "Rod B");
@@ -153,7 +126,7 @@ TEST_F(TeamSyncTest, AStampFarAheadOfTheServersClockIsClampedAndSaidSo) {
                                                         Stamp(NowMillis() + days, 0, kDeviceA)) +
                                             "]");
     EXPECT_EQ(JsonAt(*ann_, answer.Scalar(), "{changes,0,outcome}"), "clamped") << answer.Scalar();
-    const std::string stored = ann_->Query("SELECT stamp FROM terrovane.fields").Scalar();
+    const std::string stored = owner_->Query("SELECT stamp FROM terrovane.fields").Scalar();
     EXPECT_LE(std::stoll(stored.substr(0, 15)), NowMillis() + 1000);
     // So a later edit from a PC with a true clock still wins.
     Push(*bob_, kDeviceB, 1,
@@ -169,7 +142,7 @@ TEST_F(TeamSyncTest, AStampFarAheadOfTheServersClockIsClampedAndSaidSo) {
     EXPECT_EQ(JsonAt(*ann_, bad.Scalar(), "{changes,0,outcome}"), "rejected");
 }
 
-TEST_F(TeamSyncTest, PullNeverSkipsAChangeWhoseTransactionCommitsLate) {
+TEST_F(TeamSyncTest, TheLogIsInCommitOrderSoPullNeverSkipsAChangeThatCommitsLate) {
     auto reader = SignIn("ann");
     ASSERT_TRUE(
         Push(*ann_, kDeviceA, 1,
@@ -177,26 +150,43 @@ TEST_F(TeamSyncTest, PullNeverSkipsAChangeWhoseTransactionCommitsLate) {
                  FieldChange("site", kSiteNorth, kSiteNorth, "name", "\"first\"", Stamp(1000, 0, kDeviceA)) +
                  "]")
             .Ok());
-    // Ann's second batch takes its transaction id and stays open while Bob's commits.
+    // Ann's second batch stays open; Bob's push waits for it, so its change comes after Ann's in the log.
     ASSERT_TRUE(ann_->Query("BEGIN").Ok());
-    ASSERT_TRUE(ann_->Query("SELECT pg_current_xact_id()").Ok());
     ASSERT_TRUE(
         Push(*ann_, kDeviceA, 2,
              "[" + FieldChange("site", kSiteNorth, kSiteNorth, "late", "1", Stamp(2000, 0, kDeviceA)) + "]")
             .Ok());
-    ASSERT_TRUE(
-        Push(*bob_, kDeviceB, 1,
-             "[" + FieldChange("site", kSiteNorth, kSiteNorth, "early", "2", Stamp(3000, 0, kDeviceB)) + "]")
-            .Ok());
-
-    std::string xid = "0";
-    std::string seq = "0";
-    EXPECT_EQ(PullUntil(*reader, xid, seq, 1), std::vector<std::string>{"site:name"});
-    // Bob's committed change waits behind Ann's open transaction rather than moving the cursor past it.
-    EXPECT_TRUE(Pull(*reader, xid, seq).empty());
+    std::thread bob([this] {
+        EXPECT_TRUE(
+            Push(*bob_, kDeviceB, 1,
+                 "[" + FieldChange("site", kSiteNorth, kSiteNorth, "early", "2", Stamp(3000, 0, kDeviceB)) +
+                     "]")
+                .Ok());
+    });
+    std::string cursor = "0";
+    EXPECT_EQ(PullPage(*reader, cursor), std::vector<std::string>{"site:name"});
+    EXPECT_TRUE(PullPage(*reader, cursor).empty());
     ASSERT_TRUE(ann_->Query("COMMIT").Ok());
-    EXPECT_EQ(PullUntil(*reader, xid, seq, 2), (std::vector<std::string>{"site:late", "site:early"}));
-    EXPECT_TRUE(Pull(*reader, xid, seq).empty());
+    bob.join();
+    EXPECT_EQ(PullPage(*reader, cursor), (std::vector<std::string>{"site:late", "site:early"}));
+    EXPECT_TRUE(PullPage(*reader, cursor).empty());
+}
+
+TEST_F(TeamSyncTest, AnOpenTransactionInAnotherDatabaseNeverHoldsThePullBack) {
+    // Another application's transaction on the same server, that has written (it holds a transaction id).
+    auto elsewhere =
+        MustOpen("host=" + RunningServer().socketFolder + " port=" + std::to_string(RunningServer().port) +
+                 " dbname=postgres user=postgres");
+    ASSERT_TRUE(elsewhere->Query("BEGIN").Ok());
+    ASSERT_TRUE(elsewhere->Query("SELECT pg_current_xact_id()").Ok());
+    ASSERT_TRUE(
+        Push(*ann_, kDeviceA, 1,
+             "[" + FieldChange("site", kSiteNorth, kSiteNorth, "name", "\"N\"", Stamp(1000, 0, kDeviceA)) +
+                 "]")
+            .Ok());
+    std::string cursor = "0";
+    EXPECT_EQ(PullPage(*bob_, cursor), std::vector<std::string>{"site:name"});
+    ASSERT_TRUE(elsewhere->Query("ROLLBACK").Ok());
 }
 
 TEST_F(TeamSyncTest, AClientOfAnotherLayoutIsToldWhichSideToUpdateAndNothingIsApplied) {
@@ -211,12 +201,11 @@ TEST_F(TeamSyncTest, AClientOfAnotherLayoutIsToldWhichSideToUpdateAndNothingIsAp
     EXPECT_EQ(Count("fields"), "0");
     EXPECT_EQ(Count("batches"), "0");
 
-    const pg::QueryResult older = ann_->Query("SELECT * FROM terrovane.pull(0, '0', 0, 10)");
+    const pg::QueryResult older = ann_->Query("SELECT * FROM terrovane.pull(0, 0, 10)");
     EXPECT_FALSE(older.Ok());
     EXPECT_NE(older.message.find("update this program"), std::string::npos) << older.message;
-    const pg::QueryResult ahead = ann_->Query("SELECT * FROM terrovane.pull($1, '0', 0, 10)", {newer});
-    EXPECT_NE(ahead.message.find("the office updates the server's schema"), std::string::npos)
-        << ahead.message;
+    const pg::QueryResult ahead = ann_->Query("SELECT * FROM terrovane.pull($1, 0, 10)", {newer});
+    EXPECT_NE(ahead.message.find("terrovane-cli team upgrade"), std::string::npos) << ahead.message;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "SchemaSetup.h"
 #include "ServerSchema.h"
 #include "TestServer.h"
+#include "TextArray.h"
 
 namespace terrovane::testing {
 
@@ -78,6 +79,104 @@ inline pg::QueryResult Push(pg::Connection& connection, const std::string& devic
 // One value out of a JSON text by its path ("{changes,0,outcome}").
 inline std::string JsonAt(pg::Connection& connection, const std::string& json, const std::string& path) {
     return connection.Query("SELECT $1::jsonb #>> $2::text[]", {json, path}).Scalar();
+}
+
+// One slot's 72 bytes as the instrument sends a stored result (markers and the valid mark in place), made
+// different by `seed`; in hex.
+inline std::string PacketHex(int seed) {
+    static const char* const kHex = "0123456789abcdef";
+    std::string hex;
+    for (int i = 0; i < 72; ++i) {
+        int byte = (seed * 31 + i * 7) & 0xFF;
+        if (i == 0 || i == 68) {
+            byte = 'O';
+        } else if (i == 1 || i == 69) {
+            byte = 'K';
+        } else if (i == 67) {
+            byte = 'U';
+        }
+        hex += kHex[byte >> 4];
+        hex += kHex[byte & 0x0F];
+    }
+    return hex;
+}
+
+// A read-out whose first slots hold the results of the seeds, the rest empty.
+struct TestReadOut {
+    std::string readAt;
+    std::string port = "/dev/ttyUSB0";
+    std::string imageHex;
+    std::string key;
+    std::vector<std::string> resultKeys;
+};
+
+// Made with the server's digest, as an archive makes its keys.
+inline TestReadOut MakeReadOut(pg::Connection& connection, const std::string& readAt,
+                               const std::vector<int>& seeds) {
+    TestReadOut readOut;
+    readOut.readAt = readAt;
+    for (const int seed : seeds) {
+        readOut.imageHex += PacketHex(seed);
+        readOut.resultKeys.push_back(
+            connection.Query("SELECT encode(sha256(decode($1, 'hex')), 'hex')", {PacketHex(seed)}).Scalar());
+    }
+    readOut.imageHex += std::string(2 * 72 * (100 - seeds.size()), '0');
+    readOut.key = connection
+                      .Query("SELECT encode(sha256(convert_to($1, 'UTF8') || decode($2, 'hex')), 'hex')",
+                             {readOut.readAt + "\n" + readOut.port + "\n", readOut.imageHex})
+                      .Scalar();
+    return readOut;
+}
+
+// The read-out's content change, its image the `image`-th of the push's images.
+inline std::string ReadOutChange(const TestReadOut& readOut, int image) {
+    return R"({"type":"content","kind":"readout","key":")" + readOut.key +
+           R"(","site":null,"body":{"read_at":")" + readOut.readAt + R"(","port":")" + readOut.port +
+           R"("},"image":)" + std::to_string(image) + "}";
+}
+
+// A push with images (hex), as the archives send read-outs.
+inline pg::QueryResult PushImages(pg::Connection& connection, const std::string& device, long long batch,
+                                  const std::string& changesJson, const std::vector<std::string>& imagesHex) {
+    return connection.Query(
+        "SELECT terrovane.push($1, $2::uuid, $3::bigint, $4::jsonb, (SELECT array_agg(decode(h, 'hex') ORDER "
+        "BY n) FROM unnest($5::text[]) WITH ORDINALITY AS u(h, n))::bytea[])",
+        {std::to_string(team::kServerLayout), device, std::to_string(batch), changesJson,
+         pg::TextArray(imagesHex)});
+}
+
+// The id an archive gives a result's assignment or note ("assignment:result:<key>", "note:result:<key>").
+inline std::string DerivedId(pg::Connection& owner, const std::string& name) {
+    return owner.Query("SELECT terrovane.derived_uuid($1)::text", {name}).Scalar();
+}
+
+// A new point's fields, its site among them.
+inline std::string PointChanges(const std::string& point, const std::string& site, const std::string& name,
+                                const std::string& stamp) {
+    return FieldChange("point", point, site, "site", "\"" + site + "\"", stamp) + "," +
+           FieldChange("point", point, site, "name", "\"" + name + "\"", stamp);
+}
+
+// A result assigned to a point.
+inline std::string AssignmentChanges(pg::Connection& owner, const std::string& resultKey,
+                                     const std::string& point, const std::string& stamp) {
+    const std::string id = DerivedId(owner, "assignment:result:" + resultKey);
+    return FieldChange("assignment", id, "", "result", "\"" + resultKey + "\"", stamp) + "," +
+           FieldChange("assignment", id, "", "point", point.empty() ? "null" : "\"" + point + "\"", stamp);
+}
+
+// The rows of a pull page after `cursor` as "kind:field-or-id", moving the cursor.
+inline std::vector<std::string> PullPage(pg::Connection& connection, std::string& cursor) {
+    const pg::QueryResult page =
+        connection.Query("SELECT ord, kind, coalesce(field, id) FROM terrovane.pull($1, $2::bigint, 1000)",
+                         {std::to_string(team::kServerLayout), cursor});
+    EXPECT_TRUE(page.Ok()) << page.Explained();
+    std::vector<std::string> seen;
+    for (const auto& row : page.rows) {
+        cursor = *row[0];
+        seen.push_back(*row[1] + ":" + *row[2]);
+    }
+    return seen;
 }
 
 inline constexpr const char* kDeviceA = "aaaaaaaa-0000-4000-8000-000000000001";

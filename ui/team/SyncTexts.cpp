@@ -31,12 +31,17 @@ QString SyncErrorText(sync::SyncError error) {
                                                "program; nothing was changed.");
         case sync::SyncError::UpdateServer:
             return QCoreApplication::translate("SyncErrors",
-                                               "The team server is older than this program. The office "
-                                               "updates the server; nothing was changed.");
+                                               "The team server is older than this program. Its owner "
+                                               "runs \"terrovane-cli team upgrade\"; nothing was changed.");
         case sync::SyncError::OtherServer:
             return QCoreApplication::translate("SyncErrors",
                                                "This archive syncs with another team server; nothing was "
                                                "changed.");
+        case sync::SyncError::OtherLogin:
+            return QCoreApplication::translate("SyncErrors",
+                                               "This archive belongs to another login of the team. Sign in "
+                                               "as the login that synced it first, or start a new archive "
+                                               "for this login; nothing was changed.");
         case sync::SyncError::ArchiveFailed:
             return QCoreApplication::translate("SyncErrors", "The archive could not be read or written.");
         case sync::SyncError::ServerFailed:

@@ -1,16 +1,5 @@
-#pragma once
+-- The team schema as `team init` made it at layout 3 (commit 6448835).
 
-// The statements of the server's schema, in the order they run. Everything lives in the schema
-// `terrovane`; the owner of the database runs them once (team init) and never syncs as that owner, since an
-// owner passes by row-level security.
-
-namespace terrovane::team {
-
-// Mutable things (sites, points, labels, notes, assignments, limits, stored analyses) are kept field by
-// field, each field with the hybrid-clock stamp of the change that set it ("001733745600123-00002-<device>"
-// sorts as the stamps do), so two PCs that changed different fields of one thing both keep theirs.
-// Read-outs, results and analyses never change: they are known by their content's key and inserted once.
-inline constexpr const char* kTablesSql = R"sql(
 CREATE SCHEMA terrovane;
 
 CREATE TABLE terrovane.meta (
@@ -114,11 +103,7 @@ CREATE TABLE terrovane.audit (
     old_value jsonb,
     new_value jsonb
 );
-)sql";
 
-// The member's role for what runs as the schema's owner (the triggers, the batches' rule), and the new
-// site an inspector brings, which makes it that site's member.
-inline constexpr const char* kRightsSql = R"sql(
 CREATE FUNCTION terrovane.role_of(who name) RETURNS text
 LANGUAGE sql STABLE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
 AS $$ SELECT role FROM terrovane.members WHERE login = who $$;
@@ -140,13 +125,7 @@ END
 $$;
 CREATE TRIGGER fields_register_site AFTER INSERT OR UPDATE OF site ON terrovane.fields
     FOR EACH ROW EXECUTE FUNCTION terrovane.register_site();
-)sql";
 
-// Every change is logged with the id of the transaction that made it. A reader is handed only rows of
-// transactions older than the oldest one still running, in (transaction, order) order, so a transaction
-// that commits after a later one is never skipped by a cursor that moved past it. The audit keeps who,
-// which device, when, and the old and new value.
-inline constexpr const char* kChangeLogSql = R"sql(
 CREATE TABLE terrovane.changes (
     seq bigint GENERATED ALWAYS AS IDENTITY,
     xid xid8 NOT NULL DEFAULT pg_current_xact_id(),
@@ -284,11 +263,7 @@ BEGIN
     LIMIT page_size;
 END
 $$;
-)sql";
 
-// Push: one batch of a device in one transaction. Each change is applied in a savepoint of its own, so
-// one the rights or a constraint refuse is answered as rejected and the others go on.
-inline constexpr const char* kPushSql = R"sql(
 CREATE FUNCTION terrovane.now_millis() RETURNS bigint
 LANGUAGE sql VOLATILE AS $$ SELECT (extract(epoch FROM clock_timestamp()) * 1000)::bigint $$;
 
@@ -465,11 +440,7 @@ BEGIN
     RETURN answer;
 END
 $$;
-)sql";
 
-// Membership, run by the owner through `team member add` and `team member remove`. The login is made
-// with the SCRAM verifier the client computed, so the password itself never reaches the server.
-inline constexpr const char* kMembersSql = R"sql(
 CREATE FUNCTION terrovane.team_role() RETURNS name
 LANGUAGE sql STABLE AS $$ SELECT value::name FROM terrovane.meta WHERE key = 'team_role' $$;
 
@@ -557,43 +528,65 @@ LANGUAGE sql STABLE AS $$
            (SELECT count(*) FROM terrovane.member_sites WHERE member_sites.login = current_user),
            (SELECT value::integer FROM terrovane.meta WHERE key = 'layout')
 $$;
-)sql";
 
-// Who may read and write what, as the policies' conditions. Viewers and inspectors read the sites they are
-// members of and what belongs to no site; inspectors write the same and a site the server does not know
-// yet (which makes them its member); admins read and write everything. Written as subqueries rather than
-// functions so the server looks the member up once per statement, not once per row.
-inline constexpr const char* kReadRule = R"sql((
+ALTER TABLE terrovane.fields ENABLE ROW LEVEL SECURITY;
+CREATE POLICY fields_read ON terrovane.fields FOR SELECT USING ((
     (SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'admin'
     OR ((SELECT m.role FROM terrovane.members m WHERE m.login = current_user) IS NOT NULL
         AND (site IS NULL
-             OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)))))sql";
-inline constexpr const char* kWriteRule = R"sql((
+             OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)))));
+CREATE POLICY fields_add ON terrovane.fields FOR INSERT WITH CHECK ((
     (SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'admin'
     OR ((SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'inspector'
         AND (site IS NULL
              OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)
-             OR NOT EXISTS (SELECT 1 FROM terrovane.known_sites k WHERE k.id = site)))))sql";
-
-// READ_RULE and WRITE_RULE stand for the two conditions above.
-inline constexpr const char* kPoliciesSql = R"sql(
-ALTER TABLE terrovane.fields ENABLE ROW LEVEL SECURITY;
-CREATE POLICY fields_read ON terrovane.fields FOR SELECT USING (READ_RULE);
-CREATE POLICY fields_add ON terrovane.fields FOR INSERT WITH CHECK (WRITE_RULE);
+             OR NOT EXISTS (SELECT 1 FROM terrovane.known_sites k WHERE k.id = site)))));
 CREATE POLICY fields_change ON terrovane.fields FOR UPDATE
-    USING (WRITE_RULE) WITH CHECK (WRITE_RULE);
+    USING ((
+    (SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'admin'
+    OR ((SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'inspector'
+        AND (site IS NULL
+             OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)
+             OR NOT EXISTS (SELECT 1 FROM terrovane.known_sites k WHERE k.id = site))))) WITH CHECK ((
+    (SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'admin'
+    OR ((SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'inspector'
+        AND (site IS NULL
+             OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)
+             OR NOT EXISTS (SELECT 1 FROM terrovane.known_sites k WHERE k.id = site)))));
 
 ALTER TABLE terrovane.content ENABLE ROW LEVEL SECURITY;
-CREATE POLICY content_read ON terrovane.content FOR SELECT USING (READ_RULE);
-CREATE POLICY content_add ON terrovane.content FOR INSERT WITH CHECK (WRITE_RULE);
+CREATE POLICY content_read ON terrovane.content FOR SELECT USING ((
+    (SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'admin'
+    OR ((SELECT m.role FROM terrovane.members m WHERE m.login = current_user) IS NOT NULL
+        AND (site IS NULL
+             OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)))));
+CREATE POLICY content_add ON terrovane.content FOR INSERT WITH CHECK ((
+    (SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'admin'
+    OR ((SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'inspector'
+        AND (site IS NULL
+             OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)
+             OR NOT EXISTS (SELECT 1 FROM terrovane.known_sites k WHERE k.id = site)))));
 
 ALTER TABLE terrovane.conflicts ENABLE ROW LEVEL SECURITY;
-CREATE POLICY conflicts_read ON terrovane.conflicts FOR SELECT USING (READ_RULE);
+CREATE POLICY conflicts_read ON terrovane.conflicts FOR SELECT USING ((
+    (SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'admin'
+    OR ((SELECT m.role FROM terrovane.members m WHERE m.login = current_user) IS NOT NULL
+        AND (site IS NULL
+             OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)))));
 CREATE POLICY conflicts_add ON terrovane.conflicts FOR INSERT
-    WITH CHECK (WRITE_RULE);
+    WITH CHECK ((
+    (SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'admin'
+    OR ((SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'inspector'
+        AND (site IS NULL
+             OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)
+             OR NOT EXISTS (SELECT 1 FROM terrovane.known_sites k WHERE k.id = site)))));
 
 ALTER TABLE terrovane.changes ENABLE ROW LEVEL SECURITY;
-CREATE POLICY changes_read ON terrovane.changes FOR SELECT USING (READ_RULE);
+CREATE POLICY changes_read ON terrovane.changes FOR SELECT USING ((
+    (SELECT m.role FROM terrovane.members m WHERE m.login = current_user) = 'admin'
+    OR ((SELECT m.role FROM terrovane.members m WHERE m.login = current_user) IS NOT NULL
+        AND (site IS NULL
+             OR site IN (SELECT s.site FROM terrovane.member_sites s WHERE s.login = current_user)))));
 
 ALTER TABLE terrovane.batches ENABLE ROW LEVEL SECURITY;
 CREATE POLICY batches_own ON terrovane.batches
@@ -603,11 +596,7 @@ CREATE POLICY batches_own ON terrovane.batches
 ALTER TABLE terrovane.audit ENABLE ROW LEVEL SECURITY;
 CREATE POLICY audit_read ON terrovane.audit FOR SELECT
     USING (login = current_user OR terrovane.role_of(current_user) = 'admin');
-)sql";
 
-// The team's group role is named after the database, so two team databases on one server keep their
-// members apart. Only its members may connect; the membership functions are the owner's alone.
-inline constexpr const char* kGrantsSql = R"sql(
 DO $$
 DECLARE
     team name := left(current_database(), 50) || '_team';
@@ -639,6 +628,5 @@ BEGIN
                    terrovane.team_role());
 END
 $$;
-)sql";
 
-}  // namespace terrovane::team
+INSERT INTO terrovane.meta (key, value) VALUES ('layout', '3');

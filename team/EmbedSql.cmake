@@ -1,0 +1,31 @@
+# Writes the server's SQL files into one C++ header, each file a raw string in the order given, so the
+# program carries its schema. Run with
+#   cmake -DOUTPUT=<header> -DSTEPS=<a.sql|b.sql> -DFUNCTIONS=<c.sql|...> -DGRANTS=<g.sql> -P EmbedSql.cmake
+cmake_minimum_required(VERSION 3.25)
+
+function(tv_sql_array name given out)
+  string(REPLACE "|" ";" files "${given}")
+  set(text "inline constexpr SqlFile ${name}[] = {\n")
+  foreach(file IN LISTS files)
+    file(READ ${file} body)
+    if(body MATCHES "\\)tvsql\"")
+      message(FATAL_ERROR "${file} holds the raw string's end mark")
+    endif()
+    get_filename_component(base ${file} NAME)
+    string(APPEND text "    {\"${base}\", R\"tvsql(${body})tvsql\"},\n")
+  endforeach()
+  string(APPEND text "};\n")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+tv_sql_array(kLayoutSteps "${STEPS}" steps)
+tv_sql_array(kFunctionFiles "${FUNCTIONS}" functions)
+file(READ ${GRANTS} grants)
+set(header "// Made by team/EmbedSql.cmake from team/sql/: edit the .sql files, not this.\n#pragma once\n\n")
+string(APPEND header "namespace terrovane::team {\n\nstruct SqlFile {\n    const char* name;\n    const char* text;\n};\n\n")
+string(APPEND header "// The layout steps, the first making layout 1, each next one making the layout after.\n${steps}\n")
+string(APPEND header "// The functions and triggers, re-runnable after any step.\n${functions}\n")
+string(APPEND header "// Who may do what, re-runnable.\ninline constexpr const char* kGrantsSql = R\"tvsql(${grants})tvsql\";\n\n}  // namespace terrovane::team\n")
+file(WRITE ${OUTPUT}.new "${header}")
+file(COPY_FILE ${OUTPUT}.new ${OUTPUT} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUTPUT}.new)
