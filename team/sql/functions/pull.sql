@@ -2,19 +2,6 @@
 -- change's current value is handed out, not the one logged: a row moved to a site the member may not read
 -- is not shown, nor who changed it.
 
--- Whether the member may read a read-out: its sender and admins always, others when one of its results
--- is assigned to a site of theirs.
-CREATE OR REPLACE FUNCTION terrovane.may_read_readout(member text, sites uuid[], who name, readout_key text,
-                                                     sender name) RETURNS boolean
-LANGUAGE sql STABLE SET search_path = pg_catalog, pg_temp
-AS $$
-    SELECT member = 'admin' OR sender = who
-           OR EXISTS (SELECT 1 FROM terrovane.readout_results r
-                      JOIN terrovane.fields a ON a.kind = 'assignment' AND a.field = 'result'
-                                             AND a.value = to_jsonb(r.result)
-                      WHERE r.readout = readout_key AND a.site = ANY (sites))
-$$;
-
 CREATE OR REPLACE FUNCTION terrovane.pull(client_layout integer, after_ord bigint, page_size integer)
 RETURNS TABLE (ord bigint, source text, kind text, id text, field text, site uuid, value jsonb, stamp text,
                changed_by name)
@@ -30,6 +17,11 @@ BEGIN
     member := terrovane.member_role();
     sites := terrovane.sites_of(who);
     RETURN QUERY
+    -- The read-outs one of whose results is assigned to a site of the member's, found once for the page.
+    WITH visible AS MATERIALIZED (
+        SELECT DISTINCT r.readout FROM terrovane.fields a
+        JOIN terrovane.readout_results r ON r.result = a.value #>> '{}'
+        WHERE member <> 'admin' AND a.kind = 'assignment' AND a.field = 'result' AND a.site = ANY (sites))
     SELECT c.ord, c.source, c.kind, c.id, c.field,
            CASE c.source WHEN 'field' THEN f.site WHEN 'content' THEN k.site ELSE x.site END,
            CASE c.source WHEN 'field' THEN f.value WHEN 'content' THEN NULL
@@ -42,13 +34,14 @@ BEGIN
     LEFT JOIN terrovane.fields f
         ON c.source = 'field' AND f.kind = c.kind AND f.id = terrovane.as_uuid(c.id) AND f.field = c.field
     LEFT JOIN terrovane.content k ON c.source = 'content' AND k.kind = c.kind AND k.key = c.id
+    LEFT JOIN visible v ON c.source = 'content' AND c.kind = 'readout' AND v.readout = c.id
     LEFT JOIN terrovane.conflicts x
         ON c.source = 'conflict' AND x.seq = CASE WHEN c.id ~ '^[0-9]{1,18}$' THEN c.id::bigint END
     WHERE c.ord > after_ord AND (c.for_login IS NULL OR c.for_login = who)
       AND CASE c.source
           WHEN 'field' THEN f.kind IS NOT NULL AND terrovane.may_read(member, sites, who, f.site, f.changed_by)
           WHEN 'content' THEN k.kind IS NOT NULL AND CASE k.kind
-              WHEN 'readout' THEN terrovane.may_read_readout(member, sites, who, k.key, k.added_by)
+              WHEN 'readout' THEN member = 'admin' OR k.added_by = who OR v.readout IS NOT NULL
               ELSE terrovane.may_read(member, sites, who, k.site, k.added_by) END
           ELSE x.seq IS NOT NULL AND (terrovane.may_read(member, sites, who, x.site, x.kept_by)
                                       OR terrovane.may_read(member, sites, who, x.site, x.lost_by)) END
@@ -67,24 +60,14 @@ AS $$
       AND c.ord <= coalesce((SELECT m.value::bigint FROM terrovane.meta m WHERE m.key = 'old_cursors_until'), 0)
 $$;
 
--- A read-out's image as the member may see it: whole for its sender and admins, else with the slots of
--- results assigned to sites the member may not read (or to none) blank, as an instrument's empty slot.
-CREATE OR REPLACE FUNCTION terrovane.readout_image_for(member text, sites uuid[], who name, readout_key text,
-                                                      sender name, image_hex text) RETURNS text
-LANGUAGE sql STABLE SET search_path = pg_catalog, pg_temp
+-- A read-out's image with every slot but the given ones blank, as an instrument's empty slot.
+CREATE OR REPLACE FUNCTION terrovane.blanked_image(image_hex text, shown integer[]) RETURNS text
+LANGUAGE sql IMMUTABLE SET search_path = pg_catalog, pg_temp
 AS $$
-    SELECT CASE WHEN member = 'admin' OR sender = who THEN image_hex
-           ELSE (SELECT encode(string_agg(
-                     CASE WHEN visible.slot IS NOT NULL
-                          THEN substring(i.image FROM s.slot * 72 + 1 FOR 72)
-                          ELSE decode(repeat('00', 72), 'hex') END, ''::bytea ORDER BY s.slot), 'hex')
-                 FROM (SELECT decode(image_hex, 'hex') AS image OFFSET 0) i
-                 CROSS JOIN generate_series(0, 99) AS s(slot)
-                 LEFT JOIN (SELECT DISTINCT r.slot FROM terrovane.readout_results r
-                            JOIN terrovane.fields a ON a.kind = 'assignment' AND a.field = 'result'
-                                                   AND a.value = to_jsonb(r.result)
-                            WHERE r.readout = readout_key AND a.site = ANY (sites)) visible
-                     ON visible.slot = s.slot) END
+    SELECT encode(string_agg(CASE WHEN s.slot = ANY (shown) THEN substring(i.image FROM s.slot * 72 + 1 FOR 72)
+                                  ELSE decode(repeat('00', 72), 'hex') END, ''::bytea ORDER BY s.slot), 'hex')
+    FROM (SELECT decode(image_hex, 'hex') AS image OFFSET 0) i
+    CROSS JOIN generate_series(0, 99) AS s(slot)
 $$;
 
 -- The bodies of content the member may read, by key; at most 5000 keys, each a digest in hex.
@@ -104,15 +87,22 @@ BEGIN
     IF coalesce(cardinality(wanted), 0) > 5000 THEN
         RAISE EXCEPTION USING ERRCODE = '54000', MESSAGE = 'at most 5000 bodies at once';
     END IF;
+    -- A read-out goes whole to its sender and the admins; to others with the slots of results assigned
+    -- to their sites only (none such: not at all).
     RETURN QUERY
+    WITH shown AS MATERIALIZED (
+        SELECT r.readout, array_agg(DISTINCT r.slot) AS slots FROM terrovane.readout_results r
+        JOIN terrovane.fields a ON a.kind = 'assignment' AND a.field = 'result' AND a.value = to_jsonb(r.result)
+        WHERE member <> 'admin' AND r.readout = ANY (wanted) AND a.site = ANY (sites)
+        GROUP BY r.readout)
     SELECT k.kind, k.key,
-           CASE WHEN k.kind = 'readout' AND k.body ? 'image'
-                THEN jsonb_set(k.body, '{image}', to_jsonb(terrovane.readout_image_for(
-                                   member, sites, who, k.key, k.added_by, k.body->>'image')))
+           CASE WHEN k.kind = 'readout' AND k.body ? 'image' AND member <> 'admin' AND k.added_by <> who
+                THEN jsonb_set(k.body, '{image}', to_jsonb(terrovane.blanked_image(k.body->>'image', v.slots)))
                 ELSE k.body END
     FROM terrovane.content k
+    LEFT JOIN shown v ON k.kind = 'readout' AND v.readout = k.key
     WHERE k.key = ANY (wanted) AND terrovane.is_content_key(k.key)
-      AND CASE k.kind WHEN 'readout' THEN terrovane.may_read_readout(member, sites, who, k.key, k.added_by)
+      AND CASE k.kind WHEN 'readout' THEN member = 'admin' OR k.added_by = who OR v.readout IS NOT NULL
                       ELSE terrovane.may_read(member, sites, who, k.site, k.added_by) END;
 END
 $$;
