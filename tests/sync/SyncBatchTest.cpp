@@ -1,6 +1,8 @@
 // How a batch is kept and sent: the archive keeps a read-out named by its row, the server receives it with
 // its image; a batch an earlier version kept with its bodies goes as it is; a read-out no longer held is
 // refused alone. And the statements the sync prepares once per unit of work.
+#include <charconv>
+
 #include "FaultProxy.h"
 #include "LocalSql.h"
 #include "SyncFixture.h"
@@ -108,7 +110,9 @@ std::string ByteaArray(const std::vector<std::string>& elements) {
 std::string Bytes(const std::string& hex) {
     std::string bytes;
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+        unsigned value = 0;
+        std::from_chars(hex.data() + i, hex.data() + i + 2, value, 16);
+        bytes += static_cast<char>(value);
     }
     return bytes;
 }
