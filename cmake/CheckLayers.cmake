@@ -30,7 +30,7 @@ set(rules
   "texts: doctor archive analysis platform numbers"
   "printsvc/sitereport: texts plots analysis archive format record platform"
   "ui/filedialog:"
-  "ui/keyboard:"
+  "ui/keyboard: numbers"
   "ui/progress: ui/screenfit platform"
   "ui/clock: platform ui/units"
   "ui/menu: res"

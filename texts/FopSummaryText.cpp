@@ -1,15 +1,18 @@
 #include "FopSummaryText.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
-#include "Numbers.h"
 #include "RefusalText.h"
 
 namespace terrovane::texts {
 namespace {
 
+// In the locale's notation: the summary is read in a window or on a printed page, never parsed.
 QString Fixed(double value, int decimals) {
-    return QString::fromStdString(numbers::Fixed(value, decimals));
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
 }
 
 // Three significant digits at least, as the instrument shows resistances.

@@ -10,7 +10,6 @@
 #include "MessageText.h"
 #include "RefusalText.h"
 #include "ResultWords.h"
-#include "TypedNumber.h"
 
 namespace terrovane::texts {
 namespace {
@@ -106,20 +105,6 @@ TEST(FopSummaryTextTest, TheCurvesValuesAndNotesAreSaidInTheRunningLanguage) {
     const analysis::FopAnalysis refused = analysis::AnalyseFallOfPotential({{10, 1}}, 50);
     EXPECT_EQ(FopSummaryText(refused),
               QStringList{QStringLiteral("Es werden mindestens zwei Messwerte gebraucht.")});
-}
-
-TEST(TypedNumberTest, TheLocalesSeparatorIsTakenOnlyWhereItCannotBeConfused) {
-    const QLocale german(QLocale::German, QLocale::Germany);
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    EXPECT_EQ(ReadTypedNumber(QStringLiteral(" 2.5 "), german), 2.5);
-    EXPECT_EQ(ReadTypedNumber(QStringLiteral("2,5"), german), 2.5);
-    EXPECT_EQ(ReadTypedNumber(QStringLiteral("-1,5e3"), german), -1500);
-    EXPECT_EQ(ReadTypedNumber(QStringLiteral("1,000"), english), std::nullopt);
-    EXPECT_EQ(ReadTypedNumber(QStringLiteral("1.000,5"), german), std::nullopt);
-    EXPECT_EQ(ReadTypedNumber(QStringLiteral("1,2,3"), german), std::nullopt);
-    EXPECT_EQ(ReadTypedNumber(QStringLiteral("2,5"), QLocale::c()), std::nullopt);
-    EXPECT_EQ(ReadTypedNumber(QStringLiteral("nan"), german), std::nullopt);
-    EXPECT_EQ(ReadTypedNumber(QString(), german), std::nullopt);
 }
 
 }  // namespace

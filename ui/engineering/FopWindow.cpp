@@ -14,6 +14,7 @@
 #include "FopPlotGeometry.h"
 #include "FopSummaryText.h"
 #include "NoteText.h"
+#include "NumberBox.h"
 #include "PlotSaving.h"
 #include "RefusalText.h"
 #include "ScreenFit.h"
@@ -44,8 +45,10 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     auto* body = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* probe = new QHBoxLayout;
-    probe->addWidget(new QLabel(QCoreApplication::translate("FopWindow", "Current probe D (m):"), this));
-    currentProbe_ = new QDoubleSpinBox(this);
+    auto* probeLabel = new QLabel(QCoreApplication::translate("FopWindow", "Current probe D (m):"), this);
+    probe->addWidget(probeLabel);
+    currentProbe_ = new keyboard::NumberBox(this);
+    probeLabel->setBuddy(currentProbe_);
     currentProbe_->setRange(0.1, 100000);
     currentProbe_->setDecimals(2);
     currentProbe_->setValue(kDefaultCurrentProbe);
@@ -115,7 +118,7 @@ void FopWindow::FillTable() {
     for (std::size_t i = 0; i < results_.size(); ++i) {
         const int row = static_cast<int>(i);
         table_->setItem(row, 0, Fixed(QString::fromStdString(results_[i].when)));
-        table_->setItem(row, 1, Fixed(QString::number(results_[i].resistance, 'g', 4)));
+        table_->setItem(row, 1, Fixed(keyboard::ShownSignificant(results_[i].resistance, 4)));
         table_->setItem(row, kDistanceColumn, new QTableWidgetItem);
     }
 }
@@ -132,7 +135,7 @@ void FopWindow::ShowStored(const archive::StoredFopCurve& curve) {
     }
     for (std::size_t i = 0; i < curve.readings.size(); ++i)
         table_->item(static_cast<int>(i), kDistanceColumn)
-            ->setText(QString::number(curve.readings[i].distance, 'g', 6));
+            ->setText(keyboard::ShownSignificant(curve.readings[i].distance, 6));
     filling_ = false;
     distancesEdited_ = true;
     leftOut_ = curve.leftOut;
@@ -153,7 +156,8 @@ void FopWindow::SpreadEvenly() {
         plots::EvenDistances(static_cast<int>(results_.size()), currentProbe_->value());
     filling_ = true;
     for (std::size_t i = 0; i < distances.size(); ++i)
-        table_->item(static_cast<int>(i), kDistanceColumn)->setText(QString::number(distances[i], 'g', 6));
+        table_->item(static_cast<int>(i), kDistanceColumn)
+            ->setText(keyboard::ShownSignificant(distances[i], 6));
     filling_ = false;
     distancesEdited_ = false;
     Analyse();
@@ -170,7 +174,7 @@ bool FopWindow::Distances(std::vector<double>& distances, int& badRow) const {
     distances.clear();
     for (int row = 0; row < table_->rowCount(); ++row) {
         double value = 0;
-        const auto typed = texts::ReadTypedNumber(table_->item(row, kDistanceColumn)->text());
+        const auto typed = keyboard::ReadTypedNumber(table_->item(row, kDistanceColumn)->text());
         value = typed.value_or(0);
         if (!typed || !(value > 0) || !std::isfinite(value)) {
             badRow = row;

@@ -1,16 +1,17 @@
 #include "GridDrawing.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
+
+#include "TypedNumber.h"
 
 namespace terrovane::engineering {
 namespace {
 
 QString Metres(double value) {
-    return QCoreApplication::translate("GridWindow", "%1 m").arg(QLocale::c().toString(value, 'g', 4));
+    return QCoreApplication::translate("GridWindow", "%1 m").arg(keyboard::ShownSignificant(value, 4));
 }
 
 }  // namespace

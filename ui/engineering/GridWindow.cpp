@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
-#include <QLocale>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -15,13 +14,15 @@
 #include "GridAssessments.h"
 #include "GridSession.h"
 #include "GridSweep.h"
+#include "NumberBox.h"
 #include "ScreenFit.h"
+#include "TypedNumber.h"
 
 namespace terrovane::engineering {
 namespace {
 
 QString Fixed(double value, int decimals) {
-    return QLocale::c().toString(value, 'f', decimals);
+    return keyboard::ShownNumber(value, decimals);
 }
 QString Volts(double value) {
     return GridWindow::tr("%1 V").arg(Fixed(value, 1));
@@ -75,7 +76,7 @@ QString ReasonText(const grid::Reason& r) {
 }
 
 QString Number(double value) {
-    return QLocale::c().toString(value, 'g', 4);
+    return keyboard::ShownSignificant(value, 4);
 }
 
 QString WarningText(const grid::Warning& w) {
@@ -159,8 +160,7 @@ GridWindow::GridWindow(archive::Archive* archive, std::optional<SiteChoice> site
 }
 
 QDoubleSpinBox* GridWindow::NumberField(double low, double high, int decimals, const QString& unit) {
-    auto* box = new QDoubleSpinBox(this);
-    box->setLocale(QLocale::c());
+    auto* box = new keyboard::NumberBox(this);
     box->setRange(low, high);
     box->setDecimals(decimals);
     if (!unit.isEmpty())
@@ -178,8 +178,8 @@ QWidget* GridWindow::BuildGridFields() {
     shape_->addItem(tr("L-shaped"), static_cast<int>(grid::GridShape::LShaped));
     length_ = NumberField(0, 10000, 2, tr("m"));
     width_ = NumberField(0, 10000, 2, tr("m"));
-    conductorsLengthwise_ = new QSpinBox(this);
-    conductorsWidthwise_ = new QSpinBox(this);
+    conductorsLengthwise_ = new keyboard::WholeNumberBox(this);
+    conductorsWidthwise_ = new keyboard::WholeNumberBox(this);
     for (QSpinBox* box : {conductorsLengthwise_, conductorsWidthwise_})
         box->setRange(2, 1000);
     depth_ = NumberField(0, 10, 3, tr("m"));
@@ -206,7 +206,7 @@ QWidget* GridWindow::BuildGridFields() {
 QWidget* GridWindow::BuildRodFields() {
     auto* group = new QGroupBox(tr("Rods"), this);
     auto* form = new QFormLayout(group);
-    rodCount_ = new QSpinBox(this);
+    rodCount_ = new keyboard::WholeNumberBox(this);
     rodCount_->setRange(0, 10000);
     rodLength_ = NumberField(0, 100, 2, tr("m"));
     rodDiameter_ = NumberField(0, 1, 4, tr("m"));

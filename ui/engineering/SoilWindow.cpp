@@ -20,6 +20,7 @@
 #include "ScreenFit.h"
 #include "SoilModels.h"
 #include "SoilSession.h"
+#include "TypedNumber.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -37,7 +38,7 @@ QString SigmaText(double sigma) {
         return QCoreApplication::translate("SoilWindow", "not estimated");
     if (std::isinf(sigma))
         return QCoreApplication::translate("SoilWindow", "undetermined");
-    return QStringLiteral("+- %1").arg(sigma, 0, 'g', 3);
+    return QStringLiteral("+- %1").arg(keyboard::ShownSignificant(sigma, 3));
 }
 
 SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
@@ -162,7 +163,7 @@ void SoilWindow::ShowFit() {
         const int layers = static_cast<int>(fit_.layers.size());
         rms_->setText(
             QCoreApplication::translate("SoilWindow", "%n layer(s), RMS error %1 %", nullptr, layers)
-                .arg(QLocale().toString(fit_.rmsPercent, 'f', 2)));
+                .arg(keyboard::ShownNumber(fit_.rmsPercent, 2)));
         if (!fit_.converged)
             notes << texts::AnalysisNoteText(fit_.solverNote) +
                          QCoreApplication::translate("SoilWindow", "; the best model found is shown");
@@ -187,15 +188,15 @@ void SoilWindow::ShowLayers() {
         rows << QString::number(i + 1);
         table_->setItem(row, 0,
                         Cell(QStringLiteral("%1  %2")
-                                 .arg(layer.resistivity, 0, 'g', 4)
+                                 .arg(keyboard::ShownSignificant(layer.resistivity, 4))
                                  .arg(SigmaText(layer.resistivitySigma))));
         if (layer.thickness) {
             depth += *layer.thickness;
             table_->setItem(row, 1,
                             Cell(QStringLiteral("%1  %2")
-                                     .arg(*layer.thickness, 0, 'g', 3)
+                                     .arg(keyboard::ShownSignificant(*layer.thickness, 3))
                                      .arg(SigmaText(*layer.thicknessSigma))));
-            table_->setItem(row, 2, Cell(QString::number(depth, 'g', 3)));
+            table_->setItem(row, 2, Cell(keyboard::ShownSignificant(depth, 3)));
         } else {
             table_->setItem(row, 1, Cell(QCoreApplication::translate("SoilWindow", "below")));
             table_->setItem(row, 2, Cell(QString()));

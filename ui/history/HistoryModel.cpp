@@ -7,6 +7,7 @@
 
 #include "HistoryColumns.h"
 #include "NoteText.h"
+#include "TypedNumber.h"
 #include "ValiditySetting.h"
 
 namespace terrovane::history {
@@ -95,7 +96,7 @@ QVariant VerdictDecoration(const archive::ResultView& view, int role) {
     }
     if (role == Qt::ToolTipRole) {
         QString tip = view.limit ? QCoreApplication::translate("HistoryModel", "Limit %1 Ω (%2)")
-                                       .arg(view.limit->ohms)
+                                       .arg(keyboard::ShownSignificant(view.limit->ohms, 6))
                                        .arg(QString::fromStdString(view.limit->source))
                                  : QCoreApplication::translate("HistoryModel", "No limit applies");
         for (const std::string& note : view.validity) {

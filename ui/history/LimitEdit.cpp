@@ -1,11 +1,11 @@
 #include "LimitEdit.h"
 
 #include <QHBoxLayout>
-#include <QLocale>
 
 #include <cmath>
 
 #include "Limits.h"
+#include "TypedNumber.h"
 
 namespace terrovane::history {
 namespace {
@@ -17,7 +17,7 @@ constexpr int kCustom = -2;
 
 QString LimitText(const archive::Limit& limit) {
     return LimitEdit::tr("%1 ohm (%2)")
-        .arg(QLocale::c().toString(limit.ohms, 'g', 6), QString::fromStdString(limit.source));
+        .arg(keyboard::ShownSignificant(limit.ohms, 6), QString::fromStdString(limit.source));
 }
 
 LimitEdit::LimitEdit(const std::optional<archive::Limit>& current, const QString& unsetText, QWidget* parent)
@@ -44,7 +44,7 @@ LimitEdit::LimitEdit(const std::optional<archive::Limit>& current, const QString
     source_->setMinimumWidth(source_->fontMetrics().horizontalAdvance(source_->placeholderText()) + 16);
     if (current && chosen == 0) {
         chosen = choice_->count() - 1;
-        ohms_->setText(QLocale::c().toString(current->ohms, 'g', 10));
+        ohms_->setText(keyboard::ShownSignificant(current->ohms, 10));
         source_->setText(QString::fromStdString(current->source));
     }
     choice_->setCurrentIndex(chosen);
@@ -74,20 +74,24 @@ bool LimitEdit::Value(std::optional<archive::Limit>& limit, QString& problem) co
         limit = archive::Limit{preset.ohms, preset.source};
         return true;
     }
-    bool ok = false;
-    const double ohms = QLocale::c().toDouble(ohms_->text().trimmed(), &ok);
-    if (!ok || !(ohms > 0) || !std::isfinite(ohms)) {
-        problem =
-            tr("Enter the custom limit as a number of ohms above 0, with a decimal point (such as 7.5).");
+    const QString typed = ohms_->text().trimmed();
+    const std::optional<double> ohms = keyboard::ReadTypedNumber(typed);
+    if (!ohms || !(*ohms > 0) || !std::isfinite(*ohms)) {
+        problem = keyboard::LooksGrouped(typed)
+                      ? tr("Custom limit: \"%1\" has a thousands separator; type the number of ohms without "
+                           "it, such as %2.")
+                            .arg(typed, keyboard::ShownSignificant(7.5, 2))
+                      : tr("Custom limit: enter a number of ohms above 0, such as %1.")
+                            .arg(keyboard::ShownSignificant(7.5, 2));
         return false;
     }
     const QString source = source_->text().trimmed();
-    limit = archive::Limit{ohms, source.isEmpty() ? std::string("custom value") : source.toStdString()};
+    limit = archive::Limit{*ohms, source.isEmpty() ? std::string("custom value") : source.toStdString()};
     return true;
 }
 
 IntervalEdit::IntervalEdit(std::optional<int> current, const QString& unsetText, QWidget* parent)
-    : QSpinBox(parent) {
+    : keyboard::WholeNumberBox(parent) {
     setRange(0, 600);
     setSpecialValueText(unsetText);
     setSuffix(tr(" months"));

@@ -2,11 +2,11 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QWidget>
 
 #include <optional>
 
+#include "NumberBox.h"
 #include "SiteTypes.h"
 
 namespace terrovane::history {
@@ -36,7 +36,7 @@ class LimitEdit : public QWidget {
 };
 
 // A re-test interval in months, 1 to 600, or the first entry (`unsetText`: none, or the site's).
-class IntervalEdit : public QSpinBox {
+class IntervalEdit : public keyboard::WholeNumberBox {
     Q_OBJECT
 
   public:

@@ -7,6 +7,7 @@
 
 #include "EscapeCloses.h"
 #include "LinkTexts.h"
+#include "NumberBox.h"
 #include "SyncTexts.h"
 
 namespace terrovane::teamui {
@@ -48,9 +49,10 @@ TeamDialog::TeamDialog(TeamSession& session, QWidget* parent) : QDialog(parent),
 
     auto* automatic = new QHBoxLayout;
     auto_ = new QCheckBox(tr("Sync &automatically every"), this);
-    minutes_ = new QSpinBox(this);
+    minutes_ = new keyboard::WholeNumberBox(this);
     minutes_->setRange(1, 24 * 60);
     minutes_->setSuffix(tr(" minutes"));
+    minutes_->setAccessibleName(auto_->text().remove(QLatin1Char('&')));
     auto_->setChecked(session.AutoMinutes() > 0);
     minutes_->setValue(session.AutoMinutes() > 0 ? session.AutoMinutes() : kDefaultMinutes);
     automatic->addWidget(auto_);
