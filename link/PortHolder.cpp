@@ -113,4 +113,12 @@ std::string DescribeHolder(const PortHolder& holder) {
     return holder.name + " (pid " + std::to_string(holder.pid) + ")";
 }
 
+std::string HolderAdvice(const PortHolder& holder) {
+    if (holder.name == "Terrovane")
+        return "Terrovane keeps the port while it asks a question and after a cancelled clock or erase "
+               "question until its next command: answer it or run a command there (such as Read), or close "
+               "Terrovane, then try again";
+    return "wait until it has finished or end it, then try again";
+}
+
 }  // namespace terrovane::link

@@ -24,4 +24,9 @@ std::optional<PortHolder> FindPortHolder(const std::string& devicePath);
 // "terrovane-cli (pid 4242)".
 std::string DescribeHolder(const PortHolder& holder);
 
+// What to do about a holder, said after its name when a port is refused. The main window holds the port
+// only during a command, and on purpose after the user cancelled its clock or erase question, until its
+// next command: it says so, and how to free the port.
+std::string HolderAdvice(const PortHolder& holder);
+
 }  // namespace terrovane::link

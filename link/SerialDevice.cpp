@@ -15,7 +15,7 @@ namespace {
 
 std::string BusyHint(const std::string& devicePath) {
     if (const std::optional<PortHolder> holder = FindPortHolder(devicePath)) {
-        return " \u2014 in use by " + DescribeHolder(*holder);
+        return " \u2014 in use by " + DescribeHolder(*holder) + "; " + HolderAdvice(*holder);
     }
     return " \u2014 another program is using the port";
 }

@@ -1,5 +1,11 @@
 #include "HandoffFiles.h"
 
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
 #include <algorithm>
 #include <cstring>
 
@@ -46,13 +52,67 @@ bool UnpackRecordFile(const std::string& path, Links links, record::RecordTable&
            UnpackRecordBytes(file.bytes, table);
 }
 
-std::optional<HeaderTexts> ReadHeaderFile(const std::string& path, Links links) {
+std::optional<HeaderTexts> ReadHeaderBytesFile(const std::string& path, Links links) {
     // Bytes beyond the three fields are never used, so they are not read either.
     const auto file = platform::ReadRegularFile(path, kHeaderFileSize, links);
     if (file.status != FileStatus::Read || file.size + 1 < kHeaderFileSize) {
         return std::nullopt;
     }
     return ParseHeaderBytes(file.bytes);
+}
+
+constexpr std::size_t kHeaderTextFileMaxBytes = 64 * 1024;
+constexpr const char* kObjectKey = "object";
+constexpr const char* kSerialNumberKey = "serial_number";
+constexpr const char* kTesterKey = "tester";
+
+std::optional<HeaderTexts> ReadHeaderTextFile(const std::string& path, Links links) {
+    const auto file = platform::ReadRegularFile(path, kHeaderTextFileMaxBytes + 1, links);
+    if (file.status != FileStatus::Read || file.bytes.size() > kHeaderTextFileMaxBytes)
+        return std::nullopt;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray(file.bytes.data(), static_cast<qsizetype>(file.bytes.size())));
+    if (!document.isObject())
+        return std::nullopt;
+    const QJsonObject object = document.object();
+    HeaderTexts texts;
+    const std::pair<const char*, std::string*> fields[] = {
+        {kObjectKey, &texts.object}, {kSerialNumberKey, &texts.serialNumber}, {kTesterKey, &texts.tester}};
+    for (const auto& [key, text] : fields) {
+        const QJsonValue value = object.value(QLatin1String(key));
+        if (!value.isString())
+            return std::nullopt;
+        *text = value.toString().toStdString();
+    }
+    return texts;
+}
+
+std::string AsInHeaderFile(const std::string& utf8) {
+    return platform::GbkToUtf8(platform::GbkPrefix(platform::Utf8ToGbk(utf8), kHeaderFieldSize));
+}
+
+// set.json speaks for set.inf only while set.inf still holds what set.json holds, as far as GBK can
+// say it: a reader that knows only set.inf may have written another header since.
+bool Agree(const HeaderTexts& typed, const HeaderTexts& stored) {
+    return AsInHeaderFile(typed.object) == stored.object &&
+           AsInHeaderFile(typed.serialNumber) == stored.serialNumber &&
+           AsInHeaderFile(typed.tester) == stored.tester;
+}
+
+std::optional<HeaderTexts> ReadHeaderFile(const std::string& path, Links links) {
+    const std::optional<HeaderTexts> stored = ReadHeaderBytesFile(path, links);
+    const std::optional<HeaderTexts> typed = ReadHeaderTextFile(HeaderTextPathFor(path), links);
+    if (typed && (!stored || Agree(*typed, *stored)))
+        return typed;
+    return stored;
+}
+
+std::string HeaderTextBytes(const HeaderTexts& texts) {
+    QJsonObject object;
+    object.insert(QLatin1String(kObjectKey), QString::fromStdString(texts.object));
+    object.insert(QLatin1String(kSerialNumberKey), QString::fromStdString(texts.serialNumber));
+    object.insert(QLatin1String(kTesterKey), QString::fromStdString(texts.tester));
+    return QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
 }
 
 }  // namespace
@@ -110,11 +170,21 @@ bool SaveHeaderFile(const HeaderTexts& texts) {
     return path && SaveHeaderFileAt(*path, texts);
 }
 
+std::string HeaderTextPathFor(const std::string& headerPath) {
+    const std::string_view inf = ".inf";
+    const std::string stem =
+        headerPath.ends_with(inf) ? headerPath.substr(0, headerPath.size() - inf.size()) : headerPath;
+    return stem + ".json";
+}
+
 bool SaveHeaderFileAt(const std::string& path, const HeaderTexts& texts) {
     char bytes[kHeaderFileSize] = {};
     PutField(bytes, texts.object);
     PutField(bytes + kHeaderFieldSize, texts.serialNumber);
     PutField(bytes + 2 * kHeaderFieldSize, texts.tester);
+    // set.json first: should set.inf then fail, the two disagree and the older set.inf stands alone.
+    const std::string typed = HeaderTextBytes(texts);
+    WriteWhole(HeaderTextPathFor(path), typed.data(), typed.size(), nullptr);
     return WriteWhole(path, bytes, sizeof bytes, nullptr);
 }
 
@@ -124,7 +194,7 @@ std::vector<std::string> HandoffProblems() {
     if (!dir)
         return {refusal};
     std::vector<std::string> problems;
-    for (const char* name : {kRecordFileName, kHeaderFileName}) {
+    for (const char* name : {kRecordFileName, kHeaderFileName, kHeaderTextFileName}) {
         const auto file = platform::CheckRegularFile(*dir + "/" + name, Links::Refuse);
         if (file.status == FileStatus::Refused)
             problems.push_back(file.error + "; it is neither read nor replaced. Remove it.");

@@ -13,6 +13,9 @@ namespace terrovane::handoff {
 
 inline constexpr const char* kRecordFileName = "data.inf";
 inline constexpr const char* kHeaderFileName = "set.inf";
+// The same three texts as typed, in UTF-8, beside set.inf: GBK has no "ß", "Ø" or "ł", which set.inf
+// would keep as "?". Preferred to set.inf while the two agree.
+inline constexpr const char* kHeaderTextFileName = "set.json";
 inline constexpr std::size_t kHeaderFieldSize = 256;
 inline constexpr std::size_t kHeaderFileSize = 3 * kHeaderFieldSize;  // 768
 
@@ -45,9 +48,13 @@ bool LoadRecordFile(record::RecordTable& table);
 bool LoadRecordFileAt(const std::string& path, record::RecordTable& table);
 
 // Reads set.inf when it is at least 767 bytes long; nullopt otherwise. Each field ends at its first zero
-// byte or after 256 bytes.
+// byte or after 256 bytes. The texts of set.json beside it are taken instead where they say the same as
+// set.inf in GBK (or set.inf is not there): the letters GBK lacks come back as typed. A set.json that
+// another program's later set.inf contradicts, or one that cannot be read, is passed over.
 std::optional<HeaderTexts> LoadHeaderFile();
 std::optional<HeaderTexts> LoadHeaderFileAt(const std::string& path);
+// set.json's place for a set.inf at `path`: the same folder and name, ending ".json" for ".inf".
+std::string HeaderTextPathFor(const std::string& headerPath);
 
 // The two loaders' reading of bytes already in hand: a data.inf's bytes (exactly 7200, or nothing is
 // unpacked) and a set.inf's first bytes (at least 767).
@@ -55,7 +62,8 @@ bool UnpackRecordBytes(std::string_view bytes, record::RecordTable& table);
 std::optional<HeaderTexts> ParseHeaderBytes(std::string_view bytes);
 
 // Writes set.inf: three 256-byte fields in GBK, zero-padded (a text longer than its field is cut at a
-// character boundary). False when the file could not be written.
+// character boundary), and set.json beside it with the texts as they are, each file written whole. False
+// when set.inf could not be written.
 bool SaveHeaderFile(const HeaderTexts& texts);
 bool SaveHeaderFileAt(const std::string& path, const HeaderTexts& texts);
 

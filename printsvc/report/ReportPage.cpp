@@ -1,10 +1,10 @@
 #include "ReportPage.h"
 
 #include <QCoreApplication>
+#include <QString>
 
 #include <array>
 
-#include "GbkText.h"
 #include "ReportCells.h"
 #include "ReportTexts.h"
 
@@ -74,8 +74,19 @@ double DrawRecordRow(form::PrintForm& page, double top, const RowTexts& texts) {
 
 }  // namespace
 
+// The cell holds as much as the GBK bytes it was made for: a character outside ASCII takes two of them
+// (one GBK has no room for takes two as well), but is printed as typed, never as the "?" of GBK.
 std::string HeaderCellText(const std::string& text) {
-    return platform::GbkToUtf8(platform::GbkPrefix(platform::Utf8ToGbk(text), kHeaderTextBytes));
+    const QString typed = QString::fromStdString(text);
+    std::size_t bytes = 0;
+    QString kept;
+    for (const char32_t character : typed.toStdU32String()) {
+        bytes += character < 0x80 ? 1 : 2;
+        if (bytes > kHeaderTextBytes)
+            break;
+        kept += QString::fromUcs4(&character, 1);
+    }
+    return kept.toStdString();
 }
 
 void DrawReportPage(form::PrintForm& page, const ReportHeaderInfo& header, const record::RecordTable& table,

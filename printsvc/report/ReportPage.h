@@ -19,8 +19,8 @@ void DrawReportPage(form::PrintForm& page, const ReportHeaderInfo& header, const
 // Pages the report needs: up to the last block of 20 slots that holds a record; 0 without records.
 int CountReportPages(const record::RecordTable& table);
 
-// A header text as the header block prints it: cut to 98 bytes in the files' code page, never inside a
-// character.
+// A header text as the header block prints it: every letter as typed, cut where it would take more than
+// 98 bytes in the files' code page (two for each character outside ASCII), never inside a character.
 std::string HeaderCellText(const std::string& text);
 
 }  // namespace terrovane::report

@@ -38,6 +38,21 @@ TEST(ReportCommandTest, DrawsTheRecordFileIntoAPdf) {
     }
 }
 
+// Letters outside the files' code page are printed as typed, not as "?".
+TEST(ReportCommandTest, TheHeaderKeepsEveryLetter) {
+    QTemporaryDir dir;
+    const std::string data = (dir.path() + "/data.inf").toStdString();
+    const std::string pdf = (dir.path() + "/report.pdf").toStdString();
+    ASSERT_TRUE(handoff::WriteRecordFileAt(data, testing::ImageWith({{0, testing::SampleRecord(1)}})));
+    const auto run = testing::RunCommand(
+        Cli("--pdf " + pdf + " --from " + data + " --object 'Werk Straße 5' --serial 'Ø12 rod' --tester 'Jörg Łoś'"));
+    ASSERT_EQ(run.status, 0) << run.text;
+    const std::string text = testing::PdfText(pdf);
+    for (const char* typed : {"Werk Straße 5", "Ø12 rod", "Jörg Łoś"})
+        EXPECT_NE(text.find(typed), std::string::npos) << typed << " in\n" << text;
+    EXPECT_EQ(text.find('?'), std::string::npos) << text;
+}
+
 // Spaces out of pdftotext's layout, so "第 1 页" and a wrapped title compare as words.
 std::string Squeezed(std::string text) {
     std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });

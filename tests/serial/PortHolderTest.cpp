@@ -105,11 +105,20 @@ TEST(PortHolderTest, SecondOpenerInThisProcessIsRefusedUntilTheFirstCloses) {
     const std::string self = ProcFile("/proc/self/comm").substr(0, ProcFile("/proc/self/comm").find('\n'));
     EXPECT_EQ(second.LastError(), "COM5 (" + pty.SlavePath() + "): " + std::strerror(EBUSY) +
                                       " \u2014 in use by " + self + " (pid " + std::to_string(::getpid()) +
-                                      ")");
+                                      "); wait until it has finished or end it, then try again");
 
     first.SetPortOpen(false);
     second.SetPortOpen(true);
     EXPECT_TRUE(second.PortOpen()) << second.LastError();
+}
+
+// The main window holds the port after a cancelled question on purpose: the refusal says how to free it.
+TEST(PortHolderTest, TheAdviceSaysHowToFreeAPortTheMainWindowKeeps) {
+    const std::string advice = HolderAdvice({4242, "Terrovane"});
+    EXPECT_NE(advice.find("cancelled clock or erase question"), std::string::npos) << advice;
+    EXPECT_NE(advice.find("run a command there"), std::string::npos) << advice;
+    EXPECT_NE(advice.find("close Terrovane"), std::string::npos) << advice;
+    EXPECT_EQ(HolderAdvice({4242, "minicom"}), "wait until it has finished or end it, then try again");
 }
 
 TEST(PortHolderTest, PortLockedByAnotherProcessIsRefusedAndNamesIt) {
