@@ -1,37 +1,38 @@
 #include "FopSummaryText.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
+#include "Numbers.h"
 #include "RefusalText.h"
 
 namespace terrovane::texts {
 namespace {
 
-// In the locale's notation: the summary is read in a window or on a printed page, never parsed.
-QString Fixed(double value, int decimals) {
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', decimals);
+QString Fixed(double value, int decimals, const QLocale& locale) {
+    if (locale.decimalPoint() == QLatin1String("."))
+        return QString::fromStdString(numbers::Fixed(value, decimals));
+    QLocale ungrouped = locale;
+    ungrouped.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return ungrouped.toString(value, 'f', decimals);
 }
 
 // Three significant digits at least, as the instrument shows resistances.
-QString Ohms(double value) {
-    return Fixed(value, value >= 100 ? 1 : value >= 10 ? 2 : 3) + QStringLiteral(" Ω");
+QString Ohms(double value, const QLocale& locale) {
+    return Fixed(value, value >= 100 ? 1 : value >= 10 ? 2 : 3, locale) + QStringLiteral(" Ω");
 }
 
 }  // namespace
 
-QStringList FopSummaryText(const analysis::FopAnalysis& analysis) {
+QStringList FopSummaryText(const analysis::FopAnalysis& analysis, const QLocale& numbers) {
     if (!analysis.Ok()) {
         const QString reason = RefusalText(analysis.refusal);
         return {reason.isEmpty() ? QString::fromStdString(analysis.error) : reason};
     }
     QStringList lines{QCoreApplication::translate("FopSummary", "Resistance at 61.8 % of D: %1")
-                          .arg(Ohms(analysis.resistanceAt618))};
+                          .arg(Ohms(analysis.resistanceAt618, numbers))};
     if (analysis.plateau) {
-        const QString spread = Fixed(analysis.plateauSpreadPercent, 1);
-        const QString tolerance = Fixed(analysis::kPlateauTolerancePercent, 0);
+        const QString spread = Fixed(analysis.plateauSpreadPercent, 1, numbers);
+        const QString tolerance = Fixed(analysis::kPlateauTolerancePercent, 0, numbers);
         lines << (*analysis.plateau ? QCoreApplication::translate(
                                           "FopSummary", "Plateau: yes, spread %1 % (tolerance %2 %)")
                                     : QCoreApplication::translate(
@@ -40,8 +41,8 @@ QStringList FopSummaryText(const analysis::FopAnalysis& analysis) {
     }
     if (analysis.slope) {
         lines << QCoreApplication::translate("FopSummary", "Slope method: mu %1, Pt/C %2, resistance %3")
-                     .arg(Fixed(analysis.slope->mu, 3), Fixed(analysis.slope->ptOverC, 3),
-                          Ohms(analysis.slope->resistance));
+                     .arg(Fixed(analysis.slope->mu, 3, numbers), Fixed(analysis.slope->ptOverC, 3, numbers),
+                          Ohms(analysis.slope->resistance, numbers));
     }
     for (const analysis::Refusal& note : analysis.noteCodes)
         lines << RefusalText(note);

@@ -1749,6 +1749,29 @@ Zweifelhaft: </translation>
     </message>
 </context>
 <context>
+    <name>NumberBox</name>
+    <message>
+        <source>%1: type a number, such as %2.</source>
+        <translation>%1: Geben Sie eine Zahl ein, etwa %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4.</source>
+        <translation>%1: %2 liegt außerhalb von %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; has a thousands separator; type the number without it, such as %3.</source>
+        <translation>%1: „%2“ enthält ein Tausendertrennzeichen; geben Sie die Zahl ohne es ein, etwa %3.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; type one such as %3.</source>
+        <translation>%1: „%2“ ist keine Zahl; geben Sie eine Zahl ein, etwa %3.</translation>
+    </message>
+    <message>
+        <source>This field</source>
+        <translation>Dieses Feld</translation>
+    </message>
+</context>
+<context>
     <name>PlotSaving</name>
     <message>
         <source>PNG image (*.png);;SVG drawing (*.svg);;PDF (*.pdf)</source>
@@ -3551,8 +3574,12 @@ Datum</translation>
         <translation>Herkunft des Werts</translation>
     </message>
     <message>
-        <source>Enter the custom limit as a number of ohms above 0, with a decimal point (such as 7.5).</source>
-        <translation>Geben Sie den eigenen Grenzwert als Ohmzahl über 0 mit Dezimalpunkt ein (zum Beispiel 7.5).</translation>
+        <source>Custom limit: &quot;%1&quot; has a thousands separator; type the number of ohms without it, such as %2.</source>
+        <translation>Eigener Grenzwert: „%1“ enthält ein Tausendertrennzeichen; geben Sie die Ohm ohne es ein, etwa %2.</translation>
+    </message>
+    <message>
+        <source>Custom limit: enter a number of ohms above 0, such as %1.</source>
+        <translation>Eigener Grenzwert: Geben Sie einen Widerstand in Ohm über 0 ein, etwa %1.</translation>
     </message>
 </context>
 <context>

@@ -1749,6 +1749,29 @@ Doubtful: </translation>
     </message>
 </context>
 <context>
+    <name>NumberBox</name>
+    <message>
+        <source>%1: type a number, such as %2.</source>
+        <translation>%1: type a number, such as %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4.</source>
+        <translation>%1: %2 is outside %3 to %4.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; has a thousands separator; type the number without it, such as %3.</source>
+        <translation>%1: &quot;%2&quot; has a thousands separator; type the number without it, such as %3.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; type one such as %3.</source>
+        <translation>%1: &quot;%2&quot; is not a number; type one such as %3.</translation>
+    </message>
+    <message>
+        <source>This field</source>
+        <translation>This field</translation>
+    </message>
+</context>
+<context>
     <name>PlotSaving</name>
     <message>
         <source>PNG image (*.png);;SVG drawing (*.svg);;PDF (*.pdf)</source>
@@ -3551,8 +3574,12 @@ Date</translation>
         <translation>where the value comes from</translation>
     </message>
     <message>
-        <source>Enter the custom limit as a number of ohms above 0, with a decimal point (such as 7.5).</source>
-        <translation>Enter the custom limit as a number of ohms above 0, with a decimal point (such as 7.5).</translation>
+        <source>Custom limit: &quot;%1&quot; has a thousands separator; type the number of ohms without it, such as %2.</source>
+        <translation>Custom limit: &quot;%1&quot; has a thousands separator; type the number of ohms without it, such as %2.</translation>
+    </message>
+    <message>
+        <source>Custom limit: enter a number of ohms above 0, such as %1.</source>
+        <translation>Custom limit: enter a number of ohms above 0, such as %1.</translation>
     </message>
 </context>
 <context>

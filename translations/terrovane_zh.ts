@@ -1737,6 +1737,29 @@ Doubtful: </source>
     </message>
 </context>
 <context>
+    <name>NumberBox</name>
+    <message>
+        <source>%1: type a number, such as %2.</source>
+        <translation>%1：请输入一个数字，例如 %2。</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4.</source>
+        <translation>%1：%2 超出 %3 到 %4 的范围。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; has a thousands separator; type the number without it, such as %3.</source>
+        <translation>%1：“%2”含有千位分隔符；请去掉分隔符输入，例如 %3。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; type one such as %3.</source>
+        <translation>%1：“%2”不是数字；请输入数字，例如 %3。</translation>
+    </message>
+    <message>
+        <source>This field</source>
+        <translation>此栏</translation>
+    </message>
+</context>
+<context>
     <name>PlotSaving</name>
     <message>
         <source>PNG image (*.png);;SVG drawing (*.svg);;PDF (*.pdf)</source>
@@ -3533,8 +3556,12 @@ Date</translation>
         <translation>数值来源</translation>
     </message>
     <message>
-        <source>Enter the custom limit as a number of ohms above 0, with a decimal point (such as 7.5).</source>
-        <translation>请输入大于 0 的自定义限值（欧），使用小数点（如 7.5）。</translation>
+        <source>Custom limit: &quot;%1&quot; has a thousands separator; type the number of ohms without it, such as %2.</source>
+        <translation>自定义限值：“%1”含有千位分隔符；请去掉分隔符输入欧姆数，例如 %2。</translation>
+    </message>
+    <message>
+        <source>Custom limit: enter a number of ohms above 0, such as %1.</source>
+        <translation>自定义限值：请输入大于 0 的欧姆数，例如 %1。</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 // and the field keeps its value: nothing ever changes magnitude.
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -234,6 +235,26 @@ TEST_P(NumberFieldWalk, TheCustomLimitTakesTheLocalesSeparator) {
         EXPECT_FALSE(limit.Value(value, problem));
         EXPECT_TRUE(problem.startsWith(QStringLiteral("Custom limit:"))) << problem.toStdString();
     }
+}
+
+// What the grid window computes is shown in the locale's notation throughout, never a mix.
+TEST_P(NumberFieldWalk, TheGridWindowShowsItsNumbersInTheLocalesNotation) {
+    engineering::GridWindow window(archive_.get(), engineering::SiteChoice{siteId_, QStringLiteral("North")},
+                                   std::nullopt);
+    window.show();
+    window.Length().setValue(70);
+    QStringList shown{window.Length().text(), window.SoilNote().text(), window.Verdict().text()};
+    for (int row = 0; row < window.Results().rowCount(); ++row)
+        for (int column = 0; column < window.Results().columnCount(); ++column)
+            if (const QTableWidgetItem* item = window.Results().item(row, column))
+                shown << item->text();
+    const bool comma = GetParam().decimalPoint() == QLatin1String(",");
+    const QRegularExpression foreign(comma ? QStringLiteral("[0-9]\\.[0-9]") : QStringLiteral("[0-9],[0-9]"));
+    const QRegularExpression own(comma ? QStringLiteral("[0-9],[0-9]") : QStringLiteral("[0-9]\\.[0-9]"));
+    for (const QString& text : shown)
+        EXPECT_FALSE(foreign.match(text).hasMatch()) << text.toStdString();
+    EXPECT_TRUE(own.match(shown.join(QLatin1Char('\n'))).hasMatch());
+    EXPECT_EQ(window.Length().text(), comma ? QStringLiteral("70,00 m") : QStringLiteral("70.00 m"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, NumberFieldWalk,

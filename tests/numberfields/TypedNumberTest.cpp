@@ -46,5 +46,13 @@ TEST(TypedNumberTest, ShownNumbersUseTheLocalesSeparatorAndNoGrouping) {
     EXPECT_EQ(ReadTypedNumber(ShownSignificant(1500, 6, kGerman), kGerman), 1500.0);
 }
 
+// The instrument's values in the archive's list: its digits, the locale's separator; words stay words.
+TEST(TypedNumberTest, WrittenDecimalsAreShownWithTheLocalesSeparator) {
+    EXPECT_EQ(ShownDecimal(QStringLiteral("4.87"), kGerman), QStringLiteral("4,87"));
+    EXPECT_EQ(ShownDecimal(QStringLiteral("4.87"), QLocale::c()), QStringLiteral("4.87"));
+    for (const char* kept : {"AFE", "00", "09-01-07", "10:20:30", "> 300 k\u03a9", "1.2.3"})
+        EXPECT_EQ(ShownDecimal(QString::fromUtf8(kept), kGerman), QString::fromUtf8(kept)) << kept;
+}
+
 }  // namespace
 }  // namespace terrovane::keyboard

@@ -214,7 +214,7 @@ void FopWindow::Analyse() {
             data.resistanceAt618 = analysis_.resistanceAt618;
     }
     QStringList lines;
-    lines << texts::FopSummaryText(analysis_);
+    lines << texts::FopSummaryText(analysis_, QLocale());
     values_->setText(lines.join(QLatin1Char('\n')));
     plot_->SetData(std::move(data));
     store_->setEnabled(point_ && archive_ != nullptr && !distances.empty());

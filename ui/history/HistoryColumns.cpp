@@ -7,6 +7,7 @@
 #include "CellText.h"
 #include "ExportColumns.h"
 #include "ResultWords.h"
+#include "TypedNumber.h"
 
 namespace terrovane::history {
 namespace {
@@ -96,7 +97,7 @@ QString MainValueText(const archive::ResultView& view) {
     const auto at = std::find(columns.begin(), columns.end(), *quantity);
     const std::string& text =
         view.cells[format::kFirstValueColumn + static_cast<std::size_t>(at - columns.begin())];
-    return text.empty() ? QString() : QString::fromStdString(text + UnitOf(*quantity));
+    return text.empty() ? QString() : keyboard::ShownDecimal(QString::fromStdString(text)) + QString::fromUtf8(UnitOf(*quantity));
 }
 
 QString VerdictText(const archive::ResultView& view) {
@@ -125,7 +126,8 @@ QString HistoryCell(const archive::ResultView& view, int column) {
             break;
     }
     if (ShowsWorkbookColumn(column)) {
-        return QString::fromStdString(view.cells[static_cast<std::size_t>(WorkbookColumn(column))]);
+        return keyboard::ShownDecimal(
+            QString::fromStdString(view.cells[static_cast<std::size_t>(WorkbookColumn(column))]));
     }
     return {};
 }

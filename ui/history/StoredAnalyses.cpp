@@ -11,6 +11,7 @@
 #include "ScreenFit.h"
 #include "Sites.h"
 #include "SoilWindow.h"
+#include "TypedNumber.h"
 
 namespace terrovane::history {
 namespace {
@@ -105,13 +106,13 @@ void StoredAnalysesDialog::Reload() {
             summary = tr("%1 layer(s) (asked: %2), RMS error %3 %, %4 points")
                           .arg(model->layers.size())
                           .arg(Text(model->layerChoice))
-                          .arg(model->rmsPercent, 0, 'f', 2)
+                          .arg(keyboard::ShownNumber(model->rmsPercent, 2))
                           .arg(model->points.size());
         } else {
             const auto& curve = std::get<archive::StoredFopCurve>(each.stored);
             kind = tr("Fall of potential");
             when = When(curve.savedAt);
-            summary = tr("D %1 m, %2 readings").arg(curve.currentProbe, 0, 'g', 6).arg(curve.readings.size());
+            summary = tr("D %1 m, %2 readings").arg(keyboard::ShownSignificant(curve.currentProbe, 6)).arg(curve.readings.size());
         }
         const QString cells[] = {kind, each.site, each.point, when, summary};
         for (int column = 0; column < 5; ++column) {

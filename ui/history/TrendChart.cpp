@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "TypedNumber.h"
+
 namespace terrovane::history {
 namespace {
 
@@ -17,7 +19,7 @@ constexpr double kPointRadius = 3.5;
 }  // namespace
 
 QString TrendNumber(double value) {
-    return std::abs(value) >= 1e6 ? QString::number(value, 'g', 4) : QString::number(value, 'g', 6);
+    return keyboard::ShownSignificant(value, std::abs(value) >= 1e6 ? 4 : 6);
 }
 
 TrendChart::TrendChart(QWidget* parent) : QWidget(parent) {

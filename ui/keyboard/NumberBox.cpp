@@ -15,10 +15,6 @@
 namespace terrovane::keyboard {
 namespace {
 
-QString Translate(const char* text) {
-    return QCoreApplication::translate("NumberBox", text);
-}
-
 // The typed number without the box's prefix and suffix.
 QString Bare(const QString& prefix, const QString& suffix, QString text) {
     text = text.trimmed();
@@ -51,13 +47,13 @@ QString RefusalText(const QWidget& field, const QString& typed, const QString& e
                     const QString& high, bool inRangeProblem, bool grouped) {
     const QString name = FieldName(field);
     if (typed.isEmpty())
-        return Translate("%1: type a number, such as %2.").arg(name, example);
+        return QCoreApplication::translate("NumberBox", "%1: type a number, such as %2.").arg(name, example);
     if (inRangeProblem)
-        return Translate("%1: %2 is outside %3 to %4.").arg(name, typed, low, high);
+        return QCoreApplication::translate("NumberBox", "%1: %2 is outside %3 to %4.").arg(name, typed, low, high);
     if (grouped)
-        return Translate("%1: \"%2\" has a thousands separator; type the number without it, such as %3.")
+        return QCoreApplication::translate("NumberBox", "%1: \"%2\" has a thousands separator; type the number without it, such as %3.")
             .arg(name, typed, example);
-    return Translate("%1: \"%2\" is not a number; type one such as %3.").arg(name, typed, example);
+    return QCoreApplication::translate("NumberBox", "%1: \"%2\" is not a number; type one such as %3.").arg(name, typed, example);
 }
 
 }  // namespace
@@ -75,7 +71,7 @@ QString FieldName(const QWidget& field) {
             text.chop(1);
         return text.trimmed();
     }
-    return Translate("This field");
+    return QCoreApplication::translate("NumberBox", "This field");
 }
 
 NumberBox::NumberBox(QWidget* parent) : QDoubleSpinBox(parent) {

@@ -40,6 +40,13 @@ QString ShownNumber(double value, int decimals, const QLocale& locale) {
     return WithoutGrouping(locale).toString(value, 'f', decimals);
 }
 
+QString ShownDecimal(const QString& written, const QLocale& locale) {
+    if (!written.contains(QLatin1Char('.')) || !numbers::ParseDecimal(written.toStdString()))
+        return written;
+    QString shown = written;
+    return shown.replace(QLatin1Char('.'), locale.decimalPoint());
+}
+
 QString ShownSignificant(double value, int significant, const QLocale& locale) {
     return WithoutGrouping(locale).toString(value, 'g', significant);
 }

@@ -25,4 +25,8 @@ QString ShownNumber(double value, int decimals, const QLocale& locale = QLocale(
 // The same with at most `significant` significant digits and no trailing zeros ("3,8", "1e+06").
 QString ShownSignificant(double value, int significant, const QLocale& locale = QLocale());
 
+// A number written with a decimal point, as the instrument and the files write it ("4.87"), shown with the
+// locale's separator ("4,87"), its digits as they are. Any other text ("AFE", a date, "> 300 kΩ") as it is.
+QString ShownDecimal(const QString& written, const QLocale& locale = QLocale());
+
 }  // namespace terrovane::keyboard
