@@ -1,3 +1,5 @@
+#include <QString>
+
 #include <gtest/gtest.h>
 
 #include "Fixtures.h"
@@ -150,6 +152,13 @@ TEST(ReportCellsTest, HeaderTextIsCutWithoutSplittingACharacter) {
     for (int i = 0; i < 48; ++i)
         expected += "测";
     EXPECT_EQ(cut, expected);
+    // Letters GBK lacks are kept, and take the two bytes any character outside ASCII takes.
+    std::string polish;
+    for (int i = 0; i < 60; ++i)
+        polish += "ł";
+    const std::string kept = HeaderCellText("Ø" + polish);
+    EXPECT_EQ(kept.substr(0, 4), "Øł");
+    EXPECT_EQ(QString::fromStdString(kept).size(), 49);
 }
 
 }  // namespace
