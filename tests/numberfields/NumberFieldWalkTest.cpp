@@ -154,6 +154,8 @@ void WalkDecimal(NumberBox& box, const QLocale& locale) {
         Type(box, text);
         ExpectRefused(box, text, box.Refusal(), before, box.value());
     }
+    Type(box, NoGrouping(locale, typical, box.decimals()));  // typed right again: the refusal is over
+    EXPECT_TRUE(box.Refusal().isEmpty()) << box.Refusal().toStdString();
 }
 
 void WalkWhole(WholeNumberBox& box) {

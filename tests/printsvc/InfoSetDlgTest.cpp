@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QInputMethodEvent>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -9,11 +9,11 @@
 #include <gtest/gtest.h>
 
 #include "CInfoSetDlg.h"
+#include "Fixtures.h"
 #include "GbkText.h"
+#include "HandoffFiles.h"
 #include "RecordTable.h"
 #include "ReportPdf.h"
-#include "Fixtures.h"
-#include "HandoffFiles.h"
 #include "TabChain.h"
 
 namespace terrovane::printsvc {
@@ -117,7 +117,8 @@ TEST_F(InfoSetDlgTest, EveryLetterReachesThePdfAndIsOfferedAgain) {
         // set.inf itself stays three GBK fields: what GBK lacks is its "?", as its readers always saw.
         const auto bytes = testing::ReadBytes(SetInf());
         ASSERT_EQ(bytes.size(), 768u);
-        const auto asRead = handoff::ParseHeaderBytes(std::string_view(reinterpret_cast<const char*>(bytes.data()), 768));
+        const auto asRead =
+            handoff::ParseHeaderBytes(std::string_view(reinterpret_cast<const char*>(bytes.data()), 768));
         ASSERT_TRUE(asRead);
         EXPECT_EQ(asRead->object, platform::GbkToUtf8(platform::Utf8ToGbk(header.object.toStdString())));
     }

@@ -44,8 +44,9 @@ TEST(ReportCommandTest, TheHeaderKeepsEveryLetter) {
     const std::string data = (dir.path() + "/data.inf").toStdString();
     const std::string pdf = (dir.path() + "/report.pdf").toStdString();
     ASSERT_TRUE(handoff::WriteRecordFileAt(data, testing::ImageWith({{0, testing::SampleRecord(1)}})));
-    const auto run = testing::RunCommand(
-        Cli("--pdf " + pdf + " --from " + data + " --object 'Werk Straße 5' --serial 'Ø12 rod' --tester 'Jörg Łoś'"));
+    const auto run =
+        testing::RunCommand(Cli("--pdf " + pdf + " --from " + data +
+                                " --object 'Werk Straße 5' --serial 'Ø12 rod' --tester 'Jörg Łoś'"));
     ASSERT_EQ(run.status, 0) << run.text;
     const std::string text = testing::PdfText(pdf);
     for (const char* typed : {"Werk Straße 5", "Ø12 rod", "Jörg Łoś"})

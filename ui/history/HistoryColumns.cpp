@@ -97,7 +97,9 @@ QString MainValueText(const archive::ResultView& view) {
     const auto at = std::find(columns.begin(), columns.end(), *quantity);
     const std::string& text =
         view.cells[format::kFirstValueColumn + static_cast<std::size_t>(at - columns.begin())];
-    return text.empty() ? QString() : keyboard::ShownDecimal(QString::fromStdString(text)) + QString::fromUtf8(UnitOf(*quantity));
+    return text.empty()
+               ? QString()
+               : keyboard::ShownDecimal(QString::fromStdString(text)) + QString::fromUtf8(UnitOf(*quantity));
 }
 
 QString VerdictText(const archive::ResultView& view) {

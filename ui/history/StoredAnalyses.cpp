@@ -112,7 +112,9 @@ void StoredAnalysesDialog::Reload() {
             const auto& curve = std::get<archive::StoredFopCurve>(each.stored);
             kind = tr("Fall of potential");
             when = When(curve.savedAt);
-            summary = tr("D %1 m, %2 readings").arg(keyboard::ShownSignificant(curve.currentProbe, 6)).arg(curve.readings.size());
+            summary = tr("D %1 m, %2 readings")
+                          .arg(keyboard::ShownSignificant(curve.currentProbe, 6))
+                          .arg(curve.readings.size());
         }
         const QString cells[] = {kind, each.site, each.point, when, summary};
         for (int column = 0; column < 5; ++column) {

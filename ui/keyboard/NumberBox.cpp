@@ -29,10 +29,11 @@ bool IsSpecial(const QAbstractSpinBox& box, const QString& input) {
     return !box.specialValueText().isEmpty() && input == box.specialValueText();
 }
 
-// Said once editing has ended on a text the box did not take, and kept for whoever asks.
+// Said once editing has ended on a text the box did not take, beside the field and to a screen reader, and
+// kept for whoever asks until the field takes a value again.
 void Refuse(QAbstractSpinBox& box, QString& kept, const QString& message) {
     kept = message;
-    box.setToolTip(message);
+    box.setAccessibleDescription(message);
     // Shown from the event loop: fixup runs in the middle of the box's own handling of the event.
     QMetaObject::invokeMethod(
         &box,
@@ -43,17 +44,28 @@ void Refuse(QAbstractSpinBox& box, QString& kept, const QString& message) {
         Qt::QueuedConnection);
 }
 
+void Forget(QAbstractSpinBox& box, QString& kept) {
+    if (kept.isEmpty())
+        return;
+    kept.clear();
+    box.setAccessibleDescription(QString());
+}
+
 QString RefusalText(const QWidget& field, const QString& typed, const QString& example, const QString& low,
                     const QString& high, bool inRangeProblem, bool grouped) {
     const QString name = FieldName(field);
     if (typed.isEmpty())
         return QCoreApplication::translate("NumberBox", "%1: type a number, such as %2.").arg(name, example);
     if (inRangeProblem)
-        return QCoreApplication::translate("NumberBox", "%1: %2 is outside %3 to %4.").arg(name, typed, low, high);
+        return QCoreApplication::translate("NumberBox", "%1: %2 is outside %3 to %4.")
+            .arg(name, typed, low, high);
     if (grouped)
-        return QCoreApplication::translate("NumberBox", "%1: \"%2\" has a thousands separator; type the number without it, such as %3.")
+        return QCoreApplication::translate(
+                   "NumberBox",
+                   "%1: \"%2\" has a thousands separator; type the number without it, such as %3.")
             .arg(name, typed, example);
-    return QCoreApplication::translate("NumberBox", "%1: \"%2\" is not a number; type one such as %3.").arg(name, typed, example);
+    return QCoreApplication::translate("NumberBox", "%1: \"%2\" is not a number; type one such as %3.")
+        .arg(name, typed, example);
 }
 
 }  // namespace
@@ -78,12 +90,8 @@ NumberBox::NumberBox(QWidget* parent) : QDoubleSpinBox(parent) {
     // Taken when editing ends, not on every key: "65" on the way to "65,5x" must not become the value a
     // refusal falls back to.
     setKeyboardTracking(false);
-    connect(this, &QDoubleSpinBox::valueChanged, this, [this] {
-        if (!refusal_.isEmpty() && lineEdit()->hasAcceptableInput()) {
-            refusal_.clear();
-            setToolTip(QString());
-        }
-    });
+    // A refusal holds until the user types again; the box's own putting back of its value is no typing.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { Forget(*this, refusal_); });
 }
 
 QValidator::State NumberBox::validate(QString& input, int&) const {
@@ -117,12 +125,7 @@ QString NumberBox::textFromValue(double value) const {
 
 WholeNumberBox::WholeNumberBox(QWidget* parent) : QSpinBox(parent) {
     setKeyboardTracking(false);
-    connect(this, &QSpinBox::valueChanged, this, [this] {
-        if (!refusal_.isEmpty() && lineEdit()->hasAcceptableInput()) {
-            refusal_.clear();
-            setToolTip(QString());
-        }
-    });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { Forget(*this, refusal_); });
 }
 
 namespace {
