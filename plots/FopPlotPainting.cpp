@@ -21,7 +21,7 @@ void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data
         [&](double f) { return MapFop(layout, f * layout.currentProbe, 0).x(); },
         [&](double r) { return MapFop(layout, 0, r).y(); },
         QCoreApplication::translate("Plots", "Potential probe x / D"),
-        QCoreApplication::translate("Plots", "Resistance (Ω)"));
+        QCoreApplication::translate("Plots", "Resistance (Ω)"), data.numbers);
     if (data.resistanceAt618) {
         painter.fillRect(PlateauBand(layout, *data.resistanceAt618), QColor(0x2e, 0x8b, 0x57, 0x40));
         const QPointF mark =
@@ -29,9 +29,9 @@ void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data
         painter.setPen(QPen(QColor(0x2e, 0x8b, 0x57), 1.2 * PenUnit(painter), Qt::DashLine));
         painter.drawLine(QPointF(mark.x(), plot.top()), QPointF(mark.x(), plot.bottom()));
         painter.setPen(Qt::black);
-        painter.drawText(
-            QPointF(mark.x() + 4, plot.top() + metrics.ascent() + 2),
-            QCoreApplication::translate("Plots", "61.8 %: %1 Ω").arg(TickText(*data.resistanceAt618)));
+        painter.drawText(QPointF(mark.x() + 4, plot.top() + metrics.ascent() + 2),
+                         QCoreApplication::translate("Plots", "61.8 %: %1 Ω")
+                             .arg(TickText(*data.resistanceAt618, data.numbers)));
     }
     painter.setClipRect(
         plot.adjusted(-metrics.height(), -metrics.height(), metrics.height(), metrics.height()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QPainter>
 
 #include <optional>
@@ -14,6 +15,7 @@ struct FopPlotData {
     std::vector<analysis::FopReading> readings;
     double currentProbe = 0;
     std::optional<double> resistanceAt618;  // the mark and the plateau band, when the curve reaches 61.8 %
+    QLocale numbers = QLocale::c();         // the notation of its numbers: the user's on screen only
 };
 
 // Draws resistance against x/D: the plateau band shaded, the readings joined in order of distance, the

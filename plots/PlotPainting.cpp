@@ -13,13 +13,17 @@ double PenUnit(const QPainter& painter) {
     return QFontMetricsF(painter.font()).height() / 15.0;
 }
 
-QString TickText(double value) {
-    return QString::number(value, 'g', 4);
+QString TickText(double value, const QLocale& numbers) {
+    if (numbers.decimalPoint() == QLatin1String("."))
+        return QString::number(value, 'g', 4);
+    QLocale ungrouped = numbers;
+    ungrouped.setNumberOptions(numbers.numberOptions() | QLocale::OmitGroupSeparator);
+    return ungrouped.toString(value, 'g', 4);
 }
 
 void PaintAxes(QPainter& painter, const QRectF& plot, const PlotAxis& xAxis, const PlotAxis& yAxis,
                const std::function<double(double)>& x, const std::function<double(double)>& y,
-               const QString& xTitle, const QString& yTitle) {
+               const QString& xTitle, const QString& yTitle, const QLocale& numbers) {
     const QFontMetricsF metrics(painter.font());
     painter.save();
     painter.setPen(QPen(QColor(0xdd, 0xdd, 0xdd), PenUnit(painter)));
@@ -31,12 +35,12 @@ void PaintAxes(QPainter& painter, const QRectF& plot, const PlotAxis& xAxis, con
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
     for (double tick : xAxis.ticks) {
-        const QString text = TickText(tick);
+        const QString text = TickText(tick, numbers);
         const double width = metrics.horizontalAdvance(text);
         painter.drawText(QPointF(x(tick) - width / 2, plot.bottom() + metrics.height()), text);
     }
     for (double tick : yAxis.ticks) {
-        const QString text = TickText(tick);
+        const QString text = TickText(tick, numbers);
         painter.drawText(
             QPointF(plot.left() - metrics.horizontalAdvance(text) - 4, y(tick) + metrics.ascent() / 2 - 1),
             text);

@@ -52,7 +52,7 @@ void PaintSoilPlot(QPainter& painter, const QRectF& area, const SoilPlotData& da
         [&](double a) { return MapSoil(layout, a, layout.resistivity.low).x(); },
         [&](double rho) { return MapSoil(layout, layout.spacing.low, rho).y(); },
         QCoreApplication::translate("Plots", "Electrode spacing a (m)"),
-        QCoreApplication::translate("Plots", "Apparent resistivity (Ω·m)"));
+        QCoreApplication::translate("Plots", "Apparent resistivity (Ω·m)"), data.numbers);
     painter.setClipRect(plot);
     if (!data.curve.empty()) {
         QPainterPath band;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QPainter>
 
 #include <vector>
@@ -12,7 +13,8 @@ namespace terrovane::plots {
 struct SoilPlotData {
     analysis::Sounding measured;
     std::vector<SoilCurvePoint> curve;
-    bool band = true;  // false: a stored model, whose band was not kept, shows its curve alone
+    bool band = true;                // false: a stored model, whose band was not kept, shows its curve alone
+    QLocale numbers = QLocale::c();  // the notation of its numbers: the user's on screen only
 };
 
 // Draws the log-log plot into `area`: the one-sigma band shaded, the model curve, the measured points as

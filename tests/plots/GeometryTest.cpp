@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "FopPlotGeometry.h"
+#include "PlotPainting.h"
 #include "SoilPlotGeometry.h"
 
 namespace terrovane::plots {
@@ -106,6 +107,13 @@ TEST(FopPlotGeometryTest, TheAxesCoverEveryReading) {
     }
     EXPECT_LE(layout.resistance.low, -0.5);
     EXPECT_GE(layout.fraction.high, 1.3);
+}
+
+// Ticks read in the window's notation on screen, and with the point in files and the site report.
+TEST(PlotTicksTest, TheNotationIsTheOneAskedFor) {
+    EXPECT_EQ(TickText(0.5), QStringLiteral("0.5"));
+    EXPECT_EQ(TickText(0.5, QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("0,5"));
+    EXPECT_EQ(TickText(2000, QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("2000"));
 }
 
 }  // namespace

@@ -15,7 +15,10 @@ void FopPlot::SetData(plots::FopPlotData data) {
 
 void FopPlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    plots::PaintFopPlot(painter, rect(), data_);
+    // On screen in the user's notation; the saved files keep the point.
+    plots::FopPlotData shown = data_;
+    shown.numbers = locale();
+    plots::PaintFopPlot(painter, rect(), shown);
 }
 
 }  // namespace terrovane::engineering

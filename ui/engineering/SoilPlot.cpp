@@ -15,7 +15,10 @@ void SoilPlot::SetData(plots::SoilPlotData data) {
 
 void SoilPlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    plots::PaintSoilPlot(painter, rect(), data_);
+    // On screen in the user's notation; the saved files keep the point.
+    plots::SoilPlotData shown = data_;
+    shown.numbers = locale();
+    plots::PaintSoilPlot(painter, rect(), shown);
 }
 
 }  // namespace terrovane::engineering
