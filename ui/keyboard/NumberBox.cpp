@@ -109,7 +109,6 @@ void NumberBox::fixup(QString& input) const {
     const QString message =
         RefusalText(*this, typed, textFromValue(2.5), textFromValue(minimum()), textFromValue(maximum()),
                     number.has_value(), LooksGrouped(typed, locale()));
-    emit const_cast<NumberBox*>(this)->Refused(message);
     Refuse(*const_cast<NumberBox*>(this), refusal_, message);
 }
 
@@ -147,10 +146,9 @@ QValidator::State WholeNumberBox::validate(QString& input, int&) const {
 
 void WholeNumberBox::fixup(QString& input) const {
     const QString typed = Bare(prefix(), suffix(), input);
-    const QString example = locale().toString(std::clamp(12, minimum(), maximum()));
+    const QString example = QString::number(std::clamp(12, minimum(), maximum()));
     const QString message = RefusalText(*this, typed, example, textFromValue(minimum()),
                                         textFromValue(maximum()), ReadWhole(typed).has_value(), false);
-    emit const_cast<WholeNumberBox*>(this)->Refused(message);
     Refuse(*const_cast<WholeNumberBox*>(this), refusal_, message);
 }
 

@@ -16,16 +16,13 @@ class NumberBox : public QDoubleSpinBox {
   public:
     explicit NumberBox(QWidget* parent = nullptr);
 
-    // The last refusal's text, empty while the field has refused nothing since it was last accepted.
+    // The last refusal's text, empty until the field refuses something and again once the user types anew.
     QString Refusal() const { return refusal_; }
 
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
     double valueFromText(const QString& text) const override;
     QString textFromValue(double value) const override;
-
-  signals:
-    void Refused(const QString& message);
 
   private:
     mutable QString refusal_;
@@ -44,9 +41,6 @@ class WholeNumberBox : public QSpinBox {
     void fixup(QString& input) const override;
     int valueFromText(const QString& text) const override;
     QString textFromValue(int value) const override;
-
-  signals:
-    void Refused(const QString& message);
 
   private:
     mutable QString refusal_;
