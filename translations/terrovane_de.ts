@@ -3283,6 +3283,13 @@ Datum</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::help::GuideWindow</name>
+    <message>
+        <source>User guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::AssignDialog</name>
     <message>
         <source>Assign 1 result</source>

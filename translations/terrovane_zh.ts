@@ -3267,6 +3267,13 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::help::GuideWindow</name>
+    <message>
+        <source>User guide</source>
+        <translation>用户指南</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::AssignDialog</name>
     <message>
         <source>Assign 1 result</source>

@@ -18,6 +18,7 @@
 #include "RefusalText.h"
 #include "ScreenFit.h"
 #include "TypedNumber.h"
+#include "UserGuide.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -107,6 +108,7 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     connect(store_, &QPushButton::clicked, this, &FopWindow::StoreWithPoint);
     connect(savePlot_, &QPushButton::clicked, this, &FopWindow::SavePlotFile);
     keyboard::CloseOnEscape(this);
+    help::OpenGuideOnHelpKey(this, help::kPageFallOfPotential);
     screenfit::ResizeOnScreen(this, QSize(1100, 600));
 }
 

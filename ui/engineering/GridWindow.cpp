@@ -16,6 +16,7 @@
 #include "GridSession.h"
 #include "GridSweep.h"
 #include "ScreenFit.h"
+#include "UserGuide.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -118,6 +119,7 @@ GridWindow::GridWindow(archive::Archive* archive, std::optional<SiteChoice> site
                        std::optional<analysis::LayeredEarth> model, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), site_(std::move(site)), model_(std::move(model)) {
     setWindowTitle(site_ ? tr("Grid safety - %1").arg(site_->name) : tr("Grid safety"));
+    help::OpenGuideOnHelpKey(this, help::kPageGrid);
     const bool stored = archive_ != nullptr && site_;
     if (!model_ && stored)
         model_ = NewestSoilModel(*archive_, site_->id);

@@ -20,6 +20,7 @@
 #include "ScreenFit.h"
 #include "SoilModels.h"
 #include "SoilSession.h"
+#include "UserGuide.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -119,6 +120,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     connect(layers_, &QComboBox::currentIndexChanged, this, &SoilWindow::Refit);
     Refit();
     keyboard::CloseOnEscape(this);
+    help::OpenGuideOnHelpKey(this, help::kPageSoil);
     screenfit::ResizeOnScreen(this, QSize(1100, 620));
 }
 

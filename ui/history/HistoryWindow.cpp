@@ -15,6 +15,7 @@
 #include "ModeName.h"
 #include "ScreenFit.h"
 #include "Settings.h"
+#include "UserGuide.h"
 
 namespace terrovane::history {
 
@@ -71,6 +72,7 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
         connect(watch_, &ArchiveWatch::Changed, this, &HistoryWindow::Refresh);
     }
     keyboard::CloseOnEscape(this);
+    help::OpenGuideOnHelpKey(this, help::kPageArchive);
     screenfit::ResizeOnScreen(this, QSize(1280, 620));
     RestorePanes(*splitter);
 }
