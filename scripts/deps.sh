@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev                              # the tests
   qt6-base-private-dev                                   # the tests' input through the window system's queue
   python3 python3-xlrd python3-olefile python3-openpyxl poppler-utils  # the tests' independent workbook and PDF readers
+  python3-jsonschema                                     # the command line's JSON checked against docs/schemas in the tests
   gnumeric                                               # ssconvert: one more workbook reader for the tests
   fonts-wqy-zenhei fonts-liberation                      # the dialogs' and the report's fonts
   xvfb xauth imagemagick xdotool                         # the screenshot tools

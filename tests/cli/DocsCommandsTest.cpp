@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "ChildProcess.h"
+#include "JsonSchema.h"
 
 namespace terrovane::testing {
 namespace {
@@ -87,6 +88,38 @@ TEST_F(DocsCommandsTest, TheReadmeLeavesTheSynopsisToTheHelp) {
     for (const char c : readme)
         lines += c == '\n';
     EXPECT_LE(lines, 150u);
+}
+
+TEST_F(DocsCommandsTest, EveryJsonOutputHasItsSchema) {
+    const ChildOutcome help = RunChild(TERROVANE_CLI_PATH, {"--help"});
+    std::istringstream in(help.out);
+    int outputs = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("    ", 0) != 0 || line.size() < 5 || line[4] == ' ' ||
+            line.find("json") == std::string::npos)
+            continue;
+        std::vector<std::string> words;
+        std::istringstream split(line);
+        for (std::string word; split >> word && word.rfind("[", 0) != 0 && word.rfind("(", 0) != 0;)
+            words.push_back(word);
+        words.insert(words.end(), {"--format", "json"});
+        const std::string schema = JsonSchemaOf(words);
+        ASSERT_FALSE(schema.empty()) << line;
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(TERROVANE_SOURCE_DIR) / "docs" / "schemas" /
+                                            (schema + ".schema.json")))
+            << schema;
+        ++outputs;
+    }
+    EXPECT_GE(outputs, 8);
+}
+
+TEST_F(DocsCommandsTest, TheSchemaCheckCatchesWhatBreaksASchema) {
+    EXPECT_EQ(
+        JsonSchemaViolations("due", R"([{"site":"Yard","point":"Rod","last_tested":null,"failed_since":0,)"
+                                    R"("interval_months":12,"due":null,"overdue":true}])"),
+        "");
+    EXPECT_NE(JsonSchemaViolations("due", R"([{"site":1}])"), "");
+    EXPECT_NE(JsonSchemaViolations("sites", "[{"), "");  // no JSON at all
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "JsonSchema.h"
 #include "Members.h"
 #include "SchemaSetup.h"
 #include "ScratchFolder.h"
@@ -51,6 +52,7 @@ TEST_F(SyncCliTest, TwoEngineersSyncAndSettleAConflict) {
     CommandOutput out = Cli("ann", {"sync", "--format", "json"}, true);
     ASSERT_EQ(out.status, 0) << out.text;
     EXPECT_TRUE(Says(out, R"("in_sync":true,"error":null)")) << out.text;
+    EXPECT_EQ(CliJsonViolations({"sync", "--format", "json"}, out.text), "");
     out = Cli("bob", {"sync"}, true);
     ASSERT_EQ(out.status, 0) << out.text;
     EXPECT_TRUE(Says(out, "in sync")) << out.text;
@@ -68,6 +70,7 @@ TEST_F(SyncCliTest, TwoEngineersSyncAndSettleAConflict) {
     EXPECT_TRUE(Says(out, R"("name":"North","field":"address","kept":{"value":"Quay 3")")) << out.text;
     EXPECT_TRUE(Says(out, R"("lost":{"value":"Quay 2")")) << out.text;
     EXPECT_TRUE(Says(out, R"("by":")" + db_.Login("bob") + "\"")) << out.text;
+    EXPECT_EQ(CliJsonViolations({"team", "conflicts", "--format", "json"}, out.text), "");
 
     out = Cli("ann", {"team", "conflicts", "resolve", "99", "--keep", "lost"});
     EXPECT_EQ(out.status, 1);
