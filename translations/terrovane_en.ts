@@ -2694,6 +2694,10 @@ Date</translation>
         <source>never</source>
         <translation>never</translation>
     </message>
+    <message>
+        <source>The archive was damaged; it was moved aside as %1 and a new one started. </source>
+        <translation>The archive was damaged; it was moved aside as %1 and a new one started. </translation>
+    </message>
 </context>
 <context>
     <name>TeamLink</name>
