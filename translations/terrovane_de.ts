@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="zh_CN">
 <context>
     <name>About</name>
@@ -121,11 +122,11 @@
         <translation>ein Prüfintervall reicht von 1 bis 600 Monaten</translation>
     </message>
     <message>
-        <source>there is already a site named "%1"</source>
+        <source>there is already a site named &quot;%1&quot;</source>
         <translation>es gibt bereits eine Anlage namens „%1“</translation>
     </message>
     <message>
-        <source>there is no site "%1"</source>
+        <source>there is no site &quot;%1&quot;</source>
         <translation>es gibt keine Anlage „%1“</translation>
     </message>
     <message>
@@ -133,7 +134,7 @@
         <translation>ein Prüfpunkt braucht einen Namen</translation>
     </message>
     <message>
-        <source>the site already has a test point named "%1"</source>
+        <source>the site already has a test point named &quot;%1&quot;</source>
         <translation>die Anlage hat bereits einen Prüfpunkt namens „%1“</translation>
     </message>
     <message>
@@ -141,7 +142,7 @@
         <translation>diese Anlage hat bereits einen Prüfpunkt gleichen Namens</translation>
     </message>
     <message>
-        <source>there is no test point "%1" at site "%2"</source>
+        <source>there is no test point &quot;%1&quot; at site &quot;%2&quot;</source>
         <translation>es gibt keinen Prüfpunkt „%1“ in der Anlage „%2“</translation>
     </message>
     <message>
@@ -149,11 +150,11 @@
         <translation>die Anlage hat ab dem gewählten Prüfpunkt %1 Prüfpunkte, weniger als die %2 Ergebnisse</translation>
     </message>
     <message>
-        <source>a limit is a preset name (see "terrovane-cli limits") or a resistance in ohms above 0, not "%1"</source>
+        <source>a limit is a preset name (see &quot;terrovane-cli limits&quot;) or a resistance in ohms above 0, not &quot;%1&quot;</source>
         <translation>ein Grenzwert ist der Name einer Vorgabe (siehe „terrovane-cli limits“) oder ein Widerstand in Ohm über 0, nicht „%1“</translation>
     </message>
     <message>
-        <source>a limit's source after the comma may not be empty</source>
+        <source>a limit&apos;s source after the comma may not be empty</source>
         <translation>die Quelle eines Grenzwerts nach dem Komma darf nicht leer sein</translation>
     </message>
     <message>
@@ -196,7 +197,7 @@
         <translation>das Archiv war beschädigt; es wurde als %1 beiseitegelegt und ein neues angelegt</translation>
     </message>
     <message>
-        <source>result ids are whole numbers as "history" prints them, not "%1"</source>
+        <source>result ids are whole numbers as &quot;history&quot; prints them, not &quot;%1&quot;</source>
         <translation>Ergebnis-IDs sind ganze Zahlen, wie „history“ sie ausgibt, nicht „%1“</translation>
     </message>
     <message>
@@ -211,7 +212,7 @@
         </translation>
     </message>
     <message>
-        <source>--set takes "YYYY-MM-DD HH:MM" with a year from 2000 to 2099</source>
+        <source>--set takes &quot;YYYY-MM-DD HH:MM&quot; with a year from 2000 to 2099</source>
         <translation>--set erwartet „JJJJ-MM-TT HH:MM“ mit einem Jahr von 2000 bis 2099</translation>
     </message>
     <message>
@@ -223,7 +224,7 @@
         <translation> oder </translation>
     </message>
     <message>
-        <source>no user "%1" in %2</source>
+        <source>no user &quot;%1&quot; in %2</source>
         <translation>kein Benutzer „%1“ in %2</translation>
     </message>
     <message>
@@ -269,11 +270,11 @@
         </translation>
     </message>
     <message>
-        <source>--current-probe takes the current probe's distance in metres</source>
+        <source>--current-probe takes the current probe&apos;s distance in metres</source>
         <translation>--current-probe erwartet den Abstand der Stromsonde in Metern</translation>
     </message>
     <message>
-        <source>--distances takes the potential probe's distances in metres, separated by commas</source>
+        <source>--distances takes the potential probe&apos;s distances in metres, separated by commas</source>
         <translation>--distances erwartet die Abstände der Spannungssonde in Metern, durch Kommas getrennt</translation>
     </message>
     <message>
@@ -285,7 +286,7 @@
         <translation>--soil-model erwartet die ID eines gespeicherten Bodenmodells</translation>
     </message>
     <message>
-        <source>site "%1" has no stored soil model</source>
+        <source>site &quot;%1&quot; has no stored soil model</source>
         <translation>die Anlage „%1“ hat kein gespeichertes Bodenmodell</translation>
     </message>
     <message>
@@ -345,7 +346,7 @@
         <translation>kein JSON-Objekt</translation>
     </message>
     <message>
-        <source>%1 takes a date as YYYY-MM-DD, not "%2"</source>
+        <source>%1 takes a date as YYYY-MM-DD, not &quot;%2&quot;</source>
         <translation>%1 erwartet ein Datum als JJJJ-MM-TT, nicht „%2“</translation>
     </message>
     <message>
@@ -405,11 +406,11 @@
         <translation>--interval erwartet eine Anzahl Monate von 1 bis 600</translation>
     </message>
     <message>
-        <source>no command "%1"; see terrovane-cli --help</source>
+        <source>no command &quot;%1&quot;; see terrovane-cli --help</source>
         <translation>kein Befehl „%1“; siehe terrovane-cli --help</translation>
     </message>
     <message>
-        <source>unknown command "%1"; see terrovane-cli --help</source>
+        <source>unknown command &quot;%1&quot;; see terrovane-cli --help</source>
         <translation>unbekannter Befehl „%1“; siehe terrovane-cli --help</translation>
     </message>
     <message>
@@ -429,7 +430,7 @@
         <translation>%1 erfordert %2</translation>
     </message>
     <message>
-        <source>unexpected argument "%1"</source>
+        <source>unexpected argument &quot;%1&quot;</source>
         <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
@@ -449,11 +450,11 @@
         <translation>--kind ist eines von %1</translation>
     </message>
     <message>
-        <source>--port %1: no port of the instrument's bridge has this device path or USB serial (terrovane-cli ports lists them)</source>
+        <source>--port %1: no port of the instrument&apos;s bridge has this device path or USB serial (terrovane-cli ports lists them)</source>
         <translation>--port %1: kein Anschluss der Schnittstelle des Messgeräts hat diesen Gerätepfad oder diese USB-Seriennummer (terrovane-cli ports listet sie auf)</translation>
     </message>
     <message>
-        <source>--port %1: several ports of the instrument's bridge have this USB serial; give the device path (terrovane-cli ports lists them)</source>
+        <source>--port %1: several ports of the instrument&apos;s bridge have this USB serial; give the device path (terrovane-cli ports lists them)</source>
         <translation>--port %1: mehrere Anschlüsse der Schnittstelle des Messgeräts haben diese USB-Seriennummer; bitte den Gerätepfad angeben (terrovane-cli ports listet sie auf)</translation>
     </message>
     <message>
@@ -461,7 +462,7 @@
         <translation>die Auslesung konnte nicht im Archiv abgelegt werden (%1); %2</translation>
     </message>
     <message>
-        <source>the archive's ids of these results could not be read (%1)</source>
+        <source>the archive&apos;s ids of these results could not be read (%1)</source>
         <translation>die Archiv-IDs dieser Ergebnisse konnten nicht gelesen werden (%1)</translation>
     </message>
     <message>
@@ -485,11 +486,11 @@
         <translation>--date muss JJJJ-MM-TT sein</translation>
     </message>
     <message>
-        <source>--lang must be zh, en or de, not "%1"</source>
+        <source>--lang must be zh, en or de, not &quot;%1&quot;</source>
         <translation>--lang muss zh, en oder de sein, nicht „%1“</translation>
     </message>
     <message>
-        <source>the translation could not be loaded; the report's texts stay as written</source>
+        <source>the translation could not be loaded; the report&apos;s texts stay as written</source>
         <translation>die Übersetzung konnte nicht geladen werden; die Texte des Berichts bleiben wie geschrieben</translation>
     </message>
     <message>
@@ -537,7 +538,7 @@
         <translation>%1; das beste gefundene Modell wird gezeigt</translation>
     </message>
     <message>
-        <source>--readout takes a read-out id as "terrovane-cli history --readouts" lists them, not "%1"</source>
+        <source>--readout takes a read-out id as &quot;terrovane-cli history --readouts&quot; lists them, not &quot;%1&quot;</source>
         <translation>--readout erwartet eine Auslesungs-ID, wie „terrovane-cli history --readouts“ sie auflistet, nicht „%1“</translation>
     </message>
     <message>
@@ -549,7 +550,7 @@
         <translation>%1: größer als 1 MiB, keine Tabelle von Messwerten</translation>
     </message>
     <message>
-        <source>team schema made at layout %1; add the members with "terrovane-cli team member add"</source>
+        <source>team schema made at layout %1; add the members with &quot;terrovane-cli team member add&quot;</source>
         <translation>Team-Schema mit Layout %1 angelegt; Mitglieder mit „terrovane-cli team member add“ hinzufügen</translation>
     </message>
     <message>
@@ -557,11 +558,11 @@
         <translation>das Team-Schema besteht bereits mit Layout %1; nichts geändert</translation>
     </message>
     <message>
-        <source>the team schema could not be made (run it as the database's owner, who needs the right to create roles)</source>
+        <source>the team schema could not be made (run it as the database&apos;s owner, who needs the right to create roles)</source>
         <translation>das Team-Schema konnte nicht angelegt werden (als Eigentümer der Datenbank ausführen, der Rollen anlegen darf)</translation>
     </message>
     <message>
-        <source>password for %1 (empty: keep an existing login's password): </source>
+        <source>password for %1 (empty: keep an existing login&apos;s password): </source>
         <translation>Passwort für %1 (leer: Passwort einer bestehenden Anmeldung beibehalten): </translation>
     </message>
     <message numerus="yes">
@@ -606,7 +607,7 @@
         <translation>der Server hat seinen Status nicht genannt</translation>
     </message>
     <message>
-        <source>the database has no team schema; its owner runs "terrovane-cli team init"</source>
+        <source>the database has no team schema; its owner runs &quot;terrovane-cli team init&quot;</source>
         <translation>die Datenbank hat kein Team-Schema; ihr Eigentümer führt „terrovane-cli team init“ aus</translation>
     </message>
     <message>
@@ -656,7 +657,7 @@
         <translation>muss ein Text sein</translation>
     </message>
     <message>
-        <source>must be square, rectangular or l-shaped, not "%1"</source>
+        <source>must be square, rectangular or l-shaped, not &quot;%1&quot;</source>
         <translation>muss square, rectangular oder l-shaped sein, nicht „%1“</translation>
     </message>
     <message>
@@ -664,7 +665,7 @@
         <translation>nur für ein l-förmiges Erdungsgitter</translation>
     </message>
     <message>
-        <source>must be inside, perimeter or corners, not "%1"</source>
+        <source>must be inside, perimeter or corners, not &quot;%1&quot;</source>
         <translation>muss inside, perimeter oder corners sein, nicht „%1“</translation>
     </message>
     <message>
@@ -696,7 +697,7 @@
         <translation>muss kleiner als das Erdungsgitter sein</translation>
     </message>
     <message>
-        <source>does not fall on a conductor: the conductors' spacing does not fit it</source>
+        <source>does not fall on a conductor: the conductors&apos; spacing does not fit it</source>
         <translation>liegt auf keinem Leiter: der Leiterabstand passt nicht dazu</translation>
     </message>
     <message>
@@ -755,7 +756,7 @@
         </translation>
     </message>
     <message>
-        <source>a conflict's ID is a whole number from "team conflicts"</source>
+        <source>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</source>
         <translation>die Nummer eines Konflikts ist eine ganze Zahl aus „team conflicts“</translation>
     </message>
     <message>
@@ -787,15 +788,15 @@
         <translation>NICHT verschlüsselt: die Verbindungszeichenkette verlangt sslmode=%1</translation>
     </message>
     <message>
-        <source>encrypted, %1; the server's certificate verified (its authority and its name)</source>
+        <source>encrypted, %1; the server&apos;s certificate verified (its authority and its name)</source>
         <translation>verschlüsselt, %1; Zertifikat des Servers geprüft (Aussteller und Name)</translation>
     </message>
     <message>
-        <source>encrypted, %1; the server's certificate verified against its authority, not its name</source>
+        <source>encrypted, %1; the server&apos;s certificate verified against its authority, not its name</source>
         <translation>verschlüsselt, %1; Zertifikat des Servers gegen den Aussteller geprüft, nicht der Name</translation>
     </message>
     <message>
-        <source>encrypted, %1; the server's certificate not verified (name its root certificate with sslrootcert to verify it)</source>
+        <source>encrypted, %1; the server&apos;s certificate not verified (name its root certificate with sslrootcert to verify it)</source>
         <translation>verschlüsselt, %1; Zertifikat des Servers nicht geprüft (zum Prüfen das Stammzertifikat mit sslrootcert angeben)</translation>
     </message>
     <message>
@@ -844,7 +845,7 @@
         <translation>der Team-Server bietet keine verschlüsselte Verbindung (TLS) an, daher wurde nichts gesendet, erst recht nicht das Passwort; sein Administrator schaltet TLS am Server ein (ssl = on), oder, nur in einem vertrauenswürdigen Netzwerk, verlangt die Verbindungszeichenkette ausdrücklich sslmode=disable</translation>
     </message>
     <message>
-        <source>the team server is older than this program: its owner runs "terrovane-cli team upgrade"; nothing was changed</source>
+        <source>the team server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed</source>
         <translation>der Teamserver ist älter als dieses Programm: sein Eigentümer führt „terrovane-cli team upgrade“ aus; nichts wurde geändert</translation>
     </message>
     <message>
@@ -852,11 +853,11 @@
         <translation>dieses Archiv gehört einer anderen Anmeldung des Teams: melden Sie sich mit der Anmeldung an, die es zuerst synchronisiert hat, oder legen Sie für diese Anmeldung ein neues Archiv an; nichts wurde geändert</translation>
     </message>
     <message>
-        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed (an older one: "terrovane-cli team upgrade")</source>
+        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed (an older one: &quot;terrovane-cli team upgrade&quot;)</source>
         <translation>das Teamschema liegt in Stand %1 vor, dieses Programm kennt Stand %2; nichts geändert (ein älterer: „terrovane-cli team upgrade“)</translation>
     </message>
     <message>
-        <source>the team schema went from layout %1 to layout %2; every row and every archive's place were kept</source>
+        <source>the team schema went from layout %1 to layout %2; every row and every archive&apos;s place were kept</source>
         <translation>das Teamschema ging von Stand %1 auf Stand %2; jede Zeile und der Stand jedes Archivs blieben erhalten</translation>
     </message>
     <message>
@@ -864,15 +865,15 @@
         <translation>das Teamschema ist bereits in Stand %1; nichts geändert</translation>
     </message>
     <message>
-        <source>the team schema is at layout %1, newer than this program's %2: update this program; nothing changed</source>
+        <source>the team schema is at layout %1, newer than this program&apos;s %2: update this program; nothing changed</source>
         <translation>das Teamschema ist in Stand %1, neuer als Stand %2 dieses Programms: aktualisieren Sie dieses Programm; nichts geändert</translation>
     </message>
     <message>
-        <source>the team schema could not be upgraded (run it as the database's owner); nothing changed</source>
+        <source>the team schema could not be upgraded (run it as the database&apos;s owner); nothing changed</source>
         <translation>das Teamschema konnte nicht aktualisiert werden (als Eigentümer der Datenbank ausführen); nichts geändert</translation>
     </message>
     <message>
-        <source>the server is older than this program: its owner runs "terrovane-cli team upgrade"</source>
+        <source>the server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;</source>
         <translation>der Server ist älter als dieses Programm: sein Eigentümer führt „terrovane-cli team upgrade“ aus</translation>
     </message>
 </context>
@@ -887,7 +888,7 @@
         <translation>Messpunkt</translation>
     </message>
     <message>
-        <source>Result's test point</source>
+        <source>Result&apos;s test point</source>
         <translation>Messpunkt eines Ergebnisses</translation>
     </message>
     <message>
@@ -985,7 +986,7 @@
         <translation>dieser Kernel (%1) hat keinen Treiber %2</translation>
     </message>
     <message>
-        <source>install the kernel's extra modules (Ubuntu: %1), then plug the instrument in again</source>
+        <source>install the kernel&apos;s extra modules (Ubuntu: %1), then plug the instrument in again</source>
         <translation>die zusätzlichen Kernelmodule installieren (Ubuntu: %1), dann das Messgerät erneut einstecken</translation>
     </message>
     <message>
@@ -993,7 +994,7 @@
         <translation>%1 ausführen, dann das Messgerät erneut einstecken</translation>
     </message>
     <message>
-        <source>no USB device of the bridge's vendor (%1) is attached</source>
+        <source>no USB device of the bridge&apos;s vendor (%1) is attached</source>
         <translation>kein USB-Gerät des Wandler-Herstellers (%1) angeschlossen</translation>
     </message>
     <message>
@@ -1002,7 +1003,7 @@
     </message>
     <message>
         <source>%1:%2 at USB %3</source>
-        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus ("1-1.4").</extracomment>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus (&quot;1-1.4&quot;).</extracomment>
         <translation>%1:%2 an USB %3</translation>
     </message>
     <message>
@@ -1012,12 +1013,12 @@
     </message>
     <message>
         <source>%1 is %2</source>
-        <extracomment>%1 a USB device ("10c4:ea60 at USB 1-1"), %2 the serial ports it got ("ttyUSB0").</extracomment>
+        <extracomment>%1 a USB device (&quot;10c4:ea60 at USB 1-1&quot;), %2 the serial ports it got (&quot;ttyUSB0&quot;).</extracomment>
         <translation>%1 ist %2</translation>
     </message>
     <message>
-        <source>%1; the instrument's bridge is %2</source>
-        <extracomment>%1 the USB devices found with their ports, %2 the vendor:product id of the instrument's bridge.</extracomment>
+        <source>%1; the instrument&apos;s bridge is %2</source>
+        <extracomment>%1 the USB devices found with their ports, %2 the vendor:product id of the instrument&apos;s bridge.</extracomment>
         <translation>%1; der USB-Wandler des Messgeräts ist %2</translation>
     </message>
     <message>
@@ -1058,17 +1059,17 @@
     </message>
     <message>
         <source>%1; its rule %2 (line %3) claims %4 and takes the tty away a second after plug-in</source>
-        <extracomment>%1 "installed, running" or "installed, not running"; %2 a rule file, %3 a line number, %4 vendor:product id.</extracomment>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 a rule file, %3 a line number, %4 vendor:product id.</extracomment>
         <translation>%1; seine Regel %2 (Zeile %3) beansprucht %4 und nimmt den tty eine Sekunde nach dem Einstecken weg</translation>
     </message>
     <message>
         <source>%1; its rule is switched off by %2</source>
-        <extracomment>%1 "installed, running" or "installed, not running"; %2 the file that switches the rule off.</extracomment>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 the file that switches the rule off.</extracomment>
         <translation>%1; seine Regel ist durch %2 abgeschaltet</translation>
     </message>
     <message>
         <source>%1; none of its rules claims %2</source>
-        <extracomment>%1 "installed, running" or "installed, not running"; %2 vendor:product id.</extracomment>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 vendor:product id.</extracomment>
         <translation>%1; keine seiner Regeln beansprucht %2</translation>
     </message>
     <message>
@@ -1128,7 +1129,7 @@
     </message>
     <message>
         <source>%1 file %2</source>
-        <extracomment>%1 the environment variable's name, %2 the file it names.</extracomment>
+        <extracomment>%1 the environment variable&apos;s name, %2 the file it names.</extracomment>
         <translation>%1-Datei %2</translation>
     </message>
     <message>
@@ -1137,7 +1138,7 @@
     </message>
     <message>
         <source>%1: cannot be read: %2</source>
-        <extracomment>%1 the port map in force ("live system" or a file), %2 why it cannot be read.</extracomment>
+        <extracomment>%1 the port map in force (&quot;live system&quot; or a file), %2 why it cannot be read.</extracomment>
         <translation>%1: nicht lesbar: %2</translation>
     </message>
     <message>
@@ -1153,7 +1154,7 @@
         <translation>siehe die USB-Wandler-Zeile oben</translation>
     </message>
     <message>
-        <source>%1: port name "%2": %3</source>
+        <source>%1: port name &quot;%2&quot;: %3</source>
         <translation>%1: Schnittstellenname „%2“: %3</translation>
     </message>
     <message>
@@ -1165,7 +1166,7 @@
         <translation>%1: %2 öffnet kein Gerät</translation>
     </message>
     <message>
-        <source>name the device of %1 in the map's %2 section</source>
+        <source>name the device of %1 in the map&apos;s %2 section</source>
         <translation>das Gerät für %1 im Abschnitt %2 der Zuordnungsdatei eintragen</translation>
     </message>
     <message>
@@ -1186,7 +1187,7 @@
     </message>
     <message>
         <source>%1 (owner %2, group %3, %4)</source>
-        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its permissions ("crw-rw----").</extracomment>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its permissions (&quot;crw-rw----&quot;).</extracomment>
         <translation>%1 (Eigentümer %2, Gruppe %3, %4)</translation>
     </message>
     <message>
@@ -1207,7 +1208,7 @@
         <translation>%1: %2 darf das Gerät nicht öffnen: auch seine Gruppe darf es nicht öffnen, und seine Zugriffsliste (uaccess) hat keinen Eintrag für %2</translation>
     </message>
     <message>
-        <source>the udev rule gives the port to the user at the computer's own screen (not over ssh): log in there and plug the instrument in again</source>
+        <source>the udev rule gives the port to the user at the computer&apos;s own screen (not over ssh): log in there and plug the instrument in again</source>
         <translation>die udev-Regel gibt die Schnittstelle dem Benutzer am Bildschirm des Rechners selbst (nicht über ssh): dort anmelden und das Messgerät erneut einstecken</translation>
     </message>
     <message>
@@ -1244,7 +1245,7 @@
     </message>
     <message>
         <source>%1 is held by %2</source>
-        <extracomment>%1 the device, %2 the programs holding it ("minicom (pid 9)").</extracomment>
+        <extracomment>%1 the device, %2 the programs holding it (&quot;minicom (pid 9)&quot;).</extracomment>
         <translation>%1 ist belegt von %2</translation>
     </message>
     <message>
@@ -1322,7 +1323,7 @@
     </message>
     <message>
         <source>fix: </source>
-        <extracomment>Before what to do about a finding; seven spaces come before it, under the finding's mark.</extracomment>
+        <extracomment>Before what to do about a finding; seven spaces come before it, under the finding&apos;s mark.</extracomment>
         <translation>Abhilfe: </translation>
     </message>
 </context>
@@ -1559,7 +1560,7 @@ Zweifelhaft: </translation>
 <context>
     <name>Messages</name>
     <message>
-        <source>The archive was damaged. It was moved aside as "%1" and a new archive was started.</source>
+        <source>The archive was damaged. It was moved aside as &quot;%1&quot; and a new archive was started.</source>
         <translation>Das Archiv war beschädigt. Es wurde als „%1“ beiseitegelegt und ein neues Archiv angelegt.</translation>
     </message>
     <message>
@@ -1579,7 +1580,7 @@ Zweifelhaft: </translation>
         <translation>data.inf kann nicht geschrieben werden, es wurde nichts gedruckt.</translation>
     </message>
     <message>
-        <source>The print service "%1" could not be started, so nothing was printed: %2.</source>
+        <source>The print service &quot;%1&quot; could not be started, so nothing was printed: %2.</source>
         <translation>Der Druckdienst „%1“ konnte nicht gestartet werden, es wurde nichts gedruckt: %2.</translation>
     </message>
     <message>
@@ -1707,7 +1708,7 @@ Zweifelhaft: </translation>
         <translation>Die Ergebnisse konnten nicht exportiert werden: %1</translation>
     </message>
     <message>
-        <source>Test point "%1" has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
+        <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
         <translation>Der Prüfpunkt „%1“ hat %2 Ergebnisse. Den Prüfpunkt löschen? Seine Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
     </message>
     <message>
@@ -1735,7 +1736,7 @@ Zweifelhaft: </translation>
         <translation>Das Archiv ist beschädigt. Terrovane neu starten: es legt die beschädigte Datei beiseite und beginnt ein neues Archiv.</translation>
     </message>
     <message>
-        <source>Check that the archive's folder exists and belongs to you.</source>
+        <source>Check that the archive&apos;s folder exists and belongs to you.</source>
         <translation>Bitte prüfen, ob der Ordner des Archivs existiert und Ihnen gehört.</translation>
     </message>
     <message>
@@ -1970,7 +1971,7 @@ Zweifelhaft: </translation>
         <translation>Der Steigungskoeffizient µ = %1 liegt außerhalb der Tabelle (0,40 bis 1,59): den Hilfserder weiter entfernt setzen.</translation>
     </message>
     <message>
-        <source>The slope method's Pt = %1 m lies outside the readings.</source>
+        <source>The slope method&apos;s Pt = %1 m lies outside the readings.</source>
         <translation>Pt = %1 m des Steigungsverfahrens liegt außerhalb der Messwerte.</translation>
     </message>
 </context>
@@ -2311,7 +2312,7 @@ Datum</translation>
         <translation>Geräte-Seriennummer</translation>
     </message>
     <message>
-        <source>– (not recorded by the instrument's read-out)</source>
+        <source>– (not recorded by the instrument&apos;s read-out)</source>
         <translation>– (nicht in der Auslesung des Messgeräts)</translation>
     </message>
     <message>
@@ -2407,7 +2408,7 @@ Datum</translation>
         <translation>Boden: %1 Ω m, das gespeicherte Einschichtmodell</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the %2-layer model's Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
         <translation>Boden: %1 Ω m, scheinbarer Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius %3 m</translation>
     </message>
     <message>
@@ -2675,7 +2676,7 @@ Datum</translation>
         <translation>Die Synchronisierung wurde abgebrochen. Was gesendet und empfangen wurde, bleibt erhalten; die nächste Synchronisierung macht dort weiter.</translation>
     </message>
     <message>
-        <source>The team server is older than this program. Its owner runs "terrovane-cli team upgrade"; nothing was changed.</source>
+        <source>The team server is older than this program. Its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed.</source>
         <translation>Der Teamserver ist älter als dieses Programm. Sein Eigentümer führt „terrovane-cli team upgrade“ aus; nichts wurde geändert.</translation>
     </message>
     <message>
@@ -2705,23 +2706,23 @@ Datum</translation>
         <translation>Verbindung: nicht verschlüsselt (lokaler Socket; nichts geht über ein Netzwerk).</translation>
     </message>
     <message>
-        <source>Connection: NOT encrypted. The server's connection string asks for sslmode=%1.</source>
+        <source>Connection: NOT encrypted. The server&apos;s connection string asks for sslmode=%1.</source>
         <translation>Verbindung: NICHT verschlüsselt. Die Verbindungszeichenkette des Servers verlangt sslmode=%1.</translation>
     </message>
     <message>
-        <source>Connection: encrypted (%1); the server's certificate is verified, its authority and its name.</source>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is verified, its authority and its name.</source>
         <translation>Verbindung: verschlüsselt (%1); das Zertifikat des Servers ist geprüft, Aussteller und Name.</translation>
     </message>
     <message>
-        <source>Connection: encrypted (%1); the server's certificate is verified against its authority, but not its name.</source>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is verified against its authority, but not its name.</source>
         <translation>Verbindung: verschlüsselt (%1); das Zertifikat des Servers ist gegen den Aussteller geprüft, nicht aber der Name.</translation>
     </message>
     <message>
-        <source>Connection: encrypted (%1); the server's certificate is not verified. Name its root certificate with sslrootcert to verify it.</source>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is not verified. Name its root certificate with sslrootcert to verify it.</source>
         <translation>Verbindung: verschlüsselt (%1); das Zertifikat des Servers ist nicht geprüft. Zum Prüfen das Stammzertifikat mit sslrootcert angeben.</translation>
     </message>
     <message>
-        <source>The team server offers no encrypted connection (TLS), so nothing was sent, the password least of all. Ask the office to turn TLS on at the server; only on a network you trust, add sslmode=disable to the server's connection string.</source>
+        <source>The team server offers no encrypted connection (TLS), so nothing was sent, the password least of all. Ask the office to turn TLS on at the server; only on a network you trust, add sslmode=disable to the server&apos;s connection string.</source>
         <translation>Der Team-Server bietet keine verschlüsselte Verbindung (TLS) an, daher wurde nichts gesendet, erst recht nicht das Passwort. Bitten Sie das Büro, TLS am Server einzuschalten; nur in einem vertrauenswürdigen Netzwerk sslmode=disable zur Verbindungszeichenkette des Servers hinzufügen.</translation>
     </message>
 </context>
@@ -2889,11 +2890,11 @@ Datum</translation>
         <translation>Die Berührungsspannung (Maschenspannung) %1 liegt %3 (%4 %) über der zulässigen Berührungsspannung %2</translation>
     </message>
     <message>
-        <source>The depth %1 m is outside the formulas' range of 0.25 m to 2.5 m</source>
+        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
         <translation>Die Tiefe %1 m liegt außerhalb des Formelbereichs von 0,25 m bis 2,5 m</translation>
     </message>
     <message>
-        <source>The spacing %1 m is not above the formulas' 2.5 m</source>
+        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
         <translation>Der Abstand %1 m liegt nicht über den 2,5 m der Formeln</translation>
     </message>
     <message>
@@ -2901,11 +2902,11 @@ Datum</translation>
         <translation>Der Leiterdurchmesser %1 m liegt nicht unter einem Viertel der Tiefe (%2 m)</translation>
     </message>
     <message>
-        <source>n = %1 is above the formulas' 25</source>
+        <source>n = %1 is above the formulas&apos; 25</source>
         <translation>n = %1 liegt über den 25 der Formeln</translation>
     </message>
     <message>
-        <source>The shock duration %1 s is outside the body current limit's 0.03 s to 3 s</source>
+        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
         <translation>Die Einwirkdauer %1 s liegt außerhalb der 0,03 s bis 3 s der Körperstromgrenze</translation>
     </message>
     <message>
@@ -2913,7 +2914,7 @@ Datum</translation>
         <translation>Die Abstände unterscheiden sich (%1 m und %2 m): die Formeln nehmen den größeren</translation>
     </message>
     <message>
-        <source>The depth %1 m is beyond Schwarz's deepest curve (%2 m)</source>
+        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
         <translation>Die Tiefe %1 m liegt jenseits der tiefsten Kurve nach Schwarz (%2 m)</translation>
     </message>
     <message>
@@ -2921,7 +2922,7 @@ Datum</translation>
         <translation>Die Formeln setzen homogenen Boden voraus: das %1-Schichtmodell wird auf einen Erdwiderstand reduziert</translation>
     </message>
     <message>
-        <source>The fault duration %1 s is outside EN 50522's table (0.05 s to 10 s): its nearest end is used</source>
+        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
         <translation>Die Fehlerdauer %1 s liegt außerhalb der Tabelle der EN 50522 (0,05 s bis 10 s): ihr nächstes Ende wird verwendet</translation>
     </message>
     <message>
@@ -3193,7 +3194,7 @@ Datum</translation>
         <translation>%1 muss kleiner als das Netz sein.</translation>
     </message>
     <message>
-        <source>%1 does not fall on a conductor: the conductors' spacing does not fit it.</source>
+        <source>%1 does not fall on a conductor: the conductors&apos; spacing does not fit it.</source>
         <translation>%1 fällt nicht auf einen Leiter: der Leiterabstand passt nicht dazu.</translation>
     </message>
     <message>
@@ -3201,7 +3202,7 @@ Datum</translation>
         <translation>Ein quadratisches Netz hat gleiche Länge und Breite und in beiden Richtungen gleich viele Leiter.</translation>
     </message>
     <message>
-        <source>The soil's resistivity must be above zero.</source>
+        <source>The soil&apos;s resistivity must be above zero.</source>
         <translation>Der spezifische Erdwiderstand muss über null liegen.</translation>
     </message>
     <message>
@@ -3265,7 +3266,7 @@ Datum</translation>
         <translation>Homogener Boden mit %1 Ω m, das gespeicherte Einschichtmodell.</translation>
     </message>
     <message>
-        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid's equivalent radius of %3 m.</source>
+        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
         <translation>Homogener Boden mit %1 Ω m: der scheinbare Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius des Netzes von %3 m.</translation>
     </message>
     <message>
@@ -3327,8 +3328,8 @@ Datum</translation>
         <translation>Prüfpunkt:</translation>
     </message>
     <message>
-        <source>Choose an earlier test point, make more points, or clear "%1".</source>
-        <translation>Wählen Sie einen früheren Prüfpunkt, legen Sie weitere Prüfpunkte an oder heben Sie "%1" auf.</translation>
+        <source>Choose an earlier test point, make more points, or clear &quot;%1&quot;.</source>
+        <translation>Wählen Sie einen früheren Prüfpunkt, legen Sie weitere Prüfpunkte an oder heben Sie &quot;%1&quot; auf.</translation>
     </message>
     <message>
         <source>Choose another test point or site.</source>
@@ -3492,7 +3493,7 @@ Datum</translation>
         <translation>Löschen...</translation>
     </message>
     <message>
-        <source>The site's resistivity results could not be read.</source>
+        <source>The site&apos;s resistivity results could not be read.</source>
         <translation>Die Ergebnisse des spezifischen Erdwiderstands der Anlage konnten nicht gelesen werden.</translation>
     </message>
     <message>
@@ -3600,15 +3601,15 @@ Datum</translation>
         <translation>Eigenschaften von %1 / %2</translation>
     </message>
     <message>
-        <source>The site's: %1</source>
+        <source>The site&apos;s: %1</source>
         <translation>Wie die Anlage: %1</translation>
     </message>
     <message>
-        <source>The site's: none</source>
+        <source>The site&apos;s: none</source>
         <translation>Wie die Anlage: keiner</translation>
     </message>
     <message>
-        <source>The site's: %1 months</source>
+        <source>The site&apos;s: %1 months</source>
         <translation>Wie die Anlage: %1 Monate</translation>
     </message>
     <message>
@@ -3693,7 +3694,7 @@ Datum</translation>
         <translation>Anlagenbericht</translation>
     </message>
     <message>
-        <source>as on the instrument's plate</source>
+        <source>as on the instrument&apos;s plate</source>
         <translation>wie auf dem Typenschild des Messgeräts</translation>
     </message>
     <message>
@@ -3826,8 +3827,8 @@ Datum</translation>
         <translation>D %1 m, %2 Messwerte</translation>
     </message>
     <message>
-        <source>No analysis is stored yet: "Store with" in the soil model and fall-of-potential windows keeps one.</source>
-        <translation>Noch keine Auswertung gespeichert: "Bei … speichern" in den Fenstern Bodenmodell und Spannungstrichter speichert eine.</translation>
+        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
+        <translation>Noch keine Auswertung gespeichert: &quot;Bei … speichern&quot; in den Fenstern Bodenmodell und Spannungstrichter speichert eine.</translation>
     </message>
     <message>
         <source>the soil model of %1</source>
@@ -3896,7 +3897,7 @@ Datum</translation>
         <translation>%1 von %2 Ergebnissen dieses Prüfpunkts haben einen gültigen Messwert dieser Größe.</translation>
     </message>
     <message numerus="yes">
-        <source>%n over range, marked at the top with the instrument's bound.</source>
+        <source>%n over range, marked at the top with the instrument&apos;s bound.</source>
         <translation>
             <numerusform>%n über dem Messbereich, oben mit der Grenze des Geräts markiert.</numerusform>
             <numerusform>%n über dem Messbereich, oben mit der Grenze des Geräts markiert.</numerusform>
@@ -4105,7 +4106,7 @@ Datum</translation>
         <translation>Konflikte</translation>
     </message>
     <message>
-        <source>The same field was changed in two places. "This" value is the one in force everywhere, "that" one lost.</source>
+        <source>The same field was changed in two places. &quot;This&quot; value is the one in force everywhere, &quot;that&quot; one lost.</source>
         <translation>Dasselbe Feld wurde an zwei Stellen geändert. „Dieser“ Wert gilt überall, „jener“ hat verloren.</translation>
     </message>
     <message>
@@ -4235,7 +4236,7 @@ Datum</translation>
         <translation>(gespeichert)</translation>
     </message>
     <message>
-        <source>The password is kept in the desktop's secret store, never in a file.</source>
+        <source>The password is kept in the desktop&apos;s secret store, never in a file.</source>
         <translation>Das Passwort liegt im Schlüsselbund des Desktops, nie in einer Datei.</translation>
     </message>
     <message>
@@ -4255,7 +4256,7 @@ Datum</translation>
         <translation>Abgemeldet. %1</translation>
     </message>
     <message>
-        <source>The server's message: %1</source>
+        <source>The server&apos;s message: %1</source>
         <translation>Meldung des Servers: %1</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
     <name>About</name>
@@ -121,11 +122,11 @@
         <translation>复测间隔为 1 至 600 个月</translation>
     </message>
     <message>
-        <source>there is already a site named "%1"</source>
+        <source>there is already a site named &quot;%1&quot;</source>
         <translation>已有名为 “%1” 的站点</translation>
     </message>
     <message>
-        <source>there is no site "%1"</source>
+        <source>there is no site &quot;%1&quot;</source>
         <translation>没有站点 “%1”</translation>
     </message>
     <message>
@@ -133,7 +134,7 @@
         <translation>测试点需要名称</translation>
     </message>
     <message>
-        <source>the site already has a test point named "%1"</source>
+        <source>the site already has a test point named &quot;%1&quot;</source>
         <translation>该站点已有名为 “%1” 的测试点</translation>
     </message>
     <message>
@@ -141,7 +142,7 @@
         <translation>那个站点已有同名的测试点</translation>
     </message>
     <message>
-        <source>there is no test point "%1" at site "%2"</source>
+        <source>there is no test point &quot;%1&quot; at site &quot;%2&quot;</source>
         <translation>站点 “%2” 没有测试点 “%1”</translation>
     </message>
     <message>
@@ -149,11 +150,11 @@
         <translation>该站点从所选测试点起只有 %1 个测试点，少于 %2 个结果</translation>
     </message>
     <message>
-        <source>a limit is a preset name (see "terrovane-cli limits") or a resistance in ohms above 0, not "%1"</source>
+        <source>a limit is a preset name (see &quot;terrovane-cli limits&quot;) or a resistance in ohms above 0, not &quot;%1&quot;</source>
         <translation>限值应为预设名称（见 “terrovane-cli limits”）或大于 0 的电阻（欧姆），而不是 “%1”</translation>
     </message>
     <message>
-        <source>a limit's source after the comma may not be empty</source>
+        <source>a limit&apos;s source after the comma may not be empty</source>
         <translation>限值逗号后的来源不能为空</translation>
     </message>
     <message>
@@ -196,7 +197,7 @@
         <translation>档案库已损坏；已移至 %1，并新建了一个档案库</translation>
     </message>
     <message>
-        <source>result ids are whole numbers as "history" prints them, not "%1"</source>
+        <source>result ids are whole numbers as &quot;history&quot; prints them, not &quot;%1&quot;</source>
         <translation>结果编号是 “history” 列出的整数，而不是 “%1”</translation>
     </message>
     <message>
@@ -210,7 +211,7 @@
         </translation>
     </message>
     <message>
-        <source>--set takes "YYYY-MM-DD HH:MM" with a year from 2000 to 2099</source>
+        <source>--set takes &quot;YYYY-MM-DD HH:MM&quot; with a year from 2000 to 2099</source>
         <translation>--set 需要 “YYYY-MM-DD HH:MM”，年份为 2000 至 2099</translation>
     </message>
     <message>
@@ -222,7 +223,7 @@
         <translation> 或 </translation>
     </message>
     <message>
-        <source>no user "%1" in %2</source>
+        <source>no user &quot;%1&quot; in %2</source>
         <translation>%2 中没有用户 “%1”</translation>
     </message>
     <message>
@@ -266,11 +267,11 @@
         </translation>
     </message>
     <message>
-        <source>--current-probe takes the current probe's distance in metres</source>
+        <source>--current-probe takes the current probe&apos;s distance in metres</source>
         <translation>--current-probe 需要电流极的距离（米）</translation>
     </message>
     <message>
-        <source>--distances takes the potential probe's distances in metres, separated by commas</source>
+        <source>--distances takes the potential probe&apos;s distances in metres, separated by commas</source>
         <translation>--distances 需要电压极的距离（米），以逗号分隔</translation>
     </message>
     <message>
@@ -282,7 +283,7 @@
         <translation>--soil-model 需要已存储土壤模型的编号</translation>
     </message>
     <message>
-        <source>site "%1" has no stored soil model</source>
+        <source>site &quot;%1&quot; has no stored soil model</source>
         <translation>站点 “%1” 没有已存储的土壤模型</translation>
     </message>
     <message>
@@ -342,7 +343,7 @@
         <translation>不是 JSON 对象</translation>
     </message>
     <message>
-        <source>%1 takes a date as YYYY-MM-DD, not "%2"</source>
+        <source>%1 takes a date as YYYY-MM-DD, not &quot;%2&quot;</source>
         <translation>%1 需要 YYYY-MM-DD 格式的日期，而不是 “%2”</translation>
     </message>
     <message>
@@ -402,11 +403,11 @@
         <translation>--interval 需要 1 至 600 的月数</translation>
     </message>
     <message>
-        <source>no command "%1"; see terrovane-cli --help</source>
+        <source>no command &quot;%1&quot;; see terrovane-cli --help</source>
         <translation>没有命令 “%1”；请参阅 terrovane-cli --help</translation>
     </message>
     <message>
-        <source>unknown command "%1"; see terrovane-cli --help</source>
+        <source>unknown command &quot;%1&quot;; see terrovane-cli --help</source>
         <translation>未知命令 “%1”；请参阅 terrovane-cli --help</translation>
     </message>
     <message>
@@ -426,7 +427,7 @@
         <translation>%1 需要 %2</translation>
     </message>
     <message>
-        <source>unexpected argument "%1"</source>
+        <source>unexpected argument &quot;%1&quot;</source>
         <translation>多余的参数 “%1”</translation>
     </message>
     <message>
@@ -446,11 +447,11 @@
         <translation>--kind 只能是 %1 之一</translation>
     </message>
     <message>
-        <source>--port %1: no port of the instrument's bridge has this device path or USB serial (terrovane-cli ports lists them)</source>
+        <source>--port %1: no port of the instrument&apos;s bridge has this device path or USB serial (terrovane-cli ports lists them)</source>
         <translation>--port %1：仪器的 USB 转串口没有这个设备路径或 USB 序列号的端口（terrovane-cli ports 会列出它们）</translation>
     </message>
     <message>
-        <source>--port %1: several ports of the instrument's bridge have this USB serial; give the device path (terrovane-cli ports lists them)</source>
+        <source>--port %1: several ports of the instrument&apos;s bridge have this USB serial; give the device path (terrovane-cli ports lists them)</source>
         <translation>--port %1：仪器的 USB 转串口有多个端口使用这个 USB 序列号；请给出设备路径（terrovane-cli ports 会列出它们）</translation>
     </message>
     <message>
@@ -458,7 +459,7 @@
         <translation>读取的数据无法存入档案库（%1）；%2</translation>
     </message>
     <message>
-        <source>the archive's ids of these results could not be read (%1)</source>
+        <source>the archive&apos;s ids of these results could not be read (%1)</source>
         <translation>无法读取这些结果在档案库中的编号（%1）</translation>
     </message>
     <message>
@@ -482,11 +483,11 @@
         <translation>--date 必须是 YYYY-MM-DD</translation>
     </message>
     <message>
-        <source>--lang must be zh, en or de, not "%1"</source>
+        <source>--lang must be zh, en or de, not &quot;%1&quot;</source>
         <translation>--lang 只能是 zh、en 或 de，而不是 “%1”</translation>
     </message>
     <message>
-        <source>the translation could not be loaded; the report's texts stay as written</source>
+        <source>the translation could not be loaded; the report&apos;s texts stay as written</source>
         <translation>无法加载翻译；报告文字保持原样</translation>
     </message>
     <message>
@@ -534,7 +535,7 @@
         <translation>%1；显示找到的最佳模型</translation>
     </message>
     <message>
-        <source>--readout takes a read-out id as "terrovane-cli history --readouts" lists them, not "%1"</source>
+        <source>--readout takes a read-out id as &quot;terrovane-cli history --readouts&quot; lists them, not &quot;%1&quot;</source>
         <translation>--readout 需要 “terrovane-cli history --readouts” 列出的读取记录编号，而不是 “%1”</translation>
     </message>
     <message>
@@ -546,7 +547,7 @@
         <translation>%1：大于 1 MiB，不是读数表</translation>
     </message>
     <message>
-        <source>team schema made at layout %1; add the members with "terrovane-cli team member add"</source>
+        <source>team schema made at layout %1; add the members with &quot;terrovane-cli team member add&quot;</source>
         <translation>团队架构已建立，布局版本 %1；请用 “terrovane-cli team member add” 添加成员</translation>
     </message>
     <message>
@@ -554,11 +555,11 @@
         <translation>团队架构已存在，布局版本 %1；未作任何更改</translation>
     </message>
     <message>
-        <source>the team schema could not be made (run it as the database's owner, who needs the right to create roles)</source>
+        <source>the team schema could not be made (run it as the database&apos;s owner, who needs the right to create roles)</source>
         <translation>无法建立团队架构（请以数据库所有者身份运行，该所有者需要创建角色的权限）</translation>
     </message>
     <message>
-        <source>password for %1 (empty: keep an existing login's password): </source>
+        <source>password for %1 (empty: keep an existing login&apos;s password): </source>
         <translation>%1 的密码（留空：保留现有登录的密码）：</translation>
     </message>
     <message numerus="yes">
@@ -600,7 +601,7 @@
         <translation>服务器未报告其状态</translation>
     </message>
     <message>
-        <source>the database has no team schema; its owner runs "terrovane-cli team init"</source>
+        <source>the database has no team schema; its owner runs &quot;terrovane-cli team init&quot;</source>
         <translation>数据库中没有团队架构；请由其所有者运行 “terrovane-cli team init”</translation>
     </message>
     <message>
@@ -650,7 +651,7 @@
         <translation>必须是文本</translation>
     </message>
     <message>
-        <source>must be square, rectangular or l-shaped, not "%1"</source>
+        <source>must be square, rectangular or l-shaped, not &quot;%1&quot;</source>
         <translation>只能是 square、rectangular 或 l-shaped，而不是 “%1”</translation>
     </message>
     <message>
@@ -658,7 +659,7 @@
         <translation>仅适用于 L 形接地网</translation>
     </message>
     <message>
-        <source>must be inside, perimeter or corners, not "%1"</source>
+        <source>must be inside, perimeter or corners, not &quot;%1&quot;</source>
         <translation>只能是 inside、perimeter 或 corners，而不是 “%1”</translation>
     </message>
     <message>
@@ -690,7 +691,7 @@
         <translation>必须小于接地网</translation>
     </message>
     <message>
-        <source>does not fall on a conductor: the conductors' spacing does not fit it</source>
+        <source>does not fall on a conductor: the conductors&apos; spacing does not fit it</source>
         <translation>不在导体上：导体间距与之不符</translation>
     </message>
     <message>
@@ -748,7 +749,7 @@
         </translation>
     </message>
     <message>
-        <source>a conflict's ID is a whole number from "team conflicts"</source>
+        <source>a conflict&apos;s ID is a whole number from &quot;team conflicts&quot;</source>
         <translation>冲突编号是“team conflicts”列出的整数</translation>
     </message>
     <message>
@@ -780,15 +781,15 @@
         <translation>未加密：连接字符串要求 sslmode=%1</translation>
     </message>
     <message>
-        <source>encrypted, %1; the server's certificate verified (its authority and its name)</source>
+        <source>encrypted, %1; the server&apos;s certificate verified (its authority and its name)</source>
         <translation>已加密，%1；服务器证书已验证（签发机构和名称）</translation>
     </message>
     <message>
-        <source>encrypted, %1; the server's certificate verified against its authority, not its name</source>
+        <source>encrypted, %1; the server&apos;s certificate verified against its authority, not its name</source>
         <translation>已加密，%1；服务器证书已按签发机构验证，未验证名称</translation>
     </message>
     <message>
-        <source>encrypted, %1; the server's certificate not verified (name its root certificate with sslrootcert to verify it)</source>
+        <source>encrypted, %1; the server&apos;s certificate not verified (name its root certificate with sslrootcert to verify it)</source>
         <translation>已加密，%1；服务器证书未验证（用 sslrootcert 指定其根证书即可验证）</translation>
     </message>
     <message>
@@ -834,7 +835,7 @@
         <translation>团队服务器不提供加密连接（TLS），因此未发送任何内容，密码更不会发送；请服务器管理员开启 TLS（ssl = on），或仅在可信网络中于连接字符串里明确写上 sslmode=disable</translation>
     </message>
     <message>
-        <source>the team server is older than this program: its owner runs "terrovane-cli team upgrade"; nothing was changed</source>
+        <source>the team server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed</source>
         <translation>团队服务器比本程序旧：请服务器的所有者运行“terrovane-cli team upgrade”；未做任何更改</translation>
     </message>
     <message>
@@ -842,11 +843,11 @@
         <translation>此档案属于团队的另一个登录名：请用最先同步它的登录名登录，或为此登录名新建档案；未做任何更改</translation>
     </message>
     <message>
-        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed (an older one: "terrovane-cli team upgrade")</source>
+        <source>the team schema is there at layout %1, this program knows layout %2; nothing changed (an older one: &quot;terrovane-cli team upgrade&quot;)</source>
         <translation>团队架构已存在，版本为 %1，本程序使用版本 %2；未做任何更改（较旧的版本：“terrovane-cli team upgrade”）</translation>
     </message>
     <message>
-        <source>the team schema went from layout %1 to layout %2; every row and every archive's place were kept</source>
+        <source>the team schema went from layout %1 to layout %2; every row and every archive&apos;s place were kept</source>
         <translation>团队架构已从版本 %1 升级到版本 %2；所有数据行和每个档案的同步位置均已保留</translation>
     </message>
     <message>
@@ -854,15 +855,15 @@
         <translation>团队架构已是版本 %1；未做任何更改</translation>
     </message>
     <message>
-        <source>the team schema is at layout %1, newer than this program's %2: update this program; nothing changed</source>
+        <source>the team schema is at layout %1, newer than this program&apos;s %2: update this program; nothing changed</source>
         <translation>团队架构为版本 %1，比本程序的版本 %2 新：请更新本程序；未做任何更改</translation>
     </message>
     <message>
-        <source>the team schema could not be upgraded (run it as the database's owner); nothing changed</source>
+        <source>the team schema could not be upgraded (run it as the database&apos;s owner); nothing changed</source>
         <translation>无法升级团队架构（请以数据库所有者身份运行）；未做任何更改</translation>
     </message>
     <message>
-        <source>the server is older than this program: its owner runs "terrovane-cli team upgrade"</source>
+        <source>the server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;</source>
         <translation>服务器比本程序旧：请服务器的所有者运行“terrovane-cli team upgrade”</translation>
     </message>
 </context>
@@ -877,7 +878,7 @@
         <translation>测试点</translation>
     </message>
     <message>
-        <source>Result's test point</source>
+        <source>Result&apos;s test point</source>
         <translation>结果的测试点</translation>
     </message>
     <message>
@@ -975,7 +976,7 @@
         <translation>此内核（%1）没有 %2 驱动程序</translation>
     </message>
     <message>
-        <source>install the kernel's extra modules (Ubuntu: %1), then plug the instrument in again</source>
+        <source>install the kernel&apos;s extra modules (Ubuntu: %1), then plug the instrument in again</source>
         <translation>安装内核的附加模块（Ubuntu：%1），然后重新插入仪器</translation>
     </message>
     <message>
@@ -983,7 +984,7 @@
         <translation>执行 %1，然后重新插入仪器</translation>
     </message>
     <message>
-        <source>no USB device of the bridge's vendor (%1) is attached</source>
+        <source>no USB device of the bridge&apos;s vendor (%1) is attached</source>
         <translation>未连接桥接芯片厂商（%1）的 USB 设备</translation>
     </message>
     <message>
@@ -992,7 +993,7 @@
     </message>
     <message>
         <source>%1:%2 at USB %3</source>
-        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus ("1-1.4").</extracomment>
+        <extracomment>The USB device: %1 vendor id, %2 product id, %3 its place on the USB bus (&quot;1-1.4&quot;).</extracomment>
         <translation>位于 USB %3 的 %1:%2</translation>
     </message>
     <message>
@@ -1002,12 +1003,12 @@
     </message>
     <message>
         <source>%1 is %2</source>
-        <extracomment>%1 a USB device ("10c4:ea60 at USB 1-1"), %2 the serial ports it got ("ttyUSB0").</extracomment>
+        <extracomment>%1 a USB device (&quot;10c4:ea60 at USB 1-1&quot;), %2 the serial ports it got (&quot;ttyUSB0&quot;).</extracomment>
         <translation>%1 为 %2</translation>
     </message>
     <message>
-        <source>%1; the instrument's bridge is %2</source>
-        <extracomment>%1 the USB devices found with their ports, %2 the vendor:product id of the instrument's bridge.</extracomment>
+        <source>%1; the instrument&apos;s bridge is %2</source>
+        <extracomment>%1 the USB devices found with their ports, %2 the vendor:product id of the instrument&apos;s bridge.</extracomment>
         <translation>%1；仪器的桥接芯片是 %2</translation>
     </message>
     <message>
@@ -1048,17 +1049,17 @@
     </message>
     <message>
         <source>%1; its rule %2 (line %3) claims %4 and takes the tty away a second after plug-in</source>
-        <extracomment>%1 "installed, running" or "installed, not running"; %2 a rule file, %3 a line number, %4 vendor:product id.</extracomment>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 a rule file, %3 a line number, %4 vendor:product id.</extracomment>
         <translation>%1；其规则 %2（第 %3 行）认领 %4，插入一秒后就夺走 tty</translation>
     </message>
     <message>
         <source>%1; its rule is switched off by %2</source>
-        <extracomment>%1 "installed, running" or "installed, not running"; %2 the file that switches the rule off.</extracomment>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 the file that switches the rule off.</extracomment>
         <translation>%1；其规则已被 %2 禁用</translation>
     </message>
     <message>
         <source>%1; none of its rules claims %2</source>
-        <extracomment>%1 "installed, running" or "installed, not running"; %2 vendor:product id.</extracomment>
+        <extracomment>%1 &quot;installed, running&quot; or &quot;installed, not running&quot;; %2 vendor:product id.</extracomment>
         <translation>%1；其规则均未认领 %2</translation>
     </message>
     <message>
@@ -1118,7 +1119,7 @@
     </message>
     <message>
         <source>%1 file %2</source>
-        <extracomment>%1 the environment variable's name, %2 the file it names.</extracomment>
+        <extracomment>%1 the environment variable&apos;s name, %2 the file it names.</extracomment>
         <translation>%1 文件 %2</translation>
     </message>
     <message>
@@ -1127,7 +1128,7 @@
     </message>
     <message>
         <source>%1: cannot be read: %2</source>
-        <extracomment>%1 the port map in force ("live system" or a file), %2 why it cannot be read.</extracomment>
+        <extracomment>%1 the port map in force (&quot;live system&quot; or a file), %2 why it cannot be read.</extracomment>
         <translation>%1：无法读取：%2</translation>
     </message>
     <message>
@@ -1143,7 +1144,7 @@
         <translation>参见上方桥接芯片一行</translation>
     </message>
     <message>
-        <source>%1: port name "%2": %3</source>
+        <source>%1: port name &quot;%2&quot;: %3</source>
         <translation>%1：端口名“%2”：%3</translation>
     </message>
     <message>
@@ -1155,7 +1156,7 @@
         <translation>%1：%2 没有对应的设备</translation>
     </message>
     <message>
-        <source>name the device of %1 in the map's %2 section</source>
+        <source>name the device of %1 in the map&apos;s %2 section</source>
         <translation>在映射文件的 %2 节中填写 %1 的设备</translation>
     </message>
     <message>
@@ -1176,7 +1177,7 @@
     </message>
     <message>
         <source>%1 (owner %2, group %3, %4)</source>
-        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its permissions ("crw-rw----").</extracomment>
+        <extracomment>%1 the device, %2 its owner, %3 its group, %4 its permissions (&quot;crw-rw----&quot;).</extracomment>
         <translation>%1（所有者 %2，组 %3，%4）</translation>
     </message>
     <message>
@@ -1197,7 +1198,7 @@
         <translation>%1：%2 无权打开：其所属组也无权打开，且其访问控制列表（uaccess）中没有 %2 的条目</translation>
     </message>
     <message>
-        <source>the udev rule gives the port to the user at the computer's own screen (not over ssh): log in there and plug the instrument in again</source>
+        <source>the udev rule gives the port to the user at the computer&apos;s own screen (not over ssh): log in there and plug the instrument in again</source>
         <translation>udev 规则只把端口交给坐在本机屏幕前的用户（不含通过 ssh 登录的用户）：请在本机上登录并重新插入仪器</translation>
     </message>
     <message>
@@ -1234,7 +1235,7 @@
     </message>
     <message>
         <source>%1 is held by %2</source>
-        <extracomment>%1 the device, %2 the programs holding it ("minicom (pid 9)").</extracomment>
+        <extracomment>%1 the device, %2 the programs holding it (&quot;minicom (pid 9)&quot;).</extracomment>
         <translation>%1 被 %2占用</translation>
     </message>
     <message>
@@ -1311,7 +1312,7 @@
     </message>
     <message>
         <source>fix: </source>
-        <extracomment>Before what to do about a finding; seven spaces come before it, under the finding's mark.</extracomment>
+        <extracomment>Before what to do about a finding; seven spaces come before it, under the finding&apos;s mark.</extracomment>
         <translation>解决：</translation>
     </message>
 </context>
@@ -1547,7 +1548,7 @@ Doubtful: </source>
 <context>
     <name>Messages</name>
     <message>
-        <source>The archive was damaged. It was moved aside as "%1" and a new archive was started.</source>
+        <source>The archive was damaged. It was moved aside as &quot;%1&quot; and a new archive was started.</source>
         <translation>档案库已损坏。它已被移至“%1”，并新建了一个档案库。</translation>
     </message>
     <message>
@@ -1567,7 +1568,7 @@ Doubtful: </source>
         <translation>无法写入 data.inf，未打印任何内容。</translation>
     </message>
     <message>
-        <source>The print service "%1" could not be started, so nothing was printed: %2.</source>
+        <source>The print service &quot;%1&quot; could not be started, so nothing was printed: %2.</source>
         <translation>无法启动打印服务“%1”，未打印任何内容：%2。</translation>
     </message>
     <message>
@@ -1695,7 +1696,7 @@ Doubtful: </source>
         <translation>无法导出结果：%1</translation>
     </message>
     <message>
-        <source>Test point "%1" has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
+        <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
         <translation>测试点“%1”有 %2 个结果。删除该测试点吗？其结果仍保留在档案库中，变为未分配。</translation>
     </message>
     <message>
@@ -1723,7 +1724,7 @@ Doubtful: </source>
         <translation>档案库已损坏。请重新启动 Terrovane：它会移走损坏的文件并新建档案库。</translation>
     </message>
     <message>
-        <source>Check that the archive's folder exists and belongs to you.</source>
+        <source>Check that the archive&apos;s folder exists and belongs to you.</source>
         <translation>请检查档案库文件夹是否存在且属于您。</translation>
     </message>
     <message>
@@ -1956,7 +1957,7 @@ Doubtful: </source>
         <translation>斜率系数 mu = %1 超出斜率表范围（0.40 至 1.59）：请将电流极移远。</translation>
     </message>
     <message>
-        <source>The slope method's Pt = %1 m lies outside the readings.</source>
+        <source>The slope method&apos;s Pt = %1 m lies outside the readings.</source>
         <translation>斜率法的 Pt = %1 m 超出读数范围。</translation>
     </message>
 </context>
@@ -2297,7 +2298,7 @@ Date</translation>
         <translation>仪表编号</translation>
     </message>
     <message>
-        <source>– (not recorded by the instrument's read-out)</source>
+        <source>– (not recorded by the instrument&apos;s read-out)</source>
         <translation>–（仪表读取数据中无此项）</translation>
     </message>
     <message>
@@ -2393,7 +2394,7 @@ Date</translation>
         <translation>土壤：%1 Ω m，已保存的单层模型</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the %2-layer model's Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
         <translation>土壤：%1 Ω m，%2 层模型在等效半径 %3 m 处的温纳视电阻率</translation>
     </message>
     <message>
@@ -2659,7 +2660,7 @@ Date</translation>
         <translation>同步已取消。已发送和已接收的内容均保留；下次同步将从此处继续。</translation>
     </message>
     <message>
-        <source>The team server is older than this program. Its owner runs "terrovane-cli team upgrade"; nothing was changed.</source>
+        <source>The team server is older than this program. Its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed.</source>
         <translation>团队服务器比本程序旧。请服务器的所有者运行“terrovane-cli team upgrade”；未做任何更改。</translation>
     </message>
     <message>
@@ -2689,23 +2690,23 @@ Date</translation>
         <translation>连接：未加密（本地套接字；不经过网络）。</translation>
     </message>
     <message>
-        <source>Connection: NOT encrypted. The server's connection string asks for sslmode=%1.</source>
+        <source>Connection: NOT encrypted. The server&apos;s connection string asks for sslmode=%1.</source>
         <translation>连接：未加密。服务器的连接字符串要求 sslmode=%1。</translation>
     </message>
     <message>
-        <source>Connection: encrypted (%1); the server's certificate is verified, its authority and its name.</source>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is verified, its authority and its name.</source>
         <translation>连接：已加密（%1）；服务器证书已验证，包括签发机构和名称。</translation>
     </message>
     <message>
-        <source>Connection: encrypted (%1); the server's certificate is verified against its authority, but not its name.</source>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is verified against its authority, but not its name.</source>
         <translation>连接：已加密（%1）；服务器证书已按签发机构验证，但未验证名称。</translation>
     </message>
     <message>
-        <source>Connection: encrypted (%1); the server's certificate is not verified. Name its root certificate with sslrootcert to verify it.</source>
+        <source>Connection: encrypted (%1); the server&apos;s certificate is not verified. Name its root certificate with sslrootcert to verify it.</source>
         <translation>连接：已加密（%1）；服务器证书未验证。用 sslrootcert 指定其根证书即可验证。</translation>
     </message>
     <message>
-        <source>The team server offers no encrypted connection (TLS), so nothing was sent, the password least of all. Ask the office to turn TLS on at the server; only on a network you trust, add sslmode=disable to the server's connection string.</source>
+        <source>The team server offers no encrypted connection (TLS), so nothing was sent, the password least of all. Ask the office to turn TLS on at the server; only on a network you trust, add sslmode=disable to the server&apos;s connection string.</source>
         <translation>团队服务器不提供加密连接（TLS），因此未发送任何内容，密码更不会发送。请让办公室在服务器上开启 TLS；仅在可信网络中，才可在服务器的连接字符串中加上 sslmode=disable。</translation>
     </message>
 </context>
@@ -2873,11 +2874,11 @@ Date</translation>
         <translation>接触电压（网孔电压）%1 比允许接触电压 %2 高 %3（%4 %）</translation>
     </message>
     <message>
-        <source>The depth %1 m is outside the formulas' range of 0.25 m to 2.5 m</source>
+        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
         <translation>埋深 %1 m 超出公式适用范围 0.25 m 至 2.5 m</translation>
     </message>
     <message>
-        <source>The spacing %1 m is not above the formulas' 2.5 m</source>
+        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
         <translation>间距 %1 m 未超过公式要求的 2.5 m</translation>
     </message>
     <message>
@@ -2885,11 +2886,11 @@ Date</translation>
         <translation>导体直径 %1 m 未小于埋深的四分之一（%2 m）</translation>
     </message>
     <message>
-        <source>n = %1 is above the formulas' 25</source>
+        <source>n = %1 is above the formulas&apos; 25</source>
         <translation>n = %1 超过公式的 25</translation>
     </message>
     <message>
-        <source>The shock duration %1 s is outside the body current limit's 0.03 s to 3 s</source>
+        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
         <translation>电击持续时间 %1 s 超出人体电流限值的 0.03 s 至 3 s</translation>
     </message>
     <message>
@@ -2897,7 +2898,7 @@ Date</translation>
         <translation>间距不同（%1 m 和 %2 m）：公式取较大值</translation>
     </message>
     <message>
-        <source>The depth %1 m is beyond Schwarz's deepest curve (%2 m)</source>
+        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
         <translation>埋深 %1 m 超出 Schwarz 最深曲线（%2 m）</translation>
     </message>
     <message>
@@ -2905,7 +2906,7 @@ Date</translation>
         <translation>公式假定土壤均匀：%1 层模型被简化为单一电阻率</translation>
     </message>
     <message>
-        <source>The fault duration %1 s is outside EN 50522's table (0.05 s to 10 s): its nearest end is used</source>
+        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
         <translation>故障持续时间 %1 s 超出 EN 50522 表格（0.05 s 至 10 s）：使用最近的端值</translation>
     </message>
     <message>
@@ -3177,7 +3178,7 @@ Date</translation>
         <translation>%1 必须小于接地网。</translation>
     </message>
     <message>
-        <source>%1 does not fall on a conductor: the conductors' spacing does not fit it.</source>
+        <source>%1 does not fall on a conductor: the conductors&apos; spacing does not fit it.</source>
         <translation>%1 未落在导体上：导体间距与之不符。</translation>
     </message>
     <message>
@@ -3185,7 +3186,7 @@ Date</translation>
         <translation>正方形接地网的长宽相等，两个方向的导体数相同。</translation>
     </message>
     <message>
-        <source>The soil's resistivity must be above zero.</source>
+        <source>The soil&apos;s resistivity must be above zero.</source>
         <translation>土壤电阻率必须大于零。</translation>
     </message>
     <message>
@@ -3249,7 +3250,7 @@ Date</translation>
         <translation>均匀土壤 %1 Ω m，已保存的单层模型。</translation>
     </message>
     <message>
-        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid's equivalent radius of %3 m.</source>
+        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
         <translation>均匀土壤 %1 Ω m：%2 层模型在接地网等效半径 %3 m 处的温纳视电阻率。</translation>
     </message>
     <message>
@@ -3311,7 +3312,7 @@ Date</translation>
         <translation>测试点：</translation>
     </message>
     <message>
-        <source>Choose an earlier test point, make more points, or clear "%1".</source>
+        <source>Choose an earlier test point, make more points, or clear &quot;%1&quot;.</source>
         <translation>请选择更靠前的测试点、添加更多测试点，或取消“%1”。</translation>
     </message>
     <message>
@@ -3474,7 +3475,7 @@ Date</translation>
         <translation>删除...</translation>
     </message>
     <message>
-        <source>The site's resistivity results could not be read.</source>
+        <source>The site&apos;s resistivity results could not be read.</source>
         <translation>无法读取该站点的电阻率结果。</translation>
     </message>
     <message>
@@ -3582,15 +3583,15 @@ Date</translation>
         <translation>%1 / %2 的属性</translation>
     </message>
     <message>
-        <source>The site's: %1</source>
+        <source>The site&apos;s: %1</source>
         <translation>沿用现场：%1</translation>
     </message>
     <message>
-        <source>The site's: none</source>
+        <source>The site&apos;s: none</source>
         <translation>沿用现场：无</translation>
     </message>
     <message>
-        <source>The site's: %1 months</source>
+        <source>The site&apos;s: %1 months</source>
         <translation>沿用现场：%1 个月</translation>
     </message>
     <message>
@@ -3675,7 +3676,7 @@ Date</translation>
         <translation>站点报告</translation>
     </message>
     <message>
-        <source>as on the instrument's plate</source>
+        <source>as on the instrument&apos;s plate</source>
         <translation>与仪表铭牌上一致</translation>
     </message>
     <message>
@@ -3807,7 +3808,7 @@ Date</translation>
         <translation>D %1 m，%2 个读数</translation>
     </message>
     <message>
-        <source>No analysis is stored yet: "Store with" in the soil model and fall-of-potential windows keeps one.</source>
+        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
         <translation>尚未保存分析：在土壤模型和电位降窗口中用“与…一起保存”保存。</translation>
     </message>
     <message>
@@ -3877,7 +3878,7 @@ Date</translation>
         <translation>该测试点的 %2 个结果中有 %1 个具有此量的有效读数。</translation>
     </message>
     <message numerus="yes">
-        <source>%n over range, marked at the top with the instrument's bound.</source>
+        <source>%n over range, marked at the top with the instrument&apos;s bound.</source>
         <translation>
             <numerusform>%n 个超量程，以仪器显示的界限标记在顶部。</numerusform>
         </translation>
@@ -4084,7 +4085,7 @@ Date</translation>
         <translation>冲突</translation>
     </message>
     <message>
-        <source>The same field was changed in two places. "This" value is the one in force everywhere, "that" one lost.</source>
+        <source>The same field was changed in two places. &quot;This&quot; value is the one in force everywhere, &quot;that&quot; one lost.</source>
         <translation>同一字段在两处被修改。“此值”在各处生效，“彼值”被覆盖。</translation>
     </message>
     <message>
@@ -4214,7 +4215,7 @@ Date</translation>
         <translation>（已保存）</translation>
     </message>
     <message>
-        <source>The password is kept in the desktop's secret store, never in a file.</source>
+        <source>The password is kept in the desktop&apos;s secret store, never in a file.</source>
         <translation>密码保存在桌面的密钥库中，从不写入文件。</translation>
     </message>
     <message>
@@ -4234,7 +4235,7 @@ Date</translation>
         <translation>已注销。%1</translation>
     </message>
     <message>
-        <source>The server's message: %1</source>
+        <source>The server&apos;s message: %1</source>
         <translation>服务器消息：%1</translation>
     </message>
     <message>
