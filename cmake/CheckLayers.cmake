@@ -18,6 +18,7 @@ set(rules
   "format: record numbers"
   "analysis: format record numbers"
   "analysis/grid: analysis record"
+  "electrode: analysis"
   "plots: analysis platform numbers"
   "export: format record xls platform"
   "archive: export format record xls platform numbers"

@@ -1,0 +1,186 @@
+#include "GreenFunction.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "HankelFilter.h"
+
+namespace terrovane::electrode {
+
+struct GreenFunction::Table {
+    std::once_flag made;
+    std::vector<double> values;  // remainder at r_j
+};
+
+struct GreenFunction::Waves {
+    std::once_flag made;
+    std::vector<LayerWaves> atWavenumber;  // one per lagged wavenumber, the smallest first
+};
+
+namespace {
+
+constexpr double kFourPi = 4 * std::numbers::pi;
+
+double DirectAndMirror(double r, double depth, double sourceDepth) {
+    const double below = depth - sourceDepth;
+    const double above = depth + sourceDepth;
+    return 1 / std::sqrt(r * r + below * below) + 1 / std::sqrt(r * r + above * above);
+}
+
+// Depths closer than this are one depth (a rod's points computed the same way on every rod agree anyway).
+constexpr double kSameDepth = 1e-9;
+
+}  // namespace
+
+GreenFunction::GreenFunction(const Soil& soil, KernelMethod method, double shortestDistance, double longestDistance)
+    : soil_(soil) {
+    layered_ = soil.resistivities.size() > 1;
+    method_ = method;
+    if (layered_ && soil.resistivities.size() == 2 && method != KernelMethod::HankelFilter) {
+        const double k = (soil.resistivities[1] - soil.resistivities[0]) / (soil.resistivities[1] + soil.resistivities[0]);
+        method_ = ImageTermsNeeded(k) ? KernelMethod::ImageSeries : KernelMethod::HankelFilter;
+    } else if (layered_) {
+        method_ = KernelMethod::HankelFilter;
+    }
+    const auto& b = analysis::HankelAbscissae();
+    step_ = std::log10(b[1] / b[0]);
+    firstRadius_ = shortestDistance;
+    longest_ = std::max(longestDistance, 2 * shortestDistance);
+    points_ = static_cast<int>(std::ceil(std::log10(longest_ / firstRadius_) / step_)) + 4;
+}
+
+GreenFunction::~GreenFunction() = default;
+
+int GreenFunction::RegisterDepth(double depth) {
+    for (std::size_t i = 0; i < depths_.size(); ++i) {
+        if (std::fabs(depths_[i] - depth) <= kSameDepth)
+            return static_cast<int>(i);
+    }
+    const std::size_t old = depths_.size();
+    depths_.push_back(depth);
+    layers_.push_back(LayerAt(soil_, depth));
+    std::vector<std::unique_ptr<Table>> grown((old + 1) * (old + 1));
+    for (std::size_t o = 0; o < old; ++o) {
+        for (std::size_t s = 0; s < old; ++s)
+            grown[o * (old + 1) + s] = std::move(tables_[o * old + s]);
+    }
+    for (auto& slot : grown) {
+        if (!slot)
+            slot = std::make_unique<Table>();
+    }
+    tables_ = std::move(grown);
+    waves_.push_back(std::make_unique<Waves>());
+    return static_cast<int>(old);
+}
+
+double GreenFunction::Remainder(double r, int observerDepth, int sourceDepth) const {
+    if (!layered_)
+        return 0;
+    const double u = std::log10(r / firstRadius_) / step_;
+    if (u > points_ - 3)
+        return RemainderDirect(r, depths_[observerDepth], depths_[sourceDepth]);
+    const std::vector<double>& v = TableFor(observerDepth, sourceDepth).values;
+    if (u <= 0)
+        return v[0];
+    // Four-point Lagrange interpolation in log r.
+    const int j = std::clamp(static_cast<int>(u), 1, points_ - 3);
+    const double t = u - j;
+    return (-t * (t - 1) * (t - 2) * v[j - 1] + 3 * (t + 1) * (t - 1) * (t - 2) * v[j] -
+            3 * (t + 1) * t * (t - 2) * v[j + 1] + (t + 1) * t * (t - 1) * v[j + 2]) /
+           6;
+}
+
+double GreenFunction::PointPotential(Point observer, Point source) const {
+    const double r = HorizontalDistance(observer, source);
+    const double rho =
+        NearFieldResistivity(soil_, LayerAt(soil_, observer.z), LayerAt(soil_, source.z));
+    return rho * DirectAndMirror(r, observer.z, source.z) / kFourPi + RemainderDirect(r, observer.z, source.z);
+}
+
+double GreenFunction::RemainderDirect(double r, double depth, double sourceDepth) const {
+    if (!layered_)
+        return 0;
+    const int o = LayerAt(soil_, depth);
+    const int s = LayerAt(soil_, sourceDepth);
+    const double rho = NearFieldResistivity(soil_, o, s);
+    const double analytic = rho * DirectAndMirror(r, depth, sourceDepth) / kFourPi;
+    if (method_ == KernelMethod::ImageSeries)
+        return PointPotentialByImages(*TwoLayerImages(soil_, o, s), r, depth, sourceDepth) - analytic;
+    const auto kernel = [&](double lambda) {
+        const LayerWaves waves = SolveLayerWaves(soil_, lambda, sourceDepth);
+        return SpectralPotential(soil_, waves, lambda, depth, sourceDepth) -
+               AnalyticSpectral(lambda, depth, sourceDepth, rho);
+    };
+    return analysis::HankelJ0(kernel, std::max(r, firstRadius_)) / kFourPi;
+}
+
+double GreenFunction::AnalyticSpectral(double lambda, double depth, double sourceDepth, double rho) const {
+    return rho * (std::exp(-lambda * std::fabs(depth - sourceDepth)) + std::exp(-lambda * (depth + sourceDepth)));
+}
+
+const GreenFunction::Table& GreenFunction::TableFor(int observerDepth, int sourceDepth) const {
+    Table& table = *tables_[static_cast<std::size_t>(observerDepth) * depths_.size() + sourceDepth];
+    std::call_once(table.made, [&] {
+        if (method_ == KernelMethod::ImageSeries)
+            FillByImages(table, observerDepth, sourceDepth);
+        else
+            FillByFilter(table, observerDepth, sourceDepth);
+    });
+    return table;
+}
+
+void GreenFunction::FillByImages(Table& table, int observerDepth, int sourceDepth) const {
+    const double z = depths_[observerDepth];
+    const double zs = depths_[sourceDepth];
+    const int o = layers_[observerDepth];
+    const int s = layers_[sourceDepth];
+    const std::vector<Image> images = *TwoLayerImages(soil_, o, s);
+    const double rho = NearFieldResistivity(soil_, o, s);
+    table.values.resize(points_);
+    for (int j = 0; j < points_; ++j) {
+        const double r = firstRadius_ * std::pow(10.0, j * step_);
+        table.values[j] = PointPotentialByImages(images, r, z, zs) - rho * DirectAndMirror(r, z, zs) / kFourPi;
+    }
+}
+
+// Wavenumber m of the lagged set is b_0 10^(m s) / r_0 for m = -(points - 1) .. 119: the filter's i-th
+// abscissa over r_j is number i - j.
+const GreenFunction::Waves& GreenFunction::WavesFor(int sourceDepth) const {
+    Waves& waves = *waves_[sourceDepth];
+    std::call_once(waves.made, [&] {
+        const double b0 = analysis::HankelAbscissae()[0];
+        const int count = points_ - 1 + static_cast<int>(analysis::kHankelPoints);
+        waves.atWavenumber.reserve(count);
+        for (int m = 0; m < count; ++m) {
+            const double lambda = b0 * std::pow(10.0, (m - (points_ - 1)) * step_) / firstRadius_;
+            waves.atWavenumber.push_back(SolveLayerWaves(soil_, lambda, depths_[sourceDepth]));
+        }
+    });
+    return waves;
+}
+
+void GreenFunction::FillByFilter(Table& table, int observerDepth, int sourceDepth) const {
+    const double z = depths_[observerDepth];
+    const double zs = depths_[sourceDepth];
+    const double rho = NearFieldResistivity(soil_, layers_[observerDepth], layers_[sourceDepth]);
+    const Waves& waves = WavesFor(sourceDepth);
+    const double b0 = analysis::HankelAbscissae()[0];
+    const int count = static_cast<int>(waves.atWavenumber.size());
+    std::vector<double> kernel(count);
+    for (int m = 0; m < count; ++m) {
+        const double lambda = b0 * std::pow(10.0, (m - (points_ - 1)) * step_) / firstRadius_;
+        kernel[m] = SpectralPotential(soil_, waves.atWavenumber[m], lambda, z, zs) - AnalyticSpectral(lambda, z, zs, rho);
+    }
+    const auto& w = analysis::HankelWeights();
+    table.values.resize(points_);
+    for (int j = 0; j < points_; ++j) {
+        const double r = firstRadius_ * std::pow(10.0, j * step_);
+        double sum = 0;
+        for (std::size_t i = 0; i < analysis::kHankelPoints; ++i)
+            sum += kernel[static_cast<int>(i) - j + points_ - 1] * w[i];
+        table.values[j] = sum / (r * kFourPi);
+    }
+}
+
+}  // namespace terrovane::electrode
