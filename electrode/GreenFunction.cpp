@@ -10,7 +10,9 @@ namespace terrovane::electrode {
 
 struct GreenFunction::Table {
     std::once_flag made;
-    std::vector<double> values;  // remainder at r_j
+    std::vector<double> values;       // remainder at r_j
+    std::vector<double> scaledTotal;  // r_j times the whole potential at r_j
+    std::vector<double> cubics;       // the same as four-point Lagrange cubics between r_j and r_j+1
 };
 
 struct GreenFunction::Waves {
@@ -26,6 +28,15 @@ double DirectAndMirror(double r, double depth, double sourceDepth) {
     const double below = depth - sourceDepth;
     const double above = depth + sourceDepth;
     return 1 / std::sqrt(r * r + below * below) + 1 / std::sqrt(r * r + above * above);
+}
+
+// Four-point Lagrange interpolation at u (in table steps), 1 <= u <= size - 3.
+double Interpolate(const std::vector<double>& v, double u) {
+    const int j = std::clamp(static_cast<int>(u), 1, static_cast<int>(v.size()) - 3);
+    const double t = u - j;
+    return (-t * (t - 1) * (t - 2) * v[j - 1] + 3 * (t + 1) * (t - 1) * (t - 2) * v[j] -
+            3 * (t + 1) * t * (t - 2) * v[j + 1] + (t + 1) * t * (t - 1) * v[j + 2]) /
+           6;
 }
 
 // Depths closer than this are one depth (a rod's points computed the same way on every rod agree anyway).
@@ -74,21 +85,37 @@ int GreenFunction::RegisterDepth(double depth) {
     return static_cast<int>(old);
 }
 
+double GreenFunction::Position(double r) const { return std::log10(r / firstRadius_) / step_; }
+
 double GreenFunction::Remainder(double r, int observerDepth, int sourceDepth) const {
     if (!layered_)
         return 0;
-    const double u = std::log10(r / firstRadius_) / step_;
+    const double u = Position(r);
     if (u > points_ - 3)
         return RemainderDirect(r, depths_[observerDepth], depths_[sourceDepth]);
     const std::vector<double>& v = TableFor(observerDepth, sourceDepth).values;
-    if (u <= 0)
-        return v[0];
-    // Four-point Lagrange interpolation in log r.
-    const int j = std::clamp(static_cast<int>(u), 1, points_ - 3);
-    const double t = u - j;
-    return (-t * (t - 1) * (t - 2) * v[j - 1] + 3 * (t + 1) * (t - 1) * (t - 2) * v[j] -
-            3 * (t + 1) * t * (t - 2) * v[j + 1] + (t + 1) * t * (t - 1) * v[j + 2]) /
-           6;
+    return u <= 1 ? v[0] : Interpolate(v, u);
+}
+
+double GreenFunction::Total(double r, int observerDepth, int sourceDepth) const {
+    const double u = Position(r);
+    if (u <= 1 || u > points_ - 3) {
+        const double z = depths_[observerDepth];
+        const double zs = depths_[sourceDepth];
+        const double rho = NearFieldResistivity(soil_, layers_[observerDepth], layers_[sourceDepth]);
+        return rho * DirectAndMirror(r, z, zs) / kFourPi + Remainder(r, observerDepth, sourceDepth);
+    }
+    return Interpolate(TableFor(observerDepth, sourceDepth).scaledTotal, u) / r;
+}
+
+FarField GreenFunction::FarFieldFor(int observerDepth, int sourceDepth) const {
+    const Table& table = TableFor(observerDepth, sourceDepth);
+    FarField far;
+    far.cubics = table.cubics.data();
+    far.steps = points_ - 2;  // the last cubic starts at points - 3
+    far.stepsPerLog2 = std::log10(2.0) / step_;
+    far.offset = std::log10(firstRadius_) / step_;
+    return far;
 }
 
 double GreenFunction::PointPotential(Point observer, Point source) const {
@@ -122,10 +149,30 @@ double GreenFunction::AnalyticSpectral(double lambda, double depth, double sourc
 const GreenFunction::Table& GreenFunction::TableFor(int observerDepth, int sourceDepth) const {
     Table& table = *tables_[static_cast<std::size_t>(observerDepth) * depths_.size() + sourceDepth];
     std::call_once(table.made, [&] {
-        if (method_ == KernelMethod::ImageSeries)
+        if (!layered_)
+            table.values.assign(points_, 0.0);
+        else if (method_ == KernelMethod::ImageSeries)
             FillByImages(table, observerDepth, sourceDepth);
         else
             FillByFilter(table, observerDepth, sourceDepth);
+        const double z = depths_[observerDepth];
+        const double zs = depths_[sourceDepth];
+        const double rho = NearFieldResistivity(soil_, layers_[observerDepth], layers_[sourceDepth]);
+        table.scaledTotal.resize(points_);
+        for (int j = 0; j < points_; ++j) {
+            const double r = firstRadius_ * std::pow(10.0, j * step_);
+            table.scaledTotal[j] = r * (rho * DirectAndMirror(r, z, zs) / kFourPi + table.values[j]);
+        }
+        // The cubic through v[j-1] .. v[j+2] in t = u - j, for 1 <= j <= points - 3.
+        const std::vector<double>& v = table.scaledTotal;
+        table.cubics.assign(4 * static_cast<std::size_t>(points_), 0.0);
+        for (int j = 1; j + 2 < points_; ++j) {
+            double* c = &table.cubics[4 * static_cast<std::size_t>(j)];
+            c[0] = v[j];
+            c[1] = -v[j - 1] / 3 - v[j] / 2 + v[j + 1] - v[j + 2] / 6;
+            c[2] = v[j - 1] / 2 - v[j] + v[j + 1] / 2;
+            c[3] = -v[j - 1] / 6 + v[j] / 2 - v[j + 1] / 2 + v[j + 2] / 6;
+        }
     });
     return table;
 }

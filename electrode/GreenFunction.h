@@ -1,5 +1,9 @@
 #pragma once
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -29,6 +33,38 @@ enum class KernelMethod {
 // once per wavenumber (Anderson's lagged convolution, "Numerical integration of related Hankel transforms
 // by quadrature and continued fraction expansion", Geophysics 48(12), 1983).
 //
+// A table of r G(r) as cubic pieces in log r, for evaluating many far sources quickly.
+struct FarField {
+    const double* cubics = nullptr;  // four coefficients per step, in the step's fraction t
+    int steps = 0;
+    double stepsPerLog2 = 0;  // table steps per unit of log2 r
+    double offset = 0;        // the step of r = 1 m
+};
+
+// log2 of a normal double x > 0 to about 1e-7 from its exponent and the series of atanh for the mantissa: the far field
+// is summed over every point and segment of a map, where the library's log is the larger part of the cost.
+inline double FastLog2(double x) {
+    // x = 2^e m with m in [1, 2), read from the bits of a normal double.
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const int exponent = static_cast<int>((bits >> 52) & 0x7ff) - 1023;
+    const double mantissa = std::bit_cast<double>((bits & 0x000fffffffffffffULL) | 0x3ff0000000000000ULL);
+    const double s = (mantissa - 1) / (mantissa + 1);  // [0, 1/3)
+    const double s2 = s * s;
+    const double series = s * (2 + s2 * (2.0 / 3 + s2 * (2.0 / 5 + s2 * (2.0 / 7 + s2 * (2.0 / 9 + s2 * (2.0 / 11))))));
+    return exponent + series * 1.4426950408889634;
+}
+
+// r G(r) / r at squared horizontal distance r2, or NaN where r lies outside the table.
+inline double EvaluateFarField(const FarField& far, double r2) {
+    const double u = 0.5 * FastLog2(r2) * far.stepsPerLog2 - far.offset;
+    if (!(u >= 1 && u < far.steps))
+        return std::numeric_limits<double>::quiet_NaN();
+    const int j = static_cast<int>(u);
+    const double t = u - j;
+    const double* c = far.cubics + 4 * j;
+    return (c[0] + t * (c[1] + t * (c[2] + t * c[3]))) / std::sqrt(r2);
+}
+
 // Depths are registered before use (not thread-safe); Remainder may then be called from any thread.
 class GreenFunction {
 public:
@@ -46,6 +82,11 @@ public:
     int Layer(int index) const { return layers_[index]; }
 
     double Remainder(double r, int observerDepth, int sourceDepth) const;
+    // The whole potential of a point source from the tables (r times it is interpolated, which is smooth
+    // away from the source): for sources many segment lengths away, where one lookup replaces the exact
+    // line integral.
+    double Total(double r, int observerDepth, int sourceDepth) const;
+    FarField FarFieldFor(int observerDepth, int sourceDepth) const;
 
     // The whole potential of a point source, without the tables (for checks and single points).
     double PointPotential(Point observer, Point source) const;
@@ -58,6 +99,7 @@ private:
     const Waves& WavesFor(int sourceDepth) const;
     void FillByImages(Table& table, int observerDepth, int sourceDepth) const;
     void FillByFilter(Table& table, int observerDepth, int sourceDepth) const;
+    double Position(double r) const;
     double AnalyticSpectral(double lambda, double depth, double sourceDepth, double rho) const;
 
     Soil soil_;

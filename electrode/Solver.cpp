@@ -137,8 +137,15 @@ Solution Solve(const Electrode& electrode, const Soil& soil, const SolveOptions&
     Solution previous = SolveLevel(electrode, green, length, threads);
     std::vector<Level> levels = previous.levels;
     while (previous.status == SolveStatus::Solved) {
-        length /= 2;
-        if (static_cast<int>(Segmentize(electrode, soil, length).size()) > options.maxSegments) {
+        // Halve until the pieces between joints are cut finer too: a length above the spacing of the
+        // joints changes nothing and would look like convergence.
+        const std::size_t before = previous.segments.size();
+        std::size_t count = before;
+        while (count == before && length > 1e-6) {
+            length /= 2;
+            count = Segmentize(electrode, soil, length).size();
+        }
+        if (static_cast<int>(count) > options.maxSegments) {
             previous.status = SolveStatus::NotConverged;
             break;
         }

@@ -65,6 +65,20 @@ TEST(ClosedForm, DeeplyBuriedWireIsSundes) {
     EXPECT_NEAR(s.resistance, sunde, 0.02 * sunde);
 }
 
+// A horizontal wire of length 2l buried at depth s/2 (Dwight 1936):
+//   R = rho/(4 pi l) (ln(4l/a) + ln(4l/s) - 2 + s/(2l) - s^2/(16 l^2) + s^4/(512 l^4)).
+TEST(ClosedForm, BuriedHorizontalWireIsDwights) {
+    for (const auto& [length, depth] : {std::pair{20.0, 0.5}, {50.0, 0.8}}) {
+        Electrode wire;
+        wire.conductors.push_back({{0, 0, depth}, {length, 0, depth}, 0.005});
+        const double l = length / 2, s = 2 * depth, a = 0.005;
+        const double dwight = 100 / (4 * kPi * l) *
+                              (std::log(4 * l / a) + std::log(4 * l / s) - 2 + s / (2 * l) - s * s / (16 * l * l) +
+                               std::pow(s, 4) / (512 * std::pow(l, 4)));
+        EXPECT_NEAR(Solve(wire, Uniform(100)).resistance, dwight, 0.02 * dwight) << length;
+    }
+}
+
 TEST(ClosedForm, CurrentsAddUpAndSymmetricElectrodesLeakSymmetrically) {
     Electrode e;
     AddGrid(e, {20, 20, 3, 3, 0.5, 0.005});
