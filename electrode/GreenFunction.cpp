@@ -44,12 +44,14 @@ constexpr double kSameDepth = 1e-9;
 
 }  // namespace
 
-GreenFunction::GreenFunction(const Soil& soil, KernelMethod method, double shortestDistance, double longestDistance)
+GreenFunction::GreenFunction(const Soil& soil, KernelMethod method, double shortestDistance,
+                             double longestDistance)
     : soil_(soil) {
     layered_ = soil.resistivities.size() > 1;
     method_ = method;
     if (layered_ && soil.resistivities.size() == 2 && method != KernelMethod::HankelFilter) {
-        const double k = (soil.resistivities[1] - soil.resistivities[0]) / (soil.resistivities[1] + soil.resistivities[0]);
+        const double k =
+            (soil.resistivities[1] - soil.resistivities[0]) / (soil.resistivities[1] + soil.resistivities[0]);
         method_ = ImageTermsNeeded(k) ? KernelMethod::ImageSeries : KernelMethod::HankelFilter;
     } else if (layered_) {
         method_ = KernelMethod::HankelFilter;
@@ -85,7 +87,9 @@ int GreenFunction::RegisterDepth(double depth) {
     return static_cast<int>(old);
 }
 
-double GreenFunction::Position(double r) const { return std::log10(r / firstRadius_) / step_; }
+double GreenFunction::Position(double r) const {
+    return std::log10(r / firstRadius_) / step_;
+}
 
 double GreenFunction::Remainder(double r, int observerDepth, int sourceDepth) const {
     if (!layered_)
@@ -120,9 +124,9 @@ FarField GreenFunction::FarFieldFor(int observerDepth, int sourceDepth) const {
 
 double GreenFunction::PointPotential(Point observer, Point source) const {
     const double r = HorizontalDistance(observer, source);
-    const double rho =
-        NearFieldResistivity(soil_, LayerAt(soil_, observer.z), LayerAt(soil_, source.z));
-    return rho * DirectAndMirror(r, observer.z, source.z) / kFourPi + RemainderDirect(r, observer.z, source.z);
+    const double rho = NearFieldResistivity(soil_, LayerAt(soil_, observer.z), LayerAt(soil_, source.z));
+    return rho * DirectAndMirror(r, observer.z, source.z) / kFourPi +
+           RemainderDirect(r, observer.z, source.z);
 }
 
 double GreenFunction::RemainderDirect(double r, double depth, double sourceDepth) const {
@@ -143,7 +147,8 @@ double GreenFunction::RemainderDirect(double r, double depth, double sourceDepth
 }
 
 double GreenFunction::AnalyticSpectral(double lambda, double depth, double sourceDepth, double rho) const {
-    return rho * (std::exp(-lambda * std::fabs(depth - sourceDepth)) + std::exp(-lambda * (depth + sourceDepth)));
+    return rho *
+           (std::exp(-lambda * std::fabs(depth - sourceDepth)) + std::exp(-lambda * (depth + sourceDepth)));
 }
 
 const GreenFunction::Table& GreenFunction::TableFor(int observerDepth, int sourceDepth) const {
@@ -187,7 +192,8 @@ void GreenFunction::FillByImages(Table& table, int observerDepth, int sourceDept
     table.values.resize(points_);
     for (int j = 0; j < points_; ++j) {
         const double r = firstRadius_ * std::pow(10.0, j * step_);
-        table.values[j] = PointPotentialByImages(images, r, z, zs) - rho * DirectAndMirror(r, z, zs) / kFourPi;
+        table.values[j] =
+            PointPotentialByImages(images, r, z, zs) - rho * DirectAndMirror(r, z, zs) / kFourPi;
     }
 }
 
@@ -217,7 +223,8 @@ void GreenFunction::FillByFilter(Table& table, int observerDepth, int sourceDept
     std::vector<double> kernel(count);
     for (int m = 0; m < count; ++m) {
         const double lambda = b0 * std::pow(10.0, (m - (points_ - 1)) * step_) / firstRadius_;
-        kernel[m] = SpectralPotential(soil_, waves.atWavenumber[m], lambda, z, zs) - AnalyticSpectral(lambda, z, zs, rho);
+        kernel[m] = SpectralPotential(soil_, waves.atWavenumber[m], lambda, z, zs) -
+                    AnalyticSpectral(lambda, z, zs, rho);
     }
     const auto& w = analysis::HankelWeights();
     table.values.resize(points_);

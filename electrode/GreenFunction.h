@@ -41,8 +41,9 @@ struct FarField {
     double offset = 0;        // the step of r = 1 m
 };
 
-// log2 of a normal double x > 0 to about 1e-7 from its exponent and the series of atanh for the mantissa: the far field
-// is summed over every point and segment of a map, where the library's log is the larger part of the cost.
+// log2 of a normal double x > 0 to about 1e-7 from its exponent and the series of atanh for the mantissa: the
+// far field is summed over every point and segment of a map, where the library's log is the larger part of
+// the cost.
 inline double FastLog2(double x) {
     // x = 2^e m with m in [1, 2), read from the bits of a normal double.
     const auto bits = std::bit_cast<std::uint64_t>(x);
@@ -50,7 +51,8 @@ inline double FastLog2(double x) {
     const double mantissa = std::bit_cast<double>((bits & 0x000fffffffffffffULL) | 0x3ff0000000000000ULL);
     const double s = (mantissa - 1) / (mantissa + 1);  // [0, 1/3)
     const double s2 = s * s;
-    const double series = s * (2 + s2 * (2.0 / 3 + s2 * (2.0 / 5 + s2 * (2.0 / 7 + s2 * (2.0 / 9 + s2 * (2.0 / 11))))));
+    const double series =
+        s * (2 + s2 * (2.0 / 3 + s2 * (2.0 / 5 + s2 * (2.0 / 7 + s2 * (2.0 / 9 + s2 * (2.0 / 11))))));
     return exponent + series * 1.4426950408889634;
 }
 
@@ -67,7 +69,7 @@ inline double EvaluateFarField(const FarField& far, double r2) {
 
 // Depths are registered before use (not thread-safe); Remainder may then be called from any thread.
 class GreenFunction {
-public:
+  public:
     GreenFunction(const Soil& soil, KernelMethod method, double shortestDistance, double longestDistance);
     ~GreenFunction();
 
@@ -92,7 +94,7 @@ public:
     double PointPotential(Point observer, Point source) const;
     double RemainderDirect(double r, double depth, double sourceDepth) const;
 
-private:
+  private:
     struct Table;
     struct Waves;
     const Table& TableFor(int observerDepth, int sourceDepth) const;

@@ -9,7 +9,9 @@
 namespace terrovane::electrode {
 namespace {
 
-Point Along(const Segment& s, double t) { return s.from + t * (s.to - s.from); }
+Point Along(const Segment& s, double t) {
+    return s.from + t * (s.to - s.from);
+}
 
 bool SameSegment(const Segment& a, const Segment& b) {
     return a.from.x == b.from.x && a.from.y == b.from.y && a.from.z == b.from.z && a.to.x == b.to.x &&
@@ -76,8 +78,9 @@ SampleDepths RegisterDepths(GreenFunction& green, const Segment& segment) {
     return depths;
 }
 
-double MutualPotential(const GreenFunction& green, const Segment& observer, const SampleDepths& observerDepths,
-                       const Segment& source, const SampleDepths& sourceDepths) {
+double MutualPotential(const GreenFunction& green, const Segment& observer,
+                       const SampleDepths& observerDepths, const Segment& source,
+                       const SampleDepths& sourceDepths) {
     const double rho = NearFieldResistivity(green.soil(), observer.layer, source.layer);
     const Point mirrorFrom = Mirrored(source.from);
     const Point mirrorTo = Mirrored(source.to);
@@ -105,8 +108,8 @@ double PotentialOfSegment(const GreenFunction& green, Point point, int depth, co
     if (apart > 2) {
         double value = 0;
         for (int q = 0; q < 3; ++q) {
-            value += rule.weights[q] *
-                     green.Total(HorizontalDistance(point, Along(source, rule.nodes[q])), depth, sourceDepths.gauss[q]);
+            value += rule.weights[q] * green.Total(HorizontalDistance(point, Along(source, rule.nodes[q])),
+                                                   depth, sourceDepths.gauss[q]);
         }
         return value;
     }
@@ -114,14 +117,15 @@ double PotentialOfSegment(const GreenFunction& green, Point point, int depth, co
     const double rho = NearFieldResistivity(green.soil(), layer, source.layer);
     double singular = LineSourcePotential(source.from, source.to, point, source.radius);
     // On the surface the mirror image is as far as the source itself.
-    singular += point.z == 0 ? singular
-                             : LineSourcePotential(Mirrored(source.from), Mirrored(source.to), point, source.radius);
+    singular += point.z == 0
+                    ? singular
+                    : LineSourcePotential(Mirrored(source.from), Mirrored(source.to), point, source.radius);
     double value = rho * singular;
     if (!green.Layered())
         return value;
     for (int q = 0; q < 3; ++q) {
-        value += rule.weights[q] *
-                 green.Remainder(HorizontalDistance(point, Along(source, rule.nodes[q])), depth, sourceDepths.gauss[q]);
+        value += rule.weights[q] * green.Remainder(HorizontalDistance(point, Along(source, rule.nodes[q])),
+                                                   depth, sourceDepths.gauss[q]);
     }
     return value;
 }

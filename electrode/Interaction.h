@@ -20,8 +20,9 @@ SampleDepths RegisterDepths(GreenFunction& green, const Segment& segment);
 // for earthing, Meliopoulos et al., "Analysis of grounding systems", IEEE Trans. PAS-100(3), 1981).
 // The singular part is integrated along the source exactly and over the observer by Gauss-Legendre with
 // more points the closer the two are; the segment's own entry in closed form.
-double MutualPotential(const GreenFunction& green, const Segment& observer, const SampleDepths& observerDepths,
-                       const Segment& source, const SampleDepths& sourceDepths);
+double MutualPotential(const GreenFunction& green, const Segment& observer,
+                       const SampleDepths& observerDepths, const Segment& source,
+                       const SampleDepths& sourceDepths);
 
 // The potential at a point of the soil when segment `source` leaks 1 A; depth is the point's registered
 // depth.

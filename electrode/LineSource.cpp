@@ -11,8 +11,8 @@ double LineSourcePotential(Point a, Point b, Point p, double nearest) {
     const double length = Norm(axis);
     const Point u = (1.0 / length) * axis;
     const Point pa = p - a;
-    const double fromA = Dot(pa, u);       // x of p along the line, from a
-    const double fromB = fromA - length;   // the same from b
+    const double fromA = Dot(pa, u);      // x of p along the line, from a
+    const double fromB = fromA - length;  // the same from b
     const double r1 = Norm(pa);
     const double r2 = Norm(p - b);
     // ln((x_a + r1) / (x_b + r2)), which equals the form with r1 + r2 +- L; x + r is computed as

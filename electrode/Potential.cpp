@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <cmath>
+#include <limits>
 #include <thread>
 
 #include "Quadrature.h"
@@ -54,7 +54,9 @@ std::vector<FarSource> FarSources(const Solution& solution, int depth) {
     return sources;
 }
 
-double SquaredHorizontal(Point a, Point b) { return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y); }
+double SquaredHorizontal(Point a, Point b) {
+    return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
+}
 
 double FromTables(const FarSource& s, Point point) {
     const double dz = point.z - s.middle.z;
@@ -74,10 +76,10 @@ double MapPotential(const Solution& solution, const std::vector<FarSource>& sour
     double sum = 0;
     for (std::size_t j = 0; j < sources.size(); ++j) {
         const double far = FromTables(sources[j], point);
-        sum += sources[j].current *
-               (std::isnan(far)
-                    ? PotentialOfSegment(*solution.green, point, depth, solution.segments[j], solution.depths[j])
-                    : far);
+        sum += sources[j].current * (std::isnan(far)
+                                         ? PotentialOfSegment(*solution.green, point, depth,
+                                                              solution.segments[j], solution.depths[j])
+                                         : far);
     }
     return sum;
 }

@@ -33,7 +33,8 @@ Closest ClosestPoints(const Conductor& a, const Conductor& b) {
     return {s, t, Norm(gap)};
 }
 
-std::vector<double> CutsOf(const Electrode& electrode, std::size_t index, const std::vector<double>& interfaces) {
+std::vector<double> CutsOf(const Electrode& electrode, std::size_t index,
+                           const std::vector<double>& interfaces) {
     const Conductor& c = electrode.conductors[index];
     std::vector<double> cuts = {0.0, 1.0};
     const double dz = c.to.z - c.from.z;
@@ -112,8 +113,8 @@ std::vector<Segment> Segmentize(const Electrode& electrode, const Soil& soil, do
             for (int p = 0; p < pieces; ++p) {
                 const double t0 = cuts[k] + (cuts[k + 1] - cuts[k]) * p / pieces;
                 const double t1 = cuts[k] + (cuts[k + 1] - cuts[k]) * (p + 1) / pieces;
-                segments.push_back(
-                    MakeSegment(c.from + t0 * axis, c.from + t1 * axis, c.radius, static_cast<int>(index), soil));
+                segments.push_back(MakeSegment(c.from + t0 * axis, c.from + t1 * axis, c.radius,
+                                               static_cast<int>(index), soil));
             }
         }
     }

@@ -40,19 +40,22 @@ void AddRod(Electrode& electrode, Point top, double length, double radius) {
     electrode.conductors.push_back({top, {top.x, top.y, top.z + length}, radius});
 }
 
-void AddPerimeterRods(Electrode& electrode, const GridShape& grid, int count, double rodLength, double rodRadius) {
+void AddPerimeterRods(Electrode& electrode, const GridShape& grid, int count, double rodLength,
+                      double rodRadius) {
     const double perimeter = 2 * (grid.length + grid.width);
     for (int i = 0; i < count; ++i)
         AddRod(electrode, OnPerimeter(grid, perimeter * i / count), rodLength, rodRadius);
 }
 
-void AddRing(Electrode& electrode, double cx, double cy, double ringRadius, int sides, double depth, double radius) {
+void AddRing(Electrode& electrode, double cx, double cy, double ringRadius, int sides, double depth,
+             double radius) {
     for (int i = 0; i < sides; ++i) {
         const double a0 = 2 * std::numbers::pi * i / sides;
         const double a1 = 2 * std::numbers::pi * (i + 1) / sides;
-        electrode.conductors.push_back({{cx + ringRadius * std::cos(a0), cy + ringRadius * std::sin(a0), depth},
-                                        {cx + ringRadius * std::cos(a1), cy + ringRadius * std::sin(a1), depth},
-                                        radius});
+        electrode.conductors.push_back(
+            {{cx + ringRadius * std::cos(a0), cy + ringRadius * std::sin(a0), depth},
+             {cx + ringRadius * std::cos(a1), cy + ringRadius * std::sin(a1), depth},
+             radius});
     }
 }
 

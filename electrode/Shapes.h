@@ -24,9 +24,11 @@ void AddRod(Electrode& electrode, Point top, double length, double radius);
 
 // Rods spaced evenly round the perimeter of the grid from the origin (on the corners when the count
 // divides the perimeter into whole sides).
-void AddPerimeterRods(Electrode& electrode, const GridShape& grid, int count, double rodLength, double rodRadius);
+void AddPerimeterRods(Electrode& electrode, const GridShape& grid, int count, double rodLength,
+                      double rodRadius);
 
 // A closed ring as a regular polygon of `sides` straight conductors round (cx, cy) at `depth`.
-void AddRing(Electrode& electrode, double cx, double cy, double ringRadius, int sides, double depth, double radius);
+void AddRing(Electrode& electrode, double cx, double cy, double ringRadius, int sides, double depth,
+             double radius);
 
 }  // namespace terrovane::electrode

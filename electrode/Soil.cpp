@@ -5,7 +5,9 @@
 namespace terrovane::electrode {
 namespace {
 
-bool Positive(double value) { return std::isfinite(value) && value > 0; }
+bool Positive(double value) {
+    return std::isfinite(value) && value > 0;
+}
 
 }  // namespace
 

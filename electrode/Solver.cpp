@@ -94,7 +94,8 @@ Solution SolveLevel(const Electrode& electrode, std::shared_ptr<GreenFunction> g
     return solution;
 }
 
-std::shared_ptr<GreenFunction> GreenFor(const Electrode& electrode, const Soil& soil, const SolveOptions& options) {
+std::shared_ptr<GreenFunction> GreenFor(const Electrode& electrode, const Soil& soil,
+                                        const SolveOptions& options) {
     const Extent extent = ExtentOf(electrode);
     return std::make_shared<GreenFunction>(soil, options.method, extent.shortest, extent.longest);
 }
@@ -122,7 +123,8 @@ Solution SolveWithSegments(const Electrode& electrode, const Soil& soil, double 
         refused.status = *fault;
         return refused;
     }
-    return SolveLevel(electrode, GreenFor(electrode, soil, options), segmentLength, ThreadsToUse(options.threads));
+    return SolveLevel(electrode, GreenFor(electrode, soil, options), segmentLength,
+                      ThreadsToUse(options.threads));
 }
 
 Solution Solve(const Electrode& electrode, const Soil& soil, const SolveOptions& options) {
@@ -133,7 +135,8 @@ Solution Solve(const Electrode& electrode, const Soil& soil, const SolveOptions&
     }
     const std::shared_ptr<GreenFunction> green = GreenFor(electrode, soil, options);
     const int threads = ThreadsToUse(options.threads);
-    double length = options.firstSegmentLength > 0 ? options.firstSegmentLength : LongestConductor(electrode) / 4;
+    double length =
+        options.firstSegmentLength > 0 ? options.firstSegmentLength : LongestConductor(electrode) / 4;
     Solution previous = SolveLevel(electrode, green, length, threads);
     std::vector<Level> levels = previous.levels;
     while (previous.status == SolveStatus::Solved) {

@@ -15,7 +15,8 @@ struct Primary {
     double slope = 0;
 };
 
-Primary PrimaryAt(const Soil& soil, int layer, int sourceLayer, double lambda, double depth, double sourceDepth) {
+Primary PrimaryAt(const Soil& soil, int layer, int sourceLayer, double lambda, double depth,
+                  double sourceDepth) {
     if (layer != sourceLayer)
         return {};
     const double rho = soil.resistivities[sourceLayer];
@@ -59,7 +60,8 @@ LayerWaves SolveLayerWaves(const Soil& soil, double lambda, double sourceDepth) 
         if (i + 1 < n - 1)
             m(row, b(i + 1)) = -eNext;
         rhs(row) = below.value - above.value;
-        // Normal current density: (1/rho_i)(-A_i e_i + B_i + p_i') = (1/rho_{i+1})(-A_{i+1} + B_{i+1} e_{i+1} + p').
+        // Normal current density: (1/rho_i)(-A_i e_i + B_i + p_i') = (1/rho_{i+1})(-A_{i+1} + B_{i+1} e_{i+1}
+        // + p').
         const double gi = 1 / soil.resistivities[i];
         const double gNext = 1 / soil.resistivities[i + 1];
         m(row + 1, a(i)) = -gi * ei;
@@ -77,7 +79,8 @@ LayerWaves SolveLayerWaves(const Soil& soil, double lambda, double sourceDepth) 
     return waves;
 }
 
-double SpectralPotential(const Soil& soil, const LayerWaves& waves, double lambda, double depth, double sourceDepth) {
+double SpectralPotential(const Soil& soil, const LayerWaves& waves, double lambda, double depth,
+                         double sourceDepth) {
     const int o = LayerAt(soil, depth);
     const int s = LayerAt(soil, sourceDepth);
     const std::vector<double> bottoms = InterfaceDepths(soil);
@@ -91,7 +94,8 @@ double SpectralPotential(const Soil& soil, const LayerWaves& waves, double lambd
 
 double PointPotentialByFilter(const Soil& soil, double r, double depth, double sourceDepth) {
     const auto kernel = [&](double lambda) {
-        return SpectralPotential(soil, SolveLayerWaves(soil, lambda, sourceDepth), lambda, depth, sourceDepth);
+        return SpectralPotential(soil, SolveLayerWaves(soil, lambda, sourceDepth), lambda, depth,
+                                 sourceDepth);
     };
     return analysis::HankelJ0(kernel, r) / (4 * std::numbers::pi);
 }

@@ -22,7 +22,8 @@ struct LayerWaves {
 LayerWaves SolveLayerWaves(const Soil& soil, double lambda, double sourceDepth);
 
 // phi(lambda; z, zs) from the waves of that source.
-double SpectralPotential(const Soil& soil, const LayerWaves& waves, double lambda, double depth, double sourceDepth);
+double SpectralPotential(const Soil& soil, const LayerWaves& waves, double lambda, double depth,
+                         double sourceDepth);
 
 // G(r; z, zs) in V per A through the project's digital J0 filter; r > 0.
 double PointPotentialByFilter(const Soil& soil, double r, double depth, double sourceDepth);

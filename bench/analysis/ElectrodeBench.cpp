@@ -55,8 +55,8 @@ const el::Soil kThreeLayers{{300, 80, 1000}, {1.5, 6}};
 
 bool Report(const char* what, double seconds, double processor, double target, const char* detail) {
     const bool ok = seconds < target;
-    std::printf("%-40s %7.3f s, processor %7.3f s (target < %.1f s)  %s  %s\n", what, seconds, processor, target,
-                ok ? "ok" : "MISSED", detail);
+    std::printf("%-40s %7.3f s, processor %7.3f s (target < %.1f s)  %s  %s\n", what, seconds, processor,
+                target, ok ? "ok" : "MISSED", detail);
     return ok;
 }
 
@@ -97,13 +97,15 @@ int main() {
 
     el::SurfaceMap map;
     t = Time(3, [&] { map = el::MapSurface(large, {-10, -10, 110, 110}, 200, 200); });
-    std::snprintf(detail, sizeof detail, "%.4f .. %.4f V/A", *std::min_element(map.values.begin(), map.values.end()),
+    std::snprintf(detail, sizeof detail, "%.4f .. %.4f V/A",
+                  *std::min_element(map.values.begin(), map.values.end()),
                   *std::max_element(map.values.begin(), map.values.end()));
     allOk &= Report("its surface map, 200 x 200 points", t.seconds, t.processor, 1.0, detail);
 
     el::Solution refined;
     const double refineSeconds = Seconds([&] { refined = el::Solve(LargeGrid(), kThreeLayers); });
-    std::printf("%-52s %9.3f s  R %.4f ohm;", "the same refined until R settles", refineSeconds, refined.resistance);
+    std::printf("%-52s %9.3f s  R %.4f ohm;", "the same refined until R settles", refineSeconds,
+                refined.resistance);
     for (const el::Level& level : refined.levels)
         std::printf(" %d: %.4f", level.segments, level.resistance);
     std::printf("\n");
@@ -115,10 +117,11 @@ int main() {
         const Timing one = Time(1, [&] { s = el::SolveWithSegments(LargeGrid(), kThreeLayers, length); });
         sizes.push_back(static_cast<double>(s.segments.size()));
         seconds.push_back(one.processor);
-        std::printf("  %5zu segments %9.3f s, processor %7.3f s  R %.4f ohm\n", s.segments.size(), one.seconds,
-                    one.processor, s.resistance);
+        std::printf("  %5zu segments %9.3f s, processor %7.3f s  R %.4f ohm\n", s.segments.size(),
+                    one.seconds, one.processor, s.resistance);
     }
-    const double exponent = std::log(seconds.back() / seconds.front()) / std::log(sizes.back() / sizes.front());
+    const double exponent =
+        std::log(seconds.back() / seconds.front()) / std::log(sizes.back() / sizes.front());
     std::printf("  processor time grows as segments^%.2f between the smallest and the largest\n", exponent);
     return allOk ? 0 : 1;
 }

@@ -16,7 +16,9 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-Soil Uniform(double rho) { return Soil{{rho}, {}}; }
+Soil Uniform(double rho) {
+    return Soil{{rho}, {}};
+}
 
 Electrode Rod(double length, double radius) {
     Electrode e;
@@ -73,8 +75,8 @@ TEST(ClosedForm, BuriedHorizontalWireIsDwights) {
         wire.conductors.push_back({{0, 0, depth}, {length, 0, depth}, 0.005});
         const double l = length / 2, s = 2 * depth, a = 0.005;
         const double dwight = 100 / (4 * kPi * l) *
-                              (std::log(4 * l / a) + std::log(4 * l / s) - 2 + s / (2 * l) - s * s / (16 * l * l) +
-                               std::pow(s, 4) / (512 * std::pow(l, 4)));
+                              (std::log(4 * l / a) + std::log(4 * l / s) - 2 + s / (2 * l) -
+                               s * s / (16 * l * l) + std::pow(s, 4) / (512 * std::pow(l, 4)));
         EXPECT_NEAR(Solve(wire, Uniform(100)).resistance, dwight, 0.02 * dwight) << length;
     }
 }
@@ -137,7 +139,8 @@ TEST(ClosedForm, TouchVoltageIsLargestInACornerMesh) {
     EXPECT_GT(worst.touch.volts, 0.1 * gpr);
     EXPECT_LT(worst.touch.volts, gpr);
     const auto outer = [](double v) { return v < 10 || v > 20; };
-    EXPECT_TRUE(outer(worst.touch.at.x) && outer(worst.touch.at.y)) << worst.touch.at.x << " " << worst.touch.at.y;
+    EXPECT_TRUE(outer(worst.touch.at.x) && outer(worst.touch.at.y))
+        << worst.touch.at.x << " " << worst.touch.at.y;
     EXPECT_GT(worst.step.volts, 0);
     EXPECT_LT(worst.step.volts, worst.touch.volts);
 }

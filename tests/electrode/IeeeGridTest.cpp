@@ -41,7 +41,8 @@ Computed ComputeExample(bool rods) {
 // Computed 2.650 ohm against Sverak's 2.776 ohm (4.5 % lower), the largest touch voltage 976 V at the
 // middle of a corner mesh against Em 1001.6 V (2.6 % lower).
 TEST(IeeeGrid, WithoutRods) {
-    const grid::Assessment formulas = grid::Assess(grid::SquareExample(), grid::GivenSoil(grid::kExampleSoil));
+    const grid::Assessment formulas =
+        grid::Assess(grid::SquareExample(), grid::GivenSoil(grid::kExampleSoil));
     const Computed computed = ComputeExample(false);
     EXPECT_NEAR(computed.resistance, 2.650, 0.01);
     EXPECT_NEAR(computed.resistance / formulas.gridResistance - 1, -0.045, 0.01);

@@ -8,6 +8,9 @@
 #include <numbers>
 
 #include "GreenFunction.h"
+#include "LineSource.h"
+#include "Potential.h"
+#include "Quadrature.h"
 #include "Shapes.h"
 #include "Solver.h"
 #include "SpectralKernel.h"
@@ -51,8 +54,9 @@ TEST(LayeredKernel, PotentialAndCurrentDensityAreContinuousAtEachInterface) {
 
 TEST(LayeredKernel, NoCurrentLeavesThroughTheSurface) {
     constexpr double e = 1e-4;
-    const double slope = (PointPotentialByFilter(kThreeLayers, 2, 2 * e, 1) -
-                          PointPotentialByFilter(kThreeLayers, 2, 0, 1)) / (2 * e);
+    const double slope =
+        (PointPotentialByFilter(kThreeLayers, 2, 2 * e, 1) - PointPotentialByFilter(kThreeLayers, 2, 0, 1)) /
+        (2 * e);
     EXPECT_NEAR(slope, 0, 1e-3 * PointPotentialByFilter(kThreeLayers, 2, 0, 1));
 }
 
@@ -82,14 +86,16 @@ TEST(LayeredKernel, EqualLayersAreUniformSoil) {
 }
 
 TEST(LayeredKernel, ImageSeriesAndHankelFormAgree) {
-    for (const Soil& soil : {Soil{{100, 400}, {2}}, Soil{{400, 100}, {2}}, Soil{{50, 1500}, {1}}, Soil{{1500, 80}, {3}}}) {
+    for (const Soil& soil :
+         {Soil{{100, 400}, {2}}, Soil{{400, 100}, {2}}, Soil{{50, 1500}, {1}}, Soil{{1500, 80}, {3}}}) {
         for (const auto& [z, zs] : {std::pair{0.5, 0.5}, {0.0, 1.2}, {0.6, 4.0}, {5.0, 0.6}, {4.0, 6.5}}) {
             const auto images = TwoLayerImages(soil, LayerAt(soil, z), LayerAt(soil, zs));
             ASSERT_TRUE(images);
             for (double r : {0.05, 1.0, 8.0, 60.0}) {
                 const double series = PointPotentialByImages(*images, r, z, zs);
                 const double filter = PointPotentialByFilter(soil, r, z, zs);
-                EXPECT_NEAR(series, filter, 1e-4 * series) << soil.resistivities[0] << " " << z << " " << zs << " " << r;
+                EXPECT_NEAR(series, filter, 1e-4 * series)
+                    << soil.resistivities[0] << " " << z << " " << zs << " " << r;
             }
         }
     }
@@ -113,7 +119,8 @@ TEST(LayeredKernel, TablesMatchThePointPotential) {
             const int s = green.RegisterDepth(zs);
             for (double r : {0.004, 0.0137, 0.5, 3.3, 71.0, 499.0, 800.0}) {
                 const double direct = green.RemainderDirect(r, z, zs);
-                EXPECT_NEAR(green.Remainder(r, o, s), direct, 2e-4 * std::fabs(direct) + 1e-9) << z << " " << zs << " " << r;
+                EXPECT_NEAR(green.Remainder(r, o, s), direct, 2e-4 * std::fabs(direct) + 1e-9)
+                    << z << " " << zs << " " << r;
             }
         }
     }
@@ -139,7 +146,8 @@ TEST(LayeredKernel, ElectrodeSeesTheTopLayerWhenThickAndTheBottomWhenThin) {
     EXPECT_NEAR(Solve(SmallGridWithRods(), Soil{{200, 50}, {5000}}).resistance, top, 0.005 * top);
     EXPECT_NEAR(Solve(SmallGridWithRods(), Soil{{200, 500, 50}, {4000, 100}}).resistance, top, 0.005 * top);
     EXPECT_NEAR(Solve(SmallGridWithRods(), Soil{{200, 50}, {0.01}}).resistance, bottom, 0.01 * bottom);
-    EXPECT_NEAR(Solve(SmallGridWithRods(), Soil{{2000, 800, 50}, {0.01, 0.01}}).resistance, bottom, 0.01 * bottom);
+    EXPECT_NEAR(Solve(SmallGridWithRods(), Soil{{2000, 800, 50}, {0.01, 0.01}}).resistance, bottom,
+                0.01 * bottom);
 }
 
 TEST(LayeredKernel, TwoLayerResistanceBySeriesAndByFilterAgree) {
@@ -155,6 +163,32 @@ TEST(LayeredKernel, TwoLayerResistanceBySeriesAndByFilterAgree) {
     }
 }
 
+// The map reads far segments from interpolated tables and near ones in full: against the plain sum of
+// every segment's exact line integral and directly transformed remainder.
+TEST(LayeredKernel, SurfaceMapAgreesWithTheExactSum) {
+    const Solution s = Solve(SmallGridWithRods(), kThreeLayers);
+    ASSERT_EQ(s.status, SolveStatus::Solved);
+    const SurfaceMap map = MapSurface(s, {-30, -30, 42, 42}, 7, 7);
+    const Rule& rule = GaussLegendre(8);
+    for (int iy = 0; iy < map.ny; iy += 2) {
+        for (int ix = 0; ix < map.nx; ++ix) {
+            const Point p = map.PointAt(ix, iy);
+            double exact = 0;
+            for (std::size_t j = 0; j < s.segments.size(); ++j) {
+                const Segment& seg = s.segments[j];
+                double v = 2 * NearFieldResistivity(kThreeLayers, 0, seg.layer) *
+                           LineSourcePotential(seg.from, seg.to, p);
+                for (std::size_t q = 0; q < rule.nodes.size(); ++q) {
+                    const Point at = seg.from + rule.nodes[q] * (seg.to - seg.from);
+                    v += rule.weights[q] * s.green->RemainderDirect(HorizontalDistance(p, at), 0, at.z);
+                }
+                exact += s.current[j] * v;
+            }
+            EXPECT_NEAR(map.At(ix, iy), exact, 5e-4 * exact) << p.x << " " << p.y;
+        }
+    }
+}
+
 // A rod through a conductive top into resistive ground leaks most of its current in the top layer.
 TEST(LayeredKernel, RodLeaksMostWhereTheSoilConductsBest) {
     Electrode rod;
@@ -163,7 +197,8 @@ TEST(LayeredKernel, RodLeaksMostWhereTheSoilConductsBest) {
     ASSERT_EQ(s.status, SolveStatus::Solved);
     double top = 0;
     for (std::size_t k = 0; k < s.segments.size(); ++k) {
-        EXPECT_TRUE(s.segments[k].to.z <= 3 + 1e-12 || s.segments[k].from.z >= 3 - 1e-12);  // split at the interface
+        EXPECT_TRUE(s.segments[k].to.z <= 3 + 1e-12 ||
+                    s.segments[k].from.z >= 3 - 1e-12);  // split at the interface
         if (s.segments[k].middle.z < 3)
             top += s.current[k];
     }
