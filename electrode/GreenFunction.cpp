@@ -56,6 +56,8 @@ GreenFunction::GreenFunction(const Soil& soil, KernelMethod method, double short
     } else if (layered_) {
         method_ = KernelMethod::HankelFilter;
     }
+    for (int layer = 0; layer < static_cast<int>(soil.resistivities.size()); ++layer)
+        mirrors_.push_back(MirrorsOfLayer(soil, layer));
     const auto& b = analysis::HankelAbscissae();
     step_ = std::log10(b[1] / b[0]);
     firstRadius_ = shortestDistance;
@@ -106,8 +108,8 @@ double GreenFunction::Total(double r, int observerDepth, int sourceDepth) const 
     if (u <= 1 || u > points_ - 3) {
         const double z = depths_[observerDepth];
         const double zs = depths_[sourceDepth];
-        const double rho = NearFieldResistivity(soil_, layers_[observerDepth], layers_[sourceDepth]);
-        return rho * DirectAndMirror(r, z, zs) / kFourPi + Remainder(r, observerDepth, sourceDepth);
+        return Analytic(r, z, zs, layers_[observerDepth], layers_[sourceDepth]) +
+               Remainder(r, observerDepth, sourceDepth);
     }
     return Interpolate(TableFor(observerDepth, sourceDepth).scaledTotal, u) / r;
 }
@@ -124,8 +126,7 @@ FarField GreenFunction::FarFieldFor(int observerDepth, int sourceDepth) const {
 
 double GreenFunction::PointPotential(Point observer, Point source) const {
     const double r = HorizontalDistance(observer, source);
-    const double rho = NearFieldResistivity(soil_, LayerAt(soil_, observer.z), LayerAt(soil_, source.z));
-    return rho * DirectAndMirror(r, observer.z, source.z) / kFourPi +
+    return Analytic(r, observer.z, source.z, LayerAt(soil_, observer.z), LayerAt(soil_, source.z)) +
            RemainderDirect(r, observer.z, source.z);
 }
 
@@ -134,21 +135,46 @@ double GreenFunction::RemainderDirect(double r, double depth, double sourceDepth
         return 0;
     const int o = LayerAt(soil_, depth);
     const int s = LayerAt(soil_, sourceDepth);
-    const double rho = NearFieldResistivity(soil_, o, s);
-    const double analytic = rho * DirectAndMirror(r, depth, sourceDepth) / kFourPi;
+    const double analytic = Analytic(r, depth, sourceDepth, o, s);
     if (method_ == KernelMethod::ImageSeries)
         return PointPotentialByImages(*TwoLayerImages(soil_, o, s), r, depth, sourceDepth) - analytic;
     const auto kernel = [&](double lambda) {
         const LayerWaves waves = SolveLayerWaves(soil_, lambda, sourceDepth);
         return SpectralPotential(soil_, waves, lambda, depth, sourceDepth) -
-               AnalyticSpectral(lambda, depth, sourceDepth, rho);
+               AnalyticSpectral(lambda, depth, sourceDepth, o, s);
     };
     return analysis::HankelJ0(kernel, std::max(r, firstRadius_)) / kFourPi;
 }
 
-double GreenFunction::AnalyticSpectral(double lambda, double depth, double sourceDepth, double rho) const {
-    return rho *
-           (std::exp(-lambda * std::fabs(depth - sourceDepth)) + std::exp(-lambda * (depth + sourceDepth)));
+double GreenFunction::Analytic(double r, double depth, double sourceDepth, int observerLayer,
+                               int sourceLayer) const {
+    double sum =
+        NearFieldResistivity(soil_, observerLayer, sourceLayer) * DirectAndMirror(r, depth, sourceDepth);
+    if (observerLayer == sourceLayer) {
+        const InterfaceMirrors& mirrors = mirrors_[sourceLayer];
+        const double rho = soil_.resistivities[sourceLayer];
+        for (int m = 0; m < mirrors.count; ++m) {
+            const double dz = depth - MirroredDepth(sourceDepth, mirrors.mirror[m].depth);
+            sum += rho * mirrors.mirror[m].reflection / std::sqrt(r * r + dz * dz);
+        }
+    }
+    return sum / kFourPi;
+}
+
+double GreenFunction::AnalyticSpectral(double lambda, double depth, double sourceDepth, int observerLayer,
+                                       int sourceLayer) const {
+    double sum =
+        NearFieldResistivity(soil_, observerLayer, sourceLayer) *
+        (std::exp(-lambda * std::fabs(depth - sourceDepth)) + std::exp(-lambda * (depth + sourceDepth)));
+    if (observerLayer == sourceLayer) {
+        const InterfaceMirrors& mirrors = mirrors_[sourceLayer];
+        const double rho = soil_.resistivities[sourceLayer];
+        for (int m = 0; m < mirrors.count; ++m) {
+            const double dz = depth - MirroredDepth(sourceDepth, mirrors.mirror[m].depth);
+            sum += rho * mirrors.mirror[m].reflection * std::exp(-lambda * std::fabs(dz));
+        }
+    }
+    return sum;
 }
 
 const GreenFunction::Table& GreenFunction::TableFor(int observerDepth, int sourceDepth) const {
@@ -162,11 +188,12 @@ const GreenFunction::Table& GreenFunction::TableFor(int observerDepth, int sourc
             FillByFilter(table, observerDepth, sourceDepth);
         const double z = depths_[observerDepth];
         const double zs = depths_[sourceDepth];
-        const double rho = NearFieldResistivity(soil_, layers_[observerDepth], layers_[sourceDepth]);
+        const int o = layers_[observerDepth];
+        const int s = layers_[sourceDepth];
         table.scaledTotal.resize(points_);
         for (int j = 0; j < points_; ++j) {
             const double r = firstRadius_ * std::pow(10.0, j * step_);
-            table.scaledTotal[j] = r * (rho * DirectAndMirror(r, z, zs) / kFourPi + table.values[j]);
+            table.scaledTotal[j] = r * (Analytic(r, z, zs, o, s) + table.values[j]);
         }
         // The cubic through v[j-1] .. v[j+2] in t = u - j, for 1 <= j <= points - 3.
         const std::vector<double>& v = table.scaledTotal;
@@ -188,12 +215,10 @@ void GreenFunction::FillByImages(Table& table, int observerDepth, int sourceDept
     const int o = layers_[observerDepth];
     const int s = layers_[sourceDepth];
     const std::vector<Image> images = *TwoLayerImages(soil_, o, s);
-    const double rho = NearFieldResistivity(soil_, o, s);
     table.values.resize(points_);
     for (int j = 0; j < points_; ++j) {
         const double r = firstRadius_ * std::pow(10.0, j * step_);
-        table.values[j] =
-            PointPotentialByImages(images, r, z, zs) - rho * DirectAndMirror(r, z, zs) / kFourPi;
+        table.values[j] = PointPotentialByImages(images, r, z, zs) - Analytic(r, z, zs, o, s);
     }
 }
 
@@ -216,7 +241,8 @@ const GreenFunction::Waves& GreenFunction::WavesFor(int sourceDepth) const {
 void GreenFunction::FillByFilter(Table& table, int observerDepth, int sourceDepth) const {
     const double z = depths_[observerDepth];
     const double zs = depths_[sourceDepth];
-    const double rho = NearFieldResistivity(soil_, layers_[observerDepth], layers_[sourceDepth]);
+    const int o = layers_[observerDepth];
+    const int s = layers_[sourceDepth];
     const Waves& waves = WavesFor(sourceDepth);
     const double b0 = analysis::HankelAbscissae()[0];
     const int count = static_cast<int>(waves.atWavenumber.size());
@@ -224,7 +250,7 @@ void GreenFunction::FillByFilter(Table& table, int observerDepth, int sourceDept
     for (int m = 0; m < count; ++m) {
         const double lambda = b0 * std::pow(10.0, (m - (points_ - 1)) * step_) / firstRadius_;
         kernel[m] = SpectralPotential(soil_, waves.atWavenumber[m], lambda, z, zs) -
-                    AnalyticSpectral(lambda, z, zs, rho);
+                    AnalyticSpectral(lambda, z, zs, o, s);
     }
     const auto& w = analysis::HankelWeights();
     table.values.resize(points_);

@@ -23,10 +23,11 @@ enum class KernelMethod {
 };
 
 // The potential of a point source of 1 A in the soil, split in two:
-//   G = rho_nf / (4 pi) (1/R + 1/R') + remainder(r; z, zs),
-// R to the source and R' to its mirror image in the surface, rho_nf the near-field resistivity (the
-// source's layer, or the transmitted value across an interface). The first part is what makes G singular
-// and is integrated along segments exactly; the remainder is smooth wherever source and observer are apart
+//   G = rho_nf / (4 pi) (1/R + 1/R') + [same layer] sum rho_s K / (4 pi R'') + remainder(r; z, zs),
+// R to the source, R' to its mirror image in the surface and R'' to its images in the interfaces of its
+// layer (InterfaceMirrors), rho_nf the near-field resistivity (the source's layer, or the transmitted value
+// across an interface). The first part is what makes G singular and is integrated along segments exactly;
+// the remainder is smooth wherever source and observer are apart
 // from an interface, so it is tabulated once per pair of depths on a logarithmic scale of r and
 // interpolated. The table's points are the filter's own (r_j = r_0 10^(j s), s its step), so all of a
 // table's Hankel transforms share 120 + points wavenumbers and each source depth's layer system is solved
@@ -93,6 +94,7 @@ class GreenFunction {
     // The whole potential of a point source, without the tables (for checks and single points).
     double PointPotential(Point observer, Point source) const;
     double RemainderDirect(double r, double depth, double sourceDepth) const;
+    const InterfaceMirrors& MirrorsOf(int layer) const { return mirrors_[layer]; }
 
   private:
     struct Table;
@@ -102,7 +104,10 @@ class GreenFunction {
     void FillByImages(Table& table, int observerDepth, int sourceDepth) const;
     void FillByFilter(Table& table, int observerDepth, int sourceDepth) const;
     double Position(double r) const;
-    double AnalyticSpectral(double lambda, double depth, double sourceDepth, double rho) const;
+    // The exactly integrated part, at a point and in the wavenumber domain.
+    double Analytic(double r, double depth, double sourceDepth, int observerLayer, int sourceLayer) const;
+    double AnalyticSpectral(double lambda, double depth, double sourceDepth, int observerLayer,
+                            int sourceLayer) const;
 
     Soil soil_;
     bool layered_ = false;
@@ -111,6 +116,7 @@ class GreenFunction {
     double step_ = 0;  // log10 of the ratio of neighbouring points
     int points_ = 0;
     double longest_ = 0;
+    std::vector<InterfaceMirrors> mirrors_;  // per layer
     std::vector<double> depths_;
     std::vector<int> layers_;
     std::vector<std::unique_ptr<Table>> tables_;  // depths_.size() squared, observer major

@@ -36,14 +36,36 @@ int ObserverOrder(double separation) {
     return 16;
 }
 
-double MeanOverObserver(const Segment& observer, Point from, Point to, double separation) {
+// `nearest`: an image closer to the observer than the wire's radius (a wire on or astride an interface) is
+// taken at the radius, as the wire itself is.
+double MeanOverObserver(const Segment& observer, Point from, Point to, double separation,
+                        double nearest = 0) {
     const Rule& rule = GaussLegendre(ObserverOrder(separation));
     double sum = 0;
     for (std::size_t q = 0; q < rule.nodes.size(); ++q) {
         const Point p = Along(observer, rule.nodes[q]) + observer.radius * observer.side;
-        sum += rule.weights[q] * LineSourcePotential(from, to, p);
+        sum += rule.weights[q] * LineSourcePotential(from, to, p, nearest);
     }
     return sum;
+}
+
+Point InInterface(Point p, double interface) {
+    return {p.x, p.y, MirroredDepth(p.z, interface)};
+}
+
+// The source's images in the interfaces of its layer, for an observer in that layer.
+double MeanOfInterfaceMirrors(const GreenFunction& green, const Segment& observer, const Segment& source) {
+    const InterfaceMirrors& mirrors = green.MirrorsOf(source.layer);
+    double sum = 0;
+    for (int m = 0; m < mirrors.count; ++m) {
+        const double d = mirrors.mirror[m].depth;
+        const double apart =
+            Separation(observer.middle, observer.length, InInterface(source.middle, d), source.length);
+        sum +=
+            mirrors.mirror[m].reflection * MeanOverObserver(observer, InInterface(source.from, d),
+                                                            InInterface(source.to, d), apart, source.radius);
+    }
+    return green.soil().resistivities[source.layer] * sum;
 }
 
 // The remainder is smooth over the distance to the nearest interface image; three points each way are
@@ -92,9 +114,11 @@ double MutualPotential(const GreenFunction& green, const Segment& observer,
                            : MeanOverObserver(observer, source.from, source.to, apart);
     singular += MeanOverObserver(observer, mirrorFrom, mirrorTo, mirrorApart);
     double value = rho * singular;
-    if (green.Layered())
-        value += MeanRemainder(green, observer, observerDepths, source, sourceDepths, apart);
-    return value;
+    if (!green.Layered())
+        return value;
+    if (observer.layer == source.layer)
+        value += MeanOfInterfaceMirrors(green, observer, source);
+    return value + MeanRemainder(green, observer, observerDepths, source, sourceDepths, apart);
 }
 
 double PotentialOfSegment(const GreenFunction& green, Point point, int depth, const Segment& source,
@@ -123,6 +147,15 @@ double PotentialOfSegment(const GreenFunction& green, Point point, int depth, co
     double value = rho * singular;
     if (!green.Layered())
         return value;
+    if (layer == source.layer) {
+        const InterfaceMirrors& mirrors = green.MirrorsOf(layer);
+        for (int m = 0; m < mirrors.count; ++m) {
+            const double d = mirrors.mirror[m].depth;
+            value += green.soil().resistivities[layer] * mirrors.mirror[m].reflection *
+                     LineSourcePotential(InInterface(source.from, d), InInterface(source.to, d), point,
+                                         source.radius);
+        }
+    }
     for (int q = 0; q < 3; ++q) {
         value += rule.weights[q] * green.Remainder(HorizontalDistance(point, Along(source, rule.nodes[q])),
                                                    depth, sourceDepths.gauss[q]);

@@ -53,4 +53,19 @@ double NearFieldResistivity(const Soil& soil, int observer, int source) {
     return observer == source ? rs : 2 * rs * ro / (rs + ro);
 }
 
+InterfaceMirrors MirrorsOfLayer(const Soil& soil, int layer) {
+    InterfaceMirrors mirrors;
+    const std::vector<double> depths = InterfaceDepths(soil);
+    const double rho = soil.resistivities[layer];
+    auto add = [&](int across, double depth) {
+        const double other = soil.resistivities[across];
+        mirrors.mirror[mirrors.count++] = {depth, (other - rho) / (other + rho)};
+    };
+    if (layer > 0)
+        add(layer - 1, depths[layer - 1]);
+    if (layer + 1 < static_cast<int>(soil.resistivities.size()))
+        add(layer + 1, depths[layer]);
+    return mirrors;
+}
+
 }  // namespace terrovane::electrode

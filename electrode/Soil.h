@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "LayeredEarth.h"
@@ -24,5 +25,25 @@ int LayerAt(const Soil& soil, double depth);
 // `observer`: the layer's own, or 2 rho_s rho_o / (rho_s + rho_o) across an interface (the transmitted
 // part of two half-spaces: rho1 (1 + k), Sunde 1949, with k = (rho2 - rho1) / (rho2 + rho1)).
 double NearFieldResistivity(const Soil& soil, int observer, int source);
+
+// The image of a source in an interface of its own layer, seen from that layer: rho_s K / (4 pi R') with R'
+// to the source mirrored in the interface and K = (rho_n - rho_s) / (rho_n + rho_s), rho_n the layer across
+// it (the first image of two half-spaces, Sunde 1949, ch. 2). Close to an interface it is as singular as the
+// source itself, so it is integrated exactly with it rather than left in the tabulated rest.
+struct InterfaceMirror {
+    double depth = 0;
+    double reflection = 0;  // K
+};
+
+struct InterfaceMirrors {
+    int count = 0;
+    std::array<InterfaceMirror, 2> mirror{};
+};
+
+InterfaceMirrors MirrorsOfLayer(const Soil& soil, int layer);
+
+inline double MirroredDepth(double depth, double interface) {
+    return 2 * interface - depth;
+}
 
 }  // namespace terrovane::electrode
