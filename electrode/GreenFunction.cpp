@@ -114,6 +114,18 @@ double GreenFunction::Total(double r, int observerDepth, int sourceDepth) const 
     return Interpolate(TableFor(observerDepth, sourceDepth).scaledTotal, u) / r;
 }
 
+const std::array<Log2Centre, 256>& Log2Centres() {
+    static const std::array<Log2Centre, 256> centres = [] {
+        std::array<Log2Centre, 256> made{};
+        for (int i = 0; i < 256; ++i) {
+            const double c = 1 + (i + 0.5) / 256;
+            made[i] = {std::log2(c), 1 / c};
+        }
+        return made;
+    }();
+    return centres;
+}
+
 FarField GreenFunction::FarFieldFor(int observerDepth, int sourceDepth) const {
     const Table& table = TableFor(observerDepth, sourceDepth);
     FarField far;
@@ -196,7 +208,9 @@ const GreenFunction::Table& GreenFunction::TableFor(int observerDepth, int sourc
             table.scaledTotal[j] = r * (Analytic(r, z, zs, o, s) + table.values[j]);
         }
         // The cubic through v[j-1] .. v[j+2] in t = u - j, for 1 <= j <= points - 3.
-        const std::vector<double>& v = table.scaledTotal;
+        std::vector<double> v(points_);
+        for (int j = 0; j < points_; ++j)
+            v[j] = table.scaledTotal[j] / (firstRadius_ * std::pow(10.0, j * step_));
         table.cubics.assign(4 * static_cast<std::size_t>(points_), 0.0);
         for (int j = 1; j + 2 < points_; ++j) {
             double* c = &table.cubics[4 * static_cast<std::size_t>(j)];

@@ -24,32 +24,41 @@ double PotentialAtDepth(const Solution& solution, Point point, int depth) {
 // call per pair: beyond six lengths one point at the middle (the line integral's correction is below
 // (L/r)^2/24, 0.12 % of the segment's share), beyond three lengths three Gauss points (their error
 // falls as the sixth power of L/r), nearer the full integral.
+// What the loop over segments reads for every point, kept small so that all of it stays in the cache; the
+// Gauss points' data, needed for the few segments in between, lies apart.
 struct FarSource {
     Point middle;
     double pointReach;  // squared distances beyond which the middle alone is used
     double gaussReach;  // and the three Gauss points
     double current;
-    FarField atMiddle;
-    std::array<Point, 3> gauss;
-    std::array<FarField, 3> atGauss;
+    const double* cubics;  // the middle's table
 };
 
-std::vector<FarSource> FarSources(const Solution& solution, int depth) {
+struct GaussSamples {
+    std::array<Point, 3> at;
+    std::array<FarField, 3> tables;
+};
+
+struct FarSources {
+    std::vector<FarSource> hot;
+    std::vector<GaussSamples> gauss;
+    FarField shape;  // every table has the same steps; only the coefficients differ
+};
+
+FarSources MakeFarSources(const Solution& solution, int depth) {
     const Rule& rule = GaussLegendre(3);
-    std::vector<FarSource> sources;
+    FarSources sources;
     for (std::size_t j = 0; j < solution.segments.size(); ++j) {
         const Segment& s = solution.segments[j];
-        FarSource source;
-        source.middle = s.middle;
-        source.pointReach = std::pow(6.5 * s.length, 2);
-        source.gaussReach = std::pow(3.0 * s.length, 2);
-        source.current = solution.current[j];
-        source.atMiddle = solution.green->FarFieldFor(depth, solution.depths[j].middle);
+        sources.shape = solution.green->FarFieldFor(depth, solution.depths[j].middle);
+        sources.hot.push_back({s.middle, std::pow(6.5 * s.length, 2), std::pow(3.0 * s.length, 2),
+                               solution.current[j], sources.shape.cubics});
+        GaussSamples samples;
         for (int q = 0; q < 3; ++q) {
-            source.gauss[q] = s.from + rule.nodes[q] * (s.to - s.from);
-            source.atGauss[q] = solution.green->FarFieldFor(depth, solution.depths[j].gauss[q]);
+            samples.at[q] = s.from + rule.nodes[q] * (s.to - s.from);
+            samples.tables[q] = solution.green->FarFieldFor(depth, solution.depths[j].gauss[q]);
         }
-        sources.push_back(source);
+        sources.gauss.push_back(samples);
     }
     return sources;
 }
@@ -58,28 +67,28 @@ double SquaredHorizontal(Point a, Point b) {
     return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y);
 }
 
-double FromTables(const FarSource& s, Point point) {
-    const double dz = point.z - s.middle.z;
-    const double horizontal = SquaredHorizontal(point, s.middle);
-    if (horizontal + dz * dz > s.pointReach)
-        return EvaluateFarField(s.atMiddle, horizontal);
-    if (horizontal + dz * dz <= s.gaussReach)
-        return std::numeric_limits<double>::quiet_NaN();
+double MapPotential(const Solution& solution, const FarSources& sources, Point point, int depth) {
     const Rule& rule = GaussLegendre(3);
+    FarField far = sources.shape;
     double sum = 0;
-    for (int q = 0; q < 3; ++q)
-        sum += rule.weights[q] * EvaluateFarField(s.atGauss[q], SquaredHorizontal(point, s.gauss[q]));
-    return sum;
-}
-
-double MapPotential(const Solution& solution, const std::vector<FarSource>& sources, Point point, int depth) {
-    double sum = 0;
-    for (std::size_t j = 0; j < sources.size(); ++j) {
-        const double far = FromTables(sources[j], point);
-        sum += sources[j].current * (std::isnan(far)
-                                         ? PotentialOfSegment(*solution.green, point, depth,
-                                                              solution.segments[j], solution.depths[j])
-                                         : far);
+    for (std::size_t j = 0; j < sources.hot.size(); ++j) {
+        const FarSource& s = sources.hot[j];
+        const double dz = point.z - s.middle.z;
+        const double horizontal = SquaredHorizontal(point, s.middle);
+        double value = std::numeric_limits<double>::quiet_NaN();
+        if (horizontal + dz * dz > s.pointReach) {
+            far.cubics = s.cubics;
+            value = EvaluateFarField(far, horizontal);
+        } else if (horizontal + dz * dz > s.gaussReach) {
+            const GaussSamples& g = sources.gauss[j];
+            value = 0;
+            for (int q = 0; q < 3; ++q)
+                value += rule.weights[q] * EvaluateFarField(g.tables[q], SquaredHorizontal(point, g.at[q]));
+        }
+        if (std::isnan(value))
+            value =
+                PotentialOfSegment(*solution.green, point, depth, solution.segments[j], solution.depths[j]);
+        sum += s.current * value;
     }
     return sum;
 }
@@ -102,7 +111,7 @@ double PotentialAt(const Solution& solution, Point point) {
 SurfaceMap MapSurface(const Solution& solution, const Area& area, int nx, int ny, int threads) {
     SurfaceMap map{area, nx, ny, std::vector<double>(static_cast<std::size_t>(nx) * ny)};
     const int surface = solution.green->RegisterDepth(0);
-    const std::vector<FarSource> sources = FarSources(solution, surface);
+    const FarSources sources = MakeFarSources(solution, surface);
     const int workers = ThreadsToUse(threads);
     auto fillRows = [&](int first) {
         for (int iy = first; iy < ny; iy += workers) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "GreenFunction.h"
 #include "LineSource.h"
 #include "Quadrature.h"
 #include "Segments.h"
@@ -92,6 +93,13 @@ TEST(LineSource, MatchesTheIntegralNearAndOnItsAxis) {
                 rule.weights[q] * LineSourcePotential(a, b, {10 * (k + rule.nodes[q]) / 64, 0.005, 1}) / 64;
     }
     EXPECT_NEAR(SelfAveragePotential(10, 0.005), mean, 1e-5 * mean);
+}
+
+TEST(FastLog2, AgreesWithTheLibrarysOverTheTablesRange) {
+    for (double x = 1e-7; x < 1e9; x *= 1.0137)
+        ASSERT_NEAR(FastLog2(x), std::log2(x), 1e-9) << x;
+    EXPECT_EQ(FastLog2(1.0), 0.0);
+    EXPECT_NEAR(FastLog2(0.5), -1.0, 1e-15);
 }
 
 TEST(Quadrature, RulesIntegratePolynomialsOfTheirDegreeExactly) {
