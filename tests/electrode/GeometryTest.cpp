@@ -98,8 +98,8 @@ TEST(LineSource, MatchesTheIntegralNearAndOnItsAxis) {
 TEST(FastLog2, AgreesWithTheLibrarysOverTheTablesRange) {
     for (double x = 1e-7; x < 1e9; x *= 1.0137)
         ASSERT_NEAR(FastLog2(x), std::log2(x), 1e-9) << x;
-    EXPECT_EQ(FastLog2(1.0), 0.0);
-    EXPECT_NEAR(FastLog2(0.5), -1.0, 1e-15);
+    EXPECT_NEAR(FastLog2(1.0), 0.0, 1e-13);
+    EXPECT_NEAR(FastLog2(0.5), -1.0, 1e-13);
 }
 
 TEST(Quadrature, RulesIntegratePolynomialsOfTheirDegreeExactly) {
