@@ -93,6 +93,10 @@ double MapPotential(const Solution& solution, const FarSources& sources, Point p
     return sum;
 }
 
+bool HasCurrents(const Solution& solution) {
+    return solution.green && !solution.current.empty() && solution.current.size() == solution.segments.size();
+}
+
 double Spread(double from, double to, int count, int index) {
     return count > 1 ? from + (to - from) * index / (count - 1) : 0.5 * (from + to);
 }
@@ -104,12 +108,19 @@ Point SurfaceMap::PointAt(int ix, int iy) const {
 }
 
 double PotentialAt(const Solution& solution, Point point) {
+    if (!HasCurrents(solution))
+        return std::numeric_limits<double>::quiet_NaN();
     const int depth = solution.green->RegisterDepth(point.z);
     return PotentialAtDepth(solution, point, depth);
 }
 
 SurfaceMap MapSurface(const Solution& solution, const Area& area, int nx, int ny, int threads) {
-    SurfaceMap map{area, nx, ny, std::vector<double>(static_cast<std::size_t>(nx) * ny)};
+    SurfaceMap map{area, nx, ny,
+                   std::vector<double>(static_cast<std::size_t>(std::max(nx, 0)) * std::max(ny, 0))};
+    if (!HasCurrents(solution)) {
+        std::fill(map.values.begin(), map.values.end(), std::numeric_limits<double>::quiet_NaN());
+        return map;
+    }
     const int surface = solution.green->RegisterDepth(0);
     const FarSources sources = MakeFarSources(solution, surface);
     const int workers = ThreadsToUse(threads);

@@ -7,7 +7,8 @@
 namespace terrovane::electrode {
 
 // The potential in volts per ampere into the electrode at a point on or below the surface (not
-// thread-safe: a new depth is registered with the solution's Green's function).
+// thread-safe: a new depth is registered with the solution's Green's function). NaN for a solution the
+// solver refused.
 double PotentialAt(const Solution& solution, Point point);
 
 // A rectangle of the surface.
@@ -19,7 +20,7 @@ struct Area {
 };
 
 // The surface potential on nx x ny points spread evenly over the area, edges included; values row by row
-// (y outer), volts per ampere.
+// (y outer), volts per ampere; NaN for a solution the solver refused.
 struct SurfaceMap {
     Area area;
     int nx = 0;

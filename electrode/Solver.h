@@ -15,7 +15,8 @@ struct SolveOptions {
     double tolerance = 0.005;
     // The first level's longest segment; 0 for a quarter of the longest conductor.
     double firstSegmentLength = 0;
-    int maxSegments = 8000;
+    // The matrix holds segments^2 doubles, and its factor as many again: 5,000 is 400 MB.
+    int maxSegments = 5000;
     // Threads for the matrix and the maps; 0 for one per core.
     int threads = 0;
 };

@@ -159,6 +159,10 @@ TEST(ClosedForm, RefusesWhatItCannotCompute) {
     EXPECT_EQ(Solve(Rod(3, 0.008), Soil{{100, 200}, {}}).status, SolveStatus::BadSoil);
     EXPECT_EQ(Solve(Rod(3, 0.008), Soil{{100, 200}, {0}}).status, SolveStatus::BadSoil);
     EXPECT_EQ(Solve(Rod(3, 0.008), Soil{{}, {}}).status, SolveStatus::BadSoil);
+    // A refused solution has no potential rather than a crash.
+    const Solution refused = Solve(Rod(3, 0.008), Uniform(-5));
+    EXPECT_TRUE(std::isnan(PotentialAt(refused, {1, 0, 0})));
+    EXPECT_TRUE(std::isnan(MapSurface(refused, {0, 0, 1, 1}, 2, 2).At(1, 1)));
 }
 
 }  // namespace
