@@ -16,6 +16,7 @@ packages=(
   libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers
   libsqlite3-dev libxlsxwriter-dev                       # the measurement archive and its .xlsx export
   libgsl-dev                                             # the soil model's least-squares solver (analysis/)
+  libeigen3-dev                                          # the electrode solver's dense symmetric systems (electrode/)
   qt6-svg-dev                                            # the plots saved as SVG (plots/)
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools    # the translations: lupdate, lrelease and their CMake functions
   qt6-translations-l10n                                  # Qt's own texts (standard buttons, dialogs) in Chinese and German
