@@ -41,15 +41,16 @@ set(rules
   "ui/history: texts ui/engineering printsvc/sitereport archive export ui/filedialog ui/screenfit ui/keyboard format record platform"
   "ui/history/tools: ui/history translations"
   "ui/team: sync archive pg platform ui/keyboard"
-  "ui/team/tools: ui/team ui/history sync archive translations"
+  "ui/team/tools: ui/team ui/history ui/screenfit sync archive translations"
   "printsvc/form:"
   "printsvc/handoff: record platform"
   "printsvc/report: printsvc/form format record platform"
   "printsvc/dialog: printsvc/handoff printsvc/report format platform ui/screenfit"
   "printsvc/app: texts translations printsvc/dialog printsvc/report printsvc/handoff printsvc/form format record platform ui/screenfit"
+  "printsvc/tools: printsvc/app printsvc/dialog ui/screenfit"
   "app/dialog: texts translations archive ui/history ui/team ui/filedialog ui/screenfit ui/keyboard doctor link export ui/progress ui/clock ui/menu ui/panel ui/units printsvc/handoff format record platform res"
   "app/main: app/dialog translations"
-  "app/tools: app/dialog translations"
+  "app/tools: app/dialog ui/engineering/tools ui/history/tools ui/team/tools printsvc/tools ui/screenfit translations"
   "packaging: res"
   "cli: texts translations analysis analysis/grid archive sync team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
@@ -82,7 +83,9 @@ set(qt_rules
   "printsvc/sitereport: Gui"
   "printsvc/dialog: Widgets"
   "printsvc/app: Widgets PrintSupport"
+  "printsvc/tools: Widgets"
   "app/dialog: Widgets"
+  "app/tools: Widgets Test"
   "packaging: Gui"
   "cli: Core Gui")
 # Tests, benchmarks and fuzz programs stand on top: they may use every folder and any Qt module, and
