@@ -140,6 +140,26 @@ const char* LanguageName(Language language) {
     }
 }
 
+// A person must see which control the keys act on: a combo box looks different with the focus than
+// without, from the moment the window opens (before any Tab).
+void ExpectVisibleFocus(QWidget& window) {
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        return;  // a window that takes no activation (the progress window) takes no keys either
+    }
+    for (QComboBox* combo : window.findChildren<QComboBox*>()) {
+        if (!combo->isVisibleTo(&window) || !combo->isEnabled()) {
+            continue;
+        }
+        combo->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::processEvents();
+        const QImage focused = combo->grab().toImage();
+        combo->clearFocus();
+        QCoreApplication::processEvents();
+        EXPECT_NE(focused, combo->grab().toImage()) << Describe(combo) << " shows no focus";
+    }
+}
+
 class EveryWindow : public ::testing::TestWithParam<Language> {
   protected:
     static void SetUpTestSuite() {
@@ -169,6 +189,7 @@ TEST_P(EveryWindow, OpensOnTheScreenWithEveryControlReachable) {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         ExpectReachable(*window);
+        ExpectVisibleFocus(*window);
         window->close();
     }
 }

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "FlowLayout.h"
+#include "FocusFrame.h"
 #include "GridAssessments.h"
 #include "GridSession.h"
 #include "GridSweep.h"
@@ -119,6 +120,7 @@ QString WarningText(const grid::Warning& w) {
 GridWindow::GridWindow(archive::Archive* archive, std::optional<SiteChoice> site,
                        std::optional<analysis::LayeredEarth> model, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), site_(std::move(site)), model_(std::move(model)) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(site_ ? tr("Grid safety - %1").arg(site_->name) : tr("Grid safety"));
     const bool stored = archive_ != nullptr && site_;
     if (!model_ && stored)
