@@ -322,9 +322,8 @@ QWidget* GridWindow::BuildResults() {
     results_->setHorizontalHeaderLabels({tr("Tolerable"), tr("Computed")});
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results_->setTabKeyNavigation(false);
-    // Each column as wide as its values: a narrow window scrolls the table rather than cut the computed
-    // values ("11.00, 0.890, 2.27…").
     results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    results_->horizontalHeader()->setStretchLastSection(true);
     results_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     results_->verticalHeader()->setDefaultSectionSize(results_->fontMetrics().height() + 8);
     column->addWidget(results_, 1);
