@@ -37,6 +37,7 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
                      std::optional<PointChoice> point, QWidget* parent,
                      const archive::ValidityThresholds& thresholds)
     : QWidget(parent, Qt::Window), archive_(archive), point_(std::move(point)) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(point_
                        ? QCoreApplication::translate("FopWindow", "Fall of potential - %1").arg(point_->name)
                        : QCoreApplication::translate("FopWindow", "Fall of potential"));

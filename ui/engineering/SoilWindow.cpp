@@ -45,6 +45,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
                        std::optional<SiteChoice> site, QWidget* parent,
                        const archive::ValidityThresholds& thresholds)
     : QWidget(parent, Qt::Window), archive_(archive), site_(std::move(site)) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(site_ ? QCoreApplication::translate("SoilWindow", "Soil model - %1").arg(site_->name)
                          : QCoreApplication::translate("SoilWindow", "Soil model"));
     const analysis::GatheredSounding gathered = SoundingOfResults(rows, thresholds);

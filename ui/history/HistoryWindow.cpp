@@ -21,6 +21,7 @@ namespace terrovane::history {
 
 HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), problem_(problem) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(tr("Archive"));
     auto* outer = new QVBoxLayout(this);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
