@@ -16,7 +16,7 @@ struct LimitPreset {
     const char* appliesTo;
 };
 
-// Every preset, in one table; see the README for where each value is written down.
+// Every preset, in one table; the user guide lists where each value is written down.
 const std::vector<LimitPreset>& LimitPresets();
 const LimitPreset* FindLimitPreset(const std::string& name);
 

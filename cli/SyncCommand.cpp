@@ -62,7 +62,8 @@ std::string Json(const sync::SyncReport& report) {
            ",\"in_sync\":" + (report.inSync ? "true" : "false") + ",\"error\":" +
            (report.error == sync::SyncError::None ? std::string("null")
                                                   : archive::JsonString(sync::SyncErrorName(report.error))) +
-           "}\n";
+           ",\"moved_aside\":" +
+           (report.movedAside.empty() ? std::string("null") : archive::JsonString(report.movedAside)) + "}\n";
 }
 
 std::string Table(const sync::SyncReport& report) {
@@ -85,6 +86,9 @@ int Sync(const ParsedArguments& options) {
     sync.connection.applicationName = "terrovane-cli";
     sync.cancel = StopOnSignals();
     const sync::SyncReport report = sync::Synchronize(archive::DefaultArchivePath(), sync);
+    if (!report.movedAside.empty()) {
+        TellMovedAside("sync", report.movedAside);
+    }
     if (!PrintText(format == "json" ? Json(report) : Table(report))) {
         return kExitFailed;
     }

@@ -1,7 +1,13 @@
-# Checks the link graph that LayerGraph.cmake wrote against the one-way rules: a folder links only the
-# folders listed for it (all of them below it) and only the Qt modules listed for it. Run with
+# The map of the code: which folder may use which, and what each holds. Three ways to run it:
 #   cmake -DGRAPH=<file> -P CheckLayers.cmake
-# Prints the folder picture and fails when any link breaks a rule.
+#     checks the link graph that LayerGraph.cmake wrote against the one-way rules: a folder links only the
+#     folders listed for it (all of them below it) and only the Qt modules listed for it, and every target
+#     is named in its folder's entry below. Prints the folder picture and fails when any link breaks a rule.
+#   cmake -DCHECK_DOC=<markdown file> -P CheckLayers.cmake
+#     fails when the layer table in that file is not the one these rules make (docs/architecture.md).
+#   cmake -DWRITE_DOC=<markdown file> -P CheckLayers.cmake
+#     writes the table into that file, between its two marker lines (scripts/layer-table.sh).
+# The table is made from the rules, so the documentation and the build cannot disagree.
 cmake_minimum_required(VERSION 3.25)
 
 # Folders and what they may use. The order is the order of the layers, lowest first.
@@ -18,6 +24,7 @@ set(rules
   "format: record numbers"
   "analysis: format record numbers"
   "analysis/grid: analysis record"
+  "electrode: analysis"
   "plots: analysis platform numbers"
   "export: format record xls platform"
   "archive: export format record xls platform numbers"
@@ -31,25 +38,27 @@ set(rules
   "printsvc/sitereport: texts plots analysis archive format record platform"
   "ui/filedialog:"
   "ui/keyboard: numbers"
+  "ui/help: translations ui/screenfit"
   "ui/progress: ui/screenfit platform"
   "ui/clock: platform ui/units"
   "ui/menu: res"
   "ui/panel: format record platform ui/units numbers"
   "ui/panel/tools: ui/panel ui/menu"
-  "ui/engineering: texts plots analysis analysis/grid archive ui/filedialog ui/screenfit ui/keyboard format record platform numbers"
+  "ui/engineering: texts plots analysis analysis/grid archive ui/filedialog ui/screenfit ui/keyboard ui/help format record platform numbers"
   "ui/engineering/tools: ui/engineering translations"
-  "ui/history: texts ui/engineering printsvc/sitereport archive export ui/filedialog ui/screenfit ui/keyboard format record platform"
+  "ui/history: texts ui/engineering printsvc/sitereport archive export ui/filedialog ui/screenfit ui/keyboard ui/help format record platform"
   "ui/history/tools: ui/history translations"
-  "ui/team: sync archive pg platform ui/keyboard"
-  "ui/team/tools: ui/team ui/history sync archive translations"
+  "ui/team: sync archive pg platform ui/keyboard ui/help"
+  "ui/team/tools: ui/team ui/history ui/screenfit sync archive translations"
   "printsvc/form:"
   "printsvc/handoff: record platform"
   "printsvc/report: printsvc/form format record platform"
   "printsvc/dialog: printsvc/handoff printsvc/report format platform ui/screenfit"
   "printsvc/app: texts translations printsvc/dialog printsvc/report printsvc/handoff printsvc/form format record platform ui/screenfit"
-  "app/dialog: texts translations archive ui/history ui/team ui/filedialog ui/screenfit ui/keyboard doctor link export ui/progress ui/clock ui/menu ui/panel ui/units printsvc/handoff format record platform res"
+  "printsvc/tools: printsvc/app printsvc/dialog ui/screenfit"
+  "app/dialog: texts translations ui/help archive ui/history ui/team ui/filedialog ui/screenfit ui/keyboard doctor link export ui/progress ui/clock ui/menu ui/panel ui/units printsvc/handoff format record platform res"
   "app/main: app/dialog translations"
-  "app/tools: app/dialog translations"
+  "app/tools: app/dialog ui/engineering/tools ui/history/tools ui/team/tools printsvc/tools ui/screenfit translations"
   "packaging: res"
   "cli: texts translations analysis analysis/grid archive sync team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
@@ -65,6 +74,7 @@ set(qt_rules
   "ui/filedialog: Widgets"
   "texts: Core"
   "ui/keyboard: Widgets"
+  "ui/help: Widgets Core Platform"  # Core, Platform: only the built-in guides' resource object
   "plots: Gui Svg"
   "ui/progress: Widgets"
   "ui/clock: Widgets"
@@ -82,9 +92,62 @@ set(qt_rules
   "printsvc/sitereport: Gui"
   "printsvc/dialog: Widgets"
   "printsvc/app: Widgets PrintSupport"
+  "printsvc/tools: Widgets"
   "app/dialog: Widgets"
+  "app/tools: Widgets Test"
   "packaging: Gui"
   "cli: Core Gui")
+# What each folder is: "folder|targets|what it holds" (no semicolons), in the order of the rules.
+set(folder_entries
+  "numbers|tv_numbers|numbers to text and back with a decimal point under every locale (`std::to_chars`/`from_chars`)"
+  "record|tv_record|record packet, measurement record, 100-slot table, read-out state"
+  "xls|tv_xls|`.xls` writer (compound document and BIFF8)"
+  "platform|tv_platform|message boxes, port map and its folder watch, hand-off folder, launcher, lock, files written whole and read checked, the last-resort handler, the settings"
+  "res|tv_res|menus, toolbar, icons, texts"
+  "translations|tv_translations|the translations built in as `.qm`, the choice of language (`--lang`, setting, system)"
+  "cli/options|tv_cliopts|the subcommands' options: declared once, parsed strictly, shown in synopsis and help"
+  "ui/units|tv_units|dialog units and the dialog font"
+  "ui/screenfit|tv_screenfit|window positions and sizes kept inside the screen's available area"
+  "format|tv_format|every text of a record: modes, quantities, display, cells, list, report, messages"
+  "analysis|tv_analysis|layered soil from Wenner soundings (GSL's least squares), the fall-of-potential curve"
+  "analysis/grid|tv_grid|earthing grid safety after IEEE Std 80-2013 and EN 50522:2010"
+  "electrode|tv_electrode|an earthing electrode of thin straight conductors (grid, rods, rings, any segments) in uniform, two- or three-layer soil by the method of moments: resistance, current per segment, potential anywhere, surface maps, touch and step voltages (Eigen)"
+  "plots|tv_plots|plots of the soil model and fall-of-potential curve (QPainter), PNG, SVG and PDF"
+  "export|tv_export|the workbook of Save and `export`"
+  "archive|tv_archive|the measurement archive (SQLite): sites, points, results, verdicts, due dates, stored analyses, its CSV and JSON"
+  "pg|tv_pg|the team server's client over libpq: timeouts, TLS, parameterised statements, errors classed by SQLSTATE"
+  "team|tv_team|the team server's schema as versioned SQL (`team init`, `team upgrade`), roles, members, status"
+  "sync|tv_sync|the team sync: outbox pushed in batches, change log pulled in pages, fields merged by stamp, conflicts"
+  "link|tv_link|serial control, port discovery and watch, the instrument session (read-out, clock, erase)"
+  "sim|tv_sim terrovane-sim|the simulated instrument on a pseudo-terminal"
+  "doctor|tv_doctor|why no instrument is found (driver, USB device, brltty, rules, access, holders), as codes"
+  "texts|tv_texts|the one boundary from the domain's codes to what a person reads (tr, plurals)"
+  "printsvc/sitereport|tv_sitereport|the site report: points, results, limits, verdicts and stored analyses drawn into a PDF"
+  "ui/filedialog|tv_filedialog|the file dialogs' set-up: file types and icons judged by name only"
+  "ui/keyboard|tv_keyboard|keyboard use shared by the windows: focus frames, Escape closing a window, the one way to type and show a number (the locale's separator, never a group separator)"
+  "ui/help|tv_help|the user guide inside the programs: F1 opens it at the page of the window"
+  "ui/progress|tv_progress|the progress window"
+  "ui/clock|tv_clock|the clock dialog"
+  "ui/menu|tv_menu|the owner-drawn menu"
+  "ui/panel|tv_panel|the simulated instrument display"
+  "ui/panel/tools|panel-preview|a preview program of the display"
+  "ui/engineering|tv_engineering|soil model, fall-of-potential and grid safety windows"
+  "ui/engineering/tools|tv_engineering_samples terrovane-engineering-shots|the engineering windows over sample data, and their screenshots"
+  "ui/history|tv_history|the archive window, label dialog, trend chart, the site report's print preview"
+  "ui/history/tools|tv_history_samples terrovane-history-shots|the archive windows over sample data, and their screenshots"
+  "ui/team|tv_teamui|File › Team..., syncs off the window's thread, the password in the secret store, conflicts"
+  "ui/team/tools|tv_team_samples terrovane-team-shots|the team windows over sample data, and their screenshots"
+  "printsvc/form|tv_form|the print-form engine"
+  "printsvc/handoff|tv_handoff|`data.inf` and `set.inf`"
+  "printsvc/report|tv_report|report cells, pages and PDF"
+  "printsvc/dialog|tv_infodlg|the report information dialog"
+  "printsvc/app|tv_rapstel rapstel|the print service"
+  "printsvc/tools|tv_printsvc_samples|the print service's windows over sample data"
+  "app/dialog|tv_dialog|main dialog, about box, Save, Print, History and Team commands, archiving"
+  "app/main|Terrovane|the application object"
+  "app/tools|tv_window_samples terrovane-dialog-shots terrovane-window-shots|every window of both programs over sample data (joining the tools' lists), and their screenshots"
+  "packaging|terrovane-icons|install rules, Debian package, desktop entries, metadata, udev rule, manual pages"
+  "cli|terrovane-cli|the command line")
 # Tests, benchmarks and fuzz programs stand on top: they may use every folder and any Qt module, and
 # no rule above lets a folder use them.
 
@@ -100,6 +163,96 @@ function(rule_of table folder out)
     endif()
   endforeach()
 endfunction()
+
+# The entry of one folder: its targets (a list) and what it holds.
+function(entry_of folder targets_out what_out)
+  set(${targets_out} "<none>" PARENT_SCOPE)
+  foreach(entry IN LISTS folder_entries)
+    string(REGEX MATCH "^([^|]+)\\|([^|]+)\\|(.*)$" matched "${entry}")
+    if(CMAKE_MATCH_1 STREQUAL folder)
+      string(REPLACE " " ";" targets "${CMAKE_MATCH_2}")
+      set(${targets_out} "${targets}" PARENT_SCOPE)
+      set(${what_out} "${CMAKE_MATCH_3}" PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+endfunction()
+
+# A list as the table writes it: each item in backticks, or a word when there is none.
+function(quoted_list items none out)
+  set(quoted)
+  foreach(item IN LISTS items)
+    list(APPEND quoted "`${item}`")
+  endforeach()
+  list(JOIN quoted ", " text)
+  if(text STREQUAL "")
+    set(text "${none}")
+  endif()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# The markdown table of every folder, lowest layer first.
+function(layer_table out)
+  set(table "| Folder | Targets | What | May use | Qt |\n|---|---|---|---|---|\n")
+  foreach(rule IN LISTS rules)
+    string(REGEX MATCH "^([^:]+):" matched "${rule}")
+    set(folder "${CMAKE_MATCH_1}")
+    entry_of("${folder}" targets what)
+    if(targets STREQUAL "<none>")
+      message(FATAL_ERROR "the folder ${folder} has a rule but no entry in folder_entries")
+    endif()
+    rule_of(rules "${folder}" uses)
+    rule_of(qt_rules "${folder}" qt)
+    if(qt STREQUAL "<none>")
+      set(qt "")
+    endif()
+    quoted_list("${targets}" "" targets_text)
+    quoted_list("${uses}" "nothing" uses_text)
+    quoted_list("${qt}" "none" qt_text)
+    string(APPEND table "| `${folder}` | ${targets_text} | ${what} | ${uses_text} | ${qt_text} |\n")
+  endforeach()
+  set(${out} "${table}" PARENT_SCOPE)
+endfunction()
+
+set(table_begin "<!-- layer table: made by cmake/CheckLayers.cmake (scripts/layer-table.sh); do not edit -->")
+set(table_end "<!-- end of layer table -->")
+
+# The file's text before, inside and after the marker lines.
+function(split_doc file before_out inside_out after_out)
+  file(READ "${file}" text)
+  string(FIND "${text}" "${table_begin}\n" begin)
+  string(FIND "${text}" "${table_end}" end)
+  if(begin EQUAL -1 OR end EQUAL -1 OR end LESS begin)
+    message(FATAL_ERROR "${file} has no layer table between the lines\n${table_begin}\n${table_end}")
+  endif()
+  string(LENGTH "${table_begin}\n" marker_length)
+  math(EXPR inside_begin "${begin} + ${marker_length}")
+  math(EXPR inside_length "${end} - ${inside_begin}")
+  string(SUBSTRING "${text}" 0 ${inside_begin} before)
+  string(SUBSTRING "${text}" ${inside_begin} ${inside_length} inside)
+  string(SUBSTRING "${text}" ${end} -1 after)
+  set(${before_out} "${before}" PARENT_SCOPE)
+  set(${inside_out} "${inside}" PARENT_SCOPE)
+  set(${after_out} "${after}" PARENT_SCOPE)
+endfunction()
+
+if(DEFINED CHECK_DOC)
+  layer_table(table)
+  split_doc("${CHECK_DOC}" before inside after)
+  if(NOT inside STREQUAL table)
+    message(FATAL_ERROR "the layer table in ${CHECK_DOC} is not the one cmake/CheckLayers.cmake makes: "
+                        "run scripts/layer-table.sh")
+  endif()
+  return()
+endif()
+if(DEFINED WRITE_DOC)
+  layer_table(table)
+  split_doc("${WRITE_DOC}" before inside after)
+  # Written whole, then moved over the old file.
+  file(WRITE "${WRITE_DOC}.new" "${before}${table}${after}")
+  file(RENAME "${WRITE_DOC}.new" "${WRITE_DOC}")
+  return()
+endif()
 
 if(NOT EXISTS "${GRAPH}")
   message(FATAL_ERROR "no link graph at '${GRAPH}'")
@@ -121,6 +274,10 @@ foreach(line IN LISTS lines)
   if(allowed STREQUAL "<none>" AND NOT top)
     list(APPEND faults "${target} (${folder}): the folder has no rule")
     continue()
+  endif()
+  entry_of("${folder}" named what)
+  if(NOT top AND NOT target MATCHES "_resources_" AND NOT target IN_LIST named)
+    list(APPEND faults "${target} (${folder}): not named in its folder's entry (folder_entries)")
   endif()
   rule_of(qt_rules "${folder}" qt_allowed)
   set(used)

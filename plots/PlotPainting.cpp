@@ -1,5 +1,7 @@
 #include "PlotPainting.h"
 
+#include <algorithm>
+
 namespace terrovane::plots {
 
 QRectF PlotArea(const QRectF& area, const QFontMetricsF& metrics) {
@@ -39,11 +41,13 @@ void PaintAxes(QPainter& painter, const QRectF& plot, const PlotAxis& xAxis, con
         const double width = metrics.horizontalAdvance(text);
         painter.drawText(QPointF(x(tick) - width / 2, plot.bottom() + metrics.height()), text);
     }
+    // The lowest label stays above the plot's bottom edge, clear of the first label of the x axis in the
+    // corner below it.
     for (double tick : yAxis.ticks) {
         const QString text = TickText(tick, numbers);
-        painter.drawText(
-            QPointF(plot.left() - metrics.horizontalAdvance(text) - 4, y(tick) + metrics.ascent() / 2 - 1),
-            text);
+        const double baseline =
+            std::min(y(tick) + metrics.ascent() / 2 - 1, plot.bottom() - metrics.descent());
+        painter.drawText(QPointF(plot.left() - metrics.horizontalAdvance(text) - 4, baseline), text);
     }
     painter.drawText(QPointF(plot.center().x() - metrics.horizontalAdvance(xTitle) / 2,
                              plot.bottom() + metrics.height() * 2.2),

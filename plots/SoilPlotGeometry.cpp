@@ -77,4 +77,36 @@ QPointF MapSoil(const SoilPlotLayout& layout, double spacing, double resistivity
             layout.plot.bottom() - LogFraction(layout.resistivity, resistivity) * layout.plot.height()};
 }
 
+std::vector<QRectF> SoilPlotMarks(const SoilPlotLayout& layout, const analysis::Sounding& measured,
+                                  const std::vector<SoilCurvePoint>& curve, bool band, double radius) {
+    std::vector<QRectF> marks;
+    for (const analysis::SoundingPoint& point : measured) {
+        const QPointF at = MapSoil(layout, point.spacing, point.apparentResistivity);
+        marks.emplace_back(at - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius));
+    }
+    for (const SoilCurvePoint& sample : curve) {
+        const QPointF top = MapSoil(layout, sample.spacing, band ? sample.high : sample.model);
+        const QPointF bottom = MapSoil(layout, sample.spacing, band ? sample.low : sample.model);
+        marks.emplace_back(QRectF(top, bottom).normalized().adjusted(-radius, -radius, radius, radius));
+    }
+    return marks;
+}
+
+std::optional<QRectF> FreeLegendCorner(const QRectF& plot, const QSizeF& size, double inset,
+                                       const std::vector<QRectF>& marks) {
+    const QRectF inner = plot.adjusted(inset, inset, -inset, -inset);
+    const QPointF corners[] = {{inner.right() - size.width(), inner.top()},
+                               {inner.left(), inner.top()},
+                               {inner.right() - size.width(), inner.bottom() - size.height()},
+                               {inner.left(), inner.bottom() - size.height()}};
+    for (const QPointF& corner : corners) {
+        const QRectF legend(corner, size);
+        const bool covers = std::any_of(marks.begin(), marks.end(),
+                                        [&](const QRectF& mark) { return legend.intersects(mark); });
+        if (!covers)
+            return legend;
+    }
+    return std::nullopt;
+}
+
 }  // namespace terrovane::plots

@@ -2,7 +2,9 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 
+#include <optional>
 #include <vector>
 
 #include "LayeredEarth.h"
@@ -45,5 +47,16 @@ SoilPlotLayout LayoutSoilPlot(const analysis::Sounding& measured, const std::vec
                               const QRectF& plot);
 // Maps (spacing, apparent resistivity) into the plot (resistivity grows upwards).
 QPointF MapSoil(const SoilPlotLayout& layout, double spacing, double resistivity);
+
+// What a legend must not cover, in the plot's coordinates: a square of `radius` around each measured
+// point, and at each sample of the curve the extent from the band's upper to its lower edge (or the curve
+// alone without a band).
+std::vector<QRectF> SoilPlotMarks(const SoilPlotLayout& layout, const analysis::Sounding& measured,
+                                  const std::vector<SoilCurvePoint>& curve, bool band, double radius);
+
+// Where a legend of `size` goes in `plot`, `inset` in from its edges: the first of its top right, top left,
+// bottom right and bottom left corners that covers none of `marks`; nothing where each would cover some.
+std::optional<QRectF> FreeLegendCorner(const QRectF& plot, const QSizeF& size, double inset,
+                                       const std::vector<QRectF>& marks);
 
 }  // namespace terrovane::plots

@@ -3,7 +3,11 @@
 #include <QCoreApplication>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <optional>
+
 #include "PlotPainting.h"
+#include "SoilPlotGeometry.h"
 
 namespace terrovane::plots {
 namespace {
@@ -12,13 +16,21 @@ const QColor kCurve(0x1f, 0x5f, 0xa8);
 const QColor kBand(0x1f, 0x5f, 0xa8, 0x38);
 const QColor kMeasured(0xc0, 0x39, 0x2b);
 
-void PaintLegend(QPainter& painter, const QRectF& plot, bool band) {
+// The legend's rows: a symbol of 1.6 lines' width beside each text, a row every 1.2 lines.
+QSizeF LegendSize(const QFontMetricsF& metrics, bool band) {
+    const double line = metrics.height();
+    double text = std::max(metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Measured")),
+                           metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model")));
+    if (band)
+        text = std::max(
+            text, metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model +- one sigma")));
+    return {line * 1.6 + text, line * (band ? 3.4 : 2.2)};
+}
+
+void PaintLegend(QPainter& painter, const QPointF& topLeft, bool band) {
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height();
-    QPointF at(plot.right() -
-                   metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model +- one sigma")) -
-                   line * 2.6,
-               plot.top() + line * 0.4);
+    QPointF at = topLeft;
     painter.setPen(QPen(kMeasured, 1.5 * PenUnit(painter)));
     painter.setBrush(Qt::white);
     painter.drawEllipse(at + QPointF(line * 0.6, line * 0.5), line * 0.25, line * 0.25);
@@ -45,8 +57,21 @@ void PaintSoilPlot(QPainter& painter, const QRectF& area, const SoilPlotData& da
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, Qt::white);
-    const QRectF plot = PlotArea(area, QFontMetricsF(painter.font()));
-    const SoilPlotLayout layout = LayoutSoilPlot(data.measured, data.curve, plot);
+    const QFontMetricsF metrics(painter.font());
+    const double radius = metrics.height() * 0.25;
+    const QSizeF legendSize = LegendSize(metrics, data.band);
+    const double inset = metrics.height() * 0.4;
+    QRectF plot = PlotArea(area, metrics);
+    SoilPlotLayout layout = LayoutSoilPlot(data.measured, data.curve, plot);
+    // The legend sits in a corner the data leaves free; where none is, the plot makes room for it on its
+    // right, so the legend never covers a point, the curve or its band.
+    std::optional<QRectF> legend = FreeLegendCorner(
+        plot, legendSize, inset, SoilPlotMarks(layout, data.measured, data.curve, data.band, radius));
+    if (!legend) {
+        plot.setRight(plot.right() - legendSize.width() - 2 * inset);
+        layout = LayoutSoilPlot(data.measured, data.curve, plot);
+        legend = QRectF(QPointF(plot.right() + inset, plot.top() + inset), legendSize);
+    }
     PaintAxes(
         painter, plot, layout.spacing, layout.resistivity,
         [&](double a) { return MapSoil(layout, a, layout.resistivity.low).x(); },
@@ -70,13 +95,12 @@ void PaintSoilPlot(QPainter& painter, const QRectF& area, const SoilPlotData& da
             curve.lineTo(MapSoil(layout, point.spacing, point.model));
         painter.strokePath(curve, QPen(kCurve, 2 * PenUnit(painter)));
     }
-    const double radius = QFontMetricsF(painter.font()).height() * 0.25;
     painter.setPen(QPen(kMeasured, 1.5 * PenUnit(painter)));
     painter.setBrush(Qt::white);
     for (const analysis::SoundingPoint& point : data.measured)
         painter.drawEllipse(MapSoil(layout, point.spacing, point.apparentResistivity), radius, radius);
     painter.setClipping(false);
-    PaintLegend(painter, plot, data.band);
+    PaintLegend(painter, legend->topLeft(), data.band);
     painter.restore();
 }
 

@@ -9,12 +9,14 @@ packages=(
   libgtest-dev libgmock-dev                              # the tests
   qt6-base-private-dev                                   # the tests' input through the window system's queue
   python3 python3-xlrd python3-olefile python3-openpyxl poppler-utils  # the tests' independent workbook and PDF readers
+  python3-jsonschema                                     # the command line's JSON checked against docs/schemas in the tests
   gnumeric                                               # ssconvert: one more workbook reader for the tests
   fonts-wqy-zenhei fonts-liberation                      # the dialogs' and the report's fonts
   xvfb xauth imagemagick xdotool                         # the screenshot tools
   libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers
   libsqlite3-dev libxlsxwriter-dev                       # the measurement archive and its .xlsx export
   libgsl-dev                                             # the soil model's least-squares solver (analysis/)
+  libeigen3-dev                                          # the electrode solver's dense symmetric systems (electrode/)
   qt6-svg-dev                                            # the plots saved as SVG (plots/)
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools    # the translations: lupdate, lrelease and their CMake functions
   qt6-translations-l10n                                  # Qt's own texts (standard buttons, dialogs) in Chinese and German

@@ -159,7 +159,7 @@ int ApplyPage(archive::Archive& archive, archive::Database& db, const std::vecto
     if (page.empty()) {
         return 0;
     }
-    const Applying applying(db);
+    Applying applying(db);
     const PreparedOnce prepared(db);
     AdvanceClock(db, page);
     std::map<Entity, std::map<std::string, IncomingField>> fields;
@@ -193,6 +193,7 @@ int ApplyPage(archive::Archive& archive, archive::Database& db, const std::vecto
     }
     RetryWaiting(db);
     SetStateValue(db, "cursor", page.back().ord);
+    applying.Finish();
     return taken;
 }
 

@@ -16,9 +16,8 @@ Applying::Applying(archive::Database& db) : db_(db) {
     Exec(db_, "INSERT OR IGNORE INTO sync_applying VALUES (1)");
 }
 
-Applying::~Applying() {
-    // Inside the unit of work: a failure here rolls the whole unit back with it.
-    db_.Exec("DELETE FROM sync_applying");
+void Applying::Finish() {
+    Exec(db_, "DELETE FROM sync_applying");
 }
 
 }  // namespace terrovane::sync

@@ -448,7 +448,7 @@ SyncReport Synchronize(const std::string& archivePath, const SyncOptions& option
         return report;
     }
     std::string error;
-    const std::unique_ptr<Archive> archive = Archive::Open(archivePath, error);
+    const std::unique_ptr<Archive> archive = Archive::Open(archivePath, error, &report.movedAside);
     if (archive == nullptr) {
         report.error = SyncError::ArchiveFailed;
         report.detail = error;

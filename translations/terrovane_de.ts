@@ -2717,6 +2717,10 @@ Datum</translation>
         <source>never</source>
         <translation>nie</translation>
     </message>
+    <message>
+        <source>The archive was damaged; it was moved aside as %1 and a new one started. </source>
+        <translation>Das Archiv war beschädigt; es wurde als %1 beiseitegelegt und ein neues angelegt. </translation>
+    </message>
 </context>
 <context>
     <name>TeamLink</name>
@@ -3303,6 +3307,13 @@ Datum</translation>
     <message>
         <source>Assessment stored with %1</source>
         <translation>Bewertung bei %1 gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::help::GuideWindow</name>
+    <message>
+        <source>User guide</source>
+        <translation>Benutzerhandbuch</translation>
     </message>
 </context>
 <context>

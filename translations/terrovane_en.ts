@@ -2717,6 +2717,10 @@ Date</translation>
         <source>never</source>
         <translation>never</translation>
     </message>
+    <message>
+        <source>The archive was damaged; it was moved aside as %1 and a new one started. </source>
+        <translation>The archive was damaged; it was moved aside as %1 and a new one started. </translation>
+    </message>
 </context>
 <context>
     <name>TeamLink</name>
@@ -3303,6 +3307,13 @@ Date</translation>
     <message>
         <source>Assessment stored with %1</source>
         <translation>Assessment stored with %1</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::help::GuideWindow</name>
+    <message>
+        <source>User guide</source>
+        <translation>User guide</translation>
     </message>
 </context>
 <context>

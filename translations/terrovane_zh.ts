@@ -2701,6 +2701,10 @@ Date</translation>
         <source>never</source>
         <translation>从未</translation>
     </message>
+    <message>
+        <source>The archive was damaged; it was moved aside as %1 and a new one started. </source>
+        <translation>档案库已损坏；已移至 %1，并新建了一个档案库。</translation>
+    </message>
 </context>
 <context>
     <name>TeamLink</name>
@@ -3287,6 +3291,13 @@ Date</translation>
     <message>
         <source>Assessment stored with %1</source>
         <translation>评估已与 %1 一起保存</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::help::GuideWindow</name>
+    <message>
+        <source>User guide</source>
+        <translation>用户指南</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,7 @@
 #include "ScreenFit.h"
 #include "Settings.h"
 #include "Strings.h"
+#include "UserGuide.h"
 
 namespace terrovane::app {
 
@@ -42,6 +43,7 @@ CTesterDlg::CTesterDlg(QWidget* parent) : QDialog(parent) {
     setWindowIcon(res::ProgramIcon());
     setFont(units::DialogFont());
     InitDialog();
+    help::OpenGuideOnHelpKey(this, help::kPageReading);
 }
 
 CTesterDlg::~CTesterDlg() {

@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTextEdit>
 
 #include <algorithm>
+#include <memory>
 
 #include "MessageBox.h"
 #include "MessageText.h"
+#include "ScreenFit.h"
 
 namespace terrovane::app {
 
@@ -30,8 +33,23 @@ void MakeRoomForFindings(QMessageBox& box) {
     findings->setFixedHeight(metrics.lineSpacing() * 18);  // the box keeps its details at a fixed height
 }
 
-platform::MessageResult ShowMessageBox(const platform::Message& message, const Diagnosis& diagnose) {
-    QMessageBox box(QApplication::activeWindow());
+// A box with a short text is made wide enough for its whole title: the box sizes itself when shown, so
+// the room is a spacer in its layout rather than a minimum width.
+void MakeRoomForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid != nullptr) {
+        grid->addItem(
+            new QSpacerItem(screenfit::TitleRoom(&box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> MessageBoxFor(const platform::Message& message, const Diagnosis& diagnose,
+                                           QWidget* parent) {
+    auto owned = std::make_unique<QMessageBox>(parent);
+    QMessageBox& box = *owned;
     box.setWindowTitle(QString::fromStdString(message.caption));
     // Fixed messages are marked for translation under "Messages" wherever they are made, below the
     // widgets too, and carry what varies as arguments: the fixed text is translated, then filled.
@@ -55,7 +73,15 @@ platform::MessageResult ShowMessageBox(const platform::Message& message, const D
     if (message.topmost) {
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     }
-    return box.exec() == QMessageBox::Ok ? platform::MessageResult::Ok : platform::MessageResult::Cancel;
+    MakeRoomForTitle(box);
+    return owned;
+}
+
+namespace {
+
+platform::MessageResult ShowMessageBox(const platform::Message& message, const Diagnosis& diagnose) {
+    const auto box = MessageBoxFor(message, diagnose, QApplication::activeWindow());
+    return box->exec() == QMessageBox::Ok ? platform::MessageResult::Ok : platform::MessageResult::Cancel;
 }
 
 }  // namespace

@@ -24,7 +24,6 @@ std::vector<CommandShortcut> MainShortcuts() {
         {res::kCmdSave, StandardOr(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S))},
         {res::kCmdPrint, StandardOr(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P))},
         {res::kCmdExit, StandardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q))},
-        {res::kCmdHelp, StandardOr(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1))},
         {res::kCmdHistory, QKeySequence(Qt::CTRL | Qt::Key_H)},
     };
 }

@@ -30,6 +30,8 @@ class CMainView : public QWidget {
 
     // Sizes the frame to the form the first time, asks for the header texts, schedules the preview.
     void OnInitialUpdate();
+    // The frame as large as the form, or as the screen's free area where the form is larger.
+    void SizeFrameToForm();
 
     void OnPrint();    // the print command: printer dialog, then the job
     void OnPreview();  // the print preview
@@ -49,7 +51,6 @@ class CMainView : public QWidget {
     void PaintPages(QPrinter* printer, bool wholeReport);
     void OnPrintPage(QPainter& painter, QPrinter& printer, int pageNumber);
     void OnEndPrinting();
-    void SizeFrameToForm();
     [[noreturn]] static void ExitProcess();
 
     CInfoSetDlg infoDialog;

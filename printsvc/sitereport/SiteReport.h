@@ -65,11 +65,10 @@ QString SummaryText(const Summary& summary);
 
 // How many earlier results a point's block lists; more are counted in one further line.
 inline constexpr std::size_t kEarlierShown = 6;
-// The lines a point's block takes: its row, the earlier results it lists and the count of the others.
-int BlockLines(const PointSection& section);
-// The first block of each page when blocks of the given lines are laid out on pages of `firstPageLines`
-// (the first, below the site block) and `pageLines` lines; a block never straddles two pages unless it is
-// longer than a page.
+// The first block of each page when blocks of the given heights are laid out on pages of `firstPageLines`
+// (the first, below the site block) and `pageLines` of height (any one unit: the pages use tenths of a
+// millimetre, as rows whose cells wrap are taller); a block never straddles two pages unless it is longer
+// than a page.
 std::vector<std::size_t> PageStarts(const std::vector<int>& blockLines, int firstPageLines, int pageLines);
 
 }  // namespace terrovane::sitereport

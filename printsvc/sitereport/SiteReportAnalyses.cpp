@@ -119,7 +119,7 @@ void DrawSoilPage(QPainter& painter, const archive::StoredSoilModel& model, cons
              .arg(Q(model.savedAt.substr(0, 16)).replace(QLatin1Char('T'), QLatin1Char(' ')))
              .arg(Q(model.layerChoice))
              .arg(model.rmsPercent, 0, 'f', 2));
-    const double columns[] = {14, 46, 46, 30};
+    double columns[] = {14, 46, 46, 30};
     const QString titles[] = {QCoreApplication::translate("SiteReport", "Layer"),
                               QCoreApplication::translate("SiteReport", "Resistivity (Ω m)"),
                               QCoreApplication::translate("SiteReport", "Thickness (m)"),
@@ -127,6 +127,11 @@ void DrawSoilPage(QPainter& painter, const archive::StoredSoilModel& model, cons
     double y = 18;
     double x = 0;
     painter.setFont(Font(9, true));
+    // A column is as wide as its title needs ("Tiefe der Unterkante (m)"): the page has room to spare.
+    const double dotsPerMm = mm(0, 0, 1, 1).width();
+    for (std::size_t c = 0; c < std::size(columns); ++c) {
+        columns[c] = std::max(columns[c], painter.fontMetrics().horizontalAdvance(titles[c]) / dotsPerMm + 4);
+    }
     for (std::size_t c = 0; c < std::size(columns); ++c) {
         Text(painter, mm(x, y, columns[c], kLine), titles[c]);
         x += columns[c];

@@ -3,9 +3,11 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -33,9 +35,9 @@ constexpr ColumnSpec kColumns[] = {
     {QT_TRANSLATE_NOOP("SiteReport", "Test point"), 34}, {QT_TRANSLATE_NOOP("SiteReport", "Kind"), 24},
     {QT_TRANSLATE_NOOP("SiteReport", "Measured"), 30},   {QT_TRANSLATE_NOOP("SiteReport", "Mode"), 20},
     {QT_TRANSLATE_NOOP("SiteReport", "Value"), 22},      {QT_TRANSLATE_NOOP("SiteReport", "Frequency"), 19},
-    {QT_TRANSLATE_NOOP("SiteReport", "Voltage"), 15},    {QT_TRANSLATE_NOOP("SiteReport", "Jamming"), 16},
-    {QT_TRANSLATE_NOOP("SiteReport", "Limit"), 15},      {QT_TRANSLATE_NOOP("SiteReport", "Source"), 42},
-    {QT_TRANSLATE_NOOP("SiteReport", "Verdict"), 15},    {QT_TRANSLATE_NOOP("SiteReport", "Notes"), 25},
+    {QT_TRANSLATE_NOOP("SiteReport", "Voltage"), 17},    {QT_TRANSLATE_NOOP("SiteReport", "Jamming"), 16},
+    {QT_TRANSLATE_NOOP("SiteReport", "Limit"), 17},      {QT_TRANSLATE_NOOP("SiteReport", "Source"), 35},
+    {QT_TRANSLATE_NOOP("SiteReport", "Verdict"), 18},    {QT_TRANSLATE_NOOP("SiteReport", "Notes"), 25},
 };
 
 QString Q(const std::string& text) {
@@ -46,9 +48,53 @@ QString OrDash(const std::string& text) {
     return text.empty() ? QStringLiteral("–") : Q(text);
 }
 
-int LinesPerPage(double height) {
-    return static_cast<int>(height / kLine);
+// Pages are filled in tenths of a millimetre: rows whose cells wrap are taller than one line.
+int Tenths(double mm) {
+    return static_cast<int>(mm * 10);
 }
+
+QFont CellFont(double points, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// `text` broken into lines no wider than `width` device units: at spaces, and inside a word only where
+// the word alone is wider than the column, so nothing runs past a column's edge or the right rule.
+void LayOutLines(QTextLayout& layout, qreal width) {
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+}
+
+// Measures cells as the page will draw them, on a device of the page's resolution.
+class CellMeasure {
+  public:
+    explicit CellMeasure(double dotsPerMm) : device_(1, 1, QImage::Format_RGB32), mm_(dotsPerMm) {
+        const int dotsPerMetre = static_cast<int>(dotsPerMm * 1000 + 0.5);
+        device_.setDotsPerMeterX(dotsPerMetre);
+        device_.setDotsPerMeterY(dotsPerMetre);
+    }
+    // Millimetres `text` takes in a column `width` mm wide: one row, or more where it wraps.
+    double Height(const QString& text, const QFont& font, double width) {
+        QTextLayout layout(text, font, &device_);
+        LayOutLines(layout, width * mm_);
+        return std::max(kLine, layout.boundingRect().height() / mm_ + 1.5);
+    }
+
+  private:
+    QImage device_;
+    double mm_;
+};
 
 class PageDrawer {
   public:
@@ -67,20 +113,14 @@ class PageDrawer {
             painter_.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(box.width()));
         painter_.drawText(box, flags | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     }
-    // A text that may not fit on one line wraps at its spaces, in a smaller font when it must, so that two
-    // lines take the height of one row.
+    // A text that does not fit on one line wraps onto more, in its own font, centred in its row: the row
+    // was made tall enough for it (CellMeasure).
     void WrappedText(double x, double y, double w, double h, const QString& text) {
         const QRectF box = Box(x, y, w, h);
-        if (painter_.fontMetrics().horizontalAdvance(text) <= box.width()) {
-            painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-            return;
-        }
-        const QFont saved = painter_.font();
-        QFont small = saved;
-        small.setPointSizeF(std::min(saved.pointSizeF(), 6.5));
-        painter_.setFont(small);
-        painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
-        painter_.setFont(saved);
+        QTextLayout layout(text, painter_.font(), painter_.device());
+        LayOutLines(layout, box.width());
+        const qreal top = box.top() + (box.height() - layout.boundingRect().height()) / 2;
+        layout.draw(&painter_, QPointF(box.left(), top));
     }
     void Rule(double y, double width = 1) {
         painter_.setPen(QPen(Qt::black, 0.2 * mm_ * width));
@@ -137,16 +177,25 @@ double DrawSiteBlock(PageDrawer& draw, const SiteReport& report) {
     return kSiteBlock;
 }
 
-void DrawHeaderRow(PageDrawer& draw, double y) {
+double HeaderRowHeight(CellMeasure& measure) {
+    double height = kHeaderRow;
+    for (const ColumnSpec& column : kColumns) {
+        height = std::max(height, measure.Height(QCoreApplication::translate("SiteReport", column.title),
+                                                 CellFont(9, true), column.width - 1));
+    }
+    return height;
+}
+
+void DrawHeaderRow(PageDrawer& draw, double y, double height) {
     draw.Font(9, true);
     double x = 0;
     for (const ColumnSpec& column : kColumns) {
-        // Wrapped rather than cut: German titles ("Bewertung", "Grenzwert") outgrow the narrow columns.
-        draw.WrappedText(x, y, column.width - 1, kHeaderRow,
+        // Wrapped rather than cut or shrunk: titles in other languages outgrow the narrow columns.
+        draw.WrappedText(x, y, column.width - 1, height,
                          QCoreApplication::translate("SiteReport", column.title));
         x += column.width;
     }
-    draw.Rule(y + kHeaderRow, 1.5);
+    draw.Rule(y + height, 1.5);
 }
 
 QColor VerdictColour(archive::Verdict verdict) {
@@ -184,53 +233,92 @@ std::vector<QString> ResultCells(const ReportedResult& result) {
             OrDash(notes)};
 }
 
-// Cells that wrap onto a second line rather than being cut.
-constexpr std::size_t kModeCell = 1;
 constexpr std::size_t kVerdictCell = 8;  // "nicht bestanden" must never read "nicht be…"
-constexpr std::size_t kNotesCell = 9;
 
-void DrawResultCells(PageDrawer& draw, const ReportedResult& result, double x, double y, bool bold) {
+// Every cell wraps onto further lines rather than being cut or shrunk ("3Pole Clamp", a long source or
+// note); the row takes the height of its tallest cell.
+bool BoldCell(const ReportedResult& result, std::size_t cell, bool boldRow) {
+    return boldRow || (cell == kVerdictCell && result.view.verdict == archive::Verdict::Fail);
+}
+
+double ResultRowHeight(CellMeasure& measure, const ReportedResult& result, bool bold) {
+    const std::vector<QString> cells = ResultCells(result);
+    double height = kLine;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        height = std::max(height, measure.Height(cells[i], CellFont(bold ? 9 : 8, BoldCell(result, i, bold)),
+                                                 kColumns[i + 2].width - 1));
+    }
+    return height;
+}
+
+void DrawResultCells(PageDrawer& draw, const ReportedResult& result, double x, double y, double height,
+                     bool bold) {
     const std::vector<QString> cells = ResultCells(result);
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const ColumnSpec& column = kColumns[i + 2];
-        const bool verdict = i == kVerdictCell;
-        draw.Font(bold ? 9 : 8, bold || (verdict && result.view.verdict == archive::Verdict::Fail));
-        draw.painter().setPen(verdict ? VerdictColour(result.view.verdict) : QColor(Qt::black));
-        if (i == kModeCell || i == kVerdictCell || i == kNotesCell) {
-            draw.WrappedText(x, y, column.width - 1, kLine, cells[i]);
-        } else {
-            draw.Text(x, y, column.width - 1, kLine, cells[i]);
-        }
+        draw.Font(bold ? 9 : 8, BoldCell(result, i, bold));
+        draw.painter().setPen(i == kVerdictCell ? VerdictColour(result.view.verdict) : QColor(Qt::black));
+        draw.WrappedText(x, y, column.width - 1, height, cells[i]);
         x += column.width;
     }
     draw.painter().setPen(Qt::black);
 }
 
-double DrawBlock(PageDrawer& draw, const PointSection& section, double y) {
+// The heights of a block's rows: its newest result beside the point's name and kind, the earlier results
+// shown, and the line counting the rest.
+std::vector<double> BlockRowHeights(CellMeasure& measure, const PointSection& section) {
+    double first =
+        std::max(measure.Height(Q(section.point.fields.name), CellFont(9, true), kColumns[0].width - 1),
+                 measure.Height(texts::PointKindText(section.point.fields.kind), CellFont(9, false),
+                                kColumns[1].width - 1));
+    if (!section.results.empty()) {
+        first = std::max(first, ResultRowHeight(measure, section.results.front(), true));
+    }
+    std::vector<double> rows{first};
+    const std::size_t earlier = section.results.empty() ? 0 : section.results.size() - 1;
+    for (std::size_t i = 1; i <= std::min(earlier, kEarlierShown); ++i) {
+        rows.push_back(ResultRowHeight(measure, section.results[i], false));
+    }
+    if (earlier > kEarlierShown) {
+        rows.push_back(kLine);
+    }
+    return rows;
+}
+
+double Sum(const std::vector<double>& heights) {
+    double sum = 0;
+    for (const double height : heights) {
+        sum += height;
+    }
+    return sum;
+}
+
+double DrawBlock(PageDrawer& draw, CellMeasure& measure, const PointSection& section, double y) {
+    const std::vector<double> rows = BlockRowHeights(measure, section);
     const double resultsX = kColumns[0].width + kColumns[1].width;
     draw.Font(9, true);
-    draw.Text(0, y, kColumns[0].width - 1, kLine, Q(section.point.fields.name));
+    draw.WrappedText(0, y, kColumns[0].width - 1, rows[0], Q(section.point.fields.name));
     draw.Font(9);
-    draw.Text(kColumns[0].width, y, kColumns[1].width - 1, kLine,
-              texts::PointKindText(section.point.fields.kind));
+    draw.WrappedText(kColumns[0].width, y, kColumns[1].width - 1, rows[0],
+                     texts::PointKindText(section.point.fields.kind));
     if (section.results.empty()) {
         draw.Text(resultsX, y, 120, kLine,
                   QCoreApplication::translate("SiteReport", "no result in the date range"));
     } else {
-        DrawResultCells(draw, section.results.front(), resultsX, y, true);
+        DrawResultCells(draw, section.results.front(), resultsX, y, rows[0], true);
     }
-    y += kLine;
+    y += rows[0];
     const std::size_t earlier = section.results.empty() ? 0 : section.results.size() - 1;
     for (std::size_t i = 1; i <= std::min(earlier, kEarlierShown); ++i) {
         draw.Font(8);
         // An attempt newer than the point's standing that measured nothing is said to be one.
         const bool newerAttempt = section.tested && i <= static_cast<std::size_t>(section.failedSince);
-        draw.Text(kColumns[0].width, y, kColumns[1].width - 1, kLine,
+        draw.Text(kColumns[0].width, y, kColumns[1].width - 1, rows[i],
                   newerAttempt ? QCoreApplication::translate("SiteReport", "newer, failed")
                                : QCoreApplication::translate("SiteReport", "earlier"),
                   Qt::AlignRight);
-        DrawResultCells(draw, section.results[i], resultsX, y, false);
-        y += kLine;
+        DrawResultCells(draw, section.results[i], resultsX, y, rows[i], false);
+        y += rows[i];
     }
     if (earlier > kEarlierShown) {
         draw.Font(8);
@@ -278,27 +366,31 @@ void SetSiteReportPaper(QPagedPaintDevice& device) {
 SiteReportLayout LayOutSiteReport(const SiteReport& report, int resolution) {
     SiteReportLayout layout;
     layout.dotsPerMm = resolution / 25.4;
-    std::vector<int> lines;
+    CellMeasure measure(layout.dotsPerMm);
+    std::vector<int> heights;
     for (const PointSection& section : report.points) {
-        lines.push_back(BlockLines(section));
+        heights.push_back(Tenths(Sum(BlockRowHeights(measure, section))));
     }
-    const double body = kPrintableHeight - kFooter - kHeaderRow - kLine;  // a line kept for the summary
-    layout.pageStarts = PageStarts(lines, LinesPerPage(body - kSiteBlock), LinesPerPage(body));
+    // A line kept for the summary.
+    const double body = kPrintableHeight - kFooter - HeaderRowHeight(measure) - kLine;
+    layout.pageStarts = PageStarts(heights, Tenths(body - kSiteBlock), Tenths(body));
     return layout;
 }
 
 void DrawSiteReportPage(QPainter& painter, const SiteReport& report, const SiteReportLayout& layout,
                         int page) {
     PageDrawer draw(painter, layout.dotsPerMm);
+    CellMeasure measure(layout.dotsPerMm);
     double y = page == 0 ? DrawSiteBlock(draw, report) : 0;
-    DrawHeaderRow(draw, y);
-    y += kHeaderRow;
+    const double header = HeaderRowHeight(measure);
+    DrawHeaderRow(draw, y, header);
+    y += header;
     const std::size_t first = layout.pageStarts[static_cast<std::size_t>(page)];
     const bool last = page + 1 == layout.Pages();
     const std::size_t end =
         last ? report.points.size() : layout.pageStarts[static_cast<std::size_t>(page) + 1];
     for (std::size_t i = first; i < end; ++i) {
-        y = DrawBlock(draw, report.points[i], y);
+        y = DrawBlock(draw, measure, report.points[i], y);
     }
     if (last) {
         draw.Font(10, true);

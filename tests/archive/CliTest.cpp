@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "ArchiveFixtures.h"
+#include "JsonSchema.h"
 #include "SimProcess.h"
 
 namespace terrovane::archive::testing {
@@ -16,10 +17,13 @@ class CliTest : public ArchiveTest {
     CommandRun Cli(const std::string& args) const {
         // The settings are the test's own: the caller's Archive/Enabled must not decide what is archived.
         // The simulator answers at once: its requests go out every millisecond, the waits end on its answer.
-        return RunCommand("QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,1,early XDG_CONFIG_HOME='" +
-                          Path("config") + "' TERROVANE_ARCHIVE='" + Path() + "' TERROVANE_PORTMAP='" +
-                          (sim_ ? sim_->MapPath() : Path("no-portmap")) + "' '" + TERROVANE_CLI_PATH + "' " +
-                          args + " 2>" + Path("stderr.txt"));
+        CommandRun run =
+            RunCommand("QT_QPA_PLATFORM=offscreen TERROVANE_LINK_PACING=100,1,early XDG_CONFIG_HOME='" +
+                       Path("config") + "' TERROVANE_ARCHIVE='" + Path() + "' TERROVANE_PORTMAP='" +
+                       (sim_ ? sim_->MapPath() : Path("no-portmap")) + "' '" + TERROVANE_CLI_PATH + "' " +
+                       args + " 2>" + Path("stderr.txt"));
+        EXPECT_EQ(terrovane::testing::CliJsonViolations(args, run.text), "") << args;
+        return run;
     }
     std::string Errors() const { return ReadFile(Path("stderr.txt")); }
     void PlugIn(const record::ReadOutBuffer& image) {

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "ArchiveFixtures.h"
+#include "JsonSchema.h"
 
 namespace terrovane::archive::testing {
 namespace {
@@ -9,9 +10,11 @@ namespace {
 class SitesCliTest : public ArchiveTest {
   protected:
     CommandRun Cli(const std::string& args) const {
-        return RunCommand("QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME='" + Path("config") +
-                          "' TERROVANE_ARCHIVE='" + Path() + "' '" + TERROVANE_CLI_PATH + "' " + args +
-                          " 2>" + Path("stderr.txt"));
+        CommandRun run = RunCommand("QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME='" + Path("config") +
+                                    "' TERROVANE_ARCHIVE='" + Path() + "' '" + TERROVANE_CLI_PATH + "' " +
+                                    args + " 2>" + Path("stderr.txt"));
+        EXPECT_EQ(terrovane::testing::CliJsonViolations(args, run.text), "") << args;
+        return run;
     }
     std::string Errors() const { return ReadFile(Path("stderr.txt")); }
     std::string Json(const std::string& script, const std::string& json) const {

@@ -13,6 +13,7 @@
 
 #include "Archive.h"
 #include "ChildProcess.h"
+#include "JsonSchema.h"
 #include "LayeredEarth.h"
 #include "MeasurementRecord.h"
 #include "Sites.h"
@@ -30,7 +31,9 @@ class AnalysisCommandTest : public ::testing::Test {
     ChildOutcome Cli(const std::vector<std::string>& arguments) const {
         ChildSettings settings;
         settings.environment.push_back("TERROVANE_ARCHIVE=" + In("archive.sqlite"));
-        return RunChild(TERROVANE_CLI_PATH, arguments, settings);
+        ChildOutcome run = RunChild(TERROVANE_CLI_PATH, arguments, settings);
+        EXPECT_EQ(CliJsonViolations(arguments, run.out), "");
+        return run;
     }
     // A read-out image holding `records` from slot 0 on.
     record::ReadOutBuffer Image(const std::vector<record::MeasurementRecord>& records) const {

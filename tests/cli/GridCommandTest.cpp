@@ -12,6 +12,7 @@
 
 #include "Archive.h"
 #include "ChildProcess.h"
+#include "JsonSchema.h"
 #include "Sites.h"
 #include "SoilModels.h"
 
@@ -49,7 +50,9 @@ class GridCommandTest : public ::testing::Test {
         arguments.insert(arguments.begin(), "grid");
         ChildSettings settings;
         settings.environment.push_back("TERROVANE_ARCHIVE=" + In("archive.sqlite"));
-        return RunChild(TERROVANE_CLI_PATH, arguments, settings);
+        ChildOutcome run = RunChild(TERROVANE_CLI_PATH, arguments, settings);
+        EXPECT_EQ(CliJsonViolations(arguments, run.out), "");
+        return run;
     }
 
     QTemporaryDir dir_;

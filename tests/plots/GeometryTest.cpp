@@ -73,6 +73,39 @@ TEST(SoilPlotGeometryTest, PointsAndBandFitInsideThePlot) {
     EXPECT_GT(last, 30);
 }
 
+// The legend takes the first corner the data leaves free (top right, top left, bottom right, bottom left),
+// and none where the data reaches every corner.
+TEST(SoilPlotGeometryTest, TheLegendTakesAFreeCornerOrNone) {
+    const QRectF plot(0, 0, 400, 300);
+    const QSizeF legend(120, 50);
+    const QRectF topRight(380, 10, 8, 8);
+    const QRectF topLeft(20, 20, 8, 8);
+    const QRectF bottomRight(390, 280, 8, 8);
+    const QRectF bottomLeft(10, 290, 8, 8);
+    EXPECT_EQ(FreeLegendCorner(plot, legend, 5, {}), QRectF(QPointF(275, 5), legend));
+    EXPECT_EQ(FreeLegendCorner(plot, legend, 5, {topRight}), QRectF(QPointF(5, 5), legend));
+    EXPECT_EQ(FreeLegendCorner(plot, legend, 5, {topRight, topLeft}), QRectF(QPointF(275, 245), legend));
+    EXPECT_EQ(FreeLegendCorner(plot, legend, 5, {topRight, topLeft, bottomRight}),
+              QRectF(QPointF(5, 245), legend));
+    EXPECT_FALSE(FreeLegendCorner(plot, legend, 5, {topRight, topLeft, bottomRight, bottomLeft}).has_value());
+}
+
+// What the legend must not cover: each point, and the band from its upper to its lower edge where it is
+// drawn (else the curve alone).
+TEST(SoilPlotGeometryTest, TheMarksCoverThePointsAndTheBand) {
+    const analysis::Sounding sounding{{1, 130}, {10, 40}};
+    const std::vector<SoilCurvePoint> curve{{0.7, 140, 100, 200}, {20, 30, 20, 45}};
+    const SoilPlotLayout layout = LayoutSoilPlot(sounding, curve, QRectF(0, 0, 400, 300));
+    const std::vector<QRectF> withBand = SoilPlotMarks(layout, sounding, curve, true, 3);
+    ASSERT_EQ(withBand.size(), 4u);
+    EXPECT_TRUE(withBand[0].contains(MapSoil(layout, 1, 130)));
+    EXPECT_TRUE(withBand[2].contains(MapSoil(layout, 0.7, 100)));
+    EXPECT_TRUE(withBand[2].contains(MapSoil(layout, 0.7, 200)));
+    const std::vector<QRectF> curveOnly = SoilPlotMarks(layout, sounding, curve, false, 3);
+    EXPECT_FALSE(curveOnly[2].contains(MapSoil(layout, 0.7, 200)));
+    EXPECT_TRUE(curveOnly[2].contains(MapSoil(layout, 0.7, 140)));
+}
+
 TEST(FopPlotGeometryTest, EvenDistancesAndThePlateauBand) {
     const std::vector<double> nine = EvenDistances(9, 50);
     ASSERT_EQ(nine.size(), 9u);

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
+#include "JsonSchema.h"
 #include "Members.h"
 #include "SchemaSetup.h"
 #include "ScratchFolder.h"
@@ -46,11 +49,32 @@ bool Says(const CommandOutput& output, const std::string& part) {
     return output.text.find(part) != std::string::npos;
 }
 
+TEST_F(SyncCliTest, ADamagedArchiveIsMovedAsideAndTheSyncSaysSo) {
+    const std::filesystem::path archive = ScratchFolder() / db_.Name() / "ann";
+    std::ofstream(archive, std::ios::binary) << std::string(8192, 'x');
+    const std::filesystem::path errors = ScratchFolder() / db_.Name() / "sync-errors.txt";
+    const CommandOutput out = RunCommand("TERROVANE_ARCHIVE=" + ShellQuoted(archive.string()) + " " +
+                                         ShellQuoted(TERROVANE_CLI_PATH) + " sync --format json --server " +
+                                         ShellQuoted(db_.TcpConninfo(db_.Login("ann"), "pw")) + " 2>" +
+                                         ShellQuoted(errors.string()));
+    EXPECT_EQ(out.status, 0) << out.text;
+    EXPECT_EQ(CliJsonViolations({"sync", "--format", "json"}, out.text), "");
+    EXPECT_TRUE(Says(out, R"("moved_aside":")" + archive.string() + ".corrupt-")) << out.text;
+    std::ifstream in(errors);
+    const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(said.find("moved aside"), std::string::npos) << said;
+    int asides = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(archive.parent_path()))
+        asides += entry.path().filename().string().rfind("ann.corrupt-", 0) == 0;
+    EXPECT_EQ(asides, 1);
+}
+
 TEST_F(SyncCliTest, TwoEngineersSyncAndSettleAConflict) {
     ASSERT_EQ(Cli("ann", {"site", "add", "North", "--address", "Quay 1"}).status, 0);
     CommandOutput out = Cli("ann", {"sync", "--format", "json"}, true);
     ASSERT_EQ(out.status, 0) << out.text;
     EXPECT_TRUE(Says(out, R"("in_sync":true,"error":null)")) << out.text;
+    EXPECT_EQ(CliJsonViolations({"sync", "--format", "json"}, out.text), "");
     out = Cli("bob", {"sync"}, true);
     ASSERT_EQ(out.status, 0) << out.text;
     EXPECT_TRUE(Says(out, "in sync")) << out.text;
@@ -68,6 +92,7 @@ TEST_F(SyncCliTest, TwoEngineersSyncAndSettleAConflict) {
     EXPECT_TRUE(Says(out, R"("name":"North","field":"address","kept":{"value":"Quay 3")")) << out.text;
     EXPECT_TRUE(Says(out, R"("lost":{"value":"Quay 2")")) << out.text;
     EXPECT_TRUE(Says(out, R"("by":")" + db_.Login("bob") + "\"")) << out.text;
+    EXPECT_EQ(CliJsonViolations({"team", "conflicts", "--format", "json"}, out.text), "");
 
     out = Cli("ann", {"team", "conflicts", "resolve", "99", "--keep", "lost"});
     EXPECT_EQ(out.status, 1);

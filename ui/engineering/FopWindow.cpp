@@ -19,6 +19,7 @@
 #include "RefusalText.h"
 #include "ScreenFit.h"
 #include "TypedNumber.h"
+#include "UserGuide.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -37,6 +38,7 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
                      std::optional<PointChoice> point, QWidget* parent,
                      const archive::ValidityThresholds& thresholds)
     : QWidget(parent, Qt::Window), archive_(archive), point_(std::move(point)) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(point_
                        ? QCoreApplication::translate("FopWindow", "Fall of potential - %1").arg(point_->name)
                        : QCoreApplication::translate("FopWindow", "Fall of potential"));
@@ -110,6 +112,7 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     connect(store_, &QPushButton::clicked, this, &FopWindow::StoreWithPoint);
     connect(savePlot_, &QPushButton::clicked, this, &FopWindow::SavePlotFile);
     keyboard::CloseOnEscape(this);
+    help::OpenGuideOnHelpKey(this, help::kPageFallOfPotential);
     screenfit::ResizeOnScreen(this, QSize(1100, 600));
 }
 

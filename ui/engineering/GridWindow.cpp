@@ -7,16 +7,20 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cmath>
 
+#include "FlowLayout.h"
+#include "FocusFrame.h"
 #include "GridAssessments.h"
 #include "GridSession.h"
 #include "GridSweep.h"
 #include "NumberBox.h"
 #include "ScreenFit.h"
 #include "TypedNumber.h"
+#include "UserGuide.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -118,34 +122,48 @@ QString WarningText(const grid::Warning& w) {
 GridWindow::GridWindow(archive::Archive* archive, std::optional<SiteChoice> site,
                        std::optional<analysis::LayeredEarth> model, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), site_(std::move(site)), model_(std::move(model)) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(site_ ? tr("Grid safety - %1").arg(site_->name) : tr("Grid safety"));
+    help::OpenGuideOnHelpKey(this, help::kPageGrid);
     const bool stored = archive_ != nullptr && site_;
     if (!model_ && stored)
         model_ = NewestSoilModel(*archive_, site_->id);
 
-    // The fields in two columns: the grid's own beside the fault's and the soil's.
+    // The fields in two columns, the grid's own beside the fault's and the soil's, where the screen has room
+    // for both beside the results; on a smaller screen (or at a larger scale) in one column that scrolls.
     auto* fields = new QWidget;
     auto* columns = new QHBoxLayout(fields);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
     for (QWidget* group : {BuildGridFields(), BuildRodFields(), BuildSurfaceFields()})
         left->addWidget(group);
-    for (QWidget* group : {BuildFaultFields(), BuildSoilFields()})
+    const QList<QWidget*> secondColumn{BuildFaultFields(), BuildSoilFields()};
+    for (QWidget* group : secondColumn)
         right->addWidget(group);
     left->addStretch(1);
     right->addStretch(1);
     columns->addLayout(left);
     columns->addLayout(right);
     auto* scroll = new QScrollArea(this);
+    const int scrollBar = scroll->verticalScrollBar()->sizeHint().width();
+    QWidget* results = BuildResults();
+    auto* outer = new QHBoxLayout(this);
+    const int besideResults = results->minimumSizeHint().width() + outer->spacing() +
+                              outer->contentsMargins().left() + outer->contentsMargins().right() +
+                              2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    if (fields->sizeHint().width() + scrollBar + besideResults > screenfit::AvailableArea(this).width()) {
+        for (QWidget* group : secondColumn) {
+            right->removeWidget(group);
+            left->insertWidget(left->count() - 1, group);
+        }
+    }
     scroll->setWidget(fields);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(fields->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
-
-    auto* outer = new QHBoxLayout(this);
+    scroll->setMinimumWidth(fields->sizeHint().width() + scrollBar);
     outer->addWidget(scroll);
-    outer->addWidget(BuildResults(), 1);
+    outer->addWidget(results, 1);
 
     const std::optional<archive::StoredGridAssessment> last =
         stored ? NewestGridAssessment(*archive_, site_->id) : std::nullopt;
@@ -318,7 +336,8 @@ QWidget* GridWindow::BuildResults() {
     warnings_ = new QLabel(this);
     warnings_->setWordWrap(true);
     column->addWidget(warnings_);
-    auto* buttons = new QHBoxLayout;
+    // The buttons wrap onto a second row rather than widen the window past a small screen.
+    auto* buttons = new screenfit::FlowLayout;
     auto* sweep = new QPushButton(tr("Find the smallest grid that is safe"), this);
     connect(sweep, &QPushButton::clicked, this, &GridWindow::FindSmallestSafe);
     store_ = new QPushButton(site_ ? tr("Store with %1").arg(site_->name) : tr("Store with site"), this);
@@ -327,7 +346,6 @@ QWidget* GridWindow::BuildResults() {
     connect(store_, &QPushButton::clicked, this, &GridWindow::StoreWithSite);
     buttons->addWidget(sweep);
     buttons->addWidget(store_);
-    buttons->addStretch(1);
     column->addLayout(buttons);
     status_ = new QLabel(this);
     status_->setWordWrap(true);

@@ -21,6 +21,7 @@
 #include "SoilModels.h"
 #include "SoilSession.h"
 #include "TypedNumber.h"
+#include "UserGuide.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -45,6 +46,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
                        std::optional<SiteChoice> site, QWidget* parent,
                        const archive::ValidityThresholds& thresholds)
     : QWidget(parent, Qt::Window), archive_(archive), site_(std::move(site)) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(site_ ? QCoreApplication::translate("SoilWindow", "Soil model - %1").arg(site_->name)
                          : QCoreApplication::translate("SoilWindow", "Soil model"));
     const analysis::GatheredSounding gathered = SoundingOfResults(rows, thresholds);
@@ -120,6 +122,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     connect(layers_, &QComboBox::currentIndexChanged, this, &SoilWindow::Refit);
     Refit();
     keyboard::CloseOnEscape(this);
+    help::OpenGuideOnHelpKey(this, help::kPageSoil);
     screenfit::ResizeOnScreen(this, QSize(1100, 620));
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ArchiveProblemText.h"
+#include "FocusFrame.h"
 #include "MessageBox.h"
 #include "PropertiesDialog.h"
 #include "ScreenFit.h"
@@ -18,6 +19,7 @@ namespace terrovane::history {
 
 AssignDialog::AssignDialog(archive::Archive& archive, int results, QWidget* parent)
     : QDialog(parent), archive_(archive) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(results == 1 ? tr("Assign 1 result") : tr("Assign %1 results").arg(results));
     site_ = new QComboBox(this);
     point_ = new QComboBox(this);

@@ -15,11 +15,13 @@
 #include "ModeName.h"
 #include "ScreenFit.h"
 #include "Settings.h"
+#include "UserGuide.h"
 
 namespace terrovane::history {
 
 HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), problem_(problem) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(tr("Archive"));
     auto* outer = new QVBoxLayout(this);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
@@ -71,6 +73,7 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
         connect(watch_, &ArchiveWatch::Changed, this, &HistoryWindow::Refresh);
     }
     keyboard::CloseOnEscape(this);
+    help::OpenGuideOnHelpKey(this, help::kPageArchive);
     screenfit::ResizeOnScreen(this, QSize(1280, 620));
     RestorePanes(*splitter);
 }

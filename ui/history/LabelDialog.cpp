@@ -5,12 +5,15 @@
 #include <QFormLayout>
 #include <QPushButton>
 
+#include "ScreenFit.h"
+
 namespace terrovane::history {
 
 LabelDialog::LabelDialog(const QString& title, const LabelEdit& current, const QStringList& known,
                          QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(title);
+    setMinimumWidth(screenfit::TitleRoom(this));  // the title names the read-out: long in German
     label_ = new QLineEdit(current.label, this);
     label_->setMaxLength(200);
     auto* completer = new QCompleter(known, label_);

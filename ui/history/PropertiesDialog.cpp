@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ArchiveProblemText.h"
+#include "FocusFrame.h"
 #include "ScreenFit.h"
 #include "SitePosition.h"
 
@@ -36,6 +37,7 @@ QString Text(const std::string& text) {
 
 PropertiesDialog::PropertiesDialog(const QString& title, const std::string& name, QWidget* parent)
     : QDialog(parent) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(title);
     form_ = new QFormLayout(this);
     name_ = new QLineEdit(Text(name), this);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ArchiveWatch.h"
+#include "FocusFrame.h"
 #include "Sites.h"
 
 namespace terrovane::history {
@@ -19,6 +20,7 @@ constexpr format::Quantity kTrendQuantities[] = {format::Quantity::Re, format::Q
 TrendWindow::TrendWindow(archive::Archive& archive, const QString& label, QWidget* parent,
                          std::optional<std::int64_t> point)
     : QDialog(parent), archive_(archive) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(tr("Trend"));
     by_ = new QComboBox(this);
     by_->addItem(tr("Label"));

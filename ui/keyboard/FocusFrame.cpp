@@ -1,6 +1,7 @@
 #include "FocusFrame.h"
 
 #include <QAbstractItemView>
+#include <QEvent>
 #include <QPainter>
 
 namespace terrovane::keyboard {
@@ -73,6 +74,29 @@ void FocusFrameDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 
 void ShowFocusFrame(QAbstractItemView* view) {
     view->setItemDelegate(new FocusFrameDelegate(view));
+}
+
+namespace {
+
+// The application forgets a window's keyboard focus change each time the window is activated: it is set
+// again then, and the style marks the focus as after a Tab.
+class FocusShownOnActivation : public QObject {
+  public:
+    explicit FocusShownOnActivation(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate) {
+            static_cast<QWidget*>(watched)->setAttribute(Qt::WA_KeyboardFocusChange);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void ShowFocusFromTheStart(QWidget* window) {
+    new FocusShownOnActivation(window);
 }
 
 }  // namespace terrovane::keyboard

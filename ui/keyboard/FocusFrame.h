@@ -23,4 +23,8 @@ class FocusFrameDelegate : public QStyledItemDelegate {
 // Gives `view` the frame (replacing its plain delegate).
 void ShowFocusFrame(QAbstractItemView* view);
 
+// Has the style mark the focused control of `window` from the moment it opens: it otherwise marks it only
+// after the first Tab, and a focused combo box then looks like any other.
+void ShowFocusFromTheStart(QWidget* window);
+
 }  // namespace terrovane::keyboard

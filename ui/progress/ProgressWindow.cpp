@@ -171,6 +171,26 @@ int ProgressWindow::SetPosWithoutPercent(int pos) {
 void ProgressWindow::SetText(const QString& text) {
     if (window_) {
         message_->setText(text);
+        WidenFor(text);
+    }
+}
+
+// The message keeps the original's width until a line needs more: a translation longer than the text it
+// translates is shown whole, never cut at the window's edge, and the window stays on the screen.
+void ProgressWindow::WidenFor(const QString& text) {
+    const QFontMetrics metrics(message_->font());
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    const int room = screenfit::AvailableArea(window_).width() - 40;  // the layout's margins and the frame
+    const int width = std::min(widest + metrics.averageCharWidth(), room);
+    if (width <= message_->width()) {
+        return;
+    }
+    Layout(textLines_, width);
+    if (window_->isVisible()) {
+        screenfit::KeepOnScreen(window_);
     }
 }
 

@@ -61,6 +61,7 @@ class ProgressWindow : public QObject {
     void Create(bool smooth);
     void CreateChildren(bool smooth);
     void Layout(int lines, int width);
+    void WidenFor(const QString& text);
     void RestorePosition();
     void StorePosition();
     void Cancel();

@@ -1,6 +1,7 @@
 #include "ScreenFit.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -71,6 +72,14 @@ void MoveOnScreen(QWidget* window, QPoint topLeft) {
 
 void KeepOnScreen(QWidget* window) {
     MoveOnScreen(window, window->frameGeometry().topLeft());
+}
+
+int TitleRoom(const QWidget* window) {
+    QFont titleFont = window->font();
+    titleFont.setBold(true);               // as most title bars draw it
+    constexpr int kTitleBarButtons = 160;  // the icon, minimise, maximise and close of a common title bar
+    const int wanted = QFontMetrics(titleFont).horizontalAdvance(window->windowTitle()) + kTitleBarButtons;
+    return std::min(wanted, AvailableArea(window).width() * 4 / 5);
 }
 
 }  // namespace terrovane::screenfit

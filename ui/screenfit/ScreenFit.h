@@ -27,4 +27,8 @@ void MoveOnScreen(QWidget* window, QPoint topLeft);
 // Keeps a window as it is when it fits, otherwise shrinks and moves it until it does.
 void KeepOnScreen(QWidget* window);
 
+// The width a window needs for its whole title beside the title bar's icon and buttons (a window system
+// elides the rest, "T…"), never more than most of its screen's free area.
+int TitleRoom(const QWidget* window);
+
 }  // namespace terrovane::screenfit

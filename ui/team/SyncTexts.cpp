@@ -59,15 +59,22 @@ QString SyncErrorText(sync::SyncError error) {
 }
 
 QString SyncOutcomeText(const sync::SyncReport& report) {
+    const QString aside =
+        report.movedAside.empty()
+            ? QString()
+            : QCoreApplication::translate("SyncStatus",
+                                          "The archive was damaged; it was moved aside as %1 and a new one "
+                                          "started. ")
+                  .arg(QString::fromStdString(report.movedAside));
     if (report.error != sync::SyncError::None) {
-        return SyncErrorText(report.error);
+        return aside + SyncErrorText(report.error);
     }
-    return QCoreApplication::translate("SyncStatus",
-                                       "Sent: %1, received: %2, in conflict: %3, not yet sent: %4.")
-        .arg(report.pushed)
-        .arg(report.pulled)
-        .arg(report.conflicts)
-        .arg(report.unsent);
+    return aside + QCoreApplication::translate("SyncStatus",
+                                               "Sent: %1, received: %2, in conflict: %3, not yet sent: %4.")
+                       .arg(report.pushed)
+                       .arg(report.pulled)
+                       .arg(report.conflicts)
+                       .arg(report.unsent);
 }
 
 QString SyncTimeText(const QDateTime& when) {

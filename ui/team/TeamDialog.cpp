@@ -9,6 +9,7 @@
 #include "LinkTexts.h"
 #include "NumberBox.h"
 #include "SyncTexts.h"
+#include "UserGuide.h"
 
 namespace terrovane::teamui {
 namespace {
@@ -91,6 +92,7 @@ TeamDialog::TeamDialog(TeamSession& session, QWidget* parent) : QDialog(parent),
     connect(&session_, &TeamSession::SyncStarted, this, &TeamDialog::ShowState);
     connect(&session_, &TeamSession::SyncFinished, this, &TeamDialog::ShowState);
     keyboard::CloseOnEscape(this);
+    help::OpenGuideOnHelpKey(this, help::kPageTeam);
     // The status texts change length: the dialog grows with them instead of squeezing the fields.
     outer->setSizeConstraint(QLayout::SetMinimumSize);
     ShowState();

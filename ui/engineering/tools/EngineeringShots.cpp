@@ -4,101 +4,20 @@
 #include <QApplication>
 #include <QTest>
 
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <numbers>
 
 #include "Archive.h"
+#include "EngineeringSamples.h"
 #include "FopWindow.h"
 #include "GridWindow.h"
 #include "LanguageChoice.h"
-#include "LayeredEarth.h"
-#include "MeasurementRecord.h"
-#include "Sites.h"
 #include "SoilWindow.h"
 
 namespace {
 
-namespace record = terrovane::record;
 namespace archive = terrovane::archive;
-
-std::uint32_t Bcd(int value) {
-    return static_cast<std::uint32_t>((value / 10) << 4 | (value % 10));
-}
-
-record::MeasurementRecord Result(std::uint32_t mode, int minute) {
-    record::MeasurementRecord r;
-    r.mode = mode;
-    r.year = Bcd(24);
-    r.month = Bcd(4);
-    r.day = Bcd(mode == 9 ? 16 : 17);
-    r.hour = Bcd(10 + minute / 60);
-    r.minute = Bcd(minute % 60);
-    r.voltageCode = 2;
-    r.frequencyCode = 2;
-    r.values[record::kJammingVoltage] = 0.4f;
-    r.values[record::kJammingFrequency] = 50.0f;
-    r.values[record::kRs] = 900.0f;
-    r.values[record::kRh] = 1400.0f;
-    r.validMark = 'U';
-    return r;
-}
-
-// Twelve Wenner readings over 60 ohm m on 250 ohm m on 35 ohm m (1.5 m and 6 m), with 2 % scatter, and a
-// rod's fall-of-potential curve (current probe at 50 m) with a little scatter of its own.
-record::ReadOutBuffer Campaign() {
-    record::ReadOutBuffer image{};
-    const terrovane::analysis::LayeredEarth earth{{60, 250, 35}, {1.5, 6}};
-    const int spacings[] = {1, 2, 3, 4, 5, 6, 8, 10, 14, 20, 28, 40};
-    const double scatter[] = {0.01,  -0.015, 0.02,  -0.005, 0.012, -0.02,
-                              0.008, -0.012, 0.018, -0.01,  0.004, -0.016};
-    std::size_t slot = 0;
-    const auto put = [&](const record::MeasurementRecord& r) {
-        auto packet = record::PacketOf(image, slot++);
-        packet[0] = packet[68] = 'O';
-        packet[1] = packet[69] = 'K';
-        r.ToPacket(packet);
-    };
-    for (std::size_t i = 0; i < std::size(spacings); ++i) {
-        auto r = Result(9, static_cast<int>(i) * 4);
-        r.values[record::kResistivity] = static_cast<float>(
-            terrovane::analysis::WennerApparentResistivity(earth, spacings[i]) * (1 + scatter[i]));
-        r.integerValue = static_cast<std::uint32_t>(spacings[i]);
-        put(r);
-    }
-    constexpr double kD = 50;
-    for (int i = 1; i <= 9; ++i) {
-        const double x = kD * i / 10;
-        const double re = 120 / (2 * std::numbers::pi) * (1 / 0.8 - 1 / kD - 1 / x + 1 / (kD - x));
-        auto r = Result(1, 200 + i * 3);
-        r.values[record::kRe] = static_cast<float>(re * (1 + 0.3 * scatter[i]));
-        put(r);
-        if (i == 5) {
-            // A reading the instrument showed as ">300k" (a lead off the probe): left out, and said so.
-            auto over = Result(1, 200 + i * 3 + 1);
-            over.values[record::kRe] = 350000.0f;
-            put(over);
-        }
-    }
-    for (std::size_t rest = slot; rest < record::kSlotCount; ++rest) {
-        auto packet = record::PacketOf(image, rest);
-        packet[0] = packet[68] = 'O';
-        packet[1] = packet[69] = 'K';
-    }
-    return image;
-}
-
-std::vector<archive::ResultRow> OfMode(archive::Archive& store, int mode) {
-    archive::ResultFilter filter;
-    filter.mode = mode;
-    std::vector<archive::ResultRow> rows;
-    std::string error;
-    if (!store.Results(filter, {archive::ResultOrder::Slot, false}, -1, 0, rows, error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-    }
-    return rows;
-}
+using terrovane::engineering::samples::OfMode;
 
 void Save(QWidget& window, const QString& path) {
     window.move(10, 10);
@@ -125,17 +44,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    const auto image = Campaign();
-    store->Store({"2024-04-17T16:30:00+02:00", "COM3", &image});
-    archive::SiteFields site;
-    site.name = "Substation North";
-    std::int64_t siteId = 0;
-    archive::AddSite(*store, site, siteId, error);
-    archive::PointFields point;
-    point.name = "E1 north-east";
-    point.kind = archive::PointKind::Rod;
-    std::int64_t pointId = 0;
-    archive::AddPoint(*store, siteId, point, pointId, error);
+    const auto [siteId, pointId] = terrovane::engineering::samples::FillCampaign(*store);
     const QString prefix = QString::fromLocal8Bit(argv[2]);
 
     terrovane::engineering::SoilWindow soil(store.get(), OfMode(*store, 9),

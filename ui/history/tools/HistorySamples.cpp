@@ -1,0 +1,195 @@
+// The archive window and its dialogs over a sample archive, for the screenshot tools and the screen-fit
+// walk.
+#include "HistorySamples.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+#include <cstdio>
+
+#include "AssignDialog.h"
+#include "HistoryWindow.h"
+#include "LabelDialog.h"
+#include "Limits.h"
+#include "MeasurementRecord.h"
+#include "PropertiesDialog.h"
+#include "SiteReportDialog.h"
+#include "Sites.h"
+#include "SoilModels.h"
+#include "StoredAnalyses.h"
+#include "TrendWindow.h"
+
+namespace terrovane::history::samples {
+
+namespace {
+
+std::uint32_t Bcd(int value) {
+    return static_cast<std::uint32_t>((value / 10) << 4 | (value % 10));
+}
+
+// One season's read-out: earth resistance of four electrodes, a resistivity survey and a loop test.
+record::ReadOutBuffer Season(int year, int month) {
+    record::ReadOutBuffer image{};
+    const int modes[] = {1, 2, 3, 1, 9, 6};
+    for (std::size_t slot = 0; slot < record::kSlotCount; ++slot) {
+        auto packet = record::PacketOf(image, slot);
+        packet[0] = packet[68] = 'O';
+        packet[1] = packet[69] = 'K';
+        if (slot >= 6) {
+            continue;
+        }
+        record::MeasurementRecord r;
+        r.mode = static_cast<std::uint32_t>(modes[slot]);
+        r.year = Bcd(year);
+        r.month = Bcd(month);
+        r.day = Bcd(3 + static_cast<int>(slot));
+        r.hour = Bcd(9 + static_cast<int>(slot));
+        r.minute = Bcd(15);
+        r.voltageCode = slot % 2 == 0 ? 2 : 1;
+        r.frequencyCode = 1 + static_cast<std::uint32_t>(slot % 5);
+        const double season = std::sin((month - 1) / 12.0 * 6.283);  // dry summers, wet winters
+        const double drift = (year - 21) * 0.6;
+        r.values[record::kRe] = static_cast<float>(4.5 + slot + season * 1.2 + drift);
+        if (year == 23 && month == 4 && slot == 0) {
+            r.values[record::kRe] = 350000.0f;  // shown as ">300k": a marker on the trend's top edge
+        }
+        if (year == 22 && month == 7 && slot == 2) {
+            r.values[record::kRe] =
+                150000.0f;  // a loose clip: the reading a log axis keeps from flattening the rest
+        }
+        r.values[record::kRs] = static_cast<float>(820 + 40 * season);
+        r.values[record::kRh] = static_cast<float>(1530 + 60 * slot);
+        r.values[record::kRac] = static_cast<float>(2.4 + season * 0.3);
+        r.values[record::kResistivity] = static_cast<float>(130 + 25 * season);
+        r.values[record::kRk] = 0.42f;
+        r.values[record::kJammingFrequency] = 50.0f;
+        r.values[record::kJammingVoltage] = static_cast<float>(1.8 + slot * 0.2);
+        r.integerValue = r.mode == 9 ? 5 : 0;
+        r.validMark = 'U';
+        r.ToPacket(packet);
+    }
+    return image;
+}
+
+}  // namespace
+
+void Fill(archive::Archive& archive) {
+    std::string error;
+    int readout = 0;
+    for (int year = 21; year <= 23; ++year) {
+        for (int month : {1, 4, 7, 10}) {
+            const auto image = Season(year, month);
+            char when[40];
+            std::snprintf(when, sizeof when, "20%02d-%02d-%02dT16:30:00+08:00", year, month, 10);
+            archive.Store({when, "COM3", &image});
+            ++readout;
+            if (!archive.SetLabel(terrovane::archive::LabelTarget::ReadOut, readout, "Substation North",
+                                  std::nullopt, error)) {
+                std::fprintf(stderr, "%s\n", error.c_str());
+            }
+        }
+    }
+    // The site's six test points, measured in slot order each season; the newest season not yet assigned.
+    terrovane::archive::SiteFields site;
+    site.name = "Substation North";
+    site.address = "Ringstraße 4, Nordheim";
+    site.latitude = 52.52;
+    site.longitude = 13.405;
+    site.limit = terrovane::archive::ParseLimit("iec62305", error);
+    site.intervalMonths = 12;
+    std::int64_t siteId = 0;
+    terrovane::archive::AddSite(archive, site, siteId, error);
+    const std::pair<const char*, terrovane::archive::PointKind> points[] = {
+        {"E1 north-east", terrovane::archive::PointKind::Rod},
+        {"E2 south-east", terrovane::archive::PointKind::Rod},
+        {"Grid", terrovane::archive::PointKind::Grid},
+        {"Tower leg A", terrovane::archive::PointKind::TowerLeg},
+        {"Soil survey", terrovane::archive::PointKind::Other},
+        {"Loop", terrovane::archive::PointKind::Other}};
+    for (const auto& [name, kind] : points) {
+        terrovane::archive::PointFields fields;
+        fields.name = name;
+        fields.kind = kind;
+        std::int64_t id = 0;
+        terrovane::archive::AddPoint(archive, siteId, fields, id, error);
+    }
+    for (int season = 1; season < readout; ++season) {
+        terrovane::archive::ResultFilter filter;
+        filter.readout = season;
+        std::vector<terrovane::archive::ResultRow> run;
+        if (!archive.Results(filter, {terrovane::archive::ResultOrder::Slot, false}, -1, 0, run, error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+        }
+        std::vector<std::int64_t> ids;
+        for (const auto& row : run) {
+            ids.push_back(row.id);
+        }
+        terrovane::archive::AssignInOrder(archive, ids, siteId, 0, error);
+    }
+    // A soil model and a fall-of-potential curve kept with the site and its grid.
+    terrovane::archive::StoredSoilModel model;
+    model.site = siteId;
+    model.layerChoice = "2";
+    model.rmsPercent = 2.1;
+    model.layers = {{152.0, 6.1, 2.6, 0.3}, {38.0, 2.2, std::nullopt, std::nullopt}};
+    model.points = {{1, 148}, {2, 137}, {4, 104}, {8, 66}, {16, 45}, {32, 40}};
+    model.logCovariance = {0.0016, 0.0004, -0.0009, 0.0004, 0.0034, 0.0011, -0.0009, 0.0011, 0.012};
+    terrovane::archive::StoreSoilModel(archive, model, error);
+    terrovane::archive::StoredFopCurve curve;
+    curve.point = 3;
+    curve.currentProbe = 50;
+    const double ohms[] = {3.1, 4.0, 4.4, 4.6, 4.7, 4.8, 4.9, 5.3, 6.4};
+    for (int i = 0; i < 9; ++i) {
+        curve.readings.push_back({5.0 * (i + 1), ohms[i], std::nullopt});
+    }
+    curve.leftOut = {"result 14: Re > 300 k\xCE\xA9 is over range, no measured value; left out"};
+    terrovane::archive::StoreFopCurve(archive, curve, error);
+    // One electrode followed on its own, across every read-out.
+    std::vector<terrovane::archive::ResultRow> rows;
+    if (!archive.Results({}, {}, -1, 0, rows, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+    }
+    for (const auto& row : rows) {
+        if (row.slot == 0 && !archive.SetLabel(terrovane::archive::LabelTarget::Result, row.id,
+                                               "Electrode E1", std::string("north-east corner"), error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+        }
+    }
+}
+
+screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
+    std::string error;
+    const archive::SiteFields site = archive::FindSite(*archive, "Substation North", error)->fields;
+    const archive::PointFields point = archive::PointById(*archive, 3, error)->fields;
+    return {
+        {QStringLiteral("history-window"),
+         [archive] { return std::make_shared<HistoryWindow>(archive.get(), QString()); }},
+        {QStringLiteral("history-assign"), [archive] { return std::make_shared<AssignDialog>(*archive, 6); }},
+        {QStringLiteral("history-label"),
+         [] {
+             return std::make_shared<LabelDialog>(
+                 QCoreApplication::translate("terrovane::history::HistoryWindow",
+                                             "Label of read-out %1 and its results")
+                     .arg(4),
+                 LabelEdit{QStringLiteral("Electrode E1"), QStringLiteral("north-east corner")},
+                 QStringList{QStringLiteral("Electrode E1"), QStringLiteral("Substation North")});
+         }},
+        {QStringLiteral("history-site-report-step"),
+         [] {
+             return std::make_shared<SiteReportDialog>(
+                 QStringLiteral("Substation North"),
+                 SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Zoë Brandt"),
+                                   QString()});
+         }},
+        {QStringLiteral("history-site-properties"),
+         [site] { return std::make_shared<SitePropertiesDialog>(site); }},
+        {QStringLiteral("history-point-properties"),
+         [point, site] { return std::make_shared<PointPropertiesDialog>(point, site); }},
+        {QStringLiteral("history-stored-analyses"),
+         [archive] { return std::make_shared<StoredAnalysesDialog>(*archive); }},
+        {QStringLiteral("history-trend-point"),
+         [archive] { return std::make_shared<TrendWindow>(*archive, QString(), nullptr, 3); }},
+    };
+}
+
+}  // namespace terrovane::history::samples
