@@ -5,33 +5,23 @@
 // and the field keeps its value: nothing ever changes magnitude.
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
+#include <QDir>
 #include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
-#include <functional>
 #include <memory>
 
+#include "AllWindows.h"
 #include "ArchiveFixtures.h"
-#include "AssignDialog.h"
-#include "CDateTimeDlg.h"
-#include "CInfoSetDlg.h"
-#include "FopWindow.h"
 #include "GridWindow.h"
-#include "HistoryWindow.h"
 #include "NumberBox.h"
 #include "PropertiesDialog.h"
 #include "Sites.h"
-#include "SoilWindow.h"
-#include "TeamDialog.h"
-#include "TeamSession.h"
 #include "TypedNumber.h"
 
 namespace terrovane::keyboard {
 namespace {
-
-using archive::testing::ImageWith;
-using archive::testing::MakeResult;
 
 // Replaces the field's text as a person would, then ends the editing as leaving the field does.
 void Type(QAbstractSpinBox& box, const QString& text) {
@@ -58,59 +48,11 @@ class NumberFieldWalk : public archive::testing::ArchiveTest, public ::testing::
         archive::SiteFields site;
         site.name = "Substation North";
         ASSERT_TRUE(archive::AddSite(*archive_, site, siteId_, error_)) << error_;
-        archive::PointFields point;
-        point.name = "E1";
-        ASSERT_TRUE(archive::AddPoint(*archive_, siteId_, point, pointId_, error_)) << error_;
-        ASSERT_TRUE(StoreImage(*archive_, ImageWith({{0, MakeResult(1, 7, 1, 30.0f)},
-                                                     {1, MakeResult(1, 7, 2, 31.0f)},
-                                                     {2, MakeResult(9, 7, 3, 120.0f)}}))
-                        .stored);
-        ASSERT_TRUE(archive_->Results({}, {archive::ResultOrder::Slot, false}, -1, 0, rows_, error_))
-            << error_;
     }
     void TearDown() override { QLocale::setDefault(previous_); }
 
-    // Every window and dialog of the two programs that a test can open without an instrument.
-    std::vector<std::pair<QString, std::function<std::unique_ptr<QWidget>()>>> Windows() {
-        const engineering::SiteChoice site{siteId_, QStringLiteral("Substation North")};
-        return {
-            {QStringLiteral("grid safety"),
-             [this, site] {
-                 return std::make_unique<engineering::GridWindow>(archive_.get(), site, std::nullopt);
-             }},
-            {QStringLiteral("fall of potential"),
-             [this] {
-                 return std::make_unique<engineering::FopWindow>(
-                     archive_.get(), rows_, engineering::PointChoice{pointId_, QStringLiteral("E1")});
-             }},
-            {QStringLiteral("soil model"),
-             [this, site] { return std::make_unique<engineering::SoilWindow>(archive_.get(), rows_, site); }},
-            {QStringLiteral("site properties"),
-             [] { return std::make_unique<history::SitePropertiesDialog>(archive::SiteFields{}); }},
-            {QStringLiteral("point properties"),
-             [] {
-                 return std::make_unique<history::PointPropertiesDialog>(archive::PointFields{},
-                                                                         archive::SiteFields{});
-             }},
-            {QStringLiteral("assign"),
-             [this] { return std::make_unique<history::AssignDialog>(*archive_, 2); }},
-            {QStringLiteral("archive"),
-             [this] { return std::make_unique<history::HistoryWindow>(archive_.get(), QString()); }},
-            {QStringLiteral("team"),
-             [this] {
-                 team_ = std::make_unique<teamui::TeamSession>(Path("team.sqlite"));
-                 return std::make_unique<teamui::TeamDialog>(*team_);
-             }},
-            {QStringLiteral("clock"), [] { return std::make_unique<ui::CDateTimeDlg>(); }},
-            {QStringLiteral("report information"), [] { return std::make_unique<printsvc::CInfoSetDlg>(); }},
-        };
-    }
-
     std::unique_ptr<archive::Archive> archive_;
-    std::unique_ptr<teamui::TeamSession> team_;
-    std::vector<archive::ResultRow> rows_;
     std::int64_t siteId_ = 0;
-    std::int64_t pointId_ = 0;
     std::string error_;
     QLocale previous_;
 };
@@ -170,11 +112,14 @@ void WalkWhole(WholeNumberBox& box) {
     }
 }
 
+// Every window and dialog of both programs, from the one list the screenshots and the screen walk use.
 TEST_P(NumberFieldWalk, EveryNumericFieldTakesTheLocalesNumbersAndRefusesTheRestByName) {
     int fields = 0;
-    for (const auto& [title, open] : Windows()) {
-        SCOPED_TRACE(title.toStdString());
-        const std::unique_ptr<QWidget> window = open();
+    const QString samples = QString::fromStdString(Path("samples"));
+    ASSERT_TRUE(QDir().mkpath(samples));
+    for (const screenfit::WindowSample& sample : app::samples::AllWindows(samples)) {
+        SCOPED_TRACE(sample.name.toStdString());
+        const std::shared_ptr<QWidget> window = sample.open();
         window->show();
         for (QAbstractSpinBox* box : window->findChildren<QAbstractSpinBox*>()) {
             if (qobject_cast<QDateTimeEdit*>(box) != nullptr || InsideCalendar(*box))
