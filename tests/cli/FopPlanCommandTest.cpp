@@ -85,7 +85,7 @@ TEST_F(FopPlanCommandTest, RodInUniformSoilIsReadAt618Percent) {
 
     const ChildOutcome table = Plan({"--rho", "100", "--rod", "3,0.016", "--current-probe", "50"});
     ASSERT_EQ(table.status, 0) << table.err;
-    EXPECT_NE(table.out.find("potential probe reading it: 61.8 % of D (30.9 m)"), std::string::npos)
+    EXPECT_NE(table.out.find("potential probe reading it: 61.8 % of D (30.89 m)"), std::string::npos)
         << table.out;
     EXPECT_NE(table.out.find("plateau within 5 % from D = 19."), std::string::npos) << table.out;
 }
