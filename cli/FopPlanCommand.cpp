@@ -120,7 +120,7 @@ std::optional<int> ParseRequest(const ParsedArguments& options, electrode::FopPl
 int Refused(electrode::FopPlanStatus status) {
     using electrode::FopPlanStatus;
     switch (status) {
-        case FopPlanStatus::CurrentProbeTooClose:
+        case FopPlanStatus::BadCurrentProbe:
             return UsageError(
                 kCommand, CliText::tr("the current probe must stand beyond the electrode and within 100 km"));
         case FopPlanStatus::BadSoil:

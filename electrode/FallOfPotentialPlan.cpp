@@ -173,14 +173,14 @@ std::optional<FopPlanStatus> CheckRequest(const Electrode& electrode, const Soil
             return FopPlanStatus::BadCurvePoints;
     }
     if (!std::isfinite(request.directionDegrees))
-        return FopPlanStatus::CurrentProbeTooClose;
+        return FopPlanStatus::BadCurrentProbe;
     if (CheckSoil(soil) != SoilFault::None)
         return FopPlanStatus::BadSoil;
     if (CheckElectrode(electrode) != ElectrodeFault::None)
         return FopPlanStatus::BadElectrode;
     const double d = request.currentProbe;
     if (!std::isfinite(d) || d > kMaxCurrentProbe || d <= ReachOf(electrode, CentreOf(electrode)))
-        return FopPlanStatus::CurrentProbeTooClose;
+        return FopPlanStatus::BadCurrentProbe;
     if (!(request.probe.length > 0) || !(request.probe.radius > 0) || !std::isfinite(request.probe.length) ||
         !std::isfinite(request.probe.radius))
         return FopPlanStatus::BadProbe;

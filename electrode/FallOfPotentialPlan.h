@@ -31,11 +31,11 @@ enum class FopPlanStatus {
     Planned,
     BadSoil,
     BadElectrode,
-    CurrentProbeTooClose,  // D not beyond the electrode's reach (or not a finite distance up to 100 km)
-    BadFlatness,           // not above 0 %
-    BadCurvePoints,        // fewer than 2 or more than 1000, or a position not between 0 and D
-    BadProbe,              // the current probe's rod has no length or radius
-    NotSolved,             // the solver gave up (segment limit or a singular matrix)
+    BadCurrentProbe,  // D not beyond the electrode's reach or over 100 km, or no direction
+    BadFlatness,      // not above 0 %
+    BadCurvePoints,   // fewer than 2 or more than 1000, or a position not between 0 and D
+    BadProbe,         // the current probe's rod has no length or radius
+    NotSolved,        // the solver gave up (segment limit or a singular matrix)
 };
 
 struct FopPlanPoint {
@@ -57,7 +57,9 @@ struct FopPlan {
 };
 
 // The fall-of-potential measurement predicted from the soil model: the electrode's solved current
-// distribution with +I, the current probe with -I, the potential probe on the surface along the line.
+// distribution with +I, the current probe with -I, the potential probe on the surface along the line (the
+// curve of the fall-of-potential method, Tagg 1964; for a large electrode or layered soil its true value
+// lies off 61.8 %, IEEE Std 81-2012, clause 8).
 FopPlan PlanFallOfPotential(const Electrode& electrode, const Soil& soil, const FopPlanRequest& request,
                             const SolveOptions& options = {});
 

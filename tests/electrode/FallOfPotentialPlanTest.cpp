@@ -178,10 +178,10 @@ TEST(FallOfPotentialPlan, RefusesWhatItCannotPlan) {
     const auto statusOf = [](const Electrode& e, const Soil& soil, FopPlanRequest request) {
         return PlanFallOfPotential(e, soil, request).status;
     };
-    EXPECT_EQ(statusOf(Grid20m(), Uniform(100), At(12)), FopPlanStatus::CurrentProbeTooClose);
-    EXPECT_EQ(statusOf(Rod(1, 0.01), Uniform(100), At(0)), FopPlanStatus::CurrentProbeTooClose);
-    EXPECT_EQ(statusOf(Rod(1, 0.01), Uniform(100), At(2e5)), FopPlanStatus::CurrentProbeTooClose);
-    EXPECT_EQ(statusOf(Rod(1, 0.01), Uniform(100), At(std::nan(""))), FopPlanStatus::CurrentProbeTooClose);
+    EXPECT_EQ(statusOf(Grid20m(), Uniform(100), At(12)), FopPlanStatus::BadCurrentProbe);
+    EXPECT_EQ(statusOf(Rod(1, 0.01), Uniform(100), At(0)), FopPlanStatus::BadCurrentProbe);
+    EXPECT_EQ(statusOf(Rod(1, 0.01), Uniform(100), At(2e5)), FopPlanStatus::BadCurrentProbe);
+    EXPECT_EQ(statusOf(Rod(1, 0.01), Uniform(100), At(std::nan(""))), FopPlanStatus::BadCurrentProbe);
     EXPECT_EQ(statusOf(Rod(1, 0.01), Uniform(-1), At(50)), FopPlanStatus::BadSoil);
     EXPECT_EQ(statusOf(Electrode{}, Uniform(100), At(50)), FopPlanStatus::BadElectrode);
     FopPlanRequest request = At(50);
