@@ -6,6 +6,7 @@
 #include "Command.h"
 #include "CsvNumbers.h"
 #include "FallOfPotential.h"
+#include "FopPlanCommand.h"
 #include "NoteText.h"
 #include "RefusalText.h"
 #include "StoredResults.h"
@@ -108,7 +109,12 @@ const CommandRegistrar kRegistrar(
      "it (within 5 % of that value) and, with readings at 20 %, 40 % and 60 % of it, Tagg's slope method. "
      "The "
      "readings are a CSV file (header potential_probe_m,resistance_ohm) or the 3Pole and 4Pole results of an "
-     "archived read-out in slot order, one distance each.",
+     "archived read-out in slot order, one distance each. \"fop plan\" predicts the curve before measuring: "
+     "from the soil (a resistivity or a stored soil model with its layers) and the electrode (a rod or the "
+     "grid of a design file) it computes the curve for a current probe METRES away in a direction, the "
+     "electrode's true resistance, the potential probe's position that reads it (61.8 % of D only for a "
+     "small electrode in uniform soil) and the smallest current-probe distance with a plateau of the "
+     "flatness asked.",
      {{{"fop",
         {},
         {{"csv", "FILE", "Take the readings from this CSV file.", Presence::OneOf},
@@ -117,7 +123,8 @@ const CommandRegistrar kRegistrar(
           Presence::WithPrevious},
          {"current-probe", "METRES", "The current probe's distance from the electrode.", Presence::Required},
          {"format", "table|json", "The output's format; table by default."}}},
-       RunFop}}});
+       RunFop},
+      FopPlanForm()}});
 
 }  // namespace
 }  // namespace terrovane::cli

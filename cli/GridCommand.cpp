@@ -7,57 +7,13 @@
 #include "GridDesignFile.h"
 #include "GridOutput.h"
 #include "Numbers.h"
-#include "Sites.h"
-#include "SoilModels.h"
 #include "StoredResults.h"
+#include "StoredSoil.h"
 
 namespace terrovane::cli {
 namespace {
 
 constexpr const char* kName = "grid";
-
-analysis::LayeredEarth EarthOf(const archive::StoredSoilModel& model) {
-    analysis::LayeredEarth earth;
-    for (const archive::StoredSoilLayer& layer : model.layers) {
-        earth.resistivities.push_back(layer.resistivity);
-        if (layer.thickness)
-            earth.thicknesses.push_back(*layer.thickness);
-    }
-    return earth;
-}
-
-// The stored soil model the options name: by its id, or the newest of the site. False after a message.
-bool LoadStoredModel(const ParsedArguments& options, archive::StoredSoilModel& model) {
-    auto store = OpenArchiveFor(kName);
-    if (store == nullptr)
-        return false;
-    std::string error;
-    if (options.Has("soil-model")) {
-        const std::optional<long long> id = numbers::ParseInteger(options.Value("soil-model"));
-        if (!id || *id <= 0) {
-            CommandFailed(kName, CliText::tr("--soil-model takes the id of a stored soil model"));
-            return false;
-        }
-        if (!archive::SoilModelById(*store, *id, model, error)) {
-            CommandFailed(kName, texts::ArchiveProblemText(error));
-            return false;
-        }
-        return true;
-    }
-    const std::string name = options.Value("site");
-    const auto site = archive::FindSite(*store, name, error);
-    std::vector<archive::StoredSoilModel> models;
-    if (!site || !archive::SoilModels(*store, site->id, models, error)) {
-        CommandFailed(kName, texts::ArchiveProblemText(error));
-        return false;
-    }
-    if (models.empty()) {
-        CommandFailed(kName, CliText::tr("site \"%1\" has no stored soil model").arg(Given(name)));
-        return false;
-    }
-    model = models.front();
-    return true;
-}
 
 // The uniform soil the formulas use: typed, from the design file, or from a stored model reduced for this
 // grid. Returns the exit status when it cannot (after a message), else nullopt.
@@ -72,7 +28,7 @@ std::optional<int> ChooseSoil(const ParsedArguments& options, const GridDesignFi
     }
     if (options.Has("soil-model") || options.Has("site")) {
         archive::StoredSoilModel model;
-        if (!LoadStoredModel(options, model))
+        if (!LoadStoredModel(kName, options, model))
             return kExitFailed;
         soil = grid::UniformFromModel(EarthOf(model), grid::MeasureGrid(file.design).area);
         return std::nullopt;

@@ -60,7 +60,7 @@ set(rules
   "app/main: app/dialog translations"
   "app/tools: app/dialog ui/engineering/tools ui/history/tools ui/team/tools printsvc/tools ui/screenfit translations"
   "packaging: res"
-  "cli: texts translations analysis analysis/grid archive sync team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
+  "cli: texts translations analysis analysis/grid electrode archive sync team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"

@@ -876,6 +876,38 @@
         <source>the server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;</source>
         <translation>der Server ist älter als dieses Programm: sein Eigentümer führt „terrovane-cli team upgrade“ aus</translation>
     </message>
+    <message>
+        <source>--rod takes the rod&apos;s length in metres, and its diameter after a comma</source>
+        <translation>--rod erwartet die Länge des Staberders in Metern und nach einem Komma seinen Durchmesser</translation>
+    </message>
+    <message>
+        <source>--direction takes the line&apos;s direction in degrees from the x axis</source>
+        <translation>--direction erwartet die Richtung der Messlinie in Grad von der x-Achse aus</translation>
+    </message>
+    <message>
+        <source>--flatness takes the plateau&apos;s flatness in per cent, above zero</source>
+        <translation>--flatness erwartet die Ebenheit des Plateaus in Prozent, über null</translation>
+    </message>
+    <message>
+        <source>the current probe must stand beyond the electrode and within 100 km</source>
+        <translation>die Stromsonde muss außerhalb des Erders und höchstens 100 km entfernt stehen</translation>
+    </message>
+    <message>
+        <source>the soil model has a layer the computation cannot take</source>
+        <translation>das Bodenmodell hat eine Schicht, mit der die Berechnung nicht rechnen kann</translation>
+    </message>
+    <message>
+        <source>the electrode has a conductor without length or radius, or above the surface</source>
+        <translation>der Erder hat einen Leiter ohne Länge oder Radius oder über der Erdoberfläche</translation>
+    </message>
+    <message>
+        <source>the electrode could not be computed in this soil</source>
+        <translation>der Erder ließ sich in diesem Boden nicht berechnen</translation>
+    </message>
+    <message>
+        <source>cannot write the plan</source>
+        <translation>die Planung kann nicht geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>

@@ -876,6 +876,38 @@
         <source>the server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;</source>
         <translation>the server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;</translation>
     </message>
+    <message>
+        <source>--rod takes the rod&apos;s length in metres, and its diameter after a comma</source>
+        <translation>--rod takes the rod&apos;s length in metres, and its diameter after a comma</translation>
+    </message>
+    <message>
+        <source>--direction takes the line&apos;s direction in degrees from the x axis</source>
+        <translation>--direction takes the line&apos;s direction in degrees from the x axis</translation>
+    </message>
+    <message>
+        <source>--flatness takes the plateau&apos;s flatness in per cent, above zero</source>
+        <translation>--flatness takes the plateau&apos;s flatness in per cent, above zero</translation>
+    </message>
+    <message>
+        <source>the current probe must stand beyond the electrode and within 100 km</source>
+        <translation>the current probe must stand beyond the electrode and within 100 km</translation>
+    </message>
+    <message>
+        <source>the soil model has a layer the computation cannot take</source>
+        <translation>the soil model has a layer the computation cannot take</translation>
+    </message>
+    <message>
+        <source>the electrode has a conductor without length or radius, or above the surface</source>
+        <translation>the electrode has a conductor without length or radius, or above the surface</translation>
+    </message>
+    <message>
+        <source>the electrode could not be computed in this soil</source>
+        <translation>the electrode could not be computed in this soil</translation>
+    </message>
+    <message>
+        <source>cannot write the plan</source>
+        <translation>cannot write the plan</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>

@@ -866,6 +866,38 @@
         <source>the server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;</source>
         <translation>服务器比本程序旧：请服务器的所有者运行“terrovane-cli team upgrade”</translation>
     </message>
+    <message>
+        <source>--rod takes the rod&apos;s length in metres, and its diameter after a comma</source>
+        <translation>--rod 需要接地棒的长度（米），逗号后可加直径</translation>
+    </message>
+    <message>
+        <source>--direction takes the line&apos;s direction in degrees from the x axis</source>
+        <translation>--direction 需要测量线从 x 轴起算的方向（度）</translation>
+    </message>
+    <message>
+        <source>--flatness takes the plateau&apos;s flatness in per cent, above zero</source>
+        <translation>--flatness 需要大于零的平台平坦度（百分比）</translation>
+    </message>
+    <message>
+        <source>the current probe must stand beyond the electrode and within 100 km</source>
+        <translation>电流极必须位于接地体之外且在 100 km 以内</translation>
+    </message>
+    <message>
+        <source>the soil model has a layer the computation cannot take</source>
+        <translation>土壤模型中有一层无法用于计算</translation>
+    </message>
+    <message>
+        <source>the electrode has a conductor without length or radius, or above the surface</source>
+        <translation>接地体中有导体没有长度或半径，或位于地面以上</translation>
+    </message>
+    <message>
+        <source>the electrode could not be computed in this soil</source>
+        <translation>无法在该土壤中计算此接地体</translation>
+    </message>
+    <message>
+        <source>cannot write the plan</source>
+        <translation>无法写出测量规划</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>

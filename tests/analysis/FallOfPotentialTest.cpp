@@ -57,7 +57,7 @@ TEST(FallOfPotentialTest, FromAnOffsetStartOnlyTheSlopeMethodFindsTheTrueResista
     EXPECT_NEAR(analysis.slope->resistance, kTrue, kTrue * 5e-3);
 }
 
-TEST(FallOfPotentialTest, ACurrentProbeTooCloseFailsThePlateauWithAdvice) {
+TEST(FallOfPotentialTest, ABadCurrentProbeFailsThePlateauWithAdvice) {
     // D only 15 radii: the electrode's and the probe's fields overlap, the curve has no flat part.
     const FopAnalysis analysis = AnalyseFallOfPotential(Readings(7.5), 7.5);
     ASSERT_TRUE(analysis.Ok());

@@ -31,6 +31,8 @@ std::string JsonSchemaOf(const std::vector<std::string>& arguments) {
     const std::string& command = arguments.front();
     if (command == "history")
         return Has(arguments, "--readouts") ? "history-readouts" : "history";
+    if (command == "fop")
+        return arguments.size() > 1 && arguments[1] == "plan" ? "fop-plan" : "fop";
     if (command == "team")
         return arguments.size() > 1 && arguments[1] == "conflicts" ? "team-conflicts" : "";
     return command;

@@ -1,0 +1,88 @@
+// The table and JSON of terrovane-cli fop plan; numbers through the numbers module, whatever the locale.
+#include "FopPlanOutput.h"
+
+#include <cmath>
+
+#include "Numbers.h"
+
+namespace terrovane::cli {
+namespace {
+
+using numbers::Fixed;
+using numbers::General;
+
+std::string JsonNumber(double value) {
+    return std::isfinite(value) ? General(value, 6) : "null";
+}
+
+std::string JsonNumbers(const std::vector<double>& values) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < values.size(); ++i)
+        json += (i == 0 ? "" : ", ") + JsonNumber(values[i]);
+    return json + "]";
+}
+
+std::string SoilLine(const electrode::Soil& soil) {
+    std::string text;
+    for (std::size_t i = 0; i < soil.resistivities.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + General(soil.resistivities[i], 4) + " ohm-m";
+        if (i < soil.thicknesses.size())
+            text += " for " + General(soil.thicknesses[i], 4) + " m";
+    }
+    return text;
+}
+
+std::string Padded(std::string text, std::size_t width) {
+    if (text.size() < width)
+        text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+}  // namespace
+
+std::string FopPlanTable(const electrode::FopPlan& plan, const FopPlanAsked& asked) {
+    const double d = asked.currentProbe;
+    std::string text = "soil: " + SoilLine(asked.soil) + "\n";
+    text += "current probe: " + General(d, 6) + " m at " + General(asked.directionDegrees, 6) + " degrees\n";
+    text += "true resistance (the model's): " + General(plan.trueResistance, 4) + " ohm\n";
+    text += "potential probe reading it: ";
+    text += plan.trueFraction ? Fixed(100 * *plan.trueFraction, 1) + " % of D (" +
+                                    General(*plan.trueFraction * d, 4) + " m)\n"
+                              : std::string("none: the curve does not reach it\n");
+    text += "plateau (52 % to 72 % of D): spread " + Fixed(plan.plateauSpreadPercent, 2) + " %\n";
+    text += "plateau within " + General(asked.flatnessPercent, 4) + " % from D = ";
+    text += plan.plateauDistance ? General(*plan.plateauDistance, 4) + " m\n"
+                                 : std::string("none up to 100 km\n");
+    text += "\n   x (m)     x/D    R (ohm)\n";
+    for (const electrode::FopPlanPoint& p : plan.curve)
+        text += Padded(General(p.distance, 5), 8) + Padded(Fixed(p.fraction, 3), 8) +
+                Padded(General(p.resistance, 5), 11) + "\n";
+    return text;
+}
+
+std::string FopPlanJson(const electrode::FopPlan& plan, const FopPlanAsked& asked) {
+    std::string json = "{\"soil\": {\"resistivities_ohm_m\": " + JsonNumbers(asked.soil.resistivities) +
+                       ", \"thicknesses_m\": " + JsonNumbers(asked.soil.thicknesses) + "}";
+    json += ", \"current_probe_m\": " + JsonNumber(asked.currentProbe) +
+            ", \"direction_deg\": " + JsonNumber(asked.directionDegrees);
+    json += ", \"true_resistance_ohm\": " + JsonNumber(plan.trueResistance);
+    json += ", \"true_position\": ";
+    json += plan.trueFraction
+                ? "{\"fraction\": " + JsonNumber(*plan.trueFraction) +
+                      ", \"distance_m\": " + JsonNumber(*plan.trueFraction * asked.currentProbe) + "}"
+                : std::string("null");
+    json += ", \"plateau_spread_percent\": " + JsonNumber(plan.plateauSpreadPercent);
+    json += ", \"flatness_percent\": " + JsonNumber(asked.flatnessPercent);
+    json += ", \"plateau_current_probe_m\": " +
+            (plan.plateauDistance ? JsonNumber(*plan.plateauDistance) : std::string("null"));
+    json += ", \"curve\": [";
+    for (std::size_t i = 0; i < plan.curve.size(); ++i) {
+        const electrode::FopPlanPoint& p = plan.curve[i];
+        json += (i == 0 ? "" : ", ") + std::string("{\"distance_m\": ") + JsonNumber(p.distance) +
+                ", \"fraction\": " + JsonNumber(p.fraction) +
+                ", \"resistance_ohm\": " + JsonNumber(p.resistance) + "}";
+    }
+    return json + "]}\n";
+}
+
+}  // namespace terrovane::cli

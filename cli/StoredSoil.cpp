@@ -1,0 +1,54 @@
+// The soil of the commands that compute on the ground (grid, fop plan): a stored model by id or a site's
+// newest, read the same way for each.
+#include "StoredSoil.h"
+
+#include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
+#include "Numbers.h"
+#include "Sites.h"
+
+namespace terrovane::cli {
+
+analysis::LayeredEarth EarthOf(const archive::StoredSoilModel& model) {
+    analysis::LayeredEarth earth;
+    for (const archive::StoredSoilLayer& layer : model.layers) {
+        earth.resistivities.push_back(layer.resistivity);
+        if (layer.thickness)
+            earth.thicknesses.push_back(*layer.thickness);
+    }
+    return earth;
+}
+
+bool LoadStoredModel(const char* command, const ParsedArguments& options, archive::StoredSoilModel& model) {
+    auto store = OpenArchiveFor(command);
+    if (store == nullptr)
+        return false;
+    std::string error;
+    if (options.Has("soil-model")) {
+        const std::optional<long long> id = numbers::ParseInteger(options.Value("soil-model"));
+        if (!id || *id <= 0) {
+            CommandFailed(command, CliText::tr("--soil-model takes the id of a stored soil model"));
+            return false;
+        }
+        if (!archive::SoilModelById(*store, *id, model, error)) {
+            CommandFailed(command, texts::ArchiveProblemText(error));
+            return false;
+        }
+        return true;
+    }
+    const std::string name = options.Value("site");
+    const auto site = archive::FindSite(*store, name, error);
+    std::vector<archive::StoredSoilModel> models;
+    if (!site || !archive::SoilModels(*store, site->id, models, error)) {
+        CommandFailed(command, texts::ArchiveProblemText(error));
+        return false;
+    }
+    if (models.empty()) {
+        CommandFailed(command, CliText::tr("site \"%1\" has no stored soil model").arg(Given(name)));
+        return false;
+    }
+    model = models.front();
+    return true;
+}
+
+}  // namespace terrovane::cli
