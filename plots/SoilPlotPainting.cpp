@@ -16,7 +16,7 @@ void PaintLegend(QPainter& painter, const QRectF& plot, bool band) {
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.height();
     QPointF at(plot.right() -
-                   metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model +- one sigma")) -
+                   metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model ± one sigma")) -
                    line * 2.6,
                plot.top() + line * 0.4);
     painter.setPen(QPen(kMeasured, 1.5 * PenUnit(painter)));
@@ -36,7 +36,7 @@ void PaintLegend(QPainter& painter, const QRectF& plot, bool band) {
     at.ry() += line * 1.2;
     painter.fillRect(QRectF(at + QPointF(0, line * 0.2), QSizeF(line * 1.2, line * 0.6)), kBand);
     painter.drawText(at + QPointF(line * 1.6, metrics.ascent()),
-                     QCoreApplication::translate("Plots", "Model +- one sigma"));
+                     QCoreApplication::translate("Plots", "Model ± one sigma"));
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ TEST_F(GridWindowTest, TheWorkedExampleOnTheStoredModelIsNotSafeUntilRodsAreAdde
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Grid safety - Substation North"));
     EXPECT_EQ(window.SoilSource().currentIndex(), 0);  // the stored model comes first
     EXPECT_FALSE(window.TypedResistivity().isEnabled());
-    EXPECT_TRUE(window.SoilNote().text().contains(QStringLiteral("400 ohm m, the stored one-layer model")))
+    EXPECT_TRUE(window.SoilNote().text().contains(QStringLiteral("400 Ω·m, the stored one-layer model")))
         << window.SoilNote().text().toStdString();
     ASSERT_TRUE(window.Current());
     EXPECT_EQ(window.Results().verticalHeaderItem(0)->text(),

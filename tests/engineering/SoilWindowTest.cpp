@@ -79,7 +79,7 @@ TEST_F(SoilWindowTest, TheSoundingOfTheResultsIsFittedAndTheLayerChoiceRefits) {
     EXPECT_NEAR(window.Fit().layers[0].resistivity, 150, 150 * 0.05);
     EXPECT_NEAR(*window.Fit().layers[0].thickness, 2.5, 2.5 * 0.1);
     EXPECT_EQ(window.LayerTable().rowCount(), 2);
-    EXPECT_TRUE(window.LayerTable().item(0, 0)->text().contains(QStringLiteral("+- ")));
+    EXPECT_TRUE(window.LayerTable().item(0, 0)->text().contains(QStringLiteral("± ")));
     EXPECT_EQ(window.LayerTable().item(1, 1)->text(), QStringLiteral("below"));
     EXPECT_EQ(window.LayerTable().item(0, 3)->text(), QStringLiteral("yes"));  // resolved
     EXPECT_TRUE(window.Rms().text().startsWith(QStringLiteral("2 layers, RMS error")));
@@ -157,7 +157,7 @@ TEST_F(SoilWindowTest, TheModelIsKeptWithItsSiteAndSavedAsFilesOthersRead) {
     window.SavePlotFile();
     const auto text = archive::testing::RunCommand("pdftotext '" + pdf + "' -");
     EXPECT_NE(text.text.find("Electrode spacing a (m)"), std::string::npos) << text.text;
-    EXPECT_NE(text.text.find("Model +- one sigma"), std::string::npos);
+    EXPECT_NE(text.text.find("Model ± one sigma"), std::string::npos);
 }
 
 TEST_F(SoilWindowTest, WithoutResistivityResultsTheWindowSaysSoAndOffersNothingToStore) {

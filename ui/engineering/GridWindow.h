@@ -16,7 +16,7 @@
 #include "Archive.h"
 #include "Assessment.h"
 #include "GridDrawing.h"
-#include "LayeredEarth.h"
+#include "SoilCertainty.h"
 #include "SoilWindow.h"
 
 namespace terrovane::engineering {
@@ -31,9 +31,10 @@ class GridWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // `model` is the soil to use; without one, the site's newest stored model, if any.
+    // `model` is the soil to use; without one, the site's newest stored model, if any. A fitted model's
+    // uncertainty goes into the verdict (AssessOnFittedSoil).
     GridWindow(archive::Archive* archive, std::optional<SiteChoice> site,
-               std::optional<analysis::LayeredEarth> model, QWidget* parent = nullptr);
+               std::optional<grid::FittedSoil> model, QWidget* parent = nullptr);
 
     // The design the fields describe.
     grid::GridDesign Design() const;
@@ -74,7 +75,9 @@ class GridWindow : public QWidget {
     QWidget* BuildFaultFields();
     QWidget* BuildSoilFields();
     QWidget* BuildResults();
-    std::optional<grid::UniformSoil> Soil(const grid::GridDesign& design) const;
+    bool TypedSoil() const;
+    std::optional<grid::Assessment> AssessDesign(const grid::GridDesign& design,
+                                                 grid::Standard standard) const;
     void ShowAssessment(const grid::Assessment& a);
     void ShowProblem(const QString& problem);
     void WatchEdits();
@@ -83,7 +86,7 @@ class GridWindow : public QWidget {
 
     archive::Archive* archive_;
     std::optional<SiteChoice> site_;
-    std::optional<analysis::LayeredEarth> model_;
+    std::optional<grid::FittedSoil> model_;
     std::optional<grid::Assessment> assessment_;
     bool filling_ = false;
     std::map<grid::DesignField, QString> fieldNames_;
