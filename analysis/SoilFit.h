@@ -37,7 +37,8 @@ inline constexpr double kSensedDepthPerSpacing = 3.0;
 inline constexpr double kMaxSoundingRmsPercent = 20.0;
 
 // Sets each layer's `resolved` from its sigmas (within 50 % at one sigma) and from the depth of its bottom
-// against `longestSpacing` (kSensedDepthPerSpacing).
+// against `longestSpacing` (kSensedDepthPerSpacing; not judged without a spacing, as for a model
+// typed in by its values).
 void JudgeResolved(std::vector<FittedLayer>& layers, double longestSpacing);
 
 struct FittedPoint {
