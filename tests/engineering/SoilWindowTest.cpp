@@ -195,6 +195,23 @@ TEST_F(SoilWindowTest, TheArchiveWindowOpensItOnTheChosenSiteWithoutASelection) 
     EXPECT_EQ(chosen->windowTitle(), QStringLiteral("Soil model - Substation West"));
 }
 
+// A site is chosen but holds no sounding: the message says what is missing, not to choose a site.
+TEST_F(SoilWindowTest, ASiteWithoutResistivityResultsIsSaidToHaveNone) {
+    archive::SiteFields empty;
+    empty.name = "Quarry";
+    std::int64_t quarry = 0;
+    ASSERT_TRUE(archive::AddSite(*archive_, empty, quarry, error_)) << error_;
+    testing::MessageRecorder recorder;
+    history::HistoryWindow archiveWindow(archive_.get(), QString());
+    ASSERT_TRUE(archiveWindow.Tree().Choose({history::TreeChoice::Kind::Site, quarry}));
+    archiveWindow.View().clearSelection();
+    EXPECT_EQ(archiveWindow.ShowSoilModel(), nullptr);
+    ASSERT_EQ(recorder.Messages().size(), 1u);
+    EXPECT_EQ(platform::FilledText(recorder.Messages()[0]),
+              "The site Quarry has no resistivity results: assign the sounding's resistivity results to its "
+              "test points, or choose them in the list.");
+}
+
 TEST_F(SoilWindowTest, GridSafetyWorksOnTheFittedModel) {
     SoilWindow window(archive_.get(), rows_, SiteChoice{siteId_, QStringLiteral("Substation West")});
     window.LayerChoice().setCurrentText(QStringLiteral("2"));
