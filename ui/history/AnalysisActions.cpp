@@ -81,10 +81,11 @@ QWidget* HistoryWindow::ShowSoilModel() {
     if (rows.empty() && siteId) {
         // The site is chosen; what is missing is a sounding in it.
         const std::optional<engineering::SiteChoice> site = SiteById(*archive_, *siteId);
-        platform::Alert(QT_TRANSLATE_NOOP("Messages",
-                                          "The site %1 has no resistivity results: assign the sounding's "
-                                          "resistivity results to its test points, or choose them in the list."),
-                        {site ? site->name.toStdString() : std::string()});
+        platform::Alert(
+            QT_TRANSLATE_NOOP("Messages",
+                              "The site %1 has no resistivity results: assign the sounding's "
+                              "resistivity results to its test points, or choose them in the list."),
+            {site ? site->name.toStdString() : std::string()});
         return nullptr;
     }
     if (rows.empty()) {
