@@ -98,6 +98,10 @@
         <source>the solver stopped without converging: %1</source>
         <translation>die Anpassung endete ohne zu konvergieren: %1</translation>
     </message>
+    <message>
+        <source>slot %1 of %2</source>
+        <translation>Speicherplatz %1 vom %2</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveProblems</name>
@@ -1424,6 +1428,45 @@
     </message>
 </context>
 <context>
+    <name>GridSoil</name>
+    <message>
+        <source>Safe</source>
+        <translation>Sicher</translation>
+    </message>
+    <message>
+        <source>Not safe</source>
+        <translation>Nicht sicher</translation>
+    </message>
+    <message>
+        <source>Not shown safe</source>
+        <translation>Nicht als sicher nachgewiesen</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the design is not safe across the soil model&apos;s one-sigma range.</source>
+        <translation>Der Boden ist nicht genau genug bekannt: die Auslegung ist nicht über den ganzen Ein-Sigma-Bereich des Bodenmodells sicher.</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the fit cannot say how uncertain its values are (too few points, or a value the points do not determine).</source>
+        <translation>Der Boden ist nicht genau genug bekannt: die Anpassung kann nicht sagen, wie unsicher ihre Werte sind (zu wenige Punkte oder ein Wert, den die Punkte nicht bestimmen).</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the sounding does not resolve layer %1 of the model.</source>
+        <translation>Der Boden ist nicht genau genug bekannt: die Sondierung löst Schicht %1 des Modells nicht auf.</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the model misses its points by %1 % RMS, more than the %2 % a sounding can have.</source>
+        <translation>Der Boden ist nicht genau genug bekannt: das Modell verfehlt seine Punkte um %1 % RMS, mehr als die %2 %, die eine Sondierung haben kann.</translation>
+    </message>
+    <message>
+        <source>At the high end of the soil&apos;s one-sigma range, %1 Ω·m: %2</source>
+        <translation>Am oberen Ende des Ein-Sigma-Bereichs des Bodens, %1 Ω·m: %2</translation>
+    </message>
+    <message>
+        <source>At the low end of the soil&apos;s one-sigma range, %1 Ω·m: %2</source>
+        <translation>Am unteren Ende des Ein-Sigma-Bereichs des Bodens, %1 Ω·m: %2</translation>
+    </message>
+</context>
+<context>
     <name>GridWindow</name>
     <message>
         <source>%1 m</source>
@@ -1708,10 +1751,6 @@ Zweifelhaft: </translation>
         <translation>Die Ergebnisse konnten nicht exportiert werden: %1</translation>
     </message>
     <message>
-        <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
-        <translation>Der Prüfpunkt „%1“ hat %2 Ergebnisse. Den Prüfpunkt löschen? Seine Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
-    </message>
-    <message>
         <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
         <translation>Diese Anlage und ihre Prüfpunkte löschen? Ihre Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
     </message>
@@ -1746,6 +1785,17 @@ Zweifelhaft: </translation>
     <message>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>Ein anderes Programm hat es möglicherweise inzwischen geändert; das Fenster zeigt jetzt das Archiv, wie es ist.</translation>
+    </message>
+    <message>
+        <source>The site %1 has no resistivity results: assign the sounding&apos;s resistivity results to its test points, or choose them in the list.</source>
+        <translation>Die Anlage %1 hat keine Ergebnisse des spezifischen Erdwiderstands: die Ergebnisse der Sondierung ihren Prüfpunkten zuordnen oder sie in der Liste wählen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Test point &quot;%1&quot; has %n result(s). Delete the point? Its results stay in the archive, unassigned.</source>
+        <translation>
+            <numerusform>Der Prüfpunkt „%1“ hat %n Ergebnis. Den Prüfpunkt löschen? Seine Ergebnisse bleiben im Archiv, ohne Zuordnung.</numerusform>
+            <numerusform>Der Prüfpunkt „%1“ hat %n Ergebnisse. Den Prüfpunkt löschen? Seine Ergebnisse bleiben im Archiv, ohne Zuordnung.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1790,16 +1840,16 @@ Zweifelhaft: </translation>
         <translation>61,8 %: %1 Ω</translation>
     </message>
     <message>
-        <source>Model +- one sigma</source>
-        <translation>Modell ± eine Standardabweichung</translation>
-    </message>
-    <message>
         <source>Measured</source>
         <translation>Gemessen</translation>
     </message>
     <message>
         <source>Model</source>
         <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Model ± one sigma</source>
+        <translation>Modell ± eine Standardabweichung</translation>
     </message>
 </context>
 <context>
@@ -2531,10 +2581,6 @@ Datum</translation>
         <translation>Schichten:</translation>
     </message>
     <message>
-        <source>Resistivity (ohm m)</source>
-        <translation>Spez. Widerstand (Ω m)</translation>
-    </message>
-    <message>
         <source>Thickness (m)</source>
         <translation>Mächtigkeit (m)</translation>
     </message>
@@ -2631,6 +2677,10 @@ Datum</translation>
     <message>
         <source>undetermined</source>
         <translation>unbestimmt</translation>
+    </message>
+    <message>
+        <source>Resistivity (Ω·m)</source>
+        <translation>Spez. Widerstand (Ω·m)</translation>
     </message>
 </context>
 <context>
@@ -3022,10 +3072,6 @@ Datum</translation>
         <translation>Oberflächenschicht (Schotter)</translation>
     </message>
     <message>
-        <source>ohm m</source>
-        <translation>Ω m</translation>
-    </message>
-    <message>
         <source>Resistivity</source>
         <translation>Spez. Widerstand</translation>
     </message>
@@ -3128,10 +3174,6 @@ Datum</translation>
     <message>
         <source>Soil</source>
         <translation>Boden</translation>
-    </message>
-    <message>
-        <source>Stored soil model (%1 layers)</source>
-        <translation>Gespeichertes Bodenmodell (%1 Schichten)</translation>
     </message>
     <message>
         <source>Typed resistivity</source>
@@ -3246,26 +3288,6 @@ Datum</translation>
         <translation>n, Km, Ki, Ks</translation>
     </message>
     <message>
-        <source>Safe</source>
-        <translation>Sicher</translation>
-    </message>
-    <message>
-        <source>Not safe</source>
-        <translation>Nicht sicher</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m, as typed.</source>
-        <translation>Homogener Boden mit %1 Ω m, wie eingegeben.</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m, the stored one-layer model.</source>
-        <translation>Homogener Boden mit %1 Ω m, das gespeicherte Einschichtmodell.</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
-        <translation>Homogener Boden mit %1 Ω m: der scheinbare Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius des Netzes von %3 m.</translation>
-    </message>
-    <message>
         <source>Correct the fields first.</source>
         <translation>Zuerst die Felder berichtigen.</translation>
     </message>
@@ -3280,6 +3302,29 @@ Datum</translation>
     <message>
         <source>Assessment stored with %1</source>
         <translation>Bewertung bei %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Ω·m</source>
+        <translation>Ω·m</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored soil model (%n layer(s))</source>
+        <translation>
+            <numerusform>Gespeichertes Bodenmodell (%n Schicht)</numerusform>
+            <numerusform>Gespeichertes Bodenmodell (%n Schichten)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m, as typed.</source>
+        <translation>Homogener Boden mit %1 Ω·m, wie eingegeben.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m, the stored one-layer model.</source>
+        <translation>Homogener Boden mit %1 Ω·m, das gespeicherte Einschichtmodell.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
+        <translation>Homogener Boden mit %1 Ω·m: der scheinbare Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius des Netzes von %3 m.</translation>
     </message>
 </context>
 <context>

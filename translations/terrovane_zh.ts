@@ -98,6 +98,10 @@
         <source>the solver stopped without converging: %1</source>
         <translation>求解器停止，未收敛：%1</translation>
     </message>
+    <message>
+        <source>slot %1 of %2</source>
+        <translation>%2 的存储位 %1</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveProblems</name>
@@ -1412,6 +1416,45 @@
     </message>
 </context>
 <context>
+    <name>GridSoil</name>
+    <message>
+        <source>Safe</source>
+        <translation>安全</translation>
+    </message>
+    <message>
+        <source>Not safe</source>
+        <translation>不安全</translation>
+    </message>
+    <message>
+        <source>Not shown safe</source>
+        <translation>未证明安全</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the design is not safe across the soil model&apos;s one-sigma range.</source>
+        <translation>对土壤了解不够：该设计在土壤模型的一个标准差范围内并非处处安全。</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the fit cannot say how uncertain its values are (too few points, or a value the points do not determine).</source>
+        <translation>对土壤了解不够：拟合无法给出其数值的不确定度（点数太少，或某个数值无法由这些点确定）。</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the sounding does not resolve layer %1 of the model.</source>
+        <translation>对土壤了解不够：测深无法分辨模型的第 %1 层。</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the model misses its points by %1 % RMS, more than the %2 % a sounding can have.</source>
+        <translation>对土壤了解不够：模型与测点的均方根偏差为 %1 %，超过测深可能有的 %2 %。</translation>
+    </message>
+    <message>
+        <source>At the high end of the soil&apos;s one-sigma range, %1 Ω·m: %2</source>
+        <translation>在土壤一个标准差范围的上端 %1 Ω·m：%2</translation>
+    </message>
+    <message>
+        <source>At the low end of the soil&apos;s one-sigma range, %1 Ω·m: %2</source>
+        <translation>在土壤一个标准差范围的下端 %1 Ω·m：%2</translation>
+    </message>
+</context>
+<context>
     <name>GridWindow</name>
     <message>
         <source>%1 m</source>
@@ -1696,10 +1739,6 @@ Doubtful: </source>
         <translation>无法导出结果：%1</translation>
     </message>
     <message>
-        <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
-        <translation>测试点“%1”有 %2 个结果。删除该测试点吗？其结果仍保留在档案库中，变为未分配。</translation>
-    </message>
-    <message>
         <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
         <translation>删除该站点及其测试点吗？其结果仍保留在档案库中，变为未分配。</translation>
     </message>
@@ -1734,6 +1773,16 @@ Doubtful: </source>
     <message>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>另一个程序可能已同时更改了它；窗口现在显示档案库的当前内容。</translation>
+    </message>
+    <message>
+        <source>The site %1 has no resistivity results: assign the sounding&apos;s resistivity results to its test points, or choose them in the list.</source>
+        <translation>站点 %1 没有电阻率结果：请将测深的电阻率结果分配到其测试点，或在列表中选择这些结果。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Test point &quot;%1&quot; has %n result(s). Delete the point? Its results stay in the archive, unassigned.</source>
+        <translation>
+            <numerusform>测试点“%1”有 %n 个结果。删除该测试点吗？其结果仍保留在档案库中，变为未分配。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1778,16 +1827,16 @@ Doubtful: </source>
         <translation>61.8 %：%1 Ω</translation>
     </message>
     <message>
-        <source>Model +- one sigma</source>
-        <translation>模型 ± 一个标准差</translation>
-    </message>
-    <message>
         <source>Measured</source>
         <translation>实测</translation>
     </message>
     <message>
         <source>Model</source>
         <translation>模型</translation>
+    </message>
+    <message>
+        <source>Model ± one sigma</source>
+        <translation>模型 ± 一个标准差</translation>
     </message>
 </context>
 <context>
@@ -2517,10 +2566,6 @@ Date</translation>
         <translation>层数：</translation>
     </message>
     <message>
-        <source>Resistivity (ohm m)</source>
-        <translation>电阻率 (Ω m)</translation>
-    </message>
-    <message>
         <source>Thickness (m)</source>
         <translation>厚度 (m)</translation>
     </message>
@@ -2615,6 +2660,10 @@ Date</translation>
     <message>
         <source>undetermined</source>
         <translation>无法确定</translation>
+    </message>
+    <message>
+        <source>Resistivity (Ω·m)</source>
+        <translation>电阻率 (Ω·m)</translation>
     </message>
 </context>
 <context>
@@ -3006,10 +3055,6 @@ Date</translation>
         <translation>表层（碎石）</translation>
     </message>
     <message>
-        <source>ohm m</source>
-        <translation>Ω m</translation>
-    </message>
-    <message>
         <source>Resistivity</source>
         <translation>电阻率</translation>
     </message>
@@ -3112,10 +3157,6 @@ Date</translation>
     <message>
         <source>Soil</source>
         <translation>土壤</translation>
-    </message>
-    <message>
-        <source>Stored soil model (%1 layers)</source>
-        <translation>已保存的土壤模型（%1 层）</translation>
     </message>
     <message>
         <source>Typed resistivity</source>
@@ -3230,26 +3271,6 @@ Date</translation>
         <translation>n, Km, Ki, Ks</translation>
     </message>
     <message>
-        <source>Safe</source>
-        <translation>安全</translation>
-    </message>
-    <message>
-        <source>Not safe</source>
-        <translation>不安全</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m, as typed.</source>
-        <translation>均匀土壤 %1 Ω m，手动输入。</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m, the stored one-layer model.</source>
-        <translation>均匀土壤 %1 Ω m，已保存的单层模型。</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
-        <translation>均匀土壤 %1 Ω m：%2 层模型在接地网等效半径 %3 m 处的温纳视电阻率。</translation>
-    </message>
-    <message>
         <source>Correct the fields first.</source>
         <translation>请先更正各字段。</translation>
     </message>
@@ -3264,6 +3285,28 @@ Date</translation>
     <message>
         <source>Assessment stored with %1</source>
         <translation>评估已与 %1 一起保存</translation>
+    </message>
+    <message>
+        <source>Ω·m</source>
+        <translation>Ω·m</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored soil model (%n layer(s))</source>
+        <translation>
+            <numerusform>已保存的土壤模型（%n 层）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m, as typed.</source>
+        <translation>均匀土壤 %1 Ω·m，手动输入。</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m, the stored one-layer model.</source>
+        <translation>均匀土壤 %1 Ω·m，已保存的单层模型。</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
+        <translation>均匀土壤 %1 Ω·m：%2 层模型在接地网等效半径 %3 m 处的温纳视电阻率。</translation>
     </message>
 </context>
 <context>
