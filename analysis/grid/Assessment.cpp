@@ -128,6 +128,13 @@ const char* VerdictName(Verdict verdict) {
     return "";
 }
 
+std::optional<Verdict> VerdictFromName(const std::string& name) {
+    for (const Verdict verdict : {Verdict::Safe, Verdict::Unsafe, Verdict::NotShownSafe})
+        if (name == VerdictName(verdict))
+            return verdict;
+    return std::nullopt;
+}
+
 const char* SoilDoubtName(SoilDoubtCode code) {
     switch (code) {
         case SoilDoubtCode::RangeNotSafe:

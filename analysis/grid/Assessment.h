@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "FaultCurrent.h"
@@ -121,7 +122,8 @@ struct Assessment {
 // Assesses a design that CheckDesign accepts, on the given uniform soil.
 Assessment Assess(const GridDesign& design, const UniformSoil& soil, Standard standard = Standard::Ieee80);
 
-const char* VerdictName(Verdict verdict);       // "safe", "unsafe", "not-shown-safe"
+const char* VerdictName(Verdict verdict);  // "safe", "unsafe", "not-shown-safe"
+std::optional<Verdict> VerdictFromName(const std::string& name);
 const char* SoilDoubtName(SoilDoubtCode code);  // "soil-range-not-safe" and so on
 const char* ReasonName(ReasonCode code);        // "mesh-above-touch" and so on
 const char* WarningName(WarningCode code);      // "depth-outside-range" and so on

@@ -601,6 +601,16 @@ void GridWindow::FindSmallestSafe() {
             .arg(Fixed(outcome.assessment->geometry.totalLength, 0)));
 }
 
+void GridWindow::ShowStored(const archive::StoredGridAssessment& stored) {
+    SetDesign(DesignOf(stored));
+    standard_->setCurrentIndex(stored.standard == grid::StandardName(grid::Standard::En50522) ? 1 : 0);
+    if (stored.soilMethod == grid::UniformMethodName(grid::UniformMethod::Given)) {
+        typedRho_->setValue(stored.soilResistivity);
+        soilSource_->setCurrentIndex(soilSource_->count() - 1);
+    }
+    Recompute();
+}
+
 void GridWindow::StoreWithSite() {
     if (!assessment_ || !site_ || archive_ == nullptr)
         return;

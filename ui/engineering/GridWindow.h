@@ -15,6 +15,7 @@
 
 #include "Archive.h"
 #include "Assessment.h"
+#include "GridAssessments.h"
 #include "GridDrawing.h"
 #include "SoilCertainty.h"
 #include "SoilWindow.h"
@@ -63,6 +64,9 @@ class GridWindow : public QWidget {
     QLabel& Status() const { return *status_; }
     QPushButton& StoreButton() const { return *store_; }
     GridDrawing& Drawing() const { return *drawing_; }
+
+    // A stored assessment's design, standard and (where it was typed) soil, to be seen again.
+    void ShowStored(const archive::StoredGridAssessment& stored);
 
     void Recompute();
     void FindSmallestSafe();
