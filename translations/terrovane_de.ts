@@ -3849,20 +3849,12 @@ Datum</translation>
         <translation>Bodenmodell</translation>
     </message>
     <message>
-        <source>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</source>
-        <translation>%1 Schicht(en) (gewählt: %2), RMS-Fehler %3 %, %4 Punkte</translation>
-    </message>
-    <message>
         <source>Fall of potential</source>
         <translation>Spannungstrichter</translation>
     </message>
     <message>
         <source>D %1 m, %2 readings</source>
         <translation>D %1 m, %2 Messwerte</translation>
-    </message>
-    <message>
-        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
-        <translation>Noch keine Auswertung gespeichert: &quot;Bei … speichern&quot; in den Fenstern Bodenmodell und Spannungstrichter speichert eine.</translation>
     </message>
     <message>
         <source>the soil model of %1</source>
@@ -3879,6 +3871,29 @@ Datum</translation>
     <message>
         <source>It could not be deleted: %1</source>
         <translation>Es konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s) (asked: %1), RMS error %2 %, %3 points</source>
+        <translation>
+            <numerusform>%n Schicht (gewählt: %1), RMS-Fehler %2 %, %3 Punkte</numerusform>
+            <numerusform>%n Schichten (gewählt: %1), RMS-Fehler %2 %, %3 Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Grid assessment</source>
+        <translation>Bewertung der Erdungsanlage</translation>
+    </message>
+    <message>
+        <source>%1 m x %2 m, %3 Ω·m: %4</source>
+        <translation>%1 m x %2 m, %3 Ω·m: %4</translation>
+    </message>
+    <message>
+        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model, fall-of-potential and grid safety windows keeps one.</source>
+        <translation>Noch keine Auswertung gespeichert: „Bei … speichern“ in den Fenstern Bodenmodell, Spannungstrichter und Sicherheit der Erdungsanlage speichert eine.</translation>
+    </message>
+    <message>
+        <source>the grid assessment of %1</source>
+        <translation>die Bewertung der Erdungsanlage von %1</translation>
     </message>
 </context>
 <context>

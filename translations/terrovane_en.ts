@@ -3849,20 +3849,12 @@ Date</translation>
         <translation>Soil model</translation>
     </message>
     <message>
-        <source>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</source>
-        <translation>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</translation>
-    </message>
-    <message>
         <source>Fall of potential</source>
         <translation>Fall of potential</translation>
     </message>
     <message>
         <source>D %1 m, %2 readings</source>
         <translation>D %1 m, %2 readings</translation>
-    </message>
-    <message>
-        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
-        <translation>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</translation>
     </message>
     <message>
         <source>the soil model of %1</source>
@@ -3879,6 +3871,29 @@ Date</translation>
     <message>
         <source>It could not be deleted: %1</source>
         <translation>It could not be deleted: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s) (asked: %1), RMS error %2 %, %3 points</source>
+        <translation>
+            <numerusform>%n layer (asked: %1), RMS error %2 %, %3 points</numerusform>
+            <numerusform>%n layers (asked: %1), RMS error %2 %, %3 points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Grid assessment</source>
+        <translation>Grid assessment</translation>
+    </message>
+    <message>
+        <source>%1 m x %2 m, %3 Ω·m: %4</source>
+        <translation>%1 m x %2 m, %3 Ω·m: %4</translation>
+    </message>
+    <message>
+        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model, fall-of-potential and grid safety windows keeps one.</source>
+        <translation>No analysis is stored yet: &quot;Store with&quot; in the soil model, fall-of-potential and grid safety windows keeps one.</translation>
+    </message>
+    <message>
+        <source>the grid assessment of %1</source>
+        <translation>the grid assessment of %1</translation>
     </message>
 </context>
 <context>

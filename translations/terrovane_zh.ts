@@ -3828,20 +3828,12 @@ Date</translation>
         <translation>土壤模型</translation>
     </message>
     <message>
-        <source>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</source>
-        <translation>%1 层（要求：%2），均方根误差 %3 %，%4 个点</translation>
-    </message>
-    <message>
         <source>Fall of potential</source>
         <translation>电位降</translation>
     </message>
     <message>
         <source>D %1 m, %2 readings</source>
         <translation>D %1 m，%2 个读数</translation>
-    </message>
-    <message>
-        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
-        <translation>尚未保存分析：在土壤模型和电位降窗口中用“与…一起保存”保存。</translation>
     </message>
     <message>
         <source>the soil model of %1</source>
@@ -3858,6 +3850,28 @@ Date</translation>
     <message>
         <source>It could not be deleted: %1</source>
         <translation>无法删除：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s) (asked: %1), RMS error %2 %, %3 points</source>
+        <translation>
+            <numerusform>%n 层（要求：%1），均方根误差 %2 %，%3 个点</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Grid assessment</source>
+        <translation>接地网评估</translation>
+    </message>
+    <message>
+        <source>%1 m x %2 m, %3 Ω·m: %4</source>
+        <translation>%1 m x %2 m，%3 Ω·m：%4</translation>
+    </message>
+    <message>
+        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model, fall-of-potential and grid safety windows keeps one.</source>
+        <translation>尚未保存分析：在土壤模型、电位降和接地网安全窗口中用“与…一起保存”保存。</translation>
+    </message>
+    <message>
+        <source>the grid assessment of %1</source>
+        <translation>%1 的接地网评估</translation>
     </message>
 </context>
 <context>
