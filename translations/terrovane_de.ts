@@ -2262,8 +2262,8 @@ Datum</translation>
         <translation>Schicht</translation>
     </message>
     <message>
-        <source>Resistivity (Ω m)</source>
-        <translation>Spez. Erdwiderstand (Ω m)</translation>
+        <source>Resistivity (Ω·m)</source>
+        <translation>Spez. Erdwiderstand (Ω·m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -2454,16 +2454,16 @@ Datum</translation>
         <translation>Fehler: %1 für %2 s; Körper von %3 kg</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the stored one-layer model</source>
-        <translation>Boden: %1 Ω m, das gespeicherte Einschichtmodell</translation>
+        <source>Soil: %1 Ω·m, the stored one-layer model</source>
+        <translation>Boden: %1 Ω·m, das gespeicherte Einschichtmodell</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
-        <translation>Boden: %1 Ω m, scheinbarer Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius %3 m</translation>
+        <source>Soil: %1 Ω·m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <translation>Boden: %1 Ω·m, scheinbarer Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius %3 m</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, as typed</source>
-        <translation>Boden: %1 Ω m, wie eingegeben</translation>
+        <source>Soil: %1 Ω·m, as typed</source>
+        <translation>Boden: %1 Ω·m, wie eingegeben</translation>
     </message>
     <message>
         <source>Touch voltage (mesh voltage Em)</source>
@@ -2526,8 +2526,8 @@ Datum</translation>
         <translation>Erdungsnetz: %1, %2 m x %3 m, %4 x %5 Leiter zu %6 m, %7 m tief</translation>
     </message>
     <message>
-        <source>Surface layer: %1 Ω m, %2 m thick</source>
-        <translation>Oberflächenschicht: %1 Ω m, %2 m dick</translation>
+        <source>Surface layer: %1 Ω·m, %2 m thick</source>
+        <translation>Oberflächenschicht: %1 Ω·m, %2 m dick</translation>
     </message>
     <message>
         <source>Surface layer: none</source>
@@ -2560,6 +2560,10 @@ Datum</translation>
     <message>
         <source>newer, failed</source>
         <translation>neuer, fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Verdict: not shown safe (the soil is not known well enough)</source>
+        <translation>Bewertung: nicht als sicher nachgewiesen (der Boden ist nicht genau genug bekannt)</translation>
     </message>
 </context>
 <context>

@@ -2262,8 +2262,8 @@ Date</translation>
         <translation>Layer</translation>
     </message>
     <message>
-        <source>Resistivity (Ω m)</source>
-        <translation>Resistivity (Ω m)</translation>
+        <source>Resistivity (Ω·m)</source>
+        <translation>Resistivity (Ω·m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -2454,16 +2454,16 @@ Date</translation>
         <translation>Fault: %1 for %2 s; body of %3 kg</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the stored one-layer model</source>
-        <translation>Soil: %1 Ω m, the stored one-layer model</translation>
+        <source>Soil: %1 Ω·m, the stored one-layer model</source>
+        <translation>Soil: %1 Ω·m, the stored one-layer model</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
-        <translation>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</translation>
+        <source>Soil: %1 Ω·m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <translation>Soil: %1 Ω·m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, as typed</source>
-        <translation>Soil: %1 Ω m, as typed</translation>
+        <source>Soil: %1 Ω·m, as typed</source>
+        <translation>Soil: %1 Ω·m, as typed</translation>
     </message>
     <message>
         <source>Touch voltage (mesh voltage Em)</source>
@@ -2526,8 +2526,8 @@ Date</translation>
         <translation>Grid: %1, %2 m x %3 m, %4 x %5 conductors of %6 m, %7 m deep</translation>
     </message>
     <message>
-        <source>Surface layer: %1 Ω m, %2 m thick</source>
-        <translation>Surface layer: %1 Ω m, %2 m thick</translation>
+        <source>Surface layer: %1 Ω·m, %2 m thick</source>
+        <translation>Surface layer: %1 Ω·m, %2 m thick</translation>
     </message>
     <message>
         <source>Surface layer: none</source>
@@ -2560,6 +2560,10 @@ Date</translation>
     <message>
         <source>newer, failed</source>
         <translation>newer, failed</translation>
+    </message>
+    <message>
+        <source>Verdict: not shown safe (the soil is not known well enough)</source>
+        <translation>Verdict: not shown safe (the soil is not known well enough)</translation>
     </message>
 </context>
 <context>

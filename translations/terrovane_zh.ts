@@ -2247,8 +2247,8 @@ Date</translation>
         <translation>层</translation>
     </message>
     <message>
-        <source>Resistivity (Ω m)</source>
-        <translation>电阻率 (Ω m)</translation>
+        <source>Resistivity (Ω·m)</source>
+        <translation>电阻率 (Ω·m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -2439,16 +2439,16 @@ Date</translation>
         <translation>故障：%1，持续 %2 s；体重 %3 kg</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the stored one-layer model</source>
-        <translation>土壤：%1 Ω m，已保存的单层模型</translation>
+        <source>Soil: %1 Ω·m, the stored one-layer model</source>
+        <translation>土壤：%1 Ω·m，已保存的单层模型</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
-        <translation>土壤：%1 Ω m，%2 层模型在等效半径 %3 m 处的温纳视电阻率</translation>
+        <source>Soil: %1 Ω·m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <translation>土壤：%1 Ω·m，%2 层模型在等效半径 %3 m 处的温纳视电阻率</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, as typed</source>
-        <translation>土壤：%1 Ω m，手动输入</translation>
+        <source>Soil: %1 Ω·m, as typed</source>
+        <translation>土壤：%1 Ω·m，手动输入</translation>
     </message>
     <message>
         <source>Touch voltage (mesh voltage Em)</source>
@@ -2511,8 +2511,8 @@ Date</translation>
         <translation>接地网：%1，%2 m x %3 m，%4 x %5 根导体，直径 %6 m，埋深 %7 m</translation>
     </message>
     <message>
-        <source>Surface layer: %1 Ω m, %2 m thick</source>
-        <translation>表层：%1 Ω m，厚 %2 m</translation>
+        <source>Surface layer: %1 Ω·m, %2 m thick</source>
+        <translation>表层：%1 Ω·m，厚 %2 m</translation>
     </message>
     <message>
         <source>Surface layer: none</source>
@@ -2545,6 +2545,10 @@ Date</translation>
     <message>
         <source>newer, failed</source>
         <translation>较新，失败</translation>
+    </message>
+    <message>
+        <source>Verdict: not shown safe (the soil is not known well enough)</source>
+        <translation>判定：未证明安全（对土壤了解不够）</translation>
     </message>
 </context>
 <context>
