@@ -308,8 +308,8 @@ void JudgeResolved(std::vector<FittedLayer>& layers, double longestSpacing) {
     double bottom = 0.0;
     for (FittedLayer& layer : layers) {
         bottom += layer.thickness.value_or(0.0);
-        const bool sensed = !layer.thickness || !(longestSpacing > 0) ||
-                            bottom <= kSensedDepthPerSpacing * longestSpacing;
+        const bool sensed =
+            !layer.thickness || !(longestSpacing > 0) || bottom <= kSensedDepthPerSpacing * longestSpacing;
         layer.resolved = sensed && Determined(layer);
     }
 }
