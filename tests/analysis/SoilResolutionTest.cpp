@@ -12,7 +12,8 @@ namespace terrovane::analysis {
 namespace {
 
 TEST(SoilResolution, AnInterfaceBelowWhatTheSpacingsSenseIsNotResolved) {
-    std::vector<FittedLayer> layers = {{100, 5, 20.0, 2.0, false}, {50, 5, std::nullopt, std::nullopt, false}};
+    std::vector<FittedLayer> layers = {{100, 5, 20.0, 2.0, false},
+                                       {50, 5, std::nullopt, std::nullopt, false}};
     JudgeResolved(layers, 8);  // the bottom at 20 m, within three times the 8 m spacing
     EXPECT_TRUE(layers[0].resolved);
     EXPECT_TRUE(layers[1].resolved);

@@ -68,7 +68,7 @@ TEST(SoilCertainty, TheRangeNeverReachesZero) {
     const Assessment a = AssessOnFittedSoil(SafeOn400(), OneLayer(305.7, 394, 264, false));
     EXPECT_EQ(a.verdict, Verdict::NotShownSafe);
     EXPECT_EQ(Codes(a), (std::vector{SoilDoubtCode::RangeNotSafe, SoilDoubtCode::MisfitTooLarge,
-                                      SoilDoubtCode::LayerNotResolved}));
+                                     SoilDoubtCode::LayerNotResolved}));
     ASSERT_TRUE(a.lowSoil && a.highSoil);
     EXPECT_GT(a.lowSoil->resistivity, 0);
     EXPECT_NEAR(a.lowSoil->resistivity * a.highSoil->resistivity, 305.7 * 305.7, 1e-6);
