@@ -1,5 +1,6 @@
 #include "AnalysisText.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Numbers.h"
@@ -22,7 +23,7 @@ std::string WithSigma(double value, double sigma) {
         return shown + " (no uncertainty: as many points as parameters)";
     if (!std::isfinite(sigma))
         return shown + " (not determined by the data)";
-    return shown + " +- " + General(sigma, 2);
+    return shown + " ± " + General(sigma, 2);
 }
 
 std::string JsonText(const std::string& text) {
@@ -50,9 +51,13 @@ std::string LeftOutLines(const std::vector<std::string>& leftOut) {
     return text;
 }
 
+// Pads to `width` characters as a terminal shows them: "±" and "Ω·m" are one column each per character,
+// however many bytes UTF-8 spends on them.
 std::string Padded(std::string text, std::size_t width) {
-    if (text.size() < width)
-        text.append(width - text.size(), ' ');
+    const auto shown = static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    if (shown < width)
+        text.append(width - shown, ' ');
     return text;
 }
 
@@ -83,7 +88,7 @@ std::string SoilFitJson(const SoilFit& fit) {
 }
 
 std::string SoilFitTable(const SoilFit& fit) {
-    std::string text = "layer  resistivity (ohm-m)                 thickness (m)\n";
+    std::string text = "layer  resistivity (Ω·m)                    thickness (m)\n";
     for (std::size_t i = 0; i < fit.layers.size(); ++i) {
         const FittedLayer& layer = fit.layers[i];
         text += Padded(std::to_string(i + 1), 7) +
@@ -92,7 +97,7 @@ std::string SoilFitTable(const SoilFit& fit) {
         text += layer.resolved ? "\n" : "  (not resolved)\n";
     }
     text += "RMS error " + Fixed(fit.rmsPercent, 2) + " %\n\n";
-    text += "spacing (m)  measured (ohm-m)  model (ohm-m)  residual (%)\n";
+    text += "spacing (m)  measured (Ω·m)    model (Ω·m)    residual (%)\n";
     for (const FittedPoint& p : fit.points) {
         text += Padded(General(p.spacing), 13) + Padded(General(p.measured, 4), 18) +
                 Padded(General(p.model, 4), 15) + FixedSigned(p.residualPercent, 2) + "\n";

@@ -10,7 +10,8 @@ const std::vector<const char*>& NoteTexts() {
 }
 
 const std::vector<const char*>& SourceTexts() {
-    static const std::vector<const char*> texts = {kSlotSource, kResultSource};
+    // The longer text first: "slot %1" alone would take "07 of 2026-03-14" for its number.
+    static const std::vector<const char*> texts = {kArchivedSource, kSlotSource, kResultSource};
     return texts;
 }
 
@@ -29,13 +30,21 @@ std::string Noted(const char* text, const std::vector<std::string>& arguments) {
     return noted;
 }
 
-std::string SlotSource(std::size_t slot) {
+namespace {
+
+std::string TwoDigits(std::size_t slot) {
     const std::string number = std::to_string(slot);
-    return Noted(kSlotSource, {number.size() < 2 ? "0" + number : number});
+    return number.size() < 2 ? "0" + number : number;
 }
 
-std::string ResultSource(long long id) {
-    return Noted(kResultSource, {std::to_string(id)});
+}  // namespace
+
+std::string SlotSource(std::size_t slot) {
+    return Noted(kSlotSource, {TwoDigits(slot)});
+}
+
+std::string ArchivedSource(std::size_t slot, const std::string& measuredOn) {
+    return Noted(kArchivedSource, {TwoDigits(slot), measuredOn});
 }
 
 }  // namespace terrovane::analysis

@@ -13,6 +13,9 @@ namespace terrovane::analysis {
 // windows and the command line's messages say them in the user's language by looking the text up in
 // NoteTexts().
 inline constexpr const char* kSlotSource = QT_TRANSLATE_NOOP("AnalysisNotes", "slot %1");
+// An archived result by what a person sees of it: its slot and the date the instrument measured it. Notes
+// stored before named a result by its archive id, which nobody sees ("result %1"); they are still read.
+inline constexpr const char* kArchivedSource = QT_TRANSLATE_NOOP("AnalysisNotes", "slot %1 of %2");
 inline constexpr const char* kResultSource = QT_TRANSLATE_NOOP("AnalysisNotes", "result %1");
 inline constexpr const char* kLeftOutOverRange =
     QT_TRANSLATE_NOOP("AnalysisNotes", "%1: %2 %3 is over range, no measured value; left out");
@@ -41,8 +44,9 @@ const std::vector<const char*>& SourceTexts();
 // The text with %1, %2, ... replaced by the arguments in one pass.
 std::string Noted(const char* text, const std::vector<std::string>& arguments);
 
-// Where a result comes from, as the notes name it: "slot 07", "result 1234".
+// Where a result comes from, as the notes name it: "slot 07" of the read-out at hand, "slot 07 of
+// 2026-03-14" for an archived result (`measuredOn` as the instrument dated it).
 std::string SlotSource(std::size_t slot);
-std::string ResultSource(long long id);
+std::string ArchivedSource(std::size_t slot, const std::string& measuredOn);
 
 }  // namespace terrovane::analysis

@@ -254,9 +254,11 @@ bool WithinRelative(double value, double sigma) {
     return std::isfinite(sigma) && value > 0 && sigma / value < kResolvedRelativeSigma;
 }
 
-bool Resolved(const FittedLayer& layer) {
+bool Determined(const FittedLayer& layer) {
     return WithinRelative(layer.resistivity, layer.resistivitySigma) &&
-           (!layer.thickness || WithinRelative(*layer.thickness, *layer.thicknessSigma));
+           (!layer.thickness ||
+            WithinRelative(*layer.thickness,
+                           layer.thicknessSigma.value_or(std::numeric_limits<double>::infinity())));
 }
 
 SoilFit Describe(const Problem& problem, const SolverRun& run) {
@@ -280,9 +282,9 @@ SoilFit Describe(const Problem& problem, const SolverRun& run) {
             layer.thicknessSigma =
                 bounded ? kUndetermined : *layer.thickness * run.logSigmas[problem.layers + i];
         }
-        layer.resolved = Resolved(layer);
         fit.layers.push_back(layer);
     }
+    JudgeResolved(fit.layers, problem.sounding->back().spacing);
     double squares = 0.0;
     for (const SoundingPoint& point : *problem.sounding) {
         FittedPoint fitted{point.spacing, point.apparentResistivity,
@@ -301,6 +303,16 @@ SoilFit Describe(const Problem& problem, const SolverRun& run) {
 }
 
 }  // namespace
+
+void JudgeResolved(std::vector<FittedLayer>& layers, double longestSpacing) {
+    double bottom = 0.0;
+    for (FittedLayer& layer : layers) {
+        bottom += layer.thickness.value_or(0.0);
+        const bool sensed =
+            !layer.thickness || !(longestSpacing > 0) || bottom <= kSensedDepthPerSpacing * longestSpacing;
+        layer.resolved = sensed && Determined(layer);
+    }
+}
 
 SoilFit FitSoil(const Sounding& given, int layerCount, const SoilFitOptions& options) {
     SoilFit refused;

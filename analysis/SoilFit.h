@@ -19,9 +19,27 @@ struct FittedLayer {
     std::optional<double> thickness;
     std::optional<double> thicknessSigma;
     // Whether the data determine the layer: its resistivity and (but for the last) its thickness known
-    // to within 50 % at one sigma.
+    // to within 50 % at one sigma, and its bottom no deeper than the sounding can sense (JudgeResolved).
     bool resolved = false;
 };
+
+// A Wenner array of spacing a feels an interface at depth h only weakly once h is beyond a few a: even
+// an infinitely contrasting layer below 3 a moves the apparent resistivity by about 3 %, within what
+// readings of that size scatter by, and below 5 a by less than 1 %. An interface deeper than this many
+// times the longest spacing is therefore a value the sounding could not have seen, however narrow the
+// fit's sigma (a fit of three points can put one at 100 km).
+inline constexpr double kSensedDepthPerSpacing = 3.0;
+
+// The largest RMS misfit a sounding of horizontally layered ground can have: a reading is good to a few
+// per cent and the near-surface scatter between neighbouring spacings adds perhaps 5 to 10 %. A model
+// that misses its points by more than 20 % does not describe the ground the points came from (lateral
+// changes, a wrong reading, a spacing mistyped), so its values are no basis for a verdict.
+inline constexpr double kMaxSoundingRmsPercent = 20.0;
+
+// Sets each layer's `resolved` from its sigmas (within 50 % at one sigma) and from the depth of its bottom
+// against `longestSpacing` (kSensedDepthPerSpacing; not judged without a spacing, as for a model
+// typed in by its values).
+void JudgeResolved(std::vector<FittedLayer>& layers, double longestSpacing);
 
 struct FittedPoint {
     double spacing = 0.0;

@@ -7,18 +7,45 @@
 #include "GridDesignFile.h"
 #include "GridOutput.h"
 #include "Numbers.h"
+#include "SoilCertainty.h"
+#include "SoilModels.h"
 #include "StoredResults.h"
 #include "StoredSoil.h"
+
+#include <algorithm>
 
 namespace terrovane::cli {
 namespace {
 
 constexpr const char* kName = "grid";
 
-// The uniform soil the formulas use: typed, from the design file, or from a stored model reduced for this
-// grid. Returns the exit status when it cannot (after a message), else nullopt.
+// A stored model with its uncertainty, its layers judged again as the fit judges them.
+grid::FittedSoil FittedSoilOf(const archive::StoredSoilModel& model) {
+    grid::FittedSoil soil;
+    soil.logCovariance = model.logCovariance;
+    soil.rmsPercent = model.rmsPercent;
+    double longestSpacing = 0;
+    for (const archive::StoredSoundingPoint& point : model.points)
+        longestSpacing = std::max(longestSpacing, point.spacing);
+    for (const archive::StoredSoilLayer& layer : model.layers) {
+        soil.model.resistivities.push_back(layer.resistivity);
+        if (layer.thickness)
+            soil.model.thicknesses.push_back(*layer.thickness);
+        analysis::FittedLayer fitted;
+        fitted.resistivity = layer.resistivity;
+        fitted.resistivitySigma = layer.resistivitySigma;
+        fitted.thickness = layer.thickness;
+        fitted.thicknessSigma = layer.thicknessSigma;
+        soil.layers.push_back(fitted);
+    }
+    analysis::JudgeResolved(soil.layers, longestSpacing);
+    return soil;
+}
+
+// The uniform soil the formulas use: typed, from the design file, or a stored model (`fitted`, reduced for
+// this grid by the assessment). Returns the exit status when it cannot (after a message), else nullopt.
 std::optional<int> ChooseSoil(const ParsedArguments& options, const GridDesignFile& file,
-                              grid::UniformSoil& soil) {
+                              grid::UniformSoil& soil, std::optional<grid::FittedSoil>& fitted) {
     if (options.Has("rho")) {
         const std::optional<double> rho = numbers::ParseDecimal(options.Value("rho"));
         if (!rho || !(*rho > 0))
@@ -30,7 +57,7 @@ std::optional<int> ChooseSoil(const ParsedArguments& options, const GridDesignFi
         archive::StoredSoilModel model;
         if (!LoadStoredModel(kName, options, model))
             return kExitFailed;
-        soil = grid::UniformFromModel(EarthOf(model), grid::MeasureGrid(file.design).area);
+        fitted = FittedSoilOf(model);
         return std::nullopt;
     }
     if (file.soilResistivity) {
@@ -60,11 +87,13 @@ int RunGrid(const ParsedArguments& options) {
         return kExitUsage;
     }
     grid::UniformSoil soil;
-    if (const std::optional<int> failed = ChooseSoil(options, file, soil))
+    std::optional<grid::FittedSoil> fitted;
+    if (const std::optional<int> failed = ChooseSoil(options, file, soil, fitted))
         return *failed;
     const grid::Standard standard =
         standardName == "en50522" ? grid::Standard::En50522 : grid::Standard::Ieee80;
-    const grid::Assessment assessment = grid::Assess(file.design, soil, standard);
+    const grid::Assessment assessment = fitted ? grid::AssessOnFittedSoil(file.design, *fitted, standard)
+                                               : grid::Assess(file.design, soil, standard);
     const std::string output = format == "json" ? GridJson(assessment) : GridTable(assessment);
     if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() || std::fflush(stdout) != 0)
         return CommandFailed(kName, CliText::tr("cannot write the assessment"));
@@ -83,8 +112,12 @@ const CommandRegistrar kRegistrar(
      "body); "
      "the soil is a resistivity typed in, a stored soil model or the newest one stored with a site, a "
      "layered "
-     "model reduced to the Wenner apparent resistivity at the grid's equivalent radius. A design the command "
-     "cannot accept is named by its field, with status 2.",
+     "model reduced to the Wenner apparent resistivity at the grid's equivalent radius. On a stored model "
+     "the "
+     "design is judged at both ends of the model's one-sigma range too: it is \"safe\" only where it is safe "
+     "across the range and the model is resolved and fits its points, else \"not-shown-safe\" with the "
+     "reasons "
+     "(soil_doubts). A design the command cannot accept is named by its field, with status 2.",
      {{{kName,
         {},
         {{"design", "FILE", "The grid's design, a JSON file.", Presence::Required},

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "GridSoilText.h"
 #include "Numbers.h"
 
 namespace terrovane::cli {
@@ -98,6 +99,30 @@ std::string WarningsJson(const std::vector<grid::Warning>& warnings) {
     return json + "]";
 }
 
+std::string SoilEndJson(const grid::SoilEnd& end) {
+    return "{\"resistivity_ohm_m\": " + JsonNumber(end.resistivity) + ", \"verdict\": \"" +
+           grid::VerdictName(end.verdict) + "\", \"reasons\": " + ReasonsJson(end.reasons) + "}";
+}
+
+// What the assessment says about a fitted model: the doubts' stable codes and both ends of the range.
+std::string SoilCertaintyJson(const grid::Assessment& a) {
+    std::string json = ", \"soil_doubts\": [";
+    for (std::size_t i = 0; i < a.soilDoubts.size(); ++i) {
+        const grid::SoilDoubt& d = a.soilDoubts[i];
+        json += (i == 0 ? "" : ", ") + std::string("{\"code\": \"") + grid::SoilDoubtName(d.code) + "\"";
+        if (!std::isnan(d.value))
+            json += ", \"value\": " + JsonNumber(d.value);
+        if (!std::isnan(d.limit))
+            json += ", \"limit\": " + JsonNumber(d.limit);
+        json += "}";
+    }
+    json += "]";
+    if (a.lowSoil && a.highSoil)
+        json += ", \"soil_range\": {\"low\": " + SoilEndJson(*a.lowSoil) +
+                ", \"high\": " + SoilEndJson(*a.highSoil) + "}";
+    return json;
+}
+
 }  // namespace
 
 std::string ReasonSentence(const grid::Reason& reason) {
@@ -168,6 +193,8 @@ std::string GridTable(const grid::Assessment& a) {
     text += "\nVerdict: " + std::string(grid::VerdictName(a.verdict)) + "\n";
     for (const grid::Reason& reason : a.reasons)
         text += "  " + ReasonSentence(reason) + "\n";
+    for (const QString& line : texts::SoilCertaintyLines(a))
+        text += "  " + line.toStdString() + "\n";
     for (const grid::Warning& warning : a.warnings)
         text += "Warning: " + WarningSentence(warning) + "\n";
     return text;
@@ -206,6 +233,8 @@ std::string GridJson(const grid::Assessment& a) {
     }
     json += ", \"verdict\": \"" + std::string(grid::VerdictName(a.verdict)) + "\"";
     json += ", \"reasons\": " + ReasonsJson(a.reasons);
+    if (a.soil.method != grid::UniformMethod::Given)
+        json += SoilCertaintyJson(a);
     json += ", \"warnings\": " + WarningsJson(a.warnings);
     return json + "}\n";
 }

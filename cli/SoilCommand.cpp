@@ -7,6 +7,7 @@
 #include "NoteText.h"
 #include "NoteTexts.h"
 #include "Numbers.h"
+#include "RecordTexts.h"
 #include "RefusalText.h"
 #include "Sites.h"
 #include "SoilFit.h"
@@ -28,7 +29,7 @@ QString RefusedText(const analysis::SoilFit& fit, int leftOut) {
                         : CliText::tr("%1 (after leaving out %n result(s))", nullptr, leftOut).arg(said);
 }
 
-// The resistivity results assigned to the test points of the site, each named by its archive id; false
+// The resistivity results assigned to the test points of the site, each named by slot and date; false
 // after a message.
 bool LoadSiteResults(const std::string& name, std::vector<analysis::SourcedRecord>& records) {
     auto store = OpenArchiveFor("soil");
@@ -51,7 +52,8 @@ bool LoadSiteResults(const std::string& name, std::vector<analysis::SourcedRecor
     for (const archive::ResultRow& row : rows) {
         const auto record = record::MeasurementRecord::FromPacket(row.packet);
         records.push_back(
-            {analysis::ResultSource(row.id), record, archive::ValidityNotes(record, ValiditySettings())});
+            {analysis::ArchivedSource(static_cast<std::size_t>(row.slot), format::FormatRecordDate(record)),
+             record, archive::ValidityNotes(record, ValiditySettings())});
     }
     return true;
 }

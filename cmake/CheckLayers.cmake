@@ -34,7 +34,7 @@ set(rules
   "link: format record platform"
   "sim: record platform"
   "doctor: link platform"
-  "texts: doctor archive analysis platform numbers"
+  "texts: doctor archive analysis analysis/grid platform numbers"
   "printsvc/sitereport: texts plots analysis archive format record platform"
   "ui/filedialog:"
   "ui/keyboard: numbers"

@@ -80,7 +80,7 @@ bool CommandHost::EraseAll() {
         platform::Alert(kNoDataReadFirst);
         return false;
     }
-    const int stored = state_.table.OccupiedCount();
+    const int stored = state_.StoredCount();
     if (stored == 0) {
         platform::Alert(kNoData);
         return false;
@@ -190,6 +190,7 @@ void CommandHost::Apply(const Outcome& outcome, const OutcomeEffects& effects) {
         // Save and Print show.
         state_.buffer = outcome.image;
         record::ParseRecords(state_.buffer, state_.table);
+        state_.erasedSinceReadOut.reset();
     }
     if (effects.storeReplyOverImage) {
         std::copy_n(outcome.reply.begin(), std::min<std::size_t>(outcome.reply.size(), 4),
@@ -218,9 +219,11 @@ void CommandHost::ApplyList(const Outcome& outcome, ListChange change) {
             break;
         case ListChange::ClearAll:
             view_.ClearAllListTexts();
+            state_.erasedSinceReadOut.set();
             break;
         case ListChange::ClearSlot:
             view_.ClearListRow(static_cast<std::size_t>(outcome.slot));
+            state_.erasedSinceReadOut.set(static_cast<std::size_t>(outcome.slot));
             break;
     }
 }

@@ -29,7 +29,14 @@ std::string FillArguments(const std::string& text, const std::vector<std::string
 }
 
 std::string FilledText(const Message& message) {
-    return FillArguments(message.text, message.arguments);
+    std::string text = FillArguments(message.text, message.arguments);
+    if (message.count >= 0)
+        for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at)) {
+            const std::string number = std::to_string(message.count);
+            text.replace(at, 2, number);
+            at += number.size();
+        }
+    return text;
 }
 
 std::string FilledDetails(const Message& message) {
@@ -58,6 +65,14 @@ void Alert(const std::string& text, std::vector<std::string> arguments) {
 bool Ask(const std::string& text, std::vector<std::string> arguments) {
     Message question{text, "TIP", MessageButtons::OkCancel, MessageIcon::Warning, true};
     question.arguments = std::move(arguments);
+    return ShowMessage(question) == MessageResult::Ok;
+}
+
+bool AskBeforeDeleting(const std::string& text, std::vector<std::string> arguments, int count) {
+    Message question{text, "TIP", MessageButtons::OkCancel, MessageIcon::Warning, true};
+    question.arguments = std::move(arguments);
+    question.defaultAnswer = MessageResult::Cancel;
+    question.count = count;
     return ShowMessage(question) == MessageResult::Ok;
 }
 

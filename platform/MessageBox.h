@@ -23,6 +23,8 @@ struct Message {
     // translation, so the window translates it first and fills it after, in any language.
     std::vector<std::string> arguments{};
     std::vector<std::string> detailArguments{};
+    // What the text's %n counts, so a translation takes its plural ("1 result", "3 results"); -1: none.
+    int count = -1;
 };
 
 // The caption of plain messages.
@@ -40,7 +42,7 @@ MessageHandler SetMessageHandler(MessageHandler handler);
 // The text with %1 ... %9 replaced by the arguments in one pass (an argument's own "%2" stays as it is);
 // a number without an argument stays as it is too.
 std::string FillArguments(const std::string& text, const std::vector<std::string>& arguments);
-// The message's text and its details with their arguments filled, untranslated.
+// The message's text (its %n by the count too) and its details with their arguments filled, untranslated.
 std::string FilledText(const Message& message);
 std::string FilledDetails(const Message& message);
 
@@ -49,6 +51,10 @@ void Alert(const std::string& text, std::vector<std::string> arguments = {});
 
 // A "TIP" question with OK and Cancel, a warning icon, kept topmost. True when answered OK.
 bool Ask(const std::string& text, std::vector<std::string> arguments = {});
+
+// A question before deleting: OK and Cancel with Cancel the default button, so Enter keeps what is there.
+// `count` is what the text's %n counts, or -1.
+bool AskBeforeDeleting(const std::string& text, std::vector<std::string> arguments = {}, int count = -1);
 
 // The same question before something that cannot be undone: `details` under it name what is lost, and
 // Cancel is the default button, so a hurried Enter loses nothing.

@@ -23,7 +23,7 @@ QSizeF LegendSize(const QFontMetricsF& metrics, bool band) {
                            metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model")));
     if (band)
         text = std::max(
-            text, metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model +- one sigma")));
+            text, metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model ± one sigma")));
     return {line * 1.6 + text, line * (band ? 3.4 : 2.2)};
 }
 
@@ -48,7 +48,7 @@ void PaintLegend(QPainter& painter, const QPointF& topLeft, bool band) {
     at.ry() += line * 1.2;
     painter.fillRect(QRectF(at + QPointF(0, line * 0.2), QSizeF(line * 1.2, line * 0.6)), kBand);
     painter.drawText(at + QPointF(line * 1.6, metrics.ascent()),
-                     QCoreApplication::translate("Plots", "Model +- one sigma"));
+                     QCoreApplication::translate("Plots", "Model ± one sigma"));
 }
 
 }  // namespace

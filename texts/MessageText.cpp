@@ -5,8 +5,9 @@
 namespace terrovane::texts {
 namespace {
 
-QString Filled(const std::string& source, const std::vector<std::string>& arguments) {
-    const QString text = QCoreApplication::translate("Messages", source.c_str());
+QString Filled(const std::string& source, const std::vector<std::string>& arguments, int count = -1) {
+    // Qt puts the count in for %n, in the plural form the language takes for it.
+    const QString text = QCoreApplication::translate("Messages", source.c_str(), nullptr, count);
     if (arguments.empty())
         return text;
     return QString::fromStdString(platform::FillArguments(text.toStdString(), arguments));
@@ -15,7 +16,7 @@ QString Filled(const std::string& source, const std::vector<std::string>& argume
 }  // namespace
 
 QString MessageText(const platform::Message& message) {
-    return Filled(message.text, message.arguments);
+    return Filled(message.text, message.arguments, message.count);
 }
 
 QString MessageDetails(const platform::Message& message) {

@@ -13,12 +13,16 @@ namespace {
 
 constexpr const char* kNotes = "AnalysisNotes";
 
-// "slot 07" or "result 1234" as the running language names a result.
+// "slot 07", "slot 07 of 2026-03-14" or an older note's "result 1234" as the running language names a
+// result.
 QString SourceText(const std::string& source) {
     Stated stated;
     if (!ParseStated(source, analysis::SourceTexts(), stated))
         return QString::fromStdString(source);
-    return TranslatedStated(kNotes, stated.text, {QString::fromStdString(stated.arguments.front())});
+    std::vector<QString> arguments;
+    for (const std::string& argument : stated.arguments)
+        arguments.push_back(QString::fromStdString(argument));
+    return TranslatedStated(kNotes, stated.text, arguments);
 }
 
 // The reasons of a doubtful result, joined as the note joins them.

@@ -98,6 +98,10 @@
         <source>the solver stopped without converging: %1</source>
         <translation>die Anpassung endete ohne zu konvergieren: %1</translation>
     </message>
+    <message>
+        <source>slot %1 of %2</source>
+        <translation>Speicherplatz %1 vom %2</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveProblems</name>
@@ -1456,6 +1460,45 @@
     </message>
 </context>
 <context>
+    <name>GridSoil</name>
+    <message>
+        <source>Safe</source>
+        <translation>Sicher</translation>
+    </message>
+    <message>
+        <source>Not safe</source>
+        <translation>Nicht sicher</translation>
+    </message>
+    <message>
+        <source>Not shown safe</source>
+        <translation>Nicht als sicher nachgewiesen</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the design is not safe across the soil model&apos;s one-sigma range.</source>
+        <translation>Der Boden ist nicht genau genug bekannt: die Auslegung ist nicht über den ganzen Ein-Sigma-Bereich des Bodenmodells sicher.</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the fit cannot say how uncertain its values are (too few points, or a value the points do not determine).</source>
+        <translation>Der Boden ist nicht genau genug bekannt: die Anpassung kann nicht sagen, wie unsicher ihre Werte sind (zu wenige Punkte oder ein Wert, den die Punkte nicht bestimmen).</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the sounding does not resolve layer %1 of the model.</source>
+        <translation>Der Boden ist nicht genau genug bekannt: die Sondierung löst Schicht %1 des Modells nicht auf.</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the model misses its points by %1 % RMS, more than the %2 % a sounding can have.</source>
+        <translation>Der Boden ist nicht genau genug bekannt: das Modell verfehlt seine Punkte um %1 % RMS, mehr als die %2 %, die eine Sondierung haben kann.</translation>
+    </message>
+    <message>
+        <source>At the high end of the soil&apos;s one-sigma range, %1 Ω·m: %2</source>
+        <translation>Am oberen Ende des Ein-Sigma-Bereichs des Bodens, %1 Ω·m: %2</translation>
+    </message>
+    <message>
+        <source>At the low end of the soil&apos;s one-sigma range, %1 Ω·m: %2</source>
+        <translation>Am unteren Ende des Ein-Sigma-Bereichs des Bodens, %1 Ω·m: %2</translation>
+    </message>
+</context>
+<context>
     <name>GridWindow</name>
     <message>
         <source>%1 m</source>
@@ -1740,10 +1783,6 @@ Zweifelhaft: </translation>
         <translation>Die Ergebnisse konnten nicht exportiert werden: %1</translation>
     </message>
     <message>
-        <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
-        <translation>Der Prüfpunkt „%1“ hat %2 Ergebnisse. Den Prüfpunkt löschen? Seine Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
-    </message>
-    <message>
         <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
         <translation>Diese Anlage und ihre Prüfpunkte löschen? Ihre Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
     </message>
@@ -1778,6 +1817,17 @@ Zweifelhaft: </translation>
     <message>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>Ein anderes Programm hat es möglicherweise inzwischen geändert; das Fenster zeigt jetzt das Archiv, wie es ist.</translation>
+    </message>
+    <message>
+        <source>The site %1 has no resistivity results: assign the sounding&apos;s resistivity results to its test points, or choose them in the list.</source>
+        <translation>Die Anlage %1 hat keine Ergebnisse des spezifischen Erdwiderstands: die Ergebnisse der Sondierung ihren Prüfpunkten zuordnen oder sie in der Liste wählen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Test point &quot;%1&quot; has %n result(s). Delete the point? Its results stay in the archive, unassigned.</source>
+        <translation>
+            <numerusform>Der Prüfpunkt „%1“ hat %n Ergebnis. Den Prüfpunkt löschen? Seine Ergebnisse bleiben im Archiv, ohne Zuordnung.</numerusform>
+            <numerusform>Der Prüfpunkt „%1“ hat %n Ergebnisse. Den Prüfpunkt löschen? Seine Ergebnisse bleiben im Archiv, ohne Zuordnung.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1845,16 +1895,16 @@ Zweifelhaft: </translation>
         <translation>61,8 %: %1 Ω</translation>
     </message>
     <message>
-        <source>Model +- one sigma</source>
-        <translation>Modell ± eine Standardabweichung</translation>
-    </message>
-    <message>
         <source>Measured</source>
         <translation>Gemessen</translation>
     </message>
     <message>
         <source>Model</source>
         <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Model ± one sigma</source>
+        <translation>Modell ± eine Standardabweichung</translation>
     </message>
 </context>
 <context>
@@ -2267,8 +2317,8 @@ Datum</translation>
         <translation>Schicht</translation>
     </message>
     <message>
-        <source>Resistivity (Ω m)</source>
-        <translation>Spez. Erdwiderstand (Ω m)</translation>
+        <source>Resistivity (Ω·m)</source>
+        <translation>Spez. Erdwiderstand (Ω·m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -2459,16 +2509,16 @@ Datum</translation>
         <translation>Fehler: %1 für %2 s; Körper von %3 kg</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the stored one-layer model</source>
-        <translation>Boden: %1 Ω m, das gespeicherte Einschichtmodell</translation>
+        <source>Soil: %1 Ω·m, the stored one-layer model</source>
+        <translation>Boden: %1 Ω·m, das gespeicherte Einschichtmodell</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
-        <translation>Boden: %1 Ω m, scheinbarer Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius %3 m</translation>
+        <source>Soil: %1 Ω·m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <translation>Boden: %1 Ω·m, scheinbarer Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius %3 m</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, as typed</source>
-        <translation>Boden: %1 Ω m, wie eingegeben</translation>
+        <source>Soil: %1 Ω·m, as typed</source>
+        <translation>Boden: %1 Ω·m, wie eingegeben</translation>
     </message>
     <message>
         <source>Touch voltage (mesh voltage Em)</source>
@@ -2531,8 +2581,8 @@ Datum</translation>
         <translation>Erdungsnetz: %1, %2 m x %3 m, %4 x %5 Leiter zu %6 m, %7 m tief</translation>
     </message>
     <message>
-        <source>Surface layer: %1 Ω m, %2 m thick</source>
-        <translation>Oberflächenschicht: %1 Ω m, %2 m dick</translation>
+        <source>Surface layer: %1 Ω·m, %2 m thick</source>
+        <translation>Oberflächenschicht: %1 Ω·m, %2 m dick</translation>
     </message>
     <message>
         <source>Surface layer: none</source>
@@ -2566,6 +2616,10 @@ Datum</translation>
         <source>newer, failed</source>
         <translation>neuer, fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>Verdict: not shown safe (the soil is not known well enough)</source>
+        <translation>Bewertung: nicht als sicher nachgewiesen (der Boden ist nicht genau genug bekannt)</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -2584,10 +2638,6 @@ Datum</translation>
     <message>
         <source>Layers:</source>
         <translation>Schichten:</translation>
-    </message>
-    <message>
-        <source>Resistivity (ohm m)</source>
-        <translation>Spez. Widerstand (Ω m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -2686,6 +2736,10 @@ Datum</translation>
     <message>
         <source>undetermined</source>
         <translation>unbestimmt</translation>
+    </message>
+    <message>
+        <source>Resistivity (Ω·m)</source>
+        <translation>Spez. Widerstand (Ω·m)</translation>
     </message>
 </context>
 <context>
@@ -3081,10 +3135,6 @@ Datum</translation>
         <translation>Oberflächenschicht (Schotter)</translation>
     </message>
     <message>
-        <source>ohm m</source>
-        <translation>Ω m</translation>
-    </message>
-    <message>
         <source>Resistivity</source>
         <translation>Spez. Widerstand</translation>
     </message>
@@ -3187,10 +3237,6 @@ Datum</translation>
     <message>
         <source>Soil</source>
         <translation>Boden</translation>
-    </message>
-    <message>
-        <source>Stored soil model (%1 layers)</source>
-        <translation>Gespeichertes Bodenmodell (%1 Schichten)</translation>
     </message>
     <message>
         <source>Typed resistivity</source>
@@ -3305,26 +3351,6 @@ Datum</translation>
         <translation>n, Km, Ki, Ks</translation>
     </message>
     <message>
-        <source>Safe</source>
-        <translation>Sicher</translation>
-    </message>
-    <message>
-        <source>Not safe</source>
-        <translation>Nicht sicher</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m, as typed.</source>
-        <translation>Homogener Boden mit %1 Ω m, wie eingegeben.</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m, the stored one-layer model.</source>
-        <translation>Homogener Boden mit %1 Ω m, das gespeicherte Einschichtmodell.</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
-        <translation>Homogener Boden mit %1 Ω m: der scheinbare Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius des Netzes von %3 m.</translation>
-    </message>
-    <message>
         <source>Correct the fields first.</source>
         <translation>Zuerst die Felder berichtigen.</translation>
     </message>
@@ -3339,6 +3365,29 @@ Datum</translation>
     <message>
         <source>Assessment stored with %1</source>
         <translation>Bewertung bei %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Ω·m</source>
+        <translation>Ω·m</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored soil model (%n layer(s))</source>
+        <translation>
+            <numerusform>Gespeichertes Bodenmodell (%n Schicht)</numerusform>
+            <numerusform>Gespeichertes Bodenmodell (%n Schichten)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m, as typed.</source>
+        <translation>Homogener Boden mit %1 Ω·m, wie eingegeben.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m, the stored one-layer model.</source>
+        <translation>Homogener Boden mit %1 Ω·m, das gespeicherte Einschichtmodell.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
+        <translation>Homogener Boden mit %1 Ω·m: der scheinbare Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius des Netzes von %3 m.</translation>
     </message>
 </context>
 <context>
@@ -3874,20 +3923,12 @@ Datum</translation>
         <translation>Bodenmodell</translation>
     </message>
     <message>
-        <source>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</source>
-        <translation>%1 Schicht(en) (gewählt: %2), RMS-Fehler %3 %, %4 Punkte</translation>
-    </message>
-    <message>
         <source>Fall of potential</source>
         <translation>Spannungstrichter</translation>
     </message>
     <message>
         <source>D %1 m, %2 readings</source>
         <translation>D %1 m, %2 Messwerte</translation>
-    </message>
-    <message>
-        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
-        <translation>Noch keine Auswertung gespeichert: &quot;Bei … speichern&quot; in den Fenstern Bodenmodell und Spannungstrichter speichert eine.</translation>
     </message>
     <message>
         <source>the soil model of %1</source>
@@ -3904,6 +3945,29 @@ Datum</translation>
     <message>
         <source>It could not be deleted: %1</source>
         <translation>Es konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s) (asked: %1), RMS error %2 %, %3 points</source>
+        <translation>
+            <numerusform>%n Schicht (gewählt: %1), RMS-Fehler %2 %, %3 Punkte</numerusform>
+            <numerusform>%n Schichten (gewählt: %1), RMS-Fehler %2 %, %3 Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Grid assessment</source>
+        <translation>Bewertung der Erdungsanlage</translation>
+    </message>
+    <message>
+        <source>%1 m x %2 m, %3 Ω·m: %4</source>
+        <translation>%1 m x %2 m, %3 Ω·m: %4</translation>
+    </message>
+    <message>
+        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model, fall-of-potential and grid safety windows keeps one.</source>
+        <translation>Noch keine Auswertung gespeichert: „Bei … speichern“ in den Fenstern Bodenmodell, Spannungstrichter und Sicherheit der Erdungsanlage speichert eine.</translation>
+    </message>
+    <message>
+        <source>the grid assessment of %1</source>
+        <translation>die Bewertung der Erdungsanlage von %1</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,10 @@
         <source>the solver stopped without converging: %1</source>
         <translation>the solver stopped without converging: %1</translation>
     </message>
+    <message>
+        <source>slot %1 of %2</source>
+        <translation>slot %1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveProblems</name>
@@ -1456,6 +1460,45 @@
     </message>
 </context>
 <context>
+    <name>GridSoil</name>
+    <message>
+        <source>Safe</source>
+        <translation>Safe</translation>
+    </message>
+    <message>
+        <source>Not safe</source>
+        <translation>Not safe</translation>
+    </message>
+    <message>
+        <source>Not shown safe</source>
+        <translation>Not shown safe</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the design is not safe across the soil model&apos;s one-sigma range.</source>
+        <translation>The soil is not known well enough: the design is not safe across the soil model&apos;s one-sigma range.</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the fit cannot say how uncertain its values are (too few points, or a value the points do not determine).</source>
+        <translation>The soil is not known well enough: the fit cannot say how uncertain its values are (too few points, or a value the points do not determine).</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the sounding does not resolve layer %1 of the model.</source>
+        <translation>The soil is not known well enough: the sounding does not resolve layer %1 of the model.</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the model misses its points by %1 % RMS, more than the %2 % a sounding can have.</source>
+        <translation>The soil is not known well enough: the model misses its points by %1 % RMS, more than the %2 % a sounding can have.</translation>
+    </message>
+    <message>
+        <source>At the high end of the soil&apos;s one-sigma range, %1 Ω·m: %2</source>
+        <translation>At the high end of the soil&apos;s one-sigma range, %1 Ω·m: %2</translation>
+    </message>
+    <message>
+        <source>At the low end of the soil&apos;s one-sigma range, %1 Ω·m: %2</source>
+        <translation>At the low end of the soil&apos;s one-sigma range, %1 Ω·m: %2</translation>
+    </message>
+</context>
+<context>
     <name>GridWindow</name>
     <message>
         <source>%1 m</source>
@@ -1740,10 +1783,6 @@ Doubtful: </translation>
         <translation>The results could not be exported: %1</translation>
     </message>
     <message>
-        <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
-        <translation>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</translation>
-    </message>
-    <message>
         <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
         <translation>Delete this site and its test points? Their results stay in the archive, unassigned.</translation>
     </message>
@@ -1778,6 +1817,17 @@ Doubtful: </translation>
     <message>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>Another program may have changed it meanwhile; the window now shows the archive as it is.</translation>
+    </message>
+    <message>
+        <source>The site %1 has no resistivity results: assign the sounding&apos;s resistivity results to its test points, or choose them in the list.</source>
+        <translation>The site %1 has no resistivity results: assign the sounding&apos;s resistivity results to its test points, or choose them in the list.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Test point &quot;%1&quot; has %n result(s). Delete the point? Its results stay in the archive, unassigned.</source>
+        <translation>
+            <numerusform>Test point &quot;%1&quot; has %n result. Delete the point? Its results stay in the archive, unassigned.</numerusform>
+            <numerusform>Test point &quot;%1&quot; has %n results. Delete the point? Its results stay in the archive, unassigned.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1845,16 +1895,16 @@ Doubtful: </translation>
         <translation>61.8 %: %1 Ω</translation>
     </message>
     <message>
-        <source>Model +- one sigma</source>
-        <translation>Model +- one sigma</translation>
-    </message>
-    <message>
         <source>Measured</source>
         <translation>Measured</translation>
     </message>
     <message>
         <source>Model</source>
         <translation>Model</translation>
+    </message>
+    <message>
+        <source>Model ± one sigma</source>
+        <translation>Model ± one sigma</translation>
     </message>
 </context>
 <context>
@@ -2267,8 +2317,8 @@ Date</translation>
         <translation>Layer</translation>
     </message>
     <message>
-        <source>Resistivity (Ω m)</source>
-        <translation>Resistivity (Ω m)</translation>
+        <source>Resistivity (Ω·m)</source>
+        <translation>Resistivity (Ω·m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -2459,16 +2509,16 @@ Date</translation>
         <translation>Fault: %1 for %2 s; body of %3 kg</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the stored one-layer model</source>
-        <translation>Soil: %1 Ω m, the stored one-layer model</translation>
+        <source>Soil: %1 Ω·m, the stored one-layer model</source>
+        <translation>Soil: %1 Ω·m, the stored one-layer model</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
-        <translation>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</translation>
+        <source>Soil: %1 Ω·m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <translation>Soil: %1 Ω·m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, as typed</source>
-        <translation>Soil: %1 Ω m, as typed</translation>
+        <source>Soil: %1 Ω·m, as typed</source>
+        <translation>Soil: %1 Ω·m, as typed</translation>
     </message>
     <message>
         <source>Touch voltage (mesh voltage Em)</source>
@@ -2531,8 +2581,8 @@ Date</translation>
         <translation>Grid: %1, %2 m x %3 m, %4 x %5 conductors of %6 m, %7 m deep</translation>
     </message>
     <message>
-        <source>Surface layer: %1 Ω m, %2 m thick</source>
-        <translation>Surface layer: %1 Ω m, %2 m thick</translation>
+        <source>Surface layer: %1 Ω·m, %2 m thick</source>
+        <translation>Surface layer: %1 Ω·m, %2 m thick</translation>
     </message>
     <message>
         <source>Surface layer: none</source>
@@ -2566,6 +2616,10 @@ Date</translation>
         <source>newer, failed</source>
         <translation>newer, failed</translation>
     </message>
+    <message>
+        <source>Verdict: not shown safe (the soil is not known well enough)</source>
+        <translation>Verdict: not shown safe (the soil is not known well enough)</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -2584,10 +2638,6 @@ Date</translation>
     <message>
         <source>Layers:</source>
         <translation>Layers:</translation>
-    </message>
-    <message>
-        <source>Resistivity (ohm m)</source>
-        <translation>Resistivity (ohm m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -2686,6 +2736,10 @@ Date</translation>
     <message>
         <source>undetermined</source>
         <translation>undetermined</translation>
+    </message>
+    <message>
+        <source>Resistivity (Ω·m)</source>
+        <translation>Resistivity (Ω·m)</translation>
     </message>
 </context>
 <context>
@@ -3081,10 +3135,6 @@ Date</translation>
         <translation>Surface layer (crushed rock)</translation>
     </message>
     <message>
-        <source>ohm m</source>
-        <translation>ohm m</translation>
-    </message>
-    <message>
         <source>Resistivity</source>
         <translation>Resistivity</translation>
     </message>
@@ -3187,10 +3237,6 @@ Date</translation>
     <message>
         <source>Soil</source>
         <translation>Soil</translation>
-    </message>
-    <message>
-        <source>Stored soil model (%1 layers)</source>
-        <translation>Stored soil model (%1 layers)</translation>
     </message>
     <message>
         <source>Typed resistivity</source>
@@ -3305,26 +3351,6 @@ Date</translation>
         <translation>n, Km, Ki, Ks</translation>
     </message>
     <message>
-        <source>Safe</source>
-        <translation>Safe</translation>
-    </message>
-    <message>
-        <source>Not safe</source>
-        <translation>Not safe</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m, as typed.</source>
-        <translation>Uniform soil of %1 ohm m, as typed.</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m, the stored one-layer model.</source>
-        <translation>Uniform soil of %1 ohm m, the stored one-layer model.</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
-        <translation>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</translation>
-    </message>
-    <message>
         <source>Correct the fields first.</source>
         <translation>Correct the fields first.</translation>
     </message>
@@ -3339,6 +3365,29 @@ Date</translation>
     <message>
         <source>Assessment stored with %1</source>
         <translation>Assessment stored with %1</translation>
+    </message>
+    <message>
+        <source>Ω·m</source>
+        <translation>Ω·m</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored soil model (%n layer(s))</source>
+        <translation>
+            <numerusform>Stored soil model (%n layer)</numerusform>
+            <numerusform>Stored soil model (%n layers)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m, as typed.</source>
+        <translation>Uniform soil of %1 Ω·m, as typed.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m, the stored one-layer model.</source>
+        <translation>Uniform soil of %1 Ω·m, the stored one-layer model.</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
+        <translation>Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</translation>
     </message>
 </context>
 <context>
@@ -3874,20 +3923,12 @@ Date</translation>
         <translation>Soil model</translation>
     </message>
     <message>
-        <source>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</source>
-        <translation>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</translation>
-    </message>
-    <message>
         <source>Fall of potential</source>
         <translation>Fall of potential</translation>
     </message>
     <message>
         <source>D %1 m, %2 readings</source>
         <translation>D %1 m, %2 readings</translation>
-    </message>
-    <message>
-        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
-        <translation>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</translation>
     </message>
     <message>
         <source>the soil model of %1</source>
@@ -3904,6 +3945,29 @@ Date</translation>
     <message>
         <source>It could not be deleted: %1</source>
         <translation>It could not be deleted: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s) (asked: %1), RMS error %2 %, %3 points</source>
+        <translation>
+            <numerusform>%n layer (asked: %1), RMS error %2 %, %3 points</numerusform>
+            <numerusform>%n layers (asked: %1), RMS error %2 %, %3 points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Grid assessment</source>
+        <translation>Grid assessment</translation>
+    </message>
+    <message>
+        <source>%1 m x %2 m, %3 Ω·m: %4</source>
+        <translation>%1 m x %2 m, %3 Ω·m: %4</translation>
+    </message>
+    <message>
+        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model, fall-of-potential and grid safety windows keeps one.</source>
+        <translation>No analysis is stored yet: &quot;Store with&quot; in the soil model, fall-of-potential and grid safety windows keeps one.</translation>
+    </message>
+    <message>
+        <source>the grid assessment of %1</source>
+        <translation>the grid assessment of %1</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,10 @@
         <source>the solver stopped without converging: %1</source>
         <translation>求解器停止，未收敛：%1</translation>
     </message>
+    <message>
+        <source>slot %1 of %2</source>
+        <translation>%2 的存储位 %1</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveProblems</name>
@@ -1444,6 +1448,45 @@
     </message>
 </context>
 <context>
+    <name>GridSoil</name>
+    <message>
+        <source>Safe</source>
+        <translation>安全</translation>
+    </message>
+    <message>
+        <source>Not safe</source>
+        <translation>不安全</translation>
+    </message>
+    <message>
+        <source>Not shown safe</source>
+        <translation>未证明安全</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the design is not safe across the soil model&apos;s one-sigma range.</source>
+        <translation>对土壤了解不够：该设计在土壤模型的一个标准差范围内并非处处安全。</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the fit cannot say how uncertain its values are (too few points, or a value the points do not determine).</source>
+        <translation>对土壤了解不够：拟合无法给出其数值的不确定度（点数太少，或某个数值无法由这些点确定）。</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the sounding does not resolve layer %1 of the model.</source>
+        <translation>对土壤了解不够：测深无法分辨模型的第 %1 层。</translation>
+    </message>
+    <message>
+        <source>The soil is not known well enough: the model misses its points by %1 % RMS, more than the %2 % a sounding can have.</source>
+        <translation>对土壤了解不够：模型与测点的均方根偏差为 %1 %，超过测深可能有的 %2 %。</translation>
+    </message>
+    <message>
+        <source>At the high end of the soil&apos;s one-sigma range, %1 Ω·m: %2</source>
+        <translation>在土壤一个标准差范围的上端 %1 Ω·m：%2</translation>
+    </message>
+    <message>
+        <source>At the low end of the soil&apos;s one-sigma range, %1 Ω·m: %2</source>
+        <translation>在土壤一个标准差范围的下端 %1 Ω·m：%2</translation>
+    </message>
+</context>
+<context>
     <name>GridWindow</name>
     <message>
         <source>%1 m</source>
@@ -1728,10 +1771,6 @@ Doubtful: </source>
         <translation>无法导出结果：%1</translation>
     </message>
     <message>
-        <source>Test point &quot;%1&quot; has %2 results. Delete the point? Its results stay in the archive, unassigned.</source>
-        <translation>测试点“%1”有 %2 个结果。删除该测试点吗？其结果仍保留在档案库中，变为未分配。</translation>
-    </message>
-    <message>
         <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
         <translation>删除该站点及其测试点吗？其结果仍保留在档案库中，变为未分配。</translation>
     </message>
@@ -1766,6 +1805,16 @@ Doubtful: </source>
     <message>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>另一个程序可能已同时更改了它；窗口现在显示档案库的当前内容。</translation>
+    </message>
+    <message>
+        <source>The site %1 has no resistivity results: assign the sounding&apos;s resistivity results to its test points, or choose them in the list.</source>
+        <translation>站点 %1 没有电阻率结果：请将测深的电阻率结果分配到其测试点，或在列表中选择这些结果。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Test point &quot;%1&quot; has %n result(s). Delete the point? Its results stay in the archive, unassigned.</source>
+        <translation>
+            <numerusform>测试点“%1”有 %n 个结果。删除该测试点吗？其结果仍保留在档案库中，变为未分配。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1833,16 +1882,16 @@ Doubtful: </source>
         <translation>61.8 %：%1 Ω</translation>
     </message>
     <message>
-        <source>Model +- one sigma</source>
-        <translation>模型 ± 一个标准差</translation>
-    </message>
-    <message>
         <source>Measured</source>
         <translation>实测</translation>
     </message>
     <message>
         <source>Model</source>
         <translation>模型</translation>
+    </message>
+    <message>
+        <source>Model ± one sigma</source>
+        <translation>模型 ± 一个标准差</translation>
     </message>
 </context>
 <context>
@@ -2253,8 +2302,8 @@ Date</translation>
         <translation>层</translation>
     </message>
     <message>
-        <source>Resistivity (Ω m)</source>
-        <translation>电阻率 (Ω m)</translation>
+        <source>Resistivity (Ω·m)</source>
+        <translation>电阻率 (Ω·m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -2445,16 +2494,16 @@ Date</translation>
         <translation>故障：%1，持续 %2 s；体重 %3 kg</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the stored one-layer model</source>
-        <translation>土壤：%1 Ω m，已保存的单层模型</translation>
+        <source>Soil: %1 Ω·m, the stored one-layer model</source>
+        <translation>土壤：%1 Ω·m，已保存的单层模型</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
-        <translation>土壤：%1 Ω m，%2 层模型在等效半径 %3 m 处的温纳视电阻率</translation>
+        <source>Soil: %1 Ω·m, the %2-layer model&apos;s Wenner apparent resistivity at the equivalent radius %3 m</source>
+        <translation>土壤：%1 Ω·m，%2 层模型在等效半径 %3 m 处的温纳视电阻率</translation>
     </message>
     <message>
-        <source>Soil: %1 Ω m, as typed</source>
-        <translation>土壤：%1 Ω m，手动输入</translation>
+        <source>Soil: %1 Ω·m, as typed</source>
+        <translation>土壤：%1 Ω·m，手动输入</translation>
     </message>
     <message>
         <source>Touch voltage (mesh voltage Em)</source>
@@ -2517,8 +2566,8 @@ Date</translation>
         <translation>接地网：%1，%2 m x %3 m，%4 x %5 根导体，直径 %6 m，埋深 %7 m</translation>
     </message>
     <message>
-        <source>Surface layer: %1 Ω m, %2 m thick</source>
-        <translation>表层：%1 Ω m，厚 %2 m</translation>
+        <source>Surface layer: %1 Ω·m, %2 m thick</source>
+        <translation>表层：%1 Ω·m，厚 %2 m</translation>
     </message>
     <message>
         <source>Surface layer: none</source>
@@ -2552,6 +2601,10 @@ Date</translation>
         <source>newer, failed</source>
         <translation>较新，失败</translation>
     </message>
+    <message>
+        <source>Verdict: not shown safe (the soil is not known well enough)</source>
+        <translation>判定：未证明安全（对土壤了解不够）</translation>
+    </message>
 </context>
 <context>
     <name>SoilWindow</name>
@@ -2570,10 +2623,6 @@ Date</translation>
     <message>
         <source>Layers:</source>
         <translation>层数：</translation>
-    </message>
-    <message>
-        <source>Resistivity (ohm m)</source>
-        <translation>电阻率 (Ω m)</translation>
     </message>
     <message>
         <source>Thickness (m)</source>
@@ -2670,6 +2719,10 @@ Date</translation>
     <message>
         <source>undetermined</source>
         <translation>无法确定</translation>
+    </message>
+    <message>
+        <source>Resistivity (Ω·m)</source>
+        <translation>电阻率 (Ω·m)</translation>
     </message>
 </context>
 <context>
@@ -3065,10 +3118,6 @@ Date</translation>
         <translation>表层（碎石）</translation>
     </message>
     <message>
-        <source>ohm m</source>
-        <translation>Ω m</translation>
-    </message>
-    <message>
         <source>Resistivity</source>
         <translation>电阻率</translation>
     </message>
@@ -3171,10 +3220,6 @@ Date</translation>
     <message>
         <source>Soil</source>
         <translation>土壤</translation>
-    </message>
-    <message>
-        <source>Stored soil model (%1 layers)</source>
-        <translation>已保存的土壤模型（%1 层）</translation>
     </message>
     <message>
         <source>Typed resistivity</source>
@@ -3289,26 +3334,6 @@ Date</translation>
         <translation>n, Km, Ki, Ks</translation>
     </message>
     <message>
-        <source>Safe</source>
-        <translation>安全</translation>
-    </message>
-    <message>
-        <source>Not safe</source>
-        <translation>不安全</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m, as typed.</source>
-        <translation>均匀土壤 %1 Ω m，手动输入。</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m, the stored one-layer model.</source>
-        <translation>均匀土壤 %1 Ω m，已保存的单层模型。</translation>
-    </message>
-    <message>
-        <source>Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
-        <translation>均匀土壤 %1 Ω m：%2 层模型在接地网等效半径 %3 m 处的温纳视电阻率。</translation>
-    </message>
-    <message>
         <source>Correct the fields first.</source>
         <translation>请先更正各字段。</translation>
     </message>
@@ -3323,6 +3348,28 @@ Date</translation>
     <message>
         <source>Assessment stored with %1</source>
         <translation>评估已与 %1 一起保存</translation>
+    </message>
+    <message>
+        <source>Ω·m</source>
+        <translation>Ω·m</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored soil model (%n layer(s))</source>
+        <translation>
+            <numerusform>已保存的土壤模型（%n 层）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m, as typed.</source>
+        <translation>均匀土壤 %1 Ω·m，手动输入。</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m, the stored one-layer model.</source>
+        <translation>均匀土壤 %1 Ω·m，已保存的单层模型。</translation>
+    </message>
+    <message>
+        <source>Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
+        <translation>均匀土壤 %1 Ω·m：%2 层模型在接地网等效半径 %3 m 处的温纳视电阻率。</translation>
     </message>
 </context>
 <context>
@@ -3855,20 +3902,12 @@ Date</translation>
         <translation>土壤模型</translation>
     </message>
     <message>
-        <source>%1 layer(s) (asked: %2), RMS error %3 %, %4 points</source>
-        <translation>%1 层（要求：%2），均方根误差 %3 %，%4 个点</translation>
-    </message>
-    <message>
         <source>Fall of potential</source>
         <translation>电位降</translation>
     </message>
     <message>
         <source>D %1 m, %2 readings</source>
         <translation>D %1 m，%2 个读数</translation>
-    </message>
-    <message>
-        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model and fall-of-potential windows keeps one.</source>
-        <translation>尚未保存分析：在土壤模型和电位降窗口中用“与…一起保存”保存。</translation>
     </message>
     <message>
         <source>the soil model of %1</source>
@@ -3885,6 +3924,28 @@ Date</translation>
     <message>
         <source>It could not be deleted: %1</source>
         <translation>无法删除：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n layer(s) (asked: %1), RMS error %2 %, %3 points</source>
+        <translation>
+            <numerusform>%n 层（要求：%1），均方根误差 %2 %，%3 个点</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Grid assessment</source>
+        <translation>接地网评估</translation>
+    </message>
+    <message>
+        <source>%1 m x %2 m, %3 Ω·m: %4</source>
+        <translation>%1 m x %2 m，%3 Ω·m：%4</translation>
+    </message>
+    <message>
+        <source>No analysis is stored yet: &quot;Store with&quot; in the soil model, fall-of-potential and grid safety windows keeps one.</source>
+        <translation>尚未保存分析：在土壤模型、电位降和接地网安全窗口中用“与…一起保存”保存。</translation>
+    </message>
+    <message>
+        <source>the grid assessment of %1</source>
+        <translation>%1 的接地网评估</translation>
     </message>
 </context>
 <context>

@@ -117,7 +117,36 @@ Assessment Assess(const GridDesign& design, const UniformSoil& soil, Standard st
 }
 
 const char* VerdictName(Verdict verdict) {
-    return verdict == Verdict::Safe ? "safe" : "unsafe";
+    switch (verdict) {
+        case Verdict::Safe:
+            return "safe";
+        case Verdict::Unsafe:
+            return "unsafe";
+        case Verdict::NotShownSafe:
+            return "not-shown-safe";
+    }
+    return "";
+}
+
+std::optional<Verdict> VerdictFromName(const std::string& name) {
+    for (const Verdict verdict : {Verdict::Safe, Verdict::Unsafe, Verdict::NotShownSafe})
+        if (name == VerdictName(verdict))
+            return verdict;
+    return std::nullopt;
+}
+
+const char* SoilDoubtName(SoilDoubtCode code) {
+    switch (code) {
+        case SoilDoubtCode::RangeNotSafe:
+            return "soil-range-not-safe";
+        case SoilDoubtCode::RangeUnknown:
+            return "soil-range-unknown";
+        case SoilDoubtCode::LayerNotResolved:
+            return "soil-layer-not-resolved";
+        case SoilDoubtCode::MisfitTooLarge:
+            return "soil-misfit-too-large";
+    }
+    return "";
 }
 
 const char* ReasonName(ReasonCode code) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "FaultCurrent.h"
@@ -34,7 +35,23 @@ struct Warning {
     double high;
 };
 
-enum class Verdict { Safe, Unsafe };
+// NotShownSafe: safe on the soil's nominal resistivity, but the soil is not known well enough to say it
+// is safe on the ground itself (see SoilDoubtCode).
+enum class Verdict { Safe, Unsafe, NotShownSafe };
+
+// Why the soil a verdict rests on is not known well enough (value and limit where they apply, else NaN).
+enum class SoilDoubtCode {
+    RangeNotSafe,      // the design is not safe at an end of the soil's one-sigma range (SoilEnd)
+    RangeUnknown,      // the fit cannot say how uncertain its values are (too few points, undetermined)
+    LayerNotResolved,  // value the layer (from 1 at the top)
+    MisfitTooLarge,    // value the fit's RMS error in percent, limit the largest a sounding can have
+};
+
+struct SoilDoubt {
+    SoilDoubtCode code;
+    double value;
+    double limit;
+};
 
 // Why the verdict is what it is: the computed value against its limit, and by how much it is above
 // (excess > 0) or below it.
@@ -67,6 +84,13 @@ struct En50522Result {
     std::vector<Reason> reasons;
 };
 
+// The design judged at one end of the soil's one-sigma range.
+struct SoilEnd {
+    double resistivity = 0;
+    Verdict verdict = Verdict::Unsafe;
+    std::vector<Reason> reasons;
+};
+
 struct Assessment {
     UniformSoil soil;
     GridGeometry geometry;
@@ -88,14 +112,21 @@ struct Assessment {
     std::vector<Reason> ieeeReasons;
     std::optional<En50522Result> en50522;  // with Standard::En50522
     std::vector<Warning> warnings;
+    // With a fitted soil model only (SoilCertainty.h): the verdict at both ends of its range, where the
+    // range is known, and what speaks against the model.
+    std::optional<SoilEnd> lowSoil;
+    std::optional<SoilEnd> highSoil;
+    std::vector<SoilDoubt> soilDoubts;
 };
 
 // Assesses a design that CheckDesign accepts, on the given uniform soil.
 Assessment Assess(const GridDesign& design, const UniformSoil& soil, Standard standard = Standard::Ieee80);
 
-const char* VerdictName(Verdict verdict);     // "safe", "unsafe"
-const char* ReasonName(ReasonCode code);      // "mesh-above-touch" and so on
-const char* WarningName(WarningCode code);    // "depth-outside-range" and so on
-const char* StandardName(Standard standard);  // "ieee80", "en50522"
+const char* VerdictName(Verdict verdict);  // "safe", "unsafe", "not-shown-safe"
+std::optional<Verdict> VerdictFromName(const std::string& name);
+const char* SoilDoubtName(SoilDoubtCode code);  // "soil-range-not-safe" and so on
+const char* ReasonName(ReasonCode code);        // "mesh-above-touch" and so on
+const char* WarningName(WarningCode code);      // "depth-outside-range" and so on
+const char* StandardName(Standard standard);    // "ieee80", "en50522"
 
 }  // namespace terrovane::grid

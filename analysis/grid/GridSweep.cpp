@@ -1,7 +1,10 @@
 #include "GridSweep.h"
 
 #include <cmath>
+#include <functional>
 #include <tuple>
+
+#include "SoilCertainty.h"
 
 namespace terrovane::grid {
 namespace {
@@ -34,6 +37,29 @@ auto SizeKey(const GridDesign& design, const Assessment& a) {
     return std::make_tuple(a.geometry.totalLength, design.rods ? design.rods->count : 0, design.grid.depth);
 }
 
+SweepOutcome Sweep(const GridDesign& base, const SweepRange& range,
+                   const std::function<Assessment(const GridDesign&)>& assess) {
+    SweepOutcome outcome;
+    for (int meshes : range.meshesAlongLength)
+        for (int rods : range.rodCounts)
+            for (double depth : range.depths) {
+                const std::optional<GridDesign> design = Resized(base, meshes, rods, depth);
+                if (!design)
+                    continue;
+                ++outcome.tried;
+                Assessment a = assess(*design);
+                if (a.verdict != Verdict::Safe)
+                    continue;
+                ++outcome.safe;
+                if (!outcome.smallest ||
+                    SizeKey(*design, a) < SizeKey(*outcome.smallest, *outcome.assessment)) {
+                    outcome.smallest = design;
+                    outcome.assessment = std::move(a);
+                }
+            }
+    return outcome;
+}
+
 }  // namespace
 
 SweepRange DefaultSweepRange() {
@@ -53,25 +79,13 @@ GroundRods DefaultSweepRods() {
 
 SweepOutcome FindSmallestSafeGrid(const GridDesign& base, const UniformSoil& soil, Standard standard,
                                   const SweepRange& range) {
-    SweepOutcome outcome;
-    for (int meshes : range.meshesAlongLength)
-        for (int rods : range.rodCounts)
-            for (double depth : range.depths) {
-                const std::optional<GridDesign> design = Resized(base, meshes, rods, depth);
-                if (!design)
-                    continue;
-                ++outcome.tried;
-                Assessment a = Assess(*design, soil, standard);
-                if (a.verdict != Verdict::Safe)
-                    continue;
-                ++outcome.safe;
-                if (!outcome.smallest ||
-                    SizeKey(*design, a) < SizeKey(*outcome.smallest, *outcome.assessment)) {
-                    outcome.smallest = design;
-                    outcome.assessment = std::move(a);
-                }
-            }
-    return outcome;
+    return Sweep(base, range, [&](const GridDesign& design) { return Assess(design, soil, standard); });
+}
+
+SweepOutcome FindSmallestSafeGrid(const GridDesign& base, const FittedSoil& soil, Standard standard,
+                                  const SweepRange& range) {
+    return Sweep(base, range,
+                 [&](const GridDesign& design) { return AssessOnFittedSoil(design, soil, standard); });
 }
 
 }  // namespace terrovane::grid

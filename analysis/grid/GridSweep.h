@@ -34,5 +34,10 @@ struct SweepOutcome {
 // Every design of the range on this soil, by the chosen standard.
 SweepOutcome FindSmallestSafeGrid(const GridDesign& base, const UniformSoil& soil, Standard standard,
                                   const SweepRange& range = DefaultSweepRange());
+// The same on a fitted model: a design counts as safe only where it is safe across the model's range
+// (AssessOnFittedSoil).
+struct FittedSoil;
+SweepOutcome FindSmallestSafeGrid(const GridDesign& base, const FittedSoil& soil, Standard standard,
+                                  const SweepRange& range = DefaultSweepRange());
 
 }  // namespace terrovane::grid

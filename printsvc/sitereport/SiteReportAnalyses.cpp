@@ -121,7 +121,7 @@ void DrawSoilPage(QPainter& painter, const archive::StoredSoilModel& model, cons
              .arg(model.rmsPercent, 0, 'f', 2));
     double columns[] = {14, 46, 46, 30};
     const QString titles[] = {QCoreApplication::translate("SiteReport", "Layer"),
-                              QCoreApplication::translate("SiteReport", "Resistivity (Ω m)"),
+                              QCoreApplication::translate("SiteReport", "Resistivity (Ω·m)"),
                               QCoreApplication::translate("SiteReport", "Thickness (m)"),
                               QCoreApplication::translate("SiteReport", "Depth to base (m)")};
     double y = 18;

@@ -90,15 +90,15 @@ QString FaultText(const archive::StoredGridAssessment& a) {
 QString SoilText(const archive::StoredGridAssessment& a) {
     const QString rho = Number(a.soilResistivity);
     if (a.soilMethod == "single-layer")
-        return QCoreApplication::translate("SiteReport", "Soil: %1 Ω m, the stored one-layer model").arg(rho);
+        return QCoreApplication::translate("SiteReport", "Soil: %1 Ω·m, the stored one-layer model").arg(rho);
     if (a.soilMethod == "wenner-at-equivalent-radius")
         return QCoreApplication::translate("SiteReport",
-                                           "Soil: %1 Ω m, the %2-layer model's Wenner apparent resistivity "
+                                           "Soil: %1 Ω·m, the %2-layer model's Wenner apparent resistivity "
                                            "at the equivalent radius %3 m")
             .arg(rho)
             .arg(a.soilLayers)
             .arg(a.soilSpacingM, 0, 'f', 1);
-    return QCoreApplication::translate("SiteReport", "Soil: %1 Ω m, as typed").arg(rho);
+    return QCoreApplication::translate("SiteReport", "Soil: %1 Ω·m, as typed").arg(rho);
 }
 
 struct Row {
@@ -158,7 +158,7 @@ void DrawGridPage(QPainter& painter, const archive::StoredGridAssessment& a, dou
     out.Line(RodsText(a));
     out.Next();
     out.Line(a.surfaceResistivity && a.surfaceThicknessM
-                 ? QCoreApplication::translate("SiteReport", "Surface layer: %1 Ω m, %2 m thick")
+                 ? QCoreApplication::translate("SiteReport", "Surface layer: %1 Ω·m, %2 m thick")
                        .arg(Number(*a.surfaceResistivity), Number(*a.surfaceThicknessM))
                  : QCoreApplication::translate("SiteReport", "Surface layer: none"));
     out.Next();
@@ -182,8 +182,12 @@ void DrawGridPage(QPainter& painter, const archive::StoredGridAssessment& a, dou
     painter.setFont(Font(12, true));
     const bool safe = a.verdict == "safe";
     painter.setPen(safe ? QColor(0x1b, 0x7a, 0x2e) : QColor(0xc0, 0x1c, 0x1c));
-    out.Line(safe ? QCoreApplication::translate("SiteReport", "Verdict: safe")
-                  : QCoreApplication::translate("SiteReport", "Verdict: not safe"));
+    // Safe on the model's resistivity but not across its uncertainty: never to be read as either.
+    const bool notShown = a.verdict == "not-shown-safe";
+    out.Line(safe       ? QCoreApplication::translate("SiteReport", "Verdict: safe")
+             : notShown ? QCoreApplication::translate(
+                              "SiteReport", "Verdict: not shown safe (the soil is not known well enough)")
+                        : QCoreApplication::translate("SiteReport", "Verdict: not safe"));
     painter.restore();
 }
 

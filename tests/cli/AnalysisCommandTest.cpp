@@ -108,6 +108,20 @@ TEST_F(AnalysisCommandTest, ASoundingFromCsvGivesTheIssuesJson) {
     const ChildOutcome table = Cli({"soil", "--csv", In("s.csv"), "--resistance", "--layers", "2"});
     ASSERT_EQ(table.status, 0) << table.err;
     EXPECT_NE(table.out.find("(to any depth)"), std::string::npos) << table.out;
+    // In the signs a person reads, the columns kept however many bytes a sign takes.
+    EXPECT_EQ(table.out.find("+-"), std::string::npos);
+    EXPECT_EQ(table.out.find("ohm"), std::string::npos);
+    const std::size_t header = table.out.find("layer  resistivity (Ω·m)");
+    ASSERT_NE(header, std::string::npos) << table.out;
+    const std::size_t firstRow = table.out.find('\n', header) + 1;
+    const QString headerLine = QString::fromStdString(table.out.substr(header, firstRow - header));
+    const QString row =
+        QString::fromStdString(table.out.substr(firstRow, table.out.find('\n', firstRow) - firstRow));
+    EXPECT_TRUE(row.contains(QStringLiteral(" ± "))) << row.toStdString();
+    EXPECT_EQ(headerLine.indexOf(QStringLiteral("thickness")), 44);
+    // The first layer's thickness starts under its header, after the resistivity padded to 37 columns.
+    EXPECT_EQ(row.at(43), QLatin1Char(' ')) << row.toStdString();
+    EXPECT_TRUE(row.at(44).isDigit()) << row.toStdString();
 }
 
 TEST_F(AnalysisCommandTest, ASoundingFromASavedImageAndFromTheArchiveNotesWhatItMerged) {

@@ -165,6 +165,74 @@ TEST_F(GridCommandTest, TheSoilOfAStoredModelIsReducedForTheGrid) {
     EXPECT_EQ(missing.err, "grid: there is no soil model 99\n");
 }
 
+// A stored model is judged across its one-sigma range: a design safe on a model known to 1 % stays safe;
+// the same design on an auto fit of three scattered points (305.7 +- 394 ohm-m, RMS 264 %) is not shown
+// safe, with stable codes for the reasons and the verdicts at both ends.
+TEST_F(GridCommandTest, AVerdictOnUncertainSoilSaysSo) {
+    std::string error;
+    auto store = archive::Archive::Open(In("archive.sqlite"), error);
+    ASSERT_NE(store, nullptr) << error;
+    archive::SiteFields site;
+    site.name = "Scree";
+    std::int64_t siteId = 0;
+    ASSERT_TRUE(archive::AddSite(*store, site, siteId, error)) << error;
+    archive::StoredSoilModel known;
+    known.site = siteId;
+    known.layerChoice = "1";
+    known.rmsPercent = 2;
+    known.layers = {{305.7, 3, {}, {}}};
+    known.points = {{1, 300}, {2, 310}, {4, 306}, {8, 305}};
+    ASSERT_TRUE(archive::StoreSoilModel(*store, known, error)) << error;
+    archive::StoredSoilModel scattered = known;
+    scattered.layerChoice = "auto";
+    scattered.rmsPercent = 264;
+    scattered.layers = {{305.7, 394, {}, {}}};
+    scattered.points = {{1, 420}, {2, 120}, {4, 380}};
+    ASSERT_TRUE(archive::StoreSoilModel(*store, scattered, error)) << error;
+    store.reset();
+
+    QJsonObject withRods = WorkedExample();
+    withRods["rods"] =
+        QJsonObject{{"count", 20}, {"length_m", 7.5}, {"diameter_m", 0.016}, {"placement", "perimeter"}};
+    const std::string design = Design(withRods);
+    const ChildOutcome onKnown =
+        Cli({"--design", design, "--soil-model", std::to_string(known.id), "--format", "json"});
+    ASSERT_EQ(onKnown.status, 0) << onKnown.err;
+    const QJsonObject k = Json(onKnown.out);
+    EXPECT_EQ(k["verdict"].toString(), "safe");
+    EXPECT_TRUE(k["soil_doubts"].toArray().isEmpty());
+    EXPECT_EQ(k["soil_range"].toObject()["high"].toObject()["verdict"].toString(), "safe");
+
+    const ChildOutcome onScattered =
+        Cli({"--design", design, "--soil-model", std::to_string(scattered.id), "--format", "json"});
+    ASSERT_EQ(onScattered.status, 0) << onScattered.err;
+    const QJsonObject a = Json(onScattered.out);
+    EXPECT_EQ(a["verdict"].toString(), "not-shown-safe");
+    QStringList codes;
+    for (const QJsonValue doubt : a["soil_doubts"].toArray())
+        codes << doubt.toObject()["code"].toString();
+    EXPECT_EQ(codes,
+              (QStringList{"soil-range-not-safe", "soil-misfit-too-large", "soil-layer-not-resolved"}));
+    EXPECT_EQ(a["soil_doubts"].toArray()[1].toObject()["limit"].toDouble(), 20);
+    const QJsonObject low = a["soil_range"].toObject()["low"].toObject();
+    const QJsonObject high = a["soil_range"].toObject()["high"].toObject();
+    EXPECT_NEAR(low["resistivity_ohm_m"].toDouble(), 84.25, 0.01);
+    EXPECT_NEAR(high["resistivity_ohm_m"].toDouble(), 1109.2, 0.1);
+    EXPECT_EQ(low["verdict"].toString(), "safe");
+    EXPECT_EQ(high["verdict"].toString(), "unsafe");
+    EXPECT_EQ(high["reasons"].toArray()[0].toObject()["code"].toString(), "mesh-above-touch");
+
+    // The table says it in words, the verdict's code first.
+    const ChildOutcome table = Cli({"--design", design, "--soil-model", std::to_string(scattered.id)});
+    ASSERT_EQ(table.status, 0) << table.err;
+    EXPECT_NE(table.out.find("Verdict: not-shown-safe\n"), std::string::npos) << table.out;
+    EXPECT_NE(table.out.find("the design is not safe across the soil model's one-sigma range."),
+              std::string::npos);
+    EXPECT_NE(table.out.find("At the high end of the soil's one-sigma range, 1109 Ω·m: Not safe"),
+              std::string::npos)
+        << table.out;
+}
+
 TEST_F(GridCommandTest, ABadDesignNamesItsField) {
     using Change = std::function<void(QJsonObject&)>;
     auto inGrid = [](const char* key, QJsonValue value) {

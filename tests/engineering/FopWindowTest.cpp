@@ -93,10 +93,10 @@ TEST_F(FopWindowTest, OverRangeAndDoubtfulResultsStayOffTheCurveAndAreNamed) {
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0].resistance, 31.0);
     ASSERT_EQ(notes.size(), 2u);
-    EXPECT_EQ(notes[0], "result " + std::to_string(rows[0].id) +
-                            ": Re > 300 k\xCE\xA9 is over range, no measured value; left out");
-    EXPECT_EQ(notes[1].rfind("result " + std::to_string(rows[1].id) + ": doubtful (jamming voltage 14 V", 0),
-              0u);
+    // Named as a person sees them, by slot and measuring date; the archive's ids are seen nowhere.
+    EXPECT_EQ(notes[0],
+              "slot 00 of 2009-01-07: Re > 300 k\xCE\xA9 is over range, no measured value; left out");
+    EXPECT_EQ(notes[1].rfind("slot 01 of 2009-01-07: doubtful (jamming voltage 14 V", 0), 0u) << notes[1];
     // One measured result is no curve: refused, with how many were left out.
     FopWindow window(archive_.get(), rows, std::nullopt);
     EXPECT_FALSE(window.Analysis().Ok());

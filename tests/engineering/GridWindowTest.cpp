@@ -42,7 +42,7 @@ TEST_F(GridWindowTest, TheWorkedExampleOnTheStoredModelIsNotSafeUntilRodsAreAdde
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Grid safety - Substation North"));
     EXPECT_EQ(window.SoilSource().currentIndex(), 0);  // the stored model comes first
     EXPECT_FALSE(window.TypedResistivity().isEnabled());
-    EXPECT_TRUE(window.SoilNote().text().contains(QStringLiteral("400 ohm m, the stored one-layer model")))
+    EXPECT_TRUE(window.SoilNote().text().contains(QStringLiteral("400 Ω·m, the stored one-layer model")))
         << window.SoilNote().text().toStdString();
     ASSERT_TRUE(window.Current());
     EXPECT_EQ(window.Results().verticalHeaderItem(0)->text(),
@@ -79,6 +79,55 @@ TEST_F(GridWindowTest, TheWorkedExampleOnTheStoredModelIsNotSafeUntilRodsAreAdde
     ASSERT_TRUE(window.Current());
     EXPECT_EQ(window.Current()->soil.resistivity, 100);
     EXPECT_TRUE(window.SoilNote().text().contains(QStringLiteral("as typed")));
+}
+
+// An auto fit of three scattered points: 305.7 +- 394 ohm-m, RMS 264 %. The design safe on 305.7 ohm-m is
+// not shown safe: the window says why, with the verdict at both ends of the range, and keeps it so.
+TEST_F(GridWindowTest, AVerdictOnUncertainSoilSaysSo) {
+    archive::SiteFields field;
+    field.name = "Scree";
+    std::int64_t scree = 0;
+    ASSERT_TRUE(archive::AddSite(*archive_, field, scree, error_)) << error_;
+    archive::StoredSoilModel model;
+    model.site = scree;
+    model.layerChoice = "auto";
+    model.rmsPercent = 264;
+    model.layers = {{305.7, 394, {}, {}}};
+    model.points = {{1, 420}, {2, 120}, {4, 380}};
+    ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
+
+    GridWindow window(archive_.get(), SiteChoice{scree, QStringLiteral("Scree")}, std::nullopt);
+    EXPECT_EQ(window.SoilSource().itemText(0), QStringLiteral("Stored soil model (1 layer)"));
+    window.RodCount().setValue(20);
+    window.RodLength().setValue(7.5);
+    ASSERT_TRUE(window.Current());
+    EXPECT_EQ(window.Current()->verdict, grid::Verdict::NotShownSafe);
+    const QStringList lines = window.Verdict().text().split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.front(), QStringLiteral("Not shown safe"));
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("The soil is not known well enough: the model misses its points "
+                                      "by 264 % RMS, more than the 20 % a sounding can have.")))
+        << lines.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(lines.contains(QStringLiteral(
+        "The soil is not known well enough: the sounding does not resolve layer 1 of the model.")));
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("At the low end of the soil's one-sigma range, 84.25 Ω·m: Safe")))
+        << lines.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(lines.last().startsWith(
+        QStringLiteral("At the high end of the soil's one-sigma range, 1109 Ω·m: Not safe")))
+        << lines.last().toStdString();
+    EXPECT_FALSE(window.Verdict().styleSheet().contains(QStringLiteral("#1b7a2e")));  // never green
+
+    window.StoreButton().click();
+    std::vector<archive::StoredGridAssessment> stored;
+    ASSERT_TRUE(archive::GridAssessments(*archive_, scree, stored, error_)) << error_;
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].verdict, "not-shown-safe");
+
+    // The same grid on a resistivity typed in is judged as before.
+    window.SoilSource().setCurrentIndex(1);
+    window.TypedResistivity().setValue(305.7);
+    EXPECT_EQ(window.Current()->verdict, grid::Verdict::Safe);
 }
 
 TEST_F(GridWindowTest, ADesignThatCannotBeAssessedNamesItsField) {

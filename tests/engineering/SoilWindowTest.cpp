@@ -79,7 +79,7 @@ TEST_F(SoilWindowTest, TheSoundingOfTheResultsIsFittedAndTheLayerChoiceRefits) {
     EXPECT_NEAR(window.Fit().layers[0].resistivity, 150, 150 * 0.05);
     EXPECT_NEAR(*window.Fit().layers[0].thickness, 2.5, 2.5 * 0.1);
     EXPECT_EQ(window.LayerTable().rowCount(), 2);
-    EXPECT_TRUE(window.LayerTable().item(0, 0)->text().contains(QStringLiteral("+- ")));
+    EXPECT_TRUE(window.LayerTable().item(0, 0)->text().contains(QStringLiteral("± ")));
     EXPECT_EQ(window.LayerTable().item(1, 1)->text(), QStringLiteral("below"));
     EXPECT_EQ(window.LayerTable().item(0, 3)->text(), QStringLiteral("yes"));  // resolved
     EXPECT_TRUE(window.Rms().text().startsWith(QStringLiteral("2 layers, RMS error")));
@@ -157,7 +157,7 @@ TEST_F(SoilWindowTest, TheModelIsKeptWithItsSiteAndSavedAsFilesOthersRead) {
     window.SavePlotFile();
     const auto text = archive::testing::RunCommand("pdftotext '" + pdf + "' -");
     EXPECT_NE(text.text.find("Electrode spacing a (m)"), std::string::npos) << text.text;
-    EXPECT_NE(text.text.find("Model +- one sigma"), std::string::npos);
+    EXPECT_NE(text.text.find("Model ± one sigma"), std::string::npos);
 }
 
 TEST_F(SoilWindowTest, WithoutResistivityResultsTheWindowSaysSoAndOffersNothingToStore) {
@@ -193,6 +193,23 @@ TEST_F(SoilWindowTest, TheArchiveWindowOpensItOnTheChosenSiteWithoutASelection) 
     auto* chosen = dynamic_cast<SoilWindow*>(archiveWindow.ShowSoilModel());
     ASSERT_NE(chosen, nullptr);
     EXPECT_EQ(chosen->windowTitle(), QStringLiteral("Soil model - Substation West"));
+}
+
+// A site is chosen but holds no sounding: the message says what is missing, not to choose a site.
+TEST_F(SoilWindowTest, ASiteWithoutResistivityResultsIsSaidToHaveNone) {
+    archive::SiteFields empty;
+    empty.name = "Quarry";
+    std::int64_t quarry = 0;
+    ASSERT_TRUE(archive::AddSite(*archive_, empty, quarry, error_)) << error_;
+    testing::MessageRecorder recorder;
+    history::HistoryWindow archiveWindow(archive_.get(), QString());
+    ASSERT_TRUE(archiveWindow.Tree().Choose({history::TreeChoice::Kind::Site, quarry}));
+    archiveWindow.View().clearSelection();
+    EXPECT_EQ(archiveWindow.ShowSoilModel(), nullptr);
+    ASSERT_EQ(recorder.Messages().size(), 1u);
+    EXPECT_EQ(platform::FilledText(recorder.Messages()[0]),
+              "The site Quarry has no resistivity results: assign the sounding's resistivity results to its "
+              "test points, or choose them in the list.");
 }
 
 TEST_F(SoilWindowTest, GridSafetyWorksOnTheFittedModel) {

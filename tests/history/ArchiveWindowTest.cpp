@@ -19,6 +19,7 @@
 #include "HistoryColumns.h"
 #include "HistoryWindow.h"
 #include "MessageRecorder.h"
+#include "MessageText.h"
 #include "SiteReportPdf.h"
 #include "SiteReportPrinting.h"
 #include "Sites.h"
@@ -275,7 +276,9 @@ TEST_F(ArchiveWindowTest, DeletingAPointWithResultsAsksAndKeepsTheResults) {
     recorder_.AnswerNext(platform::MessageResult::Cancel);
     window_->DeleteChosen();
     ASSERT_EQ(recorder_.Texts().size(), 1u);
-    EXPECT_NE(recorder_.Texts()[0].find("has 2 results"), std::string::npos);
+    EXPECT_TRUE(texts::MessageText(recorder_.Messages()[0]).contains(QStringLiteral("has 2 results")));
+    // A hurried Enter keeps the point.
+    EXPECT_EQ(recorder_.Messages()[0].defaultAnswer, platform::MessageResult::Cancel);
     EXPECT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, points_[1]}));
     recorder_.AnswerNext(platform::MessageResult::Ok);
     window_->DeleteChosen();
@@ -290,6 +293,14 @@ TEST_F(ArchiveWindowTest, DeletingAPointWithResultsAsksAndKeepsTheResults) {
     };
     window_->RenameChosen();
     EXPECT_EQ(window_->Tree().currentItem()->text(0), QStringLiteral("Line 4 north"));
+
+    // Deleting the site asks the same way, Cancel the default.
+    recorder_.Clear();
+    recorder_.AnswerNext(platform::MessageResult::Cancel);
+    window_->DeleteChosen();
+    ASSERT_EQ(recorder_.Messages().size(), 1u);
+    EXPECT_EQ(recorder_.Messages()[0].defaultAnswer, platform::MessageResult::Cancel);
+    EXPECT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
 }
 
 TEST_F(ArchiveWindowTest, CtrlASelectsEveryResultShownNotOnlyTheFirstPage) {

@@ -4,6 +4,7 @@
 
 #include "ArchiveFixtures.h"
 #include "FopWindow.h"
+#include "GridWindow.h"
 #include "HistoryWindow.h"
 #include "MessageRecorder.h"
 #include "SiteReportAnalyses.h"
@@ -107,6 +108,51 @@ TEST_F(StoredAnalysesTest, TheyAreListedWithTheirSiteAndPointReopenedAndDeletedA
     std::vector<archive::ResultRow> rows;
     ASSERT_TRUE(archive_->Results({}, {}, -1, 0, rows, error_)) << error_;
     EXPECT_EQ(rows.size(), 1u);  // no result goes with an analysis
+    dialog->close();
+}
+
+// A grid assessment kept with its site is listed too, opened again on its own design and deleted after a
+// question whose default keeps it.
+TEST_F(StoredAnalysesTest, AGridAssessmentIsListedReopenedAndDeleted) {
+    {
+        engineering::GridWindow grid(
+            archive_.get(), engineering::SiteChoice{siteId_, QStringLiteral("Quarry")}, std::nullopt);
+        grid.SoilSource().setCurrentIndex(grid.SoilSource().count() - 1);
+        grid.TypedResistivity().setValue(400);
+        grid.RodCount().setValue(20);
+        grid.RodLength().setValue(7.5);
+        grid.StoreWithSite();
+    }
+    auto* dialog = dynamic_cast<StoredAnalysesDialog*>(window_->ShowStoredAnalyses());
+    ASSERT_NE(dialog, nullptr);
+    QTableWidget& list = dialog->List();
+    ASSERT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(list.item(2, 0)->text(), QStringLiteral("Grid assessment"));
+    EXPECT_EQ(list.item(2, 1)->text(), QStringLiteral("Quarry"));
+    EXPECT_EQ(list.item(2, 4)->text(), QStringLiteral("70 m x 70 m, 400 Ω·m: Safe"));
+    EXPECT_EQ(list.item(0, 4)->text(), QStringLiteral("2 layers (asked: 2), RMS error 1.50 %, 6 points"));
+
+    list.selectRow(2);
+    auto* grid = dynamic_cast<engineering::GridWindow*>(dialog->OpenChosen());
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->RodCount().value(), 20);
+    EXPECT_EQ(grid->SoilSource().currentIndex(), grid->SoilSource().count() - 1);  // typed, as stored
+    ASSERT_TRUE(grid->Current());
+    EXPECT_EQ(grid->Current()->soil.resistivity, 400);
+    grid->close();
+
+    recorder_.AnswerNext(platform::MessageResult::Cancel);
+    QTest::mouseClick(&dialog->DeleteButton(), Qt::LeftButton);
+    ASSERT_EQ(recorder_.Messages().size(), 1u);
+    EXPECT_EQ(recorder_.Messages()[0].defaultAnswer, platform::MessageResult::Cancel);
+    EXPECT_NE(recorder_.Texts()[0].find("grid assessment of Quarry"), std::string::npos);
+    EXPECT_EQ(list.rowCount(), 3);
+    list.selectRow(2);
+    QTest::mouseClick(&dialog->DeleteButton(), Qt::LeftButton);
+    EXPECT_EQ(list.rowCount(), 2);
+    std::vector<archive::StoredGridAssessment> stored;
+    ASSERT_TRUE(archive::GridAssessments(*archive_, siteId_, stored, error_)) << error_;
+    EXPECT_TRUE(stored.empty());
     dialog->close();
 }
 

@@ -93,6 +93,12 @@ TEST_F(EraseTest, TheRowTheKeyboardHighlightsIsShownAndIsTheOneEraseCurrentErase
     expected[slot + 1] = " ";
     EXPECT_EQ(ListTexts(), expected);
 
+    // Erase all then counts what the instrument still stores: one fewer than were read.
+    recorder_.AnswerNext(platform::MessageResult::Cancel);
+    RunCommand(res::kCmdEraseAll);
+    EXPECT_EQ(Question().details,
+              format::EraseAllDetails(static_cast<std::size_t>(demo_.OccupiedCount() - 1)));
+
     // The instrument erased that slot and no other.
     recorder_.AnswerNext(platform::MessageResult::Ok);  // "read again?"
     ASSERT_TRUE(ReadOut());

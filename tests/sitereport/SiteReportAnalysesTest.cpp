@@ -175,13 +175,20 @@ TEST_F(SiteReportAnalysesTest, TheNewestGridAssessmentHasAPageBetweenTheModelAnd
          {"judged after IEEE Std 80-2013",
           "Grid: square, 70 m x 70 m, 11 x 11 conductors of 0.01 m, 0.5 m deep",
           "Rods: 20 of 7.5 m, 0.016 m in diameter, on the perimeter",
-          "Surface layer: 2500 Ω m, 0.102 m thick", "Fault: grid current 1908 A for 0.5 s; body of 70 kg",
-          "Soil: 400 Ω m, as typed", "Verdict: safe"})
+          "Surface layer: 2500 Ω·m, 0.102 m thick", "Fault: grid current 1908 A for 0.5 s; body of 70 kg",
+          "Soil: 400 Ω·m, as typed", "Verdict: safe"})
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
     EXPECT_NE(text.find("840.5 V"), std::string::npos);
     EXPECT_NE(text.find("747.4 V"), std::string::npos);
     EXPECT_NE(text.find("2.844 Ω"), std::string::npos);
     EXPECT_EQ(text.find("1001.6 V"), std::string::npos);  // not the older assessment
+
+    // A verdict on soil not known well enough is printed as such, never as "not safe" or "safe".
+    a.verdict = "not-shown-safe";
+    ASSERT_TRUE(StoreGridAssessment(*archive_, a, error_)) << error_;
+    const std::string doubted = Report();
+    EXPECT_NE(doubted.find("Verdict: not shown safe (the soil is not known well enough)"), std::string::npos)
+        << doubted;
 }
 
 }  // namespace

@@ -110,6 +110,36 @@ TEST_F(TeamUiTest, AWrongPasswordSaysSoAndChangesNothing) {
     EXPECT_EQ(SettingsFileText().find("not-the-password"), std::string::npos);
 }
 
+// Enter in the password field signs in without closing the window: a refusal is shown in place, and the
+// window closes once a sign-in by Enter succeeded.
+TEST_F(TeamUiTest, EnterSignsInAndTheWindowStaysUntilItSucceeded) {
+    Archive("ann");
+    teamui::TeamSession session(ArchivePath("ann"));
+    teamui::TeamDialog dialog(session);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    FillIn(dialog, ServerConninfo(), db_.Login("ann"), "not-the-password");
+    dialog.PasswordEdit().setFocus();
+    QTest::keyClick(&dialog.PasswordEdit(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_TRUE(WaitForSync(session));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(dialog.Status().text().contains(teamui::SyncErrorText(sync::SyncError::SignInRefused)))
+        << dialog.Status().text().toStdString();
+    // Enter in the other fields neither signs in nor closes.
+    QTest::keyClick(&dialog.UserEdit(), Qt::Key_Return);
+    EXPECT_FALSE(session.Syncing());
+    EXPECT_TRUE(dialog.isVisible());
+
+    dialog.PasswordEdit().setText(QStringLiteral("pw-ann"));
+    QTest::keyClick(&dialog.PasswordEdit(), Qt::Key_Return);
+    ASSERT_TRUE(WaitForSync(session));
+    EXPECT_TRUE(session.SignedIn());
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
 // A password typed into the connection string signs in all the same, and stays out of the settings file.
 TEST_F(TeamUiTest, APasswordInTheConnectionStringIsUsedButNotKeptThere) {
     Archive("ann");

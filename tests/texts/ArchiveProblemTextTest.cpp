@@ -120,6 +120,18 @@ TEST(NoteTextTest, LeftOutResultsAreNamedAndExplainedInTheRunningLanguage) {
     EXPECT_EQ(AnalysisNoteText(gathered.leftOut.front()),
               QStringLiteral("存储位 07：可疑（干扰电压 12.5 V 高于 10 V）；已略去"));
     EXPECT_EQ(AnalysisNoteText("a solver's own words"), QStringLiteral("a solver's own words"));
+
+    // An archived result is named by its slot and measuring date, and read back whole in every language;
+    // a note stored before under the archive's id still reads.
+    const std::string archived =
+        analysis::Noted(analysis::kLeftOutNoDistance, {analysis::ArchivedSource(7, "2026-03-14")});
+    EXPECT_EQ(archived, "slot 07 of 2026-03-14: no measuring distance; left out");
+    EXPECT_TRUE(AnalysisNoteText(archived).startsWith(QStringLiteral("2026-03-14 的存储位 07：")));
+    ASSERT_TRUE(translations::InstallLanguage(Language::German));
+    EXPECT_TRUE(AnalysisNoteText(archived).startsWith(QStringLiteral("Speicherplatz 07 vom 2026-03-14: ")));
+    EXPECT_TRUE(AnalysisNoteText("result 24: no measuring distance; left out")
+                    .startsWith(QStringLiteral("Ergebnis 24: ")));
+    ASSERT_TRUE(translations::InstallLanguage(Language::Chinese));
 }
 
 }  // namespace

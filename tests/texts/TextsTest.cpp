@@ -44,14 +44,32 @@ TEST(MessageTextTest, TheFixedTextIsTranslatedAndThenFilledWithItsArguments) {
     // The details are translated and filled the same way; a text of the original's stays as it is.
     platform::Message question{"Read Data error, please retry", "TIP"};
     question.details =
-        "Test point \"%1\" has %2 results. Delete the point? Its results stay in the archive, "
-        "unassigned.";
-    question.detailArguments = {"A1", "3"};
+        "The site %1 has no resistivity results: assign the sounding's resistivity results to its test "
+        "points, or choose them in the list.";
+    question.detailArguments = {"A1"};
     InLanguage german(Language::German);
-    EXPECT_EQ(
-        MessageDetails(question),
-        QStringLiteral("Der Prüfpunkt „A1“ hat 3 Ergebnisse. Den Prüfpunkt löschen? Seine Ergebnisse bleiben "
-                       "im Archiv, ohne Zuordnung."));
+    EXPECT_TRUE(MessageDetails(question).startsWith(
+        QStringLiteral("Die Anlage A1 hat keine Ergebnisse des spezifischen Erdwiderstands")));
+}
+
+TEST(MessageTextTest, ACountedTextTakesTheLanguagesPlural) {
+    platform::Message question{
+        "Test point \"%1\" has %n result(s). Delete the point? Its results stay in the archive, unassigned.",
+        "TIP"};
+    question.arguments = {"A1"};
+    question.count = 1;
+    EXPECT_EQ(platform::FilledText(question),
+              "Test point \"A1\" has 1 result(s). Delete the point? Its results stay in the archive, "
+              "unassigned.");
+    {
+        InLanguage english(Language::English);
+        EXPECT_TRUE(
+            MessageText(question).startsWith(QStringLiteral("Test point \"A1\" has 1 result. Delete")));
+    }
+    InLanguage german(Language::German);
+    EXPECT_TRUE(MessageText(question).startsWith(QStringLiteral("Der Prüfpunkt „A1“ hat 1 Ergebnis. ")));
+    question.count = 3;
+    EXPECT_TRUE(MessageText(question).startsWith(QStringLiteral("Der Prüfpunkt „A1“ hat 3 Ergebnisse. ")));
 }
 
 TEST(MessageTextTest, ArgumentsFillEachPlaceholderOnceAndLeaveTheRestAlone) {

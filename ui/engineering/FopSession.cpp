@@ -19,8 +19,9 @@ std::vector<FopResult> FopResultsOf(const std::vector<archive::ResultRow>& rows,
             ++otherModes;
             continue;
         }
-        const analysis::SourcedRecord sourced{analysis::ResultSource(row.id), record,
-                                              archive::ValidityNotes(record, thresholds)};
+        const analysis::SourcedRecord sourced{
+            analysis::ArchivedSource(static_cast<std::size_t>(row.slot), format::FormatRecordDate(record)),
+            record, archive::ValidityNotes(record, thresholds)};
         if (const std::string why = analysis::WhyLeftOut(format::Quantity::Re, sourced); !why.empty()) {
             notes.push_back(why);
             continue;

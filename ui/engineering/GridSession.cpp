@@ -3,6 +3,8 @@
 
 #include "SoilSession.h"
 
+#include <algorithm>
+
 namespace terrovane::engineering {
 
 grid::GridDesign StartingDesign() {
@@ -93,12 +95,29 @@ grid::GridDesign DesignOf(const archive::StoredGridAssessment& s) {
     return design;
 }
 
-std::optional<analysis::LayeredEarth> NewestSoilModel(archive::Archive& archive, std::int64_t site) {
+grid::FittedSoil FittedSoilOf(const archive::StoredSoilModel& model) {
+    grid::FittedSoil soil{EarthOf(model), {}, model.logCovariance, model.rmsPercent};
+    double longestSpacing = 0;
+    for (const archive::StoredSoundingPoint& point : model.points)
+        longestSpacing = std::max(longestSpacing, point.spacing);
+    for (const archive::StoredSoilLayer& layer : model.layers) {
+        analysis::FittedLayer fitted;
+        fitted.resistivity = layer.resistivity;
+        fitted.resistivitySigma = layer.resistivitySigma;
+        fitted.thickness = layer.thickness;
+        fitted.thicknessSigma = layer.thicknessSigma;
+        soil.layers.push_back(fitted);
+    }
+    analysis::JudgeResolved(soil.layers, longestSpacing);
+    return soil;
+}
+
+std::optional<grid::FittedSoil> NewestSoilModel(archive::Archive& archive, std::int64_t site) {
     std::vector<archive::StoredSoilModel> models;
     std::string error;
     if (!archive::SoilModels(archive, site, models, error) || models.empty())
         return std::nullopt;
-    return EarthOf(models.front());
+    return FittedSoilOf(models.front());
 }
 
 std::optional<archive::StoredGridAssessment> NewestGridAssessment(archive::Archive& archive,

@@ -6,6 +6,7 @@
 #include "Assessment.h"
 #include "GridAssessments.h"
 #include "LayeredEarth.h"
+#include "SoilCertainty.h"
 #include "SoilModels.h"
 
 namespace terrovane::engineering {
@@ -19,8 +20,11 @@ archive::StoredGridAssessment StoredAssessmentOf(const grid::GridDesign& design,
                                                  const grid::Assessment& assessment, std::int64_t site);
 grid::GridDesign DesignOf(const archive::StoredGridAssessment& stored);
 
+// A stored model with what is known of its values, judged again as the fit judges its layers.
+grid::FittedSoil FittedSoilOf(const archive::StoredSoilModel& model);
+
 // The newest stored soil model and grid assessment of a site, where it has them.
-std::optional<analysis::LayeredEarth> NewestSoilModel(archive::Archive& archive, std::int64_t site);
+std::optional<grid::FittedSoil> NewestSoilModel(archive::Archive& archive, std::int64_t site);
 std::optional<archive::StoredGridAssessment> NewestGridAssessment(archive::Archive& archive,
                                                                   std::int64_t site);
 

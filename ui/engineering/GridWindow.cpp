@@ -16,6 +16,7 @@
 #include "FocusFrame.h"
 #include "GridAssessments.h"
 #include "GridSession.h"
+#include "GridSoilText.h"
 #include "GridSweep.h"
 #include "NumberBox.h"
 #include "ScreenFit.h"
@@ -120,7 +121,7 @@ QString WarningText(const grid::Warning& w) {
 }  // namespace
 
 GridWindow::GridWindow(archive::Archive* archive, std::optional<SiteChoice> site,
-                       std::optional<analysis::LayeredEarth> model, QWidget* parent)
+                       std::optional<grid::FittedSoil> model, QWidget* parent)
     : QWidget(parent, Qt::Window), archive_(archive), site_(std::move(site)), model_(std::move(model)) {
     keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(site_ ? tr("Grid safety - %1").arg(site_->name) : tr("Grid safety"));
@@ -248,7 +249,7 @@ QWidget* GridWindow::BuildSurfaceFields() {
     surface_ = new QGroupBox(tr("Surface layer (crushed rock)"), this);
     surface_->setCheckable(true);
     auto* form = new QFormLayout(surface_);
-    surfaceRho_ = NumberField(0, 1e7, 1, tr("ohm m"));
+    surfaceRho_ = NumberField(0, 1e7, 1, tr("Ω·m"));
     surfaceThickness_ = NumberField(0, 10, 3, tr("m"));
     form->addRow(tr("Resistivity"), surfaceRho_);
     form->addRow(tr("Thickness"), surfaceThickness_);
@@ -302,10 +303,11 @@ QWidget* GridWindow::BuildSoilFields() {
     auto* form = new QFormLayout(group);
     soilSource_ = new QComboBox(this);
     if (model_)
-        soilSource_->addItem(tr("Stored soil model (%1 layers)").arg(model_->LayerCount()));
+        soilSource_->addItem(
+            tr("Stored soil model (%n layer(s))", nullptr, static_cast<int>(model_->model.LayerCount())));
     soilSource_->addItem(tr("Typed resistivity"));
-    typedRho_ = NumberField(0, 1e7, 1, tr("ohm m"));
-    typedRho_->setValue(model_ ? model_->resistivities.front() : 100);
+    typedRho_ = NumberField(0, 1e7, 1, tr("Ω·m"));
+    typedRho_->setValue(model_ ? model_->model.resistivities.front() : 100);
     form->addRow(tr("Soil from"), soilSource_);
     form->addRow(tr("Resistivity"), typedRho_);
     soilNote_ = new QLabel(this);
@@ -437,11 +439,18 @@ void GridWindow::SetDesign(const grid::GridDesign& design) {
     Recompute();
 }
 
-std::optional<grid::UniformSoil> GridWindow::Soil(const grid::GridDesign& design) const {
-    const bool typed = !model_ || soilSource_->currentIndex() == 1;
-    if (typed)
-        return typedRho_->value() > 0 ? std::optional(grid::GivenSoil(typedRho_->value())) : std::nullopt;
-    return grid::UniformFromModel(*model_, grid::MeasureGrid(design).area);
+bool GridWindow::TypedSoil() const {
+    return !model_ || soilSource_->currentIndex() == 1;
+}
+
+// On a typed resistivity as it is; on a fitted model with the model's uncertainty judged too.
+std::optional<grid::Assessment> GridWindow::AssessDesign(const grid::GridDesign& design,
+                                                         grid::Standard standard) const {
+    if (!TypedSoil())
+        return grid::AssessOnFittedSoil(design, *model_, standard);
+    if (!(typedRho_->value() > 0))
+        return std::nullopt;
+    return grid::Assess(design, grid::GivenSoil(typedRho_->value()), standard);
 }
 
 QString GridWindow::ProblemText(const grid::DesignProblem& problem) const {
@@ -474,7 +483,7 @@ void GridWindow::Recompute() {
     const bool lShaped = shape_->currentData().toInt() == static_cast<int>(grid::GridShape::LShaped);
     cutoutLength_->setEnabled(lShaped);
     cutoutWidth_->setEnabled(lShaped);
-    typedRho_->setEnabled(!model_ || soilSource_->currentIndex() == 1);
+    typedRho_->setEnabled(TypedSoil());
     const bool fromFault = currentKind_->currentIndex() == 1;
     for (QWidget* field : std::initializer_list<QWidget*>{split_, xOverR_, frequency_})
         field->setEnabled(fromFault);
@@ -489,10 +498,11 @@ void GridWindow::Recompute() {
     }
     drawing_->SetGrid(design.grid, design.rods ? grid::RodPositions(design.grid, *design.rods)
                                                : std::vector<grid::Point>{});
-    const std::optional<grid::UniformSoil> soil = Soil(design);
-    if (!soil)
+    const std::optional<grid::Assessment> assessed =
+        AssessDesign(design, en ? grid::Standard::En50522 : grid::Standard::Ieee80);
+    if (!assessed)
         return ShowProblem(tr("The soil's resistivity must be above zero."));
-    assessment_ = grid::Assess(design, *soil, en ? grid::Standard::En50522 : grid::Standard::Ieee80);
+    assessment_ = assessed;
     ShowAssessment(*assessment_);
 }
 
@@ -552,9 +562,10 @@ void GridWindow::ShowAssessment(const grid::Assessment& a) {
     results_->setVerticalHeaderLabels(names);
 
     const bool safe = a.verdict == grid::Verdict::Safe;
-    QStringList verdict{safe ? tr("Safe") : tr("Not safe")};
+    QStringList verdict{texts::GridVerdictText(a.verdict)};
     for (const grid::Reason& reason : a.reasons)
         verdict << ReasonText(reason);
+    verdict << texts::SoilCertaintyLines(a);
     verdict_->setText(verdict.join(QLatin1Char('\n')));
     verdict_->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; }")
                                 .arg((safe ? kSafeColour : kUnsafeColour).name()));
@@ -564,15 +575,15 @@ void GridWindow::ShowAssessment(const grid::Assessment& a) {
     warnings_->setText(warnings.join(QLatin1Char('\n')));
     switch (a.soil.method) {
         case grid::UniformMethod::Given:
-            soilNote_->setText(tr("Uniform soil of %1 ohm m, as typed.").arg(Number(a.soil.resistivity)));
+            soilNote_->setText(tr("Uniform soil of %1 Ω·m, as typed.").arg(Number(a.soil.resistivity)));
             break;
         case grid::UniformMethod::SingleLayer:
             soilNote_->setText(
-                tr("Uniform soil of %1 ohm m, the stored one-layer model.").arg(Number(a.soil.resistivity)));
+                tr("Uniform soil of %1 Ω·m, the stored one-layer model.").arg(Number(a.soil.resistivity)));
             break;
         case grid::UniformMethod::ApparentAtEquivalentRadius:
             soilNote_->setText(
-                tr("Uniform soil of %1 ohm m: the Wenner apparent resistivity of the %2-layer model at the "
+                tr("Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the "
                    "grid's equivalent radius of %3 m.")
                     .arg(Number(a.soil.resistivity))
                     .arg(a.soil.layers)
@@ -584,14 +595,15 @@ void GridWindow::ShowAssessment(const grid::Assessment& a) {
 
 void GridWindow::FindSmallestSafe() {
     const grid::GridDesign design = Design();
-    const std::optional<grid::UniformSoil> soil = Soil(design);
-    if (!grid::CheckDesign(design).empty() || !soil) {
+    const grid::Standard standard =
+        standard_->currentIndex() == 1 ? grid::Standard::En50522 : grid::Standard::Ieee80;
+    if (!grid::CheckDesign(design).empty() || !AssessDesign(design, standard)) {
         status_->setText(tr("Correct the fields first."));
         return;
     }
-    const grid::Standard standard =
-        standard_->currentIndex() == 1 ? grid::Standard::En50522 : grid::Standard::Ieee80;
-    const grid::SweepOutcome outcome = grid::FindSmallestSafeGrid(design, *soil, standard);
+    const grid::SweepOutcome outcome =
+        TypedSoil() ? grid::FindSmallestSafeGrid(design, grid::GivenSoil(typedRho_->value()), standard)
+                    : grid::FindSmallestSafeGrid(design, *model_, standard);
     if (!outcome.smallest) {
         status_->setText(
             tr("None of the %1 designs tried is safe: a larger area, a surface layer or a smaller "
@@ -605,6 +617,16 @@ void GridWindow::FindSmallestSafe() {
             .arg(outcome.safe)
             .arg(outcome.tried)
             .arg(Fixed(outcome.assessment->geometry.totalLength, 0)));
+}
+
+void GridWindow::ShowStored(const archive::StoredGridAssessment& stored) {
+    SetDesign(DesignOf(stored));
+    standard_->setCurrentIndex(stored.standard == grid::StandardName(grid::Standard::En50522) ? 1 : 0);
+    if (stored.soilMethod == grid::UniformMethodName(grid::UniformMethod::Given)) {
+        typedRho_->setValue(stored.soilResistivity);
+        soilSource_->setCurrentIndex(soilSource_->count() - 1);
+    }
+    Recompute();
 }
 
 void GridWindow::StoreWithSite() {

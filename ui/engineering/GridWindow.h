@@ -15,8 +15,9 @@
 
 #include "Archive.h"
 #include "Assessment.h"
+#include "GridAssessments.h"
 #include "GridDrawing.h"
-#include "LayeredEarth.h"
+#include "SoilCertainty.h"
 #include "SoilWindow.h"
 
 namespace terrovane::engineering {
@@ -31,9 +32,10 @@ class GridWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // `model` is the soil to use; without one, the site's newest stored model, if any.
+    // `model` is the soil to use; without one, the site's newest stored model, if any. A fitted model's
+    // uncertainty goes into the verdict (AssessOnFittedSoil).
     GridWindow(archive::Archive* archive, std::optional<SiteChoice> site,
-               std::optional<analysis::LayeredEarth> model, QWidget* parent = nullptr);
+               std::optional<grid::FittedSoil> model, QWidget* parent = nullptr);
 
     // The design the fields describe.
     grid::GridDesign Design() const;
@@ -63,6 +65,9 @@ class GridWindow : public QWidget {
     QPushButton& StoreButton() const { return *store_; }
     GridDrawing& Drawing() const { return *drawing_; }
 
+    // A stored assessment's design, standard and (where it was typed) soil, to be seen again.
+    void ShowStored(const archive::StoredGridAssessment& stored);
+
     void Recompute();
     void FindSmallestSafe();
     void StoreWithSite();
@@ -74,7 +79,9 @@ class GridWindow : public QWidget {
     QWidget* BuildFaultFields();
     QWidget* BuildSoilFields();
     QWidget* BuildResults();
-    std::optional<grid::UniformSoil> Soil(const grid::GridDesign& design) const;
+    bool TypedSoil() const;
+    std::optional<grid::Assessment> AssessDesign(const grid::GridDesign& design,
+                                                 grid::Standard standard) const;
     void ShowAssessment(const grid::Assessment& a);
     void ShowProblem(const QString& problem);
     void WatchEdits();
@@ -83,7 +90,7 @@ class GridWindow : public QWidget {
 
     archive::Archive* archive_;
     std::optional<SiteChoice> site_;
-    std::optional<analysis::LayeredEarth> model_;
+    std::optional<grid::FittedSoil> model_;
     std::optional<grid::Assessment> assessment_;
     bool filling_ = false;
     std::map<grid::DesignField, QString> fieldNames_;

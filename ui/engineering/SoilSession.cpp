@@ -7,6 +7,7 @@
 #include "Mode.h"
 #include "NoteTexts.h"
 #include "Numbers.h"
+#include "RecordTexts.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -30,7 +31,8 @@ analysis::GatheredSounding SoundingOfResults(const std::vector<archive::ResultRo
             continue;
         }
         records.push_back(
-            {analysis::ResultSource(row.id), record, archive::ValidityNotes(record, thresholds)});
+            {analysis::ArchivedSource(static_cast<std::size_t>(row.slot), format::FormatRecordDate(record)),
+             record, archive::ValidityNotes(record, thresholds)});
     }
     analysis::GatheredSounding gathered = analysis::SoundingFromRecords(records);
     if (passed > 0)

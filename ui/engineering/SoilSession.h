@@ -16,8 +16,9 @@ namespace terrovane::engineering {
 inline const std::vector<std::string> kLayerChoices = {"1", "2", "3", "auto"};
 
 // The sounding of archived results: their resistivity results (mode 9) at their distances, each named
-// "result <id>" in the notes; other results are passed over with one note saying how many. Resistivities
-// that are not measured values, or doubtful by `thresholds`, are left out with the reason.
+// by slot and measuring date in the notes ("slot 07 of 2026-03-14"); other results are passed over with one
+// note saying how many. Resistivities that are not measured values, or doubtful by `thresholds`, are left out
+// with the reason.
 analysis::GatheredSounding SoundingOfResults(const std::vector<archive::ResultRow>& rows,
                                              const archive::ValidityThresholds& thresholds = {});
 

@@ -39,7 +39,7 @@ QString SigmaText(double sigma) {
         return QCoreApplication::translate("SoilWindow", "not estimated");
     if (std::isinf(sigma))
         return QCoreApplication::translate("SoilWindow", "undetermined");
-    return QStringLiteral("+- %1").arg(keyboard::ShownSignificant(sigma, 3));
+    return QStringLiteral("± %1").arg(keyboard::ShownSignificant(sigma, 3));
 }
 
 SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
@@ -79,7 +79,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     // (German's more), and a narrower table hid "Resolved" behind its scroll bar.
     middle->addWidget(plot_, 1);
     table_ = new QTableWidget(0, 4, this);
-    table_->setHorizontalHeaderLabels({QCoreApplication::translate("SoilWindow", "Resistivity (ohm m)"),
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("SoilWindow", "Resistivity (Ω·m)"),
                                        QCoreApplication::translate("SoilWindow", "Thickness (m)"),
                                        QCoreApplication::translate("SoilWindow", "Depth to base (m)"),
                                        QCoreApplication::translate("SoilWindow", "Resolved")});
@@ -252,8 +252,8 @@ void SoilWindow::StoreWithSite() {
 }
 
 QWidget* SoilWindow::ShowGridSafety() {
-    auto* window =
-        new GridWindow(archive_, site_, fit_.Ok() ? std::optional(fit_.model) : std::nullopt, this);
+    auto* window = new GridWindow(archive_, site_,
+                                  fit_.Ok() ? std::optional(grid::FittedSoilOf(fit_)) : std::nullopt, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;

@@ -78,6 +78,16 @@ QWidget* HistoryWindow::ShowSoilModel() {
             return nullptr;
         }
     }
+    if (rows.empty() && siteId) {
+        // The site is chosen; what is missing is a sounding in it.
+        const std::optional<engineering::SiteChoice> site = SiteById(*archive_, *siteId);
+        platform::Alert(
+            QT_TRANSLATE_NOOP("Messages",
+                              "The site %1 has no resistivity results: assign the sounding's "
+                              "resistivity results to its test points, or choose them in the list."),
+            {site ? site->name.toStdString() : std::string()});
+        return nullptr;
+    }
     if (rows.empty()) {
         platform::Alert(
             QT_TRANSLATE_NOOP("Messages", "Choose resistivity results, or a site in the tree, first."));

@@ -159,15 +159,16 @@ void HistoryWindow::DeleteChosen() {
             return Refresh();
         }
         if (point->results > 0 &&
-            !platform::Ask(QT_TRANSLATE_NOOP("Messages",
-                                             "Test point \"%1\" has %2 results. Delete the point? Its "
-                                             "results stay in the archive, unassigned."),
-                           {point->fields.name, std::to_string(point->results)})) {
+            !platform::AskBeforeDeleting(
+                QT_TRANSLATE_N_NOOP("Messages",
+                                    "Test point \"%1\" has %n result(s). Delete the point? "
+                                    "Its results stay in the archive, unassigned."),
+                {point->fields.name}, point->results)) {
             return;
         }
         done = archive::DeletePoint(*archive_, chosen.id, error);
     } else if (chosen.kind == TreeChoice::Kind::Site) {
-        if (!platform::Ask(QT_TRANSLATE_NOOP(
+        if (!platform::AskBeforeDeleting(QT_TRANSLATE_NOOP(
                 "Messages",
                 "Delete this site and its test points? Their results stay in the archive, unassigned."))) {
             return;

@@ -7,6 +7,8 @@
 #include "EscapeCloses.h"
 #include "FocusFrame.h"
 #include "FopWindow.h"
+#include "GridSoilText.h"
+#include "GridWindow.h"
 #include "MessageBox.h"
 #include "ScreenFit.h"
 #include "Sites.h"
@@ -52,6 +54,15 @@ bool LoadStoredAnalysesList(archive::Archive& archive, std::vector<StoredAnalysi
         }
         for (archive::StoredFopCurve& curve : curves) {
             out.push_back({std::move(curve), Text(point.siteName), Text(point.fields.name)});
+        }
+    }
+    for (const archive::SiteRow& site : sites) {
+        std::vector<archive::StoredGridAssessment> assessments;
+        if (!archive::GridAssessments(archive, site.id, assessments, error)) {
+            return false;
+        }
+        for (archive::StoredGridAssessment& assessment : assessments) {
+            out.push_back({std::move(assessment), Text(site.fields.name), {}});
         }
     }
     return true;
@@ -103,18 +114,27 @@ void StoredAnalysesDialog::Reload() {
         if (const auto* model = std::get_if<archive::StoredSoilModel>(&each.stored)) {
             kind = tr("Soil model");
             when = When(model->savedAt);
-            summary = tr("%1 layer(s) (asked: %2), RMS error %3 %, %4 points")
-                          .arg(model->layers.size())
+            summary = tr("%n layer(s) (asked: %1), RMS error %2 %, %3 points", nullptr,
+                         static_cast<int>(model->layers.size()))
                           .arg(Text(model->layerChoice))
                           .arg(keyboard::ShownNumber(model->rmsPercent, 2))
                           .arg(model->points.size());
-        } else {
-            const auto& curve = std::get<archive::StoredFopCurve>(each.stored);
+        } else if (const auto* curve = std::get_if<archive::StoredFopCurve>(&each.stored)) {
             kind = tr("Fall of potential");
-            when = When(curve.savedAt);
+            when = When(curve->savedAt);
             summary = tr("D %1 m, %2 readings")
-                          .arg(keyboard::ShownSignificant(curve.currentProbe, 6))
-                          .arg(curve.readings.size());
+                          .arg(keyboard::ShownSignificant(curve->currentProbe, 6))
+                          .arg(curve->readings.size());
+        } else {
+            const auto& grid = std::get<archive::StoredGridAssessment>(each.stored);
+            kind = tr("Grid assessment");
+            when = When(grid.savedAt);
+            const std::optional<grid::Verdict> verdict = grid::VerdictFromName(grid.verdict);
+            summary = tr("%1 m x %2 m, %3 Ω·m: %4")
+                          .arg(keyboard::ShownSignificant(grid.lengthM, 6))
+                          .arg(keyboard::ShownSignificant(grid.widthM, 6))
+                          .arg(keyboard::ShownSignificant(grid.soilResistivity, 4))
+                          .arg(verdict ? texts::GridVerdictText(*verdict) : Text(grid.verdict));
         }
         const QString cells[] = {kind, each.site, each.point, when, summary};
         for (int column = 0; column < 5; ++column) {
@@ -131,8 +151,8 @@ void StoredAnalysesDialog::Reload() {
     delete_->setEnabled(!analyses_.empty());
     if (analyses_.empty() && error.empty()) {
         status_->setText(
-            tr("No analysis is stored yet: \"Store with\" in the soil model and fall-of-potential "
-               "windows keeps one."));
+            tr("No analysis is stored yet: \"Store with\" in the soil model, fall-of-potential and grid "
+               "safety windows keeps one."));
     }
 }
 
@@ -154,14 +174,19 @@ QWidget* StoredAnalysesDialog::OpenChosen() {
                                                  engineering::SiteChoice{model->site, chosen->site}, owner);
         soil->ShowStored(*model);
         window = soil;
-    } else {
-        const auto& curve = std::get<archive::StoredFopCurve>(chosen->stored);
+    } else if (const auto* curve = std::get_if<archive::StoredFopCurve>(&chosen->stored)) {
         auto* fop = new engineering::FopWindow(
             &archive_, {},
-            engineering::PointChoice{curve.point, chosen->site + QStringLiteral(" / ") + chosen->point},
+            engineering::PointChoice{curve->point, chosen->site + QStringLiteral(" / ") + chosen->point},
             owner);
-        fop->ShowStored(curve);
+        fop->ShowStored(*curve);
         window = fop;
+    } else {
+        const auto& assessment = std::get<archive::StoredGridAssessment>(chosen->stored);
+        auto* grid = new engineering::GridWindow(
+            &archive_, engineering::SiteChoice{assessment.site, chosen->site}, std::nullopt, owner);
+        grid->ShowStored(assessment);
+        window = grid;
     }
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
@@ -173,17 +198,26 @@ void StoredAnalysesDialog::DeleteChosen() {
     if (chosen == nullptr) {
         return;
     }
-    const bool soil = std::holds_alternative<archive::StoredSoilModel>(chosen->stored);
-    const QString what = soil ? tr("the soil model of %1").arg(chosen->site)
-                              : tr("the fall-of-potential curve of %1 / %2").arg(chosen->site, chosen->point);
-    if (!platform::Ask(tr("Delete %1? The results stay in the archive.").arg(what).toStdString())) {
+    QString what;
+    if (std::holds_alternative<archive::StoredSoilModel>(chosen->stored))
+        what = tr("the soil model of %1").arg(chosen->site);
+    else if (std::holds_alternative<archive::StoredFopCurve>(chosen->stored))
+        what = tr("the fall-of-potential curve of %1 / %2").arg(chosen->site, chosen->point);
+    else
+        what = tr("the grid assessment of %1").arg(chosen->site);
+    if (!platform::AskBeforeDeleting(
+            tr("Delete %1? The results stay in the archive.").arg(what).toStdString())) {
         return;
     }
     std::string error;
-    const bool deleted =
-        soil
-            ? archive::DeleteSoilModel(archive_, std::get<archive::StoredSoilModel>(chosen->stored).id, error)
-            : archive::DeleteFopCurve(archive_, std::get<archive::StoredFopCurve>(chosen->stored).id, error);
+    bool deleted = false;
+    if (const auto* model = std::get_if<archive::StoredSoilModel>(&chosen->stored))
+        deleted = archive::DeleteSoilModel(archive_, model->id, error);
+    else if (const auto* curve = std::get_if<archive::StoredFopCurve>(&chosen->stored))
+        deleted = archive::DeleteFopCurve(archive_, curve->id, error);
+    else
+        deleted = archive::DeleteGridAssessment(
+            archive_, std::get<archive::StoredGridAssessment>(chosen->stored).id, error);
     Reload();
     if (!deleted) {
         status_->setText(tr("It could not be deleted: %1").arg(Text(error)));

@@ -11,18 +11,20 @@
 
 #include "Archive.h"
 #include "FopCurves.h"
+#include "GridAssessments.h"
 #include "SoilModels.h"
 
 namespace terrovane::history {
 
-// One stored analysis: a site's soil model or a test point's fall-of-potential curve.
+// One stored analysis: a site's soil model or grid assessment, or a test point's fall-of-potential curve.
 struct StoredAnalysis {
-    std::variant<archive::StoredSoilModel, archive::StoredFopCurve> stored;
+    std::variant<archive::StoredSoilModel, archive::StoredFopCurve, archive::StoredGridAssessment> stored;
     QString site;
     QString point;  // empty for a soil model
 };
 
-// Every analysis kept in the archive, soil models first, each newest first.
+// Every analysis kept in the archive, soil models first, then fall-of-potential curves and grid
+// assessments, each newest first.
 bool LoadStoredAnalysesList(archive::Archive& archive, std::vector<StoredAnalysis>& out, std::string& error);
 
 // The stored analyses, listed with their site and point: Open shows one in its window again, Delete...

@@ -3,7 +3,10 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
+
+#include <utility>
 
 #include "EscapeCloses.h"
 #include "LinkTexts.h"
@@ -76,7 +79,9 @@ TeamDialog::TeamDialog(TeamSession& session, QWidget* parent) : QDialog(parent),
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(signIn_, &QPushButton::clicked, this, &TeamDialog::SignIn);
-    connect(password_, &QLineEdit::returnPressed, this, &TeamDialog::SignIn);
+    for (QLineEdit* field : {server_, user_, password_}) {
+        field->installEventFilter(this);
+    }
     connect(signOut_, &QPushButton::clicked, &session_, &TeamSession::SignOut);
     // One button: Sync now, or while a sync runs, Cancel sync.
     connect(syncNow_, &QPushButton::clicked, this, [this] {
@@ -91,6 +96,7 @@ TeamDialog::TeamDialog(TeamSession& session, QWidget* parent) : QDialog(parent),
     connect(&session_, &TeamSession::Changed, this, &TeamDialog::ShowState);
     connect(&session_, &TeamSession::SyncStarted, this, &TeamDialog::ShowState);
     connect(&session_, &TeamSession::SyncFinished, this, &TeamDialog::ShowState);
+    connect(&session_, &TeamSession::SyncFinished, this, &TeamDialog::CloseOnceSignedIn);
     keyboard::CloseOnEscape(this);
     help::OpenGuideOnHelpKey(this, help::kPageTeam);
     // The status texts change length: the dialog grows with them instead of squeezing the fields.
@@ -104,6 +110,41 @@ void TeamDialog::SignIn() {
     }
     session_.SignIn(server_->text(), user_->text(), password_->text());
     password_->clear();
+}
+
+void TeamDialog::SignInByEnter() {
+    if (session_.SignedIn() || session_.Syncing()) {
+        return;
+    }
+    closeWhenSignedIn_ = true;
+    SignIn();
+    if (!session_.Syncing()) {
+        closeWhenSignedIn_ = false;  // nothing started: the window shows why
+    }
+}
+
+// A sign-in by Enter that failed keeps the window, its status saying why; one that succeeded is done.
+void TeamDialog::CloseOnceSignedIn() {
+    if (!std::exchange(closeWhenSignedIn_, false)) {
+        return;
+    }
+    if (session_.SignedIn()) {
+        accept();
+    }
+}
+
+bool TeamDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+        return QDialog::eventFilter(watched, event);
+    }
+    if (watched == password_) {
+        SignInByEnter();
+    }
+    return true;
 }
 
 void TeamDialog::ApplyAutoSync() {

@@ -32,8 +32,15 @@ class TeamDialog : public QDialog {
     // Whether the connection is encrypted and the server's certificate verified, once a sync has told.
     QLabel& Link() const { return *link_; }
 
+  protected:
+    // Enter in a field is the field's and never reaches the window's buttons: the password's signs in,
+    // the others' does nothing. (Passed on, it pressed Close once signing in disabled the field.)
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void SignIn();
+    void SignInByEnter();
+    void CloseOnceSignedIn();
     void ApplyAutoSync();
     void ShowState();
     void ShowOutcome();
@@ -52,6 +59,7 @@ class TeamDialog : public QDialog {
     QLabel* status_ = nullptr;
     QLabel* detail_ = nullptr;
     QLabel* link_ = nullptr;
+    bool closeWhenSignedIn_ = false;  // Enter asked to sign in: the window closes once that succeeded
 };
 
 }  // namespace terrovane::teamui
