@@ -182,10 +182,13 @@ bool SaveHeaderFileAt(const std::string& path, const HeaderTexts& texts) {
     PutField(bytes, texts.object);
     PutField(bytes + kHeaderFieldSize, texts.serialNumber);
     PutField(bytes + 2 * kHeaderFieldSize, texts.tester);
-    // set.json first: should set.inf then fail, the two disagree and the older set.inf stands alone.
+    // set.inf first: when it cannot be written, nothing is (a full disk leaves the old pair as it was).
+    // Should set.json then fail, the older set.json disagrees with the new set.inf, which then stands alone;
+    // the caller hears of it, as the typed letters were not all kept.
+    if (!WriteWhole(path, bytes, sizeof bytes, nullptr))
+        return false;
     const std::string typed = HeaderTextBytes(texts);
-    WriteWhole(HeaderTextPathFor(path), typed.data(), typed.size(), nullptr);
-    return WriteWhole(path, bytes, sizeof bytes, nullptr);
+    return WriteWhole(HeaderTextPathFor(path), typed.data(), typed.size(), nullptr);
 }
 
 std::vector<std::string> HandoffProblems() {

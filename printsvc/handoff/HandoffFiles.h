@@ -62,8 +62,8 @@ bool UnpackRecordBytes(std::string_view bytes, record::RecordTable& table);
 std::optional<HeaderTexts> ParseHeaderBytes(std::string_view bytes);
 
 // Writes set.inf: three 256-byte fields in GBK, zero-padded (a text longer than its field is cut at a
-// character boundary), and set.json beside it with the texts as they are, each file written whole. False
-// when set.inf could not be written.
+// character boundary), and then set.json beside it with the texts as they are, each file written whole.
+// False when either could not be written (when set.inf could not, neither was).
 bool SaveHeaderFile(const HeaderTexts& texts);
 bool SaveHeaderFileAt(const std::string& path, const HeaderTexts& texts);
 
