@@ -22,8 +22,8 @@ QSizeF LegendSize(const QFontMetricsF& metrics, bool band) {
     double text = std::max(metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Measured")),
                            metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model")));
     if (band)
-        text = std::max(
-            text, metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model ± one sigma")));
+        text = std::max(text,
+                        metrics.horizontalAdvance(QCoreApplication::translate("Plots", "Model ± one sigma")));
     return {line * 1.6 + text, line * (band ? 3.4 : 2.2)};
 }
 
