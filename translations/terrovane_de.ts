@@ -3191,10 +3191,6 @@ Datum</translation>
         <translation>EN 50522:2010</translation>
     </message>
     <message>
-        <source>ohm</source>
-        <translation>Ω</translation>
-    </message>
-    <message>
         <source>Standing resistance of the feet</source>
         <translation>Standortwiderstand der Füße</translation>
     </message>
@@ -3331,10 +3327,6 @@ Datum</translation>
         <translation>Ausbreitungswiderstand Rg (Sverak)</translation>
     </message>
     <message>
-        <source>%1 ohm</source>
-        <translation>%1 Ω</translation>
-    </message>
-    <message>
         <source>Grid resistance (Schwarz)</source>
         <translation>Ausbreitungswiderstand (Schwarz)</translation>
     </message>
@@ -3388,6 +3380,14 @@ Datum</translation>
     <message>
         <source>Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
         <translation>Homogener Boden mit %1 Ω·m: der scheinbare Wenner-Erdwiderstand des %2-Schichtmodells beim Ersatzradius des Netzes von %3 m.</translation>
+    </message>
+    <message>
+        <source>Ω</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation>%1 Ω</translation>
     </message>
 </context>
 <context>
@@ -3531,10 +3531,6 @@ Datum</translation>
         <translation>%1 Ergebnisse</translation>
     </message>
     <message>
-        <source>Label of result %1</source>
-        <translation>Kennzeichnung von Ergebnis %1</translation>
-    </message>
-    <message>
         <source>Label of %1 results</source>
         <translation>Kennzeichnung von %1 Ergebnissen</translation>
     </message>
@@ -3627,6 +3623,10 @@ Datum</translation>
     <message>
         <source>Properties...</source>
         <translation>Eigenschaften...</translation>
+    </message>
+    <message>
+        <source>Label of slot %1 of %2</source>
+        <translation>Kennzeichnung von Speicherplatz %1 vom %2</translation>
     </message>
 </context>
 <context>

@@ -3191,10 +3191,6 @@ Date</translation>
         <translation>EN 50522:2010</translation>
     </message>
     <message>
-        <source>ohm</source>
-        <translation>ohm</translation>
-    </message>
-    <message>
         <source>Standing resistance of the feet</source>
         <translation>Standing resistance of the feet</translation>
     </message>
@@ -3331,10 +3327,6 @@ Date</translation>
         <translation>Grid resistance Rg (Sverak)</translation>
     </message>
     <message>
-        <source>%1 ohm</source>
-        <translation>%1 ohm</translation>
-    </message>
-    <message>
         <source>Grid resistance (Schwarz)</source>
         <translation>Grid resistance (Schwarz)</translation>
     </message>
@@ -3388,6 +3380,14 @@ Date</translation>
     <message>
         <source>Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
         <translation>Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</translation>
+    </message>
+    <message>
+        <source>Ω</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation>%1 Ω</translation>
     </message>
 </context>
 <context>
@@ -3531,10 +3531,6 @@ Date</translation>
         <translation>%1 results</translation>
     </message>
     <message>
-        <source>Label of result %1</source>
-        <translation>Label of result %1</translation>
-    </message>
-    <message>
         <source>Label of %1 results</source>
         <translation>Label of %1 results</translation>
     </message>
@@ -3627,6 +3623,10 @@ Date</translation>
     <message>
         <source>Properties...</source>
         <translation>Properties...</translation>
+    </message>
+    <message>
+        <source>Label of slot %1 of %2</source>
+        <translation>Label of slot %1 of %2</translation>
     </message>
 </context>
 <context>

@@ -3174,10 +3174,6 @@ Date</translation>
         <translation>EN 50522:2010</translation>
     </message>
     <message>
-        <source>ohm</source>
-        <translation>Ω</translation>
-    </message>
-    <message>
         <source>Standing resistance of the feet</source>
         <translation>双脚站立电阻</translation>
     </message>
@@ -3314,10 +3310,6 @@ Date</translation>
         <translation>接地网电阻 Rg（Sverak）</translation>
     </message>
     <message>
-        <source>%1 ohm</source>
-        <translation>%1 Ω</translation>
-    </message>
-    <message>
         <source>Grid resistance (Schwarz)</source>
         <translation>接地网电阻（Schwarz）</translation>
     </message>
@@ -3370,6 +3362,14 @@ Date</translation>
     <message>
         <source>Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the grid&apos;s equivalent radius of %3 m.</source>
         <translation>均匀土壤 %1 Ω·m：%2 层模型在接地网等效半径 %3 m 处的温纳视电阻率。</translation>
+    </message>
+    <message>
+        <source>Ω</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>%1 Ω</source>
+        <translation>%1 Ω</translation>
     </message>
 </context>
 <context>
@@ -3513,10 +3513,6 @@ Date</translation>
         <translation>%1 个结果</translation>
     </message>
     <message>
-        <source>Label of result %1</source>
-        <translation>结果 %1 的标签</translation>
-    </message>
-    <message>
         <source>Label of %1 results</source>
         <translation>%1 个结果的标签</translation>
     </message>
@@ -3607,6 +3603,10 @@ Date</translation>
     <message>
         <source>Properties...</source>
         <translation>属性...</translation>
+    </message>
+    <message>
+        <source>Label of slot %1 of %2</source>
+        <translation>%2 的存储位 %1 的标签</translation>
     </message>
 </context>
 <context>

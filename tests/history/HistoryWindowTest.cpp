@@ -101,7 +101,8 @@ TEST_F(HistoryWindowTest, LabelsAResultOrItsWholeReadOut) {
     };
     Select(2);
     window_->LabelSelectedResults();
-    EXPECT_EQ(askedTitle, QStringLiteral("Label of result 1"));
+    EXPECT_EQ(askedTitle,
+              QStringLiteral("Label of slot %1 of %2").arg(Cell(2, kSlotColumn), Cell(2, kDateColumn)));
     EXPECT_EQ(Cell(2, kLabelColumn), QStringLiteral("Tower 9"));
     EXPECT_EQ(Cell(2, kNoteColumn), QStringLiteral("after rain"));
     EXPECT_EQ(Cell(3, kLabelColumn), QString());

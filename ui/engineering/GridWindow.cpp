@@ -275,7 +275,7 @@ QWidget* GridWindow::BuildFaultFields() {
     standard_ = new QComboBox(this);
     standard_->addItem(tr("IEEE Std 80-2013"));
     standard_->addItem(tr("EN 50522:2010"));
-    footwear_ = NumberField(0, 1e6, 0, tr("ohm"));
+    footwear_ = NumberField(0, 1e6, 0, tr("Ω"));
     standing_ = new QCheckBox(tr("Standing resistance of the feet"), this);
     form->addRow(tr("Current given"), currentKind_);
     form->addRow(tr("Current"), current_);
@@ -536,10 +536,10 @@ void GridWindow::ShowAssessment(const grid::Assessment& a) {
                         Volts(a.gpr), a.gpr <= 2 * a.en50522->permissibleTouch});
     }
     rows.push_back(
-        {tr("Grid resistance Rg (Sverak)"), QString(), tr("%1 ohm").arg(Fixed(a.gridResistance, 3)), {}});
+        {tr("Grid resistance Rg (Sverak)"), QString(), tr("%1 Ω").arg(Fixed(a.gridResistance, 3)), {}});
     if (a.schwarz)
         rows.push_back(
-            {tr("Grid resistance (Schwarz)"), QString(), tr("%1 ohm").arg(Fixed(a.schwarz->total, 3)), {}});
+            {tr("Grid resistance (Schwarz)"), QString(), tr("%1 Ω").arg(Fixed(a.schwarz->total, 3)), {}});
     rows.push_back({tr("Grid current IG"), QString(), tr("%1 A").arg(Fixed(a.current.current, 1)), {}});
     rows.push_back({tr("Surface layer factor Cs"), QString(), Fixed(a.surfaceFactor, 3), {}});
     rows.push_back({tr("n, Km, Ki, Ks"),

@@ -6,6 +6,7 @@
 #include "ArchiveProblemText.h"
 #include "ExportPath.h"
 #include "FileDialogSetup.h"
+#include "HistoryColumns.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
 #include "ResultsFiles.h"
@@ -48,9 +49,12 @@ void HistoryWindow::LabelSelectedResults() {
         return platform::Alert(kChooseFirst);
     }
     const archive::ResultRow* first = model_->RowAt(rows.front());
-    const auto edit = AskLabel(rows.size() == 1 ? tr("Label of result %1").arg(first->id)
-                                                : tr("Label of %1 results").arg(rows.size()),
-                               {QString::fromStdString(first->label), QString::fromStdString(first->note)});
+    // A person knows a result by its slot and measuring date, never by the archive's own number.
+    const QString date = model_->data(model_->index(rows.front(), kDateColumn)).toString();
+    const auto edit = AskLabel(
+        rows.size() == 1 ? tr("Label of slot %1 of %2").arg(first->slot, 2, 10, QLatin1Char('0')).arg(date)
+                         : tr("Label of %1 results").arg(rows.size()),
+        {QString::fromStdString(first->label), QString::fromStdString(first->note)});
     if (!edit) {
         return;
     }
