@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,10 @@ int RunAllTests(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     Application app(argc, argv);
+    // Qt takes its number notation from LC_NUMERIC, which the test runs keep from the caller on purpose (so a
+    // number that goes through the C library's locale shows up). The windows' own notation is the one the
+    // test programs set, as LANG is: a test that wants another locale's says so itself.
+    QLocale::setDefault(QLocale::c());
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("TerrovaneTests"));
     // Read-outs the tests accept are archived like any other, in the test's own archive.
