@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "ArchiveAccess.h"
-#include "ArchiveProblemText.h"
 #include "DesignElectrode.h"
 #include "FallOfPotentialPlan.h"
 #include "FopPlanOutput.h"
@@ -56,17 +55,9 @@ std::optional<int> ChooseElectrode(const ParsedArguments& options, PlannedElectr
                 CliText::tr("--rod takes the rod's length in metres, and its diameter after a comma"));
         return std::nullopt;
     }
-    const std::string path = options.Value("design");
-    std::string text;
-    std::string error;
-    if (!ReadTextFile(path, text, error))
-        return CommandFailed(kName, texts::ArchiveProblemText(error));
     GridDesignFile file;
-    if (!ParseGridDesignFile(text, file, error)) {
-        // The design file's field names and what is wrong with them stay as the file's format spells them.
-        Tell(kName, Given(path + ": " + error));
-        return kExitUsage;
-    }
+    if (const std::optional<int> failed = LoadGridDesignFile(kName, options.Value("design"), file))
+        return *failed;
     chosen.conductors = ElectrodeOfDesign(file.design);
     chosen.designResistivity = file.soilResistivity;
     return std::nullopt;

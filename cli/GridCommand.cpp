@@ -1,7 +1,6 @@
 // terrovane-cli grid: the touch and step voltages of an earthing grid on the measured soil, judged against
 // what a body tolerates.
 #include "ArchiveAccess.h"
-#include "ArchiveProblemText.h"
 #include "Assessment.h"
 #include "Command.h"
 #include "GridDesignFile.h"
@@ -75,17 +74,9 @@ int RunGrid(const ParsedArguments& options) {
     const std::string format = options.Value("format", "table");
     if (format != "table" && format != "json")
         return UsageError(kName, CliText::tr("--format is table or json"));
-    const std::string path = options.Value("design");
-    std::string text;
-    std::string error;
-    if (!ReadTextFile(path, text, error))
-        return CommandFailed(kName, texts::ArchiveProblemText(error));
     GridDesignFile file;
-    if (!ParseGridDesignFile(text, file, error)) {
-        // The design file's field names and what is wrong with them stay as the file's format spells them.
-        Tell(kName, Given(path + ": " + error));
-        return kExitUsage;
-    }
+    if (const std::optional<int> failed = LoadGridDesignFile(kName, options.Value("design"), file))
+        return *failed;
     grid::UniformSoil soil;
     std::optional<grid::FittedSoil> fitted;
     if (const std::optional<int> failed = ChooseSoil(options, file, soil, fitted))

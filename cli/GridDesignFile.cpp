@@ -9,7 +9,11 @@
 #include <cmath>
 #include <set>
 
+#include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "CliText.h"
+#include "Command.h"
+#include "StoredResults.h"
 
 namespace terrovane::cli {
 namespace {
@@ -259,6 +263,19 @@ bool ParseGridDesignFile(const std::string& text, GridDesignFile& file, std::str
         return false;
     }
     return true;
+}
+
+std::optional<int> LoadGridDesignFile(const char* command, const std::string& path, GridDesignFile& file) {
+    std::string text;
+    std::string error;
+    if (!ReadTextFile(path, text, error))
+        return CommandFailed(command, texts::ArchiveProblemText(error));
+    if (!ParseGridDesignFile(text, file, error)) {
+        // The design file's field names and what is wrong with them stay as the file's format spells them.
+        Tell(command, Given(path + ": " + error));
+        return kExitUsage;
+    }
+    return std::nullopt;
 }
 
 }  // namespace terrovane::cli

@@ -19,4 +19,8 @@ struct GridDesignFile {
 // the design check refuses is an error that names the field ("grid.length_m: must be above zero").
 bool ParseGridDesignFile(const std::string& text, GridDesignFile& file, std::string& error);
 
+// Reads and parses the design file at `path` for `command`: nullopt when it is had, else the exit status
+// after saying why (a file that cannot be read fails; a design it cannot accept is a usage error).
+std::optional<int> LoadGridDesignFile(const char* command, const std::string& path, GridDesignFile& file);
+
 }  // namespace terrovane::cli
