@@ -6,13 +6,10 @@
 #include "LeftOutNotes.h"
 #include "Problems.h"
 #include "SiteStatements.h"
+#include "StoredNumbers.h"
 
 namespace terrovane::archive {
 namespace {
-
-bool Positive(double value) {
-    return std::isfinite(value) && value > 0;
-}
 
 bool InsertReadings(Database& db, std::int64_t curve, const std::vector<StoredFopReading>& readings,
                     std::string& error) {

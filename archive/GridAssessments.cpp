@@ -7,6 +7,7 @@
 
 #include "Problems.h"
 #include "SiteStatements.h"
+#include "StoredNumbers.h"
 
 namespace terrovane::archive {
 
@@ -136,10 +137,6 @@ bool Finite(const Field& field) {
                 return true;
         },
         field);
-}
-
-bool Positive(double value) {
-    return std::isfinite(value) && value > 0;
 }
 
 }  // namespace

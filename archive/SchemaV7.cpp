@@ -26,7 +26,7 @@ CREATE TABLE sync_analyses (
 // A new analysis is listed by its row, a deleted one by its uuid (its row is gone, and the next one may
 // get the same row id). The deletion goes even when the analysis went with its site or point, so every
 // archive ends without it.
-constexpr const char* kOutboxTriggers = R"sql(
+constexpr const char* kAnalysisOutboxTriggers = R"sql(
 CREATE TRIGGER soil_models_outbox_made AFTER INSERT ON soil_models
     WHEN NOT EXISTS (SELECT 1 FROM sync_applying)
     BEGIN INSERT OR IGNORE INTO sync_outbox VALUES ('soil_model', NEW.id); END;
@@ -48,7 +48,7 @@ CREATE TRIGGER grid_assessments_outbox_deleted AFTER DELETE ON grid_assessments
 )sql";
 
 // The analyses the file held before are all unsent.
-constexpr const char* kEverythingUnsent = R"sql(
+constexpr const char* kEveryAnalysisUnsent = R"sql(
 INSERT OR IGNORE INTO sync_outbox SELECT 'soil_model', id FROM soil_models;
 INSERT OR IGNORE INTO sync_outbox SELECT 'fop_curve', id FROM fop_curves;
 INSERT OR IGNORE INTO sync_outbox SELECT 'grid_assessment', id FROM grid_assessments;
@@ -59,8 +59,8 @@ INSERT OR IGNORE INTO sync_outbox SELECT 'grid_assessment', id FROM grid_assessm
 int MigrateToLayout7(Database& db) {
     // Grid assessments get the ids and stamps the other analyses have had since layout 5.
     const std::string gridStamps = StampedTableSql("grid_assessments");
-    for (const char* sql :
-         {kGridAssessmentsTable, gridStamps.c_str(), kSyncAnalyses, kOutboxTriggers, kEverythingUnsent}) {
+    for (const char* sql : {kGridAssessmentsTable, gridStamps.c_str(), kSyncAnalyses, kAnalysisOutboxTriggers,
+                            kEveryAnalysisUnsent}) {
         if (const int rc = db.Exec(sql); rc != SQLITE_OK) {
             return rc;
         }

@@ -8,15 +8,13 @@
 #include "Problems.h"
 #include "SiteStatements.h"
 #include "SoilCovariance.h"
+#include "StoredNumbers.h"
 
 namespace terrovane::archive {
 namespace {
 
 constexpr std::size_t kMaxStoredLayers = 10;
 
-bool Positive(double value) {
-    return std::isfinite(value) && value > 0;
-}
 // A sigma may be infinite (undetermined) or NaN (not estimated), never negative.
 bool SigmaOk(double sigma) {
     return !(sigma < 0);

@@ -20,7 +20,7 @@ bool ModeIn(const MeasurementRecord& record, std::initializer_list<Mode> modes) 
 }
 
 // A reading of a quantity that belongs only to some modes; NaN compares false and so counts as invalid.
-double Reading(const MeasurementRecord* record, ValueIndex index, std::initializer_list<Mode> modes) {
+double StoredReading(const MeasurementRecord* record, ValueIndex index, std::initializer_list<Mode> modes) {
     if (record == nullptr || !ModeIn(*record, modes))
         return NotApplicable;
     const double value = record->values[index];
@@ -30,35 +30,36 @@ double Reading(const MeasurementRecord* record, ValueIndex index, std::initializ
 }  // namespace
 
 double Re(const MeasurementRecord* r) {
-    return Reading(
+    return StoredReading(
         r, record::kRe,
         {Mode::ThreePole, Mode::FourPole, Mode::ThreePoleClamp, Mode::FourPoleClamp, Mode::TwoClamp});
 }
 double Rs(const MeasurementRecord* r) {
-    return Reading(r, record::kRs,
-                   {Mode::ThreePole, Mode::FourPole, Mode::ThreePoleClamp, Mode::FourPoleClamp});
+    return StoredReading(r, record::kRs,
+                         {Mode::ThreePole, Mode::FourPole, Mode::ThreePoleClamp, Mode::FourPoleClamp});
 }
 double Rh(const MeasurementRecord* r) {
-    return Reading(r, record::kRh,
-                   {Mode::ThreePole, Mode::FourPole, Mode::ThreePoleClamp, Mode::FourPoleClamp});
+    return StoredReading(r, record::kRh,
+                         {Mode::ThreePole, Mode::FourPole, Mode::ThreePoleClamp, Mode::FourPoleClamp});
 }
 double Rac(const MeasurementRecord* r) {
-    return Reading(r, record::kRac, {Mode::TwoPoleAc});
+    return StoredReading(r, record::kRac, {Mode::TwoPoleAc});
 }
 double R1(const MeasurementRecord* r) {
-    return Reading(r, record::kR1, {Mode::TwoPoleDc, Mode::FourPoleDc});
+    return StoredReading(r, record::kR1, {Mode::TwoPoleDc, Mode::FourPoleDc});
 }
 double R2(const MeasurementRecord* r) {
-    return Reading(r, record::kR2, {Mode::TwoPoleDc, Mode::FourPoleDc});
+    return StoredReading(r, record::kR2, {Mode::TwoPoleDc, Mode::FourPoleDc});
 }
 double Resistivity(const MeasurementRecord* r) {
-    return Reading(r, record::kResistivity, {Mode::Resistivity});
+    return StoredReading(r, record::kResistivity, {Mode::Resistivity});
 }
 double Rk(const MeasurementRecord* r) {
-    return Reading(r, record::kRk, {Mode::ThreePole, Mode::ThreePoleClamp, Mode::TwoPoleAc, Mode::TwoPoleDc});
+    return StoredReading(r, record::kRk,
+                         {Mode::ThreePole, Mode::ThreePoleClamp, Mode::TwoPoleAc, Mode::TwoPoleDc});
 }
 double Iac(const MeasurementRecord* r) {
-    return Reading(r, record::kIac, {Mode::AcCurrent});
+    return StoredReading(r, record::kIac, {Mode::AcCurrent});
 }
 
 double JammingFrequency(const MeasurementRecord* r) {

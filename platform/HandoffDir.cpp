@@ -8,7 +8,7 @@
 namespace terrovane::platform {
 namespace {
 
-std::string Refusal(const std::string& dir, FolderState state) {
+std::string HandoffFolderRefusal(const std::string& dir, FolderState state) {
     const std::string folder = "The hand-off folder " + dir;
     switch (state) {
         case FolderState::Usable:
@@ -51,7 +51,7 @@ std::optional<std::string> HandoffDir(std::string* error) {
     if (state == FolderState::Usable)
         return dir;
     if (error != nullptr)
-        *error = Refusal(dir, state);
+        *error = HandoffFolderRefusal(dir, state);
     return std::nullopt;
 }
 

@@ -15,7 +15,7 @@
 namespace terrovane::platform {
 namespace {
 
-std::string Refusal(const std::string& dir, FolderState state) {
+std::string RuntimeFolderRefusal(const std::string& dir, FolderState state) {
     const std::string folder = "The runtime folder " + dir;
     switch (state) {
         case FolderState::OtherOwner:
@@ -55,7 +55,7 @@ std::optional<std::string> RuntimeDir(std::string& problem) {
     }
     if (state == FolderState::Usable)
         return dir;
-    problem = Refusal(dir, state);
+    problem = RuntimeFolderRefusal(dir, state);
     return std::nullopt;
 }
 

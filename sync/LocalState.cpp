@@ -30,7 +30,7 @@ constexpr const char* kReadOutNoteState =
     "FROM readouts o LEFT JOIN labels l ON l.id = o.label_id WHERE o.id = ?2";
 
 // Each member of the object as JSON text, in the one rendering the base values are kept in too.
-std::map<std::string, std::string> Members(archive::Database& db, const std::string& object) {
+std::map<std::string, std::string> FieldValues(archive::Database& db, const std::string& object) {
     std::map<std::string, std::string> fields;
     for (const SqlRow& row : Rows(db,
                                   "SELECT key, CASE WHEN type IN ('object', 'array') THEN value "
@@ -49,7 +49,7 @@ std::optional<EntityState> StateOf(archive::Database& db, const char* sql,
         return std::nullopt;
     }
     EntityState state;
-    state.fields = Members(db, *rows[0][0]);
+    state.fields = FieldValues(db, *rows[0][0]);
     state.stamp = rows[0][1].value_or("");
     state.site = rows[0][2];
     state.outboxKind = outboxKind;

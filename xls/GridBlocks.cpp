@@ -18,15 +18,15 @@ constexpr std::size_t kRowBytes = 20;
 constexpr std::uint16_t kRowHeight = 0x00FF;
 constexpr std::uint16_t kDbCellCode = 0x00D7;
 
-constexpr std::size_t kMaxStoredChars = SstRecord::kMaxChars;
+constexpr std::size_t kMaxCellChars = SstRecord::kMaxChars;
 
 template <typename Char>
 std::basic_string_view<Char> Stored(std::basic_string_view<Char> text) {
-    return text.substr(0, kMaxStoredChars);
+    return text.substr(0, kMaxCellChars);
 }
 
 std::uint32_t StoredHash(const XlsCell& cell) {
-    if (static_cast<std::size_t>(cell.TextLength()) <= kMaxStoredChars) {
+    if (static_cast<std::size_t>(cell.TextLength()) <= kMaxCellChars) {
         return cell.TextHash();
     }
     return cell.Kind() == CellKind::Text ? TextHashOf(Stored(cell.TextView()))

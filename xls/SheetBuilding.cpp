@@ -7,7 +7,7 @@
 namespace terrovane::xls {
 namespace {
 
-constexpr std::size_t kMaxStoredChars = SstRecord::kMaxChars;
+constexpr std::size_t kMaxSharedChars = SstRecord::kMaxChars;
 
 struct TextTotals {
     std::size_t texts = 0;
@@ -24,7 +24,7 @@ TextTotals CountTexts(const std::vector<XlsSheet>& sheets) {
                 if (length > 0) {
                     ++totals.texts;
                     totals.charBytes +=
-                        std::min<std::size_t>(static_cast<std::size_t>(length), kMaxStoredChars) *
+                        std::min<std::size_t>(static_cast<std::size_t>(length), kMaxSharedChars) *
                         (cells[c].Kind() == WideText ? 2 : 1);
                 }
             }

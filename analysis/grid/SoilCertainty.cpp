@@ -7,7 +7,7 @@
 namespace terrovane::grid {
 namespace {
 
-constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+constexpr double kOpenBound = std::numeric_limits<double>::quiet_NaN();
 
 // The sigma of one logarithmic parameter (ln rho_1 .. ln rho_N, ln h_1 .. ln h_N-1) from a layer's sigmas,
 // which the fit keeps as value times the logarithm's sigma.
@@ -42,7 +42,7 @@ double LogVariance(const FittedSoil& soil, const std::vector<double>& gradient) 
 
 double LogSigmaOfUniform(const FittedSoil& soil, double gridArea) {
     if (soil.layers.size() != soil.model.LayerCount() || soil.layers.empty())
-        return kNone;
+        return kOpenBound;
     if (soil.model.LayerCount() == 1)
         return LogSigmaOf(soil, 0);
     const double spacing = std::sqrt(gridArea / std::numbers::pi);
@@ -52,7 +52,7 @@ double LogSigmaOfUniform(const FittedSoil& soil, double gridArea) {
         g /= rho;
     for (std::size_t i = 0; i < gradient.size(); ++i)
         if (!std::isfinite(LogSigmaOf(soil, i)))
-            return kNone;  // a value the data do not determine leaves the range open
+            return kOpenBound;  // a value the data do not determine leaves the range open
     return std::sqrt(LogVariance(soil, gradient));
 }
 
@@ -69,7 +69,7 @@ std::vector<SoilDoubt> ModelDoubts(const FittedSoil& soil) {
         doubts.push_back({SoilDoubtCode::MisfitTooLarge, soil.rmsPercent, analysis::kMaxSoundingRmsPercent});
     for (std::size_t i = 0; i < soil.layers.size(); ++i)
         if (!soil.layers[i].resolved)
-            doubts.push_back({SoilDoubtCode::LayerNotResolved, static_cast<double>(i + 1), kNone});
+            doubts.push_back({SoilDoubtCode::LayerNotResolved, static_cast<double>(i + 1), kOpenBound});
     return doubts;
 }
 
@@ -112,9 +112,9 @@ Assessment AssessOnFittedSoil(const GridDesign& design, const FittedSoil& soil, 
         a.highSoil = JudgeAt(design, a.soil, range->high, standard);
         const bool acrossRange = a.lowSoil->verdict == Verdict::Safe && a.highSoil->verdict == Verdict::Safe;
         if (a.verdict == Verdict::Safe && !acrossRange)
-            a.soilDoubts.insert(a.soilDoubts.begin(), {SoilDoubtCode::RangeNotSafe, kNone, kNone});
+            a.soilDoubts.insert(a.soilDoubts.begin(), {SoilDoubtCode::RangeNotSafe, kOpenBound, kOpenBound});
     } else {
-        a.soilDoubts.insert(a.soilDoubts.begin(), {SoilDoubtCode::RangeUnknown, kNone, kNone});
+        a.soilDoubts.insert(a.soilDoubts.begin(), {SoilDoubtCode::RangeUnknown, kOpenBound, kOpenBound});
     }
     if (a.verdict == Verdict::Safe && !a.soilDoubts.empty())
         a.verdict = Verdict::NotShownSafe;

@@ -11,6 +11,7 @@
 #include "FopPlotPainting.h"
 #include "FopSummaryText.h"
 #include "NoteText.h"
+#include "PageBasics.h"
 #include "SiteReportGrid.h"
 #include "SoilCovariance.h"
 #include "SoilPlotPainting.h"
@@ -18,12 +19,7 @@
 namespace terrovane::sitereport {
 namespace {
 
-constexpr double kLine = 5.2;  // mm
 constexpr std::size_t kCurvesPerPage = 2;
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString Sigma(double sigma) {
     if (std::isnan(sigma))
@@ -31,13 +27,6 @@ QString Sigma(double sigma) {
     if (std::isinf(sigma))
         return QCoreApplication::translate("SiteReport", "undetermined");
     return QStringLiteral("± %1").arg(sigma, 0, 'g', 3);
-}
-
-QFont Font(double points, bool bold = false) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 class Mm {

@@ -1,5 +1,6 @@
 // The site report's page of the earthing grid assessment kept with the site.
 #include "SiteReportGrid.h"
+#include "PageBasics.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -10,20 +11,11 @@
 namespace terrovane::sitereport {
 namespace {
 
-constexpr double kLine = 5.2;  // mm
-
 QString Number(double value) {
     return QString::number(value, 'g', 4);
 }
 QString Volts(double value) {
     return QCoreApplication::translate("SiteReport", "%1 V").arg(value, 0, 'f', 1);
-}
-
-QFont Font(double points, bool bold = false) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 // Writes lines of text top down, `dotsPerMm` to the millimetre.

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "AtomicFile.h"
+#include "PageBasics.h"
 #include "ResultWords.h"
 #include "ResultsOutput.h"
 
@@ -19,7 +20,6 @@ namespace terrovane::sitereport {
 namespace {
 
 // Millimetres of the layout.
-constexpr double kLine = 5.2;
 constexpr double kHeaderRow = 7;
 constexpr double kSiteBlock = 44;
 constexpr double kFooter = 8;
@@ -39,10 +39,6 @@ constexpr ColumnSpec kColumns[] = {
     {QT_TRANSLATE_NOOP("SiteReport", "Limit"), 17},      {QT_TRANSLATE_NOOP("SiteReport", "Source"), 35},
     {QT_TRANSLATE_NOOP("SiteReport", "Verdict"), 18},    {QT_TRANSLATE_NOOP("SiteReport", "Notes"), 25},
 };
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString OrDash(const std::string& text) {
     return text.empty() ? QStringLiteral("–") : Q(text);

@@ -139,4 +139,10 @@ std::string RunPython(const std::string& script, const std::string& input) {
     return run.text.substr(0, run.text.find_last_not_of('\n') + 1);
 }
 
+void CreateWithPython(const std::string& path, const std::string& script) {
+    RunPython(
+        "import sqlite3, sys\ndb = sqlite3.connect('" + path + "')\ndb.executescript(sys.stdin.read())\n",
+        script);
+}
+
 }  // namespace terrovane::archive::testing

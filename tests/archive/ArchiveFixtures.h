@@ -50,5 +50,7 @@ std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 // A python3 snippet run with the text on its standard input; its output.
 std::string RunPython(const std::string& script, const std::string& input);
+// Makes the file at `path` with python3's own SQLite, as an older release or another program would.
+void CreateWithPython(const std::string& path, const std::string& script);
 
 }  // namespace terrovane::archive::testing

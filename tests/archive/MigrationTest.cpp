@@ -30,12 +30,6 @@ INSERT INTO readout_slots VALUES (1, 4, 1);
 )";
 }
 
-void CreateWithPython(const std::string& path, const std::string& script) {
-    RunPython(
-        "import sqlite3, sys\ndb = sqlite3.connect('" + path + "')\ndb.executescript(sys.stdin.read())\n",
-        script);
-}
-
 TEST_F(ArchiveTest, AFirstLayoutFileGainsLabelsAndIndexesAndKeepsItsReadOuts) {
     const auto image = ImageWith({{4, MakeResult(1, 5, 3, 7.5f)}});
     CreateWithPython(Path(), FirstLayoutScript(image));

@@ -6,12 +6,6 @@
 namespace terrovane::archive::testing {
 namespace {
 
-void CreateWithPython(const std::string& path, const std::string& script) {
-    RunPython(
-        "import sqlite3, sys\ndb = sqlite3.connect('" + path + "')\ndb.executescript(sys.stdin.read())\n",
-        script);
-}
-
 // A second-layout file as that release wrote it: one read-out, one labelled result.
 std::string SecondLayoutScript(const record::ReadOutBuffer& image) {
     const auto packet = record::PacketOf(image, 2);

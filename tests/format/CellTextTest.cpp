@@ -10,13 +10,13 @@ namespace {
 
 using testing::MakeRecord;
 
-struct Row {
+struct CellRow {
     std::uint32_t mode;
     float value;
     const char* text;
 };
 
-void ExpectCells(Quantity quantity, record::ValueIndex index, std::initializer_list<Row> rows) {
+void ExpectCells(Quantity quantity, record::ValueIndex index, std::initializer_list<CellRow> rows) {
     for (const auto& row : rows) {
         const auto r = MakeRecord(row.mode, index, row.value);
         EXPECT_EQ(FormatCellText(quantity, &r), row.text) << "mode " << row.mode << " value " << row.value;

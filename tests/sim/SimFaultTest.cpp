@@ -19,7 +19,7 @@ using record::RecordPacket;
 using testing::ReadFile;
 using testing::SimProcess;
 
-std::vector<std::uint8_t> Bytes(std::string_view text) {
+std::vector<std::uint8_t> BytesOf(std::string_view text) {
     return {text.begin(), text.end()};
 }
 
@@ -50,9 +50,9 @@ TEST(SimFaultTest, ClockAndEraseRefusals) {
     SimProcess sim({"--fault", "clock-fail", "--fault", "erase-fail"}, &image);
     sim.Connect();
     sim.Send("DATE_SET 20 9 3 7 14 5 \r");
-    EXPECT_EQ(sim.Receive(5, 200ms), Bytes("ER\r\n"));
+    EXPECT_EQ(sim.Receive(5, 200ms), BytesOf("ER\r\n"));
     sim.Send("EREASE_FLASH 200\r\n");
-    EXPECT_EQ(sim.Receive(5, 200ms), Bytes("NO\r\n"));
+    EXPECT_EQ(sim.Receive(5, 200ms), BytesOf("NO\r\n"));
     const auto stored = ReadFile(sim.ImagePath());
     EXPECT_EQ(stored, std::string(image.begin(), image.end()));
 }
@@ -61,7 +61,7 @@ TEST(SimFaultTest, EraseShortAnswersThreeBytes) {
     SimProcess sim({"--fault", "erase-short"});
     sim.Connect();
     sim.Send("EREASE_FLASH 0\r\n");
-    EXPECT_EQ(sim.Receive(5, 200ms), Bytes("OK\r"));
+    EXPECT_EQ(sim.Receive(5, 200ms), BytesOf("OK\r"));
 }
 
 TEST(SimFaultTest, SlowHoldsEachPacketBack) {

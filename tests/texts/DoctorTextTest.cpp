@@ -22,10 +22,10 @@ using doctor::Phrase;
 using doctor::Said;
 using translations::Language;
 
-class InLanguage {
+class SpokenIn {
   public:
-    explicit InLanguage(Language language) { EXPECT_TRUE(translations::InstallLanguage(language)); }
-    ~InLanguage() { translations::InstallLanguage(Language::Chinese); }
+    explicit SpokenIn(Language language) { EXPECT_TRUE(translations::InstallLanguage(language)); }
+    ~SpokenIn() { translations::InstallLanguage(Language::Chinese); }
 };
 
 std::vector<Phrase> EveryPhrase() {
@@ -51,12 +51,12 @@ bool Worded(const QString& text) {
 TEST(DoctorTextTest, EveryPhraseAndCheckIsWordedInEveryLanguage) {
     std::map<Phrase, QString> english;
     {
-        InLanguage language(Language::English);
+        SpokenIn language(Language::English);
         for (Phrase phrase : EveryPhrase())
             english[phrase] = PhraseText(phrase, 2);
     }
     for (const Language language : {Language::German, Language::Chinese}) {
-        InLanguage installed(language);
+        SpokenIn installed(language);
         for (Phrase phrase : EveryPhrase()) {
             SCOPED_TRACE(static_cast<int>(phrase));
             const QString text = PhraseText(phrase, 2);
@@ -68,9 +68,9 @@ TEST(DoctorTextTest, EveryPhraseAndCheckIsWordedInEveryLanguage) {
         }
         for (const Check check : {Check::Driver, Check::Bridge, Check::UdevRule, Check::PortMap,
                                   Check::Access, Check::InUse, Check::Handshake}) {
-            InLanguage english(Language::English);
+            SpokenIn english(Language::English);
             const QString englishName = CheckText(check);
-            InLanguage again(language);
+            SpokenIn again(language);
             EXPECT_NE(CheckText(check), englishName);
         }
         // Programs keep their names.
@@ -100,7 +100,7 @@ doctor::Findings DeniedAndHeld() {
 
 TEST(DoctorTextTest, FindingsAreOneMarkedLineEachWithTheFixBelowInEveryLanguage) {
     {
-        InLanguage english(Language::English);
+        SpokenIn english(Language::English);
         EXPECT_EQ(
             FindingsText(DeniedAndHeld()).toStdString(),
             "[ OK ] driver: cp210x is built into the kernel\n"
@@ -114,7 +114,7 @@ TEST(DoctorTextTest, FindingsAreOneMarkedLineEachWithTheFixBelowInEveryLanguage)
             "[ -- ] handshake: not tried (--no-handshake)\n");
     }
     {
-        InLanguage german(Language::German);
+        SpokenIn german(Language::German);
         EXPECT_EQ(
             FindingsText(DeniedAndHeld()).toStdString(),
             "[ OK ] Treiber: cp210x ist fest in den Kernel eingebaut\n"
@@ -130,7 +130,7 @@ TEST(DoctorTextTest, FindingsAreOneMarkedLineEachWithTheFixBelowInEveryLanguage)
             "       Abhilfe: das Programm schließen oder beenden: kill 9 12\n"
             "[ -- ] Handshake: nicht versucht (--no-handshake)\n");
     }
-    InLanguage chinese(Language::Chinese);
+    SpokenIn chinese(Language::Chinese);
     EXPECT_EQ(
         FindingsText(DeniedAndHeld()).toStdString(),
         "[ OK ] 驱动程序: cp210x 已内置于内核\n"
@@ -146,10 +146,10 @@ TEST(DoctorTextTest, FindingsAreOneMarkedLineEachWithTheFixBelowInEveryLanguage)
 }
 
 TEST(DoctorTextTest, TheCountOfUninspectedProcessesTakesItsPlural) {
-    InLanguage english(Language::English);
+    SpokenIn english(Language::English);
     EXPECT_EQ(SaidText({Phrase::OthersNotInspected, {"3"}}),
               QStringLiteral(" (3 processes of other users not looked at; sudo shows them)"));
-    InLanguage german(Language::German);
+    SpokenIn german(Language::German);
     EXPECT_EQ(SaidText({Phrase::OthersNotInspected, {"3"}}),
               QStringLiteral(" (3 Prozesse anderer Benutzer nicht geprüft; sudo zeigt sie)"));
 }
@@ -166,12 +166,12 @@ TEST(DoctorTextTest, TheLinksMessagesAreSaidAsItsMessageBoxesSayThem) {
          {Phrase::ListedAfter, {Said{Phrase::LinkMessage, {link::kDriverError}}}}},
         {}};
     {
-        InLanguage english(Language::English);
+        SpokenIn english(Language::English);
         EXPECT_EQ(SeenText(failed).toStdString(),
                   "no answer: cannot open serial port COM1 (/dev/ttyUSB0): Permission denied / device driver "
                   "error, please check USB driver installation or USB connection");
     }
-    InLanguage german(Language::German);
+    SpokenIn german(Language::German);
     EXPECT_EQ(SeenText(failed).toStdString(),
               "keine Antwort: Die serielle Schnittstelle kann nicht geöffnet werden COM1 (/dev/ttyUSB0): "
               "Permission denied / Gerätetreiberfehler, bitte USB-Treiber und USB-Verbindung prüfen");

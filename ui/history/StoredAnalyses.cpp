@@ -18,12 +18,12 @@
 namespace terrovane::history {
 namespace {
 
-QString Text(const std::string& text) {
+QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 QString When(const std::string& savedAt) {
-    return Text(savedAt.substr(0, 16)).replace(QLatin1Char('T'), QLatin1Char(' '));
+    return FromUtf8(savedAt.substr(0, 16)).replace(QLatin1Char('T'), QLatin1Char(' '));
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ bool LoadStoredAnalysesList(archive::Archive& archive, std::vector<StoredAnalysi
             return false;
         }
         for (archive::StoredSoilModel& model : models) {
-            out.push_back({std::move(model), Text(site.fields.name), {}});
+            out.push_back({std::move(model), FromUtf8(site.fields.name), {}});
         }
     }
     std::vector<archive::PointRow> points;
@@ -53,7 +53,7 @@ bool LoadStoredAnalysesList(archive::Archive& archive, std::vector<StoredAnalysi
             return false;
         }
         for (archive::StoredFopCurve& curve : curves) {
-            out.push_back({std::move(curve), Text(point.siteName), Text(point.fields.name)});
+            out.push_back({std::move(curve), FromUtf8(point.siteName), FromUtf8(point.fields.name)});
         }
     }
     for (const archive::SiteRow& site : sites) {
@@ -62,7 +62,7 @@ bool LoadStoredAnalysesList(archive::Archive& archive, std::vector<StoredAnalysi
             return false;
         }
         for (archive::StoredGridAssessment& assessment : assessments) {
-            out.push_back({std::move(assessment), Text(site.fields.name), {}});
+            out.push_back({std::move(assessment), FromUtf8(site.fields.name), {}});
         }
     }
     return true;
@@ -103,7 +103,7 @@ StoredAnalysesDialog::StoredAnalysesDialog(archive::Archive& archive, QWidget* p
 void StoredAnalysesDialog::Reload() {
     std::string error;
     if (!LoadStoredAnalysesList(archive_, analyses_, error)) {
-        status_->setText(Text(error));
+        status_->setText(FromUtf8(error));
     }
     list_->setRowCount(static_cast<int>(analyses_.size()));
     for (std::size_t i = 0; i < analyses_.size(); ++i) {
@@ -116,7 +116,7 @@ void StoredAnalysesDialog::Reload() {
             when = When(model->savedAt);
             summary = tr("%n layer(s) (asked: %1), RMS error %2 %, %3 points", nullptr,
                          static_cast<int>(model->layers.size()))
-                          .arg(Text(model->layerChoice))
+                          .arg(FromUtf8(model->layerChoice))
                           .arg(keyboard::ShownNumber(model->rmsPercent, 2))
                           .arg(model->points.size());
         } else if (const auto* curve = std::get_if<archive::StoredFopCurve>(&each.stored)) {
@@ -134,7 +134,7 @@ void StoredAnalysesDialog::Reload() {
                           .arg(keyboard::ShownSignificant(grid.lengthM, 6))
                           .arg(keyboard::ShownSignificant(grid.widthM, 6))
                           .arg(keyboard::ShownSignificant(grid.soilResistivity, 4))
-                          .arg(verdict ? texts::GridVerdictText(*verdict) : Text(grid.verdict));
+                          .arg(verdict ? texts::GridVerdictText(*verdict) : FromUtf8(grid.verdict));
         }
         const QString cells[] = {kind, each.site, each.point, when, summary};
         for (int column = 0; column < 5; ++column) {
@@ -220,7 +220,7 @@ void StoredAnalysesDialog::DeleteChosen() {
             archive_, std::get<archive::StoredGridAssessment>(chosen->stored).id, error);
     Reload();
     if (!deleted) {
-        status_->setText(tr("It could not be deleted: %1").arg(Text(error)));
+        status_->setText(tr("It could not be deleted: %1").arg(FromUtf8(error)));
     }
 }
 
