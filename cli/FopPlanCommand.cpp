@@ -58,7 +58,7 @@ std::optional<int> ChooseElectrode(const ParsedArguments& options, PlannedElectr
     GridDesignFile file;
     if (const std::optional<int> failed = LoadGridDesignFile(kName, options.Value("design"), file))
         return *failed;
-    chosen.conductors = ElectrodeOfDesign(file.design);
+    chosen.conductors = electrode::ElectrodeOfDesign(file.design);
     chosen.designResistivity = file.soilResistivity;
     return std::nullopt;
 }
