@@ -912,6 +912,50 @@
         <source>cannot write the plan</source>
         <translation>die Planung kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or soil.layers in the design)</source>
+        <translation>braucht --rho, --soil-model oder --site (oder soil.resistivity_ohm_m oder soil.layers im Entwurf)</translation>
+    </message>
+    <message>
+        <source>the solver gave up on this grid (too many segments, or conductors on top of each other): use --method formulas</source>
+        <translation>der Löser hat bei diesem Erder aufgegeben (zu viele Segmente oder übereinanderliegende Leiter): --method formulas verwenden</translation>
+    </message>
+    <message>
+        <source>the grid could not be computed</source>
+        <translation>der Erder konnte nicht berechnet werden</translation>
+    </message>
+    <message>
+        <source>--map names a .csv or .json file</source>
+        <translation>--map nennt eine .csv- oder .json-Datei</translation>
+    </message>
+    <message>
+        <source>--method is computed or formulas</source>
+        <translation>--method ist computed oder formulas</translation>
+    </message>
+    <message>
+        <source>--map needs the computed method</source>
+        <translation>--map braucht die Methode computed</translation>
+    </message>
+    <message>
+        <source>must be an array</source>
+        <translation>muss eine Liste sein</translation>
+    </message>
+    <message>
+        <source>must have 1 to %1 layers</source>
+        <translation>muss 1 bis %1 Schichten haben</translation>
+    </message>
+    <message>
+        <source>the last layer goes on downwards: no thickness</source>
+        <translation>die letzte Schicht reicht nach unten weiter: keine Dicke</translation>
+    </message>
+    <message>
+        <source>give either resistivity_ohm_m or layers</source>
+        <translation>entweder resistivity_ohm_m oder layers angeben</translation>
+    </message>
+    <message>
+        <source>the soil model has a layer without a resistivity or thickness</source>
+        <translation>das Bodenmodell hat eine Schicht ohne spezifischen Widerstand oder Dicke</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>

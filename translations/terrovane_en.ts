@@ -912,6 +912,50 @@
         <source>cannot write the plan</source>
         <translation>cannot write the plan</translation>
     </message>
+    <message>
+        <source>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or soil.layers in the design)</source>
+        <translation>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or soil.layers in the design)</translation>
+    </message>
+    <message>
+        <source>the solver gave up on this grid (too many segments, or conductors on top of each other): use --method formulas</source>
+        <translation>the solver gave up on this grid (too many segments, or conductors on top of each other): use --method formulas</translation>
+    </message>
+    <message>
+        <source>the grid could not be computed</source>
+        <translation>the grid could not be computed</translation>
+    </message>
+    <message>
+        <source>--map names a .csv or .json file</source>
+        <translation>--map names a .csv or .json file</translation>
+    </message>
+    <message>
+        <source>--method is computed or formulas</source>
+        <translation>--method is computed or formulas</translation>
+    </message>
+    <message>
+        <source>--map needs the computed method</source>
+        <translation>--map needs the computed method</translation>
+    </message>
+    <message>
+        <source>must be an array</source>
+        <translation>must be an array</translation>
+    </message>
+    <message>
+        <source>must have 1 to %1 layers</source>
+        <translation>must have 1 to %1 layers</translation>
+    </message>
+    <message>
+        <source>the last layer goes on downwards: no thickness</source>
+        <translation>the last layer goes on downwards: no thickness</translation>
+    </message>
+    <message>
+        <source>give either resistivity_ohm_m or layers</source>
+        <translation>give either resistivity_ohm_m or layers</translation>
+    </message>
+    <message>
+        <source>the soil model has a layer without a resistivity or thickness</source>
+        <translation>the soil model has a layer without a resistivity or thickness</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>

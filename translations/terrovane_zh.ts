@@ -902,6 +902,50 @@
         <source>cannot write the plan</source>
         <translation>无法写出测量规划</translation>
     </message>
+    <message>
+        <source>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or soil.layers in the design)</source>
+        <translation>需要 --rho、--soil-model 或 --site（或设计中的 soil.resistivity_ohm_m 或 soil.layers）</translation>
+    </message>
+    <message>
+        <source>the solver gave up on this grid (too many segments, or conductors on top of each other): use --method formulas</source>
+        <translation>求解器无法计算此接地网（分段过多或导体相互重叠）：请使用 --method formulas</translation>
+    </message>
+    <message>
+        <source>the grid could not be computed</source>
+        <translation>无法计算此接地网</translation>
+    </message>
+    <message>
+        <source>--map names a .csv or .json file</source>
+        <translation>--map 应为 .csv 或 .json 文件</translation>
+    </message>
+    <message>
+        <source>--method is computed or formulas</source>
+        <translation>--method 为 computed 或 formulas</translation>
+    </message>
+    <message>
+        <source>--map needs the computed method</source>
+        <translation>--map 需要 computed 方法</translation>
+    </message>
+    <message>
+        <source>must be an array</source>
+        <translation>必须是数组</translation>
+    </message>
+    <message>
+        <source>must have 1 to %1 layers</source>
+        <translation>必须有 1 至 %1 层</translation>
+    </message>
+    <message>
+        <source>the last layer goes on downwards: no thickness</source>
+        <translation>最后一层向下无限延伸：不能有厚度</translation>
+    </message>
+    <message>
+        <source>give either resistivity_ohm_m or layers</source>
+        <translation>请给出 resistivity_ohm_m 或 layers 之一</translation>
+    </message>
+    <message>
+        <source>the soil model has a layer without a resistivity or thickness</source>
+        <translation>土壤模型中有一层缺少电阻率或厚度</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
