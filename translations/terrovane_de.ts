@@ -1552,6 +1552,10 @@
         <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
         <translation>Netz %1 x %2 mit %3 Leitern und %4 Staberdern</translation>
     </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
 </context>
 <context>
     <name>HistoryColumns</name>
@@ -3432,6 +3436,118 @@ Datum</translation>
     <message>
         <source>%1 Ω</source>
         <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Touch and step voltages</source>
+        <translation>Berührungs- und Schrittspannungen</translation>
+    </message>
+    <message>
+        <source>(%1 m, %2 m)</source>
+        <translation>(%1 m, %2 m)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is within its limit %2</source>
+        <translation>Die größte Berührungsspannung %1 liegt innerhalb ihrer Grenze %2</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is above its limit %2</source>
+        <translation>Die größte Berührungsspannung %1 liegt über ihrer Grenze %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is within its limit %2</source>
+        <translation>Die größte Schrittspannung %1 liegt innerhalb ihrer Grenze %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is above its limit %2</source>
+        <translation>Die größte Schrittspannung %1 liegt über ihrer Grenze %2</translation>
+    </message>
+    <message>
+        <source>Touch voltage</source>
+        <translation>Berührungsspannung</translation>
+    </message>
+    <message>
+        <source>Step voltage</source>
+        <translation>Schrittspannung</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>Karte speichern...</translation>
+    </message>
+    <message>
+        <source>Compute in the soil model</source>
+        <translation>Im Bodenmodell berechnen</translation>
+    </message>
+    <message>
+        <source>The grid&apos;s conductors and rods solved in the soil&apos;s layers, the surface potential mapped over the grid and 3 m around it</source>
+        <translation>Die Leiter und Staberder des Erders in den Bodenschichten gelöst, das Oberflächenpotential über dem Erder und 3 m um ihn herum kartiert</translation>
+    </message>
+    <message>
+        <source>In the soil model</source>
+        <translation>Im Bodenmodell</translation>
+    </message>
+    <message>
+        <source>Formulas</source>
+        <translation>Formeln</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Abweichung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Computation cancelled.</source>
+        <translation>Berechnung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Computing in the soil model...</source>
+        <translation>Berechnung im Bodenmodell...</translation>
+    </message>
+    <message>
+        <source>The solver gave up on this grid (too many segments, or conductors on top of each other).</source>
+        <translation>Der Löser hat bei diesem Erder aufgegeben (zu viele Segmente oder übereinanderliegende Leiter).</translation>
+    </message>
+    <message>
+        <source>Grid resistance</source>
+        <translation>Erdungswiderstand</translation>
+    </message>
+    <message>
+        <source>Touch voltage over the grid (Em)</source>
+        <translation>Berührungsspannung über dem Erder (Em)</translation>
+    </message>
+    <message>
+        <source>Step voltage (Es)</source>
+        <translation>Schrittspannung (Es)</translation>
+    </message>
+    <message>
+        <source>Touch voltage within 1 m</source>
+        <translation>Berührungsspannung im Umkreis von 1 m</translation>
+    </message>
+    <message>
+        <source>In the soil model: %1</source>
+        <translation>Im Bodenmodell: %1</translation>
+    </message>
+    <message>
+        <source>Largest touch voltage %1 at %2; largest step voltage %3 at %4.</source>
+        <translation>Größte Berührungsspannung %1 bei %2; größte Schrittspannung %3 bei %4.</translation>
+    </message>
+    <message>
+        <source>%1 segments, the surface on points %2 m apart; computed in %3 s.</source>
+        <translation>%1 Segmente, die Oberfläche in Punkten mit %2 m Abstand; berechnet in %3 s.</translation>
+    </message>
+    <message>
+        <source>There is no map yet: compute in the soil model first.</source>
+        <translation>Es gibt noch keine Karte: zuerst im Bodenmodell berechnen.</translation>
+    </message>
+    <message>
+        <source>The soil model has a layer without a resistivity or thickness.</source>
+        <translation>Das Bodenmodell hat eine Schicht ohne spezifischen Widerstand oder Dicke.</translation>
     </message>
 </context>
 <context>

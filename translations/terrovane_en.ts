@@ -1552,6 +1552,10 @@
         <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
         <translation>Grid of %1 by %2 with %3 conductors and %4 rods</translation>
     </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
 </context>
 <context>
     <name>HistoryColumns</name>
@@ -3432,6 +3436,118 @@ Date</translation>
     <message>
         <source>%1 Ω</source>
         <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Touch and step voltages</source>
+        <translation>Touch and step voltages</translation>
+    </message>
+    <message>
+        <source>(%1 m, %2 m)</source>
+        <translation>(%1 m, %2 m)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is within its limit %2</source>
+        <translation>The largest touch voltage %1 is within its limit %2</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is above its limit %2</source>
+        <translation>The largest touch voltage %1 is above its limit %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is within its limit %2</source>
+        <translation>The largest step voltage %1 is within its limit %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is above its limit %2</source>
+        <translation>The largest step voltage %1 is above its limit %2</translation>
+    </message>
+    <message>
+        <source>Touch voltage</source>
+        <translation>Touch voltage</translation>
+    </message>
+    <message>
+        <source>Step voltage</source>
+        <translation>Step voltage</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>Save map...</translation>
+    </message>
+    <message>
+        <source>Compute in the soil model</source>
+        <translation>Compute in the soil model</translation>
+    </message>
+    <message>
+        <source>The grid&apos;s conductors and rods solved in the soil&apos;s layers, the surface potential mapped over the grid and 3 m around it</source>
+        <translation>The grid&apos;s conductors and rods solved in the soil&apos;s layers, the surface potential mapped over the grid and 3 m around it</translation>
+    </message>
+    <message>
+        <source>In the soil model</source>
+        <translation>In the soil model</translation>
+    </message>
+    <message>
+        <source>Formulas</source>
+        <translation>Formulas</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Computation cancelled.</source>
+        <translation>Computation cancelled.</translation>
+    </message>
+    <message>
+        <source>Computing in the soil model...</source>
+        <translation>Computing in the soil model...</translation>
+    </message>
+    <message>
+        <source>The solver gave up on this grid (too many segments, or conductors on top of each other).</source>
+        <translation>The solver gave up on this grid (too many segments, or conductors on top of each other).</translation>
+    </message>
+    <message>
+        <source>Grid resistance</source>
+        <translation>Grid resistance</translation>
+    </message>
+    <message>
+        <source>Touch voltage over the grid (Em)</source>
+        <translation>Touch voltage over the grid (Em)</translation>
+    </message>
+    <message>
+        <source>Step voltage (Es)</source>
+        <translation>Step voltage (Es)</translation>
+    </message>
+    <message>
+        <source>Touch voltage within 1 m</source>
+        <translation>Touch voltage within 1 m</translation>
+    </message>
+    <message>
+        <source>In the soil model: %1</source>
+        <translation>In the soil model: %1</translation>
+    </message>
+    <message>
+        <source>Largest touch voltage %1 at %2; largest step voltage %3 at %4.</source>
+        <translation>Largest touch voltage %1 at %2; largest step voltage %3 at %4.</translation>
+    </message>
+    <message>
+        <source>%1 segments, the surface on points %2 m apart; computed in %3 s.</source>
+        <translation>%1 segments, the surface on points %2 m apart; computed in %3 s.</translation>
+    </message>
+    <message>
+        <source>There is no map yet: compute in the soil model first.</source>
+        <translation>There is no map yet: compute in the soil model first.</translation>
+    </message>
+    <message>
+        <source>The soil model has a layer without a resistivity or thickness.</source>
+        <translation>The soil model has a layer without a resistivity or thickness.</translation>
     </message>
 </context>
 <context>

@@ -1540,6 +1540,10 @@
         <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
         <translation>%1 x %2 接地网，%3 根导体，%4 根垂直接地极</translation>
     </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
 </context>
 <context>
     <name>HistoryColumns</name>
@@ -3414,6 +3418,118 @@ Date</translation>
     <message>
         <source>%1 Ω</source>
         <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Touch and step voltages</source>
+        <translation>接触电压和跨步电压</translation>
+    </message>
+    <message>
+        <source>(%1 m, %2 m)</source>
+        <translation>（%1 m，%2 m）</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is within its limit %2</source>
+        <translation>最大接触电压 %1 在其限值 %2 以内</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is above its limit %2</source>
+        <translation>最大接触电压 %1 超过其限值 %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is within its limit %2</source>
+        <translation>最大跨步电压 %1 在其限值 %2 以内</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is above its limit %2</source>
+        <translation>最大跨步电压 %1 超过其限值 %2</translation>
+    </message>
+    <message>
+        <source>Touch voltage</source>
+        <translation>接触电压</translation>
+    </message>
+    <message>
+        <source>Step voltage</source>
+        <translation>跨步电压</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>保存分布图...</translation>
+    </message>
+    <message>
+        <source>Compute in the soil model</source>
+        <translation>在土壤模型中计算</translation>
+    </message>
+    <message>
+        <source>The grid&apos;s conductors and rods solved in the soil&apos;s layers, the surface potential mapped over the grid and 3 m around it</source>
+        <translation>在分层土壤中求解接地网的导体和接地棒，并绘制接地网及其周围 3 m 范围内的地表电位</translation>
+    </message>
+    <message>
+        <source>In the soil model</source>
+        <translation>土壤模型中</translation>
+    </message>
+    <message>
+        <source>Formulas</source>
+        <translation>公式</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差异</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Computation cancelled.</source>
+        <translation>计算已取消。</translation>
+    </message>
+    <message>
+        <source>Computing in the soil model...</source>
+        <translation>正在土壤模型中计算...</translation>
+    </message>
+    <message>
+        <source>The solver gave up on this grid (too many segments, or conductors on top of each other).</source>
+        <translation>求解器无法计算此接地网（分段过多或导体相互重叠）。</translation>
+    </message>
+    <message>
+        <source>Grid resistance</source>
+        <translation>接地电阻</translation>
+    </message>
+    <message>
+        <source>Touch voltage over the grid (Em)</source>
+        <translation>接地网上方的接触电压（Em）</translation>
+    </message>
+    <message>
+        <source>Step voltage (Es)</source>
+        <translation>跨步电压（Es）</translation>
+    </message>
+    <message>
+        <source>Touch voltage within 1 m</source>
+        <translation>1 m 范围内的接触电压</translation>
+    </message>
+    <message>
+        <source>In the soil model: %1</source>
+        <translation>土壤模型中：%1</translation>
+    </message>
+    <message>
+        <source>Largest touch voltage %1 at %2; largest step voltage %3 at %4.</source>
+        <translation>最大接触电压 %1 位于 %2；最大跨步电压 %3 位于 %4。</translation>
+    </message>
+    <message>
+        <source>%1 segments, the surface on points %2 m apart; computed in %3 s.</source>
+        <translation>%1 个分段，地表计算点间距 %2 m；计算用时 %3 s。</translation>
+    </message>
+    <message>
+        <source>There is no map yet: compute in the soil model first.</source>
+        <translation>尚无分布图：请先在土壤模型中计算。</translation>
+    </message>
+    <message>
+        <source>The soil model has a layer without a resistivity or thickness.</source>
+        <translation>土壤模型中有一层缺少电阻率或厚度。</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@
 #include "GridSoilText.h"
 #include "GridSweep.h"
 #include "NumberBox.h"
+#include "PlotSaving.h"
 #include "ScreenFit.h"
 #include "TypedNumber.h"
 #include "UserGuide.h"
@@ -321,7 +322,10 @@ QWidget* GridWindow::BuildResults() {
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     drawing_ = new GridDrawing(this);
-    column->addWidget(drawing_, 2);
+    views_ = new QTabWidget(this);
+    views_->addTab(drawing_, tr("Grid"));
+    views_->addTab(BuildMapView(), tr("Touch and step voltages"));
+    column->addWidget(views_, 2);
     results_ = new QTableWidget(0, 2, this);
     results_->setHorizontalHeaderLabels({tr("Tolerable"), tr("Computed")});
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -330,7 +334,10 @@ QWidget* GridWindow::BuildResults() {
     results_->horizontalHeader()->setStretchLastSection(true);
     results_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     results_->verticalHeader()->setDefaultSectionSize(results_->fontMetrics().height() + 8);
-    column->addWidget(results_, 1);
+    auto* tables = new QHBoxLayout;
+    tables->addWidget(results_, 1);
+    tables->addWidget(BuildComputed(), 1);
+    column->addLayout(tables, 1);
     verdict_ = new QLabel(this);
     verdict_->setWordWrap(true);
     verdict_->setTextFormat(Qt::PlainText);
@@ -365,7 +372,8 @@ void GridWindow::WatchEdits() {
     for (QSpinBox* box : findChildren<QSpinBox*>())
         connect(box, &QSpinBox::valueChanged, this, changed);
     for (QComboBox* box : findChildren<QComboBox*>())
-        connect(box, &QComboBox::currentIndexChanged, this, changed);
+        if (box != mapQuantity_)  // what the map shows is no part of the design
+            connect(box, &QComboBox::currentIndexChanged, this, changed);
     connect(surface_, &QGroupBox::toggled, this, changed);
     connect(standing_, &QCheckBox::toggled, this, changed);
 }
@@ -494,16 +502,20 @@ void GridWindow::Recompute() {
     const std::vector<grid::DesignProblem> problems = grid::CheckDesign(design);
     if (!problems.empty()) {
         drawing_->SetGrid({}, {});
+        ShowComputedProblem(QString());
         return ShowProblem(ProblemText(problems.front()));
     }
     drawing_->SetGrid(design.grid, design.rods ? grid::RodPositions(design.grid, *design.rods)
                                                : std::vector<grid::Point>{});
     const std::optional<grid::Assessment> assessed =
         AssessDesign(design, en ? grid::Standard::En50522 : grid::Standard::Ieee80);
-    if (!assessed)
+    if (!assessed) {
+        ShowComputedProblem(QString());
         return ShowProblem(tr("The soil's resistivity must be above zero."));
+    }
     assessment_ = assessed;
     ShowAssessment(*assessment_);
+    ScheduleComputation(design, *assessment_);
 }
 
 void GridWindow::ShowProblem(const QString& problem) {
