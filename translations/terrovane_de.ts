@@ -1502,6 +1502,34 @@
             <numerusform>%n Ergebnisse sind kein 3-Pol- oder 4-Pol-Erdungswiderstand und werden ausgelassen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rod length (m):</source>
+        <translation>Staberderlänge (m):</translation>
+    </message>
+    <message>
+        <source>The rod the predicted curve is worked out for</source>
+        <translation>Der Staberder, für den die vorhergesagte Kurve berechnet wird</translation>
+    </message>
+    <message>
+        <source>the site&apos;s grid of %1 m x %2 m</source>
+        <translation>der Erder des Standorts, %1 m x %2 m</translation>
+    </message>
+    <message>
+        <source>a rod of %1 m</source>
+        <translation>ein Staberder von %1 m</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω; the predicted curve does not reach it before the current probe: a longer D is needed.</source>
+        <translation>Bodenmodell, %1: %2 Ω; die vorhergesagte Kurve erreicht diesen Wert nicht vor der Stromsonde: ein größeres D ist nötig.</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω, read with the potential probe at %3 % of D rather than 61.8 %.</source>
+        <translation>Bodenmodell, %1: %2 Ω, abgelesen mit der Spannungssonde bei %3 % von D statt bei 61,8 %.</translation>
+    </message>
+    <message>
+        <source>The readings give %1 Ω there.</source>
+        <translation>Die Messungen ergeben dort %1 Ω.</translation>
+    </message>
 </context>
 <context>
     <name>GridSoil</name>
@@ -1953,6 +1981,10 @@ Zweifelhaft: </translation>
     <message>
         <source>Model ± one sigma</source>
         <translation>Modell ± eine Standardabweichung</translation>
+    </message>
+    <message>
+        <source>model: %1 %</source>
+        <translation>Modell: %1 %</translation>
     </message>
 </context>
 <context>

@@ -1502,6 +1502,34 @@
             <numerusform>%n results are no 3-pole or 4-pole earth resistance and left out</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rod length (m):</source>
+        <translation>Rod length (m):</translation>
+    </message>
+    <message>
+        <source>The rod the predicted curve is worked out for</source>
+        <translation>The rod the predicted curve is worked out for</translation>
+    </message>
+    <message>
+        <source>the site&apos;s grid of %1 m x %2 m</source>
+        <translation>the site&apos;s grid of %1 m x %2 m</translation>
+    </message>
+    <message>
+        <source>a rod of %1 m</source>
+        <translation>a rod of %1 m</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω; the predicted curve does not reach it before the current probe: a longer D is needed.</source>
+        <translation>Soil model, %1: %2 Ω; the predicted curve does not reach it before the current probe: a longer D is needed.</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω, read with the potential probe at %3 % of D rather than 61.8 %.</source>
+        <translation>Soil model, %1: %2 Ω, read with the potential probe at %3 % of D rather than 61.8 %.</translation>
+    </message>
+    <message>
+        <source>The readings give %1 Ω there.</source>
+        <translation>The readings give %1 Ω there.</translation>
+    </message>
 </context>
 <context>
     <name>GridSoil</name>
@@ -1953,6 +1981,10 @@ Doubtful: </translation>
     <message>
         <source>Model ± one sigma</source>
         <translation>Model ± one sigma</translation>
+    </message>
+    <message>
+        <source>model: %1 %</source>
+        <translation>model: %1 %</translation>
     </message>
 </context>
 <context>

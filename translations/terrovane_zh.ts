@@ -1490,6 +1490,34 @@
             <numerusform>%n 个结果不是三极或四极接地电阻，已略去</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rod length (m):</source>
+        <translation>接地棒长度（m）：</translation>
+    </message>
+    <message>
+        <source>The rod the predicted curve is worked out for</source>
+        <translation>计算预测曲线所用的接地棒</translation>
+    </message>
+    <message>
+        <source>the site&apos;s grid of %1 m x %2 m</source>
+        <translation>站点的 %1 m x %2 m 接地网</translation>
+    </message>
+    <message>
+        <source>a rod of %1 m</source>
+        <translation>一根 %1 m 的接地棒</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω; the predicted curve does not reach it before the current probe: a longer D is needed.</source>
+        <translation>土壤模型，%1：%2 Ω；预测曲线在电流极之前达不到该值：需要更大的 D。</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω, read with the potential probe at %3 % of D rather than 61.8 %.</source>
+        <translation>土壤模型，%1：%2 Ω，电压极应位于 D 的 %3 % 处，而不是 61.8 %。</translation>
+    </message>
+    <message>
+        <source>The readings give %1 Ω there.</source>
+        <translation>该处的读数为 %1 Ω。</translation>
+    </message>
 </context>
 <context>
     <name>GridSoil</name>
@@ -1940,6 +1968,10 @@ Doubtful: </source>
     <message>
         <source>Model ± one sigma</source>
         <translation>模型 ± 一个标准差</translation>
+    </message>
+    <message>
+        <source>model: %1 %</source>
+        <translation>模型：%1 %</translation>
     </message>
 </context>
 <context>
