@@ -3327,10 +3327,6 @@ Datum</translation>
         <translation>Zulässig</translation>
     </message>
     <message>
-        <source>Computed</source>
-        <translation>Berechnet</translation>
-    </message>
-    <message>
         <source>Find the smallest grid that is safe</source>
         <translation>Kleinstes sicheres Netz suchen</translation>
     </message>
@@ -3544,18 +3540,6 @@ Datum</translation>
     <message>
         <source>The solver gave up on this grid (too many segments, or conductors on top of each other).</source>
         <translation>Der Löser hat bei diesem Erder aufgegeben (zu viele Segmente oder übereinanderliegende Leiter).</translation>
-    </message>
-    <message>
-        <source>Grid resistance</source>
-        <translation>Erdungswiderstand</translation>
-    </message>
-    <message>
-        <source>Touch voltage over the grid (Em)</source>
-        <translation>Berührungsspannung über dem Erder (Em)</translation>
-    </message>
-    <message>
-        <source>Step voltage (Es)</source>
-        <translation>Schrittspannung (Es)</translation>
     </message>
     <message>
         <source>Touch voltage within 1 m</source>

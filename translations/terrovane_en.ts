@@ -3327,10 +3327,6 @@ Date</translation>
         <translation>Tolerable</translation>
     </message>
     <message>
-        <source>Computed</source>
-        <translation>Computed</translation>
-    </message>
-    <message>
         <source>Find the smallest grid that is safe</source>
         <translation>Find the smallest grid that is safe</translation>
     </message>
@@ -3544,18 +3540,6 @@ Date</translation>
     <message>
         <source>The solver gave up on this grid (too many segments, or conductors on top of each other).</source>
         <translation>The solver gave up on this grid (too many segments, or conductors on top of each other).</translation>
-    </message>
-    <message>
-        <source>Grid resistance</source>
-        <translation>Grid resistance</translation>
-    </message>
-    <message>
-        <source>Touch voltage over the grid (Em)</source>
-        <translation>Touch voltage over the grid (Em)</translation>
-    </message>
-    <message>
-        <source>Step voltage (Es)</source>
-        <translation>Step voltage (Es)</translation>
     </message>
     <message>
         <source>Touch voltage within 1 m</source>

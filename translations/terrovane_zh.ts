@@ -3310,10 +3310,6 @@ Date</translation>
         <translation>允许值</translation>
     </message>
     <message>
-        <source>Computed</source>
-        <translation>计算值</translation>
-    </message>
-    <message>
         <source>Find the smallest grid that is safe</source>
         <translation>查找最小的安全接地网</translation>
     </message>
@@ -3526,18 +3522,6 @@ Date</translation>
     <message>
         <source>The solver gave up on this grid (too many segments, or conductors on top of each other).</source>
         <translation>求解器无法计算此接地网（分段过多或导体相互重叠）。</translation>
-    </message>
-    <message>
-        <source>Grid resistance</source>
-        <translation>接地电阻</translation>
-    </message>
-    <message>
-        <source>Touch voltage over the grid (Em)</source>
-        <translation>接地网上方的接触电压（Em）</translation>
-    </message>
-    <message>
-        <source>Step voltage (Es)</source>
-        <translation>跨步电压（Es）</translation>
     </message>
     <message>
         <source>Touch voltage within 1 m</source>

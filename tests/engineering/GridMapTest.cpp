@@ -39,13 +39,28 @@ TEST(GridMapTest, LayeredSoilIsComputedWithTheFormulasBesideAndMapped) {
     const electrode::ComputedSafety& c = *window.Computed();
     ASSERT_TRUE(window.Current());
     const grid::Assessment& a = *window.Current();
-    QTableWidget& table = window.ComputedTable();
-    ASSERT_EQ(table.rowCount(), 5);
-    EXPECT_EQ(table.verticalHeaderItem(0)->text(), QStringLiteral("Grid resistance"));
-    EXPECT_EQ(table.item(0, 0)->text(), QStringLiteral("%1 Ω").arg(c.resistance, 0, 'f', 3));
-    EXPECT_EQ(table.item(0, 1)->text(), QStringLiteral("%1 Ω").arg(a.gridResistance, 0, 'f', 3));
-    EXPECT_EQ(table.item(0, 2)->text(),
+    QTableWidget& table = window.Results();
+    EXPECT_FALSE(table.isColumnHidden(GridWindow::kSoilColumn));
+    const auto row = [&](const QString& name) {
+        for (int r = 0; r < table.rowCount(); ++r)
+            if (table.verticalHeaderItem(r)->text() == name)
+                return r;
+        return -1;
+    };
+    const int resistance = row(QStringLiteral("Grid resistance Rg (Sverak)"));
+    ASSERT_GE(resistance, 0);
+    EXPECT_EQ(table.item(resistance, GridWindow::kSoilColumn)->text(),
+              QStringLiteral("%1 Ω").arg(c.resistance, 0, 'f', 3));
+    EXPECT_EQ(table.item(resistance, 1)->text(), QStringLiteral("%1 Ω").arg(a.gridResistance, 0, 'f', 3));
+    EXPECT_EQ(table.item(resistance, GridWindow::kDifferenceColumn)->text(),
               QStringLiteral("%1 %").arg(100 * (c.resistance / a.gridResistance - 1), 0, 'f', 1));
+    EXPECT_EQ(table.item(0, GridWindow::kSoilColumn)->text(),
+              QStringLiteral("%1 V").arg(c.meshTouch.volts, 0, 'f', 1));
+    const int reach = row(QStringLiteral("Touch voltage within 1 m"));
+    ASSERT_EQ(reach, table.rowCount() - 1);
+    EXPECT_EQ(table.item(reach, 0)->text(), QStringLiteral("%1 V").arg(c.touchLimit, 0, 'f', 1));
+    EXPECT_EQ(table.item(reach, GridWindow::kSoilColumn)->text(),
+              QStringLiteral("%1 V").arg(c.touch.volts, 0, 'f', 1));
     EXPECT_TRUE(window.ComputedVerdict().text().startsWith(QStringLiteral("In the soil model: Not safe\n")))
         << window.ComputedVerdict().text().toStdString();
 
@@ -71,7 +86,8 @@ TEST(GridMapTest, LayeredSoilIsComputedWithTheFormulasBesideAndMapped) {
     window.ComputeInSoil().setChecked(false);
     EXPECT_FALSE(window.Computed());
     EXPECT_TRUE(map.Empty());
-    EXPECT_EQ(table.rowCount(), 0);
+    EXPECT_TRUE(table.isColumnHidden(GridWindow::kSoilColumn));
+    EXPECT_EQ(row(QStringLiteral("Touch voltage within 1 m")), -1);
 }
 
 // An edit while a computation runs stops it and computes the new design; Cancel leaves none shown.
@@ -99,7 +115,7 @@ TEST(GridMapTest, UniformSoilIsComputedOnlyWhenAsked) {
     GridWindow window(nullptr, std::nullopt, grid::ExactSoil(analysis::LayeredEarth{{400}, {}}));
     EXPECT_FALSE(window.ComputeInSoil().isChecked());
     EXPECT_FALSE(window.Computing());
-    EXPECT_EQ(window.ComputedTable().rowCount(), 0);
+    EXPECT_TRUE(window.Results().isColumnHidden(GridWindow::kSoilColumn));
 }
 
 // The legend's colours run from blue for nothing to red for the scale's top; the scale reaches a quarter

@@ -326,18 +326,17 @@ QWidget* GridWindow::BuildResults() {
     views_->addTab(drawing_, tr("Grid"));
     views_->addTab(BuildMapView(), tr("Touch and step voltages"));
     column->addWidget(views_, 2);
-    results_ = new QTableWidget(0, 2, this);
-    results_->setHorizontalHeaderLabels({tr("Tolerable"), tr("Computed")});
+    results_ = new QTableWidget(0, 4, this);
+    results_->setHorizontalHeaderLabels(
+        {tr("Tolerable"), tr("Formulas"), tr("In the soil model"), tr("Difference")});
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results_->setTabKeyNavigation(false);
     results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     results_->horizontalHeader()->setStretchLastSection(true);
     results_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     results_->verticalHeader()->setDefaultSectionSize(results_->fontMetrics().height() + 8);
-    auto* tables = new QHBoxLayout;
-    tables->addWidget(results_, 1);
-    tables->addWidget(BuildComputed(), 1);
-    column->addLayout(tables, 1);
+    column->addWidget(results_, 1);
+    column->addWidget(BuildComputed());
     verdict_ = new QLabel(this);
     verdict_->setWordWrap(true);
     verdict_->setTextFormat(Qt::PlainText);
@@ -547,6 +546,7 @@ void GridWindow::ShowAssessment(const grid::Assessment& a) {
         rows.push_back({tr("Earth potential rise against 2 U_Tp"), Volts(2 * a.en50522->permissibleTouch),
                         Volts(a.gpr), a.gpr <= 2 * a.en50522->permissibleTouch});
     }
+    resistanceRow_ = static_cast<int>(rows.size());
     rows.push_back(
         {tr("Grid resistance Rg (Sverak)"), QString(), tr("%1 Ω").arg(Fixed(a.gridResistance, 3)), {}});
     if (a.schwarz)

@@ -68,7 +68,11 @@ class GridWindow : public QWidget {
     QComboBox& SoilSource() const { return *soilSource_; }
     QDoubleSpinBox& TypedResistivity() const { return *typedRho_; }
     QComboBox& Standard() const { return *standard_; }
+    // Tolerable, the formulas', and with the computation in the soil model its values and their
+    // difference from the formulas' (the last two columns hidden when it is off).
     QTableWidget& Results() const { return *results_; }
+    static constexpr int kSoilColumn = 2;
+    static constexpr int kDifferenceColumn = 3;
     QLabel& Verdict() const { return *verdict_; }
     QLabel& SoilNote() const { return *soilNote_; }
     QLabel& Status() const { return *status_; }
@@ -78,7 +82,6 @@ class GridWindow : public QWidget {
     QTabWidget& Views() const { return *views_; }
     SafetyMap& Map() const { return *map_; }
     QComboBox& MapQuantityChoice() const { return *mapQuantity_; }
-    QTableWidget& ComputedTable() const { return *computedTable_; }
     QLabel& ComputedVerdict() const { return *computedVerdict_; }
     QProgressBar& Progress() const { return *progress_; }
     QPushButton& CancelButton() const { return *cancel_; }
@@ -164,7 +167,7 @@ class GridWindow : public QWidget {
     QTabWidget* views_ = nullptr;
     SafetyMap* map_ = nullptr;
     QComboBox* mapQuantity_ = nullptr;
-    QTableWidget* computedTable_ = nullptr;
+    int resistanceRow_ = 0;  // the results table's row of Sverak's resistance
     QLabel* computedVerdict_ = nullptr;
     QLabel* computedNote_ = nullptr;
     QProgressBar* progress_ = nullptr;

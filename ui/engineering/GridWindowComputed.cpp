@@ -20,6 +20,10 @@ namespace {
 constexpr int kPauseBeforeComputingMs = 250;
 // A computation shorter than this shows no progress bar at all.
 constexpr int kMomentMs = 400;
+// The results table's rows the computed values go beside (ShowAssessment puts them first).
+constexpr int kTouchRow = 0;
+constexpr int kStepRow = 1;
+constexpr int kGprRow = 2;
 
 const QColor kSafe(0x1b, 0x7a, 0x2e);
 const QColor kUnsafe(0xc0, 0x1c, 0x1c);
@@ -106,13 +110,6 @@ QWidget* GridWindow::BuildComputed() {
            "potential mapped over the grid and 3 m around it"));
     computeInSoil_->setChecked(model_ && model_->model.LayerCount() > 1);
     column->addWidget(computeInSoil_);
-    computedTable_ = new QTableWidget(0, 3, this);
-    computedTable_->setHorizontalHeaderLabels({tr("In the soil model"), tr("Formulas"), tr("Difference")});
-    computedTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    computedTable_->setTabKeyNavigation(false);
-    computedTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    computedTable_->horizontalHeader()->setStretchLastSection(true);
-    column->addWidget(computedTable_, 1);
     auto* progressRow = new QHBoxLayout;
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 100);
@@ -183,8 +180,11 @@ void GridWindow::ShowComputedProblem(const QString& text) {
     computed_.reset();
     pending_.reset();
     delay_->stop();
-    computedTable_->setRowCount(0);
-    computedTable_->setEnabled(computeInSoil_->isChecked());
+    for (int row = 0; row < results_->rowCount(); ++row)
+        for (int column : {kSoilColumn, kDifferenceColumn})
+            delete results_->takeItem(row, column);
+    results_->setColumnHidden(kSoilColumn, !computeInSoil_->isChecked());
+    results_->setColumnHidden(kDifferenceColumn, !computeInSoil_->isChecked());
     computedVerdict_->setStyleSheet(QString());
     computedVerdict_->setText(text);
     computedNote_->clear();
@@ -205,32 +205,26 @@ void GridWindow::ShowComputed(const electrode::ComputedSafety& c) {
         return ShowComputedProblem(tr("The soil model has a layer without a resistivity or thickness."));
     computed_ = c;
     const grid::Assessment& a = *assessment_;
-    struct Row {
-        QString name;
-        QString computed;
-        QString formulas;
-        QString difference;
+    const auto put = [this](int row, const QString& value, const QString& difference,
+                            std::optional<bool> within = std::nullopt) {
+        QTableWidgetItem* cell = Cell(value);
+        if (within)
+            cell->setForeground(*within ? kSafe : kUnsafe);
+        results_->setItem(row, kSoilColumn, cell);
+        results_->setItem(row, kDifferenceColumn, Cell(difference));
     };
-    const std::vector<Row> rows = {
-        {tr("Grid resistance"), tr("%1 Ω").arg(Fixed(c.resistance, 3)),
-         tr("%1 Ω").arg(Fixed(a.gridResistance, 3)), Difference(c.resistance, a.gridResistance)},
-        {tr("Ground potential rise"), Volts(c.gpr), Volts(a.gpr), Difference(c.gpr, a.gpr)},
-        {tr("Touch voltage over the grid (Em)"), Volts(c.meshTouch.volts), Volts(a.meshVoltage),
-         Difference(c.meshTouch.volts, a.meshVoltage)},
-        {tr("Step voltage (Es)"), Volts(c.step.volts), Volts(a.stepVoltage),
-         Difference(c.step.volts, a.stepVoltage)},
-        {tr("Touch voltage within 1 m"), Volts(c.touch.volts), QString(), QString()}};
-    computedTable_->setRowCount(static_cast<int>(rows.size()));
-    QStringList names;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int row = static_cast<int>(i);
-        names << rows[i].name;
-        computedTable_->setItem(row, 0, Cell(rows[i].computed));
-        computedTable_->setItem(row, 1, Cell(rows[i].formulas));
-        computedTable_->setItem(row, 2, Cell(rows[i].difference));
-    }
-    computedTable_->setVerticalHeaderLabels(names);
-    computedTable_->setEnabled(true);
+    put(kTouchRow, Volts(c.meshTouch.volts), Difference(c.meshTouch.volts, a.meshVoltage));
+    put(kStepRow, Volts(c.step.volts), Difference(c.step.volts, a.stepVoltage), c.step.volts < c.stepLimit);
+    put(kGprRow, Volts(c.gpr), Difference(c.gpr, a.gpr));
+    put(resistanceRow_, tr("%1 Ω").arg(Fixed(c.resistance, 3)), Difference(c.resistance, a.gridResistance));
+    // The verdict's touch voltage: within reach of the grid, against the limit on the model's top layer.
+    const int reach = results_->rowCount();
+    results_->setRowCount(reach + 1);
+    results_->setVerticalHeaderItem(reach, new QTableWidgetItem(tr("Touch voltage within 1 m")));
+    results_->setItem(reach, 0, Cell(Volts(c.touchLimit)));
+    results_->setItem(reach, 1, Cell(QString()));
+    put(reach, Volts(c.touch.volts), QString(),
+        c.verdict != grid::Verdict::Unsafe || c.touch.volts < c.touchLimit);
 
     QStringList verdict{tr("In the soil model: %1").arg(texts::GridVerdictText(c.verdict))};
     for (const electrode::ComputedReason& reason : c.reasons)
