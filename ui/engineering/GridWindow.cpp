@@ -176,7 +176,7 @@ GridWindow::GridWindow(archive::Archive* archive, std::optional<SiteChoice> site
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
     Recompute();
-    screenfit::ResizeOnScreen(this, QSize(1320, 740));
+    screenfit::ResizeOnScreen(this, QSize(1480, 880));
 }
 
 QDoubleSpinBox* GridWindow::NumberField(double low, double high, int decimals, const QString& unit) {
