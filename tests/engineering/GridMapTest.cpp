@@ -109,6 +109,16 @@ TEST(GridMapTest, AnEditTakesOverAndCancelStops) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.Computed());
     EXPECT_EQ(window.ComputedVerdict().text(), QStringLiteral("Computation cancelled."));
+
+    // A design that cannot be assessed stops the computation of the last one that could.
+    window.RodCount().setValue(4);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Computation().Running(); }, kDeadlineMs));
+    window.Length().setValue(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Computing(); }, kDeadlineMs));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.Computed());
+    EXPECT_TRUE(window.ComputedVerdict().text().isEmpty());
+    EXPECT_TRUE(window.Map().Empty());
 }
 
 TEST(GridMapTest, UniformSoilIsComputedOnlyWhenAsked) {

@@ -501,7 +501,7 @@ void GridWindow::Recompute() {
     const std::vector<grid::DesignProblem> problems = grid::CheckDesign(design);
     if (!problems.empty()) {
         drawing_->SetGrid({}, {});
-        ShowComputedProblem(QString());
+        StopComputation();
         return ShowProblem(ProblemText(problems.front()));
     }
     drawing_->SetGrid(design.grid, design.rods ? grid::RodPositions(design.grid, *design.rods)
@@ -509,7 +509,7 @@ void GridWindow::Recompute() {
     const std::optional<grid::Assessment> assessed =
         AssessDesign(design, en ? grid::Standard::En50522 : grid::Standard::Ieee80);
     if (!assessed) {
-        ShowComputedProblem(QString());
+        StopComputation();
         return ShowProblem(tr("The soil's resistivity must be above zero."));
     }
     assessment_ = assessed;

@@ -112,6 +112,8 @@ class GridWindow : public QWidget {
     void ScheduleComputation(const grid::GridDesign& design, const grid::Assessment& formulas);
     void ShowComputed(const electrode::ComputedSafety& computed);
     void ShowComputedProblem(const QString& text);
+    // Stops a running computation (its result is never shown) and clears what the last one showed.
+    void StopComputation();
     void ShowProgress();
     bool TypedSoil() const;
     std::optional<grid::Assessment> AssessDesign(const grid::GridDesign& design,

@@ -151,10 +151,8 @@ QWidget* GridWindow::BuildComputed() {
 }
 
 void GridWindow::ScheduleComputation(const grid::GridDesign& design, const grid::Assessment& formulas) {
-    if (!computeInSoil_->isChecked()) {
-        computation_->Cancel();
-        return ShowComputedProblem(QString());
-    }
+    if (!computeInSoil_->isChecked())
+        return StopComputation();
     const electrode::Soil soil =
         TypedSoil() ? electrode::Soil{{typedRho_->value()}, {}} : electrode::Soil(model_->model);
     ShowComputedProblem(tr("Computing in the soil model..."));
@@ -174,6 +172,11 @@ void GridWindow::ShowProgress() {
     progress_->show();
     cancel_->show();
     progress_->setValue(static_cast<int>(std::lround(100 * computation_->Share())));
+}
+
+void GridWindow::StopComputation() {
+    computation_->Cancel();
+    ShowComputedProblem(QString());
 }
 
 void GridWindow::ShowComputedProblem(const QString& text) {
@@ -201,8 +204,10 @@ void GridWindow::ShowComputed(const electrode::ComputedSafety& c) {
         return ShowComputedProblem(
             tr("The solver gave up on this grid (too many segments, or conductors on "
                "top of each other)."));
-    if (c.status != electrode::ComputedStatus::Computed || !assessment_)
+    if (c.status != electrode::ComputedStatus::Computed)
         return ShowComputedProblem(tr("The soil model has a layer without a resistivity or thickness."));
+    if (!assessment_)  // the design went while it was computed; StopComputation has said so
+        return;
     computed_ = c;
     const grid::Assessment& a = *assessment_;
     const auto put = [this](int row, const QString& value, const QString& difference,
