@@ -26,7 +26,7 @@ constexpr double kRodDiameter = 0.016;
 // The electrode and, from a design file, the soil it may carry.
 struct PlannedElectrode {
     electrode::Electrode conductors;
-    std::optional<double> designResistivity;
+    std::optional<electrode::Soil> designSoil;
 };
 
 std::optional<double> Positive(const std::string& text) {
@@ -58,8 +58,11 @@ std::optional<int> ChooseElectrode(const ParsedArguments& options, PlannedElectr
     GridDesignFile file;
     if (const std::optional<int> failed = LoadGridDesignFile(kName, options.Value("design"), file))
         return *failed;
-    chosen.conductors = ElectrodeOfDesign(file.design);
-    chosen.designResistivity = file.soilResistivity;
+    chosen.conductors = electrode::ElectrodeOfDesign(file.design);
+    if (file.soilLayers)
+        chosen.designSoil = *file.soilLayers;
+    else if (file.soilResistivity)
+        chosen.designSoil = electrode::Soil{{*file.soilResistivity}, {}};
     return std::nullopt;
 }
 
@@ -80,8 +83,8 @@ std::optional<int> ChooseSoil(const ParsedArguments& options, const PlannedElect
         soil = EarthOf(model);
         return std::nullopt;
     }
-    if (chosen.designResistivity) {
-        soil = {{*chosen.designResistivity}, {}};
+    if (chosen.designSoil) {
+        soil = *chosen.designSoil;
         return std::nullopt;
     }
     return UsageError(

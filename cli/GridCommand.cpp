@@ -1,10 +1,14 @@
 // terrovane-cli grid: the touch and step voltages of an earthing grid on the measured soil, judged against
 // what a body tolerates.
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Assessment.h"
+#include "AtomicFile.h"
 #include "Command.h"
+#include "GridComputedOutput.h"
 #include "GridDesignFile.h"
 #include "GridOutput.h"
+#include "GridSafety.h"
 #include "Numbers.h"
 #include "SoilCertainty.h"
 #include "SoilModels.h"
@@ -59,12 +63,63 @@ std::optional<int> ChooseSoil(const ParsedArguments& options, const GridDesignFi
         fitted = FittedSoilOf(model);
         return std::nullopt;
     }
+    if (file.soilLayers) {
+        fitted = grid::ExactSoil(*file.soilLayers);
+        return std::nullopt;
+    }
     if (file.soilResistivity) {
         soil = grid::GivenSoil(*file.soilResistivity);
         return std::nullopt;
     }
-    return UsageError(
-        kName, CliText::tr("needs --rho, --soil-model or --site (or soil.resistivity_ohm_m in the design)"));
+    return UsageError(kName, CliText::tr("needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or "
+                                         "soil.layers in the design)"));
+}
+
+// Computed where the soil has layers the formulas cannot take; the formulas alone in uniform soil unless
+// asked, where they hold and the computation adds only time.
+bool ComputedByDefault(const std::optional<grid::FittedSoil>& fitted) {
+    return fitted && fitted->model.resistivities.size() > 1;
+}
+
+QString NotComputedText(electrode::ComputedStatus status) {
+    switch (status) {
+        case electrode::ComputedStatus::BadSoil:
+            return CliText::tr("the soil model has a layer without a resistivity or thickness");
+        case electrode::ComputedStatus::NotSolved:
+            return CliText::tr(
+                "the solver gave up on this grid (too many segments, or conductors on top of each "
+                "other): use --method formulas");
+        case electrode::ComputedStatus::Computed:
+        case electrode::ComputedStatus::Stopped:
+            break;
+    }
+    return CliText::tr("the grid could not be computed");
+}
+
+int WriteOutput(const std::string& output) {
+    if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() || std::fflush(stdout) != 0)
+        return CommandFailed(kName, CliText::tr("cannot write the assessment"));
+    return kExitOk;
+}
+
+// The formulas' assessment with the computed one before it (table) or inside it (JSON), and the map.
+int RunComputed(const ParsedArguments& options, const GridDesignFile& file,
+                const grid::Assessment& assessment, const electrode::Soil& soil) {
+    const electrode::ComputedSafety computed = electrode::AssessInSoil(file.design, soil, assessment);
+    if (computed.status != electrode::ComputedStatus::Computed)
+        return CommandFailed(kName, NotComputedText(computed.status));
+    if (options.Has("map")) {
+        const std::string path = options.Value("map");
+        const std::string text = MapFileText(computed, path);
+        std::string error;
+        if (text.empty())
+            return UsageError(kName, CliText::tr("--map names a .csv or .json file"));
+        if (!platform::WriteFileAtomically(path, text, error))
+            return CommandFailed(kName, texts::ArchiveProblemText(error));
+    }
+    if (options.Value("format", "table") == "json")
+        return WriteOutput(WithComputedJson(GridJson(assessment), computed, assessment, soil));
+    return WriteOutput(ComputedTable(computed, assessment, soil) + GridTable(assessment));
 }
 
 int RunGrid(const ParsedArguments& options) {
@@ -83,12 +138,17 @@ int RunGrid(const ParsedArguments& options) {
         return *failed;
     const grid::Standard standard =
         standardName == "en50522" ? grid::Standard::En50522 : grid::Standard::Ieee80;
+    const std::string method = options.Value("method", ComputedByDefault(fitted) ? "computed" : "formulas");
+    if (method != "computed" && method != "formulas")
+        return UsageError(kName, CliText::tr("--method is computed or formulas"));
+    if (method == "formulas" && options.Has("map"))
+        return UsageError(kName, CliText::tr("--map needs the computed method"));
     const grid::Assessment assessment = fitted ? grid::AssessOnFittedSoil(file.design, *fitted, standard)
                                                : grid::Assess(file.design, soil, standard);
-    const std::string output = format == "json" ? GridJson(assessment) : GridTable(assessment);
-    if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() || std::fflush(stdout) != 0)
-        return CommandFailed(kName, CliText::tr("cannot write the assessment"));
-    return kExitOk;
+    if (method == "computed")
+        return RunComputed(options, file, assessment,
+                           fitted ? fitted->model : electrode::Soil{{soil.resistivity}, {}});
+    return WriteOutput(format == "json" ? GridJson(assessment) : GridTable(assessment));
 }
 
 const CommandRegistrar kRegistrar(
@@ -108,7 +168,13 @@ const CommandRegistrar kRegistrar(
      "design is judged at both ends of the model's one-sigma range too: it is \"safe\" only where it is safe "
      "across the range and the model is resolved and fits its points, else \"not-shown-safe\" with the "
      "reasons "
-     "(soil_doubts). A design the command cannot accept is named by its field, with status 2.",
+     "(soil_doubts). Where the soil has layers (a stored model of two or three, or soil.layers in the "
+     "design) "
+     "the grid is computed in them by default (--method computed): its conductors and rods solved in the "
+     "layered soil, the surface potential mapped over the grid and 3 m around it, the largest touch voltage "
+     "within 1 m of the grid and step voltage over 1 m with where they occur, judged on them, the formulas' "
+     "values beside with the difference in per cent. A design the command cannot accept is named by its "
+     "field, with status 2.",
      {{{kName,
         {},
         {{"design", "FILE", "The grid's design, a JSON file.", Presence::Required},
@@ -116,6 +182,12 @@ const CommandRegistrar kRegistrar(
          {"soil-model", "ID", "The soil model stored in the archive with this id.", Presence::AtMostOneOf},
          {"site", "SITE", "The newest soil model stored with this site.", Presence::AtMostOneOf},
          {"standard", "ieee80|en50522", "The standard the verdict follows; ieee80 by default."},
+         {"method", "computed|formulas",
+          "Computed in the soil model, or the formulas on one resistivity; computed by default where the "
+          "soil "
+          "has layers."},
+         {"map", "FILE",
+          "Writes the computed surface potential, touch and step voltages on their points (.csv or .json)."},
          {"format", "table|json", "The output's format; table by default."}}},
        RunGrid}}});
 

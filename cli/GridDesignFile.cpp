@@ -2,6 +2,7 @@
 // file spells it.
 #include "GridDesignFile.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -92,6 +93,22 @@ class Section {
         return Section(value.toObject(), Field(key), std::move(known));
     }
 
+    // The objects of an array, each a section named key[i].
+    std::vector<Section> Elements(const char* key, const std::set<std::string>& known) const {
+        const QJsonValue value = Required(key);
+        if (!value.isArray())
+            throw FieldError{Field(key), Said(QT_TRANSLATE_NOOP("CommandLine", "must be an array"))};
+        std::vector<Section> elements;
+        const QJsonArray array = value.toArray();
+        for (qsizetype i = 0; i < array.size(); ++i) {
+            const std::string name = Field(key) + "[" + std::to_string(i) + "]";
+            if (!array[i].isObject())
+                throw FieldError{name, Said(QT_TRANSLATE_NOOP("CommandLine", "must be an object"))};
+            elements.emplace_back(array[i].toObject(), name, known);
+        }
+        return elements;
+    }
+
     std::string Field(const std::string& key) const { return path_.empty() ? key : path_ + "." + key; }
 
   private:
@@ -179,6 +196,47 @@ grid::FaultData ReadFault(const Section& fault) {
     return data;
 }
 
+double PositiveNumber(const Section& section, const char* key) {
+    const double value = section.Number(key);
+    if (!(std::isfinite(value) && value > 0))
+        throw FieldError{section.Field(key), Said(QT_TRANSLATE_NOOP("CommandLine", "must be above zero"))};
+    return value;
+}
+
+// The soil model's layers, as many as a sounding resolves: top first, every layer but the last with its
+// thickness (the last goes on downwards).
+constexpr std::size_t kMaxSoilLayers = 3;
+
+analysis::LayeredEarth ReadLayers(const Section& soil) {
+    const std::vector<Section> layers = soil.Elements("layers", {"resistivity_ohm_m", "thickness_m"});
+    if (layers.empty() || layers.size() > kMaxSoilLayers)
+        throw FieldError{soil.Field("layers"),
+                         Said(QT_TRANSLATE_NOOP("CommandLine", "must have 1 to %1 layers"),
+                              QString::number(kMaxSoilLayers))};
+    analysis::LayeredEarth earth;
+    for (std::size_t i = 0; i < layers.size(); ++i) {
+        earth.resistivities.push_back(PositiveNumber(layers[i], "resistivity_ohm_m"));
+        const bool last = i + 1 == layers.size();
+        if (last && layers[i].Has("thickness_m"))
+            throw FieldError{
+                layers[i].Field("thickness_m"),
+                Said(QT_TRANSLATE_NOOP("CommandLine", "the last layer goes on downwards: no thickness"))};
+        if (!last)
+            earth.thicknesses.push_back(PositiveNumber(layers[i], "thickness_m"));
+    }
+    return earth;
+}
+
+void ReadSoil(const Section& soil, GridDesignFile& file) {
+    if (soil.Has("resistivity_ohm_m") == soil.Has("layers"))
+        throw FieldError{soil.Field("layers"),
+                         Said(QT_TRANSLATE_NOOP("CommandLine", "give either resistivity_ohm_m or layers"))};
+    if (soil.Has("layers"))
+        file.soilLayers = ReadLayers(soil);
+    else
+        file.soilResistivity = PositiveNumber(soil, "resistivity_ohm_m");
+}
+
 GridDesignFile ReadFile(const Section& top) {
     GridDesignFile file;
     grid::GridDesign& design = file.design;
@@ -201,12 +259,8 @@ GridDesignFile ReadFile(const Section& top) {
         design.additional.footwear = en->OptionalNumber("footwear_ohm").value_or(0.0);
         design.additional.standing = en->Has("standing") && en->Flag("standing");
     }
-    if (const auto soil = top.Child("soil", {"resistivity_ohm_m"})) {
-        file.soilResistivity = soil->Number("resistivity_ohm_m");
-        if (!(std::isfinite(*file.soilResistivity) && *file.soilResistivity > 0))
-            throw FieldError{soil->Field("resistivity_ohm_m"),
-                             Said(QT_TRANSLATE_NOOP("CommandLine", "must be above zero"))};
-    }
+    if (const auto soil = top.Child("soil", {"resistivity_ohm_m", "layers"}))
+        ReadSoil(*soil, file);
     return file;
 }
 

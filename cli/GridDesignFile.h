@@ -4,15 +4,18 @@
 #include <string>
 
 #include "GridDesign.h"
+#include "LayeredEarth.h"
 
 namespace terrovane::cli {
 
 // An earthing grid design as `terrovane-cli grid` reads it: a JSON object with "grid", "fault" and
 // optionally "rods", "surface_layer", "body_kg", "en50522" (footwear and standing resistance) and "soil"
-// (a uniform resistivity, used when the command line names none).
+// (a uniform resistivity, or the layers of a soil model top first, the last without a thickness; used when
+// the command line names none).
 struct GridDesignFile {
     grid::GridDesign design;
     std::optional<double> soilResistivity;
+    std::optional<analysis::LayeredEarth> soilLayers;
 };
 
 // Reads the file's text strictly: an unknown or missing field, a value of the wrong type and every value

@@ -8,6 +8,31 @@
 #include "PlotPainting.h"
 
 namespace terrovane::plots {
+namespace {
+
+const QColor kPredicted(0xd9, 0x7a, 0x00);
+
+void PaintPrediction(QPainter& painter, const FopPlotLayout& layout, const FopPlotData& data,
+                     const QFontMetricsF& metrics) {
+    if (data.predicted.empty())
+        return;
+    QPainterPath path;
+    path.moveTo(MapFop(layout, data.predicted.front().distance, data.predicted.front().resistance));
+    for (const analysis::FopReading& point : data.predicted)
+        path.lineTo(MapFop(layout, point.distance, point.resistance));
+    painter.strokePath(path, QPen(kPredicted, 2 * PenUnit(painter), Qt::DashLine));
+    if (!data.predictedTrueFraction)
+        return;
+    const double x = MapFop(layout, *data.predictedTrueFraction * layout.currentProbe, 0).x();
+    painter.setPen(QPen(kPredicted, 1.2 * PenUnit(painter), Qt::DotLine));
+    painter.drawLine(QPointF(x, layout.plot.top()), QPointF(x, layout.plot.bottom()));
+    painter.setPen(kPredicted.darker(130));
+    painter.drawText(QPointF(x + 4, layout.plot.top() + 2 * metrics.height() + 2),
+                     QCoreApplication::translate("Plots", "model: %1 %")
+                         .arg(TickText(100 * *data.predictedTrueFraction, data.numbers)));
+}
+
+}  // namespace
 
 void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data) {
     painter.save();
@@ -15,7 +40,9 @@ void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data
     painter.fillRect(area, Qt::white);
     const QFontMetricsF metrics(painter.font());
     const QRectF plot = PlotArea(area, metrics);
-    const FopPlotLayout layout = LayoutFopPlot(data.readings, data.currentProbe, data.resistanceAt618, plot);
+    std::vector<analysis::FopReading> everything = data.readings;
+    everything.insert(everything.end(), data.predicted.begin(), data.predicted.end());
+    const FopPlotLayout layout = LayoutFopPlot(everything, data.currentProbe, data.resistanceAt618, plot);
     PaintAxes(
         painter, plot, layout.fraction, layout.resistance,
         [&](double f) { return MapFop(layout, f * layout.currentProbe, 0).x(); },
@@ -35,6 +62,7 @@ void PaintFopPlot(QPainter& painter, const QRectF& area, const FopPlotData& data
     }
     painter.setClipRect(
         plot.adjusted(-metrics.height(), -metrics.height(), metrics.height(), metrics.height()));
+    PaintPrediction(painter, layout, data, metrics);
     std::vector<analysis::FopReading> sorted = data.readings;
     std::sort(sorted.begin(), sorted.end(), [](const analysis::FopReading& a, const analysis::FopReading& b) {
         return a.distance < b.distance;

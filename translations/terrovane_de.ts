@@ -912,6 +912,50 @@
         <source>cannot write the plan</source>
         <translation>die Planung kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or soil.layers in the design)</source>
+        <translation>braucht --rho, --soil-model oder --site (oder soil.resistivity_ohm_m oder soil.layers im Entwurf)</translation>
+    </message>
+    <message>
+        <source>the solver gave up on this grid (too many segments, or conductors on top of each other): use --method formulas</source>
+        <translation>der Löser hat bei diesem Erder aufgegeben (zu viele Segmente oder übereinanderliegende Leiter): --method formulas verwenden</translation>
+    </message>
+    <message>
+        <source>the grid could not be computed</source>
+        <translation>der Erder konnte nicht berechnet werden</translation>
+    </message>
+    <message>
+        <source>--map names a .csv or .json file</source>
+        <translation>--map nennt eine .csv- oder .json-Datei</translation>
+    </message>
+    <message>
+        <source>--method is computed or formulas</source>
+        <translation>--method ist computed oder formulas</translation>
+    </message>
+    <message>
+        <source>--map needs the computed method</source>
+        <translation>--map braucht die Methode computed</translation>
+    </message>
+    <message>
+        <source>must be an array</source>
+        <translation>muss eine Liste sein</translation>
+    </message>
+    <message>
+        <source>must have 1 to %1 layers</source>
+        <translation>muss 1 bis %1 Schichten haben</translation>
+    </message>
+    <message>
+        <source>the last layer goes on downwards: no thickness</source>
+        <translation>die letzte Schicht reicht nach unten weiter: keine Dicke</translation>
+    </message>
+    <message>
+        <source>give either resistivity_ohm_m or layers</source>
+        <translation>entweder resistivity_ohm_m oder layers angeben</translation>
+    </message>
+    <message>
+        <source>the soil model has a layer without a resistivity or thickness</source>
+        <translation>das Bodenmodell hat eine Schicht ohne spezifischen Widerstand oder Dicke</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1458,6 +1502,34 @@
             <numerusform>%n Ergebnisse sind kein 3-Pol- oder 4-Pol-Erdungswiderstand und werden ausgelassen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rod length (m):</source>
+        <translation>Staberderlänge (m):</translation>
+    </message>
+    <message>
+        <source>The rod the predicted curve is worked out for</source>
+        <translation>Der Staberder, für den die vorhergesagte Kurve berechnet wird</translation>
+    </message>
+    <message>
+        <source>the site&apos;s grid of %1 m x %2 m</source>
+        <translation>der Erder des Standorts, %1 m x %2 m</translation>
+    </message>
+    <message>
+        <source>a rod of %1 m</source>
+        <translation>ein Staberder von %1 m</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω; the predicted curve does not reach it before the current probe: a longer D is needed.</source>
+        <translation>Bodenmodell, %1: %2 Ω; die vorhergesagte Kurve erreicht diesen Wert nicht vor der Stromsonde: ein größeres D ist nötig.</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω, read with the potential probe at %3 % of D rather than 61.8 %.</source>
+        <translation>Bodenmodell, %1: %2 Ω, abgelesen mit der Spannungssonde bei %3 % von D statt bei 61,8 %.</translation>
+    </message>
+    <message>
+        <source>The readings give %1 Ω there.</source>
+        <translation>Die Messungen ergeben dort %1 Ω.</translation>
+    </message>
 </context>
 <context>
     <name>GridSoil</name>
@@ -1507,6 +1579,10 @@
     <message>
         <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
         <translation>Netz %1 x %2 mit %3 Leitern und %4 Staberdern</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1981,10 @@ Zweifelhaft: </translation>
     <message>
         <source>Model ± one sigma</source>
         <translation>Modell ± eine Standardabweichung</translation>
+    </message>
+    <message>
+        <source>model: %1 %</source>
+        <translation>Modell: %1 %</translation>
     </message>
 </context>
 <context>
@@ -3247,10 +3327,6 @@ Datum</translation>
         <translation>Zulässig</translation>
     </message>
     <message>
-        <source>Computed</source>
-        <translation>Berechnet</translation>
-    </message>
-    <message>
         <source>Find the smallest grid that is safe</source>
         <translation>Kleinstes sicheres Netz suchen</translation>
     </message>
@@ -3388,6 +3464,106 @@ Datum</translation>
     <message>
         <source>%1 Ω</source>
         <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Touch and step voltages</source>
+        <translation>Berührungs- und Schrittspannungen</translation>
+    </message>
+    <message>
+        <source>(%1 m, %2 m)</source>
+        <translation>(%1 m, %2 m)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is within its limit %2</source>
+        <translation>Die größte Berührungsspannung %1 liegt innerhalb ihrer Grenze %2</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is above its limit %2</source>
+        <translation>Die größte Berührungsspannung %1 liegt über ihrer Grenze %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is within its limit %2</source>
+        <translation>Die größte Schrittspannung %1 liegt innerhalb ihrer Grenze %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is above its limit %2</source>
+        <translation>Die größte Schrittspannung %1 liegt über ihrer Grenze %2</translation>
+    </message>
+    <message>
+        <source>Touch voltage</source>
+        <translation>Berührungsspannung</translation>
+    </message>
+    <message>
+        <source>Step voltage</source>
+        <translation>Schrittspannung</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>Karte speichern...</translation>
+    </message>
+    <message>
+        <source>Compute in the soil model</source>
+        <translation>Im Bodenmodell berechnen</translation>
+    </message>
+    <message>
+        <source>The grid&apos;s conductors and rods solved in the soil&apos;s layers, the surface potential mapped over the grid and 3 m around it</source>
+        <translation>Die Leiter und Staberder des Erders in den Bodenschichten gelöst, das Oberflächenpotential über dem Erder und 3 m um ihn herum kartiert</translation>
+    </message>
+    <message>
+        <source>In the soil model</source>
+        <translation>Im Bodenmodell</translation>
+    </message>
+    <message>
+        <source>Formulas</source>
+        <translation>Formeln</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Abweichung</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Computation cancelled.</source>
+        <translation>Berechnung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Computing in the soil model...</source>
+        <translation>Berechnung im Bodenmodell...</translation>
+    </message>
+    <message>
+        <source>The solver gave up on this grid (too many segments, or conductors on top of each other).</source>
+        <translation>Der Löser hat bei diesem Erder aufgegeben (zu viele Segmente oder übereinanderliegende Leiter).</translation>
+    </message>
+    <message>
+        <source>Touch voltage within 1 m</source>
+        <translation>Berührungsspannung im Umkreis von 1 m</translation>
+    </message>
+    <message>
+        <source>In the soil model: %1</source>
+        <translation>Im Bodenmodell: %1</translation>
+    </message>
+    <message>
+        <source>Largest touch voltage %1 at %2; largest step voltage %3 at %4.</source>
+        <translation>Größte Berührungsspannung %1 bei %2; größte Schrittspannung %3 bei %4.</translation>
+    </message>
+    <message>
+        <source>%1 segments, the surface on points %2 m apart; computed in %3 s.</source>
+        <translation>%1 Segmente, die Oberfläche in Punkten mit %2 m Abstand; berechnet in %3 s.</translation>
+    </message>
+    <message>
+        <source>There is no map yet: compute in the soil model first.</source>
+        <translation>Es gibt noch keine Karte: zuerst im Bodenmodell berechnen.</translation>
+    </message>
+    <message>
+        <source>The soil model has a layer without a resistivity or thickness.</source>
+        <translation>Das Bodenmodell hat eine Schicht ohne spezifischen Widerstand oder Dicke.</translation>
     </message>
 </context>
 <context>

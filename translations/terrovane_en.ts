@@ -912,6 +912,50 @@
         <source>cannot write the plan</source>
         <translation>cannot write the plan</translation>
     </message>
+    <message>
+        <source>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or soil.layers in the design)</source>
+        <translation>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or soil.layers in the design)</translation>
+    </message>
+    <message>
+        <source>the solver gave up on this grid (too many segments, or conductors on top of each other): use --method formulas</source>
+        <translation>the solver gave up on this grid (too many segments, or conductors on top of each other): use --method formulas</translation>
+    </message>
+    <message>
+        <source>the grid could not be computed</source>
+        <translation>the grid could not be computed</translation>
+    </message>
+    <message>
+        <source>--map names a .csv or .json file</source>
+        <translation>--map names a .csv or .json file</translation>
+    </message>
+    <message>
+        <source>--method is computed or formulas</source>
+        <translation>--method is computed or formulas</translation>
+    </message>
+    <message>
+        <source>--map needs the computed method</source>
+        <translation>--map needs the computed method</translation>
+    </message>
+    <message>
+        <source>must be an array</source>
+        <translation>must be an array</translation>
+    </message>
+    <message>
+        <source>must have 1 to %1 layers</source>
+        <translation>must have 1 to %1 layers</translation>
+    </message>
+    <message>
+        <source>the last layer goes on downwards: no thickness</source>
+        <translation>the last layer goes on downwards: no thickness</translation>
+    </message>
+    <message>
+        <source>give either resistivity_ohm_m or layers</source>
+        <translation>give either resistivity_ohm_m or layers</translation>
+    </message>
+    <message>
+        <source>the soil model has a layer without a resistivity or thickness</source>
+        <translation>the soil model has a layer without a resistivity or thickness</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1458,6 +1502,34 @@
             <numerusform>%n results are no 3-pole or 4-pole earth resistance and left out</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rod length (m):</source>
+        <translation>Rod length (m):</translation>
+    </message>
+    <message>
+        <source>The rod the predicted curve is worked out for</source>
+        <translation>The rod the predicted curve is worked out for</translation>
+    </message>
+    <message>
+        <source>the site&apos;s grid of %1 m x %2 m</source>
+        <translation>the site&apos;s grid of %1 m x %2 m</translation>
+    </message>
+    <message>
+        <source>a rod of %1 m</source>
+        <translation>a rod of %1 m</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω; the predicted curve does not reach it before the current probe: a longer D is needed.</source>
+        <translation>Soil model, %1: %2 Ω; the predicted curve does not reach it before the current probe: a longer D is needed.</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω, read with the potential probe at %3 % of D rather than 61.8 %.</source>
+        <translation>Soil model, %1: %2 Ω, read with the potential probe at %3 % of D rather than 61.8 %.</translation>
+    </message>
+    <message>
+        <source>The readings give %1 Ω there.</source>
+        <translation>The readings give %1 Ω there.</translation>
+    </message>
 </context>
 <context>
     <name>GridSoil</name>
@@ -1507,6 +1579,10 @@
     <message>
         <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
         <translation>Grid of %1 by %2 with %3 conductors and %4 rods</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1981,10 @@ Doubtful: </translation>
     <message>
         <source>Model ± one sigma</source>
         <translation>Model ± one sigma</translation>
+    </message>
+    <message>
+        <source>model: %1 %</source>
+        <translation>model: %1 %</translation>
     </message>
 </context>
 <context>
@@ -3247,10 +3327,6 @@ Date</translation>
         <translation>Tolerable</translation>
     </message>
     <message>
-        <source>Computed</source>
-        <translation>Computed</translation>
-    </message>
-    <message>
         <source>Find the smallest grid that is safe</source>
         <translation>Find the smallest grid that is safe</translation>
     </message>
@@ -3388,6 +3464,106 @@ Date</translation>
     <message>
         <source>%1 Ω</source>
         <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Touch and step voltages</source>
+        <translation>Touch and step voltages</translation>
+    </message>
+    <message>
+        <source>(%1 m, %2 m)</source>
+        <translation>(%1 m, %2 m)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is within its limit %2</source>
+        <translation>The largest touch voltage %1 is within its limit %2</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is above its limit %2</source>
+        <translation>The largest touch voltage %1 is above its limit %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is within its limit %2</source>
+        <translation>The largest step voltage %1 is within its limit %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is above its limit %2</source>
+        <translation>The largest step voltage %1 is above its limit %2</translation>
+    </message>
+    <message>
+        <source>Touch voltage</source>
+        <translation>Touch voltage</translation>
+    </message>
+    <message>
+        <source>Step voltage</source>
+        <translation>Step voltage</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>Save map...</translation>
+    </message>
+    <message>
+        <source>Compute in the soil model</source>
+        <translation>Compute in the soil model</translation>
+    </message>
+    <message>
+        <source>The grid&apos;s conductors and rods solved in the soil&apos;s layers, the surface potential mapped over the grid and 3 m around it</source>
+        <translation>The grid&apos;s conductors and rods solved in the soil&apos;s layers, the surface potential mapped over the grid and 3 m around it</translation>
+    </message>
+    <message>
+        <source>In the soil model</source>
+        <translation>In the soil model</translation>
+    </message>
+    <message>
+        <source>Formulas</source>
+        <translation>Formulas</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Computation cancelled.</source>
+        <translation>Computation cancelled.</translation>
+    </message>
+    <message>
+        <source>Computing in the soil model...</source>
+        <translation>Computing in the soil model...</translation>
+    </message>
+    <message>
+        <source>The solver gave up on this grid (too many segments, or conductors on top of each other).</source>
+        <translation>The solver gave up on this grid (too many segments, or conductors on top of each other).</translation>
+    </message>
+    <message>
+        <source>Touch voltage within 1 m</source>
+        <translation>Touch voltage within 1 m</translation>
+    </message>
+    <message>
+        <source>In the soil model: %1</source>
+        <translation>In the soil model: %1</translation>
+    </message>
+    <message>
+        <source>Largest touch voltage %1 at %2; largest step voltage %3 at %4.</source>
+        <translation>Largest touch voltage %1 at %2; largest step voltage %3 at %4.</translation>
+    </message>
+    <message>
+        <source>%1 segments, the surface on points %2 m apart; computed in %3 s.</source>
+        <translation>%1 segments, the surface on points %2 m apart; computed in %3 s.</translation>
+    </message>
+    <message>
+        <source>There is no map yet: compute in the soil model first.</source>
+        <translation>There is no map yet: compute in the soil model first.</translation>
+    </message>
+    <message>
+        <source>The soil model has a layer without a resistivity or thickness.</source>
+        <translation>The soil model has a layer without a resistivity or thickness.</translation>
     </message>
 </context>
 <context>

@@ -902,6 +902,50 @@
         <source>cannot write the plan</source>
         <translation>无法写出测量规划</translation>
     </message>
+    <message>
+        <source>needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or soil.layers in the design)</source>
+        <translation>需要 --rho、--soil-model 或 --site（或设计中的 soil.resistivity_ohm_m 或 soil.layers）</translation>
+    </message>
+    <message>
+        <source>the solver gave up on this grid (too many segments, or conductors on top of each other): use --method formulas</source>
+        <translation>求解器无法计算此接地网（分段过多或导体相互重叠）：请使用 --method formulas</translation>
+    </message>
+    <message>
+        <source>the grid could not be computed</source>
+        <translation>无法计算此接地网</translation>
+    </message>
+    <message>
+        <source>--map names a .csv or .json file</source>
+        <translation>--map 应为 .csv 或 .json 文件</translation>
+    </message>
+    <message>
+        <source>--method is computed or formulas</source>
+        <translation>--method 为 computed 或 formulas</translation>
+    </message>
+    <message>
+        <source>--map needs the computed method</source>
+        <translation>--map 需要 computed 方法</translation>
+    </message>
+    <message>
+        <source>must be an array</source>
+        <translation>必须是数组</translation>
+    </message>
+    <message>
+        <source>must have 1 to %1 layers</source>
+        <translation>必须有 1 至 %1 层</translation>
+    </message>
+    <message>
+        <source>the last layer goes on downwards: no thickness</source>
+        <translation>最后一层向下无限延伸：不能有厚度</translation>
+    </message>
+    <message>
+        <source>give either resistivity_ohm_m or layers</source>
+        <translation>请给出 resistivity_ohm_m 或 layers 之一</translation>
+    </message>
+    <message>
+        <source>the soil model has a layer without a resistivity or thickness</source>
+        <translation>土壤模型中有一层缺少电阻率或厚度</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1446,6 +1490,34 @@
             <numerusform>%n 个结果不是三极或四极接地电阻，已略去</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rod length (m):</source>
+        <translation>接地棒长度（m）：</translation>
+    </message>
+    <message>
+        <source>The rod the predicted curve is worked out for</source>
+        <translation>计算预测曲线所用的接地棒</translation>
+    </message>
+    <message>
+        <source>the site&apos;s grid of %1 m x %2 m</source>
+        <translation>站点的 %1 m x %2 m 接地网</translation>
+    </message>
+    <message>
+        <source>a rod of %1 m</source>
+        <translation>一根 %1 m 的接地棒</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω; the predicted curve does not reach it before the current probe: a longer D is needed.</source>
+        <translation>土壤模型，%1：%2 Ω；预测曲线在电流极之前达不到该值：需要更大的 D。</translation>
+    </message>
+    <message>
+        <source>Soil model, %1: %2 Ω, read with the potential probe at %3 % of D rather than 61.8 %.</source>
+        <translation>土壤模型，%1：%2 Ω，电压极应位于 D 的 %3 % 处，而不是 61.8 %。</translation>
+    </message>
+    <message>
+        <source>The readings give %1 Ω there.</source>
+        <translation>该处的读数为 %1 Ω。</translation>
+    </message>
 </context>
 <context>
     <name>GridSoil</name>
@@ -1495,6 +1567,10 @@
     <message>
         <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
         <translation>%1 x %2 接地网，%3 根导体，%4 根垂直接地极</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
     </message>
 </context>
 <context>
@@ -1892,6 +1968,10 @@ Doubtful: </source>
     <message>
         <source>Model ± one sigma</source>
         <translation>模型 ± 一个标准差</translation>
+    </message>
+    <message>
+        <source>model: %1 %</source>
+        <translation>模型：%1 %</translation>
     </message>
 </context>
 <context>
@@ -3230,10 +3310,6 @@ Date</translation>
         <translation>允许值</translation>
     </message>
     <message>
-        <source>Computed</source>
-        <translation>计算值</translation>
-    </message>
-    <message>
         <source>Find the smallest grid that is safe</source>
         <translation>查找最小的安全接地网</translation>
     </message>
@@ -3370,6 +3446,106 @@ Date</translation>
     <message>
         <source>%1 Ω</source>
         <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Touch and step voltages</source>
+        <translation>接触电压和跨步电压</translation>
+    </message>
+    <message>
+        <source>(%1 m, %2 m)</source>
+        <translation>（%1 m，%2 m）</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is within its limit %2</source>
+        <translation>最大接触电压 %1 在其限值 %2 以内</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is above its limit %2</source>
+        <translation>最大接触电压 %1 超过其限值 %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is within its limit %2</source>
+        <translation>最大跨步电压 %1 在其限值 %2 以内</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is above its limit %2</source>
+        <translation>最大跨步电压 %1 超过其限值 %2</translation>
+    </message>
+    <message>
+        <source>Touch voltage</source>
+        <translation>接触电压</translation>
+    </message>
+    <message>
+        <source>Step voltage</source>
+        <translation>跨步电压</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>保存分布图...</translation>
+    </message>
+    <message>
+        <source>Compute in the soil model</source>
+        <translation>在土壤模型中计算</translation>
+    </message>
+    <message>
+        <source>The grid&apos;s conductors and rods solved in the soil&apos;s layers, the surface potential mapped over the grid and 3 m around it</source>
+        <translation>在分层土壤中求解接地网的导体和接地棒，并绘制接地网及其周围 3 m 范围内的地表电位</translation>
+    </message>
+    <message>
+        <source>In the soil model</source>
+        <translation>土壤模型中</translation>
+    </message>
+    <message>
+        <source>Formulas</source>
+        <translation>公式</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差异</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Computation cancelled.</source>
+        <translation>计算已取消。</translation>
+    </message>
+    <message>
+        <source>Computing in the soil model...</source>
+        <translation>正在土壤模型中计算...</translation>
+    </message>
+    <message>
+        <source>The solver gave up on this grid (too many segments, or conductors on top of each other).</source>
+        <translation>求解器无法计算此接地网（分段过多或导体相互重叠）。</translation>
+    </message>
+    <message>
+        <source>Touch voltage within 1 m</source>
+        <translation>1 m 范围内的接触电压</translation>
+    </message>
+    <message>
+        <source>In the soil model: %1</source>
+        <translation>土壤模型中：%1</translation>
+    </message>
+    <message>
+        <source>Largest touch voltage %1 at %2; largest step voltage %3 at %4.</source>
+        <translation>最大接触电压 %1 位于 %2；最大跨步电压 %3 位于 %4。</translation>
+    </message>
+    <message>
+        <source>%1 segments, the surface on points %2 m apart; computed in %3 s.</source>
+        <translation>%1 个分段，地表计算点间距 %2 m；计算用时 %3 s。</translation>
+    </message>
+    <message>
+        <source>There is no map yet: compute in the soil model first.</source>
+        <translation>尚无分布图：请先在土壤模型中计算。</translation>
+    </message>
+    <message>
+        <source>The soil model has a layer without a resistivity or thickness.</source>
+        <translation>土壤模型中有一层缺少电阻率或厚度。</translation>
     </message>
 </context>
 <context>

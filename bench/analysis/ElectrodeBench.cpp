@@ -1,8 +1,10 @@
 // Times the electrode solver against its targets: IEEE Std 80's 70 m x 70 m grid with 20 rods in uniform
 // soil, refined until the resistance settles, under 0.2 s; a 20 x 20-mesh grid with 40 rods in three-layer
 // soil (about 2,000 segments) under 2 s; a 200 x 200-point map of its surface potential under 1 s; and the
-// solve's time at four sizes with the exponent of its growth. Prints each figure beside its target; exits 1
-// when a target is missed. Run on an idle machine for figures worth comparing.
+// solve's time at four sizes with the exponent of its growth; and grid safety in the soil model: the touch
+// and step raster over that grid under 1 s, IEEE 80's worked design assessed in three layers (solve, map,
+// verdict: what the grid window and `terrovane-cli grid` wait for) under 2 s. Prints each figure beside its
+// target; exits 1 when a target is missed. Run on an idle machine for figures worth comparing.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -12,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include "Assessment.h"
+#include "GridSafety.h"
 #include "Potential.h"
 #include "Shapes.h"
 #include "Solver.h"
@@ -101,6 +105,27 @@ int main() {
                   *std::min_element(map.values.begin(), map.values.end()),
                   *std::max_element(map.values.begin(), map.values.end()));
     allOk &= Report("its surface map, 200 x 200 points", t.seconds, t.processor, 1.0, detail);
+
+    el::SafetyRaster raster;
+    const std::vector<el::Area> covered{{0, 0, 100, 100}};
+    t = Time(3, [&] { raster = el::MapSafety(large, 1000, covered, el::RasterOptions{}); });
+    std::snprintf(detail, sizeof detail, "%d x %d points %.2f m apart", raster.potential.nx,
+                  raster.potential.ny, raster.spacing);
+    allOk &= Report("its touch and step raster", t.seconds, t.processor, 1.0, detail);
+
+    terrovane::grid::GridDesign design;
+    design.grid = {terrovane::grid::GridShape::Square, 70, 70, 11, 11, 0.5, 0.01, 0, 0};
+    design.rods = terrovane::grid::GroundRods{20, 7.5, 0.016, terrovane::grid::RodPlacement::Perimeter};
+    design.surface = terrovane::grid::SurfaceLayer{2500, 0.102};
+    design.fault.gridCurrent = 1908;
+    design.fault.duration = 0.5;
+    const terrovane::grid::Assessment formulas =
+        terrovane::grid::Assess(design, terrovane::grid::GivenSoil(400));
+    el::ComputedSafety computed;
+    t = Time(3, [&] { computed = el::AssessInSoil(design, kThreeLayers, formulas); });
+    std::snprintf(detail, sizeof detail, "R %.4f ohm, %d segments, touch %.0f V, step %.0f V",
+                  computed.resistance, computed.segments, computed.touch.volts, computed.step.volts);
+    allOk &= Report("IEEE 80 design assessed in three layers", t.seconds, t.processor, 2.0, detail);
 
     el::Solution refined;
     const double refineSeconds = Seconds([&] { refined = el::Solve(LargeGrid(), kThreeLayers); });

@@ -123,6 +123,15 @@ TEST_F(FopPlanCommandTest, StoredLayersMoveThePositionAndAGridNeedsAFartherProbe
         PlanJson({"--design", Design(SmallGrid()), "--current-probe", "100", "--direction", "90"});
     EXPECT_NEAR(across["true_position"]["fraction"].toDouble(), grid["true_position"]["fraction"].toDouble(),
                 1e-3);
+
+    // The design's layers serve as well: the plan is made in both of them.
+    QJsonObject layered = SmallGrid();
+    layered["soil"] =
+        QJsonObject{{"layers", QJsonArray{QJsonObject{{"resistivity_ohm_m", 100}, {"thickness_m", 5}},
+                                          QJsonObject{{"resistivity_ohm_m", 100.0 / 9}}}}};
+    const QJsonObject inLayers = PlanJson({"--design", Design(layered), "--current-probe", "100"});
+    EXPECT_EQ(inLayers["soil"]["resistivities_ohm_m"].toArray().size(), 2);
+    EXPECT_LT(inLayers["true_resistance_ohm"].toDouble(), grid["true_resistance_ohm"].toDouble());
 }
 
 TEST_F(FopPlanCommandTest, RefusesWhatItCannotPlan) {

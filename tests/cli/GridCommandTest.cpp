@@ -298,3 +298,115 @@ TEST_F(GridCommandTest, TheDesignMayCarryItsSoil) {
 
 }  // namespace
 }  // namespace terrovane::testing
+
+namespace terrovane::testing {
+namespace {
+
+QJsonObject InLayers(QJsonObject design, QJsonArray layers) {
+    design["soil"] = QJsonObject{{"layers", layers}};
+    return design;
+}
+
+QJsonArray ResistiveBelow() {
+    return QJsonArray{QJsonObject{{"resistivity_ohm_m", 400}, {"thickness_m", 2}},
+                      QJsonObject{{"resistivity_ohm_m", 4000}}};
+}
+
+// Layers in the design: computed by default, the formulas' keys beside, the differences those of the
+// values printed; --method formulas prints what the formulas alone print.
+TEST_F(GridCommandTest, LayeredSoilIsComputedInWithTheFormulasBeside) {
+    const std::string design = Design(InLayers(WorkedExample(), ResistiveBelow()));
+    const ChildOutcome run = Cli({"--design", design, "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    QJsonObject a = Json(run.out);
+    EXPECT_EQ(a["method"].toString(), "computed");
+    const QJsonObject c = a["computed"].toObject();
+    EXPECT_EQ(c["soil_layers"].toArray().size(), 2);
+    EXPECT_GT(c["segments"].toInt(), 100);
+    const double r = c["grid_resistance_ohm"].toDouble();
+    EXPECT_NEAR(c["gpr_v"].toDouble(), 1908 * r, 1e-3 * 1908 * r);
+    EXPECT_NEAR(c["difference_percent"].toObject()["grid_resistance"].toDouble(),
+                100 * (r / a["grid_resistance_ohm"].toDouble() - 1), 0.01);
+    EXPECT_GE(c["max_touch_v"].toDouble(), c["max_mesh_touch_v"].toDouble());
+    // The top layer carries the surface layer: its 400 ohm-m, not the formulas' reduced value, set Cs.
+    EXPECT_NEAR(c["touch_limit_v"].toDouble(), 840.5, 0.5);
+    EXPECT_EQ(c["verdict"].toString(), "unsafe");
+    EXPECT_EQ(c["reasons"].toArray()[0].toObject()["code"].toString(), "touch-above-tolerable");
+
+    const ChildOutcome formulas = Cli({"--design", design, "--format", "json", "--method", "formulas"});
+    ASSERT_EQ(formulas.status, 0) << formulas.err;
+    a.remove("method");
+    a.remove("computed");
+    EXPECT_EQ(Json(formulas.out), a);
+
+    const ChildOutcome table = Cli({"--design", design});
+    ASSERT_EQ(table.status, 0) << table.err;
+    for (const char* line : {"Computed in the soil model (400 ohm-m of 2 m, 4000 ohm-m below)",
+                             "Verdict (computed): unsafe\n", "The formulas on one resistivity:\nStandard:"})
+        EXPECT_NE(table.out.find(line), std::string::npos) << line << "\n" << table.out;
+}
+
+// In uniform soil the formulas hold and are the default; computed on request, Sverak's resistance lies
+// 4.5 % above the solver's (tests/electrode/IeeeGridTest.cpp).
+TEST_F(GridCommandTest, UniformSoilIsComputedOnRequest) {
+    const std::string design = Design(WorkedExample());
+    const ChildOutcome plain = Cli({"--design", design, "--rho", "400", "--format", "json"});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_FALSE(Json(plain.out).contains("computed"));
+    const ChildOutcome run =
+        Cli({"--design", design, "--rho", "400", "--format", "json", "--method", "computed"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject d = Json(run.out)["computed"].toObject()["difference_percent"].toObject();
+    EXPECT_NEAR(d["grid_resistance"].toDouble(), -4.5, 1);
+    EXPECT_NEAR(d["mesh_touch"].toDouble(), -2.6, 1.2);
+    EXPECT_NEAR(d["step"].toDouble(), -17, 2);
+    EXPECT_EQ(Cli({"--design", design, "--rho", "400", "--method", "moments"}).status, 2);
+}
+
+TEST_F(GridCommandTest, TheMapIsWrittenAsCsvOrJson) {
+    const std::string design = Design(InLayers(WorkedExample(), ResistiveBelow()));
+    ASSERT_EQ(Cli({"--design", design, "--map", In("map.json")}).status, 0);
+    std::ifstream jsonFile(In("map.json"), std::ios::binary);
+    const QJsonObject map = Json(std::string(std::istreambuf_iterator<char>(jsonFile), {}));
+    const int nx = map["points_x"].toInt();
+    const int ny = map["points_y"].toInt();
+    EXPECT_EQ(map["potential_v"].toArray().size(), nx * ny);
+    EXPECT_EQ(map["spacing_m"].toDouble(), 0.5);
+    // The first point is 3 m outside the corner, beyond reach: no touch voltage there.
+    EXPECT_TRUE(map["touch_v"].toArray()[0].isNull());
+    EXPECT_GT(map["step_v"].toArray()[0].toDouble(), 0);
+
+    ASSERT_EQ(Cli({"--design", design, "--map", In("map.csv")}).status, 0);
+    std::ifstream csv(In("map.csv"), std::ios::binary);
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "x_m,y_m,potential_v,touch_v,step_v");
+    int rows = 0;
+    while (std::getline(csv, line))
+        ++rows;
+    EXPECT_EQ(rows, nx * ny);
+
+    EXPECT_EQ(Cli({"--design", design, "--map", In("map.txt")}).status, 2);
+    EXPECT_EQ(Cli({"--design", design, "--method", "formulas", "--map", In("map.csv")}).status, 2);
+}
+
+TEST_F(GridCommandTest, SoilLayersInTheDesignAreCheckedByField) {
+    QJsonArray thickBottom = ResistiveBelow();
+    thickBottom[1] = QJsonObject{{"resistivity_ohm_m", 4000}, {"thickness_m", 3}};
+    const ChildOutcome last = Cli({"--design", Design(InLayers(WorkedExample(), thickBottom))});
+    EXPECT_EQ(last.status, 2);
+    EXPECT_NE(last.err.find("soil.layers[1].thickness_m: the last layer goes on downwards"),
+              std::string::npos)
+        << last.err;
+    QJsonObject both = InLayers(WorkedExample(), ResistiveBelow());
+    QJsonObject soil = both["soil"].toObject();
+    soil["resistivity_ohm_m"] = 400;
+    both["soil"] = soil;
+    EXPECT_EQ(Cli({"--design", Design(both)}).status, 2);
+    const ChildOutcome none = Cli({"--design", Design(InLayers(WorkedExample(), QJsonArray{}))});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_NE(none.err.find("soil.layers: must have 1 to 3 layers"), std::string::npos) << none.err;
+}
+
+}  // namespace
+}  // namespace terrovane::testing

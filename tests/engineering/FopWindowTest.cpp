@@ -10,6 +10,7 @@
 #include "FopWindow.h"
 #include "HistoryWindow.h"
 #include "Sites.h"
+#include "SoilModels.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -37,11 +38,10 @@ class FopWindowTest : public archive::testing::ArchiveTest {
         ASSERT_TRUE(StoreImage(*archive_, ImageWith(records)).stored);
         archive::SiteFields site;
         site.name = "Mast 7";
-        std::int64_t siteId = 0;
-        ASSERT_TRUE(archive::AddSite(*archive_, site, siteId, error_)) << error_;
+        ASSERT_TRUE(archive::AddSite(*archive_, site, siteId_, error_)) << error_;
         archive::PointFields point;
         point.name = "Rod";
-        ASSERT_TRUE(archive::AddPoint(*archive_, siteId, point, pointId_, error_)) << error_;
+        ASSERT_TRUE(archive::AddPoint(*archive_, siteId_, point, pointId_, error_)) << error_;
         ASSERT_TRUE(archive_->Results({}, {archive::ResultOrder::Slot, false}, -1, 0, rows_, error_))
             << error_;
         std::vector<std::int64_t> ids;
@@ -56,6 +56,7 @@ class FopWindowTest : public archive::testing::ArchiveTest {
 
     std::unique_ptr<archive::Archive> archive_;
     std::vector<archive::ResultRow> rows_;
+    std::int64_t siteId_ = 0;
     std::int64_t pointId_ = 0;
     std::string error_;
 };
@@ -145,6 +146,51 @@ TEST_F(FopWindowTest, TheArchiveWindowKeepsTheCurveWithTheResultsPoint) {
     EXPECT_EQ(curves[0].leftOut[0].rfind("1 result is", 0), 0u) << curves[0].leftOut[0];
     const auto analysis = analysis::AnalyseFallOfPotential(ReadingsOf(curves[0]), curves[0].currentProbe);
     EXPECT_NEAR(analysis.resistanceAt618, window->Analysis().resistanceAt618, 1e-9);
+}
+
+// Without a soil model of the site nothing is predicted; with one, the curve of a rod in it is drawn with
+// where it reads the rod's true resistance: in uniform soil near 61.8 % of D and Dwight's value, a longer
+// rod less, and a resistive lower layer moves the position.
+TEST_F(FopWindowTest, TheSitesSoilModelPredictsTheCurveOfARod) {
+    {
+        FopWindow bare(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
+        EXPECT_FALSE(bare.Model());
+        EXPECT_TRUE(bare.Plot().Data().predicted.empty());
+        EXPECT_FALSE(bare.Values().text().contains(QStringLiteral("Soil model")));
+    }
+    archive::StoredSoilModel model;
+    model.site = siteId_;
+    model.layerChoice = "1";
+    model.layers = {{kRho, 1, {}, {}}};
+    ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
+    FopWindow window(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
+    ASSERT_TRUE(window.Model());
+    EXPECT_FALSE(window.Model()->grid);
+    ASSERT_TRUE(window.Plan());
+    // Dwight: rho / (2 pi L) (ln(4 L / a) - 1) for 3 m of 16 mm rod, 33.5 ohm.
+    const double dwight = kRho / (2 * std::numbers::pi * 3) * (std::log(4 * 3 / 0.008) - 1);
+    EXPECT_NEAR(window.Plan()->trueResistance, dwight, 0.02 * dwight);
+    ASSERT_TRUE(window.Plan()->trueFraction);
+    const double uniformFraction = *window.Plan()->trueFraction;
+    EXPECT_NEAR(uniformFraction, 0.618, 0.02);
+    EXPECT_EQ(window.Plot().Data().predicted.size(), 39u);
+    EXPECT_EQ(window.Plot().Data().predictedTrueFraction, window.Plan()->trueFraction);
+    EXPECT_TRUE(window.Values().text().contains(QStringLiteral("Soil model, a rod of 3 m: 33.")))
+        << window.Values().text().toStdString();
+    EXPECT_TRUE(window.Values().text().contains(QStringLiteral("The readings give ")));
+
+    window.RodLength().setValue(6);
+    ASSERT_TRUE(window.Plan());
+    EXPECT_LT(window.Plan()->trueResistance, 0.6 * dwight);
+
+    model.layerChoice = "2";
+    model.layers = {{kRho, 1, 2.0, 0.1}, {10 * kRho, 10, {}, {}}};
+    ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
+    FopWindow layered(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
+    ASSERT_TRUE(layered.Plan());
+    ASSERT_TRUE(layered.Plan()->trueFraction);
+    EXPECT_GT(std::fabs(*layered.Plan()->trueFraction - uniformFraction), 0.01);
+    EXPECT_GT(layered.Plan()->trueResistance, dwight);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "Archive.h"
 #include "FopCurves.h"
 #include "FopPlot.h"
+#include "FopPrediction.h"
 #include "FopSession.h"
 
 namespace terrovane::engineering {
@@ -26,7 +27,9 @@ struct PointChoice {
 // "Fall of potential": the chosen earth-resistance results in a table with each one's potential-probe
 // distance (filled in evenly over D until the user edits one), the current-probe distance D, the curve
 // against x/D with the 61.8 % mark and the plateau band, the resistance at 61.8 %, the plateau check and
-// the slope method; the curve kept with its test point.
+// the slope method; the curve kept with its test point. Where the point's site has a soil model, the
+// curve predicted for the electrode in that soil (the site's stored grid for a grid point, else a rod)
+// is drawn beside the readings with the position where the probe reads the true resistance.
 class FopWindow : public QWidget {
   public:
     static constexpr double kDefaultCurrentProbe = 50;
@@ -43,6 +46,10 @@ class FopWindow : public QWidget {
     QLabel& LeftOutNotes() const { return *leftOutNotes_; }
     QPushButton& StoreButton() const { return *store_; }
     QPushButton& SavePlotButton() const { return *savePlot_; }
+    // The rod's length for the prediction; hidden without a soil model or for a grid.
+    QDoubleSpinBox& RodLength() const { return *rodLength_; }
+    const std::optional<FopModel>& Model() const { return model_; }
+    const std::optional<electrode::FopPlan>& Plan() const { return plan_; }
 
     // Asks for the plot's file ("" when cancelled); tests answer it themselves.
     std::function<QString()> plotFileChooser;
@@ -65,6 +72,9 @@ class FopWindow : public QWidget {
     void FillTable();
     // The notes of the results left off the curve under it, hidden when there are none.
     void ShowLeftOut();
+    // The predicted curve for the current D, where there is a model.
+    void Predict();
+    QString PredictionText(const std::vector<analysis::FopReading>& readings) const;
 
     archive::Archive* archive_;
     std::optional<PointChoice> point_;
@@ -81,6 +91,9 @@ class FopWindow : public QWidget {
     QLabel* status_ = nullptr;
     QPushButton* store_ = nullptr;
     QPushButton* savePlot_ = nullptr;
+    QDoubleSpinBox* rodLength_ = nullptr;
+    std::optional<FopModel> model_;
+    std::optional<electrode::FopPlan> plan_;
 };
 
 }  // namespace terrovane::engineering

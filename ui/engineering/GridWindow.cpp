@@ -19,6 +19,7 @@
 #include "GridSoilText.h"
 #include "GridSweep.h"
 #include "NumberBox.h"
+#include "PlotSaving.h"
 #include "ScreenFit.h"
 #include "TypedNumber.h"
 #include "UserGuide.h"
@@ -175,7 +176,7 @@ GridWindow::GridWindow(archive::Archive* archive, std::optional<SiteChoice> site
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
     Recompute();
-    screenfit::ResizeOnScreen(this, QSize(1320, 740));
+    screenfit::ResizeOnScreen(this, QSize(1480, 880));
 }
 
 QDoubleSpinBox* GridWindow::NumberField(double low, double high, int decimals, const QString& unit) {
@@ -321,9 +322,13 @@ QWidget* GridWindow::BuildResults() {
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     drawing_ = new GridDrawing(this);
-    column->addWidget(drawing_, 2);
-    results_ = new QTableWidget(0, 2, this);
-    results_->setHorizontalHeaderLabels({tr("Tolerable"), tr("Computed")});
+    views_ = new QTabWidget(this);
+    views_->addTab(drawing_, tr("Grid"));
+    views_->addTab(BuildMapView(), tr("Touch and step voltages"));
+    column->addWidget(views_, 2);
+    results_ = new QTableWidget(0, 4, this);
+    results_->setHorizontalHeaderLabels(
+        {tr("Tolerable"), tr("Formulas"), tr("In the soil model"), tr("Difference")});
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results_->setTabKeyNavigation(false);
     results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -331,6 +336,7 @@ QWidget* GridWindow::BuildResults() {
     results_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     results_->verticalHeader()->setDefaultSectionSize(results_->fontMetrics().height() + 8);
     column->addWidget(results_, 1);
+    column->addWidget(BuildComputed());
     verdict_ = new QLabel(this);
     verdict_->setWordWrap(true);
     verdict_->setTextFormat(Qt::PlainText);
@@ -365,7 +371,8 @@ void GridWindow::WatchEdits() {
     for (QSpinBox* box : findChildren<QSpinBox*>())
         connect(box, &QSpinBox::valueChanged, this, changed);
     for (QComboBox* box : findChildren<QComboBox*>())
-        connect(box, &QComboBox::currentIndexChanged, this, changed);
+        if (box != mapQuantity_)  // what the map shows is no part of the design
+            connect(box, &QComboBox::currentIndexChanged, this, changed);
     connect(surface_, &QGroupBox::toggled, this, changed);
     connect(standing_, &QCheckBox::toggled, this, changed);
 }
@@ -494,16 +501,20 @@ void GridWindow::Recompute() {
     const std::vector<grid::DesignProblem> problems = grid::CheckDesign(design);
     if (!problems.empty()) {
         drawing_->SetGrid({}, {});
+        StopComputation();
         return ShowProblem(ProblemText(problems.front()));
     }
     drawing_->SetGrid(design.grid, design.rods ? grid::RodPositions(design.grid, *design.rods)
                                                : std::vector<grid::Point>{});
     const std::optional<grid::Assessment> assessed =
         AssessDesign(design, en ? grid::Standard::En50522 : grid::Standard::Ieee80);
-    if (!assessed)
+    if (!assessed) {
+        StopComputation();
         return ShowProblem(tr("The soil's resistivity must be above zero."));
+    }
     assessment_ = assessed;
     ShowAssessment(*assessment_);
+    ScheduleComputation(design, *assessment_);
 }
 
 void GridWindow::ShowProblem(const QString& problem) {
@@ -535,6 +546,7 @@ void GridWindow::ShowAssessment(const grid::Assessment& a) {
         rows.push_back({tr("Earth potential rise against 2 U_Tp"), Volts(2 * a.en50522->permissibleTouch),
                         Volts(a.gpr), a.gpr <= 2 * a.en50522->permissibleTouch});
     }
+    resistanceRow_ = static_cast<int>(rows.size());
     rows.push_back(
         {tr("Grid resistance Rg (Sverak)"), QString(), tr("%1 Ω").arg(Fixed(a.gridResistance, 3)), {}});
     if (a.schwarz)

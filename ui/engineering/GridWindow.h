@@ -3,20 +3,27 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <optional>
 
 #include "Archive.h"
 #include "Assessment.h"
 #include "GridAssessments.h"
+#include "GridComputation.h"
 #include "GridDrawing.h"
+#include "SafetyMap.h"
 #include "SoilCertainty.h"
 #include "SoilWindow.h"
 
@@ -27,7 +34,10 @@ namespace terrovane::engineering {
 // tolerable against the computed voltages with the verdict in words and colour, computed again on every
 // change; "find the smallest grid that is safe" (a sweep of meshes, rods and depth) and the assessment kept
 // with its site. Opened on a site, it starts from the site's newest stored assessment, else from IEEE Std
-// 80's worked example.
+// 80's worked example. Beside the formulas, the grid computed in the soil model itself (by default where
+// the model has layers): its values beside the formulas', its verdict, and the touch and step voltages as a
+// map over the grid, computed away from the window's thread with a progress bar and Cancel when it takes
+// more than a moment.
 class GridWindow : public QWidget {
     Q_OBJECT
 
@@ -58,12 +68,30 @@ class GridWindow : public QWidget {
     QComboBox& SoilSource() const { return *soilSource_; }
     QDoubleSpinBox& TypedResistivity() const { return *typedRho_; }
     QComboBox& Standard() const { return *standard_; }
+    // Tolerable, the formulas', and with the computation in the soil model its values and their
+    // difference from the formulas' (the last two columns hidden when it is off).
     QTableWidget& Results() const { return *results_; }
+    static constexpr int kSoilColumn = 2;
+    static constexpr int kDifferenceColumn = 3;
     QLabel& Verdict() const { return *verdict_; }
     QLabel& SoilNote() const { return *soilNote_; }
     QLabel& Status() const { return *status_; }
     QPushButton& StoreButton() const { return *store_; }
     GridDrawing& Drawing() const { return *drawing_; }
+    QCheckBox& ComputeInSoil() const { return *computeInSoil_; }
+    QTabWidget& Views() const { return *views_; }
+    SafetyMap& Map() const { return *map_; }
+    QComboBox& MapQuantityChoice() const { return *mapQuantity_; }
+    QLabel& ComputedVerdict() const { return *computedVerdict_; }
+    QProgressBar& Progress() const { return *progress_; }
+    QPushButton& CancelButton() const { return *cancel_; }
+    // The computation in the soil model shown; none while one runs or when it is off.
+    const std::optional<electrode::ComputedSafety>& Computed() const { return computed_; }
+    bool Computing() const { return computation_->Running() || delay_->isActive(); }
+    const GridComputation& Computation() const { return *computation_; }
+    // Where "Save map" writes; a dialog asks when unset (tests set it).
+    std::function<QString()> mapFileChooser;
+    void SaveMapFile();
 
     // A stored assessment's design, standard and (where it was typed) soil, to be seen again.
     void ShowStored(const archive::StoredGridAssessment& stored);
@@ -79,6 +107,14 @@ class GridWindow : public QWidget {
     QWidget* BuildFaultFields();
     QWidget* BuildSoilFields();
     QWidget* BuildResults();
+    QWidget* BuildComputed();
+    QWidget* BuildMapView();
+    void ScheduleComputation(const grid::GridDesign& design, const grid::Assessment& formulas);
+    void ShowComputed(const electrode::ComputedSafety& computed);
+    void ShowComputedProblem(const QString& text);
+    // Stops a running computation (its result is never shown) and clears what the last one showed.
+    void StopComputation();
+    void ShowProgress();
     bool TypedSoil() const;
     std::optional<grid::Assessment> AssessDesign(const grid::GridDesign& design,
                                                  grid::Standard standard) const;
@@ -129,6 +165,21 @@ class GridWindow : public QWidget {
     QLabel* warnings_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* store_ = nullptr;
+    QCheckBox* computeInSoil_ = nullptr;
+    QTabWidget* views_ = nullptr;
+    SafetyMap* map_ = nullptr;
+    QComboBox* mapQuantity_ = nullptr;
+    int resistanceRow_ = 0;  // the results table's row of Sverak's resistance
+    QLabel* computedVerdict_ = nullptr;
+    QLabel* computedNote_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QTimer* delay_ = nullptr;
+    QTimer* progressTimer_ = nullptr;
+    QElapsedTimer started_;
+    GridComputation* computation_ = nullptr;
+    std::optional<GridComputation::Request> pending_;
+    std::optional<electrode::ComputedSafety> computed_;
 };
 
 }  // namespace terrovane::engineering

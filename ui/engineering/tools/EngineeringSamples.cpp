@@ -1,6 +1,9 @@
 // The engineering windows over a sample campaign, for the screenshot tools and the screen-fit walk.
 #include "EngineeringSamples.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -109,6 +112,20 @@ SampleSite FillCampaign(archive::Archive& store) {
     return at;
 }
 
+namespace {
+
+// The grid window once its computation in the soil model has come back (the screenshot shows the values,
+// not "Computing..."), with a minute's deadline so that a failing computation cannot hang the tool.
+std::shared_ptr<GridWindow> OnceComputed(std::shared_ptr<GridWindow> window) {
+    QElapsedTimer waited;
+    waited.start();
+    while (window->Computing() && waited.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return window;
+}
+
+}  // namespace
+
 screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> store, SampleSite at) {
     const SiteChoice site{at.site, QStringLiteral("Substation North")};
     {
@@ -126,7 +143,15 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> store, Sample
                  PointChoice{at.point, QStringLiteral("Substation North / E1 north-east")});
          }},
         {QStringLiteral("grid-safety"),
-         [store, site] { return std::make_shared<GridWindow>(store.get(), site, std::nullopt); }},
+         [store, site] {
+             return OnceComputed(std::make_shared<GridWindow>(store.get(), site, std::nullopt));
+         }},
+        {QStringLiteral("grid-safety-map"),
+         [store, site] {
+             auto window = OnceComputed(std::make_shared<GridWindow>(store.get(), site, std::nullopt));
+             window->Views().setCurrentIndex(1);
+             return window;
+         }},
     };
 }
 

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     // the smallest safe grid of the sweep, which is kept with the site.
     terrovane::engineering::GridWindow grid(
         store.get(), terrovane::engineering::SiteChoice{siteId, "Substation North"}, std::nullopt);
-    grid.resize(1320, 740);
+    grid.resize(1480, 880);
     Save(grid, prefix + QStringLiteral("grid-safety.png"));
     grid.SoilSource().setCurrentIndex(1);  // the standard's 400 ohm m, typed: not safe
     grid.TypedResistivity().setValue(400);

@@ -3,21 +3,20 @@
 #include "GridGeometry.h"
 #include "Shapes.h"
 
-namespace terrovane::cli {
+namespace terrovane::electrode {
 
-electrode::Electrode ElectrodeOfDesign(const grid::GridDesign& design) {
+Electrode ElectrodeOfDesign(const grid::GridDesign& design) {
     const grid::GridLayout& layout = design.grid;
-    electrode::Electrode electrode;
+    Electrode electrode;
     const double radius = layout.conductorDiameter / 2;
     for (const grid::Segment& s : grid::ConductorSegments(layout))
         electrode.conductors.push_back(
             {{s.from.x, s.from.y, layout.depth}, {s.to.x, s.to.y, layout.depth}, radius});
     if (design.rods) {
         for (const grid::Point& p : grid::RodPositions(layout, *design.rods))
-            electrode::AddRod(electrode, {p.x, p.y, layout.depth}, design.rods->length,
-                              design.rods->diameter / 2);
+            AddRod(electrode, {p.x, p.y, layout.depth}, design.rods->length, design.rods->diameter / 2);
     }
     return electrode;
 }
 
-}  // namespace terrovane::cli
+}  // namespace terrovane::electrode

@@ -3,10 +3,10 @@
 #include "Geometry.h"
 #include "GridDesign.h"
 
-namespace terrovane::cli {
+namespace terrovane::electrode {
 
 // A design's grid and rods as the conductors the electrode solver takes: the conductors as the drawing
 // shows them at the burial depth, each rod going down from the grid at its crossing.
-electrode::Electrode ElectrodeOfDesign(const grid::GridDesign& design);
+Electrode ElectrodeOfDesign(const grid::GridDesign& design);
 
-}  // namespace terrovane::cli
+}  // namespace terrovane::electrode

@@ -1,0 +1,202 @@
+// The computed grid assessment as terrovane-cli grid prints it; numbers through the numbers module.
+#include "GridComputedOutput.h"
+
+#include <cmath>
+
+#include "Numbers.h"
+
+namespace terrovane::cli {
+namespace {
+
+using electrode::ComputedSafety;
+using numbers::Fixed;
+using numbers::General;
+
+std::string JsonNumber(double value) {
+    return std::isfinite(value) ? General(value, 6) : "null";
+}
+
+// How far the computed value lies from the formulas', in per cent of the formulas'.
+double DifferencePercent(double computed, double formulas) {
+    return formulas != 0 ? 100 * (computed / formulas - 1) : std::nan("");
+}
+
+std::string Padded(std::string text, std::size_t width) {
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+std::string Where(const electrode::Point& at) {
+    return "(" + Fixed(at.x, 1) + " m, " + Fixed(at.y, 1) + " m)";
+}
+
+std::string Compared(const std::string& name, double computed, double formulas, int digits,
+                     const std::string& unit) {
+    const double difference = DifferencePercent(computed, formulas);
+    std::string row = Padded(name, 28) + Padded(Fixed(computed, digits) + " " + unit, 14) +
+                      Padded(Fixed(formulas, digits) + " " + unit, 14);
+    row += std::isfinite(difference) ? (difference >= 0 ? "+" : "") + Fixed(difference, 1) + " %" : "";
+    return row + "\n";
+}
+
+std::string LayersText(const electrode::Soil& soil) {
+    std::string text;
+    for (std::size_t i = 0; i < soil.resistivities.size(); ++i) {
+        text += (i == 0 ? "" : ", ") + General(soil.resistivities[i], 4) + " ohm-m";
+        text += i < soil.thicknesses.size() ? " of " + General(soil.thicknesses[i], 4) + " m" : " below";
+    }
+    return soil.resistivities.size() == 1 ? General(soil.resistivities[0], 4) + " ohm-m, uniform" : text;
+}
+
+std::string ReasonText(const electrode::ComputedReason& reason) {
+    using electrode::ComputedReasonCode;
+    const bool above = reason.computed >= reason.limit;
+    std::string what;
+    switch (reason.code) {
+        case ComputedReasonCode::GprBelowTouch:
+            what = "the ground potential rise";
+            break;
+        case ComputedReasonCode::EprWithinTwicePermissible:
+            what = "the earth potential rise";
+            break;
+        case ComputedReasonCode::TouchBelowTolerable:
+        case ComputedReasonCode::TouchAboveTolerable:
+        case ComputedReasonCode::TouchWithinPermissible:
+        case ComputedReasonCode::TouchAbovePermissible:
+            what = "the largest touch voltage";
+            break;
+        case ComputedReasonCode::StepBelowTolerable:
+        case ComputedReasonCode::StepAboveTolerable:
+            what = "the largest step voltage";
+            break;
+    }
+    return what + " " + Fixed(reason.computed, 1) + " V is " + (above ? "at or above" : "below") +
+           " its limit " + Fixed(reason.limit, 1) + " V";
+}
+
+std::string PointJson(const electrode::Point& at) {
+    return "[" + JsonNumber(at.x) + ", " + JsonNumber(at.y) + "]";
+}
+
+std::string LayersJson(const electrode::Soil& soil) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < soil.resistivities.size(); ++i) {
+        json += (i == 0 ? "{" : ", {") + std::string("\"resistivity_ohm_m\": ") +
+                JsonNumber(soil.resistivities[i]);
+        if (i < soil.thicknesses.size())
+            json += ", \"thickness_m\": " + JsonNumber(soil.thicknesses[i]);
+        json += "}";
+    }
+    return json + "]";
+}
+
+std::string ReasonsJson(const std::vector<electrode::ComputedReason>& reasons) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < reasons.size(); ++i) {
+        const electrode::ComputedReason& r = reasons[i];
+        json += (i == 0 ? "" : ", ") + std::string("{\"code\": \"") + electrode::ComputedReasonName(r.code) +
+                "\", \"computed_v\": " + JsonNumber(r.computed) + ", \"limit_v\": " + JsonNumber(r.limit) +
+                ", \"excess_v\": " + JsonNumber(r.computed - r.limit) + "}";
+    }
+    return json + "]";
+}
+
+std::string DifferencesJson(const ComputedSafety& c, const grid::Assessment& a) {
+    return "{\"grid_resistance\": " + JsonNumber(DifferencePercent(c.resistance, a.gridResistance)) +
+           ", \"gpr\": " + JsonNumber(DifferencePercent(c.gpr, a.gpr)) +
+           ", \"mesh_touch\": " + JsonNumber(DifferencePercent(c.meshTouch.volts, a.meshVoltage)) +
+           ", \"step\": " + JsonNumber(DifferencePercent(c.step.volts, a.stepVoltage)) + "}";
+}
+
+std::string ValuesJson(const std::vector<double>& values) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < values.size(); ++i)
+        json += (i == 0 ? "" : ", ") + JsonNumber(values[i]);
+    return json + "]";
+}
+
+std::string MapCsv(const ComputedSafety& c) {
+    const electrode::SafetyRaster& r = c.raster;
+    std::string csv = "x_m,y_m,potential_v,touch_v,step_v\n";
+    for (int iy = 0; iy < r.potential.ny; ++iy)
+        for (int ix = 0; ix < r.potential.nx; ++ix) {
+            const electrode::Point p = r.potential.PointAt(ix, iy);
+            const std::size_t i = r.Index(ix, iy);
+            csv += General(p.x, 6) + "," + General(p.y, 6) + "," + General(r.potential.values[i], 6) + "," +
+                   (std::isnan(r.touch[i]) ? "" : General(r.touch[i], 6)) + "," + General(r.step[i], 6) +
+                   "\n";
+        }
+    return csv;
+}
+
+std::string MapJson(const ComputedSafety& c) {
+    const electrode::SafetyRaster& r = c.raster;
+    const electrode::Area& area = r.potential.area;
+    return "{\"x0_m\": " + JsonNumber(area.x0) + ", \"y0_m\": " + JsonNumber(area.y0) +
+           ", \"spacing_m\": " + JsonNumber(r.spacing) + ", \"points_x\": " + std::to_string(r.potential.nx) +
+           ", \"points_y\": " + std::to_string(r.potential.ny) +
+           ", \"order\": \"rows of x, y increasing\", \"potential_v\": " + ValuesJson(r.potential.values) +
+           ", \"touch_v\": " + ValuesJson(r.touch) + ", \"step_v\": " + ValuesJson(r.step) + "}\n";
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+std::string ComputedTable(const ComputedSafety& c, const grid::Assessment& a, const electrode::Soil& soil) {
+    std::string text = "Computed in the soil model (" + LayersText(soil) + "), " +
+                       std::to_string(c.segments) + " segments, the surface on points " +
+                       General(c.raster.spacing, 3) + " m apart\n\n";
+    text += Padded("", 28) + Padded("computed", 14) + Padded("formulas", 14) + "difference\n";
+    text += Compared("Grid resistance", c.resistance, a.gridResistance, 3, "ohm");
+    text += Compared("Ground potential rise", c.gpr, a.gpr, 1, "V");
+    text += Compared("Touch over the grid (Em)", c.meshTouch.volts, a.meshVoltage, 1, "V");
+    text += Compared("Step voltage (Es)", c.step.volts, a.stepVoltage, 1, "V");
+    text += "\nLargest touch voltage within reach: " + Fixed(c.touch.volts, 1) + " V at " +
+            Where(c.touch.at) + ", limit " + Fixed(c.touchLimit, 1) + " V\n";
+    text += "Largest step voltage: " + Fixed(c.step.volts, 1) + " V at " + Where(c.step.at) + ", limit " +
+            Fixed(c.stepLimit, 1) + " V\n";
+    text += "\nVerdict (computed): " + std::string(grid::VerdictName(c.verdict)) + "\n";
+    for (const electrode::ComputedReason& reason : c.reasons)
+        text += "  " + ReasonText(reason) + "\n";
+    return text + "\nThe formulas on one resistivity:\n";
+}
+
+std::string WithComputedJson(const std::string& formulasJson, const ComputedSafety& c,
+                             const grid::Assessment& a, const electrode::Soil& soil) {
+    const std::size_t close = formulasJson.rfind('}');
+    if (close == std::string::npos)
+        return formulasJson;
+    std::string members = ", \"method\": \"computed\", \"computed\": {";
+    members += "\"soil_layers\": " + LayersJson(soil);
+    members += ", \"segments\": " + std::to_string(c.segments);
+    members += ", \"grid_resistance_ohm\": " + JsonNumber(c.resistance);
+    members += ", \"grid_current_a\": " + JsonNumber(c.gridCurrent);
+    members += ", \"gpr_v\": " + JsonNumber(c.gpr);
+    members +=
+        ", \"max_touch_v\": " + JsonNumber(c.touch.volts) + ", \"max_touch_at_m\": " + PointJson(c.touch.at);
+    members += ", \"max_mesh_touch_v\": " + JsonNumber(c.meshTouch.volts) +
+               ", \"max_mesh_touch_at_m\": " + PointJson(c.meshTouch.at);
+    members +=
+        ", \"max_step_v\": " + JsonNumber(c.step.volts) + ", \"max_step_at_m\": " + PointJson(c.step.at);
+    members += ", \"touch_limit_v\": " + JsonNumber(c.touchLimit);
+    members += ", \"step_limit_v\": " + JsonNumber(c.stepLimit);
+    members += ", \"map_spacing_m\": " + JsonNumber(c.raster.spacing);
+    members += ", \"verdict\": \"" + std::string(grid::VerdictName(c.verdict)) + "\"";
+    members += ", \"reasons\": " + ReasonsJson(c.reasons);
+    members += ", \"difference_percent\": " + DifferencesJson(c, a) + "}";
+    return formulasJson.substr(0, close) + members + formulasJson.substr(close);
+}
+
+std::string MapFileText(const ComputedSafety& computed, const std::string& path) {
+    if (EndsWith(path, ".csv"))
+        return MapCsv(computed);
+    if (EndsWith(path, ".json"))
+        return MapJson(computed);
+    return {};
+}
+
+}  // namespace terrovane::cli

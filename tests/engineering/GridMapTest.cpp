@@ -1,0 +1,154 @@
+// The grid safety window computing in the soil model: on a layered model by default, off the window's
+// thread, its values beside the formulas', the map of touch and step voltages saved as files, a new edit
+// taking over a running computation, and Cancel.
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <QFileInfo>
+
+#include "GridWindow.h"
+#include "SafetyMap.h"
+#include "SoilCertainty.h"
+
+namespace terrovane::engineering {
+namespace {
+
+constexpr int kDeadlineMs = 120000;
+
+grid::FittedSoil ResistiveBelow() {
+    return grid::ExactSoil(analysis::LayeredEarth{{400, 4000}, {2}});
+}
+
+// A 30 m x 30 m grid of 4 x 4 conductors: small enough to compute in a moment.
+void SmallGrid(GridWindow& window) {
+    window.Length().setValue(30);
+    window.Width().setValue(30);
+    window.ConductorsLengthwise().setValue(4);
+    window.ConductorsWidthwise().setValue(4);
+}
+
+bool WaitUntilComputed(const GridWindow& window) {
+    return QTest::qWaitFor([&] { return !window.Computing() && window.Computed().has_value(); }, kDeadlineMs);
+}
+
+TEST(GridMapTest, LayeredSoilIsComputedWithTheFormulasBesideAndMapped) {
+    GridWindow window(nullptr, std::nullopt, ResistiveBelow());
+    EXPECT_TRUE(window.ComputeInSoil().isChecked());
+    SmallGrid(window);
+    ASSERT_TRUE(WaitUntilComputed(window));
+    const electrode::ComputedSafety& c = *window.Computed();
+    ASSERT_TRUE(window.Current());
+    const grid::Assessment& a = *window.Current();
+    QTableWidget& table = window.Results();
+    EXPECT_FALSE(table.isColumnHidden(GridWindow::kSoilColumn));
+    const auto row = [&](const QString& name) {
+        for (int r = 0; r < table.rowCount(); ++r)
+            if (table.verticalHeaderItem(r)->text() == name)
+                return r;
+        return -1;
+    };
+    const int resistance = row(QStringLiteral("Grid resistance Rg (Sverak)"));
+    ASSERT_GE(resistance, 0);
+    EXPECT_EQ(table.item(resistance, GridWindow::kSoilColumn)->text(),
+              QStringLiteral("%1 Ω").arg(c.resistance, 0, 'f', 3));
+    EXPECT_EQ(table.item(resistance, 1)->text(), QStringLiteral("%1 Ω").arg(a.gridResistance, 0, 'f', 3));
+    EXPECT_EQ(table.item(resistance, GridWindow::kDifferenceColumn)->text(),
+              QStringLiteral("%1 %").arg(100 * (c.resistance / a.gridResistance - 1), 0, 'f', 1));
+    EXPECT_EQ(table.item(0, GridWindow::kSoilColumn)->text(),
+              QStringLiteral("%1 V").arg(c.meshTouch.volts, 0, 'f', 1));
+    const int reach = row(QStringLiteral("Touch voltage within 1 m"));
+    ASSERT_EQ(reach, table.rowCount() - 1);
+    EXPECT_EQ(table.item(reach, 0)->text(), QStringLiteral("%1 V").arg(c.touchLimit, 0, 'f', 1));
+    EXPECT_EQ(table.item(reach, GridWindow::kSoilColumn)->text(),
+              QStringLiteral("%1 V").arg(c.touch.volts, 0, 'f', 1));
+    EXPECT_TRUE(window.ComputedVerdict().text().startsWith(QStringLiteral("In the soil model: Not safe\n")))
+        << window.ComputedVerdict().text().toStdString();
+
+    SafetyMap& map = window.Map();
+    ASSERT_FALSE(map.Empty());
+    EXPECT_EQ(map.Quantity(), MapQuantity::Touch);
+    EXPECT_DOUBLE_EQ(map.Limit(), c.touchLimit);
+    EXPECT_GT(map.PointsAtOrAboveLimit(), 0);
+    EXPECT_GE(map.ScaleTop(), c.touch.volts);
+    window.MapQuantityChoice().setCurrentIndex(1);
+    EXPECT_EQ(map.Quantity(), MapQuantity::Step);
+    EXPECT_DOUBLE_EQ(map.Limit(), c.stepLimit);
+    EXPECT_FALSE(window.Computing());  // choosing what the map shows computes nothing again
+
+    QTemporaryDir dir;
+    for (const char* name : {"map.png", "map.svg", "map.pdf"}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        window.mapFileChooser = [path] { return path; };
+        window.SaveMapFile();
+        EXPECT_GT(QFileInfo(path).size(), 500) << name;
+    }
+
+    window.ComputeInSoil().setChecked(false);
+    EXPECT_FALSE(window.Computed());
+    EXPECT_TRUE(map.Empty());
+    EXPECT_TRUE(table.isColumnHidden(GridWindow::kSoilColumn));
+    EXPECT_EQ(row(QStringLiteral("Touch voltage within 1 m")), -1);
+}
+
+// An edit while a computation runs stops it and computes the new design; Cancel leaves none shown.
+TEST(GridMapTest, AnEditTakesOverAndCancelStops) {
+    GridWindow window(nullptr, std::nullopt, ResistiveBelow());
+    SmallGrid(window);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Computation().Running(); }, kDeadlineMs));
+    window.RodCount().setValue(4);
+    ASSERT_TRUE(WaitUntilComputed(window));
+    const electrode::ComputedSafety direct =
+        electrode::AssessInSoil(window.Design(), ResistiveBelow().model, *window.Current());
+    EXPECT_DOUBLE_EQ(window.Computed()->resistance, direct.resistance);
+    EXPECT_EQ(window.Computed()->segments, direct.segments);
+
+    window.RodCount().setValue(8);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Computation().Running(); }, kDeadlineMs));
+    window.CancelButton().click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Computing(); }, kDeadlineMs));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.Computed());
+    EXPECT_EQ(window.ComputedVerdict().text(), QStringLiteral("Computation cancelled."));
+
+    // A design that cannot be assessed stops the computation of the last one that could.
+    window.RodCount().setValue(4);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Computation().Running(); }, kDeadlineMs));
+    window.Length().setValue(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Computing(); }, kDeadlineMs));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.Computed());
+    EXPECT_TRUE(window.ComputedVerdict().text().isEmpty());
+    EXPECT_TRUE(window.Map().Empty());
+}
+
+TEST(GridMapTest, UniformSoilIsComputedOnlyWhenAsked) {
+    GridWindow window(nullptr, std::nullopt, grid::ExactSoil(analysis::LayeredEarth{{400}, {}}));
+    EXPECT_FALSE(window.ComputeInSoil().isChecked());
+    EXPECT_FALSE(window.Computing());
+    EXPECT_TRUE(window.Results().isColumnHidden(GridWindow::kSoilColumn));
+}
+
+// The legend's colours run from blue for nothing to red for the scale's top; the scale reaches a quarter
+// above the limit even where every value lies below it.
+TEST(GridMapTest, TheScaleAlwaysHoldsTheLimit) {
+    EXPECT_EQ(SafetyMap::ColourOf(0).hue(), 240);
+    EXPECT_EQ(SafetyMap::ColourOf(1).hue(), 0);
+    electrode::SafetyRaster raster;
+    raster.potential.area = {0, 0, 1, 1};
+    raster.potential.nx = 2;
+    raster.potential.ny = 2;
+    raster.potential.values = {0, 0, 0, 0};
+    raster.spacing = 1;
+    raster.touch = {10, 20, std::nan(""), 40};
+    raster.step = {1, 2, 3, 4};
+    SafetyMap map;
+    map.SetRaster(raster, 100, 3, {});
+    EXPECT_DOUBLE_EQ(map.ScaleTop(), 125);
+    EXPECT_EQ(map.PointsAtOrAboveLimit(), 0);
+    map.SetQuantity(MapQuantity::Step);
+    EXPECT_DOUBLE_EQ(map.ScaleTop(), 4);
+    EXPECT_EQ(map.PointsAtOrAboveLimit(), 2);
+}
+
+}  // namespace
+}  // namespace terrovane::engineering

@@ -1,0 +1,263 @@
+// The grid safety window's computation in the soil model: the switch, the progress, the values beside
+// the formulas', the verdict and the map.
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "GridSoilText.h"
+#include "GridWindow.h"
+#include "PlotSaving.h"
+#include "TypedNumber.h"
+
+namespace terrovane::engineering {
+namespace {
+
+// Edits come in bursts (a spin box held down, a value typed digit by digit): the computation starts once
+// they pause for this long.
+constexpr int kPauseBeforeComputingMs = 250;
+// A computation shorter than this shows no progress bar at all.
+constexpr int kMomentMs = 400;
+// The results table's rows the computed values go beside (ShowAssessment puts them first).
+constexpr int kTouchRow = 0;
+constexpr int kStepRow = 1;
+constexpr int kGprRow = 2;
+
+const QColor kSafe(0x1b, 0x7a, 0x2e);
+const QColor kUnsafe(0xc0, 0x1c, 0x1c);
+
+QString Fixed(double value, int decimals) {
+    return keyboard::ShownNumber(value, decimals);
+}
+QString Volts(double value) {
+    return GridWindow::tr("%1 V").arg(Fixed(value, 1));
+}
+QString Where(const electrode::Point& at) {
+    return GridWindow::tr("(%1 m, %2 m)").arg(Fixed(at.x, 1), Fixed(at.y, 1));
+}
+
+QTableWidgetItem* Cell(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QString Difference(double computed, double formulas) {
+    if (!(formulas != 0))
+        return {};
+    const double percent = 100 * (computed / formulas - 1);
+    return (percent >= 0 ? QStringLiteral("+") : QString()) + GridWindow::tr("%1 %").arg(Fixed(percent, 1));
+}
+
+QString ComputedReasonText(const electrode::ComputedReason& r) {
+    using electrode::ComputedReasonCode;
+    const QString computed = Volts(r.computed);
+    const QString limit = Volts(r.limit);
+    switch (r.code) {
+        case ComputedReasonCode::GprBelowTouch:
+            return GridWindow::tr("The ground potential rise %1 is below the tolerable touch voltage %2")
+                .arg(computed, limit);
+        case ComputedReasonCode::TouchBelowTolerable:
+        case ComputedReasonCode::TouchWithinPermissible:
+            return GridWindow::tr("The largest touch voltage %1 is within its limit %2").arg(computed, limit);
+        case ComputedReasonCode::TouchAboveTolerable:
+        case ComputedReasonCode::TouchAbovePermissible:
+            return GridWindow::tr("The largest touch voltage %1 is above its limit %2").arg(computed, limit);
+        case ComputedReasonCode::StepBelowTolerable:
+            return GridWindow::tr("The largest step voltage %1 is within its limit %2").arg(computed, limit);
+        case ComputedReasonCode::StepAboveTolerable:
+            return GridWindow::tr("The largest step voltage %1 is above its limit %2").arg(computed, limit);
+        case ComputedReasonCode::EprWithinTwicePermissible:
+            return GridWindow::tr(
+                       "The earth potential rise %1 is at most twice the permissible touch voltage (%2)")
+                .arg(computed, limit);
+    }
+    return {};
+}
+
+}  // namespace
+
+QWidget* GridWindow::BuildMapView() {
+    auto* view = new QWidget(this);
+    auto* column = new QVBoxLayout(view);
+    auto* bar = new QHBoxLayout;
+    mapQuantity_ = new QComboBox(this);
+    mapQuantity_->addItem(tr("Touch voltage"));
+    mapQuantity_->addItem(tr("Step voltage"));
+    auto* save = new QPushButton(tr("Save map..."), this);
+    connect(save, &QPushButton::clicked, this, &GridWindow::SaveMapFile);
+    bar->addWidget(mapQuantity_);
+    bar->addStretch(1);
+    bar->addWidget(save);
+    column->addLayout(bar);
+    map_ = new SafetyMap(this);
+    column->addWidget(map_, 1);
+    // Not watched as a design field: choosing what the map shows computes nothing again.
+    connect(mapQuantity_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { map_->SetQuantity(index == 0 ? MapQuantity::Touch : MapQuantity::Step); });
+    return view;
+}
+
+QWidget* GridWindow::BuildComputed() {
+    auto* group = new QWidget(this);
+    auto* column = new QVBoxLayout(group);
+    column->setContentsMargins(0, 0, 0, 0);
+    computeInSoil_ = new QCheckBox(tr("Compute in the soil model"), this);
+    computeInSoil_->setToolTip(
+        tr("The grid's conductors and rods solved in the soil's layers, the surface "
+           "potential mapped over the grid and 3 m around it"));
+    computeInSoil_->setChecked(model_ && model_->model.LayerCount() > 1);
+    column->addWidget(computeInSoil_);
+    auto* progressRow = new QHBoxLayout;
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, 100);
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    progressRow->addWidget(progress_, 1);
+    progressRow->addWidget(cancel_);
+    column->addLayout(progressRow);
+    progress_->hide();
+    cancel_->hide();
+    computedVerdict_ = new QLabel(this);
+    computedVerdict_->setWordWrap(true);
+    computedVerdict_->setTextFormat(Qt::PlainText);
+    column->addWidget(computedVerdict_);
+    computedNote_ = new QLabel(this);
+    computedNote_->setWordWrap(true);
+    column->addWidget(computedNote_);
+
+    computation_ = new GridComputation([this](const electrode::ComputedSafety& c) { ShowComputed(c); }, this);
+    delay_ = new QTimer(this);
+    delay_->setSingleShot(true);
+    delay_->setInterval(kPauseBeforeComputingMs);
+    connect(delay_, &QTimer::timeout, this, [this] {
+        if (!pending_)
+            return;
+        started_.start();
+        computation_->Start(std::move(*pending_));
+        pending_.reset();
+        progressTimer_->start();
+    });
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(100);
+    connect(progressTimer_, &QTimer::timeout, this, &GridWindow::ShowProgress);
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        computation_->Cancel();
+        ShowComputedProblem(tr("Computation cancelled."));
+    });
+    connect(computeInSoil_, &QCheckBox::toggled, this, [this] { Recompute(); });
+    return group;
+}
+
+void GridWindow::ScheduleComputation(const grid::GridDesign& design, const grid::Assessment& formulas) {
+    if (!computeInSoil_->isChecked())
+        return StopComputation();
+    const electrode::Soil soil =
+        TypedSoil() ? electrode::Soil{{typedRho_->value()}, {}} : electrode::Soil(model_->model);
+    ShowComputedProblem(tr("Computing in the soil model..."));
+    pending_ = GridComputation::Request{design, soil, formulas};
+    delay_->start();
+}
+
+void GridWindow::ShowProgress() {
+    if (!computation_->Running()) {
+        progressTimer_->stop();
+        progress_->hide();
+        cancel_->hide();
+        return;
+    }
+    if (started_.elapsed() < kMomentMs)
+        return;
+    progress_->show();
+    cancel_->show();
+    progress_->setValue(static_cast<int>(std::lround(100 * computation_->Share())));
+}
+
+void GridWindow::StopComputation() {
+    computation_->Cancel();
+    ShowComputedProblem(QString());
+}
+
+void GridWindow::ShowComputedProblem(const QString& text) {
+    computed_.reset();
+    pending_.reset();
+    delay_->stop();
+    for (int row = 0; row < results_->rowCount(); ++row)
+        for (int column : {kSoilColumn, kDifferenceColumn})
+            delete results_->takeItem(row, column);
+    results_->setColumnHidden(kSoilColumn, !computeInSoil_->isChecked());
+    results_->setColumnHidden(kDifferenceColumn, !computeInSoil_->isChecked());
+    computedVerdict_->setStyleSheet(QString());
+    computedVerdict_->setText(text);
+    computedNote_->clear();
+    map_->Clear();
+    progress_->hide();
+    cancel_->hide();
+}
+
+void GridWindow::ShowComputed(const electrode::ComputedSafety& c) {
+    progressTimer_->stop();
+    progress_->hide();
+    cancel_->hide();
+    if (c.status == electrode::ComputedStatus::NotSolved)
+        return ShowComputedProblem(
+            tr("The solver gave up on this grid (too many segments, or conductors on "
+               "top of each other)."));
+    if (c.status != electrode::ComputedStatus::Computed)
+        return ShowComputedProblem(tr("The soil model has a layer without a resistivity or thickness."));
+    if (!assessment_)  // the design went while it was computed; StopComputation has said so
+        return;
+    computed_ = c;
+    const grid::Assessment& a = *assessment_;
+    const auto put = [this](int row, const QString& value, const QString& difference,
+                            std::optional<bool> within = std::nullopt) {
+        QTableWidgetItem* cell = Cell(value);
+        if (within)
+            cell->setForeground(*within ? kSafe : kUnsafe);
+        results_->setItem(row, kSoilColumn, cell);
+        results_->setItem(row, kDifferenceColumn, Cell(difference));
+    };
+    put(kTouchRow, Volts(c.meshTouch.volts), Difference(c.meshTouch.volts, a.meshVoltage));
+    put(kStepRow, Volts(c.step.volts), Difference(c.step.volts, a.stepVoltage), c.step.volts < c.stepLimit);
+    put(kGprRow, Volts(c.gpr), Difference(c.gpr, a.gpr));
+    put(resistanceRow_, tr("%1 Ω").arg(Fixed(c.resistance, 3)), Difference(c.resistance, a.gridResistance));
+    // The verdict's touch voltage: within reach of the grid, against the limit on the model's top layer.
+    const int reach = results_->rowCount();
+    results_->setRowCount(reach + 1);
+    results_->setVerticalHeaderItem(reach, new QTableWidgetItem(tr("Touch voltage within 1 m")));
+    results_->setItem(reach, 0, Cell(Volts(c.touchLimit)));
+    results_->setItem(reach, 1, Cell(QString()));
+    put(reach, Volts(c.touch.volts), QString(),
+        c.verdict != grid::Verdict::Unsafe || c.touch.volts < c.touchLimit);
+
+    QStringList verdict{tr("In the soil model: %1").arg(texts::GridVerdictText(c.verdict))};
+    for (const electrode::ComputedReason& reason : c.reasons)
+        verdict << ComputedReasonText(reason);
+    verdict << tr("Largest touch voltage %1 at %2; largest step voltage %3 at %4.")
+                   .arg(Volts(c.touch.volts), Where(c.touch.at), Volts(c.step.volts), Where(c.step.at));
+    computedVerdict_->setText(verdict.join(QLatin1Char('\n')));
+    computedVerdict_->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; }")
+                                        .arg((c.verdict == grid::Verdict::Safe ? kSafe : kUnsafe).name()));
+    computedNote_->setText(tr("%1 segments, the surface on points %2 m apart; computed in %3 s.")
+                               .arg(c.segments)
+                               .arg(Fixed(c.raster.spacing, 2))
+                               .arg(Fixed(started_.isValid() ? started_.elapsed() / 1000.0 : 0, 1)));
+    map_->SetRaster(c.raster, c.touchLimit, c.stepLimit, drawing_->Conductors());
+}
+
+void GridWindow::SaveMapFile() {
+    if (map_->Empty()) {
+        status_->setText(tr("There is no map yet: compute in the soil model first."));
+        return;
+    }
+    const SafetyMap& map = *map_;
+    const QString said = SavePlotToFile(this, mapFileChooser, [&map](QPainter& painter, const QRectF& area) {
+        painter.fillRect(area, Qt::white);
+        map.Paint(painter, area);
+    });
+    if (!said.isEmpty())
+        status_->setText(said);
+}
+
+}  // namespace terrovane::engineering

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+#include "GridGeometry.h"
+#include "SafetyRaster.h"
+
+namespace terrovane::engineering {
+
+enum class MapQuantity { Touch, Step };
+
+// The touch or step voltage computed over a grid, drawn from its raster: each point's value as a colour
+// from blue (none) to red (the scale's top), the ground where it reaches the limit hatched and bordered,
+// the grid's conductors over it to scale, and a legend of the colours with the limit marked on it.
+class SafetyMap : public QWidget {
+  public:
+    explicit SafetyMap(QWidget* parent = nullptr);
+
+    // The raster in volts, the limits it is judged against and the grid's conductors; an empty raster
+    // clears the map.
+    void SetRaster(const electrode::SafetyRaster& raster, double touchLimit, double stepLimit,
+                   const std::vector<grid::Segment>& conductors);
+    void Clear();
+    void SetQuantity(MapQuantity quantity);
+    MapQuantity Quantity() const { return quantity_; }
+
+    bool Empty() const { return raster_.potential.values.empty(); }
+    double Limit() const { return quantity_ == MapQuantity::Touch ? touchLimit_ : stepLimit_; }
+    // The colour scale's top: the largest value shown or a quarter above the limit, whichever is higher,
+    // so that the limit always lies on the legend.
+    double ScaleTop() const;
+    // How many raster points reach the limit (the unsafe ground).
+    int PointsAtOrAboveLimit() const;
+    // The colour of a value on the scale.
+    static QColor ColourOf(double share);
+
+    // Paints the map into any rectangle: the widget, or a PNG, SVG or PDF page.
+    void Paint(QPainter& painter, const QRectF& area) const;
+
+    QSize sizeHint() const override { return {360, 300}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    const std::vector<double>& Values() const;
+
+    electrode::SafetyRaster raster_;
+    double touchLimit_ = 0;
+    double stepLimit_ = 0;
+    std::vector<grid::Segment> conductors_;
+    MapQuantity quantity_ = MapQuantity::Touch;
+};
+
+}  // namespace terrovane::engineering
