@@ -13,6 +13,7 @@
 
 #include "Archive.h"
 #include "ChildProcess.h"
+#include "JsonOutput.h"
 #include "JsonSchema.h"
 #include "LayeredEarth.h"
 #include "MeasurementRecord.h"
@@ -56,12 +57,6 @@ class AnalysisCommandTest : public ::testing::Test {
 
     QTemporaryDir dir_;
 };
-
-QJsonObject Json(const std::string& text) {
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text));
-    EXPECT_TRUE(document.isObject()) << text;
-    return document.object();
-}
 
 record::MeasurementRecord Resistivity(std::uint32_t distance, double rho) {
     record::MeasurementRecord r;

@@ -13,6 +13,7 @@
 
 #include "Archive.h"
 #include "ChildProcess.h"
+#include "JsonOutput.h"
 #include "JsonSchema.h"
 #include "Sites.h"
 #include "SoilModels.h"
@@ -33,12 +34,6 @@ QJsonObject SmallGrid() {
         {"rods", QJsonObject{{"count", 4}, {"length_m", 3}, {"diameter_m", 0.016}, {"placement", "corners"}}},
         {"fault", QJsonObject{{"grid_current_a", 1000}, {"duration_s", 0.5}}},
         {"soil", QJsonObject{{"resistivity_ohm_m", 100}}}};
-}
-
-QJsonObject Json(const std::string& text) {
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text));
-    EXPECT_TRUE(document.isObject()) << text;
-    return document.object();
 }
 
 class FopPlanCommandTest : public ::testing::Test {

@@ -12,6 +12,7 @@
 
 #include "Archive.h"
 #include "ChildProcess.h"
+#include "JsonOutput.h"
 #include "JsonSchema.h"
 #include "Sites.h"
 #include "SoilModels.h"
@@ -31,12 +32,6 @@ QJsonObject WorkedExample() {
                        {"surface_layer", QJsonObject{{"resistivity_ohm_m", 2500}, {"thickness_m", 0.102}}},
                        {"fault", QJsonObject{{"grid_current_a", 1908}, {"duration_s", 0.5}}},
                        {"body_kg", 70}};
-}
-
-QJsonObject Json(const std::string& text) {
-    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text));
-    EXPECT_TRUE(document.isObject()) << text;
-    return document.object();
 }
 
 class GridCommandTest : public ::testing::Test {

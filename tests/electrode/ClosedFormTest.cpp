@@ -10,21 +10,10 @@
 #include "Potential.h"
 #include "Shapes.h"
 #include "Solver.h"
+#include "TestElectrodes.h"
 
 namespace terrovane::electrode {
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-
-Soil Uniform(double rho) {
-    return Soil{{rho}, {}};
-}
-
-Electrode Rod(double length, double radius) {
-    Electrode e;
-    AddRod(e, {0, 0, 0}, length, radius);
-    return e;
-}
 
 // Dwight, "Calculation of resistances to ground", AIEE Trans. 55, 1936: R = rho/(2 pi L) (ln(4L/a) - 1).
 TEST(ClosedForm, RodFromTheSurfaceIsDwightsWithinTwoPercent) {

@@ -9,21 +9,10 @@
 #include "FallOfPotentialPlan.h"
 #include "Potential.h"
 #include "Shapes.h"
+#include "TestElectrodes.h"
 
 namespace terrovane::electrode {
 namespace {
-
-constexpr double kPi = std::numbers::pi;
-
-Soil Uniform(double rho) {
-    return Soil{{rho}, {}};
-}
-
-Electrode Rod(double length, double radius) {
-    Electrode e;
-    AddRod(e, {0, 0, 0}, length, radius);
-    return e;
-}
 
 Electrode Grid20m() {
     Electrode e;

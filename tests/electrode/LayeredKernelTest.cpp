@@ -14,12 +14,11 @@
 #include "Shapes.h"
 #include "Solver.h"
 #include "SpectralKernel.h"
+#include "TestElectrodes.h"
 #include "TwoLayerImages.h"
 
 namespace terrovane::electrode {
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 double UniformPoint(double rho, double r, double z, double zs) {
     return rho / (4 * kPi) * (1 / std::hypot(r, z - zs) + 1 / std::hypot(r, z + zs));

@@ -21,6 +21,7 @@
 #include "NumberBox.h"
 #include "PlotSaving.h"
 #include "ScreenFit.h"
+#include "TableCell.h"
 #include "TypedNumber.h"
 #include "UserGuide.h"
 
@@ -32,12 +33,6 @@ QString Fixed(double value, int decimals) {
 }
 QString Volts(double value) {
     return GridWindow::tr("%1 V").arg(Fixed(value, 1));
-}
-
-QTableWidgetItem* Cell(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
 }
 
 const QColor kSafeColour(0x1b, 0x7a, 0x2e);
@@ -81,7 +76,7 @@ QString ReasonText(const grid::Reason& r) {
     return {};
 }
 
-QString Number(double value) {
+QString Shown(double value) {
     return keyboard::ShownSignificant(value, 4);
 }
 
@@ -89,32 +84,32 @@ QString WarningText(const grid::Warning& w) {
     switch (w.code) {
         case grid::WarningCode::DepthOutsideRange:
             return GridWindow::tr("The depth %1 m is outside the formulas' range of 0.25 m to 2.5 m")
-                .arg(Number(w.value));
+                .arg(Shown(w.value));
         case grid::WarningCode::SpacingTooSmall:
-            return GridWindow::tr("The spacing %1 m is not above the formulas' 2.5 m").arg(Number(w.value));
+            return GridWindow::tr("The spacing %1 m is not above the formulas' 2.5 m").arg(Shown(w.value));
         case grid::WarningCode::ConductorTooThick:
             return GridWindow::tr("The conductor diameter %1 m is not below a quarter of the depth (%2 m)")
-                .arg(Number(w.value), Number(w.high));
+                .arg(Shown(w.value), Shown(w.high));
         case grid::WarningCode::TooManyMeshes:
             return GridWindow::tr("n = %1 is above the formulas' 25").arg(Fixed(w.value, 2));
         case grid::WarningCode::ShockDurationOutsideRange:
             return GridWindow::tr("The shock duration %1 s is outside the body current limit's 0.03 s to 3 s")
-                .arg(Number(w.value));
+                .arg(Shown(w.value));
         case grid::WarningCode::UnequalSpacing:
             return GridWindow::tr("The spacings differ (%1 m and %2 m): the formulas use the larger")
-                .arg(Number(w.value), Number(w.high));
+                .arg(Shown(w.value), Shown(w.high));
         case grid::WarningCode::SchwarzBeyondCurves:
             return GridWindow::tr("The depth %1 m is beyond Schwarz's deepest curve (%2 m)")
-                .arg(Number(w.value), Number(w.high));
+                .arg(Shown(w.value), Shown(w.high));
         case grid::WarningCode::LayeredSoil:
             return GridWindow::tr(
                        "The formulas assume uniform soil: the %1-layer model is reduced to one resistivity")
-                .arg(Number(w.value));
+                .arg(Shown(w.value));
         case grid::WarningCode::DurationOutsideTable:
             return GridWindow::tr(
                        "The fault duration %1 s is outside EN 50522's table (0.05 s to 10 s): its nearest "
                        "end is used")
-                .arg(Number(w.value));
+                .arg(Shown(w.value));
     }
     return {};
 }
@@ -587,17 +582,17 @@ void GridWindow::ShowAssessment(const grid::Assessment& a) {
     warnings_->setText(warnings.join(QLatin1Char('\n')));
     switch (a.soil.method) {
         case grid::UniformMethod::Given:
-            soilNote_->setText(tr("Uniform soil of %1 Ω·m, as typed.").arg(Number(a.soil.resistivity)));
+            soilNote_->setText(tr("Uniform soil of %1 Ω·m, as typed.").arg(Shown(a.soil.resistivity)));
             break;
         case grid::UniformMethod::SingleLayer:
             soilNote_->setText(
-                tr("Uniform soil of %1 Ω·m, the stored one-layer model.").arg(Number(a.soil.resistivity)));
+                tr("Uniform soil of %1 Ω·m, the stored one-layer model.").arg(Shown(a.soil.resistivity)));
             break;
         case grid::UniformMethod::ApparentAtEquivalentRadius:
             soilNote_->setText(
                 tr("Uniform soil of %1 Ω·m: the Wenner apparent resistivity of the %2-layer model at the "
                    "grid's equivalent radius of %3 m.")
-                    .arg(Number(a.soil.resistivity))
+                    .arg(Shown(a.soil.resistivity))
                     .arg(a.soil.layers)
                     .arg(Fixed(a.soil.spacing, 1)));
             break;

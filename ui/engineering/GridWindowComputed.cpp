@@ -10,6 +10,7 @@
 #include "GridSoilText.h"
 #include "GridWindow.h"
 #include "PlotSaving.h"
+#include "TableCell.h"
 #include "TypedNumber.h"
 
 namespace terrovane::engineering {
@@ -36,12 +37,6 @@ QString Volts(double value) {
 }
 QString Where(const electrode::Point& at) {
     return GridWindow::tr("(%1 m, %2 m)").arg(Fixed(at.x, 1), Fixed(at.y, 1));
-}
-
-QTableWidgetItem* Cell(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
 }
 
 QString Difference(double computed, double formulas) {

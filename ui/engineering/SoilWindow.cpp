@@ -20,19 +20,12 @@
 #include "ScreenFit.h"
 #include "SoilModels.h"
 #include "SoilSession.h"
+#include "TableCell.h"
 #include "TypedNumber.h"
 #include "UserGuide.h"
 
 namespace terrovane::engineering {
-namespace {
-
-QTableWidgetItem* Cell(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 QString SigmaText(double sigma) {
     if (std::isnan(sigma))
