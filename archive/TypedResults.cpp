@@ -371,19 +371,43 @@ Result<std::vector<TypedResultVersion>> TypedResultHistory(Archive& archive, std
     return versions;
 }
 
-Result<std::vector<TypedResultVersion>> TypedResultsAt(Archive& archive, std::int64_t point,
-                                                       std::int64_t site) {
+Result<std::vector<TypedResultVersion>> TypedResults(Archive& archive, const ResultFilter& filter) {
     std::vector<TypedResultVersion> versions;
+    if (filter.mode || filter.labelContains || filter.labelIs || filter.readout) {
+        return versions;
+    }
+    std::string where = " WHERE NOT EXISTS (SELECT 1 FROM typed_results c WHERE c.replaces = t.id)";
+    std::vector<std::string> texts;
+    const auto text = [&](const std::optional<std::string>& value, const char* condition) {
+        if (value) {
+            where += condition;
+            texts.push_back(*value);
+        }
+    };
+    text(filter.since, " AND t.measured_date >= ?");
+    text(filter.until, " AND t.measured_date <= ?");
+    text(filter.site, " AND s.name = ?");
+    text(filter.point, " AND p.name = ?");
+    // Ids are numbers the program made, never text a person typed.
+    if (filter.siteId) {
+        where += " AND p.site_id = " + std::to_string(*filter.siteId);
+    }
+    if (filter.pointId) {
+        where += " AND t.point_id = " + std::to_string(*filter.pointId);
+    }
+    if (filter.unassigned) {
+        where += " AND t.point_id IS NULL";
+    }
     const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
         Statement query;
-        const std::string sql = std::string(kVersionColumns) +
-                                (point != 0 ? " WHERE t.point_id = ?" : " WHERE p.site_id = ?") +
-                                " AND NOT EXISTS (SELECT 1 FROM typed_results c WHERE c.replaces = t.id)"
+        const std::string sql = std::string(kVersionColumns) + where +
                                 " ORDER BY t.measured_date DESC, t.measured_time DESC, t.id DESC";
         if (const int rc = query.Prepare(db, sql); rc != SQLITE_OK) {
             return LastFailure(db, rc);
         }
-        query.Bind(1, point != 0 ? point : site);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            query.Bind(static_cast<int>(i + 1), std::string_view(texts[i]));
+        }
         return ReadVersions(db, query, versions);
     });
     if (!read) {

@@ -59,9 +59,8 @@ Result<std::int64_t> CorrectTypedResult(Archive& archive, std::int64_t id, const
 Result<TypedResultVersion> TypedResultById(Archive& archive, std::int64_t id);
 // Every version of the result the version `id` belongs to, newest first.
 Result<std::vector<TypedResultVersion>> TypedResultHistory(Archive& archive, std::int64_t id);
-// The typed results (their newest versions) of a point, or of every point of a site when `site` is set
-// and `point` 0, newest measured first.
-Result<std::vector<TypedResultVersion>> TypedResultsAt(Archive& archive, std::int64_t point,
-                                                       std::int64_t site = 0);
+// The typed results (their newest versions) the filter keeps, newest measured first. Its dates, site, point
+// and unassigned apply; a filter on a mode, a label or a read-out keeps none, as a typed result has none.
+Result<std::vector<TypedResultVersion>> TypedResults(Archive& archive, const ResultFilter& filter);
 
 }  // namespace terrovane::archive

@@ -140,4 +140,47 @@ TypedValueParse ParseTypedValue(std::string_view text) {
     return TypedValueOf(name, number, unit, overRange);
 }
 
+const char* BaseUnitWord(TypedQuantity quantity) {
+    switch (quantity) {
+        case TypedQuantity::Resistivity:
+            return "ohm.m";
+        case TypedQuantity::Current:
+            return "A";
+        case TypedQuantity::Resistance:
+            break;
+    }
+    return "ohm";
+}
+
+std::string TypedValueText(const TypedValue& value) {
+    const TypedQuantity quantity = QuantityOfValue(value.name).value_or(TypedQuantity::Resistance);
+    // The largest unit in which the number is still 1 or more, else the smallest; 0 in the base unit.
+    const TypedUnit* largest = nullptr;
+    const TypedUnit* smallest = nullptr;
+    for (const TypedUnit& unit : TypedUnits()) {
+        if (unit.quantity != quantity) {
+            continue;
+        }
+        if (smallest == nullptr || unit.factor < smallest->factor) {
+            smallest = &unit;
+        }
+        const bool fits = value.number == 0 ? unit.factor == 1 : value.number >= unit.factor;
+        if (fits && (largest == nullptr || unit.factor > largest->factor)) {
+            largest = &unit;
+        }
+    }
+    const TypedUnit* chosen = largest != nullptr ? largest : smallest;
+    const double shown = chosen == nullptr ? value.number : value.number / chosen->factor;
+    return value.name + (value.overRange ? ">" : "=") + numbers::General(shown, 6) + " " +
+           (chosen == nullptr ? "" : chosen->symbol);
+}
+
+std::string TypedValuesText(const std::vector<TypedValue>& values) {
+    std::string text;
+    for (const TypedValue& value : values) {
+        text += (text.empty() ? "" : "; ") + TypedValueText(value);
+    }
+    return text;
+}
+
 }  // namespace terrovane::archive

@@ -50,4 +50,12 @@ TypedValueParse ParseTypedValue(std::string_view text);
 TypedValueParse TypedValueOf(const std::string& name, std::string_view number, std::string_view unit,
                              bool overRange);
 
+// "Re=4.2 Ω", "Rh>300 kΩ", "I=20 mA": the value in the unit that keeps its number readable, with a decimal
+// point (the outputs' form; the windows show numbers in the user's notation themselves).
+std::string TypedValueText(const TypedValue& value);
+// The values joined by "; ".
+std::string TypedValuesText(const std::vector<TypedValue>& values);
+// The base unit's ASCII spelling, as the files name it: "ohm", "ohm.m", "A".
+const char* BaseUnitWord(TypedQuantity quantity);
+
 }  // namespace terrovane::archive

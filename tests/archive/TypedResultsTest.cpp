@@ -131,11 +131,21 @@ TEST_F(TypedResultsTest, ACorrectionIsANewVersionAndTheOldOneStaysInItsHistory) 
     EXPECT_EQ(history.Value()[0].firstVersion, history.Value()[1].uuid);
 
     // The point has one result, the newest version.
-    const auto current = TypedResultsAt(*archive, point);
+    ResultFilter atPoint;
+    atPoint.pointId = point;
+    const auto current = TypedResults(*archive, atPoint);
     ASSERT_TRUE(current) << current.Error().Text();
     ASSERT_EQ(current.Value().size(), 1u);
     EXPECT_EQ(current.Value()[0].id, second.Value());
-    EXPECT_EQ(TypedResultsAt(*archive, 0, siteId).Value().size(), 1u);
+    ResultFilter filter;
+    filter.site = "Substation";
+    filter.since = "2024-03-01";
+    EXPECT_EQ(TypedResults(*archive, filter).Value().size(), 1u);
+    filter.since = "2024-03-02";
+    EXPECT_EQ(TypedResults(*archive, filter).Value().size(), 0u);
+    filter = {};
+    filter.labelContains = "";
+    EXPECT_EQ(TypedResults(*archive, filter).Value().size(), 0u);
 
     // Only the newest version is corrected, and no version changes in the file.
     const auto again =
