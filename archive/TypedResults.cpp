@@ -1,7 +1,9 @@
 // Results typed by hand: each a chain of versions that never change, the newest being the result.
 #include "TypedResults.h"
 
+#include <pwd.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -251,6 +253,16 @@ Result<TypedResultVersion> VersionIn(Database& db, std::int64_t id) {
 }
 
 }  // namespace
+
+std::string TypingAccount() {
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    char buffer[4096];
+    if (getpwuid_r(getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr) {
+        return found->pw_name;
+    }
+    return "uid " + std::to_string(getuid());
+}
 
 std::string NowMinute() {
     std::string now = NowIso8601().substr(0, 16);

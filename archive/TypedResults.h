@@ -46,6 +46,10 @@ struct TypedResultVersion {
 // Otherwise what is wrong (a text of Problems.h with its arguments filled).
 std::string TypedResultProblem(const TypedResultFields& fields, const std::string& now);
 
+// Who types a result on this machine: the account the program runs under, from the password database rather
+// than the environment, which anyone can set.
+std::string TypingAccount();
+
 // The local time now as "YYYY-MM-DD HH:MM".
 std::string NowMinute();
 

@@ -102,22 +102,32 @@ std::optional<TypedUnit> UnitFor(std::string_view spelling, TypedQuantity quanti
 
 TypedValueParse TypedValueOf(const std::string& name, std::string_view number, std::string_view unit,
                              bool overRange) {
-    const std::optional<TypedQuantity> quantity = QuantityOfValue(name);
-    if (!quantity) {
+    if (!QuantityOfValue(name)) {
         return Refused(Problem(kUnknownValueName, {name}));
     }
     const std::optional<double> parsed = numbers::ParseDecimal(number);
     if (!parsed || !std::isfinite(*parsed)) {
         return Refused(Problem(kValueNotANumber, {name, std::string(number)}));
     }
-    if (*parsed < 0) {
+    return TypedValueOf(name, *parsed, unit, overRange);
+}
+
+TypedValueParse TypedValueOf(const std::string& name, double number, std::string_view unit, bool overRange) {
+    const std::optional<TypedQuantity> quantity = QuantityOfValue(name);
+    if (!quantity) {
+        return Refused(Problem(kUnknownValueName, {name}));
+    }
+    if (!std::isfinite(number)) {
+        return Refused(Problem(kValueNotANumber, {name, "?"}));
+    }
+    if (number < 0) {
         return Refused(Problem(kValueNegative, {name}));
     }
     const std::optional<TypedUnit> found = UnitFor(unit, *quantity);
     if (!found) {
         return Refused(Problem(kUnitNotOfValue, {std::string(unit), name, UnitList(*quantity)}));
     }
-    return {TypedValue{name, *parsed * found->factor, overRange}, {}};
+    return {TypedValue{name, number * found->factor, overRange}, {}};
 }
 
 TypedValueParse ParseTypedValue(std::string_view text) {

@@ -49,6 +49,8 @@ TypedValueParse ParseTypedValue(std::string_view text);
 // window takes number and unit from separate fields; the command line splits "VALUE[UNIT]" first.
 TypedValueParse TypedValueOf(const std::string& name, std::string_view number, std::string_view unit,
                              bool overRange);
+// The same for a number a window's number box read.
+TypedValueParse TypedValueOf(const std::string& name, double number, std::string_view unit, bool overRange);
 
 // "Re=4.2 Ω", "Rh>300 kΩ", "I=20 mA": the value in the unit that keeps its number readable, with a decimal
 // point (the outputs' form; the windows show numbers in the user's notation themselves).

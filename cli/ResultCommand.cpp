@@ -1,7 +1,4 @@
 // terrovane-cli result: results measured otherwise and typed by hand, their corrections and history.
-#include <pwd.h>
-#include <unistd.h>
-
 #include "ArchiveAccess.h"
 #include "ArchiveProblemText.h"
 #include "Command.h"
@@ -13,18 +10,6 @@
 
 namespace terrovane::cli {
 namespace {
-
-// Who typed the result: the account the program runs under, from the password database rather than the
-// environment, which anyone can set.
-std::string AccountName() {
-    struct passwd entry {};
-    struct passwd* found = nullptr;
-    char buffer[4096];
-    if (getpwuid_r(getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr) {
-        return found->pw_name;
-    }
-    return "uid " + std::to_string(getuid());
-}
 
 // The fields the options give, over `fields`; false after a usage message.
 bool ParseFields(const std::string& command, const ParsedArguments& options,
@@ -53,7 +38,7 @@ bool ParseFields(const std::string& command, const ParsedArguments& options,
             *member = options.Value(name);
         }
     }
-    fields.typedBy = AccountName();
+    fields.typedBy = archive::TypingAccount();
     // Checked before the archive is opened, so a mistyped entry is a usage error like any other.
     if (const std::string problem = archive::TypedResultProblem(fields, archive::NowMinute());
         !problem.empty()) {
