@@ -65,7 +65,7 @@ TypedResultDialog::TypedResultDialog(const std::vector<PointOffer>& points, std:
     }
     form->addRow(tr("&Instrument:"), instrument_);
     form->addRow(tr("Measured &by:"), by_);
-    form->addRow(tr("N&ote:"), note_);
+    form->addRow(tr("No&te:"), note_);
     layout->addLayout(form);
     problem_ = new QLabel(this);
     problem_->setWordWrap(true);
