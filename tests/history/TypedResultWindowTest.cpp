@@ -146,5 +146,34 @@ TEST_F(TypedResultWindowTest, WithoutAChosenPointTheDialogOffersEveryPoint) {
     EXPECT_EQ(window_->Typed().List().topLevelItemCount(), 1);
 }
 
+// A correction that leaves a value alone keeps it exactly, though the box shows it rounded to its decimals;
+// a small value is shown in the small unit.
+TEST_F(TypedResultWindowTest, ACorrectionKeepsTheValuesItDoesNotTouchExactly) {
+    archive::TypedResultFields fields;
+    fields.point = pointIds_[0];
+    fields.method = "3-pole";
+    fields.values = {{"Re", 0.00123, false}, {"Rs", 4.23456, false}};
+    fields.measured = "2024-03-01 09:15";
+    fields.typedBy = "office";
+    const auto stored = archive::AddTypedResult(*archive_, fields);
+    ASSERT_TRUE(stored) << stored.Error().Text();
+    ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, pointIds_[0]}));
+    QTreeWidget& list = window_->Typed().List();
+    ASSERT_EQ(list.topLevelItemCount(), 1);
+    list.setCurrentItem(list.topLevelItem(0));
+    window_->Typed().dialogShown = [&](TypedResultDialog& dialog) {
+        EXPECT_EQ(dialog.Values()[0].unit->currentText(), QStringLiteral("m\u03a9"));
+        EXPECT_EQ(dialog.Values()[1].number->value(), 4.235);
+        Type(dialog.Instrument(), QStringLiteral("Other make"));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible()) << dialog.Problem().text().toStdString();
+    };
+    window_->Typed().CorrectChosen();
+    const auto newest = archive::TypedResultHistory(*archive_, stored.Value());
+    ASSERT_TRUE(newest && newest.Value().size() == 2);
+    EXPECT_EQ(newest.Value()[0].fields.instrument, "Other make");
+    EXPECT_EQ(newest.Value()[0].fields.values, fields.values);
+}
+
 }  // namespace
 }  // namespace terrovane::history

@@ -102,21 +102,38 @@ void TypedResultDialog::ShowValues(const std::vector<archive::TypedValue>& start
         row.given->setEnabled(!main);
         row.number = new keyboard::NumberBox(this);
         row.number->setAccessibleName(QString::fromUtf8(name));
-        row.number->setDecimals(6);
+        row.number->setDecimals(3);
         row.number->setRange(0, 1e12);
         row.unit = new QComboBox(this);
         row.unit->setAccessibleName(tr("Unit of %1").arg(QString::fromUtf8(name)));
         const archive::TypedQuantity quantity = *archive::QuantityOfValue(name);
+        std::vector<double> factors;
         for (const archive::TypedUnit& unit : archive::TypedUnits()) {
             if (unit.quantity == quantity) {
                 row.unit->addItem(QString::fromUtf8(unit.symbol));
+                factors.push_back(unit.factor);
             }
         }
         row.overRange = new QCheckBox(tr("over range"), this);
         row.overRange->setToolTip(tr("Above the instrument's range: the number is the bound it showed"));
         if (const archive::TypedValue* value = Find(start, name); value != nullptr) {
             row.given->setChecked(true);
-            row.number->setValue(value->number);  // in the base unit, the first of the list
+            // Shown in the largest unit that keeps the number at 1 or more, as the lists show it.
+            int chosen = 0;
+            for (int i = 0; i < static_cast<int>(factors.size()); ++i) {
+                const double factor = factors[static_cast<std::size_t>(i)];
+                const double best = factors[static_cast<std::size_t>(chosen)];
+                const bool fits = value->number >= factor ? factor > best || value->number < best
+                                                          : value->number < best && factor < best;
+                if (value->number > 0 && fits) {
+                    chosen = i;
+                }
+            }
+            row.unit->setCurrentIndex(chosen);
+            row.number->setValue(value->number / factors[static_cast<std::size_t>(chosen)]);
+            row.start = *value;
+            row.shownNumber = row.number->value();
+            row.shownUnit = chosen;
             row.overRange->setChecked(value->overRange);
         }
         const int line = static_cast<int>(values_.size());
@@ -134,6 +151,11 @@ archive::TypedResultFields TypedResultDialog::Fields(std::string& problem) const
     fields.method = method_->currentData().toString().toStdString();
     for (const ValueRow& row : values_) {
         if (!row.given->isChecked()) {
+            continue;
+        }
+        if (row.start && row.number->value() == row.shownNumber &&
+            row.unit->currentIndex() == row.shownUnit) {
+            fields.values.push_back({row.name, row.start->number, row.overRange->isChecked()});
             continue;
         }
         // The number goes through the same unit conversion as one typed on the command line.

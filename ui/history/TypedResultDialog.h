@@ -48,6 +48,11 @@ class TypedResultDialog : public QDialog {
         keyboard::NumberBox* number = nullptr;
         QComboBox* unit = nullptr;
         QCheckBox* overRange = nullptr;
+        // A correction's value as stored, and the number and unit it was shown as: kept exactly when the
+        // user leaves it, which the box's rounding to its decimals would otherwise change.
+        std::optional<archive::TypedValue> start;
+        double shownNumber = 0;
+        int shownUnit = 0;
     };
 
     QComboBox& Point() const { return *point_; }
