@@ -37,8 +37,7 @@ std::string ValueObjects(const std::vector<TypedValue>& values) {
     std::string units;
     for (const TypedValue& value : values) {
         const std::string name = JsonString(value.name) + ":";
-        readings += (readings.empty() ? "" : ",") + name +
-                    (value.overRange ? "null" : Number(value.number));
+        readings += (readings.empty() ? "" : ",") + name + (value.overRange ? "null" : Number(value.number));
         if (value.overRange) {
             bounds += (bounds.empty() ? "" : ",") + name + Number(value.number);
         }
