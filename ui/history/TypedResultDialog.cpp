@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ArchiveProblemText.h"
+#include "FocusFrame.h"
 #include "TypedMethodText.h"
 #include "TypedMethods.h"
 
@@ -26,6 +27,7 @@ TypedResultDialog::TypedResultDialog(const std::vector<PointOffer>& points, std:
                                      const std::optional<archive::TypedResultFields>& start, Store store,
                                      QWidget* parent)
     : QDialog(parent), store_(std::move(store)) {
+    keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(start ? tr("Correct typed result") : tr("New result"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
