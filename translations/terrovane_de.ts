@@ -4227,6 +4227,10 @@ Datum</translation>
         <source>No&amp;te:</source>
         <translation>No&amp;tiz:</translation>
     </message>
+    <message>
+        <source>Choose the test point the result was measured at.</source>
+        <translation>Wählen Sie den Messpunkt, an dem das Ergebnis gemessen wurde.</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::TypedResultsPane</name>

@@ -4227,6 +4227,10 @@ Date</translation>
         <source>No&amp;te:</source>
         <translation>No&amp;te:</translation>
     </message>
+    <message>
+        <source>Choose the test point the result was measured at.</source>
+        <translation>Choose the test point the result was measured at.</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::TypedResultsPane</name>

@@ -4203,6 +4203,10 @@ Date</translation>
         <source>No&amp;te:</source>
         <translation>备注(&amp;T)：</translation>
     </message>
+    <message>
+        <source>Choose the test point the result was measured at.</source>
+        <translation>请选择测量该结果的测试点。</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::TypedResultsPane</name>

@@ -127,6 +127,12 @@ TEST_F(TypedResultWindowTest, WithoutAChosenPointTheDialogOffersEveryPoint) {
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::All, 0}));
     window_->Typed().dialogShown = [&](TypedResultDialog& dialog) {
         EXPECT_EQ(dialog.Point().count(), 2);
+        // No point is preset; OK says to choose one.
+        EXPECT_EQ(dialog.Point().currentIndex(), -1);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.Problem().text(),
+                  QStringLiteral("Choose the test point the result was measured at."));
         dialog.Point().setCurrentIndex(dialog.Point().findText(QStringLiteral("Depot / Rod 1")));
         ChooseMethod(dialog, QStringLiteral("resistivity"));
         ASSERT_EQ(dialog.Values().size(), 1u);

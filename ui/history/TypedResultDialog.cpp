@@ -36,7 +36,9 @@ TypedResultDialog::TypedResultDialog(const std::vector<PointOffer>& points, std:
         point_->addItem(offer.name, QVariant::fromValue<qint64>(offer.id));
     }
     const std::int64_t chosen = start ? start->point : point;
-    point_->setCurrentIndex(std::max(0, point_->findData(QVariant::fromValue<qint64>(chosen))));
+    // Without a point chosen in the tree (or with the corrected version's point gone) none is preset: a
+    // result stored at the first point of the list by oversight would be judged there.
+    point_->setCurrentIndex(point_->findData(QVariant::fromValue<qint64>(chosen)));
     form->addRow(tr("Test &point:"), point_);
     method_ = new QComboBox(this);
     for (const archive::TypedMethod& method : archive::TypedMethods()) {
@@ -179,8 +181,9 @@ archive::TypedResultFields TypedResultDialog::Fields(std::string& problem) const
 void TypedResultDialog::accept() {
     std::string problem;
     const archive::TypedResultFields fields = Fields(problem);
-    if (problem.empty() && point_->count() == 0) {
-        problem_->setText(tr("There is no test point yet: make one in the tree first."));
+    if (problem.empty() && point_->currentIndex() < 0) {
+        problem_->setText(point_->count() == 0 ? tr("There is no test point yet: make one in the tree first.")
+                                               : tr("Choose the test point the result was measured at."));
         problem_->setVisible(true);
         return;
     }
