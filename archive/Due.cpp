@@ -228,6 +228,39 @@ bool ReadAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts, st
     return true;
 }
 
+// Each point's newest typed result (its newest version) joins the point's read-out results: a typed
+// result always measured, so it is a test on its date like any reading.
+bool AddTypedAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts, std::string& failure) {
+    Statement query;
+    const std::string sql =
+        "SELECT t.point_id, t.measured_date, t.measured_time, t.id FROM typed_results t" +
+        std::string(site != 0 ? " JOIN points p ON p.id = t.point_id AND p.site_id = ?" : "") +
+        " WHERE t.point_id IS NOT NULL AND NOT EXISTS (SELECT 1 FROM typed_results c WHERE c.replaces = "
+        "t.id)";
+    if (!Prepared(db, query, sql, failure)) {
+        return false;
+    }
+    if (site != 0) {
+        query.Bind(1, site);
+    }
+    std::unordered_map<std::int64_t, Attempt> newest;
+    const bool read = EachRow(
+        db, query,
+        [&](const Statement& row) {
+            Attempt typed{row.Text(1), row.Text(2), row.Int(3), true};
+            const auto [at, added] = newest.emplace(row.Int(0), typed);
+            if (!added && Newer(typed, at->second)) {
+                at->second = std::move(typed);
+            }
+            return true;
+        },
+        failure);
+    for (auto& [point, typed] : newest) {
+        attempts[point].push_back(std::move(typed));
+    }
+    return read;
+}
+
 void TakeStanding(DuePoint& point, const AttemptsByPoint& attempts) {
     const auto found = attempts.find(point.point);
     if (found == attempts.end()) {
@@ -323,6 +356,7 @@ bool DueList(Archive& archive, const std::string& today, std::int64_t site, std:
             points.reserve(count);
             keys.reserve(count);
             return ReadSites(db, site, sites, failure) && ReadAttempts(db, site, attempts, failure) &&
+                   AddTypedAttempts(db, site, attempts, failure) &&
                    ReadPoints(db, today, site, sites, attempts, points, keys, failure);
         },
         error);

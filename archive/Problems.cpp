@@ -5,11 +5,13 @@
 namespace terrovane::archive {
 const std::vector<const char*>& ProblemTexts() {
     static const std::vector<const char*> texts = {
-        kSiteNeedsName,   kPositionNeedsBoth, kPositionOutOfRange, kLimitNotPositive, kIntervalOutOfRange,
-        kSiteNameTaken,   kNoSiteNamed,       kPointNeedsName,     kPointNameTaken,   kPointNameTakenThere,
-        kNoPointNamed,    kTooFewPoints,      kLimitNotUnderstood, kLimitSourceEmpty, kNoSite,
-        kNoPoint,         kNoResult,          kNoReadOut,          kNoSoilModel,      kNoFopCurve,
-        kNoGridAssessment};
+        kSiteNeedsName,    kPositionNeedsBoth, kPositionOutOfRange, kLimitNotPositive, kIntervalOutOfRange,
+        kSiteNameTaken,    kNoSiteNamed,       kPointNeedsName,     kPointNameTaken,   kPointNameTakenThere,
+        kNoPointNamed,     kTooFewPoints,      kLimitNotUnderstood, kLimitSourceEmpty, kNoSite,
+        kNoPoint,          kNoResult,          kNoReadOut,          kNoSoilModel,      kNoFopCurve,
+        kNoGridAssessment, kNoTypedResult,     kValueNeedsName,     kUnknownValueName, kValueNotANumber,
+        kValueNegative,    kUnitNotOfValue,    kUnknownMethod,      kValueNotOfMethod, kMainValueMissing,
+        kValueTwice,       kMeasuredNotADate,  kMeasuredInFuture,   kTypedTextTooLong, kAlreadyCorrected};
     return texts;
 }
 

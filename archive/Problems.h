@@ -48,6 +48,36 @@ inline constexpr const char* kNoFopCurve =
     QT_TRANSLATE_NOOP("ArchiveProblems", "there is no fall-of-potential curve %1");
 inline constexpr const char* kNoGridAssessment =
     QT_TRANSLATE_NOOP("ArchiveProblems", "there is no grid assessment %1");
+inline constexpr const char* kNoTypedResult =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "there is no typed result %1");
+// A result typed by hand that cannot be kept.
+inline constexpr const char* kValueNeedsName = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "a value is typed NAME=VALUE with its unit, as Re=12.5 or Re=>300k, not \"%1\"");
+inline constexpr const char* kUnknownValueName =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "\"%1\" is no value name (Re, Rs, Rh, Rk, Rac, R, rho, I)");
+inline constexpr const char* kValueNotANumber =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "the value of %1 is no number: \"%2\"");
+inline constexpr const char* kValueNegative =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "the value of %1 may not be negative");
+inline constexpr const char* kUnitNotOfValue =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "\"%1\" is no unit of %2, which takes %3");
+inline constexpr const char* kUnknownMethod =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "there is no method \"%1\"; the methods are %2");
+inline constexpr const char* kValueNotOfMethod =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a result of the method %1 has no value %2; it takes %3");
+inline constexpr const char* kMainValueMissing =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a result of the method %1 needs its value %2");
+inline constexpr const char* kValueTwice =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "the value %1 is given twice");
+inline constexpr const char* kMeasuredNotADate = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "the measuring date and time are written YYYY-MM-DD HH:MM and must exist, not \"%1\"");
+inline constexpr const char* kMeasuredInFuture =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "the measuring date %1 lies in the future");
+inline constexpr const char* kTypedTextTooLong =
+    QT_TRANSLATE_NOOP("ArchiveProblems",
+                      "the instrument, who measured, who typed and the note take at most %1 characters each");
+inline constexpr const char* kAlreadyCorrected = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "typed result %1 has been corrected by %2 already; correct the newest version");
 
 // Every text above, for the one boundary that translates them.
 const std::vector<const char*>& ProblemTexts();

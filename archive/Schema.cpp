@@ -10,6 +10,7 @@
 #include "SchemaV5.h"
 #include "SchemaV6.h"
 #include "SchemaV7.h"
+#include "SchemaV8.h"
 #include "Transaction.h"
 
 namespace terrovane::archive {
@@ -69,7 +70,10 @@ int RunStep(Database& db, int step) {
     if (const char* sql = LayoutStepSql(step); sql != nullptr) {
         return db.Exec(sql);
     }
-    return step == 4 ? MigrateToLayout5(db) : step == 5 ? MigrateToLayout6(db) : MigrateToLayout7(db);
+    return step == 4   ? MigrateToLayout5(db)
+           : step == 5 ? MigrateToLayout6(db)
+           : step == 6 ? MigrateToLayout7(db)
+                       : MigrateToLayout8(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file

@@ -10,6 +10,7 @@
 #include "Numbers.h"
 #include "ResultListing.h"
 #include "ResultsFiles.h"
+#include "TypedResultListing.h"
 
 namespace terrovane::cli {
 namespace {
@@ -107,7 +108,12 @@ int List(const ParsedArguments& options) {
     for (const archive::ResultRow& row : rows) {
         views.push_back(archive::DescribeResult(row, thresholds));
     }
-    return PrintText(ResultListing(views, format)) ? kExitOk : kExitFailed;
+    const auto typed = archive::TypedResults(*store, filter);
+    if (!typed) {
+        return Failed(texts::ArchiveProblemText(typed.Error().Text()));
+    }
+    return PrintText(WithTypedResults(ResultListing(views, format), typed.Value(), format)) ? kExitOk
+                                                                                            : kExitFailed;
 }
 
 int Open(const ParsedArguments& options) {
@@ -176,7 +182,10 @@ const CommandRegistrar kRegistrar(
      "--mode on the mode code; --label on a part of the label, in any case; --site and --point on the test "
      "point "
      "a result is assigned to. In JSON each result carries its site, point, limit_ohm, limit_source and "
-     "verdict (pass, fail or none). \"history open ID --out FILE\" "
+     "verdict (pass, fail or none). Results typed by hand (\"result add\") follow the read-outs' in table "
+     "and "
+     "JSON, where each is marked \"typed\": true with its method, instrument, measured_by and typed_by. "
+     "\"history open ID --out FILE\" "
      "writes read-out ID's 7200-byte image as it was read; \"history label ID TEXT\" labels result ID (with "
      "--readout read-out ID and its unlabelled results), --note TEXT adds a note, an empty TEXT removes the "
      "label. The archive is $TERROVANE_ARCHIVE, else $XDG_DATA_HOME/Terrovane/archive.sqlite.",

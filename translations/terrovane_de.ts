@@ -189,6 +189,62 @@
         <source>there is no grid assessment %1</source>
         <translation>es gibt keine Bewertung des Erdungsgitters %1</translation>
     </message>
+    <message>
+        <source>there is no typed result %1</source>
+        <translation>es gibt kein eingetipptes Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>a value is typed NAME=VALUE with its unit, as Re=12.5 or Re=&gt;300k, not &quot;%1&quot;</source>
+        <translation>ein Wert wird als NAME=WERT mit seiner Einheit eingegeben, etwa Re=12.5 oder Re=&gt;300k, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no value name (Re, Rs, Rh, Rk, Rac, R, rho, I)</source>
+        <translation>„%1“ ist kein Wertname (Re, Rs, Rh, Rk, Rac, R, rho, I)</translation>
+    </message>
+    <message>
+        <source>the value of %1 is no number: &quot;%2&quot;</source>
+        <translation>der Wert von %1 ist keine Zahl: „%2“</translation>
+    </message>
+    <message>
+        <source>the value of %1 may not be negative</source>
+        <translation>der Wert von %1 darf nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no unit of %2, which takes %3</source>
+        <translation>„%1“ ist keine Einheit von %2; möglich sind %3</translation>
+    </message>
+    <message>
+        <source>there is no method &quot;%1&quot;; the methods are %2</source>
+        <translation>es gibt kein Verfahren „%1“; die Verfahren sind %2</translation>
+    </message>
+    <message>
+        <source>a result of the method %1 has no value %2; it takes %3</source>
+        <translation>ein Ergebnis des Verfahrens %1 hat keinen Wert %2; möglich sind %3</translation>
+    </message>
+    <message>
+        <source>a result of the method %1 needs its value %2</source>
+        <translation>ein Ergebnis des Verfahrens %1 braucht seinen Wert %2</translation>
+    </message>
+    <message>
+        <source>the value %1 is given twice</source>
+        <translation>der Wert %1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>the measuring date and time are written YYYY-MM-DD HH:MM and must exist, not &quot;%1&quot;</source>
+        <translation>Messdatum und -zeit werden als JJJJ-MM-TT HH:MM geschrieben und müssen existieren, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>the measuring date %1 lies in the future</source>
+        <translation>das Messdatum %1 liegt in der Zukunft</translation>
+    </message>
+    <message>
+        <source>the instrument, who measured, who typed and the note take at most %1 characters each</source>
+        <translation>Gerät, Messender, Eingebender und Notiz haben je höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>typed result %1 has been corrected by %2 already; correct the newest version</source>
+        <translation>das eingetippte Ergebnis %1 wurde bereits durch %2 korrigiert; korrigieren Sie die neueste Fassung</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -955,6 +1011,22 @@
     <message>
         <source>the soil model has a layer without a resistivity or thickness</source>
         <translation>das Bodenmodell hat eine Schicht ohne spezifischen Widerstand oder Dicke</translation>
+    </message>
+    <message>
+        <source>--point takes SITE/POINT</source>
+        <translation>--point erwartet ANLAGE/MESSPUNKT</translation>
+    </message>
+    <message>
+        <source>a typed result&apos;s id is a whole number as &quot;result show&quot; prints it, not &quot;%1&quot;</source>
+        <translation>die Nummer eines eingetippten Ergebnisses ist eine ganze Zahl, wie „result show“ sie ausgibt, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>typed result %1 added</source>
+        <translation>eingetipptes Ergebnis %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>typed result %1 corrected as %2</source>
+        <translation>eingetipptes Ergebnis %1 korrigiert als %2</translation>
     </message>
 </context>
 <context>
@@ -2947,6 +3019,69 @@ Datum</translation>
     </message>
 </context>
 <context>
+    <name>TypedMethods</name>
+    <message>
+        <source>3-pole earth resistance</source>
+        <translation>3-Pol-Erdungswiderstand</translation>
+    </message>
+    <message>
+        <source>4-pole earth resistance</source>
+        <translation>4-Pol-Erdungswiderstand</translation>
+    </message>
+    <message>
+        <source>3-pole with clamp (selective)</source>
+        <translation>3-Pol mit Zange (selektiv)</translation>
+    </message>
+    <message>
+        <source>4-pole with clamp (selective)</source>
+        <translation>4-Pol mit Zange (selektiv)</translation>
+    </message>
+    <message>
+        <source>Two clamps (stakeless)</source>
+        <translation>Zwei Zangen (ohne Erdspieße)</translation>
+    </message>
+    <message>
+        <source>2-pole AC resistance</source>
+        <translation>2-Pol-Wechselstromwiderstand</translation>
+    </message>
+    <message>
+        <source>2-pole DC resistance</source>
+        <translation>2-Pol-Gleichstromwiderstand</translation>
+    </message>
+    <message>
+        <source>4-pole DC resistance</source>
+        <translation>4-Pol-Gleichstromwiderstand</translation>
+    </message>
+    <message>
+        <source>Soil resistivity</source>
+        <translation>Spezifischer Erdwiderstand</translation>
+    </message>
+    <message>
+        <source>AC current</source>
+        <translation>Wechselstrom</translation>
+    </message>
+    <message>
+        <source>Fall of potential</source>
+        <translation>Potenzialabfall</translation>
+    </message>
+    <message>
+        <source>Slope method</source>
+        <translation>Steigungsverfahren</translation>
+    </message>
+    <message>
+        <source>Clamp-on tester</source>
+        <translation>Zangenmessgerät</translation>
+    </message>
+    <message>
+        <source>Two-point method</source>
+        <translation>Zweipunktverfahren</translation>
+    </message>
+    <message>
+        <source>Star-delta method</source>
+        <translation>Stern-Dreieck-Verfahren</translation>
+    </message>
+</context>
+<context>
     <name>ValidityNotes</name>
     <message>
         <source>the instrument stored a failed reading</source>
@@ -4208,6 +4343,124 @@ Datum</translation>
             <numerusform>%n ausgelassen: ungültiger Messwert oder kein gültiges Messdatum.</numerusform>
             <numerusform>%n ausgelassen: ungültiger Messwert oder kein gültiges Messdatum.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TypedResultDialog</name>
+    <message>
+        <source>Correct typed result</source>
+        <translation>Eingetipptes Ergebnis korrigieren</translation>
+    </message>
+    <message>
+        <source>New result</source>
+        <translation>Neues Ergebnis</translation>
+    </message>
+    <message>
+        <source>Test &amp;point:</source>
+        <translation>&amp;Messpunkt:</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Verfahren:</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Werte:</translation>
+    </message>
+    <message>
+        <source>Measured &amp;on:</source>
+        <translation>Gemessen &amp;am:</translation>
+    </message>
+    <message>
+        <source>make, model, serial</source>
+        <translation>Hersteller, Modell, Seriennummer</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument:</source>
+        <translation>&amp;Gerät:</translation>
+    </message>
+    <message>
+        <source>Measured &amp;by:</source>
+        <translation>Gemessen &amp;von:</translation>
+    </message>
+    <message>
+        <source>No&amp;te:</source>
+        <translation>No&amp;tiz:</translation>
+    </message>
+    <message>
+        <source>Unit of %1</source>
+        <translation>Einheit von %1</translation>
+    </message>
+    <message>
+        <source>over range</source>
+        <translation>über Messbereich</translation>
+    </message>
+    <message>
+        <source>Above the instrument&apos;s range: the number is the bound it showed</source>
+        <translation>Über dem Messbereich des Geräts: die Zahl ist die angezeigte Grenze</translation>
+    </message>
+    <message>
+        <source>There is no test point yet: make one in the tree first.</source>
+        <translation>Es gibt noch keinen Messpunkt: legen Sie zuerst einen im Baum an.</translation>
+    </message>
+    <message>
+        <source>Choose the test point the result was measured at.</source>
+        <translation>Wählen Sie den Messpunkt, an dem das Ergebnis gemessen wurde.</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TypedResultsPane</name>
+    <message>
+        <source>Results typed by hand</source>
+        <translation>Von Hand eingetippte Ergebnisse</translation>
+    </message>
+    <message>
+        <source>New result...</source>
+        <translation>Neues Ergebnis...</translation>
+    </message>
+    <message>
+        <source>Correct...</source>
+        <translation>Korrigieren...</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Messpunkt</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Verfahren</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Measured by</source>
+        <translation>Gemessen von</translation>
+    </message>
+    <message>
+        <source>Typed by</source>
+        <translation>Eingetippt von</translation>
+    </message>
+    <message>
+        <source>(corrected)</source>
+        <translation>(korrigiert)</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>nicht zugeordnet</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,62 @@
         <source>there is no grid assessment %1</source>
         <translation>there is no grid assessment %1</translation>
     </message>
+    <message>
+        <source>there is no typed result %1</source>
+        <translation>there is no typed result %1</translation>
+    </message>
+    <message>
+        <source>a value is typed NAME=VALUE with its unit, as Re=12.5 or Re=&gt;300k, not &quot;%1&quot;</source>
+        <translation>a value is typed NAME=VALUE with its unit, as Re=12.5 or Re=&gt;300k, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no value name (Re, Rs, Rh, Rk, Rac, R, rho, I)</source>
+        <translation>&quot;%1&quot; is no value name (Re, Rs, Rh, Rk, Rac, R, rho, I)</translation>
+    </message>
+    <message>
+        <source>the value of %1 is no number: &quot;%2&quot;</source>
+        <translation>the value of %1 is no number: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the value of %1 may not be negative</source>
+        <translation>the value of %1 may not be negative</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no unit of %2, which takes %3</source>
+        <translation>&quot;%1&quot; is no unit of %2, which takes %3</translation>
+    </message>
+    <message>
+        <source>there is no method &quot;%1&quot;; the methods are %2</source>
+        <translation>there is no method &quot;%1&quot;; the methods are %2</translation>
+    </message>
+    <message>
+        <source>a result of the method %1 has no value %2; it takes %3</source>
+        <translation>a result of the method %1 has no value %2; it takes %3</translation>
+    </message>
+    <message>
+        <source>a result of the method %1 needs its value %2</source>
+        <translation>a result of the method %1 needs its value %2</translation>
+    </message>
+    <message>
+        <source>the value %1 is given twice</source>
+        <translation>the value %1 is given twice</translation>
+    </message>
+    <message>
+        <source>the measuring date and time are written YYYY-MM-DD HH:MM and must exist, not &quot;%1&quot;</source>
+        <translation>the measuring date and time are written YYYY-MM-DD HH:MM and must exist, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the measuring date %1 lies in the future</source>
+        <translation>the measuring date %1 lies in the future</translation>
+    </message>
+    <message>
+        <source>the instrument, who measured, who typed and the note take at most %1 characters each</source>
+        <translation>the instrument, who measured, who typed and the note take at most %1 characters each</translation>
+    </message>
+    <message>
+        <source>typed result %1 has been corrected by %2 already; correct the newest version</source>
+        <translation>typed result %1 has been corrected by %2 already; correct the newest version</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -955,6 +1011,22 @@
     <message>
         <source>the soil model has a layer without a resistivity or thickness</source>
         <translation>the soil model has a layer without a resistivity or thickness</translation>
+    </message>
+    <message>
+        <source>--point takes SITE/POINT</source>
+        <translation>--point takes SITE/POINT</translation>
+    </message>
+    <message>
+        <source>a typed result&apos;s id is a whole number as &quot;result show&quot; prints it, not &quot;%1&quot;</source>
+        <translation>a typed result&apos;s id is a whole number as &quot;result show&quot; prints it, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>typed result %1 added</source>
+        <translation>typed result %1 added</translation>
+    </message>
+    <message>
+        <source>typed result %1 corrected as %2</source>
+        <translation>typed result %1 corrected as %2</translation>
     </message>
 </context>
 <context>
@@ -2947,6 +3019,69 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>TypedMethods</name>
+    <message>
+        <source>3-pole earth resistance</source>
+        <translation>3-pole earth resistance</translation>
+    </message>
+    <message>
+        <source>4-pole earth resistance</source>
+        <translation>4-pole earth resistance</translation>
+    </message>
+    <message>
+        <source>3-pole with clamp (selective)</source>
+        <translation>3-pole with clamp (selective)</translation>
+    </message>
+    <message>
+        <source>4-pole with clamp (selective)</source>
+        <translation>4-pole with clamp (selective)</translation>
+    </message>
+    <message>
+        <source>Two clamps (stakeless)</source>
+        <translation>Two clamps (stakeless)</translation>
+    </message>
+    <message>
+        <source>2-pole AC resistance</source>
+        <translation>2-pole AC resistance</translation>
+    </message>
+    <message>
+        <source>2-pole DC resistance</source>
+        <translation>2-pole DC resistance</translation>
+    </message>
+    <message>
+        <source>4-pole DC resistance</source>
+        <translation>4-pole DC resistance</translation>
+    </message>
+    <message>
+        <source>Soil resistivity</source>
+        <translation>Soil resistivity</translation>
+    </message>
+    <message>
+        <source>AC current</source>
+        <translation>AC current</translation>
+    </message>
+    <message>
+        <source>Fall of potential</source>
+        <translation>Fall of potential</translation>
+    </message>
+    <message>
+        <source>Slope method</source>
+        <translation>Slope method</translation>
+    </message>
+    <message>
+        <source>Clamp-on tester</source>
+        <translation>Clamp-on tester</translation>
+    </message>
+    <message>
+        <source>Two-point method</source>
+        <translation>Two-point method</translation>
+    </message>
+    <message>
+        <source>Star-delta method</source>
+        <translation>Star-delta method</translation>
+    </message>
+</context>
+<context>
     <name>ValidityNotes</name>
     <message>
         <source>the instrument stored a failed reading</source>
@@ -4208,6 +4343,124 @@ Date</translation>
             <numerusform>%n left out: an invalid reading or no valid measuring date.</numerusform>
             <numerusform>%n left out: an invalid reading or no valid measuring date.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TypedResultDialog</name>
+    <message>
+        <source>Correct typed result</source>
+        <translation>Correct typed result</translation>
+    </message>
+    <message>
+        <source>New result</source>
+        <translation>New result</translation>
+    </message>
+    <message>
+        <source>Test &amp;point:</source>
+        <translation>Test &amp;point:</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>&amp;Method:</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>Values:</translation>
+    </message>
+    <message>
+        <source>Measured &amp;on:</source>
+        <translation>Measured &amp;on:</translation>
+    </message>
+    <message>
+        <source>make, model, serial</source>
+        <translation>make, model, serial</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument:</source>
+        <translation>&amp;Instrument:</translation>
+    </message>
+    <message>
+        <source>Measured &amp;by:</source>
+        <translation>Measured &amp;by:</translation>
+    </message>
+    <message>
+        <source>No&amp;te:</source>
+        <translation>No&amp;te:</translation>
+    </message>
+    <message>
+        <source>Unit of %1</source>
+        <translation>Unit of %1</translation>
+    </message>
+    <message>
+        <source>over range</source>
+        <translation>over range</translation>
+    </message>
+    <message>
+        <source>Above the instrument&apos;s range: the number is the bound it showed</source>
+        <translation>Above the instrument&apos;s range: the number is the bound it showed</translation>
+    </message>
+    <message>
+        <source>There is no test point yet: make one in the tree first.</source>
+        <translation>There is no test point yet: make one in the tree first.</translation>
+    </message>
+    <message>
+        <source>Choose the test point the result was measured at.</source>
+        <translation>Choose the test point the result was measured at.</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TypedResultsPane</name>
+    <message>
+        <source>Results typed by hand</source>
+        <translation>Results typed by hand</translation>
+    </message>
+    <message>
+        <source>New result...</source>
+        <translation>New result...</translation>
+    </message>
+    <message>
+        <source>Correct...</source>
+        <translation>Correct...</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Measured by</source>
+        <translation>Measured by</translation>
+    </message>
+    <message>
+        <source>Typed by</source>
+        <translation>Typed by</translation>
+    </message>
+    <message>
+        <source>(corrected)</source>
+        <translation>(corrected)</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>unassigned</translation>
     </message>
 </context>
 <context>

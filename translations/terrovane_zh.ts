@@ -189,6 +189,62 @@
         <source>there is no grid assessment %1</source>
         <translation>没有接地网评估 %1</translation>
     </message>
+    <message>
+        <source>there is no typed result %1</source>
+        <translation>没有手动录入的结果 %1</translation>
+    </message>
+    <message>
+        <source>a value is typed NAME=VALUE with its unit, as Re=12.5 or Re=&gt;300k, not &quot;%1&quot;</source>
+        <translation>数值应按 名称=数值 加单位录入，例如 Re=12.5 或 Re=&gt;300k，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no value name (Re, Rs, Rh, Rk, Rac, R, rho, I)</source>
+        <translation>“%1”不是数值名称（Re、Rs、Rh、Rk、Rac、R、rho、I）</translation>
+    </message>
+    <message>
+        <source>the value of %1 is no number: &quot;%2&quot;</source>
+        <translation>%1 的数值不是数字：“%2”</translation>
+    </message>
+    <message>
+        <source>the value of %1 may not be negative</source>
+        <translation>%1 的数值不能为负</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no unit of %2, which takes %3</source>
+        <translation>“%1”不是 %2 的单位，可用单位为 %3</translation>
+    </message>
+    <message>
+        <source>there is no method &quot;%1&quot;; the methods are %2</source>
+        <translation>没有方法“%1”；可用方法为 %2</translation>
+    </message>
+    <message>
+        <source>a result of the method %1 has no value %2; it takes %3</source>
+        <translation>方法 %1 的结果没有数值 %2；可用数值为 %3</translation>
+    </message>
+    <message>
+        <source>a result of the method %1 needs its value %2</source>
+        <translation>方法 %1 的结果需要其数值 %2</translation>
+    </message>
+    <message>
+        <source>the value %1 is given twice</source>
+        <translation>数值 %1 重复给出</translation>
+    </message>
+    <message>
+        <source>the measuring date and time are written YYYY-MM-DD HH:MM and must exist, not &quot;%1&quot;</source>
+        <translation>测量日期和时间应写作 YYYY-MM-DD HH:MM 且必须真实存在，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>the measuring date %1 lies in the future</source>
+        <translation>测量日期 %1 在未来</translation>
+    </message>
+    <message>
+        <source>the instrument, who measured, who typed and the note take at most %1 characters each</source>
+        <translation>仪器、测量人、录入人和备注各最多 %1 个字符</translation>
+    </message>
+    <message>
+        <source>typed result %1 has been corrected by %2 already; correct the newest version</source>
+        <translation>录入结果 %1 已被 %2 更正；请更正最新版本</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -945,6 +1001,22 @@
     <message>
         <source>the soil model has a layer without a resistivity or thickness</source>
         <translation>土壤模型中有一层缺少电阻率或厚度</translation>
+    </message>
+    <message>
+        <source>--point takes SITE/POINT</source>
+        <translation>--point 需要 站点/测试点</translation>
+    </message>
+    <message>
+        <source>a typed result&apos;s id is a whole number as &quot;result show&quot; prints it, not &quot;%1&quot;</source>
+        <translation>录入结果的编号是“result show”显示的整数，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>typed result %1 added</source>
+        <translation>已添加录入结果 %1</translation>
+    </message>
+    <message>
+        <source>typed result %1 corrected as %2</source>
+        <translation>录入结果 %1 已更正为 %2</translation>
     </message>
 </context>
 <context>
@@ -2930,6 +3002,69 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>TypedMethods</name>
+    <message>
+        <source>3-pole earth resistance</source>
+        <translation>三极接地电阻</translation>
+    </message>
+    <message>
+        <source>4-pole earth resistance</source>
+        <translation>四极接地电阻</translation>
+    </message>
+    <message>
+        <source>3-pole with clamp (selective)</source>
+        <translation>三极加钳表（选择性）</translation>
+    </message>
+    <message>
+        <source>4-pole with clamp (selective)</source>
+        <translation>四极加钳表（选择性）</translation>
+    </message>
+    <message>
+        <source>Two clamps (stakeless)</source>
+        <translation>双钳法（无辅助地桩）</translation>
+    </message>
+    <message>
+        <source>2-pole AC resistance</source>
+        <translation>两极交流电阻</translation>
+    </message>
+    <message>
+        <source>2-pole DC resistance</source>
+        <translation>两极直流电阻</translation>
+    </message>
+    <message>
+        <source>4-pole DC resistance</source>
+        <translation>四极直流电阻</translation>
+    </message>
+    <message>
+        <source>Soil resistivity</source>
+        <translation>土壤电阻率</translation>
+    </message>
+    <message>
+        <source>AC current</source>
+        <translation>交流电流</translation>
+    </message>
+    <message>
+        <source>Fall of potential</source>
+        <translation>电位降法</translation>
+    </message>
+    <message>
+        <source>Slope method</source>
+        <translation>斜率法</translation>
+    </message>
+    <message>
+        <source>Clamp-on tester</source>
+        <translation>钳形接地电阻测试仪</translation>
+    </message>
+    <message>
+        <source>Two-point method</source>
+        <translation>两点法</translation>
+    </message>
+    <message>
+        <source>Star-delta method</source>
+        <translation>星-三角法</translation>
+    </message>
+</context>
+<context>
     <name>ValidityNotes</name>
     <message>
         <source>the instrument stored a failed reading</source>
@@ -4184,6 +4319,124 @@ Date</translation>
         <translation>
             <numerusform>%n 个被略去：读数无效或没有有效的测量日期。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TypedResultDialog</name>
+    <message>
+        <source>Correct typed result</source>
+        <translation>更正录入结果</translation>
+    </message>
+    <message>
+        <source>New result</source>
+        <translation>新结果</translation>
+    </message>
+    <message>
+        <source>Test &amp;point:</source>
+        <translation>测试点(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>方法(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Values:</source>
+        <translation>数值：</translation>
+    </message>
+    <message>
+        <source>Measured &amp;on:</source>
+        <translation>测量时间(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>make, model, serial</source>
+        <translation>厂家、型号、序列号</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument:</source>
+        <translation>仪器(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Measured &amp;by:</source>
+        <translation>测量人(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>No&amp;te:</source>
+        <translation>备注(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Unit of %1</source>
+        <translation>%1 的单位</translation>
+    </message>
+    <message>
+        <source>over range</source>
+        <translation>超量程</translation>
+    </message>
+    <message>
+        <source>Above the instrument&apos;s range: the number is the bound it showed</source>
+        <translation>超出仪器量程：数字为仪器显示的界限</translation>
+    </message>
+    <message>
+        <source>There is no test point yet: make one in the tree first.</source>
+        <translation>尚无测试点：请先在树中创建一个。</translation>
+    </message>
+    <message>
+        <source>Choose the test point the result was measured at.</source>
+        <translation>请选择测量该结果的测试点。</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::TypedResultsPane</name>
+    <message>
+        <source>Results typed by hand</source>
+        <translation>手动录入的结果</translation>
+    </message>
+    <message>
+        <source>New result...</source>
+        <translation>新结果...</translation>
+    </message>
+    <message>
+        <source>Correct...</source>
+        <translation>更正...</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>测量时间</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>测试点</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>方法</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>仪器</translation>
+    </message>
+    <message>
+        <source>Measured by</source>
+        <translation>测量人</translation>
+    </message>
+    <message>
+        <source>Typed by</source>
+        <translation>录入人</translation>
+    </message>
+    <message>
+        <source>(corrected)</source>
+        <translation>（已更正）</translation>
+    </message>
+    <message>
+        <source>unassigned</source>
+        <translation>未分配</translation>
     </message>
 </context>
 <context>

@@ -50,7 +50,16 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     view_->resizeColumnsToContents();
     keyboard::ShowFocusFrame(view_);
     keyboard::ShowFocusFrame(tree_);
-    layout->addWidget(view_, 1);
+    // The typed results of the chosen entry below the read-outs' results, each pane as tall as the user
+    // drags it.
+    auto* lists = new QSplitter(Qt::Vertical, this);
+    lists->addWidget(view_);
+    typed_ = new TypedResultsPane(archive_, lists);
+    lists->addWidget(typed_);
+    lists->setStretchFactor(0, 3);
+    lists->setStretchFactor(1, 1);
+    lists->setChildrenCollapsible(false);
+    layout->addWidget(lists, 1);
     BuildButtons(layout);
     status_ = new QLabel(this);
     outer->addWidget(status_);
@@ -63,6 +72,10 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     BuildTreeMenu();
     connect(tree_, &SiteTree::Chosen, this, &HistoryWindow::ApplyFilter);
     tree_->Reload(archive_);
+    connect(tree_, &SiteTree::Chosen, typed_, &TypedResultsPane::Show);
+    connect(this, &HistoryWindow::Refreshed, typed_, &TypedResultsPane::Reload);
+    connect(typed_, &TypedResultsPane::Changed, this, &HistoryWindow::Refresh);
+    typed_->Show(tree_->Current());
     connect(model_, &HistoryModel::QueryFailed, status_, &QLabel::setText);
     connect(model_, &HistoryModel::modelReset, this, &HistoryWindow::ShowCount);
     connect(model_, &HistoryModel::rowsInserted, this, &HistoryWindow::ShowCount);

@@ -20,6 +20,7 @@
 #include "SiteReport.h"
 #include "SiteReportDialog.h"
 #include "SiteTree.h"
+#include "TypedResultsPane.h"
 
 class QPrintPreviewDialog;
 class QSplitter;
@@ -50,6 +51,7 @@ class HistoryWindow : public QWidget {
     QCheckBox& KeepReadOuts() const { return *keep_; }
     QLabel& Status() const { return *status_; }
     SiteTree& Tree() const { return *tree_; }
+    TypedResultsPane& Typed() const { return *typed_; }
 
     // Asks for an export file ("" when cancelled); tests answer it themselves.
     std::function<QString()> exportFileChooser;
@@ -145,6 +147,7 @@ class HistoryWindow : public QWidget {
     QCheckBox* keep_ = nullptr;
     QLabel* status_ = nullptr;
     SiteTree* tree_ = nullptr;
+    TypedResultsPane* typed_ = nullptr;
     ArchiveWatch* watch_ = nullptr;
     QString problem_;
 };

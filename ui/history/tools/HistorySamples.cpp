@@ -18,6 +18,7 @@
 #include "SoilModels.h"
 #include "StoredAnalyses.h"
 #include "TrendWindow.h"
+#include "TypedResultDialog.h"
 
 namespace terrovane::history::samples {
 
@@ -189,6 +190,19 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
          [archive] { return std::make_shared<StoredAnalysesDialog>(*archive); }},
         {QStringLiteral("history-trend-point"),
          [archive] { return std::make_shared<TrendWindow>(*archive, QString(), nullptr, 3); }},
+        {QStringLiteral("history-typed-result"),
+         [] {
+             // The longest method's values (three rows), one over range.
+             archive::TypedResultFields start;
+             start.point = 1;
+             start.method = "3-pole-clamp";
+             start.values = {{"Re", 2.35, false}, {"Rh", 300000, true}, {"Rk", 0.4, false}};
+             start.measured = "2024-04-12 10:40";
+             start.instrument = "Other make 4105, SN 77";
+             return std::make_shared<TypedResultDialog>(
+                 std::vector<PointOffer>{{1, QStringLiteral("Substation North / E1 north-east")}}, 1, start,
+                 [](const archive::TypedResultFields&) { return archive::Result<std::int64_t>(0); });
+         }},
     };
 }
 

@@ -20,6 +20,8 @@
 #include "Sites.h"
 #include "StoredAnalyses.h"
 #include "TrendWindow.h"
+#include "TypedResultDialog.h"
+#include "TypedResults.h"
 
 using terrovane::history::samples::Fill;
 
@@ -39,6 +41,29 @@ int main(int argc, char** argv) {
         return 1;
     }
     Fill(*archive);
+    // Two results of other testers typed in at the first point, one of them corrected.
+    {
+        terrovane::archive::TypedResultFields typed;
+        typed.point = 1;
+        typed.method = "fall-of-potential";
+        typed.values = {{"Re", 2.35, false}, {"Rh", 300000, true}};
+        typed.measured = "2024-04-12 10:40";
+        typed.instrument = "Other make 4105, SN 77";
+        typed.measuredBy = "J. Field";
+        typed.note = "after rain";
+        typed.typedBy = "office";
+        const auto first = terrovane::archive::AddTypedResult(*archive, typed);
+        typed.values[0].number = 2.53;
+        if (first) {
+            (void)terrovane::archive::CorrectTypedResult(*archive, first.Value(), typed);
+        }
+        typed.method = "clamp-on";
+        typed.values = {{"Re", 3.1, false}};
+        typed.measured = "2023-10-02 14:05";
+        typed.instrument = "clamp meter CM-2";
+        typed.note.clear();
+        (void)terrovane::archive::AddTypedResult(*archive, typed);
+    }
     const QString prefix = QString::fromLocal8Bit(argv[2]);
     terrovane::history::HistoryWindow window(archive.get(), QString());
     window.resize(1240, 600);
@@ -50,6 +75,30 @@ int main(int argc, char** argv) {
     window.View().selectRow(2);
     QTest::qWait(300);
     window.grab().save(prefix + QStringLiteral("history-window.png"));
+    // "New result..." at the first point, a value over range ticked.
+    {
+        std::vector<terrovane::history::PointOffer> points = {
+            {1, QStringLiteral("Substation North / E1 north-east")}};
+        terrovane::history::TypedResultDialog dialog(
+            points, 1, std::nullopt,
+            [](const terrovane::archive::TypedResultFields&) {
+                return terrovane::archive::Result<std::int64_t>(0);
+            },
+            &window);
+        dialog.Method().setCurrentIndex(dialog.Method().findData(QStringLiteral("fall-of-potential")));
+        dialog.Values()[0].number->setValue(2.35);
+        dialog.Values()[2].given->setChecked(true);
+        dialog.Values()[2].number->setValue(300);
+        dialog.Values()[2].unit->setCurrentIndex(1);
+        dialog.Values()[2].overRange->setChecked(true);
+        dialog.Measured().setDateTime(QDateTime(QDate(2024, 4, 12), QTime(10, 40)));
+        dialog.Instrument().setText(QStringLiteral("Other make 4105, SN 77"));
+        dialog.MeasuredBy().setText(QStringLiteral("J. Field"));
+        dialog.show();
+        (void)QTest::qWaitForWindowExposed(&dialog);
+        QTest::qWait(200);
+        dialog.grab().save(prefix + QStringLiteral("history-typed-result.png"));
+    }
     // The site report: its step asking tester and instrument, the print preview, and the PDF.
     {
         terrovane::history::SiteReportDialog dialog(
@@ -152,8 +201,9 @@ int main(int argc, char** argv) {
         "%shistory-site-report.pdf\n",
         argv[2], argv[2], argv[2]);
     std::printf(
-        "saved %shistory-window.png, %shistory-unassigned.png, %shistory-assign.png, %shistory-trend.png, "
+        "saved %shistory-window.png, %shistory-typed-result.png, %shistory-unassigned.png, "
+        "%shistory-assign.png, %shistory-trend.png, "
         "%shistory-trend-hover.png\n",
-        argv[2], argv[2], argv[2], argv[2], argv[2]);
+        argv[2], argv[2], argv[2], argv[2], argv[2], argv[2]);
     return 0;
 }

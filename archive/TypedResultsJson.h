@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "TypedResults.h"
+
+namespace terrovane::archive {
+
+// One JSON object per typed result version: "typed": true, id, version_of (the first version's id chain:
+// replaces, replaced_by), site, point, limit_ohm, limit_source, verdict, method, date, time, values (by
+// name, in the base unit; null where over range), over_range (the bound by name), units (by name: "ohm",
+// "ohm.m", "A"), instrument, measured_by, note, typed_by, typed_at. Empty texts give null.
+std::string TypedResultObject(const TypedResultVersion& version);
+// The versions as a JSON array.
+std::string TypedResultsJson(const std::vector<TypedResultVersion>& versions);
+
+}  // namespace terrovane::archive
