@@ -59,7 +59,7 @@ if [[ "${CI:-}" == "true" ]]; then
   phase format check_format || status=1
 fi
 # Line tables only: the reports' stacks keep file and line, and the builds cost less.
-if phase build scripts/build.sh build -DTERROVANE_WERROR=ON -DTERROVANE_LINE_TABLES=ON; then
+if phase build scripts/build.sh build -DTERROVANE_WERROR=ON -DTERROVANE_LINE_TABLES=ON -DTERROVANE_UNITY=ON; then
   phase tests run_tests build || status=1
 else
   status=1
@@ -68,7 +68,7 @@ if [[ "${CI:-}" == "true" ]]; then
   # The sanitizers look for memory faults and undefined behaviour, not numerics: the long statistical
   # tests (label slow) ran once above.
   if phase build-asan scripts/build.sh build-asan -DTERROVANE_WERROR=ON -DTERROVANE_SANITIZE=ON \
-    -DTERROVANE_BENCH=OFF -DTERROVANE_LINE_TABLES=ON; then
+    -DTERROVANE_BENCH=OFF -DTERROVANE_LINE_TABLES=ON -DTERROVANE_UNITY=ON; then
     phase tests-asan run_tests_as_on_a_desktop build-asan -LE slow || status=1
   else
     status=1
