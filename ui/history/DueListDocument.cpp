@@ -40,11 +40,13 @@ QString DueText(const archive::DuePoint& point) {
     if (!point.overdue) {
         return date;
     }
-    return date.isEmpty() ? Tr("now (overdue)") : Tr("%1 (overdue)").arg(date);
+    return date.isEmpty() ? Tr(QT_TRANSLATE_NOOP("DueList", "now (overdue)"))
+                          : Tr(QT_TRANSLATE_NOOP("DueList", "%1 (overdue)")).arg(date);
 }
 
 QString LastTestText(const archive::DuePoint& point) {
-    const QString date = point.lastTested.empty() ? Tr("never") : QString::fromStdString(point.lastTested);
+    const QString date = point.lastTested.empty() ? Tr(QT_TRANSLATE_NOOP("DueList", "never"))
+                                                  : QString::fromStdString(point.lastTested);
     return point.failedSince == 0 ? date
                                   : QCoreApplication::translate("DueList", "%1, then %n failed reading(s)",
                                                                 nullptr, point.failedSince)
@@ -54,21 +56,25 @@ QString LastTestText(const archive::DuePoint& point) {
 std::unique_ptr<QTextDocument> DueListDocument(const std::vector<archive::DueEntry>& entries, int days,
                                                const std::string& today) {
     QString html = QStringLiteral("<h2>%1</h2><p>%2</p>")
-                       .arg(Tr("Due list").toHtmlEscaped(),
+                       .arg(Tr(QT_TRANSLATE_NOOP("DueList", "Due list")).toHtmlEscaped(),
                             QCoreApplication::translate("DueList", "Overdue and due within %n day(s) of %1",
                                                         nullptr, days)
                                 .arg(QString::fromStdString(today))
                                 .toHtmlEscaped());
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>") +
-            Cell(Tr("Site"), true) + Cell(Tr("Test point"), true) + Cell(Tr("Last test"), true) +
-            Cell(Tr("Last result"), true) + Cell(Tr("Verdict"), true) + Cell(Tr("Due"), true) +
-            QStringLiteral("</tr>");
+            Cell(Tr(QT_TRANSLATE_NOOP("DueList", "Site")), true) +
+            Cell(Tr(QT_TRANSLATE_NOOP("DueList", "Test point")), true) +
+            Cell(Tr(QT_TRANSLATE_NOOP("DueList", "Last test")), true) +
+            Cell(Tr(QT_TRANSLATE_NOOP("DueList", "Last result")), true) +
+            Cell(Tr(QT_TRANSLATE_NOOP("DueList", "Verdict")), true) +
+            Cell(Tr(QT_TRANSLATE_NOOP("DueList", "Due")), true) + QStringLiteral("</tr>");
     for (const archive::DueEntry& entry : entries) {
         html += Row(entry);
     }
     html += QStringLiteral("</table>");
     if (entries.empty()) {
-        html += QStringLiteral("<p>%1</p>").arg(Tr("No test point falls due.").toHtmlEscaped());
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(Tr(QT_TRANSLATE_NOOP("DueList", "No test point falls due.")).toHtmlEscaped());
     }
     auto document = std::make_unique<QTextDocument>();
     document->setHtml(html);
@@ -83,7 +89,7 @@ std::string WriteDueListPdf(QTextDocument& document, const QString& path) {
         QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-        writer.setTitle(Tr("Due list"));
+        writer.setTitle(Tr(QT_TRANSLATE_NOOP("DueList", "Due list")));
         writer.setCreator(QStringLiteral("Terrovane"));
         document.print(&writer);
     }
