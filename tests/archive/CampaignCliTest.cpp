@@ -61,7 +61,7 @@ TEST_F(CampaignCliTest, SitesComeOutForMapProgramsWithTheUnplacedCounted) {
     SetUpCampaign();
     CommandRun run = Cli("sites --format geojson");
     ASSERT_EQ(run.status, 0) << Errors();
-    EXPECT_NE(Errors().find("1 site(s) without a position left out"), std::string::npos) << Errors();
+    EXPECT_NE(Errors().find("1 site without a position left out"), std::string::npos) << Errors();
     EXPECT_EQ(RunPython("import json, sys\nd = json.load(sys.stdin)\nf = d['features']\n"
                         "print(d['type'], len(f), f[0]['geometry'], f[0]['properties'])",
                         run.text),
