@@ -2,11 +2,12 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "EraseTexts.h"
-#include "ResultView.h"
 #include "SiteStatements.h"
+#include "Sites.h"
 
 namespace terrovane::archive {
 namespace {
@@ -65,18 +66,46 @@ bool InWindow(const DuePoint& point, const std::string& last) {
     return point.overdue || (!point.dueOn.empty() && point.dueOn <= last);
 }
 
-bool TakeLastResult(Archive& archive, DueEntry& entry, std::string& failure) {
-    if (entry.due.lastResult == 0) {
+// The main value and verdict of each point's last result, through one statement and the points' limits
+// read once: the list may hold tens of thousands of points.
+class LastResults {
+  public:
+    bool Prepare(Archive& archive, Database& db, std::string& failure) {
+        std::vector<PointRow> points;
+        if (!Points(archive, 0, points, failure) ||
+            !Prepared(db, query_, "SELECT packet FROM results WHERE id = ?", failure)) {
+            return false;
+        }
+        for (const PointRow& point : points) {
+            limits_[point.id] = point.limit;
+        }
+        db_ = &db;
         return true;
     }
-    const std::optional<ResultRow> row = archive.Result(entry.due.lastResult, failure);
-    if (!row) {
-        return false;
+    bool Take(DueEntry& entry, std::string& failure) {
+        if (entry.due.lastResult == 0) {
+            return true;
+        }
+        query_.Reset();
+        query_.Bind(1, entry.due.lastResult);
+        if (query_.Step() != SQLITE_ROW) {
+            failure = db_->Error();
+            return false;
+        }
+        Packet packet{};
+        const std::vector<std::uint8_t> bytes = query_.Blob(0);
+        std::copy_n(bytes.begin(), std::min(bytes.size(), packet.size()), packet.begin());
+        const auto record = record::MeasurementRecord::FromPacket(packet);
+        entry.lastResult = format::MainValueText(record);
+        entry.verdict = Judge(record, limits_[entry.due.point]);
+        return true;
     }
-    entry.lastResult = format::MainValueText(record::MeasurementRecord::FromPacket(row->packet));
-    entry.verdict = DescribeResult(*row).verdict;
-    return true;
-}
+
+  private:
+    Statement query_;
+    Database* db_ = nullptr;
+    std::unordered_map<std::int64_t, std::optional<Limit>> limits_;
+};
 
 }  // namespace
 
@@ -106,24 +135,26 @@ std::string AddDays(const std::string& date, int days) {
 
 bool DueSoon(Archive& archive, const std::string& today, std::optional<int> withinDays,
              std::vector<DueEntry>& out, std::string& error) {
-    const std::string last = withinDays ? AddDays(today, *withinDays) : std::string();
+    const std::string lastDay = withinDays ? AddDays(today, *withinDays) : std::string();
     std::vector<DueEntry> entries;
     // One snapshot: the list, the points' ids and their last results agree.
     const bool read = archive.Read(
         [&](Database& db, std::string& failure) {
             std::vector<DuePoint> points;
             std::unordered_map<std::int64_t, std::string> uuids;
-            if (!DueList(archive, today, 0, points, failure) || !PointUuids(db, uuids, failure)) {
+            LastResults last;
+            if (!DueList(archive, today, 0, points, failure) || !PointUuids(db, uuids, failure) ||
+                !last.Prepare(archive, db, failure)) {
                 return false;
             }
             for (DuePoint& point : points) {
-                if (withinDays && !InWindow(point, last)) {
+                if (withinDays && !InWindow(point, lastDay)) {
                     continue;
                 }
                 DueEntry entry;
                 entry.uuid = uuids[point.point];
                 entry.due = std::move(point);
-                if (!TakeLastResult(archive, entry, failure)) {
+                if (!last.Take(entry, failure)) {
                     return false;
                 }
                 entries.push_back(std::move(entry));
