@@ -43,8 +43,15 @@ std::string Folded(const std::string& line) {
     return folded + "\r\n";
 }
 
+// YYYY-MM-DD as YYYYMMDD; empty for anything else.
 std::string DateValue(const std::string& date) {
-    return date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2);
+    return date.size() == 10 ? date.substr(0, 4) + date.substr(5, 2) + date.substr(8, 2) : std::string();
+}
+
+// An all-day event ends the next day; on the calendar's last day it has no end, which means the same.
+std::string End(const std::string& day) {
+    const std::string next = DateValue(AddDays(day, 1));
+    return next.empty() ? std::string() : Folded("DTEND;VALUE=DATE:" + next);
 }
 
 std::string Description(const DueEntry& entry) {
@@ -63,8 +70,7 @@ std::string Event(const DueEntry& entry, const std::string& today, const std::st
     const std::string day = p.dueOn.empty() ? today : p.dueOn;
     const std::string uid = entry.uuid.empty() ? "point-" + std::to_string(p.point) : entry.uuid;
     return Folded("BEGIN:VEVENT") + Folded("UID:" + uid + "@terrovane") + Folded("DTSTAMP:" + stamp) +
-           Folded("DTSTART;VALUE=DATE:" + DateValue(day)) +
-           Folded("DTEND;VALUE=DATE:" + DateValue(AddDays(day, 1))) +
+           Folded("DTSTART;VALUE=DATE:" + DateValue(day)) + End(day) +
            Folded("SUMMARY:" + Escaped("Re-test due: " + p.site + " / " + p.name)) +
            Folded("DESCRIPTION:" + Escaped(Description(entry))) +
            Folded(std::string("CATEGORIES:") + (p.overdue ? "Overdue" : "Due")) +

@@ -192,6 +192,23 @@ TEST_F(CampaignTest, TheComingDaysListOverduePointsAndThoseDueByTheLastDayOnly) 
         "['Plant', 'Grid', '2009-01-20', 'Re 12.00 Ω', 'fail', '2010-01-20', 'false', '12', '0']");
 }
 
+// A point falls due only with a due date or when overdue; the calendar's last day has no day after it.
+TEST(DueCalendarTest, OnlyPointsThatFallDueGetAnEventAndTheLastDayHasNoEnd) {
+    DueEntry last;
+    last.due.site = "S";
+    last.due.name = "far";
+    last.due.dueOn = "9999-12-31";
+    last.uuid = "u-1";
+    DueEntry none;
+    none.due.name = "no interval";
+    const std::string ics = DueCalendar({none, last}, "2009-03-10", "20090310T080000Z");
+    EXPECT_EQ(ics.find("no interval"), std::string::npos);
+    EXPECT_NE(
+        ics.find("UID:u-1@terrovane\r\nDTSTAMP:20090310T080000Z\r\nDTSTART;VALUE=DATE:99991231\r\nSUMMARY:"),
+        std::string::npos)
+        << ics;
+}
+
 // Every line ends in CRLF and is at most 75 octets, a fold never splits a character, and a calendar reader
 // gets the texts back whole, each point's event on its due date under the point's own UID.
 TEST_F(CampaignTest, TheCalendarHasAnAllDayEventPerDuePointWithFoldedEscapedLines) {
