@@ -270,6 +270,7 @@ void TakeStanding(DuePoint& point, const AttemptsByPoint& attempts) {
     point.failedSince = standing.failedSince;
     if (standing.latest) {
         point.lastTested = found->second[*standing.latest].date;
+        point.lastResult = found->second[*standing.latest].id;
     }
 }
 

@@ -13,8 +13,9 @@ struct DuePoint {
     std::int64_t point = 0;
     std::string site;
     std::string name;
-    std::string lastTested;  // the date of its newest result that measured; empty when none did
-    int failedSince = 0;     // its results newer than that which measured nothing (failed readings)
+    std::string lastTested;       // the date of its newest result that measured; empty when none did
+    std::int64_t lastResult = 0;  // that result; 0 when none measured
+    int failedSince = 0;          // its results newer than that which measured nothing (failed readings)
     std::optional<int> intervalMonths;  // its own or its site's
     std::string dueOn;                  // last test plus the interval; empty without interval or test
     bool overdue = false;               // due before today, or never tested though it has an interval

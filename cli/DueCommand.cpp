@@ -3,6 +3,7 @@
 #include "ArchiveProblemText.h"
 #include "Command.h"
 #include "Due.h"
+#include "DueSoonListing.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
 
@@ -40,8 +41,8 @@ std::string Table(const std::vector<archive::DuePoint>& points) {
 
 int List(const ParsedArguments& options) {
     const std::string format = options.Has("format") ? options.Value("format") : "table";
-    if (format != "table" && format != "json") {
-        return UsageError("due", CliText::tr("--format is table or json"));
+    if (options.Has("within") || (format != "table" && format != "json")) {
+        return ListDueSoon(options);
     }
     auto store = OpenArchiveFor("due");
     if (store == nullptr) {
@@ -61,8 +62,15 @@ const CommandRegistrar kRegistrar(
      "the last test is the newest result that measured (failed readings newer than it are counted beside it, "
      "\"failed_since\" in JSON, and never move the due date); overdue points first (a point with an interval "
      "that was never tested is due now), points without an "
-     "interval last.",
-     {{{"due", {}, {{"format", "table|json", "The listing's format; table by default."}}}, List}}});
+     "interval last. "
+     "With --within DAYS, only the points overdue or due within that many days from today, each with its "
+     "last result and verdict; csv and ics (an all-day iCalendar event per point on its due date, for the "
+     "team's calendars) list those, or every point without --within.",
+     {{{"due",
+        {},
+        {{"format", "table|csv|json|ics", "The listing's format; table by default."},
+         {"within", "DAYS", "Only the points overdue or due within DAYS days from today."}}},
+       List}}});
 
 }  // namespace
 }  // namespace terrovane::cli

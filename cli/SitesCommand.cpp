@@ -5,6 +5,7 @@
 #include "ResultListing.h"
 #include "ResultsOutput.h"
 #include "Sites.h"
+#include "SitesMapListing.h"
 
 namespace terrovane::cli {
 namespace {
@@ -81,9 +82,12 @@ std::string Table(const std::vector<archive::SiteRow>& sites) {
 }
 
 int List(const ParsedArguments& options) {
+    if (IsMapFormat(options.Value("format"))) {
+        return ListSitesMap(options.Value("format"));
+    }
     ListingFormat format = ListingFormat::Table;
     if (options.Has("format") && !ParseListingFormat(options.Value("format"), format)) {
-        return UsageError("sites", CliText::tr("--format is table, csv or json"));
+        return UsageError("sites", CliText::tr("--format is table, csv, json, geojson or kml"));
     }
     auto store = OpenArchiveFor("sites");
     if (store == nullptr) {
@@ -103,8 +107,11 @@ int List(const ParsedArguments& options) {
 const CommandRegistrar kRegistrar(
     {"sites",
      "Lists the archive's sites by name: address, position, limit with its source, re-test interval and "
-     "number of test points.",
-     {{{"sites", {}, {{"format", "table|csv|json", "The listing's format; table by default."}}}, List}}});
+     "number of test points. geojson (RFC 7946) and kml (KML 2.2) give the sites with a position for a map "
+     "program, each with its verdict (fail, untested, none or pass over its points' newest results) and "
+     "its earliest due date; sites without a position are left out and counted on standard error.",
+     {{{"sites", {}, {{"format", "table|csv|json|geojson|kml", "The listing's format; table by default."}}},
+       List}}});
 
 }  // namespace
 }  // namespace terrovane::cli

@@ -10,6 +10,8 @@ packages=(
   qt6-base-private-dev                                   # the tests' input through the window system's queue
   python3 python3-xlrd python3-olefile python3-openpyxl poppler-utils  # the tests' independent workbook and PDF readers
   python3-jsonschema                                     # the command line's JSON checked against docs/schemas in the tests
+  nlohmann-json3-dev                                     # JSON written by the archive's newer outputs (the sites' GeoJSON)
+  python3-icalendar libxml2-utils                        # the tests' independent iCalendar and XML (KML) readers
   gnumeric                                               # ssconvert: one more workbook reader for the tests
   fonts-wqy-zenhei fonts-liberation                      # the dialogs' and the report's fonts
   xvfb xauth imagemagick xdotool                         # the screenshot tools

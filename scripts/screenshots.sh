@@ -38,5 +38,6 @@ for lang in en de zh; do
   LANGUAGE=$lang LANG=${locales[$lang]} xvfb-run -a -s "-screen 0 1600x1000x24" \
     "$build/bin/terrovane-history-shots" "$work/history-$lang.sqlite" "$work/$lang-" >/dev/null
   pdftoppm -r 90 -png "$work/$lang-history-site-report.pdf" "$out/$lang-site-report"
+  pdftoppm -r 90 -png "$work/$lang-history-due-list.pdf" "$out/$lang-due-list"
 done
 echo "screenshots in $out"

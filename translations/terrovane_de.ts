@@ -1028,6 +1028,25 @@
         <source>typed result %1 corrected as %2</source>
         <translation>eingetipptes Ergebnis %1 korrigiert als %2</translation>
     </message>
+    <message>
+        <source>--format is table, csv, json or ics</source>
+        <translation>--format ist table, csv, json oder ics</translation>
+    </message>
+    <message>
+        <source>--within is a number of days from 0 to %1</source>
+        <translation>--within ist eine Anzahl Tage von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>--format is table, csv, json, geojson or kml</source>
+        <translation>--format ist table, csv, json, geojson oder kml</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n site(s) without a position left out</source>
+        <translation>
+            <numerusform>%n Anlage ohne Position ausgelassen</numerusform>
+            <numerusform>%n Anlagen ohne Position ausgelassen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1477,6 +1496,67 @@
         <source>fix: </source>
         <extracomment>Before what to do about a finding; seven spaces come before it, under the finding&apos;s mark.</extracomment>
         <translation>Abhilfe: </translation>
+    </message>
+</context>
+<context>
+    <name>DueList</name>
+    <message>
+        <source>now (overdue)</source>
+        <translation>jetzt (überfällig)</translation>
+    </message>
+    <message>
+        <source>%1 (overdue)</source>
+        <translation>%1 (überfällig)</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, then %n failed reading(s)</source>
+        <translation>
+            <numerusform>%1, danach %n Fehlmessung</numerusform>
+            <numerusform>%1, danach %n Fehlmessungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due list</source>
+        <translation>Fälligkeitsliste</translation>
+    </message>
+    <message numerus="yes">
+        <source>Overdue and due within %n day(s) of %1</source>
+        <translation>
+            <numerusform>Überfällig und fällig binnen %n Tag ab %1</numerusform>
+            <numerusform>Überfällig und fällig binnen %n Tagen ab %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Prüfpunkt</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>Letzte Prüfung</translation>
+    </message>
+    <message>
+        <source>Last result</source>
+        <translation>Letztes Ergebnis</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Fällig</translation>
+    </message>
+    <message>
+        <source>No test point falls due.</source>
+        <translation>Kein Prüfpunkt wird fällig.</translation>
     </message>
 </context>
 <context>
@@ -1976,6 +2056,22 @@ Zweifelhaft: </translation>
             <numerusform>Der Prüfpunkt „%1“ hat %n Ergebnis. Den Prüfpunkt löschen? Seine Ergebnisse bleiben im Archiv, ohne Zuordnung.</numerusform>
             <numerusform>Der Prüfpunkt „%1“ hat %n Ergebnisse. Den Prüfpunkt löschen? Seine Ergebnisse bleiben im Archiv, ohne Zuordnung.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>There is no site to copy yet: make one first.</source>
+        <translation>Es gibt noch keine Anlage zum Kopieren: Legen Sie zuerst eine an.</translation>
+    </message>
+    <message>
+        <source>Choose the site of the new test point in the tree first.</source>
+        <translation>Wählen Sie zuerst im Baum die Anlage des neuen Prüfpunkts.</translation>
+    </message>
+    <message>
+        <source>The sites could not be exported: %1</source>
+        <translation>Die Anlagen konnten nicht exportiert werden: %1</translation>
+    </message>
+    <message>
+        <source>The due list could not be written: %1</source>
+        <translation>Die Fälligkeitsliste konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -3756,6 +3852,121 @@ Datum</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::CopySiteDialog</name>
+    <message>
+        <source>New site as a copy</source>
+        <translation>Neue Anlage als Kopie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n test point(s))</source>
+        <translation>
+            <numerusform>%1 (%n Prüfpunkt)</numerusform>
+            <numerusform>%1 (%n Prüfpunkte)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new site gets a test point for each of this site&apos;s, with its name, kind, limit and re-test interval. Results stay where they are.</source>
+        <translation>Die neue Anlage erhält für jeden Prüfpunkt dieser Anlage einen eigenen, mit Name, Art, Grenzwert und Prüfintervall. Die Ergebnisse bleiben, wo sie sind.</translation>
+    </message>
+    <message>
+        <source>Copy the test points of:</source>
+        <translation>Prüfpunkte kopieren von:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::DueWindow</name>
+    <message>
+        <source>Due list</source>
+        <translation>Fälligkeitsliste</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> Tage</translation>
+    </message>
+    <message>
+        <source>Overdue and due &amp;within:</source>
+        <translation>Überfällig und fällig &amp;binnen:</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Prüfpunkt</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>Letzte Prüfung</translation>
+    </message>
+    <message>
+        <source>Last result</source>
+        <translation>Letztes Ergebnis</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Fällig</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Als PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>The due list could not be read: %1</source>
+        <translation>Die Fälligkeitsliste konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test point(s) overdue</source>
+        <translation>
+            <numerusform>%n Prüfpunkt überfällig</numerusform>
+            <numerusform>%n Prüfpunkte überfällig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due within the days</source>
+        <translation>
+            <numerusform>%n binnen der Tage fällig</numerusform>
+            <numerusform>%n binnen der Tage fällig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the due list as PDF</source>
+        <translation>Fälligkeitsliste als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Due list written to %1</source>
+        <translation>Fälligkeitsliste nach %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>Export the due list</source>
+        <translation>Fälligkeitsliste exportieren</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx);;CSV file (*.csv);;iCalendar file (*.ics)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx);;CSV-Datei (*.csv);;iCalendar-Datei (*.ics)</translation>
+    </message>
+    <message>
+        <source>the file name should end in .xlsx, .csv or .ics</source>
+        <translation>der Dateiname sollte auf .xlsx, .csv oder .ics enden</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::HistoryWindow</name>
     <message>
         <source>Archive</source>
@@ -3938,6 +4149,84 @@ Datum</translation>
     <message>
         <source>Label of slot %1 of %2</source>
         <translation>Kennzeichnung von Speicherplatz %1 vom %2</translation>
+    </message>
+    <message>
+        <source>&amp;Archive</source>
+        <translation>&amp;Archiv</translation>
+    </message>
+    <message>
+        <source>New &amp;site...</source>
+        <translation>Neue &amp;Anlage...</translation>
+    </message>
+    <message>
+        <source>New site as a &amp;copy of...</source>
+        <translation>Neue Anlage als &amp;Kopie von...</translation>
+    </message>
+    <message>
+        <source>New &amp;test point...</source>
+        <translation>Neuer &amp;Prüfpunkt...</translation>
+    </message>
+    <message>
+        <source>&amp;Due list...</source>
+        <translation>&amp;Fälligkeitsliste...</translation>
+    </message>
+    <message>
+        <source>&amp;Export sites...</source>
+        <translation>Anlagen &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>New site...</source>
+        <translation>Neue Anlage...</translation>
+    </message>
+    <message>
+        <source>New test point...</source>
+        <translation>Neuer Prüfpunkt...</translation>
+    </message>
+    <message>
+        <source>The site could not be made.</source>
+        <translation>Die Anlage konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>New site as a copy of %1</source>
+        <translation>Neue Anlage als Kopie von %1</translation>
+    </message>
+    <message>
+        <source>The test point could not be made.</source>
+        <translation>Der Prüfpunkt konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Export sites</source>
+        <translation>Anlagen exportieren</translation>
+    </message>
+    <message>
+        <source>GeoJSON file (*.geojson);;KML file (*.kml)</source>
+        <translation>GeoJSON-Datei (*.geojson);;KML-Datei (*.kml)</translation>
+    </message>
+    <message>
+        <source>the file name should end in .geojson or .kml</source>
+        <translation>der Dateiname sollte auf .geojson oder .kml enden</translation>
+    </message>
+    <message>
+        <source>The sites could not be exported.</source>
+        <translation>Die Anlagen konnten nicht exportiert werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n site(s) exported to %1</source>
+        <translation>
+            <numerusform>%n Anlage nach %1 exportiert</numerusform>
+            <numerusform>%n Anlagen nach %1 exportiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a position left out</source>
+        <translation>
+            <numerusform>%n ohne Position ausgelassen</numerusform>
+            <numerusform>%n ohne Position ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New site as a copy of...</source>
+        <translation>Neue Anlage als Kopie von...</translation>
     </message>
 </context>
 <context>

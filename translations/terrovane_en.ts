@@ -1028,6 +1028,25 @@
         <source>typed result %1 corrected as %2</source>
         <translation>typed result %1 corrected as %2</translation>
     </message>
+    <message>
+        <source>--format is table, csv, json or ics</source>
+        <translation>--format is table, csv, json or ics</translation>
+    </message>
+    <message>
+        <source>--within is a number of days from 0 to %1</source>
+        <translation>--within is a number of days from 0 to %1</translation>
+    </message>
+    <message>
+        <source>--format is table, csv, json, geojson or kml</source>
+        <translation>--format is table, csv, json, geojson or kml</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n site(s) without a position left out</source>
+        <translation>
+            <numerusform>%n site without a position left out</numerusform>
+            <numerusform>%n sites without a position left out</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1477,6 +1496,67 @@
         <source>fix: </source>
         <extracomment>Before what to do about a finding; seven spaces come before it, under the finding&apos;s mark.</extracomment>
         <translation>fix: </translation>
+    </message>
+</context>
+<context>
+    <name>DueList</name>
+    <message>
+        <source>now (overdue)</source>
+        <translation>now (overdue)</translation>
+    </message>
+    <message>
+        <source>%1 (overdue)</source>
+        <translation>%1 (overdue)</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, then %n failed reading(s)</source>
+        <translation>
+            <numerusform>%1, then %n failed reading</numerusform>
+            <numerusform>%1, then %n failed readings</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due list</source>
+        <translation>Due list</translation>
+    </message>
+    <message numerus="yes">
+        <source>Overdue and due within %n day(s) of %1</source>
+        <translation>
+            <numerusform>Overdue and due within %n day of %1</numerusform>
+            <numerusform>Overdue and due within %n days of %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Test point</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>Last test</translation>
+    </message>
+    <message>
+        <source>Last result</source>
+        <translation>Last result</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Due</translation>
+    </message>
+    <message>
+        <source>No test point falls due.</source>
+        <translation>No test point falls due.</translation>
     </message>
 </context>
 <context>
@@ -1976,6 +2056,22 @@ Doubtful: </translation>
             <numerusform>Test point &quot;%1&quot; has %n result. Delete the point? Its results stay in the archive, unassigned.</numerusform>
             <numerusform>Test point &quot;%1&quot; has %n results. Delete the point? Its results stay in the archive, unassigned.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>There is no site to copy yet: make one first.</source>
+        <translation>There is no site to copy yet: make one first.</translation>
+    </message>
+    <message>
+        <source>Choose the site of the new test point in the tree first.</source>
+        <translation>Choose the site of the new test point in the tree first.</translation>
+    </message>
+    <message>
+        <source>The sites could not be exported: %1</source>
+        <translation>The sites could not be exported: %1</translation>
+    </message>
+    <message>
+        <source>The due list could not be written: %1</source>
+        <translation>The due list could not be written: %1</translation>
     </message>
 </context>
 <context>
@@ -3756,6 +3852,121 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::CopySiteDialog</name>
+    <message>
+        <source>New site as a copy</source>
+        <translation>New site as a copy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n test point(s))</source>
+        <translation>
+            <numerusform>%1 (%n test point)</numerusform>
+            <numerusform>%1 (%n test points)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new site gets a test point for each of this site&apos;s, with its name, kind, limit and re-test interval. Results stay where they are.</source>
+        <translation>The new site gets a test point for each of this site&apos;s, with its name, kind, limit and re-test interval. Results stay where they are.</translation>
+    </message>
+    <message>
+        <source>Copy the test points of:</source>
+        <translation>Copy the test points of:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::DueWindow</name>
+    <message>
+        <source>Due list</source>
+        <translation>Due list</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> days</translation>
+    </message>
+    <message>
+        <source>Overdue and due &amp;within:</source>
+        <translation>Overdue and due &amp;within:</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Test point</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>Last test</translation>
+    </message>
+    <message>
+        <source>Last result</source>
+        <translation>Last result</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Due</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Save as PDF...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>The due list could not be read: %1</source>
+        <translation>The due list could not be read: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test point(s) overdue</source>
+        <translation>
+            <numerusform>%n test point overdue</numerusform>
+            <numerusform>%n test points overdue</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due within the days</source>
+        <translation>
+            <numerusform>%n due within the days</numerusform>
+            <numerusform>%n due within the days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the due list as PDF</source>
+        <translation>Save the due list as PDF</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF file (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Due list written to %1</source>
+        <translation>Due list written to %1</translation>
+    </message>
+    <message>
+        <source>Export the due list</source>
+        <translation>Export the due list</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx);;CSV file (*.csv);;iCalendar file (*.ics)</source>
+        <translation>Excel workbook (*.xlsx);;CSV file (*.csv);;iCalendar file (*.ics)</translation>
+    </message>
+    <message>
+        <source>the file name should end in .xlsx, .csv or .ics</source>
+        <translation>the file name should end in .xlsx, .csv or .ics</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::HistoryWindow</name>
     <message>
         <source>Archive</source>
@@ -3938,6 +4149,84 @@ Date</translation>
     <message>
         <source>Label of slot %1 of %2</source>
         <translation>Label of slot %1 of %2</translation>
+    </message>
+    <message>
+        <source>&amp;Archive</source>
+        <translation>&amp;Archive</translation>
+    </message>
+    <message>
+        <source>New &amp;site...</source>
+        <translation>New &amp;site...</translation>
+    </message>
+    <message>
+        <source>New site as a &amp;copy of...</source>
+        <translation>New site as a &amp;copy of...</translation>
+    </message>
+    <message>
+        <source>New &amp;test point...</source>
+        <translation>New &amp;test point...</translation>
+    </message>
+    <message>
+        <source>&amp;Due list...</source>
+        <translation>&amp;Due list...</translation>
+    </message>
+    <message>
+        <source>&amp;Export sites...</source>
+        <translation>&amp;Export sites...</translation>
+    </message>
+    <message>
+        <source>New site...</source>
+        <translation>New site...</translation>
+    </message>
+    <message>
+        <source>New test point...</source>
+        <translation>New test point...</translation>
+    </message>
+    <message>
+        <source>The site could not be made.</source>
+        <translation>The site could not be made.</translation>
+    </message>
+    <message>
+        <source>New site as a copy of %1</source>
+        <translation>New site as a copy of %1</translation>
+    </message>
+    <message>
+        <source>The test point could not be made.</source>
+        <translation>The test point could not be made.</translation>
+    </message>
+    <message>
+        <source>Export sites</source>
+        <translation>Export sites</translation>
+    </message>
+    <message>
+        <source>GeoJSON file (*.geojson);;KML file (*.kml)</source>
+        <translation>GeoJSON file (*.geojson);;KML file (*.kml)</translation>
+    </message>
+    <message>
+        <source>the file name should end in .geojson or .kml</source>
+        <translation>the file name should end in .geojson or .kml</translation>
+    </message>
+    <message>
+        <source>The sites could not be exported.</source>
+        <translation>The sites could not be exported.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n site(s) exported to %1</source>
+        <translation>
+            <numerusform>%n site exported to %1</numerusform>
+            <numerusform>%n sites exported to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a position left out</source>
+        <translation>
+            <numerusform>%n without a position left out</numerusform>
+            <numerusform>%n without a position left out</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New site as a copy of...</source>
+        <translation>New site as a copy of...</translation>
     </message>
 </context>
 <context>

@@ -1018,6 +1018,24 @@
         <source>typed result %1 corrected as %2</source>
         <translation>录入结果 %1 已更正为 %2</translation>
     </message>
+    <message>
+        <source>--format is table, csv, json or ics</source>
+        <translation>--format 可为 table、csv、json 或 ics</translation>
+    </message>
+    <message>
+        <source>--within is a number of days from 0 to %1</source>
+        <translation>--within 是 0 到 %1 之间的天数</translation>
+    </message>
+    <message>
+        <source>--format is table, csv, json, geojson or kml</source>
+        <translation>--format 可为 table、csv、json、geojson 或 kml</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n site(s) without a position left out</source>
+        <translation>
+            <numerusform>已略去 %n 个没有位置的站点</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1466,6 +1484,65 @@
         <source>fix: </source>
         <extracomment>Before what to do about a finding; seven spaces come before it, under the finding&apos;s mark.</extracomment>
         <translation>解决：</translation>
+    </message>
+</context>
+<context>
+    <name>DueList</name>
+    <message>
+        <source>now (overdue)</source>
+        <translation>现在（逾期）</translation>
+    </message>
+    <message>
+        <source>%1 (overdue)</source>
+        <translation>%1（逾期）</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>从未</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, then %n failed reading(s)</source>
+        <translation>
+            <numerusform>%1，之后 %n 次测量失败</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due list</source>
+        <translation>到期清单</translation>
+    </message>
+    <message numerus="yes">
+        <source>Overdue and due within %n day(s) of %1</source>
+        <translation>
+            <numerusform>逾期以及自 %1 起 %n 天内到期</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>站点</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>测试点</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>上次测试</translation>
+    </message>
+    <message>
+        <source>Last result</source>
+        <translation>上次结果</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>到期</translation>
+    </message>
+    <message>
+        <source>No test point falls due.</source>
+        <translation>没有到期的测试点。</translation>
     </message>
 </context>
 <context>
@@ -1963,6 +2040,22 @@ Doubtful: </source>
         <translation>
             <numerusform>测试点“%1”有 %n 个结果。删除该测试点吗？其结果仍保留在档案库中，变为未分配。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>There is no site to copy yet: make one first.</source>
+        <translation>还没有可复制的站点：请先新建一个。</translation>
+    </message>
+    <message>
+        <source>Choose the site of the new test point in the tree first.</source>
+        <translation>请先在树中选择新测试点所属的站点。</translation>
+    </message>
+    <message>
+        <source>The sites could not be exported: %1</source>
+        <translation>无法导出站点：%1</translation>
+    </message>
+    <message>
+        <source>The due list could not be written: %1</source>
+        <translation>无法写入到期清单：%1</translation>
     </message>
 </context>
 <context>
@@ -3738,6 +3831,118 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::CopySiteDialog</name>
+    <message>
+        <source>New site as a copy</source>
+        <translation>复制为新站点</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n test point(s))</source>
+        <translation>
+            <numerusform>%1（%n 个测试点）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The new site gets a test point for each of this site&apos;s, with its name, kind, limit and re-test interval. Results stay where they are.</source>
+        <translation>新站点将为此站点的每个测试点各建一个，带有其名称、类型、限值和复测间隔。结果保留在原处。</translation>
+    </message>
+    <message>
+        <source>Copy the test points of:</source>
+        <translation>复制以下站点的测试点：</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::DueWindow</name>
+    <message>
+        <source>Due list</source>
+        <translation>到期清单</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source>Overdue and due &amp;within:</source>
+        <translation>逾期及到期范围(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>站点</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>测试点</translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation>上次测试</translation>
+    </message>
+    <message>
+        <source>Last result</source>
+        <translation>上次结果</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>到期</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>打印...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>另存为 PDF...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>导出...</translation>
+    </message>
+    <message>
+        <source>The due list could not be read: %1</source>
+        <translation>无法读取到期清单：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test point(s) overdue</source>
+        <translation>
+            <numerusform>%n 个测试点逾期</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due within the days</source>
+        <translation>
+            <numerusform>%n 个在期限内到期</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the due list as PDF</source>
+        <translation>将到期清单另存为 PDF</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Due list written to %1</source>
+        <translation>到期清单已写入 %1</translation>
+    </message>
+    <message>
+        <source>Export the due list</source>
+        <translation>导出到期清单</translation>
+    </message>
+    <message>
+        <source>Excel workbook (*.xlsx);;CSV file (*.csv);;iCalendar file (*.ics)</source>
+        <translation>Excel 工作簿 (*.xlsx);;CSV 文件 (*.csv);;iCalendar 文件 (*.ics)</translation>
+    </message>
+    <message>
+        <source>the file name should end in .xlsx, .csv or .ics</source>
+        <translation>文件名应以 .xlsx、.csv 或 .ics 结尾</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::HistoryWindow</name>
     <message>
         <source>Archive</source>
@@ -3918,6 +4123,82 @@ Date</translation>
     <message>
         <source>Label of slot %1 of %2</source>
         <translation>%2 的存储位 %1 的标签</translation>
+    </message>
+    <message>
+        <source>&amp;Archive</source>
+        <translation>档案库(&amp;A)</translation>
+    </message>
+    <message>
+        <source>New &amp;site...</source>
+        <translation>新建站点(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>New site as a &amp;copy of...</source>
+        <translation>复制为新站点(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>New &amp;test point...</source>
+        <translation>新建测试点(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>&amp;Due list...</source>
+        <translation>到期清单(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export sites...</source>
+        <translation>导出站点(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>New site...</source>
+        <translation>新建站点...</translation>
+    </message>
+    <message>
+        <source>New test point...</source>
+        <translation>新建测试点...</translation>
+    </message>
+    <message>
+        <source>The site could not be made.</source>
+        <translation>无法新建站点。</translation>
+    </message>
+    <message>
+        <source>New site as a copy of %1</source>
+        <translation>复制 %1 为新站点</translation>
+    </message>
+    <message>
+        <source>The test point could not be made.</source>
+        <translation>无法新建测试点。</translation>
+    </message>
+    <message>
+        <source>Export sites</source>
+        <translation>导出站点</translation>
+    </message>
+    <message>
+        <source>GeoJSON file (*.geojson);;KML file (*.kml)</source>
+        <translation>GeoJSON 文件 (*.geojson);;KML 文件 (*.kml)</translation>
+    </message>
+    <message>
+        <source>the file name should end in .geojson or .kml</source>
+        <translation>文件名应以 .geojson 或 .kml 结尾</translation>
+    </message>
+    <message>
+        <source>The sites could not be exported.</source>
+        <translation>无法导出站点。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n site(s) exported to %1</source>
+        <translation>
+            <numerusform>已导出 %n 个站点到 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without a position left out</source>
+        <translation>
+            <numerusform>已略去 %n 个没有位置的站点</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New site as a copy of...</source>
+        <translation>复制为新站点...</translation>
     </message>
 </context>
 <context>

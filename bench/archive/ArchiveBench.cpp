@@ -16,8 +16,10 @@
 
 #include "Archive.h"
 #include "Due.h"
+#include "DueFiles.h"
 #include "HistoryWindow.h"
 #include "MeasurementRecord.h"
+#include "SiteMap.h"
 #include "SiteReportPdf.h"
 #include "Sites.h"
 
@@ -281,6 +283,56 @@ bool SiteFigures(const std::string& path) {
     }
     std::printf("  %zu points in the due list, %.2f ms of CPU time (median)\n", points, Median(dueCpu));
     ok = Report("the due list of 40,000 points", Median(due), 50) && ok;
+
+    // The due list of the coming days with each point's last result and verdict, and every point as the
+    // calendar takes them; then the 1,000 sites placed on a map.
+    for (const auto& [what, within] :
+         {std::pair{"the due list within 30 days, with last results", std::optional<int>(30)},
+          std::pair{"all 40,000 points with last results, as iCalendar", std::optional<int>()}}) {
+        std::vector<double> soon;
+        std::vector<double> soonCpu;
+        std::size_t listed = 0;
+        for (int run = 0; run < 5; ++run) {
+            std::vector<terrovane::archive::DueEntry> list;
+            double wall = 0;
+            soonCpu.push_back(CpuMilliseconds([&] {
+                wall = Milliseconds([&] {
+                    terrovane::archive::DueSoon(*archive, "2026-01-01", within, list, error);
+                    if (!within) {
+                        terrovane::archive::DueCalendar(list, "2026-01-01", "20260101T000000Z");
+                    }
+                });
+            }));
+            soon.push_back(wall);
+            listed = list.size();
+        }
+        std::printf("  %zu points listed, %.2f ms of CPU time (median)\n", listed, Median(soonCpu));
+        ok = Report(what, Median(soon), 500) && ok;
+    }
+    const bool placed = archive->Write(
+        [](terrovane::archive::Database& db, std::string&) {
+            db.Exec("UPDATE sites SET latitude = 45 + id / 100.0, longitude = 7 + id / 100.0");
+            return true;
+        },
+        error);
+    if (!placed) {
+        std::printf("sites placed: %s\n", error.c_str());
+    }
+    std::vector<double> map;
+    std::vector<double> mapCpu;
+    for (int run = 0; run < 5; ++run) {
+        double wall = 0;
+        mapCpu.push_back(CpuMilliseconds([&] {
+            wall = Milliseconds([&] {
+                terrovane::archive::SitesMap sites;
+                terrovane::archive::MapSites(*archive, "2026-01-01", sites, error);
+                terrovane::archive::SitesGeoJson(sites);
+            });
+        }));
+        map.push_back(wall);
+    }
+    std::printf("  the sites' map: %.2f ms of CPU time (median)\n", Median(mapCpu));
+    ok = Report("1,000 sites of 40 points as GeoJSON", Median(map), 500) && ok;
 
     std::vector<double> pdf;
     std::vector<double> pdfCpu;

@@ -16,8 +16,9 @@ QString WithExportExtension(const QString& path, const QString& chosenFilter) {
     if (path.isEmpty()) {
         return path;
     }
-    static const QStringList kKnown = {QStringLiteral("xlsx"), QStringLiteral("xls"), QStringLiteral("csv"),
-                                       QStringLiteral("json"), QStringLiteral("pdf")};
+    static const QStringList kKnown = {
+        QStringLiteral("xlsx"), QStringLiteral("xls"),     QStringLiteral("csv"), QStringLiteral("json"),
+        QStringLiteral("pdf"),  QStringLiteral("geojson"), QStringLiteral("kml"), QStringLiteral("ics")};
     if (kKnown.contains(QFileInfo(path).suffix().toLower())) {
         return path;
     }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMenuBar>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -24,12 +25,12 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(tr("Archive"));
     auto* outer = new QVBoxLayout(this);
+    outer->setMenuBar(BuildMenuBar());
     auto* splitter = new QSplitter(Qt::Horizontal, this);
-    tree_ = new SiteTree(splitter);
+    splitter->addWidget(BuildTreePane(splitter));
     auto* results = new QWidget(splitter);
     auto* layout = new QVBoxLayout(results);
     layout->setContentsMargins(0, 0, 0, 0);
-    splitter->addWidget(tree_);
     splitter->addWidget(results);
     splitter->setStretchFactor(1, 1);
     splitter->setChildrenCollapsible(false);

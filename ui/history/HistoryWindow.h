@@ -15,6 +15,7 @@
 
 #include "Archive.h"
 #include "AssignDialog.h"
+#include "CopySiteDialog.h"
 #include "HistoryModel.h"
 #include "LabelDialog.h"
 #include "SiteReport.h"
@@ -22,6 +23,7 @@
 #include "SiteTree.h"
 #include "TypedResultsPane.h"
 
+class QMenuBar;
 class QPrintPreviewDialog;
 class QSplitter;
 
@@ -88,6 +90,20 @@ class HistoryWindow : public QWidget {
     void EditChosenProperties();
     // Called once a Properties dialog is up (tests work it as a user would).
     std::function<void(QDialog&)> propertiesShown;
+    // A new site, a new site with the test points of another (same kind of installation), or a new test
+    // point of the chosen site (or of the chosen point's site), each in the Properties dialog; the new one
+    // is chosen in the tree.
+    void NewSite();
+    void NewSiteAsCopy();
+    void NewPoint();
+    // Called once the copy's first step is up (tests work it as a user would).
+    std::function<void(CopySiteDialog&)> copySiteShown;
+    // Archive > Export sites...: the sites with a position as GeoJSON or KML, for any map program.
+    void ExportSites();
+    // Asks for the sites' file ("" when cancelled); tests answer it themselves.
+    std::function<QString()> sitesFileChooser;
+    // The due list in a window of its own, following the archive as the window does.
+    QWidget* ShowDueList();
     // The report of the site chosen in the tree (or of the chosen point's site) over the measuring dates
     // the filter sets, in the print preview or as a PDF.
     void ReportChosenSite();
@@ -122,6 +138,11 @@ class HistoryWindow : public QWidget {
     void BuildButtons(QBoxLayout* layout);
     void ApplyFilter();
     void BuildTreeMenu();
+    QMenuBar* BuildMenuBar();
+    // The tree with the buttons that make sites and points under it.
+    QWidget* BuildTreePane(QWidget* parent);
+    // Refreshes and chooses the new entry.
+    void ChooseNew(const TreeChoice& choice);
     void ShowCount();
     std::vector<int> SelectedRows() const;
     std::vector<archive::ResultRow> SelectedResults() const;

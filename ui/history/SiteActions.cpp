@@ -263,6 +263,10 @@ void HistoryWindow::BuildTreeMenu() {
         menu.addAction(tr("Rename..."), this, &HistoryWindow::RenameChosen)->setEnabled(named);
         menu.addAction(tr("Delete..."), this, &HistoryWindow::DeleteChosen)->setEnabled(named);
         menu.addAction(tr("Grid safety..."), this, &HistoryWindow::ShowGridSafety)->setEnabled(named);
+        menu.addSeparator();
+        menu.addAction(tr("New site..."), this, &HistoryWindow::NewSite);
+        menu.addAction(tr("New site as a copy of..."), this, &HistoryWindow::NewSiteAsCopy);
+        menu.addAction(tr("New test point..."), this, &HistoryWindow::NewPoint)->setEnabled(named);
         menu.exec(tree_->viewport()->mapToGlobal(at));
     });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] {

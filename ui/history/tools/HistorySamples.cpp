@@ -8,6 +8,8 @@
 #include <cstdio>
 
 #include "AssignDialog.h"
+#include "CopySiteDialog.h"
+#include "DueWindow.h"
 #include "HistoryWindow.h"
 #include "LabelDialog.h"
 #include "Limits.h"
@@ -186,6 +188,18 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
          [site] { return std::make_shared<SitePropertiesDialog>(site); }},
         {QStringLiteral("history-point-properties"),
          [point, site] { return std::make_shared<PointPropertiesDialog>(point, site); }},
+        {QStringLiteral("history-new-site"),
+         [] { return std::make_shared<SitePropertiesDialog>(archive::SiteFields{}); }},
+        {QStringLiteral("history-new-point"),
+         [site] { return std::make_shared<PointPropertiesDialog>(archive::PointFields{}, site); }},
+        {QStringLiteral("history-copy-site"),
+         [archive] {
+             std::vector<archive::SiteRow> sites;
+             std::string failure;
+             archive::Sites(*archive, sites, failure);
+             return std::make_shared<CopySiteDialog>(sites, sites.empty() ? 0 : sites.front().id);
+         }},
+        {QStringLiteral("history-due-list"), [archive] { return std::make_shared<DueWindow>(*archive); }},
         {QStringLiteral("history-stored-analyses"),
          [archive] { return std::make_shared<StoredAnalysesDialog>(*archive); }},
         {QStringLiteral("history-trend-point"),

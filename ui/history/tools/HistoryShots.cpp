@@ -13,6 +13,7 @@
 
 #include "Archive.h"
 #include "AssignDialog.h"
+#include "DueWindow.h"
 #include "HistorySamples.h"
 #include "HistoryWindow.h"
 #include "LanguageChoice.h"
@@ -170,6 +171,14 @@ int main(int argc, char** argv) {
         (void)QTest::qWaitForWindowExposed(&stored);
         QTest::qWait(200);
         stored.grab().save(prefix + QStringLiteral("history-stored-analyses.png"));
+    }
+    // The due list as it is saved as a PDF (and printed).
+    {
+        terrovane::history::DueWindow due(*archive);
+        due.fileChooser = [&prefix](const QString&, const QString&) {
+            return prefix + QStringLiteral("history-due-list.pdf");
+        };
+        due.SaveAsPdf();
     }
     {
         terrovane::history::TrendWindow byPoint(*archive, QString(), nullptr, 3);

@@ -11,3 +11,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bin/terrovane-history-shots" "$a
 # The site report's first page as the PDF has it.
 pdftoppm -png -r 90 -f 1 -l 1 -singlefile "${prefix}history-site-report.pdf" "${prefix}history-site-report-page1"
 echo "saved ${prefix}history-site-report-page1.png"
+pdftoppm -png -r 90 -f 1 -l 1 -singlefile "${prefix}history-due-list.pdf" "${prefix}history-due-list-page1"
+echo "saved ${prefix}history-due-list-page1.png"
