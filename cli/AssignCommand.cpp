@@ -38,7 +38,7 @@ int Assign(const ParsedArguments& options) {
     return kExitOk;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kAssignRegistrar(
     {"assign",
      "Assigns the results (ids as \"history\" prints them) to a site's test point, replacing any earlier "
      "assignment; nothing is assigned when one of them is unknown. The last \"/\" separates the site from "

@@ -37,7 +37,7 @@ int RunClock(const ParsedArguments& options) {
     return outcome && outcome->kind == link::OutcomeKind::ClockSet ? kExitOk : kExitFailed;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kClockRegistrar(
     {"clock",
      "Sets the instrument's date and time (seconds are not sent). Without --set it sets them to this "
      "computer's present date and time; with --set, to the moment given.",

@@ -89,7 +89,7 @@ const std::vector<DeclaredOption> kOptions = {
     PortOption(),
 };
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kDoctorRegistrar(
     {"doctor",
      "Checks, one line each, why no instrument is found: the cp210x driver, the bridge's USB device and its "
      "tty, brltty and its udev rule, this program's udev rule, ModemManager, the port map and the port "

@@ -56,7 +56,7 @@ int List(const ParsedArguments& options) {
     return PrintText(format == "json" ? Json(points) : Table(points)) ? kExitOk : kExitFailed;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kDueRegistrar(
     {"due",
      "Lists every test point with its last test date, re-test interval (its own or its site's) and due date: "
      "the last test is the newest result that measured (failed readings newer than it are counted beside it, "

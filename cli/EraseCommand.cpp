@@ -63,7 +63,7 @@ int RunErase(const ParsedArguments& options) {
     return erased && erased->kind == link::OutcomeKind::Erased ? kExitOk : kExitFailed;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kEraseRegistrar(
     {"erase",
      "Reads the instrument and keeps that read-out in the archive as read does, then erases the result in "
      "slot N, or all results, after asking on the terminal (--yes answers OK; without a terminal and without "

@@ -50,7 +50,7 @@ int RunExport(const ParsedArguments& options) {
     return kExitOk;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kExportRegistrar(
     {"export",
      "Saves the stored results as a workbook FILE (.xls) with the same sheets, header and rows as "
      "Terrovane's "

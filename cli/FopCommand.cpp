@@ -99,7 +99,7 @@ int RunFop(const ParsedArguments& options) {
     return kExitOk;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kFopRegistrar(
     {"fop",
      "Analyses a fall-of-potential curve: the resistances measured with the potential probe at several "
      "distances "

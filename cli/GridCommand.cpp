@@ -20,7 +20,7 @@
 namespace terrovane::cli {
 namespace {
 
-constexpr const char* kName = "grid";
+constexpr const char* kGridCommand = "grid";
 
 // A stored model with its uncertainty, its layers judged again as the fit judges them.
 grid::FittedSoil FittedSoilOf(const archive::StoredSoilModel& model) {
@@ -52,13 +52,13 @@ std::optional<int> ChooseSoil(const ParsedArguments& options, const GridDesignFi
     if (options.Has("rho")) {
         const std::optional<double> rho = numbers::ParseDecimal(options.Value("rho"));
         if (!rho || !(*rho > 0))
-            return UsageError(kName, CliText::tr("--rho is a resistivity in ohm-metres above zero"));
+            return UsageError(kGridCommand, CliText::tr("--rho is a resistivity in ohm-metres above zero"));
         soil = grid::GivenSoil(*rho);
         return std::nullopt;
     }
     if (options.Has("soil-model") || options.Has("site")) {
         archive::StoredSoilModel model;
-        if (!LoadStoredModel(kName, options, model))
+        if (!LoadStoredModel(kGridCommand, options, model))
             return kExitFailed;
         fitted = FittedSoilOf(model);
         return std::nullopt;
@@ -71,7 +71,7 @@ std::optional<int> ChooseSoil(const ParsedArguments& options, const GridDesignFi
         soil = grid::GivenSoil(*file.soilResistivity);
         return std::nullopt;
     }
-    return UsageError(kName, CliText::tr("needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or "
+    return UsageError(kGridCommand, CliText::tr("needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or "
                                          "soil.layers in the design)"));
 }
 
@@ -98,7 +98,7 @@ QString NotComputedText(electrode::ComputedStatus status) {
 
 int WriteOutput(const std::string& output) {
     if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() || std::fflush(stdout) != 0)
-        return CommandFailed(kName, CliText::tr("cannot write the assessment"));
+        return CommandFailed(kGridCommand, CliText::tr("cannot write the assessment"));
     return kExitOk;
 }
 
@@ -107,15 +107,15 @@ int RunComputed(const ParsedArguments& options, const GridDesignFile& file,
                 const grid::Assessment& assessment, const electrode::Soil& soil) {
     const electrode::ComputedSafety computed = electrode::AssessInSoil(file.design, soil, assessment);
     if (computed.status != electrode::ComputedStatus::Computed)
-        return CommandFailed(kName, NotComputedText(computed.status));
+        return CommandFailed(kGridCommand, NotComputedText(computed.status));
     if (options.Has("map")) {
         const std::string path = options.Value("map");
         const std::string text = MapFileText(computed, path);
         std::string error;
         if (text.empty())
-            return UsageError(kName, CliText::tr("--map names a .csv or .json file"));
+            return UsageError(kGridCommand, CliText::tr("--map names a .csv or .json file"));
         if (!platform::WriteFileAtomically(path, text, error))
-            return CommandFailed(kName, texts::ArchiveProblemText(error));
+            return CommandFailed(kGridCommand, texts::ArchiveProblemText(error));
     }
     if (options.Value("format", "table") == "json")
         return WriteOutput(WithComputedJson(GridJson(assessment), computed, assessment, soil));
@@ -125,12 +125,12 @@ int RunComputed(const ParsedArguments& options, const GridDesignFile& file,
 int RunGrid(const ParsedArguments& options) {
     const std::string standardName = options.Value("standard", "ieee80");
     if (standardName != "ieee80" && standardName != "en50522")
-        return UsageError(kName, CliText::tr("--standard is ieee80 or en50522"));
+        return UsageError(kGridCommand, CliText::tr("--standard is ieee80 or en50522"));
     const std::string format = options.Value("format", "table");
     if (format != "table" && format != "json")
-        return UsageError(kName, CliText::tr("--format is table or json"));
+        return UsageError(kGridCommand, CliText::tr("--format is table or json"));
     GridDesignFile file;
-    if (const std::optional<int> failed = LoadGridDesignFile(kName, options.Value("design"), file))
+    if (const std::optional<int> failed = LoadGridDesignFile(kGridCommand, options.Value("design"), file))
         return *failed;
     grid::UniformSoil soil;
     std::optional<grid::FittedSoil> fitted;
@@ -140,9 +140,9 @@ int RunGrid(const ParsedArguments& options) {
         standardName == "en50522" ? grid::Standard::En50522 : grid::Standard::Ieee80;
     const std::string method = options.Value("method", ComputedByDefault(fitted) ? "computed" : "formulas");
     if (method != "computed" && method != "formulas")
-        return UsageError(kName, CliText::tr("--method is computed or formulas"));
+        return UsageError(kGridCommand, CliText::tr("--method is computed or formulas"));
     if (method == "formulas" && options.Has("map"))
-        return UsageError(kName, CliText::tr("--map needs the computed method"));
+        return UsageError(kGridCommand, CliText::tr("--map needs the computed method"));
     const grid::Assessment assessment = fitted ? grid::AssessOnFittedSoil(file.design, *fitted, standard)
                                                : grid::Assess(file.design, soil, standard);
     if (method == "computed")
@@ -151,8 +151,8 @@ int RunGrid(const ParsedArguments& options) {
     return WriteOutput(format == "json" ? GridJson(assessment) : GridTable(assessment));
 }
 
-const CommandRegistrar kRegistrar(
-    {kName,
+const CommandRegistrar kGridRegistrar(
+    {kGridCommand,
      "Works out whether a person standing on an earthing grid is safe during an earth fault, after IEEE Std "
      "80-2013 (or EN 50522:2010): the tolerable touch and step voltages of the body, the grid resistance "
      "(Sverak's formula, and Schwarz's beside it where there are rods), the grid current and ground "
@@ -175,7 +175,7 @@ const CommandRegistrar kRegistrar(
      "within 1 m of the grid and step voltage over 1 m with where they occur, judged on them, the formulas' "
      "values beside with the difference in per cent. A design the command cannot accept is named by its "
      "field, with status 2.",
-     {{{kName,
+     {{{kGridCommand,
         {},
         {{"design", "FILE", "The grid's design, a JSON file.", Presence::Required},
          {"rho", "OHM_M", "The soil's uniform resistivity in ohm-metres.", Presence::AtMostOneOf},

@@ -12,7 +12,7 @@ using electrode::ComputedSafety;
 using numbers::Fixed;
 using numbers::General;
 
-std::string JsonNumber(double value) {
+std::string ComputedJsonNumber(double value) {
     return std::isfinite(value) ? General(value, 6) : "null";
 }
 
@@ -21,7 +21,7 @@ double DifferencePercent(double computed, double formulas) {
     return formulas != 0 ? 100 * (computed / formulas - 1) : std::nan("");
 }
 
-std::string Padded(std::string text, std::size_t width) {
+std::string PaddedCell(std::string text, std::size_t width) {
     if (text.size() < width)
         text.append(width - text.size(), ' ');
     return text;
@@ -31,11 +31,11 @@ std::string Where(const electrode::Point& at) {
     return "(" + Fixed(at.x, 1) + " m, " + Fixed(at.y, 1) + " m)";
 }
 
-std::string Compared(const std::string& name, double computed, double formulas, int digits,
+std::string ComparedLine(const std::string& name, double computed, double formulas, int digits,
                      const std::string& unit) {
     const double difference = DifferencePercent(computed, formulas);
-    std::string row = Padded(name, 28) + Padded(Fixed(computed, digits) + " " + unit, 14) +
-                      Padded(Fixed(formulas, digits) + " " + unit, 14);
+    std::string row = PaddedCell(name, 28) + PaddedCell(Fixed(computed, digits) + " " + unit, 14) +
+                      PaddedCell(Fixed(formulas, digits) + " " + unit, 14);
     row += std::isfinite(difference) ? (difference >= 0 ? "+" : "") + Fixed(difference, 1) + " %" : "";
     return row + "\n";
 }
@@ -76,16 +76,16 @@ std::string ReasonText(const electrode::ComputedReason& reason) {
 }
 
 std::string PointJson(const electrode::Point& at) {
-    return "[" + JsonNumber(at.x) + ", " + JsonNumber(at.y) + "]";
+    return "[" + ComputedJsonNumber(at.x) + ", " + ComputedJsonNumber(at.y) + "]";
 }
 
 std::string LayersJson(const electrode::Soil& soil) {
     std::string json = "[";
     for (std::size_t i = 0; i < soil.resistivities.size(); ++i) {
         json += (i == 0 ? "{" : ", {") + std::string("\"resistivity_ohm_m\": ") +
-                JsonNumber(soil.resistivities[i]);
+                ComputedJsonNumber(soil.resistivities[i]);
         if (i < soil.thicknesses.size())
-            json += ", \"thickness_m\": " + JsonNumber(soil.thicknesses[i]);
+            json += ", \"thickness_m\": " + ComputedJsonNumber(soil.thicknesses[i]);
         json += "}";
     }
     return json + "]";
@@ -96,23 +96,23 @@ std::string ReasonsJson(const std::vector<electrode::ComputedReason>& reasons) {
     for (std::size_t i = 0; i < reasons.size(); ++i) {
         const electrode::ComputedReason& r = reasons[i];
         json += (i == 0 ? "" : ", ") + std::string("{\"code\": \"") + electrode::ComputedReasonName(r.code) +
-                "\", \"computed_v\": " + JsonNumber(r.computed) + ", \"limit_v\": " + JsonNumber(r.limit) +
-                ", \"excess_v\": " + JsonNumber(r.computed - r.limit) + "}";
+                "\", \"computed_v\": " + ComputedJsonNumber(r.computed) + ", \"limit_v\": " + ComputedJsonNumber(r.limit) +
+                ", \"excess_v\": " + ComputedJsonNumber(r.computed - r.limit) + "}";
     }
     return json + "]";
 }
 
 std::string DifferencesJson(const ComputedSafety& c, const grid::Assessment& a) {
-    return "{\"grid_resistance\": " + JsonNumber(DifferencePercent(c.resistance, a.gridResistance)) +
-           ", \"gpr\": " + JsonNumber(DifferencePercent(c.gpr, a.gpr)) +
-           ", \"mesh_touch\": " + JsonNumber(DifferencePercent(c.meshTouch.volts, a.meshVoltage)) +
-           ", \"step\": " + JsonNumber(DifferencePercent(c.step.volts, a.stepVoltage)) + "}";
+    return "{\"grid_resistance\": " + ComputedJsonNumber(DifferencePercent(c.resistance, a.gridResistance)) +
+           ", \"gpr\": " + ComputedJsonNumber(DifferencePercent(c.gpr, a.gpr)) +
+           ", \"mesh_touch\": " + ComputedJsonNumber(DifferencePercent(c.meshTouch.volts, a.meshVoltage)) +
+           ", \"step\": " + ComputedJsonNumber(DifferencePercent(c.step.volts, a.stepVoltage)) + "}";
 }
 
 std::string ValuesJson(const std::vector<double>& values) {
     std::string json = "[";
     for (std::size_t i = 0; i < values.size(); ++i)
-        json += (i == 0 ? "" : ", ") + JsonNumber(values[i]);
+        json += (i == 0 ? "" : ", ") + ComputedJsonNumber(values[i]);
     return json + "]";
 }
 
@@ -133,8 +133,8 @@ std::string MapCsv(const ComputedSafety& c) {
 std::string MapJson(const ComputedSafety& c) {
     const electrode::SafetyRaster& r = c.raster;
     const electrode::Area& area = r.potential.area;
-    return "{\"x0_m\": " + JsonNumber(area.x0) + ", \"y0_m\": " + JsonNumber(area.y0) +
-           ", \"spacing_m\": " + JsonNumber(r.spacing) + ", \"points_x\": " + std::to_string(r.potential.nx) +
+    return "{\"x0_m\": " + ComputedJsonNumber(area.x0) + ", \"y0_m\": " + ComputedJsonNumber(area.y0) +
+           ", \"spacing_m\": " + ComputedJsonNumber(r.spacing) + ", \"points_x\": " + std::to_string(r.potential.nx) +
            ", \"points_y\": " + std::to_string(r.potential.ny) +
            ", \"order\": \"rows of x, y increasing\", \"potential_v\": " + ValuesJson(r.potential.values) +
            ", \"touch_v\": " + ValuesJson(r.touch) + ", \"step_v\": " + ValuesJson(r.step) + "}\n";
@@ -150,11 +150,11 @@ std::string ComputedTable(const ComputedSafety& c, const grid::Assessment& a, co
     std::string text = "Computed in the soil model (" + LayersText(soil) + "), " +
                        std::to_string(c.segments) + " segments, the surface on points " +
                        General(c.raster.spacing, 3) + " m apart\n\n";
-    text += Padded("", 28) + Padded("computed", 14) + Padded("formulas", 14) + "difference\n";
-    text += Compared("Grid resistance", c.resistance, a.gridResistance, 3, "ohm");
-    text += Compared("Ground potential rise", c.gpr, a.gpr, 1, "V");
-    text += Compared("Touch over the grid (Em)", c.meshTouch.volts, a.meshVoltage, 1, "V");
-    text += Compared("Step voltage (Es)", c.step.volts, a.stepVoltage, 1, "V");
+    text += PaddedCell("", 28) + PaddedCell("computed", 14) + PaddedCell("formulas", 14) + "difference\n";
+    text += ComparedLine("Grid resistance", c.resistance, a.gridResistance, 3, "ohm");
+    text += ComparedLine("Ground potential rise", c.gpr, a.gpr, 1, "V");
+    text += ComparedLine("Touch over the grid (Em)", c.meshTouch.volts, a.meshVoltage, 1, "V");
+    text += ComparedLine("Step voltage (Es)", c.step.volts, a.stepVoltage, 1, "V");
     text += "\nLargest touch voltage within reach: " + Fixed(c.touch.volts, 1) + " V at " +
             Where(c.touch.at) + ", limit " + Fixed(c.touchLimit, 1) + " V\n";
     text += "Largest step voltage: " + Fixed(c.step.volts, 1) + " V at " + Where(c.step.at) + ", limit " +
@@ -173,18 +173,18 @@ std::string WithComputedJson(const std::string& formulasJson, const ComputedSafe
     std::string members = ", \"method\": \"computed\", \"computed\": {";
     members += "\"soil_layers\": " + LayersJson(soil);
     members += ", \"segments\": " + std::to_string(c.segments);
-    members += ", \"grid_resistance_ohm\": " + JsonNumber(c.resistance);
-    members += ", \"grid_current_a\": " + JsonNumber(c.gridCurrent);
-    members += ", \"gpr_v\": " + JsonNumber(c.gpr);
+    members += ", \"grid_resistance_ohm\": " + ComputedJsonNumber(c.resistance);
+    members += ", \"grid_current_a\": " + ComputedJsonNumber(c.gridCurrent);
+    members += ", \"gpr_v\": " + ComputedJsonNumber(c.gpr);
     members +=
-        ", \"max_touch_v\": " + JsonNumber(c.touch.volts) + ", \"max_touch_at_m\": " + PointJson(c.touch.at);
-    members += ", \"max_mesh_touch_v\": " + JsonNumber(c.meshTouch.volts) +
+        ", \"max_touch_v\": " + ComputedJsonNumber(c.touch.volts) + ", \"max_touch_at_m\": " + PointJson(c.touch.at);
+    members += ", \"max_mesh_touch_v\": " + ComputedJsonNumber(c.meshTouch.volts) +
                ", \"max_mesh_touch_at_m\": " + PointJson(c.meshTouch.at);
     members +=
-        ", \"max_step_v\": " + JsonNumber(c.step.volts) + ", \"max_step_at_m\": " + PointJson(c.step.at);
-    members += ", \"touch_limit_v\": " + JsonNumber(c.touchLimit);
-    members += ", \"step_limit_v\": " + JsonNumber(c.stepLimit);
-    members += ", \"map_spacing_m\": " + JsonNumber(c.raster.spacing);
+        ", \"max_step_v\": " + ComputedJsonNumber(c.step.volts) + ", \"max_step_at_m\": " + PointJson(c.step.at);
+    members += ", \"touch_limit_v\": " + ComputedJsonNumber(c.touchLimit);
+    members += ", \"step_limit_v\": " + ComputedJsonNumber(c.stepLimit);
+    members += ", \"map_spacing_m\": " + ComputedJsonNumber(c.raster.spacing);
     members += ", \"verdict\": \"" + std::string(grid::VerdictName(c.verdict)) + "\"";
     members += ", \"reasons\": " + ReasonsJson(c.reasons);
     members += ", \"difference_percent\": " + DifferencesJson(c, a) + "}";

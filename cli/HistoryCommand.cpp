@@ -175,7 +175,7 @@ const std::vector<DeclaredOption> kListOptions = {
     {"format", "table|csv|json", "The listing's format; table by default."},
 };
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kHistoryRegistrar(
     {"history",
      "Lists the archived results, newest read-out first (with --readouts the read-outs themselves). --since "
      "and --until (YYYY-MM-DD, inclusive) filter on the date a result was measured, or a read-out taken; "

@@ -7,7 +7,7 @@
 namespace terrovane::cli {
 namespace {
 
-int List(const ParsedArguments&) {
+int ListLimits(const ParsedArguments&) {
     std::vector<std::vector<std::string>> rows = {{"PRESET", "OHM", "SOURCE", "APPLIES TO"}};
     for (const archive::LimitPreset& preset : archive::LimitPresets()) {
         rows.push_back({preset.name, archive::NumberText(preset.ohms), preset.source, preset.appliesTo});
@@ -15,12 +15,12 @@ int List(const ParsedArguments&) {
     return PrintText(AlignedTable(rows)) ? kExitOk : kExitFailed;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kLimitsRegistrar(
     {"limits",
      "Lists the limit presets: each maximum earth resistance with the document it "
      "comes from and what it applies to. --limit of \"site add\" and \"point add\" "
      "takes a preset's name, a number of ohms or \"OHMS,SOURCE\".",
-     {{{"limits", {}, {}}, List}}});
+     {{{"limits", {}, {}}, ListLimits}}});
 
 }  // namespace
 }  // namespace terrovane::cli

@@ -28,7 +28,7 @@ int Add(const ParsedArguments& options) {
     return kExitOk;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kPointRegistrar(
     {"point",
      "\"point add SITE POINT\" adds a test point to a site, after its last one in the order of measuring. "
      "Without --limit or --interval the point takes the site's. \"point set SITE POINT\" changes an existing "

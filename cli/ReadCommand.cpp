@@ -75,7 +75,7 @@ int RunRead(const ParsedArguments& options) {
     return kExitOk;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kReadRegistrar(
     {"read",
      "Reads the 100 storage slots of the instrument (about ten seconds) and "
      "prints one line per stored result: slot, mode, date, time. With --out, "

@@ -78,7 +78,7 @@ int RunReport(const ParsedArguments& options) {
     return kExitOk;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kReportRegistrar(
     {"report",
      "Draws the test report (20 records a page, up to the last page that holds a record) into a PDF file. "
      "The "

@@ -76,7 +76,7 @@ std::optional<std::int64_t> VersionId(const std::string& command, const std::str
     return id;
 }
 
-int Add(const ParsedArguments& options) {
+int AddResult(const ParsedArguments& options) {
     archive::TypedResultFields fields;
     if (!ParseFields("result add", options, fields)) {
         return kExitUsage;
@@ -168,7 +168,7 @@ std::vector<DeclaredOption> FieldOptions(Presence required) {
         {"note", "TEXT", "A note."}};
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kResultRegistrar(
     {"result",
      "\"result add\" stores a result measured with another instrument or method, typed by hand, at a test "
      "point: it is judged against the point's limit and counts for its due date like a read-out's result, "
@@ -177,7 +177,7 @@ const CommandRegistrar kRegistrar(
      "a correction of typed result ID as a new version (only the options given change; --value replaces "
      "all values); the old version stays in its history. \"result show ID\" lists every version of the "
      "result, newest first.",
-     {{{"result add", {}, FieldOptions(Presence::Required)}, Add},
+     {{{"result add", {}, FieldOptions(Presence::Required)}, AddResult},
       {{"result correct", {"ID"}, FieldOptions(Presence::Optional)}, Correct},
       {{"result show", {"ID"}, {{"format", "table|json", "The listing's format; table by default."}}},
        Show}}});

@@ -42,7 +42,7 @@ std::string AlignedTable(const std::vector<std::vector<std::string>>& rows) {
 
 namespace {
 
-std::string OrDash(const std::string& text) {
+std::string DashWhenEmpty(const std::string& text) {
     return text.empty() ? "-" : text;
 }
 
@@ -57,15 +57,15 @@ std::string ResultTable(const std::vector<archive::ResultView>& results) {
     header.insert(header.end(), {"SITE", "POINT", "VERDICT"});
     std::vector<std::vector<std::string>> rows = {header};
     for (const archive::ResultView& view : results) {
-        std::vector<std::string> row = {IdText(view.id), IdText(view.readout), OrDash(view.readAt),
+        std::vector<std::string> row = {IdText(view.id), IdText(view.readout), DashWhenEmpty(view.readAt),
                                         view.cells[0],   view.modeName,        view.date,
-                                        view.time,       OrDash(view.label)};
+                                        view.time,       DashWhenEmpty(view.label)};
         for (std::size_t i = 4; i < view.cells.size(); ++i) {
-            row.push_back(OrDash(view.cells[i]));
+            row.push_back(DashWhenEmpty(view.cells[i]));
         }
         for (const std::string& text :
              {view.site, view.point, std::string(archive::VerdictWord(view.verdict))}) {
-            row.push_back(OrDash(text));
+            row.push_back(DashWhenEmpty(text));
         }
         rows.push_back(std::move(row));
     }
@@ -75,8 +75,8 @@ std::string ResultTable(const std::vector<archive::ResultView>& results) {
 std::string ReadOutTable(const std::vector<archive::ReadOutRow>& readouts) {
     std::vector<std::vector<std::string>> rows = {{"ID", "READ AT", "PORT", "RESULTS", "LABEL", "NOTE"}};
     for (const archive::ReadOutRow& row : readouts) {
-        rows.push_back({std::to_string(row.id), row.readAt, OrDash(row.port),
-                        std::to_string(row.results.size()), OrDash(row.label), OrDash(row.note)});
+        rows.push_back({std::to_string(row.id), row.readAt, DashWhenEmpty(row.port),
+                        std::to_string(row.results.size()), DashWhenEmpty(row.label), DashWhenEmpty(row.note)});
     }
     return AlignedTable(rows);
 }

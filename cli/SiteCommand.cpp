@@ -9,7 +9,7 @@
 namespace terrovane::cli {
 namespace {
 
-int Add(const ParsedArguments& options) {
+int AddSite(const ParsedArguments& options) {
     archive::SiteFields fields;
     fields.name = options.positionals[0];
     fields.address = options.Value("address");
@@ -29,7 +29,7 @@ int Add(const ParsedArguments& options) {
     return kExitOk;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kSiteRegistrar(
     {"site",
      "\"site add SITE\" adds a site to the archive, with an address, a position in decimal degrees, a limit "
      "its test points inherit and a re-test interval in months; \"site set SITE\" changes those of an "
@@ -37,7 +37,7 @@ const CommandRegistrar kRegistrar(
      "(only the options given). \"site report SITE --pdf FILE\" draws the "
      "site's report: each test point's latest result measured in the date range (--since, --until, "
      "YYYY-MM-DD, inclusive) with its limit, source, verdict and earlier results, and a summary line.",
-     {{{"site add", {"SITE"}, SiteOptions()}, Add}, SiteSetForm(), SiteReportForm()}});
+     {{{"site add", {"SITE"}, SiteOptions()}, AddSite}, SiteSetForm(), SiteReportForm()}});
 
 }  // namespace
 }  // namespace terrovane::cli

@@ -9,7 +9,7 @@
 namespace terrovane::cli {
 namespace {
 
-int Set(const ParsedArguments& options) {
+int SetSite(const ParsedArguments& options) {
     auto store = OpenArchiveFor("site set");
     if (store == nullptr) {
         return kExitFailed;
@@ -57,7 +57,7 @@ bool ParseSiteOptions(const ParsedArguments& options, archive::SiteFields& field
 }
 
 CommandForm SiteSetForm() {
-    return {{"site set", {"SITE"}, SiteOptions()}, Set};
+    return {{"site set", {"SITE"}, SiteOptions()}, SetSite};
 }
 
 }  // namespace terrovane::cli

@@ -104,7 +104,7 @@ int List(const ParsedArguments& options) {
     return PrintText(text) ? kExitOk : kExitFailed;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kSitesRegistrar(
     {"sites",
      "Lists the archive's sites by name: address, position, limit with its source, re-test interval and "
      "number of test points. geojson (RFC 7946) and kml (KML 2.2) give the sites with a position for a map "

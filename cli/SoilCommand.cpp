@@ -126,7 +126,7 @@ int RunSoil(const ParsedArguments& options) {
     return kExitOk;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kSoilRegistrar(
     {"soil",
      "Fits horizontal soil layers to a Wenner sounding and prints each layer's resistivity and thickness "
      "with "

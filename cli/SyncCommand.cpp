@@ -111,7 +111,7 @@ int Sync(const ParsedArguments& options) {
     return report.inSync ? kExitOk : kExitFailed;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kSyncRegistrar(
     {"sync",
      "Brings the archive and the team server to hold the same: sends what was changed on this PC since the "
      "last sync (in numbered batches; one the server answered before is not applied again), then receives "

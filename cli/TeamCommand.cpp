@@ -257,7 +257,7 @@ int Status(const ParsedArguments& options) {
     return kExitOk;
 }
 
-const CommandRegistrar kRegistrar(
+const CommandRegistrar kTeamRegistrar(
     {"team",
      "The team server, a PostgreSQL database the team's archives sync with. \"team init\", run once by the "
      "database's owner, makes the team schema, its functions and roles; \"team upgrade\", run by the "

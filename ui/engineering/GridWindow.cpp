@@ -1,4 +1,5 @@
 #include "GridWindow.h"
+#include "GridFigures.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -27,13 +28,6 @@
 
 namespace terrovane::engineering {
 namespace {
-
-QString Fixed(double value, int decimals) {
-    return keyboard::ShownNumber(value, decimals);
-}
-QString Volts(double value) {
-    return GridWindow::tr("%1 V").arg(Fixed(value, 1));
-}
 
 const QColor kSafeColour(0x1b, 0x7a, 0x2e);
 const QColor kUnsafeColour(0xc0, 0x1c, 0x1c);

@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "GridFigures.h"
 #include "GridSoilText.h"
 #include "GridWindow.h"
 #include "PlotSaving.h"
@@ -29,12 +30,6 @@ constexpr int kGprRow = 2;
 const QColor kSafe(0x1b, 0x7a, 0x2e);
 const QColor kUnsafe(0xc0, 0x1c, 0x1c);
 
-QString Fixed(double value, int decimals) {
-    return keyboard::ShownNumber(value, decimals);
-}
-QString Volts(double value) {
-    return GridWindow::tr("%1 V").arg(Fixed(value, 1));
-}
 QString Where(const electrode::Point& at) {
     return GridWindow::tr("(%1 m, %2 m)").arg(Fixed(at.x, 1), Fixed(at.y, 1));
 }

@@ -12,7 +12,7 @@
 namespace terrovane::engineering {
 namespace {
 
-QString Volts(double value) {
+QString WholeVolts(double value) {
     return QCoreApplication::translate("GridWindow", "%1 V").arg(keyboard::ShownNumber(value, 0));
 }
 
@@ -77,7 +77,7 @@ void SafetyMap::Paint(QPainter& painter, const QRectF& area) const {
         return;
     const electrode::SurfaceMap& map = raster_.potential;
     const QFontMetricsF metrics(painter.font());
-    const double legendWidth = metrics.horizontalAdvance(Volts(ScaleTop())) + metrics.height() * 2.5;
+    const double legendWidth = metrics.horizontalAdvance(WholeVolts(ScaleTop())) + metrics.height() * 2.5;
     const double margin = metrics.height();
     const double spanX = map.area.x1 - map.area.x0 + raster_.spacing;
     const double spanY = map.area.y1 - map.area.y0 + raster_.spacing;
@@ -155,9 +155,9 @@ void SafetyMap::Paint(QPainter& painter, const QRectF& area) const {
     painter.drawLine(QPointF(bar.left() - 3, limitY), QPointF(bar.right() + 3, limitY));
     painter.setPen(palette().text().color());
     const double textLeft = bar.right() + 4;
-    painter.drawText(QPointF(textLeft, bar.top() + metrics.ascent()), Volts(top));
-    painter.drawText(QPointF(textLeft, bar.bottom()), Volts(0));
-    painter.drawText(QPointF(textLeft, limitY + metrics.ascent() / 2), Volts(limit));
+    painter.drawText(QPointF(textLeft, bar.top() + metrics.ascent()), WholeVolts(top));
+    painter.drawText(QPointF(textLeft, bar.bottom()), WholeVolts(0));
+    painter.drawText(QPointF(textLeft, limitY + metrics.ascent() / 2), WholeVolts(limit));
 }
 
 }  // namespace terrovane::engineering

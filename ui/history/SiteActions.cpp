@@ -18,7 +18,7 @@
 namespace terrovane::history {
 namespace {
 
-constexpr const char* kChooseFirst =
+constexpr const char* kChooseResultsFirst =
     QT_TRANSLATE_NOOP("Messages", "Choose one or more results in the list first.");
 
 }  // namespace
@@ -43,7 +43,7 @@ bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
 void HistoryWindow::AssignSelected() {
     std::vector<int> rows = SelectedRows();
     if (rows.empty()) {
-        return platform::Alert(kChooseFirst);
+        return platform::Alert(kChooseResultsFirst);
     }
     // A campaign's run goes to the points in the order it was measured: read-out, then slot.
     std::sort(rows.begin(), rows.end(), [this](int a, int b) {
