@@ -15,7 +15,7 @@ std::string Line(const std::vector<std::string>& fields) {
     return line + kLineEnd;
 }
 
-std::string OptionalInteger(const std::optional<std::int64_t>& value) {
+std::string CsvInteger(const std::optional<std::int64_t>& value) {
     return value ? std::to_string(*value) : std::string();
 }
 
@@ -57,8 +57,8 @@ std::vector<std::string> HeaderFields() {
 }
 
 std::vector<std::string> ResultFields(const ResultView& view) {
-    std::vector<std::string> fields = {OptionalInteger(view.id),
-                                       OptionalInteger(view.readout),
+    std::vector<std::string> fields = {CsvInteger(view.id),
+                                       CsvInteger(view.readout),
                                        view.readAt,
                                        view.port,
                                        SlotText(view.slot),
