@@ -81,7 +81,9 @@ void Fill(archive::Archive& archive) {
             const auto image = Season(year, month);
             char when[40];
             std::snprintf(when, sizeof when, "20%02d-%02d-%02dT16:30:00+08:00", year, month, 10);
-            archive.Store({when, "COM3", &image});
+            if (const auto outcome = archive.Store({when, "COM3", &image}); !outcome.stored) {
+                std::fprintf(stderr, "%s\n", outcome.error.c_str());
+            }
             ++readout;
             if (!archive.SetLabel(terrovane::archive::LabelTarget::ReadOut, readout, "Substation North",
                                   std::nullopt, error)) {
