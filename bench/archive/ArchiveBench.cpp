@@ -116,7 +116,10 @@ void FillBig(const std::string& path) {
     const double ms = Milliseconds([&] {
         for (int seed = have; seed < kBigReadOuts; ++seed) {
             const auto image = Image(seed);
-            archive->Store({"", "COM3", &image});
+            if (const auto outcome = archive->Store({"", "COM3", &image}); !outcome.stored) {
+                std::printf("storing: %s\n", outcome.error.c_str());
+                return;
+            }
             if (seed % 500 == 0) {
                 if (!archive->SetLabel(terrovane::archive::LabelTarget::ReadOut, seed + 1,
                                        "Site " + std::to_string(seed / 500), std::nullopt, error)) {
