@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Json.h"
 #include "Numbers.h"
 
 namespace terrovane::analysis {
@@ -12,8 +13,11 @@ using numbers::Fixed;
 using numbers::FixedSigned;
 using numbers::General;
 
-std::string JsonNumber(double value) {
-    return std::isfinite(value) ? General(value, 6) : "null";
+using numbers::Json;
+
+// Six significant digits: what a fit to field readings is good for.
+Json JsonNumber(double value) {
+    return numbers::JsonNumber(value, 6);
 }
 
 // A value with its one-sigma uncertainty for the table.
@@ -24,24 +28,6 @@ std::string WithSigma(double value, double sigma) {
     if (!std::isfinite(sigma))
         return shown + " (not determined by the data)";
     return shown + " ± " + General(sigma, 2);
-}
-
-std::string JsonText(const std::string& text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            json += '\\';
-        if (static_cast<unsigned char>(c) >= 0x20)
-            json += c;
-    }
-    return json + "\"";
-}
-
-std::string JsonTexts(const std::vector<std::string>& texts) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        json += (i == 0 ? "" : ", ") + JsonText(texts[i]);
-    return json + "]";
 }
 
 std::string LeftOutLines(const std::vector<std::string>& leftOut) {
@@ -64,27 +50,26 @@ std::string Padded(std::string text, std::size_t width) {
 }  // namespace
 
 std::string SoilFitJson(const SoilFit& fit) {
-    std::string json = "{\"layers\": [";
-    for (std::size_t i = 0; i < fit.layers.size(); ++i) {
-        const FittedLayer& layer = fit.layers[i];
-        json += i == 0 ? "" : ", ";
-        json += "{\"resistivity_ohm_m\": " + JsonNumber(layer.resistivity);
+    Json json = {{"layers", Json::array()}};
+    for (const FittedLayer& layer : fit.layers) {
+        Json shown = {{"resistivity_ohm_m", JsonNumber(layer.resistivity)}};
         if (layer.thickness)
-            json += ", \"thickness_m\": " + JsonNumber(*layer.thickness);
-        json += ", \"resistivity_sigma\": " + JsonNumber(layer.resistivitySigma);
+            shown["thickness_m"] = JsonNumber(*layer.thickness);
+        shown["resistivity_sigma"] = JsonNumber(layer.resistivitySigma);
         if (layer.thicknessSigma)
-            json += ", \"thickness_sigma\": " + JsonNumber(*layer.thicknessSigma);
-        json += std::string(", \"resolved\": ") + (layer.resolved ? "true" : "false") + "}";
+            shown["thickness_sigma"] = JsonNumber(*layer.thicknessSigma);
+        shown["resolved"] = layer.resolved;
+        json["layers"].push_back(std::move(shown));
     }
-    json += "], \"rms_percent\": " + JsonNumber(fit.rmsPercent) + ", \"points\": [";
-    for (std::size_t i = 0; i < fit.points.size(); ++i) {
-        const FittedPoint& p = fit.points[i];
-        json += i == 0 ? "" : ", ";
-        json += "{\"spacing_m\": " + JsonNumber(p.spacing) + ", \"measured\": " + JsonNumber(p.measured) +
-                ", \"model\": " + JsonNumber(p.model) +
-                ", \"residual_percent\": " + JsonNumber(p.residualPercent) + "}";
-    }
-    return json + "], \"left_out\": " + JsonTexts(fit.leftOut) + "}\n";
+    json["rms_percent"] = JsonNumber(fit.rmsPercent);
+    json["points"] = Json::array();
+    for (const FittedPoint& p : fit.points)
+        json["points"].push_back({{"spacing_m", JsonNumber(p.spacing)},
+                                  {"measured", JsonNumber(p.measured)},
+                                  {"model", JsonNumber(p.model)},
+                                  {"residual_percent", JsonNumber(p.residualPercent)}});
+    json["left_out"] = fit.leftOut;
+    return numbers::JsonText(json) + "\n";
 }
 
 std::string SoilFitTable(const SoilFit& fit) {
@@ -106,19 +91,17 @@ std::string SoilFitTable(const SoilFit& fit) {
 }
 
 std::string FopJson(const FopAnalysis& analysis) {
-    std::string json = "{\"r_61_8_ohm\": " + JsonNumber(analysis.resistanceAt618) + ", \"plateau\": ";
-    json += analysis.plateau ? (*analysis.plateau ? "true" : "false") : "null";
-    json += ", \"plateau_spread_percent\": " +
-            (analysis.plateau ? JsonNumber(analysis.plateauSpreadPercent) : std::string("null"));
-    json += ", \"slope\": ";
-    if (analysis.slope) {
-        json += "{\"mu\": " + JsonNumber(analysis.slope->mu) +
-                ", \"pt_over_c\": " + JsonNumber(analysis.slope->ptOverC) +
-                ", \"resistance_ohm\": " + JsonNumber(analysis.slope->resistance) + "}";
-    } else {
-        json += "null";
-    }
-    return json + ", \"left_out\": " + JsonTexts(analysis.leftOut) + "}\n";
+    Json json = {{"r_61_8_ohm", JsonNumber(analysis.resistanceAt618)},
+                 {"plateau", analysis.plateau ? Json(*analysis.plateau) : Json(nullptr)},
+                 {"plateau_spread_percent",
+                  analysis.plateau ? JsonNumber(analysis.plateauSpreadPercent) : Json(nullptr)},
+                 {"slope", nullptr}};
+    if (analysis.slope)
+        json["slope"] = {{"mu", JsonNumber(analysis.slope->mu)},
+                         {"pt_over_c", JsonNumber(analysis.slope->ptOverC)},
+                         {"resistance_ohm", JsonNumber(analysis.slope->resistance)}};
+    json["left_out"] = analysis.leftOut;
+    return numbers::JsonText(json) + "\n";
 }
 
 std::string FopTable(const FopAnalysis& analysis, double currentProbe) {

@@ -9,8 +9,8 @@ namespace terrovane::analysis {
 // '#' are skipped; a '\r' before the line end is allowed. Each row is two numbers in C notation; "nan",
 // "inf" and the like are read as such so the caller's own checks can name them. False with `error`
 // naming the line on a missing or different header, a wrong column count or a field that is no number.
-bool ParseTwoColumnCsv(const std::string& text, const std::string& header,
-                       std::vector<std::pair<double, double>>& rows, std::string& error);
+[[nodiscard]] bool ParseTwoColumnCsv(const std::string& text, const std::string& header,
+                                     std::vector<std::pair<double, double>>& rows, std::string& error);
 
 // The number a whole text spells, else false.
 bool ParseNumber(const std::string& text, double& value);

@@ -32,7 +32,7 @@ struct SlopeMethod {
     double resistance = 0.0;
 };
 
-struct FopAnalysis {
+struct [[nodiscard]] FopAnalysis {
     std::string error;  // the readings were refused; nothing else is filled
     Refusal refusal;    // the same as a code, for the windows
     double resistanceAt618 = 0.0;
@@ -59,11 +59,13 @@ std::optional<double> SlopePtOverC(double mu);
 // paired with `distances`. A result whose Re is not a measured value (over range, invalid) or is doubtful
 // is left out with its distance, and `leftOut` says why (WhyLeftOut). False with `error` when there are
 // not as many results as distances.
-bool FopReadingsFromRecords(const std::vector<SourcedRecord>& records, const std::vector<double>& distances,
-                            std::vector<FopReading>& readings, std::vector<std::string>& leftOut,
-                            std::string& error);
+[[nodiscard]] bool FopReadingsFromRecords(const std::vector<SourcedRecord>& records,
+                                          const std::vector<double>& distances,
+                                          std::vector<FopReading>& readings,
+                                          std::vector<std::string>& leftOut, std::string& error);
 
 // Reads CSV text with the header `potential_probe_m,resistance_ohm`; false with `error` naming the line.
-bool ParseFopCsv(const std::string& text, std::vector<FopReading>& readings, std::string& error);
+[[nodiscard]] bool ParseFopCsv(const std::string& text, std::vector<FopReading>& readings,
+                               std::string& error);
 
 }  // namespace terrovane::analysis

@@ -34,7 +34,7 @@ enum class RefusalReason {
     SlopePointOutsideReadings,  // Pt (m)
 };
 
-struct Refusal {
+struct [[nodiscard]] Refusal {
     RefusalReason reason = RefusalReason::None;
     std::vector<std::string> arguments;
 

@@ -49,7 +49,7 @@ struct FittedPoint {
 };
 
 // The outcome of a soil fit. With `error` set the data were refused and nothing else is filled.
-struct SoilFit {
+struct [[nodiscard]] SoilFit {
     std::string error;
     Refusal refusal;         // the same as a code, for the windows
     bool converged = false;  // false: the solver stopped without converging; the best model found is given

@@ -44,6 +44,7 @@ GatheredSounding SoundingFromRecords(const std::vector<SourcedRecord>& records);
 // Reads CSV text with the header `spacing_m,apparent_resistivity_ohm_m`, or with `resistance` the header
 // `spacing_m,resistance_ohm` (then rho = 2 pi a R). Blank lines and lines starting with '#' are ignored.
 // False with `error` naming the line on anything else.
-bool ParseSoundingCsv(const std::string& text, bool resistance, Sounding& sounding, std::string& error);
+[[nodiscard]] bool ParseSoundingCsv(const std::string& text, bool resistance, Sounding& sounding,
+                                    std::string& error);
 
 }  // namespace terrovane::analysis

@@ -36,12 +36,12 @@ class Archive {
     // A page of the result list.
     [[nodiscard]] bool Results(const ResultFilter& filter, ResultSort sort, int limit, int offset,
                                std::vector<ResultRow>& out, std::string& error);
-    std::optional<ResultRow> Result(std::int64_t id, std::string& error);
+    [[nodiscard]] std::optional<ResultRow> Result(std::int64_t id, std::string& error);
     // A page of the read-out list, newest first; since, until and labelContains apply to the read-out.
     [[nodiscard]] bool ReadOuts(const ResultFilter& filter, int limit, int offset,
                                 std::vector<ReadOutRow>& out, std::string& error);
     // The 7200 bytes exactly as they were read; nullopt when there is no such read-out.
-    std::optional<record::ReadOutBuffer> Image(std::int64_t readoutId, std::string& error);
+    [[nodiscard]] std::optional<record::ReadOutBuffer> Image(std::int64_t readoutId, std::string& error);
 
     // Sets the label (blank removes it) and, when given, the note of a result or a read-out. A read-out's
     // label also goes to each of its results that has no label or still bears the read-out's former one.
@@ -85,8 +85,9 @@ class Archive {
     int PrepareSlotStatements(SlotStatements& statements);
     int StoreSlot(SlotStatements& statements, std::int64_t readoutId, std::size_t slot, const Packet& packet,
                   StoreOutcome& outcome);
-    bool ChangeLabel(Database& db, LabelTarget target, std::int64_t id, const std::string& label,
-                     const std::optional<std::string>& note, std::string& error);
+    [[nodiscard]] bool ChangeLabel(Database& db, LabelTarget target, std::int64_t id,
+                                   const std::string& label, const std::optional<std::string>& note,
+                                   std::string& error);
     // The id of the label, added when new; 0 on failure with `rc` set.
     std::int64_t LabelId(const std::string& label, int& rc);
     Status Failed(Failure failure);

@@ -11,7 +11,7 @@ std::string DefaultArchivePath();
 // Makes the archive's folder (0700 when this creates it) and the file itself (0600, or narrowed to 0600
 // when it is wider). Refuses a folder of another user or one that others may write to, and a path that is
 // a symbolic link or anything but a regular file. False with a reason in `error`.
-bool PrepareArchiveFile(const std::string& path, std::string& error);
+[[nodiscard]] bool PrepareArchiveFile(const std::string& path, std::string& error);
 
 // False when the file at `path` has content that does not begin like an SQLite database. Checked before
 // SQLite opens it, because closing such a file would remove the journal files beside it.

@@ -21,7 +21,7 @@ struct ReadOutInput {
 };
 
 // What storing a read-out did.
-struct StoreOutcome {
+struct [[nodiscard]] StoreOutcome {
     bool stored = false;
     std::int64_t readoutId = 0;
     int newResults = 0;      // results the archive did not hold yet

@@ -30,7 +30,7 @@ std::string Today();
 
 // Every point (of the site, when `site` is not 0): overdue points first, the longest overdue first, then by
 // due date; points without an interval last.
-bool DueList(Archive& archive, const std::string& today, std::int64_t site, std::vector<DuePoint>& out,
-             std::string& error);
+[[nodiscard]] bool DueList(Archive& archive, const std::string& today, std::int64_t site,
+                           std::vector<DuePoint>& out, std::string& error);
 
 }  // namespace terrovane::archive

@@ -34,9 +34,10 @@ std::string FopCurveProblem(const StoredFopCurve& curve);
 
 // Stores the curve with its point in one transaction, setting its id and time; false with `error` set when
 // the curve is refused or there is no such point.
-bool StoreFopCurve(Archive& archive, StoredFopCurve& curve, std::string& error);
+[[nodiscard]] bool StoreFopCurve(Archive& archive, StoredFopCurve& curve, std::string& error);
 // The point's stored curves, newest first.
-bool FopCurves(Archive& archive, std::int64_t point, std::vector<StoredFopCurve>& out, std::string& error);
-bool DeleteFopCurve(Archive& archive, std::int64_t id, std::string& error);
+[[nodiscard]] bool FopCurves(Archive& archive, std::int64_t point, std::vector<StoredFopCurve>& out,
+                             std::string& error);
+[[nodiscard]] bool DeleteFopCurve(Archive& archive, std::int64_t id, std::string& error);
 
 }  // namespace terrovane::archive

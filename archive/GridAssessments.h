@@ -74,10 +74,11 @@ std::string GridAssessmentProblem(const StoredGridAssessment& assessment);
 
 // Stores the assessment with its site, setting its id and time; false with `error` set when it is refused
 // or there is no such site.
-bool StoreGridAssessment(Archive& archive, StoredGridAssessment& assessment, std::string& error);
+[[nodiscard]] bool StoreGridAssessment(Archive& archive, StoredGridAssessment& assessment,
+                                       std::string& error);
 // The site's stored assessments, newest first.
-bool GridAssessments(Archive& archive, std::int64_t site, std::vector<StoredGridAssessment>& out,
-                     std::string& error);
-bool DeleteGridAssessment(Archive& archive, std::int64_t id, std::string& error);
+[[nodiscard]] bool GridAssessments(Archive& archive, std::int64_t site,
+                                   std::vector<StoredGridAssessment>& out, std::string& error);
+[[nodiscard]] bool DeleteGridAssessment(Archive& archive, std::int64_t id, std::string& error);
 
 }  // namespace terrovane::archive

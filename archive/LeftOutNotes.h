@@ -18,10 +18,10 @@ enum class LeftOutOf { SoilModel, FopCurve };
 const char* LeftOutTableSql(LeftOutOf kind);
 
 // Inside the analysis's own write transaction; nothing is made when there are no notes.
-bool InsertLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id, const std::vector<std::string>& notes,
-                        std::string& error);
+[[nodiscard]] bool InsertLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id,
+                                      const std::vector<std::string>& notes, std::string& error);
 // Fills `notes` in their order (empty when none were kept).
-bool LoadLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id, std::vector<std::string>& notes,
-                      std::string& error);
+[[nodiscard]] bool LoadLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id,
+                                    std::vector<std::string>& notes, std::string& error);
 
 }  // namespace terrovane::archive

@@ -22,6 +22,6 @@ const LimitPreset* FindLimitPreset(const std::string& name);
 
 // A limit from a preset name, a number of ohms ("7.5", source "custom value") or a number followed by a
 // comma and its source ("7.5,client specification"); nullopt with `error` set otherwise.
-std::optional<Limit> ParseLimit(const std::string& text, std::string& error);
+[[nodiscard]] std::optional<Limit> ParseLimit(const std::string& text, std::string& error);
 
 }  // namespace terrovane::archive

@@ -15,19 +15,19 @@ using Operation = Archive::Operation;
 // Runs the operation in one write transaction: committed when it returns true, rolled back otherwise.
 [[nodiscard]] bool InTransaction(Archive& archive, const Operation& operation, std::string& error);
 // Runs the statement to its end; false with `error` set on failure.
-bool StepDone(Database& db, Statement& statement, std::string& error);
-bool Prepared(Database& db, Statement& statement, const std::string& sql, std::string& error);
+[[nodiscard]] bool StepDone(Database& db, Statement& statement, std::string& error);
+[[nodiscard]] bool Prepared(Database& db, Statement& statement, const std::string& sql, std::string& error);
 // Whether the statement just run changed a row; otherwise `error` is the problem `missing` (kNoSite, ...)
 // of `id`.
-bool Changed(Database& db, const char* missing, std::int64_t id, std::string& error);
+[[nodiscard]] bool Changed(Database& db, const char* missing, std::int64_t id, std::string& error);
 // Hands each row of the prepared statement to `row` until it returns false; false with `error` set when a
 // step fails or `row` does.
-bool EachRow(Database& db, Statement& statement, const std::function<bool(const Statement&)>& row,
-             std::string& error);
+[[nodiscard]] bool EachRow(Database& db, Statement& statement,
+                           const std::function<bool(const Statement&)>& row, std::string& error);
 // Deletes the row `id` with `sql` (one parameter) in a transaction of its own; an id that names no row is
 // the problem `missing` (kNoSoilModel, ...).
-bool DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const char* missing,
-                std::string& error);
+[[nodiscard]] bool DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const char* missing,
+                              std::string& error);
 
 void BindOptional(Statement& statement, int index, const std::optional<double>& value);
 void BindOptional(Statement& statement, int index, const std::optional<int>& value);
@@ -39,6 +39,7 @@ std::optional<Limit> LimitAt(const Statement& statement, int ohmsColumn);
 std::string TrimmedName(const std::string& text);
 
 // Sets each point's newest measuring date from its results again.
-bool RefreshLastMeasured(Database& db, const std::set<std::int64_t>& points, std::string& error);
+[[nodiscard]] bool RefreshLastMeasured(Database& db, const std::set<std::int64_t>& points,
+                                       std::string& error);
 
 }  // namespace terrovane::archive

@@ -45,11 +45,12 @@ std::string SoilModelProblem(const StoredSoilModel& model);
 
 // Stores the model with its site in one transaction (its covariance too, when it fits), setting its id and
 // time; false with `error` set when the model is refused or there is no such site.
-bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error);
+[[nodiscard]] bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error);
 // The site's stored models, newest first.
-bool SoilModels(Archive& archive, std::int64_t site, std::vector<StoredSoilModel>& out, std::string& error);
+[[nodiscard]] bool SoilModels(Archive& archive, std::int64_t site, std::vector<StoredSoilModel>& out,
+                              std::string& error);
 // One stored model by its id; false with `error` set ("no soil model 7") when there is none.
-bool SoilModelById(Archive& archive, std::int64_t id, StoredSoilModel& out, std::string& error);
-bool DeleteSoilModel(Archive& archive, std::int64_t id, std::string& error);
+[[nodiscard]] bool SoilModelById(Archive& archive, std::int64_t id, StoredSoilModel& out, std::string& error);
+[[nodiscard]] bool DeleteSoilModel(Archive& archive, std::int64_t id, std::string& error);
 
 }  // namespace terrovane::archive

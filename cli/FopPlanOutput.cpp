@@ -1,8 +1,7 @@
 // The table and JSON of terrovane-cli fop plan; numbers through the numbers module, whatever the locale.
 #include "FopPlanOutput.h"
 
-#include <cmath>
-
+#include "Json.h"
 #include "Numbers.h"
 
 namespace terrovane::cli {
@@ -11,15 +10,19 @@ namespace {
 using numbers::Fixed;
 using numbers::General;
 
-std::string JsonNumber(double value) {
-    return std::isfinite(value) ? General(value, 6) : "null";
+using numbers::Json;
+using numbers::JsonText;
+
+// Six significant digits: what the plan is good for, and what the table shows.
+Json Number(double value) {
+    return numbers::JsonNumber(value, 6);
 }
 
-std::string JsonNumbers(const std::vector<double>& values) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < values.size(); ++i)
-        json += (i == 0 ? "" : ", ") + JsonNumber(values[i]);
-    return json + "]";
+Json JsonNumbers(const std::vector<double>& values) {
+    Json json = Json::array();
+    for (const double value : values)
+        json.push_back(Number(value));
+    return json;
 }
 
 std::string SoilLine(const electrode::Soil& soil) {
@@ -61,28 +64,25 @@ std::string FopPlanTable(const electrode::FopPlan& plan, const FopPlanAsked& ask
 }
 
 std::string FopPlanJson(const electrode::FopPlan& plan, const FopPlanAsked& asked) {
-    std::string json = "{\"soil\": {\"resistivities_ohm_m\": " + JsonNumbers(asked.soil.resistivities) +
-                       ", \"thicknesses_m\": " + JsonNumbers(asked.soil.thicknesses) + "}";
-    json += ", \"current_probe_m\": " + JsonNumber(asked.currentProbe) +
-            ", \"direction_deg\": " + JsonNumber(asked.directionDegrees);
-    json += ", \"true_resistance_ohm\": " + JsonNumber(plan.trueResistance);
-    json += ", \"true_position\": ";
-    json += plan.trueFraction
-                ? "{\"fraction\": " + JsonNumber(*plan.trueFraction) +
-                      ", \"distance_m\": " + JsonNumber(*plan.trueFraction * asked.currentProbe) + "}"
-                : std::string("null");
-    json += ", \"plateau_spread_percent\": " + JsonNumber(plan.plateauSpreadPercent);
-    json += ", \"flatness_percent\": " + JsonNumber(asked.flatnessPercent);
-    json += ", \"plateau_current_probe_m\": " +
-            (plan.plateauDistance ? JsonNumber(*plan.plateauDistance) : std::string("null"));
-    json += ", \"curve\": [";
-    for (std::size_t i = 0; i < plan.curve.size(); ++i) {
-        const electrode::FopPlanPoint& p = plan.curve[i];
-        json += (i == 0 ? "" : ", ") + std::string("{\"distance_m\": ") + JsonNumber(p.distance) +
-                ", \"fraction\": " + JsonNumber(p.fraction) +
-                ", \"resistance_ohm\": " + JsonNumber(p.resistance) + "}";
-    }
-    return json + "]}\n";
+    Json json;
+    json["soil"] = {{"resistivities_ohm_m", JsonNumbers(asked.soil.resistivities)},
+                    {"thicknesses_m", JsonNumbers(asked.soil.thicknesses)}};
+    json["current_probe_m"] = Number(asked.currentProbe);
+    json["direction_deg"] = Number(asked.directionDegrees);
+    json["true_resistance_ohm"] = Number(plan.trueResistance);
+    json["true_position"] = nullptr;
+    if (plan.trueFraction)
+        json["true_position"] = {{"fraction", Number(*plan.trueFraction)},
+                                 {"distance_m", Number(*plan.trueFraction * asked.currentProbe)}};
+    json["plateau_spread_percent"] = Number(plan.plateauSpreadPercent);
+    json["flatness_percent"] = Number(asked.flatnessPercent);
+    json["plateau_current_probe_m"] = plan.plateauDistance ? Number(*plan.plateauDistance) : Json(nullptr);
+    json["curve"] = Json::array();
+    for (const electrode::FopPlanPoint& p : plan.curve)
+        json["curve"].push_back({{"distance_m", Number(p.distance)},
+                                 {"fraction", Number(p.fraction)},
+                                 {"resistance_ohm", Number(p.resistance)}});
+    return JsonText(json) + "\n";
 }
 
 }  // namespace terrovane::cli

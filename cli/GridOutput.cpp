@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "GridSoilText.h"
+#include "Json.h"
 #include "Numbers.h"
 
 namespace terrovane::cli {
@@ -14,8 +15,11 @@ using grid::WarningCode;
 using numbers::Fixed;
 using numbers::General;
 
-std::string JsonNumber(double value) {
-    return std::isfinite(value) ? General(value, 6) : "null";
+using numbers::Json;
+
+// Six significant digits, as the table is good for.
+Json JsonNumber(double value) {
+    return numbers::JsonNumber(value, 6);
 }
 
 std::string Volts(double value) {
@@ -73,54 +77,50 @@ std::string Row(const std::string& name, const std::string& tolerable, const std
     return row + "\n";
 }
 
-std::string ReasonsJson(const std::vector<grid::Reason>& reasons) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < reasons.size(); ++i) {
-        const grid::Reason& r = reasons[i];
-        json += (i == 0 ? "" : ", ") + std::string("{\"code\": \"") + grid::ReasonName(r.code) +
-                "\", \"computed_v\": " + JsonNumber(r.computed) + ", \"limit_v\": " + JsonNumber(r.limit) +
-                ", \"excess_v\": " + JsonNumber(r.Excess()) + ", \"text\": \"" + ReasonSentence(r) + "\"}";
-    }
-    return json + "]";
+Json ReasonsJson(const std::vector<grid::Reason>& reasons) {
+    Json json = Json::array();
+    for (const grid::Reason& r : reasons)
+        json.push_back({{"code", grid::ReasonName(r.code)},
+                        {"computed_v", JsonNumber(r.computed)},
+                        {"limit_v", JsonNumber(r.limit)},
+                        {"excess_v", JsonNumber(r.Excess())},
+                        {"text", ReasonSentence(r)}});
+    return json;
 }
 
-std::string WarningsJson(const std::vector<grid::Warning>& warnings) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < warnings.size(); ++i) {
-        const grid::Warning& w = warnings[i];
-        json += (i == 0 ? "" : ", ") + std::string("{\"code\": \"") + grid::WarningName(w.code) +
-                "\", \"value\": " + JsonNumber(w.value);
+Json WarningsJson(const std::vector<grid::Warning>& warnings) {
+    Json json = Json::array();
+    for (const grid::Warning& w : warnings) {
+        Json warning = {{"code", grid::WarningName(w.code)}, {"value", JsonNumber(w.value)}};
         if (!std::isnan(w.low))
-            json += ", \"low\": " + JsonNumber(w.low);
+            warning["low"] = JsonNumber(w.low);
         if (!std::isnan(w.high))
-            json += ", \"high\": " + JsonNumber(w.high);
-        json += ", \"text\": \"" + WarningSentence(w) + "\"}";
+            warning["high"] = JsonNumber(w.high);
+        warning["text"] = WarningSentence(w);
+        json.push_back(std::move(warning));
     }
-    return json + "]";
+    return json;
 }
 
-std::string SoilEndJson(const grid::SoilEnd& end) {
-    return "{\"resistivity_ohm_m\": " + JsonNumber(end.resistivity) + ", \"verdict\": \"" +
-           grid::VerdictName(end.verdict) + "\", \"reasons\": " + ReasonsJson(end.reasons) + "}";
+Json SoilEndJson(const grid::SoilEnd& end) {
+    return {{"resistivity_ohm_m", JsonNumber(end.resistivity)},
+            {"verdict", grid::VerdictName(end.verdict)},
+            {"reasons", ReasonsJson(end.reasons)}};
 }
 
 // What the assessment says about a fitted model: the doubts' stable codes and both ends of the range.
-std::string SoilCertaintyJson(const grid::Assessment& a) {
-    std::string json = ", \"soil_doubts\": [";
-    for (std::size_t i = 0; i < a.soilDoubts.size(); ++i) {
-        const grid::SoilDoubt& d = a.soilDoubts[i];
-        json += (i == 0 ? "" : ", ") + std::string("{\"code\": \"") + grid::SoilDoubtName(d.code) + "\"";
+void AddSoilCertainty(const grid::Assessment& a, Json& json) {
+    json["soil_doubts"] = Json::array();
+    for (const grid::SoilDoubt& d : a.soilDoubts) {
+        Json doubt = {{"code", grid::SoilDoubtName(d.code)}};
         if (!std::isnan(d.value))
-            json += ", \"value\": " + JsonNumber(d.value);
+            doubt["value"] = JsonNumber(d.value);
         if (!std::isnan(d.limit))
-            json += ", \"limit\": " + JsonNumber(d.limit);
-        json += "}";
+            doubt["limit"] = JsonNumber(d.limit);
+        json["soil_doubts"].push_back(std::move(doubt));
     }
-    json += "]";
     if (a.lowSoil && a.highSoil)
-        json += ", \"soil_range\": {\"low\": " + SoilEndJson(*a.lowSoil) +
-                ", \"high\": " + SoilEndJson(*a.highSoil) + "}";
-    return json;
+        json["soil_range"] = {{"low", SoilEndJson(*a.lowSoil)}, {"high", SoilEndJson(*a.highSoil)}};
 }
 
 }  // namespace
@@ -201,42 +201,39 @@ std::string GridTable(const grid::Assessment& a) {
 }
 
 std::string GridJson(const grid::Assessment& a) {
-    std::string json = "{\"standard\": \"" + std::string(grid::StandardName(a.standard)) + "\"";
-    json += ", \"soil_resistivity_ohm_m\": " + JsonNumber(a.soil.resistivity);
-    json += ", \"soil_method\": \"" + std::string(grid::UniformMethodName(a.soil.method)) + "\"";
+    Json json = {{"standard", grid::StandardName(a.standard)}};
+    json["soil_resistivity_ohm_m"] = JsonNumber(a.soil.resistivity);
+    json["soil_method"] = grid::UniformMethodName(a.soil.method);
     if (a.soil.method == grid::UniformMethod::ApparentAtEquivalentRadius)
-        json += ", \"soil_wenner_spacing_m\": " + JsonNumber(a.soil.spacing);
-    json += ", \"soil_layers\": " + std::to_string(a.soil.layers);
-    json += ", \"surface_factor_cs\": " + JsonNumber(a.surfaceFactor);
-    json += ", \"tolerable_touch_v\": " + JsonNumber(a.tolerableTouch);
-    json += ", \"tolerable_step_v\": " + JsonNumber(a.tolerableStep);
-    json += ", \"grid_resistance_ohm\": " + JsonNumber(a.gridResistance);
+        json["soil_wenner_spacing_m"] = JsonNumber(a.soil.spacing);
+    json["soil_layers"] = a.soil.layers;
+    json["surface_factor_cs"] = JsonNumber(a.surfaceFactor);
+    json["tolerable_touch_v"] = JsonNumber(a.tolerableTouch);
+    json["tolerable_step_v"] = JsonNumber(a.tolerableStep);
+    json["grid_resistance_ohm"] = JsonNumber(a.gridResistance);
     if (a.schwarz)
-        json += ", \"grid_resistance_schwarz_ohm\": " + JsonNumber(a.schwarz->total);
-    json += ", \"decrement_factor\": " + JsonNumber(a.current.decrementFactor);
-    json += ", \"grid_current_a\": " + JsonNumber(a.current.current);
-    json += ", \"gpr_v\": " + JsonNumber(a.gpr);
-    json += ", \"mesh_voltage_v\": " + JsonNumber(a.meshVoltage);
-    json += ", \"step_voltage_v\": " + JsonNumber(a.stepVoltage);
+        json["grid_resistance_schwarz_ohm"] = JsonNumber(a.schwarz->total);
+    json["decrement_factor"] = JsonNumber(a.current.decrementFactor);
+    json["grid_current_a"] = JsonNumber(a.current.current);
+    json["gpr_v"] = JsonNumber(a.gpr);
+    json["mesh_voltage_v"] = JsonNumber(a.meshVoltage);
+    json["step_voltage_v"] = JsonNumber(a.stepVoltage);
     const grid::MeshFactors& f = a.factors;
-    json += ", \"factors\": {\"n\": " + JsonNumber(f.n) + ", \"na\": " + JsonNumber(f.na) +
-            ", \"nb\": " + JsonNumber(f.nb) + ", \"nc\": " + JsonNumber(f.nc) +
-            ", \"nd\": " + JsonNumber(f.nd) + ", \"km\": " + JsonNumber(f.km) +
-            ", \"kii\": " + JsonNumber(f.kii) + ", \"kh\": " + JsonNumber(f.kh) +
-            ", \"ki\": " + JsonNumber(f.ki) + ", \"ks\": " + JsonNumber(f.ks) +
-            ", \"lm_m\": " + JsonNumber(f.lm) + ", \"ls_m\": " + JsonNumber(f.ls) + "}";
+    json["factors"] = {{"n", JsonNumber(f.n)},     {"na", JsonNumber(f.na)},   {"nb", JsonNumber(f.nb)},
+                       {"nc", JsonNumber(f.nc)},   {"nd", JsonNumber(f.nd)},   {"km", JsonNumber(f.km)},
+                       {"kii", JsonNumber(f.kii)}, {"kh", JsonNumber(f.kh)},   {"ki", JsonNumber(f.ki)},
+                       {"ks", JsonNumber(f.ks)},   {"lm_m", JsonNumber(f.lm)}, {"ls_m", JsonNumber(f.ls)}};
     if (a.en50522) {
-        json += ", \"permissible_touch_v\": " + JsonNumber(a.en50522->permissibleTouch);
-        json += ", \"permissible_touch_with_resistances_v\": " +
-                JsonNumber(a.en50522->permissibleWithResistances);
-        json += ", \"body_current_a\": " + JsonNumber(a.en50522->bodyCurrent);
+        json["permissible_touch_v"] = JsonNumber(a.en50522->permissibleTouch);
+        json["permissible_touch_with_resistances_v"] = JsonNumber(a.en50522->permissibleWithResistances);
+        json["body_current_a"] = JsonNumber(a.en50522->bodyCurrent);
     }
-    json += ", \"verdict\": \"" + std::string(grid::VerdictName(a.verdict)) + "\"";
-    json += ", \"reasons\": " + ReasonsJson(a.reasons);
+    json["verdict"] = grid::VerdictName(a.verdict);
+    json["reasons"] = ReasonsJson(a.reasons);
     if (a.soil.method != grid::UniformMethod::Given)
-        json += SoilCertaintyJson(a);
-    json += ", \"warnings\": " + WarningsJson(a.warnings);
-    return json + "}\n";
+        AddSoilCertainty(a, json);
+    json["warnings"] = WarningsJson(a.warnings);
+    return numbers::JsonText(json) + "\n";
 }
 
 }  // namespace terrovane::cli

@@ -4,8 +4,8 @@
 #include "ArchiveProblemText.h"
 #include "CliText.h"
 #include "Command.h"
+#include "Json.h"
 #include "ResultListing.h"
-#include "ResultsOutput.h"
 #include "StopSignals.h"
 #include "SyncReport.h"
 #include "TeamServer.h"
@@ -54,16 +54,19 @@ QString Advice(sync::SyncError error) {
 }
 
 std::string Json(const sync::SyncReport& report) {
-    return "{\"pushed\":" + std::to_string(report.pushed) + ",\"pulled\":" + std::to_string(report.pulled) +
-           ",\"rejected\":" + std::to_string(report.rejected) +
-           ",\"clamped\":" + std::to_string(report.clamped) +
-           ",\"conflicts\":" + std::to_string(report.conflicts) +
-           ",\"unsent\":" + std::to_string(report.unsent) +
-           ",\"in_sync\":" + (report.inSync ? "true" : "false") + ",\"error\":" +
-           (report.error == sync::SyncError::None ? std::string("null")
-                                                  : archive::JsonString(sync::SyncErrorName(report.error))) +
-           ",\"moved_aside\":" +
-           (report.movedAside.empty() ? std::string("null") : archive::JsonString(report.movedAside)) + "}\n";
+    const numbers::Json json = {
+        {"pushed", report.pushed},
+        {"pulled", report.pulled},
+        {"rejected", report.rejected},
+        {"clamped", report.clamped},
+        {"conflicts", report.conflicts},
+        {"unsent", report.unsent},
+        {"in_sync", report.inSync},
+        {"error", report.error == sync::SyncError::None ? numbers::Json(nullptr)
+                                                        : numbers::Json(sync::SyncErrorName(report.error))},
+        {"moved_aside",
+         report.movedAside.empty() ? numbers::Json(nullptr) : numbers::Json(report.movedAside)}};
+    return numbers::JsonText(json) + "\n";
 }
 
 std::string Table(const sync::SyncReport& report) {

@@ -8,8 +8,9 @@
 #include "ArchiveProblemText.h"
 #include "CliText.h"
 #include "Conflicts.h"
+#include "Json.h"
+#include "Numbers.h"
 #include "ResultListing.h"
-#include "ResultsOutput.h"
 
 namespace terrovane::cli {
 namespace {
@@ -20,7 +21,7 @@ std::string StampTime(const std::string& stamp) {
     if (millis.size() != 15 || millis.find_first_not_of("0123456789") != std::string::npos) {
         return stamp;
     }
-    const long long value = std::stoll(millis);
+    const long long value = numbers::ParseInteger(millis).value_or(0);
     const std::time_t seconds = static_cast<std::time_t>(value / 1000);
     std::tm utc{};
     gmtime_r(&seconds, &utc);
@@ -29,22 +30,26 @@ std::string StampTime(const std::string& stamp) {
     return text;
 }
 
+// A side's value as the archive keeps it: JSON text, which goes in as the value it stands for.
+numbers::Json Side(const std::string& value, const std::string& stamp, const std::string& by) {
+    numbers::Json parsed = numbers::Json::parse(value, nullptr, false);
+    return {{"value", parsed.is_discarded() ? numbers::Json(value) : std::move(parsed)},
+            {"stamp", stamp},
+            {"at", StampTime(stamp)},
+            {"by", by}};
+}
+
 std::string Json(const std::vector<sync::Conflict>& conflicts) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < conflicts.size(); ++i) {
-        const sync::Conflict& c = conflicts[i];
-        const auto side = [](const std::string& value, const std::string& stamp, const std::string& by) {
-            return "{\"value\":" + value + ",\"stamp\":" + archive::JsonString(stamp) +
-                   ",\"at\":" + archive::JsonString(StampTime(stamp)) + ",\"by\":" + archive::JsonString(by) +
-                   "}";
-        };
-        json += std::string(i == 0 ? "\n" : ",\n") + "{\"id\":" + std::to_string(c.id) +
-                ",\"kind\":" + archive::JsonString(c.kind) + ",\"uuid\":" + archive::JsonString(c.uuid) +
-                ",\"name\":" + archive::JsonString(c.thing) + ",\"field\":" + archive::JsonString(c.field) +
-                ",\"kept\":" + side(c.keptValue, c.keptStamp, c.keptBy) +
-                ",\"lost\":" + side(c.lostValue, c.lostStamp, c.lostBy) + "}";
-    }
-    return json + (conflicts.empty() ? "]\n" : "\n]\n");
+    numbers::Json json = numbers::Json::array();
+    for (const sync::Conflict& c : conflicts)
+        json.push_back({{"id", c.id},
+                        {"kind", c.kind},
+                        {"uuid", c.uuid},
+                        {"name", c.thing},
+                        {"field", c.field},
+                        {"kept", Side(c.keptValue, c.keptStamp, c.keptBy)},
+                        {"lost", Side(c.lostValue, c.lostStamp, c.lostBy)}});
+    return numbers::JsonLines(json);
 }
 
 std::string Table(const std::vector<sync::Conflict>& conflicts) {

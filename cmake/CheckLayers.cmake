@@ -29,11 +29,11 @@ set(rules
   "export: format record xls platform"
   "archive: export format record xls platform numbers"
   "pg:"
-  "team: pg"
+  "team: pg numbers"
   "sync: archive team pg numbers"
-  "link: format record platform"
-  "sim: record platform"
-  "doctor: link platform"
+  "link: format record platform numbers"
+  "sim: record platform numbers"
+  "doctor: link platform numbers"
   "texts: doctor archive analysis analysis/grid platform numbers"
   "printsvc/sitereport: texts plots analysis archive format record platform"
   "ui/filedialog:"
@@ -99,7 +99,7 @@ set(qt_rules
   "cli: Core Gui")
 # What each folder is: "folder|targets|what it holds" (no semicolons), in the order of the rules.
 set(folder_entries
-  "numbers|tv_numbers|numbers to text and back with a decimal point under every locale (`std::to_chars`/`from_chars`)"
+  "numbers|tv_numbers|numbers to text and back with a decimal point under every locale (`std::to_chars`/`from_chars`), the one integer parser, JSON documents (nlohmann-json) and the one way a number goes into them"
   "record|tv_record|record packet, measurement record, 100-slot table, read-out state"
   "xls|tv_xls|`.xls` writer (compound document and BIFF8)"
   "platform|tv_platform|message boxes, port map and its folder watch, hand-off folder, launcher, lock, files written whole and read checked, the last-resort handler, the settings"

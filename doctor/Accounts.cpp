@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <charconv>
 #include <string_view>
 
+#include "Numbers.h"
 #include "SmallFile.h"
 
 namespace terrovane::doctor {
@@ -25,8 +25,9 @@ std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
 
 template <typename Id>
 bool ParseId(std::string_view text, Id& id) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
-    return error == std::errc{} && end == text.data() + text.size() && !text.empty();
+    const std::optional<Id> parsed = numbers::ParseInteger<Id>(text);
+    id = parsed.value_or(id);
+    return parsed.has_value();
 }
 
 struct PasswdEntry {

@@ -1,9 +1,9 @@
 #include "Processes.h"
 
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
 
+#include "Numbers.h"
 #include "SmallFile.h"
 
 namespace terrovane::doctor {
@@ -12,8 +12,8 @@ namespace {
 namespace fs = std::filesystem;
 
 bool ParsePid(const std::string& text, pid_t& pid) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pid);
-    return error == std::errc{} && end == text.data() + text.size() && pid > 0;
+    pid = numbers::ParseInteger<pid_t>(text).value_or(0);
+    return pid > 0;
 }
 
 // The paths a descriptor on the device may name.

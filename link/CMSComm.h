@@ -34,7 +34,7 @@ class CMSComm : public QObject {
 
     // "baud,parity,data,stop", e.g. "115200,n,8,1"; applied to the line at once when open. False when the
     // text cannot be parsed or the line refuses it.
-    bool SetSettings(const std::string& settings);
+    [[nodiscard]] bool SetSettings(const std::string& settings);
     std::string Settings() const;
 
     void SetRThreshold(std::int16_t threshold);
@@ -44,7 +44,7 @@ class CMSComm : public QObject {
     // All bytes received so far (or at most InputLen when non-zero); removes them from the buffer.
     std::vector<std::uint8_t> Input();
     // Sends the bytes as they are, in order, nothing added. False when the port is closed or the write fails.
-    bool Output(std::string_view bytes);
+    [[nodiscard]] bool Output(std::string_view bytes);
 
     std::int16_t CommEvent() const;
 

@@ -77,7 +77,12 @@ int InstrumentSession::OpenPort() {
         openError_ = comm_.LastError();
         return -1;
     }
-    comm_.SetSettings(commSettings);
+    if (!comm_.SetSettings(commSettings)) {
+        // A line left at other settings would garble every reply and pass for a silent instrument.
+        openError_ = comm_.LastError();
+        comm_.SetPortOpen(false);
+        return -1;
+    }
     comm_.SetRThreshold(1);
     comm_.SetInputMode(1);
     comm_.SetInputLen(0);
@@ -214,7 +219,11 @@ void InstrumentSession::RunHandshake(const std::function<void()>& then) {
         return;
     }
     commandText = kHandshakeLine;
-    comm_.Output(commandText);
+    if (!comm_.Output(commandText)) {
+        // Not sent is not unanswered: gone since the port opened, as for every other command.
+        Lose(running_);
+        return;
+    }
     // The instrument answers the handshake line with the same four bytes.
     awaitedBytes_ = pacing_.endWaitsOnArrival ? static_cast<int>(kHandshakeLine.size()) : 0;
     After(pacing_.handshakeWaitMs, [this, then] { EndHandshakeWait(then); });

@@ -2,9 +2,10 @@
 
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <utility>
 #include <vector>
+
+#include "Numbers.h"
 
 namespace terrovane::link {
 namespace {
@@ -56,11 +57,7 @@ std::vector<std::string> SplitFields(const std::string& text) {
 }
 
 std::optional<long> ParseNumber(const std::string& field) {
-    long value = 0;
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-    if (error != std::errc{} || end != field.data() + field.size() || field.empty())
-        return std::nullopt;
-    return value;
+    return numbers::ParseInteger<long>(field);
 }
 
 bool Fail(std::string* error, std::string reason) {

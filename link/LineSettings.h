@@ -16,7 +16,8 @@ struct LineSettings {
 };
 
 // Parses the text; on failure returns nullopt and, if error is given, says why.
-std::optional<LineSettings> ParseLineSettings(const std::string& text, std::string* error = nullptr);
+[[nodiscard]] std::optional<LineSettings> ParseLineSettings(const std::string& text,
+                                                            std::string* error = nullptr);
 
 // Puts the line in raw mode with the settings: no flow control, modem lines ignored, receiver on.
 void ApplyLineSettings(const LineSettings& settings, termios& attributes);

@@ -39,7 +39,7 @@ enum class FailureReason {
 // Where a failure happened: in the handshake, in opening the port for the command itself, or in its reply.
 enum class FailureStage { Handshake, Open, Reply };
 
-struct Outcome {
+struct [[nodiscard]] Outcome {
     OutcomeKind kind = OutcomeKind::Failed;
     PendingCommand command = PendingCommand::ReadOut;
     FailureReason reason = FailureReason::None;

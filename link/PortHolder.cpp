@@ -4,12 +4,12 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <vector>
 
+#include "Numbers.h"
 #include "RegularFile.h"
 
 namespace terrovane::link {
@@ -38,8 +38,9 @@ std::vector<std::string_view> Words(std::string_view line) {
 
 template <typename Number>
 bool ParseNumber(std::string_view text, Number& value, int base = 10) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    return error == std::errc{} && end == text.data() + text.size();
+    const std::optional<Number> parsed = numbers::ParseInteger<Number>(text, base);
+    value = parsed.value_or(value);
+    return parsed.has_value();
 }
 
 // "08:01:1234": the filesystem's major and minor number in hex, the inode in decimal.

@@ -15,7 +15,7 @@ int OpenSerialDevice(const std::string& portName, const std::string& devicePath,
                      std::string& error);
 
 // Applies settings to an open line; false with error set when the line refuses them.
-bool ApplySettingsTo(int fd, const LineSettings& settings, std::string& error);
+[[nodiscard]] bool ApplySettingsTo(int fd, const LineSettings& settings, std::string& error);
 
 // Gives up exclusive use and closes the descriptor.
 void CloseSerialDevice(int fd);

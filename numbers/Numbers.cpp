@@ -22,7 +22,7 @@ std::string Converted(std::size_t room, double v, Format... format) {
 }
 
 // Strips one leading '+', as the to/from_chars functions take only '-'; "+-1" stays refused.
-std::string_view WithoutPlus(std::string_view text) {
+std::string_view StripPlus(std::string_view text) {
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
         if (!text.empty() && text.front() == '-')
@@ -72,7 +72,7 @@ std::string General(double v, int significant) {
 }
 
 std::optional<double> ParseDecimal(std::string_view text) {
-    text = WithoutPlus(text);
+    text = StripPlus(text);
     const std::size_t digitsAt = !text.empty() && text.front() == '-' ? 1 : 0;
     // Only a digit or a point may start the number: this keeps out "inf", "nan" and a second sign.
     if (text.size() <= digitsAt ||
@@ -85,13 +85,8 @@ std::optional<double> ParseDecimal(std::string_view text) {
     return value;
 }
 
-std::optional<long long> ParseInteger(std::string_view text) {
-    text = WithoutPlus(text);
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
+std::string_view detail::WithoutPlus(std::string_view text) {
+    return StripPlus(text);
 }
 
 }  // namespace terrovane::numbers

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <charconv>
+#include <concepts>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,7 +31,25 @@ std::string General(double v, int significant = 6);
 // exponent ("-1.5e3", "+.5", "7."). No spaces, no comma, no locale, no hexadecimal, no inf or nan, nothing
 // after the number; a value beyond the range of double is refused too.
 std::optional<double> ParseDecimal(std::string_view text);
-// The whole text as an integer in decimal: optional sign and digits only; out of range is refused.
-std::optional<long long> ParseInteger(std::string_view text);
+// The whole text as an integer of type Integer in `base`: an optional sign and digits only, nothing
+// before or after; a value out of Integer's range is refused, as is a '-' before an unsigned type. Every
+// integer read from text (a file, an argument, the system, a server) is read here.
+template <std::integral Integer = long long>
+std::optional<Integer> ParseInteger(std::string_view text, int base = 10);
+
+namespace detail {
+// The text without one leading '+', which the from_chars functions do not take; "+-1" gives "".
+std::string_view WithoutPlus(std::string_view text);
+}  // namespace detail
+
+template <std::integral Integer>
+std::optional<Integer> ParseInteger(std::string_view text, int base) {
+    text = detail::WithoutPlus(text);
+    Integer value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
 
 }  // namespace terrovane::numbers

@@ -256,7 +256,9 @@ QueryResult BeginTransaction(Connection& connection) {
 QueryResult FinishTransaction(Connection& connection, const QueryResult& bodyResult) {
     if (!bodyResult.Ok()) {
         if (connection.Alive()) {
-            connection.Query("ROLLBACK");
+            // The body's failure is the one to report; a rollback that fails too leaves the transaction
+            // to end with the connection, which the server then undoes all the same.
+            static_cast<void>(connection.Query("ROLLBACK"));
         }
         return bodyResult;
     }

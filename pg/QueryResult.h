@@ -10,7 +10,7 @@
 namespace terrovane::pg {
 
 // The answer to one statement: its rows as text (a null field is nullopt), or why it failed.
-struct QueryResult {
+struct [[nodiscard]] QueryResult {
     ErrorClass error = ErrorClass::None;
     std::string sqlState;  // empty when the server sent none (the connection failed first)
     std::string message;   // the server's or libpq's primary message

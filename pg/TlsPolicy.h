@@ -28,6 +28,6 @@ TlsChoice ChooseTls(const NamedOptions& named);
 
 // The options of `conninfo` (key=value or URI) as libpq parses them, filled from libpq's environment where
 // it is silent; nullopt with `error` when libpq cannot read it.
-std::optional<NamedOptions> ReadNamedOptions(const std::string& conninfo, std::string& error);
+[[nodiscard]] std::optional<NamedOptions> ReadNamedOptions(const std::string& conninfo, std::string& error);
 
 }  // namespace terrovane::pg

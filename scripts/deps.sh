@@ -17,6 +17,7 @@ packages=(
   xvfb xauth imagemagick xdotool                         # the screenshot tools
   libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers
   libsqlite3-dev libxlsxwriter-dev                       # the measurement archive and its .xlsx export
+  nlohmann-json3-dev                                     # the one JSON library outside Qt: every JSON the programs write or read (numbers/Json.h)
   libgsl-dev                                             # the soil model's least-squares solver (analysis/)
   libeigen3-dev                                          # the electrode solver's dense symmetric systems (electrode/)
   qt6-svg-dev                                            # the plots saved as SVG (plots/)

@@ -1,14 +1,14 @@
 #include "Instrument.h"
 
-#include <charconv>
+#include "Numbers.h"
 
 namespace terrovane::sim {
 namespace {
 
 using record::RecordPacket;
 
-// "DAT_REC 7 " -> name "DAT_REC", numbers {7}; false when a parameter is not a plain decimal number.
-bool SplitCommand(std::string_view line, std::string& name, std::vector<int>& numbers) {
+// "DAT_REC 7 " -> name "DAT_REC", parameters {7}; false when a parameter is not a plain decimal number.
+bool SplitCommand(std::string_view line, std::string& name, std::vector<int>& parameters) {
     bool first = true;
     while (!line.empty()) {
         const auto start = line.find_first_not_of(' ');
@@ -22,11 +22,10 @@ bool SplitCommand(std::string_view line, std::string& name, std::vector<int>& nu
             first = false;
             continue;
         }
-        int value = 0;
-        const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-        if (error != std::errc{} || end != word.data() + word.size())
+        const std::optional<int> value = numbers::ParseInteger<int>(word);
+        if (!value)
             return false;
-        numbers.push_back(value);
+        parameters.push_back(*value);
     }
     return !first;
 }

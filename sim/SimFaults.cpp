@@ -1,13 +1,14 @@
 #include "SimFaults.h"
 
-#include <charconv>
+#include "Numbers.h"
 
 namespace terrovane::sim {
 namespace {
 
 bool ParseCount(std::string_view text, int low, int high, int& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc{} && end == text.data() + text.size() && value >= low && value <= high;
+    const std::optional<int> parsed = numbers::ParseInteger<int>(text);
+    value = parsed.value_or(value);
+    return parsed && *parsed >= low && *parsed <= high;
 }
 
 bool ParseParameterised(std::string_view name, std::string_view argument, SimFaults& faults) {

@@ -1,22 +1,22 @@
 #include "SimOptions.h"
 
-#include <charconv>
 #include <string_view>
+
+#include "Numbers.h"
 
 namespace terrovane::sim {
 namespace {
 
 bool ParseCom(const std::string& text, int& com) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), com);
-    return error == std::errc{} && end == text.data() + text.size() && com >= 1 && com <= 255;
+    com = numbers::ParseInteger<int>(text).value_or(0);
+    return com >= 1 && com <= 255;
 }
 
 constexpr int kLongestBusyMs = 60000;
 
 bool ParseMilliseconds(std::string_view text, int& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && error == std::errc{} && end == text.data() + text.size() && value >= 0 &&
-           value <= kLongestBusyMs;
+    value = numbers::ParseInteger<int>(text).value_or(-1);
+    return value >= 0 && value <= kLongestBusyMs;
 }
 
 // "MS" (always that long) or "MIN:MAX".

@@ -48,7 +48,7 @@ std::optional<AnalysisContent> AnalysisContentOf(archive::Database& db, const An
                                                  std::int64_t id);
 
 // What storing a received body came to.
-struct InsertOutcome {
+struct [[nodiscard]] InsertOutcome {
     enum class Status { Stored, Waiting, Unreadable } status = Status::Unreadable;
     std::int64_t id = 0;  // Stored: the new row
     std::string problem;  // Unreadable: what is wrong with it

@@ -32,7 +32,7 @@ std::optional<Batch> NextBatch(archive::Database& db, int entries);
 void PrepareSending(archive::Database& db, Batch& batch);
 
 // What the server's answer to a batch said.
-struct BatchAnswer {
+struct [[nodiscard]] BatchAnswer {
     // Copied: the server had this batch's number from this device with other changes (a copied or
     // restored archive); OtherLogin: the device belongs to another login. Nothing was applied.
     enum class Status { Applied, Gap, Layout, Copied, OtherLogin, Unreadable } status = Status::Unreadable;

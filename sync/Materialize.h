@@ -9,7 +9,7 @@
 
 namespace terrovane::sync {
 
-enum class Materialized { Done, Waiting };
+enum class [[nodiscard]] Materialized{Done, Waiting};
 
 // Writes what the server has for the thing (its base fields) into the archive's own tables: the fields
 // named in `fields` of a row held here, or every field of a row not held yet. Waiting when what it refers

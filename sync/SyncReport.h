@@ -31,7 +31,7 @@ enum class SyncError {
 const char* SyncErrorName(SyncError error);
 
 // What one sync did. Counts are of fields and read-outs.
-struct SyncReport {
+struct [[nodiscard]] SyncReport {
     SyncError error = SyncError::None;
     std::string detail;   // the server's or the archive's own message, for the details
     int pushed = 0;       // changes the server took

@@ -1,5 +1,7 @@
 #include "SyncState.h"
 
+#include <sqlite3.h>
+
 #include "LocalSql.h"
 
 namespace terrovane::sync {
@@ -17,7 +19,12 @@ Applying::Applying(archive::Database& db) : db_(db) {
 }
 
 void Applying::Finish() {
-    Exec(db_, "DELETE FROM sync_applying");
+    // Exactly the one mark made above: none left means something cleared it midway, and what was applied
+    // since went to the outbox as this PC's own changes.
+    if (Exec(db_, "DELETE FROM sync_applying") != 1) {
+        throw LocalFailure(SQLITE_INTERNAL,
+                           "the mark that keeps received changes out of the outbox was gone");
+    }
 }
 
 }  // namespace terrovane::sync

@@ -31,6 +31,6 @@ SetupResult UpgradeSchema(pg::Connection& connection);
 
 // The layout of the schema in the connected database; 0 when there is none, nullopt when the server
 // could not say (see failure).
-std::optional<int> ServerLayout(pg::Connection& connection, pg::QueryResult& failure);
+[[nodiscard]] std::optional<int> ServerLayout(pg::Connection& connection, pg::QueryResult& failure);
 
 }  // namespace terrovane::team

@@ -1,5 +1,6 @@
 #include "TeamStatus.h"
 
+#include "Numbers.h"
 #include "SchemaSetup.h"
 
 namespace terrovane::team {
@@ -28,7 +29,8 @@ std::optional<TeamStatus> ReadStatus(pg::Connection& connection, pg::QueryResult
     }
     if (!who.rows.empty() && who.rows[0][0]) {
         status.role = who.rows[0][0];
-        status.sites = std::stoll(who.rows[0][1].value_or("0"));
+        // What the server sends is read, never trusted to be a number: a stray text is no crash.
+        status.sites = numbers::ParseInteger(who.rows[0][1].value_or("0")).value_or(0);
     }
     return status;
 }

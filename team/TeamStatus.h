@@ -18,6 +18,6 @@ struct TeamStatus {
 };
 
 // Reads the status; nullopt with `failure` when the server would not answer.
-std::optional<TeamStatus> ReadStatus(pg::Connection& connection, pg::QueryResult& failure);
+[[nodiscard]] std::optional<TeamStatus> ReadStatus(pg::Connection& connection, pg::QueryResult& failure);
 
 }  // namespace terrovane::team

@@ -3850,6 +3850,18 @@ Datum</translation>
         <source>The results could not be assigned: %1. %2</source>
         <translation>Die Ergebnisse konnten nicht zugeordnet werden: %1. %2</translation>
     </message>
+    <message>
+        <source>The sites could not be read.</source>
+        <translation>Die Anlagen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The site&apos;s test points could not be read.</source>
+        <translation>Die Prüfpunkte der Anlage konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The test point could not be made.</source>
+        <translation>Der Prüfpunkt konnte nicht angelegt werden.</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::CopySiteDialog</name>
@@ -4227,6 +4239,26 @@ Datum</translation>
     <message>
         <source>New site as a copy of...</source>
         <translation>Neue Anlage als Kopie von...</translation>
+    </message>
+    <message>
+        <source>The soil model could not be opened.</source>
+        <translation>Das Bodenmodell konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The fall-of-potential window could not be opened.</source>
+        <translation>Das Fenster der Spannungstrichter-Messung konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The grid safety window could not be opened.</source>
+        <translation>Das Fenster zur Sicherheit der Erdungsanlage konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The labels could not be read.</source>
+        <translation>Die Kennzeichnungen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The properties could not be read.</source>
+        <translation>Die Eigenschaften konnten nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -4632,6 +4664,18 @@ Datum</translation>
             <numerusform>%n ausgelassen: ungültiger Messwert oder kein gültiges Messdatum.</numerusform>
             <numerusform>%n ausgelassen: ungültiger Messwert oder kein gültiges Messdatum.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The test points could not be read.</source>
+        <translation>Die Prüfpunkte konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The labels could not be read.</source>
+        <translation>Die Kennzeichnungen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The results could not be read.</source>
+        <translation>Die Ergebnisse konnten nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

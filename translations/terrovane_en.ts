@@ -3850,6 +3850,18 @@ Date</translation>
         <source>The results could not be assigned: %1. %2</source>
         <translation>The results could not be assigned: %1. %2</translation>
     </message>
+    <message>
+        <source>The sites could not be read.</source>
+        <translation>The sites could not be read.</translation>
+    </message>
+    <message>
+        <source>The site&apos;s test points could not be read.</source>
+        <translation>The site&apos;s test points could not be read.</translation>
+    </message>
+    <message>
+        <source>The test point could not be made.</source>
+        <translation>The test point could not be made.</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::CopySiteDialog</name>
@@ -4227,6 +4239,26 @@ Date</translation>
     <message>
         <source>New site as a copy of...</source>
         <translation>New site as a copy of...</translation>
+    </message>
+    <message>
+        <source>The soil model could not be opened.</source>
+        <translation>The soil model could not be opened.</translation>
+    </message>
+    <message>
+        <source>The fall-of-potential window could not be opened.</source>
+        <translation>The fall-of-potential window could not be opened.</translation>
+    </message>
+    <message>
+        <source>The grid safety window could not be opened.</source>
+        <translation>The grid safety window could not be opened.</translation>
+    </message>
+    <message>
+        <source>The labels could not be read.</source>
+        <translation>The labels could not be read.</translation>
+    </message>
+    <message>
+        <source>The properties could not be read.</source>
+        <translation>The properties could not be read.</translation>
     </message>
 </context>
 <context>
@@ -4632,6 +4664,18 @@ Date</translation>
             <numerusform>%n left out: an invalid reading or no valid measuring date.</numerusform>
             <numerusform>%n left out: an invalid reading or no valid measuring date.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The test points could not be read.</source>
+        <translation>The test points could not be read.</translation>
+    </message>
+    <message>
+        <source>The labels could not be read.</source>
+        <translation>The labels could not be read.</translation>
+    </message>
+    <message>
+        <source>The results could not be read.</source>
+        <translation>The results could not be read.</translation>
     </message>
 </context>
 <context>

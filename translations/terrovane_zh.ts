@@ -3829,6 +3829,18 @@ Date</translation>
         <source>The results could not be assigned: %1. %2</source>
         <translation>无法分配结果：%1。%2</translation>
     </message>
+    <message>
+        <source>The sites could not be read.</source>
+        <translation>无法读取站点。</translation>
+    </message>
+    <message>
+        <source>The site&apos;s test points could not be read.</source>
+        <translation>无法读取该站点的测试点。</translation>
+    </message>
+    <message>
+        <source>The test point could not be made.</source>
+        <translation>无法新建测试点。</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::CopySiteDialog</name>
@@ -4199,6 +4211,26 @@ Date</translation>
     <message>
         <source>New site as a copy of...</source>
         <translation>复制为新站点...</translation>
+    </message>
+    <message>
+        <source>The soil model could not be opened.</source>
+        <translation>无法打开土壤模型。</translation>
+    </message>
+    <message>
+        <source>The fall-of-potential window could not be opened.</source>
+        <translation>无法打开电位降法窗口。</translation>
+    </message>
+    <message>
+        <source>The grid safety window could not be opened.</source>
+        <translation>无法打开接地网安全窗口。</translation>
+    </message>
+    <message>
+        <source>The labels could not be read.</source>
+        <translation>无法读取标签。</translation>
+    </message>
+    <message>
+        <source>The properties could not be read.</source>
+        <translation>无法读取属性。</translation>
     </message>
 </context>
 <context>
@@ -4600,6 +4632,18 @@ Date</translation>
         <translation>
             <numerusform>%n 个被略去：读数无效或没有有效的测量日期。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The test points could not be read.</source>
+        <translation>无法读取测试点。</translation>
+    </message>
+    <message>
+        <source>The labels could not be read.</source>
+        <translation>无法读取标签。</translation>
+    </message>
+    <message>
+        <source>The results could not be read.</source>
+        <translation>无法读取结果。</translation>
     </message>
 </context>
 <context>

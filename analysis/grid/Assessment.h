@@ -91,7 +91,7 @@ struct SoilEnd {
     std::vector<Reason> reasons;
 };
 
-struct Assessment {
+struct [[nodiscard]] Assessment {
     UniformSoil soil;
     GridGeometry geometry;
     double surfaceFactor = 1;       // Cs

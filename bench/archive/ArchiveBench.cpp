@@ -94,9 +94,19 @@ bool StoreOne(const std::string& folder) {
     std::filesystem::remove(path);
     auto archive = OpenOrDie(path);
     std::vector<double> times;
+    std::string failure;
     for (int seed = 0; seed < 50; ++seed) {
         const auto image = Image(1000000 + seed);
-        times.push_back(Milliseconds([&] { archive->Store({"", "COM3", &image}); }));
+        times.push_back(Milliseconds([&] {
+            if (const auto outcome = archive->Store({"", "COM3", &image}); !outcome.stored) {
+                failure = outcome.error;
+            }
+        }));
+    }
+    // A time of stores that failed measures nothing.
+    if (!failure.empty()) {
+        std::printf("storing: %s\n", failure.c_str());
+        return false;
     }
     std::printf("storing one 100-result read-out, 50 runs: min %.2f, max %.2f ms\n",
                 *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()));
@@ -118,7 +128,10 @@ void FillBig(const std::string& path) {
     const double ms = Milliseconds([&] {
         for (int seed = have; seed < kBigReadOuts; ++seed) {
             const auto image = Image(seed);
-            archive->Store({"", "COM3", &image});
+            if (const auto outcome = archive->Store({"", "COM3", &image}); !outcome.stored) {
+                std::printf("storing: %s\n", outcome.error.c_str());
+                return;
+            }
             if (seed % 500 == 0) {
                 if (!archive->SetLabel(terrovane::archive::LabelTarget::ReadOut, seed + 1,
                                        "Site " + std::to_string(seed / 500), std::nullopt, error)) {
@@ -186,7 +199,10 @@ constexpr int kPointsPerSite = 40;
 void FillSites(Archive& archive) {
     std::vector<terrovane::archive::SiteRow> sites;
     std::string error;
-    terrovane::archive::Sites(archive, sites, error);
+    if (!terrovane::archive::Sites(archive, sites, error)) {
+        std::printf("sites: %s\n", error.c_str());
+        return;
+    }
     if (static_cast<int>(sites.size()) >= kSites) {
         return;
     }
@@ -276,7 +292,11 @@ bool SiteFigures(const std::string& path) {
         std::vector<terrovane::archive::DuePoint> list;
         double wall = 0;
         dueCpu.push_back(CpuMilliseconds([&] {
-            wall = Milliseconds([&] { terrovane::archive::DueList(*archive, "2026-01-01", 0, list, error); });
+            wall = Milliseconds([&] {
+                if (!terrovane::archive::DueList(*archive, "2026-01-01", 0, list, error)) {
+                    std::printf("due list: %s\n", error.c_str());
+                }
+            });
         }));
         due.push_back(wall);
         points = list.size();

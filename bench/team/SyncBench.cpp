@@ -112,7 +112,10 @@ int main(int argc, char** argv) {
     const Clock::time_point filling = Clock::now();
     for (int seed = 0; seed < readouts; ++seed) {
         const auto image = Image(seed);
-        first->Store({ReadAt(seed), "COM3", &image});
+        if (const auto stored = first->Store({ReadAt(seed), "COM3", &image}); !stored.stored) {
+            std::fprintf(stderr, "storing: %s\n", stored.error.c_str());
+            return 1;
+        }
         copy << "readout\t" << terrovane::sync::ReadOutKey(ReadAt(seed), "COM3", image) << "\t{\"read_at\":\""
              << ReadAt(seed) << "\",\"port\":\"COM3\",\"image\":\"" << terrovane::archive::HexText(image)
              << "\"}\n";
@@ -132,7 +135,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const auto image = Image(readouts + 1);
-    first->Store({ReadAt(readouts + 1), "COM3", &image});
+    if (const auto stored = first->Store({ReadAt(readouts + 1), "COM3", &image}); !stored.stored) {
+        std::fprintf(stderr, "storing: %s\n", stored.error.c_str());
+        return 1;
+    }
     if (!Synced("one new read-out: its PC's sync", folder + "/a.sqlite", argv[3], push) ||
         !Synced("one new read-out: the other PC's sync", folder + "/b.sqlite", argv[4], pull)) {
         return 1;

@@ -105,7 +105,9 @@ TEST_F(AnalysesStoreTest, BadModelsAndCurvesAreRefusedWithTheReasonAndStoreNothi
 }
 
 TEST_F(AnalysesStoreTest, ACurveKeepsItsReadingsAndTheResultsTheyCameFrom) {
-    StoreImage(*archive, ImageWith({{0, MakeResult(1, 5, 1, 2.5f)}, {1, MakeResult(1, 5, 2, 2.9f)}}));
+    ASSERT_TRUE(
+        StoreImage(*archive, ImageWith({{0, MakeResult(1, 5, 1, 2.5f)}, {1, MakeResult(1, 5, 2, 2.9f)}}))
+            .stored);
     StoredFopCurve curve{0, pointId, "", 50, {{10, 2.5, 1}, {30, 2.9, 2}, {31, 3.0, 777}}, {}};
     ASSERT_TRUE(StoreFopCurve(*archive, curve, error)) << error;
     std::vector<StoredFopCurve> stored;
@@ -157,7 +159,7 @@ TEST_F(AnalysesStoreTest, TheReadingsLeftOutAreKeptWithTheirAnalysisAndGoWithIt)
 }
 
 TEST_F(AnalysesStoreTest, DeletingTheSiteTakesItsModelsAndCurvesAndKeepsTheResults) {
-    StoreImage(*archive, ImageWith({{0, MakeResult(1, 5, 1, 2.5f)}}));
+    ASSERT_TRUE(StoreImage(*archive, ImageWith({{0, MakeResult(1, 5, 1, 2.5f)}})).stored);
     StoredSoilModel model = TwoLayers(siteId);
     ASSERT_TRUE(StoreSoilModel(*archive, model, error)) << error;
     StoredFopCurve curve{0, pointId, "", 50, {{10, 2.5, 1}, {30, 2.9, {}}}, {}};

@@ -49,7 +49,7 @@ TEST_F(LayoutSixTest, AnOlderFileListsEverythingItHeldAsUnsent) {
         ASSERT_TRUE(AddSite(*archive, SiteNamed("Old yard"), gone, error)) << error;
         ASSERT_TRUE(AddPoint(*archive, site, PointNamed("Leg A"), point, error)) << error;
         ASSERT_TRUE(DeleteSite(*archive, gone, error)) << error;
-        StoreImage(*archive, DistinctImage(1, 2));
+        ASSERT_TRUE(StoreImage(*archive, DistinctImage(1, 2)).stored);
         ASSERT_TRUE(Assign(*archive, {1}, point, error)) << error;
     }
     RunCommand("/usr/bin/python3 -c " + terrovane::testing::ShellQuoted(kBackToLayoutFive) + " " +
@@ -71,7 +71,7 @@ TEST_F(LayoutSixTest, EachChangeListsItsRowOnceAndTheSyncsOwnWritesAreNotListed)
     std::int64_t site = 0;
     ASSERT_TRUE(AddSite(*archive, SiteNamed("Line 4"), site, error)) << error;
     ASSERT_TRUE(UpdateSite(*archive, site, SiteNamed("Line 5"), error)) << error;
-    StoreImage(*archive, DistinctImage(2, 3));
+    ASSERT_TRUE(StoreImage(*archive, DistinctImage(2, 3)).stored);
     ASSERT_TRUE(archive->SetLabel(LabelTarget::Result, 2, "Mast", std::nullopt, error)) << error;
     EXPECT_EQ(Outbox(), R"([["readout"], ["result"], ["site"]])");
 

@@ -6,10 +6,12 @@
 #include <fstream>
 
 #include "ArchiveFixtures.h"
+#include "AssignDialog.h"
 #include "HistoryWindow.h"
 #include "MessageRecorder.h"
 #include "SiteTree.h"
 #include "Sites.h"
+#include "TrendWindow.h"
 
 namespace terrovane::history {
 namespace {
@@ -18,7 +20,20 @@ using archive::testing::ImageWith;
 using archive::testing::MakeResult;
 
 enum class Trouble { Locked, Damaged, ReadOnly };
-enum class Action { Assign, Rename, Delete, Report, Tree };
+enum class Action {
+    Assign,
+    Rename,
+    Delete,
+    Report,
+    Tree,
+    Properties,
+    PointProperties,
+    SoilModel,
+    GridSafety,
+    Trend,
+    AssignList,
+    Label
+};
 
 class ArchiveFailureTest : public archive::testing::ArchiveTest,
                            public ::testing::WithParamInterface<std::tuple<Action, Trouble>> {
@@ -92,10 +107,13 @@ class ArchiveFailureTest : public archive::testing::ArchiveTest,
 
 TEST_P(ArchiveFailureTest, TheActionSaysWhatFailedAndWhatToDo) {
     const auto [action, trouble] = GetParam();
-    if (action == Action::Assign) {
+    if (action == Action::Assign || action == Action::Label) {
         // The site holds no results yet: the unassigned ones are chosen.
         ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::All, 0}));
         window_->SelectAll();
+    }
+    if (action == Action::PointProperties) {
+        ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, pointId_}));
     }
     if (!Make(trouble)) {
         GTEST_SKIP() << "this machine cannot make that trouble (root writes any file)";
@@ -122,6 +140,43 @@ TEST_P(ArchiveFailureTest, TheActionSaysWhatFailedAndWhatToDo) {
             EXPECT_TRUE(
                 window_->Tree().topLevelItem(2)->text(0).contains(QString::fromStdString(WayOut(trouble))));
             return;
+        // Each of these read the archive and once took a failure for an empty list or a missing site.
+        case Action::Properties:
+        case Action::PointProperties:
+            window_->EditChosenProperties();
+            return ExpectSaid("The properties could not be read.", WayOut(trouble));
+        case Action::SoilModel:
+            EXPECT_EQ(window_->ShowSoilModel(), nullptr);
+            return ExpectSaid("The soil model could not be opened.", WayOut(trouble));
+        case Action::GridSafety:
+            EXPECT_EQ(window_->ShowGridSafety(), nullptr);
+            return ExpectSaid("The grid safety window could not be opened.", WayOut(trouble));
+        case Action::Label:
+            window_->LabelSelectedResults();
+            return ExpectSaid("The labels could not be read.", WayOut(trouble));
+        case Action::Trend: {
+            // "No result has a label yet" would hide the failure.
+            auto* trend = qobject_cast<TrendWindow*>(window_->ShowTrend());
+            ASSERT_NE(trend, nullptr);
+            EXPECT_TRUE(trend->Status().text().startsWith(QStringLiteral("The labels could not be read.")))
+                << trend->Status().text().toStdString();
+            EXPECT_TRUE(trend->Status().text().contains(QString::fromStdString(WayOut(trouble))));
+            trend->ByChoice().setCurrentIndex(1);
+            EXPECT_TRUE(
+                trend->Status().text().startsWith(QStringLiteral("The test points could not be read.")))
+                << trend->Status().text().toStdString();
+            trend->close();
+            return;
+        }
+        case Action::AssignList: {
+            // An empty list of sites would send the person to make one that is there.
+            AssignDialog dialog(*archive_, 1);
+            EXPECT_FALSE(dialog.Problem().isHidden());
+            EXPECT_TRUE(dialog.Problem().text().startsWith(QStringLiteral("The sites could not be read.")))
+                << dialog.Problem().text().toStdString();
+            EXPECT_TRUE(dialog.Problem().text().contains(QString::fromStdString(WayOut(trouble))));
+            return;
+        }
     }
 }
 
@@ -130,9 +185,12 @@ INSTANTIATE_TEST_SUITE_P(Writes, ArchiveFailureTest,
                          ::testing::Combine(::testing::Values(Action::Assign, Action::Rename, Action::Delete),
                                             ::testing::Values(Trouble::Locked, Trouble::Damaged,
                                                               Trouble::ReadOnly)));
-INSTANTIATE_TEST_SUITE_P(Reads, ArchiveFailureTest,
-                         ::testing::Combine(::testing::Values(Action::Report, Action::Tree),
-                                            ::testing::Values(Trouble::Damaged)));
+INSTANTIATE_TEST_SUITE_P(
+    Reads, ArchiveFailureTest,
+    ::testing::Combine(::testing::Values(Action::Report, Action::Tree, Action::Properties,
+                                         Action::PointProperties, Action::SoilModel, Action::GridSafety,
+                                         Action::Trend, Action::AssignList, Action::Label),
+                       ::testing::Values(Trouble::Damaged)));
 
 }  // namespace
 }  // namespace terrovane::history

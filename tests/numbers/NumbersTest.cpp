@@ -124,6 +124,18 @@ TEST(Numbers, ParseIntegerTakesDecimalDigitsWithASign) {
         EXPECT_FALSE(ParseInteger(bad).has_value()) << bad;
 }
 
+// The one parser serves the narrow, the unsigned and the hexadecimal fields too: the range is the type's.
+TEST(Numbers, ParseIntegerKeepsToTheTypesRangeAndBase) {
+    EXPECT_EQ(ParseInteger<int>("2147483647"), 2147483647);
+    EXPECT_FALSE(ParseInteger<int>("2147483648").has_value());
+    EXPECT_FALSE(ParseInteger<unsigned>("-1").has_value());
+    EXPECT_EQ(ParseInteger<unsigned>("4294967295"), 4294967295u);
+    EXPECT_EQ(ParseInteger<unsigned>("fd", 16), 0xfdu);
+    EXPECT_EQ(ParseInteger<int>("-1F", 16), -31);
+    EXPECT_FALSE(ParseInteger<int>("0x1f", 16).has_value());
+    EXPECT_FALSE(ParseInteger<int>("12", 2).has_value());
+}
+
 // Under a locale whose decimal separator is a comma the module still writes and reads points.
 TEST(Numbers, TheProcessLocaleChangesNothing) {
     const std::string before = std::setlocale(LC_ALL, nullptr);

@@ -222,5 +222,34 @@ TEST_F(SyncEdgeTest, ADeleteNotSentYetIsNotUndoneByAChangeFromElsewhere) {
               "1");
 }
 
+// Clearing the mark that keeps pulled changes out of the outbox is checked: a clear the archive refuses
+// ends the sync as the archive's failure and keeps nothing of the page, rather than leaving every later
+// edit on this PC unsent.
+TEST_F(SyncEdgeTest, AMarkThatCannotBeClearedEndsTheSyncAndKeepsNothingOfThePage) {
+    StoreReadOut("ann", 11, 0, 2);
+    ASSERT_EQ(Sync("ann").error, sync::SyncError::None);
+    ASSERT_EQ(Sync("bob").error, sync::SyncError::None);
+    StoreReadOut("ann", 12, 0, 2);
+    ASSERT_EQ(Sync("ann").error, sync::SyncError::None);
+    OnArchive(Archive("bob"),
+              "CREATE TRIGGER keep_mark BEFORE DELETE ON sync_applying BEGIN SELECT RAISE(ABORT, 'mark "
+              "kept'); END");
+
+    const sync::SyncReport refused = Sync("bob");
+    EXPECT_EQ(refused.error, sync::SyncError::ArchiveFailed);
+    EXPECT_NE(refused.detail.find("mark kept"), std::string::npos) << refused.detail;
+    EXPECT_EQ(Query("bob", "SELECT count(*) FROM readouts"), "[[1]]");
+    EXPECT_EQ(Query("bob", "SELECT count(*) FROM sync_applying"), "[[0]]");
+
+    OnArchive(Archive("bob"), "DROP TRIGGER keep_mark");
+    ASSERT_EQ(Sync("bob").error, sync::SyncError::None);
+    EXPECT_EQ(Query("bob", "SELECT count(*) FROM readouts"), "[[2]]");
+    AddSite("bob", "Edited after");
+    ASSERT_EQ(Sync("bob").error, sync::SyncError::None);
+    EXPECT_EQ(Query("bob", "SELECT count(*) FROM sync_outbox"), "[[0]]");
+    ASSERT_EQ(Sync("ann").error, sync::SyncError::None);
+    EXPECT_EQ(Query("ann", "SELECT count(*) FROM sites WHERE name = 'Edited after'"), "[[1]]");
+}
+
 }  // namespace
 }  // namespace terrovane::testing

@@ -104,7 +104,7 @@ TEST(PgClientTest, ADeadlockIsRetryTheTransaction) {
     std::thread waiting([&] { firstResult = first->Query("SELECT * FROM r WHERE id = 2 FOR UPDATE"); });
     const pg::QueryResult secondResult = second->Query("SELECT * FROM r WHERE id = 1 FOR UPDATE");
     if (!secondResult.Ok()) {
-        second->Query("ROLLBACK");
+        ASSERT_TRUE(second->Query("ROLLBACK").Ok());
     }
     waiting.join();
     const pg::QueryResult& loser = secondResult.Ok() ? firstResult : secondResult;

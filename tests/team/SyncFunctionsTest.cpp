@@ -129,11 +129,12 @@ TEST_F(TeamSyncTest, AStampFarAheadOfTheServersClockIsClampedAndSaidSo) {
     const std::string stored = owner_->Query("SELECT stamp FROM terrovane.fields").Scalar();
     EXPECT_LE(std::stoll(stored.substr(0, 15)), NowMillis() + 1000);
     // So a later edit from a PC with a true clock still wins.
-    Push(*bob_, kDeviceB, 1,
-         "[" +
-             FieldChange("site", kSiteNorth, kSiteNorth, "name", "\"Now\"",
-                         Stamp(NowMillis() + 2000, 0, kDeviceB)) +
-             "]");
+    ASSERT_TRUE(Push(*bob_, kDeviceB, 1,
+                     "[" +
+                         FieldChange("site", kSiteNorth, kSiteNorth, "name", "\"Now\"",
+                                     Stamp(NowMillis() + 2000, 0, kDeviceB)) +
+                         "]")
+                    .Ok());
     EXPECT_EQ(Value(kSiteNorth, "name"), "Now");
 
     const pg::QueryResult bad =

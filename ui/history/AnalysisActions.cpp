@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ArchiveFailure.h"
+#include "ChosenRows.h"
 #include "FopWindow.h"
 #include "GridWindow.h"
 #include "HistoryWindow.h"
@@ -29,22 +30,26 @@ std::optional<Value> Common(const std::vector<archive::ResultRow>& rows, Get get
     return common;
 }
 
-std::optional<archive::PointRow> PointById(archive::Archive& archive, std::int64_t id) {
-    std::vector<archive::PointRow> points;
-    std::string error;
-    archive::Points(archive, 0, points, error);
-    const auto found = std::find_if(points.begin(), points.end(), [id](const auto& p) { return p.id == id; });
-    return found == points.end() ? std::nullopt : std::optional(*found);
+std::optional<engineering::SiteChoice> SiteChoiceOf(const std::optional<archive::SiteRow>& site) {
+    return site ? std::optional(engineering::SiteChoice{site->id, QString::fromStdString(site->fields.name)})
+                : std::nullopt;
 }
 
-std::optional<engineering::SiteChoice> SiteById(archive::Archive& archive, std::int64_t id) {
-    std::vector<archive::SiteRow> sites;
-    std::string error;
-    archive::Sites(archive, sites, error);
-    const auto found = std::find_if(sites.begin(), sites.end(), [id](const auto& s) { return s.id == id; });
-    return found == sites.end() ? std::nullopt
-                                : std::optional(engineering::SiteChoice{
-                                      found->id, QString::fromStdString(found->fields.name)});
+// The site of the tree's choice: the site itself or the chosen point's; unset when neither is chosen.
+// False, after saying that `failed` and why, when the archive cannot read it.
+bool SiteOfChoice(archive::Archive& archive, const TreeChoice& chosen, const QString& failed,
+                  std::optional<engineering::SiteChoice>& site) {
+    std::int64_t siteId = chosen.id;
+    if (chosen.kind == TreeChoice::Kind::Point) {
+        const auto point = ReadChosenPoint(archive, chosen.id, failed);
+        if (!point)
+            return false;
+        siteId = point->site;
+    } else if (chosen.kind != TreeChoice::Kind::Site) {
+        return true;
+    }
+    site = SiteChoiceOf(ReadChosenSite(archive, siteId, failed));
+    return site.has_value();
 }
 
 }  // namespace
@@ -62,15 +67,13 @@ QWidget* HistoryWindow::ShowSoilModel() {
         return nullptr;
     std::vector<archive::ResultRow> rows = SelectedResults();
     const TreeChoice chosen = tree_->Current();
-    std::optional<std::int64_t> siteId;
-    if (chosen.kind == TreeChoice::Kind::Site)
-        siteId = chosen.id;
-    else if (chosen.kind == TreeChoice::Kind::Point)
-        if (const auto point = PointById(*archive_, chosen.id))
-            siteId = point->site;
-    if (rows.empty() && siteId) {
+    const QString failed = tr("The soil model could not be opened.");
+    std::optional<engineering::SiteChoice> site;
+    if (!SiteOfChoice(*archive_, chosen, failed, site))
+        return nullptr;
+    if (rows.empty() && site) {
         archive::ResultFilter filter;
-        filter.siteId = *siteId;
+        filter.siteId = site->id;
         filter.mode = record::CodeOf(record::Mode::Resistivity);
         std::string error;
         if (!archive_->Results(filter, {}, -1, 0, rows, error)) {
@@ -78,14 +81,13 @@ QWidget* HistoryWindow::ShowSoilModel() {
             return nullptr;
         }
     }
-    if (rows.empty() && siteId) {
+    if (rows.empty() && site) {
         // The site is chosen; what is missing is a sounding in it.
-        const std::optional<engineering::SiteChoice> site = SiteById(*archive_, *siteId);
         platform::Alert(
             QT_TRANSLATE_NOOP("Messages",
                               "The site %1 has no resistivity results: assign the sounding's "
                               "resistivity results to its test points, or choose them in the list."),
-            {site ? site->name.toStdString() : std::string()});
+            {site->name.toStdString()});
         return nullptr;
     }
     if (rows.empty()) {
@@ -93,18 +95,22 @@ QWidget* HistoryWindow::ShowSoilModel() {
             QT_TRANSLATE_NOOP("Messages", "Choose resistivity results, or a site in the tree, first."));
         return nullptr;
     }
-    if (!siteId) {
+    if (!site) {
         // Results of several points of one site: their site.
         const auto name = Common<std::string>(rows, [](const archive::ResultRow& r) {
             return r.site.empty() ? std::nullopt : std::optional(r.site);
         });
-        std::string error;
-        if (name)
-            if (const auto site = archive::FindSite(*archive_, *name, error))
-                siteId = site->id;
+        if (name) {
+            std::string error;
+            const auto found = archive::FindSite(*archive_, *name, error);
+            if (!found) {
+                SayArchiveFailure(failed, *archive_, error);
+                return nullptr;
+            }
+            site = SiteChoiceOf(found);
+        }
     }
-    auto* window = new engineering::SoilWindow(
-        archive_, rows, siteId ? SiteById(*archive_, *siteId) : std::nullopt, this, ValiditySettings());
+    auto* window = new engineering::SoilWindow(archive_, rows, site, this, ValiditySettings());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
@@ -125,10 +131,14 @@ QWidget* HistoryWindow::ShowFallOfPotential() {
             ? std::optional(chosen.id)
             : Common<std::int64_t>(rows, [](const archive::ResultRow& r) { return r.point; });
     std::optional<engineering::PointChoice> point;
-    if (pointId)
-        if (const auto row = PointById(*archive_, *pointId))
-            point = engineering::PointChoice{
-                row->id, QString::fromStdString(row->siteName + " / " + row->fields.name)};
+    if (pointId) {
+        const auto row =
+            ReadChosenPoint(*archive_, *pointId, tr("The fall-of-potential window could not be opened."));
+        if (!row)
+            return nullptr;
+        point = engineering::PointChoice{row->id,
+                                         QString::fromStdString(row->siteName + " / " + row->fields.name)};
+    }
     auto* window = new engineering::FopWindow(archive_, rows, point, this, ValiditySettings());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
@@ -139,17 +149,14 @@ QWidget* HistoryWindow::ShowGridSafety() {
     if (archive_ == nullptr)
         return nullptr;
     const TreeChoice chosen = tree_->Current();
-    std::optional<std::int64_t> siteId;
-    if (chosen.kind == TreeChoice::Kind::Site)
-        siteId = chosen.id;
-    else if (chosen.kind == TreeChoice::Kind::Point)
-        if (const auto point = PointById(*archive_, chosen.id))
-            siteId = point->site;
-    if (!siteId) {
+    std::optional<engineering::SiteChoice> site;
+    if (!SiteOfChoice(*archive_, chosen, tr("The grid safety window could not be opened."), site))
+        return nullptr;
+    if (!site) {
         platform::Alert(QT_TRANSLATE_NOOP("Messages", "Choose a site in the tree first."));
         return nullptr;
     }
-    auto* window = new engineering::GridWindow(archive_, SiteById(*archive_, *siteId), std::nullopt, this);
+    auto* window = new engineering::GridWindow(archive_, site, std::nullopt, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;

@@ -41,12 +41,16 @@ QString WhatToDo(const archive::Archive& archive) {
     }
 }
 
-void SayArchiveFailure(const QString& what, const archive::Archive& archive, const std::string& error) {
+QString ArchiveFailureText(const QString& what, const archive::Archive& archive, const std::string& error) {
     QString message = what + QStringLiteral("\n") + texts::ArchiveProblemText(error);
     if (const QString advice = WhatToDo(archive); !advice.isEmpty()) {
         message += QStringLiteral("\n\n") + advice;
     }
-    platform::Alert(message.toStdString());
+    return message;
+}
+
+void SayArchiveFailure(const QString& what, const archive::Archive& archive, const std::string& error) {
+    platform::Alert(ArchiveFailureText(what, archive, error).toStdString());
 }
 
 }  // namespace terrovane::history

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "ArchiveFailure.h"
 #include "ArchiveProblemText.h"
 #include "FocusFrame.h"
 #include "MessageBox.h"
@@ -62,7 +63,7 @@ void AssignDialog::FillSites(std::int64_t chosen) {
     site_->clear();
     std::vector<archive::SiteRow> sites;
     std::string error;
-    archive::Sites(archive_, sites, error);
+    const bool read = archive::Sites(archive_, sites, error);
     for (const archive::SiteRow& site : sites) {
         site_->addItem(QString::fromStdString(site.fields.name), static_cast<qlonglong>(site.id));
         if (site.id == chosen) {
@@ -70,6 +71,10 @@ void AssignDialog::FillSites(std::int64_t chosen) {
         }
     }
     FillPoints(0);
+    if (!read) {
+        // An empty list would say there are no sites yet.
+        ShowProblem(ArchiveFailureText(tr("The sites could not be read."), archive_, error));
+    }
 }
 
 void AssignDialog::FillPoints(std::int64_t chosen) {
@@ -82,7 +87,7 @@ void AssignDialog::FillPoints(std::int64_t chosen) {
     }
     std::vector<archive::PointRow> points;
     std::string error;
-    archive::Points(archive_, site, points, error);
+    const bool read = archive::Points(archive_, site, points, error);
     for (const archive::PointRow& point : points) {
         point_->addItem(QString::fromStdString(point.fields.name), static_cast<qlonglong>(point.id));
         if (point.id == chosen) {
@@ -90,6 +95,14 @@ void AssignDialog::FillPoints(std::int64_t chosen) {
         }
     }
     UpdateAssignButton();
+    if (!read) {
+        ShowProblem(ArchiveFailureText(tr("The site's test points could not be read."), archive_, error));
+    }
+}
+
+void AssignDialog::ShowProblem(const QString& text) {
+    problem_->setText(text);
+    problem_->show();
 }
 
 void AssignDialog::UpdateAssignButton() {
@@ -108,9 +121,8 @@ void AssignDialog::TryAssign() {
             choice->inOrder
                 ? tr("Choose an earlier test point, make more points, or clear \"%1\".").arg(inOrder_->text())
                 : tr("Choose another test point or site.");
-        problem_->setText(
+        ShowProblem(
             tr("The results could not be assigned: %1. %2").arg(texts::ArchiveProblemText(error), change));
-        problem_->show();
         return;
     }
     accept();
@@ -138,7 +150,10 @@ void AssignDialog::AskNewPoint() {
     const qlonglong site = site_->currentData().toLongLong();
     std::vector<archive::SiteRow> sites;
     std::string error;
-    archive::Sites(archive_, sites, error);
+    if (!archive::Sites(archive_, sites, error)) {
+        SayArchiveFailure(tr("The test point could not be made."), archive_, error);
+        return;
+    }
     const auto row = std::find_if(sites.begin(), sites.end(), [site](const auto& s) { return s.id == site; });
     if (row == sites.end()) {
         platform::Alert(QT_TRANSLATE_NOOP("Messages", "Choose or make a site first."));

@@ -54,6 +54,7 @@ class AssignDialog : public QDialog {
     // Runs a properties dialog; true when the user saved.
     bool RunProperties(QDialog& dialog);
     void UpdateAssignButton();
+    void ShowProblem(const QString& text);
     // Assigns and closes, or shows why not and stays.
     void TryAssign();
 

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "Archive.h"
+#include "ArchiveFailure.h"
 #include "ArchiveProblemText.h"
 #include "ExportPath.h"
 #include "FileDialogSetup.h"
@@ -21,11 +22,17 @@ namespace {
 constexpr const char* kChooseFirst =
     QT_TRANSLATE_NOOP("Messages", "Choose one or more results in the list first.");
 
-QStringList KnownLabels(archive::Archive& archive) {
+// The labels in use, offered while typing; nullopt, after saying why, when the archive cannot list them
+// (a label then could not be stored either).
+std::optional<QStringList> KnownLabels(archive::Archive& archive) {
     QStringList labels;
     std::string error;
     for (const std::string& label : archive.Labels(error)) {
         labels << QString::fromStdString(label);
+    }
+    if (!error.empty()) {
+        SayArchiveFailure(HistoryWindow::tr("The labels could not be read."), archive, error);
+        return std::nullopt;
     }
     return labels;
 }
@@ -36,7 +43,11 @@ std::optional<LabelEdit> HistoryWindow::AskLabel(const QString& title, const Lab
     if (labelEditor) {
         return labelEditor(title, current);
     }
-    LabelDialog dialog(title, current, KnownLabels(*archive_), this);
+    const std::optional<QStringList> known = KnownLabels(*archive_);
+    if (!known) {
+        return std::nullopt;
+    }
+    LabelDialog dialog(title, current, *known, this);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -2,24 +2,12 @@
 // double-click): saved at once, and the verdicts and due dates follow.
 #include <QTimer>
 
-#include <algorithm>
-
+#include "ChosenRows.h"
 #include "HistoryWindow.h"
 #include "PropertiesDialog.h"
 #include "Sites.h"
 
 namespace terrovane::history {
-namespace {
-
-std::optional<archive::SiteRow> SiteById(archive::Archive& archive, std::int64_t id) {
-    std::vector<archive::SiteRow> sites;
-    std::string error;
-    archive::Sites(archive, sites, error);
-    const auto site = std::find_if(sites.begin(), sites.end(), [id](const auto& s) { return s.id == id; });
-    return site == sites.end() ? std::nullopt : std::optional(*site);
-}
-
-}  // namespace
 
 bool HistoryWindow::RunProperties(QDialog& dialog) {
     if (propertiesShown) {
@@ -33,10 +21,10 @@ void HistoryWindow::EditChosenProperties() {
         return;
     }
     const TreeChoice chosen = tree_->Current();
-    std::string error;
+    const QString failed = tr("The properties could not be read.");
     bool saved = false;
     if (chosen.kind == TreeChoice::Kind::Site) {
-        const auto site = SiteById(*archive_, chosen.id);
+        const auto site = ReadChosenSite(*archive_, chosen.id, failed);
         if (!site) {
             return;
         }
@@ -46,8 +34,8 @@ void HistoryWindow::EditChosenProperties() {
         };
         saved = RunProperties(dialog);
     } else if (chosen.kind == TreeChoice::Kind::Point) {
-        const auto point = archive::PointById(*archive_, chosen.id, error);
-        const auto site = point ? SiteById(*archive_, point->site) : std::nullopt;
+        const auto point = ReadChosenPoint(*archive_, chosen.id, failed);
+        const auto site = point ? ReadChosenSite(*archive_, point->site, failed) : std::nullopt;
         if (!site) {
             return;
         }

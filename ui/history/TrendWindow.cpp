@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ArchiveFailure.h"
 #include "ArchiveWatch.h"
 #include "FocusFrame.h"
 #include "Sites.h"
@@ -75,10 +76,13 @@ bool TrendWindow::ByPoint() const {
 void TrendWindow::FillSubjects(const QString& label, std::optional<std::int64_t> point) {
     const QSignalBlocker quiet(labels_);
     labels_->clear();
+    subjectsFailure_.clear();
     std::string error;
     if (ByPoint()) {
         std::vector<archive::PointRow> points;
-        archive::Points(archive_, 0, points, error);
+        if (!archive::Points(archive_, 0, points, error)) {
+            subjectsFailure_ = ArchiveFailureText(tr("The test points could not be read."), archive_, error);
+        }
         for (const archive::PointRow& each : points) {
             labels_->addItem(QString::fromStdString(each.siteName + " / " + each.fields.name),
                              static_cast<qlonglong>(each.id));
@@ -88,6 +92,9 @@ void TrendWindow::FillSubjects(const QString& label, std::optional<std::int64_t>
     }
     for (const std::string& text : archive_.Labels(error)) {
         labels_->addItem(QString::fromStdString(text));
+    }
+    if (!error.empty()) {
+        subjectsFailure_ = ArchiveFailureText(tr("The labels could not be read."), archive_, error);
     }
     labels_->setCurrentIndex(std::max(labels_->findText(label), 0));
 }
@@ -103,9 +110,12 @@ void TrendWindow::ShowLabel() {
     std::string error;
     if (labels_->count() == 0 ||
         !archive_.Results(filter, {archive::ResultOrder::Measured, false}, -1, 0, rows_, error)) {
-        status_->setText(!error.empty() ? QString::fromStdString(error)
-                         : ByPoint()    ? tr("There is no test point yet.")
-                                        : tr("No result has a label yet."));
+        // A list the archive could not read is no empty list: the failure is said, not "none yet".
+        status_->setText(!subjectsFailure_.isEmpty() ? subjectsFailure_
+                         : !error.empty()
+                             ? ArchiveFailureText(tr("The results could not be read."), archive_, error)
+                         : ByPoint() ? tr("There is no test point yet.")
+                                     : tr("No result has a label yet."));
         chart_->SetSeries({});
         return;
     }

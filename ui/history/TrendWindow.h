@@ -45,6 +45,8 @@ class TrendWindow : public QDialog {
     QLabel* status_ = nullptr;
     TrendChart* chart_ = nullptr;
     std::vector<archive::ResultRow> rows_;
+    // Why the labels or test points could not be listed; empty when they could.
+    QString subjectsFailure_;
 };
 
 }  // namespace terrovane::history

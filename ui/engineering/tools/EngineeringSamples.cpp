@@ -99,16 +99,21 @@ std::vector<archive::ResultRow> OfMode(archive::Archive& store, int mode) {
 
 SampleSite FillCampaign(archive::Archive& store) {
     const auto image = Campaign();
-    store.Store({"2024-04-17T16:30:00+02:00", "COM3", &image});
     std::string error;
+    if (const auto outcome = store.Store({"2024-04-17T16:30:00+02:00", "COM3", &image}); !outcome.stored) {
+        error = outcome.error;
+    }
     archive::SiteFields site;
     site.name = "Substation North";
     SampleSite at;
-    archive::AddSite(store, site, at.site, error);
     archive::PointFields point;
     point.name = "E1 north-east";
     point.kind = archive::PointKind::Rod;
-    archive::AddPoint(store, at.site, point, at.point, error);
+    // Windows over a sample that could not be made would show empty: the reason is said.
+    if (!error.empty() || !archive::AddSite(store, site, at.site, error) ||
+        !archive::AddPoint(store, at.site, point, at.point, error)) {
+        std::fprintf(stderr, "sample campaign: %s\n", error.c_str());
+    }
     return at;
 }
 

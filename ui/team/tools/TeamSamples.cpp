@@ -42,11 +42,15 @@ void FillConflicts(archive::Archive& store) {
     site.name = "Substation North";
     site.address = "Ringstraße 4, Nordheim";
     std::int64_t north = 0;
-    archive::AddSite(store, site, north, error);
+    if (!archive::AddSite(store, site, north, error)) {
+        std::fprintf(stderr, "sample site: %s\n", error.c_str());
+    }
     site.name = "Pumping station 3";
     site.address = "Mühlweg 12";
     std::int64_t pump = 0;
-    archive::AddSite(store, site, pump, error);
+    if (!archive::AddSite(store, site, pump, error)) {
+        std::fprintf(stderr, "sample site: %s\n", error.c_str());
+    }
     const std::string northUuid = SiteUuid(store, north);
     const std::string pumpUuid = SiteUuid(store, pump);
     const archive::Status written = store.Run(archive::Archive::Access::Write, [&](archive::Database& db) {
