@@ -8,22 +8,12 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "DateDigits.h"
 #include "PointStanding.h"
 #include "SiteStatements.h"
 
 namespace terrovane::archive {
 namespace {
-
-bool Digits(const std::string& text, std::size_t from, std::size_t count, int& value) {
-    value = 0;
-    for (std::size_t i = from; i < from + count; ++i) {
-        if (text[i] < '0' || text[i] > '9') {
-            return false;
-        }
-        value = value * 10 + (text[i] - '0');
-    }
-    return true;
-}
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

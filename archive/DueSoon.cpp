@@ -5,23 +5,13 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "DateDigits.h"
 #include "EraseTexts.h"
 #include "SiteStatements.h"
 #include "Sites.h"
 
 namespace terrovane::archive {
 namespace {
-
-bool Digits(const std::string& text, std::size_t from, std::size_t count, int& value) {
-    value = 0;
-    for (std::size_t i = from; i < from + count; ++i) {
-        if (text[i] < '0' || text[i] > '9') {
-            return false;
-        }
-        value = value * 10 + (text[i] - '0');
-    }
-    return true;
-}
 
 // Days since 1970-01-01 of a proleptic Gregorian date, and back (H. Hinnant's civil-date algorithms):
 // exact for any year, with no time zone or daylight saving in the way as with mktime.
