@@ -10,41 +10,38 @@
 #include "DueFiles.h"
 #include "Numbers.h"
 #include "ResultsFiles.h"
+#include "VerdictFormats.h"
 
 namespace terrovane::archive {
 namespace {
 
-struct Column {
+struct DueColumn {
     const char* header;
     double width;
 };
 
-constexpr Column kColumns[] = {
+constexpr DueColumn kColumns[] = {
     {"Site", 24},   {"Point", 18}, {"Last test", 12}, {"Last result", 18},
     {"Verdict", 9}, {"Due", 12},   {"Overdue", 9},    {"Interval (months)", 10},
 };
 
-struct Formats {
+struct DueFormats {
     lxw_format* header;
     lxw_format* date;
     lxw_format* pass;
     lxw_format* fail;
 };
 
-Formats MakeFormats(lxw_workbook* book) {
-    Formats formats{};
+DueFormats MakeDueFormats(lxw_workbook* book) {
+    DueFormats formats{};
     formats.header = workbook_add_format(book);
     format_set_bold(formats.header);
     format_set_text_wrap(formats.header);
     formats.date = workbook_add_format(book);
     format_set_num_format(formats.date, "yyyy-mm-dd");
-    formats.pass = workbook_add_format(book);
-    format_set_font_color(formats.pass, 0x1B5E20);
-    format_set_bg_color(formats.pass, 0xC8E6C9);
-    formats.fail = workbook_add_format(book);
-    format_set_font_color(formats.fail, 0xB71C1C);
-    format_set_bg_color(formats.fail, 0xFFCDD2);
-    format_set_bold(formats.fail);
+    const VerdictFormats verdicts = AddVerdictFormats(book);
+    formats.pass = verdicts.pass;
+    formats.fail = verdicts.fail;
     return formats;
 }
 
@@ -56,7 +53,7 @@ void WriteText(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std:
 }
 
 // A date as a spreadsheet date; the list's dates are well formed or empty.
-void WriteDate(lxw_worksheet* sheet, const Formats& formats, lxw_row_t row, lxw_col_t column,
+void WriteDate(lxw_worksheet* sheet, const DueFormats& formats, lxw_row_t row, lxw_col_t column,
                const std::string& date) {
     if (date.size() != 10) {
         return;
@@ -71,7 +68,7 @@ void WriteDate(lxw_worksheet* sheet, const Formats& formats, lxw_row_t row, lxw_
     worksheet_write_datetime(sheet, row, column, &at, formats.date);
 }
 
-void WriteRow(lxw_worksheet* sheet, const Formats& formats, lxw_row_t row, const DueEntry& entry) {
+void WriteDueRow(lxw_worksheet* sheet, const DueFormats& formats, lxw_row_t row, const DueEntry& entry) {
     const DuePoint& p = entry.due;
     WriteText(sheet, row, 0, p.site);
     WriteText(sheet, row, 1, p.name);
@@ -90,7 +87,7 @@ void WriteRow(lxw_worksheet* sheet, const Formats& formats, lxw_row_t row, const
     }
 }
 
-std::string Build(const std::vector<DueEntry>& entries, const std::string& file) {
+std::string BuildDueWorkbook(const std::vector<DueEntry>& entries, const std::string& file) {
     // The writer prints its numbers with printf, which a window's locale would give a decimal comma.
     const numbers::CLocaleScope cLocale;
     lxw_workbook* book = workbook_new(file.c_str());
@@ -98,15 +95,15 @@ std::string Build(const std::vector<DueEntry>& entries, const std::string& file)
         return "cannot create " + file;
     }
     lxw_worksheet* sheet = workbook_add_worksheet(book, "Due");
-    const Formats formats = MakeFormats(book);
+    const DueFormats formats = MakeDueFormats(book);
     lxw_col_t column = 0;
-    for (const Column& each : kColumns) {
+    for (const DueColumn& each : kColumns) {
         worksheet_write_string(sheet, 0, column, each.header, formats.header);
         worksheet_set_column(sheet, column, column, each.width, nullptr);
         ++column;
     }
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        WriteRow(sheet, formats, static_cast<lxw_row_t>(i + 1), entries[i]);
+        WriteDueRow(sheet, formats, static_cast<lxw_row_t>(i + 1), entries[i]);
     }
     worksheet_freeze_panes(sheet, 1, 0);
     worksheet_autofilter(sheet, 0, 0, static_cast<lxw_row_t>(entries.size()), column - 1);
@@ -136,7 +133,7 @@ std::string ExportDueXlsx(const std::vector<DueEntry>& entries, const std::strin
         return "cannot make a scratch file for " + path;
     }
     ::close(fd);
-    std::string error = Build(entries, scratch);
+    std::string error = BuildDueWorkbook(entries, scratch);
     if (error.empty()) {
         error = WriteFileReplacing(path, ReadWhole(scratch));
     }

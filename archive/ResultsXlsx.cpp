@@ -14,6 +14,7 @@
 #include "CLocaleScope.h"
 #include "Numbers.h"
 #include "ResultsOutput.h"
+#include "VerdictFormats.h"
 
 namespace terrovane::archive {
 namespace {
@@ -89,13 +90,9 @@ Formats MakeFormats(lxw_workbook* book) {
     format_set_text_wrap(formats.header);
     formats.date = workbook_add_format(book);
     format_set_num_format(formats.date, "yyyy-mm-dd hh:mm");
-    formats.pass = workbook_add_format(book);
-    format_set_font_color(formats.pass, 0x1B5E20);
-    format_set_bg_color(formats.pass, 0xC8E6C9);
-    formats.fail = workbook_add_format(book);
-    format_set_font_color(formats.fail, 0xB71C1C);
-    format_set_bg_color(formats.fail, 0xFFCDD2);
-    format_set_bold(formats.fail);
+    const VerdictFormats verdicts = AddVerdictFormats(book);
+    formats.pass = verdicts.pass;
+    formats.fail = verdicts.fail;
     formats.overRange = workbook_add_format(book);
     format_set_font_color(formats.overRange, 0xE65100);
     format_set_align(formats.overRange, LXW_ALIGN_RIGHT);
