@@ -10,7 +10,7 @@
 namespace terrovane::cli {
 namespace {
 
-std::string Json(const std::vector<archive::DuePoint>& points) {
+std::string DueJson(const std::vector<archive::DuePoint>& points) {
     const auto text = [](const std::string& value) {
         return value.empty() ? std::string("null") : archive::JsonString(value);
     };
@@ -53,7 +53,7 @@ int List(const ParsedArguments& options) {
     if (!archive::DueList(*store, archive::Today(), 0, points, error)) {
         return CommandFailed("due", texts::ArchiveProblemText(error));
     }
-    return PrintText(format == "json" ? Json(points) : Table(points)) ? kExitOk : kExitFailed;
+    return PrintText(format == "json" ? DueJson(points) : Table(points)) ? kExitOk : kExitFailed;
 }
 
 const CommandRegistrar kDueRegistrar(

@@ -35,7 +35,7 @@ std::string SoilLine(const electrode::Soil& soil) {
     return text;
 }
 
-std::string Padded(std::string text, std::size_t width) {
+std::string PlanPadded(std::string text, std::size_t width) {
     if (text.size() < width)
         text.insert(0, width - text.size(), ' ');
     return text;
@@ -58,8 +58,8 @@ std::string FopPlanTable(const electrode::FopPlan& plan, const FopPlanAsked& ask
                                  : std::string("none up to 100 km\n");
     text += "\n   x (m)     x/D    R (ohm)\n";
     for (const electrode::FopPlanPoint& p : plan.curve)
-        text += Padded(General(p.distance, 5), 8) + Padded(Fixed(p.fraction, 3), 8) +
-                Padded(General(p.resistance, 5), 11) + "\n";
+        text += PlanPadded(General(p.distance, 5), 8) + PlanPadded(Fixed(p.fraction, 3), 8) +
+                PlanPadded(General(p.resistance, 5), 11) + "\n";
     return text;
 }
 

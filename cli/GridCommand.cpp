@@ -71,8 +71,9 @@ std::optional<int> ChooseSoil(const ParsedArguments& options, const GridDesignFi
         soil = grid::GivenSoil(*file.soilResistivity);
         return std::nullopt;
     }
-    return UsageError(kGridCommand, CliText::tr("needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or "
-                                         "soil.layers in the design)"));
+    return UsageError(kGridCommand,
+                      CliText::tr("needs --rho, --soil-model or --site (or soil.resistivity_ohm_m or "
+                                  "soil.layers in the design)"));
 }
 
 // Computed where the soil has layers the formulas cannot take; the formulas alone in uniform soil unless

@@ -32,7 +32,7 @@ std::string Where(const electrode::Point& at) {
 }
 
 std::string ComparedLine(const std::string& name, double computed, double formulas, int digits,
-                     const std::string& unit) {
+                         const std::string& unit) {
     const double difference = DifferencePercent(computed, formulas);
     std::string row = PaddedCell(name, 28) + PaddedCell(Fixed(computed, digits) + " " + unit, 14) +
                       PaddedCell(Fixed(formulas, digits) + " " + unit, 14);
@@ -96,7 +96,8 @@ std::string ReasonsJson(const std::vector<electrode::ComputedReason>& reasons) {
     for (std::size_t i = 0; i < reasons.size(); ++i) {
         const electrode::ComputedReason& r = reasons[i];
         json += (i == 0 ? "" : ", ") + std::string("{\"code\": \"") + electrode::ComputedReasonName(r.code) +
-                "\", \"computed_v\": " + ComputedJsonNumber(r.computed) + ", \"limit_v\": " + ComputedJsonNumber(r.limit) +
+                "\", \"computed_v\": " + ComputedJsonNumber(r.computed) +
+                ", \"limit_v\": " + ComputedJsonNumber(r.limit) +
                 ", \"excess_v\": " + ComputedJsonNumber(r.computed - r.limit) + "}";
     }
     return json + "]";
@@ -134,7 +135,8 @@ std::string MapJson(const ComputedSafety& c) {
     const electrode::SafetyRaster& r = c.raster;
     const electrode::Area& area = r.potential.area;
     return "{\"x0_m\": " + ComputedJsonNumber(area.x0) + ", \"y0_m\": " + ComputedJsonNumber(area.y0) +
-           ", \"spacing_m\": " + ComputedJsonNumber(r.spacing) + ", \"points_x\": " + std::to_string(r.potential.nx) +
+           ", \"spacing_m\": " + ComputedJsonNumber(r.spacing) +
+           ", \"points_x\": " + std::to_string(r.potential.nx) +
            ", \"points_y\": " + std::to_string(r.potential.ny) +
            ", \"order\": \"rows of x, y increasing\", \"potential_v\": " + ValuesJson(r.potential.values) +
            ", \"touch_v\": " + ValuesJson(r.touch) + ", \"step_v\": " + ValuesJson(r.step) + "}\n";
@@ -176,12 +178,12 @@ std::string WithComputedJson(const std::string& formulasJson, const ComputedSafe
     members += ", \"grid_resistance_ohm\": " + ComputedJsonNumber(c.resistance);
     members += ", \"grid_current_a\": " + ComputedJsonNumber(c.gridCurrent);
     members += ", \"gpr_v\": " + ComputedJsonNumber(c.gpr);
-    members +=
-        ", \"max_touch_v\": " + ComputedJsonNumber(c.touch.volts) + ", \"max_touch_at_m\": " + PointJson(c.touch.at);
+    members += ", \"max_touch_v\": " + ComputedJsonNumber(c.touch.volts) +
+               ", \"max_touch_at_m\": " + PointJson(c.touch.at);
     members += ", \"max_mesh_touch_v\": " + ComputedJsonNumber(c.meshTouch.volts) +
                ", \"max_mesh_touch_at_m\": " + PointJson(c.meshTouch.at);
-    members +=
-        ", \"max_step_v\": " + ComputedJsonNumber(c.step.volts) + ", \"max_step_at_m\": " + PointJson(c.step.at);
+    members += ", \"max_step_v\": " + ComputedJsonNumber(c.step.volts) +
+               ", \"max_step_at_m\": " + PointJson(c.step.at);
     members += ", \"touch_limit_v\": " + ComputedJsonNumber(c.touchLimit);
     members += ", \"step_limit_v\": " + ComputedJsonNumber(c.stepLimit);
     members += ", \"map_spacing_m\": " + ComputedJsonNumber(c.raster.spacing);

@@ -63,12 +63,13 @@ int RunPorts(const ParsedArguments&) {
     return device.empty() ? kExitFailed : kExitOk;
 }
 
-const CommandRegistrar kPortsRegistrar({"ports",
-                                   "Shows the two serial-port map keys the instrument's bridge is looked up "
-                                   "in, the port discovery chooses and the device that port opens; then "
-                                   "every port of the bridge with its device, USB product id, USB serial and "
-                                   "USB path (what --port takes).",
-                                   {{{"ports", {}, {}}, RunPorts}}});
+const CommandRegistrar kPortsRegistrar(
+    {"ports",
+     "Shows the two serial-port map keys the instrument's bridge is looked up "
+     "in, the port discovery chooses and the device that port opens; then "
+     "every port of the bridge with its device, USB product id, USB serial and "
+     "USB path (what --port takes).",
+     {{{"ports", {}, {}}, RunPorts}}});
 
 }  // namespace
 }  // namespace terrovane::cli

@@ -57,9 +57,14 @@ std::string ResultTable(const std::vector<archive::ResultView>& results) {
     header.insert(header.end(), {"SITE", "POINT", "VERDICT"});
     std::vector<std::vector<std::string>> rows = {header};
     for (const archive::ResultView& view : results) {
-        std::vector<std::string> row = {IdText(view.id), IdText(view.readout), DashWhenEmpty(view.readAt),
-                                        view.cells[0],   view.modeName,        view.date,
-                                        view.time,       DashWhenEmpty(view.label)};
+        std::vector<std::string> row = {IdText(view.id),
+                                        IdText(view.readout),
+                                        DashWhenEmpty(view.readAt),
+                                        view.cells[0],
+                                        view.modeName,
+                                        view.date,
+                                        view.time,
+                                        DashWhenEmpty(view.label)};
         for (std::size_t i = 4; i < view.cells.size(); ++i) {
             row.push_back(DashWhenEmpty(view.cells[i]));
         }
@@ -76,7 +81,8 @@ std::string ReadOutTable(const std::vector<archive::ReadOutRow>& readouts) {
     std::vector<std::vector<std::string>> rows = {{"ID", "READ AT", "PORT", "RESULTS", "LABEL", "NOTE"}};
     for (const archive::ReadOutRow& row : readouts) {
         rows.push_back({std::to_string(row.id), row.readAt, DashWhenEmpty(row.port),
-                        std::to_string(row.results.size()), DashWhenEmpty(row.label), DashWhenEmpty(row.note)});
+                        std::to_string(row.results.size()), DashWhenEmpty(row.label),
+                        DashWhenEmpty(row.note)});
     }
     return AlignedTable(rows);
 }

@@ -31,7 +31,7 @@ const std::vector<std::string> kNames = {"name",      "address",      "latitude"
                                          "limit_ohm", "limit_source", "interval_months", "points",
                                          "notes"};
 
-std::string Json(const std::vector<archive::SiteRow>& sites) {
+std::string SitesJson(const std::vector<archive::SiteRow>& sites) {
     std::string json = "[";
     for (std::size_t i = 0; i < sites.size(); ++i) {
         const std::vector<std::string> fields = Fields(sites[i]);
@@ -98,7 +98,7 @@ int List(const ParsedArguments& options) {
     if (!archive::Sites(*store, sites, error)) {
         return CommandFailed("sites", texts::ArchiveProblemText(error));
     }
-    const std::string text = format == ListingFormat::Json  ? Json(sites)
+    const std::string text = format == ListingFormat::Json  ? SitesJson(sites)
                              : format == ListingFormat::Csv ? Csv(sites)
                                                             : Table(sites);
     return PrintText(text) ? kExitOk : kExitFailed;

@@ -53,7 +53,7 @@ QString Advice(sync::SyncError error) {
     return CliText::tr("the team server reported an error");
 }
 
-std::string Json(const sync::SyncReport& report) {
+std::string SyncJson(const sync::SyncReport& report) {
     const numbers::Json json = {
         {"pushed", report.pushed},
         {"pulled", report.pulled},
@@ -92,7 +92,7 @@ int Sync(const ParsedArguments& options) {
     if (!report.movedAside.empty()) {
         TellMovedAside("sync", report.movedAside);
     }
-    if (!PrintText(format == "json" ? Json(report) : Table(report))) {
+    if (!PrintText(format == "json" ? SyncJson(report) : Table(report))) {
         return kExitFailed;
     }
     if (report.error == sync::SyncError::ServerFailed && ToldServerLacksTls("sync", sync.connection)) {

@@ -39,7 +39,7 @@ numbers::Json Side(const std::string& value, const std::string& stamp, const std
             {"by", by}};
 }
 
-std::string Json(const std::vector<sync::Conflict>& conflicts) {
+std::string ConflictsJson(const std::vector<sync::Conflict>& conflicts) {
     numbers::Json json = numbers::Json::array();
     for (const sync::Conflict& c : conflicts)
         json.push_back({{"id", c.id},
@@ -78,8 +78,9 @@ int ListTeamConflicts(const ParsedArguments& options) {
     if (!conflicts) {
         return CommandFailed("team conflicts", texts::ArchiveProblemText(conflicts.Error().Text()));
     }
-    return PrintText(format == "json" ? Json(conflicts.Value()) : Table(conflicts.Value())) ? kExitOk
-                                                                                            : kExitFailed;
+    return PrintText(format == "json" ? ConflictsJson(conflicts.Value()) : Table(conflicts.Value()))
+               ? kExitOk
+               : kExitFailed;
 }
 
 int ResolveTeamConflict(const ParsedArguments& options) {

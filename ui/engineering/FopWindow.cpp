@@ -27,7 +27,7 @@ namespace {
 
 constexpr int kDistanceColumn = 2;
 
-QTableWidgetItem* Fixed(const QString& text) {
+QTableWidgetItem* ReadOnlyCell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     return item;
@@ -141,8 +141,8 @@ void FopWindow::FillTable() {
     table_->setRowCount(static_cast<int>(results_.size()));
     for (std::size_t i = 0; i < results_.size(); ++i) {
         const int row = static_cast<int>(i);
-        table_->setItem(row, 0, Fixed(QString::fromStdString(results_[i].when)));
-        table_->setItem(row, 1, Fixed(keyboard::ShownSignificant(results_[i].resistance, 4)));
+        table_->setItem(row, 0, ReadOnlyCell(QString::fromStdString(results_[i].when)));
+        table_->setItem(row, 1, ReadOnlyCell(keyboard::ShownSignificant(results_[i].resistance, 4)));
         table_->setItem(row, kDistanceColumn, new QTableWidgetItem);
     }
 }
