@@ -204,7 +204,9 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
          [archive] {
              std::vector<archive::SiteRow> sites;
              std::string failure;
-             archive::Sites(*archive, sites, failure);
+             if (!archive::Sites(*archive, sites, failure)) {
+                 std::fprintf(stderr, "%s\n", failure.c_str());
+             }
              return std::make_shared<CopySiteDialog>(sites, sites.empty() ? 0 : sites.front().id);
          }},
         {QStringLiteral("history-due-list"), [archive] { return std::make_shared<DueWindow>(*archive); }},
