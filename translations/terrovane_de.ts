@@ -3892,10 +3892,6 @@ Datum</translation>
         <translation>Fälligkeitsliste</translation>
     </message>
     <message>
-        <source> days</source>
-        <translation> Tage</translation>
-    </message>
-    <message>
         <source>Overdue and due &amp;within:</source>
         <translation>Überfällig und fällig &amp;binnen:</translation>
     </message>
@@ -3976,6 +3972,10 @@ Datum</translation>
     <message>
         <source>the file name should end in .xlsx, .csv or .ics</source>
         <translation>der Dateiname sollte auf .xlsx, .csv oder .ics enden</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tage</translation>
     </message>
 </context>
 <context>

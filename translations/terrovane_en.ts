@@ -3892,10 +3892,6 @@ Date</translation>
         <translation>Due list</translation>
     </message>
     <message>
-        <source> days</source>
-        <translation> days</translation>
-    </message>
-    <message>
         <source>Overdue and due &amp;within:</source>
         <translation>Overdue and due &amp;within:</translation>
     </message>
@@ -3976,6 +3972,10 @@ Date</translation>
     <message>
         <source>the file name should end in .xlsx, .csv or .ics</source>
         <translation>the file name should end in .xlsx, .csv or .ics</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>days</translation>
     </message>
 </context>
 <context>

@@ -3870,10 +3870,6 @@ Date</translation>
         <translation>到期清单</translation>
     </message>
     <message>
-        <source> days</source>
-        <translation> 天</translation>
-    </message>
-    <message>
         <source>Overdue and due &amp;within:</source>
         <translation>逾期及到期范围(&amp;W)：</translation>
     </message>
@@ -3952,6 +3948,10 @@ Date</translation>
     <message>
         <source>the file name should end in .xlsx, .csv or .ics</source>
         <translation>文件名应以 .xlsx、.csv 或 .ics 结尾</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>天</translation>
     </message>
 </context>
 <context>

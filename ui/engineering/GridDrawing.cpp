@@ -17,7 +17,7 @@ QString Metres(double value) {
 }  // namespace
 
 GridDrawing::GridDrawing(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(240, 200);
+    setMinimumSize(240, 160);  // below the tab bar, still within a small screen beside the results
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

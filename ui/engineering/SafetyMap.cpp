@@ -19,7 +19,7 @@ QString WholeVolts(double value) {
 }  // namespace
 
 SafetyMap::SafetyMap(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(240, 200);
+    setMinimumSize(240, 160);  // below the tab bar, still within a small screen beside the results
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

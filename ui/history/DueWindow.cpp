@@ -40,14 +40,15 @@ DueWindow::DueWindow(archive::Archive& archive, QWidget* parent)
     setWindowTitle(tr("Due list"));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    days_ = new QSpinBox(this);
+    // The days are typed as every other whole number of the program, so "2,5" is refused by name.
+    days_ = new keyboard::WholeNumberBox(this);
     days_->setRange(0, kMostDays);
     days_->setValue(kDefaultDays);
-    days_->setSuffix(tr(" days"));
     auto* label = new QLabel(tr("Overdue and due &within:"), this);
     label->setBuddy(days_);
     top->addWidget(label);
     top->addWidget(days_);
+    top->addWidget(new QLabel(tr("days"), this));
     top->addStretch(1);
     layout->addLayout(top);
     table_ = new QTableWidget(0, 6, this);

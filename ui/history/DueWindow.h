@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+#include "NumberBox.h"
+
 #include "Archive.h"
 #include "DueSoon.h"
 
@@ -24,7 +26,7 @@ class DueWindow : public QWidget {
   public:
     DueWindow(archive::Archive& archive, QWidget* parent = nullptr);
 
-    QSpinBox& Days() const { return *days_; }
+    keyboard::WholeNumberBox& Days() const { return *days_; }
     QTableWidget& Table() const { return *table_; }
     QLabel& Status() const { return *status_; }
     const std::vector<archive::DueEntry>& Entries() const { return entries_; }
@@ -49,7 +51,7 @@ class DueWindow : public QWidget {
     void Said(const std::string& error, const QString& done);
 
     archive::Archive& archive_;
-    QSpinBox* days_ = nullptr;
+    keyboard::WholeNumberBox* days_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* status_ = nullptr;
     std::vector<archive::DueEntry> entries_;
