@@ -15,6 +15,7 @@ packages=(
   gnumeric                                               # ssconvert: one more workbook reader for the tests
   fonts-wqy-zenhei fonts-liberation                      # the dialogs' and the report's fonts
   xvfb xauth imagemagick xdotool                         # the screenshot tools
+  stress-ng                                              # scripts/stress.sh: the suite run again while every core is busy
   libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers
   libsqlite3-dev libxlsxwriter-dev                       # the measurement archive and its .xlsx export
   nlohmann-json3-dev                                     # the one JSON library outside Qt: every JSON the programs write or read (numbers/Json.h)
