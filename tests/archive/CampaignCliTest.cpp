@@ -1,5 +1,6 @@
 // terrovane-cli sites --format geojson|kml and due --within DAYS, as programs, their output read back by
 // independent readers (Python's json, csv, xml.etree and icalendar; xmllint).
+#include "ArchiveCliTest.h"
 #include "ArchiveFixtures.h"
 #include "Due.h"
 #include "DueSoon.h"
@@ -21,17 +22,8 @@ record::MeasurementRecord MeasuredOn(const std::string& date, float ohms) {
     return r;
 }
 
-class CampaignCliTest : public ArchiveTest {
+class CampaignCliTest : public ArchiveCliTest {
   protected:
-    CommandRun Cli(const std::string& args) const {
-        CommandRun run = RunCommand("QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME='" + Path("config") +
-                                    "' TERROVANE_ARCHIVE='" + Path() + "' '" + TERROVANE_CLI_PATH + "' " +
-                                    args + " 2>" + Path("stderr.txt"));
-        EXPECT_EQ(terrovane::testing::CliJsonViolations(args, run.text), "") << args;
-        return run;
-    }
-    std::string Errors() const { return ReadFile(Path("stderr.txt")); }
-
     // "Works" (yearly, limit 10 ohm, placed): "Soon" due in 10 days, "Late" three years overdue, "New"
     // never tested, "Later" due in 100 days; "Shed" has no position.
     void SetUpCampaign() {

@@ -1,22 +1,15 @@
 // terrovane-cli sites, site add, point add, assign, limits, due and history's site fields, as programs.
 #include <filesystem>
 
+#include "ArchiveCliTest.h"
 #include "ArchiveFixtures.h"
 #include "JsonSchema.h"
 
 namespace terrovane::archive::testing {
 namespace {
 
-class SitesCliTest : public ArchiveTest {
+class SitesCliTest : public ArchiveCliTest {
   protected:
-    CommandRun Cli(const std::string& args) const {
-        CommandRun run = RunCommand("QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME='" + Path("config") +
-                                    "' TERROVANE_ARCHIVE='" + Path() + "' '" + TERROVANE_CLI_PATH + "' " +
-                                    args + " 2>" + Path("stderr.txt"));
-        EXPECT_EQ(terrovane::testing::CliJsonViolations(args, run.text), "") << args;
-        return run;
-    }
-    std::string Errors() const { return ReadFile(Path("stderr.txt")); }
     std::string Json(const std::string& script, const std::string& json) const {
         return RunPython("import json, sys\nrows = json.load(sys.stdin)\n" + script, json);
     }

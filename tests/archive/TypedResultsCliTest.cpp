@@ -1,25 +1,18 @@
 // terrovane-cli result add, correct and show, run as a program: what it stores, how it counts for the due
 // list, and each bad entry refused with its reason before anything is stored.
+#include "ArchiveCliTest.h"
 #include "ArchiveFixtures.h"
 #include "JsonSchema.h"
 
 namespace terrovane::archive::testing {
 namespace {
 
-class TypedResultsCliTest : public ArchiveTest {
+class TypedResultsCliTest : public ArchiveCliTest {
   protected:
     void SetUp() override {
         ASSERT_EQ(Cli("site add Mast --limit 10 --interval 12").status, 0) << Errors();
         ASSERT_EQ(Cli("point add Mast 'Leg A'").status, 0) << Errors();
     }
-    CommandRun Cli(const std::string& args) const {
-        CommandRun run = RunCommand("QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 XDG_CONFIG_HOME='" +
-                                    Path("config") + "' TERROVANE_ARCHIVE='" + Path() + "' '" +
-                                    TERROVANE_CLI_PATH + "' " + args + " 2>" + Path("stderr.txt"));
-        EXPECT_EQ(terrovane::testing::CliJsonViolations(args, run.text), "") << args;
-        return run;
-    }
-    std::string Errors() const { return ReadFile(Path("stderr.txt")); }
     std::string Json(const std::string& script, const std::string& json) const {
         return RunPython("import json, sys\nrows = json.load(sys.stdin)\n" + script, json);
     }
