@@ -8,7 +8,8 @@ runs=${1:-100000}
 
 build_fuzzers() {
   CC=clang CXX=clang++ BUILD_TARGETS=fuzzers "$root/scripts/build.sh" "$root/build-fuzz" \
-    -DTERROVANE_FUZZ=ON -DTERROVANE_BENCH=OFF -DTERROVANE_WERROR=ON -DTERROVANE_LINE_TABLES=ON
+    -DTERROVANE_FUZZ=ON -DTERROVANE_BENCH=OFF -DTERROVANE_WERROR=ON -DTERROVANE_LINE_TABLES=ON \
+    -DTERROVANE_UNITY=ON
 }
 
 # The longest input worth trying for each program: a read-out reply is 7200 bytes after the command byte,

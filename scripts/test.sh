@@ -24,7 +24,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_tests() {
   local dir=$1; shift
   local status=0
-  ctest --test-dir "$dir" --output-on-failure -j 2 --timeout 300 --output-junit "$dir/test-results.xml" "$@" ||
+  ctest --test-dir "$dir" --output-on-failure -j 2 --timeout 300 --output-junit "$(cd "$dir" && pwd)/test-results.xml" "$@" ||
     status=1
   scripts/test_times.py "$dir/test-results.xml" "$dir/test-times.txt" || true
   return $status
