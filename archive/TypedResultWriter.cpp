@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "Hlc.h"
+#include "Transaction.h"
 #include "Utf8Text.h"
 
 namespace terrovane::archive {

@@ -25,6 +25,18 @@ namespace fs = std::filesystem;
 namespace imports = terrovane::imports;
 namespace archive = terrovane::archive;
 
+archive::SiteFields SiteNamed(const std::string& name) {
+    archive::SiteFields fields;
+    fields.name = name;
+    return fields;
+}
+
+archive::PointFields PointNamed(const std::string& name) {
+    archive::PointFields fields;
+    fields.name = name;
+    return fields;
+}
+
 constexpr int kSites = 10;
 constexpr int kPointsPerSite = 100;
 constexpr double kTargetSeconds = 5.0;
@@ -87,12 +99,12 @@ int main(int argc, char** argv) {
     for (int s = 0; s < kSites; ++s) {
         std::int64_t site = 0;
         std::int64_t point = 0;
-        if (!archive::AddSite(*store, {"Site " + std::to_string(s)}, site, error)) {
+        if (!archive::AddSite(*store, SiteNamed("Site " + std::to_string(s)), site, error)) {
             std::fprintf(stderr, "import_bench: %s\n", error.c_str());
             return 1;
         }
         for (int p = 0; p < kPointsPerSite; ++p) {
-            if (!archive::AddPoint(*store, site, {"P" + std::to_string(p)}, point, error)) {
+            if (!archive::AddPoint(*store, site, PointNamed("P" + std::to_string(p)), point, error)) {
                 std::fprintf(stderr, "import_bench: %s\n", error.c_str());
                 return 1;
             }

@@ -22,6 +22,18 @@ namespace {
 using archive::testing::ReadArchive;
 using archive::testing::WriteFile;
 
+archive::SiteFields SiteNamed(const std::string& name) {
+    archive::SiteFields fields;
+    fields.name = name;
+    return fields;
+}
+
+archive::PointFields PointNamed(const std::string& name) {
+    archive::PointFields fields;
+    fields.name = name;
+    return fields;
+}
+
 class ImportWindowTest : public archive::testing::ArchiveTest {
   protected:
     void SetUp() override {
@@ -29,8 +41,8 @@ class ImportWindowTest : public archive::testing::ArchiveTest {
         std::int64_t site = 0;
         std::int64_t point = 0;
         std::string error;
-        ASSERT_TRUE(archive::AddSite(*archive_, {"Mast"}, site, error)) << error;
-        ASSERT_TRUE(archive::AddPoint(*archive_, site, {"Leg A"}, point, error)) << error;
+        ASSERT_TRUE(archive::AddSite(*archive_, SiteNamed("Mast"), site, error)) << error;
+        ASSERT_TRUE(archive::AddPoint(*archive_, site, PointNamed("Leg A"), point, error)) << error;
         WriteFile(Path("readings.csv"),
                   "Datum;Where;Re;Rh\n01.03.2024 09:15;Mast/Leg A;4,2;>300k\n"
                   "02.03.2024 09:15;Mast/Leg Z;5;1k\n31.04.2024 09:15;Mast/Leg A;6;1k\n");

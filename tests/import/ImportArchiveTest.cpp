@@ -13,6 +13,18 @@ using archive::testing::ReadArchive;
 using archive::testing::RunPython;
 using archive::testing::WriteFile;
 
+archive::SiteFields SiteNamed(const std::string& name) {
+    archive::SiteFields fields;
+    fields.name = name;
+    return fields;
+}
+
+archive::PointFields PointNamed(const std::string& name) {
+    archive::PointFields fields;
+    fields.name = name;
+    return fields;
+}
+
 constexpr const char* kMapping = R"({"date": {"column": "Date", "format": "dd.MM.yyyy HH:mm"},
     "point": {"column": "Point"}, "method": {"column": "Method", "names": {"FoP": "fall-of-potential"}},
     "values": [{"name": "Re", "column": "Re", "unit": "ohm"}, {"name": "Rh", "column": "Rh", "unit": "kohm"}],
@@ -26,9 +38,9 @@ class ImportTest : public archive::testing::ArchiveTest {
         std::int64_t site = 0;
         std::int64_t point = 0;
         std::string error;
-        ASSERT_TRUE(archive::AddSite(*store_, {"Mast"}, site, error)) << error;
-        ASSERT_TRUE(archive::AddPoint(*store_, site, {"Leg A"}, point, error)) << error;
-        ASSERT_TRUE(archive::AddPoint(*store_, site, {"Leg B"}, point, error)) << error;
+        ASSERT_TRUE(archive::AddSite(*store_, SiteNamed("Mast"), site, error)) << error;
+        ASSERT_TRUE(archive::AddPoint(*store_, site, PointNamed("Leg A"), point, error)) << error;
+        ASSERT_TRUE(archive::AddPoint(*store_, site, PointNamed("Leg B"), point, error)) << error;
     }
 
     archive::Result<ImportReport> Import(const std::string& file, const std::string& mappingJson = kMapping,
