@@ -3,7 +3,9 @@
 // again for the next file with the same header row.
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -78,16 +80,46 @@ class ImportWindowTest : public archive::testing::ArchiveTest {
         EXPECT_TRUE(driven);
     }
 
-    // The file typed into the file dialog that Choose... opens, as a user types it.
-    static void ChooseFile(ImportDialog& dialog, const std::string& path) {
-        QTimer::singleShot(0, &dialog, [path] {
+    // Runs `act` on the file dialog once it is the modal window, polling on the event loop; a dialog that
+    // never comes or never closes is closed after a deadline so the test fails rather than hangs.
+    static void WhenFileDialog(const std::function<void(QFileDialog&)>& act) {
+        auto* poll = new QTimer;
+        auto started = std::make_shared<QElapsedTimer>();
+        started->start();
+        QObject::connect(poll, &QTimer::timeout, [poll, started, act] {
             auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(files, nullptr);
-            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (files != nullptr && files->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                act(*files);
+                if (files->isVisible()) {
+                    ADD_FAILURE() << "the file dialog stayed open: "
+                                  << files->selectedFiles().join(u',').toStdString() << " in "
+                                  << files->directory().absolutePath().toStdString();
+                    files->reject();
+                }
+            } else if (started->elapsed() > 10000) {
+                ADD_FAILURE() << "no file dialog came";
+                poll->stop();
+                poll->deleteLater();
+            }
+        });
+        poll->start(10);
+    }
+
+    // The file chosen in the file dialog that Choose... opens, as its Open button takes it.
+    static void ChooseFile(ImportDialog& dialog, const std::string& path) {
+        WhenFileDialog([path](QFileDialog& files) {
+            // The path pasted into the name field (typed letter by letter, each "/" lets the completion
+            // add a name); the list of the folder, which the dialog fills in the background, plays no part.
+            auto* name = files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             ASSERT_NE(name, nullptr);
-            name->clear();
-            QTest::keyClicks(name, QString::fromStdString(path));
-            QTest::keyClick(name, Qt::Key_Return);
+            name->setFocus();
+            name->setText(QString::fromStdString(path));
+            EXPECT_EQ(files.selectedFiles(), QStringList{QString::fromStdString(path)});
+            // As the Open button ends it; its own check of the name waits on that background list, which
+            // a loaded machine may not have finished.
+            static_cast<QDialog&>(files).done(QDialog::Accepted);
         });
         for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
             if (button->text() == ImportDialog::tr("&Choose...")) {
