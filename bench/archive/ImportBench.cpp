@@ -117,22 +117,29 @@ int main(int argc, char** argv) {
     int failures = 0;
     std::printf("import_bench: %d rows, load %s\n", rows, LoadAverage().c_str());
     for (const char* round : {"first import", "the same file again"}) {
+        archive::Result<imports::SourceTable> table = archive::Failure{};
         archive::Result<imports::ImportReport> report = archive::Failure{};
-        const Timed timed = Time([&] {
-            auto table = imports::LoadTable(csv, mapping.Value(), "");
-            report = table ? imports::ImportReadings(*store, table.Value(), mapping.Value(),
-                                                     {"bench", "readings.csv"}, false)
-                           : archive::Result<imports::ImportReport>(table.Error());
+        const Timed read = Time([&] { table = imports::LoadTable(csv, mapping.Value(), ""); });
+        if (!table) {
+            std::fprintf(stderr, "import_bench: %s\n", table.Error().Text().c_str());
+            return 1;
+        }
+        const Timed stored = Time([&] {
+            report = imports::ImportReadings(*store, table.Value(), mapping.Value(),
+                                             {"bench", "readings.csv"}, false);
         });
         if (!report) {
             std::fprintf(stderr, "import_bench: %s\n", report.Error().Text().c_str());
             return 1;
         }
-        const bool met = timed.wall < kTargetSeconds;
+        const double wall = read.wall + stored.wall;
+        const bool met = wall < kTargetSeconds;
         failures += met ? 0 : 1;
-        std::printf("%-20s %7.2f s wall, %7.2f s CPU (target %.0f s) %s: %d taken, %d already, %zu refused\n",
-                    round, timed.wall, timed.cpu, kTargetSeconds, met ? "met" : "MISSED",
-                    report.Value().taken, report.Value().already, report.Value().refused.size());
+        std::printf(
+            "%-20s %6.2f s wall, %6.2f s CPU (file read %.2f s CPU, rows judged and stored %.2f s CPU; "
+            "target %.0f s) %s: %d taken, %d already, %zu refused\n",
+            round, wall, read.cpu + stored.cpu, read.cpu, stored.cpu, kTargetSeconds, met ? "met" : "MISSED",
+            report.Value().taken, report.Value().already, report.Value().refused.size());
     }
     store.reset();
     fs::remove_all(folder);
