@@ -94,6 +94,21 @@ std::string MeasuredOf(const SourceRow& row, const Mapping& mapping, const Colum
     return day->substr(0, 11) + clock->substr(11);
 }
 
+// A method's code however a file capitalises it ("Fall-of-Potential"); the text as it is when it names none,
+// so the refusal quotes it.
+std::string MethodCode(const std::string& text) {
+    std::string lower = text;
+    for (char& c : lower) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    for (const archive::TypedMethod& method : archive::TypedMethods()) {
+        if (lower == method.code) {
+            return method.code;
+        }
+    }
+    return text;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadDate(std::string_view text, std::string_view format) {
@@ -206,6 +221,8 @@ RowReading ReadRow(const SourceRow& row, const Mapping& mapping, const ColumnInd
     if (const auto named = mapping.methodNames.find(reading.fields.method);
         named != mapping.methodNames.end()) {
         reading.fields.method = named->second;
+    } else {
+        reading.fields.method = MethodCode(reading.fields.method);
     }
     for (std::size_t i = 0; i < mapping.values.size(); ++i) {
         const ValueColumn& column = mapping.values[i];

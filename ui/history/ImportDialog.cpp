@@ -420,6 +420,10 @@ imports::Mapping ImportDialog::ChosenMapping(QString& incomplete) const {
 }
 
 void ImportDialog::UpdateState() {
+    // A unit is asked only of a column of values.
+    for (int c = 0; preview_ != nullptr && c < preview_->columnCount(); ++c) {
+        UnitOf(c).setEnabled(RoleOf(c).currentData().toString().startsWith(u"value:"));
+    }
     QString incomplete;
     if (preview_ != nullptr && preview_->columnCount() > 0) {
         ChosenMapping(incomplete);

@@ -79,10 +79,13 @@ record::ReadOutBuffer Season(int year, int month) {
 imports::SourceTable ImportSample() {
     const char* const rows[][6] = {
         {"Date", "Point", "Method", "Re", "Rh", "Tester"},
-        {"12.04.2024 10:40", "Substation North/E1 north-east", "FoP", "2,35", ">300k", "Zoë Brandt"},
-        {"12.04.2024 10:55", "Substation North/E2 north-west", "FoP", "3,10", "1,2k", "Zoë Brandt"},
-        {"12.04.2024 11:10", "Substation North/E3 south-west", "FoP", "4,05", "1,4k", "Zoë Brandt"},
-        {"12.04.2024 11:25", "Substation North/E9", "FoP", "2,8", "1,1k", "Zoë Brandt"},
+        {"12.04.2024 10:40", "Substation North/E1 north-east", "fall-of-potential", "2,35", ">300k",
+         "Zoë Brandt"},
+        {"12.04.2024 10:55", "Substation North/E2 north-west", "fall-of-potential", "3,10", "1,2k",
+         "Zoë Brandt"},
+        {"12.04.2024 11:10", "Substation North/E3 south-west", "fall-of-potential", "4,05", "1,4k",
+         "Zoë Brandt"},
+        {"12.04.2024 11:25", "Substation North/E9", "fall-of-potential", "2,8", "1,1k", "Zoë Brandt"},
     };
     imports::SourceTable table;
     table.separator = ';';
@@ -240,12 +243,14 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
         {QStringLiteral("history-import-columns"),
          [archive] {
              auto dialog = std::make_shared<ImportDialog>(*archive);
+             dialog->DateFormat().setText(QStringLiteral("dd.MM.yyyy HH:mm"));
              dialog->ShowTable(ImportSample(), QStringLiteral("readings-2024.csv"));
              return dialog;
          }},
         {QStringLiteral("history-import-result"),
          [archive] {
              auto dialog = std::make_shared<ImportDialog>(*archive);
+             dialog->DateFormat().setText(QStringLiteral("dd.MM.yyyy HH:mm"));
              dialog->ShowTable(ImportSample(), QStringLiteral("readings-2024.csv"));
              dialog->ShowReport(
                  {6,
