@@ -11,6 +11,7 @@
 #include "RegularFile.h"
 #include "RememberedMappings.h"
 #include "ResultListing.h"
+#include "SiteImport.h"
 #include "TypedResults.h"
 
 namespace terrovane::cli {
@@ -102,10 +103,51 @@ bool MappingAndTable(const ParsedArguments& options, const std::string& path, im
     return true;
 }
 
+// A list of sites and their test points: the mapping is always given, as such lists are made once.
+int ImportSiteList(const ParsedArguments& options, const std::string& format) {
+    const std::string path = options.positionals[0];
+    const bool dryRun = options.Has("dry-run");
+    if (!options.Has("mapping")) {
+        return UsageError(kImport, CliText::tr("--sites needs --mapping"));
+    }
+    const platform::FileContent file =
+        platform::ReadRegularFile(options.Value("mapping"), kMostMappingFileBytes, platform::Links::Follow);
+    if (file.status != platform::FileStatus::Read) {
+        return CommandFailed(kImport, Given(file.error));
+    }
+    const auto mapping = imports::SiteMappingFromJson(file.bytes);
+    if (!mapping) {
+        return CommandFailed(kImport, texts::ImportProblemText(mapping.Error().Text()));
+    }
+    const std::string sheet = options.Has("sheet") ? options.Value("sheet") : "";
+    const auto table = imports::LoadTable(path, mapping.Value().Reading(), sheet);
+    if (!table) {
+        return CommandFailed(kImport, texts::ImportProblemText(table.Error().Text()));
+    }
+    auto store = OpenArchiveFor(kImport);
+    if (store == nullptr) {
+        return kExitFailed;
+    }
+    const auto report = imports::ImportSites(*store, table.Value(), mapping.Value(), dryRun);
+    if (!report) {
+        return CommandFailed(kImport, texts::ImportProblemText(report.Error().Text()));
+    }
+    const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+    if (!PrintText(format == "json" ? ReportJson(name, sheet.empty() ? mapping.Value().sheet : sheet, dryRun,
+                                                 report.Value())
+                                    : ReportTable(dryRun, report.Value()))) {
+        return kExitFailed;
+    }
+    return report.Value().refused.empty() ? kExitOk : kExitFailed;
+}
+
 int Import(const ParsedArguments& options) {
     const std::string format = options.Has("format") ? options.Value("format") : "table";
     if (format != "table" && format != "json") {
         return UsageError(kImport, CliText::tr("--format is table or json"));
+    }
+    if (options.Has("sites")) {
+        return ImportSiteList(options, format);
     }
     const std::string path = options.positionals[0];
     const bool dryRun = options.Has("dry-run");
@@ -151,11 +193,17 @@ const CommandRegistrar kImportRegistrar(
      "header row; without --mapping the one remembered for the file's header row is used. A reading stored "
      "already (same point, method, minute and values) adds nothing, so a file can be imported again. Every "
      "row that cannot be taken is listed with its line and reason; the others are stored in one unit of "
-     "work, or none when the archive fails. Exits 1 when a row was refused.",
+     "work, or none when the archive fails. With --sites the file is a list of sites (name, address, "
+     "position, "
+     "limit, re-test interval, test points) made before the campaign: a site not there yet is made with its "
+     "points, one there already gets the points it lacks. Exits 1 when a row was refused.",
      {{{"import",
         {"FILE"},
         {{"mapping", "MAPPING.json", "The mapping of the file's columns; without it, the one remembered."},
          {"sheet", "NAME", "The workbook's sheet; the mapping's, else the first."},
+         {"sites", "",
+          "The file lists sites (one a row, its test points in one cell) rather than readings; the mapping "
+          "is docs/schemas/import-sites-mapping.schema.json."},
          {"dry-run", "", "Judge every row and store nothing."},
          {"format", "table|json", "The report's format; table by default."}}},
        Import}}});

@@ -296,6 +296,18 @@ std::vector<std::string> HeaderOf(const Mapping& mapping, const SourceTable& tab
     return header;
 }
 
+archive::Result<int> FindColumn(const ColumnRef& column, const std::vector<std::string>& header) {
+    if (column.header.empty()) {
+        return column.number - 1;
+    }
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        if (header[i] == column.header) {
+            return static_cast<int>(i);
+        }
+    }
+    return ImportRefusal(kNoSuchColumn, {column.header});
+}
+
 archive::Result<ColumnIndex> ResolveColumns(const Mapping& mapping, const SourceTable& table) {
     const std::vector<std::string> header = HeaderOf(mapping, table);
     std::optional<archive::Failure> failure;

@@ -77,6 +77,9 @@ struct ColumnIndex {
 // header does not have or a mapping that lacks the date, the point or every value.
 archive::Result<ColumnIndex> ResolveColumns(const Mapping& mapping, const SourceTable& table);
 
+// The column's index (from 0) in a table whose header row is `header`; a refusal for a name it lacks.
+archive::Result<int> FindColumn(const ColumnRef& column, const std::vector<std::string>& header);
+
 // The cells of the header row as the remembered mappings know a file by; empty without one.
 std::vector<std::string> HeaderOf(const Mapping& mapping, const SourceTable& table);
 

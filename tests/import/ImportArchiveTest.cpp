@@ -4,6 +4,7 @@
 #include "ArchiveFixtures.h"
 #include "ReadingImport.h"
 #include "RememberedMappings.h"
+#include "SiteImport.h"
 #include "Sites.h"
 
 namespace terrovane::imports {
@@ -210,6 +211,45 @@ TEST_F(ImportTest, AMappingIsRememberedByTheHeaderRowOfItsFile) {
     ASSERT_TRUE(remembered.Remember(HeaderOf(mapping.Value(), table.Value()), mapping.Value(), error))
         << error;
     EXPECT_TRUE(remembered.Find(table.Value()));
+}
+
+TEST_F(ImportTest, SitesAndTheirPointsComeFromAListBeforeAnyReading) {
+    const auto mapping = SiteMappingFromJson(R"({"separator": ";", "name": {"column": "Name"},
+        "address": {"column": "Address"}, "latitude": {"column": "Lat"}, "longitude": {"column": "Lon"},
+        "limit": {"column": "Limit"}, "interval": {"column": "Months"}, "points": {"column": "Points"},
+        "points_separator": ","})");
+    ASSERT_TRUE(mapping) << mapping.Error().Text();
+    // Points listed twice count once; a cell may be quoted as spreadsheets quote one.
+    WriteFile(Path("sites.csv"),
+              "Name;Address;Lat;Lon;Limit;Months;Points\n"
+              "Depot;1 Yard Road;47,5;8,25;10;12;\"Rod 1, Rod 2 ,Rod 1\"\n"
+              "Mast;;;;;;Leg B, Leg C\n"
+              "Far;;95;8;;;\n"
+              "Pit;;;;much;;\n");
+    const auto table = LoadTable(Path("sites.csv"), mapping.Value().Reading(), "");
+    ASSERT_TRUE(table);
+    const auto report = ImportSites(*store_, table.Value(), mapping.Value(), false);
+    ASSERT_TRUE(report) << report.Error().Text();
+    EXPECT_EQ(report.Value().taken, 1);
+    EXPECT_EQ(report.Value().already, 1);
+    ASSERT_EQ(report.Value().refused.size(), 2u);
+    EXPECT_EQ(report.Value().refused[0].line, 4);
+    EXPECT_EQ(report.Value().refused[0].problem,
+              "latitude runs from -90 to 90 and longitude from -180 to 180");
+    EXPECT_EQ(report.Value().refused[1].line, 5);
+    EXPECT_EQ(report.Value().refused[1].problem.rfind("a limit is a preset name", 0), 0u);
+    EXPECT_EQ(
+        ReadArchive(Path(),
+                    "SELECT s.name, s.address, s.latitude, s.longitude, s.limit_ohm, "
+                    "s.interval_months, group_concat(p.name, '|') FROM sites s LEFT JOIN points p ON "
+                    "p.site_id = s.id GROUP BY s.id ORDER BY s.id"),
+        "[[\"Mast\", \"\", null, null, null, null, \"Leg A|Leg B|Leg C\"], [\"Depot\", \"1 Yard Road\", "
+        "47.5, 8.25, 10.0, 12, \"Rod 1|Rod 2\"]]");
+    // Again: nothing new.
+    const auto again = ImportSites(*store_, table.Value(), mapping.Value(), false);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again.Value().taken, 0);
+    EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM points"), "[[5]]");
 }
 
 }  // namespace
