@@ -1055,6 +1055,10 @@
         <source>%1 is too large for a mapping</source>
         <translation>%1 ist zu groß für eine Zuordnung</translation>
     </message>
+    <message>
+        <source>--sites needs --mapping</source>
+        <translation>--sites braucht --mapping</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>

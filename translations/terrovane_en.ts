@@ -1055,6 +1055,10 @@
         <source>%1 is too large for a mapping</source>
         <translation>%1 is too large for a mapping</translation>
     </message>
+    <message>
+        <source>--sites needs --mapping</source>
+        <translation>--sites needs --mapping</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>

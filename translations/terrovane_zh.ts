@@ -1044,6 +1044,10 @@
         <source>%1 is too large for a mapping</source>
         <translation>%1 太大，不是映射文件</translation>
     </message>
+    <message>
+        <source>--sites needs --mapping</source>
+        <translation>--sites 需要 --mapping</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
