@@ -74,15 +74,17 @@ TEST_F(ImportCliTest, FaultsAreRefusedWithTheirReason) {
 }
 
 TEST_F(ImportCliTest, AListOfSitesMakesThemWithTheirPoints) {
-    WriteFile(Path("sites.json"), R"({"name": {"column": 1}, "interval": {"column": 2}, "points": {"column": 3},
+    WriteFile(Path("sites.json"),
+              R"({"name": {"column": 1}, "interval": {"column": 2}, "points": {"column": 3},
                                      "header_row": 0})");
     WriteFile(Path("sites.csv"), "Depot,24,Rod 1;Rod 2\nMast,12,Leg A;Leg B\n");
     CommandRun run = Cli("import '" + Path("sites.csv") + "' --sites --mapping '" + Path("sites.json") +
                          "' --format json");
     ASSERT_EQ(run.status, 0) << Errors();
     EXPECT_EQ(Json("print(r['rows'], r['taken'], r['already'])", run.text), "2 1 1");
-    EXPECT_EQ(ReadArchive(Path(), "SELECT s.name, s.interval_months, p.name FROM points p JOIN sites s ON "
-                                  "s.id = p.site_id ORDER BY s.name, p.ordinal"),
+    EXPECT_EQ(ReadArchive(Path(),
+                          "SELECT s.name, s.interval_months, p.name FROM points p JOIN sites s ON "
+                          "s.id = p.site_id ORDER BY s.name, p.ordinal"),
               "[[\"Depot\", 24, \"Rod 1\"], [\"Depot\", 24, \"Rod 2\"], [\"Mast\", 12, \"Leg A\"], "
               "[\"Mast\", 12, \"Leg B\"]]");
     EXPECT_EQ(Cli("import '" + Path("sites.csv") + "' --sites").status, 2);
