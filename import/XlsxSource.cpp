@@ -6,7 +6,6 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <set>
@@ -15,12 +14,13 @@
 #include "ImportFailure.h"
 #include "ImportProblems.h"
 #include "Numbers.h"
+#include "RegularFile.h"
 
 namespace terrovane::imports {
 namespace {
 
 // A part larger than this is no sheet of readings but a zip bomb or a mistake.
-constexpr zip_uint64_t kMostPartBytes = 512u << 20;
+constexpr zip_uint64_t kMostPartBytes = 256u << 20;
 
 struct ZipCloser {
     void operator()(zip_t* archive) const { zip_discard(archive); }
@@ -341,15 +341,9 @@ std::string SheetList(const Workbook& workbook) {
 }  // namespace
 
 bool LooksLikeZip(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    char magic[4] = {};
-    const bool zip = std::fread(magic, 1, 4, file) == 4 && magic[0] == 'P' && magic[1] == 'K' &&
-                     magic[2] == '\x03' && magic[3] == '\x04';
-    std::fclose(file);
-    return zip;
+    // Read as every file of the user's is: a FIFO or a device named by mistake must not stall the program.
+    const platform::FileContent head = platform::ReadRegularFile(path, 4, platform::Links::Follow);
+    return head.status == platform::FileStatus::Read && head.bytes == std::string("PK\x03\x04", 4);
 }
 
 archive::Result<std::vector<std::string>> XlsxSheets(const std::string& path) {

@@ -1,6 +1,8 @@
 // Readings imported into a real archive and read back by Python's sqlite3: once each however often the
 // file comes, every refused row named, nothing left of an import the archive failed, workbooks made by
 // openpyxl.
+#include <sys/stat.h>
+
 #include "ArchiveFixtures.h"
 #include "ReadingImport.h"
 #include "RememberedMappings.h"
@@ -175,6 +177,11 @@ TEST_F(ImportTest, AWorkbookMadeByOpenpyxlImportsFromAnySheet) {
     ASSERT_FALSE(table);
     EXPECT_EQ(table.Error().Text(),
               "the workbook has no sheet \"Summary\"; its sheets are \"Notes\", \"Readings\"");
+    // A FIFO named by mistake is refused at once rather than waited on.
+    ASSERT_EQ(::mkfifo(Path("pipe.csv").c_str(), 0600), 0);
+    const auto pipe = LoadTable(Path("pipe.csv"), missing.Value(), "");
+    ASSERT_FALSE(pipe);
+    EXPECT_EQ(pipe.Error().Text().rfind("the file cannot be read", 0), 0u) << pipe.Error().Text();
     // A file that only starts like a workbook is refused, not read as CSV.
     WriteFile(Path("broken.xlsx"), std::string("PK\x03\x04", 4) + "not a zip");
     const auto broken = LoadTable(Path("broken.xlsx"), missing.Value(), "");
