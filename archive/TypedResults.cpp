@@ -15,7 +15,7 @@
 #include "SiteStatements.h"
 #include "Transaction.h"
 #include "TypedMethods.h"
-#include "Utf8Text.h"
+#include "TypedResultWriter.h"
 
 namespace terrovane::archive {
 namespace {
@@ -169,71 +169,11 @@ Status CheckPoint(Database& db, std::int64_t point) {
                              : Status(LastFailure(db, rc));
 }
 
-// A new random uuid, as the rest of the archive makes them.
-Result<std::string> NewUuid(Database& db) {
-    Statement query;
-    int rc = query.Prepare(db, std::string("SELECT ") + kUuidSql);
-    if (rc == SQLITE_OK && (rc = query.Step()) == SQLITE_ROW) {
-        return query.Text(0);
-    }
-    return LastFailure(db, rc);
-}
-
 // Inserts one version (its values too); `first` is the chain's first uuid, empty for a new result.
 Result<std::int64_t> InsertVersion(Database& db, const TypedResultFields& fields,
                                    std::optional<std::int64_t> replaces, const std::string& first) {
-    const Result<std::string> uuid = NewUuid(db);
-    if (!uuid) {
-        return uuid.Error();
-    }
-    Statement insert;
-    int rc =
-        insert.Prepare(db,
-                       "INSERT INTO typed_results (uuid, first_version, replaces, point_id, method, "
-                       "measured_date, measured_time, instrument, measured_by, note, typed_by, typed_at) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    if (rc != SQLITE_OK) {
-        return LastFailure(db, rc);
-    }
-    insert.Bind(1, std::string_view(uuid.Value()));
-    insert.Bind(2, std::string_view(first.empty() ? uuid.Value() : first));
-    if (replaces) {
-        insert.Bind(3, *replaces);
-    } else {
-        insert.BindNull(3);
-    }
-    insert.Bind(4, fields.point);
-    insert.Bind(5, std::string_view(fields.method));
-    insert.Bind(6, std::string_view(fields.measured).substr(0, 10));
-    const std::string time = fields.measured.substr(11) + ":00";
-    insert.Bind(7, std::string_view(time));
-    // What a terminal in another encoding typed is kept readable rather than refused.
-    const std::string texts[] = {ValidUtf8(fields.instrument), ValidUtf8(fields.measuredBy),
-                                 ValidUtf8(fields.note), ValidUtf8(fields.typedBy), NowIso8601()};
-    for (int i = 0; i < 5; ++i) {
-        insert.Bind(8 + i, std::string_view(texts[i]));
-    }
-    if ((rc = insert.Step()) != SQLITE_DONE) {
-        return LastFailure(db, rc);
-    }
-    const std::int64_t id = db.LastInsertId();
-    Statement value;
-    if ((rc = value.Prepare(db, "INSERT INTO typed_values VALUES (?, ?, ?, ?, ?)")) != SQLITE_OK) {
-        return LastFailure(db, rc);
-    }
-    for (std::size_t i = 0; i < fields.values.size(); ++i) {
-        const TypedValue& typed = fields.values[i];
-        value.Reset();
-        value.Bind(1, id);
-        value.Bind(2, static_cast<std::int64_t>(i));
-        value.Bind(3, std::string_view(typed.name));
-        typed.overRange ? value.BindNull(4) : value.Bind(4, typed.number);
-        typed.overRange ? value.Bind(5, typed.number) : value.BindNull(5);
-        if ((rc = value.Step()) != SQLITE_DONE) {
-            return LastFailure(db, rc);
-        }
-    }
-    return id;
+    TypedResultWriter writer(db);
+    return writer.Insert(fields, replaces, first);
 }
 
 Result<TypedResultVersion> VersionIn(Database& db, std::int64_t id) {

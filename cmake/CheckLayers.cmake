@@ -28,13 +28,14 @@ set(rules
   "plots: analysis platform numbers"
   "export: format record xls platform"
   "archive: export format record xls platform numbers"
+  "import: archive format platform numbers"
   "pg:"
   "team: pg numbers"
   "sync: archive team pg numbers"
   "link: format record platform numbers"
   "sim: record platform numbers"
   "doctor: link platform numbers"
-  "texts: doctor archive analysis analysis/grid platform numbers"
+  "texts: doctor import archive analysis analysis/grid platform numbers"
   "printsvc/sitereport: texts plots analysis archive format record platform"
   "ui/filedialog:"
   "ui/keyboard: numbers"
@@ -46,7 +47,7 @@ set(rules
   "ui/panel/tools: ui/panel ui/menu"
   "ui/engineering: texts plots electrode analysis analysis/grid archive ui/filedialog ui/screenfit ui/keyboard ui/help format record platform numbers"
   "ui/engineering/tools: ui/engineering translations"
-  "ui/history: texts ui/engineering printsvc/sitereport archive export ui/filedialog ui/screenfit ui/keyboard ui/help format record platform"
+  "ui/history: texts ui/engineering printsvc/sitereport import archive export ui/filedialog ui/screenfit ui/keyboard ui/help format record platform"
   "ui/history/tools: ui/history translations"
   "ui/team: sync archive pg platform ui/keyboard ui/help"
   "ui/team/tools: ui/team ui/history ui/screenfit sync archive translations"
@@ -60,7 +61,7 @@ set(rules
   "app/main: app/dialog translations"
   "app/tools: app/dialog ui/engineering/tools ui/history/tools ui/team/tools printsvc/tools ui/screenfit translations"
   "packaging: res"
-  "cli: texts translations analysis analysis/grid electrode archive sync team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
+  "cli: texts translations analysis analysis/grid electrode import archive sync team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"
@@ -72,6 +73,7 @@ set(qt_rules
   "ui/units: Gui"
   "ui/screenfit: Widgets"
   "ui/filedialog: Widgets"
+  "import: Core"
   "texts: Core"
   "ui/keyboard: Widgets"
   "ui/help: Widgets Core Platform"  # Core, Platform: only the built-in guides' resource object
@@ -115,6 +117,7 @@ set(folder_entries
   "plots|tv_plots|plots of the soil model and fall-of-potential curve (QPainter), PNG, SVG and PDF"
   "export|tv_export|the workbook of Save and `export`"
   "archive|tv_archive|the measurement archive (SQLite): sites, points, results, verdicts, due dates, stored analyses, its CSV and JSON"
+  "import|tv_import|readings of other testers' CSV files and .xlsx workbooks (libzip, Qt's XML reader) mapped column by column into typed results, each once, in one unit of work, with the mappings remembered by header row"
   "pg|tv_pg|the team server's client over libpq: timeouts, TLS, parameterised statements, errors classed by SQLSTATE"
   "team|tv_team|the team server's schema as versioned SQL (`team init`, `team upgrade`), roles, members, status"
   "sync|tv_sync|the team sync: outbox pushed in batches, change log pulled in pages, fields merged by stamp, conflicts"

@@ -1047,6 +1047,18 @@
             <numerusform>%n Anlagen ohne Position ausgelassen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the mapping could not be remembered: %1</source>
+        <translation>die Zuordnung konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a mapping</source>
+        <translation>%1 ist zu groß für eine Zuordnung</translation>
+    </message>
+    <message>
+        <source>--sites needs --mapping</source>
+        <translation>--sites braucht --mapping</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1787,6 +1799,77 @@
 Doubtful: </source>
         <translation>
 Zweifelhaft: </translation>
+    </message>
+</context>
+<context>
+    <name>ImportProblems</name>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MiB; split it</source>
+        <translation>die Datei ist größer als %1 MiB; teilen Sie sie auf</translation>
+    </message>
+    <message>
+        <source>the quote opened on line %1 is never closed</source>
+        <translation>das in Zeile %1 geöffnete Anführungszeichen wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>the file is no .xlsx workbook: %1</source>
+        <translation>die Datei ist keine .xlsx-Arbeitsmappe: %1</translation>
+    </message>
+    <message>
+        <source>the workbook has no sheet &quot;%1&quot;; its sheets are %2</source>
+        <translation>die Arbeitsmappe hat kein Blatt „%1“; ihre Blätter sind %2</translation>
+    </message>
+    <message>
+        <source>the file holds no rows to import</source>
+        <translation>die Datei enthält keine Zeilen zum Importieren</translation>
+    </message>
+    <message>
+        <source>the mapping is no JSON object: %1</source>
+        <translation>die Zuordnung ist kein JSON-Objekt: %1</translation>
+    </message>
+    <message>
+        <source>the mapping&apos;s &quot;%1&quot; is not valid: it takes %2</source>
+        <translation>„%1“ der Zuordnung ist ungültig: erlaubt ist %2</translation>
+    </message>
+    <message>
+        <source>the mapping has no member &quot;%1&quot;; its members are %2</source>
+        <translation>die Zuordnung kennt kein Element „%1“; ihre Elemente sind %2</translation>
+    </message>
+    <message>
+        <source>the mapping needs a column for %1</source>
+        <translation>die Zuordnung braucht eine Spalte für %1</translation>
+    </message>
+    <message>
+        <source>the mapping names the column &quot;%1&quot;, which the header row does not have</source>
+        <translation>die Zuordnung nennt die Spalte „%1“, die die Kopfzeile nicht hat</translation>
+    </message>
+    <message>
+        <source>no mapping is remembered for a file with this header row; give one</source>
+        <translation>für eine Datei mit dieser Kopfzeile ist keine Zuordnung gespeichert; geben Sie eine an</translation>
+    </message>
+    <message>
+        <source>the row has no column %1</source>
+        <translation>die Zeile hat keine Spalte %1</translation>
+    </message>
+    <message>
+        <source>the column %1 is empty</source>
+        <translation>die Spalte %1 ist leer</translation>
+    </message>
+    <message>
+        <source>the date &quot;%1&quot; is not a date written %2</source>
+        <translation>das Datum „%1“ ist kein Datum im Format %2</translation>
+    </message>
+    <message>
+        <source>the point &quot;%1&quot; is not written SITE/POINT</source>
+        <translation>der Messpunkt „%1“ ist nicht als ANLAGE/PUNKT geschrieben</translation>
+    </message>
+    <message>
+        <source>the value of %1 is marked over range without its bound: &quot;%2&quot;</source>
+        <translation>der Wert von %1 ist als Bereichsüberschreitung ohne Grenze markiert: „%2“</translation>
     </message>
 </context>
 <context>
@@ -4259,6 +4342,176 @@ Datum</translation>
     <message>
         <source>The properties could not be read.</source>
         <translation>Die Eigenschaften konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::ImportDialog</name>
+    <message>
+        <source>(not imported)</source>
+        <translation>(nicht importiert)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Messpunkt</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Verfahren</translation>
+    </message>
+    <message>
+        <source>Value %1</source>
+        <translation>Wert %1</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Messgerät</translation>
+    </message>
+    <message>
+        <source>Measured by</source>
+        <translation>Gemessen von</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>as the cell says</source>
+        <translation>wie in der Zelle</translation>
+    </message>
+    <message>
+        <source>Import readings</source>
+        <translation>Messwerte importieren</translation>
+    </message>
+    <message>
+        <source>A CSV file or an .xlsx workbook of readings</source>
+        <translation>Eine CSV-Datei oder .xlsx-Arbeitsmappe mit Messwerten</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Auswählen...</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Datei:</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet:</source>
+        <translation>&amp;Blatt:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>yyyy, yy, MM, M, dd, d, HH, H, mm, ss; any other character stands for itself</source>
+        <translation>yyyy, yy, MM, M, dd, d, HH, H, mm, ss; jedes andere Zeichen steht für sich selbst</translation>
+    </message>
+    <message>
+        <source>as the file writes it</source>
+        <translation>wie in der Datei</translation>
+    </message>
+    <message>
+        <source>point (4.2)</source>
+        <translation>Punkt (4.2)</translation>
+    </message>
+    <message>
+        <source>comma (4,2)</source>
+        <translation>Komma (4,2)</translation>
+    </message>
+    <message>
+        <source>&amp;Header row:</source>
+        <translation>&amp;Kopfzeile:</translation>
+    </message>
+    <message>
+        <source>&amp;Date format:</source>
+        <translation>Datums&amp;format:</translation>
+    </message>
+    <message>
+        <source>&amp;Time format:</source>
+        <translation>&amp;Uhrzeitformat:</translation>
+    </message>
+    <message>
+        <source>Decimal &amp;mark:</source>
+        <translation>Dezimal&amp;zeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Over range marked:</source>
+        <translation>Ü&amp;berschreitung markiert mit:</translation>
+    </message>
+    <message>
+        <source>Method &amp;without a column:</source>
+        <translation>Verfahren &amp;ohne Spalte:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Why it was not taken</source>
+        <translation>Warum sie nicht übernommen wurde</translation>
+    </message>
+    <message>
+        <source>Readings (*.csv *.txt *.xlsx);;CSV files (*.csv *.txt);;Workbooks (*.xlsx)</source>
+        <translation>Messwerte (*.csv *.txt *.xlsx);;CSV-Dateien (*.csv *.txt);;Arbeitsmappen (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The mapping used last for files with this header row is chosen.</source>
+        <translation>Die zuletzt für Dateien mit dieser Kopfzeile verwendete Zuordnung ist gewählt.</translation>
+    </message>
+    <message>
+        <source>What column %1 holds</source>
+        <translation>Was Spalte %1 enthält</translation>
+    </message>
+    <message>
+        <source>The unit of column %1</source>
+        <translation>Die Einheit von Spalte %1</translation>
+    </message>
+    <message>
+        <source>Choose the column of the date.</source>
+        <translation>Wählen Sie die Spalte des Datums.</translation>
+    </message>
+    <message>
+        <source>Choose the column of the test point.</source>
+        <translation>Wählen Sie die Spalte des Messpunkts.</translation>
+    </message>
+    <message>
+        <source>Choose the column of at least one value.</source>
+        <translation>Wählen Sie die Spalte mindestens eines Werts.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Nichts wurde importiert: %1</translation>
+    </message>
+    <message>
+        <source>The mapping could not be remembered: %1</source>
+        <translation>Die Zuordnung konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) read: %1 taken, %2 already in the archive, %3 refused.</source>
+        <translation>
+            <numerusform>%n Zeile gelesen: %1 übernommen, %2 schon im Archiv, %3 abgelehnt.</numerusform>
+            <numerusform>%n Zeilen gelesen: %1 übernommen, %2 schon im Archiv, %3 abgelehnt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

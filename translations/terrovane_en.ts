@@ -1047,6 +1047,18 @@
             <numerusform>%n sites without a position left out</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the mapping could not be remembered: %1</source>
+        <translation>the mapping could not be remembered: %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a mapping</source>
+        <translation>%1 is too large for a mapping</translation>
+    </message>
+    <message>
+        <source>--sites needs --mapping</source>
+        <translation>--sites needs --mapping</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1787,6 +1799,77 @@
 Doubtful: </source>
         <translation>
 Doubtful: </translation>
+    </message>
+</context>
+<context>
+    <name>ImportProblems</name>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>the file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MiB; split it</source>
+        <translation>the file is larger than %1 MiB; split it</translation>
+    </message>
+    <message>
+        <source>the quote opened on line %1 is never closed</source>
+        <translation>the quote opened on line %1 is never closed</translation>
+    </message>
+    <message>
+        <source>the file is no .xlsx workbook: %1</source>
+        <translation>the file is no .xlsx workbook: %1</translation>
+    </message>
+    <message>
+        <source>the workbook has no sheet &quot;%1&quot;; its sheets are %2</source>
+        <translation>the workbook has no sheet &quot;%1&quot;; its sheets are %2</translation>
+    </message>
+    <message>
+        <source>the file holds no rows to import</source>
+        <translation>the file holds no rows to import</translation>
+    </message>
+    <message>
+        <source>the mapping is no JSON object: %1</source>
+        <translation>the mapping is no JSON object: %1</translation>
+    </message>
+    <message>
+        <source>the mapping&apos;s &quot;%1&quot; is not valid: it takes %2</source>
+        <translation>the mapping&apos;s &quot;%1&quot; is not valid: it takes %2</translation>
+    </message>
+    <message>
+        <source>the mapping has no member &quot;%1&quot;; its members are %2</source>
+        <translation>the mapping has no member &quot;%1&quot;; its members are %2</translation>
+    </message>
+    <message>
+        <source>the mapping needs a column for %1</source>
+        <translation>the mapping needs a column for %1</translation>
+    </message>
+    <message>
+        <source>the mapping names the column &quot;%1&quot;, which the header row does not have</source>
+        <translation>the mapping names the column &quot;%1&quot;, which the header row does not have</translation>
+    </message>
+    <message>
+        <source>no mapping is remembered for a file with this header row; give one</source>
+        <translation>no mapping is remembered for a file with this header row; give one</translation>
+    </message>
+    <message>
+        <source>the row has no column %1</source>
+        <translation>the row has no column %1</translation>
+    </message>
+    <message>
+        <source>the column %1 is empty</source>
+        <translation>the column %1 is empty</translation>
+    </message>
+    <message>
+        <source>the date &quot;%1&quot; is not a date written %2</source>
+        <translation>the date &quot;%1&quot; is not a date written %2</translation>
+    </message>
+    <message>
+        <source>the point &quot;%1&quot; is not written SITE/POINT</source>
+        <translation>the point &quot;%1&quot; is not written SITE/POINT</translation>
+    </message>
+    <message>
+        <source>the value of %1 is marked over range without its bound: &quot;%2&quot;</source>
+        <translation>the value of %1 is marked over range without its bound: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -4259,6 +4342,176 @@ Date</translation>
     <message>
         <source>The properties could not be read.</source>
         <translation>The properties could not be read.</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Import...</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::ImportDialog</name>
+    <message>
+        <source>(not imported)</source>
+        <translation>(not imported)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>Test point</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Value %1</source>
+        <translation>Value %1</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Measured by</source>
+        <translation>Measured by</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>as the cell says</source>
+        <translation>as the cell says</translation>
+    </message>
+    <message>
+        <source>Import readings</source>
+        <translation>Import readings</translation>
+    </message>
+    <message>
+        <source>A CSV file or an .xlsx workbook of readings</source>
+        <translation>A CSV file or an .xlsx workbook of readings</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Choose...</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;File:</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet:</source>
+        <translation>&amp;Sheet:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>yyyy, yy, MM, M, dd, d, HH, H, mm, ss; any other character stands for itself</source>
+        <translation>yyyy, yy, MM, M, dd, d, HH, H, mm, ss; any other character stands for itself</translation>
+    </message>
+    <message>
+        <source>as the file writes it</source>
+        <translation>as the file writes it</translation>
+    </message>
+    <message>
+        <source>point (4.2)</source>
+        <translation>point (4.2)</translation>
+    </message>
+    <message>
+        <source>comma (4,2)</source>
+        <translation>comma (4,2)</translation>
+    </message>
+    <message>
+        <source>&amp;Header row:</source>
+        <translation>&amp;Header row:</translation>
+    </message>
+    <message>
+        <source>&amp;Date format:</source>
+        <translation>&amp;Date format:</translation>
+    </message>
+    <message>
+        <source>&amp;Time format:</source>
+        <translation>&amp;Time format:</translation>
+    </message>
+    <message>
+        <source>Decimal &amp;mark:</source>
+        <translation>Decimal &amp;mark:</translation>
+    </message>
+    <message>
+        <source>&amp;Over range marked:</source>
+        <translation>&amp;Over range marked:</translation>
+    </message>
+    <message>
+        <source>Method &amp;without a column:</source>
+        <translation>Method &amp;without a column:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Why it was not taken</source>
+        <translation>Why it was not taken</translation>
+    </message>
+    <message>
+        <source>Readings (*.csv *.txt *.xlsx);;CSV files (*.csv *.txt);;Workbooks (*.xlsx)</source>
+        <translation>Readings (*.csv *.txt *.xlsx);;CSV files (*.csv *.txt);;Workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The mapping used last for files with this header row is chosen.</source>
+        <translation>The mapping used last for files with this header row is chosen.</translation>
+    </message>
+    <message>
+        <source>What column %1 holds</source>
+        <translation>What column %1 holds</translation>
+    </message>
+    <message>
+        <source>The unit of column %1</source>
+        <translation>The unit of column %1</translation>
+    </message>
+    <message>
+        <source>Choose the column of the date.</source>
+        <translation>Choose the column of the date.</translation>
+    </message>
+    <message>
+        <source>Choose the column of the test point.</source>
+        <translation>Choose the column of the test point.</translation>
+    </message>
+    <message>
+        <source>Choose the column of at least one value.</source>
+        <translation>Choose the column of at least one value.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Nothing was imported: %1</translation>
+    </message>
+    <message>
+        <source>The mapping could not be remembered: %1</source>
+        <translation>The mapping could not be remembered: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) read: %1 taken, %2 already in the archive, %3 refused.</source>
+        <translation>
+            <numerusform>%n row read: %1 taken, %2 already in the archive, %3 refused.</numerusform>
+            <numerusform>%n rows read: %1 taken, %2 already in the archive, %3 refused.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

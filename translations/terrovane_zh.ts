@@ -1036,6 +1036,18 @@
             <numerusform>已略去 %n 个没有位置的站点</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the mapping could not be remembered: %1</source>
+        <translation>无法记住该映射：%1</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a mapping</source>
+        <translation>%1 太大，不是映射文件</translation>
+    </message>
+    <message>
+        <source>--sites needs --mapping</source>
+        <translation>--sites 需要 --mapping</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1772,6 +1784,77 @@
 Doubtful: </source>
         <translation>
 存疑：</translation>
+    </message>
+</context>
+<context>
+    <name>ImportProblems</name>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>无法读取文件：%1</translation>
+    </message>
+    <message>
+        <source>the file is larger than %1 MiB; split it</source>
+        <translation>文件大于 %1 MiB，请拆分</translation>
+    </message>
+    <message>
+        <source>the quote opened on line %1 is never closed</source>
+        <translation>第 %1 行开始的引号没有闭合</translation>
+    </message>
+    <message>
+        <source>the file is no .xlsx workbook: %1</source>
+        <translation>该文件不是 .xlsx 工作簿：%1</translation>
+    </message>
+    <message>
+        <source>the workbook has no sheet &quot;%1&quot;; its sheets are %2</source>
+        <translation>工作簿中没有工作表“%1”；其工作表为 %2</translation>
+    </message>
+    <message>
+        <source>the file holds no rows to import</source>
+        <translation>文件中没有可导入的行</translation>
+    </message>
+    <message>
+        <source>the mapping is no JSON object: %1</source>
+        <translation>映射不是 JSON 对象：%1</translation>
+    </message>
+    <message>
+        <source>the mapping&apos;s &quot;%1&quot; is not valid: it takes %2</source>
+        <translation>映射的“%1”无效：应为 %2</translation>
+    </message>
+    <message>
+        <source>the mapping has no member &quot;%1&quot;; its members are %2</source>
+        <translation>映射没有成员“%1”；其成员为 %2</translation>
+    </message>
+    <message>
+        <source>the mapping needs a column for %1</source>
+        <translation>映射需要 %1 的列</translation>
+    </message>
+    <message>
+        <source>the mapping names the column &quot;%1&quot;, which the header row does not have</source>
+        <translation>映射指定的列“%1”不在标题行中</translation>
+    </message>
+    <message>
+        <source>no mapping is remembered for a file with this header row; give one</source>
+        <translation>没有为此标题行的文件记住映射；请指定一个</translation>
+    </message>
+    <message>
+        <source>the row has no column %1</source>
+        <translation>该行没有第 %1 列</translation>
+    </message>
+    <message>
+        <source>the column %1 is empty</source>
+        <translation>第 %1 列为空</translation>
+    </message>
+    <message>
+        <source>the date &quot;%1&quot; is not a date written %2</source>
+        <translation>日期“%1”不是按 %2 书写的日期</translation>
+    </message>
+    <message>
+        <source>the point &quot;%1&quot; is not written SITE/POINT</source>
+        <translation>测试点“%1”未按 站点/测试点 书写</translation>
+    </message>
+    <message>
+        <source>the value of %1 is marked over range without its bound: &quot;%2&quot;</source>
+        <translation>%1 的值标为超量程但没有界限：“%2”</translation>
     </message>
 </context>
 <context>
@@ -4231,6 +4314,175 @@ Date</translation>
     <message>
         <source>The properties could not be read.</source>
         <translation>无法读取属性。</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>导入(&amp;I)...</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::ImportDialog</name>
+    <message>
+        <source>(not imported)</source>
+        <translation>（不导入）</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>站点</translation>
+    </message>
+    <message>
+        <source>Test point</source>
+        <translation>测试点</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>方法</translation>
+    </message>
+    <message>
+        <source>Value %1</source>
+        <translation>数值 %1</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>仪器</translation>
+    </message>
+    <message>
+        <source>Measured by</source>
+        <translation>测量人</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>as the cell says</source>
+        <translation>按单元格所写</translation>
+    </message>
+    <message>
+        <source>Import readings</source>
+        <translation>导入测量值</translation>
+    </message>
+    <message>
+        <source>A CSV file or an .xlsx workbook of readings</source>
+        <translation>测量值的 CSV 文件或 .xlsx 工作簿</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>选择(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>文件(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Sheet:</source>
+        <translation>工作表(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>yyyy, yy, MM, M, dd, d, HH, H, mm, ss; any other character stands for itself</source>
+        <translation>yyyy、yy、MM、M、dd、d、HH、H、mm、ss；其他字符按原样匹配</translation>
+    </message>
+    <message>
+        <source>as the file writes it</source>
+        <translation>按文件所写</translation>
+    </message>
+    <message>
+        <source>point (4.2)</source>
+        <translation>小数点 (4.2)</translation>
+    </message>
+    <message>
+        <source>comma (4,2)</source>
+        <translation>逗号 (4,2)</translation>
+    </message>
+    <message>
+        <source>&amp;Header row:</source>
+        <translation>标题行(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>&amp;Date format:</source>
+        <translation>日期格式(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>&amp;Time format:</source>
+        <translation>时间格式(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Decimal &amp;mark:</source>
+        <translation>小数符号(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>&amp;Over range marked:</source>
+        <translation>超量程标记(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Method &amp;without a column:</source>
+        <translation>无方法列时的方法(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Why it was not taken</source>
+        <translation>未导入的原因</translation>
+    </message>
+    <message>
+        <source>Readings (*.csv *.txt *.xlsx);;CSV files (*.csv *.txt);;Workbooks (*.xlsx)</source>
+        <translation>测量值 (*.csv *.txt *.xlsx);;CSV 文件 (*.csv *.txt);;工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The mapping used last for files with this header row is chosen.</source>
+        <translation>已选用上次用于此标题行文件的映射。</translation>
+    </message>
+    <message>
+        <source>What column %1 holds</source>
+        <translation>第 %1 列的内容</translation>
+    </message>
+    <message>
+        <source>The unit of column %1</source>
+        <translation>第 %1 列的单位</translation>
+    </message>
+    <message>
+        <source>Choose the column of the date.</source>
+        <translation>请选择日期所在的列。</translation>
+    </message>
+    <message>
+        <source>Choose the column of the test point.</source>
+        <translation>请选择测试点所在的列。</translation>
+    </message>
+    <message>
+        <source>Choose the column of at least one value.</source>
+        <translation>请至少选择一个数值所在的列。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>未导入任何内容：%1</translation>
+    </message>
+    <message>
+        <source>The mapping could not be remembered: %1</source>
+        <translation>无法记住该映射：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) read: %1 taken, %2 already in the archive, %3 refused.</source>
+        <translation>
+            <numerusform>已读取 %n 行：导入 %1 行，%2 行已在档案中，拒绝 %3 行。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

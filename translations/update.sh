@@ -17,7 +17,7 @@ fi
 lupdate=${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
 
 # The folders whose texts a user sees (tools and tests show none).
-folders=(app/dialog app/main ui res format export archive analysis link plots texts printsvc cli translations)
+folders=(app/dialog app/main ui res format export archive import analysis link plots texts printsvc cli translations)
 cd "$root"
 for ts in "${files[@]}"; do
   # The file's name says its language: terrovane_<code>.ts.

@@ -13,6 +13,7 @@
 #include "DueWindow.h"
 #include "FlowLayout.h"
 #include "HistoryWindow.h"
+#include "ImportDialog.h"
 #include "MessageBox.h"
 #include "PropertiesDialog.h"
 #include "ResultsFiles.h"
@@ -40,6 +41,11 @@ QMenuBar* HistoryWindow::BuildMenuBar() {
     menu->addSeparator();
     menu->addAction(tr("&Due list..."), this, &HistoryWindow::ShowDueList);
     menu->addAction(tr("&Export sites..."), this, &HistoryWindow::ExportSites);
+    menu->addAction(tr("&Import..."), this, [this] {
+        if (archive_ != nullptr && RunImportDialog(*archive_, this)) {
+            Refresh();
+        }
+    });
     menu->setEnabled(archive_ != nullptr);
     return bar;
 }

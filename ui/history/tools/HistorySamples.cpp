@@ -11,6 +11,7 @@
 #include "CopySiteDialog.h"
 #include "DueWindow.h"
 #include "HistoryWindow.h"
+#include "ImportDialog.h"
 #include "LabelDialog.h"
 #include "Limits.h"
 #include "MeasurementRecord.h"
@@ -72,6 +73,31 @@ record::ReadOutBuffer Season(int year, int month) {
         r.ToPacket(packet);
     }
     return image;
+}
+
+// Another tester's export as the import dialog previews it: semicolons, decimal commas, dotted dates.
+imports::SourceTable ImportSample() {
+    const char* const rows[][6] = {
+        {"Date", "Point", "Method", "Re", "Rh", "Tester"},
+        {"12.04.2024 10:40", "Substation North/E1 north-east", "fall-of-potential", "2,35", ">300k",
+         "Zoë Brandt"},
+        {"12.04.2024 10:55", "Substation North/E2 north-west", "fall-of-potential", "3,10", "1,2k",
+         "Zoë Brandt"},
+        {"12.04.2024 11:10", "Substation North/E3 south-west", "fall-of-potential", "4,05", "1,4k",
+         "Zoë Brandt"},
+        {"12.04.2024 11:25", "Substation North/E9", "fall-of-potential", "2,8", "1,1k", "Zoë Brandt"},
+    };
+    imports::SourceTable table;
+    table.separator = ';';
+    table.decimalComma = true;
+    int line = 1;
+    for (const auto& row : rows) {
+        table.rows.push_back({line++, {}});
+        for (const char* cell : row) {
+            table.rows.back().cells.push_back({cell, imports::CellKind::Text});
+        }
+    }
+    return table;
 }
 
 }  // namespace
@@ -214,6 +240,26 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
          [archive] { return std::make_shared<StoredAnalysesDialog>(*archive); }},
         {QStringLiteral("history-trend-point"),
          [archive] { return std::make_shared<TrendWindow>(*archive, QString(), nullptr, 3); }},
+        {QStringLiteral("history-import-columns"),
+         [archive] {
+             auto dialog = std::make_shared<ImportDialog>(*archive);
+             dialog->DateFormat().setText(QStringLiteral("dd.MM.yyyy HH:mm"));
+             dialog->ShowTable(ImportSample(), QStringLiteral("readings-2024.csv"));
+             return dialog;
+         }},
+        {QStringLiteral("history-import-result"),
+         [archive] {
+             auto dialog = std::make_shared<ImportDialog>(*archive);
+             dialog->DateFormat().setText(QStringLiteral("dd.MM.yyyy HH:mm"));
+             dialog->ShowTable(ImportSample(), QStringLiteral("readings-2024.csv"));
+             dialog->ShowReport(
+                 {6,
+                  3,
+                  1,
+                  {{5, "there is no test point \"E9\" at site \"Substation North\""},
+                   {7, "the date \"31.04.2024 10:00\" is not a date written dd.MM.yyyy HH:mm"}}});
+             return dialog;
+         }},
         {QStringLiteral("history-typed-result"),
          [] {
              // The longest method's values (three rows), one over range.
