@@ -49,6 +49,8 @@ class StopCheck {
         }
         return false;
     }
+    // Whether a stop has been seen, without asking again.
+    bool Seen() const { return stopped_.load(); }
 
   private:
     const std::function<bool()>& stop_;
@@ -75,7 +77,7 @@ bool Assemble(const GreenFunction& green, const std::vector<Segment>& segments,
     fillRows(0);
     for (std::thread& worker : workers)
         worker.join();
-    return !stopped();
+    return !stopped.Seen();
 }
 
 enum class Factored { Done, NotDefinite, Stopped };
