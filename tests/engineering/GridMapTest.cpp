@@ -117,8 +117,10 @@ TEST(GridMapTest, TheProfileFollowsTheLineTypedOrDragged) {
     window.Views().setCurrentIndex(1);
     SafetyMap& map = window.Map();
     QCoreApplication::processEvents();
-    const QPoint start(map.width() / 4, map.height() / 2);
-    const QPoint end(map.width() / 2, map.height() / 4);
+    // The map is drawn from the left, centred up and down, as large as the widget's shorter side allows.
+    const int side = std::min(map.width(), map.height());
+    const QPoint start(side / 4, map.height() / 2 + side / 8);
+    const QPoint end(side / 2, map.height() / 2 - side / 8);
     const std::optional<electrode::Point> from = map.GroundAt(start);
     const std::optional<electrode::Point> to = map.GroundAt(end);
     ASSERT_TRUE(from && to);

@@ -230,9 +230,9 @@ TEST_F(SiteReportAnalysesTest, TheGridPageMapsTouchAndStepVoltagesInTheSoilModel
     const std::string text = Report();
     for (const char* line : {"Computed in the soil (400 Ω·m of 2 m, 4000 Ω·m below): largest touch voltage",
                              "Hatched and bordered: the ground at or above the limit.",
-                             "Touch voltage, limit 840.5 V", "Step voltage, limit 2696.2 V", " 0 V"})
+                             "Touch voltage, limit 840.5 V", "Step voltage, limit 2696.1 V", "2696 V"})
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
-    // The legend marks the limit in whole volts (840.5 may round either way).
+    // The legends mark the limits in whole volts (840.5 may round either way).
     EXPECT_TRUE(text.find("840 V") != std::string::npos || text.find("841 V") != std::string::npos) << text;
 
     // Page 3 (results, soil model, grid) as an image: the map's colours from blue to red, and its
