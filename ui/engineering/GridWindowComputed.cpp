@@ -155,6 +155,9 @@ void GridWindow::ScheduleComputation(const grid::GridDesign& design, const grid:
     const electrode::Soil soil =
         TypedSoil() ? electrode::Soil{{typedRho_->value()}, {}} : electrode::Soil(model_->model);
     ShowComputedProblem(tr("Computing in the soil model..."));
+    // A computation of the design before this edit is of no use any more, and one that has just finished
+    // must not be shown over the new design's figures.
+    computation_->Cancel();
     pending_ = GridComputation::Request{design, soil, formulas,
                                         TypedSoil() ? std::nullopt : std::optional<grid::FittedSoil>(model_)};
     delay_->start();
@@ -225,9 +228,13 @@ void GridWindow::ShowComputed(const electrode::ComputedSafety& c) {
     put(kGprRow, Volts(c.gpr), Difference(c.gpr, a.gpr));
     put(resistanceRow_, tr("%1 Ω").arg(Fixed(c.resistance, 3)), Difference(c.resistance, a.gridResistance));
     // The verdict's touch voltage: within reach of the grid, against the limit on the model's top layer.
-    const int reach = results_->rowCount();
+    const QString reachName = tr("Touch voltage within 1 m");
+    int reach = results_->rowCount();
+    const QTableWidgetItem* last = reach > 0 ? results_->verticalHeaderItem(reach - 1) : nullptr;
+    if (last != nullptr && last->text() == reachName)
+        --reach;  // shown again without the table made anew: the row is reused, never doubled
     results_->setRowCount(reach + 1);
-    results_->setVerticalHeaderItem(reach, new QTableWidgetItem(tr("Touch voltage within 1 m")));
+    results_->setVerticalHeaderItem(reach, new QTableWidgetItem(reachName));
     results_->setItem(reach, 0, Cell(Volts(c.touchLimit)));
     results_->setItem(reach, 1, Cell(QString()));
     put(reach, Volts(c.touch.volts), QString(),
