@@ -23,14 +23,15 @@ constexpr int kProfilePoints = 801;
 QWidget* GridWindow::BuildProfileView() {
     auto* view = new QWidget(this);
     auto* column = new QVBoxLayout(view);
-    auto* bar = new QHBoxLayout;
+    // Each end on a row of its own: four fields abreast do not fit a small screen beside the design.
+    QHBoxLayout* rows[] = {new QHBoxLayout, new QHBoxLayout};
     const QString names[] = {tr("From x"), tr("y"), tr("to x"), tr("y")};
     for (int i = 0; i < 4; ++i) {
-        profileEnds_[i] = NumberField(-10000, 10000, 2, tr("m"));
+        profileEnds_[i] = NumberField(-1000, 1000, 2, tr("m"));
         auto* name = new QLabel(names[i], this);
         name->setBuddy(profileEnds_[i]);
-        bar->addWidget(name);
-        bar->addWidget(profileEnds_[i], 1);
+        rows[i / 2]->addWidget(name);
+        rows[i / 2]->addWidget(profileEnds_[i], 1);
         connect(profileEnds_[i], &QDoubleSpinBox::valueChanged, this, [this] {
             if (settingProfile_)
                 return;
@@ -40,12 +41,16 @@ QWidget* GridWindow::BuildProfileView() {
     }
     auto* save = new QPushButton(tr("Save profile..."), this);
     connect(save, &QPushButton::clicked, this, &GridWindow::SaveProfileFile);
-    bar->addWidget(save);
-    column->addLayout(bar);
-    auto* hint = new QLabel(tr("In metres from the grid's corner; or drag a line across the map."), this);
-    hint->setWordWrap(true);
-    column->addWidget(hint);
+    rows[0]->addStretch(0);
+    rows[1]->addWidget(save);
+    column->addLayout(rows[0]);
+    column->addLayout(rows[1]);
+    // Said as a tooltip: a line more would not fit a small screen.
+    const QString hint = tr("In metres from the grid's corner; or drag a line across the map.");
+    for (QDoubleSpinBox* end : profileEnds_)
+        end->setToolTip(hint);
     profilePlot_ = new ProfilePlot(this);
+    profilePlot_->setToolTip(hint);
     column->addWidget(profilePlot_, 1);
     map_->lineDragged = [this](electrode::Point from, electrode::Point to) {
         profileChosen_ = true;

@@ -5,7 +5,7 @@
 namespace terrovane::engineering {
 
 ProfilePlot::ProfilePlot(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(240, 160);  // as small as the map beside it, for a small screen
+    setMinimumSize(240, 130);  // below its two rows of ends, still within a small screen
 }
 
 void ProfilePlot::SetData(plots::ProfilePlotData data) {
