@@ -5,12 +5,16 @@
 #include <optional>
 
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "DesignElectrode.h"
 #include "FallOfPotentialPlan.h"
 #include "FopPlanOutput.h"
+#include "GridAssessments.h"
 #include "GridDesignFile.h"
+#include "GridFromArchive.h"
 #include "Numbers.h"
 #include "Shapes.h"
+#include "Sites.h"
 #include "StoredResults.h"
 #include "StoredSoil.h"
 
@@ -46,8 +50,33 @@ bool ParseRod(const std::string& text, electrode::Electrode& rod) {
     return true;
 }
 
+// The grid and rods of the newest grid assessment stored with the site. False after a message.
+bool LoadStoredGrid(const std::string& name, electrode::Electrode& conductors) {
+    auto store = OpenArchiveFor(kName);
+    if (store == nullptr)
+        return false;
+    std::string error;
+    const auto site = archive::FindSite(*store, name, error);
+    std::vector<archive::StoredGridAssessment> assessments;
+    if (!site || !archive::GridAssessments(*store, site->id, assessments, error)) {
+        CommandFailed(kName, texts::ArchiveProblemText(error));
+        return false;
+    }
+    if (assessments.empty()) {
+        CommandFailed(kName, CliText::tr("site \"%1\" has no stored grid assessment").arg(Given(name)));
+        return false;
+    }
+    conductors = electrode::ElectrodeOfDesign(stored::DesignOf(assessments.front()));
+    return true;
+}
+
 // Returns the exit status when the electrode cannot be had (after a message), else nullopt.
 std::optional<int> ChooseElectrode(const ParsedArguments& options, PlannedElectrode& chosen) {
+    if (options.Has("stored-grid")) {
+        if (!LoadStoredGrid(options.Value("stored-grid"), chosen.conductors))
+            return kExitFailed;
+        return std::nullopt;
+    }
     if (options.Has("rod")) {
         if (!ParseRod(options.Value("rod"), chosen.conductors))
             return UsageError(
@@ -170,6 +199,9 @@ CommandForm FopPlanForm() {
           {"rod", "LENGTH_M[,DIAMETER_M]",
            "The electrode is one rod driven from the surface; 16 mm thick unless given.", Presence::OneOf},
           {"design", "FILE", "The electrode is the grid and rods of this design file (as grid takes it).",
+           Presence::OneOf},
+          {"stored-grid", "SITE",
+           "The electrode is the grid and rods of the newest grid assessment stored with this site.",
            Presence::OneOf},
           {"current-probe", "METRES", "The current probe's distance from the electrode's centre.",
            Presence::Required},

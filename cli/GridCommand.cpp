@@ -8,12 +8,14 @@
 #include "GridComputedOutput.h"
 #include "GridDesignFile.h"
 #include "GridOutput.h"
+#include "GridProfileOutput.h"
 #include "GridSafety.h"
 #include "Numbers.h"
 #include "SoilCertainty.h"
 #include "SoilModels.h"
 #include "StoredResults.h"
 #include "StoredSoil.h"
+#include "SurfaceProfile.h"
 
 #include <algorithm>
 
@@ -21,29 +23,6 @@ namespace terrovane::cli {
 namespace {
 
 constexpr const char* kGridCommand = "grid";
-
-// A stored model with its uncertainty, its layers judged again as the fit judges them.
-grid::FittedSoil FittedSoilOf(const archive::StoredSoilModel& model) {
-    grid::FittedSoil soil;
-    soil.logCovariance = model.logCovariance;
-    soil.rmsPercent = model.rmsPercent;
-    double longestSpacing = 0;
-    for (const archive::StoredSoundingPoint& point : model.points)
-        longestSpacing = std::max(longestSpacing, point.spacing);
-    for (const archive::StoredSoilLayer& layer : model.layers) {
-        soil.model.resistivities.push_back(layer.resistivity);
-        if (layer.thickness)
-            soil.model.thicknesses.push_back(*layer.thickness);
-        analysis::FittedLayer fitted;
-        fitted.resistivity = layer.resistivity;
-        fitted.resistivitySigma = layer.resistivitySigma;
-        fitted.thickness = layer.thickness;
-        fitted.thicknessSigma = layer.thicknessSigma;
-        soil.layers.push_back(fitted);
-    }
-    analysis::JudgeResolved(soil.layers, longestSpacing);
-    return soil;
-}
 
 // The uniform soil the formulas use: typed, from the design file, or a stored model (`fitted`, reduced for
 // this grid by the assessment). Returns the exit status when it cannot (after a message), else nullopt.
@@ -60,7 +39,7 @@ std::optional<int> ChooseSoil(const ParsedArguments& options, const GridDesignFi
         archive::StoredSoilModel model;
         if (!LoadStoredModel(kGridCommand, options, model))
             return kExitFailed;
-        fitted = FittedSoilOf(model);
+        fitted = stored::FittedSoilOf(model);
         return std::nullopt;
     }
     if (file.soilLayers) {
@@ -103,12 +82,44 @@ int WriteOutput(const std::string& output) {
     return kExitOk;
 }
 
-// The formulas' assessment with the computed one before it (table) or inside it (JSON), and the map.
+// The profile along the line asked for: into its file, else into the output (text added to `table` or a
+// member to `json`). Returns the exit status when the file cannot be written (after a message).
+std::optional<int> WriteProfile(const ParsedArguments& options, const electrode::ComputedSafety& computed,
+                                const ProfileLine& line, std::string& table, std::string& json) {
+    const std::vector<electrode::ProfilePoint> profile =
+        electrode::SurfaceProfile(*computed.solution, computed.gridCurrent, line.from, line.to);
+    if (!options.Has("profile-out")) {
+        table += ProfileTable(profile);
+        json = ", \"profile\": " + ProfileJson(profile);
+        return std::nullopt;
+    }
+    const std::string path = options.Value("profile-out");
+    const std::string text = ProfileFileText(profile, path);
+    if (text.empty())
+        return UsageError(kGridCommand, CliText::tr("--profile-out names a .csv or .json file"));
+    std::string error;
+    if (!platform::WriteFileAtomically(path, text, error))
+        return CommandFailed(kGridCommand, texts::ArchiveProblemText(error));
+    return std::nullopt;
+}
+
+// The formulas' assessment with the computed one before it (table) or inside it (JSON), the map and the
+// profile.
 int RunComputed(const ParsedArguments& options, const GridDesignFile& file,
-                const grid::Assessment& assessment, const electrode::Soil& soil) {
-    const electrode::ComputedSafety computed = electrode::AssessInSoil(file.design, soil, assessment);
+                const grid::Assessment& assessment, const std::optional<grid::FittedSoil>& fitted,
+                const electrode::Soil& soil, const std::optional<ProfileLine>& line) {
+    const electrode::ComputedSafety computed =
+        fitted ? electrode::AssessInFittedSoil(file.design, *fitted, assessment)
+               : electrode::AssessInSoil(file.design, soil, assessment);
     if (computed.status != electrode::ComputedStatus::Computed)
         return CommandFailed(kGridCommand, NotComputedText(computed.status));
+    std::string profileTable;
+    std::string profileJson;
+    if (line) {
+        if (const std::optional<int> failed =
+                WriteProfile(options, computed, *line, profileTable, profileJson))
+            return *failed;
+    }
     if (options.Has("map")) {
         const std::string path = options.Value("map");
         const std::string text = MapFileText(computed, path);
@@ -118,9 +129,13 @@ int RunComputed(const ParsedArguments& options, const GridDesignFile& file,
         if (!platform::WriteFileAtomically(path, text, error))
             return CommandFailed(kGridCommand, texts::ArchiveProblemText(error));
     }
-    if (options.Value("format", "table") == "json")
-        return WriteOutput(WithComputedJson(GridJson(assessment), computed, assessment, soil));
-    return WriteOutput(ComputedTable(computed, assessment, soil) + GridTable(assessment));
+    if (options.Value("format", "table") == "json") {
+        std::string json = WithComputedJson(GridJson(assessment), computed, assessment, soil);
+        if (!profileJson.empty())
+            json.insert(json.rfind('}'), profileJson);
+        return WriteOutput(json);
+    }
+    return WriteOutput(ComputedTable(computed, assessment, soil) + GridTable(assessment) + profileTable);
 }
 
 int RunGrid(const ParsedArguments& options) {
@@ -144,11 +159,22 @@ int RunGrid(const ParsedArguments& options) {
         return UsageError(kGridCommand, CliText::tr("--method is computed or formulas"));
     if (method == "formulas" && options.Has("map"))
         return UsageError(kGridCommand, CliText::tr("--map needs the computed method"));
+    if (method == "formulas" && options.Has("profile"))
+        return UsageError(kGridCommand, CliText::tr("--profile needs the computed method"));
+    if (options.Has("profile-out") && !options.Has("profile"))
+        return UsageError(kGridCommand, CliText::tr("--profile-out needs --profile"));
+    std::optional<ProfileLine> line;
+    if (options.Has("profile")) {
+        line = ParseProfileLine(options.Value("profile"));
+        if (!line)
+            return UsageError(kGridCommand,
+                              CliText::tr("--profile is X1,Y1,X2,Y2: two different points in metres"));
+    }
     const grid::Assessment assessment = fitted ? grid::AssessOnFittedSoil(file.design, *fitted, standard)
                                                : grid::Assess(file.design, soil, standard);
     if (method == "computed")
-        return RunComputed(options, file, assessment,
-                           fitted ? fitted->model : electrode::Soil{{soil.resistivity}, {}});
+        return RunComputed(options, file, assessment, fitted,
+                           fitted ? fitted->model : electrode::Soil{{soil.resistivity}, {}}, line);
     return WriteOutput(format == "json" ? GridJson(assessment) : GridTable(assessment));
 }
 
@@ -189,6 +215,10 @@ const CommandRegistrar kGridRegistrar(
           "has layers."},
          {"map", "FILE",
           "Writes the computed surface potential, touch and step voltages on their points (.csv or .json)."},
+         {"profile", "X1,Y1,X2,Y2",
+          "The computed surface potential and touch voltage along the line between two points (metres, "
+          "in the grid's coordinates: its corner at 0,0), on points 0.25 m apart."},
+         {"profile-out", "FILE", "Writes the profile into this file (.csv or .json) instead of the output."},
          {"format", "table|json", "The output's format; table by default."}}},
        RunGrid}}});
 

@@ -2,6 +2,7 @@
 #include "GridComputedOutput.h"
 
 #include <cmath>
+#include <optional>
 
 #include "Numbers.h"
 
@@ -110,6 +111,29 @@ std::string DifferencesJson(const ComputedSafety& c, const grid::Assessment& a) 
            ", \"step\": " + ComputedJsonNumber(DifferencePercent(c.step.volts, a.stepVoltage)) + "}";
 }
 
+// One end of the soil model's uncertainty as computed: null where the model has none.
+std::string EndJson(const std::optional<electrode::ComputedEnd>& end) {
+    if (!end)
+        return "null";
+    return "{\"top_resistivity_ohm_m\": " + ComputedJsonNumber(end->topResistivity) +
+           ", \"grid_resistance_ohm\": " + ComputedJsonNumber(end->resistance) +
+           ", \"gpr_v\": " + ComputedJsonNumber(end->gpr) +
+           ", \"max_touch_v\": " + ComputedJsonNumber(end->touch.volts) +
+           ", \"max_step_v\": " + ComputedJsonNumber(end->step.volts) +
+           ", \"touch_limit_v\": " + ComputedJsonNumber(end->touchLimit) +
+           ", \"step_limit_v\": " + ComputedJsonNumber(end->stepLimit) + ", \"verdict\": \"" +
+           grid::VerdictName(end->verdict) + "\"}";
+}
+
+std::string EndLine(const std::optional<electrode::ComputedEnd>& end) {
+    if (!end)
+        return {};
+    return "With the top layer at " + General(end->topResistivity, 4) + " ohm-m: touch " +
+           Fixed(end->touch.volts, 1) + " V (limit " + Fixed(end->touchLimit, 1) + " V), step " +
+           Fixed(end->step.volts, 1) + " V (limit " + Fixed(end->stepLimit, 1) +
+           " V): " + grid::VerdictName(end->verdict) + "\n";
+}
+
 std::string ValuesJson(const std::vector<double>& values) {
     std::string json = "[";
     for (std::size_t i = 0; i < values.size(); ++i)
@@ -164,6 +188,7 @@ std::string ComputedTable(const ComputedSafety& c, const grid::Assessment& a, co
     text += "\nVerdict (computed): " + std::string(grid::VerdictName(c.verdict)) + "\n";
     for (const electrode::ComputedReason& reason : c.reasons)
         text += "  " + ReasonText(reason) + "\n";
+    text += EndLine(c.lowSoil) + EndLine(c.highSoil);
     return text + "\nThe formulas on one resistivity:\n";
 }
 
@@ -189,6 +214,7 @@ std::string WithComputedJson(const std::string& formulasJson, const ComputedSafe
     members += ", \"map_spacing_m\": " + ComputedJsonNumber(c.raster.spacing);
     members += ", \"verdict\": \"" + std::string(grid::VerdictName(c.verdict)) + "\"";
     members += ", \"reasons\": " + ReasonsJson(c.reasons);
+    members += ", \"low_soil\": " + EndJson(c.lowSoil) + ", \"high_soil\": " + EndJson(c.highSoil);
     members += ", \"difference_percent\": " + DifferencesJson(c, a) + "}";
     return formulasJson.substr(0, close) + members + formulasJson.substr(close);
 }

@@ -9,16 +9,6 @@
 
 namespace terrovane::cli {
 
-analysis::LayeredEarth EarthOf(const archive::StoredSoilModel& model) {
-    analysis::LayeredEarth earth;
-    for (const archive::StoredSoilLayer& layer : model.layers) {
-        earth.resistivities.push_back(layer.resistivity);
-        if (layer.thickness)
-            earth.thicknesses.push_back(*layer.thickness);
-    }
-    return earth;
-}
-
 bool LoadStoredModel(const char* command, const ParsedArguments& options, archive::StoredSoilModel& model) {
     auto store = OpenArchiveFor(command);
     if (store == nullptr)

@@ -2,12 +2,13 @@
 
 #include "Command.h"
 #include "LayeredEarth.h"
+#include "SoilFromArchive.h"
 #include "SoilModels.h"
 
 namespace terrovane::cli {
 
 // A stored soil model's layers as the analyses take them.
-analysis::LayeredEarth EarthOf(const archive::StoredSoilModel& model);
+using stored::EarthOf;
 
 // The stored soil model --soil-model ID or --site SITE names: by its id, or the newest of the site. False
 // after a message under the command's name.

@@ -155,6 +155,7 @@ std::optional<FopPlanStatus> FailureOf(SolveStatus status) {
             return FopPlanStatus::BadElectrode;
         case SolveStatus::NotConverged:
         case SolveStatus::Singular:
+        case SolveStatus::Stopped:
             break;
     }
     return FopPlanStatus::NotSolved;

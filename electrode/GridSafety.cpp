@@ -1,6 +1,7 @@
 #include "GridSafety.h"
 
 #include <cmath>
+#include <optional>
 
 #include "BodyLimits.h"
 #include "DesignElectrode.h"
@@ -77,6 +78,25 @@ void JudgeEn50522(const grid::En50522Result& en, ComputedSafety& c) {
          c.touch.volts, c.touchLimit}};
 }
 
+// The factor the top layer's resistivity is multiplied and divided by for the two ends of its one-sigma
+// range: exp(sigma of its logarithm), as the fit works on logarithms (never reaching zero). None where
+// the model has no uncertainty to give (a model known by its values, or one whose top layer the data do
+// not determine: the formulas' doubts already say so).
+std::optional<double> TopLayerFactor(const grid::FittedSoil& soil) {
+    if (soil.layers.empty() || soil.layers.size() != soil.model.resistivities.size())
+        return std::nullopt;
+    const analysis::FittedLayer& top = soil.layers.front();
+    const double logSigma = top.resistivitySigma / top.resistivity;
+    if (!std::isfinite(logSigma) || !(logSigma > 0))
+        return std::nullopt;
+    return std::exp(logSigma);
+}
+
+ComputedEnd EndOf(const ComputedSafety& at, double topResistivity) {
+    return {topResistivity, at.resistance, at.gpr,       at.touch,
+            at.step,        at.touchLimit, at.stepLimit, at.verdict};
+}
+
 }  // namespace
 
 std::vector<Area> CoveredGround(const grid::GridLayout& layout) {
@@ -86,14 +106,22 @@ std::vector<Area> CoveredGround(const grid::GridLayout& layout) {
             {0, 0, layout.length - layout.cutoutLength, layout.width}};
 }
 
-ComputedSafety AssessInSoil(const grid::GridDesign& design, const Soil& soil,
-                            const grid::Assessment& formulas, const ComputedOptions& options) {
+namespace {
+
+// The design computed in one soil and judged on its values alone.
+ComputedSafety AssessOnce(const grid::GridDesign& design, const Soil& soil, const grid::Assessment& formulas,
+                          const ComputedOptions& options) {
     ComputedSafety c;
     if (CheckSoil(soil) != SoilFault::None) {
         c.status = ComputedStatus::BadSoil;
         return c;
     }
-    const Solution solution = Solve(ElectrodeOfDesign(design), soil, options.solve);
+    const auto solved = std::make_shared<Solution>(Solve(ElectrodeOfDesign(design), soil, options.solve));
+    const Solution& solution = *solved;
+    if (solution.status == SolveStatus::Stopped) {
+        c.status = ComputedStatus::Stopped;
+        return c;
+    }
     if (solution.status != SolveStatus::Solved) {
         c.status = ComputedStatus::NotSolved;
         return c;
@@ -108,13 +136,55 @@ ComputedSafety AssessInSoil(const grid::GridDesign& design, const Soil& soil,
         c.status = ComputedStatus::Stopped;
         return c;
     }
+    c.solution = solved;
     FindLargest(covered, c);
     TolerableOnTopLayer(design, soil, c);
     if (formulas.standard == grid::Standard::En50522 && formulas.en50522)
         JudgeEn50522(*formulas.en50522, c);
     else
         JudgeIeee(c);
-    if (c.verdict == Verdict::Safe && !formulas.soilDoubts.empty())
+    return c;
+}
+
+}  // namespace
+
+ComputedSafety AssessInSoil(const grid::GridDesign& design, const Soil& soil,
+                            const grid::Assessment& formulas, const ComputedOptions& options) {
+    ComputedSafety c = AssessOnce(design, soil, formulas, options);
+    if (c.status == ComputedStatus::Computed && c.verdict == Verdict::Safe && !formulas.soilDoubts.empty())
+        c.verdict = Verdict::NotShownSafe;
+    return c;
+}
+
+ComputedSafety AssessInFittedSoil(const grid::GridDesign& design, const grid::FittedSoil& soil,
+                                  const grid::Assessment& formulas, const ComputedOptions& options) {
+    const std::optional<double> factor = TopLayerFactor(soil);
+    if (!factor)
+        return AssessInSoil(design, soil.model, formulas, options);
+    // Three computations: each reports its third of the progress.
+    auto part = [&options](int index) {
+        ComputedOptions third = options;
+        if (options.progress)
+            third.progress = [&options, index](double share) {
+                return options.progress((index + share) / 3);
+            };
+        return third;
+    };
+    ComputedSafety c = AssessInSoil(design, soil.model, formulas, part(0));
+    if (c.status != ComputedStatus::Computed)
+        return c;
+    bool endsSafe = true;
+    for (int end = 0; end < 2; ++end) {
+        Soil ended = soil.model;
+        ended.resistivities.front() *= end == 0 ? 1 / *factor : *factor;
+        const ComputedSafety at = AssessOnce(design, ended, formulas, part(end + 1));
+        if (at.status != ComputedStatus::Computed)
+            return at;
+        (end == 0 ? c.lowSoil : c.highSoil) = EndOf(at, ended.resistivities.front());
+        endsSafe = endsSafe && at.verdict == Verdict::Safe;
+    }
+    // Safe on the model's values but not at both ends: the model's uncertainty leaves it open.
+    if (c.verdict == Verdict::Safe && !endsSafe)
         c.verdict = Verdict::NotShownSafe;
     return c;
 }

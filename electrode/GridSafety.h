@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "Assessment.h"
 #include "SafetyRaster.h"
+#include "SoilCertainty.h"
 #include "Solver.h"
 
 namespace terrovane::electrode {
@@ -43,6 +46,18 @@ struct ComputedOptions {
     RasterProgress progress;
 };
 
+// The design computed again with the top layer's resistivity at one end of its uncertainty.
+struct ComputedEnd {
+    double topResistivity = 0;  // ohm-m
+    double resistance = 0;
+    double gpr = 0;
+    Extreme touch;
+    Extreme step;
+    double touchLimit = 0;
+    double stepLimit = 0;
+    grid::Verdict verdict = grid::Verdict::Unsafe;  // on this end's values alone
+};
+
 // A grid design assessed in the soil model itself rather than by the formulas' uniform soil.
 struct ComputedSafety {
     ComputedStatus status = ComputedStatus::Computed;
@@ -60,8 +75,13 @@ struct ComputedSafety {
     Extreme meshTouch;
     Extreme step;  // the largest anywhere on the raster, and where (the first foot)
     SafetyRaster raster;
+    // The solved electrode, for what is asked of the surface afterwards (a profile along a line).
+    std::shared_ptr<const Solution> solution;
     grid::Verdict verdict = grid::Verdict::Unsafe;
     std::vector<ComputedReason> reasons;
+    // Both ends of the soil model's uncertainty, where it has one (AssessInFittedSoil).
+    std::optional<ComputedEnd> lowSoil;
+    std::optional<ComputedEnd> highSoil;
 };
 
 // The ground the grid covers, as rectangles of the surface: its outline, the L as two rectangles.
@@ -76,5 +96,13 @@ std::vector<Area> CoveredGround(const grid::GridLayout& layout);
 // NotShownSafe: the model's values are no better known for being computed in.
 ComputedSafety AssessInSoil(const grid::GridDesign& design, const Soil& soil,
                             const grid::Assessment& formulas, const ComputedOptions& options = {});
+
+// As AssessInSoil on the fitted model, then computed again with the top layer's resistivity at both ends
+// of its one-sigma range (times and divided by exp(sigma / rho), the fit working on logarithms): the top
+// layer is what the surface potential, and so the touch and step voltages, depend on most. A design safe
+// on the model's values but not at both ends is NotShownSafe; both ends' values are kept beside. A model
+// without a known uncertainty of its top layer is computed once (the formulas' doubts then say so).
+ComputedSafety AssessInFittedSoil(const grid::GridDesign& design, const grid::FittedSoil& soil,
+                                  const grid::Assessment& formulas, const ComputedOptions& options = {});
 
 }  // namespace terrovane::electrode

@@ -2,6 +2,7 @@
 
 #include <Eigen/Dense>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <thread>
 
@@ -35,13 +36,37 @@ double LongestConductor(const Electrode& electrode) {
     return longest;
 }
 
-// Rows are dealt out in turn so that each thread gets its share of the triangle.
-Eigen::MatrixXd Assemble(const GreenFunction& green, const std::vector<Segment>& segments,
-                         const std::vector<SampleDepths>& depths, int threads) {
+// Asked from every thread; once one has seen a stop, the others give up without asking again.
+class StopCheck {
+  public:
+    explicit StopCheck(const std::function<bool()>& stop) : stop_(stop) {}
+    bool operator()() {
+        if (stopped_.load())
+            return true;
+        if (stop_ && stop_()) {
+            stopped_.store(true);
+            return true;
+        }
+        return false;
+    }
+    // Whether a stop has been seen, without asking again.
+    bool Seen() const { return stopped_.load(); }
+
+  private:
+    const std::function<bool()>& stop_;
+    std::atomic<bool> stopped_{false};
+};
+
+// Rows are dealt out in turn so that each thread gets its share of the triangle. False when stopped.
+bool Assemble(const GreenFunction& green, const std::vector<Segment>& segments,
+              const std::vector<SampleDepths>& depths, int threads, StopCheck& stopped,
+              Eigen::MatrixXd& matrix) {
     const int n = static_cast<int>(segments.size());
-    Eigen::MatrixXd matrix(n, n);
+    matrix.resize(n, n);
     auto fillRows = [&](int first) {
         for (int i = first; i < n; i += threads) {
+            if (stopped())
+                return;
             for (int j = 0; j <= i; ++j)
                 matrix(i, j) = MutualPotential(green, segments[i], depths[i], segments[j], depths[j]);
         }
@@ -52,38 +77,74 @@ Eigen::MatrixXd Assemble(const GreenFunction& green, const std::vector<Segment>&
     fillRows(0);
     for (std::thread& worker : workers)
         worker.join();
-    return matrix;
+    return !stopped.Seen();
+}
+
+enum class Factored { Done, NotDefinite, Stopped };
+
+// Cholesky of the lower triangle in place, a block of columns at a time (the right-looking blocked
+// algorithm: Golub and Van Loan, "Matrix computations", 4th ed., 2013, sec. 4.2.9), so that a stop is
+// seen between blocks: the largest trailing update, at the segment limit, is a few tens of milliseconds.
+Factored FactorInPlace(Eigen::MatrixXd& a, StopCheck& stopped) {
+    constexpr Eigen::Index kBlock = 64;
+    const Eigen::Index n = a.rows();
+    for (Eigen::Index k = 0; k < n; k += kBlock) {
+        if (stopped())
+            return Factored::Stopped;
+        const Eigen::Index b = std::min(kBlock, n - k);
+        const Eigen::LLT<Eigen::MatrixXd, Eigen::Lower> diagonal(a.block(k, k, b, b));
+        if (diagonal.info() != Eigen::Success)
+            return Factored::NotDefinite;
+        const Eigen::MatrixXd l = diagonal.matrixL();
+        a.block(k, k, b, b) = l;
+        const Eigen::Index rest = n - k - b;
+        if (rest == 0)
+            break;
+        auto panel = a.block(k + b, k, rest, b);
+        l.transpose().triangularView<Eigen::Upper>().solveInPlace<Eigen::OnTheRight>(panel);
+        a.block(k + b, k + b, rest, rest).selfadjointView<Eigen::Lower>().rankUpdate(panel, -1.0);
+    }
+    return Factored::Done;
 }
 
 // The Galerkin matrix is symmetric and, for a physical electrode, positive definite: Cholesky first, the
-// pivoted LDL^T where rounding has spoilt the definiteness.
-bool SolveUnitPotential(const Eigen::MatrixXd& matrix, Eigen::VectorXd& currents) {
+// pivoted LDL^T where rounding has spoilt the definiteness (rare enough not to be interruptible).
+SolveStatus SolveUnitPotential(const Eigen::MatrixXd& matrix, StopCheck& stopped, Eigen::VectorXd& currents) {
     const Eigen::VectorXd ones = Eigen::VectorXd::Ones(matrix.rows());
-    const Eigen::LLT<Eigen::MatrixXd, Eigen::Lower> cholesky(matrix);
-    if (cholesky.info() == Eigen::Success) {
-        currents = cholesky.solve(ones);
+    Eigen::MatrixXd factor = matrix;
+    const Factored factored = FactorInPlace(factor, stopped);
+    if (factored == Factored::Stopped)
+        return SolveStatus::Stopped;
+    if (factored == Factored::Done) {
+        const Eigen::VectorXd half = factor.triangularView<Eigen::Lower>().solve(ones);
+        currents = factor.triangularView<Eigen::Lower>().transpose().solve(half);
     } else {
+        factor.resize(0, 0);
         const Eigen::LDLT<Eigen::MatrixXd, Eigen::Lower> ldlt(matrix);
         if (ldlt.info() != Eigen::Success)
-            return false;
+            return SolveStatus::Singular;
         currents = ldlt.solve(ones);
     }
-    return currents.allFinite() && currents.sum() > 0;
+    return currents.allFinite() && currents.sum() > 0 ? SolveStatus::Solved : SolveStatus::Singular;
 }
 
 Solution SolveLevel(const Electrode& electrode, std::shared_ptr<GreenFunction> green, double segmentLength,
-                    int threads) {
+                    int threads, const std::function<bool()>& stop) {
     Solution solution;
     solution.green = green;
     solution.segments = Segmentize(electrode, green->soil(), segmentLength);
     for (const Segment& segment : solution.segments)
         solution.depths.push_back(RegisterDepths(*green, segment));
-    const Eigen::MatrixXd matrix = Assemble(*green, solution.segments, solution.depths, threads);
-    Eigen::VectorXd currents;
-    if (!SolveUnitPotential(matrix, currents)) {
-        solution.status = SolveStatus::Singular;
+    StopCheck stopped(stop);
+    Eigen::MatrixXd matrix;
+    if (!Assemble(*green, solution.segments, solution.depths, threads, stopped, matrix)) {
+        solution.status = SolveStatus::Stopped;
         return solution;
     }
+    Eigen::VectorXd currents;
+    solution.status = SolveUnitPotential(matrix, stopped, currents);
+    if (solution.status != SolveStatus::Solved)
+        return solution;
     // With the electrode at 1 V the currents add up to 1/R; per ampere in, each is its share of the sum.
     const double total = currents.sum();
     solution.resistance = 1 / total;
@@ -124,7 +185,7 @@ Solution SolveWithSegments(const Electrode& electrode, const Soil& soil, double 
         return refused;
     }
     return SolveLevel(electrode, GreenFor(electrode, soil, options), segmentLength,
-                      ThreadsToUse(options.threads));
+                      ThreadsToUse(options.threads), options.stop);
 }
 
 Solution Solve(const Electrode& electrode, const Soil& soil, const SolveOptions& options) {
@@ -137,7 +198,7 @@ Solution Solve(const Electrode& electrode, const Soil& soil, const SolveOptions&
     const int threads = ThreadsToUse(options.threads);
     double length =
         options.firstSegmentLength > 0 ? options.firstSegmentLength : LongestConductor(electrode) / 4;
-    Solution previous = SolveLevel(electrode, green, length, threads);
+    Solution previous = SolveLevel(electrode, green, length, threads, options.stop);
     std::vector<Level> levels = previous.levels;
     while (previous.status == SolveStatus::Solved) {
         // Halve until the pieces between joints are cut finer too: a length above the spacing of the
@@ -152,7 +213,7 @@ Solution Solve(const Electrode& electrode, const Soil& soil, const SolveOptions&
             previous.status = SolveStatus::NotConverged;
             break;
         }
-        Solution finer = SolveLevel(electrode, green, length, threads);
+        Solution finer = SolveLevel(electrode, green, length, threads, options.stop);
         if (finer.status != SolveStatus::Solved)
             return finer;
         levels.push_back(finer.levels.back());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,11 @@ struct SolveOptions {
     int maxSegments = 5000;
     // Threads for the matrix and the maps; 0 for one per core.
     int threads = 0;
+    // Asked before each row of the matrix is filled and before each block of its factorisation, from
+    // any of the threads (so it must be safe to call from several at once): true gives the solve up
+    // (SolveStatus::Stopped). A row or a block takes milliseconds even at the segment limit, so a cancel
+    // acts at once rather than when a level of thousands of segments has been solved.
+    std::function<bool()> stop;
 };
 
 enum class SolveStatus {
@@ -27,6 +33,7 @@ enum class SolveStatus {
     BadSoil,
     BadElectrode,
     Singular,  // the moment matrix could not be solved (conductors on top of each other)
+    Stopped,   // SolveOptions::stop asked for it
 };
 
 struct Level {

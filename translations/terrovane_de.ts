@@ -1059,6 +1059,26 @@
         <source>--sites needs --mapping</source>
         <translation>--sites braucht --mapping</translation>
     </message>
+    <message>
+        <source>site &quot;%1&quot; has no stored grid assessment</source>
+        <translation>Standort „%1“ hat keine gespeicherte Erdungsanlagenbewertung</translation>
+    </message>
+    <message>
+        <source>--profile-out names a .csv or .json file</source>
+        <translation>--profile-out nennt eine .csv- oder .json-Datei</translation>
+    </message>
+    <message>
+        <source>--profile needs the computed method</source>
+        <translation>--profile braucht die berechnete Methode</translation>
+    </message>
+    <message>
+        <source>--profile-out needs --profile</source>
+        <translation>--profile-out braucht --profile</translation>
+    </message>
+    <message>
+        <source>--profile is X1,Y1,X2,Y2: two different points in metres</source>
+        <translation>--profile ist X1,Y1,X2,Y2: zwei verschiedene Punkte in Metern</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1744,10 +1764,6 @@
         <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
         <translation>Netz %1 x %2 mit %3 Leitern und %4 Staberdern</translation>
     </message>
-    <message>
-        <source>%1 V</source>
-        <translation>%1 V</translation>
-    </message>
 </context>
 <context>
     <name>HistoryColumns</name>
@@ -2237,6 +2253,26 @@ Zweifelhaft: </translation>
         <source>model: %1 %</source>
         <translation>Modell: %1 %</translation>
     </message>
+    <message>
+        <source>Surface potential</source>
+        <translation>Oberflächenpotential</translation>
+    </message>
+    <message>
+        <source>Touch voltage</source>
+        <translation>Berührungsspannung</translation>
+    </message>
+    <message>
+        <source>Tolerable touch voltage</source>
+        <translation>Zulässige Berührungsspannung</translation>
+    </message>
+    <message>
+        <source>Distance along the line (m)</source>
+        <translation>Abstand entlang der Linie (m)</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>Volt</translation>
+    </message>
 </context>
 <context>
     <name>PortChooser</name>
@@ -2630,6 +2666,13 @@ Datum</translation>
     </message>
 </context>
 <context>
+    <name>SafetyMap</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+</context>
+<context>
     <name>SiteReport</name>
     <message>
         <source>not estimated</source>
@@ -2950,6 +2993,38 @@ Datum</translation>
     <message>
         <source>Verdict: not shown safe (the soil is not known well enough)</source>
         <translation>Bewertung: nicht als sicher nachgewiesen (der Boden ist nicht genau genug bekannt)</translation>
+    </message>
+    <message>
+        <source>uniform, %1 Ω·m</source>
+        <translation>homogen, %1 Ω·m</translation>
+    </message>
+    <message>
+        <source>%1 Ω·m of %2 m</source>
+        <translation>%1 Ω·m auf %2 m</translation>
+    </message>
+    <message>
+        <source>%1 Ω·m below</source>
+        <translation>%1 Ω·m darunter</translation>
+    </message>
+    <message>
+        <source>(%1 m, %2 m)</source>
+        <translation>(%1 m, %2 m)</translation>
+    </message>
+    <message>
+        <source>Computed in the soil (%1): largest touch voltage %2 at %3, largest step voltage %4 at %5</source>
+        <translation>Im Boden berechnet (%1): größte Berührungsspannung %2 bei %3, größte Schrittspannung %4 bei %5</translation>
+    </message>
+    <message>
+        <source>Hatched and bordered: the ground at or above the limit. The grid&apos;s corner is at 0, 0; the maps reach 3 m beyond it.</source>
+        <translation>Schraffiert und umrandet: der Boden am oder über dem Grenzwert. Die Ecke des Gitters liegt bei 0, 0; die Karten reichen 3 m darüber hinaus.</translation>
+    </message>
+    <message>
+        <source>Touch voltage, limit %1</source>
+        <translation>Berührungsspannung, Grenzwert %1</translation>
+    </message>
+    <message>
+        <source>Step voltage, limit %1</source>
+        <translation>Schrittspannung, Grenzwert %1</translation>
     </message>
 </context>
 <context>
@@ -3878,6 +3953,38 @@ Datum</translation>
     <message>
         <source>The soil model has a layer without a resistivity or thickness.</source>
         <translation>Das Bodenmodell hat eine Schicht ohne spezifischen Widerstand oder Dicke.</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>With the top layer at %1 Ω·m: touch voltage %2 (limit %3), step voltage %4 (limit %5): %6</source>
+        <translation>Mit der obersten Schicht bei %1 Ω·m: Berührungsspannung %2 (Grenzwert %3), Schrittspannung %4 (Grenzwert %5): %6</translation>
+    </message>
+    <message>
+        <source>From x</source>
+        <translation>Von x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>to x</source>
+        <translation>bis x</translation>
+    </message>
+    <message>
+        <source>Save profile...</source>
+        <translation>Profil speichern...</translation>
+    </message>
+    <message>
+        <source>In metres from the grid&apos;s corner; or drag a line across the map.</source>
+        <translation>In Metern ab der Ecke des Gitters; oder eine Linie über die Karte ziehen.</translation>
+    </message>
+    <message>
+        <source>There is no profile yet: compute in the soil model and choose a line first.</source>
+        <translation>Noch kein Profil: zuerst im Bodenmodell berechnen und eine Linie wählen.</translation>
     </message>
 </context>
 <context>

@@ -1059,6 +1059,26 @@
         <source>--sites needs --mapping</source>
         <translation>--sites needs --mapping</translation>
     </message>
+    <message>
+        <source>site &quot;%1&quot; has no stored grid assessment</source>
+        <translation>site &quot;%1&quot; has no stored grid assessment</translation>
+    </message>
+    <message>
+        <source>--profile-out names a .csv or .json file</source>
+        <translation>--profile-out names a .csv or .json file</translation>
+    </message>
+    <message>
+        <source>--profile needs the computed method</source>
+        <translation>--profile needs the computed method</translation>
+    </message>
+    <message>
+        <source>--profile-out needs --profile</source>
+        <translation>--profile-out needs --profile</translation>
+    </message>
+    <message>
+        <source>--profile is X1,Y1,X2,Y2: two different points in metres</source>
+        <translation>--profile is X1,Y1,X2,Y2: two different points in metres</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1744,10 +1764,6 @@
         <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
         <translation>Grid of %1 by %2 with %3 conductors and %4 rods</translation>
     </message>
-    <message>
-        <source>%1 V</source>
-        <translation>%1 V</translation>
-    </message>
 </context>
 <context>
     <name>HistoryColumns</name>
@@ -2237,6 +2253,26 @@ Doubtful: </translation>
         <source>model: %1 %</source>
         <translation>model: %1 %</translation>
     </message>
+    <message>
+        <source>Surface potential</source>
+        <translation>Surface potential</translation>
+    </message>
+    <message>
+        <source>Touch voltage</source>
+        <translation>Touch voltage</translation>
+    </message>
+    <message>
+        <source>Tolerable touch voltage</source>
+        <translation>Tolerable touch voltage</translation>
+    </message>
+    <message>
+        <source>Distance along the line (m)</source>
+        <translation>Distance along the line (m)</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>Volts</translation>
+    </message>
 </context>
 <context>
     <name>PortChooser</name>
@@ -2630,6 +2666,13 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>SafetyMap</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+</context>
+<context>
     <name>SiteReport</name>
     <message>
         <source>not estimated</source>
@@ -2950,6 +2993,38 @@ Date</translation>
     <message>
         <source>Verdict: not shown safe (the soil is not known well enough)</source>
         <translation>Verdict: not shown safe (the soil is not known well enough)</translation>
+    </message>
+    <message>
+        <source>uniform, %1 Ω·m</source>
+        <translation>uniform, %1 Ω·m</translation>
+    </message>
+    <message>
+        <source>%1 Ω·m of %2 m</source>
+        <translation>%1 Ω·m of %2 m</translation>
+    </message>
+    <message>
+        <source>%1 Ω·m below</source>
+        <translation>%1 Ω·m below</translation>
+    </message>
+    <message>
+        <source>(%1 m, %2 m)</source>
+        <translation>(%1 m, %2 m)</translation>
+    </message>
+    <message>
+        <source>Computed in the soil (%1): largest touch voltage %2 at %3, largest step voltage %4 at %5</source>
+        <translation>Computed in the soil (%1): largest touch voltage %2 at %3, largest step voltage %4 at %5</translation>
+    </message>
+    <message>
+        <source>Hatched and bordered: the ground at or above the limit. The grid&apos;s corner is at 0, 0; the maps reach 3 m beyond it.</source>
+        <translation>Hatched and bordered: the ground at or above the limit. The grid&apos;s corner is at 0, 0; the maps reach 3 m beyond it.</translation>
+    </message>
+    <message>
+        <source>Touch voltage, limit %1</source>
+        <translation>Touch voltage, limit %1</translation>
+    </message>
+    <message>
+        <source>Step voltage, limit %1</source>
+        <translation>Step voltage, limit %1</translation>
     </message>
 </context>
 <context>
@@ -3878,6 +3953,38 @@ Date</translation>
     <message>
         <source>The soil model has a layer without a resistivity or thickness.</source>
         <translation>The soil model has a layer without a resistivity or thickness.</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>With the top layer at %1 Ω·m: touch voltage %2 (limit %3), step voltage %4 (limit %5): %6</source>
+        <translation>With the top layer at %1 Ω·m: touch voltage %2 (limit %3), step voltage %4 (limit %5): %6</translation>
+    </message>
+    <message>
+        <source>From x</source>
+        <translation>From x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>to x</source>
+        <translation>to x</translation>
+    </message>
+    <message>
+        <source>Save profile...</source>
+        <translation>Save profile...</translation>
+    </message>
+    <message>
+        <source>In metres from the grid&apos;s corner; or drag a line across the map.</source>
+        <translation>In metres from the grid&apos;s corner; or drag a line across the map.</translation>
+    </message>
+    <message>
+        <source>There is no profile yet: compute in the soil model and choose a line first.</source>
+        <translation>There is no profile yet: compute in the soil model and choose a line first.</translation>
     </message>
 </context>
 <context>

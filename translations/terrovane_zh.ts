@@ -1048,6 +1048,26 @@
         <source>--sites needs --mapping</source>
         <translation>--sites 需要 --mapping</translation>
     </message>
+    <message>
+        <source>site &quot;%1&quot; has no stored grid assessment</source>
+        <translation>站点“%1”没有已保存的接地网评估</translation>
+    </message>
+    <message>
+        <source>--profile-out names a .csv or .json file</source>
+        <translation>--profile-out 须指定 .csv 或 .json 文件</translation>
+    </message>
+    <message>
+        <source>--profile needs the computed method</source>
+        <translation>--profile 需要计算方法</translation>
+    </message>
+    <message>
+        <source>--profile-out needs --profile</source>
+        <translation>--profile-out 需要 --profile</translation>
+    </message>
+    <message>
+        <source>--profile is X1,Y1,X2,Y2: two different points in metres</source>
+        <translation>--profile 为 X1,Y1,X2,Y2：两个不同的点，单位为米</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1729,10 +1749,6 @@
         <source>Grid of %1 by %2 with %3 conductors and %4 rods</source>
         <translation>%1 x %2 接地网，%3 根导体，%4 根垂直接地极</translation>
     </message>
-    <message>
-        <source>%1 V</source>
-        <translation>%1 V</translation>
-    </message>
 </context>
 <context>
     <name>HistoryColumns</name>
@@ -2221,6 +2237,26 @@ Doubtful: </source>
         <source>model: %1 %</source>
         <translation>模型：%1 %</translation>
     </message>
+    <message>
+        <source>Surface potential</source>
+        <translation>地表电位</translation>
+    </message>
+    <message>
+        <source>Touch voltage</source>
+        <translation>接触电压</translation>
+    </message>
+    <message>
+        <source>Tolerable touch voltage</source>
+        <translation>允许接触电压</translation>
+    </message>
+    <message>
+        <source>Distance along the line (m)</source>
+        <translation>沿线距离 (m)</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>伏特</translation>
+    </message>
 </context>
 <context>
     <name>PortChooser</name>
@@ -2612,6 +2648,13 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>SafetyMap</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+</context>
+<context>
     <name>SiteReport</name>
     <message>
         <source>not estimated</source>
@@ -2932,6 +2975,38 @@ Date</translation>
     <message>
         <source>Verdict: not shown safe (the soil is not known well enough)</source>
         <translation>判定：未证明安全（对土壤了解不够）</translation>
+    </message>
+    <message>
+        <source>uniform, %1 Ω·m</source>
+        <translation>均匀，%1 Ω·m</translation>
+    </message>
+    <message>
+        <source>%1 Ω·m of %2 m</source>
+        <translation>%1 Ω·m，厚 %2 m</translation>
+    </message>
+    <message>
+        <source>%1 Ω·m below</source>
+        <translation>下层 %1 Ω·m</translation>
+    </message>
+    <message>
+        <source>(%1 m, %2 m)</source>
+        <translation>(%1 m, %2 m)</translation>
+    </message>
+    <message>
+        <source>Computed in the soil (%1): largest touch voltage %2 at %3, largest step voltage %4 at %5</source>
+        <translation>在土壤中计算（%1）：最大接触电压 %2 位于 %3，最大跨步电压 %4 位于 %5</translation>
+    </message>
+    <message>
+        <source>Hatched and bordered: the ground at or above the limit. The grid&apos;s corner is at 0, 0; the maps reach 3 m beyond it.</source>
+        <translation>阴影并加边框：达到或超过限值的地面。接地网角点位于 0, 0；图延伸到其外 3 m。</translation>
+    </message>
+    <message>
+        <source>Touch voltage, limit %1</source>
+        <translation>接触电压，限值 %1</translation>
+    </message>
+    <message>
+        <source>Step voltage, limit %1</source>
+        <translation>跨步电压，限值 %1</translation>
     </message>
 </context>
 <context>
@@ -3857,6 +3932,38 @@ Date</translation>
     <message>
         <source>The soil model has a layer without a resistivity or thickness.</source>
         <translation>土壤模型中有一层缺少电阻率或厚度。</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>剖面</translation>
+    </message>
+    <message>
+        <source>With the top layer at %1 Ω·m: touch voltage %2 (limit %3), step voltage %4 (limit %5): %6</source>
+        <translation>顶层为 %1 Ω·m 时：接触电压 %2（限值 %3），跨步电压 %4（限值 %5）：%6</translation>
+    </message>
+    <message>
+        <source>From x</source>
+        <translation>起点 x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>to x</source>
+        <translation>终点 x</translation>
+    </message>
+    <message>
+        <source>Save profile...</source>
+        <translation>保存剖面...</translation>
+    </message>
+    <message>
+        <source>In metres from the grid&apos;s corner; or drag a line across the map.</source>
+        <translation>以米为单位，从接地网角点算起；或在图上拖出一条线。</translation>
+    </message>
+    <message>
+        <source>There is no profile yet: compute in the soil model and choose a line first.</source>
+        <translation>尚无剖面：请先在土壤模型中计算并选择一条线。</translation>
     </message>
 </context>
 <context>

@@ -203,8 +203,10 @@ bool LoadStoredAnalyses(archive::Archive& archive, std::int64_t site,
     std::vector<archive::StoredGridAssessment> assessments;
     if (!archive::GridAssessments(archive, site, assessments, error))
         return false;
-    if (!assessments.empty())
+    if (!assessments.empty()) {
         out.gridAssessment = assessments.front();
+        out.gridMap = ComputeGridMap(*out.gridAssessment, out.soilModel);
+    }
     for (const archive::PointRow& point : points) {
         std::vector<archive::StoredFopCurve> curves;
         if (!archive::FopCurves(archive, point.id, curves, error))
@@ -233,7 +235,8 @@ void DrawAnalysisPage(QPainter& painter, const StoredAnalyses& analyses, double 
     }
     const int gridPage = analyses.soilModel ? 1 : 0;
     if (analyses.gridAssessment && page == gridPage) {
-        DrawGridPage(painter, *analyses.gridAssessment, dotsPerMm, width, body);
+        DrawGridPage(painter, *analyses.gridAssessment, analyses.gridMap ? &*analyses.gridMap : nullptr,
+                     dotsPerMm, width, body);
         painter.restore();
         return;
     }

@@ -7,6 +7,7 @@
 #include "Archive.h"
 #include "FopCurves.h"
 #include "GridAssessments.h"
+#include "SiteReportGridMap.h"
 #include "SoilModels.h"
 
 class QPainter;
@@ -24,6 +25,7 @@ struct PointCurve {
 struct StoredAnalyses {
     std::optional<archive::StoredSoilModel> soilModel;
     std::optional<archive::StoredGridAssessment> gridAssessment;
+    std::optional<GridMap> gridMap;  // the assessment's grid computed for its maps, where it could be
     std::vector<PointCurve> curves;
 };
 

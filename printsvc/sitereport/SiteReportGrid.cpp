@@ -5,6 +5,11 @@
 #include <QCoreApplication>
 #include <QPainter>
 
+#include "SafetyMapPainting.h"
+
+#include <QStringList>
+
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -31,6 +36,7 @@ class Writer {
             painter_.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(box.width())));
     }
     void Next(double lines = 1) { y_ += kLine * lines; }
+    double Y() const { return y_; }
     void Title(const QString& text) {
         painter_.setFont(Font(14, true));
         const QRectF box(0, 0, width_ * mm_, 8 * mm_);
@@ -124,10 +130,83 @@ std::vector<Row> FigureRows(const archive::StoredGridAssessment& a) {
     return rows;
 }
 
+QString LayersText(const electrode::Soil& soil) {
+    if (soil.resistivities.size() == 1)
+        return QCoreApplication::translate("SiteReport", "uniform, %1 Ω·m")
+            .arg(Number(soil.resistivities[0]));
+    QStringList layers;
+    for (std::size_t i = 0; i < soil.resistivities.size(); ++i)
+        layers << (i < soil.thicknesses.size()
+                       ? QCoreApplication::translate("SiteReport", "%1 Ω·m of %2 m")
+                             .arg(Number(soil.resistivities[i]), Number(soil.thicknesses[i]))
+                       : QCoreApplication::translate("SiteReport", "%1 Ω·m below")
+                             .arg(Number(soil.resistivities[i])));
+    return layers.join(QStringLiteral(", "));
+}
+
+QString Place(const electrode::Point& at) {
+    return QCoreApplication::translate("SiteReport", "(%1 m, %2 m)")
+        .arg(QString::number(at.x, 'f', 1), QString::number(at.y, 'f', 1));
+}
+
+// The touch and step maps side by side below the figures, each with its caption and limit.
+void DrawMaps(QPainter& painter, const GridMap& map, double dotsPerMm, double top, double width,
+              double height) {
+    painter.setFont(Font(9));
+    const auto line = [&](const QString& text, double y) {
+        const QRectF box(0, y * dotsPerMm, width * dotsPerMm, kLine * dotsPerMm);
+        painter.drawText(
+            box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+            painter.fontMetrics().elidedText(text, Qt::ElideRight, static_cast<int>(box.width())));
+    };
+    line(QCoreApplication::translate("SiteReport",
+                                     "Computed in the soil (%1): largest touch voltage %2 at %3, "
+                                     "largest step voltage %4 at %5")
+             .arg(LayersText(map.soil), Volts(map.touch.volts), Place(map.touch.at), Volts(map.step.volts),
+                  Place(map.step.at)),
+         top);
+    line(QCoreApplication::translate(
+             "SiteReport",
+             "Hatched and bordered: the ground at or above the limit. The grid's corner "
+             "is at 0, 0; the maps reach 3 m beyond it."),
+         top + kLine);
+    const double mapsTop = top + 2.5 * kLine;
+    const double column = (width - 6) / 2;
+    const double mapHeight = std::min(height - mapsTop - kLine, column);
+    if (!(mapHeight > 20))
+        return;
+    struct Shown {
+        QString caption;
+        const std::vector<double>* values;
+        double limit;
+    };
+    const Shown shown[] = {
+        {QCoreApplication::translate("SiteReport", "Touch voltage, limit %1").arg(Volts(map.touchLimit)),
+         &map.raster.touch, map.touchLimit},
+        {QCoreApplication::translate("SiteReport", "Step voltage, limit %1").arg(Volts(map.stepLimit)),
+         &map.raster.step, map.stepLimit}};
+    for (int i = 0; i < 2; ++i) {
+        const double left = i * (column + 6);
+        painter.setFont(Font(9, true));
+        painter.drawText(QRectF(left * dotsPerMm, mapsTop * dotsPerMm, column * dotsPerMm, kLine * dotsPerMm),
+                         Qt::AlignLeft | Qt::AlignVCenter, shown[i].caption);
+        painter.setFont(Font(8));
+        plots::SafetyMapData data;
+        data.raster = &map.raster;
+        data.values = shown[i].values;
+        data.limit = shown[i].limit;
+        data.conductors = map.conductors;
+        plots::PaintSafetyMap(painter,
+                              QRectF(left * dotsPerMm, (mapsTop + kLine) * dotsPerMm, column * dotsPerMm,
+                                     mapHeight * dotsPerMm),
+                              data);
+    }
+}
+
 }  // namespace
 
-void DrawGridPage(QPainter& painter, const archive::StoredGridAssessment& a, double dotsPerMm, double width,
-                  double) {
+void DrawGridPage(QPainter& painter, const archive::StoredGridAssessment& a, const GridMap* map,
+                  double dotsPerMm, double width, double height) {
     Writer out(painter, dotsPerMm, width);
     out.Title(QCoreApplication::translate("SiteReport", "Earthing grid safety"));
     painter.setFont(Font(10));
@@ -181,6 +260,8 @@ void DrawGridPage(QPainter& painter, const archive::StoredGridAssessment& a, dou
                               "SiteReport", "Verdict: not shown safe (the soil is not known well enough)")
                         : QCoreApplication::translate("SiteReport", "Verdict: not safe"));
     painter.restore();
+    if (map != nullptr)
+        DrawMaps(painter, *map, dotsPerMm, out.Y() + 2 * kLine, width, height);
 }
 
 }  // namespace terrovane::sitereport

@@ -13,6 +13,7 @@
 
 #include "Archive.h"
 #include "ChildProcess.h"
+#include "GridAssessments.h"
 #include "JsonOutput.h"
 #include "JsonSchema.h"
 #include "Sites.h"
@@ -127,6 +128,61 @@ TEST_F(FopPlanCommandTest, StoredLayersMoveThePositionAndAGridNeedsAFartherProbe
     const QJsonObject inLayers = PlanJson({"--design", Design(layered), "--current-probe", "100"});
     EXPECT_EQ(inLayers["soil"]["resistivities_ohm_m"].toArray().size(), 2);
     EXPECT_LT(inLayers["true_resistance_ohm"].toDouble(), grid["true_resistance_ohm"].toDouble());
+}
+
+// The electrode of a site's newest stored grid assessment: the same plan as from the design it was made of,
+// the site's soil model under it; a site without one is said.
+TEST_F(FopPlanCommandTest, TheGridOfAStoredAssessmentIsTheElectrode) {
+    std::string error;
+    auto store = archive::Archive::Open(In("archive.sqlite"), error);
+    ASSERT_NE(store, nullptr) << error;
+    archive::SiteFields site;
+    site.name = "Yard";
+    std::int64_t siteId = 0;
+    ASSERT_TRUE(archive::AddSite(*store, site, siteId, error)) << error;
+    site.name = "Field";
+    std::int64_t bareId = 0;
+    ASSERT_TRUE(archive::AddSite(*store, site, bareId, error)) << error;
+    archive::StoredSoilModel model;
+    model.site = siteId;
+    model.layerChoice = "1";
+    model.layers = {{100, 1, {}, {}}};
+    ASSERT_TRUE(archive::StoreSoilModel(*store, model, error)) << error;
+    archive::StoredGridAssessment older;  // a first design, kept: the newest one is the electrode
+    older.site = siteId;
+    older.shape = "square";
+    older.lengthM = older.widthM = 60;
+    older.conductorsLengthwise = older.conductorsWidthwise = 3;
+    older.depthM = 0.5;
+    older.conductorDiameterM = 0.01;
+    older.rodPlacement = "perimeter";
+    older.standard = "ieee80";
+    older.soilMethod = "single-layer";
+    older.soilResistivity = 100;
+    older.durationS = 0.5;
+    older.verdict = "safe";
+    ASSERT_TRUE(archive::StoreGridAssessment(*store, older, error)) << error;
+    archive::StoredGridAssessment newest = older;
+    newest.lengthM = newest.widthM = 20;
+    newest.conductorsLengthwise = newest.conductorsWidthwise = 5;
+    newest.rodCount = 4;
+    newest.rodLengthM = 3;
+    newest.rodDiameterM = 0.016;
+    newest.rodPlacement = "corners";
+    ASSERT_TRUE(archive::StoreGridAssessment(*store, newest, error)) << error;
+    store.reset();
+
+    const QJsonObject stored =
+        PlanJson({"--stored-grid", "Yard", "--site", "Yard", "--current-probe", "100"});
+    const QJsonObject typed = PlanJson({"--design", Design(SmallGrid()), "--current-probe", "100"});
+    EXPECT_EQ(stored["true_resistance_ohm"], typed["true_resistance_ohm"]);
+    EXPECT_EQ(stored["true_position"], typed["true_position"]);
+
+    const ChildOutcome bare = Plan({"--stored-grid", "Field", "--rho", "100", "--current-probe", "100"});
+    EXPECT_EQ(bare.status, 1);
+    EXPECT_EQ(bare.err, "fop plan: site \"Field\" has no stored grid assessment\n");
+    EXPECT_EQ(Plan({"--stored-grid", "Yard", "--rod", "3", "--rho", "100", "--current-probe", "100"}).status,
+              2);
 }
 
 TEST_F(FopPlanCommandTest, RefusesWhatItCannotPlan) {

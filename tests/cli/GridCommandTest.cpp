@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <fstream>
 #include <functional>
 
@@ -147,6 +148,15 @@ TEST_F(GridCommandTest, TheSoilOfAStoredModelIsReducedForTheGrid) {
     EXPECT_GT(a["soil_resistivity_ohm_m"].toDouble(), 300);
     EXPECT_LT(a["soil_resistivity_ohm_m"].toDouble(), 400);
     EXPECT_EQ(a["warnings"].toArray()[0].toObject()["code"].toString(), "layered-soil");
+    // Computed in the two layers, and again with the top layer at both ends of its one-sigma range (100
+    // ohm-m known to 1 %).
+    const QJsonObject computed = a["computed"].toObject();
+    EXPECT_NEAR(computed["low_soil"].toObject()["top_resistivity_ohm_m"].toDouble(), 100 / std::exp(0.01),
+                1e-3);
+    EXPECT_NEAR(computed["high_soil"].toObject()["top_resistivity_ohm_m"].toDouble(), 100 * std::exp(0.01),
+                1e-3);
+    EXPECT_LT(computed["low_soil"].toObject()["max_touch_v"].toDouble(), computed["max_touch_v"].toDouble());
+    EXPECT_GT(computed["high_soil"].toObject()["max_touch_v"].toDouble(), computed["max_touch_v"].toDouble());
     const ChildOutcome byId =
         Cli({"--design", design, "--soil-model", std::to_string(model.id), "--format", "json"});
     ASSERT_EQ(byId.status, 0) << byId.err;
@@ -383,6 +393,47 @@ TEST_F(GridCommandTest, TheMapIsWrittenAsCsvOrJson) {
 
     EXPECT_EQ(Cli({"--design", design, "--map", In("map.txt")}).status, 2);
     EXPECT_EQ(Cli({"--design", design, "--method", "formulas", "--map", In("map.csv")}).status, 2);
+}
+
+// A line across the middle of the grid, from 5 m outside one edge to 5 m outside the other: in the JSON,
+// in a CSV file, and refused where it is not two points or the method cannot give it.
+TEST_F(GridCommandTest, TheProfileAlongALineGoesIntoTheOutputOrItsFile) {
+    const std::string design = Design(InLayers(WorkedExample(), ResistiveBelow()));
+    const ChildOutcome run = Cli({"--design", design, "--format", "json", "--profile", "-5,35,75,35"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const QJsonObject a = Json(run.out);
+    const QJsonObject profile = a["profile"].toObject();
+    const int points = profile["points"].toInt();
+    EXPECT_EQ(points, 321);  // 80 m at 0.25 m
+    const QJsonArray potential = profile["potential_v"].toArray();
+    const QJsonArray touch = profile["touch_v"].toArray();
+    ASSERT_EQ(potential.size(), points);
+    const double gpr = a["computed"].toObject()["gpr_v"].toDouble();
+    for (int i = 0; i < points; i += 40)
+        EXPECT_NEAR(touch[i].toDouble(), gpr - potential[i].toDouble(), 1e-3 * gpr) << i;
+    // Symmetric about the middle, highest over the grid and falling away outside it.
+    EXPECT_NEAR(potential[20].toDouble(), potential[points - 21].toDouble(), 1e-3 * gpr);
+    EXPECT_GT(potential[points / 2].toDouble(), potential[0].toDouble());
+    EXPECT_LT(potential[points / 2].toDouble(), gpr);
+
+    ASSERT_EQ(Cli({"--design", design, "--profile", "-5,35,75,35", "--profile-out", In("line.csv")}).status,
+              0);
+    std::ifstream csv(In("line.csv"), std::ios::binary);
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "distance_m,x_m,y_m,potential_v,touch_v");
+    std::getline(csv, line);
+    EXPECT_EQ(line.rfind("0,-5,35,", 0), 0u) << line;
+    int rows = 1;
+    while (std::getline(csv, line))
+        ++rows;
+    EXPECT_EQ(rows, points);
+
+    for (const char* bad : {"1,2,3", "1,2,3,4,5", "1,2,1,2", "a,2,3,4", "1,2,3,inf"})
+        EXPECT_EQ(Cli({"--design", design, "--profile", bad}).status, 2) << bad;
+    EXPECT_EQ(Cli({"--design", design, "--profile", "0,0,1,1", "--profile-out", In("line.txt")}).status, 2);
+    EXPECT_EQ(Cli({"--design", design, "--profile-out", In("line.csv")}).status, 2);
+    EXPECT_EQ(Cli({"--design", design, "--method", "formulas", "--profile", "0,0,1,1"}).status, 2);
 }
 
 TEST_F(GridCommandTest, SoilLayersInTheDesignAreCheckedByField) {

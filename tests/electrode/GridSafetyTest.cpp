@@ -9,6 +9,8 @@
 #include "Assessment.h"
 #include "GridFixtures.h"
 #include "GridSafety.h"
+#include "SoilCertainty.h"
+#include "SurfaceProfile.h"
 
 namespace terrovane::electrode {
 namespace {
@@ -134,6 +136,65 @@ TEST(GridSafety, StopsWhenAsked) {
     EXPECT_LT(seen, 1);
     EXPECT_EQ(AssessInSoil(design, Soil{{400, 100}, {}}, Formulas(design, 400)).status,
               ComputedStatus::BadSoil);
+}
+
+// The top layer's uncertainty: a design whose largest touch voltage lies a tenth below its limit on the
+// model's values is computed again at both ends of the layer's one-sigma range; the more resistive end
+// raises the touch voltage above the limit, so the design is not shown safe, both ends' values kept. A
+// model known by its values alone is computed once, as AssessInSoil computes it.
+TEST(GridSafety, UncertainTopLayerIsJudgedAtBothEnds) {
+    const Soil soil{{400, 100}, {2}};
+    grid::GridDesign design = SmallGrid();
+    design.fault.gridCurrent = 1;
+    const ComputedSafety perAmpere = AssessInSoil(design, soil, Formulas(design, 400));
+    ASSERT_EQ(perAmpere.status, ComputedStatus::Computed);
+    design.fault.gridCurrent = 0.9 * perAmpere.touchLimit / perAmpere.touch.volts;
+    const grid::Assessment formulas = Formulas(design, 400);
+    ASSERT_TRUE(formulas.soilDoubts.empty());
+
+    grid::FittedSoil fitted = grid::ExactSoil(soil);
+    const ComputedSafety exact = AssessInFittedSoil(design, fitted, formulas);
+    ASSERT_EQ(exact.status, ComputedStatus::Computed);
+    EXPECT_EQ(exact.verdict, grid::Verdict::Safe);
+    EXPECT_FALSE(exact.lowSoil || exact.highSoil);
+
+    fitted.layers[0].resistivitySigma = 0.4 * 400;  // ln rho known to 0.4: a factor of 1.49 either way
+    const ComputedSafety c = AssessInFittedSoil(design, fitted, formulas);
+    ASSERT_EQ(c.status, ComputedStatus::Computed);
+    ASSERT_TRUE(c.lowSoil && c.highSoil);
+    EXPECT_NEAR(c.lowSoil->topResistivity, 400 / std::exp(0.4), 1e-9);
+    EXPECT_NEAR(c.highSoil->topResistivity, 400 * std::exp(0.4), 1e-9);
+    // The nominal values are those of the model itself.
+    EXPECT_DOUBLE_EQ(c.touch.volts, exact.touch.volts);
+    EXPECT_LT(c.lowSoil->resistance, c.resistance);
+    EXPECT_GT(c.highSoil->resistance, c.resistance);
+    EXPECT_EQ(c.lowSoil->verdict, grid::Verdict::Safe);
+    EXPECT_EQ(c.highSoil->verdict, grid::Verdict::Unsafe);
+    EXPECT_GT(c.highSoil->touch.volts, c.highSoil->touchLimit);
+    EXPECT_EQ(c.verdict, grid::Verdict::NotShownSafe);
+}
+
+// The profile is the map's surface along a line: the same potential where they meet, the touch voltage
+// what is missing to the GPR; nothing for a line of no length.
+TEST(GridSafety, TheProfileFollowsTheMap) {
+    const grid::GridDesign design = SmallGrid();
+    const ComputedSafety c = AssessInSoil(design, Soil{{400, 100}, {2}}, Formulas(design, 400));
+    ASSERT_EQ(c.status, ComputedStatus::Computed);
+    ASSERT_TRUE(c.solution);
+    const SurfaceMap& map = c.raster.potential;
+    const int iy = map.ny / 2;
+    const Point from = map.PointAt(0, iy);
+    const Point to = map.PointAt(map.nx - 1, iy);
+    const std::vector<ProfilePoint> profile =
+        SurfaceProfile(*c.solution, c.gridCurrent, from, to, c.raster.spacing);
+    ASSERT_EQ(static_cast<int>(profile.size()), map.nx);
+    for (int ix = 0; ix < map.nx; ix += 3) {
+        EXPECT_NEAR(profile[ix].potential, map.At(ix, iy), 1e-3 * c.gpr) << ix;
+        EXPECT_NEAR(profile[ix].touch, c.gpr - profile[ix].potential, 1e-9 * c.gpr);
+        EXPECT_NEAR(profile[ix].distance, ix * c.raster.spacing, 1e-9);
+    }
+    EXPECT_TRUE(SurfaceProfile(*c.solution, c.gridCurrent, from, from).empty());
+    EXPECT_EQ(SurfaceProfile(*c.solution, c.gridCurrent, from, to, 0.001, 50).size(), 50u);
 }
 
 }  // namespace

@@ -90,6 +90,62 @@ TEST(GridMapTest, LayeredSoilIsComputedWithTheFormulasBesideAndMapped) {
     EXPECT_EQ(row(QStringLiteral("Touch voltage within 1 m")), -1);
 }
 
+// The profile: across the middle of the grid until one is chosen, the map showing its line; typed ends
+// and a line dragged across the map choose another without computing the grid again; saved as the map is.
+TEST(GridMapTest, TheProfileFollowsTheLineTypedOrDragged) {
+    GridWindow window(nullptr, std::nullopt, ResistiveBelow());
+    SmallGrid(window);
+    window.resize(1000, 640);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(WaitUntilComputed(window));
+    const electrode::ComputedSafety& c = *window.Computed();
+    const std::vector<electrode::ProfilePoint>& points = window.Profile().Data().points;
+    ASSERT_FALSE(points.empty());
+    EXPECT_DOUBLE_EQ(window.ProfileEnd(0).value(), -3);
+    EXPECT_DOUBLE_EQ(window.ProfileEnd(1).value(), 15);
+    EXPECT_DOUBLE_EQ(window.ProfileEnd(2).value(), 33);
+    EXPECT_NEAR(points.back().distance, 36, 1e-9);
+    EXPECT_DOUBLE_EQ(window.Profile().Data().touchLimit, c.touchLimit);
+    ASSERT_TRUE(window.Map().Line());
+
+    window.ProfileEnd(3).setValue(30);  // a diagonal to the far corner's edge
+    EXPECT_FALSE(window.Computing());
+    EXPECT_NEAR(window.Profile().Data().points.back().at.y, 30, 1e-9);
+    EXPECT_NEAR((*window.Map().Line())[1].y, 30, 1e-9);
+
+    window.Views().setCurrentIndex(1);
+    SafetyMap& map = window.Map();
+    QCoreApplication::processEvents();
+    // The map is drawn from the left, centred up and down, as large as the widget's shorter side allows.
+    const int side = std::min(map.width(), map.height());
+    const QPoint start(side / 4, map.height() / 2 + side / 8);
+    const QPoint end(side / 2, map.height() / 2 - side / 8);
+    const std::optional<electrode::Point> from = map.GroundAt(start);
+    const std::optional<electrode::Point> to = map.GroundAt(end);
+    ASSERT_TRUE(from && to);
+    QTest::mousePress(&map, Qt::LeftButton, {}, start);
+    QTest::mouseMove(&map, end);
+    QTest::mouseRelease(&map, Qt::LeftButton, {}, end);
+    EXPECT_NEAR(window.ProfileEnd(0).value(), from->x, 0.01);
+    EXPECT_NEAR(window.ProfileEnd(1).value(), from->y, 0.01);
+    EXPECT_NEAR(window.ProfileEnd(2).value(), to->x, 0.01);
+    EXPECT_NEAR(window.ProfileEnd(3).value(), to->y, 0.01);
+    EXPECT_GT(to->y, from->y);  // up the screen is up the site plan
+    EXPECT_FALSE(window.Computing());
+    // A click without a drag keeps the line.
+    QTest::mouseClick(&map, Qt::LeftButton, {}, start);
+    EXPECT_NEAR(window.ProfileEnd(2).value(), to->x, 0.01);
+
+    QTemporaryDir dir;
+    for (const char* name : {"profile.png", "profile.svg", "profile.pdf"}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        window.profileFileChooser = [path] { return path; };
+        window.SaveProfileFile();
+        EXPECT_GT(QFileInfo(path).size(), 500) << name;
+    }
+}
+
 // An edit while a computation runs stops it and computes the new design; Cancel leaves none shown.
 TEST(GridMapTest, AnEditTakesOverAndCancelStops) {
     GridWindow window(nullptr, std::nullopt, ResistiveBelow());

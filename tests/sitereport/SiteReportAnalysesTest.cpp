@@ -1,6 +1,9 @@
 // The site report's pages of engineering answers: the site's newest stored soil model with its layer table
 // and plot, its newest grid assessment, and each point's newest fall-of-potential curve with its values, read
 // back by pdftotext.
+#include <QColor>
+#include <QImage>
+
 #include "ArchiveFixtures.h"
 #include "FopCurves.h"
 #include "GridAssessments.h"
@@ -189,6 +192,70 @@ TEST_F(SiteReportAnalysesTest, TheNewestGridAssessmentHasAPageBetweenTheModelAnd
     const std::string doubted = Report();
     EXPECT_NE(doubted.find("Verdict: not shown safe (the soil is not known well enough)"), std::string::npos)
         << doubted;
+}
+
+// The grid page maps the touch and step voltages of the grid computed in the site's two-layer model: the
+// soil and the limits in words, the legend's ends, and the colours and hatching on the printed page.
+TEST_F(SiteReportAnalysesTest, TheGridPageMapsTouchAndStepVoltagesInTheSoilModel) {
+    StoredSoilModel model;
+    model.site = site_;
+    model.layerChoice = "2";
+    model.layers = {{400, 4, 2.0, 0.1}, {4000, 40, {}, {}}};
+    ASSERT_TRUE(StoreSoilModel(*archive_, model, error_)) << error_;
+    StoredGridAssessment a;
+    a.site = site_;
+    a.shape = "square";
+    a.lengthM = a.widthM = 30;
+    a.conductorsLengthwise = a.conductorsWidthwise = 4;
+    a.depthM = 0.5;
+    a.conductorDiameterM = 0.01;
+    a.rodPlacement = "perimeter";
+    a.surfaceResistivity = 2500;
+    a.surfaceThicknessM = 0.102;
+    a.givenGridCurrentA = 1908;
+    a.durationS = 0.5;
+    a.standard = "ieee80";
+    a.soilResistivity = 1200;
+    a.soilMethod = "wenner-at-equivalent-radius";
+    a.soilLayers = 2;
+    a.tolerableTouchV = 840.5;
+    a.tolerableStepV = 2696.2;
+    a.gridResistanceOhm = 20;
+    a.gridCurrentA = 1908;
+    a.gprV = 38160;
+    a.meshVoltageV = 9000;
+    a.stepVoltageV = 5000;
+    a.verdict = "unsafe";
+    ASSERT_TRUE(StoreGridAssessment(*archive_, a, error_)) << error_;
+    const std::string text = Report();
+    for (const char* line : {"Computed in the soil (400 Ω·m of 2 m, 4000 Ω·m below): largest touch voltage",
+                             "Hatched and bordered: the ground at or above the limit.",
+                             "Touch voltage, limit 840.5 V", "Step voltage, limit 2696.1 V", "2696 V"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    // The legends mark the limits in whole volts (840.5 may round either way).
+    EXPECT_TRUE(text.find("840 V") != std::string::npos || text.find("841 V") != std::string::npos) << text;
+
+    // Page 3 (results, soil model, grid) as an image: the map's colours from blue to red, and its
+    // hatching and conductors in black.
+    const std::string pdf = Path("site.pdf");
+    ASSERT_EQ(RunCommand("pdftoppm -r 40 -f 3 -l 3 -png '" + pdf + "' '" + Path("grid") + "' 2>&1").status,
+              0);
+    const QImage page(QString::fromStdString(Path("grid-3.png")));
+    ASSERT_FALSE(page.isNull());
+    int red = 0, blue = 0, dark = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (c.saturationF() > 0.5 && c.valueF() > 0.5) {
+                const float hue = c.hueF() * 360;
+                red += hue >= 0 && hue < 20 ? 1 : 0;
+                blue += hue > 200 && hue < 250 ? 1 : 0;
+            }
+            dark += c.valueF() < 0.25 ? 1 : 0;
+        }
+    EXPECT_GT(red, 100);
+    EXPECT_GT(blue, 100);
+    EXPECT_GT(dark, 1000);
 }
 
 }  // namespace

@@ -33,12 +33,16 @@ void GridComputation::Launch(Request request) {
         electrode::ComputedOptions options;
         // The window's computation leaves a core to the window and to the rest of the desktop.
         options.solve.threads = std::max(1, static_cast<int>(std::thread::hardware_concurrency()) - 1);
+        // Asked within the matrix's rows and blocks too: Cancel acts in the middle of a large solve.
+        options.solve.stop = [stop] { return stop->load(); };
         options.progress = [this, stop](double share) {
             share_ = share;
             return !stop->load();
         };
         const electrode::ComputedSafety result =
-            electrode::AssessInSoil(request.design, request.soil, request.formulas, options);
+            request.fitted
+                ? electrode::AssessInFittedSoil(request.design, *request.fitted, request.formulas, options)
+                : electrode::AssessInSoil(request.design, request.soil, request.formulas, options);
         // Queued to the window's thread; the destructor joins this thread first, so `this` outlives it.
         QMetaObject::invokeMethod(
             this, [this, result] { Done(result); }, Qt::QueuedConnection);

@@ -15,14 +15,16 @@ namespace terrovane::engineering {
 
 // The grid computed in the soil model away from the window's thread: a design takes from a fraction of a
 // second to a few seconds, and the fields must stay live meanwhile. One computation at a time; a new
-// request stops the running one (between bands of the map; the solve itself runs to its end) and starts
-// when it has. The result comes back on the window's thread.
+// request stops the running one (within a row or a block of the solve's matrix, or between bands of the
+// map) and starts when it has. The result comes back on the window's thread.
 class GridComputation : public QObject {
   public:
     struct Request {
         grid::GridDesign design;
         electrode::Soil soil;
         grid::Assessment formulas;
+        // The stored model the soil is, with its uncertainty: computed at both ends of it too.
+        std::optional<grid::FittedSoil> fitted;
     };
     using Finished = std::function<void(const electrode::ComputedSafety&)>;
 

@@ -5,8 +5,10 @@
 
 #include "Assessment.h"
 #include "GridAssessments.h"
+#include "GridFromArchive.h"
 #include "LayeredEarth.h"
 #include "SoilCertainty.h"
+#include "SoilFromArchive.h"
 #include "SoilModels.h"
 
 namespace terrovane::engineering {
@@ -16,12 +18,11 @@ namespace terrovane::engineering {
 grid::GridDesign StartingDesign();
 
 // The assessment as the archive keeps it with its site, and the design it was made of back from it.
-archive::StoredGridAssessment StoredAssessmentOf(const grid::GridDesign& design,
-                                                 const grid::Assessment& assessment, std::int64_t site);
-grid::GridDesign DesignOf(const archive::StoredGridAssessment& stored);
+using stored::DesignOf;
+using stored::StoredAssessmentOf;
 
 // A stored model with what is known of its values, judged again as the fit judges its layers.
-grid::FittedSoil FittedSoilOf(const archive::StoredSoilModel& model);
+using stored::FittedSoilOf;
 
 // The newest stored soil model and grid assessment of a site, where it has them.
 std::optional<grid::FittedSoil> NewestSoilModel(archive::Archive& archive, std::int64_t site);

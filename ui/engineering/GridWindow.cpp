@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "FlowLayout.h"
@@ -314,6 +315,7 @@ QWidget* GridWindow::BuildResults() {
     views_ = new QTabWidget(this);
     views_->addTab(drawing_, tr("Grid"));
     views_->addTab(BuildMapView(), tr("Touch and step voltages"));
+    views_->addTab(BuildProfileView(), tr("Profile"));
     column->addWidget(views_, 2);
     results_ = new QTableWidget(0, 4, this);
     results_->setHorizontalHeaderLabels(
@@ -356,7 +358,8 @@ void GridWindow::WatchEdits() {
             Recompute();
     };
     for (QDoubleSpinBox* box : findChildren<QDoubleSpinBox*>())
-        connect(box, &QDoubleSpinBox::valueChanged, this, changed);
+        if (std::find(profileEnds_.begin(), profileEnds_.end(), box) == profileEnds_.end())  // no design
+            connect(box, &QDoubleSpinBox::valueChanged, this, changed);
     for (QSpinBox* box : findChildren<QSpinBox*>())
         connect(box, &QSpinBox::valueChanged, this, changed);
     for (QComboBox* box : findChildren<QComboBox*>())

@@ -67,6 +67,15 @@ QString ComputedReasonText(const electrode::ComputedReason& r) {
     return {};
 }
 
+// One end of the soil's uncertainty: its top layer and what the grid gives on it.
+QString EndText(const electrode::ComputedEnd& end) {
+    return GridWindow::tr(
+               "With the top layer at %1 Ω·m: touch voltage %2 (limit %3), step voltage %4 "
+               "(limit %5): %6")
+        .arg(Fixed(end.topResistivity, 0), Volts(end.touch.volts), Volts(end.touchLimit),
+             Volts(end.step.volts), Volts(end.stepLimit), texts::GridVerdictText(end.verdict));
+}
+
 }  // namespace
 
 QWidget* GridWindow::BuildMapView() {
@@ -146,7 +155,11 @@ void GridWindow::ScheduleComputation(const grid::GridDesign& design, const grid:
     const electrode::Soil soil =
         TypedSoil() ? electrode::Soil{{typedRho_->value()}, {}} : electrode::Soil(model_->model);
     ShowComputedProblem(tr("Computing in the soil model..."));
-    pending_ = GridComputation::Request{design, soil, formulas};
+    // A computation of the design before this edit is of no use any more, and one that has just finished
+    // must not be shown over the new design's figures.
+    computation_->Cancel();
+    pending_ = GridComputation::Request{design, soil, formulas,
+                                        TypedSoil() ? std::nullopt : std::optional<grid::FittedSoil>(model_)};
     delay_->start();
 }
 
@@ -182,6 +195,8 @@ void GridWindow::ShowComputedProblem(const QString& text) {
     computedVerdict_->setText(text);
     computedNote_->clear();
     map_->Clear();
+    if (profilePlot_ != nullptr)
+        UpdateProfile();
     progress_->hide();
     cancel_->hide();
 }
@@ -213,9 +228,13 @@ void GridWindow::ShowComputed(const electrode::ComputedSafety& c) {
     put(kGprRow, Volts(c.gpr), Difference(c.gpr, a.gpr));
     put(resistanceRow_, tr("%1 Ω").arg(Fixed(c.resistance, 3)), Difference(c.resistance, a.gridResistance));
     // The verdict's touch voltage: within reach of the grid, against the limit on the model's top layer.
-    const int reach = results_->rowCount();
+    const QString reachName = tr("Touch voltage within 1 m");
+    int reach = results_->rowCount();
+    const QTableWidgetItem* last = reach > 0 ? results_->verticalHeaderItem(reach - 1) : nullptr;
+    if (last != nullptr && last->text() == reachName)
+        --reach;  // shown again without the table made anew: the row is reused, never doubled
     results_->setRowCount(reach + 1);
-    results_->setVerticalHeaderItem(reach, new QTableWidgetItem(tr("Touch voltage within 1 m")));
+    results_->setVerticalHeaderItem(reach, new QTableWidgetItem(reachName));
     results_->setItem(reach, 0, Cell(Volts(c.touchLimit)));
     results_->setItem(reach, 1, Cell(QString()));
     put(reach, Volts(c.touch.volts), QString(),
@@ -226,6 +245,9 @@ void GridWindow::ShowComputed(const electrode::ComputedSafety& c) {
         verdict << ComputedReasonText(reason);
     verdict << tr("Largest touch voltage %1 at %2; largest step voltage %3 at %4.")
                    .arg(Volts(c.touch.volts), Where(c.touch.at), Volts(c.step.volts), Where(c.step.at));
+    for (const std::optional<electrode::ComputedEnd>& end : {c.lowSoil, c.highSoil})
+        if (end)
+            verdict << EndText(*end);
     computedVerdict_->setText(verdict.join(QLatin1Char('\n')));
     computedVerdict_->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; }")
                                         .arg((c.verdict == grid::Verdict::Safe ? kSafe : kUnsafe).name()));
@@ -234,6 +256,7 @@ void GridWindow::ShowComputed(const electrode::ComputedSafety& c) {
                                .arg(Fixed(c.raster.spacing, 2))
                                .arg(Fixed(started_.isValid() ? started_.elapsed() / 1000.0 : 0, 1)));
     map_->SetRaster(c.raster, c.touchLimit, c.stepLimit, drawing_->Conductors());
+    ShowDefaultProfile(c);
 }
 
 void GridWindow::SaveMapFile() {

@@ -70,16 +70,6 @@ archive::StoredSoilModel StoredModelOf(const analysis::SoilFit& fit, std::int64_
     return model;
 }
 
-analysis::LayeredEarth EarthOf(const archive::StoredSoilModel& model) {
-    analysis::LayeredEarth earth;
-    for (const archive::StoredSoilLayer& layer : model.layers) {
-        earth.resistivities.push_back(layer.resistivity);
-        if (layer.thickness)
-            earth.thicknesses.push_back(*layer.thickness);
-    }
-    return earth;
-}
-
 analysis::Sounding SoundingOf(const archive::StoredSoilModel& model) {
     analysis::Sounding sounding;
     for (const archive::StoredSoundingPoint& point : model.points)

@@ -6,6 +6,7 @@
 
 #include "ArchiveTypes.h"
 #include "SoilFit.h"
+#include "SoilFromArchive.h"
 #include "SoilModels.h"
 #include "Sounding.h"
 #include "Verdict.h"
@@ -29,7 +30,7 @@ analysis::SoilFit FitForChoice(const analysis::Sounding& sounding, const std::st
 archive::StoredSoilModel StoredModelOf(const analysis::SoilFit& fit, std::int64_t site,
                                        const std::string& choice);
 // A stored model's layers as a model that can be computed.
-analysis::LayeredEarth EarthOf(const archive::StoredSoilModel& model);
+using stored::EarthOf;
 analysis::Sounding SoundingOf(const archive::StoredSoilModel& model);
 
 // The model as CSV: layer,resistivity_ohm_m,resistivity_sigma,thickness_m,thickness_sigma (the last layer

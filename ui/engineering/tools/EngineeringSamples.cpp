@@ -157,6 +157,12 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> store, Sample
              window->Views().setCurrentIndex(1);
              return window;
          }},
+        {QStringLiteral("grid-safety-profile"),
+         [store, site] {
+             auto window = OnceComputed(std::make_shared<GridWindow>(store.get(), site, std::nullopt));
+             window->Views().setCurrentIndex(2);
+             return window;
+         }},
     };
 }
 
