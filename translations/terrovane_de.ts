@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>taken at %1,%2 (&quot;site set SITE --position LAT,LON&quot; makes it the site&apos;s)</source>
-        <translation>aufgenommen bei %1,%2 („site set SITE --position LAT,LON“ macht dies zur Position des Standorts)</translation>
+        <translation>aufgenommen bei %1,%2 („site set SITE --position LAT,LON“ macht dies zur Position der Anlage)</translation>
     </message>
     <message>
         <source>attachment %1 written to %2</source>
@@ -3943,7 +3943,7 @@ Datum</translation>
     </message>
     <message>
         <source>site %1</source>
-        <translation>Standort %1</translation>
+        <translation>Anlage %1</translation>
     </message>
     <message>
         <source>test point %1</source>
@@ -3959,7 +3959,7 @@ Datum</translation>
     </message>
     <message>
         <source>Photos and documents: choose a site, a test point or a result</source>
-        <translation>Fotos und Dokumente: einen Standort, Prüfpunkt oder ein Ergebnis wählen</translation>
+        <translation>Fotos und Dokumente: eine Anlage, einen Prüfpunkt oder ein Ergebnis wählen</translation>
     </message>
     <message>
         <source>Photos and documents of %1</source>
@@ -3967,11 +3967,11 @@ Datum</translation>
     </message>
     <message>
         <source>Make %1 the position of the site</source>
-        <translation>%1 zur Position des Standorts machen</translation>
+        <translation>%1 zur Position der Anlage machen</translation>
     </message>
     <message>
         <source>Only a photo with a GPS position can give its site&apos;s position</source>
-        <translation>Nur ein Foto mit GPS-Position kann die Position seines Standorts geben</translation>
+        <translation>Nur ein Foto mit GPS-Position kann die Position seiner Anlage geben</translation>
     </message>
     <message>
         <source>Attach photos or documents</source>
@@ -3999,15 +3999,15 @@ Datum</translation>
     </message>
     <message>
         <source>This result is assigned to no test point, so it has no site to place</source>
-        <translation>Dieses Ergebnis ist keinem Prüfpunkt zugeordnet und hat daher keinen Standort, der platziert werden könnte</translation>
+        <translation>Dieses Ergebnis ist keinem Prüfpunkt zugeordnet und hat daher keine Anlage, die platziert werden könnte</translation>
     </message>
     <message>
         <source>Move site %1 from %2, %3 to where the photo was taken, %4?</source>
-        <translation>Standort %1 von %2, %3 dorthin verlegen, wo das Foto aufgenommen wurde, %4?</translation>
+        <translation>Anlage %1 von %2, %3 dorthin verlegen, wo das Foto aufgenommen wurde, %4?</translation>
     </message>
     <message>
         <source>Place site %1 where the photo was taken, %2?</source>
-        <translation>Standort %1 dorthin setzen, wo das Foto aufgenommen wurde, %2?</translation>
+        <translation>Anlage %1 dorthin setzen, wo das Foto aufgenommen wurde, %2?</translation>
     </message>
 </context>
 <context>
