@@ -44,7 +44,7 @@ std::string PositionWords(const archive::AttachmentRow& row) {
                         : std::string();
 }
 
-int Attach(const ParsedArguments& options) {
+int AttachFile(const ParsedArguments& options) {
     // The file is checked before the archive is opened: a file that is not what its name says changes
     // nothing.
     archive::Result<archive::AttachmentFile> file = attach::ReadAttachment(options.positionals[1]);
@@ -78,7 +78,7 @@ int Attach(const ParsedArguments& options) {
     return kExitOk;
 }
 
-numbers::Json RowJson(const archive::AttachmentRow& row) {
+numbers::Json AttachmentJson(const archive::AttachmentRow& row) {
     const auto orNull = [](const std::string& text) {
         return text.empty() ? numbers::Json() : numbers::Json(text);
     };
@@ -100,7 +100,7 @@ numbers::Json RowJson(const archive::AttachmentRow& row) {
     return json;
 }
 
-std::string Table(const std::vector<archive::AttachmentRow>& rows) {
+std::string AttachmentTable(const std::vector<archive::AttachmentRow>& rows) {
     std::vector<std::vector<std::string>> lines = {
         {"ID", "NAME", "KIND", "SIZE", "TAKEN", "POSITION", "CAPTION"}};
     const auto dash = [](const std::string& text) { return text.empty() ? std::string("-") : text; };
@@ -113,7 +113,7 @@ std::string Table(const std::vector<archive::AttachmentRow>& rows) {
     return AlignedTable(lines);
 }
 
-int List(const ParsedArguments& options) {
+int ListAttachments(const ParsedArguments& options) {
     const std::string format = options.Has("format") ? options.Value("format") : "table";
     if (format != "table" && format != "json") {
         return UsageError("attachments", CliText::tr("--format is table or json"));
@@ -131,16 +131,16 @@ int List(const ParsedArguments& options) {
         return CommandFailed("attachments", texts::ArchiveProblemText(rows.Error().Text()));
     }
     if (format == "table") {
-        return PrintText(Table(rows.Value())) ? kExitOk : kExitFailed;
+        return PrintText(AttachmentTable(rows.Value())) ? kExitOk : kExitFailed;
     }
     numbers::Json array = numbers::Json::array();
     for (const archive::AttachmentRow& row : rows.Value()) {
-        array.push_back(RowJson(row));
+        array.push_back(AttachmentJson(row));
     }
     return PrintText(numbers::JsonLines(array)) ? kExitOk : kExitFailed;
 }
 
-int Get(const ParsedArguments& options) {
+int GetAttachment(const ParsedArguments& options) {
     const auto id = AttachmentId("attachment get", options.positionals[0]);
     if (!id) {
         return kExitUsage;
@@ -162,7 +162,7 @@ int Get(const ParsedArguments& options) {
     return kExitOk;
 }
 
-int Caption(const ParsedArguments& options) {
+int CaptionAttachment(const ParsedArguments& options) {
     const auto id = AttachmentId("attachment caption", options.positionals[0]);
     if (!id) {
         return kExitUsage;
@@ -179,7 +179,7 @@ int Caption(const ParsedArguments& options) {
     return kExitOk;
 }
 
-int Remove(const ParsedArguments& options) {
+int DetachAttachment(const ParsedArguments& options) {
     const auto id = AttachmentId("detach", options.positionals[0]);
     if (!id) {
         return kExitUsage;
@@ -198,12 +198,12 @@ int Remove(const ParsedArguments& options) {
 const CommandRegistrar kAttachRegistrar(
     {"attach",
      "Attaches a photo (JPEG, PNG) or a document (PDF) to a site or to a test point (SITE/POINT). The file "
-     "is "
-     "checked first: one that is not what its name says, or an image that does not decode, is refused. The "
+     "is checked first: one that is not what its name says, or an image that does not decode, is refused. "
+     "The "
      "archive keeps each file once, however often it is attached, with a thumbnail; a photo's EXIF date and "
      "GPS position are read and shown.",
      {{{"attach", {"SITE[/POINT]", "FILE"}, {{"caption", "TEXT", "A caption for the attachment."}}},
-       Attach}}});
+       AttachFile}}});
 
 const CommandRegistrar kAttachmentsRegistrar(
     {"attachments",
@@ -212,20 +212,21 @@ const CommandRegistrar kAttachmentsRegistrar(
      {{{"attachments",
         {"SITE[/POINT]"},
         {{"format", "table|json", "The listing's format; table by default."}}},
-       List}}});
+       ListAttachments}}});
 
 const CommandRegistrar kAttachmentRegistrar(
     {"attachment",
      "\"attachment get ID --out FILE\" writes the attached file exactly as it was attached. \"attachment "
      "caption ID TEXT\" sets its caption (an empty TEXT removes it).",
-     {{{"attachment get", {"ID"}, {{"out", "FILE", "Where the file is written.", Presence::Required}}}, Get},
-      {{"attachment caption", {"ID", "TEXT"}, {}}, Caption}}});
+     {{{"attachment get", {"ID"}, {{"out", "FILE", "Where the file is written.", Presence::Required}}},
+       GetAttachment},
+      {{"attachment caption", {"ID", "TEXT"}, {}}, CaptionAttachment}}});
 
 const CommandRegistrar kDetachRegistrar(
     {"detach",
      "Removes the attachment ID from its site, point or result; the file leaves the archive when nothing "
      "else holds it.",
-     {{{"detach", {"ID"}, {}}, Remove}}});
+     {{{"detach", {"ID"}, {}}, DetachAttachment}}});
 
 }  // namespace
 }  // namespace terrovane::cli
