@@ -101,7 +101,7 @@ TEST_F(AttachmentsTest, TheSamePhotoTwiceIsKeptOnceAndComesBackByteForByte) {
         HexText(Sha256({reinterpret_cast<const std::uint8_t*>(photo.data()), photo.size()}));
     EXPECT_EQ(Files(), "[[\"" + digest + "\", 32, " + std::to_string(File(photo).thumbnail.size()) + "]]");
     EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM attachments"), "[[2]]");
-    EXPECT_EQ(ReadArchive(Path(), "SELECT hex(bytes) FROM attachment_bytes"),
+    EXPECT_EQ(ReadArchive(Path(), "SELECT lower(hex(bytes)) FROM attachment_bytes"),
               "[[\"" + HexText({reinterpret_cast<const std::uint8_t*>(photo.data()), photo.size()}) + "\"]]");
 
     const auto bytes = AttachmentBytes(*archive, onPoint);

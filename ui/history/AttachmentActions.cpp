@@ -33,7 +33,6 @@ void HistoryWindow::FollowWithAttachments() {
         }
     });
     connect(this, &HistoryWindow::Refreshed, attachments_, &AttachmentStrip::Reload);
-    connect(attachments_, &AttachmentStrip::Changed, this, &HistoryWindow::Refresh);
     showTreeChoice(tree_->Current());
 }
 

@@ -145,10 +145,16 @@ std::optional<std::int64_t> AttachmentStrip::SiteOf(const archive::AttachmentOwn
 }
 
 void AttachmentStrip::Show(const std::optional<archive::AttachmentOwner>& owner) {
+    // The same owner read again (after a change here or by another program) keeps the chosen attachment
+    // and what was said about the last files added.
+    const bool same = owner && owner_ && owner->kind == owner_->kind && owner->id == owner_->id;
+    const auto chosen = same ? Chosen() : std::nullopt;
     owner_ = archive_ != nullptr ? owner : std::nullopt;
     list_->clear();
     rows_.clear();
-    problem_->hide();
+    if (!same) {
+        Say({});
+    }
     if (!owner_) {
         title_->setText(tr("Photos and documents: choose a site, a test point or a result"));
         UpdateButtons();
@@ -164,7 +170,18 @@ void AttachmentStrip::Show(const std::optional<archive::AttachmentOwner>& owner)
     } else {
         Fill(rows.Value(), thumbnails.Value());
     }
+    if (chosen) {
+        ChooseAttachment(chosen->id);
+    }
     UpdateButtons();
+}
+
+void AttachmentStrip::ChooseAttachment(std::int64_t id) {
+    for (int row = 0; row < list_->count(); ++row) {
+        if (list_->item(row)->data(Qt::UserRole).toLongLong() == id) {
+            list_->setCurrentRow(row);
+        }
+    }
 }
 
 void AttachmentStrip::Fill(const std::vector<archive::AttachmentRow>& rows,
@@ -240,11 +257,7 @@ void AttachmentStrip::AttachFiles(const QStringList& paths) {
         last = id.Value();
     }
     Reload();
-    for (int row = 0; row < list_->count(); ++row) {
-        if (list_->item(row)->data(Qt::UserRole).toLongLong() == last) {
-            list_->setCurrentRow(row);
-        }
-    }
+    ChooseAttachment(last);
     Say(problems.join(QLatin1Char('\n')));
     if (last != 0) {
         emit Changed();
@@ -335,9 +348,7 @@ void AttachmentStrip::CaptionChosen() {
         Say(texts::ArchiveProblemText(set.Error().Text()));
         return;
     }
-    const int row = list_->currentRow();
     Reload();
-    list_->setCurrentRow(row);
 }
 
 void AttachmentStrip::RemoveChosen() {

@@ -71,6 +71,7 @@ class AttachmentStrip : public QWidget {
     void Fill(const std::vector<archive::AttachmentRow>& rows,
               const std::vector<std::pair<std::int64_t, std::string>>& thumbnails);
     void UpdateButtons();
+    void ChooseAttachment(std::int64_t id);
     void Say(const QString& problem);
 
     archive::Archive* archive_;
