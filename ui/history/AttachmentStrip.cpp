@@ -22,6 +22,7 @@
 #include "ArchiveProblemText.h"
 #include "AtomicFile.h"
 #include "AttachmentView.h"
+#include "FlowLayout.h"
 #include "Inspect.h"
 #include "Sites.h"
 #include "TypedResults.h"
@@ -47,9 +48,10 @@ AttachmentStrip::AttachmentStrip(archive::Archive* archive, QWidget* parent)
     : QWidget(parent), archive_(archive) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* head = new QHBoxLayout;
+    // The title and the buttons wrap onto further rows in a narrow window rather than widen it.
+    auto* head = new screenfit::FlowLayout;
     title_ = new QLabel(this);
-    head->addWidget(title_, 1);
+    head->addWidget(title_);
     add_ = new QPushButton(tr("Attach..."), this);
     open_ = new QPushButton(tr("Open"), this);
     caption_ = new QPushButton(tr("Caption..."), this);
@@ -71,10 +73,10 @@ AttachmentStrip::AttachmentStrip(archive::Archive* archive, QWidget* parent)
     list_->setMovement(QListView::Static);
     list_->setIconSize(QSize(kStripIconSide, kStripIconSide));
     list_->setUniformItemSizes(true);
-    list_->setTextElideMode(Qt::ElideMiddle);
-    list_->setGridSize(QSize(kStripIconSide + 24, kStripIconSide + list_->fontMetrics().height() + 12));
-    list_->setMinimumHeight(list_->gridSize().height() +
-                            list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
+    list_->setTextElideMode(Qt::ElideRight);
+    list_->setGridSize(QSize(kStripIconSide * 3 / 2, kStripIconSide + list_->fontMetrics().height() + 12));
+    list_->setFixedHeight(list_->gridSize().height() +
+                          list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
     list_->setAccessibleName(tr("Photos and documents"));
     list_->setAcceptDrops(false);  // the strip takes the drop, wherever on it the files land
     connect(list_, &QListWidget::itemActivated, this, &AttachmentStrip::OpenChosen);
@@ -86,6 +88,8 @@ AttachmentStrip::AttachmentStrip(archive::Archive* archive, QWidget* parent)
     problem_->hide();
     layout->addWidget(problem_);
     setAcceptDrops(archive_ != nullptr);
+    // As tall as one row of thumbnails: the lists above take what is left.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     Show(std::nullopt);
 }
 
