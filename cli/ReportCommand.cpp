@@ -94,7 +94,7 @@ const CommandRegistrar kReportRegistrar(
          {"tester", "T", "The tester in the report's header."},
          {"date", "YYYY-MM-DD", "The report's date; today by default."},
          PortOption(),
-         kLanguageOption}},
+         LanguageOption()}},
        RunReport}}});
 
 }  // namespace

@@ -54,7 +54,7 @@ CommandForm SiteReportForm() {
               {"tester", "T", "The tester's name for the site block."},
               {"instrument", "SERIAL",
                "The instrument's serial number for the site block (the instrument does not send it)."},
-              kLanguageOption}},
+              LanguageOption()}},
             Report};
 }
 
