@@ -11,7 +11,9 @@ const std::vector<const char*>& ProblemTexts() {
         kNoPoint,          kNoResult,          kNoReadOut,          kNoSoilModel,      kNoFopCurve,
         kNoGridAssessment, kNoTypedResult,     kValueNeedsName,     kUnknownValueName, kValueNotANumber,
         kValueNegative,    kUnitNotOfValue,    kUnknownMethod,      kValueNotOfMethod, kMainValueMissing,
-        kValueTwice,       kMeasuredNotADate,  kMeasuredInFuture,   kTypedTextTooLong, kAlreadyCorrected};
+        kValueTwice,       kMeasuredNotADate,  kMeasuredInFuture,   kTypedTextTooLong, kAlreadyCorrected,
+        kNoAttachment,     kNotAttachable,     kNotWhatItsNameSays, kImageUnreadable,  kAttachmentTooLarge,
+        kCaptionTooLong};
     return texts;
 }
 

@@ -78,6 +78,19 @@ inline constexpr const char* kTypedTextTooLong =
                       "the instrument, who measured, who typed and the note take at most %1 characters each");
 inline constexpr const char* kAlreadyCorrected = QT_TRANSLATE_NOOP(
     "ArchiveProblems", "typed result %1 has been corrected by %2 already; correct the newest version");
+// A file that cannot be attached, or an attachment that is not there.
+inline constexpr const char* kNoAttachment =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "there is no attachment %1");
+inline constexpr const char* kNotAttachable = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "\"%1\" cannot be attached: only JPEG and PNG photos and PDF documents can");
+inline constexpr const char* kNotWhatItsNameSays =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "\"%1\" is named as a %2 file but is none");
+inline constexpr const char* kImageUnreadable =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "the image \"%1\" cannot be read: %2");
+inline constexpr const char* kAttachmentTooLarge =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "\"%1\" is larger than %2 MB, the most a file attached may be");
+inline constexpr const char* kCaptionTooLong =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a caption takes at most %1 characters");
 
 // Every text above, for the one boundary that translates them.
 const std::vector<const char*>& ProblemTexts();

@@ -11,6 +11,7 @@
 #include "SchemaV6.h"
 #include "SchemaV7.h"
 #include "SchemaV8.h"
+#include "SchemaV9.h"
 #include "Transaction.h"
 
 namespace terrovane::archive {
@@ -73,7 +74,8 @@ int RunStep(Database& db, int step) {
     return step == 4   ? MigrateToLayout5(db)
            : step == 5 ? MigrateToLayout6(db)
            : step == 6 ? MigrateToLayout7(db)
-                       : MigrateToLayout8(db);
+           : step == 7 ? MigrateToLayout8(db)
+                       : MigrateToLayout9(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file

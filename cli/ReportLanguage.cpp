@@ -4,6 +4,12 @@
 
 namespace terrovane::cli {
 
+DeclaredOption LanguageOption() {
+    return {"lang", "zh|en|de",
+            "The report's language; by default the setting Interface/Language of Terrovane.conf, else the "
+            "system's (Chinese or German for such a locale, otherwise English)."};
+}
+
 std::optional<int> ChooseReportLanguage(const ParsedArguments& options, const std::string& command) {
     translations::LanguageRequest request;
     if (options.Has("lang")) {

@@ -28,6 +28,7 @@ set(rules
   "plots: electrode analysis/grid analysis platform numbers"
   "export: format record xls platform"
   "archive: export format record xls platform numbers"
+  "attach: archive"
   "import: archive format platform numbers"
   "stored: archive analysis/grid analysis"
   "pg:"
@@ -48,7 +49,7 @@ set(rules
   "ui/panel/tools: ui/panel ui/menu"
   "ui/engineering: texts plots electrode analysis analysis/grid stored archive ui/filedialog ui/screenfit ui/keyboard ui/help format record platform numbers"
   "ui/engineering/tools: ui/engineering translations"
-  "ui/history: texts ui/engineering printsvc/sitereport import archive export ui/filedialog ui/screenfit ui/keyboard ui/help format record platform"
+  "ui/history: texts ui/engineering printsvc/sitereport attach import archive export ui/filedialog ui/screenfit ui/keyboard ui/help format record platform"
   "ui/history/tools: ui/history translations"
   "ui/team: sync archive pg platform ui/keyboard ui/help"
   "ui/team/tools: ui/team ui/history ui/screenfit sync archive translations"
@@ -62,13 +63,14 @@ set(rules
   "app/main: app/dialog translations"
   "app/tools: app/dialog ui/engineering/tools ui/history/tools ui/team/tools printsvc/tools ui/screenfit translations"
   "packaging: res"
-  "cli: texts translations analysis analysis/grid stored electrode import archive sync team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff format record platform res cli/options numbers")
+  "cli: texts translations analysis analysis/grid stored electrode import archive sync team pg doctor link export printsvc/report printsvc/sitereport printsvc/handoff attach format record platform res cli/options numbers")
 # Qt modules a folder may link itself; none for the others.
 set(qt_rules
   "platform: Core"
   "cli/options: Core"
   "link: Core"
   "doctor: Core"
+  "attach: Gui"
   "res: Core Gui"
   "translations: Core Platform"  # Platform: only the build flags of the built-in translation's resource
   "ui/units: Gui"
@@ -118,6 +120,7 @@ set(folder_entries
   "plots|tv_plots|plots of the soil model, the fall-of-potential curve and the map of touch and step voltages over a grid (QPainter), PNG, SVG and PDF"
   "export|tv_export|the workbook of Save and `export`"
   "archive|tv_archive|the measurement archive (SQLite): sites, points, results, verdicts, due dates, stored analyses, its CSV and JSON"
+  "attach|tv_attach|files attached to the archive checked by their first bytes and decoded, their thumbnails, a photo's EXIF date and GPS position (libexif)"
   "import|tv_import|readings of other testers' CSV files and .xlsx workbooks (libzip, Qt's XML reader) mapped column by column into typed results, each once, in one unit of work, with the mappings remembered by header row"
   "stored|tv_stored|what the archive keeps as the analyses take it: a soil model's layers (with what is known of their values, for the grid's verdicts) and a grid assessment's design"
   "pg|tv_pg|the team server's client over libpq: timeouts, TLS, parameterised statements, errors classed by SQLSTATE"

@@ -19,6 +19,7 @@ packages=(
   libspreadsheet-writeexcel-perl libole-storage-lite-perl libxlsxwriter-dev time  # the benchmarks' peers
   libsqlite3-dev libxlsxwriter-dev                       # the measurement archive and its .xlsx export
   libzip-dev                                             # other testers' .xlsx workbooks read for the import (import/)
+  libexif-dev                                            # photos attached to the archive: their EXIF date and GPS position
   nlohmann-json3-dev                                     # the one JSON library outside Qt: every JSON the programs write or read (numbers/Json.h)
   libgsl-dev                                             # the soil model's least-squares solver (analysis/)
   libeigen3-dev                                          # the electrode solver's dense symmetric systems (electrode/)

@@ -245,6 +245,30 @@
         <source>typed result %1 has been corrected by %2 already; correct the newest version</source>
         <translation>das eingetippte Ergebnis %1 wurde bereits durch %2 korrigiert; korrigieren Sie die neueste Fassung</translation>
     </message>
+    <message>
+        <source>there is no attachment %1</source>
+        <translation>es gibt keinen Anhang %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be attached: only JPEG and PNG photos and PDF documents can</source>
+        <translation>„%1“ kann nicht angehängt werden: nur JPEG- und PNG-Fotos und PDF-Dokumente</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named as a %2 file but is none</source>
+        <translation>„%1“ heißt wie eine %2-Datei, ist aber keine</translation>
+    </message>
+    <message>
+        <source>the image &quot;%1&quot; cannot be read: %2</source>
+        <translation>das Bild „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MB, the most a file attached may be</source>
+        <translation>„%1“ ist größer als %2 MB, das Höchstmaß für einen Anhang</translation>
+    </message>
+    <message>
+        <source>a caption takes at most %1 characters</source>
+        <translation>eine Bildunterschrift hat höchstens %1 Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1078,6 +1102,34 @@
     <message>
         <source>--profile is X1,Y1,X2,Y2: two different points in metres</source>
         <translation>--profile ist X1,Y1,X2,Y2: zwei verschiedene Punkte in Metern</translation>
+    </message>
+    <message>
+        <source>an attachment&apos;s id is a whole number as &quot;attachments&quot; lists it, not &quot;%1&quot;</source>
+        <translation>die Nummer eines Anhangs ist eine ganze Zahl, wie „attachments“ sie auflistet, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>attachment %1 added to %2</source>
+        <translation>Anhang %1 zu %2 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>taken %1</source>
+        <translation>aufgenommen %1</translation>
+    </message>
+    <message>
+        <source>taken at %1,%2 (&quot;site set SITE --position LAT,LON&quot; makes it the site&apos;s)</source>
+        <translation>aufgenommen bei %1,%2 („site set SITE --position LAT,LON“ macht dies zur Position der Anlage)</translation>
+    </message>
+    <message>
+        <source>attachment %1 written to %2</source>
+        <translation>Anhang %1 nach %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>caption of attachment %1 set</source>
+        <translation>Bildunterschrift von Anhang %1 gesetzt</translation>
+    </message>
+    <message>
+        <source>attachment %1 removed</source>
+        <translation>Anhang %1 entfernt</translation>
     </message>
 </context>
 <context>
@@ -4054,6 +4106,116 @@ Datum</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::AttachmentStrip</name>
+    <message>
+        <source>Attach...</source>
+        <translation>Anhängen...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Caption...</source>
+        <translation>Bildunterschrift...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Use as position</source>
+        <translation>Als Position verwenden</translation>
+    </message>
+    <message>
+        <source>Photos and documents</source>
+        <translation>Fotos und Dokumente</translation>
+    </message>
+    <message>
+        <source>site %1</source>
+        <translation>Anlage %1</translation>
+    </message>
+    <message>
+        <source>test point %1</source>
+        <translation>Prüfpunkt %1</translation>
+    </message>
+    <message>
+        <source>result %1</source>
+        <translation>Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>typed result %1</source>
+        <translation>eingetipptes Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>Photos and documents: choose a site, a test point or a result</source>
+        <translation>Fotos und Dokumente: eine Anlage, einen Prüfpunkt oder ein Ergebnis wählen</translation>
+    </message>
+    <message>
+        <source>Photos and documents of %1</source>
+        <translation>Fotos und Dokumente von %1</translation>
+    </message>
+    <message>
+        <source>Make %1 the position of the site</source>
+        <translation>%1 zur Position der Anlage machen</translation>
+    </message>
+    <message>
+        <source>Only a photo with a GPS position can give its site&apos;s position</source>
+        <translation>Nur ein Foto mit GPS-Position kann die Position seiner Anlage geben</translation>
+    </message>
+    <message>
+        <source>Attach photos or documents</source>
+        <translation>Fotos oder Dokumente anhängen</translation>
+    </message>
+    <message>
+        <source>Photos and documents (*.jpg *.jpeg *.png *.pdf)</source>
+        <translation>Fotos und Dokumente (*.jpg *.jpeg *.png *.pdf)</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Bildunterschrift</translation>
+    </message>
+    <message>
+        <source>Caption of %1:</source>
+        <translation>Bildunterschrift von %1:</translation>
+    </message>
+    <message>
+        <source>Remove %1 from %2?</source>
+        <translation>%1 von %2 entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove attachment</source>
+        <translation>Anhang entfernen</translation>
+    </message>
+    <message>
+        <source>This result is assigned to no test point, so it has no site to place</source>
+        <translation>Dieses Ergebnis ist keinem Prüfpunkt zugeordnet und hat daher keine Anlage, die platziert werden könnte</translation>
+    </message>
+    <message>
+        <source>Move site %1 from %2, %3 to where the photo was taken, %4?</source>
+        <translation>Anlage %1 von %2, %3 dorthin verlegen, wo das Foto aufgenommen wurde, %4?</translation>
+    </message>
+    <message>
+        <source>Place site %1 where the photo was taken, %2?</source>
+        <translation>Anlage %1 dorthin setzen, wo das Foto aufgenommen wurde, %2?</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::AttachmentView</name>
+    <message>
+        <source>taken %1</source>
+        <translation>aufgenommen %1</translation>
+    </message>
+    <message>
+        <source>at %1, %2</source>
+        <translation>bei %1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 pixels</source>
+        <translation>%1, %2 × %3 Pixel</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::CopySiteDialog</name>
     <message>
         <source>New site as a copy</source>
@@ -4453,6 +4615,10 @@ Datum</translation>
     <message>
         <source>&amp;Import...</source>
         <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Attach photos or documents...</source>
+        <translation>Fotos oder Dokumente anhängen...</translation>
     </message>
 </context>
 <context>

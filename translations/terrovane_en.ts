@@ -245,6 +245,30 @@
         <source>typed result %1 has been corrected by %2 already; correct the newest version</source>
         <translation>typed result %1 has been corrected by %2 already; correct the newest version</translation>
     </message>
+    <message>
+        <source>there is no attachment %1</source>
+        <translation>there is no attachment %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be attached: only JPEG and PNG photos and PDF documents can</source>
+        <translation>&quot;%1&quot; cannot be attached: only JPEG and PNG photos and PDF documents can</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named as a %2 file but is none</source>
+        <translation>&quot;%1&quot; is named as a %2 file but is none</translation>
+    </message>
+    <message>
+        <source>the image &quot;%1&quot; cannot be read: %2</source>
+        <translation>the image &quot;%1&quot; cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MB, the most a file attached may be</source>
+        <translation>&quot;%1&quot; is larger than %2 MB, the most a file attached may be</translation>
+    </message>
+    <message>
+        <source>a caption takes at most %1 characters</source>
+        <translation>a caption takes at most %1 characters</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1078,6 +1102,34 @@
     <message>
         <source>--profile is X1,Y1,X2,Y2: two different points in metres</source>
         <translation>--profile is X1,Y1,X2,Y2: two different points in metres</translation>
+    </message>
+    <message>
+        <source>an attachment&apos;s id is a whole number as &quot;attachments&quot; lists it, not &quot;%1&quot;</source>
+        <translation>an attachment&apos;s id is a whole number as &quot;attachments&quot; lists it, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>attachment %1 added to %2</source>
+        <translation>attachment %1 added to %2</translation>
+    </message>
+    <message>
+        <source>taken %1</source>
+        <translation>taken %1</translation>
+    </message>
+    <message>
+        <source>taken at %1,%2 (&quot;site set SITE --position LAT,LON&quot; makes it the site&apos;s)</source>
+        <translation>taken at %1,%2 (&quot;site set SITE --position LAT,LON&quot; makes it the site&apos;s)</translation>
+    </message>
+    <message>
+        <source>attachment %1 written to %2</source>
+        <translation>attachment %1 written to %2</translation>
+    </message>
+    <message>
+        <source>caption of attachment %1 set</source>
+        <translation>caption of attachment %1 set</translation>
+    </message>
+    <message>
+        <source>attachment %1 removed</source>
+        <translation>attachment %1 removed</translation>
     </message>
 </context>
 <context>
@@ -4054,6 +4106,116 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::AttachmentStrip</name>
+    <message>
+        <source>Attach...</source>
+        <translation>Attach...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Caption...</source>
+        <translation>Caption...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Use as position</source>
+        <translation>Use as position</translation>
+    </message>
+    <message>
+        <source>Photos and documents</source>
+        <translation>Photos and documents</translation>
+    </message>
+    <message>
+        <source>site %1</source>
+        <translation>site %1</translation>
+    </message>
+    <message>
+        <source>test point %1</source>
+        <translation>test point %1</translation>
+    </message>
+    <message>
+        <source>result %1</source>
+        <translation>result %1</translation>
+    </message>
+    <message>
+        <source>typed result %1</source>
+        <translation>typed result %1</translation>
+    </message>
+    <message>
+        <source>Photos and documents: choose a site, a test point or a result</source>
+        <translation>Photos and documents: choose a site, a test point or a result</translation>
+    </message>
+    <message>
+        <source>Photos and documents of %1</source>
+        <translation>Photos and documents of %1</translation>
+    </message>
+    <message>
+        <source>Make %1 the position of the site</source>
+        <translation>Make %1 the position of the site</translation>
+    </message>
+    <message>
+        <source>Only a photo with a GPS position can give its site&apos;s position</source>
+        <translation>Only a photo with a GPS position can give its site&apos;s position</translation>
+    </message>
+    <message>
+        <source>Attach photos or documents</source>
+        <translation>Attach photos or documents</translation>
+    </message>
+    <message>
+        <source>Photos and documents (*.jpg *.jpeg *.png *.pdf)</source>
+        <translation>Photos and documents (*.jpg *.jpeg *.png *.pdf)</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Caption</translation>
+    </message>
+    <message>
+        <source>Caption of %1:</source>
+        <translation>Caption of %1:</translation>
+    </message>
+    <message>
+        <source>Remove %1 from %2?</source>
+        <translation>Remove %1 from %2?</translation>
+    </message>
+    <message>
+        <source>Remove attachment</source>
+        <translation>Remove attachment</translation>
+    </message>
+    <message>
+        <source>This result is assigned to no test point, so it has no site to place</source>
+        <translation>This result is assigned to no test point, so it has no site to place</translation>
+    </message>
+    <message>
+        <source>Move site %1 from %2, %3 to where the photo was taken, %4?</source>
+        <translation>Move site %1 from %2, %3 to where the photo was taken, %4?</translation>
+    </message>
+    <message>
+        <source>Place site %1 where the photo was taken, %2?</source>
+        <translation>Place site %1 where the photo was taken, %2?</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::AttachmentView</name>
+    <message>
+        <source>taken %1</source>
+        <translation>taken %1</translation>
+    </message>
+    <message>
+        <source>at %1, %2</source>
+        <translation>at %1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 pixels</source>
+        <translation>%1, %2 × %3 pixels</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::CopySiteDialog</name>
     <message>
         <source>New site as a copy</source>
@@ -4453,6 +4615,10 @@ Date</translation>
     <message>
         <source>&amp;Import...</source>
         <translation>&amp;Import...</translation>
+    </message>
+    <message>
+        <source>Attach photos or documents...</source>
+        <translation>Attach photos or documents...</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,30 @@
         <source>typed result %1 has been corrected by %2 already; correct the newest version</source>
         <translation>录入结果 %1 已被 %2 更正；请更正最新版本</translation>
     </message>
+    <message>
+        <source>there is no attachment %1</source>
+        <translation>没有附件 %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be attached: only JPEG and PNG photos and PDF documents can</source>
+        <translation>无法附加“%1”：只能附加 JPEG 和 PNG 照片以及 PDF 文档</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named as a %2 file but is none</source>
+        <translation>“%1”的名称表明它是 %2 文件，但实际不是</translation>
+    </message>
+    <message>
+        <source>the image &quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取图像“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than %2 MB, the most a file attached may be</source>
+        <translation>“%1”大于 %2 MB，即附件的最大大小</translation>
+    </message>
+    <message>
+        <source>a caption takes at most %1 characters</source>
+        <translation>说明最多 %1 个字符</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1067,6 +1091,34 @@
     <message>
         <source>--profile is X1,Y1,X2,Y2: two different points in metres</source>
         <translation>--profile 为 X1,Y1,X2,Y2：两个不同的点，单位为米</translation>
+    </message>
+    <message>
+        <source>an attachment&apos;s id is a whole number as &quot;attachments&quot; lists it, not &quot;%1&quot;</source>
+        <translation>附件编号是“attachments”列出的整数，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>attachment %1 added to %2</source>
+        <translation>附件 %1 已添加到 %2</translation>
+    </message>
+    <message>
+        <source>taken %1</source>
+        <translation>拍摄于 %1</translation>
+    </message>
+    <message>
+        <source>taken at %1,%2 (&quot;site set SITE --position LAT,LON&quot; makes it the site&apos;s)</source>
+        <translation>拍摄位置 %1,%2（“site set SITE --position LAT,LON”可将其设为站点位置）</translation>
+    </message>
+    <message>
+        <source>attachment %1 written to %2</source>
+        <translation>附件 %1 已写入 %2</translation>
+    </message>
+    <message>
+        <source>caption of attachment %1 set</source>
+        <translation>附件 %1 的说明已设置</translation>
+    </message>
+    <message>
+        <source>attachment %1 removed</source>
+        <translation>附件 %1 已移除</translation>
     </message>
 </context>
 <context>
@@ -4033,6 +4085,116 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::AttachmentStrip</name>
+    <message>
+        <source>Attach...</source>
+        <translation>附加...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Caption...</source>
+        <translation>说明...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Use as position</source>
+        <translation>用作位置</translation>
+    </message>
+    <message>
+        <source>Photos and documents</source>
+        <translation>照片和文档</translation>
+    </message>
+    <message>
+        <source>site %1</source>
+        <translation>站点 %1</translation>
+    </message>
+    <message>
+        <source>test point %1</source>
+        <translation>测试点 %1</translation>
+    </message>
+    <message>
+        <source>result %1</source>
+        <translation>结果 %1</translation>
+    </message>
+    <message>
+        <source>typed result %1</source>
+        <translation>手动录入的结果 %1</translation>
+    </message>
+    <message>
+        <source>Photos and documents: choose a site, a test point or a result</source>
+        <translation>照片和文档：请选择站点、测试点或结果</translation>
+    </message>
+    <message>
+        <source>Photos and documents of %1</source>
+        <translation>%1 的照片和文档</translation>
+    </message>
+    <message>
+        <source>Make %1 the position of the site</source>
+        <translation>将 %1 设为站点位置</translation>
+    </message>
+    <message>
+        <source>Only a photo with a GPS position can give its site&apos;s position</source>
+        <translation>只有带 GPS 位置的照片才能提供站点位置</translation>
+    </message>
+    <message>
+        <source>Attach photos or documents</source>
+        <translation>附加照片或文档</translation>
+    </message>
+    <message>
+        <source>Photos and documents (*.jpg *.jpeg *.png *.pdf)</source>
+        <translation>照片和文档 (*.jpg *.jpeg *.png *.pdf)</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>Caption of %1:</source>
+        <translation>%1 的说明：</translation>
+    </message>
+    <message>
+        <source>Remove %1 from %2?</source>
+        <translation>从 %2 移除 %1？</translation>
+    </message>
+    <message>
+        <source>Remove attachment</source>
+        <translation>移除附件</translation>
+    </message>
+    <message>
+        <source>This result is assigned to no test point, so it has no site to place</source>
+        <translation>此结果未分配到测试点，因此没有可定位的站点</translation>
+    </message>
+    <message>
+        <source>Move site %1 from %2, %3 to where the photo was taken, %4?</source>
+        <translation>将站点 %1 从 %2, %3 移到照片拍摄位置 %4？</translation>
+    </message>
+    <message>
+        <source>Place site %1 where the photo was taken, %2?</source>
+        <translation>将站点 %1 设在照片拍摄位置 %2？</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::AttachmentView</name>
+    <message>
+        <source>taken %1</source>
+        <translation>拍摄于 %1</translation>
+    </message>
+    <message>
+        <source>at %1, %2</source>
+        <translation>位置 %1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 pixels</source>
+        <translation>%1，%2 × %3 像素</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::CopySiteDialog</name>
     <message>
         <source>New site as a copy</source>
@@ -4425,6 +4587,10 @@ Date</translation>
     <message>
         <source>&amp;Import...</source>
         <translation>导入(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Attach photos or documents...</source>
+        <translation>附加照片或文档...</translation>
     </message>
 </context>
 <context>

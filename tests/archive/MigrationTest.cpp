@@ -36,7 +36,7 @@ TEST_F(ArchiveTest, AFirstLayoutFileGainsLabelsAndIndexesAndKeepsItsReadOuts) {
     ASSERT_EQ(ReadArchive(Path(), "PRAGMA user_version"), "[[1]]");
 
     auto archive = OpenArchive();
-    EXPECT_EQ(ReadArchive(Path(), "--check"), R"({"integrity": "ok", "journal": "wal", "version": 8})");
+    EXPECT_EQ(ReadArchive(Path(), "--check"), R"({"integrity": "ok", "journal": "wal", "version": 9})");
     EXPECT_EQ(ReadArchive(Path(), "SELECT name FROM sqlite_master WHERE name = 'results_label'"),
               R"([["results_label"]])");
     std::string error;
@@ -63,7 +63,7 @@ TEST_F(ArchiveTest, OpeningTwiceMigratesOnce) {
 }
 
 TEST_F(ArchiveTest, AFileOfANewerLayoutIsRefusedAndLeftAsItWas) {
-    CreateWithPython(Path(), "CREATE TABLE future (x); PRAGMA user_version = 9;");
+    CreateWithPython(Path(), "CREATE TABLE future (x); PRAGMA user_version = 10;");
     const std::string before = ReadFile(Path());
     std::string error;
     std::string aside;

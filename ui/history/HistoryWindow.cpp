@@ -57,8 +57,11 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     lists->addWidget(view_);
     typed_ = new TypedResultsPane(archive_, lists);
     lists->addWidget(typed_);
+    attachments_ = new AttachmentStrip(archive_, lists);
+    lists->addWidget(attachments_);
     lists->setStretchFactor(0, 3);
     lists->setStretchFactor(1, 1);
+    lists->setStretchFactor(2, 0);
     lists->setChildrenCollapsible(false);
     layout->addWidget(lists, 1);
     BuildButtons(layout);
@@ -77,6 +80,7 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     connect(this, &HistoryWindow::Refreshed, typed_, &TypedResultsPane::Reload);
     connect(typed_, &TypedResultsPane::Changed, this, &HistoryWindow::Refresh);
     typed_->Show(tree_->Current());
+    FollowWithAttachments();
     connect(model_, &HistoryModel::QueryFailed, status_, &QLabel::setText);
     connect(model_, &HistoryModel::modelReset, this, &HistoryWindow::ShowCount);
     connect(model_, &HistoryModel::rowsInserted, this, &HistoryWindow::ShowCount);

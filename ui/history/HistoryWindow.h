@@ -15,6 +15,7 @@
 
 #include "Archive.h"
 #include "AssignDialog.h"
+#include "AttachmentStrip.h"
 #include "CopySiteDialog.h"
 #include "HistoryModel.h"
 #include "LabelDialog.h"
@@ -54,6 +55,7 @@ class HistoryWindow : public QWidget {
     QLabel& Status() const { return *status_; }
     SiteTree& Tree() const { return *tree_; }
     TypedResultsPane& Typed() const { return *typed_; }
+    AttachmentStrip& Attachments() const { return *attachments_; }
 
     // Asks for an export file ("" when cancelled); tests answer it themselves.
     std::function<QString()> exportFileChooser;
@@ -144,6 +146,8 @@ class HistoryWindow : public QWidget {
     // Refreshes and chooses the new entry.
     void ChooseNew(const TreeChoice& choice);
     void ShowCount();
+    // The strip follows what was chosen last: a site or point in the tree, one result in either list.
+    void FollowWithAttachments();
     std::vector<int> SelectedRows() const;
     std::vector<archive::ResultRow> SelectedResults() const;
     bool RunProperties(QDialog& dialog);
@@ -169,6 +173,7 @@ class HistoryWindow : public QWidget {
     QLabel* status_ = nullptr;
     SiteTree* tree_ = nullptr;
     TypedResultsPane* typed_ = nullptr;
+    AttachmentStrip* attachments_ = nullptr;
     ArchiveWatch* watch_ = nullptr;
     QString problem_;
 };

@@ -263,6 +263,8 @@ void HistoryWindow::BuildTreeMenu() {
         menu.addAction(tr("Rename..."), this, &HistoryWindow::RenameChosen)->setEnabled(named);
         menu.addAction(tr("Delete..."), this, &HistoryWindow::DeleteChosen)->setEnabled(named);
         menu.addAction(tr("Grid safety..."), this, &HistoryWindow::ShowGridSafety)->setEnabled(named);
+        menu.addAction(tr("Attach photos or documents..."), attachments_, &AttachmentStrip::AddByDialog)
+            ->setEnabled(named);
         menu.addSeparator();
         menu.addAction(tr("New site..."), this, &HistoryWindow::NewSite);
         menu.addAction(tr("New site as a copy of..."), this, &HistoryWindow::NewSiteAsCopy);

@@ -2,16 +2,22 @@
 // walk.
 #include "HistorySamples.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <cmath>
 #include <cstdio>
 
 #include "AssignDialog.h"
+#include "AttachmentView.h"
+#include "Attachments.h"
 #include "CopySiteDialog.h"
 #include "DueWindow.h"
 #include "HistoryWindow.h"
 #include "ImportDialog.h"
+#include "Inspect.h"
 #include "LabelDialog.h"
 #include "Limits.h"
 #include "MeasurementRecord.h"
@@ -100,6 +106,39 @@ imports::SourceTable ImportSample() {
     return table;
 }
 
+// A photo of a rod pit as a field engineer takes it: soil, the rod with its clamp, a ruler for scale.
+std::string PitPhoto(int seed) {
+    QImage image(1200, 900, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), QColor(96 + seed * 9, 70 + seed * 5, 48));
+    painter.setBrush(QColor(70, 110, 50));
+    painter.drawRect(0, 0, 1200, 160 + seed * 30);
+    painter.setBrush(QColor(150, 150, 155));
+    painter.drawRect(560 + seed * 40, 200, 70, 700);
+    painter.setBrush(QColor(200, 140, 40));
+    painter.drawRect(520 + seed * 40, 420, 150, 60);
+    painter.setBrush(QColor(235, 220, 60));
+    painter.drawRect(180, 700 - seed * 20, 420, 40);
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 85);
+    return bytes.toStdString();
+}
+
+void AttachSamples(archive::Archive& archive, const archive::AttachmentOwner& owner, int first, int count) {
+    const char* captions[] = {"Rod pit, north side", "Test link before cleaning", "Clamp on the rod",
+                              "Rod pit after backfill"};
+    for (int i = first; i < first + count; ++i) {
+        auto file = attach::InspectAttachment("IMG_20" + std::to_string(40 + i) + ".jpg", PitPhoto(i));
+        if (!file || !archive::Attach(archive, {owner, "IMG_20" + std::to_string(40 + i) + ".jpg",
+                                                captions[i % 4], std::move(file).Value()})) {
+            std::fprintf(stderr, "a sample photo could not be attached\n");
+        }
+    }
+}
+
 }  // namespace
 
 void Fill(archive::Archive& archive) {
@@ -181,6 +220,9 @@ void Fill(archive::Archive& archive) {
     }
     curve.leftOut = {"result 14: Re > 300 k\xCE\xA9 is over range, no measured value; left out"};
     said(terrovane::archive::StoreFopCurve(archive, curve, error));
+    // Photos of the site and of its grid's test link.
+    AttachSamples(archive, {terrovane::archive::AttachedTo::Site, siteId}, 0, 4);
+    AttachSamples(archive, {terrovane::archive::AttachedTo::Point, 3}, 1, 2);
     // One electrode followed on its own, across every read-out.
     std::vector<terrovane::archive::ResultRow> rows;
     if (!archive.Results({}, {}, -1, 0, rows, error)) {
@@ -201,6 +243,22 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
     return {
         {QStringLiteral("history-window"),
          [archive] { return std::make_shared<HistoryWindow>(archive.get(), QString()); }},
+        {QStringLiteral("history-photos"),
+         [archive] {
+             auto window = std::make_shared<HistoryWindow>(archive.get(), QString());
+             window->Tree().Choose({TreeChoice::Kind::Site, 1});
+             return window;
+         }},
+        {QStringLiteral("history-photo-view"),
+         [archive] {
+             const auto rows = archive::Attachments(*archive, {archive::AttachedTo::Site, 1});
+             const auto bytes = rows && !rows.Value().empty()
+                                    ? archive::AttachmentBytes(*archive, rows.Value().front().id)
+                                    : archive::Result<std::string>(std::string());
+             return std::make_shared<AttachmentView>(
+                 rows && !rows.Value().empty() ? rows.Value().front() : archive::AttachmentRow{},
+                 QByteArray::fromStdString(bytes ? bytes.Value() : ""));
+         }},
         {QStringLiteral("history-assign"), [archive] { return std::make_shared<AssignDialog>(*archive, 6); }},
         {QStringLiteral("history-label"),
          [] {
