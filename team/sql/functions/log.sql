@@ -110,6 +110,11 @@ CREATE OR REPLACE FUNCTION terrovane.catch_up(who name, for_site uuid) RETURNS v
 LANGUAGE plpgsql SET search_path = pg_catalog, pg_temp
 AS $$
 BEGIN
+    -- A login that never synced (no device of its own yet) pulls the whole log from its start, these rows
+    -- among it: logging them again for it would hand each of them out twice.
+    IF NOT EXISTS (SELECT 1 FROM terrovane.devices d WHERE d.login = who) THEN
+        RETURN;
+    END IF;
     PERFORM terrovane.lock_change_log();
     INSERT INTO terrovane.changes (source, kind, id, field, site, for_login)
         SELECT 'field', f.kind, f.id::text, f.field, f.site, who FROM terrovane.fields f
@@ -135,11 +140,6 @@ BEGIN
     IF terrovane.role_of(NEW.login) = 'admin' THEN
         RETURN NULL;  -- sees everything already
     END IF;
-    -- A login that never synced pulls the whole log from its start, the site's rows among it: logging them
-    -- again for it would hand each of them out twice.
-    IF NOT EXISTS (SELECT 1 FROM terrovane.devices d WHERE d.login = NEW.login) THEN
-        RETURN NULL;
-    END IF;
     PERFORM terrovane.catch_up(NEW.login, NEW.site);
     RETURN NULL;
 END
@@ -151,16 +151,9 @@ CREATE OR REPLACE FUNCTION terrovane.role_given() RETURNS trigger
 LANGUAGE plpgsql SET search_path = pg_catalog, pg_temp
 AS $$
 BEGIN
-    -- A new login pulls everything from the start anyway; one that synced before (taken out of the team
-    -- and back) or changed its role has a cursor past what it was not allowed to see.
-    IF NEW.role <> 'admin' THEN
-        RETURN NULL;
-    END IF;
-    IF TG_OP = 'UPDATE' THEN
-        IF OLD.role <> 'admin' THEN
-            PERFORM terrovane.catch_up(NEW.login, NULL);
-        END IF;
-    ELSIF EXISTS (SELECT 1 FROM terrovane.devices d WHERE d.login = NEW.login) THEN
+    -- A login made an admin (new to the team, taken out and back, or another role before) that synced
+    -- before has a cursor past what it was not allowed to see (catch_up passes over one that never synced).
+    IF NEW.role = 'admin' AND (TG_OP = 'INSERT' OR OLD.role <> 'admin') THEN
         PERFORM terrovane.catch_up(NEW.login, NULL);
     END IF;
     RETURN NULL;
