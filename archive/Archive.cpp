@@ -9,6 +9,7 @@
 #include "MeasuringDate.h"
 #include "RecordTable.h"
 #include "RecordTexts.h"
+#include "ResultInsert.h"
 #include "Schema.h"
 #include "Transaction.h"
 
@@ -125,41 +126,10 @@ Status Archive::StoreOnce(const ReadOutInput& input, StoreOutcome& outcome) {
     return Done{};
 }
 
-namespace {
-
-// The result's decoded fields, bound from parameter 5 on (after key, packet, read-out and slot).
-void BindDecoded(Statement& insert, const Packet& packet) {
-    const auto record = record::MeasurementRecord::FromPacket(packet);
-    insert.Bind(5, static_cast<std::int64_t>(record.mode));
-    insert.Bind(6, std::string_view(format::FormatRecordDate(record)));
-    insert.Bind(7, std::string_view(format::FormatRecordTime(record)));
-    insert.Bind(8, static_cast<std::int64_t>(record.voltageCode));
-    insert.Bind(9, static_cast<std::int64_t>(record.frequencyCode));
-    for (int i = 0; i < record::kValueCount; ++i) {
-        const double value = record.values[static_cast<std::size_t>(i)];
-        if (std::isfinite(value)) {
-            insert.Bind(10 + i, value);
-        } else {
-            insert.BindNull(10 + i);
-        }
-    }
-    insert.Bind(21, static_cast<std::int64_t>(record.integerValue));
-    insert.Bind(22, ValidMeasuringDate(record));
-    insert.BindBlob(23, MeasuringBytes(record));
-}
-
-}  // namespace
-
 int Archive::PrepareSlotStatements(SlotStatements& statements) {
     int rc = statements.find.Prepare(db_, "SELECT id FROM results WHERE content_key = ?");
     if (rc == SQLITE_OK) {
-        rc = statements.insert.Prepare(
-            db_,
-            "INSERT INTO results(content_key, packet, first_readout, first_slot, mode, measured_on, "
-            "measured_time, "
-            "voltage_code, frequency_code, v0, v1, v2, v3, v4, v5, v6, v7, v8, v9, v10, distance, "
-            "measured_date, measured_raw) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        rc = statements.insert.Prepare(db_, kInsertResultSql);
     }
     if (rc == SQLITE_OK) {
         rc = statements.link.Prepare(

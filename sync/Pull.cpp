@@ -9,6 +9,7 @@
 #include "LocalState.h"
 #include "Materialize.h"
 #include "MergeDecision.h"
+#include "SlotFill.h"
 #include "SyncState.h"
 
 namespace terrovane::sync {
@@ -86,9 +87,10 @@ std::set<std::string> MergeFields(archive::Database& db, const Entity& entity,
 }
 
 int StoreReadOut(archive::Archive& archive, archive::Database& db, const PulledChange& change) {
-    if (Single(db, "SELECT 1 FROM sync_content WHERE kind = 'readout' AND key = ?1", {change.id})) {
+    const std::optional<std::string> held =
+        Single(db, "SELECT local_id FROM sync_content WHERE kind = 'readout' AND key = ?1", {change.id});
+    if (held) {
         Exec(db, "UPDATE sync_content SET sent = 1 WHERE kind = 'readout' AND key = ?1", {change.id});
-        return 0;
     }
     const std::vector<SqlRow> body = Rows(
         db, "SELECT json_extract(?1, '$.read_at'), json_extract(?1, '$.port'), json_extract(?1, '$.image')",
@@ -97,7 +99,11 @@ int StoreReadOut(archive::Archive& archive, archive::Database& db, const PulledC
     const std::vector<std::uint8_t> bytes = KeyBytes(hex);
     record::ReadOutBuffer image{};
     if (!body[0][0] || !body[0][1] || bytes.size() != image.size() || hex.size() != 2 * image.size()) {
-        // Not a read-out this program can keep: left out, listed with the refused changes.
+        // Not a read-out this program can keep: left out, listed with the refused changes (one held
+        // already stays as it is).
+        if (held) {
+            return 0;
+        }
         Exec(db,
              "INSERT OR REPLACE INTO sync_rejected VALUES ('readout', ?1, '', NULL, '', 'unreadable "
              "read-out')",
@@ -105,6 +111,15 @@ int StoreReadOut(archive::Archive& archive, archive::Database& db, const PulledC
         return 0;
     }
     std::copy(bytes.begin(), bytes.end(), image.begin());
+    if (held) {
+        // Held with the slots of other sites blank: those that became this member's are filled in.
+        archive::StoreOutcome filled;
+        if (const archive::Status status = archive::FillBlankSlots(db, WholeNumber(held, 0), image, filled);
+            !status) {
+            throw LocalFailure(0, status.Error().Text());
+        }
+        return filled.newResults + filled.knownResults > 0 ? 1 : 0;
+    }
     const archive::StoreOutcome stored = archive.Store({*body[0][0], *body[0][1], &image});
     if (!stored.stored) {
         throw LocalFailure(0, stored.error);

@@ -2,6 +2,7 @@
 #include <thread>
 
 #include "Batch.h"
+#include "BlankSlots.h"
 #include "LocalSql.h"
 #include "Pull.h"
 #include "ServerSchema.h"
@@ -325,9 +326,13 @@ bool Session::FetchMissingBodies(std::vector<PulledChange>& changes) {
     if (!Local([&](Database& db) {
             const PreparedOnce prepared(db);
             for (const PulledChange& change : changes) {
-                if (change.source == "content" &&
-                    !Single(db, "SELECT 1 FROM sync_content WHERE kind = ?1 AND key = ?2",
-                            {change.kind, change.id})) {
+                if (change.source != "content") {
+                    continue;
+                }
+                const std::optional<std::string> held =
+                    Single(db, "SELECT local_id FROM sync_content WHERE kind = ?1 AND key = ?2",
+                           {change.kind, change.id});
+                if (!held || WantsSlotsFilled(db, *held, change)) {
                     missing.push_back(change.id);
                 }
             }

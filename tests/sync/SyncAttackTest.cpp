@@ -3,6 +3,7 @@
 // second login on an archive is refused and nothing is lost, a copied archive is told apart and both copies'
 // changes arrive, a change refused for rights goes again once the rights allow it.
 #include "ArchiveFixtures.h"
+#include "Numbers.h"
 #include "Sites.h"
 #include "SyncFixture.h"
 
@@ -31,6 +32,15 @@ class SyncAttackTest : public SyncTest {
 
     std::string Count(const std::string& who, const std::string& table) {
         return Query(who, "SELECT count(*) FROM " + table);
+    }
+
+    // The one whole number a query of the member's archive answers.
+    std::optional<std::int64_t> Number(const std::string& who, const std::string& sql) {
+        const std::string json = Query(who, sql);
+        if (json.size() < 4 || json.rfind("[[", 0) != 0) {
+            return std::nullopt;
+        }
+        return numbers::ParseInteger<std::int64_t>(json.substr(2, json.size() - 4));
     }
 };
 
@@ -63,8 +73,49 @@ TEST_F(SyncAttackTest, AMemberGivenASiteLaterReceivesItsWholeHistory) {
               R"([["North,South"]])");
     EXPECT_EQ(Query("vic", "SELECT group_concat(name, ',') FROM (SELECT name FROM points ORDER BY name)"),
               R"([["Rod N,Rod S"]])");
-    // South's own read-out arrives; the mixed one was there already.
+    // South's own read-out arrives; the mixed one was there already, and its South slot is filled in.
     EXPECT_EQ(Count("vic", "readouts"), "[[2]]");
+    EXPECT_EQ(Count("vic", "results"), "[[3]]");
+    EXPECT_EQ(
+        Query("vic",
+              "SELECT count(*) FROM results r JOIN points p ON p.id = r.point_id WHERE p.name = 'Rod S'"),
+        "[[2]]");
+}
+
+TEST_F(SyncAttackTest, AResultAssignedToAMembersSiteLaterFillsItsSlotInTheReadOutTheMemberHolds) {
+    Member("vic", team::MemberRole::Viewer, {"North"});
+    ASSERT_TRUE(Sync("vic").inSync);
+    ASSERT_EQ(Count("vic", "results"), "[[1]]");
+    const std::string blank = "SELECT count(*) FROM readout_slots s JOIN readouts o ON o.id = s.readout_id";
+    ASSERT_EQ(Query("vic", blank), "[[1]]");
+    // Ann assigns the mixed read-out's third result (assigned to none so far) to North.
+    const std::optional<std::int64_t> third =
+        Number("ann",
+               "SELECT result_id FROM readout_slots WHERE readout_id = (SELECT readout_id FROM readout_slots "
+               "GROUP BY readout_id HAVING count(*) = 3 ORDER BY readout_id LIMIT 1) AND slot = 2");
+    const std::optional<std::int64_t> rodNorth = Number("ann", "SELECT id FROM points WHERE name = 'Rod N'");
+    ASSERT_TRUE(third && rodNorth);
+    std::string error;
+    ASSERT_TRUE(archive::Assign(Archive("ann"), {*third}, *rodNorth, error)) << error;
+    ASSERT_TRUE(Sync("ann").inSync);
+    const sync::SyncReport report = Sync("vic");
+    ASSERT_EQ(report.error, sync::SyncError::None) << report.detail;
+    EXPECT_TRUE(report.inSync);
+    // The same read-out, its slot 2 filled and the result placed at Rod N; South's slot stays blank.
+    EXPECT_EQ(Count("vic", "readouts"), "[[1]]");
+    EXPECT_EQ(
+        Query("vic", "SELECT group_concat(slot, ',') FROM (SELECT slot FROM readout_slots ORDER BY slot)"),
+        R"([["0,2"]])");
+    EXPECT_EQ(
+        Query("vic",
+              "SELECT count(*) FROM results r JOIN points p ON p.id = r.point_id WHERE p.name = 'Rod N'"),
+        "[[2]]");
+    EXPECT_EQ(Query("vic", "SELECT hex(substr(image, 72 + 1, 72)) = hex(zeroblob(72)) FROM readouts"),
+              "[[1]]");
+    // A sync with nothing new fetches nothing again and changes nothing.
+    const std::string before = Shared("vic");
+    ASSERT_TRUE(Sync("vic").inSync);
+    EXPECT_EQ(Shared("vic"), before);
 }
 
 TEST_F(SyncAttackTest, ASecondLoginOnAnArchiveIsRefusedAndTheFirstLosesNothing) {

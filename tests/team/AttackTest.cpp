@@ -2,6 +2,8 @@
 // own login, against a schema made by the program. Every one of them worked on the server's layout 3.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Members.h"
 #include "SchemaSetup.h"
 #include "ShellCommand.h"
@@ -225,6 +227,9 @@ TEST_F(TeamAttackTest, ADeviceBelongsToTheLoginThatFirstSyncedIt) {
 
 TEST_F(TeamAttackTest, AMemberGivenASiteLaterReceivesItsHistoryWithTheNextPull) {
     auto vic = SignIn("vic");
+    // Its archive signed in and pulled everything it could read.
+    ASSERT_EQ(vic->Query("SELECT terrovane.sign_in($1, $2::uuid)->>'status'", {Layout(), kDeviceB}).Scalar(),
+              "ok");
     std::string cursor = "0";
     while (!PullPage(*vic, cursor).empty()) {
     }
@@ -235,6 +240,31 @@ TEST_F(TeamAttackTest, AMemberGivenASiteLaterReceivesItsHistoryWithTheNextPull) 
     EXPECT_EQ(seen,
               (std::vector<std::string>{"assignment:point", "assignment:result", "point:name", "point:site",
                                         "readout:" + mixed_.key, "readout:" + southOnly_.key, "site:name"}));
+}
+
+TEST_F(TeamAttackTest, ANewMembersFirstPullHandsOutEachThingOfItsSitesOnce) {
+    // Given both sites before it ever synced: their history is in the log it pulls from the start, and
+    // nothing of it is logged a second time for it.
+    Member("neo", team::MemberRole::Viewer, {kSiteNorth, kSiteSouth});
+    auto neo = SignIn("neo");
+    ASSERT_EQ(neo->Query("SELECT terrovane.sign_in($1, $2::uuid)->>'status'", {Layout(), kDeviceB}).Scalar(),
+              "ok");
+    const pg::QueryResult pulled =
+        neo->Query("SELECT kind || ':' || id || ':' || coalesce(field, '') FROM terrovane.pull($1, 0, 5000)",
+                   {Layout()});
+    ASSERT_TRUE(pulled.Ok()) << pulled.Explained();
+    std::vector<std::string> seen;
+    for (const auto& row : pulled.rows) {
+        seen.push_back(*row[0]);
+    }
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end()) << ::testing::PrintToString(seen);
+    // Everything of both sites: two sites' names, two points' site and name, three assignments of two
+    // fields, the two read-outs.
+    EXPECT_EQ(seen.size(), 2u + 4u + 6u + 2u) << ::testing::PrintToString(seen);
+    // Nothing was logged again for anyone: every member here was given its sites before it first synced.
+    EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.changes WHERE for_login IS NOT NULL").Scalar(),
+              "0");
 }
 
 TEST_F(TeamAttackTest, NoMemberBecomesTheOwnerThroughAFunctionInPublic) {

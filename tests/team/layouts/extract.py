@@ -12,6 +12,10 @@ VERSIONS = {
     "layout2-analyses.sql": ("806eab9", 2),  # grid assessments; merged with the above into 3
     "layout3.sql": ("6448835", 3),
 }
+# layouts whose SQL lives in team/sql: file -> (commit, layout)
+VERSIONED = {
+    "layout4.sql": ("9a437d7", 4),
+}
 
 
 def show(commit, path):
@@ -24,6 +28,24 @@ for name, (commit, layout) in VERSIONS.items():
     policies = blocks["kPoliciesSql"].replace("READ_RULE", blocks["kReadRule"]).replace("WRITE_RULE", blocks["kWriteRule"])
     order = ["kTablesSql", "kRightsSql", "kChangeLogSql", "kPushSql", "kMembersSql"]
     sql = "".join(blocks[k] for k in order) + policies + blocks["kGrantsSql"]
+    with open(f"tests/team/layouts/{name}", "w") as out:
+        out.write(f"-- The team schema as `team init` made it at layout {layout} (commit {commit}).\n")
+        out.write(sql)
+        out.write(f"\nINSERT INTO terrovane.meta (key, value) VALUES ('layout', '{layout}');\n")
+
+
+# From layout 4 on, the program runs its steps, then its functions as the schema's own role, then the grants,
+# as team/ServerSchema.cpp puts them together.
+for name, (commit, layout) in VERSIONED.items():
+    cmake = show(commit, "team/CMakeLists.txt")
+    steps = re.findall(r"sql/steps/(layout\d+\.sql)", cmake)
+    functions = re.findall(r"sql/functions/(\w+\.sql)", cmake)
+    sql = "SET LOCAL client_min_messages = warning;\n"
+    sql += "".join(show(commit, f"team/sql/steps/{step}") + "\n" for step in steps)
+    sql += ("DO $$ BEGIN EXECUTE format('SET LOCAL ROLE %I', (SELECT value FROM terrovane.meta WHERE key = "
+            "'api_role')); END $$;\n")
+    sql += "".join(show(commit, f"team/sql/functions/{f}") + "\n" for f in functions)
+    sql += "RESET ROLE;\n" + show(commit, "team/sql/grants.sql")
     with open(f"tests/team/layouts/{name}", "w") as out:
         out.write(f"-- The team schema as `team init` made it at layout {layout} (commit {commit}).\n")
         out.write(sql)

@@ -24,7 +24,7 @@ BEGIN
 END
 $$;
 
-SELECT plan(46);
+SELECT plan(47);
 
 -- Nobody but the schema's own role holds a right on a table, a sequence or a view.
 SELECT is_empty(format($q$SELECT table_name || ':' || privilege_type FROM information_schema.role_table_grants
@@ -32,7 +32,7 @@ SELECT is_empty(format($q$SELECT table_name || ':' || privilege_type FROM inform
                 'the team role and PUBLIC have no right on any table or view');
 SELECT table_privs_are('terrovane', t, :'team', ARRAY[]::text[], 'the team role has no right on ' || t)
 FROM unnest(ARRAY['meta', 'members', 'member_sites', 'known_sites', 'fields', 'content', 'conflicts', 'batches',
-                  'audit', 'changes', 'devices', 'readout_results']) AS t;
+                  'audit', 'changes', 'devices', 'readout_slots', 'readout_sites']) AS t;
 SELECT sequence_privs_are('terrovane', 'change_order', :'team', ARRAY[]::text[],
                           'the team role has no right on the log''s sequence');
 SELECT is_empty($q$SELECT c.relname FROM pg_catalog.pg_class c
@@ -80,30 +80,30 @@ CROSS JOIN (VALUES ('SELECT count(*) FROM terrovane.fields'),
                    ('SELECT terrovane.add_member(''someone'', ''admin'', ''pw'', NULL)')) AS s(sql);
 
 -- The sites: ada makes North and South and a point in each; vic and ins are North's.
-SELECT is(tap.as_member(:'ada', $q$SELECT terrovane.push(4, 'aaaaaaaa-0000-4000-8000-000000000001', 1, '[
+SELECT is(tap.as_member(:'ada', $q$SELECT terrovane.push(terrovane.layout(), 'aaaaaaaa-0000-4000-8000-000000000001', 1, '[
     {"type":"field","kind":"site","id":"11111111-1111-4111-8111-111111111111","field":"name","value":"North","stamp":"000000000001000-00000-aaaaaaaa-0000-4000-8000-000000000001"},
     {"type":"field","kind":"site","id":"22222222-2222-4222-8222-222222222222","field":"name","value":"South","stamp":"000000000001000-00000-aaaaaaaa-0000-4000-8000-000000000001"},
     {"type":"field","kind":"point","id":"33333333-3333-4333-8333-333333333333","field":"site","value":"11111111-1111-4111-8111-111111111111","stamp":"000000000001000-00000-aaaaaaaa-0000-4000-8000-000000000001"},
     {"type":"field","kind":"point","id":"44444444-4444-4444-8444-444444444444","field":"site","value":"22222222-2222-4222-8222-222222222222","stamp":"000000000001000-00000-aaaaaaaa-0000-4000-8000-000000000001"}
     ]')->>'status'$q$), 'applied', 'the admin writes every site');
-SELECT is(tap.as_member(:'vic', 'SELECT count(*) FROM terrovane.pull(4, 0, 5000)'), '2',
+SELECT is(tap.as_member(:'vic', 'SELECT count(*) FROM terrovane.pull(terrovane.layout(), 0, 5000)'), '2',
           'the viewer receives North''s name and its point, nothing of South');
-SELECT is(tap.as_member(:'vic', $q$SELECT count(*) FROM terrovane.pull(4, 0, 5000)
+SELECT is(tap.as_member(:'vic', $q$SELECT count(*) FROM terrovane.pull(terrovane.layout(), 0, 5000)
                                   WHERE site = '22222222-2222-4222-8222-222222222222'$q$), '0',
           'the viewer receives no row of South');
-SELECT is(tap.as_member(:'ada', $q$SELECT count(DISTINCT id) FROM terrovane.pull(4, 0, 5000)$q$), '4',
+SELECT is(tap.as_member(:'ada', $q$SELECT count(DISTINCT id) FROM terrovane.pull(terrovane.layout(), 0, 5000)$q$), '4',
           'the admin receives both sites and both points');
-SELECT is(tap.as_member(:'vic', $q$SELECT terrovane.push(4, 'bbbbbbbb-0000-4000-8000-000000000002', 1, '[
+SELECT is(tap.as_member(:'vic', $q$SELECT terrovane.push(terrovane.layout(), 'bbbbbbbb-0000-4000-8000-000000000002', 1, '[
     {"type":"field","kind":"site","id":"11111111-1111-4111-8111-111111111111","field":"name","value":"Mine","stamp":"000000000002000-00000-bbbbbbbb-0000-4000-8000-000000000002"}
     ]')#>>'{changes,0,sqlstate}'$q$), '42501', 'the viewer writes nothing, not even its own site');
 SELECT is(tap.as_member(:'ins', $q$SELECT string_agg(c->>'outcome' || coalesce(' ' || (c->>'sqlstate'), ''), ', ' ORDER BY (c->>'index')::int)
-    FROM jsonb_array_elements(terrovane.push(4, 'cccccccc-0000-4000-8000-000000000003', 1, '[
+    FROM jsonb_array_elements(terrovane.push(terrovane.layout(), 'cccccccc-0000-4000-8000-000000000003', 1, '[
     {"type":"field","kind":"point","id":"33333333-3333-4333-8333-333333333333","field":"name","value":"Rod","stamp":"000000000002000-00000-cccccccc-0000-4000-8000-000000000003"},
     {"type":"field","kind":"point","id":"44444444-4444-4444-8444-444444444444","field":"name","value":"Rod","site":"11111111-1111-4111-8111-111111111111","stamp":"000000000002000-00000-cccccccc-0000-4000-8000-000000000003"},
     {"type":"field","kind":"point","id":"33333333-3333-4333-8333-333333333333","field":"site","value":"22222222-2222-4222-8222-222222222222","stamp":"000000000003000-00000-cccccccc-0000-4000-8000-000000000003"}
     ]')->'changes') AS c$q$), 'applied, rejected 42501, rejected 42501',
           'the inspector writes North''s point, not South''s whatever site it names, and cannot move it to South');
-SELECT is(tap.as_member(:'vic', $q$SELECT terrovane.push(4, 'cccccccc-0000-4000-8000-000000000003', 2, '[]')->>'status'$q$),
+SELECT is(tap.as_member(:'vic', $q$SELECT terrovane.push(terrovane.layout(), 'cccccccc-0000-4000-8000-000000000003', 2, '[]')->>'status'$q$),
           'other_login', 'a device belongs to the login that first synced it');
 SELECT is(tap.as_member(:'ins', 'SELECT role || '' '' || sites FROM terrovane.whoami()'), 'inspector 1',
           'a member sees its own role and sites only');
