@@ -91,7 +91,9 @@ TEST_F(AttachmentsTest, AFileOfLayoutEightGainsTheTablesAndKeepsItsSitesAndTyped
 }
 
 TEST_F(AttachmentsTest, TheSamePhotoTwiceIsKeptOnceAndComesBackByteForByte) {
-    const std::string photo("\xFF\xD8\xFF\xE0 a photo\0with a zero byte", 32);
+    // Its length from the literal itself: the zero byte inside must travel, the closing one must not.
+    static constexpr char kBytes[] = "\xFF\xD8\xFF\xE0 a photo\0with a zero byte";
+    const std::string photo(kBytes, sizeof kBytes - 1);
     const std::int64_t onSite = Attached(AttachedTo::Site, siteId, photo, "IMG_0001.jpg");
     const std::int64_t onPoint = Attached(AttachedTo::Point, pointId, photo, "copy of it.jpg");
     EXPECT_NE(onSite, onPoint);
@@ -99,7 +101,8 @@ TEST_F(AttachmentsTest, TheSamePhotoTwiceIsKeptOnceAndComesBackByteForByte) {
     EXPECT_EQ(Attached(AttachedTo::Site, siteId, photo, "IMG_0001 (2).jpg"), onSite);
     const std::string digest =
         HexText(Sha256({reinterpret_cast<const std::uint8_t*>(photo.data()), photo.size()}));
-    EXPECT_EQ(Files(), "[[\"" + digest + "\", 32, " + std::to_string(File(photo).thumbnail.size()) + "]]");
+    EXPECT_EQ(Files(), "[[\"" + digest + "\", " + std::to_string(photo.size()) + ", " +
+                           std::to_string(File(photo).thumbnail.size()) + "]]");
     EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM attachments"), "[[2]]");
     EXPECT_EQ(ReadArchive(Path(), "SELECT lower(hex(bytes)) FROM attachment_bytes"),
               "[[\"" + HexText({reinterpret_cast<const std::uint8_t*>(photo.data()), photo.size()}) + "\"]]");
