@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "Archive.h"
+#include "Numbers.h"
 #include "ReadingImport.h"
 #include "Sites.h"
 
@@ -85,7 +86,13 @@ Timed Time(const std::function<void()>& work) {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const std::optional<int> asked =
+        argc > 1 ? terrovane::numbers::ParseInteger<int>(argv[1]) : std::optional<int>(100000);
+    if (!asked || *asked <= 0) {
+        std::fprintf(stderr, "usage: import_bench [ROWS]  (a whole number above 0)\n");
+        return 2;
+    }
+    const int rows = *asked;
     const fs::path folder = fs::temp_directory_path() / ("tv-import-bench-" + std::to_string(::getpid()));
     fs::create_directories(folder);
     const std::string csv = (folder / "readings.csv").string();
