@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Archive.h"
+#include "ReportFront.h"
 #include "ResultView.h"
 #include "SiteReportAnalyses.h"
 #include "SiteTypes.h"
@@ -42,6 +43,7 @@ struct SiteReport {
     std::string version;     // the program's, for the footer
     std::vector<PointSection> points;
     StoredAnalyses analyses;  // printed on pages of their own after the results
+    ReportFront front;        // the firm, the number, the visits and the signatures
 };
 
 struct Summary {
