@@ -138,6 +138,16 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> store, Sample
         soil.LayerChoice().setCurrentText(QStringLiteral("2"));
         soil.StoreWithSite();  // the model the grid window starts from
     }
+    {
+        // A small grid with rods: the windows show every part of a computed grid, and the walk over every
+        // window in every language and scale stays quick (the 70 m example grid takes seconds to compute).
+        GridWindow grid(store.get(), site, std::nullopt);
+        grid::GridDesign design = grid.Design();
+        design.grid = {grid::GridShape::Rectangular, 24, 16, 3, 4, 0.5, 0.01, 0, 0};
+        design.rods = grid::GroundRods{4, 3.0, 0.016, grid::RodPlacement::Perimeter};
+        grid.SetDesign(design);
+        grid.StoreWithSite();  // the design the grid windows start from
+    }
     return {
         {QStringLiteral("soil-model"),
          [store, site] { return std::make_shared<SoilWindow>(store.get(), OfMode(*store, 9), site); }},
