@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "GridReasonText.h"
 #include "Numbers.h"
 
 namespace terrovane::cli {
@@ -48,32 +49,6 @@ std::string LayersText(const electrode::Soil& soil) {
         text += i < soil.thicknesses.size() ? " of " + General(soil.thicknesses[i], 4) + " m" : " below";
     }
     return soil.resistivities.size() == 1 ? General(soil.resistivities[0], 4) + " ohm-m, uniform" : text;
-}
-
-std::string ReasonText(const electrode::ComputedReason& reason) {
-    using electrode::ComputedReasonCode;
-    const bool above = reason.computed >= reason.limit;
-    std::string what;
-    switch (reason.code) {
-        case ComputedReasonCode::GprBelowTouch:
-            what = "the ground potential rise";
-            break;
-        case ComputedReasonCode::EprWithinTwicePermissible:
-            what = "the earth potential rise";
-            break;
-        case ComputedReasonCode::TouchBelowTolerable:
-        case ComputedReasonCode::TouchAboveTolerable:
-        case ComputedReasonCode::TouchWithinPermissible:
-        case ComputedReasonCode::TouchAbovePermissible:
-            what = "the largest touch voltage";
-            break;
-        case ComputedReasonCode::StepBelowTolerable:
-        case ComputedReasonCode::StepAboveTolerable:
-            what = "the largest step voltage";
-            break;
-    }
-    return what + " " + Fixed(reason.computed, 1) + " V is " + (above ? "at or above" : "below") +
-           " its limit " + Fixed(reason.limit, 1) + " V";
 }
 
 std::string PointJson(const electrode::Point& at) {
@@ -187,7 +162,7 @@ std::string ComputedTable(const ComputedSafety& c, const grid::Assessment& a, co
             Fixed(c.stepLimit, 1) + " V\n";
     text += "\nVerdict (computed): " + std::string(grid::VerdictName(c.verdict)) + "\n";
     for (const electrode::ComputedReason& reason : c.reasons)
-        text += "  " + ReasonText(reason) + "\n";
+        text += "  " + texts::ComputedReasonText(reason).toStdString() + "\n";
     text += EndLine(c.lowSoil) + EndLine(c.highSoil);
     return text + "\nThe formulas on one resistivity:\n";
 }

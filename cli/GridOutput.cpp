@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "GridReasonText.h"
 #include "GridSoilText.h"
 #include "Json.h"
 #include "Numbers.h"
@@ -10,8 +11,6 @@
 namespace terrovane::cli {
 namespace {
 
-using grid::ReasonCode;
-using grid::WarningCode;
 using numbers::Fixed;
 using numbers::General;
 
@@ -30,31 +29,6 @@ std::string Padded(std::string text, std::size_t width) {
     if (text.size() < width)
         text.append(width - text.size(), ' ');
     return text;
-}
-
-// What a reason compares: the computed quantity and the limit it is held against.
-struct Compared {
-    const char* computed;
-    const char* limit;
-};
-
-Compared ComparedOf(ReasonCode code) {
-    switch (code) {
-        case ReasonCode::GprBelowTouch:
-            return {"the ground potential rise", "the tolerable touch voltage"};
-        case ReasonCode::MeshBelowTouch:
-        case ReasonCode::MeshAboveTouch:
-            return {"the mesh voltage Em", "the tolerable touch voltage"};
-        case ReasonCode::StepBelowStep:
-        case ReasonCode::StepAboveStep:
-            return {"the step voltage Es", "the tolerable step voltage"};
-        case ReasonCode::EprWithinTwicePermissible:
-            return {"the earth potential rise", "twice the permissible touch voltage"};
-        case ReasonCode::TouchWithinPermissible:
-        case ReasonCode::TouchAbovePermissible:
-            return {"the touch voltage (mesh voltage Em)", "the permissible touch voltage"};
-    }
-    return {"", ""};
 }
 
 std::string SoilMethodText(const grid::UniformSoil& soil) {
@@ -84,7 +58,7 @@ Json ReasonsJson(const std::vector<grid::Reason>& reasons) {
                         {"computed_v", JsonNumber(r.computed)},
                         {"limit_v", JsonNumber(r.limit)},
                         {"excess_v", JsonNumber(r.Excess())},
-                        {"text", ReasonSentence(r)}});
+                        {"text", texts::GridReasonText(r).toStdString()}});
     return json;
 }
 
@@ -96,7 +70,7 @@ Json WarningsJson(const std::vector<grid::Warning>& warnings) {
             warning["low"] = JsonNumber(w.low);
         if (!std::isnan(w.high))
             warning["high"] = JsonNumber(w.high);
-        warning["text"] = WarningSentence(w);
+        warning["text"] = texts::GridWarningText(w).toStdString();
         json.push_back(std::move(warning));
     }
     return json;
@@ -125,47 +99,6 @@ void AddSoilCertainty(const grid::Assessment& a, Json& json) {
 
 }  // namespace
 
-std::string ReasonSentence(const grid::Reason& reason) {
-    const Compared compared = ComparedOf(reason.code);
-    const double excess = reason.Excess();
-    std::string text = std::string(compared.computed) + " " + Volts(reason.computed) + " is ";
-    if (excess >= 0)
-        text += Volts(excess) + " (" + Fixed(reason.ExcessPercent(), 1) + " %) above ";
-    else
-        text += Volts(-excess) + " below ";
-    return text + compared.limit + " " + Volts(reason.limit);
-}
-
-std::string WarningSentence(const grid::Warning& w) {
-    switch (w.code) {
-        case WarningCode::DepthOutsideRange:
-            return "the depth " + General(w.value) + " m is outside the formulas' 0.25 m to 2.5 m";
-        case WarningCode::SpacingTooSmall:
-            return "the spacing " + General(w.value) + " m is not above the formulas' 2.5 m";
-        case WarningCode::ConductorTooThick:
-            return "the conductor diameter " + General(w.value) + " m is not below a quarter of the depth (" +
-                   General(w.high) + " m)";
-        case WarningCode::TooManyMeshes:
-            return "n = " + Fixed(w.value, 2) + " is above the formulas' 25";
-        case WarningCode::ShockDurationOutsideRange:
-            return "the shock duration " + General(w.value) +
-                   " s is outside the body current limit's 0.03 s to 3 s";
-        case WarningCode::UnequalSpacing:
-            return "the spacings differ (" + General(w.value) + " m and " + General(w.high) +
-                   " m): the formulas use the larger";
-        case WarningCode::SchwarzBeyondCurves:
-            return "the depth " + General(w.value) + " m is beyond Schwarz's deepest curve (" +
-                   General(w.high) + " m)";
-        case WarningCode::LayeredSoil:
-            return "the soil model has " + General(w.value) +
-                   " layers; the formulas assume uniform soil, so they are reduced to one resistivity";
-        case WarningCode::DurationOutsideTable:
-            return "the fault duration " + General(w.value) +
-                   " s is outside EN 50522's table (0.05 s to 10 s): its nearest end is used";
-    }
-    return "";
-}
-
 std::string GridTable(const grid::Assessment& a) {
     std::string text = "Standard: ";
     text += a.standard == grid::Standard::En50522 ? "EN 50522:2010" : "IEEE Std 80-2013";
@@ -192,11 +125,11 @@ std::string GridTable(const grid::Assessment& a) {
     }
     text += "\nVerdict: " + std::string(grid::VerdictName(a.verdict)) + "\n";
     for (const grid::Reason& reason : a.reasons)
-        text += "  " + ReasonSentence(reason) + "\n";
+        text += "  " + texts::GridReasonText(reason).toStdString() + "\n";
     for (const QString& line : texts::SoilCertaintyLines(a))
         text += "  " + line.toStdString() + "\n";
     for (const grid::Warning& warning : a.warnings)
-        text += "Warning: " + WarningSentence(warning) + "\n";
+        text += "Warning: " + texts::GridWarningText(warning).toStdString() + "\n";
     return text;
 }
 

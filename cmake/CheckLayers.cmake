@@ -37,7 +37,7 @@ set(rules
   "link: format record platform numbers"
   "sim: record platform numbers"
   "doctor: link platform numbers"
-  "texts: doctor import archive analysis analysis/grid platform numbers"
+  "texts: doctor import archive electrode analysis analysis/grid platform numbers"
   "printsvc/sitereport: texts plots electrode analysis/grid stored analysis archive format record platform"
   "ui/filedialog:"
   "ui/keyboard: numbers"

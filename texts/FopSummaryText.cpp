@@ -4,21 +4,14 @@
 
 #include "Numbers.h"
 #include "RefusalText.h"
+#include "ShownNumber.h"
 
 namespace terrovane::texts {
 namespace {
 
-QString Fixed(double value, int decimals, const QLocale& locale) {
-    if (locale.decimalPoint() == QLatin1String("."))
-        return QString::fromStdString(numbers::Fixed(value, decimals));
-    QLocale ungrouped = locale;
-    ungrouped.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return ungrouped.toString(value, 'f', decimals);
-}
-
 // Three significant digits at least, as the instrument shows resistances.
 QString Ohms(double value, const QLocale& locale) {
-    return Fixed(value, value >= 100 ? 1 : value >= 10 ? 2 : 3, locale) + QStringLiteral(" Ω");
+    return ShownFixed(value, value >= 100 ? 1 : value >= 10 ? 2 : 3, locale) + QStringLiteral(" Ω");
 }
 
 }  // namespace
@@ -31,8 +24,8 @@ QStringList FopSummaryText(const analysis::FopAnalysis& analysis, const QLocale&
     QStringList lines{QCoreApplication::translate("FopSummary", "Resistance at 61.8 % of D: %1")
                           .arg(Ohms(analysis.resistanceAt618, numbers))};
     if (analysis.plateau) {
-        const QString spread = Fixed(analysis.plateauSpreadPercent, 1, numbers);
-        const QString tolerance = Fixed(analysis::kPlateauTolerancePercent, 0, numbers);
+        const QString spread = ShownFixed(analysis.plateauSpreadPercent, 1, numbers);
+        const QString tolerance = ShownFixed(analysis::kPlateauTolerancePercent, 0, numbers);
         lines << (*analysis.plateau ? QCoreApplication::translate(
                                           "FopSummary", "Plateau: yes, spread %1 % (tolerance %2 %)")
                                     : QCoreApplication::translate(
@@ -41,7 +34,8 @@ QStringList FopSummaryText(const analysis::FopAnalysis& analysis, const QLocale&
     }
     if (analysis.slope) {
         lines << QCoreApplication::translate("FopSummary", "Slope method: mu %1, Pt/C %2, resistance %3")
-                     .arg(Fixed(analysis.slope->mu, 3, numbers), Fixed(analysis.slope->ptOverC, 3, numbers),
+                     .arg(ShownFixed(analysis.slope->mu, 3, numbers),
+                          ShownFixed(analysis.slope->ptOverC, 3, numbers),
                           Ohms(analysis.slope->resistance, numbers));
     }
     for (const analysis::Refusal& note : analysis.noteCodes)

@@ -1807,6 +1807,97 @@
     </message>
 </context>
 <context>
+    <name>GridText</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>The ground potential rise %1 is below the tolerable touch voltage %2</source>
+        <translation>Die Erdungsspannung %1 liegt unter der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is below the tolerable touch voltage %2</source>
+        <translation>Die Maschenspannung %1 liegt unter der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is below the tolerable step voltage %2</source>
+        <translation>Die Schrittspannung %1 liegt unter der zulässigen Schrittspannung %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</source>
+        <translation>Die Maschenspannung %1 liegt %3 (%4 %) über der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</source>
+        <translation>Die Schrittspannung %1 liegt %3 (%4 %) über der zulässigen Schrittspannung %2</translation>
+    </message>
+    <message>
+        <source>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</source>
+        <translation>Die Erdungsspannung %1 beträgt höchstens das Doppelte der zulässigen Berührungsspannung (%2)</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</source>
+        <translation>Die Berührungsspannung (Maschenspannung) %1 liegt innerhalb der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</source>
+        <translation>Die Berührungsspannung (Maschenspannung) %1 liegt %3 (%4 %) über der zulässigen Berührungsspannung %2</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
+        <translation>Die Tiefe %1 m liegt außerhalb des Formelbereichs von 0,25 m bis 2,5 m</translation>
+    </message>
+    <message>
+        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
+        <translation>Der Abstand %1 m liegt nicht über den 2,5 m der Formeln</translation>
+    </message>
+    <message>
+        <source>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</source>
+        <translation>Der Leiterdurchmesser %1 m liegt nicht unter einem Viertel der Tiefe (%2 m)</translation>
+    </message>
+    <message>
+        <source>n = %1 is above the formulas&apos; 25</source>
+        <translation>n = %1 liegt über den 25 der Formeln</translation>
+    </message>
+    <message>
+        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
+        <translation>Die Einwirkdauer %1 s liegt außerhalb der 0,03 s bis 3 s der Körperstromgrenze</translation>
+    </message>
+    <message>
+        <source>The spacings differ (%1 m and %2 m): the formulas use the larger</source>
+        <translation>Die Abstände unterscheiden sich (%1 m und %2 m): die Formeln nehmen den größeren</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
+        <translation>Die Tiefe %1 m liegt jenseits der tiefsten Kurve nach Schwarz (%2 m)</translation>
+    </message>
+    <message>
+        <source>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</source>
+        <translation>Die Formeln setzen homogenen Boden voraus: das %1-Schichtmodell wird auf einen Erdwiderstand reduziert</translation>
+    </message>
+    <message>
+        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
+        <translation>Die Fehlerdauer %1 s liegt außerhalb der Tabelle der EN 50522 (0,05 s bis 10 s): ihr nächstes Ende wird verwendet</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is within its limit %2</source>
+        <translation>Die größte Berührungsspannung %1 liegt innerhalb ihrer Grenze %2</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is above its limit %2</source>
+        <translation>Die größte Berührungsspannung %1 liegt über ihrer Grenze %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is within its limit %2</source>
+        <translation>Die größte Schrittspannung %1 liegt innerhalb ihrer Grenze %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is above its limit %2</source>
+        <translation>Die größte Schrittspannung %1 liegt über ihrer Grenze %2</translation>
+    </message>
+</context>
+<context>
     <name>GridWindow</name>
     <message>
         <source>%1 m</source>
@@ -3488,74 +3579,6 @@ Datum</translation>
         <translation>%1 V</translation>
     </message>
     <message>
-        <source>The ground potential rise %1 is below the tolerable touch voltage %2</source>
-        <translation>Die Erdungsspannung %1 liegt unter der zulässigen Berührungsspannung %2</translation>
-    </message>
-    <message>
-        <source>The mesh voltage %1 is below the tolerable touch voltage %2</source>
-        <translation>Die Maschenspannung %1 liegt unter der zulässigen Berührungsspannung %2</translation>
-    </message>
-    <message>
-        <source>The step voltage %1 is below the tolerable step voltage %2</source>
-        <translation>Die Schrittspannung %1 liegt unter der zulässigen Schrittspannung %2</translation>
-    </message>
-    <message>
-        <source>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</source>
-        <translation>Die Maschenspannung %1 liegt %3 (%4 %) über der zulässigen Berührungsspannung %2</translation>
-    </message>
-    <message>
-        <source>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</source>
-        <translation>Die Schrittspannung %1 liegt %3 (%4 %) über der zulässigen Schrittspannung %2</translation>
-    </message>
-    <message>
-        <source>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</source>
-        <translation>Die Erdungsspannung %1 beträgt höchstens das Doppelte der zulässigen Berührungsspannung (%2)</translation>
-    </message>
-    <message>
-        <source>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</source>
-        <translation>Die Berührungsspannung (Maschenspannung) %1 liegt innerhalb der zulässigen Berührungsspannung %2</translation>
-    </message>
-    <message>
-        <source>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</source>
-        <translation>Die Berührungsspannung (Maschenspannung) %1 liegt %3 (%4 %) über der zulässigen Berührungsspannung %2</translation>
-    </message>
-    <message>
-        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
-        <translation>Die Tiefe %1 m liegt außerhalb des Formelbereichs von 0,25 m bis 2,5 m</translation>
-    </message>
-    <message>
-        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
-        <translation>Der Abstand %1 m liegt nicht über den 2,5 m der Formeln</translation>
-    </message>
-    <message>
-        <source>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</source>
-        <translation>Der Leiterdurchmesser %1 m liegt nicht unter einem Viertel der Tiefe (%2 m)</translation>
-    </message>
-    <message>
-        <source>n = %1 is above the formulas&apos; 25</source>
-        <translation>n = %1 liegt über den 25 der Formeln</translation>
-    </message>
-    <message>
-        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
-        <translation>Die Einwirkdauer %1 s liegt außerhalb der 0,03 s bis 3 s der Körperstromgrenze</translation>
-    </message>
-    <message>
-        <source>The spacings differ (%1 m and %2 m): the formulas use the larger</source>
-        <translation>Die Abstände unterscheiden sich (%1 m und %2 m): die Formeln nehmen den größeren</translation>
-    </message>
-    <message>
-        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
-        <translation>Die Tiefe %1 m liegt jenseits der tiefsten Kurve nach Schwarz (%2 m)</translation>
-    </message>
-    <message>
-        <source>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</source>
-        <translation>Die Formeln setzen homogenen Boden voraus: das %1-Schichtmodell wird auf einen Erdwiderstand reduziert</translation>
-    </message>
-    <message>
-        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
-        <translation>Die Fehlerdauer %1 s liegt außerhalb der Tabelle der EN 50522 (0,05 s bis 10 s): ihr nächstes Ende wird verwendet</translation>
-    </message>
-    <message>
         <source>Grid safety - %1</source>
         <translation>Sicherheit der Erdungsanlage - %1</translation>
     </message>
@@ -3917,22 +3940,6 @@ Datum</translation>
     <message>
         <source>%1 %</source>
         <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>The largest touch voltage %1 is within its limit %2</source>
-        <translation>Die größte Berührungsspannung %1 liegt innerhalb ihrer Grenze %2</translation>
-    </message>
-    <message>
-        <source>The largest touch voltage %1 is above its limit %2</source>
-        <translation>Die größte Berührungsspannung %1 liegt über ihrer Grenze %2</translation>
-    </message>
-    <message>
-        <source>The largest step voltage %1 is within its limit %2</source>
-        <translation>Die größte Schrittspannung %1 liegt innerhalb ihrer Grenze %2</translation>
-    </message>
-    <message>
-        <source>The largest step voltage %1 is above its limit %2</source>
-        <translation>Die größte Schrittspannung %1 liegt über ihrer Grenze %2</translation>
     </message>
     <message>
         <source>Touch voltage</source>

@@ -1807,6 +1807,97 @@
     </message>
 </context>
 <context>
+    <name>GridText</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>The ground potential rise %1 is below the tolerable touch voltage %2</source>
+        <translation>The ground potential rise %1 is below the tolerable touch voltage %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is below the tolerable touch voltage %2</source>
+        <translation>The mesh voltage %1 is below the tolerable touch voltage %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is below the tolerable step voltage %2</source>
+        <translation>The step voltage %1 is below the tolerable step voltage %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</source>
+        <translation>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</source>
+        <translation>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</translation>
+    </message>
+    <message>
+        <source>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</source>
+        <translation>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</source>
+        <translation>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</source>
+        <translation>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
+        <translation>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</translation>
+    </message>
+    <message>
+        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
+        <translation>The spacing %1 m is not above the formulas&apos; 2.5 m</translation>
+    </message>
+    <message>
+        <source>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</source>
+        <translation>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</translation>
+    </message>
+    <message>
+        <source>n = %1 is above the formulas&apos; 25</source>
+        <translation>n = %1 is above the formulas&apos; 25</translation>
+    </message>
+    <message>
+        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
+        <translation>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</translation>
+    </message>
+    <message>
+        <source>The spacings differ (%1 m and %2 m): the formulas use the larger</source>
+        <translation>The spacings differ (%1 m and %2 m): the formulas use the larger</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
+        <translation>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</translation>
+    </message>
+    <message>
+        <source>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</source>
+        <translation>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</translation>
+    </message>
+    <message>
+        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
+        <translation>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is within its limit %2</source>
+        <translation>The largest touch voltage %1 is within its limit %2</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is above its limit %2</source>
+        <translation>The largest touch voltage %1 is above its limit %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is within its limit %2</source>
+        <translation>The largest step voltage %1 is within its limit %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is above its limit %2</source>
+        <translation>The largest step voltage %1 is above its limit %2</translation>
+    </message>
+</context>
+<context>
     <name>GridWindow</name>
     <message>
         <source>%1 m</source>
@@ -3488,74 +3579,6 @@ Date</translation>
         <translation>%1 V</translation>
     </message>
     <message>
-        <source>The ground potential rise %1 is below the tolerable touch voltage %2</source>
-        <translation>The ground potential rise %1 is below the tolerable touch voltage %2</translation>
-    </message>
-    <message>
-        <source>The mesh voltage %1 is below the tolerable touch voltage %2</source>
-        <translation>The mesh voltage %1 is below the tolerable touch voltage %2</translation>
-    </message>
-    <message>
-        <source>The step voltage %1 is below the tolerable step voltage %2</source>
-        <translation>The step voltage %1 is below the tolerable step voltage %2</translation>
-    </message>
-    <message>
-        <source>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</source>
-        <translation>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</translation>
-    </message>
-    <message>
-        <source>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</source>
-        <translation>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</translation>
-    </message>
-    <message>
-        <source>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</source>
-        <translation>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</translation>
-    </message>
-    <message>
-        <source>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</source>
-        <translation>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</translation>
-    </message>
-    <message>
-        <source>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</source>
-        <translation>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</translation>
-    </message>
-    <message>
-        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
-        <translation>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</translation>
-    </message>
-    <message>
-        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
-        <translation>The spacing %1 m is not above the formulas&apos; 2.5 m</translation>
-    </message>
-    <message>
-        <source>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</source>
-        <translation>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</translation>
-    </message>
-    <message>
-        <source>n = %1 is above the formulas&apos; 25</source>
-        <translation>n = %1 is above the formulas&apos; 25</translation>
-    </message>
-    <message>
-        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
-        <translation>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</translation>
-    </message>
-    <message>
-        <source>The spacings differ (%1 m and %2 m): the formulas use the larger</source>
-        <translation>The spacings differ (%1 m and %2 m): the formulas use the larger</translation>
-    </message>
-    <message>
-        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
-        <translation>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</translation>
-    </message>
-    <message>
-        <source>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</source>
-        <translation>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</translation>
-    </message>
-    <message>
-        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
-        <translation>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</translation>
-    </message>
-    <message>
         <source>Grid safety - %1</source>
         <translation>Grid safety - %1</translation>
     </message>
@@ -3917,22 +3940,6 @@ Date</translation>
     <message>
         <source>%1 %</source>
         <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>The largest touch voltage %1 is within its limit %2</source>
-        <translation>The largest touch voltage %1 is within its limit %2</translation>
-    </message>
-    <message>
-        <source>The largest touch voltage %1 is above its limit %2</source>
-        <translation>The largest touch voltage %1 is above its limit %2</translation>
-    </message>
-    <message>
-        <source>The largest step voltage %1 is within its limit %2</source>
-        <translation>The largest step voltage %1 is within its limit %2</translation>
-    </message>
-    <message>
-        <source>The largest step voltage %1 is above its limit %2</source>
-        <translation>The largest step voltage %1 is above its limit %2</translation>
     </message>
     <message>
         <source>Touch voltage</source>

@@ -1792,6 +1792,97 @@
     </message>
 </context>
 <context>
+    <name>GridText</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>The ground potential rise %1 is below the tolerable touch voltage %2</source>
+        <translation>地电位升 %1 低于允许接触电压 %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is below the tolerable touch voltage %2</source>
+        <translation>网孔电压 %1 低于允许接触电压 %2</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is below the tolerable step voltage %2</source>
+        <translation>跨步电压 %1 低于允许跨步电压 %2</translation>
+    </message>
+    <message>
+        <source>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</source>
+        <translation>网孔电压 %1 比允许接触电压 %2 高 %3（%4 %）</translation>
+    </message>
+    <message>
+        <source>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</source>
+        <translation>跨步电压 %1 比允许跨步电压 %2 高 %3（%4 %）</translation>
+    </message>
+    <message>
+        <source>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</source>
+        <translation>地电位升 %1 不超过允许接触电压的两倍（%2）</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</source>
+        <translation>接触电压（网孔电压）%1 在允许接触电压 %2 以内</translation>
+    </message>
+    <message>
+        <source>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</source>
+        <translation>接触电压（网孔电压）%1 比允许接触电压 %2 高 %3（%4 %）</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
+        <translation>埋深 %1 m 超出公式适用范围 0.25 m 至 2.5 m</translation>
+    </message>
+    <message>
+        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
+        <translation>间距 %1 m 未超过公式要求的 2.5 m</translation>
+    </message>
+    <message>
+        <source>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</source>
+        <translation>导体直径 %1 m 未小于埋深的四分之一（%2 m）</translation>
+    </message>
+    <message>
+        <source>n = %1 is above the formulas&apos; 25</source>
+        <translation>n = %1 超过公式的 25</translation>
+    </message>
+    <message>
+        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
+        <translation>电击持续时间 %1 s 超出人体电流限值的 0.03 s 至 3 s</translation>
+    </message>
+    <message>
+        <source>The spacings differ (%1 m and %2 m): the formulas use the larger</source>
+        <translation>间距不同（%1 m 和 %2 m）：公式取较大值</translation>
+    </message>
+    <message>
+        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
+        <translation>埋深 %1 m 超出 Schwarz 最深曲线（%2 m）</translation>
+    </message>
+    <message>
+        <source>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</source>
+        <translation>公式假定土壤均匀：%1 层模型被简化为单一电阻率</translation>
+    </message>
+    <message>
+        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
+        <translation>故障持续时间 %1 s 超出 EN 50522 表格（0.05 s 至 10 s）：使用最近的端值</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is within its limit %2</source>
+        <translation>最大接触电压 %1 在其限值 %2 以内</translation>
+    </message>
+    <message>
+        <source>The largest touch voltage %1 is above its limit %2</source>
+        <translation>最大接触电压 %1 超过其限值 %2</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is within its limit %2</source>
+        <translation>最大跨步电压 %1 在其限值 %2 以内</translation>
+    </message>
+    <message>
+        <source>The largest step voltage %1 is above its limit %2</source>
+        <translation>最大跨步电压 %1 超过其限值 %2</translation>
+    </message>
+</context>
+<context>
     <name>GridWindow</name>
     <message>
         <source>%1 m</source>
@@ -3468,74 +3559,6 @@ Date</translation>
         <translation>%1 V</translation>
     </message>
     <message>
-        <source>The ground potential rise %1 is below the tolerable touch voltage %2</source>
-        <translation>地电位升 %1 低于允许接触电压 %2</translation>
-    </message>
-    <message>
-        <source>The mesh voltage %1 is below the tolerable touch voltage %2</source>
-        <translation>网孔电压 %1 低于允许接触电压 %2</translation>
-    </message>
-    <message>
-        <source>The step voltage %1 is below the tolerable step voltage %2</source>
-        <translation>跨步电压 %1 低于允许跨步电压 %2</translation>
-    </message>
-    <message>
-        <source>The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2</source>
-        <translation>网孔电压 %1 比允许接触电压 %2 高 %3（%4 %）</translation>
-    </message>
-    <message>
-        <source>The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2</source>
-        <translation>跨步电压 %1 比允许跨步电压 %2 高 %3（%4 %）</translation>
-    </message>
-    <message>
-        <source>The earth potential rise %1 is at most twice the permissible touch voltage (%2)</source>
-        <translation>地电位升 %1 不超过允许接触电压的两倍（%2）</translation>
-    </message>
-    <message>
-        <source>The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2</source>
-        <translation>接触电压（网孔电压）%1 在允许接触电压 %2 以内</translation>
-    </message>
-    <message>
-        <source>The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch voltage %2</source>
-        <translation>接触电压（网孔电压）%1 比允许接触电压 %2 高 %3（%4 %）</translation>
-    </message>
-    <message>
-        <source>The depth %1 m is outside the formulas&apos; range of 0.25 m to 2.5 m</source>
-        <translation>埋深 %1 m 超出公式适用范围 0.25 m 至 2.5 m</translation>
-    </message>
-    <message>
-        <source>The spacing %1 m is not above the formulas&apos; 2.5 m</source>
-        <translation>间距 %1 m 未超过公式要求的 2.5 m</translation>
-    </message>
-    <message>
-        <source>The conductor diameter %1 m is not below a quarter of the depth (%2 m)</source>
-        <translation>导体直径 %1 m 未小于埋深的四分之一（%2 m）</translation>
-    </message>
-    <message>
-        <source>n = %1 is above the formulas&apos; 25</source>
-        <translation>n = %1 超过公式的 25</translation>
-    </message>
-    <message>
-        <source>The shock duration %1 s is outside the body current limit&apos;s 0.03 s to 3 s</source>
-        <translation>电击持续时间 %1 s 超出人体电流限值的 0.03 s 至 3 s</translation>
-    </message>
-    <message>
-        <source>The spacings differ (%1 m and %2 m): the formulas use the larger</source>
-        <translation>间距不同（%1 m 和 %2 m）：公式取较大值</translation>
-    </message>
-    <message>
-        <source>The depth %1 m is beyond Schwarz&apos;s deepest curve (%2 m)</source>
-        <translation>埋深 %1 m 超出 Schwarz 最深曲线（%2 m）</translation>
-    </message>
-    <message>
-        <source>The formulas assume uniform soil: the %1-layer model is reduced to one resistivity</source>
-        <translation>公式假定土壤均匀：%1 层模型被简化为单一电阻率</translation>
-    </message>
-    <message>
-        <source>The fault duration %1 s is outside EN 50522&apos;s table (0.05 s to 10 s): its nearest end is used</source>
-        <translation>故障持续时间 %1 s 超出 EN 50522 表格（0.05 s 至 10 s）：使用最近的端值</translation>
-    </message>
-    <message>
         <source>Grid safety - %1</source>
         <translation>接地网安全 - %1</translation>
     </message>
@@ -3896,22 +3919,6 @@ Date</translation>
     <message>
         <source>%1 %</source>
         <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>The largest touch voltage %1 is within its limit %2</source>
-        <translation>最大接触电压 %1 在其限值 %2 以内</translation>
-    </message>
-    <message>
-        <source>The largest touch voltage %1 is above its limit %2</source>
-        <translation>最大接触电压 %1 超过其限值 %2</translation>
-    </message>
-    <message>
-        <source>The largest step voltage %1 is within its limit %2</source>
-        <translation>最大跨步电压 %1 在其限值 %2 以内</translation>
-    </message>
-    <message>
-        <source>The largest step voltage %1 is above its limit %2</source>
-        <translation>最大跨步电压 %1 超过其限值 %2</translation>
     </message>
     <message>
         <source>Touch voltage</source>

@@ -17,6 +17,7 @@
 #include "FlowLayout.h"
 #include "FocusFrame.h"
 #include "GridAssessments.h"
+#include "GridReasonText.h"
 #include "GridSession.h"
 #include "GridSoilText.h"
 #include "GridSweep.h"
@@ -33,80 +34,8 @@ namespace {
 const QColor kSafeColour(0x1b, 0x7a, 0x2e);
 const QColor kUnsafeColour(0xc0, 0x1c, 0x1c);
 
-QString ReasonText(const grid::Reason& r) {
-    const QString computed = Volts(r.computed);
-    const QString limit = Volts(r.limit);
-    const QString excess = Volts(r.Excess());
-    const QString percent = Fixed(r.ExcessPercent(), 1);
-    switch (r.code) {
-        case grid::ReasonCode::GprBelowTouch:
-            return GridWindow::tr("The ground potential rise %1 is below the tolerable touch voltage %2")
-                .arg(computed, limit);
-        case grid::ReasonCode::MeshBelowTouch:
-            return GridWindow::tr("The mesh voltage %1 is below the tolerable touch voltage %2")
-                .arg(computed, limit);
-        case grid::ReasonCode::StepBelowStep:
-            return GridWindow::tr("The step voltage %1 is below the tolerable step voltage %2")
-                .arg(computed, limit);
-        case grid::ReasonCode::MeshAboveTouch:
-            return GridWindow::tr("The mesh voltage %1 is %3 (%4 %) above the tolerable touch voltage %2")
-                .arg(computed, limit, excess, percent);
-        case grid::ReasonCode::StepAboveStep:
-            return GridWindow::tr("The step voltage %1 is %3 (%4 %) above the tolerable step voltage %2")
-                .arg(computed, limit, excess, percent);
-        case grid::ReasonCode::EprWithinTwicePermissible:
-            return GridWindow::tr(
-                       "The earth potential rise %1 is at most twice the permissible touch voltage (%2)")
-                .arg(computed, limit);
-        case grid::ReasonCode::TouchWithinPermissible:
-            return GridWindow::tr(
-                       "The touch voltage (the mesh voltage) %1 is within the permissible touch voltage %2")
-                .arg(computed, limit);
-        case grid::ReasonCode::TouchAbovePermissible:
-            return GridWindow::tr(
-                       "The touch voltage (the mesh voltage) %1 is %3 (%4 %) above the permissible touch "
-                       "voltage %2")
-                .arg(computed, limit, excess, percent);
-    }
-    return {};
-}
-
 QString Shown(double value) {
     return keyboard::ShownSignificant(value, 4);
-}
-
-QString WarningText(const grid::Warning& w) {
-    switch (w.code) {
-        case grid::WarningCode::DepthOutsideRange:
-            return GridWindow::tr("The depth %1 m is outside the formulas' range of 0.25 m to 2.5 m")
-                .arg(Shown(w.value));
-        case grid::WarningCode::SpacingTooSmall:
-            return GridWindow::tr("The spacing %1 m is not above the formulas' 2.5 m").arg(Shown(w.value));
-        case grid::WarningCode::ConductorTooThick:
-            return GridWindow::tr("The conductor diameter %1 m is not below a quarter of the depth (%2 m)")
-                .arg(Shown(w.value), Shown(w.high));
-        case grid::WarningCode::TooManyMeshes:
-            return GridWindow::tr("n = %1 is above the formulas' 25").arg(Fixed(w.value, 2));
-        case grid::WarningCode::ShockDurationOutsideRange:
-            return GridWindow::tr("The shock duration %1 s is outside the body current limit's 0.03 s to 3 s")
-                .arg(Shown(w.value));
-        case grid::WarningCode::UnequalSpacing:
-            return GridWindow::tr("The spacings differ (%1 m and %2 m): the formulas use the larger")
-                .arg(Shown(w.value), Shown(w.high));
-        case grid::WarningCode::SchwarzBeyondCurves:
-            return GridWindow::tr("The depth %1 m is beyond Schwarz's deepest curve (%2 m)")
-                .arg(Shown(w.value), Shown(w.high));
-        case grid::WarningCode::LayeredSoil:
-            return GridWindow::tr(
-                       "The formulas assume uniform soil: the %1-layer model is reduced to one resistivity")
-                .arg(Shown(w.value));
-        case grid::WarningCode::DurationOutsideTable:
-            return GridWindow::tr(
-                       "The fault duration %1 s is outside EN 50522's table (0.05 s to 10 s): its nearest "
-                       "end is used")
-                .arg(Shown(w.value));
-    }
-    return {};
 }
 
 }  // namespace
@@ -568,14 +497,14 @@ void GridWindow::ShowAssessment(const grid::Assessment& a) {
     const bool safe = a.verdict == grid::Verdict::Safe;
     QStringList verdict{texts::GridVerdictText(a.verdict)};
     for (const grid::Reason& reason : a.reasons)
-        verdict << ReasonText(reason);
+        verdict << texts::GridReasonText(reason, QLocale());
     verdict << texts::SoilCertaintyLines(a);
     verdict_->setText(verdict.join(QLatin1Char('\n')));
     verdict_->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; }")
                                 .arg((safe ? kSafeColour : kUnsafeColour).name()));
     QStringList warnings;
     for (const grid::Warning& warning : a.warnings)
-        warnings << WarningText(warning);
+        warnings << texts::GridWarningText(warning, QLocale());
     warnings_->setText(warnings.join(QLatin1Char('\n')));
     switch (a.soil.method) {
         case grid::UniformMethod::Given:

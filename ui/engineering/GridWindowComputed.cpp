@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "GridFigures.h"
+#include "GridReasonText.h"
 #include "GridSoilText.h"
 #include "GridWindow.h"
 #include "PlotSaving.h"
@@ -39,32 +40,6 @@ QString Difference(double computed, double formulas) {
         return {};
     const double percent = 100 * (computed / formulas - 1);
     return (percent >= 0 ? QStringLiteral("+") : QString()) + GridWindow::tr("%1 %").arg(Fixed(percent, 1));
-}
-
-QString ComputedReasonText(const electrode::ComputedReason& r) {
-    using electrode::ComputedReasonCode;
-    const QString computed = Volts(r.computed);
-    const QString limit = Volts(r.limit);
-    switch (r.code) {
-        case ComputedReasonCode::GprBelowTouch:
-            return GridWindow::tr("The ground potential rise %1 is below the tolerable touch voltage %2")
-                .arg(computed, limit);
-        case ComputedReasonCode::TouchBelowTolerable:
-        case ComputedReasonCode::TouchWithinPermissible:
-            return GridWindow::tr("The largest touch voltage %1 is within its limit %2").arg(computed, limit);
-        case ComputedReasonCode::TouchAboveTolerable:
-        case ComputedReasonCode::TouchAbovePermissible:
-            return GridWindow::tr("The largest touch voltage %1 is above its limit %2").arg(computed, limit);
-        case ComputedReasonCode::StepBelowTolerable:
-            return GridWindow::tr("The largest step voltage %1 is within its limit %2").arg(computed, limit);
-        case ComputedReasonCode::StepAboveTolerable:
-            return GridWindow::tr("The largest step voltage %1 is above its limit %2").arg(computed, limit);
-        case ComputedReasonCode::EprWithinTwicePermissible:
-            return GridWindow::tr(
-                       "The earth potential rise %1 is at most twice the permissible touch voltage (%2)")
-                .arg(computed, limit);
-    }
-    return {};
 }
 
 // One end of the soil's uncertainty: its top layer and what the grid gives on it.
@@ -242,7 +217,7 @@ void GridWindow::ShowComputed(const electrode::ComputedSafety& c) {
 
     QStringList verdict{tr("In the soil model: %1").arg(texts::GridVerdictText(c.verdict))};
     for (const electrode::ComputedReason& reason : c.reasons)
-        verdict << ComputedReasonText(reason);
+        verdict << texts::ComputedReasonText(reason, QLocale());
     verdict << tr("Largest touch voltage %1 at %2; largest step voltage %3 at %4.")
                    .arg(Volts(c.touch.volts), Where(c.touch.at), Volts(c.step.volts), Where(c.step.at));
     for (const std::optional<electrode::ComputedEnd>& end : {c.lowSoil, c.highSoil})
