@@ -8,50 +8,11 @@
 #include "ResultListing.h"
 #include "StopSignals.h"
 #include "SyncReport.h"
+#include "SyncText.h"
 #include "TeamServer.h"
 
 namespace terrovane::cli {
 namespace {
-
-// What the person can do about each way a sync stops.
-QString Advice(sync::SyncError error) {
-    switch (error) {
-        case sync::SyncError::CannotReach:
-            return CliText::tr(
-                "the team server cannot be reached; what is not sent stays in the archive, try again "
-                "later");
-        case sync::SyncError::SignInRefused:
-            return CliText::tr("the team server refused the sign-in; check the user name and password");
-        case sync::SyncError::NotMember:
-            return CliText::tr("you are not a member of the team (any more); ask the office");
-        case sync::SyncError::NoTeamSchema:
-            return CliText::tr("the database has no team schema; its owner runs \"terrovane-cli team init\"");
-        case sync::SyncError::UpdateProgram:
-            return CliText::tr(
-                "the team server is newer than this program: update this program; nothing was changed");
-        case sync::SyncError::UpdateServer:
-            return CliText::tr(
-                "the team server is older than this program: its owner runs \"terrovane-cli team upgrade\"; "
-                "nothing was changed");
-        case sync::SyncError::OtherServer:
-            return CliText::tr("this archive syncs with another team server; nothing was changed");
-        case sync::SyncError::OtherLogin:
-            return CliText::tr(
-                "this archive belongs to another login of the team: sign in as the login that synced it "
-                "first, or start a new archive for this login; nothing was changed");
-        case sync::SyncError::ArchiveFailed:
-            return CliText::tr("the archive could not be read or written");
-        case sync::SyncError::Unsettled:
-            return CliText::tr("the team server is still writing changes of others; sync again in a moment");
-        case sync::SyncError::Cancelled:
-            return CliText::tr(
-                "the sync was cancelled; what was sent and received is kept, run it again to go on");
-        case sync::SyncError::ServerFailed:
-        case sync::SyncError::None:
-            break;
-    }
-    return CliText::tr("the team server reported an error");
-}
 
 std::string SyncJson(const sync::SyncReport& report) {
     const numbers::Json json = {
@@ -99,10 +60,10 @@ int Sync(const ParsedArguments& options) {
         return kExitFailed;
     }
     if (report.error != sync::SyncError::None) {
-        Tell("sync",
-             report.detail.empty()
-                 ? Advice(report.error)
-                 : CliText::tr("%1: %2").arg(Advice(report.error), texts::ArchiveProblemText(report.detail)));
+        const QString why = texts::SyncErrorText(report.error);
+        Tell("sync", report.detail.empty()
+                         ? why
+                         : CliText::tr("%1 (%2)").arg(why, texts::ArchiveProblemText(report.detail)));
         return kExitFailed;
     }
     if (report.rejected > 0) {

@@ -9,6 +9,7 @@
 #include "Members.h"
 #include "SchemaSetup.h"
 #include "ServerSchema.h"
+#include "SyncText.h"
 #include "TeamConflicts.h"
 #include "TeamServer.h"
 #include "TeamStatus.h"
@@ -76,8 +77,7 @@ int Upgrade(const ParsedArguments& options) {
                                      .arg(team::kServerLayout));
             return kExitFailed;
         case team::SetupOutcome::NoSchema:
-            Tell("team upgrade",
-                 CliText::tr("the database has no team schema; its owner runs \"terrovane-cli team init\""));
+            Tell("team upgrade", texts::SyncErrorText(sync::SyncError::NoTeamSchema));
             return kExitFailed;
         case team::SetupOutcome::Created:
         case team::SetupOutcome::OtherLayout:
@@ -242,8 +242,7 @@ int Status(const ParsedArguments& options) {
     Confirm(LayoutText(status->serverLayout));
     Confirm(MemberText(*status));
     if (status->serverLayout == 0) {
-        Tell("team status",
-             CliText::tr("the database has no team schema; its owner runs \"terrovane-cli team init\""));
+        Tell("team status", texts::SyncErrorText(sync::SyncError::NoTeamSchema));
         return kExitFailed;
     }
     if (status->serverLayout != team::kServerLayout) {

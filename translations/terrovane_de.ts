@@ -691,10 +691,6 @@
         <translation>der Server hat seinen Status nicht genannt</translation>
     </message>
     <message>
-        <source>the database has no team schema; its owner runs &quot;terrovane-cli team init&quot;</source>
-        <translation>die Datenbank hat kein Team-Schema; ihr Eigentümer führt „terrovane-cli team init“ aus</translation>
-    </message>
-    <message>
         <source>the server is newer than this program: update this program</source>
         <translation>der Server ist neuer als dieses Programm: bitte dieses Programm aktualisieren</translation>
     </message>
@@ -804,34 +800,6 @@
         <source>[y/N]</source>
         <translation>[j/N]</translation>
     </message>
-    <message>
-        <source>the team server cannot be reached; what is not sent stays in the archive, try again later</source>
-        <translation>der Team-Server ist nicht erreichbar; was nicht gesendet wurde, bleibt im Archiv, versuchen Sie es später noch einmal</translation>
-    </message>
-    <message>
-        <source>you are not a member of the team (any more); ask the office</source>
-        <translation>Sie sind (nicht mehr) Mitglied des Teams; fragen Sie im Büro nach</translation>
-    </message>
-    <message>
-        <source>the team server is newer than this program: update this program; nothing was changed</source>
-        <translation>der Team-Server ist neuer als dieses Programm: aktualisieren Sie dieses Programm; nichts wurde geändert</translation>
-    </message>
-    <message>
-        <source>this archive syncs with another team server; nothing was changed</source>
-        <translation>dieses Archiv wird mit einem anderen Team-Server abgeglichen; nichts wurde geändert</translation>
-    </message>
-    <message>
-        <source>the archive could not be read or written</source>
-        <translation>das Archiv konnte nicht gelesen oder geschrieben werden</translation>
-    </message>
-    <message>
-        <source>the team server is still writing changes of others; sync again in a moment</source>
-        <translation>der Team-Server schreibt noch Änderungen anderer; gleichen Sie gleich noch einmal ab</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
     <message numerus="yes">
         <source>the team server refused %n change(s) (no right to change it, or not valid); they stay in the archive</source>
         <translation>
@@ -858,10 +826,6 @@
     <message>
         <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
         <translation>Konflikt %1 gelöst: der unterlegene Wert ist zurück und geht mit dem nächsten Abgleich hinaus</translation>
-    </message>
-    <message>
-        <source>the sync was cancelled; what was sent and received is kept, run it again to go on</source>
-        <translation>der Abgleich wurde abgebrochen; was gesendet und empfangen wurde, bleibt erhalten, starten Sie ihn erneut, um fortzufahren</translation>
     </message>
     <message>
         <source>not encrypted (a local socket: nothing crosses a network)</source>
@@ -927,14 +891,6 @@
     <message>
         <source>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</source>
         <translation>der Team-Server bietet keine verschlüsselte Verbindung (TLS) an, daher wurde nichts gesendet, erst recht nicht das Passwort; sein Administrator schaltet TLS am Server ein (ssl = on), oder, nur in einem vertrauenswürdigen Netzwerk, verlangt die Verbindungszeichenkette ausdrücklich sslmode=disable</translation>
-    </message>
-    <message>
-        <source>the team server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed</source>
-        <translation>der Teamserver ist älter als dieses Programm: sein Eigentümer führt „terrovane-cli team upgrade“ aus; nichts wurde geändert</translation>
-    </message>
-    <message>
-        <source>this archive belongs to another login of the team: sign in as the login that synced it first, or start a new archive for this login; nothing was changed</source>
-        <translation>dieses Archiv gehört einer anderen Anmeldung des Teams: melden Sie sich mit der Anmeldung an, die es zuerst synchronisiert hat, oder legen Sie für diese Anmeldung ein neues Archiv an; nichts wurde geändert</translation>
     </message>
     <message>
         <source>the team schema is there at layout %1, this program knows layout %2; nothing changed (an older one: &quot;terrovane-cli team upgrade&quot;)</source>
@@ -1130,6 +1086,10 @@
     <message>
         <source>attachment %1 removed</source>
         <translation>Anhang %1 entfernt</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -3306,10 +3266,6 @@ Datum</translation>
         <translation>Sie sind (nicht mehr) Mitglied des Teams. Wenden Sie sich an das Büro.</translation>
     </message>
     <message>
-        <source>The database is not set up as a team archive yet. Ask the office to set it up.</source>
-        <translation>Die Datenbank ist noch nicht als Teamarchiv eingerichtet. Bitten Sie das Büro, sie einzurichten.</translation>
-    </message>
-    <message>
         <source>The team server is newer than this program. Update this program; nothing was changed.</source>
         <translation>Der Teamserver ist neuer als dieses Programm. Aktualisieren Sie dieses Programm; nichts wurde geändert.</translation>
     </message>
@@ -3340,6 +3296,10 @@ Datum</translation>
     <message>
         <source>This archive belongs to another login of the team. Sign in as the login that synced it first, or start a new archive for this login; nothing was changed.</source>
         <translation>Dieses Archiv gehört einer anderen Anmeldung des Teams. Melden Sie sich mit der Anmeldung an, die es zuerst synchronisiert hat, oder legen Sie für diese Anmeldung ein neues Archiv an; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The database is not set up as a team archive yet (it has no team schema): the office sets it up with &quot;terrovane-cli team init&quot;.</source>
+        <translation>Die Datenbank ist noch nicht als Teamarchiv eingerichtet (sie hat kein Teamschema): Das Büro richtet sie mit „terrovane-cli team init“ ein.</translation>
     </message>
 </context>
 <context>

@@ -691,10 +691,6 @@
         <translation>the server did not say its status</translation>
     </message>
     <message>
-        <source>the database has no team schema; its owner runs &quot;terrovane-cli team init&quot;</source>
-        <translation>the database has no team schema; its owner runs &quot;terrovane-cli team init&quot;</translation>
-    </message>
-    <message>
         <source>the server is newer than this program: update this program</source>
         <translation>the server is newer than this program: update this program</translation>
     </message>
@@ -804,34 +800,6 @@
         <source>[y/N]</source>
         <translation>[y/N]</translation>
     </message>
-    <message>
-        <source>the team server cannot be reached; what is not sent stays in the archive, try again later</source>
-        <translation>the team server cannot be reached; what is not sent stays in the archive, try again later</translation>
-    </message>
-    <message>
-        <source>you are not a member of the team (any more); ask the office</source>
-        <translation>you are not a member of the team (any more); ask the office</translation>
-    </message>
-    <message>
-        <source>the team server is newer than this program: update this program; nothing was changed</source>
-        <translation>the team server is newer than this program: update this program; nothing was changed</translation>
-    </message>
-    <message>
-        <source>this archive syncs with another team server; nothing was changed</source>
-        <translation>this archive syncs with another team server; nothing was changed</translation>
-    </message>
-    <message>
-        <source>the archive could not be read or written</source>
-        <translation>the archive could not be read or written</translation>
-    </message>
-    <message>
-        <source>the team server is still writing changes of others; sync again in a moment</source>
-        <translation>the team server is still writing changes of others; sync again in a moment</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
     <message numerus="yes">
         <source>the team server refused %n change(s) (no right to change it, or not valid); they stay in the archive</source>
         <translation>
@@ -858,10 +826,6 @@
     <message>
         <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
         <translation>conflict %1 resolved: the lost value is back and goes with the next sync</translation>
-    </message>
-    <message>
-        <source>the sync was cancelled; what was sent and received is kept, run it again to go on</source>
-        <translation>the sync was cancelled; what was sent and received is kept, run it again to go on</translation>
     </message>
     <message>
         <source>not encrypted (a local socket: nothing crosses a network)</source>
@@ -927,14 +891,6 @@
     <message>
         <source>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</source>
         <translation>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</translation>
-    </message>
-    <message>
-        <source>the team server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed</source>
-        <translation>the team server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed</translation>
-    </message>
-    <message>
-        <source>this archive belongs to another login of the team: sign in as the login that synced it first, or start a new archive for this login; nothing was changed</source>
-        <translation>this archive belongs to another login of the team: sign in as the login that synced it first, or start a new archive for this login; nothing was changed</translation>
     </message>
     <message>
         <source>the team schema is there at layout %1, this program knows layout %2; nothing changed (an older one: &quot;terrovane-cli team upgrade&quot;)</source>
@@ -1130,6 +1086,10 @@
     <message>
         <source>attachment %1 removed</source>
         <translation>attachment %1 removed</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -3306,10 +3266,6 @@ Date</translation>
         <translation>You are not a member of the team (any more). Ask the office.</translation>
     </message>
     <message>
-        <source>The database is not set up as a team archive yet. Ask the office to set it up.</source>
-        <translation>The database is not set up as a team archive yet. Ask the office to set it up.</translation>
-    </message>
-    <message>
         <source>The team server is newer than this program. Update this program; nothing was changed.</source>
         <translation>The team server is newer than this program. Update this program; nothing was changed.</translation>
     </message>
@@ -3340,6 +3296,10 @@ Date</translation>
     <message>
         <source>This archive belongs to another login of the team. Sign in as the login that synced it first, or start a new archive for this login; nothing was changed.</source>
         <translation>This archive belongs to another login of the team. Sign in as the login that synced it first, or start a new archive for this login; nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The database is not set up as a team archive yet (it has no team schema): the office sets it up with &quot;terrovane-cli team init&quot;.</source>
+        <translation>The database is not set up as a team archive yet (it has no team schema): the office sets it up with &quot;terrovane-cli team init&quot;.</translation>
     </message>
 </context>
 <context>

@@ -685,10 +685,6 @@
         <translation>服务器未报告其状态</translation>
     </message>
     <message>
-        <source>the database has no team schema; its owner runs &quot;terrovane-cli team init&quot;</source>
-        <translation>数据库中没有团队架构；请由其所有者运行 “terrovane-cli team init”</translation>
-    </message>
-    <message>
         <source>the server is newer than this program: update this program</source>
         <translation>服务器比本程序新：请更新本程序</translation>
     </message>
@@ -798,34 +794,6 @@
         <source>[y/N]</source>
         <translation>[y/N]</translation>
     </message>
-    <message>
-        <source>the team server cannot be reached; what is not sent stays in the archive, try again later</source>
-        <translation>无法连接团队服务器；未发送的内容保留在档案中，请稍后再试</translation>
-    </message>
-    <message>
-        <source>you are not a member of the team (any more); ask the office</source>
-        <translation>您（已）不是团队成员；请询问办公室</translation>
-    </message>
-    <message>
-        <source>the team server is newer than this program: update this program; nothing was changed</source>
-        <translation>团队服务器比本程序新：请更新本程序；未做任何更改</translation>
-    </message>
-    <message>
-        <source>this archive syncs with another team server; nothing was changed</source>
-        <translation>此档案与另一个团队服务器同步；未做任何更改</translation>
-    </message>
-    <message>
-        <source>the archive could not be read or written</source>
-        <translation>无法读取或写入档案</translation>
-    </message>
-    <message>
-        <source>the team server is still writing changes of others; sync again in a moment</source>
-        <translation>团队服务器仍在写入他人的更改；请稍后再次同步</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
-    </message>
     <message numerus="yes">
         <source>the team server refused %n change(s) (no right to change it, or not valid); they stay in the archive</source>
         <translation>
@@ -851,10 +819,6 @@
     <message>
         <source>conflict %1 resolved: the lost value is back and goes with the next sync</source>
         <translation>冲突 %1 已解决：落选的值已恢复，将随下次同步发送</translation>
-    </message>
-    <message>
-        <source>the sync was cancelled; what was sent and received is kept, run it again to go on</source>
-        <translation>同步已取消；已发送和已接收的内容均保留，再次运行即可继续</translation>
     </message>
     <message>
         <source>not encrypted (a local socket: nothing crosses a network)</source>
@@ -917,14 +881,6 @@
     <message>
         <source>the team server offers no encrypted connection (TLS), so nothing was sent, the password least of all; its administrator turns TLS on at the server (ssl = on), or, on a network you trust, the connection string asks for sslmode=disable by name</source>
         <translation>团队服务器不提供加密连接（TLS），因此未发送任何内容，密码更不会发送；请服务器管理员开启 TLS（ssl = on），或仅在可信网络中于连接字符串里明确写上 sslmode=disable</translation>
-    </message>
-    <message>
-        <source>the team server is older than this program: its owner runs &quot;terrovane-cli team upgrade&quot;; nothing was changed</source>
-        <translation>团队服务器比本程序旧：请服务器的所有者运行“terrovane-cli team upgrade”；未做任何更改</translation>
-    </message>
-    <message>
-        <source>this archive belongs to another login of the team: sign in as the login that synced it first, or start a new archive for this login; nothing was changed</source>
-        <translation>此档案属于团队的另一个登录名：请用最先同步它的登录名登录，或为此登录名新建档案；未做任何更改</translation>
     </message>
     <message>
         <source>the team schema is there at layout %1, this program knows layout %2; nothing changed (an older one: &quot;terrovane-cli team upgrade&quot;)</source>
@@ -1119,6 +1075,10 @@
     <message>
         <source>attachment %1 removed</source>
         <translation>附件 %1 已移除</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
     </message>
 </context>
 <context>
@@ -3286,10 +3246,6 @@ Date</translation>
         <translation>您（已）不是团队成员。请联系办公室。</translation>
     </message>
     <message>
-        <source>The database is not set up as a team archive yet. Ask the office to set it up.</source>
-        <translation>该数据库尚未设置为团队档案。请联系办公室进行设置。</translation>
-    </message>
-    <message>
         <source>The team server is newer than this program. Update this program; nothing was changed.</source>
         <translation>团队服务器版本比本程序新。请更新本程序；未做任何更改。</translation>
     </message>
@@ -3320,6 +3276,10 @@ Date</translation>
     <message>
         <source>This archive belongs to another login of the team. Sign in as the login that synced it first, or start a new archive for this login; nothing was changed.</source>
         <translation>此档案属于团队的另一个登录名。请用最先同步它的登录名登录，或为此登录名新建档案；未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The database is not set up as a team archive yet (it has no team schema): the office sets it up with &quot;terrovane-cli team init&quot;.</source>
+        <translation>该数据库尚未设置为团队档案（没有团队模式）：办公室可用“terrovane-cli team init”进行设置。</translation>
     </message>
 </context>
 <context>

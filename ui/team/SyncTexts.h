@@ -3,15 +3,13 @@
 #include <QDateTime>
 #include <QString>
 
-#include "SyncReport.h"
+#include "SyncText.h"
 
 namespace terrovane::teamui {
 
-// Why a sync stopped, in the person's words: one text for each way, saying what to do about it.
-QString SyncErrorText(sync::SyncError error);
-
-// The status line after a sync: what went each way and what waits, or why it stopped.
-QString SyncOutcomeText(const sync::SyncReport& report);
+// Why a sync stopped and how it went are worded in texts, for the command line too.
+using texts::SyncErrorText;
+using texts::SyncOutcomeText;
 
 // A moment as the person's language writes it; "never" for none.
 QString SyncTimeText(const QDateTime& when);
