@@ -85,12 +85,12 @@ int WriteOutput(const std::string& output) {
 // The profile along the line asked for: into its file, else into the output (text added to `table` or a
 // member to `json`). Returns the exit status when the file cannot be written (after a message).
 std::optional<int> WriteProfile(const ParsedArguments& options, const electrode::ComputedSafety& computed,
-                                const ProfileLine& line, std::string& table, std::string& json) {
+                                const ProfileLine& line, std::string& table, numbers::Json& json) {
     const std::vector<electrode::ProfilePoint> profile =
         electrode::SurfaceProfile(*computed.solution, computed.gridCurrent, line.from, line.to);
     if (!options.Has("profile-out")) {
         table += ProfileTable(profile);
-        json = ", \"profile\": " + ProfileJson(profile);
+        json = ProfileJson(profile);
         return std::nullopt;
     }
     const std::string path = options.Value("profile-out");
@@ -114,7 +114,7 @@ int RunComputed(const ParsedArguments& options, const GridDesignFile& file,
     if (computed.status != electrode::ComputedStatus::Computed)
         return CommandFailed(kGridCommand, NotComputedText(computed.status));
     std::string profileTable;
-    std::string profileJson;
+    numbers::Json profileJson;
     if (line) {
         if (const std::optional<int> failed =
                 WriteProfile(options, computed, *line, profileTable, profileJson))
@@ -130,10 +130,11 @@ int RunComputed(const ParsedArguments& options, const GridDesignFile& file,
             return CommandFailed(kGridCommand, texts::ArchiveProblemText(error));
     }
     if (options.Value("format", "table") == "json") {
-        std::string json = WithComputedJson(GridJson(assessment), computed, assessment, soil);
-        if (!profileJson.empty())
-            json.insert(json.rfind('}'), profileJson);
-        return WriteOutput(json);
+        numbers::Json json = GridJsonObject(assessment);
+        AddComputedJson(json, computed, assessment, soil);
+        if (line && !options.Has("profile-out"))
+            json["profile"] = profileJson;
+        return WriteOutput(numbers::JsonText(json) + "\n");
     }
     return WriteOutput(ComputedTable(computed, assessment, soil) + GridTable(assessment) + profileTable);
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "GridReasonText.h"
+#include "Json.h"
 #include "Numbers.h"
 
 namespace terrovane::cli {
@@ -13,9 +14,11 @@ namespace {
 using electrode::ComputedSafety;
 using numbers::Fixed;
 using numbers::General;
+using numbers::Json;
 
-std::string ComputedJsonNumber(double value) {
-    return std::isfinite(value) ? General(value, 6) : "null";
+// Six significant digits, as the table is good for; null where there is no value.
+Json Number(double value) {
+    return numbers::JsonNumber(value, 6);
 }
 
 // How far the computed value lies from the formulas', in per cent of the formulas'.
@@ -51,53 +54,50 @@ std::string LayersText(const electrode::Soil& soil) {
     return soil.resistivities.size() == 1 ? General(soil.resistivities[0], 4) + " ohm-m, uniform" : text;
 }
 
-std::string PointJson(const electrode::Point& at) {
-    return "[" + ComputedJsonNumber(at.x) + ", " + ComputedJsonNumber(at.y) + "]";
+Json PointJson(const electrode::Point& at) {
+    return Json::array({Number(at.x), Number(at.y)});
 }
 
-std::string LayersJson(const electrode::Soil& soil) {
-    std::string json = "[";
+Json LayersJson(const electrode::Soil& soil) {
+    Json layers = Json::array();
     for (std::size_t i = 0; i < soil.resistivities.size(); ++i) {
-        json += (i == 0 ? "{" : ", {") + std::string("\"resistivity_ohm_m\": ") +
-                ComputedJsonNumber(soil.resistivities[i]);
+        Json layer = {{"resistivity_ohm_m", Number(soil.resistivities[i])}};
         if (i < soil.thicknesses.size())
-            json += ", \"thickness_m\": " + ComputedJsonNumber(soil.thicknesses[i]);
-        json += "}";
+            layer["thickness_m"] = Number(soil.thicknesses[i]);
+        layers.push_back(std::move(layer));
     }
-    return json + "]";
+    return layers;
 }
 
-std::string ReasonsJson(const std::vector<electrode::ComputedReason>& reasons) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < reasons.size(); ++i) {
-        const electrode::ComputedReason& r = reasons[i];
-        json += (i == 0 ? "" : ", ") + std::string("{\"code\": \"") + electrode::ComputedReasonName(r.code) +
-                "\", \"computed_v\": " + ComputedJsonNumber(r.computed) +
-                ", \"limit_v\": " + ComputedJsonNumber(r.limit) +
-                ", \"excess_v\": " + ComputedJsonNumber(r.computed - r.limit) + "}";
-    }
-    return json + "]";
+Json ReasonsJson(const std::vector<electrode::ComputedReason>& reasons) {
+    Json json = Json::array();
+    for (const electrode::ComputedReason& r : reasons)
+        json.push_back({{"code", electrode::ComputedReasonName(r.code)},
+                        {"computed_v", Number(r.computed)},
+                        {"limit_v", Number(r.limit)},
+                        {"excess_v", Number(r.computed - r.limit)}});
+    return json;
 }
 
-std::string DifferencesJson(const ComputedSafety& c, const grid::Assessment& a) {
-    return "{\"grid_resistance\": " + ComputedJsonNumber(DifferencePercent(c.resistance, a.gridResistance)) +
-           ", \"gpr\": " + ComputedJsonNumber(DifferencePercent(c.gpr, a.gpr)) +
-           ", \"mesh_touch\": " + ComputedJsonNumber(DifferencePercent(c.meshTouch.volts, a.meshVoltage)) +
-           ", \"step\": " + ComputedJsonNumber(DifferencePercent(c.step.volts, a.stepVoltage)) + "}";
+Json DifferencesJson(const ComputedSafety& c, const grid::Assessment& a) {
+    return {{"grid_resistance", Number(DifferencePercent(c.resistance, a.gridResistance))},
+            {"gpr", Number(DifferencePercent(c.gpr, a.gpr))},
+            {"mesh_touch", Number(DifferencePercent(c.meshTouch.volts, a.meshVoltage))},
+            {"step", Number(DifferencePercent(c.step.volts, a.stepVoltage))}};
 }
 
 // One end of the soil model's uncertainty as computed: null where the model has none.
-std::string EndJson(const std::optional<electrode::ComputedEnd>& end) {
+Json EndJson(const std::optional<electrode::ComputedEnd>& end) {
     if (!end)
-        return "null";
-    return "{\"top_resistivity_ohm_m\": " + ComputedJsonNumber(end->topResistivity) +
-           ", \"grid_resistance_ohm\": " + ComputedJsonNumber(end->resistance) +
-           ", \"gpr_v\": " + ComputedJsonNumber(end->gpr) +
-           ", \"max_touch_v\": " + ComputedJsonNumber(end->touch.volts) +
-           ", \"max_step_v\": " + ComputedJsonNumber(end->step.volts) +
-           ", \"touch_limit_v\": " + ComputedJsonNumber(end->touchLimit) +
-           ", \"step_limit_v\": " + ComputedJsonNumber(end->stepLimit) + ", \"verdict\": \"" +
-           grid::VerdictName(end->verdict) + "\"}";
+        return nullptr;
+    return {{"top_resistivity_ohm_m", Number(end->topResistivity)},
+            {"grid_resistance_ohm", Number(end->resistance)},
+            {"gpr_v", Number(end->gpr)},
+            {"max_touch_v", Number(end->touch.volts)},
+            {"max_step_v", Number(end->step.volts)},
+            {"touch_limit_v", Number(end->touchLimit)},
+            {"step_limit_v", Number(end->stepLimit)},
+            {"verdict", grid::VerdictName(end->verdict)}};
 }
 
 std::string EndLine(const std::optional<electrode::ComputedEnd>& end) {
@@ -109,11 +109,11 @@ std::string EndLine(const std::optional<electrode::ComputedEnd>& end) {
            " V): " + grid::VerdictName(end->verdict) + "\n";
 }
 
-std::string ValuesJson(const std::vector<double>& values) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < values.size(); ++i)
-        json += (i == 0 ? "" : ", ") + ComputedJsonNumber(values[i]);
-    return json + "]";
+Json ValuesJson(const std::vector<double>& values) {
+    Json json = Json::array();
+    for (const double value : values)
+        json.push_back(Number(value));
+    return json;
 }
 
 std::string MapCsv(const ComputedSafety& c) {
@@ -133,12 +133,16 @@ std::string MapCsv(const ComputedSafety& c) {
 std::string MapJson(const ComputedSafety& c) {
     const electrode::SafetyRaster& r = c.raster;
     const electrode::Area& area = r.potential.area;
-    return "{\"x0_m\": " + ComputedJsonNumber(area.x0) + ", \"y0_m\": " + ComputedJsonNumber(area.y0) +
-           ", \"spacing_m\": " + ComputedJsonNumber(r.spacing) +
-           ", \"points_x\": " + std::to_string(r.potential.nx) +
-           ", \"points_y\": " + std::to_string(r.potential.ny) +
-           ", \"order\": \"rows of x, y increasing\", \"potential_v\": " + ValuesJson(r.potential.values) +
-           ", \"touch_v\": " + ValuesJson(r.touch) + ", \"step_v\": " + ValuesJson(r.step) + "}\n";
+    const Json json = {{"x0_m", Number(area.x0)},
+                       {"y0_m", Number(area.y0)},
+                       {"spacing_m", Number(r.spacing)},
+                       {"points_x", r.potential.nx},
+                       {"points_y", r.potential.ny},
+                       {"order", "rows of x, y increasing"},
+                       {"potential_v", ValuesJson(r.potential.values)},
+                       {"touch_v", ValuesJson(r.touch)},
+                       {"step_v", ValuesJson(r.step)}};
+    return numbers::JsonText(json) + "\n";
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
@@ -167,31 +171,28 @@ std::string ComputedTable(const ComputedSafety& c, const grid::Assessment& a, co
     return text + "\nThe formulas on one resistivity:\n";
 }
 
-std::string WithComputedJson(const std::string& formulasJson, const ComputedSafety& c,
-                             const grid::Assessment& a, const electrode::Soil& soil) {
-    const std::size_t close = formulasJson.rfind('}');
-    if (close == std::string::npos)
-        return formulasJson;
-    std::string members = ", \"method\": \"computed\", \"computed\": {";
-    members += "\"soil_layers\": " + LayersJson(soil);
-    members += ", \"segments\": " + std::to_string(c.segments);
-    members += ", \"grid_resistance_ohm\": " + ComputedJsonNumber(c.resistance);
-    members += ", \"grid_current_a\": " + ComputedJsonNumber(c.gridCurrent);
-    members += ", \"gpr_v\": " + ComputedJsonNumber(c.gpr);
-    members += ", \"max_touch_v\": " + ComputedJsonNumber(c.touch.volts) +
-               ", \"max_touch_at_m\": " + PointJson(c.touch.at);
-    members += ", \"max_mesh_touch_v\": " + ComputedJsonNumber(c.meshTouch.volts) +
-               ", \"max_mesh_touch_at_m\": " + PointJson(c.meshTouch.at);
-    members += ", \"max_step_v\": " + ComputedJsonNumber(c.step.volts) +
-               ", \"max_step_at_m\": " + PointJson(c.step.at);
-    members += ", \"touch_limit_v\": " + ComputedJsonNumber(c.touchLimit);
-    members += ", \"step_limit_v\": " + ComputedJsonNumber(c.stepLimit);
-    members += ", \"map_spacing_m\": " + ComputedJsonNumber(c.raster.spacing);
-    members += ", \"verdict\": \"" + std::string(grid::VerdictName(c.verdict)) + "\"";
-    members += ", \"reasons\": " + ReasonsJson(c.reasons);
-    members += ", \"low_soil\": " + EndJson(c.lowSoil) + ", \"high_soil\": " + EndJson(c.highSoil);
-    members += ", \"difference_percent\": " + DifferencesJson(c, a) + "}";
-    return formulasJson.substr(0, close) + members + formulasJson.substr(close);
+void AddComputedJson(Json& json, const ComputedSafety& c, const grid::Assessment& a,
+                     const electrode::Soil& soil) {
+    json["method"] = "computed";
+    json["computed"] = {{"soil_layers", LayersJson(soil)},
+                        {"segments", c.segments},
+                        {"grid_resistance_ohm", Number(c.resistance)},
+                        {"grid_current_a", Number(c.gridCurrent)},
+                        {"gpr_v", Number(c.gpr)},
+                        {"max_touch_v", Number(c.touch.volts)},
+                        {"max_touch_at_m", PointJson(c.touch.at)},
+                        {"max_mesh_touch_v", Number(c.meshTouch.volts)},
+                        {"max_mesh_touch_at_m", PointJson(c.meshTouch.at)},
+                        {"max_step_v", Number(c.step.volts)},
+                        {"max_step_at_m", PointJson(c.step.at)},
+                        {"touch_limit_v", Number(c.touchLimit)},
+                        {"step_limit_v", Number(c.stepLimit)},
+                        {"map_spacing_m", Number(c.raster.spacing)},
+                        {"verdict", grid::VerdictName(c.verdict)},
+                        {"reasons", ReasonsJson(c.reasons)},
+                        {"low_soil", EndJson(c.lowSoil)},
+                        {"high_soil", EndJson(c.highSoil)},
+                        {"difference_percent", DifferencesJson(c, a)}};
 }
 
 std::string MapFileText(const ComputedSafety& computed, const std::string& path) {

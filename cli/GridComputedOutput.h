@@ -4,6 +4,7 @@
 
 #include "Assessment.h"
 #include "GridSafety.h"
+#include "Json.h"
 
 namespace terrovane::cli {
 
@@ -11,9 +12,9 @@ namespace terrovane::cli {
 // "computed" (with "method" beside it) added to the formulas' JSON, and the map of the surface.
 std::string ComputedTable(const electrode::ComputedSafety& computed, const grid::Assessment& formulas,
                           const electrode::Soil& soil);
-// The formulas' JSON object with "method": "computed" and "computed": {...} added at its end.
-std::string WithComputedJson(const std::string& formulasJson, const electrode::ComputedSafety& computed,
-                             const grid::Assessment& formulas, const electrode::Soil& soil);
+// Adds "method": "computed" and "computed": {...} at the end of the formulas' JSON object.
+void AddComputedJson(numbers::Json& json, const electrode::ComputedSafety& computed,
+                     const grid::Assessment& formulas, const electrode::Soil& soil);
 
 // The raster as CSV (x_m, y_m, potential_v, touch_v, step_v; touch empty outside the touch area) or as
 // one JSON object of rows, by the file name's extension (.csv, .json); empty for any other extension.

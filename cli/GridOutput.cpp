@@ -133,7 +133,7 @@ std::string GridTable(const grid::Assessment& a) {
     return text;
 }
 
-std::string GridJson(const grid::Assessment& a) {
+Json GridJsonObject(const grid::Assessment& a) {
     Json json = {{"standard", grid::StandardName(a.standard)}};
     json["soil_resistivity_ohm_m"] = JsonNumber(a.soil.resistivity);
     json["soil_method"] = grid::UniformMethodName(a.soil.method);
@@ -166,7 +166,11 @@ std::string GridJson(const grid::Assessment& a) {
     if (a.soil.method != grid::UniformMethod::Given)
         AddSoilCertainty(a, json);
     json["warnings"] = WarningsJson(a.warnings);
-    return numbers::JsonText(json) + "\n";
+    return json;
+}
+
+std::string GridJson(const grid::Assessment& a) {
+    return numbers::JsonText(GridJsonObject(a)) + "\n";
 }
 
 }  // namespace terrovane::cli

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "Json.h"
 #include "Numbers.h"
 
 namespace terrovane::cli {
@@ -12,8 +13,8 @@ namespace {
 using numbers::Fixed;
 using numbers::General;
 
-std::string ProfileNumber(double value) {
-    return std::isfinite(value) ? General(value, 6) : "null";
+numbers::Json ProfileNumber(double value) {
+    return numbers::JsonNumber(value, 6);
 }
 
 bool HasEnding(const std::string& text, const std::string& end) {
@@ -28,12 +29,12 @@ std::string ProfileCsv(const std::vector<electrode::ProfilePoint>& profile) {
     return csv;
 }
 
-std::string ProfileValues(const std::vector<electrode::ProfilePoint>& profile,
-                          double electrode::ProfilePoint::*field) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < profile.size(); ++i)
-        json += (i == 0 ? "" : ", ") + ProfileNumber(profile[i].*field);
-    return json + "]";
+numbers::Json ProfileValues(const std::vector<electrode::ProfilePoint>& profile,
+                            double electrode::ProfilePoint::*field) {
+    numbers::Json json = numbers::Json::array();
+    for (const electrode::ProfilePoint& point : profile)
+        json.push_back(ProfileNumber(point.*field));
+    return json;
 }
 
 }  // namespace
@@ -56,24 +57,24 @@ std::optional<ProfileLine> ParseProfileLine(const std::string& text) {
     return ProfileLine{{values[0], values[1], 0}, {values[2], values[3], 0}};
 }
 
-std::string ProfileJson(const std::vector<electrode::ProfilePoint>& profile) {
+numbers::Json ProfileJson(const std::vector<electrode::ProfilePoint>& profile) {
     if (profile.empty())
-        return "null";
+        return nullptr;
     const electrode::Point from = profile.front().at;
     const electrode::Point to = profile.back().at;
-    return "{\"from_m\": [" + ProfileNumber(from.x) + ", " + ProfileNumber(from.y) + "], \"to_m\": [" +
-           ProfileNumber(to.x) + ", " + ProfileNumber(to.y) +
-           "], \"points\": " + std::to_string(profile.size()) +
-           ", \"distance_m\": " + ProfileValues(profile, &electrode::ProfilePoint::distance) +
-           ", \"potential_v\": " + ProfileValues(profile, &electrode::ProfilePoint::potential) +
-           ", \"touch_v\": " + ProfileValues(profile, &electrode::ProfilePoint::touch) + "}";
+    return {{"from_m", numbers::Json::array({ProfileNumber(from.x), ProfileNumber(from.y)})},
+            {"to_m", numbers::Json::array({ProfileNumber(to.x), ProfileNumber(to.y)})},
+            {"points", profile.size()},
+            {"distance_m", ProfileValues(profile, &electrode::ProfilePoint::distance)},
+            {"potential_v", ProfileValues(profile, &electrode::ProfilePoint::potential)},
+            {"touch_v", ProfileValues(profile, &electrode::ProfilePoint::touch)}};
 }
 
 std::string ProfileFileText(const std::vector<electrode::ProfilePoint>& profile, const std::string& path) {
     if (HasEnding(path, ".csv"))
         return ProfileCsv(profile);
     if (HasEnding(path, ".json"))
-        return ProfileJson(profile) + "\n";
+        return numbers::JsonText(ProfileJson(profile)) + "\n";
     return {};
 }
 

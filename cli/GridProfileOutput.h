@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Json.h"
 #include "SurfaceProfile.h"
 
 namespace terrovane::cli {
@@ -20,7 +21,7 @@ std::optional<ProfileLine> ParseProfileLine(const std::string& text);
 // extension (.csv, .json); empty for any other extension.
 std::string ProfileFileText(const std::vector<electrode::ProfilePoint>& profile, const std::string& path);
 // The JSON object alone, for the assessment's own JSON.
-std::string ProfileJson(const std::vector<electrode::ProfilePoint>& profile);
+numbers::Json ProfileJson(const std::vector<electrode::ProfilePoint>& profile);
 // A table for people: where each point lies and its potential and touch voltage.
 std::string ProfileTable(const std::vector<electrode::ProfilePoint>& profile);
 
