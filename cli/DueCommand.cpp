@@ -4,6 +4,7 @@
 #include "Command.h"
 #include "Due.h"
 #include "DueSoonListing.h"
+#include "Json.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
 
@@ -12,18 +13,18 @@ namespace {
 
 std::string DueJson(const std::vector<archive::DuePoint>& points) {
     const auto text = [](const std::string& value) {
-        return value.empty() ? std::string("null") : archive::JsonString(value);
+        return value.empty() ? numbers::Json(nullptr) : numbers::Json(value);
     };
-    std::string json = "[";
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const archive::DuePoint& p = points[i];
-        json += std::string(i == 0 ? "\n" : ",\n") + "{\"site\":" + archive::JsonString(p.site) +
-                ",\"point\":" + archive::JsonString(p.name) + ",\"last_tested\":" + text(p.lastTested) +
-                ",\"failed_since\":" + std::to_string(p.failedSince) +
-                ",\"interval_months\":" + (p.intervalMonths ? std::to_string(*p.intervalMonths) : "null") +
-                ",\"due\":" + text(p.dueOn) + ",\"overdue\":" + (p.overdue ? "true" : "false") + "}";
-    }
-    return json + (points.empty() ? "]\n" : "\n]\n");
+    numbers::Json array = numbers::Json::array();
+    for (const archive::DuePoint& p : points)
+        array.push_back({{"site", p.site},
+                         {"point", p.name},
+                         {"last_tested", text(p.lastTested)},
+                         {"failed_since", p.failedSince},
+                         {"interval_months", p.intervalMonths ? numbers::Json(*p.intervalMonths) : nullptr},
+                         {"due", text(p.dueOn)},
+                         {"overdue", p.overdue}});
+    return numbers::JsonLines(array);
 }
 
 std::string Table(const std::vector<archive::DuePoint>& points) {

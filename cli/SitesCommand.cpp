@@ -2,6 +2,7 @@
 #include "ArchiveAccess.h"
 #include "ArchiveProblemText.h"
 #include "Command.h"
+#include "Json.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
 #include "Sites.h"
@@ -31,21 +32,30 @@ const std::vector<std::string> kNames = {"name",      "address",      "latitude"
                                          "limit_ohm", "limit_source", "interval_months", "points",
                                          "notes"};
 
+numbers::Json TextOrNull(const std::string& text) {
+    return text.empty() ? numbers::Json(nullptr) : numbers::Json(text);
+}
+
+numbers::Json NumberOrNull(const std::optional<double>& value) {
+    return value ? numbers::JsonNumber(*value) : numbers::Json(nullptr);
+}
+
 std::string SitesJson(const std::vector<archive::SiteRow>& sites) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < sites.size(); ++i) {
-        const std::vector<std::string> fields = Fields(sites[i]);
-        json += std::string(i == 0 ? "\n" : ",\n") + "{\"id\":" + std::to_string(sites[i].id);
-        for (std::size_t k = 0; k < kNames.size(); ++k) {
-            const bool number = k == 2 || k == 3 || k == 4 || k == 6 || k == 7;
-            const std::string value =
-                number ? (fields[k].empty() ? "null" : fields[k])
-                       : (fields[k].empty() && k != 0 ? "null" : archive::JsonString(fields[k]));
-            json += ",\"" + kNames[k] + "\":" + value;
-        }
-        json += "}";
+    numbers::Json array = numbers::Json::array();
+    for (const archive::SiteRow& site : sites) {
+        const archive::SiteFields& f = site.fields;
+        array.push_back({{"id", site.id},
+                         {"name", f.name},
+                         {"address", TextOrNull(f.address)},
+                         {"latitude", NumberOrNull(f.latitude)},
+                         {"longitude", NumberOrNull(f.longitude)},
+                         {"limit_ohm", NumberOrNull(f.limit ? std::optional(f.limit->ohms) : std::nullopt)},
+                         {"limit_source", f.limit ? TextOrNull(f.limit->source) : numbers::Json(nullptr)},
+                         {"interval_months", f.intervalMonths ? numbers::Json(*f.intervalMonths) : nullptr},
+                         {"points", site.points},
+                         {"notes", TextOrNull(f.notes)}});
     }
-    return json + (sites.empty() ? "]\n" : "\n]\n");
+    return numbers::JsonLines(array);
 }
 
 std::string Csv(const std::vector<archive::SiteRow>& sites) {
