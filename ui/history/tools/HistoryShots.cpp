@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
     const auto reportAs = [&window](terrovane::history::SiteReportRequest::Output output) {
         window.reportAsker = [output](const QString&, const terrovane::history::SiteReportRequest&) {
             return std::optional(terrovane::history::SiteReportRequest{output, QStringLiteral("Zoë Brandt"),
-                                                                       QStringLiteral("TV-2231-0457")});
+                                                                       QStringLiteral("TV-2231-0457"), QString()});
         };
     };
     reportAs(terrovane::history::SiteReportRequest::Output::Preview);
