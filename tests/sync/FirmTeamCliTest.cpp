@@ -63,7 +63,7 @@ class FirmTeamCliTest : public ::testing::Test {
     std::unique_ptr<pg::Connection> owner_;
 };
 
-bool Says(const CommandOutput& output, const std::string& part) {
+bool FirmSays(const CommandOutput& output, const std::string& part) {
     return output.text.find(part) != std::string::npos;
 }
 
@@ -76,14 +76,14 @@ TEST_F(FirmTeamCliTest, EveryMemberReceivesTheAdminsProfileAndOnlyAnAdminChanges
     CommandOutput out = Cli("ivy", {"sync"}, Server::Online);
     ASSERT_EQ(out.status, 0) << out.text;
     out = Cli("ivy", {"firm", "show"});
-    EXPECT_TRUE(Says(out, "Acme Earthing")) << out.text;
-    EXPECT_TRUE(Says(out, "svg, ")) << out.text;
+    EXPECT_TRUE(FirmSays(out, "Acme Earthing")) << out.text;
+    EXPECT_TRUE(FirmSays(out, "svg, ")) << out.text;
 
     // The inspector's own change is refused by the server, and the team's profile comes back.
     ASSERT_EQ(Cli("ivy", {"firm", "set", "--name", "Ivy Ltd"}).status, 0);
     out = Cli("ivy", {"sync"}, Server::Online);
-    EXPECT_TRUE(Says(out, "only an admin changes it")) << out.text;
-    EXPECT_TRUE(Says(Cli("ivy", {"firm", "show"}), "Acme Earthing"));
+    EXPECT_TRUE(FirmSays(out, "only an admin changes it")) << out.text;
+    EXPECT_TRUE(FirmSays(Cli("ivy", {"firm", "show"}), "Acme Earthing"));
     const pg::QueryResult held =
         owner_->Query("SELECT profile->>'name', changed_by, version::text FROM terrovane.firm_profile");
     ASSERT_TRUE(held.Ok()) << held.Explained();
@@ -96,8 +96,8 @@ TEST_F(FirmTeamCliTest, EveryMemberReceivesTheAdminsProfileAndOnlyAnAdminChanges
     ASSERT_EQ(Cli("ann", {"sync"}, Server::Online).status, 0);
     ASSERT_EQ(Cli("vic", {"sync"}, Server::Online).status, 0);
     out = Cli("vic", {"firm", "show"});
-    EXPECT_TRUE(Says(out, "UKAS 1234")) << out.text;
-    EXPECT_TRUE(Says(out, "Acme Earthing")) << out.text;
+    EXPECT_TRUE(FirmSays(out, "UKAS 1234")) << out.text;
+    EXPECT_TRUE(FirmSays(out, "Acme Earthing")) << out.text;
 }
 
 TEST_F(FirmTeamCliTest, NumbersAreNeverGivenTwiceOnlineOrOffline) {
@@ -120,7 +120,7 @@ TEST_F(FirmTeamCliTest, NumbersAreNeverGivenTwiceOnlineOrOffline) {
                                        (Folder() / "offline.pdf").string(), "--issue"},
                                       Server::Offline);
         ASSERT_EQ(out.status, 0) << out.text;
-        EXPECT_TRUE(Says(out, "issues one of its own")) << out.text;
+        EXPECT_TRUE(FirmSays(out, "issues one of its own")) << out.text;
         std::smatch found;
         ASSERT_TRUE(
             std::regex_search(out.text, found, std::regex("report (ACME-" + year + "-[0-9A-F]{8}-00[12]),")))
@@ -137,7 +137,7 @@ TEST_F(FirmTeamCliTest, NumbersAreNeverGivenTwiceOnlineOrOffline) {
         Cli("vic", {"site", "report", "Site of vic", "--pdf", (Folder() / "vic.pdf").string(), "--issue"},
             Server::Online);
     EXPECT_EQ(out.status, 1) << out.text;
-    EXPECT_TRUE(Says(out, "inspectors and admins only")) << out.text;
+    EXPECT_TRUE(FirmSays(out, "inspectors and admins only")) << out.text;
     const pg::QueryResult counted = owner_->Query("SELECT last::text FROM terrovane.report_numbers");
     ASSERT_TRUE(counted.Ok()) << counted.Explained();
     EXPECT_EQ(*counted.rows.at(0)[0], "4");

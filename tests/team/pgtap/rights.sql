@@ -24,7 +24,7 @@ BEGIN
 END
 $$;
 
-SELECT plan(57);
+SELECT plan(58);
 
 -- Nobody but the schema's own role holds a right on a table, a sequence or a view.
 SELECT is_empty(format($q$SELECT table_name || ':' || privilege_type FROM information_schema.role_table_grants
