@@ -228,7 +228,7 @@ Result<std::int64_t> KeepIssuedReport(Archive& archive, const NewIssuedReport& r
         insert.Bind(7, std::string_view(NowIso8601()));
         insert.Bind(8, std::string_view(report.language));
         insert.Bind(9, file.Value());
-        if ((rc = insert.Step()) == SQLITE_CONSTRAINT) {
+        if (((rc = insert.Step()) & 0xff) == SQLITE_CONSTRAINT) {
             return IssueFailure(Problem(kRevisionTaken, {report.number, std::to_string(report.revision)}));
         }
         if (rc != SQLITE_DONE) {

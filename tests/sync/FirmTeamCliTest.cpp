@@ -132,6 +132,11 @@ TEST_F(FirmTeamCliTest, NumbersAreNeverGivenTwiceOnlineOrOffline) {
     numbers.push_back(Issue("ivy", "Site of ivy", Server::Online));
     EXPECT_EQ(numbers.back(), "ACME-" + year + "-0004");
 
+    // Past four digits the sequence grows; it is never cut.
+    ASSERT_TRUE(owner_->Query("UPDATE terrovane.report_numbers SET last = 9999").Ok());
+    numbers.push_back(Issue("ann", "Site of ann", Server::Online));
+    EXPECT_EQ(numbers.back(), "ACME-" + year + "-10000");
+
     // A viewer issues none, and nothing is counted for it.
     const CommandOutput out =
         Cli("vic", {"site", "report", "Site of vic", "--pdf", (Folder() / "vic.pdf").string(), "--issue"},
@@ -140,7 +145,7 @@ TEST_F(FirmTeamCliTest, NumbersAreNeverGivenTwiceOnlineOrOffline) {
     EXPECT_TRUE(FirmSays(out, "inspectors and admins only")) << out.text;
     const pg::QueryResult counted = owner_->Query("SELECT last::text FROM terrovane.report_numbers");
     ASSERT_TRUE(counted.Ok()) << counted.Explained();
-    EXPECT_EQ(*counted.rows.at(0)[0], "4");
+    EXPECT_EQ(*counted.rows.at(0)[0], "10000");
 }
 
 }  // namespace
