@@ -13,6 +13,7 @@
 #include "ArchiveProblemText.h"
 #include "FileDialogSetup.h"
 #include "Firm.h"
+#include "FocusFrame.h"
 #include "Logo.h"
 
 namespace terrovane::history {
@@ -32,6 +33,7 @@ QLineEdit* FirmLine(const std::string& text, int most, QWidget* parent) {
 FirmDialog::FirmDialog(const archive::FirmProfile& firm, bool inTeam, QWidget* parent)
     : QDialog(parent), logo_(firm.logo), logoType_(firm.logoType) {
     setWindowTitle(tr("Firm"));
+    keyboard::ShowFocusFromTheStart(this);
     name_ = FirmLine(firm.name, static_cast<int>(archive::kMostFirmFieldCharacters), this);
     address_ = new QPlainTextEdit(QString::fromStdString(firm.address), this);
     address_->setTabChangesFocus(true);

@@ -13,6 +13,7 @@
 #include "ArchiveProblemText.h"
 #include "AtomicFile.h"
 #include "FileDialogSetup.h"
+#include "FocusFrame.h"
 #include "MessageBox.h"
 
 namespace terrovane::history {
@@ -29,6 +30,7 @@ IssuedReportsDialog::IssuedReportsDialog(archive::Archive& archive, const archiv
                                          QWidget* parent)
     : QDialog(parent), archive_(archive) {
     setWindowTitle(tr("Issued reports"));
+    keyboard::ShowFocusFromTheStart(this);
     auto* title = new QLabel(tr("Reports issued for %1").arg(QString::fromStdString(site.fields.name)), this);
     title->setTextFormat(Qt::PlainText);
     table_ = new QTableWidget(0, 4, this);
@@ -37,6 +39,7 @@ IssuedReportsDialog::IssuedReportsDialog(archive::Archive& archive, const archiv
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    keyboard::ShowFocusFrame(table_);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     if (const auto rows = archive::IssuedReportsOf(archive, site.id)) {

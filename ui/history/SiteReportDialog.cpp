@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QLabel>
 
+#include "FocusFrame.h"
 #include "Settings.h"
 
 namespace terrovane::history {
@@ -24,6 +25,7 @@ SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest&
                                    const QStringList& issued)
     : QDialog(parent) {
     setWindowTitle(tr("Site report"));
+    keyboard::ShowFocusFromTheStart(this);
     tester_ = new QLineEdit(current.tester, this);
     tester_->setMaxLength(200);
     instrument_ = new QLineEdit(current.instrument, this);
