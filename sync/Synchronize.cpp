@@ -382,6 +382,20 @@ bool Session::SyncFirm() {
         })) {
         return false;
     }
+    if (state.unsent && held.empty()) {
+        // The archive's first sync of the profile: one the team's server already holds wins over one set
+        // here before the archive joined, which would otherwise overwrite the team's for everyone.
+        const pg::QueryResult existing = Call("SELECT count(*) FROM terrovane.firm($1, NULL)", {Layout()});
+        if (!existing.Ok()) {
+            return ServerFailed(existing);
+        }
+        if (existing.Scalar() != "0") {
+            if (!Local([&](Database& db) { take(archive::MarkFirmSent(db, state.edit)); })) {
+                return false;
+            }
+            state.unsent = false;
+        }
+    }
     if (state.unsent) {
         const pg::QueryResult sent =
             Call("SELECT terrovane.set_firm($1, $2::jsonb, $3::bytea)",

@@ -25,6 +25,7 @@ class FirmTeamCliTest : public ::testing::Test {
         ASSERT_TRUE(team::AddMember(*owner_, {db_.Login("ann"), team::MemberRole::Admin, "pw", {}}).Ok());
         ASSERT_TRUE(team::AddMember(*owner_, {db_.Login("ivy"), team::MemberRole::Inspector, "pw", {}}).Ok());
         ASSERT_TRUE(team::AddMember(*owner_, {db_.Login("vic"), team::MemberRole::Viewer, "pw", {}}).Ok());
+        ASSERT_TRUE(team::AddMember(*owner_, {db_.Login("bob"), team::MemberRole::Admin, "pw", {}}).Ok());
         std::filesystem::create_directories(Folder());
     }
     std::filesystem::path Folder() const { return ScratchFolder() / db_.Name(); }
@@ -91,7 +92,15 @@ TEST_F(FirmTeamCliTest, EveryMemberReceivesTheAdminsProfileAndOnlyAnAdminChanges
     EXPECT_EQ(*held.rows.at(0)[1], db_.Login("ann"));
     EXPECT_EQ(*held.rows.at(0)[2], "1");
 
-    // The admin's next change reaches the others; their own later edit is kept until it is sent.
+    // An admin who set a profile before joining receives the team's: the team's is not overwritten.
+    ASSERT_EQ(Cli("bob", {"firm", "set", "--name", "Bob's Own"}).status, 0);
+    out = Cli("bob", {"sync"}, Server::Online);
+    ASSERT_EQ(out.status, 0) << out.text;
+    EXPECT_TRUE(FirmSays(Cli("bob", {"firm", "show"}), "Acme Earthing"));
+    EXPECT_EQ(*owner_->Query("SELECT profile->>'name' FROM terrovane.firm_profile").rows.at(0)[0],
+              "Acme Earthing");
+
+    // The admin's next change reaches the others.
     ASSERT_EQ(Cli("ann", {"firm", "set", "--licence", "UKAS 1234"}).status, 0);
     ASSERT_EQ(Cli("ann", {"sync"}, Server::Online).status, 0);
     ASSERT_EQ(Cli("vic", {"sync"}, Server::Online).status, 0);
