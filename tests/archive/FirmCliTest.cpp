@@ -110,13 +110,15 @@ TEST_F(FirmCliTest, IssuedReportsAreNumberedOnceKeptWithTheirRevisionsAndWritten
     run = Cli("site report 'Mast 7' --lang de --pdf '" + Path("revised.pdf") + "' --issue --revise " + stem +
               "001");
     ASSERT_EQ(run.status, 0) << Errors();
-    EXPECT_NE(run.text.find("revision 2"), std::string::npos) << run.text;
+    EXPECT_NE(run.text.find("evision 2"), std::string::npos) << run.text;  // said in German here
     run = Cli("site reports 'Mast 7' --format json");
     EXPECT_EQ(
         Json("print([(r['number'][-3:], r['revision'], r['language'], r['site']) for r in rows])", run.text),
         "[('001', 2, 'de', 'Mast 7'), ('001', 1, 'en', 'Mast 7'), ('002', 1, 'en', 'Mast 7')]");
     EXPECT_EQ(Json("print(rows[1]['sha256'])", run.text), Sha256Of(Path("first.pdf")));
-    EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM report_files"), "[[3]]");
+    // Each PDF once by its bytes (two drawn in the same second can be the same bytes), none left over.
+    EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM report_files"),
+              ReadArchive(Path(), "SELECT count(DISTINCT file_id) FROM issued_reports"));
 
     ASSERT_EQ(Cli("site report-file " + stem + "001 --revision 1 --out '" + Path("back1.pdf") + "'").status,
               0)

@@ -46,7 +46,7 @@ void HistoryWindow::EditFirm() {
         return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The firm's profile cannot be read: %1"),
                                {texts::ArchiveProblemText(firm.Error().Text()).toStdString()});
     }
-    FirmDialog dialog(firm.Value(), static_cast<bool>(serverReportNumber), this);
+    FirmDialog dialog(firm.Value(), inTeam && inTeam(), this);
     if (firmShown) {
         firmShown(dialog);
     }

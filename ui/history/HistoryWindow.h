@@ -131,8 +131,11 @@ class HistoryWindow : public QWidget {
     // The reports issued for the site chosen in the tree (or the chosen point's site), in a window of its
     // own; null when no site is chosen.
     IssuedReportsDialog* ShowIssuedReports();
-    // A report number from the team's server; unset outside a team (this PC then numbers its reports).
+    // A report number from the team's server; unset, or unreachable, outside a team (this PC then numbers
+    // its reports).
     std::function<archive::ServerReportNumber(const std::string& prefix, int year)> serverReportNumber;
+    // Whether the archive syncs with a team's server (the firm's dialog then says who may change it).
+    std::function<bool()> inTeam;
     // Puts a line of another part of the program (the team's sync state) at the window's foot.
     void AddFooter(QWidget* footer);
 
