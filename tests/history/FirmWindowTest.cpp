@@ -51,7 +51,9 @@ class FirmWindowTest : public archive::testing::ArchiveTest {
     }
     // Opens the site report's dialog and presses Issue... with the revision chosen at `revise`.
     void IssueFromDialog(int revise, const std::string& file) {
-        window_->reportFileChooser = [this, file] { return QString::fromStdString(Path(file)); };
+        window_->reportFileChooser = [this, file] {
+            return file.empty() ? QString() : QString::fromStdString(Path(file));
+        };
         bool driven = false;
         QTimer::singleShot(0, window_.get(), [&] {
             auto* dialog = qobject_cast<SiteReportDialog*>(QApplication::activeModalWidget());
@@ -136,6 +138,9 @@ TEST_F(FirmWindowTest, ReportsAreIssuedKeptWithTheirRevisionsAndListedForTheSite
     firm.prefix = "ACME";
     ASSERT_TRUE(archive::SaveFirm(*archive_, firm).Ok());
 
+    // Cancelled where the file is asked: nothing issued, no number taken (the first below is 001).
+    IssueFromDialog(0, "");
+    EXPECT_TRUE(Issued().empty());
     IssueFromDialog(0, "first.pdf");
     ASSERT_EQ(Issued().size(), 1u) << (recorder_.Texts().empty() ? "" : recorder_.Texts().front());
     const std::string number = Issued()[0].number;

@@ -102,6 +102,12 @@ IssuedReportsDialog* HistoryWindow::ShowIssuedReports() {
 
 void HistoryWindow::IssueSiteReport(sitereport::SiteReport& report, const QString& revise) {
     const QDate today = QDate::currentDate();
+    // Where it goes is asked first: a cancelled issue takes no number.
+    const QString path = reportFileChooser ? reportFileChooser()
+                                           : AskSaveFile(tr("Issue the site report"), tr("PDF file (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
     std::string number = revise.toStdString();
     int revision = 1;
     std::string by = IssuerAccount();
@@ -139,12 +145,6 @@ void HistoryWindow::IssueSiteReport(sitereport::SiteReport& report, const QStrin
             }
             number = counted.Value();
         }
-    }
-    const QString path = reportFileChooser ? reportFileChooser()
-                                           : AskSaveFile(tr("Issue the site report"), tr("PDF file (*.pdf)"));
-    if (path.isEmpty()) {
-        // A number counted for it stays unused: a gap, never a number given twice.
-        return;
     }
     report.front.number = number;
     report.front.revision = revision;
