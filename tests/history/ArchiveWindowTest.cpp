@@ -140,8 +140,8 @@ TEST_F(ArchiveWindowTest, TheSiteReportPreviewShowsThePagesThePrinterGets) {
     window_->Refresh();
     ChooseTree(TreeChoice::Kind::Site, siteId_);
     window_->reportAsker = [](const QString&, const SiteReportRequest&) {
-        return std::optional(
-            SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Tester T"), QString(), QString()});
+        return std::optional(SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Tester T"),
+                                               QString(), QString()});
     };
     int pages = -1;
     QString title;
