@@ -26,6 +26,6 @@ inline constexpr const char* kNoReportRevision =
 inline constexpr const char* kReportOfOtherSite =
     QT_TRANSLATE_NOOP("ArchiveProblems", "report %1 was issued for the site \"%2\", not for \"%3\"");
 inline constexpr const char* kRevisionTaken =
-    QT_TRANSLATE_NOOP("ArchiveProblems", "revision %2 of report %1 was issued meanwhile; issue it again");
+    QT_TRANSLATE_NOOP("ArchiveProblems", "revision %1 of report %2 was issued meanwhile; issue it again");
 
 }  // namespace terrovane::archive

@@ -229,7 +229,7 @@ Result<std::int64_t> KeepIssuedReport(Archive& archive, const NewIssuedReport& r
         insert.Bind(8, std::string_view(report.language));
         insert.Bind(9, file.Value());
         if (((rc = insert.Step()) & 0xff) == SQLITE_CONSTRAINT) {
-            return IssueFailure(Problem(kRevisionTaken, {report.number, std::to_string(report.revision)}));
+            return IssueFailure(Problem(kRevisionTaken, {std::to_string(report.revision), report.number}));
         }
         if (rc != SQLITE_DONE) {
             return LastFailure(db, rc);

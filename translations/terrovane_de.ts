@@ -302,8 +302,8 @@
         <translation>Bericht %1 wurde für die Anlage „%2“ ausgegeben, nicht für „%3“</translation>
     </message>
     <message>
-        <source>revision %2 of report %1 was issued meanwhile; issue it again</source>
-        <translation>Revision %2 von Bericht %1 wurde inzwischen ausgegeben; geben Sie ihn erneut aus</translation>
+        <source>revision %1 of report %2 was issued meanwhile; issue it again</source>
+        <translation>Revision %1 von Bericht %2 wurde inzwischen ausgegeben; geben Sie ihn erneut aus</translation>
     </message>
 </context>
 <context>

@@ -302,8 +302,8 @@
         <translation>report %1 was issued for the site &quot;%2&quot;, not for &quot;%3&quot;</translation>
     </message>
     <message>
-        <source>revision %2 of report %1 was issued meanwhile; issue it again</source>
-        <translation>revision %2 of report %1 was issued meanwhile; issue it again</translation>
+        <source>revision %1 of report %2 was issued meanwhile; issue it again</source>
+        <translation>revision %1 of report %2 was issued meanwhile; issue it again</translation>
     </message>
 </context>
 <context>

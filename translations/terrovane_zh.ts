@@ -302,8 +302,8 @@
         <translation>报告 %1 是为站点“%2”签发的，而不是“%3”</translation>
     </message>
     <message>
-        <source>revision %2 of report %1 was issued meanwhile; issue it again</source>
-        <translation>报告 %1 的第 %2 版已在此期间签发；请重新签发</translation>
+        <source>revision %1 of report %2 was issued meanwhile; issue it again</source>
+        <translation>报告 %2 的第 %1 版已在此期间签发；请重新签发</translation>
     </message>
 </context>
 <context>
