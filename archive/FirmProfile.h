@@ -12,12 +12,13 @@ struct FirmProfile {
     std::string phone;
     std::string email;
     std::string licence;   // accreditation or licence number
+    std::string prefix;    // the first part of the firm's report numbers, letters and digits
     std::string logo;      // the logo file's bytes; empty for none
     std::string logoType;  // "png" or "svg" where there is a logo
 
     bool Empty() const {
         return name.empty() && address.empty() && phone.empty() && email.empty() && licence.empty() &&
-               logo.empty();
+               prefix.empty() && logo.empty();
     }
 };
 

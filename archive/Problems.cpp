@@ -1,19 +1,22 @@
 #include "Problems.h"
 
+#include "FirmProblems.h"
 #include "MessageBox.h"
 
 namespace terrovane::archive {
 const std::vector<const char*>& ProblemTexts() {
     static const std::vector<const char*> texts = {
-        kSiteNeedsName,    kPositionNeedsBoth, kPositionOutOfRange, kLimitNotPositive, kIntervalOutOfRange,
-        kSiteNameTaken,    kNoSiteNamed,       kPointNeedsName,     kPointNameTaken,   kPointNameTakenThere,
-        kNoPointNamed,     kTooFewPoints,      kLimitNotUnderstood, kLimitSourceEmpty, kNoSite,
-        kNoPoint,          kNoResult,          kNoReadOut,          kNoSoilModel,      kNoFopCurve,
-        kNoGridAssessment, kNoTypedResult,     kValueNeedsName,     kUnknownValueName, kValueNotANumber,
-        kValueNegative,    kUnitNotOfValue,    kUnknownMethod,      kValueNotOfMethod, kMainValueMissing,
-        kValueTwice,       kMeasuredNotADate,  kMeasuredInFuture,   kTypedTextTooLong, kAlreadyCorrected,
-        kNoAttachment,     kNotAttachable,     kNotWhatItsNameSays, kImageUnreadable,  kAttachmentTooLarge,
-        kCaptionTooLong};
+        kSiteNeedsName, kPositionNeedsBoth, kPositionOutOfRange, kLimitNotPositive, kIntervalOutOfRange,
+        kSiteNameTaken, kNoSiteNamed, kPointNeedsName, kPointNameTaken, kPointNameTakenThere, kNoPointNamed,
+        kTooFewPoints, kLimitNotUnderstood, kLimitSourceEmpty, kNoSite, kNoPoint, kNoResult, kNoReadOut,
+        kNoSoilModel, kNoFopCurve, kNoGridAssessment, kNoTypedResult, kValueNeedsName, kUnknownValueName,
+        kValueNotANumber, kValueNegative, kUnitNotOfValue, kUnknownMethod, kValueNotOfMethod,
+        kMainValueMissing, kValueTwice, kMeasuredNotADate, kMeasuredInFuture, kTypedTextTooLong,
+        kAlreadyCorrected, kNoAttachment, kNotAttachable, kNotWhatItsNameSays, kImageUnreadable,
+        kAttachmentTooLarge, kCaptionTooLong,
+        // the firm's profile and the issued reports
+        kFirmTextTooLong, kPrefixNotUnderstood, kLogoTooLarge, kLogoNotPngOrSvg, kNoReportPrefix,
+        kNoIssuedReport, kNoReportRevision, kReportOfOtherSite, kRevisionTaken};
     return texts;
 }
 

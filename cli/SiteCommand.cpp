@@ -36,8 +36,20 @@ const CommandRegistrar kSiteRegistrar(
      "existing site "
      "(only the options given). \"site report SITE --pdf FILE\" draws the "
      "site's report: each test point's latest result measured in the date range (--since, --until, "
-     "YYYY-MM-DD, inclusive) with its limit, source, verdict and earlier results, and a summary line.",
-     {{{"site add", {"SITE"}, SiteOptions()}, AddSite}, SiteSetForm(), SiteReportForm()}});
+     "YYYY-MM-DD, inclusive) with its limit, source, verdict and earlier results, and a summary line. "
+     "With --issue the report is issued: it gets a number (the firm's prefix, the year and a sequence, from "
+     "the team's server in a team when it answers, else from this PC with the PC's short id, so two are "
+     "never the same), or with --revise NUMBER that report's next revision, and the PDF is kept in the "
+     "archive as it was issued. \"site reports SITE\" lists the reports issued for the site; \"site "
+     "report-file NUMBER\" writes one out (its newest revision, or --revision N).",
+     [] {
+         std::vector<CommandForm> forms = {
+             {{"site add", {"SITE"}, SiteOptions()}, AddSite}, SiteSetForm(), SiteReportForm()};
+         for (CommandForm& form : IssuedReportForms()) {
+             forms.push_back(std::move(form));
+         }
+         return forms;
+     }()});
 
 }  // namespace
 }  // namespace terrovane::cli

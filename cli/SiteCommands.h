@@ -10,6 +10,9 @@ namespace terrovane::cli {
 // The "site report" form of the site command.
 CommandForm SiteReportForm();
 
+// "site reports SITE" and "site report-file NUMBER": the reports issued for a site, as they were issued.
+std::vector<CommandForm> IssuedReportForms();
+
 // The options of "site add" and "site set": --address, --position, --limit, --interval.
 std::vector<DeclaredOption> SiteOptions();
 // Sets the fields the options give and keeps the others; false after a usage message.

@@ -1,9 +1,11 @@
 // terrovane-cli site report: a site's report as a PDF.
 #include "ArchiveAccess.h"
 #include "ArchiveProblemText.h"
+#include "IssueReport.h"
 #include "ReportLanguage.h"
 #include "SiteCommands.h"
 #include "SiteReportPdf.h"
+#include "TeamServer.h"
 
 namespace terrovane::cli {
 namespace {
@@ -17,6 +19,9 @@ int Report(const ParsedArguments& options) {
     }
     if (options.Value("pdf").empty()) {
         return UsageError("site", CliText::tr("site report needs --pdf FILE"));
+    }
+    if (options.Has("revise") && !options.Has("issue")) {
+        return UsageError("site", CliText::tr("--revise NUMBER goes with --issue"));
     }
     if (const auto status = ChooseReportLanguage(options, "site")) {
         return *status;
@@ -34,6 +39,9 @@ int Report(const ParsedArguments& options) {
     report.tester = options.Value("tester");
     report.instrument = options.Value("instrument");
     report.version = TERROVANE_VERSION;
+    if (options.Has("issue")) {
+        return IssueSiteReport(*store, report, options);
+    }
     if (!sitereport::RenderSiteReportPdf(report, options.Value("pdf"), error)) {
         return CommandFailed("site report", texts::ArchiveProblemText(error));
     }
@@ -54,7 +62,10 @@ CommandForm SiteReportForm() {
               {"tester", "T", "The tester's name for the site block."},
               {"instrument", "SERIAL",
                "The instrument's serial number for the site block (the instrument does not send it)."},
-              LanguageOption()}},
+              LanguageOption(),
+              {"issue", "", "Issues the report: numbered, dated and kept in the archive as it was issued."},
+              {"revise", "NUMBER", "With --issue: the next revision of the report NUMBER, not a new number."},
+              ServerOption()}},
             Report};
 }
 

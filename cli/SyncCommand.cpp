@@ -66,6 +66,10 @@ int Sync(const ParsedArguments& options) {
                          : CliText::tr("%1 (%2)").arg(why, texts::ArchiveProblemText(report.detail)));
         return kExitFailed;
     }
+    if (report.firmRefused) {
+        Tell("sync", CliText::tr("the team server refused the firm's profile as changed here: only an admin "
+                                 "changes it; the team's profile is back in the archive"));
+    }
     if (report.rejected > 0) {
         Tell("sync",
              CliText::tr("the team server refused %n change(s) (no right to change it, or not valid); "

@@ -41,6 +41,8 @@ struct [[nodiscard]] SyncReport {
     int conflicts = 0;    // unresolved conflicts in this archive's list
     int unsent = 0;       // changes still waiting to be sent
     bool inSync = false;  // both sides hold the same
+    // The firm's profile as changed here was refused (only admins change it); the server's came instead.
+    bool firmRefused = false;
     // The archive was damaged: it was moved aside under this name and the sync filled a new one. The person
     // must be told, or a file they may want back (or an office to ask) goes unnoticed.
     std::string movedAside;

@@ -3,6 +3,8 @@
 
 #include "Batch.h"
 #include "BlankSlots.h"
+#include "Firm.h"
+#include "FirmSync.h"
 #include "LocalSql.h"
 #include "Pull.h"
 #include "ServerSchema.h"
@@ -36,6 +38,9 @@ class Session {
     // Conflicts settled here, settled on the server too.
     bool SettleConflicts();
     bool HasUnsent();
+    // The firm's profile: a change made here sent (the server takes it from admins only), then the server's
+    // taken when its version is not the one held.
+    bool SyncFirm();
     // The bodies of the page's content this archive does not hold yet.
     bool FetchMissingBodies(std::vector<PulledChange>& changes);
     void Summarise();
@@ -361,6 +366,76 @@ bool Session::FetchMissingBodies(std::vector<PulledChange>& changes) {
     return true;
 }
 
+bool Session::SyncFirm() {
+    archive::FirmState state;
+    std::string held;
+    const auto take = [](const archive::Status& status) {
+        if (!status && status.Error().code != archive::ErrorCode::Refused) {
+            throw LocalFailure(status.Error().sqliteCode, status.Error().Text());
+        }
+    };
+    if (!Local([&](Database& db) {
+            archive::Result<archive::FirmState> read = archive::ReadFirmState(db);
+            take(read ? archive::Status(archive::Done{}) : archive::Status(read.Error()));
+            state = std::move(read).Value();
+            held = StateValue(db, "firm_version", "");
+        })) {
+        return false;
+    }
+    if (state.unsent && held.empty()) {
+        // The archive's first sync of the profile: one the team's server already holds wins over one set
+        // here before the archive joined, which would otherwise overwrite the team's for everyone.
+        const pg::QueryResult existing = Call("SELECT count(*) FROM terrovane.firm($1, NULL)", {Layout()});
+        if (!existing.Ok()) {
+            return ServerFailed(existing);
+        }
+        if (existing.Scalar() != "0") {
+            if (!Local([&](Database& db) { take(archive::MarkFirmSent(db, state.edit)); })) {
+                return false;
+            }
+            state.unsent = false;
+        }
+    }
+    if (state.unsent) {
+        const pg::QueryResult sent =
+            Call("SELECT terrovane.set_firm($1, $2::jsonb, $3::bytea)",
+                 {Layout(), FirmServerJson(state.firm),
+                  state.firm.logo.empty() ? std::nullopt : std::optional(state.firm.logo)},
+                 {false, false, true});
+        const bool refused =
+            sent.error == pg::ErrorClass::Rejected && (sent.sqlState == "42501" || sent.sqlState == "22023");
+        if (!sent.Ok() && !refused) {
+            return ServerFailed(sent);
+        }
+        report_.firmRefused = refused;
+        if (!Local([&](Database& db) { take(archive::MarkFirmSent(db, state.edit)); })) {
+            return false;
+        }
+        held.clear();
+    }
+    const pg::QueryResult got = Call(
+        "SELECT profile::text, coalesce(encode(logo, 'hex'), ''), version::text FROM terrovane.firm($1, "
+        "$2::bigint)",
+        {Layout(), held.empty() ? std::nullopt : std::optional(held)});
+    if (!got.Ok()) {
+        return ServerFailed(got);
+    }
+    if (got.rows.empty()) {
+        return true;
+    }
+    const std::optional<archive::FirmProfile> firm =
+        FirmFromServer(got.rows[0][0].value_or(""), got.rows[0][1].value_or(""));
+    if (!firm) {
+        report_.error = SyncError::ServerFailed;
+        report_.detail = "a firm's profile that is none: " + got.rows[0][0].value_or("");
+        return false;
+    }
+    return Local([&](Database& db) {
+        take(archive::TakeServerFirm(db, *firm));
+        SetStateValue(db, "firm_version", got.rows[0][2].value_or(""));
+    });
+}
+
 bool Session::HasUnsent() {
     int unsent = 0;
     return Local([&](Database& db) { unsent = Unsent(db); }) && unsent > 0;
@@ -467,6 +542,7 @@ SyncReport Synchronize(const std::string& archivePath, const SyncOptions& option
             break;
         }
     }
+    ok = ok && session.SyncFirm();
     session.Summarise();
     return report;
 }

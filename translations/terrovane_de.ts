@@ -269,6 +269,42 @@
         <source>a caption takes at most %1 characters</source>
         <translation>eine Bildunterschrift hat höchstens %1 Zeichen</translation>
     </message>
+    <message>
+        <source>the firm&apos;s name, phone, e-mail and licence take at most %1 characters each, its address %2, all as text</source>
+        <translation>Name, Telefon, E-Mail und Zulassung der Firma fassen je höchstens %1 Zeichen, ihre Anschrift %2, alles als Text</translation>
+    </message>
+    <message>
+        <source>a report number&apos;s prefix is 1 to 12 letters (A-Z) and digits, not &quot;%1&quot;</source>
+        <translation>das Präfix einer Berichtsnummer besteht aus 1 bis 12 Buchstaben (A-Z) und Ziffern, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>the logo is larger than %1 kB, the most a logo may be</source>
+        <translation>das Logo ist größer als %1 kB, die Höchstgröße eines Logos</translation>
+    </message>
+    <message>
+        <source>the logo is neither a PNG image nor an SVG drawing</source>
+        <translation>das Logo ist weder ein PNG-Bild noch eine SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>the firm has no prefix for its report numbers yet: set one (terrovane-cli firm set --prefix P, or Settings &gt; Firm... in the archive window)</source>
+        <translation>die Firma hat noch kein Präfix für ihre Berichtsnummern: legen Sie eines fest (terrovane-cli firm set --prefix P oder Einstellungen &gt; Firma... im Archivfenster)</translation>
+    </message>
+    <message>
+        <source>no report numbered &quot;%1&quot; was issued from this archive</source>
+        <translation>aus diesem Archiv wurde kein Bericht mit der Nummer „%1“ ausgegeben</translation>
+    </message>
+    <message>
+        <source>report %1 has no revision %2</source>
+        <translation>Bericht %1 hat keine Revision %2</translation>
+    </message>
+    <message>
+        <source>report %1 was issued for the site &quot;%2&quot;, not for &quot;%3&quot;</source>
+        <translation>Bericht %1 wurde für die Anlage „%2“ ausgegeben, nicht für „%3“</translation>
+    </message>
+    <message>
+        <source>revision %1 of report %2 was issued meanwhile; issue it again</source>
+        <translation>Revision %1 von Bericht %2 wurde inzwischen ausgegeben; geben Sie ihn erneut aus</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1090,6 +1126,46 @@
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>firm set needs at least one of its options</source>
+        <translation>firm set braucht mindestens eine seiner Optionen</translation>
+    </message>
+    <message>
+        <source>the firm&apos;s profile is kept; in a team it goes to the server with the next sync, where only an admin may change it</source>
+        <translation>das Firmenprofil ist gespeichert; im Team geht es mit dem nächsten Abgleich an den Server, wo nur ein Administrator es ändern darf</translation>
+    </message>
+    <message>
+        <source>--revision is a whole number from 1, not &quot;%1&quot;</source>
+        <translation>--revision ist eine ganze Zahl ab 1, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>report %1, revision %2, written to %3</source>
+        <translation>Bericht %1, Revision %2, nach %3 geschrieben</translation>
+    </message>
+    <message>
+        <source>the team server issues report numbers to inspectors and admins only: %1</source>
+        <translation>der Teamserver vergibt Berichtsnummern nur an Prüfer und Administratoren: %1</translation>
+    </message>
+    <message>
+        <source>the team server gave no number (%1); this PC issues one of its own</source>
+        <translation>der Teamserver gab keine Nummer (%1); dieser PC vergibt eine eigene</translation>
+    </message>
+    <message>
+        <source>the report written to %1 cannot be read back to keep it</source>
+        <translation>der nach %1 geschriebene Bericht kann zum Aufbewahren nicht zurückgelesen werden</translation>
+    </message>
+    <message>
+        <source>report %1, revision %2, issued %3 and kept in the archive</source>
+        <translation>Bericht %1, Revision %2, am %3 ausgegeben und im Archiv aufbewahrt</translation>
+    </message>
+    <message>
+        <source>--revise NUMBER goes with --issue</source>
+        <translation>--revise NUMMER gehört zu --issue</translation>
+    </message>
+    <message>
+        <source>the team server refused the firm&apos;s profile as changed here: only an admin changes it; the team&apos;s profile is back in the archive</source>
+        <translation>der Teamserver hat das hier geänderte Firmenprofil abgelehnt: nur ein Administrator ändert es; das Profil des Teams steht wieder im Archiv</translation>
     </message>
 </context>
 <context>
@@ -2274,6 +2350,34 @@ Zweifelhaft: </translation>
     <message>
         <source>The due list could not be written: %1</source>
         <translation>Die Fälligkeitsliste konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The firm&apos;s profile cannot be read: %1</source>
+        <translation>Das Firmenprofil kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The firm&apos;s profile was not kept: %1</source>
+        <translation>Das Firmenprofil wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The report was not issued: %1</source>
+        <translation>Der Bericht wurde nicht ausgegeben: %1</translation>
+    </message>
+    <message>
+        <source>The team server issues report numbers to inspectors and admins only.</source>
+        <translation>Der Teamserver vergibt Berichtsnummern nur an Prüfer und Administratoren.</translation>
+    </message>
+    <message>
+        <source>The issued report cannot be read: %1</source>
+        <translation>Der ausgegebene Bericht kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The issued report cannot be written: %1</source>
+        <translation>Der ausgegebene Bericht kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>No program opens the PDF file %1.</source>
+        <translation>Kein Programm öffnet die PDF-Datei %1.</translation>
     </message>
 </context>
 <context>
@@ -4298,6 +4402,73 @@ Datum</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::FirmDialog</name>
+    <message>
+        <source>Firm</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>letters and digits, as ACME</source>
+        <translation>Buchstaben und Ziffern, etwa ACME</translation>
+    </message>
+    <message>
+        <source>Choose logo...</source>
+        <translation>Logo wählen...</translation>
+    </message>
+    <message>
+        <source>Remove logo</source>
+        <translation>Logo entfernen</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Anschrift:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Telefon:</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Accreditation or licence:</source>
+        <translation>Akkreditierung oder Zulassung:</translation>
+    </message>
+    <message>
+        <source>Report number prefix:</source>
+        <translation>Präfix der Berichtsnummern:</translation>
+    </message>
+    <message>
+        <source>Logo (PNG or SVG):</source>
+        <translation>Logo (PNG oder SVG):</translation>
+    </message>
+    <message>
+        <source>The team shares one profile: a change here goes to the server with the next sync, which takes it from admins only.</source>
+        <translation>Das Team teilt ein Profil: eine Änderung hier geht mit dem nächsten Abgleich an den Server, der sie nur von Administratoren annimmt.</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>Logo (*.png *.svg)</source>
+        <translation>Logo (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>no logo</source>
+        <translation>kein Logo</translation>
+    </message>
+    <message>
+        <source>the logo cannot be shown here</source>
+        <translation>das Logo kann hier nicht gezeigt werden</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::HistoryWindow</name>
     <message>
         <source>Archive</source>
@@ -4587,6 +4758,34 @@ Datum</translation>
         <source>Attach photos or documents...</source>
         <translation>Fotos oder Dokumente anhängen...</translation>
     </message>
+    <message>
+        <source>Issued &amp;reports...</source>
+        <translation>Ausgegebene &amp;Berichte...</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Firm...</source>
+        <translation>&amp;Firma...</translation>
+    </message>
+    <message>
+        <source>The firm&apos;s profile is kept.</source>
+        <translation>Das Firmenprofil ist gespeichert.</translation>
+    </message>
+    <message>
+        <source>The issued reports cannot be listed.</source>
+        <translation>Die ausgegebenen Berichte können nicht aufgelistet werden.</translation>
+    </message>
+    <message>
+        <source>Issue the site report</source>
+        <translation>Anlagenbericht ausgeben</translation>
+    </message>
+    <message>
+        <source>Report %1, revision %2, issued and kept in the archive (%3)</source>
+        <translation>Bericht %1, Revision %2, ausgegeben und im Archiv aufbewahrt (%3)</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>
@@ -4759,6 +4958,53 @@ Datum</translation>
     <message>
         <source> months</source>
         <translation> Monate</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::IssuedReportsDialog</name>
+    <message>
+        <source>Issued reports</source>
+        <translation>Ausgegebene Berichte</translation>
+    </message>
+    <message>
+        <source>Reports issued for %1</source>
+        <translation>Für %1 ausgegebene Berichte</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Issued</source>
+        <translation>Ausgegeben</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>No report was issued for this site yet: Site report..., then Issue...</source>
+        <translation>Für diese Anlage wurde noch kein Bericht ausgegeben: Anlagenbericht..., dann Ausgeben...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save a copy...</source>
+        <translation>Kopie speichern...</translation>
+    </message>
+    <message>
+        <source>Save a copy</source>
+        <translation>Kopie speichern</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -4949,6 +5195,26 @@ Datum</translation>
     <message>
         <source>Instrument serial:</source>
         <translation>Geräte-Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Issue...</source>
+        <translation>Ausgeben...</translation>
+    </message>
+    <message>
+        <source>Saves the report as a PDF with a report number and today&apos;s date, and keeps it in the archive as it was issued</source>
+        <translation>Speichert den Bericht als PDF mit Berichtsnummer und heutigem Datum und bewahrt ihn so, wie er ausgegeben wurde, im Archiv auf</translation>
+    </message>
+    <message>
+        <source>a new report number</source>
+        <translation>eine neue Berichtsnummer</translation>
+    </message>
+    <message>
+        <source>the next revision of %1</source>
+        <translation>die nächste Revision von %1</translation>
+    </message>
+    <message>
+        <source>Issue as:</source>
+        <translation>Ausgeben als:</translation>
     </message>
 </context>
 <context>

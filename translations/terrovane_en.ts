@@ -269,6 +269,42 @@
         <source>a caption takes at most %1 characters</source>
         <translation>a caption takes at most %1 characters</translation>
     </message>
+    <message>
+        <source>the firm&apos;s name, phone, e-mail and licence take at most %1 characters each, its address %2, all as text</source>
+        <translation>the firm&apos;s name, phone, e-mail and licence take at most %1 characters each, its address %2, all as text</translation>
+    </message>
+    <message>
+        <source>a report number&apos;s prefix is 1 to 12 letters (A-Z) and digits, not &quot;%1&quot;</source>
+        <translation>a report number&apos;s prefix is 1 to 12 letters (A-Z) and digits, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the logo is larger than %1 kB, the most a logo may be</source>
+        <translation>the logo is larger than %1 kB, the most a logo may be</translation>
+    </message>
+    <message>
+        <source>the logo is neither a PNG image nor an SVG drawing</source>
+        <translation>the logo is neither a PNG image nor an SVG drawing</translation>
+    </message>
+    <message>
+        <source>the firm has no prefix for its report numbers yet: set one (terrovane-cli firm set --prefix P, or Settings &gt; Firm... in the archive window)</source>
+        <translation>the firm has no prefix for its report numbers yet: set one (terrovane-cli firm set --prefix P, or Settings &gt; Firm... in the archive window)</translation>
+    </message>
+    <message>
+        <source>no report numbered &quot;%1&quot; was issued from this archive</source>
+        <translation>no report numbered &quot;%1&quot; was issued from this archive</translation>
+    </message>
+    <message>
+        <source>report %1 has no revision %2</source>
+        <translation>report %1 has no revision %2</translation>
+    </message>
+    <message>
+        <source>report %1 was issued for the site &quot;%2&quot;, not for &quot;%3&quot;</source>
+        <translation>report %1 was issued for the site &quot;%2&quot;, not for &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>revision %1 of report %2 was issued meanwhile; issue it again</source>
+        <translation>revision %1 of report %2 was issued meanwhile; issue it again</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1090,6 +1126,46 @@
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>firm set needs at least one of its options</source>
+        <translation>firm set needs at least one of its options</translation>
+    </message>
+    <message>
+        <source>the firm&apos;s profile is kept; in a team it goes to the server with the next sync, where only an admin may change it</source>
+        <translation>the firm&apos;s profile is kept; in a team it goes to the server with the next sync, where only an admin may change it</translation>
+    </message>
+    <message>
+        <source>--revision is a whole number from 1, not &quot;%1&quot;</source>
+        <translation>--revision is a whole number from 1, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>report %1, revision %2, written to %3</source>
+        <translation>report %1, revision %2, written to %3</translation>
+    </message>
+    <message>
+        <source>the team server issues report numbers to inspectors and admins only: %1</source>
+        <translation>the team server issues report numbers to inspectors and admins only: %1</translation>
+    </message>
+    <message>
+        <source>the team server gave no number (%1); this PC issues one of its own</source>
+        <translation>the team server gave no number (%1); this PC issues one of its own</translation>
+    </message>
+    <message>
+        <source>the report written to %1 cannot be read back to keep it</source>
+        <translation>the report written to %1 cannot be read back to keep it</translation>
+    </message>
+    <message>
+        <source>report %1, revision %2, issued %3 and kept in the archive</source>
+        <translation>report %1, revision %2, issued %3 and kept in the archive</translation>
+    </message>
+    <message>
+        <source>--revise NUMBER goes with --issue</source>
+        <translation>--revise NUMBER goes with --issue</translation>
+    </message>
+    <message>
+        <source>the team server refused the firm&apos;s profile as changed here: only an admin changes it; the team&apos;s profile is back in the archive</source>
+        <translation>the team server refused the firm&apos;s profile as changed here: only an admin changes it; the team&apos;s profile is back in the archive</translation>
     </message>
 </context>
 <context>
@@ -2274,6 +2350,34 @@ Doubtful: </translation>
     <message>
         <source>The due list could not be written: %1</source>
         <translation>The due list could not be written: %1</translation>
+    </message>
+    <message>
+        <source>The firm&apos;s profile cannot be read: %1</source>
+        <translation>The firm&apos;s profile cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>The firm&apos;s profile was not kept: %1</source>
+        <translation>The firm&apos;s profile was not kept: %1</translation>
+    </message>
+    <message>
+        <source>The report was not issued: %1</source>
+        <translation>The report was not issued: %1</translation>
+    </message>
+    <message>
+        <source>The team server issues report numbers to inspectors and admins only.</source>
+        <translation>The team server issues report numbers to inspectors and admins only.</translation>
+    </message>
+    <message>
+        <source>The issued report cannot be read: %1</source>
+        <translation>The issued report cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>The issued report cannot be written: %1</source>
+        <translation>The issued report cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>No program opens the PDF file %1.</source>
+        <translation>No program opens the PDF file %1.</translation>
     </message>
 </context>
 <context>
@@ -4298,6 +4402,73 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::FirmDialog</name>
+    <message>
+        <source>Firm</source>
+        <translation>Firm</translation>
+    </message>
+    <message>
+        <source>letters and digits, as ACME</source>
+        <translation>letters and digits, as ACME</translation>
+    </message>
+    <message>
+        <source>Choose logo...</source>
+        <translation>Choose logo...</translation>
+    </message>
+    <message>
+        <source>Remove logo</source>
+        <translation>Remove logo</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Phone:</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Accreditation or licence:</source>
+        <translation>Accreditation or licence:</translation>
+    </message>
+    <message>
+        <source>Report number prefix:</source>
+        <translation>Report number prefix:</translation>
+    </message>
+    <message>
+        <source>Logo (PNG or SVG):</source>
+        <translation>Logo (PNG or SVG):</translation>
+    </message>
+    <message>
+        <source>The team shares one profile: a change here goes to the server with the next sync, which takes it from admins only.</source>
+        <translation>The team shares one profile: a change here goes to the server with the next sync, which takes it from admins only.</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>Logo (*.png *.svg)</source>
+        <translation>Logo (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>no logo</source>
+        <translation>no logo</translation>
+    </message>
+    <message>
+        <source>the logo cannot be shown here</source>
+        <translation>the logo cannot be shown here</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::HistoryWindow</name>
     <message>
         <source>Archive</source>
@@ -4587,6 +4758,34 @@ Date</translation>
         <source>Attach photos or documents...</source>
         <translation>Attach photos or documents...</translation>
     </message>
+    <message>
+        <source>Issued &amp;reports...</source>
+        <translation>Issued &amp;reports...</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Firm...</source>
+        <translation>&amp;Firm...</translation>
+    </message>
+    <message>
+        <source>The firm&apos;s profile is kept.</source>
+        <translation>The firm&apos;s profile is kept.</translation>
+    </message>
+    <message>
+        <source>The issued reports cannot be listed.</source>
+        <translation>The issued reports cannot be listed.</translation>
+    </message>
+    <message>
+        <source>Issue the site report</source>
+        <translation>Issue the site report</translation>
+    </message>
+    <message>
+        <source>Report %1, revision %2, issued and kept in the archive (%3)</source>
+        <translation>Report %1, revision %2, issued and kept in the archive (%3)</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>
@@ -4759,6 +4958,53 @@ Date</translation>
     <message>
         <source> months</source>
         <translation> months</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::IssuedReportsDialog</name>
+    <message>
+        <source>Issued reports</source>
+        <translation>Issued reports</translation>
+    </message>
+    <message>
+        <source>Reports issued for %1</source>
+        <translation>Reports issued for %1</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Issued</source>
+        <translation>Issued</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>By</translation>
+    </message>
+    <message>
+        <source>No report was issued for this site yet: Site report..., then Issue...</source>
+        <translation>No report was issued for this site yet: Site report..., then Issue...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save a copy...</source>
+        <translation>Save a copy...</translation>
+    </message>
+    <message>
+        <source>Save a copy</source>
+        <translation>Save a copy</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF file (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -4949,6 +5195,26 @@ Date</translation>
     <message>
         <source>Instrument serial:</source>
         <translation>Instrument serial:</translation>
+    </message>
+    <message>
+        <source>Issue...</source>
+        <translation>Issue...</translation>
+    </message>
+    <message>
+        <source>Saves the report as a PDF with a report number and today&apos;s date, and keeps it in the archive as it was issued</source>
+        <translation>Saves the report as a PDF with a report number and today&apos;s date, and keeps it in the archive as it was issued</translation>
+    </message>
+    <message>
+        <source>a new report number</source>
+        <translation>a new report number</translation>
+    </message>
+    <message>
+        <source>the next revision of %1</source>
+        <translation>the next revision of %1</translation>
+    </message>
+    <message>
+        <source>Issue as:</source>
+        <translation>Issue as:</translation>
     </message>
 </context>
 <context>

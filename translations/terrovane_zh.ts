@@ -269,6 +269,42 @@
         <source>a caption takes at most %1 characters</source>
         <translation>说明最多 %1 个字符</translation>
     </message>
+    <message>
+        <source>the firm&apos;s name, phone, e-mail and licence take at most %1 characters each, its address %2, all as text</source>
+        <translation>公司的名称、电话、电子邮件和资质编号各最多 %1 个字符，地址最多 %2 个，均为文本</translation>
+    </message>
+    <message>
+        <source>a report number&apos;s prefix is 1 to 12 letters (A-Z) and digits, not &quot;%1&quot;</source>
+        <translation>报告编号的前缀为 1 到 12 个字母（A-Z）和数字，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>the logo is larger than %1 kB, the most a logo may be</source>
+        <translation>标志大于 %1 kB，超过了标志的上限</translation>
+    </message>
+    <message>
+        <source>the logo is neither a PNG image nor an SVG drawing</source>
+        <translation>标志既不是 PNG 图像，也不是 SVG 图形</translation>
+    </message>
+    <message>
+        <source>the firm has no prefix for its report numbers yet: set one (terrovane-cli firm set --prefix P, or Settings &gt; Firm... in the archive window)</source>
+        <translation>公司尚未设置报告编号前缀：请设置一个（terrovane-cli firm set --prefix P，或在档案库窗口中选择 设置 &gt; 公司...）</translation>
+    </message>
+    <message>
+        <source>no report numbered &quot;%1&quot; was issued from this archive</source>
+        <translation>此档案库未签发编号为“%1”的报告</translation>
+    </message>
+    <message>
+        <source>report %1 has no revision %2</source>
+        <translation>报告 %1 没有第 %2 版</translation>
+    </message>
+    <message>
+        <source>report %1 was issued for the site &quot;%2&quot;, not for &quot;%3&quot;</source>
+        <translation>报告 %1 是为站点“%2”签发的，而不是“%3”</translation>
+    </message>
+    <message>
+        <source>revision %1 of report %2 was issued meanwhile; issue it again</source>
+        <translation>报告 %2 的第 %1 版已在此期间签发；请重新签发</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1079,6 +1115,46 @@
     <message>
         <source>%1 (%2)</source>
         <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>firm set needs at least one of its options</source>
+        <translation>firm set 至少需要一个选项</translation>
+    </message>
+    <message>
+        <source>the firm&apos;s profile is kept; in a team it goes to the server with the next sync, where only an admin may change it</source>
+        <translation>公司资料已保存；在团队中它将随下次同步发送到服务器，只有管理员可以更改</translation>
+    </message>
+    <message>
+        <source>--revision is a whole number from 1, not &quot;%1&quot;</source>
+        <translation>--revision 是从 1 起的整数，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>report %1, revision %2, written to %3</source>
+        <translation>报告 %1 第 %2 版已写入 %3</translation>
+    </message>
+    <message>
+        <source>the team server issues report numbers to inspectors and admins only: %1</source>
+        <translation>团队服务器只向检测员和管理员发放报告编号：%1</translation>
+    </message>
+    <message>
+        <source>the team server gave no number (%1); this PC issues one of its own</source>
+        <translation>团队服务器未给出编号（%1）；本机自行发放一个</translation>
+    </message>
+    <message>
+        <source>the report written to %1 cannot be read back to keep it</source>
+        <translation>写入 %1 的报告无法读回以保存</translation>
+    </message>
+    <message>
+        <source>report %1, revision %2, issued %3 and kept in the archive</source>
+        <translation>报告 %1 第 %2 版已于 %3 签发并保存在档案库中</translation>
+    </message>
+    <message>
+        <source>--revise NUMBER goes with --issue</source>
+        <translation>--revise NUMBER 需与 --issue 一起使用</translation>
+    </message>
+    <message>
+        <source>the team server refused the firm&apos;s profile as changed here: only an admin changes it; the team&apos;s profile is back in the archive</source>
+        <translation>团队服务器拒绝了此处更改的公司资料：只有管理员可以更改；团队的资料已恢复到档案库中</translation>
     </message>
 </context>
 <context>
@@ -2258,6 +2334,34 @@ Doubtful: </source>
     <message>
         <source>The due list could not be written: %1</source>
         <translation>无法写入到期清单：%1</translation>
+    </message>
+    <message>
+        <source>The firm&apos;s profile cannot be read: %1</source>
+        <translation>无法读取公司资料：%1</translation>
+    </message>
+    <message>
+        <source>The firm&apos;s profile was not kept: %1</source>
+        <translation>公司资料未保存：%1</translation>
+    </message>
+    <message>
+        <source>The report was not issued: %1</source>
+        <translation>报告未签发：%1</translation>
+    </message>
+    <message>
+        <source>The team server issues report numbers to inspectors and admins only.</source>
+        <translation>团队服务器只向检测员和管理员发放报告编号。</translation>
+    </message>
+    <message>
+        <source>The issued report cannot be read: %1</source>
+        <translation>无法读取已签发的报告：%1</translation>
+    </message>
+    <message>
+        <source>The issued report cannot be written: %1</source>
+        <translation>无法写入已签发的报告：%1</translation>
+    </message>
+    <message>
+        <source>No program opens the PDF file %1.</source>
+        <translation>没有程序可以打开 PDF 文件 %1。</translation>
     </message>
 </context>
 <context>
@@ -4274,6 +4378,73 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::FirmDialog</name>
+    <message>
+        <source>Firm</source>
+        <translation>公司</translation>
+    </message>
+    <message>
+        <source>letters and digits, as ACME</source>
+        <translation>字母和数字，如 ACME</translation>
+    </message>
+    <message>
+        <source>Choose logo...</source>
+        <translation>选择标志...</translation>
+    </message>
+    <message>
+        <source>Remove logo</source>
+        <translation>移除标志</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>电话：</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>电子邮件：</translation>
+    </message>
+    <message>
+        <source>Accreditation or licence:</source>
+        <translation>认可或资质编号：</translation>
+    </message>
+    <message>
+        <source>Report number prefix:</source>
+        <translation>报告编号前缀：</translation>
+    </message>
+    <message>
+        <source>Logo (PNG or SVG):</source>
+        <translation>标志（PNG 或 SVG）：</translation>
+    </message>
+    <message>
+        <source>The team shares one profile: a change here goes to the server with the next sync, which takes it from admins only.</source>
+        <translation>团队共用一份资料：此处的更改将随下次同步发送到服务器，服务器只接受管理员的更改。</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>标志</translation>
+    </message>
+    <message>
+        <source>Logo (*.png *.svg)</source>
+        <translation>标志 (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>no logo</source>
+        <translation>无标志</translation>
+    </message>
+    <message>
+        <source>the logo cannot be shown here</source>
+        <translation>此处无法显示标志</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::HistoryWindow</name>
     <message>
         <source>Archive</source>
@@ -4559,6 +4730,34 @@ Date</translation>
         <source>Attach photos or documents...</source>
         <translation>附加照片或文档...</translation>
     </message>
+    <message>
+        <source>Issued &amp;reports...</source>
+        <translation>已签发的报告(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Firm...</source>
+        <translation>公司(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>The firm&apos;s profile is kept.</source>
+        <translation>公司资料已保存。</translation>
+    </message>
+    <message>
+        <source>The issued reports cannot be listed.</source>
+        <translation>无法列出已签发的报告。</translation>
+    </message>
+    <message>
+        <source>Issue the site report</source>
+        <translation>签发站点报告</translation>
+    </message>
+    <message>
+        <source>Report %1, revision %2, issued and kept in the archive (%3)</source>
+        <translation>报告 %1 第 %2 版已签发并保存在档案库中（%3）</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>
@@ -4730,6 +4929,53 @@ Date</translation>
     <message>
         <source> months</source>
         <translation> 个月</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::IssuedReportsDialog</name>
+    <message>
+        <source>Issued reports</source>
+        <translation>已签发的报告</translation>
+    </message>
+    <message>
+        <source>Reports issued for %1</source>
+        <translation>为 %1 签发的报告</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>版次</translation>
+    </message>
+    <message>
+        <source>Issued</source>
+        <translation>签发日期</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>签发人</translation>
+    </message>
+    <message>
+        <source>No report was issued for this site yet: Site report..., then Issue...</source>
+        <translation>此站点尚未签发报告：先选 站点报告...，再选 签发...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save a copy...</source>
+        <translation>另存副本...</translation>
+    </message>
+    <message>
+        <source>Save a copy</source>
+        <translation>另存副本</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -4920,6 +5166,26 @@ Date</translation>
     <message>
         <source>Instrument serial:</source>
         <translation>仪表编号：</translation>
+    </message>
+    <message>
+        <source>Issue...</source>
+        <translation>签发...</translation>
+    </message>
+    <message>
+        <source>Saves the report as a PDF with a report number and today&apos;s date, and keeps it in the archive as it was issued</source>
+        <translation>将报告连同报告编号和今天的日期保存为 PDF，并按签发时的原样保存在档案库中</translation>
+    </message>
+    <message>
+        <source>a new report number</source>
+        <translation>新的报告编号</translation>
+    </message>
+    <message>
+        <source>the next revision of %1</source>
+        <translation>%1 的下一版</translation>
+    </message>
+    <message>
+        <source>Issue as:</source>
+        <translation>签发为：</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,11 @@ void CTesterDlg::OnHistory() {
             // What a sync brought shows at once, not only when the file's watch notices it.
             connect(team_.get(), &teamui::TeamSession::SyncFinished, history_.get(),
                     &history::HistoryWindow::Refresh);
+            // Asked when a report is issued: a sign-in after the window opened counts.
+            history_->serverReportNumber = [team = team_.get()](const std::string& prefix, int year) {
+                return team->IssueReportNumber(prefix, year);
+            };
+            history_->inTeam = [team = team_.get()] { return !team->Server().isEmpty(); };
         }
     }
     history_->show();

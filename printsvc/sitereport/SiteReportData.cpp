@@ -5,6 +5,8 @@
 #include "Reading.h"
 #include "ResultWords.h"
 #include "SiteReport.h"
+
+#include "Firm.h"
 #include "Sites.h"
 
 namespace terrovane::sitereport {
@@ -118,6 +120,13 @@ bool LoadInSnapshot(archive::Archive& archive, const std::string& site, const st
     for (std::size_t i = 0; i < out.points.size(); ++i) {
         OrderByStanding(out.points[i], attempts[i]);
     }
+    // The firm that issues the report, for its header and title page.
+    archive::Result<archive::FirmProfile> firm = archive::LoadFirm(archive);
+    if (!firm) {
+        error = firm.Error().Text();
+        return false;
+    }
+    out.front.firm = std::move(firm).Value();
     return true;
 }
 

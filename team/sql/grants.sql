@@ -32,6 +32,8 @@ BEGIN
                    'terrovane.sign_in(integer, uuid), '
                    'terrovane.push(integer, uuid, bigint, jsonb, bytea[]), '
                    'terrovane.pull(integer, bigint, integer), terrovane.bodies(integer, text[]), '
-                   'terrovane.cursor_after(xid8, bigint), terrovane.resolve_conflict(bigint) TO %I', team);
+                   'terrovane.cursor_after(xid8, bigint), terrovane.resolve_conflict(bigint), '
+                   'terrovane.firm(integer, bigint), terrovane.set_firm(integer, jsonb, bytea), '
+                   'terrovane.issue_report_number(integer, text, integer) TO %I', team);
 END
 $$;

@@ -113,7 +113,7 @@ TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWrittenWithTheTest
         EXPECT_EQ(site, QStringLiteral("Line 4"));
         offered.push_back(last);
         return std::optional(SiteReportRequest{SiteReportRequest::Output::Pdf, QStringLiteral("Zoë"),
-                                               QStringLiteral("SN-0815")});
+                                               QStringLiteral("SN-0815"), QString()});
     };
     window_->ReportChosenSite();  // "All results" is no site
     ASSERT_EQ(recorder_.Texts().size(), 1u);
@@ -140,8 +140,8 @@ TEST_F(ArchiveWindowTest, TheSiteReportPreviewShowsThePagesThePrinterGets) {
     window_->Refresh();
     ChooseTree(TreeChoice::Kind::Site, siteId_);
     window_->reportAsker = [](const QString&, const SiteReportRequest&) {
-        return std::optional(
-            SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Tester T"), QString()});
+        return std::optional(SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Tester T"),
+                                               QString(), QString()});
     };
     int pages = -1;
     QString title;

@@ -33,6 +33,8 @@ std::string JsonSchemaOf(const std::vector<std::string>& arguments) {
         return Has(arguments, "--readouts") ? "history-readouts" : "history";
     if (command == "fop")
         return arguments.size() > 1 && arguments[1] == "plan" ? "fop-plan" : "fop";
+    if (command == "site")
+        return arguments.size() > 1 && arguments[1] == "reports" ? "site-reports" : "";
     if (command == "team")
         return arguments.size() > 1 && arguments[1] == "conflicts" ? "team-conflicts" : "";
     return command;

@@ -63,7 +63,7 @@ bool WriteFiles(const std::string& folder) {
     if (!settings.Save())
         return Failed("Terrovane.conf", "not written");
     history::RememberReportRequest(
-        {history::SiteReportRequest::Output::Pdf, QStringLiteral("Li"), QStringLiteral("7.5")});
+        {history::SiteReportRequest::Output::Pdf, QStringLiteral("Li"), QStringLiteral("7.5"), QString()});
     if (!translations::RememberLanguage(translations::Language::German))
         return Failed("Terrovane.conf", "not written");
     return true;

@@ -46,7 +46,11 @@ QMenuBar* HistoryWindow::BuildMenuBar() {
             Refresh();
         }
     });
+    menu->addAction(tr("Issued &reports..."), this, &HistoryWindow::ShowIssuedReports);
     menu->setEnabled(archive_ != nullptr);
+    QMenu* settings = bar->addMenu(tr("&Settings"));
+    settings->addAction(tr("&Firm..."), this, &HistoryWindow::EditFirm);
+    settings->setEnabled(archive_ != nullptr);
     return bar;
 }
 

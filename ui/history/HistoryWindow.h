@@ -17,7 +17,10 @@
 #include "AssignDialog.h"
 #include "AttachmentStrip.h"
 #include "CopySiteDialog.h"
+#include "FirmDialog.h"
 #include "HistoryModel.h"
+#include "IssuedReports.h"
+#include "IssuedReportsDialog.h"
 #include "LabelDialog.h"
 #include "SiteReport.h"
 #include "SiteReportDialog.h"
@@ -121,6 +124,18 @@ class HistoryWindow : public QWidget {
     // were scrolled to: after a change made here, elsewhere in the program, or (through the watch on the
     // archive file) by another program.
     void Refresh();
+    // Settings > Firm...: the firm that issues the reports.
+    void EditFirm();
+    // Called once the firm's dialog is up (tests work it as a user would).
+    std::function<void(FirmDialog&)> firmShown;
+    // The reports issued for the site chosen in the tree (or the chosen point's site), in a window of its
+    // own; null when no site is chosen.
+    IssuedReportsDialog* ShowIssuedReports();
+    // A report number from the team's server; unset, or unreachable, outside a team (this PC then numbers
+    // its reports).
+    std::function<archive::ServerReportNumber(const std::string& prefix, int year)> serverReportNumber;
+    // Whether the archive syncs with a team's server (the firm's dialog then says who may change it).
+    std::function<bool()> inTeam;
     // Puts a line of another part of the program (the team's sync state) at the window's foot.
     void AddFooter(QWidget* footer);
 
@@ -157,8 +172,12 @@ class HistoryWindow : public QWidget {
     // A file to save into, chosen in Qt's own dialog; a bare name gets the chosen type's extension.
     QString AskSaveFile(const QString& title, const QString& filters);
     std::optional<QString> AskName(const QString& title, const QString& current);
-    std::optional<SiteReportRequest> AskReport(const QString& site);
+    std::optional<SiteReportRequest> AskReport(const QString& site, const QStringList& issued);
     void SaveSiteReport(const sitereport::SiteReport& report);
+    // Numbers, dates and saves the report, and keeps it in the archive as it was issued.
+    void IssueSiteReport(sitereport::SiteReport& report, const QString& revise);
+    // The site chosen in the tree, or the chosen point's; none after a message.
+    std::optional<archive::SiteRow> ChosenSite(const QString& failure);
 
     archive::Archive* archive_;
     HistoryModel* model_ = nullptr;

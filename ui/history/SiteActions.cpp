@@ -201,7 +201,15 @@ void HistoryWindow::ReportChosenSite() {
         return platform::Alert(
             QT_TRANSLATE_NOOP("Messages", "Choose a site or one of its test points in the tree first."));
     }
-    const auto request = AskReport(QString::fromStdString(site->fields.name));
+    QStringList issued;
+    if (const auto reports = archive::IssuedReportsOf(*archive_, site->id)) {
+        for (const archive::IssuedReport& each : reports.Value()) {
+            if (!issued.contains(QString::fromStdString(each.number))) {
+                issued.append(QString::fromStdString(each.number));
+            }
+        }
+    }
+    const auto request = AskReport(QString::fromStdString(site->fields.name), issued);
     if (!request) {
         return;
     }
@@ -219,15 +227,18 @@ void HistoryWindow::ReportChosenSite() {
     if (request->output == SiteReportRequest::Output::Pdf) {
         return SaveSiteReport(report);
     }
+    if (request->output == SiteReportRequest::Output::Issue) {
+        return IssueSiteReport(report, request->revise);
+    }
     PreviewSiteReport(report, this, previewShown);
 }
 
-std::optional<SiteReportRequest> HistoryWindow::AskReport(const QString& site) {
+std::optional<SiteReportRequest> HistoryWindow::AskReport(const QString& site, const QStringList& issued) {
     const SiteReportRequest last = RememberedReportRequest();
     if (reportAsker) {
         return reportAsker(site, last);
     }
-    SiteReportDialog dialog(site, last, this);
+    SiteReportDialog dialog(site, last, this, issued);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

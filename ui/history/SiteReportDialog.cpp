@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QLabel>
 
+#include "FocusFrame.h"
 #include "Settings.h"
 
 namespace terrovane::history {
@@ -20,9 +21,11 @@ void RememberReportRequest(const SiteReportRequest& request) {
     platform::Settings().SetReportSigner(request.tester.trimmed(), request.instrument.trimmed());
 }
 
-SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest& current, QWidget* parent)
+SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest& current, QWidget* parent,
+                                   const QStringList& issued)
     : QDialog(parent) {
     setWindowTitle(tr("Site report"));
+    keyboard::ShowFocusFromTheStart(this);
     tester_ = new QLineEdit(current.tester, this);
     tester_->setMaxLength(200);
     instrument_ = new QLineEdit(current.instrument, this);
@@ -31,10 +34,21 @@ SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest&
     auto* buttons = new QDialogButtonBox(this);
     preview_ = buttons->addButton(tr("Print preview..."), QDialogButtonBox::AcceptRole);
     pdf_ = buttons->addButton(tr("Save PDF..."), QDialogButtonBox::AcceptRole);
+    issue_ = buttons->addButton(tr("Issue..."), QDialogButtonBox::AcceptRole);
+    issue_->setToolTip(
+        tr("Saves the report as a PDF with a report number and today's date, and keeps it in "
+           "the archive as it was issued"));
     buttons->addButton(QDialogButtonBox::Cancel);
+    revise_ = new QComboBox(this);
+    revise_->addItem(tr("a new report number"), QString());
+    for (const QString& number : issued) {
+        revise_->addItem(tr("the next revision of %1").arg(number), number);
+    }
+    revise_->setEnabled(!issued.isEmpty());
     preview_->setDefault(true);
     connect(preview_, &QPushButton::clicked, this, [this] { output_ = SiteReportRequest::Output::Preview; });
     connect(pdf_, &QPushButton::clicked, this, [this] { output_ = SiteReportRequest::Output::Pdf; });
+    connect(issue_, &QPushButton::clicked, this, [this] { output_ = SiteReportRequest::Output::Issue; });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QFormLayout(this);
@@ -43,11 +57,13 @@ SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest&
     layout->addRow(title);
     layout->addRow(tr("Tester:"), tester_);
     layout->addRow(tr("Instrument serial:"), instrument_);
+    layout->addRow(tr("Issue as:"), revise_);
     layout->addRow(buttons);
 }
 
 SiteReportRequest SiteReportDialog::Value() const {
-    return {output_, tester_->text().trimmed(), instrument_->text().trimmed()};
+    return {output_, tester_->text().trimmed(), instrument_->text().trimmed(),
+            revise_->currentData().toString()};
 }
 
 }  // namespace terrovane::history

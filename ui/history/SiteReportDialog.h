@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,9 +10,10 @@ namespace terrovane::history {
 // What the site report is for: the site block's tester and instrument serial (the instrument does not
 // send its serial), and whether it goes to the print preview or into a PDF file.
 struct SiteReportRequest {
-    enum class Output { Preview, Pdf } output = Output::Preview;
+    enum class Output { Preview, Pdf, Issue } output = Output::Preview;
     QString tester;
     QString instrument;
+    QString revise;  // Issue: the number whose next revision is issued; empty for a new number
 };
 
 // The tester and instrument serial of the last report, from the settings.
@@ -23,19 +25,25 @@ class SiteReportDialog : public QDialog {
     Q_OBJECT
 
   public:
-    SiteReportDialog(const QString& site, const SiteReportRequest& current, QWidget* parent = nullptr);
+    // `issued`: the numbers issued for the site so far, offered for a revision.
+    SiteReportDialog(const QString& site, const SiteReportRequest& current, QWidget* parent = nullptr,
+                     const QStringList& issued = {});
 
     SiteReportRequest Value() const;
     QLineEdit& TesterField() const { return *tester_; }
     QLineEdit& InstrumentField() const { return *instrument_; }
     QPushButton& PreviewButton() const { return *preview_; }
     QPushButton& PdfButton() const { return *pdf_; }
+    QPushButton& IssueButton() const { return *issue_; }
+    QComboBox& ReviseChoice() const { return *revise_; }
 
   private:
     QLineEdit* tester_ = nullptr;
     QLineEdit* instrument_ = nullptr;
     QPushButton* preview_ = nullptr;
     QPushButton* pdf_ = nullptr;
+    QPushButton* issue_ = nullptr;
+    QComboBox* revise_ = nullptr;
     SiteReportRequest::Output output_ = SiteReportRequest::Output::Preview;
 };
 

@@ -1,5 +1,7 @@
 #include "TeamSession.h"
 
+#include "ReportNumbers.h"
+
 #include "ConninfoPassword.h"
 #include "Settings.h"
 
@@ -81,6 +83,22 @@ void TeamSession::SignOut() {
 
 bool TeamSession::SyncNow() {
     return password_ && StartSync(*password_, false);
+}
+
+archive::ServerReportNumber TeamSession::IssueReportNumber(const std::string& prefix, int year) const {
+    if (!password_) {
+        return {archive::ServerReportNumber::Outcome::Unreachable, {}, {}, "signed out"};
+    }
+    pg::ConnectOptions connection;
+    connection.conninfo = server_.toStdString();
+    if (!user_.isEmpty()) {
+        connection.user = user_.toStdString();
+    }
+    if (!password_->isEmpty()) {
+        connection.password = password_->toStdString();
+    }
+    connection.connectTimeout = std::chrono::seconds(5);
+    return sync::IssueServerReportNumber(connection, prefix, year);
 }
 
 void TeamSession::CancelSync() {

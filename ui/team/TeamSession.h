@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "IssuedReports.h"
 #include "LinkSecurity.h"
 #include "SecretStore.h"
 #include "SyncReport.h"
@@ -56,6 +57,10 @@ class TeamSession : public QObject {
     void SetAutoInterval(std::chrono::milliseconds interval);
     // Whether an automatic sync is due: signed in with a pace set.
     bool AutoSyncScheduled() const { return autoTimer_.isActive(); }
+
+    // The next report number from the team's server, signed in as this session; unreachable when signed
+    // out. Waits for the server's answer (a few seconds at most when it cannot be reached).
+    archive::ServerReportNumber IssueReportNumber(const std::string& prefix, int year) const;
 
     const std::optional<sync::SyncReport>& LastReport() const { return lastReport_; }
     // How the connection to the server is protected, as learnt after the first sync that reached it since

@@ -24,7 +24,7 @@ BEGIN
 END
 $$;
 
-SELECT plan(47);
+SELECT plan(58);
 
 -- Nobody but the schema's own role holds a right on a table, a sequence or a view.
 SELECT is_empty(format($q$SELECT table_name || ':' || privilege_type FROM information_schema.role_table_grants
@@ -32,7 +32,8 @@ SELECT is_empty(format($q$SELECT table_name || ':' || privilege_type FROM inform
                 'the team role and PUBLIC have no right on any table or view');
 SELECT table_privs_are('terrovane', t, :'team', ARRAY[]::text[], 'the team role has no right on ' || t)
 FROM unnest(ARRAY['meta', 'members', 'member_sites', 'known_sites', 'fields', 'content', 'conflicts', 'batches',
-                  'audit', 'changes', 'devices', 'readout_slots', 'readout_sites']) AS t;
+                  'audit', 'changes', 'devices', 'readout_slots', 'readout_sites', 'firm_profile',
+                  'report_numbers']) AS t;
 SELECT sequence_privs_are('terrovane', 'change_order', :'team', ARRAY[]::text[],
                           'the team role has no right on the log''s sequence');
 SELECT is_empty($q$SELECT c.relname FROM pg_catalog.pg_class c
@@ -62,8 +63,10 @@ SELECT set_eq(format($q$SELECT p.oid::regprocedure::text FROM pg_catalog.pg_proc
               ARRAY['terrovane.layout()', 'terrovane.whoami()', 'terrovane.sign_in(integer,uuid)',
                     'terrovane.push(integer,uuid,bigint,jsonb,bytea[])', 'terrovane.pull(integer,bigint,integer)',
                     'terrovane.bodies(integer,text[])', 'terrovane.cursor_after(xid8,bigint)',
-                    'terrovane.resolve_conflict(bigint)'],
-              'the team may execute the sign-in, push, pull, bodies, status and conflicts, nothing else');
+                    'terrovane.resolve_conflict(bigint)', 'terrovane.firm(integer,bigint)',
+                    'terrovane.set_firm(integer,jsonb,bytea)', 'terrovane.issue_report_number(integer,text,integer)'],
+              'the team may execute the sign-in, push, pull, bodies, status, conflicts, the firm and report numbers, '
+              'nothing else');
 SELECT is_empty($q$SELECT p.oid::regprocedure::text FROM pg_catalog.pg_proc p
                    WHERE p.pronamespace = 'terrovane'::regnamespace AND has_function_privilege('public', p.oid, 'EXECUTE')$q$,
                 'PUBLIC may execute none of them');
@@ -107,6 +110,25 @@ SELECT is(tap.as_member(:'vic', $q$SELECT terrovane.push(terrovane.layout(), 'cc
           'other_login', 'a device belongs to the login that first synced it');
 SELECT is(tap.as_member(:'ins', 'SELECT role || '' '' || sites FROM terrovane.whoami()'), 'inspector 1',
           'a member sees its own role and sites only');
+
+-- The firm's profile: one for everyone, changed by admins only; report numbers for those who issue reports.
+SELECT is(tap.as_member(who, $q$SELECT terrovane.set_firm(terrovane.layout(), '{"name":"Mine","address":"","phone":"","email":"","licence":"","prefix":"M"}', NULL)$q$),
+          'error 42501', who || ' may not change the firm''s profile')
+FROM (VALUES (:'vic'), (:'ins')) AS w(who);
+SELECT is(tap.as_member(:'ada', $q$SELECT terrovane.set_firm(terrovane.layout(), '{"name":"Acme Earthing","address":"1 Rod Lane","phone":"","email":"","licence":"L-7","prefix":"ACME","logo_type":"png"}', '\x89504e470d0a1a0a0000'::bytea)$q$),
+          '1', 'the admin sets the firm''s profile');
+SELECT is(tap.as_member(:'ada', $q$SELECT terrovane.set_firm(terrovane.layout(), '{"name":"Acme","address":"","phone":"","email":"","licence":"","prefix":"ACME","logo_type":"png"}', '\x3c68746d6c3e'::bytea)$q$),
+          'error 22023', 'a logo that is no PNG is refused');
+SELECT is(tap.as_member(:'vic', $q$SELECT profile->>'name' || ' ' || version FROM terrovane.firm(terrovane.layout(), NULL)$q$),
+          'Acme Earthing 1', 'every member reads the profile');
+SELECT is(tap.as_member(:'vic', $q$SELECT count(*) FROM terrovane.firm(terrovane.layout(), 1)$q$), '0',
+          'a member that holds the version receives nothing again');
+SELECT is(tap.as_member(:'vic', $q$SELECT terrovane.issue_report_number(terrovane.layout(), 'ACME', 2026)$q$),
+          'error 42501', 'a viewer issues no report number');
+SELECT is(tap.as_member(:'ins', $q$SELECT terrovane.issue_report_number(terrovane.layout(), 'ACME', 2026)$q$),
+          'ACME-2026-0001', 'the inspector receives the first number of the year');
+SELECT is(tap.as_member(:'ada', $q$SELECT terrovane.issue_report_number(terrovane.layout(), 'ACME', 2026)$q$),
+          'ACME-2026-0002', 'the admin the next one');
 
 SELECT * FROM finish(true);
 ROLLBACK;

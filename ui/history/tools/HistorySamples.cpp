@@ -15,9 +15,13 @@
 #include "Attachments.h"
 #include "CopySiteDialog.h"
 #include "DueWindow.h"
+#include "Firm.h"
+#include "FirmDialog.h"
 #include "HistoryWindow.h"
 #include "ImportDialog.h"
 #include "Inspect.h"
+#include "IssuedReports.h"
+#include "IssuedReportsDialog.h"
 #include "LabelDialog.h"
 #include "Limits.h"
 #include "MeasurementRecord.h"
@@ -223,6 +227,36 @@ void Fill(archive::Archive& archive) {
     // Photos of the site and of its grid's test link.
     AttachSamples(archive, {terrovane::archive::AttachedTo::Site, siteId}, 0, 4);
     AttachSamples(archive, {terrovane::archive::AttachedTo::Point, 3}, 1, 2);
+    // The firm with its logo, and two revisions of one issued report and a second report.
+    terrovane::archive::FirmProfile firm;
+    firm.name = "Nordlicht Erdungstechnik GmbH";
+    firm.address =
+        "Hafenstra\xC3\x9F"
+        "e 12\n20457 Hamburg";
+    firm.phone = "+49 40 555 0190";
+    firm.email = "pruefung@nordlicht.example";
+    firm.licence = "DAkkS D-PL-20417-01";
+    firm.prefix = "NLE";
+    firm.logo =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"120\" height=\"40\"><rect width=\"120\" "
+        "height=\"40\" rx=\"6\" fill=\"#1d4e89\"/><path d=\"M20 30 L35 10 L50 30 Z\" fill=\"#f2c14e\"/>"
+        "<text x=\"58\" y=\"27\" font-size=\"16\" fill=\"white\">NLE</text></svg>";
+    firm.logoType = "svg";
+    if (const auto saved = terrovane::archive::SaveFirm(archive, firm); !saved) {
+        std::fprintf(stderr, "%s\n", saved.Error().Text().c_str());
+    }
+    for (const auto& [number, revision, day] :
+         {std::tuple{"NLE-2024-0007", 1, "2024-05-21"}, std::tuple{"NLE-2024-0007", 2, "2024-06-03"},
+          std::tuple{"NLE-2024-3FA9C2D1-001", 1, "2024-09-12"}}) {
+        const terrovane::archive::NewIssuedReport issued{
+            number, revision,
+            siteId, "Substation North",
+            day,    "zoe.brandt",
+            "de",   std::string("%PDF-1.4\n% ") + number + " " + std::to_string(revision) + "\n%%EOF\n"};
+        if (const auto kept = terrovane::archive::KeepIssuedReport(archive, issued); !kept) {
+            std::fprintf(stderr, "%s\n", kept.Error().Text().c_str());
+        }
+    }
     // One electrode followed on its own, across every read-out.
     std::vector<terrovane::archive::ResultRow> rows;
     if (!archive.Results({}, {}, -1, 0, rows, error)) {
@@ -274,7 +308,20 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
              return std::make_shared<SiteReportDialog>(
                  QStringLiteral("Substation North"),
                  SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Zoë Brandt"),
-                                   QString()});
+                                   QString(), QString()},
+                 nullptr,
+                 QStringList{QStringLiteral("NLE-2024-0007"), QStringLiteral("NLE-2024-3FA9C2D1-001")});
+         }},
+        {QStringLiteral("history-firm"),
+         [archive] {
+             const auto firm = archive::LoadFirm(*archive);
+             return std::make_shared<FirmDialog>(firm ? firm.Value() : archive::FirmProfile{}, true);
+         }},
+        {QStringLiteral("history-issued-reports"),
+         [archive] {
+             std::string failure;
+             const auto site = archive::FindSite(*archive, "Substation North", failure);
+             return std::make_shared<IssuedReportsDialog>(*archive, site.value_or(archive::SiteRow{}));
          }},
         {QStringLiteral("history-site-properties"),
          [site] { return std::make_shared<SitePropertiesDialog>(site); }},

@@ -102,10 +102,10 @@ int main(int argc, char** argv) {
     }
     // The site report: its step asking tester and instrument, the print preview, and the PDF.
     {
-        terrovane::history::SiteReportDialog dialog(
-            QStringLiteral("Substation North"),
-            {terrovane::history::SiteReportRequest::Output::Preview, QStringLiteral("Zoë Brandt"), QString()},
-            &window);
+        terrovane::history::SiteReportDialog dialog(QStringLiteral("Substation North"),
+                                                    {terrovane::history::SiteReportRequest::Output::Preview,
+                                                     QStringLiteral("Zoë Brandt"), QString(), QString()},
+                                                    &window);
         dialog.show();
         (void)QTest::qWaitForWindowExposed(&dialog);
         QTest::qWait(200);
@@ -113,8 +113,8 @@ int main(int argc, char** argv) {
     }
     const auto reportAs = [&window](terrovane::history::SiteReportRequest::Output output) {
         window.reportAsker = [output](const QString&, const terrovane::history::SiteReportRequest&) {
-            return std::optional(terrovane::history::SiteReportRequest{output, QStringLiteral("Zoë Brandt"),
-                                                                       QStringLiteral("TV-2231-0457")});
+            return std::optional(terrovane::history::SiteReportRequest{
+                output, QStringLiteral("Zoë Brandt"), QStringLiteral("TV-2231-0457"), QString()});
         };
     };
     reportAs(terrovane::history::SiteReportRequest::Output::Preview);
