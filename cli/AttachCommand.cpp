@@ -5,6 +5,7 @@
 #include "AtomicFile.h"
 #include "AttachmentOwner.h"
 #include "Attachments.h"
+#include "ReportPhotos.h"
 #include "Command.h"
 #include "Inspect.h"
 #include "Json.h"
@@ -179,6 +180,27 @@ int CaptionAttachment(const ParsedArguments& options) {
     return kExitOk;
 }
 
+int ChooseAttachmentForReport(const ParsedArguments& options) {
+    const auto id = AttachmentId("attachment report", options.positionals[0]);
+    if (!id) {
+        return kExitUsage;
+    }
+    const std::string& choice = options.positionals[1];
+    if (choice != "yes" && choice != "no") {
+        return UsageError("attachment", CliText::tr("attachment report takes yes or no, not \"%1\"").arg(Given(choice)));
+    }
+    auto store = OpenArchiveFor("attachment report");
+    if (store == nullptr) {
+        return kExitFailed;
+    }
+    if (const archive::Status set = archive::ChooseForReport(*store, *id, choice == "yes"); !set) {
+        return CommandFailed("attachment report", texts::ArchiveProblemText(set.Error().Text()));
+    }
+    Confirm(choice == "yes" ? CliText::tr("attachment %1 goes into the site report").arg(QString::number(*id))
+                            : CliText::tr("attachment %1 stays out of the site report").arg(QString::number(*id)));
+    return kExitOk;
+}
+
 int DetachAttachment(const ParsedArguments& options) {
     const auto id = AttachmentId("detach", options.positionals[0]);
     if (!id) {
@@ -217,10 +239,13 @@ const CommandRegistrar kAttachmentsRegistrar(
 const CommandRegistrar kAttachmentRegistrar(
     {"attachment",
      "\"attachment get ID --out FILE\" writes the attached file exactly as it was attached. \"attachment "
-     "caption ID TEXT\" sets its caption (an empty TEXT removes it).",
+     "caption ID TEXT\" sets its caption (an empty TEXT removes it). \"attachment report ID yes|no\" "
+     "chooses a photo for the site report, where it is printed with its caption after its point's results, "
+     "or takes it out again.",
      {{{"attachment get", {"ID"}, {{"out", "FILE", "Where the file is written.", Presence::Required}}},
        GetAttachment},
-      {{"attachment caption", {"ID", "TEXT"}, {}}, CaptionAttachment}}});
+      {{"attachment caption", {"ID", "TEXT"}, {}}, CaptionAttachment},
+      {{"attachment report", {"ID", "yes|no"}, {}}, ChooseAttachmentForReport}}});
 
 const CommandRegistrar kDetachRegistrar(
     {"detach",

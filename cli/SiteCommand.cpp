@@ -36,8 +36,12 @@ const CommandRegistrar kSiteRegistrar(
      "existing site "
      "(only the options given). \"site report SITE --pdf FILE\" draws the "
      "site's report: each test point's latest result measured in the date range (--since, --until, "
-     "YYYY-MM-DD, inclusive) with its limit, source, verdict and earlier results, and a summary line.",
-     {{{"site add", {"SITE"}, SiteOptions()}, AddSite}, SiteSetForm(), SiteReportForm()}});
+     "YYYY-MM-DD, inclusive) with its limit, source, verdict and earlier results, each with its method and "
+     "the visit's conditions, after a title page and a summary table and before the signatures; --client, "
+     "--prepared-by and --checked-by fill its title page. \"site certificate SITE --pdf FILE\" draws one "
+     "page per test point (only --point NAME's with it): the firm, the point, its limit, newest result, "
+     "method, verdict, due date and the signatures. Both are PDF/A-1b.",
+     {{{"site add", {"SITE"}, SiteOptions()}, AddSite}, SiteSetForm(), SiteReportForm(), SiteCertificateForm()}});
 
 }  // namespace
 }  // namespace terrovane::cli

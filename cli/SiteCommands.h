@@ -9,6 +9,8 @@ namespace terrovane::cli {
 
 // The "site report" form of the site command.
 CommandForm SiteReportForm();
+// "site certificate SITE --pdf FILE [--point NAME]": one page per test point.
+CommandForm SiteCertificateForm();
 
 // The options of "site add" and "site set": --address, --position, --limit, --interval.
 std::vector<DeclaredOption> SiteOptions();

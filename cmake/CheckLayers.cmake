@@ -94,7 +94,7 @@ set(qt_rules
   "printsvc/form: Core Gui"
   "printsvc/handoff: Core"
   "printsvc/report: Gui"
-  "printsvc/sitereport: Gui"
+  "printsvc/sitereport: Gui Svg"
   "printsvc/dialog: Widgets"
   "printsvc/app: Widgets PrintSupport"
   "printsvc/tools: Widgets"

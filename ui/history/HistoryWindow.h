@@ -159,6 +159,7 @@ class HistoryWindow : public QWidget {
     std::optional<QString> AskName(const QString& title, const QString& current);
     std::optional<SiteReportRequest> AskReport(const QString& site);
     void SaveSiteReport(const sitereport::SiteReport& report);
+    void SaveCertificates(const sitereport::SiteReport& report);
 
     archive::Archive* archive_;
     HistoryModel* model_ = nullptr;

@@ -7,11 +7,15 @@
 namespace terrovane::history {
 
 // What the site report is for: the site block's tester and instrument serial (the instrument does not
-// send its serial), and whether it goes to the print preview or into a PDF file.
+// send its serial), the client and who prepared and checked it, and whether it goes to the print preview,
+// into a PDF file, or into a PDF of one certificate page per test point.
 struct SiteReportRequest {
-    enum class Output { Preview, Pdf } output = Output::Preview;
+    enum class Output { Preview, Pdf, Certificates } output = Output::Preview;
     QString tester;
     QString instrument;
+    QString client;
+    QString preparedBy;
+    QString checkedBy;
 };
 
 // The tester and instrument serial of the last report, from the settings.
@@ -30,12 +34,20 @@ class SiteReportDialog : public QDialog {
     QLineEdit& InstrumentField() const { return *instrument_; }
     QPushButton& PreviewButton() const { return *preview_; }
     QPushButton& PdfButton() const { return *pdf_; }
+    QPushButton& CertificatesButton() const { return *certificates_; }
+    QLineEdit& ClientField() const { return *client_; }
+    QLineEdit& PreparedByField() const { return *preparedBy_; }
+    QLineEdit& CheckedByField() const { return *checkedBy_; }
 
   private:
     QLineEdit* tester_ = nullptr;
     QLineEdit* instrument_ = nullptr;
     QPushButton* preview_ = nullptr;
     QPushButton* pdf_ = nullptr;
+    QPushButton* certificates_ = nullptr;
+    QLineEdit* client_ = nullptr;
+    QLineEdit* preparedBy_ = nullptr;
+    QLineEdit* checkedBy_ = nullptr;
     SiteReportRequest::Output output_ = SiteReportRequest::Output::Preview;
 };
 

@@ -1,0 +1,89 @@
+#include "ResultMethod.h"
+
+#include "CellText.h"
+#include "Mode.h"
+#include "Reading.h"
+#include "TypedMethods.h"
+
+#include <utility>
+
+namespace terrovane::archive {
+namespace {
+
+// A probe resistance as the instrument showed it: a number, or the bound it lay above; none otherwise.
+std::optional<TypedValue> Auxiliary(const char* name, format::Quantity quantity,
+                                    const record::MeasurementRecord& record) {
+    const format::Reading reading = format::ReadingOf(quantity, &record);
+    if (!reading.IsMeasured() && !reading.IsOverRange()) {
+        return std::nullopt;
+    }
+    return TypedValue{name, reading.value, reading.IsOverRange()};
+}
+
+std::optional<TypedValue> TypedNamed(const TypedResultFields& fields, const char* name) {
+    for (const TypedValue& value : fields.values) {
+        if (value.name == name) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool AuxiliaryAbove(const ResultMethod& method) {
+    for (const auto& value : {method.rs, method.rh}) {
+        if (value && (value->overRange || value->number > method.auxiliaryLimit)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string MethodCodeOf(std::uint32_t mode) {
+    using record::Mode;
+    static const std::pair<Mode, const char*> kCodes[] = {
+        {Mode::ThreePole, "3-pole"},         {Mode::FourPole, "4-pole"},
+        {Mode::ThreePoleClamp, "3-pole-clamp"}, {Mode::FourPoleClamp, "4-pole-clamp"},
+        {Mode::TwoClamp, "2-clamp"},         {Mode::TwoPoleAc, "2-pole-ac"},
+        {Mode::TwoPoleDc, "2-pole-dc"},      {Mode::FourPoleDc, "4-pole-dc"},
+        {Mode::Resistivity, "resistivity"},  {Mode::AcCurrent, "ac-current"}};
+    for (const auto& [known, code] : kCodes) {
+        if (record::ModeOf(mode) == known) {
+            return code;
+        }
+    }
+    return {};
+}
+
+ResultMethod MethodOf(const record::MeasurementRecord& record, const ValidityThresholds& thresholds) {
+    ResultMethod method;
+    method.method = MethodCodeOf(record.mode);
+    method.earthResistance = record::MeasuresEarthResistance(record::ModeOf(record));
+    method.auxiliaryLimit = thresholds.auxiliaryOhms;
+    if (!method.earthResistance) {
+        return method;
+    }
+    const std::string frequency = format::FormatCellText(format::Quantity::TestFrequency, &record);
+    const bool code = format::ReadingOf(format::Quantity::TestFrequency, &record).code != nullptr;
+    method.frequency = frequency.empty() || code ? frequency : frequency + " Hz";
+    method.rs = Auxiliary("Rs", format::Quantity::Rs, record);
+    method.rh = Auxiliary("Rh", format::Quantity::Rh, record);
+    return method;
+}
+
+ResultMethod MethodOf(const TypedResultFields& fields, const ValidityThresholds& thresholds) {
+    ResultMethod method;
+    method.method = fields.method;
+    method.typed = true;
+    const TypedMethod* known = FindTypedMethod(fields.method);
+    method.earthResistance = known != nullptr && known->earthResistance;
+    method.auxiliaryLimit = thresholds.auxiliaryOhms;
+    if (method.earthResistance) {
+        method.rs = TypedNamed(fields, "Rs");
+        method.rh = TypedNamed(fields, "Rh");
+    }
+    return method;
+}
+
+}  // namespace terrovane::archive
