@@ -43,7 +43,7 @@ double DrawCertificateFirm(PageDrawer& draw, const archive::FirmProfile& firm) {
     QStringList lines;
     for (const std::string& line : {firm.address, firm.phone, firm.email}) {
         if (!line.empty()) {
-            lines << Q(line);
+            lines << Q(line).replace(QLatin1Char('\n'), QStringLiteral(", "));
         }
     }
     if (!firm.licence.empty()) {
@@ -124,9 +124,9 @@ void DrawCertificate(PageDrawer& draw, const SiteReport& report, const PointSect
     SheetRule(draw, kSheetHeight - kFooter + 1, 0.5);
     draw.Font(8);
     const double footer = kSheetHeight - kFooter + 2;
-    draw.Text(0, footer, 60, kLine, QStringLiteral("Terrovane ") + Q(report.version));
-    draw.Text(60, footer, 70, kLine, Q(report.site.fields.name), Qt::AlignHCenter);
-    draw.Text(130, footer, 60, kLine,
+    // The site is named on the page itself: the footer keeps to the program and the count.
+    draw.Text(0, footer, 90, kLine, QStringLiteral("Terrovane ") + Q(report.version));
+    draw.Text(90, footer, 100, kLine,
               CertTr(QT_TRANSLATE_NOOP("SiteReport", "Certificate %1 of %2")).arg(page + 1).arg(pages), Qt::AlignRight);
 }
 

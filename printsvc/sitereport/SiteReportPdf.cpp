@@ -88,7 +88,8 @@ void DrawPageFooter(PageDrawer& draw, const SiteReport& report, int page, int pa
     draw.Rule(y - 1, 0.5);
     draw.Font(8);
     draw.Text(0, y, 90, kLine, QStringLiteral("Terrovane ") + Q(report.version));
-    draw.Text(90, y, 97, kLine, Q(report.site.fields.name), Qt::AlignHCenter);
+    // A long site name wraps onto a second line rather than being cut.
+    draw.WrappedText(90, y - 0.8, 97, kLine + 1.6, Q(report.site.fields.name));
     draw.Text(187, y, 90, kLine,
               QCoreApplication::translate("SiteReport", "Page %1 of %2").arg(page + 1).arg(pages),
               Qt::AlignRight);

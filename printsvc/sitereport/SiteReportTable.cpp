@@ -133,7 +133,7 @@ void DrawResultCells(PageDrawer& draw, const ReportedResult& result, double x, d
     draw.painter().setPen(Qt::black);
 }
 
-constexpr double kDetailPoints = 7.5;
+constexpr double kDetailPoints = 8;
 const QColor kDetailInk(0x42, 0x42, 0x42);
 
 double ResultsX() {

@@ -51,7 +51,8 @@ QString InstrumentSerial(const SiteReport& report) {
 QString FirmLines(const archive::FirmProfile& firm) {
     QStringList lines;
     if (!firm.address.empty()) {
-        lines << Q(firm.address);
+        // The address keeps its own lines.
+        lines << Q(firm.address).replace(QLatin1Char('\n'), QChar::LineSeparator);
     }
     if (!firm.phone.empty()) {
         lines << TitleTr(QT_TRANSLATE_NOOP("SiteReport", "Phone: %1")).arg(Q(firm.phone));
