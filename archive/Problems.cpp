@@ -13,7 +13,7 @@ const std::vector<const char*>& ProblemTexts() {
         kValueNegative,    kUnitNotOfValue,    kUnknownMethod,      kValueNotOfMethod, kMainValueMissing,
         kValueTwice,       kMeasuredNotADate,  kMeasuredInFuture,   kTypedTextTooLong, kAlreadyCorrected,
         kNoAttachment,     kNotAttachable,     kNotWhatItsNameSays, kImageUnreadable,  kAttachmentTooLarge,
-        kCaptionTooLong, kNotAPhoto};
+        kCaptionTooLong,   kNotAPhoto};
     return texts;
 }
 

@@ -20,6 +20,23 @@ std::optional<TypedValue> Auxiliary(const char* name, format::Quantity quantity,
     return TypedValue{name, reading.value, reading.IsOverRange()};
 }
 
+std::optional<TypedValue> ViewAuxiliary(const char* name, const format::Reading& reading) {
+    if (!reading.IsMeasured() && !reading.IsOverRange()) {
+        return std::nullopt;
+    }
+    return TypedValue{name, reading.value, reading.IsOverRange()};
+}
+
+// The index of a named value among the view's readings.
+std::size_t ValueIndex(const char* name) {
+    for (std::size_t i = 0; i < kValueNames; ++i) {
+        if (std::string_view(ValueQuantities()[i].name) == name) {
+            return i;
+        }
+    }
+    return 0;
+}
+
 std::optional<TypedValue> TypedNamed(const TypedResultFields& fields, const char* name) {
     for (const TypedValue& value : fields.values) {
         if (value.name == name) {
@@ -42,12 +59,16 @@ bool AuxiliaryAbove(const ResultMethod& method) {
 
 std::string MethodCodeOf(std::uint32_t mode) {
     using record::Mode;
-    static const std::pair<Mode, const char*> kCodes[] = {
-        {Mode::ThreePole, "3-pole"},         {Mode::FourPole, "4-pole"},
-        {Mode::ThreePoleClamp, "3-pole-clamp"}, {Mode::FourPoleClamp, "4-pole-clamp"},
-        {Mode::TwoClamp, "2-clamp"},         {Mode::TwoPoleAc, "2-pole-ac"},
-        {Mode::TwoPoleDc, "2-pole-dc"},      {Mode::FourPoleDc, "4-pole-dc"},
-        {Mode::Resistivity, "resistivity"},  {Mode::AcCurrent, "ac-current"}};
+    static const std::pair<Mode, const char*> kCodes[] = {{Mode::ThreePole, "3-pole"},
+                                                          {Mode::FourPole, "4-pole"},
+                                                          {Mode::ThreePoleClamp, "3-pole-clamp"},
+                                                          {Mode::FourPoleClamp, "4-pole-clamp"},
+                                                          {Mode::TwoClamp, "2-clamp"},
+                                                          {Mode::TwoPoleAc, "2-pole-ac"},
+                                                          {Mode::TwoPoleDc, "2-pole-dc"},
+                                                          {Mode::FourPoleDc, "4-pole-dc"},
+                                                          {Mode::Resistivity, "resistivity"},
+                                                          {Mode::AcCurrent, "ac-current"}};
     for (const auto& [known, code] : kCodes) {
         if (record::ModeOf(mode) == known) {
             return code;
@@ -83,6 +104,22 @@ ResultMethod MethodOf(const TypedResultFields& fields, const ValidityThresholds&
         method.rs = TypedNamed(fields, "Rs");
         method.rh = TypedNamed(fields, "Rh");
     }
+    return method;
+}
+
+ResultMethod MethodOf(const ResultView& view, const ValidityThresholds& thresholds) {
+    ResultMethod method;
+    method.method = MethodCodeOf(view.mode);
+    method.earthResistance = record::MeasuresEarthResistance(record::ModeOf(view.mode));
+    method.auxiliaryLimit = thresholds.auxiliaryOhms;
+    if (!method.earthResistance) {
+        return method;
+    }
+    const format::Reading& frequency = view.readings[ValueIndex("TestFrequency")];
+    const std::string& cell = view.cells[format::kFirstValueColumn + ValueIndex("TestFrequency")];
+    method.frequency = cell.empty() || frequency.code != nullptr ? cell : cell + " Hz";
+    method.rs = ViewAuxiliary("Rs", view.readings[ValueIndex("Rs")]);
+    method.rh = ViewAuxiliary("Rh", view.readings[ValueIndex("Rh")]);
     return method;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "MeasurementRecord.h"
+#include "ResultView.h"
 #include "TypedResults.h"
 #include "TypedValue.h"
 #include "Verdict.h"
@@ -16,9 +17,10 @@ struct ResultMethod {
     std::string method;            // a code of TypedMethods(): the instrument's modes go by theirs ("3-pole")
     bool earthResistance = false;  // the probes, the frequency and Rs, Rh concern an earth resistance only
     bool typed = false;            // typed by hand or imported rather than read from the instrument
-    std::optional<double> currentProbe;  // metres from the electrode, from the fall-of-potential curve it is on
+    std::optional<double>
+        currentProbe;  // metres from the electrode, from the fall-of-potential curve it is on
     std::optional<double> potentialProbe;
-    std::string frequency;  // "128 Hz", or the instrument's code ("AFE"); empty where not recorded
+    std::string frequency;         // "128 Hz", or the instrument's code ("AFE"); empty where not recorded
     std::optional<TypedValue> rs;  // the auxiliary electrodes' resistances, ohms, with their over-range mark
     std::optional<TypedValue> rh;
     double auxiliaryLimit = 0;  // ohms: an Rs or Rh above it makes the reading doubtful
@@ -33,5 +35,7 @@ std::string MethodCodeOf(std::uint32_t mode);
 
 ResultMethod MethodOf(const record::MeasurementRecord& record, const ValidityThresholds& thresholds);
 ResultMethod MethodOf(const TypedResultFields& fields, const ValidityThresholds& thresholds);
+// The same from what a listing keeps of a read-out result.
+ResultMethod MethodOf(const ResultView& view, const ValidityThresholds& thresholds);
 
 }  // namespace terrovane::archive

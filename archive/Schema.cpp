@@ -5,6 +5,7 @@
 #include <array>
 
 #include "GridAssessments.h"
+#include "SchemaV10.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
@@ -12,7 +13,6 @@
 #include "SchemaV7.h"
 #include "SchemaV8.h"
 #include "SchemaV9.h"
-#include "SchemaV10.h"
 #include "Transaction.h"
 
 namespace terrovane::archive {

@@ -5,10 +5,10 @@
 #include "AtomicFile.h"
 #include "AttachmentOwner.h"
 #include "Attachments.h"
-#include "ReportPhotos.h"
 #include "Command.h"
 #include "Inspect.h"
 #include "Json.h"
+#include "ReportPhotos.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
 
@@ -187,7 +187,8 @@ int ChooseAttachmentForReport(const ParsedArguments& options) {
     }
     const std::string& choice = options.positionals[1];
     if (choice != "yes" && choice != "no") {
-        return UsageError("attachment", CliText::tr("attachment report takes yes or no, not \"%1\"").arg(Given(choice)));
+        return UsageError("attachment",
+                          CliText::tr("attachment report takes yes or no, not \"%1\"").arg(Given(choice)));
     }
     auto store = OpenArchiveFor("attachment report");
     if (store == nullptr) {
@@ -196,8 +197,9 @@ int ChooseAttachmentForReport(const ParsedArguments& options) {
     if (const archive::Status set = archive::ChooseForReport(*store, *id, choice == "yes"); !set) {
         return CommandFailed("attachment report", texts::ArchiveProblemText(set.Error().Text()));
     }
-    Confirm(choice == "yes" ? CliText::tr("attachment %1 goes into the site report").arg(QString::number(*id))
-                            : CliText::tr("attachment %1 stays out of the site report").arg(QString::number(*id)));
+    Confirm(choice == "yes"
+                ? CliText::tr("attachment %1 goes into the site report").arg(QString::number(*id))
+                : CliText::tr("attachment %1 stays out of the site report").arg(QString::number(*id)));
     return kExitOk;
 }
 

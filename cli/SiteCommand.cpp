@@ -41,7 +41,10 @@ const CommandRegistrar kSiteRegistrar(
      "--prepared-by and --checked-by fill its title page. \"site certificate SITE --pdf FILE\" draws one "
      "page per test point (only --point NAME's with it): the firm, the point, its limit, newest result, "
      "method, verdict, due date and the signatures. Both are PDF/A-1b.",
-     {{{"site add", {"SITE"}, SiteOptions()}, AddSite}, SiteSetForm(), SiteReportForm(), SiteCertificateForm()}});
+     {{{"site add", {"SITE"}, SiteOptions()}, AddSite},
+      SiteSetForm(),
+      SiteReportForm(),
+      SiteCertificateForm()}});
 
 }  // namespace
 }  // namespace terrovane::cli

@@ -67,7 +67,8 @@ int Certificate(const ParsedArguments& options) {
     if (!sitereport::RenderCertificatesPdf(report, options.Value("point"), options.Value("pdf"), error)) {
         return CommandFailed("site certificate", texts::ArchiveProblemText(error));
     }
-    Confirm(CliText::tr("certificates of %1 written to %2").arg(Given(report.site.fields.name), Given(options.Value("pdf"))));
+    Confirm(CliText::tr("certificates of %1 written to %2")
+                .arg(Given(report.site.fields.name), Given(options.Value("pdf"))));
     return kExitOk;
 }
 

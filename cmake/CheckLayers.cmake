@@ -130,7 +130,7 @@ set(folder_entries
   "sim|tv_sim terrovane-sim|the simulated instrument on a pseudo-terminal"
   "doctor|tv_doctor|why no instrument is found (driver, USB device, brltty, rules, access, holders), as codes"
   "texts|tv_texts|the one boundary from the domain's codes to what a person reads (tr, plurals)"
-  "printsvc/sitereport|tv_sitereport|the site report: points, results, limits, verdicts and stored analyses drawn into a PDF"
+  "printsvc/sitereport|tv_sitereport|the site report and the certificates: the firm, points, results with their method, limits, verdicts, photos, stored analyses and signatures drawn into a PDF/A"
   "ui/filedialog|tv_filedialog|the file dialogs' set-up: file types and icons judged by name only"
   "ui/keyboard|tv_keyboard|keyboard use shared by the windows: focus frames, Escape closing a window, the one way to type and show a number (the locale's separator, never a group separator)"
   "ui/help|tv_help|the user guide inside the programs: F1 opens it at the page of the window"

@@ -3274,14 +3274,6 @@ Datum</translation>
         <translation>Messverfahren: %1</translation>
     </message>
     <message>
-        <source>conditions not recorded (no visit on %1)</source>
-        <translation>Bedingungen nicht erfasst (keine Begehung am %1)</translation>
-    </message>
-    <message>
-        <source>typed by %1, instrument %2</source>
-        <translation>eingegeben von %1, Messgerät %2</translation>
-    </message>
-    <message>
         <source>no visit recorded</source>
         <translation>keine Begehung erfasst</translation>
     </message>
@@ -3328,6 +3320,14 @@ Datum</translation>
     <message>
         <source>Prepared by</source>
         <translation>Erstellt von</translation>
+    </message>
+    <message>
+        <source>Conditions not recorded (no visit on %1)</source>
+        <translation>Bedingungen nicht erfasst (keine Begehung am %1)</translation>
+    </message>
+    <message>
+        <source>Typed by %1, instrument %2</source>
+        <translation>Eingegeben von %1, Messgerät %2</translation>
     </message>
 </context>
 <context>

@@ -3274,14 +3274,6 @@ Date</translation>
         <translation>Method: %1</translation>
     </message>
     <message>
-        <source>conditions not recorded (no visit on %1)</source>
-        <translation>conditions not recorded (no visit on %1)</translation>
-    </message>
-    <message>
-        <source>typed by %1, instrument %2</source>
-        <translation>typed by %1, instrument %2</translation>
-    </message>
-    <message>
         <source>no visit recorded</source>
         <translation>no visit recorded</translation>
     </message>
@@ -3328,6 +3320,14 @@ Date</translation>
     <message>
         <source>Prepared by</source>
         <translation>Prepared by</translation>
+    </message>
+    <message>
+        <source>Conditions not recorded (no visit on %1)</source>
+        <translation>Conditions not recorded (no visit on %1)</translation>
+    </message>
+    <message>
+        <source>Typed by %1, instrument %2</source>
+        <translation>Typed by %1, instrument %2</translation>
     </message>
 </context>
 <context>

@@ -3256,14 +3256,6 @@ Date</translation>
         <translation>测试方法：%1</translation>
     </message>
     <message>
-        <source>conditions not recorded (no visit on %1)</source>
-        <translation>未记录测试条件（%1 无现场记录）</translation>
-    </message>
-    <message>
-        <source>typed by %1, instrument %2</source>
-        <translation>由 %1 录入，仪器 %2</translation>
-    </message>
-    <message>
         <source>no visit recorded</source>
         <translation>无现场记录</translation>
     </message>
@@ -3310,6 +3302,14 @@ Date</translation>
     <message>
         <source>Prepared by</source>
         <translation>编制人</translation>
+    </message>
+    <message>
+        <source>Conditions not recorded (no visit on %1)</source>
+        <translation>未记录测试条件（%1 无现场记录）</translation>
+    </message>
+    <message>
+        <source>Typed by %1, instrument %2</source>
+        <translation>由 %1 录入，仪器 %2</translation>
     </message>
 </context>
 <context>

@@ -19,12 +19,15 @@ namespace {
 QByteArray Xmp(const ArchivalPdf& pdf, const QDateTime& created) {
     QByteArray xml;
     QXmlStreamWriter w(&xml);
-    w.writeProcessingInstruction(QStringLiteral("xpacket"),
-                                 QStringLiteral("begin='\xef\xbb\xbf' id='W5M0MpCehiHzreSzNTczkc9d'"));
+    // The packet's header carries a byte order mark, U+FEFF, as XMP asks.
+    w.writeProcessingInstruction(
+        QStringLiteral("xpacket"),
+        QStringLiteral("begin='") + QChar(0xFEFF) + QStringLiteral("' id='W5M0MpCehiHzreSzNTczkc9d'"));
     w.writeStartElement(QStringLiteral("x:xmpmeta"));
     w.writeAttribute(QStringLiteral("xmlns:x"), QStringLiteral("adobe:ns:meta/"));
     w.writeStartElement(QStringLiteral("rdf:RDF"));
-    w.writeAttribute(QStringLiteral("xmlns:rdf"), QStringLiteral("http://www.w3.org/1999/02/22-rdf-syntax-ns#"));
+    w.writeAttribute(QStringLiteral("xmlns:rdf"),
+                     QStringLiteral("http://www.w3.org/1999/02/22-rdf-syntax-ns#"));
     const auto description = [&](const char* prefix, const char* ns) {
         w.writeStartElement(QStringLiteral("rdf:Description"));
         w.writeAttribute(QStringLiteral("rdf:about"), QString());
@@ -56,7 +59,8 @@ QByteArray Xmp(const ArchivalPdf& pdf, const QDateTime& created) {
     w.writeEndElement();
     description("xmp", "http://ns.adobe.com/xap/1.0/");
     w.writeTextElement(QStringLiteral("xmp:CreatorTool"), QStringLiteral("Terrovane"));
-    w.writeTextElement(QStringLiteral("xmp:CreateDate"), created.toOffsetFromUtc(created.offsetFromUtc()).toString(Qt::ISODate));
+    w.writeTextElement(QStringLiteral("xmp:CreateDate"),
+                       created.toOffsetFromUtc(created.offsetFromUtc()).toString(Qt::ISODate));
     w.writeEndElement();
     description("pdfaid", "http://www.aiim.org/pdfa/ns/id/");
     w.writeTextElement(QStringLiteral("pdfaid:part"), QStringLiteral("1"));

@@ -22,9 +22,10 @@ inline constexpr double kBodyHeight = kPrintableHeight - kPageHeader - kFooter;
 
 // `text` broken into lines no wider than `width` device units: at spaces, and inside a word only where
 // the word alone is wider than the column, so nothing runs past a column's edge or the right rule.
-inline void LayOutLines(QTextLayout& layout, qreal width) {
+inline void LayOutLines(QTextLayout& layout, qreal width, Qt::Alignment align = Qt::AlignLeft) {
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setAlignment(align);
     layout.setTextOption(option);
     layout.beginLayout();
     qreal y = 0;
@@ -76,10 +77,11 @@ class PageDrawer {
     }
     // A text that does not fit on one line wraps onto more, in its own font, centred in its row: the row
     // was made tall enough for it (CellMeasure).
-    void WrappedText(double x, double y, double w, double h, const QString& text) {
+    void WrappedText(double x, double y, double w, double h, const QString& text,
+                     Qt::Alignment align = Qt::AlignLeft) {
         const QRectF box = Box(x, y, w, h);
         QTextLayout layout(text, painter_.font(), painter_.device());
-        LayOutLines(layout, box.width());
+        LayOutLines(layout, box.width(), align);
         const qreal top = box.top() + (box.height() - layout.boundingRect().height()) / 2;
         layout.draw(&painter_, QPointF(box.left(), top));
     }

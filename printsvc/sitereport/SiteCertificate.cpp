@@ -29,7 +29,8 @@ QString CertDash(const std::string& text) {
 
 void SheetRule(PageDrawer& draw, double y, double width) {
     draw.painter().setPen(QPen(Qt::black, 0.2 * draw.DotsPerMm() * width));
-    draw.painter().drawLine(QPointF(0, y * draw.DotsPerMm()), QPointF(kSheetWidth * draw.DotsPerMm(), y * draw.DotsPerMm()));
+    draw.painter().drawLine(QPointF(0, y * draw.DotsPerMm()),
+                            QPointF(kSheetWidth * draw.DotsPerMm(), y * draw.DotsPerMm()));
 }
 
 double DrawCertificateFirm(PageDrawer& draw, const archive::FirmProfile& firm) {
@@ -62,7 +63,8 @@ const archive::Visit* CertificateVisit(const ReportFront& front, const std::stri
     return nullptr;
 }
 
-std::vector<std::pair<QString, QString>> CertificateFields(const SiteReport& report, const PointSection& section) {
+std::vector<std::pair<QString, QString>> CertificateFields(const SiteReport& report,
+                                                           const PointSection& section) {
     const std::optional<archive::Limit>& limit = section.point.limit;
     QString limitText = CertTr(QT_TRANSLATE_NOOP("SiteReport", "none"));
     if (limit) {
@@ -76,8 +78,8 @@ std::vector<std::pair<QString, QString>> CertificateFields(const SiteReport& rep
         {CertTr(QT_TRANSLATE_NOOP("SiteReport", "Site")), Q(report.site.fields.name)},
         {CertTr(QT_TRANSLATE_NOOP("SiteReport", "Address")), CertDash(report.site.fields.address)},
         {CertTr(QT_TRANSLATE_NOOP("SiteReport", "Test point")),
-         Q(section.point.fields.name) + QStringLiteral(" (") + texts::PointKindText(section.point.fields.kind) +
-             QStringLiteral(")")},
+         Q(section.point.fields.name) + QStringLiteral(" (") +
+             texts::PointKindText(section.point.fields.kind) + QStringLiteral(")")},
         {CertTr(QT_TRANSLATE_NOOP("SiteReport", "Limit")), limitText},
     };
     if (!section.tested) {
@@ -89,30 +91,36 @@ std::vector<std::pair<QString, QString>> CertificateFields(const SiteReport& rep
         fields.push_back({CertTr(QT_TRANSLATE_NOOP("SiteReport", "Result")), Q(newest.value)});
         fields.push_back({CertTr(QT_TRANSLATE_NOOP("SiteReport", "Measured")),
                           Q(newest.view.date + " " + newest.view.time.substr(0, 5))});
-        fields.push_back({CertTr(QT_TRANSLATE_NOOP("SiteReport", "Method")), texts::MethodText(newest.method)});
+        fields.push_back(
+            {CertTr(QT_TRANSLATE_NOOP("SiteReport", "Method")), texts::MethodText(newest.method)});
         fields.push_back({CertTr(QT_TRANSLATE_NOOP("SiteReport", "Conditions")),
                           visit != nullptr ? texts::VisitConditionsText(*visit)
                                            : CertTr(QT_TRANSLATE_NOOP("SiteReport", "not recorded"))});
-        fields.push_back({CertTr(QT_TRANSLATE_NOOP("SiteReport", "Verdict")), texts::VerdictText(newest.view.verdict)});
+        fields.push_back(
+            {CertTr(QT_TRANSLATE_NOOP("SiteReport", "Verdict")), texts::VerdictText(newest.view.verdict)});
     }
-    fields.push_back({CertTr(QT_TRANSLATE_NOOP("SiteReport", "Due again")),
-                      section.due.empty() ? CertTr(QT_TRANSLATE_NOOP("SiteReport", "no interval set")) : Q(section.due)});
+    fields.push_back(
+        {CertTr(QT_TRANSLATE_NOOP("SiteReport", "Due again")),
+         section.due.empty() ? CertTr(QT_TRANSLATE_NOOP("SiteReport", "no interval set")) : Q(section.due)});
     return fields;
 }
 
-void DrawCertificate(PageDrawer& draw, const SiteReport& report, const PointSection& section, int page, int pages) {
+void DrawCertificate(PageDrawer& draw, const SiteReport& report, const PointSection& section, int page,
+                     int pages) {
     double y = DrawCertificateFirm(draw, report.front.firm);
     SheetRule(draw, y, 0.8);
     y += 8;
     draw.Font(18, true);
-    y += draw.Paragraph(0, y, kSheetWidth, CertTr(QT_TRANSLATE_NOOP("SiteReport", "Earth resistance test certificate")));
+    y += draw.Paragraph(0, y, kSheetWidth,
+                        CertTr(QT_TRANSLATE_NOOP("SiteReport", "Earth resistance test certificate")));
     draw.Font(11);
     y += 2 + draw.Paragraph(0, y + 2, kSheetWidth, NumberText(report.front));
     y += 8;
     for (const auto& [label, value] : CertificateFields(report, section)) {
         draw.Font(10, true);
         draw.Paragraph(0, y, kLabelWidth - 2, label);
-        const bool failed = section.tested && section.results.front().view.verdict == archive::Verdict::Fail &&
+        const bool failed = section.tested &&
+                            section.results.front().view.verdict == archive::Verdict::Fail &&
                             label == CertTr(QT_TRANSLATE_NOOP("SiteReport", "Verdict"));
         draw.Font(10, failed);
         draw.painter().setPen(failed ? QColor(0xB7, 0x1C, 0x1C) : QColor(Qt::black));
@@ -127,7 +135,8 @@ void DrawCertificate(PageDrawer& draw, const SiteReport& report, const PointSect
     // The site is named on the page itself: the footer keeps to the program and the count.
     draw.Text(0, footer, 90, kLine, QStringLiteral("Terrovane ") + Q(report.version));
     draw.Text(90, footer, 100, kLine,
-              CertTr(QT_TRANSLATE_NOOP("SiteReport", "Certificate %1 of %2")).arg(page + 1).arg(pages), Qt::AlignRight);
+              CertTr(QT_TRANSLATE_NOOP("SiteReport", "Certificate %1 of %2")).arg(page + 1).arg(pages),
+              Qt::AlignRight);
 }
 
 }  // namespace
@@ -141,8 +150,9 @@ bool RenderCertificatesPdf(const SiteReport& report, const std::string& point, c
         }
     }
     if (sections.empty()) {
-        error = point.empty() ? archive::Problem(archive::kNoPoint, {"at site \"" + report.site.fields.name + "\""})
-                              : archive::Problem(archive::kNoPointNamed, {point, report.site.fields.name});
+        error = point.empty()
+                    ? archive::Problem(archive::kNoPoint, {"at site \"" + report.site.fields.name + "\""})
+                    : archive::Problem(archive::kNoPointNamed, {point, report.site.fields.name});
         return false;
     }
     ArchivalPdf pdf;
@@ -150,8 +160,8 @@ bool RenderCertificatesPdf(const SiteReport& report, const std::string& point, c
     pdf.author = ReportAuthor(report.front);
     pdf.subject = NumberText(report.front);
     const auto setup = [](QPdfWriter& writer) {
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     };
     const auto drawing = [&](QPainter& painter, QPdfWriter& writer) {
         const double dotsPerMm = writer.logicalDpiY() / 25.4;
@@ -160,7 +170,8 @@ bool RenderCertificatesPdf(const SiteReport& report, const std::string& point, c
                 writer.newPage();
             }
             PageDrawer draw(painter, dotsPerMm);
-            DrawCertificate(draw, report, *sections[i], static_cast<int>(i), static_cast<int>(sections.size()));
+            DrawCertificate(draw, report, *sections[i], static_cast<int>(i),
+                            static_cast<int>(sections.size()));
         }
     };
     return WriteArchivalPdf(pdf, setup, drawing, path, error);

@@ -22,7 +22,7 @@ struct ReportedResult {
     std::string frequency;  // test frequency and voltage as the instrument shows them, "" where none
     std::string voltage;
     std::string jamming;
-    bool measured = true;  // false: a failed reading, an attempt that tested nothing
+    bool measured = true;          // false: a failed reading, an attempt that tested nothing
     archive::ResultMethod method;  // how it was measured; method.typed for one typed by hand or imported
     std::string typedBy;           // who typed it, for a typed result
     std::string typedInstrument;   // the instrument it was measured with, as typed

@@ -49,8 +49,9 @@ std::vector<archive::AttachmentOwner> PhotoOwners(const PointSection& section) {
     std::vector<archive::AttachmentOwner> owners = {{archive::AttachedTo::Point, section.point.id}};
     for (const ReportedResult& result : section.results) {
         if (result.view.id) {
-            owners.push_back({result.method.typed ? archive::AttachedTo::TypedResult : archive::AttachedTo::Result,
-                              *result.view.id});
+            owners.push_back(
+                {result.method.typed ? archive::AttachedTo::TypedResult : archive::AttachedTo::Result,
+                 *result.view.id});
         }
     }
     return owners;
@@ -65,7 +66,8 @@ bool AddChosenOf(archive::Archive& archive, const archive::AttachmentOwner& owne
         return false;
     }
     for (const archive::AttachmentRow& row : rows.Value()) {
-        if (row.kind == archive::AttachmentKind::Pdf || chosen.count(row.id) == 0 || !taken.insert(row.id).second) {
+        if (row.kind == archive::AttachmentKind::Pdf || chosen.count(row.id) == 0 ||
+            !taken.insert(row.id).second) {
             continue;
         }
         const auto bytes = archive::AttachmentBytes(archive, row.id);
@@ -109,9 +111,9 @@ bool AddTypedResults(archive::Archive& archive, const archive::ResultFilter& fil
         return false;
     }
     for (const archive::TypedResultVersion& version : typed.Value()) {
-        const auto section = std::find_if(report.points.begin(), report.points.end(), [&](const PointSection& each) {
-            return version.point && each.point.id == *version.point;
-        });
+        const auto section = std::find_if(
+            report.points.begin(), report.points.end(),
+            [&](const PointSection& each) { return version.point && each.point.id == *version.point; });
         if (section == report.points.end()) {
             continue;
         }
@@ -139,8 +141,8 @@ bool AddProbeDistances(archive::Archive& archive, SiteReport& report, std::strin
             }
         }
         for (ReportedResult& result : section.results) {
-            const auto found = result.method.typed || !result.view.id ? distances.end()
-                                                                      : distances.find(*result.view.id);
+            const auto found =
+                result.method.typed || !result.view.id ? distances.end() : distances.find(*result.view.id);
             if (found != distances.end()) {
                 result.method.currentProbe = found->second.first;
                 result.method.potentialProbe = found->second.second;
@@ -156,8 +158,9 @@ bool AddDueDates(archive::Archive& archive, SiteReport& report, std::string& err
         return false;
     }
     for (PointSection& section : report.points) {
-        const auto found = std::find_if(due.begin(), due.end(),
-                                        [&](const archive::DuePoint& each) { return each.point == section.point.id; });
+        const auto found = std::find_if(due.begin(), due.end(), [&](const archive::DuePoint& each) {
+            return each.point == section.point.id;
+        });
         if (found != due.end()) {
             section.due = found->dueOn;
         }

@@ -61,8 +61,8 @@ void DrawBody(PageDrawer& draw, const SiteReport& report, const ReportPlan& plan
             DrawPhotoPage(draw, report, plan.photoPages[static_cast<std::size_t>(page.index)]);
             break;
         case PageKind::Analysis:
-            DrawAnalysisPage(draw.painter(), report.analyses, draw.DotsPerMm(), kPrintableWidth, kBodyHeight, 0,
-                             page.index);
+            DrawAnalysisPage(draw.painter(), report.analyses, draw.DotsPerMm(), kPrintableWidth, kBodyHeight,
+                             0, page.index);
             break;
         case PageKind::Signatures:
             DrawSignaturePage(draw, report);
@@ -70,7 +70,8 @@ void DrawBody(PageDrawer& draw, const SiteReport& report, const ReportPlan& plan
     }
 }
 
-void DrawPage(QPainter& painter, const SiteReport& report, const ReportPlan& plan, double dotsPerMm, int page) {
+void DrawPage(QPainter& painter, const SiteReport& report, const ReportPlan& plan, double dotsPerMm,
+              int page) {
     PageDrawer draw(painter, dotsPerMm);
     DrawPageHeader(draw, report);
     painter.save();
@@ -89,7 +90,7 @@ void DrawPageFooter(PageDrawer& draw, const SiteReport& report, int page, int pa
     draw.Font(8);
     draw.Text(0, y, 90, kLine, QStringLiteral("Terrovane ") + Q(report.version));
     // A long site name wraps onto a second line rather than being cut.
-    draw.WrappedText(90, y - 0.8, 97, kLine + 1.6, Q(report.site.fields.name));
+    draw.WrappedText(90, y - 0.8, 97, kLine + 1.6, Q(report.site.fields.name), Qt::AlignHCenter);
     draw.Text(187, y, 90, kLine,
               QCoreApplication::translate("SiteReport", "Page %1 of %2").arg(page + 1).arg(pages),
               Qt::AlignRight);
@@ -104,7 +105,8 @@ int SiteReportPageCount(const SiteReport& report, int resolution) {
     return static_cast<int>(PlanReport(report, resolution / 25.4).pages.size());
 }
 
-void DrawSiteReport(QPainter& painter, QPagedPaintDevice& device, const SiteReport& report, int from, int to) {
+void DrawSiteReport(QPainter& painter, QPagedPaintDevice& device, const SiteReport& report, int from,
+                    int to) {
     const double dotsPerMm = device.logicalDpiY() / 25.4;
     const ReportPlan plan = PlanReport(report, dotsPerMm);
     const int pages = static_cast<int>(plan.pages.size());

@@ -20,12 +20,14 @@ void DrawPhoto(PageDrawer& draw, const PointSection& section, const ReportPhoto&
     const double imageHeight = kPhotoCellHeight - kPhotoName - kPhotoCaption - 2;
     if (!DrawPicture(draw, photo.bytes, "image", x, y + kPhotoName, w, imageHeight)) {
         draw.Font(9);
-        draw.Text(x, y + kPhotoName, w, kLine,
-                  QCoreApplication::translate("SiteReport", "this photo cannot be shown: %1").arg(Q(photo.name)));
+        draw.Text(
+            x, y + kPhotoName, w, kLine,
+            QCoreApplication::translate("SiteReport", "this photo cannot be shown: %1").arg(Q(photo.name)));
     }
     draw.Font(8);
     // The caption wraps; the file's name stands in for a photo that has none.
-    draw.Paragraph(x, y + kPhotoName + imageHeight + 1, w, photo.caption.empty() ? Q(photo.name) : Q(photo.caption));
+    draw.Paragraph(x, y + kPhotoName + imageHeight + 1, w,
+                   photo.caption.empty() ? Q(photo.name) : Q(photo.caption));
 }
 
 }  // namespace
@@ -48,7 +50,8 @@ void DrawPhotoPage(PageDrawer& draw, const SiteReport& report, const std::vector
     draw.Text(0, 0, kPrintableWidth, 8, QCoreApplication::translate("SiteReport", "Photos"));
     for (std::size_t i = 0; i < photos.size(); ++i) {
         const PointSection& section = report.points[photos[i].point];
-        DrawPhoto(draw, section, section.photos[photos[i].photo], static_cast<double>(i % 2) * kPhotoCellWidth,
+        DrawPhoto(draw, section, section.photos[photos[i].photo],
+                  static_cast<double>(i % 2) * kPhotoCellWidth,
                   kPhotoTitle + static_cast<double>(i / 2) * kPhotoCellHeight);
     }
 }

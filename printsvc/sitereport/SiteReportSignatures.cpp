@@ -38,15 +38,17 @@ double DrawSignatory(PageDrawer& draw, const Signatory& signatory, double x, dou
     double bottom = y + draw.Paragraph(x, y, w, RoleText(signatory.role));
     draw.Font(10);
     bottom += 1 + draw.Paragraph(x, bottom + 1, w,
-                                 signatory.name.empty() ? SignTr(QT_TRANSLATE_NOOP("SiteReport", "Name: ____________"))
-                                                        : Q(signatory.name));
+                                 signatory.name.empty()
+                                     ? SignTr(QT_TRANSLATE_NOOP("SiteReport", "Name: ____________"))
+                                     : Q(signatory.name));
     const double imageTop = bottom + 2;
     if (signatory.image.empty() ||
         !DrawPicture(draw, signatory.image, signatory.imageType, x, imageTop, w, kSignatureImage)) {
         // A line to sign on.
         draw.painter().setPen(QPen(Qt::black, 0.2 * draw.DotsPerMm()));
-        draw.painter().drawLine(QPointF(x * draw.DotsPerMm(), (imageTop + kSignatureImage) * draw.DotsPerMm()),
-                                QPointF((x + w) * draw.DotsPerMm(), (imageTop + kSignatureImage) * draw.DotsPerMm()));
+        draw.painter().drawLine(
+            QPointF(x * draw.DotsPerMm(), (imageTop + kSignatureImage) * draw.DotsPerMm()),
+            QPointF((x + w) * draw.DotsPerMm(), (imageTop + kSignatureImage) * draw.DotsPerMm()));
     }
     draw.Font(8);
     draw.Text(x, imageTop + kSignatureImage + 0.5, w, kLine,
@@ -76,12 +78,14 @@ void DrawSignaturePage(PageDrawer& draw, const SiteReport& report) {
     draw.Text(0, 0, kPrintableWidth, 8, SignTr(QT_TRANSLATE_NOOP("SiteReport", "Result and signatures")));
     draw.Font(10);
     double y = 10;
-    y += draw.Paragraph(0, y, kPrintableWidth,
-                        SignTr(QT_TRANSLATE_NOOP("SiteReport", "Verdicts: %1")).arg(SummaryText(Summarise(report))));
+    y += draw.Paragraph(
+        0, y, kPrintableWidth,
+        SignTr(QT_TRANSLATE_NOOP("SiteReport", "Verdicts: %1")).arg(SummaryText(Summarise(report))));
     draw.Font(9);
     y += 2 + draw.Paragraph(0, y + 2, kPrintableWidth,
-                            SignTr(QT_TRANSLATE_NOOP("SiteReport", "Each point was judged by its newest result that "
-                                                                   "measured, against the limit shown with it.")));
+                            SignTr(QT_TRANSLATE_NOOP("SiteReport",
+                                                     "Each point was judged by its newest result that "
+                                                     "measured, against the limit shown with it.")));
     DrawSignatureBlock(draw, report.front, y + 8, kPrintableWidth);
 }
 

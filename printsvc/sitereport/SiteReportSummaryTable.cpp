@@ -15,9 +15,12 @@ struct SummaryColumn {
 };
 
 constexpr SummaryColumn kSummaryColumns[] = {
-    {QT_TRANSLATE_NOOP("SiteReport", "Test point"), 55},    {QT_TRANSLATE_NOOP("SiteReport", "Limit"), 22},
-    {QT_TRANSLATE_NOOP("SiteReport", "Source"), 58},        {QT_TRANSLATE_NOOP("SiteReport", "Newest result"), 32},
-    {QT_TRANSLATE_NOOP("SiteReport", "Measured"), 30},      {QT_TRANSLATE_NOOP("SiteReport", "Verdict"), 32},
+    {QT_TRANSLATE_NOOP("SiteReport", "Test point"), 55},
+    {QT_TRANSLATE_NOOP("SiteReport", "Limit"), 22},
+    {QT_TRANSLATE_NOOP("SiteReport", "Source"), 58},
+    {QT_TRANSLATE_NOOP("SiteReport", "Newest result"), 32},
+    {QT_TRANSLATE_NOOP("SiteReport", "Measured"), 30},
+    {QT_TRANSLATE_NOOP("SiteReport", "Verdict"), 32},
     {QT_TRANSLATE_NOOP("SiteReport", "Due again"), 48},
 };
 constexpr double kSummaryTitle = 9;  // the table's heading above its column titles
@@ -88,14 +91,17 @@ std::vector<std::size_t> SummaryPageStarts(const SiteReport& report, double dots
     for (const PointSection& section : report.points) {
         heights.push_back(SummaryTenths(SummaryRowHeight(measure, SummaryCells(section), false)));
     }
-    const double body = kBodyHeight - kSummaryTitle - SummaryRowHeight(measure, SummaryTitles(), true) - kLine - 1;
+    const double body =
+        kBodyHeight - kSummaryTitle - SummaryRowHeight(measure, SummaryTitles(), true) - kLine - 1;
     return PageStarts(heights, SummaryTenths(body), SummaryTenths(body));
 }
 
-void DrawSummaryPage(PageDrawer& draw, const SiteReport& report, const std::vector<std::size_t>& starts, int page) {
+void DrawSummaryPage(PageDrawer& draw, const SiteReport& report, const std::vector<std::size_t>& starts,
+                     int page) {
     CellMeasure measure(draw.DotsPerMm());
     draw.Font(13, true);
-    draw.Text(0, 0, kPrintableWidth, 8, SummaryTr(QT_TRANSLATE_NOOP("SiteReport", "Summary of the test points")));
+    draw.Text(0, 0, kPrintableWidth, 8,
+              SummaryTr(QT_TRANSLATE_NOOP("SiteReport", "Summary of the test points")));
     double y = kSummaryTitle;
     const std::vector<QString> titles = SummaryTitles();
     const double titleHeight = SummaryRowHeight(measure, titles, true);
@@ -116,8 +122,9 @@ void DrawSummaryPage(PageDrawer& draw, const SiteReport& report, const std::vect
     }
     if (last) {
         draw.Font(10, true);
-        draw.Text(0, y + 1, kPrintableWidth, kLine,
-                  SummaryTr(QT_TRANSLATE_NOOP("SiteReport", "Verdicts: %1")).arg(SummaryText(Summarise(report))));
+        draw.Text(
+            0, y + 1, kPrintableWidth, kLine,
+            SummaryTr(QT_TRANSLATE_NOOP("SiteReport", "Verdicts: %1")).arg(SummaryText(Summarise(report))));
     }
 }
 

@@ -174,9 +174,9 @@ BlockRows RowsOf(CellMeasure& measure, const SiteReport& report, const PointSect
     for (std::size_t i = 0; i < shown; ++i) {
         const ReportedResult& result = section.results[i];
         rows.cells.push_back(std::max(i == 0 ? first : kLine, ResultRowHeight(measure, result, i == 0)));
-        rows.details.push_back(
-            measure.TextHeight(ResultDetailText(report, result), CellFont(kDetailPoints, false), DetailWidth()) +
-            1.2);
+        rows.details.push_back(measure.TextHeight(ResultDetailText(report, result),
+                                                  CellFont(kDetailPoints, false), DetailWidth()) +
+                               1.2);
     }
     if (rows.cells.empty()) {
         rows.cells.push_back(first);
@@ -195,8 +195,8 @@ void DrawDetailLine(PageDrawer& draw, const SiteReport& report, const ReportedRe
     draw.painter().setPen(Qt::black);
 }
 
-double DrawBlock(PageDrawer& draw, CellMeasure& measure, const SiteReport& report, const PointSection& section,
-                 double y) {
+double DrawBlock(PageDrawer& draw, CellMeasure& measure, const SiteReport& report,
+                 const PointSection& section, double y) {
     const BlockRows rows = RowsOf(measure, report, section);
     draw.Font(9, true);
     draw.WrappedText(0, y, kColumns[0].width - 1, rows.cells[0], Q(section.point.fields.name));
@@ -251,11 +251,12 @@ QString ResultDetailText(const SiteReport& report, const ReportedResult& result)
     QStringList parts = {
         QCoreApplication::translate("SiteReport", "Method: %1").arg(texts::MethodText(result.method))};
     const archive::Visit* visit = VisitOn(report.front, result.view.date);
-    parts << (visit != nullptr ? texts::VisitConditionsText(*visit)
-                               : QCoreApplication::translate("SiteReport", "conditions not recorded (no visit on %1)")
-                                     .arg(OrDash(result.view.date)));
+    parts << (visit != nullptr
+                  ? texts::VisitConditionsText(*visit)
+                  : QCoreApplication::translate("SiteReport", "Conditions not recorded (no visit on %1)")
+                        .arg(OrDash(result.view.date)));
     if (result.method.typed) {
-        parts << QCoreApplication::translate("SiteReport", "typed by %1, instrument %2")
+        parts << QCoreApplication::translate("SiteReport", "Typed by %1, instrument %2")
                      .arg(OrDash(result.typedBy),
                           result.typedInstrument.empty()
                               ? QCoreApplication::translate("SiteReport", "not recorded")
@@ -275,7 +276,8 @@ std::vector<std::size_t> DetailPageStarts(const SiteReport& report, double dotsP
     return PageStarts(heights, Tenths(body), Tenths(body));
 }
 
-void DrawDetailPage(PageDrawer& draw, const SiteReport& report, const std::vector<std::size_t>& starts, int page) {
+void DrawDetailPage(PageDrawer& draw, const SiteReport& report, const std::vector<std::size_t>& starts,
+                    int page) {
     CellMeasure measure(draw.DotsPerMm());
     const double header = HeaderRowHeight(measure);
     DrawHeaderRow(draw, 0, header);
@@ -288,8 +290,9 @@ void DrawDetailPage(PageDrawer& draw, const SiteReport& report, const std::vecto
     }
     if (last) {
         draw.Font(10, true);
-        draw.Text(0, y + 1, kPrintableWidth, kLine,
-                  QCoreApplication::translate("SiteReport", "Summary: %1").arg(SummaryText(Summarise(report))));
+        draw.Text(
+            0, y + 1, kPrintableWidth, kLine,
+            QCoreApplication::translate("SiteReport", "Summary: %1").arg(SummaryText(Summarise(report))));
     }
 }
 

@@ -26,7 +26,8 @@ QString Range(const SiteReport& report) {
     if (report.since.empty() && report.until.empty()) {
         return TitleTr(QT_TRANSLATE_NOOP("SiteReport", "all results"));
     }
-    return DashIfEmpty(report.since) + TitleTr(QT_TRANSLATE_NOOP("SiteReport", " to ")) + DashIfEmpty(report.until);
+    return DashIfEmpty(report.since) + TitleTr(QT_TRANSLATE_NOOP("SiteReport", " to ")) +
+           DashIfEmpty(report.until);
 }
 
 QString VisitDates(const ReportFront& front) {
@@ -72,8 +73,9 @@ double DrawFirm(PageDrawer& draw, const archive::FirmProfile& firm) {
         y = 27;
     }
     draw.Font(14, true);
-    y += draw.Paragraph(0, y, 125, firm.name.empty() ? TitleTr(QT_TRANSLATE_NOOP("SiteReport", "(no firm set)"))
-                                                    : Q(firm.name));
+    y += draw.Paragraph(
+        0, y, 125,
+        firm.name.empty() ? TitleTr(QT_TRANSLATE_NOOP("SiteReport", "(no firm set)")) : Q(firm.name));
     draw.Font(9);
     return y + 1 + draw.Paragraph(0, y + 1, 125, FirmLines(firm));
 }
@@ -114,8 +116,9 @@ void DrawTitlePage(PageDrawer& draw, const SiteReport& report) {
     const ReportFront& front = report.front;
     const double firmEnd = DrawFirm(draw, front.firm);
     draw.Font(20, true);
-    const double titleEnd = draw.Paragraph(140, 0, kPrintableWidth - 140,
-                                           TitleTr(QT_TRANSLATE_NOOP("SiteReport", "Earth resistance test report")));
+    const double titleEnd =
+        draw.Paragraph(140, 0, kPrintableWidth - 140,
+                       TitleTr(QT_TRANSLATE_NOOP("SiteReport", "Earth resistance test report")));
     draw.Font(14, true);
     draw.Paragraph(140, titleEnd + 2, kPrintableWidth - 140, NumberText(front));
     const QString notIssued = TitleTr(QT_TRANSLATE_NOOP("SiteReport", "not issued"));
@@ -124,9 +127,12 @@ void DrawTitlePage(PageDrawer& draw, const SiteReport& report) {
         {QT_TRANSLATE_NOOP("SiteReport", "Site"), Q(report.site.fields.name)},
         {QT_TRANSLATE_NOOP("SiteReport", "Address"), DashIfEmpty(report.site.fields.address)},
         {QT_TRANSLATE_NOOP("SiteReport", "Position"), Position(report.site.fields)},
-        {QT_TRANSLATE_NOOP("SiteReport", "Report number"), front.number.empty() ? notIssued : Q(front.number)},
-        {QT_TRANSLATE_NOOP("SiteReport", "Revision"), front.number.empty() ? notIssued : QString::number(front.revision)},
-        {QT_TRANSLATE_NOOP("SiteReport", "Issue date"), front.issueDate.empty() ? notIssued : Q(front.issueDate)},
+        {QT_TRANSLATE_NOOP("SiteReport", "Report number"),
+         front.number.empty() ? notIssued : Q(front.number)},
+        {QT_TRANSLATE_NOOP("SiteReport", "Revision"),
+         front.number.empty() ? notIssued : QString::number(front.revision)},
+        {QT_TRANSLATE_NOOP("SiteReport", "Issue date"),
+         front.issueDate.empty() ? notIssued : Q(front.issueDate)},
         {QT_TRANSLATE_NOOP("SiteReport", "Visits"), VisitDates(front)},
         {QT_TRANSLATE_NOOP("SiteReport", "Date range"), Range(report)},
         {QT_TRANSLATE_NOOP("SiteReport", "Prepared by"), DashIfEmpty(front.preparedBy)},

@@ -64,8 +64,8 @@ TEST_F(ArchiveTest, OpeningTwiceMigratesOnce) {
 }
 
 TEST_F(ArchiveTest, AFileOfANewerLayoutIsRefusedAndLeftAsItWas) {
-    CreateWithPython(Path(),
-                     "CREATE TABLE future (x); PRAGMA user_version = " + std::to_string(kSchemaVersion + 1) + ";");
+    CreateWithPython(
+        Path(), "CREATE TABLE future (x); PRAGMA user_version = " + std::to_string(kSchemaVersion + 1) + ";");
     const std::string before = ReadFile(Path());
     std::string error;
     std::string aside;

@@ -236,8 +236,8 @@ TEST_F(SiteReportAnalysesTest, TheGridPageMapsTouchAndStepVoltagesInTheSoilModel
     // The legends mark the limits in whole volts (840.5 may round either way).
     EXPECT_TRUE(text.find("840 V") != std::string::npos || text.find("841 V") != std::string::npos) << text;
 
-    // Page 5 (title, summary, results, soil model, grid) as an image, at 50 dpi as the header takes its band: the map's colours from blue to red, and its
-    // hatching and conductors in black.
+    // Page 5 (title, summary, results, soil model, grid) as an image, at 50 dpi as the header takes its band:
+    // the map's colours from blue to red, and its hatching and conductors in black.
     const std::string pdf = Path("site.pdf");
     ASSERT_EQ(RunCommand("pdftoppm -r 50 -f 5 -l 5 -png '" + pdf + "' '" + Path("grid") + "' 2>&1").status,
               0);

@@ -46,7 +46,8 @@ class SiteReportDocumentTest : public ArchiveTest {
     }
 
     // A site "Depot Nord" with the points given, each limited to 10 Ω by the site's standard.
-    std::vector<std::int64_t> AddSiteWith(const std::vector<std::string>& points, const std::string& site = "Depot Nord") {
+    std::vector<std::int64_t> AddSiteWith(const std::vector<std::string>& points,
+                                          const std::string& site = "Depot Nord") {
         SiteFields fields;
         fields.name = site;
         fields.address = "Hafenstraße 4, Bremen";
@@ -95,8 +96,9 @@ class SiteReportDocumentTest : public ArchiveTest {
         visit.airTemperature = 3.5;
         visit.soil = archive::SoilCondition::Wet;
         front.visits = {visit};
-        front.signatures = {{"tested", "Jana Roth", "2009-01-22", Png(QColor(0x10, 0x10, 0x60), 300, 90), "png"},
-                            {"checked", "Malik Öztürk", "2009-01-22", "", ""}};
+        front.signatures = {
+            {"tested", "Jana Roth", "2009-01-22", Png(QColor(0x10, 0x10, 0x60), 300, 90), "png"},
+            {"checked", "Malik Öztürk", "2009-01-22", "", ""}};
         return front;
     }
 
@@ -121,8 +123,8 @@ class SiteReportDocumentTest : public ArchiveTest {
     }
     // One page's text, the lines of a wrapped cell joined by spaces.
     static std::string PageText(const std::string& path, int page) {
-        std::string text = RunCommand("pdftotext -raw -f " + std::to_string(page) + " -l " + std::to_string(page) +
-                                      " '" + path + "' - 2>&1")
+        std::string text = RunCommand("pdftotext -raw -f " + std::to_string(page) + " -l " +
+                                      std::to_string(page) + " '" + path + "' - 2>&1")
                                .text;
         std::replace(text.begin(), text.end(), '\n', ' ');
         return text;
@@ -149,25 +151,26 @@ TEST_F(SiteReportDocumentTest, EveryBlockOfTheDocumentIsThereOnItsPage) {
     const std::string path = Render(report, "document.pdf");
     // Title, summary, details, signatures.
     ASSERT_EQ(Pages(path), 4);
-    ExpectAll(PageText(path, 1),
-              {"Erdungsprüfung Weser GmbH", "Am Deich 7", "28195 Bremen", "+49 421 555 0100", "pruefung@weser.example",
-               "DAkkS D-PL-99999-01", "Earth resistance test report", "Report EW-2009-0017, revision 1",
-               "Stadtwerke Bremen AG", "Depot Nord", "Hafenstraße 4, Bremen", "2009-01-05", "Jana Roth",
-               "Malik Öztürk", "Issue date 2009-01-22", "Revision 1"});
+    ExpectAll(PageText(path, 1), {"Erdungsprüfung Weser GmbH", "Am Deich 7", "28195 Bremen",
+                                  "+49 421 555 0100", "pruefung@weser.example", "DAkkS D-PL-99999-01",
+                                  "Earth resistance test report", "Report EW-2009-0017, revision 1",
+                                  "Stadtwerke Bremen AG", "Depot Nord", "Hafenstraße 4, Bremen", "2009-01-05",
+                                  "Jana Roth", "Malik Öztürk", "Issue date 2009-01-22", "Revision 1"});
     for (int page = 1; page <= 4; ++page) {
         ExpectAll(PageText(path, page), {"Erdungsprüfung Weser GmbH", "EW-2009-0017", "Terrovane 9.8.7"});
         EXPECT_NE(PageText(path, page).find("Page " + std::to_string(page) + " of 4"), std::string::npos);
     }
     // Due a year after the newest test, by the site's interval.
-    ExpectAll(PageText(path, 2), {"Summary of the test points", "Rod 1", "Rod 2", "10 Ω", "IEC 62305-3",
-                                  "4.20 Ω", "14.50 Ω", "pass", "fail", "2010-01-05",
-                                  "Verdicts: 1 passed, 1 failed, 0 without limit"});
+    ExpectAll(PageText(path, 2),
+              {"Summary of the test points", "Rod 1", "Rod 2", "10 Ω", "IEC 62305-3", "4.20 Ω", "14.50 Ω",
+               "pass", "fail", "2010-01-05", "Verdicts: 1 passed, 1 failed, 0 without limit"});
     const std::string details = PageText(path, 3);
-    ExpectAll(details, {"Method: 3-pole earth resistance", "probe distances not recorded", "test frequency 105 Hz",
-                        "Rs 1.2 kΩ, Rh 2.3 kΩ: valid, both at most 50 kΩ", "Rs 1.5 kΩ, Rh 64 kΩ: doubtful, above 50 kΩ",
+    ExpectAll(details, {"Method: 3-pole earth resistance", "probe distances not recorded",
+                        "test frequency 105 Hz", "Rs 1.2 kΩ, Rh 2.3 kΩ: valid, both at most 50 kΩ",
+                        "Rs 1.5 kΩ, Rh 64 kΩ: doubtful, above 50 kΩ",
                         "Visit of 2009-01-05: weather overcast, light rain; air 3.5 °C; soil wet"});
-    ExpectAll(PageText(path, 4), {"Result and signatures", "Tested by", "Checked by", "Jana Roth", "Malik Öztürk",
-                                  "Signature, date: 2009-01-22"});
+    ExpectAll(PageText(path, 4), {"Result and signatures", "Tested by", "Checked by", "Jana Roth",
+                                  "Malik Öztürk", "Signature, date: 2009-01-22"});
     // The logo in every page's header and on the title page, and the one signature given as an image.
     const std::string images = RunCommand("pdfimages -list '" + path + "' | tail -n +3 | wc -l").text;
     EXPECT_EQ(images, "6\n") << RunCommand("pdfimages -list '" + path + "'").text;
@@ -193,7 +196,7 @@ TEST_F(SiteReportDocumentTest, ADraftSaysDraftAndLeavesLinesToSignOn) {
     }
     // A 2-clamp result carries no frequency and no probes: its method says what is not recorded.
     ExpectAll(PageText(path, 3), {"Method: Two clamps (stakeless)", "probe distances not recorded",
-                                  "conditions not recorded (no visit on 2009-01-05)"});
+                                  "Conditions not recorded (no visit on 2009-01-05)"});
     ExpectAll(PageText(path, 4), {"Jana Roth", "Name: ____", "Signature, date: ____"});
     // The SVG logo is drawn as vectors: no image in the file.
     EXPECT_EQ(RunCommand("pdfimages -list '" + path + "' | tail -n +3 | wc -l").text, "0\n");
@@ -227,7 +230,7 @@ TEST_F(SiteReportDocumentTest, ProbeDistancesAndTypedResultsAreNamedWithTheirMet
     const std::string details = PageText(path, 3);
     ExpectAll(details, {"probes: current 40 m, potential 24.7 m", "probes: current 40 m, potential 12 m",
                         "Method: Fall of potential", "Rs 700 Ω, Rh > 300 kΩ: doubtful, above 50 kΩ",
-                        "typed by jroth, instrument Ohmcheck 3, serial A-17", "6.5 Ω"});
+                        "Typed by jroth, instrument Ohmcheck 3, serial A-17", "6.5 Ω"});
     ExpectAll(PageText(path, 2), {"Rod 2", "6.5 Ω", "2009-01-06", "pass"});
 }
 
@@ -321,8 +324,10 @@ TEST_F(SiteReportDocumentTest, LongNamesWrapAndAreNeverCut) {
     ASSERT_TRUE(Assign(*archive_, {1}, points[0], error_)) << error_;
     sitereport::SiteReport report = Load(longSite);
     report.front = Front();
-    report.front.firm.name = "Ingenieurgesellschaft für Erdungs- und Blitzschutzprüfungen Weser-Ems mbH & Co. KG";
-    report.front.client = "Stadtwerke Bremen AG, Netzbetrieb Hochspannung, Abteilung Instandhaltung Umspannwerke";
+    report.front.firm.name =
+        "Ingenieurgesellschaft für Erdungs- und Blitzschutzprüfungen Weser-Ems mbH & Co. KG";
+    report.front.client =
+        "Stadtwerke Bremen AG, Netzbetrieb Hochspannung, Abteilung Instandhaltung Umspannwerke";
     const std::string path = Render(report, "long.pdf");
     const std::string certificates = Path("long-certificates.pdf");
     ASSERT_TRUE(sitereport::RenderCertificatesPdf(report, "", certificates, error_)) << error_;
@@ -344,7 +349,8 @@ TEST_F(SiteReportDocumentTest, LongNamesWrapAndAreNeverCut) {
     // Nothing right of the right margin: A4 landscape for the report, portrait for the certificates.
     const auto rightmost = [](const std::string& file) {
         return RunPython(
-            "import re, sys\nprint(max(float(x) for x in re.findall(r'xMax=\"([0-9.]+)\"', sys.stdin.read())))",
+            "import re, sys\nprint(max(float(x) for x in re.findall(r'xMax=\"([0-9.]+)\"', "
+            "sys.stdin.read())))",
             RunCommand("pdftotext -bbox '" + file + "' - 2>&1").text);
     };
     EXPECT_LE(std::stod(rightmost(path)), 842 - 10 / 25.4 * 72 + 0.5);
@@ -374,17 +380,19 @@ TEST_F(SiteReportDocumentTest, TheReportAndTheCertificatesArePdfA1bWithTheirMeta
         ExpectAll(xmp, {"<pdfaid:part>1</pdfaid:part>", "<pdfaid:conformance>B</pdfaid:conformance>",
                         "Depot Nord", "Erdungsprüfung Weser GmbH", "Report EW-2009-0017, revision 1",
                         "<xmp:CreatorTool>Terrovane</xmp:CreatorTool>"});
-        // The dictionary's date, D:YYYYMMDDHHmmSS, is the XMP's to the second.
+        // The dictionary's date, D:YYYYMMDDHHmmSS, is the XMP's to the second, and the packet begins with
+        // its byte order mark.
+        const std::string qdf = file + ".qdf";
+        ASSERT_EQ(RunCommand("qpdf --qdf --object-streams=disable '" + file + "' '" + qdf + "'").status, 0);
         const std::string dates = RunPython(
-            "import re, sys\nt = sys.stdin.read()\n"
-            "i = re.search(rb'/CreationDate \\(D:(\\d{14})'.decode(), t).group(1)\n"
-            "x = re.search(r'<xmp:CreateDate>(\\d+)-(\\d+)-(\\d+)T(\\d+):(\\d+):(\\d+)', t).groups()\n"
-            "print(i == ''.join(x))",
-            RunCommand("qpdf --qdf --object-streams=disable '" + file + "' - | strings").text);
-        EXPECT_EQ(dates, "True");
+            "import re, sys\nt = open(sys.stdin.read().strip(), 'rb').read()\n"
+            "i = re.search(rb'/CreationDate \\(D:(\\d{14})', t).group(1)\n"
+            "x = re.search(rb'<xmp:CreateDate>(\\d+)-(\\d+)-(\\d+)T(\\d+):(\\d+):(\\d+)', t).groups()\n"
+            "print(i == b''.join(x), b\"<?xpacket begin='\\xef\\xbb\\xbf'\" in t)",
+            qdf);
+        EXPECT_EQ(dates, "True True");
     }
-    EXPECT_NE(RunCommand("pdfinfo '" + path + "'").text.find("Site report: Depot Nord"),
-              std::string::npos);
+    EXPECT_NE(RunCommand("pdfinfo '" + path + "'").text.find("Site report: Depot Nord"), std::string::npos);
 }
 
 // One page per point with the firm, the point, its limit, result, method, verdict, due date and signatures;
@@ -403,12 +411,25 @@ TEST_F(SiteReportDocumentTest, ACertificatePerPoint) {
     ASSERT_EQ(Pages(all), 3);
     EXPECT_NE(RunCommand("pdfinfo '" + all + "'").text.find("595 x 842 pts (A4)"), std::string::npos);
     const std::string first = PageText(all, 1);
-    ExpectAll(first, {"Erdungsprüfung Weser GmbH", "DAkkS D-PL-99999-01", "Earth resistance test certificate",
-                      "Report EW-2009-0017, revision 1", "Stadtwerke Bremen AG", "Depot Nord", "Test point Rod 1 (rod)",
-                      "Limit 10 Ω (IEC 62305-3)", "Result 4.20 Ω", "Measured 2009-01-05 10:01",
-                      "Method 3-pole earth resistance", "Rs 1.2 kΩ, Rh 2.3 kΩ: valid",
-                      "Conditions Visit of 2009-01-05: weather overcast, light rain", "Verdict pass",
-                      "Due again 2010-01-05", "Tested by", "Jana Roth", "Checked by", "Malik Öztürk",
+    ExpectAll(first, {"Erdungsprüfung Weser GmbH",
+                      "DAkkS D-PL-99999-01",
+                      "Earth resistance test certificate",
+                      "Report EW-2009-0017, revision 1",
+                      "Stadtwerke Bremen AG",
+                      "Depot Nord",
+                      "Test point Rod 1 (rod)",
+                      "Limit 10 Ω (IEC 62305-3)",
+                      "Result 4.20 Ω",
+                      "Measured 2009-01-05 10:01",
+                      "Method 3-pole earth resistance",
+                      "Rs 1.2 kΩ, Rh 2.3 kΩ: valid",
+                      "Conditions Visit of 2009-01-05: weather overcast, light rain",
+                      "Verdict pass",
+                      "Due again 2010-01-05",
+                      "Tested by",
+                      "Jana Roth",
+                      "Checked by",
+                      "Malik Öztürk",
                       "Certificate 1 of 3"});
     ExpectAll(PageText(all, 2), {"Rod 2", "Verdict fail", "Certificate 2 of 3"});
     ExpectAll(PageText(all, 3), {"Rod 3", "not tested in the date range"});
@@ -430,9 +451,10 @@ TEST_F(SiteReportDocumentTest, GermanAndChineseDocuments) {
     report.front = Front();
     const std::pair<translations::Language, std::vector<const char*>> languages[] = {
         {translations::Language::German,
-         {"Prüfbericht Erdungswiderstand", "Bericht EW-2009-0017, Revision 1", "Auftraggeber", "Kontrolliert von",
-          "Übersicht der Prüfpunkte", "Messverfahren: 3-Pol", "Sondenabstände nicht erfasst",
-          "Begehung am 2009-01-05", "Boden nass", "Unterschrift, Datum: 2009-01-22"}},
+         {"Prüfbericht Erdungswiderstand", "Bericht EW-2009-0017, Revision 1", "Auftraggeber",
+          "Kontrolliert von", "Übersicht der Prüfpunkte", "Messverfahren: 3-Pol",
+          "Sondenabstände nicht erfasst", "Begehung am 2009-01-05", "Boden nass",
+          "Unterschrift, Datum: 2009-01-22"}},
         {translations::Language::Chinese,
          {"接地电阻测试报告", "报告 EW-2009-0017，第 1 版", "委托方", "审核人", "测试点汇总", "测试方法：",
           "未记录探针距离", "土壤 湿", "签名，日期：2009-01-22"}}};

@@ -265,9 +265,11 @@ void HistoryWindow::SaveCertificates(const sitereport::SiteReport& report) {
     }
     std::string error;
     if (!sitereport::RenderCertificatesPdf(report, "", path.toStdString(), error)) {
-        return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The certificates could not be written: %1"), {error});
+        return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The certificates could not be written: %1"),
+                               {error});
     }
-    status_->setText(tr("Certificates of %1 written to %2").arg(QString::fromStdString(report.site.fields.name), path));
+    status_->setText(
+        tr("Certificates of %1 written to %2").arg(QString::fromStdString(report.site.fields.name), path));
 }
 
 void HistoryWindow::BuildTreeMenu() {

@@ -38,7 +38,8 @@ SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest&
     preview_ = buttons->addButton(tr("Print preview..."), QDialogButtonBox::AcceptRole);
     pdf_ = buttons->addButton(tr("Save PDF..."), QDialogButtonBox::AcceptRole);
     certificates_ = buttons->addButton(tr("Certificates PDF..."), QDialogButtonBox::AcceptRole);
-    certificates_->setToolTip(tr("One page per test point: its limit, newest result, method, verdict and signatures"));
+    certificates_->setToolTip(
+        tr("One page per test point: its limit, newest result, method, verdict and signatures"));
     buttons->addButton(QDialogButtonBox::Cancel);
     preview_->setDefault(true);
     connect(preview_, &QPushButton::clicked, this, [this] { output_ = SiteReportRequest::Output::Preview; });

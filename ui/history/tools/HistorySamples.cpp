@@ -274,6 +274,7 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
              return std::make_shared<SiteReportDialog>(
                  QStringLiteral("Substation North"),
                  SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Zoë Brandt"),
+                                   QString(), QStringLiteral("Stadtwerke Nord"), QStringLiteral("Zoë Brandt"),
                                    QString()});
          }},
         {QStringLiteral("history-site-properties"),

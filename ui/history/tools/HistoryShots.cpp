@@ -104,7 +104,8 @@ int main(int argc, char** argv) {
     {
         terrovane::history::SiteReportDialog dialog(
             QStringLiteral("Substation North"),
-            {terrovane::history::SiteReportRequest::Output::Preview, QStringLiteral("Zoë Brandt"), QString()},
+            {terrovane::history::SiteReportRequest::Output::Preview, QStringLiteral("Zoë Brandt"), QString(),
+             QStringLiteral("Stadtwerke Nord"), QStringLiteral("Zoë Brandt"), QString()},
             &window);
         dialog.show();
         (void)QTest::qWaitForWindowExposed(&dialog);
@@ -113,8 +114,10 @@ int main(int argc, char** argv) {
     }
     const auto reportAs = [&window](terrovane::history::SiteReportRequest::Output output) {
         window.reportAsker = [output](const QString&, const terrovane::history::SiteReportRequest&) {
-            return std::optional(terrovane::history::SiteReportRequest{output, QStringLiteral("Zoë Brandt"),
-                                                                       QStringLiteral("TV-2231-0457")});
+            return std::optional(terrovane::history::SiteReportRequest{
+                output, QStringLiteral("Zoë Brandt"), QStringLiteral("TV-2231-0457"),
+                QStringLiteral("Stadtwerke Nord"), QStringLiteral("Zoë Brandt"),
+                QStringLiteral("Malik Öztürk")});
         };
     };
     reportAs(terrovane::history::SiteReportRequest::Output::Preview);
