@@ -20,6 +20,33 @@ std::optional<TypedValue> Auxiliary(const char* name, format::Quantity quantity,
     return TypedValue{name, reading.value, reading.IsOverRange()};
 }
 
+// A resistance cell of the workbook ("1.53k", ">300k", "820") with its unit, "1.53 kΩ", "> 300 kΩ".
+std::string ShownOhms(std::string cell) {
+    if (cell.empty()) {
+        return cell;
+    }
+    std::string prefix;
+    if (cell.front() == '>') {
+        prefix = "> ";
+        cell.erase(0, 1);
+    }
+    if (!cell.empty() && cell.back() == 'k') {
+        cell.pop_back();
+        return prefix + cell + " k\u03A9";
+    }
+    return prefix + cell + " \u03A9";
+}
+
+// The typed value as the outputs write it, without its name: "700 Ω", "> 300 kΩ".
+std::string TypedShown(const std::optional<TypedValue>& value) {
+    if (!value) {
+        return {};
+    }
+    const std::string text = TypedValueText(*value);
+    const std::string shown = text.substr(text.find_first_of("=>") + 1);
+    return value->overRange ? "> " + shown : shown;
+}
+
 std::optional<TypedValue> ViewAuxiliary(const char* name, const format::Reading& reading) {
     if (!reading.IsMeasured() && !reading.IsOverRange()) {
         return std::nullopt;
@@ -90,6 +117,8 @@ ResultMethod MethodOf(const record::MeasurementRecord& record, const ValidityThr
     method.frequency = frequency.empty() || code ? frequency : frequency + " Hz";
     method.rs = Auxiliary("Rs", format::Quantity::Rs, record);
     method.rh = Auxiliary("Rh", format::Quantity::Rh, record);
+    method.rsShown = method.rs ? ShownOhms(format::FormatCellText(format::Quantity::Rs, &record)) : "";
+    method.rhShown = method.rh ? ShownOhms(format::FormatCellText(format::Quantity::Rh, &record)) : "";
     return method;
 }
 
@@ -103,6 +132,8 @@ ResultMethod MethodOf(const TypedResultFields& fields, const ValidityThresholds&
     if (method.earthResistance) {
         method.rs = TypedNamed(fields, "Rs");
         method.rh = TypedNamed(fields, "Rh");
+        method.rsShown = TypedShown(method.rs);
+        method.rhShown = TypedShown(method.rh);
     }
     return method;
 }
@@ -120,6 +151,8 @@ ResultMethod MethodOf(const ResultView& view, const ValidityThresholds& threshol
     method.frequency = cell.empty() || frequency.code != nullptr ? cell : cell + " Hz";
     method.rs = ViewAuxiliary("Rs", view.readings[ValueIndex("Rs")]);
     method.rh = ViewAuxiliary("Rh", view.readings[ValueIndex("Rh")]);
+    method.rsShown = method.rs ? ShownOhms(view.cells[format::kFirstValueColumn + ValueIndex("Rs")]) : "";
+    method.rhShown = method.rh ? ShownOhms(view.cells[format::kFirstValueColumn + ValueIndex("Rh")]) : "";
     return method;
 }
 

@@ -23,6 +23,8 @@ struct ResultMethod {
     std::string frequency;         // "128 Hz", or the instrument's code ("AFE"); empty where not recorded
     std::optional<TypedValue> rs;  // the auxiliary electrodes' resistances, ohms, with their over-range mark
     std::optional<TypedValue> rh;
+    std::string rsShown;  // each as the instrument showed it, "1.53 kΩ", "> 300 kΩ"; as typed for a typed one
+    std::string rhShown;
     double auxiliaryLimit = 0;  // ohms: an Rs or Rh above it makes the reading doubtful
 };
 

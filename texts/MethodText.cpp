@@ -49,8 +49,8 @@ QString MethodAuxiliary(const archive::ResultMethod& method) {
         return MethodTr(QT_TRANSLATE_NOOP("MethodTexts", "Rs and Rh not recorded"));
     }
     const QString unknown = MethodTr(QT_TRANSLATE_NOOP("MethodTexts", "not recorded"));
-    const QString rs = method.rs ? MethodOhms(*method.rs) : unknown;
-    const QString rh = method.rh ? MethodOhms(*method.rh) : unknown;
+    const QString rs = method.rs ? QString::fromStdString(method.rsShown) : unknown;
+    const QString rh = method.rh ? QString::fromStdString(method.rhShown) : unknown;
     const QString limit = MethodOhms(archive::TypedValue{"R", method.auxiliaryLimit, false});
     if (archive::AuxiliaryAbove(method)) {
         return MethodTr(QT_TRANSLATE_NOOP("MethodTexts", "Rs %1, Rh %2: doubtful, above %3"))

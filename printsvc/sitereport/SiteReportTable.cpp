@@ -9,7 +9,6 @@
 #include "ResultWords.h"
 #include "ResultsOutput.h"
 #include "SiteReportDocument.h"
-#include "TypedMethodText.h"
 
 namespace terrovane::sitereport {
 namespace {
@@ -39,18 +38,11 @@ int Tenths(double mm) {
     return static_cast<int>(mm * 10);
 }
 
-QFont CellFont(double points, bool bold) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 double HeaderRowHeight(CellMeasure& measure) {
     double height = kHeaderRow;
     for (const ColumnSpec& column : kColumns) {
         height = std::max(height, measure.Height(QCoreApplication::translate("SiteReport", column.title),
-                                                 CellFont(9, true), column.width - 1));
+                                                 Font(9, true), column.width - 1));
     }
     return height;
 }
@@ -114,7 +106,7 @@ double ResultRowHeight(CellMeasure& measure, const ReportedResult& result, bool 
     const std::vector<QString> cells = ResultCells(result);
     double height = kLine;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        height = std::max(height, measure.Height(cells[i], CellFont(bold ? 9 : 8, BoldCell(result, i, bold)),
+        height = std::max(height, measure.Height(cells[i], Font(bold ? 9 : 8, BoldCell(result, i, bold)),
                                                  kColumns[i + 2].width - 1));
     }
     return height;
@@ -167,16 +159,16 @@ std::size_t EarlierOf(const PointSection& section) {
 BlockRows RowsOf(CellMeasure& measure, const SiteReport& report, const PointSection& section) {
     BlockRows rows;
     double first =
-        std::max(measure.Height(Q(section.point.fields.name), CellFont(9, true), kColumns[0].width - 1),
-                 measure.Height(texts::PointKindText(section.point.fields.kind), CellFont(9, false),
+        std::max(measure.Height(Q(section.point.fields.name), Font(9, true), kColumns[0].width - 1),
+                 measure.Height(texts::PointKindText(section.point.fields.kind), Font(9, false),
                                 kColumns[1].width - 1));
     const std::size_t shown = section.results.empty() ? 0 : 1 + std::min(EarlierOf(section), kEarlierShown);
     for (std::size_t i = 0; i < shown; ++i) {
         const ReportedResult& result = section.results[i];
         rows.cells.push_back(std::max(i == 0 ? first : kLine, ResultRowHeight(measure, result, i == 0)));
-        rows.details.push_back(measure.TextHeight(ResultDetailText(report, result),
-                                                  CellFont(kDetailPoints, false), DetailWidth()) +
-                               1.2);
+        rows.details.push_back(
+            measure.TextHeight(ResultDetailText(report, result), Font(kDetailPoints, false), DetailWidth()) +
+            1.2);
     }
     if (rows.cells.empty()) {
         rows.cells.push_back(first);
@@ -189,7 +181,7 @@ BlockRows RowsOf(CellMeasure& measure, const SiteReport& report, const PointSect
 }
 
 void DrawDetailLine(PageDrawer& draw, const SiteReport& report, const ReportedResult& result, double y) {
-    draw.painter().setFont(CellFont(kDetailPoints, false));
+    draw.painter().setFont(Font(kDetailPoints, false));
     draw.painter().setPen(kDetailInk);
     draw.Paragraph(ResultsX(), y + 0.2, DetailWidth(), ResultDetailText(report, result));
     draw.painter().setPen(Qt::black);

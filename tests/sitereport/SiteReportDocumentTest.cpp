@@ -167,7 +167,7 @@ TEST_F(SiteReportDocumentTest, EveryBlockOfTheDocumentIsThereOnItsPage) {
     const std::string details = PageText(path, 3);
     ExpectAll(details, {"Method: 3-pole earth resistance", "probe distances not recorded",
                         "test frequency 105 Hz", "Rs 1.2 kΩ, Rh 2.3 kΩ: valid, both at most 50 kΩ",
-                        "Rs 1.5 kΩ, Rh 64 kΩ: doubtful, above 50 kΩ",
+                        "Rs 1.5 kΩ, Rh 64.0 kΩ: doubtful, above 50 kΩ",
                         "Visit of 2009-01-05: weather overcast, light rain; air 3.5 °C; soil wet"});
     ExpectAll(PageText(path, 4), {"Result and signatures", "Tested by", "Checked by", "Jana Roth",
                                   "Malik Öztürk", "Signature, date: 2009-01-22"});
