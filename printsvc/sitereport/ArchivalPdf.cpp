@@ -22,7 +22,7 @@ QByteArray Xmp(const ArchivalPdf& pdf, const QDateTime& created) {
     // The packet's header carries a byte order mark, U+FEFF, as XMP asks.
     w.writeProcessingInstruction(
         QStringLiteral("xpacket"),
-        QStringLiteral("begin='") + QChar(0xFEFF) + QStringLiteral("' id='W5M0MpCehiHzreSzNTczkc9d'"));
+        QStringLiteral("begin=\"") + QChar(0xFEFF) + QStringLiteral("\" id=\"W5M0MpCehiHzreSzNTczkc9d\""));
     w.writeStartElement(QStringLiteral("x:xmpmeta"));
     w.writeAttribute(QStringLiteral("xmlns:x"), QStringLiteral("adobe:ns:meta/"));
     w.writeStartElement(QStringLiteral("rdf:RDF"));
@@ -68,13 +68,13 @@ QByteArray Xmp(const ArchivalPdf& pdf, const QDateTime& created) {
     w.writeEndElement();
     w.writeEndElement();
     w.writeEndElement();
-    w.writeProcessingInstruction(QStringLiteral("xpacket"), QStringLiteral("end='w'"));
+    w.writeProcessingInstruction(QStringLiteral("xpacket"), QStringLiteral("end=\"w\""));
     return xml;
 }
 
 // The creation date the writer put in the document information dictionary, "D:20261210144500".
 QByteArray InfoDate(const QByteArray& pdf) {
-    static const QRegularExpression kDate(QStringLiteral("/CreationDate \\(D:([0-9]{14})"));
+    static const QRegularExpression kDate(QStringLiteral("/CreationDate \\x28D:([0-9]{14})"));
     const QRegularExpressionMatch match = kDate.match(QString::fromLatin1(pdf));
     return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
 }

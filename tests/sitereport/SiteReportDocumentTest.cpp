@@ -388,7 +388,7 @@ TEST_F(SiteReportDocumentTest, TheReportAndTheCertificatesArePdfA1bWithTheirMeta
             "import re, sys\nt = open(sys.stdin.read().strip(), 'rb').read()\n"
             "i = re.search(rb'/CreationDate \\(D:(\\d{14})', t).group(1)\n"
             "x = re.search(rb'<xmp:CreateDate>(\\d+)-(\\d+)-(\\d+)T(\\d+):(\\d+):(\\d+)', t).groups()\n"
-            "print(i == b''.join(x), b\"<?xpacket begin='\\xef\\xbb\\xbf'\" in t)",
+            "print(i == b''.join(x), b'<?xpacket begin=\"\\xef\\xbb\\xbf\"' in t)",
             qdf);
         EXPECT_EQ(dates, "True True");
     }
