@@ -1,5 +1,7 @@
-// terrovane-cli attach, attachments, attachment get|caption and detach: photos and documents of a site or
+// terrovane-cli attach, attachments, attachment get|caption|report and detach: photos and documents of a site or
 // a test point.
+#include <set>
+
 #include "ArchiveAccess.h"
 #include "ArchiveProblemText.h"
 #include "AtomicFile.h"
@@ -79,7 +81,7 @@ int AttachFile(const ParsedArguments& options) {
     return kExitOk;
 }
 
-numbers::Json AttachmentJson(const archive::AttachmentRow& row) {
+numbers::Json AttachmentJson(const archive::AttachmentRow& row, bool inReport) {
     const auto orNull = [](const std::string& text) {
         return text.empty() ? numbers::Json() : numbers::Json(text);
     };
@@ -98,18 +100,21 @@ numbers::Json AttachmentJson(const archive::AttachmentRow& row) {
     json["latitude"] = row.position ? numbers::JsonNumber(row.position->latitude) : numbers::Json();
     json["longitude"] = row.position ? numbers::JsonNumber(row.position->longitude) : numbers::Json();
     json["added_at"] = row.addedAt;
+    json["in_report"] = inReport;
     return json;
 }
 
-std::string AttachmentTable(const std::vector<archive::AttachmentRow>& rows) {
+std::string AttachmentTable(const std::vector<archive::AttachmentRow>& rows,
+                            const std::set<std::int64_t>& chosen) {
     std::vector<std::vector<std::string>> lines = {
-        {"ID", "NAME", "KIND", "SIZE", "TAKEN", "POSITION", "CAPTION"}};
+        {"ID", "NAME", "KIND", "SIZE", "TAKEN", "POSITION", "REPORT", "CAPTION"}};
     const auto dash = [](const std::string& text) { return text.empty() ? std::string("-") : text; };
     for (const archive::AttachmentRow& row : rows) {
         const std::string size = row.width > 0 ? std::to_string(row.width) + "x" + std::to_string(row.height)
                                                : std::to_string(row.size) + " bytes";
         lines.push_back({std::to_string(row.id), row.name, archive::AttachmentKindWord(row.kind), size,
-                         dash(row.taken), dash(PositionWords(row)), dash(row.caption)});
+                         dash(row.taken), dash(PositionWords(row)), chosen.count(row.id) > 0 ? "yes" : "-",
+                         dash(row.caption)});
     }
     return AlignedTable(lines);
 }
@@ -131,12 +136,16 @@ int ListAttachments(const ParsedArguments& options) {
     if (!rows) {
         return CommandFailed("attachments", texts::ArchiveProblemText(rows.Error().Text()));
     }
+    const auto chosen = archive::ChosenForReport(*store);
+    if (!chosen) {
+        return CommandFailed("attachments", texts::ArchiveProblemText(chosen.Error().Text()));
+    }
     if (format == "table") {
-        return PrintText(AttachmentTable(rows.Value())) ? kExitOk : kExitFailed;
+        return PrintText(AttachmentTable(rows.Value(), chosen.Value())) ? kExitOk : kExitFailed;
     }
     numbers::Json array = numbers::Json::array();
     for (const archive::AttachmentRow& row : rows.Value()) {
-        array.push_back(AttachmentJson(row));
+        array.push_back(AttachmentJson(row, chosen.Value().count(row.id) > 0));
     }
     return PrintText(numbers::JsonLines(array)) ? kExitOk : kExitFailed;
 }
@@ -232,7 +241,8 @@ const CommandRegistrar kAttachRegistrar(
 const CommandRegistrar kAttachmentsRegistrar(
     {"attachments",
      "Lists the photos and documents attached to a site or to a test point (SITE/POINT), in the order they "
-     "were attached: id, file name, kind, size, EXIF date and position, caption.",
+     "were attached: id, file name, kind, size, EXIF date and position, whether it goes into the site "
+     "report, caption.",
      {{{"attachments",
         {"SITE[/POINT]"},
         {{"format", "table|json", "The listing's format; table by default."}}},
