@@ -1,5 +1,5 @@
-// terrovane-cli attach, attachments, attachment get|caption|report and detach: photos and documents of a site or
-// a test point.
+// terrovane-cli attach, attachments, attachment get|caption|report and detach: photos and documents of a site
+// or a test point.
 #include <set>
 
 #include "ArchiveAccess.h"
