@@ -1,4 +1,4 @@
-#include "SchemaV10.h"
+#include "SchemaV11.h"
 
 namespace terrovane::archive {
 namespace {
@@ -14,7 +14,7 @@ CREATE TABLE IF NOT EXISTS report_photos (
 
 }  // namespace
 
-int MigrateToLayout10(Database& db) {
+int MigrateToLayout11(Database& db) {
     return db.Exec(kReportPhotos);
 }
 
