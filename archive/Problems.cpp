@@ -13,7 +13,7 @@ const std::vector<const char*>& ProblemTexts() {
         kValueNotANumber, kValueNegative, kUnitNotOfValue, kUnknownMethod, kValueNotOfMethod,
         kMainValueMissing, kValueTwice, kMeasuredNotADate, kMeasuredInFuture, kTypedTextTooLong,
         kAlreadyCorrected, kNoAttachment, kNotAttachable, kNotWhatItsNameSays, kImageUnreadable,
-        kAttachmentTooLarge, kCaptionTooLong,
+        kAttachmentTooLarge, kCaptionTooLong, kNotAPhoto,
         // the firm's profile and the issued reports
         kFirmTextTooLong, kPrefixNotUnderstood, kLogoTooLarge, kLogoNotPngOrSvg, kNoReportPrefix,
         kNoIssuedReport, kNoReportRevision, kReportOfOtherSite, kRevisionTaken};

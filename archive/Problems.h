@@ -91,6 +91,8 @@ inline constexpr const char* kAttachmentTooLarge =
     QT_TRANSLATE_NOOP("ArchiveProblems", "\"%1\" is larger than %2 MB, the most a file attached may be");
 inline constexpr const char* kCaptionTooLong =
     QT_TRANSLATE_NOOP("ArchiveProblems", "a caption takes at most %1 characters");
+inline constexpr const char* kNotAPhoto =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "attachment %1 is a document: only photos go into the site report");
 
 // Every text above, for the one boundary that translates them.
 const std::vector<const char*>& ProblemTexts();

@@ -1,5 +1,7 @@
-// terrovane-cli attach, attachments, attachment get|caption and detach: photos and documents of a site or
-// a test point.
+// terrovane-cli attach, attachments, attachment get|caption|report and detach: photos and documents of a site
+// or a test point.
+#include <set>
+
 #include "ArchiveAccess.h"
 #include "ArchiveProblemText.h"
 #include "AtomicFile.h"
@@ -8,6 +10,7 @@
 #include "Command.h"
 #include "Inspect.h"
 #include "Json.h"
+#include "ReportPhotos.h"
 #include "ResultListing.h"
 #include "ResultsOutput.h"
 
@@ -78,7 +81,7 @@ int AttachFile(const ParsedArguments& options) {
     return kExitOk;
 }
 
-numbers::Json AttachmentJson(const archive::AttachmentRow& row) {
+numbers::Json AttachmentJson(const archive::AttachmentRow& row, bool inReport) {
     const auto orNull = [](const std::string& text) {
         return text.empty() ? numbers::Json() : numbers::Json(text);
     };
@@ -97,18 +100,21 @@ numbers::Json AttachmentJson(const archive::AttachmentRow& row) {
     json["latitude"] = row.position ? numbers::JsonNumber(row.position->latitude) : numbers::Json();
     json["longitude"] = row.position ? numbers::JsonNumber(row.position->longitude) : numbers::Json();
     json["added_at"] = row.addedAt;
+    json["in_report"] = inReport;
     return json;
 }
 
-std::string AttachmentTable(const std::vector<archive::AttachmentRow>& rows) {
+std::string AttachmentTable(const std::vector<archive::AttachmentRow>& rows,
+                            const std::set<std::int64_t>& chosen) {
     std::vector<std::vector<std::string>> lines = {
-        {"ID", "NAME", "KIND", "SIZE", "TAKEN", "POSITION", "CAPTION"}};
+        {"ID", "NAME", "KIND", "SIZE", "TAKEN", "POSITION", "REPORT", "CAPTION"}};
     const auto dash = [](const std::string& text) { return text.empty() ? std::string("-") : text; };
     for (const archive::AttachmentRow& row : rows) {
         const std::string size = row.width > 0 ? std::to_string(row.width) + "x" + std::to_string(row.height)
                                                : std::to_string(row.size) + " bytes";
         lines.push_back({std::to_string(row.id), row.name, archive::AttachmentKindWord(row.kind), size,
-                         dash(row.taken), dash(PositionWords(row)), dash(row.caption)});
+                         dash(row.taken), dash(PositionWords(row)), chosen.count(row.id) > 0 ? "yes" : "-",
+                         dash(row.caption)});
     }
     return AlignedTable(lines);
 }
@@ -130,12 +136,16 @@ int ListAttachments(const ParsedArguments& options) {
     if (!rows) {
         return CommandFailed("attachments", texts::ArchiveProblemText(rows.Error().Text()));
     }
+    const auto chosen = archive::ChosenForReport(*store);
+    if (!chosen) {
+        return CommandFailed("attachments", texts::ArchiveProblemText(chosen.Error().Text()));
+    }
     if (format == "table") {
-        return PrintText(AttachmentTable(rows.Value())) ? kExitOk : kExitFailed;
+        return PrintText(AttachmentTable(rows.Value(), chosen.Value())) ? kExitOk : kExitFailed;
     }
     numbers::Json array = numbers::Json::array();
     for (const archive::AttachmentRow& row : rows.Value()) {
-        array.push_back(AttachmentJson(row));
+        array.push_back(AttachmentJson(row, chosen.Value().count(row.id) > 0));
     }
     return PrintText(numbers::JsonLines(array)) ? kExitOk : kExitFailed;
 }
@@ -179,6 +189,29 @@ int CaptionAttachment(const ParsedArguments& options) {
     return kExitOk;
 }
 
+int ChooseAttachmentForReport(const ParsedArguments& options) {
+    const auto id = AttachmentId("attachment report", options.positionals[0]);
+    if (!id) {
+        return kExitUsage;
+    }
+    const std::string& choice = options.positionals[1];
+    if (choice != "yes" && choice != "no") {
+        return UsageError("attachment",
+                          CliText::tr("attachment report takes yes or no, not \"%1\"").arg(Given(choice)));
+    }
+    auto store = OpenArchiveFor("attachment report");
+    if (store == nullptr) {
+        return kExitFailed;
+    }
+    if (const archive::Status set = archive::ChooseForReport(*store, *id, choice == "yes"); !set) {
+        return CommandFailed("attachment report", texts::ArchiveProblemText(set.Error().Text()));
+    }
+    Confirm(choice == "yes"
+                ? CliText::tr("attachment %1 goes into the site report").arg(QString::number(*id))
+                : CliText::tr("attachment %1 stays out of the site report").arg(QString::number(*id)));
+    return kExitOk;
+}
+
 int DetachAttachment(const ParsedArguments& options) {
     const auto id = AttachmentId("detach", options.positionals[0]);
     if (!id) {
@@ -208,7 +241,8 @@ const CommandRegistrar kAttachRegistrar(
 const CommandRegistrar kAttachmentsRegistrar(
     {"attachments",
      "Lists the photos and documents attached to a site or to a test point (SITE/POINT), in the order they "
-     "were attached: id, file name, kind, size, EXIF date and position, caption.",
+     "were attached: id, file name, kind, size, EXIF date and position, whether it goes into the site "
+     "report, caption.",
      {{{"attachments",
         {"SITE[/POINT]"},
         {{"format", "table|json", "The listing's format; table by default."}}},
@@ -217,10 +251,13 @@ const CommandRegistrar kAttachmentsRegistrar(
 const CommandRegistrar kAttachmentRegistrar(
     {"attachment",
      "\"attachment get ID --out FILE\" writes the attached file exactly as it was attached. \"attachment "
-     "caption ID TEXT\" sets its caption (an empty TEXT removes it).",
+     "caption ID TEXT\" sets its caption (an empty TEXT removes it). \"attachment report ID yes|no\" "
+     "chooses a photo for the site report, where it is printed with its caption after its point's results, "
+     "or takes it out again.",
      {{{"attachment get", {"ID"}, {{"out", "FILE", "Where the file is written.", Presence::Required}}},
        GetAttachment},
-      {{"attachment caption", {"ID", "TEXT"}, {}}, CaptionAttachment}}});
+      {{"attachment caption", {"ID", "TEXT"}, {}}, CaptionAttachment},
+      {{"attachment report", {"ID", "yes|no"}, {}}, ChooseAttachmentForReport}}});
 
 const CommandRegistrar kDetachRegistrar(
     {"detach",

@@ -9,6 +9,8 @@ namespace terrovane::cli {
 
 // The "site report" form of the site command.
 CommandForm SiteReportForm();
+// "site certificate SITE --pdf FILE [--point NAME]": one page per test point.
+CommandForm SiteCertificateForm();
 
 // "site reports SITE" and "site report-file NUMBER": the reports issued for a site, as they were issued.
 std::vector<CommandForm> IssuedReportForms();

@@ -23,7 +23,8 @@ packages=(
   nlohmann-json3-dev                                     # the one JSON library outside Qt: every JSON the programs write or read (numbers/Json.h)
   libgsl-dev                                             # the soil model's least-squares solver (analysis/)
   libeigen3-dev                                          # the electrode solver's dense symmetric systems (electrode/)
-  qt6-svg-dev                                            # the plots saved as SVG (plots/)
+  qt6-svg-dev                                            # the plots saved as SVG (plots/) and the firm's SVG logo in the site report
+  qpdf                                                   # the site report's PDF/A checked structurally by the tests (tests/sitereport)
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools    # the translations: lupdate, lrelease and their CMake functions
   qt6-translations-l10n                                  # Qt's own texts (standard buttons, dialogs) in Chinese and German
   dpkg-dev file desktop-file-utils appstream lintian man-db  # the Debian package and its checks

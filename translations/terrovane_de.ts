@@ -305,6 +305,10 @@
         <source>revision %1 of report %2 was issued meanwhile; issue it again</source>
         <translation>Revision %1 von Bericht %2 wurde inzwischen ausgegeben; geben Sie ihn erneut aus</translation>
     </message>
+    <message>
+        <source>attachment %1 is a document: only photos go into the site report</source>
+        <translation>Anhang %1 ist ein Dokument: nur Fotos kommen in den Anlagenbericht</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -616,10 +620,6 @@
     <message>
         <source>site %1 added</source>
         <translation>Anlage %1 hinzugefügt</translation>
-    </message>
-    <message>
-        <source>site report needs --pdf FILE</source>
-        <translation>site report erfordert --pdf DATEI</translation>
     </message>
     <message>
         <source>site report of %1 written to %2 (%3)</source>
@@ -1166,6 +1166,26 @@
     <message>
         <source>the team server refused the firm&apos;s profile as changed here: only an admin changes it; the team&apos;s profile is back in the archive</source>
         <translation>der Teamserver hat das hier geänderte Firmenprofil abgelehnt: nur ein Administrator ändert es; das Profil des Teams steht wieder im Archiv</translation>
+    </message>
+    <message>
+        <source>attachment report takes yes or no, not &quot;%1&quot;</source>
+        <translation>attachment report nimmt yes oder no, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>attachment %1 goes into the site report</source>
+        <translation>Anhang %1 kommt in den Anlagenbericht</translation>
+    </message>
+    <message>
+        <source>attachment %1 stays out of the site report</source>
+        <translation>Anhang %1 bleibt aus dem Anlagenbericht heraus</translation>
+    </message>
+    <message>
+        <source>%1 needs --pdf FILE</source>
+        <translation>%1 braucht --pdf DATEI</translation>
+    </message>
+    <message>
+        <source>certificates of %1 written to %2</source>
+        <translation>Prüfzertifikate von %1 nach %2 geschrieben</translation>
     </message>
 </context>
 <context>
@@ -2379,6 +2399,81 @@ Zweifelhaft: </translation>
         <source>No program opens the PDF file %1.</source>
         <translation>Kein Programm öffnet die PDF-Datei %1.</translation>
     </message>
+    <message>
+        <source>The certificates could not be written: %1</source>
+        <translation>Die Prüfzertifikate konnten nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MethodTexts</name>
+    <message>
+        <source>probe distances not recorded</source>
+        <translation>Sondenabstände nicht erfasst</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>nicht erfasst</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>probes: current %1, potential %2</source>
+        <translation>Sonden: Strom %1, Spannung %2</translation>
+    </message>
+    <message>
+        <source>test frequency not recorded</source>
+        <translation>Prüffrequenz nicht erfasst</translation>
+    </message>
+    <message>
+        <source>test frequency %1</source>
+        <translation>Prüffrequenz %1</translation>
+    </message>
+    <message>
+        <source>Rs and Rh not recorded</source>
+        <translation>Rs und Rh nicht erfasst</translation>
+    </message>
+    <message>
+        <source>Rs %1, Rh %2: doubtful, above %3</source>
+        <translation>Rs %1, Rh %2: zweifelhaft, über %3</translation>
+    </message>
+    <message>
+        <source>Rs %1, Rh %2: not judged, one is missing</source>
+        <translation>Rs %1, Rh %2: nicht bewertet, ein Wert fehlt</translation>
+    </message>
+    <message>
+        <source>Rs %1, Rh %2: valid, both at most %3</source>
+        <translation>Rs %1, Rh %2: gültig, beide höchstens %3</translation>
+    </message>
+    <message>
+        <source>method not recorded</source>
+        <translation>Messverfahren nicht erfasst</translation>
+    </message>
+    <message>
+        <source>dry</source>
+        <translation>trocken</translation>
+    </message>
+    <message>
+        <source>moist</source>
+        <translation>feucht</translation>
+    </message>
+    <message>
+        <source>wet</source>
+        <translation>nass</translation>
+    </message>
+    <message>
+        <source>frozen</source>
+        <translation>gefroren</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Visit of %1: weather %2; air %3; soil %4</source>
+        <translation>Begehung am %1: Wetter %2; Luft %3; Boden %4</translation>
+    </message>
 </context>
 <context>
     <name>NumberBox</name>
@@ -3232,6 +3327,162 @@ Datum</translation>
     <message>
         <source>Step voltage, limit %1</source>
         <translation>Schrittspannung, Grenzwert %1</translation>
+    </message>
+    <message>
+        <source>Accreditation / licence: %1</source>
+        <translation>Akkreditierung / Zulassung: %1</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Auftraggeber</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>not tested in the date range</source>
+        <translation>im Zeitraum nicht gemessen</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Messverfahren</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>Bedingungen</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>nicht erfasst</translation>
+    </message>
+    <message>
+        <source>Due again</source>
+        <translation>Wieder fällig</translation>
+    </message>
+    <message>
+        <source>no interval set</source>
+        <translation>kein Prüfintervall</translation>
+    </message>
+    <message>
+        <source>Earth resistance test certificate</source>
+        <translation>Prüfzertifikat Erdungswiderstand</translation>
+    </message>
+    <message>
+        <source>Certificate %1 of %2</source>
+        <translation>Zertifikat %1 von %2</translation>
+    </message>
+    <message>
+        <source>Test certificates: </source>
+        <translation>Prüfzertifikate: </translation>
+    </message>
+    <message>
+        <source>this photo cannot be shown: %1</source>
+        <translation>dieses Foto kann nicht gezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Tested by</source>
+        <translation>Geprüft von</translation>
+    </message>
+    <message>
+        <source>Checked by</source>
+        <translation>Kontrolliert von</translation>
+    </message>
+    <message>
+        <source>Name: ____________</source>
+        <translation>Name: ____________</translation>
+    </message>
+    <message>
+        <source>Signature, date: %1</source>
+        <translation>Unterschrift, Datum: %1</translation>
+    </message>
+    <message>
+        <source>Result and signatures</source>
+        <translation>Ergebnis und Unterschriften</translation>
+    </message>
+    <message>
+        <source>Verdicts: %1</source>
+        <translation>Bewertungen: %1</translation>
+    </message>
+    <message>
+        <source>Each point was judged by its newest result that measured, against the limit shown with it.</source>
+        <translation>Jeder Prüfpunkt wurde nach seinem neuesten gültigen Messergebnis gegen den dort genannten Grenzwert bewertet.</translation>
+    </message>
+    <message>
+        <source>Newest result</source>
+        <translation>Neuestes Ergebnis</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>nicht gemessen</translation>
+    </message>
+    <message>
+        <source>Summary of the test points</source>
+        <translation>Übersicht der Prüfpunkte</translation>
+    </message>
+    <message>
+        <source>Method: %1</source>
+        <translation>Messverfahren: %1</translation>
+    </message>
+    <message>
+        <source>Conditions not recorded (no visit on %1)</source>
+        <translation>Bedingungen nicht erfasst (keine Begehung am %1)</translation>
+    </message>
+    <message>
+        <source>Typed by %1, instrument %2</source>
+        <translation>Eingegeben von %1, Messgerät %2</translation>
+    </message>
+    <message>
+        <source>no visit recorded</source>
+        <translation>keine Begehung erfasst</translation>
+    </message>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Telefon: %1</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>E-Mail: %1</translation>
+    </message>
+    <message>
+        <source>(no firm set)</source>
+        <translation>(keine Firma eingetragen)</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message>
+        <source>Report %1, revision %2</source>
+        <translation>Bericht %1, Revision %2</translation>
+    </message>
+    <message>
+        <source>not issued</source>
+        <translation>nicht ausgegeben</translation>
+    </message>
+    <message>
+        <source>Report number</source>
+        <translation>Berichtsnummer</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Issue date</source>
+        <translation>Ausgabedatum</translation>
+    </message>
+    <message>
+        <source>Visits</source>
+        <translation>Begehungen</translation>
+    </message>
+    <message>
+        <source>Prepared by</source>
+        <translation>Erstellt von</translation>
     </message>
 </context>
 <context>
@@ -4786,6 +5037,14 @@ Datum</translation>
         <source>Report %1, revision %2, issued and kept in the archive (%3)</source>
         <translation>Bericht %1, Revision %2, ausgegeben und im Archiv aufbewahrt (%3)</translation>
     </message>
+    <message>
+        <source>Certificates</source>
+        <translation>Prüfzertifikate</translation>
+    </message>
+    <message>
+        <source>Certificates of %1 written to %2</source>
+        <translation>Prüfzertifikate von %1 nach %2 geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>
@@ -5215,6 +5474,26 @@ Datum</translation>
     <message>
         <source>Issue as:</source>
         <translation>Ausgeben als:</translation>
+    </message>
+    <message>
+        <source>Certificates PDF...</source>
+        <translation>Zertifikate als PDF...</translation>
+    </message>
+    <message>
+        <source>One page per test point: its limit, newest result, method, verdict and signatures</source>
+        <translation>Eine Seite je Prüfpunkt: Grenzwert, neuestes Ergebnis, Messverfahren, Bewertung und Unterschriften</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>Auftraggeber:</translation>
+    </message>
+    <message>
+        <source>Prepared by:</source>
+        <translation>Erstellt von:</translation>
+    </message>
+    <message>
+        <source>Checked by:</source>
+        <translation>Kontrolliert von:</translation>
     </message>
 </context>
 <context>

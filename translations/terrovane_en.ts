@@ -305,6 +305,10 @@
         <source>revision %1 of report %2 was issued meanwhile; issue it again</source>
         <translation>revision %1 of report %2 was issued meanwhile; issue it again</translation>
     </message>
+    <message>
+        <source>attachment %1 is a document: only photos go into the site report</source>
+        <translation>attachment %1 is a document: only photos go into the site report</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -616,10 +620,6 @@
     <message>
         <source>site %1 added</source>
         <translation>site %1 added</translation>
-    </message>
-    <message>
-        <source>site report needs --pdf FILE</source>
-        <translation>site report needs --pdf FILE</translation>
     </message>
     <message>
         <source>site report of %1 written to %2 (%3)</source>
@@ -1166,6 +1166,26 @@
     <message>
         <source>the team server refused the firm&apos;s profile as changed here: only an admin changes it; the team&apos;s profile is back in the archive</source>
         <translation>the team server refused the firm&apos;s profile as changed here: only an admin changes it; the team&apos;s profile is back in the archive</translation>
+    </message>
+    <message>
+        <source>attachment report takes yes or no, not &quot;%1&quot;</source>
+        <translation>attachment report takes yes or no, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>attachment %1 goes into the site report</source>
+        <translation>attachment %1 goes into the site report</translation>
+    </message>
+    <message>
+        <source>attachment %1 stays out of the site report</source>
+        <translation>attachment %1 stays out of the site report</translation>
+    </message>
+    <message>
+        <source>%1 needs --pdf FILE</source>
+        <translation>%1 needs --pdf FILE</translation>
+    </message>
+    <message>
+        <source>certificates of %1 written to %2</source>
+        <translation>certificates of %1 written to %2</translation>
     </message>
 </context>
 <context>
@@ -2379,6 +2399,81 @@ Doubtful: </translation>
         <source>No program opens the PDF file %1.</source>
         <translation>No program opens the PDF file %1.</translation>
     </message>
+    <message>
+        <source>The certificates could not be written: %1</source>
+        <translation>The certificates could not be written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MethodTexts</name>
+    <message>
+        <source>probe distances not recorded</source>
+        <translation>probe distances not recorded</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>not recorded</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>probes: current %1, potential %2</source>
+        <translation>probes: current %1, potential %2</translation>
+    </message>
+    <message>
+        <source>test frequency not recorded</source>
+        <translation>test frequency not recorded</translation>
+    </message>
+    <message>
+        <source>test frequency %1</source>
+        <translation>test frequency %1</translation>
+    </message>
+    <message>
+        <source>Rs and Rh not recorded</source>
+        <translation>Rs and Rh not recorded</translation>
+    </message>
+    <message>
+        <source>Rs %1, Rh %2: doubtful, above %3</source>
+        <translation>Rs %1, Rh %2: doubtful, above %3</translation>
+    </message>
+    <message>
+        <source>Rs %1, Rh %2: not judged, one is missing</source>
+        <translation>Rs %1, Rh %2: not judged, one is missing</translation>
+    </message>
+    <message>
+        <source>Rs %1, Rh %2: valid, both at most %3</source>
+        <translation>Rs %1, Rh %2: valid, both at most %3</translation>
+    </message>
+    <message>
+        <source>method not recorded</source>
+        <translation>method not recorded</translation>
+    </message>
+    <message>
+        <source>dry</source>
+        <translation>dry</translation>
+    </message>
+    <message>
+        <source>moist</source>
+        <translation>moist</translation>
+    </message>
+    <message>
+        <source>wet</source>
+        <translation>wet</translation>
+    </message>
+    <message>
+        <source>frozen</source>
+        <translation>frozen</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Visit of %1: weather %2; air %3; soil %4</source>
+        <translation>Visit of %1: weather %2; air %3; soil %4</translation>
+    </message>
 </context>
 <context>
     <name>NumberBox</name>
@@ -3232,6 +3327,162 @@ Date</translation>
     <message>
         <source>Step voltage, limit %1</source>
         <translation>Step voltage, limit %1</translation>
+    </message>
+    <message>
+        <source>Accreditation / licence: %1</source>
+        <translation>Accreditation / licence: %1</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>not tested in the date range</source>
+        <translation>not tested in the date range</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>not recorded</translation>
+    </message>
+    <message>
+        <source>Due again</source>
+        <translation>Due again</translation>
+    </message>
+    <message>
+        <source>no interval set</source>
+        <translation>no interval set</translation>
+    </message>
+    <message>
+        <source>Earth resistance test certificate</source>
+        <translation>Earth resistance test certificate</translation>
+    </message>
+    <message>
+        <source>Certificate %1 of %2</source>
+        <translation>Certificate %1 of %2</translation>
+    </message>
+    <message>
+        <source>Test certificates: </source>
+        <translation>Test certificates: </translation>
+    </message>
+    <message>
+        <source>this photo cannot be shown: %1</source>
+        <translation>this photo cannot be shown: %1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Tested by</source>
+        <translation>Tested by</translation>
+    </message>
+    <message>
+        <source>Checked by</source>
+        <translation>Checked by</translation>
+    </message>
+    <message>
+        <source>Name: ____________</source>
+        <translation>Name: ____________</translation>
+    </message>
+    <message>
+        <source>Signature, date: %1</source>
+        <translation>Signature, date: %1</translation>
+    </message>
+    <message>
+        <source>Result and signatures</source>
+        <translation>Result and signatures</translation>
+    </message>
+    <message>
+        <source>Verdicts: %1</source>
+        <translation>Verdicts: %1</translation>
+    </message>
+    <message>
+        <source>Each point was judged by its newest result that measured, against the limit shown with it.</source>
+        <translation>Each point was judged by its newest result that measured, against the limit shown with it.</translation>
+    </message>
+    <message>
+        <source>Newest result</source>
+        <translation>Newest result</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>not tested</translation>
+    </message>
+    <message>
+        <source>Summary of the test points</source>
+        <translation>Summary of the test points</translation>
+    </message>
+    <message>
+        <source>Method: %1</source>
+        <translation>Method: %1</translation>
+    </message>
+    <message>
+        <source>Conditions not recorded (no visit on %1)</source>
+        <translation>Conditions not recorded (no visit on %1)</translation>
+    </message>
+    <message>
+        <source>Typed by %1, instrument %2</source>
+        <translation>Typed by %1, instrument %2</translation>
+    </message>
+    <message>
+        <source>no visit recorded</source>
+        <translation>no visit recorded</translation>
+    </message>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Phone: %1</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>E-mail: %1</translation>
+    </message>
+    <message>
+        <source>(no firm set)</source>
+        <translation>(no firm set)</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>Draft</translation>
+    </message>
+    <message>
+        <source>Report %1, revision %2</source>
+        <translation>Report %1, revision %2</translation>
+    </message>
+    <message>
+        <source>not issued</source>
+        <translation>not issued</translation>
+    </message>
+    <message>
+        <source>Report number</source>
+        <translation>Report number</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Issue date</source>
+        <translation>Issue date</translation>
+    </message>
+    <message>
+        <source>Visits</source>
+        <translation>Visits</translation>
+    </message>
+    <message>
+        <source>Prepared by</source>
+        <translation>Prepared by</translation>
     </message>
 </context>
 <context>
@@ -4786,6 +5037,14 @@ Date</translation>
         <source>Report %1, revision %2, issued and kept in the archive (%3)</source>
         <translation>Report %1, revision %2, issued and kept in the archive (%3)</translation>
     </message>
+    <message>
+        <source>Certificates</source>
+        <translation>Certificates</translation>
+    </message>
+    <message>
+        <source>Certificates of %1 written to %2</source>
+        <translation>Certificates of %1 written to %2</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>
@@ -5215,6 +5474,26 @@ Date</translation>
     <message>
         <source>Issue as:</source>
         <translation>Issue as:</translation>
+    </message>
+    <message>
+        <source>Certificates PDF...</source>
+        <translation>Certificates PDF...</translation>
+    </message>
+    <message>
+        <source>One page per test point: its limit, newest result, method, verdict and signatures</source>
+        <translation>One page per test point: its limit, newest result, method, verdict and signatures</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>Client:</translation>
+    </message>
+    <message>
+        <source>Prepared by:</source>
+        <translation>Prepared by:</translation>
+    </message>
+    <message>
+        <source>Checked by:</source>
+        <translation>Checked by:</translation>
     </message>
 </context>
 <context>

@@ -305,6 +305,10 @@
         <source>revision %1 of report %2 was issued meanwhile; issue it again</source>
         <translation>报告 %2 的第 %1 版已在此期间签发；请重新签发</translation>
     </message>
+    <message>
+        <source>attachment %1 is a document: only photos go into the site report</source>
+        <translation>附件 %1 是文档：只有照片可以放入现场报告</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -613,10 +617,6 @@
     <message>
         <source>site %1 added</source>
         <translation>站点 %1 已添加</translation>
-    </message>
-    <message>
-        <source>site report needs --pdf FILE</source>
-        <translation>site report 需要 --pdf 文件</translation>
     </message>
     <message>
         <source>site report of %1 written to %2 (%3)</source>
@@ -1155,6 +1155,26 @@
     <message>
         <source>the team server refused the firm&apos;s profile as changed here: only an admin changes it; the team&apos;s profile is back in the archive</source>
         <translation>团队服务器拒绝了此处更改的公司资料：只有管理员可以更改；团队的资料已恢复到档案库中</translation>
+    </message>
+    <message>
+        <source>attachment report takes yes or no, not &quot;%1&quot;</source>
+        <translation>attachment report 只接受 yes 或 no，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>attachment %1 goes into the site report</source>
+        <translation>附件 %1 将放入现场报告</translation>
+    </message>
+    <message>
+        <source>attachment %1 stays out of the site report</source>
+        <translation>附件 %1 不放入现场报告</translation>
+    </message>
+    <message>
+        <source>%1 needs --pdf FILE</source>
+        <translation>%1 需要 --pdf 文件</translation>
+    </message>
+    <message>
+        <source>certificates of %1 written to %2</source>
+        <translation>%1 的测试证书已写入 %2</translation>
     </message>
 </context>
 <context>
@@ -2363,6 +2383,81 @@ Doubtful: </source>
         <source>No program opens the PDF file %1.</source>
         <translation>没有程序可以打开 PDF 文件 %1。</translation>
     </message>
+    <message>
+        <source>The certificates could not be written: %1</source>
+        <translation>无法写入测试证书：%1</translation>
+    </message>
+</context>
+<context>
+    <name>MethodTexts</name>
+    <message>
+        <source>probe distances not recorded</source>
+        <translation>未记录探针距离</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>未记录</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 米</translation>
+    </message>
+    <message>
+        <source>probes: current %1, potential %2</source>
+        <translation>探针：电流极 %1，电压极 %2</translation>
+    </message>
+    <message>
+        <source>test frequency not recorded</source>
+        <translation>未记录测试频率</translation>
+    </message>
+    <message>
+        <source>test frequency %1</source>
+        <translation>测试频率 %1</translation>
+    </message>
+    <message>
+        <source>Rs and Rh not recorded</source>
+        <translation>未记录 Rs 和 Rh</translation>
+    </message>
+    <message>
+        <source>Rs %1, Rh %2: doubtful, above %3</source>
+        <translation>Rs %1，Rh %2：可疑，高于 %3</translation>
+    </message>
+    <message>
+        <source>Rs %1, Rh %2: not judged, one is missing</source>
+        <translation>Rs %1，Rh %2：未判定，缺少一项</translation>
+    </message>
+    <message>
+        <source>Rs %1, Rh %2: valid, both at most %3</source>
+        <translation>Rs %1，Rh %2：有效，均不超过 %3</translation>
+    </message>
+    <message>
+        <source>method not recorded</source>
+        <translation>未记录测试方法</translation>
+    </message>
+    <message>
+        <source>dry</source>
+        <translation>干燥</translation>
+    </message>
+    <message>
+        <source>moist</source>
+        <translation>潮湿</translation>
+    </message>
+    <message>
+        <source>wet</source>
+        <translation>湿</translation>
+    </message>
+    <message>
+        <source>frozen</source>
+        <translation>冻结</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>Visit of %1: weather %2; air %3; soil %4</source>
+        <translation>%1 现场测试：天气 %2；气温 %3；土壤 %4</translation>
+    </message>
 </context>
 <context>
     <name>NumberBox</name>
@@ -3214,6 +3309,162 @@ Date</translation>
     <message>
         <source>Step voltage, limit %1</source>
         <translation>跨步电压，限值 %1</translation>
+    </message>
+    <message>
+        <source>Accreditation / licence: %1</source>
+        <translation>资质 / 许可证号：%1</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>委托方</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>not tested in the date range</source>
+        <translation>在日期范围内未测试</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>测试方法</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>测试条件</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>未记录</translation>
+    </message>
+    <message>
+        <source>Due again</source>
+        <translation>下次到期</translation>
+    </message>
+    <message>
+        <source>no interval set</source>
+        <translation>未设定周期</translation>
+    </message>
+    <message>
+        <source>Earth resistance test certificate</source>
+        <translation>接地电阻测试证书</translation>
+    </message>
+    <message>
+        <source>Certificate %1 of %2</source>
+        <translation>证书 %1 / %2</translation>
+    </message>
+    <message>
+        <source>Test certificates: </source>
+        <translation>测试证书：</translation>
+    </message>
+    <message>
+        <source>this photo cannot be shown: %1</source>
+        <translation>无法显示此照片：%1</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>照片</translation>
+    </message>
+    <message>
+        <source>Tested by</source>
+        <translation>测试人</translation>
+    </message>
+    <message>
+        <source>Checked by</source>
+        <translation>审核人</translation>
+    </message>
+    <message>
+        <source>Name: ____________</source>
+        <translation>姓名：____________</translation>
+    </message>
+    <message>
+        <source>Signature, date: %1</source>
+        <translation>签名，日期：%1</translation>
+    </message>
+    <message>
+        <source>Result and signatures</source>
+        <translation>结论与签名</translation>
+    </message>
+    <message>
+        <source>Verdicts: %1</source>
+        <translation>判定：%1</translation>
+    </message>
+    <message>
+        <source>Each point was judged by its newest result that measured, against the limit shown with it.</source>
+        <translation>每个测试点按其最新的有效测量结果，与所列限值进行判定。</translation>
+    </message>
+    <message>
+        <source>Newest result</source>
+        <translation>最新结果</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>未测试</translation>
+    </message>
+    <message>
+        <source>Summary of the test points</source>
+        <translation>测试点汇总</translation>
+    </message>
+    <message>
+        <source>Method: %1</source>
+        <translation>测试方法：%1</translation>
+    </message>
+    <message>
+        <source>Conditions not recorded (no visit on %1)</source>
+        <translation>未记录测试条件（%1 无现场记录）</translation>
+    </message>
+    <message>
+        <source>Typed by %1, instrument %2</source>
+        <translation>由 %1 录入，仪器 %2</translation>
+    </message>
+    <message>
+        <source>no visit recorded</source>
+        <translation>无现场记录</translation>
+    </message>
+    <message>
+        <source>Phone: %1</source>
+        <translation>电话：%1</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>电子邮件：%1</translation>
+    </message>
+    <message>
+        <source>(no firm set)</source>
+        <translation>（未设置公司）</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>草稿</translation>
+    </message>
+    <message>
+        <source>Report %1, revision %2</source>
+        <translation>报告 %1，第 %2 版</translation>
+    </message>
+    <message>
+        <source>not issued</source>
+        <translation>未签发</translation>
+    </message>
+    <message>
+        <source>Report number</source>
+        <translation>报告编号</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Issue date</source>
+        <translation>签发日期</translation>
+    </message>
+    <message>
+        <source>Visits</source>
+        <translation>现场测试日期</translation>
+    </message>
+    <message>
+        <source>Prepared by</source>
+        <translation>编制人</translation>
     </message>
 </context>
 <context>
@@ -4758,6 +5009,14 @@ Date</translation>
         <source>Report %1, revision %2, issued and kept in the archive (%3)</source>
         <translation>报告 %1 第 %2 版已签发并保存在档案库中（%3）</translation>
     </message>
+    <message>
+        <source>Certificates</source>
+        <translation>测试证书</translation>
+    </message>
+    <message>
+        <source>Certificates of %1 written to %2</source>
+        <translation>%1 的测试证书已写入 %2</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>
@@ -5186,6 +5445,26 @@ Date</translation>
     <message>
         <source>Issue as:</source>
         <translation>签发为：</translation>
+    </message>
+    <message>
+        <source>Certificates PDF...</source>
+        <translation>证书 PDF...</translation>
+    </message>
+    <message>
+        <source>One page per test point: its limit, newest result, method, verdict and signatures</source>
+        <translation>每个测试点一页：限值、最新结果、测试方法、判定和签名</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>委托方：</translation>
+    </message>
+    <message>
+        <source>Prepared by:</source>
+        <translation>编制人：</translation>
+    </message>
+    <message>
+        <source>Checked by:</source>
+        <translation>审核人：</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 
 #include "Archive.h"
 #include "ReportFront.h"
+#include "ResultMethod.h"
 #include "ResultView.h"
 #include "SiteReportAnalyses.h"
 #include "SiteTypes.h"
@@ -21,7 +22,17 @@ struct ReportedResult {
     std::string frequency;  // test frequency and voltage as the instrument shows them, "" where none
     std::string voltage;
     std::string jamming;
-    bool measured = true;  // false: a failed reading, an attempt that tested nothing
+    bool measured = true;          // false: a failed reading, an attempt that tested nothing
+    archive::ResultMethod method;  // how it was measured; method.typed for one typed by hand or imported
+    std::string typedBy;           // who typed it, for a typed result
+    std::string typedInstrument;   // the instrument it was measured with, as typed
+};
+
+// A photo chosen for the report, printed with its caption after its point's results.
+struct ReportPhoto {
+    std::string caption;
+    std::string name;   // the file's name, printed where there is no caption
+    std::string bytes;  // JPEG or PNG
 };
 
 struct PointSection {
@@ -31,6 +42,8 @@ struct PointSection {
     std::vector<ReportedResult> results;
     bool tested = false;  // the first result measured
     int failedSince = 0;  // the attempts after the first that are newer than it
+    std::string due;      // YYYY-MM-DD when it is to be measured again; empty without an interval or test
+    std::vector<ReportPhoto> photos;
 };
 
 // What the report is about: the site, who tested, the range, and every point of the site.

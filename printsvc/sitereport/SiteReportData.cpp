@@ -5,6 +5,7 @@
 #include "Reading.h"
 #include "ResultWords.h"
 #include "SiteReport.h"
+#include "SiteReportDetails.h"
 
 #include "Firm.h"
 #include "Sites.h"
@@ -28,6 +29,7 @@ ReportedResult Reported(const archive::ResultRow& row, const archive::ValidityTh
     ReportedResult result;
     result.view = archive::DescribeResult(row, thresholds);
     result.measured = archive::Measured(record);
+    result.method = archive::MethodOf(record, thresholds);
     if (const auto quantity = archive::MainQuantity(record.mode)) {
         const format::Reading reading = format::ReadingOf(*quantity, &record);
         const std::string text = format::FormatCellText(*quantity, &record);
@@ -104,7 +106,9 @@ bool LoadInSnapshot(archive::Archive& archive, const std::string& site, const st
     }
     out.points.clear();
     for (archive::PointRow& point : points) {
-        out.points.push_back({std::move(point), {}});
+        PointSection section;
+        section.point = std::move(point);
+        out.points.push_back(std::move(section));
     }
     std::vector<std::vector<archive::Attempt>> attempts(out.points.size());
     for (const archive::ResultRow& row : rows) {
@@ -117,9 +121,15 @@ bool LoadInSnapshot(archive::Archive& archive, const std::string& site, const st
                 archive::AttemptOf(row.id, record::MeasurementRecord::FromPacket(row.packet)));
         }
     }
+    if (!AddTypedResults(archive, filter, thresholds, out, attempts, error)) {
+        return false;
+    }
     for (std::size_t i = 0; i < out.points.size(); ++i) {
         OrderByStanding(out.points[i], attempts[i]);
     }
+    if (!AddProbeDistances(archive, out, error) || !AddDueDates(archive, out, error) ||
+        !AddReportPhotos(archive, out, error))
+        return false;
     // The firm that issues the report, for its header and title page.
     archive::Result<archive::FirmProfile> firm = archive::LoadFirm(archive);
     if (!firm) {

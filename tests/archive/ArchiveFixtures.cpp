@@ -1,4 +1,5 @@
 #include "ArchiveFixtures.h"
+#include "Schema.h"
 
 #include <sys/wait.h>
 
@@ -110,6 +111,10 @@ std::string ReadArchive(const std::string& path, const std::string& sql) {
         terrovane::testing::ShellQuoted(path) + " " + terrovane::testing::ShellQuoted(sql) + " 2>&1");
     EXPECT_EQ(run.status, 0) << run.text;
     return run.text.substr(0, run.text.find_last_not_of('\n') + 1);
+}
+
+std::string SoundCheck() {
+    return R"({"integrity": "ok", "journal": "wal", "version": )" + std::to_string(kSchemaVersion) + "}";
 }
 
 std::string ReadFile(const std::string& path) {

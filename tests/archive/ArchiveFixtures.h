@@ -46,6 +46,8 @@ using terrovane::testing::RunCommand;
 using CommandRun = terrovane::testing::CommandOutput;
 // Runs the independent reader on the file: the rows of `sql` (or the checks, with "--check") as JSON text.
 std::string ReadArchive(const std::string& path, const std::string& sql);
+// What the reader's "--check" says of a sound archive of this program's layout.
+std::string SoundCheck();
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 // A python3 snippet run with the text on its standard input; its output.

@@ -54,6 +54,20 @@ TEST_F(AttachmentsCliTest, FilesAreAttachedListedWrittenBackCaptionedAndDetached
     EXPECT_NE(run.text.find("sketch.png"), std::string::npos) << run.text;
     EXPECT_NE(run.text.find("200x100"), std::string::npos) << run.text;
 
+    // The photo chosen for the site report is listed so and printed there with its caption; a document
+    // cannot be chosen.
+    ASSERT_EQ(Cli("attachment report 1 yes").status, 0) << Errors();
+    EXPECT_EQ(Cli("attachment report 2 yes").status, 1);
+    EXPECT_NE(Errors().find("attachment 2 is a document"), std::string::npos) << Errors();
+    EXPECT_EQ(Cli("attachment report 1 maybe").status, 2);
+    EXPECT_EQ(Json("print([(r['id'], r['in_report']) for r in rows])",
+                   Cli("attachments 'Mast 7/Leg A' --format json").text),
+              "[(1, True), (2, False)]");
+    ASSERT_EQ(Cli("site report 'Mast 7' --pdf '" + Path("site.pdf") + "'").status, 0) << Errors();
+    const std::string report = RunCommand("pdftotext '" + Path("site.pdf") + "' - 2>&1").text;
+    EXPECT_NE(report.find("Rod pit, north side"), std::string::npos) << report;
+    EXPECT_EQ(RunCommand("pdfimages -list '" + Path("site.pdf") + "' | tail -n +3 | wc -l").text, "1\n");
+
     ASSERT_EQ(Cli("attachment get 1 --out '" + Path("back.jpg") + "'").status, 0) << Errors();
     EXPECT_EQ(ReadFile(Path("back.jpg")), ReadFile(Path("rod pit.jpg")));
     EXPECT_EQ(

@@ -1,13 +1,17 @@
 // The firm's profile and the issued reports in the archive: what a logo is by its first bytes, the
 // profile's limits, numbers counted once per device and never cut, revisions kept once each, and a file
 // of the former layout that gains the tables with its data kept.
+#include <sqlite3.h>
+
 #include <set>
 
 #include "ArchiveFixtures.h"
 #include "Firm.h"
 #include "IssuedReports.h"
 #include "Schema.h"
+#include "SchemaV10.h"
 #include "Sites.h"
+#include "Sqlite.h"
 
 namespace terrovane::archive::testing {
 namespace {
@@ -141,19 +145,21 @@ TEST_F(FirmStoreTest, EachNumberIsCountedOnceAndEachRevisionKeptOnce) {
 }
 
 // What a program of the former layout left: none of the firm's and the issued reports' tables.
-constexpr const char* kBackOneLayout = R"py(
-import sqlite3, sys
-db = sqlite3.connect(sys.argv[1])
-for table in ("issued_reports", "report_file_bytes", "report_files", "report_sequences", "firm_profile"):
-    db.execute("DROP TABLE " + table)
-db.execute("PRAGMA user_version = %d" % (int(sys.argv[2]) - 1))
-db.commit()
-)py";
-
+// A file from before the firm's layout step: its tables dropped, then the step run on it as a migration runs
+// it, inside one transaction. (The step's own number is not assumed: later steps come after it.)
 TEST_F(FirmStoreTest, AFileOfTheFormerLayoutGainsTheTablesAndKeepsItsSites) {
     archive.reset();
-    RunCommand("/usr/bin/python3 -c " + terrovane::testing::ShellQuoted(kBackOneLayout) + " " +
-               terrovane::testing::ShellQuoted(Path()) + " " + std::to_string(kSchemaVersion));
+    {
+        Database db;
+        ASSERT_EQ(db.Open(Path(), false), SQLITE_OK);
+        ASSERT_EQ(
+            db.Exec(
+                "BEGIN; DROP TABLE issued_reports; DROP TABLE report_file_bytes; DROP TABLE report_files; "
+                "DROP TABLE report_sequences; DROP TABLE firm_profile;"),
+            SQLITE_OK);
+        ASSERT_EQ(MigrateToLayout10(db), SQLITE_OK);
+        ASSERT_EQ(db.Exec("COMMIT"), SQLITE_OK);
+    }
     archive = OpenArchive();
     ASSERT_NE(archive, nullptr);
     EXPECT_EQ(ReadArchive(Path(), "PRAGMA user_version"), "[[" + std::to_string(kSchemaVersion) + "]]");

@@ -48,14 +48,16 @@ TEST_F(SitesCliTest, ASiteItsPointsAndAssignedResultsComeOutWithTheirVerdicts) {
     const std::string pdf = Path("site report.pdf");
     ASSERT_EQ(Cli("site report 'Mast Süd' --pdf '" + pdf +
                   "' --since 2009-01-01 --tester 'Zoë' "
-                  "--instrument 'SN 4711-Ω'")
+                  "--instrument 'SN 4711-Ω' --client 'Netz Süd AG' --prepared-by 'Jana Roth' "
+                  "--checked-by 'Malik Öztürk'")
                   .status,
               0)
         << Errors();
     const std::string text = RunCommand("pdftotext -layout '" + pdf + "' - 2>&1").text;
     for (const char* expected :
          {"Mast Süd", "Zoë", "SN 4711-Ω", "2009-01-01 to", "Leg A", "Leg B", "client specification",
-          "Summary: 1 passed, 0 failed, 1 without limit", "Page 1 of 1"}) {
+          "Summary: 1 passed, 0 failed, 1 without limit", "Page 4 of 4", "Netz Süd AG", "Jana Roth",
+          "Malik Öztürk", "Draft", "Method: 3-pole earth resistance"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
     EXPECT_EQ(Cli("site report 'Mast Süd' --pdf x.pdf --until 2009-02-30").status, 2);
@@ -64,6 +66,26 @@ TEST_F(SitesCliTest, ASiteItsPointsAndAssignedResultsComeOutWithTheirVerdicts) {
     EXPECT_NE(RunCommand("pdftotext '" + pdf + "' - 2>&1").text.find("接地电阻测试报告"), std::string::npos);
     EXPECT_EQ(Cli("site report 'Mast Süd' --pdf x.pdf --lang fr").status, 2);
     EXPECT_EQ(Cli("site report Nowhere --pdf '" + Path("none.pdf") + "'").status, 1);
+
+    // A certificate per point, or one point's alone; a point the site does not have is refused.
+    const std::string certificates = Path("certificates.pdf");
+    ASSERT_EQ(
+        Cli("site certificate 'Mast Süd' --pdf '" + certificates + "' --prepared-by 'Jana Roth'").status, 0)
+        << Errors();
+    EXPECT_EQ(RunCommand("pdfinfo '" + certificates + "' | awk '/^Pages:/ {print $2}'").text, "2\n");
+    const std::string certified = RunCommand("pdftotext '" + certificates + "' - 2>&1").text;
+    for (const char* expected :
+         {"Earth resistance test certificate", "Leg A", "Leg B", "Jana Roth", "Certificate 2 of 2"}) {
+        EXPECT_NE(certified.find(expected), std::string::npos) << expected << "\n" << certified;
+    }
+    ASSERT_EQ(
+        Cli("site certificate 'Mast Süd' --point 'Leg B' --pdf '" + certificates + "' --lang de").status, 0)
+        << Errors();
+    EXPECT_NE(RunCommand("pdftotext '" + certificates + "' - 2>&1").text.find("Prüfzertifikat"),
+              std::string::npos);
+    EXPECT_EQ(Cli("site certificate 'Mast Süd' --point 'Leg Z' --pdf '" + Path("z.pdf") + "'").status, 1);
+    EXPECT_FALSE(std::filesystem::exists(Path("z.pdf")));
+    EXPECT_EQ(Cli("site certificate 'Mast Süd'").status, 2);
     run = Cli("limits");
     EXPECT_NE(run.text.find("NEC 250.53(A)(2) Exception"), std::string::npos) << run.text;
 }

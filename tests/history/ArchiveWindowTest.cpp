@@ -113,7 +113,9 @@ TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWrittenWithTheTest
         EXPECT_EQ(site, QStringLiteral("Line 4"));
         offered.push_back(last);
         return std::optional(SiteReportRequest{SiteReportRequest::Output::Pdf, QStringLiteral("Zoë"),
-                                               QStringLiteral("SN-0815"), QString()});
+                                               QStringLiteral("SN-0815"), QStringLiteral("Netz Süd AG"),
+                                               QStringLiteral("Jana Roth"), QStringLiteral("Malik Öztürk"),
+                                               QString()});
     };
     window_->ReportChosenSite();  // "All results" is no site
     ASSERT_EQ(recorder_.Texts().size(), 1u);
@@ -124,7 +126,7 @@ TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWrittenWithTheTest
                                             QStringLiteral(" (2 passed, 1 failed, 1 without limit)"));
     const std::string text =
         archive::testing::RunCommand("pdftotext -layout '" + path.toStdString() + "' -").text;
-    for (const char* expected : {"Leg D", "Zoë", "SN-0815"}) {
+    for (const char* expected : {"Leg D", "Zoë", "SN-0815", "Netz Süd AG", "Jana Roth", "Malik Öztürk"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
     // The next report offers the tester and instrument of this one.
@@ -133,6 +135,21 @@ TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWrittenWithTheTest
     EXPECT_TRUE(offered[0].tester.isEmpty());
     EXPECT_EQ(offered[1].tester, QStringLiteral("Zoë"));
     EXPECT_EQ(offered[1].instrument, QStringLiteral("SN-0815"));
+
+    // The dialog's third choice: a certificate page per test point.
+    window_->reportAsker = [](const QString&, const SiteReportRequest&) {
+        return std::optional(SiteReportRequest{SiteReportRequest::Output::Certificates, QString(), QString(),
+                                               QString(), QStringLiteral("Jana Roth"), QString(), QString()});
+    };
+    window_->ReportChosenSite();
+    EXPECT_EQ(window_->Status().text(), QStringLiteral("Certificates of Line 4 written to ") + path);
+    EXPECT_EQ(
+        archive::testing::RunCommand("pdfinfo '" + path.toStdString() + "' | awk '/^Pages:/ {print $2}'")
+            .text,
+        "4\n");
+    EXPECT_NE(archive::testing::RunCommand("pdftotext '" + path.toStdString() + "' -")
+                  .text.find("Certificate 4 of 4"),
+              std::string::npos);
 }
 
 TEST_F(ArchiveWindowTest, TheSiteReportPreviewShowsThePagesThePrinterGets) {
@@ -141,7 +158,7 @@ TEST_F(ArchiveWindowTest, TheSiteReportPreviewShowsThePagesThePrinterGets) {
     ChooseTree(TreeChoice::Kind::Site, siteId_);
     window_->reportAsker = [](const QString&, const SiteReportRequest&) {
         return std::optional(SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Tester T"),
-                                               QString(), QString()});
+                                               QString(), QString(), QString(), QString(), QString()});
     };
     int pages = -1;
     QString title;
@@ -152,7 +169,7 @@ TEST_F(ArchiveWindowTest, TheSiteReportPreviewShowsThePagesThePrinterGets) {
     };
     window_->ReportChosenSite();
     EXPECT_EQ(title, QStringLiteral("Site report: Line 4"));
-    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(pages, 4);  // title, summary, results, signatures
 
     // The printer is drawn on by the same pages: a printer writing a PDF file, read back.
     sitereport::SiteReport report;
@@ -168,7 +185,7 @@ TEST_F(ArchiveWindowTest, TheSiteReportPreviewShowsThePagesThePrinterGets) {
     const std::string text = archive::testing::RunCommand("pdftotext -layout '" + path + "' -").text;
     for (const char* expected : {"Earth resistance test report", "Line 4", "Tester T", "Leg A", "Leg D",
                                  "IEC 62305-3", "Summary: 2 passed, 1 failed, 1 without limit",
-                                 "Terrovane 1.2.3", "Page 1 of 1", "not recorded by the instrument"}) {
+                                 "Terrovane 1.2.3", "Page 4 of 4", "not recorded by the instrument"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
 }

@@ -57,7 +57,8 @@ class SiteReportAnalysesTest : public ArchiveTest {
 
 TEST_F(SiteReportAnalysesTest, WithoutStoredAnswersTheReportHasItsResultPagesOnly) {
     const std::string text = Report();
-    EXPECT_NE(text.find("Page 1 of 1"), std::string::npos) << text;
+    // The title page, the summary, the results and the signatures.
+    EXPECT_NE(text.find("Page 4 of 4"), std::string::npos) << text;
     EXPECT_EQ(text.find("Soil model"), std::string::npos);
 }
 
@@ -78,8 +79,8 @@ TEST_F(SiteReportAnalysesTest, TheNewestSoilModelAndEachPointsNewestCurveArePrin
     StoreCurve(points_[2], 0.5);
     StoreCurve(points_[2], 0.25);  // the newer of E3's two curves is printed
     const std::string text = Report();
-    // Results, the soil model, the two curves side by side.
-    EXPECT_NE(text.find("Page 3 of 3"), std::string::npos) << text;
+    // Title, summary, results, the soil model, the two curves side by side, signatures.
+    EXPECT_NE(text.find("Page 6 of 6"), std::string::npos) << text;
     EXPECT_NE(text.find("Soil model"), std::string::npos);
     EXPECT_NE(text.find("layers: auto; RMS error 1.84 %"), std::string::npos) << text;
     EXPECT_NE(text.find("152.5 ± 4.1"), std::string::npos) << text;
@@ -171,7 +172,7 @@ TEST_F(SiteReportAnalysesTest, TheNewestGridAssessmentHasAPageBetweenTheModelAnd
     ASSERT_TRUE(StoreGridAssessment(*archive_, a, error_)) << error_;
     StoreCurve(points_[0], 1.0);
     const std::string text = Report();
-    EXPECT_NE(text.find("Page 3 of 3"), std::string::npos) << text;
+    EXPECT_NE(text.find("Page 6 of 6"), std::string::npos) << text;
     EXPECT_NE(text.find("Earthing grid safety"), std::string::npos) << text;
     EXPECT_LT(text.find("Earthing grid safety"), text.find("Fall of potential: E1"));
     for (const char* line :
@@ -235,12 +236,12 @@ TEST_F(SiteReportAnalysesTest, TheGridPageMapsTouchAndStepVoltagesInTheSoilModel
     // The legends mark the limits in whole volts (840.5 may round either way).
     EXPECT_TRUE(text.find("840 V") != std::string::npos || text.find("841 V") != std::string::npos) << text;
 
-    // Page 3 (results, soil model, grid) as an image: the map's colours from blue to red, and its
-    // hatching and conductors in black.
+    // Page 5 (title, summary, results, soil model, grid) as an image, at 50 dpi as the header takes its band:
+    // the map's colours from blue to red, and its hatching and conductors in black.
     const std::string pdf = Path("site.pdf");
-    ASSERT_EQ(RunCommand("pdftoppm -r 40 -f 3 -l 3 -png '" + pdf + "' '" + Path("grid") + "' 2>&1").status,
+    ASSERT_EQ(RunCommand("pdftoppm -r 50 -f 5 -l 5 -png '" + pdf + "' '" + Path("grid") + "' 2>&1").status,
               0);
-    const QImage page(QString::fromStdString(Path("grid-3.png")));
+    const QImage page(QString::fromStdString(Path("grid-5.png")));
     ASSERT_FALSE(page.isNull());
     int red = 0, blue = 0, dark = 0;
     for (int y = 0; y < page.height(); ++y)

@@ -62,8 +62,8 @@ bool WriteFiles(const std::string& folder) {
     settings.SetProgressPosition(QPoint(120, 80));
     if (!settings.Save())
         return Failed("Terrovane.conf", "not written");
-    history::RememberReportRequest(
-        {history::SiteReportRequest::Output::Pdf, QStringLiteral("Li"), QStringLiteral("7.5"), QString()});
+    history::RememberReportRequest({history::SiteReportRequest::Output::Pdf, QStringLiteral("Li"),
+                                    QStringLiteral("7.5"), QString(), QString(), QString(), QString()});
     if (!translations::RememberLanguage(translations::Language::German))
         return Failed("Terrovane.conf", "not written");
     return true;

@@ -1,4 +1,5 @@
 #include "HistoryModel.h"
+#include "MethodText.h"
 
 #include <QBrush>
 #include <QColor>
@@ -129,6 +130,10 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     }
     if (index.column() == kVerdictColumn) {
         return VerdictDecoration(*view, role);
+    }
+    // How the result was measured, as the site report prints it beneath the result.
+    if (role == Qt::ToolTipRole && index.column() == kModeColumn) {
+        return texts::MethodText(archive::MethodOf(*view, ValiditySettings()));
     }
     return {};
 }

@@ -178,6 +178,7 @@ class HistoryWindow : public QWidget {
     void IssueSiteReport(sitereport::SiteReport& report, const QString& revise);
     // The site chosen in the tree, or the chosen point's; none after a message.
     std::optional<archive::SiteRow> ChosenSite(const QString& failure);
+    void SaveCertificates(const sitereport::SiteReport& report);
 
     archive::Archive* archive_;
     HistoryModel* model_ = nullptr;

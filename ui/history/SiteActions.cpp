@@ -10,6 +10,7 @@
 #include "HistoryWindow.h"
 #include "MessageBox.h"
 #include "Problems.h"
+#include "SiteCertificate.h"
 #include "SiteReportPdf.h"
 #include "SiteReportPrinting.h"
 #include "Sites.h"
@@ -224,11 +225,17 @@ void HistoryWindow::ReportChosenSite() {
     report.tester = request->tester.toStdString();
     report.instrument = request->instrument.toStdString();
     report.version = TERROVANE_VERSION;
+    report.front.client = request->client.toStdString();
+    report.front.preparedBy = request->preparedBy.toStdString();
+    report.front.checkedBy = request->checkedBy.toStdString();
     if (request->output == SiteReportRequest::Output::Pdf) {
         return SaveSiteReport(report);
     }
     if (request->output == SiteReportRequest::Output::Issue) {
         return IssueSiteReport(report, request->revise);
+    }
+    if (request->output == SiteReportRequest::Output::Certificates) {
+        return SaveCertificates(report);
     }
     PreviewSiteReport(report, this, previewShown);
 }
@@ -259,6 +266,21 @@ void HistoryWindow::SaveSiteReport(const sitereport::SiteReport& report) {
     status_->setText(tr("Site report of %1 written to %2 (%3)")
                          .arg(QString::fromStdString(report.site.fields.name), path,
                               sitereport::SummaryText(sitereport::Summarise(report))));
+}
+
+void HistoryWindow::SaveCertificates(const sitereport::SiteReport& report) {
+    const QString path =
+        reportFileChooser ? reportFileChooser() : AskSaveFile(tr("Certificates"), tr("PDF file (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    std::string error;
+    if (!sitereport::RenderCertificatesPdf(report, "", path.toStdString(), error)) {
+        return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The certificates could not be written: %1"),
+                               {error});
+    }
+    status_->setText(
+        tr("Certificates of %1 written to %2").arg(QString::fromStdString(report.site.fields.name), path));
 }
 
 void HistoryWindow::BuildTreeMenu() {

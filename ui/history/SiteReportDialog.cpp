@@ -31,6 +31,12 @@ SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest&
     instrument_ = new QLineEdit(current.instrument, this);
     instrument_->setMaxLength(100);
     instrument_->setPlaceholderText(tr("as on the instrument's plate"));
+    client_ = new QLineEdit(current.client, this);
+    client_->setMaxLength(200);
+    preparedBy_ = new QLineEdit(current.preparedBy, this);
+    preparedBy_->setMaxLength(200);
+    checkedBy_ = new QLineEdit(current.checkedBy, this);
+    checkedBy_->setMaxLength(200);
     auto* buttons = new QDialogButtonBox(this);
     preview_ = buttons->addButton(tr("Print preview..."), QDialogButtonBox::AcceptRole);
     pdf_ = buttons->addButton(tr("Save PDF..."), QDialogButtonBox::AcceptRole);
@@ -38,6 +44,9 @@ SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest&
     issue_->setToolTip(
         tr("Saves the report as a PDF with a report number and today's date, and keeps it in "
            "the archive as it was issued"));
+    certificates_ = buttons->addButton(tr("Certificates PDF..."), QDialogButtonBox::AcceptRole);
+    certificates_->setToolTip(
+        tr("One page per test point: its limit, newest result, method, verdict and signatures"));
     buttons->addButton(QDialogButtonBox::Cancel);
     revise_ = new QComboBox(this);
     revise_->addItem(tr("a new report number"), QString());
@@ -49,6 +58,8 @@ SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest&
     connect(preview_, &QPushButton::clicked, this, [this] { output_ = SiteReportRequest::Output::Preview; });
     connect(pdf_, &QPushButton::clicked, this, [this] { output_ = SiteReportRequest::Output::Pdf; });
     connect(issue_, &QPushButton::clicked, this, [this] { output_ = SiteReportRequest::Output::Issue; });
+    connect(certificates_, &QPushButton::clicked, this,
+            [this] { output_ = SiteReportRequest::Output::Certificates; });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QFormLayout(this);
@@ -57,12 +68,20 @@ SiteReportDialog::SiteReportDialog(const QString& site, const SiteReportRequest&
     layout->addRow(title);
     layout->addRow(tr("Tester:"), tester_);
     layout->addRow(tr("Instrument serial:"), instrument_);
+    layout->addRow(tr("Client:"), client_);
+    layout->addRow(tr("Prepared by:"), preparedBy_);
+    layout->addRow(tr("Checked by:"), checkedBy_);
     layout->addRow(tr("Issue as:"), revise_);
     layout->addRow(buttons);
 }
 
 SiteReportRequest SiteReportDialog::Value() const {
-    return {output_, tester_->text().trimmed(), instrument_->text().trimmed(),
+    return {output_,
+            tester_->text().trimmed(),
+            instrument_->text().trimmed(),
+            client_->text().trimmed(),
+            preparedBy_->text().trimmed(),
+            checkedBy_->text().trimmed(),
             revise_->currentData().toString()};
 }
 

@@ -8,11 +8,15 @@
 namespace terrovane::history {
 
 // What the site report is for: the site block's tester and instrument serial (the instrument does not
-// send its serial), and whether it goes to the print preview or into a PDF file.
+// send its serial), the client and who prepared and checked it, and whether it goes to the print preview,
+// into a PDF file, or into a PDF of one certificate page per test point.
 struct SiteReportRequest {
-    enum class Output { Preview, Pdf, Issue } output = Output::Preview;
+    enum class Output { Preview, Pdf, Issue, Certificates } output = Output::Preview;
     QString tester;
     QString instrument;
+    QString client;
+    QString preparedBy;
+    QString checkedBy;
     QString revise;  // Issue: the number whose next revision is issued; empty for a new number
 };
 
@@ -36,6 +40,10 @@ class SiteReportDialog : public QDialog {
     QPushButton& PdfButton() const { return *pdf_; }
     QPushButton& IssueButton() const { return *issue_; }
     QComboBox& ReviseChoice() const { return *revise_; }
+    QPushButton& CertificatesButton() const { return *certificates_; }
+    QLineEdit& ClientField() const { return *client_; }
+    QLineEdit& PreparedByField() const { return *preparedBy_; }
+    QLineEdit& CheckedByField() const { return *checkedBy_; }
 
   private:
     QLineEdit* tester_ = nullptr;
@@ -44,6 +52,10 @@ class SiteReportDialog : public QDialog {
     QPushButton* pdf_ = nullptr;
     QPushButton* issue_ = nullptr;
     QComboBox* revise_ = nullptr;
+    QPushButton* certificates_ = nullptr;
+    QLineEdit* client_ = nullptr;
+    QLineEdit* preparedBy_ = nullptr;
+    QLineEdit* checkedBy_ = nullptr;
     SiteReportRequest::Output output_ = SiteReportRequest::Output::Preview;
 };
 

@@ -308,6 +308,7 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
              return std::make_shared<SiteReportDialog>(
                  QStringLiteral("Substation North"),
                  SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Zoë Brandt"),
+                                   QString(), QStringLiteral("Stadtwerke Nord"), QStringLiteral("Zoë Brandt"),
                                    QString(), QString()},
                  nullptr,
                  QStringList{QStringLiteral("NLE-2024-0007"), QStringLiteral("NLE-2024-3FA9C2D1-001")});

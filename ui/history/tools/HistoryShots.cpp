@@ -102,10 +102,11 @@ int main(int argc, char** argv) {
     }
     // The site report: its step asking tester and instrument, the print preview, and the PDF.
     {
-        terrovane::history::SiteReportDialog dialog(QStringLiteral("Substation North"),
-                                                    {terrovane::history::SiteReportRequest::Output::Preview,
-                                                     QStringLiteral("Zoë Brandt"), QString(), QString()},
-                                                    &window);
+        terrovane::history::SiteReportDialog dialog(
+            QStringLiteral("Substation North"),
+            {terrovane::history::SiteReportRequest::Output::Preview, QStringLiteral("Zoë Brandt"), QString(),
+             QStringLiteral("Stadtwerke Nord"), QStringLiteral("Zoë Brandt"), QString(), QString()},
+            &window);
         dialog.show();
         (void)QTest::qWaitForWindowExposed(&dialog);
         QTest::qWait(200);
@@ -114,7 +115,9 @@ int main(int argc, char** argv) {
     const auto reportAs = [&window](terrovane::history::SiteReportRequest::Output output) {
         window.reportAsker = [output](const QString&, const terrovane::history::SiteReportRequest&) {
             return std::optional(terrovane::history::SiteReportRequest{
-                output, QStringLiteral("Zoë Brandt"), QStringLiteral("TV-2231-0457"), QString()});
+                output, QStringLiteral("Zoë Brandt"), QStringLiteral("TV-2231-0457"),
+                QStringLiteral("Stadtwerke Nord"), QStringLiteral("Zoë Brandt"),
+                QStringLiteral("Malik Öztürk"), QString()});
         };
     };
     reportAs(terrovane::history::SiteReportRequest::Output::Preview);

@@ -1,0 +1,131 @@
+#include "ArchivalPdf.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QXmlStreamWriter>
+
+#include "AtomicFile.h"
+#include "PageBasics.h"
+
+namespace terrovane::sitereport {
+namespace {
+
+// The XMP packet of a PDF/A-1b: the conformance claim, and every entry of the document information
+// dictionary the writer makes (title, creator tool, producer, creation date) with the same value, as the
+// standard asks; the author and subject only the XMP carries.
+QByteArray Xmp(const ArchivalPdf& pdf, const QDateTime& created) {
+    QByteArray xml;
+    QXmlStreamWriter w(&xml);
+    // The packet's header carries a byte order mark, U+FEFF, as XMP asks.
+    w.writeProcessingInstruction(
+        QStringLiteral("xpacket"),
+        QStringLiteral("begin=\"") + QChar(0xFEFF) + QStringLiteral("\" id=\"W5M0MpCehiHzreSzNTczkc9d\""));
+    w.writeStartElement(QStringLiteral("x:xmpmeta"));
+    w.writeAttribute(QStringLiteral("xmlns:x"), QStringLiteral("adobe:ns:meta/"));
+    w.writeStartElement(QStringLiteral("rdf:RDF"));
+    w.writeAttribute(QStringLiteral("xmlns:rdf"),
+                     QStringLiteral("http://www.w3.org/1999/02/22-rdf-syntax-ns#"));
+    const auto description = [&](const char* prefix, const char* ns) {
+        w.writeStartElement(QStringLiteral("rdf:Description"));
+        w.writeAttribute(QStringLiteral("rdf:about"), QString());
+        w.writeAttribute(QStringLiteral("xmlns:") + QLatin1String(prefix), QLatin1String(ns));
+    };
+    const auto list = [&](const char* name, const char* kind, const QString& value, bool language) {
+        w.writeStartElement(QLatin1String(name));
+        w.writeStartElement(QLatin1String(kind));
+        w.writeStartElement(QStringLiteral("rdf:li"));
+        if (language) {
+            w.writeAttribute(QStringLiteral("xml:lang"), QStringLiteral("x-default"));
+        }
+        w.writeCharacters(value);
+        w.writeEndElement();
+        w.writeEndElement();
+        w.writeEndElement();
+    };
+    description("dc", "http://purl.org/dc/elements/1.1/");
+    list("dc:title", "rdf:Alt", pdf.title, true);
+    if (!pdf.author.isEmpty()) {
+        list("dc:creator", "rdf:Seq", pdf.author, false);
+    }
+    if (!pdf.subject.isEmpty()) {
+        list("dc:description", "rdf:Alt", pdf.subject, true);
+    }
+    w.writeEndElement();
+    description("pdf", "http://ns.adobe.com/pdf/1.3/");
+    w.writeTextElement(QStringLiteral("pdf:Producer"), QStringLiteral("Qt " QT_VERSION_STR));
+    w.writeEndElement();
+    description("xmp", "http://ns.adobe.com/xap/1.0/");
+    w.writeTextElement(QStringLiteral("xmp:CreatorTool"), QStringLiteral("Terrovane"));
+    w.writeTextElement(QStringLiteral("xmp:CreateDate"),
+                       created.toOffsetFromUtc(created.offsetFromUtc()).toString(Qt::ISODate));
+    w.writeEndElement();
+    description("pdfaid", "http://www.aiim.org/pdfa/ns/id/");
+    w.writeTextElement(QStringLiteral("pdfaid:part"), QStringLiteral("1"));
+    w.writeTextElement(QStringLiteral("pdfaid:conformance"), QStringLiteral("B"));
+    w.writeEndElement();
+    w.writeEndElement();
+    w.writeEndElement();
+    w.writeProcessingInstruction(QStringLiteral("xpacket"), QStringLiteral("end=\"w\""));
+    return xml;
+}
+
+// The creation date the writer put in the document information dictionary, "D:20261210144500".
+QByteArray InfoDate(const QByteArray& pdf) {
+    static const QRegularExpression kDate(QStringLiteral("/CreationDate \\x28D:([0-9]{14})"));
+    const QRegularExpressionMatch match = kDate.match(QString::fromLatin1(pdf));
+    return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
+}
+
+bool Draw(const ArchivalPdf& pdf, const QDateTime& created, const PdfSetup& setup, const PdfDrawing& drawing,
+          QBuffer& out) {
+    QPdfWriter writer(&out);
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setResolution(600);
+    writer.setCreator(QStringLiteral("Terrovane"));
+    writer.setTitle(pdf.title);
+    writer.setDocumentXmpMetadata(Xmp(pdf, created));
+    setup(writer);
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    drawing(painter, writer);
+    return painter.end();
+}
+
+}  // namespace
+
+QString ReportAuthor(const ReportFront& front) {
+    return Q(front.firm.name.empty() ? front.preparedBy : front.firm.name);
+}
+
+bool WriteArchivalPdf(const ArchivalPdf& pdf, const PdfSetup& setup, const PdfDrawing& drawing,
+                      const std::string& path, std::string& error) {
+    // The writer dates its information dictionary itself, when it finishes; the XMP must say the same
+    // second. A document that took a second boundary to draw is drawn again.
+    QBuffer out;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const QDateTime created = QDateTime::currentDateTime();
+        out.close();
+        out.setData(QByteArray());
+        if (!out.open(QIODevice::WriteOnly) || !Draw(pdf, created, setup, drawing, out)) {
+            error = "cannot draw the PDF";
+            return false;
+        }
+        if (InfoDate(out.data()) == created.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1()) {
+            break;
+        }
+    }
+    std::string reason;
+    if (!platform::WriteFileAtomically(path, std::string_view(out.data().constData(), out.data().size()),
+                                       reason)) {
+        error = "cannot write " + reason;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace terrovane::sitereport
