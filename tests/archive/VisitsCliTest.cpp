@@ -45,7 +45,7 @@ TEST_F(VisitsCliTest, AVisitIsAddedListedEditedGivenResultsAndDeleted) {
                    "v['air_temperature'], v['soil'], v['notes'], v['results'])",
                    run.text),
               "1 2009-01-05 Ana Novak [('Earth tester', 'SN 42', '2008-12-31', True), ('Clamp', 'C-7', None, "
-              "False)] light rain 4.5 moist Gate 3 [1, 2]\n");
+              "False)] light rain 4.5 moist Gate 3 [1, 2]");
     run = Cli("visits 'Mast 7'");
     EXPECT_NE(run.text.find("Earth tester #SN 42 (calibration past)"), std::string::npos) << run.text;
 
