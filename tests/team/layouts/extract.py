@@ -15,6 +15,7 @@ VERSIONS = {
 # layouts whose SQL lives in team/sql: file -> (commit, layout)
 VERSIONED = {
     "layout4.sql": ("9a437d7", 4),
+    "layout5.sql": ("d7bf3f2", 5),
 }
 
 
