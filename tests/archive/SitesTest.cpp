@@ -1,6 +1,7 @@
 // Sites and test points: layout 3 from layouts 1 and 2, assignment, and edits that never lose a result.
 #include "ArchiveFixtures.h"
 #include "ContentKey.h"
+#include "Schema.h"
 #include "Sites.h"
 
 namespace terrovane::archive::testing {
@@ -75,7 +76,8 @@ TEST_F(SitesTest, ASecondLayoutFileGainsSitesAndKeepsItsLabelledResult) {
     CreateWithPython(Path(), SecondLayoutScript(image));
     auto archive = OpenArchive();
     ASSERT_NE(archive, nullptr);
-    EXPECT_EQ(ReadArchive(Path(), "--check"), R"({"integrity": "ok", "journal": "wal", "version": 9})");
+    EXPECT_EQ(ReadArchive(Path(), "--check"),
+              R"({"integrity": "ok", "journal": "wal", "version": )" + std::to_string(kSchemaVersion) + "}");
     std::vector<ResultRow> rows;
     ASSERT_TRUE(archive->Results({}, {}, -1, 0, rows, error)) << error;
     ASSERT_EQ(rows.size(), 1u);
