@@ -65,7 +65,7 @@ CREATE TRIGGER IF NOT EXISTS results_outbox_visit AFTER UPDATE OF visit_id ON re
         SELECT 1 FROM sync_outbox WHERE kind = 'result' AND ref = lower(hex(NEW.content_key))); END;
 )sql";
 
-bool HasColumn(Database& db, const char* table, const char* column) {
+bool ColumnAlreadyThere(Database& db, const char* table, const char* column) {
     Statement query;
     if (query.Prepare(db, std::string("SELECT 1 FROM pragma_table_info('") + table + "') WHERE name = ?") !=
         SQLITE_OK) {
@@ -78,13 +78,13 @@ bool HasColumn(Database& db, const char* table, const char* column) {
 }  // namespace
 
 int MigrateToLayout10(Database& db) {
-    const bool again = HasColumn(db, "visits", "uuid");
+    const bool again = ColumnAlreadyThere(db, "visits", "uuid");
     int rc = db.Exec(kVisits);
     if (rc == SQLITE_OK && !again) {
         // The visits' own ids, stamps and tombstones, as every thing the team shares has.
         rc = db.Exec(StampedTableSql("visits").c_str());
     }
-    if (rc == SQLITE_OK && !HasColumn(db, "results", "visit_id")) {
+    if (rc == SQLITE_OK && !ColumnAlreadyThere(db, "results", "visit_id")) {
         rc = db.Exec(kResultVisit);
     }
     return rc == SQLITE_OK ? db.Exec(kVisitTriggers) : rc;

@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kDateFormat = "yyyy-MM-dd";
 
-std::string CellText(const QTableWidget& table, int row, int column) {
+std::string InstrumentCell(const QTableWidget& table, int row, int column) {
     const QTableWidgetItem* item = table.item(row, column);
     return item != nullptr ? item->text().trimmed().toStdString() : std::string();
 }
@@ -149,9 +149,9 @@ archive::Visit VisitDialog::Fields() const {
     visit.by = by_->text().trimmed().toStdString();
     visit.instruments.clear();
     for (int row = 0; row < instruments_->rowCount(); ++row) {
-        archive::VisitInstrument instrument{CellText(*instruments_, row, kInstrumentName),
-                                            CellText(*instruments_, row, kInstrumentSerial),
-                                            CellText(*instruments_, row, kInstrumentDue)};
+        archive::VisitInstrument instrument{InstrumentCell(*instruments_, row, kInstrumentName),
+                                            InstrumentCell(*instruments_, row, kInstrumentSerial),
+                                            InstrumentCell(*instruments_, row, kInstrumentDue)};
         // A row left empty is no instrument.
         if (!instrument.name.empty() || !instrument.serial.empty() || !instrument.calibrationDue.empty()) {
             visit.instruments.push_back(std::move(instrument));
