@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>result %1 is not assigned to a test point of the visit&apos;s site</source>
-        <translation>Ergebnis %1 ist keinem Messpunkt des Standorts des Besuchs zugeordnet</translation>
+        <translation>Ergebnis %1 ist keinem Prüfpunkt der Anlage des Besuchs zugeordnet</translation>
     </message>
 </context>
 <context>
@@ -1189,7 +1189,7 @@
     </message>
     <message>
         <source>visit %1 deleted; its results stay with their points</source>
-        <translation>Besuch %1 gelöscht; seine Ergebnisse bleiben bei ihren Messpunkten</translation>
+        <translation>Besuch %1 gelöscht; seine Ergebnisse bleiben bei ihren Prüfpunkten</translation>
     </message>
     <message numerus="yes">
         <source>%n result(s) assigned to visit %1</source>
@@ -2229,10 +2229,6 @@ Zweifelhaft: </translation>
         <translation>Die Ergebnisse konnten nicht exportiert werden: %1</translation>
     </message>
     <message>
-        <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
-        <translation>Diese Anlage und ihre Prüfpunkte löschen? Ihre Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
-    </message>
-    <message>
         <source>The site report could not be written: %1</source>
         <translation>Der Anlagenbericht konnte nicht geschrieben werden: %1</translation>
     </message>
@@ -2293,7 +2289,11 @@ Zweifelhaft: </translation>
     </message>
     <message>
         <source>Delete the visit of %1? Its results stay in the archive with their test points.</source>
-        <translation>Den Besuch vom %1 löschen? Seine Ergebnisse bleiben mit ihren Messpunkten im Archiv.</translation>
+        <translation>Den Besuch vom %1 löschen? Seine Ergebnisse bleiben mit ihren Prüfpunkten im Archiv.</translation>
+    </message>
+    <message>
+        <source>Delete this site with its test points and visits? Their results stay in the archive, unassigned.</source>
+        <translation>Diese Anlage mit ihren Prüfpunkten und Besuchen löschen? Ihre Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
     </message>
 </context>
 <context>
@@ -5575,7 +5575,7 @@ Datum</translation>
     </message>
     <message>
         <source>Visits (choose a site)</source>
-        <translation>Besuche (Standort wählen)</translation>
+        <translation>Besuche (Anlage wählen)</translation>
     </message>
     <message>
         <source>The visit could not be read.</source>

@@ -2229,10 +2229,6 @@ Doubtful: </translation>
         <translation>The results could not be exported: %1</translation>
     </message>
     <message>
-        <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
-        <translation>Delete this site and its test points? Their results stay in the archive, unassigned.</translation>
-    </message>
-    <message>
         <source>The site report could not be written: %1</source>
         <translation>The site report could not be written: %1</translation>
     </message>
@@ -2294,6 +2290,10 @@ Doubtful: </translation>
     <message>
         <source>Delete the visit of %1? Its results stay in the archive with their test points.</source>
         <translation>Delete the visit of %1? Its results stay in the archive with their test points.</translation>
+    </message>
+    <message>
+        <source>Delete this site with its test points and visits? Their results stay in the archive, unassigned.</source>
+        <translation>Delete this site with its test points and visits? Their results stay in the archive, unassigned.</translation>
     </message>
 </context>
 <context>

@@ -2213,10 +2213,6 @@ Doubtful: </source>
         <translation>无法导出结果：%1</translation>
     </message>
     <message>
-        <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
-        <translation>删除该站点及其测试点吗？其结果仍保留在档案库中，变为未分配。</translation>
-    </message>
-    <message>
         <source>The site report could not be written: %1</source>
         <translation>无法写入站点报告：%1</translation>
     </message>
@@ -2276,7 +2272,11 @@ Doubtful: </source>
     </message>
     <message>
         <source>Delete the visit of %1? Its results stay in the archive with their test points.</source>
-        <translation>删除 %1 的现场访问？其结果仍随各自的测试点保留在档案中。</translation>
+        <translation>删除 %1 的现场访问？其结果仍随各自的测试点保留在档案库中。</translation>
+    </message>
+    <message>
+        <source>Delete this site with its test points and visits? Their results stay in the archive, unassigned.</source>
+        <translation>删除该站点及其测试点和现场访问吗？其结果仍保留在档案库中，变为未分配。</translation>
     </message>
 </context>
 <context>

@@ -191,9 +191,10 @@ void HistoryWindow::DeleteChosen() {
         }
         done = archive::DeletePoint(*archive_, chosen.id, error);
     } else if (chosen.kind == TreeChoice::Kind::Site) {
-        if (!platform::AskBeforeDeleting(QT_TRANSLATE_NOOP(
-                "Messages",
-                "Delete this site and its test points? Their results stay in the archive, unassigned."))) {
+        if (!platform::AskBeforeDeleting(
+                QT_TRANSLATE_NOOP("Messages",
+                                  "Delete this site with its test points and visits? Their results stay in "
+                                  "the archive, unassigned."))) {
             return;
         }
         done = archive::DeleteSite(*archive_, chosen.id, error);
