@@ -1,4 +1,4 @@
-#include "SchemaV10.h"
+#include "SchemaV12.h"
 
 #include <sqlite3.h>
 
@@ -77,7 +77,7 @@ bool ColumnAlreadyThere(Database& db, const char* table, const char* column) {
 
 }  // namespace
 
-int MigrateToLayout10(Database& db) {
+int MigrateToLayout12(Database& db) {
     const bool again = ColumnAlreadyThere(db, "visits", "uuid");
     int rc = db.Exec(kVisits);
     if (rc == SQLITE_OK && !again) {
