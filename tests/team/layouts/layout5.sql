@@ -1,4 +1,4 @@
--- The team schema as `team init` made it at layout 5 (commit d7bf3f2).
+-- The team schema as `team init` made it at layout 5 (commit a0a97d1).
 SET LOCAL client_min_messages = warning;
 -- Layout 1: the team's tables as the first team servers had them. Every later step changes them in place,
 -- so a server of any layout is brought forward by running the steps after its own.

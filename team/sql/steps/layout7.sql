@@ -1,4 +1,4 @@
--- Layout 6: the visits of a site. A visit is a thing of its own whose `site` field places it, as a point's
+-- Layout 7: the visits of a site. A visit is a thing of its own whose `site` field places it, as a point's
 -- does; a result's visit is one more field of its assignment, which the site of its point places.
 ALTER TABLE terrovane.fields DROP CONSTRAINT IF EXISTS fields_kind_check;
 ALTER TABLE terrovane.fields ADD CONSTRAINT fields_kind_check
