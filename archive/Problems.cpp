@@ -16,7 +16,10 @@ const std::vector<const char*>& ProblemTexts() {
         kAttachmentTooLarge, kCaptionTooLong, kNotAPhoto,
         // the firm's profile and the issued reports
         kFirmTextTooLong, kPrefixNotUnderstood, kLogoTooLarge, kLogoNotPngOrSvg, kNoReportPrefix,
-        kNoIssuedReport, kNoReportRevision, kReportOfOtherSite, kRevisionTaken};
+        kNoIssuedReport, kNoReportRevision, kReportOfOtherSite, kRevisionTaken,
+        // visits
+        kNoVisit, kVisitDateNotADate, kInstrumentNeedsName, kCalibrationNotADate, kAirTemperatureOutOfRange,
+        kVisitTextTooLong, kResultNotAtVisitSite};
     return texts;
 }
 

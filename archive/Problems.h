@@ -93,6 +93,20 @@ inline constexpr const char* kCaptionTooLong =
     QT_TRANSLATE_NOOP("ArchiveProblems", "a caption takes at most %1 characters");
 inline constexpr const char* kNotAPhoto =
     QT_TRANSLATE_NOOP("ArchiveProblems", "attachment %1 is a document: only photos go into the site report");
+// A visit that cannot be kept, or is not there.
+inline constexpr const char* kNoVisit = QT_TRANSLATE_NOOP("ArchiveProblems", "there is no visit %1");
+inline constexpr const char* kVisitDateNotADate =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a visit's date is written YYYY-MM-DD and must exist, not \"%1\"");
+inline constexpr const char* kInstrumentNeedsName =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "an instrument of a visit needs a name or a serial number");
+inline constexpr const char* kCalibrationNotADate = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "a calibration due date is written YYYY-MM-DD and must exist, not \"%1\"");
+inline constexpr const char* kAirTemperatureOutOfRange =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "the air temperature runs from -80 to 70 °C");
+inline constexpr const char* kVisitTextTooLong = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "a visit's notes take at most %1 characters, its other texts at most %2 each");
+inline constexpr const char* kResultNotAtVisitSite =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "result %1 is not assigned to a test point of the visit's site");
 
 // Every text above, for the one boundary that translates them.
 const std::vector<const char*>& ProblemTexts();

@@ -7,6 +7,7 @@
 #include "GridAssessments.h"
 #include "SchemaV10.h"
 #include "SchemaV11.h"
+#include "SchemaV12.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
@@ -73,13 +74,14 @@ int RunStep(Database& db, int step) {
     if (const char* sql = LayoutStepSql(step); sql != nullptr) {
         return db.Exec(sql);
     }
-    return step == 4   ? MigrateToLayout5(db)
-           : step == 5 ? MigrateToLayout6(db)
-           : step == 6 ? MigrateToLayout7(db)
-           : step == 7 ? MigrateToLayout8(db)
-           : step == 8 ? MigrateToLayout9(db)
-           : step == 9 ? MigrateToLayout10(db)
-                       : MigrateToLayout11(db);
+    return step == 4    ? MigrateToLayout5(db)
+           : step == 5  ? MigrateToLayout6(db)
+           : step == 6  ? MigrateToLayout7(db)
+           : step == 7  ? MigrateToLayout8(db)
+           : step == 8  ? MigrateToLayout9(db)
+           : step == 9  ? MigrateToLayout10(db)
+           : step == 10 ? MigrateToLayout11(db)
+                        : MigrateToLayout12(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file

@@ -15,12 +15,22 @@ constexpr const char* kPointState =
     "p.limit_ohm, 'limit_source', p.limit_source, 'interval_months', p.interval_months, 'ordinal', "
     "p.ordinal, 'deleted', 0), p.modified, s.uuid FROM points p JOIN sites s ON s.id = p.site_id "
     "WHERE p.uuid = ?1";
-// A deleted site or point: only that it is deleted, stamped when it was.
+// A visit's fields are named as its columns; its instruments travel as one JSON array.
+constexpr const char* kVisitState =
+    "SELECT json_object('site', s.uuid, 'visited_on', v.visited_on, 'visited_by', v.visited_by, "
+    "'instruments', "
+    "json(v.instruments), 'weather', v.weather, 'air_temperature', v.air_temperature, 'soil', v.soil, "
+    "'notes', "
+    "v.notes, 'deleted', 0), v.modified, s.uuid FROM visits v JOIN sites s ON s.id = v.site_id WHERE v.uuid "
+    "= ?1";
+// A deleted site, point or visit: only that it is deleted, stamped when it was.
 constexpr const char* kTombstoneState =
     "SELECT json_object('deleted', 1), deleted, NULL FROM tombstones WHERE kind = ?1 AND uuid = ?2";
+// A result's visit is a field of its assignment: the site of its point places both.
 constexpr const char* kAssignmentState =
-    "SELECT json_object('result', ?1, 'point', p.uuid), r.modified, s.uuid FROM results r "
-    "LEFT JOIN points p ON p.id = r.point_id LEFT JOIN sites s ON s.id = p.site_id WHERE r.content_key = ?2";
+    "SELECT json_object('result', ?1, 'point', p.uuid, 'visit', v.uuid), r.modified, s.uuid FROM results r "
+    "LEFT JOIN points p ON p.id = r.point_id LEFT JOIN sites s ON s.id = p.site_id "
+    "LEFT JOIN visits v ON v.id = r.visit_id WHERE r.content_key = ?2";
 constexpr const char* kResultNoteState =
     "SELECT json_object('target', 'result:' || ?1, 'label', l.text, 'note', r.note), r.modified, s.uuid "
     "FROM results r LEFT JOIN labels l ON l.id = r.label_id LEFT JOIN points p ON p.id = r.point_id "
@@ -63,14 +73,17 @@ std::optional<std::string> BaseSite(archive::Database& db, const Entity& entity)
                   {entity.kind, entity.uuid});
 }
 
-// A site or point here, or its tombstone.
+bool IsPlace(const std::string& kind) {
+    return kind == "site" || kind == "point" || kind == "visit";
+}
+
+// A site, point or visit here, or its tombstone.
 std::optional<EntityState> PlaceState(archive::Database& db, const Entity& entity) {
     const bool site = entity.kind == "site";
-    std::optional<EntityState> state =
-        StateOf(db, site ? kSiteState : kPointState, {entity.uuid}, entity.kind, entity.uuid);
+    const char* sql = site ? kSiteState : entity.kind == "point" ? kPointState : kVisitState;
+    std::optional<EntityState> state = StateOf(db, sql, {entity.uuid}, entity.kind, entity.uuid);
     if (!state) {
-        state = StateOf(db, kTombstoneState, {std::string(site ? "sites" : "points"), entity.uuid},
-                        entity.kind, entity.uuid);
+        state = StateOf(db, kTombstoneState, {entity.kind + "s", entity.uuid}, entity.kind, entity.uuid);
         if (state) {
             state->site = site ? std::optional(entity.uuid) : BaseSite(db, entity);
         }
@@ -100,7 +113,7 @@ std::vector<std::uint8_t> KeyBytes(const std::string& hex) {
 
 std::vector<OutboxEntity> EntitiesOfOutbox(archive::Database& db, const std::string& kind,
                                            const std::string& ref) {
-    if (kind == "site" || kind == "point") {
+    if (IsPlace(kind)) {
         const Entity entity{kind, ref};
         return {{entity, PlaceState(db, entity)}};
     }
@@ -132,7 +145,7 @@ std::map<std::string, BaseField> BaseFields(archive::Database& db, const Entity&
 
 std::optional<EntityState> LocalStateOf(archive::Database& db, const Entity& entity,
                                         const std::map<std::string, std::string>& incoming) {
-    if (entity.kind == "site" || entity.kind == "point") {
+    if (IsPlace(entity.kind)) {
         return PlaceState(db, entity);
     }
     const std::string targetField = entity.kind == "assignment" ? "result" : "target";

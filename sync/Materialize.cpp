@@ -19,6 +19,8 @@ constexpr std::array<const char*, 8> kSiteColumns = {"name",  "address",   "lati
                                                      "notes", "limit_ohm", "limit_source", "interval_months"};
 constexpr std::array<const char*, 7> kPointColumns = {
     "name", "kind", "notes", "limit_ohm", "limit_source", "interval_months", "ordinal"};
+constexpr std::array<const char*, 7> kVisitColumns = {
+    "visited_on", "visited_by", "instruments", "weather", "air_temperature", "soil", "notes"};
 
 bool Wants(const Wanted& wanted, const std::string& field) {
     return !wanted || wanted->contains(field);
@@ -47,6 +49,28 @@ void SendAsChangeHere(archive::Database& db, const char* table, const Entity& en
     Exec(db, "INSERT OR IGNORE INTO sync_outbox VALUES (?1, ?2)", {entity.kind, entity.uuid});
 }
 
+// How a column takes the field's JSON value (?1): a text that is never NULL takes "" for null, and what the
+// archive's checks would refuse keeps the value held (a soil not known reads as none).
+std::string ColumnValueSql(const std::string& column) {
+    if (column == "address" || column == "notes" || column == "visited_by" || column == "weather") {
+        return "coalesce(json_extract(?1, '$'), '')";
+    }
+    if (column == "kind") {
+        return "coalesce(json_extract(?1, '$'), 'other')";
+    }
+    if (column == "instruments") {
+        return "CASE WHEN json_valid(?1) AND json_type(?1) = 'array' THEN json(?1) ELSE '[]' END";
+    }
+    if (column == "visited_on") {
+        return "coalesce(json_extract(?1, '$'), visited_on)";
+    }
+    if (column == "soil") {
+        return "CASE WHEN json_extract(?1, '$') IN ('dry', 'moist', 'wet', 'frozen') THEN json_extract(?1, "
+               "'$') END";
+    }
+    return "json_extract(?1, '$')";
+}
+
 // Writes the wanted columns of a row held here. A name taken by another row here gets the thing's id
 // after it, and that renaming is sent, so every archive ends with the same two names.
 template <std::size_t N>
@@ -57,11 +81,7 @@ void UpdateColumns(archive::Database& db, const char* table, const Entity& entit
             continue;
         }
         const std::string set = std::string("UPDATE ") + table + " SET " + column + " = " +
-                                (std::string(column) == "address" || std::string(column) == "notes"
-                                     ? "coalesce(json_extract(?1, '$'), '')"
-                                 : std::string(column) == "kind" ? "coalesce(json_extract(?1, '$'), 'other')"
-                                                                 : "json_extract(?1, '$')") +
-                                " WHERE uuid = ?2";
+                                ColumnValueSql(column) + " WHERE uuid = ?2";
         try {
             Exec(db, set, {fields.at(column).value, entity.uuid});
         } catch (const LocalFailure& failure) {
@@ -194,6 +214,33 @@ Materialized MaterializePoint(archive::Database& db, const Entity& entity, const
     return Materialized::Done;
 }
 
+// A visit goes with its site and stays there; deleted elsewhere, its results stay, without a visit.
+Materialized MaterializeVisit(archive::Database& db, const Entity& entity, const Wanted& wanted) {
+    const Fields fields = BaseFields(db, entity);
+    const std::optional<std::string> id = LocalId(db, "visits", entity.uuid);
+    if (IsDeleted(fields)) {
+        if (id) {
+            Exec(db, "DELETE FROM visits WHERE id = ?1", {*id});
+        }
+        return Materialized::Done;
+    }
+    if (id) {
+        UpdateColumns(db, "visits", entity, kVisitColumns, fields, wanted);
+        return Materialized::Done;
+    }
+    if (DeletedHereUnsent(db, "visits", entity)) {
+        return Materialized::Done;
+    }
+    const std::optional<std::string> siteId =
+        LocalId(db, "sites", Text(db, ValueOf(fields, "site")).value_or(""));
+    if (!siteId || !fields.contains("visited_on")) {
+        return Materialized::Waiting;
+    }
+    Exec(db, "INSERT INTO visits (uuid, site_id, visited_on) VALUES (?1, ?2, '')", {entity.uuid, *siteId});
+    UpdateColumns(db, "visits", entity, kVisitColumns, fields, std::nullopt);
+    return Materialized::Done;
+}
+
 void RefreshLastMeasured(archive::Database& db, const std::optional<std::string>& point) {
     if (point) {
         Exec(db,
@@ -224,10 +271,29 @@ Materialized MaterializeAssignment(archive::Database& db, const Entity& entity) 
             return Materialized::Waiting;
         }
     }
+    // Only an assignment that names its visit sets it: one made by an earlier program says nothing of it.
+    std::optional<std::string> visit;
+    const bool namesVisit = fields.contains("visit");
+    if (const std::optional<std::string> visitUuid =
+            namesVisit ? Text(db, ValueOf(fields, "visit")) : std::nullopt) {
+        visit = LocalId(db, "visits", *visitUuid);
+        if (!visit && !DeletedHereUnsent(db, "visits", {"visit", *visitUuid})) {
+            return Materialized::Waiting;
+        }
+    }
     const std::optional<std::string> former =
         Single(db, "SELECT point_id FROM results WHERE id = ?1", {*result});
     Exec(db, "UPDATE results SET point_id = ?1 WHERE id = ?2",
          {point ? SqlValue(*point) : SqlValue(), *result});
+    if (namesVisit) {
+        // A visit of another site than the result's point is not taken (the point moved since): a visit
+        // groups results of its own site only.
+        Exec(db,
+             "UPDATE results SET visit_id = ?1 WHERE id = ?2 AND (?1 IS NULL OR EXISTS (SELECT 1 FROM visits "
+             "v "
+             "JOIN points p ON p.site_id = v.site_id WHERE v.id = ?1 AND p.id = results.point_id))",
+             {visit ? SqlValue(*visit) : SqlValue(), *result});
+    }
     RefreshLastMeasured(db, former);
     RefreshLastMeasured(db, point);
     return Materialized::Done;
@@ -274,6 +340,9 @@ Materialized Materialize(archive::Database& db, const Entity& entity, const Want
     }
     if (entity.kind == "point") {
         return MaterializePoint(db, entity, fields, false);
+    }
+    if (entity.kind == "visit") {
+        return MaterializeVisit(db, entity, fields);
     }
     if (entity.kind == "assignment") {
         return MaterializeAssignment(db, entity);

@@ -24,7 +24,7 @@ struct IncomingField {
 
 // Places before what refers to them.
 int KindRank(const std::string& kind) {
-    return kind == "site" ? 0 : kind == "point" ? 1 : kind == "assignment" ? 2 : 3;
+    return kind == "site" ? 0 : kind == "point" ? 1 : kind == "visit" ? 2 : kind == "assignment" ? 3 : 4;
 }
 
 // The archive's clock goes past every stamp received, so a change made here later is later everywhere.

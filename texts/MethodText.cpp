@@ -77,22 +77,6 @@ QString MethodText(const archive::ResultMethod& method) {
         QStringLiteral("; "));
 }
 
-QString SoilConditionText(archive::SoilCondition soil) {
-    switch (soil) {
-        case archive::SoilCondition::Dry:
-            return MethodTr(QT_TRANSLATE_NOOP("MethodTexts", "dry"));
-        case archive::SoilCondition::Moist:
-            return MethodTr(QT_TRANSLATE_NOOP("MethodTexts", "moist"));
-        case archive::SoilCondition::Wet:
-            return MethodTr(QT_TRANSLATE_NOOP("MethodTexts", "wet"));
-        case archive::SoilCondition::Frozen:
-            return MethodTr(QT_TRANSLATE_NOOP("MethodTexts", "frozen"));
-        case archive::SoilCondition::Unknown:
-            break;
-    }
-    return MethodTr(QT_TRANSLATE_NOOP("MethodTexts", "not recorded"));
-}
-
 QString VisitConditionsText(const archive::Visit& visit) {
     const QString unknown = MethodTr(QT_TRANSLATE_NOOP("MethodTexts", "not recorded"));
     const QString weather = visit.weather.empty() ? unknown : QString::fromStdString(visit.weather);
@@ -101,7 +85,8 @@ QString VisitConditionsText(const archive::Visit& visit) {
             ? MethodTr(QT_TRANSLATE_NOOP("MethodTexts", "%1 °C")).arg(MethodNumber(*visit.airTemperature))
             : unknown;
     return MethodTr(QT_TRANSLATE_NOOP("MethodTexts", "Visit of %1: weather %2; air %3; soil %4"))
-        .arg(QString::fromStdString(visit.date), weather, air, SoilConditionText(visit.soil));
+        .arg(QString::fromStdString(visit.date), weather, air,
+             visit.soil == archive::SoilCondition::Unknown ? unknown : SoilConditionText(visit.soil));
 }
 
 }  // namespace terrovane::texts

@@ -4,6 +4,7 @@
 
 #include "ResultMethod.h"
 #include "Visit.h"
+#include "VisitText.h"
 
 namespace terrovane::texts {
 
@@ -12,8 +13,6 @@ namespace terrovane::texts {
 // 50 kΩ". Whatever the archive does not hold says "not recorded", so a reader never wonders about a blank.
 QString MethodText(const archive::ResultMethod& method);
 
-// The ground as a visit found it, "dry", "frozen"; "not recorded" when unknown.
-QString SoilConditionText(archive::SoilCondition soil);
 // The conditions of a visit in one line: "Visit of 2026-05-03: weather sunny; air 18 °C; soil dry".
 QString VisitConditionsText(const archive::Visit& visit);
 

@@ -309,6 +309,34 @@
         <source>attachment %1 is a document: only photos go into the site report</source>
         <translation>Anhang %1 ist ein Dokument: nur Fotos kommen in den Anlagenbericht</translation>
     </message>
+    <message>
+        <source>there is no visit %1</source>
+        <translation>es gibt keinen Besuch %1</translation>
+    </message>
+    <message>
+        <source>a visit&apos;s date is written YYYY-MM-DD and must exist, not &quot;%1&quot;</source>
+        <translation>das Datum eines Besuchs wird JJJJ-MM-TT geschrieben und muss existieren, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>an instrument of a visit needs a name or a serial number</source>
+        <translation>ein Gerät eines Besuchs braucht einen Namen oder eine Seriennummer</translation>
+    </message>
+    <message>
+        <source>a calibration due date is written YYYY-MM-DD and must exist, not &quot;%1&quot;</source>
+        <translation>ein Kalibrierdatum wird JJJJ-MM-TT geschrieben und muss existieren, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the air temperature runs from -80 to 70 °C</source>
+        <translation>die Lufttemperatur reicht von -80 bis 70 °C</translation>
+    </message>
+    <message>
+        <source>a visit&apos;s notes take at most %1 characters, its other texts at most %2 each</source>
+        <translation>die Notizen eines Besuchs fassen höchstens %1 Zeichen, seine anderen Texte höchstens je %2</translation>
+    </message>
+    <message>
+        <source>result %1 is not assigned to a test point of the visit&apos;s site</source>
+        <translation>Ergebnis %1 ist keinem Prüfpunkt der Anlage des Besuchs zugeordnet</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1186,6 +1214,45 @@
     <message>
         <source>certificates of %1 written to %2</source>
         <translation>Prüfzertifikate von %1 nach %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>a visit&apos;s id is a whole number as &quot;visits&quot; lists it, not &quot;%1&quot;</source>
+        <translation>die ID eines Besuchs ist eine ganze Zahl, wie &quot;visits&quot; sie auflistet, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--instrument takes &quot;NAME;SERIAL;DUE&quot;, not &quot;%1&quot;</source>
+        <translation>--instrument erwartet &quot;NAME;SERIAL;DUE&quot;, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--temperature takes degrees Celsius, as 12.5, not &quot;%1&quot;</source>
+        <translation>--temperature erwartet Grad Celsius wie 12.5, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--soil is dry, moist, wet or frozen, not &quot;%1&quot;</source>
+        <translation>--soil ist dry, moist, wet oder frozen, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>warning: the calibration of %1 (serial %2) was due on %3, before the visit</source>
+        <translation>Warnung: die Kalibrierung von %1 (Seriennummer %2) war am %3 fällig, vor dem Besuch</translation>
+    </message>
+    <message>
+        <source>visit %1 added</source>
+        <translation>Besuch %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>visit %1 changed</source>
+        <translation>Besuch %1 geändert</translation>
+    </message>
+    <message>
+        <source>visit %1 deleted; its results stay with their points</source>
+        <translation>Besuch %1 gelöscht; seine Ergebnisse bleiben bei ihren Prüfpunkten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) assigned to visit %1</source>
+        <translation>
+            <numerusform>%n Ergebnis dem Besuch %1 zugeordnet</numerusform>
+            <numerusform>%n Ergebnisse dem Besuch %1 zugeordnet</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2309,10 +2376,6 @@ Zweifelhaft: </translation>
         <translation>Die Ergebnisse konnten nicht exportiert werden: %1</translation>
     </message>
     <message>
-        <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
-        <translation>Diese Anlage und ihre Prüfpunkte löschen? Ihre Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
-    </message>
-    <message>
         <source>The site report could not be written: %1</source>
         <translation>Der Anlagenbericht konnte nicht geschrieben werden: %1</translation>
     </message>
@@ -2403,6 +2466,14 @@ Zweifelhaft: </translation>
         <source>The certificates could not be written: %1</source>
         <translation>Die Prüfzertifikate konnten nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>Delete this site with its test points and visits? Their results stay in the archive, unassigned.</source>
+        <translation>Diese Anlage mit ihren Prüfpunkten und Besuchen löschen? Ihre Ergebnisse bleiben im Archiv, ohne Zuordnung.</translation>
+    </message>
+    <message>
+        <source>Delete the visit of %1? Its results stay in the archive with their test points.</source>
+        <translation>Den Besuch vom %1 löschen? Seine Ergebnisse bleiben mit ihren Prüfpunkten im Archiv.</translation>
+    </message>
 </context>
 <context>
     <name>MethodTexts</name>
@@ -2449,22 +2520,6 @@ Zweifelhaft: </translation>
     <message>
         <source>method not recorded</source>
         <translation>Messverfahren nicht erfasst</translation>
-    </message>
-    <message>
-        <source>dry</source>
-        <translation>trocken</translation>
-    </message>
-    <message>
-        <source>moist</source>
-        <translation>feucht</translation>
-    </message>
-    <message>
-        <source>wet</source>
-        <translation>nass</translation>
-    </message>
-    <message>
-        <source>frozen</source>
-        <translation>gefroren</translation>
     </message>
     <message>
         <source>%1 °C</source>
@@ -3813,6 +3868,41 @@ Datum</translation>
     </message>
 </context>
 <context>
+    <name>Visits</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>soil %1</source>
+        <translation>Boden %1</translation>
+    </message>
+    <message>
+        <source>dry</source>
+        <translation>trocken</translation>
+    </message>
+    <message>
+        <source>moist</source>
+        <translation>feucht</translation>
+    </message>
+    <message>
+        <source>wet</source>
+        <translation>nass</translation>
+    </message>
+    <message>
+        <source>frozen</source>
+        <translation>gefroren</translation>
+    </message>
+    <message>
+        <source>The calibration of %1 was due on %2, before the visit.</source>
+        <translation>Die Kalibrierung von %1 war am %2 fällig, vor dem Besuch.</translation>
+    </message>
+    <message>
+        <source>The calibration of %1 (serial %2) was due on %3, before the visit.</source>
+        <translation>Die Kalibrierung von %1 (Seriennummer %2) war am %3 fällig, vor dem Besuch.</translation>
+    </message>
+</context>
+<context>
     <name>WorkbookColumns</name>
     <message>
         <source>NO</source>
@@ -4425,6 +4515,14 @@ Datum</translation>
     <message>
         <source>The test point could not be made.</source>
         <translation>Der Prüfpunkt konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Add those measured on %1 to that day&apos;s visit</source>
+        <translation>Die am %1 gemessenen dem Besuch dieses Tages hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add those measured on %1 to that day&apos;s visit (%2)</source>
+        <translation>Die am %1 gemessenen dem Besuch dieses Tages hinzufügen (%2)</translation>
     </message>
 </context>
 <context>
@@ -5832,6 +5930,160 @@ Datum</translation>
     <message>
         <source>unassigned</source>
         <translation>nicht zugeordnet</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::VisitDialog</name>
+    <message>
+        <source>Edit visit of %1</source>
+        <translation>Besuch von %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>New visit of %1</source>
+        <translation>Neuer Besuch von %1</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>names, as on the report</source>
+        <translation>Namen, wie im Bericht</translation>
+    </message>
+    <message>
+        <source>Visited &amp;by:</source>
+        <translation>&amp;Besucht von:</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Calibration due</source>
+        <translation>Kalibrierung fällig</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Calibration due dates are written YYYY-MM-DD</source>
+        <translation>Kalibrierdaten werden JJJJ-MM-TT geschrieben</translation>
+    </message>
+    <message>
+        <source>Add &amp;instrument</source>
+        <translation>Gerät &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove instrument</source>
+        <translation>Gerät &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Instruments:</source>
+        <translation>Geräte:</translation>
+    </message>
+    <message>
+        <source>e.g. overcast, rain overnight</source>
+        <translation>z. B. bedeckt, Regen in der Nacht</translation>
+    </message>
+    <message>
+        <source>&amp;Weather:</source>
+        <translation>&amp;Wetter:</translation>
+    </message>
+    <message>
+        <source>measured</source>
+        <translation>gemessen</translation>
+    </message>
+    <message>
+        <source>Air temperature</source>
+        <translation>Lufttemperatur</translation>
+    </message>
+    <message>
+        <source>Air &amp;temperature:</source>
+        <translation>Luft&amp;temperatur:</translation>
+    </message>
+    <message>
+        <source>not stated</source>
+        <translation>nicht angegeben</translation>
+    </message>
+    <message>
+        <source>&amp;Soil:</source>
+        <translation>B&amp;oden:</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>&amp;Notizen:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::VisitsPane</name>
+    <message>
+        <source>Visits</source>
+        <translation>Besuche</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>Bedingungen</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>New visit...</source>
+        <translation>Neuer Besuch...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Add results</source>
+        <translation>Ergebnisse hinzufügen</translation>
+    </message>
+    <message>
+        <source>Puts the results selected in the list into the chosen visit</source>
+        <translation>Fügt die in der Liste gewählten Ergebnisse dem gewählten Besuch hinzu</translation>
+    </message>
+    <message>
+        <source>Visits of %1</source>
+        <translation>Besuche von %1</translation>
+    </message>
+    <message>
+        <source>Visits (choose a site)</source>
+        <translation>Besuche (Anlage wählen)</translation>
+    </message>
+    <message>
+        <source>The visit could not be read.</source>
+        <translation>Der Besuch konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The visit could not be deleted.</source>
+        <translation>Der Besuch konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The results could not be added to the visit.</source>
+        <translation>Die Ergebnisse konnten dem Besuch nicht hinzugefügt werden.</translation>
     </message>
 </context>
 <context>

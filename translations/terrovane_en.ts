@@ -309,6 +309,34 @@
         <source>attachment %1 is a document: only photos go into the site report</source>
         <translation>attachment %1 is a document: only photos go into the site report</translation>
     </message>
+    <message>
+        <source>there is no visit %1</source>
+        <translation>there is no visit %1</translation>
+    </message>
+    <message>
+        <source>a visit&apos;s date is written YYYY-MM-DD and must exist, not &quot;%1&quot;</source>
+        <translation>a visit&apos;s date is written YYYY-MM-DD and must exist, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>an instrument of a visit needs a name or a serial number</source>
+        <translation>an instrument of a visit needs a name or a serial number</translation>
+    </message>
+    <message>
+        <source>a calibration due date is written YYYY-MM-DD and must exist, not &quot;%1&quot;</source>
+        <translation>a calibration due date is written YYYY-MM-DD and must exist, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the air temperature runs from -80 to 70 °C</source>
+        <translation>the air temperature runs from -80 to 70 °C</translation>
+    </message>
+    <message>
+        <source>a visit&apos;s notes take at most %1 characters, its other texts at most %2 each</source>
+        <translation>a visit&apos;s notes take at most %1 characters, its other texts at most %2 each</translation>
+    </message>
+    <message>
+        <source>result %1 is not assigned to a test point of the visit&apos;s site</source>
+        <translation>result %1 is not assigned to a test point of the visit&apos;s site</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1186,6 +1214,45 @@
     <message>
         <source>certificates of %1 written to %2</source>
         <translation>certificates of %1 written to %2</translation>
+    </message>
+    <message>
+        <source>a visit&apos;s id is a whole number as &quot;visits&quot; lists it, not &quot;%1&quot;</source>
+        <translation>a visit&apos;s id is a whole number as &quot;visits&quot; lists it, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--instrument takes &quot;NAME;SERIAL;DUE&quot;, not &quot;%1&quot;</source>
+        <translation>--instrument takes &quot;NAME;SERIAL;DUE&quot;, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--temperature takes degrees Celsius, as 12.5, not &quot;%1&quot;</source>
+        <translation>--temperature takes degrees Celsius, as 12.5, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--soil is dry, moist, wet or frozen, not &quot;%1&quot;</source>
+        <translation>--soil is dry, moist, wet or frozen, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>warning: the calibration of %1 (serial %2) was due on %3, before the visit</source>
+        <translation>warning: the calibration of %1 (serial %2) was due on %3, before the visit</translation>
+    </message>
+    <message>
+        <source>visit %1 added</source>
+        <translation>visit %1 added</translation>
+    </message>
+    <message>
+        <source>visit %1 changed</source>
+        <translation>visit %1 changed</translation>
+    </message>
+    <message>
+        <source>visit %1 deleted; its results stay with their points</source>
+        <translation>visit %1 deleted; its results stay with their points</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) assigned to visit %1</source>
+        <translation>
+            <numerusform>%n result assigned to visit %1</numerusform>
+            <numerusform>%n results assigned to visit %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2309,10 +2376,6 @@ Doubtful: </translation>
         <translation>The results could not be exported: %1</translation>
     </message>
     <message>
-        <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
-        <translation>Delete this site and its test points? Their results stay in the archive, unassigned.</translation>
-    </message>
-    <message>
         <source>The site report could not be written: %1</source>
         <translation>The site report could not be written: %1</translation>
     </message>
@@ -2403,6 +2466,14 @@ Doubtful: </translation>
         <source>The certificates could not be written: %1</source>
         <translation>The certificates could not be written: %1</translation>
     </message>
+    <message>
+        <source>Delete this site with its test points and visits? Their results stay in the archive, unassigned.</source>
+        <translation>Delete this site with its test points and visits? Their results stay in the archive, unassigned.</translation>
+    </message>
+    <message>
+        <source>Delete the visit of %1? Its results stay in the archive with their test points.</source>
+        <translation>Delete the visit of %1? Its results stay in the archive with their test points.</translation>
+    </message>
 </context>
 <context>
     <name>MethodTexts</name>
@@ -2449,22 +2520,6 @@ Doubtful: </translation>
     <message>
         <source>method not recorded</source>
         <translation>method not recorded</translation>
-    </message>
-    <message>
-        <source>dry</source>
-        <translation>dry</translation>
-    </message>
-    <message>
-        <source>moist</source>
-        <translation>moist</translation>
-    </message>
-    <message>
-        <source>wet</source>
-        <translation>wet</translation>
-    </message>
-    <message>
-        <source>frozen</source>
-        <translation>frozen</translation>
     </message>
     <message>
         <source>%1 °C</source>
@@ -3813,6 +3868,41 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>Visits</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>soil %1</source>
+        <translation>soil %1</translation>
+    </message>
+    <message>
+        <source>dry</source>
+        <translation>dry</translation>
+    </message>
+    <message>
+        <source>moist</source>
+        <translation>moist</translation>
+    </message>
+    <message>
+        <source>wet</source>
+        <translation>wet</translation>
+    </message>
+    <message>
+        <source>frozen</source>
+        <translation>frozen</translation>
+    </message>
+    <message>
+        <source>The calibration of %1 was due on %2, before the visit.</source>
+        <translation>The calibration of %1 was due on %2, before the visit.</translation>
+    </message>
+    <message>
+        <source>The calibration of %1 (serial %2) was due on %3, before the visit.</source>
+        <translation>The calibration of %1 (serial %2) was due on %3, before the visit.</translation>
+    </message>
+</context>
+<context>
     <name>WorkbookColumns</name>
     <message>
         <source>NO</source>
@@ -4425,6 +4515,14 @@ Date</translation>
     <message>
         <source>The test point could not be made.</source>
         <translation>The test point could not be made.</translation>
+    </message>
+    <message>
+        <source>Add those measured on %1 to that day&apos;s visit</source>
+        <translation>Add those measured on %1 to that day&apos;s visit</translation>
+    </message>
+    <message>
+        <source>Add those measured on %1 to that day&apos;s visit (%2)</source>
+        <translation>Add those measured on %1 to that day&apos;s visit (%2)</translation>
     </message>
 </context>
 <context>
@@ -5832,6 +5930,160 @@ Date</translation>
     <message>
         <source>unassigned</source>
         <translation>unassigned</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::VisitDialog</name>
+    <message>
+        <source>Edit visit of %1</source>
+        <translation>Edit visit of %1</translation>
+    </message>
+    <message>
+        <source>New visit of %1</source>
+        <translation>New visit of %1</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>names, as on the report</source>
+        <translation>names, as on the report</translation>
+    </message>
+    <message>
+        <source>Visited &amp;by:</source>
+        <translation>Visited &amp;by:</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Calibration due</source>
+        <translation>Calibration due</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Instruments</translation>
+    </message>
+    <message>
+        <source>Calibration due dates are written YYYY-MM-DD</source>
+        <translation>Calibration due dates are written YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Add &amp;instrument</source>
+        <translation>Add &amp;instrument</translation>
+    </message>
+    <message>
+        <source>&amp;Remove instrument</source>
+        <translation>&amp;Remove instrument</translation>
+    </message>
+    <message>
+        <source>Instruments:</source>
+        <translation>Instruments:</translation>
+    </message>
+    <message>
+        <source>e.g. overcast, rain overnight</source>
+        <translation>e.g. overcast, rain overnight</translation>
+    </message>
+    <message>
+        <source>&amp;Weather:</source>
+        <translation>&amp;Weather:</translation>
+    </message>
+    <message>
+        <source>measured</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>Air temperature</source>
+        <translation>Air temperature</translation>
+    </message>
+    <message>
+        <source>Air &amp;temperature:</source>
+        <translation>Air &amp;temperature:</translation>
+    </message>
+    <message>
+        <source>not stated</source>
+        <translation>not stated</translation>
+    </message>
+    <message>
+        <source>&amp;Soil:</source>
+        <translation>&amp;Soil:</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>&amp;Notes:</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::VisitsPane</name>
+    <message>
+        <source>Visits</source>
+        <translation>Visits</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>By</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Instruments</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>New visit...</source>
+        <translation>New visit...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Edit...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Add results</source>
+        <translation>Add results</translation>
+    </message>
+    <message>
+        <source>Puts the results selected in the list into the chosen visit</source>
+        <translation>Puts the results selected in the list into the chosen visit</translation>
+    </message>
+    <message>
+        <source>Visits of %1</source>
+        <translation>Visits of %1</translation>
+    </message>
+    <message>
+        <source>Visits (choose a site)</source>
+        <translation>Visits (choose a site)</translation>
+    </message>
+    <message>
+        <source>The visit could not be read.</source>
+        <translation>The visit could not be read.</translation>
+    </message>
+    <message>
+        <source>The visit could not be deleted.</source>
+        <translation>The visit could not be deleted.</translation>
+    </message>
+    <message>
+        <source>The results could not be added to the visit.</source>
+        <translation>The results could not be added to the visit.</translation>
     </message>
 </context>
 <context>

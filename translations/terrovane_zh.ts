@@ -309,6 +309,34 @@
         <source>attachment %1 is a document: only photos go into the site report</source>
         <translation>附件 %1 是文档：只有照片可以放入现场报告</translation>
     </message>
+    <message>
+        <source>there is no visit %1</source>
+        <translation>没有现场访问 %1</translation>
+    </message>
+    <message>
+        <source>a visit&apos;s date is written YYYY-MM-DD and must exist, not &quot;%1&quot;</source>
+        <translation>现场访问的日期应写作 YYYY-MM-DD 且必须存在，而不是&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>an instrument of a visit needs a name or a serial number</source>
+        <translation>现场访问的仪器需要名称或序列号</translation>
+    </message>
+    <message>
+        <source>a calibration due date is written YYYY-MM-DD and must exist, not &quot;%1&quot;</source>
+        <translation>校准到期日应写作 YYYY-MM-DD 且必须存在，而不是&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the air temperature runs from -80 to 70 °C</source>
+        <translation>气温范围为 -80 至 70 °C</translation>
+    </message>
+    <message>
+        <source>a visit&apos;s notes take at most %1 characters, its other texts at most %2 each</source>
+        <translation>现场访问的备注最多 %1 个字符，其他文字每项最多 %2 个字符</translation>
+    </message>
+    <message>
+        <source>result %1 is not assigned to a test point of the visit&apos;s site</source>
+        <translation>结果 %1 未分配到该现场访问所属站点的测试点</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1175,6 +1203,44 @@
     <message>
         <source>certificates of %1 written to %2</source>
         <translation>%1 的测试证书已写入 %2</translation>
+    </message>
+    <message>
+        <source>a visit&apos;s id is a whole number as &quot;visits&quot; lists it, not &quot;%1&quot;</source>
+        <translation>现场访问的 ID 是 &quot;visits&quot; 列出的整数，而不是&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--instrument takes &quot;NAME;SERIAL;DUE&quot;, not &quot;%1&quot;</source>
+        <translation>--instrument 的格式为 &quot;NAME;SERIAL;DUE&quot;，而不是&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--temperature takes degrees Celsius, as 12.5, not &quot;%1&quot;</source>
+        <translation>--temperature 取摄氏度，如 12.5，而不是&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--soil is dry, moist, wet or frozen, not &quot;%1&quot;</source>
+        <translation>--soil 为 dry、moist、wet 或 frozen，而不是&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>warning: the calibration of %1 (serial %2) was due on %3, before the visit</source>
+        <translation>警告：%1（序列号 %2）的校准已于 %3 到期，早于现场访问</translation>
+    </message>
+    <message>
+        <source>visit %1 added</source>
+        <translation>已添加现场访问 %1</translation>
+    </message>
+    <message>
+        <source>visit %1 changed</source>
+        <translation>已修改现场访问 %1</translation>
+    </message>
+    <message>
+        <source>visit %1 deleted; its results stay with their points</source>
+        <translation>已删除现场访问 %1；其结果仍留在各自的测试点</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s) assigned to visit %1</source>
+        <translation>
+            <numerusform>已将 %n 个结果分配到现场访问 %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2294,10 +2360,6 @@ Doubtful: </source>
         <translation>无法导出结果：%1</translation>
     </message>
     <message>
-        <source>Delete this site and its test points? Their results stay in the archive, unassigned.</source>
-        <translation>删除该站点及其测试点吗？其结果仍保留在档案库中，变为未分配。</translation>
-    </message>
-    <message>
         <source>The site report could not be written: %1</source>
         <translation>无法写入站点报告：%1</translation>
     </message>
@@ -2387,6 +2449,14 @@ Doubtful: </source>
         <source>The certificates could not be written: %1</source>
         <translation>无法写入测试证书：%1</translation>
     </message>
+    <message>
+        <source>Delete this site with its test points and visits? Their results stay in the archive, unassigned.</source>
+        <translation>删除该站点及其测试点和现场访问吗？其结果仍保留在档案库中，变为未分配。</translation>
+    </message>
+    <message>
+        <source>Delete the visit of %1? Its results stay in the archive with their test points.</source>
+        <translation>删除 %1 的现场访问？其结果仍随各自的测试点保留在档案库中。</translation>
+    </message>
 </context>
 <context>
     <name>MethodTexts</name>
@@ -2433,22 +2503,6 @@ Doubtful: </source>
     <message>
         <source>method not recorded</source>
         <translation>未记录测试方法</translation>
-    </message>
-    <message>
-        <source>dry</source>
-        <translation>干燥</translation>
-    </message>
-    <message>
-        <source>moist</source>
-        <translation>潮湿</translation>
-    </message>
-    <message>
-        <source>wet</source>
-        <translation>湿</translation>
-    </message>
-    <message>
-        <source>frozen</source>
-        <translation>冻结</translation>
     </message>
     <message>
         <source>%1 °C</source>
@@ -3793,6 +3847,41 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>Visits</name>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>soil %1</source>
+        <translation>土壤%1</translation>
+    </message>
+    <message>
+        <source>dry</source>
+        <translation>干燥</translation>
+    </message>
+    <message>
+        <source>moist</source>
+        <translation>湿润</translation>
+    </message>
+    <message>
+        <source>wet</source>
+        <translation>潮湿</translation>
+    </message>
+    <message>
+        <source>frozen</source>
+        <translation>冻结</translation>
+    </message>
+    <message>
+        <source>The calibration of %1 was due on %2, before the visit.</source>
+        <translation>%1 的校准已于 %2 到期，早于现场访问。</translation>
+    </message>
+    <message>
+        <source>The calibration of %1 (serial %2) was due on %3, before the visit.</source>
+        <translation>%1（序列号 %2）的校准已于 %3 到期，早于现场访问。</translation>
+    </message>
+</context>
+<context>
     <name>WorkbookColumns</name>
     <message>
         <source>NO</source>
@@ -4404,6 +4493,14 @@ Date</translation>
     <message>
         <source>The test point could not be made.</source>
         <translation>无法新建测试点。</translation>
+    </message>
+    <message>
+        <source>Add those measured on %1 to that day&apos;s visit</source>
+        <translation>将 %1 测量的结果加入当天的现场访问</translation>
+    </message>
+    <message>
+        <source>Add those measured on %1 to that day&apos;s visit (%2)</source>
+        <translation>将 %1 测量的结果加入当天的现场访问（%2）</translation>
     </message>
 </context>
 <context>
@@ -5799,6 +5896,160 @@ Date</translation>
     <message>
         <source>unassigned</source>
         <translation>未分配</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::VisitDialog</name>
+    <message>
+        <source>Edit visit of %1</source>
+        <translation>编辑 %1 的现场访问</translation>
+    </message>
+    <message>
+        <source>New visit of %1</source>
+        <translation>新建 %1 的现场访问</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>日期(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>names, as on the report</source>
+        <translation>姓名，与报告上一致</translation>
+    </message>
+    <message>
+        <source>Visited &amp;by:</source>
+        <translation>访问人员(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>仪器</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Calibration due</source>
+        <translation>校准到期</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>仪器</translation>
+    </message>
+    <message>
+        <source>Calibration due dates are written YYYY-MM-DD</source>
+        <translation>校准到期日写作 YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Add &amp;instrument</source>
+        <translation>添加仪器(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove instrument</source>
+        <translation>移除仪器(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Instruments:</source>
+        <translation>仪器：</translation>
+    </message>
+    <message>
+        <source>e.g. overcast, rain overnight</source>
+        <translation>例如：阴天，夜间有雨</translation>
+    </message>
+    <message>
+        <source>&amp;Weather:</source>
+        <translation>天气(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>measured</source>
+        <translation>已测量</translation>
+    </message>
+    <message>
+        <source>Air temperature</source>
+        <translation>气温</translation>
+    </message>
+    <message>
+        <source>Air &amp;temperature:</source>
+        <translation>气温(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>not stated</source>
+        <translation>未说明</translation>
+    </message>
+    <message>
+        <source>&amp;Soil:</source>
+        <translation>土壤(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Notes:</source>
+        <translation>备注(&amp;N)：</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::history::VisitsPane</name>
+    <message>
+        <source>Visits</source>
+        <translation>现场访问</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>人员</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>仪器</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>条件</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>New visit...</source>
+        <translation>新建现场访问...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>编辑...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Add results</source>
+        <translation>添加结果</translation>
+    </message>
+    <message>
+        <source>Puts the results selected in the list into the chosen visit</source>
+        <translation>将列表中选中的结果加入所选现场访问</translation>
+    </message>
+    <message>
+        <source>Visits of %1</source>
+        <translation>%1 的现场访问</translation>
+    </message>
+    <message>
+        <source>Visits (choose a site)</source>
+        <translation>现场访问（请选择站点）</translation>
+    </message>
+    <message>
+        <source>The visit could not be read.</source>
+        <translation>无法读取该现场访问。</translation>
+    </message>
+    <message>
+        <source>The visit could not be deleted.</source>
+        <translation>无法删除该现场访问。</translation>
+    </message>
+    <message>
+        <source>The results could not be added to the visit.</source>
+        <translation>无法将结果加入该现场访问。</translation>
     </message>
 </context>
 <context>

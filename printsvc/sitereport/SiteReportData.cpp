@@ -3,6 +3,7 @@
 #include "CellText.h"
 #include "PointStanding.h"
 #include "Reading.h"
+#include "ReportVisits.h"
 #include "ResultWords.h"
 #include "SiteReport.h"
 #include "SiteReportDetails.h"
@@ -89,7 +90,8 @@ bool LoadInSnapshot(archive::Archive& archive, const std::string& site, const st
     out.until = until;
     std::vector<archive::PointRow> points;
     if (!archive::Points(archive, found->id, points, error) ||
-        !LoadStoredAnalyses(archive, found->id, points, out.analyses, error)) {
+        !LoadStoredAnalyses(archive, found->id, points, out.analyses, error) ||
+        !LoadReportVisits(archive, found->id, since, until, out.front.visits, error)) {
         return false;
     }
     archive::ResultFilter filter;

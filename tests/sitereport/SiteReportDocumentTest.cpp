@@ -457,7 +457,7 @@ TEST_F(SiteReportDocumentTest, GermanAndChineseDocuments) {
           "Unterschrift, Datum: 2009-01-22"}},
         {translations::Language::Chinese,
          {"接地电阻测试报告", "报告 EW-2009-0017，第 1 版", "委托方", "审核人", "测试点汇总", "测试方法：",
-          "未记录探针距离", "土壤 湿", "签名，日期：2009-01-22"}}};
+          "未记录探针距离", "土壤 潮湿", "签名，日期：2009-01-22"}}};
     for (const auto& [language, words] : languages) {
         ASSERT_TRUE(translations::InstallLanguage(language));
         const std::string path = Path("report-" + std::to_string(static_cast<int>(language)) + ".pdf");

@@ -12,6 +12,7 @@
 #include "LanguageChoice.h"
 #include "SiteReportPdf.h"
 #include "Sites.h"
+#include "Visits.h"
 
 namespace terrovane::archive::testing {
 namespace {
@@ -314,6 +315,43 @@ TEST_F(SiteReportTest, AFailedReadingIsAnAttemptAndThePointKeepsItsLastMeasuredV
     const std::string text = PdfText(path);
     EXPECT_NE(text.find("newer, failed"), std::string::npos) << text;
     EXPECT_NE(text.find("earlier"), std::string::npos) << text;
+}
+
+// The report's front carries the site's visits dated in its range, oldest first, and no other site's.
+TEST_F(SiteReportTest, TheFrontCarriesTheVisitsOfTheRangeOldestFirst) {
+    auto archive = OpenArchive();
+    std::string error;
+    std::int64_t sites[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        SiteFields fields;
+        fields.name = i == 0 ? "Mast 7" : "Depot";
+        ASSERT_TRUE(AddSite(*archive, fields, sites[i], error)) << error;
+    }
+    for (const auto& [site, date] :
+         std::vector<std::pair<std::int64_t, std::string>>{{sites[0], "2024-06-02"},
+                                                           {sites[0], "2023-11-30"},
+                                                           {sites[0], "2024-01-15"},
+                                                           {sites[1], "2024-01-16"}}) {
+        Visit visit;
+        visit.site = site;
+        visit.date = date;
+        visit.instruments = {{"Earth tester", "SN 42", "2024-01-01"}};
+        ASSERT_TRUE(AddVisit(*archive, visit));
+    }
+    const auto dates = [](const sitereport::SiteReport& report) {
+        std::string out;
+        for (const Visit& visit : report.front.visits) {
+            out += visit.date + (visit.instruments.size() == 1 ? " " : "? ");
+        }
+        return out;
+    };
+    sitereport::SiteReport whole;
+    ASSERT_TRUE(sitereport::LoadSiteReport(*archive, "Mast 7", "", "", {}, whole, error)) << error;
+    EXPECT_EQ(dates(whole), "2023-11-30 2024-01-15 2024-06-02 ");
+    sitereport::SiteReport ranged;
+    ASSERT_TRUE(sitereport::LoadSiteReport(*archive, "Mast 7", "2024-01-01", "2024-05-31", {}, ranged, error))
+        << error;
+    EXPECT_EQ(dates(ranged), "2024-01-15 ");
 }
 
 }  // namespace

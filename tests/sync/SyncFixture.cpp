@@ -72,6 +72,14 @@ std::string SyncTest::Shared(const std::string& who) const {
                  "LEFT JOIN points p ON p.id = r.point_id LEFT JOIN labels l ON l.id = r.label_id "
                  "ORDER BY hex(r.content_key)") +
            Query(who,
+                 "SELECT 'visit', v.uuid, s.uuid, v.visited_on, v.visited_by, v.instruments, v.weather, "
+                 "v.air_temperature, v.soil, v.notes FROM visits v JOIN sites s ON s.id = v.site_id ORDER BY "
+                 "v.uuid") +
+           Query(who,
+                 "SELECT 'in visit', hex(r.content_key), v.uuid FROM results r JOIN visits v ON v.id = "
+                 "r.visit_id "
+                 "ORDER BY hex(r.content_key)") +
+           Query(who,
                  "SELECT 'soil model', uuid, saved_at FROM soil_models UNION ALL "
                  "SELECT 'fop curve', uuid, saved_at FROM fop_curves UNION ALL "
                  "SELECT 'grid assessment', uuid, saved_at FROM grid_assessments ORDER BY 2");

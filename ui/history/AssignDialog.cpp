@@ -15,6 +15,7 @@
 #include "PropertiesDialog.h"
 #include "ScreenFit.h"
 #include "Sites.h"
+#include "Visits.h"
 
 namespace terrovane::history {
 
@@ -26,6 +27,8 @@ AssignDialog::AssignDialog(archive::Archive& archive, int results, QWidget* pare
     point_ = new QComboBox(this);
     inOrder_ = new QCheckBox(tr("One result per test point, in slot order, from this point on"), this);
     inOrder_->setEnabled(results > 1);
+    visit_ = new QCheckBox(this);
+    visit_->hide();
     auto* newSite = new QPushButton(tr("New site..."), this);
     auto* newPoint = new QPushButton(tr("New test point..."), this);
     connect(newSite, &QPushButton::clicked, this, &AssignDialog::AskNewSite);
@@ -52,6 +55,7 @@ AssignDialog::AssignDialog(archive::Archive& archive, int results, QWidget* pare
     layout->addRow(tr("Site:"), siteRow);
     layout->addRow(tr("Test point:"), pointRow);
     layout->addRow(inOrder_);
+    layout->addRow(visit_);
     layout->addRow(problem_);
     layout->addRow(buttons);
     FillSites(0);
@@ -95,9 +99,36 @@ void AssignDialog::FillPoints(std::int64_t chosen) {
         }
     }
     UpdateAssignButton();
+    UpdateVisitOffer();
     if (!read) {
         ShowProblem(ArchiveFailureText(tr("The site's test points could not be read."), archive_, error));
     }
+}
+
+void AssignDialog::OfferVisitsOf(const std::vector<std::int64_t>& results) {
+    results_ = results;
+    UpdateVisitOffer();
+}
+
+// The newest visit of the chosen site on a day the results were measured; a visit that cannot be read is
+// simply not offered.
+void AssignDialog::UpdateVisitOffer() {
+    offeredVisit_ = 0;
+    const qlonglong site = site_->currentData().toLongLong();
+    if (site != 0 && !results_.empty()) {
+        const auto visits = archive::VisitsOnDaysOf(archive_, site, results_);
+        if (visits && !visits.Value().empty()) {
+            const archive::Visit& visit = visits.Value().back();
+            offeredVisit_ = visit.id;
+            visit_->setText(visit.by.empty() ? tr("Add those measured on %1 to that day's visit")
+                                                   .arg(QString::fromStdString(visit.date))
+                                             : tr("Add those measured on %1 to that day's visit (%2)")
+                                                   .arg(QString::fromStdString(visit.date),
+                                                        QString::fromStdString(visit.by)));
+            visit_->setChecked(true);
+        }
+    }
+    visit_->setVisible(offeredVisit_ != 0);
 }
 
 void AssignDialog::ShowProblem(const QString& text) {
@@ -207,7 +238,8 @@ std::optional<AssignChoice> AssignDialog::Choice() const {
         return std::nullopt;
     }
     return AssignChoice{site_->currentData().toLongLong(), point_->currentData().toLongLong(),
-                        inOrder_->isEnabled() && inOrder_->isChecked()};
+                        inOrder_->isEnabled() && inOrder_->isChecked(),
+                        offeredVisit_ != 0 && visit_->isChecked() ? offeredVisit_ : 0};
 }
 
 }  // namespace terrovane::history

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "Archive.h"
 
@@ -18,6 +19,7 @@ struct AssignChoice {
     std::int64_t site = 0;
     std::int64_t point = 0;
     bool inOrder = false;
+    std::int64_t visit = 0;  // a visit of the site the results measured on its day join too; 0 for none
 };
 
 // The assignment step: a site, one of its test points (either may be made on the spot) and whether the
@@ -33,6 +35,11 @@ class AssignDialog : public QDialog {
     QComboBox& SiteChoice() const { return *site_; }
     QComboBox& PointChoice() const { return *point_; }
     QCheckBox& InOrder() const { return *inOrder_; }
+    // The open visit: shown when the chosen site has a visit dated on a day the results were measured,
+    // and then ticked.
+    QCheckBox& VisitOffer() const { return *visit_; }
+    // The results being assigned, whose measuring days find the visit to offer.
+    void OfferVisitsOf(const std::vector<std::int64_t>& results);
     QPushButton& AssignButton() const { return *ok_; }
     QLabel& Problem() const { return *problem_; }
 
@@ -54,6 +61,7 @@ class AssignDialog : public QDialog {
     // Runs a properties dialog; true when the user saved.
     bool RunProperties(QDialog& dialog);
     void UpdateAssignButton();
+    void UpdateVisitOffer();
     void ShowProblem(const QString& text);
     // Assigns and closes, or shows why not and stays.
     void TryAssign();
@@ -62,6 +70,9 @@ class AssignDialog : public QDialog {
     QComboBox* site_ = nullptr;
     QComboBox* point_ = nullptr;
     QCheckBox* inOrder_ = nullptr;
+    QCheckBox* visit_ = nullptr;
+    std::int64_t offeredVisit_ = 0;
+    std::vector<std::int64_t> results_;
     QPushButton* ok_ = nullptr;
     QLabel* problem_ = nullptr;
 };

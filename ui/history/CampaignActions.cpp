@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -55,7 +56,9 @@ QMenuBar* HistoryWindow::BuildMenuBar() {
 }
 
 QWidget* HistoryWindow::BuildTreePane(QWidget* parent) {
-    auto* pane = new QWidget(parent);
+    // The chosen site's visits under the tree, as tall as the user drags them.
+    auto* panes = new QSplitter(Qt::Vertical, parent);
+    auto* pane = new QWidget(panes);
     auto* layout = new QVBoxLayout(pane);
     layout->setContentsMargins(0, 0, 0, 0);
     tree_ = new SiteTree(pane);
@@ -69,7 +72,13 @@ QWidget* HistoryWindow::BuildTreePane(QWidget* parent) {
         row->addWidget(push);
     }
     layout->addLayout(row);
-    return pane;
+    panes->addWidget(pane);
+    visits_ = new VisitsPane(archive_, panes);
+    panes->addWidget(visits_);
+    panes->setStretchFactor(0, 3);
+    panes->setStretchFactor(1, 1);
+    panes->setChildrenCollapsible(false);
+    return panes;
 }
 
 void HistoryWindow::ChooseNew(const TreeChoice& choice) {

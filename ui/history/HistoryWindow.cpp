@@ -80,6 +80,17 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     connect(this, &HistoryWindow::Refreshed, typed_, &TypedResultsPane::Reload);
     connect(typed_, &TypedResultsPane::Changed, this, &HistoryWindow::Refresh);
     typed_->Show(tree_->Current());
+    connect(tree_, &SiteTree::Chosen, visits_, &VisitsPane::Show);
+    connect(this, &HistoryWindow::Refreshed, visits_, &VisitsPane::Reload);
+    connect(visits_, &VisitsPane::Changed, this, &HistoryWindow::Refresh);
+    visits_->selectedResults = [this] {
+        std::vector<std::int64_t> ids;
+        for (const archive::ResultRow& row : SelectedResults()) {
+            ids.push_back(row.id);
+        }
+        return ids;
+    };
+    visits_->Show(tree_->Current());
     FollowWithAttachments();
     connect(model_, &HistoryModel::QueryFailed, status_, &QLabel::setText);
     connect(model_, &HistoryModel::modelReset, this, &HistoryWindow::ShowCount);

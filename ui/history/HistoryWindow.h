@@ -26,6 +26,7 @@
 #include "SiteReportDialog.h"
 #include "SiteTree.h"
 #include "TypedResultsPane.h"
+#include "VisitsPane.h"
 
 class QMenuBar;
 class QPrintPreviewDialog;
@@ -59,6 +60,7 @@ class HistoryWindow : public QWidget {
     SiteTree& Tree() const { return *tree_; }
     TypedResultsPane& Typed() const { return *typed_; }
     AttachmentStrip& Attachments() const { return *attachments_; }
+    VisitsPane& Visits() const { return *visits_; }
 
     // Asks for an export file ("" when cancelled); tests answer it themselves.
     std::function<QString()> exportFileChooser;
@@ -167,6 +169,8 @@ class HistoryWindow : public QWidget {
     std::vector<archive::ResultRow> SelectedResults() const;
     bool RunProperties(QDialog& dialog);
     bool AssignResults(const std::vector<std::int64_t>& ids, const AssignChoice& choice, std::string& error);
+    bool AssignInOneUnit(const std::vector<std::int64_t>& ids, const AssignChoice& choice,
+                         std::string& error);
     std::optional<LabelEdit> AskLabel(const QString& title, const LabelEdit& current);
     QString AskExportFile();
     // A file to save into, chosen in Qt's own dialog; a bare name gets the chosen type's extension.
@@ -193,6 +197,7 @@ class HistoryWindow : public QWidget {
     QLabel* status_ = nullptr;
     SiteTree* tree_ = nullptr;
     TypedResultsPane* typed_ = nullptr;
+    VisitsPane* visits_ = nullptr;
     AttachmentStrip* attachments_ = nullptr;
     ArchiveWatch* watch_ = nullptr;
     QString problem_;

@@ -15,6 +15,7 @@
 #include "SiteReportPrinting.h"
 #include "Sites.h"
 #include "ValiditySetting.h"
+#include "Visits.h"
 
 namespace terrovane::history {
 namespace {
@@ -70,6 +71,7 @@ void HistoryWindow::AssignSelected() {
         }
     } else {
         AssignDialog dialog(*archive_, static_cast<int>(rows.size()), this);
+        dialog.OfferVisitsOf(ids);
         dialog.assign = assign;
         if (assignDialogShown) {
             QTimer::singleShot(0, &dialog, [this, &dialog] { assignDialogShown(dialog); });
@@ -86,17 +88,38 @@ void HistoryWindow::AssignSelected() {
 
 bool HistoryWindow::AssignResults(const std::vector<std::int64_t>& ids, const AssignChoice& choice,
                                   std::string& error) {
+    // In one unit of work: results never end up at the point but, refused, outside the visit offered.
+    return archive_->Write(
+        [&](archive::Database&, std::string& why) { return AssignInOneUnit(ids, choice, why); }, error);
+}
+
+bool HistoryWindow::AssignInOneUnit(const std::vector<std::int64_t>& ids, const AssignChoice& choice,
+                                    std::string& error) {
     if (!choice.inOrder) {
-        return archive::Assign(*archive_, ids, choice.point, error);
+        if (!archive::Assign(*archive_, ids, choice.point, error)) {
+            return false;
+        }
+    } else {
+        std::vector<archive::PointRow> points;
+        if (!archive::Points(*archive_, choice.site, points, error)) {
+            return false;
+        }
+        const auto first = std::find_if(points.begin(), points.end(), [&](const archive::PointRow& point) {
+            return point.id == choice.point;
+        });
+        if (!archive::AssignInOrder(*archive_, ids, choice.site, static_cast<int>(first - points.begin()),
+                                    error)) {
+            return false;
+        }
     }
-    std::vector<archive::PointRow> points;
-    if (!archive::Points(*archive_, choice.site, points, error)) {
-        return false;
+    if (choice.visit != 0) {
+        if (const archive::Result<int> joined = archive::AssignDayToVisit(*archive_, ids, choice.visit);
+            !joined) {
+            error = joined.Error().Text();
+            return false;
+        }
     }
-    const auto first = std::find_if(points.begin(), points.end(),
-                                    [&](const archive::PointRow& point) { return point.id == choice.point; });
-    return archive::AssignInOrder(*archive_, ids, choice.site, static_cast<int>(first - points.begin()),
-                                  error);
+    return true;
 }
 
 std::optional<QString> HistoryWindow::AskName(const QString& title, const QString& current) {
@@ -169,9 +192,10 @@ void HistoryWindow::DeleteChosen() {
         }
         done = archive::DeletePoint(*archive_, chosen.id, error);
     } else if (chosen.kind == TreeChoice::Kind::Site) {
-        if (!platform::AskBeforeDeleting(QT_TRANSLATE_NOOP(
-                "Messages",
-                "Delete this site and its test points? Their results stay in the archive, unassigned."))) {
+        if (!platform::AskBeforeDeleting(
+                QT_TRANSLATE_NOOP("Messages",
+                                  "Delete this site with its test points and visits? Their results stay in "
+                                  "the archive, unassigned."))) {
             return;
         }
         done = archive::DeleteSite(*archive_, chosen.id, error);

@@ -119,7 +119,8 @@ BEGIN
     INSERT INTO terrovane.changes (source, kind, id, field, site, for_login)
         SELECT 'field', f.kind, f.id::text, f.field, f.site, who FROM terrovane.fields f
         WHERE for_site IS NULL OR f.site = for_site
-        ORDER BY CASE f.kind WHEN 'site' THEN 0 WHEN 'point' THEN 1 WHEN 'assignment' THEN 2 ELSE 3 END;
+        ORDER BY CASE f.kind WHEN 'site' THEN 0 WHEN 'point' THEN 1 WHEN 'visit' THEN 2 WHEN 'assignment' THEN 3
+                             ELSE 4 END;
     INSERT INTO terrovane.changes (source, kind, id, site, for_login)
         SELECT 'content', k.kind, k.key, k.site, who FROM terrovane.content k
         WHERE for_site IS NULL OR (k.kind = 'analysis' AND k.site = for_site);

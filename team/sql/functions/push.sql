@@ -40,9 +40,29 @@ BEGIN
 END
 $$;
 
--- The site a thing belongs to after this change, as the server sees it: a site is its own, a point is
--- its site's, an assignment the site of the point it names, a result's note its assignment's site, a stored
--- analysis the site of its content. What the client says a row's site is counts for nothing.
+-- The site a visit belongs to, held on the server or claimed in the same batch (a new visit and the results
+-- assigned to it come together).
+CREATE OR REPLACE FUNCTION terrovane.site_of_visit(visit_id uuid, claims jsonb) RETURNS uuid
+LANGUAGE plpgsql STABLE SET search_path = pg_catalog, pg_temp
+AS $$
+DECLARE
+    found_site uuid;
+BEGIN
+    SELECT f.site INTO found_site FROM terrovane.fields f WHERE f.kind = 'visit' AND f.id = visit_id LIMIT 1;
+    IF NOT FOUND THEN
+        found_site := terrovane.as_uuid(claims #>> ARRAY['visit:' || visit_id::text || ':site']);
+    END IF;
+    IF found_site IS NULL THEN
+        RAISE EXCEPTION USING ERRCODE = '23503', MESSAGE = 'the visit is not on the server';
+    END IF;
+    RETURN found_site;
+END
+$$;
+
+-- The site a thing belongs to after this change, as the server sees it: a site is its own, a point and a
+-- visit are their site's, an assignment the site of the point it names (and a result's visit must be of that
+-- site), a result's note its assignment's site, a stored analysis the site of its content. What the client
+-- says a row's site is counts for nothing.
 CREATE OR REPLACE FUNCTION terrovane.site_after(target_kind text, target_id uuid, target_field text,
                                                 new_value jsonb, claims jsonb) RETURNS uuid
 LANGUAGE plpgsql STABLE SET search_path = pg_catalog, pg_temp
@@ -54,15 +74,20 @@ BEGIN
     CASE target_kind
     WHEN 'site' THEN
         RETURN target_id;
-    WHEN 'point' THEN
+    WHEN 'point', 'visit' THEN
         named := CASE WHEN target_field = 'site' THEN new_value #>> '{}'
-                      ELSE terrovane.field_text('point', target_id, 'site', claims) END;
+                      ELSE terrovane.field_text(target_kind, target_id, 'site', claims) END;
         found_site := terrovane.as_uuid(named);
         IF found_site IS NULL THEN
-            RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'a point needs its site';
+            RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = format('a %s needs its site', target_kind);
         END IF;
         IF NOT EXISTS (SELECT 1 FROM terrovane.fields f WHERE f.kind = 'site' AND f.id = found_site) THEN
-            RAISE EXCEPTION USING ERRCODE = '23503', MESSAGE = 'the point''s site is not on the server';
+            RAISE EXCEPTION USING ERRCODE = '23503', MESSAGE = format('the %s''s site is not on the server', target_kind);
+        END IF;
+        -- A visit stays at the site it was made for: moving it would take its results' assignments along.
+        IF target_kind = 'visit' AND EXISTS (SELECT 1 FROM terrovane.fields f WHERE f.kind = 'visit'
+                                             AND f.id = target_id AND f.site IS DISTINCT FROM found_site) THEN
+            RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'a visit stays at its site';
         END IF;
         RETURN found_site;
     WHEN 'assignment' THEN
@@ -77,12 +102,21 @@ BEGIN
         named := CASE WHEN target_field = 'point' THEN new_value #>> '{}'
                       ELSE terrovane.field_text('assignment', target_id, 'point', claims) END;
         IF named IS NULL THEN
-            RETURN NULL;  -- not assigned: its sender's and the admins'
-        END IF;
-        IF terrovane.as_uuid(named) IS NULL THEN
+            found_site := NULL;  -- not assigned: its sender's and the admins'
+        ELSIF terrovane.as_uuid(named) IS NULL THEN
             RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'an assignment names its point by its id';
+        ELSE
+            found_site := terrovane.site_of_point(terrovane.as_uuid(named));
         END IF;
-        RETURN terrovane.site_of_point(terrovane.as_uuid(named));
+        IF target_field = 'visit' AND jsonb_typeof(new_value) <> 'null' THEN
+            IF terrovane.as_uuid(new_value #>> '{}') IS NULL THEN
+                RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'an assignment names its visit by its id';
+            END IF;
+            IF terrovane.site_of_visit(terrovane.as_uuid(new_value #>> '{}'), claims) IS DISTINCT FROM found_site THEN
+                RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'a result''s visit is of its point''s site';
+            END IF;
+        END IF;
+        RETURN found_site;
     WHEN 'note' THEN
         named := CASE WHEN target_field = 'target' THEN new_value #>> '{}'
                       ELSE terrovane.field_text('note', target_id, 'target', claims) END;

@@ -32,6 +32,8 @@
 #include "StoredAnalyses.h"
 #include "TrendWindow.h"
 #include "TypedResultDialog.h"
+#include "VisitDialog.h"
+#include "Visits.h"
 
 namespace terrovane::history::samples {
 
@@ -141,6 +143,32 @@ void AttachSamples(archive::Archive& archive, const archive::AttachmentOwner& ow
             std::fprintf(stderr, "a sample photo could not be attached\n");
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The visits of the sample site.
+std::vector<archive::Visit> SampleVisits(std::int64_t site) {
+    archive::Visit summer;
+    summer.site = site;
+    summer.date = "2023-07-03";
+    summer.by = "Zoë Brandt";
+    summer.instruments = {{"Earth tester", "SN 20417", "2024-03-31"}};
+    summer.weather = "sunny, dry for three weeks";
+    summer.airTemperature = 29.5;
+    summer.soil = archive::SoilCondition::Dry;
+    archive::Visit autumn;
+    autumn.site = site;
+    autumn.date = "2023-10-03";
+    autumn.by = "Zoë Brandt, Li Wei";
+    autumn.instruments = {{"Earth tester", "SN 20417", "2023-09-30"}, {"Clamp meter", "CM-88", "2024-06-01"}};
+    autumn.weather = "overcast, rain overnight";
+    autumn.airTemperature = 11.5;
+    autumn.soil = archive::SoilCondition::Wet;
+    autumn.notes = "Gate 3 locked; key from the control room.";
+    return {summer, autumn};
 }
 
 }  // namespace
@@ -262,6 +290,19 @@ void Fill(archive::Archive& archive) {
     if (!archive.Results({}, {}, -1, 0, rows, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
     }
+    // Two visits, the later one with an instrument past its calibration, each with its day's results.
+    std::vector<std::int64_t> all;
+    for (const auto& row : rows) {
+        all.push_back(row.id);
+    }
+    for (const archive::Visit& visit : SampleVisits(siteId)) {
+        const auto added = archive::AddVisit(archive, visit);
+        const auto joined = added ? archive::AssignDayToVisit(archive, all, added.Value())
+                                  : archive::Result<int>(added.Error());
+        if (!joined) {
+            std::fprintf(stderr, "%s\n", joined.Error().Text().c_str());
+        }
+    }
     for (const auto& row : rows) {
         if (row.slot == 0 && !archive.SetLabel(terrovane::archive::LabelTarget::Result, row.id,
                                                "Electrode E1", std::string("north-east corner"), error)) {
@@ -294,6 +335,32 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
                  QByteArray::fromStdString(bytes ? bytes.Value() : ""));
          }},
         {QStringLiteral("history-assign"), [archive] { return std::make_shared<AssignDialog>(*archive, 6); }},
+        {QStringLiteral("history-assign-visit"),
+         [archive] {
+             // The latest season's read-out, measured on the day of the site's latest visit.
+             auto dialog = std::make_shared<AssignDialog>(*archive, 6);
+             archive::ResultFilter filter;
+             filter.since = "2023-10-01";
+             std::vector<archive::ResultRow> rows;
+             std::string failure;
+             std::vector<std::int64_t> ids;
+             if (archive->Results(filter, {}, -1, 0, rows, failure)) {
+                 for (const archive::ResultRow& row : rows) {
+                     ids.push_back(row.id);
+                 }
+             }
+             dialog->OfferVisitsOf(ids);
+             return dialog;
+         }},
+        {QStringLiteral("history-visit"),
+         [archive] {
+             auto visits = archive::SiteVisits(*archive, 1);
+             const archive::Visit visit =
+                 visits && !visits.Value().empty() ? visits.Value().back() : SampleVisits(1).back();
+             return std::make_shared<VisitDialog>(
+                 QStringLiteral("Substation North"), visit,
+                 [](const archive::Visit&) { return archive::Result<std::int64_t>(0); });
+         }},
         {QStringLiteral("history-label"),
          [] {
              return std::make_shared<LabelDialog>(
