@@ -1,6 +1,7 @@
 // Files of an older layout are brought up to date at open; files of a newer one are left alone.
 #include "ArchiveFixtures.h"
 #include "ContentKey.h"
+#include "Schema.h"
 
 namespace terrovane::archive::testing {
 namespace {
@@ -63,7 +64,8 @@ TEST_F(ArchiveTest, OpeningTwiceMigratesOnce) {
 }
 
 TEST_F(ArchiveTest, AFileOfANewerLayoutIsRefusedAndLeftAsItWas) {
-    CreateWithPython(Path(), "CREATE TABLE future (x); PRAGMA user_version = 10;");
+    CreateWithPython(
+        Path(), "CREATE TABLE future (x); PRAGMA user_version = " + std::to_string(kSchemaVersion + 1) + ";");
     const std::string before = ReadFile(Path());
     std::string error;
     std::string aside;
