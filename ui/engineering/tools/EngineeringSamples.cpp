@@ -129,6 +129,32 @@ std::shared_ptr<GridWindow> OnceComputed(std::shared_ptr<GridWindow> window) {
     return window;
 }
 
+// A traverse from a tester without a link, written on paper: nine readings over a 60 m current probe.
+archive::TypedTraverse TypedTraverseSample(std::int64_t point) {
+    archive::TypedTraverse traverse;
+    traverse.point = point;
+    traverse.currentProbe = 60;
+    const double resistances[] = {8.12, 10.95, 11.84, 12.31, 12.66, 12.98, 13.52, 14.61, 18.2};
+    for (int i = 0; i < 9; ++i)
+        traverse.readings.push_back({6.0 * (i + 1), resistances[i]});
+    traverse.taking = {"2024-04-16 10:30", "Other make 4105, serial 77", "J. Field", "dry ground", "office"};
+    return traverse;
+}
+
+// A Wenner sounding typed as the resistances read at each spacing.
+archive::TypedSounding TypedSoundingSample(std::int64_t site) {
+    archive::TypedSounding sounding;
+    sounding.site = site;
+    sounding.array = archive::ElectrodeArray::Wenner;
+    sounding.quantity = archive::TypedQuantity::Resistance;
+    const double spacings[] = {0.5, 1, 2, 3, 4, 6, 8, 12, 16};
+    const double resistances[] = {19.4, 10.1, 5.72, 4.31, 3.52, 2.41, 1.74, 1.02, 0.688};
+    for (int i = 0; i < 9; ++i)
+        sounding.points.push_back({spacings[i], resistances[i]});
+    sounding.taking = {"2024-04-16 09:00", "Other make 4105, serial 77", "J. Field", "", "office"};
+    return sounding;
+}
+
 }  // namespace
 
 screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> store, SampleSite at) {
@@ -146,6 +172,20 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> store, Sample
              return std::make_shared<FopWindow>(
                  store.get(), OfMode(*store, 1),
                  PointChoice{at.point, QStringLiteral("Substation North / E1 north-east")});
+         }},
+        {QStringLiteral("fall-of-potential-typed"),
+         [store, at] {
+             auto window = std::make_shared<FopWindow>(
+                 store.get(), std::vector<archive::ResultRow>{},
+                 PointChoice{at.point, QStringLiteral("Substation North / E1 north-east")});
+             window->ShowTyped(TypedTraverseSample(at.point));
+             return window;
+         }},
+        {QStringLiteral("soil-model-typed"),
+         [store, site] {
+             auto window = std::make_shared<SoilWindow>(store.get(), std::vector<archive::ResultRow>{}, site);
+             window->ShowTyped(TypedSoundingSample(site.id));
+             return window;
          }},
         {QStringLiteral("grid-safety"),
          [store, site] {
