@@ -81,7 +81,9 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     plot_ = new SoilPlot(this);
     // Half the width each: the layer table's four columns and their headers need about as much as the plot
     // (German's more), and a narrower table hid "Resolved" behind its scroll bar.
-    middle->addWidget(plot_, 1);
+    plotColumn_ = new QVBoxLayout;
+    plotColumn_->addWidget(plot_, 3);
+    middle->addLayout(plotColumn_, 1);
     table_ = new QTableWidget(0, 4, this);
     table_->setHorizontalHeaderLabels({QCoreApplication::translate("SoilWindow", "Resistivity (Ω·m)"),
                                        QCoreApplication::translate("SoilWindow", "Thickness (m)"),
@@ -93,6 +95,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     table_->setMinimumWidth(400);  // room for the four columns, "Resolved" included, on an 800-pixel screen
     keyboard::ShowFocusFrame(table_);
     middle->addWidget(table_, 1);
+    middle_ = middle;
     outer->addLayout(middle, 1);
     notes_ = new QLabel(this);
     notes_->setWordWrap(true);
@@ -314,6 +317,13 @@ void SoilWindow::SetTyped(bool typed) {
         return;
     }
     typedPanel_->setVisible(typed);
+    // Beside the typed table the layers go under the plot, so the window still fits a narrow screen.
+    middle_->removeWidget(table_);
+    plotColumn_->removeWidget(table_);
+    if (typed)
+        plotColumn_->addWidget(table_, 2);
+    else
+        middle_->addWidget(table_, 1);
     if (typed) {
         gatherNotes_.clear();
         leftOut_.clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -91,6 +92,8 @@ class SoilWindow : public QWidget {
     std::vector<std::string> resultsLeftOut_;
     QCheckBox* typed_ = nullptr;
     SoilTypedPanel* typedPanel_ = nullptr;
+    QHBoxLayout* middle_ = nullptr;      // typed panel, plot column and (read-outs' sounding) layer table
+    QVBoxLayout* plotColumn_ = nullptr;  // the plot, and the layer table beside a typed sounding
     analysis::SoilFit fit_;
     QComboBox* layers_ = nullptr;
     SoilPlot* plot_ = nullptr;

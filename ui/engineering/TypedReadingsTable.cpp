@@ -32,6 +32,7 @@ TypedReadingsTable::TypedReadingsTable(const QString& whereHeader, const QString
     // Tab goes from box to box: each cell is a field of its own.
     table_->setTabKeyNavigation(false);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);  // its boxes are the fields
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 12);
     keyboard::ShowFocusFrame(table_);
     layout->addWidget(table_, 1);
@@ -113,7 +114,23 @@ void TypedReadingsTable::AddRow() {
     NewBox(row, 0);
     NewBox(row, 1);
     NameRow(row);
+    ChainTabs();
     Changed();
+}
+
+void TypedReadingsTable::ChainTabs() {
+    QWidget* previous = nullptr;
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        for (QWidget* box : {static_cast<QWidget*>(&Where(row)), static_cast<QWidget*>(&Value(row))}) {
+            if (previous != nullptr)
+                setTabOrder(previous, box);
+            previous = box;
+        }
+    }
+    if (previous != nullptr) {
+        setTabOrder(previous, add_);
+        setTabOrder(add_, remove_);
+    }
 }
 
 void TypedReadingsTable::RemoveRow() {

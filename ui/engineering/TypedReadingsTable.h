@@ -46,6 +46,8 @@ class TypedReadingsTable : public QWidget {
   private:
     keyboard::NumberBox* NewBox(int row, int column);
     void NameRow(int row);
+    // Tab goes row by row through the boxes, then to Add row and Remove row.
+    void ChainTabs();
     void Changed() const;
 
     QTableWidget* table_ = nullptr;
