@@ -9,6 +9,7 @@
 #include "Archive.h"
 #include "MeasurementRecord.h"
 #include "RecordPacket.h"
+#include "Schema.h"
 #include "ShellCommand.h"
 
 namespace terrovane::archive::testing {
@@ -48,6 +49,10 @@ using CommandRun = terrovane::testing::CommandOutput;
 std::string ReadArchive(const std::string& path, const std::string& sql);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
+// What the independent reader's "--check" says of a sound archive of the present layout.
+inline std::string SoundCheck() {
+    return R"({"integrity": "ok", "journal": "wal", "version": )" + std::to_string(kSchemaVersion) + "}";
+}
 // A python3 snippet run with the text on its standard input; its output.
 std::string RunPython(const std::string& script, const std::string& input);
 // Makes the file at `path` with python3's own SQLite, as an older release or another program would.

@@ -141,16 +141,21 @@ archive::TypedTraverse TypedTraverseSample(std::int64_t point) {
     return traverse;
 }
 
-// A Wenner sounding typed as the resistances read at each spacing.
+// A Wenner sounding typed as the resistances read at each spacing, over the campaign's three layers, as a
+// tester without a link shows them (three significant digits).
 archive::TypedSounding TypedSoundingSample(std::int64_t site) {
     archive::TypedSounding sounding;
     sounding.site = site;
     sounding.array = archive::ElectrodeArray::Wenner;
     sounding.quantity = archive::TypedQuantity::Resistance;
-    const double spacings[] = {0.5, 1, 2, 3, 4, 6, 8, 12, 16};
-    const double resistances[] = {19.4, 10.1, 5.72, 4.31, 3.52, 2.41, 1.74, 1.02, 0.688};
-    for (int i = 0; i < 9; ++i)
-        sounding.points.push_back({spacings[i], resistances[i]});
+    const terrovane::analysis::LayeredEarth earth{{60, 250, 35}, {1.5, 6}};
+    const double spacings[] = {0.5, 1, 2, 3, 4, 6, 8, 12, 16, 24};
+    for (const double a : spacings) {
+        const double r =
+            terrovane::analysis::WennerApparentResistivity(earth, a) / (2 * std::numbers::pi * a);
+        const double step = std::pow(10.0, std::floor(std::log10(r)) - 2);
+        sounding.points.push_back({a, std::round(r / step) * step});
+    }
     sounding.taking = {"2024-04-16 09:00", "Other make 4105, serial 77", "J. Field", "", "office"};
     return sounding;
 }
