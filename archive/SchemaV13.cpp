@@ -1,4 +1,4 @@
-#include "SchemaV10.h"
+#include "SchemaV13.h"
 
 namespace terrovane::archive {
 namespace {
@@ -55,7 +55,7 @@ CREATE INDEX IF NOT EXISTS typed_soundings_site ON typed_soundings(site_id, meas
 
 }  // namespace
 
-int MigrateToLayout10(Database& db) {
+int MigrateToLayout13(Database& db) {
     return db.Exec(kTypedSeries);
 }
 
