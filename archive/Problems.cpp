@@ -19,7 +19,10 @@ const std::vector<const char*>& ProblemTexts() {
         kNoIssuedReport, kNoReportRevision, kReportOfOtherSite, kRevisionTaken,
         // visits
         kNoVisit, kVisitDateNotADate, kInstrumentNeedsName, kCalibrationNotADate, kAirTemperatureOutOfRange,
-        kVisitTextTooLong, kResultNotAtVisitSite};
+        kVisitTextTooLong, kResultNotAtVisitSite,
+        // traverses and soundings typed by hand
+        kTraverseProbe, kTraverseTooShort, kSoundingTooShort, kTooManyReadings, kReadingNotPositive,
+        kDistanceTwice, kSchlumbergerResistance, kNoTypedTraverse, kNoTypedSounding};
     return texts;
 }
 

@@ -107,6 +107,27 @@ inline constexpr const char* kVisitTextTooLong = QT_TRANSLATE_NOOP(
     "ArchiveProblems", "a visit's notes take at most %1 characters, its other texts at most %2 each");
 inline constexpr const char* kResultNotAtVisitSite =
     QT_TRANSLATE_NOOP("ArchiveProblems", "result %1 is not assigned to a test point of the visit's site");
+// A fall-of-potential traverse or a soil sounding typed by hand that cannot be kept.
+inline constexpr const char* kTraverseProbe =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "the current probe's distance is a number of metres above 0");
+inline constexpr const char* kTraverseTooShort =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a fall-of-potential traverse needs at least two readings");
+inline constexpr const char* kSoundingTooShort =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a sounding needs at least two readings");
+inline constexpr const char* kTooManyReadings =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a traverse or a sounding takes at most %1 readings");
+inline constexpr const char* kReadingNotPositive =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "reading %1: the distance and the value are numbers above 0");
+inline constexpr const char* kDistanceTwice =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "reading %1: the distance %2 m is given twice");
+inline constexpr const char* kSchlumbergerResistance = QT_TRANSLATE_NOOP(
+    "ArchiveProblems",
+    "a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not "
+    "give one without the potential electrodes' spacing");
+inline constexpr const char* kNoTypedTraverse =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "there is no typed traverse %1");
+inline constexpr const char* kNoTypedSounding =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "there is no typed sounding %1");
 
 // Every text above, for the one boundary that translates them.
 const std::vector<const char*>& ProblemTexts();

@@ -23,6 +23,17 @@ struct NamedQuantity {
 inline constexpr std::size_t kValueNames = 14;
 const std::array<NamedQuantity, kValueNames>& ValueQuantities();
 
+// What marks a result typed by hand in the outputs: which typed result (its version), how it was measured,
+// with which instrument, by whom, and who typed it when.
+struct TypedMark {
+    std::int64_t version = 0;
+    std::string method;
+    std::string instrument;
+    std::string measuredBy;
+    std::string typedBy;
+    std::string typedAt;
+};
+
 // One result as the outputs show it: where it came from, the workbook row's 18 texts and its values.
 struct ResultView {
     std::optional<std::int64_t> id;       // unset for a result that was not archived
@@ -44,6 +55,7 @@ struct ResultView {
     std::optional<Limit> limit;  // the limit that applies there
     Verdict verdict = Verdict::None;
     std::vector<std::string> validity;  // why the reading is doubtful
+    std::optional<TypedMark> typed;     // set for a result typed by hand, which has no read-out nor slot
 };
 
 ResultView DescribeRecord(int slot, const record::MeasurementRecord& record,

@@ -53,6 +53,11 @@ std::vector<std::string> HeaderFields() {
          {"site", "point", "limit_ohm", "limit_source", "verdict", "validity", "over_range"}) {
         fields.emplace_back(name);
     }
+    // Added after the columns files and peers already read: what marks a result typed by hand.
+    for (const char* name :
+         {"typed", "typed_result", "method", "instrument", "measured_by", "typed_by", "typed_at"}) {
+        fields.emplace_back(name);
+    }
     return fields;
 }
 
@@ -61,8 +66,8 @@ std::vector<std::string> ResultFields(const ResultView& view) {
                                        CsvInteger(view.readout),
                                        view.readAt,
                                        view.port,
-                                       SlotText(view.slot),
-                                       std::to_string(view.mode),
+                                       view.typed ? std::string() : SlotText(view.slot),
+                                       view.typed ? std::string() : std::to_string(view.mode),
                                        view.modeName,
                                        view.date,
                                        view.time,
@@ -80,6 +85,13 @@ std::vector<std::string> ResultFields(const ResultView& view) {
                   {view.site, view.point, view.limit ? NumberText(view.limit->ohms) : std::string(),
                    view.limit ? view.limit->source : std::string(), VerdictWord(view.verdict), validity,
                    OverRangeBounds(view)});
+    if (view.typed) {
+        const TypedMark& typed = *view.typed;
+        fields.insert(fields.end(), {"yes", std::to_string(typed.version), typed.method, typed.instrument,
+                                     typed.measuredBy, typed.typedBy, typed.typedAt});
+    } else {
+        fields.insert(fields.end(), {"no", "", "", "", "", "", ""});
+    }
     return fields;
 }
 

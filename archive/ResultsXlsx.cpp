@@ -58,6 +58,14 @@ const std::vector<Column>& TrailingColumns() {
         {"Note", 24},
         {"Read out", 26},
         {"Slot", 6},
+        // Added after the columns files and peers already read: what marks a result typed by hand.
+        {"Typed", 7},
+        {"Typed result", 8},
+        {"Method", 16},
+        {"Instrument", 24},
+        {"Measured by", 16},
+        {"Typed by", 14},
+        {"Typed at", 22},
     };
     return columns;
 }
@@ -163,7 +171,19 @@ void WriteRow(lxw_worksheet* sheet, const Formats& formats, lxw_row_t row, const
     WriteText(sheet, row, column++, view.label);
     WriteText(sheet, row, column++, view.note);
     WriteText(sheet, row, column++, view.readAt);
-    worksheet_write_number(sheet, row, column, view.slot, formats.slot);
+    if (!view.typed) {
+        worksheet_write_number(sheet, row, column, view.slot, formats.slot);
+        WriteText(sheet, row, column + 1, "no");
+        return;
+    }
+    ++column;
+    const TypedMark& typed = *view.typed;
+    WriteText(sheet, row, column++, "yes");
+    worksheet_write_number(sheet, row, column++, static_cast<double>(typed.version), nullptr);
+    for (const std::string* text :
+         {&typed.method, &typed.instrument, &typed.measuredBy, &typed.typedBy, &typed.typedAt}) {
+        WriteText(sheet, row, column++, *text);
+    }
 }
 
 void WriteHeader(lxw_worksheet* sheet, const Formats& formats) {

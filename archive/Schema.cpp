@@ -8,6 +8,7 @@
 #include "SchemaV10.h"
 #include "SchemaV11.h"
 #include "SchemaV12.h"
+#include "SchemaV13.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
@@ -81,7 +82,8 @@ int RunStep(Database& db, int step) {
            : step == 8  ? MigrateToLayout9(db)
            : step == 9  ? MigrateToLayout10(db)
            : step == 10 ? MigrateToLayout11(db)
-                        : MigrateToLayout12(db);
+           : step == 11 ? MigrateToLayout12(db)
+                        : MigrateToLayout13(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file

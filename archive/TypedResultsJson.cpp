@@ -73,4 +73,19 @@ std::string TypedResultsJson(const std::vector<TypedResultVersion>& versions) {
     return json + (versions.empty() ? "]\n" : "\n]\n");
 }
 
+std::string AppendTypedJson(const std::string& resultsJson, const std::vector<TypedResultVersion>& typed) {
+    if (typed.empty()) {
+        return resultsJson;
+    }
+    // The array's closing line goes; the typed objects follow the read-outs' ones.
+    std::string json = resultsJson.substr(0, resultsJson.rfind(']'));
+    while (!json.empty() && json.back() == '\n') {
+        json.pop_back();
+    }
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        json += (json.size() == 1 ? "\n" : ",\n") + TypedResultObject(typed[i]);
+    }
+    return json + "\n]\n";
+}
+
 }  // namespace terrovane::archive

@@ -14,5 +14,7 @@ namespace terrovane::archive {
 std::string TypedResultObject(const TypedResultVersion& version);
 // The versions as a JSON array.
 std::string TypedResultsJson(const std::vector<TypedResultVersion>& versions);
+// A JSON array of results (ResultsJson) with the typed results' objects after the read-outs' ones.
+std::string AppendTypedJson(const std::string& resultsJson, const std::vector<TypedResultVersion>& typed);
 
 }  // namespace terrovane::archive

@@ -7,6 +7,7 @@
 #include "CsvNumbers.h"
 #include "FallOfPotential.h"
 #include "FopPlanCommand.h"
+#include "FopTypedCommand.h"
 #include "NoteText.h"
 #include "RefusalText.h"
 #include "StoredResults.h"
@@ -99,6 +100,25 @@ int RunFop(const ParsedArguments& options) {
     return kExitOk;
 }
 
+// The analysis, the plan, then the typed traverses.
+std::vector<CommandForm> FopForms() {
+    std::vector<CommandForm> forms = {
+        {{"fop",
+          {},
+          {{"csv", "FILE", "Take the readings from this CSV file.", Presence::OneOf},
+           {"readout", "ID", "Take the earth-resistance results of this archived read-out.", Presence::OneOf},
+           {"distances", "D1,D2,...", "The potential probe's distance in metres for each of those results.",
+            Presence::WithPrevious},
+           {"current-probe", "METRES", "The current probe's distance from the electrode.",
+            Presence::Required},
+           {"format", "table|json", "The output's format; table by default."}}},
+         RunFop},
+        FopPlanForm()};
+    for (CommandForm& form : FopTypedForms())
+        forms.push_back(std::move(form));
+    return forms;
+}
+
 const CommandRegistrar kFopRegistrar(
     {"fop",
      "Analyses a fall-of-potential curve: the resistances measured with the potential probe at several "
@@ -114,17 +134,10 @@ const CommandRegistrar kFopRegistrar(
      "grid of a design file) it computes the curve for a current probe METRES away in a direction, the "
      "electrode's true resistance, the potential probe's position that reads it (61.8 % of D only for a "
      "small electrode in uniform soil) and the smallest current-probe distance with a plateau of the "
-     "flatness asked.",
-     {{{"fop",
-        {},
-        {{"csv", "FILE", "Take the readings from this CSV file.", Presence::OneOf},
-         {"readout", "ID", "Take the earth-resistance results of this archived read-out.", Presence::OneOf},
-         {"distances", "D1,D2,...", "The potential probe's distance in metres for each of those results.",
-          Presence::WithPrevious},
-         {"current-probe", "METRES", "The current probe's distance from the electrode.", Presence::Required},
-         {"format", "table|json", "The output's format; table by default."}}},
-       RunFop},
-      FopPlanForm()}});
+     "flatness asked. \"fop add\" stores a traverse measured with another instrument and typed in, with "
+     "its test point, its current-probe distance, when it was measured, with what and by whom; \"fop typed "
+     "ID\" analyses it exactly as above, and \"fop list\" lists a point's typed traverses.",
+     FopForms()});
 
 }  // namespace
 }  // namespace terrovane::cli

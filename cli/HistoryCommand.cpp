@@ -10,7 +10,9 @@
 #include "Numbers.h"
 #include "ResultListing.h"
 #include "ResultsFiles.h"
+#include "ResultsOutput.h"
 #include "TypedResultListing.h"
+#include "TypedResultView.h"
 
 namespace terrovane::cli {
 namespace {
@@ -111,6 +113,12 @@ int List(const ParsedArguments& options) {
     const auto typed = archive::TypedResults(*store, filter);
     if (!typed) {
         return Failed(texts::ArchiveProblemText(typed.Error().Text()));
+    }
+    // The CSV has a row per typed result too, marked in the columns after the read-outs' ones.
+    if (format == ListingFormat::Csv) {
+        return PrintText(archive::ResultsCsv(archive::WithTypedViews(std::move(views), typed.Value())))
+                   ? kExitOk
+                   : kExitFailed;
     }
     return PrintText(WithTypedResults(ResultListing(views, format), typed.Value(), format)) ? kExitOk
                                                                                             : kExitFailed;

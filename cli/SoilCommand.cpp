@@ -11,6 +11,7 @@
 #include "RefusalText.h"
 #include "Sites.h"
 #include "SoilFit.h"
+#include "SoilTypedCommand.h"
 #include "StoredResults.h"
 
 namespace terrovane::cli {
@@ -126,6 +127,26 @@ int RunSoil(const ParsedArguments& options) {
     return kExitOk;
 }
 
+// The fit, then the typed soundings.
+std::vector<CommandForm> SoilForms() {
+    std::vector<CommandForm> forms = {
+        {{"soil",
+          {},
+          {{"csv", "FILE", "Take the sounding from this CSV file.", Presence::OneOf},
+           {"from", "DATA_INF", "Take the resistivity results of this saved read-out image.",
+            Presence::OneOf},
+           {"readout", "ID", "Take the resistivity results of this archived read-out.", Presence::OneOf},
+           {"site", "SITE", "Take the resistivity results assigned to the test points of this site.",
+            Presence::OneOf},
+           {"layers", "1|2|3|auto", "How many layers to fit; auto by default."},
+           {"resistance", "", "The CSV file's second column is the measured resistance in ohms."},
+           {"format", "table|json", "The output's format; table by default."}}},
+         RunSoil}};
+    for (CommandForm& form : SoilTypedForms())
+        forms.push_back(std::move(form));
+    return forms;
+}
+
 const CommandRegistrar kSoilRegistrar(
     {"soil",
      "Fits horizontal soil layers to a Wenner sounding and prints each layer's resistivity and thickness "
@@ -137,18 +158,12 @@ const CommandRegistrar kSoilRegistrar(
      "each at its measuring distance; over-range, failed and doubtful results are left out and named. "
      "--layers auto (the default) keeps the fewest layers the data resolve: a layer is added only when an "
      "F-test at 95 % says it lowers the misfit by more than noise explains and every layer is then known "
-     "to within 50 % at one sigma. A fit that does not converge is shown and the command fails.",
-     {{{"soil",
-        {},
-        {{"csv", "FILE", "Take the sounding from this CSV file.", Presence::OneOf},
-         {"from", "DATA_INF", "Take the resistivity results of this saved read-out image.", Presence::OneOf},
-         {"readout", "ID", "Take the resistivity results of this archived read-out.", Presence::OneOf},
-         {"site", "SITE", "Take the resistivity results assigned to the test points of this site.",
-          Presence::OneOf},
-         {"layers", "1|2|3|auto", "How many layers to fit; auto by default."},
-         {"resistance", "", "The CSV file's second column is the measured resistance in ohms."},
-         {"format", "table|json", "The output's format; table by default."}}},
-       RunSoil}}});
+     "to within 50 % at one sigma. A fit that does not converge is shown and the command fails. \"soil "
+     "add\" stores a sounding measured with another instrument and typed in, with its site, its array "
+     "(Wenner or Schlumberger), when it was measured, with what and by whom; \"soil typed ID\" fits a "
+     "Wenner one exactly as above (a resistance R at spacing a gives rho = 2 pi a R), and \"soil list\" "
+     "lists a site's typed soundings.",
+     SoilForms()});
 
 }  // namespace
 }  // namespace terrovane::cli

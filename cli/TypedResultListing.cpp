@@ -30,15 +30,7 @@ std::string WithTypedResults(const std::string& listing,
     if (format == ListingFormat::Table) {
         return listing + "\nTYPED RESULTS\n" + TypedResultTable(typed);
     }
-    // The array's closing line goes; the typed objects follow the read-outs' ones.
-    std::string json = listing.substr(0, listing.rfind(']'));
-    while (!json.empty() && json.back() == '\n') {
-        json.pop_back();
-    }
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        json += (json.size() == 1 ? "\n" : ",\n") + archive::TypedResultObject(typed[i]);
-    }
-    return json + "\n]\n";
+    return archive::AppendTypedJson(listing, typed);
 }
 
 }  // namespace terrovane::cli

@@ -13,7 +13,7 @@ namespace terrovane::cli {
 std::string TypedResultTable(const std::vector<archive::TypedResultVersion>& versions);
 
 // The listing of read-out results with the typed results after them: in JSON as objects of the same array
-// marked "typed": true, in a table as a second table. The CSV keeps the read-outs' columns alone.
+// marked "typed": true, in a table as a second table. (The CSV has its typed rows from archive::ResultsCsv.)
 std::string WithTypedResults(const std::string& listing,
                              const std::vector<archive::TypedResultVersion>& typed, ListingFormat format);
 

@@ -337,6 +337,42 @@
         <source>result %1 is not assigned to a test point of the visit&apos;s site</source>
         <translation>Ergebnis %1 ist keinem Prüfpunkt der Anlage des Besuchs zugeordnet</translation>
     </message>
+    <message>
+        <source>the current probe&apos;s distance is a number of metres above 0</source>
+        <translation>der Abstand des Hilfserders ist eine Zahl von Metern über 0</translation>
+    </message>
+    <message>
+        <source>a fall-of-potential traverse needs at least two readings</source>
+        <translation>eine Spannungstrichter-Messreihe braucht mindestens zwei Messwerte</translation>
+    </message>
+    <message>
+        <source>a sounding needs at least two readings</source>
+        <translation>eine Sondierung braucht mindestens zwei Messwerte</translation>
+    </message>
+    <message>
+        <source>a traverse or a sounding takes at most %1 readings</source>
+        <translation>eine Messreihe oder Sondierung nimmt höchstens %1 Messwerte</translation>
+    </message>
+    <message>
+        <source>reading %1: the distance and the value are numbers above 0</source>
+        <translation>Messwert %1: Abstand und Wert sind Zahlen über 0</translation>
+    </message>
+    <message>
+        <source>reading %1: the distance %2 m is given twice</source>
+        <translation>Messwert %1: der Abstand %2 m ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not give one without the potential electrodes&apos; spacing</source>
+        <translation>eine Schlumberger-Sondierung wird als scheinbare spezifische Widerstände in Ohmmetern eingetippt: ein Widerstand allein ergibt keinen ohne den Abstand der Sonden</translation>
+    </message>
+    <message>
+        <source>there is no typed traverse %1</source>
+        <translation>es gibt keine eingetippte Messreihe %1</translation>
+    </message>
+    <message>
+        <source>there is no typed sounding %1</source>
+        <translation>es gibt keine eingetippte Sondierung %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1254,6 +1290,42 @@
             <numerusform>%n Ergebnisse dem Besuch %1 zugeordnet</numerusform>
         </translation>
     </message>
+    <message>
+        <source>typed traverse %1 added</source>
+        <translation>eingetippte Messreihe %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>give the readings with --wenner or with --schlumberger</source>
+        <translation>geben Sie die Messwerte mit --wenner oder mit --schlumberger an</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a sounding&apos;s readings are all resistances or all resistivities</source>
+        <translation>„%1“: die Messwerte einer Sondierung sind alle Widerstände oder alle spezifischen Widerstände</translation>
+    </message>
+    <message>
+        <source>typed sounding %1 added</source>
+        <translation>eingetippte Sondierung %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>the soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted</source>
+        <translation>die Bodenanpassung rechnet mit Wenner-Sondierungen; eine Schlumberger-Sondierung wird gespeichert und aufgelistet, aber nicht angepasst</translation>
+    </message>
+    <message>
+        <source>a reading is DISTANCE=VALUE[UNIT] in metres and ohms or ohm-metres, as 10=4.2 or 2=85ohm.m, not &quot;%1&quot;</source>
+        <translation>ein Messwert ist ABSTAND=WERT[EINHEIT] in Metern und Ohm oder Ohmmetern, etwa 10=4.2 oder 2=85ohm.m, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a value over range is no reading a curve can pass through</source>
+        <translation>„%1“: ein Wert über dem Messbereich ist kein Messwert, durch den eine Kurve gehen kann</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: say the unit, ohm for a resistance or ohm.m for a resistivity</source>
+        <translation>„%1“: geben Sie die Einheit an, ohm für einen Widerstand oder ohm.m für einen spezifischen Widerstand</translation>
+    </message>
+    <message>
+        <source>an id is a whole number as the listing prints it, not &quot;%1&quot;</source>
+        <translation>eine ID ist eine ganze Zahl, wie die Liste sie zeigt, nicht „%1“</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1889,6 +1961,26 @@
         <source>The readings give %1 Ω there.</source>
         <translation>Die Messungen ergeben dort %1 Ω.</translation>
     </message>
+    <message>
+        <source>Readings typed in</source>
+        <translation>Messwerte eingetippt</translation>
+    </message>
+    <message>
+        <source>A traverse measured with another instrument, typed in distance by distance</source>
+        <translation>Eine mit einem anderen Gerät gemessene Messreihe, Abstand für Abstand eingetippt</translation>
+    </message>
+    <message>
+        <source>Row %1: a distance and a resistance are numbers above 0.</source>
+        <translation>Zeile %1: Abstand und Widerstand sind Zahlen über 0.</translation>
+    </message>
+    <message>
+        <source>Type at least two readings: the potential probe&apos;s distance and the resistance read there.</source>
+        <translation>Tippen Sie mindestens zwei Messwerte ein: den Abstand der Sonde und den dort gemessenen Widerstand.</translation>
+    </message>
+    <message>
+        <source>Typed traverse kept with %1</source>
+        <translation>Eingetippte Messreihe bei %1 gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>GridSoil</name>
@@ -2336,10 +2428,6 @@ Zweifelhaft: </translation>
         <translation>Zuerst Ergebnisse des spezifischen Erdwiderstands oder eine Anlage im Baum wählen.</translation>
     </message>
     <message>
-        <source>Choose the 3-pole results of one fall-of-potential run first.</source>
-        <translation>Zuerst die 3-Pol-Ergebnisse einer Spannungstrichter-Messreihe wählen.</translation>
-    </message>
-    <message>
         <source>Choose or make a site first.</source>
         <translation>Zuerst eine Anlage wählen oder anlegen.</translation>
     </message>
@@ -2407,10 +2495,6 @@ Zweifelhaft: </translation>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>Ein anderes Programm hat es möglicherweise inzwischen geändert; das Fenster zeigt jetzt das Archiv, wie es ist.</translation>
     </message>
-    <message>
-        <source>The site %1 has no resistivity results: assign the sounding&apos;s resistivity results to its test points, or choose them in the list.</source>
-        <translation>Die Anlage %1 hat keine Ergebnisse des spezifischen Erdwiderstands: die Ergebnisse der Sondierung ihren Prüfpunkten zuordnen oder sie in der Liste wählen.</translation>
-    </message>
     <message numerus="yes">
         <source>Test point &quot;%1&quot; has %n result(s). Delete the point? Its results stay in the archive, unassigned.</source>
         <translation>
@@ -2473,6 +2557,10 @@ Zweifelhaft: </translation>
     <message>
         <source>Delete the visit of %1? Its results stay in the archive with their test points.</source>
         <translation>Den Besuch vom %1 löschen? Seine Ergebnisse bleiben mit ihren Prüfpunkten im Archiv.</translation>
+    </message>
+    <message>
+        <source>Choose the 3-pole results of one fall-of-potential run, or a test point to type a traverse in, first.</source>
+        <translation>Wählen Sie zuerst die 3-Pol-Ergebnisse einer Spannungstrichter-Messung oder einen Prüfpunkt, um eine Messreihe einzutippen.</translation>
     </message>
 </context>
 <context>
@@ -3660,6 +3748,26 @@ Datum</translation>
         <source>Resistivity (Ω·m)</source>
         <translation>Spez. Widerstand (Ω·m)</translation>
     </message>
+    <message>
+        <source>Readings typed in</source>
+        <translation>Messwerte eingetippt</translation>
+    </message>
+    <message>
+        <source>A sounding measured with another instrument, typed in spacing by spacing</source>
+        <translation>Eine mit einem anderen Gerät gemessene Sondierung, Abstand für Abstand eingetippt</translation>
+    </message>
+    <message>
+        <source>The soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted.</source>
+        <translation>Die Bodenanpassung rechnet mit Wenner-Sondierungen; eine Schlumberger-Sondierung wird gespeichert und aufgelistet, aber nicht angepasst.</translation>
+    </message>
+    <message>
+        <source>Type at least two readings: the spacing and what was read there.</source>
+        <translation>Tippen Sie mindestens zwei Messwerte ein: den Abstand und den dort gemessenen Wert.</translation>
+    </message>
+    <message>
+        <source>Typed sounding kept with %1</source>
+        <translation>Eingetippte Sondierung bei %1 gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>SyncErrors</name>
@@ -3846,6 +3954,124 @@ Datum</translation>
     <message>
         <source>Star-delta method</source>
         <translation>Stern-Dreieck-Verfahren</translation>
+    </message>
+</context>
+<context>
+    <name>TypedReadings</name>
+    <message numerus="yes">
+        <source>%n reading(s)</source>
+        <translation>
+            <numerusform>%n Messwert</numerusform>
+            <numerusform>%n Messwerte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Kept:</source>
+        <translation>&amp;Gespeichert:</translation>
+    </message>
+    <message>
+        <source>Re (Ω)</source>
+        <translation>Re (Ω)</translation>
+    </message>
+    <message>
+        <source>Keep typed traverse</source>
+        <translation>Eingetippte Messreihe speichern</translation>
+    </message>
+    <message>
+        <source>Keeps the readings with the test point as they were measured, like a result</source>
+        <translation>Speichert die Messwerte beim Prüfpunkt, wie sie gemessen wurden, wie ein Ergebnis</translation>
+    </message>
+    <message>
+        <source>New traverse</source>
+        <translation>Neue Messreihe</translation>
+    </message>
+    <message>
+        <source>Spacing a (m)</source>
+        <translation>Abstand a (m)</translation>
+    </message>
+    <message>
+        <source>AB/2 (m)</source>
+        <translation>AB/2 (m)</translation>
+    </message>
+    <message>
+        <source>Wenner</source>
+        <translation>Wenner</translation>
+    </message>
+    <message>
+        <source>Schlumberger</source>
+        <translation>Schlumberger</translation>
+    </message>
+    <message>
+        <source>&amp;Array:</source>
+        <translation>&amp;Anordnung:</translation>
+    </message>
+    <message>
+        <source>Resistance R (Ω)</source>
+        <translation>Widerstand R (Ω)</translation>
+    </message>
+    <message>
+        <source>Apparent resistivity ρ (Ω·m)</source>
+        <translation>Scheinbarer spez. Widerstand ρ (Ω·m)</translation>
+    </message>
+    <message>
+        <source>&amp;Read:</source>
+        <translation>Ge&amp;messen:</translation>
+    </message>
+    <message>
+        <source>R (Ω)</source>
+        <translation>R (Ω)</translation>
+    </message>
+    <message>
+        <source>Keep typed sounding</source>
+        <translation>Eingetippte Sondierung speichern</translation>
+    </message>
+    <message>
+        <source>Keeps the readings with the site as they were measured, like a result</source>
+        <translation>Speichert die Messwerte bei der Anlage, wie sie gemessen wurden, wie ein Ergebnis</translation>
+    </message>
+    <message>
+        <source>ρ (Ω·m)</source>
+        <translation>ρ (Ω·m)</translation>
+    </message>
+    <message>
+        <source>Row %1: a spacing and a reading are numbers above 0.</source>
+        <translation>Zeile %1: Abstand und Messwert sind Zahlen über 0.</translation>
+    </message>
+    <message>
+        <source>New sounding</source>
+        <translation>Neue Sondierung</translation>
+    </message>
+    <message>
+        <source>Add row</source>
+        <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove row</source>
+        <translation>Zeile entfernen</translation>
+    </message>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Measured &amp;on:</source>
+        <translation>Gemessen &amp;am:</translation>
+    </message>
+    <message>
+        <source>make, model, serial</source>
+        <translation>Hersteller, Modell, Seriennummer</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument:</source>
+        <translation>&amp;Gerät:</translation>
+    </message>
+    <message>
+        <source>Measured &amp;by:</source>
+        <translation>Gemessen &amp;von:</translation>
+    </message>
+    <message>
+        <source>No&amp;te:</source>
+        <translation>No&amp;tiz:</translation>
     </message>
 </context>
 <context>
@@ -5143,6 +5369,10 @@ Datum</translation>
         <source>Certificates of %1 written to %2</source>
         <translation>Prüfzertifikate von %1 nach %2 geschrieben</translation>
     </message>
+    <message>
+        <source>The results typed by hand could not be read.</source>
+        <translation>Die von Hand eingetippten Ergebnisse konnten nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>
@@ -5748,6 +5978,10 @@ Datum</translation>
         <source>limit %1 Ω (%2)</source>
         <translation>Grenzwert %1 Ω (%2)</translation>
     </message>
+    <message>
+        <source>typed by hand: %1</source>
+        <translation>von Hand eingetippt: %1</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::TrendWindow</name>
@@ -5812,6 +6046,17 @@ Datum</translation>
     <message>
         <source>The results could not be read.</source>
         <translation>Die Ergebnisse konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The results typed by hand could not be read.</source>
+        <translation>Die von Hand eingetippten Ergebnisse konnten nicht gelesen werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n typed by hand, drawn as open squares.</source>
+        <translation>
+            <numerusform>%n von Hand eingetippt, als offenes Quadrat gezeichnet.</numerusform>
+            <numerusform>%n von Hand eingetippt, als offene Quadrate gezeichnet.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

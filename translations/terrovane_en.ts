@@ -337,6 +337,42 @@
         <source>result %1 is not assigned to a test point of the visit&apos;s site</source>
         <translation>result %1 is not assigned to a test point of the visit&apos;s site</translation>
     </message>
+    <message>
+        <source>the current probe&apos;s distance is a number of metres above 0</source>
+        <translation>the current probe&apos;s distance is a number of metres above 0</translation>
+    </message>
+    <message>
+        <source>a fall-of-potential traverse needs at least two readings</source>
+        <translation>a fall-of-potential traverse needs at least two readings</translation>
+    </message>
+    <message>
+        <source>a sounding needs at least two readings</source>
+        <translation>a sounding needs at least two readings</translation>
+    </message>
+    <message>
+        <source>a traverse or a sounding takes at most %1 readings</source>
+        <translation>a traverse or a sounding takes at most %1 readings</translation>
+    </message>
+    <message>
+        <source>reading %1: the distance and the value are numbers above 0</source>
+        <translation>reading %1: the distance and the value are numbers above 0</translation>
+    </message>
+    <message>
+        <source>reading %1: the distance %2 m is given twice</source>
+        <translation>reading %1: the distance %2 m is given twice</translation>
+    </message>
+    <message>
+        <source>a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not give one without the potential electrodes&apos; spacing</source>
+        <translation>a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not give one without the potential electrodes&apos; spacing</translation>
+    </message>
+    <message>
+        <source>there is no typed traverse %1</source>
+        <translation>there is no typed traverse %1</translation>
+    </message>
+    <message>
+        <source>there is no typed sounding %1</source>
+        <translation>there is no typed sounding %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1254,6 +1290,42 @@
             <numerusform>%n results assigned to visit %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>typed traverse %1 added</source>
+        <translation>typed traverse %1 added</translation>
+    </message>
+    <message>
+        <source>give the readings with --wenner or with --schlumberger</source>
+        <translation>give the readings with --wenner or with --schlumberger</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a sounding&apos;s readings are all resistances or all resistivities</source>
+        <translation>&quot;%1&quot;: a sounding&apos;s readings are all resistances or all resistivities</translation>
+    </message>
+    <message>
+        <source>typed sounding %1 added</source>
+        <translation>typed sounding %1 added</translation>
+    </message>
+    <message>
+        <source>the soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted</source>
+        <translation>the soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted</translation>
+    </message>
+    <message>
+        <source>a reading is DISTANCE=VALUE[UNIT] in metres and ohms or ohm-metres, as 10=4.2 or 2=85ohm.m, not &quot;%1&quot;</source>
+        <translation>a reading is DISTANCE=VALUE[UNIT] in metres and ohms or ohm-metres, as 10=4.2 or 2=85ohm.m, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a value over range is no reading a curve can pass through</source>
+        <translation>&quot;%1&quot;: a value over range is no reading a curve can pass through</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: say the unit, ohm for a resistance or ohm.m for a resistivity</source>
+        <translation>&quot;%1&quot;: say the unit, ohm for a resistance or ohm.m for a resistivity</translation>
+    </message>
+    <message>
+        <source>an id is a whole number as the listing prints it, not &quot;%1&quot;</source>
+        <translation>an id is a whole number as the listing prints it, not &quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1889,6 +1961,26 @@
         <source>The readings give %1 Ω there.</source>
         <translation>The readings give %1 Ω there.</translation>
     </message>
+    <message>
+        <source>Readings typed in</source>
+        <translation>Readings typed in</translation>
+    </message>
+    <message>
+        <source>A traverse measured with another instrument, typed in distance by distance</source>
+        <translation>A traverse measured with another instrument, typed in distance by distance</translation>
+    </message>
+    <message>
+        <source>Row %1: a distance and a resistance are numbers above 0.</source>
+        <translation>Row %1: a distance and a resistance are numbers above 0.</translation>
+    </message>
+    <message>
+        <source>Type at least two readings: the potential probe&apos;s distance and the resistance read there.</source>
+        <translation>Type at least two readings: the potential probe&apos;s distance and the resistance read there.</translation>
+    </message>
+    <message>
+        <source>Typed traverse kept with %1</source>
+        <translation>Typed traverse kept with %1</translation>
+    </message>
 </context>
 <context>
     <name>GridSoil</name>
@@ -2336,10 +2428,6 @@ Doubtful: </translation>
         <translation>Choose resistivity results, or a site in the tree, first.</translation>
     </message>
     <message>
-        <source>Choose the 3-pole results of one fall-of-potential run first.</source>
-        <translation>Choose the 3-pole results of one fall-of-potential run first.</translation>
-    </message>
-    <message>
         <source>Choose or make a site first.</source>
         <translation>Choose or make a site first.</translation>
     </message>
@@ -2407,10 +2495,6 @@ Doubtful: </translation>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>Another program may have changed it meanwhile; the window now shows the archive as it is.</translation>
     </message>
-    <message>
-        <source>The site %1 has no resistivity results: assign the sounding&apos;s resistivity results to its test points, or choose them in the list.</source>
-        <translation>The site %1 has no resistivity results: assign the sounding&apos;s resistivity results to its test points, or choose them in the list.</translation>
-    </message>
     <message numerus="yes">
         <source>Test point &quot;%1&quot; has %n result(s). Delete the point? Its results stay in the archive, unassigned.</source>
         <translation>
@@ -2473,6 +2557,10 @@ Doubtful: </translation>
     <message>
         <source>Delete the visit of %1? Its results stay in the archive with their test points.</source>
         <translation>Delete the visit of %1? Its results stay in the archive with their test points.</translation>
+    </message>
+    <message>
+        <source>Choose the 3-pole results of one fall-of-potential run, or a test point to type a traverse in, first.</source>
+        <translation>Choose the 3-pole results of one fall-of-potential run, or a test point to type a traverse in, first.</translation>
     </message>
 </context>
 <context>
@@ -3660,6 +3748,26 @@ Date</translation>
         <source>Resistivity (Ω·m)</source>
         <translation>Resistivity (Ω·m)</translation>
     </message>
+    <message>
+        <source>Readings typed in</source>
+        <translation>Readings typed in</translation>
+    </message>
+    <message>
+        <source>A sounding measured with another instrument, typed in spacing by spacing</source>
+        <translation>A sounding measured with another instrument, typed in spacing by spacing</translation>
+    </message>
+    <message>
+        <source>The soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted.</source>
+        <translation>The soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted.</translation>
+    </message>
+    <message>
+        <source>Type at least two readings: the spacing and what was read there.</source>
+        <translation>Type at least two readings: the spacing and what was read there.</translation>
+    </message>
+    <message>
+        <source>Typed sounding kept with %1</source>
+        <translation>Typed sounding kept with %1</translation>
+    </message>
 </context>
 <context>
     <name>SyncErrors</name>
@@ -3846,6 +3954,124 @@ Date</translation>
     <message>
         <source>Star-delta method</source>
         <translation>Star-delta method</translation>
+    </message>
+</context>
+<context>
+    <name>TypedReadings</name>
+    <message numerus="yes">
+        <source>%n reading(s)</source>
+        <translation>
+            <numerusform>%n reading</numerusform>
+            <numerusform>%n readings</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Kept:</source>
+        <translation>&amp;Kept:</translation>
+    </message>
+    <message>
+        <source>Re (Ω)</source>
+        <translation>Re (Ω)</translation>
+    </message>
+    <message>
+        <source>Keep typed traverse</source>
+        <translation>Keep typed traverse</translation>
+    </message>
+    <message>
+        <source>Keeps the readings with the test point as they were measured, like a result</source>
+        <translation>Keeps the readings with the test point as they were measured, like a result</translation>
+    </message>
+    <message>
+        <source>New traverse</source>
+        <translation>New traverse</translation>
+    </message>
+    <message>
+        <source>Spacing a (m)</source>
+        <translation>Spacing a (m)</translation>
+    </message>
+    <message>
+        <source>AB/2 (m)</source>
+        <translation>AB/2 (m)</translation>
+    </message>
+    <message>
+        <source>Wenner</source>
+        <translation>Wenner</translation>
+    </message>
+    <message>
+        <source>Schlumberger</source>
+        <translation>Schlumberger</translation>
+    </message>
+    <message>
+        <source>&amp;Array:</source>
+        <translation>&amp;Array:</translation>
+    </message>
+    <message>
+        <source>Resistance R (Ω)</source>
+        <translation>Resistance R (Ω)</translation>
+    </message>
+    <message>
+        <source>Apparent resistivity ρ (Ω·m)</source>
+        <translation>Apparent resistivity ρ (Ω·m)</translation>
+    </message>
+    <message>
+        <source>&amp;Read:</source>
+        <translation>&amp;Read:</translation>
+    </message>
+    <message>
+        <source>R (Ω)</source>
+        <translation>R (Ω)</translation>
+    </message>
+    <message>
+        <source>Keep typed sounding</source>
+        <translation>Keep typed sounding</translation>
+    </message>
+    <message>
+        <source>Keeps the readings with the site as they were measured, like a result</source>
+        <translation>Keeps the readings with the site as they were measured, like a result</translation>
+    </message>
+    <message>
+        <source>ρ (Ω·m)</source>
+        <translation>ρ (Ω·m)</translation>
+    </message>
+    <message>
+        <source>Row %1: a spacing and a reading are numbers above 0.</source>
+        <translation>Row %1: a spacing and a reading are numbers above 0.</translation>
+    </message>
+    <message>
+        <source>New sounding</source>
+        <translation>New sounding</translation>
+    </message>
+    <message>
+        <source>Add row</source>
+        <translation>Add row</translation>
+    </message>
+    <message>
+        <source>Remove row</source>
+        <translation>Remove row</translation>
+    </message>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1, row %2</translation>
+    </message>
+    <message>
+        <source>Measured &amp;on:</source>
+        <translation>Measured &amp;on:</translation>
+    </message>
+    <message>
+        <source>make, model, serial</source>
+        <translation>make, model, serial</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument:</source>
+        <translation>&amp;Instrument:</translation>
+    </message>
+    <message>
+        <source>Measured &amp;by:</source>
+        <translation>Measured &amp;by:</translation>
+    </message>
+    <message>
+        <source>No&amp;te:</source>
+        <translation>No&amp;te:</translation>
     </message>
 </context>
 <context>
@@ -5143,6 +5369,10 @@ Date</translation>
         <source>Certificates of %1 written to %2</source>
         <translation>Certificates of %1 written to %2</translation>
     </message>
+    <message>
+        <source>The results typed by hand could not be read.</source>
+        <translation>The results typed by hand could not be read.</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>
@@ -5748,6 +5978,10 @@ Date</translation>
         <source>limit %1 Ω (%2)</source>
         <translation>limit %1 Ω (%2)</translation>
     </message>
+    <message>
+        <source>typed by hand: %1</source>
+        <translation>typed by hand: %1</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::TrendWindow</name>
@@ -5812,6 +6046,17 @@ Date</translation>
     <message>
         <source>The results could not be read.</source>
         <translation>The results could not be read.</translation>
+    </message>
+    <message>
+        <source>The results typed by hand could not be read.</source>
+        <translation>The results typed by hand could not be read.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n typed by hand, drawn as open squares.</source>
+        <translation>
+            <numerusform>%n typed by hand, drawn as an open square.</numerusform>
+            <numerusform>%n typed by hand, drawn as open squares.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

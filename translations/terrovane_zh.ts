@@ -337,6 +337,42 @@
         <source>result %1 is not assigned to a test point of the visit&apos;s site</source>
         <translation>结果 %1 未分配到该现场访问所属站点的测试点</translation>
     </message>
+    <message>
+        <source>the current probe&apos;s distance is a number of metres above 0</source>
+        <translation>电流极距离是大于 0 的米数</translation>
+    </message>
+    <message>
+        <source>a fall-of-potential traverse needs at least two readings</source>
+        <translation>电位降测线至少需要两个读数</translation>
+    </message>
+    <message>
+        <source>a sounding needs at least two readings</source>
+        <translation>测深至少需要两个读数</translation>
+    </message>
+    <message>
+        <source>a traverse or a sounding takes at most %1 readings</source>
+        <translation>测线或测深最多 %1 个读数</translation>
+    </message>
+    <message>
+        <source>reading %1: the distance and the value are numbers above 0</source>
+        <translation>读数 %1：距离和数值都是大于 0 的数</translation>
+    </message>
+    <message>
+        <source>reading %1: the distance %2 m is given twice</source>
+        <translation>读数 %1：距离 %2 m 重复</translation>
+    </message>
+    <message>
+        <source>a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not give one without the potential electrodes&apos; spacing</source>
+        <translation>施伦贝格测深按视电阻率（欧姆·米）录入：没有电压极间距，仅凭电阻无法得到视电阻率</translation>
+    </message>
+    <message>
+        <source>there is no typed traverse %1</source>
+        <translation>没有录入的测线 %1</translation>
+    </message>
+    <message>
+        <source>there is no typed sounding %1</source>
+        <translation>没有录入的测深 %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1242,6 +1278,42 @@
             <numerusform>已将 %n 个结果分配到现场访问 %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>typed traverse %1 added</source>
+        <translation>已添加录入测线 %1</translation>
+    </message>
+    <message>
+        <source>give the readings with --wenner or with --schlumberger</source>
+        <translation>请用 --wenner 或 --schlumberger 给出读数</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a sounding&apos;s readings are all resistances or all resistivities</source>
+        <translation>“%1”：一次测深的读数要么全是电阻，要么全是电阻率</translation>
+    </message>
+    <message>
+        <source>typed sounding %1 added</source>
+        <translation>已添加录入测深 %1</translation>
+    </message>
+    <message>
+        <source>the soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted</source>
+        <translation>土壤拟合按温纳测深计算；施伦贝格测深会保存并列出，但不拟合</translation>
+    </message>
+    <message>
+        <source>a reading is DISTANCE=VALUE[UNIT] in metres and ohms or ohm-metres, as 10=4.2 or 2=85ohm.m, not &quot;%1&quot;</source>
+        <translation>读数写作 距离=数值[单位]，单位为米和欧姆或欧姆·米，例如 10=4.2 或 2=85ohm.m，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a value over range is no reading a curve can pass through</source>
+        <translation>“%1”：超量程的值不是曲线可以经过的读数</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: say the unit, ohm for a resistance or ohm.m for a resistivity</source>
+        <translation>“%1”：请写明单位，电阻用 ohm，电阻率用 ohm.m</translation>
+    </message>
+    <message>
+        <source>an id is a whole number as the listing prints it, not &quot;%1&quot;</source>
+        <translation>编号是列表中显示的整数，而不是“%1”</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -1873,6 +1945,26 @@
         <source>The readings give %1 Ω there.</source>
         <translation>该处的读数为 %1 Ω。</translation>
     </message>
+    <message>
+        <source>Readings typed in</source>
+        <translation>手动录入读数</translation>
+    </message>
+    <message>
+        <source>A traverse measured with another instrument, typed in distance by distance</source>
+        <translation>用其他仪器测得的测线，逐个距离录入</translation>
+    </message>
+    <message>
+        <source>Row %1: a distance and a resistance are numbers above 0.</source>
+        <translation>第 %1 行：距离和电阻都是大于 0 的数。</translation>
+    </message>
+    <message>
+        <source>Type at least two readings: the potential probe&apos;s distance and the resistance read there.</source>
+        <translation>请至少录入两个读数：电压极距离和在该处读到的电阻。</translation>
+    </message>
+    <message>
+        <source>Typed traverse kept with %1</source>
+        <translation>录入的测线已与 %1 一起保存</translation>
+    </message>
 </context>
 <context>
     <name>GridSoil</name>
@@ -2320,10 +2412,6 @@ Doubtful: </source>
         <translation>请先选择电阻率结果，或在树中选择一个站点。</translation>
     </message>
     <message>
-        <source>Choose the 3-pole results of one fall-of-potential run first.</source>
-        <translation>请先选择同一次电位降测量的三极法结果。</translation>
-    </message>
-    <message>
         <source>Choose or make a site first.</source>
         <translation>请先选择或新建一个站点。</translation>
     </message>
@@ -2391,10 +2479,6 @@ Doubtful: </source>
         <source>Another program may have changed it meanwhile; the window now shows the archive as it is.</source>
         <translation>另一个程序可能已同时更改了它；窗口现在显示档案库的当前内容。</translation>
     </message>
-    <message>
-        <source>The site %1 has no resistivity results: assign the sounding&apos;s resistivity results to its test points, or choose them in the list.</source>
-        <translation>站点 %1 没有电阻率结果：请将测深的电阻率结果分配到其测试点，或在列表中选择这些结果。</translation>
-    </message>
     <message numerus="yes">
         <source>Test point &quot;%1&quot; has %n result(s). Delete the point? Its results stay in the archive, unassigned.</source>
         <translation>
@@ -2456,6 +2540,10 @@ Doubtful: </source>
     <message>
         <source>Delete the visit of %1? Its results stay in the archive with their test points.</source>
         <translation>删除 %1 的现场访问？其结果仍随各自的测试点保留在档案库中。</translation>
+    </message>
+    <message>
+        <source>Choose the 3-pole results of one fall-of-potential run, or a test point to type a traverse in, first.</source>
+        <translation>请先选择一次电位降测量的三极结果，或选择一个测试点以录入测线。</translation>
     </message>
 </context>
 <context>
@@ -3639,6 +3727,26 @@ Date</translation>
         <source>Resistivity (Ω·m)</source>
         <translation>电阻率 (Ω·m)</translation>
     </message>
+    <message>
+        <source>Readings typed in</source>
+        <translation>手动录入读数</translation>
+    </message>
+    <message>
+        <source>A sounding measured with another instrument, typed in spacing by spacing</source>
+        <translation>用其他仪器测得的测深，逐个间距录入</translation>
+    </message>
+    <message>
+        <source>The soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted.</source>
+        <translation>土壤拟合按温纳测深计算；施伦贝格测深会保存并列出，但不拟合。</translation>
+    </message>
+    <message>
+        <source>Type at least two readings: the spacing and what was read there.</source>
+        <translation>请至少录入两个读数：间距和在该处读到的值。</translation>
+    </message>
+    <message>
+        <source>Typed sounding kept with %1</source>
+        <translation>录入的测深已与 %1 一起保存</translation>
+    </message>
 </context>
 <context>
     <name>SyncErrors</name>
@@ -3825,6 +3933,123 @@ Date</translation>
     <message>
         <source>Star-delta method</source>
         <translation>星-三角法</translation>
+    </message>
+</context>
+<context>
+    <name>TypedReadings</name>
+    <message numerus="yes">
+        <source>%n reading(s)</source>
+        <translation>
+            <numerusform>%n 个读数</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Kept:</source>
+        <translation>已保存(&amp;K)：</translation>
+    </message>
+    <message>
+        <source>Re (Ω)</source>
+        <translation>Re (Ω)</translation>
+    </message>
+    <message>
+        <source>Keep typed traverse</source>
+        <translation>保存录入的测线</translation>
+    </message>
+    <message>
+        <source>Keeps the readings with the test point as they were measured, like a result</source>
+        <translation>按测量时的样子将读数与测试点一起保存，如同一个结果</translation>
+    </message>
+    <message>
+        <source>New traverse</source>
+        <translation>新测线</translation>
+    </message>
+    <message>
+        <source>Spacing a (m)</source>
+        <translation>间距 a (m)</translation>
+    </message>
+    <message>
+        <source>AB/2 (m)</source>
+        <translation>AB/2 (m)</translation>
+    </message>
+    <message>
+        <source>Wenner</source>
+        <translation>温纳</translation>
+    </message>
+    <message>
+        <source>Schlumberger</source>
+        <translation>施伦贝格</translation>
+    </message>
+    <message>
+        <source>&amp;Array:</source>
+        <translation>装置(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Resistance R (Ω)</source>
+        <translation>电阻 R (Ω)</translation>
+    </message>
+    <message>
+        <source>Apparent resistivity ρ (Ω·m)</source>
+        <translation>视电阻率 ρ (Ω·m)</translation>
+    </message>
+    <message>
+        <source>&amp;Read:</source>
+        <translation>读数类型(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>R (Ω)</source>
+        <translation>R (Ω)</translation>
+    </message>
+    <message>
+        <source>Keep typed sounding</source>
+        <translation>保存录入的测深</translation>
+    </message>
+    <message>
+        <source>Keeps the readings with the site as they were measured, like a result</source>
+        <translation>按测量时的样子将读数与站点一起保存，如同一个结果</translation>
+    </message>
+    <message>
+        <source>ρ (Ω·m)</source>
+        <translation>ρ (Ω·m)</translation>
+    </message>
+    <message>
+        <source>Row %1: a spacing and a reading are numbers above 0.</source>
+        <translation>第 %1 行：间距和读数都是大于 0 的数。</translation>
+    </message>
+    <message>
+        <source>New sounding</source>
+        <translation>新测深</translation>
+    </message>
+    <message>
+        <source>Add row</source>
+        <translation>添加行</translation>
+    </message>
+    <message>
+        <source>Remove row</source>
+        <translation>删除行</translation>
+    </message>
+    <message>
+        <source>%1, row %2</source>
+        <translation>%1，第 %2 行</translation>
+    </message>
+    <message>
+        <source>Measured &amp;on:</source>
+        <translation>测量时间(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>make, model, serial</source>
+        <translation>厂家、型号、序列号</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument:</source>
+        <translation>仪器(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>Measured &amp;by:</source>
+        <translation>测量人(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>No&amp;te:</source>
+        <translation>备注(&amp;T)：</translation>
     </message>
 </context>
 <context>
@@ -5114,6 +5339,10 @@ Date</translation>
         <source>Certificates of %1 written to %2</source>
         <translation>%1 的测试证书已写入 %2</translation>
     </message>
+    <message>
+        <source>The results typed by hand could not be read.</source>
+        <translation>无法读取手动录入的结果。</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>
@@ -5716,6 +5945,10 @@ Date</translation>
         <source>limit %1 Ω (%2)</source>
         <translation>限值 %1 Ω（%2）</translation>
     </message>
+    <message>
+        <source>typed by hand: %1</source>
+        <translation>手动录入：%1</translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::TrendWindow</name>
@@ -5778,6 +6011,16 @@ Date</translation>
     <message>
         <source>The results could not be read.</source>
         <translation>无法读取结果。</translation>
+    </message>
+    <message>
+        <source>The results typed by hand could not be read.</source>
+        <translation>无法读取手动录入的结果。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n typed by hand, drawn as open squares.</source>
+        <translation>
+            <numerusform>%n 个手动录入，以空心方块表示。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

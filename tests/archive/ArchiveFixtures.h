@@ -9,6 +9,7 @@
 #include "Archive.h"
 #include "MeasurementRecord.h"
 #include "RecordPacket.h"
+#include "Schema.h"
 #include "ShellCommand.h"
 
 namespace terrovane::archive::testing {

@@ -75,14 +75,14 @@ text = sys.stdin.buffer.read().decode("utf-8-sig")
 rows = list(csv.reader(io.StringIO(text, newline="")))
 print(len(rows), len(rows[0]), rows[0][:3], rows[0][11], rows[0][17], rows[0][29])
 print(repr(rows[1][9]), rows[1][11], rows[1][17], rows[1][31])
-print(rows[2][6], rows[2][37], rows[2][42], rows[0][-7:], rows[1][-3], rows[1][4])
+print(rows[2][6], rows[2][37], rows[2][42], rows[0][-14:-7], rows[1][-10], rows[1][4], rows[1][-7:])
 )",
                                           csv);
     EXPECT_EQ(checked,
-              "3 50 ['id', 'readout', 'read_at'] NO Re(\xCE\xA9) TestVoltage\n"
+              "3 57 ['id', 'readout', 'read_at'] NO Re(\xCE\xA9) TestVoltage\n"
               "'Pole \"7\", north\\nside' 03 12.34 12.34\n"
               "\xCF\x81 2500 120 ['site', 'point', 'limit_ohm', 'limit_source', 'verdict', 'validity', "
-              "'over_range'] none 03");
+              "'over_range'] none 03 ['no', '', '', '', '', '', '']");
 }
 
 TEST_F(OutputTest, ReadOutsListTheirResults) {

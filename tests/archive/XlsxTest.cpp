@@ -36,7 +36,7 @@ print(sheet.column_dimensions["D"].width > 10)
 )py",
                                           path + "\n");
     EXPECT_EQ(checked,
-              "3 A1:AB3 A2\n"
+              "3 A1:AI3 A2\n"
               "41 2009-01-05T10:03:00 3Pole Подстанция 7 E1\n"
               "12.5 float 10 IEC 62305-3 fail\n"
               "jamming voltage 14 V above 10 V 105 north 0\n"

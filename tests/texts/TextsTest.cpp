@@ -43,13 +43,11 @@ TEST(MessageTextTest, TheFixedTextIsTranslatedAndThenFilledWithItsArguments) {
     }
     // The details are translated and filled the same way; a text of the original's stays as it is.
     platform::Message question{"Read Data error, please retry", "TIP"};
-    question.details =
-        "The site %1 has no resistivity results: assign the sounding's resistivity results to its test "
-        "points, or choose them in the list.";
+    question.details = "The label could not be stored: %1";
     question.detailArguments = {"A1"};
     InLanguage german(Language::German);
-    EXPECT_TRUE(MessageDetails(question).startsWith(
-        QStringLiteral("Die Anlage A1 hat keine Ergebnisse des spezifischen Erdwiderstands")));
+    EXPECT_EQ(MessageDetails(question),
+              QStringLiteral("Die Kennzeichnung konnte nicht gespeichert werden: A1"));
 }
 
 TEST(MessageTextTest, ACountedTextTakesTheLanguagesPlural) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ArchiveProblemText.h"
 #include "CsvNumbers.h"
 #include "EscapeCloses.h"
 #include "FocusFrame.h"
@@ -56,8 +57,8 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     currentProbe_->setDecimals(2);
     currentProbe_->setValue(kDefaultCurrentProbe);
     probe->addWidget(currentProbe_);
-    auto* spread = new QPushButton(QCoreApplication::translate("FopWindow", "Spread evenly"), this);
-    probe->addWidget(spread);
+    spread_ = new QPushButton(QCoreApplication::translate("FopWindow", "Spread evenly"), this);
+    probe->addWidget(spread_);
     if (archive_ != nullptr && point_)
         model_ = FopModelOfPoint(*archive_, point_->id);
     auto* rodLabel = new QLabel(QCoreApplication::translate("FopWindow", "Rod length (m):"), this);
@@ -74,6 +75,10 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     rodLength_->setVisible(model_ && !model_->grid);
     probe->addStretch(1);
     left->addLayout(probe);
+    typed_ = new QCheckBox(QCoreApplication::translate("FopWindow", "Readings typed in"), this);
+    typed_->setToolTip(QCoreApplication::translate(
+        "FopWindow", "A traverse measured with another instrument, typed in distance by distance"));
+    left->addWidget(typed_);
     table_ = new QTableWidget(static_cast<int>(results_.size()), 3, this);
     // Tab goes on to the window's buttons; the arrow keys move between the distances, Enter edits one.
     table_->setTabKeyNavigation(false);
@@ -86,6 +91,10 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     table_->setMinimumWidth(300);
     keyboard::ShowFocusFrame(table_);
     left->addWidget(table_, 1);
+    typedPanel_ = new FopTypedPanel(this);
+    typedPanel_->setVisible(false);
+    typedPanel_->KeepButton().setEnabled(point_ && archive_ != nullptr);
+    left->addWidget(typedPanel_, 1);
     body->addLayout(left, 2);
     plot_ = new FopPlot(this);
     body->addWidget(plot_, 3);
@@ -117,7 +126,18 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     outer->addLayout(buttons);
     Predict();
     SpreadEvenly();
-    connect(spread, &QPushButton::clicked, this, &FopWindow::SpreadEvenly);
+    connect(spread_, &QPushButton::clicked, this, &FopWindow::SpreadEvenly);
+    connect(typed_, &QCheckBox::toggled, this, &FopWindow::SetTyped);
+    typedPanel_->Readings().changed = [this] { Analyse(); };
+    connect(&typedPanel_->KeepButton(), &QPushButton::clicked, this, &FopWindow::KeepTyped);
+    connect(&typedPanel_->Stored(), &QComboBox::currentIndexChanged, this, [this] {
+        if (const std::optional<archive::TypedTraverse> chosen = typedPanel_->Chosen())
+            ShowTyped(*chosen);
+    });
+    ListKept();
+    // Without two results to make a curve of, a point's window is for a traverse typed in.
+    if (results_.size() < 2 && point_)
+        typed_->setChecked(true);
     connect(rodLength_, &QDoubleSpinBox::valueChanged, this, [this] {
         Predict();
         Analyse();
@@ -148,6 +168,7 @@ void FopWindow::FillTable() {
 }
 
 void FopWindow::ShowStored(const archive::StoredFopCurve& curve) {
+    SetTyped(false);  // a stored curve is shown with its own readings, whatever the window opened for
     results_.clear();
     for (const archive::StoredFopReading& reading : curve.readings)
         results_.push_back({reading.result.value_or(0), curve.savedAt.substr(0, 16), reading.resistance});
@@ -209,30 +230,66 @@ bool FopWindow::Distances(std::vector<double>& distances, int& badRow) const {
     return true;
 }
 
-void FopWindow::Analyse() {
+bool FopWindow::TypedReadings(std::vector<analysis::FopReading>& readings, std::string& error) const {
+    std::vector<std::pair<double, double>> typed;
+    int badRow = 0;
+    if (!typedPanel_->Readings().Readings(typed, badRow)) {
+        error = QCoreApplication::translate("FopWindow",
+                                            "Row %1: a distance and a resistance are numbers above 0.")
+                    .arg(badRow + 1)
+                    .toStdString();
+        return false;
+    }
+    for (const auto& [distance, resistance] : typed)
+        readings.push_back({distance, resistance});
+    if (readings.size() < 2) {
+        error = QCoreApplication::translate("FopWindow",
+                                            "Type at least two readings: the potential probe's distance and "
+                                            "the resistance read there.")
+                    .toStdString();
+        return false;
+    }
+    return true;
+}
+
+bool FopWindow::CurveReadings(std::vector<analysis::FopReading>& readings, std::string& error) const {
+    readings.clear();
+    if (TypedMode())
+        return TypedReadings(readings, error);
     std::vector<double> distances;
     int badRow = 0;
+    if (results_.size() < 2) {
+        error = QCoreApplication::translate("FopWindow",
+                                            "A fall-of-potential curve needs at least two 3-pole "
+                                            "or 4-pole results with a measured value.")
+                    .toStdString();
+        if (!leftOut_.empty())
+            error += QCoreApplication::translate("FopWindow", "; %1 left out (see below)")
+                         .arg(leftOut_.size())
+                         .toStdString();
+        return false;
+    }
+    if (!Distances(distances, badRow)) {
+        error = QCoreApplication::translate(
+                    "FopWindow", "Row %1: the potential-probe distance is a number of metres above 0.")
+                    .arg(badRow + 1)
+                    .toStdString();
+        return false;
+    }
+    readings = FopReadingsOf(results_, distances);
+    return true;
+}
+
+void FopWindow::Analyse() {
     plots::FopPlotData data;
     data.currentProbe = currentProbe_->value();
-    if (results_.size() < 2) {
+    std::string error;
+    // The typed readings go through the one analysis the instrument's results go through.
+    const bool curve = CurveReadings(data.readings, error);
+    if (!curve) {
         analysis_ = {};
-        analysis_.error = QCoreApplication::translate("FopWindow",
-                                                      "A fall-of-potential curve needs at least two 3-pole "
-                                                      "or 4-pole results with a measured value.")
-                              .toStdString();
-        if (!leftOut_.empty())
-            analysis_.error += QCoreApplication::translate("FopWindow", "; %1 left out (see below)")
-                                   .arg(leftOut_.size())
-                                   .toStdString();
-    } else if (!Distances(distances, badRow)) {
-        analysis_ = {};
-        analysis_.error =
-            QCoreApplication::translate("FopWindow",
-                                        "Row %1: the potential-probe distance is a number of metres above 0.")
-                .arg(badRow + 1)
-                .toStdString();
+        analysis_.error = error;
     } else {
-        data.readings = FopReadingsOf(results_, distances);
         analysis_ = analysis::AnalyseFallOfPotential(data.readings, data.currentProbe);
         if (analysis_.Ok())
             data.resistanceAt618 = analysis_.resistanceAt618;
@@ -247,7 +304,7 @@ void FopWindow::Analyse() {
     }
     values_->setText(lines.join(QLatin1Char('\n')));
     plot_->SetData(std::move(data));
-    store_->setEnabled(point_ && archive_ != nullptr && !distances.empty());
+    store_->setEnabled(point_ && archive_ != nullptr && curve);
 }
 
 void FopWindow::Predict() {
@@ -305,16 +362,88 @@ QString FopWindow::PredictionText(const std::vector<analysis::FopReading>& readi
 }
 
 void FopWindow::StoreWithPoint() {
-    std::vector<double> distances;
-    int badRow = 0;
-    if (!point_ || archive_ == nullptr || !Distances(distances, badRow))
-        return;
-    archive::StoredFopCurve curve = StoredCurveOf(results_, distances, currentProbe_->value(), point_->id);
-    curve.leftOut = leftOut_;  // so the site report can say what was left off the curve
+    std::vector<analysis::FopReading> readings;
     std::string error;
+    if (!point_ || archive_ == nullptr || !CurveReadings(readings, error))
+        return;
+    archive::StoredFopCurve curve;
+    if (TypedMode()) {
+        curve.point = point_->id;
+        curve.currentProbe = currentProbe_->value();
+        for (const analysis::FopReading& reading : readings)
+            curve.readings.push_back({reading.distance, reading.resistance, std::nullopt});
+    } else {
+        std::vector<double> distances;
+        for (const analysis::FopReading& reading : readings)
+            distances.push_back(reading.distance);
+        curve = StoredCurveOf(results_, distances, currentProbe_->value(), point_->id);
+        curve.leftOut = leftOut_;  // so the site report can say what was left off the curve
+    }
     status_->setText(archive::StoreFopCurve(*archive_, curve, error)
                          ? QCoreApplication::translate("FopWindow", "Curve stored with %1").arg(point_->name)
                          : QString::fromStdString(error));
+}
+
+void FopWindow::SetTyped(bool typed) {
+    if (typed_->isChecked() != typed) {
+        typed_->setChecked(typed);  // comes back here through its signal
+        return;
+    }
+    table_->setVisible(!typed);
+    spread_->setVisible(!typed);
+    leftOutNotes_->setVisible(!typed && !leftOut_.empty());
+    typedPanel_->setVisible(typed);
+    Analyse();
+}
+
+void FopWindow::ListKept() {
+    if (!point_ || archive_ == nullptr)
+        return;
+    const auto kept = archive::TypedTraverses(*archive_, point_->id);
+    if (!kept) {
+        status_->setText(texts::ArchiveProblemText(kept.Error().Text()));
+        return;
+    }
+    typedPanel_->List(kept.Value());
+}
+
+void FopWindow::KeepTyped() {
+    if (!point_ || archive_ == nullptr)
+        return;
+    archive::TypedTraverse traverse;
+    traverse.point = point_->id;
+    traverse.currentProbe = currentProbe_->value();
+    std::vector<analysis::FopReading> readings;
+    std::string error;
+    if (!TypedReadings(readings, error)) {
+        status_->setText(QString::fromStdString(error));
+        return;
+    }
+    for (const analysis::FopReading& reading : readings)
+        traverse.readings.push_back({reading.distance, reading.resistance});
+    traverse.taking = typedPanel_->Taking().Taking();
+    const archive::Result<std::int64_t> kept = archive::AddTypedTraverse(*archive_, traverse);
+    if (!kept) {
+        status_->setText(texts::ArchiveProblemText(kept.Error().Text()));
+        return;
+    }
+    ListKept();
+    status_->setText(
+        QCoreApplication::translate("FopWindow", "Typed traverse kept with %1").arg(point_->name));
+}
+
+void FopWindow::ShowTyped(const archive::TypedTraverse& traverse) {
+    SetTyped(true);
+    {
+        const QSignalBlocker quiet(currentProbe_);
+        currentProbe_->setValue(traverse.currentProbe);
+    }
+    Predict();
+    std::vector<std::pair<double, double>> readings;
+    for (const archive::TypedTraverseReading& reading : traverse.readings)
+        readings.emplace_back(reading.distance, reading.resistance);
+    typedPanel_->Taking().Show(traverse.taking);
+    typedPanel_->Readings().SetReadings(readings);  // analyses again
 }
 
 }  // namespace terrovane::engineering

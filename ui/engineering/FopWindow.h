@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +16,8 @@
 #include "FopPlot.h"
 #include "FopPrediction.h"
 #include "FopSession.h"
+#include "FopTypedPanel.h"
+#include "TypedTraverses.h"
 
 namespace terrovane::engineering {
 
@@ -29,7 +32,9 @@ struct PointChoice {
 // against x/D with the 61.8 % mark and the plateau band, the resistance at 61.8 %, the plateau check and
 // the slope method; the curve kept with its test point. Where the point's site has a soil model, the
 // curve predicted for the electrode in that soil (the site's stored grid for a grid point, else a rod)
-// is drawn beside the readings with the position where the probe reads the true resistance.
+// is drawn beside the readings with the position where the probe reads the true resistance. A traverse
+// measured with another instrument is typed in instead (distance and resistance), kept with the point like
+// a result and analysed exactly as the results are.
 class FopWindow : public QWidget {
   public:
     static constexpr double kDefaultCurrentProbe = 50;
@@ -64,6 +69,16 @@ class FopWindow : public QWidget {
     void StoreWithPoint();
     // Shows a stored curve again: its readings at their distances and its D.
     void ShowStored(const archive::StoredFopCurve& curve);
+
+    // "Readings typed in": the typed traverse in place of the chosen results.
+    QCheckBox& TypedChoice() const { return *typed_; }
+    FopTypedPanel& TypedPanel() const { return *typedPanel_; }
+    bool TypedMode() const { return typed_->isChecked(); }
+    void SetTyped(bool typed);
+    // Keeps the typed traverse with the point; the status says how it went.
+    void KeepTyped();
+    // Shows a kept typed traverse again: its readings, its D and when, with what and by whom.
+    void ShowTyped(const archive::TypedTraverse& traverse);
     void SavePlotFile();
 
   private:
@@ -75,6 +90,11 @@ class FopWindow : public QWidget {
     // The predicted curve for the current D, where there is a model.
     void Predict();
     QString PredictionText(const std::vector<analysis::FopReading>& readings) const;
+    // The readings the curve is made of, the results' or the typed ones; false with what is missing.
+    bool CurveReadings(std::vector<analysis::FopReading>& readings, std::string& error) const;
+    // The typed readings; false with what is wrong.
+    bool TypedReadings(std::vector<analysis::FopReading>& readings, std::string& error) const;
+    void ListKept();
 
     archive::Archive* archive_;
     std::optional<PointChoice> point_;
@@ -92,6 +112,9 @@ class FopWindow : public QWidget {
     QPushButton* store_ = nullptr;
     QPushButton* savePlot_ = nullptr;
     QDoubleSpinBox* rodLength_ = nullptr;
+    QPushButton* spread_ = nullptr;
+    QCheckBox* typed_ = nullptr;
+    FopTypedPanel* typedPanel_ = nullptr;
     std::optional<FopModel> model_;
     std::optional<electrode::FopPlan> plan_;
 };

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "AnalysisText.h"
+#include "ArchiveProblemText.h"
 #include "EscapeCloses.h"
 #include "FileDialogSetup.h"
 #include "FocusFrame.h"
@@ -22,6 +23,7 @@
 #include "SoilSession.h"
 #include "TableCell.h"
 #include "TypedNumber.h"
+#include "TypedSeriesFit.h"
 #include "UserGuide.h"
 
 namespace terrovane::engineering {
@@ -54,6 +56,11 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
 
     auto* outer = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
+    typed_ = new QCheckBox(QCoreApplication::translate("SoilWindow", "Readings typed in"), this);
+    typed_->setToolTip(QCoreApplication::translate(
+        "SoilWindow", "A sounding measured with another instrument, typed in spacing by spacing"));
+    top->addWidget(typed_);
+    top->addSpacing(16);
     top->addWidget(new QLabel(QCoreApplication::translate("SoilWindow", "Layers:"), this));
     layers_ = new QComboBox(this);
     for (const std::string& choice : kLayerChoices)
@@ -67,10 +74,16 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     outer->addLayout(top);
 
     auto* middle = new QHBoxLayout;
+    typedPanel_ = new SoilTypedPanel(this);
+    typedPanel_->setVisible(false);
+    typedPanel_->KeepButton().setEnabled(site_ && archive_ != nullptr);
+    middle->addWidget(typedPanel_, 1);
     plot_ = new SoilPlot(this);
     // Half the width each: the layer table's four columns and their headers need about as much as the plot
     // (German's more), and a narrower table hid "Resolved" behind its scroll bar.
-    middle->addWidget(plot_, 1);
+    plotColumn_ = new QVBoxLayout;
+    plotColumn_->addWidget(plot_, 3);
+    middle->addLayout(plotColumn_, 1);
     table_ = new QTableWidget(0, 4, this);
     table_->setHorizontalHeaderLabels({QCoreApplication::translate("SoilWindow", "Resistivity (Ω·m)"),
                                        QCoreApplication::translate("SoilWindow", "Thickness (m)"),
@@ -82,6 +95,7 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     table_->setMinimumWidth(400);  // room for the four columns, "Resolved" included, on an 800-pixel screen
     keyboard::ShowFocusFrame(table_);
     middle->addWidget(table_, 1);
+    middle_ = middle;
     outer->addLayout(middle, 1);
     notes_ = new QLabel(this);
     notes_->setWordWrap(true);
@@ -113,13 +127,30 @@ SoilWindow::SoilWindow(archive::Archive* archive, const std::vector<archive::Res
     buttons->addWidget(status_);
     outer->addLayout(buttons);
     connect(layers_, &QComboBox::currentIndexChanged, this, &SoilWindow::Refit);
+    resultsSounding_ = sounding_;
+    resultsNotes_ = gatherNotes_;
+    resultsLeftOut_ = leftOut_;
     Refit();
+    connect(typed_, &QCheckBox::toggled, this, &SoilWindow::SetTyped);
+    typedPanel_->Readings().changed = [this] { Refit(); };
+    connect(&typedPanel_->Array(), &QComboBox::currentIndexChanged, this, &SoilWindow::Refit);
+    connect(&typedPanel_->Quantity(), &QComboBox::currentIndexChanged, this, &SoilWindow::Refit);
+    connect(&typedPanel_->KeepButton(), &QPushButton::clicked, this, &SoilWindow::KeepTyped);
+    connect(&typedPanel_->Stored(), &QComboBox::currentIndexChanged, this, [this] {
+        if (const std::optional<archive::TypedSounding> chosen = typedPanel_->Chosen())
+            ShowTyped(*chosen);
+    });
+    ListKept();
+    // Without a sounding among the results, a site's window is for a sounding typed in.
+    if (sounding_.empty() && site_)
+        typed_->setChecked(true);
     keyboard::CloseOnEscape(this);
     help::OpenGuideOnHelpKey(this, help::kPageSoil);
     screenfit::ResizeOnScreen(this, QSize(1100, 620));
 }
 
 void SoilWindow::ShowStored(const archive::StoredSoilModel& model) {
+    SetTyped(false);  // a stored model is shown with its own sounding, whatever the window opened for
     sounding_.clear();
     for (const archive::StoredSoundingPoint& point : model.points)
         sounding_.push_back({point.spacing, point.apparentResistivity});
@@ -135,7 +166,43 @@ void SoilWindow::ShowStored(const archive::StoredSoilModel& model) {
     Refit();
 }
 
+bool SoilWindow::TypedSounding(QString& problem) {
+    archive::TypedSounding typed;
+    sounding_.clear();
+    if (!typedPanel_->Sounding(typed, problem))
+        return false;
+    sounding_ = stored::SoundingOf(typed);
+    if (!stored::SoilFitTakes(typed)) {
+        // Its points are shown as they were read; no Wenner model is drawn through them.
+        sounding_.clear();
+        for (const archive::TypedSoundingPoint& point : typed.points)
+            sounding_.push_back({point.spacing, point.reading});
+        sounding_ = analysis::SortedBySpacing(sounding_);
+        problem =
+            QCoreApplication::translate("SoilWindow",
+                                        "The soil fit models Wenner soundings; a Schlumberger sounding is "
+                                        "kept and listed but not fitted.");
+        return false;
+    }
+    if (sounding_.size() < 2) {
+        problem = QCoreApplication::translate(
+            "SoilWindow", "Type at least two readings: the spacing and what was read there.");
+        return false;
+    }
+    return true;
+}
+
 void SoilWindow::Refit() {
+    if (TypedMode()) {
+        QString problem;
+        // The typed points go through the one fit the instrument's results go through.
+        fit_ = TypedSounding(problem) ? FitForChoice(sounding_, layers_->currentText().toStdString())
+                                      : analysis::SoilFit{};
+        if (!problem.isEmpty())
+            fit_.error = problem.toStdString();
+        ShowFit();
+        return;
+    }
     fit_ = sounding_.empty() ? analysis::SoilFit{}
                              : FitForChoice(sounding_, layers_->currentText().toStdString());
     if (sounding_.empty())
@@ -242,6 +309,66 @@ void SoilWindow::StoreWithSite() {
     status_->setText(archive::StoreSoilModel(*archive_, model, error)
                          ? QCoreApplication::translate("SoilWindow", "Model stored with %1").arg(site_->name)
                          : QString::fromStdString(error));
+}
+
+void SoilWindow::SetTyped(bool typed) {
+    if (typed_->isChecked() != typed) {
+        typed_->setChecked(typed);  // comes back here through its signal
+        return;
+    }
+    typedPanel_->setVisible(typed);
+    // Beside the typed table the layers go under the plot, so the window still fits a narrow screen.
+    middle_->removeWidget(table_);
+    plotColumn_->removeWidget(table_);
+    if (typed)
+        plotColumn_->addWidget(table_, 2);
+    else
+        middle_->addWidget(table_, 1);
+    if (typed) {
+        gatherNotes_.clear();
+        leftOut_.clear();
+    } else {
+        sounding_ = resultsSounding_;
+        gatherNotes_ = resultsNotes_;
+        leftOut_ = resultsLeftOut_;
+    }
+    Refit();
+}
+
+void SoilWindow::ListKept() {
+    if (!site_ || archive_ == nullptr)
+        return;
+    const auto kept = archive::TypedSoundings(*archive_, site_->id);
+    if (!kept) {
+        status_->setText(texts::ArchiveProblemText(kept.Error().Text()));
+        return;
+    }
+    typedPanel_->List(kept.Value());
+}
+
+void SoilWindow::KeepTyped() {
+    if (!site_ || archive_ == nullptr)
+        return;
+    archive::TypedSounding sounding;
+    QString problem;
+    if (!typedPanel_->Sounding(sounding, problem)) {
+        status_->setText(problem);
+        return;
+    }
+    sounding.site = site_->id;
+    const archive::Result<std::int64_t> kept = archive::AddTypedSounding(*archive_, sounding);
+    if (!kept) {
+        status_->setText(texts::ArchiveProblemText(kept.Error().Text()));
+        return;
+    }
+    ListKept();
+    status_->setText(
+        QCoreApplication::translate("SoilWindow", "Typed sounding kept with %1").arg(site_->name));
+}
+
+void SoilWindow::ShowTyped(const archive::TypedSounding& sounding) {
+    SetTyped(true);
+    typedPanel_->Show(sounding);  // fits again
 }
 
 QWidget* SoilWindow::ShowGridSafety() {

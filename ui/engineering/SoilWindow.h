@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +16,8 @@
 #include "SoilFit.h"
 #include "SoilModels.h"
 #include "SoilPlot.h"
+#include "SoilTypedPanel.h"
+#include "TypedSoundings.h"
 #include "Verdict.h"
 
 namespace terrovane::engineering {
@@ -26,7 +30,9 @@ struct SiteChoice {
 
 // "Soil model": the sounding of the chosen resistivity results fitted with 1, 2, 3 or the supported number
 // of layers; the log-log plot of the points and the model with its one-sigma band, the layer table, the
-// RMS error; the plot saved as PNG or PDF, the model as CSV or JSON, and the model kept with its site.
+// RMS error; the plot saved as PNG or PDF, the model as CSV or JSON, and the model kept with its site. A
+// sounding measured with another instrument is typed in instead (spacing and resistance or resistivity),
+// kept with the site like a result and fitted exactly as the results are.
 class SoilWindow : public QWidget {
   public:
     SoilWindow(archive::Archive* archive, const std::vector<archive::ResultRow>& rows,
@@ -55,11 +61,24 @@ class SoilWindow : public QWidget {
     void SavePlotFile();
     void SaveModelFile();
     void StoreWithSite();
+    // "Readings typed in": the typed sounding in place of the chosen results.
+    QCheckBox& TypedChoice() const { return *typed_; }
+    SoilTypedPanel& TypedPanel() const { return *typedPanel_; }
+    bool TypedMode() const { return typed_->isChecked(); }
+    void SetTyped(bool typed);
+    // Keeps the typed sounding with the site; the status says how it went.
+    void KeepTyped();
+    // Shows a kept typed sounding again and fits it.
+    void ShowTyped(const archive::TypedSounding& sounding);
+
     // "Grid safety...": the grid window on this model (the site's stored one while the fit fails).
     QWidget* ShowGridSafety();
 
   private:
     void ShowFit();
+    // The typed sounding's points for the fit; false with what keeps it from being fitted.
+    bool TypedSounding(QString& problem);
+    void ListKept();
     void ShowLayers();
 
     archive::Archive* archive_;
@@ -67,6 +86,14 @@ class SoilWindow : public QWidget {
     analysis::Sounding sounding_;
     QString gatherNotes_;
     std::vector<std::string> leftOut_;
+    // The chosen results' sounding and notes, kept while a typed one is shown.
+    analysis::Sounding resultsSounding_;
+    QString resultsNotes_;
+    std::vector<std::string> resultsLeftOut_;
+    QCheckBox* typed_ = nullptr;
+    SoilTypedPanel* typedPanel_ = nullptr;
+    QHBoxLayout* middle_ = nullptr;      // typed panel, plot column and (read-outs' sounding) layer table
+    QVBoxLayout* plotColumn_ = nullptr;  // the plot, and the layer table beside a typed sounding
     analysis::SoilFit fit_;
     QComboBox* layers_ = nullptr;
     SoilPlot* plot_ = nullptr;

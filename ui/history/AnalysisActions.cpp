@@ -81,16 +81,8 @@ QWidget* HistoryWindow::ShowSoilModel() {
             return nullptr;
         }
     }
-    if (rows.empty() && site) {
-        // The site is chosen; what is missing is a sounding in it.
-        platform::Alert(
-            QT_TRANSLATE_NOOP("Messages",
-                              "The site %1 has no resistivity results: assign the sounding's "
-                              "resistivity results to its test points, or choose them in the list."),
-            {site->name.toStdString()});
-        return nullptr;
-    }
-    if (rows.empty()) {
+    // A site without resistivity results opens for a sounding typed in.
+    if (rows.empty() && !site) {
         platform::Alert(
             QT_TRANSLATE_NOOP("Messages", "Choose resistivity results, or a site in the tree, first."));
         return nullptr;
@@ -120,12 +112,15 @@ QWidget* HistoryWindow::ShowFallOfPotential() {
     if (archive_ == nullptr)
         return nullptr;
     const std::vector<archive::ResultRow> rows = SelectedResults();
-    if (rows.size() < 2) {
-        platform::Alert(
-            QT_TRANSLATE_NOOP("Messages", "Choose the 3-pole results of one fall-of-potential run first."));
+    const TreeChoice chosen = tree_->Current();
+    // A test point chosen without its results opens for a traverse typed in.
+    if (rows.size() < 2 && chosen.kind != TreeChoice::Kind::Point) {
+        platform::Alert(QT_TRANSLATE_NOOP(
+            "Messages",
+            "Choose the 3-pole results of one fall-of-potential run, or a test point to type a "
+            "traverse in, first."));
         return nullptr;
     }
-    const TreeChoice chosen = tree_->Current();
     std::optional<std::int64_t> pointId =
         chosen.kind == TreeChoice::Kind::Point
             ? std::optional(chosen.id)

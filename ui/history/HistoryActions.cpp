@@ -2,6 +2,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include <set>
+
 #include "Archive.h"
 #include "ArchiveFailure.h"
 #include "ArchiveProblemText.h"
@@ -15,6 +17,9 @@
 #include "ResultsXlsx.h"
 #include "ScreenFit.h"
 #include "TrendWindow.h"
+#include "TypedResultView.h"
+#include "TypedResults.h"
+#include "TypedResultsJson.h"
 
 namespace terrovane::history {
 namespace {
@@ -146,19 +151,34 @@ void HistoryWindow::ExportSelected() {
         return;
     }
     std::vector<archive::ResultView> views;
+    std::set<std::int64_t> points;
     for (int row : rows) {
         views.push_back(*model_->ResultAt(row));
+        if (const archive::ResultRow* result = model_->RowAt(row); result != nullptr && result->point) {
+            points.insert(*result->point);
+        }
+    }
+    if (const TreeChoice chosen = tree_->Current(); chosen.kind == TreeChoice::Kind::Point) {
+        points.insert(chosen.id);
+    }
+    std::vector<archive::TypedResultVersion> typed;
+    if (!TypedResultsAt(points, typed)) {
+        return;
     }
     const QString suffix = QFileInfo(path).suffix().toLower();
     const std::string file = path.toStdString();
     std::string error;
+    // The results typed by hand at the chosen points go with them, marked typed; the workbook of Save's
+    // columns (.xls) has no place for them.
     if (suffix == QLatin1String("csv")) {
-        error = archive::WriteFileReplacing(file, archive::ResultsCsv(views));
+        error = archive::WriteFileReplacing(file, archive::ResultsCsv(archive::WithTypedViews(views, typed)));
     } else if (suffix == QLatin1String("json")) {
-        error = archive::WriteFileReplacing(file, archive::ResultsJson(views));
+        error =
+            archive::WriteFileReplacing(file, archive::AppendTypedJson(archive::ResultsJson(views), typed));
     } else if (suffix == QLatin1String("xlsx")) {
-        error = archive::ExportResultsXlsx(views, file);
+        error = archive::ExportResultsXlsx(archive::WithTypedViews(views, typed), file);
     } else if (suffix == QLatin1String("xls")) {
+        typed.clear();
         error = archive::ExportResultsWorkbook(views, file);
     } else {
         error = tr("the file name should end in .xlsx, .xls, .csv or .json").toStdString();
@@ -167,7 +187,24 @@ void HistoryWindow::ExportSelected() {
         platform::Alert(QT_TRANSLATE_NOOP("Messages", "The results could not be exported: %1"), {error});
         return;
     }
-    status_->setText(tr("%n result(s) exported to %1", nullptr, static_cast<int>(views.size())).arg(path));
+    status_->setText(
+        tr("%n result(s) exported to %1", nullptr, static_cast<int>(views.size() + typed.size())).arg(path));
+}
+
+bool HistoryWindow::TypedResultsAt(const std::set<std::int64_t>& points,
+                                   std::vector<archive::TypedResultVersion>& typed) {
+    for (const std::int64_t point : points) {
+        archive::ResultFilter filter;
+        filter.pointId = point;
+        auto found = archive::TypedResults(*archive_, filter);
+        if (!found) {
+            SayArchiveFailure(tr("The results typed by hand could not be read."), *archive_,
+                              found.Error().Text());
+            return false;
+        }
+        typed.insert(typed.end(), found.Value().begin(), found.Value().end());
+    }
+    return true;
 }
 
 QWidget* HistoryWindow::ShowTrend() {

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 
 #include "Archive.h"
 #include "AssignDialog.h"
@@ -25,6 +26,7 @@
 #include "SiteReport.h"
 #include "SiteReportDialog.h"
 #include "SiteTree.h"
+#include "TypedResults.h"
 #include "TypedResultsPane.h"
 #include "VisitsPane.h"
 
@@ -152,6 +154,9 @@ class HistoryWindow : public QWidget {
     void Refreshed();
 
   private:
+    // The results typed by hand at the points, newest first point by point; false after saying why.
+    bool TypedResultsAt(const std::set<std::int64_t>& points,
+                        std::vector<archive::TypedResultVersion>& typed);
     void RestorePanes(QSplitter& splitter);
     void BuildFilters(QBoxLayout* layout);
     void BuildButtons(QBoxLayout* layout);

@@ -52,11 +52,23 @@ QString TrendChart::HoverText() const {
         const TrendSample& sample = series_.overRange[index - measured];
         return QString::fromStdString(sample.when) + QStringLiteral("\n") +
                QString::fromStdString(series_.title) + QLatin1Char(' ') +
-               QString::fromStdString(OverRangeShown(series_, sample));
+               QString::fromStdString(OverRangeShown(series_, sample)) + TypedText(sample);
     }
     const TrendSample& sample = series_.samples[index];
     return QString::fromStdString(sample.when) + QStringLiteral("\n") +
-           QString::fromStdString(series_.title) + QStringLiteral(" = ") + TrendNumber(sample.value);
+           QString::fromStdString(series_.title) + QStringLiteral(" = ") + TrendNumber(sample.value) +
+           TypedText(sample);
+}
+
+// "typed by hand: Jo Field, Other make 4105" under a typed sample's value; nothing for a read-out's.
+QString TrendChart::TypedText(const TrendSample& sample) const {
+    if (!sample.typed)
+        return {};
+    QStringList origin;
+    for (const std::string* text : {&sample.typed->by, &sample.typed->instrument})
+        if (!text->empty())
+            origin << QString::fromStdString(*text);
+    return QStringLiteral("\n") + tr("typed by hand: %1").arg(origin.join(QStringLiteral(", ")));
 }
 
 QPointF TrendChart::HoveredPoint() const {
@@ -187,10 +199,17 @@ void TrendChart::PaintSeries(QPainter& painter) const {
     painter.setPen(QPen(line, 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
-    painter.setBrush(line);
     for (std::size_t i = 0; i < layout_.points.size(); ++i) {
         const double radius = static_cast<int>(i) == hovered_ ? kPointRadius * 1.8 : kPointRadius;
-        painter.drawEllipse(layout_.points[i], radius, radius);
+        // A result typed by hand is an open square, so it is told from the instrument's at a glance.
+        if (i < series_.samples.size() && series_.samples[i].typed) {
+            painter.setBrush(palette().color(QPalette::Base));
+            painter.drawRect(QRectF(layout_.points[i] - QPointF(radius * 1.2, radius * 1.2),
+                                    QSizeF(radius * 2.4, radius * 2.4)));
+        } else {
+            painter.setBrush(line);
+            painter.drawEllipse(layout_.points[i], radius, radius);
+        }
     }
 }
 

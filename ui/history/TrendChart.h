@@ -37,6 +37,7 @@ class TrendChart : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
+    QString TypedText(const TrendSample& sample) const;
     void Relayout();
     QRectF PlotArea() const;
     // The height of the band above the plot where over-range readings are marked.

@@ -9,6 +9,7 @@
 #include "RecordTable.h"
 #include "RecordTexts.h"
 #include "ResultView.h"
+#include "TypedResultView.h"
 
 namespace terrovane::history {
 
@@ -82,6 +83,38 @@ TrendSeries BuildTrend(const std::vector<archive::ResultRow>& rows, format::Quan
     std::stable_sort(series.samples.begin(), series.samples.end(), byDay);
     std::stable_sort(series.overRange.begin(), series.overRange.end(), byDay);
     return series;
+}
+
+int AddTypedResults(TrendSeries& series, const std::vector<archive::TypedResultVersion>& typed) {
+    int added = 0;
+    double newest = -1e300;
+    for (const TrendSample& sample : series.samples) {
+        newest = std::max(newest, sample.day);
+    }
+    for (const archive::TypedResultVersion& version : typed) {
+        const auto day = DayNumber(version.date, version.time);
+        for (const archive::TypedValue& value : version.fields.values) {
+            if (!day || archive::QuantityOfTypedValue(value.name) != series.quantity) {
+                continue;
+            }
+            TrendSample sample(
+                *day, value.number, version.date + " " + version.time, version.id,
+                TrendSample::Typed{
+                    version.fields.measuredBy.empty() ? version.fields.typedBy : version.fields.measuredBy,
+                    version.fields.instrument});
+            (value.overRange ? series.overRange : series.samples).push_back(std::move(sample));
+            ++added;
+            if (series.quantity == format::Quantity::Re && version.limit &&
+                (!series.limit || *day >= newest)) {
+                newest = *day;
+                series.limit = version.limit;
+            }
+        }
+    }
+    const auto byDay = [](const TrendSample& a, const TrendSample& b) { return a.day < b.day; };
+    std::stable_sort(series.samples.begin(), series.samples.end(), byDay);
+    std::stable_sort(series.overRange.begin(), series.overRange.end(), byDay);
+    return added;
 }
 
 std::string OverRangeShown(const TrendSeries& series, const TrendSample& sample) {

@@ -101,6 +101,7 @@ void TrendWindow::FillSubjects(const QString& label, std::optional<std::int64_t>
 
 void TrendWindow::ShowLabel() {
     rows_.clear();
+    typed_.clear();
     archive::ResultFilter filter;
     if (ByPoint()) {
         filter.pointId = labels_->currentData().toLongLong();
@@ -119,6 +120,17 @@ void TrendWindow::ShowLabel() {
         chart_->SetSeries({});
         return;
     }
+    // A test point's results typed by hand trend with the instrument's; a label is the read-outs' alone.
+    if (ByPoint()) {
+        auto typed = archive::TypedResults(archive_, filter);
+        if (!typed) {
+            status_->setText(ArchiveFailureText(tr("The results typed by hand could not be read."), archive_,
+                                                typed.Error().Text()));
+            chart_->SetSeries({});
+            return;
+        }
+        typed_ = std::move(typed.Value());
+    }
     const auto quantity = TrendQuantity(rows_);
     const int index = quantity ? quantities_->findData(static_cast<int>(*quantity)) : 0;
     if (index != quantities_->currentIndex()) {
@@ -132,11 +144,15 @@ void TrendWindow::ShowLabel() {
 void TrendWindow::ShowQuantity() {
     const auto quantity = static_cast<format::Quantity>(quantities_->currentData().toInt());
     TrendSeries series = BuildTrend(rows_, quantity);
+    const int typed = AddTypedResults(series, typed_);
     QString status =
         (ByPoint() ? tr("%1 of %2 results of this test point have a valid reading of this quantity.")
                    : tr("%1 of %2 results with this label have a valid reading of this quantity."))
             .arg(series.samples.size())
-            .arg(rows_.size());
+            .arg(rows_.size() + typed_.size());
+    if (typed > 0) {
+        status += QLatin1Char(' ') + tr("%n typed by hand, drawn as open squares.", nullptr, typed);
+    }
     if (!series.overRange.empty()) {
         status += QLatin1Char(' ') + tr("%n over range, marked at the top with the instrument's bound.",
                                         nullptr, static_cast<int>(series.overRange.size()));

@@ -9,6 +9,7 @@
 
 #include "Archive.h"
 #include "TrendChart.h"
+#include "TypedResults.h"
 
 namespace terrovane::history {
 
@@ -45,6 +46,7 @@ class TrendWindow : public QDialog {
     QLabel* status_ = nullptr;
     TrendChart* chart_ = nullptr;
     std::vector<archive::ResultRow> rows_;
+    std::vector<archive::TypedResultVersion> typed_;  // a test point's results typed by hand
     // Why the labels or test points could not be listed; empty when they could.
     QString subjectsFailure_;
 };

@@ -129,6 +129,37 @@ std::shared_ptr<GridWindow> OnceComputed(std::shared_ptr<GridWindow> window) {
     return window;
 }
 
+// A traverse from a tester without a link, written on paper: nine readings over a 60 m current probe.
+archive::TypedTraverse TypedTraverseSample(std::int64_t point) {
+    archive::TypedTraverse traverse;
+    traverse.point = point;
+    traverse.currentProbe = 60;
+    const double resistances[] = {8.12, 10.95, 11.84, 12.31, 12.66, 12.98, 13.52, 14.61, 18.2};
+    for (int i = 0; i < 9; ++i)
+        traverse.readings.push_back({6.0 * (i + 1), resistances[i]});
+    traverse.taking = {"2024-04-16 10:30", "Other make 4105, serial 77", "J. Field", "dry ground", "office"};
+    return traverse;
+}
+
+// A Wenner sounding typed as the resistances read at each spacing, over the campaign's three layers, as a
+// tester without a link shows them (three significant digits).
+archive::TypedSounding TypedSoundingSample(std::int64_t site) {
+    archive::TypedSounding sounding;
+    sounding.site = site;
+    sounding.array = archive::ElectrodeArray::Wenner;
+    sounding.quantity = archive::TypedQuantity::Resistance;
+    const terrovane::analysis::LayeredEarth earth{{60, 250, 35}, {1.5, 6}};
+    const double spacings[] = {0.5, 1, 2, 3, 4, 6, 8, 12, 16, 24};
+    for (const double a : spacings) {
+        const double r =
+            terrovane::analysis::WennerApparentResistivity(earth, a) / (2 * std::numbers::pi * a);
+        const double step = std::pow(10.0, std::floor(std::log10(r)) - 2);
+        sounding.points.push_back({a, std::round(r / step) * step});
+    }
+    sounding.taking = {"2024-04-16 09:00", "Other make 4105, serial 77", "J. Field", "", "office"};
+    return sounding;
+}
+
 }  // namespace
 
 screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> store, SampleSite at) {
@@ -156,6 +187,20 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> store, Sample
              return std::make_shared<FopWindow>(
                  store.get(), OfMode(*store, 1),
                  PointChoice{at.point, QStringLiteral("Substation North / E1 north-east")});
+         }},
+        {QStringLiteral("fall-of-potential-typed"),
+         [store, at] {
+             auto window = std::make_shared<FopWindow>(
+                 store.get(), std::vector<archive::ResultRow>{},
+                 PointChoice{at.point, QStringLiteral("Substation North / E1 north-east")});
+             window->ShowTyped(TypedTraverseSample(at.point));
+             return window;
+         }},
+        {QStringLiteral("soil-model-typed"),
+         [store, site] {
+             auto window = std::make_shared<SoilWindow>(store.get(), std::vector<archive::ResultRow>{}, site);
+             window->ShowTyped(TypedSoundingSample(site.id));
+             return window;
          }},
         {QStringLiteral("grid-safety"),
          [store, site] {

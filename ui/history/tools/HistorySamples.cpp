@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 
 #include "AssignDialog.h"
 #include "AttachmentView.h"
@@ -32,6 +33,7 @@
 #include "StoredAnalyses.h"
 #include "TrendWindow.h"
 #include "TypedResultDialog.h"
+#include "TypedResults.h"
 #include "VisitDialog.h"
 #include "Visits.h"
 
@@ -252,6 +254,21 @@ void Fill(archive::Archive& archive) {
     }
     curve.leftOut = {"result 14: Re > 300 k\xCE\xA9 is over range, no measured value; left out"};
     said(terrovane::archive::StoreFopCurve(archive, curve, error));
+    // The grid measured twice since with other testers and typed in: its trend draws them as open squares.
+    for (const auto& [method, when, ohms] : {std::tuple{"clamp-on", "2023-12-04 10:00", 8.1},
+                                             std::tuple{"fall-of-potential", "2024-02-05 09:30", 8.9}}) {
+        terrovane::archive::TypedResultFields typed;
+        typed.point = 3;
+        typed.method = method;
+        typed.values = {{"Re", ohms, false}};
+        typed.measured = when;
+        typed.instrument = "Other make 4105, serial 77";
+        typed.measuredBy = "J. Field";
+        typed.typedBy = "office";
+        if (const auto added = terrovane::archive::AddTypedResult(archive, typed); !added) {
+            std::fprintf(stderr, "%s\n", added.Error().Text().c_str());
+        }
+    }
     // Photos of the site and of its grid's test link.
     AttachSamples(archive, {terrovane::archive::AttachedTo::Site, siteId}, 0, 4);
     AttachSamples(archive, {terrovane::archive::AttachedTo::Point, 3}, 1, 2);

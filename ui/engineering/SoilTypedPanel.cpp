@@ -1,0 +1,119 @@
+#include "SoilTypedPanel.h"
+
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "FopTypedPanel.h"
+
+namespace terrovane::engineering {
+namespace {
+
+QString SpacingHeader(archive::ElectrodeArray array) {
+    return array == archive::ElectrodeArray::Wenner
+               ? QCoreApplication::translate("TypedReadings", "Spacing a (m)")
+               : QCoreApplication::translate("TypedReadings", "AB/2 (m)");
+}
+
+}  // namespace
+
+SoilTypedPanel::SoilTypedPanel(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* top = new QFormLayout;
+    top->setContentsMargins(0, 0, 0, 0);
+    stored_ = new QComboBox(this);
+    top->addRow(QCoreApplication::translate("TypedReadings", "&Kept:"), stored_);
+    array_ = new QComboBox(this);
+    array_->addItem(QCoreApplication::translate("TypedReadings", "Wenner"),
+                    static_cast<int>(archive::ElectrodeArray::Wenner));
+    array_->addItem(QCoreApplication::translate("TypedReadings", "Schlumberger"),
+                    static_cast<int>(archive::ElectrodeArray::Schlumberger));
+    top->addRow(QCoreApplication::translate("TypedReadings", "&Array:"), array_);
+    quantity_ = new QComboBox(this);
+    quantity_->addItem(QCoreApplication::translate("TypedReadings", "Resistance R (Ω)"),
+                       static_cast<int>(archive::TypedQuantity::Resistance));
+    quantity_->addItem(QCoreApplication::translate("TypedReadings", "Apparent resistivity ρ (Ω·m)"),
+                       static_cast<int>(archive::TypedQuantity::Resistivity));
+    top->addRow(QCoreApplication::translate("TypedReadings", "&Read:"), quantity_);
+    layout->addLayout(top);
+    readings_ = new TypedReadingsTable(SpacingHeader(archive::ElectrodeArray::Wenner),
+                                       QCoreApplication::translate("TypedReadings", "R (Ω)"), this);
+    layout->addWidget(readings_, 1);
+    taking_ = new TypedTakingForm(this);
+    layout->addWidget(taking_);
+    keep_ = new QPushButton(QCoreApplication::translate("TypedReadings", "Keep typed sounding"), this);
+    keep_->setToolTip(QCoreApplication::translate(
+        "TypedReadings", "Keeps the readings with the site as they were measured, like a result"));
+    layout->addWidget(keep_, 0, Qt::AlignLeft);
+    List({});
+    connect(array_, &QComboBox::currentIndexChanged, this, [this] { FollowChoices(); });
+    connect(quantity_, &QComboBox::currentIndexChanged, this, [this] { FollowChoices(); });
+}
+
+void SoilTypedPanel::FollowChoices() {
+    const auto array = static_cast<archive::ElectrodeArray>(array_->currentData().toInt());
+    const bool schlumberger = array == archive::ElectrodeArray::Schlumberger;
+    if (schlumberger) {
+        const QSignalBlocker quiet(quantity_);
+        quantity_->setCurrentIndex(1);
+    }
+    quantity_->setEnabled(!schlumberger);
+    const bool resistance = quantity_->currentIndex() == 0;
+    readings_->SetWhereHeader(SpacingHeader(array));
+    readings_->SetValueHeader(resistance ? QCoreApplication::translate("TypedReadings", "R (Ω)")
+                                         : QCoreApplication::translate("TypedReadings", "ρ (Ω·m)"),
+                              resistance ? 3 : 2);
+}
+
+bool SoilTypedPanel::Sounding(archive::TypedSounding& sounding, QString& problem) const {
+    std::vector<std::pair<double, double>> typed;
+    int badRow = 0;
+    if (!readings_->Readings(typed, badRow)) {
+        problem = QCoreApplication::translate("TypedReadings",
+                                              "Row %1: a spacing and a reading are numbers above 0.")
+                      .arg(badRow + 1);
+        return false;
+    }
+    sounding.array = static_cast<archive::ElectrodeArray>(array_->currentData().toInt());
+    sounding.quantity = static_cast<archive::TypedQuantity>(quantity_->currentData().toInt());
+    sounding.points.clear();
+    for (const auto& [spacing, reading] : typed)
+        sounding.points.push_back({spacing, reading});
+    sounding.taking = taking_->Taking();
+    return true;
+}
+
+void SoilTypedPanel::Show(const archive::TypedSounding& sounding) {
+    {
+        const QSignalBlocker quietArray(array_);
+        const QSignalBlocker quietQuantity(quantity_);
+        array_->setCurrentIndex(array_->findData(static_cast<int>(sounding.array)));
+        quantity_->setCurrentIndex(quantity_->findData(static_cast<int>(sounding.quantity)));
+    }
+    FollowChoices();
+    taking_->Show(sounding.taking);
+    std::vector<std::pair<double, double>> readings;
+    for (const archive::TypedSoundingPoint& point : sounding.points)
+        readings.emplace_back(point.spacing, point.reading);
+    readings_->SetReadings(readings);
+}
+
+void SoilTypedPanel::List(const std::vector<archive::TypedSounding>& soundings) {
+    soundings_ = soundings;
+    const QSignalBlocker quiet(stored_);
+    stored_->clear();
+    stored_->addItem(QCoreApplication::translate("TypedReadings", "New sounding"));
+    for (const archive::TypedSounding& sounding : soundings_)
+        stored_->addItem(KeptSeriesText(sounding.taking, sounding.points.size()));
+    stored_->setCurrentIndex(0);
+}
+
+std::optional<archive::TypedSounding> SoilTypedPanel::Chosen() const {
+    const int index = stored_->currentIndex() - 1;
+    if (index < 0 || index >= static_cast<int>(soundings_.size()))
+        return std::nullopt;
+    return soundings_[static_cast<std::size_t>(index)];
+}
+
+}  // namespace terrovane::engineering

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QWidget>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "NumberBox.h"
+
+namespace terrovane::engineering {
+
+// A table of readings typed in, two numbers a row (a distance and what was read there), each cell a
+// number box so a number is read in the user's notation or refused by its name ("Distance (m), row 2").
+// A row left at 0 in both cells is not yet filled in and passed over.
+class TypedReadingsTable : public QWidget {
+  public:
+    static constexpr int kStartRows = 6;
+
+    TypedReadingsTable(const QString& whereHeader, const QString& valueHeader, QWidget* parent = nullptr);
+
+    QTableWidget& Table() const { return *table_; }
+    keyboard::NumberBox& Where(int row) const;
+    keyboard::NumberBox& Value(int row) const;
+    QPushButton& AddButton() const { return *add_; }
+    QPushButton& RemoveButton() const { return *remove_; }
+
+    void SetWhereHeader(const QString& header);
+    // The value column's header and its decimals (a resistance or a resistivity).
+    void SetValueHeader(const QString& header, int decimals);
+    void AddRow();
+    // Removes the row last typed in (the button takes the focus from it), else the last; one row always
+    // stays.
+    void RemoveRow();
+    // Replaces the rows with these readings (and an empty row to go on with).
+    void SetReadings(const std::vector<std::pair<double, double>>& readings);
+    // The rows filled in, in order. False with `badRow` (from 0) when a row has one number but not the other.
+    bool Readings(std::vector<std::pair<double, double>>& readings, int& badRow) const;
+
+    // Called whenever a number is taken, a row added or removed.
+    std::function<void()> changed;
+
+  private:
+    keyboard::NumberBox* NewBox(int row, int column);
+    void NameRow(int row);
+    // Tab goes row by row through the boxes, then to Add row and Remove row.
+    void ChainTabs();
+    void Changed() const;
+
+    QTableWidget* table_ = nullptr;
+    QPushButton* add_ = nullptr;
+    QPushButton* remove_ = nullptr;
+    QString whereHeader_;
+    QString valueHeader_;
+    int valueDecimals_ = 3;
+    QPointer<QWidget> lastFocused_;  // the box that last had the focus
+};
+
+}  // namespace terrovane::engineering
