@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Archive.h"
+#include "Find.h"
 #include "Problems.h"
 
 namespace terrovane::archive {
@@ -59,6 +60,7 @@ std::string OrderClause(ResultSort sort) {
 
 // The WHERE clause of a filter over `dateColumn`, and the values it binds in order.
 struct Where {
+    std::string with;  // a common table expression the terms use, before the statement
     std::string sql;
     std::vector<std::string> texts;  // bound as texts, except the integer members below
     std::vector<std::pair<std::size_t, std::int64_t>> integers;  // position in the order -> value
@@ -76,6 +78,13 @@ Where ResultWhere(const ResultFilter& filter) {
         where.integers.emplace_back(where.texts.size(), value);
         where.texts.emplace_back();
     };
+    // The search's table expression comes first in the statement, so its values are bound first.
+    if (filter.search && filter.search->find_first_not_of(" \t\r\n") != std::string::npos) {
+        FindSql found = FindHitsCte(*filter.search);
+        where.with = std::move(found.sql);
+        where.texts = std::move(found.values);
+        terms.emplace_back(kResultFoundTerm);
+    }
     if (filter.since) {
         text("r.measured_date >= ?", *filter.since);
     }
@@ -181,7 +190,7 @@ bool Archive::Results(const ResultFilter& filter, ResultSort sort, int limit, in
                 }
             }
             const std::string sql =
-                std::string(kResultColumns) + where.sql + " ORDER BY " + order + " LIMIT ? OFFSET ?";
+                where.with + kResultColumns + where.sql + " ORDER BY " + order + " LIMIT ? OFFSET ?";
             if (query.Prepare(db_, sql) != SQLITE_OK) {
                 error = db_.Error();
                 return false;

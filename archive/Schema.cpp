@@ -5,6 +5,7 @@
 #include <array>
 
 #include "GridAssessments.h"
+#include "SchemaV10.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
@@ -75,7 +76,8 @@ int RunStep(Database& db, int step) {
            : step == 5 ? MigrateToLayout6(db)
            : step == 6 ? MigrateToLayout7(db)
            : step == 7 ? MigrateToLayout8(db)
-                       : MigrateToLayout9(db);
+           : step == 8 ? MigrateToLayout9(db)
+                       : MigrateToLayout10(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file

@@ -1131,6 +1131,10 @@
         <source>attachment %1 removed</source>
         <translation>Anhang %1 entfernt</translation>
     </message>
+    <message>
+        <source>nothing holds these words</source>
+        <translation>nichts enthält diese Wörter</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -4619,6 +4623,18 @@ Datum</translation>
     <message>
         <source>Attach photos or documents...</source>
         <translation>Fotos oder Dokumente anhängen...</translation>
+    </message>
+    <message>
+        <source>Find sites, points, labels, notes, instruments...</source>
+        <translation>Standorte, Messpunkte, Etiketten, Notizen, Messgeräte suchen...</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
     </message>
 </context>
 <context>

@@ -1131,6 +1131,10 @@
         <source>attachment %1 removed</source>
         <translation>attachment %1 removed</translation>
     </message>
+    <message>
+        <source>nothing holds these words</source>
+        <translation>nothing holds these words</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -4619,6 +4623,18 @@ Date</translation>
     <message>
         <source>Attach photos or documents...</source>
         <translation>Attach photos or documents...</translation>
+    </message>
+    <message>
+        <source>Find sites, points, labels, notes, instruments...</source>
+        <translation>Find sites, points, labels, notes, instruments...</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Find:</translation>
     </message>
 </context>
 <context>

@@ -1120,6 +1120,10 @@
         <source>attachment %1 removed</source>
         <translation>附件 %1 已移除</translation>
     </message>
+    <message>
+        <source>nothing holds these words</source>
+        <translation>没有条目包含这些词</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -4591,6 +4595,18 @@ Date</translation>
     <message>
         <source>Attach photos or documents...</source>
         <translation>附加照片或文档...</translation>
+    </message>
+    <message>
+        <source>Find sites, points, labels, notes, instruments...</source>
+        <translation>查找站点、测试点、标签、备注、仪器...</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>查找(&amp;F):</translation>
     </message>
 </context>
 <context>

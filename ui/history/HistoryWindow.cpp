@@ -26,6 +26,7 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     setWindowTitle(tr("Archive"));
     auto* outer = new QVBoxLayout(this);
     outer->setMenuBar(BuildMenuBar());
+    outer->addLayout(BuildSearch());
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(BuildTreePane(splitter));
     auto* results = new QWidget(splitter);
@@ -189,6 +190,9 @@ void HistoryWindow::ApplyFilter() {
     }
     if (!label_->text().trimmed().isEmpty()) {
         filter.labelContains = label_->text().trimmed().toStdString();
+    }
+    if (!tree_->Searched().trimmed().isEmpty()) {
+        filter.search = tree_->Searched().toStdString();
     }
     const TreeChoice chosen = tree_ != nullptr ? tree_->Current() : TreeChoice{};
     if (chosen.kind == TreeChoice::Kind::Unassigned) {

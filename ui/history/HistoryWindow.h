@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -51,6 +52,13 @@ class HistoryWindow : public QWidget {
     QDateEdit& Until() const { return *until_; }
     QComboBox& ModeChoice() const { return *mode_; }
     QLineEdit& LabelFilter() const { return *label_; }
+    // The search field above the tree and the list; both narrow a moment after the typing stops.
+    QLineEdit& SearchField() const { return *search_; }
+    // The words searched for now, once the pause after typing is over.
+    void SearchNow();
+    // How long the latest search took in this thread (the tree and the list's first page), for the
+    // benchmark.
+    double LatestSearchMilliseconds() const { return latestSearchMs_; }
     QCheckBox& KeepReadOuts() const { return *keep_; }
     QLabel& Status() const { return *status_; }
     SiteTree& Tree() const { return *tree_; }
@@ -137,6 +145,7 @@ class HistoryWindow : public QWidget {
   private:
     void RestorePanes(QSplitter& splitter);
     void BuildFilters(QBoxLayout* layout);
+    QBoxLayout* BuildSearch();
     void BuildButtons(QBoxLayout* layout);
     void ApplyFilter();
     void BuildTreeMenu();
@@ -169,6 +178,9 @@ class HistoryWindow : public QWidget {
     QDateEdit* until_ = nullptr;
     QComboBox* mode_ = nullptr;
     QLineEdit* label_ = nullptr;
+    QLineEdit* search_ = nullptr;
+    QTimer* searchPause_ = nullptr;
+    double latestSearchMs_ = 0;
     QCheckBox* keep_ = nullptr;
     QLabel* status_ = nullptr;
     SiteTree* tree_ = nullptr;

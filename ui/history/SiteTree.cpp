@@ -136,6 +136,9 @@ void SiteTree::AddDueGroup(archive::Archive& archive) {
     const std::size_t shown = std::min<std::size_t>(static_cast<std::size_t>(overdue), kOverdueShown);
     for (std::size_t i = 0; i < shown; ++i) {
         const archive::DuePoint& point = due[i];
+        if (found_ && found_->points.count(point.point) == 0) {
+            continue;
+        }
         QTreeWidgetItem* item =
             Entry(group, Text(point.site + " / " + point.name), {TreeChoice::Kind::Point, point.point});
         item->setText(kLastTestColumn, LastTestText(point));
@@ -177,6 +180,9 @@ void SiteTree::FillPoints(QTreeWidgetItem* siteItem) {
         dueOf[point.point] = &point;
     }
     for (const archive::PointRow& point : points) {
+        if (!Shown(site, point.id)) {
+            continue;
+        }
         QTreeWidgetItem* item = Entry(siteItem, Text(point.fields.name), {TreeChoice::Kind::Point, point.id});
         const auto found = dueOf.find(point.id);
         if (found == dueOf.end()) {
@@ -220,12 +226,22 @@ void SiteTree::Rebuild(archive::Archive* archive, const TreeChoice& current) {
     }
     // The due group, the sites and the points opened at once come from one snapshot.
     std::string error;
+    found_.reset();
     const bool read = archive->Read(
         [&](archive::Database&, std::string& failure) {
+            if (!searched_.trimmed().isEmpty()) {
+                found_.emplace();
+                if (!archive::FindPlaces(*archive, searched_.toStdString(), *found_, failure)) {
+                    return false;
+                }
+            }
             AddDueGroup(*archive);
             std::vector<archive::SiteRow> sites;
             if (!archive::Sites(*archive, sites, failure)) {
                 return false;
+            }
+            if (found_) {
+                std::erase_if(sites, [this](const archive::SiteRow& site) { return !Shown(site.id, 0); });
             }
             for (const archive::SiteRow& site : sites) {
                 QTreeWidgetItem* siteItem =
@@ -249,6 +265,18 @@ void SiteTree::Rebuild(archive::Archive* archive, const TreeChoice& current) {
         setCurrentItem(topLevelItem(0));
     }
     FitColumns();
+}
+
+bool SiteTree::Shown(std::int64_t site, std::int64_t point) const {
+    if (!found_) {
+        return true;
+    }
+    return point == 0 ? found_->sites.count(site) != 0 : found_->points.count(point) != 0;
+}
+
+void SiteTree::Search(const QString& words) {
+    searched_ = words;
+    Reload(archive_);
 }
 
 TreeChoice SiteTree::Current() const {
