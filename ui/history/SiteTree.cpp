@@ -123,6 +123,11 @@ void SiteTree::AddDueGroup(archive::Archive& archive) {
     if (!archive::DueList(archive, archive::Today(), 0, due, error)) {
         return;
     }
+    // Under a search, only the points found count; the list keeps its order, the longest overdue first.
+    if (found_) {
+        std::erase_if(
+            due, [this](const archive::DuePoint& point) { return found_->points.count(point.point) == 0; });
+    }
     const auto overdue =
         std::count_if(due.begin(), due.end(), [](const auto& point) { return point.overdue; });
     if (overdue == 0) {
@@ -136,9 +141,6 @@ void SiteTree::AddDueGroup(archive::Archive& archive) {
     const std::size_t shown = std::min<std::size_t>(static_cast<std::size_t>(overdue), kOverdueShown);
     for (std::size_t i = 0; i < shown; ++i) {
         const archive::DuePoint& point = due[i];
-        if (found_ && found_->points.count(point.point) == 0) {
-            continue;
-        }
         QTreeWidgetItem* item =
             Entry(group, Text(point.site + " / " + point.name), {TreeChoice::Kind::Point, point.point});
         item->setText(kLastTestColumn, LastTestText(point));
