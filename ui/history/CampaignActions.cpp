@@ -47,6 +47,7 @@ QMenuBar* HistoryWindow::BuildMenuBar() {
         }
     });
     menu->setEnabled(archive_ != nullptr);
+    BuildUndo(bar);
     return bar;
 }
 

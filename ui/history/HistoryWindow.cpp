@@ -80,6 +80,10 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     connect(tree_, &SiteTree::Chosen, typed_, &TypedResultsPane::Show);
     connect(this, &HistoryWindow::Refreshed, typed_, &TypedResultsPane::Reload);
     connect(typed_, &TypedResultsPane::Changed, this, &HistoryWindow::Refresh);
+    typed_->corrected = [this](std::int64_t made, const archive::TypedResultFields& before,
+                               const archive::TypedResultFields& after) {
+        RememberCorrection(made, before, after);
+    };
     typed_->Show(tree_->Current());
     FollowWithAttachments();
     connect(model_, &HistoryModel::QueryFailed, status_, &QLabel::setText);

@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
 
 #include "Archive.h"
+#include "ArchiveUndo.h"
 #include "AssignDialog.h"
 #include "AttachmentStrip.h"
 #include "CopySiteDialog.h"
@@ -59,6 +61,9 @@ class HistoryWindow : public QWidget {
     // How long the latest search took in this thread (the tree and the list's first page), for the
     // benchmark.
     double LatestSearchMilliseconds() const { return latestSearchMs_; }
+    // Rename, delete, assign, properties and typed-result corrections made in this window, undone with
+    // Ctrl+Z and redone with Ctrl+Shift+Z while it is open.
+    QUndoStack& UndoStack() const { return *undo_; }
     QCheckBox& KeepReadOuts() const { return *keep_; }
     QLabel& Status() const { return *status_; }
     SiteTree& Tree() const { return *tree_; }
@@ -146,6 +151,17 @@ class HistoryWindow : public QWidget {
     void RestorePanes(QSplitter& splitter);
     void BuildFilters(QBoxLayout* layout);
     QBoxLayout* BuildSearch();
+    void BuildUndo(QMenuBar* bar);
+    // Puts a change just made on the undo stack, with the steps that undo and redo it.
+    void Remember(const QString& text, ArchiveCommand::Step undo, ArchiveCommand::Step redo);
+    // The results' points now (unset: unassigned), for an assignment's undo.
+    ResultPoints PointsOf(const std::vector<std::int64_t>& ids);
+    void RememberSite(const QString& text, std::int64_t id, const archive::SiteFields& before,
+                      const archive::SiteFields& after);
+    void RememberPoint(const QString& text, std::int64_t id, const archive::PointFields& before,
+                       const archive::PointFields& after);
+    void RememberCorrection(std::int64_t made, const archive::TypedResultFields& before,
+                            const archive::TypedResultFields& after);
     void BuildButtons(QBoxLayout* layout);
     void ApplyFilter();
     void BuildTreeMenu();
@@ -180,6 +196,7 @@ class HistoryWindow : public QWidget {
     QLineEdit* label_ = nullptr;
     QLineEdit* search_ = nullptr;
     QTimer* searchPause_ = nullptr;
+    QUndoStack* undo_ = nullptr;
     double latestSearchMs_ = 0;
     QCheckBox* keep_ = nullptr;
     QLabel* status_ = nullptr;
