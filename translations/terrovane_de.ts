@@ -4636,6 +4636,41 @@ Datum</translation>
         <source>&amp;Find:</source>
         <translation>&amp;Suchen:</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The change could not be undone or redone.</source>
+        <translation>Die Änderung konnte nicht rückgängig gemacht oder wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Correct typed result</source>
+        <translation>Eingetipptes Ergebnis korrigieren</translation>
+    </message>
+    <message>
+        <source>Site properties</source>
+        <translation>Eigenschaften der Anlage</translation>
+    </message>
+    <message>
+        <source>Test point properties</source>
+        <translation>Eigenschaften des Prüfpunkts</translation>
+    </message>
+    <message numerus="yes">
+        <source>Assign %n result(s)</source>
+        <translation>
+            <numerusform>%n Ergebnis zuordnen</numerusform>
+            <numerusform>%n Ergebnisse zuordnen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>

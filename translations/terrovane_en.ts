@@ -4636,6 +4636,41 @@ Date</translation>
         <source>&amp;Find:</source>
         <translation>&amp;Find:</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>The change could not be undone or redone.</source>
+        <translation>The change could not be undone or redone.</translation>
+    </message>
+    <message>
+        <source>Correct typed result</source>
+        <translation>Correct typed result</translation>
+    </message>
+    <message>
+        <source>Site properties</source>
+        <translation>Site properties</translation>
+    </message>
+    <message>
+        <source>Test point properties</source>
+        <translation>Test point properties</translation>
+    </message>
+    <message numerus="yes">
+        <source>Assign %n result(s)</source>
+        <translation>
+            <numerusform>Assign %n result</numerusform>
+            <numerusform>Assign %n results</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>

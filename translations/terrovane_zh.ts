@@ -4608,6 +4608,40 @@ Date</translation>
         <source>&amp;Find:</source>
         <translation>查找(&amp;F):</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The change could not be undone or redone.</source>
+        <translation>无法撤销或重做此更改。</translation>
+    </message>
+    <message>
+        <source>Correct typed result</source>
+        <translation>更正手动输入的结果</translation>
+    </message>
+    <message>
+        <source>Site properties</source>
+        <translation>站点属性</translation>
+    </message>
+    <message>
+        <source>Test point properties</source>
+        <translation>测试点属性</translation>
+    </message>
+    <message numerus="yes">
+        <source>Assign %n result(s)</source>
+        <translation>
+            <numerusform>分配 %n 个结果</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>terrovane::history::ImportDialog</name>
