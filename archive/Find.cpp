@@ -71,6 +71,30 @@ const char* const kResultFoundTerm =
     "(r.id IN (SELECT * FROM found_results) OR r.label_id IN (SELECT k >> 3 FROM find_hit WHERE (k & 7) = 3) "
     "OR r.point_id IN (SELECT * FROM found_points))";
 
+// The same with the columns kept from their indexes: the results are walked in the list's order and each
+// is looked up among the sets found.
+const char* const kResultFoundTermInOrder =
+    "(+r.id IN (SELECT * FROM found_results) OR +r.label_id IN (SELECT k >> 3 FROM find_hit WHERE (k & 7) = "
+    "3) "
+    "OR +r.point_id IN (SELECT * FROM found_points))";
+
+bool FindsManyResults(Database& db, const std::string& text, bool& many, std::string& error) {
+    const FindSql cte = FindHitsCte(text);
+    Statement probe;
+    if (probe.Prepare(db, cte.sql + "SELECT count(*) FROM (SELECT 1 FROM results r WHERE " +
+                              kResultFoundTerm + " LIMIT " + std::to_string(kManyFound) + ")") != SQLITE_OK) {
+        error = db.Error();
+        return false;
+    }
+    BindAll(probe, cte.values);
+    if (probe.Step() != SQLITE_ROW) {
+        error = db.Error();
+        return false;
+    }
+    many = probe.Int(0) >= kManyFound;
+    return true;
+}
+
 FindSql FindHitsCte(const std::string& text) {
     FindSql keys = FindKeysSql(ParseFind(text));
     keys.sql = "WITH find_hit(k) AS MATERIALIZED (" + keys.sql + "), found_results(id) AS MATERIALIZED (" +
@@ -103,11 +127,10 @@ bool FindPlaces(Archive& archive, const std::string& text, FoundPlaces& found, s
     return archive.Read(
         [&](Database& db, std::string& failure) {
             const FindSql cte = FindHitsCte(text);
-            // The whole sites with no point, then each point found with its site (every point of a whole
-            // site among them).
+            // The whole sites with no point, then each point found with its site.
             const std::string sql = cte.sql + "SELECT *, NULL FROM (" + kSitesFound +
                                     ") UNION ALL SELECT p.site_id, p.id FROM points p WHERE p.id IN (" +
-                                    "SELECT * FROM found_points UNION " + kPointsHolding + ")";
+                                    kPointsFoundItself + " UNION " + kPointsHolding + ")";
             Statement query;
             if (query.Prepare(db, sql) != SQLITE_OK) {
                 failure = db.Error();

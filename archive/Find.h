@@ -11,8 +11,8 @@
 
 namespace terrovane::archive {
 
-// What a search found in the tree's terms: the sites found themselves, and the points found, of a site
-// found, or holding something found (a result, its label or read-out note, a typed result, an
+// What a search found in the tree's terms: the sites found themselves (all their points shown), and the
+// points found or holding something found (a result, its label or read-out note, a typed result, an
 // attachment); each point's site is among the sites.
 struct FoundPlaces {
     std::set<std::int64_t> wholeSites;
@@ -48,5 +48,12 @@ const char* FindKindKey(FindKind kind);
 // attachments was.
 [[nodiscard]] FindSql FindHitsCte(const std::string& text);
 extern const char* const kResultFoundTerm;
+
+// Words that find this many results or more are found by walking the results in the list's order with
+// kResultFoundTermInOrder, which meets a page of them soon; fewer are collected through the indexes and
+// sorted (kResultFoundTerm), which would sort all of them when the words find most of the archive.
+inline constexpr int kManyFound = 5000;
+extern const char* const kResultFoundTermInOrder;
+[[nodiscard]] bool FindsManyResults(Database& db, const std::string& text, bool& many, std::string& error);
 
 }  // namespace terrovane::archive

@@ -523,6 +523,12 @@ int main(int argc, char** argv) {
     const std::string folder =
         argc > 1 ? argv[1] : (std::filesystem::temp_directory_path() / "tv-archive-bench").string();
     std::filesystem::create_directories(folder);
+    // "archive_bench FOLDER find": only the search and the filters' figures, on the archive kept there.
+    if (argc > 2 && std::string(argv[2]) == "find") {
+        const std::string kept = folder + "/big.sqlite";
+        const bool found = SearchFigures(kept);
+        return FilterCombinations(kept) && found ? 0 : 1;
+    }
     bool ok = StoreOne(folder);
     const std::string big = folder + "/big.sqlite";
     FillBig(big);

@@ -1,5 +1,7 @@
 #include "ArchiveFixtures.h"
 
+#include "Schema.h"
+
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -143,6 +145,10 @@ void CreateWithPython(const std::string& path, const std::string& script) {
     RunPython(
         "import sqlite3, sys\ndb = sqlite3.connect('" + path + "')\ndb.executescript(sys.stdin.read())\n",
         script);
+}
+
+std::string HealthyCurrentLayout() {
+    return R"({"integrity": "ok", "journal": "wal", "version": )" + std::to_string(kSchemaVersion) + "}";
 }
 
 }  // namespace terrovane::archive::testing

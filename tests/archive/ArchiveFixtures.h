@@ -44,6 +44,8 @@ class ArchiveTest : public ::testing::Test {
 // Output of a shell command and its exit status.
 using terrovane::testing::RunCommand;
 using CommandRun = terrovane::testing::CommandOutput;
+// What the independent reader's "--check" says of a sound file of this program's layout.
+std::string HealthyCurrentLayout();
 // Runs the independent reader on the file: the rows of `sql` (or the checks, with "--check") as JSON text.
 std::string ReadArchive(const std::string& path, const std::string& sql);
 std::string ReadFile(const std::string& path);

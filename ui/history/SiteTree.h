@@ -49,10 +49,10 @@ class SiteTree : public QTreeWidget {
 
     static int Depth(const QTreeWidgetItem* item);
     // The entries read again, `current` chosen where it still exists; quietly.
-    void Rebuild(archive::Archive* archive, const TreeChoice& current);
+    void Rebuild(archive::Archive* archive, const TreeChoice& current, bool reread = true);
     // Widths from the font and the texts shown; again whenever entries are added.
     void FitColumns();
-    void AddDueGroup(archive::Archive& archive);
+    void AddDueGroup();
     static QString LastTestText(const archive::DuePoint& point);
     void ShowFailure(QTreeWidgetItem* parent, const std::string& error);
     void FillPoints(QTreeWidgetItem* siteItem);
@@ -64,6 +64,9 @@ class SiteTree : public QTreeWidget {
     int fittedWidth_ = 0;
     QString searched_;
     std::optional<archive::FoundPlaces> found_;
+    // The sites and the due list as last read: a search narrows them without reading them again.
+    std::vector<archive::SiteRow> sites_;
+    std::vector<archive::DuePoint> due_;
 };
 
 }  // namespace terrovane::history
