@@ -242,6 +242,7 @@ for (name,) in db.execute("SELECT name FROM sqlite_schema WHERE type = 'trigger'
     db.execute("DROP TRIGGER " + name)
 db.execute("DROP TABLE find_words")
 db.execute("DROP TABLE find_grams")
+db.execute("DROP TABLE find_queue")
 db.execute("DROP INDEX results_mode_dated")
 db.execute("PRAGMA user_version = 9")
 db.commit()
