@@ -172,6 +172,22 @@ TEST_F(FindTest, TheIndexFollowsEveryChangeInTheSameUnitOfWork) {
     EXPECT_EQ(Found("nordwerk"), "");
     EXPECT_EQ(Found("corroded"), "");
 
+    // Nothing is left noted once a unit of work has committed.
+    EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM find_queue"), "[[0]]");
+
+    // Another program's change is noted by the triggers and written by this program's next unit of work.
+    RunCommand("/usr/bin/python3 -c " +
+               terrovane::testing::ShellQuoted("import sqlite3, sys\n"
+                                               "db = sqlite3.connect(sys.argv[1])\n"
+                                               "db.execute(\"UPDATE sites SET notes = 'ferry landing'\")\n"
+                                               "db.commit()\n") +
+               " " + terrovane::testing::ShellQuoted(Path()));
+    PointFields later;
+    later.name = "Leg 9";
+    std::int64_t laterId = 0;
+    ASSERT_TRUE(AddPoint(*archive, chineseSiteId, later, laterId, error)) << error;
+    EXPECT_EQ(Found("ferry"), "site:" + std::to_string(chineseSiteId));
+
     // The index's own check of its entries against its texts.
     for (const char* table : {"find_words", "find_grams"}) {
         const std::string check =
