@@ -250,8 +250,8 @@ TEST_F(FindTest, TheResultListNarrowsToWhatIsFoundAndWhatHoldsIt) {
     EXPECT_TRUE(places.points.empty());  // all of a whole site's are shown
 }
 
-// What a program of layout 9 left: none of the index's tables, triggers or the filters' index.
-constexpr const char* kBackToLayoutNine = R"py(
+// What a program of the layout before left: none of the index's tables, triggers or the filters' index.
+constexpr const char* kBackBeforeFind = R"py(
 import sqlite3, sys
 db = sqlite3.connect(sys.argv[1])
 for (name,) in db.execute("SELECT name FROM sqlite_schema WHERE type = 'trigger' AND name LIKE 'find%'").fetchall():
@@ -260,19 +260,20 @@ db.execute("DROP TABLE find_words")
 db.execute("DROP TABLE find_grams")
 db.execute("DROP TABLE find_queue")
 db.execute("DROP INDEX results_mode_dated")
-db.execute("PRAGMA user_version = 9")
+db.execute("PRAGMA user_version = " + sys.argv[2])
 db.commit()
 )py";
 
-TEST_F(FindTest, AFileOfLayoutNineIsIndexedWhenOpened) {
+TEST_F(FindTest, AFileOfTheLayoutBeforeIsIndexedWhenOpened) {
     ASSERT_TRUE(StoreImage(*archive, DistinctImage(1, 2)).stored);
     ASSERT_TRUE(archive->SetLabel(LabelTarget::Result, 2, "Campaign Rhine", std::string("flooded"), error))
         << error;
     const std::int64_t typed = TypedAt(pointId, "checked after rain");
     archive.reset();
-    RunCommand("/usr/bin/python3 -c " + terrovane::testing::ShellQuoted(kBackToLayoutNine) + " " +
-               terrovane::testing::ShellQuoted(Path()));
-    ASSERT_EQ(ReadArchive(Path(), "PRAGMA user_version"), "[[9]]");
+    const std::string before = std::to_string(kSchemaVersion - 1);
+    RunCommand("/usr/bin/python3 -c " + terrovane::testing::ShellQuoted(kBackBeforeFind) + " " +
+               terrovane::testing::ShellQuoted(Path()) + " " + before);
+    ASSERT_EQ(ReadArchive(Path(), "PRAGMA user_version"), "[[" + before + "]]");
 
     archive = OpenArchive();
     ASSERT_NE(archive, nullptr);
