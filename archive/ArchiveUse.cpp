@@ -6,7 +6,7 @@
 #include "Archive.h"
 #include "ArchivePath.h"
 #include "Schema.h"
-#include "SchemaV10.h"
+#include "SchemaV14.h"
 #include "Transaction.h"
 
 namespace terrovane::archive {

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "GridAssessments.h"
-#include "SchemaV10.h"
+#include "SchemaV14.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
@@ -77,7 +77,7 @@ int RunStep(Database& db, int step) {
            : step == 6 ? MigrateToLayout7(db)
            : step == 7 ? MigrateToLayout8(db)
            : step == 8 ? MigrateToLayout9(db)
-                       : MigrateToLayout10(db);
+                       : MigrateToLayout14(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file

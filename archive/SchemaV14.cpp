@@ -1,4 +1,4 @@
-#include "SchemaV10.h"
+#include "SchemaV14.h"
 
 #include <sqlite3.h>
 
@@ -147,7 +147,7 @@ int FlushFindQueue(Database& db) {
     return db.Exec(flush.c_str());
 }
 
-int MigrateToLayout10(Database& db) {
+int MigrateToLayout14(Database& db) {
     const std::string triggers = TriggersSql();
     const std::string everything = NoteEverythingSql();
     for (const char* sql : {kTables, kFilterIndex, triggers.c_str(), everything.c_str()}) {
