@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Archive.h"
+#include "Find.h"
 #include "Problems.h"
 
 namespace terrovane::archive {
@@ -59,13 +60,30 @@ std::string OrderClause(ResultSort sort) {
 
 // The WHERE clause of a filter over `dateColumn`, and the values it binds in order.
 struct Where {
+    std::string with;  // a common table expression the terms use, before the statement
     std::string sql;
     std::vector<std::string> texts;  // bound as texts, except the integer members below
     std::vector<std::pair<std::size_t, std::int64_t>> integers;  // position in the order -> value
 };
 
-Where ResultWhere(const ResultFilter& filter) {
+// Which filter the list's query is driven from. The list's own order walks the results newest first and
+// meets a page of those that match soon when many match; a filter that matches few (a label, words) is
+// better looked up through its index and the few sorted. SQLite cannot tell the two apart without
+// counting, so Results counts up to kManyFound of them first and says here which filter leads: the
+// columns of the others (and of the order) are then kept from their indexes with a unary +.
+enum class Driver { Order, Label, Words };
+
+bool HasWords(const ResultFilter& filter) {
+    return filter.search && filter.search->find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
+bool HasLabel(const ResultFilter& filter) {
+    return filter.labelContains && !filter.labelContains->empty();
+}
+
+Where ResultWhere(const ResultFilter& filter, Driver driver = Driver::Order) {
     Where where;
+    const std::string off = driver == Driver::Order ? "" : "+";
     std::vector<std::string> terms;
     const auto text = [&](const std::string& term, const std::string& value) {
         terms.push_back(term);
@@ -76,17 +94,25 @@ Where ResultWhere(const ResultFilter& filter) {
         where.integers.emplace_back(where.texts.size(), value);
         where.texts.emplace_back();
     };
+    // The search's table expression comes first in the statement, so its values are bound first.
+    if (HasWords(filter)) {
+        FindSql found = FindHitsCte(*filter.search);
+        where.with = std::move(found.sql);
+        where.texts = std::move(found.values);
+        terms.emplace_back(driver == Driver::Words ? kResultFoundTerm : kResultFoundTermInOrder);
+    }
     if (filter.since) {
-        text("r.measured_date >= ?", *filter.since);
+        text(off + "r.measured_date >= ?", *filter.since);
     }
     if (filter.until) {
-        text("r.measured_date <= ?", *filter.until);
+        text(off + "r.measured_date <= ?", *filter.until);
     }
     if (filter.mode) {
-        integer("r.mode = ?", *filter.mode);
+        integer(off + "r.mode = ?", *filter.mode);
     }
-    if (filter.labelContains && !filter.labelContains->empty()) {
-        text("r.label_id IN (SELECT id FROM labels WHERE text LIKE ? ESCAPE '\\')",
+    if (HasLabel(filter)) {
+        text((driver == Driver::Words ? "+" : "") +
+                 std::string("r.label_id IN (SELECT id FROM labels WHERE text LIKE ? ESCAPE '\\')"),
              ContainsPattern(*filter.labelContains));
     }
     if (filter.labelIs) {
@@ -118,6 +144,44 @@ Where ResultWhere(const ResultFilter& filter) {
         where.sql += (i == 0 ? " WHERE " : " AND ") + terms[i];
     }
     return where;
+}
+
+// Counts the results of a label filter, up to kManyFound.
+bool FewLabelled(Database& db, const std::string& label, bool& few, std::string& error) {
+    Statement probe;
+    if (probe.Prepare(db,
+                      "SELECT count(*) FROM (SELECT 1 FROM results WHERE label_id IN (SELECT id FROM labels "
+                      "WHERE text LIKE ? ESCAPE '\\') LIMIT " +
+                          std::to_string(kManyFound) + ")") != SQLITE_OK) {
+        error = db.Error();
+        return false;
+    }
+    probe.Bind(1, std::string_view(ContainsPattern(label)));
+    if (probe.Step() != SQLITE_ROW) {
+        error = db.Error();
+        return false;
+    }
+    few = probe.Int(0) < kManyFound;
+    return true;
+}
+
+// The filter the list's query is driven from: words that find few results, else a label that few bear,
+// else the list's own order.
+bool LeadingFilter(Database& db, const ResultFilter& filter, Driver& driver, std::string& error) {
+    bool many = true;
+    if (HasWords(filter) && !FindsManyResults(db, *filter.search, many, error)) {
+        return false;
+    }
+    if (HasWords(filter) && !many) {
+        driver = Driver::Words;
+        return true;
+    }
+    bool few = false;
+    if (HasLabel(filter) && !FewLabelled(db, *filter.labelContains, few, error)) {
+        return false;
+    }
+    driver = few ? Driver::Label : Driver::Order;
+    return true;
 }
 
 // Binds the filter's values from 1 on; returns the next free index.
@@ -169,19 +233,24 @@ bool Archive::Results(const ResultFilter& filter, ResultSort sort, int limit, in
                       std::vector<ResultRow>& out, std::string& error) {
     return Read(
         [&](Database&, std::string& error) {
-            const Where where = ResultWhere(filter);
+            Driver driver = Driver::Order;
+            if (!LeadingFilter(db_, filter, driver, error)) {
+                return false;
+            }
+            const Where where = ResultWhere(filter, driver);
             Statement query;
             std::string order = OrderClause(sort);
             // A site or point holds few results: they are found through the points' index and then sorted,
-            // rather than by walking the whole archive in the list's order.
-            if (filter.site || filter.point || filter.siteId || filter.pointId) {
+            // rather than by walking the whole archive in the list's order. So do few found by words or
+            // a label.
+            if (filter.site || filter.point || filter.siteId || filter.pointId || driver != Driver::Order) {
                 for (std::size_t at = order.find("r."); at != std::string::npos;
                      at = order.find("r.", at + 3)) {
                     order.insert(at, "+");
                 }
             }
             const std::string sql =
-                std::string(kResultColumns) + where.sql + " ORDER BY " + order + " LIMIT ? OFFSET ?";
+                where.with + kResultColumns + where.sql + " ORDER BY " + order + " LIMIT ? OFFSET ?";
             if (query.Prepare(db_, sql) != SQLITE_OK) {
                 error = db_.Error();
                 return false;

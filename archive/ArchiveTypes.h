@@ -69,6 +69,9 @@ struct ResultFilter {
     std::optional<std::int64_t> siteId;
     std::optional<std::int64_t> pointId;
     bool unassigned = false;  // only results assigned to no point
+    // Words a person searched for: results found, or whose label, read-out, point, site or attachment
+    // was (Find.h).
+    std::optional<std::string> search;
 };
 
 // Orders of the result list. Newest first is the list's own: latest read-out first, slots ascending.

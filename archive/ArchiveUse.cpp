@@ -6,6 +6,7 @@
 #include "Archive.h"
 #include "ArchivePath.h"
 #include "Schema.h"
+#include "SchemaV14.h"
 #include "Transaction.h"
 
 namespace terrovane::archive {
@@ -110,6 +111,10 @@ Status Archive::RunOutermost(Access access, const Work& work) {
     writing_ = true;
     if (Status done = work(db_); !done) {
         return done;
+    }
+    // What the unit changed is found from the moment it commits.
+    if (const int rc = FlushFindQueue(db_); rc != SQLITE_OK) {
+        return LastFailure(db_, rc);
     }
     return transaction.Commit();
 }

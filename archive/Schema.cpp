@@ -9,6 +9,7 @@
 #include "SchemaV11.h"
 #include "SchemaV12.h"
 #include "SchemaV13.h"
+#include "SchemaV14.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
@@ -83,7 +84,8 @@ int RunStep(Database& db, int step) {
            : step == 9  ? MigrateToLayout10(db)
            : step == 10 ? MigrateToLayout11(db)
            : step == 11 ? MigrateToLayout12(db)
-                        : MigrateToLayout13(db);
+           : step == 12 ? MigrateToLayout13(db)
+                        : MigrateToLayout14(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file

@@ -17,7 +17,7 @@ using numbers::General;
 using numbers::Json;
 
 // Six significant digits, as the table is good for; null where there is no value.
-Json Number(double value) {
+Json ComputedNumber(double value) {
     return numbers::JsonNumber(value, 6);
 }
 
@@ -55,15 +55,15 @@ std::string LayersText(const electrode::Soil& soil) {
 }
 
 Json PointJson(const electrode::Point& at) {
-    return Json::array({Number(at.x), Number(at.y)});
+    return Json::array({ComputedNumber(at.x), ComputedNumber(at.y)});
 }
 
 Json LayersJson(const electrode::Soil& soil) {
     Json layers = Json::array();
     for (std::size_t i = 0; i < soil.resistivities.size(); ++i) {
-        Json layer = {{"resistivity_ohm_m", Number(soil.resistivities[i])}};
+        Json layer = {{"resistivity_ohm_m", ComputedNumber(soil.resistivities[i])}};
         if (i < soil.thicknesses.size())
-            layer["thickness_m"] = Number(soil.thicknesses[i]);
+            layer["thickness_m"] = ComputedNumber(soil.thicknesses[i]);
         layers.push_back(std::move(layer));
     }
     return layers;
@@ -73,30 +73,30 @@ Json ReasonsJson(const std::vector<electrode::ComputedReason>& reasons) {
     Json json = Json::array();
     for (const electrode::ComputedReason& r : reasons)
         json.push_back({{"code", electrode::ComputedReasonName(r.code)},
-                        {"computed_v", Number(r.computed)},
-                        {"limit_v", Number(r.limit)},
-                        {"excess_v", Number(r.computed - r.limit)}});
+                        {"computed_v", ComputedNumber(r.computed)},
+                        {"limit_v", ComputedNumber(r.limit)},
+                        {"excess_v", ComputedNumber(r.computed - r.limit)}});
     return json;
 }
 
 Json DifferencesJson(const ComputedSafety& c, const grid::Assessment& a) {
-    return {{"grid_resistance", Number(DifferencePercent(c.resistance, a.gridResistance))},
-            {"gpr", Number(DifferencePercent(c.gpr, a.gpr))},
-            {"mesh_touch", Number(DifferencePercent(c.meshTouch.volts, a.meshVoltage))},
-            {"step", Number(DifferencePercent(c.step.volts, a.stepVoltage))}};
+    return {{"grid_resistance", ComputedNumber(DifferencePercent(c.resistance, a.gridResistance))},
+            {"gpr", ComputedNumber(DifferencePercent(c.gpr, a.gpr))},
+            {"mesh_touch", ComputedNumber(DifferencePercent(c.meshTouch.volts, a.meshVoltage))},
+            {"step", ComputedNumber(DifferencePercent(c.step.volts, a.stepVoltage))}};
 }
 
 // One end of the soil model's uncertainty as computed: null where the model has none.
 Json EndJson(const std::optional<electrode::ComputedEnd>& end) {
     if (!end)
         return nullptr;
-    return {{"top_resistivity_ohm_m", Number(end->topResistivity)},
-            {"grid_resistance_ohm", Number(end->resistance)},
-            {"gpr_v", Number(end->gpr)},
-            {"max_touch_v", Number(end->touch.volts)},
-            {"max_step_v", Number(end->step.volts)},
-            {"touch_limit_v", Number(end->touchLimit)},
-            {"step_limit_v", Number(end->stepLimit)},
+    return {{"top_resistivity_ohm_m", ComputedNumber(end->topResistivity)},
+            {"grid_resistance_ohm", ComputedNumber(end->resistance)},
+            {"gpr_v", ComputedNumber(end->gpr)},
+            {"max_touch_v", ComputedNumber(end->touch.volts)},
+            {"max_step_v", ComputedNumber(end->step.volts)},
+            {"touch_limit_v", ComputedNumber(end->touchLimit)},
+            {"step_limit_v", ComputedNumber(end->stepLimit)},
             {"verdict", grid::VerdictName(end->verdict)}};
 }
 
@@ -112,7 +112,7 @@ std::string EndLine(const std::optional<electrode::ComputedEnd>& end) {
 Json ValuesJson(const std::vector<double>& values) {
     Json json = Json::array();
     for (const double value : values)
-        json.push_back(Number(value));
+        json.push_back(ComputedNumber(value));
     return json;
 }
 
@@ -133,9 +133,9 @@ std::string MapCsv(const ComputedSafety& c) {
 std::string MapJson(const ComputedSafety& c) {
     const electrode::SafetyRaster& r = c.raster;
     const electrode::Area& area = r.potential.area;
-    const Json json = {{"x0_m", Number(area.x0)},
-                       {"y0_m", Number(area.y0)},
-                       {"spacing_m", Number(r.spacing)},
+    const Json json = {{"x0_m", ComputedNumber(area.x0)},
+                       {"y0_m", ComputedNumber(area.y0)},
+                       {"spacing_m", ComputedNumber(r.spacing)},
                        {"points_x", r.potential.nx},
                        {"points_y", r.potential.ny},
                        {"order", "rows of x, y increasing"},
@@ -176,18 +176,18 @@ void AddComputedJson(Json& json, const ComputedSafety& c, const grid::Assessment
     json["method"] = "computed";
     json["computed"] = {{"soil_layers", LayersJson(soil)},
                         {"segments", c.segments},
-                        {"grid_resistance_ohm", Number(c.resistance)},
-                        {"grid_current_a", Number(c.gridCurrent)},
-                        {"gpr_v", Number(c.gpr)},
-                        {"max_touch_v", Number(c.touch.volts)},
+                        {"grid_resistance_ohm", ComputedNumber(c.resistance)},
+                        {"grid_current_a", ComputedNumber(c.gridCurrent)},
+                        {"gpr_v", ComputedNumber(c.gpr)},
+                        {"max_touch_v", ComputedNumber(c.touch.volts)},
                         {"max_touch_at_m", PointJson(c.touch.at)},
-                        {"max_mesh_touch_v", Number(c.meshTouch.volts)},
+                        {"max_mesh_touch_v", ComputedNumber(c.meshTouch.volts)},
                         {"max_mesh_touch_at_m", PointJson(c.meshTouch.at)},
-                        {"max_step_v", Number(c.step.volts)},
+                        {"max_step_v", ComputedNumber(c.step.volts)},
                         {"max_step_at_m", PointJson(c.step.at)},
-                        {"touch_limit_v", Number(c.touchLimit)},
-                        {"step_limit_v", Number(c.stepLimit)},
-                        {"map_spacing_m", Number(c.raster.spacing)},
+                        {"touch_limit_v", ComputedNumber(c.touchLimit)},
+                        {"step_limit_v", ComputedNumber(c.stepLimit)},
+                        {"map_spacing_m", ComputedNumber(c.raster.spacing)},
                         {"verdict", grid::VerdictName(c.verdict)},
                         {"reasons", ReasonsJson(c.reasons)},
                         {"low_soil", EndJson(c.lowSoil)},

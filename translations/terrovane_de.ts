@@ -1326,6 +1326,10 @@
         <source>an id is a whole number as the listing prints it, not &quot;%1&quot;</source>
         <translation>eine ID ist eine ganze Zahl, wie die Liste sie zeigt, nicht „%1“</translation>
     </message>
+    <message>
+        <source>nothing holds these words</source>
+        <translation>nichts enthält diese Wörter</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -5372,6 +5376,53 @@ Datum</translation>
     <message>
         <source>The results typed by hand could not be read.</source>
         <translation>Die von Hand eingetippten Ergebnisse konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Find sites, points, labels, notes, instruments...</source>
+        <translation>Standorte, Messpunkte, Etiketten, Notizen, Messgeräte suchen...</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The change could not be undone or redone.</source>
+        <translation>Die Änderung konnte nicht rückgängig gemacht oder wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Correct typed result</source>
+        <translation>Eingetipptes Ergebnis korrigieren</translation>
+    </message>
+    <message>
+        <source>Site properties</source>
+        <translation>Eigenschaften der Anlage</translation>
+    </message>
+    <message>
+        <source>Test point properties</source>
+        <translation>Eigenschaften des Prüfpunkts</translation>
+    </message>
+    <message numerus="yes">
+        <source>Assign %n result(s)</source>
+        <translation>
+            <numerusform>%n Ergebnis zuordnen</numerusform>
+            <numerusform>%n Ergebnisse zuordnen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1326,6 +1326,10 @@
         <source>an id is a whole number as the listing prints it, not &quot;%1&quot;</source>
         <translation>an id is a whole number as the listing prints it, not &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>nothing holds these words</source>
+        <translation>nothing holds these words</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -5372,6 +5376,53 @@ Date</translation>
     <message>
         <source>The results typed by hand could not be read.</source>
         <translation>The results typed by hand could not be read.</translation>
+    </message>
+    <message>
+        <source>Find sites, points, labels, notes, instruments...</source>
+        <translation>Find sites, points, labels, notes, instruments...</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>The change could not be undone or redone.</source>
+        <translation>The change could not be undone or redone.</translation>
+    </message>
+    <message>
+        <source>Correct typed result</source>
+        <translation>Correct typed result</translation>
+    </message>
+    <message>
+        <source>Site properties</source>
+        <translation>Site properties</translation>
+    </message>
+    <message>
+        <source>Test point properties</source>
+        <translation>Test point properties</translation>
+    </message>
+    <message numerus="yes">
+        <source>Assign %n result(s)</source>
+        <translation>
+            <numerusform>Assign %n result</numerusform>
+            <numerusform>Assign %n results</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1314,6 +1314,10 @@
         <source>an id is a whole number as the listing prints it, not &quot;%1&quot;</source>
         <translation>编号是列表中显示的整数，而不是“%1”</translation>
     </message>
+    <message>
+        <source>nothing holds these words</source>
+        <translation>没有条目包含这些词</translation>
+    </message>
 </context>
 <context>
     <name>Conflicts</name>
@@ -5342,6 +5346,52 @@ Date</translation>
     <message>
         <source>The results typed by hand could not be read.</source>
         <translation>无法读取手动录入的结果。</translation>
+    </message>
+    <message>
+        <source>Find sites, points, labels, notes, instruments...</source>
+        <translation>查找站点、测试点、标签、备注、仪器...</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>查找(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>The change could not be undone or redone.</source>
+        <translation>无法撤销或重做此更改。</translation>
+    </message>
+    <message>
+        <source>Correct typed result</source>
+        <translation>更正手动输入的结果</translation>
+    </message>
+    <message>
+        <source>Site properties</source>
+        <translation>站点属性</translation>
+    </message>
+    <message>
+        <source>Test point properties</source>
+        <translation>测试点属性</translation>
+    </message>
+    <message numerus="yes">
+        <source>Assign %n result(s)</source>
+        <translation>
+            <numerusform>分配 %n 个结果</numerusform>
+        </translation>
     </message>
 </context>
 <context>

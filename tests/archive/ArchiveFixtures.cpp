@@ -1,6 +1,8 @@
 #include "ArchiveFixtures.h"
 #include "Schema.h"
 
+#include "Schema.h"
+
 #include <sys/wait.h>
 
 #include <cstdio>

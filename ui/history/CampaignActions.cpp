@@ -49,6 +49,7 @@ QMenuBar* HistoryWindow::BuildMenuBar() {
     });
     menu->addAction(tr("Issued &reports..."), this, &HistoryWindow::ShowIssuedReports);
     menu->setEnabled(archive_ != nullptr);
+    BuildUndo(bar);
     QMenu* settings = bar->addMenu(tr("&Settings"));
     settings->addAction(tr("&Firm..."), this, &HistoryWindow::EditFirm);
     settings->setEnabled(archive_ != nullptr);

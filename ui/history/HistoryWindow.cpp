@@ -26,6 +26,7 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     setWindowTitle(tr("Archive"));
     auto* outer = new QVBoxLayout(this);
     outer->setMenuBar(BuildMenuBar());
+    outer->addLayout(BuildSearch());
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(BuildTreePane(splitter));
     auto* results = new QWidget(splitter);
@@ -79,6 +80,10 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     connect(tree_, &SiteTree::Chosen, typed_, &TypedResultsPane::Show);
     connect(this, &HistoryWindow::Refreshed, typed_, &TypedResultsPane::Reload);
     connect(typed_, &TypedResultsPane::Changed, this, &HistoryWindow::Refresh);
+    typed_->corrected = [this](std::int64_t made, const archive::TypedResultFields& before,
+                               const archive::TypedResultFields& after) {
+        RememberCorrection(made, before, after);
+    };
     typed_->Show(tree_->Current());
     connect(tree_, &SiteTree::Chosen, visits_, &VisitsPane::Show);
     connect(this, &HistoryWindow::Refreshed, visits_, &VisitsPane::Reload);
@@ -200,6 +205,9 @@ void HistoryWindow::ApplyFilter() {
     }
     if (!label_->text().trimmed().isEmpty()) {
         filter.labelContains = label_->text().trimmed().toStdString();
+    }
+    if (!tree_->Searched().trimmed().isEmpty()) {
+        filter.search = tree_->Searched().toStdString();
     }
     const TreeChoice chosen = tree_ != nullptr ? tree_->Current() : TreeChoice{};
     if (chosen.kind == TreeChoice::Kind::Unassigned) {

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <functional>
@@ -15,6 +17,7 @@
 #include <set>
 
 #include "Archive.h"
+#include "ArchiveUndo.h"
 #include "AssignDialog.h"
 #include "AttachmentStrip.h"
 #include "CopySiteDialog.h"
@@ -57,6 +60,16 @@ class HistoryWindow : public QWidget {
     QDateEdit& Until() const { return *until_; }
     QComboBox& ModeChoice() const { return *mode_; }
     QLineEdit& LabelFilter() const { return *label_; }
+    // The search field above the tree and the list; both narrow a moment after the typing stops.
+    QLineEdit& SearchField() const { return *search_; }
+    // The words searched for now, once the pause after typing is over.
+    void SearchNow();
+    // How long the latest search took in this thread (the tree and the list's first page), for the
+    // benchmark.
+    double LatestSearchMilliseconds() const { return latestSearchMs_; }
+    // Rename, delete, assign, properties and typed-result corrections made in this window, undone with
+    // Ctrl+Z and redone with Ctrl+Shift+Z while it is open.
+    QUndoStack& UndoStack() const { return *undo_; }
     QCheckBox& KeepReadOuts() const { return *keep_; }
     QLabel& Status() const { return *status_; }
     SiteTree& Tree() const { return *tree_; }
@@ -159,6 +172,18 @@ class HistoryWindow : public QWidget {
                         std::vector<archive::TypedResultVersion>& typed);
     void RestorePanes(QSplitter& splitter);
     void BuildFilters(QBoxLayout* layout);
+    QBoxLayout* BuildSearch();
+    void BuildUndo(QMenuBar* bar);
+    // Puts a change just made on the undo stack, with the steps that undo and redo it.
+    void Remember(const QString& text, ArchiveCommand::Step undo, ArchiveCommand::Step redo);
+    // The results' points now (unset: unassigned), for an assignment's undo.
+    ResultPoints PointsOf(const std::vector<std::int64_t>& ids);
+    void RememberSite(const QString& text, std::int64_t id, const archive::SiteFields& before,
+                      const archive::SiteFields& after);
+    void RememberPoint(const QString& text, std::int64_t id, const archive::PointFields& before,
+                       const archive::PointFields& after);
+    void RememberCorrection(std::int64_t made, const archive::TypedResultFields& before,
+                            const archive::TypedResultFields& after);
     void BuildButtons(QBoxLayout* layout);
     void ApplyFilter();
     void BuildTreeMenu();
@@ -198,6 +223,10 @@ class HistoryWindow : public QWidget {
     QDateEdit* until_ = nullptr;
     QComboBox* mode_ = nullptr;
     QLineEdit* label_ = nullptr;
+    QLineEdit* search_ = nullptr;
+    QTimer* searchPause_ = nullptr;
+    QUndoStack* undo_ = nullptr;
+    double latestSearchMs_ = 0;
     QCheckBox* keep_ = nullptr;
     QLabel* status_ = nullptr;
     SiteTree* tree_ = nullptr;

@@ -29,8 +29,14 @@ void HistoryWindow::EditChosenProperties() {
             return;
         }
         SitePropertiesDialog dialog(site->fields, this);
-        dialog.save = [this, &chosen](const archive::SiteFields& fields, std::string& why) {
-            return archive::UpdateSite(*archive_, chosen.id, fields, why);
+        archive::SiteFields before = site->fields;
+        dialog.save = [this, &chosen, &before](const archive::SiteFields& fields, std::string& why) {
+            if (!archive::UpdateSite(*archive_, chosen.id, fields, why)) {
+                return false;
+            }
+            RememberSite(tr("Site properties"), chosen.id, before, fields);
+            before = fields;
+            return true;
         };
         saved = RunProperties(dialog);
     } else if (chosen.kind == TreeChoice::Kind::Point) {
@@ -40,8 +46,14 @@ void HistoryWindow::EditChosenProperties() {
             return;
         }
         PointPropertiesDialog dialog(point->fields, site->fields, this);
-        dialog.save = [this, &chosen](const archive::PointFields& fields, std::string& why) {
-            return archive::UpdatePoint(*archive_, chosen.id, fields, why);
+        archive::PointFields before = point->fields;
+        dialog.save = [this, &chosen, &before](const archive::PointFields& fields, std::string& why) {
+            if (!archive::UpdatePoint(*archive_, chosen.id, fields, why)) {
+                return false;
+            }
+            RememberPoint(tr("Test point properties"), chosen.id, before, fields);
+            before = fields;
+            return true;
         };
         saved = RunProperties(dialog);
     }

@@ -57,6 +57,7 @@ void HistoryWindow::AssignSelected() {
     for (int row : rows) {
         ids.push_back(model_->RowAt(row)->id);
     }
+    const ResultPoints before = PointsOf(ids);
     const auto assign = [this, &ids](const AssignChoice& choice, std::string& error) {
         return AssignResults(ids, choice, error);
     };
@@ -81,6 +82,12 @@ void HistoryWindow::AssignSelected() {
     if (done) {
         const int assigned = static_cast<int>(ids.size());
         status_->setText(tr("%n result(s) assigned", nullptr, assigned));
+        Remember(
+            tr("Assign %n result(s)", nullptr, assigned),
+            [this, before](std::string& error) { return AssignEach(*archive_, before, error); },
+            [this, after = PointsOf(ids)](std::string& error) {
+                return AssignEach(*archive_, after, error);
+            });
     }
     tree_->Reload(archive_);
     model_->Reload();
@@ -152,6 +159,9 @@ void HistoryWindow::RenameChosen() {
         archive::SiteFields fields = site->fields;
         fields.name = name->toStdString();
         done = archive::UpdateSite(*archive_, chosen.id, fields, error);
+        if (done) {
+            RememberSite(tr("Rename site"), chosen.id, site->fields, fields);
+        }
     } else if (chosen.kind == TreeChoice::Kind::Point) {
         const auto point = archive::PointById(*archive_, chosen.id, error);
         if (!point) {
@@ -165,6 +175,9 @@ void HistoryWindow::RenameChosen() {
         archive::PointFields fields = point->fields;
         fields.name = name->toStdString();
         done = archive::UpdatePoint(*archive_, chosen.id, fields, error);
+        if (done) {
+            RememberPoint(tr("Rename test point"), chosen.id, point->fields, fields);
+        }
     }
     if (!done) {
         SayArchiveFailure(tr("The name could not be changed."), *archive_, error);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "ArchiveFailure.h"
 #include "Due.h"
@@ -117,11 +118,19 @@ QString SiteTree::LastTestText(const archive::DuePoint& point) {
                                   : tr("%1, then %n failed reading(s)", nullptr, point.failedSince).arg(date);
 }
 
-void SiteTree::AddDueGroup(archive::Archive& archive) {
-    std::vector<archive::DuePoint> due;
-    std::string error;
-    if (!archive::DueList(archive, archive::Today(), 0, due, error)) {
-        return;
+void SiteTree::AddDueGroup() {
+    std::vector<archive::DuePoint> due = due_;
+    // Under a search, only the points shown count; the list keeps its order, the longest overdue first.
+    if (found_) {
+        std::set<std::string> whole;
+        for (const archive::SiteRow& site : sites_) {
+            if (found_->wholeSites.count(site.id) != 0) {
+                whole.insert(site.fields.name);
+            }
+        }
+        std::erase_if(due, [this, &whole](const archive::DuePoint& point) {
+            return found_->points.count(point.point) == 0 && whole.count(point.site) == 0;
+        });
     }
     const auto overdue =
         std::count_if(due.begin(), due.end(), [](const auto& point) { return point.overdue; });
@@ -177,6 +186,9 @@ void SiteTree::FillPoints(QTreeWidgetItem* siteItem) {
         dueOf[point.point] = &point;
     }
     for (const archive::PointRow& point : points) {
+        if (!Shown(site, point.id)) {
+            continue;
+        }
         QTreeWidgetItem* item = Entry(siteItem, Text(point.fields.name), {TreeChoice::Kind::Point, point.id});
         const auto found = dueOf.find(point.id);
         if (found == dueOf.end()) {
@@ -208,7 +220,7 @@ void SiteTree::Reload(archive::Archive* archive) {
     }
 }
 
-void SiteTree::Rebuild(archive::Archive* archive, const TreeChoice& current) {
+void SiteTree::Rebuild(archive::Archive* archive, const TreeChoice& current, bool reread) {
     const QSignalBlocker quiet(this);
     archive_ = archive;
     clear();
@@ -218,20 +230,42 @@ void SiteTree::Rebuild(archive::Archive* archive, const TreeChoice& current) {
         Choose(current);
         return;
     }
-    // The due group, the sites and the points opened at once come from one snapshot.
+    // The due group, the sites, what the search found and the points opened at once come from one
+    // snapshot.
     std::string error;
+    found_.reset();
     const bool read = archive->Read(
         [&](archive::Database&, std::string& failure) {
-            AddDueGroup(*archive);
-            std::vector<archive::SiteRow> sites;
-            if (!archive::Sites(*archive, sites, failure)) {
-                return false;
+            if (reread) {
+                sites_.clear();
+                due_.clear();
+                if (!archive::Sites(*archive, sites_, failure)) {
+                    return false;
+                }
+                // Without the due list only its group is missing.
+                std::string dueFailure;
+                if (!archive::DueList(*archive, archive::Today(), 0, due_, dueFailure)) {
+                    due_.clear();
+                }
             }
-            for (const archive::SiteRow& site : sites) {
+            if (!searched_.trimmed().isEmpty()) {
+                found_.emplace();
+                if (!archive::FindPlaces(*archive, searched_.toStdString(), *found_, failure)) {
+                    return false;
+                }
+            }
+            AddDueGroup();
+            std::vector<const archive::SiteRow*> sites;
+            for (const archive::SiteRow& site : sites_) {
+                if (Shown(site.id, 0)) {
+                    sites.push_back(&site);
+                }
+            }
+            for (const archive::SiteRow* site : sites) {
                 QTreeWidgetItem* siteItem =
-                    Entry(nullptr, Text(site.fields.name), {TreeChoice::Kind::Site, site.id});
+                    Entry(nullptr, Text(site->fields.name), {TreeChoice::Kind::Site, site->id});
                 // Points are read when the site is opened: a thousand sites open as fast as one.
-                if (site.points > 0) {
+                if (site->points > 0) {
                     new QTreeWidgetItem(siteItem);
                 }
                 if (sites.size() <= kSitesOpened) {
@@ -249,6 +283,25 @@ void SiteTree::Rebuild(archive::Archive* archive, const TreeChoice& current) {
         setCurrentItem(topLevelItem(0));
     }
     FitColumns();
+}
+
+bool SiteTree::Shown(std::int64_t site, std::int64_t point) const {
+    if (!found_) {
+        return true;
+    }
+    return point == 0 ? found_->sites.count(site) != 0
+                      : found_->points.count(point) != 0 || found_->wholeSites.count(site) != 0;
+}
+
+// Narrows the sites and the due list as last read; only a reload reads them again.
+void SiteTree::Search(const QString& words) {
+    searched_ = words;
+    const TreeChoice current = Current();
+    Rebuild(archive_, current, sites_.empty());
+    const TreeChoice now = Current();
+    if (now.kind != current.kind || now.id != current.id) {
+        emit Chosen(now);
+    }
 }
 
 TreeChoice SiteTree::Current() const {

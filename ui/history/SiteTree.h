@@ -6,6 +6,7 @@
 
 #include "Archive.h"
 #include "Due.h"
+#include "Find.h"
 
 namespace terrovane::history {
 
@@ -34,6 +35,10 @@ class SiteTree : public QTreeWidget {
     int FittedWidth() const { return fittedWidth_; }
     // Makes the entry of this choice current; false when there is none.
     bool Choose(const TreeChoice& choice);
+    // Shows only the sites and points that the words find or that hold what they find (all of them for
+    // blank words), and keeps doing so through every reload.
+    void Search(const QString& words);
+    const QString& Searched() const { return searched_; }
 
   signals:
     void Chosen(const terrovane::history::TreeChoice& choice);
@@ -44,17 +49,24 @@ class SiteTree : public QTreeWidget {
 
     static int Depth(const QTreeWidgetItem* item);
     // The entries read again, `current` chosen where it still exists; quietly.
-    void Rebuild(archive::Archive* archive, const TreeChoice& current);
+    void Rebuild(archive::Archive* archive, const TreeChoice& current, bool reread = true);
     // Widths from the font and the texts shown; again whenever entries are added.
     void FitColumns();
-    void AddDueGroup(archive::Archive& archive);
+    void AddDueGroup();
     static QString LastTestText(const archive::DuePoint& point);
     void ShowFailure(QTreeWidgetItem* parent, const std::string& error);
     void FillPoints(QTreeWidgetItem* siteItem);
     QTreeWidgetItem* Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice);
 
+    bool Shown(std::int64_t site, std::int64_t point) const;
+
     archive::Archive* archive_ = nullptr;
     int fittedWidth_ = 0;
+    QString searched_;
+    std::optional<archive::FoundPlaces> found_;
+    // The sites and the due list as last read: a search narrows them without reading them again.
+    std::vector<archive::SiteRow> sites_;
+    std::vector<archive::DuePoint> due_;
 };
 
 }  // namespace terrovane::history

@@ -151,9 +151,13 @@ void TypedResultsPane::CorrectChosen() {
     }
     TypedResultDialog dialog(
         Points(), 0, version.Value().fields,
-        [this, id](archive::TypedResultFields fields) {
+        [this, id, before = version.Value().fields](archive::TypedResultFields fields) {
             fields.typedBy = archive::TypingAccount();
-            return archive::CorrectTypedResult(*archive_, id, fields);
+            auto made = archive::CorrectTypedResult(*archive_, id, fields);
+            if (made && corrected) {
+                corrected(made.Value(), before, fields);
+            }
+            return made;
         },
         this);
     RunDialog(dialog);

@@ -33,6 +33,10 @@ class TypedResultsPane : public QWidget {
     void CorrectChosen();
     // Called once the dialog is up (tests work it as a user would); the dialog runs modally otherwise.
     std::function<void(TypedResultDialog&)> dialogShown;
+    // Told of each correction stored: the version it made, and the fields before and after (for undo).
+    std::function<void(std::int64_t made, const archive::TypedResultFields& before,
+                       const archive::TypedResultFields& after)>
+        corrected;
 
   signals:
     // A typed result was stored: the tree's last tests and due dates change.

@@ -341,6 +341,13 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
              window->Tree().Choose({TreeChoice::Kind::Site, 1});
              return window;
          }},
+        {QStringLiteral("history-search"),
+         [archive] {
+             auto window = std::make_shared<HistoryWindow>(archive.get(), QString());
+             window->SearchField().setText(QStringLiteral("east"));
+             window->SearchNow();
+             return window;
+         }},
         {QStringLiteral("history-photo-view"),
          [archive] {
              const auto rows = archive::Attachments(*archive, {archive::AttachedTo::Site, 1});

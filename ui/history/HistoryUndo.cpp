@@ -1,0 +1,84 @@
+// The archive window's undo: its changes kept on a stack while it is open, each undone and redone through
+// the archive's own functions.
+#include <QMenu>
+#include <QMenuBar>
+
+#include "ArchiveFailure.h"
+#include "HistoryWindow.h"
+#include "Sites.h"
+#include "TypedResults.h"
+
+namespace terrovane::history {
+
+void HistoryWindow::BuildUndo(QMenuBar* bar) {
+    undo_ = new QUndoStack(this);
+    QMenu* menu = bar->addMenu(tr("&Edit"));
+    QAction* undo = undo_->createUndoAction(this, tr("&Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = undo_->createRedoAction(this, tr("&Redo"));
+    // Both of the usual keys, whatever the desktop's own choice.
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction* action : {undo, redo}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        menu->addAction(action);
+        addAction(action);
+    }
+    menu->setEnabled(archive_ != nullptr);
+}
+
+void HistoryWindow::Remember(const QString& text, ArchiveCommand::Step undo, ArchiveCommand::Step redo) {
+    undo_->push(new ArchiveCommand(
+        text, std::move(undo), std::move(redo),
+        [this](const std::string& error) {
+            SayArchiveFailure(tr("The change could not be undone or redone."), *archive_, error);
+        },
+        [this] { Refresh(); }));
+}
+
+ResultPoints HistoryWindow::PointsOf(const std::vector<std::int64_t>& ids) {
+    ResultPoints points;
+    for (const std::int64_t id : ids) {
+        std::string error;
+        const auto row = archive_->Result(id, error);
+        points.emplace_back(id, row ? row->point : std::nullopt);
+    }
+    return points;
+}
+
+void HistoryWindow::RememberSite(const QString& text, std::int64_t id, const archive::SiteFields& before,
+                                 const archive::SiteFields& after) {
+    Remember(
+        text,
+        [this, id, before](std::string& error) { return archive::UpdateSite(*archive_, id, before, error); },
+        [this, id, after](std::string& error) { return archive::UpdateSite(*archive_, id, after, error); });
+}
+
+void HistoryWindow::RememberPoint(const QString& text, std::int64_t id, const archive::PointFields& before,
+                                  const archive::PointFields& after) {
+    Remember(
+        text,
+        [this, id, before](std::string& error) { return archive::UpdatePoint(*archive_, id, before, error); },
+        [this, id, after](std::string& error) { return archive::UpdatePoint(*archive_, id, after, error); });
+}
+
+// A typed result never changes: its correction undone is one more version with the values it had
+// before, and redone one with the values of the correction, each in its history.
+void HistoryWindow::RememberCorrection(std::int64_t made, const archive::TypedResultFields& before,
+                                       const archive::TypedResultFields& after) {
+    auto newest = std::make_shared<std::int64_t>(made);
+    const auto correct = [this, newest](archive::TypedResultFields fields, std::string& error) {
+        fields.typedBy = archive::TypingAccount();
+        const auto stored = archive::CorrectTypedResult(*archive_, *newest, fields);
+        if (!stored) {
+            error = stored.Error().Text();
+            return false;
+        }
+        *newest = stored.Value();
+        return true;
+    };
+    Remember(
+        tr("Correct typed result"), [correct, before](std::string& error) { return correct(before, error); },
+        [correct, after](std::string& error) { return correct(after, error); });
+}
+
+}  // namespace terrovane::history
