@@ -184,8 +184,10 @@ TEST_F(VisitsTest, ASiteListsItsVisitsOldestFirstWithinTheRange) {
         Added(visit);
     }
     const auto dates = [&](const std::string& since, const std::string& until) {
+        // The result is kept: a loop over a temporary's value would outlive the temporary.
+        const Result<std::vector<Visit>> visits = SiteVisits(*archive, siteId, since, until);
         std::string out;
-        for (const Visit& visit : SiteVisits(*archive, siteId, since, until).Value()) {
+        for (const Visit& visit : visits.Value()) {
             out += visit.date + " ";
         }
         return out;
