@@ -12,6 +12,7 @@
 #include "Attachments.h"
 #include "FopCurves.h"
 #include "LanguageChoice.h"
+#include "Numbers.h"
 #include "ReportPhotos.h"
 #include "SiteCertificate.h"
 #include "SiteReportPdf.h"
@@ -347,14 +348,17 @@ TEST_F(SiteReportDocumentTest, LongNamesWrapAndAreNeverCut) {
         }
     }
     // Nothing right of the right margin: A4 landscape for the report, portrait for the certificates.
+    // Read with the project's parser, whatever the locale; a figure that does not parse fails the check.
     const auto rightmost = [](const std::string& file) {
-        return RunPython(
+        std::string figure = RunPython(
             "import re, sys\nprint(max(float(x) for x in re.findall(r'xMax=\"([0-9.]+)\"', "
             "sys.stdin.read())))",
             RunCommand("pdftotext -bbox '" + file + "' - 2>&1").text);
+        figure.erase(figure.find_last_not_of(" \n") + 1);
+        return numbers::ParseDecimal(figure).value_or(1e9);
     };
-    EXPECT_LE(std::stod(rightmost(path)), 842 - 10 / 25.4 * 72 + 0.5);
-    EXPECT_LE(std::stod(rightmost(certificates)), 595 - 10 / 25.4 * 72 + 0.5);
+    EXPECT_LE(rightmost(path), 842 - 10 / 25.4 * 72 + 0.5);
+    EXPECT_LE(rightmost(certificates), 595 - 10 / 25.4 * 72 + 0.5);
 }
 
 // The PDF/A-1b claim, checked as far as Debian's tools reach: qpdf finds the file sound, pdfinfo reads the
