@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build, checks what it holds, its dependencies and maintainer
-# scripts, and that lintian finds no error in it. Usage: package_test.sh BUILD_DIR VERSION
+# Builds the Debian package from the build (or takes the one given as DEB, so that CI checks the package it
+# made rather than making a second), checks what it holds, its dependencies and maintainer scripts, and that
+# lintian finds no error in it. Usage: package_test.sh BUILD_DIR VERSION [DEB]
 set -euo pipefail
 build=$1
 version=$2
@@ -8,11 +9,14 @@ out=$(mktemp -d "${TMPDIR:-/tmp}/terrovane-deb-XXXXXX")
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-(cd "$out" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >cpack.log 2>&1) ||
-  { cat "$out/cpack.log"; fail "cpack"; }
-arch=$(dpkg --print-architecture)
-deb=$out/terrovane_${version}_${arch}.deb
-[[ -f "$deb" ]] || fail "no $(basename "$deb") among: $(ls "$out")"
+if [[ $# -ge 3 ]]; then
+  deb=$3
+else
+  (cd "$out" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >cpack.log 2>&1) ||
+    { cat "$out/cpack.log"; fail "cpack"; }
+  deb=$out/terrovane_${version}_$(dpkg --print-architecture).deb
+fi
+[[ -f "$deb" ]] || fail "no package $deb"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/Terrovane ./usr/bin/rapstel ./usr/bin/terrovane-cli ./usr/bin/terrovane-sim \

@@ -2,7 +2,7 @@
 #include "EngineeringSamples.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QTimer>
 
 #include <cmath>
 #include <cstdio>
@@ -121,11 +121,14 @@ namespace {
 
 // The grid window once its computation in the soil model has come back (the screenshot shows the values,
 // not "Computing..."), with a minute's deadline so that a failing computation cannot hang the tool.
+// The loop sleeps until an event comes (the computation's answer, the window's own timer, the deadline):
+// a loop that only polls would take a core from the computation it waits for.
 std::shared_ptr<GridWindow> OnceComputed(std::shared_ptr<GridWindow> window) {
-    QElapsedTimer waited;
-    waited.start();
-    while (window->Computing() && waited.elapsed() < 60000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.start(60000);
+    while (window->Computing() && deadline.isActive())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return window;
 }
 
