@@ -1,91 +1,84 @@
 #include "TypedResultsJson.h"
 
-#include <cmath>
-
-#include "Numbers.h"
+#include "Json.h"
 #include "ResultsOutput.h"
 #include "TypedVerdict.h"
 
 namespace terrovane::archive {
 namespace {
 
-std::string OptionalText(const std::string& text) {
-    return text.empty() ? "null" : JsonString(text);
+using numbers::Json;
+
+Json OptionalText(const std::string& text) {
+    return text.empty() ? Json(nullptr) : Json(text);
 }
 
-std::string OptionalId(const std::optional<std::int64_t>& id) {
-    return id ? std::to_string(*id) : "null";
-}
-
-// The shortest text that reads back as the value; a whole number as digits alone (300000, not 3e+05),
-// which every reader takes as the integer it is.
-std::string Number(double value) {
-    if (value == std::floor(value) && std::fabs(value) < 1e15) {
-        return std::to_string(static_cast<std::int64_t>(value));
-    }
-    return numbers::Shortest(value);
-}
-
-std::string Field(const char* name, const std::string& json) {
-    return std::string(",\"") + name + "\":" + json;
+Json OptionalId(const std::optional<std::int64_t>& id) {
+    return id ? Json(*id) : Json(nullptr);
 }
 
 // The typed values by name: readings, bounds of those over range, and each one's unit.
-std::string ValueObjects(const std::vector<TypedValue>& values) {
-    std::string readings;
-    std::string bounds;
-    std::string units;
+void AddValues(const std::vector<TypedValue>& values, Json& json) {
+    Json readings = Json::object();
+    Json bounds = Json::object();
+    Json units = Json::object();
     for (const TypedValue& value : values) {
-        const std::string name = JsonString(value.name) + ":";
-        readings += (readings.empty() ? "" : ",") + name + (value.overRange ? "null" : Number(value.number));
+        readings[value.name] = value.overRange ? Json(nullptr) : numbers::JsonNumber(value.number);
         if (value.overRange) {
-            bounds += (bounds.empty() ? "" : ",") + name + Number(value.number);
+            bounds[value.name] = numbers::JsonNumber(value.number);
         }
-        const auto quantity = QuantityOfValue(value.name).value_or(TypedQuantity::Resistance);
-        units += (units.empty() ? "" : ",") + name + JsonString(BaseUnitWord(quantity));
+        units[value.name] = BaseUnitWord(QuantityOfValue(value.name).value_or(TypedQuantity::Resistance));
     }
-    return Field("values", "{" + readings + "}") + Field("over_range", "{" + bounds + "}") +
-           Field("units", "{" + units + "}");
+    json["values"] = std::move(readings);
+    json["over_range"] = std::move(bounds);
+    json["units"] = std::move(units);
+}
+
+Json TypedResultJson(const TypedResultVersion& v) {
+    Json json = {{"typed", true},
+                 {"id", v.id},
+                 {"replaces", OptionalId(v.replaces)},
+                 {"replaced_by", OptionalId(v.replacedBy)},
+                 {"site", OptionalText(v.site)},
+                 {"point", OptionalText(v.pointName)},
+                 {"limit_ohm", v.limit ? numbers::JsonNumber(v.limit->ohms) : Json(nullptr)},
+                 {"limit_source", v.limit ? Json(v.limit->source) : Json(nullptr)},
+                 {"verdict", VerdictWord(JudgeTyped(v.fields, v.limit))},
+                 {"method", v.fields.method},
+                 {"date", v.date},
+                 {"time", v.time}};
+    AddValues(v.fields.values, json);
+    json["instrument"] = OptionalText(v.fields.instrument);
+    json["measured_by"] = OptionalText(v.fields.measuredBy);
+    json["note"] = OptionalText(v.fields.note);
+    json["typed_by"] = v.fields.typedBy;
+    json["typed_at"] = v.typedAt;
+    return json;
 }
 
 }  // namespace
 
-std::string TypedResultObject(const TypedResultVersion& v) {
-    return "{\"typed\":true" + Field("id", std::to_string(v.id)) + Field("replaces", OptionalId(v.replaces)) +
-           Field("replaced_by", OptionalId(v.replacedBy)) + Field("site", OptionalText(v.site)) +
-           Field("point", OptionalText(v.pointName)) +
-           Field("limit_ohm", v.limit ? Number(v.limit->ohms) : "null") +
-           Field("limit_source", v.limit ? JsonString(v.limit->source) : "null") +
-           Field("verdict", JsonString(VerdictWord(JudgeTyped(v.fields, v.limit)))) +
-           Field("method", JsonString(v.fields.method)) + Field("date", JsonString(v.date)) +
-           Field("time", JsonString(v.time)) + ValueObjects(v.fields.values) +
-           Field("instrument", OptionalText(v.fields.instrument)) +
-           Field("measured_by", OptionalText(v.fields.measuredBy)) +
-           Field("note", OptionalText(v.fields.note)) + Field("typed_by", JsonString(v.fields.typedBy)) +
-           Field("typed_at", JsonString(v.typedAt)) + "}";
-}
-
 std::string TypedResultsJson(const std::vector<TypedResultVersion>& versions) {
-    std::string json = "[";
-    for (std::size_t i = 0; i < versions.size(); ++i) {
-        json += (i == 0 ? "\n" : ",\n") + TypedResultObject(versions[i]);
+    Json json = Json::array();
+    for (const TypedResultVersion& version : versions) {
+        json.push_back(TypedResultJson(version));
     }
-    return json + (versions.empty() ? "]\n" : "\n]\n");
+    return numbers::JsonLines(json);
 }
 
 std::string AppendTypedJson(const std::string& resultsJson, const std::vector<TypedResultVersion>& typed) {
     if (typed.empty()) {
         return resultsJson;
     }
-    // The array's closing line goes; the typed objects follow the read-outs' ones.
-    std::string json = resultsJson.substr(0, resultsJson.rfind(']'));
-    while (!json.empty() && json.back() == '\n') {
-        json.pop_back();
+    // The listing is this program's own array; the typed objects follow the read-outs' ones.
+    Json json = Json::parse(resultsJson, nullptr, false);
+    if (!json.is_array()) {
+        return resultsJson;  // never made here: every listing is an array
     }
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        json += (json.size() == 1 ? "\n" : ",\n") + TypedResultObject(typed[i]);
+    for (const TypedResultVersion& version : typed) {
+        json.push_back(TypedResultJson(version));
     }
-    return json + "\n]\n";
+    return numbers::JsonLines(json);
 }
 
 }  // namespace terrovane::archive
