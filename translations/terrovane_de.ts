@@ -3580,10 +3580,6 @@ Datum</translation>
         <translation>Bedingungen nicht erfasst (keine Begehung am %1)</translation>
     </message>
     <message>
-        <source>Typed by %1, instrument %2</source>
-        <translation>Eingegeben von %1, Messgerät %2</translation>
-    </message>
-    <message>
         <source>no visit recorded</source>
         <translation>keine Begehung erfasst</translation>
     </message>
@@ -3630,6 +3626,10 @@ Datum</translation>
     <message>
         <source>Prepared by</source>
         <translation>Erstellt von</translation>
+    </message>
+    <message>
+        <source>Measured by %1, typed in by %2, instrument %3</source>
+        <translation>Gemessen von %1, eingegeben von %2, Messgerät %3</translation>
     </message>
 </context>
 <context>

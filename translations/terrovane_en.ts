@@ -3580,10 +3580,6 @@ Date</translation>
         <translation>Conditions not recorded (no visit on %1)</translation>
     </message>
     <message>
-        <source>Typed by %1, instrument %2</source>
-        <translation>Typed by %1, instrument %2</translation>
-    </message>
-    <message>
         <source>no visit recorded</source>
         <translation>no visit recorded</translation>
     </message>
@@ -3630,6 +3626,10 @@ Date</translation>
     <message>
         <source>Prepared by</source>
         <translation>Prepared by</translation>
+    </message>
+    <message>
+        <source>Measured by %1, typed in by %2, instrument %3</source>
+        <translation>Measured by %1, typed in by %2, instrument %3</translation>
     </message>
 </context>
 <context>

@@ -3561,10 +3561,6 @@ Date</translation>
         <translation>未记录测试条件（%1 无现场记录）</translation>
     </message>
     <message>
-        <source>Typed by %1, instrument %2</source>
-        <translation>由 %1 录入，仪器 %2</translation>
-    </message>
-    <message>
         <source>no visit recorded</source>
         <translation>无现场记录</translation>
     </message>
@@ -3611,6 +3607,10 @@ Date</translation>
     <message>
         <source>Prepared by</source>
         <translation>编制人</translation>
+    </message>
+    <message>
+        <source>Measured by %1, typed in by %2, instrument %3</source>
+        <translation>由 %1 测量，%2 录入，仪器 %3</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,7 @@ struct ReportedResult {
     bool measured = true;          // false: a failed reading, an attempt that tested nothing
     archive::ResultMethod method;  // how it was measured; method.typed for one typed by hand or imported
     std::string typedBy;           // who typed it, for a typed result
+    std::string measuredBy;        // who measured it, as typed
     std::string typedInstrument;   // the instrument it was measured with, as typed
 };
 

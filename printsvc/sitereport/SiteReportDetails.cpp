@@ -40,6 +40,7 @@ ReportedResult TypedReported(const archive::TypedResultVersion& version,
     result.value = TypedMainText(version.fields);
     result.method = archive::MethodOf(version.fields, thresholds);
     result.typedBy = version.fields.typedBy;
+    result.measuredBy = version.fields.measuredBy;
     result.typedInstrument = version.fields.instrument;
     return result;
 }

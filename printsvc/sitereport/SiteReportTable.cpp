@@ -248,11 +248,12 @@ QString ResultDetailText(const SiteReport& report, const ReportedResult& result)
                   : QCoreApplication::translate("SiteReport", "Conditions not recorded (no visit on %1)")
                         .arg(OrDash(result.view.date)));
     if (result.method.typed) {
-        parts << QCoreApplication::translate("SiteReport", "Typed by %1, instrument %2")
-                     .arg(OrDash(result.typedBy),
-                          result.typedInstrument.empty()
-                              ? QCoreApplication::translate("SiteReport", "not recorded")
-                              : Q(result.typedInstrument));
+        // Who measured is who stands behind the reading; who typed it in is its record's keeper.
+        const QString notRecorded = QCoreApplication::translate("SiteReport", "not recorded");
+        parts << QCoreApplication::translate("SiteReport", "Measured by %1, typed in by %2, instrument %3")
+                     .arg(result.measuredBy.empty() ? notRecorded : Q(result.measuredBy),
+                          OrDash(result.typedBy),
+                          result.typedInstrument.empty() ? notRecorded : Q(result.typedInstrument));
     }
     return parts.join(QStringLiteral(". "));
 }

@@ -223,15 +223,17 @@ TEST_F(SiteReportDocumentTest, ProbeDistancesAndTypedResultsAreNamedWithTheirMet
     typed.measured = "2009-01-06 09:15";
     typed.instrument = "Ohmcheck 3, serial A-17";
     typed.typedBy = "jroth";
+    typed.measuredBy = "A. Weber";
     ASSERT_TRUE(AddTypedResult(*archive_, typed)) << error_;
     const sitereport::SiteReport report = Load();
     ASSERT_EQ(report.points[1].results.size(), 1u);
     EXPECT_TRUE(report.points[1].tested);
     const std::string path = Render(report, "methods.pdf");
     const std::string details = PageText(path, 3);
-    ExpectAll(details, {"probes: current 40 m, potential 24.7 m", "probes: current 40 m, potential 12 m",
-                        "Method: Fall of potential", "Rs 700 Ω, Rh > 300 kΩ: doubtful, above 50 kΩ",
-                        "Typed by jroth, instrument Ohmcheck 3, serial A-17", "6.5 Ω"});
+    ExpectAll(details,
+              {"probes: current 40 m, potential 24.7 m", "probes: current 40 m, potential 12 m",
+               "Method: Fall of potential", "Rs 700 Ω, Rh > 300 kΩ: doubtful, above 50 kΩ",
+               "Measured by A. Weber, typed in by jroth", "instrument Ohmcheck 3, serial A-17", "6.5 Ω"});
     ExpectAll(PageText(path, 2), {"Rod 2", "6.5 Ω", "2009-01-06", "pass"});
 }
 
