@@ -78,6 +78,11 @@ const char* const kResultFoundTermInOrder =
     "3) "
     "OR +r.point_id IN (SELECT * FROM found_points))";
 
+const char* const kTypedFoundTerm =
+    "(t.id IN (SELECT k >> 3 FROM find_hit WHERE (k & 7) = 6) OR t.point_id IN (SELECT * FROM found_points) "
+    "OR t.first_version IN (SELECT a.typed_result FROM attachments a WHERE a.typed_result IS NOT NULL AND "
+    "a.id IN (SELECT k >> 3 FROM find_hit WHERE (k & 7) = 7)))";
+
 bool FindsManyResults(Database& db, const std::string& text, bool& many, std::string& error) {
     const FindSql cte = FindHitsCte(text);
     Statement probe;

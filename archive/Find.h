@@ -48,6 +48,9 @@ const char* FindKindKey(FindKind kind);
 // attachments was.
 [[nodiscard]] FindSql FindHitsCte(const std::string& text);
 extern const char* const kResultFoundTerm;
+// The same for a typed result's newest version aliased `t`: found itself, through its point or site, or
+// through one of its attachments.
+extern const char* const kTypedFoundTerm;
 
 // Words that find this many results or more are found by walking the results in the list's order with
 // kResultFoundTermInOrder, which meets a page of them soon; fewer are collected through the indexes and

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "Due.h"
+#include "Find.h"
 #include "Hlc.h"
 #include "Problems.h"
 #include "SiteStatements.h"
@@ -350,9 +351,17 @@ Result<std::vector<TypedResultVersion>> TypedResults(Archive& archive, const Res
     if (filter.unassigned) {
         where += " AND t.point_id IS NULL";
     }
+    // Words searched narrow the typed results as they narrow the read-outs' results; the search's own
+    // values are bound first, as its table expression leads the statement.
+    FindSql found;
+    if (filter.search && !filter.search->empty()) {
+        found = FindHitsCte(*filter.search);
+        where += std::string(" AND ") + kTypedFoundTerm;
+        texts.insert(texts.begin(), found.values.begin(), found.values.end());
+    }
     const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
         Statement query;
-        const std::string sql = std::string(kVersionColumns) + where +
+        const std::string sql = found.sql + std::string(kVersionColumns) + where +
                                 " ORDER BY t.measured_date DESC, t.measured_time DESC, t.id DESC";
         if (const int rc = query.Prepare(db, sql); rc != SQLITE_OK) {
             return LastFailure(db, rc);

@@ -94,15 +94,23 @@ class SearchWindowTest : public archive::testing::ArchiveTest {
 
 TEST_F(SearchWindowTest, TypingNarrowsTheTreeAndTheListAndClearingBringsThemBack) {
     const QString whole = Tree();
+    const auto typedRows = [this] { return window_->Typed().List().topLevelItemCount(); };
     EXPECT_EQ(window_->Model().rowCount(), 4);
+    EXPECT_EQ(typedRows(), 1);
     Type(QStringLiteral("rod 2"), 1);
     EXPECT_EQ(Tree(), QStringLiteral("Depot|  Rod 2"));
+    EXPECT_EQ(typedRows(), 0);  // the typed result is of another site
     Type(QStringLiteral("depot"), 2);
     EXPECT_EQ(Tree(), QStringLiteral("Depot|  Rod 1|  Rod 2"));
-    // By a typed result's instrument: its point in the tree; the read-outs' list has nothing of it.
+    // By a typed result's instrument: its point in the tree and the typed result below; the read-outs'
+    // list has nothing of it.
     Type(QStringLiteral("ohmcraft"), 0);
     EXPECT_EQ(Tree(), QStringLiteral("Barn|  Gate post"));
     EXPECT_EQ(window_->Status().text(), QStringLiteral("No results match"));
+    EXPECT_EQ(typedRows(), 1);
+    // By its point's site: everything measured there.
+    Type(QStringLiteral("barn"), 0);
+    EXPECT_EQ(typedRows(), 1);
     Type(QStringLiteral("rhine"), 1);
     EXPECT_EQ(Tree(), QString());
     Type(QStringLiteral("变电"), 0);
@@ -112,6 +120,7 @@ TEST_F(SearchWindowTest, TypingNarrowsTheTreeAndTheListAndClearingBringsThemBack
     EXPECT_EQ(Tree(), QString());
     Type(QString(), 4);
     EXPECT_EQ(Tree(), whole);
+    EXPECT_EQ(typedRows(), 1);
 }
 
 TEST_F(SearchWindowTest, AChosenSiteAndTheWordsNarrowTogether) {

@@ -217,6 +217,9 @@ void HistoryWindow::ApplyFilter() {
     } else if (chosen.kind == TreeChoice::Kind::Point) {
         filter.pointId = chosen.id;
     }
+    if (typed_ != nullptr) {
+        typed_->SetSearch(filter.search.value_or(std::string()));
+    }
     model_->SetFilter(filter);
 }
 

@@ -73,6 +73,9 @@ void TypedResultsPane::Show(const TreeChoice& choice) {
     } else if (choice.kind == TreeChoice::Kind::Point) {
         filter.pointId = choice.id;
     }
+    if (!search_.empty()) {
+        filter.search = search_;
+    }
     const auto typed = archive::TypedResults(*archive_, filter);
     if (!typed) {
         new QTreeWidgetItem(list_, {texts::ArchiveProblemText(typed.Error().Text())});
@@ -93,6 +96,13 @@ void TypedResultsPane::Show(const TreeChoice& choice) {
     }
     for (int column = 0; column < kColumns - 1; ++column) {
         list_->resizeColumnToContents(column);
+    }
+}
+
+void TypedResultsPane::SetSearch(const std::string& words) {
+    if (words != search_) {
+        search_ = words;
+        Reload();
     }
 }
 

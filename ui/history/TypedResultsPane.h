@@ -28,6 +28,8 @@ class TypedResultsPane : public QWidget {
     // Reads the typed results of this choice.
     void Show(const TreeChoice& choice);
     void Reload() { Show(choice_); }
+    // Words searched in the window narrow the list as they narrow the tree and the results (empty: none).
+    void SetSearch(const std::string& words);
 
     void NewResult();
     void CorrectChosen();
@@ -49,6 +51,7 @@ class TypedResultsPane : public QWidget {
 
     archive::Archive* archive_;
     TreeChoice choice_;
+    std::string search_;
     QTreeWidget* list_ = nullptr;
     QPushButton* correct_ = nullptr;
 };
