@@ -14,8 +14,8 @@ namespace terrovane::sitereport {
 namespace {
 
 // The XMP packet of a PDF/A-1b: the conformance claim, and every entry of the document information
-// dictionary the writer makes (title, creator tool, producer, creation date) with the same value, as the
-// standard asks; the author and subject only the XMP carries.
+// dictionary holds (title, author, creator tool, producer, creation date) with the same value, as the
+// standard asks; the subject only the XMP carries.
 QByteArray Xmp(const ArchivalPdf& pdf, const QDateTime& created) {
     QByteArray xml;
     QXmlStreamWriter w(&xml);
@@ -79,6 +79,46 @@ QByteArray InfoDate(const QByteArray& pdf) {
     return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
 }
 
+// The author in the document information dictionary too, where every reader of a PDF's properties
+// looks (the writer has no setting for it): inserted before the producer, as a UTF-16 hex string, with
+// the cross-reference table's offsets after it moved by as much. A file not laid out as the writer lays
+// it out is left as it is.
+void AddInfoAuthor(QByteArray& bytes, const QString& author) {
+    const qsizetype at = bytes.indexOf("\n/Producer (");
+    const qsizetype table = bytes.lastIndexOf("\nxref\n");
+    const qsizetype start = bytes.lastIndexOf("\nstartxref\n");
+    if (author.isEmpty() || at < 0 || table < at || start < table) {
+        return;
+    }
+    QByteArray utf16 = "\xFE\xFF";
+    for (const QChar c : author) {
+        utf16.append(static_cast<char>(c.unicode() >> 8)).append(static_cast<char>(c.unicode() & 0xFF));
+    }
+    const QByteArray entry = "\n/Author <" + utf16.toHex().toUpper() + ">";
+    const qsizetype shift = entry.size();
+    // Each entry of the table is "OOOOOOOOOO GGGGG n \n", twenty bytes, after the "0 COUNT" line.
+    qsizetype line = bytes.indexOf('\n', table + 6) + 1;
+    while (line > 0 && line + 20 <= start && (bytes.at(line + 17) == 'n' || bytes.at(line + 17) == 'f')) {
+        bool read = false;
+        const qlonglong offset = bytes.mid(line, 10).toLongLong(&read);
+        if (read && bytes.at(line + 17) == 'n' && offset > at) {
+            bytes.replace(line, 10, QByteArray::number(offset + shift).rightJustified(10, '0'));
+        }
+        line += 20;
+    }
+    const qsizetype number = start + 11;  // past "\nstartxref\n"
+    qsizetype end = number;
+    while (end < bytes.size() && bytes.at(end) >= '0' && bytes.at(end) <= '9') {
+        ++end;
+    }
+    if (end == number) {
+        return;
+    }
+    bytes.replace(number, end - number,
+                  QByteArray::number(bytes.mid(number, end - number).toLongLong() + shift));
+    bytes.insert(at, entry);
+}
+
 bool Draw(const ArchivalPdf& pdf, const QDateTime& created, const PdfSetup& setup, const PdfDrawing& drawing,
           QBuffer& out) {
     QPdfWriter writer(&out);
@@ -119,9 +159,10 @@ bool WriteArchivalPdf(const ArchivalPdf& pdf, const PdfSetup& setup, const PdfDr
             break;
         }
     }
+    QByteArray bytes = out.data();
+    AddInfoAuthor(bytes, pdf.author);
     std::string reason;
-    if (!platform::WriteFileAtomically(path, std::string_view(out.data().constData(), out.data().size()),
-                                       reason)) {
+    if (!platform::WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), reason)) {
         error = "cannot write " + reason;
         return false;
     }

@@ -364,8 +364,9 @@ TEST_F(SiteReportDocumentTest, LongNamesWrapAndAreNeverCut) {
 }
 
 // The PDF/A-1b claim, checked as far as Debian's tools reach: qpdf finds the file sound, pdfinfo reads the
-// title and the XMP packet carries the conformance, title, author and subject, and the creation date of the
-// information dictionary the same as the XMP's.
+// title and the author (in the information dictionary and the XMP alike), and the XMP packet carries the
+// conformance, title, author and subject, and the creation date of the information dictionary the same as the
+// XMP's.
 TEST_F(SiteReportDocumentTest, TheReportAndTheCertificatesArePdfA1bWithTheirMetadata) {
     const std::vector<std::int64_t> points = AddSiteWith({"Rod 1"});
     ASSERT_TRUE(StoreImage(*archive_, ImageWith({{0, ThreePole(5, 1, 4.2f, 1200, 2300)}})).stored);
@@ -381,6 +382,7 @@ TEST_F(SiteReportDocumentTest, TheReportAndTheCertificatesArePdfA1bWithTheirMeta
         EXPECT_NE(check.text.find("No syntax or stream encoding errors"), std::string::npos) << check.text;
         const std::string info = RunCommand("pdfinfo '" + file + "'").text;
         EXPECT_NE(info.find("Creator:         Terrovane"), std::string::npos) << info;
+        EXPECT_NE(info.find("Author:          Erdungsprüfung Weser GmbH"), std::string::npos) << info;
         EXPECT_NE(info.find("PDF version:     1.4"), std::string::npos) << info;
         const std::string xmp = RunCommand("pdfinfo -meta '" + file + "'").text;
         ExpectAll(xmp, {"<pdfaid:part>1</pdfaid:part>", "<pdfaid:conformance>B</pdfaid:conformance>",
