@@ -5758,6 +5758,17 @@ Datum</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::ReportPhotoChoice</name>
+    <message>
+        <source>In the site report</source>
+        <translation>Im Anlagenbericht</translation>
+    </message>
+    <message>
+        <source>Print the chosen photo with its caption in the site report</source>
+        <translation>Das gewählte Foto mit seiner Bildunterschrift im Anlagenbericht drucken</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::SitePropertiesDialog</name>
     <message>
         <source>New site</source>

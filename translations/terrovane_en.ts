@@ -5758,6 +5758,17 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::ReportPhotoChoice</name>
+    <message>
+        <source>In the site report</source>
+        <translation>In the site report</translation>
+    </message>
+    <message>
+        <source>Print the chosen photo with its caption in the site report</source>
+        <translation>Print the chosen photo with its caption in the site report</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::SitePropertiesDialog</name>
     <message>
         <source>New site</source>

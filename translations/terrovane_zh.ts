@@ -5726,6 +5726,17 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::history::ReportPhotoChoice</name>
+    <message>
+        <source>In the site report</source>
+        <translation>列入站点报告</translation>
+    </message>
+    <message>
+        <source>Print the chosen photo with its caption in the site report</source>
+        <translation>在站点报告中打印所选照片及其说明</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::history::SitePropertiesDialog</name>
     <message>
         <source>New site</source>

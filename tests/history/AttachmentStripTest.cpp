@@ -10,6 +10,7 @@
 #include "AttachmentView.h"
 #include "HistoryWindow.h"
 #include "PhotoFiles.h"
+#include "ReportPhotos.h"
 #include "Sites.h"
 
 namespace terrovane::history {
@@ -144,6 +145,40 @@ TEST_F(AttachmentStripTest, APhotoOpensLargeIsCaptionedGivesItsPositionAndIsRemo
     EXPECT_EQ(asked, "Remove pit.jpg from Depot / Rod 1?");
     EXPECT_EQ(Strip().List().count(), 0);
     EXPECT_EQ(archive::testing::ReadArchive(Path(), "SELECT count(*) FROM attachment_files"), "[[0]]");
+}
+
+// A photo is chosen for the site report with the box beside the buttons, and taken out again; a document
+// cannot be chosen.
+TEST_F(AttachmentStripTest, APhotoIsChosenForTheSiteReportAndADocumentCannotBe) {
+    ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, pointId_}));
+    Strip().AttachFiles(
+        {QString::fromStdString(Path("pit.jpg")), QString::fromStdString(Path("report.pdf"))});
+    ASSERT_EQ(Strip().List().count(), 2);
+    QCheckBox& box = Strip().InReport();
+    const auto chosen = [this] {
+        const auto ids = archive::ChosenForReport(*archive_);
+        EXPECT_TRUE(ids);
+        return ids ? ids.Value().size() : 0u;
+    };
+    Strip().List().setCurrentRow(1);
+    EXPECT_FALSE(box.isEnabled());  // the PDF
+    Strip().List().setCurrentRow(0);
+    ASSERT_TRUE(box.isEnabled());
+    EXPECT_FALSE(box.isChecked());
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(4, box.height() / 2));
+    EXPECT_TRUE(box.isChecked());
+    EXPECT_EQ(chosen(), 1u);
+    EXPECT_TRUE(Strip().List().item(0)->toolTip().contains("In the site report"));
+    // Chosen again from elsewhere, the photo shows it is in.
+    ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
+    EXPECT_FALSE(box.isEnabled());
+    ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, pointId_}));
+    Strip().List().setCurrentRow(0);
+    EXPECT_TRUE(box.isChecked());
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_Space);
+    EXPECT_FALSE(box.isChecked());
+    EXPECT_EQ(chosen(), 0u);
 }
 
 TEST_F(AttachmentStripTest, OneResultChosenInTheListShowsItsOwn) {

@@ -65,6 +65,10 @@ AttachmentStrip::AttachmentStrip(archive::Archive* archive, QWidget* parent)
     connect(caption_, &QPushButton::clicked, this, &AttachmentStrip::CaptionChosen);
     connect(remove_, &QPushButton::clicked, this, &AttachmentStrip::RemoveChosen);
     connect(usePosition_, &QPushButton::clicked, this, &AttachmentStrip::UseChosenPosition);
+    inReport_ = new ReportPhotoChoice(archive_, this);
+    head->addWidget(inReport_);
+    connect(inReport_, &ReportPhotoChoice::Problem, this, &AttachmentStrip::Say);
+    connect(inReport_, &ReportPhotoChoice::Changed, this, &AttachmentStrip::Reload);
     layout->addLayout(head);
     list_ = new QListWidget(this);
     list_->setViewMode(QListView::IconMode);
@@ -165,6 +169,7 @@ void AttachmentStrip::Show(const std::optional<archive::AttachmentOwner>& owner)
         return;
     }
     title_->setText(tr("Photos and documents of %1").arg(OwnerName(*owner_)));
+    inReport_->Reload();
     const auto rows = archive::Attachments(*archive_, *owner_);
     const auto thumbnails =
         rows ? archive::AttachmentThumbnails(*archive_, *owner_)
@@ -206,6 +211,9 @@ void AttachmentStrip::Fill(const std::vector<archive::AttachmentRow>& rows,
         if (const QString exif = ExifWords(row); !exif.isEmpty()) {
             tip << exif;
         }
+        if (inReport_->InReport(row.id)) {
+            tip << ReportPhotoChoice::tr("In the site report");
+        }
         item->setToolTip(tip.join(QLatin1Char('\n')));
         item->setData(Qt::UserRole, QVariant::fromValue<qint64>(row.id));
     }
@@ -228,6 +236,7 @@ void AttachmentStrip::UpdateButtons() {
     for (QPushButton* button : {open_, caption_, remove_}) {
         button->setEnabled(chosen.has_value());
     }
+    inReport_->Follow(chosen);
     usePosition_->setEnabled(chosen && chosen->position.has_value());
     usePosition_->setToolTip(chosen && chosen->position
                                  ? tr("Make %1 the position of the site").arg(ExifWords(*chosen))

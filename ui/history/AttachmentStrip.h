@@ -11,15 +11,16 @@
 
 #include "Archive.h"
 #include "Attachments.h"
+#include "ReportPhotoChoice.h"
 
 class QDialog;
 
 namespace terrovane::history {
 
 // The photos and documents of one site, test point or result as a strip of thumbnails under the lists:
-// add by the file dialog or by dropping files on it, open one large, set its caption, remove it, and make
-// a photo's GPS position its site's. The thumbnails come from the archive in one read, so a strip of
-// hundreds of photos never decodes a full photo.
+// add by the file dialog or by dropping files on it, open one large, set its caption, remove it, make
+// a photo's GPS position its site's, and choose a photo for the site report. The thumbnails come from the
+// archive in one read, so a strip of hundreds of photos never decodes a full photo.
 class AttachmentStrip : public QWidget {
     Q_OBJECT
 
@@ -30,6 +31,7 @@ class AttachmentStrip : public QWidget {
     QLabel& Title() const { return *title_; }
     QLabel& Problem() const { return *problem_; }
     QPushButton& UsePositionButton() const { return *usePosition_; }
+    ReportPhotoChoice& InReport() const { return *inReport_; }
     // The owner shown, unset when none is chosen.
     const std::optional<archive::AttachmentOwner>& Owner() const { return owner_; }
 
@@ -85,6 +87,7 @@ class AttachmentStrip : public QWidget {
     QPushButton* caption_ = nullptr;
     QPushButton* remove_ = nullptr;
     QPushButton* usePosition_ = nullptr;
+    ReportPhotoChoice* inReport_ = nullptr;
 };
 
 }  // namespace terrovane::history
