@@ -22,7 +22,9 @@ const std::vector<const char*>& ProblemTexts() {
         kVisitTextTooLong, kResultNotAtVisitSite,
         // traverses and soundings typed by hand
         kTraverseProbe, kTraverseTooShort, kSoundingTooShort, kTooManyReadings, kReadingNotPositive,
-        kDistanceTwice, kSchlumbergerResistance, kNoTypedTraverse, kNoTypedSounding};
+        kDistanceTwice, kSchlumbergerResistance, kNoTypedTraverse, kNoTypedSounding,
+        // typed results in visits
+        kTypedNotAtVisitSite};
     return texts;
 }
 

@@ -107,6 +107,8 @@ inline constexpr const char* kVisitTextTooLong = QT_TRANSLATE_NOOP(
     "ArchiveProblems", "a visit's notes take at most %1 characters, its other texts at most %2 each");
 inline constexpr const char* kResultNotAtVisitSite =
     QT_TRANSLATE_NOOP("ArchiveProblems", "result %1 is not assigned to a test point of the visit's site");
+inline constexpr const char* kTypedNotAtVisitSite =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "typed result %1 is not of a test point of the visit's site");
 // A fall-of-potential traverse or a soil sounding typed by hand that cannot be kept.
 inline constexpr const char* kTraverseProbe =
     QT_TRANSLATE_NOOP("ArchiveProblems", "the current probe's distance is a number of metres above 0");

@@ -215,6 +215,44 @@ Status SetResultVisit(Database& db, std::int64_t result, std::optional<std::int6
     return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
 }
 
+// Puts one typed result (by any version's id) into the visit, or out of its visit, after checking that its
+// newest version's point is of the visit's site.
+Status SetTypedVisit(Database& db, std::int64_t typed, std::optional<std::int64_t> visit,
+                     std::int64_t visitSite) {
+    Statement check;
+    int rc = check.Prepare(db,
+                           "SELECT t.first_version, p.site_id FROM typed_results v JOIN typed_results t ON "
+                           "t.first_version = v.first_version AND NOT EXISTS (SELECT 1 FROM typed_results c "
+                           "WHERE c.replaces = t.id) LEFT JOIN points p ON p.id = t.point_id WHERE v.id = ?");
+    if (rc == SQLITE_OK) {
+        check.Bind(1, typed);
+        rc = check.Step();
+    }
+    if (rc == SQLITE_DONE) {
+        return VisitRefusal(Problem(kNoTypedResult, {std::to_string(typed)}));
+    }
+    if (rc != SQLITE_ROW) {
+        return LastFailure(db, rc);
+    }
+    if (visit && (check.IsNull(1) || check.Int(1) != visitSite)) {
+        return VisitRefusal(Problem(kTypedNotAtVisitSite, {std::to_string(typed)}));
+    }
+    const std::string firstVersion = check.Text(0);
+    Statement change;
+    rc = change.Prepare(
+        db, visit ? "INSERT OR REPLACE INTO typed_visits (first_version, visit_id) VALUES (?1, ?2)"
+                  : "DELETE FROM typed_visits WHERE first_version = ?1");
+    if (rc != SQLITE_OK) {
+        return LastFailure(db, rc);
+    }
+    change.Bind(1, std::string_view(firstVersion));
+    if (visit) {
+        change.Bind(2, *visit);
+    }
+    rc = change.Step();
+    return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
+}
+
 }  // namespace
 
 const char* SoilWord(SoilCondition soil) {
@@ -503,6 +541,53 @@ Result<std::vector<std::int64_t>> VisitResults(Archive& archive, std::int64_t vi
         Statement query;
         int rc = query.Prepare(
             db, "SELECT id FROM results WHERE visit_id = ? ORDER BY measured_on, measured_time, id");
+        if (rc != SQLITE_OK) {
+            return LastFailure(db, rc);
+        }
+        query.Bind(1, visit);
+        while ((rc = query.Step()) == SQLITE_ROW) {
+            ids.push_back(query.Int(0));
+        }
+        return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
+    });
+    if (!read) {
+        return read.Error();
+    }
+    return ids;
+}
+
+Status AssignTypedToVisit(Archive& archive, const std::vector<std::int64_t>& typedResults,
+                          std::optional<std::int64_t> visit) {
+    return archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
+        std::int64_t site = 0;
+        if (visit) {
+            const Result<std::int64_t> found = SiteOfVisit(db, *visit);
+            if (!found) {
+                return found.Error();
+            }
+            site = found.Value();
+        }
+        for (const std::int64_t typed : typedResults) {
+            if (Status set = SetTypedVisit(db, typed, visit, site); !set) {
+                return set;
+            }
+        }
+        return Done{};
+    });
+}
+
+Result<std::vector<std::int64_t>> VisitTypedResults(Archive& archive, std::int64_t visit) {
+    std::vector<std::int64_t> ids;
+    const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
+        if (const Result<std::int64_t> site = SiteOfVisit(db, visit); !site) {
+            return site.Error();
+        }
+        Statement query;
+        int rc =
+            query.Prepare(db,
+                          "SELECT t.id FROM typed_visits l JOIN typed_results t ON t.first_version = "
+                          "l.first_version AND NOT EXISTS (SELECT 1 FROM typed_results c WHERE c.replaces "
+                          "= t.id) WHERE l.visit_id = ? ORDER BY t.measured_date, t.measured_time, t.id");
         if (rc != SQLITE_OK) {
             return LastFailure(db, rc);
         }

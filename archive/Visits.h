@@ -42,6 +42,12 @@ Result<std::vector<Visit>> VisitsOnDaysOf(Archive& archive, std::int64_t site,
 Result<int> AssignDayToVisit(Archive& archive, const std::vector<std::int64_t>& results, std::int64_t visit);
 // The ids of the results assigned to the visit, in the order of measuring.
 Result<std::vector<std::int64_t>> VisitResults(Archive& archive, std::int64_t visit);
+// The same for results typed by hand (any version's id): the whole typed result, every version of it,
+// joins the visit or leaves it; its newest version's point must be of the visit's site.
+Status AssignTypedToVisit(Archive& archive, const std::vector<std::int64_t>& typedResults,
+                          std::optional<std::int64_t> visit);
+// The ids of the newest versions of the typed results in the visit, in the order of measuring.
+Result<std::vector<std::int64_t>> VisitTypedResults(Archive& archive, std::int64_t visit);
 // The visit a result is assigned to, nullopt when none.
 Result<std::optional<std::int64_t>> VisitOfResult(Archive& archive, std::int64_t result);
 

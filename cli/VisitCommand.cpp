@@ -197,15 +197,26 @@ int AssignToVisit(const ParsedArguments& options) {
     if (store == nullptr) {
         return kExitFailed;
     }
-    if (const archive::Status assigned = archive::AssignToVisit(*store, results, *id); !assigned) {
+    const bool typed = options.Has("typed");
+    const archive::Status assigned = typed ? archive::AssignTypedToVisit(*store, results, *id)
+                                           : archive::AssignToVisit(*store, results, *id);
+    if (!assigned) {
         return CommandFailed("visit assign", texts::ArchiveProblemText(assigned.Error().Text()));
     }
     const int count = static_cast<int>(results.size());
-    Confirm(CliText::tr("%n result(s) assigned to visit %1", nullptr, count).arg(QString::number(*id)));
+    Confirm((typed ? CliText::tr("%n typed result(s) assigned to visit %1", nullptr, count)
+                   : CliText::tr("%n result(s) assigned to visit %1", nullptr, count))
+                .arg(QString::number(*id)));
     return kExitOk;
 }
 
-numbers::Json VisitJson(const archive::Visit& visit, const std::vector<std::int64_t>& results) {
+// A visit's read-outs' results and its typed results, by id.
+struct VisitMembers {
+    std::vector<std::int64_t> results;
+    std::vector<std::int64_t> typed;
+};
+
+numbers::Json VisitJson(const archive::Visit& visit, const VisitMembers& members) {
     const auto orNull = [](const std::string& text) {
         return text.empty() ? numbers::Json() : numbers::Json(text);
     };
@@ -230,12 +241,12 @@ numbers::Json VisitJson(const archive::Visit& visit, const std::vector<std::int6
         visit.airTemperature ? numbers::JsonNumber(*visit.airTemperature) : numbers::Json();
     json["soil"] = orNull(archive::SoilWord(visit.soil));
     json["notes"] = visit.notes;
-    json["results"] = results;
+    json["results"] = members.results;
+    json["typed_results"] = members.typed;
     return json;
 }
 
-std::string VisitTable(const std::vector<archive::Visit>& visits,
-                       const std::vector<std::vector<std::int64_t>>& results) {
+std::string VisitTable(const std::vector<archive::Visit>& visits, const std::vector<VisitMembers>& members) {
     std::vector<std::vector<std::string>> lines = {
         {"ID", "DATE", "BY", "INSTRUMENTS", "WEATHER", "AIR", "SOIL", "RESULTS", "NOTES"}};
     const auto dash = [](const std::string& text) { return text.empty() ? std::string("-") : text; };
@@ -252,10 +263,11 @@ std::string VisitTable(const std::vector<archive::Visit>& visits,
         }
         std::string notes = visit.notes;
         std::replace(notes.begin(), notes.end(), '\n', ' ');
-        lines.push_back(
-            {std::to_string(visit.id), visit.date, dash(visit.by), dash(instruments), dash(visit.weather),
-             visit.airTemperature ? archive::NumberText(*visit.airTemperature) + " C" : "-",
-             dash(archive::SoilWord(visit.soil)), std::to_string(results[v].size()), dash(notes)});
+        lines.push_back({std::to_string(visit.id), visit.date, dash(visit.by), dash(instruments),
+                         dash(visit.weather),
+                         visit.airTemperature ? archive::NumberText(*visit.airTemperature) + " C" : "-",
+                         dash(archive::SoilWord(visit.soil)),
+                         std::to_string(members[v].results.size() + members[v].typed.size()), dash(notes)});
     }
     return AlignedTable(lines);
 }
@@ -278,20 +290,22 @@ int ListVisits(const ParsedArguments& options) {
     if (!visits) {
         return CommandFailed("visits", texts::ArchiveProblemText(visits.Error().Text()));
     }
-    std::vector<std::vector<std::int64_t>> results;
+    std::vector<VisitMembers> members;
     for (const archive::Visit& visit : visits.Value()) {
         auto ids = archive::VisitResults(*store, visit.id);
-        if (!ids) {
-            return CommandFailed("visits", texts::ArchiveProblemText(ids.Error().Text()));
+        auto typed = ids ? archive::VisitTypedResults(*store, visit.id)
+                         : archive::Result<std::vector<std::int64_t>>(ids.Error());
+        if (!typed) {
+            return CommandFailed("visits", texts::ArchiveProblemText(typed.Error().Text()));
         }
-        results.push_back(std::move(ids).Value());
+        members.push_back({std::move(ids).Value(), std::move(typed).Value()});
     }
     if (format == "table") {
-        return PrintText(VisitTable(visits.Value(), results)) ? kExitOk : kExitFailed;
+        return PrintText(VisitTable(visits.Value(), members)) ? kExitOk : kExitFailed;
     }
     numbers::Json array = numbers::Json::array();
     for (std::size_t i = 0; i < visits.Value().size(); ++i) {
-        array.push_back(VisitJson(visits.Value()[i], results[i]));
+        array.push_back(VisitJson(visits.Value()[i], members[i]));
     }
     return PrintText(numbers::JsonLines(array)) ? kExitOk : kExitFailed;
 }
@@ -303,16 +317,22 @@ const CommandRegistrar kVisitRegistrar(
      "was due before the visit), the weather, the air temperature, the soil's condition and notes. \"visit "
      "edit ID\" changes the options given and keeps the others; \"visit delete ID\" deletes the visit (its "
      "results stay with their points). \"visit assign ID RESULT...\" assigns results (ids as \"history\" "
-     "prints them) of the visit's site to the visit; a result belongs to one visit at most.",
+     "prints them) of the visit's site to the visit, or with --typed results typed by hand (ids as "
+     "\"history\" "
+     "lists them under TYPED RESULTS); a result belongs to one visit at most.",
      {{{"visit add", {"SITE"}, VisitOptions(Presence::Required)}, AddVisit},
       {{"visit edit", {"ID"}, VisitOptions(Presence::Optional)}, EditVisit},
       {{"visit delete", {"ID"}, {}}, DeleteVisit},
-      {{"visit assign", {"ID", "RESULT..."}, {}}, AssignToVisit}}});
+      {{"visit assign",
+        {"ID", "RESULT..."},
+        {{"typed", "", "The ids are of results typed by hand.", Presence::Optional}}},
+       AssignToVisit}}});
 
 const CommandRegistrar kVisitsRegistrar(
     {"visits",
      "Lists the site's visits, oldest first: id, date, who, instruments (those past their calibration due "
-     "date marked), weather, air temperature, soil, the number of results assigned and notes.",
+     "date marked), weather, air temperature, soil, the number of results assigned (typed ones included) "
+     "and notes.",
      {{{"visits", {"SITE"}, {{"format", "table|json", "The listing's format; table by default."}}},
        ListVisits}}});
 

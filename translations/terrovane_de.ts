@@ -373,6 +373,10 @@
         <source>there is no typed sounding %1</source>
         <translation>es gibt keine eingetippte Sondierung %1</translation>
     </message>
+    <message>
+        <source>typed result %1 is not of a test point of the visit&apos;s site</source>
+        <translation>eingegebenes Ergebnis %1 gehört zu keinem Prüfpunkt der Anlage des Besuchs</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1329,6 +1333,13 @@
     <message>
         <source>nothing holds these words</source>
         <translation>nichts enthält diese Wörter</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n typed result(s) assigned to visit %1</source>
+        <translation>
+            <numerusform>%n eingegebenes Ergebnis dem Besuch %1 zugeordnet</numerusform>
+            <numerusform>%n eingegebene Ergebnisse dem Besuch %1 zugeordnet</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -6369,10 +6380,6 @@ Datum</translation>
         <translation>Ergebnisse hinzufügen</translation>
     </message>
     <message>
-        <source>Puts the results selected in the list into the chosen visit</source>
-        <translation>Fügt die in der Liste gewählten Ergebnisse dem gewählten Besuch hinzu</translation>
-    </message>
-    <message>
         <source>Visits of %1</source>
         <translation>Besuche von %1</translation>
     </message>
@@ -6391,6 +6398,10 @@ Datum</translation>
     <message>
         <source>The results could not be added to the visit.</source>
         <translation>Die Ergebnisse konnten dem Besuch nicht hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Puts the results selected in the list, and the typed result chosen below it, into the chosen visit</source>
+        <translation>Ordnet die in der Liste gewählten Ergebnisse und das darunter gewählte eingegebene Ergebnis dem gewählten Besuch zu</translation>
     </message>
 </context>
 <context>

@@ -373,6 +373,10 @@
         <source>there is no typed sounding %1</source>
         <translation>there is no typed sounding %1</translation>
     </message>
+    <message>
+        <source>typed result %1 is not of a test point of the visit&apos;s site</source>
+        <translation>typed result %1 is not of a test point of the visit&apos;s site</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1329,6 +1333,13 @@
     <message>
         <source>nothing holds these words</source>
         <translation>nothing holds these words</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n typed result(s) assigned to visit %1</source>
+        <translation>
+            <numerusform>%n typed result assigned to visit %1</numerusform>
+            <numerusform>%n typed results assigned to visit %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -6369,10 +6380,6 @@ Date</translation>
         <translation>Add results</translation>
     </message>
     <message>
-        <source>Puts the results selected in the list into the chosen visit</source>
-        <translation>Puts the results selected in the list into the chosen visit</translation>
-    </message>
-    <message>
         <source>Visits of %1</source>
         <translation>Visits of %1</translation>
     </message>
@@ -6391,6 +6398,10 @@ Date</translation>
     <message>
         <source>The results could not be added to the visit.</source>
         <translation>The results could not be added to the visit.</translation>
+    </message>
+    <message>
+        <source>Puts the results selected in the list, and the typed result chosen below it, into the chosen visit</source>
+        <translation>Puts the results selected in the list, and the typed result chosen below it, into the chosen visit</translation>
     </message>
 </context>
 <context>

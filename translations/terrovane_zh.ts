@@ -373,6 +373,10 @@
         <source>there is no typed sounding %1</source>
         <translation>没有录入的测深 %1</translation>
     </message>
+    <message>
+        <source>typed result %1 is not of a test point of the visit&apos;s site</source>
+        <translation>录入的结果 %1 不属于该现场访问所属站点的测试点</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1317,6 +1321,12 @@
     <message>
         <source>nothing holds these words</source>
         <translation>没有条目包含这些词</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n typed result(s) assigned to visit %1</source>
+        <translation>
+            <numerusform>已将 %n 个录入的结果分配到现场访问 %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -6332,10 +6342,6 @@ Date</translation>
         <translation>添加结果</translation>
     </message>
     <message>
-        <source>Puts the results selected in the list into the chosen visit</source>
-        <translation>将列表中选中的结果加入所选现场访问</translation>
-    </message>
-    <message>
         <source>Visits of %1</source>
         <translation>%1 的现场访问</translation>
     </message>
@@ -6354,6 +6360,10 @@ Date</translation>
     <message>
         <source>The results could not be added to the visit.</source>
         <translation>无法将结果加入该现场访问。</translation>
+    </message>
+    <message>
+        <source>Puts the results selected in the list, and the typed result chosen below it, into the chosen visit</source>
+        <translation>将列表中所选的结果及其下方所选的录入结果加入所选的现场访问</translation>
     </message>
 </context>
 <context>

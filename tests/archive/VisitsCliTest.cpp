@@ -37,6 +37,23 @@ TEST_F(VisitsCliTest, AVisitIsAddedListedEditedGivenResultsAndDeleted) {
         std::string::npos)
         << Errors();
     ASSERT_EQ(Cli("visit assign 1 1 2").status, 0) << Errors();
+    // A result typed by hand joins with --typed; one of another site's point is refused.
+    ASSERT_EQ(
+        Cli("result add --point 'Mast 7/Leg A' --method clamp-on --value Re=4.5 --date '2009-01-05 10:00'")
+            .status,
+        0)
+        << Errors();
+    ASSERT_EQ(
+        Cli("result add --point Depot/Rod --method clamp-on --value Re=3.5 --date '2009-01-05 11:00'").status,
+        0)
+        << Errors();
+    run = Cli("visit assign 1 1 --typed");
+    ASSERT_EQ(run.status, 0) << Errors();
+    EXPECT_NE(run.text.find("1 typed result assigned to visit 1"), std::string::npos) << run.text;
+    EXPECT_EQ(Cli("visit assign 1 2 --typed").status, 1);
+    EXPECT_NE(Errors().find("typed result 2 is not of a test point of the visit's site"), std::string::npos)
+        << Errors();
+    EXPECT_EQ(Json("print(rows[0]['typed_results'])", Cli("visits 'Mast 7' --format json").text), "[1]");
 
     run = Cli("visits 'Mast 7' --format json");
     ASSERT_EQ(run.status, 0) << Errors();

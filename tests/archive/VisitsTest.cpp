@@ -5,6 +5,7 @@
 
 #include "ArchiveFixtures.h"
 #include "Sites.h"
+#include "TypedResults.h"
 #include "Visits.h"
 
 namespace terrovane::archive::testing {
@@ -174,6 +175,56 @@ TEST_F(VisitsTest, ResultsJoinOneVisitOfTheirOwnSiteAndKeepTheirPoints) {
                           "SELECT (SELECT count(*) FROM visits), (SELECT count(*) FROM results WHERE "
                           "visit_id IS NOT NULL), (SELECT count(*) FROM results)"),
               "[[0, 0, 3]]");
+    EXPECT_EQ(ReadArchive(Path(), "PRAGMA foreign_key_check"), "[]");
+}
+
+// A result typed by hand joins a visit of its point's site with every version of it; a correction that
+// takes it to another site's point takes it out, and a deleted visit lets it go.
+TEST_F(VisitsTest, ATypedResultJoinsAVisitOfItsSiteAndACorrectionElsewhereTakesItOut) {
+    const std::int64_t visit = Added(Sample());
+    TypedResultFields fields;
+    fields.point = pointId;
+    fields.method = "clamp-on";
+    fields.values = {{"Re", 4.5, false}};
+    fields.measured = "2024-05-17 10:30";
+    const auto typed = AddTypedResult(*archive, fields);
+    ASSERT_TRUE(typed) << typed.Error().Text();
+    fields.point = otherPoint;
+    const auto elsewhere = AddTypedResult(*archive, fields);
+    ASSERT_TRUE(elsewhere) << elsewhere.Error().Text();
+
+    const Status refused = AssignTypedToVisit(*archive, {typed.Value(), elsewhere.Value()}, visit);
+    ASSERT_FALSE(refused.Ok());
+    EXPECT_NE(refused.Error().Text().find("typed result " + std::to_string(elsewhere.Value())),
+              std::string::npos);
+    EXPECT_EQ(VisitTypedResults(*archive, visit).Value(), std::vector<std::int64_t>{});  // nothing half done
+
+    ASSERT_TRUE(AssignTypedToVisit(*archive, {typed.Value()}, visit).Ok());
+    // A correction at the same point stays in the visit, named by its newest version.
+    fields.point = pointId;
+    fields.values = {{"Re", 4.7, false}};
+    const auto corrected = CorrectTypedResult(*archive, typed.Value(), fields);
+    ASSERT_TRUE(corrected) << corrected.Error().Text();
+    EXPECT_EQ(VisitTypedResults(*archive, visit).Value(), std::vector<std::int64_t>{corrected.Value()});
+    // Assigned by its first version's id, it is the same typed result: one link.
+    ASSERT_TRUE(AssignTypedToVisit(*archive, {typed.Value()}, visit).Ok());
+    EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM typed_visits"), "[[1]]");
+    // Corrected to another site's point, it leaves the visit.
+    fields.point = otherPoint;
+    ASSERT_TRUE(CorrectTypedResult(*archive, corrected.Value(), fields));
+    EXPECT_EQ(VisitTypedResults(*archive, visit).Value(), std::vector<std::int64_t>{});
+
+    // Out of its visit on request, and with its visit deleted.
+    ASSERT_TRUE(AssignTypedToVisit(*archive, {elsewhere.Value()}, std::nullopt).Ok());
+    Visit there = Sample();
+    there.site = otherSite;
+    const std::int64_t otherVisit = Added(there);
+    ASSERT_TRUE(AssignTypedToVisit(*archive, {elsewhere.Value()}, otherVisit).Ok());
+    ASSERT_TRUE(AssignTypedToVisit(*archive, {elsewhere.Value()}, std::nullopt).Ok());
+    EXPECT_EQ(VisitTypedResults(*archive, otherVisit).Value(), std::vector<std::int64_t>{});
+    ASSERT_TRUE(AssignTypedToVisit(*archive, {elsewhere.Value()}, otherVisit).Ok());
+    ASSERT_TRUE(DeleteVisit(*archive, otherVisit).Ok());
+    EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM typed_visits"), "[[0]]");
     EXPECT_EQ(ReadArchive(Path(), "PRAGMA foreign_key_check"), "[]");
 }
 

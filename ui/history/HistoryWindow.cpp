@@ -95,6 +95,14 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
         }
         return ids;
     };
+    visits_->selectedTypedResults = [this] {
+        std::vector<std::int64_t> ids;
+        if (const QTreeWidgetItem* item = typed_->List().currentItem();
+            item != nullptr && item->isSelected() && item->parent() == nullptr) {
+            ids.push_back(item->data(TypedResultsPane::kMeasured, Qt::UserRole).toLongLong());
+        }
+        return ids;
+    };
     visits_->Show(tree_->Current());
     FollowWithAttachments();
     connect(model_, &HistoryModel::QueryFailed, status_, &QLabel::setText);

@@ -66,7 +66,9 @@ VisitsPane::VisitsPane(archive::Archive* archive, QWidget* parent) : QWidget(par
     edit_ = new QPushButton(tr("Edit..."), this);
     delete_ = new QPushButton(tr("Delete"), this);
     addResults_ = new QPushButton(tr("Add results"), this);
-    addResults_->setToolTip(tr("Puts the results selected in the list into the chosen visit"));
+    addResults_->setToolTip(
+        tr("Puts the results selected in the list, and the typed result chosen below it, into the chosen "
+           "visit"));
     for (QPushButton* button : {add_, edit_, delete_, addResults_}) {
         buttons->addWidget(button);
     }
@@ -114,12 +116,15 @@ void VisitsPane::Show(const TreeChoice& choice) {
         } else {
             for (const archive::Visit& visit : visits.Value()) {
                 const auto results = archive::VisitResults(*archive_, visit.id);
+                const auto typed = archive::VisitTypedResults(*archive_, visit.id);
                 auto* item = new QTreeWidgetItem(list_);
                 item->setText(kDate, QString::fromStdString(visit.date));
                 item->setText(kBy, QString::fromStdString(visit.by));
                 item->setText(kInstruments, InstrumentsText(visit));
                 item->setText(kConditions, ConditionsText(visit));
-                item->setText(kResults, results ? QString::number(results.Value().size()) : QString());
+                item->setText(kResults, results && typed
+                                            ? QString::number(results.Value().size() + typed.Value().size())
+                                            : QString());
                 item->setToolTip(kConditions, QString::fromStdString(visit.notes));
                 QStringList warnings;
                 for (const std::size_t i : archive::PastCalibration(visit)) {
@@ -223,14 +228,20 @@ void VisitsPane::AddSelectedResults() {
     const std::int64_t id = ChosenVisit();
     const std::vector<std::int64_t> results =
         selectedResults ? selectedResults() : std::vector<std::int64_t>{};
+    const std::vector<std::int64_t> typed =
+        selectedTypedResults ? selectedTypedResults() : std::vector<std::int64_t>{};
     if (archive_ == nullptr || id == 0) {
         return;
     }
-    if (results.empty()) {
+    if (results.empty() && typed.empty()) {
         return platform::Alert(
             QT_TRANSLATE_NOOP("Messages", "Choose one or more results in the list first."));
     }
-    if (const archive::Status added = archive::AssignToVisit(*archive_, results, id); !added) {
+    archive::Status added = archive::AssignToVisit(*archive_, results, id);
+    if (added) {
+        added = archive::AssignTypedToVisit(*archive_, typed, id);
+    }
+    if (!added) {
         SayArchiveFailure(tr("The results could not be added to the visit."), *archive_,
                           added.Error().Text());
         return;

@@ -40,8 +40,9 @@ class VisitsPane : public QWidget {
     void EditChosen();
     void DeleteChosen();
     void AddSelectedResults();
-    // The ids of the results selected in the window's list.
+    // The ids of the results selected in the window's list, and of the typed result chosen below it.
     std::function<std::vector<std::int64_t>()> selectedResults;
+    std::function<std::vector<std::int64_t>()> selectedTypedResults;
     // Called once the dialog is up (tests work it as a user would); the dialog runs modally otherwise.
     std::function<void(VisitDialog&)> dialogShown;
 
