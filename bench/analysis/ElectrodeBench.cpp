@@ -6,8 +6,10 @@
 // verdict: what the grid window and `terrovane-cli grid` wait for) under 2 s. Prints each figure beside its
 // target; exits 1 when a target is missed. Run on an idle machine for figures worth comparing.
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -64,6 +66,18 @@ bool Report(const char* what, double seconds, double processor, double target, c
     return ok;
 }
 
+// A fingerprint of a map's values bit for bit (FNV-1a over their bytes): a change to how the map is computed
+// that should keep its values shows here as the same figure before and after.
+std::uint64_t Fingerprint(const std::vector<double>& values) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (double v : values) {
+        const auto bits = std::bit_cast<std::uint64_t>(v);
+        for (int byte = 0; byte < 8; ++byte)
+            hash = (hash ^ ((bits >> (8 * byte)) & 0xff)) * 0x100000001b3ULL;
+    }
+    return hash;
+}
+
 // The median of runs of work, in wall-clock seconds, and the processor time of the median run.
 struct Timing {
     double seconds = 0;
@@ -101,16 +115,18 @@ int main() {
 
     el::SurfaceMap map;
     t = Time(3, [&] { map = el::MapSurface(large, {-10, -10, 110, 110}, 200, 200); });
-    std::snprintf(detail, sizeof detail, "%.4f .. %.4f V/A",
+    std::snprintf(detail, sizeof detail, "%.4f .. %.4f V/A, fingerprint %016llx",
                   *std::min_element(map.values.begin(), map.values.end()),
-                  *std::max_element(map.values.begin(), map.values.end()));
+                  *std::max_element(map.values.begin(), map.values.end()),
+                  static_cast<unsigned long long>(Fingerprint(map.values)));
     allOk &= Report("its surface map, 200 x 200 points", t.seconds, t.processor, 1.0, detail);
 
     el::SafetyRaster raster;
     const std::vector<el::Area> covered{{0, 0, 100, 100}};
     t = Time(3, [&] { raster = el::MapSafety(large, 1000, covered, el::RasterOptions{}); });
-    std::snprintf(detail, sizeof detail, "%d x %d points %.2f m apart", raster.potential.nx,
-                  raster.potential.ny, raster.spacing);
+    std::snprintf(detail, sizeof detail, "%d x %d points %.2f m apart, fingerprint %016llx",
+                  raster.potential.nx, raster.potential.ny, raster.spacing,
+                  static_cast<unsigned long long>(Fingerprint(raster.potential.values)));
     allOk &= Report("its touch and step raster", t.seconds, t.processor, 1.0, detail);
 
     terrovane::grid::GridDesign design;
