@@ -6,11 +6,15 @@
 // verdict: what the grid window and `terrovane-cli grid` wait for) under 2 s. Prints each figure beside its
 // target; exits 1 when a target is missed. Run on an idle machine for figures worth comparing.
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <fstream>
 #include <functional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -64,6 +68,28 @@ bool Report(const char* what, double seconds, double processor, double target, c
     return ok;
 }
 
+// The machine's load averages (1, 5 and 15 minutes): the wall-clock figures mean little without them, as
+// other processes take the processors the threads wait for.
+std::string LoadAverage() {
+    std::ifstream file("/proc/loadavg");
+    std::string one, five, fifteen;
+    if (!(file >> one >> five >> fifteen))
+        return "unknown";
+    return one + " " + five + " " + fifteen;
+}
+
+// A fingerprint of a map's values bit for bit (FNV-1a over their bytes): a change to how the map is computed
+// that should keep its values shows here as the same figure before and after.
+std::uint64_t Fingerprint(const std::vector<double>& values) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (double v : values) {
+        const auto bits = std::bit_cast<std::uint64_t>(v);
+        for (int byte = 0; byte < 8; ++byte)
+            hash = (hash ^ ((bits >> (8 * byte)) & 0xff)) * 0x100000001b3ULL;
+    }
+    return hash;
+}
+
 // The median of runs of work, in wall-clock seconds, and the processor time of the median run.
 struct Timing {
     double seconds = 0;
@@ -85,7 +111,7 @@ Timing Time(int runs, const std::function<void()>& work) {
 
 int main() {
     bool allOk = true;
-    std::printf("threads: %u\n", std::thread::hardware_concurrency());
+    std::printf("threads: %u, load average %s\n", std::thread::hardware_concurrency(), LoadAverage().c_str());
     char detail[200];
 
     el::Solution ieee;
@@ -101,16 +127,25 @@ int main() {
 
     el::SurfaceMap map;
     t = Time(3, [&] { map = el::MapSurface(large, {-10, -10, 110, 110}, 200, 200); });
-    std::snprintf(detail, sizeof detail, "%.4f .. %.4f V/A",
+    std::snprintf(detail, sizeof detail, "%.4f .. %.4f V/A, fingerprint %016llx",
                   *std::min_element(map.values.begin(), map.values.end()),
-                  *std::max_element(map.values.begin(), map.values.end()));
+                  *std::max_element(map.values.begin(), map.values.end()),
+                  static_cast<unsigned long long>(Fingerprint(map.values)));
     allOk &= Report("its surface map, 200 x 200 points", t.seconds, t.processor, 1.0, detail);
+    // The same on one thread: where its processor time matches the threads' together, the threads do not
+    // duplicate work, and a wall clock above processor time / threads is time spent waiting for a processor.
+    const Timing single = Time(3, [&] { map = el::MapSurface(large, {-10, -10, 110, 110}, 200, 200, 1); });
+    std::printf(
+        "%-40s %7.3f s, processor %7.3f s (the threads' share of the processor while they ran: %.0f %%)\n",
+        "the same map on one thread", single.seconds, single.processor,
+        100 * t.processor / (t.seconds * std::max(1u, std::thread::hardware_concurrency())));
 
     el::SafetyRaster raster;
     const std::vector<el::Area> covered{{0, 0, 100, 100}};
     t = Time(3, [&] { raster = el::MapSafety(large, 1000, covered, el::RasterOptions{}); });
-    std::snprintf(detail, sizeof detail, "%d x %d points %.2f m apart", raster.potential.nx,
-                  raster.potential.ny, raster.spacing);
+    std::snprintf(detail, sizeof detail, "%d x %d points %.2f m apart, fingerprint %016llx",
+                  raster.potential.nx, raster.potential.ny, raster.spacing,
+                  static_cast<unsigned long long>(Fingerprint(raster.potential.values)));
     allOk &= Report("its touch and step raster", t.seconds, t.processor, 1.0, detail);
 
     terrovane::grid::GridDesign design;
