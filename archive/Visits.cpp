@@ -442,8 +442,12 @@ Result<std::vector<Visit>> SiteVisits(Archive& archive, std::int64_t site, const
     return visits;
 }
 
-Status AssignToVisit(Archive& archive, const std::vector<std::int64_t>& results,
-                     std::optional<std::int64_t> visit) {
+namespace {
+
+// Sets each member's visit (a result's or a typed result's), all of them or none, in one unit of work.
+template <typename SetVisit>
+Status AssignEach(Archive& archive, const std::vector<std::int64_t>& ids, std::optional<std::int64_t> visit,
+                  SetVisit setVisit) {
     return archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
         std::int64_t site = 0;
         if (visit) {
@@ -453,13 +457,44 @@ Status AssignToVisit(Archive& archive, const std::vector<std::int64_t>& results,
             }
             site = found.Value();
         }
-        for (const std::int64_t result : results) {
-            if (Status set = SetResultVisit(db, result, visit, site); !set) {
+        for (const std::int64_t id : ids) {
+            if (Status set = setVisit(db, id, visit, site); !set) {
                 return set;
             }
         }
         return Done{};
     });
+}
+
+// The ids a query over the visit gives (its one parameter), once the visit is known to be there.
+Result<std::vector<std::int64_t>> IdsOfVisit(Archive& archive, std::int64_t visit, const char* sql) {
+    std::vector<std::int64_t> ids;
+    const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
+        if (const Result<std::int64_t> site = SiteOfVisit(db, visit); !site) {
+            return site.Error();
+        }
+        Statement query;
+        int rc = query.Prepare(db, sql);
+        if (rc != SQLITE_OK) {
+            return LastFailure(db, rc);
+        }
+        query.Bind(1, visit);
+        while ((rc = query.Step()) == SQLITE_ROW) {
+            ids.push_back(query.Int(0));
+        }
+        return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
+    });
+    if (!read) {
+        return read.Error();
+    }
+    return ids;
+}
+
+}  // namespace
+
+Status AssignToVisit(Archive& archive, const std::vector<std::int64_t>& results,
+                     std::optional<std::int64_t> visit) {
+    return AssignEach(archive, results, visit, SetResultVisit);
 }
 
 // The results' ids as a JSON array, for one statement over all of them.
@@ -533,74 +568,21 @@ Result<int> AssignDayToVisit(Archive& archive, const std::vector<std::int64_t>& 
 }
 
 Result<std::vector<std::int64_t>> VisitResults(Archive& archive, std::int64_t visit) {
-    std::vector<std::int64_t> ids;
-    const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
-        if (const Result<std::int64_t> site = SiteOfVisit(db, visit); !site) {
-            return site.Error();
-        }
-        Statement query;
-        int rc = query.Prepare(
-            db, "SELECT id FROM results WHERE visit_id = ? ORDER BY measured_on, measured_time, id");
-        if (rc != SQLITE_OK) {
-            return LastFailure(db, rc);
-        }
-        query.Bind(1, visit);
-        while ((rc = query.Step()) == SQLITE_ROW) {
-            ids.push_back(query.Int(0));
-        }
-        return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
-    });
-    if (!read) {
-        return read.Error();
-    }
-    return ids;
+    return IdsOfVisit(archive, visit,
+                      "SELECT id FROM results WHERE visit_id = ? ORDER BY measured_on, measured_time, id");
 }
 
 Status AssignTypedToVisit(Archive& archive, const std::vector<std::int64_t>& typedResults,
                           std::optional<std::int64_t> visit) {
-    return archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
-        std::int64_t site = 0;
-        if (visit) {
-            const Result<std::int64_t> found = SiteOfVisit(db, *visit);
-            if (!found) {
-                return found.Error();
-            }
-            site = found.Value();
-        }
-        for (const std::int64_t typed : typedResults) {
-            if (Status set = SetTypedVisit(db, typed, visit, site); !set) {
-                return set;
-            }
-        }
-        return Done{};
-    });
+    return AssignEach(archive, typedResults, visit, SetTypedVisit);
 }
 
 Result<std::vector<std::int64_t>> VisitTypedResults(Archive& archive, std::int64_t visit) {
-    std::vector<std::int64_t> ids;
-    const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
-        if (const Result<std::int64_t> site = SiteOfVisit(db, visit); !site) {
-            return site.Error();
-        }
-        Statement query;
-        int rc =
-            query.Prepare(db,
-                          "SELECT t.id FROM typed_visits l JOIN typed_results t ON t.first_version = "
-                          "l.first_version AND NOT EXISTS (SELECT 1 FROM typed_results c WHERE c.replaces "
-                          "= t.id) WHERE l.visit_id = ? ORDER BY t.measured_date, t.measured_time, t.id");
-        if (rc != SQLITE_OK) {
-            return LastFailure(db, rc);
-        }
-        query.Bind(1, visit);
-        while ((rc = query.Step()) == SQLITE_ROW) {
-            ids.push_back(query.Int(0));
-        }
-        return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
-    });
-    if (!read) {
-        return read.Error();
-    }
-    return ids;
+    return IdsOfVisit(
+        archive, visit,
+        "SELECT t.id FROM typed_visits l JOIN typed_results t ON t.first_version = "
+        "l.first_version AND NOT EXISTS (SELECT 1 FROM typed_results c WHERE c.replaces = t.id) "
+        "WHERE l.visit_id = ? ORDER BY t.measured_date, t.measured_time, t.id");
 }
 
 Result<std::optional<std::int64_t>> VisitOfResult(Archive& archive, std::int64_t result) {
