@@ -100,18 +100,18 @@ TEST(GridMapTest, TheProfileFollowsTheLineTypedOrDragged) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(WaitUntilComputed(window));
     const electrode::ComputedSafety& c = *window.Computed();
-    const std::vector<electrode::ProfilePoint>& points = window.Profile().Data().points;
+    const std::vector<electrode::ProfilePoint>& points = window.ProfileView().Plot().Data().points;
     ASSERT_FALSE(points.empty());
-    EXPECT_DOUBLE_EQ(window.ProfileEnd(0).value(), -3);
-    EXPECT_DOUBLE_EQ(window.ProfileEnd(1).value(), 15);
-    EXPECT_DOUBLE_EQ(window.ProfileEnd(2).value(), 33);
+    EXPECT_DOUBLE_EQ(window.ProfileView().End(0).value(), -3);
+    EXPECT_DOUBLE_EQ(window.ProfileView().End(1).value(), 15);
+    EXPECT_DOUBLE_EQ(window.ProfileView().End(2).value(), 33);
     EXPECT_NEAR(points.back().distance, 36, 1e-9);
-    EXPECT_DOUBLE_EQ(window.Profile().Data().touchLimit, c.touchLimit);
+    EXPECT_DOUBLE_EQ(window.ProfileView().Plot().Data().touchLimit, c.touchLimit);
     ASSERT_TRUE(window.Map().Line());
 
-    window.ProfileEnd(3).setValue(30);  // a diagonal to the far corner's edge
+    window.ProfileView().End(3).setValue(30);  // a diagonal to the far corner's edge
     EXPECT_FALSE(window.Computing());
-    EXPECT_NEAR(window.Profile().Data().points.back().at.y, 30, 1e-9);
+    EXPECT_NEAR(window.ProfileView().Plot().Data().points.back().at.y, 30, 1e-9);
     EXPECT_NEAR((*window.Map().Line())[1].y, 30, 1e-9);
 
     window.Views().setCurrentIndex(1);
@@ -127,21 +127,21 @@ TEST(GridMapTest, TheProfileFollowsTheLineTypedOrDragged) {
     QTest::mousePress(&map, Qt::LeftButton, {}, start);
     QTest::mouseMove(&map, end);
     QTest::mouseRelease(&map, Qt::LeftButton, {}, end);
-    EXPECT_NEAR(window.ProfileEnd(0).value(), from->x, 0.01);
-    EXPECT_NEAR(window.ProfileEnd(1).value(), from->y, 0.01);
-    EXPECT_NEAR(window.ProfileEnd(2).value(), to->x, 0.01);
-    EXPECT_NEAR(window.ProfileEnd(3).value(), to->y, 0.01);
+    EXPECT_NEAR(window.ProfileView().End(0).value(), from->x, 0.01);
+    EXPECT_NEAR(window.ProfileView().End(1).value(), from->y, 0.01);
+    EXPECT_NEAR(window.ProfileView().End(2).value(), to->x, 0.01);
+    EXPECT_NEAR(window.ProfileView().End(3).value(), to->y, 0.01);
     EXPECT_GT(to->y, from->y);  // up the screen is up the site plan
     EXPECT_FALSE(window.Computing());
     // A click without a drag keeps the line.
     QTest::mouseClick(&map, Qt::LeftButton, {}, start);
-    EXPECT_NEAR(window.ProfileEnd(2).value(), to->x, 0.01);
+    EXPECT_NEAR(window.ProfileView().End(2).value(), to->x, 0.01);
 
     QTemporaryDir dir;
     for (const char* name : {"profile.png", "profile.svg", "profile.pdf"}) {
         const QString path = dir.filePath(QString::fromLatin1(name));
-        window.profileFileChooser = [path] { return path; };
-        window.SaveProfileFile();
+        window.ProfileView().fileChooser = [path] { return path; };
+        window.ProfileView().SaveFile();
         EXPECT_GT(QFileInfo(path).size(), 500) << name;
     }
 }

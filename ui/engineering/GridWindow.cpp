@@ -244,7 +244,9 @@ QWidget* GridWindow::BuildResults() {
     views_ = new QTabWidget(this);
     views_->addTab(drawing_, tr("Grid"));
     views_->addTab(BuildMapView(), tr("Touch and step voltages"));
-    views_->addTab(BuildProfileView(), tr("Profile"));
+    profile_ = new GridProfileView(*map_, computed_, this);
+    connect(profile_, &GridProfileView::Said, this, [this](const QString& text) { status_->setText(text); });
+    views_->addTab(profile_, tr("Profile"));
     column->addWidget(views_, 2);
     results_ = new QTableWidget(0, 4, this);
     results_->setHorizontalHeaderLabels(
@@ -287,7 +289,7 @@ void GridWindow::WatchEdits() {
             Recompute();
     };
     for (QDoubleSpinBox* box : findChildren<QDoubleSpinBox*>())
-        if (std::find(profileEnds_.begin(), profileEnds_.end(), box) == profileEnds_.end())  // no design
+        if (!profile_->isAncestorOf(box))  // the profile's line is no part of the design
             connect(box, &QDoubleSpinBox::valueChanged, this, changed);
     for (QSpinBox* box : findChildren<QSpinBox*>())
         connect(box, &QSpinBox::valueChanged, this, changed);

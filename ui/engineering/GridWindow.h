@@ -24,7 +24,7 @@
 #include "GridAssessments.h"
 #include "GridComputation.h"
 #include "GridDrawing.h"
-#include "ProfilePlot.h"
+#include "GridProfileView.h"
 #include "SafetyMap.h"
 #include "SoilCertainty.h"
 #include "SoilWindow.h"
@@ -39,7 +39,8 @@ namespace terrovane::engineering {
 // 80's worked example. Beside the formulas, the grid computed in the soil model itself (by default where
 // the model has layers): its values beside the formulas', its verdict, and the touch and step voltages as a
 // map over the grid, computed away from the window's thread with a progress bar and Cancel when it takes
-// more than a moment, and the surface along a line typed or dragged across the map as a profile.
+// more than a moment, and the surface along a line typed or dragged across the map as a profile (a view
+// of its own).
 class GridWindow : public QWidget {
     Q_OBJECT
 
@@ -94,13 +95,8 @@ class GridWindow : public QWidget {
     // Where "Save map" writes; a dialog asks when unset (tests set it).
     std::function<QString()> mapFileChooser;
     void SaveMapFile();
-    // The profile along a line: its two ends (from x, from y, to x, to y in metres), its plot, and where
-    // "Save profile" writes (a dialog asks when unset).
-    QDoubleSpinBox& ProfileEnd(int index) const { return *profileEnds_.at(static_cast<std::size_t>(index)); }
-    ProfilePlot& Profile() const { return *profilePlot_; }
-    std::function<QString()> profileFileChooser;
-    void SaveProfileFile();
-    void SetProfileLine(electrode::Point from, electrode::Point to);
+    // The surface along a line across the map, as a profile.
+    GridProfileView& ProfileView() const { return *profile_; }
 
     // A stored assessment's design, standard and (where it was typed) soil, to be seen again.
     void ShowStored(const archive::StoredGridAssessment& stored);
@@ -118,10 +114,6 @@ class GridWindow : public QWidget {
     QWidget* BuildResults();
     QWidget* BuildComputed();
     QWidget* BuildMapView();
-    QWidget* BuildProfileView();
-    std::array<electrode::Point, 2> ProfileLine() const;
-    void ShowDefaultProfile(const electrode::ComputedSafety& computed);
-    void UpdateProfile();
     void ScheduleComputation(const grid::GridDesign& design, const grid::Assessment& formulas);
     void ShowComputed(const electrode::ComputedSafety& computed);
     void ShowComputedProblem(const QString& text);
@@ -182,11 +174,8 @@ class GridWindow : public QWidget {
     QTabWidget* views_ = nullptr;
     SafetyMap* map_ = nullptr;
     QComboBox* mapQuantity_ = nullptr;
-    std::array<QDoubleSpinBox*, 4> profileEnds_{};
-    ProfilePlot* profilePlot_ = nullptr;
-    bool profileChosen_ = false;   // typed or dragged: kept for the next computation
-    bool settingProfile_ = false;  // the window itself is filling the ends in
-    int resistanceRow_ = 0;        // the results table's row of Sverak's resistance
+    GridProfileView* profile_ = nullptr;
+    int resistanceRow_ = 0;  // the results table's row of Sverak's resistance
     QLabel* computedVerdict_ = nullptr;
     QLabel* computedNote_ = nullptr;
     QProgressBar* progress_ = nullptr;

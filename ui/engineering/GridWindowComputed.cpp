@@ -170,8 +170,8 @@ void GridWindow::ShowComputedProblem(const QString& text) {
     computedVerdict_->setText(text);
     computedNote_->clear();
     map_->Clear();
-    if (profilePlot_ != nullptr)
-        UpdateProfile();
+    if (profile_ != nullptr)
+        profile_->Show();
     progress_->hide();
     cancel_->hide();
 }
@@ -231,7 +231,7 @@ void GridWindow::ShowComputed(const electrode::ComputedSafety& c) {
                                .arg(Fixed(c.raster.spacing, 2))
                                .arg(Fixed(started_.isValid() ? started_.elapsed() / 1000.0 : 0, 1)));
     map_->SetRaster(c.raster, c.touchLimit, c.stepLimit, drawing_->Conductors());
-    ShowDefaultProfile(c);
+    profile_->ShowDefault();
 }
 
 void GridWindow::SaveMapFile() {

@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
     grid.Views().setCurrentIndex(1);
     Save(grid, prefix + QStringLiteral("grid-safety-map.png"));
     grid.Views().setCurrentIndex(2);
-    grid.SetProfileLine({-3, 3.5, 0}, {73, 3.5, 0});  // across the first row of meshes
+    grid.ProfileView().SetLine({-3, 3.5, 0}, {73, 3.5, 0});  // across the first row of meshes
     Save(grid, prefix + QStringLiteral("grid-safety-profile.png"));
     std::printf(
         "saved %ssoil-model.png, %ssoil-model-two-layers.png, %sfall-of-potential.png, "
