@@ -4219,6 +4219,56 @@ Datum</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::engineering::GridMapView</name>
+    <message>
+        <source>Touch voltage</source>
+        <translation>Berührungsspannung</translation>
+    </message>
+    <message>
+        <source>Step voltage</source>
+        <translation>Schrittspannung</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>Karte speichern...</translation>
+    </message>
+    <message>
+        <source>There is no map yet: compute in the soil model first.</source>
+        <translation>Es gibt noch keine Karte: zuerst im Bodenmodell berechnen.</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::engineering::GridProfileView</name>
+    <message>
+        <source>From x</source>
+        <translation>Von x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>to x</source>
+        <translation>bis x</translation>
+    </message>
+    <message>
+        <source>In metres from the grid&apos;s corner; or drag a line across the map.</source>
+        <translation>In Metern ab der Ecke des Gitters; oder eine Linie über die Karte ziehen.</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Save profile...</source>
+        <translation>Profil speichern...</translation>
+    </message>
+    <message>
+        <source>There is no profile yet: compute in the soil model and choose a line first.</source>
+        <translation>Noch kein Profil: zuerst im Bodenmodell berechnen und eine Linie wählen.</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::engineering::GridWindow</name>
     <message>
         <source>%1 V</source>
@@ -4588,18 +4638,6 @@ Datum</translation>
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>Touch voltage</source>
-        <translation>Berührungsspannung</translation>
-    </message>
-    <message>
-        <source>Step voltage</source>
-        <translation>Schrittspannung</translation>
-    </message>
-    <message>
-        <source>Save map...</source>
-        <translation>Karte speichern...</translation>
-    </message>
-    <message>
         <source>Compute in the soil model</source>
         <translation>Im Bodenmodell berechnen</translation>
     </message>
@@ -4652,10 +4690,6 @@ Datum</translation>
         <translation>%1 Segmente, die Oberfläche in Punkten mit %2 m Abstand; berechnet in %3 s.</translation>
     </message>
     <message>
-        <source>There is no map yet: compute in the soil model first.</source>
-        <translation>Es gibt noch keine Karte: zuerst im Bodenmodell berechnen.</translation>
-    </message>
-    <message>
         <source>The soil model has a layer without a resistivity or thickness.</source>
         <translation>Das Bodenmodell hat eine Schicht ohne spezifischen Widerstand oder Dicke.</translation>
     </message>
@@ -4666,30 +4700,6 @@ Datum</translation>
     <message>
         <source>With the top layer at %1 Ω·m: touch voltage %2 (limit %3), step voltage %4 (limit %5): %6</source>
         <translation>Mit der obersten Schicht bei %1 Ω·m: Berührungsspannung %2 (Grenzwert %3), Schrittspannung %4 (Grenzwert %5): %6</translation>
-    </message>
-    <message>
-        <source>From x</source>
-        <translation>Von x</translation>
-    </message>
-    <message>
-        <source>y</source>
-        <translation>y</translation>
-    </message>
-    <message>
-        <source>to x</source>
-        <translation>bis x</translation>
-    </message>
-    <message>
-        <source>Save profile...</source>
-        <translation>Profil speichern...</translation>
-    </message>
-    <message>
-        <source>In metres from the grid&apos;s corner; or drag a line across the map.</source>
-        <translation>In Metern ab der Ecke des Gitters; oder eine Linie über die Karte ziehen.</translation>
-    </message>
-    <message>
-        <source>There is no profile yet: compute in the soil model and choose a line first.</source>
-        <translation>Noch kein Profil: zuerst im Bodenmodell berechnen und eine Linie wählen.</translation>
     </message>
 </context>
 <context>

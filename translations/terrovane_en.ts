@@ -4219,6 +4219,56 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::engineering::GridMapView</name>
+    <message>
+        <source>Touch voltage</source>
+        <translation>Touch voltage</translation>
+    </message>
+    <message>
+        <source>Step voltage</source>
+        <translation>Step voltage</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>Save map...</translation>
+    </message>
+    <message>
+        <source>There is no map yet: compute in the soil model first.</source>
+        <translation>There is no map yet: compute in the soil model first.</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::engineering::GridProfileView</name>
+    <message>
+        <source>From x</source>
+        <translation>From x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>to x</source>
+        <translation>to x</translation>
+    </message>
+    <message>
+        <source>In metres from the grid&apos;s corner; or drag a line across the map.</source>
+        <translation>In metres from the grid&apos;s corner; or drag a line across the map.</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Save profile...</source>
+        <translation>Save profile...</translation>
+    </message>
+    <message>
+        <source>There is no profile yet: compute in the soil model and choose a line first.</source>
+        <translation>There is no profile yet: compute in the soil model and choose a line first.</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::engineering::GridWindow</name>
     <message>
         <source>%1 V</source>
@@ -4588,18 +4638,6 @@ Date</translation>
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>Touch voltage</source>
-        <translation>Touch voltage</translation>
-    </message>
-    <message>
-        <source>Step voltage</source>
-        <translation>Step voltage</translation>
-    </message>
-    <message>
-        <source>Save map...</source>
-        <translation>Save map...</translation>
-    </message>
-    <message>
         <source>Compute in the soil model</source>
         <translation>Compute in the soil model</translation>
     </message>
@@ -4652,10 +4690,6 @@ Date</translation>
         <translation>%1 segments, the surface on points %2 m apart; computed in %3 s.</translation>
     </message>
     <message>
-        <source>There is no map yet: compute in the soil model first.</source>
-        <translation>There is no map yet: compute in the soil model first.</translation>
-    </message>
-    <message>
         <source>The soil model has a layer without a resistivity or thickness.</source>
         <translation>The soil model has a layer without a resistivity or thickness.</translation>
     </message>
@@ -4666,30 +4700,6 @@ Date</translation>
     <message>
         <source>With the top layer at %1 Ω·m: touch voltage %2 (limit %3), step voltage %4 (limit %5): %6</source>
         <translation>With the top layer at %1 Ω·m: touch voltage %2 (limit %3), step voltage %4 (limit %5): %6</translation>
-    </message>
-    <message>
-        <source>From x</source>
-        <translation>From x</translation>
-    </message>
-    <message>
-        <source>y</source>
-        <translation>y</translation>
-    </message>
-    <message>
-        <source>to x</source>
-        <translation>to x</translation>
-    </message>
-    <message>
-        <source>Save profile...</source>
-        <translation>Save profile...</translation>
-    </message>
-    <message>
-        <source>In metres from the grid&apos;s corner; or drag a line across the map.</source>
-        <translation>In metres from the grid&apos;s corner; or drag a line across the map.</translation>
-    </message>
-    <message>
-        <source>There is no profile yet: compute in the soil model and choose a line first.</source>
-        <translation>There is no profile yet: compute in the soil model and choose a line first.</translation>
     </message>
 </context>
 <context>

@@ -4196,6 +4196,56 @@ Date</translation>
     </message>
 </context>
 <context>
+    <name>terrovane::engineering::GridMapView</name>
+    <message>
+        <source>Touch voltage</source>
+        <translation>接触电压</translation>
+    </message>
+    <message>
+        <source>Step voltage</source>
+        <translation>跨步电压</translation>
+    </message>
+    <message>
+        <source>Save map...</source>
+        <translation>保存分布图...</translation>
+    </message>
+    <message>
+        <source>There is no map yet: compute in the soil model first.</source>
+        <translation>尚无分布图：请先在土壤模型中计算。</translation>
+    </message>
+</context>
+<context>
+    <name>terrovane::engineering::GridProfileView</name>
+    <message>
+        <source>From x</source>
+        <translation>起点 x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>to x</source>
+        <translation>终点 x</translation>
+    </message>
+    <message>
+        <source>In metres from the grid&apos;s corner; or drag a line across the map.</source>
+        <translation>以米为单位，从接地网角点算起；或在图上拖出一条线。</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Save profile...</source>
+        <translation>保存剖面...</translation>
+    </message>
+    <message>
+        <source>There is no profile yet: compute in the soil model and choose a line first.</source>
+        <translation>尚无剖面：请先在土壤模型中计算并选择一条线。</translation>
+    </message>
+</context>
+<context>
     <name>terrovane::engineering::GridWindow</name>
     <message>
         <source>%1 V</source>
@@ -4564,18 +4614,6 @@ Date</translation>
         <translation>%1 %</translation>
     </message>
     <message>
-        <source>Touch voltage</source>
-        <translation>接触电压</translation>
-    </message>
-    <message>
-        <source>Step voltage</source>
-        <translation>跨步电压</translation>
-    </message>
-    <message>
-        <source>Save map...</source>
-        <translation>保存分布图...</translation>
-    </message>
-    <message>
         <source>Compute in the soil model</source>
         <translation>在土壤模型中计算</translation>
     </message>
@@ -4628,10 +4666,6 @@ Date</translation>
         <translation>%1 个分段，地表计算点间距 %2 m；计算用时 %3 s。</translation>
     </message>
     <message>
-        <source>There is no map yet: compute in the soil model first.</source>
-        <translation>尚无分布图：请先在土壤模型中计算。</translation>
-    </message>
-    <message>
         <source>The soil model has a layer without a resistivity or thickness.</source>
         <translation>土壤模型中有一层缺少电阻率或厚度。</translation>
     </message>
@@ -4642,30 +4676,6 @@ Date</translation>
     <message>
         <source>With the top layer at %1 Ω·m: touch voltage %2 (limit %3), step voltage %4 (limit %5): %6</source>
         <translation>顶层为 %1 Ω·m 时：接触电压 %2（限值 %3），跨步电压 %4（限值 %5）：%6</translation>
-    </message>
-    <message>
-        <source>From x</source>
-        <translation>起点 x</translation>
-    </message>
-    <message>
-        <source>y</source>
-        <translation>y</translation>
-    </message>
-    <message>
-        <source>to x</source>
-        <translation>终点 x</translation>
-    </message>
-    <message>
-        <source>Save profile...</source>
-        <translation>保存剖面...</translation>
-    </message>
-    <message>
-        <source>In metres from the grid&apos;s corner; or drag a line across the map.</source>
-        <translation>以米为单位，从接地网角点算起；或在图上拖出一条线。</translation>
-    </message>
-    <message>
-        <source>There is no profile yet: compute in the soil model and choose a line first.</source>
-        <translation>尚无剖面：请先在土壤模型中计算并选择一条线。</translation>
     </message>
 </context>
 <context>

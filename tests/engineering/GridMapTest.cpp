@@ -64,13 +64,13 @@ TEST(GridMapTest, LayeredSoilIsComputedWithTheFormulasBesideAndMapped) {
     EXPECT_TRUE(window.ComputedVerdict().text().startsWith(QStringLiteral("In the soil model: Not safe\n")))
         << window.ComputedVerdict().text().toStdString();
 
-    SafetyMap& map = window.Map();
+    SafetyMap& map = window.MapView().Map();
     ASSERT_FALSE(map.Empty());
     EXPECT_EQ(map.Quantity(), MapQuantity::Touch);
     EXPECT_DOUBLE_EQ(map.Limit(), c.touchLimit);
     EXPECT_GT(map.PointsAtOrAboveLimit(), 0);
     EXPECT_GE(map.ScaleTop(), c.touch.volts);
-    window.MapQuantityChoice().setCurrentIndex(1);
+    window.MapView().QuantityChoice().setCurrentIndex(1);
     EXPECT_EQ(map.Quantity(), MapQuantity::Step);
     EXPECT_DOUBLE_EQ(map.Limit(), c.stepLimit);
     EXPECT_FALSE(window.Computing());  // choosing what the map shows computes nothing again
@@ -78,8 +78,8 @@ TEST(GridMapTest, LayeredSoilIsComputedWithTheFormulasBesideAndMapped) {
     QTemporaryDir dir;
     for (const char* name : {"map.png", "map.svg", "map.pdf"}) {
         const QString path = dir.filePath(QString::fromLatin1(name));
-        window.mapFileChooser = [path] { return path; };
-        window.SaveMapFile();
+        window.MapView().fileChooser = [path] { return path; };
+        window.MapView().SaveFile();
         EXPECT_GT(QFileInfo(path).size(), 500) << name;
     }
 
@@ -107,15 +107,15 @@ TEST(GridMapTest, TheProfileFollowsTheLineTypedOrDragged) {
     EXPECT_DOUBLE_EQ(window.ProfileView().End(2).value(), 33);
     EXPECT_NEAR(points.back().distance, 36, 1e-9);
     EXPECT_DOUBLE_EQ(window.ProfileView().Plot().Data().touchLimit, c.touchLimit);
-    ASSERT_TRUE(window.Map().Line());
+    ASSERT_TRUE(window.MapView().Map().Line());
 
     window.ProfileView().End(3).setValue(30);  // a diagonal to the far corner's edge
     EXPECT_FALSE(window.Computing());
     EXPECT_NEAR(window.ProfileView().Plot().Data().points.back().at.y, 30, 1e-9);
-    EXPECT_NEAR((*window.Map().Line())[1].y, 30, 1e-9);
+    EXPECT_NEAR((*window.MapView().Map().Line())[1].y, 30, 1e-9);
 
     window.Views().setCurrentIndex(1);
-    SafetyMap& map = window.Map();
+    SafetyMap& map = window.MapView().Map();
     QCoreApplication::processEvents();
     // The map is drawn from the left, centred up and down, as large as the widget's shorter side allows.
     const int side = std::min(map.width(), map.height());
@@ -174,7 +174,7 @@ TEST(GridMapTest, AnEditTakesOverAndCancelStops) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.Computed());
     EXPECT_TRUE(window.ComputedVerdict().text().isEmpty());
-    EXPECT_TRUE(window.Map().Empty());
+    EXPECT_TRUE(window.MapView().Map().Empty());
 }
 
 TEST(GridMapTest, UniformSoilIsComputedOnlyWhenAsked) {

@@ -243,7 +243,10 @@ QWidget* GridWindow::BuildResults() {
     drawing_ = new GridDrawing(this);
     views_ = new QTabWidget(this);
     views_->addTab(drawing_, tr("Grid"));
-    views_->addTab(BuildMapView(), tr("Touch and step voltages"));
+    mapView_ = new GridMapView(this);
+    map_ = &mapView_->Map();
+    connect(mapView_, &GridMapView::Said, this, [this](const QString& text) { status_->setText(text); });
+    views_->addTab(mapView_, tr("Touch and step voltages"));
     profile_ = new GridProfileView(*map_, computed_, this);
     connect(profile_, &GridProfileView::Said, this, [this](const QString& text) { status_->setText(text); });
     views_->addTab(profile_, tr("Profile"));
@@ -294,7 +297,7 @@ void GridWindow::WatchEdits() {
     for (QSpinBox* box : findChildren<QSpinBox*>())
         connect(box, &QSpinBox::valueChanged, this, changed);
     for (QComboBox* box : findChildren<QComboBox*>())
-        if (box != mapQuantity_)  // what the map shows is no part of the design
+        if (!mapView_->isAncestorOf(box))  // what the map shows is no part of the design
             connect(box, &QComboBox::currentIndexChanged, this, changed);
     connect(surface_, &QGroupBox::toggled, this, changed);
     connect(standing_, &QCheckBox::toggled, this, changed);

@@ -24,6 +24,7 @@
 #include "GridAssessments.h"
 #include "GridComputation.h"
 #include "GridDrawing.h"
+#include "GridMapView.h"
 #include "GridProfileView.h"
 #include "SafetyMap.h"
 #include "SoilCertainty.h"
@@ -83,8 +84,8 @@ class GridWindow : public QWidget {
     GridDrawing& Drawing() const { return *drawing_; }
     QCheckBox& ComputeInSoil() const { return *computeInSoil_; }
     QTabWidget& Views() const { return *views_; }
-    SafetyMap& Map() const { return *map_; }
-    QComboBox& MapQuantityChoice() const { return *mapQuantity_; }
+    // The touch and step voltages over the grid, as a map.
+    GridMapView& MapView() const { return *mapView_; }
     QLabel& ComputedVerdict() const { return *computedVerdict_; }
     QProgressBar& Progress() const { return *progress_; }
     QPushButton& CancelButton() const { return *cancel_; }
@@ -92,9 +93,6 @@ class GridWindow : public QWidget {
     const std::optional<electrode::ComputedSafety>& Computed() const { return computed_; }
     bool Computing() const { return computation_->Running() || delay_->isActive(); }
     const GridComputation& Computation() const { return *computation_; }
-    // Where "Save map" writes; a dialog asks when unset (tests set it).
-    std::function<QString()> mapFileChooser;
-    void SaveMapFile();
     // The surface along a line across the map, as a profile.
     GridProfileView& ProfileView() const { return *profile_; }
 
@@ -113,7 +111,6 @@ class GridWindow : public QWidget {
     QWidget* BuildSoilFields();
     QWidget* BuildResults();
     QWidget* BuildComputed();
-    QWidget* BuildMapView();
     void ScheduleComputation(const grid::GridDesign& design, const grid::Assessment& formulas);
     void ShowComputed(const electrode::ComputedSafety& computed);
     void ShowComputedProblem(const QString& text);
@@ -172,8 +169,8 @@ class GridWindow : public QWidget {
     QPushButton* store_ = nullptr;
     QCheckBox* computeInSoil_ = nullptr;
     QTabWidget* views_ = nullptr;
-    SafetyMap* map_ = nullptr;
-    QComboBox* mapQuantity_ = nullptr;
+    GridMapView* mapView_ = nullptr;
+    SafetyMap* map_ = nullptr;  // the map view's
     GridProfileView* profile_ = nullptr;
     int resistanceRow_ = 0;  // the results table's row of Sverak's resistance
     QLabel* computedVerdict_ = nullptr;

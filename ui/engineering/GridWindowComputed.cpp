@@ -53,27 +53,6 @@ QString EndText(const electrode::ComputedEnd& end) {
 
 }  // namespace
 
-QWidget* GridWindow::BuildMapView() {
-    auto* view = new QWidget(this);
-    auto* column = new QVBoxLayout(view);
-    auto* bar = new QHBoxLayout;
-    mapQuantity_ = new QComboBox(this);
-    mapQuantity_->addItem(tr("Touch voltage"));
-    mapQuantity_->addItem(tr("Step voltage"));
-    auto* save = new QPushButton(tr("Save map..."), this);
-    connect(save, &QPushButton::clicked, this, &GridWindow::SaveMapFile);
-    bar->addWidget(mapQuantity_);
-    bar->addStretch(1);
-    bar->addWidget(save);
-    column->addLayout(bar);
-    map_ = new SafetyMap(this);
-    column->addWidget(map_, 1);
-    // Not watched as a design field: choosing what the map shows computes nothing again.
-    connect(mapQuantity_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { map_->SetQuantity(index == 0 ? MapQuantity::Touch : MapQuantity::Step); });
-    return view;
-}
-
 QWidget* GridWindow::BuildComputed() {
     auto* group = new QWidget(this);
     auto* column = new QVBoxLayout(group);
@@ -232,20 +211,6 @@ void GridWindow::ShowComputed(const electrode::ComputedSafety& c) {
                                .arg(Fixed(started_.isValid() ? started_.elapsed() / 1000.0 : 0, 1)));
     map_->SetRaster(c.raster, c.touchLimit, c.stepLimit, drawing_->Conductors());
     profile_->ShowDefault();
-}
-
-void GridWindow::SaveMapFile() {
-    if (map_->Empty()) {
-        status_->setText(tr("There is no map yet: compute in the soil model first."));
-        return;
-    }
-    const SafetyMap& map = *map_;
-    const QString said = SavePlotToFile(this, mapFileChooser, [&map](QPainter& painter, const QRectF& area) {
-        painter.fillRect(area, Qt::white);
-        map.Paint(painter, area);
-    });
-    if (!said.isEmpty())
-        status_->setText(said);
 }
 
 }  // namespace terrovane::engineering
