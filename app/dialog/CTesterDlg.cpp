@@ -108,16 +108,17 @@ void CTesterDlg::CreateControls() {
 // end of a command needs nothing more here. The display's controls are children of the client area at
 // their dialog-unit places, so the chart covers frame 1107 exactly.
 void CTesterDlg::CreateParts() {
-    view_ = std::make_unique<DialogLinkView>(*this);
-    commands_ = std::make_unique<link::CommandHost>(session_, *view_, *state_);
     archiveHook_ = std::make_unique<ArchiveHook>(*state_);
+    panel::PanelBindings bindings{*state_, [this] { return FirstSelectedRow(controls_.recordList); }};
+    panel_ = std::make_unique<panel::DisplayPanel>(controls_.client, std::move(bindings), QPoint(0, 0),
+                                                   units::DialogUnits(font()));
+    view_ = std::make_unique<DialogLinkView>(*this, *panel_, *controls_.recordList, progress_, *state_,
+                                             *archiveHook_);
+    commands_ = std::make_unique<link::CommandHost>(session_, *view_, *state_);
     team_ = std::make_unique<TeamCommand>(*this);
     portChoice_ = std::make_unique<PortCommand>(session_, *this);
     fastReadOut_ = std::make_unique<FastReadOutItem>(*controls_.menu, session_);
     languages_ = std::make_unique<LanguageMenu>(*controls_.menu);
-    panel::PanelBindings bindings{*state_, [this] { return FirstSelectedRow(controls_.recordList); }};
-    panel_ = std::make_unique<panel::DisplayPanel>(controls_.client, std::move(bindings), QPoint(0, 0),
-                                                   units::DialogUnits(font()));
     workbook_ = std::make_unique<WorkbookSave>(*state_, progress_, *this);
     history_ = std::make_unique<HistoryCommand>(*archiveHook_, team_->Session(), *view_, *state_, *this);
     portWatch_ = std::make_unique<app::PortWatch>(*commands_);

@@ -93,10 +93,10 @@ class CTesterDlg : public QDialog {
     link::InstrumentSession session_;
     ui::ProgressSlot progress_{this};
     MainControls controls_;
+    std::unique_ptr<ArchiveHook> archiveHook_;
     std::unique_ptr<panel::DisplayPanel> panel_;
     std::unique_ptr<DialogLinkView> view_;
     std::unique_ptr<link::CommandHost> commands_;
-    std::unique_ptr<ArchiveHook> archiveHook_;
     std::unique_ptr<TeamCommand> team_;
     std::unique_ptr<PortCommand> portChoice_;
     std::unique_ptr<FastReadOutItem> fastReadOut_;
