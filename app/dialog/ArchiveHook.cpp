@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 
 #include "ArchivePath.h"
-#include "CTesterDlg.h"
 #include "MessageBox.h"
 
 namespace terrovane::app {
@@ -20,7 +19,7 @@ void SayMovedAside(const std::string& aside) {
 
 }  // namespace
 
-ArchiveHook::ArchiveHook(CTesterDlg& dialog) : dialog_(dialog) {}
+ArchiveHook::ArchiveHook(const record::ReadOutState& shown) : shown_(shown) {}
 
 ArchiveHook::~ArchiveHook() = default;
 
@@ -36,7 +35,7 @@ archive::Archive* ArchiveHook::Archive() {
 }
 
 bool ArchiveHook::ShownReadOutArchived() const {
-    return shownArchived_ && dialog_.State().dataRead;
+    return shownArchived_ && shown_.dataRead;
 }
 
 archive::KeptImage ArchiveHook::Accept(const archive::AcceptedImage& accepted) {

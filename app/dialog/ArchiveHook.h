@@ -9,10 +9,9 @@
 #include "AcceptStep.h"
 #include "Archive.h"
 #include "ArchiveSetting.h"
+#include "ReadOutState.h"
 
 namespace terrovane::app {
-
-class CTesterDlg;
 
 // The main window's side of the accept step: every image it accepts (read from the instrument or opened
 // from the archive) goes through Accept before the window shows it or says anything about it. A failure
@@ -21,7 +20,8 @@ class ArchiveHook : public QObject {
     Q_OBJECT
 
   public:
-    explicit ArchiveHook(CTesterDlg& dialog);
+    // `shown` is the read-out on screen, which a later read-out or an erase replaces.
+    explicit ArchiveHook(const record::ReadOutState& shown);
     ~ArchiveHook() override;
 
     // The archive, opened on first use; nullptr when it cannot be opened (`Problem` says why).
@@ -42,7 +42,7 @@ class ArchiveHook : public QObject {
     void Archived(qint64 readoutId);
 
   private:
-    CTesterDlg& dialog_;
+    const record::ReadOutState& shown_;
     std::unique_ptr<archive::Archive> archive_;
     std::string problem_;
     bool shownArchived_ = false;

@@ -1,40 +1,75 @@
 #include "CTesterDlg.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
-#include <QVBoxLayout>
 
 #include <chrono>
 #include <new>
 #include <thread>
 
-#include <QCloseEvent>
-
 #include "ArchiveHook.h"
 #include "CAboutDlg.h"
 #include "CMenuEx.h"
 #include "CommandIds.h"
-#include "DialogLayout.h"
-#include "DirectoryWatch.h"
-#include "LanguageCommand.h"
-
-#include "MainShortcuts.h"
-#include "MainToolBar.h"
-#include "MenuResource.h"
 #include "PrintHandoff.h"
 #include "ProgramIcon.h"
-#include "RecordList.h"
 #include "ScreenFit.h"
-#include "Settings.h"
 #include "Strings.h"
 #include "UserGuide.h"
 
 namespace terrovane::app {
+namespace {
+
+// The state starts as a fresh read-out would find it: zeroed buffer, empty table, slot 0, nothing read.
+// The buffer is the program's reason to exist: wait for memory rather than run without it.
+std::unique_ptr<record::ReadOutState> AllocateReadOutState() {
+    std::unique_ptr<record::ReadOutState> state;
+    while (!state) {
+        state.reset(new (std::nothrow) record::ReadOutState{});
+        if (!state) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    return state;
+}
+
+// Window managers here offer no window menu to extend, so its about item is offered on a right-click
+// of the menu bar and the toolbar.
+void CreateWindowMenu(CTesterDlg& dialog) {
+    auto* menu = new QMenu(&dialog);
+    QAction* about = menu->addAction(QCoreApplication::translate("About", res::kAboutMenuText));
+    about->setData(static_cast<int>(res::kCmdAbout));
+    QObject::connect(about, &QAction::triggered, &dialog, [&dialog] { dialog.OnSysCommand(res::kCmdAbout); });
+    for (QWidget* area : {static_cast<QWidget*>(dialog.MenuBar()), static_cast<QWidget*>(dialog.ToolBar())}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(area, &QWidget::customContextMenuRequested, menu,
+                         [menu, area](const QPoint& pos) { menu->popup(area->mapToGlobal(pos)); });
+    }
+}
+
+void ShowAbout(QWidget* owner) {
+    CAboutDlg about(owner);
+    about.exec();
+}
+
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize frame = window.frameGeometry().size();
+    // On a screen smaller than the dialog, its title bar and menu stay within reach.
+    screenfit::MoveOnScreen(&window, QPoint(area.x() + (area.width() - frame.width()) / 2,
+                                            area.y() + (area.height() - frame.height()) / 2));
+}
+
+}  // namespace
 
 CTesterDlg::CTesterDlg(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -42,249 +77,102 @@ CTesterDlg::CTesterDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(res::kProgramName));
     setWindowIcon(res::ProgramIcon());
     setFont(units::DialogFont());
-    InitDialog();
+    CreateControls();
+    CreateWindowMenu(*this);
+    state_ = AllocateReadOutState();
+    CreateParts();
     help::OpenGuideOnHelpKey(this, help::kPageReading);
 }
 
+// The buffer's memory itself goes with the dialog, after the session and the display that refer to it.
 CTesterDlg::~CTesterDlg() {
-    ShutDown();
-}
-
-void CTesterDlg::InitDialog() {
-    CreateControls();
-    CreateWindowMenu();
-    AllocateReadOutState();
-    CreateLink();
-    InitDisplay();
-    portWatchTimer_.setInterval(kPortWatchIntervalMs);
-    connect(&portWatchTimer_, &QTimer::timeout, this, &CTesterDlg::OnTimer);
-    portWatchTimer_.start();
-    portWatchPace_ = connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                             this, &CTesterDlg::PacePortWatch);
+    state_->table.Clear();
+    if (session_.Comm().PortOpen()) {
+        session_.Comm().SetPortOpen(false);
+    }
+    portWatch_->Stop();
+    progress_.Close();
 }
 
 void CTesterDlg::CreateControls() {
-    const units::DialogUnits du(font());
-    const MainDialogGeometry geometry = ComputeMainDialogGeometry(du);
-    auto onCommand = [this](int id) { OnCommand(id); };
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    client_ = new QWidget(this);
-    client_->setFixedSize(geometry.client);
-    layout->addWidget(client_);
-
-    toolBar_ = BuildMainToolBar(client_, onCommand);
-    toolBar_->setGeometry(0, 0, geometry.client.width(), toolBar_->sizeHint().height());
-
-    displayFrame_ = new QFrame(client_);
-    displayFrame_->setObjectName(QStringLiteral("1107"));
-    displayFrame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    displayFrame_->setGeometry(geometry.displayFrame);
-
-    listFrame_ = new QFrame(client_);
-    listFrame_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    listFrame_->setGeometry(geometry.listFrame);
-    RecordListView* list = CreateRecordList(client_);
-    recordList_ = list;
-    recordList_->setGeometry(geometry.recordList);
-    connect(recordList_, &QTableWidget::clicked, this, &CTesterDlg::OnListClicked);
-    connect(list, &RecordListView::SelectionMovedByKey, this, &CTesterDlg::OnListMovedByKey);
-    connect(recordList_, &QTableWidget::customContextMenuRequested, this, &CTesterDlg::OnListClicked);
-    CreateMenu();
-    layout->setMenuBar(menuBar_);
+    controls_ = BuildMainControls(*this, [this](int id) { OnCommand(id); });
+    // The display panel is made after the list, so these look it up when the list is used.
+    connect(controls_.recordList, &QTableWidget::clicked, this, [this] { panel_->OnListClicked(); });
+    connect(controls_.recordList, &RecordListView::SelectionMovedByKey, this,
+            [this] { panel_->OnListMovedByKey(); });
+    connect(controls_.recordList, &QTableWidget::customContextMenuRequested, this,
+            [this] { panel_->OnListClicked(); });
 }
 
-void CTesterDlg::CreateMenu() {
-    menu_ = new menu::CMenuEx(this);
-    menu_->LoadMenu(res::kMainMenuResource);
-    AssignMainShortcuts(*menu_);
-    menuBar_ = menu_->MenuBar();
-    connect(menu_, &menu::CMenuEx::Command, this, &CTesterDlg::OnCommand);
-}
-
-void CTesterDlg::CreateLink() {
-    view_ = std::make_unique<DialogLinkView>(*this);
-    commands_ = std::make_unique<link::CommandHost>(session_, *view_, *state_);
-    connect(commands_.get(), &link::CommandHost::CommandEnded, this, &CTesterDlg::OnCommandEnded);
-    archiveHook_ = std::make_unique<ArchiveHook>(*this);
-    CreateTeamSession();
-    LoadPortChoice();
-    ApplyFastReadOut(platform::Settings().FastReadOut());
-    ShowLanguageChecks(
-        LanguageCommand(translations::InstalledLanguage().value_or(translations::Language::Chinese)));
-}
-
-// The menu's check mark and the session follow the setting.
-void CTesterDlg::ApplyFastReadOut(bool fast) {
-    session_.SetFastReadOut(fast);
-    if (QAction* item = menu_->Action(res::kCmdFastReadOut)) {
-        item->setChecked(fast);
-    }
-}
-
-// The item's own check mark has already changed when its command comes; the toolbar has no such button.
-void CTesterDlg::OnFastReadOut() {
-    QAction* item = menu_->Action(res::kCmdFastReadOut);
-    const bool fast = item != nullptr ? item->isChecked() : !session_.FastReadOut();
-    platform::Settings().SetFastReadOut(fast);
-    ApplyFastReadOut(fast);
-}
-
-// The read-out was kept by the accept step before anything was shown (DialogLinkView::ImageAccepted).
-void CTesterDlg::OnCommandEnded(const link::Outcome&) {}
-
-void CTesterDlg::closeEvent(QCloseEvent* event) {
-    if (session_.Busy()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-// The display's controls are children of the client area at their dialog-unit places, so the chart
-// covers frame 1107 exactly.
-void CTesterDlg::InitDisplay() {
-    panel::PanelBindings bindings{*state_, [this] { return FirstSelectedRow(recordList_); }};
-    panel_ = std::make_unique<panel::DisplayPanel>(client_, std::move(bindings), QPoint(0, 0),
+// A read-out is kept by the accept step before anything is shown (DialogLinkView::ImageAccepted), so the
+// end of a command needs nothing more here. The display's controls are children of the client area at
+// their dialog-unit places, so the chart covers frame 1107 exactly.
+void CTesterDlg::CreateParts() {
+    archiveHook_ = std::make_unique<ArchiveHook>(*state_);
+    panel::PanelBindings bindings{*state_, [this] { return FirstSelectedRow(controls_.recordList); }};
+    panel_ = std::make_unique<panel::DisplayPanel>(controls_.client, std::move(bindings), QPoint(0, 0),
                                                    units::DialogUnits(font()));
+    view_ = std::make_unique<DialogLinkView>(*this, *panel_, *controls_.recordList, progress_, *state_,
+                                             *archiveHook_);
+    commands_ = std::make_unique<link::CommandHost>(session_, *view_, *state_);
+    team_ = std::make_unique<TeamCommand>(*this);
+    portChoice_ = std::make_unique<PortCommand>(session_, *this);
+    fastReadOut_ = std::make_unique<FastReadOutItem>(*controls_.menu, session_);
+    languages_ = std::make_unique<LanguageMenu>(*controls_.menu);
+    workbook_ = std::make_unique<WorkbookSave>(*state_, progress_, *this);
+    history_ = std::make_unique<HistoryCommand>(*archiveHook_, team_->Session(), *view_, *state_, *this);
+    portWatch_ = std::make_unique<app::PortWatch>(*commands_);
 }
 
 QWidget* CTesterDlg::IdlePicture() const {
     return panel_->Control(1123);
 }
 
-// Window managers here offer no window menu to extend, so its about item is offered on a right-click
-// of the menu bar and the toolbar.
-void CTesterDlg::CreateWindowMenu() {
-    auto* menu = new QMenu(this);
-    QAction* about = menu->addAction(QCoreApplication::translate("About", res::kAboutMenuText));
-    about->setData(static_cast<int>(res::kCmdAbout));
-    connect(about, &QAction::triggered, this, [this] { OnSysCommand(res::kCmdAbout); });
-    for (QWidget* area : {static_cast<QWidget*>(menuBar_), static_cast<QWidget*>(toolBar_)}) {
-        area->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(area, &QWidget::customContextMenuRequested, menu,
-                [menu, area](const QPoint& pos) { menu->popup(area->mapToGlobal(pos)); });
-    }
-}
-
-// The state starts as a fresh read-out would find it: zeroed buffer, empty table, slot 0, nothing read.
-void CTesterDlg::AllocateReadOutState() {
-    // The buffer is the program's reason to exist: wait for memory rather than run without it.
-    while (!state_) {
-        state_.reset(new (std::nothrow) record::ReadOutState{});
-        if (!state_) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-    }
-}
-
-// The buffer's memory itself goes with the dialog, after the session and the display that refer to it.
-void CTesterDlg::ShutDown() {
-    state_->table.Clear();
-    ClosePortIfOpen();
-    disconnect(portWatchPace_);
-    portWatchTimer_.stop();
-    progress_.Close();
-}
-
-void CTesterDlg::ClosePortIfOpen() {
-    if (session_.Comm().PortOpen()) {
-        session_.Comm().SetPortOpen(false);
-    }
-}
-
-// The timer's tick runs on the event loop, which polls the port map's watch at every wake-up: the tick
-// takes its word and asks the system nothing while no news came.
-void CTesterDlg::WatchPort() {
-    const platform::LoopNoticeScope fromTheLoop;
-    commands_->PortWatchTick();
-}
-
-// The timer runs only while a tick could find or change something, so an idle window costs nothing. The
-// loop asks before each sleep: news in the port map, the end of a command, a choice of port and anything
-// drawn on the display all come as events. A waking watch looks at once, then every period until it may
-// rest again (a port's entries settle for a while after it comes or goes).
-void CTesterDlg::PacePortWatch() {
-    if (commands_->PortWatchAtRest()) {
-        portWatchTimer_.stop();
-    } else if (!portWatchTimer_.isActive()) {
-        portWatchTimer_.start();
-        QMetaObject::invokeMethod(this, &CTesterDlg::OnTimer, Qt::QueuedConnection);
-    }
-}
-
-void CTesterDlg::ReadRecords() {
-    commands_->Read();
-}
-
-void CTesterDlg::PrintRecords() {
-    app::PrintRecords(state_->dataRead, state_->buffer);
-}
-
-void CTesterDlg::ShowNextRecord() {
-    panel_->OnShowCommand();
-}
-
-void CTesterDlg::SetInstrumentClock() {
-    commands_->SetClock();
-}
-
-void CTesterDlg::EraseCurrentRecord() {
-    commands_->EraseCurrent();
-}
-
-void CTesterDlg::EraseAllRecords() {
-    commands_->EraseAll();
-}
-
 void CTesterDlg::OnCommand(int id) {
     switch (id) {
         case res::kCmdRead:
-            OnRead();
+            commands_->Read();
             break;
         case res::kCmdSave:
-            OnSave();
+            workbook_->Run();
             break;
         case res::kCmdPrint:
-            OnPrint();
+            PrintRecords(state_->dataRead, state_->buffer);
             break;
         case res::kCmdShow:
-            OnShow();
+            panel_->OnShowCommand();
             break;
         case res::kCmdDateTime:
-            OnDateTime();
+            commands_->SetClock();
             break;
         case res::kCmdEraseCurrent:
-            OnEraseCurrent();
+            commands_->EraseCurrent();
             break;
         case res::kCmdEraseAll:
-            OnEraseAll();
+            commands_->EraseAll();
             break;
         case res::kCmdHelp:
-            OnAbout();
+            ShowAbout(this);
             break;
         case res::kCmdExit:
-            OnExit();
+            accept();
             break;
         case res::kCmdHistory:
-            OnHistory();
+            history_->Open();
             break;
         case res::kCmdTeam:
-            OnTeam();
+            team_->Open();
             break;
         case res::kCmdPort:
-            OnChoosePort();
+            portChoice_->Choose();
             break;
         case res::kCmdFastReadOut:
-            OnFastReadOut();
+            fastReadOut_->Toggle();
             break;
         case res::kCmdLanguageChinese:
         case res::kCmdLanguageEnglish:
         case res::kCmdLanguageGerman:
-            OnLanguage(id);
+            languages_->Choose(id);
             break;
         default:
             break;
@@ -293,21 +181,16 @@ void CTesterDlg::OnCommand(int id) {
 
 void CTesterDlg::OnSysCommand(int id) {
     if (res::IsAboutCommand(id)) {
-        OnAbout();
+        ShowAbout(this);
     }
 }
 
-void CTesterDlg::OnAbout() {
-    CAboutDlg about(this);
-    about.exec();
-}
-
-void CTesterDlg::OnListClicked() {
-    panel_->OnListClicked();
-}
-
-void CTesterDlg::OnListMovedByKey() {
-    panel_->OnListMovedByKey();
+void CTesterDlg::closeEvent(QCloseEvent* event) {
+    if (session_.Busy()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 // Escape would close the dialog, and with it the program, at a stray key press. Exit, the close box and
@@ -324,20 +207,8 @@ void CTesterDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!centred_) {
         centred_ = true;
-        CentreOnScreen();
+        CentreOnScreen(*this);
     }
-}
-
-void CTesterDlg::CentreOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    const QSize frame = frameGeometry().size();
-    // On a screen smaller than the dialog, its title bar and menu stay within reach.
-    screenfit::MoveOnScreen(this, QPoint(area.x() + (area.width() - frame.width()) / 2,
-                                         area.y() + (area.height() - frame.height()) / 2));
 }
 
 }  // namespace terrovane::app

@@ -4,19 +4,17 @@
 
 #include "ArchiveHook.h"
 #include "CDateTimeDlg.h"
-#include "CTesterDlg.h"
-#include "DisplayPanel.h"
 #include "RecordList.h"
 
 namespace terrovane::app {
 
 void DialogLinkView::BlankDisplay() {
-    dialog_.Panel().BlankDisplay();
+    panel_.BlankDisplay();
 }
 
 QWidget* DialogLinkView::IdlePicture() const {
     if (idlePicture_ == nullptr) {
-        idlePicture_ = dialog_.IdlePicture();
+        idlePicture_ = panel_.Control(1123);
     }
     return idlePicture_;
 }
@@ -24,25 +22,25 @@ QWidget* DialogLinkView::IdlePicture() const {
 // The port watch asks for the picture on every tick; raising and repainting it each time would keep the
 // program busy, so only a change reaches the panel.
 void DialogLinkView::SetIdlePictureVisible(bool visible) {
-    if (IdlePicture()->isVisibleTo(&dialog_) != visible) {
-        dialog_.Panel().SetIdlePictureVisible(visible);
+    if (IdlePicture()->isVisibleTo(&window_) != visible) {
+        panel_.SetIdlePictureVisible(visible);
     }
 }
 
 std::optional<link::WatchedLooks> DialogLinkView::Looks() const {
-    return link::WatchedLooks{dialog_.Panel().Blank(), IdlePicture()->isVisibleTo(&dialog_)};
+    return link::WatchedLooks{panel_.Blank(), IdlePicture()->isVisibleTo(&window_)};
 }
 
 void DialogLinkView::ClearAllListTexts() {
-    ClearRecordListTexts(dialog_.RecordList());
+    ClearRecordListTexts(&list_);
 }
 
 void DialogLinkView::ClearListRow(std::size_t slot) {
-    ClearRecordListRow(dialog_.RecordList(), static_cast<int>(slot));
+    ClearRecordListRow(&list_, static_cast<int>(slot));
 }
 
 void DialogLinkView::FillRecordList(const record::RecordTable& table) {
-    FillRecordListTexts(dialog_.RecordList(), table);
+    FillRecordListTexts(&list_, table);
 }
 
 void DialogLinkView::OpenProgress() {
@@ -57,40 +55,39 @@ void DialogLinkView::OpenProgress() {
     // user's clicks reach the main window in the middle of the command: it takes no input either.
     const bool holding = blocker_.Holding();
     blocker_.Release();
-    dialog_.Progress().Open(setup);
+    progress_.Open(setup);
     if (holding) {
         blocker_.Hold();
     }
 }
 
 void DialogLinkView::SetProgressPosition(int position) {
-    dialog_.Progress().SetPos(position);
+    progress_.SetPos(position);
 }
 
 void DialogLinkView::CloseProgress() {
-    dialog_.Progress().Close();
+    progress_.Close();
 }
 
 bool DialogLinkView::IsProgressOpen() const {
-    return dialog_.Progress().IsOpen();
+    return progress_.IsOpen();
 }
 
 // The list highlights the record the display shows, so the arrow keys go on from there.
 void DialogLinkView::ShowSelectedAfterReadOut() {
-    dialog_.Panel().OnReadOutFinished();
-    QTableWidget* list = dialog_.RecordList();
-    const int shown = static_cast<int>(dialog_.State().currentIndex);
-    list->setCurrentCell(shown, 0);
-    list->selectRow(shown);
-    list->scrollToItem(list->item(shown, 0));
+    panel_.OnReadOutFinished();
+    const int shown = static_cast<int>(state_.currentIndex);
+    list_.setCurrentCell(shown, 0);
+    list_.selectRow(shown);
+    list_.scrollToItem(list_.item(shown, 0));
 }
 
 void DialogLinkView::ShowRecord(std::size_t slot) {
-    dialog_.Panel().ShowRecord(slot);
+    panel_.ShowRecord(slot);
 }
 
 std::optional<link::ClockSetting> DialogLinkView::AskClock() {
-    ui::CDateTimeDlg clockDialog(&dialog_);
+    ui::CDateTimeDlg clockDialog(&window_);
     if (clockDialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -108,11 +105,11 @@ void DialogLinkView::SetInputBlocked(bool blocked) {
 }
 
 void DialogLinkView::ImageAccepted(const record::ReadOutBuffer& image, const std::string& port) {
-    dialog_.Archive().Accept({&image, port, {}, std::nullopt});
+    archive_.Accept({&image, port, {}, std::nullopt});
 }
 
 std::string DialogLinkView::UnkeptResultsWarning() const {
-    if (dialog_.Archive().ShownReadOutArchived()) {
+    if (archive_.ShownReadOutArchived()) {
         return {};
     }
     return kUnkeptResultsWarning;

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QTableWidget>
+#include <QWidget>
+
+#include "DisplayPanel.h"
 #include "InputBlocker.h"
 #include "LinkView.h"
+#include "ProgressSlot.h"
+#include "ReadOutState.h"
 
 namespace terrovane::app {
 
-class CTesterDlg;
+class ArchiveHook;
 
 // The erase question's own line while the results on screen are not in the archive.
 inline constexpr const char* kUnkeptResultsWarning =
@@ -13,9 +19,17 @@ inline constexpr const char* kUnkeptResultsWarning =
     "nowhere else.";
 
 // The main dialog as the instrument commands change it: its display panel, record list and progress slot.
+// `window` owns the clock dialog and is what the idle picture is shown in.
 class DialogLinkView : public link::LinkView {
   public:
-    explicit DialogLinkView(CTesterDlg& dialog) : dialog_(dialog) {}
+    DialogLinkView(QWidget& window, panel::DisplayPanel& panel, QTableWidget& list,
+                   ui::ProgressSlot& progress, const record::ReadOutState& state, ArchiveHook& archive)
+        : window_(window),
+          panel_(panel),
+          list_(list),
+          progress_(progress),
+          state_(state),
+          archive_(archive) {}
 
     void BlankDisplay() override;
     void SetIdlePictureVisible(bool visible) override;
@@ -35,8 +49,14 @@ class DialogLinkView : public link::LinkView {
     std::string UnkeptResultsWarning() const override;
 
   private:
-    CTesterDlg& dialog_;
     QWidget* IdlePicture() const;
+
+    QWidget& window_;
+    panel::DisplayPanel& panel_;
+    QTableWidget& list_;
+    ui::ProgressSlot& progress_;
+    const record::ReadOutState& state_;
+    ArchiveHook& archive_;
 
     // The panel's idle picture, looked up once: the port watch asks for it on every tick and every rest.
     mutable QWidget* idlePicture_ = nullptr;

@@ -1,27 +1,28 @@
-// Mount › Port...: the user's choice among several instrument bridges, kept in the settings.
-#include "CTesterDlg.h"
+#include "PortCommand.h"
+
 #include "PortChooser.h"
 #include "PortTexts.h"
 #include "Settings.h"
 
 namespace terrovane::app {
 
-void CTesterDlg::LoadPortChoice() {
+PortCommand::PortCommand(link::InstrumentSession& session, QWidget& owner)
+    : session_(session), owner_(owner) {
     session_.SetPortChoice({platform::Settings().PortChoice(), false});
 }
 
-void CTesterDlg::ApplyPortChoice(const platform::BridgePort& port) {
+void PortCommand::Apply(const platform::BridgePort& port) {
     const std::string selector = link::RememberedSelector(port);
     platform::Settings().SetPortChoice(selector);
     session_.SetPortChoice({selector, false});
 }
 
-void CTesterDlg::OnChoosePort() {
-    PortChooser chooser(platform::CurrentPortMap().BridgePorts(), session_.Choice().selector, this);
+void PortCommand::Choose() {
+    PortChooser chooser(platform::CurrentPortMap().BridgePorts(), session_.Choice().selector, &owner_);
     if (chooser.exec() != QDialog::Accepted)
         return;
     if (const auto port = chooser.Chosen())
-        ApplyPortChoice(*port);
+        Apply(*port);
 }
 
 }  // namespace terrovane::app

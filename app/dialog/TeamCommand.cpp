@@ -1,22 +1,23 @@
-// File > Team...: the team server's sign-in and syncs. The session lives as long as the main window, so
-// the automatic syncs go on with the dialog closed.
+#include "TeamCommand.h"
+
 #include "ArchivePath.h"
-#include "CTesterDlg.h"
 
 namespace terrovane::app {
 
-void CTesterDlg::CreateTeamSession() {
-    team_ = std::make_unique<teamui::TeamSession>(archive::DefaultArchivePath());
-    team_->Restore();
+TeamCommand::TeamCommand(QWidget& owner)
+    : owner_(owner), session_(std::make_unique<teamui::TeamSession>(archive::DefaultArchivePath())) {
+    session_->Restore();
 }
 
-void CTesterDlg::OnTeam() {
-    if (teamDialog_ == nullptr) {
-        teamDialog_ = std::make_unique<teamui::TeamDialog>(*team_, this);
+TeamCommand::~TeamCommand() = default;
+
+void TeamCommand::Open() {
+    if (window_ == nullptr) {
+        window_ = std::make_unique<teamui::TeamDialog>(*session_, &owner_);
     }
-    teamDialog_->show();
-    teamDialog_->raise();
-    teamDialog_->activateWindow();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
 }
 
 }  // namespace terrovane::app

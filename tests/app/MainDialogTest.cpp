@@ -183,8 +183,8 @@ TEST(MainDialog, StartsWithZeroedBufferAndRunningPortWatch) {
     EXPECT_EQ(dialog.State().currentIndex, 0);
     EXPECT_FALSE(dialog.State().dataRead);
     EXPECT_FALSE(dialog.State().requestsSent);
-    EXPECT_TRUE(dialog.PortWatchTimer().isActive());
-    EXPECT_EQ(dialog.PortWatchTimer().interval(), 5);
+    EXPECT_TRUE(dialog.Watch().Timer().isActive());
+    EXPECT_EQ(dialog.Watch().Timer().interval(), 5);
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
 }
@@ -271,9 +271,9 @@ TEST(MainDialog, StandardShortcutsRunTheirCommands) {
     guide->close();
     QApplication::setActiveWindow(&dialog);  // the offscreen platform gives it back to no window
     QTest::keyClick(dialog.RecordList(), Qt::Key_H, Qt::ControlModifier);
-    ASSERT_NE(dialog.History(), nullptr);
-    EXPECT_TRUE(dialog.History()->isVisible());
-    dialog.History()->close();
+    ASSERT_NE(dialog.History().Window(), nullptr);
+    EXPECT_TRUE(dialog.History().Window()->isVisible());
+    dialog.History().Window()->close();
 
     CTesterDlg other;
     other.show();
@@ -342,22 +342,22 @@ namespace {
 TEST(MainDialog, TeamOpensItsDialogAndTheArchiveWindowShowsTheSyncLine) {
     CTesterDlg dialog;
     dialog.OnCommand(res::kCmdTeam);
-    ASSERT_NE(dialog.TeamWindow(), nullptr);
-    EXPECT_TRUE(dialog.TeamWindow()->isVisible());
-    EXPECT_FALSE(dialog.Team().SignedIn());
-    EXPECT_FALSE(dialog.TeamWindow()->SyncNowButton().isEnabled());
-    teamui::TeamDialog* first = dialog.TeamWindow();
+    ASSERT_NE(dialog.Team().Window(), nullptr);
+    EXPECT_TRUE(dialog.Team().Window()->isVisible());
+    EXPECT_FALSE(dialog.Team().Session().SignedIn());
+    EXPECT_FALSE(dialog.Team().Window()->SyncNowButton().isEnabled());
+    teamui::TeamDialog* first = dialog.Team().Window();
     dialog.OnCommand(res::kCmdTeam);
-    EXPECT_EQ(dialog.TeamWindow(), first);
-    dialog.TeamWindow()->close();
+    EXPECT_EQ(dialog.Team().Window(), first);
+    dialog.Team().Window()->close();
 
     dialog.OnCommand(res::kCmdHistory);
-    ASSERT_NE(dialog.History(), nullptr);
-    auto* line = dialog.History()->findChild<teamui::SyncStrip*>();
+    ASSERT_NE(dialog.History().Window(), nullptr);
+    auto* line = dialog.History().Window()->findChild<teamui::SyncStrip*>();
     ASSERT_NE(line, nullptr);
     EXPECT_TRUE(line->Summary().text().contains(QStringLiteral("Not yet sent: 0")))
         << line->Summary().text().toStdString();
-    dialog.History()->close();
+    dialog.History().Window()->close();
 }
 
 }  // namespace

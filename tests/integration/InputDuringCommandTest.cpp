@@ -49,7 +49,7 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
     record::ReadOutBuffer earlier = sim::DemoImage();
     AsIfReadAndShown(earlier, 0);
     int saveAsked = 0;
-    dialog_->saveFileChooser = [&saveAsked] {
+    dialog_->Workbook().fileChooser = [&saveAsked] {
         ++saveAsked;
         return QString();
     };

@@ -1,11 +1,11 @@
-// The Save command: the read-out's records into a workbook file the user chooses.
+#include "WorkbookSave.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 
 #include <string>
 
-#include "CTesterDlg.h"
 #include "FileDialogSetup.h"
 #include "HandoffFiles.h"
 #include "MessageBox.h"
@@ -21,8 +21,11 @@ constexpr const char* kSaveFilter = "excel file(*.xls);;all file(*.*)";
 
 }  // namespace
 
-QString CTesterDlg::ChooseSaveFile() {
-    QFileDialog dialog(this);
+WorkbookSave::WorkbookSave(const record::ReadOutState& state, ui::ProgressSlot& progress, QWidget& owner)
+    : state_(state), progress_(progress), owner_(owner) {}
+
+QString WorkbookSave::ChooseFile() {
+    QFileDialog dialog(&owner_);
     filedialog::KeepOutOfFileContents(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("xls"));
@@ -33,32 +36,32 @@ QString CTesterDlg::ChooseSaveFile() {
     return dialog.selectedFiles().first();
 }
 
-void CTesterDlg::OpenSaveProgress() {
+void WorkbookSave::OpenProgress() {
     ui::ProgressSetup setup;
     setup.smooth = true;
     setup.text = QCoreApplication::translate("Progress", kSaveMessage);
     progress_.Open(setup);
 }
 
-void CTesterDlg::ExportWorkbook() {
-    if (!state_->dataRead) {
+void WorkbookSave::Run() {
+    if (!state_.dataRead) {
         return platform::Alert(format::kNoDataReadFirst);
     }
     std::string error;
-    if (!handoff::WriteRecordFile(state_->buffer, &error)) {
+    if (!handoff::WriteRecordFile(state_.buffer, &error)) {
         // Only the print service reads data.inf: a broken hand-off folder must not keep the workbook from
         // being saved elsewhere.
         platform::Alert(QCoreApplication::translate("Messages", "Cannot write data.inf.").toStdString() +
                         "\n" + error);
     }
-    const QString path = saveFileChooser ? saveFileChooser() : ChooseSaveFile();
+    const QString path = fileChooser ? fileChooser() : ChooseFile();
     if (path.isEmpty()) {
         return;
     }
     exportPath_ = path;
-    OpenSaveProgress();
+    OpenProgress();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    error = exporting::ExportRecords(state_->table, exportPath_.toStdString(),
+    error = exporting::ExportRecords(state_.table, exportPath_.toStdString(),
                                      [this](int position) { progress_.SetPosWithoutPercent(position); });
     progress_.Close();
     QGuiApplication::restoreOverrideCursor();
