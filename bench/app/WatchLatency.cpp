@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
 
     CTesterDlg dialog;
     dialog.show();
-    const QTimer& timer = dialog.PortWatchTimer();
+    const QTimer& timer = dialog.Watch().Timer();
     const QWidget* idle = dialog.IdlePicture();
     auto resting = [&timer] { return !timer.isActive(); };
     auto shown = [&] { return idle->isVisibleTo(&dialog); };
