@@ -61,21 +61,25 @@ std::optional<std::string> BytesOfHex(const std::string& hex) {
 
 std::optional<std::vector<std::string>> FilesMissing(const FileLink& link,
                                                      const std::vector<std::string>& wanted) {
+    // The server takes so many digests a call; a first sync of a large archive asks in several.
+    constexpr std::size_t kDigestsPerCall = 1000;
     std::vector<std::string> missing;
-    if (wanted.empty()) {
-        return missing;
-    }
-    const pg::QueryResult answer =
-        link.call("SELECT terrovane.files_missing($1, $2::text[])", {link.layout, pg::TextArray(wanted)}, {});
-    if (RefusedThing(answer)) {
-        return missing;  // a viewer: each file is then refused on its own and listed
-    }
-    if (!answer.Ok()) {
-        link.failed(answer);
-        return std::nullopt;
-    }
-    for (const auto& row : answer.rows) {
-        missing.push_back(row[0].value_or(""));
+    for (std::size_t from = 0; from < wanted.size(); from += kDigestsPerCall) {
+        const std::vector<std::string> some(
+            wanted.begin() + static_cast<std::ptrdiff_t>(from),
+            wanted.begin() + static_cast<std::ptrdiff_t>(std::min(wanted.size(), from + kDigestsPerCall)));
+        const pg::QueryResult answer = link.call("SELECT terrovane.files_missing($1, $2::text[])",
+                                                 {link.layout, pg::TextArray(some)}, {});
+        if (RefusedThing(answer)) {
+            return missing;  // a viewer: each file is then refused on its own and listed
+        }
+        if (!answer.Ok()) {
+            link.failed(answer);
+            return std::nullopt;
+        }
+        for (const auto& row : answer.rows) {
+            missing.push_back(row[0].value_or(""));
+        }
     }
     return missing;
 }

@@ -261,5 +261,26 @@ TEST_F(SyncPhotosTest, TheReportChoiceAndAnIssuedReportWithItsRevisionsReachTheC
               R"([["TV-2024-0001", "North", "2024-05-17", "Ann", "en"]])");
 }
 
+TEST_F(SyncPhotosTest, AResultsPhotoGoesWhereItsResultIsAssigned) {
+    const std::int64_t result = StoreReadOut("ann", 5);
+    AttachTo("ann", {archive::AttachedTo::Result, result}, "display.png", "reading", "\x89PNG\r\n\x1a\nshown",
+             archive::AttachmentKind::Png);
+    SyncOk("ann");
+    Member("ida", team::MemberRole::Inspector, {"North"});
+    // Assigned to no point, the photo is its author's and the admins'.
+    SyncOk("ida");
+    EXPECT_EQ(Query("ida", "SELECT count(*) FROM attachments"), "[[0]]");
+
+    std::string error;
+    ASSERT_TRUE(archive::Assign(Archive("ann"), {result}, rod, error)) << error;
+    SyncOk("ann");
+    SyncOk("ida");
+    EXPECT_EQ(
+        Query("ida",
+              "SELECT a.name, a.caption, p.name FROM attachments a JOIN results r ON r.id = a.result_id "
+              "JOIN points p ON p.id = r.point_id"),
+        R"([["display.png", "reading", "Rod N"]])");
+}
+
 }  // namespace
 }  // namespace terrovane::testing
