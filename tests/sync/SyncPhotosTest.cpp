@@ -282,5 +282,42 @@ TEST_F(SyncPhotosTest, AResultsPhotoGoesWhereItsResultIsAssigned) {
         R"([["display.png", "reading", "Rod N"]])");
 }
 
+TEST_F(SyncPhotosTest, TheServerRefusesAFileNotOfItsKindAndAnotherPdfUnderAKeptRevision) {
+    Issue("ann", north, 1, SmallPdf("kept"));
+    SyncOk("ann");
+    const std::string site =
+        owner_->Query("SELECT DISTINCT site::text FROM terrovane.issued_reports").Scalar();
+    const std::unique_ptr<pg::Connection> ann = SignIn("ann");
+    const auto upload = [&](const std::string& bytes) {
+        const std::string digest = owner_->Query("SELECT encode(sha256($1::bytea), 'hex')", {bytes}).Scalar();
+        EXPECT_TRUE(ann->Query("SELECT terrovane.put_file_piece(8, $1, 0, $2::bytea)", {digest, bytes}).Ok());
+        const pg::QueryResult finished = ann->Query("SELECT terrovane.finish_file(8, $1)", {digest});
+        EXPECT_TRUE(finished.Ok()) << finished.Explained();
+        return digest;
+    };
+    // A PDF sent as a photo, and a photo sent as an issued report.
+    const std::string pdf = upload("\\x255044462d312e340a");
+    const std::string photo = upload("\\xffd8ff00");
+    const std::string point =
+        owner_->Query("SELECT DISTINCT id::text FROM terrovane.fields WHERE kind = 'point'").Scalar();
+    const pg::QueryResult asPhoto = ann->Query(
+        "SELECT terrovane.put_attachment(8, 'point', $1, $2, 'jpeg', 'x.jpg', '', false, '{}', NULL)",
+        {point, pdf});
+    EXPECT_EQ(asPhoto.message, "the file is not what its kind says");
+    const pg::QueryResult asReport = ann->Query(
+        "SELECT terrovane.put_issued_report(8, 'TV-2024-0002', 1, $1::uuid, 'North', '2024-05-17', 'Ann', "
+        "'en', $2)",
+        {site, photo});
+    EXPECT_EQ(asReport.message, "an issued report is a PDF");
+    // Revision 1 of the kept number with other bytes: the team's stays.
+    const pg::QueryResult again = ann->Query(
+        "SELECT terrovane.put_issued_report(8, 'TV-2024-0001', 1, $1::uuid, 'North', '2024-05-17', 'Ann', "
+        "'en', $2)",
+        {site, pdf});
+    EXPECT_EQ(again.sqlState, "23505");
+    EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.issued_reports").Scalar(), "1");
+    EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.attachments").Scalar(), "0");
+}
+
 }  // namespace
 }  // namespace terrovane::testing

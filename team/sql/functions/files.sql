@@ -200,10 +200,10 @@ END
 $$;
 
 -- The attachments the member may read. A result's attachment is placed where its result is assigned now.
+-- A sync leaves the thumbnails out of its list and asks for each new one through attachment_thumbnail.
 CREATE OR REPLACE FUNCTION terrovane.attachments(client_layout integer)
 RETURNS TABLE (key text, owner_kind text, owner_ref text, digest text, file_kind text, size bigint, name text,
                caption text, chosen boolean, meta jsonb, thumbnail bytea)
--- (the thumbnails come one by one through attachment_thumbnail: the list names them only)
 LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
 AS $$
 #variable_conflict use_variable
