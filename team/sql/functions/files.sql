@@ -67,26 +67,25 @@ BEGIN
         RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'a piece of a file holds 1 byte to 4 MiB';
     END IF;
     IF at = 0 THEN
-        INSERT INTO terrovane.file_uploads AS u (login, digest, bytes) VALUES (session_user, digest, piece)
-            ON CONFLICT ON CONSTRAINT file_uploads_pkey DO UPDATE SET bytes = excluded.bytes, started_at = now();
-        RETURN length(piece);
+        DELETE FROM terrovane.file_uploads u WHERE u.login = session_user AND u.digest = digest;
+        so_far := 0;
+    ELSE
+        SELECT sum(length(u.piece)) INTO so_far FROM terrovane.file_uploads u
+            WHERE u.login = session_user AND u.digest = digest;
     END IF;
-    SELECT length(u.bytes) INTO so_far FROM terrovane.file_uploads u
-        WHERE u.login = session_user AND u.digest = put_file_piece.digest FOR UPDATE;
     IF so_far IS NULL OR so_far <> at THEN
         RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'a piece of a file out of its place';
     END IF;
     IF so_far + length(piece) > terrovane.most_file_bytes() THEN
-        DELETE FROM terrovane.file_uploads u WHERE u.login = session_user AND u.digest = put_file_piece.digest;
+        DELETE FROM terrovane.file_uploads u WHERE u.login = session_user AND u.digest = digest;
         RAISE EXCEPTION USING ERRCODE = '54000', MESSAGE = 'a file holds at most 64 MiB';
     END IF;
-    UPDATE terrovane.file_uploads u SET bytes = u.bytes || piece
-        WHERE u.login = session_user AND u.digest = put_file_piece.digest;
+    INSERT INTO terrovane.file_uploads (login, digest, at, piece) VALUES (session_user, digest, at, piece);
     RETURN so_far + length(piece);
 END
 $$;
 
--- The upload becomes the file when its bytes are those of its digest; otherwise it is refused.
+-- The pieces become the file when their bytes are those of its digest; otherwise they are refused.
 CREATE OR REPLACE FUNCTION terrovane.finish_file(client_layout integer, digest text) RETURNS void
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
 AS $$
@@ -97,8 +96,9 @@ BEGIN
     PERFORM terrovane.require_layout(client_layout);
     PERFORM terrovane.require_writer();
     PERFORM terrovane.require_digest(digest);
-    DELETE FROM terrovane.file_uploads u WHERE u.login = session_user AND u.digest = finish_file.digest
-        RETURNING u.bytes INTO whole;
+    SELECT string_agg(u.piece, ''::bytea ORDER BY u.at) INTO whole FROM terrovane.file_uploads u
+        WHERE u.login = session_user AND u.digest = digest;
+    DELETE FROM terrovane.file_uploads u WHERE u.login = session_user AND u.digest = digest;
     IF whole IS NULL THEN
         RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'no file on its way up under that digest';
     END IF;

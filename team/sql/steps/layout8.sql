@@ -11,16 +11,18 @@ CREATE TABLE terrovane.files (
 -- Photos and PDFs do not compress: stored as they are, without trying.
 ALTER TABLE terrovane.files ALTER COLUMN bytes SET STORAGE EXTERNAL;
 
--- A file on its way up in pieces, one per member and digest; it becomes a file once its bytes are whole
--- and match their digest.
+-- A file on its way up, piece by piece, per member and digest: each piece a row of its own, so a piece
+-- costs what it holds however large the file grows. The pieces become a file once they are whole and
+-- match their digest.
 CREATE TABLE terrovane.file_uploads (
     login name NOT NULL,
     digest text NOT NULL CHECK (digest ~ '^[0-9a-f]{64}$'),
-    bytes bytea NOT NULL,
-    started_at timestamptz NOT NULL DEFAULT now(),
-    PRIMARY KEY (login, digest)
+    at bigint NOT NULL CHECK (at >= 0),
+    piece bytea NOT NULL,
+    sent_at timestamptz NOT NULL DEFAULT now(),
+    PRIMARY KEY (login, digest, at)
 );
-ALTER TABLE terrovane.file_uploads ALTER COLUMN bytes SET STORAGE EXTERNAL;
+ALTER TABLE terrovane.file_uploads ALTER COLUMN piece SET STORAGE EXTERNAL;
 
 -- An attachment is known by what it attaches to and its file's digest, as an archive keeps a file once
 -- per owner. `meta` is what the sending archive read from the file (its thumbnail, size in pixels, EXIF
