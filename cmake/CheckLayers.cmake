@@ -125,7 +125,7 @@ set(folder_entries
   "stored|tv_stored|what the archive keeps as the analyses take it: a soil model's layers (with what is known of their values, for the grid's verdicts) and a grid assessment's design"
   "pg|tv_pg|the team server's client over libpq: timeouts, TLS, parameterised statements, errors classed by SQLSTATE"
   "team|tv_team|the team server's schema as versioned SQL (`team init`, `team upgrade`), roles, members, status"
-  "sync|tv_sync|the team sync: outbox pushed in batches, change log pulled in pages, fields merged by stamp, conflicts, the firm's profile, report numbers from the server"
+  "sync|tv_sync|the team sync: outbox pushed in batches, change log pulled in pages, fields merged by stamp, conflicts, the firm's profile, report numbers from the server, attachments and issued reports in pieces"
   "link|tv_link|serial control, port discovery and watch, the instrument session (read-out, clock, erase)"
   "sim|tv_sim terrovane-sim|the simulated instrument on a pseudo-terminal"
   "doctor|tv_doctor|why no instrument is found (driver, USB device, brltty, rules, access, holders), as codes"

@@ -209,6 +209,9 @@ void SendRefusedAgain(archive::Database& db) {
     for (const SqlRow& refused :
          Rows(db, "SELECT kind, uuid FROM sync_rejected WHERE sqlstate = ?1", {std::string(kNoRight)})) {
         const Entity entity{refused[0].value_or(""), refused[1].value_or("")};
+        if (entity.kind == "attachment" || entity.kind == "issued_report") {
+            continue;  // files are offered again by their own pass once no longer listed as refused
+        }
         if (entity.kind == "readout") {
             Exec(
                 db,

@@ -30,7 +30,7 @@ enum class SyncError {
 // A stable name for logs and JSON ("cannot-reach", ...).
 const char* SyncErrorName(SyncError error);
 
-// What one sync did. Counts are of fields and read-outs.
+// What one sync did. Counts are of fields, read-outs, attachments and issued reports.
 struct [[nodiscard]] SyncReport {
     SyncError error = SyncError::None;
     std::string detail;   // the server's or the archive's own message, for the details

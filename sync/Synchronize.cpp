@@ -3,6 +3,7 @@
 
 #include "Batch.h"
 #include "BlankSlots.h"
+#include "Files.h"
 #include "Firm.h"
 #include "FirmSync.h"
 #include "LocalSql.h"
@@ -41,6 +42,8 @@ class Session {
     // The firm's profile: a change made here sent (the server takes it from admins only), then the server's
     // taken when its version is not the one held.
     bool SyncFirm();
+    // Photos, documents and issued reports, after the rows they attach to have gone both ways.
+    bool SyncFiles();
     // The bodies of the page's content this archive does not hold yet.
     bool FetchMissingBodies(std::vector<PulledChange>& changes);
     void Summarise();
@@ -436,6 +439,15 @@ bool Session::SyncFirm() {
     });
 }
 
+bool Session::SyncFiles() {
+    const FileLink link{[&](const std::function<void(Database&)>& work) { return Local(work); },
+                        [&](const std::string& sql, const pg::Parameters& parameters,
+                            const std::vector<bool>& binary) { return Call(sql, parameters, binary); },
+                        [&](const pg::QueryResult& failure) { return ServerFailed(failure); }, Layout(),
+                        [&]() { return Cancelled(); }};
+    return SyncAttachments(link, report_) && SyncIssuedReports(link, report_);
+}
+
 bool Session::HasUnsent() {
     int unsent = 0;
     return Local([&](Database& db) { unsent = Unsent(db); }) && unsent > 0;
@@ -542,6 +554,7 @@ SyncReport Synchronize(const std::string& archivePath, const SyncOptions& option
             break;
         }
     }
+    ok = ok && session.SyncFiles();
     ok = ok && session.SyncFirm();
     session.Summarise();
     return report;

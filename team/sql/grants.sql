@@ -35,5 +35,12 @@ BEGIN
                    'terrovane.cursor_after(xid8, bigint), terrovane.resolve_conflict(bigint), '
                    'terrovane.firm(integer, bigint), terrovane.set_firm(integer, jsonb, bytea), '
                    'terrovane.issue_report_number(integer, text, integer) TO %I', team);
+    EXECUTE format('GRANT EXECUTE ON FUNCTION terrovane.files_missing(integer, text[]), '
+                   'terrovane.put_file_piece(integer, text, bigint, bytea), terrovane.finish_file(integer, text), '
+                   'terrovane.put_attachment(integer, text, text, text, text, text, text, boolean, jsonb, bytea), '
+                   'terrovane.attachments(integer), terrovane.attachment_thumbnail(integer, text), '
+                   'terrovane.put_issued_report(integer, text, integer, uuid, text, text, text, text, text), '
+                   'terrovane.issued_reports(integer), terrovane.file_piece(integer, text, bigint, integer) TO %I',
+                   team);
 END
 $$;

@@ -24,7 +24,7 @@ BEGIN
 END
 $$;
 
-SELECT plan(58);
+SELECT plan(62);
 
 -- Nobody but the schema's own role holds a right on a table, a sequence or a view.
 SELECT is_empty(format($q$SELECT table_name || ':' || privilege_type FROM information_schema.role_table_grants
@@ -33,7 +33,7 @@ SELECT is_empty(format($q$SELECT table_name || ':' || privilege_type FROM inform
 SELECT table_privs_are('terrovane', t, :'team', ARRAY[]::text[], 'the team role has no right on ' || t)
 FROM unnest(ARRAY['meta', 'members', 'member_sites', 'known_sites', 'fields', 'content', 'conflicts', 'batches',
                   'audit', 'changes', 'devices', 'readout_slots', 'readout_sites', 'firm_profile',
-                  'report_numbers']) AS t;
+                  'report_numbers', 'files', 'file_uploads', 'attachments', 'issued_reports']) AS t;
 SELECT sequence_privs_are('terrovane', 'change_order', :'team', ARRAY[]::text[],
                           'the team role has no right on the log''s sequence');
 SELECT is_empty($q$SELECT c.relname FROM pg_catalog.pg_class c
@@ -64,8 +64,14 @@ SELECT set_eq(format($q$SELECT p.oid::regprocedure::text FROM pg_catalog.pg_proc
                     'terrovane.push(integer,uuid,bigint,jsonb,bytea[])', 'terrovane.pull(integer,bigint,integer)',
                     'terrovane.bodies(integer,text[])', 'terrovane.cursor_after(xid8,bigint)',
                     'terrovane.resolve_conflict(bigint)', 'terrovane.firm(integer,bigint)',
-                    'terrovane.set_firm(integer,jsonb,bytea)', 'terrovane.issue_report_number(integer,text,integer)'],
-              'the team may execute the sign-in, push, pull, bodies, status, conflicts, the firm and report numbers, '
+                    'terrovane.set_firm(integer,jsonb,bytea)', 'terrovane.issue_report_number(integer,text,integer)',
+                    'terrovane.files_missing(integer,text[])', 'terrovane.put_file_piece(integer,text,bigint,bytea)',
+                    'terrovane.finish_file(integer,text)',
+                    'terrovane.put_attachment(integer,text,text,text,text,text,text,boolean,jsonb,bytea)',
+                    'terrovane.attachments(integer)', 'terrovane.attachment_thumbnail(integer,text)',
+                    'terrovane.put_issued_report(integer,text,integer,uuid,text,text,text,text,text)',
+                    'terrovane.issued_reports(integer)', 'terrovane.file_piece(integer,text,bigint,integer)'],
+              'the team may execute the sign-in, push, pull, bodies, status, conflicts, the firm, report numbers and files, '
               'nothing else');
 SELECT is_empty($q$SELECT p.oid::regprocedure::text FROM pg_catalog.pg_proc p
                    WHERE p.pronamespace = 'terrovane'::regnamespace AND has_function_privilege('public', p.oid, 'EXECUTE')$q$,
