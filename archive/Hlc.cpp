@@ -162,4 +162,8 @@ std::string StampedTableSql(const char* table) {
     return TableSql({table, true, {}});
 }
 
+std::string StampedRowsSql(const char* table) {
+    return TableSql({table, false, {}});
+}
+
 }  // namespace terrovane::archive

@@ -41,4 +41,8 @@ std::string StampsLayoutSql();
 // tombstones.
 std::string StampedTableSql(const char* table);
 
+// The same for a table whose rows are never deleted on their own and already carry their ids: its modified
+// column, the stamp of the rows it holds, and the triggers that stamp it.
+std::string StampedRowsSql(const char* table);
+
 }  // namespace terrovane::archive

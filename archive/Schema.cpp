@@ -10,6 +10,7 @@
 #include "SchemaV12.h"
 #include "SchemaV13.h"
 #include "SchemaV14.h"
+#include "SchemaV15.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
@@ -85,7 +86,8 @@ int RunStep(Database& db, int step) {
            : step == 10 ? MigrateToLayout11(db)
            : step == 11 ? MigrateToLayout12(db)
            : step == 12 ? MigrateToLayout13(db)
-                        : MigrateToLayout14(db);
+           : step == 13 ? MigrateToLayout14(db)
+                        : MigrateToLayout15(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file
