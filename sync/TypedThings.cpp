@@ -151,6 +151,7 @@ struct SeriesKind {
     const char* table;
     const char* ownerTable;
     const char* ownerField;
+    const char* ownerColumn;
     const char* readingsTable;
 };
 
@@ -164,15 +165,26 @@ Materialized MaterializeSeries(archive::Database& db, const Entity& entity, cons
         }
         return Materialized::Done;
     }
-    if (held || Single(db,
-                       "SELECT EXISTS (SELECT 1 FROM tombstones WHERE kind = ?1 AND uuid = ?2) AND EXISTS "
-                       "(SELECT 1 FROM sync_outbox WHERE kind = ?3 AND ref = ?2)",
-                       {std::string(kind.table), entity.uuid, entity.kind}) == "1") {
-        return Materialized::Done;  // written once; or deleted here and that not sent yet
-    }
     const std::optional<std::string> ownerUuid = UuidNamed(db, fields, kind.ownerField);
     const std::optional<std::string> owner =
         ownerUuid ? RowOf(db, kind.ownerTable, *ownerUuid) : std::nullopt;
+    if (held) {
+        // Written once but for its owner: a traverse moved to another point follows it; one moved to a
+        // point not held here stays where it is.
+        if (owner) {
+            Exec(db,
+                 std::string("UPDATE ") + kind.table + " SET " + kind.ownerColumn +
+                     " = ?1 WHERE id = ?2 AND " + kind.ownerColumn + " IS NOT ?1",
+                 {*owner, *held});
+        }
+        return Materialized::Done;
+    }
+    if (Single(db,
+               "SELECT EXISTS (SELECT 1 FROM tombstones WHERE kind = ?1 AND uuid = ?2) AND EXISTS "
+               "(SELECT 1 FROM sync_outbox WHERE kind = ?3 AND ref = ?2)",
+               {std::string(kind.table), entity.uuid, entity.kind}) == "1") {
+        return Materialized::Done;  // deleted here, and that not sent yet
+    }
     if (!owner || !fields.contains("readings") || !fields.contains("typed_at")) {
         return Materialized::Waiting;
     }
@@ -218,14 +230,14 @@ Materialized MaterializeTyped(archive::Database& db, const Entity& entity) {
     }
     if (entity.kind == "typed_traverse") {
         return MaterializeSeries(
-            db, entity, {"typed_traverses", "points", "point", "typed_traverse_readings"},
+            db, entity, {"typed_traverses", "points", "point", "point_id", "typed_traverse_readings"},
             std::string("INSERT INTO typed_traverses (uuid, point_id, current_probe_m, ") + kCommonColumns +
                 ") VALUES (?2, ?3, CAST(json_extract(?1, '$.current_probe_m') AS REAL), " + kCommonValues +
                 ")",
             "(traverse_id, ordinal, potential_probe_m, resistance_ohm)");
     }
     return MaterializeSeries(
-        db, entity, {"typed_soundings", "sites", "site", "typed_sounding_points"},
+        db, entity, {"typed_soundings", "sites", "site", "site_id", "typed_sounding_points"},
         std::string("INSERT INTO typed_soundings (uuid, site_id, electrode_array, quantity, ") +
             kCommonColumns +
             ") VALUES (?2, ?3, json_extract(?1, '$.electrode_array'), json_extract(?1, '$.quantity'), " +

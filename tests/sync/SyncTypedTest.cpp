@@ -242,7 +242,8 @@ TEST_F(SyncTypedTest, ATypedResultMovedToAPointOfAnotherSiteNeedsTheRightToWrite
             .Scalar();
     EXPECT_EQ(owner_->Query(serverPoint).Scalar(), northUuid);
 
-    // Ann (an admin, who writes both) moves it: it goes to South on the server and at Bob's.
+    // Ann (an admin, who writes both) moves them: they go to South on the server and at Bob's.
+    RunOn("ann", "UPDATE typed_traverses SET point_id = " + std::to_string(rodSouth));
     RunOn("ann", "UPDATE typed_results SET point_id = " + std::to_string(rodSouth) +
                      " WHERE id = " + std::to_string(typed));
     ASSERT_TRUE(Sync("ann").inSync);
@@ -254,8 +255,10 @@ TEST_F(SyncTypedTest, ATypedResultMovedToAPointOfAnotherSiteNeedsTheRightToWrite
                   .Scalar());
     Member("bob", team::MemberRole::Admin);
     ASSERT_TRUE(Sync("bob").inSync);
-    EXPECT_EQ(Query("bob", "SELECT p.name FROM typed_results t JOIN points p ON p.id = t.point_id"),
-              R"([["Rod S"]])");
+    EXPECT_EQ(Query("bob",
+                    "SELECT p.name FROM typed_results t JOIN points p ON p.id = t.point_id UNION ALL "
+                    "SELECT p.name FROM typed_traverses t JOIN points p ON p.id = t.point_id"),
+              R"([["Rod S"], ["Rod S"]])");
 }
 
 }  // namespace
