@@ -4,6 +4,7 @@
 // nothing of them, and a result moved to a point of another site needs the right to write both.
 #include "ArchiveFixtures.h"
 #include "Numbers.h"
+#include "Sites.h"
 #include "SyncFixture.h"
 #include "TypedResults.h"
 #include "TypedSoundings.h"
@@ -11,6 +12,25 @@
 
 namespace terrovane::testing {
 namespace {
+
+// Takes an archive back to the layout before typed things travelled: without their ids, stamps and
+// outbox triggers, and nothing of them listed to send.
+constexpr const char* kBackBeforeTypedSync = R"py(
+import sqlite3, sys
+db = sqlite3.connect(sys.argv[1])
+for (name,) in db.execute("SELECT name FROM sqlite_schema WHERE type = 'trigger' AND (name LIKE 'typed_%_made' "
+                          "OR name LIKE 'typed_%_changed' OR name LIKE 'typed_%_deleted' OR name LIKE 'typed_%_outbox_%')").fetchall():
+    db.execute("DROP TRIGGER " + name)
+db.execute("DROP INDEX typed_traverses_uuid")
+db.execute("DROP INDEX typed_soundings_uuid")
+for table, columns in (("typed_results", ["modified"]), ("typed_traverses", ["uuid", "modified"]),
+                       ("typed_soundings", ["uuid", "modified"])):
+    for column in columns:
+        db.execute("ALTER TABLE " + table + " DROP COLUMN " + column)
+db.execute("DELETE FROM sync_outbox WHERE kind LIKE 'typed%'")
+db.execute("PRAGMA user_version = 14")
+db.commit()
+)py";
 
 class SyncTypedTest : public SyncTest {
   protected:
@@ -259,6 +279,38 @@ TEST_F(SyncTypedTest, ATypedResultMovedToAPointOfAnotherSiteNeedsTheRightToWrite
                     "SELECT p.name FROM typed_results t JOIN points p ON p.id = t.point_id UNION ALL "
                     "SELECT p.name FROM typed_traverses t JOIN points p ON p.id = t.point_id"),
               R"([["Rod S"], ["Rod S"]])");
+}
+
+TEST_F(SyncTypedTest, WhatWasTypedBeforeTheSyncCarriedItGoesWithTheNextSync) {
+    {
+        std::string error;
+        std::unique_ptr<archive::Archive> earlier = archive::Archive::Open(ArchivePath("dee"), error);
+        ASSERT_NE(earlier, nullptr) << error;
+        archive::SiteFields site;
+        site.name = "East";
+        std::int64_t east = 0;
+        ASSERT_TRUE(archive::AddSite(*earlier, site, east, error)) << error;
+        archive::PointFields rod;
+        rod.name = "Rod E";
+        std::int64_t rodEast = 0;
+        ASSERT_TRUE(archive::AddPoint(*earlier, east, rod, rodEast, error)) << error;
+        ASSERT_TRUE(archive::AddTypedResult(*earlier, Typed(rodEast, 4.5)));
+        ASSERT_TRUE(archive::AddTypedTraverse(*earlier, Traverse(rodEast)));
+        ASSERT_TRUE(archive::AddTypedSounding(*earlier, Sounding(east)));
+    }
+    const CommandOutput rewound = RunCommand("/usr/bin/python3 -c " + ShellQuoted(kBackBeforeTypedSync) +
+                                             " " + ShellQuoted(ArchivePath("dee")) + " 2>&1");
+    ASSERT_EQ(rewound.status, 0) << rewound.text;
+
+    Member("dee", team::MemberRole::Admin);
+    ASSERT_TRUE(Sync("dee").inSync);
+    ASSERT_TRUE(Sync("ann").inSync);
+    EXPECT_EQ(Series("ann"), Series("dee"));
+    EXPECT_EQ(Versions("ann"), Versions("dee"));
+    EXPECT_EQ(Query("ann",
+                    "SELECT count(*) FROM typed_results UNION ALL SELECT count(*) FROM typed_traverses "
+                    "UNION ALL SELECT count(*) FROM typed_soundings"),
+              "[[1], [1], [1]]");
 }
 
 }  // namespace
