@@ -17,7 +17,8 @@ constexpr const char* kTypedResultState =
     "t.typed_at, 'values', (SELECT json_group_array(json_array(v.name, CASE WHEN v.value IS NOT NULL "
     "THEN printf('%!.15g', v.value) END, CASE WHEN v.over_range_bound IS NOT NULL THEN printf('%!.15g', "
     "v.over_range_bound) END)) FROM (SELECT * FROM typed_values WHERE version_id = t.id ORDER "
-    "BY ordinal) v)), t.modified, s.uuid FROM typed_results t LEFT JOIN typed_results r ON r.id = "
+    "BY ordinal) v)), coalesce(t.modified, (SELECT stamp FROM archive_stamp)), s.uuid FROM typed_results t "
+    "LEFT JOIN typed_results r ON r.id = "
     "t.replaces LEFT JOIN points p ON p.id = t.point_id LEFT JOIN sites s ON s.id = p.site_id WHERE t.uuid "
     "= ?1";
 constexpr const char* kTypedTraverseState =
