@@ -184,6 +184,25 @@ TEST_F(SyncTypedTest, TypedThingsReachTheTeamACorrectionArrivesAsANewVersionAndD
               R"([["note", "what was typed never changes; a correction is a new version"]])");
 }
 
+TEST_F(SyncTypedTest, CorrectionsOfOneVersionMadeOnTwoPcsAtOnceAreBothKeptInItsHistory) {
+    const std::int64_t typed = AddTyped("ann", rodNorth, 12.5);
+    Member("bob", team::MemberRole::Admin);
+    SyncAll({"ann", "bob"});
+    const std::int64_t bobsRod = IdOn("bob", "SELECT id FROM points WHERE name = 'Rod N'");
+    ASSERT_TRUE(archive::CorrectTypedResult(Archive("ann"), typed, Typed(rodNorth, 11)));
+    ASSERT_TRUE(archive::CorrectTypedResult(Archive("bob"), IdOn("bob", "SELECT id FROM typed_results"),
+                                            Typed(bobsRod, 13)));
+    SyncAll({"ann", "bob"});
+    for (const std::string who : {"ann", "bob"}) {
+        const auto history = archive::TypedResultHistory(
+            Archive(who), IdOn(who, "SELECT id FROM typed_results WHERE replaces IS NULL"));
+        ASSERT_TRUE(history) << who << ": " << history.Error().Text();
+        ASSERT_EQ(history.Value().size(), 3u) << who;
+        EXPECT_EQ(history.Value()[2].fields.values[0].number, 12.5) << who;
+    }
+    EXPECT_EQ(Query("ann", "SELECT count(*) FROM sync_rejected"), "[[0]]");
+}
+
 TEST_F(SyncTypedTest, AViewersTypedThingsAreRefusedAndAMemberOfAnotherSiteReceivesNothingOfThem) {
     AddTyped("ann", rodNorth, 12.5);
     ASSERT_TRUE(archive::AddTypedTraverse(Archive("ann"), Traverse(rodNorth)));
