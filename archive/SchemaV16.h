@@ -4,9 +4,9 @@
 
 namespace terrovane::archive {
 
-// The step from layout 14 to layout 15, inside the migration's transaction: typed results, traverses and
+// The step from layout 15 to layout 16, inside the migration's transaction: typed results, traverses and
 // soundings get what the team sync needs to carry them (ids, stamps, tombstones and the outbox's
 // triggers). Returns SQLite's result code.
-int MigrateToLayout15(Database& db);
+int MigrateToLayout16(Database& db);
 
 }  // namespace terrovane::archive

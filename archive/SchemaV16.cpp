@@ -1,4 +1,4 @@
-#include "SchemaV15.h"
+#include "SchemaV16.h"
 
 #include <sqlite3.h>
 
@@ -63,7 +63,7 @@ bool HasColumn(Database& db, const char* table, const char* column) {
 
 // Every part may run again: a file one step behind by the grid assessments' rule runs this step a second
 // time, and ALTER TABLE cannot.
-int MigrateToLayout15(Database& db) {
+int MigrateToLayout16(Database& db) {
     int rc = SQLITE_OK;
     if (!HasColumn(db, "typed_results", "modified")) {
         rc = db.Exec(StampedRowsSql("typed_results").c_str());
