@@ -162,4 +162,13 @@ std::string StampedTableSql(const char* table) {
     return TableSql({table, true, {}});
 }
 
+std::string StampedRowsSql(const char* table) {
+    const std::string name = table;
+    const std::string stamp =
+        TickSql() + " UPDATE " + name +
+        " SET modified = (SELECT stamp FROM archive_stamp) WHERE rowid = NEW.rowid; END;\n";
+    return "ALTER TABLE " + name + " ADD COLUMN modified TEXT;\n" + "CREATE TRIGGER " + name +
+           "_changed AFTER UPDATE ON " + name + " WHEN NEW.modified IS OLD.modified BEGIN " + stamp;
+}
+
 }  // namespace terrovane::archive

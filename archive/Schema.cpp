@@ -11,6 +11,7 @@
 #include "SchemaV13.h"
 #include "SchemaV14.h"
 #include "SchemaV15.h"
+#include "SchemaV16.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
@@ -87,7 +88,8 @@ int RunStep(Database& db, int step) {
            : step == 11 ? MigrateToLayout12(db)
            : step == 12 ? MigrateToLayout13(db)
            : step == 13 ? MigrateToLayout14(db)
-                        : MigrateToLayout15(db);
+           : step == 14 ? MigrateToLayout15(db)
+                        : MigrateToLayout16(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file

@@ -2,6 +2,7 @@
 
 #include "LocalSql.h"
 #include "SyncIds.h"
+#include "TypedThings.h"
 
 namespace terrovane::sync {
 namespace {
@@ -73,14 +74,18 @@ std::optional<std::string> BaseSite(archive::Database& db, const Entity& entity)
                   {entity.kind, entity.uuid});
 }
 
+// Things known by an id of their own, whose state is read by it.
 bool IsPlace(const std::string& kind) {
-    return kind == "site" || kind == "point" || kind == "visit";
+    return kind == "site" || kind == "point" || kind == "visit" || IsTypedKind(kind);
 }
 
-// A site, point or visit here, or its tombstone.
+// A site, point, visit or typed thing here, or its tombstone.
 std::optional<EntityState> PlaceState(archive::Database& db, const Entity& entity) {
     const bool site = entity.kind == "site";
-    const char* sql = site ? kSiteState : entity.kind == "point" ? kPointState : kVisitState;
+    const char* sql = site                     ? kSiteState
+                      : entity.kind == "point" ? kPointState
+                      : entity.kind == "visit" ? kVisitState
+                                               : TypedStateSql(entity.kind);
     std::optional<EntityState> state = StateOf(db, sql, {entity.uuid}, entity.kind, entity.uuid);
     if (!state) {
         state = StateOf(db, kTombstoneState, {entity.kind + "s", entity.uuid}, entity.kind, entity.uuid);

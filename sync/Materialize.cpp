@@ -7,6 +7,7 @@
 #include "Analyses.h"
 #include "LocalSql.h"
 #include "SyncIds.h"
+#include "TypedThings.h"
 
 namespace terrovane::sync {
 namespace {
@@ -346,6 +347,9 @@ Materialized Materialize(archive::Database& db, const Entity& entity, const Want
     }
     if (entity.kind == "assignment") {
         return MaterializeAssignment(db, entity);
+    }
+    if (IsTypedKind(entity.kind)) {
+        return MaterializeTyped(db, entity);
     }
     if (entity.kind == "note") {
         return MaterializeNote(db, entity, fields);

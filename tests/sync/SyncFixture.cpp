@@ -80,6 +80,14 @@ std::string SyncTest::Shared(const std::string& who) const {
                  "r.visit_id "
                  "ORDER BY hex(r.content_key)") +
            Query(who,
+                 "SELECT 'typed result', t.uuid, t.first_version, r.uuid, p.uuid, t.typed_at FROM "
+                 "typed_results "
+                 "t LEFT JOIN typed_results r ON r.id = t.replaces LEFT JOIN points p ON p.id = t.point_id "
+                 "UNION ALL SELECT 'typed traverse', t.uuid, NULL, NULL, p.uuid, t.typed_at FROM "
+                 "typed_traverses t JOIN points p ON p.id = t.point_id UNION ALL SELECT 'typed sounding', "
+                 "t.uuid, NULL, NULL, s.uuid, t.typed_at FROM typed_soundings t JOIN sites s ON s.id = "
+                 "t.site_id ORDER BY 1, 2") +
+           Query(who,
                  "SELECT 'soil model', uuid, saved_at FROM soil_models UNION ALL "
                  "SELECT 'fop curve', uuid, saved_at FROM fop_curves UNION ALL "
                  "SELECT 'grid assessment', uuid, saved_at FROM grid_assessments ORDER BY 2");

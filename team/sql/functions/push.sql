@@ -128,6 +128,8 @@ BEGIN
             RETURN terrovane.result_site(substr(named, 8));
         END IF;
         RETURN NULL;  -- a read-out's note: its writer's and the admins'
+    WHEN 'typed_result', 'typed_traverse', 'typed_sounding' THEN
+        RETURN terrovane.site_of_typed(target_kind, target_id, target_field, new_value, claims);
     WHEN 'soil_model', 'fop_curve', 'grid_assessment' THEN
         SELECT k.site INTO found_site FROM terrovane.content k
             WHERE k.kind = 'analysis' AND k.body->>'uuid' = target_id::text LIMIT 1;
@@ -141,8 +143,8 @@ BEGIN
 END
 $$;
 
--- A thing moved to another site takes what belongs to it along: a point its assignments, an assignment
--- its result's note.
+-- A thing moved to another site takes what belongs to it along: a point its assignments and the results
+-- and traverses typed at it, an assignment its result's note.
 CREATE OR REPLACE FUNCTION terrovane.place(target_kind text, target_id uuid, new_site uuid) RETURNS void
 LANGUAGE plpgsql SET search_path = pg_catalog, pg_temp
 AS $$
@@ -152,9 +154,10 @@ BEGIN
     UPDATE terrovane.fields SET site = new_site
         WHERE kind = target_kind AND id = target_id AND site IS DISTINCT FROM new_site;
     IF target_kind = 'point' THEN
-        FOR follower IN SELECT a.id FROM terrovane.fields a
-                        WHERE a.kind = 'assignment' AND a.field = 'point' AND a.value = to_jsonb(target_id::text) LOOP
-            PERFORM terrovane.place('assignment', follower.id, new_site);
+        FOR follower IN SELECT a.kind, a.id FROM terrovane.fields a
+                        WHERE a.kind IN ('assignment', 'typed_result', 'typed_traverse') AND a.field = 'point'
+                          AND a.value = to_jsonb(target_id::text) LOOP
+            PERFORM terrovane.place(follower.kind, follower.id, new_site);
         END LOOP;
     ELSIF target_kind = 'assignment' THEN
         FOR follower IN SELECT n.id FROM terrovane.fields r

@@ -24,7 +24,7 @@ BEGIN
 END
 $$;
 
-SELECT plan(62);
+SELECT plan(63);
 
 -- Nobody but the schema's own role holds a right on a table, a sequence or a view.
 SELECT is_empty(format($q$SELECT table_name || ':' || privilege_type FROM information_schema.role_table_grants
@@ -116,6 +116,19 @@ SELECT is(tap.as_member(:'vic', $q$SELECT terrovane.push(terrovane.layout(), 'cc
           'other_login', 'a device belongs to the login that first synced it');
 SELECT is(tap.as_member(:'ins', 'SELECT role || '' '' || sites FROM terrovane.whoami()'), 'inspector 1',
           'a member sees its own role and sites only');
+
+-- Typed results, traverses and soundings: placed by their point or site, and written once.
+SELECT is(tap.as_member(:'ins', $q$SELECT string_agg(c->>'outcome' || coalesce(' ' || (c->>'sqlstate'), ''), ', ' ORDER BY (c->>'index')::int)
+    FROM jsonb_array_elements(terrovane.push(terrovane.layout(), 'cccccccc-0000-4000-8000-000000000003', 2, '[
+    {"type":"field","kind":"typed_result","id":"55555555-5555-4555-8555-555555555555","field":"point","value":"33333333-3333-4333-8333-333333333333","stamp":"000000000004000-00000-cccccccc-0000-4000-8000-000000000003"},
+    {"type":"field","kind":"typed_result","id":"55555555-5555-4555-8555-555555555555","field":"method","value":"fall-of-potential","stamp":"000000000004000-00000-cccccccc-0000-4000-8000-000000000003"},
+    {"type":"field","kind":"typed_result","id":"66666666-6666-4666-8666-666666666666","field":"point","value":"44444444-4444-4444-8444-444444444444","site":"11111111-1111-4111-8111-111111111111","stamp":"000000000004000-00000-cccccccc-0000-4000-8000-000000000003"},
+    {"type":"field","kind":"typed_traverse","id":"77777777-7777-4777-8777-777777777777","field":"point","value":"44444444-4444-4444-8444-444444444444","stamp":"000000000004000-00000-cccccccc-0000-4000-8000-000000000003"},
+    {"type":"field","kind":"typed_sounding","id":"88888888-8888-4888-8888-888888888888","field":"site","value":"22222222-2222-4222-8222-222222222222","stamp":"000000000004000-00000-cccccccc-0000-4000-8000-000000000003"},
+    {"type":"field","kind":"typed_result","id":"55555555-5555-4555-8555-555555555555","field":"method","value":"3-pole","stamp":"000000000005000-00000-cccccccc-0000-4000-8000-000000000003"},
+    {"type":"field","kind":"typed_result","id":"55555555-5555-4555-8555-555555555555","field":"deleted","value":1,"stamp":"000000000005000-00000-cccccccc-0000-4000-8000-000000000003"}
+    ]')->'changes') AS c$q$), 'applied, applied, rejected 42501, rejected 42501, rejected 42501, rejected 22023, rejected 22023',
+          'the inspector types at North''s point, not at South''s or South whatever site it names, and what was typed is neither rewritten nor deleted');
 
 -- The firm's profile: one for everyone, changed by admins only; report numbers for those who issue reports.
 SELECT is(tap.as_member(who, $q$SELECT terrovane.set_firm(terrovane.layout(), '{"name":"Mine","address":"","phone":"","email":"","licence":"","prefix":"M"}', NULL)$q$),
