@@ -6,11 +6,17 @@
 #include "IssuedReports.h"
 #include "Numbers.h"
 #include "ReportPhotos.h"
+#include "ServerSchema.h"
 #include "ShellCommand.h"
 #include "SyncFixture.h"
 
 namespace terrovane::testing {
 namespace {
+
+// The layout this program speaks, which the server's functions are asked in.
+std::string Layout() {
+    return std::to_string(team::kServerLayout);
+}
 
 // A JPEG's first bytes and more than two pieces of the transfer after them: enough that a file goes in
 // several pieces, and the bytes differ from piece to piece so a piece out of its place shows.
@@ -158,9 +164,9 @@ TEST_F(SyncPhotosTest, AMemberOfAnotherSiteReceivesNoRowAndNoByte) {
               "[[0, 0, 0, 0, 0]]");
     const std::string digest =
         owner_->Query("SELECT digest FROM terrovane.files ORDER BY size DESC LIMIT 1").Scalar();
-    EXPECT_EQ(PsqlAs("ivy", "SELECT count(*) FROM terrovane.attachments(8)"), "0\n");
-    EXPECT_EQ(PsqlAs("ivy", "SELECT count(*) FROM terrovane.issued_reports(8)"), "0\n");
-    EXPECT_NE(PsqlAs("ivy", "SELECT terrovane.file_piece(8, '" + digest + "', 0, 100)")
+    EXPECT_EQ(PsqlAs("ivy", "SELECT count(*) FROM terrovane.attachments(" + Layout() + ")"), "0\n");
+    EXPECT_EQ(PsqlAs("ivy", "SELECT count(*) FROM terrovane.issued_reports(" + Layout() + ")"), "0\n");
+    EXPECT_NE(PsqlAs("ivy", "SELECT terrovane.file_piece(" + Layout() + ", '" + digest + "', 0, 100)")
                   .find("no file of the member's sites"),
               std::string::npos);
     EXPECT_NE(PsqlAs("ivy", "SELECT count(*) FROM terrovane.files").find("permission denied"),
@@ -194,16 +200,21 @@ TEST_F(SyncPhotosTest, AForgedDigestIsRefused) {
     // A program that lies about the bytes: pieces under another file's digest.
     const std::unique_ptr<pg::Connection> ann = SignIn("ann");
     const std::string claimed = std::string(64, 'a');
-    const pg::QueryResult piece =
-        ann->Query("SELECT terrovane.put_file_piece(8, $1, 0, $2::bytea)", {claimed, "\\xffd8ff00"});
+    const pg::QueryResult piece = ann->Query(
+        "SELECT terrovane.put_file_piece(" + Layout() + ", $1, 0, $2::bytea)", {claimed, "\\xffd8ff00"});
     ASSERT_TRUE(piece.Ok()) << piece.Explained();
-    const pg::QueryResult finished = ann->Query("SELECT terrovane.finish_file(8, $1)", {claimed});
+    const pg::QueryResult finished =
+        ann->Query("SELECT terrovane.finish_file(" + Layout() + ", $1)", {claimed});
     EXPECT_EQ(finished.sqlState, "22023");
     EXPECT_EQ(finished.message, "the bytes are not those of their digest");
     // A piece out of its place is refused too, and a file of no digest at all.
-    EXPECT_EQ(ann->Query("SELECT terrovane.put_file_piece(8, $1, 10, '\\x00'::bytea)", {claimed}).sqlState,
-              "22023");
-    EXPECT_EQ(ann->Query("SELECT terrovane.put_file_piece(8, 'x', 0, '\\x00'::bytea)").sqlState, "22023");
+    EXPECT_EQ(
+        ann->Query("SELECT terrovane.put_file_piece(" + Layout() + ", $1, 10, '\\x00'::bytea)", {claimed})
+            .sqlState,
+        "22023");
+    EXPECT_EQ(
+        ann->Query("SELECT terrovane.put_file_piece(" + Layout() + ", 'x', 0, '\\x00'::bytea)").sqlState,
+        "22023");
 
     // An archive whose digest does not match its bytes: its attachment is refused and listed.
     const std::int64_t made =
@@ -290,8 +301,11 @@ TEST_F(SyncPhotosTest, TheServerRefusesAFileNotOfItsKindAndAnotherPdfUnderAKeptR
     const std::unique_ptr<pg::Connection> ann = SignIn("ann");
     const auto upload = [&](const std::string& bytes) {
         const std::string digest = owner_->Query("SELECT encode(sha256($1::bytea), 'hex')", {bytes}).Scalar();
-        EXPECT_TRUE(ann->Query("SELECT terrovane.put_file_piece(8, $1, 0, $2::bytea)", {digest, bytes}).Ok());
-        const pg::QueryResult finished = ann->Query("SELECT terrovane.finish_file(8, $1)", {digest});
+        EXPECT_TRUE(
+            ann->Query("SELECT terrovane.put_file_piece(" + Layout() + ", $1, 0, $2::bytea)", {digest, bytes})
+                .Ok());
+        const pg::QueryResult finished =
+            ann->Query("SELECT terrovane.finish_file(" + Layout() + ", $1)", {digest});
         EXPECT_TRUE(finished.Ok()) << finished.Explained();
         return digest;
     };
@@ -300,20 +314,23 @@ TEST_F(SyncPhotosTest, TheServerRefusesAFileNotOfItsKindAndAnotherPdfUnderAKeptR
     const std::string photo = upload("\\xffd8ff00");
     const std::string point =
         owner_->Query("SELECT DISTINCT id::text FROM terrovane.fields WHERE kind = 'point'").Scalar();
-    const pg::QueryResult asPhoto = ann->Query(
-        "SELECT terrovane.put_attachment(8, 'point', $1, $2, 'jpeg', 'x.jpg', '', false, '{}', NULL)",
-        {point, pdf});
+    const pg::QueryResult asPhoto =
+        ann->Query("SELECT terrovane.put_attachment(" + Layout() +
+                       ", 'point', $1, $2, 'jpeg', 'x.jpg', '', false, '{}', NULL)",
+                   {point, pdf});
     EXPECT_EQ(asPhoto.message, "the file is not what its kind says");
-    const pg::QueryResult asReport = ann->Query(
-        "SELECT terrovane.put_issued_report(8, 'TV-2024-0002', 1, $1::uuid, 'North', '2024-05-17', 'Ann', "
-        "'en', $2)",
-        {site, photo});
+    const pg::QueryResult asReport =
+        ann->Query("SELECT terrovane.put_issued_report(" + Layout() +
+                       ", 'TV-2024-0002', 1, $1::uuid, 'North', '2024-05-17', 'Ann', "
+                       "'en', $2)",
+                   {site, photo});
     EXPECT_EQ(asReport.message, "an issued report is a PDF");
     // Revision 1 of the kept number with other bytes: the team's stays.
-    const pg::QueryResult again = ann->Query(
-        "SELECT terrovane.put_issued_report(8, 'TV-2024-0001', 1, $1::uuid, 'North', '2024-05-17', 'Ann', "
-        "'en', $2)",
-        {site, pdf});
+    const pg::QueryResult again =
+        ann->Query("SELECT terrovane.put_issued_report(" + Layout() +
+                       ", 'TV-2024-0001', 1, $1::uuid, 'North', '2024-05-17', 'Ann', "
+                       "'en', $2)",
+                   {site, pdf});
     EXPECT_EQ(again.sqlState, "23505");
     EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.issued_reports").Scalar(), "1");
     EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.attachments").Scalar(), "0");
