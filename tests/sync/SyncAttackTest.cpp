@@ -1,5 +1,6 @@
 // The server decides, as the program meets it: a viewer's archive receives its sites only (a read-out with
 // results of other sites with those slots blank), a member given a site later receives its history, a
+// viewer made an admin later has its read-outs' blank slots filled in, a
 // second login on an archive is refused and nothing is lost, a copied archive is told apart and both copies'
 // changes arrive, a change refused for rights goes again once the rights allow it.
 #include "ArchiveFixtures.h"
@@ -112,6 +113,28 @@ TEST_F(SyncAttackTest, AResultAssignedToAMembersSiteLaterFillsItsSlotInTheReadOu
         "[[2]]");
     EXPECT_EQ(Query("vic", "SELECT hex(substr(image, 72 + 1, 72)) = hex(zeroblob(72)) FROM readouts"),
               "[[1]]");
+    // A sync with nothing new fetches nothing again and changes nothing.
+    const std::string before = Shared("vic");
+    ASSERT_TRUE(Sync("vic").inSync);
+    EXPECT_EQ(Shared("vic"), before);
+}
+
+TEST_F(SyncAttackTest, AViewerMadeAnAdminLaterHasTheBlankSlotsOfTheReadOutsItHoldsFilledIn) {
+    Member("vic", team::MemberRole::Viewer, {"North"});
+    ASSERT_TRUE(Sync("vic").inSync);
+    ASSERT_EQ(Count("vic", "results"), "[[1]]");
+    Member("vic", team::MemberRole::Admin);
+    const sync::SyncReport report = Sync("vic");
+    ASSERT_EQ(report.error, sync::SyncError::None) << report.detail;
+    EXPECT_TRUE(report.inSync);
+    // Every read-out, the mixed one it held now whole: slots 0, 1 and 2, no slot of a result left blank.
+    EXPECT_EQ(Count("vic", "readouts"), "[[3]]");
+    EXPECT_EQ(Count("vic", "results"), Count("ann", "results"));
+    EXPECT_EQ(Query("vic",
+                    "SELECT group_concat(slot, ',') FROM (SELECT slot FROM readout_slots WHERE readout_id = "
+                    "(SELECT min(id) FROM readouts) ORDER BY slot)"),
+              R"([["0,1,2"]])");
+    EXPECT_EQ(Query("vic", "SELECT count(*) FROM results r JOIN points p ON p.id = r.point_id"), "[[3]]");
     // A sync with nothing new fetches nothing again and changes nothing.
     const std::string before = Shared("vic");
     ASSERT_TRUE(Sync("vic").inSync);

@@ -121,8 +121,16 @@ BEGIN
         WHERE for_site IS NULL OR f.site = for_site
         ORDER BY CASE f.kind WHEN 'site' THEN 0 WHEN 'point' THEN 1 WHEN 'visit' THEN 2 WHEN 'assignment' THEN 3
                              ELSE 4 END;
+    -- A login made an admin may hold another's read-out with the slots of sites it could not see blank: a
+    -- site it is seen in tells that archive to fetch it again and fill them in, as for a site given later.
     INSERT INTO terrovane.changes (source, kind, id, site, for_login)
-        SELECT 'content', k.kind, k.key, k.site, who FROM terrovane.content k
+        SELECT 'content', k.kind, k.key,
+               CASE WHEN k.kind = 'readout' AND k.added_by <> who
+                    THEN (SELECT v.site FROM terrovane.readout_sites v WHERE v.readout = k.key
+                          ORDER BY v.site LIMIT 1)
+                    ELSE k.site END,
+               who
+        FROM terrovane.content k
         WHERE for_site IS NULL OR (k.kind = 'analysis' AND k.site = for_site);
     -- The read-outs seen in the site.
     INSERT INTO terrovane.changes (source, kind, id, site, for_login)
