@@ -5431,6 +5431,14 @@ Datum</translation>
         <translation>Eingetipptes Ergebnis korrigieren</translation>
     </message>
     <message>
+        <source>Put photo in site report</source>
+        <translation>Foto in den Anlagenbericht aufnehmen</translation>
+    </message>
+    <message>
+        <source>Take photo out of site report</source>
+        <translation>Foto aus dem Anlagenbericht nehmen</translation>
+    </message>
+    <message>
         <source>Site properties</source>
         <translation>Eigenschaften der Anlage</translation>
     </message>

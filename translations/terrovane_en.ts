@@ -5431,6 +5431,14 @@ Date</translation>
         <translation>Correct typed result</translation>
     </message>
     <message>
+        <source>Put photo in site report</source>
+        <translation>Put photo in site report</translation>
+    </message>
+    <message>
+        <source>Take photo out of site report</source>
+        <translation>Take photo out of site report</translation>
+    </message>
+    <message>
         <source>Site properties</source>
         <translation>Site properties</translation>
     </message>

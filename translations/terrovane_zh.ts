@@ -5400,6 +5400,14 @@ Date</translation>
         <translation>更正手动输入的结果</translation>
     </message>
     <message>
+        <source>Put photo in site report</source>
+        <translation>将照片放入现场报告</translation>
+    </message>
+    <message>
+        <source>Take photo out of site report</source>
+        <translation>将照片移出现场报告</translation>
+    </message>
+    <message>
         <source>Site properties</source>
         <translation>站点属性</translation>
     </message>

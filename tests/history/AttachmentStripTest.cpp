@@ -181,6 +181,38 @@ TEST_F(AttachmentStripTest, APhotoIsChosenForTheSiteReportAndADocumentCannotBe) 
     EXPECT_EQ(chosen(), 0u);
 }
 
+// The choice is undone with Ctrl+Z and redone with Ctrl+Shift+Z like the window's other edits, the box
+// following what the archive holds.
+TEST_F(AttachmentStripTest, APhotosChoiceForTheReportIsUndoneAndRedone) {
+    ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, pointId_}));
+    Strip().AttachFiles({QString::fromStdString(Path("pit.jpg"))});
+    ASSERT_EQ(Strip().List().count(), 1);
+    Strip().List().setCurrentRow(0);
+    QCheckBox& box = Strip().InReport();
+    const auto chosen = [this] {
+        const auto ids = archive::ChosenForReport(*archive_);
+        EXPECT_TRUE(ids);
+        return ids ? ids.Value().size() : 0u;
+    };
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(4, box.height() / 2));
+    ASSERT_EQ(chosen(), 1u);
+    EXPECT_EQ(window_->UndoStack().undoText(), QStringLiteral("Put photo in site report"));
+    QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(chosen(), 0u);
+    Strip().List().setCurrentRow(0);
+    EXPECT_FALSE(box.isChecked());
+    QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(chosen(), 1u);
+    Strip().List().setCurrentRow(0);
+    EXPECT_TRUE(box.isChecked());
+    // Taken out, the undo puts it back.
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(4, box.height() / 2));
+    ASSERT_EQ(chosen(), 0u);
+    EXPECT_EQ(window_->UndoStack().undoText(), QStringLiteral("Take photo out of site report"));
+    QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(chosen(), 1u);
+}
+
 TEST_F(AttachmentStripTest, OneResultChosenInTheListShowsItsOwn) {
     ASSERT_TRUE(
         StoreImage(*archive_, archive::testing::ImageWith({{0, archive::testing::MakeResult(1, 5, 1, 8.0f)}}))

@@ -2,6 +2,7 @@
 #include <QItemSelectionModel>
 
 #include "HistoryWindow.h"
+#include "ReportPhotos.h"
 
 namespace terrovane::history {
 
@@ -33,7 +34,22 @@ void HistoryWindow::FollowWithAttachments() {
         }
     });
     connect(this, &HistoryWindow::Refreshed, attachments_, &AttachmentStrip::Reload);
+    connect(&attachments_->InReport(), &ReportPhotoChoice::Chosen, this, &HistoryWindow::RememberReportPhoto);
     showTreeChoice(tree_->Current());
+}
+
+void HistoryWindow::RememberReportPhoto(std::int64_t attachment, bool inReport) {
+    const auto choose = [this, attachment](bool in, std::string& error) {
+        if (const archive::Status done = archive::ChooseForReport(*archive_, attachment, in); !done) {
+            error = done.Error().Text();
+            return false;
+        }
+        return true;
+    };
+    Remember(
+        inReport ? tr("Put photo in site report") : tr("Take photo out of site report"),
+        [choose, inReport](std::string& error) { return choose(!inReport, error); },
+        [choose, inReport](std::string& error) { return choose(inReport, error); });
 }
 
 }  // namespace terrovane::history

@@ -182,6 +182,7 @@ class HistoryWindow : public QWidget {
                       const archive::SiteFields& after);
     void RememberPoint(const QString& text, std::int64_t id, const archive::PointFields& before,
                        const archive::PointFields& after);
+    void RememberReportPhoto(std::int64_t attachment, bool inReport);
     void RememberCorrection(std::int64_t made, const archive::TypedResultFields& before,
                             const archive::TypedResultFields& after);
     void BuildButtons(QBoxLayout* layout);

@@ -49,6 +49,7 @@ void ReportPhotoChoice::Choose(bool inReport) {
     }
     emit Problem(QString());
     emit Changed(attachment);
+    emit Chosen(attachment, inReport);
 }
 
 }  // namespace terrovane::history

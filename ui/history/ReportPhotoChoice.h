@@ -31,6 +31,9 @@ class ReportPhotoChoice : public QCheckBox {
     void Problem(const QString& text);
     // A photo went into the report or out of it.
     void Changed(std::int64_t attachment);
+    // A person put the photo into the report or took it out (kept in the archive already), so the
+    // window can offer to undo it.
+    void Chosen(std::int64_t attachment, bool inReport);
 
   private:
     void Choose(bool inReport);
