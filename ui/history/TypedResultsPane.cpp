@@ -31,6 +31,8 @@ TypedResultsPane::TypedResultsPane(archive::Archive* archive, QWidget* parent)
     layout->addLayout(head);
     list_ = new QTreeWidget(this);
     list_->setColumnCount(kColumns);
+    // Several at once, so a day's typed results join their visit together.
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setHeaderLabels({tr("Measured"), tr("Point"), tr("Method"), tr("Values"), tr("Verdict"),
                             tr("Instrument"), tr("Measured by"), tr("Typed by")});
     list_->setAccessibleName(title->text());
