@@ -7,6 +7,8 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "ArchiveSetting.h"
 #include "ArchiveWatch.h"
 #include "EscapeCloses.h"
@@ -96,10 +98,14 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
         return ids;
     };
     visits_->selectedTypedResults = [this] {
+        // The typed results chosen, each once (an earlier version chosen below one stands for it).
         std::vector<std::int64_t> ids;
-        if (const QTreeWidgetItem* item = typed_->List().currentItem();
-            item != nullptr && item->isSelected() && item->parent() == nullptr) {
-            ids.push_back(item->data(TypedResultsPane::kMeasured, Qt::UserRole).toLongLong());
+        for (const QTreeWidgetItem* item : typed_->List().selectedItems()) {
+            const QTreeWidgetItem* newest = item->parent() != nullptr ? item->parent() : item;
+            const std::int64_t id = newest->data(TypedResultsPane::kMeasured, Qt::UserRole).toLongLong();
+            if (std::find(ids.begin(), ids.end(), id) == ids.end()) {
+                ids.push_back(id);
+            }
         }
         return ids;
     };
