@@ -585,17 +585,22 @@ Result<std::vector<std::int64_t>> VisitTypedResults(Archive& archive, std::int64
         "WHERE l.visit_id = ? ORDER BY t.measured_date, t.measured_time, t.id");
 }
 
-Result<std::optional<std::int64_t>> VisitOfResult(Archive& archive, std::int64_t result) {
+namespace {
+
+// The visit a query finds for one member (its one parameter, a row naming the member and the visit or
+// null); `missing` when the member is not there.
+Result<std::optional<std::int64_t>> VisitOfMember(Archive& archive, std::int64_t id, const char* sql,
+                                                  const char* missing) {
     std::optional<std::int64_t> visit;
     const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
         Statement query;
-        int rc = query.Prepare(db, "SELECT visit_id FROM results WHERE id = ?");
+        int rc = query.Prepare(db, sql);
         if (rc == SQLITE_OK) {
-            query.Bind(1, result);
+            query.Bind(1, id);
             rc = query.Step();
         }
         if (rc == SQLITE_DONE) {
-            return VisitRefusal(Problem(kNoResult, {std::to_string(result)}));
+            return VisitRefusal(Problem(missing, {std::to_string(id)}));
         }
         if (rc != SQLITE_ROW) {
             return LastFailure(db, rc);
@@ -609,6 +614,20 @@ Result<std::optional<std::int64_t>> VisitOfResult(Archive& archive, std::int64_t
         return read.Error();
     }
     return visit;
+}
+
+}  // namespace
+
+Result<std::optional<std::int64_t>> VisitOfResult(Archive& archive, std::int64_t result) {
+    return VisitOfMember(archive, result, "SELECT visit_id FROM results WHERE id = ?", kNoResult);
+}
+
+Result<std::optional<std::int64_t>> VisitOfTypedResult(Archive& archive, std::int64_t typed) {
+    return VisitOfMember(
+        archive, typed,
+        "SELECT l.visit_id FROM typed_results t LEFT JOIN typed_visits l ON l.first_version = "
+        "t.first_version WHERE t.id = ?",
+        kNoTypedResult);
 }
 
 }  // namespace terrovane::archive

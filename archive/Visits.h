@@ -50,6 +50,8 @@ Status AssignTypedToVisit(Archive& archive, const std::vector<std::int64_t>& typ
 Result<std::vector<std::int64_t>> VisitTypedResults(Archive& archive, std::int64_t visit);
 // The visit a result is assigned to, nullopt when none.
 Result<std::optional<std::int64_t>> VisitOfResult(Archive& archive, std::int64_t result);
+// The visit a typed result (any version's id) is in, nullopt when none.
+Result<std::optional<std::int64_t>> VisitOfTypedResult(Archive& archive, std::int64_t typed);
 
 // "dry", "moist", "wet", "frozen" ("" for Unknown): the words files and the command line use.
 const char* SoilWord(SoilCondition soil);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Archive.h"
+#include "SiteReport.h"
 #include "Visit.h"
 
 namespace terrovane::sitereport {
@@ -14,5 +15,9 @@ namespace terrovane::sitereport {
 [[nodiscard]] bool LoadReportVisits(archive::Archive& archive, std::int64_t site, const std::string& since,
                                     const std::string& until, std::vector<archive::Visit>& out,
                                     std::string& error);
+
+// Notes the visit each result of the report (read out or typed) is assigned to, so its conditions are that
+// visit's even where the site had several visits that day.
+[[nodiscard]] bool AddVisitAssignments(archive::Archive& archive, SiteReport& report, std::string& error);
 
 }  // namespace terrovane::sitereport

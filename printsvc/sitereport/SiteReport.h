@@ -22,11 +22,12 @@ struct ReportedResult {
     std::string frequency;  // test frequency and voltage as the instrument shows them, "" where none
     std::string voltage;
     std::string jamming;
-    bool measured = true;          // false: a failed reading, an attempt that tested nothing
-    archive::ResultMethod method;  // how it was measured; method.typed for one typed by hand or imported
-    std::string typedBy;           // who typed it, for a typed result
-    std::string measuredBy;        // who measured it, as typed
-    std::string typedInstrument;   // the instrument it was measured with, as typed
+    bool measured = true;               // false: a failed reading, an attempt that tested nothing
+    archive::ResultMethod method;       // how it was measured; method.typed for one typed by hand or imported
+    std::string typedBy;                // who typed it, for a typed result
+    std::string measuredBy;             // who measured it, as typed
+    std::string typedInstrument;        // the instrument it was measured with, as typed
+    std::optional<std::int64_t> visit;  // the visit it is assigned to, unset when none
 };
 
 // A photo chosen for the report, printed with its caption after its point's results.

@@ -130,7 +130,7 @@ bool LoadInSnapshot(archive::Archive& archive, const std::string& site, const st
         OrderByStanding(out.points[i], attempts[i]);
     }
     if (!AddProbeDistances(archive, out, error) || !AddDueDates(archive, out, error) ||
-        !AddReportPhotos(archive, out, error))
+        !AddReportPhotos(archive, out, error) || !AddVisitAssignments(archive, out, error))
         return false;
     // The firm that issues the report, for its header and title page.
     archive::Result<archive::FirmProfile> firm = archive::LoadFirm(archive);

@@ -228,9 +228,17 @@ double DrawBlock(PageDrawer& draw, CellMeasure& measure, const SiteReport& repor
     return y;
 }
 
-const archive::Visit* VisitOn(const ReportFront& front, const std::string& date) {
+// The visit the result is assigned to, else the first of its day's.
+const archive::Visit* VisitOf(const ReportFront& front, const ReportedResult& result) {
+    if (result.visit) {
+        for (const archive::Visit& visit : front.visits) {
+            if (visit.id == *result.visit) {
+                return &visit;
+            }
+        }
+    }
     for (const archive::Visit& visit : front.visits) {
-        if (!date.empty() && visit.date == date) {
+        if (!result.view.date.empty() && visit.date == result.view.date) {
             return &visit;
         }
     }
@@ -242,7 +250,7 @@ const archive::Visit* VisitOn(const ReportFront& front, const std::string& date)
 QString ResultDetailText(const SiteReport& report, const ReportedResult& result) {
     QStringList parts = {
         QCoreApplication::translate("SiteReport", "Method: %1").arg(texts::MethodText(result.method))};
-    const archive::Visit* visit = VisitOn(report.front, result.view.date);
+    const archive::Visit* visit = VisitOf(report.front, result);
     parts << (visit != nullptr
                   ? texts::VisitConditionsText(*visit)
                   : QCoreApplication::translate("SiteReport", "Conditions not recorded (no visit on %1)")

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <charconv>
 
 #include "ArchiveFixtures.h"
@@ -15,9 +16,11 @@
 #include "Numbers.h"
 #include "ReportPhotos.h"
 #include "SiteCertificate.h"
+#include "SiteReportDocument.h"
 #include "SiteReportPdf.h"
 #include "Sites.h"
 #include "TypedResults.h"
+#include "Visits.h"
 
 namespace terrovane::archive::testing {
 namespace {
@@ -235,6 +238,51 @@ TEST_F(SiteReportDocumentTest, ProbeDistancesAndTypedResultsAreNamedWithTheirMet
                "Method: Fall of potential", "Rs 700 Ω, Rh > 300 kΩ: doubtful, above 50 kΩ",
                "Measured by A. Weber, typed in by jroth", "instrument Ohmcheck 3, serial A-17", "6.5 Ω"});
     ExpectAll(PageText(path, 2), {"Rod 2", "6.5 Ω", "2009-01-06", "pass"});
+}
+
+// With two visits on a day, a result's conditions are those of the visit it is assigned to, read out or
+// typed; one not assigned takes the day's first.
+TEST_F(SiteReportDocumentTest, AResultsConditionsAreThoseOfItsAssignedVisit) {
+    const std::vector<std::int64_t> points = AddSiteWith({"Rod 1", "Rod 2", "Rod 3"});
+    const auto site = PointById(*archive_, points[0], error_);
+    ASSERT_TRUE(site) << error_;
+    std::vector<std::int64_t> visits;
+    for (const char* weather : {"morning sun", "afternoon hail"}) {
+        Visit visit;
+        visit.site = site->site;
+        visit.date = "2009-01-06";
+        visit.weather = weather;
+        const auto id = AddVisit(*archive_, visit);
+        ASSERT_TRUE(id) << id.Error().Text();
+        visits.push_back(id.Value());
+    }
+    ASSERT_TRUE(StoreImage(*archive_, ImageWith({{0, ThreePole(6, 1, 4.1f, 900, 1100)},
+                                                 {1, ThreePole(6, 2, 4.4f, 900, 1100)}}))
+                    .stored);
+    ASSERT_TRUE(Assign(*archive_, {1}, points[0], error_)) << error_;
+    ASSERT_TRUE(Assign(*archive_, {2}, points[2], error_)) << error_;
+    ASSERT_TRUE(AssignToVisit(*archive_, {1}, visits[1]).Ok());
+    TypedResultFields typed;
+    typed.point = points[1];
+    typed.method = "fall-of-potential";
+    typed.values = {{"Re", 6.5, false}};
+    typed.measured = "2009-01-06 15:15";
+    typed.typedBy = "jroth";
+    const auto typedId = AddTypedResult(*archive_, typed);
+    ASSERT_TRUE(typedId);
+    ASSERT_TRUE(AssignTypedToVisit(*archive_, {typedId.Value()}, visits[1]).Ok());
+
+    const sitereport::SiteReport report = Load();
+    ASSERT_EQ(report.points.size(), 3u);
+    const auto conditions = [&](std::size_t point) {
+        return sitereport::ResultDetailText(report, report.points[point].results.at(0)).toStdString();
+    };
+    EXPECT_NE(conditions(0).find("weather afternoon hail"), std::string::npos) << conditions(0);
+    EXPECT_NE(conditions(1).find("weather afternoon hail"), std::string::npos) << conditions(1);
+    EXPECT_NE(conditions(2).find("weather morning sun"), std::string::npos) << conditions(2);
+    std::string text = RunCommand("pdftotext -raw '" + Render(report, "visits.pdf") + "' - 2>&1").text;
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    EXPECT_NE(text.find("Visit of 2009-01-06: weather afternoon hail"), std::string::npos) << text;
 }
 
 // Only the photos chosen for the report are printed, four to a page, each with its caption; a document
