@@ -84,7 +84,7 @@ QByteArray InfoDate(const QByteArray& pdf) {
 // the cross-reference table's offsets after it moved by as much. A file not laid out as the writer lays
 // it out is left as it is.
 void AddInfoAuthor(QByteArray& bytes, const QString& author) {
-    const qsizetype at = bytes.indexOf("\n/Producer (");
+    const qsizetype at = bytes.indexOf("\n/Producer ");
     const qsizetype table = bytes.lastIndexOf("\nxref\n");
     const qsizetype start = bytes.lastIndexOf("\nstartxref\n");
     if (author.isEmpty() || at < 0 || table < at || start < table) {
