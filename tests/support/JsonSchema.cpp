@@ -47,9 +47,11 @@ std::string JsonSchemaViolations(const std::string& schema, const std::string& j
     std::ofstream(path, std::ios::binary) << json;
     const std::string schemaPath =
         std::string(TERROVANE_SOURCE_DIR) + "/docs/schemas/" + schema + ".schema.json";
+    // Debian's interpreter, which has the jsonschema that scripts/deps.sh installs: a python3 found
+    // earlier on the PATH (a version manager's shim) may lack it, and costs a cascade of shells per call.
     const CommandOutput check =
-        RunCommand("python3 " + ShellQuoted(TERROVANE_SOURCE_DIR "/tests/support/validate_json.py") + " " +
-                   ShellQuoted(schemaPath) + " " + ShellQuoted(path) + " 2>&1");
+        RunCommand("/usr/bin/python3 " + ShellQuoted(TERROVANE_SOURCE_DIR "/tests/support/validate_json.py") +
+                   " " + ShellQuoted(schemaPath) + " " + ShellQuoted(path) + " 2>&1");
     return check.status == 0 ? std::string() : schema + ": " + check.text;
 }
 
