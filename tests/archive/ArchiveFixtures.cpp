@@ -115,6 +115,22 @@ std::string ReadArchive(const std::string& path, const std::string& sql) {
     return run.text.substr(0, run.text.find_last_not_of('\n') + 1);
 }
 
+std::vector<std::string> ReadArchive(const std::string& path, const std::vector<std::string>& statements) {
+    std::string command = "/usr/bin/python3 " + terrovane::testing::ShellQuoted(TV_ARCHIVE_READER) + " " +
+                          terrovane::testing::ShellQuoted(path);
+    for (const std::string& sql : statements)
+        command += " " + terrovane::testing::ShellQuoted(sql);
+    const CommandRun run = RunCommand(command + " 2>&1");
+    EXPECT_EQ(run.status, 0) << run.text;
+    std::vector<std::string> rows;
+    std::istringstream lines(run.text);
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    EXPECT_EQ(rows.size(), statements.size()) << run.text;
+    rows.resize(statements.size());
+    return rows;
+}
+
 std::string SoundCheck() {
     return R"({"integrity": "ok", "journal": "wal", "version": )" + std::to_string(kSchemaVersion) + "}";
 }

@@ -47,6 +47,8 @@ using terrovane::testing::RunCommand;
 using CommandRun = terrovane::testing::CommandOutput;
 // Runs the independent reader on the file: the rows of `sql` (or the checks, with "--check") as JSON text.
 std::string ReadArchive(const std::string& path, const std::string& sql);
+// The same for several statements in one run of the reader: the rows of each, in their order.
+std::vector<std::string> ReadArchive(const std::string& path, const std::vector<std::string>& statements);
 // What the reader's "--check" says of a sound archive of this program's layout.
 std::string SoundCheck();
 std::string ReadFile(const std::string& path);

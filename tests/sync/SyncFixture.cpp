@@ -56,45 +56,57 @@ std::string SyncTest::Query(const std::string& who, const std::string& sql) cons
     return archive::testing::ReadArchive(ArchivePath(who), sql);
 }
 
+namespace {
+
+// What the team shares, statement by statement: one run of the reader reads them all.
+const std::vector<std::string>& SharedStatements() {
+    static const std::vector<std::string> statements = {
+        "SELECT 'site', uuid, name, address, latitude, longitude, notes, limit_ohm, limit_source, "
+        "interval_months FROM sites ORDER BY uuid",
+        "SELECT 'point', p.uuid, s.uuid, p.name, p.kind, p.notes, p.limit_ohm, p.interval_months, "
+        "p.last_measured FROM points p JOIN sites s ON s.id = p.site_id ORDER BY p.uuid",
+        "SELECT 'readout', read_at, port, substr(hex(image), 1, 600), l.text, o.note FROM readouts o "
+        "LEFT JOIN labels l ON l.id = o.label_id ORDER BY read_at, hex(image)",
+        "SELECT 'result', hex(r.content_key), p.uuid, l.text, r.note FROM results r "
+        "LEFT JOIN points p ON p.id = r.point_id LEFT JOIN labels l ON l.id = r.label_id "
+        "ORDER BY hex(r.content_key)",
+        "SELECT 'visit', v.uuid, s.uuid, v.visited_on, v.visited_by, v.instruments, v.weather, "
+        "v.air_temperature, v.soil, v.notes FROM visits v JOIN sites s ON s.id = v.site_id ORDER BY "
+        "v.uuid",
+        "SELECT 'in visit', hex(r.content_key), v.uuid FROM results r JOIN visits v ON v.id = "
+        "r.visit_id "
+        "ORDER BY hex(r.content_key)",
+        "SELECT 'typed result', t.uuid, t.first_version, r.uuid, p.uuid, t.typed_at FROM "
+        "typed_results "
+        "t LEFT JOIN typed_results r ON r.id = t.replaces LEFT JOIN points p ON p.id = t.point_id "
+        "UNION ALL SELECT 'typed traverse', t.uuid, NULL, NULL, p.uuid, t.typed_at FROM "
+        "typed_traverses t JOIN points p ON p.id = t.point_id UNION ALL SELECT 'typed sounding', "
+        "t.uuid, NULL, NULL, s.uuid, t.typed_at FROM typed_soundings t JOIN sites s ON s.id = "
+        "t.site_id ORDER BY 1, 2",
+        "SELECT 'soil model', uuid, saved_at FROM soil_models UNION ALL "
+        "SELECT 'fop curve', uuid, saved_at FROM fop_curves UNION ALL "
+        "SELECT 'grid assessment', uuid, saved_at FROM grid_assessments ORDER BY 2"};
+    return statements;
+}
+
+std::string Joined(const std::vector<std::string>& rows) {
+    std::string joined;
+    for (const std::string& row : rows)
+        joined += row;
+    return joined;
+}
+
+constexpr const char* kBaseStamps =
+    "SELECT kind, uuid, field, stamp FROM sync_fields ORDER BY kind, uuid, field";
+
+}  // namespace
+
 std::string SyncTest::Shared(const std::string& who) const {
-    return Query(who,
-                 "SELECT 'site', uuid, name, address, latitude, longitude, notes, limit_ohm, limit_source, "
-                 "interval_months FROM sites ORDER BY uuid") +
-           Query(who,
-                 "SELECT 'point', p.uuid, s.uuid, p.name, p.kind, p.notes, p.limit_ohm, p.interval_months, "
-                 "p.last_measured FROM points p JOIN sites s ON s.id = p.site_id ORDER BY p.uuid") +
-           Query(
-               who,
-               "SELECT 'readout', read_at, port, substr(hex(image), 1, 600), l.text, o.note FROM readouts o "
-               "LEFT JOIN labels l ON l.id = o.label_id ORDER BY read_at, hex(image)") +
-           Query(who,
-                 "SELECT 'result', hex(r.content_key), p.uuid, l.text, r.note FROM results r "
-                 "LEFT JOIN points p ON p.id = r.point_id LEFT JOIN labels l ON l.id = r.label_id "
-                 "ORDER BY hex(r.content_key)") +
-           Query(who,
-                 "SELECT 'visit', v.uuid, s.uuid, v.visited_on, v.visited_by, v.instruments, v.weather, "
-                 "v.air_temperature, v.soil, v.notes FROM visits v JOIN sites s ON s.id = v.site_id ORDER BY "
-                 "v.uuid") +
-           Query(who,
-                 "SELECT 'in visit', hex(r.content_key), v.uuid FROM results r JOIN visits v ON v.id = "
-                 "r.visit_id "
-                 "ORDER BY hex(r.content_key)") +
-           Query(who,
-                 "SELECT 'typed result', t.uuid, t.first_version, r.uuid, p.uuid, t.typed_at FROM "
-                 "typed_results "
-                 "t LEFT JOIN typed_results r ON r.id = t.replaces LEFT JOIN points p ON p.id = t.point_id "
-                 "UNION ALL SELECT 'typed traverse', t.uuid, NULL, NULL, p.uuid, t.typed_at FROM "
-                 "typed_traverses t JOIN points p ON p.id = t.point_id UNION ALL SELECT 'typed sounding', "
-                 "t.uuid, NULL, NULL, s.uuid, t.typed_at FROM typed_soundings t JOIN sites s ON s.id = "
-                 "t.site_id ORDER BY 1, 2") +
-           Query(who,
-                 "SELECT 'soil model', uuid, saved_at FROM soil_models UNION ALL "
-                 "SELECT 'fop curve', uuid, saved_at FROM fop_curves UNION ALL "
-                 "SELECT 'grid assessment', uuid, saved_at FROM grid_assessments ORDER BY 2");
+    return Joined(archive::testing::ReadArchive(ArchivePath(who), SharedStatements()));
 }
 
 std::string SyncTest::BaseStamps(const std::string& who) const {
-    return Query(who, "SELECT kind, uuid, field, stamp FROM sync_fields ORDER BY kind, uuid, field");
+    return Query(who, kBaseStamps);
 }
 
 std::string SyncTest::ServerStamps() const {
@@ -119,10 +131,19 @@ void SyncTest::ExpectConverged(std::initializer_list<std::string> who) {
     const std::string first = *who.begin();
     const std::string shared = Shared(first);
     const std::string server = WithoutSpace(ServerStamps());
+    // Everything compared of one archive, read in one run of the reader.
+    std::vector<std::string> statements = SharedStatements();
+    statements.push_back(kBaseStamps);
+    statements.push_back("SELECT count(*) FROM sync_outbox");
     for (const std::string& one : who) {
-        EXPECT_EQ(Shared(one), shared) << one << " differs from " << first;
-        EXPECT_EQ(WithoutSpace(BaseStamps(one)), server) << one << " and the server differ";
-        EXPECT_EQ(Query(one, "SELECT count(*) FROM sync_outbox"), "[[0]]") << one;
+        std::vector<std::string> rows = archive::testing::ReadArchive(ArchivePath(one), statements);
+        const std::string outbox = rows.back();
+        rows.pop_back();
+        const std::string stamps = rows.back();
+        rows.pop_back();
+        EXPECT_EQ(Joined(rows), shared) << one << " differs from " << first;
+        EXPECT_EQ(WithoutSpace(stamps), server) << one << " and the server differ";
+        EXPECT_EQ(outbox, "[[0]]") << one;
     }
     const std::string readouts = Query(first, "SELECT count(*) FROM readouts");
     EXPECT_EQ(
