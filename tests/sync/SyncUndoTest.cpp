@@ -59,8 +59,8 @@ class SyncUndoTest : public archive::testing::ArchiveTest {
     static std::string DeletedStamp(const std::string& sent, const std::string& kind, int value) {
         const std::regex change(R"("kind":")" + kind +
                                 R"(","id":"[^"]+","site":[^,]+,"field":"deleted","value":)" +
-                                std::to_string(value) + R"(,"stamp":"([^"]+)") ");
-            std::smatch found;
+                                std::to_string(value) + R"x(,"stamp":"([^"]+)")x");
+        std::smatch found;
         return std::regex_search(sent, found, change) ? found[1].str() : std::string();
     }
 
