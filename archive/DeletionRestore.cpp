@@ -190,9 +190,9 @@ class Restore {
             columns += (i == 0 ? "" : ", ") + QuotedName(column);
             places += (i == 0 ? "?" : ", ?") + std::to_string(i + 1);
         }
-        Statement insert;
-        int rc = insert.Prepare(
-            db_, "INSERT INTO " + QuotedName(rows.table) + " (" + columns + ") VALUES (" + places + ")");
+        int rc = SQLITE_OK;
+        Statement& insert = Reused(
+            "INSERT INTO " + QuotedName(rows.table) + " (" + columns + ") VALUES (" + places + ")", rc);
         if (rc == SQLITE_OK) {
             for (std::size_t i = 0; i < row.size(); ++i) {
                 BindSaved(insert, static_cast<int>(i + 1), row[i]);
@@ -210,8 +210,8 @@ class Restore {
     }
 
     Status DropTombstone(const std::string& table, const std::string& uuid) {
-        Statement drop;
-        int rc = drop.Prepare(db_, "DELETE FROM tombstones WHERE kind = ?1 AND uuid = ?2");
+        int rc = SQLITE_OK;
+        Statement& drop = Reused("DELETE FROM tombstones WHERE kind = ?1 AND uuid = ?2", rc);
         if (rc == SQLITE_OK) {
             drop.Bind(1, std::string_view(table));
             drop.Bind(2, std::string_view(uuid));
@@ -241,8 +241,9 @@ class Restore {
     }
 
     bool IdTaken(const std::string& table, std::int64_t id) {
-        Statement query;
-        if (query.Prepare(db_, "SELECT 1 FROM " + QuotedName(table) + " WHERE rowid = ?1") != SQLITE_OK) {
+        int rc = SQLITE_OK;
+        Statement& query = Reused("SELECT 1 FROM " + QuotedName(table) + " WHERE rowid = ?1", rc);
+        if (rc != SQLITE_OK) {
             return true;
         }
         query.Bind(1, id);
@@ -281,9 +282,10 @@ class Restore {
         for (std::size_t i = 0; i < row.links.size(); ++i) {
             sets += (i == 0 ? "" : ", ") + QuotedName(row.links[i].column) + " = ?" + std::to_string(i + 1);
         }
-        Statement update;
-        int rc = update.Prepare(db_, "UPDATE " + QuotedName(row.table) + " SET " + sets + " WHERE rowid = ?" +
-                                         std::to_string(row.links.size() + 1));
+        int rc = SQLITE_OK;
+        Statement& update = Reused("UPDATE " + QuotedName(row.table) + " SET " + sets + " WHERE rowid = ?" +
+                                       std::to_string(row.links.size() + 1),
+                                   rc);
         if (rc == SQLITE_OK) {
             for (std::size_t i = 0; i < row.links.size(); ++i) {
                 update.Bind(static_cast<int>(i + 1), Moved(row.links[i].parent, row.links[i].id));
@@ -299,17 +301,18 @@ class Restore {
         for (const SavedLink& link : row.links) {
             nulls += " AND " + QuotedName(link.column) + " IS NULL";
         }
-        Statement query;
         const bool typed = row.table == "typed_results";
-        int rc = query.Prepare(db_, "SELECT 1 FROM " + QuotedName(row.table) + " WHERE rowid = ?1" + nulls +
-                                        (typed ? " AND NOT EXISTS (SELECT 1 FROM typed_results c WHERE "
-                                                 "c.replaces = ?1 AND c.id NOT IN (SELECT value FROM "
-                                                 "json_each(?2)))"
-                                               : ""));
+        int rc = SQLITE_OK;
+        Statement& query = Reused("SELECT 1 FROM " + QuotedName(row.table) + " WHERE rowid = ?1" + nulls +
+                                      (typed ? " AND NOT EXISTS (SELECT 1 FROM typed_results c WHERE "
+                                               "c.replaces = ?1 AND c.id NOT IN (SELECT value FROM "
+                                               "json_each(?2)))"
+                                             : ""),
+                                  rc);
         if (rc == SQLITE_OK) {
             query.Bind(1, row.rowid);
             if (typed) {
-                query.Bind(2, std::string_view(DetachedIds("typed_results")));
+                query.Bind(2, std::string_view(typedIds_));
             }
             rc = query.Step();
         }
@@ -323,6 +326,21 @@ class Restore {
         return RestoreRefusal(row.table == "results" ? Problem(kResultAssignedSince, {id})
                               : typed                ? Problem(kTypedChangedSince, {id})
                                       : Problem(kChangedSinceDeletion, {row.table + " " + id}));
+    }
+
+    // The statement of `sql`, prepared once for the whole restore: a site's rows are many, their kinds few.
+    Statement& Reused(const std::string& sql, int& rc) {
+        auto found = statements_.find(sql);
+        if (found == statements_.end()) {
+            Statement statement;
+            if ((rc = statement.Prepare(db_, sql)) != SQLITE_OK) {
+                return unprepared_;
+            }
+            found = statements_.emplace(sql, std::move(statement)).first;
+        } else {
+            found->second.Reset();
+        }
+        return found->second;
     }
 
     // The rows of the table the deletion detached, as a JSON array of their ids.
@@ -341,6 +359,9 @@ class Restore {
     std::vector<TableLink> links_;
     std::map<std::string, std::map<std::int64_t, std::int64_t>> moved_;
     std::map<std::string, std::string> rowIds_;
+    std::map<std::string, Statement> statements_;
+    Statement unprepared_;
+    const std::string typedIds_ = DetachedIds("typed_results");
 };
 
 }  // namespace
