@@ -24,7 +24,9 @@ const std::vector<const char*>& ProblemTexts() {
         kTraverseProbe, kTraverseTooShort, kSoundingTooShort, kTooManyReadings, kReadingNotPositive,
         kDistanceTwice, kSchlumbergerResistance, kNoTypedTraverse, kNoTypedSounding,
         // typed results in visits
-        kTypedNotAtVisitSite};
+        kTypedNotAtVisitSite,
+        // a deletion undone
+        kResultAssignedSince, kTypedChangedSince, kAttachedFileGone, kChangedSinceDeletion};
     return texts;
 }
 

@@ -130,6 +130,15 @@ inline constexpr const char* kNoTypedTraverse =
     QT_TRANSLATE_NOOP("ArchiveProblems", "there is no typed traverse %1");
 inline constexpr const char* kNoTypedSounding =
     QT_TRANSLATE_NOOP("ArchiveProblems", "there is no typed sounding %1");
+// A deletion that cannot be undone: the archive has changed since in a way that conflicts with it.
+inline constexpr const char* kResultAssignedSince =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "result %1 has been assigned to a test point since the deletion");
+inline constexpr const char* kTypedChangedSince =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "typed result %1 has been assigned or corrected since the deletion");
+inline constexpr const char* kAttachedFileGone =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "the file of the attachment \"%1\" is no longer in the archive");
+inline constexpr const char* kChangedSinceDeletion = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "the archive has changed since the deletion in a way that conflicts with it: %1");
 
 // Every text above, for the one boundary that translates them.
 const std::vector<const char*>& ProblemTexts();

@@ -377,6 +377,22 @@
         <source>typed result %1 is not of a test point of the visit&apos;s site</source>
         <translation>eingegebenes Ergebnis %1 gehört zu keinem Prüfpunkt der Anlage des Besuchs</translation>
     </message>
+    <message>
+        <source>result %1 has been assigned to a test point since the deletion</source>
+        <translation>Ergebnis %1 wurde seit dem Löschen einem Prüfpunkt zugeordnet</translation>
+    </message>
+    <message>
+        <source>typed result %1 has been assigned or corrected since the deletion</source>
+        <translation>das eingetippte Ergebnis %1 wurde seit dem Löschen zugeordnet oder korrigiert</translation>
+    </message>
+    <message>
+        <source>the file of the attachment &quot;%1&quot; is no longer in the archive</source>
+        <translation>die Datei des Anhangs „%1“ ist nicht mehr im Archiv</translation>
+    </message>
+    <message>
+        <source>the archive has changed since the deletion in a way that conflicts with it: %1</source>
+        <translation>das Archiv wurde seit dem Löschen so geändert, dass es damit nicht mehr zusammenpasst: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -5452,6 +5468,14 @@ Datum</translation>
             <numerusform>%n Ergebnis zuordnen</numerusform>
             <numerusform>%n Ergebnisse zuordnen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Delete test point</source>
+        <translation>Prüfpunkt löschen</translation>
+    </message>
+    <message>
+        <source>Delete site</source>
+        <translation>Anlage löschen</translation>
     </message>
 </context>
 <context>

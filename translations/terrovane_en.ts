@@ -377,6 +377,22 @@
         <source>typed result %1 is not of a test point of the visit&apos;s site</source>
         <translation>typed result %1 is not of a test point of the visit&apos;s site</translation>
     </message>
+    <message>
+        <source>result %1 has been assigned to a test point since the deletion</source>
+        <translation>result %1 has been assigned to a test point since the deletion</translation>
+    </message>
+    <message>
+        <source>typed result %1 has been assigned or corrected since the deletion</source>
+        <translation>typed result %1 has been assigned or corrected since the deletion</translation>
+    </message>
+    <message>
+        <source>the file of the attachment &quot;%1&quot; is no longer in the archive</source>
+        <translation>the file of the attachment &quot;%1&quot; is no longer in the archive</translation>
+    </message>
+    <message>
+        <source>the archive has changed since the deletion in a way that conflicts with it: %1</source>
+        <translation>the archive has changed since the deletion in a way that conflicts with it: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -5452,6 +5468,14 @@ Date</translation>
             <numerusform>Assign %n result</numerusform>
             <numerusform>Assign %n results</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Delete test point</source>
+        <translation>Delete test point</translation>
+    </message>
+    <message>
+        <source>Delete site</source>
+        <translation>Delete site</translation>
     </message>
 </context>
 <context>

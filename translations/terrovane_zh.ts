@@ -377,6 +377,22 @@
         <source>typed result %1 is not of a test point of the visit&apos;s site</source>
         <translation>录入的结果 %1 不属于该现场访问所属站点的测试点</translation>
     </message>
+    <message>
+        <source>result %1 has been assigned to a test point since the deletion</source>
+        <translation>结果 %1 在删除之后已被分配到测试点</translation>
+    </message>
+    <message>
+        <source>typed result %1 has been assigned or corrected since the deletion</source>
+        <translation>录入的结果 %1 在删除之后已被分配或更正</translation>
+    </message>
+    <message>
+        <source>the file of the attachment &quot;%1&quot; is no longer in the archive</source>
+        <translation>附件“%1”的文件已不在档案库中</translation>
+    </message>
+    <message>
+        <source>the archive has changed since the deletion in a way that conflicts with it: %1</source>
+        <translation>删除之后档案库已发生与之冲突的更改：%1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -5420,6 +5436,14 @@ Date</translation>
         <translation>
             <numerusform>分配 %n 个结果</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Delete test point</source>
+        <translation>删除测试点</translation>
+    </message>
+    <message>
+        <source>Delete site</source>
+        <translation>删除站点</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,10 @@
-// Undo in the archive window, as a user works it: a rename, a site's properties, an assignment and a typed
-// result's correction each undone with Ctrl+Z and redone with Ctrl+Shift+Z, the archive read back by
-// Python's sqlite3 after each step.
+// Undo in the archive window, as a user works it: a rename, a site's properties, an assignment, a typed
+// result's correction and a deletion each undone with Ctrl+Z and redone with Ctrl+Shift+Z, the archive read
+// back by Python's sqlite3 after each step.
 #include <QTest>
 
 #include "ArchiveFixtures.h"
+#include "Attachments.h"
 #include "HistoryWindow.h"
 #include "MessageRecorder.h"
 #include "Sites.h"
@@ -131,6 +132,58 @@ TEST_F(UndoWindowTest, AnUndoThatNoLongerFitsSaysSoAndLeavesTheStack) {
     Undo();
     EXPECT_EQ(recorder_.Messages().size(), 1u);
     EXPECT_EQ(Sql("SELECT name FROM sites ORDER BY id"), R"([["Yard"], ["Depot"]])");
+    EXPECT_FALSE(window_->UndoStack().canUndo());
+}
+
+TEST_F(UndoWindowTest, ADeletedSiteComesBackWithItsPointResultAndPhoto) {
+    std::string error;
+    ASSERT_TRUE(archive::Assign(*archive_, {3}, pointId_, error)) << error;
+    archive::AttachmentFile photo;
+    photo.bytes = "photo of the rod pit";
+    ASSERT_TRUE(archive::Attach(*archive_, {{archive::AttachedTo::Point, pointId_}, "pit.jpg", "", photo}));
+    window_->Refresh();
+    ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
+    window_->DeleteChosen();  // the question answered OK
+    const char* everything =
+        "SELECT s.name, p.name, r.id, hex(b.bytes) FROM sites s JOIN points p ON p.site_id = s.id "
+        "JOIN results r ON r.point_id = p.id JOIN attachments a ON a.point_id = p.id "
+        "JOIN attachment_bytes b ON b.file_id = a.file_id";
+    EXPECT_EQ(Sql(everything), "[]");
+    EXPECT_EQ(window_->UndoStack().undoText(), QStringLiteral("Delete site"));
+    Undo();
+    const std::string back = R"([["Depot", "Rod 1", 3, ")" +
+                             QByteArray("photo of the rod pit").toHex().toUpper().toStdString() + R"("]])";
+    EXPECT_EQ(Sql(everything), back);
+    EXPECT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, pointId_}));
+    Redo();
+    EXPECT_EQ(Sql("SELECT count(*) FROM sites"), "[[0]]");
+    EXPECT_FALSE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
+    Undo();
+    EXPECT_EQ(Sql(everything), back);
+
+    // A point deleted comes back the same way.
+    ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, pointId_}));
+    window_->DeleteChosen();
+    EXPECT_EQ(window_->UndoStack().undoText(), QStringLiteral("Delete test point"));
+    Undo();
+    EXPECT_EQ(Sql(everything), back);
+    EXPECT_EQ(recorder_.Messages().size(), 2u);  // only the two questions before deleting
+}
+
+TEST_F(UndoWindowTest, ADeletionThatCanNoLongerBeUndoneSaysSoAndChangesNothing) {
+    ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
+    window_->DeleteChosen();
+    recorder_.Clear();
+    // Meanwhile another program makes a new site of the same name.
+    archive::SiteFields clash;
+    clash.name = "Depot";
+    std::int64_t clashId = 0;
+    ASSERT_TRUE(archive::AddSite(*archive_, clash, clashId, error_)) << error_;
+    Undo();
+    ASSERT_EQ(recorder_.Texts().size(), 1u);
+    EXPECT_NE(recorder_.Texts()[0].find("could not be undone"), std::string::npos) << recorder_.Texts()[0];
+    EXPECT_NE(recorder_.Texts()[0].find("already a site named"), std::string::npos) << recorder_.Texts()[0];
+    EXPECT_EQ(Sql("SELECT name, (SELECT count(*) FROM points) FROM sites"), R"([["Depot", 0]])");
     EXPECT_FALSE(window_->UndoStack().canUndo());
 }
 

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "ArchiveFailure.h"
+#include "DeletionSnapshot.h"
 #include "HistoryWindow.h"
 #include "Sites.h"
 #include "TypedResults.h"
@@ -79,6 +80,35 @@ void HistoryWindow::RememberCorrection(std::int64_t made, const archive::TypedRe
     Remember(
         tr("Correct typed result"), [correct, before](std::string& error) { return correct(before, error); },
         [correct, after](std::string& error) { return correct(after, error); });
+}
+
+// Undone, the deletion puts back what it removed; redone, the site or point (under the id it came back
+// with) is deleted again, what goes with it taken anew. While undone, nothing is kept but that id.
+void HistoryWindow::RememberDeletion(const QString& text, archive::DeletionSnapshot snapshot) {
+    auto kept = std::make_shared<archive::DeletionSnapshot>(std::move(snapshot));
+    Remember(
+        text,
+        [this, kept](std::string& error) {
+            const archive::Result<std::int64_t> restored = archive::RestoreDeletion(*archive_, *kept);
+            if (!restored) {
+                error = restored.Error().Text();
+                return false;
+            }
+            *kept = archive::DeletionSnapshot{kept->of, restored.Value(), {}, {}, {}, {}};
+            return true;
+        },
+        [this, kept](std::string& error) {
+            archive::Result<archive::DeletionSnapshot> deleted =
+                kept->of == archive::DeletionSnapshot::Of::Site
+                    ? archive::DeleteSiteKeepingSnapshot(*archive_, kept->id)
+                    : archive::DeletePointKeepingSnapshot(*archive_, kept->id);
+            if (!deleted) {
+                error = deleted.Error().Text();
+                return false;
+            }
+            *kept = std::move(deleted).Value();
+            return true;
+        });
 }
 
 }  // namespace terrovane::history

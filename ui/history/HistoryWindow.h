@@ -21,6 +21,7 @@
 #include "AssignDialog.h"
 #include "AttachmentStrip.h"
 #include "CopySiteDialog.h"
+#include "DeletionSnapshot.h"
 #include "FirmDialog.h"
 #include "HistoryModel.h"
 #include "IssuedReports.h"
@@ -185,6 +186,11 @@ class HistoryWindow : public QWidget {
     void RememberReportPhoto(std::int64_t attachment, bool inReport);
     void RememberCorrection(std::int64_t made, const archive::TypedResultFields& before,
                             const archive::TypedResultFields& after);
+    // A site or point just deleted, with what its deletion removed.
+    void RememberDeletion(const QString& text, archive::DeletionSnapshot snapshot);
+    // Remembers the deletion made, or gives why it failed.
+    bool DeleteRemembered(const QString& text, archive::Result<archive::DeletionSnapshot> deleted,
+                          std::string& error);
     void BuildButtons(QBoxLayout* layout);
     void ApplyFilter();
     void BuildTreeMenu();

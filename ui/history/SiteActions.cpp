@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ArchiveFailure.h"
+#include "DeletionSnapshot.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
 #include "Problems.h"
@@ -185,6 +186,16 @@ void HistoryWindow::RenameChosen() {
     Refresh();
 }
 
+bool HistoryWindow::DeleteRemembered(const QString& text, archive::Result<archive::DeletionSnapshot> deleted,
+                                     std::string& error) {
+    if (!deleted) {
+        error = deleted.Error().Text();
+        return false;
+    }
+    RememberDeletion(text, std::move(deleted).Value());
+    return true;
+}
+
 void HistoryWindow::DeleteChosen() {
     const TreeChoice chosen = tree_->Current();
     std::string error;
@@ -203,7 +214,8 @@ void HistoryWindow::DeleteChosen() {
                 {point->fields.name}, point->results)) {
             return;
         }
-        done = archive::DeletePoint(*archive_, chosen.id, error);
+        done = DeleteRemembered(tr("Delete test point"),
+                                archive::DeletePointKeepingSnapshot(*archive_, chosen.id), error);
     } else if (chosen.kind == TreeChoice::Kind::Site) {
         if (!platform::AskBeforeDeleting(
                 QT_TRANSLATE_NOOP("Messages",
@@ -211,7 +223,8 @@ void HistoryWindow::DeleteChosen() {
                                   "the archive, unassigned."))) {
             return;
         }
-        done = archive::DeleteSite(*archive_, chosen.id, error);
+        done = DeleteRemembered(tr("Delete site"), archive::DeleteSiteKeepingSnapshot(*archive_, chosen.id),
+                                error);
     }
     if (!done) {
         SayArchiveFailure(tr("It could not be deleted."), *archive_, error);
