@@ -128,7 +128,7 @@ BEGIN
             RETURN terrovane.result_site(substr(named, 8));
         END IF;
         RETURN NULL;  -- a read-out's note: its writer's and the admins'
-    WHEN 'typed_result', 'typed_traverse', 'typed_sounding' THEN
+    WHEN 'typed_result', 'typed_traverse', 'typed_sounding', 'typed_visit' THEN
         RETURN terrovane.site_of_typed(target_kind, target_id, target_field, new_value, claims);
     WHEN 'soil_model', 'fop_curve', 'grid_assessment' THEN
         SELECT k.site INTO found_site FROM terrovane.content k
