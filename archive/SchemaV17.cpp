@@ -18,7 +18,8 @@ std::string Stamped(const char* row) {
            " UPDATE typed_visit_stamps SET modified = (SELECT stamp FROM archive_stamp) WHERE first_version "
            "= " +
            first + "; INSERT INTO typed_visit_stamps SELECT " + first +
-           ", stamp FROM archive_stamp WHERE NOT EXISTS (SELECT 1 FROM typed_visit_stamps WHERE first_version "
+           ", stamp FROM archive_stamp WHERE NOT EXISTS (SELECT 1 FROM typed_visit_stamps WHERE "
+           "first_version "
            "= " +
            first + "); INSERT INTO sync_outbox SELECT 'typed_visit', " + first +
            " WHERE NOT EXISTS (SELECT 1 FROM sync_applying) AND NOT EXISTS (SELECT 1 FROM sync_outbox WHERE "

@@ -28,11 +28,12 @@ struct AttachmentState {
     std::string State() const { return name + '\x1f' + caption + '\x1f' + (chosen ? "1" : "0"); }
 };
 
-// A typed result's attachments are known by its first version, which every correction shares.
+// A typed result's attachments are known by its first version, which every correction shares. A result's
+// key comes last: the hex of no key is an empty text, not NULL.
 constexpr const char* kLocalAttachments =
     "SELECT CASE WHEN a.site_id IS NOT NULL THEN 'site' WHEN a.point_id IS NOT NULL THEN 'point' WHEN "
     "a.result_id IS NOT NULL THEN 'result' ELSE 'typed_result' END, coalesce(s.uuid, p.uuid, "
-    "lower(hex(r.content_key)), a.typed_result), f.digest, f.kind, f.size, a.name, a.caption, "
+    "a.typed_result, lower(hex(r.content_key))), f.digest, f.kind, f.size, a.name, a.caption, "
     "EXISTS (SELECT 1 FROM report_photos c WHERE c.attachment_id = a.id), "
     "json_object('width', f.width, 'height', f.height, 'taken', f.taken, 'latitude', f.latitude, "
     "'longitude', "
@@ -210,7 +211,8 @@ bool AttachmentSync::SendRemoval(const std::string& key) {
             ++report_.rejected;
             return;
         }
-        Exec(db, "DELETE FROM sync_fields WHERE kind = ?1 AND uuid = ?2", {std::string(kAttachmentBase), key});
+        Exec(db, "DELETE FROM sync_fields WHERE kind = ?1 AND uuid = ?2",
+             {std::string(kAttachmentBase), key});
         bases_.erase(key);
         ++report_.pushed;
     });
@@ -237,7 +239,8 @@ bool AttachmentSync::TakeRemovals() {
     return link_.local([&](archive::Database& db) {
         for (const AttachmentState* a : gone) {
             const std::optional<std::string> owner = LocalOwnerId(db, *a);
-            if (const std::optional<std::string> id = owner ? LocalAttachmentId(db, *a, *owner) : std::nullopt) {
+            if (const std::optional<std::string> id =
+                    owner ? LocalAttachmentId(db, *a, *owner) : std::nullopt) {
                 Exec(db, "DELETE FROM attachments WHERE id = ?1", {*id});
             }
             Exec(db, "DELETE FROM sync_fields WHERE kind = ?1 AND uuid = ?2",

@@ -1,14 +1,17 @@
 // Results, traverses and soundings typed in by hand, in the team sync against the real server: they reach
 // every archive of their site, a correction arrives as a new version with the old one kept, a deleted
 // point takes its traverses along everywhere, a viewer's are refused, a member of another site receives
-// nothing of them, and a result moved to a point of another site needs the right to write both.
+// nothing of them, and a result moved to a point of another site needs the right to write both. A typed
+// result's visit travels too, to its site's members only, and a viewer's change of it is refused.
 #include "ArchiveFixtures.h"
 #include "Numbers.h"
+#include "ServerSchema.h"
 #include "Sites.h"
 #include "SyncFixture.h"
 #include "TypedResults.h"
 #include "TypedSoundings.h"
 #include "TypedTraverses.h"
+#include "Visits.h"
 
 namespace terrovane::testing {
 namespace {
@@ -121,6 +124,21 @@ class SyncTypedTest : public SyncTest {
                                                  : archive::Status(archive::Failure{});
             });
         ASSERT_TRUE(done.Ok()) << sql;
+    }
+
+    // Each typed result in a visit, by its newest version: the visit's day and soil, and the value of Re.
+    std::string TypedInVisits(const std::string& who) {
+        return Query(who,
+                     "SELECT v.visited_on, v.soil, (SELECT x.value FROM typed_values x WHERE x.version_id = "
+                     "t.id AND x.name = 'Re') FROM typed_visits l JOIN visits v ON v.id = l.visit_id JOIN "
+                     "typed_results t ON t.first_version = l.first_version AND NOT EXISTS (SELECT 1 FROM "
+                     "typed_results c WHERE c.replaces = t.id) ORDER BY 1");
+    }
+
+    std::int64_t NewestTyped(const std::string& who) {
+        return IdOn(who,
+                    "SELECT t.id FROM typed_results t WHERE NOT EXISTS (SELECT 1 FROM typed_results c WHERE "
+                    "c.replaces = t.id)");
     }
 
     std::int64_t north = 0;
@@ -298,6 +316,59 @@ TEST_F(SyncTypedTest, ATypedResultMovedToAPointOfAnotherSiteNeedsTheRightToWrite
                     "SELECT p.name FROM typed_results t JOIN points p ON p.id = t.point_id UNION ALL "
                     "SELECT p.name FROM typed_traverses t JOIN points p ON p.id = t.point_id"),
               R"([["Rod S"], ["Rod S"]])");
+}
+
+TEST_F(SyncTypedTest, ATypedResultsVisitReachesItsSiteOnlyAndAViewersChangeOfItIsRefused) {
+    const std::int64_t typed = AddTyped("ann", rodNorth, 12.5);
+    archive::Visit visit;
+    visit.site = north;
+    visit.date = "2024-03-01";
+    visit.by = "Jo Field";
+    visit.soil = archive::SoilCondition::Wet;
+    const auto made = archive::AddVisit(Archive("ann"), visit);
+    ASSERT_TRUE(made) << made.Error().Text();
+    ASSERT_TRUE(archive::AssignTypedToVisit(Archive("ann"), {typed}, made.Value()).Ok());
+    ASSERT_TRUE(Sync("ann").inSync);
+    Member("ida", team::MemberRole::Inspector, {"North"});
+    Member("vic", team::MemberRole::Viewer, {"North"});
+    Member("ivy", team::MemberRole::Inspector, {"South"});
+    for (const std::string who : {"ida", "vic", "ivy"}) {
+        const sync::SyncReport report = Sync(who);
+        ASSERT_TRUE(report.inSync) << who << ": " << report.detail;
+    }
+    EXPECT_EQ(TypedInVisits("ida"), R"([["2024-03-01", "wet", 12.5]])");
+    EXPECT_EQ(TypedInVisits("vic"), TypedInVisits("ida"));
+    const auto idasVisit = archive::VisitOfTypedResult(Archive("ida"), NewestTyped("ida"));
+    ASSERT_TRUE(idasVisit && idasVisit.Value());
+    // The member of South holds nothing of it, nor is shown it by the server.
+    EXPECT_EQ(Query("ivy", "SELECT count(*) FROM sync_fields WHERE kind = 'typed_visit'"), "[[0]]");
+    EXPECT_EQ(PsqlAs("ivy", "SELECT count(*) FROM terrovane.pull(" + std::to_string(team::kServerLayout) +
+                                ", 0, 5000) WHERE kind = 'typed_visit'"),
+              "0\n");
+
+    // Ida corrects it: the correction is in the visit on Ann's PC too.
+    const std::int64_t idasRod = IdOn("ida", "SELECT id FROM points WHERE name = 'Rod N'");
+    ASSERT_TRUE(archive::CorrectTypedResult(Archive("ida"), NewestTyped("ida"), Typed(idasRod, 9.75)));
+    ASSERT_TRUE(Sync("ida").inSync);
+    ASSERT_TRUE(Sync("ann").inSync);
+    EXPECT_EQ(TypedInVisits("ann"), R"([["2024-03-01", "wet", 9.75]])");
+
+    // The viewer takes it out of the visit: refused and listed, and nobody else's visit changes.
+    ASSERT_TRUE(archive::AssignTypedToVisit(Archive("vic"), {NewestTyped("vic")}, std::nullopt).Ok());
+    const sync::SyncReport refused = Sync("vic");
+    ASSERT_EQ(refused.error, sync::SyncError::None) << refused.detail;
+    EXPECT_EQ(refused.rejected, 1);
+    EXPECT_EQ(Query("vic", "SELECT kind, field, sqlstate FROM sync_rejected"),
+              R"([["typed_visit", "visit", "42501"]])");
+    ASSERT_TRUE(Sync("ann").inSync);
+    EXPECT_EQ(TypedInVisits("ann"), R"([["2024-03-01", "wet", 9.75]])");
+
+    // Ann takes it out: it leaves Ida's visit too.
+    ASSERT_TRUE(archive::AssignTypedToVisit(Archive("ann"), {typed}, std::nullopt).Ok());
+    ASSERT_TRUE(Sync("ann").inSync);
+    ASSERT_TRUE(Sync("ida").inSync);
+    EXPECT_EQ(TypedInVisits("ida"), "[]");
+    EXPECT_EQ(TypedInVisits("ann"), "[]");
 }
 
 TEST_F(SyncTypedTest, WhatWasTypedBeforeTheSyncCarriedItGoesWithTheNextSync) {
