@@ -22,8 +22,10 @@ constexpr const char* kBackBeforeTypedSync = R"py(
 import sqlite3, sys
 db = sqlite3.connect(sys.argv[1])
 for (name,) in db.execute("SELECT name FROM sqlite_schema WHERE type = 'trigger' AND (name LIKE 'typed_%_made' "
-                          "OR name LIKE 'typed_%_changed' OR name LIKE 'typed_%_deleted' OR name LIKE 'typed_%_outbox_%')").fetchall():
+                          "OR name LIKE 'typed_%_changed' OR name LIKE 'typed_%_deleted' OR name LIKE 'typed_%_outbox_%' "
+                          "OR name LIKE 'typed_visits_%')").fetchall():
     db.execute("DROP TRIGGER " + name)
+db.execute("DROP TABLE typed_visit_stamps")
 db.execute("DROP INDEX typed_traverses_uuid")
 db.execute("DROP INDEX typed_soundings_uuid")
 for table, columns in (("typed_results", ["modified"]), ("typed_traverses", ["uuid", "modified"]),
@@ -384,7 +386,15 @@ TEST_F(SyncTypedTest, WhatWasTypedBeforeTheSyncCarriedItGoesWithTheNextSync) {
         rod.name = "Rod E";
         std::int64_t rodEast = 0;
         ASSERT_TRUE(archive::AddPoint(*earlier, east, rod, rodEast, error)) << error;
-        ASSERT_TRUE(archive::AddTypedResult(*earlier, Typed(rodEast, 4.5)));
+        const auto typed = archive::AddTypedResult(*earlier, Typed(rodEast, 4.5));
+        ASSERT_TRUE(typed);
+        archive::Visit visit;
+        visit.site = east;
+        visit.date = "2024-03-01";
+        visit.soil = archive::SoilCondition::Dry;
+        const auto made = archive::AddVisit(*earlier, visit);
+        ASSERT_TRUE(made) << made.Error().Text();
+        ASSERT_TRUE(archive::AssignTypedToVisit(*earlier, {typed.Value()}, made.Value()));
         ASSERT_TRUE(archive::AddTypedTraverse(*earlier, Traverse(rodEast)));
         ASSERT_TRUE(archive::AddTypedSounding(*earlier, Sounding(east)));
     }
@@ -397,6 +407,7 @@ TEST_F(SyncTypedTest, WhatWasTypedBeforeTheSyncCarriedItGoesWithTheNextSync) {
     ASSERT_TRUE(Sync("ann").inSync);
     EXPECT_EQ(Series("ann"), Series("dee"));
     EXPECT_EQ(Versions("ann"), Versions("dee"));
+    EXPECT_EQ(TypedInVisits("ann"), R"([["2024-03-01", "dry", 4.5]])");
     EXPECT_EQ(Query("ann",
                     "SELECT count(*) FROM typed_results UNION ALL SELECT count(*) FROM typed_traverses "
                     "UNION ALL SELECT count(*) FROM typed_soundings"),
