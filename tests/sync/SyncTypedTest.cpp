@@ -371,6 +371,21 @@ TEST_F(SyncTypedTest, ATypedResultsVisitReachesItsSiteOnlyAndAViewersChangeOfItI
     ASSERT_TRUE(Sync("ida").inSync);
     EXPECT_EQ(TypedInVisits("ida"), "[]");
     EXPECT_EQ(TypedInVisits("ann"), "[]");
+
+    // Its point moved to South: the server places its visit there too, as the result.
+    RunOn("ann",
+          "UPDATE points SET site_id = " + std::to_string(south) + " WHERE id = " + std::to_string(rodNorth));
+    ASSERT_TRUE(Sync("ann").inSync);
+    const std::string placed = "SELECT DISTINCT site::text FROM terrovane.fields WHERE kind = ";
+    EXPECT_EQ(owner_->Query(placed + "'typed_visit'").Scalar(),
+              owner_->Query(placed + "'typed_result'").Scalar());
+    EXPECT_EQ(
+        owner_->Query(placed + "'typed_visit'").Scalar(),
+        owner_
+            ->Query(
+                "SELECT id::text FROM terrovane.fields WHERE kind = 'site' AND field = 'name' AND value = "
+                "'\"South\"'")
+            .Scalar());
 }
 
 TEST_F(SyncTypedTest, WhatWasTypedBeforeTheSyncCarriedItGoesWithTheNextSync) {

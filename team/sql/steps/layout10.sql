@@ -9,6 +9,8 @@ ALTER TABLE terrovane.fields ADD CONSTRAINT fields_kind_check
                     'typed_visit'));
 -- The versions of a typed result are found by the one they start from and the one they replace.
 CREATE INDEX fields_typed_versions ON terrovane.fields (field, value) WHERE kind = 'typed_result';
+-- A typed result's visit is found by the result when the result moves.
+CREATE INDEX fields_typed_visits ON terrovane.fields (value) WHERE kind = 'typed_visit' AND field = 'typed';
 
 ALTER TABLE terrovane.attachments DROP CONSTRAINT IF EXISTS attachments_owner_kind_check;
 ALTER TABLE terrovane.attachments ADD CONSTRAINT attachments_owner_kind_check
