@@ -46,6 +46,21 @@ std::string KeyOf(const AttachmentState& a) {
     return a.ownerKind + ":" + a.ownerRef + ":" + a.digest;
 }
 
+// What a key names: the owner's kind and reference, and the file's digest (the hex after the last colon).
+std::optional<AttachmentState> StateOfKey(const std::string& key) {
+    const std::size_t kind = key.find(':');
+    const std::size_t digest = key.rfind(':');
+    if (kind == std::string::npos || digest == kind) {
+        return std::nullopt;
+    }
+    AttachmentState a;
+    a.key = key;
+    a.ownerKind = key.substr(0, kind);
+    a.ownerRef = key.substr(kind + 1, digest - kind - 1);
+    a.digest = key.substr(digest + 1);
+    return a;
+}
+
 std::map<std::string, AttachmentState> LocalAttachments(archive::Database& db) {
     std::map<std::string, AttachmentState> found;
     for (const SqlRow& row : Rows(db, kLocalAttachments)) {
@@ -132,6 +147,7 @@ class AttachmentSync {
     bool ReadHere();
     bool Push();
     bool Send(const AttachmentState& a, bool fileMissing);
+    std::vector<std::string> DetachedHere(archive::Database& db) const;
     bool SendRemoval(const std::string& key);
     bool ReadServer(std::vector<AttachmentState>& server);
     bool TakeRemovals();
@@ -182,10 +198,8 @@ bool AttachmentSync::Push() {
         toSend.erase(a->digest);
     }
     std::vector<std::string> removed;
-    for (const auto& [key, base] : bases_) {
-        if (!here_.contains(key) && !refused_.contains(key)) {
-            removed.push_back(key);
-        }
+    if (!link_.local([&](archive::Database& db) { removed = DetachedHere(db); })) {
+        return false;
     }
     for (const std::string& key : removed) {
         if (link_.cancelled() || !SendRemoval(key)) {
@@ -193,6 +207,23 @@ bool AttachmentSync::Push() {
         }
     }
     return true;
+}
+
+// The attachments the server had from or for this archive that were taken off their owner here. One that
+// went with its owner (a site, point or result deleted here) is not among them: the owner's deletion
+// travels on its own, and a PC that keeps the owner (for its results) keeps its photos too.
+std::vector<std::string> AttachmentSync::DetachedHere(archive::Database& db) const {
+    std::vector<std::string> detached;
+    for (const auto& [key, base] : bases_) {
+        if (here_.contains(key) || refused_.contains(key)) {
+            continue;
+        }
+        const std::optional<AttachmentState> gone = StateOfKey(key);
+        if (gone && LocalOwnerId(db, *gone)) {
+            detached.push_back(key);
+        }
+    }
+    return detached;
 }
 
 // Removed here after the server had it: removed for everyone, unless the member may not change its site

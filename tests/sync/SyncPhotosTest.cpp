@@ -8,6 +8,7 @@
 #include "Numbers.h"
 #include "ReportPhotos.h"
 #include "ServerSchema.h"
+#include "Sites.h"
 #include "SyncFixture.h"
 #include "TypedResults.h"
 
@@ -408,6 +409,17 @@ TEST_F(SyncPhotosTest, AnAttachmentRemovedLeavesEveryPcOfItsSiteAndAViewersRemov
     EXPECT_EQ(Query("ida", "SELECT name, caption FROM attachments ORDER BY name"),
               R"([["plan.jpg", "again"], ["rod.jpg", ""]])");
     EXPECT_EQ(PsqlAs("ida", removed), "0\n");
+
+    // A photo that goes with its point deleted here is not removed for the others: the point's deletion
+    // travels on its own, and a PC that keeps the point for its results keeps its photos.
+    std::string error;
+    ASSERT_TRUE(archive::DeletePoint(Archive("ida"),
+                                     IdOn("ida", "SELECT id FROM points WHERE name = 'Rod N'"), error))
+        << error;
+    SyncOk("ida");
+    EXPECT_EQ(PsqlAs("ida", removed), "0\n");
+    EXPECT_EQ(owner_->Query("SELECT string_agg(name, ',' ORDER BY name) FROM terrovane.attachments").Scalar(),
+              "plan.jpg,rod.jpg");
 }
 
 }  // namespace

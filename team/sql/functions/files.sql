@@ -220,9 +220,9 @@ BEGIN
 END
 $$;
 
--- Removes an attachment for everyone, by a member who may change its site as the server places it now;
--- the trace left tells the other PCs of that site to let it go too. One already removed is no error. The
--- file stays: another attachment or an issued report may hold it.
+-- Removes an attachment for everyone, by a member who may change its site as the server places it now (one
+-- of no site: its author or an admin); the trace left tells the other PCs of that site to let it go too.
+-- One already removed is no error. The file stays: another attachment or an issued report may hold it.
 CREATE OR REPLACE FUNCTION terrovane.delete_attachment(client_layout integer, wanted text) RETURNS void
 LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
 AS $$
@@ -230,6 +230,7 @@ AS $$
 DECLARE
     member_role text := terrovane.require_writer();
     held terrovane.attachments;
+    placed uuid;
 BEGIN
     PERFORM terrovane.require_layout(client_layout);
     IF wanted IS NULL OR length(wanted) > 200 THEN
@@ -239,19 +240,22 @@ BEGIN
     IF NOT FOUND THEN
         RETURN;
     END IF;
-    IF NOT terrovane.may_write(member_role, terrovane.sites_of(session_user),
-                               terrovane.attachment_site(held.owner_kind, held.owner_ref, held.site)) THEN
+    placed := terrovane.attachment_site(held.owner_kind, held.owner_ref, held.site);
+    IF NOT terrovane.may_write(member_role, terrovane.sites_of(session_user), placed)
+       OR (placed IS NULL AND member_role <> 'admin' AND held.added_by <> session_user) THEN
         RAISE EXCEPTION USING ERRCODE = '42501', MESSAGE = 'the site is not one the member may change';
     END IF;
     DELETE FROM terrovane.attachments a WHERE a.key = wanted;
-    INSERT INTO terrovane.attachment_deletions AS d (key, owner_kind, owner_ref, site)
-        VALUES (held.key, held.owner_kind, held.owner_ref, held.site)
+    INSERT INTO terrovane.attachment_deletions AS d (key, owner_kind, owner_ref, site, added_by)
+        VALUES (held.key, held.owner_kind, held.owner_ref, held.site, held.added_by)
         ON CONFLICT (key) DO UPDATE SET owner_kind = excluded.owner_kind, owner_ref = excluded.owner_ref,
-                                        site = excluded.site, deleted_by = session_user, deleted_at = now();
+                                        site = excluded.site, added_by = excluded.added_by,
+                                        deleted_by = session_user, deleted_at = now();
 END
 $$;
 
--- The attachments removed that the member may read, placed as the attachment was.
+-- The attachments removed that the member may read, placed as the attachment was (one of no site: its
+-- author's and the admins').
 CREATE OR REPLACE FUNCTION terrovane.deleted_attachments(client_layout integer) RETURNS TABLE (key text)
 LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
 AS $$
@@ -264,7 +268,7 @@ BEGIN
     RETURN QUERY
         SELECT d.key FROM terrovane.attachment_deletions d
         WHERE terrovane.may_read(member_role, member_sites, session_user,
-                                 terrovane.attachment_site(d.owner_kind, d.owner_ref, d.site), d.deleted_by)
+                                 terrovane.attachment_site(d.owner_kind, d.owner_ref, d.site), d.added_by)
         ORDER BY d.key;
 END
 $$;

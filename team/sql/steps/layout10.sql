@@ -16,12 +16,13 @@ ALTER TABLE terrovane.attachments DROP CONSTRAINT IF EXISTS attachments_owner_ki
 ALTER TABLE terrovane.attachments ADD CONSTRAINT attachments_owner_kind_check
     CHECK (owner_kind IN ('site', 'point', 'result', 'typed_result'));
 
--- An attachment removed: what it hung on, to place the trace as the attachment was placed.
+-- An attachment removed: what it hung on and who added it, to place the trace as the attachment was.
 CREATE TABLE terrovane.attachment_deletions (
     key text PRIMARY KEY,
     owner_kind text NOT NULL,
     owner_ref text NOT NULL,
     site uuid,
+    added_by name NOT NULL,
     deleted_by name NOT NULL DEFAULT session_user,
     deleted_at timestamptz NOT NULL DEFAULT now()
 );
