@@ -98,6 +98,10 @@ const char* const kUuidSql =
     "substr(lower(hex(randomblob(2))), 2) || '-' || substr('89ab', 1 + (abs(random()) % 4), 1) || "
     "substr(lower(hex(randomblob(2))), 2) || '-' || lower(hex(randomblob(6))))";
 
+std::string ClockTickSql() {
+    return TickSql();
+}
+
 std::string StampText(const HlcStamp& stamp) {
     return Padded(stamp.millis, 15) + "-" + Padded(stamp.counter, 5) + "-" + stamp.device;
 }

@@ -29,6 +29,10 @@ std::optional<HlcStamp> ParseStamp(std::string_view text);
 // elsewhere, or `last` again): never smaller than either, whatever the wall clock says.
 HlcStamp NextStamp(const HlcStamp& last, const HlcStamp& seen, std::int64_t wallMillis);
 
+// The statement that ticks the archive's clock, for a trigger that stamps a row of its own making; the
+// stamp is then read from the view archive_stamp.
+std::string ClockTickSql();
+
 // A new random UUID (version 4) as SQL computes it, for columns filled where rows are made.
 extern const char* const kUuidSql;
 

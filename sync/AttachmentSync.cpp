@@ -1,6 +1,7 @@
 // Attachments travel known by what they attach to and their file's digest, as an archive keeps a file
 // once per owner. What the server last had of each (its name, caption and report choice) is kept here as
-// the base: a side that differs from it changed, so neither side's edit is taken for the other's.
+// the base: a side that differs from it changed, so neither side's edit is taken for the other's. One with
+// a base and gone from here was removed here; one the server lists as removed goes here too.
 #include <map>
 #include <set>
 
@@ -27,21 +28,37 @@ struct AttachmentState {
     std::string State() const { return name + '\x1f' + caption + '\x1f' + (chosen ? "1" : "0"); }
 };
 
-// Attachments of typed results stay on this PC: typed results do not travel with the sync.
+// A typed result's attachments are known by its first version, which every correction shares. A result's
+// key comes last: the hex of no key is an empty text, not NULL.
 constexpr const char* kLocalAttachments =
-    "SELECT CASE WHEN a.site_id IS NOT NULL THEN 'site' WHEN a.point_id IS NOT NULL THEN 'point' ELSE "
-    "'result' "
-    "END, coalesce(s.uuid, p.uuid, lower(hex(r.content_key))), f.digest, f.kind, f.size, a.name, a.caption, "
+    "SELECT CASE WHEN a.site_id IS NOT NULL THEN 'site' WHEN a.point_id IS NOT NULL THEN 'point' WHEN "
+    "a.result_id IS NOT NULL THEN 'result' ELSE 'typed_result' END, coalesce(s.uuid, p.uuid, "
+    "a.typed_result, lower(hex(r.content_key))), f.digest, f.kind, f.size, a.name, a.caption, "
     "EXISTS (SELECT 1 FROM report_photos c WHERE c.attachment_id = a.id), "
     "json_object('width', f.width, 'height', f.height, 'taken', f.taken, 'latitude', f.latitude, "
     "'longitude', "
     "f.longitude) "
     "FROM attachments a JOIN attachment_files f ON f.id = a.file_id LEFT JOIN sites s ON s.id = a.site_id "
     "LEFT JOIN points p ON p.id = a.point_id LEFT JOIN results r ON r.id = a.result_id "
-    "WHERE a.typed_result IS NULL AND coalesce(s.uuid, p.uuid, r.content_key) IS NOT NULL ORDER BY a.id";
+    "WHERE coalesce(s.uuid, p.uuid, r.content_key, a.typed_result) IS NOT NULL ORDER BY a.id";
 
 std::string KeyOf(const AttachmentState& a) {
     return a.ownerKind + ":" + a.ownerRef + ":" + a.digest;
+}
+
+// What a key names: the owner's kind and reference, and the file's digest (the hex after the last colon).
+std::optional<AttachmentState> StateOfKey(const std::string& key) {
+    const std::size_t kind = key.find(':');
+    const std::size_t digest = key.rfind(':');
+    if (kind == std::string::npos || digest == kind) {
+        return std::nullopt;
+    }
+    AttachmentState a;
+    a.key = key;
+    a.ownerKind = key.substr(0, kind);
+    a.ownerRef = key.substr(kind + 1, digest - kind - 1);
+    a.digest = key.substr(digest + 1);
+    return a;
 }
 
 std::map<std::string, AttachmentState> LocalAttachments(archive::Database& db) {
@@ -78,7 +95,17 @@ void SetBase(archive::Database& db, const AttachmentState& a) {
          {std::string(kAttachmentBase), a.key, a.State()});
 }
 
+// The archive's column that names an attachment's owner of this kind.
+std::string OwnerColumn(const std::string& ownerKind) {
+    return ownerKind == "typed_result" ? ownerKind : ownerKind + "_id";
+}
+
+// What the owner's column holds here: a row's id, or a typed result's first version.
 std::optional<std::string> LocalOwnerId(archive::Database& db, const AttachmentState& a) {
+    if (a.ownerKind == "typed_result") {
+        return Single(db, "SELECT first_version FROM typed_results WHERE first_version = ?1 LIMIT 1",
+                      {a.ownerRef});
+    }
     if (a.ownerKind == "site") {
         return Single(db, "SELECT id FROM sites WHERE uuid = ?1", {a.ownerRef});
     }
@@ -102,7 +129,7 @@ void SetChosen(archive::Database& db, const std::string& attachment, bool chosen
 
 std::optional<std::string> LocalAttachmentId(archive::Database& db, const AttachmentState& a,
                                              const std::string& owner) {
-    const std::string column = a.ownerKind + "_id";
+    const std::string column = OwnerColumn(a.ownerKind);
     return Single(
         db,
         "SELECT a.id FROM attachments a JOIN attachment_files f ON f.id = a.file_id WHERE f.digest = ?1 "
@@ -120,7 +147,10 @@ class AttachmentSync {
     bool ReadHere();
     bool Push();
     bool Send(const AttachmentState& a, bool fileMissing);
+    std::vector<std::string> DetachedHere(archive::Database& db) const;
+    bool SendRemoval(const std::string& key);
     bool ReadServer(std::vector<AttachmentState>& server);
+    bool TakeRemovals();
     bool Take(const AttachmentState& s);
     bool Insert(const AttachmentState& s);
 
@@ -167,7 +197,89 @@ bool AttachmentSync::Push() {
         }
         toSend.erase(a->digest);
     }
+    std::vector<std::string> removed;
+    if (!link_.local([&](archive::Database& db) { removed = DetachedHere(db); })) {
+        return false;
+    }
+    for (const std::string& key : removed) {
+        if (link_.cancelled() || !SendRemoval(key)) {
+            return false;
+        }
+    }
     return true;
+}
+
+// The attachments the server had from or for this archive that were taken off their owner here. One that
+// went with its owner (a site, point or result deleted here) is not among them: the owner's deletion
+// travels on its own, and a PC that keeps the owner (for its results) keeps its photos too.
+std::vector<std::string> AttachmentSync::DetachedHere(archive::Database& db) const {
+    std::vector<std::string> detached;
+    for (const auto& [key, base] : bases_) {
+        if (here_.contains(key) || refused_.contains(key)) {
+            continue;
+        }
+        const std::optional<AttachmentState> gone = StateOfKey(key);
+        if (gone && LocalOwnerId(db, *gone)) {
+            detached.push_back(key);
+        }
+    }
+    return detached;
+}
+
+// Removed here after the server had it: removed for everyone, unless the member may not change its site
+// (then listed as refused, and the others keep it).
+bool AttachmentSync::SendRemoval(const std::string& key) {
+    const pg::QueryResult answer =
+        link_.call("SELECT terrovane.delete_attachment($1, $2)", {link_.layout, key}, {});
+    if (!answer.Ok() && !RefusedThing(answer)) {
+        link_.failed(answer);
+        return false;
+    }
+    return link_.local([&](archive::Database& db) {
+        if (!answer.Ok()) {
+            Exec(db, "INSERT OR REPLACE INTO sync_rejected VALUES (?1, ?2, 'deleted', NULL, ?3, ?4)",
+                 {std::string(kAttachmentBase), key, answer.sqlState, answer.message});
+            ++report_.rejected;
+            return;
+        }
+        Exec(db, "DELETE FROM sync_fields WHERE kind = ?1 AND uuid = ?2",
+             {std::string(kAttachmentBase), key});
+        bases_.erase(key);
+        ++report_.pushed;
+    });
+}
+
+// Removed on another PC: what this archive had from the server goes. One never sent from here, or changed
+// here since (sent by now, which kept it on the server), is not among them.
+bool AttachmentSync::TakeRemovals() {
+    const pg::QueryResult answer =
+        link_.call("SELECT key FROM terrovane.deleted_attachments($1)", {link_.layout}, {});
+    if (!answer.Ok()) {
+        return link_.failed(answer);
+    }
+    std::vector<const AttachmentState*> gone;
+    for (const auto& row : answer.rows) {
+        const std::string key = row[0].value_or("");
+        if (const auto local = here_.find(key); local != here_.end() && bases_.contains(key)) {
+            gone.push_back(&local->second);
+        }
+    }
+    if (gone.empty()) {
+        return true;
+    }
+    return link_.local([&](archive::Database& db) {
+        for (const AttachmentState* a : gone) {
+            const std::optional<std::string> owner = LocalOwnerId(db, *a);
+            if (const std::optional<std::string> id =
+                    owner ? LocalAttachmentId(db, *a, *owner) : std::nullopt) {
+                Exec(db, "DELETE FROM attachments WHERE id = ?1", {*id});
+            }
+            Exec(db, "DELETE FROM sync_fields WHERE kind = ?1 AND uuid = ?2",
+                 {std::string(kAttachmentBase), a->key});
+            bases_.erase(a->key);
+            ++report_.pulled;
+        }
+    });
 }
 
 bool AttachmentSync::Send(const AttachmentState& a, bool fileMissing) {
@@ -325,7 +437,7 @@ bool AttachmentSync::Insert(const AttachmentState& s) {
                 "WHERE digest = ?1",
                 {s.digest, std::vector<std::uint8_t>(bytes->begin(), bytes->end())});
         }
-        const std::string column = s.ownerKind + "_id";
+        const std::string column = OwnerColumn(s.ownerKind);
         Exec(db,
              "INSERT INTO attachments (file_id, " + column +
                  ", name, caption, added_at) SELECT id, ?2, ?3, ?4, strftime('%Y-%m-%dT%H:%M:%SZ', 'now') "
@@ -341,7 +453,7 @@ bool AttachmentSync::Insert(const AttachmentState& s) {
 }
 
 bool AttachmentSync::Run() {
-    if (!ReadHere() || !Push()) {
+    if (!ReadHere() || !Push() || !TakeRemovals()) {
         return false;
     }
     std::vector<AttachmentState> server;

@@ -15,11 +15,12 @@
 namespace terrovane::sync {
 namespace {
 
-// Places first, so a point's site and a result's point and visit arrive before what refers to them.
+// Places first, so a point's site and a result's point and visit arrive before what refers to them; a
+// typed result's visit after the typed result.
 constexpr const char* kOutboxEntries =
     "SELECT kind, ref FROM sync_outbox WHERE kind <> 'conflict' ORDER BY CASE kind WHEN 'site' THEN 0 WHEN "
     "'point' THEN 1 "
-    "WHEN 'visit' THEN 2 WHEN 'readout' THEN 2 ELSE 3 END, ref LIMIT ?1";
+    "WHEN 'visit' THEN 2 WHEN 'readout' THEN 2 WHEN 'typed_visit' THEN 4 ELSE 3 END, ref LIMIT ?1";
 
 std::string FieldChange(const Entity& entity, const std::optional<std::string>& site,
                         const std::string& field, const std::string& value, const std::string& stamp,

@@ -32,6 +32,14 @@ constexpr const char* kAssignmentState =
     "SELECT json_object('result', ?1, 'point', p.uuid, 'visit', v.uuid), r.modified, s.uuid FROM results r "
     "LEFT JOIN points p ON p.id = r.point_id LEFT JOIN sites s ON s.id = p.site_id "
     "LEFT JOIN visits v ON v.id = r.visit_id WHERE r.content_key = ?2";
+// A typed result's visit, by the first version (?1) its versions share: none once taken away, and placed
+// by the site of the result's newest version.
+constexpr const char* kTypedVisitState =
+    "SELECT json_object('typed', ?1, 'visit', (SELECT v.uuid FROM typed_visits l JOIN visits v ON v.id = "
+    "l.visit_id WHERE l.first_version = ?1)), st.modified, (SELECT s.uuid FROM typed_results t JOIN points p "
+    "ON p.id = t.point_id JOIN sites s ON s.id = p.site_id WHERE t.first_version = ?1 AND NOT EXISTS (SELECT "
+    "1 FROM typed_results c WHERE c.replaces = t.id) LIMIT 1) FROM typed_visit_stamps st WHERE "
+    "st.first_version = ?1";
 constexpr const char* kResultNoteState =
     "SELECT json_object('target', 'result:' || ?1, 'label', l.text, 'note', r.note), r.modified, s.uuid "
     "FROM results r LEFT JOIN labels l ON l.id = r.label_id LEFT JOIN points p ON p.id = r.point_id "
@@ -122,6 +130,10 @@ std::vector<OutboxEntity> EntitiesOfOutbox(archive::Database& db, const std::str
         const Entity entity{kind, ref};
         return {{entity, PlaceState(db, entity)}};
     }
+    if (kind == "typed_visit") {
+        return {{{"typed_visit", DerivedUuid("typed_visit:" + ref)},
+                 StateOf(db, kTypedVisitState, {ref}, kind, ref)}};
+    }
     if (kind == "result") {
         return {{{"assignment", DerivedUuid("assignment:result:" + ref)},
                  StateOf(db, kAssignmentState, {ref, KeyBytes(ref)}, kind, ref)},
@@ -153,7 +165,9 @@ std::optional<EntityState> LocalStateOf(archive::Database& db, const Entity& ent
     if (IsPlace(entity.kind)) {
         return PlaceState(db, entity);
     }
-    const std::string targetField = entity.kind == "assignment" ? "result" : "target";
+    const std::string targetField = entity.kind == "assignment"    ? "result"
+                                    : entity.kind == "typed_visit" ? "typed"
+                                                                   : "target";
     std::optional<std::string> targetJson;
     if (const auto given = incoming.find(targetField); given != incoming.end()) {
         targetJson = given->second;
@@ -166,6 +180,9 @@ std::optional<EntityState> LocalStateOf(archive::Database& db, const Entity& ent
     const std::string text = TextOf(db, *targetJson).value_or("");
     if (entity.kind == "assignment") {
         return StateOf(db, kAssignmentState, {text, KeyBytes(text)}, "result", text);
+    }
+    if (entity.kind == "typed_visit") {
+        return StateOf(db, kTypedVisitState, {text}, "typed_visit", text);
     }
     if (text.rfind("result:", 0) == 0) {
         const std::string key = text.substr(7);

@@ -351,6 +351,9 @@ Materialized Materialize(archive::Database& db, const Entity& entity, const Want
     if (IsTypedKind(entity.kind)) {
         return MaterializeTyped(db, entity);
     }
+    if (entity.kind == "typed_visit") {
+        return MaterializeTypedVisit(db, entity);
+    }
     if (entity.kind == "note") {
         return MaterializeNote(db, entity, fields);
     }

@@ -24,7 +24,12 @@ struct IncomingField {
 
 // Places before what refers to them.
 int KindRank(const std::string& kind) {
-    return kind == "site" ? 0 : kind == "point" ? 1 : kind == "visit" ? 2 : kind == "assignment" ? 3 : 4;
+    return kind == "site"          ? 0
+           : kind == "point"       ? 1
+           : kind == "visit"       ? 2
+           : kind == "assignment"  ? 3
+           : kind == "typed_visit" ? 5
+                                   : 4;
 }
 
 // The archive's clock goes past every stamp received, so a change made here later is later everywhere.

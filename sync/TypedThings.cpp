@@ -1,6 +1,7 @@
 #include "TypedThings.h"
 
 #include "LocalSql.h"
+#include "SyncIds.h"
 
 namespace terrovane::sync {
 namespace {
@@ -213,7 +214,42 @@ Materialized MaterializeSeries(archive::Database& db, const Entity& entity, cons
     return Materialized::Done;
 }
 
+// Deleted here: a visit the server still names for a result is not waited for.
+bool VisitDeletedHere(archive::Database& db, const std::string& uuid) {
+    return Single(db, "SELECT 1 FROM tombstones WHERE kind = 'visits' AND uuid = ?1", {uuid}).has_value();
+}
+
 }  // namespace
+
+Materialized MaterializeTypedVisit(archive::Database& db, const Entity& entity) {
+    const TypedFields fields = BaseFields(db, entity);
+    const std::optional<std::string> first = UuidNamed(db, fields, "typed");
+    if (!first || DerivedUuid("typed_visit:" + *first) != entity.uuid) {
+        return Materialized::Done;  // not one this program makes: left out
+    }
+    if (!Single(db, "SELECT 1 FROM typed_results WHERE first_version = ?1", {*first})) {
+        return Materialized::Waiting;
+    }
+    if (!fields.contains("visit")) {
+        return Materialized::Done;
+    }
+    const std::optional<std::string> visitUuid = UuidNamed(db, fields, "visit");
+    if (!visitUuid) {
+        Exec(db, "DELETE FROM typed_visits WHERE first_version = ?1", {*first});
+        return Materialized::Done;
+    }
+    const std::optional<std::string> visit = RowOf(db, "visits", *visitUuid);
+    if (!visit) {
+        return VisitDeletedHere(db, *visitUuid) ? Materialized::Done : Materialized::Waiting;
+    }
+    Exec(db,
+         "INSERT OR REPLACE INTO typed_visits (first_version, visit_id) SELECT ?1, v.id FROM visits v JOIN "
+         "points p ON p.site_id = v.site_id JOIN typed_results t ON t.point_id = p.id WHERE v.id = ?2 AND "
+         "t.first_version = ?1 AND NOT EXISTS (SELECT 1 FROM typed_results c WHERE c.replaces = t.id) AND "
+         "NOT EXISTS (SELECT 1 FROM typed_visits l WHERE l.first_version = ?1 AND l.visit_id = ?2)",
+         {*first, *visit});
+    return Materialized::Done;
+}
 
 bool IsTypedKind(const std::string& kind) {
     return kind == "typed_result" || kind == "typed_traverse" || kind == "typed_sounding";

@@ -22,4 +22,9 @@ const char* TypedStateSql(const std::string& kind);
 // are is left out rather than kept altered.
 Materialized MaterializeTyped(archive::Database& db, const Entity& entity);
 
+// Writes what the server has for a typed result's visit: the result joins the visit (Waiting until both
+// are here), or leaves the one it was in. A visit of another site than the result's newest version is not
+// taken: the result moved since.
+Materialized MaterializeTypedVisit(archive::Database& db, const Entity& entity);
+
 }  // namespace terrovane::sync

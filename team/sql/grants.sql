@@ -40,7 +40,8 @@ BEGIN
                    'terrovane.put_attachment(integer, text, text, text, text, text, text, boolean, jsonb, bytea), '
                    'terrovane.attachments(integer), terrovane.attachment_thumbnail(integer, text), '
                    'terrovane.put_issued_report(integer, text, integer, uuid, text, text, text, text, text), '
-                   'terrovane.issued_reports(integer), terrovane.file_piece(integer, text, bigint, integer) TO %I',
+                   'terrovane.issued_reports(integer), terrovane.file_piece(integer, text, bigint, integer), '
+                   'terrovane.delete_attachment(integer, text), terrovane.deleted_attachments(integer) TO %I',
                    team);
 END
 $$;

@@ -228,6 +228,34 @@ TEST_F(VisitsTest, ATypedResultJoinsAVisitOfItsSiteAndACorrectionElsewhereTakesI
     EXPECT_EQ(ReadArchive(Path(), "PRAGMA foreign_key_check"), "[]");
 }
 
+TEST_F(VisitsTest, ATypedResultsVisitIsStampedAndListedForTheTeamHoweverItChanges) {
+    TypedResultFields fields;
+    fields.point = pointId;
+    fields.method = "clamp-on";
+    fields.values = {{"Re", 4.5, false}};
+    fields.measured = "2024-05-17 10:30";
+    const auto typed = AddTypedResult(*archive, fields);
+    ASSERT_TRUE(typed) << typed.Error().Text();
+    const std::string listed =
+        "SELECT count(*) FROM sync_outbox o JOIN typed_results t ON t.first_version = o.ref WHERE o.kind = "
+        "'typed_visit'";
+    const std::string stamp = "SELECT modified FROM typed_visit_stamps";
+    EXPECT_EQ(ReadArchive(Path(), listed), "[[0]]");
+
+    ASSERT_TRUE(AssignTypedToVisit(*archive, {typed.Value()}, Added(Sample())).Ok());
+    EXPECT_EQ(ReadArchive(Path(), listed), "[[1]]");
+    const std::string joined = ReadArchive(Path(), stamp);
+    const std::int64_t second = Added(Sample());
+    ASSERT_TRUE(AssignTypedToVisit(*archive, {typed.Value()}, second).Ok());
+    const std::string moved = ReadArchive(Path(), stamp);
+    EXPECT_LT(joined, moved);
+    // Its visit deleted takes it out: a change of its own, stamped later.
+    ASSERT_TRUE(DeleteVisit(*archive, second).Ok());
+    EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM typed_visits"), "[[0]]");
+    EXPECT_LT(moved, ReadArchive(Path(), stamp));
+    EXPECT_EQ(ReadArchive(Path(), listed), "[[1]]");
+}
+
 TEST_F(VisitsTest, ASiteListsItsVisitsOldestFirstWithinTheRange) {
     for (const char* date : {"2024-06-02", "2023-11-30", "2024-01-15"}) {
         Visit visit = Sample();

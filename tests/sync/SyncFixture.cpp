@@ -5,7 +5,9 @@
 
 #include "ArchiveFixtures.h"
 #include "ScratchFolder.h"
+#include "ShellCommand.h"
 #include "Sites.h"
+#include "TestServer.h"
 
 namespace terrovane::testing {
 
@@ -17,6 +19,14 @@ void SyncTest::SetUp() {
     folder_ = (ScratchFolder() / db_.Name()).string();
     std::filesystem::create_directories(folder_);
     std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
+}
+
+std::string SyncTest::PsqlAs(const std::string& who, const std::string& sql) const {
+    const TestServer& server = RunningServer();
+    const CommandOutput out = RunCommand(ShellQuoted(server.bindir + "/psql") + " -X -A -t -d " +
+                                         ShellQuoted(db_.SocketConninfo(db_.Login(who), "pw-" + who)) +
+                                         " -c " + ShellQuoted(sql) + " 2>&1");
+    return out.text;
 }
 
 std::string SyncTest::ArchivePath(const std::string& who) const {

@@ -31,6 +31,9 @@ class SyncTest : public TeamDatabase {
     // Every archive holds what the first does, and the server the same stamps.
     void ExpectConverged(std::initializer_list<std::string> who);
 
+    // What psql, signed in as the member, is shown: the server's own answer to another program.
+    std::string PsqlAs(const std::string& who, const std::string& sql) const;
+
     // One statement on the member's archive file, through its own connection (as another program would).
     std::string Query(const std::string& who, const std::string& sql) const;
 

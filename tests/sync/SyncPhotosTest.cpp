@@ -1,14 +1,16 @@
 // Photos, documents, the report's photo choice and issued reports in the team sync, against the real
 // server: they reach the colleagues of their site byte for byte, a member of another site receives no row
 // and no byte of them (asked through psql as that member too), a viewer's attachment and a forged digest
-// are refused and listed, and a report's revision keeps the earlier one.
+// are refused and listed, and a report's revision keeps the earlier one. A typed result's photos travel as
+// its site's, and an attachment removed leaves every PC of its site, unless a viewer removed it.
 #include "Attachments.h"
 #include "IssuedReports.h"
 #include "Numbers.h"
 #include "ReportPhotos.h"
 #include "ServerSchema.h"
-#include "ShellCommand.h"
+#include "Sites.h"
 #include "SyncFixture.h"
+#include "TypedResults.h"
 
 namespace terrovane::testing {
 namespace {
@@ -84,15 +86,6 @@ class SyncPhotosTest : public SyncTest {
         report.pdf = pdf;
         const auto kept = archive::KeepIssuedReport(Archive(who), report);
         ASSERT_TRUE(kept) << kept.Error().Text();
-    }
-
-    // What psql, signed in as the member, is shown of the team's files.
-    std::string PsqlAs(const std::string& who, const std::string& sql) {
-        const TestServer& server = RunningServer();
-        const CommandOutput out = RunCommand(ShellQuoted(server.bindir + "/psql") + " -X -A -t -d " +
-                                             ShellQuoted(db_.SocketConninfo(db_.Login(who), "pw-" + who)) +
-                                             " -c " + ShellQuoted(sql) + " 2>&1");
-        return out.text;
     }
 
     void SyncOk(const std::string& who) {
@@ -334,6 +327,99 @@ TEST_F(SyncPhotosTest, TheServerRefusesAFileNotOfItsKindAndAnotherPdfUnderAKeptR
     EXPECT_EQ(again.sqlState, "23505");
     EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.issued_reports").Scalar(), "1");
     EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.attachments").Scalar(), "0");
+}
+
+TEST_F(SyncPhotosTest, ATypedResultsPhotoReachesTheColleagueOfItsSiteAndNoOneElse) {
+    archive::TypedResultFields typed;
+    typed.point = rod;
+    typed.method = "fall-of-potential";
+    typed.values = {{"Re", 12.5, false}};
+    typed.measured = "2024-03-01 09:15";
+    typed.typedBy = "office";
+    const auto added = archive::AddTypedResult(Archive("ann"), typed);
+    ASSERT_TRUE(added) << added.Error().Text();
+    const std::string photo = LargePhoto();
+    AttachTo("ann", {archive::AttachedTo::TypedResult, added.Value()}, "pit.jpg", "Rod pit", photo);
+    SyncOk("ann");
+    Member("ida", team::MemberRole::Inspector, {"North"});
+    Member("ivy", team::MemberRole::Inspector, {"South"});
+    SyncOk("ida");
+    SyncOk("ivy");
+    EXPECT_EQ(Query("ida",
+                    "SELECT a.name, a.caption, p.name FROM attachments a JOIN typed_results t ON "
+                    "t.first_version = a.typed_result JOIN points p ON p.id = t.point_id"),
+              R"([["pit.jpg", "Rod pit", "Rod N"]])");
+    EXPECT_TRUE(BytesOn("ida", IdOn("ida", "SELECT id FROM attachments")) == photo);
+    EXPECT_EQ(owner_->Query("SELECT owner_kind FROM terrovane.attachments").Scalar(), "typed_result");
+
+    EXPECT_EQ(
+        Query("ivy", "SELECT (SELECT count(*) FROM attachments), (SELECT count(*) FROM attachment_bytes)"),
+        "[[0, 0]]");
+    const std::string digest = owner_->Query("SELECT digest FROM terrovane.files").Scalar();
+    EXPECT_EQ(PsqlAs("ivy", "SELECT count(*) FROM terrovane.attachments(" + Layout() + ")"), "0\n");
+    EXPECT_NE(PsqlAs("ivy", "SELECT terrovane.file_piece(" + Layout() + ", '" + digest + "', 0, 100)")
+                  .find("no file of the member's sites"),
+              std::string::npos);
+}
+
+TEST_F(SyncPhotosTest, AnAttachmentRemovedLeavesEveryPcOfItsSiteAndAViewersRemovalIsRefused) {
+    AttachTo("ann", {archive::AttachedTo::Site, north}, "plan.jpg", "", "\xFF\xD8\xFF plan");
+    AttachTo("ann", {archive::AttachedTo::Point, rod}, "rod.jpg", "", "\xFF\xD8\xFF rod");
+    SyncOk("ann");
+    Member("ida", team::MemberRole::Inspector, {"North"});
+    Member("vic", team::MemberRole::Viewer, {"North"});
+    Member("ivy", team::MemberRole::Inspector, {"South"});
+    for (const std::string who : {"ida", "vic", "ivy"}) {
+        SyncOk(who);
+    }
+    const std::string names = "SELECT name FROM attachments ORDER BY name";
+    ASSERT_EQ(Query("vic", names), R"([["plan.jpg"], ["rod.jpg"]])");
+
+    // The viewer removes the rod's photo: refused and listed; the server and the others keep it.
+    ASSERT_TRUE(
+        archive::Detach(Archive("vic"), IdOn("vic", "SELECT id FROM attachments WHERE name = 'rod.jpg'")));
+    const sync::SyncReport refused = Sync("vic");
+    ASSERT_EQ(refused.error, sync::SyncError::None) << refused.detail;
+    EXPECT_EQ(refused.rejected, 1);
+    EXPECT_EQ(Query("vic", "SELECT kind, field, sqlstate FROM sync_rejected"),
+              R"([["attachment", "deleted", "42501"]])");
+    EXPECT_EQ(owner_->Query("SELECT count(*) FROM terrovane.attachments").Scalar(), "2");
+
+    // Ida removes the plan: it leaves the server, Ann's PC and the viewer's.
+    ASSERT_TRUE(
+        archive::Detach(Archive("ida"), IdOn("ida", "SELECT id FROM attachments WHERE name = 'plan.jpg'")));
+    SyncOk("ida");
+    EXPECT_EQ(owner_->Query("SELECT string_agg(name, ',') FROM terrovane.attachments").Scalar(), "rod.jpg");
+    SyncOk("ann");
+    EXPECT_EQ(Query("ann", names), R"([["rod.jpg"]])");
+    ASSERT_EQ(Sync("vic").error, sync::SyncError::None);
+    EXPECT_EQ(Query("vic", names), "[]");
+    EXPECT_EQ(Query("vic", "SELECT count(*) FROM attachment_files"), "[[0]]");
+    // The member of South is told nothing of North's removal.
+    const std::string removed = "SELECT count(*) FROM terrovane.deleted_attachments(" + Layout() + ")";
+    EXPECT_EQ(PsqlAs("ivy", removed), "0\n");
+    EXPECT_EQ(PsqlAs("ann", removed), "1\n");
+    const sync::SyncReport quiet = Sync("ann");
+    EXPECT_EQ(quiet.pushed + quiet.pulled, 0);
+
+    // Attached again, it comes back for everyone.
+    AttachTo("ann", {archive::AttachedTo::Site, north}, "plan.jpg", "again", "\xFF\xD8\xFF plan");
+    SyncOk("ann");
+    SyncOk("ida");
+    EXPECT_EQ(Query("ida", "SELECT name, caption FROM attachments ORDER BY name"),
+              R"([["plan.jpg", "again"], ["rod.jpg", ""]])");
+    EXPECT_EQ(PsqlAs("ida", removed), "0\n");
+
+    // A photo that goes with its point deleted here is not removed for the others: the point's deletion
+    // travels on its own, and a PC that keeps the point for its results keeps its photos.
+    std::string error;
+    ASSERT_TRUE(archive::DeletePoint(Archive("ida"),
+                                     IdOn("ida", "SELECT id FROM points WHERE name = 'Rod N'"), error))
+        << error;
+    SyncOk("ida");
+    EXPECT_EQ(PsqlAs("ida", removed), "0\n");
+    EXPECT_EQ(owner_->Query("SELECT string_agg(name, ',' ORDER BY name) FROM terrovane.attachments").Scalar(),
+              "plan.jpg,rod.jpg");
 }
 
 }  // namespace

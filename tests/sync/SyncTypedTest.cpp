@@ -1,14 +1,17 @@
 // Results, traverses and soundings typed in by hand, in the team sync against the real server: they reach
 // every archive of their site, a correction arrives as a new version with the old one kept, a deleted
 // point takes its traverses along everywhere, a viewer's are refused, a member of another site receives
-// nothing of them, and a result moved to a point of another site needs the right to write both.
+// nothing of them, and a result moved to a point of another site needs the right to write both. A typed
+// result's visit travels too, to its site's members only, and a viewer's change of it is refused.
 #include "ArchiveFixtures.h"
 #include "Numbers.h"
+#include "ServerSchema.h"
 #include "Sites.h"
 #include "SyncFixture.h"
 #include "TypedResults.h"
 #include "TypedSoundings.h"
 #include "TypedTraverses.h"
+#include "Visits.h"
 
 namespace terrovane::testing {
 namespace {
@@ -19,8 +22,10 @@ constexpr const char* kBackBeforeTypedSync = R"py(
 import sqlite3, sys
 db = sqlite3.connect(sys.argv[1])
 for (name,) in db.execute("SELECT name FROM sqlite_schema WHERE type = 'trigger' AND (name LIKE 'typed_%_made' "
-                          "OR name LIKE 'typed_%_changed' OR name LIKE 'typed_%_deleted' OR name LIKE 'typed_%_outbox_%')").fetchall():
+                          "OR name LIKE 'typed_%_changed' OR name LIKE 'typed_%_deleted' OR name LIKE 'typed_%_outbox_%' "
+                          "OR name LIKE 'typed_visits_%')").fetchall():
     db.execute("DROP TRIGGER " + name)
+db.execute("DROP TABLE typed_visit_stamps")
 db.execute("DROP INDEX typed_traverses_uuid")
 db.execute("DROP INDEX typed_soundings_uuid")
 for table, columns in (("typed_results", ["modified"]), ("typed_traverses", ["uuid", "modified"]),
@@ -121,6 +126,21 @@ class SyncTypedTest : public SyncTest {
                                                  : archive::Status(archive::Failure{});
             });
         ASSERT_TRUE(done.Ok()) << sql;
+    }
+
+    // Each typed result in a visit, by its newest version: the visit's day and soil, and the value of Re.
+    std::string TypedInVisits(const std::string& who) {
+        return Query(who,
+                     "SELECT v.visited_on, v.soil, (SELECT x.value FROM typed_values x WHERE x.version_id = "
+                     "t.id AND x.name = 'Re') FROM typed_visits l JOIN visits v ON v.id = l.visit_id JOIN "
+                     "typed_results t ON t.first_version = l.first_version AND NOT EXISTS (SELECT 1 FROM "
+                     "typed_results c WHERE c.replaces = t.id) ORDER BY 1");
+    }
+
+    std::int64_t NewestTyped(const std::string& who) {
+        return IdOn(who,
+                    "SELECT t.id FROM typed_results t WHERE NOT EXISTS (SELECT 1 FROM typed_results c WHERE "
+                    "c.replaces = t.id)");
     }
 
     std::int64_t north = 0;
@@ -300,6 +320,74 @@ TEST_F(SyncTypedTest, ATypedResultMovedToAPointOfAnotherSiteNeedsTheRightToWrite
               R"([["Rod S"], ["Rod S"]])");
 }
 
+TEST_F(SyncTypedTest, ATypedResultsVisitReachesItsSiteOnlyAndAViewersChangeOfItIsRefused) {
+    const std::int64_t typed = AddTyped("ann", rodNorth, 12.5);
+    archive::Visit visit;
+    visit.site = north;
+    visit.date = "2024-03-01";
+    visit.by = "Jo Field";
+    visit.soil = archive::SoilCondition::Wet;
+    const auto made = archive::AddVisit(Archive("ann"), visit);
+    ASSERT_TRUE(made) << made.Error().Text();
+    ASSERT_TRUE(archive::AssignTypedToVisit(Archive("ann"), {typed}, made.Value()).Ok());
+    ASSERT_TRUE(Sync("ann").inSync);
+    Member("ida", team::MemberRole::Inspector, {"North"});
+    Member("vic", team::MemberRole::Viewer, {"North"});
+    Member("ivy", team::MemberRole::Inspector, {"South"});
+    for (const std::string who : {"ida", "vic", "ivy"}) {
+        const sync::SyncReport report = Sync(who);
+        ASSERT_TRUE(report.inSync) << who << ": " << report.detail;
+    }
+    EXPECT_EQ(TypedInVisits("ida"), R"([["2024-03-01", "wet", 12.5]])");
+    EXPECT_EQ(TypedInVisits("vic"), TypedInVisits("ida"));
+    const auto idasVisit = archive::VisitOfTypedResult(Archive("ida"), NewestTyped("ida"));
+    ASSERT_TRUE(idasVisit && idasVisit.Value());
+    // The member of South holds nothing of it, nor is shown it by the server.
+    EXPECT_EQ(Query("ivy", "SELECT count(*) FROM sync_fields WHERE kind = 'typed_visit'"), "[[0]]");
+    EXPECT_EQ(PsqlAs("ivy", "SELECT count(*) FROM terrovane.pull(" + std::to_string(team::kServerLayout) +
+                                ", 0, 5000) WHERE kind = 'typed_visit'"),
+              "0\n");
+
+    // Ida corrects it: the correction is in the visit on Ann's PC too.
+    const std::int64_t idasRod = IdOn("ida", "SELECT id FROM points WHERE name = 'Rod N'");
+    ASSERT_TRUE(archive::CorrectTypedResult(Archive("ida"), NewestTyped("ida"), Typed(idasRod, 9.75)));
+    ASSERT_TRUE(Sync("ida").inSync);
+    ASSERT_TRUE(Sync("ann").inSync);
+    EXPECT_EQ(TypedInVisits("ann"), R"([["2024-03-01", "wet", 9.75]])");
+
+    // The viewer takes it out of the visit: refused and listed, and nobody else's visit changes.
+    ASSERT_TRUE(archive::AssignTypedToVisit(Archive("vic"), {NewestTyped("vic")}, std::nullopt).Ok());
+    const sync::SyncReport refused = Sync("vic");
+    ASSERT_EQ(refused.error, sync::SyncError::None) << refused.detail;
+    EXPECT_EQ(refused.rejected, 1);
+    EXPECT_EQ(Query("vic", "SELECT kind, field, sqlstate FROM sync_rejected"),
+              R"([["typed_visit", "visit", "42501"]])");
+    ASSERT_TRUE(Sync("ann").inSync);
+    EXPECT_EQ(TypedInVisits("ann"), R"([["2024-03-01", "wet", 9.75]])");
+
+    // Ann takes it out: it leaves Ida's visit too.
+    ASSERT_TRUE(archive::AssignTypedToVisit(Archive("ann"), {typed}, std::nullopt).Ok());
+    ASSERT_TRUE(Sync("ann").inSync);
+    ASSERT_TRUE(Sync("ida").inSync);
+    EXPECT_EQ(TypedInVisits("ida"), "[]");
+    EXPECT_EQ(TypedInVisits("ann"), "[]");
+
+    // Its point moved to South: the server places its visit there too, as the result.
+    RunOn("ann",
+          "UPDATE points SET site_id = " + std::to_string(south) + " WHERE id = " + std::to_string(rodNorth));
+    ASSERT_TRUE(Sync("ann").inSync);
+    const std::string placed = "SELECT DISTINCT site::text FROM terrovane.fields WHERE kind = ";
+    EXPECT_EQ(owner_->Query(placed + "'typed_visit'").Scalar(),
+              owner_->Query(placed + "'typed_result'").Scalar());
+    EXPECT_EQ(
+        owner_->Query(placed + "'typed_visit'").Scalar(),
+        owner_
+            ->Query(
+                "SELECT id::text FROM terrovane.fields WHERE kind = 'site' AND field = 'name' AND value = "
+                "'\"South\"'")
+            .Scalar());
+}
+
 TEST_F(SyncTypedTest, WhatWasTypedBeforeTheSyncCarriedItGoesWithTheNextSync) {
     {
         std::string error;
@@ -313,7 +401,15 @@ TEST_F(SyncTypedTest, WhatWasTypedBeforeTheSyncCarriedItGoesWithTheNextSync) {
         rod.name = "Rod E";
         std::int64_t rodEast = 0;
         ASSERT_TRUE(archive::AddPoint(*earlier, east, rod, rodEast, error)) << error;
-        ASSERT_TRUE(archive::AddTypedResult(*earlier, Typed(rodEast, 4.5)));
+        const auto typed = archive::AddTypedResult(*earlier, Typed(rodEast, 4.5));
+        ASSERT_TRUE(typed);
+        archive::Visit visit;
+        visit.site = east;
+        visit.date = "2024-03-01";
+        visit.soil = archive::SoilCondition::Dry;
+        const auto made = archive::AddVisit(*earlier, visit);
+        ASSERT_TRUE(made) << made.Error().Text();
+        ASSERT_TRUE(archive::AssignTypedToVisit(*earlier, {typed.Value()}, made.Value()));
         ASSERT_TRUE(archive::AddTypedTraverse(*earlier, Traverse(rodEast)));
         ASSERT_TRUE(archive::AddTypedSounding(*earlier, Sounding(east)));
     }
@@ -326,6 +422,7 @@ TEST_F(SyncTypedTest, WhatWasTypedBeforeTheSyncCarriedItGoesWithTheNextSync) {
     ASSERT_TRUE(Sync("ann").inSync);
     EXPECT_EQ(Series("ann"), Series("dee"));
     EXPECT_EQ(Versions("ann"), Versions("dee"));
+    EXPECT_EQ(TypedInVisits("ann"), R"([["2024-03-01", "dry", 4.5]])");
     EXPECT_EQ(Query("ann",
                     "SELECT count(*) FROM typed_results UNION ALL SELECT count(*) FROM typed_traverses "
                     "UNION ALL SELECT count(*) FROM typed_soundings"),

@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(EarlierLayouts, TeamUpgradeTest,
                          ::testing::Values(OldLayout{"layout1.sql", 1}, OldLayout{"layout2.sql", 2},
                                            OldLayout{"layout2-analyses.sql", 2}, OldLayout{"layout3.sql", 3},
                                            OldLayout{"layout4.sql", 4}, OldLayout{"layout5.sql", 5},
-                                           OldLayout{"layout7.sql", 7}),
+                                           OldLayout{"layout7.sql", 7}, OldLayout{"layout9.sql", 9}),
                          [](const ::testing::TestParamInfo<OldLayout>& info) {
                              std::string name = info.param.file;
                              name = name.substr(0, name.find('.'));

@@ -123,7 +123,7 @@ AS $$
 $$;
 
 -- The site of what an attachment attaches to, as the server holds it: a site itself, a point's site, a
--- result's assignment (none while the result is assigned to no point).
+-- result's assignment (none while the result is assigned to no point), a typed result's newest version.
 CREATE OR REPLACE FUNCTION terrovane.owner_site(owner_kind text, owner_ref text) RETURNS uuid
 LANGUAGE plpgsql STABLE SET search_path = pg_catalog, pg_temp
 AS $$
@@ -146,10 +146,28 @@ BEGIN
             RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'a result is named by its key';
         END IF;
         RETURN terrovane.result_site(owner_ref);
+    WHEN 'typed_result' THEN
+        IF terrovane.as_uuid(owner_ref) IS NULL THEN
+            RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'a typed result is named by its first version';
+        END IF;
+        IF NOT terrovane.typed_result_held(lower(owner_ref)) THEN
+            RAISE EXCEPTION USING ERRCODE = '23503', MESSAGE = 'the typed result is not on the server';
+        END IF;
+        RETURN terrovane.typed_result_site(lower(owner_ref));
     ELSE
         RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'a file attaches to a site, a point or a result';
     END CASE;
 END
+$$;
+
+-- Where an attachment (or the trace of one removed) is read now: a result's and a typed result's follow
+-- their result wherever it went since; the others stay at the site they were placed at.
+CREATE OR REPLACE FUNCTION terrovane.attachment_site(owner_kind text, owner_ref text, placed uuid) RETURNS uuid
+LANGUAGE sql STABLE SET search_path = pg_catalog, pg_temp
+AS $$
+    SELECT CASE owner_kind WHEN 'result' THEN terrovane.result_site(owner_ref)
+                           WHEN 'typed_result' THEN terrovane.typed_result_site(owner_ref)
+                           ELSE placed END
 $$;
 
 -- Adds an attachment, or sets its name, caption and whether it goes into the site report.
@@ -196,6 +214,62 @@ BEGIN
                 file_kind, found_site, name, caption, chosen, meta, thumbnail)
         ON CONFLICT (key) DO UPDATE SET site = excluded.site, name = excluded.name, caption = excluded.caption,
                                         chosen = excluded.chosen, changed_by = session_user, changed_at = now();
+    -- Attached again (or kept by an edit made while another PC removed it): no longer removed.
+    DELETE FROM terrovane.attachment_deletions d
+        WHERE d.key = owner_kind || ':' || lower(owner_ref) || ':' || digest;
+END
+$$;
+
+-- Removes an attachment for everyone, by a member who may change its site as the server places it now (one
+-- of no site: its author or an admin); the trace left tells the other PCs of that site to let it go too.
+-- One already removed is no error. The file stays: another attachment or an issued report may hold it.
+CREATE OR REPLACE FUNCTION terrovane.delete_attachment(client_layout integer, wanted text) RETURNS void
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
+AS $$
+#variable_conflict use_variable
+DECLARE
+    member_role text := terrovane.require_writer();
+    held terrovane.attachments;
+    placed uuid;
+BEGIN
+    PERFORM terrovane.require_layout(client_layout);
+    IF wanted IS NULL OR length(wanted) > 200 THEN
+        RAISE EXCEPTION USING ERRCODE = '22023', MESSAGE = 'not an attachment';
+    END IF;
+    SELECT * INTO held FROM terrovane.attachments a WHERE a.key = wanted FOR UPDATE;
+    IF NOT FOUND THEN
+        RETURN;
+    END IF;
+    placed := terrovane.attachment_site(held.owner_kind, held.owner_ref, held.site);
+    IF NOT terrovane.may_write(member_role, terrovane.sites_of(session_user), placed)
+       OR (placed IS NULL AND member_role <> 'admin' AND held.added_by <> session_user) THEN
+        RAISE EXCEPTION USING ERRCODE = '42501', MESSAGE = 'the site is not one the member may change';
+    END IF;
+    DELETE FROM terrovane.attachments a WHERE a.key = wanted;
+    INSERT INTO terrovane.attachment_deletions AS d (key, owner_kind, owner_ref, site, added_by)
+        VALUES (held.key, held.owner_kind, held.owner_ref, held.site, held.added_by)
+        ON CONFLICT (key) DO UPDATE SET owner_kind = excluded.owner_kind, owner_ref = excluded.owner_ref,
+                                        site = excluded.site, added_by = excluded.added_by,
+                                        deleted_by = session_user, deleted_at = now();
+END
+$$;
+
+-- The attachments removed that the member may read, placed as the attachment was (one of no site: its
+-- author's and the admins').
+CREATE OR REPLACE FUNCTION terrovane.deleted_attachments(client_layout integer) RETURNS TABLE (key text)
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = pg_catalog, pg_temp
+AS $$
+#variable_conflict use_variable
+DECLARE
+    member_role text := terrovane.member_role();
+    member_sites uuid[] := terrovane.sites_of(session_user);
+BEGIN
+    PERFORM terrovane.require_layout(client_layout);
+    RETURN QUERY
+        SELECT d.key FROM terrovane.attachment_deletions d
+        WHERE terrovane.may_read(member_role, member_sites, session_user,
+                                 terrovane.attachment_site(d.owner_kind, d.owner_ref, d.site), d.added_by)
+        ORDER BY d.key;
 END
 $$;
 
@@ -217,8 +291,7 @@ BEGIN
                a.meta, a.thumbnail
         FROM terrovane.attachments a JOIN terrovane.files f ON f.digest = a.digest
         WHERE terrovane.may_read(member_role, member_sites, session_user,
-                                 CASE WHEN a.owner_kind = 'result' THEN terrovane.result_site(a.owner_ref)
-                                      ELSE a.site END, a.added_by)
+                                 terrovane.attachment_site(a.owner_kind, a.owner_ref, a.site), a.added_by)
         ORDER BY a.key;
 END
 $$;
@@ -316,8 +389,7 @@ BEGIN
     END IF;
     IF NOT EXISTS (SELECT 1 FROM terrovane.attachments a WHERE a.digest = file_piece.digest
                    AND terrovane.may_read(member_role, member_sites, session_user,
-                                          CASE WHEN a.owner_kind = 'result' THEN terrovane.result_site(a.owner_ref)
-                                               ELSE a.site END, a.added_by))
+                                          terrovane.attachment_site(a.owner_kind, a.owner_ref, a.site), a.added_by))
        AND NOT EXISTS (SELECT 1 FROM terrovane.issued_reports r WHERE r.digest = file_piece.digest
                        AND terrovane.may_read(member_role, member_sites, session_user, r.site, r.kept_by)) THEN
         RAISE EXCEPTION USING ERRCODE = '42501', MESSAGE = 'no file of the member''s sites';

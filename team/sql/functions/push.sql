@@ -128,7 +128,7 @@ BEGIN
             RETURN terrovane.result_site(substr(named, 8));
         END IF;
         RETURN NULL;  -- a read-out's note: its writer's and the admins'
-    WHEN 'typed_result', 'typed_traverse', 'typed_sounding' THEN
+    WHEN 'typed_result', 'typed_traverse', 'typed_sounding', 'typed_visit' THEN
         RETURN terrovane.site_of_typed(target_kind, target_id, target_field, new_value, claims);
     WHEN 'soil_model', 'fop_curve', 'grid_assessment' THEN
         SELECT k.site INTO found_site FROM terrovane.content k
@@ -144,7 +144,7 @@ END
 $$;
 
 -- A thing moved to another site takes what belongs to it along: a point its assignments and the results
--- and traverses typed at it, an assignment its result's note.
+-- and traverses typed at it, an assignment its result's note, a typed result its visit.
 CREATE OR REPLACE FUNCTION terrovane.place(target_kind text, target_id uuid, new_site uuid) RETURNS void
 LANGUAGE plpgsql SET search_path = pg_catalog, pg_temp
 AS $$
@@ -158,6 +158,14 @@ BEGIN
                         WHERE a.kind IN ('assignment', 'typed_result', 'typed_traverse') AND a.field = 'point'
                           AND a.value = to_jsonb(target_id::text) LOOP
             PERFORM terrovane.place(follower.kind, follower.id, new_site);
+        END LOOP;
+    ELSIF target_kind = 'typed_result' THEN
+        -- A typed result's visit goes where the result's newest version is now.
+        FOR follower IN SELECT l.id, terrovane.typed_result_site(l.value #>> '{}') AS site
+                        FROM terrovane.fields v
+                        JOIN terrovane.fields l ON l.kind = 'typed_visit' AND l.field = 'typed' AND l.value = v.value
+                        WHERE v.kind = 'typed_result' AND v.id = target_id AND v.field = 'first_version' LOOP
+            PERFORM terrovane.place('typed_visit', follower.id, follower.site);
         END LOOP;
     ELSIF target_kind = 'assignment' THEN
         FOR follower IN SELECT n.id FROM terrovane.fields r

@@ -17,6 +17,7 @@ VERSIONED = {
     "layout4.sql": ("9a437d7", 4),
     "layout5.sql": ("a0a97d1", 5),
     "layout7.sql": ("c1ff0c0", 7),
+    "layout9.sql": ("b118c3d", 9),
 }
 
 

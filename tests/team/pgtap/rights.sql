@@ -24,7 +24,7 @@ BEGIN
 END
 $$;
 
-SELECT plan(63);
+SELECT plan(69);
 
 -- Nobody but the schema's own role holds a right on a table, a sequence or a view.
 SELECT is_empty(format($q$SELECT table_name || ':' || privilege_type FROM information_schema.role_table_grants
@@ -33,7 +33,8 @@ SELECT is_empty(format($q$SELECT table_name || ':' || privilege_type FROM inform
 SELECT table_privs_are('terrovane', t, :'team', ARRAY[]::text[], 'the team role has no right on ' || t)
 FROM unnest(ARRAY['meta', 'members', 'member_sites', 'known_sites', 'fields', 'content', 'conflicts', 'batches',
                   'audit', 'changes', 'devices', 'readout_slots', 'readout_sites', 'firm_profile',
-                  'report_numbers', 'files', 'file_uploads', 'attachments', 'issued_reports']) AS t;
+                  'report_numbers', 'files', 'file_uploads', 'attachments', 'issued_reports',
+                  'attachment_deletions']) AS t;
 SELECT sequence_privs_are('terrovane', 'change_order', :'team', ARRAY[]::text[],
                           'the team role has no right on the log''s sequence');
 SELECT is_empty($q$SELECT c.relname FROM pg_catalog.pg_class c
@@ -70,12 +71,17 @@ SELECT set_eq(format($q$SELECT p.oid::regprocedure::text FROM pg_catalog.pg_proc
                     'terrovane.put_attachment(integer,text,text,text,text,text,text,boolean,jsonb,bytea)',
                     'terrovane.attachments(integer)', 'terrovane.attachment_thumbnail(integer,text)',
                     'terrovane.put_issued_report(integer,text,integer,uuid,text,text,text,text,text)',
-                    'terrovane.issued_reports(integer)', 'terrovane.file_piece(integer,text,bigint,integer)'],
+                    'terrovane.issued_reports(integer)', 'terrovane.file_piece(integer,text,bigint,integer)',
+                    'terrovane.delete_attachment(integer,text)', 'terrovane.deleted_attachments(integer)'],
               'the team may execute the sign-in, push, pull, bodies, status, conflicts, the firm, report numbers and files, '
               'nothing else');
 SELECT is_empty($q$SELECT p.oid::regprocedure::text FROM pg_catalog.pg_proc p
                    WHERE p.pronamespace = 'terrovane'::regnamespace AND has_function_privilege('public', p.oid, 'EXECUTE')$q$,
                 'PUBLIC may execute none of them');
+SELECT function_privs_are('terrovane', 'delete_attachment', ARRAY['integer', 'text'], :'team', ARRAY['EXECUTE'],
+                          'the team may remove an attachment, as the server judges');
+SELECT function_privs_are('terrovane', 'deleted_attachments', ARRAY['integer'], :'team', ARRAY['EXECUTE'],
+                          'the team may read the attachments removed, as the server judges');
 SELECT function_privs_are('terrovane', 'add_member', ARRAY['name', 'text', 'text', 'text[]'], :'team', ARRAY[]::text[],
                           'membership is the owner''s');
 
@@ -129,6 +135,23 @@ SELECT is(tap.as_member(:'ins', $q$SELECT string_agg(c->>'outcome' || coalesce('
     {"type":"field","kind":"typed_result","id":"55555555-5555-4555-8555-555555555555","field":"deleted","value":1,"stamp":"000000000005000-00000-cccccccc-0000-4000-8000-000000000003"}
     ]')->'changes') AS c$q$), 'applied, applied, rejected 42501, rejected 42501, rejected 42501, rejected 22023, rejected 22023',
           'the inspector types at North''s point, not at South''s or South whatever site it names, and what was typed is neither rewritten nor deleted');
+
+-- A typed result's visit: placed where the result is, named by the result's first version, of its site.
+SELECT is(tap.as_member(:'ins', $q$SELECT string_agg(c->>'outcome' || coalesce(' ' || (c->>'sqlstate'), ''), ', ' ORDER BY (c->>'index')::int)
+    FROM jsonb_array_elements(terrovane.push(terrovane.layout(), 'cccccccc-0000-4000-8000-000000000003', 3, '[
+    {"type":"field","kind":"typed_result","id":"99999999-9999-4999-8999-999999999999","field":"point","value":"33333333-3333-4333-8333-333333333333","stamp":"000000000006000-00000-cccccccc-0000-4000-8000-000000000003"},
+    {"type":"field","kind":"typed_result","id":"99999999-9999-4999-8999-999999999999","field":"first_version","value":"99999999-9999-4999-8999-999999999999","stamp":"000000000006000-00000-cccccccc-0000-4000-8000-000000000003"},
+    {"type":"field","kind":"visit","id":"aaaaaaaa-aaaa-4aaa-8aaa-aaaaaaaaaaaa","field":"site","value":"11111111-1111-4111-8111-111111111111","stamp":"000000000006000-00000-cccccccc-0000-4000-8000-000000000003"},
+    {"type":"field","kind":"typed_visit","id":"411b9ac8-9b03-5701-900f-0313883f50a2","field":"typed","value":"99999999-9999-4999-8999-999999999999","stamp":"000000000006000-00000-cccccccc-0000-4000-8000-000000000003"},
+    {"type":"field","kind":"typed_visit","id":"411b9ac8-9b03-5701-900f-0313883f50a2","field":"visit","value":"aaaaaaaa-aaaa-4aaa-8aaa-aaaaaaaaaaaa","stamp":"000000000006000-00000-cccccccc-0000-4000-8000-000000000003"},
+    {"type":"field","kind":"typed_visit","id":"bbbbbbbb-aaaa-4aaa-8aaa-aaaaaaaaaaaa","field":"typed","value":"99999999-9999-4999-8999-999999999999","stamp":"000000000006000-00000-cccccccc-0000-4000-8000-000000000003"}
+    ]')->'changes') AS c$q$), 'applied, applied, applied, applied, applied, rejected 22023',
+          'the inspector puts North''s typed result into North''s visit, under the id its first version gives only');
+SELECT is(tap.as_member(:'vic', $q$SELECT terrovane.push(terrovane.layout(), 'bbbbbbbb-0000-4000-8000-000000000002', 2, '[
+    {"type":"field","kind":"typed_visit","id":"411b9ac8-9b03-5701-900f-0313883f50a2","field":"visit","value":null,"stamp":"000000000007000-00000-bbbbbbbb-0000-4000-8000-000000000002"}
+    ]')#>>'{changes,0,sqlstate}'$q$), '42501', 'the viewer takes no typed result out of its visit');
+SELECT is(tap.as_member(:'vic', $q$SELECT terrovane.delete_attachment(terrovane.layout(), 'site:x:y')$q$), 'error 42501',
+          'the viewer removes no attachment');
 
 -- The firm's profile: one for everyone, changed by admins only; report numbers for those who issue reports.
 SELECT is(tap.as_member(who, $q$SELECT terrovane.set_firm(terrovane.layout(), '{"name":"Mine","address":"","phone":"","email":"","licence":"","prefix":"M"}', NULL)$q$),
