@@ -323,6 +323,30 @@ double ModelApparentResistivityWithGradient(const LayeredEarth& earth, const Sou
     return WennerByFilterWithGradient(earth, reading.spacing, gradient);
 }
 
+SoundingPoint ReadingAt(const Sounding& sounding, double spacing) {
+    std::vector<std::pair<double, double>> fractions;  // (ln AB/2, MN/2 / AB/2) of the Schlumberger readings
+    for (const SoundingPoint& point : sounding) {
+        if (point.array == SoundingArray::Schlumberger && point.spacing > 0)
+            fractions.emplace_back(std::log(point.spacing), point.mn2 / point.spacing);
+    }
+    if (fractions.empty() || !(spacing > 0))
+        return {spacing, 0.0};
+    std::sort(fractions.begin(), fractions.end());
+    const double at = std::log(spacing);
+    const auto after = std::lower_bound(fractions.begin(), fractions.end(), std::pair{at, -HUGE_VAL});
+    double fraction = 0.0;
+    if (after == fractions.begin())
+        fraction = after->second;
+    else if (after == fractions.end())
+        fraction = fractions.back().second;
+    else {
+        const auto before = std::prev(after);
+        const double share = (at - before->first) / (after->first - before->first);
+        fraction = before->second + share * (after->second - before->second);
+    }
+    return {spacing, 0.0, SoundingArray::Schlumberger, fraction * spacing};
+}
+
 double WennerReach(const SoundingPoint& reading) {
     // A Schlumberger array with MN/2 = AB/2 / 3 is the Wenner array of a = 2/3 AB/2. A narrower MN reaches
     // a little deeper for the same AB (median depths of investigation about 0.19 against 0.17 of the outer

@@ -43,6 +43,12 @@ double ModelApparentResistivity(const LayeredEarth& earth, const SoundingPoint& 
 double ModelApparentResistivityWithGradient(const LayeredEarth& earth, const SoundingPoint& reading,
                                             std::vector<double>& gradient);
 
+// Where a reading at `spacing` would have been taken along the sounding, for a model curve between its
+// readings: Wenner where the sounding has no Schlumberger reading, else Schlumberger with MN/2 the same
+// fraction of AB/2 as at the readings either side (interpolated on the logarithm of the spacing), as at the
+// first or last reading beyond them. At a reading's own spacing its own geometry.
+SoundingPoint ReadingAt(const Sounding& sounding, double spacing);
+
 // The Wenner spacing that reaches as deep as the reading: its spacing for Wenner, 2/3 of AB/2 for
 // Schlumberger (the Wenner array with the same current electrodes). LongestReach: the largest of a
 // sounding's, what JudgeResolved takes as its longest spacing.

@@ -12,6 +12,7 @@
 #include "SchemaV14.h"
 #include "SchemaV15.h"
 #include "SchemaV16.h"
+#include "SchemaV17.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
@@ -89,7 +90,8 @@ int RunStep(Database& db, int step) {
            : step == 12 ? MigrateToLayout13(db)
            : step == 13 ? MigrateToLayout14(db)
            : step == 14 ? MigrateToLayout15(db)
-                        : MigrateToLayout16(db);
+           : step == 15 ? MigrateToLayout16(db)
+                        : MigrateToLayout17(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file
