@@ -362,10 +362,6 @@
         <translation>reading %1: the distance %2 m is given twice</translation>
     </message>
     <message>
-        <source>a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not give one without the potential electrodes&apos; spacing</source>
-        <translation>a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not give one without the potential electrodes&apos; spacing</translation>
-    </message>
-    <message>
         <source>there is no typed traverse %1</source>
         <translation>there is no typed traverse %1</translation>
     </message>
@@ -376,6 +372,10 @@
     <message>
         <source>typed result %1 is not of a test point of the visit&apos;s site</source>
         <translation>typed result %1 is not of a test point of the visit&apos;s site</translation>
+    </message>
+    <message>
+        <source>reading %1: MN/2 is a number of metres above 0 and below its AB/2, %2 m</source>
+        <translation>reading %1: MN/2 is a number of metres above 0 and below its AB/2, %2 m</translation>
     </message>
 </context>
 <context>
@@ -1311,10 +1311,6 @@
         <translation>typed sounding %1 added</translation>
     </message>
     <message>
-        <source>the soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted</source>
-        <translation>the soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted</translation>
-    </message>
-    <message>
         <source>a reading is DISTANCE=VALUE[UNIT] in metres and ohms or ohm-metres, as 10=4.2 or 2=85ohm.m, not &quot;%1&quot;</source>
         <translation>a reading is DISTANCE=VALUE[UNIT] in metres and ohms or ohm-metres, as 10=4.2 or 2=85ohm.m, not &quot;%1&quot;</translation>
     </message>
@@ -1340,6 +1336,14 @@
             <numerusform>%n typed result assigned to visit %1</numerusform>
             <numerusform>%n typed results assigned to visit %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>a Schlumberger reading is AB2/MN2=VALUE[UNIT], AB/2 and MN/2 in metres, as 10/1=80ohm.m, not &quot;%1&quot;</source>
+        <translation>a Schlumberger reading is AB2/MN2=VALUE[UNIT], AB/2 and MN/2 in metres, as 10/1=80ohm.m, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>this Schlumberger sounding was kept without MN/2, which the fit needs: add it again with AB2/MN2=VALUE readings</source>
+        <translation>this Schlumberger sounding was kept without MN/2, which the fit needs: add it again with AB2/MN2=VALUE readings</translation>
     </message>
 </context>
 <context>
@@ -2906,6 +2910,10 @@ Doubtful: </translation>
         <source>The slope method&apos;s Pt = %1 m lies outside the readings.</source>
         <translation>The slope method&apos;s Pt = %1 m lies outside the readings.</translation>
     </message>
+    <message>
+        <source>Point %1: MN/2 must be above 0 m and below AB/2, %2 m.</source>
+        <translation>Point %1: MN/2 must be above 0 m and below AB/2, %2 m.</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -3772,16 +3780,20 @@ Date</translation>
         <translation>A sounding measured with another instrument, typed in spacing by spacing</translation>
     </message>
     <message>
-        <source>The soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted.</source>
-        <translation>The soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted.</translation>
-    </message>
-    <message>
         <source>Type at least two readings: the spacing and what was read there.</source>
         <translation>Type at least two readings: the spacing and what was read there.</translation>
     </message>
     <message>
         <source>Typed sounding kept with %1</source>
         <translation>Typed sounding kept with %1</translation>
+    </message>
+    <message>
+        <source>This Schlumberger sounding was kept without MN/2, which the fit needs: type its readings again with their MN/2.</source>
+        <translation>This Schlumberger sounding was kept without MN/2, which the fit needs: type its readings again with their MN/2.</translation>
+    </message>
+    <message>
+        <source>A Schlumberger sounding&apos;s model is shown and saved, not stored with the site: a stored model keeps Wenner spacings only.</source>
+        <translation>A Schlumberger sounding&apos;s model is shown and saved, not stored with the site: a stored model keeps Wenner spacings only.</translation>
     </message>
 </context>
 <context>
@@ -4087,6 +4099,18 @@ Date</translation>
     <message>
         <source>No&amp;te:</source>
         <translation>No&amp;te:</translation>
+    </message>
+    <message>
+        <source>MN/2 (m)</source>
+        <translation>MN/2 (m)</translation>
+    </message>
+    <message>
+        <source>Row %1: AB/2, MN/2 and a reading are numbers above 0.</source>
+        <translation>Row %1: AB/2, MN/2 and a reading are numbers above 0.</translation>
+    </message>
+    <message>
+        <source>Row %1: MN/2 must be below AB/2, %2 m.</source>
+        <translation>Row %1: MN/2 must be below AB/2, %2 m.</translation>
     </message>
 </context>
 <context>
