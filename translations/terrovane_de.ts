@@ -3788,12 +3788,12 @@ Datum</translation>
         <translation>Eingetippte Sondierung bei %1 gespeichert</translation>
     </message>
     <message>
-        <source>This Schlumberger sounding was kept without MN/2, which the fit needs: type its readings again with their MN/2.</source>
-        <translation>Diese Schlumberger-Sondierung wurde ohne MN/2 gespeichert, das die Anpassung braucht: Geben Sie ihre Messwerte mit ihrem MN/2 erneut ein.</translation>
-    </message>
-    <message>
         <source>A Schlumberger sounding&apos;s model is shown and saved, not stored with the site: a stored model keeps Wenner spacings only.</source>
         <translation>Das Modell einer Schlumberger-Sondierung wird angezeigt und gesichert, aber nicht mit dem Standort gespeichert: Ein gespeichertes Modell kennt nur Wenner-Abstände.</translation>
+    </message>
+    <message>
+        <source>The fit models each Schlumberger reading where its electrodes stood: type the MN/2 of every reading.</source>
+        <translation>Die Anpassung rechnet jeden Schlumberger-Messwert dort, wo seine Elektroden standen: Geben Sie zu jedem Messwert sein MN/2 ein.</translation>
     </message>
 </context>
 <context>
@@ -4103,10 +4103,6 @@ Datum</translation>
     <message>
         <source>MN/2 (m)</source>
         <translation>MN/2 (m)</translation>
-    </message>
-    <message>
-        <source>Row %1: AB/2, MN/2 and a reading are numbers above 0.</source>
-        <translation>Zeile %1: AB/2, MN/2 und Messwert sind Zahlen über 0.</translation>
     </message>
     <message>
         <source>Row %1: MN/2 must be below AB/2, %2 m.</source>

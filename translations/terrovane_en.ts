@@ -3788,12 +3788,12 @@ Date</translation>
         <translation>Typed sounding kept with %1</translation>
     </message>
     <message>
-        <source>This Schlumberger sounding was kept without MN/2, which the fit needs: type its readings again with their MN/2.</source>
-        <translation>This Schlumberger sounding was kept without MN/2, which the fit needs: type its readings again with their MN/2.</translation>
-    </message>
-    <message>
         <source>A Schlumberger sounding&apos;s model is shown and saved, not stored with the site: a stored model keeps Wenner spacings only.</source>
         <translation>A Schlumberger sounding&apos;s model is shown and saved, not stored with the site: a stored model keeps Wenner spacings only.</translation>
+    </message>
+    <message>
+        <source>The fit models each Schlumberger reading where its electrodes stood: type the MN/2 of every reading.</source>
+        <translation>The fit models each Schlumberger reading where its electrodes stood: type the MN/2 of every reading.</translation>
     </message>
 </context>
 <context>
@@ -4103,10 +4103,6 @@ Date</translation>
     <message>
         <source>MN/2 (m)</source>
         <translation>MN/2 (m)</translation>
-    </message>
-    <message>
-        <source>Row %1: AB/2, MN/2 and a reading are numbers above 0.</source>
-        <translation>Row %1: AB/2, MN/2 and a reading are numbers above 0.</translation>
     </message>
     <message>
         <source>Row %1: MN/2 must be below AB/2, %2 m.</source>

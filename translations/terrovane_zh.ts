@@ -3766,12 +3766,12 @@ Date</translation>
         <translation>录入的测深已与 %1 一起保存</translation>
     </message>
     <message>
-        <source>This Schlumberger sounding was kept without MN/2, which the fit needs: type its readings again with their MN/2.</source>
-        <translation>此施伦贝格测深保存时没有 MN/2，而拟合需要它：请连同 MN/2 重新输入其读数。</translation>
-    </message>
-    <message>
         <source>A Schlumberger sounding&apos;s model is shown and saved, not stored with the site: a stored model keeps Wenner spacings only.</source>
         <translation>施伦贝格测深的模型可显示和保存，但不随站点存储：存储的模型只记录温纳间距。</translation>
+    </message>
+    <message>
+        <source>The fit models each Schlumberger reading where its electrodes stood: type the MN/2 of every reading.</source>
+        <translation>拟合按每个施伦贝格读数的电极实际位置计算：请输入每个读数的 MN/2。</translation>
     </message>
 </context>
 <context>
@@ -4080,10 +4080,6 @@ Date</translation>
     <message>
         <source>MN/2 (m)</source>
         <translation>MN/2 (m)</translation>
-    </message>
-    <message>
-        <source>Row %1: AB/2, MN/2 and a reading are numbers above 0.</source>
-        <translation>第 %1 行：AB/2、MN/2 和读数都是大于 0 的数。</translation>
     </message>
     <message>
         <source>Row %1: MN/2 must be below AB/2, %2 m.</source>

@@ -285,6 +285,19 @@ TEST_F(TypedSeriesWindowTest, ASchlumbergerSoundingTypedInIsFittedToItsGround) {
                           "SELECT electrode_array, quantity, (SELECT group_concat(mn2_m) FROM "
                           "typed_sounding_points) FROM typed_soundings"),
               R"([["schlumberger", "resistivity", "0.25,0.25,0.25,0.25,0.25,1.0,1.0,1.0,1.0,1.0,5.0,5.0"]])");
+
+    // One kept before MN/2 was asked for is drawn as it was read, not fitted, and says what it needs.
+    archive::TypedSounding old;
+    old.array = archive::ElectrodeArray::Schlumberger;
+    old.quantity = archive::TypedQuantity::Resistivity;
+    old.points = {{1, 95}, {3, 80}, {10, 60}};
+    window.TypedPanel().Show(old);
+    EXPECT_FALSE(window.Fit().Ok());
+    EXPECT_EQ(window.Rms().text(),
+              QStringLiteral("The fit models each Schlumberger reading where its electrodes "
+                             "stood: type the MN/2 of every reading."));
+    EXPECT_EQ(window.Plot().Data().measured.size(), 3u);
+    EXPECT_TRUE(window.Plot().Data().curve.empty());
 }
 
 }  // namespace

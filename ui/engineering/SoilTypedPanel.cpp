@@ -69,13 +69,9 @@ bool SoilTypedPanel::Sounding(archive::TypedSounding& sounding, QString& problem
     std::vector<double> mn2s;
     int badRow = 0;
     if (!readings_->Readings(typed, badRow, &mn2s)) {
-        problem = readings_->HasMiddle()
-                      ? QCoreApplication::translate("TypedReadings",
-                                                    "Row %1: AB/2, MN/2 and a reading are numbers above 0.")
-                            .arg(badRow + 1)
-                      : QCoreApplication::translate("TypedReadings",
-                                                    "Row %1: a spacing and a reading are numbers above 0.")
-                            .arg(badRow + 1);
+        problem = QCoreApplication::translate("TypedReadings",
+                                              "Row %1: a spacing and a reading are numbers above 0.")
+                      .arg(badRow + 1);
         return false;
     }
     sounding.array = static_cast<archive::ElectrodeArray>(array_->currentData().toInt());
@@ -84,7 +80,7 @@ bool SoilTypedPanel::Sounding(archive::TypedSounding& sounding, QString& problem
     for (std::size_t i = 0; i < typed.size(); ++i) {
         const double mn2 = i < mn2s.size() ? mn2s[i] : 0;
         // The potential electrodes stand inside the current ones, or the reading gives no resistivity.
-        if (sounding.array == archive::ElectrodeArray::Schlumberger && !(mn2 < typed[i].first)) {
+        if (sounding.array == archive::ElectrodeArray::Schlumberger && mn2 > 0 && !(mn2 < typed[i].first)) {
             problem = QCoreApplication::translate("TypedReadings", "Row %1: MN/2 must be below AB/2, %2 m.")
                           .arg(static_cast<int>(i) + 1)
                           .arg(keyboard::ShownNumber(typed[i].first, 2));

@@ -28,8 +28,8 @@ class SoilTypedPanel : public QWidget {
     QComboBox& Stored() const { return *stored_; }
     QPushButton& KeepButton() const { return *keep_; }
 
-    // The sounding as typed; false with what is wrong with its rows (a Schlumberger row's MN/2 not below
-    // its AB/2 among them).
+    // The sounding as typed, a Schlumberger row's MN/2 0 where none was typed; false with what is wrong
+    // with its rows (a Schlumberger row's MN/2 not below its AB/2 among them).
     bool Sounding(archive::TypedSounding& sounding, QString& problem) const;
     void Show(const archive::TypedSounding& sounding);
     // Lists the site's soundings kept before, newest first, after "New sounding".

@@ -174,16 +174,15 @@ bool SoilWindow::TypedSounding(QString& problem) {
         return false;
     sounding_ = stored::SoundingOf(typed);
     if (!stored::SoilFitTakes(typed)) {
-        // A Schlumberger sounding kept before MN/2 was asked for: its points are shown as they were read,
-        // and no model is drawn through them without their geometry.
+        // A Schlumberger reading without its MN/2, not typed yet or kept before MN/2 was asked for: the
+        // points are shown as they were read, and no model is drawn through them without their geometry.
         sounding_.clear();
         for (const archive::TypedSoundingPoint& point : typed.points)
             sounding_.push_back({point.spacing, point.reading});
         sounding_ = analysis::SortedBySpacing(sounding_);
-        problem =
-            QCoreApplication::translate("SoilWindow",
-                                        "This Schlumberger sounding was kept without MN/2, which the fit "
-                                        "needs: type its readings again with their MN/2.");
+        problem = QCoreApplication::translate("SoilWindow",
+                                              "The fit models each Schlumberger reading where its electrodes "
+                                              "stood: type the MN/2 of every reading.");
         return false;
     }
     if (sounding_.size() < 2) {

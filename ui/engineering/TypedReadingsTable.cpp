@@ -202,7 +202,7 @@ bool TypedReadingsTable::Readings(std::vector<std::pair<double, double>>& readin
         const double middle = HasMiddle() ? Middle(row).value() : 0;
         if (where == 0 && value == 0 && middle == 0)
             continue;
-        if (where == 0 || value == 0 || (HasMiddle() && middle == 0)) {
+        if (where == 0 || value == 0) {
             badRow = row;
             return false;
         }

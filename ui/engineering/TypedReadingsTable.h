@@ -46,7 +46,8 @@ class TypedReadingsTable : public QWidget {
     void SetReadings(const std::vector<std::pair<double, double>>& readings,
                      const std::vector<double>& middles = {});
     // The rows filled in, in order, with their second distances in `middles` where the table has that
-    // column. False with `badRow` (from 0) when a row has some numbers but not all.
+    // column (0 where none was typed: the caller says what it needs). False with `badRow` (from 0) when a
+    // row has a distance or a value but not both.
     bool Readings(std::vector<std::pair<double, double>>& readings, int& badRow,
                   std::vector<double>* middles = nullptr) const;
 
