@@ -22,7 +22,7 @@ namespace {
 // usage message.
 bool SplitPotentialSpacing(const std::string& text, double& mn2, std::string& reading) {
     const auto equals = text.find('=');
-    const auto slash = text.substr(0, equals).find('/');
+    const auto slash = equals == std::string::npos ? std::string::npos : text.substr(0, equals).find('/');
     if (slash == std::string::npos || !numbers::ParseDecimal(text.substr(slash + 1, equals - slash - 1))) {
         UsageError("soil add", CliText::tr("a Schlumberger reading is AB2/MN2=VALUE[UNIT], AB/2 and MN/2 in "
                                            "metres, as 10/1=80ohm.m, not \"%1\"")

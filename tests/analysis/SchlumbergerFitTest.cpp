@@ -96,13 +96,15 @@ TEST(SchlumbergerFitTest, ASyntheticTwoLayerSoundingIsFittedBackToItsLayers) {
         const SoilFit fit = FitSoilAuto(sounding);
         ASSERT_EQ(fit.layers.size(), 2u) << "case " << c;
         EXPECT_LT(fit.rmsPercent, 4.0);
-        const double z[] = {std::log(fit.layers[0].resistivity / 250.0) /
-                                (fit.layers[0].resistivitySigma / fit.layers[0].resistivity),
-                            std::log(fit.layers[1].resistivity / 40.0) /
-                                (fit.layers[1].resistivitySigma / fit.layers[1].resistivity),
-                            std::log(*fit.layers[0].thickness / 3.0) /
-                                (*fit.layers[0].thicknessSigma / *fit.layers[0].thickness)};
-        within += std::all_of(std::begin(z), std::end(z), [](double e) { return std::fabs(e) <= 3.0; });
+        // Each error in units of its one-sigma uncertainty, on the logarithmic scale the fit works in.
+        const auto z = [](double fitted, double sigma, double truth) {
+            return std::fabs(std::log(fitted / truth)) / (sigma / fitted);
+        };
+        const FittedLayer& top = fit.layers[0];
+        const double errors[] = {z(top.resistivity, top.resistivitySigma, 250.0),
+                                 z(fit.layers[1].resistivity, fit.layers[1].resistivitySigma, 40.0),
+                                 z(*top.thickness, *top.thicknessSigma, 3.0)};
+        within += std::all_of(std::begin(errors), std::end(errors), [](double e) { return e <= 3.0; });
     }
     EXPECT_GE(within, kCases - 1);
 }

@@ -134,6 +134,7 @@ TEST_F(TypedSeriesCliTest, BadSoundingsAreRefusedBeforeAnythingIsStored) {
         {"--schlumberger 1/1=20ohm --schlumberger 2/0.5=10ohm",
          "reading 1: MN/2 is a number of metres above 0 and below its AB/2, 1 m"},
         {"--schlumberger 1/0.2=20ohm --schlumberger 2/x=10ohm", "not \"2/x=10ohm\""},
+        {"--schlumberger 1/0.2=20ohm --schlumberger 2/0.5", "not \"2/0.5\""},
         {"--wenner 1=20A --wenner 2=10A", "is no unit of rho"},
     };
     for (const auto& [options, said] : cases) {

@@ -245,6 +245,7 @@ TEST_F(TypedSeriesWindowTest, ASchlumbergerSoundingTypedInIsFittedToItsGround) {
     ASSERT_TRUE(table.HasMiddle());
     EXPECT_EQ(table.Table().horizontalHeaderItem(0)->text(), QStringLiteral("AB/2 (m)"));
     EXPECT_EQ(table.Table().horizontalHeaderItem(1)->text(), QStringLiteral("MN/2 (m)"));
+    EXPECT_EQ(table.Value(0).decimals(), 5);  // a resistance of a few milliohms at the longest spacings
     window.TypedPanel().Quantity().setCurrentIndex(1);
     // A potential electrode on a current one is named by its row before anything is fitted.
     TypeSchlumbergerRows(table, {{1, 0.25, 248.6}, {1.5, 0.25, 245.4}, {2, 2, 239.7}});

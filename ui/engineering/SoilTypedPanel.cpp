@@ -59,9 +59,10 @@ void SoilTypedPanel::FollowChoices() {
     readings_->SetWhereHeader(SpacingHeader(array));
     readings_->SetMiddleHeader(schlumberger ? QCoreApplication::translate("TypedReadings", "MN/2 (m)")
                                             : QString());
+    // A Schlumberger resistance falls with the square of AB/2 to a few milliohms at the longest spacings.
     readings_->SetValueHeader(resistance ? QCoreApplication::translate("TypedReadings", "R (Ω)")
                                          : QCoreApplication::translate("TypedReadings", "ρ (Ω·m)"),
-                              resistance ? 3 : 2);
+                              resistance ? (schlumberger ? 5 : 3) : 2);
 }
 
 bool SoilTypedPanel::Sounding(archive::TypedSounding& sounding, QString& problem) const {
