@@ -63,11 +63,15 @@ std::string SoilFitJson(const SoilFit& fit) {
     }
     json["rms_percent"] = JsonNumber(fit.rmsPercent);
     json["points"] = Json::array();
-    for (const FittedPoint& p : fit.points)
-        json["points"].push_back({{"spacing_m", JsonNumber(p.spacing)},
-                                  {"measured", JsonNumber(p.measured)},
-                                  {"model", JsonNumber(p.model)},
-                                  {"residual_percent", JsonNumber(p.residualPercent)}});
+    for (const FittedPoint& p : fit.points) {
+        Json point = {{"spacing_m", JsonNumber(p.spacing)},
+                      {"measured", JsonNumber(p.measured)},
+                      {"model", JsonNumber(p.model)},
+                      {"residual_percent", JsonNumber(p.residualPercent)}};
+        if (p.array == SoundingArray::Schlumberger)
+            point["mn2_m"] = JsonNumber(p.mn2);
+        json["points"].push_back(std::move(point));
+    }
     json["left_out"] = fit.leftOut;
     return numbers::JsonText(json) + "\n";
 }
@@ -82,10 +86,18 @@ std::string SoilFitTable(const SoilFit& fit) {
         text += layer.resolved ? "\n" : "  (not resolved)\n";
     }
     text += "RMS error " + Fixed(fit.rmsPercent, 2) + " %\n\n";
-    text += "spacing (m)  measured (Ω·m)    model (Ω·m)    residual (%)\n";
+    // A Schlumberger reading is where its AB/2 and MN/2 put it.
+    const bool schlumberger = std::any_of(fit.points.begin(), fit.points.end(), [](const FittedPoint& p) {
+        return p.array == SoundingArray::Schlumberger;
+    });
+    text += schlumberger ? "AB/2 (m)     MN/2 (m)     " : "spacing (m)  ";
+    text += "measured (Ω·m)    model (Ω·m)    residual (%)\n";
     for (const FittedPoint& p : fit.points) {
-        text += Padded(General(p.spacing), 13) + Padded(General(p.measured, 4), 18) +
-                Padded(General(p.model, 4), 15) + FixedSigned(p.residualPercent, 2) + "\n";
+        text += Padded(General(p.spacing), 13);
+        if (schlumberger)
+            text += Padded(p.array == SoundingArray::Schlumberger ? General(p.mn2) : "-", 13);
+        text += Padded(General(p.measured, 4), 18) + Padded(General(p.model, 4), 15) +
+                FixedSigned(p.residualPercent, 2) + "\n";
     }
     return text + LeftOutLines(fit.leftOut);
 }

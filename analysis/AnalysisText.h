@@ -9,7 +9,8 @@ namespace terrovane::analysis {
 
 // A soil fit as JSON: {"layers": [{"resistivity_ohm_m", "thickness_m", "resistivity_sigma",
 // "thickness_sigma", "resolved"}, ..., {"resistivity_ohm_m", "resistivity_sigma", "resolved"}],
-// "rms_percent", "points": [{"spacing_m", "measured", "model", "residual_percent"}, ...], "left_out":
+// "rms_percent", "points": [{"spacing_m", "measured", "model", "residual_percent"} with "mn2_m" for a
+// Schlumberger reading (whose spacing_m is AB/2), ...], "left_out":
 // [why each result was left out, ...]}; an undetermined sigma is null.
 std::string SoilFitJson(const SoilFit& fit);
 // The same as a table for a terminal: the layers with their sigmas (and whether each is resolved), the

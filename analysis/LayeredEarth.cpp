@@ -63,6 +63,26 @@ double AddTransformGradient(const LayeredEarth& earth, double lambda, double wei
     return transform;
 }
 
+// c_near S(r_near) - c_far S(r_far) with S(r) = sum_i T(b_i / r) w_i, and its derivatives: with the
+// filter's weights adding up to 1 the apparent resistivity of either array takes this form.
+double TwoDistancesWithGradient(const LayeredEarth& earth, double nearWeight, double near, double farWeight,
+                                double far, std::vector<double>& gradient) {
+    const std::size_t n = earth.resistivities.size();
+    gradient.assign(2 * n - 1, 0.0);
+    std::vector<double> below(n);
+    std::vector<double> tanhs(n);
+    const auto& b = HankelAbscissae();
+    const auto& w = HankelWeights();
+    double value = 0.0;
+    for (std::size_t i = 0; i < kHankelPoints; ++i) {
+        value += nearWeight * w[i] *
+                 AddTransformGradient(earth, b[i] / near, nearWeight * w[i], gradient, below, tanhs);
+        value -= farWeight * w[i] *
+                 AddTransformGradient(earth, b[i] / far, -farWeight * w[i], gradient, below, tanhs);
+    }
+    return value;
+}
+
 }  // namespace
 
 std::string CheckModel(const LayeredEarth& earth) {
@@ -101,23 +121,22 @@ double WennerByFilter(const LayeredEarth& earth, double spacing) {
 }
 
 double WennerByFilterWithGradient(const LayeredEarth& earth, double spacing, std::vector<double>& gradient) {
-    // With the weights adding up to 1 the Wenner formula is rho_a = 2 S(a) - S(2a), S(r) = sum_i
-    // T(b_i / r) w_i, and so are its derivatives.
-    const std::size_t n = earth.resistivities.size();
-    gradient.assign(2 * n - 1, 0.0);
-    std::vector<double> below(n);
-    std::vector<double> tanhs(n);
-    const auto& b = HankelAbscissae();
-    const auto& w = HankelWeights();
-    double value = 0.0;
-    for (std::size_t i = 0; i < kHankelPoints; ++i) {
-        value += 2.0 * w[i] * AddTransformGradient(earth, b[i] / spacing, 2.0 * w[i], gradient, below, tanhs);
-        value -= w[i] * AddTransformGradient(earth, b[i] / (2.0 * spacing), -w[i], gradient, below, tanhs);
-    }
-    return value;
+    // rho_a = 2 S(a) - S(2a), as WennerByFilter with the top layer's share folded into S.
+    return TwoDistancesWithGradient(earth, 2.0, spacing, 1.0, 2.0 * spacing, gradient);
+}
+
+double SchlumbergerByFilterWithGradient(const LayeredEarth& earth, double ab2, double mn2,
+                                        std::vector<double>& gradient) {
+    // SchlumbergerByFilter's G (rho1 / r + LayerPart(r)) is G S(r) / r at r = AB/2 -+ MN/2, and
+    // G / (L - l) = (L + l) / 2l, G / (L + l) = (L - l) / 2l.
+    return TwoDistancesWithGradient(earth, (ab2 + mn2) / (2.0 * mn2), ab2 - mn2, (ab2 - mn2) / (2.0 * mn2),
+                                    ab2 + mn2, gradient);
 }
 
 double SchlumbergerByFilter(const LayeredEarth& earth, double ab2, double mn2) {
+    // rho_a = G (V(AB/2 - MN/2) - V(AB/2 + MN/2)) * 2 pi * 2 / I, G = ((AB/2)^2 - (MN/2)^2) / (2 MN/2): the
+    // four-electrode formula rho_a = 2 pi (dV / I) / (1/AM - 1/BM - 1/AN + 1/BN) with AM = BN = L - l and
+    // BM = AN = L + l (Telford, Geldart and Sheriff, Applied Geophysics, 2nd ed. 1990, section 8.5.3).
     const double top = earth.resistivities.front();
     if (earth.resistivities.size() == 1)
         return top;

@@ -32,6 +32,9 @@ double WennerByFilterWithGradient(const LayeredEarth& earth, double spacing, std
 // Schlumberger apparent resistivity, current electrodes at +-ab2 and potential electrodes at +-mn2 (m)
 // from the centre, mn2 < ab2; any number of layers.
 double SchlumbergerByFilter(const LayeredEarth& earth, double ab2, double mn2);
+// The same with its derivatives by the logarithm of each parameter, ordered as WennerByFilterWithGradient's.
+double SchlumbergerByFilterWithGradient(const LayeredEarth& earth, double ab2, double mn2,
+                                        std::vector<double>& gradient);
 
 // The two-layer Wenner image series and how it ended.
 struct ImageSeries {

@@ -38,6 +38,8 @@ std::string RefusalSentence(const Refusal& r) {
         case RefusalReason::SpacingRepeated:
             return PointSentence(
                 r, "the spacing " + Argument(r, 1) + " m is already point " + Argument(r, 2) + "'s");
+        case RefusalReason::PotentialSpacingOutOfRange:
+            return PointSentence(r, "MN/2 must be above 0 m and below AB/2, " + Argument(r, 1) + " m");
         case RefusalReason::LayerCountOutOfRange:
             return "the number of layers must be 1 to " + Argument(r, 0);
         case RefusalReason::TooFewPoints:

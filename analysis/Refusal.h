@@ -17,6 +17,7 @@ enum class RefusalReason {
     SpacingOutOfRange,            // point
     ResistivityOutOfRange,        // point
     SpacingRepeated,              // point, spacing (m), earlier point
+    PotentialSpacingOutOfRange,   // point, AB/2 (m): a Schlumberger MN/2 not above 0 and below AB/2
     LayerCountOutOfRange,         // the largest count
     TooFewPoints,                 // layers, parameters, points
     CurrentProbeOutOfRange,       //

@@ -55,7 +55,7 @@ double SumOfSquares(const Problem& problem, const LayeredEarth& earth) {
     double sum = 0.0;
     for (const SoundingPoint& point : *problem.sounding) {
         const double r =
-            std::log(WennerApparentResistivity(earth, point.spacing)) - std::log(point.apparentResistivity);
+            std::log(ModelApparentResistivity(earth, point)) - std::log(point.apparentResistivity);
         sum += r * r;
     }
     return std::isfinite(sum) ? sum : std::numeric_limits<double>::infinity();
@@ -67,7 +67,7 @@ int Residuals(const gsl_vector* x, void* data, gsl_vector* f) {
     for (std::size_t i = 0; i < problem.sounding->size(); ++i) {
         const SoundingPoint& point = (*problem.sounding)[i];
         const double r =
-            std::log(WennerApparentResistivity(earth, point.spacing)) - std::log(point.apparentResistivity);
+            std::log(ModelApparentResistivity(earth, point)) - std::log(point.apparentResistivity);
         if (!std::isfinite(r))
             return GSL_EDOM;
         gsl_vector_set(f, i, r);
@@ -82,14 +82,15 @@ bool Clamped(const Problem& problem, const double* logs, std::size_t index) {
     return logs[index] < low || logs[index] > high;
 }
 
-// The Jacobian from the filter's own derivatives, for three layers and more (two layers go through the
-// image series, cheap enough for GSL's finite differences). A clamped parameter has no effect.
+// The Jacobian from the filter's own derivatives, for three layers and more and for Schlumberger readings
+// (two-layer Wenner readings go through the image series, cheap enough for GSL's finite differences). A
+// clamped parameter has no effect.
 int Jacobian(const gsl_vector* x, void* data, gsl_matrix* jacobian) {
     const Problem& problem = *static_cast<const Problem*>(data);
     const LayeredEarth earth = ModelOf(problem, x->data);
     std::vector<double> gradient;
     for (std::size_t i = 0; i < problem.sounding->size(); ++i) {
-        const double rho = WennerByFilterWithGradient(earth, (*problem.sounding)[i].spacing, gradient);
+        const double rho = ModelApparentResistivityWithGradient(earth, (*problem.sounding)[i], gradient);
         for (std::size_t j = 0; j < gradient.size(); ++j) {
             const double d = Clamped(problem, x->data, j) ? 0.0 : gradient[j] / rho;
             if (!std::isfinite(d))
@@ -195,7 +196,10 @@ SolverRun Solve(Problem& problem, const std::vector<double>& start) {
     SolverRun run;
     gsl_multifit_nlinear_fdf fdf{};
     fdf.f = Residuals;
-    fdf.df = problem.layers >= 3 ? Jacobian : nullptr;
+    const bool schlumberger =
+        std::any_of(problem.sounding->begin(), problem.sounding->end(),
+                    [](const SoundingPoint& point) { return point.array == SoundingArray::Schlumberger; });
+    fdf.df = problem.layers >= 3 || (problem.layers == 2 && schlumberger) ? Jacobian : nullptr;
     fdf.n = n;
     fdf.p = p;
     fdf.params = &problem;
@@ -284,11 +288,13 @@ SoilFit Describe(const Problem& problem, const SolverRun& run) {
         }
         fit.layers.push_back(layer);
     }
-    JudgeResolved(fit.layers, problem.sounding->back().spacing);
+    JudgeResolved(fit.layers, LongestReach(*problem.sounding));
     double squares = 0.0;
     for (const SoundingPoint& point : *problem.sounding) {
         FittedPoint fitted{point.spacing, point.apparentResistivity,
-                           WennerApparentResistivity(fit.model, point.spacing)};
+                           ModelApparentResistivity(fit.model, point)};
+        fitted.array = point.array;
+        fitted.mn2 = point.mn2;
         fitted.residualPercent = 100.0 * (fitted.measured - fitted.model) / fitted.measured;
         squares += fitted.residualPercent * fitted.residualPercent;
         fit.points.push_back(fitted);
@@ -303,6 +309,58 @@ SoilFit Describe(const Problem& problem, const SolverRun& run) {
 }
 
 }  // namespace
+
+double ModelApparentResistivity(const LayeredEarth& earth, const SoundingPoint& reading) {
+    if (reading.array == SoundingArray::Schlumberger)
+        return SchlumbergerByFilter(earth, reading.spacing, reading.mn2);
+    return WennerApparentResistivity(earth, reading.spacing);
+}
+
+double ModelApparentResistivityWithGradient(const LayeredEarth& earth, const SoundingPoint& reading,
+                                            std::vector<double>& gradient) {
+    if (reading.array == SoundingArray::Schlumberger)
+        return SchlumbergerByFilterWithGradient(earth, reading.spacing, reading.mn2, gradient);
+    return WennerByFilterWithGradient(earth, reading.spacing, gradient);
+}
+
+SoundingPoint ReadingAt(const Sounding& sounding, double spacing) {
+    std::vector<std::pair<double, double>> fractions;  // (ln AB/2, MN/2 / AB/2) of the Schlumberger readings
+    for (const SoundingPoint& point : sounding) {
+        if (point.array == SoundingArray::Schlumberger && point.spacing > 0)
+            fractions.emplace_back(std::log(point.spacing), point.mn2 / point.spacing);
+    }
+    if (fractions.empty() || !(spacing > 0))
+        return {spacing, 0.0};
+    std::sort(fractions.begin(), fractions.end());
+    const double at = std::log(spacing);
+    const auto after = std::lower_bound(fractions.begin(), fractions.end(), std::pair{at, -HUGE_VAL});
+    double fraction = 0.0;
+    if (after == fractions.begin())
+        fraction = after->second;
+    else if (after == fractions.end())
+        fraction = fractions.back().second;
+    else {
+        const auto before = std::prev(after);
+        const double share = (at - before->first) / (after->first - before->first);
+        fraction = before->second + share * (after->second - before->second);
+    }
+    return {spacing, 0.0, SoundingArray::Schlumberger, fraction * spacing};
+}
+
+double WennerReach(const SoundingPoint& reading) {
+    // A Schlumberger array with MN/2 = AB/2 / 3 is the Wenner array of a = 2/3 AB/2. A narrower MN reaches
+    // a little deeper for the same AB (median depths of investigation about 0.19 against 0.17 of the outer
+    // electrodes' spread, Edwards 1977, Geophysics 42, 1020), so judging it by a = 2/3 AB/2 errs on the
+    // side of calling a deep interface unseen.
+    return reading.array == SoundingArray::Schlumberger ? reading.spacing * 2.0 / 3.0 : reading.spacing;
+}
+
+double LongestReach(const Sounding& sounding) {
+    double longest = 0.0;
+    for (const SoundingPoint& point : sounding)
+        longest = std::max(longest, WennerReach(point));
+    return longest;
+}
 
 void JudgeResolved(std::vector<FittedLayer>& layers, double longestSpacing) {
     double bottom = 0.0;

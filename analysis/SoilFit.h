@@ -36,6 +36,25 @@ inline constexpr double kSensedDepthPerSpacing = 3.0;
 // changes, a wrong reading, a spacing mistyped), so its values are no basis for a verdict.
 inline constexpr double kMaxSoundingRmsPercent = 20.0;
 
+// The model's apparent resistivity where a reading was taken, by its own array: Wenner at its spacing
+// (WennerApparentResistivity), Schlumberger at its AB/2 and MN/2 (SchlumbergerByFilter).
+double ModelApparentResistivity(const LayeredEarth& earth, const SoundingPoint& reading);
+// The same by the filter with its derivatives by the logarithmic parameters (WennerByFilterWithGradient).
+double ModelApparentResistivityWithGradient(const LayeredEarth& earth, const SoundingPoint& reading,
+                                            std::vector<double>& gradient);
+
+// Where a reading at `spacing` would have been taken along the sounding, for a model curve between its
+// readings: Wenner where the sounding has no Schlumberger reading, else Schlumberger with MN/2 the same
+// fraction of AB/2 as at the readings either side (interpolated on the logarithm of the spacing), as at the
+// first or last reading beyond them. At a reading's own spacing its own geometry.
+SoundingPoint ReadingAt(const Sounding& sounding, double spacing);
+
+// The Wenner spacing that reaches as deep as the reading: its spacing for Wenner, 2/3 of AB/2 for
+// Schlumberger (the Wenner array with the same current electrodes). LongestReach: the largest of a
+// sounding's, what JudgeResolved takes as its longest spacing.
+double WennerReach(const SoundingPoint& reading);
+double LongestReach(const Sounding& sounding);
+
 // Sets each layer's `resolved` from its sigmas (within 50 % at one sigma) and from the depth of its bottom
 // against `longestSpacing` (kSensedDepthPerSpacing; not judged without a spacing, as for a model
 // typed in by its values).
@@ -46,6 +65,8 @@ struct FittedPoint {
     double measured = 0.0;
     double model = 0.0;
     double residualPercent = 0.0;  // 100 (measured - model) / measured
+    SoundingArray array = SoundingArray::Wenner;
+    double mn2 = 0.0;  // a Schlumberger reading's MN/2
 };
 
 // The outcome of a soil fit. With `error` set the data were refused and nothing else is filled.
@@ -76,7 +97,8 @@ struct SoilFitOptions {
     int maxIterations = 100;  // per solver run
 };
 
-// Fits `layerCount` horizontal layers (1 to kMaxLayers) to a Wenner sounding by least squares on the
+// Fits `layerCount` horizontal layers (1 to kMaxLayers) to a sounding, each reading by its own array
+// (ModelApparentResistivity), by least squares on the
 // logarithm of the apparent resistivity, the parameters being the logarithms of the resistivities and
 // thicknesses, with GSL's Levenberg-Marquardt solver started from several models made from the data.
 // Refused (error set): a bad sounding (CheckSounding), fewer points than parameters (2 N - 1).

@@ -44,6 +44,10 @@ Refusal CheckSoundingReason(const Sounding& sounding) {
         if (point.apparentResistivity < kMinApparentResistivity ||
             point.apparentResistivity > kMaxApparentResistivity)
             return {RefusalReason::ResistivityOutOfRange, {number}};
+        // With MN/2 at or beyond AB/2 a potential electrode stands on or outside a current electrode.
+        if (point.array == SoundingArray::Schlumberger &&
+            !(std::isfinite(point.mn2) && point.mn2 > 0.0 && point.mn2 < point.spacing))
+            return {RefusalReason::PotentialSpacingOutOfRange, {number, Metres(point.spacing)}};
         for (std::size_t j = 0; j < i; ++j) {
             if (sounding[j].spacing == point.spacing)
                 return {RefusalReason::SpacingRepeated, {number, Metres(point.spacing), PointNumber(j)}};
@@ -60,6 +64,10 @@ Sounding SortedBySpacing(Sounding sounding) {
     std::stable_sort(sounding.begin(), sounding.end(),
                      [](const SoundingPoint& a, const SoundingPoint& b) { return a.spacing < b.spacing; });
     return sounding;
+}
+
+double SchlumbergerApparentResistivity(double resistance, double ab2, double mn2) {
+    return std::numbers::pi * resistance * (ab2 * ab2 - mn2 * mn2) / (2.0 * mn2);
 }
 
 GatheredSounding SoundingFromRecords(const std::vector<SourcedRecord>& records) {

@@ -8,16 +8,24 @@
 
 namespace terrovane::analysis {
 
-// One Wenner reading: electrode spacing a in metres, apparent resistivity in ohm-metres.
+// How a reading's four electrodes stood on a line about its centre. Wenner: equally spaced, a apart.
+// Schlumberger: the current electrodes AB/2 out either side, the potential electrodes MN/2 (less than AB/2).
+enum class SoundingArray { Wenner, Schlumberger };
+
+// One reading: the spacing in metres (Wenner's a, Schlumberger's AB/2) and the apparent resistivity in
+// ohm-metres; a Schlumberger reading also MN/2 in metres.
 struct SoundingPoint {
     double spacing = 0.0;
     double apparentResistivity = 0.0;
+    SoundingArray array = SoundingArray::Wenner;
+    double mn2 = 0.0;
 };
 
 using Sounding = std::vector<SoundingPoint>;
 
 // Empty when the points can be fitted: every value a finite number above zero (spacings from 1 mm to
-// 100 km, apparent resistivities from 1e-6 to 1e12 ohm-m) and no spacing twice.
+// 100 km, apparent resistivities from 1e-6 to 1e12 ohm-m), a Schlumberger reading's MN/2 below its AB/2,
+// and no spacing twice.
 // Otherwise what is wrong with which point (numbered from 1 in the order given).
 std::string CheckSounding(const Sounding& sounding);
 // The same refusal as a code with its arguments, for the windows to say in their language.
@@ -25,6 +33,11 @@ Refusal CheckSoundingReason(const Sounding& sounding);
 
 // Points ordered by spacing.
 Sounding SortedBySpacing(Sounding sounding);
+
+// The apparent resistivity of a Schlumberger reading from its resistance R = dV / I: rho_a = pi R (L^2 -
+// l^2) / (2 l) with L = AB/2 and l = MN/2 (the four-electrode formula with AM = BN = L - l and BM = AN = L +
+// l; Telford, Geldart and Sheriff, Applied Geophysics, 2nd ed. 1990, section 8.5.3).
+double SchlumbergerApparentResistivity(double resistance, double ab2, double mn2);
 
 // A sounding gathered from stored results, with what was done to them on the way.
 struct GatheredSounding {

@@ -22,7 +22,7 @@ const std::vector<const char*>& ProblemTexts() {
         kVisitTextTooLong, kResultNotAtVisitSite,
         // traverses and soundings typed by hand
         kTraverseProbe, kTraverseTooShort, kSoundingTooShort, kTooManyReadings, kReadingNotPositive,
-        kDistanceTwice, kSchlumbergerResistance, kNoTypedTraverse, kNoTypedSounding,
+        kDistanceTwice, kSchlumbergerPotentialSpacing, kNoTypedTraverse, kNoTypedSounding,
         // typed results in visits
         kTypedNotAtVisitSite,
         // a deletion undone

@@ -122,10 +122,8 @@ inline constexpr const char* kReadingNotPositive =
     QT_TRANSLATE_NOOP("ArchiveProblems", "reading %1: the distance and the value are numbers above 0");
 inline constexpr const char* kDistanceTwice =
     QT_TRANSLATE_NOOP("ArchiveProblems", "reading %1: the distance %2 m is given twice");
-inline constexpr const char* kSchlumbergerResistance = QT_TRANSLATE_NOOP(
-    "ArchiveProblems",
-    "a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not "
-    "give one without the potential electrodes' spacing");
+inline constexpr const char* kSchlumbergerPotentialSpacing = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "reading %1: MN/2 is a number of metres above 0 and below its AB/2, %2 m");
 inline constexpr const char* kNoTypedTraverse =
     QT_TRANSLATE_NOOP("ArchiveProblems", "there is no typed traverse %1");
 inline constexpr const char* kNoTypedSounding =

@@ -13,6 +13,7 @@
 #include "SchemaV15.h"
 #include "SchemaV16.h"
 #include "SchemaV17.h"
+#include "SchemaV18.h"
 #include "SchemaV3.h"
 #include "SchemaV4.h"
 #include "SchemaV5.h"
@@ -91,7 +92,8 @@ int RunStep(Database& db, int step) {
            : step == 13 ? MigrateToLayout14(db)
            : step == 14 ? MigrateToLayout15(db)
            : step == 15 ? MigrateToLayout16(db)
-                        : MigrateToLayout17(db);
+           : step == 16 ? MigrateToLayout17(db)
+                        : MigrateToLayout18(db);
 }
 
 // The layout as a reader sees it: most openings find it current and never take the write lock. A file

@@ -8,7 +8,7 @@
 namespace terrovane::archive {
 
 // The layout this program writes; PRAGMA user_version holds the layout of a file.
-inline constexpr int kSchemaVersion = 17;
+inline constexpr int kSchemaVersion = 18;
 
 // Brings a freshly opened file to kSchemaVersion: an empty file gets the whole layout, an older one each
 // migration in turn, all in one write transaction (a failure leaves the file as it was). A file of a newer

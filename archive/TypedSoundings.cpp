@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "Numbers.h"
 #include "Problems.h"
 #include "Transaction.h"
 #include "TypedResults.h"
@@ -48,7 +49,9 @@ Status InsertSounding(Database& db, const TypedSounding& sounding, std::int64_t&
     }
     id = db.LastInsertId();
     Statement point;
-    if ((rc = point.Prepare(db, "INSERT INTO typed_sounding_points VALUES (?, ?, ?, ?)")) != SQLITE_OK) {
+    if ((rc = point.Prepare(db,
+                            "INSERT INTO typed_sounding_points (sounding_id, ordinal, spacing_m, reading, "
+                            "mn2_m) VALUES (?, ?, ?, ?, ?)")) != SQLITE_OK) {
         return LastFailure(db, rc);
     }
     for (std::size_t i = 0; i < sounding.points.size(); ++i) {
@@ -57,6 +60,11 @@ Status InsertSounding(Database& db, const TypedSounding& sounding, std::int64_t&
         point.Bind(2, static_cast<std::int64_t>(i));
         point.Bind(3, sounding.points[i].spacing);
         point.Bind(4, sounding.points[i].reading);
+        if (sounding.array == ElectrodeArray::Schlumberger) {
+            point.Bind(5, sounding.points[i].mn2);
+        } else {
+            point.BindNull(5);
+        }
         if ((rc = point.Step()) != SQLITE_DONE) {
             return LastFailure(db, rc);
         }
@@ -83,7 +91,8 @@ Status ReadSoundings(Database& db, Statement& query, std::vector<TypedSounding>&
     }
     Statement points;
     if ((rc = points.Prepare(db,
-                             "SELECT spacing_m, reading FROM typed_sounding_points WHERE sounding_id = ? "
+                             "SELECT spacing_m, reading, coalesce(mn2_m, 0) FROM typed_sounding_points "
+                             "WHERE sounding_id = ? "
                              "ORDER BY ordinal")) != SQLITE_OK) {
         return LastFailure(db, rc);
     }
@@ -91,7 +100,7 @@ Status ReadSoundings(Database& db, Statement& query, std::vector<TypedSounding>&
         points.Reset();
         points.Bind(1, sounding.id);
         while ((rc = points.Step()) == SQLITE_ROW) {
-            sounding.points.push_back({points.Real(0), points.Real(1)});
+            sounding.points.push_back({points.Real(0), points.Real(1), points.Real(2)});
         }
         if (rc != SQLITE_DONE) {
             return LastFailure(db, rc);
@@ -117,6 +126,22 @@ Result<std::vector<TypedSounding>> SelectSoundings(Archive& archive, const std::
     return soundings;
 }
 
+// A Schlumberger reading's potential electrodes stand inside its current electrodes, or no apparent
+// resistivity can be worked out from it.
+std::string PotentialSpacingProblem(const TypedSounding& sounding) {
+    if (sounding.array != ElectrodeArray::Schlumberger) {
+        return {};
+    }
+    for (std::size_t i = 0; i < sounding.points.size(); ++i) {
+        const TypedSoundingPoint& point = sounding.points[i];
+        if (!(std::isfinite(point.mn2) && point.mn2 > 0 && point.mn2 < point.spacing)) {
+            return Problem(kSchlumbergerPotentialSpacing,
+                           {std::to_string(i + 1), numbers::General(point.spacing, 6)});
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 const char* ElectrodeArrayWord(ElectrodeArray array) {
@@ -137,15 +162,15 @@ std::string TypedSoundingProblem(const TypedSounding& sounding, const std::strin
     if (sounding.quantity == TypedQuantity::Current) {
         return Problem(kUnitNotOfValue, {"A", "rho", UnitList(TypedQuantity::Resistivity)});
     }
-    if (sounding.array == ElectrodeArray::Schlumberger && sounding.quantity == TypedQuantity::Resistance) {
-        return Problem(kSchlumbergerResistance);
-    }
     std::vector<std::pair<double, double>> pairs;
     for (const TypedSoundingPoint& point : sounding.points) {
         pairs.emplace_back(point.spacing, point.reading);
     }
     if (std::string problem = TypedReadingsProblem(pairs, 2, kMostTypedReadings, kSoundingTooShort);
         !problem.empty()) {
+        return problem;
+    }
+    if (std::string problem = PotentialSpacingProblem(sounding); !problem.empty()) {
         return problem;
     }
     return TypedTakingProblem(sounding.taking, now);

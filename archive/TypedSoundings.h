@@ -23,10 +23,12 @@ const char* ElectrodeArrayWord(ElectrodeArray array);
 std::optional<ElectrodeArray> ElectrodeArrayOf(std::string_view word);
 
 // One reading of a sounding: the spacing in metres and what was read there, in the sounding's quantity's
-// base unit (ohm or ohm-metre).
+// base unit (ohm or ohm-metre). A Schlumberger reading also has MN/2, half the potential electrodes'
+// distance in metres (0 for a Wenner reading, and for a Schlumberger one kept before MN/2 was asked for).
 struct TypedSoundingPoint {
     double spacing = 0;
     double reading = 0;
+    double mn2 = 0;
 
     bool operator==(const TypedSoundingPoint&) const = default;
 };
@@ -43,9 +45,10 @@ struct TypedSounding {
     std::string typedAt;  // ISO 8601, set when stored
 };
 
-// Empty when the sounding can be stored: resistances or resistivities (a Schlumberger sounding's as
-// apparent resistivities, which need no more of its geometry), two to kMostTypedReadings readings, each
-// spacing and reading a finite number above 0, no spacing twice, and a taking TypedTakingProblem accepts.
+// Empty when the sounding can be stored: resistances or resistivities, two to kMostTypedReadings readings,
+// each spacing and reading a finite number above 0, a Schlumberger reading's MN/2 above 0 and below its
+// AB/2 (the potential electrodes inside the current ones), no spacing twice, and a taking
+// TypedTakingProblem accepts.
 // Otherwise what is wrong (a text of Problems.h with its arguments filled).
 std::string TypedSoundingProblem(const TypedSounding& sounding, const std::string& now);
 

@@ -1,4 +1,4 @@
-// terrovane-cli soil: a layered soil model from a Wenner sounding.
+// terrovane-cli soil: a layered soil model from a sounding.
 #include "AnalysisText.h"
 #include "ArchiveAccess.h"
 #include "ArchiveProblemText.h"
@@ -160,9 +160,11 @@ const CommandRegistrar kSoilRegistrar(
      "F-test at 95 % says it lowers the misfit by more than noise explains and every layer is then known "
      "to within 50 % at one sigma. A fit that does not converge is shown and the command fails. \"soil "
      "add\" stores a sounding measured with another instrument and typed in, with its site, its array "
-     "(Wenner or Schlumberger), when it was measured, with what and by whom; \"soil typed ID\" fits a "
-     "Wenner one exactly as above (a resistance R at spacing a gives rho = 2 pi a R), and \"soil list\" "
-     "lists a site's typed soundings.",
+     "(Wenner or Schlumberger), when it was measured, with what and by whom; \"soil typed ID\" fits it "
+     "exactly as above, each reading by its own array: a Wenner resistance R at spacing a gives rho = 2 pi "
+     "a R, a Schlumberger one at AB/2 and MN/2 rho = pi R ((AB/2)^2 - (MN/2)^2) / (2 MN/2), and the "
+     "Schlumberger model is worked out at each reading's AB/2 and MN/2. \"soil list\" lists a site's "
+     "typed soundings.",
      SoilForms()});
 
 }  // namespace

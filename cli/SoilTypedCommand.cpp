@@ -18,6 +18,22 @@
 namespace terrovane::cli {
 namespace {
 
+// A Schlumberger reading "AB2/MN2=VALUE" as MN/2 and the reading "AB2=VALUE" that is left; false after a
+// usage message.
+bool SplitPotentialSpacing(const std::string& text, double& mn2, std::string& reading) {
+    const auto equals = text.find('=');
+    const auto slash = equals == std::string::npos ? std::string::npos : text.substr(0, equals).find('/');
+    if (slash == std::string::npos || !numbers::ParseDecimal(text.substr(slash + 1, equals - slash - 1))) {
+        UsageError("soil add", CliText::tr("a Schlumberger reading is AB2/MN2=VALUE[UNIT], AB/2 and MN/2 in "
+                                           "metres, as 10/1=80ohm.m, not \"%1\"")
+                                   .arg(Given(text)));
+        return false;
+    }
+    mn2 = *numbers::ParseDecimal(text.substr(slash + 1, equals - slash - 1));
+    reading = text.substr(0, slash) + text.substr(equals);
+    return true;
+}
+
 // The readings of --wenner or --schlumberger (exactly one of them); false after a usage message.
 bool ParseSoundingReadings(const ParsedArguments& options, archive::TypedSounding& sounding) {
     const std::string command = "soil add";
@@ -30,7 +46,13 @@ bool ParseSoundingReadings(const ParsedArguments& options, archive::TypedSoundin
     std::optional<archive::TypedQuantity> quantity;
     for (const std::string& text : options.values.at(archive::ElectrodeArrayWord(sounding.array))) {
         SeriesReading reading;
-        if (!ParseSeriesReading(command, text, std::nullopt, reading)) {
+        double mn2 = 0;
+        std::string where = text;
+        if (sounding.array == archive::ElectrodeArray::Schlumberger &&
+            !SplitPotentialSpacing(text, mn2, where)) {
+            return false;
+        }
+        if (!ParseSeriesReading(command, where, std::nullopt, reading)) {
             return false;
         }
         // One sounding reads one quantity throughout, so its apparent resistivity is worked out one way.
@@ -41,7 +63,7 @@ bool ParseSoundingReadings(const ParsedArguments& options, archive::TypedSoundin
             return false;
         }
         quantity = reading.quantity;
-        sounding.points.push_back({reading.where, reading.value});
+        sounding.points.push_back({reading.where, reading.value, mn2});
     }
     sounding.quantity = *quantity;
     return true;
@@ -99,8 +121,9 @@ int FitSounding(const ParsedArguments& options) {
         return CommandFailed(command, texts::ArchiveProblemText(sounding.Error().Text()));
     }
     if (!stored::SoilFitTakes(sounding.Value())) {
-        return CommandFailed(command, CliText::tr("the soil fit models Wenner soundings; a Schlumberger "
-                                                  "sounding is kept and listed but not fitted"));
+        return CommandFailed(command,
+                             CliText::tr("this Schlumberger sounding was kept without MN/2, which the "
+                                         "fit needs: add it again with AB2/MN2=VALUE readings"));
     }
     const analysis::Sounding points = stored::SoundingOf(sounding.Value());
     const analysis::SoilFit fit =
@@ -124,8 +147,11 @@ int FitSounding(const ParsedArguments& options) {
 std::string PointsText(const archive::TypedSounding& sounding) {
     std::string text;
     for (const archive::TypedSoundingPoint& point : sounding.points) {
-        text += (text.empty() ? "" : " ") + numbers::General(point.spacing, 6) + "=" +
-                numbers::General(point.reading, 6);
+        text += (text.empty() ? "" : " ") + numbers::General(point.spacing, 6);
+        if (sounding.array == archive::ElectrodeArray::Schlumberger && point.mn2 > 0) {
+            text += "/" + numbers::General(point.mn2, 6);
+        }
+        text += "=" + numbers::General(point.reading, 6);
     }
     return text;
 }
@@ -168,9 +194,10 @@ std::vector<CommandForm> SoilTypedForms() {
     std::vector<DeclaredOption> add = {
         {"site", "SITE", "The site the sounding was measured at.", Presence::Required},
         {"wenner", "METRES=VALUE", std::string(reading) + " Wenner: the spacing is a.", Presence::Repeatable},
-        {"schlumberger", "METRES=OHMM",
-         "The same for a Schlumberger sounding: the spacing is AB/2 and the reading its apparent "
-         "resistivity.",
+        {"schlumberger", "AB2/MN2=VALUE",
+         "The same for a Schlumberger sounding: half the current electrodes' distance AB/2 and half the "
+         "potential electrodes' MN/2 in metres, MN/2 below AB/2, as 10/1=0.8ohm or 10/1=80ohm.m; a "
+         "resistance R gives rho = pi R ((AB/2)^2 - (MN/2)^2) / (2 MN/2).",
          Presence::Repeatable}};
     for (DeclaredOption& option : TakingOptions()) {
         add.push_back(std::move(option));

@@ -114,7 +114,7 @@ set(folder_entries
   "ui/units|tv_units|dialog units and the dialog font"
   "ui/screenfit|tv_screenfit|window positions and sizes kept inside the screen's available area"
   "format|tv_format|every text of a record: modes, quantities, display, cells, list, report, messages"
-  "analysis|tv_analysis|layered soil from Wenner soundings (GSL's least squares), the fall-of-potential curve"
+  "analysis|tv_analysis|layered soil from Wenner and Schlumberger soundings (GSL's least squares), the fall-of-potential curve"
   "analysis/grid|tv_grid|earthing grid safety after IEEE Std 80-2013 and EN 50522:2010"
   "electrode|tv_electrode|an earthing electrode of thin straight conductors (grid, rods, rings, any segments) in uniform, two- or three-layer soil by the method of moments: resistance, current per segment, potential anywhere, surface maps, touch and step voltages, a grid design's safety computed in the soil model (Eigen)"
   "plots|tv_plots|plots of the soil model, the fall-of-potential curve and the map of touch and step voltages over a grid (QPainter), PNG, SVG and PDF"

@@ -3,15 +3,22 @@
 #include <algorithm>
 #include <cmath>
 
+#include "SoilFit.h"
+
 namespace terrovane::plots {
 
 double LogSigmaAt(const analysis::LayeredEarth& earth, const std::vector<double>& logCovariance,
                   double spacing) {
+    return LogSigmaAt(earth, logCovariance, analysis::SoundingPoint{spacing, 0});
+}
+
+double LogSigmaAt(const analysis::LayeredEarth& earth, const std::vector<double>& logCovariance,
+                  const analysis::SoundingPoint& reading) {
     const std::size_t p = 2 * earth.LayerCount() - 1;
     if (earth.LayerCount() == 0 || logCovariance.size() != p * p)
         return 0;
     std::vector<double> gradient;
-    const double rho = analysis::WennerByFilterWithGradient(earth, spacing, gradient);
+    const double rho = analysis::ModelApparentResistivityWithGradient(earth, reading, gradient);
     if (gradient.size() != p || !(rho > 0))
         return 0;
     double variance = 0;
@@ -24,13 +31,21 @@ double LogSigmaAt(const analysis::LayeredEarth& earth, const std::vector<double>
 std::vector<SoilCurvePoint> SoilCurve(const analysis::LayeredEarth& earth,
                                       const std::vector<double>& logCovariance, double first, double last,
                                       int samples) {
+    return SoilCurve(earth, logCovariance, analysis::Sounding{}, first, last, samples);
+}
+
+std::vector<SoilCurvePoint> SoilCurve(const analysis::LayeredEarth& earth,
+                                      const std::vector<double>& logCovariance,
+                                      const analysis::Sounding& measured, double first, double last,
+                                      int samples) {
     std::vector<SoilCurvePoint> curve;
     if (!analysis::CheckModel(earth).empty() || !(first > 0) || !(last > first) || samples < 2)
         return curve;
     for (int i = 0; i < samples; ++i) {
         const double spacing = first * std::pow(last / first, static_cast<double>(i) / (samples - 1));
-        const double model = analysis::WennerApparentResistivity(earth, spacing);
-        const double spread = std::exp(LogSigmaAt(earth, logCovariance, spacing));
+        const analysis::SoundingPoint reading = analysis::ReadingAt(measured, spacing);
+        const double model = analysis::ModelApparentResistivity(earth, reading);
+        const double spread = std::exp(LogSigmaAt(earth, logCovariance, reading));
         curve.push_back({spacing, model, model / spread, model * spread});
     }
     return curve;

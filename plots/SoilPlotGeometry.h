@@ -26,10 +26,19 @@ struct SoilCurvePoint {
 // covariance of the model's size.
 double LogSigmaAt(const analysis::LayeredEarth& earth, const std::vector<double>& logCovariance,
                   double spacing);
+// The same at a reading of either array.
+double LogSigmaAt(const analysis::LayeredEarth& earth, const std::vector<double>& logCovariance,
+                  const analysis::SoundingPoint& reading);
 
-// The model's curve from `first` to `last` (m) at `samples` spacings spread evenly on a log scale.
+// The model's Wenner curve from `first` to `last` (m) at `samples` spacings spread evenly on a log scale.
 std::vector<SoilCurvePoint> SoilCurve(const analysis::LayeredEarth& earth,
                                       const std::vector<double>& logCovariance, double first, double last,
+                                      int samples = 80);
+// The same along `measured`: each sample taken as a reading there would have been (analysis::ReadingAt),
+// so the curve of a Schlumberger sounding passes through the model's value at each of its readings.
+std::vector<SoilCurvePoint> SoilCurve(const analysis::LayeredEarth& earth,
+                                      const std::vector<double>& logCovariance,
+                                      const analysis::Sounding& measured, double first, double last,
                                       int samples = 80);
 
 // The spacings a plot of the sounding shows: a little beyond its first and last point.

@@ -1,5 +1,6 @@
 #include "TypedSeriesFit.h"
 
+#include <algorithm>
 #include <numbers>
 
 namespace terrovane::stored {
@@ -14,7 +15,9 @@ std::vector<analysis::FopReading> FopReadingsOf(const archive::TypedTraverse& tr
 }
 
 bool SoilFitTakes(const archive::TypedSounding& sounding) {
-    return sounding.array == archive::ElectrodeArray::Wenner;
+    return sounding.array == archive::ElectrodeArray::Wenner ||
+           std::all_of(sounding.points.begin(), sounding.points.end(),
+                       [](const archive::TypedSoundingPoint& point) { return point.mn2 > 0; });
 }
 
 analysis::Sounding SoundingOf(const archive::TypedSounding& sounding) {
@@ -22,8 +25,17 @@ analysis::Sounding SoundingOf(const archive::TypedSounding& sounding) {
     analysis::Sounding points;
     points.reserve(sounding.points.size());
     for (const archive::TypedSoundingPoint& point : sounding.points) {
-        points.push_back({point.spacing, resistance ? 2.0 * std::numbers::pi * point.spacing * point.reading
-                                                    : point.reading});
+        if (sounding.array == archive::ElectrodeArray::Schlumberger) {
+            points.push_back({point.spacing,
+                              resistance ? analysis::SchlumbergerApparentResistivity(point.reading,
+                                                                                     point.spacing, point.mn2)
+                                         : point.reading,
+                              analysis::SoundingArray::Schlumberger, point.mn2});
+        } else {
+            points.push_back({point.spacing, resistance
+                                                 ? 2.0 * std::numbers::pi * point.spacing * point.reading
+                                                 : point.reading});
+        }
     }
     return analysis::SortedBySpacing(std::move(points));
 }

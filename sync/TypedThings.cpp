@@ -30,14 +30,19 @@ constexpr const char* kTypedTraverseState =
     "FROM (SELECT * FROM typed_traverse_readings WHERE traverse_id = t.id ORDER BY ordinal) g), 'deleted', "
     "0), t.modified, s.uuid FROM typed_traverses t JOIN points p ON p.id = t.point_id JOIN sites s ON s.id "
     "= p.site_id WHERE t.uuid = ?1";
+// A Schlumberger sounding's MN/2 goes as a list of its own beside the readings, in their order, so that a
+// program that does not know it still takes the readings (and keeps the sounding listed but not fitted).
 constexpr const char* kTypedSoundingState =
-    "SELECT json_object('site', s.uuid, 'electrode_array', t.electrode_array, 'quantity', t.quantity, "
-    "'measured_date', t.measured_date, 'measured_time', t.measured_time, 'instrument', t.instrument, "
-    "'measured_by', t.measured_by, 'note', t.note, 'typed_by', t.typed_by, 'typed_at', t.typed_at, "
-    "'readings', (SELECT json_group_array(json_array(printf('%!.15g', g.spacing_m), printf('%!.15g', "
-    "g.reading))) FROM (SELECT * FROM typed_sounding_points WHERE sounding_id = t.id ORDER BY ordinal) g), "
-    "'deleted', 0), t.modified, s.uuid FROM typed_soundings t JOIN sites s ON s.id = t.site_id WHERE t.uuid "
-    "= ?1";
+    "SELECT json_patch(json_object('site', s.uuid, 'electrode_array', t.electrode_array, 'quantity', "
+    "t.quantity, 'measured_date', t.measured_date, 'measured_time', t.measured_time, 'instrument', "
+    "t.instrument, 'measured_by', t.measured_by, 'note', t.note, 'typed_by', t.typed_by, 'typed_at', "
+    "t.typed_at, 'readings', (SELECT json_group_array(json_array(printf('%!.15g', g.spacing_m), "
+    "printf('%!.15g', g.reading))) FROM (SELECT * FROM typed_sounding_points WHERE sounding_id = t.id ORDER "
+    "BY ordinal) g), 'deleted', 0), CASE WHEN t.electrode_array = 'schlumberger' AND NOT EXISTS (SELECT 1 "
+    "FROM typed_sounding_points WHERE sounding_id = t.id AND mn2_m IS NULL) THEN json_object('mn_half_m', "
+    "(SELECT json_group_array(printf('%!.15g', g.mn2_m)) FROM (SELECT * FROM typed_sounding_points WHERE "
+    "sounding_id = t.id ORDER BY ordinal) g)) ELSE '{}' END), t.modified, s.uuid FROM typed_soundings t "
+    "JOIN sites s ON s.id = t.site_id WHERE t.uuid = ?1";
 
 // The fields every typed thing carries as it was measured and typed.
 constexpr const char* kCommonColumns =
@@ -261,6 +266,21 @@ const char* TypedStateSql(const std::string& kind) {
                                       : kTypedSoundingState;
 }
 
+// Each Schlumberger reading's MN/2 from the list beside the readings, where it puts the potential electrodes
+// inside the current ones; set once, as the readings are.
+void CarryPotentialSpacings(archive::Database& db, const Entity& entity) {
+    const TypedFields fields = BaseFields(db, entity);
+    if (!fields.contains("mn_half_m")) {
+        return;
+    }
+    Exec(db,
+         "UPDATE typed_sounding_points SET mn2_m = CAST(json_extract(?1, '$[' || ordinal || ']') AS REAL) "
+         "WHERE mn2_m IS NULL AND sounding_id = (SELECT id FROM typed_soundings WHERE uuid = ?2 AND "
+         "electrode_array = 'schlumberger') AND CAST(json_extract(?1, '$[' || ordinal || ']') AS REAL) > 0 "
+         "AND CAST(json_extract(?1, '$[' || ordinal || ']') AS REAL) < spacing_m",
+         {FieldJson(fields, "mn_half_m"), entity.uuid});
+}
+
 Materialized MaterializeTyped(archive::Database& db, const Entity& entity) {
     if (entity.kind == "typed_result") {
         return MaterializeTypedResult(db, entity);
@@ -273,13 +293,15 @@ Materialized MaterializeTyped(archive::Database& db, const Entity& entity) {
                 ")",
             "(traverse_id, ordinal, potential_probe_m, resistance_ohm)");
     }
-    return MaterializeSeries(
+    const Materialized sounding = MaterializeSeries(
         db, entity, {"typed_soundings", "sites", "site", "site_id", "typed_sounding_points"},
         std::string("INSERT INTO typed_soundings (uuid, site_id, electrode_array, quantity, ") +
             kCommonColumns +
             ") VALUES (?2, ?3, json_extract(?1, '$.electrode_array'), json_extract(?1, '$.quantity'), " +
             kCommonValues + ")",
         "(sounding_id, ordinal, spacing_m, reading)");
+    CarryPotentialSpacings(db, entity);
+    return sounding;
 }
 
 }  // namespace terrovane::sync

@@ -51,6 +51,10 @@ QString RefusalText(const analysis::Refusal& r) {
             return QCoreApplication::translate("Refusals",
                                                "Point %1: the spacing %2 m is already that of point %3.")
                 .arg(Argument(r, 0), Argument(r, 1), Argument(r, 2));
+        case RefusalReason::PotentialSpacingOutOfRange:
+            return QCoreApplication::translate("Refusals",
+                                               "Point %1: MN/2 must be above 0 m and below AB/2, %2 m.")
+                .arg(Argument(r, 0), Argument(r, 1));
         case RefusalReason::LayerCountOutOfRange:
             return QCoreApplication::translate("Refusals", "The number of layers must be 1 to %1.")
                 .arg(Argument(r, 0));

@@ -362,10 +362,6 @@
         <translation>Messwert %1: der Abstand %2 m ist doppelt angegeben</translation>
     </message>
     <message>
-        <source>a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not give one without the potential electrodes&apos; spacing</source>
-        <translation>eine Schlumberger-Sondierung wird als scheinbare spezifische Widerstände in Ohmmetern eingetippt: ein Widerstand allein ergibt keinen ohne den Abstand der Sonden</translation>
-    </message>
-    <message>
         <source>there is no typed traverse %1</source>
         <translation>es gibt keine eingetippte Messreihe %1</translation>
     </message>
@@ -388,6 +384,10 @@
     <message>
         <source>the file of the attachment &quot;%1&quot; is no longer in the archive</source>
         <translation>die Datei des Anhangs „%1“ ist nicht mehr im Archiv</translation>
+    </message>
+    <message>
+        <source>reading %1: MN/2 is a number of metres above 0 and below its AB/2, %2 m</source>
+        <translation>Messwert %1: MN/2 ist eine Zahl in Metern über 0 und unter seinem AB/2, %2 m</translation>
     </message>
     <message>
         <source>the archive has changed since the deletion in a way that conflicts with it: %1</source>
@@ -1327,10 +1327,6 @@
         <translation>eingetippte Sondierung %1 hinzugefügt</translation>
     </message>
     <message>
-        <source>the soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted</source>
-        <translation>die Bodenanpassung rechnet mit Wenner-Sondierungen; eine Schlumberger-Sondierung wird gespeichert und aufgelistet, aber nicht angepasst</translation>
-    </message>
-    <message>
         <source>a reading is DISTANCE=VALUE[UNIT] in metres and ohms or ohm-metres, as 10=4.2 or 2=85ohm.m, not &quot;%1&quot;</source>
         <translation>ein Messwert ist ABSTAND=WERT[EINHEIT] in Metern und Ohm oder Ohmmetern, etwa 10=4.2 oder 2=85ohm.m, nicht „%1“</translation>
     </message>
@@ -1356,6 +1352,14 @@
             <numerusform>%n eingegebenes Ergebnis dem Besuch %1 zugeordnet</numerusform>
             <numerusform>%n eingegebene Ergebnisse dem Besuch %1 zugeordnet</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>a Schlumberger reading is AB2/MN2=VALUE[UNIT], AB/2 and MN/2 in metres, as 10/1=80ohm.m, not &quot;%1&quot;</source>
+        <translation>ein Schlumberger-Messwert ist AB2/MN2=WERT[EINHEIT], AB/2 und MN/2 in Metern, etwa 10/1=80ohm.m, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>this Schlumberger sounding was kept without MN/2, which the fit needs: add it again with AB2/MN2=VALUE readings</source>
+        <translation>diese Schlumberger-Sondierung wurde ohne MN/2 gespeichert, das die Anpassung braucht: fügen Sie sie mit Messwerten AB2/MN2=WERT erneut hinzu</translation>
     </message>
 </context>
 <context>
@@ -2922,6 +2926,10 @@ Zweifelhaft: </translation>
         <source>The slope method&apos;s Pt = %1 m lies outside the readings.</source>
         <translation>Pt = %1 m des Steigungsverfahrens liegt außerhalb der Messwerte.</translation>
     </message>
+    <message>
+        <source>Point %1: MN/2 must be above 0 m and below AB/2, %2 m.</source>
+        <translation>Punkt %1: MN/2 muss über 0 m und unter AB/2 liegen, %2 m.</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -3788,16 +3796,20 @@ Datum</translation>
         <translation>Eine mit einem anderen Gerät gemessene Sondierung, Abstand für Abstand eingetippt</translation>
     </message>
     <message>
-        <source>The soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted.</source>
-        <translation>Die Bodenanpassung rechnet mit Wenner-Sondierungen; eine Schlumberger-Sondierung wird gespeichert und aufgelistet, aber nicht angepasst.</translation>
-    </message>
-    <message>
         <source>Type at least two readings: the spacing and what was read there.</source>
         <translation>Tippen Sie mindestens zwei Messwerte ein: den Abstand und den dort gemessenen Wert.</translation>
     </message>
     <message>
         <source>Typed sounding kept with %1</source>
         <translation>Eingetippte Sondierung bei %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>A Schlumberger sounding&apos;s model is shown and saved, not stored with the site: a stored model keeps Wenner spacings only.</source>
+        <translation>Das Modell einer Schlumberger-Sondierung wird angezeigt und gesichert, aber nicht mit dem Standort gespeichert: Ein gespeichertes Modell kennt nur Wenner-Abstände.</translation>
+    </message>
+    <message>
+        <source>The fit models each Schlumberger reading where its electrodes stood: type the MN/2 of every reading.</source>
+        <translation>Die Anpassung rechnet jeden Schlumberger-Messwert dort, wo seine Elektroden standen: Geben Sie zu jedem Messwert sein MN/2 ein.</translation>
     </message>
 </context>
 <context>
@@ -4103,6 +4115,14 @@ Datum</translation>
     <message>
         <source>No&amp;te:</source>
         <translation>No&amp;tiz:</translation>
+    </message>
+    <message>
+        <source>MN/2 (m)</source>
+        <translation>MN/2 (m)</translation>
+    </message>
+    <message>
+        <source>Row %1: MN/2 must be below AB/2, %2 m.</source>
+        <translation>Zeile %1: MN/2 muss unter AB/2 liegen, %2 m.</translation>
     </message>
 </context>
 <context>

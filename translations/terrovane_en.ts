@@ -362,10 +362,6 @@
         <translation>reading %1: the distance %2 m is given twice</translation>
     </message>
     <message>
-        <source>a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not give one without the potential electrodes&apos; spacing</source>
-        <translation>a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not give one without the potential electrodes&apos; spacing</translation>
-    </message>
-    <message>
         <source>there is no typed traverse %1</source>
         <translation>there is no typed traverse %1</translation>
     </message>
@@ -388,6 +384,10 @@
     <message>
         <source>the file of the attachment &quot;%1&quot; is no longer in the archive</source>
         <translation>the file of the attachment &quot;%1&quot; is no longer in the archive</translation>
+    </message>
+    <message>
+        <source>reading %1: MN/2 is a number of metres above 0 and below its AB/2, %2 m</source>
+        <translation>reading %1: MN/2 is a number of metres above 0 and below its AB/2, %2 m</translation>
     </message>
     <message>
         <source>the archive has changed since the deletion in a way that conflicts with it: %1</source>
@@ -1327,10 +1327,6 @@
         <translation>typed sounding %1 added</translation>
     </message>
     <message>
-        <source>the soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted</source>
-        <translation>the soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted</translation>
-    </message>
-    <message>
         <source>a reading is DISTANCE=VALUE[UNIT] in metres and ohms or ohm-metres, as 10=4.2 or 2=85ohm.m, not &quot;%1&quot;</source>
         <translation>a reading is DISTANCE=VALUE[UNIT] in metres and ohms or ohm-metres, as 10=4.2 or 2=85ohm.m, not &quot;%1&quot;</translation>
     </message>
@@ -1356,6 +1352,14 @@
             <numerusform>%n typed result assigned to visit %1</numerusform>
             <numerusform>%n typed results assigned to visit %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>a Schlumberger reading is AB2/MN2=VALUE[UNIT], AB/2 and MN/2 in metres, as 10/1=80ohm.m, not &quot;%1&quot;</source>
+        <translation>a Schlumberger reading is AB2/MN2=VALUE[UNIT], AB/2 and MN/2 in metres, as 10/1=80ohm.m, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>this Schlumberger sounding was kept without MN/2, which the fit needs: add it again with AB2/MN2=VALUE readings</source>
+        <translation>this Schlumberger sounding was kept without MN/2, which the fit needs: add it again with AB2/MN2=VALUE readings</translation>
     </message>
 </context>
 <context>
@@ -2922,6 +2926,10 @@ Doubtful: </translation>
         <source>The slope method&apos;s Pt = %1 m lies outside the readings.</source>
         <translation>The slope method&apos;s Pt = %1 m lies outside the readings.</translation>
     </message>
+    <message>
+        <source>Point %1: MN/2 must be above 0 m and below AB/2, %2 m.</source>
+        <translation>Point %1: MN/2 must be above 0 m and below AB/2, %2 m.</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -3788,16 +3796,20 @@ Date</translation>
         <translation>A sounding measured with another instrument, typed in spacing by spacing</translation>
     </message>
     <message>
-        <source>The soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted.</source>
-        <translation>The soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted.</translation>
-    </message>
-    <message>
         <source>Type at least two readings: the spacing and what was read there.</source>
         <translation>Type at least two readings: the spacing and what was read there.</translation>
     </message>
     <message>
         <source>Typed sounding kept with %1</source>
         <translation>Typed sounding kept with %1</translation>
+    </message>
+    <message>
+        <source>A Schlumberger sounding&apos;s model is shown and saved, not stored with the site: a stored model keeps Wenner spacings only.</source>
+        <translation>A Schlumberger sounding&apos;s model is shown and saved, not stored with the site: a stored model keeps Wenner spacings only.</translation>
+    </message>
+    <message>
+        <source>The fit models each Schlumberger reading where its electrodes stood: type the MN/2 of every reading.</source>
+        <translation>The fit models each Schlumberger reading where its electrodes stood: type the MN/2 of every reading.</translation>
     </message>
 </context>
 <context>
@@ -4103,6 +4115,14 @@ Date</translation>
     <message>
         <source>No&amp;te:</source>
         <translation>No&amp;te:</translation>
+    </message>
+    <message>
+        <source>MN/2 (m)</source>
+        <translation>MN/2 (m)</translation>
+    </message>
+    <message>
+        <source>Row %1: MN/2 must be below AB/2, %2 m.</source>
+        <translation>Row %1: MN/2 must be below AB/2, %2 m.</translation>
     </message>
 </context>
 <context>

@@ -362,10 +362,6 @@
         <translation>读数 %1：距离 %2 m 重复</translation>
     </message>
     <message>
-        <source>a Schlumberger sounding is typed as apparent resistivities in ohm-metres: a resistance alone does not give one without the potential electrodes&apos; spacing</source>
-        <translation>施伦贝格测深按视电阻率（欧姆·米）录入：没有电压极间距，仅凭电阻无法得到视电阻率</translation>
-    </message>
-    <message>
         <source>there is no typed traverse %1</source>
         <translation>没有录入的测线 %1</translation>
     </message>
@@ -388,6 +384,10 @@
     <message>
         <source>the file of the attachment &quot;%1&quot; is no longer in the archive</source>
         <translation>附件“%1”的文件已不在档案库中</translation>
+    </message>
+    <message>
+        <source>reading %1: MN/2 is a number of metres above 0 and below its AB/2, %2 m</source>
+        <translation>读数 %1：MN/2 是大于 0 且小于其 AB/2（%2 m）的米数</translation>
     </message>
     <message>
         <source>the archive has changed since the deletion in a way that conflicts with it: %1</source>
@@ -1315,10 +1315,6 @@
         <translation>已添加录入测深 %1</translation>
     </message>
     <message>
-        <source>the soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted</source>
-        <translation>土壤拟合按温纳测深计算；施伦贝格测深会保存并列出，但不拟合</translation>
-    </message>
-    <message>
         <source>a reading is DISTANCE=VALUE[UNIT] in metres and ohms or ohm-metres, as 10=4.2 or 2=85ohm.m, not &quot;%1&quot;</source>
         <translation>读数写作 距离=数值[单位]，单位为米和欧姆或欧姆·米，例如 10=4.2 或 2=85ohm.m，而不是“%1”</translation>
     </message>
@@ -1343,6 +1339,14 @@
         <translation>
             <numerusform>已将 %n 个录入的结果分配到现场访问 %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>a Schlumberger reading is AB2/MN2=VALUE[UNIT], AB/2 and MN/2 in metres, as 10/1=80ohm.m, not &quot;%1&quot;</source>
+        <translation>施伦贝格读数写作 AB2/MN2=数值[单位]，AB/2 和 MN/2 以米计，例如 10/1=80ohm.m，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>this Schlumberger sounding was kept without MN/2, which the fit needs: add it again with AB2/MN2=VALUE readings</source>
+        <translation>此施伦贝格测深保存时没有 MN/2，而拟合需要它：请用 AB2/MN2=数值 的读数重新添加</translation>
     </message>
 </context>
 <context>
@@ -2902,6 +2906,10 @@ Doubtful: </source>
         <source>The slope method&apos;s Pt = %1 m lies outside the readings.</source>
         <translation>斜率法的 Pt = %1 m 超出读数范围。</translation>
     </message>
+    <message>
+        <source>Point %1: MN/2 must be above 0 m and below AB/2, %2 m.</source>
+        <translation>第 %1 点：MN/2 必须大于 0 m 且小于 AB/2（%2 m）。</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -3766,16 +3774,20 @@ Date</translation>
         <translation>用其他仪器测得的测深，逐个间距录入</translation>
     </message>
     <message>
-        <source>The soil fit models Wenner soundings; a Schlumberger sounding is kept and listed but not fitted.</source>
-        <translation>土壤拟合按温纳测深计算；施伦贝格测深会保存并列出，但不拟合。</translation>
-    </message>
-    <message>
         <source>Type at least two readings: the spacing and what was read there.</source>
         <translation>请至少录入两个读数：间距和在该处读到的值。</translation>
     </message>
     <message>
         <source>Typed sounding kept with %1</source>
         <translation>录入的测深已与 %1 一起保存</translation>
+    </message>
+    <message>
+        <source>A Schlumberger sounding&apos;s model is shown and saved, not stored with the site: a stored model keeps Wenner spacings only.</source>
+        <translation>施伦贝格测深的模型可显示和保存，但不随站点存储：存储的模型只记录温纳间距。</translation>
+    </message>
+    <message>
+        <source>The fit models each Schlumberger reading where its electrodes stood: type the MN/2 of every reading.</source>
+        <translation>拟合按每个施伦贝格读数的电极实际位置计算：请输入每个读数的 MN/2。</translation>
     </message>
 </context>
 <context>
@@ -4080,6 +4092,14 @@ Date</translation>
     <message>
         <source>No&amp;te:</source>
         <translation>备注(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>MN/2 (m)</source>
+        <translation>MN/2 (m)</translation>
+    </message>
+    <message>
+        <source>Row %1: MN/2 must be below AB/2, %2 m.</source>
+        <translation>第 %1 行：MN/2 必须小于 AB/2（%2 m）。</translation>
     </message>
 </context>
 <context>

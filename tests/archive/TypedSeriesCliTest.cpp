@@ -83,18 +83,44 @@ TEST_F(TypedSeriesCliTest, ATypedWennerSoundingIsFittedAsTheSameReadingsFromAFil
     ASSERT_EQ(typed.status, 0) << Errors();
     EXPECT_EQ(typed.text, fromFile.text);
 
-    // A Schlumberger sounding is kept and listed, not fitted with the Wenner model.
-    ASSERT_EQ(Cli("soil add --site Mast --schlumberger 1=95ohm.m --schlumberger 3=80ohm.m --date '2024-03-02 "
-                  "10:00'")
-                  .status,
-              0)
-        << Errors();
-    EXPECT_EQ(Cli("soil typed 2").status, 1);
-    EXPECT_NE(Errors().find("the soil fit models Wenner soundings"), std::string::npos) << Errors();
     const CommandRun listed = Cli("soil list --site Mast");
     ASSERT_EQ(listed.status, 0) << Errors();
-    EXPECT_NE(listed.text.find("schlumberger  ohm.m"), std::string::npos) << listed.text;
-    EXPECT_NE(listed.text.find("wenner        ohm"), std::string::npos) << listed.text;
+    EXPECT_NE(listed.text.find("wenner  ohm"), std::string::npos) << listed.text;
+}
+
+// Resistances read over a two-layer ground (250 and 40 ohm-m, the interface 3 m down) with AB/2 from 1 m to
+// 40 m and MN/2 widened twice, to four digits: the fit finds the ground again and says where each reading
+// was taken.
+TEST_F(TypedSeriesCliTest, ATypedSchlumbergerSoundingIsFittedToItsGround) {
+    ASSERT_EQ(
+        Cli("soil add --site Mast --schlumberger 1/0.25=42.21ohm --schlumberger 1.5/0.25=17.85ohm "
+            "--schlumberger 2/0.25=9.689ohm --schlumberger 3/0.25=3.935ohm --schlumberger 4/0.25=1.95ohm "
+            "--schlumberger 6/1=2.623ohm --schlumberger 8/1=1.029ohm --schlumberger 10/1=0.4854ohm "
+            "--schlumberger 15/1=0.1414ohm --schlumberger 20/1=0.06991ohm --schlumberger 30/5=0.1507ohm "
+            "--schlumberger 40/5=0.08231ohm --date '2024-03-02 10:00'")
+            .status,
+        0)
+        << Errors();
+    const CommandRun json = Cli("soil typed 1 --format json");
+    ASSERT_EQ(json.status, 0) << Errors();
+    EXPECT_EQ(terrovane::testing::CliJsonViolations("soil typed 1 --format json", json.text), "");
+    const std::string read = RunPython(
+        "import json, sys\n"
+        "fit = json.load(sys.stdin)\n"
+        "l = fit['layers']\n"
+        "print(len(l), round(l[0]['resistivity_ohm_m']), "
+        "round(l[1]['resistivity_ohm_m']), round(l[0]['thickness_m'], 2), "
+        "fit['points'][5]['spacing_m'], fit['points'][5]['mn2_m'])\n",
+        json.text);
+    EXPECT_EQ(read, "2 250 40 3.0 6 1");
+    const CommandRun table = Cli("soil typed 1");
+    ASSERT_EQ(table.status, 0) << Errors();
+    EXPECT_NE(table.text.find("AB/2 (m)     MN/2 (m)     measured"), std::string::npos) << table.text;
+    EXPECT_NE(table.text.find("\n30           5            41.43"), std::string::npos) << table.text;
+    const CommandRun listed = Cli("soil list --site Mast");
+    ASSERT_EQ(listed.status, 0) << Errors();
+    EXPECT_NE(listed.text.find("schlumberger  ohm"), std::string::npos) << listed.text;
+    EXPECT_NE(listed.text.find("1/0.25=42.21 1.5/0.25=17.85"), std::string::npos) << listed.text;
 }
 
 TEST_F(TypedSeriesCliTest, BadSoundingsAreRefusedBeforeAnythingIsStored) {
@@ -104,7 +130,11 @@ TEST_F(TypedSeriesCliTest, BadSoundingsAreRefusedBeforeAnythingIsStored) {
         {"--wenner 1=20ohm --wenner 2=80ohm.m", "all resistances or all resistivities"},
         {"--wenner 1=20ohm --schlumberger 2=80ohm.m", "with --wenner or with --schlumberger"},
         {"", "with --wenner or with --schlumberger"},
-        {"--schlumberger 1=20ohm --schlumberger 2=10ohm", "a Schlumberger sounding is typed as apparent"},
+        {"--schlumberger 1=20ohm --schlumberger 2=10ohm", "a Schlumberger reading is AB2/MN2=VALUE"},
+        {"--schlumberger 1/1=20ohm --schlumberger 2/0.5=10ohm",
+         "reading 1: MN/2 is a number of metres above 0 and below its AB/2, 1 m"},
+        {"--schlumberger 1/0.2=20ohm --schlumberger 2/x=10ohm", "not \"2/x=10ohm\""},
+        {"--schlumberger 1/0.2=20ohm --schlumberger 2/0.5", "not \"2/0.5\""},
         {"--wenner 1=20A --wenner 2=10A", "is no unit of rho"},
     };
     for (const auto& [options, said] : cases) {

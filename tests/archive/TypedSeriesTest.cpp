@@ -5,6 +5,7 @@
 
 #include "ArchiveFixtures.h"
 #include "Problems.h"
+#include "Schema.h"
 #include "Sites.h"
 #include "TypedSoundings.h"
 #include "TypedTraverses.h"
@@ -132,8 +133,9 @@ TEST_F(TypedSeriesTest, ASoundingKeepsWhatWasReadWithItsArrayAndGoesWithItsSite)
     const Result<std::int64_t> id = AddTypedSounding(*archive, wenner);
     ASSERT_TRUE(id) << id.Error().Text();
     const TypedSounding schlumberger =
-        Sounding(ElectrodeArray::Schlumberger, TypedQuantity::Resistivity, {{3, 80}, {10, 120}});
-    ASSERT_TRUE(AddTypedSounding(*archive, schlumberger));
+        Sounding(ElectrodeArray::Schlumberger, TypedQuantity::Resistance, {{3, 8, 0.5}, {10, 1.2, 1}});
+    const Result<std::int64_t> schlumbergerId = AddTypedSounding(*archive, schlumberger);
+    ASSERT_TRUE(schlumbergerId) << schlumbergerId.Error().Text();
 
     const Result<TypedSounding> read = TypedSoundingById(*archive, id.Value());
     ASSERT_TRUE(read) << read.Error().Text();
@@ -144,11 +146,16 @@ TEST_F(TypedSeriesTest, ASoundingKeepsWhatWasReadWithItsArrayAndGoesWithItsSite)
     EXPECT_EQ(
         ReadArchive(Path(), "SELECT electrode_array, quantity, instrument FROM typed_soundings ORDER BY id"),
         R"([["wenner", "resistance", "Other make 4105, serial 77"], )"
-        R"(["schlumberger", "resistivity", "Other make 4105, serial 77"]])");
-    EXPECT_EQ(
-        ReadArchive(Path(), "SELECT spacing_m, reading FROM typed_sounding_points WHERE sounding_id = " +
-                                std::to_string(id.Value()) + " ORDER BY ordinal"),
-        "[[1.0, 12.5], [2.0, 5.1], [4.0, 2.2]]");
+        R"(["schlumberger", "resistance", "Other make 4105, serial 77"]])");
+    // A Wenner reading has no MN/2; a Schlumberger one keeps it beside its AB/2.
+    EXPECT_EQ(ReadArchive(Path(),
+                          "SELECT sounding_id, spacing_m, reading, mn2_m FROM typed_sounding_points "
+                          "ORDER BY sounding_id, ordinal"),
+              "[[1, 1.0, 12.5, null], [1, 2.0, 5.1, null], [1, 4.0, 2.2, null], [2, 3.0, 8.0, 0.5], "
+              "[2, 10.0, 1.2, 1.0]]");
+    const Result<TypedSounding> readSchlumberger = TypedSoundingById(*archive, schlumbergerId.Value());
+    ASSERT_TRUE(readSchlumberger) << readSchlumberger.Error().Text();
+    EXPECT_EQ(readSchlumberger.Value().points, schlumberger.points);
 
     std::string error;
     ASSERT_TRUE(DeleteSite(*archive, siteId, error)) << error;
@@ -163,9 +170,13 @@ TEST_F(TypedSeriesTest, ASoundingThatGivesNoApparentResistivityIsRefused) {
         const Result<std::int64_t> added = AddTypedSounding(*archive, sounding);
         return added ? std::string("stored") : added.Error().Text();
     };
-    // A Schlumberger resistance needs the potential electrodes' spacing, which is not typed.
-    EXPECT_EQ(refusal(Sounding(ElectrodeArray::Schlumberger, TypedQuantity::Resistance, {{3, 8}, {10, 1}})),
-              Problem(kSchlumbergerResistance));
+    // A Schlumberger reading's potential electrodes stand inside its current ones.
+    EXPECT_EQ(
+        refusal(Sounding(ElectrodeArray::Schlumberger, TypedQuantity::Resistance, {{3, 8}, {10, 1, 1}})),
+        Problem(kSchlumbergerPotentialSpacing, {"1", "3"}));
+    EXPECT_EQ(refusal(Sounding(ElectrodeArray::Schlumberger, TypedQuantity::Resistance,
+                               {{3, 8, 0.5}, {10, 1, 10}})),
+              Problem(kSchlumbergerPotentialSpacing, {"2", "10"}));
     EXPECT_EQ(refusal(Sounding(ElectrodeArray::Wenner, TypedQuantity::Resistivity, {{3, 80}})),
               Problem(kSoundingTooShort));
     EXPECT_EQ(refusal(Sounding(ElectrodeArray::Wenner, TypedQuantity::Resistivity, {{3, 80}, {3, 90}})),
@@ -175,6 +186,35 @@ TEST_F(TypedSeriesTest, ASoundingThatGivesNoApparentResistivityIsRefused) {
     elsewhere.site = siteId + 5;
     EXPECT_EQ(refusal(elsewhere), Problem(kNoSite, {std::to_string(siteId + 5)}));
     EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM typed_soundings"), "[[0]]");
+}
+
+// What a program of the layout before MN/2 was kept left: the readings without the column.
+constexpr const char* kBackBeforePotentialSpacing = R"py(
+import sqlite3, sys
+db = sqlite3.connect(sys.argv[1])
+db.execute("ALTER TABLE typed_sounding_points DROP COLUMN mn2_m")
+db.execute("PRAGMA user_version = 17")
+db.commit()
+)py";
+
+TEST_F(TypedSeriesTest, ASchlumbergerSoundingKeptBeforeMn2IsReadWithoutIt) {
+    const TypedSounding schlumberger =
+        Sounding(ElectrodeArray::Schlumberger, TypedQuantity::Resistivity, {{3, 80, 0.5}, {10, 120, 1}});
+    const Result<std::int64_t> id = AddTypedSounding(*archive, schlumberger);
+    ASSERT_TRUE(id) << id.Error().Text();
+    archive.reset();
+    RunCommand("/usr/bin/python3 -c " + terrovane::testing::ShellQuoted(kBackBeforePotentialSpacing) + " " +
+               terrovane::testing::ShellQuoted(Path()));
+    ASSERT_EQ(ReadArchive(Path(), "PRAGMA user_version"), "[[17]]");
+    archive = OpenArchive();
+    ASSERT_NE(archive, nullptr);
+    EXPECT_EQ(ReadArchive(Path(), "PRAGMA user_version"), "[[" + std::to_string(kSchemaVersion) + "]]");
+    const Result<TypedSounding> read = TypedSoundingById(*archive, id.Value());
+    ASSERT_TRUE(read) << read.Error().Text();
+    ASSERT_EQ(read.Value().points.size(), 2u);
+    EXPECT_EQ(read.Value().points[0].spacing, 3);
+    EXPECT_EQ(read.Value().points[0].mn2, 0);  // not known: listed, but the fit cannot take it
+    EXPECT_EQ(read.Value().array, ElectrodeArray::Schlumberger);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // and read back by an independent reader, bad rows named.
 #include <QTest>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -10,6 +11,7 @@
 #include "FopWindow.h"
 #include "LayeredEarth.h"
 #include "Sites.h"
+#include "SoilFit.h"
 #include "SoilWindow.h"
 #include "TypedSeriesFit.h"
 
@@ -207,24 +209,96 @@ TEST_F(TypedSeriesWindowTest, ResistancesBecomeResistivitiesAsTheInstrumentWorks
     EXPECT_DOUBLE_EQ(points[0].apparentResistivity, 2 * std::numbers::pi * 10);
     EXPECT_DOUBLE_EQ(points[1].apparentResistivity, 2 * std::numbers::pi * 4 * 2.5);
 
-    // A Schlumberger sounding is typed as resistivities, kept and drawn, but the Wenner fit is not forced on
-    // it.
+    // A Schlumberger resistance at AB/2 = 10 m and MN/2 = 1 m: rho = pi R (100 - 1) / 2.
+    sounding.array = archive::ElectrodeArray::Schlumberger;
+    sounding.points = {{10, 0.5, 1}, {3, 4, 0.5}};
+    ASSERT_TRUE(stored::SoilFitTakes(sounding));
+    const analysis::Sounding schlumberger = stored::SoundingOf(sounding);
+    ASSERT_EQ(schlumberger.size(), 2u);
+    EXPECT_EQ(schlumberger[1].array, analysis::SoundingArray::Schlumberger);
+    EXPECT_EQ(schlumberger[1].mn2, 1);
+    EXPECT_DOUBLE_EQ(schlumberger[1].apparentResistivity, std::numbers::pi * 0.5 * 99 / 2);
+    // One kept before MN/2 was asked for cannot be modelled.
+    sounding.points[1].mn2 = 0;
+    EXPECT_FALSE(stored::SoilFitTakes(sounding));
+}
+
+// Types a Schlumberger row as a person does, AB/2, MN/2 and the reading in turn.
+void TypeSchlumbergerRows(TypedReadingsTable& table, const std::vector<std::array<double, 3>>& rows) {
+    while (table.Table().rowCount() < static_cast<int>(rows.size()))
+        QTest::mouseClick(&table.AddButton(), Qt::LeftButton);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        TypeInto(table.Where(static_cast<int>(i)), QString::number(rows[i][0]));
+        TypeInto(table.Middle(static_cast<int>(i)), QString::number(rows[i][1]));
+        TypeInto(table.Value(static_cast<int>(i)), QString::number(rows[i][2]));
+    }
+}
+
+// Apparent resistivities over a two-layer ground (250 and 40 ohm-m, the interface 3 m down) with AB/2 from
+// 1 m to 40 m and MN/2 widened twice, to four digits.
+TEST_F(TypedSeriesWindowTest, ASchlumbergerSoundingTypedInIsFittedToItsGround) {
     SoilWindow window(archive_.get(), {}, Site());
     window.show();
+    window.LayerChoice().setCurrentText(QStringLiteral("2"));
     window.TypedPanel().Array().setCurrentIndex(1);
-    EXPECT_FALSE(window.TypedPanel().Quantity().isEnabled());
-    EXPECT_EQ(window.TypedPanel().Readings().Table().horizontalHeaderItem(0)->text(),
-              QStringLiteral("AB/2 (m)"));
-    TypeRows(window.TypedPanel().Readings(), {{1, 95}, {3, 80}, {10, 60}});
+    TypedReadingsTable& table = window.TypedPanel().Readings();
+    ASSERT_TRUE(table.HasMiddle());
+    EXPECT_EQ(table.Table().horizontalHeaderItem(0)->text(), QStringLiteral("AB/2 (m)"));
+    EXPECT_EQ(table.Table().horizontalHeaderItem(1)->text(), QStringLiteral("MN/2 (m)"));
+    EXPECT_EQ(table.Value(0).decimals(), 5);  // a resistance of a few milliohms at the longest spacings
+    window.TypedPanel().Quantity().setCurrentIndex(1);
+    // A potential electrode on a current one is named by its row before anything is fitted.
+    TypeSchlumbergerRows(table, {{1, 0.25, 248.6}, {1.5, 0.25, 245.4}, {2, 2, 239.7}});
     EXPECT_FALSE(window.Fit().Ok());
-    EXPECT_EQ(window.Rms().text(),
-              QStringLiteral("The soil fit models Wenner soundings; a Schlumberger sounding "
-                             "is kept and listed but not fitted."));
-    EXPECT_EQ(window.Plot().Data().measured.size(), 3u);
+    EXPECT_EQ(window.Rms().text(), QStringLiteral("Row 3: MN/2 must be below AB/2, 2.00 m."));
+
+    TypeSchlumbergerRows(table, {{1, 0.25, 248.6},
+                                 {1.5, 0.25, 245.4},
+                                 {2, 0.25, 239.7},
+                                 {3, 0.25, 221},
+                                 {4, 0.25, 195.3},
+                                 {6, 1, 144.2},
+                                 {8, 1, 101.8},
+                                 {10, 1, 75.48},
+                                 {15, 1, 49.76},
+                                 {20, 1, 43.82},
+                                 {30, 5, 41.43},
+                                 {40, 5, 40.73}});
+    ASSERT_TRUE(window.Fit().Ok()) << window.Fit().error;
+    ASSERT_EQ(window.Fit().layers.size(), 2u);
+    EXPECT_NEAR(window.Fit().layers[0].resistivity, 250, 1);
+    EXPECT_NEAR(window.Fit().layers[1].resistivity, 40, 0.2);
+    EXPECT_NEAR(*window.Fit().layers[0].thickness, 3, 0.02);
+    EXPECT_EQ(window.Fit().points[10].mn2, 5);
+    // The curve is the Schlumberger model's: through the model's value at each reading's AB/2 and MN/2.
+    const plots::SoilPlotData& plot = window.Plot().Data();
+    EXPECT_EQ(plot.measured.size(), 12u);
+    ASSERT_FALSE(plot.curve.empty());
+    const analysis::SoundingPoint eighth = analysis::ReadingAt(plot.measured, 10);
+    EXPECT_EQ(eighth.mn2, 1);
+    EXPECT_NEAR(analysis::ModelApparentResistivity(window.Fit().model, eighth), window.Fit().points[7].model,
+                1e-9);
+    // A stored model keeps Wenner spacings, so this one is not stored; the sounding itself is kept.
     EXPECT_FALSE(window.StoreButton().isEnabled());
     QTest::mouseClick(&window.TypedPanel().KeepButton(), Qt::LeftButton);
-    EXPECT_EQ(ReadArchive(Path(), "SELECT electrode_array, quantity FROM typed_soundings"),
-              R"([["schlumberger", "resistivity"]])");
+    EXPECT_EQ(window.Status().text(), QStringLiteral("Typed sounding kept with Mast 7"));
+    EXPECT_EQ(ReadArchive(Path(),
+                          "SELECT electrode_array, quantity, (SELECT group_concat(mn2_m) FROM "
+                          "typed_sounding_points) FROM typed_soundings"),
+              R"([["schlumberger", "resistivity", "0.25,0.25,0.25,0.25,0.25,1.0,1.0,1.0,1.0,1.0,5.0,5.0"]])");
+
+    // One kept before MN/2 was asked for is drawn as it was read, not fitted, and says what it needs.
+    archive::TypedSounding old;
+    old.array = archive::ElectrodeArray::Schlumberger;
+    old.quantity = archive::TypedQuantity::Resistivity;
+    old.points = {{1, 95}, {3, 80}, {10, 60}};
+    window.TypedPanel().Show(old);
+    EXPECT_FALSE(window.Fit().Ok());
+    EXPECT_EQ(window.Rms().text(),
+              QStringLiteral("The fit models each Schlumberger reading where its electrodes "
+                             "stood: type the MN/2 of every reading."));
+    EXPECT_EQ(window.Plot().Data().measured.size(), 3u);
+    EXPECT_TRUE(window.Plot().Data().curve.empty());
 }
 
 }  // namespace

@@ -204,6 +204,26 @@ TEST_F(SyncTypedTest, TypedThingsReachTheTeamACorrectionArrivesAsANewVersionAndD
               R"([["note", "what was typed never changes; a correction is a new version"]])");
 }
 
+// A Schlumberger sounding's MN/2 travels with its readings, so the colleague can fit it too; a Wenner
+// sounding's readings have none to carry.
+TEST_F(SyncTypedTest, ASchlumbergerSoundingArrivesWithItsMn2) {
+    archive::TypedSounding schlumberger = Sounding(north);
+    schlumberger.array = archive::ElectrodeArray::Schlumberger;
+    schlumberger.points = {{1, 120.5, 0.25}, {3, 98, 0.5}, {10, 60, 1.5}};
+    ASSERT_TRUE(archive::AddTypedSounding(Archive("ann"), schlumberger));
+    ASSERT_TRUE(archive::AddTypedSounding(Archive("ann"), Sounding(south)));
+    Member("bob", team::MemberRole::Admin);
+    SyncAll({"ann", "bob"});
+    ExpectConverged({"ann", "bob"});
+    const std::string points =
+        "SELECT t.electrode_array, g.ordinal, g.spacing_m, g.mn2_m FROM typed_soundings t "
+        "JOIN typed_sounding_points g ON g.sounding_id = t.id ORDER BY 1, 2";
+    EXPECT_EQ(Query("bob", points), Query("ann", points));
+    EXPECT_NE(Query("bob", points).find(R"(["schlumberger", 2, 10.0, 1.5])"), std::string::npos)
+        << Query("bob", points);
+    EXPECT_NE(Query("bob", points).find(R"(["wenner", 0, 1.0, null])"), std::string::npos);
+}
+
 TEST_F(SyncTypedTest, CorrectionsOfOneVersionMadeOnTwoPcsAtOnceAreBothKeptInItsHistory) {
     const std::int64_t typed = AddTyped("ann", rodNorth, 12.5);
     Member("bob", team::MemberRole::Admin);

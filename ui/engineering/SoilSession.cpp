@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Mode.h"
@@ -86,10 +87,17 @@ std::string SoilModelCsv(const analysis::SoilFit& fit) {
                "," + (layer.thicknessSigma ? Number(*layer.thicknessSigma) : "") + "\n";
     }
     csv += "\nrms_percent\n" + Number(fit.rmsPercent) + "\n";
-    csv += "\nspacing_m,measured_ohm_m,model_ohm_m,residual_percent\n";
+    // A Schlumberger reading is where its AB/2 and MN/2 put it.
+    const bool schlumberger =
+        std::any_of(fit.points.begin(), fit.points.end(), [](const analysis::FittedPoint& point) {
+            return point.array == analysis::SoundingArray::Schlumberger;
+        });
+    csv += schlumberger ? "\nab2_m,mn2_m," : "\nspacing_m,";
+    csv += "measured_ohm_m,model_ohm_m,residual_percent\n";
     for (const analysis::FittedPoint& point : fit.points)
-        csv += Number(point.spacing) + "," + Number(point.measured) + "," + Number(point.model) + "," +
-               Number(point.residualPercent) + "\n";
+        csv += Number(point.spacing) + "," + (schlumberger ? Number(point.mn2) + "," : "") +
+               Number(point.measured) + "," + Number(point.model) + "," + Number(point.residualPercent) +
+               "\n";
     return csv;
 }
 

@@ -35,7 +35,8 @@ analysis::Sounding SoundingOf(const archive::StoredSoilModel& model);
 
 // The model as CSV: layer,resistivity_ohm_m,resistivity_sigma,thickness_m,thickness_sigma (the last layer
 // without a thickness, an undetermined sigma empty), then a blank line, the RMS error and the points as
-// spacing_m,measured_ohm_m,model_ohm_m,residual_percent.
+// spacing_m,measured_ohm_m,model_ohm_m,residual_percent (a Schlumberger sounding's as
+// ab2_m,mn2_m,measured_ohm_m,model_ohm_m,residual_percent).
 std::string SoilModelCsv(const analysis::SoilFit& fit);
 
 }  // namespace terrovane::engineering

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "FopTypedPanel.h"
+#include "TypedNumber.h"
 
 namespace terrovane::engineering {
 namespace {
@@ -54,22 +55,21 @@ SoilTypedPanel::SoilTypedPanel(QWidget* parent) : QWidget(parent) {
 void SoilTypedPanel::FollowChoices() {
     const auto array = static_cast<archive::ElectrodeArray>(array_->currentData().toInt());
     const bool schlumberger = array == archive::ElectrodeArray::Schlumberger;
-    if (schlumberger) {
-        const QSignalBlocker quiet(quantity_);
-        quantity_->setCurrentIndex(1);
-    }
-    quantity_->setEnabled(!schlumberger);
     const bool resistance = quantity_->currentIndex() == 0;
     readings_->SetWhereHeader(SpacingHeader(array));
+    readings_->SetMiddleHeader(schlumberger ? QCoreApplication::translate("TypedReadings", "MN/2 (m)")
+                                            : QString());
+    // A Schlumberger resistance falls with the square of AB/2 to a few milliohms at the longest spacings.
     readings_->SetValueHeader(resistance ? QCoreApplication::translate("TypedReadings", "R (Ω)")
                                          : QCoreApplication::translate("TypedReadings", "ρ (Ω·m)"),
-                              resistance ? 3 : 2);
+                              resistance ? (schlumberger ? 5 : 3) : 2);
 }
 
 bool SoilTypedPanel::Sounding(archive::TypedSounding& sounding, QString& problem) const {
     std::vector<std::pair<double, double>> typed;
+    std::vector<double> mn2s;
     int badRow = 0;
-    if (!readings_->Readings(typed, badRow)) {
+    if (!readings_->Readings(typed, badRow, &mn2s)) {
         problem = QCoreApplication::translate("TypedReadings",
                                               "Row %1: a spacing and a reading are numbers above 0.")
                       .arg(badRow + 1);
@@ -78,8 +78,17 @@ bool SoilTypedPanel::Sounding(archive::TypedSounding& sounding, QString& problem
     sounding.array = static_cast<archive::ElectrodeArray>(array_->currentData().toInt());
     sounding.quantity = static_cast<archive::TypedQuantity>(quantity_->currentData().toInt());
     sounding.points.clear();
-    for (const auto& [spacing, reading] : typed)
-        sounding.points.push_back({spacing, reading});
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const double mn2 = i < mn2s.size() ? mn2s[i] : 0;
+        // The potential electrodes stand inside the current ones, or the reading gives no resistivity.
+        if (sounding.array == archive::ElectrodeArray::Schlumberger && mn2 > 0 && !(mn2 < typed[i].first)) {
+            problem = QCoreApplication::translate("TypedReadings", "Row %1: MN/2 must be below AB/2, %2 m.")
+                          .arg(static_cast<int>(i) + 1)
+                          .arg(keyboard::ShownNumber(typed[i].first, 2));
+            return false;
+        }
+        sounding.points.push_back({typed[i].first, typed[i].second, mn2});
+    }
     sounding.taking = taking_->Taking();
     return true;
 }
@@ -94,9 +103,12 @@ void SoilTypedPanel::Show(const archive::TypedSounding& sounding) {
     FollowChoices();
     taking_->Show(sounding.taking);
     std::vector<std::pair<double, double>> readings;
-    for (const archive::TypedSoundingPoint& point : sounding.points)
+    std::vector<double> mn2s;
+    for (const archive::TypedSoundingPoint& point : sounding.points) {
         readings.emplace_back(point.spacing, point.reading);
-    readings_->SetReadings(readings);
+        mn2s.push_back(point.mn2);
+    }
+    readings_->SetReadings(readings, mn2s);
 }
 
 void SoilTypedPanel::List(const std::vector<archive::TypedSounding>& soundings) {

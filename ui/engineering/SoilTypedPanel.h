@@ -14,8 +14,9 @@
 namespace terrovane::engineering {
 
 // The soil window's sounding typed in: its array (Wenner or Schlumberger), what was read (a resistance or
-// an apparent resistivity), the readings by spacing, when, with what and by whom they were measured, the
-// site's soundings kept before, and the button that keeps this one with the site.
+// an apparent resistivity), the readings by spacing (a Schlumberger reading's AB/2 with its MN/2), when, with
+// what and by whom they were measured, the site's soundings kept before, and the button that keeps this one
+// with the site.
 class SoilTypedPanel : public QWidget {
   public:
     explicit SoilTypedPanel(QWidget* parent = nullptr);
@@ -27,7 +28,8 @@ class SoilTypedPanel : public QWidget {
     QComboBox& Stored() const { return *stored_; }
     QPushButton& KeepButton() const { return *keep_; }
 
-    // The sounding as typed; false with what is wrong with its rows.
+    // The sounding as typed, a Schlumberger row's MN/2 0 where none was typed; false with what is wrong
+    // with its rows (a Schlumberger row's MN/2 not below its AB/2 among them).
     bool Sounding(archive::TypedSounding& sounding, QString& problem) const;
     void Show(const archive::TypedSounding& sounding);
     // Lists the site's soundings kept before, newest first, after "New sounding".
@@ -35,7 +37,7 @@ class SoilTypedPanel : public QWidget {
     std::optional<archive::TypedSounding> Chosen() const;
 
   private:
-    // A Schlumberger sounding is typed as apparent resistivities; the columns follow the choice.
+    // The columns follow the choices: a Schlumberger sounding has its MN/2 column.
     void FollowChoices();
 
     QComboBox* stored_ = nullptr;

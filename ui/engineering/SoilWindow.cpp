@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "AnalysisText.h"
@@ -173,15 +174,15 @@ bool SoilWindow::TypedSounding(QString& problem) {
         return false;
     sounding_ = stored::SoundingOf(typed);
     if (!stored::SoilFitTakes(typed)) {
-        // Its points are shown as they were read; no Wenner model is drawn through them.
+        // A Schlumberger reading without its MN/2, not typed yet or kept before MN/2 was asked for: the
+        // points are shown as they were read, and no model is drawn through them without their geometry.
         sounding_.clear();
         for (const archive::TypedSoundingPoint& point : typed.points)
             sounding_.push_back({point.spacing, point.reading});
         sounding_ = analysis::SortedBySpacing(sounding_);
-        problem =
-            QCoreApplication::translate("SoilWindow",
-                                        "The soil fit models Wenner soundings; a Schlumberger sounding is "
-                                        "kept and listed but not fitted.");
+        problem = QCoreApplication::translate("SoilWindow",
+                                              "The fit models each Schlumberger reading where its electrodes "
+                                              "stood: type the MN/2 of every reading.");
         return false;
     }
     if (sounding_.size() < 2) {
@@ -222,7 +223,7 @@ void SoilWindow::ShowFit() {
         notes << gatherNotes_;
     if (fit_.Ok()) {
         const auto [first, last] = plots::CurveSpan(sounding_);
-        data.curve = plots::SoilCurve(fit_.model, fit_.logCovariance, first, last);
+        data.curve = plots::SoilCurve(fit_.model, fit_.logCovariance, sounding_, first, last);
         const int layers = static_cast<int>(fit_.layers.size());
         rms_->setText(
             QCoreApplication::translate("SoilWindow", "%n layer(s), RMS error %1 %", nullptr, layers)
@@ -234,11 +235,20 @@ void SoilWindow::ShowFit() {
         rms_->setText(fit_.refusal.Refused() ? texts::RefusalText(fit_.refusal)
                                              : QString::fromStdString(fit_.error));
     }
+    // A stored model keeps its points as Wenner spacings, which would misplace a Schlumberger reading.
+    const bool schlumberger =
+        std::any_of(sounding_.begin(), sounding_.end(), [](const analysis::SoundingPoint& point) {
+            return point.array == analysis::SoundingArray::Schlumberger;
+        });
+    if (fit_.Ok() && schlumberger)
+        notes << QCoreApplication::translate("SoilWindow",
+                                             "A Schlumberger sounding's model is shown and saved, not stored "
+                                             "with the site: a stored model keeps Wenner spacings only.");
     notes_->setText(notes.join(QLatin1Char('\n')));
     notes_->setVisible(!notes.isEmpty());
     plot_->SetData(std::move(data));
     ShowLayers();
-    store_->setEnabled(fit_.Ok() && site_ && archive_ != nullptr);
+    store_->setEnabled(fit_.Ok() && !schlumberger && site_ && archive_ != nullptr);
 }
 
 void SoilWindow::ShowLayers() {

@@ -65,6 +65,10 @@ keyboard::NumberBox& TypedReadingsTable::Where(int row) const {
 }
 
 keyboard::NumberBox& TypedReadingsTable::Value(int row) const {
+    return *static_cast<keyboard::NumberBox*>(table_->cellWidget(row, ValueColumn()));
+}
+
+keyboard::NumberBox& TypedReadingsTable::Middle(int row) const {
     return *static_cast<keyboard::NumberBox*>(table_->cellWidget(row, 1));
 }
 
@@ -72,8 +76,10 @@ keyboard::NumberBox* TypedReadingsTable::NewBox(int row, int column) {
     auto* box = new keyboard::NumberBox(table_);
     box->setFrame(false);
     box->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    box->setDecimals(column == 0 ? 2 : valueDecimals_);
-    box->setRange(0, column == 0 ? kLargestDistance : kLargestReading);
+    const bool value = column == ValueColumn();
+    // MN/2 may be a fraction of a metre that needs its third decimal (0.125 m).
+    box->setDecimals(value ? valueDecimals_ : column == 0 ? 2 : 3);
+    box->setRange(0, value ? kLargestReading : kLargestDistance);
     box->setSpecialValueText(kUnfilled);
     box->setValue(0);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -89,30 +95,50 @@ void TypedReadingsTable::NameRow(int row) {
         QCoreApplication::translate("TypedReadings", "%1, row %2").arg(whereHeader_, number));
     Value(row).setAccessibleName(
         QCoreApplication::translate("TypedReadings", "%1, row %2").arg(valueHeader_, number));
+    if (HasMiddle())
+        Middle(row).setAccessibleName(
+            QCoreApplication::translate("TypedReadings", "%1, row %2").arg(middleHeader_, number));
+}
+
+void TypedReadingsTable::ShowHeaders() {
+    table_->setHorizontalHeaderLabels(HasMiddle() ? QStringList{whereHeader_, middleHeader_, valueHeader_}
+                                                  : QStringList{whereHeader_, valueHeader_});
+    for (int row = 0; row < table_->rowCount(); ++row)
+        NameRow(row);
+}
+
+void TypedReadingsTable::SetMiddleHeader(const QString& header) {
+    middleHeader_ = header;
+    if (header.isEmpty() && HasMiddle()) {
+        table_->removeColumn(1);
+    } else if (!header.isEmpty() && !HasMiddle()) {
+        table_->insertColumn(1);
+        for (int row = 0; row < table_->rowCount(); ++row)
+            NewBox(row, 1);
+    }
+    ShowHeaders();
+    ChainTabs();
+    Changed();
 }
 
 void TypedReadingsTable::SetWhereHeader(const QString& header) {
     whereHeader_ = header;
-    table_->setHorizontalHeaderLabels({whereHeader_, valueHeader_});
-    for (int row = 0; row < table_->rowCount(); ++row)
-        NameRow(row);
+    ShowHeaders();
 }
 
 void TypedReadingsTable::SetValueHeader(const QString& header, int decimals) {
     valueHeader_ = header;
     valueDecimals_ = decimals;
-    table_->setHorizontalHeaderLabels({whereHeader_, valueHeader_});
-    for (int row = 0; row < table_->rowCount(); ++row) {
+    for (int row = 0; row < table_->rowCount(); ++row)
         Value(row).setDecimals(decimals);
-        NameRow(row);
-    }
+    ShowHeaders();
 }
 
 void TypedReadingsTable::AddRow() {
     const int row = table_->rowCount();
     table_->insertRow(row);
-    NewBox(row, 0);
-    NewBox(row, 1);
+    for (int column = 0; column < table_->columnCount(); ++column)
+        NewBox(row, column);
     NameRow(row);
     ChainTabs();
     Changed();
@@ -121,7 +147,8 @@ void TypedReadingsTable::AddRow() {
 void TypedReadingsTable::ChainTabs() {
     QWidget* previous = nullptr;
     for (int row = 0; row < table_->rowCount(); ++row) {
-        for (QWidget* box : {static_cast<QWidget*>(&Where(row)), static_cast<QWidget*>(&Value(row))}) {
+        for (int column = 0; column < table_->columnCount(); ++column) {
+            QWidget* box = table_->cellWidget(row, column);
             if (previous != nullptr)
                 setTabOrder(previous, box);
             previous = box;
@@ -138,39 +165,50 @@ void TypedReadingsTable::RemoveRow() {
         return;
     int row = table_->rowCount() - 1;
     for (int r = 0; r < table_->rowCount(); ++r)
-        if (lastFocused_ == &Where(r) || lastFocused_ == &Value(r))
-            row = r;
+        for (int column = 0; column < table_->columnCount(); ++column)
+            if (lastFocused_ == table_->cellWidget(r, column))
+                row = r;
     table_->removeRow(row);
     for (int r = row; r < table_->rowCount(); ++r)
         NameRow(r);
     Changed();
 }
 
-void TypedReadingsTable::SetReadings(const std::vector<std::pair<double, double>>& readings) {
+void TypedReadingsTable::SetReadings(const std::vector<std::pair<double, double>>& readings,
+                                     const std::vector<double>& middles) {
     auto keep = std::exchange(changed, nullptr);
     table_->setRowCount(0);
-    for (const auto& [where, value] : readings) {
+    for (std::size_t i = 0; i < readings.size(); ++i) {
         AddRow();
-        Where(table_->rowCount() - 1).setValue(where);
-        Value(table_->rowCount() - 1).setValue(value);
+        const int row = table_->rowCount() - 1;
+        Where(row).setValue(readings[i].first);
+        Value(row).setValue(readings[i].second);
+        if (HasMiddle() && i < middles.size())
+            Middle(row).setValue(middles[i]);
     }
     AddRow();
     changed = std::move(keep);
     Changed();
 }
 
-bool TypedReadingsTable::Readings(std::vector<std::pair<double, double>>& readings, int& badRow) const {
+bool TypedReadingsTable::Readings(std::vector<std::pair<double, double>>& readings, int& badRow,
+                                  std::vector<double>* middles) const {
     readings.clear();
+    if (middles != nullptr)
+        middles->clear();
     for (int row = 0; row < table_->rowCount(); ++row) {
         const double where = Where(row).value();
         const double value = Value(row).value();
-        if (where == 0 && value == 0)
+        const double middle = HasMiddle() ? Middle(row).value() : 0;
+        if (where == 0 && value == 0 && middle == 0)
             continue;
         if (where == 0 || value == 0) {
             badRow = row;
             return false;
         }
         readings.emplace_back(where, value);
+        if (middles != nullptr)
+            middles->push_back(middle);
     }
     return true;
 }
