@@ -23,14 +23,6 @@ std::size_t CaptionCharacters(const std::string& text) {
     return count;
 }
 
-Failure AttachmentRefusal(std::string problem) {
-    Failure failure;
-    failure.code = problem.rfind("there is no ", 0) == 0 ? ErrorCode::NoSuchItem : ErrorCode::Refused;
-    failure.arguments = {problem};
-    failure.sqliteMessage = std::move(problem);
-    return failure;
-}
-
 std::span<const std::uint8_t> BytesOf(const std::string& text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
@@ -101,7 +93,7 @@ Result<OwnerKey> FindOwner(Database& db, const AttachmentOwner& owner) {
         return typed ? OwnerKey{0, query.Text(0)} : OwnerKey{owner.id, {}};
     }
     if (rc == SQLITE_DONE) {
-        return AttachmentRefusal(Problem(MissingOwner(owner.kind), {std::to_string(owner.id)}));
+        return Missing(MissingOwner(owner.kind), {std::to_string(owner.id)});
     }
     return LastFailure(db, rc);
 }
@@ -259,7 +251,7 @@ Status ChangeAttachment(Archive& archive, std::int64_t id, const char* sql, cons
             return LastFailure(db, rc);
         }
         if (sqlite3_changes(db.Handle()) == 0) {
-            return AttachmentRefusal(Problem(kNoAttachment, {std::to_string(id)}));
+            return Missing(kNoAttachment, {std::to_string(id)});
         }
         return Done{};
     });
@@ -282,7 +274,7 @@ std::optional<AttachmentKind> ParseAttachmentKind(const std::string& word) {
 
 Result<std::int64_t> Attach(Archive& archive, const NewAttachment& attachment) {
     if (CaptionCharacters(attachment.caption) > kMostCaptionCharacters) {
-        return AttachmentRefusal(Problem(kCaptionTooLong, {std::to_string(kMostCaptionCharacters)}));
+        return Refused(kCaptionTooLong, {std::to_string(kMostCaptionCharacters)});
     }
     std::int64_t id = 0;
     const Status stored = archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
@@ -348,7 +340,7 @@ Result<AttachmentRow> AttachmentById(Archive& archive, std::int64_t id) {
             return found.Error();
         }
         if (found.Value().empty()) {
-            return AttachmentRefusal(Problem(kNoAttachment, {std::to_string(id)}));
+            return Missing(kNoAttachment, {std::to_string(id)});
         }
         row = std::move(found.Value().front());
         if (row->owner.id == 0) {
@@ -383,7 +375,7 @@ Result<std::string> AttachmentBytes(Archive& archive, std::int64_t id) {
             rc = query.Step();
         }
         if (rc == SQLITE_DONE) {
-            return AttachmentRefusal(Problem(kNoAttachment, {std::to_string(id)}));
+            return Missing(kNoAttachment, {std::to_string(id)});
         }
         if (rc != SQLITE_ROW) {
             return LastFailure(db, rc);
@@ -428,7 +420,7 @@ Result<std::vector<std::pair<std::int64_t, std::string>>> AttachmentThumbnails(A
 
 Status SetAttachmentCaption(Archive& archive, std::int64_t id, const std::string& caption) {
     if (CaptionCharacters(caption) > kMostCaptionCharacters) {
-        return AttachmentRefusal(Problem(kCaptionTooLong, {std::to_string(kMostCaptionCharacters)}));
+        return Refused(kCaptionTooLong, {std::to_string(kMostCaptionCharacters)});
     }
     const std::string text = ValidUtf8(caption);
     return ChangeAttachment(archive, id, "UPDATE attachments SET caption = trim(?) WHERE id = ?", &text);

@@ -14,18 +14,10 @@
 namespace terrovane::archive {
 namespace {
 
-Failure RestoreRefusal(const std::string& problem) {
-    Failure failure;
-    failure.code = problem.rfind("there is no ", 0) == 0 ? ErrorCode::NoSuchItem : ErrorCode::Refused;
-    failure.arguments = {problem};
-    failure.sqliteMessage = problem;
-    return failure;
-}
-
 // A constraint that fails (a unique id or name taken, a row referred to gone) is a change made since.
 Failure StepFailure(Database& db, int rc) {
     if ((rc & 0xff) == SQLITE_CONSTRAINT) {
-        return RestoreRefusal(Problem(kChangedSinceDeletion, {db.Error()}));
+        return Refused(kChangedSinceDeletion, {db.Error()});
     }
     return LastFailure(db, rc);
 }
@@ -83,16 +75,16 @@ class Restore {
             const std::string name = TextIn(root, row, "name").value_or("");
             if (snapshot_.of == DeletionSnapshot::Of::Site) {
                 if (Exists("SELECT 1 FROM sites WHERE name = ?1", name)) {
-                    return RestoreRefusal(Problem(kSiteNameTaken, {name}));
+                    return Refused(kSiteNameTaken, {name});
                 }
                 continue;
             }
             const std::int64_t site = IdIn(root, row, "site_id").value_or(0);
             if (!Exists("SELECT 1 FROM sites WHERE id = ?2", name, site)) {
-                return RestoreRefusal(Problem(kNoSite, {std::to_string(site)}));
+                return Missing(kNoSite, {std::to_string(site)});
             }
             if (Exists("SELECT 1 FROM points WHERE name = ?1 AND site_id = ?2", name, site)) {
-                return RestoreRefusal(Problem(kPointNameTaken, {name}));
+                return Refused(kPointNameTaken, {name});
             }
         }
         return Done{};
@@ -123,7 +115,7 @@ class Restore {
                                                 return IdIn(snapshot_.fileBytes, kept, "file_id") == id;
                                             });
             if (bytes == snapshot_.fileBytes.rows.end()) {
-                return RestoreRefusal(Problem(kAttachedFileGone, {AttachmentNameOf(id)}));
+                return Refused(kAttachedFileGone, {AttachmentNameOf(id)});
             }
             if (Status put = Insert(snapshot_.files, row); !put) {
                 return put;
@@ -323,9 +315,9 @@ class Restore {
             return LastFailure(db_, rc);
         }
         const std::string id = std::to_string(row.rowid);
-        return RestoreRefusal(row.table == "results" ? Problem(kResultAssignedSince, {id})
-                              : typed                ? Problem(kTypedChangedSince, {id})
-                                      : Problem(kChangedSinceDeletion, {row.table + " " + id}));
+        return row.table == "results" ? Refused(kResultAssignedSince, {id})
+               : typed                ? Refused(kTypedChangedSince, {id})
+                                      : Refused(kChangedSinceDeletion, {row.table + " " + id});
     }
 
     // The statement of `sql`, prepared once for the whole restore: a site's rows are many, their kinds few.
@@ -368,8 +360,8 @@ class Restore {
 
 Result<std::int64_t> RestoreDeletion(Archive& archive, const DeletionSnapshot& snapshot) {
     if (snapshot.removed.empty()) {
-        return RestoreRefusal(Problem(snapshot.of == DeletionSnapshot::Of::Site ? kNoSite : kNoPoint,
-                                      {std::to_string(snapshot.id)}));
+        return Missing(snapshot.of == DeletionSnapshot::Of::Site ? kNoSite : kNoPoint,
+                       {std::to_string(snapshot.id)});
     }
     std::int64_t id = 0;
     const Status restored = archive.Run(Archive::Access::Write, [&](Database& db) -> Status {

@@ -176,14 +176,6 @@ class DeletionWalk {
     std::map<std::pair<std::string, std::int64_t>, std::size_t> detachedAt_;
 };
 
-Failure Missing(const char* problem, std::int64_t id) {
-    Failure failure;
-    failure.code = ErrorCode::NoSuchItem;
-    failure.arguments = {Problem(problem, {std::to_string(id)})};
-    failure.sqliteMessage = failure.arguments[0];
-    return failure;
-}
-
 // A site goes with its points (which its deletion removes first) and whatever refers to either.
 Status TakeSnapshot(Database& db, DeletionSnapshot& snapshot) {
     Result<std::vector<TableLink>> links = TableLinks(db);
@@ -201,7 +193,8 @@ Status TakeSnapshot(Database& db, DeletionSnapshot& snapshot) {
         return walked;
     }
     if (snapshot.removed.empty() || snapshot.removed.front().table != roots.front().table) {
-        return Missing(snapshot.of == DeletionSnapshot::Of::Site ? kNoSite : kNoPoint, snapshot.id);
+        return Missing(snapshot.of == DeletionSnapshot::Of::Site ? kNoSite : kNoPoint,
+                       {std::to_string(snapshot.id)});
     }
     if (Status visits = walk.KeepTypedVisits(); !visits) {
         return visits;
@@ -233,8 +226,10 @@ Result<DeletionSnapshot> DeleteKeeping(Archive& archive, DeletionSnapshot::Of of
         const bool done = of == DeletionSnapshot::Of::Site ? DeleteSite(archive, id, error)
                                                            : DeletePoint(archive, id, error);
         if (!done) {
+            // The snapshot has just found the site or point in this same unit of work, so this is no missing
+            // item but the library's own failure.
             Failure failure;
-            failure.code = error.rfind("there is no ", 0) == 0 ? ErrorCode::NoSuchItem : ErrorCode::Failed;
+            failure.code = ErrorCode::Failed;
             failure.arguments = {error};
             failure.sqliteMessage = error;
             return failure;

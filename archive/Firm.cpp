@@ -25,14 +25,6 @@ bool StartsWith(const std::string& text, std::size_t at, std::string_view start)
     return text.compare(at, start.size(), start) == 0;
 }
 
-Failure FirmFailure(std::string problem) {
-    Failure failure;
-    failure.code = ErrorCode::Refused;
-    failure.arguments = {problem};
-    failure.sqliteMessage = std::move(problem);
-    return failure;
-}
-
 std::span<const std::uint8_t> FirmBytes(const std::string& text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
@@ -130,26 +122,26 @@ bool IsReportPrefix(const std::string& prefix) {
     return true;
 }
 
-std::string FirmRefusal(const FirmProfile& firm) {
+std::optional<Failure> FirmRefusal(const FirmProfile& firm) {
     for (const std::string* text : {&firm.name, &firm.phone, &firm.email, &firm.licence}) {
         if (FirmTextCharacters(*text) > kMostFirmFieldCharacters || ValidUtf8(*text) != *text) {
-            return Problem(kFirmTextTooLong, {std::to_string(kMostFirmFieldCharacters),
+            return Refused(kFirmTextTooLong, {std::to_string(kMostFirmFieldCharacters),
                                               std::to_string(kMostFirmAddressCharacters)});
         }
     }
     if (FirmTextCharacters(firm.address) > kMostFirmAddressCharacters ||
         ValidUtf8(firm.address) != firm.address) {
-        return Problem(kFirmTextTooLong, {std::to_string(kMostFirmFieldCharacters),
+        return Refused(kFirmTextTooLong, {std::to_string(kMostFirmFieldCharacters),
                                           std::to_string(kMostFirmAddressCharacters)});
     }
     if (!firm.prefix.empty() && !IsReportPrefix(firm.prefix)) {
-        return Problem(kPrefixNotUnderstood, {firm.prefix});
+        return Refused(kPrefixNotUnderstood, {firm.prefix});
     }
     if (firm.logo.size() > kMostLogoBytes) {
-        return Problem(kLogoTooLarge, {std::to_string(kMostLogoBytes / 1024)});
+        return Refused(kLogoTooLarge, {std::to_string(kMostLogoBytes / 1024)});
     }
     if (!firm.logo.empty() && (LogoTypeOf(firm.logo).empty() || LogoTypeOf(firm.logo) != firm.logoType)) {
-        return Problem(kLogoNotPngOrSvg);
+        return Refused(kLogoNotPngOrSvg);
     }
     return {};
 }
@@ -171,8 +163,8 @@ Result<FirmProfile> LoadFirm(Archive& archive) {
 }
 
 Status SaveFirm(Archive& archive, const FirmProfile& firm) {
-    if (std::string refusal = FirmRefusal(firm); !refusal.empty()) {
-        return FirmFailure(std::move(refusal));
+    if (const std::optional<Failure> refusal = FirmRefusal(firm)) {
+        return *refusal;
     }
     return archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
         const Result<FirmState> state = ReadState(db);
@@ -201,8 +193,8 @@ Status MarkFirmSent(Database& db, std::int64_t edit) {
 }
 
 Status TakeServerFirm(Database& db, const FirmProfile& firm) {
-    if (std::string refusal = FirmRefusal(firm); !refusal.empty()) {
-        return FirmFailure(std::move(refusal));
+    if (const std::optional<Failure> refusal = FirmRefusal(firm)) {
+        return *refusal;
     }
     const Result<FirmState> state = ReadState(db);
     if (!state) {

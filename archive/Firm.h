@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "Archive.h"
@@ -23,9 +24,9 @@ std::string LogoTypeOf(const std::string& bytes);
 // always be told apart.
 bool IsReportPrefix(const std::string& prefix);
 
-// Why the profile cannot be kept, as a problem text with its arguments (Problems.h), or "" when it can:
-// fields too long or not text, a prefix that is none, a logo too large or not what its type says.
-std::string FirmRefusal(const FirmProfile& firm);
+// Why the profile cannot be kept (a refusal in a text of Problems.h), or nothing when it can: fields too
+// long or not text, a prefix that is none, a logo too large or not what its type says.
+std::optional<Failure> FirmRefusal(const FirmProfile& firm);
 
 // The archive's profile; an empty one when none was set.
 Result<FirmProfile> LoadFirm(Archive& archive);

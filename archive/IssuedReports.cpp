@@ -15,14 +15,6 @@
 namespace terrovane::archive {
 namespace {
 
-Failure IssueFailure(std::string problem, ErrorCode code = ErrorCode::Refused) {
-    Failure failure;
-    failure.code = code;
-    failure.arguments = {problem};
-    failure.sqliteMessage = std::move(problem);
-    return failure;
-}
-
 std::span<const std::uint8_t> PdfBytes(const std::string& text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
@@ -143,8 +135,7 @@ Result<std::string> ShortDeviceId(Archive& archive) {
 
 Result<std::string> CountDeviceReportNumber(Archive& archive, const std::string& prefix, int year) {
     if (!IsReportPrefix(prefix)) {
-        return IssueFailure(prefix.empty() ? Problem(kNoReportPrefix)
-                                           : Problem(kPrefixNotUnderstood, {prefix}));
+        return prefix.empty() ? Refused(kNoReportPrefix) : Refused(kPrefixNotUnderstood, {prefix});
     }
     std::string number;
     const Status counted = archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
@@ -187,13 +178,13 @@ Result<int> NextRevision(Archive& archive, const std::string& number, std::int64
             rc = query.Step();
         }
         if (rc == SQLITE_DONE) {
-            return IssueFailure(Problem(kNoIssuedReport, {number}), ErrorCode::NoSuchItem);
+            return Missing(kNoIssuedReport, {number});
         }
         if (rc != SQLITE_ROW) {
             return LastFailure(db, rc);
         }
         if (query.IsNull(1) || query.Int(1) != site) {
-            return IssueFailure(Problem(kReportOfOtherSite, {number, query.Text(2), siteName}));
+            return Refused(kReportOfOtherSite, {number, query.Text(2), siteName});
         }
         next = static_cast<int>(query.Int(0)) + 1;
         return Done{};
@@ -229,7 +220,7 @@ Result<std::int64_t> KeepIssuedReport(Archive& archive, const NewIssuedReport& r
         insert.Bind(8, std::string_view(report.language));
         insert.Bind(9, file.Value());
         if (((rc = insert.Step()) & 0xff) == SQLITE_CONSTRAINT) {
-            return IssueFailure(Problem(kRevisionTaken, {std::to_string(report.revision), report.number}));
+            return Refused(kRevisionTaken, {std::to_string(report.revision), report.number});
         }
         if (rc != SQLITE_DONE) {
             return LastFailure(db, rc);
@@ -288,7 +279,7 @@ Result<IssuedReport> FindIssuedReport(Archive& archive, const std::string& numbe
         return read.Error();
     }
     if (rows.empty()) {
-        return IssueFailure(Problem(kNoIssuedReport, {number}), ErrorCode::NoSuchItem);
+        return Missing(kNoIssuedReport, {number});
     }
     if (!revision) {
         return rows.front();
@@ -298,8 +289,7 @@ Result<IssuedReport> FindIssuedReport(Archive& archive, const std::string& numbe
             return row;
         }
     }
-    return IssueFailure(Problem(kNoReportRevision, {number, std::to_string(*revision)}),
-                        ErrorCode::NoSuchItem);
+    return Missing(kNoReportRevision, {number, std::to_string(*revision)});
 }
 
 Result<std::string> IssuedReportBytes(Archive& archive, std::int64_t id) {
@@ -319,7 +309,7 @@ Result<std::string> IssuedReportBytes(Archive& archive, std::int64_t id) {
             return Done{};
         }
         if (rc == SQLITE_DONE) {
-            return IssueFailure(Problem(kNoIssuedReport, {std::to_string(id)}), ErrorCode::NoSuchItem);
+            return Missing(kNoIssuedReport, {std::to_string(id)});
         }
         return LastFailure(db, rc);
     });

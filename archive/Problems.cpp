@@ -34,4 +34,25 @@ std::string Problem(const char* text, const std::vector<std::string>& arguments)
     return platform::FillArguments(text, arguments);
 }
 
+namespace {
+
+Failure Said(ErrorCode code, const char* text, std::vector<std::string> arguments) {
+    Failure failure;
+    failure.code = code;
+    failure.problem = text;
+    failure.problemContext = "ArchiveProblems";
+    failure.arguments = std::move(arguments);
+    return failure;
+}
+
+}  // namespace
+
+Failure Refused(const char* text, std::vector<std::string> arguments) {
+    return Said(ErrorCode::Refused, text, std::move(arguments));
+}
+
+Failure Missing(const char* text, std::vector<std::string> arguments) {
+    return Said(ErrorCode::NoSuchItem, text, std::move(arguments));
+}
+
 }  // namespace terrovane::archive

@@ -3,14 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "Result.h"
 #include "TranslationMark.h"
 
 namespace terrovane::archive {
 
 // Why the archive refuses a site, a test point, a limit or an assignment, or does not find what was named:
-// fixed texts with what varies as %1, %2. The `error` the archive's functions fill is the text with its
-// arguments, in English (the command line's listings and every caller keep it as it was); the windows and
-// the command line say it in the user's language by looking the text up in ProblemTexts().
+// fixed texts with what varies as %1, %2. A failure carries the text itself and its arguments (Refused,
+// Missing), and the layer of texts says it in the user's language. The older `error` the archive's functions
+// fill is the text with its arguments, in English, which that layer still looks up in ProblemTexts().
 inline constexpr const char* kSiteNeedsName = QT_TRANSLATE_NOOP("ArchiveProblems", "a site needs a name");
 inline constexpr const char* kPositionNeedsBoth =
     QT_TRANSLATE_NOOP("ArchiveProblems", "a position needs both latitude and longitude");
@@ -143,5 +144,10 @@ const std::vector<const char*>& ProblemTexts();
 
 // The text with its arguments filled, as `error` carries it.
 std::string Problem(const char* text, const std::vector<std::string>& arguments = {});
+
+// A refusal said with one of the texts above and its arguments.
+Failure Refused(const char* text, std::vector<std::string> arguments = {});
+// Something named that is not there (any more), said with one of the "there is no" texts above.
+Failure Missing(const char* text, std::vector<std::string> arguments = {});
 
 }  // namespace terrovane::archive

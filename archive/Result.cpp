@@ -2,9 +2,14 @@
 
 #include <sqlite3.h>
 
+#include "MessageBox.h"
+
 namespace terrovane::archive {
 
 std::string Failure::Text() const {
+    if (problem != nullptr) {
+        return platform::FillArguments(problem, arguments);
+    }
     if (!sqliteMessage.empty()) {
         return sqliteMessage;
     }

@@ -25,8 +25,14 @@ struct Failure {
     std::vector<std::string> arguments;
     std::string sqliteMessage;
     int sqliteCode = 0;
+    // A refusal or a missing item is said with one fixed text of a list of problems, which `arguments` fill:
+    // the text is its code, so the words are chosen (and translated, under `problemContext`) where they are
+    // shown, never read back from a sentence. Null for the library's own failures.
+    const char* problem = nullptr;
+    const char* problemContext = nullptr;
 
-    // One line for logs and the command line: SQLite's message, else the arguments.
+    // One line for logs and machine output, in English: the problem's text filled, else SQLite's message,
+    // else the arguments.
     std::string Text() const;
 };
 

@@ -24,14 +24,6 @@ namespace {
 // Enough for a make, model and serial or a few sentences; a file of megabytes is no note.
 constexpr std::size_t kMostCharacters = 2000;
 
-Failure Refusal(std::string problem) {
-    Failure failure;
-    failure.code = problem.rfind("there is no ", 0) == 0 ? ErrorCode::NoSuchItem : ErrorCode::Refused;
-    failure.arguments = {problem};
-    failure.sqliteMessage = std::move(problem);
-    return failure;
-}
-
 std::string MethodList() {
     std::string list;
     for (const TypedMethod& method : TypedMethods()) {
@@ -63,23 +55,23 @@ bool IsMeasuringMinute(const std::string& text) {
            TwoDigits(text, 14, 0, 59);
 }
 
-std::string ValuesProblem(const TypedMethod& method, const std::vector<TypedValue>& values) {
+std::optional<Failure> ValuesProblem(const TypedMethod& method, const std::vector<TypedValue>& values) {
     std::set<std::string> seen;
     for (const TypedValue& value : values) {
         if (std::find_if(method.values.begin(), method.values.end(),
                          [&](const char* name) { return value.name == name; }) == method.values.end()) {
-            return Problem(kValueNotOfMethod, {method.code, value.name, Joined(method.values)});
+            return Refused(kValueNotOfMethod, {method.code, value.name, Joined(method.values)});
         }
         if (!seen.insert(value.name).second) {
-            return Problem(kValueTwice, {value.name});
+            return Refused(kValueTwice, {value.name});
         }
         // A value that did not come through the parser (a window, a peer) is checked all the same.
         if (!std::isfinite(value.number) || value.number < 0) {
-            return Problem(kValueNegative, {value.name});
+            return Refused(kValueNegative, {value.name});
         }
     }
     if (seen.count(method.mainValue) == 0) {
-        return Problem(kMainValueMissing, {method.code, method.mainValue});
+        return Refused(kMainValueMissing, {method.code, method.mainValue});
     }
     return {};
 }
@@ -166,7 +158,7 @@ Status CheckPoint(Database& db, std::int64_t point) {
     if (rc == SQLITE_ROW) {
         return Done{};
     }
-    return rc == SQLITE_DONE ? Status(Refusal(Problem(kNoPoint, {std::to_string(point)})))
+    return rc == SQLITE_DONE ? Status(Missing(kNoPoint, {std::to_string(point)}))
                              : Status(LastFailure(db, rc));
 }
 
@@ -188,7 +180,7 @@ Result<TypedResultVersion> VersionIn(Database& db, std::int64_t id) {
         return read.Error();
     }
     if (found.empty()) {
-        return Refusal(Problem(kNoTypedResult, {std::to_string(id)}));
+        return Missing(kNoTypedResult, {std::to_string(id)});
     }
     return std::move(found.front());
 }
@@ -211,31 +203,31 @@ std::string NowMinute() {
     return now;
 }
 
-std::string TypedResultProblem(const TypedResultFields& fields, const std::string& now) {
+std::optional<Failure> TypedResultProblem(const TypedResultFields& fields, const std::string& now) {
     const TypedMethod* method = FindTypedMethod(fields.method);
     if (method == nullptr) {
-        return Problem(kUnknownMethod, {fields.method, MethodList()});
+        return Refused(kUnknownMethod, {fields.method, MethodList()});
     }
-    if (std::string problem = ValuesProblem(*method, fields.values); !problem.empty()) {
+    if (const std::optional<Failure> problem = ValuesProblem(*method, fields.values)) {
         return problem;
     }
     if (!IsMeasuringMinute(fields.measured)) {
-        return Problem(kMeasuredNotADate, {fields.measured});
+        return Refused(kMeasuredNotADate, {fields.measured});
     }
     if (fields.measured > now) {
-        return Problem(kMeasuredInFuture, {fields.measured});
+        return Refused(kMeasuredInFuture, {fields.measured});
     }
     for (const std::string* text : {&fields.instrument, &fields.measuredBy, &fields.note, &fields.typedBy}) {
         if (text->size() > kMostCharacters) {
-            return Problem(kTypedTextTooLong, {std::to_string(kMostCharacters)});
+            return Refused(kTypedTextTooLong, {std::to_string(kMostCharacters)});
         }
     }
     return {};
 }
 
 Result<std::int64_t> AddTypedResult(Archive& archive, const TypedResultFields& fields) {
-    if (std::string problem = TypedResultProblem(fields, NowMinute()); !problem.empty()) {
-        return Refusal(std::move(problem));
+    if (const std::optional<Failure> problem = TypedResultProblem(fields, NowMinute())) {
+        return *problem;
     }
     std::int64_t id = 0;
     const Status stored = archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
@@ -256,8 +248,8 @@ Result<std::int64_t> AddTypedResult(Archive& archive, const TypedResultFields& f
 }
 
 Result<std::int64_t> CorrectTypedResult(Archive& archive, std::int64_t id, const TypedResultFields& fields) {
-    if (std::string problem = TypedResultProblem(fields, NowMinute()); !problem.empty()) {
-        return Refusal(std::move(problem));
+    if (const std::optional<Failure> problem = TypedResultProblem(fields, NowMinute())) {
+        return *problem;
     }
     std::int64_t made = 0;
     const Status stored = archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
@@ -266,8 +258,7 @@ Result<std::int64_t> CorrectTypedResult(Archive& archive, std::int64_t id, const
             return old.Error();
         }
         if (old.Value().replacedBy) {
-            return Refusal(
-                Problem(kAlreadyCorrected, {std::to_string(id), std::to_string(*old.Value().replacedBy)}));
+            return Refused(kAlreadyCorrected, {std::to_string(id), std::to_string(*old.Value().replacedBy)});
         }
         if (Status point = CheckPoint(db, fields.point); !point) {
             return point;
@@ -316,7 +307,7 @@ Result<std::vector<TypedResultVersion>> TypedResultHistory(Archive& archive, std
         if (Status done = ReadVersions(db, query, versions); !done) {
             return done;
         }
-        return versions.empty() ? Status(Refusal(Problem(kNoTypedResult, {std::to_string(id)}))) : Done{};
+        return versions.empty() ? Status(Missing(kNoTypedResult, {std::to_string(id)})) : Done{};
     });
     if (!read) {
         return read.Error();

@@ -14,14 +14,6 @@
 namespace terrovane::archive {
 namespace {
 
-Failure SoundingRefusal(std::string problem) {
-    Failure failure;
-    failure.code = problem.rfind("there is no ", 0) == 0 ? ErrorCode::NoSuchItem : ErrorCode::Refused;
-    failure.arguments = {problem};
-    failure.sqliteMessage = std::move(problem);
-    return failure;
-}
-
 constexpr const char* kSoundingColumns =
     "SELECT t.id, t.site_id, s.name, t.electrode_array, t.quantity, t.measured_date, t.measured_time, "
     "t.instrument, t.measured_by, t.note, t.typed_by, t.typed_at FROM typed_soundings t "
@@ -45,7 +37,7 @@ Status InsertSounding(Database& db, const TypedSounding& sounding, std::int64_t&
     }
     // No row was inserted when the site named is not in the archive.
     if (sqlite3_changes(db.Handle()) == 0) {
-        return SoundingRefusal(Problem(kNoSite, {std::to_string(sounding.site)}));
+        return Missing(kNoSite, {std::to_string(sounding.site)});
     }
     id = db.LastInsertId();
     Statement point;
@@ -128,14 +120,14 @@ Result<std::vector<TypedSounding>> SelectSoundings(Archive& archive, const std::
 
 // A Schlumberger reading's potential electrodes stand inside its current electrodes, or no apparent
 // resistivity can be worked out from it.
-std::string PotentialSpacingProblem(const TypedSounding& sounding) {
+std::optional<Failure> PotentialSpacingProblem(const TypedSounding& sounding) {
     if (sounding.array != ElectrodeArray::Schlumberger) {
         return {};
     }
     for (std::size_t i = 0; i < sounding.points.size(); ++i) {
         const TypedSoundingPoint& point = sounding.points[i];
         if (!(std::isfinite(point.mn2) && point.mn2 > 0 && point.mn2 < point.spacing)) {
-            return Problem(kSchlumbergerPotentialSpacing,
+            return Refused(kSchlumbergerPotentialSpacing,
                            {std::to_string(i + 1), numbers::General(point.spacing, 6)});
         }
     }
@@ -158,27 +150,27 @@ std::optional<ElectrodeArray> ElectrodeArrayOf(std::string_view word) {
     return std::nullopt;
 }
 
-std::string TypedSoundingProblem(const TypedSounding& sounding, const std::string& now) {
+std::optional<Failure> TypedSoundingProblem(const TypedSounding& sounding, const std::string& now) {
     if (sounding.quantity == TypedQuantity::Current) {
-        return Problem(kUnitNotOfValue, {"A", "rho", UnitList(TypedQuantity::Resistivity)});
+        return Refused(kUnitNotOfValue, {"A", "rho", UnitList(TypedQuantity::Resistivity)});
     }
     std::vector<std::pair<double, double>> pairs;
     for (const TypedSoundingPoint& point : sounding.points) {
         pairs.emplace_back(point.spacing, point.reading);
     }
-    if (std::string problem = TypedReadingsProblem(pairs, 2, kMostTypedReadings, kSoundingTooShort);
-        !problem.empty()) {
+    if (const std::optional<Failure> problem =
+            TypedReadingsProblem(pairs, 2, kMostTypedReadings, kSoundingTooShort)) {
         return problem;
     }
-    if (std::string problem = PotentialSpacingProblem(sounding); !problem.empty()) {
+    if (const std::optional<Failure> problem = PotentialSpacingProblem(sounding)) {
         return problem;
     }
     return TypedTakingProblem(sounding.taking, now);
 }
 
 Result<std::int64_t> AddTypedSounding(Archive& archive, const TypedSounding& sounding) {
-    if (std::string problem = TypedSoundingProblem(sounding, NowMinute()); !problem.empty()) {
-        return SoundingRefusal(std::move(problem));
+    if (const std::optional<Failure> problem = TypedSoundingProblem(sounding, NowMinute())) {
+        return *problem;
     }
     std::int64_t id = 0;
     const Status stored = archive.Run(
@@ -200,7 +192,7 @@ Result<TypedSounding> TypedSoundingById(Archive& archive, std::int64_t id) {
         return found.Error();
     }
     if (found.Value().empty()) {
-        return SoundingRefusal(Problem(kNoTypedSounding, {std::to_string(id)}));
+        return Missing(kNoTypedSounding, {std::to_string(id)});
     }
     return std::move(found.Value().front());
 }

@@ -24,42 +24,42 @@ bool TakingDigits(const std::string& text, std::size_t at, int low, int high) {
 
 }  // namespace
 
-std::string TypedTakingProblem(const TypedTaking& taking, const std::string& now) {
+std::optional<Failure> TypedTakingProblem(const TypedTaking& taking, const std::string& now) {
     const std::string& m = taking.measured;
     const bool minute = m.size() == 16 && m[10] == ' ' && m[13] == ':' &&
                         AddMonths(m.substr(0, 10), 0) == m.substr(0, 10) && TakingDigits(m, 11, 0, 23) &&
                         TakingDigits(m, 14, 0, 59);
     if (!minute) {
-        return Problem(kMeasuredNotADate, {m});
+        return Refused(kMeasuredNotADate, {m});
     }
     if (m > now) {
-        return Problem(kMeasuredInFuture, {m});
+        return Refused(kMeasuredInFuture, {m});
     }
     for (const std::string* text : {&taking.instrument, &taking.measuredBy, &taking.note, &taking.typedBy}) {
         if (text->size() > kTakingCharacters) {
-            return Problem(kTypedTextTooLong, {std::to_string(kTakingCharacters)});
+            return Refused(kTypedTextTooLong, {std::to_string(kTakingCharacters)});
         }
     }
     return {};
 }
 
-std::string TypedReadingsProblem(const std::vector<std::pair<double, double>>& readings, std::size_t least,
-                                 std::size_t most, const char* tooShort) {
+std::optional<Failure> TypedReadingsProblem(const std::vector<std::pair<double, double>>& readings,
+                                            std::size_t least, std::size_t most, const char* tooShort) {
     if (readings.size() < least) {
-        return Problem(tooShort);
+        return Refused(tooShort);
     }
     if (readings.size() > most) {
-        return Problem(kTooManyReadings, {std::to_string(most)});
+        return Refused(kTooManyReadings, {std::to_string(most)});
     }
     std::set<double> seen;
     for (std::size_t i = 0; i < readings.size(); ++i) {
         const auto [where, value] = readings[i];
         const std::string number = std::to_string(i + 1);
         if (!std::isfinite(where) || !std::isfinite(value) || !(where > 0) || !(value > 0)) {
-            return Problem(kReadingNotPositive, {number});
+            return Refused(kReadingNotPositive, {number});
         }
         if (!seen.insert(where).second) {
-            return Problem(kDistanceTwice, {number, numbers::General(where, 6)});
+            return Refused(kDistanceTwice, {number, numbers::General(where, 6)});
         }
     }
     return {};

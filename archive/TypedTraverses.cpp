@@ -12,14 +12,6 @@
 namespace terrovane::archive {
 namespace {
 
-Failure TraverseRefusal(std::string problem) {
-    Failure failure;
-    failure.code = problem.rfind("there is no ", 0) == 0 ? ErrorCode::NoSuchItem : ErrorCode::Refused;
-    failure.arguments = {problem};
-    failure.sqliteMessage = std::move(problem);
-    return failure;
-}
-
 constexpr const char* kTraverseColumns =
     "SELECT t.id, t.point_id, s.name, p.name, t.current_probe_m, t.measured_date, t.measured_time, "
     "t.instrument, t.measured_by, t.note, t.typed_by, t.typed_at FROM typed_traverses t "
@@ -42,7 +34,7 @@ Status InsertTraverse(Database& db, const TypedTraverse& traverse, std::int64_t&
     }
     // No row was inserted when the point named is not in the archive.
     if (sqlite3_changes(db.Handle()) == 0) {
-        return TraverseRefusal(Problem(kNoPoint, {std::to_string(traverse.point)}));
+        return Missing(kNoPoint, {std::to_string(traverse.point)});
     }
     id = db.LastInsertId();
     Statement reading;
@@ -116,24 +108,24 @@ Result<std::vector<TypedTraverse>> SelectTraverses(Archive& archive, const std::
 
 }  // namespace
 
-std::string TypedTraverseProblem(const TypedTraverse& traverse, const std::string& now) {
+std::optional<Failure> TypedTraverseProblem(const TypedTraverse& traverse, const std::string& now) {
     if (!std::isfinite(traverse.currentProbe) || !(traverse.currentProbe > 0)) {
-        return Problem(kTraverseProbe);
+        return Refused(kTraverseProbe);
     }
     std::vector<std::pair<double, double>> pairs;
     for (const TypedTraverseReading& reading : traverse.readings) {
         pairs.emplace_back(reading.distance, reading.resistance);
     }
-    if (std::string problem = TypedReadingsProblem(pairs, 2, kMostTypedReadings, kTraverseTooShort);
-        !problem.empty()) {
+    if (const std::optional<Failure> problem =
+            TypedReadingsProblem(pairs, 2, kMostTypedReadings, kTraverseTooShort)) {
         return problem;
     }
     return TypedTakingProblem(traverse.taking, now);
 }
 
 Result<std::int64_t> AddTypedTraverse(Archive& archive, const TypedTraverse& traverse) {
-    if (std::string problem = TypedTraverseProblem(traverse, NowMinute()); !problem.empty()) {
-        return TraverseRefusal(std::move(problem));
+    if (const std::optional<Failure> problem = TypedTraverseProblem(traverse, NowMinute())) {
+        return *problem;
     }
     std::int64_t id = 0;
     const Status stored = archive.Run(
@@ -156,7 +148,7 @@ Result<TypedTraverse> TypedTraverseById(Archive& archive, std::int64_t id) {
         return found.Error();
     }
     if (found.Value().empty()) {
-        return TraverseRefusal(Problem(kNoTypedTraverse, {std::to_string(id)}));
+        return Missing(kNoTypedTraverse, {std::to_string(id)});
     }
     return std::move(found.Value().front());
 }

@@ -21,14 +21,6 @@ constexpr std::size_t kMostTextCharacters = 200;
 constexpr double kColdestAir = -80;
 constexpr double kHottestAir = 70;
 
-Failure VisitRefusal(std::string problem) {
-    Failure failure;
-    failure.code = problem.rfind("there is no ", 0) == 0 ? ErrorCode::NoSuchItem : ErrorCode::Refused;
-    failure.arguments = {problem};
-    failure.sqliteMessage = std::move(problem);
-    return failure;
-}
-
 std::size_t CharactersOf(const std::string& text) {
     std::size_t count = 0;
     for (const char byte : text) {
@@ -56,24 +48,24 @@ bool TextTooLong(const Visit& visit) {
 }
 
 // Why the visit cannot be kept; empty when it can.
-std::string VisitProblem(const Visit& visit) {
+std::optional<Failure> VisitProblem(const Visit& visit) {
     if (!IsCalendarDate(visit.date)) {
-        return Problem(kVisitDateNotADate, {visit.date});
+        return Refused(kVisitDateNotADate, {visit.date});
     }
     for (const VisitInstrument& instrument : visit.instruments) {
         if (TrimmedName(instrument.name).empty() && TrimmedName(instrument.serial).empty()) {
-            return kInstrumentNeedsName;
+            return Refused(kInstrumentNeedsName);
         }
         if (!instrument.calibrationDue.empty() && !IsCalendarDate(instrument.calibrationDue)) {
-            return Problem(kCalibrationNotADate, {instrument.calibrationDue});
+            return Refused(kCalibrationNotADate, {instrument.calibrationDue});
         }
     }
     if (visit.airTemperature &&
         !(*visit.airTemperature >= kColdestAir && *visit.airTemperature <= kHottestAir)) {
-        return kAirTemperatureOutOfRange;
+        return Refused(kAirTemperatureOutOfRange);
     }
     if (TextTooLong(visit)) {
-        return Problem(kVisitTextTooLong,
+        return Refused(kVisitTextTooLong,
                        {std::to_string(kMostNoteCharacters), std::to_string(kMostTextCharacters)});
     }
     return {};
@@ -150,7 +142,7 @@ Status ChangeOne(Database& db, Statement& statement, const char* missing, std::i
         return LastFailure(db, rc);
     }
     if (sqlite3_changes(db.Handle()) == 0) {
-        return VisitRefusal(Problem(missing, {std::to_string(id)}));
+        return Missing(missing, {std::to_string(id)});
     }
     return Done{};
 }
@@ -179,7 +171,7 @@ Result<std::int64_t> SiteOfVisit(Database& db, std::int64_t visit) {
         return query.Int(0);
     }
     if (rc == SQLITE_DONE) {
-        return VisitRefusal(Problem(kNoVisit, {std::to_string(visit)}));
+        return Missing(kNoVisit, {std::to_string(visit)});
     }
     return LastFailure(db, rc);
 }
@@ -195,13 +187,13 @@ Status SetResultVisit(Database& db, std::int64_t result, std::optional<std::int6
         rc = check.Step();
     }
     if (rc == SQLITE_DONE) {
-        return VisitRefusal(Problem(kNoResult, {std::to_string(result)}));
+        return Missing(kNoResult, {std::to_string(result)});
     }
     if (rc != SQLITE_ROW) {
         return LastFailure(db, rc);
     }
     if (visit && (check.IsNull(0) || check.Int(0) != visitSite)) {
-        return VisitRefusal(Problem(kResultNotAtVisitSite, {std::to_string(result)}));
+        return Refused(kResultNotAtVisitSite, {std::to_string(result)});
     }
     Statement update;
     // Only a change is written, so assigning a result again to its visit sends nothing to the team.
@@ -229,13 +221,13 @@ Status SetTypedVisit(Database& db, std::int64_t typed, std::optional<std::int64_
         rc = check.Step();
     }
     if (rc == SQLITE_DONE) {
-        return VisitRefusal(Problem(kNoTypedResult, {std::to_string(typed)}));
+        return Missing(kNoTypedResult, {std::to_string(typed)});
     }
     if (rc != SQLITE_ROW) {
         return LastFailure(db, rc);
     }
     if (visit && (check.IsNull(1) || check.Int(1) != visitSite)) {
-        return VisitRefusal(Problem(kTypedNotAtVisitSite, {std::to_string(typed)}));
+        return Refused(kTypedNotAtVisitSite, {std::to_string(typed)});
     }
     const std::string firstVersion = check.Text(0);
     Statement change;
@@ -308,8 +300,8 @@ std::vector<std::size_t> PastCalibration(const Visit& visit) {
 }
 
 Result<std::int64_t> AddVisit(Archive& archive, const Visit& visit) {
-    if (std::string problem = VisitProblem(visit); !problem.empty()) {
-        return VisitRefusal(std::move(problem));
+    if (const std::optional<Failure> problem = VisitProblem(visit)) {
+        return *problem;
     }
     std::int64_t id = 0;
     const Status added = archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
@@ -320,7 +312,7 @@ Result<std::int64_t> AddVisit(Archive& archive, const Visit& visit) {
             rc = site.Step();
         }
         if (rc == SQLITE_DONE) {
-            return VisitRefusal(Problem(kNoSite, {std::to_string(visit.site)}));
+            return Missing(kNoSite, {std::to_string(visit.site)});
         }
         if (rc != SQLITE_ROW) {
             return LastFailure(db, rc);
@@ -348,8 +340,8 @@ Result<std::int64_t> AddVisit(Archive& archive, const Visit& visit) {
 }
 
 Status UpdateVisit(Archive& archive, const Visit& visit) {
-    if (std::string problem = VisitProblem(visit); !problem.empty()) {
-        return VisitRefusal(std::move(problem));
+    if (const std::optional<Failure> problem = VisitProblem(visit)) {
+        return *problem;
     }
     return archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
         Statement update;
@@ -404,7 +396,7 @@ Result<Visit> VisitById(Archive& archive, std::int64_t id) {
             return visits.Error();
         }
         if (visits.Value().empty()) {
-            return VisitRefusal(Problem(kNoVisit, {std::to_string(id)}));
+            return Missing(kNoVisit, {std::to_string(id)});
         }
         found = std::move(visits.Value().front());
         return Done{};
@@ -600,7 +592,7 @@ Result<std::optional<std::int64_t>> VisitOfMember(Archive& archive, std::int64_t
             rc = query.Step();
         }
         if (rc == SQLITE_DONE) {
-            return VisitRefusal(Problem(missing, {std::to_string(id)}));
+            return Missing(missing, {std::to_string(id)});
         }
         if (rc != SQLITE_ROW) {
             return LastFailure(db, rc);

@@ -19,14 +19,6 @@
 namespace terrovane::attach {
 namespace {
 
-archive::Failure InspectRefusal(const std::string& problem) {
-    archive::Failure failure;
-    failure.code = archive::ErrorCode::Refused;
-    failure.arguments = {problem};
-    failure.sqliteMessage = problem;
-    return failure;
-}
-
 const char* KindName(archive::AttachmentKind kind) {
     return kind == archive::AttachmentKind::Jpeg  ? "JPEG"
            : kind == archive::AttachmentKind::Png ? "PNG"
@@ -64,8 +56,7 @@ archive::Result<archive::AttachmentFile> DecodeImage(const std::string& name, ar
     reader.setAutoTransform(true);
     const QImage image = reader.read();
     if (image.isNull()) {
-        return InspectRefusal(
-            archive::Problem(archive::kImageUnreadable, {name, reader.errorString().toStdString()}));
+        return archive::Refused(archive::kImageUnreadable, {name, reader.errorString().toStdString()});
     }
     file.width = image.width();
     file.height = image.height();
@@ -88,14 +79,14 @@ std::string FileNameOf(const std::string& path) {
 archive::Result<archive::AttachmentFile> InspectAttachment(const std::string& name, std::string bytes) {
     const std::optional<archive::AttachmentKind> claimed = KindOfName(name);
     if (!claimed) {
-        return InspectRefusal(archive::Problem(archive::kNotAttachable, {name}));
+        return archive::Refused(archive::kNotAttachable, {name});
     }
     if (bytes.size() > kMostAttachmentBytes) {
-        return InspectRefusal(archive::Problem(archive::kAttachmentTooLarge,
-                                               {name, std::to_string(kMostAttachmentBytes >> 20)}));
+        return archive::Refused(archive::kAttachmentTooLarge,
+                                {name, std::to_string(kMostAttachmentBytes >> 20)});
     }
     if (KindOfBytes(bytes) != claimed) {
-        return InspectRefusal(archive::Problem(archive::kNotWhatItsNameSays, {name, KindName(*claimed)}));
+        return archive::Refused(archive::kNotWhatItsNameSays, {name, KindName(*claimed)});
     }
     archive::AttachmentFile file;
     file.kind = *claimed;
@@ -120,9 +111,8 @@ archive::Result<archive::AttachmentFile> ReadAttachment(const std::string& path)
     // The size is known before reading, so a huge file is refused without filling the memory.
     if (size > kMostAttachmentBytes) {
         const std::string name = FileNameOf(path);
-        return InspectRefusal(
-            archive::Problem(KindOfName(name) ? archive::kAttachmentTooLarge : archive::kNotAttachable,
-                             {name, std::to_string(kMostAttachmentBytes >> 20)}));
+        return archive::Refused(KindOfName(name) ? archive::kAttachmentTooLarge : archive::kNotAttachable,
+                                {name, std::to_string(kMostAttachmentBytes >> 20)});
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));

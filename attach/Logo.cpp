@@ -17,14 +17,6 @@
 namespace terrovane::attach {
 namespace {
 
-archive::Failure LogoRefusal(const std::string& problem) {
-    archive::Failure failure;
-    failure.code = archive::ErrorCode::Refused;
-    failure.arguments = {problem};
-    failure.sqliteMessage = problem;
-    return failure;
-}
-
 // Well formed, no document type that could pull anything in, and the outermost element <svg>.
 bool IsSvgDrawing(const std::string& bytes) {
     QXmlStreamReader reader(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -48,8 +40,7 @@ bool IsSvgDrawing(const std::string& bytes) {
 
 archive::Status CheckLogo(const std::string& bytes) {
     if (bytes.size() > archive::kMostLogoBytes) {
-        return LogoRefusal(
-            archive::Problem(archive::kLogoTooLarge, {std::to_string(archive::kMostLogoBytes / 1024)}));
+        return archive::Refused(archive::kLogoTooLarge, {std::to_string(archive::kMostLogoBytes / 1024)});
     }
     const std::string type = archive::LogoTypeOf(bytes);
     const bool decodes =
@@ -60,7 +51,7 @@ archive::Status CheckLogo(const std::string& bytes) {
         : type == "svg" ? IsSvgDrawing(bytes)
                         : false;
     if (!decodes) {
-        return LogoRefusal(archive::Problem(archive::kLogoNotPngOrSvg));
+        return archive::Refused(archive::kLogoNotPngOrSvg);
     }
     return archive::Done{};
 }
@@ -77,8 +68,7 @@ archive::Status ReadLogo(const std::string& path, archive::FirmProfile& firm) {
         return unreadable;
     }
     if (size > archive::kMostLogoBytes) {
-        return LogoRefusal(
-            archive::Problem(archive::kLogoTooLarge, {std::to_string(archive::kMostLogoBytes / 1024)}));
+        return archive::Refused(archive::kLogoTooLarge, {std::to_string(archive::kMostLogoBytes / 1024)});
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));

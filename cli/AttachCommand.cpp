@@ -52,7 +52,7 @@ int AttachFile(const ParsedArguments& options) {
     // nothing.
     archive::Result<archive::AttachmentFile> file = attach::ReadAttachment(options.positionals[1]);
     if (!file) {
-        return CommandFailed("attach", texts::ArchiveProblemText(file.Error().Text()));
+        return CommandFailed("attach", texts::FailureText(file.Error()));
     }
     auto store = OpenArchiveFor("attach");
     if (store == nullptr) {
@@ -66,7 +66,7 @@ int AttachFile(const ParsedArguments& options) {
                                       options.Value("caption"), std::move(file).Value()};
     const archive::Result<std::int64_t> id = archive::Attach(*store, attachment);
     if (!id) {
-        return CommandFailed("attach", texts::ArchiveProblemText(id.Error().Text()));
+        return CommandFailed("attach", texts::FailureText(id.Error()));
     }
     Confirm(CliText::tr("attachment %1 added to %2")
                 .arg(QString::number(id.Value()), Given(options.positionals[0])));
@@ -134,11 +134,11 @@ int ListAttachments(const ParsedArguments& options) {
     }
     const auto rows = archive::Attachments(*store, *owner);
     if (!rows) {
-        return CommandFailed("attachments", texts::ArchiveProblemText(rows.Error().Text()));
+        return CommandFailed("attachments", texts::FailureText(rows.Error()));
     }
     const auto chosen = archive::ChosenForReport(*store);
     if (!chosen) {
-        return CommandFailed("attachments", texts::ArchiveProblemText(chosen.Error().Text()));
+        return CommandFailed("attachments", texts::FailureText(chosen.Error()));
     }
     if (format == "table") {
         return PrintText(AttachmentTable(rows.Value(), chosen.Value())) ? kExitOk : kExitFailed;
@@ -161,7 +161,7 @@ int GetAttachment(const ParsedArguments& options) {
     }
     const archive::Result<std::string> bytes = archive::AttachmentBytes(*store, *id);
     if (!bytes) {
-        return CommandFailed("attachment get", texts::ArchiveProblemText(bytes.Error().Text()));
+        return CommandFailed("attachment get", texts::FailureText(bytes.Error()));
     }
     std::string error;
     if (!platform::WriteFileAtomically(options.Value("out"), bytes.Value(), error)) {
@@ -183,7 +183,7 @@ int CaptionAttachment(const ParsedArguments& options) {
     }
     if (const archive::Status set = archive::SetAttachmentCaption(*store, *id, options.positionals[1]);
         !set) {
-        return CommandFailed("attachment caption", texts::ArchiveProblemText(set.Error().Text()));
+        return CommandFailed("attachment caption", texts::FailureText(set.Error()));
     }
     Confirm(CliText::tr("caption of attachment %1 set").arg(QString::number(*id)));
     return kExitOk;
@@ -204,7 +204,7 @@ int ChooseAttachmentForReport(const ParsedArguments& options) {
         return kExitFailed;
     }
     if (const archive::Status set = archive::ChooseForReport(*store, *id, choice == "yes"); !set) {
-        return CommandFailed("attachment report", texts::ArchiveProblemText(set.Error().Text()));
+        return CommandFailed("attachment report", texts::FailureText(set.Error()));
     }
     Confirm(choice == "yes"
                 ? CliText::tr("attachment %1 goes into the site report").arg(QString::number(*id))
@@ -222,7 +222,7 @@ int DetachAttachment(const ParsedArguments& options) {
         return kExitFailed;
     }
     if (const archive::Status removed = archive::Detach(*store, *id); !removed) {
-        return CommandFailed("detach", texts::ArchiveProblemText(removed.Error().Text()));
+        return CommandFailed("detach", texts::FailureText(removed.Error()));
     }
     Confirm(CliText::tr("attachment %1 removed").arg(QString::number(*id)));
     return kExitOk;

@@ -40,7 +40,7 @@ int SetFirm(const ParsedArguments& options) {
     // The logo is checked before the archive is opened: a file that is none changes nothing.
     if (options.Has("logo")) {
         if (const archive::Status read = attach::ReadLogo(options.Value("logo"), given); !read) {
-            return CommandFailed("firm set", texts::ArchiveProblemText(read.Error().Text()));
+            return CommandFailed("firm set", texts::FailureText(read.Error()));
         }
     }
     auto store = OpenArchiveFor("firm set");
@@ -49,7 +49,7 @@ int SetFirm(const ParsedArguments& options) {
     }
     archive::Result<archive::FirmProfile> firm = archive::LoadFirm(*store);
     if (!firm) {
-        return CommandFailed("firm set", texts::ArchiveProblemText(firm.Error().Text()));
+        return CommandFailed("firm set", texts::FailureText(firm.Error()));
     }
     for (const FirmField& field : kFirmFields) {
         if (options.Has(field.option)) {
@@ -64,7 +64,7 @@ int SetFirm(const ParsedArguments& options) {
         firm.Value().logoType.clear();
     }
     if (const archive::Status saved = archive::SaveFirm(*store, firm.Value()); !saved) {
-        return CommandFailed("firm set", texts::ArchiveProblemText(saved.Error().Text()));
+        return CommandFailed("firm set", texts::FailureText(saved.Error()));
     }
     Confirm(
         CliText::tr("the firm's profile is kept; in a team it goes to the server with the next sync, "
@@ -115,7 +115,7 @@ int ShowFirm(const ParsedArguments& options) {
     }
     const archive::Result<archive::FirmProfile> firm = archive::LoadFirm(*store);
     if (!firm) {
-        return CommandFailed("firm show", texts::ArchiveProblemText(firm.Error().Text()));
+        return CommandFailed("firm show", texts::FailureText(firm.Error()));
     }
     return PrintText(format == "json" ? numbers::JsonText(FirmJson(firm.Value())) + "\n"
                                       : FirmTable(firm.Value()))

@@ -38,9 +38,9 @@ int AddTraverse(const ParsedArguments& options) {
         return kExitUsage;
     }
     // Checked before the archive is opened, so a mistyped traverse is a usage error like any other.
-    if (const std::string problem = archive::TypedTraverseProblem(traverse, archive::NowMinute());
-        !problem.empty()) {
-        return UsageError(command, texts::ArchiveProblemText(problem));
+    if (const std::optional<archive::Failure> problem =
+            archive::TypedTraverseProblem(traverse, archive::NowMinute())) {
+        return UsageError(command, texts::FailureText(*problem));
     }
     auto store = OpenArchiveFor(command);
     if (store == nullptr) {
@@ -53,7 +53,7 @@ int AddTraverse(const ParsedArguments& options) {
     traverse.point = *point;
     const archive::Result<std::int64_t> id = archive::AddTypedTraverse(*store, traverse);
     if (!id) {
-        return CommandFailed(command, texts::ArchiveProblemText(id.Error().Text()));
+        return CommandFailed(command, texts::FailureText(id.Error()));
     }
     Confirm(CliText::tr("typed traverse %1 added").arg(QString::number(id.Value())));
     return kExitOk;
@@ -76,7 +76,7 @@ int AnalyseTraverse(const ParsedArguments& options) {
     }
     const archive::Result<archive::TypedTraverse> traverse = archive::TypedTraverseById(*store, *id);
     if (!traverse) {
-        return CommandFailed(command, texts::ArchiveProblemText(traverse.Error().Text()));
+        return CommandFailed(command, texts::FailureText(traverse.Error()));
     }
     const double currentProbe = traverse.Value().currentProbe;
     const analysis::FopAnalysis analysis =
@@ -115,7 +115,7 @@ int ListTraverses(const ParsedArguments& options) {
     }
     const auto traverses = archive::TypedTraverses(*store, *point);
     if (!traverses) {
-        return CommandFailed(command, texts::ArchiveProblemText(traverses.Error().Text()));
+        return CommandFailed(command, texts::FailureText(traverses.Error()));
     }
     std::vector<std::vector<std::string>> rows = {{"ID", "MEASURED", "POINT", "D (M)", "READINGS (M=OHM)",
                                                    "INSTRUMENT", "MEASURED BY", "TYPED BY", "TYPED AT"}};

@@ -112,7 +112,7 @@ int List(const ParsedArguments& options) {
     }
     const auto typed = archive::TypedResults(*store, filter);
     if (!typed) {
-        return Failed(texts::ArchiveProblemText(typed.Error().Text()));
+        return Failed(texts::FailureText(typed.Error()));
     }
     // The CSV has a row per typed result too, marked in the columns after the read-outs' ones.
     if (format == ListingFormat::Csv) {

@@ -2,7 +2,9 @@
 #include <QFileInfo>
 
 #include "ArchiveAccess.h"
+#include "ArchiveProblemText.h"
 #include "Command.h"
+#include "ImportFailure.h"
 #include "ImportProblemText.h"
 #include "ImportProblems.h"
 #include "Json.h"
@@ -37,7 +39,7 @@ bool ReadMappingFile(const std::string& path, imports::Mapping& out) {
     }
     auto mapping = imports::MappingFromJson(file.bytes);
     if (!mapping) {
-        CommandFailed(kImport, texts::ImportProblemText(mapping.Error().Text()));
+        CommandFailed(kImport, texts::FailureText(mapping.Error()));
         return false;
     }
     out = mapping.Value();
@@ -84,19 +86,19 @@ bool MappingAndTable(const ParsedArguments& options, const std::string& path, im
         // The header is looked for in the file as its own separator and decimal mark write it.
         auto first = imports::LoadTable(path, imports::Mapping{}, sheet);
         if (!first) {
-            CommandFailed(kImport, texts::ImportProblemText(first.Error().Text()));
+            CommandFailed(kImport, texts::FailureText(first.Error()));
             return false;
         }
         auto remembered = imports::RememberedMappings().Find(first.Value());
         if (!remembered) {
-            CommandFailed(kImport, texts::ImportProblemText(archive::Problem(imports::kNoMapping)));
+            CommandFailed(kImport, texts::FailureText(imports::ImportRefusal(imports::kNoMapping)));
             return false;
         }
         mapping = *remembered;
     }
     auto loaded = imports::LoadTable(path, mapping, sheet);
     if (!loaded) {
-        CommandFailed(kImport, texts::ImportProblemText(loaded.Error().Text()));
+        CommandFailed(kImport, texts::FailureText(loaded.Error()));
         return false;
     }
     table = std::move(loaded.Value());
@@ -117,12 +119,12 @@ int ImportSiteList(const ParsedArguments& options, const std::string& format) {
     }
     const auto mapping = imports::SiteMappingFromJson(file.bytes);
     if (!mapping) {
-        return CommandFailed(kImport, texts::ImportProblemText(mapping.Error().Text()));
+        return CommandFailed(kImport, texts::FailureText(mapping.Error()));
     }
     const std::string sheet = options.Has("sheet") ? options.Value("sheet") : "";
     const auto table = imports::LoadTable(path, mapping.Value().Reading(), sheet);
     if (!table) {
-        return CommandFailed(kImport, texts::ImportProblemText(table.Error().Text()));
+        return CommandFailed(kImport, texts::FailureText(table.Error()));
     }
     auto store = OpenArchiveFor(kImport);
     if (store == nullptr) {
@@ -130,7 +132,7 @@ int ImportSiteList(const ParsedArguments& options, const std::string& format) {
     }
     const auto report = imports::ImportSites(*store, table.Value(), mapping.Value(), dryRun);
     if (!report) {
-        return CommandFailed(kImport, texts::ImportProblemText(report.Error().Text()));
+        return CommandFailed(kImport, texts::FailureText(report.Error()));
     }
     const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
     if (!PrintText(format == "json" ? ReportJson(name, sheet.empty() ? mapping.Value().sheet : sheet, dryRun,
@@ -164,7 +166,7 @@ int Import(const ParsedArguments& options) {
                                        QFileInfo(QString::fromStdString(path)).fileName().toStdString()};
     const auto report = imports::ImportReadings(*store, table, mapping, source, dryRun);
     if (!report) {
-        return CommandFailed(kImport, texts::ImportProblemText(report.Error().Text()));
+        return CommandFailed(kImport, texts::FailureText(report.Error()));
     }
     if (options.Has("mapping") && !dryRun) {
         std::string error;

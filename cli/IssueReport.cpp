@@ -40,7 +40,7 @@ bool NewNumber(archive::Archive& archive, const std::string& prefix, int year, c
                IssuedNumber& issued) {
     const archive::Result<bool> inTeam = sync::InTeam(archive);
     if (!inTeam) {
-        CommandFailed("site report", texts::ArchiveProblemText(inTeam.Error().Text()));
+        CommandFailed("site report", texts::FailureText(inTeam.Error()));
         return false;
     }
     issued.by = AccountName();
@@ -68,7 +68,7 @@ bool NewNumber(archive::Archive& archive, const std::string& prefix, int year, c
     }
     const archive::Result<std::string> number = archive::CountDeviceReportNumber(archive, prefix, year);
     if (!number) {
-        CommandFailed("site report", texts::ArchiveProblemText(number.Error().Text()));
+        CommandFailed("site report", texts::FailureText(number.Error()));
         return false;
     }
     issued.number = number.Value();
@@ -93,7 +93,7 @@ int IssueSiteReport(archive::Archive& archive, sitereport::SiteReport& report,
         const archive::Result<int> revision =
             archive::NextRevision(archive, options.Value("revise"), report.site.id, report.site.fields.name);
         if (!revision) {
-            return CommandFailed("site report", texts::ArchiveProblemText(revision.Error().Text()));
+            return CommandFailed("site report", texts::FailureText(revision.Error()));
         }
         issued = {options.Value("revise"), revision.Value(), AccountName()};
     } else {
@@ -129,7 +129,7 @@ int IssueSiteReport(archive::Archive& archive, sitereport::SiteReport& report,
                                  .arg(Given(options.Value("pdf"))));
     }
     if (const archive::Result<std::int64_t> id = archive::KeepIssuedReport(archive, kept); !id) {
-        return CommandFailed("site report", texts::ArchiveProblemText(id.Error().Text()));
+        return CommandFailed("site report", texts::FailureText(id.Error()));
     }
     Confirm(CliText::tr("report %1, revision %2, issued %3 and kept in the archive")
                 .arg(Given(issued.number), QString::number(issued.revision), Given(report.front.issueDate)));

@@ -44,7 +44,7 @@ int ListIssued(const ParsedArguments& options) {
     const archive::Result<std::vector<archive::IssuedReport>> rows =
         archive::IssuedReportsOf(*store, site->id);
     if (!rows) {
-        return CommandFailed("site reports", texts::ArchiveProblemText(rows.Error().Text()));
+        return CommandFailed("site reports", texts::FailureText(rows.Error()));
     }
     if (format == "table") {
         return PrintText(IssuedTable(rows.Value())) ? kExitOk : kExitFailed;
@@ -72,11 +72,11 @@ int WriteIssued(const ParsedArguments& options) {
     const archive::Result<archive::IssuedReport> found =
         archive::FindIssuedReport(*store, options.positionals[0], revision);
     if (!found) {
-        return CommandFailed("site report-file", texts::ArchiveProblemText(found.Error().Text()));
+        return CommandFailed("site report-file", texts::FailureText(found.Error()));
     }
     const archive::Result<std::string> bytes = archive::IssuedReportBytes(*store, found.Value().id);
     if (!bytes) {
-        return CommandFailed("site report-file", texts::ArchiveProblemText(bytes.Error().Text()));
+        return CommandFailed("site report-file", texts::FailureText(bytes.Error()));
     }
     std::string error;
     if (!platform::WriteFileAtomically(options.Value("out"), bytes.Value(), error)) {

@@ -40,9 +40,9 @@ bool ParseFields(const std::string& command, const ParsedArguments& options,
     }
     fields.typedBy = archive::TypingAccount();
     // Checked before the archive is opened, so a mistyped entry is a usage error like any other.
-    if (const std::string problem = archive::TypedResultProblem(fields, archive::NowMinute());
-        !problem.empty()) {
-        UsageError(command, texts::ArchiveProblemText(problem));
+    if (const std::optional<archive::Failure> problem =
+            archive::TypedResultProblem(fields, archive::NowMinute())) {
+        UsageError(command, texts::FailureText(*problem));
         return false;
     }
     return true;
@@ -90,7 +90,7 @@ int AddResult(const ParsedArguments& options) {
     }
     const archive::Result<std::int64_t> id = archive::AddTypedResult(*store, fields);
     if (!id) {
-        return CommandFailed("result add", texts::ArchiveProblemText(id.Error().Text()));
+        return CommandFailed("result add", texts::FailureText(id.Error()));
     }
     Confirm(CliText::tr("typed result %1 added").arg(QString::number(id.Value())));
     return kExitOk;
@@ -108,7 +108,7 @@ int Correct(const ParsedArguments& options) {
     }
     const archive::Result<archive::TypedResultVersion> old = archive::TypedResultById(*store, *id);
     if (!old) {
-        return CommandFailed("result correct", texts::ArchiveProblemText(old.Error().Text()));
+        return CommandFailed("result correct", texts::FailureText(old.Error()));
     }
     archive::TypedResultFields fields = old.Value().fields;
     if (!ParseFields("result correct", options, fields)) {
@@ -120,7 +120,7 @@ int Correct(const ParsedArguments& options) {
     }
     const archive::Result<std::int64_t> made = archive::CorrectTypedResult(*store, *id, fields);
     if (!made) {
-        return CommandFailed("result correct", texts::ArchiveProblemText(made.Error().Text()));
+        return CommandFailed("result correct", texts::FailureText(made.Error()));
     }
     Confirm(CliText::tr("typed result %1 corrected as %2")
                 .arg(QString::number(*id), QString::number(made.Value())));
@@ -142,7 +142,7 @@ int Show(const ParsedArguments& options) {
     }
     const auto history = archive::TypedResultHistory(*store, *id);
     if (!history) {
-        return CommandFailed("result show", texts::ArchiveProblemText(history.Error().Text()));
+        return CommandFailed("result show", texts::FailureText(history.Error()));
     }
     return PrintText(format == "json" ? archive::TypedResultsJson(history.Value())
                                       : TypedResultTable(history.Value()))

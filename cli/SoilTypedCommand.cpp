@@ -75,9 +75,9 @@ int AddSounding(const ParsedArguments& options) {
     if (!ParseSoundingReadings(options, sounding) || !ParseTaking(command, options, sounding.taking)) {
         return kExitUsage;
     }
-    if (const std::string problem = archive::TypedSoundingProblem(sounding, archive::NowMinute());
-        !problem.empty()) {
-        return UsageError(command, texts::ArchiveProblemText(problem));
+    if (const std::optional<archive::Failure> problem =
+            archive::TypedSoundingProblem(sounding, archive::NowMinute())) {
+        return UsageError(command, texts::FailureText(*problem));
     }
     auto store = OpenArchiveFor(command);
     if (store == nullptr) {
@@ -91,7 +91,7 @@ int AddSounding(const ParsedArguments& options) {
     sounding.site = site->id;
     const archive::Result<std::int64_t> id = archive::AddTypedSounding(*store, sounding);
     if (!id) {
-        return CommandFailed(command, texts::ArchiveProblemText(id.Error().Text()));
+        return CommandFailed(command, texts::FailureText(id.Error()));
     }
     Confirm(CliText::tr("typed sounding %1 added").arg(QString::number(id.Value())));
     return kExitOk;
@@ -118,7 +118,7 @@ int FitSounding(const ParsedArguments& options) {
     }
     const archive::Result<archive::TypedSounding> sounding = archive::TypedSoundingById(*store, *id);
     if (!sounding) {
-        return CommandFailed(command, texts::ArchiveProblemText(sounding.Error().Text()));
+        return CommandFailed(command, texts::FailureText(sounding.Error()));
     }
     if (!stored::SoilFitTakes(sounding.Value())) {
         return CommandFailed(command,
@@ -169,7 +169,7 @@ int ListSoundings(const ParsedArguments& options) {
     }
     const auto soundings = archive::TypedSoundings(*store, site->id);
     if (!soundings) {
-        return CommandFailed(command, texts::ArchiveProblemText(soundings.Error().Text()));
+        return CommandFailed(command, texts::FailureText(soundings.Error()));
     }
     std::vector<std::vector<std::string>> rows = {{"ID", "MEASURED", "SITE", "ARRAY", "READ",
                                                    "READINGS (M=VALUE)", "INSTRUMENT", "MEASURED BY",

@@ -76,7 +76,7 @@ int ListTeamConflicts(const ParsedArguments& options) {
     }
     const archive::Result<std::vector<sync::Conflict>> conflicts = sync::ListConflicts(*store);
     if (!conflicts) {
-        return CommandFailed("team conflicts", texts::ArchiveProblemText(conflicts.Error().Text()));
+        return CommandFailed("team conflicts", texts::FailureText(conflicts.Error()));
     }
     return PrintText(format == "json" ? ConflictsJson(conflicts.Value()) : Table(conflicts.Value()))
                ? kExitOk
@@ -102,7 +102,7 @@ int ResolveTeamConflict(const ParsedArguments& options) {
         return CommandFailed("team conflicts resolve",
                              resolved.Error().code == archive::ErrorCode::NoSuchItem
                                  ? CliText::tr("there is no open conflict %1").arg(*id)
-                                 : texts::ArchiveProblemText(resolved.Error().Text()));
+                                 : texts::FailureText(resolved.Error()));
     }
     Confirm(keep == "kept"
                 ? CliText::tr("conflict %1 resolved: the kept value stays").arg(*id)

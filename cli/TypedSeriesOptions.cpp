@@ -22,9 +22,9 @@ bool ParseTaking(const std::string& command, const ParsedArguments& options, arc
     taking.measuredBy = options.Value("by");
     taking.note = options.Value("note");
     taking.typedBy = archive::TypingAccount();
-    if (const std::string problem = archive::TypedTakingProblem(taking, archive::NowMinute());
-        !problem.empty()) {
-        UsageError(command, texts::ArchiveProblemText(problem));
+    if (const std::optional<archive::Failure> problem =
+            archive::TypedTakingProblem(taking, archive::NowMinute())) {
+        UsageError(command, texts::FailureText(*problem));
         return false;
     }
     return true;

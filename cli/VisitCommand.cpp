@@ -130,7 +130,7 @@ int AddVisit(const ParsedArguments& options) {
     visit.site = site->id;
     const archive::Result<std::int64_t> id = archive::AddVisit(*store, visit);
     if (!id) {
-        return CommandFailed("visit add", texts::ArchiveProblemText(id.Error().Text()));
+        return CommandFailed("visit add", texts::FailureText(id.Error()));
     }
     WarnOfCalibration("visit add", visit);
     Confirm(CliText::tr("visit %1 added").arg(QString::number(id.Value())));
@@ -148,13 +148,13 @@ int EditVisit(const ParsedArguments& options) {
     }
     archive::Result<archive::Visit> visit = archive::VisitById(*store, *id);
     if (!visit) {
-        return CommandFailed("visit edit", texts::ArchiveProblemText(visit.Error().Text()));
+        return CommandFailed("visit edit", texts::FailureText(visit.Error()));
     }
     if (!ParseVisitOptions("visit edit", options, visit.Value())) {
         return kExitUsage;
     }
     if (const archive::Status saved = archive::UpdateVisit(*store, visit.Value()); !saved) {
-        return CommandFailed("visit edit", texts::ArchiveProblemText(saved.Error().Text()));
+        return CommandFailed("visit edit", texts::FailureText(saved.Error()));
     }
     WarnOfCalibration("visit edit", visit.Value());
     Confirm(CliText::tr("visit %1 changed").arg(QString::number(*id)));
@@ -171,7 +171,7 @@ int DeleteVisit(const ParsedArguments& options) {
         return kExitFailed;
     }
     if (const archive::Status removed = archive::DeleteVisit(*store, *id); !removed) {
-        return CommandFailed("visit delete", texts::ArchiveProblemText(removed.Error().Text()));
+        return CommandFailed("visit delete", texts::FailureText(removed.Error()));
     }
     Confirm(CliText::tr("visit %1 deleted; its results stay with their points").arg(QString::number(*id)));
     return kExitOk;
@@ -201,7 +201,7 @@ int AssignToVisit(const ParsedArguments& options) {
     const archive::Status assigned = typed ? archive::AssignTypedToVisit(*store, results, *id)
                                            : archive::AssignToVisit(*store, results, *id);
     if (!assigned) {
-        return CommandFailed("visit assign", texts::ArchiveProblemText(assigned.Error().Text()));
+        return CommandFailed("visit assign", texts::FailureText(assigned.Error()));
     }
     const int count = static_cast<int>(results.size());
     Confirm((typed ? CliText::tr("%n typed result(s) assigned to visit %1", nullptr, count)
@@ -288,7 +288,7 @@ int ListVisits(const ParsedArguments& options) {
     }
     const auto visits = archive::SiteVisits(*store, site->id);
     if (!visits) {
-        return CommandFailed("visits", texts::ArchiveProblemText(visits.Error().Text()));
+        return CommandFailed("visits", texts::FailureText(visits.Error()));
     }
     std::vector<VisitMembers> members;
     for (const archive::Visit& visit : visits.Value()) {
@@ -296,7 +296,7 @@ int ListVisits(const ParsedArguments& options) {
         auto typed = ids ? archive::VisitTypedResults(*store, visit.id)
                          : archive::Result<std::vector<std::int64_t>>(ids.Error());
         if (!typed) {
-            return CommandFailed("visits", texts::ArchiveProblemText(typed.Error().Text()));
+            return CommandFailed("visits", texts::FailureText(typed.Error()));
         }
         members.push_back({std::move(ids).Value(), std::move(typed).Value()});
     }

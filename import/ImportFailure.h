@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Problems.h"
@@ -8,12 +9,10 @@
 
 namespace terrovane::imports {
 
-// A refusal whose text is one of the fixed problems filled with its arguments, as the archive's are.
-inline archive::Failure ImportRefusal(const char* text, const std::vector<std::string>& arguments = {}) {
-    archive::Failure failure;
-    failure.code = archive::ErrorCode::Refused;
-    failure.sqliteMessage = archive::Problem(text, arguments);
-    failure.arguments = {failure.sqliteMessage};
+// A refusal said with one of the import's fixed problems and its arguments, as the archive's are.
+inline archive::Failure ImportRefusal(const char* text, std::vector<std::string> arguments = {}) {
+    archive::Failure failure = archive::Refused(text, std::move(arguments));
+    failure.problemContext = "ImportProblems";
     return failure;
 }
 

@@ -169,7 +169,9 @@ archive::Result<ImportReport> ImportReadings(archive::Archive& archive, const So
         for (auto& [line, reading] : readings) {
             if (reading.problem.empty()) {
                 reading.fields.typedBy = typedBy;
-                reading.problem = archive::TypedResultProblem(reading.fields, now);
+                if (const auto refusal = archive::TypedResultProblem(reading.fields, now)) {
+                    reading.problem = refusal->Text();
+                }
             }
             if (reading.problem.empty()) {
                 auto point = points.Find(reading.site, reading.point, reading.problem);

@@ -7,6 +7,7 @@
 
 #include "ArchiveFixtures.h"
 #include "Firm.h"
+#include "FirmProblems.h"
 #include "IssuedReports.h"
 #include "Schema.h"
 #include "SchemaV10.h"
@@ -54,31 +55,33 @@ TEST(FirmRulesTest, TheProfileIsRefusedForWhatItCannotHold) {
     firm.name = std::string(200, 'x');
     firm.address = std::string(1000, 'y');
     firm.prefix = "ACME2026";
-    EXPECT_EQ(FirmRefusal(firm), "");
+    EXPECT_FALSE(FirmRefusal(firm));
     // Characters, not bytes: 200 letters of two bytes each are still 200.
     firm.name.clear();
     for (int i = 0; i < 200; ++i) {
         firm.name += "\xC3\xA4";
     }
-    EXPECT_EQ(FirmRefusal(firm), "");
+    EXPECT_FALSE(FirmRefusal(firm));
     firm.name += "x";
-    EXPECT_NE(FirmRefusal(firm).find("at most 200 characters"), std::string::npos);
+    EXPECT_STREQ(FirmRefusal(firm).value().problem, kFirmTextTooLong);
+    EXPECT_NE(FirmRefusal(firm)->Text().find("at most 200 characters"), std::string::npos);
     firm.name = "Acme";
     firm.email = "\xFF\xFE";  // not text
-    EXPECT_NE(FirmRefusal(firm), "");
+    EXPECT_STREQ(FirmRefusal(firm).value().problem, kFirmTextTooLong);
     firm.email.clear();
     for (const char* prefix : {"AC-ME", "ACME 1", "ÄCME", "ABCDEFGHIJKLM"}) {
         firm.prefix = prefix;
-        EXPECT_NE(FirmRefusal(firm).find("prefix"), std::string::npos) << prefix;
+        EXPECT_STREQ(FirmRefusal(firm).value().problem, kPrefixNotUnderstood) << prefix;
     }
     firm.prefix = "ACME";
     firm.logo = "<svg/>";
     firm.logoType = "png";  // what it says it is, and what it is, must agree
-    EXPECT_NE(FirmRefusal(firm).find("neither a PNG"), std::string::npos);
+    EXPECT_STREQ(FirmRefusal(firm).value().problem, kLogoNotPngOrSvg);
     firm.logoType = "svg";
-    EXPECT_EQ(FirmRefusal(firm), "");
+    EXPECT_FALSE(FirmRefusal(firm));
     firm.logo = "<svg>" + std::string(kMostLogoBytes, ' ') + "</svg>";
-    EXPECT_NE(FirmRefusal(firm).find("larger than 1024 kB"), std::string::npos);
+    EXPECT_STREQ(FirmRefusal(firm).value().problem, kLogoTooLarge);
+    EXPECT_EQ(FirmRefusal(firm)->arguments, std::vector<std::string>{"1024"});
 }
 
 TEST(ReportNumberTest, TheDevicesNumbersAreNeverCutAndNeverMeetTheServersForm) {

@@ -16,6 +16,7 @@
 #include "Sounding.h"
 #include "StatedText.h"
 #include "Verdict.h"
+#include "Visits.h"
 
 namespace terrovane::texts {
 namespace {
@@ -67,6 +68,38 @@ TEST_F(ArchiveProblemTextTest, TheArchivesRefusalsAreSaidInTheRunningLanguageWit
               QStringLiteral("es gibt keinen Prüfpunkt „P 1“ in der Anlage „Werk %2 Süd“"));
     ASSERT_TRUE(translations::InstallLanguage(Language::Chinese));
     EXPECT_EQ(ArchiveProblemText(noPoint), QStringLiteral("站点 “Werk %2 Süd” 没有测试点 “P 1”"));
+}
+
+// A refusal travels as its fixed text and arguments: it is said in the running language from them, even
+// when a typed value reads like another problem's sentence, and its English stays what scripts read.
+TEST_F(ArchiveProblemTextTest, AFailureIsSaidFromItsFixedTextNotReadBackFromASentence) {
+    archive::SiteFields fields;
+    fields.name = "Werk";
+    std::int64_t site = 0;
+    std::string error;
+    ASSERT_TRUE(archive::AddSite(*store_, fields, site, error)) << error;
+    archive::Visit visit;
+    visit.site = site;
+    visit.date = "there is no site \"Werk\"";
+    const auto refused = archive::AddVisit(*store_, visit);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.Error().code, archive::ErrorCode::Refused);
+    EXPECT_STREQ(refused.Error().problem, archive::kVisitDateNotADate);
+    EXPECT_EQ(refused.Error().arguments, std::vector<std::string>{visit.date});
+    EXPECT_EQ(refused.Error().Text(),
+              "a visit's date is written YYYY-MM-DD and must exist, not \"there is no site \"Werk\"\"");
+    const archive::Status missing = archive::DeleteVisit(*store_, 4711);
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.Error().code, archive::ErrorCode::NoSuchItem);
+    EXPECT_STREQ(missing.Error().problem, archive::kNoVisit);
+
+    ASSERT_TRUE(translations::InstallLanguage(Language::German));
+    EXPECT_EQ(FailureText(refused.Error()),
+              QStringLiteral("das Datum eines Besuchs wird JJJJ-MM-TT geschrieben und muss existieren, nicht "
+                             "\"there is no site \"Werk\"\""));
+    EXPECT_EQ(FailureText(missing.Error()), QStringLiteral("es gibt keinen Besuch 4711"));
+    // The library's own failures keep the words they came with.
+    EXPECT_EQ(FailureText(archive::FailureOf(5, "database is locked")), QStringLiteral("database is locked"));
 }
 
 TEST_F(ArchiveProblemTextTest, OtherWordsPassAsTheyCame) {
