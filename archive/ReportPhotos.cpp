@@ -8,14 +8,6 @@
 namespace terrovane::archive {
 namespace {
 
-Failure PhotoRefusal(std::string problem, ErrorCode code) {
-    Failure failure;
-    failure.code = code;
-    failure.arguments = {problem};
-    failure.sqliteMessage = std::move(problem);
-    return failure;
-}
-
 // The attachment's kind word, "jpeg", "png" or "pdf"; empty when there is no such attachment.
 Result<std::string> KindOf(Database& db, std::int64_t attachment) {
     Statement query;
@@ -44,10 +36,10 @@ Status ChooseForReport(Archive& archive, std::int64_t attachment, bool chosen) {
             return kind.Error();
         }
         if (kind.Value().empty()) {
-            return PhotoRefusal(Problem(kNoAttachment, {std::to_string(attachment)}), ErrorCode::NoSuchItem);
+            return Missing(kNoAttachment, {std::to_string(attachment)});
         }
         if (chosen && kind.Value() == "pdf") {
-            return PhotoRefusal(Problem(kNotAPhoto, {std::to_string(attachment)}), ErrorCode::Refused);
+            return Refused(kNotAPhoto, {std::to_string(attachment)});
         }
         Statement change;
         int rc = change.Prepare(db, chosen ? "INSERT OR IGNORE INTO report_photos (attachment_id) VALUES (?)"
