@@ -191,13 +191,13 @@ TEST_F(TeamUiTest, TheAutomaticSyncsKeepTheirPaceThroughFailures) {
         EXPECT_EQ(report.error, sync::SyncError::CannotReach);
         ++attempts;
     });
-    session.SetAutoInterval(std::chrono::milliseconds(50));
+    session.Pace().SetInterval(std::chrono::milliseconds(50));
     EXPECT_TRUE(RunEventsUntil([&] { return attempts >= 3; }, 30000));
 
     dialog.AutoSync().setChecked(false);
     EXPECT_EQ(platform::Settings().TeamSyncMinutes(), 0);
     ASSERT_TRUE(WaitForSync(session));
-    EXPECT_FALSE(session.AutoSyncScheduled());  // turned off: no more automatic syncs
+    EXPECT_FALSE(session.Pace().Scheduled());  // turned off: no more automatic syncs
     QTest::mouseClick(&dialog.SignOutButton(), Qt::LeftButton);
     EXPECT_FALSE(session.SignedIn());
 }

@@ -34,10 +34,10 @@ TEST_F(TeamUiTest, TheDialogSaysTheConnectionIsEncryptedAndWhetherTheServerWasVe
     SignInWith(dialog, ServerConninfo(), db_.Login("ann"), "pw-ann");
     ASSERT_TRUE(WaitForSync(session));
     ASSERT_EQ(session.LastReport()->error, sync::SyncError::None) << session.LastReport()->detail;
-    ASSERT_TRUE(session.Link().has_value());
-    EXPECT_TRUE(session.Link()->encrypted);
-    EXPECT_EQ(session.Link()->certificate, pg::CertificateCheck::None);
-    EXPECT_EQ(dialog.Link().text(), teamui::LinkSecurityText(*session.Link()));
+    ASSERT_TRUE(session.ServerLink().Security().has_value());
+    EXPECT_TRUE(session.ServerLink().Security()->encrypted);
+    EXPECT_EQ(session.ServerLink().Security()->certificate, pg::CertificateCheck::None);
+    EXPECT_EQ(dialog.Link().text(), teamui::LinkSecurityText(*session.ServerLink().Security()));
     EXPECT_TRUE(dialog.Link().text().contains(QStringLiteral("encrypted (TLSv1.3)")))
         << dialog.Link().text().toStdString();
     EXPECT_TRUE(dialog.Link().text().contains(QStringLiteral("not verified")))
@@ -46,14 +46,14 @@ TEST_F(TeamUiTest, TheDialogSaysTheConnectionIsEncryptedAndWhetherTheServerWasVe
 
     // Signed in anew with the root certificate named: the server's certificate and name are checked.
     QTest::mouseClick(&dialog.SignOutButton(), Qt::LeftButton);
-    EXPECT_FALSE(session.Link().has_value());
+    EXPECT_FALSE(session.ServerLink().Security().has_value());
     EXPECT_FALSE(dialog.Link().isVisibleTo(&dialog));
     SignInWith(dialog, ServerConninfo() + " sslrootcert=" + RunningServer().tlsFolder + "/root.crt",
                db_.Login("ann"), "pw-ann");
     ASSERT_TRUE(WaitForSync(session));
     ASSERT_EQ(session.LastReport()->error, sync::SyncError::None) << session.LastReport()->detail;
-    ASSERT_TRUE(session.Link().has_value());
-    EXPECT_EQ(session.Link()->certificate, pg::CertificateCheck::AuthorityAndName);
+    ASSERT_TRUE(session.ServerLink().Security().has_value());
+    EXPECT_EQ(session.ServerLink().Security()->certificate, pg::CertificateCheck::AuthorityAndName);
     EXPECT_TRUE(dialog.Link().text().contains(QStringLiteral("is verified")))
         << dialog.Link().text().toStdString();
 }
@@ -65,7 +65,7 @@ TEST_F(TeamUiTest, AServerWithoutTlsIsRefusedWithWhatToDoAndNothingIsSignedIn) {
     SignInWith(dialog, PlainServerConninfo(), kOwner, kOwnerPassword);
     ASSERT_TRUE(WaitForSync(session));
     EXPECT_EQ(session.LastReport()->error, sync::SyncError::ServerFailed);
-    EXPECT_TRUE(session.ServerLacksTls());
+    EXPECT_TRUE(session.ServerLink().ServerLacksTls());
     EXPECT_FALSE(session.SignedIn());
     EXPECT_TRUE(dialog.SignInButton().isEnabled());
     EXPECT_EQ(dialog.Link().text(), teamui::ServerLacksTlsText());
@@ -76,9 +76,9 @@ TEST_F(TeamUiTest, AServerWithoutTlsIsRefusedWithWhatToDoAndNothingIsSignedIn) {
     SignInWith(dialog, PlainServerConninfo("sslmode=disable"), kOwner, kOwnerPassword);
     ASSERT_TRUE(WaitForSync(session));
     EXPECT_EQ(session.LastReport()->error, sync::SyncError::NoTeamSchema) << session.LastReport()->detail;
-    EXPECT_FALSE(session.ServerLacksTls());
-    ASSERT_TRUE(session.Link().has_value());
-    EXPECT_FALSE(session.Link()->encrypted);
+    EXPECT_FALSE(session.ServerLink().ServerLacksTls());
+    ASSERT_TRUE(session.ServerLink().Security().has_value());
+    EXPECT_FALSE(session.ServerLink().Security()->encrypted);
     EXPECT_TRUE(dialog.Link().text().contains(QStringLiteral("NOT encrypted")))
         << dialog.Link().text().toStdString();
     EXPECT_TRUE(dialog.Link().text().contains(QStringLiteral("sslmode=disable")))

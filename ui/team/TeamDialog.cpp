@@ -57,8 +57,8 @@ TeamDialog::TeamDialog(TeamSession& session, QWidget* parent) : QDialog(parent),
     minutes_->setRange(1, 24 * 60);
     minutes_->setSuffix(tr(" minutes"));
     minutes_->setAccessibleName(auto_->text().remove(QLatin1Char('&')));
-    auto_->setChecked(session.AutoMinutes() > 0);
-    minutes_->setValue(session.AutoMinutes() > 0 ? session.AutoMinutes() : kDefaultMinutes);
+    auto_->setChecked(session.Pace().Minutes() > 0);
+    minutes_->setValue(session.Pace().Minutes() > 0 ? session.Pace().Minutes() : kDefaultMinutes);
     automatic->addWidget(auto_);
     automatic->addWidget(minutes_);
     automatic->addStretch(1);
@@ -149,7 +149,7 @@ bool TeamDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void TeamDialog::ApplyAutoSync() {
     minutes_->setEnabled(auto_->isChecked());
-    session_.SetAutoMinutes(auto_->isChecked() ? minutes_->value() : 0);
+    session_.Pace().SetMinutes(auto_->isChecked() ? minutes_->value() : 0);
 }
 
 void TeamDialog::ShowState() {
@@ -184,10 +184,10 @@ void TeamDialog::ShowState() {
 }
 
 void TeamDialog::ShowLink() {
-    const auto& link = session_.Link();
-    link_->setText(session_.ServerLacksTls() ? ServerLacksTlsText()
-                   : link                    ? LinkSecurityText(*link)
-                                             : QString());
+    const auto& link = session_.ServerLink().Security();
+    link_->setText(session_.ServerLink().ServerLacksTls() ? ServerLacksTlsText()
+                   : link                                 ? LinkSecurityText(*link)
+                                                          : QString());
     link_->setVisible(!link_->text().isEmpty());
 }
 

@@ -13,15 +13,6 @@ bool RefusesSignIn(sync::SyncError error) {
     return error == sync::SyncError::SignInRefused || error == sync::SyncError::NotMember;
 }
 
-// The sync keeps its connection to itself, so a connection of its own tells how the server is reached:
-// once after the first sync that got through (it stays so until the next sign-in), and after a failure
-// the sync could not name (a server without TLS is one), which costs a refusal's round trip.
-bool WorthProbing(const sync::SyncReport& report, bool linkKnown) {
-    return report.error == sync::SyncError::ServerFailed ||
-           (!linkKnown && report.error != sync::SyncError::CannotReach &&
-            report.error != sync::SyncError::SignInRefused && report.error != sync::SyncError::Cancelled);
-}
-
 }  // namespace
 
 TeamSession::TeamSession(std::string archivePath, QObject* parent)
@@ -29,11 +20,10 @@ TeamSession::TeamSession(std::string archivePath, QObject* parent)
     const platform::Settings settings;
     server_ = QString::fromStdString(settings.TeamServer());
     user_ = settings.TeamUser();
-    autoMinutes_ = settings.TeamSyncMinutes();
     connect(&runner_, &SyncRunner::Started, this, &TeamSession::SyncStarted);
     connect(&runner_, &SyncRunner::Finished, this, &TeamSession::Take);
-    // A failed automatic sync simply waits for the next turn: the server may be out of reach for a while.
-    connect(&autoTimer_, &QTimer::timeout, this, [this] { SyncNow(); });
+    connect(&pace_, &AutoSyncPace::Due, this, [this] { SyncNow(); });
+    connect(&pace_, &AutoSyncPace::Changed, this, &TeamSession::Changed);
 }
 
 void TeamSession::Restore() {
@@ -44,7 +34,7 @@ void TeamSession::Restore() {
     secrets_.Read(account, [this, account](std::optional<QString> password) {
         if (password && !SignedIn() && account == SecretAccount(server_, user_)) {
             password_ = password;
-            PaceAutomaticSyncs();
+            pace_.Follow(true);
         }
         emit Changed();  // found or not: whether the store answers is news for the dialog too
     });
@@ -58,8 +48,7 @@ void TeamSession::SignIn(const QString& server, const QString& user, const QStri
     pg::ConninfoWithoutPassword typed = pg::TakePasswordOut(server.trimmed().toStdString());
     server_ = QString::fromStdString(typed.conninfo);
     user_ = user.trimmed();
-    link_.reset();
-    serverLacksTls_ = false;
+    link_.Forget();
     const QString given =
         password.isEmpty() && typed.password ? QString::fromStdString(*typed.password) : password;
     trying_ = given;
@@ -75,9 +64,8 @@ void TeamSession::SignOut() {
     }
     password_.reset();
     trying_.reset();
-    link_.reset();
-    serverLacksTls_ = false;
-    PaceAutomaticSyncs();
+    link_.Forget();
+    pace_.Follow(false);
     emit Changed();
 }
 
@@ -117,11 +105,11 @@ bool TeamSession::StartSync(const QString& password, bool rememberServer) {
     if (!password.isEmpty()) {
         options.connection.password = password.toStdString();
     }
-    auto probe = std::make_shared<LinkProbe>();
+    auto probe = std::make_shared<LinkWatch::Probe>();
     // The settings file is written on the sync's thread: its write waits for the disk.
     const bool started = runner_.Start(
         [archivePath = archivePath_, options, rememberServer, server = server_, user = user_, probe,
-         linkKnown = link_.has_value()](std::shared_ptr<const std::atomic<bool>> cancel) {
+         linkKnown = link_.Security().has_value()](std::shared_ptr<const std::atomic<bool>> cancel) {
             if (rememberServer) {
                 platform::Settings settings;
                 settings.SetTeamServer(server.toStdString());
@@ -136,38 +124,23 @@ bool TeamSession::StartSync(const QString& password, bool rememberServer) {
                 settings.SetTeamLastSync(QDateTime::currentDateTimeUtc());
                 settings.Save();
             }
-            if (WorthProbing(report, linkKnown)) {
-                probe->ran = true;
-                pg::QueryResult failure;
-                const std::unique_ptr<pg::Connection> connection =
-                    pg::Connection::Open(options.connection, failure);
-                if (connection != nullptr) {
-                    probe->link = connection->Security();
-                }
-                probe->lacksTls = failure.error == pg::ErrorClass::NotEncrypted;
-            }
+            probe->LookAfter(report, options.connection, linkKnown);
             return report;
         });
     if (started) {
-        probe_ = probe;
+        link_.Watch(probe);
     }
     return started;
 }
 
 void TeamSession::Take(const sync::SyncReport& report) {
     lastReport_ = report;
-    if (probe_ != nullptr && probe_->ran) {
-        serverLacksTls_ = probe_->lacksTls;
-        if (probe_->link || probe_->lacksTls) {
-            link_ = probe_->link;
-        }
-    }
-    probe_.reset();
+    link_.TakeProbe();
     if (trying_) {
         const QString password = *trying_;
         trying_.reset();
         // A server without TLS never saw the password: nothing is signed in until the connection is mended.
-        if (!RefusesSignIn(report.error) && !serverLacksTls_) {
+        if (!RefusesSignIn(report.error) && !link_.ServerLacksTls()) {
             KeepPassword(password);
         }
     } else if (RefusesSignIn(report.error) && SignedIn()) {
@@ -180,41 +153,12 @@ void TeamSession::Take(const sync::SyncReport& report) {
 void TeamSession::KeepPassword(const QString& password) {
     password_ = password;
     secrets_.Write(SecretAccount(server_, user_), password, [this](bool) { emit Changed(); });
-    PaceAutomaticSyncs();
+    pace_.Follow(true);
     emit Changed();
-}
-
-void TeamSession::SetAutoMinutes(int minutes) {
-    autoMinutes_ = std::max(minutes, 0);
-    SaveSettings();
-    PaceAutomaticSyncs();
-    emit Changed();
-}
-
-void TeamSession::SetAutoInterval(std::chrono::milliseconds interval) {
-    autoInterval_ = interval;
-    PaceAutomaticSyncs();
-}
-
-void TeamSession::PaceAutomaticSyncs() {
-    const auto interval = autoInterval_.value_or(std::chrono::minutes(autoMinutes_));
-    if (SignedIn() && autoMinutes_ > 0) {
-        autoTimer_.start(interval);
-    } else {
-        autoTimer_.stop();
-    }
 }
 
 QDateTime TeamSession::LastSync() const {
     return platform::Settings().TeamLastSync();
-}
-
-void TeamSession::SaveSettings() {
-    platform::Settings settings;
-    settings.SetTeamServer(server_.toStdString());
-    settings.SetTeamUser(user_);
-    settings.SetTeamSyncMinutes(autoMinutes_);
-    settings.Save();
 }
 
 }  // namespace terrovane::teamui

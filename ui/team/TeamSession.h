@@ -3,15 +3,15 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "AutoSyncPace.h"
 #include "IssuedReports.h"
-#include "LinkSecurity.h"
+#include "LinkWatch.h"
 #include "SecretStore.h"
 #include "SyncReport.h"
 #include "SyncRunner.h"
@@ -50,24 +50,17 @@ class TeamSession : public QObject {
     // when the session ends with a sync running (the program closes).
     void CancelSync();
 
-    // Minutes between automatic syncs while signed in; 0 for none.
-    int AutoMinutes() const { return autoMinutes_; }
-    void SetAutoMinutes(int minutes);
-    // The automatic syncs' pace in finer steps than minutes (while they are on), for tests.
-    void SetAutoInterval(std::chrono::milliseconds interval);
-    // Whether an automatic sync is due: signed in with a pace set.
-    bool AutoSyncScheduled() const { return autoTimer_.isActive(); }
+    // The automatic syncs, which run while signed in.
+    AutoSyncPace& Pace() { return pace_; }
+    const AutoSyncPace& Pace() const { return pace_; }
 
     // The next report number from the team's server, signed in as this session; unreachable when signed
     // out. Waits for the server's answer (a few seconds at most when it cannot be reached).
     archive::ServerReportNumber IssueReportNumber(const std::string& prefix, int year) const;
 
     const std::optional<sync::SyncReport>& LastReport() const { return lastReport_; }
-    // How the connection to the server is protected, as learnt after the first sync that reached it since
-    // the sign-in; none before.
-    const std::optional<pg::LinkSecurity>& Link() const { return link_; }
-    // The last sync found that the server offers no TLS where the connection requires it; it sent nothing.
-    bool ServerLacksTls() const { return serverLacksTls_; }
+    // How the connection to the server is protected, as learnt since the sign-in.
+    const LinkWatch& ServerLink() const { return link_; }
     // When the last sync that succeeded ended (kept in the settings); invalid when none did.
     QDateTime LastSync() const;
     const std::string& ArchivePath() const { return archivePath_; }
@@ -82,18 +75,9 @@ class TeamSession : public QObject {
     void SyncFinished(const terrovane::sync::SyncReport& report);
 
   private:
-    // What a look at the connection after a sync found; written on the sync's thread, read after it ended.
-    struct LinkProbe {
-        bool ran = false;
-        std::optional<pg::LinkSecurity> link;
-        bool lacksTls = false;
-    };
-
     // Starts a sync with the password; `rememberServer` keeps the server and user in the settings first.
     bool StartSync(const QString& password, bool rememberServer);
     void KeepPassword(const QString& password);
-    void PaceAutomaticSyncs();
-    void SaveSettings();
 
     std::string archivePath_;
     QString server_;
@@ -101,15 +85,11 @@ class TeamSession : public QObject {
     std::optional<QString> password_;
     // The password of a sign-in whose first sync has not answered yet.
     std::optional<QString> trying_;
-    int autoMinutes_ = 0;
-    std::optional<std::chrono::milliseconds> autoInterval_;
     std::optional<sync::SyncReport> lastReport_;
-    std::optional<pg::LinkSecurity> link_;
-    bool serverLacksTls_ = false;
-    std::shared_ptr<LinkProbe> probe_;  // the running sync's
+    LinkWatch link_;
     SecretStore secrets_;
     SyncRunner runner_;
-    QTimer autoTimer_;
+    AutoSyncPace pace_;
 };
 
 }  // namespace terrovane::teamui
