@@ -1,6 +1,7 @@
 #include "ClockExchange.h"
 
 #include "HandshakeSequence.h"
+#include "ReplyJudging.h"
 
 namespace terrovane::link {
 
@@ -35,7 +36,7 @@ void ClockExchange::Ask(const Question& ask) {
     SessionPort& port = run_.Port();
     port.commandText = ClockLine(*clock);
     if (!port.Comm().Output(port.commandText)) {
-        run_.Lose(PendingCommand::SetClock);
+        run_.Finish(LostOutcome(PendingCommand::SetClock));
         return;
     }
     run_.AwaitReply(PendingCommand::SetClock);

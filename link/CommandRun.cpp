@@ -9,7 +9,14 @@ CommandRun::CommandRun(SessionPacing pacing, QObject* parent)
       pacing_(pacing),
       steps_(port_.Comm()),
       reply_(port_, [this](Outcome outcome) { Finish(std::move(outcome)); }) {
-    connect(&port_.Comm(), &CMSComm::OnComm, this, &CommandRun::OnComm);
+    // Bytes of a command still pacing stay in the buffer until its last pause has ended.
+    connect(&port_.Comm(), &CMSComm::OnComm, this, [this] {
+        if (busy_) {
+            steps_.StepEarlyWhenArrived();
+            return;
+        }
+        reply_.OnCommEvent();
+    });
 }
 
 void CommandRun::SetBusy(bool busy) {
@@ -43,23 +50,6 @@ void CommandRun::AwaitReply(PendingCommand command, int erasedSlot) {
     reply_.Start(command, erasedSlot, pacing_);
 }
 
-// Bytes of a command still pacing stay in the buffer until its last pause has ended.
-void CommandRun::OnComm() {
-    if (busy_) {
-        steps_.StepEarlyWhenArrived();
-        return;
-    }
-    reply_.OnCommEvent();
-}
-
-void CommandRun::FailDiscovery(FailureStage stage) {
-    if (port_.DiscoveryProblem().empty()) {
-        Fail(stage, FailureReason::PortNotFound);
-    } else {
-        Fail(stage, FailureReason::PortNameMalformed, port_.DiscoveryProblem());
-    }
-}
-
 // A declined question leaves the port open, as it always has, until the next command or the port watch
 // closes it.
 void CommandRun::Fail(FailureStage stage, FailureReason reason, std::string detail) {
@@ -72,15 +62,20 @@ void CommandRun::Fail(FailureStage stage, FailureReason reason, std::string deta
     Finish(std::move(outcome));
 }
 
-void CommandRun::Lose(PendingCommand during) {
-    Finish(LostOutcome(during));
-}
-
 void CommandRun::Finish(Outcome outcome) {
     steps_.Cancel();
     ClosePort();
     SetBusy(false);
     emit Finished(outcome);
+}
+
+void FailDiscovery(CommandRun& run, FailureStage stage) {
+    const std::string& problem = run.Port().DiscoveryProblem();
+    if (problem.empty()) {
+        run.Fail(stage, FailureReason::PortNotFound);
+    } else {
+        run.Fail(stage, FailureReason::PortNameMalformed, problem);
+    }
 }
 
 }  // namespace terrovane::link

@@ -40,8 +40,6 @@ class CommandRun : public QObject {
     void AwaitReply(PendingCommand command, int erasedSlot = 0);
 
     void Fail(FailureStage stage, FailureReason reason, std::string detail = {});
-    void FailDiscovery(FailureStage stage);
-    void Lose(PendingCommand during);
     void Finish(Outcome outcome);
 
   signals:
@@ -49,8 +47,6 @@ class CommandRun : public QObject {
     void Finished(const terrovane::link::Outcome& outcome);
 
   private:
-    void OnComm();
-
     SessionPort port_;
     SessionPacing pacing_;
     PacedSteps steps_;
@@ -58,5 +54,8 @@ class CommandRun : public QObject {
     PendingCommand running_ = PendingCommand::ReadOut;
     bool busy_ = false;
 };
+
+// Fails the running command at `stage` for the reason discovery found no usable port.
+void FailDiscovery(CommandRun& run, FailureStage stage);
 
 }  // namespace terrovane::link

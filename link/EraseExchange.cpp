@@ -1,6 +1,7 @@
 #include "EraseExchange.h"
 
 #include "Protocol.h"
+#include "ReplyJudging.h"
 
 namespace terrovane::link {
 
@@ -13,7 +14,7 @@ void EraseExchange::Start(int slot, const Confirmation& confirm) {
     run_.Begin(command, false);
     SessionPort& port = run_.Port();
     if (port.Discover() != 0) {
-        run_.FailDiscovery(FailureStage::Open);
+        FailDiscovery(run_, FailureStage::Open);
         return;
     }
     if (port.Open() != 0) {
@@ -26,7 +27,7 @@ void EraseExchange::Start(int slot, const Confirmation& confirm) {
     }
     port.commandText = EraseLine(slot);
     if (!port.Comm().Output(port.commandText)) {
-        run_.Lose(command);  // gone while the user was asked, or the line failed
+        run_.Finish(LostOutcome(command));  // gone while the user was asked, or the line failed
         return;
     }
     // The row to clear is the one erased, whatever is selected when the reply comes.

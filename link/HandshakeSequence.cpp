@@ -1,13 +1,14 @@
 #include "HandshakeSequence.h"
 
 #include "Protocol.h"
+#include "ReplyJudging.h"
 
 namespace terrovane::link {
 
 void HandshakeSequence::Run(std::function<void()> then) {
     SessionPort& port = run_.Port();
     if (port.Discover() != 0) {
-        run_.FailDiscovery(FailureStage::Handshake);
+        FailDiscovery(run_, FailureStage::Handshake);
         return;
     }
     if (port.Open() != 0) {
@@ -17,7 +18,7 @@ void HandshakeSequence::Run(std::function<void()> then) {
     port.commandText = kHandshakeLine;
     if (!port.Comm().Output(port.commandText)) {
         // Not sent is not unanswered: gone since the port opened, as for every other command.
-        run_.Lose(run_.Running());
+        run_.Finish(LostOutcome(run_.Running()));
         return;
     }
     // The instrument answers the handshake line with the same four bytes.

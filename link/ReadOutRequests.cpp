@@ -2,6 +2,7 @@
 
 #include "HandshakeSequence.h"
 #include "Protocol.h"
+#include "ReplyJudging.h"
 
 namespace terrovane::link {
 
@@ -34,7 +35,7 @@ void ReadOutRequests::SendRequest(int slot) {
         return;
     }
     if (run_.Port().SendIndexedCommand(CommandNameByCode(0), slot) < 0) {
-        run_.Lose(PendingCommand::ReadOut);
+        run_.Finish(LostOutcome(PendingCommand::ReadOut));
         return;
     }
     emit RequestSent(slot + 1);

@@ -5,8 +5,6 @@
 
 namespace terrovane::link {
 
-SessionPort::SessionPort() : commSettings(kCommSettings) {}
-
 SessionPort::~SessionPort() {
     Close();
 }

@@ -8,6 +8,7 @@
 #include "CMSComm.h"
 #include "PortChoice.h"
 #include "PortMap.h"
+#include "Protocol.h"
 
 namespace terrovane::link {
 
@@ -31,7 +32,6 @@ struct WatchedPresence {
 // it goes.
 class SessionPort {
   public:
-    SessionPort();
     ~SessionPort();
 
     // 0 when the map names the bridge with a port number, else -1 (DiscoveryProblem() says why, if it can).
@@ -55,7 +55,7 @@ class SessionPort {
     CMSComm& Comm() { return comm_; }
 
     // The state of the link's protocol (the names the instrument link has always used).
-    std::string commSettings;
+    std::string commSettings{kCommSettings};
     std::string portName;
     int portNumber = 0;
     std::string commandText;

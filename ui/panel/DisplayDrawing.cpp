@@ -1,9 +1,11 @@
 #include "DisplayDrawing.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "ChartWindow.h"
 #include "DigitField.h"
+#include "MessageBox.h"
 #include "PanelControls.h"
 #include "SpokenDisplay.h"
 
@@ -48,12 +50,17 @@ void DisplayDrawing::ShowView(const PanelView& view, std::uint32_t mode) {
     controls_.Chart()->SetReading(QString::fromStdString(SpokenDisplay(shown_, mode)));
 }
 
-void DisplayDrawing::ShowNotice(const QString& text) {
+void DisplayDrawing::Tell(const char* text) {
+    if (!quiet_) {
+        platform::Alert(text);
+        return;
+    }
+    const QString translated = QCoreApplication::translate("Messages", text);
     QLabel* notice = controls_.Notice();
-    notice->setText(text);
+    notice->setText(translated);
     notice->raise();
     notice->show();
-    controls_.Chart()->SetReading(text);
+    controls_.Chart()->SetReading(translated);
 }
 
 void DisplayDrawing::HideNotice() {

@@ -24,7 +24,12 @@ class DisplayDrawing {
     // Adds what the view lists to what is shown; `mode` is the shown record's, for the reading in words.
     void ShowView(const PanelView& view, std::uint32_t mode);
 
-    void ShowNotice(const QString& text);
+    // The change came by key: things are said on the display, not in a message box the user would have
+    // to close at every step.
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
+    bool Quiet() const { return quiet_; }
+    // Says `text` (a message text, translated here) on the blank display when quiet, else alerts with it.
+    void Tell(const char* text);
     void HideNotice();
     // The text said on the blank display, empty when none is shown.
     QString Notice() const;
@@ -35,6 +40,7 @@ class DisplayDrawing {
     DisplayControls& controls_;
     PanelView shown_;            // everything drawn since the last blanking, for the reading in words
     bool anythingShown_ = true;  // true until the first blanking, so it hides whatever the template showed
+    bool quiet_ = false;
 };
 
 }  // namespace terrovane::panel

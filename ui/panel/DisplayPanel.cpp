@@ -1,6 +1,5 @@
 #include "DisplayPanel.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include "DigitField.h"
@@ -44,14 +43,6 @@ const record::MeasurementRecord* DisplayPanel::CurrentRecord() const {
 
 void DisplayPanel::BlankDisplay() {
     drawing_.BlankDisplay();
-}
-
-void DisplayPanel::Tell(const char* text) {
-    if (!quiet_) {
-        platform::Alert(text);
-        return;
-    }
-    drawing_.ShowNotice(QCoreApplication::translate("Messages", text));
 }
 
 QString DisplayPanel::Notice() const {
@@ -106,9 +97,9 @@ void DisplayPanel::OnListClicked() {
 
 void DisplayPanel::OnListMovedByKey() {
     state_.listClicked = true;
-    quiet_ = true;
+    drawing_.SetQuiet(true);
     ShowSelected();
-    quiet_ = false;
+    drawing_.SetQuiet(false);
 }
 
 void DisplayPanel::OnReadOutFinished() {
@@ -118,9 +109,9 @@ void DisplayPanel::OnReadOutFinished() {
 
 void DisplayPanel::ShowSelected() {
     if (!bindings_.readOut.dataRead) {
-        if (quiet_)
+        if (drawing_.Quiet())
             BlankDisplay();
-        return Tell(kNoDataReadFirst);
+        return drawing_.Tell(kNoDataReadFirst);
     }
     if (state_.listClicked) {
         const auto row = bindings_.firstSelectedListRow ? bindings_.firstSelectedListRow() : std::nullopt;
@@ -129,7 +120,7 @@ void DisplayPanel::ShowSelected() {
         }
         if (CurrentRecord() == nullptr) {
             BlankDisplay();
-            return Tell(kNoData);
+            return drawing_.Tell(kNoData);
         }
         return ShowRecord(bindings_.readOut.currentIndex);
     }

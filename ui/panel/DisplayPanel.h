@@ -72,15 +72,11 @@ class DisplayPanel : public QObject {
     const record::MeasurementRecord* CurrentRecord() const;
     // Blanks the display, then shows what the view lists.
     void Apply(const PanelView& view);
-    // Says `text` (a message text, translated here) on the blank display, or alerts with it when the
-    // change was not made by key.
-    void Tell(const char* text);
 
     PanelBindings bindings_;
     DisplayState state_;
     DisplayControls controls_;
     DisplayDrawing drawing_{controls_};
-    bool quiet_ = false;  // the change came by key: say things on the display
 };
 
 }  // namespace terrovane::panel
