@@ -122,7 +122,7 @@ TEST_F(ReadOutTest, UnpluggingHidesTheIdlePictureAndClosesThePort) {
     QWidget* idle = dialog_->IdlePicture();
     EXPECT_TRUE(RunEventsUntil([&] { return idle->isVisibleTo(dialog_.get()); }, 1000));
     ASSERT_TRUE(dialog_->Session().WatchPort().present);
-    dialog_->Comm().SetCommPort(static_cast<std::int16_t>(dialog_->Session().portNumber));
+    dialog_->Comm().SetCommPort(static_cast<std::int16_t>(dialog_->Session().Port().portNumber));
     dialog_->Comm().SetPortOpen(true);
     ASSERT_TRUE(dialog_->Comm().PortOpen());
     sim_->Stop();

@@ -33,11 +33,11 @@ class PortChoiceTest : public testing::LinkFixture {
 
 TEST_F(PortChoiceTest, ReadOutGoesToTheChosenPortAndTheWatchFollowsAChange) {
     EXPECT_TRUE(session_.WatchPort().present);
-    EXPECT_EQ(session_.portNumber, 5);  // no choice: the first bridge port, as always
+    EXPECT_EQ(session_.Port().portNumber, 5);  // no choice: the first bridge port, as always
 
     session_.SetPortChoice({second_->SlavePath(), false});
     EXPECT_TRUE(session_.WatchPort().present);
-    EXPECT_EQ(session_.portNumber, 6);
+    EXPECT_EQ(session_.Port().portNumber, 6);
 
     ASSERT_TRUE(Read());
     EXPECT_EQ(outcome_->port, "COM6");
@@ -48,7 +48,7 @@ TEST_F(PortChoiceTest, ReadOutGoesToTheChosenPortAndTheWatchFollowsAChange) {
 TEST_F(PortChoiceTest, RequiredChoiceOfAnAbsentPortFindsNoPortWhereAWishFallsBack) {
     session_.SetPortChoice({"/dev/terrovane-absent", false});
     EXPECT_TRUE(session_.WatchPort().present);
-    EXPECT_EQ(session_.portNumber, 5);
+    EXPECT_EQ(session_.Port().portNumber, 5);
 
     session_.SetPortChoice({"/dev/terrovane-absent", true});
     EXPECT_FALSE(session_.WatchPort().present);

@@ -36,8 +36,8 @@ class PortWatchTest : public testing::LinkFixture {
     void OpenThePort() {
         Attach(testing::InstrumentResponder(testing::ImageWithSlots({})));
         ASSERT_TRUE(session_.WatchPort().present);
-        EXPECT_EQ(session_.portNumber, testing::kTestPort);
-        comm_.SetCommPort(static_cast<std::int16_t>(session_.portNumber));
+        EXPECT_EQ(session_.Port().portNumber, testing::kTestPort);
+        comm_.SetCommPort(static_cast<std::int16_t>(session_.Port().portNumber));
         comm_.SetPortOpen(true);
         ASSERT_TRUE(comm_.PortOpen());
     }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "ChartAxes.h"
+
 namespace terrovane::panel {
 
 // A two-layer chart: a grid layer (frame, labels, captions) and a plot layer, composed by bitwise OR
@@ -42,21 +44,12 @@ class ChartWindow : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void DrawGrid();
-    void DrawYAxis(class QPainter& painter, const QRect& plot);
-    void DrawXAxis(class QPainter& painter, const QRect& plot);
-
     bool instrumentDisplay_ = false;
     QString reading_;
     QColor background_ = Qt::black;
     QColor grid_{0, 255, 255};
     QColor plot_ = Qt::white;
-    QString xCaption_ = QStringLiteral("Samples");
-    QString yCaption_ = QStringLiteral("Y units");
-    int yPrecision_ = 1;
-    double xMinimum_ = 1, xMaximum_ = 211, xStep_ = 20, xPixelsPerUnit_ = 4;
-    double yMinimum_ = 0, yMaximum_ = 211, yRange_ = 211, yStep_ = 10, yPixelsPerUnit_ = 40;
-    QRect plotRect_{QPoint(40, 10), QPoint(360, 160)};
+    ChartAxes axes_;
     QImage gridLayer_;
     QImage plotLayer_;
 };

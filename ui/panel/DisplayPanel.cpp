@@ -1,17 +1,11 @@
 #include "DisplayPanel.h"
 
-#include <QCoreApplication>
-#include <QLabel>
 #include <QPushButton>
 
-#include "ChartWindow.h"
 #include "DigitField.h"
-#include "DisplayAccessible.h"
 #include "MessageBox.h"
 #include "MessageTexts.h"
 #include "PanelControls.h"
-#include "PanelPicture.h"
-#include "SpokenDisplay.h"
 
 namespace terrovane::panel {
 namespace {
@@ -19,33 +13,22 @@ namespace {
 using format::kNoData;
 using format::kNoDataReadFirst;
 
-struct ButtonLayout {
-    int id;
-    const char* text;
-    int x, y, width, height;
-    bool visible;
-};
-
-// Under the display frame (which ends at 231), left of the record list (which starts at 262).
-constexpr ButtonLayout kButtons[] = {
-    {kFrequencyButton, QT_TRANSLATE_NOOP("terrovane::panel::DisplayPanel", "Frequency"), 24, 240, 60, 16,
-     true},
-    {kResistanceButton, QT_TRANSLATE_NOOP("terrovane::panel::DisplayPanel", "Resistance"), 100, 240, 60, 16,
-     true},
-    {kVoltageButton, QT_TRANSLATE_NOOP("terrovane::panel::DisplayPanel", "Voltage"), 176, 240, 60, 16, true},
-    {kCurrentButton, QT_TRANSLATE_NOOP("terrovane::panel::DisplayPanel", "Current"), 176, 260, 60, 16, false},
-};
-
-QRect Place(const units::DialogUnits& units, QPoint origin, int x, int y, int width, int height) {
-    return units.Rect(x, y, width, height).translated(origin);
+std::uint32_t ModeOfShown(const record::MeasurementRecord* record) {
+    return record != nullptr ? record->mode : 0;
 }
 
 }  // namespace
 
 DisplayPanel::DisplayPanel(QWidget* dialog, PanelBindings bindings, QPoint origin, units::DialogUnits units)
-    : QObject(dialog), bindings_(std::move(bindings)) {
-    CreateControls(dialog, origin, units);
-    CreateButtons(dialog, origin, units);
+    : QObject(dialog), bindings_(std::move(bindings)), controls_(dialog, origin, units) {
+    using Handler = void (DisplayPanel::*)();
+    const std::map<int, Handler> handlers = {{kFrequencyButton, &DisplayPanel::OnFrequencyButton},
+                                             {kResistanceButton, &DisplayPanel::OnResistanceButton},
+                                             {kVoltageButton, &DisplayPanel::OnVoltageButton},
+                                             {kCurrentButton, &DisplayPanel::OnCurrentButton}};
+    for (const auto& [id, handler] : handlers) {
+        connect(static_cast<QPushButton*>(Control(id)), &QPushButton::clicked, this, handler);
+    }
     for (int id : kDigitFieldIds) {
         Field(id)->SetBackgroundColour(kPanelColour);
         Field(id)->ModifyStyle(0, kStyleFourteenSegment);
@@ -54,125 +37,25 @@ DisplayPanel::DisplayPanel(QWidget* dialog, PanelBindings bindings, QPoint origi
     BlankDisplay();
 }
 
-void DisplayPanel::CreateControls(QWidget* dialog, QPoint origin, const units::DialogUnits& units) {
-    InstallDisplayAccessibility();
-    chart_ = new ChartWindow(dialog);
-    chart_->MarkAsInstrumentDisplay();
-    chart_->setGeometry(Place(units, origin, 8, 35, 245, 196));
-    chart_->SetBackgroundColour(kPanelColour);
-    chart_->SetGridColour(Qt::black);
-    chart_->SetPlotColour(Qt::black);
-    for (const auto& row : kPanelControls) {
-        QWidget* control = row.bitmap == 0 ? static_cast<QWidget*>(new DigitField(dialog))
-                                           : new PictureControl(row.bitmap, dialog);
-        control->setGeometry(Place(units, origin, row.x, row.y, row.width, row.height));
-        controls_[row.id] = control;
-    }
-    notice_ = new QLabel(dialog);
-    notice_->setObjectName(QStringLiteral("DisplayNotice"));
-    notice_->setAlignment(Qt::AlignCenter);
-    notice_->setWordWrap(true);
-    QFont noticeFont = notice_->font();
-    noticeFont.setPointSizeF(noticeFont.pointSizeF() * 1.5);
-    noticeFont.setBold(true);
-    notice_->setFont(noticeFont);
-    notice_->setGeometry(Place(units, origin, 24, 100, 213, 40));
-    notice_->hide();
-    auto* idle = new PictureControl(kIdlePictureBitmap, dialog, true);
-    idle->setGeometry(Place(units, origin, 59, 78, 159, 95));
-    idle->hide();
-    controls_[kIdlePicture] = idle;
-}
-
-void DisplayPanel::CreateButtons(QWidget* dialog, QPoint origin, const units::DialogUnits& units) {
-    using Handler = void (DisplayPanel::*)();
-    const std::map<int, Handler> handlers = {{kFrequencyButton, &DisplayPanel::OnFrequencyButton},
-                                             {kResistanceButton, &DisplayPanel::OnResistanceButton},
-                                             {kVoltageButton, &DisplayPanel::OnVoltageButton},
-                                             {kCurrentButton, &DisplayPanel::OnCurrentButton}};
-    for (const auto& row : kButtons) {
-        auto* button = new QPushButton(tr(row.text), dialog);
-        button->setGeometry(Place(units, origin, row.x, row.y, row.width, row.height));
-        button->setVisible(row.visible);
-        connect(button, &QPushButton::clicked, this, handlers.at(row.id));
-        controls_[row.id] = button;
-    }
-}
-
-QWidget* DisplayPanel::Control(int id) const {
-    const auto it = controls_.find(id);
-    return it == controls_.end() ? nullptr : it->second;
-}
-
-DigitField* DisplayPanel::Field(int id) const {
-    return qobject_cast<DigitField*>(Control(id));
-}
-
 const record::MeasurementRecord* DisplayPanel::CurrentRecord() const {
     return bindings_.readOut.table.At(bindings_.readOut.currentIndex);
 }
 
 void DisplayPanel::BlankDisplay() {
-    HideEverything();
-    HideNotice();
-    chart_->SetReading(QString());
-}
-
-void DisplayPanel::Tell(const char* text) {
-    if (!quiet_) {
-        platform::Alert(text);
-        return;
-    }
-    const QString translated = QCoreApplication::translate("Messages", text);
-    notice_->setText(translated);
-    notice_->raise();
-    notice_->show();
-    chart_->SetReading(translated);
-}
-
-void DisplayPanel::HideNotice() {
-    if (notice_->isVisible()) {
-        notice_->hide();
-    }
+    drawing_.BlankDisplay();
 }
 
 QString DisplayPanel::Notice() const {
-    return notice_->isVisibleTo(notice_->parentWidget()) ? notice_->text() : QString();
+    return drawing_.Notice();
 }
 
 bool DisplayPanel::Blank() const {
-    return !anythingShown_ && chart_->Reading().isEmpty();
-}
-
-void DisplayPanel::HideEverything() {
-    // The port watch blanks the idle panel every few milliseconds: skip the 51 hides when nothing shows.
-    if (!anythingShown_)
-        return;
-    for (const auto& row : kPanelControls)
-        controls_.at(row.id)->hide();
-    anythingShown_ = false;
-    shown_ = {};
+    return drawing_.Blank();
 }
 
 // A new page replaces the old one in a single change of the reading in words.
 void DisplayPanel::Apply(const PanelView& view) {
-    HideEverything();
-    ShowView(view);
-}
-
-void DisplayPanel::ShowView(const PanelView& view) {
-    if (!view.visible.empty())
-        HideNotice();
-    for (const auto& [id, text] : view.texts)
-        Field(id)->SetText(text);
-    for (int id : view.visible)
-        controls_.at(id)->show();
-    anythingShown_ = anythingShown_ || !view.visible.empty();
-    shown_.visible.insert(view.visible.begin(), view.visible.end());
-    for (const auto& [id, text] : view.texts)
-        shown_.texts[id] = text;
-    const record::MeasurementRecord* record = CurrentRecord();
-    chart_->SetReading(QString::fromStdString(SpokenDisplay(shown_, record != nullptr ? record->mode : 0)));
+    drawing_.Replace(view, ModeOfShown(CurrentRecord()));
 }
 
 void DisplayPanel::OnShowCommand() {
@@ -214,9 +97,9 @@ void DisplayPanel::OnListClicked() {
 
 void DisplayPanel::OnListMovedByKey() {
     state_.listClicked = true;
-    quiet_ = true;
+    drawing_.SetQuiet(true);
     ShowSelected();
-    quiet_ = false;
+    drawing_.SetQuiet(false);
 }
 
 void DisplayPanel::OnReadOutFinished() {
@@ -226,9 +109,9 @@ void DisplayPanel::OnReadOutFinished() {
 
 void DisplayPanel::ShowSelected() {
     if (!bindings_.readOut.dataRead) {
-        if (quiet_)
+        if (drawing_.Quiet())
             BlankDisplay();
-        return Tell(kNoDataReadFirst);
+        return drawing_.Tell(kNoDataReadFirst);
     }
     if (state_.listClicked) {
         const auto row = bindings_.firstSelectedListRow ? bindings_.firstSelectedListRow() : std::nullopt;
@@ -237,7 +120,7 @@ void DisplayPanel::ShowSelected() {
         }
         if (CurrentRecord() == nullptr) {
             BlankDisplay();
-            return Tell(kNoData);
+            return drawing_.Tell(kNoData);
         }
         return ShowRecord(bindings_.readOut.currentIndex);
     }
@@ -266,11 +149,11 @@ void DisplayPanel::ShowModeAndSlot() {
         return;
     PanelView view;
     AddModeAndSlot(view, *record, bindings_.readOut.currentIndex);
-    ShowView(view);
+    drawing_.ShowView(view, record->mode);
 }
 
 void DisplayPanel::SetIdlePictureVisible(bool visible) {
-    QWidget* idle = controls_.at(kIdlePicture);
+    QWidget* idle = Control(kIdlePicture);
     if (visible)
         idle->raise();
     idle->setVisible(visible);

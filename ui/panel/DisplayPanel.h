@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "DialogUnits.h"
+#include "DisplayControls.h"
+#include "DisplayDrawing.h"
 #include "PanelPage.h"
 #include "ReadOutState.h"
 
@@ -29,7 +31,8 @@ struct PanelBindings {
 };
 
 // The simulated instrument display: creates its controls as children of the dialog (at their dialog-unit
-// places, shifted by `origin` pixels) and draws records onto them one page at a time.
+// places, shifted by `origin` pixels) and draws records onto them one page at a time. It decides what to
+// show; its controls and its drawing are parts of their own.
 class DisplayPanel : public QObject {
     Q_OBJECT
   public:
@@ -61,31 +64,19 @@ class DisplayPanel : public QObject {
     QString Notice() const;
 
     DisplayState& State() { return state_; }
-    QWidget* Control(int id) const;
-    DigitField* Field(int id) const;
-    ChartWindow* Chart() const { return chart_; }
+    QWidget* Control(int id) const { return controls_.Control(id); }
+    DigitField* Field(int id) const { return controls_.Field(id); }
+    ChartWindow* Chart() const { return controls_.Chart(); }
 
   private:
-    void CreateControls(QWidget* dialog, QPoint origin, const units::DialogUnits& units);
-    void CreateButtons(QWidget* dialog, QPoint origin, const units::DialogUnits& units);
     const record::MeasurementRecord* CurrentRecord() const;
-    void HideEverything();
     // Blanks the display, then shows what the view lists.
     void Apply(const PanelView& view);
-    void ShowView(const PanelView& view);
-    // Says `text` (a message text, translated here) on the blank display, or alerts with it when the
-    // change was not made by key.
-    void Tell(const char* text);
-    void HideNotice();
 
     PanelBindings bindings_;
     DisplayState state_;
-    std::map<int, QWidget*> controls_;
-    PanelView shown_;            // everything drawn since the last blanking, for the reading in words
-    bool anythingShown_ = true;  // true until the first blanking, so it hides whatever the template showed
-    ChartWindow* chart_ = nullptr;
-    QLabel* notice_ = nullptr;
-    bool quiet_ = false;  // the change came by key: say things on the display
+    DisplayControls controls_;
+    DisplayDrawing drawing_{controls_};
 };
 
 }  // namespace terrovane::panel

@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QLabel>
 #include <QObject>
-#include <QPointer>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QString>
 #include <QWidget>
+
+#include "EscapePump.h"
+#include "ProgressCount.h"
+#include "ProgressFrame.h"
+#include "ProgressOwner.h"
+#include "ProgressPlace.h"
 
 namespace terrovane::ui {
 
@@ -18,15 +20,9 @@ class ProgressWindow : public QObject {
     Q_OBJECT
 
   public:
-    static constexpr int kMessageId = 11;
-    static constexpr int kBarId = 12;
-    static constexpr int kCancelId = 10;
-
     // parent: the owning (main) window; without one, the application's active window owns it.
     ProgressWindow(QWidget* parent, const QString& caption = QStringLiteral("Progress"), bool smooth = false);
     ~ProgressWindow() override;
-    ProgressWindow(const ProgressWindow&) = delete;
-    ProgressWindow& operator=(const ProgressWindow&) = delete;
 
     bool GoModal(const QString& caption = QStringLiteral("Progress"), bool smooth = false);
     void SetRange(int lower, int upper, int step = 1);
@@ -44,47 +40,31 @@ class ProgressWindow : public QObject {
     // modal, a click on Cancel cancel the job; the Escape goes no further.
     void PeekAndPump(bool cancelOnEscape = true);
     bool Cancelled() const { return cancelled_; }
-    bool IsModal() const { return modal_; }
+    bool IsModal() const { return owner_.IsModal(); }
     // Shows the Cancel button (it starts hidden).
     void ShowCancelButton(bool show);
-    void SetRememberPosition(bool remember) { rememberPosition_ = remember; }
+    void SetRememberPosition(bool remember) { place_.SetRemember(remember); }
     // Stores the position, re-enables the main window when modal and destroys the window.
     void Destroy();
 
-    QWidget* Window() const { return window_; }
-    QString Caption() const { return caption_; }
+    QWidget* Window() const { return frame_.Window(); }
+    QString Caption() const { return count_.Caption(); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Create(bool smooth);
-    void CreateChildren(bool smooth);
-    void Layout(int lines, int width);
-    void WidenFor(const QString& text);
-    void RestorePosition();
-    void StorePosition();
     void Cancel();
-    void DestroyWindow(bool deferred);
+    // Stores the position, releases the owner and discards the window.
+    void Dismiss(bool deferred);
 
-    QPointer<QWidget> mainWindow_;
-    QPointer<QWidget> window_;
-    QLabel* message_ = nullptr;
-    QProgressBar* bar_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
-    QString caption_;
-    QString cancelText_ = QStringLiteral(" Cancel ");
-    int textLines_ = 4;
-    int lower_ = 0;
-    int upper_ = 100;
-    int step_ = 1;
-    int position_ = 0;
-    int percent_ = 0;
+    ProgressOwner owner_;
+    ProgressCount count_;
+    ProgressFrame frame_;
+    ProgressPlace place_;
+    EscapePump pump_;
     bool cancelled_ = false;
-    bool modal_ = false;
-    bool rememberPosition_ = true;
-    bool pumping_ = false;
-    bool cancelOnEscape_ = true;
 };
 
 }  // namespace terrovane::ui
