@@ -42,10 +42,10 @@ void HistoryCommand::AddSyncStrip(archive::Archive& store) {
     // What a sync brought shows at once, not only when the file's watch notices it.
     connect(&team_, &teamui::TeamSession::SyncFinished, window_.get(), &history::HistoryWindow::Refresh);
     // Asked when a report is issued: a sign-in after the window opened counts.
-    window_->serverReportNumber = [team = &team_](const std::string& prefix, int year) {
+    window_->Reporting().serverReportNumber = [team = &team_](const std::string& prefix, int year) {
         return team->IssueReportNumber(prefix, year);
     };
-    window_->inTeam = [team = &team_] { return !team->Server().isEmpty(); };
+    window_->Reporting().inTeam = [team = &team_] { return !team->Server().isEmpty(); };
 }
 
 // As an accepted read-out does: the image into the buffer, the table rebuilt, the list and the panel

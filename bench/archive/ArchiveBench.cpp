@@ -439,10 +439,10 @@ bool SearchFigures(const std::string& path) {
     QApplication::processEvents();
     std::vector<double> typed;
     for (const char* words : {"site 500", "corroded", "flooded", "变电站", "site", "s", "site 50", "leg 1"}) {
-        window.SearchField().setText(QString::fromUtf8(words));
-        window.SearchNow();
+        window.Search().SearchField().setText(QString::fromUtf8(words));
+        window.Search().SearchNow();
         QApplication::processEvents();
-        typed.push_back(window.LatestSearchMilliseconds());
+        typed.push_back(window.Search().LatestSearchMilliseconds());
     }
     std::printf("  the window's searches: longest %.2f ms\n", *std::max_element(typed.begin(), typed.end()));
     ok = Report("archive window: words searched, tree and list shown", Median(typed), 50) && ok;

@@ -129,7 +129,7 @@ TEST_F(FopWindowTest, TheArchiveWindowKeepsTheCurveWithTheResultsPoint) {
     history::HistoryWindow archiveWindow(archive_.get(), QString());
     archiveWindow.show();
     archiveWindow.SelectAll();
-    auto* window = dynamic_cast<FopWindow*>(archiveWindow.ShowFallOfPotential());
+    auto* window = dynamic_cast<FopWindow*>(archiveWindow.Analyses().ShowFallOfPotential());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Fall of potential - Mast 7 / Rod"));
     ASSERT_TRUE(window->StoreButton().isEnabled());

@@ -181,7 +181,7 @@ TEST_F(GridWindowTest, TheSoilAndArchiveWindowsOpenItAndEscapeClosesIt) {
     testing::MessageRecorder recorder;
     history::HistoryWindow archiveWindow(archive_.get(), QString());
     ASSERT_TRUE(archiveWindow.Tree().Choose({history::TreeChoice::Kind::Site, siteId_}));
-    auto* window = dynamic_cast<GridWindow*>(archiveWindow.ShowGridSafety());
+    auto* window = dynamic_cast<GridWindow*>(archiveWindow.Analyses().ShowGridSafety());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Grid safety - Substation North"));
     EXPECT_TRUE(window->isVisible());
@@ -190,7 +190,7 @@ TEST_F(GridWindowTest, TheSoilAndArchiveWindowsOpenItAndEscapeClosesIt) {
     QTest::keyClick(window->focusWidget() != nullptr ? window->focusWidget() : window, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     ASSERT_TRUE(archiveWindow.Tree().Choose({history::TreeChoice::Kind::All, 0}));
-    EXPECT_EQ(archiveWindow.ShowGridSafety(), nullptr);
+    EXPECT_EQ(archiveWindow.Analyses().ShowGridSafety(), nullptr);
     EXPECT_EQ(recorder.Texts().size(), 1u);
 
     // From the soil window: without a fitted model, the site's stored one.

@@ -179,18 +179,18 @@ TEST_F(SoilWindowTest, TheArchiveWindowOpensItOnTheChosenSiteWithoutASelection) 
     testing::MessageRecorder recorder;
     history::HistoryWindow archiveWindow(archive_.get(), QString());
     ASSERT_TRUE(archiveWindow.Tree().Choose({history::TreeChoice::Kind::Site, siteId_}));
-    auto* window = dynamic_cast<SoilWindow*>(archiveWindow.ShowSoilModel());
+    auto* window = dynamic_cast<SoilWindow*>(archiveWindow.Analyses().ShowSoilModel());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Soil model - Substation West"));
     EXPECT_EQ(window->Sounding().size(), 10u);
     EXPECT_TRUE(window->StoreButton().isEnabled());
     ASSERT_TRUE(archiveWindow.Tree().Choose({history::TreeChoice::Kind::All, 0}));
     archiveWindow.View().clearSelection();
-    EXPECT_EQ(archiveWindow.ShowSoilModel(), nullptr);
+    EXPECT_EQ(archiveWindow.Analyses().ShowSoilModel(), nullptr);
     EXPECT_EQ(recorder.Texts().size(), 1u);
     // Chosen results of the site's points find their site without the tree.
     archiveWindow.SelectAll();
-    auto* chosen = dynamic_cast<SoilWindow*>(archiveWindow.ShowSoilModel());
+    auto* chosen = dynamic_cast<SoilWindow*>(archiveWindow.Analyses().ShowSoilModel());
     ASSERT_NE(chosen, nullptr);
     EXPECT_EQ(chosen->windowTitle(), QStringLiteral("Soil model - Substation West"));
 }
@@ -205,7 +205,7 @@ TEST_F(SoilWindowTest, ASiteWithoutResistivityResultsOpensForASoundingTypedIn) {
     history::HistoryWindow archiveWindow(archive_.get(), QString());
     ASSERT_TRUE(archiveWindow.Tree().Choose({history::TreeChoice::Kind::Site, quarry}));
     archiveWindow.View().clearSelection();
-    auto* window = dynamic_cast<SoilWindow*>(archiveWindow.ShowSoilModel());
+    auto* window = dynamic_cast<SoilWindow*>(archiveWindow.Analyses().ShowSoilModel());
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->TypedMode());
     EXPECT_TRUE(window->TypedPanel().isVisibleTo(window));

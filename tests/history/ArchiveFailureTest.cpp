@@ -49,8 +49,8 @@ class ArchiveFailureTest : public archive::testing::ArchiveTest,
         point.name = "Leg A";
         ASSERT_TRUE(archive::AddPoint(*archive_, siteId_, point, pointId_, error_)) << error_;
         window_ = std::make_unique<HistoryWindow>(archive_.get(), QString());
-        window_->nameAsker = [](const QString&, const QString&) { return QStringLiteral("Line 5"); };
-        window_->assignChooser = [this](int) { return AssignChoice{siteId_, pointId_, false}; };
+        window_->Edits().nameAsker = [](const QString&, const QString&) { return QStringLiteral("Line 5"); };
+        window_->Assignment().assignChooser = [this](int) { return AssignChoice{siteId_, pointId_, false}; };
         window_->show();
         ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
     }
@@ -120,17 +120,17 @@ TEST_P(ArchiveFailureTest, TheActionSaysWhatFailedAndWhatToDo) {
     }
     switch (action) {
         case Action::Assign:
-            window_->AssignSelected();
+            window_->Assignment().AssignSelected();
             return ExpectSaid("The results could not be assigned.", WayOut(trouble));
         case Action::Rename:
-            window_->RenameChosen();
+            window_->Edits().RenameChosen();
             return ExpectSaid("The name could not be changed.", WayOut(trouble));
         case Action::Delete:
             recorder_.AnswerNext(platform::MessageResult::Ok);  // "delete this site?"
-            window_->DeleteChosen();
+            window_->Edits().DeleteChosen();
             return ExpectSaid("It could not be deleted.", WayOut(trouble));
         case Action::Report:
-            window_->ReportChosenSite();
+            window_->Reporting().ReportChosenSite();
             return ExpectSaid("The site report could not be made.", WayOut(trouble));
         case Action::Tree:
             // An empty tree would say there are no sites.
@@ -143,20 +143,20 @@ TEST_P(ArchiveFailureTest, TheActionSaysWhatFailedAndWhatToDo) {
         // Each of these read the archive and once took a failure for an empty list or a missing site.
         case Action::Properties:
         case Action::PointProperties:
-            window_->EditChosenProperties();
+            window_->Edits().EditChosenProperties();
             return ExpectSaid("The properties could not be read.", WayOut(trouble));
         case Action::SoilModel:
-            EXPECT_EQ(window_->ShowSoilModel(), nullptr);
+            EXPECT_EQ(window_->Analyses().ShowSoilModel(), nullptr);
             return ExpectSaid("The soil model could not be opened.", WayOut(trouble));
         case Action::GridSafety:
-            EXPECT_EQ(window_->ShowGridSafety(), nullptr);
+            EXPECT_EQ(window_->Analyses().ShowGridSafety(), nullptr);
             return ExpectSaid("The grid safety window could not be opened.", WayOut(trouble));
         case Action::Label:
-            window_->LabelSelectedResults();
+            window_->Results().LabelSelectedResults();
             return ExpectSaid("The labels could not be read.", WayOut(trouble));
         case Action::Trend: {
             // "No result has a label yet" would hide the failure.
-            auto* trend = qobject_cast<TrendWindow*>(window_->ShowTrend());
+            auto* trend = qobject_cast<TrendWindow*>(window_->Results().ShowTrend());
             ASSERT_NE(trend, nullptr);
             EXPECT_TRUE(trend->Status().text().startsWith(QStringLiteral("The labels could not be read.")))
                 << trend->Status().text().toStdString();

@@ -76,11 +76,11 @@ TEST_F(ArchiveWindowTest, ARunOfSlotsIsAssignedInOrderAndJudgedInWordsAndColour)
     ChooseTree(TreeChoice::Kind::Unassigned);
     ASSERT_EQ(window_->Model().rowCount(), 4);
     window_->SelectAll();
-    window_->assignChooser = [this](int results) {
+    window_->Assignment().assignChooser = [this](int results) {
         EXPECT_EQ(results, 4);
         return std::optional(AssignChoice{siteId_, points_[0], true});
     };
-    window_->AssignSelected();
+    window_->Assignment().AssignSelected();
     EXPECT_EQ(window_->Status().text(), QStringLiteral("No results match"));  // none unassigned now
 
     ChooseTree(TreeChoice::Kind::Site, siteId_);
@@ -107,9 +107,9 @@ TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWrittenWithTheTest
     ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3, 4}, siteId_, 0, error_)) << error_;
     window_->Refresh();
     const QString path = QString::fromStdString(Path("line 4.pdf"));
-    window_->reportFileChooser = [path] { return path; };
+    window_->Reporting().reportFileChooser = [path] { return path; };
     std::vector<SiteReportRequest> offered;
-    window_->reportAsker = [&offered](const QString& site, const SiteReportRequest& last) {
+    window_->Reporting().reportAsker = [&offered](const QString& site, const SiteReportRequest& last) {
         EXPECT_EQ(site, QStringLiteral("Line 4"));
         offered.push_back(last);
         return std::optional(SiteReportRequest{SiteReportRequest::Output::Pdf, QStringLiteral("Zoë"),
@@ -117,11 +117,11 @@ TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWrittenWithTheTest
                                                QStringLiteral("Jana Roth"), QStringLiteral("Malik Öztürk"),
                                                QString()});
     };
-    window_->ReportChosenSite();  // "All results" is no site
+    window_->Reporting().ReportChosenSite();  // "All results" is no site
     ASSERT_EQ(recorder_.Texts().size(), 1u);
     EXPECT_TRUE(offered.empty());
     ChooseTree(TreeChoice::Kind::Point, points_[1]);
-    window_->ReportChosenSite();
+    window_->Reporting().ReportChosenSite();
     EXPECT_EQ(window_->Status().text(), QStringLiteral("Site report of Line 4 written to ") + path +
                                             QStringLiteral(" (2 passed, 1 failed, 1 without limit)"));
     const std::string text =
@@ -130,18 +130,18 @@ TEST_F(ArchiveWindowTest, TheSiteReportOfTheChosenPointsSiteIsWrittenWithTheTest
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
     // The next report offers the tester and instrument of this one.
-    window_->ReportChosenSite();
+    window_->Reporting().ReportChosenSite();
     ASSERT_EQ(offered.size(), 2u);
     EXPECT_TRUE(offered[0].tester.isEmpty());
     EXPECT_EQ(offered[1].tester, QStringLiteral("Zoë"));
     EXPECT_EQ(offered[1].instrument, QStringLiteral("SN-0815"));
 
     // The dialog's third choice: a certificate page per test point.
-    window_->reportAsker = [](const QString&, const SiteReportRequest&) {
+    window_->Reporting().reportAsker = [](const QString&, const SiteReportRequest&) {
         return std::optional(SiteReportRequest{SiteReportRequest::Output::Certificates, QString(), QString(),
                                                QString(), QStringLiteral("Jana Roth"), QString(), QString()});
     };
-    window_->ReportChosenSite();
+    window_->Reporting().ReportChosenSite();
     EXPECT_EQ(window_->Status().text(), QStringLiteral("Certificates of Line 4 written to ") + path);
     EXPECT_EQ(
         archive::testing::RunCommand("pdfinfo '" + path.toStdString() + "' | awk '/^Pages:/ {print $2}'")
@@ -156,18 +156,18 @@ TEST_F(ArchiveWindowTest, TheSiteReportPreviewShowsThePagesThePrinterGets) {
     ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3, 4}, siteId_, 0, error_)) << error_;
     window_->Refresh();
     ChooseTree(TreeChoice::Kind::Site, siteId_);
-    window_->reportAsker = [](const QString&, const SiteReportRequest&) {
+    window_->Reporting().reportAsker = [](const QString&, const SiteReportRequest&) {
         return std::optional(SiteReportRequest{SiteReportRequest::Output::Preview, QStringLiteral("Tester T"),
                                                QString(), QString(), QString(), QString(), QString()});
     };
     int pages = -1;
     QString title;
-    window_->previewShown = [&](QPrintPreviewDialog& preview) {
+    window_->Reporting().previewShown = [&](QPrintPreviewDialog& preview) {
         title = preview.windowTitle();
         pages = PreviewPageCount(preview);
         preview.reject();
     };
-    window_->ReportChosenSite();
+    window_->Reporting().ReportChosenSite();
     EXPECT_EQ(title, QStringLiteral("Site report: Line 4"));
     EXPECT_EQ(pages, 4);  // title, summary, results, signatures
 
@@ -291,30 +291,30 @@ TEST_F(ArchiveWindowTest, DeletingAPointWithResultsAsksAndKeepsTheResults) {
     window_->Refresh();
     ChooseTree(TreeChoice::Kind::Point, points_[1]);
     recorder_.AnswerNext(platform::MessageResult::Cancel);
-    window_->DeleteChosen();
+    window_->Edits().DeleteChosen();
     ASSERT_EQ(recorder_.Texts().size(), 1u);
     EXPECT_TRUE(texts::MessageText(recorder_.Messages()[0]).contains(QStringLiteral("has 2 results")));
     // A hurried Enter keeps the point.
     EXPECT_EQ(recorder_.Messages()[0].defaultAnswer, platform::MessageResult::Cancel);
     EXPECT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, points_[1]}));
     recorder_.AnswerNext(platform::MessageResult::Ok);
-    window_->DeleteChosen();
+    window_->Edits().DeleteChosen();
     EXPECT_FALSE(window_->Tree().Choose({TreeChoice::Kind::Point, points_[1]}));
     ChooseTree(TreeChoice::Kind::Unassigned);
     EXPECT_EQ(window_->Model().rowCount(), 4);
 
     ChooseTree(TreeChoice::Kind::Site, siteId_);
-    window_->nameAsker = [](const QString&, const QString& current) {
+    window_->Edits().nameAsker = [](const QString&, const QString& current) {
         EXPECT_EQ(current, QStringLiteral("Line 4"));
         return std::optional(QStringLiteral("Line 4 north"));
     };
-    window_->RenameChosen();
+    window_->Edits().RenameChosen();
     EXPECT_EQ(window_->Tree().currentItem()->text(0), QStringLiteral("Line 4 north"));
 
     // Deleting the site asks the same way, Cancel the default.
     recorder_.Clear();
     recorder_.AnswerNext(platform::MessageResult::Cancel);
-    window_->DeleteChosen();
+    window_->Edits().DeleteChosen();
     ASSERT_EQ(recorder_.Messages().size(), 1u);
     EXPECT_EQ(recorder_.Messages()[0].defaultAnswer, platform::MessageResult::Cancel);
     EXPECT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
@@ -330,8 +330,8 @@ TEST_F(ArchiveWindowTest, CtrlASelectsEveryResultShownNotOnlyTheFirstPage) {
     QTest::keyClick(&window_->View(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(window_->View().selectionModel()->selectedRows().size(), 304);
     const QString path = QString::fromStdString(Path("all.xlsx"));
-    window_->exportFileChooser = [path] { return path; };
-    window_->ExportSelected();
+    window_->Results().exportFileChooser = [path] { return path; };
+    window_->Results().ExportSelected();
     EXPECT_EQ(window_->Status().text(), QStringLiteral("304 results exported to ") + path);
     EXPECT_EQ(
         archive::testing::RunPython("import openpyxl, sys\nprint(openpyxl.load_workbook(sys.stdin.readline()"
@@ -384,7 +384,7 @@ TEST_F(ArchiveWindowTest, TabReachesEveryControlOfEveryWindow) {
     EXPECT_EQ(TabChainProblems(&label), "");
 
     window_->View().selectRow(0);
-    std::unique_ptr<QWidget> trend(window_->ShowTrend());
+    std::unique_ptr<QWidget> trend(window_->Results().ShowTrend());
     ASSERT_NE(trend, nullptr);
     EXPECT_EQ(TabChainProblems(trend.get()), "");
     window_->View().clearSelection();
@@ -392,7 +392,8 @@ TEST_F(ArchiveWindowTest, TabReachesEveryControlOfEveryWindow) {
     ASSERT_TRUE(archive::AssignInOrder(*archive_, {1, 2, 3, 4}, siteId_, 0, error_)) << error_;
     window_->Refresh();
     window_->View().selectAll();
-    for (QWidget* engineering : {window_->ShowSoilModel(), window_->ShowFallOfPotential()}) {
+    for (QWidget* engineering :
+         {window_->Analyses().ShowSoilModel(), window_->Analyses().ShowFallOfPotential()}) {
         ASSERT_NE(engineering, nullptr);
         EXPECT_EQ(TabChainProblems(engineering), "") << engineering->windowTitle().toStdString();
         delete engineering;

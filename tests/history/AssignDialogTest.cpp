@@ -47,7 +47,7 @@ class AssignDialogTest : public archive::testing::ArchiveTest {
 TEST_F(AssignDialogTest, ARefusedAssignmentKeepsTheDialogAndItsChoicesAndSaysWhatToChange) {
     window_->SelectAll();
     bool stayedOpen = false;
-    window_->assignDialogShown = [&](AssignDialog& dialog) {
+    window_->Assignment().assignDialogShown = [&](AssignDialog& dialog) {
         // A site without points: nothing to assign to yet.
         ASSERT_TRUE(dialog.NewSite(QStringLiteral("Empty yard")));
         EXPECT_FALSE(dialog.AssignButton().isEnabled());
@@ -70,7 +70,7 @@ TEST_F(AssignDialogTest, ARefusedAssignmentKeepsTheDialogAndItsChoicesAndSaysWha
         QTest::mouseClick(&dialog.AssignButton(), Qt::LeftButton);
         EXPECT_FALSE(dialog.isVisible());
     };
-    window_->AssignSelected();
+    window_->Assignment().AssignSelected();
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(recorder_.Texts().empty());
     std::vector<archive::PointRow> points;

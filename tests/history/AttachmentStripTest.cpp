@@ -196,7 +196,7 @@ TEST_F(AttachmentStripTest, APhotosChoiceForTheReportIsUndoneAndRedone) {
     };
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(4, box.height() / 2));
     ASSERT_EQ(chosen(), 1u);
-    EXPECT_EQ(window_->UndoStack().undoText(), QStringLiteral("Put photo in site report"));
+    EXPECT_EQ(window_->Undo().UndoStack().undoText(), QStringLiteral("Put photo in site report"));
     QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(chosen(), 0u);
     Strip().List().setCurrentRow(0);
@@ -208,7 +208,7 @@ TEST_F(AttachmentStripTest, APhotosChoiceForTheReportIsUndoneAndRedone) {
     // Taken out, the undo puts it back.
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(4, box.height() / 2));
     ASSERT_EQ(chosen(), 0u);
-    EXPECT_EQ(window_->UndoStack().undoText(), QStringLiteral("Take photo out of site report"));
+    EXPECT_EQ(window_->Undo().UndoStack().undoText(), QStringLiteral("Take photo out of site report"));
     QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(chosen(), 1u);
 }

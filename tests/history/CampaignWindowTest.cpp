@@ -99,7 +99,7 @@ class CampaignWindowTest : public archive::testing::ArchiveTest {
 };
 
 TEST_F(CampaignWindowTest, ASiteAndATestPointAreMadeWithEveryFieldOfTheProperties) {
-    window_->propertiesShown = [](QDialog& shown) {
+    window_->Edits().propertiesShown = [](QDialog& shown) {
         auto& dialog = dynamic_cast<SitePropertiesDialog&>(shown);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("New site"));
         dialog.Name().setText(QStringLiteral("Depot"));  // taken: the dialog says so and stays
@@ -129,7 +129,7 @@ TEST_F(CampaignWindowTest, ASiteAndATestPointAreMadeWithEveryFieldOfThePropertie
     EXPECT_EQ(window_->Tree().Current().id, harbour->id);
 
     // The new site is chosen, so its first point goes there.
-    window_->propertiesShown = [](QDialog& shown) {
+    window_->Edits().propertiesShown = [](QDialog& shown) {
         auto& dialog = dynamic_cast<PointPropertiesDialog&>(shown);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("New test point of Harbour"));
         dialog.Name().setText(QStringLiteral("Bollard earth"));
@@ -148,22 +148,22 @@ TEST_F(CampaignWindowTest, ASiteAndATestPointAreMadeWithEveryFieldOfThePropertie
 
     // With nothing chosen there is no site to put a point in: said, and no dialog.
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::All, 0}));
-    window_->propertiesShown = [](QDialog& shown) {
+    window_->Edits().propertiesShown = [](QDialog& shown) {
         ADD_FAILURE() << "a dialog opened";
         shown.reject();
     };
-    window_->NewPoint();
+    window_->Campaign().NewPoint();
     ASSERT_EQ(recorder_.Texts().size(), 1u);
     EXPECT_NE(recorder_.Texts()[0].find("Choose the site of the new test point"), std::string::npos);
 }
 
 TEST_F(CampaignWindowTest, ASiteMadeAsACopyTakesThePointsButNoResults) {
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
-    window_->copySiteShown = [](CopySiteDialog& step) {
+    window_->Campaign().copySiteShown = [](CopySiteDialog& step) {
         EXPECT_EQ(step.Source().currentText(), QStringLiteral("Depot (2 test points)"));
         QTest::keyClick(&step, Qt::Key_Return);
     };
-    window_->propertiesShown = [](QDialog& shown) {
+    window_->Edits().propertiesShown = [](QDialog& shown) {
         auto& dialog = dynamic_cast<SitePropertiesDialog&>(shown);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("New site as a copy of Depot"));
         EXPECT_EQ(dialog.Interval().value(), 12);  // the source's, to start with
@@ -183,7 +183,7 @@ TEST_F(CampaignWindowTest, ASiteMadeAsACopyTakesThePointsButNoResults) {
     EXPECT_EQ(points[0].results + points[1].results, 0);
     EXPECT_EQ(window_->Tree().Current().id, copy->id);
     // Cancelled at the first step, nothing is made.
-    window_->copySiteShown = [](CopySiteDialog& step) { step.reject(); };
+    window_->Campaign().copySiteShown = [](CopySiteDialog& step) { step.reject(); };
     MenuAction(QStringLiteral("New site as a &copy of..."))->trigger();
     std::vector<archive::SiteRow> sites;
     ASSERT_TRUE(archive::Sites(*archive_, sites, error_)) << error_;
@@ -192,7 +192,7 @@ TEST_F(CampaignWindowTest, ASiteMadeAsACopyTakesThePointsButNoResults) {
 
 TEST_F(CampaignWindowTest, TheSitesAreExportedForAMapProgramAndTheUnplacedCounted) {
     const std::string geojson = Path("sites.geojson");
-    window_->sitesFileChooser = [&] { return QString::fromStdString(geojson); };
+    window_->Campaign().sitesFileChooser = [&] { return QString::fromStdString(geojson); };
     MenuAction(QStringLiteral("&Export sites..."))->trigger();
     EXPECT_TRUE(window_->Status().text().contains(QStringLiteral("1 without a position left out")))
         << window_->Status().text().toStdString();
@@ -201,11 +201,11 @@ TEST_F(CampaignWindowTest, TheSitesAreExportedForAMapProgramAndTheUnplacedCounte
                         archive::testing::ReadFile(geojson)),
               "1 [8.25, 47.5] fail");
     const std::string kml = Path("sites.kml");
-    window_->sitesFileChooser = [&] { return QString::fromStdString(kml); };
+    window_->Campaign().sitesFileChooser = [&] { return QString::fromStdString(kml); };
     MenuAction(QStringLiteral("&Export sites..."))->trigger();
     EXPECT_EQ(archive::testing::RunCommand("xmllint --noout '" + kml + "' 2>&1").text, "");
     // Neither name: refused, nothing written.
-    window_->sitesFileChooser = [&] { return QString::fromStdString(Path("sites.txt")); };
+    window_->Campaign().sitesFileChooser = [&] { return QString::fromStdString(Path("sites.txt")); };
     MenuAction(QStringLiteral("&Export sites..."))->trigger();
     EXPECT_FALSE(std::filesystem::exists(Path("sites.txt")));
     ASSERT_EQ(recorder_.Texts().size(), 1u);
@@ -213,7 +213,7 @@ TEST_F(CampaignWindowTest, TheSitesAreExportedForAMapProgramAndTheUnplacedCounte
 }
 
 TEST_F(CampaignWindowTest, TheDueListLooksAheadTheChosenDaysAndIsPrintedSavedAndExported) {
-    auto* due = dynamic_cast<DueWindow*>(window_->ShowDueList());
+    auto* due = dynamic_cast<DueWindow*>(window_->Campaign().ShowDueList());
     ASSERT_NE(due, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(due));
     EXPECT_EQ(due->Days().value(), 30);

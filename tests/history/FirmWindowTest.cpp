@@ -51,7 +51,7 @@ class FirmWindowTest : public archive::testing::ArchiveTest {
     }
     // Opens the site report's dialog and presses Issue... with the revision chosen at `revise`.
     void IssueFromDialog(int revise, const std::string& file) {
-        window_->reportFileChooser = [this, file] {
+        window_->Reporting().reportFileChooser = [this, file] {
             return file.empty() ? QString() : QString::fromStdString(Path(file));
         };
         bool driven = false;
@@ -65,7 +65,7 @@ class FirmWindowTest : public archive::testing::ArchiveTest {
             }
             driven = true;
         });
-        window_->ReportChosenSite();
+        window_->Reporting().ReportChosenSite();
         EXPECT_TRUE(driven);
     }
     int Numbers() const {
@@ -91,7 +91,7 @@ TEST_F(FirmWindowTest, TheFirmIsTypedInItsDialogWithALogoThatIsCheckedWhenChosen
     WriteFile(Path("logo.png"), attach::testing::PngImage(300, 100));
     WriteFile(Path("renamed.png"), "not an image at all");
     bool shown = false;
-    window_->firmShown = [&](FirmDialog& dialog) {
+    window_->Reporting().firmShown = [&](FirmDialog& dialog) {
         QTimer::singleShot(0, &dialog, [&] {
             shown = true;
             QTest::keyClicks(&dialog.NameField(), QStringLiteral("Nordlicht Erdungstechnik GmbH"));
@@ -159,7 +159,7 @@ TEST_F(FirmWindowTest, ReportsAreIssuedKeptWithTheirRevisionsAndListedForTheSite
     EXPECT_EQ(archive::IssuedReportBytes(*archive_, Issued()[1].id).Value(), ReadFile(Path("first.pdf")));
 
     // In a team the server's number is taken as it came; a viewer's request issues nothing.
-    window_->serverReportNumber = [](const std::string& prefix, int year) {
+    window_->Reporting().serverReportNumber = [](const std::string& prefix, int year) {
         return archive::ServerReportNumber{archive::ServerReportNumber::Outcome::Issued,
                                            prefix + "-" + std::to_string(year) + "-0042", "ann", ""};
     };
@@ -167,7 +167,7 @@ TEST_F(FirmWindowTest, ReportsAreIssuedKeptWithTheirRevisionsAndListedForTheSite
     ASSERT_EQ(Issued().size(), 3u);
     EXPECT_TRUE(Issued()[0].number.ends_with("-0042")) << Issued()[0].number;
     EXPECT_EQ(Issued()[0].issuedBy, "ann");
-    window_->serverReportNumber = [](const std::string&, int) {
+    window_->Reporting().serverReportNumber = [](const std::string&, int) {
         return archive::ServerReportNumber{archive::ServerReportNumber::Outcome::Refused, "", "", "viewer"};
     };
     IssueFromDialog(0, "fourth.pdf");
@@ -177,7 +177,7 @@ TEST_F(FirmWindowTest, ReportsAreIssuedKeptWithTheirRevisionsAndListedForTheSite
 
     // The list of the site's reports: a copy saved, and one opened, byte for byte as issued.
     window_->Tree().Choose({TreeChoice::Kind::Site, siteId_});
-    IssuedReportsDialog* list = window_->ShowIssuedReports();
+    IssuedReportsDialog* list = window_->Reporting().ShowIssuedReports();
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->Table().rowCount(), 3);
     EXPECT_EQ(list->Table().item(1, 0)->text().toStdString(), number);

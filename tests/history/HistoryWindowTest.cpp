@@ -74,61 +74,63 @@ TEST_F(HistoryWindowTest, ClickingAHeaderSortsTheWholeArchive) {
 }
 
 TEST_F(HistoryWindowTest, FiltersByDateModeAndLabel) {
-    window_->ModeChoice().setCurrentIndex(window_->ModeChoice().findData(9));
+    window_->Filters().ModeChoice().setCurrentIndex(window_->Filters().ModeChoice().findData(9));
     ASSERT_EQ(window_->Model().rowCount(), 1);
     EXPECT_EQ(Cell(0, kSlotColumn), QStringLiteral("08"));
-    window_->ModeChoice().setCurrentIndex(0);
-    window_->Since().setDate(QDate(2009, 1, 6));
-    window_->Until().setDate(QDate(2009, 1, 7));
-    window_->SinceEnabled().setChecked(true);
-    window_->UntilEnabled().setChecked(true);
+    window_->Filters().ModeChoice().setCurrentIndex(0);
+    window_->Filters().Since().setDate(QDate(2009, 1, 6));
+    window_->Filters().Until().setDate(QDate(2009, 1, 7));
+    window_->Filters().SinceEnabled().setChecked(true);
+    window_->Filters().UntilEnabled().setChecked(true);
     EXPECT_EQ(window_->Model().rowCount(), 2);
-    window_->UntilEnabled().setChecked(false);
+    window_->Filters().UntilEnabled().setChecked(false);
     EXPECT_EQ(window_->Model().rowCount(), 3);
-    window_->SinceEnabled().setChecked(false);
+    window_->Filters().SinceEnabled().setChecked(false);
     std::string error;
     ASSERT_TRUE(archive_->SetLabel(archive::LabelTarget::Result, 1, "Pole 7", std::nullopt, error));
-    window_->LabelFilter().setText(QStringLiteral("pole"));
+    window_->Filters().LabelFilter().setText(QStringLiteral("pole"));
     ASSERT_EQ(window_->Model().rowCount(), 1);
     EXPECT_EQ(Cell(0, kLabelColumn), QStringLiteral("Pole 7"));
 }
 
 TEST_F(HistoryWindowTest, LabelsAResultOrItsWholeReadOut) {
     QString askedTitle;
-    window_->labelEditor = [&](const QString& title, const LabelEdit&) -> std::optional<LabelEdit> {
+    window_->Results().labelEditor = [&](const QString& title, const LabelEdit&) -> std::optional<LabelEdit> {
         askedTitle = title;
         return LabelEdit{QStringLiteral("Tower 9"), QStringLiteral("after rain")};
     };
     Select(2);
-    window_->LabelSelectedResults();
+    window_->Results().LabelSelectedResults();
     EXPECT_EQ(askedTitle,
               QStringLiteral("Label of slot %1 of %2").arg(Cell(2, kSlotColumn), Cell(2, kDateColumn)));
     EXPECT_EQ(Cell(2, kLabelColumn), QStringLiteral("Tower 9"));
     EXPECT_EQ(Cell(2, kNoteColumn), QStringLiteral("after rain"));
     EXPECT_EQ(Cell(3, kLabelColumn), QString());
 
-    window_->labelEditor = [](const QString&, const LabelEdit&) -> std::optional<LabelEdit> {
+    window_->Results().labelEditor = [](const QString&, const LabelEdit&) -> std::optional<LabelEdit> {
         return LabelEdit{QStringLiteral("Site B"), QString()};
     };
     Select(0);
-    window_->LabelSelectedReadOut();
+    window_->Results().LabelSelectedReadOut();
     EXPECT_EQ(Cell(0, kLabelColumn), QStringLiteral("Site B"));
     EXPECT_EQ(Cell(1, kLabelColumn), QStringLiteral("Site B"));
     EXPECT_EQ(Cell(2, kLabelColumn), QStringLiteral("Tower 9"));  // another read-out: untouched
 
-    window_->labelEditor = [](const QString&, const LabelEdit&) { return std::optional<LabelEdit>(); };
+    window_->Results().labelEditor = [](const QString&, const LabelEdit&) {
+        return std::optional<LabelEdit>();
+    };
     Select(2);
-    window_->LabelSelectedResults();  // cancelled: nothing changes
+    window_->Results().LabelSelectedResults();  // cancelled: nothing changes
     EXPECT_EQ(Cell(2, kLabelColumn), QStringLiteral("Tower 9"));
 }
 
 TEST_F(HistoryWindowTest, OpenReadOutNamesTheReadOutOfTheChosenResult) {
     QSignalSpy opened(window_.get(), &HistoryWindow::OpenReadOut);
-    window_->OpenSelectedReadOut();
+    window_->Results().OpenSelectedReadOut();
     EXPECT_EQ(opened.count(), 0);
     EXPECT_EQ(recorder_.Texts(), std::vector<std::string>{"Choose one or more results in the list first."});
     Select(3);
-    window_->OpenSelectedReadOut();
+    window_->Results().OpenSelectedReadOut();
     ASSERT_EQ(opened.count(), 1);
     EXPECT_EQ(opened.first().first().toLongLong(), 1);
 }
@@ -137,8 +139,8 @@ TEST_F(HistoryWindowTest, ExportsTheChosenResultsAsCsvJsonOrWorkbook) {
     window_->View().selectAll();
     for (const char* name : {"chosen.csv", "chosen.json", "chosen.xls"}) {
         const QString path = QString::fromStdString(Path(name));
-        window_->exportFileChooser = [path] { return path; };
-        window_->ExportSelected();
+        window_->Results().exportFileChooser = [path] { return path; };
+        window_->Results().ExportSelected();
         EXPECT_TRUE(recorder_.Texts().empty()) << recorder_.Texts().front();
         EXPECT_EQ(window_->Status().text(), QStringLiteral("4 results exported to ") + path);
     }
@@ -151,8 +153,8 @@ TEST_F(HistoryWindowTest, ExportsTheChosenResultsAsCsvJsonOrWorkbook) {
                                               "').sheet_by_index(0).nrows)",
                                           ""),
               "5");
-    window_->exportFileChooser = [this] { return QString::fromStdString(Path("chosen.txt")); };
-    window_->ExportSelected();
+    window_->Results().exportFileChooser = [this] { return QString::fromStdString(Path("chosen.txt")); };
+    window_->Results().ExportSelected();
     ASSERT_EQ(recorder_.Texts().size(), 1u);
     EXPECT_NE(recorder_.Texts()[0].find(".xls, .csv or .json"), std::string::npos);
 }
@@ -183,7 +185,7 @@ TEST_F(HistoryWindowTest, TheTrendFollowsTheLabelOfTheChosenResult) {
         ASSERT_TRUE(archive_->SetLabel(archive::LabelTarget::Result, id, "Pole 7", std::nullopt, error));
     }
     Select(0);
-    auto* trend = static_cast<TrendWindow*>(window_->ShowTrend());
+    auto* trend = static_cast<TrendWindow*>(window_->Results().ShowTrend());
     EXPECT_EQ(trend->LabelChoice().currentText(), QStringLiteral("Pole 7"));
     const TrendSeries& series = trend->Chart().Series();
     EXPECT_EQ(series.quantity, format::Quantity::Re);

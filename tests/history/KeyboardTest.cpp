@@ -87,9 +87,9 @@ TEST_F(KeyboardTest, TheTreeAndTheListFrameTheirCurrentRowOnlyWhileTheyHaveFocus
 
 TEST_F(KeyboardTest, EscapeClosesTheArchiveWindowAndEveryWindowItOpens) {
     window_->SelectAll();
-    QPointer<QWidget> fop = window_->ShowFallOfPotential();
+    QPointer<QWidget> fop = window_->Analyses().ShowFallOfPotential();
     ASSERT_NE(fop, nullptr);
-    QPointer<QWidget> soil = window_->ShowSoilModel();
+    QPointer<QWidget> soil = window_->Analyses().ShowSoilModel();
     ASSERT_NE(soil, nullptr);
     // The tables keep the frame too.
     auto* soilWindow = dynamic_cast<engineering::SoilWindow*>(soil.data());

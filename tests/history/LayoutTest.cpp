@@ -111,7 +111,8 @@ TEST_F(LayoutTest, EveryWindowOfTheArchiveFitsTheScreen) {
     auto window = Open();
     ExpectFits(*window);
     window->SelectAll();
-    for (QWidget* opened : {window->ShowSoilModel(), window->ShowFallOfPotential(), window->ShowTrend()}) {
+    for (QWidget* opened : {window->Analyses().ShowSoilModel(), window->Analyses().ShowFallOfPotential(),
+                            window->Results().ShowTrend()}) {
         ASSERT_NE(opened, nullptr);
         ExpectFits(*opened);
         opened->close();

@@ -60,7 +60,7 @@ TEST_F(PropertiesTest, ADoubleClickedSiteTakesALimitAndIntervalAndItsResultsAreJ
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
     EXPECT_EQ(Verdicts(), (QStringList{QStringLiteral("none"), QStringLiteral("none")}));
     QString problemSeen;
-    window_->propertiesShown = [&](QDialog& shown) {
+    window_->Edits().propertiesShown = [&](QDialog& shown) {
         auto& dialog = dynamic_cast<SitePropertiesDialog&>(shown);
         EXPECT_EQ(dialog.Name().text(), QStringLiteral("Depot"));
         dialog.Position().setText(QStringLiteral("north"));
@@ -102,7 +102,7 @@ TEST_F(PropertiesTest, APointTakesItsOwnLimitOrGoesBackToItsSites) {
     ASSERT_TRUE(archive::UpdateSite(*archive_, siteId_, site, error_)) << error_;
     window_->Refresh();
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, pointId_}));
-    window_->propertiesShown = [&](QDialog& shown) {
+    window_->Edits().propertiesShown = [&](QDialog& shown) {
         auto& dialog = dynamic_cast<PointPropertiesDialog&>(shown);
         EXPECT_TRUE(dialog.Limit().Choice().itemText(0).contains(QStringLiteral("10 ohm")));
         dialog.Kind().setCurrentText(QStringLiteral("Rod"));
@@ -115,19 +115,19 @@ TEST_F(PropertiesTest, APointTakesItsOwnLimitOrGoesBackToItsSites) {
         dialog.Limit().Ohms().setText(QStringLiteral("12.5"));
         QTest::keyClick(&dialog, Qt::Key_Return);
     };
-    window_->EditChosenProperties();
+    window_->Edits().EditChosenProperties();
     EXPECT_EQ(Verdicts(), (QStringList{QStringLiteral("pass"), QStringLiteral("pass")}));
     auto point = archive::PointById(*archive_, pointId_, error_);
     ASSERT_TRUE(point);
     EXPECT_EQ(point->fields.kind, archive::PointKind::Rod);
     EXPECT_EQ(point->fields.limit->source, "custom value");
 
-    window_->propertiesShown = [&](QDialog& shown) {
+    window_->Edits().propertiesShown = [&](QDialog& shown) {
         auto& dialog = dynamic_cast<PointPropertiesDialog&>(shown);
         dialog.Limit().Choice().setCurrentIndex(0);  // the site's again
         QTest::keyClick(&dialog, Qt::Key_Return);
     };
-    window_->EditChosenProperties();
+    window_->Edits().EditChosenProperties();
     EXPECT_EQ(Verdicts(), (QStringList{QStringLiteral("pass"), QStringLiteral("fail")}));
     EXPECT_EQ(window_->Model().rowCount(), 2);  // no change ever removes a result
 }

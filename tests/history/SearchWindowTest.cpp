@@ -68,7 +68,7 @@ class SearchWindowTest : public archive::testing::ArchiveTest {
 
     // Types into the search field as a user does, and waits for the list to show `rows` rows.
     void Type(const QString& text, int rows) {
-        QLineEdit& field = window_->SearchField();
+        QLineEdit& field = window_->Search().SearchField();
         field.setFocus();
         field.selectAll();
         if (text.isEmpty()) {

@@ -61,7 +61,7 @@ class StoredAnalysesTest : public archive::testing::ArchiveTest {
 };
 
 TEST_F(StoredAnalysesTest, TheyAreListedWithTheirSiteAndPointReopenedAndDeletedAfterAQuestion) {
-    auto* dialog = dynamic_cast<StoredAnalysesDialog*>(window_->ShowStoredAnalyses());
+    auto* dialog = dynamic_cast<StoredAnalysesDialog*>(window_->Analyses().ShowStoredAnalyses());
     ASSERT_NE(dialog, nullptr);
     QTableWidget& list = dialog->List();
     ASSERT_EQ(list.rowCount(), 2);
@@ -123,7 +123,7 @@ TEST_F(StoredAnalysesTest, AGridAssessmentIsListedReopenedAndDeleted) {
         grid.RodLength().setValue(7.5);
         grid.StoreWithSite();
     }
-    auto* dialog = dynamic_cast<StoredAnalysesDialog*>(window_->ShowStoredAnalyses());
+    auto* dialog = dynamic_cast<StoredAnalysesDialog*>(window_->Analyses().ShowStoredAnalyses());
     ASSERT_NE(dialog, nullptr);
     QTableWidget& list = dialog->List();
     ASSERT_EQ(list.rowCount(), 3);

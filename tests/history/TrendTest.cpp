@@ -219,7 +219,7 @@ TEST_F(TrendWindowTest, FollowsTheChosenTestPointOnAnAxisThatSuitsItsValues) {
 
     HistoryWindow window(archive.get(), QString());
     ASSERT_TRUE(window.Tree().Choose({TreeChoice::Kind::Point, rod}));
-    auto* trend = dynamic_cast<TrendWindow*>(window.ShowTrend());
+    auto* trend = dynamic_cast<TrendWindow*>(window.Results().ShowTrend());
     ASSERT_NE(trend, nullptr);
     EXPECT_EQ(trend->ByChoice().currentText(), QStringLiteral("Test point"));
     EXPECT_EQ(trend->LabelChoice().currentText(), QStringLiteral("Hill / Rod"));
@@ -271,7 +271,7 @@ TEST_F(TrendWindowTest, AnOverRangeReadingIsAMarkerWithItsBoundNeverANumber) {
     EXPECT_TRUE(reCells.contains(QStringLiteral(">300k"))) << reCells.join(QLatin1Char('|')).toStdString();
     EXPECT_FALSE((values + reCells).join(QLatin1Char('|')).contains(QStringLiteral("350")));
 
-    auto* trend = dynamic_cast<TrendWindow*>(window.ShowTrend());
+    auto* trend = dynamic_cast<TrendWindow*>(window.Results().ShowTrend());
     ASSERT_NE(trend, nullptr);
     TrendChart& chart = trend->Chart();
     const TrendSeries& series = chart.Series();

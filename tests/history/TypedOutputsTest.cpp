@@ -56,8 +56,8 @@ class TypedOutputsTest : public archive::testing::ArchiveTest {
         EXPECT_TRUE(window.Tree().Choose({TreeChoice::Kind::Point, leg_}));
         window.SelectAll();
         const QString path = QString::fromStdString(Path(name));
-        window.exportFileChooser = [path] { return path; };
-        window.ExportSelected();
+        window.Results().exportFileChooser = [path] { return path; };
+        window.Results().ExportSelected();
         EXPECT_EQ(window.Status().text(), QStringLiteral("3 results exported to ") + path);
         return Path(name);
     }
@@ -120,7 +120,7 @@ TEST_F(TypedOutputsTest, TheWorkbookHasTheTypedResultWithItsMarkInColumnsOfTheir
 TEST_F(TypedOutputsTest, ThePointsTrendDrawsTheTypedResultBesideTheInstrumentsAndSaysSo) {
     HistoryWindow window(archive_.get(), QString());
     ASSERT_TRUE(window.Tree().Choose({TreeChoice::Kind::Point, leg_}));
-    auto* trend = dynamic_cast<TrendWindow*>(window.ShowTrend());
+    auto* trend = dynamic_cast<TrendWindow*>(window.Results().ShowTrend());
     ASSERT_NE(trend, nullptr);
     const TrendSeries& series = trend->Chart().Series();
     ASSERT_EQ(series.samples.size(), 3u);

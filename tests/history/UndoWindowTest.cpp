@@ -46,20 +46,22 @@ class UndoWindowTest : public archive::testing::ArchiveTest {
 
 TEST_F(UndoWindowTest, ARenameAndPropertiesAreUndoneAndRedone) {
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
-    window_->nameAsker = [](const QString&, const QString&) { return std::optional(QStringLiteral("Yard")); };
-    window_->RenameChosen();
+    window_->Edits().nameAsker = [](const QString&, const QString&) {
+        return std::optional(QStringLiteral("Yard"));
+    };
+    window_->Edits().RenameChosen();
     EXPECT_EQ(Sql("SELECT name FROM sites"), R"([["Yard"]])");
-    EXPECT_EQ(window_->UndoStack().undoText(), QStringLiteral("Rename site"));
+    EXPECT_EQ(window_->Undo().UndoStack().undoText(), QStringLiteral("Rename site"));
     Undo();
     EXPECT_EQ(Sql("SELECT name FROM sites"), R"([["Depot"]])");
     Redo();
     EXPECT_EQ(Sql("SELECT name FROM sites"), R"([["Yard"]])");
 
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, pointId_}));
-    window_->nameAsker = [](const QString&, const QString&) {
+    window_->Edits().nameAsker = [](const QString&, const QString&) {
         return std::optional(QStringLiteral("Rod A"));
     };
-    window_->RenameChosen();
+    window_->Edits().RenameChosen();
     Undo();
     Undo();
     EXPECT_EQ(Sql("SELECT s.name, p.name FROM points p JOIN sites s ON s.id = p.site_id"),
@@ -82,8 +84,10 @@ TEST_F(UndoWindowTest, AnAssignmentIsUndoneToWhereEachResultWas) {
     ASSERT_TRUE(archive::AddPoint(*archive_, siteId_, other, otherId, error)) << error;
     window_->Refresh();
     window_->SelectAll();
-    window_->assignChooser = [&](int) { return std::optional(AssignChoice{siteId_, otherId, false}); };
-    window_->AssignSelected();
+    window_->Assignment().assignChooser = [&](int) {
+        return std::optional(AssignChoice{siteId_, otherId, false});
+    };
+    window_->Assignment().AssignSelected();
     const std::string assigned = "[[1, " + std::to_string(otherId) + "], [2, " + std::to_string(otherId) +
                                  "], [3, " + std::to_string(otherId) + "]]";
     EXPECT_EQ(Sql("SELECT id, point_id FROM results ORDER BY id"), assigned);
@@ -122,8 +126,10 @@ TEST_F(UndoWindowTest, ACorrectionUndoneIsANewVersionWithTheFormerValues) {
 
 TEST_F(UndoWindowTest, AnUndoThatNoLongerFitsSaysSoAndLeavesTheStack) {
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
-    window_->nameAsker = [](const QString&, const QString&) { return std::optional(QStringLiteral("Yard")); };
-    window_->RenameChosen();
+    window_->Edits().nameAsker = [](const QString&, const QString&) {
+        return std::optional(QStringLiteral("Yard"));
+    };
+    window_->Edits().RenameChosen();
     // Meanwhile another program names a new site "Depot": the old name is taken.
     archive::SiteFields clash;
     clash.name = "Depot";
@@ -132,7 +138,7 @@ TEST_F(UndoWindowTest, AnUndoThatNoLongerFitsSaysSoAndLeavesTheStack) {
     Undo();
     EXPECT_EQ(recorder_.Messages().size(), 1u);
     EXPECT_EQ(Sql("SELECT name FROM sites ORDER BY id"), R"([["Yard"], ["Depot"]])");
-    EXPECT_FALSE(window_->UndoStack().canUndo());
+    EXPECT_FALSE(window_->Undo().UndoStack().canUndo());
 }
 
 TEST_F(UndoWindowTest, ADeletedSiteComesBackWithItsPointResultAndPhoto) {
@@ -143,13 +149,13 @@ TEST_F(UndoWindowTest, ADeletedSiteComesBackWithItsPointResultAndPhoto) {
     ASSERT_TRUE(archive::Attach(*archive_, {{archive::AttachedTo::Point, pointId_}, "pit.jpg", "", photo}));
     window_->Refresh();
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
-    window_->DeleteChosen();  // the question answered OK
+    window_->Edits().DeleteChosen();  // the question answered OK
     const char* everything =
         "SELECT s.name, p.name, r.id, hex(b.bytes) FROM sites s JOIN points p ON p.site_id = s.id "
         "JOIN results r ON r.point_id = p.id JOIN attachments a ON a.point_id = p.id "
         "JOIN attachment_bytes b ON b.file_id = a.file_id";
     EXPECT_EQ(Sql(everything), "[]");
-    EXPECT_EQ(window_->UndoStack().undoText(), QStringLiteral("Delete site"));
+    EXPECT_EQ(window_->Undo().UndoStack().undoText(), QStringLiteral("Delete site"));
     Undo();
     const std::string back = R"([["Depot", "Rod 1", 3, ")" +
                              QByteArray("photo of the rod pit").toHex().toUpper().toStdString() + R"("]])";
@@ -163,8 +169,8 @@ TEST_F(UndoWindowTest, ADeletedSiteComesBackWithItsPointResultAndPhoto) {
 
     // A point deleted comes back the same way.
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Point, pointId_}));
-    window_->DeleteChosen();
-    EXPECT_EQ(window_->UndoStack().undoText(), QStringLiteral("Delete test point"));
+    window_->Edits().DeleteChosen();
+    EXPECT_EQ(window_->Undo().UndoStack().undoText(), QStringLiteral("Delete test point"));
     Undo();
     EXPECT_EQ(Sql(everything), back);
     EXPECT_EQ(recorder_.Messages().size(), 2u);  // only the two questions before deleting
@@ -172,7 +178,7 @@ TEST_F(UndoWindowTest, ADeletedSiteComesBackWithItsPointResultAndPhoto) {
 
 TEST_F(UndoWindowTest, ADeletionThatCanNoLongerBeUndoneSaysSoAndChangesNothing) {
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
-    window_->DeleteChosen();
+    window_->Edits().DeleteChosen();
     recorder_.Clear();
     // Meanwhile another program makes a new site of the same name.
     archive::SiteFields clash;
@@ -184,7 +190,7 @@ TEST_F(UndoWindowTest, ADeletionThatCanNoLongerBeUndoneSaysSoAndChangesNothing) 
     EXPECT_NE(recorder_.Texts()[0].find("could not be undone"), std::string::npos) << recorder_.Texts()[0];
     EXPECT_NE(recorder_.Texts()[0].find("already a site named"), std::string::npos) << recorder_.Texts()[0];
     EXPECT_EQ(Sql("SELECT name, (SELECT count(*) FROM points) FROM sites"), R"([["Depot", 0]])");
-    EXPECT_FALSE(window_->UndoStack().canUndo());
+    EXPECT_FALSE(window_->Undo().UndoStack().canUndo());
 }
 
 }  // namespace

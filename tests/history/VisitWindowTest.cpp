@@ -177,7 +177,7 @@ TEST_F(VisitWindowTest, TheAssignmentStepOffersTheVisitOfTheDayTheResultsWereMea
     window_->Refresh();
     window_->SelectAll();
     bool shown = false;
-    window_->assignDialogShown = [&](AssignDialog& dialog) {
+    window_->Assignment().assignDialogShown = [&](AssignDialog& dialog) {
         shown = true;
         dialog.SiteChoice().setCurrentText(QStringLiteral("Depot"));
         EXPECT_FALSE(dialog.VisitOffer().isVisible());
@@ -189,7 +189,7 @@ TEST_F(VisitWindowTest, TheAssignmentStepOffersTheVisitOfTheDayTheResultsWereMea
         QTest::mouseClick(&dialog.AssignButton(), Qt::LeftButton);
         EXPECT_FALSE(dialog.isVisible()) << dialog.Problem().text().toStdString();
     };
-    window_->AssignSelected();
+    window_->Assignment().AssignSelected();
     ASSERT_TRUE(shown);
     EXPECT_EQ(
         ReadArchive(Path(), "SELECT count(*) FROM results WHERE point_id = " + std::to_string(pointId_) +

@@ -107,7 +107,7 @@ TEST_F(ArchiveHookTest, AnArchivedReadOutOpensAsThoughItHadJustBeenRead) {
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(window->Model().rowCount(), 1);
     window->View().selectRow(0);
-    window->OpenSelectedReadOut();
+    window->Results().OpenSelectedReadOut();
 
     EXPECT_TRUE(recorder_.Texts().empty());
     EXPECT_EQ(dialog_->State().buffer, image);

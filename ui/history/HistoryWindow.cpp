@@ -3,34 +3,114 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
-#include "ArchiveSetting.h"
-#include "ArchiveWatch.h"
+#include "AttachmentFollowing.h"
 #include "EscapeCloses.h"
 #include "FlowLayout.h"
 #include "FocusFrame.h"
 #include "HistoryColumns.h"
-#include "ModeName.h"
+#include "LiveRefresh.h"
 #include "ScreenFit.h"
 #include "Settings.h"
 #include "UserGuide.h"
+#include "WindowCommands.h"
 
 namespace terrovane::history {
 
+// Declared in the order they are made: a part takes the ones above it.
+struct HistoryWindow::Parts {
+    Parts(HistoryWindow& window, archive::Archive* archive, const QString& problem)
+        : controls{archive, problem, &window}, commands(window, controls) {}
+
+    HistoryControls controls;
+    WindowUndo undo{controls};
+    ResultFilters filters{controls};
+    HistorySearch search{controls, filters};
+    LiveRefresh refresh{controls};
+    ResultActions results{controls, filters};
+    ResultAssignment assignment{controls, undo};
+    TreeEntryEdits edits{controls, undo};
+    CampaignSetup campaign{controls, edits};
+    SiteReporting reporting{controls, filters};
+    AnalysisWindows analyses{controls};
+    WindowCommands commands;
+};
+
+namespace {
+
+// The tree with the buttons that make sites and points under it, and the chosen site's visits below,
+// as tall as the user drags them.
+QWidget* BuildTreePane(QWidget* parent, HistoryWindow& window, HistoryControls& controls) {
+    auto* panes = new QSplitter(Qt::Vertical, parent);
+    auto* pane = new QWidget(panes);
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    controls.tree = new SiteTree(pane);
+    layout->addWidget(controls.tree, 1);
+    auto* row = new screenfit::FlowLayout;
+    CampaignSetup& campaign = window.Campaign();
+    for (auto [text, action] :
+         {std::pair{HistoryWindow::tr("New site..."), &CampaignSetup::NewSite},
+          std::pair{HistoryWindow::tr("New test point..."), &CampaignSetup::NewPoint}}) {
+        auto* push = new QPushButton(text, pane);
+        push->setEnabled(controls.archive != nullptr);
+        QObject::connect(push, &QPushButton::clicked, &window, [&campaign, action] { (campaign.*action)(); });
+        row->addWidget(push);
+    }
+    layout->addLayout(row);
+    panes->addWidget(pane);
+    controls.visits = new VisitsPane(controls.archive, panes);
+    panes->addWidget(controls.visits);
+    panes->setStretchFactor(0, 3);
+    panes->setStretchFactor(1, 1);
+    panes->setChildrenCollapsible(false);
+    return panes;
+}
+
+// The panes as the user left them, or at first the tree as wide as its names (at most two fifths).
+void RestorePanes(QSplitter& splitter, const QWidget& window, const SiteTree& tree) {
+    const QByteArray remembered = platform::Settings().ArchivePanes();
+    if (remembered.isEmpty() || !splitter.restoreState(remembered)) {
+        const int width = std::min(tree.FittedWidth(), window.width() * 2 / 5);
+        splitter.setSizes({width, window.width() - width});
+    }
+    QObject::connect(&splitter, &QSplitter::splitterMoved, &window,
+                     [&splitter] { platform::Settings().SetArchivePanes(splitter.saveState()); });
+}
+
+void ShowResultCount(const HistoryControls& controls) {
+    const HistoryModel& model = *controls.model;
+    if (controls.archive == nullptr) {
+        controls.status->setText(HistoryWindow::tr("The archive cannot be opened: ") + controls.problem);
+    } else if (model.Error().empty()) {
+        const int shown = model.rowCount();
+        controls.status->setText(shown == 0 ? HistoryWindow::tr("No results match")
+                                 : model.canFetchMore({})
+                                     ? HistoryWindow::tr("%1 results shown, more as you scroll").arg(shown)
+                                 : shown == 1 ? HistoryWindow::tr("1 result")
+                                              : HistoryWindow::tr("%1 results").arg(shown));
+    }
+}
+
+}  // namespace
+
 HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, QWidget* parent)
-    : QWidget(parent, Qt::Window), archive_(archive), problem_(problem) {
+    : QWidget(parent, Qt::Window), parts_(std::make_unique<Parts>(*this, archive, problem)) {
+    HistoryControls& c = parts_->controls;
     keyboard::ShowFocusFromTheStart(this);
     setWindowTitle(tr("Archive"));
     auto* outer = new QVBoxLayout(this);
-    outer->setMenuBar(BuildMenuBar());
-    outer->addLayout(BuildSearch());
+    outer->setMenuBar(parts_->commands.BuildMenuBar());
+    outer->addLayout(parts_->search.Build());
     auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->addWidget(BuildTreePane(splitter));
+    splitter->addWidget(BuildTreePane(splitter, *this, c));
     auto* results = new QWidget(splitter);
     auto* layout = new QVBoxLayout(results);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -38,69 +118,70 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
     splitter->setStretchFactor(1, 1);
     splitter->setChildrenCollapsible(false);
     outer->addWidget(splitter, 1);
-    BuildFilters(layout);
-    model_ = new HistoryModel(archive_, this);
-    view_ = new QTableView(this);
-    view_->setModel(model_);
-    view_->setWordWrap(false);
-    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setTabKeyNavigation(false);  // Tab goes on to the buttons below
-    view_->setAlternatingRowColors(true);
-    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
-    view_->horizontalHeader()->setSortIndicator(kReadAtColumn, Qt::DescendingOrder);
-    view_->setSortingEnabled(true);  // sorts by the indicator: newest first
-    view_->resizeColumnsToContents();
-    keyboard::ShowFocusFrame(view_);
-    keyboard::ShowFocusFrame(tree_);
+    parts_->filters.Build(layout);
+    c.model = new HistoryModel(archive, this);
+    c.view = new QTableView(this);
+    c.view->setModel(c.model);
+    c.view->setWordWrap(false);
+    c.view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    c.view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    c.view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    c.view->setTabKeyNavigation(false);  // Tab goes on to the buttons below
+    c.view->setAlternatingRowColors(true);
+    c.view->verticalHeader()->setDefaultSectionSize(c.view->fontMetrics().height() + 6);
+    c.view->horizontalHeader()->setSortIndicator(kReadAtColumn, Qt::DescendingOrder);
+    c.view->setSortingEnabled(true);  // sorts by the indicator: newest first
+    c.view->resizeColumnsToContents();
+    keyboard::ShowFocusFrame(c.view);
+    keyboard::ShowFocusFrame(c.tree);
     // The typed results of the chosen entry below the read-outs' results, each pane as tall as the user
     // drags it.
     auto* lists = new QSplitter(Qt::Vertical, this);
-    lists->addWidget(view_);
-    typed_ = new TypedResultsPane(archive_, lists);
-    lists->addWidget(typed_);
-    attachments_ = new AttachmentStrip(archive_, lists);
-    lists->addWidget(attachments_);
+    lists->addWidget(c.view);
+    c.typed = new TypedResultsPane(archive, lists);
+    lists->addWidget(c.typed);
+    c.attachments = new AttachmentStrip(archive, lists);
+    lists->addWidget(c.attachments);
     lists->setStretchFactor(0, 3);
     lists->setStretchFactor(1, 1);
     lists->setStretchFactor(2, 0);
     lists->setChildrenCollapsible(false);
     layout->addWidget(lists, 1);
-    BuildButtons(layout);
-    status_ = new QLabel(this);
-    outer->addWidget(status_);
+    parts_->commands.BuildButtons(layout);
+    c.status = new QLabel(this);
+    outer->addWidget(c.status);
     auto* selectAll = new QAction(tr("Select all"), this);
     selectAll->setShortcut(QKeySequence::SelectAll);
     selectAll->setShortcutContext(Qt::WindowShortcut);
     connect(selectAll, &QAction::triggered, this, &HistoryWindow::SelectAll);
     addAction(selectAll);
-    view_->installEventFilter(this);
-    BuildTreeMenu();
-    connect(tree_, &SiteTree::Chosen, this, &HistoryWindow::ApplyFilter);
-    tree_->Reload(archive_);
-    connect(tree_, &SiteTree::Chosen, typed_, &TypedResultsPane::Show);
-    connect(this, &HistoryWindow::Refreshed, typed_, &TypedResultsPane::Reload);
-    connect(typed_, &TypedResultsPane::Changed, this, &HistoryWindow::Refresh);
-    typed_->corrected = [this](std::int64_t made, const archive::TypedResultFields& before,
-                               const archive::TypedResultFields& after) {
-        RememberCorrection(made, before, after);
+    c.view->installEventFilter(this);
+    parts_->commands.BuildTreeMenu();
+    ResultFilters& filters = parts_->filters;
+    connect(c.tree, &SiteTree::Chosen, this, [&filters] { filters.Apply(); });
+    c.tree->Reload(archive);
+    connect(c.tree, &SiteTree::Chosen, c.typed, &TypedResultsPane::Show);
+    connect(this, &HistoryWindow::Refreshed, c.typed, &TypedResultsPane::Reload);
+    connect(c.typed, &TypedResultsPane::Changed, this, &HistoryWindow::Refresh);
+    c.typed->corrected = [&undo = parts_->undo](std::int64_t made, const archive::TypedResultFields& before,
+                                                const archive::TypedResultFields& after) {
+        undo.RememberCorrection(made, before, after);
     };
-    typed_->Show(tree_->Current());
-    connect(tree_, &SiteTree::Chosen, visits_, &VisitsPane::Show);
-    connect(this, &HistoryWindow::Refreshed, visits_, &VisitsPane::Reload);
-    connect(visits_, &VisitsPane::Changed, this, &HistoryWindow::Refresh);
-    visits_->selectedResults = [this] {
+    c.typed->Show(c.tree->Current());
+    connect(c.tree, &SiteTree::Chosen, c.visits, &VisitsPane::Show);
+    connect(this, &HistoryWindow::Refreshed, c.visits, &VisitsPane::Reload);
+    connect(c.visits, &VisitsPane::Changed, this, &HistoryWindow::Refresh);
+    c.visits->selectedResults = [&c] {
         std::vector<std::int64_t> ids;
-        for (const archive::ResultRow& row : SelectedResults()) {
+        for (const archive::ResultRow& row : SelectedResults(c)) {
             ids.push_back(row.id);
         }
         return ids;
     };
-    visits_->selectedTypedResults = [this] {
+    c.visits->selectedTypedResults = [typed = c.typed] {
         // The typed results chosen, each once (an earlier version chosen below one stands for it).
         std::vector<std::int64_t> ids;
-        for (const QTreeWidgetItem* item : typed_->List().selectedItems()) {
+        for (const QTreeWidgetItem* item : typed->List().selectedItems()) {
             const QTreeWidgetItem* newest = item->parent() != nullptr ? item->parent() : item;
             const std::int64_t id = newest->data(TypedResultsPane::kMeasured, Qt::UserRole).toLongLong();
             if (std::find(ids.begin(), ids.end(), id) == ids.end()) {
@@ -109,153 +190,105 @@ HistoryWindow::HistoryWindow(archive::Archive* archive, const QString& problem, 
         }
         return ids;
     };
-    visits_->Show(tree_->Current());
-    FollowWithAttachments();
-    connect(model_, &HistoryModel::QueryFailed, status_, &QLabel::setText);
-    connect(model_, &HistoryModel::modelReset, this, &HistoryWindow::ShowCount);
-    connect(model_, &HistoryModel::rowsInserted, this, &HistoryWindow::ShowCount);
-    connect(view_, &QTableView::doubleClicked, this, &HistoryWindow::OpenSelectedReadOut);
-    ShowCount();
-    if (archive_ != nullptr) {
-        watch_ = new ArchiveWatch(QString::fromStdString(archive_->Path()), this);
-        connect(watch_, &ArchiveWatch::Changed, this, &HistoryWindow::Refresh);
-    }
+    c.visits->Show(c.tree->Current());
+    FollowWithAttachments(c, parts_->undo);
+    connect(c.model, &HistoryModel::QueryFailed, c.status, &QLabel::setText);
+    connect(c.model, &HistoryModel::modelReset, this, [&c] { ShowResultCount(c); });
+    connect(c.model, &HistoryModel::rowsInserted, this, [&c] { ShowResultCount(c); });
+    ResultActions& actions = parts_->results;
+    connect(c.view, &QTableView::doubleClicked, this, [&actions] { actions.OpenSelectedReadOut(); });
+    ShowResultCount(c);
+    parts_->refresh.WatchArchive();
     keyboard::CloseOnEscape(this);
     help::OpenGuideOnHelpKey(this, help::kPageArchive);
     screenfit::ResizeOnScreen(this, QSize(1280, 620));
-    RestorePanes(*splitter);
+    RestorePanes(*splitter, *this, *c.tree);
 }
 
-// The filters and the buttons wrap onto further rows in a narrow window (a small screen, or a large
-// scale) instead of making it wider than the screen.
-void HistoryWindow::BuildFilters(QBoxLayout* layout) {
-    auto* row = new screenfit::FlowLayout;
-    const auto dateEdit = [this](QCheckBox*& enabled, QDateEdit*& edit, const QString& text, QDate date) {
-        enabled = new QCheckBox(text, this);
-        edit = new QDateEdit(date, this);
-        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        edit->setCalendarPopup(true);
-        edit->setEnabled(false);
-        connect(enabled, &QCheckBox::toggled, edit, &QDateEdit::setEnabled);
-        connect(enabled, &QCheckBox::toggled, this, &HistoryWindow::ApplyFilter);
-        connect(edit, &QDateEdit::dateChanged, this, &HistoryWindow::ApplyFilter);
-    };
-    dateEdit(sinceOn_, since_, tr("Measured from"), QDate(QDate::currentDate().year(), 1, 1));
-    dateEdit(untilOn_, until_, tr("to"), QDate::currentDate());
-    mode_ = new QComboBox(this);
-    mode_->addItem(tr("All modes"), 0);
-    for (int code = 1; code <= 10; ++code) {
-        mode_->addItem(QString::fromStdString(format::ModeName(static_cast<std::uint32_t>(code))), code);
-    }
-    connect(mode_, &QComboBox::currentIndexChanged, this, &HistoryWindow::ApplyFilter);
-    label_ = new QLineEdit(this);
-    label_->setPlaceholderText(tr("Label contains..."));
-    label_->setClearButtonEnabled(true);
-    connect(label_, &QLineEdit::textChanged, this, &HistoryWindow::ApplyFilter);
-    for (QWidget* widget : std::initializer_list<QWidget*>{sinceOn_, since_, untilOn_, until_, mode_}) {
-        row->addWidget(widget);
-    }
-    label_->setMinimumWidth(label_->fontMetrics().horizontalAdvance(label_->placeholderText()) * 3 / 2);
-    row->addWidget(label_);
-    layout->addLayout(row);
-}
-
-void HistoryWindow::BuildButtons(QBoxLayout* layout) {
-    auto* row = new screenfit::FlowLayout;
-    const auto button = [this, row](const QString& text, void (HistoryWindow::*action)()) {
-        auto* push = new QPushButton(text, this);
-        connect(push, &QPushButton::clicked, this, action);
-        row->addWidget(push);
-        push->setEnabled(archive_ != nullptr);
-    };
-    button(tr("Select all"), &HistoryWindow::SelectAll);
-    button(tr("Assign..."), &HistoryWindow::AssignSelected);
-    button(tr("Label result..."), &HistoryWindow::LabelSelectedResults);
-    button(tr("Label read-out..."), &HistoryWindow::LabelSelectedReadOut);
-    button(tr("Open read-out"), &HistoryWindow::OpenSelectedReadOut);
-    button(tr("Export..."), &HistoryWindow::ExportSelected);
-    button(tr("Site report..."), &HistoryWindow::ReportChosenSite);
-    auto* trend = new QPushButton(tr("Trend..."), this);
-    trend->setEnabled(archive_ != nullptr);
-    connect(trend, &QPushButton::clicked, this, &HistoryWindow::ShowTrend);
-    row->addWidget(trend);
-    for (auto [text, action] : {std::pair{tr("Soil model..."), &HistoryWindow::ShowSoilModel},
-                                std::pair{tr("Fall of potential..."), &HistoryWindow::ShowFallOfPotential},
-                                std::pair{tr("Stored analyses..."), &HistoryWindow::ShowStoredAnalyses}}) {
-        auto* push = new QPushButton(text, this);
-        push->setEnabled(archive_ != nullptr);
-        connect(push, &QPushButton::clicked, this, action);
-        row->addWidget(push);
-    }
-    row->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding));
-    keep_ = new QCheckBox(tr("Keep new read-outs in the archive"), this);
-    keep_->setChecked(ArchivingEnabled());
-    connect(keep_, &QCheckBox::toggled, this, &SetArchivingEnabled);
-    row->addWidget(keep_);
-    layout->addLayout(row);
-}
-
-// The panes as the user left them, or at first the tree as wide as its names (at most two fifths).
-void HistoryWindow::RestorePanes(QSplitter& splitter) {
-    const QByteArray remembered = platform::Settings().ArchivePanes();
-    if (remembered.isEmpty() || !splitter.restoreState(remembered)) {
-        const int tree = std::min(tree_->FittedWidth(), width() * 2 / 5);
-        splitter.setSizes({tree, width() - tree});
-    }
-    connect(&splitter, &QSplitter::splitterMoved, this,
-            [&splitter] { platform::Settings().SetArchivePanes(splitter.saveState()); });
-}
-
-void HistoryWindow::ApplyFilter() {
-    archive::ResultFilter filter;
-    if (sinceOn_->isChecked()) {
-        filter.since = since_->date().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
-    }
-    if (untilOn_->isChecked()) {
-        filter.until = until_->date().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
-    }
-    if (const int mode = mode_->currentData().toInt(); mode != 0) {
-        filter.mode = mode;
-    }
-    if (!label_->text().trimmed().isEmpty()) {
-        filter.labelContains = label_->text().trimmed().toStdString();
-    }
-    if (!tree_->Searched().trimmed().isEmpty()) {
-        filter.search = tree_->Searched().toStdString();
-    }
-    const TreeChoice chosen = tree_ != nullptr ? tree_->Current() : TreeChoice{};
-    if (chosen.kind == TreeChoice::Kind::Unassigned) {
-        filter.unassigned = true;
-    } else if (chosen.kind == TreeChoice::Kind::Site) {
-        filter.siteId = chosen.id;
-    } else if (chosen.kind == TreeChoice::Kind::Point) {
-        filter.pointId = chosen.id;
-    }
-    if (typed_ != nullptr) {
-        typed_->SetSearch(filter.search.value_or(std::string()));
-    }
-    model_->SetFilter(filter);
-}
-
-void HistoryWindow::ShowCount() {
-    if (archive_ == nullptr) {
-        status_->setText(tr("The archive cannot be opened: ") + problem_);
-    } else if (model_->Error().empty()) {
-        const int shown = model_->rowCount();
-        status_->setText(shown == 0                 ? tr("No results match")
-                         : model_->canFetchMore({}) ? tr("%1 results shown, more as you scroll").arg(shown)
-                         : shown == 1               ? tr("1 result")
-                                                    : tr("%1 results").arg(shown));
+// The controls go before the parts: their last signals on the way out may still reach a part.
+HistoryWindow::~HistoryWindow() {
+    while (!children().isEmpty()) {
+        delete children().constFirst();
     }
 }
 
-std::vector<int> HistoryWindow::SelectedRows() const {
-    std::vector<int> rows;
-    for (const QModelIndex& index : view_->selectionModel()->selectedRows()) {
-        rows.push_back(index.row());
+HistoryModel& HistoryWindow::Model() const {
+    return *parts_->controls.model;
+}
+QTableView& HistoryWindow::View() const {
+    return *parts_->controls.view;
+}
+QLabel& HistoryWindow::Status() const {
+    return *parts_->controls.status;
+}
+SiteTree& HistoryWindow::Tree() const {
+    return *parts_->controls.tree;
+}
+TypedResultsPane& HistoryWindow::Typed() const {
+    return *parts_->controls.typed;
+}
+AttachmentStrip& HistoryWindow::Attachments() const {
+    return *parts_->controls.attachments;
+}
+VisitsPane& HistoryWindow::Visits() const {
+    return *parts_->controls.visits;
+}
+QCheckBox& HistoryWindow::KeepReadOuts() const {
+    return *parts_->controls.keep;
+}
+ResultFilters& HistoryWindow::Filters() const {
+    return parts_->filters;
+}
+HistorySearch& HistoryWindow::Search() const {
+    return parts_->search;
+}
+WindowUndo& HistoryWindow::Undo() const {
+    return parts_->undo;
+}
+ResultActions& HistoryWindow::Results() const {
+    return parts_->results;
+}
+ResultAssignment& HistoryWindow::Assignment() const {
+    return parts_->assignment;
+}
+TreeEntryEdits& HistoryWindow::Edits() const {
+    return parts_->edits;
+}
+CampaignSetup& HistoryWindow::Campaign() const {
+    return parts_->campaign;
+}
+SiteReporting& HistoryWindow::Reporting() const {
+    return parts_->reporting;
+}
+AnalysisWindows& HistoryWindow::Analyses() const {
+    return parts_->analyses;
+}
+
+void HistoryWindow::SelectAll() {
+    HistoryModel& model = Model();
+    while (model.canFetchMore({})) {
+        model.fetchMore({});
     }
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    View().selectAll();
+    View().setFocus();
+}
+
+bool HistoryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &View() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
+        SelectAll();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HistoryWindow::Refresh() {
+    parts_->refresh.ReadAgain();
+    emit Refreshed();
+}
+
+void HistoryWindow::AddFooter(QWidget* footer) {
+    layout()->addWidget(footer);
 }
 
 }  // namespace terrovane::history

@@ -1,5 +1,7 @@
 // The archive window read again without losing the user's place: the chosen tree entry, the selected
 // results and the scroll positions stay where the user left them.
+#include "LiveRefresh.h"
+
 #include <QScrollBar>
 
 #include <set>
@@ -9,49 +11,53 @@
 
 namespace terrovane::history {
 
-void HistoryWindow::Refresh() {
+void LiveRefresh::ReadAgain() {
     std::set<std::int64_t> selected;
-    for (const archive::ResultRow& row : SelectedResults()) {
+    for (const archive::ResultRow& row : SelectedResults(controls_)) {
         selected.insert(row.id);
     }
-    const QModelIndex current = view_->currentIndex();
-    const archive::ResultRow* currentRow = current.isValid() ? model_->RowAt(current.row()) : nullptr;
+    const QModelIndex current = controls_.view->currentIndex();
+    const archive::ResultRow* currentRow =
+        current.isValid() ? controls_.model->RowAt(current.row()) : nullptr;
     const std::int64_t currentId = currentRow != nullptr ? currentRow->id : -1;  // ids start at 1
-    const int loaded = model_->rowCount();
-    const int listScroll = view_->verticalScrollBar()->value();
-    const int listAcross = view_->horizontalScrollBar()->value();
+    const int loaded = controls_.model->rowCount();
+    const int listScroll = controls_.view->verticalScrollBar()->value();
+    const int listAcross = controls_.view->horizontalScrollBar()->value();
 
-    tree_->Reload(archive_);
-    model_->Reload();
+    controls_.tree->Reload(controls_.archive);
+    controls_.model->Reload();
     // As many rows as were loaded, so the scroll position and the selection can come back.
-    while (model_->rowCount() < loaded && model_->canFetchMore({})) {
-        model_->fetchMore({});
+    while (controls_.model->rowCount() < loaded && controls_.model->canFetchMore({})) {
+        controls_.model->fetchMore({});
     }
     QItemSelection selection;
-    for (int row = 0; row < model_->rowCount(); ++row) {
-        const archive::ResultRow* result = model_->RowAt(row);
+    for (int row = 0; row < controls_.model->rowCount(); ++row) {
+        const archive::ResultRow* result = controls_.model->RowAt(row);
         if (result == nullptr) {
             continue;
         }
         if (selected.count(result->id) != 0) {
-            selection.select(model_->index(row, 0), model_->index(row, model_->columnCount() - 1));
+            selection.select(controls_.model->index(row, 0),
+                             controls_.model->index(row, controls_.model->columnCount() - 1));
         }
         if (result->id == currentId) {
-            view_->selectionModel()->setCurrentIndex(model_->index(row, current.column()),
-                                                     QItemSelectionModel::NoUpdate);
+            controls_.view->selectionModel()->setCurrentIndex(controls_.model->index(row, current.column()),
+                                                              QItemSelectionModel::NoUpdate);
         }
     }
-    view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    view_->verticalScrollBar()->setValue(listScroll);
-    view_->horizontalScrollBar()->setValue(listAcross);
+    controls_.view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    controls_.view->verticalScrollBar()->setValue(listScroll);
+    controls_.view->horizontalScrollBar()->setValue(listAcross);
     if (watch_ != nullptr) {
         watch_->MarkSeen();
     }
-    emit Refreshed();
 }
 
-void HistoryWindow::AddFooter(QWidget* footer) {
-    layout()->addWidget(footer);
+void LiveRefresh::WatchArchive() {
+    if (controls_.archive != nullptr) {
+        watch_ = new ArchiveWatch(QString::fromStdString(controls_.archive->Path()), controls_.window);
+        QObject::connect(watch_, &ArchiveWatch::Changed, controls_.window, &HistoryWindow::Refresh);
+    }
 }
 
 }  // namespace terrovane::history

@@ -32,6 +32,25 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+constexpr std::size_t kOverdueShown = 100;
+constexpr std::size_t kSitesOpened = 20;  // up to this many sites all show their points
+
+int ItemDepth(const QTreeWidgetItem* item) {
+    int depth = 0;
+    for (const QTreeWidgetItem* parent = item->parent(); parent != nullptr; parent = parent->parent()) {
+        ++depth;
+    }
+    return depth;
+}
+
+// The date of the newest result that measured, and the failed readings since, which are no test.
+QString LastTestInTree(const archive::DuePoint& point) {
+    const QString date = point.lastTested.empty() ? SiteTree::tr("never") : Text(point.lastTested);
+    return point.failedSince == 0
+               ? date
+               : SiteTree::tr("%1, then %n failed reading(s)", nullptr, point.failedSince).arg(date);
+}
+
 }  // namespace
 
 SiteTree::SiteTree(QWidget* parent) : QTreeWidget(parent) {
@@ -49,14 +68,6 @@ SiteTree::SiteTree(QWidget* parent) : QTreeWidget(parent) {
     connect(this, &QTreeWidget::itemExpanded, this, &SiteTree::FillPoints);
 }
 
-int SiteTree::Depth(const QTreeWidgetItem* item) {
-    int depth = 0;
-    for (const QTreeWidgetItem* parent = item->parent(); parent != nullptr; parent = parent->parent()) {
-        ++depth;
-    }
-    return depth;
-}
-
 // Each column as wide as its widest text, header included, and the tree as wide as its columns: the last
 // test and due dates are never cut, and a long site or point name only beyond some 64 characters.
 void SiteTree::FitColumns() {
@@ -71,7 +82,7 @@ void SiteTree::FitColumns() {
     }
     for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it) {
         for (int column = 0; column < columnCount(); ++column) {
-            const int indent = column == kNameColumn ? levelIndent * (Depth(*it) + 1) : 0;
+            const int indent = column == kNameColumn ? levelIndent * (ItemDepth(*it) + 1) : 0;
             texts[static_cast<std::size_t>(column)].push_back({(*it)->text(column), indent});
         }
     }
@@ -111,13 +122,6 @@ void SiteTree::ShowFailure(QTreeWidgetItem* parent, const std::string& error) {
     item->setFlags(Qt::ItemIsEnabled);
 }
 
-// The date of the newest result that measured, and the failed readings since, which are no test.
-QString SiteTree::LastTestText(const archive::DuePoint& point) {
-    const QString date = point.lastTested.empty() ? tr("never") : Text(point.lastTested);
-    return point.failedSince == 0 ? date
-                                  : tr("%1, then %n failed reading(s)", nullptr, point.failedSince).arg(date);
-}
-
 void SiteTree::AddDueGroup() {
     std::vector<archive::DuePoint> due = due_;
     // Under a search, only the points shown count; the list keeps its order, the longest overdue first.
@@ -147,7 +151,7 @@ void SiteTree::AddDueGroup() {
         const archive::DuePoint& point = due[i];
         QTreeWidgetItem* item =
             Entry(group, Text(point.site + " / " + point.name), {TreeChoice::Kind::Point, point.point});
-        item->setText(kLastTestColumn, LastTestText(point));
+        item->setText(kLastTestColumn, LastTestInTree(point));
         item->setText(kDueColumn, point.dueOn.empty() ? tr("now") : Text(point.dueOn));
         item->setForeground(kDueColumn, QColor(0xB7, 0x1C, 0x1C));
     }
@@ -196,7 +200,7 @@ void SiteTree::FillPoints(QTreeWidgetItem* siteItem) {
         }
         item->setText(kLastTestColumn, found->second->lastTested.empty() && found->second->failedSince == 0
                                            ? QString()
-                                           : LastTestText(*found->second));
+                                           : LastTestInTree(*found->second));
         item->setText(kDueColumn, Text(found->second->dueOn));
         if (found->second->overdue) {
             item->setText(kDueColumn, item->text(kDueColumn).isEmpty()

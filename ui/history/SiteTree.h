@@ -44,16 +44,11 @@ class SiteTree : public QTreeWidget {
     void Chosen(const terrovane::history::TreeChoice& choice);
 
   private:
-    static constexpr std::size_t kOverdueShown = 100;
-    static constexpr std::size_t kSitesOpened = 20;  // up to this many sites all show their points
-
-    static int Depth(const QTreeWidgetItem* item);
     // The entries read again, `current` chosen where it still exists; quietly.
     void Rebuild(archive::Archive* archive, const TreeChoice& current, bool reread = true);
     // Widths from the font and the texts shown; again whenever entries are added.
     void FitColumns();
     void AddDueGroup();
-    static QString LastTestText(const archive::DuePoint& point);
     void ShowFailure(QTreeWidgetItem* parent, const std::string& error);
     void FillPoints(QTreeWidgetItem* siteItem);
     QTreeWidgetItem* Entry(QTreeWidgetItem* parent, const QString& name, const TreeChoice& choice);

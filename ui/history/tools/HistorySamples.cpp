@@ -344,8 +344,8 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
         {QStringLiteral("history-search"),
          [archive] {
              auto window = std::make_shared<HistoryWindow>(archive.get(), QString());
-             window->SearchField().setText(QStringLiteral("east"));
-             window->SearchNow();
+             window->Search().SearchField().setText(QStringLiteral("east"));
+             window->Search().SearchNow();
              return window;
          }},
         {QStringLiteral("history-photo-view"),

@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
         dialog.grab().save(prefix + QStringLiteral("history-site-report-step.png"));
     }
     const auto reportAs = [&window](terrovane::history::SiteReportRequest::Output output) {
-        window.reportAsker = [output](const QString&, const terrovane::history::SiteReportRequest&) {
+        window.Reporting().reportAsker = [output](const QString&,
+                                                  const terrovane::history::SiteReportRequest&) {
             return std::optional(terrovane::history::SiteReportRequest{
                 output, QStringLiteral("Zoë Brandt"), QStringLiteral("TV-2231-0457"),
                 QStringLiteral("Stadtwerke Nord"), QStringLiteral("Zoë Brandt"),
@@ -121,20 +122,22 @@ int main(int argc, char** argv) {
         };
     };
     reportAs(terrovane::history::SiteReportRequest::Output::Preview);
-    window.previewShown = [&prefix](QPrintPreviewDialog& preview) {
+    window.Reporting().previewShown = [&prefix](QPrintPreviewDialog& preview) {
         preview.resize(1100, 760);
         QTest::qWait(300);
         preview.grab().save(prefix + QStringLiteral("history-site-report-preview.png"));
         preview.reject();
     };
-    window.ReportChosenSite();
+    window.Reporting().ReportChosenSite();
     reportAs(terrovane::history::SiteReportRequest::Output::Pdf);
-    window.reportFileChooser = [&prefix] { return prefix + QStringLiteral("history-site-report.pdf"); };
-    window.ReportChosenSite();
+    window.Reporting().reportFileChooser = [&prefix] {
+        return prefix + QStringLiteral("history-site-report.pdf");
+    };
+    window.Reporting().ReportChosenSite();
     // The site's results as a workbook, as the window exports them (one is over range).
     window.SelectAll();
-    window.exportFileChooser = [&prefix] { return prefix + QStringLiteral("history-export.xlsx"); };
-    window.ExportSelected();
+    window.Results().exportFileChooser = [&prefix] { return prefix + QStringLiteral("history-export.xlsx"); };
+    window.Results().ExportSelected();
     // The assignment step over the newest read-out's unassigned results.
     window.Tree().Choose({terrovane::history::TreeChoice::Kind::Unassigned, 0});
     window.View().resizeColumnsToContents();

@@ -1,5 +1,6 @@
 // The archive window's buttons: labels, "Open read-out", export, trend.
-#include <QFileDialog>
+#include "ResultActions.h"
+
 #include <QFileInfo>
 
 #include <set>
@@ -8,10 +9,10 @@
 #include "ArchiveFailure.h"
 #include "ArchiveProblemText.h"
 #include "ExportPath.h"
-#include "FileDialogSetup.h"
 #include "HistoryColumns.h"
 #include "HistoryWindow.h"
 #include "MessageBox.h"
+#include "ResultActions.h"
 #include "ResultsFiles.h"
 #include "ResultsOutput.h"
 #include "ResultsXlsx.h"
@@ -44,105 +45,97 @@ std::optional<QStringList> KnownLabels(archive::Archive& archive) {
 
 }  // namespace
 
-std::optional<LabelEdit> HistoryWindow::AskLabel(const QString& title, const LabelEdit& current) {
+std::optional<LabelEdit> ResultActions::AskLabel(const QString& title, const LabelEdit& current) {
     if (labelEditor) {
         return labelEditor(title, current);
     }
-    const std::optional<QStringList> known = KnownLabels(*archive_);
+    const std::optional<QStringList> known = KnownLabels(*controls_.archive);
     if (!known) {
         return std::nullopt;
     }
-    LabelDialog dialog(title, current, *known, this);
+    LabelDialog dialog(title, current, *known, controls_.window);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
     return dialog.Value();
 }
 
-void HistoryWindow::LabelSelectedResults() {
-    const std::vector<int> rows = SelectedRows();
+void ResultActions::LabelSelectedResults() {
+    const std::vector<int> rows = SelectedRows(controls_);
     if (rows.empty()) {
         return platform::Alert(kChooseFirst);
     }
-    const archive::ResultRow* first = model_->RowAt(rows.front());
+    const archive::ResultRow* first = controls_.model->RowAt(rows.front());
     // A person knows a result by its slot and measuring date, never by the archive's own number.
-    const QString date = model_->data(model_->index(rows.front(), kDateColumn)).toString();
+    const QString date = controls_.model->data(controls_.model->index(rows.front(), kDateColumn)).toString();
     const auto edit = AskLabel(
-        rows.size() == 1 ? tr("Label of slot %1 of %2").arg(first->slot, 2, 10, QLatin1Char('0')).arg(date)
-                         : tr("Label of %1 results").arg(rows.size()),
+        rows.size() == 1
+            ? HistoryWindow::tr("Label of slot %1 of %2").arg(first->slot, 2, 10, QLatin1Char('0')).arg(date)
+            : HistoryWindow::tr("Label of %1 results").arg(rows.size()),
         {QString::fromStdString(first->label), QString::fromStdString(first->note)});
     if (!edit) {
         return;
     }
     std::string error;
     for (int row : rows) {
-        if (!archive_->SetLabel(archive::LabelTarget::Result, model_->RowAt(row)->id,
-                                edit->label.toStdString(), edit->note.toStdString(), error)) {
+        if (!controls_.archive->SetLabel(archive::LabelTarget::Result, controls_.model->RowAt(row)->id,
+                                         edit->label.toStdString(), edit->note.toStdString(), error)) {
             platform::Alert(QT_TRANSLATE_NOOP("Messages", "The label could not be stored: %1"),
                             {texts::ArchiveProblemText(error).toStdString()});
             break;
         }
     }
-    model_->Reload();
+    controls_.model->Reload();
 }
 
-void HistoryWindow::LabelSelectedReadOut() {
-    const std::vector<int> rows = SelectedRows();
+void ResultActions::LabelSelectedReadOut() {
+    const std::vector<int> rows = SelectedRows(controls_);
     if (rows.empty()) {
         return platform::Alert(kChooseFirst);
     }
-    const std::int64_t readout = model_->RowAt(rows.front())->readout;
+    const std::int64_t readout = controls_.model->RowAt(rows.front())->readout;
     std::vector<archive::ReadOutRow> readouts;
     std::string error;
     archive::ResultFilter none;
     LabelEdit current;
     // The read-out's own label and note, found among the read-outs (newest first, so near the top).
-    if (archive_->ReadOuts(none, -1, 0, readouts, error)) {
+    if (controls_.archive->ReadOuts(none, -1, 0, readouts, error)) {
         for (const archive::ReadOutRow& row : readouts) {
             if (row.id == readout) {
                 current = {QString::fromStdString(row.label), QString::fromStdString(row.note)};
             }
         }
     }
-    const auto edit = AskLabel(tr("Label of read-out %1 and its results").arg(readout), current);
+    const auto edit =
+        AskLabel(HistoryWindow::tr("Label of read-out %1 and its results").arg(readout), current);
     if (!edit) {
         return;
     }
-    if (!archive_->SetLabel(archive::LabelTarget::ReadOut, readout, edit->label.toStdString(),
-                            edit->note.toStdString(), error)) {
+    if (!controls_.archive->SetLabel(archive::LabelTarget::ReadOut, readout, edit->label.toStdString(),
+                                     edit->note.toStdString(), error)) {
         platform::Alert(QT_TRANSLATE_NOOP("Messages", "The label could not be stored: %1"),
                         {texts::ArchiveProblemText(error).toStdString()});
     }
-    model_->Reload();
+    controls_.model->Reload();
 }
 
-void HistoryWindow::OpenSelectedReadOut() {
-    const std::vector<int> rows = SelectedRows();
+void ResultActions::OpenSelectedReadOut() {
+    const std::vector<int> rows = SelectedRows(controls_);
     if (rows.empty()) {
         return platform::Alert(kChooseFirst);
     }
-    emit OpenReadOut(model_->RowAt(rows.front())->readout);
+    emit controls_.window->OpenReadOut(controls_.model->RowAt(rows.front())->readout);
 }
 
-QString HistoryWindow::AskExportFile() {
+QString ResultActions::AskExportFile() {
     if (exportFileChooser) {
         return exportFileChooser();
     }
-    return AskSaveFile(tr("Export results"), ExportFilters());
+    return AskSaveFile(controls_.window, HistoryWindow::tr("Export results"), ExportFilters());
 }
 
-QString HistoryWindow::AskSaveFile(const QString& title, const QString& filters) {
-    QFileDialog dialog(this, title, {}, filters);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    filedialog::KeepOutOfFileContents(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return WithExportExtension(dialog.selectedFiles().first(), dialog.selectedNameFilter());
-}
-
-void HistoryWindow::ExportSelected() {
-    const std::vector<int> rows = SelectedRows();
+void ResultActions::ExportSelected() {
+    const std::vector<int> rows = SelectedRows(controls_);
     if (rows.empty()) {
         return platform::Alert(kChooseFirst);
     }
@@ -153,12 +146,13 @@ void HistoryWindow::ExportSelected() {
     std::vector<archive::ResultView> views;
     std::set<std::int64_t> points;
     for (int row : rows) {
-        views.push_back(*model_->ResultAt(row));
-        if (const archive::ResultRow* result = model_->RowAt(row); result != nullptr && result->point) {
+        views.push_back(*controls_.model->ResultAt(row));
+        if (const archive::ResultRow* result = controls_.model->RowAt(row);
+            result != nullptr && result->point) {
             points.insert(*result->point);
         }
     }
-    if (const TreeChoice chosen = tree_->Current(); chosen.kind == TreeChoice::Kind::Point) {
+    if (const TreeChoice chosen = controls_.tree->Current(); chosen.kind == TreeChoice::Kind::Point) {
         points.insert(chosen.id);
     }
     std::vector<archive::TypedResultVersion> typed;
@@ -181,25 +175,26 @@ void HistoryWindow::ExportSelected() {
         typed.clear();
         error = archive::ExportResultsWorkbook(views, file);
     } else {
-        error = tr("the file name should end in .xlsx, .xls, .csv or .json").toStdString();
+        error = HistoryWindow::tr("the file name should end in .xlsx, .xls, .csv or .json").toStdString();
     }
     if (!error.empty()) {
         platform::Alert(QT_TRANSLATE_NOOP("Messages", "The results could not be exported: %1"), {error});
         return;
     }
-    status_->setText(
-        tr("%n result(s) exported to %1", nullptr, static_cast<int>(views.size() + typed.size())).arg(path));
+    controls_.status->setText(HistoryWindow::tr("%n result(s) exported to %1", nullptr,
+                                                static_cast<int>(views.size() + typed.size()))
+                                  .arg(path));
 }
 
-bool HistoryWindow::TypedResultsAt(const std::set<std::int64_t>& points,
+bool ResultActions::TypedResultsAt(const std::set<std::int64_t>& points,
                                    std::vector<archive::TypedResultVersion>& typed) {
     for (const std::int64_t point : points) {
         archive::ResultFilter filter;
         filter.pointId = point;
-        auto found = archive::TypedResults(*archive_, filter);
+        auto found = archive::TypedResults(*controls_.archive, filter);
         if (!found) {
-            SayArchiveFailure(tr("The results typed by hand could not be read."), *archive_,
-                              found.Error().Text());
+            SayArchiveFailure(HistoryWindow::tr("The results typed by hand could not be read."),
+                              *controls_.archive, found.Error().Text());
             return false;
         }
         typed.insert(typed.end(), found.Value().begin(), found.Value().end());
@@ -207,18 +202,19 @@ bool HistoryWindow::TypedResultsAt(const std::set<std::int64_t>& points,
     return true;
 }
 
-QWidget* HistoryWindow::ShowTrend() {
-    const std::vector<int> rows = SelectedRows();
-    const archive::ResultRow* first = rows.empty() ? nullptr : model_->RowAt(rows.front());
-    const QString label = first == nullptr ? label_->text() : QString::fromStdString(first->label);
+QWidget* ResultActions::ShowTrend() {
+    const std::vector<int> rows = SelectedRows(controls_);
+    const archive::ResultRow* first = rows.empty() ? nullptr : controls_.model->RowAt(rows.front());
+    const QString label =
+        first == nullptr ? filters_.LabelFilter().text() : QString::fromStdString(first->label);
     // A test point chosen in the tree, or the chosen result's point when it has no label, is followed.
     std::optional<std::int64_t> point;
-    if (const TreeChoice chosen = tree_->Current(); chosen.kind == TreeChoice::Kind::Point) {
+    if (const TreeChoice chosen = controls_.tree->Current(); chosen.kind == TreeChoice::Kind::Point) {
         point = chosen.id;
     } else if (first != nullptr && first->label.empty() && first->point) {
         point = first->point;
     }
-    auto* trend = new TrendWindow(*archive_, label, this, point);
+    auto* trend = new TrendWindow(*controls_.archive, label, controls_.window, point);
     trend->setAttribute(Qt::WA_DeleteOnClose);
     screenfit::ResizeOnScreen(trend, QSize(720, 440));
     trend->show();

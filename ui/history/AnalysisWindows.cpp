@@ -1,5 +1,7 @@
 // "Soil model..." and "Fall of potential..." of the archive window: the engineering windows on the chosen
 // results (or, for the soil model, on every resistivity result of the chosen site).
+#include "AnalysisWindows.h"
+
 #include <algorithm>
 
 #include "ArchiveFailure.h"
@@ -54,30 +56,23 @@ bool SiteOfChoice(archive::Archive& archive, const TreeChoice& chosen, const QSt
 
 }  // namespace
 
-std::vector<archive::ResultRow> HistoryWindow::SelectedResults() const {
-    std::vector<archive::ResultRow> rows;
-    for (int row : SelectedRows())
-        if (const archive::ResultRow* result = model_->RowAt(row))
-            rows.push_back(*result);
-    return rows;
-}
-
-QWidget* HistoryWindow::ShowSoilModel() {
-    if (archive_ == nullptr)
+QWidget* AnalysisWindows::ShowSoilModel() {
+    if (controls_.archive == nullptr)
         return nullptr;
-    std::vector<archive::ResultRow> rows = SelectedResults();
-    const TreeChoice chosen = tree_->Current();
-    const QString failed = tr("The soil model could not be opened.");
+    std::vector<archive::ResultRow> rows = SelectedResults(controls_);
+    const TreeChoice chosen = controls_.tree->Current();
+    const QString failed = HistoryWindow::tr("The soil model could not be opened.");
     std::optional<engineering::SiteChoice> site;
-    if (!SiteOfChoice(*archive_, chosen, failed, site))
+    if (!SiteOfChoice(*controls_.archive, chosen, failed, site))
         return nullptr;
     if (rows.empty() && site) {
         archive::ResultFilter filter;
         filter.siteId = site->id;
         filter.mode = record::CodeOf(record::Mode::Resistivity);
         std::string error;
-        if (!archive_->Results(filter, {}, -1, 0, rows, error)) {
-            SayArchiveFailure(tr("The site's resistivity results could not be read."), *archive_, error);
+        if (!controls_.archive->Results(filter, {}, -1, 0, rows, error)) {
+            SayArchiveFailure(HistoryWindow::tr("The site's resistivity results could not be read."),
+                              *controls_.archive, error);
             return nullptr;
         }
     }
@@ -94,25 +89,26 @@ QWidget* HistoryWindow::ShowSoilModel() {
         });
         if (name) {
             std::string error;
-            const auto found = archive::FindSite(*archive_, *name, error);
+            const auto found = archive::FindSite(*controls_.archive, *name, error);
             if (!found) {
-                SayArchiveFailure(failed, *archive_, error);
+                SayArchiveFailure(failed, *controls_.archive, error);
                 return nullptr;
             }
             site = SiteChoiceOf(found);
         }
     }
-    auto* window = new engineering::SoilWindow(archive_, rows, site, this, ValiditySettings());
+    auto* window =
+        new engineering::SoilWindow(controls_.archive, rows, site, controls_.window, ValiditySettings());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
 }
 
-QWidget* HistoryWindow::ShowFallOfPotential() {
-    if (archive_ == nullptr)
+QWidget* AnalysisWindows::ShowFallOfPotential() {
+    if (controls_.archive == nullptr)
         return nullptr;
-    const std::vector<archive::ResultRow> rows = SelectedResults();
-    const TreeChoice chosen = tree_->Current();
+    const std::vector<archive::ResultRow> rows = SelectedResults(controls_);
+    const TreeChoice chosen = controls_.tree->Current();
     // A test point chosen without its results opens for a traverse typed in.
     if (rows.size() < 2 && chosen.kind != TreeChoice::Kind::Point) {
         platform::Alert(QT_TRANSLATE_NOOP(
@@ -128,39 +124,42 @@ QWidget* HistoryWindow::ShowFallOfPotential() {
     std::optional<engineering::PointChoice> point;
     if (pointId) {
         const auto row =
-            ReadChosenPoint(*archive_, *pointId, tr("The fall-of-potential window could not be opened."));
+            ReadChosenPoint(*controls_.archive, *pointId,
+                            HistoryWindow::tr("The fall-of-potential window could not be opened."));
         if (!row)
             return nullptr;
         point = engineering::PointChoice{row->id,
                                          QString::fromStdString(row->siteName + " / " + row->fields.name)};
     }
-    auto* window = new engineering::FopWindow(archive_, rows, point, this, ValiditySettings());
+    auto* window =
+        new engineering::FopWindow(controls_.archive, rows, point, controls_.window, ValiditySettings());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
 }
 
-QWidget* HistoryWindow::ShowGridSafety() {
-    if (archive_ == nullptr)
+QWidget* AnalysisWindows::ShowGridSafety() {
+    if (controls_.archive == nullptr)
         return nullptr;
-    const TreeChoice chosen = tree_->Current();
+    const TreeChoice chosen = controls_.tree->Current();
     std::optional<engineering::SiteChoice> site;
-    if (!SiteOfChoice(*archive_, chosen, tr("The grid safety window could not be opened."), site))
+    if (!SiteOfChoice(*controls_.archive, chosen,
+                      HistoryWindow::tr("The grid safety window could not be opened."), site))
         return nullptr;
     if (!site) {
         platform::Alert(QT_TRANSLATE_NOOP("Messages", "Choose a site in the tree first."));
         return nullptr;
     }
-    auto* window = new engineering::GridWindow(archive_, site, std::nullopt, this);
+    auto* window = new engineering::GridWindow(controls_.archive, site, std::nullopt, controls_.window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
 }
 
-QWidget* HistoryWindow::ShowStoredAnalyses() {
-    if (archive_ == nullptr)
+QWidget* AnalysisWindows::ShowStoredAnalyses() {
+    if (controls_.archive == nullptr)
         return nullptr;
-    auto* dialog = new StoredAnalysesDialog(*archive_, this);
+    auto* dialog = new StoredAnalysesDialog(*controls_.archive, controls_.window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
     return dialog;
