@@ -223,7 +223,7 @@ TEST_F(SoilWindowTest, GridSafetyWorksOnTheFittedModel) {
     EXPECT_EQ(soil.layers, 2);
     // At the 70 m grid's equivalent radius of 39.5 m the lower 30 ohm m layer governs.
     EXPECT_NEAR(soil.resistivity, 30, 30 * 0.15);
-    EXPECT_TRUE(grid->SoilNote().text().contains(QStringLiteral("2-layer model")));
+    EXPECT_TRUE(grid->Soil().SoilNote().text().contains(QStringLiteral("2-layer model")));
 }
 
 }  // namespace

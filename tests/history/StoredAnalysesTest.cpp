@@ -117,10 +117,10 @@ TEST_F(StoredAnalysesTest, AGridAssessmentIsListedReopenedAndDeleted) {
     {
         engineering::GridWindow grid(
             archive_.get(), engineering::SiteChoice{siteId_, QStringLiteral("Quarry")}, std::nullopt);
-        grid.SoilSource().setCurrentIndex(grid.SoilSource().count() - 1);
-        grid.TypedResistivity().setValue(400);
-        grid.RodCount().setValue(20);
-        grid.RodLength().setValue(7.5);
+        grid.Soil().SoilSource().setCurrentIndex(grid.Soil().SoilSource().count() - 1);
+        grid.Soil().TypedResistivity().setValue(400);
+        grid.Fields().Rods().RodCount().setValue(20);
+        grid.Fields().Rods().RodLength().setValue(7.5);
         grid.StoreWithSite();
     }
     auto* dialog = dynamic_cast<StoredAnalysesDialog*>(window_->ShowStoredAnalyses());
@@ -135,8 +135,9 @@ TEST_F(StoredAnalysesTest, AGridAssessmentIsListedReopenedAndDeleted) {
     list.selectRow(2);
     auto* grid = dynamic_cast<engineering::GridWindow*>(dialog->OpenChosen());
     ASSERT_NE(grid, nullptr);
-    EXPECT_EQ(grid->RodCount().value(), 20);
-    EXPECT_EQ(grid->SoilSource().currentIndex(), grid->SoilSource().count() - 1);  // typed, as stored
+    EXPECT_EQ(grid->Fields().Rods().RodCount().value(), 20);
+    EXPECT_EQ(grid->Soil().SoilSource().currentIndex(),
+              grid->Soil().SoilSource().count() - 1);  // typed, as stored
     ASSERT_TRUE(grid->Current());
     EXPECT_EQ(grid->Current()->soil.resistivity, 400);
     grid->close();
