@@ -13,8 +13,8 @@
 #include "GridOutcome.h"
 #include "GridPictures.h"
 #include "GridSoilFields.h"
+#include "SiteChoice.h"
 #include "SoilCertainty.h"
-#include "SoilWindow.h"
 
 namespace terrovane::engineering {
 

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     fop.StoreWithPoint();
     Save(fop, prefix + QStringLiteral("fall-of-potential.png"));
     fop.CurrentProbe().setValue(40);  // readings beyond the current probe are refused with the reason
-    fop.Readings().item(8, 2)->setText(QStringLiteral("45"));
+    fop.Readings().Table().item(8, 2)->setText(QStringLiteral("45"));
     Save(fop, prefix + QStringLiteral("fall-of-potential-refused.png"));
     fop.close();
 
