@@ -57,7 +57,8 @@ FopWindow::FopWindow(archive::Archive* archive, const std::vector<archive::Resul
     connect(spread_, &QPushButton::clicked, this, &FopWindow::SpreadEvenly);
     connect(&typed_->Choice(), &QCheckBox::toggled, this, &FopWindow::SetTyped);
     typed_->Panel().Readings().changed = [this] { Analyse(); };
-    connect(&typed_->Panel().KeepButton(), &QPushButton::clicked, this, &FopWindow::KeepTyped);
+    connect(&typed_->Panel().KeepButton(), &QPushButton::clicked, this,
+            [this] { typed_->Keep(currentProbe_->value(), outcome_->Status()); });
     connect(&typed_->Panel().Stored(), &QComboBox::currentIndexChanged, this, [this] {
         if (const std::optional<archive::TypedTraverse> chosen = typed_->Panel().Chosen())
             ShowTyped(*chosen);
@@ -161,10 +162,6 @@ void FopWindow::SetTyped(bool typed) {
     outcome_->LeftOutNotes().setVisible(!typed && !results_->LeftOut().empty());
     typed_->Panel().setVisible(typed);
     Analyse();
-}
-
-void FopWindow::KeepTyped() {
-    typed_->Keep(currentProbe_->value(), outcome_->Status());
 }
 
 void FopWindow::ShowTyped(const archive::TypedTraverse& traverse) {

@@ -54,8 +54,6 @@ class FopWindow : public QWidget {
     void ShowStored(const archive::StoredFopCurve& curve);
     // The typed traverse in place of the chosen results, or back.
     void SetTyped(bool typed);
-    // Keeps the typed traverse with the point; the status says how it went.
-    void KeepTyped();
     // Shows a kept typed traverse again: its readings, its D and when, with what and by whom.
     void ShowTyped(const archive::TypedTraverse& traverse);
 
