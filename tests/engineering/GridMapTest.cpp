@@ -68,14 +68,14 @@ TEST(GridMapTest, LayeredSoilIsComputedWithTheFormulasBesideAndMapped) {
         << window.InSoil().ComputedVerdict().text().toStdString();
 
     SafetyMap& map = window.Pictures().MapView().Map();
-    ASSERT_FALSE(map.Empty());
-    EXPECT_EQ(map.Quantity(), MapQuantity::Touch);
-    EXPECT_DOUBLE_EQ(map.Limit(), c.touchLimit);
-    EXPECT_GT(map.PointsAtOrAboveLimit(), 0);
-    EXPECT_GE(map.ScaleTop(), c.touch.volts);
+    ASSERT_FALSE(map.Content().Empty());
+    EXPECT_EQ(map.Content().Quantity(), MapQuantity::Touch);
+    EXPECT_DOUBLE_EQ(map.Content().Limit(), c.touchLimit);
+    EXPECT_GT(map.Content().PointsAtOrAboveLimit(), 0);
+    EXPECT_GE(map.Content().ScaleTop(), c.touch.volts);
     window.Pictures().MapView().QuantityChoice().setCurrentIndex(1);
-    EXPECT_EQ(map.Quantity(), MapQuantity::Step);
-    EXPECT_DOUBLE_EQ(map.Limit(), c.stepLimit);
+    EXPECT_EQ(map.Content().Quantity(), MapQuantity::Step);
+    EXPECT_DOUBLE_EQ(map.Content().Limit(), c.stepLimit);
     EXPECT_FALSE(window.InSoil().Computing());  // choosing what the map shows computes nothing again
 
     QTemporaryDir dir;
@@ -88,7 +88,7 @@ TEST(GridMapTest, LayeredSoilIsComputedWithTheFormulasBesideAndMapped) {
 
     window.InSoil().ComputeInSoil().setChecked(false);
     EXPECT_FALSE(window.Pictures().Computed());
-    EXPECT_TRUE(map.Empty());
+    EXPECT_TRUE(map.Content().Empty());
     EXPECT_TRUE(table.isColumnHidden(GridOutcome::kSoilColumn));
     EXPECT_EQ(row(QStringLiteral("Touch voltage within 1 m")), -1);
 }
@@ -177,7 +177,7 @@ TEST(GridMapTest, AnEditTakesOverAndCancelStops) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.Pictures().Computed());
     EXPECT_TRUE(window.InSoil().ComputedVerdict().text().isEmpty());
-    EXPECT_TRUE(window.Pictures().MapView().Map().Empty());
+    EXPECT_TRUE(window.Pictures().MapView().Map().Content().Empty());
 }
 
 TEST(GridMapTest, UniformSoilIsComputedOnlyWhenAsked) {
@@ -202,11 +202,11 @@ TEST(GridMapTest, TheScaleAlwaysHoldsTheLimit) {
     raster.step = {1, 2, 3, 4};
     SafetyMap map;
     map.SetRaster(raster, 100, 3, {});
-    EXPECT_DOUBLE_EQ(map.ScaleTop(), 125);
-    EXPECT_EQ(map.PointsAtOrAboveLimit(), 0);
+    EXPECT_DOUBLE_EQ(map.Content().ScaleTop(), 125);
+    EXPECT_EQ(map.Content().PointsAtOrAboveLimit(), 0);
     map.SetQuantity(MapQuantity::Step);
-    EXPECT_DOUBLE_EQ(map.ScaleTop(), 4);
-    EXPECT_EQ(map.PointsAtOrAboveLimit(), 2);
+    EXPECT_DOUBLE_EQ(map.Content().ScaleTop(), 4);
+    EXPECT_EQ(map.Content().PointsAtOrAboveLimit(), 2);
 }
 
 }  // namespace
