@@ -51,7 +51,7 @@ class FopWindowTest : public archive::testing::ArchiveTest {
     }
 
     static void Enter(FopWindow& window, int row, const QString& text) {
-        window.Readings().item(row, 2)->setText(text);
+        window.Readings().Table().item(row, 2)->setText(text);
     }
 
     std::unique_ptr<archive::Archive> archive_;
@@ -63,19 +63,20 @@ class FopWindowTest : public archive::testing::ArchiveTest {
 
 TEST_F(FopWindowTest, EvenDistancesRecoverTheHemispheresTrueResistance) {
     FopWindow window(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
-    ASSERT_EQ(window.Readings().rowCount(), 9);  // the resistivity result is left out
-    EXPECT_EQ(window.Readings().item(0, 2)->text(), QStringLiteral("5"));
-    EXPECT_EQ(window.Readings().item(8, 2)->text(), QStringLiteral("45"));
+    ASSERT_EQ(window.Readings().Table().rowCount(), 9);  // the resistivity result is left out
+    EXPECT_EQ(window.Readings().Table().item(0, 2)->text(), QStringLiteral("5"));
+    EXPECT_EQ(window.Readings().Table().item(8, 2)->text(), QStringLiteral("45"));
     const analysis::FopAnalysis& analysis = window.Analysis();
     ASSERT_TRUE(analysis.Ok()) << analysis.error;
     const double truth = kRho / (2 * std::numbers::pi * kRadius);
     EXPECT_NEAR(analysis.resistanceAt618, truth, truth * 0.01);
     ASSERT_TRUE(analysis.slope);
     EXPECT_NEAR(analysis.slope->resistance, truth, truth * 0.01);
-    EXPECT_TRUE(window.Values().text().startsWith(QStringLiteral("Resistance at 61.8 % of D: 31.")));
-    EXPECT_TRUE(window.Values().text().contains(QStringLiteral("Slope method: mu")));
-    ASSERT_TRUE(window.Plot().Data().resistanceAt618);
-    EXPECT_EQ(window.Plot().Data().readings.size(), 9u);
+    EXPECT_TRUE(
+        window.Outcome().Values().text().startsWith(QStringLiteral("Resistance at 61.8 % of D: 31.")));
+    EXPECT_TRUE(window.Outcome().Values().text().contains(QStringLiteral("Slope method: mu")));
+    ASSERT_TRUE(window.Outcome().Plot().Data().resistanceAt618);
+    EXPECT_EQ(window.Outcome().Plot().Data().readings.size(), 9u);
 }
 
 TEST_F(FopWindowTest, OverRangeAndDoubtfulResultsStayOffTheCurveAndAreNamed) {
@@ -101,28 +102,28 @@ TEST_F(FopWindowTest, OverRangeAndDoubtfulResultsStayOffTheCurveAndAreNamed) {
     // One measured result is no curve: refused, with how many were left out.
     FopWindow window(archive_.get(), rows, std::nullopt);
     EXPECT_FALSE(window.Analysis().Ok());
-    EXPECT_TRUE(window.Values().text().contains(QStringLiteral("2 left out")));
-    EXPECT_TRUE(window.Plot().Data().readings.empty());
+    EXPECT_TRUE(window.Outcome().Values().text().contains(QStringLiteral("2 left out")));
+    EXPECT_TRUE(window.Outcome().Plot().Data().readings.empty());
 }
 
 TEST_F(FopWindowTest, AnEditedDistanceStaysWhenDChangesUntilSpreadAgain) {
     FopWindow window(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
     window.CurrentProbe().setValue(100);  // nothing edited yet: spread again over the new D
-    EXPECT_EQ(window.Readings().item(0, 2)->text(), QStringLiteral("10"));
+    EXPECT_EQ(window.Readings().Table().item(0, 2)->text(), QStringLiteral("10"));
     Enter(window, 0, QStringLiteral("abc"));
     EXPECT_FALSE(window.Analysis().Ok());
-    EXPECT_EQ(window.Values().text(),
+    EXPECT_EQ(window.Outcome().Values().text(),
               QStringLiteral("Row 1: the potential-probe distance is a number of metres above 0."));
-    EXPECT_FALSE(window.StoreButton().isEnabled());
+    EXPECT_FALSE(window.Outcome().StoreButton().isEnabled());
     Enter(window, 0, QStringLiteral("5"));
     window.CurrentProbe().setValue(kD);
-    EXPECT_EQ(window.Readings().item(0, 2)->text(), QStringLiteral("5"));
-    EXPECT_EQ(window.Readings().item(1, 2)->text(), QStringLiteral("20"));  // still spread over 100 m
+    EXPECT_EQ(window.Readings().Table().item(0, 2)->text(), QStringLiteral("5"));
+    EXPECT_EQ(window.Readings().Table().item(1, 2)->text(), QStringLiteral("20"));  // still spread over 100 m
     window.SpreadEvenly();
-    EXPECT_EQ(window.Readings().item(1, 2)->text(), QStringLiteral("10"));
+    EXPECT_EQ(window.Readings().Table().item(1, 2)->text(), QStringLiteral("10"));
     Enter(window, 8, QStringLiteral("60"));  // beyond the current probe
     EXPECT_FALSE(window.Analysis().Ok());
-    EXPECT_FALSE(window.Values().text().isEmpty());
+    EXPECT_FALSE(window.Outcome().Values().text().isEmpty());
 }
 
 TEST_F(FopWindowTest, TheArchiveWindowKeepsTheCurveWithTheResultsPoint) {
@@ -132,9 +133,9 @@ TEST_F(FopWindowTest, TheArchiveWindowKeepsTheCurveWithTheResultsPoint) {
     auto* window = dynamic_cast<FopWindow*>(archiveWindow.Analyses().ShowFallOfPotential());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Fall of potential - Mast 7 / Rod"));
-    ASSERT_TRUE(window->StoreButton().isEnabled());
+    ASSERT_TRUE(window->Outcome().StoreButton().isEnabled());
     window->StoreWithPoint();
-    EXPECT_EQ(window->Status().text(), QStringLiteral("Curve stored with Mast 7 / Rod"));
+    EXPECT_EQ(window->Outcome().Status().text(), QStringLiteral("Curve stored with Mast 7 / Rod"));
     std::vector<archive::StoredFopCurve> curves;
     ASSERT_TRUE(archive::FopCurves(*archive_, pointId_, curves, error_)) << error_;
     ASSERT_EQ(curves.size(), 1u);
@@ -154,9 +155,9 @@ TEST_F(FopWindowTest, TheArchiveWindowKeepsTheCurveWithTheResultsPoint) {
 TEST_F(FopWindowTest, TheSitesSoilModelPredictsTheCurveOfARod) {
     {
         FopWindow bare(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
-        EXPECT_FALSE(bare.Model());
-        EXPECT_TRUE(bare.Plot().Data().predicted.empty());
-        EXPECT_FALSE(bare.Values().text().contains(QStringLiteral("Soil model")));
+        EXPECT_FALSE(bare.Prediction().Model());
+        EXPECT_TRUE(bare.Outcome().Plot().Data().predicted.empty());
+        EXPECT_FALSE(bare.Outcome().Values().text().contains(QStringLiteral("Soil model")));
     }
     archive::StoredSoilModel model;
     model.site = siteId_;
@@ -164,33 +165,33 @@ TEST_F(FopWindowTest, TheSitesSoilModelPredictsTheCurveOfARod) {
     model.layers = {{kRho, 1, {}, {}}};
     ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
     FopWindow window(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
-    ASSERT_TRUE(window.Model());
-    EXPECT_FALSE(window.Model()->grid);
-    ASSERT_TRUE(window.Plan());
+    ASSERT_TRUE(window.Prediction().Model());
+    EXPECT_FALSE(window.Prediction().Model()->grid);
+    ASSERT_TRUE(window.Prediction().Plan());
     // Dwight: rho / (2 pi L) (ln(4 L / a) - 1) for 3 m of 16 mm rod, 33.5 ohm.
     const double dwight = kRho / (2 * std::numbers::pi * 3) * (std::log(4 * 3 / 0.008) - 1);
-    EXPECT_NEAR(window.Plan()->trueResistance, dwight, 0.02 * dwight);
-    ASSERT_TRUE(window.Plan()->trueFraction);
-    const double uniformFraction = *window.Plan()->trueFraction;
+    EXPECT_NEAR(window.Prediction().Plan()->trueResistance, dwight, 0.02 * dwight);
+    ASSERT_TRUE(window.Prediction().Plan()->trueFraction);
+    const double uniformFraction = *window.Prediction().Plan()->trueFraction;
     EXPECT_NEAR(uniformFraction, 0.618, 0.02);
-    EXPECT_EQ(window.Plot().Data().predicted.size(), 39u);
-    EXPECT_EQ(window.Plot().Data().predictedTrueFraction, window.Plan()->trueFraction);
-    EXPECT_TRUE(window.Values().text().contains(QStringLiteral("Soil model, a rod of 3 m: 33.")))
-        << window.Values().text().toStdString();
-    EXPECT_TRUE(window.Values().text().contains(QStringLiteral("The readings give ")));
+    EXPECT_EQ(window.Outcome().Plot().Data().predicted.size(), 39u);
+    EXPECT_EQ(window.Outcome().Plot().Data().predictedTrueFraction, window.Prediction().Plan()->trueFraction);
+    EXPECT_TRUE(window.Outcome().Values().text().contains(QStringLiteral("Soil model, a rod of 3 m: 33.")))
+        << window.Outcome().Values().text().toStdString();
+    EXPECT_TRUE(window.Outcome().Values().text().contains(QStringLiteral("The readings give ")));
 
-    window.RodLength().setValue(6);
-    ASSERT_TRUE(window.Plan());
-    EXPECT_LT(window.Plan()->trueResistance, 0.6 * dwight);
+    window.Prediction().RodLength().setValue(6);
+    ASSERT_TRUE(window.Prediction().Plan());
+    EXPECT_LT(window.Prediction().Plan()->trueResistance, 0.6 * dwight);
 
     model.layerChoice = "2";
     model.layers = {{kRho, 1, 2.0, 0.1}, {10 * kRho, 10, {}, {}}};
     ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
     FopWindow layered(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
-    ASSERT_TRUE(layered.Plan());
-    ASSERT_TRUE(layered.Plan()->trueFraction);
-    EXPECT_GT(std::fabs(*layered.Plan()->trueFraction - uniformFraction), 0.01);
-    EXPECT_GT(layered.Plan()->trueResistance, dwight);
+    ASSERT_TRUE(layered.Prediction().Plan());
+    ASSERT_TRUE(layered.Prediction().Plan()->trueFraction);
+    EXPECT_GT(std::fabs(*layered.Prediction().Plan()->trueFraction - uniformFraction), 0.01);
+    EXPECT_GT(layered.Prediction().Plan()->trueResistance, dwight);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ class GridWindowTest : public archive::testing::ArchiveTest {
     }
     SiteChoice Site() const { return {siteId_, QStringLiteral("Substation North")}; }
     QString Computed(const GridWindow& window, int row) const {
-        return window.Results().item(row, 1)->text();
+        return window.Outcome().Results().item(row, 1)->text();
     }
 
     std::unique_ptr<archive::Archive> archive_;
@@ -40,45 +40,47 @@ class GridWindowTest : public archive::testing::ArchiveTest {
 TEST_F(GridWindowTest, TheWorkedExampleOnTheStoredModelIsNotSafeUntilRodsAreAdded) {
     GridWindow window(archive_.get(), Site(), std::nullopt);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Grid safety - Substation North"));
-    EXPECT_EQ(window.SoilSource().currentIndex(), 0);  // the stored model comes first
-    EXPECT_FALSE(window.TypedResistivity().isEnabled());
-    EXPECT_TRUE(window.SoilNote().text().contains(QStringLiteral("400 Ω·m, the stored one-layer model")))
-        << window.SoilNote().text().toStdString();
-    ASSERT_TRUE(window.Current());
-    EXPECT_EQ(window.Results().verticalHeaderItem(0)->text(),
-              QStringLiteral("Touch voltage (mesh voltage Em)"));
-    EXPECT_EQ(window.Results().item(0, 0)->text(), QStringLiteral("840.5 V"));
-    EXPECT_EQ(Computed(window, 0), QStringLiteral("1001.6 V"));
-    EXPECT_EQ(window.Results().item(0, 1)->foreground().color(), QColor(0xc0, 0x1c, 0x1c));
+    EXPECT_EQ(window.Soil().SoilSource().currentIndex(), 0);  // the stored model comes first
+    EXPECT_FALSE(window.Soil().TypedResistivity().isEnabled());
     EXPECT_TRUE(
-        window.Verdict().text().startsWith(QStringLiteral("Not safe\nThe mesh voltage 1001.6 V is 161.1 V")))
-        << window.Verdict().text().toStdString();
-    EXPECT_TRUE(window.Verdict().styleSheet().contains(QStringLiteral("#c01c1c")));
-    EXPECT_EQ(window.Drawing().Conductors().size(), 22u);
-    EXPECT_TRUE(window.Drawing().Rods().empty());
+        window.Soil().SoilNote().text().contains(QStringLiteral("400 Ω·m, the stored one-layer model")))
+        << window.Soil().SoilNote().text().toStdString();
+    ASSERT_TRUE(window.Current());
+    EXPECT_EQ(window.Outcome().Results().verticalHeaderItem(0)->text(),
+              QStringLiteral("Touch voltage (mesh voltage Em)"));
+    EXPECT_EQ(window.Outcome().Results().item(0, 0)->text(), QStringLiteral("840.5 V"));
+    EXPECT_EQ(Computed(window, 0), QStringLiteral("1001.6 V"));
+    EXPECT_EQ(window.Outcome().Results().item(0, 1)->foreground().color(), QColor(0xc0, 0x1c, 0x1c));
+    EXPECT_TRUE(window.Outcome().Verdict().text().startsWith(
+        QStringLiteral("Not safe\nThe mesh voltage 1001.6 V is 161.1 V")))
+        << window.Outcome().Verdict().text().toStdString();
+    EXPECT_TRUE(window.Outcome().Verdict().styleSheet().contains(QStringLiteral("#c01c1c")));
+    EXPECT_EQ(window.Pictures().Drawing().Conductors().size(), 22u);
+    EXPECT_TRUE(window.Pictures().Drawing().Rods().empty());
 
-    window.RodCount().setValue(20);
-    window.RodLength().setValue(7.5);
+    window.Fields().Rods().RodCount().setValue(20);
+    window.Fields().Rods().RodLength().setValue(7.5);
     ASSERT_TRUE(window.Current());
     EXPECT_EQ(window.Current()->verdict, grid::Verdict::Safe);
-    EXPECT_TRUE(window.Verdict().text().startsWith(QStringLiteral("Safe\n")));
-    EXPECT_TRUE(window.Verdict().styleSheet().contains(QStringLiteral("#1b7a2e")));
-    EXPECT_EQ(window.Drawing().Rods().size(), 20u);
-    EXPECT_EQ(window.Results().verticalHeaderItem(4)->text(), QStringLiteral("Grid resistance (Schwarz)"));
+    EXPECT_TRUE(window.Outcome().Verdict().text().startsWith(QStringLiteral("Safe\n")));
+    EXPECT_TRUE(window.Outcome().Verdict().styleSheet().contains(QStringLiteral("#1b7a2e")));
+    EXPECT_EQ(window.Pictures().Drawing().Rods().size(), 20u);
+    EXPECT_EQ(window.Outcome().Results().verticalHeaderItem(4)->text(),
+              QStringLiteral("Grid resistance (Schwarz)"));
 
     // EN 50522 allows 220 V at 0.5 s: the same grid is not safe by it.
-    window.Standard().setCurrentIndex(1);
+    window.Fields().Fault().Standard().setCurrentIndex(1);
     ASSERT_TRUE(window.Current());
     EXPECT_EQ(window.Current()->verdict, grid::Verdict::Unsafe);
-    EXPECT_EQ(window.Results().item(3, 0)->text(), QStringLiteral("220.0 V"));
+    EXPECT_EQ(window.Outcome().Results().item(3, 0)->text(), QStringLiteral("220.0 V"));
 
     // A typed resistivity replaces the model.
-    window.Standard().setCurrentIndex(0);
-    window.SoilSource().setCurrentIndex(1);
-    window.TypedResistivity().setValue(100);
+    window.Fields().Fault().Standard().setCurrentIndex(0);
+    window.Soil().SoilSource().setCurrentIndex(1);
+    window.Soil().TypedResistivity().setValue(100);
     ASSERT_TRUE(window.Current());
     EXPECT_EQ(window.Current()->soil.resistivity, 100);
-    EXPECT_TRUE(window.SoilNote().text().contains(QStringLiteral("as typed")));
+    EXPECT_TRUE(window.Soil().SoilNote().text().contains(QStringLiteral("as typed")));
 }
 
 // An auto fit of three scattered points: 305.7 +- 394 ohm-m, RMS 264 %. The design safe on 305.7 ohm-m is
@@ -97,12 +99,12 @@ TEST_F(GridWindowTest, AVerdictOnUncertainSoilSaysSo) {
     ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
 
     GridWindow window(archive_.get(), SiteChoice{scree, QStringLiteral("Scree")}, std::nullopt);
-    EXPECT_EQ(window.SoilSource().itemText(0), QStringLiteral("Stored soil model (1 layer)"));
-    window.RodCount().setValue(20);
-    window.RodLength().setValue(7.5);
+    EXPECT_EQ(window.Soil().SoilSource().itemText(0), QStringLiteral("Stored soil model (1 layer)"));
+    window.Fields().Rods().RodCount().setValue(20);
+    window.Fields().Rods().RodLength().setValue(7.5);
     ASSERT_TRUE(window.Current());
     EXPECT_EQ(window.Current()->verdict, grid::Verdict::NotShownSafe);
-    const QStringList lines = window.Verdict().text().split(QLatin1Char('\n'));
+    const QStringList lines = window.Outcome().Verdict().text().split(QLatin1Char('\n'));
     EXPECT_EQ(lines.front(), QStringLiteral("Not shown safe"));
     EXPECT_TRUE(
         lines.contains(QStringLiteral("The soil is not known well enough: the model misses its points "
@@ -116,38 +118,38 @@ TEST_F(GridWindowTest, AVerdictOnUncertainSoilSaysSo) {
     EXPECT_TRUE(lines.last().startsWith(
         QStringLiteral("At the high end of the soil's one-sigma range, 1109 Ω·m: Not safe")))
         << lines.last().toStdString();
-    EXPECT_FALSE(window.Verdict().styleSheet().contains(QStringLiteral("#1b7a2e")));  // never green
+    EXPECT_FALSE(window.Outcome().Verdict().styleSheet().contains(QStringLiteral("#1b7a2e")));  // never green
 
-    window.StoreButton().click();
+    window.Outcome().StoreButton().click();
     std::vector<archive::StoredGridAssessment> stored;
     ASSERT_TRUE(archive::GridAssessments(*archive_, scree, stored, error_)) << error_;
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].verdict, "not-shown-safe");
 
     // The same grid on a resistivity typed in is judged as before.
-    window.SoilSource().setCurrentIndex(1);
-    window.TypedResistivity().setValue(305.7);
+    window.Soil().SoilSource().setCurrentIndex(1);
+    window.Soil().TypedResistivity().setValue(305.7);
     EXPECT_EQ(window.Current()->verdict, grid::Verdict::Safe);
 }
 
 TEST_F(GridWindowTest, ADesignThatCannotBeAssessedNamesItsField) {
     GridWindow window(archive_.get(), Site(), std::nullopt);
-    window.Shape().setCurrentIndex(2);  // L-shaped; the conductors are 7 m apart
-    window.CutoutLength().setValue(30);
-    window.CutoutWidth().setValue(35);
+    window.Fields().Conductors().Shape().setCurrentIndex(2);  // L-shaped; the conductors are 7 m apart
+    window.Fields().Conductors().CutoutLength().setValue(30);
+    window.Fields().Conductors().CutoutWidth().setValue(35);
     EXPECT_FALSE(window.Current());
     EXPECT_EQ(
-        window.Verdict().text(),
+        window.Outcome().Verdict().text(),
         QStringLiteral(
             "Cut-out length (L) does not fall on a conductor: the conductors' spacing does not fit it."));
-    EXPECT_EQ(window.Results().rowCount(), 0);
-    EXPECT_FALSE(window.StoreButton().isEnabled());
-    EXPECT_TRUE(window.Drawing().Conductors().empty());
-    window.CutoutLength().setValue(28);
+    EXPECT_EQ(window.Outcome().Results().rowCount(), 0);
+    EXPECT_FALSE(window.Outcome().StoreButton().isEnabled());
+    EXPECT_TRUE(window.Pictures().Drawing().Conductors().empty());
+    window.Fields().Conductors().CutoutLength().setValue(28);
     ASSERT_TRUE(window.Current());
     EXPECT_EQ(window.Current()->geometry.area, 70 * 70 - 28 * 35);
-    window.Length().setValue(0);
-    EXPECT_EQ(window.Verdict().text(), QStringLiteral("Length must be above zero."));
+    window.Fields().Conductors().Length().setValue(0);
+    EXPECT_EQ(window.Outcome().Verdict().text(), QStringLiteral("Length must be above zero."));
 }
 
 TEST_F(GridWindowTest, TheSmallestSafeGridIsFoundStoredAndFoundAgain) {
@@ -156,14 +158,16 @@ TEST_F(GridWindowTest, TheSmallestSafeGridIsFoundStoredAndFoundAgain) {
         window.FindSmallestSafe();
         ASSERT_TRUE(window.Current());
         EXPECT_EQ(window.Current()->verdict, grid::Verdict::Safe);
-        EXPECT_TRUE(window.Status().text().contains(QStringLiteral("designs tried are safe; the smallest")))
-            << window.Status().text().toStdString();
+        EXPECT_TRUE(
+            window.Outcome().Status().text().contains(QStringLiteral("designs tried are safe; the smallest")))
+            << window.Outcome().Status().text().toStdString();
         // The fields show the design found, and the status its buried length.
-        EXPECT_TRUE(window.Status().text().contains(
+        EXPECT_TRUE(window.Outcome().Status().text().contains(
             QStringLiteral("with %1 m of conductors").arg(window.Current()->geometry.totalLength)));
-        ASSERT_TRUE(window.StoreButton().isEnabled());
-        window.StoreButton().click();
-        EXPECT_EQ(window.Status().text(), QStringLiteral("Assessment stored with Substation North"));
+        ASSERT_TRUE(window.Outcome().StoreButton().isEnabled());
+        window.Outcome().StoreButton().click();
+        EXPECT_EQ(window.Outcome().Status().text(),
+                  QStringLiteral("Assessment stored with Substation North"));
     }
     std::vector<archive::StoredGridAssessment> stored;
     ASSERT_TRUE(archive::GridAssessments(*archive_, siteId_, stored, error_)) << error_;
@@ -171,9 +175,9 @@ TEST_F(GridWindowTest, TheSmallestSafeGridIsFoundStoredAndFoundAgain) {
     EXPECT_EQ(stored[0].verdict, "safe");
     EXPECT_EQ(stored[0].soilMethod, "single-layer");
     GridWindow again(archive_.get(), Site(), std::nullopt);
-    EXPECT_EQ(again.ConductorsWidthwise().value(), stored[0].conductorsWidthwise);
-    EXPECT_EQ(again.RodCount().value(), stored[0].rodCount);
-    EXPECT_DOUBLE_EQ(again.Depth().value(), stored[0].depthM);
+    EXPECT_EQ(again.Fields().Conductors().ConductorsWidthwise().value(), stored[0].conductorsWidthwise);
+    EXPECT_EQ(again.Fields().Rods().RodCount().value(), stored[0].rodCount);
+    EXPECT_DOUBLE_EQ(again.Fields().Conductors().Depth().value(), stored[0].depthM);
     EXPECT_EQ(again.Current()->verdict, grid::Verdict::Safe);
 }
 

@@ -80,9 +80,9 @@ TEST_F(PlotFilesTest, FallOfPotentialSavesItsPlotAsSvgWithTheExtensionAdded) {
     FopWindow window(archive_.get(), rows_, std::nullopt);
     window.show();
     const std::string folder = Folder();
-    SaveThroughDialog(window.SavePlotButton(), QStringLiteral("curve"),
+    SaveThroughDialog(window.Outcome().SavePlotButton(), QStringLiteral("curve"),
                       QStringLiteral("SVG drawing (*.svg)"));
-    EXPECT_EQ(window.Status().text(),
+    EXPECT_EQ(window.Outcome().Status().text(),
               QStringLiteral("Plot saved to %1/curve.svg").arg(QString::fromStdString(folder)));
     EXPECT_EQ(RunPython("import xml.etree.ElementTree as t\nr = t.parse('" + folder +
                             "/curve.svg').getroot()\nprint(r.tag.endswith('svg'), "
@@ -94,7 +94,8 @@ TEST_F(PlotFilesTest, FallOfPotentialSavesItsPlotAsSvgWithTheExtensionAdded) {
 TEST_F(PlotFilesTest, FallOfPotentialSavesItsPlotAsPdfWithTheExtensionAdded) {
     FopWindow window(archive_.get(), rows_, std::nullopt);
     window.show();
-    SaveThroughDialog(window.SavePlotButton(), QStringLiteral("curve"), QStringLiteral("PDF (*.pdf)"));
+    SaveThroughDialog(window.Outcome().SavePlotButton(), QStringLiteral("curve"),
+                      QStringLiteral("PDF (*.pdf)"));
     const auto text = archive::testing::RunCommand("pdftotext '" + Folder() + "/curve.pdf' -");
     EXPECT_NE(text.text.find("Potential probe x / D"), std::string::npos) << text.text;
 }
@@ -102,7 +103,8 @@ TEST_F(PlotFilesTest, FallOfPotentialSavesItsPlotAsPdfWithTheExtensionAdded) {
 TEST_F(PlotFilesTest, FallOfPotentialSavesItsPlotAsPngWithTheExtensionAdded) {
     FopWindow window(archive_.get(), rows_, std::nullopt);
     window.show();
-    SaveThroughDialog(window.SavePlotButton(), QStringLiteral("curve"), QStringLiteral("PNG image (*.png)"));
+    SaveThroughDialog(window.Outcome().SavePlotButton(), QStringLiteral("curve"),
+                      QStringLiteral("PNG image (*.png)"));
     EXPECT_EQ(
         RunPython("print(open('" + Folder() + "/curve.png', 'rb').read(8) == b'\\x89PNG\\r\\n\\x1a\\n')", ""),
         "True");

@@ -116,9 +116,9 @@ TEST_F(SoilWindowTest, TheLayerTableShowsEveryColumnAtTheWindowsOwnSize) {
 TEST_F(SoilWindowTest, TheModelIsKeptWithItsSiteAndSavedAsFilesOthersRead) {
     SoilWindow window(archive_.get(), rows_, SiteChoice{siteId_, QStringLiteral("Substation West")});
     window.LayerChoice().setCurrentText(QStringLiteral("2"));
-    ASSERT_TRUE(window.StoreButton().isEnabled());
+    ASSERT_TRUE(window.Saving().StoreButton().isEnabled());
     window.StoreWithSite();
-    EXPECT_EQ(window.Status().text(), QStringLiteral("Model stored with Substation West"));
+    EXPECT_EQ(window.Saving().Status().text(), QStringLiteral("Model stored with Substation West"));
     std::vector<archive::StoredSoilModel> stored;
     ASSERT_TRUE(archive::SoilModels(*archive_, siteId_, stored, error_)) << error_;
     ASSERT_EQ(stored.size(), 1u);
@@ -128,33 +128,34 @@ TEST_F(SoilWindowTest, TheModelIsKeptWithItsSiteAndSavedAsFilesOthersRead) {
     EXPECT_EQ(EarthOf(stored[0]).thicknesses.size(), 1u);
 
     const std::string json = Folder() + "/model.json";
-    window.modelFileChooser = [&] { return QString::fromStdString(json); };
-    window.SaveModelFile();
+    window.Saving().modelFileChooser = [&] { return QString::fromStdString(json); };
+    window.Saving().SaveModelFile();
     EXPECT_EQ(
         RunPython("import json\nm = json.load(open('" + json +
                       "'))\nprint(len(m['layers']), 'thickness_m' in m['layers'][-1], len(m['points']))",
                   ""),
         "2 False 10");
     const std::string csv = Folder() + "/model.csv";
-    window.modelFileChooser = [&] { return QString::fromStdString(csv); };
-    window.SaveModelFile();
+    window.Saving().modelFileChooser = [&] { return QString::fromStdString(csv); };
+    window.Saving().SaveModelFile();
     EXPECT_EQ(RunPython("import csv\nrows = list(csv.reader(open('" + csv +
                             "')))\nprint(rows[0][1], rows[2][3] == '', rows[7][0], len(rows))",
                         ""),
               "resistivity_ohm_m True spacing_m 18");
 
     const std::string png = Folder() + "/plot.png";
-    window.plotFileChooser = [&] { return QString::fromStdString(png); };
-    window.SavePlotFile();
-    EXPECT_EQ(window.Status().text(), QStringLiteral("Plot saved to ") + QString::fromStdString(png));
+    window.Saving().plotFileChooser = [&] { return QString::fromStdString(png); };
+    window.Saving().SavePlotFile();
+    EXPECT_EQ(window.Saving().Status().text(),
+              QStringLiteral("Plot saved to ") + QString::fromStdString(png));
     EXPECT_EQ(RunPython("import struct\nd = open('" + png +
                             "', 'rb').read(24)\nprint(d[:8] == b'\\x89PNG\\r\\n\\x1a\\n', "
                             "struct.unpack('>II', d[16:24]))",
                         ""),
               "True (1600, 1100)");
     const std::string pdf = Folder() + "/plot.pdf";
-    window.plotFileChooser = [&] { return QString::fromStdString(pdf); };
-    window.SavePlotFile();
+    window.Saving().plotFileChooser = [&] { return QString::fromStdString(pdf); };
+    window.Saving().SavePlotFile();
     const auto text = archive::testing::RunCommand("pdftotext '" + pdf + "' -");
     EXPECT_NE(text.text.find("Electrode spacing a (m)"), std::string::npos) << text.text;
     EXPECT_NE(text.text.find("Model ± one sigma"), std::string::npos);
@@ -169,10 +170,10 @@ TEST_F(SoilWindowTest, WithoutResistivityResultsTheWindowSaysSoAndOffersNothingT
     EXPECT_FALSE(window.Fit().Ok());
     EXPECT_EQ(window.Rms().text(),
               QStringLiteral("No resistivity results (mode 9) with a distance among the chosen results."));
-    EXPECT_FALSE(window.StoreButton().isEnabled());
-    window.modelFileChooser = [] { return QStringLiteral("/nonexistent/never"); };
-    window.SaveModelFile();
-    EXPECT_EQ(window.Status().text(), QStringLiteral("There is no model to save"));
+    EXPECT_FALSE(window.Saving().StoreButton().isEnabled());
+    window.Saving().modelFileChooser = [] { return QStringLiteral("/nonexistent/never"); };
+    window.Saving().SaveModelFile();
+    EXPECT_EQ(window.Saving().Status().text(), QStringLiteral("There is no model to save"));
 }
 
 TEST_F(SoilWindowTest, TheArchiveWindowOpensItOnTheChosenSiteWithoutASelection) {
@@ -182,8 +183,8 @@ TEST_F(SoilWindowTest, TheArchiveWindowOpensItOnTheChosenSiteWithoutASelection) 
     auto* window = dynamic_cast<SoilWindow*>(archiveWindow.Analyses().ShowSoilModel());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Soil model - Substation West"));
-    EXPECT_EQ(window->Sounding().size(), 10u);
-    EXPECT_TRUE(window->StoreButton().isEnabled());
+    EXPECT_EQ(window->Source().Points().size(), 10u);
+    EXPECT_TRUE(window->Saving().StoreButton().isEnabled());
     ASSERT_TRUE(archiveWindow.Tree().Choose({history::TreeChoice::Kind::All, 0}));
     archiveWindow.View().clearSelection();
     EXPECT_EQ(archiveWindow.Analyses().ShowSoilModel(), nullptr);
@@ -207,8 +208,8 @@ TEST_F(SoilWindowTest, ASiteWithoutResistivityResultsOpensForASoundingTypedIn) {
     archiveWindow.View().clearSelection();
     auto* window = dynamic_cast<SoilWindow*>(archiveWindow.Analyses().ShowSoilModel());
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->TypedMode());
-    EXPECT_TRUE(window->TypedPanel().isVisibleTo(window));
+    EXPECT_TRUE(window->Source().TypedMode());
+    EXPECT_TRUE(window->Source().TypedPanel().isVisibleTo(window));
     EXPECT_TRUE(recorder.Messages().empty());
 }
 
@@ -223,7 +224,7 @@ TEST_F(SoilWindowTest, GridSafetyWorksOnTheFittedModel) {
     EXPECT_EQ(soil.layers, 2);
     // At the 70 m grid's equivalent radius of 39.5 m the lower 30 ohm m layer governs.
     EXPECT_NEAR(soil.resistivity, 30, 30 * 0.15);
-    EXPECT_TRUE(grid->SoilNote().text().contains(QStringLiteral("2-layer model")));
+    EXPECT_TRUE(grid->Soil().SoilNote().text().contains(QStringLiteral("2-layer model")));
 }
 
 }  // namespace

@@ -96,20 +96,20 @@ TEST_F(TypedSeriesWindowTest, ATraverseTypedInIsAnalysedExactlyAsTheInstrumentsR
     // A point without results opens for a traverse typed in.
     FopWindow window(archive_.get(), {}, Point());
     window.show();
-    ASSERT_TRUE(window.TypedMode());
-    EXPECT_FALSE(window.Readings().isVisible());
-    TypeRows(window.TypedPanel().Readings(), typed);
+    ASSERT_TRUE(window.Typed().On());
+    EXPECT_FALSE(window.Readings().Table().isVisible());
+    TypeRows(window.Typed().Panel().Readings(), typed);
     ASSERT_TRUE(window.Analysis().Ok()) << window.Analysis().error;
     EXPECT_EQ(window.Analysis().resistanceAt618, measured.Analysis().resistanceAt618);
     ASSERT_TRUE(window.Analysis().slope && measured.Analysis().slope);
     EXPECT_EQ(window.Analysis().slope->resistance, measured.Analysis().slope->resistance);
-    EXPECT_EQ(window.Values().text(), measured.Values().text());
+    EXPECT_EQ(window.Outcome().Values().text(), measured.Outcome().Values().text());
 
-    window.TypedPanel().Taking().Instrument().setText(QStringLiteral("Other make 4105, serial 77"));
-    window.TypedPanel().Taking().MeasuredBy().setText(QStringLiteral("Jo Field"));
-    window.TypedPanel().Taking().Measured().setDateTime(QDateTime(QDate(2024, 3, 1), QTime(9, 15)));
-    QTest::mouseClick(&window.TypedPanel().KeepButton(), Qt::LeftButton);
-    EXPECT_EQ(window.Status().text(), QStringLiteral("Typed traverse kept with Mast 7 / Rod"));
+    window.Typed().Panel().Taking().Instrument().setText(QStringLiteral("Other make 4105, serial 77"));
+    window.Typed().Panel().Taking().MeasuredBy().setText(QStringLiteral("Jo Field"));
+    window.Typed().Panel().Taking().Measured().setDateTime(QDateTime(QDate(2024, 3, 1), QTime(9, 15)));
+    QTest::mouseClick(&window.Typed().Panel().KeepButton(), Qt::LeftButton);
+    EXPECT_EQ(window.Outcome().Status().text(), QStringLiteral("Typed traverse kept with Mast 7 / Rod"));
     EXPECT_EQ(ReadArchive(Path(),
                           "SELECT point_id, current_probe_m, measured_date, measured_time, instrument, "
                           "measured_by, (SELECT count(*) FROM typed_traverse_readings) FROM typed_traverses"),
@@ -123,12 +123,12 @@ TEST_F(TypedSeriesWindowTest, ATraverseTypedInIsAnalysedExactlyAsTheInstrumentsR
         stored::FopReadingsOf(kept.Value()[0]), kept.Value()[0].currentProbe);
     EXPECT_EQ(again.resistanceAt618, measured.Analysis().resistanceAt618);
     FopWindow reopened(archive_.get(), {}, Point());
-    ASSERT_EQ(reopened.TypedPanel().Stored().count(), 2);
-    EXPECT_EQ(reopened.TypedPanel().Stored().itemText(1),
+    ASSERT_EQ(reopened.Typed().Panel().Stored().count(), 2);
+    EXPECT_EQ(reopened.Typed().Panel().Stored().itemText(1),
               QStringLiteral("2024-03-01 09:15, Jo Field, 9 readings"));
-    reopened.TypedPanel().Stored().setCurrentIndex(1);
+    reopened.Typed().Panel().Stored().setCurrentIndex(1);
     EXPECT_EQ(reopened.Analysis().resistanceAt618, measured.Analysis().resistanceAt618);
-    EXPECT_EQ(reopened.TypedPanel().Taking().Instrument().text(),
+    EXPECT_EQ(reopened.Typed().Panel().Taking().Instrument().text(),
               QStringLiteral("Other make 4105, serial 77"));
 }
 
@@ -137,24 +137,24 @@ TEST_F(TypedSeriesWindowTest, AHalfTypedRowIsNamedAndNothingIsKept) {
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    TypeRows(window.TypedPanel().Readings(), {{10, 3.5}, {20, 4.1}});
-    TypeInto(window.TypedPanel().Readings().Where(2), QStringLiteral("30"));
+    TypeRows(window.Typed().Panel().Readings(), {{10, 3.5}, {20, 4.1}});
+    TypeInto(window.Typed().Panel().Readings().Where(2), QStringLiteral("30"));
     EXPECT_EQ(window.Analysis().error, "Row 3: a distance and a resistance are numbers above 0.");
-    EXPECT_FALSE(window.StoreButton().isEnabled());
-    QTest::mouseClick(&window.TypedPanel().KeepButton(), Qt::LeftButton);
-    EXPECT_EQ(window.Status().text(),
+    EXPECT_FALSE(window.Outcome().StoreButton().isEnabled());
+    QTest::mouseClick(&window.Typed().Panel().KeepButton(), Qt::LeftButton);
+    EXPECT_EQ(window.Outcome().Status().text(),
               QStringLiteral("Row 3: a distance and a resistance are numbers above 0."));
     EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM typed_traverses"), "[[0]]");
     // Removing the row makes the traverse whole again; a refused cell names its row.
-    window.TypedPanel().Readings().Where(2).setFocus();
-    QTest::mouseClick(&window.TypedPanel().Readings().RemoveButton(), Qt::LeftButton);
+    window.Typed().Panel().Readings().Where(2).setFocus();
+    QTest::mouseClick(&window.Typed().Panel().Readings().RemoveButton(), Qt::LeftButton);
     EXPECT_TRUE(window.Analysis().error.empty() || window.Analysis().refusal.Refused())
         << window.Analysis().error;
-    TypeInto(window.TypedPanel().Readings().Value(1), QStringLiteral("4,1x"));
+    TypeInto(window.Typed().Panel().Readings().Value(1), QStringLiteral("4,1x"));
     EXPECT_TRUE(
-        window.TypedPanel().Readings().Value(1).Refusal().startsWith(QStringLiteral("Re (Ω), row 2:")))
-        << window.TypedPanel().Readings().Value(1).Refusal().toStdString();
-    EXPECT_EQ(window.TypedPanel().Readings().Value(1).value(), 4.1);
+        window.Typed().Panel().Readings().Value(1).Refusal().startsWith(QStringLiteral("Re (Ω), row 2:")))
+        << window.Typed().Panel().Readings().Value(1).Refusal().toStdString();
+    EXPECT_EQ(window.Typed().Panel().Readings().Value(1).value(), 4.1);
 }
 
 TEST_F(TypedSeriesWindowTest, AWennerSoundingTypedInIsFittedExactlyAsTheInstrumentsResults) {
@@ -175,10 +175,11 @@ TEST_F(TypedSeriesWindowTest, AWennerSoundingTypedInIsFittedExactlyAsTheInstrume
 
     SoilWindow window(archive_.get(), {}, Site());
     window.show();
-    ASSERT_TRUE(window.TypedMode());
+    ASSERT_TRUE(window.Source().TypedMode());
     window.LayerChoice().setCurrentText(QStringLiteral("2"));
-    window.TypedPanel().Quantity().setCurrentIndex(1);  // apparent resistivity, as the instrument shows it
-    TypeRows(window.TypedPanel().Readings(), typed);
+    window.Source().TypedPanel().Quantity().setCurrentIndex(
+        1);  // apparent resistivity, as the instrument shows it
+    TypeRows(window.Source().TypedPanel().Readings(), typed);
     ASSERT_TRUE(window.Fit().Ok()) << window.Fit().error;
     ASSERT_EQ(window.Fit().layers.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i)
@@ -186,14 +187,14 @@ TEST_F(TypedSeriesWindowTest, AWennerSoundingTypedInIsFittedExactlyAsTheInstrume
     EXPECT_EQ(*window.Fit().layers[0].thickness, *measured.Fit().layers[0].thickness);
     EXPECT_EQ(window.Rms().text(), measured.Rms().text());
 
-    QTest::mouseClick(&window.TypedPanel().KeepButton(), Qt::LeftButton);
-    EXPECT_EQ(window.Status().text(), QStringLiteral("Typed sounding kept with Mast 7"));
+    QTest::mouseClick(&window.Source().TypedPanel().KeepButton(), Qt::LeftButton);
+    EXPECT_EQ(window.Saving().Status().text(), QStringLiteral("Typed sounding kept with Mast 7"));
     EXPECT_EQ(ReadArchive(Path(),
                           "SELECT site_id, electrode_array, quantity, (SELECT count(*) FROM "
                           "typed_sounding_points) FROM typed_soundings"),
               "[[" + std::to_string(siteId_) + R"(, "wenner", "resistivity", 10]])");
     // The model fitted to it is stored like any other.
-    QTest::mouseClick(&window.StoreButton(), Qt::LeftButton);
+    QTest::mouseClick(&window.Saving().StoreButton(), Qt::LeftButton);
     EXPECT_EQ(
         ReadArchive(Path(), "SELECT count(*) FROM soil_models WHERE site_id = " + std::to_string(siteId_)),
         "[[1]]");
@@ -240,13 +241,13 @@ TEST_F(TypedSeriesWindowTest, ASchlumbergerSoundingTypedInIsFittedToItsGround) {
     SoilWindow window(archive_.get(), {}, Site());
     window.show();
     window.LayerChoice().setCurrentText(QStringLiteral("2"));
-    window.TypedPanel().Array().setCurrentIndex(1);
-    TypedReadingsTable& table = window.TypedPanel().Readings();
+    window.Source().TypedPanel().Array().setCurrentIndex(1);
+    TypedReadingsTable& table = window.Source().TypedPanel().Readings();
     ASSERT_TRUE(table.HasMiddle());
     EXPECT_EQ(table.Table().horizontalHeaderItem(0)->text(), QStringLiteral("AB/2 (m)"));
     EXPECT_EQ(table.Table().horizontalHeaderItem(1)->text(), QStringLiteral("MN/2 (m)"));
     EXPECT_EQ(table.Value(0).decimals(), 5);  // a resistance of a few milliohms at the longest spacings
-    window.TypedPanel().Quantity().setCurrentIndex(1);
+    window.Source().TypedPanel().Quantity().setCurrentIndex(1);
     // A potential electrode on a current one is named by its row before anything is fitted.
     TypeSchlumbergerRows(table, {{1, 0.25, 248.6}, {1.5, 0.25, 245.4}, {2, 2, 239.7}});
     EXPECT_FALSE(window.Fit().Ok());
@@ -279,9 +280,9 @@ TEST_F(TypedSeriesWindowTest, ASchlumbergerSoundingTypedInIsFittedToItsGround) {
     EXPECT_NEAR(analysis::ModelApparentResistivity(window.Fit().model, eighth), window.Fit().points[7].model,
                 1e-9);
     // A stored model keeps Wenner spacings, so this one is not stored; the sounding itself is kept.
-    EXPECT_FALSE(window.StoreButton().isEnabled());
-    QTest::mouseClick(&window.TypedPanel().KeepButton(), Qt::LeftButton);
-    EXPECT_EQ(window.Status().text(), QStringLiteral("Typed sounding kept with Mast 7"));
+    EXPECT_FALSE(window.Saving().StoreButton().isEnabled());
+    QTest::mouseClick(&window.Source().TypedPanel().KeepButton(), Qt::LeftButton);
+    EXPECT_EQ(window.Saving().Status().text(), QStringLiteral("Typed sounding kept with Mast 7"));
     EXPECT_EQ(ReadArchive(Path(),
                           "SELECT electrode_array, quantity, (SELECT group_concat(mn2_m) FROM "
                           "typed_sounding_points) FROM typed_soundings"),
@@ -292,7 +293,7 @@ TEST_F(TypedSeriesWindowTest, ASchlumbergerSoundingTypedInIsFittedToItsGround) {
     old.array = archive::ElectrodeArray::Schlumberger;
     old.quantity = archive::TypedQuantity::Resistivity;
     old.points = {{1, 95}, {3, 80}, {10, 60}};
-    window.TypedPanel().Show(old);
+    window.Source().TypedPanel().Show(old);
     EXPECT_FALSE(window.Fit().Ok());
     EXPECT_EQ(window.Rms().text(),
               QStringLiteral("The fit models each Schlumberger reading where its electrodes "

@@ -98,7 +98,8 @@ TEST_F(KeyboardTest, EscapeClosesTheArchiveWindowAndEveryWindowItOpens) {
     EXPECT_TRUE(
         FramedWithFocus(*soil, soilWindow->LayerTable(), soilWindow->LayerTable().model()->index(0, 0)));
     auto* fopWindow = dynamic_cast<engineering::FopWindow*>(fop.data());
-    EXPECT_TRUE(FramedWithFocus(*fop, fopWindow->Readings(), fopWindow->Readings().model()->index(1, 0)));
+    EXPECT_TRUE(FramedWithFocus(*fop, fopWindow->Readings().Table(),
+                                fopWindow->Readings().Table().model()->index(1, 0)));
 
     for (QPointer<QWidget> window : {soil, fop, QPointer<QWidget>(window_.get())}) {
         ASSERT_TRUE(testing::RunEventsUntil([&] {

@@ -73,24 +73,25 @@ TEST_F(StoredAnalysesTest, TheyAreListedWithTheirSiteAndPointReopenedAndDeletedA
     list.selectRow(0);
     auto* soil = dynamic_cast<engineering::SoilWindow*>(dialog->OpenChosen());
     ASSERT_NE(soil, nullptr);
-    EXPECT_EQ(soil->Sounding().size(), 6u);
+    EXPECT_EQ(soil->Source().Points().size(), 6u);
     EXPECT_EQ(soil->LayerChoice().currentText(), QStringLiteral("2"));
     EXPECT_EQ(soil->Fit().layers.size(), 2u);
     EXPECT_EQ(soil->windowTitle(), QStringLiteral("Soil model - Quarry"));
-    EXPECT_TRUE(soil->Notes().text().contains(QStringLiteral("result 4: no measuring distance; left out")))
-        << soil->Notes().text().toStdString();
+    EXPECT_TRUE(
+        soil->Saving().Notes().text().contains(QStringLiteral("result 4: no measuring distance; left out")))
+        << soil->Saving().Notes().text().toStdString();
     soil->close();
 
     list.selectRow(1);
     auto* fop = dynamic_cast<engineering::FopWindow*>(dialog->OpenChosen());
     ASSERT_NE(fop, nullptr);
     EXPECT_EQ(fop->CurrentProbe().value(), 40);
-    ASSERT_EQ(fop->Readings().rowCount(), 4);
-    EXPECT_EQ(fop->Readings().item(2, 2)->text(), QStringLiteral("24"));
-    EXPECT_TRUE(fop->StoreButton().isEnabled());
+    ASSERT_EQ(fop->Readings().Table().rowCount(), 4);
+    EXPECT_EQ(fop->Readings().Table().item(2, 2)->text(), QStringLiteral("24"));
+    EXPECT_TRUE(fop->Outcome().StoreButton().isEnabled());
     // What the curve left out when it was stored is said again under it.
-    EXPECT_FALSE(fop->LeftOutNotes().isHidden());
-    EXPECT_EQ(fop->LeftOutNotes().text(),
+    EXPECT_FALSE(fop->Outcome().LeftOutNotes().isHidden());
+    EXPECT_EQ(fop->Outcome().LeftOutNotes().text(),
               QString::fromUtf8("result 9: Re > 300 kΩ is over range, no measured value; left out"));
     fop->close();
 
@@ -117,10 +118,10 @@ TEST_F(StoredAnalysesTest, AGridAssessmentIsListedReopenedAndDeleted) {
     {
         engineering::GridWindow grid(
             archive_.get(), engineering::SiteChoice{siteId_, QStringLiteral("Quarry")}, std::nullopt);
-        grid.SoilSource().setCurrentIndex(grid.SoilSource().count() - 1);
-        grid.TypedResistivity().setValue(400);
-        grid.RodCount().setValue(20);
-        grid.RodLength().setValue(7.5);
+        grid.Soil().SoilSource().setCurrentIndex(grid.Soil().SoilSource().count() - 1);
+        grid.Soil().TypedResistivity().setValue(400);
+        grid.Fields().Rods().RodCount().setValue(20);
+        grid.Fields().Rods().RodLength().setValue(7.5);
         grid.StoreWithSite();
     }
     auto* dialog = dynamic_cast<StoredAnalysesDialog*>(window_->Analyses().ShowStoredAnalyses());
@@ -135,8 +136,9 @@ TEST_F(StoredAnalysesTest, AGridAssessmentIsListedReopenedAndDeleted) {
     list.selectRow(2);
     auto* grid = dynamic_cast<engineering::GridWindow*>(dialog->OpenChosen());
     ASSERT_NE(grid, nullptr);
-    EXPECT_EQ(grid->RodCount().value(), 20);
-    EXPECT_EQ(grid->SoilSource().currentIndex(), grid->SoilSource().count() - 1);  // typed, as stored
+    EXPECT_EQ(grid->Fields().Rods().RodCount().value(), 20);
+    EXPECT_EQ(grid->Soil().SoilSource().currentIndex(),
+              grid->Soil().SoilSource().count() - 1);  // typed, as stored
     ASSERT_TRUE(grid->Current());
     EXPECT_EQ(grid->Current()->soil.resistivity, 400);
     grid->close();

@@ -145,14 +145,14 @@ TEST_P(NumberFieldWalk, ACommaNeverMultipliesTheGridsLength) {
     engineering::GridWindow window(archive_.get(), engineering::SiteChoice{siteId_, QStringLiteral("North")},
                                    std::nullopt);
     window.show();
-    window.Length().setValue(70);
-    Type(window.Length(), QStringLiteral("65,5"));
-    auto& length = static_cast<NumberBox&>(window.Length());
+    window.Fields().Conductors().Length().setValue(70);
+    Type(window.Fields().Conductors().Length(), QStringLiteral("65,5"));
+    auto& length = static_cast<NumberBox&>(window.Fields().Conductors().Length());
     if (GetParam().decimalPoint() == QLatin1String(",")) {
-        EXPECT_EQ(window.Length().value(), 65.5);
-        EXPECT_EQ(window.Length().text(), QStringLiteral("65,50 m"));
+        EXPECT_EQ(window.Fields().Conductors().Length().value(), 65.5);
+        EXPECT_EQ(window.Fields().Conductors().Length().text(), QStringLiteral("65,50 m"));
     } else {
-        EXPECT_EQ(window.Length().value(), 70.0);
+        EXPECT_EQ(window.Fields().Conductors().Length().value(), 70.0);
         EXPECT_TRUE(length.Refusal().startsWith(QStringLiteral("Length: \"65,5\"")))
             << length.Refusal().toStdString();
     }
@@ -189,11 +189,12 @@ TEST_P(NumberFieldWalk, TheGridWindowShowsItsNumbersInTheLocalesNotation) {
     engineering::GridWindow window(archive_.get(), engineering::SiteChoice{siteId_, QStringLiteral("North")},
                                    std::nullopt);
     window.show();
-    window.Length().setValue(70);
-    QStringList shown{window.Length().text(), window.SoilNote().text(), window.Verdict().text()};
-    for (int row = 0; row < window.Results().rowCount(); ++row)
-        for (int column = 0; column < window.Results().columnCount(); ++column)
-            if (const QTableWidgetItem* item = window.Results().item(row, column))
+    window.Fields().Conductors().Length().setValue(70);
+    QStringList shown{window.Fields().Conductors().Length().text(), window.Soil().SoilNote().text(),
+                      window.Outcome().Verdict().text()};
+    for (int row = 0; row < window.Outcome().Results().rowCount(); ++row)
+        for (int column = 0; column < window.Outcome().Results().columnCount(); ++column)
+            if (const QTableWidgetItem* item = window.Outcome().Results().item(row, column))
                 shown << item->text();
     const bool comma = GetParam().decimalPoint() == QLatin1String(",");
     const QRegularExpression foreign(comma ? QStringLiteral("[0-9]\\.[0-9]") : QStringLiteral("[0-9],[0-9]"));
@@ -201,7 +202,8 @@ TEST_P(NumberFieldWalk, TheGridWindowShowsItsNumbersInTheLocalesNotation) {
     for (const QString& text : shown)
         EXPECT_FALSE(foreign.match(text).hasMatch()) << text.toStdString();
     EXPECT_TRUE(own.match(shown.join(QLatin1Char('\n'))).hasMatch());
-    EXPECT_EQ(window.Length().text(), comma ? QStringLiteral("70,00 m") : QStringLiteral("70.00 m"));
+    EXPECT_EQ(window.Fields().Conductors().Length().text(),
+              comma ? QStringLiteral("70,00 m") : QStringLiteral("70.00 m"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, NumberFieldWalk,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 #include "GridWindow.h"
@@ -14,6 +15,11 @@ inline QString Fixed(double value, int decimals) {
 
 inline QString Volts(double value) {
     return GridWindow::tr("%1 V").arg(Fixed(value, 1));
+}
+
+// A value or verdict within its limit in green, beyond it in red.
+inline QColor VerdictColour(bool safe) {
+    return safe ? QColor(0x1b, 0x7a, 0x2e) : QColor(0xc0, 0x1c, 0x1c);
 }
 
 }  // namespace terrovane::engineering

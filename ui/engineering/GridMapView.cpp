@@ -29,7 +29,7 @@ GridMapView::GridMapView(QWidget* parent) : QWidget(parent) {
 }
 
 void GridMapView::SaveFile() {
-    if (map_->Empty()) {
+    if (map_->Content().Empty()) {
         emit Said(tr("There is no map yet: compute in the soil model first."));
         return;
     }

@@ -16,34 +16,18 @@ SafetyMap::SafetyMap(QWidget* parent) : QWidget(parent) {
 
 void SafetyMap::SetRaster(const electrode::SafetyRaster& raster, double touchLimit, double stepLimit,
                           const std::vector<grid::Segment>& conductors) {
-    raster_ = raster;
-    touchLimit_ = touchLimit;
-    stepLimit_ = stepLimit;
-    conductors_ = conductors;
+    content_.Set(raster, touchLimit, stepLimit, conductors);
     update();
 }
 
 void SafetyMap::Clear() {
-    raster_ = {};
-    conductors_.clear();
+    content_.Clear();
     update();
 }
 
 void SafetyMap::SetQuantity(MapQuantity quantity) {
-    quantity_ = quantity;
+    content_.SetQuantity(quantity);
     update();
-}
-
-const std::vector<double>& SafetyMap::Values() const {
-    return quantity_ == MapQuantity::Touch ? raster_.touch : raster_.step;
-}
-
-double SafetyMap::ScaleTop() const {
-    return plots::SafetyScaleTop(Values(), Limit());
-}
-
-int SafetyMap::PointsAtOrAboveLimit() const {
-    return plots::PointsAtOrAboveLimit(Values(), Limit());
 }
 
 QColor SafetyMap::ColourOf(double share) {
@@ -62,17 +46,17 @@ void SafetyMap::SetLine(std::optional<std::array<electrode::Point, 2>> line) {
 }
 
 std::optional<electrode::Point> SafetyMap::GroundAt(QPointF at) const {
-    if (Empty())
+    if (content_.Empty())
         return std::nullopt;
     plots::SafetyMapData data;
-    data.raster = &raster_;
-    data.values = &Values();
-    data.limit = Limit();
+    data.raster = &content_.Raster();
+    data.values = &content_.Values();
+    data.limit = content_.Limit();
     data.numbers = locale();
     const QRectF field = plots::SafetyMapField(font(), rect(), data);
     if (!field.contains(at))
         return std::nullopt;
-    return plots::GroundUnder(field, raster_, at);
+    return plots::GroundUnder(field, content_.Raster(), at);
 }
 
 void SafetyMap::mousePressEvent(QMouseEvent* event) {
@@ -96,7 +80,7 @@ void SafetyMap::mouseReleaseEvent(QMouseEvent* event) {
     dragFrom_.reset();
     const std::optional<electrode::Point> to = GroundAt(event->position());
     // A click without a drag chooses no line: the last one stays.
-    if (!to || std::hypot(to->x - from.x, to->y - from.y) < raster_.spacing) {
+    if (!to || std::hypot(to->x - from.x, to->y - from.y) < content_.Raster().spacing) {
         SetLine(lineBefore_);
         return;
     }
@@ -106,14 +90,14 @@ void SafetyMap::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void SafetyMap::Paint(QPainter& painter, const QRectF& area) const {
-    if (Empty())
+    if (content_.Empty())
         return;
     plots::SafetyMapData data;
     data.line = line_;
-    data.raster = &raster_;
-    data.values = &Values();
-    data.limit = Limit();
-    data.conductors = conductors_;
+    data.raster = &content_.Raster();
+    data.values = &content_.Values();
+    data.limit = content_.Limit();
+    data.conductors = content_.Conductors();
     data.text = palette().text().color();
     data.numbers = locale();
     plots::PaintSafetyMap(painter, area, data);

@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "GridGeometry.h"
+#include "SafetyMapContent.h"
 #include "SafetyRaster.h"
 
 namespace terrovane::engineering {
-
-enum class MapQuantity { Touch, Step };
 
 // The touch or step voltage computed over a grid, drawn from its raster: each point's value as a colour
 // from blue (none) to red (the scale's top), the ground where it reaches the limit hatched and bordered,
@@ -28,15 +27,8 @@ class SafetyMap : public QWidget {
                    const std::vector<grid::Segment>& conductors);
     void Clear();
     void SetQuantity(MapQuantity quantity);
-    MapQuantity Quantity() const { return quantity_; }
-
-    bool Empty() const { return raster_.potential.values.empty(); }
-    double Limit() const { return quantity_ == MapQuantity::Touch ? touchLimit_ : stepLimit_; }
-    // The colour scale's top: the largest value shown or a quarter above the limit, whichever is higher,
-    // so that the limit always lies on the legend.
-    double ScaleTop() const;
-    // How many raster points reach the limit (the unsafe ground).
-    int PointsAtOrAboveLimit() const;
+    // What the map shows, with its limit and colour scale.
+    const SafetyMapContent& Content() const { return content_; }
     // The colour of a value on the scale.
     static QColor ColourOf(double share);
 
@@ -61,13 +53,7 @@ class SafetyMap : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    const std::vector<double>& Values() const;
-
-    electrode::SafetyRaster raster_;
-    double touchLimit_ = 0;
-    double stepLimit_ = 0;
-    std::vector<grid::Segment> conductors_;
-    MapQuantity quantity_ = MapQuantity::Touch;
+    SafetyMapContent content_;
     std::optional<std::array<electrode::Point, 2>> line_;
     std::optional<electrode::Point> dragFrom_;
     std::optional<std::array<electrode::Point, 2>> lineBefore_;  // shown again when a drag comes to nothing

@@ -19,15 +19,20 @@ constexpr double kLargestReading = 1e9;
 // What an unfilled cell shows: no number was typed there yet.
 const QString kUnfilled = QStringLiteral("-");
 
+// The value is the last column, after the second distance where there is one.
+int ValueColumnOf(const QTableWidget& table) {
+    return table.columnCount() - 1;
+}
+
 }  // namespace
 
 TypedReadingsTable::TypedReadingsTable(const QString& whereHeader, const QString& valueHeader,
                                        QWidget* parent)
-    : QWidget(parent), whereHeader_(whereHeader), valueHeader_(valueHeader) {
+    : QWidget(parent), headers_(whereHeader, valueHeader) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     table_ = new QTableWidget(0, 2, this);
-    table_->setHorizontalHeaderLabels({whereHeader_, valueHeader_});
+    table_->setHorizontalHeaderLabels({whereHeader, valueHeader});
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // Tab goes from box to box: each cell is a field of its own.
     table_->setTabKeyNavigation(false);
@@ -65,7 +70,7 @@ keyboard::NumberBox& TypedReadingsTable::Where(int row) const {
 }
 
 keyboard::NumberBox& TypedReadingsTable::Value(int row) const {
-    return *static_cast<keyboard::NumberBox*>(table_->cellWidget(row, ValueColumn()));
+    return *static_cast<keyboard::NumberBox*>(table_->cellWidget(row, ValueColumnOf(*table_)));
 }
 
 keyboard::NumberBox& TypedReadingsTable::Middle(int row) const {
@@ -76,9 +81,9 @@ keyboard::NumberBox* TypedReadingsTable::NewBox(int row, int column) {
     auto* box = new keyboard::NumberBox(table_);
     box->setFrame(false);
     box->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    const bool value = column == ValueColumn();
+    const bool value = column == ValueColumnOf(*table_);
     // MN/2 may be a fraction of a metre that needs its third decimal (0.125 m).
-    box->setDecimals(value ? valueDecimals_ : column == 0 ? 2 : 3);
+    box->setDecimals(value ? headers_.ValueDecimals() : column == 0 ? 2 : 3);
     box->setRange(0, value ? kLargestReading : kLargestDistance);
     box->setSpecialValueText(kUnfilled);
     box->setValue(0);
@@ -88,27 +93,8 @@ keyboard::NumberBox* TypedReadingsTable::NewBox(int row, int column) {
     return box;
 }
 
-// Each box is named by its column and row, so a refusal says which cell it means.
-void TypedReadingsTable::NameRow(int row) {
-    const QString number = QString::number(row + 1);
-    Where(row).setAccessibleName(
-        QCoreApplication::translate("TypedReadings", "%1, row %2").arg(whereHeader_, number));
-    Value(row).setAccessibleName(
-        QCoreApplication::translate("TypedReadings", "%1, row %2").arg(valueHeader_, number));
-    if (HasMiddle())
-        Middle(row).setAccessibleName(
-            QCoreApplication::translate("TypedReadings", "%1, row %2").arg(middleHeader_, number));
-}
-
-void TypedReadingsTable::ShowHeaders() {
-    table_->setHorizontalHeaderLabels(HasMiddle() ? QStringList{whereHeader_, middleHeader_, valueHeader_}
-                                                  : QStringList{whereHeader_, valueHeader_});
-    for (int row = 0; row < table_->rowCount(); ++row)
-        NameRow(row);
-}
-
 void TypedReadingsTable::SetMiddleHeader(const QString& header) {
-    middleHeader_ = header;
+    headers_.SetMiddle(header);
     if (header.isEmpty() && HasMiddle()) {
         table_->removeColumn(1);
     } else if (!header.isEmpty() && !HasMiddle()) {
@@ -116,22 +102,21 @@ void TypedReadingsTable::SetMiddleHeader(const QString& header) {
         for (int row = 0; row < table_->rowCount(); ++row)
             NewBox(row, 1);
     }
-    ShowHeaders();
+    headers_.Show(*table_);
     ChainTabs();
     Changed();
 }
 
 void TypedReadingsTable::SetWhereHeader(const QString& header) {
-    whereHeader_ = header;
-    ShowHeaders();
+    headers_.SetWhere(header);
+    headers_.Show(*table_);
 }
 
 void TypedReadingsTable::SetValueHeader(const QString& header, int decimals) {
-    valueHeader_ = header;
-    valueDecimals_ = decimals;
+    headers_.SetValue(header, decimals);
     for (int row = 0; row < table_->rowCount(); ++row)
         Value(row).setDecimals(decimals);
-    ShowHeaders();
+    headers_.Show(*table_);
 }
 
 void TypedReadingsTable::AddRow() {
@@ -139,7 +124,7 @@ void TypedReadingsTable::AddRow() {
     table_->insertRow(row);
     for (int column = 0; column < table_->columnCount(); ++column)
         NewBox(row, column);
-    NameRow(row);
+    headers_.NameRow(*table_, row);
     ChainTabs();
     Changed();
 }
@@ -170,7 +155,7 @@ void TypedReadingsTable::RemoveRow() {
                 row = r;
     table_->removeRow(row);
     for (int r = row; r < table_->rowCount(); ++r)
-        NameRow(r);
+        headers_.NameRow(*table_, r);
     Changed();
 }
 

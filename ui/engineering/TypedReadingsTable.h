@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "NumberBox.h"
+#include "TypedReadingsHeaders.h"
 
 namespace terrovane::engineering {
 
@@ -56,20 +57,14 @@ class TypedReadingsTable : public QWidget {
 
   private:
     keyboard::NumberBox* NewBox(int row, int column);
-    void NameRow(int row);
     // Tab goes row by row through the boxes, then to Add row and Remove row.
     void ChainTabs();
     void Changed() const;
-    int ValueColumn() const { return table_->columnCount() - 1; }
-    void ShowHeaders();
 
+    TypedReadingsHeaders headers_;
     QTableWidget* table_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* remove_ = nullptr;
-    QString whereHeader_;
-    QString valueHeader_;
-    QString middleHeader_;
-    int valueDecimals_ = 3;
     QPointer<QWidget> lastFocused_;  // the box that last had the focus
 };
 

@@ -127,7 +127,7 @@ std::shared_ptr<GridWindow> OnceComputed(std::shared_ptr<GridWindow> window) {
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.start(60000);
-    while (window->Computing() && deadline.isActive())
+    while (window->InSoil().Computing() && deadline.isActive())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return window;
 }
@@ -212,13 +212,13 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> store, Sample
         {QStringLiteral("grid-safety-map"),
          [store, site] {
              auto window = OnceComputed(std::make_shared<GridWindow>(store.get(), site, std::nullopt));
-             window->Views().setCurrentIndex(1);
+             window->Pictures().Tabs().setCurrentIndex(1);
              return window;
          }},
         {QStringLiteral("grid-safety-profile"),
          [store, site] {
              auto window = OnceComputed(std::make_shared<GridWindow>(store.get(), site, std::nullopt));
-             window->Views().setCurrentIndex(2);
+             window->Pictures().Tabs().setCurrentIndex(2);
              return window;
          }},
     };

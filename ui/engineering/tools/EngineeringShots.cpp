@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     fop.StoreWithPoint();
     Save(fop, prefix + QStringLiteral("fall-of-potential.png"));
     fop.CurrentProbe().setValue(40);  // readings beyond the current probe are refused with the reason
-    fop.Readings().item(8, 2)->setText(QStringLiteral("45"));
+    fop.Readings().Table().item(8, 2)->setText(QStringLiteral("45"));
     Save(fop, prefix + QStringLiteral("fall-of-potential-refused.png"));
     fop.close();
 
@@ -74,32 +74,33 @@ int main(int argc, char** argv) {
         store.get(), terrovane::engineering::SiteChoice{siteId, "Substation North"}, std::nullopt);
     grid.resize(1480, 880);
     Save(grid, prefix + QStringLiteral("grid-safety.png"));
-    grid.SoilSource().setCurrentIndex(1);  // the standard's 400 ohm m, typed: not safe
-    grid.TypedResistivity().setValue(400);
+    grid.Soil().SoilSource().setCurrentIndex(1);  // the standard's 400 ohm m, typed: not safe
+    grid.Soil().TypedResistivity().setValue(400);
     Save(grid, prefix + QStringLiteral("grid-safety-unsafe.png"));
-    grid.SoilSource().setCurrentIndex(0);
-    grid.Shape().setCurrentIndex(2);
-    grid.CutoutLength().setValue(28);
-    grid.CutoutWidth().setValue(35);
-    grid.RodCount().setValue(24);
-    grid.RodLength().setValue(7.5);
+    grid.Soil().SoilSource().setCurrentIndex(0);
+    grid.Fields().Conductors().Shape().setCurrentIndex(2);
+    grid.Fields().Conductors().CutoutLength().setValue(28);
+    grid.Fields().Conductors().CutoutWidth().setValue(35);
+    grid.Fields().Rods().RodCount().setValue(24);
+    grid.Fields().Rods().RodLength().setValue(7.5);
     Save(grid, prefix + QStringLiteral("grid-safety-l-shaped.png"));
-    grid.Shape().setCurrentIndex(0);
+    grid.Fields().Conductors().Shape().setCurrentIndex(0);
     grid.FindSmallestSafe();
     grid.StoreWithSite();
     Save(grid, prefix + QStringLiteral("grid-safety-smallest.png"));
     // The standard's example in its 400 ohm m, mapped and profiled once the computation is back (a minute
     // at most).
     grid.SetDesign(terrovane::engineering::StartingDesign());
-    grid.ComputeInSoil().setChecked(true);
-    grid.SoilSource().setCurrentIndex(1);
-    grid.TypedResistivity().setValue(400);
-    if (!QTest::qWaitFor([&] { return !grid.Computing() && grid.Computed().has_value(); }, 60000))
+    grid.InSoil().ComputeInSoil().setChecked(true);
+    grid.Soil().SoilSource().setCurrentIndex(1);
+    grid.Soil().TypedResistivity().setValue(400);
+    if (!QTest::qWaitFor([&] { return !grid.InSoil().Computing() && grid.Pictures().Computed().has_value(); },
+                         60000))
         std::fprintf(stderr, "the grid was not computed within a minute: its map is empty\n");
-    grid.Views().setCurrentIndex(1);
+    grid.Pictures().Tabs().setCurrentIndex(1);
     Save(grid, prefix + QStringLiteral("grid-safety-map.png"));
-    grid.Views().setCurrentIndex(2);
-    grid.ProfileView().SetLine({-3, 3.5, 0}, {73, 3.5, 0});  // across the first row of meshes
+    grid.Pictures().Tabs().setCurrentIndex(2);
+    grid.Pictures().ProfileView().SetLine({-3, 3.5, 0}, {73, 3.5, 0});  // across the first row of meshes
     Save(grid, prefix + QStringLiteral("grid-safety-profile.png"));
     std::printf(
         "saved %ssoil-model.png, %ssoil-model-two-layers.png, %sfall-of-potential.png, "
