@@ -48,7 +48,7 @@ void FopTypedTraverse::ListKept(QLabel& status) {
         return;
     const auto kept = archive::TypedTraverses(*archive_, point_->id);
     if (!kept) {
-        status.setText(texts::ArchiveProblemText(kept.Error().Text()));
+        status.setText(texts::FailureText(kept.Error()));
         return;
     }
     panel_->List(kept.Value());
@@ -71,7 +71,7 @@ void FopTypedTraverse::Keep(double currentProbe, QLabel& status) {
     traverse.taking = panel_->Taking().Taking();
     const archive::Result<std::int64_t> kept = archive::AddTypedTraverse(*archive_, traverse);
     if (!kept) {
-        status.setText(texts::ArchiveProblemText(kept.Error().Text()));
+        status.setText(texts::FailureText(kept.Error()));
         return;
     }
     ListKept(status);

@@ -91,7 +91,7 @@ void SoilSoundingSource::ListKept(QLabel& status) {
         return;
     const auto kept = archive::TypedSoundings(*archive_, site_->id);
     if (!kept) {
-        status.setText(texts::ArchiveProblemText(kept.Error().Text()));
+        status.setText(texts::FailureText(kept.Error()));
         return;
     }
     panel_->List(kept.Value());
@@ -109,7 +109,7 @@ void SoilSoundingSource::KeepTyped(QLabel& status) {
     sounding.site = site_->id;
     const archive::Result<std::int64_t> kept = archive::AddTypedSounding(*archive_, sounding);
     if (!kept) {
-        status.setText(texts::ArchiveProblemText(kept.Error().Text()));
+        status.setText(texts::FailureText(kept.Error()));
         return;
     }
     ListKept(status);

@@ -175,7 +175,7 @@ void AttachmentStrip::Show(const std::optional<archive::AttachmentOwner>& owner)
         rows ? archive::AttachmentThumbnails(*archive_, *owner_)
              : archive::Result<std::vector<std::pair<std::int64_t, std::string>>>(rows.Error());
     if (!rows || !thumbnails) {
-        Say(texts::ArchiveProblemText((rows ? thumbnails.Error() : rows.Error()).Text()));
+        Say(texts::FailureText(rows ? thumbnails.Error() : rows.Error()));
     } else {
         Fill(rows.Value(), thumbnails.Value());
     }
@@ -257,14 +257,14 @@ void AttachmentStrip::AttachFiles(const QStringList& paths) {
     for (const QString& path : paths) {
         archive::Result<archive::AttachmentFile> file = attach::ReadAttachment(path.toStdString());
         if (!file) {
-            problems << texts::ArchiveProblemText(file.Error().Text());
+            problems << texts::FailureText(file.Error());
             continue;
         }
         const archive::NewAttachment attachment{
             *owner_, attach::FileNameOf(path.toStdString()), {}, std::move(file).Value()};
         const auto id = archive::Attach(*archive_, attachment);
         if (!id) {
-            problems << texts::ArchiveProblemText(id.Error().Text());
+            problems << texts::FailureText(id.Error());
             continue;
         }
         last = id.Value();
@@ -312,7 +312,7 @@ void AttachmentStrip::OpenChosen() {
     }
     const auto bytes = archive::AttachmentBytes(*archive_, chosen->id);
     if (!bytes) {
-        Say(texts::ArchiveProblemText(bytes.Error().Text()));
+        Say(texts::FailureText(bytes.Error()));
         return;
     }
     if (chosen->kind == archive::AttachmentKind::Pdf) {
@@ -358,7 +358,7 @@ void AttachmentStrip::CaptionChosen() {
         return;
     }
     if (const auto set = archive::SetAttachmentCaption(*archive_, chosen->id, caption->toStdString()); !set) {
-        Say(texts::ArchiveProblemText(set.Error().Text()));
+        Say(texts::FailureText(set.Error()));
         return;
     }
     Reload();
@@ -378,7 +378,7 @@ void AttachmentStrip::RemoveChosen() {
         return;
     }
     if (const auto removed = archive::Detach(*archive_, chosen->id); !removed) {
-        Say(texts::ArchiveProblemText(removed.Error().Text()));
+        Say(texts::FailureText(removed.Error()));
         return;
     }
     Reload();

@@ -111,7 +111,7 @@ bool FirmDialog::TakeLogo(const QString& path) {
     archive::FirmProfile read;
     const archive::Status taken = attach::ReadLogo(path.toStdString(), read);
     if (!taken) {
-        problem_->setText(texts::ArchiveProblemText(taken.Error().Text()));
+        problem_->setText(texts::FailureText(taken.Error()));
         problem_->show();
         return false;
     }

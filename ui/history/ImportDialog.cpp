@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "ArchiveProblemText.h"
 #include "FileDialogSetup.h"
 #include "FocusFrame.h"
 #include "ImportProblemText.h"
@@ -234,7 +235,7 @@ bool ImportDialog::OpenFile(const QString& path) {
     if (!first) {
         table_ = {};
         FillPreview();
-        status_->setText(texts::ImportProblemText(first.Error().Text()));
+        status_->setText(texts::FailureText(first.Error()));
         UpdateState();
         return false;
     }
@@ -274,7 +275,7 @@ void ImportDialog::Reload() {
         units.push_back(UnitOf(c).currentData().toString());
     }
     if (!loaded) {
-        status_->setText(texts::ImportProblemText(loaded.Error().Text()));
+        status_->setText(texts::FailureText(loaded.Error()));
         return;
     }
     table_ = std::move(loaded.Value());
@@ -442,7 +443,7 @@ void ImportDialog::Import() {
     const auto report = imports::ImportReadings(archive_, table_, mapping,
                                                 {archive::TypingAccount(), fileName_.toStdString()}, false);
     if (!report) {
-        status_->setText(tr("Nothing was imported: %1").arg(texts::ImportProblemText(report.Error().Text())));
+        status_->setText(tr("Nothing was imported: %1").arg(texts::FailureText(report.Error())));
         return;
     }
     stored_ = stored_ || report.Value().taken > 0;

@@ -45,7 +45,7 @@ IssuedReportsDialog::IssuedReportsDialog(archive::Archive& archive, const archiv
     if (const auto rows = archive::IssuedReportsOf(archive, site.id)) {
         reports_ = rows.Value();
     } else {
-        title->setText(texts::ArchiveProblemText(rows.Error().Text()));
+        title->setText(texts::FailureText(rows.Error()));
     }
     for (const archive::IssuedReport& report : reports_) {
         const int row = table_->rowCount();
@@ -95,7 +95,7 @@ bool IssuedReportsDialog::ChosenBytes(const archive::IssuedReport*& report, std:
     archive::Result<std::string> read = archive::IssuedReportBytes(archive_, report->id);
     if (!read) {
         platform::Alert(QT_TRANSLATE_NOOP("Messages", "The issued report cannot be read: %1"),
-                        {texts::ArchiveProblemText(read.Error().Text()).toStdString()});
+                        {texts::FailureText(read.Error()).toStdString()});
         return false;
     }
     bytes = std::move(read).Value();

@@ -19,7 +19,7 @@ void ReportPhotoChoice::Reload() {
     }
     const auto chosen = archive::ChosenForReport(*archive_);
     if (!chosen) {
-        emit Problem(texts::ArchiveProblemText(chosen.Error().Text()));
+        emit Problem(texts::FailureText(chosen.Error()));
         return;
     }
     chosen_ = chosen.Value();
@@ -39,7 +39,7 @@ void ReportPhotoChoice::Choose(bool inReport) {
     const std::int64_t attachment = *followed_;
     if (const archive::Status done = archive::ChooseForReport(*archive_, attachment, inReport); !done) {
         setChecked(!inReport);  // the box says what the archive holds
-        emit Problem(texts::ArchiveProblemText(done.Error().Text()));
+        emit Problem(texts::FailureText(done.Error()));
         return;
     }
     if (inReport) {

@@ -161,7 +161,7 @@ void SiteReporting::EditFirm() {
     archive::Result<archive::FirmProfile> firm = archive::LoadFirm(*controls_.archive);
     if (!firm) {
         return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The firm's profile cannot be read: %1"),
-                               {texts::ArchiveProblemText(firm.Error().Text()).toStdString()});
+                               {texts::FailureText(firm.Error()).toStdString()});
     }
     FirmDialog dialog(firm.Value(), inTeam && inTeam(), controls_.window);
     if (firmShown) {
@@ -172,7 +172,7 @@ void SiteReporting::EditFirm() {
     }
     if (const archive::Status saved = archive::SaveFirm(*controls_.archive, dialog.Value()); !saved) {
         return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The firm's profile was not kept: %1"),
-                               {texts::ArchiveProblemText(saved.Error().Text()).toStdString()});
+                               {texts::FailureText(saved.Error()).toStdString()});
     }
     controls_.status->setText(HistoryWindow::tr("The firm's profile is kept."));
 }
@@ -236,7 +236,7 @@ void SiteReporting::IssueSiteReport(sitereport::SiteReport& report, const QStrin
             archive::NextRevision(*controls_.archive, number, report.site.id, report.site.fields.name);
         if (!next) {
             return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The report was not issued: %1"),
-                                   {texts::ArchiveProblemText(next.Error().Text()).toStdString()});
+                                   {texts::FailureText(next.Error()).toStdString()});
         }
         revision = next.Value();
     } else {
@@ -261,7 +261,7 @@ void SiteReporting::IssueSiteReport(sitereport::SiteReport& report, const QStrin
                 archive::CountDeviceReportNumber(*controls_.archive, prefix, today.year());
             if (!counted) {
                 return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The report was not issued: %1"),
-                                       {texts::ArchiveProblemText(counted.Error().Text()).toStdString()});
+                                       {texts::FailureText(counted.Error()).toStdString()});
             }
             number = counted.Value();
         }
@@ -282,7 +282,7 @@ void SiteReporting::IssueSiteReport(sitereport::SiteReport& report, const QStrin
     }
     if (const archive::Result<std::int64_t> id = archive::KeepIssuedReport(*controls_.archive, kept); !id) {
         return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The report was not issued: %1"),
-                               {texts::ArchiveProblemText(id.Error().Text()).toStdString()});
+                               {texts::FailureText(id.Error()).toStdString()});
     }
     controls_.status->setText(HistoryWindow::tr("Report %1, revision %2, issued and kept in the archive (%3)")
                                   .arg(QString::fromStdString(number))

@@ -80,7 +80,7 @@ void TypedResultsPane::Show(const TreeChoice& choice) {
     }
     const auto typed = archive::TypedResults(*archive_, filter);
     if (!typed) {
-        new QTreeWidgetItem(list_, {texts::ArchiveProblemText(typed.Error().Text())});
+        new QTreeWidgetItem(list_, {texts::FailureText(typed.Error())});
         return;
     }
     for (const archive::TypedResultVersion& version : typed.Value()) {

@@ -193,7 +193,7 @@ void VisitDialog::accept() {
         QDialog::accept();
         return;
     }
-    problem_->setText(texts::ArchiveProblemText(stored.Error().Text()));
+    problem_->setText(texts::FailureText(stored.Error()));
     problem_->setVisible(true);
 }
 

@@ -112,7 +112,7 @@ void VisitsPane::Show(const TreeChoice& choice) {
     if (site_ != 0) {
         const auto visits = archive::SiteVisits(*archive_, site_);
         if (!visits) {
-            new QTreeWidgetItem(list_, {texts::ArchiveProblemText(visits.Error().Text())});
+            new QTreeWidgetItem(list_, {texts::FailureText(visits.Error())});
         } else {
             for (const archive::Visit& visit : visits.Value()) {
                 const auto results = archive::VisitResults(*archive_, visit.id);
