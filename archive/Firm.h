@@ -26,7 +26,7 @@ bool IsReportPrefix(const std::string& prefix);
 
 // Why the profile cannot be kept (a refusal in a text of Problems.h), or nothing when it can: fields too
 // long or not text, a prefix that is none, a logo too large or not what its type says.
-std::optional<Failure> FirmRefusal(const FirmProfile& firm);
+[[nodiscard]] std::optional<Failure> FirmRefusal(const FirmProfile& firm);
 
 // The archive's profile; an empty one when none was set.
 Result<FirmProfile> LoadFirm(Archive& archive);

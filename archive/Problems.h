@@ -146,8 +146,8 @@ const std::vector<const char*>& ProblemTexts();
 std::string Problem(const char* text, const std::vector<std::string>& arguments = {});
 
 // A refusal said with one of the texts above and its arguments.
-Failure Refused(const char* text, std::vector<std::string> arguments = {});
+[[nodiscard]] Failure Refused(const char* text, std::vector<std::string> arguments = {});
 // Something named that is not there (any more), said with one of the "there is no" texts above.
-Failure Missing(const char* text, std::vector<std::string> arguments = {});
+[[nodiscard]] Failure Missing(const char* text, std::vector<std::string> arguments = {});
 
 }  // namespace terrovane::archive

@@ -55,7 +55,8 @@ bool IsMeasuringMinute(const std::string& text) {
            TwoDigits(text, 14, 0, 59);
 }
 
-std::optional<Failure> ValuesProblem(const TypedMethod& method, const std::vector<TypedValue>& values) {
+[[nodiscard]] std::optional<Failure> ValuesProblem(const TypedMethod& method,
+                                                   const std::vector<TypedValue>& values) {
     std::set<std::string> seen;
     for (const TypedValue& value : values) {
         if (std::find_if(method.values.begin(), method.values.end(),

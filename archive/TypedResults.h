@@ -44,7 +44,8 @@ struct TypedResultVersion {
 // Empty when the fields can be stored: a known method, its main value given, every value one it takes and
 // none twice, a real measuring date and time not after `now` ("YYYY-MM-DD HH:MM"), texts not too long.
 // Otherwise what is wrong (a text of Problems.h with its arguments filled).
-std::optional<Failure> TypedResultProblem(const TypedResultFields& fields, const std::string& now);
+[[nodiscard]] std::optional<Failure> TypedResultProblem(const TypedResultFields& fields,
+                                                        const std::string& now);
 
 // Who types a result on this machine: the account the program runs under, from the password database rather
 // than the environment, which anyone can set.

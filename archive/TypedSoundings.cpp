@@ -120,7 +120,7 @@ Result<std::vector<TypedSounding>> SelectSoundings(Archive& archive, const std::
 
 // A Schlumberger reading's potential electrodes stand inside its current electrodes, or no apparent
 // resistivity can be worked out from it.
-std::optional<Failure> PotentialSpacingProblem(const TypedSounding& sounding) {
+[[nodiscard]] std::optional<Failure> PotentialSpacingProblem(const TypedSounding& sounding) {
     if (sounding.array != ElectrodeArray::Schlumberger) {
         return {};
     }

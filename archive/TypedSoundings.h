@@ -50,7 +50,8 @@ struct TypedSounding {
 // AB/2 (the potential electrodes inside the current ones), no spacing twice, and a taking
 // TypedTakingProblem accepts.
 // Otherwise what is wrong (a text of Problems.h with its arguments filled).
-std::optional<Failure> TypedSoundingProblem(const TypedSounding& sounding, const std::string& now);
+[[nodiscard]] std::optional<Failure> TypedSoundingProblem(const TypedSounding& sounding,
+                                                          const std::string& now);
 
 // Stores the sounding with its site in one unit of work; its id.
 Result<std::int64_t> AddTypedSounding(Archive& archive, const TypedSounding& sounding);

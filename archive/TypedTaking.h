@@ -22,12 +22,13 @@ struct TypedTaking {
 
 // Empty when the taking can be stored: a measuring minute that exists and is not after `now`, texts not too
 // long. Otherwise what is wrong (a text of Problems.h with its arguments filled).
-std::optional<Failure> TypedTakingProblem(const TypedTaking& taking, const std::string& now);
+[[nodiscard]] std::optional<Failure> TypedTakingProblem(const TypedTaking& taking, const std::string& now);
 
 // Empty when the readings (distance or spacing, value) are `least` to `most`, each pair finite numbers
 // above 0 and no distance twice; otherwise what is wrong, `tooShort` when there are too few.
-std::optional<Failure> TypedReadingsProblem(const std::vector<std::pair<double, double>>& readings,
-                                            std::size_t least, std::size_t most, const char* tooShort);
+[[nodiscard]] std::optional<Failure> TypedReadingsProblem(
+    const std::vector<std::pair<double, double>>& readings, std::size_t least, std::size_t most,
+    const char* tooShort);
 
 // Binds measured_date, measured_time, instrument, measured_by, note, typed_by and typed_at to the seven
 // parameters from `first` on.

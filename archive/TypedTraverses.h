@@ -38,7 +38,8 @@ inline constexpr std::size_t kMostTypedReadings = 500;
 // Empty when the traverse can be stored: a current-probe distance above 0, two to kMostTypedReadings
 // readings, each distance and resistance a finite number above 0, no distance twice, and a taking
 // TypedTakingProblem accepts. Otherwise what is wrong (a text of Problems.h with its arguments filled).
-std::optional<Failure> TypedTraverseProblem(const TypedTraverse& traverse, const std::string& now);
+[[nodiscard]] std::optional<Failure> TypedTraverseProblem(const TypedTraverse& traverse,
+                                                          const std::string& now);
 
 // Stores the traverse with its point in one unit of work; its id.
 Result<std::int64_t> AddTypedTraverse(Archive& archive, const TypedTraverse& traverse);

@@ -48,7 +48,7 @@ bool TextTooLong(const Visit& visit) {
 }
 
 // Why the visit cannot be kept; empty when it can.
-std::optional<Failure> VisitProblem(const Visit& visit) {
+[[nodiscard]] std::optional<Failure> VisitProblem(const Visit& visit) {
     if (!IsCalendarDate(visit.date)) {
         return Refused(kVisitDateNotADate, {visit.date});
     }
