@@ -1,6 +1,6 @@
 #include "ArchiveFixtures.h"
-#include "Schema.h"
 
+#include "ArchiveReaderProcess.h"
 #include "Schema.h"
 
 #include <sys/wait.h>
@@ -108,25 +108,20 @@ StoreOutcome ArchiveTest::StoreImage(Archive& archive, const record::ReadOutBuff
 }
 
 std::string ReadArchive(const std::string& path, const std::string& sql) {
-    const CommandRun run = RunCommand(
-        "/usr/bin/python3 " + terrovane::testing::ShellQuoted(TV_ARCHIVE_READER) + " " +
-        terrovane::testing::ShellQuoted(path) + " " + terrovane::testing::ShellQuoted(sql) + " 2>&1");
-    EXPECT_EQ(run.status, 0) << run.text;
-    return run.text.substr(0, run.text.find_last_not_of('\n') + 1);
+    std::vector<std::string> lines;
+    std::string error;
+    if (!AskArchiveReader(path, {sql}, lines, error)) {
+        ADD_FAILURE() << "the reader cannot read " << path << ": " << error;
+        return error;
+    }
+    return lines.empty() ? std::string() : lines.front();
 }
 
 std::vector<std::string> ReadArchive(const std::string& path, const std::vector<std::string>& statements) {
-    std::string command = "/usr/bin/python3 " + terrovane::testing::ShellQuoted(TV_ARCHIVE_READER) + " " +
-                          terrovane::testing::ShellQuoted(path);
-    for (const std::string& sql : statements)
-        command += " " + terrovane::testing::ShellQuoted(sql);
-    const CommandRun run = RunCommand(command + " 2>&1");
-    EXPECT_EQ(run.status, 0) << run.text;
     std::vector<std::string> rows;
-    std::istringstream lines(run.text);
-    for (std::string line; std::getline(lines, line);)
-        rows.push_back(line);
-    EXPECT_EQ(rows.size(), statements.size()) << run.text;
+    std::string error;
+    if (!AskArchiveReader(path, statements, rows, error))
+        ADD_FAILURE() << "the reader cannot read " << path << ": " << error;
     rows.resize(statements.size());
     return rows;
 }
