@@ -1,7 +1,7 @@
 #include "ArchiveFixtures.h"
 
-#include "ArchiveReaderProcess.h"
 #include "Schema.h"
+#include "ServedScript.h"
 
 #include <sys/wait.h>
 
@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 namespace terrovane::archive::testing {
@@ -106,6 +107,16 @@ StoreOutcome ArchiveTest::StoreImage(Archive& archive, const record::ReadOutBuff
                                      const std::string& readAt) {
     return archive.Store({readAt, "/dev/ttyUSB0", &image});
 }
+
+namespace {
+
+bool AskArchiveReader(const std::string& path, const std::vector<std::string>& statements,
+                      std::vector<std::string>& lines, std::string& error) {
+    const std::string request = nlohmann::json{{"path", path}, {"statements", statements}}.dump();
+    return terrovane::testing::AskServedScript(TV_ARCHIVE_READER, request, lines, error);
+}
+
+}  // namespace
 
 std::string ReadArchive(const std::string& path, const std::string& sql) {
     std::vector<std::string> lines;

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <fstream>
+#include <nlohmann/json.hpp>
 
 #include "ScratchFolder.h"
-#include "ShellCommand.h"
+#include "ServedScript.h"
 
 namespace terrovane::testing {
 
@@ -47,12 +48,15 @@ std::string JsonSchemaViolations(const std::string& schema, const std::string& j
     std::ofstream(path, std::ios::binary) << json;
     const std::string schemaPath =
         std::string(TERROVANE_SOURCE_DIR) + "/docs/schemas/" + schema + ".schema.json";
-    // Debian's interpreter, which has the jsonschema that scripts/deps.sh installs: a python3 found
-    // earlier on the PATH (a version manager's shim) may lack it, and costs a cascade of shells per call.
-    const CommandOutput check =
-        RunCommand("/usr/bin/python3 " + ShellQuoted(TERROVANE_SOURCE_DIR "/tests/support/validate_json.py") +
-                   " " + ShellQuoted(schemaPath) + " " + ShellQuoted(path) + " 2>&1");
-    return check.status == 0 ? std::string() : schema + ": " + check.text;
+    const std::string request = nlohmann::json{{"schema", schemaPath}, {"document", path}}.dump();
+    std::vector<std::string> lines;
+    std::string error;
+    if (!AskServedScript(TERROVANE_SOURCE_DIR "/tests/support/validate_json.py", request, lines, error))
+        return schema + ": " + error;
+    std::string said;
+    for (const std::string& line : lines)
+        said += line + "\n";
+    return said.empty() ? std::string() : schema + ": " + said;
 }
 
 std::string CliJsonViolations(const std::vector<std::string>& arguments, const std::string& printed) {

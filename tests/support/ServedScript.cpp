@@ -1,4 +1,4 @@
-#include "ArchiveReaderProcess.h"
+#include "ServedScript.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -6,28 +6,31 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <map>
+#include <memory>
 #include <mutex>
-#include <nlohmann/json.hpp>
+#include <utility>
 
 extern char** environ;
 
-namespace terrovane::archive::testing {
+namespace terrovane::testing {
 namespace {
 
-// One running reader with a pipe each way. A child of a test that forked starts its own, as the pipes of
-// the parent's reader would interleave both processes' requests.
-class ReaderProcess {
+// One running script with a pipe each way. A child of a test that forked starts its own, as the pipes of
+// the parent's script would interleave both processes' requests.
+class ScriptProcess {
   public:
-    ~ReaderProcess() { Stop(); }
+    explicit ScriptProcess(std::string script) : script_(std::move(script)) {}
+    ~ScriptProcess() { Stop(); }
 
     bool Ask(const std::string& request, std::vector<std::string>& lines, std::string& error) {
         if (owner_ != ::getpid() && !Start(error))
             return false;
         if (std::fputs(request.c_str(), to_) < 0 || std::fflush(to_) != 0)
-            return Failed("the reader took no request", error);
+            return Failed("the script took no request", error);
         std::string head;
         if (!ReadLine(head))
-            return Failed("the reader ended without an answer", error);
+            return Failed("the script ended without an answer", error);
         if (head.rfind("ok ", 0) != 0) {
             error = head;
             return false;
@@ -37,15 +40,14 @@ class ReaderProcess {
         for (int i = 0; i < count; ++i) {
             std::string line;
             if (!ReadLine(line))
-                return Failed("the reader's answer ended early", error);
+                return Failed("the script's answer ended early", error);
             lines.push_back(std::move(line));
         }
         return true;
     }
 
   private:
-    bool Start(const std::string& program, std::string& error);
-    bool Start(std::string& error) { return Start("/usr/bin/python3", error); }
+    bool Start(std::string& error);
 
     bool ReadLine(std::string& line) {
         line.clear();
@@ -65,9 +67,9 @@ class ReaderProcess {
 
     void Stop() {
         if (owner_ != ::getpid())
-            return;  // a forked child leaves its parent's reader alone
+            return;  // a forked child leaves its parent's script alone
         if (to_ != nullptr)
-            std::fclose(to_);  // the reader ends at the end of its input
+            std::fclose(to_);  // the script ends at the end of its input
         if (from_ != nullptr)
             std::fclose(from_);
         if (pid_ > 0)
@@ -77,31 +79,33 @@ class ReaderProcess {
         owner_ = -1;
     }
 
+    std::string script_;
     pid_t owner_ = -1;
     pid_t pid_ = -1;
     FILE* to_ = nullptr;
     FILE* from_ = nullptr;
 };
 
-bool ReaderProcess::Start(const std::string& program, std::string& error) {
+bool ScriptProcess::Start(std::string& error) {
     to_ = from_ = nullptr;  // a forked child's copies of the parent's streams are not its own
     int request[2];
     int answer[2];
-    // Close-on-exec, so no other program a test starts holds the reader's pipes open.
+    // Close-on-exec, so no other program a test starts holds the script's pipes open.
     if (::pipe2(request, O_CLOEXEC) != 0)
-        return Failed("no pipe for the reader", error);
+        return Failed("no pipe for the script", error);
     if (::pipe2(answer, O_CLOEXEC) != 0) {
         ::close(request[0]);
         ::close(request[1]);
-        return Failed("no pipe for the reader", error);
+        return Failed("no pipe for the script", error);
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, request[0], STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, answer[1], STDOUT_FILENO);
-    std::string script = TV_ARCHIVE_READER;
+    // Debian's interpreter, which has the modules scripts/deps.sh installs, whatever the PATH finds first.
+    std::string program = "/usr/bin/python3";
     std::string serve = "--serve";
-    char* argv[] = {const_cast<char*>(program.c_str()), script.data(), serve.data(), nullptr};
+    char* argv[] = {program.data(), script_.data(), serve.data(), nullptr};
     const int spawned = ::posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(request[0]);
@@ -110,23 +114,25 @@ bool ReaderProcess::Start(const std::string& program, std::string& error) {
         ::close(request[1]);
         ::close(answer[0]);
         pid_ = -1;
-        return Failed("the reader cannot be started", error);
+        return Failed("the script cannot be started", error);
     }
     owner_ = ::getpid();
     to_ = ::fdopen(request[1], "w");
     from_ = ::fdopen(answer[0], "r");
-    return to_ != nullptr && from_ != nullptr ? true : Failed("the reader's pipes cannot be read", error);
+    return to_ != nullptr && from_ != nullptr ? true : Failed("the script's pipes cannot be read", error);
 }
 
 }  // namespace
 
-bool AskArchiveReader(const std::string& path, const std::vector<std::string>& statements,
-                      std::vector<std::string>& lines, std::string& error) {
+bool AskServedScript(const std::string& script, const std::string& request, std::vector<std::string>& lines,
+                     std::string& error) {
     static std::mutex one_at_a_time;
-    static ReaderProcess reader;
-    const std::string request = nlohmann::json{{"path", path}, {"statements", statements}}.dump() + "\n";
+    static std::map<std::string, std::unique_ptr<ScriptProcess>> running;
     const std::lock_guard lock(one_at_a_time);
-    return reader.Ask(request, lines, error);
+    auto& process = running[script];
+    if (process == nullptr)
+        process = std::make_unique<ScriptProcess>(script);
+    return process->Ask(request + "\n", lines, error);
 }
 
-}  // namespace terrovane::archive::testing
+}  // namespace terrovane::testing
