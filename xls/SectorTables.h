@@ -27,7 +27,7 @@ struct SectorTables {
     std::uint8_t* Sector(std::int32_t s) {
         return image.data() + (static_cast<std::size_t>(s) + 1) * kSectorSize;
     }
-    // Empties every table but keeps the image's memory, as a closed file is often followed by a new one.
+    // Empties every table; their memory stays for the next file.
     void Clear() {
         header = StorageHeader{};
         fat.clear();
