@@ -6,22 +6,17 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 #include "Geometry.h"
+#include "RadialScale.h"
+#include "RemainderTables.h"
+#include "SingularTerms.h"
 #include "Soil.h"
 #include "SpectralKernel.h"
 #include "TwoLayerImages.h"
 
 namespace terrovane::electrode {
-
-// How the layered part of the soil's point-source potential is computed.
-enum class KernelMethod {
-    Automatic,     // none in uniform soil, the image series in two layers where it converges, else the filter
-    ImageSeries,   // two layers only; the filter where the series would not converge
-    HankelFilter,  // any number of layers
-};
 
 // The potential of a point source of 1 A in the soil, split in two:
 //   G = rho_nf / (4 pi) (1/R + 1/R') + [same layer] sum rho_s K / (4 pi R'') + remainder(r; z, zs),
@@ -75,7 +70,8 @@ inline double EvaluateFarField(const FarField& far, double r2) {
     return c[0] + t * (c[1] + t * (c[2] + t * c[3]));
 }
 
-// Depths are registered before use (not thread-safe); Remainder may then be called from any thread.
+// Depths are registered before use (not thread-safe); Remainder may then be called from any thread. The
+// singular terms, the radial scale and the remainder's tables are its parts.
 class GreenFunction {
   public:
     GreenFunction(const Soil& soil, KernelMethod method, double shortestDistance, double longestDistance);
@@ -87,9 +83,9 @@ class GreenFunction {
     // The method the remainder comes from after the automatic choice and the fall-backs.
     KernelMethod MethodUsed() const { return method_; }
 
-    int RegisterDepth(double depth);
-    double Depth(int index) const { return depths_[index]; }
-    int Layer(int index) const { return layers_[index]; }
+    int RegisterDepth(double depth) { return tables_.RegisterDepth(depth); }
+    double Depth(int index) const { return tables_.Depth(index); }
+    int Layer(int index) const { return tables_.Layer(index); }
 
     double Remainder(double r, int observerDepth, int sourceDepth) const;
     // The whole potential of a point source from the tables (r times it is interpolated, which is smooth
@@ -101,33 +97,16 @@ class GreenFunction {
     // The whole potential of a point source, without the tables (for checks and single points).
     double PointPotential(Point observer, Point source) const;
     double RemainderDirect(double r, double depth, double sourceDepth) const;
-    const InterfaceMirrors& MirrorsOf(int layer) const { return mirrors_[layer]; }
+    const InterfaceMirrors& MirrorsOf(int layer) const { return singular_.MirrorsOf(layer); }
 
   private:
-    struct Table;
-    struct Waves;
-    const Table& TableFor(int observerDepth, int sourceDepth) const;
-    const Waves& WavesFor(int sourceDepth) const;
-    void FillByImages(Table& table, int observerDepth, int sourceDepth) const;
-    void FillByFilter(Table& table, int observerDepth, int sourceDepth) const;
-    double Position(double r) const;
-    // The exactly integrated part, at a point and in the wavenumber domain.
-    double Analytic(double r, double depth, double sourceDepth, int observerLayer, int sourceLayer) const;
-    double AnalyticSpectral(double lambda, double depth, double sourceDepth, int observerLayer,
-                            int sourceLayer) const;
-
+    // Declared in this order: the tables refer to the soil, the scale and the singular terms.
     Soil soil_;
     bool layered_ = false;
     KernelMethod method_ = KernelMethod::Automatic;
-    double firstRadius_ = 0;
-    double step_ = 0;  // log10 of the ratio of neighbouring points
-    int points_ = 0;
-    double longest_ = 0;
-    std::vector<InterfaceMirrors> mirrors_;  // per layer
-    std::vector<double> depths_;
-    std::vector<int> layers_;
-    std::vector<std::unique_ptr<Table>> tables_;  // depths_.size() squared, observer major
-    std::vector<std::unique_ptr<Waves>> waves_;   // one per depth as a source
+    RadialScale scale_;
+    SingularTerms singular_;
+    RemainderTables tables_;
 };
 
 }  // namespace terrovane::electrode

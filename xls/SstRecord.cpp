@@ -1,11 +1,9 @@
 #include "SstRecord.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 #include "ByteOrder.h"
-#include "HugePages.h"
 
 namespace terrovane::xls {
 namespace {
@@ -72,65 +70,28 @@ class SplitWriter {
 
 void SstRecord::Clear() {
     laidOutSize_ = 0;
-    strings_.clear();
-    chars_.clear();
+    strings_.Clear();
     totalCount = 0;
     uniqueCount = 0;
 }
 
 void SstRecord::Release() {
     Clear();
-    std::vector<Entry>().swap(strings_);
-    std::vector<std::uint8_t>().swap(chars_);
+    strings_.Release();
 }
 
 void SstRecord::Reserve(std::size_t strings, std::size_t charBytes) {
-    strings_.reserve(strings);
-    chars_.reserve(charBytes);
-    AdviseHugePages(strings_.data(), strings * sizeof(Entry));
-    AdviseHugePages(chars_.data(), charBytes);
+    strings_.Reserve(strings, charBytes);
 }
 
 std::uint32_t SstRecord::AppendNarrow(std::string_view text) {
     laidOutSize_ = 0;
-    strings_.push_back(
-        {static_cast<std::uint32_t>(chars_.size()), static_cast<std::uint32_t>(text.size()), false});
-    chars_.insert(chars_.end(), text.begin(), text.end());
-    return static_cast<std::uint32_t>(strings_.size() - 1);
+    return strings_.AppendNarrow(text);
 }
 
 std::uint32_t SstRecord::AppendWide(std::u16string_view text) {
     laidOutSize_ = 0;
-    strings_.push_back(
-        {static_cast<std::uint32_t>(chars_.size()), static_cast<std::uint32_t>(text.size()), true});
-    if constexpr (std::endian::native == std::endian::little) {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-        chars_.insert(chars_.end(), bytes, bytes + 2 * text.size());
-    } else {
-        const std::size_t at = chars_.size();
-        chars_.resize(at + 2 * text.size());
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            PutU16(chars_.data() + at + 2 * i, text[i]);
-        }
-    }
-    return static_cast<std::uint32_t>(strings_.size() - 1);
-}
-
-std::span<const std::uint8_t> SstRecord::CharBytes(std::size_t index) const {
-    const Entry& e = strings_[index];
-    return {chars_.data() + e.offset, CharBytesOf(e)};
-}
-
-BiffText SstRecord::TextAt(std::size_t index) const {
-    const auto bytes = CharBytes(index);
-    if (!IsWide(index)) {
-        return BiffText::Narrow(std::string(bytes.begin(), bytes.end()));
-    }
-    std::u16string wide(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        wide[i] = static_cast<char16_t>(GetU16(bytes.data() + 2 * i));
-    }
-    return BiffText::Wide(std::move(wide));
+    return strings_.AppendWide(text);
 }
 
 void SstRecord::AddSplit(std::size_t at, bool insideString) {
@@ -152,8 +113,8 @@ std::size_t SstRecord::LayOut() {
     splitInsideString_.clear();
     std::size_t size = 8;
     std::size_t limit = kMaxRecordPayload;
-    for (const Entry& e : strings_) {
-        const std::size_t b = CharBytesOf(e);
+    for (const SstStrings::Entry& e : strings_.Entries()) {
+        const std::size_t b = SstStrings::CharBytesOf(e);
         if (size + kStringHeader + b <= limit) {
             size += kStringHeader + b;
             continue;
@@ -196,13 +157,13 @@ std::size_t SstRecord::Emit(std::uint8_t* out) {
     writer.Put(counts, sizeof counts);
     std::size_t nextSplit = 0;
     std::size_t pos = 8;
-    for (const Entry& e : strings_) {
+    for (const SstStrings::Entry& e : strings_.Entries()) {
         std::uint8_t head[kStringHeader];
         const std::uint8_t flags = e.wide ? 1 : 0;
         PutU16(head, static_cast<std::uint16_t>(e.count));
         head[2] = flags;
-        const std::uint8_t* chars = chars_.data() + e.offset;
-        std::size_t left = CharBytesOf(e);
+        const std::uint8_t* chars = strings_.CharsOf(e);
+        std::size_t left = SstStrings::CharBytesOf(e);
         // Most strings end strictly inside the current record: no split lies within or right after them.
         if (writer.Room() > kStringHeader + left) {
             writer.PutWhole(head, chars, left);

@@ -3,13 +3,13 @@
 #include <string_view>
 
 #include "BiffRecord.h"
+#include "SstStrings.h"
 
 namespace terrovane::xls {
 
-// The shared string table. Strings are kept as their on-stream character bytes in one buffer, so a
-// table of a million strings costs little more than its file size. Payloads over 8224 bytes continue in
-// CONTINUE records cut at string boundaries or inside a string, where the continuation starts with the
-// string's flag byte again.
+// The shared string table: its strings (SstStrings) and their layout over records. Payloads over 8224 bytes
+// continue in CONTINUE records cut at string boundaries or inside a string, where the continuation starts
+// with the string's flag byte again.
 class SstRecord : public BiffRecord {
   public:
     // An entry counts its characters in 16 bits: longer texts keep their first 65535 characters rather
@@ -27,10 +27,10 @@ class SstRecord : public BiffRecord {
     // Appends a string and returns its index; the counts are the caller's to maintain.
     std::uint32_t AppendNarrow(std::string_view text);
     std::uint32_t AppendWide(std::u16string_view text);
-    std::size_t StringCount() const { return strings_.size(); }
-    bool IsWide(std::size_t index) const { return strings_[index].wide; }
-    std::span<const std::uint8_t> CharBytes(std::size_t index) const;
-    BiffText TextAt(std::size_t index) const;
+    std::size_t StringCount() const { return strings_.Entries().size(); }
+    bool IsWide(std::size_t index) const { return strings_.Entries()[index].wide; }
+    std::span<const std::uint8_t> CharBytes(std::size_t index) const { return strings_.CharBytes(index); }
+    BiffText TextAt(std::size_t index) const { return strings_.TextAt(index); }
 
     bool Parse(std::span<const std::uint8_t> payload) override;
     std::size_t Emit(std::uint8_t* out) override;
@@ -49,17 +49,10 @@ class SstRecord : public BiffRecord {
     void WriteFields(std::uint8_t*) override {}
 
   private:
-    struct Entry {
-        std::uint32_t offset;  // into chars_
-        std::uint32_t count;   // characters
-        bool wide;
-    };
-    std::size_t CharBytesOf(const Entry& e) const { return e.wide ? 2 * std::size_t{e.count} : e.count; }
     void AddSplit(std::size_t at, bool insideString);
     std::size_t LayOut();
 
-    std::vector<Entry> strings_;
-    std::vector<std::uint8_t> chars_;
+    SstStrings strings_;
     std::vector<bool> splitInsideString_;  // parallel to splits_: the continuation repeats the flag byte
     // The payload size of the current strings, 0 until laid out: a save asks for it several times and a
     // large table's layout walks a million strings.

@@ -1,7 +1,6 @@
 #include "XlsCell.h"
 
 #include <cmath>
-#include <new>
 
 #include "TextHash.h"
 
@@ -17,60 +16,12 @@ std::basic_string_view<Char> UpToZero(std::basic_string_view<Char> text) {
 
 static_assert(sizeof(XlsCell) == 32, "a million cells must stay small");
 
-XlsCell& XlsCell::operator=(XlsCell&& other) noexcept {
-    if (this != &other) {
-        ReleaseText();
-        TakeFrom(other);
-    }
-    return *this;
-}
-
-void XlsCell::TakeFrom(XlsCell& other) noexcept {
-    length_ = other.length_, hash_ = other.hash_, kind_ = other.kind_, heap_ = other.heap_;
-    std::memcpy(storage_, other.storage_, kInlineBytes);
-    other.kind_ = Empty, other.heap_ = false, other.length_ = 0, other.hash_ = 0;
-}
-
-void XlsCell::ReleaseText() {
-    if (OnHeap()) {
-        void* chars = nullptr;
-        std::memcpy(&chars, storage_, sizeof chars);
-        ::operator delete(chars);
-    }
-    heap_ = false;
-}
-
-const void* XlsCell::Chars() const {
-    if (!heap_) {
-        return storage_;
-    }
-    const void* chars = nullptr;
-    std::memcpy(&chars, storage_, sizeof chars);
-    return chars;
-}
-
-// Room for `bytes` of characters and the terminator, inline when they fit.
-void* XlsCell::StoreText(std::size_t bytes) {
-    ReleaseText();
-    if (bytes <= kInlineBytes) {
-        return storage_;
-    }
-    void* chars = ::operator new(bytes);
-    std::memcpy(storage_, &chars, sizeof chars);
-    heap_ = true;
-    return chars;
-}
-
 void XlsCell::SetIntegerValue(std::int32_t value) {
-    ReleaseText();
-    kind_ = Integer, length_ = 0, hash_ = 0;
-    std::memcpy(storage_, &value, sizeof value);
+    storage_.PutNumber(Integer, value);
 }
 
 void XlsCell::SetDoubleValue(double value) {
-    ReleaseText();
-    kind_ = Double, length_ = 0, hash_ = 0;
-    std::memcpy(storage_, &value, sizeof value);
+    storage_.PutNumber(Double, value);
 }
 
 void XlsCell::SetText(std::string_view text) {
@@ -79,10 +30,10 @@ void XlsCell::SetText(std::string_view text) {
         Clear();
         return;
     }
-    auto* chars = static_cast<char*>(StoreText(text.size() + 1));
+    auto* chars = static_cast<char*>(storage_.StoreText(text.size() + 1));
     std::memcpy(chars, text.data(), text.size());
     chars[text.size()] = '\0';
-    kind_ = Text, length_ = static_cast<std::uint32_t>(text.size()), hash_ = TextHashOf(text);
+    storage_.MarkText(Text, static_cast<std::uint32_t>(text.size()), TextHashOf(text));
 }
 
 void XlsCell::SetWideText(std::u16string_view text) {
@@ -91,28 +42,27 @@ void XlsCell::SetWideText(std::u16string_view text) {
         Clear();
         return;
     }
-    auto* chars = static_cast<char16_t*>(StoreText(2 * (text.size() + 1)));
+    auto* chars = static_cast<char16_t*>(storage_.StoreText(2 * (text.size() + 1)));
     std::memcpy(chars, text.data(), 2 * text.size());
     chars[text.size()] = u'\0';
-    kind_ = WideText, length_ = static_cast<std::uint32_t>(text.size()), hash_ = TextHashOf(text);
+    storage_.MarkText(WideText, static_cast<std::uint32_t>(text.size()), TextHashOf(text));
 }
 
 void XlsCell::Clear() {
-    ReleaseText();
-    kind_ = Empty, length_ = 0, hash_ = 0;
+    storage_.MakeEmpty();
 }
 
 bool XlsCell::ReadInteger(std::int32_t& value) const {
-    if (kind_ == Integer) {
-        std::memcpy(&value, storage_, sizeof value);
+    if (Kind() == Integer) {
+        value = storage_.NumberBytes<std::int32_t>();
         return true;
     }
     double number = 0.0;
-    if (kind_ == Double) {
-        std::memcpy(&number, storage_, sizeof number);
+    if (Kind() == Double) {
+        number = storage_.NumberBytes<double>();
     }
     // Truncation toward zero is only defined inside the 32-bit range.
-    if (kind_ == Double && std::isfinite(number) && number > -2147483649.0 && number < 2147483648.0) {
+    if (Kind() == Double && std::isfinite(number) && number > -2147483649.0 && number < 2147483648.0) {
         value = static_cast<std::int32_t>(number);
         return true;
     }
@@ -120,14 +70,12 @@ bool XlsCell::ReadInteger(std::int32_t& value) const {
 }
 
 bool XlsCell::ReadDouble(double& value) const {
-    if (kind_ == Double) {
-        std::memcpy(&value, storage_, sizeof value);
+    if (Kind() == Double) {
+        value = storage_.NumberBytes<double>();
         return true;
     }
-    if (kind_ == Integer) {
-        std::int32_t integer = 0;
-        std::memcpy(&integer, storage_, sizeof integer);
-        value = integer;
+    if (Kind() == Integer) {
+        value = storage_.NumberBytes<std::int32_t>();
         return true;
     }
     return false;
@@ -144,7 +92,7 @@ double XlsCell::DoubleValue() const {
 }
 
 bool XlsCell::CopyText(std::string& destination) const {
-    if (kind_ != Text) {
+    if (Kind() != Text) {
         return false;
     }
     destination.assign(TextView());
@@ -152,7 +100,7 @@ bool XlsCell::CopyText(std::string& destination) const {
 }
 
 bool XlsCell::CopyWideText(std::u16string& destination) const {
-    if (kind_ != WideText) {
+    if (Kind() != WideText) {
         return false;
     }
     destination.assign(WideTextView());

@@ -11,6 +11,35 @@ namespace {
 constexpr std::size_t kMaxSheetName = 255;  // a short text's count is one byte
 constexpr std::u16string_view kStreamName = u"Workbook";
 
+bool SheetNameInUse(const GlobalsSection& globals, std::string_view name) {
+    for (const auto& sheet : globals.sheets) {
+        if (!sheet.name.isWide && sheet.name.narrow == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Builds the records and returns the stream's size; EmitWorkbookStream then writes exactly that many bytes.
+std::size_t PrepareWorkbookStream(XlsWorkbook& workbook) {
+    BuildRecords(workbook);
+    PlaceSheets(workbook);
+    PlaceRowBlocks(workbook);
+    std::size_t size = workbook.Globals().PayloadSize();
+    for (auto& section : workbook.Sections()) {
+        size += section.PayloadSize();
+    }
+    return size;
+}
+
+std::size_t EmitWorkbookStream(XlsWorkbook& workbook, std::uint8_t* out) {
+    std::size_t at = workbook.Globals().Emit(out);
+    for (auto& section : workbook.Sections()) {
+        at += section.Emit(out + at);
+    }
+    return at;
+}
+
 }  // namespace
 
 XlsWorkbook::XlsWorkbook() {
@@ -34,15 +63,6 @@ void XlsWorkbook::Reset(int sheetCount) {
 
 XlsSheet* XlsWorkbook::SheetAt(int index) {
     return index >= 0 && index < SheetCount() ? &sheets_[static_cast<std::size_t>(index)] : nullptr;
-}
-
-bool XlsWorkbook::NameInUse(std::string_view name) const {
-    for (const auto& sheet : globals_.sheets) {
-        if (!sheet.name.isWide && sheet.name.narrow == name) {
-            return true;
-        }
-    }
-    return false;
 }
 
 XlsSheet* XlsWorkbook::SheetByName(std::string_view name) {
@@ -72,7 +92,7 @@ XlsSheet* XlsWorkbook::AddSheet(int position) {
 }
 
 XlsSheet* XlsWorkbook::AddNamedSheet(std::string_view name, int position) {
-    if (name.empty() || name.size() > kMaxSheetName || NameInUse(name)) {
+    if (name.empty() || name.size() > kMaxSheetName || SheetNameInUse(globals_, name)) {
         return nullptr;
     }
     const std::size_t at =
@@ -96,7 +116,7 @@ void XlsWorkbook::Renumber() {
 
 bool XlsWorkbook::RenameSheet(int index, std::string_view name) {
     if (sheets_.empty() || index < 0 || index >= SheetCount() || name.empty() ||
-        name.size() > kMaxSheetName || NameInUse(name)) {
+        name.size() > kMaxSheetName || SheetNameInUse(globals_, name)) {
         return false;
     }
     globals_.sheets[static_cast<std::size_t>(index)].name = BiffText::Narrow(std::string(name));
@@ -114,31 +134,12 @@ bool XlsWorkbook::SaveToPath(std::string_view utf8Path) {
     return SaveToOpenFile();
 }
 
-std::size_t XlsWorkbook::PrepareStream() {
-    BuildRecords(*this);
-    PlaceSheets(*this);
-    PlaceRowBlocks(*this);
-    std::size_t size = globals_.PayloadSize();
-    for (auto& section : sections_) {
-        size += section.PayloadSize();
-    }
-    return size;
-}
-
-std::size_t XlsWorkbook::EmitStream(std::uint8_t* out) {
-    std::size_t at = globals_.Emit(out);
-    for (auto& section : sections_) {
-        at += section.Emit(out + at);
-    }
-    return at;
-}
-
 std::vector<std::uint8_t> XlsWorkbook::BuildStream() {
-    const std::size_t size = PrepareStream();
+    const std::size_t size = PrepareWorkbookStream(*this);
     // Filled with a marker rather than zeros: the save emits into an uninitialised buffer, so a byte the
     // records failed to write would differ here from the expected bytes the tests compare against.
     std::vector<std::uint8_t> stream(size, 0xA5);
-    stream.resize(EmitStream(stream.data()));
+    stream.resize(EmitWorkbookStream(*this, stream.data()));
     return stream;
 }
 
@@ -147,10 +148,10 @@ bool XlsWorkbook::SaveToOpenFile() {
         return false;
     }
     // Every byte is written by the records, so the buffer is not zeroed first.
-    const std::size_t size = PrepareStream();
+    const std::size_t size = PrepareWorkbookStream(*this);
     const auto stream = std::make_unique_for_overwrite<std::uint8_t[]>(size);
     AdviseHugePages(stream.get(), size);
-    const std::size_t written = EmitStream(stream.get());
+    const std::size_t written = EmitWorkbookStream(*this, stream.get());
     // Every save rebuilds the row layout and the string table, and they now live in the stream: let them
     // go before the container takes its copy, so a large sheet does not hold all three at once.
     for (auto& section : sections_) {

@@ -50,10 +50,6 @@ class XlsWorkbook {
     friend void PlaceSheets(XlsWorkbook& workbook);
     friend void PlaceRowBlocks(XlsWorkbook& workbook);
 
-    bool NameInUse(std::string_view name) const;
-    // Builds the records and returns the stream's size; EmitStream then writes exactly that many bytes.
-    std::size_t PrepareStream();
-    std::size_t EmitStream(std::uint8_t* out);
     void Renumber();
 
     StorageFile storage_;

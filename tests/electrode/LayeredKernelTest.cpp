@@ -8,10 +8,12 @@
 #include <numbers>
 
 #include "GreenFunction.h"
+#include "HankelFilter.h"
 #include "LineSource.h"
 #include "Potential.h"
 #include "Quadrature.h"
 #include "Shapes.h"
+#include "SingularTerms.h"
 #include "Solver.h"
 #include "SpectralKernel.h"
 #include "TestElectrodes.h"
@@ -80,6 +82,24 @@ TEST(LayeredKernel, EqualLayersAreUniformSoil) {
             for (double r : {0.1, 2.0, 50.0})
                 EXPECT_NEAR(PointPotentialByFilter(equal, r, z, zs), UniformPoint(150, r, z, zs),
                             1e-5 * UniformPoint(150, r, z, zs));
+        }
+    }
+}
+
+// The layered kernel takes the singular terms off in the wavenumber domain and adds them back at a point:
+// the two forms must be one function, in the source's own layer (with its interface images) and across.
+TEST(LayeredKernel, SingularTermsInTheWavenumberDomainAreThoseAtAPoint) {
+    for (const Soil& soil : {kThreeLayers, Soil{{100, 400}, {2}}}) {
+        const SingularTerms singular(soil);
+        for (const auto& [z, zs] : {std::pair{0.5, 1.0}, {0.2, 3.0}, {3.5, 2.5}, {7.0, 0.8}, {6.0, 9.0}}) {
+            const int o = LayerAt(soil, z);
+            const int s = LayerAt(soil, zs);
+            const auto spectral = [&](double lambda) { return singular.Spectral(lambda, z, zs, o, s); };
+            for (double r : {0.5, 3.0, 20.0}) {
+                const double atPoint = singular.AtPoint(r, z, zs, o, s);
+                EXPECT_NEAR(analysis::HankelJ0(spectral, r) / (4 * kPi), atPoint, 1e-5 * atPoint)
+                    << soil.resistivities.size() << " " << z << " " << zs << " " << r;
+            }
         }
     }
 }
