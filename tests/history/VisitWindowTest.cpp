@@ -77,7 +77,7 @@ TEST_F(VisitWindowTest, AVisitIsMadeInItsDialogWarnedOfCalibrationGivenResultsEd
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
     ASSERT_TRUE(pane.NewButton().isEnabled());
     bool shown = false;
-    pane.dialogShown = [&](VisitDialog& dialog) {
+    pane.Edits().dialogShown = [&](VisitDialog& dialog) {
         shown = true;
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("New visit of Mast 7"));
         dialog.Date().setDate(QDate(2009, 1, 5));
@@ -142,7 +142,7 @@ TEST_F(VisitWindowTest, AVisitIsMadeInItsDialogWarnedOfCalibrationGivenResultsEd
     QTest::mouseClick(&pane.AddResultsButton(), Qt::LeftButton);
     EXPECT_EQ(list.topLevelItem(0)->text(VisitsPane::kResults), QStringLiteral("2"));
 
-    pane.dialogShown = [&](VisitDialog& dialog) {
+    pane.Edits().dialogShown = [&](VisitDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit visit of Mast 7"));
         EXPECT_EQ(dialog.Instruments().rowCount(), 2);
         EXPECT_TRUE(dialog.CalibrationWarning().isVisible());
