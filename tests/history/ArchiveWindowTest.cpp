@@ -274,14 +274,14 @@ TEST_F(ArchiveWindowTest, TheAssignDialogMakesSitesAndPointsOnTheSpot) {
     AssignDialog dialog(*archive_, 2);
     EXPECT_EQ(dialog.SiteChoice().currentText(), QStringLiteral("Line 4"));
     EXPECT_EQ(dialog.PointChoice().count(), 4);
-    ASSERT_TRUE(dialog.NewSite(QString::fromUtf8("Подстанция")));
+    ASSERT_TRUE(dialog.NewEntries().NewSite(QString::fromUtf8("Подстанция")));
     EXPECT_EQ(dialog.SiteChoice().currentText(), QString::fromUtf8("Подстанция"));
     EXPECT_FALSE(dialog.Choice());  // the new site has no point yet
-    ASSERT_TRUE(dialog.NewPoint(QStringLiteral("E1")));
+    ASSERT_TRUE(dialog.NewEntries().NewPoint(QStringLiteral("E1")));
     const auto choice = dialog.Choice();
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->point, dialog.PointChoice().currentData().toLongLong());
-    EXPECT_FALSE(dialog.NewPoint(QStringLiteral("E1")));
+    EXPECT_FALSE(dialog.NewEntries().NewPoint(QStringLiteral("E1")));
     ASSERT_EQ(recorder_.Texts().size(), 1u);
     EXPECT_NE(recorder_.Texts()[0].find("already has a test point"), std::string::npos);
 }

@@ -49,7 +49,7 @@ TEST_F(AssignDialogTest, ARefusedAssignmentKeepsTheDialogAndItsChoicesAndSaysWha
     bool stayedOpen = false;
     window_->Assignment().assignDialogShown = [&](AssignDialog& dialog) {
         // A site without points: nothing to assign to yet.
-        ASSERT_TRUE(dialog.NewSite(QStringLiteral("Empty yard")));
+        ASSERT_TRUE(dialog.NewEntries().NewSite(QStringLiteral("Empty yard")));
         EXPECT_FALSE(dialog.AssignButton().isEnabled());
         dialog.SiteChoice().setCurrentText(QStringLiteral("Mast 7"));
         EXPECT_TRUE(dialog.AssignButton().isEnabled());

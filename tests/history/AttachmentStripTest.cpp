@@ -95,7 +95,7 @@ TEST_F(AttachmentStripTest, FilesAddedByDialogAndByDropAreShownAndARenamedFileIs
     ASSERT_EQ(Strip().List().count(), 3);
     EXPECT_EQ(Strip().List().currentItem()->text(), "plan.png");
     EXPECT_FALSE(Strip().Problem().isVisible());
-    EXPECT_FALSE(Strip().UsePositionButton().isEnabled());  // a PNG without GPS
+    EXPECT_FALSE(Strip().Actions().UsePositionButton().isEnabled());  // a PNG without GPS
 
     // The site shows its own, none yet; the point's are still there when it is chosen again.
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
@@ -111,7 +111,7 @@ TEST_F(AttachmentStripTest, APhotoOpensLargeIsCaptionedGivesItsPositionAndIsRemo
     Strip().List().setCurrentRow(0);
 
     bool viewed = false;
-    Strip().viewShown = [&viewed](QDialog& dialog) {
+    Strip().Actions().viewShown = [&viewed](QDialog& dialog) {
         auto& view = dynamic_cast<AttachmentView&>(dialog);
         EXPECT_FALSE(view.Picture().pixmap().isNull());
         EXPECT_TRUE(view.Facts().text().contains("800 \u00d7 600"));
@@ -122,7 +122,7 @@ TEST_F(AttachmentStripTest, APhotoOpensLargeIsCaptionedGivesItsPositionAndIsRemo
     Click("Open");
     EXPECT_TRUE(viewed);
 
-    Strip().captionAsker = [](const QString& current) {
+    Strip().Actions().captionAsker = [](const QString& current) {
         EXPECT_EQ(current, "");
         return std::optional<QString>("Rod pit, north side");
     };
@@ -130,7 +130,7 @@ TEST_F(AttachmentStripTest, APhotoOpensLargeIsCaptionedGivesItsPositionAndIsRemo
     EXPECT_EQ(Text(0), "Rod pit, north side");
 
     QString asked;
-    Strip().confirmer = [&asked](const QString& question) {
+    Strip().Actions().confirmer = [&asked](const QString& question) {
         asked = question;
         return true;
     };

@@ -103,13 +103,13 @@ TEST_F(FirmWindowTest, TheFirmIsTypedInItsDialogWithALogoThatIsCheckedWhenChosen
             // The dash is no part of a prefix: the field does not take it.
             QTest::keyClicks(&dialog.PrefixField(), QStringLiteral("NL-E"));
             EXPECT_EQ(dialog.PrefixField().text(), QStringLiteral("NLE"));
-            dialog.logoChooser = [this] { return QString::fromStdString(Path("renamed.png")); };
+            dialog.Logo().logoChooser = [this] { return QString::fromStdString(Path("renamed.png")); };
             QTest::mouseClick(&dialog.LogoButton(), Qt::LeftButton);
             EXPECT_TRUE(dialog.Problem().isVisible());
             EXPECT_TRUE(dialog.Problem().text().contains(QStringLiteral("neither a PNG image nor an SVG")));
             EXPECT_EQ(dialog.LogoPreview().text(), QStringLiteral("no logo"));
             EXPECT_FALSE(dialog.RemoveLogoButton().isEnabled());
-            dialog.logoChooser = [this] { return QString::fromStdString(Path("logo.png")); };
+            dialog.Logo().logoChooser = [this] { return QString::fromStdString(Path("logo.png")); };
             QTest::mouseClick(&dialog.LogoButton(), Qt::LeftButton);
             EXPECT_FALSE(dialog.Problem().isVisible());
             EXPECT_FALSE(dialog.LogoPreview().pixmap().isNull());

@@ -141,24 +141,24 @@ class ImportWindowTest : public archive::testing::ArchiveTest {
 TEST_F(ImportWindowTest, AFileIsMappedOverItsPreviewImportedAndItsRefusedRowsListed) {
     InDialog([&](ImportDialog& dialog) {
         ChooseFile(dialog, Path("readings.csv"));
-        ASSERT_EQ(dialog.Preview().columnCount(), 4);
-        EXPECT_EQ(dialog.Preview().item(2, 2)->text(), QStringLiteral("4,2"));
+        ASSERT_EQ(dialog.Columns().Table().columnCount(), 4);
+        EXPECT_EQ(dialog.Columns().Table().item(2, 2)->text(), QStringLiteral("4,2"));
         // The names the columns have suggest the values; the date and the point are chosen by hand.
-        EXPECT_EQ(dialog.RoleOf(2).currentData().toString(), QStringLiteral("value:Re"));
+        EXPECT_EQ(dialog.Columns().RoleOf(2).currentData().toString(), QStringLiteral("value:Re"));
         EXPECT_FALSE(dialog.ImportButton().isEnabled());
         EXPECT_EQ(dialog.Status().text(), ImportDialog::tr("Choose the column of the date."));
-        Pick(dialog.RoleOf(0), ImportDialog::tr("Date"));
-        Pick(dialog.RoleOf(1), ImportDialog::tr("Test point"));
-        dialog.DateFormat().selectAll();
-        QTest::keyClicks(&dialog.DateFormat(), QStringLiteral("dd.MM.yyyy HH:mm"));
+        Pick(dialog.Columns().RoleOf(0), ImportDialog::tr("Date"));
+        Pick(dialog.Columns().RoleOf(1), ImportDialog::tr("Test point"));
+        dialog.Options().DateFormat().selectAll();
+        QTest::keyClicks(&dialog.Options().DateFormat(), QStringLiteral("dd.MM.yyyy HH:mm"));
         ASSERT_TRUE(dialog.ImportButton().isEnabled()) << dialog.Status().text().toStdString();
         QTest::mouseClick(&dialog.ImportButton(), Qt::LeftButton);
         EXPECT_EQ(dialog.findChildren<QLabel*>().size() > 0, true);
-        ASSERT_EQ(dialog.RefusedRows().rowCount(), 2);
-        EXPECT_EQ(dialog.RefusedRows().item(0, 0)->text(), QStringLiteral("3"));
-        EXPECT_EQ(dialog.RefusedRows().item(0, 1)->text(),
+        ASSERT_EQ(dialog.Summary().RefusedRows().rowCount(), 2);
+        EXPECT_EQ(dialog.Summary().RefusedRows().item(0, 0)->text(), QStringLiteral("3"));
+        EXPECT_EQ(dialog.Summary().RefusedRows().item(0, 1)->text(),
                   QStringLiteral("there is no test point \"Leg Z\" at site \"Mast\""));
-        EXPECT_EQ(dialog.RefusedRows().item(1, 1)->text(),
+        EXPECT_EQ(dialog.Summary().RefusedRows().item(1, 1)->text(),
                   QStringLiteral("the date \"31.04.2024 09:15\" is not a date written dd.MM.yyyy HH:mm"));
         EXPECT_FALSE(dialog.ImportButton().isEnabled());
         EXPECT_TRUE(dialog.Stored());
@@ -173,11 +173,11 @@ TEST_F(ImportWindowTest, AFileIsMappedOverItsPreviewImportedAndItsRefusedRowsLis
     WriteFile(Path("later.csv"), "Datum;Where;Re;Rh\n01.03.2024 09:15;Mast/Leg A;4,2;>300k\n");
     InDialog([&](ImportDialog& dialog) {
         ChooseFile(dialog, Path("later.csv"));
-        EXPECT_EQ(dialog.RoleOf(0).currentData().toString(), QStringLiteral("date"));
-        EXPECT_EQ(dialog.RoleOf(1).currentData().toString(), QStringLiteral("point"));
-        EXPECT_EQ(dialog.DateFormat().text(), QStringLiteral("dd.MM.yyyy HH:mm"));
+        EXPECT_EQ(dialog.Columns().RoleOf(0).currentData().toString(), QStringLiteral("date"));
+        EXPECT_EQ(dialog.Columns().RoleOf(1).currentData().toString(), QStringLiteral("point"));
+        EXPECT_EQ(dialog.Options().DateFormat().text(), QStringLiteral("dd.MM.yyyy HH:mm"));
         QTest::mouseClick(&dialog.ImportButton(), Qt::LeftButton);
-        EXPECT_EQ(dialog.RefusedRows().rowCount(), 0);
+        EXPECT_EQ(dialog.Summary().RefusedRows().rowCount(), 0);
         EXPECT_FALSE(dialog.Stored());
     });
     EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM typed_results"), "[[1]]");

@@ -134,7 +134,7 @@ TEST_F(PropertiesTest, APointTakesItsOwnLimitOrGoesBackToItsSites) {
 
 TEST_F(PropertiesTest, AssignsNewSiteOffersTheSameFieldsAndANameInUseIsSaidInTheDialog) {
     AssignDialog assign(*archive_, 1);
-    assign.propertiesShown = [&](QDialog& shown) {
+    assign.NewEntries().propertiesShown = [&](QDialog& shown) {
         auto& dialog = dynamic_cast<SitePropertiesDialog&>(shown);
         dialog.Name().setText(QStringLiteral("Depot"));
         dialog.Address().setText(QStringLiteral("Dock road 4"));
@@ -146,7 +146,7 @@ TEST_F(PropertiesTest, AssignsNewSiteOffersTheSameFieldsAndANameInUseIsSaidInThe
         QTest::keyClick(&dialog, Qt::Key_Return);
         EXPECT_FALSE(dialog.isVisible());
     };
-    assign.AskNewSite();
+    assign.NewEntries().AskNewSite();
     EXPECT_EQ(assign.SiteChoice().currentText(), QStringLiteral("Harbour"));
     EXPECT_FALSE(assign.AssignButton().isEnabled());
     const auto harbour = archive::FindSite(*archive_, "Harbour", error_);
@@ -154,14 +154,14 @@ TEST_F(PropertiesTest, AssignsNewSiteOffersTheSameFieldsAndANameInUseIsSaidInThe
     EXPECT_EQ(harbour->fields.address, "Dock road 4");
     EXPECT_EQ(harbour->fields.limit->ohms, archive::LimitPresets().front().ohms);
 
-    assign.propertiesShown = [&](QDialog& shown) {
+    assign.NewEntries().propertiesShown = [&](QDialog& shown) {
         auto& dialog = dynamic_cast<PointPropertiesDialog&>(shown);
         dialog.Name().setText(QStringLiteral("Leg 1"));
         dialog.Kind().setCurrentText(QStringLiteral("Tower leg"));
         dialog.Interval().setValue(24);
         QTest::keyClick(&dialog, Qt::Key_Return);
     };
-    assign.AskNewPoint();
+    assign.NewEntries().AskNewPoint();
     EXPECT_EQ(assign.PointChoice().currentText(), QStringLiteral("Leg 1"));
     EXPECT_TRUE(assign.AssignButton().isEnabled());
     const auto leg = archive::FindPoint(*archive_, "Harbour", "Leg 1", error_);

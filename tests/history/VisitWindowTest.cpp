@@ -77,7 +77,7 @@ TEST_F(VisitWindowTest, AVisitIsMadeInItsDialogWarnedOfCalibrationGivenResultsEd
     ASSERT_TRUE(window_->Tree().Choose({TreeChoice::Kind::Site, siteId_}));
     ASSERT_TRUE(pane.NewButton().isEnabled());
     bool shown = false;
-    pane.dialogShown = [&](VisitDialog& dialog) {
+    pane.Edits().dialogShown = [&](VisitDialog& dialog) {
         shown = true;
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("New visit of Mast 7"));
         dialog.Date().setDate(QDate(2009, 1, 5));
@@ -101,13 +101,14 @@ TEST_F(VisitWindowTest, AVisitIsMadeInItsDialogWarnedOfCalibrationGivenResultsEd
         QTest::mouseClick(&dialog.AddInstrument(), Qt::LeftButton);
         TypeCell(dialog, 1, VisitDialog::kInstrumentName, QStringLiteral("Clamp"));
         TypeCell(dialog, 1, VisitDialog::kInstrumentDue, QStringLiteral("next week"));
-        Type(dialog.Weather(), QStringLiteral("sleet"));
-        dialog.TemperatureGiven().click();
-        dialog.Temperature().setFocus();
-        dialog.Temperature().selectAll();
-        QTest::keyClicks(&dialog.Temperature(), QStringLiteral("-3.5"));
-        dialog.Temperature().interpretText();
-        dialog.Soil().setCurrentIndex(dialog.Soil().findText(QStringLiteral("frozen")));
+        Type(dialog.Conditions().Weather(), QStringLiteral("sleet"));
+        dialog.Conditions().TemperatureGiven().click();
+        dialog.Conditions().Temperature().setFocus();
+        dialog.Conditions().Temperature().selectAll();
+        QTest::keyClicks(&dialog.Conditions().Temperature(), QStringLiteral("-3.5"));
+        dialog.Conditions().Temperature().interpretText();
+        dialog.Conditions().Soil().setCurrentIndex(
+            dialog.Conditions().Soil().findText(QStringLiteral("frozen")));
         // A due date that is no date keeps the dialog open and says what to write.
         QTest::keyClick(&dialog, Qt::Key_Return);
         EXPECT_TRUE(dialog.isVisible());
@@ -141,11 +142,11 @@ TEST_F(VisitWindowTest, AVisitIsMadeInItsDialogWarnedOfCalibrationGivenResultsEd
     QTest::mouseClick(&pane.AddResultsButton(), Qt::LeftButton);
     EXPECT_EQ(list.topLevelItem(0)->text(VisitsPane::kResults), QStringLiteral("2"));
 
-    pane.dialogShown = [&](VisitDialog& dialog) {
+    pane.Edits().dialogShown = [&](VisitDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit visit of Mast 7"));
         EXPECT_EQ(dialog.Instruments().rowCount(), 2);
         EXPECT_TRUE(dialog.CalibrationWarning().isVisible());
-        Type(dialog.Weather(), QStringLiteral("sleet, then sun"));
+        Type(dialog.Conditions().Weather(), QStringLiteral("sleet, then sun"));
         QTest::keyClick(&dialog, Qt::Key_Return);
         EXPECT_FALSE(dialog.isVisible()) << dialog.Problem().text().toStdString();
     };

@@ -3,19 +3,14 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QTimer>
 
 #include <QPushButton>
-#include <algorithm>
 
 #include "ArchiveFailure.h"
 #include "ArchiveProblemText.h"
 #include "FocusFrame.h"
-#include "MessageBox.h"
-#include "PropertiesDialog.h"
 #include "ScreenFit.h"
 #include "Sites.h"
-#include "Visits.h"
 
 namespace terrovane::history {
 
@@ -27,12 +22,11 @@ AssignDialog::AssignDialog(archive::Archive& archive, int results, QWidget* pare
     point_ = new QComboBox(this);
     inOrder_ = new QCheckBox(tr("One result per test point, in slot order, from this point on"), this);
     inOrder_->setEnabled(results > 1);
-    visit_ = new QCheckBox(this);
-    visit_->hide();
+    QCheckBox* visit = visitOffer_.Build(this);
     auto* newSite = new QPushButton(tr("New site..."), this);
     auto* newPoint = new QPushButton(tr("New test point..."), this);
-    connect(newSite, &QPushButton::clicked, this, &AssignDialog::AskNewSite);
-    connect(newPoint, &QPushButton::clicked, this, &AssignDialog::AskNewPoint);
+    connect(newSite, &QPushButton::clicked, this, [this] { newEntries_.AskNewSite(); });
+    connect(newPoint, &QPushButton::clicked, this, [this] { newEntries_.AskNewPoint(); });
     connect(site_, &QComboBox::currentIndexChanged, this, [this] { FillPoints(0); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
@@ -55,7 +49,7 @@ AssignDialog::AssignDialog(archive::Archive& archive, int results, QWidget* pare
     layout->addRow(tr("Site:"), siteRow);
     layout->addRow(tr("Test point:"), pointRow);
     layout->addRow(inOrder_);
-    layout->addRow(visit_);
+    layout->addRow(visit);
     layout->addRow(problem_);
     layout->addRow(buttons);
     FillSites(0);
@@ -99,36 +93,15 @@ void AssignDialog::FillPoints(std::int64_t chosen) {
         }
     }
     UpdateAssignButton();
-    UpdateVisitOffer();
+    visitOffer_.Update(site);
     if (!read) {
         ShowProblem(ArchiveFailureText(tr("The site's test points could not be read."), archive_, error));
     }
 }
 
 void AssignDialog::OfferVisitsOf(const std::vector<std::int64_t>& results) {
-    results_ = results;
-    UpdateVisitOffer();
-}
-
-// The newest visit of the chosen site on a day the results were measured; a visit that cannot be read is
-// simply not offered.
-void AssignDialog::UpdateVisitOffer() {
-    offeredVisit_ = 0;
-    const qlonglong site = site_->currentData().toLongLong();
-    if (site != 0 && !results_.empty()) {
-        const auto visits = archive::VisitsOnDaysOf(archive_, site, results_);
-        if (visits && !visits.Value().empty()) {
-            const archive::Visit& visit = visits.Value().back();
-            offeredVisit_ = visit.id;
-            visit_->setText(visit.by.empty() ? tr("Add those measured on %1 to that day's visit")
-                                                   .arg(QString::fromStdString(visit.date))
-                                             : tr("Add those measured on %1 to that day's visit (%2)")
-                                                   .arg(QString::fromStdString(visit.date),
-                                                        QString::fromStdString(visit.by)));
-            visit_->setChecked(true);
-        }
-    }
-    visit_->setVisible(offeredVisit_ != 0);
+    visitOffer_.OfferVisitsOf(results);
+    visitOffer_.Update(site_->currentData().toLongLong());
 }
 
 void AssignDialog::ShowProblem(const QString& text) {
@@ -159,87 +132,12 @@ void AssignDialog::TryAssign() {
     accept();
 }
 
-bool AssignDialog::RunProperties(QDialog& dialog) {
-    if (propertiesShown) {
-        QTimer::singleShot(0, &dialog, [this, &dialog] { propertiesShown(dialog); });
-    }
-    return dialog.exec() == QDialog::Accepted;
-}
-
-void AssignDialog::AskNewSite() {
-    SitePropertiesDialog dialog(archive::SiteFields{}, this);
-    std::int64_t id = 0;
-    dialog.save = [this, &id](const archive::SiteFields& fields, std::string& error) {
-        return archive::AddSite(archive_, fields, id, error);
-    };
-    if (RunProperties(dialog)) {
-        FillSites(id);
-    }
-}
-
-void AssignDialog::AskNewPoint() {
-    const qlonglong site = site_->currentData().toLongLong();
-    std::vector<archive::SiteRow> sites;
-    std::string error;
-    if (!archive::Sites(archive_, sites, error)) {
-        SayArchiveFailure(tr("The test point could not be made."), archive_, error);
-        return;
-    }
-    const auto row = std::find_if(sites.begin(), sites.end(), [site](const auto& s) { return s.id == site; });
-    if (row == sites.end()) {
-        platform::Alert(QT_TRANSLATE_NOOP("Messages", "Choose or make a site first."));
-        return;
-    }
-    PointPropertiesDialog dialog(archive::PointFields{}, row->fields, this);
-    std::int64_t id = 0;
-    dialog.save = [this, site, &id](const archive::PointFields& fields, std::string& error) {
-        return archive::AddPoint(archive_, site, fields, id, error);
-    };
-    if (RunProperties(dialog)) {
-        FillPoints(id);
-    }
-}
-
-bool AssignDialog::NewSite(const QString& name) {
-    archive::SiteFields fields;
-    fields.name = name.toStdString();
-    std::int64_t id = 0;
-    std::string error;
-    if (!archive::AddSite(archive_, fields, id, error)) {
-        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The site could not be made: %1"),
-                        {texts::ArchiveProblemText(error).toStdString()});
-        return false;
-    }
-    FillSites(id);
-    return true;
-}
-
-bool AssignDialog::NewPoint(const QString& name) {
-    const qlonglong site = site_->currentData().toLongLong();
-    if (site == 0) {
-        platform::Alert(QT_TRANSLATE_NOOP("Messages", "Choose or make a site first."));
-        return false;
-    }
-    archive::PointFields fields;
-    fields.name = name.toStdString();
-    std::int64_t id = 0;
-    std::string error;
-    if (!archive::AddPoint(archive_, site, fields, id, error)) {
-        platform::Alert(QT_TRANSLATE_NOOP("Messages", "The test point could not be made: %1"),
-                        {texts::ArchiveProblemText(error).toStdString()});
-        return false;
-    }
-    FillPoints(id);
-    return true;
-}
-
 std::optional<AssignChoice> AssignDialog::Choice() const {
     if (point_->currentIndex() < 0) {
         return std::nullopt;
     }
     return AssignChoice{site_->currentData().toLongLong(), point_->currentData().toLongLong(),
-                        inOrder_->isEnabled() && inOrder_->isChecked(),
-                        offeredVisit_ != 0 && visit_->isChecked() ? offeredVisit_ : 0};
+                        inOrder_->isEnabled() && inOrder_->isChecked(), visitOffer_.Chosen()};
 }
 
 }  // namespace terrovane::history

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "Archive.h"
+#include "AssignNewEntries.h"
+#include "AssignVisitOffer.h"
 
 namespace terrovane::history {
 
@@ -37,31 +39,23 @@ class AssignDialog : public QDialog {
     QCheckBox& InOrder() const { return *inOrder_; }
     // The open visit: shown when the chosen site has a visit dated on a day the results were measured,
     // and then ticked.
-    QCheckBox& VisitOffer() const { return *visit_; }
+    QCheckBox& VisitOffer() const { return visitOffer_.Box(); }
     // The results being assigned, whose measuring days find the visit to offer.
     void OfferVisitsOf(const std::vector<std::int64_t>& results);
     QPushButton& AssignButton() const { return *ok_; }
     QLabel& Problem() const { return *problem_; }
+    // New site... and New test point..., or a site or point made by name.
+    AssignNewEntries& NewEntries() { return newEntries_; }
 
     // Carries the choice out; false with the reason. Without it the dialog only returns the choice.
     std::function<bool(const AssignChoice& choice, std::string& error)> assign;
 
-    // Called once a properties dialog of New site... or New test point... is up (tests work it).
-    std::function<void(QDialog&)> propertiesShown;
-    // Makes a site or point of the given name and chooses it; false after a message.
-    bool NewSite(const QString& name);
-    bool NewPoint(const QString& name);
-    // New site... and New test point...: the properties dialog, then the new entry chosen.
-    void AskNewSite();
-    void AskNewPoint();
-
-  private:
+    // The sites, and the chosen site's test points, read again with this one chosen (0 for the first).
     void FillSites(std::int64_t chosen);
     void FillPoints(std::int64_t chosen);
-    // Runs a properties dialog; true when the user saved.
-    bool RunProperties(QDialog& dialog);
+
+  private:
     void UpdateAssignButton();
-    void UpdateVisitOffer();
     void ShowProblem(const QString& text);
     // Assigns and closes, or shows why not and stays.
     void TryAssign();
@@ -70,9 +64,8 @@ class AssignDialog : public QDialog {
     QComboBox* site_ = nullptr;
     QComboBox* point_ = nullptr;
     QCheckBox* inOrder_ = nullptr;
-    QCheckBox* visit_ = nullptr;
-    std::int64_t offeredVisit_ = 0;
-    std::vector<std::int64_t> results_;
+    AssignVisitOffer visitOffer_{archive_};
+    AssignNewEntries newEntries_{*this, archive_};
     QPushButton* ok_ = nullptr;
     QLabel* problem_ = nullptr;
 };

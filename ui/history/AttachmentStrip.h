@@ -7,13 +7,12 @@
 
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "Archive.h"
+#include "AttachmentActions.h"
+#include "AttachmentThumbnails.h"
 #include "Attachments.h"
 #include "ReportPhotoChoice.h"
-
-class QDialog;
 
 namespace terrovane::history {
 
@@ -27,36 +26,28 @@ class AttachmentStrip : public QWidget {
   public:
     explicit AttachmentStrip(archive::Archive* archive, QWidget* parent = nullptr);
 
-    QListWidget& List() const { return *list_; }
+    QListWidget& List() const { return thumbnails_.List(); }
     QLabel& Title() const { return *title_; }
     QLabel& Problem() const { return *problem_; }
-    QPushButton& UsePositionButton() const { return *usePosition_; }
     ReportPhotoChoice& InReport() const { return *inReport_; }
+    // Open, caption, remove and use as position, on the chosen attachment.
+    AttachmentActions& Actions() { return actions_; }
     // The owner shown, unset when none is chosen.
     const std::optional<archive::AttachmentOwner>& Owner() const { return owner_; }
 
     // Shows the attachments of this owner; unset shows what to choose.
     void Show(const std::optional<archive::AttachmentOwner>& owner);
     void Reload() { Show(owner_); }
+    // Says a problem under the strip; nothing hides it.
+    void Say(const QString& problem);
 
     // Attaches the files (paths) to the owner shown; a file refused is said under the strip, the others
     // are attached all the same.
     void AttachFiles(const QStringList& paths);
     void AddByDialog();
-    void OpenChosen();
-    void CaptionChosen();
-    void RemoveChosen();
-    // The chosen photo's GPS position as the position of its owner's site.
-    void UseChosenPosition();
 
     // Asks for the files to attach; tests answer it themselves.
     std::function<QStringList()> fileChooser;
-    // Asks for a caption; nothing on Cancel. Tests answer it themselves.
-    std::function<std::optional<QString>(const QString& current)> captionAsker;
-    // Asks a yes-or-no question; tests answer it themselves.
-    std::function<bool(const QString& question)> confirmer;
-    // Called once the large view is up (tests look at it and close it); it runs modally otherwise.
-    std::function<void(QDialog&)> viewShown;
 
   signals:
     // Something was attached, removed or a site's position changed.
@@ -67,27 +58,16 @@ class AttachmentStrip : public QWidget {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    std::optional<archive::AttachmentRow> Chosen() const;
-    QString OwnerName(const archive::AttachmentOwner& owner) const;
-    std::optional<std::int64_t> SiteOf(const archive::AttachmentOwner& owner) const;
-    void Fill(const std::vector<archive::AttachmentRow>& rows,
-              const std::vector<std::pair<std::int64_t, std::string>>& thumbnails);
     void UpdateButtons();
-    void ChooseAttachment(std::int64_t id);
-    void Say(const QString& problem);
 
     archive::Archive* archive_;
     std::optional<archive::AttachmentOwner> owner_;
-    std::vector<archive::AttachmentRow> rows_;
     QLabel* title_ = nullptr;
-    QListWidget* list_ = nullptr;
-    QLabel* problem_ = nullptr;
     QPushButton* add_ = nullptr;
-    QPushButton* open_ = nullptr;
-    QPushButton* caption_ = nullptr;
-    QPushButton* remove_ = nullptr;
-    QPushButton* usePosition_ = nullptr;
     ReportPhotoChoice* inReport_ = nullptr;
+    AttachmentThumbnails thumbnails_;
+    AttachmentActions actions_{*this, thumbnails_, archive_};
+    QLabel* problem_ = nullptr;
 };
 
 }  // namespace terrovane::history

@@ -6,8 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <functional>
-
+#include "FirmLogo.h"
 #include "FirmProfile.h"
 
 namespace terrovane::history {
@@ -27,32 +26,21 @@ class FirmDialog : public QDialog {
     QLineEdit& EmailField() const { return *email_; }
     QLineEdit& LicenceField() const { return *licence_; }
     QLineEdit& PrefixField() const { return *prefix_; }
-    QPushButton& LogoButton() const { return *chooseLogo_; }
-    QPushButton& RemoveLogoButton() const { return *removeLogo_; }
-    QLabel& LogoPreview() const { return *preview_; }
-    QLabel& Problem() const { return *problem_; }
-
-    // Asks for the logo's file ("" when cancelled); tests answer it themselves.
-    std::function<QString()> logoChooser;
-    // Reads and checks the file; shown when it is a logo, else refused in the dialog.
-    bool TakeLogo(const QString& path);
+    QPushButton& LogoButton() const { return logo_.ChooseButton(); }
+    QPushButton& RemoveLogoButton() const { return logo_.RemoveButton(); }
+    QLabel& LogoPreview() const { return logo_.Preview(); }
+    QLabel& Problem() const { return logo_.Problem(); }
+    // The logo, its file and its preview.
+    FirmLogo& Logo() { return logo_; }
 
   private:
-    void ChooseLogo();
-    void ShowLogo();
-
     QLineEdit* name_ = nullptr;
     QPlainTextEdit* address_ = nullptr;
     QLineEdit* phone_ = nullptr;
     QLineEdit* email_ = nullptr;
     QLineEdit* licence_ = nullptr;
     QLineEdit* prefix_ = nullptr;
-    QPushButton* chooseLogo_ = nullptr;
-    QPushButton* removeLogo_ = nullptr;
-    QLabel* preview_ = nullptr;
-    QLabel* problem_ = nullptr;
-    std::string logo_;
-    std::string logoType_;
+    FirmLogo logo_;
 };
 
 }  // namespace terrovane::history

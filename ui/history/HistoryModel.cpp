@@ -14,64 +14,47 @@
 namespace terrovane::history {
 
 HistoryModel::HistoryModel(archive::Archive* archive, QObject* parent)
-    : QAbstractTableModel(parent), archive_(archive) {
+    : QAbstractTableModel(parent), pages_(archive) {
     Reload();
 }
 
 void HistoryModel::SetArchive(archive::Archive* archive) {
-    archive_ = archive;
+    pages_.SetArchive(archive);
     Reload();
 }
 
 void HistoryModel::SetFilter(const archive::ResultFilter& filter) {
-    filter_ = filter;
+    pages_.SetFilter(filter);
     Reload();
 }
 
 void HistoryModel::Reload() {
     beginResetModel();
-    rows_.clear();
-    views_.clear();
-    complete_ = archive_ == nullptr;
-    error_.clear();
+    pages_.Clear();
     endResetModel();
-    if (!complete_) {
+    if (!pages_.Complete()) {
         FetchPage();
     }
 }
 
 void HistoryModel::FetchPage() {
     std::vector<archive::ResultRow> page;
-    if (!archive_->Results(filter_, sort_, kPageSize, static_cast<int>(rows_.size()), page, error_)) {
-        complete_ = true;
-        emit QueryFailed(QString::fromStdString(error_));
+    if (!pages_.ReadNext(page)) {
+        emit QueryFailed(QString::fromStdString(pages_.Error()));
         return;
     }
-    complete_ = page.size() < static_cast<std::size_t>(kPageSize);
     if (page.empty()) {
         return;
     }
-    const int first = static_cast<int>(rows_.size());
+    const int first = pages_.Count();
     const archive::ValidityThresholds thresholds = ValiditySettings();
     beginInsertRows({}, first, first + static_cast<int>(page.size()) - 1);
-    for (archive::ResultRow& row : page) {
-        views_.push_back(archive::DescribeResult(row, thresholds));
-        rows_.push_back(std::move(row));
-    }
+    pages_.Append(std::move(page), thresholds);
     endInsertRows();
 }
 
-const archive::ResultView* HistoryModel::ResultAt(int row) const {
-    return row >= 0 && row < static_cast<int>(views_.size()) ? &views_[static_cast<std::size_t>(row)]
-                                                             : nullptr;
-}
-
-const archive::ResultRow* HistoryModel::RowAt(int row) const {
-    return row >= 0 && row < static_cast<int>(rows_.size()) ? &rows_[static_cast<std::size_t>(row)] : nullptr;
-}
-
 int HistoryModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(views_.size());
+    return parent.isValid() ? 0 : pages_.Count();
 }
 
 int HistoryModel::columnCount(const QModelIndex& parent) const {
@@ -151,7 +134,7 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
 }
 
 bool HistoryModel::canFetchMore(const QModelIndex& parent) const {
-    return !parent.isValid() && !complete_;
+    return !parent.isValid() && !pages_.Complete();
 }
 
 void HistoryModel::fetchMore(const QModelIndex& parent) {
@@ -161,7 +144,7 @@ void HistoryModel::fetchMore(const QModelIndex& parent) {
 }
 
 void HistoryModel::sort(int column, Qt::SortOrder order) {
-    sort_ = SortForColumn(column, order);
+    pages_.SetSort(SortForColumn(column, order));
     Reload();
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Archive.h"
+#include "ResultPages.h"
 #include "ResultView.h"
 
 namespace terrovane::history {
@@ -15,21 +16,21 @@ class HistoryModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    static constexpr int kPageSize = 200;
+    static constexpr int kPageSize = ResultPages::kPageSize;
 
     explicit HistoryModel(archive::Archive* archive, QObject* parent = nullptr);
 
     // The archive may be absent (it could not be opened): the list stays empty.
     void SetArchive(archive::Archive* archive);
     void SetFilter(const archive::ResultFilter& filter);
-    const archive::ResultFilter& Filter() const { return filter_; }
+    const archive::ResultFilter& Filter() const { return pages_.Filter(); }
     // Reads the first page again (after a label changed or a read-out came in).
     void Reload();
 
-    const archive::ResultView* ResultAt(int row) const;
-    const archive::ResultRow* RowAt(int row) const;
+    const archive::ResultView* ResultAt(int row) const { return pages_.ResultAt(row); }
+    const archive::ResultRow* RowAt(int row) const { return pages_.RowAt(row); }
     // The last query's failure, "" when it went well.
-    const std::string& Error() const { return error_; }
+    const std::string& Error() const { return pages_.Error(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -45,13 +46,7 @@ class HistoryModel : public QAbstractTableModel {
   private:
     void FetchPage();
 
-    archive::Archive* archive_;
-    archive::ResultFilter filter_;
-    archive::ResultSort sort_;
-    std::vector<archive::ResultRow> rows_;
-    std::vector<archive::ResultView> views_;
-    bool complete_ = false;
-    std::string error_;
+    ResultPages pages_;
 };
 
 }  // namespace terrovane::history

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTableWidget>
 
 #include "Archive.h"
-#include "NumberBox.h"
+#include "ImportColumns.h"
+#include "ImportFile.h"
+#include "ImportOptions.h"
+#include "ImportSummary.h"
 #include "ReadingImport.h"
 
 namespace terrovane::history {
@@ -35,43 +35,26 @@ class ImportDialog : public QDialog {
     // True once an import stored at least one result.
     bool Stored() const { return stored_; }
 
-    QComboBox& RoleOf(int column) const;
-    QComboBox& UnitOf(int column) const;
-    QLineEdit& DateFormat() const { return *dateFormat_; }
-    QComboBox& Method() const { return *method_; }
+    const ImportColumns& Columns() const { return columns_; }
+    const ImportOptions& Options() const { return options_; }
+    const ImportSummary& Summary() const { return summary_; }
     QPushButton& ImportButton() const { return *import_; }
     QLabel& Status() const { return *status_; }
-    QTableWidget& Preview() const { return *preview_; }
-    QTableWidget& RefusedRows() const { return *refused_; }
 
   private:
-    void Choose();
     void Reload();
     void Import();
     void FillPreview();
     void ApplyMapping(const imports::Mapping& mapping);
-    void GuessRoles();
     void UpdateState();
-    QWidget* BuildOptions();
-    QWidget* BuildReport();
 
     archive::Archive& archive_;
-    QString path_;
-    QString fileName_;
-    imports::SourceTable table_;
     bool stored_ = false;
-    QLineEdit* file_ = nullptr;
-    QComboBox* sheet_ = nullptr;
-    keyboard::WholeNumberBox* headerRow_ = nullptr;
-    QLineEdit* dateFormat_ = nullptr;
-    QLineEdit* timeFormat_ = nullptr;
-    QComboBox* decimal_ = nullptr;
-    QLineEdit* overRange_ = nullptr;
-    QComboBox* method_ = nullptr;
+    ImportFile file_;
+    ImportOptions options_;
+    ImportColumns columns_;
+    ImportSummary summary_;
     QStackedWidget* pages_ = nullptr;
-    QTableWidget* preview_ = nullptr;
-    QLabel* summary_ = nullptr;
-    QTableWidget* refused_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* import_ = nullptr;
 };

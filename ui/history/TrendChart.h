@@ -42,14 +42,6 @@ class TrendChart : public QWidget {
     QRectF PlotArea() const;
     // The height of the band above the plot where over-range readings are marked.
     double OverRangeBand() const;
-    void PaintAxes(QPainter& painter) const;
-    void PaintSeries(QPainter& painter) const;
-    // Each over-range reading as a triangle pointing up out of the plot, labelled where there is room.
-    void PaintOverRange(QPainter& painter) const;
-    QPointF HoveredPoint() const;
-    // The limit that applies, as a dashed line with its value and source.
-    void PaintLimit(QPainter& painter) const;
-    void PaintHover(QPainter& painter) const;
 
     TrendSeries series_;
     TrendLayout layout_;

@@ -1,20 +1,18 @@
 #pragma once
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
 #include <functional>
 
-#include "NumberBox.h"
 #include "Result.h"
 #include "Visit.h"
+#include "VisitConditions.h"
+#include "VisitInstruments.h"
 
 namespace terrovane::history {
 
@@ -31,19 +29,16 @@ class VisitDialog : public QDialog {
     // `start` fills the fields (its id and site are kept); a new visit starts on today's date.
     VisitDialog(const QString& site, const archive::Visit& start, Store store, QWidget* parent = nullptr);
 
-    enum InstrumentColumn { kInstrumentName, kInstrumentSerial, kInstrumentDue, kInstrumentColumns };
+    using enum VisitInstruments::Column;
 
     QDateEdit& Date() const { return *date_; }
     QLineEdit& By() const { return *by_; }
-    QTableWidget& Instruments() const { return *instruments_; }
-    QPushButton& AddInstrument() const { return *addInstrument_; }
-    QPushButton& RemoveInstrument() const { return *removeInstrument_; }
+    QTableWidget& Instruments() const { return instruments_.Table(); }
+    QPushButton& AddInstrument() const { return instruments_.AddButton(); }
+    QPushButton& RemoveInstrument() const { return instruments_.RemoveButton(); }
     QLabel& CalibrationWarning() const { return *warning_; }
-    QLineEdit& Weather() const { return *weather_; }
-    QCheckBox& TemperatureGiven() const { return *temperatureGiven_; }
-    keyboard::NumberBox& Temperature() const { return *temperature_; }
-    QComboBox& Soil() const { return *soil_; }
-    QPlainTextEdit& Notes() const { return *notes_; }
+    // The weather, air temperature, soil and notes.
+    const VisitConditions& Conditions() const { return conditions_; }
     QLabel& Problem() const { return *problem_; }
     // The visit as the fields give it now.
     archive::Visit Fields() const;
@@ -57,22 +52,15 @@ class VisitDialog : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void AddInstrumentRow(const archive::VisitInstrument& instrument);
     void UpdateWarning();
 
     archive::Visit start_;
     Store store_;
     QDateEdit* date_ = nullptr;
     QLineEdit* by_ = nullptr;
-    QTableWidget* instruments_ = nullptr;
-    QPushButton* addInstrument_ = nullptr;
-    QPushButton* removeInstrument_ = nullptr;
+    VisitInstruments instruments_;
     QLabel* warning_ = nullptr;
-    QLineEdit* weather_ = nullptr;
-    QCheckBox* temperatureGiven_ = nullptr;
-    keyboard::NumberBox* temperature_ = nullptr;
-    QComboBox* soil_ = nullptr;
-    QPlainTextEdit* notes_ = nullptr;
+    VisitConditions conditions_;
     QLabel* problem_ = nullptr;
     std::int64_t storedId_ = 0;
 };

@@ -10,7 +10,8 @@
 
 #include "Archive.h"
 #include "SiteTree.h"
-#include "VisitDialog.h"
+#include "SiteVisitList.h"
+#include "VisitEdits.h"
 
 namespace terrovane::history {
 
@@ -23,11 +24,11 @@ class VisitsPane : public QWidget {
     Q_OBJECT
 
   public:
-    enum Column { kDate, kBy, kInstruments, kConditions, kResults, kColumns };
+    using enum SiteVisitList::Column;
 
     explicit VisitsPane(archive::Archive* archive, QWidget* parent = nullptr);
 
-    QTreeWidget& List() const { return *list_; }
+    QTreeWidget& List() const { return visits_.Tree(); }
     QPushButton& NewButton() const { return *add_; }
     QPushButton& EditButton() const { return *edit_; }
     QPushButton& DeleteButton() const { return *delete_; }
@@ -35,36 +36,29 @@ class VisitsPane : public QWidget {
     // Reads the visits of this choice's site.
     void Show(const TreeChoice& choice);
     void Reload() { Show(choice_); }
+    // New, edit and delete of a visit, and adding results to it.
+    VisitEdits& Edits() { return edits_; }
 
-    void NewVisit();
-    void EditChosen();
-    void DeleteChosen();
-    void AddSelectedResults();
     // The ids of the results selected in the window's list, and of the typed result chosen below it.
     std::function<std::vector<std::int64_t>()> selectedResults;
     std::function<std::vector<std::int64_t>()> selectedTypedResults;
-    // Called once the dialog is up (tests work it as a user would); the dialog runs modally otherwise.
-    std::function<void(VisitDialog&)> dialogShown;
 
   signals:
     // A visit was made, changed or deleted, or results joined one.
     void Changed();
 
   private:
-    void RunDialog(VisitDialog& dialog);
-    std::int64_t ChosenVisit() const;
     void UpdateButtons();
 
     archive::Archive* archive_;
     TreeChoice choice_;
-    std::int64_t site_ = 0;
-    QString siteName_;
     QLabel* title_ = nullptr;
-    QTreeWidget* list_ = nullptr;
+    SiteVisitList visits_;
     QPushButton* add_ = nullptr;
     QPushButton* edit_ = nullptr;
     QPushButton* delete_ = nullptr;
     QPushButton* addResults_ = nullptr;
+    VisitEdits edits_{*this, archive_, visits_};
 };
 
 }  // namespace terrovane::history

@@ -440,14 +440,14 @@ screenfit::WindowSamples Windows(std::shared_ptr<archive::Archive> archive) {
         {QStringLiteral("history-import-columns"),
          [archive] {
              auto dialog = std::make_shared<ImportDialog>(*archive);
-             dialog->DateFormat().setText(QStringLiteral("dd.MM.yyyy HH:mm"));
+             dialog->Options().DateFormat().setText(QStringLiteral("dd.MM.yyyy HH:mm"));
              dialog->ShowTable(ImportSample(), QStringLiteral("readings-2024.csv"));
              return dialog;
          }},
         {QStringLiteral("history-import-result"),
          [archive] {
              auto dialog = std::make_shared<ImportDialog>(*archive);
-             dialog->DateFormat().setText(QStringLiteral("dd.MM.yyyy HH:mm"));
+             dialog->Options().DateFormat().setText(QStringLiteral("dd.MM.yyyy HH:mm"));
              dialog->ShowTable(ImportSample(), QStringLiteral("readings-2024.csv"));
              dialog->ShowReport(
                  {6,
