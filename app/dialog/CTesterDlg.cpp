@@ -45,7 +45,8 @@ void CreateWindowMenu(CTesterDlg& dialog) {
     QAction* about = menu->addAction(QCoreApplication::translate("About", res::kAboutMenuText));
     about->setData(static_cast<int>(res::kCmdAbout));
     QObject::connect(about, &QAction::triggered, &dialog, [&dialog] { dialog.OnSysCommand(res::kCmdAbout); });
-    for (QWidget* area : {static_cast<QWidget*>(dialog.MenuBar()), static_cast<QWidget*>(dialog.ToolBar())}) {
+    for (QWidget* area : {static_cast<QWidget*>(dialog.Controls().menuBar),
+                          static_cast<QWidget*>(dialog.Controls().toolBar)}) {
         area->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(area, &QWidget::customContextMenuRequested, menu,
                          [menu, area](const QPoint& pos) { menu->popup(area->mapToGlobal(pos)); });
@@ -80,7 +81,9 @@ CTesterDlg::CTesterDlg(QWidget* parent) : QDialog(parent) {
     CreateControls();
     CreateWindowMenu(*this);
     state_ = AllocateReadOutState();
-    CreateParts();
+    readOut_ = std::make_unique<ReadOutParts>(*this, controls_, progress_, *state_, session_);
+    commandParts_ =
+        std::make_unique<CommandParts>(*this, *controls_.menu, *readOut_, progress_, *state_, session_);
     help::OpenGuideOnHelpKey(this, help::kPageReading);
 }
 
@@ -90,66 +93,46 @@ CTesterDlg::~CTesterDlg() {
     if (session_.Comm().PortOpen()) {
         session_.Comm().SetPortOpen(false);
     }
-    portWatch_->Stop();
+    commandParts_->Watch().Stop();
     progress_.Close();
 }
 
 void CTesterDlg::CreateControls() {
     controls_ = BuildMainControls(*this, [this](int id) { OnCommand(id); });
     // The display panel is made after the list, so these look it up when the list is used.
-    connect(controls_.recordList, &QTableWidget::clicked, this, [this] { panel_->OnListClicked(); });
+    connect(controls_.recordList, &QTableWidget::clicked, this, [this] { Panel().OnListClicked(); });
     connect(controls_.recordList, &RecordListView::SelectionMovedByKey, this,
-            [this] { panel_->OnListMovedByKey(); });
+            [this] { Panel().OnListMovedByKey(); });
     connect(controls_.recordList, &QTableWidget::customContextMenuRequested, this,
-            [this] { panel_->OnListClicked(); });
-}
-
-// A read-out is kept by the accept step before anything is shown (DialogLinkView::ImageAccepted), so the
-// end of a command needs nothing more here. The display's controls are children of the client area at
-// their dialog-unit places, so the chart covers frame 1107 exactly.
-void CTesterDlg::CreateParts() {
-    archiveHook_ = std::make_unique<ArchiveHook>(*state_);
-    panel::PanelBindings bindings{*state_, [this] { return FirstSelectedRow(controls_.recordList); }};
-    panel_ = std::make_unique<panel::DisplayPanel>(controls_.client, std::move(bindings), QPoint(0, 0),
-                                                   units::DialogUnits(font()));
-    view_ = std::make_unique<DialogLinkView>(*this, *panel_, *controls_.recordList, progress_, *state_,
-                                             *archiveHook_);
-    commands_ = std::make_unique<link::CommandHost>(session_, *view_, *state_);
-    team_ = std::make_unique<TeamCommand>(*this);
-    portChoice_ = std::make_unique<PortCommand>(session_, *this);
-    fastReadOut_ = std::make_unique<FastReadOutItem>(*controls_.menu, session_);
-    languages_ = std::make_unique<LanguageMenu>(*controls_.menu);
-    workbook_ = std::make_unique<WorkbookSave>(*state_, progress_, *this);
-    history_ = std::make_unique<HistoryCommand>(*archiveHook_, team_->Session(), *view_, *state_, *this);
-    portWatch_ = std::make_unique<app::PortWatch>(*commands_);
+            [this] { Panel().OnListClicked(); });
 }
 
 QWidget* CTesterDlg::IdlePicture() const {
-    return panel_->Control(1123);
+    return Panel().Control(1123);
 }
 
 void CTesterDlg::OnCommand(int id) {
     switch (id) {
         case res::kCmdRead:
-            commands_->Read();
+            Commands().Read();
             break;
         case res::kCmdSave:
-            workbook_->Run();
+            commandParts_->Workbook().Run();
             break;
         case res::kCmdPrint:
             PrintRecords(state_->dataRead, state_->buffer);
             break;
         case res::kCmdShow:
-            panel_->OnShowCommand();
+            Panel().OnShowCommand();
             break;
         case res::kCmdDateTime:
-            commands_->SetClock();
+            Commands().SetClock();
             break;
         case res::kCmdEraseCurrent:
-            commands_->EraseCurrent();
+            Commands().EraseCurrent();
             break;
         case res::kCmdEraseAll:
-            commands_->EraseAll();
+            Commands().EraseAll();
             break;
         case res::kCmdHelp:
             ShowAbout(this);
@@ -158,21 +141,21 @@ void CTesterDlg::OnCommand(int id) {
             accept();
             break;
         case res::kCmdHistory:
-            history_->Open();
+            commandParts_->History().Open();
             break;
         case res::kCmdTeam:
-            team_->Open();
+            commandParts_->Team().Open();
             break;
         case res::kCmdPort:
-            portChoice_->Choose();
+            commandParts_->PortChoice().Choose();
             break;
         case res::kCmdFastReadOut:
-            fastReadOut_->Toggle();
+            commandParts_->FastReadOut().Toggle();
             break;
         case res::kCmdLanguageChinese:
         case res::kCmdLanguageEnglish:
         case res::kCmdLanguageGerman:
-            languages_->Choose(id);
+            commandParts_->Languages().Choose(id);
             break;
         default:
             break;

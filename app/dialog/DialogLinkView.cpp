@@ -1,7 +1,5 @@
 #include "DialogLinkView.h"
 
-#include <QCoreApplication>
-
 #include "ArchiveHook.h"
 #include "CDateTimeDlg.h"
 #include "RecordList.h"
@@ -12,23 +10,12 @@ void DialogLinkView::BlankDisplay() {
     panel_.BlankDisplay();
 }
 
-QWidget* DialogLinkView::IdlePicture() const {
-    if (idlePicture_ == nullptr) {
-        idlePicture_ = panel_.Control(1123);
-    }
-    return idlePicture_;
-}
-
-// The port watch asks for the picture on every tick; raising and repainting it each time would keep the
-// program busy, so only a change reaches the panel.
 void DialogLinkView::SetIdlePictureVisible(bool visible) {
-    if (IdlePicture()->isVisibleTo(&window_) != visible) {
-        panel_.SetIdlePictureVisible(visible);
-    }
+    idlePicture_.SetVisible(visible);
 }
 
 std::optional<link::WatchedLooks> DialogLinkView::Looks() const {
-    return link::WatchedLooks{panel_.Blank(), IdlePicture()->isVisibleTo(&window_)};
+    return link::WatchedLooks{panel_.Blank(), idlePicture_.Shown()};
 }
 
 void DialogLinkView::ClearAllListTexts() {
@@ -44,25 +31,11 @@ void DialogLinkView::FillRecordList(const record::RecordTable& table) {
 }
 
 void DialogLinkView::OpenProgress() {
-    ui::ProgressSetup setup;
-    setup.caption =
-        QCoreApplication::translate("Progress", link::kProgressTitle.data());  // a literal: terminated
-    setup.lower = link::kProgressLower;
-    setup.upper = link::kProgressUpper;
-    setup.step = link::kProgressStep;
-    setup.text = QCoreApplication::translate("Progress", link::kProgressMessage.data());
-    // The progress window disables the main window, but its own close box would end that and let the
-    // user's clicks reach the main window in the middle of the command: it takes no input either.
-    const bool holding = blocker_.Holding();
-    blocker_.Release();
-    progress_.Open(setup);
-    if (holding) {
-        blocker_.Hold();
-    }
+    progress_.Open();
 }
 
 void DialogLinkView::SetProgressPosition(int position) {
-    progress_.SetPos(position);
+    progress_.SetPosition(position);
 }
 
 void DialogLinkView::CloseProgress() {
@@ -97,11 +70,7 @@ std::optional<link::ClockSetting> DialogLinkView::AskClock() {
 }
 
 void DialogLinkView::SetInputBlocked(bool blocked) {
-    if (blocked) {
-        blocker_.Hold();
-    } else {
-        blocker_.Release();
-    }
+    progress_.SetInputBlocked(blocked);
 }
 
 void DialogLinkView::ImageAccepted(const record::ReadOutBuffer& image, const std::string& port) {

@@ -3,8 +3,9 @@
 #include <QTableWidget>
 #include <QWidget>
 
+#include "CommandProgress.h"
 #include "DisplayPanel.h"
-#include "InputBlocker.h"
+#include "IdlePictureLook.h"
 #include "LinkView.h"
 #include "ProgressSlot.h"
 #include "ReadOutState.h"
@@ -27,9 +28,10 @@ class DialogLinkView : public link::LinkView {
         : window_(window),
           panel_(panel),
           list_(list),
-          progress_(progress),
           state_(state),
-          archive_(archive) {}
+          archive_(archive),
+          idlePicture_(window, panel),
+          progress_(progress) {}
 
     void BlankDisplay() override;
     void SetIdlePictureVisible(bool visible) override;
@@ -49,18 +51,13 @@ class DialogLinkView : public link::LinkView {
     std::string UnkeptResultsWarning() const override;
 
   private:
-    QWidget* IdlePicture() const;
-
     QWidget& window_;
     panel::DisplayPanel& panel_;
     QTableWidget& list_;
-    ui::ProgressSlot& progress_;
     const record::ReadOutState& state_;
     ArchiveHook& archive_;
-
-    // The panel's idle picture, looked up once: the port watch asks for it on every tick and every rest.
-    mutable QWidget* idlePicture_ = nullptr;
-    InputBlocker blocker_;
+    IdlePictureLook idlePicture_;
+    CommandProgress progress_;
 };
 
 }  // namespace terrovane::app

@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
 
     CTesterDlg dialog;
     dialog.show();
-    const QTimer& timer = dialog.Watch().Timer();
+    const QTimer& timer = dialog.Parts().Watch().Timer();
     const QWidget* idle = dialog.IdlePicture();
     auto resting = [&timer] { return !timer.isActive(); };
     auto shown = [&] { return idle->isVisibleTo(&dialog); };

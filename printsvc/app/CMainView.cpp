@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
@@ -13,7 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "HandoffFiles.h"
 #include "ReportPage.h"
 #include "ReportPdf.h"
 #include "ScreenFit.h"
@@ -37,8 +35,6 @@ bool PrintDialogShown() {
 CMainView::CMainView(QWidget* parent)
     : QWidget(parent), printer_(QPrinter::HighResolution), timers_([this](int id) { OnTimer(id); }, this) {
     report::SetReportPaper(printer_);
-    handoff::LoadRecordFile(records_);
-    pageCount = report::CountReportPages(records_);
 
     printButton_ = new QPushButton(tr("Print"));
     previewButton_ = new QPushButton(tr("Preview"));
@@ -84,10 +80,10 @@ void CMainView::OnPrint() {
     printState = kPrintCommandRunning;
     QPrintDialog dialog(&printer_, this);
     dialog.setWindowTitle(tr("打印"));
-    dialog.setMinMax(1, std::max(1, pageCount));
-    dialog.setFromTo(1, std::max(1, pageCount));
+    dialog.setMinMax(1, std::max(1, pages_.Count()));
+    dialog.setFromTo(1, std::max(1, pages_.Count()));
     if (dialog.exec() == QDialog::Accepted) {
-        if (pageCount > 0)
+        if (pages_.Count() > 0)
             PaintPages(&printer_, false);
         OnEndPrinting();
     }
@@ -108,28 +104,7 @@ void CMainView::OnPreview() {
 }
 
 void CMainView::PaintPages(QPrinter* printer, bool wholeReport) {
-    int first = 1, last = pageCount;
-    if (!wholeReport && printer->printRange() == QPrinter::PageRange) {
-        first = std::max(1, printer->fromPage());
-        last = std::min(pageCount, printer->toPage());
-    }
-    QPainter painter(printer);
-    for (int page = first; page <= last; ++page) {
-        if (page > first)
-            printer->newPage();
-        OnPrintPage(painter, *printer, page);
-    }
-}
-
-void CMainView::OnPrintPage(QPainter& painter, QPrinter& printer, int pageNumber) {
-    timers_.Stop(kAfterPrinting);
-    const QRect area = printer.pageRect(QPrinter::DevicePixel).toRect();
-    const int orientation =
-        printer.pageLayout().orientation() == QPageLayout::Landscape ? form::kLandscape : form::kPortrait;
-    auto page = std::make_unique<form::PrintForm>(painter, 0, 0, area.width(), area.height(),
-                                                  form::kMapPixels, orientation);
-    report::DrawReportPage(*page, infoDialog.HeaderInfo(), records_, pageNumber - 1);
-    pages[pageNumber - 1] = std::move(page);
+    pages_.Paint(printer, wholeReport, infoDialog.HeaderInfo(), [this] { timers_.Stop(kAfterPrinting); });
 }
 
 void CMainView::OnEndPrinting() {

@@ -3,15 +3,10 @@
 #include <QPrinter>
 #include <QWidget>
 
-#include <array>
-#include <memory>
-
 #include "CInfoSetDlg.h"
-#include "PrintForm.h"
-#include "RecordTable.h"
+#include "ReportPages.h"
 #include "ViewTimers.h"
 
-class QPainter;
 class QPushButton;
 
 namespace terrovane::printsvc {
@@ -41,7 +36,7 @@ class CMainView : public QWidget {
     QPrinter& Printer() { return printer_; }
 
     int PrintStateValue() const { return printState; }
-    int PageCount() const { return pageCount; }
+    int PageCount() const { return pages_.Count(); }
     const CInfoSetDlg& InfoDialog() const { return infoDialog; }
 
   protected:
@@ -49,15 +44,12 @@ class CMainView : public QWidget {
 
   private:
     void PaintPages(QPrinter* printer, bool wholeReport);
-    void OnPrintPage(QPainter& painter, QPrinter& printer, int pageNumber);
     void OnEndPrinting();
     [[noreturn]] static void ExitProcess();
 
     CInfoSetDlg infoDialog;
     int printState = kNoPrintCommand;
-    std::array<std::unique_ptr<form::PrintForm>, 5> pages;
-    int pageCount = 0;
-    record::RecordTable records_;
+    ReportPages pages_;
     QPrinter printer_;
     ViewTimers timers_;
     QPushButton* printButton_ = nullptr;

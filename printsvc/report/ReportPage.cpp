@@ -91,7 +91,7 @@ std::string HeaderCellText(const std::string& text) {
 
 void DrawReportPage(form::PrintForm& page, const ReportHeaderInfo& header, const record::RecordTable& table,
                     int pageIndex) {
-    page.PrintTextAt(
+    page.Texts().PrintTextAt(
         0.54, 0.0, form::kCentred, 15, "%s",
         Tr(QT_TRANSLATE_NOOP("Report", "\n接地电阻测试仪    \nTest Report of Earth/Ground Tester")).c_str());
     double top = DrawCells(page, 0.6, 10, 5, {{7.0, " "}});
@@ -116,7 +116,7 @@ void DrawReportPage(form::PrintForm& page, const ReportHeaderInfo& header, const
         top = DrawRecordRow(page, top,
                             ReportRowTexts(table, static_cast<std::size_t>(pageIndex * kRowsPerPage + i)));
     }
-    page.PrintTextAt(
+    page.Texts().PrintTextAt(
         top + 0.5, 3.8, 0, 10, "%s",
         format::ReportPageNumberText(pageIndex + 1, Tr(format::kReportPageNumberPattern)).c_str());
 }

@@ -58,7 +58,7 @@ void ExpectAboutBoxOpens(const std::function<void()>& trigger) {
 TEST(MainDialog, MenuBarHoldsEveryItemWithItsId) {
     CTesterDlg dialog;
     std::vector<Entry> entries;
-    CollectMenu(dialog.MenuBar()->actions(), QString(), entries);
+    CollectMenu(dialog.Controls().menuBar->actions(), QString(), entries);
     const std::vector<Entry> expected = {
         {"File (&F)", -1},
         {"> Read (&R)", 32792},
@@ -91,7 +91,7 @@ TEST(MainDialog, ToolbarHasSevenSeparatedButtonsInOrder) {
     std::vector<Entry> buttons;
     int separators = 0;
     bool lastWasButton = false;
-    for (QAction* action : dialog.ToolBar()->actions()) {
+    for (QAction* action : dialog.Controls().toolBar->actions()) {
         if (action->isSeparator()) {
             ++separators;
             EXPECT_TRUE(lastWasButton);
@@ -107,8 +107,8 @@ TEST(MainDialog, ToolbarHasSevenSeparatedButtonsInOrder) {
                                          {"Exit", 1}};
     EXPECT_EQ(buttons, expected);
     EXPECT_EQ(separators, 6);
-    EXPECT_EQ(dialog.ToolBar()->iconSize(), QSize(20, 16));
-    EXPECT_EQ(dialog.ToolBar()->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(dialog.Controls().toolBar->iconSize(), QSize(20, 16));
+    EXPECT_EQ(dialog.Controls().toolBar->geometry().topLeft(), QPoint(0, 0));
 }
 
 TEST(MainDialog, RecordListHasHundredNumberedRowsAndItsColumns) {
@@ -163,12 +163,12 @@ TEST(MainDialog, ControlsSitWhereTheirDialogUnitsSay) {
     CTesterDlg dialog;
     const units::DialogUnits du(dialog.font());
     EXPECT_EQ(dialog.RecordList()->geometry(), du.Rect(263, 35, 134, 229));
-    EXPECT_EQ(dialog.DisplayFrame()->geometry(), du.Rect(8, 35, 245, 196));
+    EXPECT_EQ(dialog.Controls().displayFrame->geometry(), du.Rect(8, 35, 245, 196));
     EXPECT_EQ(dialog.IdlePicture()->geometry(), du.Rect(59, 78, 159, 95));
     EXPECT_FALSE(dialog.IdlePicture()->isVisibleTo(&dialog));
-    EXPECT_EQ(dialog.ClientArea()->size(), QSize(du.X(417), du.Y(283)));
+    EXPECT_EQ(dialog.Controls().client->size(), QSize(du.X(417), du.Y(283)));
     // The toolbar must not cover the controls below it.
-    EXPECT_LE(dialog.ToolBar()->geometry().bottom(), du.Y(28));
+    EXPECT_LE(dialog.Controls().toolBar->geometry().bottom(), du.Y(28));
 
     const MainDialogGeometry fixed = ComputeMainDialogGeometry(units::DialogUnits(8, 16));
     EXPECT_EQ(fixed.recordList, QRect(526, 70, 268, 458));
@@ -183,8 +183,8 @@ TEST(MainDialog, StartsWithZeroedBufferAndRunningPortWatch) {
     EXPECT_EQ(dialog.State().currentIndex, 0);
     EXPECT_FALSE(dialog.State().dataRead);
     EXPECT_FALSE(dialog.State().requestsSent);
-    EXPECT_TRUE(dialog.Watch().Timer().isActive());
-    EXPECT_EQ(dialog.Watch().Timer().interval(), 5);
+    EXPECT_TRUE(dialog.Parts().Watch().Timer().isActive());
+    EXPECT_EQ(dialog.Parts().Watch().Timer().interval(), 5);
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
 }
@@ -193,7 +193,7 @@ TEST(MainDialog, ExitAndCloseBoxEndTheModalLoop) {
     CTesterDlg dialog;
     const std::vector<std::function<void()>> endings = {
         [&dialog] { dialog.OnCommand(1); },
-        [&dialog] { dialog.ToolBar()->actions().last()->trigger(); },
+        [&dialog] { dialog.Controls().toolBar->actions().last()->trigger(); },
         [&dialog] { dialog.close(); },
     };
     for (const auto& ending : endings) {
@@ -248,8 +248,8 @@ TEST(MainDialog, StandardShortcutsRunTheirCommands) {
     };
     std::set<QKeySequence> distinct;
     for (const auto& [id, keys] : expected) {
-        ASSERT_NE(dialog.Menu().Action(id), nullptr);
-        EXPECT_EQ(dialog.Menu().Action(id)->shortcut(), keys) << id;
+        ASSERT_NE(dialog.Controls().menu->Action(id), nullptr);
+        EXPECT_EQ(dialog.Controls().menu->Action(id)->shortcut(), keys) << id;
         EXPECT_FALSE(keys.isEmpty());
         distinct.insert(keys);
     }
@@ -271,9 +271,9 @@ TEST(MainDialog, StandardShortcutsRunTheirCommands) {
     guide->close();
     QApplication::setActiveWindow(&dialog);  // the offscreen platform gives it back to no window
     QTest::keyClick(dialog.RecordList(), Qt::Key_H, Qt::ControlModifier);
-    ASSERT_NE(dialog.History().Window(), nullptr);
-    EXPECT_TRUE(dialog.History().Window()->isVisible());
-    dialog.History().Window()->close();
+    ASSERT_NE(dialog.Parts().History().Window(), nullptr);
+    EXPECT_TRUE(dialog.Parts().History().Window()->isVisible());
+    dialog.Parts().History().Window()->close();
 
     CTesterDlg other;
     other.show();
@@ -310,7 +310,7 @@ TEST(MainDialog, FastReadOutIsAToggleRememberedInTheSettings) {
     QSettings().clear();
     {
         CTesterDlg dialog;
-        QAction* item = dialog.Menu().Action(32815);
+        QAction* item = dialog.Controls().menu->Action(32815);
         ASSERT_NE(item, nullptr);
         EXPECT_TRUE(item->isCheckable());
         EXPECT_FALSE(item->isChecked());
@@ -320,14 +320,14 @@ TEST(MainDialog, FastReadOutIsAToggleRememberedInTheSettings) {
     }
     {
         CTesterDlg dialog;
-        QAction* item = dialog.Menu().Action(32815);
+        QAction* item = dialog.Controls().menu->Action(32815);
         EXPECT_TRUE(item->isChecked());
         EXPECT_TRUE(dialog.Session().FastReadOut());
         item->trigger();
         EXPECT_FALSE(dialog.Session().FastReadOut());
     }
     CTesterDlg reopened;
-    EXPECT_FALSE(reopened.Menu().Action(32815)->isChecked());
+    EXPECT_FALSE(reopened.Controls().menu->Action(32815)->isChecked());
     EXPECT_FALSE(reopened.Session().FastReadOut());
     QSettings().clear();
 }
@@ -342,22 +342,22 @@ namespace {
 TEST(MainDialog, TeamOpensItsDialogAndTheArchiveWindowShowsTheSyncLine) {
     CTesterDlg dialog;
     dialog.OnCommand(res::kCmdTeam);
-    ASSERT_NE(dialog.Team().Window(), nullptr);
-    EXPECT_TRUE(dialog.Team().Window()->isVisible());
-    EXPECT_FALSE(dialog.Team().Session().SignedIn());
-    EXPECT_FALSE(dialog.Team().Window()->SyncNowButton().isEnabled());
-    teamui::TeamDialog* first = dialog.Team().Window();
+    ASSERT_NE(dialog.Parts().Team().Window(), nullptr);
+    EXPECT_TRUE(dialog.Parts().Team().Window()->isVisible());
+    EXPECT_FALSE(dialog.Parts().Team().Session().SignedIn());
+    EXPECT_FALSE(dialog.Parts().Team().Window()->SyncNowButton().isEnabled());
+    teamui::TeamDialog* first = dialog.Parts().Team().Window();
     dialog.OnCommand(res::kCmdTeam);
-    EXPECT_EQ(dialog.Team().Window(), first);
-    dialog.Team().Window()->close();
+    EXPECT_EQ(dialog.Parts().Team().Window(), first);
+    dialog.Parts().Team().Window()->close();
 
     dialog.OnCommand(res::kCmdHistory);
-    ASSERT_NE(dialog.History().Window(), nullptr);
-    auto* line = dialog.History().Window()->findChild<teamui::SyncStrip*>();
+    ASSERT_NE(dialog.Parts().History().Window(), nullptr);
+    auto* line = dialog.Parts().History().Window()->findChild<teamui::SyncStrip*>();
     ASSERT_NE(line, nullptr);
     EXPECT_TRUE(line->Summary().text().contains(QStringLiteral("Not yet sent: 0")))
         << line->Summary().text().toStdString();
-    dialog.History().Window()->close();
+    dialog.Parts().History().Window()->close();
 }
 
 }  // namespace

@@ -42,10 +42,10 @@ TEST(PortChooser, ListsEachBridgeAndStartsOnTheRememberedOne) {
 TEST(PortChooser, ChoiceIsKeptBySerialElseByUsbPathAndTakenUpAtStart) {
     {
         CTesterDlg dialog;
-        dialog.PortChoice().Apply(kTwoBridges[0]);
+        dialog.Parts().PortChoice().Apply(kTwoBridges[0]);
         EXPECT_EQ(platform::Settings().PortChoice(), "1-1.4");
         EXPECT_EQ(dialog.Session().Choice(), (link::PortChoice{"1-1.4", false}));
-        dialog.PortChoice().Apply(kTwoBridges[1]);
+        dialog.Parts().PortChoice().Apply(kTwoBridges[1]);
     }
     CTesterDlg restarted;
     EXPECT_EQ(restarted.Session().Choice(), (link::PortChoice{"A1B2", false}));

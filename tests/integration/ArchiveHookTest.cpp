@@ -89,7 +89,7 @@ TEST_F(ArchiveHookTest, TurnedOffTheArchiveIsLeftAlone) {
 TEST_F(ArchiveHookTest, WhetherTheResultsOnScreenAreArchivedFollowsTheLastReadOutShown) {
     const auto image = archive::testing::ImageWith({{57, archive::testing::MakeResult(1, 23, 5, 12.5f)}});
     ASSERT_TRUE(dialog_->Archive().Archive()->Store({"2024-05-17T09:30:05+02:00", "COM3", &image}).stored);
-    ASSERT_TRUE(dialog_->History().OpenReadOut(1));
+    ASSERT_TRUE(dialog_->Parts().History().OpenReadOut(1));
     EXPECT_TRUE(dialog_->Archive().ShownReadOutArchived());
     dialog_->Archive().enabled = [] { return false; };
     PlugIn();
@@ -102,7 +102,7 @@ TEST_F(ArchiveHookTest, AnArchivedReadOutOpensAsThoughItHadJustBeenRead) {
     const auto image = archive::testing::ImageWith({{57, archive::testing::MakeResult(1, 23, 5, 12.5f)}});
     ASSERT_TRUE(dialog_->Archive().Archive()->Store({"2024-05-17T09:30:05+02:00", "COM3", &image}).stored);
     dialog_->OnCommand(res::kCmdHistory);
-    history::HistoryWindow* window = dialog_->History().Window();
+    history::HistoryWindow* window = dialog_->Parts().History().Window();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(window->Model().rowCount(), 1);
@@ -119,13 +119,13 @@ TEST_F(ArchiveHookTest, AnArchivedReadOutOpensAsThoughItHadJustBeenRead) {
     EXPECT_EQ(SlotDigits(), "57");
 
     // Save then works on it as on any read-out.
-    dialog_->Workbook().fileChooser = [this] { return TempPath(QStringLiteral("opened.xls")); };
+    dialog_->Parts().Workbook().fileChooser = [this] { return TempPath(QStringLiteral("opened.xls")); };
     dialog_->OnCommand(res::kCmdSave);
     EXPECT_TRUE(recorder_.Texts().empty());
     EXPECT_TRUE(QFileInfo::exists(TempPath(QStringLiteral("opened.xls"))));
 
     // A read-out that is not there is said, and the one shown stays.
-    EXPECT_FALSE(dialog_->History().OpenReadOut(99));
+    EXPECT_FALSE(dialog_->Parts().History().OpenReadOut(99));
     EXPECT_THAT(recorder_.Texts(), ElementsAre(HasSubstr("no read-out 99")));
     EXPECT_EQ(dialog_->State().buffer, image);
 }
@@ -138,7 +138,7 @@ TEST_F(ArchiveHookTest, AnOpenedReadOutStaysOnScreenWhileThePortWatchRuns) {
     PlugIn();
     dialog_->Commands().PortWatchTick();
     ASSERT_TRUE(dialog_->IdlePicture()->isVisibleTo(dialog_.get()));  // attached, nothing read yet
-    ASSERT_TRUE(dialog_->History().OpenReadOut(1));
+    ASSERT_TRUE(dialog_->Parts().History().OpenReadOut(1));
     const std::set<int> shown = VisiblePanelControls();
     EXPECT_FALSE(shown.empty());
     for (int tick = 0; tick < 3; ++tick) {
@@ -155,10 +155,11 @@ TEST_F(ArchiveHookTest, AnOpenedReadOutStaysOnScreenWhileThePortWatchRuns) {
 
 TEST_F(ArchiveHookTest, TheHistoryWindowShowsANewReadOutAsItIsArchived) {
     dialog_->OnCommand(res::kCmdHistory);
-    ASSERT_EQ(dialog_->History().Window()->Model().rowCount(), 0);
+    ASSERT_EQ(dialog_->Parts().History().Window()->Model().rowCount(), 0);
     PlugIn();
     ASSERT_TRUE(ReadOut());
-    EXPECT_EQ(dialog_->History().Window()->Model().rowCount(), dialog_->State().table.OccupiedCount());
+    EXPECT_EQ(dialog_->Parts().History().Window()->Model().rowCount(),
+              dialog_->State().table.OccupiedCount());
 }
 
 }  // namespace

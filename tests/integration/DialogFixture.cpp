@@ -117,7 +117,7 @@ void DialogFixture::RunUnansweredCommand(int id) {
 void DialogFixture::AwaitPortWatchLook() {
     // The spy's slot runs after the dialog's own: one tick counted is one look of the port watch done. A
     // watch at rest would change nothing by looking.
-    QSignalSpy ticks(&dialog_->Watch().Timer(), &QTimer::timeout);
+    QSignalSpy ticks(&dialog_->Parts().Watch().Timer(), &QTimer::timeout);
     link::CommandHost& commands = dialog_->Commands();
     [[maybe_unused]] const bool looked =
         RunEventsUntil([&] { return !ticks.isEmpty() || commands.PortWatchAtRest(); });

@@ -269,7 +269,7 @@ TEST_P(FaultMatrixTest, CommandAgainstFault) {
     EXPECT_EQ(ListTexts(), ExpectedList(row.list, earlier, demo));
     ExpectDisplay(row.display, demo);
     EXPECT_EQ(dialog_->State().dataRead, row.dataRead);
-    EXPECT_EQ(dialog_->Comm().PortOpen(), row.portOpen);
+    EXPECT_EQ(dialog_->Session().Comm().PortOpen(), row.portOpen);
     EXPECT_FALSE(dialog_->Progress().IsOpen());
     EXPECT_TRUE(dialog_->isEnabled());
     EXPECT_TRUE(dialog_->isVisible());

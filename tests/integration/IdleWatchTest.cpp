@@ -15,7 +15,7 @@ using IdleWatchTest = DialogFixture;
 // The idle window's port watch rests, and still sees the instrument come and go, and still blanks a
 // display that no read-out asked for.
 TEST_F(IdleWatchTest, RestsUntilTheInstrumentComesOrGoesOrTheDisplayIsDrawn) {
-    const QTimer& timer = dialog_->Watch().Timer();
+    const QTimer& timer = dialog_->Parts().Watch().Timer();
     const QWidget* idle = dialog_->IdlePicture();
     auto resting = [&timer] { return !timer.isActive(); };
     auto idleShown = [this, idle] { return idle->isVisibleTo(dialog_.get()); };

@@ -49,7 +49,7 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
     record::ReadOutBuffer earlier = sim::DemoImage();
     AsIfReadAndShown(earlier, 0);
     int saveAsked = 0;
-    dialog_->Workbook().fileChooser = [&saveAsked] {
+    dialog_->Parts().Workbook().fileChooser = [&saveAsked] {
         ++saveAsked;
         return QString();
     };
@@ -58,15 +58,15 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
     auto postEverything = [this, &posted] {
         EXPECT_TRUE(dialog_->Session().Busy());
         QTableWidget* list = dialog_->RecordList();
-        PostClick(ToolButton(dialog_->ToolBar(), res::kCmdShow));
-        PostClick(ToolButton(dialog_->ToolBar(), res::kCmdSave));
+        PostClick(ToolButton(dialog_->Controls().toolBar, res::kCmdShow));
+        PostClick(ToolButton(dialog_->Controls().toolBar, res::kCmdSave));
         PostClick(list->viewport(), list->visualItemRect(list->item(2, 1)).center());  // an empty slot
         PostWheel(list->viewport());
         PostKey(dialog_.get(), Qt::Key_Escape);
         PostKey(dialog_.get(), Qt::Key_S, Qt::ControlModifier);  // Save's shortcut
         PostKey(dialog_.get(), Qt::Key_Q, Qt::ControlModifier);  // Exit's
         PostCloseRequest(dialog_.get());
-        PostClick(ToolButton(dialog_->ToolBar(), res::kCmdExit));
+        PostClick(ToolButton(dialog_->Controls().toolBar, res::kCmdExit));
         ++posted;
     };
     auto postToProgressWindow = [this] {
@@ -99,7 +99,7 @@ TEST_F(InputDuringCommandTest, ClicksKeysAndTheCloseBoxDuringAReadOutHaveNoEffec
     ASSERT_TRUE(ReadOut());
     // Input kept back would be handed over once the command ends, ahead of this click; the click itself
     // counts again.
-    PostClick(ToolButton(dialog_->ToolBar(), res::kCmdSave));
+    PostClick(ToolButton(dialog_->Controls().toolBar, res::kCmdSave));
     EXPECT_TRUE(RunEventsUntil([&saveAsked] { return saveAsked > 0; }, 5000));
 
     EXPECT_EQ(posted, 2);

@@ -72,10 +72,10 @@ TEST_F(OutputTest, SaveWritesTheRecordsIntoTheChosenWorkbook) {
     const record::ReadOutBuffer image = sim::DemoImage();
     AsIfRead(image);
     const QString path = TempPath(QStringLiteral("results.xls"));
-    dialog_->Workbook().fileChooser = [path] { return path; };
+    dialog_->Parts().Workbook().fileChooser = [path] { return path; };
     dialog_->OnCommand(res::kCmdSave);
     EXPECT_TRUE(recorder_.Texts().empty());
-    EXPECT_EQ(dialog_->Workbook().ExportPath(), path);
+    EXPECT_EQ(dialog_->Parts().Workbook().ExportPath(), path);
     EXPECT_FALSE(dialog_->Progress().IsOpen());
     EXPECT_TRUE(dialog_->isEnabled());
     EXPECT_EQ(FileBytes(HandoffFile("data.inf")),
@@ -102,7 +102,7 @@ TEST_F(OutputTest, SaveWritesTheRecordsIntoTheChosenWorkbook) {
 TEST_F(OutputTest, FailedSaveSaysSoAndCancelledSaveOnlyRefreshesTheHandoff) {
     AsIfRead(sim::DemoImage());
     const QString missing = TempPath(QStringLiteral("missing/folder/results.xls"));
-    dialog_->Workbook().fileChooser = [missing] { return missing; };
+    dialog_->Parts().Workbook().fileChooser = [missing] { return missing; };
     dialog_->OnCommand(res::kCmdSave);
     // One sentence with the file and the reason; there was no earlier file to speak of.
     EXPECT_THAT(recorder_.Texts(), ElementsAre("The workbook could not be saved as \"" +
@@ -111,11 +111,11 @@ TEST_F(OutputTest, FailedSaveSaysSoAndCancelledSaveOnlyRefreshesTheHandoff) {
     EXPECT_TRUE(dialog_->isEnabled());
 
     QFile::remove(HandoffFile("data.inf"));
-    const QString failedPath = dialog_->Workbook().ExportPath();
-    dialog_->Workbook().fileChooser = [] { return QString(); };
+    const QString failedPath = dialog_->Parts().Workbook().ExportPath();
+    dialog_->Parts().Workbook().fileChooser = [] { return QString(); };
     dialog_->OnCommand(res::kCmdSave);
     EXPECT_EQ(FileBytes(HandoffFile("data.inf")).size(), 7200);
-    EXPECT_EQ(dialog_->Workbook().ExportPath(), failedPath);
+    EXPECT_EQ(dialog_->Parts().Workbook().ExportPath(), failedPath);
 }
 
 // data.inf is only for the print service: when it cannot be written Save warns and still saves.
@@ -124,14 +124,14 @@ TEST_F(OutputTest, BrokenHandoffFolderIsToldAndTheWorkbookIsStillSaved) {
     const QString handoff = TempPath(QStringLiteral("handoff"));
     QFile::setPermissions(handoff, QFileDevice::Permissions(0x7777));  // anyone may write: refused
     const QString path = TempPath(QStringLiteral("results.xls"));
-    dialog_->Workbook().fileChooser = [path] { return path; };
+    dialog_->Parts().Workbook().fileChooser = [path] { return path; };
     dialog_->OnCommand(res::kCmdSave);
     QFile::setPermissions(handoff, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ASSERT_EQ(recorder_.Texts().size(), 1u);
     EXPECT_THAT(recorder_.Texts()[0], StartsWith("Cannot write data.inf.\nThe hand-off folder "));
     EXPECT_FALSE(QFile::exists(HandoffFile("data.inf")));
     EXPECT_EQ(ReadWorkbook(path).size(), 2);
-    EXPECT_EQ(dialog_->Workbook().ExportPath(), path);
+    EXPECT_EQ(dialog_->Parts().Workbook().ExportPath(), path);
     EXPECT_TRUE(dialog_->isEnabled());
 }
 

@@ -24,7 +24,7 @@ using ::testing::ElementsAre;
 class ReadOutTest : public DialogFixture {
   protected:
     void ExpectClosedUp() {
-        EXPECT_FALSE(dialog_->Comm().PortOpen());
+        EXPECT_FALSE(dialog_->Session().Comm().PortOpen());
         EXPECT_FALSE(dialog_->Progress().IsOpen());
         EXPECT_TRUE(dialog_->isEnabled());
         EXPECT_FALSE(dialog_->IdlePicture()->isVisibleTo(dialog_.get()));
@@ -122,12 +122,12 @@ TEST_F(ReadOutTest, UnpluggingHidesTheIdlePictureAndClosesThePort) {
     QWidget* idle = dialog_->IdlePicture();
     EXPECT_TRUE(RunEventsUntil([&] { return idle->isVisibleTo(dialog_.get()); }, 1000));
     ASSERT_TRUE(dialog_->Session().WatchPort().present);
-    dialog_->Comm().SetCommPort(static_cast<std::int16_t>(dialog_->Session().Port().portNumber));
-    dialog_->Comm().SetPortOpen(true);
-    ASSERT_TRUE(dialog_->Comm().PortOpen());
+    dialog_->Session().Comm().SetCommPort(static_cast<std::int16_t>(dialog_->Session().Port().portNumber));
+    dialog_->Session().Comm().SetPortOpen(true);
+    ASSERT_TRUE(dialog_->Session().Comm().PortOpen());
     sim_->Stop();
     EXPECT_TRUE(RunEventsUntil(
-        [&] { return !dialog_->Comm().PortOpen() && !idle->isVisibleTo(dialog_.get()); }, 500));
+        [&] { return !dialog_->Session().Comm().PortOpen() && !idle->isVisibleTo(dialog_.get()); }, 500));
     EXPECT_TRUE(recorder_.Texts().empty());
 }
 

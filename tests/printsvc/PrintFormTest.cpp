@@ -43,31 +43,31 @@ TEST_F(PrintFormTest, CentringOffsetKeepsAnEightInchLayoutCentred) {
     PrintForm onNarrow(p2, 0, 0, narrow.width(), narrow.height());
     EXPECT_EQ(onWide.CentringOffset(), 25);
     EXPECT_EQ(onNarrow.CentringOffset(), 0);
-    EXPECT_EQ(onWide.ToDeviceX(1.5), 150);
-    EXPECT_EQ(onWide.ToDeviceX(-1.0), 0);
-    EXPECT_DOUBLE_EQ(onWide.ToInchesY(250), 2.5);
+    EXPECT_EQ(onWide.Scale().ToDeviceX(1.5), 150);
+    EXPECT_EQ(onWide.Scale().ToDeviceX(-1.0), 0);
+    EXPECT_DOUBLE_EQ(onWide.Scale().ToInchesY(250), 2.5);
 }
 
 TEST_F(PrintFormTest, ScaledMapModeConvertsThroughTheLogicalPage) {
     QImage image = Page(8, 10);
     QPainter painter(&image);
     PrintForm page(painter, 0, 0, image.width(), image.height(), kMapScaled);
-    EXPECT_EQ(page.ToDeviceX(4.0), 500);
-    EXPECT_EQ(page.ToDeviceY(1.0), 100);
+    EXPECT_EQ(page.Scale().ToDeviceX(4.0), 500);
+    EXPECT_EQ(page.Scale().ToDeviceY(1.0), 100);
     EXPECT_EQ(page.State().rightLimit, 1000);
     PrintForm fallback(painter, 0, 0, 100, 100, 7);  // unknown modes draw in device pixels
-    EXPECT_EQ(fallback.MapMode(), kMapPixels);
+    EXPECT_EQ(fallback.Scale().MapMode(), kMapPixels);
 }
 
 TEST_F(PrintFormTest, TextBeyondTheLimitsIsSkipped) {
     QImage image = Page(8, 4);
     QPainter painter(&image);
     PrintForm page(painter, 0, 0, image.width(), image.height());
-    page.SetCurrentRow(120);
-    EXPECT_DOUBLE_EQ(page.PrintTextAt(1.0, 8.5, 0, 10, "%s", "far right"), 1.2);
-    EXPECT_DOUBLE_EQ(page.PrintTextAt(4.5, 1.0, 0, 10, "%s", "below"), 1.2);
-    page.SetRightLimit(300);
-    EXPECT_DOUBLE_EQ(page.PrintTextAt(1.0, 3.5, 0, 10, "%s", "beyond a set limit"), 1.2);
+    page.Texts().SetCurrentRow(120);
+    EXPECT_DOUBLE_EQ(page.Texts().PrintTextAt(1.0, 8.5, 0, 10, "%s", "far right"), 1.2);
+    EXPECT_DOUBLE_EQ(page.Texts().PrintTextAt(4.5, 1.0, 0, 10, "%s", "below"), 1.2);
+    page.Texts().SetRightLimit(300);
+    EXPECT_DOUBLE_EQ(page.Texts().PrintTextAt(1.0, 3.5, 0, 10, "%s", "beyond a set limit"), 1.2);
     painter.end();
     EXPECT_TRUE(IsBlank(image));
 }
@@ -76,13 +76,13 @@ TEST_F(PrintFormTest, TextReturnsTheRowBelowItAndRestoresNothingItShouldNot) {
     QImage image = Page(8, 4);
     QPainter painter(&image);
     PrintForm page(painter, 0, 0, image.width(), image.height());
-    const double next = page.PrintTextAt(1.0, 1.0, kBold, 12, "%d lines", 1);
+    const double next = page.Texts().PrintTextAt(1.0, 1.0, kBold, 12, "%d lines", 1);
     EXPECT_GT(next, 1.1);
     EXPECT_LT(next, 1.4);
     EXPECT_EQ(page.State().pointSize, 12);
     EXPECT_EQ(page.State().attributes, kBold);
-    page.SetLineSpacing(2.0);
-    const double spaced = page.PrintTextAt(2.0, 1.0, kKeepAttributes, 0, "x");
+    page.Texts().SetLineSpacing(2.0);
+    const double spaced = page.Texts().PrintTextAt(2.0, 1.0, kKeepAttributes, 0, "x");
     EXPECT_NEAR(spaced - 2.0, (next - 1.0) + 12 / 72.0, 0.02);
     EXPECT_EQ(page.SavedDepth(), 0);
     painter.end();
@@ -155,9 +155,9 @@ TEST_F(PrintFormTest, DegenerateShapesLeaveNoEmptyPathsInAPdf) {
     QPainter painter(&writer);
     const QRect area = writer.pageLayout().paintRectPixels(writer.resolution());
     PrintForm page(painter, 0, 0, area.width(), area.height(), kMapPixels, kPortrait);
-    page.Line(1.0, 1.0, 1.0, 1.0, 1, 0, Unit::Inches);                     // no length
-    page.Rectangle(1.0, 2.0, 1.0, 3.0, 1, 1, 0, Unit::Inches);             // no width
-    page.PrintTextInBox(2.0, 2.0, 2.0, 2.5, 0, 10, 1, "x", Unit::Inches);  // boxed text without room
+    page.Shapes().Line(1.0, 1.0, 1.0, 1.0, 1, 0, Unit::Inches);                    // no length
+    page.Shapes().Rectangle(1.0, 2.0, 1.0, 3.0, 1, 1, 0, Unit::Inches);            // no width
+    page.Texts().PrintTextInBox(2.0, 2.0, 2.0, 2.5, 0, 10, 1, "x", Unit::Inches);  // boxed text without room
     FormRow row;  // a title row only, so its column lines have no length
     row.inInches = 1, row.equalWidths = 0, row.rows = 0, row.columns = 3;
     row.left = 0.4, row.right = 7.4, row.top = 4.0, row.titleLines = 3;
