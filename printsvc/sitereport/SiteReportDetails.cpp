@@ -128,13 +128,15 @@ bool AddTypedResults(archive::Archive& archive, const archive::ResultFilter& fil
 
 bool AddProbeDistances(archive::Archive& archive, SiteReport& report, std::string& error) {
     for (PointSection& section : report.points) {
-        std::vector<archive::StoredFopCurve> curves;
-        if (!archive::FopCurves(archive, section.point.id, curves, error)) {
+        const archive::Result<std::vector<archive::StoredFopCurve>> curves =
+            archive::FopCurves(archive, section.point.id);
+        if (!curves) {
+            error = curves.Error().Text();
             return false;
         }
         // Newest curve first: a result on two curves takes the newer one's distances.
         std::map<std::int64_t, std::pair<double, double>> distances;
-        for (const archive::StoredFopCurve& curve : curves) {
+        for (const archive::StoredFopCurve& curve : curves.Value()) {
             for (const archive::StoredFopReading& reading : curve.readings) {
                 if (reading.result) {
                     distances.emplace(*reading.result, std::pair{curve.currentProbe, reading.distance});
