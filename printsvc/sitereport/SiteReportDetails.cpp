@@ -156,10 +156,13 @@ bool AddProbeDistances(archive::Archive& archive, SiteReport& report, std::strin
 }
 
 bool AddDueDates(archive::Archive& archive, SiteReport& report, std::string& error) {
-    std::vector<archive::DuePoint> due;
-    if (!archive::DueList(archive, archive::Today(), report.site.id, due, error)) {
+    const archive::Result<std::vector<archive::DuePoint>> list =
+        archive::DueList(archive, archive::Today(), report.site.id);
+    if (!list) {
+        error = list.Error().Text();
         return false;
     }
+    const std::vector<archive::DuePoint>& due = list.Value();
     for (PointSection& section : report.points) {
         const auto found = std::find_if(due.begin(), due.end(), [&](const archive::DuePoint& each) {
             return each.point == section.point.id;
