@@ -28,11 +28,11 @@ Failure LastFailure(Database& db, int rc) {
     return FailureOf(rc == SQLITE_ERROR ? db.ExtendedErrorCode() : rc, db.Error());
 }
 
-Failure LibraryFailure(const std::string& error) {
+Failure LibraryFailure(const std::string& text) {
     Failure failure;
     failure.code = ErrorCode::Failed;
-    failure.arguments = {error};
-    failure.sqliteMessage = error;
+    failure.arguments = {text};
+    failure.sqliteMessage = text;
     return failure;
 }
 
