@@ -168,13 +168,16 @@ bool FewLabelled(Database& db, const std::string& label, bool& few, std::string&
 // The filter the list's query is driven from: words that find few results, else a label that few bear,
 // else the list's own order.
 bool LeadingFilter(Database& db, const ResultFilter& filter, Driver& driver, std::string& error) {
-    bool many = true;
-    if (HasWords(filter) && !FindsManyResults(db, *filter.search, many, error)) {
-        return false;
-    }
-    if (HasWords(filter) && !many) {
-        driver = Driver::Words;
-        return true;
+    if (HasWords(filter)) {
+        const Result<bool> many = FindsManyResults(db, *filter.search);
+        if (!many) {
+            error = many.Error().Text();
+            return false;
+        }
+        if (!many.Value()) {
+            driver = Driver::Words;
+            return true;
+        }
     }
     bool few = false;
     if (HasLabel(filter) && !FewLabelled(db, *filter.labelContains, few, error)) {

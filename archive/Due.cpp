@@ -11,6 +11,7 @@
 #include "DateDigits.h"
 #include "PointStanding.h"
 #include "SiteStatements.h"
+#include "Transaction.h"
 
 namespace terrovane::archive {
 namespace {
@@ -97,13 +98,12 @@ int DateNumber(const std::string& date) {
 }
 
 // Sites by id, each with its rank by name (the index on the name gives that order).
-bool ReadSites(Database& db, std::int64_t site, std::unordered_map<std::int64_t, SiteEntry>& sites,
-               std::string& failure) {
+Status ReadSites(Database& db, std::int64_t site, std::unordered_map<std::int64_t, SiteEntry>& sites) {
     Statement query;
     const std::string sql = "SELECT id, name, interval_months FROM sites" +
                             std::string(site != 0 ? " WHERE id = ?" : "") + " ORDER BY name";
-    if (!Prepared(db, query, sql, failure)) {
-        return false;
+    if (const int prepared = query.Prepare(db, sql); prepared != SQLITE_OK) {
+        return LastFailure(db, prepared);
     }
     if (site != 0) {
         query.Bind(1, site);
@@ -113,11 +113,7 @@ bool ReadSites(Database& db, std::int64_t site, std::unordered_map<std::int64_t,
     while ((rc = query.Step()) == SQLITE_ROW) {
         sites[query.Int(0)] = {query.Text(1), OptionalInt(query, 2), rank++};
     }
-    if (rc != SQLITE_DONE) {
-        failure = db.Error();
-        return false;
-    }
-    return true;
+    return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
 }
 
 using AttemptsByPoint = std::unordered_map<std::int64_t, std::vector<Attempt>>;
@@ -134,12 +130,12 @@ Attempt AttemptAt(const Statement& query, int idColumn) {
 }
 
 // A point's results newest first, up to and with the first that measured: all its standing depends on.
-bool ReadAttemptsOf(Database& db, std::int64_t point, std::vector<Attempt>& attempts, std::string& failure) {
+Status ReadAttemptsOf(Database& db, std::int64_t point, std::vector<Attempt>& attempts) {
     Statement query;
-    if (!Prepared(db, query,
-                  std::string("SELECT r.id, r.packet FROM results r WHERE r.point_id = ?") + kNewestFirst,
-                  failure)) {
-        return false;
+    if (const int prepared = query.Prepare(
+            db, std::string("SELECT r.id, r.packet FROM results r WHERE r.point_id = ?") + kNewestFirst);
+        prepared != SQLITE_OK) {
+        return LastFailure(db, prepared);
     }
     query.Bind(1, point);
     attempts.clear();
@@ -147,25 +143,21 @@ bool ReadAttemptsOf(Database& db, std::int64_t point, std::vector<Attempt>& atte
     while ((rc = query.Step()) == SQLITE_ROW) {
         attempts.push_back(AttemptAt(query, 0));
         if (attempts.back().measured) {
-            return true;
+            return Done{};
         }
     }
-    if (rc != SQLITE_DONE) {
-        failure = db.Error();
-        return false;
-    }
-    return true;
+    return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
 }
 
 // Each point's newest result (of the site's points, when `site` is not 0), found in the index alone.
-bool ReadNewest(Database& db, std::int64_t site, std::vector<std::pair<std::int64_t, std::int64_t>>& newest,
-                std::string& failure) {
+Status ReadNewest(Database& db, std::int64_t site,
+                  std::vector<std::pair<std::int64_t, std::int64_t>>& newest) {
     Statement query;
     const std::string sql = "SELECT p.id, (SELECT r.id FROM results r WHERE r.point_id = p.id" +
                             std::string(kNewestFirst) + " LIMIT 1) FROM points p" +
                             std::string(site != 0 ? " WHERE p.site_id = ?" : "");
-    if (!Prepared(db, query, sql, failure)) {
-        return false;
+    if (const int prepared = query.Prepare(db, sql); prepared != SQLITE_OK) {
+        return LastFailure(db, prepared);
     }
     if (site != 0) {
         query.Bind(1, site);
@@ -176,33 +168,29 @@ bool ReadNewest(Database& db, std::int64_t site, std::vector<std::pair<std::int6
             newest.emplace_back(query.Int(1), query.Int(0));  // result, point
         }
     }
-    if (rc != SQLITE_DONE) {
-        failure = db.Error();
-        return false;
-    }
-    return true;
+    return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
 }
 
 // The newest result of each point decides; only a point whose newest result measured nothing (a failed
 // reading) has its earlier ones read, until one measured. The newest results are read in the order they
 // were stored: the newest of all points lie close together at the table's end, so each page is read once.
-bool ReadAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts, std::string& failure) {
+Status ReadAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts) {
     std::vector<std::pair<std::int64_t, std::int64_t>> newest;
-    if (!ReadNewest(db, site, newest, failure)) {
-        return false;
+    if (Status read = ReadNewest(db, site, newest); !read) {
+        return read;
     }
     std::sort(newest.begin(), newest.end());
     Statement query;
-    if (!Prepared(db, query, "SELECT r.id, r.packet FROM results r WHERE r.id = ?", failure)) {
-        return false;
+    if (const int prepared = query.Prepare(db, "SELECT r.id, r.packet FROM results r WHERE r.id = ?");
+        prepared != SQLITE_OK) {
+        return LastFailure(db, prepared);
     }
     std::vector<std::int64_t> failedLast;
     for (const auto& [result, point] : newest) {
         query.Reset();
         query.Bind(1, result);
-        if (query.Step() != SQLITE_ROW) {
-            failure = db.Error();
-            return false;
+        if (const int rc = query.Step(); rc != SQLITE_ROW) {
+            return LastFailure(db, rc);
         }
         Attempt attempt = AttemptAt(query, 0);
         if (!attempt.measured) {
@@ -211,44 +199,41 @@ bool ReadAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts, st
         attempts[point] = {std::move(attempt)};
     }
     for (const std::int64_t point : failedLast) {
-        if (!ReadAttemptsOf(db, point, attempts[point], failure)) {
-            return false;
+        if (Status read = ReadAttemptsOf(db, point, attempts[point]); !read) {
+            return read;
         }
     }
-    return true;
+    return Done{};
 }
 
 // Each point's newest typed result (its newest version) joins the point's read-out results: a typed
 // result always measured, so it is a test on its date like any reading.
-bool AddTypedAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts, std::string& failure) {
+Status AddTypedAttempts(Database& db, std::int64_t site, AttemptsByPoint& attempts) {
     Statement query;
     const std::string sql =
         "SELECT t.point_id, t.measured_date, t.measured_time, t.id FROM typed_results t" +
         std::string(site != 0 ? " JOIN points p ON p.id = t.point_id AND p.site_id = ?" : "") +
         " WHERE t.point_id IS NOT NULL AND NOT EXISTS (SELECT 1 FROM typed_results c WHERE c.replaces = "
         "t.id)";
-    if (!Prepared(db, query, sql, failure)) {
-        return false;
+    if (const int prepared = query.Prepare(db, sql); prepared != SQLITE_OK) {
+        return LastFailure(db, prepared);
     }
     if (site != 0) {
         query.Bind(1, site);
     }
     std::unordered_map<std::int64_t, Attempt> newest;
-    const bool read = EachRow(
-        db, query,
-        [&](const Statement& row) {
-            Attempt typed{row.Text(1), row.Text(2), row.Int(3), true};
-            const auto [at, added] = newest.emplace(row.Int(0), typed);
-            if (!added && Newer(typed, at->second)) {
-                at->second = std::move(typed);
-            }
-            return true;
-        },
-        failure);
+    int rc = SQLITE_OK;
+    while ((rc = query.Step()) == SQLITE_ROW) {
+        Attempt typed{query.Text(1), query.Text(2), query.Int(3), true};
+        const auto [at, added] = newest.emplace(query.Int(0), typed);
+        if (!added && Newer(typed, at->second)) {
+            at->second = std::move(typed);
+        }
+    }
     for (auto& [point, typed] : newest) {
         attempts[point].push_back(std::move(typed));
     }
-    return read;
+    return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
 }
 
 void TakeStanding(DuePoint& point, const AttemptsByPoint& attempts) {
@@ -264,14 +249,14 @@ void TakeStanding(DuePoint& point, const AttemptsByPoint& attempts) {
     }
 }
 
-bool ReadPoints(Database& db, const std::string& today, std::int64_t site,
-                const std::unordered_map<std::int64_t, SiteEntry>& sites, const AttemptsByPoint& attempts,
-                std::vector<DuePoint>& points, std::vector<SortKey>& keys, std::string& failure) {
+Status ReadPoints(Database& db, const std::string& today, std::int64_t site,
+                  const std::unordered_map<std::int64_t, SiteEntry>& sites, const AttemptsByPoint& attempts,
+                  std::vector<DuePoint>& points, std::vector<SortKey>& keys) {
     Statement query;
     const std::string sql = "SELECT id, site_id, name, ordinal, interval_months FROM points" +
                             std::string(site != 0 ? " WHERE site_id = ?" : "");
-    if (!Prepared(db, query, sql, failure)) {
-        return false;
+    if (const int prepared = query.Prepare(db, sql); prepared != SQLITE_OK) {
+        return LastFailure(db, prepared);
     }
     if (site != 0) {
         query.Bind(1, site);
@@ -301,29 +286,24 @@ bool ReadPoints(Database& db, const std::string& today, std::int64_t site,
             {group, DateNumber(point.dueOn), owner->second.rank, query.Int(3), point.point, keys.size()});
         points.push_back(std::move(point));
     }
-    if (rc != SQLITE_DONE) {
-        failure = db.Error();
-        return false;
-    }
-    return true;
+    return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
 }
 
-bool CountPoints(Database& db, std::int64_t site, std::size_t& count, std::string& failure) {
+Status CountPoints(Database& db, std::int64_t site, std::size_t& count) {
     Statement query;
-    if (!Prepared(db, query,
-                  "SELECT count(*) FROM points" + std::string(site != 0 ? " WHERE site_id = ?" : ""),
-                  failure)) {
-        return false;
+    if (const int prepared = query.Prepare(
+            db, "SELECT count(*) FROM points" + std::string(site != 0 ? " WHERE site_id = ?" : ""));
+        prepared != SQLITE_OK) {
+        return LastFailure(db, prepared);
     }
     if (site != 0) {
         query.Bind(1, site);
     }
-    if (query.Step() != SQLITE_ROW) {
-        failure = db.Error();
-        return false;
+    if (const int rc = query.Step(); rc != SQLITE_ROW) {
+        return LastFailure(db, rc);
     }
     count = static_cast<std::size_t>(query.Int(0));
-    return true;
+    return Done{};
 }
 
 }  // namespace
@@ -332,34 +312,39 @@ bool CountPoints(Database& db, std::int64_t site, std::size_t& count, std::strin
 // point's last test is its newest result that measured, which only the result's bytes tell): a join would
 // look the site up again for each of the 40,000 points, and sorting the points themselves would move their
 // texts around.
-bool DueList(Archive& archive, const std::string& today, std::int64_t site, std::vector<DuePoint>& out,
-             std::string& error) {
+Result<std::vector<DuePoint>> DueList(Archive& archive, const std::string& today, std::int64_t site) {
     std::vector<DuePoint> points;
     std::vector<SortKey> keys;
-    const bool ok = archive.Read(
-        [&](Database& db, std::string& failure) {
-            std::unordered_map<std::int64_t, SiteEntry> sites;
-            AttemptsByPoint attempts;
-            std::size_t count = 0;
-            if (!CountPoints(db, site, count, failure)) {
-                return false;
-            }
-            points.reserve(count);
-            keys.reserve(count);
-            return ReadSites(db, site, sites, failure) && ReadAttempts(db, site, attempts, failure) &&
-                   AddTypedAttempts(db, site, attempts, failure) &&
-                   ReadPoints(db, today, site, sites, attempts, points, keys, failure);
-        },
-        error);
-    if (!ok) {
-        return false;
+    const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
+        std::unordered_map<std::int64_t, SiteEntry> sites;
+        AttemptsByPoint attempts;
+        std::size_t count = 0;
+        if (Status counted = CountPoints(db, site, count); !counted) {
+            return counted;
+        }
+        points.reserve(count);
+        keys.reserve(count);
+        if (Status siteRows = ReadSites(db, site, sites); !siteRows) {
+            return siteRows;
+        }
+        if (Status results = ReadAttempts(db, site, attempts); !results) {
+            return results;
+        }
+        if (Status typed = AddTypedAttempts(db, site, attempts); !typed) {
+            return typed;
+        }
+        return ReadPoints(db, today, site, sites, attempts, points, keys);
+    });
+    if (!read) {
+        return read.Error();
     }
     std::sort(keys.begin(), keys.end());
-    out.reserve(out.size() + keys.size());
+    std::vector<DuePoint> due;
+    due.reserve(keys.size());
     for (const SortKey& key : keys) {
-        out.push_back(std::move(points[key.index]));
+        due.push_back(std::move(points[key.index]));
     }
-    return true;
+    return due;
 }
 
 }  // namespace terrovane::archive

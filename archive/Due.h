@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Archive.h"
+#include "Result.h"
 
 namespace terrovane::archive {
 
@@ -30,7 +31,6 @@ std::string Today();
 
 // Every point (of the site, when `site` is not 0): overdue points first, the longest overdue first, then by
 // due date; points without an interval last.
-[[nodiscard]] bool DueList(Archive& archive, const std::string& today, std::int64_t site,
-                           std::vector<DuePoint>& out, std::string& error);
+Result<std::vector<DuePoint>> DueList(Archive& archive, const std::string& today, std::int64_t site);
 
 }  // namespace terrovane::archive

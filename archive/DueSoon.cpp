@@ -9,6 +9,7 @@
 #include "EraseTexts.h"
 #include "SiteStatements.h"
 #include "Sites.h"
+#include "Transaction.h"
 
 namespace terrovane::archive {
 namespace {
@@ -36,20 +37,25 @@ void CivilFromDays(long long days, int& year, int& month, int& day) {
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-bool PointUuids(Database& db, std::unordered_map<std::int64_t, std::string>& uuids, std::string& failure) {
+Status PointUuids(Database& db, std::unordered_map<std::int64_t, std::string>& uuids) {
     Statement query;
-    if (!Prepared(db, query, "SELECT id, coalesce(uuid, '') FROM points", failure)) {
-        return false;
+    int rc = query.Prepare(db, "SELECT id, coalesce(uuid, '') FROM points");
+    if (rc != SQLITE_OK) {
+        return LastFailure(db, rc);
     }
-    int rc = SQLITE_OK;
     while ((rc = query.Step()) == SQLITE_ROW) {
         uuids[query.Int(0)] = query.Text(1);
     }
-    if (rc != SQLITE_DONE) {
-        failure = db.Error();
-        return false;
+    return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
+}
+
+// Every point's row, read in this same unit of work: no point is asked for by its id, so its failure can
+// only be the library's own.
+Status AllPoints(Archive& archive, std::vector<PointRow>& points) {
+    if (std::string error; !Points(archive, 0, points, error)) {
+        return LibraryFailure(error);
     }
-    return true;
+    return Done{};
 }
 
 bool InWindow(const DuePoint& point, const std::string& last) {
@@ -60,27 +66,28 @@ bool InWindow(const DuePoint& point, const std::string& last) {
 // read once: the list may hold tens of thousands of points.
 class LastResults {
   public:
-    bool Prepare(Archive& archive, Database& db, std::string& failure) {
+    Status Prepare(Archive& archive, Database& db) {
         std::vector<PointRow> points;
-        if (!Points(archive, 0, points, failure) ||
-            !Prepared(db, query_, "SELECT packet FROM results WHERE id = ?", failure)) {
-            return false;
+        if (Status read = AllPoints(archive, points); !read) {
+            return read;
+        }
+        if (const int rc = query_.Prepare(db, "SELECT packet FROM results WHERE id = ?"); rc != SQLITE_OK) {
+            return LastFailure(db, rc);
         }
         for (const PointRow& point : points) {
             limits_[point.id] = point.limit;
         }
         db_ = &db;
-        return true;
+        return Done{};
     }
-    bool Take(DueEntry& entry, std::string& failure) {
+    Status Take(DueEntry& entry) {
         if (entry.due.lastResult == 0) {
-            return true;
+            return Done{};
         }
         query_.Reset();
         query_.Bind(1, entry.due.lastResult);
-        if (query_.Step() != SQLITE_ROW) {
-            failure = db_->Error();
-            return false;
+        if (const int rc = query_.Step(); rc != SQLITE_ROW) {
+            return LastFailure(*db_, rc);
         }
         Packet packet{};
         const std::vector<std::uint8_t> bytes = query_.Blob(0);
@@ -88,7 +95,7 @@ class LastResults {
         const auto record = record::MeasurementRecord::FromPacket(packet);
         entry.lastResult = format::MainValueText(record);
         entry.verdict = Judge(record, limits_[entry.due.point]);
-        return true;
+        return Done{};
     }
 
   private:
@@ -123,39 +130,42 @@ std::string AddDays(const std::string& date, int days) {
     return text;
 }
 
-bool DueSoon(Archive& archive, const std::string& today, std::optional<int> withinDays,
-             std::vector<DueEntry>& out, std::string& error) {
+Result<std::vector<DueEntry>> DueSoon(Archive& archive, const std::string& today,
+                                      std::optional<int> withinDays) {
     const std::string lastDay = withinDays ? AddDays(today, *withinDays) : std::string();
     std::vector<DueEntry> entries;
     // One snapshot: the list, the points' ids and their last results agree.
-    const bool read = archive.Read(
-        [&](Database& db, std::string& failure) {
-            std::vector<DuePoint> points;
-            std::unordered_map<std::int64_t, std::string> uuids;
-            LastResults last;
-            if (!DueList(archive, today, 0, points, failure) || !PointUuids(db, uuids, failure) ||
-                !last.Prepare(archive, db, failure)) {
-                return false;
+    const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
+        Result<std::vector<DuePoint>> points = DueList(archive, today, 0);
+        if (!points) {
+            return points.Error();
+        }
+        std::unordered_map<std::int64_t, std::string> uuids;
+        if (Status ids = PointUuids(db, uuids); !ids) {
+            return ids;
+        }
+        LastResults last;
+        if (Status prepared = last.Prepare(archive, db); !prepared) {
+            return prepared;
+        }
+        for (DuePoint& point : points.Value()) {
+            if (withinDays && !InWindow(point, lastDay)) {
+                continue;
             }
-            for (DuePoint& point : points) {
-                if (withinDays && !InWindow(point, lastDay)) {
-                    continue;
-                }
-                DueEntry entry;
-                entry.uuid = uuids[point.point];
-                entry.due = std::move(point);
-                if (!last.Take(entry, failure)) {
-                    return false;
-                }
-                entries.push_back(std::move(entry));
+            DueEntry entry;
+            entry.uuid = uuids[point.point];
+            entry.due = std::move(point);
+            if (Status taken = last.Take(entry); !taken) {
+                return taken;
             }
-            return true;
-        },
-        error);
-    if (read) {
-        out = std::move(entries);
+            entries.push_back(std::move(entry));
+        }
+        return Done{};
+    });
+    if (!read) {
+        return read.Error();
     }
-    return read;
+    return entries;
 }
 
 }  // namespace terrovane::archive

@@ -6,6 +6,7 @@
 
 #include "Archive.h"
 #include "Due.h"
+#include "Result.h"
 #include "Verdict.h"
 
 namespace terrovane::archive {
@@ -24,7 +25,7 @@ std::string AddDays(const std::string& date, int days);
 // The due list (DueList's order: overdue first, the longest overdue first, then by due date) with each
 // point's last result and verdict. With `withinDays`, only the points overdue or due on or before
 // `today` plus that many days; without, every point.
-bool DueSoon(Archive& archive, const std::string& today, std::optional<int> withinDays,
-             std::vector<DueEntry>& out, std::string& error);
+Result<std::vector<DueEntry>> DueSoon(Archive& archive, const std::string& today,
+                                      std::optional<int> withinDays);
 
 }  // namespace terrovane::archive

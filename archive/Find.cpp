@@ -6,6 +6,8 @@
 #include <iterator>
 #include <tuple>
 
+#include "Transaction.h"
+
 namespace terrovane::archive {
 namespace {
 
@@ -83,21 +85,19 @@ const char* const kTypedFoundTerm =
     "OR t.first_version IN (SELECT a.typed_result FROM attachments a WHERE a.typed_result IS NOT NULL AND "
     "a.id IN (SELECT k >> 3 FROM find_hit WHERE (k & 7) = 7)))";
 
-bool FindsManyResults(Database& db, const std::string& text, bool& many, std::string& error) {
+Result<bool> FindsManyResults(Database& db, const std::string& text) {
     const FindSql cte = FindHitsCte(text);
     Statement probe;
-    if (probe.Prepare(db, cte.sql + "SELECT count(*) FROM (SELECT 1 FROM results r WHERE " +
-                              kResultFoundTerm + " LIMIT " + std::to_string(kManyFound) + ")") != SQLITE_OK) {
-        error = db.Error();
-        return false;
+    int rc = probe.Prepare(db, cte.sql + "SELECT count(*) FROM (SELECT 1 FROM results r WHERE " +
+                                   kResultFoundTerm + " LIMIT " + std::to_string(kManyFound) + ")");
+    if (rc != SQLITE_OK) {
+        return LastFailure(db, rc);
     }
     BindAll(probe, cte.values);
-    if (probe.Step() != SQLITE_ROW) {
-        error = db.Error();
-        return false;
+    if ((rc = probe.Step()) != SQLITE_ROW) {
+        return LastFailure(db, rc);
     }
-    many = probe.Int(0) >= kManyFound;
-    return true;
+    return probe.Int(0) >= kManyFound;
 }
 
 FindSql FindHitsCte(const std::string& text) {
@@ -128,85 +128,80 @@ const char* FindKindKey(FindKind kind) {
     return "attachment";
 }
 
-bool FindPlaces(Archive& archive, const std::string& text, FoundPlaces& found, std::string& error) {
-    return archive.Read(
-        [&](Database& db, std::string& failure) {
-            const FindSql cte = FindHitsCte(text);
-            // The whole sites with no point, then each point found with its site.
-            const std::string sql = cte.sql + "SELECT *, NULL FROM (" + kSitesFound +
-                                    ") UNION ALL SELECT p.site_id, p.id FROM points p WHERE p.id IN (" +
-                                    kPointsFoundItself + " UNION " + kPointsHolding + ")";
-            Statement query;
-            if (query.Prepare(db, sql) != SQLITE_OK) {
-                failure = db.Error();
-                return false;
+Result<FoundPlaces> FindPlaces(Archive& archive, const std::string& text) {
+    FoundPlaces found;
+    const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
+        const FindSql cte = FindHitsCte(text);
+        // The whole sites with no point, then each point found with its site.
+        const std::string sql = cte.sql + "SELECT *, NULL FROM (" + kSitesFound +
+                                ") UNION ALL SELECT p.site_id, p.id FROM points p WHERE p.id IN (" +
+                                kPointsFoundItself + " UNION " + kPointsHolding + ")";
+        Statement query;
+        int rc = query.Prepare(db, sql);
+        if (rc != SQLITE_OK) {
+            return LastFailure(db, rc);
+        }
+        BindAll(query, cte.values);
+        while ((rc = query.Step()) == SQLITE_ROW) {
+            if (query.IsNull(0)) {
+                continue;
             }
-            BindAll(query, cte.values);
-            int rc = SQLITE_OK;
-            while ((rc = query.Step()) == SQLITE_ROW) {
-                if (query.IsNull(0)) {
-                    continue;
-                }
-                found.sites.insert(query.Int(0));
-                if (query.IsNull(1)) {
-                    found.wholeSites.insert(query.Int(0));
-                } else {
-                    found.points.insert(query.Int(1));
-                }
+            found.sites.insert(query.Int(0));
+            if (query.IsNull(1)) {
+                found.wholeSites.insert(query.Int(0));
+            } else {
+                found.points.insert(query.Int(1));
             }
-            if (rc != SQLITE_DONE) {
-                failure = db.Error();
-                return false;
-            }
-            return true;
-        },
-        error);
+        }
+        return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
+    });
+    if (!read) {
+        return read.Error();
+    }
+    return found;
 }
 
-bool FindEntries(Archive& archive, const std::string& text, std::vector<FoundEntry>& found,
-                 std::string& error) {
-    return archive.Read(
-        [&](Database& db, std::string& failure) {
-            const FindSql keys = FindKeysSql(ParseFind(text));
-            Statement query;
-            std::vector<Statement> places(std::size(kPlaceOf));
-            int rc = query.Prepare(
-                db, "SELECT w.rowid, w.body FROM find_words w WHERE w.rowid IN (" + keys.sql + ")");
-            for (std::size_t kind = 1; kind < places.size() && rc == SQLITE_OK; ++kind) {
-                rc = places[kind].Prepare(db, kPlaceOf[kind]);
+Result<std::vector<FoundEntry>> FindEntries(Archive& archive, const std::string& text) {
+    std::vector<FoundEntry> found;
+    const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
+        const FindSql keys = FindKeysSql(ParseFind(text));
+        Statement query;
+        std::vector<Statement> places(std::size(kPlaceOf));
+        int rc =
+            query.Prepare(db, "SELECT w.rowid, w.body FROM find_words w WHERE w.rowid IN (" + keys.sql + ")");
+        for (std::size_t kind = 1; kind < places.size() && rc == SQLITE_OK; ++kind) {
+            rc = places[kind].Prepare(db, kPlaceOf[kind]);
+        }
+        if (rc != SQLITE_OK) {
+            return LastFailure(db, rc);
+        }
+        BindAll(query, keys.values);
+        while ((rc = query.Step()) == SQLITE_ROW) {
+            FoundEntry entry;
+            const std::int64_t key = query.Int(0);
+            entry.kind = static_cast<FindKind>(key & 7);
+            entry.id = key >> kFindKindBits;
+            entry.text = query.Text(1);
+            Statement& place = places[static_cast<std::size_t>(entry.kind)];
+            place.Reset();
+            place.Bind(1, entry.id);
+            if (place.Step() == SQLITE_ROW) {
+                entry.site = place.Text(0);
+                entry.point = place.Text(1);
+                entry.date = place.Text(2);
             }
-            if (rc != SQLITE_OK) {
-                failure = db.Error();
-                return false;
-            }
-            BindAll(query, keys.values);
-            while ((rc = query.Step()) == SQLITE_ROW) {
-                FoundEntry entry;
-                const std::int64_t key = query.Int(0);
-                entry.kind = static_cast<FindKind>(key & 7);
-                entry.id = key >> kFindKindBits;
-                entry.text = query.Text(1);
-                Statement& place = places[static_cast<std::size_t>(entry.kind)];
-                place.Reset();
-                place.Bind(1, entry.id);
-                if (place.Step() == SQLITE_ROW) {
-                    entry.site = place.Text(0);
-                    entry.point = place.Text(1);
-                    entry.date = place.Text(2);
-                }
-                found.push_back(std::move(entry));
-            }
-            if (rc != SQLITE_DONE) {
-                failure = db.Error();
-                return false;
-            }
-            std::sort(found.begin(), found.end(), [](const FoundEntry& a, const FoundEntry& b) {
-                return std::tie(a.kind, a.site, a.point, a.date, a.id) <
-                       std::tie(b.kind, b.site, b.point, b.date, b.id);
-            });
-            return true;
-        },
-        error);
+            found.push_back(std::move(entry));
+        }
+        return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
+    });
+    if (!read) {
+        return read.Error();
+    }
+    std::sort(found.begin(), found.end(), [](const FoundEntry& a, const FoundEntry& b) {
+        return std::tie(a.kind, a.site, a.point, a.date, a.id) <
+               std::tie(b.kind, b.site, b.point, b.date, b.id);
+    });
+    return found;
 }
 
 }  // namespace terrovane::archive

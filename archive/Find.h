@@ -8,6 +8,7 @@
 #include "Archive.h"
 #include "FindIndex.h"
 #include "FindQuery.h"
+#include "Result.h"
 
 namespace terrovane::archive {
 
@@ -20,8 +21,7 @@ struct FoundPlaces {
     std::set<std::int64_t> points;
 };
 
-[[nodiscard]] bool FindPlaces(Archive& archive, const std::string& text, FoundPlaces& found,
-                              std::string& error);
+Result<FoundPlaces> FindPlaces(Archive& archive, const std::string& text);
 
 // One entry the search found, with the site and point it belongs to (empty when none) and the date it
 // bears: a result's or typed result's measuring date, a read-out's time.
@@ -36,8 +36,7 @@ struct FoundEntry {
 
 // Every entry holding the words of `text`, sites first, then points, labels, results, read-outs, typed
 // results and attachments, each kind by site, point and date.
-[[nodiscard]] bool FindEntries(Archive& archive, const std::string& text, std::vector<FoundEntry>& found,
-                               std::string& error);
+Result<std::vector<FoundEntry>> FindEntries(Archive& archive, const std::string& text);
 
 // The stable English name of a kind, as files and the command line's JSON write it.
 const char* FindKindKey(FindKind kind);
@@ -57,6 +56,6 @@ extern const char* const kTypedFoundTerm;
 // sorted (kResultFoundTerm), which would sort all of them when the words find most of the archive.
 inline constexpr int kManyFound = 5000;
 extern const char* const kResultFoundTermInOrder;
-[[nodiscard]] bool FindsManyResults(Database& db, const std::string& text, bool& many, std::string& error);
+Result<bool> FindsManyResults(Database& db, const std::string& text);
 
 }  // namespace terrovane::archive

@@ -27,17 +27,16 @@ struct StoredFopCurve {
     std::vector<std::string> leftOut;  // the results left off the curve and why (LeftOutNotes.h)
 };
 
-// Empty when the curve can be stored: a current-probe distance and at least two readings, every distance
-// and resistance a finite number above zero. Otherwise what is wrong. (Whether the curve reaches 61.8 %
-// is the analysis's to say: a curve that does not is still worth keeping.)
-std::string FopCurveProblem(const StoredFopCurve& curve);
+// Nothing when the curve can be stored: a current-probe distance and at least two readings, every distance
+// and resistance a finite number above zero. Otherwise the refusal saying what is wrong. (Whether the
+// curve reaches 61.8 % is the analysis's to say: a curve that does not is still worth keeping.)
+[[nodiscard]] std::optional<Failure> FopCurveProblem(const StoredFopCurve& curve);
 
-// Stores the curve with its point in one transaction, setting its id and time; false with `error` set when
-// the curve is refused or there is no such point.
-[[nodiscard]] bool StoreFopCurve(Archive& archive, StoredFopCurve& curve, std::string& error);
+// Stores the curve with its point in one unit of work, setting its id and time; refused as FopCurveProblem
+// says, or missing (kNoPoint) when there is no such point.
+Status StoreFopCurve(Archive& archive, StoredFopCurve& curve);
 // The point's stored curves, newest first.
-[[nodiscard]] bool FopCurves(Archive& archive, std::int64_t point, std::vector<StoredFopCurve>& out,
-                             std::string& error);
-[[nodiscard]] bool DeleteFopCurve(Archive& archive, std::int64_t id, std::string& error);
+Result<std::vector<StoredFopCurve>> FopCurves(Archive& archive, std::int64_t point);
+Status DeleteFopCurve(Archive& archive, std::int64_t id);
 
 }  // namespace terrovane::archive

@@ -1,6 +1,8 @@
 // Earthing grid assessments kept with their site: one row each, its design, soil and figures in columns.
 #include "GridAssessments.h"
 
+#include <sqlite3.h>
+
 #include <cmath>
 #include <utility>
 #include <variant>
@@ -8,6 +10,7 @@
 #include "Problems.h"
 #include "SiteStatements.h"
 #include "StoredNumbers.h"
+#include "Transaction.h"
 
 namespace terrovane::archive {
 
@@ -139,97 +142,97 @@ bool Finite(const Field& field) {
         field);
 }
 
-}  // namespace
-
-std::string GridAssessmentProblem(const StoredGridAssessment& assessment) {
-    StoredGridAssessment a = assessment;
-    for (const auto& [name, field] : Columns(a))
-        if (!Finite(field))
-            return std::string(name) + ": not a number";
-    if (a.shape.empty() || a.rodPlacement.empty() || a.standard.empty() || a.soilMethod.empty() ||
-        a.verdict.empty())
-        return "the shape, rod placement, standard, soil method and verdict are named";
-    if (!Positive(a.lengthM) || !Positive(a.widthM) || !Positive(a.depthM) ||
-        !Positive(a.conductorDiameterM) || a.conductorsLengthwise < 2 || a.conductorsWidthwise < 2 ||
-        !Positive(a.soilResistivity) || !Positive(a.durationS))
-        return "the grid's sizes, the soil's resistivity and the duration are above zero";
-    if (a.surfaceResistivity.has_value() != a.surfaceThicknessM.has_value())
-        return "a surface layer has a resistivity and a thickness";
-    return {};
-}
-
-bool StoreGridAssessment(Archive& archive, StoredGridAssessment& assessment, std::string& error) {
-    if (const std::string problem = GridAssessmentProblem(assessment); !problem.empty()) {
-        error = problem;
-        return false;
-    }
-    StoredGridAssessment row = assessment;
-    row.savedAt = NowIso8601();
+Status InsertAssessment(Database& db, StoredGridAssessment& row) {
     const auto columns = Columns(row);
     std::string values = "?, ?";
     for (std::size_t i = 0; i < columns.size(); ++i)
         values += ", ?";
-    std::int64_t id = 0;
-    const bool stored = InTransaction(
-        archive,
-        [&](Database& db, std::string& failure) {
-            Statement insert;
-            if (!Prepared(db, insert,
-                          "INSERT INTO grid_assessments (site_id, saved_at" + ColumnList(row) +
-                              ") SELECT id, " + values.substr(3) + " FROM sites WHERE id = ?",
-                          failure))
-                return false;
-            int index = 1;
-            insert.Bind(index++, std::string_view(row.savedAt));
-            for (const auto& [name, field] : columns)
-                BindField(insert, index++, field);
-            insert.Bind(index, row.site);
-            // No row was inserted when the site named is not in the archive.
-            if (!StepDone(db, insert, failure) || !Changed(db, kNoSite, row.site, failure))
-                return false;
-            id = db.LastInsertId();
-            return true;
-        },
-        error);
+    Statement insert;
+    int rc = insert.Prepare(db, "INSERT INTO grid_assessments (site_id, saved_at" + ColumnList(row) +
+                                    ") SELECT id, " + values.substr(3) + " FROM sites WHERE id = ?");
+    if (rc != SQLITE_OK)
+        return LastFailure(db, rc);
+    int index = 1;
+    insert.Bind(index++, std::string_view(row.savedAt));
+    for (const auto& [name, field] : columns)
+        BindField(insert, index++, field);
+    insert.Bind(index, row.site);
+    if ((rc = insert.Step()) != SQLITE_DONE)
+        return LastFailure(db, rc);
+    // No row was inserted when the site named is not in the archive.
+    if (sqlite3_changes(db.Handle()) == 0)
+        return Missing(kNoSite, {std::to_string(row.site)});
+    row.id = db.LastInsertId();
+    return Done{};
+}
+
+Status ReadAssessments(Database& db, std::int64_t site, std::vector<StoredGridAssessment>& out) {
+    StoredGridAssessment shape;
+    Statement query;
+    int rc =
+        query.Prepare(db, "SELECT id, saved_at" + ColumnList(shape) +
+                              " FROM grid_assessments WHERE site_id = ? ORDER BY saved_at DESC, id DESC");
+    if (rc != SQLITE_OK)
+        return LastFailure(db, rc);
+    query.Bind(1, site);
+    while ((rc = query.Step()) == SQLITE_ROW) {
+        StoredGridAssessment a;
+        a.id = query.Int(0);
+        a.site = site;
+        a.savedAt = query.Text(1);
+        int column = 2;
+        for (const auto& [name, field] : Columns(a))
+            ReadField(query, column++, field);
+        out.push_back(std::move(a));
+    }
+    return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
+}
+
+}  // namespace
+
+std::optional<Failure> GridAssessmentProblem(const StoredGridAssessment& assessment) {
+    StoredGridAssessment a = assessment;
+    for (const auto& [name, field] : Columns(a))
+        if (!Finite(field))
+            return Refused(kGridFieldNotANumber, {name});
+    if (a.shape.empty() || a.rodPlacement.empty() || a.standard.empty() || a.soilMethod.empty() ||
+        a.verdict.empty())
+        return Refused(kGridNamesMissing);
+    if (!Positive(a.lengthM) || !Positive(a.widthM) || !Positive(a.depthM) ||
+        !Positive(a.conductorDiameterM) || a.conductorsLengthwise < 2 || a.conductorsWidthwise < 2 ||
+        !Positive(a.soilResistivity) || !Positive(a.durationS))
+        return Refused(kGridSizesNotPositive);
+    if (a.surfaceResistivity.has_value() != a.surfaceThicknessM.has_value())
+        return Refused(kSurfaceLayerHalf);
+    return std::nullopt;
+}
+
+Status StoreGridAssessment(Archive& archive, StoredGridAssessment& assessment) {
+    if (std::optional<Failure> problem = GridAssessmentProblem(assessment))
+        return *problem;
+    StoredGridAssessment row = assessment;
+    row.savedAt = NowIso8601();
+    const Status stored = archive.Run(Archive::Access::Write,
+                                      [&](Database& db) -> Status { return InsertAssessment(db, row); });
     if (stored) {
-        assessment.id = id;
+        assessment.id = row.id;
         assessment.savedAt = row.savedAt;
     }
     return stored;
 }
 
-bool GridAssessments(Archive& archive, std::int64_t site, std::vector<StoredGridAssessment>& out,
-                     std::string& error) {
-    out.clear();
-    StoredGridAssessment shape;
-    const std::string sql = "SELECT id, saved_at" + ColumnList(shape) +
-                            " FROM grid_assessments WHERE site_id = ? ORDER BY saved_at DESC, id DESC";
-    return archive.Read(
-        [&](Database& db, std::string& failure) {
-            Statement query;
-            if (!Prepared(db, query, sql, failure))
-                return false;
-            query.Bind(1, site);
-            return EachRow(
-                db, query,
-                [&](const Statement& row) {
-                    StoredGridAssessment a;
-                    a.id = row.Int(0);
-                    a.site = site;
-                    a.savedAt = row.Text(1);
-                    int column = 2;
-                    for (const auto& [name, field] : Columns(a))
-                        ReadField(row, column++, field);
-                    out.push_back(std::move(a));
-                    return true;
-                },
-                failure);
-        },
-        error);
+Result<std::vector<StoredGridAssessment>> GridAssessments(Archive& archive, std::int64_t site) {
+    std::vector<StoredGridAssessment> assessments;
+    const Status read = archive.Run(Archive::Access::Read, [&](Database& db) -> Status {
+        return ReadAssessments(db, site, assessments);
+    });
+    if (!read)
+        return read.Error();
+    return assessments;
 }
 
-bool DeleteGridAssessment(Archive& archive, std::int64_t id, std::string& error) {
-    return DeleteById(archive, "DELETE FROM grid_assessments WHERE id = ?", id, kNoGridAssessment, error);
+Status DeleteGridAssessment(Archive& archive, std::int64_t id) {
+    return DeleteById(archive, "DELETE FROM grid_assessments WHERE id = ?", id, kNoGridAssessment);
 }
 
 }  // namespace terrovane::archive

@@ -68,17 +68,15 @@ struct StoredGridAssessment {
     std::string verdict;
 };
 
-// Empty when the assessment can be stored: names given, every length, resistivity and figure a finite
-// number, the sizes above zero. Otherwise what is wrong.
-std::string GridAssessmentProblem(const StoredGridAssessment& assessment);
+// Nothing when the assessment can be stored: names given, every length, resistivity and figure a finite
+// number, the sizes above zero. Otherwise the refusal saying what is wrong.
+[[nodiscard]] std::optional<Failure> GridAssessmentProblem(const StoredGridAssessment& assessment);
 
-// Stores the assessment with its site, setting its id and time; false with `error` set when it is refused
-// or there is no such site.
-[[nodiscard]] bool StoreGridAssessment(Archive& archive, StoredGridAssessment& assessment,
-                                       std::string& error);
+// Stores the assessment with its site, setting its id and time; refused as GridAssessmentProblem says, or
+// missing (kNoSite) when there is no such site.
+Status StoreGridAssessment(Archive& archive, StoredGridAssessment& assessment);
 // The site's stored assessments, newest first.
-[[nodiscard]] bool GridAssessments(Archive& archive, std::int64_t site,
-                                   std::vector<StoredGridAssessment>& out, std::string& error);
-[[nodiscard]] bool DeleteGridAssessment(Archive& archive, std::int64_t id, std::string& error);
+Result<std::vector<StoredGridAssessment>> GridAssessments(Archive& archive, std::int64_t site);
+Status DeleteGridAssessment(Archive& archive, std::int64_t id);
 
 }  // namespace terrovane::archive

@@ -1,6 +1,8 @@
 #include "LeftOutNotes.h"
 
-#include "SiteStatements.h"
+#include <sqlite3.h>
+
+#include "Transaction.h"
 
 namespace terrovane::archive {
 namespace {
@@ -23,14 +25,17 @@ NotesTable TableOf(LeftOutOf kind) {
             " ordinal INTEGER NOT NULL, note TEXT NOT NULL, PRIMARY KEY (owner_id, ordinal))"};
 }
 
-bool TableExists(Database& db, const char* name, bool& exists, std::string& error) {
+Result<bool> TableExists(Database& db, const char* name) {
     Statement query;
-    if (!Prepared(db, query, "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = ?", error)) {
-        return false;
+    int rc = query.Prepare(db, "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = ?");
+    if (rc != SQLITE_OK) {
+        return LastFailure(db, rc);
     }
     query.Bind(1, std::string_view(name));
-    return EachRow(
-        db, query, [&](const Statement& row) { return (exists = row.Int(0) > 0), true; }, error);
+    if ((rc = query.Step()) != SQLITE_ROW) {
+        return LastFailure(db, rc);
+    }
+    return query.Int(0) > 0;
 }
 
 }  // namespace
@@ -39,54 +44,57 @@ const char* LeftOutTableSql(LeftOutOf kind) {
     return TableOf(kind).create;
 }
 
-bool InsertLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id, const std::vector<std::string>& notes,
-                        std::string& error) {
+Status InsertLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id,
+                          const std::vector<std::string>& notes) {
     if (notes.empty()) {
-        return true;
+        return Done{};
     }
     const NotesTable table = TableOf(kind);
-    if (db.Exec(table.create) != 0) {
-        error = db.Error();
-        return false;
+    if (const int made = db.Exec(table.create); made != SQLITE_OK) {
+        return LastFailure(db, made);
     }
     Statement insert;
-    if (!Prepared(db, insert,
-                  std::string("INSERT INTO ") + table.name + " (owner_id, ordinal, note) VALUES (?, ?, ?)",
-                  error)) {
-        return false;
+    int rc = insert.Prepare(
+        db, std::string("INSERT INTO ") + table.name + " (owner_id, ordinal, note) VALUES (?, ?, ?)");
+    if (rc != SQLITE_OK) {
+        return LastFailure(db, rc);
     }
     for (std::size_t i = 0; i < notes.size(); ++i) {
         insert.Reset();
         insert.Bind(1, id);
         insert.Bind(2, static_cast<std::int64_t>(i));
         insert.Bind(3, std::string_view(notes[i]));
-        if (!StepDone(db, insert, error)) {
-            return false;
+        if ((rc = insert.Step()) != SQLITE_DONE) {
+            return LastFailure(db, rc);
         }
     }
-    return true;
+    return Done{};
 }
 
-bool LoadLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id, std::vector<std::string>& notes,
-                      std::string& error) {
-    notes.clear();
+Result<std::vector<std::string>> LoadLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id) {
     const NotesTable table = TableOf(kind);
-    bool exists = false;
-    if (!TableExists(db, table.name, exists, error)) {
-        return false;
-    }
+    const Result<bool> exists = TableExists(db, table.name);
     if (!exists) {
-        return true;
+        return exists.Error();
+    }
+    std::vector<std::string> notes;
+    if (!exists.Value()) {
+        return notes;
     }
     Statement select;
-    if (!Prepared(db, select,
-                  std::string("SELECT note FROM ") + table.name + " WHERE owner_id = ? ORDER BY ordinal",
-                  error)) {
-        return false;
+    int rc = select.Prepare(
+        db, std::string("SELECT note FROM ") + table.name + " WHERE owner_id = ? ORDER BY ordinal");
+    if (rc != SQLITE_OK) {
+        return LastFailure(db, rc);
     }
     select.Bind(1, id);
-    return EachRow(
-        db, select, [&](const Statement& row) { return notes.push_back(row.Text(0)), true; }, error);
+    while ((rc = select.Step()) == SQLITE_ROW) {
+        notes.push_back(select.Text(0));
+    }
+    if (rc != SQLITE_DONE) {
+        return LastFailure(db, rc);
+    }
+    return notes;
 }
 
 }  // namespace terrovane::archive

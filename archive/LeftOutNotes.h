@@ -18,10 +18,9 @@ enum class LeftOutOf { SoilModel, FopCurve };
 const char* LeftOutTableSql(LeftOutOf kind);
 
 // Inside the analysis's own write transaction; nothing is made when there are no notes.
-[[nodiscard]] bool InsertLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id,
-                                      const std::vector<std::string>& notes, std::string& error);
-// Fills `notes` in their order (empty when none were kept).
-[[nodiscard]] bool LoadLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id,
-                                    std::vector<std::string>& notes, std::string& error);
+Status InsertLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id,
+                          const std::vector<std::string>& notes);
+// The notes in their order (none when none were kept).
+Result<std::vector<std::string>> LoadLeftOutNotes(Database& db, LeftOutOf kind, std::int64_t id);
 
 }  // namespace terrovane::archive

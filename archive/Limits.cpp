@@ -40,7 +40,7 @@ const LimitPreset* FindLimitPreset(const std::string& name) {
     return nullptr;
 }
 
-std::optional<Limit> ParseLimit(const std::string& text, std::string& error) {
+Result<Limit> ParseLimit(const std::string& text) {
     if (const LimitPreset* preset = FindLimitPreset(TrimmedName(text))) {
         return Limit{preset->ohms, preset->source};
     }
@@ -50,12 +50,10 @@ std::optional<Limit> ParseLimit(const std::string& text, std::string& error) {
         comma == std::string::npos ? "custom value" : TrimmedName(text.substr(comma + 1));
     const double ohms = numbers::ParseDecimal(number).value_or(NAN);
     if (!(ohms > 0)) {
-        error = Problem(kLimitNotUnderstood, {text});
-        return std::nullopt;
+        return Refused(kLimitNotUnderstood, {text});
     }
     if (source.empty()) {
-        error = kLimitSourceEmpty;
-        return std::nullopt;
+        return Refused(kLimitSourceEmpty);
     }
     return Limit{ohms, source};
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Result.h"
 #include "SiteTypes.h"
 
 namespace terrovane::archive {
@@ -21,7 +22,8 @@ const std::vector<LimitPreset>& LimitPresets();
 const LimitPreset* FindLimitPreset(const std::string& name);
 
 // A limit from a preset name, a number of ohms ("7.5", source "custom value") or a number followed by a
-// comma and its source ("7.5,client specification"); nullopt with `error` set otherwise.
-[[nodiscard]] std::optional<Limit> ParseLimit(const std::string& text, std::string& error);
+// comma and its source ("7.5,client specification"); refused (kLimitNotUnderstood, kLimitSourceEmpty)
+// otherwise.
+Result<Limit> ParseLimit(const std::string& text);
 
 }  // namespace terrovane::archive

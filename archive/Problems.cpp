@@ -25,6 +25,10 @@ const std::vector<const char*>& ProblemTexts() {
         kDistanceTwice, kSchlumbergerPotentialSpacing, kNoTypedTraverse, kNoTypedSounding,
         // typed results in visits
         kTypedNotAtVisitSite,
+        // soil models, fall-of-potential curves and grid assessments kept
+        kSoilModelLayers, kLayerResistivity, kLastLayerThickness, kLayerNeedsThickness, kLayerThickness,
+        kSoundingPointNotPositive, kRmsNegative, kCurveProbe, kCurveTooShort, kCurveReadingNotPositive,
+        kGridFieldNotANumber, kGridNamesMissing, kGridSizesNotPositive, kSurfaceLayerHalf,
         // a deletion undone
         kResultAssignedSince, kTypedChangedSince, kAttachedFileGone, kChangedSinceDeletion};
     return texts;

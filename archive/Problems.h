@@ -129,6 +129,34 @@ inline constexpr const char* kNoTypedTraverse =
     QT_TRANSLATE_NOOP("ArchiveProblems", "there is no typed traverse %1");
 inline constexpr const char* kNoTypedSounding =
     QT_TRANSLATE_NOOP("ArchiveProblems", "there is no typed sounding %1");
+// A soil model, a fall-of-potential curve or a grid assessment that cannot be kept with its site or point.
+inline constexpr const char* kSoilModelLayers =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a soil model has 1 to %1 layers");
+inline constexpr const char* kLayerResistivity = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "layer %1: a resistivity is a number above 0 with a sigma not below 0");
+inline constexpr const char* kLastLayerThickness =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "layer %1: the last layer has no thickness");
+inline constexpr const char* kLayerNeedsThickness =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "layer %1: every layer but the last has a thickness");
+inline constexpr const char* kLayerThickness = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "layer %1: a thickness is a number above 0 with a sigma not below 0");
+inline constexpr const char* kSoundingPointNotPositive =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "point %1: a spacing and a resistivity are numbers above 0");
+inline constexpr const char* kRmsNegative =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "the RMS error is a number not below 0");
+inline constexpr const char* kCurveProbe =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "the current-probe distance is a number above 0");
+inline constexpr const char* kCurveTooShort =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a fall-of-potential curve needs at least two readings");
+inline constexpr const char* kCurveReadingNotPositive =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "reading %1: a distance and a resistance are numbers above 0");
+inline constexpr const char* kGridFieldNotANumber = QT_TRANSLATE_NOOP("ArchiveProblems", "%1: not a number");
+inline constexpr const char* kGridNamesMissing = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "the shape, rod placement, standard, soil method and verdict are named");
+inline constexpr const char* kGridSizesNotPositive = QT_TRANSLATE_NOOP(
+    "ArchiveProblems", "the grid's sizes, the soil's resistivity and the duration are above zero");
+inline constexpr const char* kSurfaceLayerHalf =
+    QT_TRANSLATE_NOOP("ArchiveProblems", "a surface layer has a resistivity and a thickness");
 // A deletion that cannot be undone: the archive has changed since in a way that conflicts with it.
 inline constexpr const char* kResultAssignedSince =
     QT_TRANSLATE_NOOP("ArchiveProblems", "result %1 has been assigned to a test point since the deletion");

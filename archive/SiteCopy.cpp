@@ -1,57 +1,79 @@
 #include "SiteCopy.h"
 
+#include <sqlite3.h>
+
 #include <vector>
 
 #include "Problems.h"
 #include "Sites.h"
+#include "Transaction.h"
 
 namespace terrovane::archive {
 namespace {
 
-bool SourceExists(Archive& archive, std::int64_t source, std::string& error) {
+Status SourceExists(Archive& archive, std::int64_t source) {
     std::vector<SiteRow> sites;
-    if (!Sites(archive, sites, error)) {
-        return false;
+    if (std::string error; !Sites(archive, sites, error)) {
+        return LibraryFailure(error);
     }
     for (const SiteRow& site : sites) {
         if (site.id == source) {
-            return true;
+            return Done{};
         }
     }
-    error = Problem(kNoSite, {std::to_string(source)});
-    return false;
+    return Missing(kNoSite, {std::to_string(source)});
+}
+
+// Adding a site or a point still says its refusal as the problem's English text, which the texts layer
+// reads back in the user's language; any other failure is the library's own.
+Failure AddingFailure(Database& db, const std::string& error) {
+    if (db.ExtendedErrorCode() != SQLITE_OK && db.Error() == error) {
+        return LastFailure(db, db.ExtendedErrorCode());
+    }
+    Failure failure;
+    failure.code = ErrorCode::Refused;
+    failure.arguments = {error};
+    failure.sqliteMessage = error;
+    return failure;
+}
+
+Status CopyPoints(Archive& archive, Database& db, std::int64_t source, std::int64_t made) {
+    std::vector<PointRow> points;
+    std::string error;
+    if (!Points(archive, source, points, error)) {
+        return LibraryFailure(error);
+    }
+    for (const PointRow& point : points) {
+        PointFields copy;
+        copy.name = point.fields.name;
+        copy.kind = point.fields.kind;
+        copy.limit = point.fields.limit;
+        copy.intervalMonths = point.fields.intervalMonths;
+        std::int64_t pointId = 0;
+        if (!AddPoint(archive, made, copy, pointId, error)) {
+            return AddingFailure(db, error);
+        }
+    }
+    return Done{};
 }
 
 }  // namespace
 
-bool CopySite(Archive& archive, std::int64_t source, const SiteFields& fields, std::int64_t& id,
-              std::string& error) {
+Result<std::int64_t> CopySite(Archive& archive, std::int64_t source, const SiteFields& fields) {
     std::int64_t made = 0;
-    const bool copied = archive.Write(
-        [&](Database&, std::string& failure) {
-            std::vector<PointRow> points;
-            if (!SourceExists(archive, source, failure) || !Points(archive, source, points, failure) ||
-                !AddSite(archive, fields, made, failure)) {
-                return false;
-            }
-            for (const PointRow& point : points) {
-                PointFields copy;
-                copy.name = point.fields.name;
-                copy.kind = point.fields.kind;
-                copy.limit = point.fields.limit;
-                copy.intervalMonths = point.fields.intervalMonths;
-                std::int64_t pointId = 0;
-                if (!AddPoint(archive, made, copy, pointId, failure)) {
-                    return false;
-                }
-            }
-            return true;
-        },
-        error);
-    if (copied) {
-        id = made;
+    const Status copied = archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
+        if (Status exists = SourceExists(archive, source); !exists) {
+            return exists;
+        }
+        if (std::string error; !AddSite(archive, fields, made, error)) {
+            return AddingFailure(db, error);
+        }
+        return CopyPoints(archive, db, source, made);
+    });
+    if (!copied) {
+        return copied.Error();
     }
-    return copied;
+    return made;
 }
 
 }  // namespace terrovane::archive

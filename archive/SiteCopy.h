@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Archive.h"
+#include "Result.h"
 #include "SiteTypes.h"
 
 namespace terrovane::archive {
@@ -11,7 +12,8 @@ namespace terrovane::archive {
 // A new site with `fields` and a test point for each of the source site's, in its order of measuring, with
 // the same name, kind, own limit and own interval: a campaign set up like a site of the same kind. Results
 // and notes stay with the source. One unit of work: either the site and all its points, or nothing.
-bool CopySite(Archive& archive, std::int64_t source, const SiteFields& fields, std::int64_t& id,
-              std::string& error);
+// The new site's id; missing (kNoSite) when there is no source site, and refused as adding the site or a
+// point refuses.
+Result<std::int64_t> CopySite(Archive& archive, std::int64_t source, const SiteFields& fields);
 
 }  // namespace terrovane::archive

@@ -4,6 +4,7 @@
 
 #include "DueSoon.h"
 #include "Sites.h"
+#include "Transaction.h"
 
 namespace terrovane::archive {
 namespace {
@@ -34,16 +35,23 @@ struct Tally {
 
 }  // namespace
 
-bool MapSites(Archive& archive, const std::string& today, SitesMap& out, std::string& error) {
+Result<SitesMap> MapSites(Archive& archive, const std::string& today) {
     std::vector<SiteRow> sites;
     std::vector<DueEntry> points;
-    const bool read = archive.Read(
-        [&](Database&, std::string& failure) {
-            return Sites(archive, sites, failure) && DueSoon(archive, today, std::nullopt, points, failure);
-        },
-        error);
+    const Status read = archive.Run(Archive::Access::Read, [&](Database&) -> Status {
+        // Every site is read, none asked for by its id: only the library itself can fail here.
+        if (std::string error; !Sites(archive, sites, error)) {
+            return LibraryFailure(error);
+        }
+        Result<std::vector<DueEntry>> due = DueSoon(archive, today, std::nullopt);
+        if (!due) {
+            return due.Error();
+        }
+        points = std::move(due).Value();
+        return Done{};
+    });
     if (!read) {
-        return false;
+        return read.Error();
     }
     std::map<std::string, Tally> tallies;  // by site name, which is unique
     for (const DueEntry& point : points) {
@@ -58,8 +66,7 @@ bool MapSites(Archive& archive, const std::string& today, SitesMap& out, std::st
         const Tally& tally = tallies[site.fields.name];
         map.placed.push_back({std::move(site), tally.Verdict(), tally.due, tally.overdue});
     }
-    out = std::move(map);
-    return true;
+    return map;
 }
 
 }  // namespace terrovane::archive

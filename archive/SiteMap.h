@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Archive.h"
+#include "Result.h"
 #include "SiteTypes.h"
 
 namespace terrovane::archive {
@@ -25,7 +26,7 @@ struct SitesMap {
 };
 
 // Every site with a position, judged as of `today` (YYYY-MM-DD); the others only counted.
-bool MapSites(Archive& archive, const std::string& today, SitesMap& out, std::string& error);
+Result<SitesMap> MapSites(Archive& archive, const std::string& today);
 
 // GeoJSON (RFC 7946): a FeatureCollection with a Point feature per site at [longitude, latitude] and the
 // properties name, address, verdict, due (null when none), overdue and points.

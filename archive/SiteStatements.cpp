@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "Problems.h"
+#include "Transaction.h"
 
 namespace terrovane::archive {
 
@@ -33,19 +34,22 @@ bool EachRow(Database& db, Statement& statement, const std::function<bool(const 
     return true;
 }
 
-bool DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const char* missing,
-                std::string& error) {
-    return InTransaction(
-        archive,
-        [&](Database& db, std::string& failure) {
-            Statement remove;
-            if (!Prepared(db, remove, sql, failure)) {
-                return false;
-            }
-            remove.Bind(1, id);
-            return StepDone(db, remove, failure) && Changed(db, missing, id, failure);
-        },
-        error);
+Status DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const char* missing) {
+    return archive.Run(Archive::Access::Write, [&](Database& db) -> Status {
+        Statement remove;
+        int rc = remove.Prepare(db, sql);
+        if (rc != SQLITE_OK) {
+            return LastFailure(db, rc);
+        }
+        remove.Bind(1, id);
+        if ((rc = remove.Step()) != SQLITE_DONE) {
+            return LastFailure(db, rc);
+        }
+        if (sqlite3_changes(db.Handle()) == 0) {
+            return Missing(missing, {std::to_string(id)});
+        }
+        return Done{};
+    });
 }
 
 bool StepDone(Database& db, Statement& statement, std::string& error) {

@@ -24,10 +24,9 @@ using Operation = Archive::Operation;
 // step fails or `row` does.
 [[nodiscard]] bool EachRow(Database& db, Statement& statement,
                            const std::function<bool(const Statement&)>& row, std::string& error);
-// Deletes the row `id` with `sql` (one parameter) in a transaction of its own; an id that names no row is
-// the problem `missing` (kNoSoilModel, ...).
-[[nodiscard]] bool DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const char* missing,
-                              std::string& error);
+// Deletes the row `id` with `sql` (one parameter) in a unit of work of its own; an id that names no row is
+// missing as `missing` says (kNoSoilModel, ...).
+Status DeleteById(Archive& archive, const std::string& sql, std::int64_t id, const char* missing);
 
 void BindOptional(Statement& statement, int index, const std::optional<double>& value);
 void BindOptional(Statement& statement, int index, const std::optional<int>& value);

@@ -1,11 +1,13 @@
 #include "SoilCovariance.h"
 
+#include <sqlite3.h>
+
 #include <cmath>
 #include <sstream>
 
 #include "Numbers.h"
 #include "Problems.h"
-#include "SiteStatements.h"
+#include "Transaction.h"
 
 namespace terrovane::archive {
 const char* const kSoilCovarianceTable =
@@ -43,72 +45,80 @@ std::vector<double> CovarianceValues(const std::string& text) {
 
 }  // namespace
 
-bool InsertSoilCovariance(Database& db, const StoredSoilModel& model, std::string& error) {
+Status InsertSoilCovariance(Database& db, const StoredSoilModel& model) {
     const std::size_t p = Parameters(model);
     if (model.logCovariance.size() != p * p || p == 0) {
-        return true;  // nothing to keep: the band is then simply not drawn
+        return Done{};  // nothing to keep: the band is then simply not drawn
     }
     for (double value : model.logCovariance) {
         if (!std::isfinite(value)) {
-            return true;
+            return Done{};
         }
     }
-    if (db.Exec(kSoilCovarianceTable) != 0) {
-        error = db.Error();
-        return false;
+    if (const int made = db.Exec(kSoilCovarianceTable); made != SQLITE_OK) {
+        return LastFailure(db, made);
     }
     Statement insert;
-    if (!Prepared(db, insert,
-                  "INSERT OR REPLACE INTO soil_model_covariance (model_id, log_covariance) "
-                  "SELECT id, ? FROM soil_models WHERE id = ?",
-                  error)) {
-        return false;
+    int rc = insert.Prepare(db,
+                            "INSERT OR REPLACE INTO soil_model_covariance (model_id, log_covariance) "
+                            "SELECT id, ? FROM soil_models WHERE id = ?");
+    if (rc != SQLITE_OK) {
+        return LastFailure(db, rc);
     }
     const std::string text = CovarianceText(model.logCovariance);
     insert.Bind(1, std::string_view(text));
     insert.Bind(2, model.id);
-    return StepDone(db, insert, error) && Changed(db, kNoSoilModel, model.id, error);
+    if ((rc = insert.Step()) != SQLITE_DONE) {
+        return LastFailure(db, rc);
+    }
+    if (sqlite3_changes(db.Handle()) == 0) {
+        return Missing(kNoSoilModel, {std::to_string(model.id)});
+    }
+    return Done{};
 }
 
-bool LoadSoilCovariance(Archive& archive, StoredSoilModel& model, std::string& error) {
+namespace {
+
+Result<bool> CovarianceTableExists(Database& db) {
+    Statement exists;
+    int rc = exists.Prepare(
+        db, "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = 'soil_model_covariance'");
+    if (rc != SQLITE_OK) {
+        return LastFailure(db, rc);
+    }
+    if ((rc = exists.Step()) != SQLITE_ROW) {
+        return LastFailure(db, rc);
+    }
+    return exists.Int(0) > 0;
+}
+
+Status ReadCovariance(Database& db, StoredSoilModel& model) {
+    const Result<bool> present = CovarianceTableExists(db);
+    if (!present || !present.Value()) {
+        return present ? Status(Done{}) : Status(present.Error());
+    }
+    Statement select;
+    int rc = select.Prepare(db, "SELECT log_covariance FROM soil_model_covariance WHERE model_id = ?");
+    if (rc != SQLITE_OK) {
+        return LastFailure(db, rc);
+    }
+    select.Bind(1, model.id);
+    while ((rc = select.Step()) == SQLITE_ROW) {
+        std::vector<double> values = CovarianceValues(select.Text(0));
+        const std::size_t p = Parameters(model);
+        if (values.size() == p * p) {
+            model.logCovariance = std::move(values);
+        }
+    }
+    return rc == SQLITE_DONE ? Status(Done{}) : Status(LastFailure(db, rc));
+}
+
+}  // namespace
+
+Status LoadSoilCovariance(Archive& archive, StoredSoilModel& model) {
     model.logCovariance.clear();
-    return archive.Read(
-        [&](Database& db, std::string& failure) {
-            Statement exists;
-            if (!Prepared(db, exists,
-                          "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = "
-                          "'soil_model_covariance'",
-                          failure)) {
-                return false;
-            }
-            bool present = false;
-            if (!EachRow(
-                    db, exists, [&](const Statement& row) { return (present = row.Int(0) > 0), true; },
-                    failure)) {
-                return false;
-            }
-            if (!present) {
-                return true;
-            }
-            Statement select;
-            if (!Prepared(db, select, "SELECT log_covariance FROM soil_model_covariance WHERE model_id = ?",
-                          failure)) {
-                return false;
-            }
-            select.Bind(1, model.id);
-            return EachRow(
-                db, select,
-                [&](const Statement& row) {
-                    std::vector<double> values = CovarianceValues(row.Text(0));
-                    const std::size_t p = Parameters(model);
-                    if (values.size() == p * p) {
-                        model.logCovariance = std::move(values);
-                    }
-                    return true;
-                },
-                failure);
-        },
-        error);
+    return archive.Run(Archive::Access::Read,
+                       [&](Database& db) -> Status { return ReadCovariance(db, model); });
 }
 
 }  // namespace terrovane::archive

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Archive.h"
+#include "Result.h"
 #include "SoilModels.h"
 
 namespace terrovane::archive {
@@ -12,10 +13,10 @@ namespace terrovane::archive {
 // made when first needed and gone with its model; a model stored without one simply has none.
 // It is written inside the model's own write transaction (StoreSoilModel), so the model is never seen without
 // it; one that does not fit the model is not kept.
-[[nodiscard]] bool InsertSoilCovariance(Database& db, const StoredSoilModel& model, std::string& error);
+Status InsertSoilCovariance(Database& db, const StoredSoilModel& model);
 // The statement that makes the covariance's table where it is missing.
 extern const char* const kSoilCovarianceTable;
 // Fills model.logCovariance (empty when none was kept or it does not fit the model's layers).
-[[nodiscard]] bool LoadSoilCovariance(Archive& archive, StoredSoilModel& model, std::string& error);
+Status LoadSoilCovariance(Archive& archive, StoredSoilModel& model);
 
 }  // namespace terrovane::archive

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Archive.h"
+#include "Result.h"
 
 namespace terrovane::archive {
 
@@ -38,19 +39,18 @@ struct StoredSoilModel {
     std::vector<std::string> leftOut;   // the results left out of the sounding and why (LeftOutNotes.h)
 };
 
-// Empty when the model can be stored: one to ten layers, a thickness on every layer but the last, every
+// Nothing when the model can be stored: one to ten layers, a thickness on every layer but the last, every
 // resistivity, thickness, spacing and RMS a finite number above zero (the RMS may be 0), sigmas not
-// negative. Otherwise what is wrong.
-std::string SoilModelProblem(const StoredSoilModel& model);
+// negative. Otherwise the refusal saying what is wrong.
+[[nodiscard]] std::optional<Failure> SoilModelProblem(const StoredSoilModel& model);
 
-// Stores the model with its site in one transaction (its covariance too, when it fits), setting its id and
-// time; false with `error` set when the model is refused or there is no such site.
-[[nodiscard]] bool StoreSoilModel(Archive& archive, StoredSoilModel& model, std::string& error);
+// Stores the model with its site in one unit of work (its covariance too, when it fits), setting its id
+// and time; refused as SoilModelProblem says, or missing (kNoSite) when there is no such site.
+Status StoreSoilModel(Archive& archive, StoredSoilModel& model);
 // The site's stored models, newest first.
-[[nodiscard]] bool SoilModels(Archive& archive, std::int64_t site, std::vector<StoredSoilModel>& out,
-                              std::string& error);
-// One stored model by its id; false with `error` set ("no soil model 7") when there is none.
-[[nodiscard]] bool SoilModelById(Archive& archive, std::int64_t id, StoredSoilModel& out, std::string& error);
-[[nodiscard]] bool DeleteSoilModel(Archive& archive, std::int64_t id, std::string& error);
+Result<std::vector<StoredSoilModel>> SoilModels(Archive& archive, std::int64_t site);
+// One stored model by its id; missing (kNoSoilModel) when there is none.
+Result<StoredSoilModel> SoilModelById(Archive& archive, std::int64_t id);
+Status DeleteSoilModel(Archive& archive, std::int64_t id);
 
 }  // namespace terrovane::archive

@@ -28,6 +28,14 @@ Failure LastFailure(Database& db, int rc) {
     return FailureOf(rc == SQLITE_ERROR ? db.ExtendedErrorCode() : rc, db.Error());
 }
 
+Failure LibraryFailure(const std::string& text) {
+    Failure failure;
+    failure.code = ErrorCode::Failed;
+    failure.arguments = {text};
+    failure.sqliteMessage = text;
+    return failure;
+}
+
 ReadTransaction::ReadTransaction(Database& db) : db_(db) {
     int rc = db_.Exec("BEGIN DEFERRED");
     if (rc == SQLITE_OK) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "Result.h"
 #include "Sqlite.h"
@@ -51,5 +52,8 @@ class WriteTransaction {
 
 // The failure of the last call on `db`, from its result code and message.
 Failure LastFailure(Database& db, int rc);
+// The failure of an older call that says it only as a text, where nothing but the library itself can
+// have failed: a read of every site or point in the unit of work.
+Failure LibraryFailure(const std::string& text);
 
 }  // namespace terrovane::archive

@@ -49,12 +49,13 @@ int List(const ParsedArguments& options) {
     if (store == nullptr) {
         return kExitFailed;
     }
-    std::vector<archive::DuePoint> points;
-    std::string error;
-    if (!archive::DueList(*store, archive::Today(), 0, points, error)) {
-        return CommandFailed("due", texts::ArchiveProblemText(error));
+    const archive::Result<std::vector<archive::DuePoint>> points =
+        archive::DueList(*store, archive::Today(), 0);
+    if (!points) {
+        return CommandFailed("due", texts::FailureText(points.Error()));
     }
-    return PrintText(format == "json" ? DueJson(points) : Table(points)) ? kExitOk : kExitFailed;
+    return PrintText(format == "json" ? DueJson(points.Value()) : Table(points.Value())) ? kExitOk
+                                                                                         : kExitFailed;
 }
 
 const CommandRegistrar kDueRegistrar(

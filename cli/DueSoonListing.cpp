@@ -47,11 +47,11 @@ int ListDueSoon(const ParsedArguments& options) {
         return kExitFailed;
     }
     const std::string today = archive::Today();
-    std::vector<archive::DueEntry> entries;
-    std::string error;
-    if (!archive::DueSoon(*store, today, within, entries, error)) {
-        return CommandFailed("due", texts::ArchiveProblemText(error));
+    const archive::Result<std::vector<archive::DueEntry>> due = archive::DueSoon(*store, today, within);
+    if (!due) {
+        return CommandFailed("due", texts::FailureText(due.Error()));
     }
+    const std::vector<archive::DueEntry>& entries = due.Value();
     const std::string text = format == "csv"    ? archive::DueCsv(entries)
                              : format == "json" ? archive::DueJson(entries)
                              : format == "ics"  ? archive::DueCalendar(entries, today, archive::UtcStamp())

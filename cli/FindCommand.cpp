@@ -51,11 +51,11 @@ int Find(const ParsedArguments& options) {
     if (store == nullptr) {
         return kExitFailed;
     }
-    std::vector<archive::FoundEntry> entries;
-    std::string error;
-    if (!archive::FindEntries(*store, text, entries, error)) {
-        return CommandFailed("find", texts::ArchiveProblemText(error));
+    const archive::Result<std::vector<archive::FoundEntry>> found = archive::FindEntries(*store, text);
+    if (!found) {
+        return CommandFailed("find", texts::FailureText(found.Error()));
     }
+    const std::vector<archive::FoundEntry>& entries = found.Value();
     if (format == "json") {
         return PrintText(numbers::JsonLines(FindJson(entries))) ? kExitOk : kExitFailed;
     }

@@ -57,16 +57,21 @@ bool LoadStoredGrid(const std::string& name, electrode::Electrode& conductors) {
         return false;
     std::string error;
     const auto site = archive::FindSite(*store, name, error);
-    std::vector<archive::StoredGridAssessment> assessments;
-    if (!site || !archive::GridAssessments(*store, site->id, assessments, error)) {
+    if (!site) {
         CommandFailed(kName, texts::ArchiveProblemText(error));
         return false;
     }
-    if (assessments.empty()) {
+    const archive::Result<std::vector<archive::StoredGridAssessment>> assessments =
+        archive::GridAssessments(*store, site->id);
+    if (!assessments) {
+        CommandFailed(kName, texts::FailureText(assessments.Error()));
+        return false;
+    }
+    if (assessments.Value().empty()) {
         CommandFailed(kName, CliText::tr("site \"%1\" has no stored grid assessment").arg(Given(name)));
         return false;
     }
-    conductors = electrode::ElectrodeOfDesign(stored::DesignOf(assessments.front()));
+    conductors = electrode::ElectrodeOfDesign(stored::DesignOf(assessments.Value().front()));
     return true;
 }
 

@@ -19,12 +19,12 @@ DeclaredOption IntervalOption() {
 bool ParseLimitOptions(const std::string& command, const ParsedArguments& options,
                        std::optional<archive::Limit>& limit, std::optional<int>& interval) {
     if (options.Has("limit")) {
-        std::string error;
-        limit = archive::ParseLimit(options.Value("limit"), error);
-        if (!limit) {
-            UsageError(command, CliText::tr("--limit: %1").arg(texts::ArchiveProblemText(error)));
+        const archive::Result<archive::Limit> parsed = archive::ParseLimit(options.Value("limit"));
+        if (!parsed) {
+            UsageError(command, CliText::tr("--limit: %1").arg(texts::FailureText(parsed.Error())));
             return false;
         }
+        limit = parsed.Value();
     }
     if (options.Has("interval")) {
         interval = WholeNumber(options.Value("interval"), 1, 600);

@@ -18,11 +18,11 @@ int ListSitesMap(const std::string& format) {
     if (store == nullptr) {
         return kExitFailed;
     }
-    archive::SitesMap map;
-    std::string error;
-    if (!archive::MapSites(*store, archive::Today(), map, error)) {
-        return CommandFailed("sites", texts::ArchiveProblemText(error));
+    const archive::Result<archive::SitesMap> mapped = archive::MapSites(*store, archive::Today());
+    if (!mapped) {
+        return CommandFailed("sites", texts::FailureText(mapped.Error()));
     }
+    const archive::SitesMap& map = mapped.Value();
     if (map.leftOut > 0) {
         Tell("sites", CliText::tr("%n site(s) without a position left out", nullptr, map.leftOut));
     }

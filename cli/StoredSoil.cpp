@@ -20,24 +20,31 @@ bool LoadStoredModel(const char* command, const ParsedArguments& options, archiv
             CommandFailed(command, CliText::tr("--soil-model takes the id of a stored soil model"));
             return false;
         }
-        if (!archive::SoilModelById(*store, *id, model, error)) {
-            CommandFailed(command, texts::ArchiveProblemText(error));
+        archive::Result<archive::StoredSoilModel> found = archive::SoilModelById(*store, *id);
+        if (!found) {
+            CommandFailed(command, texts::FailureText(found.Error()));
             return false;
         }
+        model = std::move(found).Value();
         return true;
     }
     const std::string name = options.Value("site");
     const auto site = archive::FindSite(*store, name, error);
-    std::vector<archive::StoredSoilModel> models;
-    if (!site || !archive::SoilModels(*store, site->id, models, error)) {
+    if (!site) {
         CommandFailed(command, texts::ArchiveProblemText(error));
         return false;
     }
-    if (models.empty()) {
+    const archive::Result<std::vector<archive::StoredSoilModel>> models =
+        archive::SoilModels(*store, site->id);
+    if (!models) {
+        CommandFailed(command, texts::FailureText(models.Error()));
+        return false;
+    }
+    if (models.Value().empty()) {
         CommandFailed(command, CliText::tr("site \"%1\" has no stored soil model").arg(Given(name)));
         return false;
     }
-    model = models.front();
+    model = models.Value().front();
     return true;
 }
 

@@ -98,12 +98,13 @@ SiteRowReading ReadSiteRow(const SourceRow& row, const SiteMapping& mapping, con
     }
     if (const std::string limit = cell(columns.limit); !limit.empty()) {
         const std::optional<double> ohms = FileNumber(limit, decimalComma);
-        std::string error;
-        reading.fields.limit = archive::ParseLimit(ohms ? numbers::Shortest(*ohms) : limit, error);
-        if (!reading.fields.limit) {
-            reading.problem = error;
+        const archive::Result<archive::Limit> parsed =
+            archive::ParseLimit(ohms ? numbers::Shortest(*ohms) : limit);
+        if (!parsed) {
+            reading.problem = parsed.Error().Text();
             return reading;
         }
+        reading.fields.limit = parsed.Value();
     }
     if (const std::string interval = cell(columns.interval); !interval.empty()) {
         reading.fields.intervalMonths = numbers::ParseInteger<int>(interval);

@@ -393,6 +393,62 @@
         <source>the archive has changed since the deletion in a way that conflicts with it: %1</source>
         <translation>das Archiv wurde seit dem Löschen so geändert, dass es damit nicht mehr zusammenpasst: %1</translation>
     </message>
+    <message>
+        <source>a soil model has 1 to %1 layers</source>
+        <translation>ein Bodenmodell hat 1 bis %1 Schichten</translation>
+    </message>
+    <message>
+        <source>layer %1: a resistivity is a number above 0 with a sigma not below 0</source>
+        <translation>Schicht %1: ein spezifischer Widerstand ist eine Zahl über 0 mit einem Sigma nicht unter 0</translation>
+    </message>
+    <message>
+        <source>layer %1: the last layer has no thickness</source>
+        <translation>Schicht %1: die letzte Schicht hat keine Dicke</translation>
+    </message>
+    <message>
+        <source>layer %1: every layer but the last has a thickness</source>
+        <translation>Schicht %1: jede Schicht außer der letzten hat eine Dicke</translation>
+    </message>
+    <message>
+        <source>layer %1: a thickness is a number above 0 with a sigma not below 0</source>
+        <translation>Schicht %1: eine Dicke ist eine Zahl über 0 mit einem Sigma nicht unter 0</translation>
+    </message>
+    <message>
+        <source>point %1: a spacing and a resistivity are numbers above 0</source>
+        <translation>Punkt %1: Abstand und spezifischer Widerstand sind Zahlen über 0</translation>
+    </message>
+    <message>
+        <source>the RMS error is a number not below 0</source>
+        <translation>der RMS-Fehler ist eine Zahl nicht unter 0</translation>
+    </message>
+    <message>
+        <source>the current-probe distance is a number above 0</source>
+        <translation>der Abstand des Hilfserders ist eine Zahl über 0</translation>
+    </message>
+    <message>
+        <source>a fall-of-potential curve needs at least two readings</source>
+        <translation>eine Spannungstrichter-Kurve braucht mindestens zwei Messwerte</translation>
+    </message>
+    <message>
+        <source>reading %1: a distance and a resistance are numbers above 0</source>
+        <translation>Messwert %1: Abstand und Widerstand sind Zahlen über 0</translation>
+    </message>
+    <message>
+        <source>%1: not a number</source>
+        <translation>%1: keine Zahl</translation>
+    </message>
+    <message>
+        <source>the shape, rod placement, standard, soil method and verdict are named</source>
+        <translation>Form, Staberder-Anordnung, Norm, Bodenverfahren und Urteil sind benannt</translation>
+    </message>
+    <message>
+        <source>the grid&apos;s sizes, the soil&apos;s resistivity and the duration are above zero</source>
+        <translation>die Maße des Erdungsgitters, der spezifische Bodenwiderstand und die Dauer sind größer als null</translation>
+    </message>
+    <message>
+        <source>a surface layer has a resistivity and a thickness</source>
+        <translation>eine Oberflächenschicht hat einen spezifischen Widerstand und eine Dicke</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

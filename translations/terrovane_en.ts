@@ -393,6 +393,62 @@
         <source>the archive has changed since the deletion in a way that conflicts with it: %1</source>
         <translation>the archive has changed since the deletion in a way that conflicts with it: %1</translation>
     </message>
+    <message>
+        <source>a soil model has 1 to %1 layers</source>
+        <translation>a soil model has 1 to %1 layers</translation>
+    </message>
+    <message>
+        <source>layer %1: a resistivity is a number above 0 with a sigma not below 0</source>
+        <translation>layer %1: a resistivity is a number above 0 with a sigma not below 0</translation>
+    </message>
+    <message>
+        <source>layer %1: the last layer has no thickness</source>
+        <translation>layer %1: the last layer has no thickness</translation>
+    </message>
+    <message>
+        <source>layer %1: every layer but the last has a thickness</source>
+        <translation>layer %1: every layer but the last has a thickness</translation>
+    </message>
+    <message>
+        <source>layer %1: a thickness is a number above 0 with a sigma not below 0</source>
+        <translation>layer %1: a thickness is a number above 0 with a sigma not below 0</translation>
+    </message>
+    <message>
+        <source>point %1: a spacing and a resistivity are numbers above 0</source>
+        <translation>point %1: a spacing and a resistivity are numbers above 0</translation>
+    </message>
+    <message>
+        <source>the RMS error is a number not below 0</source>
+        <translation>the RMS error is a number not below 0</translation>
+    </message>
+    <message>
+        <source>the current-probe distance is a number above 0</source>
+        <translation>the current-probe distance is a number above 0</translation>
+    </message>
+    <message>
+        <source>a fall-of-potential curve needs at least two readings</source>
+        <translation>a fall-of-potential curve needs at least two readings</translation>
+    </message>
+    <message>
+        <source>reading %1: a distance and a resistance are numbers above 0</source>
+        <translation>reading %1: a distance and a resistance are numbers above 0</translation>
+    </message>
+    <message>
+        <source>%1: not a number</source>
+        <translation>%1: not a number</translation>
+    </message>
+    <message>
+        <source>the shape, rod placement, standard, soil method and verdict are named</source>
+        <translation>the shape, rod placement, standard, soil method and verdict are named</translation>
+    </message>
+    <message>
+        <source>the grid&apos;s sizes, the soil&apos;s resistivity and the duration are above zero</source>
+        <translation>the grid&apos;s sizes, the soil&apos;s resistivity and the duration are above zero</translation>
+    </message>
+    <message>
+        <source>a surface layer has a resistivity and a thickness</source>
+        <translation>a surface layer has a resistivity and a thickness</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -393,6 +393,62 @@
         <source>the archive has changed since the deletion in a way that conflicts with it: %1</source>
         <translation>删除之后档案库已发生与之冲突的更改：%1</translation>
     </message>
+    <message>
+        <source>a soil model has 1 to %1 layers</source>
+        <translation>土壤模型有 1 到 %1 层</translation>
+    </message>
+    <message>
+        <source>layer %1: a resistivity is a number above 0 with a sigma not below 0</source>
+        <translation>第 %1 层：电阻率是大于 0 的数，其 sigma 不小于 0</translation>
+    </message>
+    <message>
+        <source>layer %1: the last layer has no thickness</source>
+        <translation>第 %1 层：最后一层没有厚度</translation>
+    </message>
+    <message>
+        <source>layer %1: every layer but the last has a thickness</source>
+        <translation>第 %1 层：除最后一层外每层都有厚度</translation>
+    </message>
+    <message>
+        <source>layer %1: a thickness is a number above 0 with a sigma not below 0</source>
+        <translation>第 %1 层：厚度是大于 0 的数，其 sigma 不小于 0</translation>
+    </message>
+    <message>
+        <source>point %1: a spacing and a resistivity are numbers above 0</source>
+        <translation>点 %1：间距和电阻率都是大于 0 的数</translation>
+    </message>
+    <message>
+        <source>the RMS error is a number not below 0</source>
+        <translation>RMS 误差是不小于 0 的数</translation>
+    </message>
+    <message>
+        <source>the current-probe distance is a number above 0</source>
+        <translation>电流极距离是大于 0 的数</translation>
+    </message>
+    <message>
+        <source>a fall-of-potential curve needs at least two readings</source>
+        <translation>电位降曲线至少需要两个读数</translation>
+    </message>
+    <message>
+        <source>reading %1: a distance and a resistance are numbers above 0</source>
+        <translation>读数 %1：距离和电阻都是大于 0 的数</translation>
+    </message>
+    <message>
+        <source>%1: not a number</source>
+        <translation>%1：不是数字</translation>
+    </message>
+    <message>
+        <source>the shape, rod placement, standard, soil method and verdict are named</source>
+        <translation>形状、接地棒布置、标准、土壤方法和结论都须给出名称</translation>
+    </message>
+    <message>
+        <source>the grid&apos;s sizes, the soil&apos;s resistivity and the duration are above zero</source>
+        <translation>接地网尺寸、土壤电阻率和持续时间都大于零</translation>
+    </message>
+    <message>
+        <source>a surface layer has a resistivity and a thickness</source>
+        <translation>表层有电阻率和厚度</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -295,8 +295,11 @@ bool SiteFigures(const std::string& path) {
         double wall = 0;
         dueCpu.push_back(CpuMilliseconds([&] {
             wall = Milliseconds([&] {
-                if (!terrovane::archive::DueList(*archive, "2026-01-01", 0, list, error)) {
-                    std::printf("due list: %s\n", error.c_str());
+                auto read = terrovane::archive::DueList(*archive, "2026-01-01", 0);
+                if (!read) {
+                    std::printf("due list: %s\n", read.Error().Text().c_str());
+                } else {
+                    list = std::move(read).Value();
                 }
             });
         }));
@@ -319,7 +322,12 @@ bool SiteFigures(const std::string& path) {
             double wall = 0;
             soonCpu.push_back(CpuMilliseconds([&] {
                 wall = Milliseconds([&] {
-                    terrovane::archive::DueSoon(*archive, "2026-01-01", within, list, error);
+                    auto read = terrovane::archive::DueSoon(*archive, "2026-01-01", within);
+                    if (!read) {
+                        std::printf("due soon: %s\n", read.Error().Text().c_str());
+                    } else {
+                        list = std::move(read).Value();
+                    }
                     if (!within) {
                         terrovane::archive::DueCalendar(list, "2026-01-01", "20260101T000000Z");
                     }
@@ -346,9 +354,12 @@ bool SiteFigures(const std::string& path) {
         double wall = 0;
         mapCpu.push_back(CpuMilliseconds([&] {
             wall = Milliseconds([&] {
-                terrovane::archive::SitesMap sites;
-                terrovane::archive::MapSites(*archive, "2026-01-01", sites, error);
-                terrovane::archive::SitesGeoJson(sites);
+                const auto sites = terrovane::archive::MapSites(*archive, "2026-01-01");
+                if (!sites) {
+                    std::printf("the sites' map: %s\n", sites.Error().Text().c_str());
+                } else {
+                    terrovane::archive::SitesGeoJson(sites.Value());
+                }
             });
         }));
         map.push_back(wall);
@@ -412,8 +423,10 @@ bool SearchFigures(const std::string& path) {
                 wall = Milliseconds([&] {
                     std::string error;
                     terrovane::archive::FoundPlaces places;
-                    if (!terrovane::archive::FindPlaces(*archive, words, places, error)) {
-                        std::printf("finding: %s\n", error.c_str());
+                    if (auto found = terrovane::archive::FindPlaces(*archive, words); !found) {
+                        std::printf("finding: %s\n", found.Error().Text().c_str());
+                    } else {
+                        places = std::move(found).Value();
                     }
                     terrovane::archive::ResultFilter filter;
                     filter.search = words;

@@ -186,33 +186,43 @@ void DrawCurve(QPainter& painter, const PointCurve& entry, const Mm& mm, double 
     plots::PaintFopPlot(painter, mm(x, y + 2, width, height - y - 2), data);
 }
 
+// The report's own steps still pass a failure on as its English line, which the texts layer says in the
+// user's language.
+bool Said(const archive::Failure& failure, std::string& error) {
+    error = failure.Text();
+    return false;
+}
+
 }  // namespace
 
 bool LoadStoredAnalyses(archive::Archive& archive, std::int64_t site,
                         const std::vector<archive::PointRow>& points, StoredAnalyses& out,
                         std::string& error) {
     out = {};
-    std::vector<archive::StoredSoilModel> models;
-    if (!archive::SoilModels(archive, site, models, error))
-        return false;
-    if (!models.empty()) {
-        out.soilModel = models.front();
-        if (!archive::LoadSoilCovariance(archive, *out.soilModel, error))
-            return false;
+    const archive::Result<std::vector<archive::StoredSoilModel>> models = archive::SoilModels(archive, site);
+    if (!models)
+        return Said(models.Error(), error);
+    if (!models.Value().empty()) {
+        out.soilModel = models.Value().front();
+        if (const archive::Status covariance = archive::LoadSoilCovariance(archive, *out.soilModel);
+            !covariance)
+            return Said(covariance.Error(), error);
     }
-    std::vector<archive::StoredGridAssessment> assessments;
-    if (!archive::GridAssessments(archive, site, assessments, error))
-        return false;
-    if (!assessments.empty()) {
-        out.gridAssessment = assessments.front();
+    const archive::Result<std::vector<archive::StoredGridAssessment>> assessments =
+        archive::GridAssessments(archive, site);
+    if (!assessments)
+        return Said(assessments.Error(), error);
+    if (!assessments.Value().empty()) {
+        out.gridAssessment = assessments.Value().front();
         out.gridMap = ComputeGridMap(*out.gridAssessment, out.soilModel);
     }
     for (const archive::PointRow& point : points) {
-        std::vector<archive::StoredFopCurve> curves;
-        if (!archive::FopCurves(archive, point.id, curves, error))
-            return false;
-        if (!curves.empty())
-            out.curves.push_back({point.fields.name, curves.front()});
+        const archive::Result<std::vector<archive::StoredFopCurve>> curves =
+            archive::FopCurves(archive, point.id);
+        if (!curves)
+            return Said(curves.Error(), error);
+        if (!curves.Value().empty())
+            out.curves.push_back({point.fields.name, curves.Value().front()});
     }
     return true;
 }

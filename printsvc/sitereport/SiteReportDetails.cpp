@@ -128,13 +128,15 @@ bool AddTypedResults(archive::Archive& archive, const archive::ResultFilter& fil
 
 bool AddProbeDistances(archive::Archive& archive, SiteReport& report, std::string& error) {
     for (PointSection& section : report.points) {
-        std::vector<archive::StoredFopCurve> curves;
-        if (!archive::FopCurves(archive, section.point.id, curves, error)) {
+        const archive::Result<std::vector<archive::StoredFopCurve>> curves =
+            archive::FopCurves(archive, section.point.id);
+        if (!curves) {
+            error = curves.Error().Text();
             return false;
         }
         // Newest curve first: a result on two curves takes the newer one's distances.
         std::map<std::int64_t, std::pair<double, double>> distances;
-        for (const archive::StoredFopCurve& curve : curves) {
+        for (const archive::StoredFopCurve& curve : curves.Value()) {
             for (const archive::StoredFopReading& reading : curve.readings) {
                 if (reading.result) {
                     distances.emplace(*reading.result, std::pair{curve.currentProbe, reading.distance});
@@ -154,10 +156,13 @@ bool AddProbeDistances(archive::Archive& archive, SiteReport& report, std::strin
 }
 
 bool AddDueDates(archive::Archive& archive, SiteReport& report, std::string& error) {
-    std::vector<archive::DuePoint> due;
-    if (!archive::DueList(archive, archive::Today(), report.site.id, due, error)) {
+    const archive::Result<std::vector<archive::DuePoint>> list =
+        archive::DueList(archive, archive::Today(), report.site.id);
+    if (!list) {
+        error = list.Error().Text();
         return false;
     }
+    const std::vector<archive::DuePoint>& due = list.Value();
     for (PointSection& section : report.points) {
         const auto found = std::find_if(due.begin(), due.end(), [&](const archive::DuePoint& each) {
             return each.point == section.point.id;

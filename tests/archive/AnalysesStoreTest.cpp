@@ -5,6 +5,8 @@
 
 #include "ArchiveFixtures.h"
 #include "FopCurves.h"
+#include "Problems.h"
+#include "ResultCheck.h"
 #include "Schema.h"
 #include "Sites.h"
 #include "SoilModels.h"
@@ -45,16 +47,16 @@ class AnalysesStoreTest : public ArchiveTest {
 TEST_F(AnalysesStoreTest, ASoilModelComesBackAsStoredWithUndeterminedAndUnestimatedSigmas) {
     StoredSoilModel model = TwoLayers(siteId);
     model.layers[0].thicknessSigma = std::numeric_limits<double>::quiet_NaN();
-    ASSERT_TRUE(StoreSoilModel(*archive, model, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive, model)));
     EXPECT_GT(model.id, 0);
     EXPECT_FALSE(model.savedAt.empty());
     StoredSoilModel newer = TwoLayers(siteId);
     newer.layerChoice = "1";
     newer.layers = {{60.0, 4.0, std::nullopt, std::nullopt}};
-    ASSERT_TRUE(StoreSoilModel(*archive, newer, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive, newer)));
 
     std::vector<StoredSoilModel> stored;
-    ASSERT_TRUE(SoilModels(*archive, siteId, stored, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Into(SoilModels(*archive, siteId), stored));
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(stored[0].id, newer.id);  // newest first
     const StoredSoilModel& back = stored[1];
@@ -79,30 +81,61 @@ TEST_F(AnalysesStoreTest, ASoilModelComesBackAsStoredWithUndeterminedAndUnestima
 TEST_F(AnalysesStoreTest, BadModelsAndCurvesAreRefusedWithTheReasonAndStoreNothing) {
     StoredSoilModel model = TwoLayers(siteId);
     model.layers[1].thickness = 3.0;
-    EXPECT_FALSE(StoreSoilModel(*archive, model, error));
-    EXPECT_EQ(error, "layer 2: the last layer has no thickness");
+    Status stored = StoreSoilModel(*archive, model);
+    ASSERT_FALSE(stored);
+    EXPECT_EQ(stored.Error().code, ErrorCode::Refused);
+    EXPECT_STREQ(stored.Error().problem, kLastLayerThickness);
+    EXPECT_EQ(stored.Error().Text(), "layer 2: the last layer has no thickness");
     model = TwoLayers(siteId);
     model.layers[0].resistivity = std::nan("");
-    EXPECT_FALSE(StoreSoilModel(*archive, model, error));
-    EXPECT_NE(error.find("layer 1"), std::string::npos) << error;
+    stored = StoreSoilModel(*archive, model);
+    ASSERT_FALSE(stored);
+    EXPECT_EQ(stored.Error().arguments, std::vector<std::string>{"1"});
     model = TwoLayers(siteId + 99);
-    EXPECT_FALSE(StoreSoilModel(*archive, model, error));
-    EXPECT_EQ(error, "there is no site " + std::to_string(siteId + 99));
+    stored = StoreSoilModel(*archive, model);
+    ASSERT_FALSE(stored);
+    EXPECT_EQ(stored.Error().code, ErrorCode::NoSuchItem);
+    EXPECT_EQ(stored.Error().Text(), "there is no site " + std::to_string(siteId + 99));
 
     StoredFopCurve curve{0, pointId, "", 50, {{10, 2.0, {}}}, {}};
-    EXPECT_FALSE(StoreFopCurve(*archive, curve, error));
-    EXPECT_EQ(error, "a fall-of-potential curve needs at least two readings");
+    stored = StoreFopCurve(*archive, curve);
+    ASSERT_FALSE(stored);
+    EXPECT_EQ(stored.Error().code, ErrorCode::Refused);
+    EXPECT_EQ(stored.Error().Text(), "a fall-of-potential curve needs at least two readings");
     curve.readings.push_back({-1, 2.0, {}});
-    EXPECT_FALSE(StoreFopCurve(*archive, curve, error));
-    EXPECT_EQ(error, "reading 2: a distance and a resistance are numbers above 0");
+    stored = StoreFopCurve(*archive, curve);
+    ASSERT_FALSE(stored);
+    EXPECT_EQ(stored.Error().Text(), "reading 2: a distance and a resistance are numbers above 0");
     curve.readings[1].distance = 30;
     curve.point = pointId + 5;
-    EXPECT_FALSE(StoreFopCurve(*archive, curve, error));
-    EXPECT_EQ(error, "there is no test point " + std::to_string(pointId + 5));
+    stored = StoreFopCurve(*archive, curve);
+    ASSERT_FALSE(stored);
+    EXPECT_EQ(stored.Error().code, ErrorCode::NoSuchItem);
+    EXPECT_EQ(stored.Error().Text(), "there is no test point " + std::to_string(pointId + 5));
     EXPECT_EQ(ReadArchive(Path(),
                           "SELECT (SELECT count(*) FROM soil_models) + (SELECT count(*) FROM "
                           "soil_model_layers) + (SELECT count(*) FROM fop_curves)"),
               "[[0]]");
+}
+
+// Asked for by an id that names nothing (any more), a model or a curve is a missing item with its own
+// text, never an empty success or the library's failure.
+TEST_F(AnalysesStoreTest, AModelOrCurveNotThereIsMissingByItsOwnText) {
+    StoredSoilModel model = TwoLayers(siteId);
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive, model)));
+    ASSERT_TRUE(terrovane::testing::Succeeded(DeleteSoilModel(*archive, model.id)));
+    const Result<StoredSoilModel> gone = SoilModelById(*archive, model.id);
+    ASSERT_FALSE(gone);
+    EXPECT_EQ(gone.Error().code, ErrorCode::NoSuchItem);
+    EXPECT_STREQ(gone.Error().problem, kNoSoilModel);
+    EXPECT_EQ(gone.Error().arguments, std::vector<std::string>{std::to_string(model.id)});
+    const Status again = DeleteSoilModel(*archive, model.id);
+    ASSERT_FALSE(again);
+    EXPECT_STREQ(again.Error().problem, kNoSoilModel);
+    const Status noCurve = DeleteFopCurve(*archive, 4242);
+    ASSERT_FALSE(noCurve);
+    EXPECT_EQ(noCurve.Error().code, ErrorCode::NoSuchItem);
+    EXPECT_EQ(noCurve.Error().Text(), "there is no fall-of-potential curve 4242");
 }
 
 TEST_F(AnalysesStoreTest, ACurveKeepsItsReadingsAndTheResultsTheyCameFrom) {
@@ -110,9 +143,9 @@ TEST_F(AnalysesStoreTest, ACurveKeepsItsReadingsAndTheResultsTheyCameFrom) {
         StoreImage(*archive, ImageWith({{0, MakeResult(1, 5, 1, 2.5f)}, {1, MakeResult(1, 5, 2, 2.9f)}}))
             .stored);
     StoredFopCurve curve{0, pointId, "", 50, {{10, 2.5, 1}, {30, 2.9, 2}, {31, 3.0, 777}}, {}};
-    ASSERT_TRUE(StoreFopCurve(*archive, curve, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreFopCurve(*archive, curve)));
     std::vector<StoredFopCurve> stored;
-    ASSERT_TRUE(FopCurves(*archive, pointId, stored, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Into(FopCurves(*archive, pointId), stored));
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_DOUBLE_EQ(stored[0].currentProbe, 50);
     ASSERT_EQ(stored[0].readings.size(), 3u);
@@ -125,34 +158,34 @@ TEST_F(AnalysesStoreTest, ACurveKeepsItsReadingsAndTheResultsTheyCameFrom) {
 // note is kept (a file without any keeps its layout), and go with their analysis.
 TEST_F(AnalysesStoreTest, TheReadingsLeftOutAreKeptWithTheirAnalysisAndGoWithIt) {
     StoredSoilModel bare = TwoLayers(siteId);
-    ASSERT_TRUE(StoreSoilModel(*archive, bare, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive, bare)));
     EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM sqlite_master WHERE name LIKE '%left_out'"), "[[0]]");
 
     StoredSoilModel model = TwoLayers(siteId);
     model.leftOut = {"result 7: ρ > 999.9 kΩ·m is over range, no measured value; left out",
                      "result 3: no measuring distance; left out"};
-    ASSERT_TRUE(StoreSoilModel(*archive, model, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive, model)));
     StoredFopCurve curve{
         0, pointId, "", 50, {{10, 2.5, {}}, {30, 2.9, {}}}, {"slot 01: Re invalid; left out"}};
-    ASSERT_TRUE(StoreFopCurve(*archive, curve, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreFopCurve(*archive, curve)));
 
     StoredSoilModel back;
-    ASSERT_TRUE(SoilModelById(*archive, model.id, back, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Into(SoilModelById(*archive, model.id), back));
     EXPECT_EQ(back.leftOut, model.leftOut);
     std::vector<StoredSoilModel> models;
-    ASSERT_TRUE(SoilModels(*archive, siteId, models, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Into(SoilModels(*archive, siteId), models));
     ASSERT_EQ(models.size(), 2u);
     EXPECT_TRUE(models[0].leftOut.empty() != models[1].leftOut.empty());
     std::vector<StoredFopCurve> curves;
-    ASSERT_TRUE(FopCurves(*archive, pointId, curves, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Into(FopCurves(*archive, pointId), curves));
     ASSERT_EQ(curves.size(), 1u);
     EXPECT_EQ(curves[0].leftOut, curve.leftOut);
     EXPECT_EQ(
         ReadArchive(Path(), "SELECT ordinal, substr(note, 1, 9) FROM soil_model_left_out ORDER BY ordinal"),
         R"([[0, "result 7:"], [1, "result 3:"]])");
 
-    ASSERT_TRUE(DeleteSoilModel(*archive, model.id, error)) << error;
-    ASSERT_TRUE(DeleteFopCurve(*archive, curves[0].id, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(DeleteSoilModel(*archive, model.id)));
+    ASSERT_TRUE(terrovane::testing::Succeeded(DeleteFopCurve(*archive, curves[0].id)));
     EXPECT_EQ(ReadArchive(Path(),
                           "SELECT (SELECT count(*) FROM soil_model_left_out), (SELECT count(*) FROM "
                           "fop_curve_left_out)"),
@@ -162,9 +195,9 @@ TEST_F(AnalysesStoreTest, TheReadingsLeftOutAreKeptWithTheirAnalysisAndGoWithIt)
 TEST_F(AnalysesStoreTest, DeletingTheSiteTakesItsModelsAndCurvesAndKeepsTheResults) {
     ASSERT_TRUE(StoreImage(*archive, ImageWith({{0, MakeResult(1, 5, 1, 2.5f)}})).stored);
     StoredSoilModel model = TwoLayers(siteId);
-    ASSERT_TRUE(StoreSoilModel(*archive, model, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive, model)));
     StoredFopCurve curve{0, pointId, "", 50, {{10, 2.5, 1}, {30, 2.9, {}}}, {}};
-    ASSERT_TRUE(StoreFopCurve(*archive, curve, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreFopCurve(*archive, curve)));
     ASSERT_TRUE(DeleteSite(*archive, siteId, error)) << error;
     EXPECT_EQ(ReadArchive(Path(),
                           "SELECT (SELECT count(*) FROM soil_models), (SELECT count(*) FROM "
@@ -203,9 +236,9 @@ PRAGMA user_version = 3;
     ASSERT_NE(third, nullptr);
     EXPECT_EQ(ReadArchive(file, "--check"), SoundCheck());
     StoredSoilModel model = TwoLayers(4);
-    ASSERT_TRUE(StoreSoilModel(*third, model, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*third, model)));
     StoredFopCurve curve{0, 9, "", 40, {{10, 2.5, {}}, {30, 2.9, {}}}, {}};
-    ASSERT_TRUE(StoreFopCurve(*third, curve, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreFopCurve(*third, curve)));
     EXPECT_EQ(ReadArchive(
                   file, "SELECT s.name, m.layer_choice FROM soil_models m JOIN sites s ON s.id = m.site_id"),
               R"([["Old site", "auto"]])");

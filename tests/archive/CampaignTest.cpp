@@ -2,6 +2,8 @@
 // due list of the coming days with its calendar, each file read back by an independent reader.
 #include "ArchiveFixtures.h"
 #include "DueFiles.h"
+#include "Problems.h"
+#include "ResultCheck.h"
 #include "SiteCopy.h"
 #include "SiteMap.h"
 #include "Sites.h"
@@ -81,7 +83,7 @@ TEST_F(CampaignTest, ACopiedSiteHasThePointsButNoneOfTheirResultsOrNotes) {
     fields.name = "Plant 2";
     fields.intervalMonths = 24;
     std::int64_t copy = 0;
-    ASSERT_TRUE(CopySite(*archive_, plant_, fields, copy, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(CopySite(*archive_, plant_, fields), copy));
     std::vector<PointRow> points;
     ASSERT_TRUE(Points(*archive_, copy, points, error_)) << error_;
     ASSERT_EQ(points.size(), 2u);
@@ -104,17 +106,22 @@ TEST_F(CampaignTest, ACopiedSiteHasThePointsButNoneOfTheirResultsOrNotes) {
               "[[2]]");
     // A name already taken, or a source that is gone, makes neither a site nor a point.
     fields.name = "Plant";
-    EXPECT_FALSE(CopySite(*archive_, mast_, fields, copy, error_));
-    EXPECT_EQ(error_, "there is already a site named \"Plant\"");
+    const Result<std::int64_t> taken = CopySite(*archive_, mast_, fields);
+    ASSERT_FALSE(taken);
+    EXPECT_EQ(taken.Error().code, ErrorCode::Refused);
+    EXPECT_EQ(taken.Error().Text(), "there is already a site named \"Plant\"");
     fields.name = "Plant 3";
-    EXPECT_FALSE(CopySite(*archive_, 999, fields, copy, error_));
+    const Result<std::int64_t> nowhere = CopySite(*archive_, 999, fields);
+    ASSERT_FALSE(nowhere);
+    EXPECT_EQ(nowhere.Error().code, ErrorCode::NoSuchItem);
+    EXPECT_STREQ(nowhere.Error().problem, kNoSite);
     EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM sites WHERE name = 'Plant 3'"), "[[0]]");
     EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM points"), "[[5]]");
 }
 
 TEST_F(CampaignTest, SitesOnAMapAreReadBackWithLongitudeFirstAndTheUnplacedCounted) {
     SitesMap map;
-    ASSERT_TRUE(MapSites(*archive_, "2009-06-01", map, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(MapSites(*archive_, "2009-06-01"), map));
     EXPECT_EQ(map.leftOut, 1);
     const std::string geojson = SitesGeoJson(map);
     EXPECT_EQ(RunPython("import json, sys\n"
@@ -150,20 +157,20 @@ TEST_F(CampaignTest, APassingSiteAndOneWithoutLimitAreToldApart) {
     ASSERT_TRUE(Assign(*archive_, {2}, std::nullopt, error_)) << error_;  // the failing result goes
     ASSERT_TRUE(DeletePoint(*archive_, grid_, error_)) << error_;
     SitesMap map;
-    ASSERT_TRUE(MapSites(*archive_, "2009-02-01", map, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(MapSites(*archive_, "2009-02-01"), map));
     EXPECT_EQ(map.placed[1].verdict, "pass");
     EXPECT_FALSE(map.placed[1].overdue);
     SiteFields fields = archive::FindSite(*archive_, "Plant", error_)->fields;
     fields.limit.reset();
     ASSERT_TRUE(UpdateSite(*archive_, plant_, fields, error_)) << error_;
-    ASSERT_TRUE(MapSites(*archive_, "2009-02-01", map, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(MapSites(*archive_, "2009-02-01"), map));
     EXPECT_EQ(map.placed[1].verdict, "none");
 }
 
 TEST_F(CampaignTest, TheComingDaysListOverduePointsAndThoseDueByTheLastDayOnly) {
     std::vector<DueEntry> due;
     // Rod is due 2009-04-05 (3 months), Grid 2010-01-20 (the site's year), the mast's leg now.
-    ASSERT_TRUE(DueSoon(*archive_, "2009-03-10", 26, due, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(DueSoon(*archive_, "2009-03-10", 26), due));
     ASSERT_EQ(due.size(), 2u);
     EXPECT_EQ(due[0].due.name, "Leg, north; east");
     EXPECT_TRUE(due[0].due.overdue);
@@ -173,9 +180,9 @@ TEST_F(CampaignTest, TheComingDaysListOverduePointsAndThoseDueByTheLastDayOnly) 
     EXPECT_EQ(due[1].lastResult, "Re 8.00 Ω");
     EXPECT_EQ(due[1].verdict, Verdict::Pass);
     EXPECT_EQ(due[1].uuid.size(), 36u);
-    ASSERT_TRUE(DueSoon(*archive_, "2009-03-10", 25, due, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(DueSoon(*archive_, "2009-03-10", 25), due));
     EXPECT_EQ(due.size(), 1u);
-    ASSERT_TRUE(DueSoon(*archive_, "2009-03-10", std::nullopt, due, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(DueSoon(*archive_, "2009-03-10", std::nullopt), due));
     ASSERT_EQ(due.size(), 3u);
     EXPECT_EQ(due[2].due.name, "Grid");
     EXPECT_EQ(due[2].verdict, Verdict::Fail);
@@ -216,7 +223,7 @@ TEST_F(CampaignTest, TheCalendarHasAnAllDayEventPerDuePointWithFoldedEscapedLine
     fields.name = "Umspannwerk Nordhafen-Süd, Schaltanlage 110 kV; Feld 7 \\ Erdungsanlage Ω";
     ASSERT_TRUE(UpdateSite(*archive_, plant_, fields, error_)) << error_;
     std::vector<DueEntry> due;
-    ASSERT_TRUE(DueSoon(*archive_, "2009-03-10", 400, due, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(DueSoon(*archive_, "2009-03-10", 400), due));
     const std::string ics = DueCalendar(due, "2009-03-10", "20090310T080000Z");
     std::size_t start = 0;
     while (start < ics.size()) {
@@ -249,7 +256,7 @@ TEST_F(CampaignTest, TheCalendarHasAnAllDayEventPerDuePointWithFoldedEscapedLine
                   "'Last test 2009-01-20: Re 12.00 Ω, fail.\\nRe-test every 12 months.'");
     // Made again after a re-test, the point's event keeps its UID: a calendar updates it.
     std::vector<DueEntry> later;
-    ASSERT_TRUE(DueSoon(*archive_, "2009-05-10", 400, later, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(DueSoon(*archive_, "2009-05-10", 400), later));
     EXPECT_EQ(later[0].uuid, leg);
 }
 

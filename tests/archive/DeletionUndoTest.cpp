@@ -6,6 +6,7 @@
 #include "DeletionSnapshot.h"
 #include "Problems.h"
 #include "ReportPhotos.h"
+#include "ResultCheck.h"
 #include "Sites.h"
 #include "SoilModels.h"
 #include "TypedResults.h"
@@ -82,7 +83,7 @@ class DeletionUndoTest : public ArchiveTest {
         model.rmsPercent = 1.5;
         model.layers = {{60.0, 4.0, std::nullopt, std::nullopt}};
         model.points = {{1, 61}, {2, 60}, {4, 59}};
-        ASSERT_TRUE(StoreSoilModel(*archive, model, error)) << error;
+        ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive, model)));
         TypedTraverse traverse;
         traverse.point = points[1];
         traverse.currentProbe = 50;
@@ -137,7 +138,7 @@ TEST_F(DeletionUndoTest, ASiteComesBackWithEverythingItsDeletionTookAndGoesAgain
         EXPECT_EQ(AttachmentBytes(*archive, photoId).Value(), "rod pit photo");
         EXPECT_EQ(ChosenForReport(*archive).Value(), std::set<std::int64_t>{photoId});
         std::vector<StoredSoilModel> models;
-        ASSERT_TRUE(SoilModels(*archive, siteId, models, error)) << error;
+        ASSERT_TRUE(terrovane::testing::Into(SoilModels(*archive, siteId), models));
         ASSERT_EQ(models.size(), 1u);
         EXPECT_EQ(models[0].points.size(), 3u);
         EXPECT_EQ(TypedTraverses(*archive, points[1]).Value().size(), 1u);

@@ -4,6 +4,7 @@
 #include "ArchiveFixtures.h"
 #include "Attachments.h"
 #include "Find.h"
+#include "ResultCheck.h"
 #include "Schema.h"
 #include "Sites.h"
 #include "TypedResults.h"
@@ -37,7 +38,7 @@ class FindTest : public ArchiveTest {
     // What `text` finds, as "kind:id" words in the order found.
     std::string Found(const std::string& text) {
         std::vector<FoundEntry> entries;
-        EXPECT_TRUE(FindEntries(*archive, text, entries, error)) << text << ": " << error;
+        EXPECT_TRUE(terrovane::testing::Into(FindEntries(*archive, text), entries)) << text;
         std::string found;
         for (const FoundEntry& entry : entries) {
             found += (found.empty() ? "" : " ") + std::string(FindKindKey(entry.kind)) + ":" +
@@ -97,7 +98,7 @@ TEST_F(FindTest, ASearchIsNeverTheIndexSyntaxAndMarksAreFoundAsTyped) {
                                 "{body}: x",  "+",     "—",        "«»",    "'; DROP TABLE sites; --",
                                 "\xFF\xFE",   "legs*", "*leg"}) {
         std::vector<FoundEntry> entries;
-        EXPECT_TRUE(FindEntries(*archive, hostile, entries, error)) << hostile << ": " << error;
+        EXPECT_TRUE(terrovane::testing::Into(FindEntries(*archive, hostile), entries)) << hostile;
         for (const FoundEntry& entry : entries) {
             EXPECT_NE(entry.kind, FindKind::Site) << hostile;
         }
@@ -237,14 +238,14 @@ TEST_F(FindTest, TheResultListNarrowsToWhatIsFoundAndWhatHoldsIt) {
     EXPECT_EQ(rows[0].id, 3);
 
     FoundPlaces places;
-    ASSERT_TRUE(FindPlaces(*archive, "rhine", places, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Into(FindPlaces(*archive, "rhine"), places));
     EXPECT_TRUE(places.sites.empty());  // the labelled result is unassigned
-    ASSERT_TRUE(FindPlaces(*archive, "corroded", places, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Into(FindPlaces(*archive, "corroded"), places));
     EXPECT_EQ(places.sites, std::set<std::int64_t>{siteId});
     EXPECT_EQ(places.points, std::set<std::int64_t>{pointId});
     EXPECT_TRUE(places.wholeSites.empty());
     places = {};
-    ASSERT_TRUE(FindPlaces(*archive, "gate house", places, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Into(FindPlaces(*archive, "gate house"), places));
     EXPECT_EQ(places.wholeSites, std::set<std::int64_t>{siteId});
     EXPECT_EQ(places.sites, std::set<std::int64_t>{siteId});
     EXPECT_TRUE(places.points.empty());  // all of a whole site's are shown

@@ -5,6 +5,8 @@
 
 #include "ArchiveFixtures.h"
 #include "GridAssessments.h"
+#include "Problems.h"
+#include "ResultCheck.h"
 #include "Sites.h"
 
 namespace terrovane::archive::testing {
@@ -55,7 +57,7 @@ class GridAssessmentsTest : public ArchiveTest {
 
 TEST_F(GridAssessmentsTest, AnAssessmentComesBackAsStoredNewestFirst) {
     StoredGridAssessment first = Example(siteId);
-    ASSERT_TRUE(StoreGridAssessment(*archive, first, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreGridAssessment(*archive, first)));
     EXPECT_GT(first.id, 0);
     EXPECT_FALSE(first.savedAt.empty());
     StoredGridAssessment second = Example(siteId);
@@ -78,10 +80,10 @@ TEST_F(GridAssessmentsTest, AnAssessmentComesBackAsStoredNewestFirst) {
     second.schwarzResistanceOhm = 2.844;
     second.permissibleTouchV = 220;
     second.verdict = "safe";
-    ASSERT_TRUE(StoreGridAssessment(*archive, second, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreGridAssessment(*archive, second)));
 
     std::vector<StoredGridAssessment> stored;
-    ASSERT_TRUE(GridAssessments(*archive, siteId, stored, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Into(GridAssessments(*archive, siteId), stored));
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(stored[0].id, second.id);
     const StoredGridAssessment& back = stored[0];
@@ -108,18 +110,23 @@ TEST_F(GridAssessmentsTest, AnAssessmentComesBackAsStoredNewestFirst) {
 TEST_F(GridAssessmentsTest, WhatCannotBeKeptIsRefused) {
     StoredGridAssessment nan = Example(siteId);
     nan.meshVoltageV = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_FALSE(StoreGridAssessment(*archive, nan, error));
-    EXPECT_EQ(error, "mesh_voltage_v: not a number");
+    Status stored = StoreGridAssessment(*archive, nan);
+    ASSERT_FALSE(stored);
+    EXPECT_EQ(stored.Error().code, ErrorCode::Refused);
+    EXPECT_EQ(stored.Error().Text(), "mesh_voltage_v: not a number");
     StoredGridAssessment half = Example(siteId);
     half.surfaceThicknessM.reset();
-    EXPECT_FALSE(StoreGridAssessment(*archive, half, error));
-    EXPECT_EQ(error, "a surface layer has a resistivity and a thickness");
+    stored = StoreGridAssessment(*archive, half);
+    ASSERT_FALSE(stored);
+    EXPECT_EQ(stored.Error().Text(), "a surface layer has a resistivity and a thickness");
     StoredGridAssessment flat = Example(siteId);
     flat.widthM = 0;
-    EXPECT_FALSE(StoreGridAssessment(*archive, flat, error));
+    EXPECT_FALSE(StoreGridAssessment(*archive, flat));
     StoredGridAssessment nowhere = Example(siteId + 100);
-    EXPECT_FALSE(StoreGridAssessment(*archive, nowhere, error));
-    EXPECT_NE(error.find("site"), std::string::npos) << error;
+    stored = StoreGridAssessment(*archive, nowhere);
+    ASSERT_FALSE(stored);
+    EXPECT_EQ(stored.Error().code, ErrorCode::NoSuchItem);
+    EXPECT_STREQ(stored.Error().problem, kNoSite);
     EXPECT_EQ(ReadArchive(Path(), "SELECT count(*) FROM grid_assessments"), "[[0]]");
 }
 

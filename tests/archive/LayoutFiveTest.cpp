@@ -6,6 +6,7 @@
 #include "ContentKey.h"
 #include "Due.h"
 #include "Hlc.h"
+#include "ResultCheck.h"
 #include "Schema.h"
 #include "Sites.h"
 
@@ -107,7 +108,7 @@ TEST_P(LayoutFiveTest, AnOlderFileKeepsEveryRowAndGainsDatesIdsAndStamps) {
         EXPECT_EQ(Query("SELECT count(DISTINCT assignment_uuid) FROM results"), "[[2]]");
         // The due date now comes from the valid result alone.
         std::vector<DuePoint> due;
-        ASSERT_TRUE(DueList(*archive, "2025-01-01", 0, due, error)) << error;
+        ASSERT_TRUE(terrovane::testing::Into(DueList(*archive, "2025-01-01", 0), due));
         ASSERT_EQ(due.size(), 1u);
         EXPECT_EQ(due[0].lastTested, "2024-03-05");
         EXPECT_EQ(due[0].dueOn, "2025-03-05");
@@ -141,7 +142,7 @@ TEST_F(StampsTest, AnInvalidDateIsKeptShownButNeverTheLatestTest) {
     EXPECT_EQ(Query("SELECT measured_on, measured_date FROM results ORDER BY id"),
               R"([["2024-03-05", "2024-03-05"], ["2024-20-05", null]])");
     std::vector<DuePoint> due;
-    ASSERT_TRUE(DueList(*archive, "2025-04-01", siteId, due, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Into(DueList(*archive, "2025-04-01", siteId), due));
     ASSERT_EQ(due.size(), 1u);
     EXPECT_EQ(due[0].lastTested, "2024-03-05");
     EXPECT_TRUE(due[0].overdue);

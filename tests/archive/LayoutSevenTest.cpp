@@ -4,6 +4,7 @@
 #include "ArchiveFixtures.h"
 #include "FopCurves.h"
 #include "GridAssessments.h"
+#include "ResultCheck.h"
 #include "Schema.h"
 #include "Sites.h"
 #include "SoilModels.h"
@@ -31,16 +32,16 @@ class LayoutSevenTest : public ArchiveTest {
         model.layerChoice = "1";
         model.layers = {{60.0, 4.0, std::nullopt, std::nullopt}};
         model.logCovariance = {0.25};
-        EXPECT_TRUE(StoreSoilModel(*archive, model, error)) << error;
+        EXPECT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive, model)));
         StoredFopCurve curve{0, pointId, "", 50, {{10, 2.0, {}}, {31, 2.5, {}}}, {}};
-        EXPECT_TRUE(StoreFopCurve(*archive, curve, error)) << error;
+        EXPECT_TRUE(terrovane::testing::Succeeded(StoreFopCurve(*archive, curve)));
         StoredGridAssessment grid;
         grid.site = siteId;
         grid.shape = grid.rodPlacement = grid.standard = grid.soilMethod = grid.verdict = "x";
         grid.lengthM = grid.widthM = grid.depthM = grid.conductorDiameterM = 1;
         grid.conductorsLengthwise = grid.conductorsWidthwise = 2;
         grid.soilResistivity = grid.durationS = 1;
-        EXPECT_TRUE(StoreGridAssessment(*archive, grid, error)) << error;
+        EXPECT_TRUE(terrovane::testing::Succeeded(StoreGridAssessment(*archive, grid)));
         return model.id;
     }
 
@@ -101,7 +102,7 @@ TEST_F(LayoutSevenTest, AnAnalysisSavedOrDeletedIsListedAndTheSyncsOwnWritesAreN
         return rc == 0 ? Status(Done{}) : Status(FailureOf(rc, db.Error()));
     });
     ASSERT_TRUE(sent.Ok());
-    ASSERT_TRUE(DeleteSoilModel(*archive, model, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(DeleteSoilModel(*archive, model)));
     EXPECT_EQ(ReadArchive(Path(),
                           "SELECT kind, ref = (SELECT uuid FROM tombstones WHERE kind = 'soil_models') "
                           "FROM sync_outbox"),

@@ -3,6 +3,7 @@
 #include "ArchiveFixtures.h"
 #include "Due.h"
 #include "Problems.h"
+#include "ResultCheck.h"
 #include "Sites.h"
 #include "TypedResults.h"
 #include "TypedVerdict.h"
@@ -209,7 +210,7 @@ TEST_F(TypedResultsTest, TheNewestTypedResultSetsThePointsDueDateAndItsCorrectio
     ASSERT_TRUE(Assign(*archive, {1}, point, error)) << error;
     const auto dueOf = [&]() {
         std::vector<DuePoint> due;
-        EXPECT_TRUE(DueList(*archive, "2024-06-01", siteId, due, error)) << error;
+        EXPECT_TRUE(terrovane::testing::Into(DueList(*archive, "2024-06-01", siteId), due));
         return due.empty() ? std::string() : due[0].lastTested + " " + due[0].dueOn;
     };
     EXPECT_EQ(dueOf(), "2009-01-05 2010-01-05");

@@ -63,20 +63,21 @@ TEST(VerdictTest, DoubtfulReadingsAreFlaggedWithTheirReason) {
 }
 
 TEST(LimitsTest, PresetsCarryTheirSourceAndCustomValuesTheirs) {
-    std::string error;
     for (const LimitPreset& preset : LimitPresets()) {
         ASSERT_NE(std::string(preset.source), "");
         EXPECT_EQ(FindLimitPreset(preset.name), &preset);
-        EXPECT_EQ(ParseLimit(preset.name, error)->ohms, preset.ohms);
+        EXPECT_EQ(ParseLimit(preset.name).Value().ohms, preset.ohms);
     }
-    EXPECT_EQ(ParseLimit("nec-rod", error)->source, "NEC 250.53(A)(2) Exception");
-    EXPECT_EQ(ParseLimit("7.5", error)->source, "custom value");
-    const auto custom = ParseLimit(" 2 , client specification ", error);
+    EXPECT_EQ(ParseLimit("nec-rod").Value().source, "NEC 250.53(A)(2) Exception");
+    EXPECT_EQ(ParseLimit("7.5").Value().source, "custom value");
+    const Result<Limit> custom = ParseLimit(" 2 , client specification ");
     ASSERT_TRUE(custom);
-    EXPECT_EQ(custom->ohms, 2);
-    EXPECT_EQ(custom->source, "client specification");
+    EXPECT_EQ(custom.Value().ohms, 2);
+    EXPECT_EQ(custom.Value().source, "client specification");
     for (const char* bad : {"", "0", "-3", "ten", "5ohm", "inf", "nan", "4,", "1e999"}) {
-        EXPECT_FALSE(ParseLimit(bad, error)) << bad;
+        const Result<Limit> refused = ParseLimit(bad);
+        ASSERT_FALSE(refused) << bad;
+        EXPECT_EQ(refused.Error().code, ErrorCode::Refused) << bad;
     }
 }
 
@@ -89,7 +90,7 @@ TEST_F(ArchiveTest, ExportedResultsCarryTheirPointLimitAndVerdict) {
     std::string error;
     SiteFields site;
     site.name = "Станция 7";
-    site.limit = *ParseLimit("gb50057-safety", error);
+    site.limit = ParseLimit("gb50057-safety").Value();
     std::int64_t siteId = 0;
     std::int64_t pointId = 0;
     ASSERT_TRUE(AddSite(*archive, site, siteId, error)) << error;

@@ -16,6 +16,7 @@
 #include "GridAssessments.h"
 #include "JsonOutput.h"
 #include "JsonSchema.h"
+#include "ResultCheck.h"
 #include "Sites.h"
 #include "SoilModels.h"
 
@@ -100,7 +101,7 @@ TEST_F(FopPlanCommandTest, StoredLayersMoveThePositionAndAGridNeedsAFartherProbe
     model.site = siteId;
     model.layerChoice = "2";
     model.layers = {{100, 1, 5.0, 0.1}, {100.0 / 9, 1, {}, {}}};
-    ASSERT_TRUE(archive::StoreSoilModel(*store, model, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*store, model)));
     store.reset();
 
     const QJsonObject bySite = PlanJson({"--site", "Marsh", "--rod", "1,0.02", "--current-probe", "30"});
@@ -147,7 +148,7 @@ TEST_F(FopPlanCommandTest, TheGridOfAStoredAssessmentIsTheElectrode) {
     model.site = siteId;
     model.layerChoice = "1";
     model.layers = {{100, 1, {}, {}}};
-    ASSERT_TRUE(archive::StoreSoilModel(*store, model, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*store, model)));
     archive::StoredGridAssessment older;  // a first design, kept: the newest one is the electrode
     older.site = siteId;
     older.shape = "square";
@@ -161,7 +162,7 @@ TEST_F(FopPlanCommandTest, TheGridOfAStoredAssessmentIsTheElectrode) {
     older.soilResistivity = 100;
     older.durationS = 0.5;
     older.verdict = "safe";
-    ASSERT_TRUE(archive::StoreGridAssessment(*store, older, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreGridAssessment(*store, older)));
     archive::StoredGridAssessment newest = older;
     newest.lengthM = newest.widthM = 20;
     newest.conductorsLengthwise = newest.conductorsWidthwise = 5;
@@ -169,7 +170,7 @@ TEST_F(FopPlanCommandTest, TheGridOfAStoredAssessmentIsTheElectrode) {
     newest.rodLengthM = 3;
     newest.rodDiameterM = 0.016;
     newest.rodPlacement = "corners";
-    ASSERT_TRUE(archive::StoreGridAssessment(*store, newest, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreGridAssessment(*store, newest)));
     store.reset();
 
     const QJsonObject stored =

@@ -15,6 +15,7 @@
 #include "ChildProcess.h"
 #include "JsonOutput.h"
 #include "JsonSchema.h"
+#include "ResultCheck.h"
 #include "Sites.h"
 #include "SoilModels.h"
 
@@ -135,7 +136,7 @@ TEST_F(GridCommandTest, TheSoilOfAStoredModelIsReducedForTheGrid) {
     model.site = siteId;
     model.layerChoice = "2";
     model.layers = {{100, 1, 3.0, 0.1}, {400, 5, {}, {}}};
-    ASSERT_TRUE(archive::StoreSoilModel(*store, model, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*store, model)));
     store.reset();
 
     const std::string design = Design(WorkedExample());
@@ -189,13 +190,13 @@ TEST_F(GridCommandTest, AVerdictOnUncertainSoilSaysSo) {
     known.rmsPercent = 2;
     known.layers = {{305.7, 3, {}, {}}};
     known.points = {{1, 300}, {2, 310}, {4, 306}, {8, 305}};
-    ASSERT_TRUE(archive::StoreSoilModel(*store, known, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*store, known)));
     archive::StoredSoilModel scattered = known;
     scattered.layerChoice = "auto";
     scattered.rmsPercent = 264;
     scattered.layers = {{305.7, 394, {}, {}}};
     scattered.points = {{1, 420}, {2, 120}, {4, 380}};
-    ASSERT_TRUE(archive::StoreSoilModel(*store, scattered, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*store, scattered)));
     store.reset();
 
     QJsonObject withRods = WorkedExample();

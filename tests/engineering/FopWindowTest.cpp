@@ -9,6 +9,7 @@
 #include "FopCurves.h"
 #include "FopWindow.h"
 #include "HistoryWindow.h"
+#include "ResultCheck.h"
 #include "Sites.h"
 #include "SoilModels.h"
 
@@ -137,7 +138,7 @@ TEST_F(FopWindowTest, TheArchiveWindowKeepsTheCurveWithTheResultsPoint) {
     window->StoreWithPoint();
     EXPECT_EQ(window->Outcome().Status().text(), QStringLiteral("Curve stored with Mast 7 / Rod"));
     std::vector<archive::StoredFopCurve> curves;
-    ASSERT_TRUE(archive::FopCurves(*archive_, pointId_, curves, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(archive::FopCurves(*archive_, pointId_), curves));
     ASSERT_EQ(curves.size(), 1u);
     EXPECT_DOUBLE_EQ(curves[0].currentProbe, kD);
     ASSERT_EQ(curves[0].readings.size(), 9u);
@@ -163,7 +164,7 @@ TEST_F(FopWindowTest, TheSitesSoilModelPredictsTheCurveOfARod) {
     model.site = siteId_;
     model.layerChoice = "1";
     model.layers = {{kRho, 1, {}, {}}};
-    ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*archive_, model)));
     FopWindow window(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
     ASSERT_TRUE(window.Prediction().Model());
     EXPECT_FALSE(window.Prediction().Model()->grid);
@@ -186,7 +187,7 @@ TEST_F(FopWindowTest, TheSitesSoilModelPredictsTheCurveOfARod) {
 
     model.layerChoice = "2";
     model.layers = {{kRho, 1, 2.0, 0.1}, {10 * kRho, 10, {}, {}}};
-    ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*archive_, model)));
     FopWindow layered(archive_.get(), rows_, PointChoice{pointId_, QStringLiteral("Mast 7 / Rod")});
     ASSERT_TRUE(layered.Prediction().Plan());
     ASSERT_TRUE(layered.Prediction().Plan()->trueFraction);

@@ -8,6 +8,7 @@
 #include "GridWindow.h"
 #include "HistoryWindow.h"
 #include "MessageRecorder.h"
+#include "ResultCheck.h"
 #include "Sites.h"
 #include "SoilModels.h"
 
@@ -25,7 +26,7 @@ class GridWindowTest : public archive::testing::ArchiveTest {
         model.site = siteId_;
         model.layerChoice = "1";
         model.layers = {{400, 4, {}, {}}};
-        ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
+        ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*archive_, model)));
     }
     SiteChoice Site() const { return {siteId_, QStringLiteral("Substation North")}; }
     QString Computed(const GridWindow& window, int row) const {
@@ -96,7 +97,7 @@ TEST_F(GridWindowTest, AVerdictOnUncertainSoilSaysSo) {
     model.rmsPercent = 264;
     model.layers = {{305.7, 394, {}, {}}};
     model.points = {{1, 420}, {2, 120}, {4, 380}};
-    ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*archive_, model)));
 
     GridWindow window(archive_.get(), SiteChoice{scree, QStringLiteral("Scree")}, std::nullopt);
     EXPECT_EQ(window.Soil().SoilSource().itemText(0), QStringLiteral("Stored soil model (1 layer)"));
@@ -122,7 +123,7 @@ TEST_F(GridWindowTest, AVerdictOnUncertainSoilSaysSo) {
 
     window.Outcome().StoreButton().click();
     std::vector<archive::StoredGridAssessment> stored;
-    ASSERT_TRUE(archive::GridAssessments(*archive_, scree, stored, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(archive::GridAssessments(*archive_, scree), stored));
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].verdict, "not-shown-safe");
 
@@ -170,7 +171,7 @@ TEST_F(GridWindowTest, TheSmallestSafeGridIsFoundStoredAndFoundAgain) {
                   QStringLiteral("Assessment stored with Substation North"));
     }
     std::vector<archive::StoredGridAssessment> stored;
-    ASSERT_TRUE(archive::GridAssessments(*archive_, siteId_, stored, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(archive::GridAssessments(*archive_, siteId_), stored));
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].verdict, "safe");
     EXPECT_EQ(stored[0].soilMethod, "single-layer");

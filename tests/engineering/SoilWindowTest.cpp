@@ -11,6 +11,7 @@
 #include "HistoryWindow.h"
 #include "LayeredEarth.h"
 #include "MessageRecorder.h"
+#include "ResultCheck.h"
 #include "Sites.h"
 #include "SoilModels.h"
 #include "SoilSession.h"
@@ -120,7 +121,7 @@ TEST_F(SoilWindowTest, TheModelIsKeptWithItsSiteAndSavedAsFilesOthersRead) {
     window.StoreWithSite();
     EXPECT_EQ(window.Saving().Status().text(), QStringLiteral("Model stored with Substation West"));
     std::vector<archive::StoredSoilModel> stored;
-    ASSERT_TRUE(archive::SoilModels(*archive_, siteId_, stored, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(archive::SoilModels(*archive_, siteId_), stored));
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].layerChoice, "2");
     EXPECT_EQ(stored[0].layers.size(), 2u);

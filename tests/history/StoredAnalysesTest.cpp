@@ -7,6 +7,7 @@
 #include "GridWindow.h"
 #include "HistoryWindow.h"
 #include "MessageRecorder.h"
+#include "ResultCheck.h"
 #include "SiteReportAnalyses.h"
 #include "Sites.h"
 #include "SoilCovariance.h"
@@ -37,7 +38,7 @@ class StoredAnalysesTest : public archive::testing::ArchiveTest {
         model_.points = {{1, 118}, {2, 110}, {4, 85}, {8, 52}, {16, 43}, {32, 41}};
         model_.logCovariance = {0.01, 0.002, -0.001, 0.002, 0.02, 0.003, -0.001, 0.003, 0.015};
         model_.leftOut = {"result 4: no measuring distance; left out"};
-        ASSERT_TRUE(archive::StoreSoilModel(*archive_, model_, error_)) << error_;
+        ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*archive_, model_)));
         curve_.point = pointId_;
         curve_.currentProbe = 40;
         curve_.readings = {{8, 4.1, std::nullopt},
@@ -45,7 +46,7 @@ class StoredAnalysesTest : public archive::testing::ArchiveTest {
                            {24, 4.8, std::nullopt},
                            {32, 5.9, std::nullopt}};
         curve_.leftOut = {"result 9: Re > 300 kΩ is over range, no measured value; left out"};
-        ASSERT_TRUE(archive::StoreFopCurve(*archive_, curve_, error_)) << error_;
+        ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreFopCurve(*archive_, curve_)));
         window_ = std::make_unique<HistoryWindow>(archive_.get(), QString());
         window_->show();
     }
@@ -104,7 +105,7 @@ TEST_F(StoredAnalysesTest, TheyAreListedWithTheirSiteAndPointReopenedAndDeletedA
     QTest::mouseClick(&dialog->DeleteButton(), Qt::LeftButton);
     EXPECT_EQ(list.rowCount(), 1);
     std::vector<archive::StoredFopCurve> curves;
-    ASSERT_TRUE(archive::FopCurves(*archive_, pointId_, curves, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(archive::FopCurves(*archive_, pointId_), curves));
     EXPECT_TRUE(curves.empty());
     std::vector<archive::ResultRow> rows;
     ASSERT_TRUE(archive_->Results({}, {}, -1, 0, rows, error_)) << error_;
@@ -153,7 +154,7 @@ TEST_F(StoredAnalysesTest, AGridAssessmentIsListedReopenedAndDeleted) {
     QTest::mouseClick(&dialog->DeleteButton(), Qt::LeftButton);
     EXPECT_EQ(list.rowCount(), 2);
     std::vector<archive::StoredGridAssessment> stored;
-    ASSERT_TRUE(archive::GridAssessments(*archive_, siteId_, stored, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Into(archive::GridAssessments(*archive_, siteId_), stored));
     EXPECT_TRUE(stored.empty());
     dialog->close();
 }
@@ -168,8 +169,8 @@ TEST_F(StoredAnalysesTest, TheSiteReportReadsTheModelsCovarianceForItsBand) {
     // A covariance that does not fit the model is not kept.
     archive::StoredSoilModel odd = model_;
     odd.logCovariance = {1.0, 2.0};
-    ASSERT_TRUE(archive::StoreSoilModel(*archive_, odd, error_)) << error_;
-    ASSERT_TRUE(archive::LoadSoilCovariance(*archive_, odd, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*archive_, odd)));
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::LoadSoilCovariance(*archive_, odd)));
     EXPECT_TRUE(odd.logCovariance.empty());
 }
 

@@ -7,6 +7,7 @@
 #include "ArchiveFixtures.h"
 #include "FopCurves.h"
 #include "GridAssessments.h"
+#include "ResultCheck.h"
 #include "SiteReportPdf.h"
 #include "Sites.h"
 #include "SoilModels.h"
@@ -46,7 +47,7 @@ class SiteReportAnalysesTest : public ArchiveTest {
         StoredFopCurve curve{0, point, "", 50, {}, {}};
         for (int i = 1; i <= 9; ++i)
             curve.readings.push_back({5.0 * i, scale * (20 + i - 0.02 * (i - 6) * (i - 6)), {}});
-        ASSERT_TRUE(StoreFopCurve(*archive_, curve, error_)) << error_;
+        ASSERT_TRUE(terrovane::testing::Succeeded(StoreFopCurve(*archive_, curve)));
     }
 
     std::unique_ptr<Archive> archive_;
@@ -64,7 +65,7 @@ TEST_F(SiteReportAnalysesTest, WithoutStoredAnswersTheReportHasItsResultPagesOnl
 
 TEST_F(SiteReportAnalysesTest, TheNewestSoilModelAndEachPointsNewestCurveArePrinted) {
     StoredSoilModel older{0, site_, "", "1", 9.5, {{80, 3, {}, {}}}, {{1, 80}, {2, 81}}, {}, {}};
-    ASSERT_TRUE(StoreSoilModel(*archive_, older, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive_, older)));
     StoredSoilModel model{0,
                           site_,
                           "",
@@ -74,7 +75,7 @@ TEST_F(SiteReportAnalysesTest, TheNewestSoilModelAndEachPointsNewestCurveArePrin
                           {{1, 150}, {2, 140}, {4, 101}, {8, 55}, {16, 36}, {32, 32}},
                           {},
                           {}};
-    ASSERT_TRUE(StoreSoilModel(*archive_, model, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive_, model)));
     StoreCurve(points_[0], 1.0);
     StoreCurve(points_[2], 0.5);
     StoreCurve(points_[2], 0.25);  // the newer of E3's two curves is printed
@@ -107,14 +108,14 @@ TEST_F(SiteReportAnalysesTest, TheReadingsLeftOutOfEachAnalysisAreListedWithTheR
                           {{1, 150}, {2, 140}, {4, 101}, {8, 55}, {16, 36}},
                           {},
                           {"result 12: ρ > 999.9 kΩ·m is over range, no measured value; left out"}};
-    ASSERT_TRUE(StoreSoilModel(*archive_, model, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive_, model)));
     StoredFopCurve curve{0, points_[1], "", 50, {}, {}};
     for (int i = 1; i <= 9; ++i)
         curve.readings.push_back({5.0 * i, 20.0 + i, {}});
     for (int slot = 1; slot <= 8; ++slot)
         curve.leftOut.push_back("slot 0" + std::to_string(slot) +
                                 ": Re > 300 kΩ is over range, no measured value; left out");
-    ASSERT_TRUE(StoreFopCurve(*archive_, curve, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreFopCurve(*archive_, curve)));
     StoreCurve(points_[0], 1.0);  // left nothing out: no list beside it
     // Without -layout the wrapped notes read as running text.
     sitereport::SiteReport report;
@@ -160,7 +161,7 @@ TEST_F(SiteReportAnalysesTest, TheNewestGridAssessmentHasAPageBetweenTheModelAnd
     a.meshVoltageV = 1001.6;
     a.stepVoltageV = 548.9;
     a.verdict = "unsafe";
-    ASSERT_TRUE(StoreGridAssessment(*archive_, a, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreGridAssessment(*archive_, a)));
     a.rodCount = 20;
     a.rodLengthM = 7.5;
     a.rodDiameterM = 0.016;
@@ -169,7 +170,7 @@ TEST_F(SiteReportAnalysesTest, TheNewestGridAssessmentHasAPageBetweenTheModelAnd
     a.schwarzResistanceOhm = 2.844;
     a.meshVoltageV = 747.4;
     a.verdict = "safe";
-    ASSERT_TRUE(StoreGridAssessment(*archive_, a, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreGridAssessment(*archive_, a)));
     StoreCurve(points_[0], 1.0);
     const std::string text = Report();
     EXPECT_NE(text.find("Page 6 of 6"), std::string::npos) << text;
@@ -189,7 +190,7 @@ TEST_F(SiteReportAnalysesTest, TheNewestGridAssessmentHasAPageBetweenTheModelAnd
 
     // A verdict on soil not known well enough is printed as such, never as "not safe" or "safe".
     a.verdict = "not-shown-safe";
-    ASSERT_TRUE(StoreGridAssessment(*archive_, a, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreGridAssessment(*archive_, a)));
     const std::string doubted = Report();
     EXPECT_NE(doubted.find("Verdict: not shown safe (the soil is not known well enough)"), std::string::npos)
         << doubted;
@@ -202,7 +203,7 @@ TEST_F(SiteReportAnalysesTest, TheGridPageMapsTouchAndStepVoltagesInTheSoilModel
     model.site = site_;
     model.layerChoice = "2";
     model.layers = {{400, 4, 2.0, 0.1}, {4000, 40, {}, {}}};
-    ASSERT_TRUE(StoreSoilModel(*archive_, model, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreSoilModel(*archive_, model)));
     StoredGridAssessment a;
     a.site = site_;
     a.shape = "square";
@@ -227,7 +228,7 @@ TEST_F(SiteReportAnalysesTest, TheGridPageMapsTouchAndStepVoltagesInTheSoilModel
     a.meshVoltageV = 9000;
     a.stepVoltageV = 5000;
     a.verdict = "unsafe";
-    ASSERT_TRUE(StoreGridAssessment(*archive_, a, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreGridAssessment(*archive_, a)));
     const std::string text = Report();
     for (const char* line : {"Computed in the soil (400 Ω·m of 2 m, 4000 Ω·m below): largest touch voltage",
                              "Hatched and bordered: the ground at or above the limit.",

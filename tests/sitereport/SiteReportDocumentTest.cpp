@@ -15,6 +15,7 @@
 #include "LanguageChoice.h"
 #include "Numbers.h"
 #include "ReportPhotos.h"
+#include "ResultCheck.h"
 #include "SiteCertificate.h"
 #include "SiteReportDocument.h"
 #include "SiteReportPdf.h"
@@ -218,7 +219,7 @@ TEST_F(SiteReportDocumentTest, ProbeDistancesAndTypedResultsAreNamedWithTheirMet
     curve.point = points[0];
     curve.currentProbe = 40;
     curve.readings = {{12, 4.1, 1}, {24.7, 4.4, 2}};
-    ASSERT_TRUE(StoreFopCurve(*archive_, curve, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(StoreFopCurve(*archive_, curve)));
     TypedResultFields typed;
     typed.point = points[1];
     typed.method = "fall-of-potential";

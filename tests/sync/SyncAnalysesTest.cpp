@@ -9,6 +9,7 @@
 #include "GridAssessments.h"
 #include "LocalSql.h"
 #include "Numbers.h"
+#include "ResultCheck.h"
 #include "SiteReport.h"
 #include "Sites.h"
 #include "SoilCovariance.h"
@@ -107,16 +108,16 @@ class SyncAnalysesTest : public SyncTest {
         stored.result = StoreReadOut(who, 1, 1);
         std::string error;
         stored.soil = SoilModel(stored.site);
-        EXPECT_TRUE(archive::StoreSoilModel(Archive(who), stored.soil, error)) << error;
+        EXPECT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(Archive(who), stored.soil)));
         stored.curve = {0,
                         stored.point,
                         "",
                         50,
                         {{10, 2.5, {}}, {31, 3.75, stored.result}, {40, 4.0 / 3, {}}},
                         {"slot 2: invalid"}};
-        EXPECT_TRUE(archive::StoreFopCurve(Archive(who), stored.curve, error)) << error;
+        EXPECT_TRUE(terrovane::testing::Succeeded(archive::StoreFopCurve(Archive(who), stored.curve)));
         stored.grid = GridAssessment(stored.site);
-        EXPECT_TRUE(archive::StoreGridAssessment(Archive(who), stored.grid, error)) << error;
+        EXPECT_TRUE(terrovane::testing::Succeeded(archive::StoreGridAssessment(Archive(who), stored.grid)));
         return stored;
     }
 
@@ -126,9 +127,9 @@ class SyncAnalysesTest : public SyncTest {
         EXPECT_TRUE(row.has_value()) << who << ": " << error;
         std::vector<archive::StoredSoilModel> models;
         if (row) {
-            EXPECT_TRUE(archive::SoilModels(Archive(who), row->id, models, error)) << error;
+            EXPECT_TRUE(terrovane::testing::Into(archive::SoilModels(Archive(who), row->id), models));
             for (archive::StoredSoilModel& model : models) {
-                EXPECT_TRUE(archive::LoadSoilCovariance(Archive(who), model, error)) << error;
+                EXPECT_TRUE(terrovane::testing::Succeeded(archive::LoadSoilCovariance(Archive(who), model)));
             }
         }
         return models;
@@ -141,7 +142,7 @@ class SyncAnalysesTest : public SyncTest {
         EXPECT_TRUE(point.has_value()) << who << ": " << error;
         std::vector<archive::StoredFopCurve> curves;
         if (point) {
-            EXPECT_TRUE(archive::FopCurves(Archive(who), point->id, curves, error)) << error;
+            EXPECT_TRUE(terrovane::testing::Into(archive::FopCurves(Archive(who), point->id), curves));
         }
         return curves;
     }
@@ -229,12 +230,12 @@ TEST_F(SyncAnalysesTest, ADeletionOnOnePcReachesTheOthersAndIsNotUndone) {
     ASSERT_EQ(models.size(), 1u);
     ASSERT_EQ(curves.size(), 1u);
     std::string error;
-    ASSERT_TRUE(archive::DeleteSoilModel(Archive("bob"), models[0].id, error)) << error;
-    ASSERT_TRUE(archive::DeleteFopCurve(Archive("bob"), curves[0].id, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::DeleteSoilModel(Archive("bob"), models[0].id)));
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::DeleteFopCurve(Archive("bob"), curves[0].id)));
     // Saved and deleted before any sync: the team never hears of it.
     archive::StoredSoilModel passing = SoilModel(models[0].site);
-    ASSERT_TRUE(archive::StoreSoilModel(Archive("bob"), passing, error)) << error;
-    ASSERT_TRUE(archive::DeleteSoilModel(Archive("bob"), passing.id, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(Archive("bob"), passing)));
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::DeleteSoilModel(Archive("bob"), passing.id)));
 
     SyncAll({"bob", "ann", "cy"});
     ExpectConverged({"ann", "bob", "cy"});
@@ -271,7 +272,7 @@ TEST_F(SyncAnalysesTest, AnAnalysisOnASiteTheInspectorIsNoMemberOfIsRefusedAndLi
     const std::optional<archive::SiteRow> north = archive::FindSite(Archive("ivy"), "North", error);
     ASSERT_TRUE(north.has_value()) << error;
     archive::StoredSoilModel model = SoilModel(north->id);
-    ASSERT_TRUE(archive::StoreSoilModel(Archive("ivy"), model, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(Archive("ivy"), model)));
     const sync::SyncReport refused = Sync("ivy");
     EXPECT_EQ(refused.error, sync::SyncError::None) << refused.detail;
     EXPECT_EQ(refused.rejected, 1);
@@ -282,7 +283,7 @@ TEST_F(SyncAnalysesTest, AnAnalysisOnASiteTheInspectorIsNoMemberOfIsRefusedAndLi
     const std::optional<archive::SiteRow> annsNorth = archive::FindSite(Archive("ann"), "North", error);
     ASSERT_TRUE(annsNorth.has_value()) << error;
     archive::StoredGridAssessment grid = GridAssessment(annsNorth->id);
-    ASSERT_TRUE(archive::StoreGridAssessment(Archive("ann"), grid, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreGridAssessment(Archive("ann"), grid)));
     ASSERT_TRUE(Sync("ann").inSync);
     const sync::SyncReport viewer = Sync("vic");
     EXPECT_EQ(viewer.error, sync::SyncError::None) << viewer.detail;

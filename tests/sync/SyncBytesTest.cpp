@@ -11,6 +11,7 @@
 #include "Batch.h"
 #include "ContentKey.h"
 #include "LocalSql.h"
+#include "ResultCheck.h"
 #include "Sites.h"
 #include "SoilModels.h"
 #include "SyncIds.h"
@@ -98,7 +99,7 @@ TEST_F(SyncBytesTest, ASoilModelsBodyStaysTheSameAndIsItsKey) {
                     {35.0, std::numeric_limits<double>::infinity(), std::nullopt, std::nullopt}};
     model.points = {{1, 118}, {2, 110.25}, {4, 85}};
     model.leftOut = {"slot 07:\t\"no\" reading\nsecond line"};
-    ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*archive_, model)));
     std::optional<AnalysisContent> content;
     OnArchive([&](archive::Database& db) {
         content = AnalysisContentOf(db, *AnalysisKindNamed("soil_model"), model.id);

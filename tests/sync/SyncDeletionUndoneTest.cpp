@@ -2,6 +2,7 @@
 // it and gets it back with its point, its visit and its stored analysis (as a new one). (A site whose
 // results another PC holds assigned is kept there for them and comes back to all by the sync itself.)
 #include "DeletionSnapshot.h"
+#include "ResultCheck.h"
 #include "Sites.h"
 #include "SoilModels.h"
 #include "SyncFixture.h"
@@ -25,7 +26,7 @@ TEST_F(SyncTest, ASiteDeletedAndPutBackReachesTheOthersWithItsPointResultAndAnal
     model.rmsPercent = 1.5;
     model.layers = {{60.0, 4.0, std::nullopt, std::nullopt}};
     model.points = {{1, 61}, {2, 60}, {4, 59}};
-    ASSERT_TRUE(archive::StoreSoilModel(Archive("ann"), model, error)) << error;
+    ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(Archive("ann"), model)));
     SyncAll({"ann", "bob"});
     ASSERT_EQ(Query("bob", "SELECT count(*) FROM soil_models"), "[[1]]");
 

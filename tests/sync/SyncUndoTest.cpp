@@ -7,6 +7,7 @@
 #include "Batch.h"
 #include "DeletionSnapshot.h"
 #include "LocalSql.h"
+#include "ResultCheck.h"
 #include "Sites.h"
 #include "SoilModels.h"
 
@@ -30,7 +31,7 @@ class SyncUndoTest : public archive::testing::ArchiveTest {
         model.rmsPercent = 1.5;
         model.layers = {{60.0, 4.0, std::nullopt, std::nullopt}};
         model.points = {{1, 61}, {2, 60}, {4, 59}};
-        ASSERT_TRUE(archive::StoreSoilModel(*archive_, model, error_)) << error_;
+        ASSERT_TRUE(terrovane::testing::Succeeded(archive::StoreSoilModel(*archive_, model)));
     }
 
     // Every batch waiting, each answered as the server answers when it takes every change.

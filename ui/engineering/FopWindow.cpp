@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ArchiveProblemText.h"
 #include "EscapeCloses.h"
 #include "FocusFrame.h"
 #include "FopSummaryText.h"
@@ -146,10 +147,10 @@ void FopWindow::StoreWithPoint() {
     } else {
         curve = results_->StoredCurve(readings, currentProbe_->value(), point_->id);
     }
+    const archive::Status stored = archive::StoreFopCurve(*archive_, curve);
     outcome_->Status().setText(
-        archive::StoreFopCurve(*archive_, curve, error)
-            ? QCoreApplication::translate("FopWindow", "Curve stored with %1").arg(point_->name)
-            : QString::fromStdString(error));
+        stored ? QCoreApplication::translate("FopWindow", "Curve stored with %1").arg(point_->name)
+               : texts::FailureText(stored.Error()));
 }
 
 void FopWindow::SetTyped(bool typed) {

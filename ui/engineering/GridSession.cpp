@@ -18,20 +18,19 @@ grid::GridDesign StartingDesign() {
 }
 
 std::optional<grid::FittedSoil> NewestSoilModel(archive::Archive& archive, std::int64_t site) {
-    std::vector<archive::StoredSoilModel> models;
-    std::string error;
-    if (!archive::SoilModels(archive, site, models, error) || models.empty())
+    const archive::Result<std::vector<archive::StoredSoilModel>> models = archive::SoilModels(archive, site);
+    if (!models || models.Value().empty())
         return std::nullopt;
-    return FittedSoilOf(models.front());
+    return FittedSoilOf(models.Value().front());
 }
 
 std::optional<archive::StoredGridAssessment> NewestGridAssessment(archive::Archive& archive,
                                                                   std::int64_t site) {
-    std::vector<archive::StoredGridAssessment> stored;
-    std::string error;
-    if (!archive::GridAssessments(archive, site, stored, error) || stored.empty())
+    const archive::Result<std::vector<archive::StoredGridAssessment>> stored =
+        archive::GridAssessments(archive, site);
+    if (!stored || stored.Value().empty())
         return std::nullopt;
-    return stored.front();
+    return stored.Value().front();
 }
 
 }  // namespace terrovane::engineering

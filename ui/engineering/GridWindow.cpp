@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ArchiveProblemText.h"
 #include "FocusFrame.h"
 #include "GridAssessments.h"
 #include "GridFigures.h"
@@ -202,10 +203,9 @@ void GridWindow::StoreWithSite() {
     if (!assessment_ || !site_ || archive_ == nullptr)
         return;
     archive::StoredGridAssessment stored = StoredAssessmentOf(Design(), *assessment_, site_->id);
-    std::string error;
-    outcome_->Status().setText(archive::StoreGridAssessment(*archive_, stored, error)
-                                   ? tr("Assessment stored with %1").arg(site_->name)
-                                   : QString::fromStdString(error));
+    const archive::Status kept = archive::StoreGridAssessment(*archive_, stored);
+    outcome_->Status().setText(kept ? tr("Assessment stored with %1").arg(site_->name)
+                                    : texts::FailureText(kept.Error()));
 }
 
 }  // namespace terrovane::engineering

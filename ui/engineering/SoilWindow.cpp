@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "AnalysisText.h"
+#include "ArchiveProblemText.h"
 #include "EscapeCloses.h"
 #include "FocusFrame.h"
 #include "GridWindow.h"
@@ -161,12 +162,11 @@ void SoilWindow::StoreWithSite() {
     if (!fit_.Ok() || !site_ || archive_ == nullptr)
         return;
     archive::StoredSoilModel model = StoredModelOf(fit_, site_->id, layers_->currentText().toStdString());
-    std::string error;
     // The covariance goes with the model, so reports draw its band; a model without it is still kept.
+    const archive::Status stored = archive::StoreSoilModel(*archive_, model);
     saving_->Status().setText(
-        archive::StoreSoilModel(*archive_, model, error)
-            ? QCoreApplication::translate("SoilWindow", "Model stored with %1").arg(site_->name)
-            : QString::fromStdString(error));
+        stored ? QCoreApplication::translate("SoilWindow", "Model stored with %1").arg(site_->name)
+               : texts::FailureText(stored.Error()));
 }
 
 void SoilWindow::SetTyped(bool typed) {

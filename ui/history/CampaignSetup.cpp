@@ -86,7 +86,13 @@ void CampaignSetup::NewSiteAsCopy() {
         HistoryWindow::tr("New site as a copy of %1").arg(QString::fromStdString(site->fields.name)));
     std::int64_t id = 0;
     dialog.save = [this, &id, source](const archive::SiteFields& edited, std::string& why) {
-        return archive::CopySite(*controls_.archive, *source, edited, id, why);
+        const archive::Result<std::int64_t> copied = archive::CopySite(*controls_.archive, *source, edited);
+        if (!copied) {
+            why = copied.Error().Text();
+            return false;
+        }
+        id = copied.Value();
+        return true;
     };
     if (properties_.RunProperties(dialog)) {
         ChooseNew({TreeChoice::Kind::Site, id});
@@ -143,15 +149,15 @@ void CampaignSetup::ExportSites() {
             QT_TRANSLATE_NOOP("Messages", "The sites could not be exported: %1"),
             {HistoryWindow::tr("the file name should end in .geojson or .kml").toStdString()});
     }
-    archive::SitesMap map;
-    std::string error;
-    if (!archive::MapSites(*controls_.archive, archive::Today(), map, error)) {
+    const archive::Result<archive::SitesMap> mapped = archive::MapSites(*controls_.archive, archive::Today());
+    if (!mapped) {
         return SayArchiveFailure(HistoryWindow::tr("The sites could not be exported."), *controls_.archive,
-                                 error);
+                                 mapped.Error().Text());
     }
-    error = archive::WriteFileReplacing(path.toStdString(), suffix == QLatin1String("kml")
-                                                                ? archive::SitesKml(map)
-                                                                : archive::SitesGeoJson(map));
+    const archive::SitesMap& map = mapped.Value();
+    const std::string error = archive::WriteFileReplacing(
+        path.toStdString(),
+        suffix == QLatin1String("kml") ? archive::SitesKml(map) : archive::SitesGeoJson(map));
     if (!error.empty()) {
         return platform::Alert(QT_TRANSLATE_NOOP("Messages", "The sites could not be exported: %1"), {error});
     }

@@ -83,13 +83,13 @@ DueWindow::DueWindow(archive::Archive& archive, QWidget* parent)
 
 void DueWindow::Reload() {
     today_ = archive::Today();
-    std::string error;
-    std::vector<archive::DueEntry> entries;
-    if (!archive::DueSoon(archive_, today_, days_->value(), entries, error)) {
-        status_->setText(tr("The due list could not be read: %1").arg(texts::ArchiveProblemText(error)));
+    archive::Result<std::vector<archive::DueEntry>> entries =
+        archive::DueSoon(archive_, today_, days_->value());
+    if (!entries) {
+        status_->setText(tr("The due list could not be read: %1").arg(texts::FailureText(entries.Error())));
         return;
     }
-    entries_ = std::move(entries);
+    entries_ = std::move(entries).Value();
     Fill();
 }
 

@@ -177,8 +177,17 @@ void SiteTree::FillPoints(QTreeWidgetItem* siteItem) {
     // One snapshot, so the points and their due dates agree.
     const bool read = archive_->Read(
         [&](archive::Database&, std::string& failure) {
-            return archive::Points(*archive_, site, points, failure) &&
-                   archive::DueList(*archive_, archive::Today(), site, due, failure);
+            if (!archive::Points(*archive_, site, points, failure)) {
+                return false;
+            }
+            archive::Result<std::vector<archive::DuePoint>> list =
+                archive::DueList(*archive_, archive::Today(), site);
+            if (!list) {
+                failure = list.Error().Text();
+                return false;
+            }
+            due = std::move(list).Value();
+            return true;
         },
         error);
     if (!read) {
@@ -247,16 +256,19 @@ void SiteTree::Rebuild(archive::Archive* archive, const TreeChoice& current, boo
                     return false;
                 }
                 // Without the due list only its group is missing.
-                std::string dueFailure;
-                if (!archive::DueList(*archive, archive::Today(), 0, due_, dueFailure)) {
-                    due_.clear();
+                if (auto due = archive::DueList(*archive, archive::Today(), 0)) {
+                    due_ = std::move(due).Value();
                 }
             }
             if (!searched_.trimmed().isEmpty()) {
                 found_.emplace();
-                if (!archive::FindPlaces(*archive, searched_.toStdString(), *found_, failure)) {
+                archive::Result<archive::FoundPlaces> places =
+                    archive::FindPlaces(*archive, searched_.toStdString());
+                if (!places) {
+                    failure = places.Error().Text();
                     return false;
                 }
+                *found_ = std::move(places).Value();
             }
             AddDueGroup();
             std::vector<const archive::SiteRow*> sites;

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "ArchiveProblemText.h"
 #include "EscapeCloses.h"
 #include "FocusFrame.h"
 #include "FopWindow.h"
@@ -26,6 +27,15 @@ QString When(const std::string& savedAt) {
     return FromUtf8(savedAt.substr(0, 16)).replace(QLatin1Char('T'), QLatin1Char(' '));
 }
 
+archive::Status DeleteStored(archive::Archive& archive, const StoredAnalysis& analysis) {
+    if (const auto* model = std::get_if<archive::StoredSoilModel>(&analysis.stored))
+        return archive::DeleteSoilModel(archive, model->id);
+    if (const auto* curve = std::get_if<archive::StoredFopCurve>(&analysis.stored))
+        return archive::DeleteFopCurve(archive, curve->id);
+    return archive::DeleteGridAssessment(archive,
+                                         std::get<archive::StoredGridAssessment>(analysis.stored).id);
+}
+
 }  // namespace
 
 bool LoadStoredAnalysesList(archive::Archive& archive, std::vector<StoredAnalysis>& out, std::string& error) {
@@ -35,11 +45,12 @@ bool LoadStoredAnalysesList(archive::Archive& archive, std::vector<StoredAnalysi
         return false;
     }
     for (const archive::SiteRow& site : sites) {
-        std::vector<archive::StoredSoilModel> models;
-        if (!archive::SoilModels(archive, site.id, models, error)) {
+        archive::Result<std::vector<archive::StoredSoilModel>> models = archive::SoilModels(archive, site.id);
+        if (!models) {
+            error = models.Error().Text();
             return false;
         }
-        for (archive::StoredSoilModel& model : models) {
+        for (archive::StoredSoilModel& model : models.Value()) {
             out.push_back({std::move(model), FromUtf8(site.fields.name), {}});
         }
     }
@@ -48,20 +59,23 @@ bool LoadStoredAnalysesList(archive::Archive& archive, std::vector<StoredAnalysi
         return false;
     }
     for (const archive::PointRow& point : points) {
-        std::vector<archive::StoredFopCurve> curves;
-        if (!archive::FopCurves(archive, point.id, curves, error)) {
+        archive::Result<std::vector<archive::StoredFopCurve>> curves = archive::FopCurves(archive, point.id);
+        if (!curves) {
+            error = curves.Error().Text();
             return false;
         }
-        for (archive::StoredFopCurve& curve : curves) {
+        for (archive::StoredFopCurve& curve : curves.Value()) {
             out.push_back({std::move(curve), FromUtf8(point.siteName), FromUtf8(point.fields.name)});
         }
     }
     for (const archive::SiteRow& site : sites) {
-        std::vector<archive::StoredGridAssessment> assessments;
-        if (!archive::GridAssessments(archive, site.id, assessments, error)) {
+        archive::Result<std::vector<archive::StoredGridAssessment>> assessments =
+            archive::GridAssessments(archive, site.id);
+        if (!assessments) {
+            error = assessments.Error().Text();
             return false;
         }
-        for (archive::StoredGridAssessment& assessment : assessments) {
+        for (archive::StoredGridAssessment& assessment : assessments.Value()) {
             out.push_back({std::move(assessment), FromUtf8(site.fields.name), {}});
         }
     }
@@ -209,18 +223,10 @@ void StoredAnalysesDialog::DeleteChosen() {
             tr("Delete %1? The results stay in the archive.").arg(what).toStdString())) {
         return;
     }
-    std::string error;
-    bool deleted = false;
-    if (const auto* model = std::get_if<archive::StoredSoilModel>(&chosen->stored))
-        deleted = archive::DeleteSoilModel(archive_, model->id, error);
-    else if (const auto* curve = std::get_if<archive::StoredFopCurve>(&chosen->stored))
-        deleted = archive::DeleteFopCurve(archive_, curve->id, error);
-    else
-        deleted = archive::DeleteGridAssessment(
-            archive_, std::get<archive::StoredGridAssessment>(chosen->stored).id, error);
+    const archive::Status deleted = DeleteStored(archive_, *chosen);
     Reload();
     if (!deleted) {
-        status_->setText(tr("It could not be deleted: %1").arg(FromUtf8(error)));
+        status_->setText(tr("It could not be deleted: %1").arg(texts::FailureText(deleted.Error())));
     }
 }
 

@@ -199,7 +199,7 @@ void Fill(archive::Archive& archive) {
     site.address = "Ringstraße 4, Nordheim";
     site.latitude = 52.52;
     site.longitude = 13.405;
-    site.limit = terrovane::archive::ParseLimit("iec62305", error);
+    site.limit = terrovane::archive::ParseLimit("iec62305").Value();
     site.intervalMonths = 12;
     // A sample step that fails is said: the windows over it would otherwise show less than they should.
     const auto said = [&error](bool done) {
@@ -244,7 +244,9 @@ void Fill(archive::Archive& archive) {
     model.layers = {{152.0, 6.1, 2.6, 0.3}, {38.0, 2.2, std::nullopt, std::nullopt}};
     model.points = {{1, 148}, {2, 137}, {4, 104}, {8, 66}, {16, 45}, {32, 40}};
     model.logCovariance = {0.0016, 0.0004, -0.0009, 0.0004, 0.0034, 0.0011, -0.0009, 0.0011, 0.012};
-    said(terrovane::archive::StoreSoilModel(archive, model, error));
+    if (const auto stored = terrovane::archive::StoreSoilModel(archive, model); !stored) {
+        std::fprintf(stderr, "%s\n", stored.Error().Text().c_str());
+    }
     terrovane::archive::StoredFopCurve curve;
     curve.point = 3;
     curve.currentProbe = 50;
@@ -253,7 +255,9 @@ void Fill(archive::Archive& archive) {
         curve.readings.push_back({5.0 * (i + 1), ohms[i], std::nullopt});
     }
     curve.leftOut = {"result 14: Re > 300 k\xCE\xA9 is over range, no measured value; left out"};
-    said(terrovane::archive::StoreFopCurve(archive, curve, error));
+    if (const auto stored = terrovane::archive::StoreFopCurve(archive, curve); !stored) {
+        std::fprintf(stderr, "%s\n", stored.Error().Text().c_str());
+    }
     // The grid measured twice since with other testers and typed in: its trend draws them as open squares.
     for (const auto& [method, when, ohms] : {std::tuple{"clamp-on", "2023-12-04 10:00", 8.1},
                                              std::tuple{"fall-of-potential", "2024-02-05 09:30", 8.9}}) {
