@@ -12,9 +12,9 @@
 #include "AutoSyncPace.h"
 #include "IssuedReports.h"
 #include "LinkWatch.h"
-#include "SecretStore.h"
 #include "SyncReport.h"
-#include "SyncRunner.h"
+#include "TeamAccount.h"
+#include "TeamSyncs.h"
 
 namespace terrovane::teamui {
 
@@ -27,14 +27,14 @@ class TeamSession : public QObject {
   public:
     explicit TeamSession(std::string archivePath, QObject* parent = nullptr);
 
-    QString Server() const { return server_; }
-    QString User() const { return user_; }
-    bool SignedIn() const { return password_.has_value(); }
-    bool Syncing() const { return runner_.Running(); }
+    QString Server() const { return account_.Server(); }
+    QString User() const { return account_.User(); }
+    bool SignedIn() const { return account_.SignedIn(); }
+    bool Syncing() const { return syncs_.Runner().Running(); }
     // A sync runs and was asked to stop: it ends after the batch or page under way.
-    bool Cancelling() const { return runner_.Cancelling(); }
+    bool Cancelling() const { return syncs_.Runner().Cancelling(); }
     // Whether a password kept now outlives the program (false: no secret store, the window asks again).
-    bool PasswordLasts() const { return secrets_.Lasting(); }
+    bool PasswordLasts() const { return account_.PasswordLasts(); }
 
     // Looks in the secret store for the password of the server and user last signed in with; signed in
     // when it is there.
@@ -58,12 +58,12 @@ class TeamSession : public QObject {
     // out. Waits for the server's answer (a few seconds at most when it cannot be reached).
     archive::ServerReportNumber IssueReportNumber(const std::string& prefix, int year) const;
 
-    const std::optional<sync::SyncReport>& LastReport() const { return lastReport_; }
+    const std::optional<sync::SyncReport>& LastReport() const { return syncs_.LastReport(); }
     // How the connection to the server is protected, as learnt since the sign-in.
-    const LinkWatch& ServerLink() const { return link_; }
+    const LinkWatch& ServerLink() const { return syncs_.Link(); }
     // When the last sync that succeeded ended (kept in the settings); invalid when none did.
     QDateTime LastSync() const;
-    const std::string& ArchivePath() const { return archivePath_; }
+    const std::string& ArchivePath() const { return syncs_.ArchivePath(); }
 
     // Takes a finished sync's report as its own: the runner's, or one a screenshot shows.
     void Take(const sync::SyncReport& report);
@@ -75,20 +75,10 @@ class TeamSession : public QObject {
     void SyncFinished(const terrovane::sync::SyncReport& report);
 
   private:
-    // Starts a sync with the password; `rememberServer` keeps the server and user in the settings first.
-    bool StartSync(const QString& password, bool rememberServer);
-    void KeepPassword(const QString& password);
-
-    std::string archivePath_;
-    QString server_;
-    QString user_;
-    std::optional<QString> password_;
-    // The password of a sign-in whose first sync has not answered yet.
-    std::optional<QString> trying_;
-    std::optional<sync::SyncReport> lastReport_;
-    LinkWatch link_;
-    SecretStore secrets_;
-    SyncRunner runner_;
+    // Declared in this order so that a sync still running ends before the secret store's last answers
+    // are awaited.
+    TeamAccount account_;
+    TeamSyncs syncs_;
     AutoSyncPace pace_;
 };
 
