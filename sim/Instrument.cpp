@@ -44,29 +44,22 @@ std::vector<Reply> Instrument::Receive(std::span<const std::uint8_t> bytes) {
     for (const std::uint8_t byte : bytes) {
         if (unplugged_ || leaving_)
             break;
-        const bool swallow = afterCr_ && byte == '\n';
-        afterCr_ = byte == '\r';
-        if (swallow)
+        if (!request_.Take(byte))
             continue;
-        if (byte != '\r') {
-            if (line_.size() < kMaxLine)
-                line_ += static_cast<char>(byte);
-            continue;
-        }
         if (++lines_ == faults_.unplugOnLine) {
             unplugged_ = true;
             break;
         }
         Reply reply;
-        if (Answer(line_, reply) && !faults_.silent) {
+        if (Answer(request_.Text(), reply) && !faults_.silent) {
             replies.push_back(std::move(reply));
             // Requests that came right behind the last one answered before unplugging are never seen,
             // however fast they follow.
             leaving_ = recordRequests_ == faults_.unplugAfter && recordRequests_ > 0;
         } else if (!faults_.silent) {
-            ignored_.push_back(line_);
+            ignored_.push_back(request_.Text());
         }
-        line_.clear();
+        request_.Clear();
     }
     return replies;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "RecordPacket.h"
+#include "RequestLine.h"
 #include "SimFaults.h"
 
 namespace terrovane::sim {
@@ -22,12 +23,10 @@ struct Reply {
     bool works = true;
 };
 
-// The instrument's side of the line protocol, without any I/O: bytes in, answers out. Lines end at CR;
-// an LF right after a CR is swallowed. Unknown or malformed lines get no answer.
+// The instrument's side of the line protocol, without any I/O: bytes in, answers out. Unknown or
+// malformed lines get no answer.
 class Instrument {
   public:
-    static constexpr std::size_t kMaxLine = 256;
-
     Instrument(const record::ReadOutBuffer& image, SimFaults faults, unsigned noiseSeed = 1);
 
     std::vector<Reply> Receive(std::span<const std::uint8_t> bytes);
@@ -53,8 +52,7 @@ class Instrument {
     record::ReadOutBuffer image_;
     SimFaults faults_;
     std::minstd_rand noise_;
-    std::string line_;
-    bool afterCr_ = false;
+    RequestLine request_;
     bool imageChanged_ = false;
     int recordRequests_ = 0;
     int lines_ = 0;

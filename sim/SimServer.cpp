@@ -8,7 +8,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -42,7 +41,9 @@ void InstallStopSignals() {
 }  // namespace
 
 SimServer::SimServer(SimOptions options, Instrument& instrument)
-    : options_(std::move(options)), instrument_(instrument), busyRandom_(static_cast<unsigned>(::getpid())) {}
+    : options_(std::move(options)),
+      instrument_(instrument),
+      replies_(options_, static_cast<unsigned>(::getpid())) {}
 
 SimServer::~SimServer() {
     Withdraw();
@@ -87,17 +88,17 @@ bool SimServer::Start(std::string& error) {
 int SimServer::Serve() {
     for (;;) {
         pollfd fds[2] = {{g_signalPipe[0], POLLIN, 0}, {master_, POLLIN, 0}};
-        if (!pending_.empty() && pending_.front().due <= Clock::now())
+        if (replies_.FrontDue())
             fds[1].events |= POLLOUT;
         // Finer than milliseconds: a paced line's chunks are a few milliseconds apart.
-        const timespec timeout = pending_.empty() ? timespec{} : PollTimeout();
-        if (::ppoll(fds, 2, pending_.empty() ? nullptr : &timeout, nullptr) < 0 && errno != EINTR)
+        const timespec timeout = replies_.Empty() ? timespec{} : replies_.PollTimeout();
+        if (::ppoll(fds, 2, replies_.Empty() ? nullptr : &timeout, nullptr) < 0 && errno != EINTR)
             return 1;
         if (fds[0].revents != 0)
             return 0;
         if (fds[1].revents & POLLIN)
             ReadRequests();
-        WriteDueOutput();
+        replies_.WriteDue(master_);
         if (UnplugDue()) {
             AwaitAnswersTaken();
             Withdraw();
@@ -115,64 +116,12 @@ void SimServer::ReadRequests() {
         if (count <= 0)
             break;
         LogBytes(chunk, static_cast<std::size_t>(count));
-        Schedule(instrument_.Receive(std::span<const std::uint8_t>(chunk, static_cast<std::size_t>(count))));
+        replies_.Schedule(
+            instrument_.Receive(std::span<const std::uint8_t>(chunk, static_cast<std::size_t>(count))));
         for (const auto& line : instrument_.TakeIgnoredLines())
             std::fprintf(stderr, "ignored: %s\n", line.c_str());
         SaveImageIfChanged();
     }
-}
-
-// Answers go out in order; a delayed one holds back those behind it, as a slow instrument would. The
-// instrument works on one command at a time: its busy time starts once the previous answer has gone out.
-void SimServer::Schedule(std::vector<Reply> replies) {
-    for (auto& reply : replies) {
-        const auto now = Clock::now();
-        const auto busy = reply.works ? BusyTime() : std::chrono::milliseconds(0);
-        const auto start = busy.count() > 0 ? std::max(now, answeredUntil_) + busy : now;
-        const auto ready = start + std::chrono::milliseconds(reply.delayMs);
-        if (!options_.linePace) {
-            Enqueue(ready, std::move(reply.bytes));
-            continue;
-        }
-        for (auto& chunk : line_.Pace(reply.bytes, ready))
-            Enqueue(chunk.due, std::move(chunk.bytes));
-    }
-}
-
-void SimServer::Enqueue(Clock::time_point due, std::vector<std::uint8_t> bytes) {
-    if (!pending_.empty())
-        due = std::max(due, pending_.back().due);
-    pending_.push_back({due, std::move(bytes)});
-    answeredUntil_ = due;
-}
-
-// How long the instrument works on a request before it answers, drawn anew for every answer.
-std::chrono::milliseconds SimServer::BusyTime() {
-    if (options_.busyMaxMs == 0)
-        return std::chrono::milliseconds(0);
-    std::uniform_int_distribution<int> spread(options_.busyMinMs, options_.busyMaxMs);
-    return std::chrono::milliseconds(spread(busyRandom_));
-}
-
-void SimServer::WriteDueOutput() {
-    while (!pending_.empty() && pending_.front().due <= Clock::now()) {
-        auto& bytes = pending_.front().bytes;
-        const ssize_t written = bytes.empty() ? 0 : ::write(master_, bytes.data(), bytes.size());
-        if (written < 0)
-            return;  // the line is full: poll says when it has room again
-        bytes.erase(bytes.begin(), bytes.begin() + written);
-        if (!bytes.empty())
-            return;
-        pending_.pop_front();
-    }
-}
-
-timespec SimServer::PollTimeout() const {
-    const auto wait =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(pending_.front().due - Clock::now());
-    const long long nanoseconds = std::clamp<long long>(wait.count(), 0, 60'000'000'000LL);
-    return timespec{static_cast<time_t>(nanoseconds / 1'000'000'000),
-                    static_cast<long>(nanoseconds % 1'000'000'000)};
 }
 
 void SimServer::SaveImageIfChanged() {
@@ -200,7 +149,7 @@ bool SimServer::UnplugDue() const {
     if (instrument_.Unplugged())
         return true;
     return options_.faults.unplugAfter >= 0 && instrument_.RecordRequests() >= options_.faults.unplugAfter &&
-           pending_.empty();
+           replies_.Empty();
 }
 
 // A pty's hang-up throws away what the far end has not read yet, which a cable pulled after the answers

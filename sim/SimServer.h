@@ -1,16 +1,10 @@
 #pragma once
 
-#include <time.h>
-
-#include <chrono>
 #include <cstdint>
-#include <deque>
-#include <random>
 #include <string>
-#include <vector>
 
 #include "Instrument.h"
-#include "LinePacer.h"
+#include "ReplyQueue.h"
 #include "SimOptions.h"
 
 namespace terrovane::sim {
@@ -30,17 +24,7 @@ class SimServer {
     int Serve();
 
   private:
-    struct PendingOutput {
-        std::chrono::steady_clock::time_point due;
-        std::vector<std::uint8_t> bytes;
-    };
-
     void ReadRequests();
-    void Schedule(std::vector<Reply> replies);
-    void Enqueue(std::chrono::steady_clock::time_point due, std::vector<std::uint8_t> bytes);
-    std::chrono::milliseconds BusyTime();
-    void WriteDueOutput();
-    timespec PollTimeout() const;
     void SaveImageIfChanged();
     void LogBytes(const std::uint8_t* bytes, std::size_t count);
     void Withdraw();
@@ -54,11 +38,7 @@ class SimServer {
     int log_ = -1;
     std::string devicePath_;
     bool published_ = false;
-    std::deque<PendingOutput> pending_;
-    LinePacer line_;
-    // When the last answer scheduled has gone out.
-    std::chrono::steady_clock::time_point answeredUntil_{};
-    std::minstd_rand busyRandom_;
+    ReplyQueue replies_;
 };
 
 }  // namespace terrovane::sim
