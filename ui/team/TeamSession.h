@@ -63,7 +63,6 @@ class TeamSession : public QObject {
     const LinkWatch& ServerLink() const { return syncs_.Link(); }
     // When the last sync that succeeded ended (kept in the settings); invalid when none did.
     QDateTime LastSync() const;
-    const std::string& ArchivePath() const { return syncs_.ArchivePath(); }
 
     // Takes a finished sync's report as its own: the runner's, or one a screenshot shows.
     void Take(const sync::SyncReport& report);
