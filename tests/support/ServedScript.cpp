@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -35,7 +36,12 @@ class ScriptProcess {
             error = head;
             return false;
         }
-        const int count = std::stoi(head.substr(3));
+        int count = 0;
+        const char* first = head.data() + 3;
+        const char* last = head.data() + head.size();
+        if (const auto [end, problem] = std::from_chars(first, last, count);
+            problem != std::errc() || end != last || count < 0)
+            return Failed("the script's answer has no count of lines", error);
         lines.clear();
         for (int i = 0; i < count; ++i) {
             std::string line;
