@@ -20,20 +20,6 @@ Failure Refusal(std::string why) {
     return failure;
 }
 
-// A false and its text from an operation: the connection's failure when SQLite failed, else the
-// operation's own words (there is no such item, a name is taken).
-Failure OperationFailure(Database& db, const std::string& error) {
-    const int rc = db.ExtendedErrorCode();
-    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW && db.Error() == error) {
-        return FailureOf(rc, error);
-    }
-    Failure failure;
-    failure.code = error.rfind("there is no ", 0) == 0 ? ErrorCode::NoSuchItem : ErrorCode::Refused;
-    failure.arguments = {error};
-    failure.sqliteMessage = error;
-    return failure;
-}
-
 }  // namespace
 
 Status Archive::Failed(Failure failure) {

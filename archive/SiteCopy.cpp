@@ -1,7 +1,5 @@
 #include "SiteCopy.h"
 
-#include <sqlite3.h>
-
 #include <vector>
 
 #include "Problems.h"
@@ -24,19 +22,6 @@ Status SourceExists(Archive& archive, std::int64_t source) {
     return Missing(kNoSite, {std::to_string(source)});
 }
 
-// Adding a site or a point still says its refusal as the problem's English text, which the texts layer
-// reads back in the user's language; any other failure is the library's own.
-Failure AddingFailure(Database& db, const std::string& error) {
-    if (db.ExtendedErrorCode() != SQLITE_OK && db.Error() == error) {
-        return LastFailure(db, db.ExtendedErrorCode());
-    }
-    Failure failure;
-    failure.code = ErrorCode::Refused;
-    failure.arguments = {error};
-    failure.sqliteMessage = error;
-    return failure;
-}
-
 Status CopyPoints(Archive& archive, Database& db, std::int64_t source, std::int64_t made) {
     std::vector<PointRow> points;
     std::string error;
@@ -51,7 +36,7 @@ Status CopyPoints(Archive& archive, Database& db, std::int64_t source, std::int6
         copy.intervalMonths = point.fields.intervalMonths;
         std::int64_t pointId = 0;
         if (!AddPoint(archive, made, copy, pointId, error)) {
-            return AddingFailure(db, error);
+            return OperationFailure(db, error);
         }
     }
     return Done{};
@@ -66,7 +51,7 @@ Result<std::int64_t> CopySite(Archive& archive, std::int64_t source, const SiteF
             return exists;
         }
         if (std::string error; !AddSite(archive, fields, made, error)) {
-            return AddingFailure(db, error);
+            return OperationFailure(db, error);
         }
         return CopyPoints(archive, db, source, made);
     });

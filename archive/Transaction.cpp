@@ -28,6 +28,18 @@ Failure LastFailure(Database& db, int rc) {
     return FailureOf(rc == SQLITE_ERROR ? db.ExtendedErrorCode() : rc, db.Error());
 }
 
+Failure OperationFailure(Database& db, const std::string& error) {
+    const int rc = db.ExtendedErrorCode();
+    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW && db.Error() == error) {
+        return FailureOf(rc, error);
+    }
+    Failure failure;
+    failure.code = error.rfind("there is no ", 0) == 0 ? ErrorCode::NoSuchItem : ErrorCode::Refused;
+    failure.arguments = {error};
+    failure.sqliteMessage = error;
+    return failure;
+}
+
 Failure LibraryFailure(const std::string& text) {
     Failure failure;
     failure.code = ErrorCode::Failed;

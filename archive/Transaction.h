@@ -52,6 +52,9 @@ class WriteTransaction {
 
 // The failure of the last call on `db`, from its result code and message.
 Failure LastFailure(Database& db, int rc);
+// A false and its text from an older call: the connection's failure when SQLite failed, else the call's
+// own words (there is no such item, a name is taken).
+Failure OperationFailure(Database& db, const std::string& error);
 // The failure of an older call that says it only as a text, where nothing but the library itself can
 // have failed: a read of every site or point in the unit of work.
 Failure LibraryFailure(const std::string& text);
